@@ -1,0 +1,30 @@
+// What the program asks of the windowing toolkit: messages, questions, pointer, yield, folder.
+#pragma once
+
+#include <string>
+
+namespace loopword {
+
+/// The program's name, the title of every message box.
+inline constexpr const char* kProgramName = "Loopword";
+
+/// Toolkit services behind one small interface: the real toolkit in the program, a script in tests.
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  /// Shows `text` with an OK button, titled "Loopword", no icon; returns when it is closed.
+  virtual void ShowMessage(const std::string& text) = 0;
+  /// Asks `text` with Yes and No (Yes the default); true when the user chose Yes.
+  virtual bool AskYesNo(const std::string& text) = 0;
+  /// Asks for a line of text with an empty answer field; "" when cancelled.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+  /// Shows the busy pointer (arrow with hourglass) over the whole program, or the default one.
+  virtual void SetBusy(bool busy) = 0;
+  /// Lets the event loop process its pending events once, then returns.
+  virtual void Yield() = 0;
+  /// The folder the program file lies in, without a trailing '/' (unless it is the root).
+  [[nodiscard]] virtual std::string ProgramFolder() const = 0;
+};
+
+}  // namespace loopword

@@ -1,0 +1,63 @@
+// Parsing of the overlap rules and the neighbour table derived from them.
+#include "board/geometry.h"
+
+#include <charconv>
+
+namespace loopword {
+
+namespace {
+
+bool ReadField(std::string_view& text, int& value) {
+  const char* begin = text.data();
+  const char* end = text.data() + text.size();
+  auto [next, error] = std::from_chars(begin, end, value);
+  if (error != std::errc() || next == begin) return false;
+  text.remove_prefix(static_cast<std::size_t>(next - begin));
+  if (!text.empty() && text.front() == ',') text.remove_prefix(1);
+  return true;
+}
+
+std::array<NeighbourRows, kSquareCount + 1> BuildNeighbourTable() {
+  std::array<NeighbourRows, kSquareCount + 1> table{};
+  auto add = [&table](int square, SharedCell cell) {
+    if (square == kCrossingSquare) return;  // square 12 is filled first and never re-patterned
+    NeighbourRows& entry = table[static_cast<std::size_t>(square)];
+    entry.rows[static_cast<std::size_t>(entry.count++)] = cell;
+  };
+  for (const Overlap& rule : Overlaps()) {
+    add(rule.squareA, {rule.positionA, rule.squareB, rule.positionB});
+    add(rule.squareB, {rule.positionB, rule.squareA, rule.positionA});
+  }
+  return table;
+}
+
+}  // namespace
+
+Overlap ParseOverlapRule(std::string_view rule) {
+  Overlap parsed{};
+  if (ReadField(rule, parsed.squareA) && ReadField(rule, parsed.positionA) &&
+      ReadField(rule, parsed.squareB) && ReadField(rule, parsed.positionB) && rule.empty()) {
+    return parsed;
+  }
+  return Overlap{};
+}
+
+const std::array<Overlap, kOverlapCount>& Overlaps() {
+  static const std::array<Overlap, kOverlapCount> parsed = [] {
+    std::array<Overlap, kOverlapCount> rules{};
+    for (int i = 1; i <= kOverlapCount; ++i) {
+      rules[static_cast<std::size_t>(i - 1)] = ParseOverlapRule(OverlapRule[static_cast<std::size_t>(i)]);
+    }
+    return rules;
+  }();
+  return parsed;
+}
+
+const NeighbourRows& NeighboursOf(int square) {
+  static const std::array<NeighbourRows, kSquareCount + 1> table = BuildNeighbourTable();
+  static const NeighbourRows none{};
+  if (square < 1 || square > kSquareCount) return none;
+  return table[static_cast<std::size_t>(square)];
+}
+
+}  // namespace loopword

@@ -1,0 +1,52 @@
+// Writing and reading placement lines.
+#include "board/placement_line.h"
+
+#include <cstdio>
+
+namespace loopword {
+
+namespace {
+
+bool IsCapitals(std::string_view text) {
+  for (char c : text) {
+    if (c < 'A' || c > 'Z') return false;
+  }
+  return true;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string PlacementLine::ToString() const {
+  char number[16];
+  std::snprintf(number, sizeof number, "%02d", square);
+  std::string line = number;
+  line += ' ';
+  line += ring;
+  line += ' ';
+  line += static_cast<char>('0' + startDigit);
+  line += ' ';
+  line += word;
+  return line;
+}
+
+std::optional<PlacementLine> PlacementLine::Parse(std::string_view line) {
+  if (line.size() != kPlacementLineLength) return std::nullopt;
+  if (!IsDigit(line[0]) || !IsDigit(line[1]) || line[2] != ' ' || line[11] != ' ' ||
+      line[13] != ' ' || !IsDigit(line[12])) {
+    return std::nullopt;
+  }
+  PlacementLine parsed;
+  parsed.square = (line[0] - '0') * 10 + (line[1] - '0');
+  parsed.ring = std::string(line.substr(3, 8));
+  parsed.startDigit = line[12] - '0';
+  parsed.word = std::string(line.substr(14, 8));
+  if (parsed.square < 1 || parsed.square > 23 || parsed.startDigit < 1 ||
+      !IsCapitals(parsed.ring) || !IsCapitals(parsed.word)) {
+    return std::nullopt;
+  }
+  return parsed;
+}
+
+}  // namespace loopword

@@ -1,0 +1,136 @@
+// Reading word lists into rotation tables.
+#include "words/dictionary.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace loopword {
+
+WordRotations BuildRotations(const Word& word) {
+  WordRotations rotations{};
+  for (int m = 1; m <= kWordLength; ++m) {
+    for (int j = 0; j < kWordLength; ++j) {
+      rotations[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(j)] =
+          word[static_cast<std::size_t>((m - 1 + j) % kWordLength)];
+    }
+  }
+  return rotations;
+}
+
+Word ToWord(std::string_view text) {
+  Word word{};
+  for (std::size_t i = 0; i < word.size() && i < text.size(); ++i) word[i] = text[i];
+  return word;
+}
+
+std::string ToString(const Word& word) { return std::string(word.begin(), word.end()); }
+
+Dictionary::Dictionary(std::vector<WordRotations> rows, const std::array<std::int64_t, 26>& letterWeight)
+    : rows_(std::move(rows)), letterWeight_(letterWeight) {}
+
+namespace {
+
+/// Splits a byte stream into lines and keeps the acceptable ones.
+class LineParser {
+ public:
+  /// Feeds the next bytes of the file; returns false once the word limit is passed.
+  bool Feed(std::string_view bytes) {
+    for (char c : bytes) {
+      if (!FeedByte(c)) return false;
+    }
+    return true;
+  }
+
+  /// Ends the last line, which needs no line end; returns false if that passes the limit.
+  bool Finish() { return length_ == 0 || EndLine(); }
+
+  ReadResult Result(LoadOutcome outcome) {
+    ReadResult result;
+    result.outcome = outcome;
+    if (outcome == LoadOutcome::Loaded && rows_.empty()) result.outcome = LoadOutcome::NoWords;
+    if (result.outcome == LoadOutcome::Loaded) result.dictionary = Dictionary(std::move(rows_), weight_);
+    return result;
+  }
+
+ private:
+  bool FeedByte(char c) {
+    if (c == '\r') {
+      skipLineFeed_ = true;
+      return EndLine();
+    }
+    if (c == '\n') {
+      if (skipLineFeed_) {
+        skipLineFeed_ = false;
+        return true;
+      }
+      return EndLine();
+    }
+    skipLineFeed_ = false;
+    if (length_ < kWordLength) line_[static_cast<std::size_t>(length_)] = c;
+    if (length_ <= kWordLength) ++length_;  // 9 stands for "too long", whatever the real length
+    return true;
+  }
+
+  bool EndLine() {
+    const bool candidate = length_ == kWordLength;
+    length_ = 0;
+    if (!candidate) return true;
+    for (char c : line_) {
+      const int v = static_cast<unsigned char>(c) - 'A';
+      if (v < 0 || v > 25) return true;  // letters before the first bad one stay counted
+      ++weight_[static_cast<std::size_t>(v)];
+    }
+    if (static_cast<int>(rows_.size()) >= kWordLimit) return false;
+    rows_.push_back(BuildRotations(line_));
+    return true;
+  }
+
+  Word line_{};
+  int length_ = 0;
+  bool skipLineFeed_ = false;
+  std::vector<WordRotations> rows_;
+  std::array<std::int64_t, 26> weight_{};
+};
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view SkipByteOrderMark(std::string_view text) {
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+  return text;
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+ReadResult ParseDictionaryText(std::string_view text) {
+  LineParser parser;
+  if (!parser.Feed(SkipByteOrderMark(text)) || !parser.Finish()) {
+    return parser.Result(LoadOutcome::TooManyWords);
+  }
+  return parser.Result(LoadOutcome::Loaded);
+}
+
+ReadResult ReadDictionaryFile(const std::string& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) return ReadResult{};
+  LineParser parser;
+  constexpr std::size_t kBufferSize = 64 * 1024;
+  auto buffer = std::make_unique<char[]>(kBufferSize);
+  bool first = true;
+  for (;;) {
+    const std::size_t got = std::fread(buffer.get(), 1, kBufferSize, file.get());
+    if (std::ferror(file.get())) return ReadResult{};
+    std::string_view chunk(buffer.get(), got);
+    if (first) chunk = SkipByteOrderMark(chunk);
+    first = false;
+    if (!parser.Feed(chunk)) return parser.Result(LoadOutcome::TooManyWords);
+    if (std::feof(file.get())) break;
+  }
+  if (!parser.Finish()) return parser.Result(LoadOutcome::TooManyWords);
+  return parser.Result(LoadOutcome::Loaded);
+}
+
+}  // namespace loopword

@@ -1,0 +1,75 @@
+// A loaded word list: every accepted word with its 8 rotations and the letter counts of its file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace loopword {
+
+/// Letters in every dictionary word.
+inline constexpr int kWordLength = 8;
+/// Most words a dictionary may hold; one more accepted line fails the load.
+inline constexpr int kWordLimit = 49000;
+
+/// Eight capital letters A..Z.
+using Word = std::array<char, kWordLength>;
+/// The 8 rotations of one word: element k-1 begins with the word's k-th letter.
+using WordRotations = std::array<Word, kWordLength>;
+
+/// Rotation table of a word: rotation k is letters k..8 followed by letters 1..k-1.
+WordRotations BuildRotations(const Word& word);
+
+/// Converts 8 characters to a Word; the text must be exactly 8 characters long.
+Word ToWord(std::string_view text);
+/// The word as a string of 8 characters.
+std::string ToString(const Word& word);
+
+/// An immutable word list, indexed from 1 like the rows of the word tables.
+class Dictionary {
+ public:
+  Dictionary() = default;
+  /// Takes the accepted words in file order and the letter counts of their file.
+  Dictionary(std::vector<WordRotations> rows, const std::array<std::int64_t, 26>& letterWeight);
+
+  /// Number of words; rows 1..WordCount() are valid.
+  [[nodiscard]] int WordCount() const { return static_cast<int>(rows_.size()); }
+  /// Word n (1..WordCount()) exactly as read.
+  [[nodiscard]] const Word& WordPool(int n) const { return rows_[static_cast<std::size_t>(n - 1)][0]; }
+  /// Word n rotated to begin with its k-th letter (k 1..8).
+  [[nodiscard]] const Word& WordList(int n, int k) const {
+    return rows_[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k - 1)];
+  }
+  /// How often letter 'A' + i occurred in the file the words came from.
+  [[nodiscard]] const std::array<std::int64_t, 26>& LetterWeight() const { return letterWeight_; }
+
+ private:
+  std::vector<WordRotations> rows_;
+  std::array<std::int64_t, 26> letterWeight_{};
+};
+
+/// How reading a dictionary file ended.
+enum class LoadOutcome {
+  Loaded,        ///< at least one word, within the limit
+  NoWords,       ///< the file holds no line of exactly 8 capital letters
+  TooManyWords,  ///< more than kWordLimit acceptable lines
+  ReadError,     ///< the file could not be opened or read
+};
+
+/// What ReadDictionaryFile found; `dictionary` is meaningful only when outcome is Loaded.
+struct ReadResult {
+  LoadOutcome outcome = LoadOutcome::ReadError;
+  Dictionary dictionary;
+};
+
+/// Reads a word list: one word per line, lines ending in CR, CR LF or LF, an optional UTF-8
+/// byte-order mark; only lines of exactly 8 capitals A..Z are kept, in file order.
+/// Reads through a fixed-size buffer, so memory stays bounded whatever the file holds.
+ReadResult ReadDictionaryFile(const std::string& path);
+
+/// Parses dictionary text held in memory, with the same rules as ReadDictionaryFile.
+ReadResult ParseDictionaryText(std::string_view text);
+
+}  // namespace loopword

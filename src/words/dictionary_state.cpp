@@ -1,0 +1,48 @@
+// Loading the chosen dictionary and keeping the previous one when a load fails.
+#include "words/dictionary_state.h"
+
+namespace loopword {
+
+DictionaryState::DictionaryState(const std::string& programFolder)
+    : words_(std::make_shared<const Dictionary>()) {
+  std::string folder = programFolder;
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  for (std::size_t level = 1; level <= kLevelFileNames.size(); ++level) {
+    DictPath[level] = folder + kLevelFileNames[level - 1];
+  }
+}
+
+LoadReport DictionaryState::LoadDictionary() {
+  LoadReport report;
+  report.level = DictLevel;
+  const bool known = DictLevel >= 0 && DictLevel < static_cast<int>(DictPath.size());
+  const std::string path = known ? DictPath[static_cast<std::size_t>(DictLevel)] : std::string();
+  ReadResult read = ReadDictionaryFile(path);
+  report.outcome = read.outcome;
+  report.messages = LoadMessages(read.outcome, path);
+  if (read.outcome == LoadOutcome::Loaded) {
+    words_ = std::make_shared<const Dictionary>(std::move(read.dictionary));
+    title_ = DictionaryTitle(path, words_->WordCount());
+  }
+  return report;
+}
+
+std::string DictionaryTitle(const std::string& path, int wordCount) {
+  return "Dictionary: " + path + " (" + std::to_string(wordCount) + " words)";
+}
+
+std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path) {
+  switch (outcome) {
+    case LoadOutcome::Loaded:
+      return {};
+    case LoadOutcome::NoWords:
+      return {"There are no 8-letter words in this dictionary"};
+    case LoadOutcome::TooManyWords:
+      return {"Dictionary limit is 49,000 words"};
+    case LoadOutcome::ReadError:
+      break;
+  }
+  return {"Error while reading dictionary:\n" + path + "\nProgram may not run correctly"};
+}
+
+}  // namespace loopword

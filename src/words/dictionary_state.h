@@ -1,0 +1,58 @@
+// The dictionary in use, the four dictionary paths and the choice among them.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "words/dictionary.h"
+
+namespace loopword {
+
+/// Index of the user dictionary among the four dictionary choices.
+inline constexpr int kUserDictionary = 0;
+/// File names of the three bundled levels, in the program's folder.
+inline constexpr std::array<const char*, 3> kLevelFileNames = {"L1words.txt", "L2words.txt", "L3words.txt"};
+
+/// What one load attempt did: the level it tried, how it ended and what to tell the user.
+struct LoadReport {
+  /// The level tried (0 user, 1..3 bundled); the Dictionary menu's check mark goes here.
+  int level = 1;
+  LoadOutcome outcome = LoadOutcome::ReadError;
+  /// The messages to show, in order (none after a successful load).
+  std::vector<std::string> messages;
+};
+
+/// The dictionary choice and the words in use; a failed load keeps the words in use intact.
+class DictionaryState {
+ public:
+  /// Bundled levels are looked for in `programFolder` (with or without a trailing '/').
+  explicit DictionaryState(const std::string& programFolder);
+
+  /// The selected dictionary: 0 user, 1..3 bundled levels.
+  int DictLevel = 1;
+  /// Full path of each dictionary; element 0 is the user's file once picked.
+  std::array<std::string, 4> DictPath;
+
+  /// Loads DictPath[DictLevel]; on success it replaces the words in use, otherwise they stay.
+  LoadReport LoadDictionary();
+
+  /// The words in use (never null; empty until a load succeeds).
+  [[nodiscard]] std::shared_ptr<const Dictionary> Words() const { return words_; }
+  /// Number of words in use.
+  [[nodiscard]] int WordCount() const { return words_->WordCount(); }
+  /// The window title naming the words in use, or "" before any load succeeded.
+  [[nodiscard]] const std::string& Title() const { return title_; }
+
+ private:
+  std::shared_ptr<const Dictionary> words_;
+  std::string title_;
+};
+
+/// "Dictionary: <path> (<count> words)".
+std::string DictionaryTitle(const std::string& path, int wordCount);
+/// The messages that tell the user how a load of `path` ended (none for a successful load).
+std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path);
+
+}  // namespace loopword

@@ -1,0 +1,53 @@
+// A toolkit for tests: records every message and answers questions from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/toolkit.h"
+
+namespace loopword::testing {
+
+/// Records what the program shows and answers from queued replies (Yes and "" when none is queued).
+class ScriptedToolkit : public Toolkit {
+ public:
+  explicit ScriptedToolkit(std::string folder = "/opt/loopword") : folder_(std::move(folder)) {}
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string& text) override {
+    questions.push_back(text);
+    if (yesNoReplies.empty()) return true;
+    const bool reply = yesNoReplies.front();
+    yesNoReplies.pop_front();
+    return reply;
+  }
+  std::string InputBox(const std::string& prompt, const std::string& title) override {
+    prompts.push_back(prompt + "|" + title);
+    if (inputReplies.empty()) return "";
+    std::string reply = inputReplies.front();
+    inputReplies.pop_front();
+    return reply;
+  }
+  void SetBusy(bool isBusy) override {
+    busy = isBusy;
+    pointerChanges.push_back(isBusy);
+  }
+  void Yield() override { ++yields; }
+  [[nodiscard]] std::string ProgramFolder() const override { return folder_; }
+
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::vector<std::string> prompts;
+  std::deque<bool> yesNoReplies;
+  std::deque<std::string> inputReplies;
+  std::vector<bool> pointerChanges;
+  bool busy = false;
+  int yields = 0;
+
+ private:
+  std::string folder_;
+};
+
+}  // namespace loopword::testing

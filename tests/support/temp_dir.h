@@ -1,0 +1,44 @@
+// A fresh folder for one test, removed with everything in it when the test ends.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace loopword::testing {
+
+/// A new empty folder under the system's temporary folder, deleted on destruction.
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device seed;
+    path_ = std::filesystem::temp_directory_path() / ("loopword-test-" + std::to_string(seed()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  /// The folder's path.
+  [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+
+  /// Writes `bytes` exactly as given to a file in the folder and returns its full path.
+  std::string Write(const std::string& name, std::string_view bytes) const {
+    const std::filesystem::path file = path_ / name;
+    std::ofstream out(file, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file.string();
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace loopword::testing
