@@ -1,0 +1,44 @@
+# Shared by scripts/run and scripts/test: installs what is missing and builds the program.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+JOBS="$(nproc 2>/dev/null || echo 2)"
+
+# Debian packages the build, the tests and the program need.
+PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-liberation
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the packages that are not installed yet; does nothing when all are there.
+install_missing() {
+  local missing=()
+  local package
+  for package in "${PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+      missing+=("$package")
+    fi
+  done
+  if [ "${#missing[@]}" -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# configure_and_build DIR [cmake options...]: configures and builds one build folder.
+configure_and_build() {
+  local dir="$1"
+  shift
+  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+}

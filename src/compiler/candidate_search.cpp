@@ -1,0 +1,15 @@
+// Helpers shared by both candidate searches.
+#include "compiler/candidate_search.h"
+
+#include <algorithm>
+
+namespace loopword {
+
+std::string NormalisedPattern(const std::string& pattern) {
+  std::string normalised = pattern.substr(0, kWordLength);
+  normalised.resize(kWordLength, kFreeCell);
+  std::replace(normalised.begin(), normalised.end(), ' ', kFreeCell);
+  return normalised;
+}
+
+}  // namespace loopword

@@ -1,0 +1,21 @@
+// Uniform draws from a 64-bit Mersenne Twister.
+#include "compiler/random_source.h"
+
+#include <algorithm>
+
+namespace loopword {
+
+RandomSource RandomSource::FromEntropy() {
+  std::random_device device;
+  const std::uint64_t seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  return RandomSource(seed);
+}
+
+int RandomSource::Draw(int m) {
+  if (m < 1) return 1;
+  const double x = static_cast<double>(engine_() >> 11) * 0x1.0p-53;  // uniform in [0, 1)
+  const int k = static_cast<int>(x * m) + 1;
+  return std::min(k, m);
+}
+
+}  // namespace loopword

@@ -1,0 +1,26 @@
+// Checking the starting word a user types for square 12.
+#pragma once
+
+#include <string>
+
+namespace loopword {
+
+/// What a typed starting word turned out to be.
+struct StartWordCheck {
+  enum class Verdict {
+    Cancelled,    ///< empty or blank answer: keep the previous word
+    WrongLength,  ///< not exactly 8 characters (blanks count)
+    NotLetters,   ///< 8 characters, but not all letters A..Z
+    Accepted,     ///< `word` holds the 8 capitals
+  };
+  Verdict verdict = Verdict::Cancelled;
+  /// The accepted word in capitals; empty unless accepted.
+  std::string word;
+  /// The message that asks again; empty when accepted or cancelled.
+  std::string message;
+};
+
+/// Checks an answer: blank means cancelled; otherwise 8 characters a-z or A-Z, taken in capitals.
+StartWordCheck CheckStartWord(const std::string& answer);
+
+}  // namespace loopword

@@ -1,0 +1,50 @@
+// An independent check of a finished puzzle: 23 words from the list, agreeing cells, no repeats.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "board/geometry.h"
+
+namespace loopword::testing {
+
+/// Returns "" for a sound puzzle, otherwise what is wrong with it. `words` is the dictionary;
+/// `startWord` (if not empty) is allowed in square 12 even when the dictionary lacks it.
+inline std::string CheckPuzzle(const std::vector<std::string>& lines, const std::set<std::string>& words,
+                               const std::string& startWord = "") {
+  if (lines.size() != 23) return "expected 23 placement lines, got " + std::to_string(lines.size());
+  std::map<std::pair<int, int>, char> letterAt;  // cell point -> letter
+  std::set<std::string> used;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line.size() != 22) return "bad line length: " + line;
+    const int square = std::stoi(line.substr(0, 2));
+    if (square != static_cast<int>(i) + 1) return "lines not in square order: " + line;
+    const std::string ring = line.substr(3, 8);
+    const int start = line[12] == '9' ? 1 : line[12] - '0';
+    const std::string word = line.substr(14, 8);
+    const bool allowedStart = square == 12 && word == startWord;
+    if (!words.count(word) && !allowedStart) return "not a dictionary word: " + line;
+    if (!used.insert(word).second) return "word used twice: " + word;
+    for (int k = 0; k < 8; ++k) {  // the word read clockwise from its start cell
+      if (ring[static_cast<std::size_t>((start - 1 + k) % 8)] != word[static_cast<std::size_t>(k)]) {
+        return "ring is not the word from its start cell: " + line;
+      }
+    }
+    for (int p = 1; p <= 8; ++p) {
+      const std::pair<int, int> point{SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(p)],
+                                      SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(p)]};
+      const char letter = ring[static_cast<std::size_t>(p - 1)];
+      if (letter < 'A' || letter > 'Z') return "not a capital letter: " + line;
+      const auto [it, fresh] = letterAt.emplace(point, letter);
+      if (!fresh && it->second != letter) return "shared cell disagrees in square " + std::to_string(square);
+    }
+  }
+  if (letterAt.size() != 148) return "expected 148 distinct cells";
+  return "";
+}
+
+}  // namespace loopword::testing
