@@ -42,45 +42,14 @@ bool LineBefore(const Candidate& a, const Candidate& b) {
   return a.startDigit < b.startDigit;
 }
 
-/// Collects the shortlist from candidates fed in ascending line order within each score.
-class ShortlistBuilder {
- public:
-  void Add(const Candidate& candidate) {
-    ++total_;
-    if (best_.empty() || candidate.score > best_.front().score) {
-      if (!best_.empty()) KeepBelow(best_.back());
-      best_.assign(1, candidate);
-    } else if (candidate.score == best_.front().score) {
-      best_.push_back(candidate);
-    } else {
-      KeepBelow(candidate);
-    }
-  }
-
-  CandidateList Finish() {
-    CandidateList result;
-    result.total = total_;
-    result.shortlist.assign(best_.rbegin(), best_.rend());
-    if (total_ > 1 && below_) result.shortlist.push_back(*below_);
-    return result;
-  }
-
- private:
-  void KeepBelow(const Candidate& candidate) {
-    if (!below_ || LineBefore(*below_, candidate)) below_ = candidate;
-  }
-
-  int total_ = 0;
-  std::vector<Candidate> best_;  // every line of the best score so far, ascending
-  std::optional<Candidate> below_;
-};
-
 class IndexedSearch final : public CandidateSearch {
  public:
   explicit IndexedSearch(std::shared_ptr<const Dictionary> words)
       : words_(std::move(words)),
         groups_(*words_),
-        blocks_((static_cast<std::size_t>(words_->WordCount()) * kWordLength + 63) / 64),
+        pairs_(static_cast<std::size_t>(words_->WordCount()) * kWordLength),
+        blocks_((pairs_ + 63) / 64),
+        wordLetters_(static_cast<std::size_t>(words_->WordCount())),
         letterBits_(static_cast<std::size_t>(kWordLength * kLetters) * blocks_, 0),
         available_(blocks_, 0),
         scratch_(blocks_, 0) {
@@ -90,7 +59,9 @@ class IndexedSearch final : public CandidateSearch {
         const std::size_t pair = PairIndex(w, r);
         for (int k = 0; k < kWordLength; ++k) {
           const char c = ring[static_cast<std::size_t>(k)];
-          if (IsLetter(c)) LetterBlocks(k, c - 'A')[pair / 64] |= Block{1} << (pair % 64);
+          if (!IsLetter(c)) continue;
+          LetterBlocks(k, c - 'A')[pair / 64] |= Block{1} << (pair % 64);
+          if (r == 1) wordLetters_[static_cast<std::size_t>(w - 1)][static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(c - 'A');
         }
       }
     }
@@ -99,8 +70,7 @@ class IndexedSearch final : public CandidateSearch {
 
   void MakeAllAvailable() override {
     std::fill(available_.begin(), available_.end(), ~Block{0});
-    const std::size_t pairs = static_cast<std::size_t>(words_->WordCount()) * kWordLength;
-    if (pairs % 64 != 0) available_.back() = (Block{1} << (pairs % 64)) - 1;
+    if (pairs_ % 64 != 0) available_.back() = (Block{1} << (pairs_ % 64)) - 1;
     for (CachedCount& cached : cache_) cached.valid = false;
   }
 
@@ -135,17 +105,12 @@ class IndexedSearch final : public CandidateSearch {
     const std::string pattern = NormalisedPattern(squarePattern);
     const std::vector<FixedCell> fixed = FixedCells(pattern);
     const std::vector<Block>& mask = Matching(fixed);
-    ShortlistBuilder shortlist;
-    for (std::size_t b = 0; b < blocks_; ++b) {
-      for (Block bits = mask[b]; bits != 0;) {
-        const int word = static_cast<int>((b * 64 + static_cast<std::size_t>(std::countr_zero(bits))) / kWordLength) + 1;
-        CollectRotations(word, pattern, mask);
-        std::sort(wordCandidates_.begin(), wordCandidates_.end(), LineBefore);
-        for (const Candidate& candidate : wordCandidates_) shortlist.Add(candidate);
-        bits &= ~(Block{0xFF} << (PairIndex(word, 1) % 64));
-      }
+    std::vector<std::size_t> pending;  // ring positions (0..7) of the pending cells
+    for (std::size_t k = 0; k < kWordLength; ++k) {
+      if (pattern[k] == kPendingCell) pending.push_back(k);
     }
-    return shortlist.Finish();
+    ScoreFittingPairs(mask, pending);
+    return Shortlist();
   }
 
  private:
@@ -166,12 +131,14 @@ class IndexedSearch final : public CandidateSearch {
 
   /// The available pairs that fit the fixed cells, in the scratch bitset.
   const std::vector<Block>& Matching(const std::vector<FixedCell>& fixed) {
+    const bool known = std::all_of(fixed.begin(), fixed.end(),
+                                   [](const FixedCell& cell) { return cell.letter >= 0 && cell.letter < kLetters; });
+    if (!known) {
+      std::fill(scratch_.begin(), scratch_.end(), 0);
+      return scratch_;
+    }
     std::copy(available_.begin(), available_.end(), scratch_.begin());
     for (const FixedCell& cell : fixed) {
-      if (cell.letter < 0 || cell.letter >= kLetters) {
-        std::fill(scratch_.begin(), scratch_.end(), 0);
-        break;
-      }
       const Block* letter = LetterBlocks(cell.position, cell.letter);
       for (std::size_t b = 0; b < blocks_; ++b) scratch_[b] &= letter[b];
     }
@@ -211,33 +178,85 @@ class IndexedSearch final : public CandidateSearch {
     });
   }
 
-  /// Puts the fitting rotations of one word, scored, into wordCandidates_.
-  void CollectRotations(int word, const std::string& pattern, const std::vector<Block>& mask) {
-    wordCandidates_.clear();
-    for (int r = 1; r <= kWordLength; ++r) {
-      const std::size_t pair = PairIndex(word, r);
-      if ((mask[pair / 64] >> (pair % 64) & 1) == 0) continue;
-      const Word& ring = words_->WordList(word, r);
-      wordCandidates_.push_back({Score(ring, pattern), word, ring, 10 - r});
+  static int WordOf(std::size_t pair) { return static_cast<int>(pair / kWordLength) + 1; }
+  static int RotationOf(std::size_t pair) { return static_cast<int>(pair % kWordLength) + 1; }
+
+  Candidate MakeCandidate(std::size_t pair, std::int64_t score) const {
+    return {score, WordOf(pair), words_->WordList(WordOf(pair), RotationOf(pair)), 10 - RotationOf(pair)};
+  }
+
+  /// Lists the fitting pairs in ascending order with their scores, the sum of the letter
+  /// weights at the pending cells.
+  void ScoreFittingPairs(const std::vector<Block>& mask, const std::vector<std::size_t>& pending) {
+    const auto& weight = words_->LetterWeight();
+    fitting_.clear();
+    scores_.clear();
+    for (std::size_t b = 0; b < blocks_; ++b) {
+      for (Block bits = mask[b]; bits != 0;) {
+        const std::size_t first = b * 64 + static_cast<std::size_t>(std::countr_zero(bits));
+        const std::size_t wordStart = first - first % kWordLength;
+        const auto& letters = wordLetters_[wordStart / kWordLength];
+        for (Block rotations = bits >> (wordStart % 64) & 0xFF; rotations != 0; rotations &= rotations - 1) {
+          const auto shift = static_cast<std::size_t>(std::countr_zero(rotations));  // rotation - 1
+          std::int64_t score = 0;
+          for (std::size_t k : pending) score += weight[letters[(shift + k) % kWordLength]];
+          fitting_.push_back(wordStart + shift);
+          scores_.push_back(score);
+        }
+        bits &= ~(Block{0xFF} << (wordStart % 64));
+      }
     }
   }
 
-  std::int64_t Score(const Word& ring, const std::string& pattern) const {
-    std::int64_t score = 0;
-    for (std::size_t k = 0; k < kWordLength; ++k) {
-      if (pattern[k] == kPendingCell) score += words_->LetterWeight()[static_cast<std::size_t>(ring[k] - 'A')];
+  /// Every pair of the best score from the last line down, then the highest line below them.
+  /// Pairs come in word order, so only the rotations of one word can be out of line order.
+  CandidateList Shortlist() const {
+    CandidateList result;
+    result.total = static_cast<int>(fitting_.size());
+    if (fitting_.empty()) return result;
+    const std::int64_t best = *std::max_element(scores_.begin(), scores_.end());
+    std::int64_t below = -1;
+    for (std::int64_t score : scores_) below = score < best ? std::max(below, score) : below;
+    for (std::size_t i = 0; i < fitting_.size(); ++i) {
+      if (scores_[i] == best) result.shortlist.push_back(MakeCandidate(fitting_[i], best));
     }
-    return score;
+    SortWithinWords(result.shortlist);
+    std::reverse(result.shortlist.begin(), result.shortlist.end());
+    if (below >= 0) result.shortlist.push_back(HighestLineScoring(below));
+    return result;
+  }
+
+  /// The last line among the fitting pairs that score `score`.
+  Candidate HighestLineScoring(std::int64_t score) const {
+    std::optional<Candidate> highest;
+    for (std::size_t i = fitting_.size(); i-- > 0;) {
+      if (scores_[i] != score) continue;
+      const Candidate candidate = MakeCandidate(fitting_[i], score);
+      if (highest && candidate.word != highest->word) break;
+      if (!highest || LineBefore(*highest, candidate)) highest = candidate;
+    }
+    return *highest;
+  }
+
+  static void SortWithinWords(std::vector<Candidate>& candidates) {
+    for (auto run = candidates.begin(); run != candidates.end();) {
+      const auto end = std::find_if(run, candidates.end(), [run](const Candidate& c) { return c.word != run->word; });
+      std::sort(run, end, LineBefore);
+      run = end;
+    }
   }
 
   std::shared_ptr<const Dictionary> words_;
   WordGroups groups_;
+  std::size_t pairs_;
   std::size_t blocks_;
+  std::vector<std::array<std::uint8_t, kWordLength>> wordLetters_;  // letter indexes 0..25 of every word
   std::vector<Block> letterBits_;
   std::vector<Block> available_;
   std::vector<Block> scratch_;
   std::array<CachedCount, kSquareCount + 1> cache_;
-  std::vector<Candidate> wordCandidates_;  // the fitting rotations of the word being scored
+  std::vector<std::size_t> fitting_;  // the pairs fitting the pattern being searched, ascending
+  std::vector<std::int64_t> scores_;  // their scores
 };
 
 }  // namespace

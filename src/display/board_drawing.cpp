@@ -1,0 +1,107 @@
+// The figure's drawing routines.
+#include "display/board_drawing.h"
+
+#include <array>
+
+#include "board/geometry.h"
+#include "board/placement_line.h"
+#include "display/colors.h"
+
+namespace loopword {
+
+namespace {
+
+/// Cell edge in twips.
+constexpr int kCell = 300;
+/// Side of a square's tag in twips.
+constexpr int kTagSide = 260;
+/// Side of a start mark in twips.
+constexpr int kMarkSide = 25;
+
+/// Offset of the start mark from the centre anchor for ring positions 1..8 (index 0 unused).
+constexpr std::array<int, kRingSize + 1> kMarkDx = {0, -80, 50, 160, 160, 160, 50, -80, -80};
+constexpr std::array<int, kRingSize + 1> kMarkDy = {0, -25, -25, -25, 80, 195, 195, 195, 80};
+
+/// Fills the 260-twip tag inside the centre cell of the square with origin (x, y).
+void DrawTag(Picture& picture, int x, int y, Color tagColor) {
+  const int left = x + RingX[kCentre] - 75;
+  const int top = y + RingY[kCentre] - 25;
+  picture.LineBoxFilled(left, top, left + kTagSide, top + kTagSide, tagColor);
+}
+
+/// Prints the square's number on its tag in 9-point ColorPaper, then restores ink and 10 points.
+void DrawSquareNumber(Picture& picture, int square, int x, int y) {
+  picture.CurrentX = x + (square > 9 ? 660 : 680);
+  picture.CurrentY = y + 650;
+  picture.ForeColor = ColorPaper;
+  picture.FontSize = 9;
+  picture.Print(std::to_string(square));
+  picture.ForeColor = ColorInk;
+  picture.FontSize = 10;
+}
+
+}  // namespace
+
+std::string RingLetter(const std::string& ring, int position) {
+  const auto index = static_cast<std::size_t>(position - 1);
+  return index < ring.size() ? ring.substr(index, 1) : std::string();
+}
+
+void DrawSquareGrid(Picture& picture, int x, int y) {
+  picture.DrawWidth = 1;
+  for (int r = 1; r <= 3; ++r) {
+    for (int c = 1; c <= 3; ++c) {
+      const int left = x + kCell * c;
+      const int top = y + kCell * r;
+      picture.LineBox(left, top, left + kCell, top + kCell, ColorGrey);
+    }
+  }
+  picture.DrawWidth = 2;
+  picture.LineBox(x + kCell, y + kCell, x + 4 * kCell, y + 4 * kCell, ColorInk);
+}
+
+void DrawSquare(Picture& picture, int square, Color tagColor) {
+  const int x = SquareX[static_cast<std::size_t>(square)];
+  const int y = SquareY[static_cast<std::size_t>(square)];
+  DrawTag(picture, x, y, tagColor);
+  DrawSquareGrid(picture, x, y);
+  DrawSquareNumber(picture, square, x, y);
+}
+
+void DrawBoard(Picture& picture, Color tagColor) {
+  picture.FontSize = 6;
+  picture.CurrentX = 20;
+  picture.CurrentY = 20;
+  picture.Print(kHeaderLine);
+  picture.FontName = "Courier New";
+  for (int square = 1; square <= kSquareCount; ++square) DrawSquare(picture, square, tagColor);
+  DrawSquare(picture, kCrossingSquare, ColorInk);
+  picture.ForeColor = ColorInk;
+  picture.FontSize = 10;
+}
+
+void DrawCellLetter(Picture& picture, int square, int position, const std::string& letter) {
+  picture.CurrentX = SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)];
+  picture.CurrentY = SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)];
+  picture.Print(letter);
+}
+
+void DrawSquareLetters(Picture& picture, int square, const std::string& ring) {
+  for (int position = 1; position <= kRingSize; ++position) {
+    DrawCellLetter(picture, square, position, RingLetter(ring, position));
+  }
+}
+
+void DrawStartMarks(Picture& picture, const std::vector<std::string>& placementLines) {
+  for (const std::string& text : placementLines) {
+    const auto line = PlacementLine::Parse(text);
+    if (!line) continue;
+    const auto position = static_cast<std::size_t>(line->StartPosition());
+    const auto square = static_cast<std::size_t>(line->square);
+    const int x = SquareX[square] + RingX[kCentre] + kMarkDx[position];
+    const int y = SquareY[square] + RingY[kCentre] + kMarkDy[position];
+    picture.LineBoxFilled(x, y, x + kMarkSide, y + kMarkSide, ColorPaper);
+  }
+}
+
+}  // namespace loopword

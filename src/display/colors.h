@@ -1,0 +1,21 @@
+// The colours the figure and the sheets are drawn in.
+#pragma once
+
+#include "display/canvas.h"
+
+namespace loopword {
+
+/// Square frames, letters, the tag of square 12 and the usual text colour.
+inline constexpr Color ColorInk{10, 10, 10};
+/// Square numbers on the tags and the start marks.
+inline constexpr Color ColorPaper{240, 240, 240};
+/// The thin inner lines of a square's cell grid.
+inline constexpr Color ColorGrey{192, 192, 192};
+/// Tag colour of the plain figure.
+inline constexpr Color ColorFrame{140, 50, 50};
+/// Tag colour of the square the compiler is working on.
+inline constexpr Color ColorYellow{200, 200, 10};
+/// Background of the picture area, used to blank cells.
+inline constexpr Color ColorBack{255, 255, 255};
+
+}  // namespace loopword

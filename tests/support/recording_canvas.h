@@ -1,0 +1,59 @@
+// A canvas for tests: records every drawing operation with all its arguments.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "display/canvas.h"
+
+namespace loopword::testing {
+
+/// One recorded canvas operation; the fields that do not belong to its kind stay at their defaults.
+struct CanvasOp {
+  enum class Kind { Clear, Box, FilledBox, Text };
+  Kind kind = Kind::Clear;
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  Color color{};
+  int penWidth = 0;
+  std::string text;
+  Font font;
+};
+
+/// Keeps the operations in the order they were made.
+class RecordingCanvas : public Canvas {
+ public:
+  void Clear() override { ops.push_back({}); }
+  void DrawBox(int x1, int y1, int x2, int y2, Color color, int penWidth) override {
+    ops.push_back({CanvasOp::Kind::Box, x1, y1, x2, y2, color, penWidth, {}, {}});
+  }
+  void FillBox(int x1, int y1, int x2, int y2, Color color) override {
+    ops.push_back({CanvasOp::Kind::FilledBox, x1, y1, x2, y2, color, 0, {}, {}});
+  }
+  void DrawText(int x, int y, const std::string& text, const Font& font, Color color) override {
+    ops.push_back({CanvasOp::Kind::Text, x, y, 0, 0, color, 0, text, font});
+  }
+
+  /// The recorded operations of one kind, in order.
+  [[nodiscard]] std::vector<CanvasOp> Of(CanvasOp::Kind kind) const {
+    std::vector<CanvasOp> found;
+    for (const CanvasOp& op : ops) {
+      if (op.kind == kind) found.push_back(op);
+    }
+    return found;
+  }
+  /// The recorded texts that contain something other than blanks, in order.
+  [[nodiscard]] std::vector<CanvasOp> VisibleTexts() const {
+    std::vector<CanvasOp> found;
+    for (const CanvasOp& op : Of(CanvasOp::Kind::Text)) {
+      if (op.text.find_first_not_of(' ') != std::string::npos) found.push_back(op);
+    }
+    return found;
+  }
+
+  std::vector<CanvasOp> ops;
+};
+
+}  // namespace loopword::testing
