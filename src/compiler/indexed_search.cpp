@@ -51,8 +51,7 @@ class IndexedSearch final : public CandidateSearch {
         blocks_((pairs_ + 63) / 64),
         wordLetters_(static_cast<std::size_t>(words_->WordCount())),
         letterBits_(static_cast<std::size_t>(kWordLength * kLetters) * blocks_, 0),
-        available_(blocks_, 0),
-        scratch_(blocks_, 0) {
+        available_(blocks_, 0) {
     for (int w = 1; w <= words_->WordCount(); ++w) {
       for (int r = 1; r <= kWordLength; ++r) {
         const Word& ring = words_->WordList(w, r);
@@ -104,12 +103,11 @@ class IndexedSearch final : public CandidateSearch {
   CandidateList FindCandidates(const std::string& squarePattern) override {
     const std::string pattern = NormalisedPattern(squarePattern);
     const std::vector<FixedCell> fixed = FixedCells(pattern);
-    const std::vector<Block>& mask = Matching(fixed);
     std::vector<std::size_t> pending;  // ring positions (0..7) of the pending cells
     for (std::size_t k = 0; k < kWordLength; ++k) {
       if (pattern[k] == kPendingCell) pending.push_back(k);
     }
-    ScoreFittingPairs(mask, pending);
+    ScoreFittingPairs(fixed, pending);
     return Shortlist();
   }
 
@@ -128,26 +126,29 @@ class IndexedSearch final : public CandidateSearch {
   Block* LetterBlocks(int position, int letter) {
     return letterBits_.data() + static_cast<std::size_t>(position * kLetters + letter) * blocks_;
   }
-
-  /// The available pairs that fit the fixed cells, in the scratch bitset.
-  const std::vector<Block>& Matching(const std::vector<FixedCell>& fixed) {
-    const bool known = std::all_of(fixed.begin(), fixed.end(),
-                                   [](const FixedCell& cell) { return cell.letter >= 0 && cell.letter < kLetters; });
-    if (!known) {
-      std::fill(scratch_.begin(), scratch_.end(), 0);
-      return scratch_;
-    }
-    std::copy(available_.begin(), available_.end(), scratch_.begin());
-    for (const FixedCell& cell : fixed) {
-      const Block* letter = LetterBlocks(cell.position, cell.letter);
-      for (std::size_t b = 0; b < blocks_; ++b) scratch_[b] &= letter[b];
-    }
-    return scratch_;
+  const Block* LetterBlocks(int position, int letter) const {
+    return letterBits_.data() + static_cast<std::size_t>(position * kLetters + letter) * blocks_;
   }
 
-  int CountMatching(const std::vector<FixedCell>& fixed) {
+  /// Calls visit(block index, fitting pairs of that block) for every block with a fitting pair.
+  template <typename Visit>
+  void ForEachMatchingBlock(const std::vector<FixedCell>& fixed, Visit visit) const {
+    std::array<const Block*, kWordLength> letters{};
+    std::size_t count = 0;
+    for (const FixedCell& cell : fixed) {
+      if (cell.letter < 0 || cell.letter >= kLetters) return;  // no word has such a letter
+      letters[count++] = LetterBlocks(cell.position, cell.letter);
+    }
+    for (std::size_t b = 0; b < blocks_; ++b) {
+      Block block = available_[b];
+      for (std::size_t i = 0; i < count && block != 0; ++i) block &= letters[i][b];
+      if (block != 0) visit(b, block);
+    }
+  }
+
+  int CountMatching(const std::vector<FixedCell>& fixed) const {
     int count = 0;
-    for (Block block : Matching(fixed)) count += std::popcount(block);
+    ForEachMatchingBlock(fixed, [&count](std::size_t, Block block) { count += std::popcount(block); });
     return count;
   }
 
@@ -187,12 +188,12 @@ class IndexedSearch final : public CandidateSearch {
 
   /// Lists the fitting pairs in ascending order with their scores, the sum of the letter
   /// weights at the pending cells.
-  void ScoreFittingPairs(const std::vector<Block>& mask, const std::vector<std::size_t>& pending) {
+  void ScoreFittingPairs(const std::vector<FixedCell>& fixed, const std::vector<std::size_t>& pending) {
     const auto& weight = words_->LetterWeight();
     fitting_.clear();
     scores_.clear();
-    for (std::size_t b = 0; b < blocks_; ++b) {
-      for (Block bits = mask[b]; bits != 0;) {
+    ForEachMatchingBlock(fixed, [&](std::size_t b, Block bits) {
+      while (bits != 0) {
         const std::size_t first = b * 64 + static_cast<std::size_t>(std::countr_zero(bits));
         const std::size_t wordStart = first - first % kWordLength;
         const auto& letters = wordLetters_[wordStart / kWordLength];
@@ -205,7 +206,7 @@ class IndexedSearch final : public CandidateSearch {
         }
         bits &= ~(Block{0xFF} << (wordStart % 64));
       }
-    }
+    });
   }
 
   /// Every pair of the best score from the last line down, then the highest line below them.
@@ -253,7 +254,6 @@ class IndexedSearch final : public CandidateSearch {
   std::vector<std::array<std::uint8_t, kWordLength>> wordLetters_;  // letter indexes 0..25 of every word
   std::vector<Block> letterBits_;
   std::vector<Block> available_;
-  std::vector<Block> scratch_;
   std::array<CachedCount, kSquareCount + 1> cache_;
   std::vector<std::size_t> fitting_;  // the pairs fitting the pattern being searched, ascending
   std::vector<std::int64_t> scores_;  // their scores
