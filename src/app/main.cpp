@@ -1,16 +1,17 @@
-// Program entry: loads the level-1 word list from the program's folder and reports it.
-#include <filesystem>
-#include <iostream>
+// Program entry: the application, its icon and the main window.
+#include <QApplication>
 
-#include "words/dictionary_state.h"
+#include "app/form1.h"
+#include "app/program_icon.h"
+#include "app/qt_toolkit.h"
 
-int main(int, char** argv) {
-  namespace fs = std::filesystem;
-  const fs::path program = fs::weakly_canonical(fs::absolute(argv[0]));
-  loopword::DictionaryState dictionaries(program.parent_path().string());
-  const loopword::LoadReport report = dictionaries.LoadDictionary();
-  for (const std::string& message : report.messages) std::cerr << message << '\n';
-  if (report.outcome != loopword::LoadOutcome::Loaded) return 1;
-  std::cout << dictionaries.Title() << '\n';
-  return 0;
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(loopword::kProgramName);
+  QApplication::setWindowIcon(loopword::ProgramIcon());
+  loopword::QtToolkit toolkit;
+  loopword::Form1 window(toolkit, toolkit.ProgramFolder());
+  toolkit.SetParent(&window);
+  window.show();
+  return QApplication::exec();
 }

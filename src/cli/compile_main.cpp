@@ -93,7 +93,7 @@ int Run(const Options& options) {
     loopword::Puzzle puzzle;
     if (compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}) !=
         loopword::CompileOutcome::Complete) {
-      std::cerr << "No complete puzzle could be made with this dictionary and starting word.\n";
+      std::cerr << loopword::kGiveUpMessage << '\n';
       return 1;
     }
     for (const std::string& line : puzzle.List2) std::cout << line << '\n';

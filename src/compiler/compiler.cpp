@@ -13,6 +13,12 @@ Compiler::Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<Cand
                    RandomSource random)
     : words_(std::move(words)), groups_(*words_), search_(std::move(search)), random_(random) {}
 
+void Compiler::UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search) {
+  words_ = std::move(words);
+  groups_ = WordGroups(*words_);
+  search_ = std::move(search);
+}
+
 CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer) {
   using Kind = CompileEvent::Kind;
   stopRequested_ = false;

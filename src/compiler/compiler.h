@@ -16,6 +16,9 @@ namespace loopword {
 
 /// Failed attempts in a row after which a compile gives up.
 inline constexpr int kAttemptLimit = 1000;
+/// What the user is told when a compile gives up.
+inline constexpr const char* kGiveUpMessage =
+    "No complete puzzle could be made with this dictionary and starting word.";
 
 /// The puzzle a compile writes: the board and its placement lines in square order.
 struct Puzzle {
@@ -65,6 +68,11 @@ class Compiler {
   using Observer = std::function<void(const CompileEvent&)>;
 
   Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search, RandomSource random);
+
+  /// Compiles from now on over `words` with `search` (a search over the same words).
+  void UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search);
+  /// The words compiles draw from.
+  [[nodiscard]] const std::shared_ptr<const Dictionary>& Words() const { return words_; }
 
   /// Fills `puzzle` with `startWord` in square 12 ("" for a random word) until it is complete,
   /// the stop request is seen, or kAttemptLimit attempts have failed in a row.

@@ -7,7 +7,7 @@
 namespace loopword {
 
 WordGroups::WordGroups(const Dictionary& words)
-    : words_(words), nextSame_(static_cast<std::size_t>(words.WordCount()) + 1), sortedRows_(static_cast<std::size_t>(words.WordCount())) {
+    : words_(&words), nextSame_(static_cast<std::size_t>(words.WordCount()) + 1), sortedRows_(static_cast<std::size_t>(words.WordCount())) {
   std::iota(sortedRows_.begin(), sortedRows_.end(), 1);
   std::stable_sort(sortedRows_.begin(), sortedRows_.end(),
                    [&words](int a, int b) { return words.WordPool(a) < words.WordPool(b); });
@@ -34,8 +34,8 @@ int WordGroups::Find(const std::string& text) const {
   if (text.size() != kWordLength) return 0;
   const Word wanted = ToWord(text);
   const auto it = std::lower_bound(sortedRows_.begin(), sortedRows_.end(), wanted,
-                                   [this](int row, const Word& w) { return words_.WordPool(row) < w; });
-  if (it == sortedRows_.end() || words_.WordPool(*it) != wanted) return 0;
+                                   [this](int row, const Word& w) { return words_->WordPool(row) < w; });
+  if (it == sortedRows_.end() || words_->WordPool(*it) != wanted) return 0;
   return *it;
 }
 

@@ -19,7 +19,7 @@ class WordGroups {
   [[nodiscard]] int Find(const std::string& text) const;
 
  private:
-  const Dictionary& words_;
+  const Dictionary* words_;
   std::vector<int> nextSame_;  // circular chain of rows with the same word, index = row
   std::vector<int> sortedRows_;
 };

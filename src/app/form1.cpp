@@ -1,0 +1,310 @@
+// Start-up, menus and commands of the main window, and the compile watched live.
+#include "app/form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "app/about_form.h"
+#include "app/picture_box.h"
+#include "board/geometry.h"
+#include "compiler/start_word.h"
+#include "display/board_drawing.h"
+#include "display/colors.h"
+#include "display/sheets.h"
+
+namespace loopword {
+
+namespace {
+
+/// Pixels for twips on the screen (15 twips a pixel at 96 dots an inch).
+int Px(int twips) { return twips / 15; }
+
+// Layout of the window in twips.
+constexpr int kClientWidth = 7080;
+constexpr int kClientHeight = 7248;
+constexpr int kPictureLeft = 30;
+constexpr int kPictureTop = 30;
+constexpr int kPictureWidth = 6996;
+constexpr int kPictureHeight = 7152;
+constexpr int kPictureBorder = 30;  // the sunken frame, 2 pixels each side
+constexpr int kButtonLeft = 5460;
+constexpr int kButtonTop = 6672;
+constexpr int kButtonWidth = 1410;
+constexpr int kButtonHeight = 396;
+
+constexpr const char* kHelpText =
+    "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
+    "\n"
+    "- There are 23 words in 23 squares in the puzzle, each 8-letter long\n"
+    "- One word and a number of letters are provided as hint\n"
+    "- Each word must be placed clock-wise around each square\n"
+    "- A word can start in any position around a square\n"
+    "- Overlapping letters must be same\n"
+    "- A word cannot be made twice\n"
+    "- You can three standard or your own dictionary\n"
+    "- User dictionaries must be sorted text files, one word in each line";
+
+constexpr const char* kNotAvailable = "This command is not available yet.";
+
+}  // namespace
+
+Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
+    : toolkit_(toolkit),
+      dictionaries_(programFolder),
+      canvas_(kPictureWidth - 2 * kPictureBorder, kPictureHeight - 2 * kPictureBorder, 96.0),
+      picture_(canvas_) {
+  setWindowTitle(kProgramName);
+  auto* client = new QWidget(this);
+  client->setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  setCentralWidget(client);
+  auto* frame = new QWidget(client);
+  frame->setGeometry(Px(kPictureLeft), Px(kPictureTop), Px(kPictureWidth), Px(kPictureHeight));
+  frame->setStyleSheet("background: #808080;");
+  auto* picture1 = new PictureBox(canvas_, frame);
+  picture1->move(Px(kPictureBorder), Px(kPictureBorder));
+  command1_ = new ViewButton(picture1);
+  command1_->setGeometry(Px(kButtonLeft), Px(kButtonTop), Px(kButtonWidth), Px(kButtonHeight));
+  command1_->setText(kShowPuzzle);
+  connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
+  BuildMenus();
+  FormLoad();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Form1::~Form1() = default;
+
+QAction* Form1::AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+void Form1::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  connect(AddItem(file, "&Print", "mnuprint", QKeySequence("Ctrl+P")), &QAction::triggered, this, [this] { mnuprint_Click(); });
+  connect(AddItem(file, "&Save as bitmap", "copyx", QKeySequence("Ctrl+S")), &QAction::triggered, this, [this] { copyx_Click(); });
+  connect(AddItem(file, "&Help", "Helpx", QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] { Helpx_Click(); });
+  connect(AddItem(file, "&About", "Aboutx"), &QAction::triggered, this, [this] { Aboutx_Click(); });
+  file->addSeparator()->setObjectName("dash1");
+  connect(AddItem(file, "E&xit", "Exitx", QKeySequence("Ctrl+Q")), &QAction::triggered, this, [this] { Exitx_Click(); });
+
+  QMenu* solution = menuBar()->addMenu("&Solution");
+  connect(AddItem(solution, "&Compile", "mnuSolve", QKeySequence(Qt::Key_F5)), &QAction::triggered, this,
+          [this] { mnuSolve_Click(); });
+
+  QMenu* start = menuBar()->addMenu("S&tarting Word");
+  const QStringList startItems = {"&Random", "&Input"};
+  for (int i = 0; i < startItems.size(); ++i) {
+    QAction* item = AddItem(start, startItems[i], QString("mnuStart%1").arg(i));
+    item->setCheckable(true);
+    item->setChecked(i == 0);
+    connect(item, &QAction::triggered, this, [this, i] { mnuStart_Click(i); });
+  }
+
+  QMenu* dictionary = menuBar()->addMenu("&Dictionary");
+  const QStringList dictionaryItems = {"&User", "Level &1", "Level &2", "Level &3"};
+  for (int i = 0; i < dictionaryItems.size(); ++i) {
+    QAction* item = AddItem(dictionary, dictionaryItems[i], QString("mnuDictLevel%1").arg(i));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, i] { mnuDictLevel_Click(i); });
+  }
+}
+
+QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
+
+void Form1::FormLoad() {
+  command1_->setEnabled(false);
+  dictionaries_.DictLevel = 1;
+  ShowLoadReport(dictionaries_.LoadDictionary());
+  DrawBoard(picture_, ColorFrame);
+}
+
+void Form1::ShowLoadReport(const LoadReport& report) {
+  CheckOnly("mnuDictLevel", 4, report.level);
+  for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
+  if (!dictionaries_.Title().empty()) setWindowTitle(QString::fromStdString(dictionaries_.Title()));
+}
+
+void Form1::CheckOnly(const QString& group, int count, int index) {
+  for (int i = 0; i < count; ++i) MenuItem(group + QString::number(i))->setChecked(i == index);
+}
+
+void Form1::SetCommandsEnabled(bool enabled) {
+  for (const char* name : {"mnuSolve", "mnuStart0", "mnuStart1", "mnuDictLevel0", "mnuDictLevel1", "mnuDictLevel2",
+                           "mnuDictLevel3", "mnuprint", "copyx"}) {
+    MenuItem(name)->setEnabled(enabled);
+  }
+}
+
+QString Form1::Caption() const { return command1_->text(); }
+
+bool Form1::ButtonEnabled() const { return command1_->isEnabled(); }
+
+void Form1::SetCaption(const char* caption) { command1_->setText(caption); }
+
+void Form1::mnuprint_Click() { toolkit_.ShowMessage(kNotAvailable); }
+
+void Form1::copyx_Click() { toolkit_.ShowMessage(kNotAvailable); }
+
+void Form1::Helpx_Click() { toolkit_.ShowMessage(kHelpText); }
+
+void Form1::Aboutx_Click() {
+  if (!about_) about_ = new AboutForm(this);
+  about_->exec();
+}
+
+void Form1::Exitx_Click() {
+  delete about_.data();  // an About box hidden with Esc
+  close();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  if (compiling_ && compiler_) compiler_->RequestStop();
+  delete about_.data();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+Compiler& Form1::CompilerForWords() {
+  const auto words = dictionaries_.Words();
+  if (!compiler_) {
+    compiler_ = std::make_unique<Compiler>(words, MakeIndexedSearch(words), RandomSource::FromEntropy());
+  } else if (compiler_->Words() != words) {
+    compiler_->UseWords(words, MakeIndexedSearch(words));
+  }
+  return *compiler_;
+}
+
+void Form1::mnuSolve_Click() {
+  if (compiling_ || closing_) return;
+  SetCaption(kStop);
+  command1_->setEnabled(true);
+  tag_.clear();
+  SetCommandsEnabled(false);
+  compiling_ = true;
+  const CompileOutcome outcome = RunCompile();
+  compiling_ = false;
+  SetCommandsEnabled(true);
+  toolkit_.SetBusy(false);
+  if (closing_) return;
+  if (outcome == CompileOutcome::Complete) {
+    SetCaption(kShowPuzzle);
+    command1_->setEnabled(true);
+    tag_.clear();
+    toolkit_.ShowMessage("Done");
+  } else if (outcome == CompileOutcome::GaveUp) {
+    toolkit_.ShowMessage(kGiveUpMessage);
+  }
+}
+
+CompileOutcome Form1::RunCompile() {
+  Compiler& compiler = CompilerForWords();
+  return compiler.Compile(puzzle_, startWord_, [this, &compiler](const CompileEvent& event) {
+    DrawEvent(event);
+    if (tag_ == "X" || closing_) compiler.RequestStop();
+  });
+}
+
+void Form1::DrawEvent(const CompileEvent& event) {
+  using Kind = CompileEvent::Kind;
+  switch (event.kind) {
+    case Kind::RunStarted:
+      toolkit_.SetBusy(true);
+      picture_.Cls();
+      DrawBoard(picture_, ColorFrame);
+      break;
+    case Kind::CellBlanked: {
+      const int x = SquareX[static_cast<std::size_t>(event.square)] + RingX[static_cast<std::size_t>(event.position)] - 75;
+      const int y = SquareY[static_cast<std::size_t>(event.square)] + RingY[static_cast<std::size_t>(event.position)] - 25;
+      picture_.LineBoxFilled(x, y, x + 250, y + 250, ColorBack);
+      toolkit_.Yield();
+      break;
+    }
+    case Kind::StartWordPlaced:
+      DrawSquareLetters(picture_, kCrossingSquare, event.ring);
+      break;
+    case Kind::SquareHighlighted:
+      DrawSquare(picture_, event.square, ColorYellow);
+      break;
+    case Kind::WordPlaced:
+      toolkit_.Yield();
+      DrawSquareLetters(picture_, event.square, event.ring);
+      DrawSquare(picture_, event.square, ColorInk);
+      break;
+    case Kind::PuzzleComplete:
+      DrawSheetText(picture_, SheetKind::Solution, puzzle_.List2, list1_);
+      DrawStartMarks(picture_, puzzle_.List2);
+      break;
+    case Kind::Stopped:
+    case Kind::GaveUp:
+      ShowEmptyFigureAfterStop();
+      break;
+    case Kind::AttemptStarted:
+    case Kind::AttemptFailed:
+    case Kind::OverlapCheckFailed:
+      break;
+  }
+}
+
+void Form1::ShowEmptyFigureAfterStop() {
+  picture_.Cls();
+  DrawBoard(picture_, ColorFrame);
+  tag_.clear();
+  SetCaption(kShowSolution);
+  command1_->setEnabled(false);
+}
+
+void Form1::Command1_MouseUp() {
+  const QString caption = Caption();
+  if (caption == kStop) {
+    tag_ = "X";
+    return;
+  }
+  if (caption == kShowPuzzle) {
+    SetCaption(kShowSolution);
+    DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, list1_);
+  } else if (caption == kShowSolution) {
+    SetCaption(kShowPuzzle);
+    DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
+  }
+}
+
+void Form1::mnuStart_Click(int index) {
+  if (compiling_) return;
+  CheckOnly("mnuStart", 2, index);
+  if (index == 0) {
+    startWord_.clear();
+    return;
+  }
+  for (;;) {
+    const StartWordCheck check = CheckStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
+    if (check.verdict == StartWordCheck::Verdict::Cancelled) return;
+    if (check.verdict == StartWordCheck::Verdict::Accepted) {
+      picture_.Cls();
+      DrawBoard(picture_, ColorFrame);
+      startWord_ = check.word;
+      DrawSquareLetters(picture_, kCrossingSquare, startWord_);
+      return;
+    }
+    toolkit_.ShowMessage(check.message);
+  }
+}
+
+void Form1::mnuDictLevel_Click(int index) {
+  if (compiling_) return;
+  if (index == kUserDictionary) {
+    toolkit_.ShowMessage(kNotAvailable);
+    return;
+  }
+  toolkit_.SetBusy(true);
+  dictionaries_.DictLevel = index;
+  const LoadReport report = dictionaries_.LoadDictionary();
+  toolkit_.SetBusy(false);
+  ShowLoadReport(report);
+}
+
+}  // namespace loopword

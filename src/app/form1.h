@@ -1,0 +1,106 @@
+// The main window: the picture area with its view button, the menus and every command.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/toolkit.h"
+#include "compiler/compiler.h"
+#include "display/picture.h"
+#include "output/image_canvas.h"
+#include "words/dictionary_state.h"
+
+class QAction;
+
+namespace loopword {
+
+class AboutForm;
+class ViewButton;
+
+/// Captions of the view button, which name what its next press shows.
+inline constexpr const char* kShowPuzzle = "Show Puzzle";
+inline constexpr const char* kShowSolution = "Show Solution";
+inline constexpr const char* kStop = "Stop";
+
+/// The program's window. Talks to the user only through `toolkit`; finds its word lists in
+/// `programFolder`.
+class Form1 final : public QMainWindow {
+  Q_OBJECT
+ public:
+  Form1(Toolkit& toolkit, const std::string& programFolder);
+  ~Form1() override;
+
+  /// Print: both sheets on one page of the default printer.
+  void mnuprint_Click();
+  /// Save as bitmap: the picture area into a file.
+  void copyx_Click();
+  /// Help: what the puzzle is and how to play.
+  void Helpx_Click();
+  /// About: the About box, modal.
+  void Aboutx_Click();
+  /// Exit: closes a hidden About box, then the window, which ends the program.
+  void Exitx_Click();
+  /// Solution > Compile: fills the figure, watched live, until done, stopped or given up.
+  void mnuSolve_Click();
+  /// Starting Word: 0 random, 1 typed by the user.
+  void mnuStart_Click(int index);
+  /// Dictionary: 0 a user file, 1..3 the bundled levels.
+  void mnuDictLevel_Click(int index);
+  /// The view button's mouse-up: stop request, or the next sheet.
+  void Command1_MouseUp();
+
+  /// The starting word for square 12; "" for a random one.
+  [[nodiscard]] const std::string& StartWord() const { return startWord_; }
+  /// The view button's caption.
+  [[nodiscard]] QString Caption() const;
+  /// Whether the view button can be pressed.
+  [[nodiscard]] bool ButtonEnabled() const;
+  /// The view button, for the tests that press it.
+  [[nodiscard]] ViewButton* Command1() const { return command1_; }
+  /// The puzzle as last compiled (or as the interrupted attempt left it).
+  [[nodiscard]] const Puzzle& CurrentPuzzle() const { return puzzle_; }
+  /// The dictionary choice and the words in use.
+  [[nodiscard]] const DictionaryState& Dictionaries() const { return dictionaries_; }
+  /// The picture area's image as drawn so far.
+  [[nodiscard]] const QImage& PictureImage() const { return canvas_.Image(); }
+  /// True while a compile runs.
+  [[nodiscard]] bool Compiling() const { return compiling_; }
+  /// The menu items by their control names ("mnuSolve", "mnuStart0", "mnuDictLevel2", ...).
+  [[nodiscard]] QAction* MenuItem(const QString& name) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {});
+  void FormLoad();
+  void ShowLoadReport(const LoadReport& report);
+  void CheckOnly(const QString& group, int count, int index);
+  void SetCommandsEnabled(bool enabled);
+  CompileOutcome RunCompile();
+  void DrawEvent(const CompileEvent& event);
+  void ShowEmptyFigureAfterStop();
+  Compiler& CompilerForWords();
+  void SetCaption(const char* caption);
+
+  Toolkit& toolkit_;
+  DictionaryState dictionaries_;
+  ImageCanvas canvas_;
+  Picture picture_;
+  ViewButton* command1_ = nullptr;
+  std::string tag_;  // "X" once the user asked a running compile to stop
+  Puzzle puzzle_;
+  std::vector<std::string> list1_;  // the puzzle sheet's sorted words
+  std::string startWord_;
+  std::unique_ptr<Compiler> compiler_;
+  bool compiling_ = false;
+  bool closing_ = false;
+  QPointer<AboutForm> about_;
+};
+
+}  // namespace loopword

@@ -1,0 +1,35 @@
+// Painting the persistent image and passing on every mouse-button release of the view button.
+#include "app/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace loopword {
+
+ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::NoFocus); }
+
+void ViewButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    QPushButton::mousePressEvent(event);
+  } else {
+    event->accept();  // keep the release of the right and middle buttons coming here
+  }
+}
+
+void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
+  const bool over = rect().contains(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) QPushButton::mouseReleaseEvent(event);
+  if (over && isEnabled()) emit mouseUp(event->button());
+}
+
+PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+  setFixedSize(canvas_.Image().size());
+  canvas_.changed = [this] { update(); };
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, canvas_.Image());
+}
+
+}  // namespace loopword

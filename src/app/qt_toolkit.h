@@ -1,0 +1,29 @@
+// The toolkit services with Qt: message boxes, input box, busy pointer, event loop, program folder.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/toolkit.h"
+
+namespace loopword {
+
+/// Toolkit services of the running program; dialogs are owned by `parent` once it is set.
+class QtToolkit final : public Toolkit {
+ public:
+  /// The window that message boxes and the input box belong to.
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
+  std::string InputBox(const std::string& prompt, const std::string& title) override;
+  void SetBusy(bool busy) override;
+  void Yield() override;
+  [[nodiscard]] std::string ProgramFolder() const override;
+
+ private:
+  QPointer<QWidget> parent_;
+  bool busy_ = false;
+};
+
+}  // namespace loopword

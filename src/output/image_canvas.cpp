@@ -1,0 +1,56 @@
+// Drawing into the persistent image through a painter opened for each operation.
+#include "output/image_canvas.h"
+
+#include <cmath>
+
+#include "display/colors.h"
+#include "output/painter_canvas.h"
+
+namespace loopword {
+
+namespace {
+
+int ToPixels(int twips, double dotsPerInch) {
+  return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+}
+
+}  // namespace
+
+ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, double dotsPerInch)
+    : widthTwips_(widthTwips),
+      heightTwips_(heightTwips),
+      dotsPerInch_(dotsPerInch),
+      image_(ToPixels(widthTwips, dotsPerInch), ToPixels(heightTwips, dotsPerInch), QImage::Format_RGB32) {
+  const int dotsPerMeter = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+  image_.setDotsPerMeterX(dotsPerMeter);
+  image_.setDotsPerMeterY(dotsPerMeter);
+  image_.fill(ToQColor(ColorBack));
+}
+
+template <typename Paint>
+void ImageCanvas::Draw(Paint paint) {
+  {
+    QPainter painter(&image_);
+    PainterCanvas canvas(painter, dotsPerInch_, widthTwips_, heightTwips_, ColorBack);
+    paint(canvas);
+  }
+  if (changed) changed();
+}
+
+void ImageCanvas::Clear() {
+  Draw([](PainterCanvas& canvas) { canvas.Clear(); });
+}
+
+void ImageCanvas::DrawBox(int x1, int y1, int x2, int y2, Color color, int penWidth) {
+  Draw([&](PainterCanvas& canvas) { canvas.DrawBox(x1, y1, x2, y2, color, penWidth); });
+}
+
+void ImageCanvas::FillBox(int x1, int y1, int x2, int y2, Color color) {
+  Draw([&](PainterCanvas& canvas) { canvas.FillBox(x1, y1, x2, y2, color); });
+}
+
+void ImageCanvas::DrawText(int x, int y, const std::string& text, const Font& font, Color color) {
+  Draw([&](PainterCanvas& canvas) { canvas.DrawText(x, y, text, font, color); });
+}
+
+}  // namespace loopword

@@ -1,0 +1,42 @@
+// Paints the figure's boxes and texts with a QPainter on any device: screen image, bitmap or printer page.
+#pragma once
+
+#include <QPainter>
+
+#include "display/canvas.h"
+
+namespace loopword {
+
+/// Screen resolution the program's pen widths are given in (dots per inch).
+inline constexpr double kScreenDpi = 96.0;
+/// Twips in one inch.
+inline constexpr double kTwipsPerInch = 1440.0;
+
+/// Paints canvas operations through `painter`; twips become device units at `dotsPerInch`.
+class PainterCanvas final : public Canvas {
+ public:
+  /// `widthTwips` × `heightTwips` is the area Clear() paints in `background`.
+  PainterCanvas(QPainter& painter, double dotsPerInch, int widthTwips, int heightTwips, Color background);
+
+  void Clear() override;
+  void DrawBox(int x1, int y1, int x2, int y2, Color color, int penWidth) override;
+  void FillBox(int x1, int y1, int x2, int y2, Color color) override;
+  void DrawText(int x, int y, const std::string& text, const Font& font, Color color) override;
+
+  /// Device units for a length in twips.
+  [[nodiscard]] double ToDevice(double twips) const { return twips * dotsPerInch_ / kTwipsPerInch; }
+
+ private:
+  QRectF BoxRect(int x1, int y1, int x2, int y2) const;
+
+  QPainter& painter_;
+  double dotsPerInch_;
+  int widthTwips_;
+  int heightTwips_;
+  Color background_;
+};
+
+/// The Qt colour of a canvas colour.
+QColor ToQColor(Color color);
+
+}  // namespace loopword
