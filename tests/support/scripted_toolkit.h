@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,7 +35,10 @@ class ScriptedToolkit : public Toolkit {
     busy = isBusy;
     pointerChanges.push_back(isBusy);
   }
-  void Yield() override { ++yields; }
+  void Yield() override {
+    ++yields;
+    if (onYield) onYield(yields);
+  }
   [[nodiscard]] std::string ProgramFolder() const override { return folder_; }
 
   std::vector<std::string> messages;
@@ -45,6 +49,8 @@ class ScriptedToolkit : public Toolkit {
   std::vector<bool> pointerChanges;
   bool busy = false;
   int yields = 0;
+  /// Called at every yield with the number of yields so far: the user's chance to act mid-run.
+  std::function<void(int)> onYield;
 
  private:
   std::string folder_;
