@@ -11,6 +11,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation
+  xvfb x11-utils x11-apps xdotool imagemagick python3
 )
 
 as_root() {

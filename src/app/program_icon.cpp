@@ -3,8 +3,7 @@
 
 #include <QPainter>
 #include <QPixmap>
-#include <array>
-#include <utility>
+#include <cmath>
 
 namespace loopword {
 
@@ -17,22 +16,23 @@ QImage ProgramIconImage(int size) {
   painter.setBrush(QColor(250, 248, 240));
   painter.setPen(QPen(QColor(10, 10, 10), 1.2));
   painter.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 5, 5);
-  // Cells of the upper and lower loop on a 5-pixel grid, then the crossing square.
-  constexpr std::array<std::pair<int, int>, 12> kCells = {{
-      {11, 3}, {16, 3}, {6, 7}, {21, 7}, {6, 11}, {21, 11},
-      {6, 18}, {21, 18}, {6, 22}, {21, 22}, {11, 26}, {16, 26},
-  }};
-  painter.setPen(QPen(QColor(10, 10, 10), 1.0));
+  // Two rings of cells, the upper and the lower loop, meeting in the crossing square.
+  painter.setPen(QPen(QColor(10, 10, 10), 0.8));
   painter.setBrush(QColor(255, 255, 255));
-  for (const auto& [x, y] : kCells) painter.drawRect(QRectF(x, y, 5, 5));
+  for (const double centreY : {8.5, 23.5}) {
+    for (int i = 0; i < 10; ++i) {
+      const double angle = i * 2 * M_PI / 10;
+      painter.drawRect(QRectF(16 + 8 * std::sin(angle) - 2, centreY - 5.5 * std::cos(angle) - 2, 4, 4));
+    }
+  }
   painter.setBrush(QColor(140, 50, 50));
-  painter.drawRect(QRectF(11.5, 11.5, 9, 9));
+  painter.drawRect(QRectF(12.5, 12.5, 7, 7));  // square 12
   painter.setPen(QColor(240, 240, 240));
   QFont font("Liberation Sans");
-  font.setPixelSize(8);
+  font.setPixelSize(7);
   font.setBold(true);
   painter.setFont(font);
-  painter.drawText(QRectF(11.5, 11.5, 9, 9), Qt::AlignCenter, "8");
+  painter.drawText(QRectF(12.5, 12.5, 7, 7), Qt::AlignCenter, "8");
   return image;
 }
 

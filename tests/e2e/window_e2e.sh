@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs the real program in a private X server: F5 compiles, the "Done" box is answered with Enter,
+# and a screenshot of the window must show 23 dark tags and a letter in every ring cell.
+# Usage: window_e2e.sh PROGRAM
+set -euo pipefail
+program="$1"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+work="$(mktemp -d)"
+display=":$((90 + RANDOM % 400))"
+cleanup() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+x_pid=$!
+export DISPLAY="$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# Waits until a window whose name matches $1 exists and prints its id.
+wait_for_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)"
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "no window named '$1' appeared" >&2
+  return 1
+}
+
+"$program" >"$work/program.log" 2>&1 &
+app_pid=$!
+main="$(wait_for_window '^Dictionary: .*L1words.txt \([0-9]+ words\)$')"
+sleep 0.5
+xwd -silent -id "$main" | convert xwd:- "$work/empty.ppm"
+if python3 "$here/check_solution_shot.py" "$work/empty.ppm" >/dev/null; then
+  echo "the check passes on the empty figure: it checks nothing" >&2
+  exit 1
+fi
+xdotool windowfocus --sync "$main" key F5
+done_box="$(wait_for_window '^Loopword$')"
+xwd -silent -id "$main" | convert xwd:- "$work/solution.ppm"
+xdotool windowfocus --sync "$done_box" key Return
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Loopword$' >/dev/null 2>&1 || break; sleep 0.1; done
+if xdotool search --onlyvisible --name '^Loopword$' >/dev/null 2>&1; then
+  echo "the Done box did not close on Enter" >&2
+  exit 1
+fi
+python3 "$here/check_solution_shot.py" "$work/solution.ppm"
