@@ -2,6 +2,10 @@
 #include "app/form1.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <filesystem>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -13,6 +17,8 @@
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "output/print_page.h"
+#include "output/save_pic.h"
 
 namespace loopword {
 
@@ -46,12 +52,12 @@ constexpr const char* kHelpText =
     "- You can three standard or your own dictionary\n"
     "- User dictionaries must be sorted text files, one word in each line";
 
-constexpr const char* kNotAvailable = "This command is not available yet.";
 
 }  // namespace
 
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
+      gf1(toolkit),
       dictionaries_(programFolder),
       canvas_(kPictureWidth - 2 * kPictureBorder, kPictureHeight - 2 * kPictureBorder, 96.0),
       picture_(canvas_) {
@@ -145,9 +151,72 @@ bool Form1::ButtonEnabled() const { return command1_->isEnabled(); }
 
 void Form1::SetCaption(const char* caption) { command1_->setText(caption); }
 
-void Form1::mnuprint_Click() { toolkit_.ShowMessage(kNotAvailable); }
+void Form1::mnuprint_Click() {
+  if (compiling_ || !toolkit_.AskYesNo("Do you wish to print puzzle and its solution?")) return;
+  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+  if (defaultPrinter.isNull()) {
+    toolkit_.ShowMessage("There is no printer to print on.\nSet up a default printer, then print again.");
+    return;
+  }
+  QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+  printer.setDocName(kProgramName);
+  QPainter painter;
+  toolkit_.SetBusy(true);
+  if (!painter.begin(&printer)) {
+    toolkit_.SetBusy(false);
+    toolkit_.ShowMessage("The printer " + defaultPrinter.printerName().toStdString() + " could not start printing.");
+    return;
+  }
+  PrintSheets(painter, printer.resolution());
+  const bool sent = painter.end() && printer.printerState() != QPrinter::Error;
+  toolkit_.SetBusy(false);
+  if (!sent) {
+    toolkit_.ShowMessage("The page could not be sent to the printer " + defaultPrinter.printerName().toStdString() + ".");
+    return;
+  }
+  toolkit_.ShowMessage("Done");
+}
 
-void Form1::copyx_Click() { toolkit_.ShowMessage(kNotAvailable); }
+void Form1::PrintSheets(QPainter& painter, double dotsPerInch) {
+  const int width = kPictureWidth - 2 * kPictureBorder;
+  const int height = kPictureHeight - 2 * kPictureBorder;
+  SetCaption(kShowPuzzle);
+  Command1_MouseUp();  // the puzzle sheet on screen
+  std::vector<std::string> sortedWords;
+  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, width, height, [&](Picture& page) {
+    DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
+  });
+  Command1_MouseUp();  // the solution sheet on screen
+  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, width, height,
+                   [&](Picture& page) { DrawSolutionSheet(page, puzzle_.board, puzzle_.List2); });
+}
+
+void Form1::copyx_Click() {
+  if (compiling_) return;
+  gf1.Title = "Select destination file for a bitmap copy of this puzzle";
+  gf1.FileTypes = "*.bmp";
+  gf1.FileTypesName = "Loopword Bitmap Files";
+  gf1.DefaultDir = toolkit_.ProgramFolder();
+  const std::string path = gf1.GetFileName("SAVE");
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  toolkit_.SetBusy(true);
+  CopyPictureToClipboard(canvas_);
+  const SaveOutcome outcome = SaveBitmapFile(TakeCapturedPicture(), QString::fromStdString(path));
+  toolkit_.SetBusy(false);
+  if (!outcome.saved) {
+    toolkit_.ShowMessage("Loopword could not save the bitmap to:\n" + path + "\n" + outcome.reason);
+    return;
+  }
+  const qint64 length = QFileInfo(QString::fromStdString(path)).size();
+  toolkit_.ShowMessage("Loopword copied to:\n" + path + "\n " + std::to_string(length) + " bytes");
+}
+
+bool Form1::ConfirmOverwrite(const std::string& path) {
+  std::error_code error;
+  const auto length = std::filesystem::file_size(path, error);
+  if (error || length == 0) return true;
+  return toolkit_.AskYesNo("OverWrite file: " + path + " ?");
+}
 
 void Form1::Helpx_Click() { toolkit_.ShowMessage(kHelpText); }
 
@@ -274,7 +343,11 @@ void Form1::Command1_MouseUp() {
 }
 
 void Form1::mnuStart_Click(int index) {
-  if (compiling_) return;
+  if (compiling_) {
+    CheckOnly("mnuStart", 2, startChoice_);  // a menu item toggles its own mark when chosen
+    return;
+  }
+  startChoice_ = index;
   CheckOnly("mnuStart", 2, index);
   if (index == 0) {
     startWord_.clear();
@@ -295,9 +368,23 @@ void Form1::mnuStart_Click(int index) {
 }
 
 void Form1::mnuDictLevel_Click(int index) {
-  if (compiling_) return;
+  if (compiling_) {
+    CheckOnly("mnuDictLevel", 4, dictionaries_.DictLevel);  // a menu item toggles its own mark
+    return;
+  }
   if (index == kUserDictionary) {
-    toolkit_.ShowMessage(kNotAvailable);
+    gf1.Title = "Select a file to open";
+    gf1.FileTypes = "*.txt;*.dat;*.dic";
+    gf1.FileTypesName = "Dictionary Files";
+    gf1.DefaultDir = toolkit_.ProgramFolder();
+    const std::string path = gf1.GetFileName("OPEN");
+    if (path.empty()) {
+      CheckOnly("mnuDictLevel", 4, dictionaries_.DictLevel);
+      return;
+    }
+    dictionaries_.DictLevel = kUserDictionary;
+    dictionaries_.DictPath[kUserDictionary] = path;
+    ShowLoadReport(dictionaries_.LoadDictionary());
     return;
   }
   toolkit_.SetBusy(true);

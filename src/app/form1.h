@@ -10,11 +10,13 @@
 
 #include "app/toolkit.h"
 #include "compiler/compiler.h"
+#include "controls/fn_dialog.h"
 #include "display/picture.h"
 #include "output/image_canvas.h"
 #include "words/dictionary_state.h"
 
 class QAction;
+class QPainter;
 
 namespace loopword {
 
@@ -87,8 +89,11 @@ class Form1 final : public QMainWindow {
   void ShowEmptyFigureAfterStop();
   Compiler& CompilerForWords();
   void SetCaption(const char* caption);
+  bool ConfirmOverwrite(const std::string& path);
+  void PrintSheets(QPainter& painter, double dotsPerInch);
 
   Toolkit& toolkit_;
+  FNDialog gf1;  // the one file-name dialog of the window
   DictionaryState dictionaries_;
   ImageCanvas canvas_;
   Picture picture_;
@@ -97,6 +102,7 @@ class Form1 final : public QMainWindow {
   Puzzle puzzle_;
   std::vector<std::string> list1_;  // the puzzle sheet's sorted words
   std::string startWord_;
+  int startChoice_ = 0;  // the Starting Word item chosen last: 0 random, 1 input
   std::unique_ptr<Compiler> compiler_;
   bool compiling_ = false;
   bool closing_ = false;

@@ -2,8 +2,11 @@
 #include "app/qt_toolkit.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+
+#include "controls/fn_dialog.h"
 
 namespace loopword {
 
@@ -29,6 +32,16 @@ std::string QtToolkit::InputBox(const std::string& prompt, const std::string& ti
   const QString answer = QInputDialog::getText(parent_, QString::fromStdString(title), QString::fromStdString(prompt),
                                                QLineEdit::Normal, QString(), &accepted);
   return accepted ? answer.toStdString() : std::string();
+}
+
+std::string QtToolkit::ShowFileDialog(const FileDialogRequest& request) {
+  QFileDialog dialog(parent_, QString::fromStdString(request.title), QString::fromStdString(request.folder),
+                     QString::fromStdString(DialogFilter(request)));
+  dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+  return dialog.selectedFiles().constFirst().toStdString();
 }
 
 void QtToolkit::SetBusy(bool busy) {

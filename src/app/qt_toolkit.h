@@ -17,6 +17,7 @@ class QtToolkit final : public Toolkit {
   void ShowMessage(const std::string& text) override;
   bool AskYesNo(const std::string& text) override;
   std::string InputBox(const std::string& prompt, const std::string& title) override;
+  std::string ShowFileDialog(const FileDialogRequest& request) override;
   void SetBusy(bool busy) override;
   void Yield() override;
   [[nodiscard]] std::string ProgramFolder() const override;

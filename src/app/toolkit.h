@@ -8,6 +8,18 @@ namespace loopword {
 /// The program's name, the title of every message box.
 inline constexpr const char* kProgramName = "Loopword";
 
+/// What a file dialog shows: open or save, its title, its one filter and the folder it starts in.
+struct FileDialogRequest {
+  bool save = false;
+  std::string title;
+  /// Display name of the filter, e.g. "Dictionary Files".
+  std::string filterName;
+  /// Patterns of the filter separated by semicolons, e.g. "*.txt;*.dat;*.dic".
+  std::string patterns;
+  /// The folder the dialog starts in.
+  std::string folder;
+};
+
 /// Toolkit services behind one small interface: the real toolkit in the program, a script in tests.
 class Toolkit {
  public:
@@ -19,6 +31,9 @@ class Toolkit {
   virtual bool AskYesNo(const std::string& text) = 0;
   /// Asks for a line of text with an empty answer field; "" when cancelled.
   virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+  /// Asks for a file; the full path, or "" when cancelled. Never asks about overwriting and
+  /// never adds an extension to a typed name.
+  virtual std::string ShowFileDialog(const FileDialogRequest& request) = 0;
   /// Shows the busy pointer (arrow with hourglass) over the whole program, or the default one.
   virtual void SetBusy(bool busy) = 0;
   /// Lets the event loop process its pending events once, then returns.

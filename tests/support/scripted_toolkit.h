@@ -31,6 +31,13 @@ class ScriptedToolkit : public Toolkit {
     inputReplies.pop_front();
     return reply;
   }
+  std::string ShowFileDialog(const FileDialogRequest& request) override {
+    fileDialogs.push_back(request);
+    if (fileReplies.empty()) return "";
+    std::string reply = fileReplies.front();
+    fileReplies.pop_front();
+    return reply;
+  }
   void SetBusy(bool isBusy) override {
     busy = isBusy;
     pointerChanges.push_back(isBusy);
@@ -46,6 +53,8 @@ class ScriptedToolkit : public Toolkit {
   std::vector<std::string> prompts;
   std::deque<bool> yesNoReplies;
   std::deque<std::string> inputReplies;
+  std::vector<FileDialogRequest> fileDialogs;
+  std::deque<std::string> fileReplies;
   std::vector<bool> pointerChanges;
   bool busy = false;
   int yields = 0;

@@ -1,0 +1,59 @@
+// Building the dialog request from the control's settings and guarding the current directory.
+#include "controls/fn_dialog.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace loopword {
+
+namespace {
+
+std::string UpperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
+  return text;
+}
+
+/// Puts the current directory back when it goes out of scope.
+class CurrentDirectoryGuard {
+ public:
+  CurrentDirectoryGuard() { saved_ = std::filesystem::current_path(error_); }
+  ~CurrentDirectoryGuard() {
+    if (error_) return;
+    std::error_code ignored;
+    std::filesystem::current_path(saved_, ignored);
+  }
+  CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
+  CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
+
+ private:
+  std::error_code error_;
+  std::filesystem::path saved_;
+};
+
+}  // namespace
+
+bool FNDialog::IsSaveMode(const std::string& mode) { return UpperCase(mode) == "SAVE"; }
+
+std::string FNDialog::InitialFolder() const {
+  if (DefaultDir.empty() || DefaultDir.back() != '/') return DefaultDir + '/';
+  return DefaultDir;
+}
+
+FileDialogRequest FNDialog::Request(const std::string& mode) const {
+  return FileDialogRequest{IsSaveMode(mode), Title, FileTypesName, FileTypes, InitialFolder()};
+}
+
+std::string DialogFilter(const FileDialogRequest& request) {
+  std::string patterns = request.patterns;
+  std::replace(patterns.begin(), patterns.end(), ';', ' ');
+  return request.filterName + " (" + patterns + ")";
+}
+
+std::string FNDialog::GetFileName(const std::string& mode) {
+  const CurrentDirectoryGuard guard;
+  return toolkit_.ShowFileDialog(Request(mode));
+}
+
+}  // namespace loopword

@@ -1,0 +1,43 @@
+// The picture slot and the atomic bitmap writer.
+#include "output/save_pic.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace loopword {
+
+namespace {
+
+QImage& PictureSlot() {
+  static QImage slot;
+  return slot;
+}
+
+}  // namespace
+
+void CopyPictureToClipboard(const ImageCanvas& picture) { PictureSlot() = picture.Image().copy(); }
+
+QImage TakeCapturedPicture() {
+  QImage picture;
+  std::swap(picture, PictureSlot());
+  return picture;
+}
+
+SaveOutcome SaveBitmapFile(const QImage& picture, const QString& path) {
+  if (picture.isNull()) return {false, "There is no picture to save."};
+  if (QFileInfo(path).isDir()) return {false, "A folder of that name is in the way."};
+  QSaveFile file(path);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString().toStdString()};
+  if (!picture.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
+    const std::string reason = file.error() != QFileDevice::NoError ? file.errorString().toStdString()
+                                                                      : std::string("The picture could not be written.");
+    file.cancelWriting();
+    file.commit();
+    return {false, reason};
+  }
+  if (!file.commit()) return {false, file.errorString().toStdString()};
+  return {true, {}};
+}
+
+}  // namespace loopword

@@ -1,0 +1,29 @@
+// Capturing the picture area, and writing a captured picture to a bitmap file without risk.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <string>
+
+#include "output/image_canvas.h"
+
+namespace loopword {
+
+/// Captures the whole inner image of a picture area into the program's picture slot, which
+/// carries it to the next TakeCapturedPicture (the system clipboard is never touched).
+void CopyPictureToClipboard(const ImageCanvas& picture);
+/// Takes the captured picture out of the slot, leaving it empty; a null image when none.
+QImage TakeCapturedPicture();
+
+/// How writing a bitmap file went.
+struct SaveOutcome {
+  bool saved = false;
+  /// Why it failed, in words for the user; empty when saved.
+  std::string reason;
+};
+
+/// Writes `picture` as a 24-bit Windows bitmap: into a temporary file beside `path`, renamed
+/// over it only when complete, so a failure leaves any existing file as it was and no part file.
+SaveOutcome SaveBitmapFile(const QImage& picture, const QString& path);
+
+}  // namespace loopword
