@@ -12,6 +12,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   fonts-liberation
   xvfb x11-utils x11-apps xdotool imagemagick python3
+  cups cups-client printer-driver-cups-pdf poppler-utils
 )
 
 as_root() {

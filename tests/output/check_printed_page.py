@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Checks a printed PDF: one page, ink only inside the two sheet images, each title in its place.
+
+Usage: check_printed_page.py PDF GEOMETRY   (GEOMETRY: paper width, height, printable left, top, in points)
+"""
+import subprocess
+import sys
+import tempfile
+
+TWIPS_PER_POINT = 20
+SHEET_WIDTH, SHEET_HEIGHT = 6936, 7092  # the picture area's inner size in twips
+SCALE = 1.1
+PUZZLE_AT, SOLUTION_AT = (2200, 440), (2200, 8195)
+TITLE_AT = (5500, 250)  # where each sheet prints its title, in its own twips
+DPI = 72
+
+
+def run(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout
+
+
+def image_rect(corner, left, top):
+    """The sheet image's rectangle on the page, in points: x0, y0, x1, y1."""
+    x0 = left + corner[0] / TWIPS_PER_POINT
+    y0 = top + corner[1] / TWIPS_PER_POINT
+    return x0, y0, x0 + SCALE * SHEET_WIDTH / TWIPS_PER_POINT, y0 + SCALE * SHEET_HEIGHT / TWIPS_PER_POINT
+
+
+def read_pgm(path):
+    data = open(path, "rb").read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    assert fields[0] == b"P5", "expected a binary grey map"
+    return int(fields[1]), int(fields[2]), data[pos + 1:]
+
+
+def inside(x, y, rect, slack):
+    return rect[0] - slack <= x <= rect[2] + slack and rect[1] - slack <= y <= rect[3] + slack
+
+
+def main():
+    pdf, geometry = sys.argv[1], sys.argv[2]
+    _, _, left, top = (float(v) for v in open(geometry).read().split())
+    failures = []
+    pages = [line.split()[1] for line in run("pdfinfo", pdf).splitlines() if line.startswith("Pages:")]
+    if pages != ["1"]:
+        failures.append(f"expected one page, pdfinfo says {pages}")
+
+    puzzle, solution = image_rect(PUZZLE_AT, left, top), image_rect(SOLUTION_AT, left, top)
+    with tempfile.TemporaryDirectory() as work:
+        run("pdftoppm", "-r", str(DPI), "-gray", "-singlefile", pdf, f"{work}/page")
+        width, height, pixels = read_pgm(f"{work}/page.pgm")
+    ink = {"puzzle": 0, "solution": 0, "outside": 0}
+    for y in range(height):
+        for x in range(width):
+            if pixels[y * width + x] >= 128:
+                continue
+            if inside(x, y, puzzle, 1):
+                ink["puzzle"] += 1
+            elif inside(x, y, solution, 1):
+                ink["solution"] += 1
+            else:
+                ink["outside"] += 1
+    if ink["puzzle"] < 2000 or ink["solution"] < 2000:
+        failures.append(f"too little ink in the sheet images: {ink}")
+    if ink["outside"]:
+        failures.append(f"ink outside the sheet images: {ink}")
+
+    # The printing system turns the text into glyph drawings without letter codes, so each
+    # title is recognised as a word of its length at the title's place in its image.
+    words = []
+    for line in run("pdftotext", "-bbox", pdf, "-").splitlines():
+        if "<word " in line:
+            attrs = dict(part.split("=", 1) for part in line.split(">")[0].split()[1:5])
+            glyphs = line.split(">", 1)[1].rsplit("<", 1)[0]
+            words.append((float(attrs["xMin"].strip('"')), float(attrs["yMin"].strip('"')), len(glyphs)))
+    for title, corner in (("PUZZLE", PUZZLE_AT), ("SOLUTION", SOLUTION_AT)):
+        x = left + (corner[0] + SCALE * TITLE_AT[0]) / TWIPS_PER_POINT
+        y = top + (corner[1] + SCALE * TITLE_AT[1]) / TWIPS_PER_POINT
+        if not any(abs(wx - x) < 3 and abs(wy - y) < 4 and n == len(title) for wx, wy, n in words):
+            failures.append(f"no {title} title at ({x:.0f}, {y:.0f})")
+    if failures:
+        print("\n".join(failures))
+        sys.exit(1)
+    print(f"one page; ink inside the images only {ink}; both titles in place")
+
+
+if __name__ == "__main__":
+    main()

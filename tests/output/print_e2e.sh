@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Prints from the window to a PDF printer of a private CUPS server and checks the page; then
+# prints with no printer set up and expects a message instead of "Done".
+# Usage: print_e2e.sh PRINT_TO_PDF_BINARY DATA_DIR
+set -euo pipefail
+binary="$1"
+data="$2"
+if [ "$(id -u)" -ne 0 ]; then
+  echo "skipped: a private print server needs the superuser"
+  exit 77
+fi
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+work="$(mktemp -d)"
+chmod 0755 "$work"  # the print filters run as the printing system's own user
+source "$here/private_cups.sh"
+trap 'stop_private_cups; rm -rf "$work"' EXIT
+
+mkdir -p "$work/program"
+cp "$data/L1words.txt" "$work/program/"
+start_private_cups "$work/cups"
+
+"$binary" "$work/program" no-printer "$work/geometry"
+
+add_pdf_printer
+"$binary" "$work/program" printer "$work/geometry"
+for _ in $(seq 300); do
+  pdf="$(find "$PDF_OUT" -name '*.pdf' -size +0 | head -n 1)"
+  [ -n "$pdf" ] && break
+  sleep 0.1
+done
+if [ -z "${pdf:-}" ]; then
+  echo "no PDF arrived from the printer" >&2
+  lpstat -W all -o >&2 || true
+  tail -n 20 "$work/cups/log/error_log" >&2 || true
+  exit 1
+fi
+sleep 0.5  # let the printer finish writing the file
+[ -n "${LOOPWORD_KEEP_PDF:-}" ] && cp "$pdf" "$work/geometry" "$LOOPWORD_KEEP_PDF"
+python3 "$here/check_printed_page.py" "$pdf" "$work/geometry"

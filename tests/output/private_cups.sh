@@ -1,0 +1,75 @@
+# Sourced by the print tests: starts a private CUPS server in folder $1.
+# Afterwards CUPS_SERVER points at it and PDF_OUT is where printed pages arrive; add_pdf_printer
+# adds the default printer and stop_private_cups stops the server and removes its traces. Needs Debian's cups and printer-driver-cups-pdf.
+start_private_cups() {
+  local root="$1"
+  mkdir -p "$root"/{conf,spool,cache,state,log,tmp,pdf}
+  chmod 0755 "$root" "$root"/{conf,cache,state,log}
+  chmod 1777 "$root/tmp" "$root/pdf"
+  chmod 0710 "$root/spool"
+  chgrp lp "$root/spool" "$root/cache" "$root/state" 2>/dev/null || true
+  cat >"$root/conf/cupsd.conf" <<CONF
+Listen $root/cups.sock
+LogLevel warn
+Browsing No
+DefaultAuthType None
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Location /admin>
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+  cat >"$root/conf/cups-files.conf" <<CONF
+ServerRoot $root/conf
+RequestRoot $root/spool
+CacheDir $root/cache
+StateDir $root/state
+TempDir $root/tmp
+ErrorLog $root/log/error_log
+AccessLog $root/log/access_log
+PageLog $root/log/page_log
+FileDevice No
+CONF
+  # The PDF printer reads its settings from the system's CUPS folder, one file per device name.
+  PDF_QUEUE="LoopwordTest$$"
+  PDF_QUEUE_CONF="/etc/cups/cups-pdf-$PDF_QUEUE.conf"
+  cat >"$PDF_QUEUE_CONF" <<CONF
+Out $root/pdf
+AnonDirName $root/pdf
+Label 0
+CONF
+  /usr/sbin/cupsd -f -c "$root/conf/cupsd.conf" -s "$root/conf/cups-files.conf" >"$root/log/cupsd.out" 2>&1 &
+  CUPSD_PID=$!
+  export CUPS_SERVER="$root/cups.sock"
+  export PDF_OUT="$root/pdf"
+  local tries=0
+  until lpstat -r >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ]; then
+      echo "the private CUPS server did not start" >&2
+      cat "$root/log/cupsd.out" "$root/log/error_log" >&2 2>/dev/null || true
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+# Adds the PDF printer and makes it the default.
+add_pdf_printer() {
+  lpadmin -p "$PDF_QUEUE" -E -v "cups-pdf:/$PDF_QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null
+  lpadmin -d "$PDF_QUEUE"
+}
+
+stop_private_cups() {
+  [ -n "${CUPSD_PID:-}" ] && kill "$CUPSD_PID" 2>/dev/null && wait "$CUPSD_PID" 2>/dev/null || true
+  [ -n "${PDF_QUEUE_CONF:-}" ] && rm -f "$PDF_QUEUE_CONF"
+}
