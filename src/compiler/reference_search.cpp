@@ -49,7 +49,7 @@ class ReferenceSearch final : public CandidateSearch {
       const auto fixed = std::count_if(pattern.begin(), pattern.end(), [](char c) { return !IsWildcard(c); });
       if (fixed == 0 || fixed == kWordLength) continue;
       if (board.SquareMark[static_cast<std::size_t>(s)] == MarkOn) continue;
-      const int count = CountFitting(MatchPattern(pattern));
+      const int count = CountFitting(MatchPattern(NormalisedPattern(pattern)));
       if (count > 0) {
         char line[32];
         std::snprintf(line, sizeof line, "%06d %02d", count, s);
