@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Plays one whole session (compile, both sheets, save, print to a PDF printer, exit) in the
+# sanitized build and fails on any leak that LeakSanitizer finds.
+# Usage: leak_check.sh WHOLE_SESSION_BINARY DATA_DIR
+set -euo pipefail
+binary="$1"
+data="$2"
+if [ "$(id -u)" -ne 0 ]; then
+  echo "skipped: a private print server needs the superuser"
+  exit 77
+fi
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+work="$(mktemp -d)"
+chmod 0755 "$work"
+source "$here/../output/private_cups.sh"
+trap 'stop_private_cups; rm -rf "$work"' EXIT
+mkdir -p "$work/program"
+cp "$data/L1words.txt" "$work/program/"
+start_private_cups "$work/cups"
+add_pdf_printer
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:exitcode=23"
+"$binary" "$work/program" "$work/puzzle.bmp" 2>"$work/report.txt" || {
+  status=$?
+  cat "$work/report.txt"
+  [ "$status" -eq 23 ] && echo "leaks found" || echo "the session failed ($status)"
+  exit 1
+}
+echo "no leaks"

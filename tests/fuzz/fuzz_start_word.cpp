@@ -1,0 +1,24 @@
+// Fuzzes the starting-word check: an accepted word is always 8 capitals made from the answer.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "compiler/start_word.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string answer(reinterpret_cast<const char*>(data), size);
+  const loopword::StartWordCheck check = loopword::CheckStartWord(answer);
+  using Verdict = loopword::StartWordCheck::Verdict;
+  if (check.verdict != Verdict::Accepted) {
+    if (!check.word.empty()) std::abort();
+    if (check.verdict != Verdict::Cancelled && check.message.empty()) std::abort();
+    return 0;
+  }
+  if (check.word.size() != 8 || answer.size() != 8) std::abort();
+  for (std::size_t i = 0; i < 8; ++i) {
+    const char c = check.word[i];
+    if (c < 'A' || c > 'Z') std::abort();
+    if (answer[i] != c && answer[i] != c - 'A' + 'a') std::abort();
+  }
+  return 0;
+}
