@@ -3,12 +3,9 @@
 # then F5 until the "Done" box on Level 3 (live drawing included). Usage: window-timing.sh [PROGRAM]
 set -euo pipefail
 program="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/bin/loopword}"
-display=":$((500 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-x_pid=$!
-trap 'kill $app_pid $x_pid 2>/dev/null || true' EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/private_x.sh"
+trap 'kill ${app_pid:-} ${X_PID:-} 2>/dev/null || true' EXIT
+start_private_x
 
 now() { date +%s.%N; }
 # Prints the id of the first visible window whose name matches $1, polling every 10 ms.

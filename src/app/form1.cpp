@@ -62,6 +62,7 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
       canvas_(kPictureWidth - 2 * kPictureBorder, kPictureHeight - 2 * kPictureBorder, 96.0),
       picture_(canvas_) {
   setWindowTitle(kProgramName);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   auto* client = new QWidget(this);
   client->setFixedSize(Px(kClientWidth), Px(kClientHeight));
   setCentralWidget(client);

@@ -6,23 +6,20 @@ set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
-display=":$((90 + RANDOM % 400))"
 cleanup() {
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null || true
+  [ -n "${X_PID:-}" ] && kill "$X_PID" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-x_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$here/private_x.sh"
+start_private_x
 
 # Waits until a window whose name matches $1 exists and prints its id.
 wait_for_window() {
   local id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)"
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
