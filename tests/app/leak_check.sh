@@ -5,14 +5,11 @@
 set -euo pipefail
 binary="$1"
 data="$2"
-if [ "$(id -u)" -ne 0 ]; then
-  echo "skipped: a private print server needs the superuser"
-  exit 77
-fi
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/../output/private_cups.sh"
+skip_unless_superuser
 work="$(mktemp -d)"
 chmod 0755 "$work"
-source "$here/../output/private_cups.sh"
 trap 'stop_private_cups; rm -rf "$work"' EXIT
 mkdir -p "$work/program"
 cp "$data/L1words.txt" "$work/program/"

@@ -54,17 +54,19 @@ Recorded Record(Compiler& compiler, Puzzle& puzzle, const std::string& start,
   return recorded;
 }
 
-TEST(Compiler, CompletePuzzlesAreSoundAndUseNoWordTwice) {
-  const auto words = Level1();
+/// Compiles `runs` puzzles with random starting words; each must complete and be sound.
+void ExpectSoundPuzzles(const std::shared_ptr<const Dictionary>& words, std::uint64_t seed, int runs) {
   const std::set<std::string> dictionary = WordSet(*words);
-  Compiler compiler = MakeCompiler(words, 7);
-  for (int run = 0; run < 200; ++run) {
+  Compiler compiler = MakeCompiler(words, seed);
+  for (int run = 0; run < runs; ++run) {
     Puzzle puzzle;
     ASSERT_EQ(compiler.Compile(puzzle, "", [](const CompileEvent&) {}), CompileOutcome::Complete);
     ASSERT_EQ(testing::CheckPuzzle(puzzle.List2, dictionary), "") << "run " << run;
     EXPECT_TRUE(puzzle.board.IsComplete());
   }
 }
+
+TEST(Compiler, CompletePuzzlesAreSoundAndUseNoWordTwice) { ExpectSoundPuzzles(Level1(), 7, 200); }
 
 TEST(Compiler, ReportsEachStepInOrder) {
   const auto words = Level1();
@@ -211,14 +213,7 @@ TEST(Compiler, WordsListedTwiceAreStillUsedOnce) {
   std::stringstream text;
   text << file.rdbuf();
   const std::string once = text.str();
-  const auto twice = WordsFrom(once + once);
-  const std::set<std::string> dictionary = WordSet(*twice);
-  Compiler compiler = MakeCompiler(twice, 13);
-  for (int run = 0; run < 50; ++run) {
-    Puzzle puzzle;
-    ASSERT_EQ(compiler.Compile(puzzle, "", [](const CompileEvent&) {}), CompileOutcome::Complete);
-    EXPECT_EQ(testing::CheckPuzzle(puzzle.List2, dictionary), "") << "run " << run;
-  }
+  ExpectSoundPuzzles(WordsFrom(once + once), 13, 50);
 }
 
 TEST(RandomSource, DrawsCoverTheRangeEvenly) {

@@ -1,6 +1,15 @@
 # Sourced by the print tests: starts a private CUPS server in folder $1.
 # Afterwards CUPS_SERVER points at it and PDF_OUT is where printed pages arrive; add_pdf_printer
 # adds the default printer and stop_private_cups stops the server and removes its traces. Needs Debian's cups and printer-driver-cups-pdf.
+# Ends the calling test as skipped (status 77) unless it runs as the superuser, which the
+# private server and the PDF printer's settings file need.
+skip_unless_superuser() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "skipped: a private print server needs the superuser"
+    exit 77
+  fi
+}
+
 start_private_cups() {
   local root="$1"
   mkdir -p "$root"/{conf,spool,cache,state,log,tmp,pdf}
