@@ -12,20 +12,17 @@
 
 #include "app/about_form.h"
 #include "app/picture_box.h"
-#include "board/geometry.h"
 #include "compiler/start_word.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "output/painter_canvas.h"
 #include "output/print_page.h"
 #include "output/save_pic.h"
 
 namespace loopword {
 
 namespace {
-
-/// Pixels for twips on the screen (15 twips a pixel at 96 dots an inch).
-int Px(int twips) { return twips / 15; }
 
 // Layout of the window in twips.
 constexpr int kClientWidth = 7080;
@@ -59,20 +56,20 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       gf1(toolkit),
       dictionaries_(programFolder),
-      canvas_(kPictureWidth - 2 * kPictureBorder, kPictureHeight - 2 * kPictureBorder, 96.0),
+      canvas_(kPictureWidth - 2 * kPictureBorder, kPictureHeight - 2 * kPictureBorder, kScreenDpi),
       picture_(canvas_) {
   setWindowTitle(kProgramName);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   auto* client = new QWidget(this);
-  client->setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  client->setFixedSize(ScreenPixels(kClientWidth), ScreenPixels(kClientHeight));
   setCentralWidget(client);
   auto* frame = new QWidget(client);
-  frame->setGeometry(Px(kPictureLeft), Px(kPictureTop), Px(kPictureWidth), Px(kPictureHeight));
+  frame->setGeometry(ScreenPixels(kPictureLeft), ScreenPixels(kPictureTop), ScreenPixels(kPictureWidth), ScreenPixels(kPictureHeight));
   frame->setStyleSheet("background: #808080;");
   auto* picture1 = new PictureBox(canvas_, frame);
-  picture1->move(Px(kPictureBorder), Px(kPictureBorder));
+  picture1->move(ScreenPixels(kPictureBorder), ScreenPixels(kPictureBorder));
   command1_ = new ViewButton(picture1);
-  command1_->setGeometry(Px(kButtonLeft), Px(kButtonTop), Px(kButtonWidth), Px(kButtonHeight));
+  command1_->setGeometry(ScreenPixels(kButtonLeft), ScreenPixels(kButtonTop), ScreenPixels(kButtonWidth), ScreenPixels(kButtonHeight));
   command1_->setText(kShowPuzzle);
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
   BuildMenus();
@@ -287,13 +284,10 @@ void Form1::DrawEvent(const CompileEvent& event) {
       picture_.Cls();
       DrawBoard(picture_, ColorFrame);
       break;
-    case Kind::CellBlanked: {
-      const int x = SquareX[static_cast<std::size_t>(event.square)] + RingX[static_cast<std::size_t>(event.position)] - 75;
-      const int y = SquareY[static_cast<std::size_t>(event.square)] + RingY[static_cast<std::size_t>(event.position)] - 25;
-      picture_.LineBoxFilled(x, y, x + 250, y + 250, ColorBack);
+    case Kind::CellBlanked:
+      DrawBlankCell(picture_, event.square, event.position);
       toolkit_.Yield();
       break;
-    }
     case Kind::StartWordPlaced:
       DrawSquareLetters(picture_, kCrossingSquare, event.ring);
       break;

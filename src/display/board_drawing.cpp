@@ -15,6 +15,8 @@ namespace {
 constexpr int kCell = 300;
 /// Side of a square's tag in twips.
 constexpr int kTagSide = 260;
+/// Side of the box that blanks a letter, in twips.
+constexpr int kBlankSide = 250;
 /// Side of a start mark in twips.
 constexpr int kMarkSide = 25;
 
@@ -22,11 +24,12 @@ constexpr int kMarkSide = 25;
 constexpr std::array<int, kRingSize + 1> kMarkDx = {0, -80, 50, 160, 160, 160, 50, -80, -80};
 constexpr std::array<int, kRingSize + 1> kMarkDy = {0, -25, -25, -25, 80, 195, 195, 195, 80};
 
-/// Fills the 260-twip tag inside the centre cell of the square with origin (x, y).
-void DrawTag(Picture& picture, int x, int y, Color tagColor) {
-  const int left = x + RingX[kCentre] - 75;
-  const int top = y + RingY[kCentre] - 25;
-  picture.LineBoxFilled(left, top, left + kTagSide, top + kTagSide, tagColor);
+/// Fills a `side`-twip box over cell `position` (1..9) of `square`, from 75 twips left of and 25
+/// above the cell's letter point.
+void FillCellBox(Picture& picture, int square, int position, int side, Color color) {
+  const int left = SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)] - 75;
+  const int top = SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)] - 25;
+  picture.LineBoxFilled(left, top, left + side, top + side, color);
 }
 
 /// Prints the square's number on its tag in 9-point ColorPaper, then restores ink and 10 points.
@@ -63,7 +66,7 @@ void DrawSquareGrid(Picture& picture, int x, int y) {
 void DrawSquare(Picture& picture, int square, Color tagColor) {
   const int x = SquareX[static_cast<std::size_t>(square)];
   const int y = SquareY[static_cast<std::size_t>(square)];
-  DrawTag(picture, x, y, tagColor);
+  FillCellBox(picture, square, kCentre, kTagSide, tagColor);
   DrawSquareGrid(picture, x, y);
   DrawSquareNumber(picture, square, x, y);
 }
@@ -84,6 +87,10 @@ void DrawCellLetter(Picture& picture, int square, int position, const std::strin
   picture.CurrentX = SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)];
   picture.CurrentY = SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)];
   picture.Print(letter);
+}
+
+void DrawBlankCell(Picture& picture, int square, int position) {
+  FillCellBox(picture, square, position, kBlankSide, ColorBack);
 }
 
 void DrawSquareLetters(Picture& picture, int square, const std::string& ring) {

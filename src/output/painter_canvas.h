@@ -12,6 +12,9 @@ inline constexpr double kScreenDpi = 96.0;
 /// Twips in one inch.
 inline constexpr double kTwipsPerInch = 1440.0;
 
+/// Whole screen pixels for a length in twips (15 twips a pixel), for laying out widgets.
+inline constexpr int ScreenPixels(int twips) { return static_cast<int>(twips * kScreenDpi / kTwipsPerInch); }
+
 /// Paints canvas operations through `painter`; twips become device units at `dotsPerInch`.
 class PainterCanvas final : public Canvas {
  public:
