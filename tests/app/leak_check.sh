@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays one whole session (compile, both sheets, save, print to a PDF printer, exit) in the
 # sanitized build and fails on any leak that LeakSanitizer finds.
-# Usage: leak_check.sh WHOLE_SESSION_BINARY DATA_DIR
+# Usage: leak_check.sh SESSION_DRIVER DATA_DIR
 set -euo pipefail
 binary="$1"
 data="$2"
@@ -17,7 +17,7 @@ start_private_cups "$work/cups"
 add_pdf_printer
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:exitcode=23"
-"$binary" "$work/program" "$work/puzzle.bmp" 2>"$work/report.txt" || {
+"$binary" "$work/program" whole "$work/puzzle.bmp" 2>"$work/report.txt" || {
   status=$?
   cat "$work/report.txt"
   [ "$status" -eq 23 ] && echo "leaks found" || echo "the session failed ($status)"

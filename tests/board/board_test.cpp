@@ -1,25 +1,55 @@
-// Checks square patterns built from neighbours and the overlap check.
+// Checks the figure's geometry, the square patterns built from neighbours and the overlap check.
 #include "board/board.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 namespace loopword {
 namespace {
 
-TEST(SquarePattern, EmptyFigureMarksEverySharedCellPending) {
-  Board board;
-  EXPECT_EQ(board.SquarePattern[5], "..**..**");
-  EXPECT_EQ(board.SquarePattern[1], "*...*..*");
-  EXPECT_EQ(board.SquarePattern[3], "..*.*...");
-  EXPECT_EQ(board.SquarePattern[12], "........");
-  for (int s = 1; s <= kSquareCount; ++s) {
-    const std::string& pattern = board.SquarePattern[static_cast<std::size_t>(s)];
-    EXPECT_EQ(static_cast<int>(std::count(pattern.begin(), pattern.end(), '*')), NeighboursOf(s).count) << s;
-  }
+using Point = std::pair<int, int>;
+
+Point CellPoint(int square, int position) {
+  return {SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)],
+          SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)]};
 }
 
-TEST(SquarePattern, CrossingSquareLettersReachItsFourNeighbours) {
+TEST(Geometry, ThirtySixSharedCellsAre148DistinctCellsOnTheGrid) {
+  std::map<Point, int> owners;
+  for (int s = 1; s <= kSquareCount; ++s) {
+    for (int p = 1; p <= kRingSize; ++p) {
+      const auto [x, y] = CellPoint(s, p);
+      EXPECT_TRUE((x - 400) % 300 == 0 && (y - 350) % 300 == 0 && x >= 400 && x <= 4600 && y >= 350 && y <= 6350);
+      ++owners[{x, y}];
+    }
+  }
+  EXPECT_EQ(owners.size(), 148u);
+  EXPECT_EQ(std::count_if(owners.begin(), owners.end(), [](const auto& o) { return o.second == 2; }), kOverlapCount);
+  for (int s = 1; s <= kSquareCount; ++s) EXPECT_EQ(owners.count(CellPoint(s, kCentre)), 0u);
+  // Every rule names two ring cells at one point; every neighbour row does too.
+  std::set<std::pair<Point, int>> ruleCells;
+  for (const Overlap& rule : Overlaps()) {
+    EXPECT_EQ(CellPoint(rule.squareA, rule.positionA), CellPoint(rule.squareB, rule.positionB));
+    ruleCells.insert({CellPoint(rule.squareA, rule.positionA), rule.squareA});
+  }
+  EXPECT_EQ(ruleCells.size(), 36u);
+  int rows = 0;
+  for (int s = 1; s <= kSquareCount; ++s) {
+    const NeighbourRows& entry = NeighboursOf(s);
+    for (int i = 0; i < entry.count; ++i, ++rows) {
+      const SharedCell& cell = entry.rows[static_cast<std::size_t>(i)];
+      EXPECT_EQ(CellPoint(s, cell.position), CellPoint(cell.otherSquare, cell.otherPosition)) << s;
+    }
+  }
+  EXPECT_EQ(rows, 2 * kOverlapCount - 4) << "every rule from both sides, but none for square 12";
+  EXPECT_EQ(ParseOverlapRule("1, 2,3,4").squareA, 0) << "rule text of another form";
+}
+
+TEST(SquarePattern, PendingFreeAndFixedCells) {
   Board board;
+  EXPECT_EQ(board.SquarePattern[5], "..**..**") << "empty figure: shared cells pending";
   board.SquareWord[12] = "ABCDEFGH";
   for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
   EXPECT_EQ(board.SquarePattern[1], "*...A..*");
@@ -27,80 +57,32 @@ TEST(SquarePattern, CrossingSquareLettersReachItsFourNeighbours) {
   EXPECT_EQ(board.SquarePattern[13], "..G...**");
   EXPECT_EQ(board.SquarePattern[23], "E..**...");
   EXPECT_EQ(board.SquarePattern[12], "........");
-  EXPECT_EQ(board.SquarePattern[6], "...**.**");
-}
-
-TEST(SquarePattern, ChainNeighboursPassTheirLetters) {
-  Board board;
   board.SquareWord[22] = "PQRSTUVW";
   board.BuildSquarePattern(23);
-  EXPECT_EQ(board.SquarePattern[23], "*..PW...");  // 23.4 = 22.1, 23.5 = 22.8
-  board.SquareWord[2] = "ABCDEFGH";
+  EXPECT_EQ(board.SquarePattern[23], "E..PW...");
+  board.SquareWord[2] = "ABC";  // a short ring string fixes nothing where it has no letter
   board.BuildSquarePattern(1);
-  EXPECT_EQ(board.SquarePattern[1], "D...*..E");  // 1.1 = 2.4, 1.8 = 2.5
+  EXPECT_EQ(board.SquarePattern[1], "....A...");
 }
 
-TEST(SquarePattern, ShortRingStringLeavesCellsFree) {
-  Board board;
-  board.SquareWord[2] = "ABC";
-  board.BuildSquarePattern(1);
-  EXPECT_EQ(board.SquarePattern[1], "....*...");
-  board.BuildSquarePattern(0);
-  board.BuildSquarePattern(99);  // outside the figure: nothing to do, nothing breaks
-  EXPECT_EQ(board.SquarePattern[0], "........");
-}
-
-TEST(SquarePattern, CopySharedLetterChangesOneCharacter) {
-  Board board;
-  board.SquareWord[6] = "ABCDEFGH";
-  board.FillCellLetters();
-  board.CopySharedLetter(5, 3, 6, 8);
-  EXPECT_EQ(board.SquarePattern[5], "..H*..**");
-  board.SquareWord[6] = kEmptyRing;
-  board.FillCellLetters();
-  board.CopySharedLetter(5, 3, 6, 8);
-  EXPECT_EQ(board.SquarePattern[5], "..**..**");
-}
-
-TEST(CheckOverlaps, IgnoresSquaresWithoutTheirMark) {
+TEST(CheckOverlaps, OnlyMarkedSquaresCountAndManyFaultsGiveOne) {
   Board board;
   board.SquareWord[12] = "ABCDEFGH";
   board.SquareMark[12] = MarkOn;
-  EXPECT_EQ(board.CheckOverlaps(), 0);
-  board.SquareWord[1] = "ZZZZZZZZ";  // disagrees with square 12 but is not marked
+  board.SquareWord[1] = "ZZZZZZZZ";
   EXPECT_EQ(board.CheckOverlaps(), 0);
   board.SquareMark[1] = MarkOn;
   EXPECT_EQ(board.CheckOverlaps(), 1);
-}
-
-TEST(CheckOverlaps, ReportsOneForManyDisagreementsAndZeroWhenAllAgree) {
-  Board board;
   for (int s = 1; s <= kSquareCount; ++s) {
-    board.SquareWord[static_cast<std::size_t>(s)] = "AAAAAAAA";
+    board.SquareWord[static_cast<std::size_t>(s)] = s == 5 || s == 17 ? "BBBBBBBB" : "AAAAAAAA";
     board.SquareMark[static_cast<std::size_t>(s)] = MarkOn;
   }
-  EXPECT_EQ(board.CheckOverlaps(), 0);
-  EXPECT_TRUE(board.IsComplete());
-  board.SquareWord[5] = "BBBBBBBB";
-  board.SquareWord[17] = "BBBBBBBB";
   EXPECT_EQ(board.CheckOverlaps(), 1);
   EXPECT_FALSE(board.IsComplete());
-}
-
-TEST(Board, IncompleteWhileAnySquareLacksItsWord) {
-  Board board;
-  for (int s = 1; s <= kSquareCount; ++s) {
-    board.SquareWord[static_cast<std::size_t>(s)] = "AAAAAAAA";
-    board.SquareMark[static_cast<std::size_t>(s)] = MarkOn;
-  }
+  board.SquareWord[5] = board.SquareWord[17] = "AAAAAAAA";
+  EXPECT_TRUE(board.IsComplete());
   board.SquareMark[9] = MarkOff;
   EXPECT_FALSE(board.IsComplete());
-  board.SquareMark[9] = MarkOn;
-  board.SquareWord[9] = "AAAA AAA";
-  EXPECT_FALSE(board.IsComplete());
-  board.Clear();
-  EXPECT_EQ(board.SquareWord[9], kEmptyRing);
-  EXPECT_EQ(board.SquareMark[9], MarkOff);
 }
 
 }  // namespace

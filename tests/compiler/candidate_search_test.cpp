@@ -10,17 +10,22 @@ namespace {
 
 using SearchFactory = std::function<std::unique_ptr<CandidateSearch>(std::shared_ptr<const Dictionary>)>;
 
-std::shared_ptr<const Dictionary> Words(const std::string& text) {
-  ReadResult result = ParseDictionaryText(text);
-  return std::make_shared<const Dictionary>(std::move(result.dictionary));
-}
-
-std::string RingOf(const Candidate& candidate) { return ToString(candidate.ring); }
-
 class CandidateSearchTest : public ::testing::TestWithParam<SearchFactory> {
  protected:
-  std::unique_ptr<CandidateSearch> Search(const std::shared_ptr<const Dictionary>& words) { return GetParam()(words); }
+  std::unique_ptr<CandidateSearch> Search(const std::string& list) {
+    return GetParam()(std::make_shared<const Dictionary>(ParseDictionaryText(list).dictionary));
+  }
 };
+
+/// The total, then each shortlisted line as "score word ring digit".
+std::vector<std::string> Lines(const CandidateList& found) {
+  std::vector<std::string> lines{std::to_string(found.total)};
+  for (const Candidate& c : found.shortlist) {
+    lines.push_back(std::to_string(c.score) + " " + std::to_string(c.word) + " " + ToString(c.ring) + " " +
+                    std::to_string(c.startDigit));
+  }
+  return lines;
+}
 
 Board WithCrossingWord(const std::string& word) {
   Board board;
@@ -30,99 +35,45 @@ Board WithCrossingWord(const std::string& word) {
   return board;
 }
 
-TEST_P(CandidateSearchTest, RanksFewestPairsFirstAndTiesByLowerSquare) {
-  // Each of A..H fits one rotation of ABCDEFGH; CCCCCCCC adds 8 rotations for square 11's C.
-  auto search = Search(Words("ABCDEFGH\nCCCCCCCC\n"));
-  const Board board = WithCrossingWord("ABCDEFGH");
-  EXPECT_EQ(search->RankOpenSquares(board),
-            (std::vector<RankLine>{{1, 1}, {1, 13}, {1, 23}, {9, 11}}));
-}
-
-TEST_P(CandidateSearchTest, SkipsFilledSquaresAndSquaresWithoutFixedLetters) {
-  auto search = Search(Words("ABCDEFGH\nCCCCCCCC\n"));
+TEST_P(CandidateSearchTest, RanksFewestPairsFirstSkipsFilledAndUnletteredSquares) {
+  // Each of A..H fits one rotation of ABCDEFGH; each CCCCCCCC adds 8 for square 11's C.
+  auto search = Search("ABCDEFGH\nCCCCCCCC\nCCCCCCCC\nCXXXXXXX\n");
   Board board = WithCrossingWord("ABCDEFGH");
-  board.SquareMark[1] = MarkOn;
-  board.SquareMark[13] = MarkOn;
-  const std::vector<RankLine> ranking = search->RankOpenSquares(board);
-  EXPECT_EQ(ranking, (std::vector<RankLine>{{1, 23}, {9, 11}}));
-  EXPECT_TRUE(search->RankOpenSquares(Board()).empty()) << "an empty figure has only wildcards";
-}
-
-TEST_P(CandidateSearchTest, CountsFollowWithdrawnAndRestoredWords) {
-  auto search = Search(Words("ABCDEFGH\nCCCCCCCC\nCCCCCCCC\nCXXXXXXX\n"));
-  const Board board = WithCrossingWord("ABCDEFGH");
-  ASSERT_EQ(search->RankOpenSquares(board).back(), (RankLine{18, 11}));
+  EXPECT_EQ(search->RankOpenSquares(board), (std::vector<RankLine>{{1, 1}, {1, 13}, {1, 23}, {18, 11}}));
   search->Withdraw(2);  // the same word in row 3 goes with it
-  EXPECT_EQ(search->RankOpenSquares(board).back(), (RankLine{2, 11}));
-  search->Withdraw(1);
-  EXPECT_EQ(search->RankOpenSquares(board), (std::vector<RankLine>{{1, 11}}));
+  board.SquareMark[13] = MarkOn;
+  EXPECT_EQ(search->RankOpenSquares(board), (std::vector<RankLine>{{1, 1}, {1, 23}, {2, 11}}));
   search->MakeAllAvailable();
   EXPECT_EQ(search->RankOpenSquares(board).back(), (RankLine{18, 11}));
+  EXPECT_TRUE(search->RankOpenSquares(Board()).empty()) << "wildcards only";
 }
 
-TEST_P(CandidateSearchTest, ShortlistHoldsTheBestLineAndTheOneBelowIt) {
-  // Letter weights: B 1, X 8 (7 from a rejected line), Y 4 (3 from a rejected line).
-  auto search = Search(Words("ABCDEFGH\nAXCDEFGH\nAYCDEFGH\nXXXXXXX1\nYYY1YYYY\n"));
-  const CandidateList found = search->FindCandidates("A*......");
-  EXPECT_EQ(found.total, 3);
-  ASSERT_EQ(found.shortlist.size(), 2u);
-  EXPECT_EQ(found.shortlist[0].word, 2);
-  EXPECT_EQ(found.shortlist[0].score, 8);
-  EXPECT_EQ(found.shortlist[1].word, 3);
-  EXPECT_EQ(found.shortlist[1].score, 4);
+TEST_P(CandidateSearchTest, ShortlistIsTheBestLinesDownwardsThenTheOneBelow) {
+  // Letter weights: B 1, X 8 and Y 4 (the rejected lines count up to their first bad character).
+  auto search = Search("ABCDEFGH\nAXCDEFGH\nAYCDEFGH\nXXXXXXX1\nYYY1YYYY\n");
+  EXPECT_EQ(Lines(search->FindCandidates("A*......")),
+            (std::vector<std::string>{"3", "8 2 AXCDEFGH 9", "4 3 AYCDEFGH 9"}));
+  EXPECT_EQ(Lines(search->FindCandidates("A.C.....")),
+            (std::vector<std::string>{"3", "0 3 AYCDEFGH 9", "0 2 AXCDEFGH 9", "0 1 ABCDEFGH 9"}))
+      << "no pending cell: every line ties";
+  EXPECT_EQ(Lines(search->FindCandidates("..A....Z")), std::vector<std::string>{"0"});
 }
 
-TEST_P(CandidateSearchTest, WithoutPendingCellsEveryCandidateTiesAtZero) {
-  auto search = Search(Words("ABCDEFGH\nAXCDEFGH\nAYCDEFGH\nXXXXXXX1\n"));
-  const CandidateList found = search->FindCandidates("A.C.....");
-  EXPECT_EQ(found.total, 3);
-  ASSERT_EQ(found.shortlist.size(), 3u);
-  for (const Candidate& candidate : found.shortlist) EXPECT_EQ(candidate.score, 0);
-  EXPECT_EQ(found.shortlist[0].word, 3);  // descending line order
-  EXPECT_EQ(found.shortlist[2].word, 1);
-}
-
-TEST_P(CandidateSearchTest, RotationsCarryStartDigitTenMinusRotation) {
-  auto search = Search(Words("ABCDEFGH\n"));
-  const CandidateList unrotated = search->FindCandidates("A.......");
-  ASSERT_EQ(unrotated.shortlist.size(), 1u);
-  EXPECT_EQ(unrotated.total, 1);
-  EXPECT_EQ(unrotated.shortlist[0].startDigit, 9);
-  EXPECT_EQ(RingOf(unrotated.shortlist[0]), "ABCDEFGH");
-  const CandidateList third = search->FindCandidates("..A.....");  // rotation 7: GHABCDEF
-  ASSERT_EQ(third.shortlist.size(), 1u);
-  EXPECT_EQ(RingOf(third.shortlist[0]), "GHABCDEF");
-  EXPECT_EQ(third.shortlist[0].startDigit, 3);
-}
-
-TEST_P(CandidateSearchTest, CoincidingRotationsAreListedOncePerRotation) {
-  auto search = Search(Words("ABCDABCD\n"));
-  const CandidateList found = search->FindCandidates("A.......");
-  EXPECT_EQ(found.total, 2);
-  ASSERT_EQ(found.shortlist.size(), 2u);
-  EXPECT_EQ(RingOf(found.shortlist[0]), "ABCDABCD");
-  EXPECT_EQ(found.shortlist[0].startDigit, 9);
-  EXPECT_EQ(found.shortlist[1].startDigit, 5);
-  Board board;
-  board.SquarePattern[3] = "..A.*...";
-  EXPECT_EQ(search->RankOpenSquares(board), (std::vector<RankLine>{{2, 3}}));
-}
-
-TEST_P(CandidateSearchTest, NothingFitsGivesAnEmptyList) {
-  auto search = Search(Words("ABCDEFGH\n"));
-  const CandidateList found = search->FindCandidates("Z*......");
-  EXPECT_EQ(found.total, 0);
-  EXPECT_TRUE(found.shortlist.empty());
-  search->Withdraw(1);
-  EXPECT_EQ(search->FindCandidates("A.......").total, 0);
+TEST_P(CandidateSearchTest, RotationsCarryStartDigitTenMinusRotationCoincidingOnesTwice) {
+  auto search = Search("ABCDEFGH\nABCDABCD\n");
+  EXPECT_EQ(Lines(search->FindCandidates("..A...E.")), (std::vector<std::string>{"1", "0 1 GHABCDEF 3"}));
+  EXPECT_EQ(Lines(search->FindCandidates("AB.DA...")),
+            (std::vector<std::string>{"2", "0 2 ABCDABCD 9", "0 2 ABCDABCD 5"}));
+  search->Withdraw(2);
+  EXPECT_EQ(search->FindCandidates("AB.DA...").total, 0);
 }
 
 TEST_P(CandidateSearchTest, OddPatternsAreReadSafely) {
-  auto search = Search(Words("ABCDEFGH\n"));
-  EXPECT_EQ(search->FindCandidates("A").total, 1);                // missing characters are free
-  EXPECT_EQ(search->FindCandidates("A      *").total, 1);         // blanks are free
-  EXPECT_EQ(search->FindCandidates("a.......").total, 0);         // only capitals fit
-  EXPECT_EQ(search->FindCandidates("ABCDEFGHIJ").total, 1);       // extra characters are ignored
+  auto search = Search("ABCDEFGH\n");
+  EXPECT_EQ(search->FindCandidates("A").total, 1);           // missing characters are free
+  EXPECT_EQ(search->FindCandidates("A      *").total, 1);    // blanks are free
+  EXPECT_EQ(search->FindCandidates("a.......").total, 0);    // only capitals fit
+  EXPECT_EQ(search->FindCandidates("ABCDEFGHIJ").total, 1);  // extra characters are ignored
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSearches, CandidateSearchTest,

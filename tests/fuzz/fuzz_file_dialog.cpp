@@ -4,22 +4,7 @@
 #include <string>
 
 #include "controls/fn_dialog.h"
-
-namespace {
-
-/// Answers nothing: the fuzzer only looks at what the dialog would be asked.
-class SilentToolkit final : public loopword::Toolkit {
- public:
-  void ShowMessage(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  std::string InputBox(const std::string&, const std::string&) override { return ""; }
-  std::string ShowFileDialog(const loopword::FileDialogRequest&) override { return ""; }
-  void SetBusy(bool) override {}
-  void Yield() override {}
-  [[nodiscard]] std::string ProgramFolder() const override { return "/"; }
-};
-
-}  // namespace
+#include "support/scripted_toolkit.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The input holds four texts separated by NUL bytes: mode, patterns, filter name, folder.
@@ -32,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fields[field] += static_cast<char>(data[i]);
     }
   }
-  SilentToolkit toolkit;
+  loopword::testing::ScriptedToolkit toolkit;  // answers every dialog with a cancel
   loopword::FNDialog dialog(toolkit);
   dialog.FileTypes = fields[1];
   dialog.FileTypesName = fields[2];

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints from the window to a PDF printer of a private CUPS server and checks the page; then
 # prints with no printer set up and expects a message instead of "Done".
-# Usage: print_e2e.sh PRINT_TO_PDF_BINARY DATA_DIR
+# Usage: print_e2e.sh SESSION_DRIVER DATA_DIR
 set -euo pipefail
 binary="$1"
 data="$2"
@@ -16,10 +16,10 @@ mkdir -p "$work/program"
 cp "$data/L1words.txt" "$work/program/"
 start_private_cups "$work/cups"
 
-"$binary" "$work/program" no-printer "$work/geometry"
+"$binary" "$work/program" no-printer /dev/null
 
 add_pdf_printer
-"$binary" "$work/program" printer "$work/geometry"
+"$binary" "$work/program" print "$work/geometry"
 for _ in $(seq 300); do
   pdf="$(find "$PDF_OUT" -name '*.pdf' -size +0 | head -n 1)"
   [ -n "$pdf" ] && break

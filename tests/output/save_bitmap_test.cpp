@@ -1,10 +1,10 @@
-// Saves the picture area as a bitmap through the window with scripted answers: the file, the
-// overwrite question, failures that must leave files intact, and the clipboard left alone.
+// Saves the picture area as a bitmap and opens a user word list through the window with scripted
+// answers: the dialogs' questions, the file, the overwrite question, failures and the clipboard.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <filesystem>
 #include <fstream>
 
@@ -15,122 +15,85 @@
 namespace loopword {
 namespace {
 
-using testing::ScriptedToolkit;
-using testing::TempDir;
+namespace fs = std::filesystem;
 
-std::string ReadAll(const std::filesystem::path& path) {
+std::string ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class SaveBitmapTest : public ::testing::Test {
+class OutputTest : public ::testing::Test {
  protected:
-  SaveBitmapTest() {
-    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
+  OutputTest() {
+    fs::copy_file(fs::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
     window = std::make_unique<Form1>(toolkit, program.Path().string());
   }
 
-  /// Runs Save as bitmap with `path` typed into the dialog.
-  void SaveAs(const std::filesystem::path& path) {
+  /// Runs `command` with `path` chosen in its dialog and `yes` to any question.
+  void Choose(const char* command, const fs::path& path, bool yes = true) {
+    toolkit.messages.clear();
     toolkit.fileReplies = {path.string()};
-    window->MenuItem("copyx")->trigger();
+    toolkit.yesNoReplies = {yes};
+    window->MenuItem(command)->trigger();
   }
 
-  TempDir program;
-  TempDir target;
-  ScriptedToolkit toolkit{program.Path().string()};
+  testing::TempDir program;
+  testing::TempDir target;
+  testing::ScriptedToolkit toolkit{program.Path().string()};
   std::unique_ptr<Form1> window;
 };
 
-TEST_F(SaveBitmapTest, WritesA24BitBitmapOfThePictureAndReportsItsLength) {
+TEST_F(OutputTest, WritesA24BitBitmapOfThePictureAndReportsItsLength) {
+  QGuiApplication::clipboard()->setText("a teacher's notes");
   window->mnuSolve_Click();
-  toolkit.messages.clear();
-  const auto path = target.Path() / "puzzle.bmp";
-  SaveAs(path);
-  ASSERT_EQ(toolkit.fileDialogs.size(), 1u);
-  const FileDialogRequest& asked = toolkit.fileDialogs[0];
+  const fs::path path = target.Path() / "puzzle";
+  Choose("copyx", path);
+  const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
   EXPECT_TRUE(asked.save);
   EXPECT_EQ(asked.title, "Select destination file for a bitmap copy of this puzzle");
-  EXPECT_EQ(asked.filterName, "Loopword Bitmap Files");
-  EXPECT_EQ(asked.patterns, "*.bmp");
+  EXPECT_EQ(DialogFilter(asked), "Loopword Bitmap Files (*.bmp)");
   EXPECT_EQ(asked.folder, program.Path().string() + "/");
-  EXPECT_TRUE(toolkit.questions.empty()) << "a new file needs no question";
   const std::string bytes = ReadAll(path);
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(bytes.substr(0, 2), "BM");
-  EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "24 bits a pixel";
+  EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 24) << "bits a pixel";
   const QImage saved(QString::fromStdString(path.string()), "BMP");
-  EXPECT_EQ(saved.size(), window->PictureImage().size());
   EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window->PictureImage().convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Loopword copied to:\n" + path.string() + "\n " +
                                                        std::to_string(bytes.size()) + " bytes"});
-  EXPECT_FALSE(toolkit.busy);
+  EXPECT_TRUE(toolkit.questions.empty()) << "a new file needs no question";
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "a teacher's notes");
 }
 
-TEST_F(SaveBitmapTest, AsksBeforeReplacingAFileThatHasContent) {
-  const auto path = target.Path() / "old.bmp";
-  target.Write("old.bmp", "precious");
-  toolkit.yesNoReplies = {false};
-  SaveAs(path);
+TEST_F(OutputTest, ReplacesAFileWithContentOnlyAfterYes) {
+  const fs::path path = target.Write("old.bmp", "precious");
+  Choose("copyx", path, false);
   EXPECT_EQ(toolkit.questions, std::vector<std::string>{"OverWrite file: " + path.string() + " ?"});
   EXPECT_EQ(ReadAll(path), "precious");
-  EXPECT_TRUE(toolkit.messages.empty());
-  toolkit.yesNoReplies = {true};
-  SaveAs(path);
+  Choose("copyx", path, true);
   EXPECT_EQ(ReadAll(path).substr(0, 2), "BM");
 }
 
-TEST_F(SaveBitmapTest, EmptyFileIsReplacedWithoutAQuestionAndNamesAreKeptAsTyped) {
-  target.Write("empty.bmp", "");
-  SaveAs(target.Path() / "empty.bmp");
-  SaveAs(target.Path() / "no-extension");
-  EXPECT_TRUE(toolkit.questions.empty());
-  EXPECT_EQ(ReadAll(target.Path() / "empty.bmp").substr(0, 2), "BM");
-  EXPECT_EQ(ReadAll(target.Path() / "no-extension").substr(0, 2), "BM");
-  EXPECT_FALSE(std::filesystem::exists(target.Path() / "no-extension.bmp"));
-}
-
-TEST_F(SaveBitmapTest, CancelWritesNothing) {
-  toolkit.fileReplies.clear();
-  window->copyx_Click();
-  EXPECT_TRUE(toolkit.messages.empty());
-  EXPECT_TRUE(std::filesystem::is_empty(target.Path()));
-}
-
-TEST_F(SaveBitmapTest, FailedWritesAreReportedAndLeaveNothingBehind) {
-  std::filesystem::create_directory(target.Path() / "folder.bmp");
-  target.Write("folder.bmp/keep.txt", "inside");
-  for (const std::filesystem::path& path :
-       {target.Path() / "folder.bmp", target.Path() / "missing" / "x.bmp", std::filesystem::path("/proc/loopword.bmp")}) {
-    toolkit.messages.clear();
-    SaveAs(path);
-    ASSERT_EQ(toolkit.messages.size(), 1u) << path;
-    EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not save the bitmap to:\n" + path.string() + "\n", 0), 0u)
-        << toolkit.messages[0];
-    EXPECT_FALSE(toolkit.busy);
+TEST_F(OutputTest, FailedWritesAreReportedAndLeaveNothingBehind) {
+  fs::create_directory(target.Path() / "folder.bmp");
+  for (const fs::path& path : {target.Path() / "folder.bmp", target.Path() / "missing" / "x.bmp", fs::path("/proc/x.bmp")}) {
+    Choose("copyx", path);
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not save the bitmap to:\n" + path.string() + "\n", 0), 0u);
   }
-  EXPECT_EQ(ReadAll(target.Path() / "folder.bmp" / "keep.txt"), "inside");
-  std::size_t entries = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(target.Path())) ++entries;
-  EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
+  EXPECT_EQ(std::distance(fs::directory_iterator(target.Path()), fs::directory_iterator()), 1) << "no part file";
 }
 
-TEST_F(SaveBitmapTest, ReadOnlyFolderKeepsTheExistingFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not bind the superuser";
-  target.Write("kept.bmp", "precious");
-  std::filesystem::permissions(target.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  toolkit.yesNoReplies = {true};
-  SaveAs(target.Path() / "kept.bmp");
-  std::filesystem::permissions(target.Path(), std::filesystem::perms::owner_all);
-  EXPECT_EQ(ReadAll(target.Path() / "kept.bmp"), "precious");
-  ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_NE(toolkit.messages[0].find("could not save"), std::string::npos);
-}
-
-TEST_F(SaveBitmapTest, TheSystemClipboardIsLeftAlone) {
-  QGuiApplication::clipboard()->setText("a teacher's notes");
-  SaveAs(target.Path() / "puzzle.bmp");
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "a teacher's notes");
+TEST_F(OutputTest, UserWordListIsChosenInTheProgramFolder) {
+  const fs::path path = target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n");
+  Choose("mnuDictLevel0", path);
+  const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
+  EXPECT_FALSE(asked.save);
+  EXPECT_EQ(asked.title, "Select a file to open");
+  EXPECT_EQ(DialogFilter(asked), "Dictionary Files (*.txt *.dat *.dic)");
+  EXPECT_EQ(asked.folder, program.Path().string() + "/");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + path.string() + " (3 words)");
+  EXPECT_TRUE(window->MenuItem("mnuDictLevel0")->isChecked());
 }
 
 }  // namespace

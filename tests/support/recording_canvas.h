@@ -8,14 +8,11 @@
 
 namespace loopword::testing {
 
-/// One recorded canvas operation; the fields that do not belong to its kind stay at their defaults.
+/// One recorded canvas operation; fields that do not belong to its kind stay at their defaults.
 struct CanvasOp {
   enum class Kind { Clear, Box, FilledBox, Text };
   Kind kind = Kind::Clear;
-  int x1 = 0;
-  int y1 = 0;
-  int x2 = 0;
-  int y2 = 0;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Color color{};
   int penWidth = 0;
   std::string text;
@@ -41,14 +38,6 @@ class RecordingCanvas : public Canvas {
     std::vector<CanvasOp> found;
     for (const CanvasOp& op : ops) {
       if (op.kind == kind) found.push_back(op);
-    }
-    return found;
-  }
-  /// The recorded texts that contain something other than blanks, in order.
-  [[nodiscard]] std::vector<CanvasOp> VisibleTexts() const {
-    std::vector<CanvasOp> found;
-    for (const CanvasOp& op : Of(CanvasOp::Kind::Text)) {
-      if (op.text.find_first_not_of(' ') != std::string::npos) found.push_back(op);
     }
     return found;
   }

@@ -19,8 +19,6 @@ class TempDir {
   }
   ~TempDir() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   TempDir(const TempDir&) = delete;

@@ -1,0 +1,77 @@
+// Drives the real window through one printing session with scripted answers, for the print and
+// leak checks. Usage: session_driver PROGRAM_FOLDER MODE OUT_FILE, where MODE is
+//   print       compile, print with Yes: "Done", solution on show; OUT_FILE gets the page geometry
+//               in points (paper width, height, printable left, top) for the page check;
+//   no-printer  compile, print with Yes: a message that is not "Done", the view unchanged;
+//   whole       compile, both sheets, save a bitmap to OUT_FILE, print, Exit through the menu.
+// Exits 0 when every step said what it should.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextStream>
+#include <QTimer>
+#include <iostream>
+
+#include "app/form1.h"
+#include "support/scripted_toolkit.h"
+
+namespace {
+
+bool WriteGeometry(const QString& path) {
+  const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageLayout();
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  QTextStream(&file) << layout.fullRectPoints().width() << ' ' << layout.fullRectPoints().height() << ' '
+                     << layout.paintRectPoints().left() << ' ' << layout.paintRectPoints().top() << '\n';
+  return true;
+}
+
+/// Plays the session; "" or what went wrong.
+std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& toolkit, const std::string& mode,
+                 const std::string& out) {
+  window.mnuSolve_Click();
+  window.Command1_MouseUp();  // the puzzle sheet
+  if (mode == "whole") {
+    window.Command1_MouseUp();
+    toolkit.fileReplies = {out};
+    window.MenuItem("copyx")->trigger();
+    if (toolkit.messages.back().rfind("Loopword copied to:", 0) != 0) return "saving said: " + toolkit.messages.back();
+  }
+  toolkit.messages.clear();
+  toolkit.yesNoReplies = {true};
+  window.MenuItem("mnuprint")->trigger();
+  if (toolkit.questions.back() != "Do you wish to print puzzle and its solution?") return "no print question";
+  const std::string said = toolkit.messages.size() == 1 ? toolkit.messages[0] : "(no single message)";
+  if (mode == "no-printer") {
+    if (said == "Done" || window.Caption() != "Show Solution") return "printing without a printer said: " + said;
+    std::cout << "no printer: " << said << '\n';
+    return "";
+  }
+  if (said != "Done") return "printing said: " + said;
+  if (window.Caption() != "Show Puzzle" || toolkit.busy) return "after printing the solution must be on show";
+  return mode == "print" && !WriteGeometry(QString::fromStdString(out)) ? "cannot write the page geometry" : "";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  if (argc != 4) {
+    std::cerr << "usage: session_driver PROGRAM_FOLDER (print|no-printer|whole) OUT_FILE\n";
+    return 2;
+  }
+  loopword::testing::ScriptedToolkit toolkit(argv[1]);
+  loopword::Form1 window(toolkit, argv[1]);
+  window.show();
+  std::string fault;
+  QTimer::singleShot(0, [&] {
+    fault = Play(window, toolkit, argv[2], argv[3]);
+    window.MenuItem("Exitx")->trigger();
+  });
+  QApplication::exec();
+  if (!fault.empty()) std::cerr << "session: " << fault << '\n';
+  return fault.empty() ? 0 : 1;
+}
