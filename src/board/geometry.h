@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <string_view>
 
 namespace loopword {
@@ -29,6 +30,20 @@ inline constexpr std::array<int, kSquareCount + 1> SquareY = {
 inline constexpr std::array<int, kCentre + 1> RingX = {0, 400, 700, 1000, 1000, 1000, 700, 400, 400, 700};
 /// Offset in twips from a square's origin to the letter point of ring position p (1..9).
 inline constexpr std::array<int, kCentre + 1> RingY = {0, 350, 350, 350, 650, 950, 950, 950, 650, 650};
+
+/// A point of the picture area in twips.
+struct TwipPoint {
+  int x;
+  int y;
+  friend bool operator==(const TwipPoint&, const TwipPoint&) = default;
+  friend auto operator<=>(const TwipPoint&, const TwipPoint&) = default;
+};
+
+/// The letter point of ring position `position` (1..9, 9 the centre) of square `square` (1..23).
+constexpr TwipPoint CellPoint(int square, int position) {
+  return {SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)],
+          SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)]};
+}
 
 /// The overlap rules as text "a,pa,b,pb": ring position pa of square a is ring position pb of square b.
 inline constexpr std::array<std::string_view, kOverlapCount + 1> OverlapRule = {

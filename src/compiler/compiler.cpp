@@ -5,10 +5,6 @@
 
 namespace loopword {
 
-void Puzzle::AddPlacement(const std::string& line) {
-  List2.insert(std::upper_bound(List2.begin(), List2.end(), line), line);
-}
-
 Compiler::Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search,
                    RandomSource random)
     : words_(std::move(words)), groups_(*words_), search_(std::move(search)), random_(random) {}

@@ -8,6 +8,7 @@
 
 #include "board/board.h"
 #include "board/placement_line.h"
+#include "board/puzzle.h"
 #include "compiler/candidate_search.h"
 #include "compiler/random_source.h"
 #include "compiler/word_groups.h"
@@ -19,16 +20,6 @@ inline constexpr int kAttemptLimit = 1000;
 /// What the user is told when a compile gives up.
 inline constexpr const char* kGiveUpMessage =
     "No complete puzzle could be made with this dictionary and starting word.";
-
-/// The puzzle a compile writes: the board and its placement lines in square order.
-struct Puzzle {
-  Board board;
-  /// One placement line per filled square, kept in ascending text order (so in square order).
-  std::vector<std::string> List2;
-
-  /// Inserts a placement line at its sorted place.
-  void AddPlacement(const std::string& line);
-};
 
 /// What happened during a compile, in the order it happened.
 struct CompileEvent {

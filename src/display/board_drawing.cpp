@@ -27,8 +27,9 @@ constexpr std::array<int, kRingSize + 1> kMarkDy = {0, -25, -25, -25, 80, 195, 1
 /// Fills a `side`-twip box over cell `position` (1..9) of `square`, from 75 twips left of and 25
 /// above the cell's letter point.
 void FillCellBox(Picture& picture, int square, int position, int side, Color color) {
-  const int left = SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)] - 75;
-  const int top = SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)] - 25;
+  const TwipPoint point = CellPoint(square, position);
+  const int left = point.x - 75;
+  const int top = point.y - 25;
   picture.LineBoxFilled(left, top, left + side, top + side, color);
 }
 
@@ -84,8 +85,9 @@ void DrawBoard(Picture& picture, Color tagColor) {
 }
 
 void DrawCellLetter(Picture& picture, int square, int position, const std::string& letter) {
-  picture.CurrentX = SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)];
-  picture.CurrentY = SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)];
+  const TwipPoint point = CellPoint(square, position);
+  picture.CurrentX = point.x;
+  picture.CurrentY = point.y;
   picture.Print(letter);
 }
 
@@ -104,9 +106,9 @@ void DrawStartMarks(Picture& picture, const std::vector<std::string>& placementL
     const auto line = PlacementLine::Parse(text);
     if (!line) continue;
     const auto position = static_cast<std::size_t>(line->StartPosition());
-    const auto square = static_cast<std::size_t>(line->square);
-    const int x = SquareX[square] + RingX[kCentre] + kMarkDx[position];
-    const int y = SquareY[square] + RingY[kCentre] + kMarkDy[position];
+    const TwipPoint centre = CellPoint(line->square, kCentre);
+    const int x = centre.x + kMarkDx[position];
+    const int y = centre.y + kMarkDy[position];
     picture.LineBoxFilled(x, y, x + kMarkSide, y + kMarkSide, ColorPaper);
   }
 }

@@ -9,12 +9,7 @@
 namespace loopword {
 namespace {
 
-using Point = std::pair<int, int>;
-
-Point CellPoint(int square, int position) {
-  return {SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)],
-          SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)]};
-}
+using Point = TwipPoint;
 
 TEST(Geometry, ThirtySixSharedCellsAre148DistinctCellsOnTheGrid) {
   std::map<Point, int> owners;

@@ -31,8 +31,8 @@ struct Sample {
 };
 
 std::pair<int, int> Anchor(int square, int position) {
-  return {SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)],
-          SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)]};
+  const TwipPoint point = CellPoint(square, position);
+  return {point.x, point.y};
 }
 
 TEST(DrawBoard, FrameTagsSquareTwelveInInkNumbersAndNoClearing) {

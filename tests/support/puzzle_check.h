@@ -16,7 +16,7 @@ namespace loopword::testing {
 inline std::string CheckPuzzle(const std::vector<std::string>& lines, const std::set<std::string>& words,
                                const std::string& startWord = "") {
   if (lines.size() != 23) return "expected 23 placement lines, got " + std::to_string(lines.size());
-  std::map<std::pair<int, int>, char> letterAt;  // cell point -> letter
+  std::map<TwipPoint, char> letterAt;  // cell point -> letter
   std::set<std::string> used;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
@@ -35,8 +35,7 @@ inline std::string CheckPuzzle(const std::vector<std::string>& lines, const std:
       }
     }
     for (int p = 1; p <= 8; ++p) {
-      const std::pair<int, int> point{SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(p)],
-                                      SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(p)]};
+      const TwipPoint point = CellPoint(square, p);
       const char letter = ring[static_cast<std::size_t>(p - 1)];
       if (letter < 'A' || letter > 'Z') return "not a capital letter: " + line;
       const auto [it, fresh] = letterAt.emplace(point, letter);
