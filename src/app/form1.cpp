@@ -32,6 +32,7 @@ constexpr int kPictureTop = 30;
 constexpr int kPictureWidth = 6996;
 constexpr int kPictureHeight = 7152;
 constexpr int kPictureBorder = 30;  // the sunken frame, 2 pixels each side
+static_assert(kSheetWidth == kPictureWidth - 2 * kPictureBorder && kSheetHeight == kPictureHeight - 2 * kPictureBorder);
 constexpr int kButtonLeft = 5460;
 constexpr int kButtonTop = 6672;
 constexpr int kButtonWidth = 1410;
@@ -176,17 +177,10 @@ void Form1::mnuprint_Click() {
 }
 
 void Form1::PrintSheets(QPainter& painter, double dotsPerInch) {
-  const int width = kPictureWidth - 2 * kPictureBorder;
-  const int height = kPictureHeight - 2 * kPictureBorder;
   SetCaption(kShowPuzzle);
   Command1_MouseUp();  // the puzzle sheet on screen
-  std::vector<std::string> sortedWords;
-  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, width, height, [&](Picture& page) {
-    DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
-  });
   Command1_MouseUp();  // the solution sheet on screen
-  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, width, height,
-                   [&](Picture& page) { DrawSolutionSheet(page, puzzle_.board, puzzle_.List2); });
+  PaintPrintedPage(painter, dotsPerInch, puzzle_);
 }
 
 void Form1::copyx_Click() {
