@@ -1,19 +1,31 @@
-// loopword-compile: makes puzzles without a window and prints their placement lines.
+// loopword-compile: makes puzzles without a window, prints them as puzzle text and can write a booklet PDF.
+#include <unistd.h>
+
+#include <QGuiApplication>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "compiler/compiler.h"
 #include "compiler/start_word.h"
+#include "output/booklet.h"
+#include "output/sheet_export.h"
+#include "puzzle/booklet_maker.h"
+#include "puzzle/puzzle_file.h"
 #include "words/dictionary_state.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: loopword-compile --dict FILE [--count N] [--seed S] [--start WORD]\n";
+    "usage: loopword-compile --dict FILE [--count N] [--seed S] [--start WORD] [--out FILE] [--pdf FILE]\n"
+    "                        [--no-repeats] [--quiet]\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
@@ -22,17 +34,26 @@ constexpr std::string_view kHelp =
     "  --count N      number of puzzles to make (default 1)\n"
     "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
     "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
+    "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them\n"
+    "  --pdf FILE     also write a booklet: one puzzle a page, then the answer pages\n"
+    "  --no-repeats   no word in two puzzles, for as long as the word list allows\n"
+    "  --quiet        print no puzzles (with --pdf: only the booklet is written)\n"
     "  --help         show this text\n"
     "\n"
-    "Each puzzle is printed as 23 placement lines in square order, then an empty line:\n"
-    "square, ring letters from the top-left cell clockwise, start cell (9 stands for 1), word.\n"
-    "Exit status: 0 done, 1 the puzzle could not be made, 2 wrong arguments.\n";
+    "Each puzzle is printed as comment lines starting with '#' (word list, fill, seed), then\n"
+    "23 placement lines in square order: square, ring letters from the top-left cell clockwise,\n"
+    "start cell (9 stands for 1), word. An empty line separates puzzles.\n"
+    "Exit status: 0 done, 1 the puzzles could not be made or written, 2 wrong arguments.\n";
 
 struct Options {
   std::string dictionary;
   long long count = 1;
   std::optional<std::uint64_t> seed;
   std::string start;
+  std::string out;
+  std::string pdf;
+  bool noRepeats = false;
+  bool quiet = false;
 };
 
 template <typename Number>
@@ -41,31 +62,80 @@ bool ParseNumber(std::string_view text, Number& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-/// Reads the arguments; nullopt (after printing the usage) when they are wrong.
+/// Reads one option that takes a value; false when it is unknown or its value is wrong.
+bool ParseValue(std::string_view name, std::string_view value, Options& options) {
+  if (name == "--dict") {
+    options.dictionary = value;
+  } else if (name == "--count") {
+    return ParseNumber(value, options.count) && options.count >= 1;
+  } else if (name == "--seed") {
+    std::uint64_t seed = 0;
+    if (!ParseNumber(value, seed)) return false;
+    options.seed = seed;
+  } else if (name == "--start") {
+    options.start = value;
+  } else if (name == "--out") {
+    options.out = value;
+  } else if (name == "--pdf") {
+    options.pdf = value;
+  } else {
+    return false;
+  }
+  return !value.empty();
+}
+
+/// Reads the arguments; nullopt when they are wrong.
 std::optional<Options> ParseArguments(int argc, char** argv) {
   Options options;
-  bool haveDictionary = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view name = argv[i];
-    if (i + 1 >= argc) return std::nullopt;
-    const std::string_view value = argv[++i];
-    if (name == "--dict") {
-      options.dictionary = value;
-      haveDictionary = true;
-    } else if (name == "--count") {
-      if (!ParseNumber(value, options.count) || options.count < 1) return std::nullopt;
-    } else if (name == "--seed") {
-      std::uint64_t seed = 0;
-      if (!ParseNumber(value, seed)) return std::nullopt;
-      options.seed = seed;
-    } else if (name == "--start") {
-      options.start = value;
-    } else {
+    if (name == "--quiet") {
+      options.quiet = true;
+    } else if (name == "--no-repeats") {
+      options.noRepeats = true;
+    } else if (i + 1 >= argc || !ParseValue(name, argv[++i], options)) {
       return std::nullopt;
     }
   }
-  if (!haveDictionary) return std::nullopt;
+  if (options.dictionary.empty()) return std::nullopt;
+  if (!options.pdf.empty() && options.count > loopword::kBookletLimit) return std::nullopt;
   return options;
+}
+
+/// A progress bar on stderr, shown only on a terminal and only once the run has taken a second.
+class ProgressBar {
+ public:
+  ProgressBar() : shown_(isatty(STDERR_FILENO) == 1), start_(std::chrono::steady_clock::now()) {}
+
+  void Show(int done, int total) {
+    if (!shown_ || std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1)) return;
+    constexpr int kWidth = 40;
+    const int filled = total > 0 ? done * kWidth / total : kWidth;
+    std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+              << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << done << '/' << total
+              << std::flush;
+    drawn_ = true;
+  }
+
+  void Finish() {
+    if (drawn_) std::cerr << '\n';
+  }
+
+ private:
+  bool shown_;
+  bool drawn_ = false;
+  std::chrono::steady_clock::time_point start_;
+};
+
+/// Writes the puzzles as text: to --out atomically, else to standard output unless quiet.
+bool WriteText(const Options& options, const std::string& text) {
+  if (!options.out.empty()) {
+    const std::string failure = loopword::WriteFileAtomically(options.out, text);
+    if (!failure.empty()) std::cerr << "Could not write " << options.out << ": " << failure << '\n';
+    return failure.empty();
+  }
+  if (!options.quiet) std::cout << text;
+  return static_cast<bool>(std::cout.flush());
 }
 
 int Run(const Options& options) {
@@ -89,17 +159,35 @@ int Run(const Options& options) {
   loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words),
                               options.seed ? loopword::RandomSource(*options.seed)
                                            : loopword::RandomSource::FromEntropy());
-  for (long long n = 0; n < options.count; ++n) {
+  const auto makePuzzle = [&](const std::shared_ptr<const loopword::Dictionary>& from) {
+    if (from != compiler.Words()) compiler.UseWords(from, loopword::MakeIndexedSearch(from));
     loopword::Puzzle puzzle;
-    if (compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}) !=
-        loopword::CompileOutcome::Complete) {
-      std::cerr << loopword::kGiveUpMessage << '\n';
-      return 1;
-    }
-    for (const std::string& line : puzzle.List2) std::cout << line << '\n';
-    std::cout << '\n';
+    const auto outcome = compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {});
+    return outcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
+  };
+  ProgressBar bar;
+  const loopword::BookletRun run = loopword::MakeBookletPuzzles(
+      {static_cast<int>(options.count), options.noRepeats}, words, makePuzzle, [&](int done, int total) {
+        bar.Show(done, total);
+        return true;
+      });
+  bar.Finish();
+
+  const loopword::PuzzleOrigin origin{std::filesystem::path(options.dictionary).filename().string(),
+                                      dictionaries.WordCount(), "classic", options.seed};
+  std::vector<loopword::FilePuzzle> made;
+  for (const loopword::Puzzle& puzzle : run.puzzles) made.push_back({loopword::HeaderComments(origin), puzzle});
+  if (!WriteText(options, loopword::FormatPuzzleFile(made))) return 1;
+  if (!run.note.empty()) std::cerr << run.note << '\n';
+  if (run.outcome != loopword::BookletRun::Outcome::Complete) {
+    std::cerr << loopword::kGiveUpMessage << '\n';
+    return 1;
   }
-  return std::cout.flush() ? 0 : 1;
+  if (options.pdf.empty()) return 0;
+  const loopword::SaveOutcome saved =
+      loopword::WriteBookletPdf(run.puzzles, QString::fromStdString(options.pdf), loopword::LocalePaper());
+  if (!saved.saved) std::cerr << "Could not write " << options.pdf << ": " << saved.reason << '\n';
+  return saved.saved ? 0 : 1;
 }
 
 }  // namespace
@@ -113,6 +201,11 @@ int main(int argc, char** argv) {
   if (!options) {
     std::cerr << kUsage;
     return 2;
+  }
+  std::unique_ptr<QGuiApplication> application;  // the booklet's fonts and painter need one
+  if (!options->pdf.empty()) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    application = std::make_unique<QGuiApplication>(argc, argv);
   }
   return Run(*options);
 }

@@ -19,6 +19,8 @@ std::string RepeatsNote(int withoutRepeats, int count) {
          std::to_string(withoutRepeats + 1) + " on.";
 }
 
+BookletRun Cancelled() { return {BookletRun::Outcome::Cancelled, {}, 0, {}}; }
+
 }  // namespace
 
 std::shared_ptr<const Dictionary> WithoutWords(const Dictionary& words, const std::vector<std::string>& taken) {
@@ -36,28 +38,29 @@ BookletRun MakeBookletPuzzles(const BookletRequest& request, const std::shared_p
   std::vector<std::string> used;
   bool keepApart = request.noRepeats;
   const auto cancelled = [&] { return !progress(static_cast<int>(run.puzzles.size()), request.count); };
-  if (cancelled()) return {BookletRun::Outcome::Cancelled, {}, 0, {}};
+  if (cancelled()) return Cancelled();
   while (static_cast<int>(run.puzzles.size()) < request.count) {
     std::optional<Puzzle> puzzle;
     if (keepApart) {
       const auto freeWords = WithoutWords(*words, used);
       if (freeWords->WordCount() >= kSquareCount) puzzle = make(freeWords);
-      if (!puzzle && cancelled()) return {BookletRun::Outcome::Cancelled, {}, 0, {}};
+      if (!puzzle && cancelled()) return Cancelled();
     }
     if (!puzzle) {
       keepApart = false;
       puzzle = make(words);
     }
     if (!puzzle) {
-      const auto outcome = cancelled() ? BookletRun::Outcome::Cancelled : BookletRun::Outcome::GaveUp;
-      return {outcome, {}, run.withoutRepeats, {}};
+      if (cancelled()) return Cancelled();
+      run.outcome = BookletRun::Outcome::GaveUp;
+      return run;
     }
     if (keepApart) {
       run.withoutRepeats = static_cast<int>(run.puzzles.size()) + 1;
       for (const std::string& line : puzzle->List2) used.push_back(WordOf(line));
     }
     run.puzzles.push_back(std::move(*puzzle));
-    if (cancelled()) return {BookletRun::Outcome::Cancelled, {}, 0, {}};
+    if (cancelled()) return Cancelled();
   }
   if (request.noRepeats) run.note = RepeatsNote(run.withoutRepeats, request.count);
   return run;

@@ -30,7 +30,7 @@ struct BookletRequest {
 struct BookletRun {
   enum class Outcome { Complete, Cancelled, GaveUp };
   Outcome outcome = Outcome::Complete;
-  /// The finished puzzles in order: all of them when complete, none otherwise.
+  /// The finished puzzles in order: all when complete, those made before giving up, none when cancelled.
   std::vector<Puzzle> puzzles;
   /// With no repeats asked for: how many puzzles from the first share no word; count when all.
   int withoutRepeats = 0;
