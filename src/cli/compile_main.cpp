@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "compiler/compiler.h"
-#include "compiler/start_word.h"
+#include "input/start_word.h"
 #include "output/booklet.h"
 #include "output/sheet_export.h"
 #include "puzzle/booklet_maker.h"

@@ -9,11 +9,10 @@ namespace loopword {
 
 void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale,
                       const std::function<void(Picture&)>& draw) {
-  const double devicePerTwip = dotsPerInch / kTwipsPerInch;
   painter.save();
-  painter.translate(topLeft.x() * devicePerTwip, topLeft.y() * devicePerTwip);
+  painter.translate(TwipsToDevice(topLeft.x(), dotsPerInch), TwipsToDevice(topLeft.y(), dotsPerInch));
   painter.scale(scale, scale);
-  painter.setClipRect(QRectF(0, 0, kSheetWidth * devicePerTwip, kSheetHeight * devicePerTwip));
+  painter.setClipRect(QRectF(0, 0, TwipsToDevice(kSheetWidth, dotsPerInch), TwipsToDevice(kSheetHeight, dotsPerInch)));
   PainterCanvas canvas(painter, dotsPerInch, kSheetWidth, kSheetHeight, ColorBack);
   Picture picture(canvas);
   draw(picture);

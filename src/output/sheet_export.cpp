@@ -22,7 +22,7 @@ bool WriteSvgSheet(QSaveFile& file, const std::function<void(Picture&)>& draw) {
   QSvgGenerator svg;
   svg.setOutputDevice(&file);
   svg.setResolution(static_cast<int>(kScreenDpi));
-  const QSize size(ScreenPixels(kSheetWidth), ScreenPixels(kSheetHeight));
+  const QSize size(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(0, 0), size));
   svg.setTitle("Loopword");
