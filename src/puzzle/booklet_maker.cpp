@@ -13,7 +13,9 @@ std::string WordOf(const std::string& placementLine) { return placementLine.subs
 
 std::string RepeatsNote(int withoutRepeats, int count) {
   if (withoutRepeats >= count) return {};
-  if (withoutRepeats == 0) return "The word list is too small to keep words from repeating between puzzles.";
+  if (withoutRepeats <= 1) {
+    return "The word list is too small to keep words apart: words repeat from puzzle 2 on.";
+  }
   return "Puzzles 1 to " + std::to_string(withoutRepeats) +
          " share no word; the word list allows no more, so words repeat from puzzle " +
          std::to_string(withoutRepeats + 1) + " on.";

@@ -1,0 +1,110 @@
+// Checks making a booklet's puzzles: counts, no word twice while the list allows, cancelling, giving up.
+#include "puzzle/booklet_maker.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/compiled_puzzles.h"
+#include "support/puzzle_check.h"
+
+namespace loopword {
+namespace {
+
+/// A word list of `count` distinct words.
+std::shared_ptr<const Dictionary> NumberedWords(int count) {
+  std::vector<WordRotations> rows;
+  for (int n = 0; n < count; ++n) {
+    Word word{'W', 'O', 'R', 'D', 'A', 'A', 'A', 'A'};
+    word[5] = static_cast<char>('A' + n / 26 % 26);
+    word[7] = static_cast<char>('A' + n % 26);
+    rows.push_back(BuildRotations(word));
+  }
+  return std::make_shared<const Dictionary>(std::move(rows), std::array<std::int64_t, 26>{});
+}
+
+/// A stand-in maker: a "puzzle" whose 23 lines carry the first 23 words it is given.
+std::optional<Puzzle> FirstWords(const std::shared_ptr<const Dictionary>& words) {
+  if (words->WordCount() < kSquareCount) return std::nullopt;
+  Puzzle puzzle;
+  for (int n = 1; n <= kSquareCount; ++n) puzzle.List2.push_back("00 AAAAAAAA 1 " + ToString(words->WordPool(n)));
+  return puzzle;
+}
+
+std::vector<std::string> WordsOf(const Puzzle& puzzle) {
+  std::vector<std::string> words;
+  for (const std::string& line : puzzle.List2) words.push_back(line.substr(14));
+  return words;
+}
+
+TEST(BookletMaker, KeepsWordsApartForAsLongAsTheListAllowsThenSaysHowFarItGot) {
+  const struct {
+    int words, count;
+    bool noRepeats;
+    int withoutRepeats;
+    std::string note;
+  } cases[] = {
+      {100, 4, true, 4, ""},
+      {50, 4, true, 2, "Puzzles 1 to 2 share no word"},
+      {30, 3, true, 1, "The word list is too small to keep words apart: words repeat from puzzle 2 on."},
+      {23, 2, true, 1, "The word list is too small"},
+      {100, 4, false, 0, ""},
+  };
+  for (const auto& c : cases) {
+    const BookletRun run = MakeBookletPuzzles({c.count, c.noRepeats}, NumberedWords(c.words), FirstWords,
+                                              [](int, int) { return true; });
+    EXPECT_EQ(run.outcome, BookletRun::Outcome::Complete);
+    ASSERT_EQ(static_cast<int>(run.puzzles.size()), c.count);
+    EXPECT_EQ(run.withoutRepeats, c.withoutRepeats) << c.words;
+    EXPECT_EQ(run.note.rfind(c.note, 0), 0u) << run.note;
+    EXPECT_EQ(run.note.empty(), c.note.empty());
+    std::set<std::string> seen;
+    for (int i = 0; i < c.withoutRepeats; ++i) {
+      for (const std::string& word : WordsOf(run.puzzles[static_cast<std::size_t>(i)])) {
+        EXPECT_TRUE(seen.insert(word).second) << word << " twice in puzzles 1 to " << c.withoutRepeats;
+      }
+    }
+  }
+}
+
+TEST(BookletMaker, RealPuzzlesShareNoWordAndAreSound) {
+  const auto words = testing::Level1Words();
+  Compiler compiler(words, MakeIndexedSearch(words), RandomSource(5));
+  const auto make = [&](const std::shared_ptr<const Dictionary>& from) -> std::optional<Puzzle> {
+    compiler.UseWords(from, MakeIndexedSearch(from));
+    Puzzle puzzle;
+    if (compiler.Compile(puzzle, "", [](const CompileEvent&) {}) != CompileOutcome::Complete) return std::nullopt;
+    return puzzle;
+  };
+  std::set<std::string> all;
+  for (int n = 1; n <= words->WordCount(); ++n) all.insert(ToString(words->WordPool(n)));
+  const BookletRun run = MakeBookletPuzzles({6, true}, words, make, [](int, int) { return true; });
+  ASSERT_EQ(run.puzzles.size(), 6u);
+  std::set<std::string> seen;
+  for (const Puzzle& puzzle : run.puzzles) {
+    EXPECT_EQ(testing::CheckPuzzle(puzzle.List2, all), "");
+    for (const std::string& word : WordsOf(puzzle)) EXPECT_TRUE(seen.insert(word).second) << word;
+  }
+}
+
+TEST(BookletMaker, CancellingKeepsNothingAndGivingUpKeepsWhatWasMade) {
+  std::vector<std::pair<int, int>> reported;
+  const BookletRun cancelled = MakeBookletPuzzles({5, false}, NumberedWords(40), FirstWords, [&](int done, int total) {
+    reported.emplace_back(done, total);
+    return done < 2;
+  });
+  EXPECT_EQ(cancelled.outcome, BookletRun::Outcome::Cancelled);
+  EXPECT_TRUE(cancelled.puzzles.empty());
+  EXPECT_EQ(reported, (std::vector<std::pair<int, int>>{{0, 5}, {1, 5}, {2, 5}}));
+
+  int made = 0;
+  const auto failsThird = [&](const std::shared_ptr<const Dictionary>& words) {
+    return ++made == 3 ? std::nullopt : FirstWords(words);
+  };
+  const BookletRun gaveUp = MakeBookletPuzzles({5, false}, NumberedWords(40), failsThird, [](int, int) { return true; });
+  EXPECT_EQ(gaveUp.outcome, BookletRun::Outcome::GaveUp);
+  EXPECT_EQ(gaveUp.puzzles.size(), 2u);
+}
+
+}  // namespace
+}  // namespace loopword
