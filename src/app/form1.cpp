@@ -22,7 +22,11 @@
 #include "display/units.h"
 #include "output/painter_canvas.h"
 #include "output/print_page.h"
+#include "output/booklet.h"
 #include "output/save_pic.h"
+#include "output/sheet_export.h"
+#include "puzzle/booklet_maker.h"
+#include "puzzle/puzzle_file.h"
 
 namespace loopword {
 
@@ -41,6 +45,8 @@ constexpr int kButtonLeft = 5460;
 constexpr int kButtonTop = 6672;
 constexpr int kButtonWidth = 1410;
 constexpr int kButtonHeight = 396;
+
+constexpr const char* kPuzzleFilesName = "Loopword Puzzles";
 
 constexpr const char* kHelpText =
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
@@ -109,10 +115,19 @@ QActionGroup* Form1::AddGroup(QMenu* menu, const QStringList& texts, const QStri
 
 void Form1::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  mnuprint_ = AddItem(file, "&Print", "mnuprint", QKeySequence("Ctrl+P"));
-  connect(mnuprint_, &QAction::triggered, this, [this] { mnuprint_Click(); });
-  copyx_ = AddItem(file, "&Save as bitmap", "copyx", QKeySequence("Ctrl+S"));
-  connect(copyx_, &QAction::triggered, this, [this] { copyx_Click(); });
+  const auto command = [&](const char* text, const char* name, const QKeySequence& keys, void (Form1::*handler)()) {
+    QAction* item = AddItem(file, QString::fromUtf8(text), name, keys);
+    connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return item;
+  };
+  mnuOpen_ = command("&Open puzzle…", "mnuOpen", QKeySequence("Ctrl+O"), &Form1::mnuOpen_Click);
+  mnuSave_ = command("&Save puzzle…", "mnuSave", QKeySequence("Ctrl+S"), &Form1::mnuSave_Click);
+  mnuprint_ = command("&Print", "mnuprint", QKeySequence("Ctrl+P"), &Form1::mnuprint_Click);
+  copyx_ = command("Save as &bitmap", "copyx", QKeySequence("Ctrl+B"), &Form1::copyx_Click);
+  mnuExportPdf_ = command("&Export PDF…", "mnuExportPdf", QKeySequence("Ctrl+E"), &Form1::mnuExportPdf_Click);
+  mnuExportSvg_ = command("Export S&VG…", "mnuExportSvg", {}, &Form1::mnuExportSvg_Click);
+  mnuBooklet_ = command("Make boo&klet…", "mnuBooklet", {}, &Form1::mnuBooklet_Click);
+  file->addSeparator();
   connect(AddItem(file, "&Help", "Helpx", QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] { Helpx_Click(); });
   connect(AddItem(file, "&About", "Aboutx"), &QAction::triggered, this, [this] { Aboutx_Click(); });
   file->addSeparator()->setObjectName("dash1");
@@ -138,6 +153,7 @@ void Form1::FormLoad() {
   dictionaries_.DictLevel = 1;
   ShowLoadReport(dictionaries_.LoadDictionary());
   DrawBoard(picture_, ColorFrame);
+  SetCommandsEnabled(true);
 }
 
 void Form1::ShowLoadReport(const LoadReport& report) {
@@ -147,7 +163,10 @@ void Form1::ShowLoadReport(const LoadReport& report) {
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {
-  for (QAction* command : {mnuSolve_, mnuprint_, copyx_}) command->setEnabled(enabled);
+  for (QAction* command : {mnuSolve_, mnuprint_, copyx_, mnuOpen_, mnuExportPdf_, mnuExportSvg_, mnuBooklet_}) {
+    command->setEnabled(enabled);
+  }
+  mnuSave_->setEnabled(enabled && puzzle_.board.IsComplete());
   mnuStart_->setEnabled(enabled);
   mnuDictLevel_->setEnabled(enabled);
 }
@@ -218,6 +237,119 @@ bool Form1::ConfirmOverwrite(const std::string& path) {
   return toolkit_.AskYesNo("OverWrite file: " + path + " ?");
 }
 
+std::string Form1::AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension) {
+  gf1.Title = title;
+  gf1.FileTypes = "*" + extension;
+  gf1.FileTypesName = typesName;
+  gf1.DefaultDir = toolkit_.ProgramFolder();
+  std::string path = gf1.GetFileName("SAVE");
+  if (!path.empty() && std::filesystem::path(path).extension().empty()) path += extension;
+  return path;
+}
+
+void Form1::ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason) {
+  toolkit_.ShowMessage("Loopword could not save the " + what + " to:\n" + path + "\n" + reason);
+}
+
+void Form1::mnuOpen_Click() {
+  if (compiling_) return;
+  gf1.Title = "Select a puzzle to open";
+  gf1.FileTypes = std::string("*") + kPuzzleExtension;
+  gf1.FileTypesName = kPuzzleFilesName;
+  gf1.DefaultDir = toolkit_.ProgramFolder();
+  const std::string path = gf1.GetFileName("OPEN");
+  if (path.empty()) return;
+  PuzzleFileResult read = ReadPuzzleFile(path);
+  if (read.fault) {
+    toolkit_.ShowMessage(read.message);
+    return;
+  }
+  puzzle_ = std::move(read.puzzles.front().puzzle);
+  comments_ = std::move(read.puzzles.front().comments);
+  SetCaption(kShowSolution);
+  Command1_MouseUp();  // the solution sheet, the button offering the puzzle
+  command1_->setEnabled(true);
+  SetCommandsEnabled(true);
+}
+
+void Form1::mnuSave_Click() {
+  if (compiling_ || !puzzle_.board.IsComplete()) return;
+  const std::string path = AskSavePath("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments_, puzzle_}}));
+  if (!failure.empty()) ShowSaveFailure("puzzle", path, failure);
+}
+
+void Form1::mnuExportPdf_Click() {
+  if (compiling_) return;
+  const std::string path = AskSavePath("Select destination file for a PDF of this puzzle", "PDF Files", ".pdf");
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  toolkit_.SetBusy(true);
+  const SaveOutcome outcome = ExportPdf(puzzle_, QString::fromStdString(path), LocalePaper());
+  toolkit_.SetBusy(false);
+  if (!outcome.saved) ShowSaveFailure("PDF", path, outcome.reason);
+}
+
+void Form1::mnuExportSvg_Click() {
+  if (compiling_) return;
+  const std::string path = AskSavePath("Select a name for the SVG files of this puzzle", "SVG Files", ".svg");
+  if (path.empty()) return;
+  const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
+  if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
+  const SaveOutcome outcome = ExportSvg(puzzle_, QString::fromStdString(path));
+  if (!outcome.saved) ShowSaveFailure("SVG files", path, outcome.reason);
+}
+
+std::optional<Puzzle> Form1::MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total) {
+  if (!compiler_) CompilerForWords();
+  Compiler& compiler = *compiler_;
+  if (compiler.Words() != words) compiler.UseWords(words, MakeIndexedSearch(words));
+  const std::string text = "Making puzzle " + std::to_string(done + 1) + " of " + std::to_string(total);
+  Puzzle puzzle;
+  const CompileOutcome outcome = compiler.Compile(puzzle, startWord_, [&](const CompileEvent& event) {
+    if (event.kind == CompileEvent::Kind::AttemptStarted && !toolkit_.ShowProgress(text, done, total)) {
+      compiler.RequestStop();
+    }
+  });
+  if (outcome != CompileOutcome::Complete) return std::nullopt;
+  return puzzle;
+}
+
+void Form1::mnuBooklet_Click() {
+  if (compiling_ || closing_) return;
+  const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
+  if (!choices) return;
+  booklet_ = *choices;
+  const std::string path = AskSavePath("Select destination file for the booklet", "PDF Files", ".pdf");
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  SetCommandsEnabled(false);
+  compiling_ = true;
+  int done = 0;
+  const BookletRun run = MakeBookletPuzzles(
+      {booklet_.count, booklet_.noRepeats}, dictionaries_.Words(),
+      [&](const std::shared_ptr<const Dictionary>& words) { return MakeBookletPuzzle(words, done, booklet_.count); },
+      [&](int made, int total) {
+        done = made;
+        return toolkit_.ShowProgress("Made " + std::to_string(made) + " of " + std::to_string(total) + " puzzles", made, total);
+      });
+  toolkit_.EndProgress();
+  compiling_ = false;
+  SetCommandsEnabled(true);
+  if (run.outcome == BookletRun::Outcome::Cancelled || closing_) return;
+  if (run.outcome == BookletRun::Outcome::GaveUp) {
+    toolkit_.ShowMessage(kGiveUpMessage);
+    return;
+  }
+  toolkit_.SetBusy(true);
+  const SaveOutcome outcome = WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper());
+  toolkit_.SetBusy(false);
+  if (!outcome.saved) {
+    ShowSaveFailure("booklet", path, outcome.reason);
+    return;
+  }
+  toolkit_.ShowMessage(run.note.empty() ? std::string("Done") : "Done\n" + run.note);
+}
+
 void Form1::Helpx_Click() { toolkit_.ShowMessage(kHelpText); }
 
 void Form1::Aboutx_Click() {
@@ -263,6 +395,8 @@ void Form1::mnuSolve_Click() {
   toolkit_.SetBusy(false);
   if (closing_) return;
   if (outcome == CompileOutcome::Complete) {
+    const std::string& path = dictionaries_.DictPath[static_cast<std::size_t>(dictionaries_.DictLevel)];
+    comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), "classic", {}});
     SetCaption(kShowPuzzle);
     command1_->setEnabled(true);
     tag_.clear();
@@ -303,9 +437,8 @@ void Form1::DrawEvent(const CompileEvent& event) {
       DrawSquareLetters(picture_, event.square, event.ring);
       DrawSquare(picture_, event.square, ColorInk);
       break;
-    case Kind::PuzzleComplete:
-      DrawSheetText(picture_, SheetKind::Solution, puzzle_.List2, list1_);
-      DrawStartMarks(picture_, puzzle_.List2);
+    case Kind::PuzzleComplete:  // the finished figure redrawn whole, as an opened puzzle shows it
+      DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
       break;
     case Kind::Stopped:
     case Kind::GaveUp:
