@@ -1,9 +1,8 @@
-// Checks puzzle files: written and read back equal, every kind of damage refused with its line.
+// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line.
 #include "puzzle/puzzle_file.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "support/compiled_puzzles.h"
@@ -12,43 +11,18 @@
 namespace loopword {
 namespace {
 
-const PuzzleOrigin kOrigin{"L1words.txt", 6508, "classic", 42};
-
-std::vector<FilePuzzle> TwoPuzzles() {
-  std::vector<FilePuzzle> file;
-  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) file.push_back({HeaderComments(kOrigin), std::move(puzzle)});
-  return file;
-}
-
-/// The text's lines, without their line ends.
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
-
-std::string Join(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + '\n';
-  return text;
-}
-
 TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfAndCrLf) {
-  const std::vector<FilePuzzle> written = TwoPuzzles();
+  std::vector<FilePuzzle> written;
+  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
+    written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
+  }
   const std::string text = FormatPuzzleFile(written);
-  EXPECT_EQ(Lines(text).at(0), "# Loopword puzzle");
-  EXPECT_EQ(Lines(text).at(1), "# word list: L1words.txt (6508 words)");
-  EXPECT_EQ(Lines(text).at(3), "# seed: 42");
-  EXPECT_EQ(Lines(text).at(27), "") << "one empty line between puzzles";
+  EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
   std::string crlf;
-  for (const std::string& line : Lines(text)) crlf += line + "\r\n";
-  for (const std::string& variant : {text, crlf, text + "\n# typed 01 ABCDEFGH\n"}) {
+  for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (const std::string& variant : {text, crlf, text + "\n# typed 01\n"}) {
     const PuzzleFileResult read = ParsePuzzleText(variant, "two.loopword");
-    ASSERT_FALSE(read.fault) << read.message;
-    ASSERT_EQ(read.puzzles.size(), 2u);
+    ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
     for (std::size_t i = 0; i < 2; ++i) {
       EXPECT_EQ(read.puzzles[i].puzzle.List2, written[i].puzzle.List2);
       EXPECT_EQ(read.puzzles[i].puzzle.board.SquareWord, written[i].puzzle.board.SquareWord);
@@ -56,73 +30,66 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfAndCrLf) {
     }
     EXPECT_EQ(read.puzzles[0].comments, written[0].comments);
   }
-  EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01 ABCDEFGH\n", "x").puzzles[1].comments.back(), "# typed 01 ABCDEFGH")
-      << "comments after the last puzzle stay with it";
+  EXPECT_EQ(FormatPuzzleFile(ParsePuzzleText(crlf, "").puzzles), text);
+  EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
 }
 
 TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
-  const std::vector<std::string> good = Lines(FormatPuzzle({{"# Loopword puzzle"}, testing::CompiledPuzzles(1)[0]}));
-  const auto line = [&](int square) { return good[static_cast<std::size_t>(square)]; };  // line 1 is the comment
-  const auto with = [&](int square, const std::string& replacement) {
-    std::vector<std::string> lines = good;
-    lines[static_cast<std::size_t>(square)] = replacement;
-    return Join(lines);
+  testing::TempDir folder;
+  std::vector<std::string> good = testing::CompiledPuzzles(1)[0].List2;
+  good.insert(good.begin(), "# Loopword puzzle");  // good[k] is square k, on line k + 1
+  const auto join = [](std::vector<std::string> lines, int square, const std::string& replacement) {
+    if (square >= 0) lines[static_cast<std::size_t>(square)] = replacement;
+    std::string text;
+    for (const std::string& line : lines) text += line + '\n';
+    return text;
   };
+  const auto edit = [&](int square, std::size_t at, const std::string& text) {
+    std::string line = good[static_cast<std::size_t>(square)];
+    return join(good, square, line.replace(at, text.size(), text));
+  };
+  const std::vector<std::string> short22(good.begin(), good.end() - 1);
   const struct {
     std::string text;
     int line;
     std::string what;
   } cases[] = {
-      {with(5, line(6)), 6, "square 06 where square 05 belongs"},
-      {with(7, line(7).substr(0, 12) + (line(7)[12] == '3' ? "4" : "3") + line(7).substr(13)), 8, "is not the word"},
-      {with(2, "02 ABCDEFGH 1 ABCDEFGH"), 3, "square 02 disagrees with square 01"},
-      {with(3, "03" + line(1).substr(2)), 4, "is already in square 01"},
-      {with(9, line(9).substr(0, 3) + "\xc3\x89" + line(9).substr(5)), 10, "bad character"},
-      {with(9, line(9).substr(0, 3) + "ab" + line(9).substr(5)), 10, "not a placement line"},
-      {with(0, "# caf\xe9"), 1, "bad character in a comment line"},
-      {Join({good.begin(), good.end() - 1}) + "\n", 24, "this one has 22"},
-      {Join({good.begin(), good.end() - 1}), 23, "this one has 22"},
-      {Join(good) + line(23) + "\n", 25, "more than 23 placement lines"},
-      {"", 0, "holds no puzzle"},
-      {"# Loopword puzzle\n\n", 0, "holds no puzzle"},
-      {std::string(kPuzzleFileLimit + 1, '#'), 0, "larger than 1 MiB"},
+      {join(good, 5, good[6]), 6, "square 06 where square 05 belongs"},
+      {edit(7, 12, good[7][12] == '3' ? "4" : "3"), 8, "is not the word"},
+      {join(good, 2, "02 ABCDEFGH 1 ABCDEFGH"), 3, "square 02 disagrees with square 01 at a shared cell"},
+      {edit(3, 3, good[1].substr(3)), 4, "is already in square 01"},
+      {edit(9, 3, "\xc3\x89"), 10, "bad character in a placement line"},
+      {edit(9, 3, "ab"), 10, "not a placement line"},
+      {join(good, 0, "# caf\xe9"), 1, "bad character in a comment line"},
+      {join(short22, -1, "") + "\n", 24, "a puzzle needs 23 placement lines, this one has 22"},
+      {join(short22, -1, ""), 23, "this one has 22"},
+      {join(good, -1, "") + good[23] + "\n", 25, "more than 23 placement lines"},
+      {"# Loopword puzzle\n\n", 0, "the file holds no puzzle"},
+      {std::string(kPuzzleFileLimit + 1, '#'), 0, "the file is larger than 1 MiB"},
+      {"", 0, "the file could not be read"},  // no such file
   };
-  for (const auto& [text, lineNumber, what] : cases) {
-    const PuzzleFileResult read = ParsePuzzleText(text, "/tmp/damaged.loopword");
+  for (const auto& [text, line, what] : cases) {
+    const std::string path = text.empty() ? (folder.Path() / "none").string() : folder.Write("bad.loopword", text);
+    const PuzzleFileResult read = ReadPuzzleFile(path);
     ASSERT_TRUE(read.fault) << what;
-    EXPECT_EQ(read.fault->line, lineNumber) << what;
+    EXPECT_EQ(read.fault->line, line) << what;
     EXPECT_NE(read.fault->what.find(what), std::string::npos) << read.fault->what;
     EXPECT_TRUE(read.puzzles.empty());
-    const std::string named = "Loopword could not open the puzzle file:\n/tmp/damaged.loopword\n";
-    EXPECT_EQ(read.message.rfind(named + (lineNumber ? "Line " + std::to_string(lineNumber) + ": " : ""), 0), 0u)
-        << read.message;
+    EXPECT_EQ(read.message.rfind("Loopword could not open the puzzle file:\n" + path + "\n" +
+                                     (line ? "Line " + std::to_string(line) + ": " : ""), 0), 0u) << read.message;
   }
 }
 
-TEST(PuzzleFile, FilesAreReadWithinTheSizeLimitAndWrittenWhole) {
+TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
   testing::TempDir folder;
-  const std::string text = FormatPuzzleFile(TwoPuzzles());
-  const std::string path = (folder.Path() / "two.loopword").string();
-  ASSERT_EQ(WriteFileAtomically(path, "old"), "");
-  ASSERT_EQ(WriteFileAtomically(path, text), "");
-  EXPECT_EQ(ReadPuzzleFile(path).puzzles.size(), 2u);
-  EXPECT_NE(WriteFileAtomically(folder.Path().string(), text), "") << "a folder is in the way";
-  EXPECT_NE(WriteFileAtomically((folder.Path() / "missing" / "x").string(), text), "");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1) << "no part file left";
-  const struct {
-    std::string path;
-    std::string what;
-  } refused[] = {
-      {folder.Write("huge.loopword", text + std::string(kPuzzleFileLimit, '#')), "larger than 1 MiB"},
-      {(folder.Path() / "none.loopword").string(), "could not be read"},
-      {folder.Path().string(), "could not be read"},
-  };
-  for (const auto& [file, what] : refused) {
-    const PuzzleFileResult read = ReadPuzzleFile(file);
-    ASSERT_TRUE(read.fault) << file;
-    EXPECT_NE(read.message.find(file), std::string::npos);
-    EXPECT_NE(read.fault->what.find(what), std::string::npos) << read.fault->what;
-  }
+  const std::string path = folder.Write("kept", "old");
+  EXPECT_NE(WriteFileAtomically(folder.Path().string(), "new"), "") << "a folder in the way";
+  EXPECT_NE(WriteFileAtomically((folder.Path() / "missing" / "x").string(), "new"), "");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1)
+      << "no part file left";
+  EXPECT_EQ(WriteFileAtomically(path, "new"), "");
+  std::ifstream in(path);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new");
 }
 
 }  // namespace
