@@ -304,15 +304,17 @@ std::optional<Puzzle> Form1::MakeBookletPuzzle(const std::shared_ptr<const Dicti
   if (!compiler_) CompilerForWords();
   Compiler& compiler = *compiler_;
   if (compiler.Words() != words) compiler.UseWords(words, MakeIndexedSearch(words));
-  const std::string text = "Making puzzle " + std::to_string(done + 1) + " of " + std::to_string(total);
   Puzzle puzzle;
   const CompileOutcome outcome = compiler.Compile(puzzle, startWord_, [&](const CompileEvent& event) {
-    if (event.kind == CompileEvent::Kind::AttemptStarted && !toolkit_.ShowProgress(text, done, total)) {
-      compiler.RequestStop();
-    }
+    if (event.kind == CompileEvent::Kind::AttemptStarted && !BookletGoesOn(done, total)) compiler.RequestStop();
   });
   if (outcome != CompileOutcome::Complete) return std::nullopt;
   return puzzle;
+}
+
+bool Form1::BookletGoesOn(int done, int total) {
+  const std::string text = "Puzzles made: " + std::to_string(done) + " of " + std::to_string(total);
+  return !closing_ && toolkit_.ShowProgress(text, done, total);
 }
 
 void Form1::mnuBooklet_Click() {
@@ -330,7 +332,7 @@ void Form1::mnuBooklet_Click() {
       [&](const std::shared_ptr<const Dictionary>& words) { return MakeBookletPuzzle(words, done, booklet_.count); },
       [&](int made, int total) {
         done = made;
-        return toolkit_.ShowProgress("Made " + std::to_string(made) + " of " + std::to_string(total) + " puzzles", made, total);
+        return BookletGoesOn(made, total);
       });
   toolkit_.EndProgress();
   compiling_ = false;

@@ -107,6 +107,7 @@ class Form1 final : public QMainWindow {
   bool ConfirmOverwrite(const std::string& path);
   std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
   void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
+  bool BookletGoesOn(int done, int total);
   std::optional<Puzzle> MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total);
   void PrintSheets(QPainter& painter, double dotsPerInch);
 
