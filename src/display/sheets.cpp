@@ -73,13 +73,18 @@ void DrawSheetText(Picture& picture, SheetKind kind, const std::vector<std::stri
   }
 }
 
+void DrawPuzzleFrame(Picture& picture, const std::vector<std::string>& placementLines,
+                     std::vector<std::string>& list1) {
+  DrawBoard(picture, ColorInk);
+  DrawSheetText(picture, SheetKind::Puzzle, placementLines, list1);
+}
+
 void DrawPuzzleSheet(Picture& picture, const Board& board, const std::vector<std::string>& placementLines,
                      std::vector<std::string>& list1) {
   picture.Cls();
-  DrawBoard(picture, ColorInk);
-  DrawSheetText(picture, SheetKind::Puzzle, placementLines, list1);
+  DrawPuzzleFrame(picture, placementLines, list1);
   DrawSquareLetters(picture, kCrossingSquare, board.SquareWord[kCrossingSquare]);
-  for (const HintCell& cell : HintCells) {
+  for (const RingCell& cell : HintCells) {
     const std::string& ring = board.SquareWord[static_cast<std::size_t>(cell.square)];
     DrawCellLetter(picture, cell.square, cell.position, RingLetter(ring, cell.position));
   }

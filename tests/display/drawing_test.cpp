@@ -109,7 +109,7 @@ TEST(PuzzleSheet, SquareTwelveTheHintsTheSortedWordsAndTheInstruction) {
   }
   std::map<std::pair<int, int>, std::string> expected;
   for (int p = 1; p <= 8; ++p) expected[Anchor(12, p)] = "L";
-  for (const HintCell& hint : HintCells) {
+  for (const RingCell& hint : HintCells) {
     expected[Anchor(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
   }
   EXPECT_EQ(letters, expected);
