@@ -17,6 +17,9 @@ enum class SheetKind { Puzzle = 0, Solution = 1 };
 inline constexpr const char* kInstructionLine =
     "Place 23 8-letter words clock-wise into 8 spaces around each square.";
 
+/// Where row `row` (0 first) of a sheet's word list is printed, in twips; the title is above row 0.
+TwipPoint ListRowPoint(int row);
+
 /// Prints the sheet's title at (5500, 250) twips and its word list below it: for the puzzle the
 /// words sorted into `list1` (cleared first and left filled) and the instruction line, for the
 /// solution "SS WORD" per placement line in the given order. Lines that are not placement lines

@@ -7,6 +7,7 @@
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "display/solving_view.h"
 #include "support/recording_canvas.h"
 
 namespace loopword {
@@ -141,6 +142,50 @@ TEST(SolutionSheet, EveryLetterTheWordsBySquareAndTheMarks) {
   EXPECT_EQ((std::pair{rows[0], rows[22]}), (std::pair{std::string("01 ZZZZZZZZ"), std::string("23 DDDDDDDD")}));
   EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u);  // tags, then one mark a square
   EXPECT_EQ(picture.FontSize, 8);
+}
+
+TEST(SolvingView, ShadedSelectionUnderTheFigureLettersOnceMarksAndStruckWords) {
+  Puzzle puzzle;  // square s holds eight times 'A' + s - 1, and that is also its word
+  for (int s = 1; s <= kSquareCount; ++s) {
+    const std::string ring(8, static_cast<char>('A' + s - 1));
+    puzzle.board.SquareWord[static_cast<std::size_t>(s)] = ring;
+    puzzle.AddPlacement(PlacementLine{s, ring, 9, ring}.ToString());
+  }
+  SolvingState state(puzzle);
+  state.Put({4, 2}, 'Q');
+  state.Put({1, 1}, 'X');  // also 2.4
+  state.Check();
+  state.Put({4, 6}, 'D');
+  for (int p = 1; p <= kRingSize; ++p) state.Put({5, p}, 'E');  // square 5 now reads its word
+  state.Select({4, 2});
+  RecordingCanvas canvas;
+  Picture picture(canvas);
+  std::vector<std::string> list1;
+  DrawSolvingView(picture, state, puzzle.List2, list1);
+  ASSERT_GE(canvas.ops.size(), 11u);
+  EXPECT_EQ(canvas.ops[0].kind, Kind::Clear);
+  for (std::size_t i = 1; i <= 9; ++i) {  // the shading comes before any grid line
+    const CanvasOp& shade = canvas.ops[i];
+    const auto [x, y] = Anchor(4, i == 9 ? 2 : static_cast<int>(i));
+    EXPECT_EQ((std::vector<int>{shade.x1, shade.y1, shade.x2, shade.y2}), (std::vector<int>{x - 100, y - 50, x + 200, y + 250}));
+    EXPECT_EQ(shade.color, i == 9 ? ColorSelection : ColorSquareShade);
+  }
+  std::map<std::pair<int, int>, std::vector<std::pair<std::string, bool>>> letters;  // text, error colour
+  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
+    if (op.text.size() == 1 && op.font.size == 10) letters[{op.x1, op.y1}].push_back({op.text, op.color == ColorError});
+  }
+  EXPECT_EQ(letters.size(), 8u + 18u + 3u + 7u);
+  using Shown = std::vector<std::pair<std::string, bool>>;
+  EXPECT_EQ(letters[Anchor(4, 2)], (Shown{{"Q", true}}));
+  EXPECT_EQ(letters[Anchor(4, 6)], (Shown{{"D", false}}));
+  EXPECT_EQ(letters[Anchor(2, 4)], (Shown{{"X", true}}));
+  EXPECT_EQ(letters[Anchor(12, 3)], (Shown{{"L", false}}));
+  std::vector<int> struck;
+  for (const CanvasOp& op : canvas.Of(Kind::FilledBox)) {
+    if (op.x1 > 5000 && op.color == ColorInk) struck.push_back(op.y1);
+  }
+  EXPECT_EQ(struck, (std::vector<int>{ListRowPoint(4).y + 90}));
+  EXPECT_EQ(list1.at(4), "EEEEEEEE");
 }
 
 }  // namespace
