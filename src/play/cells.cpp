@@ -44,15 +44,19 @@ int CellIndexOf(RingCell cell) {
   return number[static_cast<std::size_t>(cell.square)][static_cast<std::size_t>(cell.position)];
 }
 
-std::optional<RingCell> RingCellAt(TwipPoint point, int preferred) {
-  std::optional<RingCell> found;
+std::vector<RingCell> RingCellsAt(TwipPoint point) {
+  std::vector<RingCell> found;
   for (int square = 1; square <= kSquareCount; ++square) {
     for (int position = 1; position <= kRingSize; ++position) {
-      if (CellPoint(square, position) != point) continue;
-      if (!found || square == preferred) found = RingCell{square, position};
+      if (CellPoint(square, position) == point) found.push_back({square, position});
     }
   }
   return found;
+}
+
+TwipPoint LetterPointUnder(TwipPoint point) {
+  constexpr int kCell = 300;  // every cell's top-left corner lies on this grid
+  return {point.x / kCell * kCell + 100, point.y / kCell * kCell + 50};
 }
 
 }  // namespace loopword

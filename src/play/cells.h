@@ -1,7 +1,7 @@
 // The figure's distinct letter cells: a ring cell that two squares share is one cell.
 #pragma once
 
-#include <optional>
+#include <vector>
 
 #include "board/geometry.h"
 
@@ -17,7 +17,11 @@ bool IsRingCell(RingCell cell);
 /// cell; -1 for a cell outside the figure.
 int CellIndexOf(RingCell cell);
 
-/// The ring cell at `point`, preferring one of square `preferred`; nullopt where none lies.
-std::optional<RingCell> RingCellAt(TwipPoint point, int preferred);
+/// The ring cells whose letter point is `point`, in square order: two for a shared cell, none
+/// where no ring cell lies.
+std::vector<RingCell> RingCellsAt(TwipPoint point);
+
+/// The letter point of the 300-twip grid cell that holds `point` (twips, not negative).
+TwipPoint LetterPointUnder(TwipPoint point);
 
 }  // namespace loopword

@@ -112,6 +112,17 @@ bool SolvingState::Select(RingCell cell) {
   return true;
 }
 
+bool SolvingState::SelectAt(TwipPoint point) {
+  if (point.x < 0 || point.y < 0) return false;
+  const TwipPoint letterPoint = LetterPointUnder(point);
+  std::vector<RingCell> cells = RingCellsAt(letterPoint);
+  if (cells.empty()) return false;
+  std::sort(cells.begin(), cells.end(), [](RingCell a, RingCell b) { return a.position < b.position; });
+  const bool again = CellPoint(selected_.square, selected_.position) == letterPoint;
+  selected_ = again && cells.size() > 1 && cells.front() == selected_ ? cells.back() : cells.front();
+  return true;
+}
+
 bool SolvingState::Type(char letter) {
   const bool lower = letter >= 'a' && letter <= 'z';
   if (!lower && (letter < 'A' || letter > 'Z')) return false;
@@ -182,10 +193,11 @@ void SolvingState::MoveOnScreen(int dx, int dy) {
   const TwipPoint from = CellPoint(selected_.square, selected_.position);
   for (int step = 1; step <= kMostSteps; ++step) {
     const TwipPoint to{from.x + dx * kCellStep * step, from.y + dy * kCellStep * step};
-    if (const auto cell = RingCellAt(to, selected_.square)) {
-      selected_ = *cell;
-      return;
-    }
+    const std::vector<RingCell> cells = RingCellsAt(to);
+    if (cells.empty()) continue;
+    const auto same = std::find_if(cells.begin(), cells.end(), [this](RingCell c) { return c.square == selected_.square; });
+    selected_ = same != cells.end() ? *same : cells.front();
+    return;
   }
 }
 
@@ -196,6 +208,12 @@ void SolvingState::GoToSquare(int square) {
     selected_.position = position;
     return;
   }
+}
+
+std::string SolvingTimeText(long long seconds) {
+  const long long whole = std::max(seconds, 0LL);
+  const long long rest = whole % 60;
+  return std::to_string(whole / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
 }
 
 }  // namespace loopword

@@ -43,6 +43,10 @@ class SolvingState {
 
   /// Selects `cell`; returns false and changes nothing for a cell outside the figure.
   bool Select(RingCell cell);
+  /// Selects the ring cell under `point` (twips of the picture): of a shared cell the square in
+  /// which it comes earlier round the ring, or the other square when it is selected already.
+  /// Returns false and changes nothing where no ring cell lies.
+  bool SelectAt(TwipPoint point);
   /// Writes a letter A-Z (either case) into the selected cell unless it is fixed and moves the
   /// selection one cell clockwise round its square; returns false and does nothing for other characters.
   bool Type(char letter);
@@ -71,5 +75,8 @@ class SolvingState {
   std::vector<std::string> words_;
   RingCell selected_;
 };
+
+/// A time spent solving as "m:ss": "3:07" for 187 seconds; a negative time counts as none.
+std::string SolvingTimeText(long long seconds);
 
 }  // namespace loopword

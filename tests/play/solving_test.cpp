@@ -163,6 +163,34 @@ TEST(Solving, SelectRefusesCellsOutsideTheFigure) {
   EXPECT_EQ(state.Selected(), (RingCell{1, 1}));
 }
 
+TEST(Solving, AClickSelectsTheCellUnderItASharedCellEarlierRoundItsRingThenTheOther) {
+  struct Case {
+    std::vector<TwipPoint> clicks;  // twips offset from the letter point (-100..199, -50..249 stay in the cell)
+    RingCell selected;
+  };
+  const auto at = [](int square, int position, int dx = 0, int dy = 0) {
+    const TwipPoint p = CellPoint(square, position);
+    return TwipPoint{p.x + dx, p.y + dy};
+  };
+  const std::vector<Case> cases = {
+      {{at(4, 2, -100, -50)}, {4, 2}},
+      {{at(4, 2, 199, 249)}, {4, 2}},
+      {{at(6, 4)}, {7, 1}},                 // 6.4 is 7.1
+      {{at(6, 4), at(6, 4, 50, 50)}, {6, 4}},
+      {{at(6, 4), at(6, 4), at(6, 4)}, {7, 1}},
+      {{at(12, 5)}, {23, 1}},
+      {{at(4, 2), at(4, 9)}, {4, 2}},       // the centre cell holds no letter
+      {{at(4, 2), TwipPoint{-5, 400}}, {4, 2}},
+  };
+  for (const Case& c : cases) {
+    SolvingState state(PuzzleOf(AnswerKey()));
+    for (const TwipPoint click : c.clicks) state.SelectAt(click);
+    EXPECT_EQ(state.Selected(), c.selected) << c.clicks.size();
+  }
+  const std::vector<std::pair<long long, std::string>> times = {{0, "0:00"}, {187, "3:07"}, {3600, "60:00"}, {-4, "0:00"}};
+  for (const auto& [seconds, text] : times) EXPECT_EQ(SolvingTimeText(seconds), text);
+}
+
 TEST(Solving, CompleteWhenEveryRingReadsADifferentListedWord) {
   struct Case {
     const char* name;
