@@ -109,6 +109,7 @@ bool SolvingState::IsSolved() const {
 bool SolvingState::Select(RingCell cell) {
   if (!IsRingCell(cell)) return false;
   selected_ = cell;
+  clickedLast_ = false;
   return true;
 }
 
@@ -118,8 +119,9 @@ bool SolvingState::SelectAt(TwipPoint point) {
   std::vector<RingCell> cells = RingCellsAt(letterPoint);
   if (cells.empty()) return false;
   std::sort(cells.begin(), cells.end(), [](RingCell a, RingCell b) { return a.position < b.position; });
-  const bool again = CellPoint(selected_.square, selected_.position) == letterPoint;
-  selected_ = again && cells.size() > 1 && cells.front() == selected_ ? cells.back() : cells.front();
+  const bool again = clickedLast_ && CellPoint(selected_.square, selected_.position) == letterPoint;
+  selected_ = again && cells.front() == selected_ ? cells.back() : cells.front();
+  clickedLast_ = true;
   return true;
 }
 
@@ -128,10 +130,12 @@ bool SolvingState::Type(char letter) {
   if (!lower && (letter < 'A' || letter > 'Z')) return false;
   Put(selected_, lower ? static_cast<char>(letter - 'a' + 'A') : letter);
   MoveRound(1);
+  clickedLast_ = false;
   return true;
 }
 
 void SolvingState::Press(SolvingKey key) {
+  clickedLast_ = false;
   switch (key) {
     case SolvingKey::Backspace:
       if (LetterAt(selected_) == ' ' || IsFixed(selected_)) MoveRound(-1);

@@ -44,7 +44,7 @@ class SolvingState {
   /// Selects `cell`; returns false and changes nothing for a cell outside the figure.
   bool Select(RingCell cell);
   /// Selects the ring cell under `point` (twips of the picture): of a shared cell the square in
-  /// which it comes earlier round the ring, or the other square when it is selected already.
+  /// which it comes earlier round the ring, or the other square when it was just selected by a click.
   /// Returns false and changes nothing where no ring cell lies.
   bool SelectAt(TwipPoint point);
   /// Writes a letter A-Z (either case) into the selected cell unless it is fixed and moves the
@@ -74,6 +74,7 @@ class SolvingState {
   std::array<bool, kCellCount> marked_{};
   std::vector<std::string> words_;
   RingCell selected_;
+  bool clickedLast_ = false;  // the selection was made by a click and nothing happened since
 };
 
 /// A time spent solving as "m:ss": "3:07" for 187 seconds; a negative time counts as none.

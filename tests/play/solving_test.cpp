@@ -165,7 +165,7 @@ TEST(Solving, SelectRefusesCellsOutsideTheFigure) {
 
 TEST(Solving, AClickSelectsTheCellUnderItASharedCellEarlierRoundItsRingThenTheOther) {
   struct Case {
-    std::vector<TwipPoint> clicks;  // twips offset from the letter point (-100..199, -50..249 stay in the cell)
+    std::vector<TwipPoint> clicks;  // a cell spans -100..199 and -50..249 twips from its letter point
     RingCell selected;
   };
   const auto at = [](int square, int position, int dx = 0, int dy = 0) {
@@ -178,6 +178,7 @@ TEST(Solving, AClickSelectsTheCellUnderItASharedCellEarlierRoundItsRingThenTheOt
       {{at(6, 4)}, {7, 1}},                 // 6.4 is 7.1
       {{at(6, 4), at(6, 4, 50, 50)}, {6, 4}},
       {{at(6, 4), at(6, 4), at(6, 4)}, {7, 1}},
+      {{at(1, 1)}, {1, 1}},                 // selected at the start, but not by a click
       {{at(12, 5)}, {23, 1}},
       {{at(4, 2), at(4, 9)}, {4, 2}},       // the centre cell holds no letter
       {{at(4, 2), TwipPoint{-5, 400}}, {4, 2}},
