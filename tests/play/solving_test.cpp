@@ -1,9 +1,9 @@
 // The solving state through its public operations: cells, typing, moving, words, checks, saved lines.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
-#include "board/hint_cells.h"
 #include "board/placement_line.h"
 #include "play/solving.h"
 #include "play/typed_lines.h"
@@ -11,286 +11,157 @@
 namespace loopword {
 namespace {
 
-/// Letters of the 148 cells, by cell number.
-using Grid = std::array<char, kCellCount>;
+std::size_t Cell(int square, int position) { return static_cast<std::size_t>(CellIndexOf({square, position})); }
 
-char& At(Grid& grid, int square, int position) {
-  return grid[static_cast<std::size_t>(CellIndexOf({square, position}))];
-}
-
-char At(const Grid& grid, int square, int position) {
-  return grid[static_cast<std::size_t>(CellIndexOf({square, position}))];
-}
-
-/// The answer key: squares 3 and 15 agree in their shared and hint cells (3, 5, 8) and nowhere
-/// else, so their other letters can trade places.
-Grid AnswerKey() {
-  Grid grid{};
-  for (std::size_t i = 0; i < grid.size(); ++i) grid[i] = static_cast<char>('A' + (i * 7 + i / 26) % 26);
-  for (const int p : {3, 5, 8}) At(grid, 15, p) = At(grid, 3, p);
-  return grid;
-}
-
-/// The key with the free letters of squares 3 and 15 swapped (or, with `copy`, 3's copied to 15).
-Grid Traded(bool copy) {
-  Grid grid = AnswerKey();
+/// Letters of the 148 cells by cell number. Squares 3 and 15 of the answer key agree only in their
+/// shared and hint cells (3, 5, 8), so their other letters can trade places: `trade` 1 swaps them,
+/// 2 copies square 3's into 15 (the same word twice).
+std::string Grid(int trade = 0) {
+  std::string grid;
+  for (std::size_t i = 0; i < kCellCount; ++i) grid += static_cast<char>('A' + (i * 7 + i / 26) % 26);
+  for (const int p : {3, 5, 8}) grid[Cell(15, p)] = grid[Cell(3, p)];
   for (const int p : {1, 2, 4, 6, 7}) {
-    const char three = At(grid, 3, p);
-    if (!copy) At(grid, 3, p) = At(grid, 15, p);
-    At(grid, 15, p) = three;
+    const char three = grid[Cell(3, p)];
+    if (trade == 1) grid[Cell(3, p)] = grid[Cell(15, p)];
+    if (trade > 0) grid[Cell(15, p)] = three;
   }
   return grid;
 }
 
-std::string RingOf(const Grid& grid, int square) {
+std::string RingOf(const std::string& grid, int square) {
   std::string ring;
-  for (int p = 1; p <= kRingSize; ++p) ring += At(grid, square, p);
+  for (int p = 1; p <= kRingSize; ++p) ring += grid[Cell(square, p)];
   return ring;
 }
 
-/// A puzzle whose every word is its ring read from position 1.
-Puzzle PuzzleOf(const Grid& grid) {
+/// Solving the answer key's puzzle, each word its ring from position 1; every cell typed from `typed`.
+SolvingState Solving(const std::string& typed = "") {
   Puzzle puzzle;
   for (int s = 1; s <= kSquareCount; ++s) {
-    puzzle.board.SquareWord[static_cast<std::size_t>(s)] = RingOf(grid, s);
-    puzzle.AddPlacement(PlacementLine{s, RingOf(grid, s), 9, RingOf(grid, s)}.ToString());
+    puzzle.board.SquareWord[static_cast<std::size_t>(s)] = RingOf(Grid(), s);
+    puzzle.AddPlacement(PlacementLine{s, RingOf(Grid(), s), 9, RingOf(Grid(), s)}.ToString());
   }
-  return puzzle;
+  SolvingState state(puzzle);
+  for (int s = 1; s <= kSquareCount && !typed.empty(); ++s) {
+    for (int p = 1; p <= kRingSize; ++p) state.Put({s, p}, typed[Cell(s, p)]);
+  }
+  return state;
 }
 
-void Fill(SolvingState& state, const Grid& grid) {
-  for (int s = 1; s <= kSquareCount; ++s) {
-    for (int p = 1; p <= kRingSize; ++p) state.Put({s, p}, At(grid, s, p));
-  }
-}
-
-TEST(Cells, SharedRingCellsAreOneCellOf148) {
+TEST(Solving, SharedCellsAreOneOf148AndOnlyTheGivenLettersShowAtTheStart) {
+  SolvingState state = Solving();
   std::set<int> numbers;
-  for (int s = 1; s <= kSquareCount; ++s) {
-    for (int p = 1; p <= kRingSize; ++p) numbers.insert(CellIndexOf({s, p}));
-  }
-  EXPECT_EQ(numbers.size(), 148u);
-  EXPECT_EQ((std::pair{*numbers.begin(), *numbers.rbegin()}), (std::pair{0, 147}));
-  for (const Overlap& o : Overlaps()) {
-    EXPECT_EQ(CellIndexOf({o.squareA, o.positionA}), CellIndexOf({o.squareB, o.positionB}));
-  }
-  for (const RingCell outside : {RingCell{0, 1}, RingCell{24, 1}, RingCell{5, 0}, RingCell{5, 9}}) {
-    EXPECT_EQ(CellIndexOf(outside), -1);
-  }
-}
-
-TEST(Solving, StartsWithSquareTwelveAndTheHintsFixedAndTheFirstEmptyCellSelected) {
-  const Grid key = AnswerKey();
-  const SolvingState state(PuzzleOf(key));
   int fixed = 0;
   for (int s = 1; s <= kSquareCount; ++s) {
     for (int p = 1; p <= kRingSize; ++p) {
+      numbers.insert(CellIndexOf({s, p}));
       fixed += state.IsFixed({s, p}) ? 1 : 0;
-      EXPECT_EQ(state.LetterAt({s, p}), state.IsFixed({s, p}) ? At(key, s, p) : ' ');
+      EXPECT_EQ(state.LetterAt({s, p}), state.IsFixed({s, p}) ? Grid()[Cell(s, p)] : ' ');
     }
   }
-  EXPECT_EQ(fixed, 8 + 4 + 18);  // square 12's cells counted again from its four neighbours
-  EXPECT_TRUE(state.IsFixed(HintCells[0]) && !state.IsFixed({1, 1}));
-  EXPECT_EQ(state.Selected(), (RingCell{1, 1}));
-  EXPECT_EQ(state.Words().size(), 23u);
-  EXPECT_TRUE(std::is_sorted(state.Words().begin(), state.Words().end()));
+  EXPECT_TRUE(numbers.size() == 148u && *numbers.rbegin() == 147 && CellIndexOf({24, 1}) + CellIndexOf({5, 9}) == -2);
+  for (const Overlap& o : Overlaps()) EXPECT_EQ(CellIndexOf({o.squareA, o.positionA}), CellIndexOf({o.squareB, o.positionB}));
+  EXPECT_EQ(fixed, 8 + 4 + 18);  // square 12's cells seen again from its four neighbours, the hints
+  EXPECT_TRUE(state.Selected() == (RingCell{1, 1}) && !state.Select({0, 1}) && !state.Select({3, 9}));
+  EXPECT_TRUE(state.Words().size() == 23u && std::is_sorted(state.Words().begin(), state.Words().end()));
   EXPECT_FALSE(state.HasTypedLetters() || state.IsSolved());
 }
 
-/// Keys for the table below: a letter types it, other characters stand for a key.
-void Press(SolvingState& state, const std::string& keys) {
-  for (const char k : keys) {
-    switch (k) {
-      case '<': state.Press(SolvingKey::Backspace); break;
-      case '~': state.Press(SolvingKey::Delete); break;
-      case 'L': state.Press(SolvingKey::Left); break;
-      case 'R': state.Press(SolvingKey::Right); break;
-      case 'U': state.Press(SolvingKey::Up); break;
-      case 'D': state.Press(SolvingKey::Down); break;
-      case '>': state.Press(SolvingKey::Tab); break;
-      case '^': state.Press(SolvingKey::BackTab); break;
-      default: EXPECT_EQ(state.Type(k), std::isalpha(static_cast<unsigned char>(k)) != 0) << k;
-    }
-  }
-}
-
-TEST(Solving, TypingAndMovingFromASelectedCell) {
+TEST(Solving, TypingMovingAndClicking) {
   struct Case {
     RingCell start;
-    std::string keys;       // lower case letters are typed; capitals and signs are keys
-    RingCell selected;      // afterwards
-    int square;             // whose ring is checked
-    std::string ring;       // '#' for the solution letter of a fixed cell
-  };
-  const std::vector<Case> cases = {
-      {{1, 1}, "ab", {1, 3}, 1, "AB  #   "},
-      {{1, 3}, "xyzw", {1, 7}, 1, "  XY#W  "},        // the fixed cell 5 is passed over
-      {{1, 7}, "pqr", {1, 2}, 2, "   RQ # "},         // 1.8 is 2.5 and 1.1 is 2.4: one cell each
-      {{1, 1}, "ab<", {1, 2}, 1, "A   #   "},         // Backspace on an empty cell goes back and clears
-      {{1, 1}, "abLL~", {1, 1}, 1, " B  #   "},       // Delete clears and stays
-      {{1, 1}, "ab1!?.", {1, 3}, 1, "AB  #   "},       // other keys do nothing
-      {{1, 1}, "a<<", {1, 8}, 1, "    #   "},
-      {{1, 1}, "R", {1, 2}, 1, "    #   "},
-      {{1, 2}, "D", {1, 6}, 1, "    #   "},          // the centre cell is skipped
-      {{1, 2}, "L", {1, 1}, 1, "    #   "},          // 1.1 and 2.4 lie there: square 1 kept
-      {{1, 1}, "L", {2, 8}, 1, "    #   "},
-      {{1, 1}, "U", {2, 3}, 1, "    #   "},
-      {{6, 1}, "U", {6, 1}, 1, "    #   "},          // nothing above: stays
-      {{1, 4}, ">", {2, 1}, 1, "    #   "},
-      {{11, 2}, ">", {12, 1}, 1, "    #   "},         // a full square: its first cell
-      {{1, 4}, "^", {23, 2}, 1, "    #   "},          // 23.1 is square 12's fixed cell
-      {{23, 8}, "a>", {1, 1}, 23, "#      A"},        // after 23 comes 1 again
-  };
-  const Grid key = AnswerKey();
-  for (const Case& c : cases) {
-    SolvingState state(PuzzleOf(key));
-    ASSERT_TRUE(state.Select(c.start));
-    Press(state, c.keys);
-    std::string expected = c.ring;
-    for (int p = 1; p <= kRingSize; ++p) {
-      if (expected[static_cast<std::size_t>(p - 1)] == '#') expected[static_cast<std::size_t>(p - 1)] = At(key, c.square, p);
-    }
-    EXPECT_EQ(state.Selected(), c.selected) << c.keys;
-    EXPECT_EQ(state.Ring(c.square), expected) << c.keys;
-  }
-}
-
-TEST(Solving, SelectRefusesCellsOutsideTheFigure) {
-  SolvingState state(PuzzleOf(AnswerKey()));
-  for (const RingCell outside : {RingCell{0, 1}, RingCell{24, 1}, RingCell{3, 9}, RingCell{3, -1}}) {
-    EXPECT_FALSE(state.Select(outside));
-  }
-  EXPECT_EQ(state.Selected(), (RingCell{1, 1}));
-}
-
-TEST(Solving, AClickSelectsTheCellUnderItASharedCellEarlierRoundItsRingThenTheOther) {
-  struct Case {
-    std::vector<TwipPoint> clicks;  // a cell spans -100..199 and -50..249 twips from its letter point
+    std::string keys;  // letters are typed, signs stand for keys (below), '@' for a click on 6.4
     RingCell selected;
+    std::string ring1;  // square 1 afterwards, '#' for its given letter
   };
-  const auto at = [](int square, int position, int dx = 0, int dy = 0) {
-    const TwipPoint p = CellPoint(square, position);
-    return TwipPoint{p.x + dx, p.y + dy};
-  };
+  const std::map<char, SolvingKey> keys = {
+      {'<', SolvingKey::Backspace}, {'~', SolvingKey::Delete}, {'(', SolvingKey::Left}, {')', SolvingKey::Right},
+      {'^', SolvingKey::Up}, {'_', SolvingKey::Down}, {'>', SolvingKey::Tab}, {'|', SolvingKey::BackTab}};
   const std::vector<Case> cases = {
-      {{at(4, 2, -100, -50)}, {4, 2}},
-      {{at(4, 2, 199, 249)}, {4, 2}},
-      {{at(6, 4)}, {7, 1}},                 // 6.4 is 7.1
-      {{at(6, 4), at(6, 4, 50, 50)}, {6, 4}},
-      {{at(6, 4), at(6, 4), at(6, 4)}, {7, 1}},
-      {{at(1, 1)}, {1, 1}},                 // selected at the start, but not by a click
-      {{at(12, 5)}, {23, 1}},
-      {{at(4, 2), at(4, 9)}, {4, 2}},       // the centre cell holds no letter
-      {{at(4, 2), TwipPoint{-5, 400}}, {4, 2}},
+      {{1, 1}, "ab", {1, 3}, "AB  #   "},
+      {{1, 3}, "xyzw", {1, 7}, "  XY#W  "},    // the given cell 5 is passed over
+      {{2, 3}, "pqrs", {2, 7}, "Q   #  R"},    // 2.4 is 1.1 and 2.5 is 1.8
+      {{1, 1}, "ab<", {1, 2}, "A   #   "},     // on an empty cell Backspace goes back first
+      {{1, 1}, "ab((~", {1, 1}, " B  #   "},   // Delete clears and stays
+      {{1, 1}, "ab1!?.", {1, 3}, "AB  #   "},  // other keys do nothing
+      {{1, 2}, "_", {1, 6}, "    #   "},       // the centre cell is skipped
+      {{1, 2}, "(", {1, 1}, "    #   "},       // 1.1 and 2.4 lie there: square 1 is kept
+      {{1, 1}, "(", {2, 8}, "    #   "},
+      {{6, 1}, "^", {6, 1}, "    #   "},       // nothing above: stays
+      {{11, 2}, ">", {12, 1}, "    #   "},     // a full square: its first cell
+      {{1, 4}, "|", {23, 2}, "    #   "},      // 23.1 is square 12's given cell
+      {{23, 8}, "a>", {1, 1}, "    #   "},     // after 23 comes 1
+      {{1, 1}, "@", {7, 1}, "    #   "},       // of a shared cell, the square it comes earlier in
+      {{1, 1}, "@@", {6, 4}, "    #   "},      // then the other
+      {{1, 1}, "@@a@", {7, 1}, "    #   "},
   };
   for (const Case& c : cases) {
-    SolvingState state(PuzzleOf(AnswerKey()));
-    for (const TwipPoint click : c.clicks) state.SelectAt(click);
-    EXPECT_EQ(state.Selected(), c.selected) << c.clicks.size();
+    SolvingState state = Solving();
+    ASSERT_TRUE(state.Select(c.start));
+    for (const char k : c.keys) {
+      if (k == '@') state.SelectAt({CellPoint(6, 4).x + 199, CellPoint(6, 4).y - 50});  // the cell's far corners
+      if (keys.count(k)) state.Press(keys.at(k));
+      if (!keys.count(k) && k != '@') EXPECT_EQ(state.Type(k), std::isalpha(static_cast<unsigned char>(k)) != 0) << k;
+    }
+    std::string ring = c.ring1;
+    std::replace(ring.begin(), ring.end(), '#', Grid()[Cell(1, 5)]);
+    EXPECT_TRUE(state.Selected() == c.selected && state.Ring(1) == ring) << c.keys << " " << state.Ring(1);
   }
-  const std::vector<std::pair<long long, std::string>> times = {{0, "0:00"}, {187, "3:07"}, {3600, "60:00"}, {-4, "0:00"}};
-  for (const auto& [seconds, text] : times) EXPECT_EQ(SolvingTimeText(seconds), text);
-}
-
-TEST(Solving, CompleteWhenEveryRingReadsADifferentListedWord) {
-  struct Case {
-    const char* name;
-    Grid grid;
-    int emptied;  // square whose position 1 is cleared afterwards, 0 for none
-    bool solved;
-  };
-  Grid wrong = AnswerKey();
-  At(wrong, 5, 2) = At(wrong, 5, 2) == 'Q' ? 'R' : 'Q';
-  const std::vector<Case> cases = {
-      {"answer key", AnswerKey(), 0, true},
-      {"squares 3 and 15 traded", Traded(false), 0, true},
-      {"square 3's word twice", Traded(true), 0, false},
-      {"one wrong letter", wrong, 0, false},
-      {"one empty cell", AnswerKey(), 7, false},
-  };
-  for (const Case& c : cases) {
-    SolvingState state(PuzzleOf(AnswerKey()));
-    Fill(state, c.grid);
-    if (c.emptied != 0) state.Put({c.emptied, 1}, ' ');
-    EXPECT_EQ(state.IsSolved(), c.solved) << c.name;
+  SolvingState state = Solving();
+  EXPECT_FALSE(state.SelectAt(CellPoint(4, 9)) || state.SelectAt({-5, 400}));  // a centre cell holds no letter
+  for (const auto& [seconds, text] : std::map<long long, std::string>{{187, "3:07"}, {3600, "60:00"}, {-4, "0:00"}}) {
+    EXPECT_EQ(SolvingTimeText(seconds), text);
   }
 }
 
-TEST(Solving, AWordIsStruckWhileSomeRingReadsIt) {
-  const Grid key = AnswerKey();
-  SolvingState state(PuzzleOf(key));
-  const std::string nine = RingOf(key, 9);
-  const std::string fifteen = RingOf(key, 15);
-  Fill(state, Traded(false));  // square 3 now reads square 15's word and the other way round
-  EXPECT_TRUE(state.IsStruck(nine) && state.IsStruck(fifteen) && state.IsStruck(RingOf(key, 3)));
-  EXPECT_TRUE(state.IsStruck(nine.substr(4) + nine.substr(0, 4)));  // any start cell reads
-  state.Put({9, 2}, nine[1] == 'Z' ? 'Y' : 'Z');
-  EXPECT_FALSE(state.IsStruck(nine));
+TEST(Solving, SolvedWhenEveryRingReadsADifferentListedWordStruckWhileSomeRingReadsIt) {
+  std::string wrong = Grid(), empty = Grid();
+  wrong[Cell(5, 2)] = wrong[Cell(5, 2)] == 'Q' ? 'R' : 'Q';
+  empty[Cell(7, 1)] = ' ';
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {Grid(), true}, {Grid(1), true}, {Grid(2), false}, {wrong, false}, {empty, false}};
+  for (const auto& [grid, solved] : cases) EXPECT_EQ(Solving(grid).IsSolved(), solved) << &grid - &cases[0].first;
+  SolvingState state = Solving(Grid(1));  // square 3 reads square 15's word and the other way round
+  const std::string nine = RingOf(Grid(), 9);
+  EXPECT_TRUE(state.IsStruck(RingOf(Grid(), 15)) && state.IsStruck(nine.substr(4) + nine.substr(0, 4)));
   state.Put({9, 2}, ' ');
   EXPECT_FALSE(state.IsStruck(nine) || state.IsStruck("        "));
 }
 
 TEST(Solving, CheckMarksWrongLettersUntilChangedRevealFillsTheSelection) {
-  const Grid key = AnswerKey();
-  SolvingState state(PuzzleOf(key));
-  const char right = At(key, 4, 2);
-  const char wrong = right == 'Q' ? 'R' : 'Q';
+  SolvingState state = Solving();
+  const char right = Grid()[Cell(4, 2)], wrong = right == 'Q' ? 'R' : 'Q';
   state.Put({4, 2}, wrong);
-  state.Put({4, 3}, At(key, 4, 3));
+  state.Put({4, 3}, Grid()[Cell(4, 3)]);
   state.Check();
-  EXPECT_TRUE(state.IsMarked({4, 2}));
-  EXPECT_FALSE(state.IsMarked({4, 3}) || state.IsMarked({4, 1}) || state.IsMarked({4, 4}));
-  state.Put({4, 2}, wrong);
-  EXPECT_TRUE(state.IsMarked({4, 2}));  // the same letter again is no change
+  state.Put({4, 2}, wrong);  // the same letter again changes nothing
+  EXPECT_TRUE(state.IsMarked({4, 2}) && !state.IsMarked({4, 3}) && !state.IsMarked({4, 1}) && !state.IsMarked({4, 4}));
   state.Select({4, 2});
   state.RevealLetter();
-  EXPECT_EQ(state.LetterAt({4, 2}), right);
-  EXPECT_FALSE(state.IsMarked({4, 2}));
-  state.Select({4, 1});  // a hint: nothing to reveal
+  EXPECT_TRUE(state.LetterAt({4, 2}) == right && !state.IsMarked({4, 2}));
+  state.Select({4, 1});  // a hint: stays
   state.RevealLetter();
-  EXPECT_EQ(state.LetterAt({4, 1}), At(key, 4, 1));
+  EXPECT_EQ(state.LetterAt({4, 1}), Grid()[Cell(4, 1)]);
 }
 
-TEST(TypedLines, RoundTripOfTypedLettersOtherCommentsIgnored) {
-  const Grid key = AnswerKey();
-  SolvingState typed(PuzzleOf(key));
+TEST(TypedLines, TypedLettersComeBackOtherCommentsAreIgnoredDamagedLinesChangeNothing) {
+  SolvingState typed = Solving();
   typed.Put({1, 1}, 'A');  // also 2.4
   typed.Put({4, 5}, 'B');
   const auto lines = TypedLines(typed);
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0], std::string("# typed 01 A...") + At(key, 1, 5) + "...");
-  EXPECT_EQ(lines[1], std::string("# typed 02 ...A..") + At(key, 2, 7) + ".");
-  SolvingState reopened(PuzzleOf(key));
+  EXPECT_EQ(lines[1], std::string("# typed 02 ...A..") + Grid()[Cell(2, 7)] + ".");
   std::vector<std::string> comments = {"# Loopword puzzle", "# typedef"};
   comments.insert(comments.end(), lines.begin(), lines.end());
-  EXPECT_TRUE(ApplyTypedLines(reopened, comments));
+  SolvingState reopened = Solving();
+  EXPECT_TRUE(ApplyTypedLines(reopened, comments) && TypedLines(Solving()).empty());
   for (int s = 1; s <= kSquareCount; ++s) EXPECT_EQ(reopened.Ring(s), typed.Ring(s));
-  EXPECT_TRUE(TypedLines(SolvingState(PuzzleOf(key))).empty());
-}
-
-TEST(TypedLines, DamagedLinesAreRefusedWholeAndChangeNothing) {
-  const Grid key = AnswerKey();
-  const char hint = At(key, 4, 1);
-  const std::string other(1, hint == 'Q' ? 'R' : 'Q');
-  const std::vector<std::vector<std::string>> damaged = {
-      {"# typed 05 AB"},
-      {"# typed 05 ABCDEFGHI"},
-      {"# typed 5  ABCDEFGH"},
-      {"# typed 00 ABCDEFGH"},
-      {"# typed 24 ABCDEFGH"},
-      {"# typed 05 abcdefgh"},
-      {"# typed 05 AB-DEFGH"},
-      {"# typed 04 " + other + "......."},                  // over a hint letter
-      {"# typed 01 A.......", "# typed 02 ...B...."},       // 1.1 and 2.4 disagree
-  };
-  for (const auto& comments : damaged) {
-    SolvingState state(PuzzleOf(key));
-    state.Put({7, 2}, 'K');
-    const std::vector<std::string> before = TypedLines(state);
-    std::vector<std::string> withGood = {"# typed 09 .C......"};
-    withGood.insert(withGood.end(), comments.begin(), comments.end());
-    EXPECT_FALSE(ApplyTypedLines(state, withGood)) << comments.back();
-    EXPECT_EQ(TypedLines(state), before) << comments.back();
+  const std::string overHint = std::string("# typed 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
+  for (const std::string& damaged : {"# typed 05 AB", "# typed 05 ABCDEFGHI", "# typed 5  ABCDEFGH", "# typed 00 ABCDEFGH",
+                                     "# typed 24 ABCDEFGH", "# typed 05 abcdefgh", "# typed 05 AB-DEFGH", overHint.c_str(),
+                                     "# typed 02 ...B...."}) {  // the last disagrees with 1.1 below
+    EXPECT_FALSE(ApplyTypedLines(typed, {"# typed 09 .C......", "# typed 01 A.......", damaged})) << damaged;
+    EXPECT_EQ(TypedLines(typed), lines) << damaged;
   }
 }
 
