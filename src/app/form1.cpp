@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QActionGroup>
 #include <QFrame>
-#include <QPainter>
 
 #include "app/about_form.h"
 #include "app/fonts.h"

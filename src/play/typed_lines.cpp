@@ -19,6 +19,7 @@ struct TypedSquare {
   std::string_view cells;
 };
 
+/// Whether `c` is a decimal digit.
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 /// Reads one typed line; nullopt when it is damaged.
