@@ -47,7 +47,7 @@ void StrikeWords(Picture& picture, const SolvingState& state, const std::vector<
   for (std::size_t row = 0; row < list1.size(); ++row) {
     if (!state.IsStruck(list1[row])) continue;
     const TwipPoint at = ListRowPoint(static_cast<int>(row));
-    picture.LineBoxFilled(at.x - 20, at.y + 90, at.x + 790, at.y + 110, ColorInk);
+    picture.LineBoxFilled(at.x - 20, at.y + 65, at.x + 790, at.y + 85, ColorInk);
   }
 }
 
