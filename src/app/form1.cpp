@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <filesystem>
 #include <QCoreApplication>
 #include <QLayout>
@@ -27,6 +28,7 @@
 #include "output/save_pic.h"
 #include "output/sheet_export.h"
 #include "puzzle/booklet_maker.h"
+#include "play/typed_lines.h"
 #include "puzzle/puzzle_file.h"
 
 namespace loopword {
@@ -304,23 +306,41 @@ void Form1::mnuOpen_Click() {
   const std::string path = gf1.GetFileName("OPEN");
   if (path.empty()) return;
   PuzzleFileResult read = ReadPuzzleFile(path);
-  if (read.fault) {
+  FilePuzzle* opened = read.fault ? nullptr : &read.puzzles.front();
+  const bool typed = opened && std::any_of(opened->comments.begin(), opened->comments.end(),
+                                           [](const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; });
+  std::optional<SolvingState> resumed;
+  if (typed) resumed.emplace(opened->puzzle);
+  if (typed && !ApplyTypedLines(*resumed, opened->comments)) {
+    read.message = "Loopword could not open the puzzle file:\n" + path + "\nThe letters typed into it are damaged.";
+    opened = nullptr;
+  }
+  if (!opened) {
     toolkit_.ShowMessage(read.message);
     return;
   }
-  puzzle_ = std::move(read.puzzles.front().puzzle);
-  comments_ = std::move(read.puzzles.front().comments);
+  if (!EndSolving("Opening a puzzle ends solving this one. Open anyway?")) return;
+  puzzle_ = std::move(opened->puzzle);
+  comments_ = std::move(opened->comments);
   SetCaption(kShowSolution);
   Command1_MouseUp();  // the solution sheet, the button offering the puzzle
   command1_->setEnabled(true);
   SetCommandsEnabled(true);
+  if (!typed) return;
+  mnuPlay_Click();  // solving goes on where it was saved
+  solving_ = std::move(resumed);
+  ShowSolving();
 }
 
 void Form1::mnuSave_Click() {
   if (compiling_ || !puzzle_.board.IsComplete()) return;
   const std::string path = AskSavePath("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
   if (path.empty() || !ConfirmOverwrite(path)) return;
-  const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments_, puzzle_}}));
+  std::vector<std::string> comments;
+  std::copy_if(comments_.begin(), comments_.end(), std::back_inserter(comments),
+               [](const std::string& line) { return line.rfind(kTypedPrefix, 0) != 0; });
+  if (solving_) std::ranges::copy(TypedLines(*solving_), std::back_inserter(comments));
+  const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
   if (!failure.empty()) ShowSaveFailure("puzzle", path, failure);
 }
 

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QTest>
 #include <filesystem>
 
 #include "app/form1.h"
+#include "app/picture_box.h"
+#include "display/units.h"
 #include "output/booklet.h"
 #include "support/run_tool.h"
 #include "support/scripted_toolkit.h"
@@ -68,6 +71,27 @@ TEST_F(PuzzleFilesTest, ADamagedFileIsRefusedWithItsLineAndNothingChanges) {
   EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not open the puzzle file:\n" + damaged + "\nLine 2: ", 0), 0u);
   EXPECT_EQ(window->PictureImage(), picture);
   EXPECT_TRUE(window->MenuItem("mnuSave")->isEnabled());
+}
+
+TEST_F(PuzzleFilesTest, LettersTypedWhileSolvingAreSavedAndSolvingGoesOnWhenOpened) {
+  auto window = NewWindow();
+  window->mnuSolve_Click();
+  window->MenuItem("mnuPlay")->trigger();
+  QTest::mouseClick(window->findChild<PictureBox*>(), Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(4, 2).x), TwipsToPixels(CellPoint(4, 2).y)));
+  QTest::keyClick(window->findChild<PictureBox*>(), 'q');
+  Choose(*window, "mnuSave", "half.loopword");
+  std::string saved = Read("half.loopword");
+  const std::size_t typedLine = saved.find("\n# typed 04 ");
+  ASSERT_NE(typedLine, std::string::npos) << saved;
+  EXPECT_EQ(saved[typedLine + 13], 'Q') << "ring position 2";
+  auto reopened = NewWindow();
+  Choose(*reopened, "mnuOpen", "half.loopword");
+  ASSERT_NE(reopened->Solving(), nullptr);
+  EXPECT_EQ(reopened->Solving()->LetterAt({4, 2}), 'Q');
+  target.Write("bad.loopword", saved.replace(typedLine + 12, 8, "QQ"));
+  Choose(*reopened, "mnuOpen", "bad.loopword");
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Loopword could not open the puzzle file:\n" +
+                                                       (target.Path() / "bad.loopword").string() + "\nThe letters typed into it are damaged."});
 }
 
 TEST_F(PuzzleFilesTest, ExportsAndBookletsAreWrittenAndACancelledBookletIsNot) {
