@@ -183,6 +183,7 @@ std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles) {
 
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName) {
   if (text.size() > kPuzzleFileLimit) return Refused(fileName, {0, "the file is larger than 1 MiB"});
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark some editors write
   PuzzleReader reader;
   int number = 0;
   while (!text.empty()) {

@@ -56,7 +56,8 @@ struct PuzzleFileResult {
   std::string message;
 };
 
-/// Reads puzzle text (LF or CR LF line ends); `fileName` only names the file in the message.
+/// Reads puzzle text (LF or CR LF line ends, an optional UTF-8 byte-order mark); `fileName` only
+/// names the file in the message.
 /// Every puzzle must be complete: 23 lines in square order, each ring its word from its start
 /// cell, shared cells agreeing, no word twice. Boards come filled and marked, ready to draw.
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName);

@@ -11,7 +11,7 @@
 namespace loopword {
 namespace {
 
-TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfAndCrLf) {
+TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
   std::vector<FilePuzzle> written;
   for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
     written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
@@ -20,7 +20,7 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfAndCrLf) {
   EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
   std::string crlf;
   for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  for (const std::string& variant : {text, crlf, text + "\n# typed 01\n"}) {
+  for (const std::string& variant : {text, crlf, "\xEF\xBB\xBF" + text, text + "\n# typed 01\n"}) {
     const PuzzleFileResult read = ParsePuzzleText(variant, "two.loopword");
     ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
     for (std::size_t i = 0; i < 2; ++i) {
