@@ -25,23 +25,31 @@ std::optional<Puzzle> FirstWords(const std::shared_ptr<const Dictionary>& words)
   return puzzle;
 }
 
-TEST(BookletMaker, KeepsWordsApartForAsLongAsTheListAllowsThenSaysHowFarItGot) {
+TEST(BookletMaker, KeepsWordsApartWhileTheListAllowsSaysHowFarItGotAndStopsWhenCancelledOrStuck) {
+  using Outcome = BookletRun::Outcome;
   const struct {
     int words, count;
     bool noRepeats;
-    int withoutRepeats;
+    int failingCall, cancelAtDone;  // 0: never
+    Outcome outcome;
+    int puzzles, withoutRepeats;
     std::string note;
   } cases[] = {
-      {100, 4, true, 4, ""},
-      {50, 4, true, 2, "Puzzles 1 to 2 share no word; the word list allows no more, so words repeat from puzzle 3 on."},
-      {30, 3, true, 1, "The word list is too small to keep words apart: words repeat from puzzle 2 on."},
-      {100, 4, false, 0, ""},
+      {100, 4, true, 0, 0, Outcome::Complete, 4, 4, ""},
+      {50, 4, true, 0, 0, Outcome::Complete, 4, 2,
+       "Puzzles 1 to 2 share no word; the word list allows no more, so words repeat from puzzle 3 on."},
+      {30, 3, true, 0, 0, Outcome::Complete, 3, 1, "The word list is too small to keep words apart: words repeat from puzzle 2 on."},
+      {100, 4, false, 0, 0, Outcome::Complete, 4, 0, ""},
+      {100, 5, false, 3, 0, Outcome::GaveUp, 2, 0, ""},
+      {100, 5, false, 0, 2, Outcome::Cancelled, 0, 0, ""},
   };
   for (const auto& c : cases) {
-    const BookletRun run = MakeBookletPuzzles({c.count, c.noRepeats}, NumberedWords(c.words), FirstWords,
-                                              [](int, int) { return true; });
-    EXPECT_EQ(run.outcome, BookletRun::Outcome::Complete);
-    ASSERT_EQ(static_cast<int>(run.puzzles.size()), c.count);
+    int calls = 0;
+    const auto make = [&](const auto& words) { return ++calls == c.failingCall ? std::nullopt : FirstWords(words); };
+    const BookletRun run = MakeBookletPuzzles({c.count, c.noRepeats}, NumberedWords(c.words), make,
+                                              [&](int done, int) { return done != c.cancelAtDone || done == 0; });
+    EXPECT_EQ(run.outcome, c.outcome) << c.words;
+    ASSERT_EQ(static_cast<int>(run.puzzles.size()), c.puzzles);
     EXPECT_EQ(run.withoutRepeats, c.withoutRepeats) << c.words;
     EXPECT_EQ(run.note, c.note);
     std::set<std::string> seen;
@@ -51,22 +59,6 @@ TEST(BookletMaker, KeepsWordsApartForAsLongAsTheListAllowsThenSaysHowFarItGot) {
       }
     }
   }
-}
-
-TEST(BookletMaker, CancellingKeepsNothingAndGivingUpKeepsWhatWasMade) {
-  std::vector<std::pair<int, int>> reported;
-  const BookletRun cancelled = MakeBookletPuzzles({5, false}, NumberedWords(40), FirstWords, [&](int done, int total) {
-    reported.emplace_back(done, total);
-    return done < 2;
-  });
-  EXPECT_EQ(cancelled.outcome, BookletRun::Outcome::Cancelled);
-  EXPECT_TRUE(cancelled.puzzles.empty());
-  EXPECT_EQ(reported, (std::vector<std::pair<int, int>>{{0, 5}, {1, 5}, {2, 5}}));
-  int made = 0;
-  const auto failsThird = [&](const auto& words) { return ++made == 3 ? std::nullopt : FirstWords(words); };
-  const BookletRun gaveUp = MakeBookletPuzzles({5, false}, NumberedWords(40), failsThird, [](int, int) { return true; });
-  EXPECT_EQ(gaveUp.outcome, BookletRun::Outcome::GaveUp);
-  EXPECT_EQ(gaveUp.puzzles.size(), 2u);
 }
 
 }  // namespace
