@@ -53,6 +53,27 @@ static_assert(kSheetWidth == kInnerWidth && kSheetHeight == kInnerHeight, "the s
 
 constexpr const char* kPuzzleFilesName = "Loopword Puzzles";
 
+bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; }
+
+/// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
+struct OpenedPuzzle {
+  std::optional<FilePuzzle> file;
+  std::optional<SolvingState> solving;
+  std::string message;
+};
+
+OpenedPuzzle OpenPuzzleFile(const std::string& path) {
+  PuzzleFileResult read = ReadPuzzleFile(path);
+  if (read.fault) return {std::nullopt, std::nullopt, read.message};
+  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}};
+  const std::vector<std::string>& comments = opened.file->comments;
+  if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
+  opened.solving.emplace(opened.file->puzzle);
+  if (ApplyTypedLines(*opened.solving, comments)) return opened;
+  return {std::nullopt, std::nullopt,
+          "Loopword could not open the puzzle file:\n" + path + "\nThe letters typed into it are damaged."};
+}
+
 constexpr const char* kHelpText =
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
     "\n"
@@ -305,30 +326,21 @@ void Form1::mnuOpen_Click() {
   gf1.DefaultDir = toolkit_.ProgramFolder();
   const std::string path = gf1.GetFileName("OPEN");
   if (path.empty()) return;
-  PuzzleFileResult read = ReadPuzzleFile(path);
-  FilePuzzle* opened = read.fault ? nullptr : &read.puzzles.front();
-  const bool typed = opened && std::any_of(opened->comments.begin(), opened->comments.end(),
-                                           [](const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; });
-  std::optional<SolvingState> resumed;
-  if (typed) resumed.emplace(opened->puzzle);
-  if (typed && !ApplyTypedLines(*resumed, opened->comments)) {
-    read.message = "Loopword could not open the puzzle file:\n" + path + "\nThe letters typed into it are damaged.";
-    opened = nullptr;
-  }
-  if (!opened) {
-    toolkit_.ShowMessage(read.message);
+  OpenedPuzzle opened = OpenPuzzleFile(path);
+  if (!opened.file) {
+    toolkit_.ShowMessage(opened.message);
     return;
   }
   if (!EndSolving("Opening a puzzle ends solving this one. Open anyway?")) return;
-  puzzle_ = std::move(opened->puzzle);
-  comments_ = std::move(opened->comments);
+  puzzle_ = std::move(opened.file->puzzle);
+  comments_ = std::move(opened.file->comments);
   SetCaption(kShowSolution);
   Command1_MouseUp();  // the solution sheet, the button offering the puzzle
   command1_->setEnabled(true);
   SetCommandsEnabled(true);
-  if (!typed) return;
+  if (!opened.solving) return;
   mnuPlay_Click();  // solving goes on where it was saved
-  solving_ = std::move(resumed);
+  solving_ = std::move(opened.solving);
   ShowSolving();
 }
 
@@ -336,9 +348,8 @@ void Form1::mnuSave_Click() {
   if (compiling_ || !puzzle_.board.IsComplete()) return;
   const std::string path = AskSavePath("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
   if (path.empty() || !ConfirmOverwrite(path)) return;
-  std::vector<std::string> comments;
-  std::copy_if(comments_.begin(), comments_.end(), std::back_inserter(comments),
-               [](const std::string& line) { return line.rfind(kTypedPrefix, 0) != 0; });
+  std::vector<std::string> comments = comments_;
+  std::erase_if(comments, IsTypedLine);
   if (solving_) std::ranges::copy(TypedLines(*solving_), std::back_inserter(comments));
   const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
   if (!failure.empty()) ShowSaveFailure("puzzle", path, failure);
@@ -381,17 +392,11 @@ bool Form1::BookletGoesOn(int done, int total) {
   return !closing_ && toolkit_.ShowProgress(text, done, total);
 }
 
-void Form1::mnuBooklet_Click() {
-  if (compiling_ || closing_) return;
-  const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
-  if (!choices) return;
-  booklet_ = *choices;
-  const std::string path = AskSavePath("Select destination file for the booklet", "PDF Files", ".pdf");
-  if (path.empty() || !ConfirmOverwrite(path)) return;
+BookletRun Form1::RunBooklet() {
   SetCommandsEnabled(false);
   compiling_ = true;
   int done = 0;
-  const BookletRun run = MakeBookletPuzzles(
+  BookletRun run = MakeBookletPuzzles(
       {booklet_.count, booklet_.noRepeats}, dictionaries_.Words(),
       [&](const std::shared_ptr<const Dictionary>& words) { return MakeBookletPuzzle(words, done, booklet_.count); },
       [&](int made, int total) {
@@ -401,6 +406,17 @@ void Form1::mnuBooklet_Click() {
   toolkit_.EndProgress();
   compiling_ = false;
   SetCommandsEnabled(true);
+  return run;
+}
+
+void Form1::mnuBooklet_Click() {
+  if (compiling_ || closing_) return;
+  const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
+  if (!choices) return;
+  booklet_ = *choices;
+  const std::string path = AskSavePath("Select destination file for the booklet", "PDF Files", ".pdf");
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  const BookletRun run = RunBooklet();
   if (run.outcome == BookletRun::Outcome::Cancelled || closing_) return;
   if (run.outcome == BookletRun::Outcome::GaveUp) {
     toolkit_.ShowMessage(kGiveUpMessage);

@@ -17,6 +17,7 @@
 #include "display/picture.h"
 #include "output/image_canvas.h"
 #include "play/solving.h"
+#include "puzzle/booklet_maker.h"
 #include "words/dictionary_state.h"
 
 class QAction;
@@ -120,6 +121,7 @@ class Form1 final : public QMainWindow {
   std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
   void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
   bool BookletGoesOn(int done, int total);
+  BookletRun RunBooklet();
   std::optional<Puzzle> MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total);
   void PrintSheets(QPainter& painter, double dotsPerInch);
   void CapturePuzzleSheet();
