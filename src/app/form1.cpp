@@ -9,13 +9,17 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QActionGroup>
+#include <QFrame>
 
 #include "app/about_form.h"
+#include "app/fonts.h"
 #include "app/picture_box.h"
-#include "compiler/start_word.h"
+#include "input/start_word.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "display/units.h"
 #include "output/painter_canvas.h"
 #include "output/print_page.h"
 #include "output/save_pic.h"
@@ -61,15 +65,17 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   setWindowTitle(kProgramName);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   auto* client = new QWidget(this);
-  client->setFixedSize(ScreenPixels(kClientWidth), ScreenPixels(kClientHeight));
+  client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  client->setFont(SansFont({"Arial", "Liberation Sans"}, 7.8, false));
   setCentralWidget(client);
-  auto* frame = new QWidget(client);
-  frame->setGeometry(ScreenPixels(kPictureLeft), ScreenPixels(kPictureTop), ScreenPixels(kPictureWidth), ScreenPixels(kPictureHeight));
-  frame->setStyleSheet("background: #808080;");
+  auto* frame = new QFrame(client);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(TwipsToPixels(kPictureBorder));
+  frame->setGeometry(TwipsToPixels(kPictureLeft), TwipsToPixels(kPictureTop), TwipsToPixels(kPictureWidth), TwipsToPixels(kPictureHeight));
   auto* picture1 = new PictureBox(canvas_, frame);
-  picture1->move(ScreenPixels(kPictureBorder), ScreenPixels(kPictureBorder));
+  picture1->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
   command1_ = new ViewButton(picture1);
-  command1_->setGeometry(ScreenPixels(kButtonLeft), ScreenPixels(kButtonTop), ScreenPixels(kButtonWidth), ScreenPixels(kButtonHeight));
+  command1_->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
   command1_->setText(kShowPuzzle);
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
   BuildMenus();
@@ -86,35 +92,42 @@ QAction* Form1::AddItem(QMenu* menu, const QString& text, const QString& name, c
   return action;
 }
 
+QActionGroup* Form1::AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
+                              const std::function<void(int)>& handler) {
+  auto* group = new QActionGroup(this);
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  for (int i = 0; i < texts.size(); ++i) {
+    QAction* item = AddItem(menu, texts[i], name + QString::number(i));
+    item->setCheckable(true);
+    group->addAction(item);
+    items.push_back(item);
+    connect(item, &QAction::triggered, this, [handler, i] { handler(i); });
+  }
+  return group;
+}
+
 void Form1::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  connect(AddItem(file, "&Print", "mnuprint", QKeySequence("Ctrl+P")), &QAction::triggered, this, [this] { mnuprint_Click(); });
-  connect(AddItem(file, "&Save as bitmap", "copyx", QKeySequence("Ctrl+S")), &QAction::triggered, this, [this] { copyx_Click(); });
+  mnuprint_ = AddItem(file, "&Print", "mnuprint", QKeySequence("Ctrl+P"));
+  connect(mnuprint_, &QAction::triggered, this, [this] { mnuprint_Click(); });
+  copyx_ = AddItem(file, "&Save as bitmap", "copyx", QKeySequence("Ctrl+S"));
+  connect(copyx_, &QAction::triggered, this, [this] { copyx_Click(); });
   connect(AddItem(file, "&Help", "Helpx", QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] { Helpx_Click(); });
   connect(AddItem(file, "&About", "Aboutx"), &QAction::triggered, this, [this] { Aboutx_Click(); });
   file->addSeparator()->setObjectName("dash1");
   connect(AddItem(file, "E&xit", "Exitx", QKeySequence("Ctrl+Q")), &QAction::triggered, this, [this] { Exitx_Click(); });
 
   QMenu* solution = menuBar()->addMenu("&Solution");
-  connect(AddItem(solution, "&Compile", "mnuSolve", QKeySequence(Qt::Key_F5)), &QAction::triggered, this,
-          [this] { mnuSolve_Click(); });
+  mnuSolve_ = AddItem(solution, "&Compile", "mnuSolve", QKeySequence(Qt::Key_F5));
+  connect(mnuSolve_, &QAction::triggered, this, [this] { mnuSolve_Click(); });
 
   QMenu* start = menuBar()->addMenu("S&tarting Word");
-  const QStringList startItems = {"&Random", "&Input"};
-  for (int i = 0; i < startItems.size(); ++i) {
-    QAction* item = AddItem(start, startItems[i], QString("mnuStart%1").arg(i));
-    item->setCheckable(true);
-    item->setChecked(i == 0);
-    connect(item, &QAction::triggered, this, [this, i] { mnuStart_Click(i); });
-  }
+  mnuStart_ = AddGroup(start, {"&Random", "&Input"}, "mnuStart", startItems_, [this](int i) { mnuStart_Click(i); });
+  startItems_[0]->setChecked(true);
 
   QMenu* dictionary = menuBar()->addMenu("&Dictionary");
-  const QStringList dictionaryItems = {"&User", "Level &1", "Level &2", "Level &3"};
-  for (int i = 0; i < dictionaryItems.size(); ++i) {
-    QAction* item = AddItem(dictionary, dictionaryItems[i], QString("mnuDictLevel%1").arg(i));
-    item->setCheckable(true);
-    connect(item, &QAction::triggered, this, [this, i] { mnuDictLevel_Click(i); });
-  }
+  mnuDictLevel_ = AddGroup(dictionary, {"&User", "Level &1", "Level &2", "Level &3"}, "mnuDictLevel", dictItems_,
+                           [this](int i) { mnuDictLevel_Click(i); });
 }
 
 QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
@@ -127,20 +140,15 @@ void Form1::FormLoad() {
 }
 
 void Form1::ShowLoadReport(const LoadReport& report) {
-  CheckOnly("mnuDictLevel", 4, report.level);
+  dictItems_[static_cast<std::size_t>(report.level)]->setChecked(true);
   for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
   if (!dictionaries_.Title().empty()) setWindowTitle(QString::fromStdString(dictionaries_.Title()));
 }
 
-void Form1::CheckOnly(const QString& group, int count, int index) {
-  for (int i = 0; i < count; ++i) MenuItem(group + QString::number(i))->setChecked(i == index);
-}
-
 void Form1::SetCommandsEnabled(bool enabled) {
-  for (const char* name : {"mnuSolve", "mnuStart0", "mnuStart1", "mnuDictLevel0", "mnuDictLevel1", "mnuDictLevel2",
-                           "mnuDictLevel3", "mnuprint", "copyx"}) {
-    MenuItem(name)->setEnabled(enabled);
-  }
+  for (QAction* command : {mnuSolve_, mnuprint_, copyx_}) command->setEnabled(enabled);
+  mnuStart_->setEnabled(enabled);
+  mnuDictLevel_->setEnabled(enabled);
 }
 
 QString Form1::Caption() const { return command1_->text(); }
@@ -235,6 +243,8 @@ void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
   QCoreApplication::quit();
 }
+
+void Form1::ShowDictionaryMark() { dictItems_[static_cast<std::size_t>(dictionaries_.DictLevel)]->setChecked(true); }
 
 Compiler& Form1::CompilerForWords() {
   const auto words = dictionaries_.Words();
@@ -339,11 +349,11 @@ void Form1::Command1_MouseUp() {
 
 void Form1::mnuStart_Click(int index) {
   if (compiling_) {
-    CheckOnly("mnuStart", 2, startChoice_);  // a menu item toggles its own mark when chosen
+    startItems_[static_cast<std::size_t>(startChoice_)]->setChecked(true);
     return;
   }
   startChoice_ = index;
-  CheckOnly("mnuStart", 2, index);
+  startItems_[static_cast<std::size_t>(index)]->setChecked(true);
   if (index == 0) {
     startWord_.clear();
     return;
@@ -364,7 +374,7 @@ void Form1::mnuStart_Click(int index) {
 
 void Form1::mnuDictLevel_Click(int index) {
   if (compiling_) {
-    CheckOnly("mnuDictLevel", 4, dictionaries_.DictLevel);  // a menu item toggles its own mark
+    ShowDictionaryMark();
     return;
   }
   if (index == kUserDictionary) {
@@ -374,7 +384,7 @@ void Form1::mnuDictLevel_Click(int index) {
     gf1.DefaultDir = toolkit_.ProgramFolder();
     const std::string path = gf1.GetFileName("OPEN");
     if (path.empty()) {
-      CheckOnly("mnuDictLevel", 4, dictionaries_.DictLevel);
+      ShowDictionaryMark();
       return;
     }
     dictionaries_.DictLevel = kUserDictionary;

@@ -4,11 +4,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 #include "compiler/compiler.h"
 #include "controls/fn_dialog.h"
 #include "display/picture.h"
@@ -16,6 +17,7 @@
 #include "words/dictionary_state.h"
 
 class QAction;
+class QActionGroup;
 class QPainter;
 
 namespace loopword {
@@ -80,9 +82,11 @@ class Form1 final : public QMainWindow {
  private:
   void BuildMenus();
   QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {});
+  QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
+                         const std::function<void(int)>& handler);
+  void ShowDictionaryMark();
   void FormLoad();
   void ShowLoadReport(const LoadReport& report);
-  void CheckOnly(const QString& group, int count, int index);
   void SetCommandsEnabled(bool enabled);
   CompileOutcome RunCompile();
   void DrawEvent(const CompileEvent& event);
@@ -107,6 +111,13 @@ class Form1 final : public QMainWindow {
   bool compiling_ = false;
   bool closing_ = false;
   QPointer<AboutForm> about_;
+  QAction* mnuprint_ = nullptr;
+  QAction* copyx_ = nullptr;
+  QAction* mnuSolve_ = nullptr;
+  QActionGroup* mnuStart_ = nullptr;  // Random, Input: one checked
+  std::vector<QAction*> startItems_;
+  QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked
+  std::vector<QAction*> dictItems_;
 };
 
 }  // namespace loopword

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "compiler/compiler.h"
-#include "compiler/start_word.h"
+#include "input/start_word.h"
 #include "words/bundled_lists.h"
 #include "words/dictionary_state.h"
 

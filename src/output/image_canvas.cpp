@@ -8,19 +8,11 @@
 
 namespace loopword {
 
-namespace {
-
-int ToPixels(int twips, double dotsPerInch) {
-  return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
-}
-
-}  // namespace
-
 ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, double dotsPerInch)
     : widthTwips_(widthTwips),
       heightTwips_(heightTwips),
       dotsPerInch_(dotsPerInch),
-      image_(ToPixels(widthTwips, dotsPerInch), ToPixels(heightTwips, dotsPerInch), QImage::Format_RGB32) {
+      image_(TwipsToPixels(widthTwips, dotsPerInch), TwipsToPixels(heightTwips, dotsPerInch), QImage::Format_RGB32) {
   const int dotsPerMeter = static_cast<int>(std::lround(dotsPerInch / 0.0254));
   image_.setDotsPerMeterX(dotsPerMeter);
   image_.setDotsPerMeterY(dotsPerMeter);

@@ -12,6 +12,7 @@
 
 #include "app/about_form.h"
 #include "app/picture_box.h"
+#include "display/units.h"
 #include "support/puzzle_check.h"
 #include "support/scripted_toolkit.h"
 #include "support/temp_dir.h"
@@ -32,8 +33,9 @@ class Form1Test : public ::testing::Test {
   /// True when the picture has ink around the letter point of (square, position).
   [[nodiscard]] bool InkAt(int square, int position) const {
     const QImage& image = window->PictureImage();
-    const int x = (SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)]) / 15;
-    const int y = (SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)]) / 15;
+    const TwipPoint point = CellPoint(square, position);
+    const int x = TwipsToPixels(point.x);
+    const int y = TwipsToPixels(point.y);
     for (int dy = 0; dy < 14; ++dy) {
       for (int dx = 0; dx < 10; ++dx) {
         if (qGray(image.pixel(x + dx, y + dy)) < 100) return true;

@@ -42,6 +42,8 @@ std::optional<std::vector<std::string>> WordsIn(const std::string& path) {
       line += text[i];
       continue;
     }
+    const bool lower = std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (lower) std::transform(line.begin(), line.end(), line.begin(), [](char c) { return static_cast<char>(c - 32); });
     if (line.size() == 8 && std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
       words.push_back(line);
     }
@@ -66,7 +68,8 @@ struct Fixtures {
     for (int i = 0; i <= kWordLimit; ++i) tooMany += "ABCDEFGH\n";
     lists = {files.Write("lf-only.txt", lfOnly), files.Write("twice.dic", "\xEF\xBB\xBF" + level1 + level1),
              files.Write("tiny.txt", "ABCDEFGH\rBCDEFGHA\r"), files.Write("empty.txt", ""),
-             files.Write("binary.dat", binary), files.Write("lower.txt", "abcdefgh\nplatypus\n"),
+             files.Write("binary.dat", binary), files.Write("lower.txt", "abcdefgh\nplatypus\nBrussels\n"),
+             files.Write("names.txt", "Brussels\nMIXEDcas\n"),
              files.Write("huge.txt", std::string(8 << 20, 'W')), files.Write("too-many.txt", tooMany),
              (files.Path() / "missing.txt").string(), files.Path().string(), "/proc/self/mem"};
     fs::create_directory(files.Path() / "folder.bmp");

@@ -46,7 +46,7 @@ TEST(DrawBoard, FrameTagsSquareTwelveInInkNumbersAndNoClearing) {
   EXPECT_EQ(tags.back().color, ColorInk);
   EXPECT_EQ((std::pair{tags.back().x1, tags.back().x2}), (std::pair{SquareX[12] + 625, SquareX[12] + 885}));
   const auto texts = canvas.Of(Kind::Text);
-  EXPECT_EQ(texts[0].text.rfind("Loopword - free download at ", 0), 0u);
+  EXPECT_EQ(texts[0].text, "Loopword") << "no web address unless the build names one";
   EXPECT_EQ((std::pair{texts[9].text, texts[9].x1}), (std::pair{std::string("9"), SquareX[9] + 680}));
   EXPECT_EQ((std::pair{texts[10].text, texts[10].x1}), (std::pair{std::string("10"), SquareX[10] + 660}));
   EXPECT_EQ(texts[10].color, ColorPaper);
@@ -105,7 +105,7 @@ TEST(PuzzleSheet, SquareTwelveTheHintsTheSortedWordsAndTheInstruction) {
   std::vector<CanvasOp> rows;
   for (const CanvasOp& op : canvas.Of(Kind::Text)) {
     if (op.text.size() == 1 && op.font.size == 10 && op.color == ColorInk) letters[{op.x1, op.y1}] = op.text;
-    if (op.text.size() == 8) rows.push_back(op);
+    if (op.text.size() == 8 && op.x1 == 5500) rows.push_back(op);
   }
   std::map<std::pair<int, int>, std::string> expected;
   for (int p = 1; p <= 8; ++p) expected[Anchor(12, p)] = "L";
