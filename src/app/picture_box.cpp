@@ -24,12 +24,14 @@ void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
 
 PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   setFixedSize(canvas_.Image().size());
+  canvas_.SetPixelRatio(devicePixelRatioF());
   canvas_.changed = [this] { update(); };
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+  canvas_.SetPixelRatio(devicePixelRatioF());  // the window may have moved to another screen
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_.Image());
+  painter.drawImage(0, 0, canvas_.ScreenImage());
 }
 
 }  // namespace loopword

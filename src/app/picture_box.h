@@ -23,7 +23,7 @@ class ViewButton final : public QPushButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-/// Shows an ImageCanvas at its pixel size and repaints whenever it changes.
+/// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever it changes.
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:
