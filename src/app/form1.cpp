@@ -19,6 +19,7 @@
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "display/solving_view.h"
 #include "display/units.h"
 #include "output/painter_canvas.h"
 #include "output/print_page.h"
@@ -40,6 +41,8 @@ constexpr int kButtonLeft = 5460;
 constexpr int kButtonTop = 6672;
 constexpr int kButtonWidth = 1410;
 constexpr int kButtonHeight = 396;
+constexpr int kInnerWidth = kPictureWidth - 2 * kPictureBorder;  // the picture's drawing area
+constexpr int kInnerHeight = kPictureHeight - 2 * kPictureBorder;
 
 constexpr const char* kHelpText =
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
@@ -54,13 +57,28 @@ constexpr const char* kHelpText =
     "- User dictionaries must be sorted text files, one word in each line";
 
 
+/// The solving key a key of the keyboard stands for; nullopt for any other key.
+std::optional<SolvingKey> SolvingKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Backspace: return SolvingKey::Backspace;
+    case Qt::Key_Delete: return SolvingKey::Delete;
+    case Qt::Key_Left: return SolvingKey::Left;
+    case Qt::Key_Right: return SolvingKey::Right;
+    case Qt::Key_Up: return SolvingKey::Up;
+    case Qt::Key_Down: return SolvingKey::Down;
+    case Qt::Key_Tab: return SolvingKey::Tab;
+    case Qt::Key_Backtab: return SolvingKey::BackTab;
+    default: return std::nullopt;
+  }
+}
+
 }  // namespace
 
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       gf1(toolkit),
       dictionaries_(programFolder),
-      canvas_(kPictureWidth - 2 * kPictureBorder, kPictureHeight - 2 * kPictureBorder, kScreenDpi),
+      canvas_(kInnerWidth, kInnerHeight, kScreenDpi),
       picture_(canvas_) {
   setWindowTitle(kProgramName);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
@@ -72,9 +90,12 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   frame->setLineWidth(TwipsToPixels(kPictureBorder));
   frame->setGeometry(TwipsToPixels(kPictureLeft), TwipsToPixels(kPictureTop), TwipsToPixels(kPictureWidth), TwipsToPixels(kPictureHeight));
-  auto* picture1 = new PictureBox(canvas_, frame);
-  picture1->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
-  command1_ = new ViewButton(picture1);
+  picture1_ = new PictureBox(canvas_, frame);
+  picture1_->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
+  connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) { PictureClick(pixel); });
+  connect(picture1_, &PictureBox::keyPressed, this,
+          [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) { PictureKey(key, modifiers, text); });
+  command1_ = new ViewButton(picture1_);
   command1_->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
   command1_->setText(kShowPuzzle);
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
@@ -120,6 +141,12 @@ void Form1::BuildMenus() {
   QMenu* solution = menuBar()->addMenu("&Solution");
   mnuSolve_ = AddItem(solution, "&Compile", "mnuSolve", QKeySequence(Qt::Key_F5));
   connect(mnuSolve_, &QAction::triggered, this, [this] { mnuSolve_Click(); });
+  mnuPlay_ = AddItem(solution, "Solve on &screen", "mnuPlay", QKeySequence(Qt::Key_F6));
+  connect(mnuPlay_, &QAction::triggered, this, [this] { mnuPlay_Click(); });
+  mnuCheck_ = AddItem(solution, "C&heck", "mnuCheck", QKeySequence(Qt::Key_F7));
+  connect(mnuCheck_, &QAction::triggered, this, [this] { mnuCheck_Click(); });
+  mnuReveal_ = AddItem(solution, "&Reveal letter", "mnuReveal");
+  connect(mnuReveal_, &QAction::triggered, this, [this] { mnuReveal_Click(); });
 
   QMenu* start = menuBar()->addMenu("S&tarting Word");
   mnuStart_ = AddGroup(start, {"&Random", "&Input"}, "mnuStart", startItems_, [this](int i) { mnuStart_Click(i); });
@@ -137,6 +164,7 @@ void Form1::FormLoad() {
   dictionaries_.DictLevel = 1;
   ShowLoadReport(dictionaries_.LoadDictionary());
   DrawBoard(picture_, ColorFrame);
+  SetCommandsEnabled(true);
 }
 
 void Form1::ShowLoadReport(const LoadReport& report) {
@@ -149,6 +177,9 @@ void Form1::SetCommandsEnabled(bool enabled) {
   for (QAction* command : {mnuSolve_, mnuprint_, copyx_}) command->setEnabled(enabled);
   mnuStart_->setEnabled(enabled);
   mnuDictLevel_->setEnabled(enabled);
+  mnuPlay_->setEnabled(enabled && puzzle_.board.IsComplete());
+  mnuCheck_->setEnabled(enabled && solving_);
+  mnuReveal_->setEnabled(enabled && solving_);
 }
 
 QString Form1::Caption() const { return command1_->text(); }
@@ -184,17 +215,29 @@ void Form1::mnuprint_Click() {
 }
 
 void Form1::PrintSheets(QPainter& painter, double dotsPerInch) {
-  const int width = kPictureWidth - 2 * kPictureBorder;
-  const int height = kPictureHeight - 2 * kPictureBorder;
-  SetCaption(kShowPuzzle);
-  Command1_MouseUp();  // the puzzle sheet on screen
+  if (!solving_) {  // the screen shows each sheet as it is printed, unless a puzzle is being solved
+    SetCaption(kShowPuzzle);
+    Command1_MouseUp();
+  }
   std::vector<std::string> sortedWords;
-  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, width, height, [&](Picture& page) {
+  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kInnerWidth, kInnerHeight, [&](Picture& page) {
     DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
   });
-  Command1_MouseUp();  // the solution sheet on screen
-  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, width, height,
+  if (!solving_) Command1_MouseUp();
+  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kInnerWidth, kInnerHeight,
                    [&](Picture& page) { DrawSolutionSheet(page, puzzle_.board, puzzle_.List2); });
+}
+
+void Form1::CapturePuzzleSheet() {
+  if (!solving_) {
+    CopyPictureToClipboard(canvas_);
+    return;
+  }
+  ImageCanvas sheet(kInnerWidth, kInnerHeight, kScreenDpi);  // the plain sheet, without typed letters
+  Picture page(sheet);
+  std::vector<std::string> sortedWords;
+  DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
+  CopyPictureToClipboard(sheet);
 }
 
 void Form1::copyx_Click() {
@@ -206,7 +249,7 @@ void Form1::copyx_Click() {
   const std::string path = gf1.GetFileName("SAVE");
   if (path.empty() || !ConfirmOverwrite(path)) return;
   toolkit_.SetBusy(true);
-  CopyPictureToClipboard(canvas_);
+  CapturePuzzleSheet();
   const SaveOutcome outcome = SaveBitmapFile(TakeCapturedPicture(), QString::fromStdString(path));
   toolkit_.SetBusy(false);
   if (!outcome.saved) {
@@ -257,7 +300,7 @@ Compiler& Form1::CompilerForWords() {
 }
 
 void Form1::mnuSolve_Click() {
-  if (compiling_ || closing_) return;
+  if (compiling_ || closing_ || !EndSolving("Compiling a new puzzle ends solving this one. Compile anyway?")) return;
   SetCaption(kStop);
   command1_->setEnabled(true);
   tag_.clear();
@@ -342,6 +385,7 @@ void Form1::Command1_MouseUp() {
     SetCaption(kShowSolution);
     DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, list1_);
   } else if (caption == kShowSolution) {
+    if (!EndSolving("Showing the solution ends solving this puzzle. Show it anyway?")) return;
     SetCaption(kShowPuzzle);
     DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
   }
@@ -362,9 +406,10 @@ void Form1::mnuStart_Click(int index) {
     const StartWordCheck check = CheckStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
     if (check.verdict == StartWordCheck::Verdict::Cancelled) return;
     if (check.verdict == StartWordCheck::Verdict::Accepted) {
+      startWord_ = check.word;
+      if (solving_) return;  // the puzzle being solved stays on screen
       picture_.Cls();
       DrawBoard(picture_, ColorFrame);
-      startWord_ = check.word;
       DrawSquareLetters(picture_, kCrossingSquare, startWord_);
       return;
     }
@@ -397,6 +442,84 @@ void Form1::mnuDictLevel_Click(int index) {
   const LoadReport report = dictionaries_.LoadDictionary();
   toolkit_.SetBusy(false);
   ShowLoadReport(report);
+}
+
+void Form1::mnuPlay_Click() {
+  if (compiling_ || solving_ || !puzzle_.board.IsComplete()) return;
+  solving_.emplace(puzzle_);
+  solvedShown_ = false;
+  solvingMs_ = 0;
+  solvingClock_.start();
+  SetCaption(kShowSolution);
+  command1_->setEnabled(true);
+  SetCommandsEnabled(true);
+  ShowSolving();
+  picture1_->setFocus();
+}
+
+void Form1::mnuCheck_Click() {
+  if (compiling_ || !solving_) return;
+  solving_->Check();
+  ShowSolving();
+}
+
+void Form1::mnuReveal_Click() {
+  if (compiling_ || !solving_) return;
+  solving_->RevealLetter();
+  AfterSolvingChange();
+}
+
+bool Form1::EndSolving(const std::string& question) {
+  if (!solving_) return true;
+  if (solving_->HasTypedLetters() && !toolkit_.AskYesNo(question)) return false;
+  solving_.reset();
+  solvingClock_.invalidate();
+  SetCommandsEnabled(!compiling_);
+  return true;
+}
+
+void Form1::ShowSolving() { DrawSolvingView(picture_, *solving_, puzzle_.List2, list1_); }
+
+void Form1::AfterSolvingChange() {
+  ShowSolving();
+  const bool solved = solving_->IsSolved();
+  if (solved && !solvedShown_) {
+    const qint64 ms = solvingMs_ + (solvingClock_.isValid() ? solvingClock_.elapsed() : 0);
+    toolkit_.ShowMessage("Solved in " + SolvingTimeText(ms / 1000));
+  }
+  solvedShown_ = solved;
+}
+
+void Form1::PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  if (compiling_ || !solving_) return;
+  if (const auto solvingKey = SolvingKeyOf(key)) {
+    solving_->Press(*solvingKey);
+  } else if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) || text.size() != 1 ||
+             !solving_->Type(text.at(0).toLatin1())) {
+    return;
+  }
+  AfterSolvingChange();
+}
+
+void Form1::PictureClick(QPoint pixel) {
+  if (compiling_ || !solving_) return;
+  const auto twips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerInch / kScreenDpi); };
+  if (solving_->SelectAt({twips(pixel.x()), twips(pixel.y())})) ShowSolving();
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) PauseSolvingClock(isMinimized());
+  QMainWindow::changeEvent(event);
+}
+
+void Form1::PauseSolvingClock(bool paused) {
+  if (!solving_ || paused != solvingClock_.isValid()) return;
+  if (paused) {
+    solvingMs_ += solvingClock_.elapsed();
+    solvingClock_.invalidate();
+  } else {
+    solvingClock_.start();
+  }
 }
 
 }  // namespace loopword

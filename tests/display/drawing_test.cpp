@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "board/placement_line.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "display/solving_view.h"
 #include "support/recording_canvas.h"
 
 namespace loopword {
@@ -117,7 +119,7 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionShowsEveryt
   EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
   std::map<std::pair<int, int>, std::string> expected;
   for (int p = 1; p <= kRingSize; ++p) expected[At(12, p)] = "L";
-  for (const HintCell& hint : HintCells) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
+  for (const RingCell& hint : HintCells) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
   EXPECT_EQ(Letters(canvas), expected);
   std::vector<std::string> listed;
   for (const CanvasOp& op : canvas.Of(Kind::Text)) {
@@ -137,6 +139,45 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionShowsEveryt
   ASSERT_EQ(rows.size(), 23u);
   EXPECT_EQ((std::pair{rows.front(), rows.back()}), (std::pair{std::string("01 ZZZZZZZZ"), std::string("23 DDDDDDDD")}));
   EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one mark a square";
+}
+
+TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourStruckWords) {
+  const Sample sample;
+  SolvingState state(Puzzle{sample.board, sample.lines});
+  state.Put({6, 1}, 'Q');
+  state.Put({1, 1}, 'X');  // also 2.4
+  state.Check();
+  for (int p = 1; p <= kRingSize; ++p) state.Put({4, p}, 'D');  // square 4 now reads square 23's word
+  state.Select({6, 1});
+  RecordingCanvas canvas;
+  Picture picture(canvas);
+  std::vector<std::string> list1;
+  DrawSolvingView(picture, state, sample.lines, list1);
+  const auto sheet = std::find_if(canvas.ops.begin() + 1, canvas.ops.end(), [](const CanvasOp& op) { return op.kind != Kind::FilledBox; });
+  const std::vector<CanvasOp> shades(canvas.ops.begin() + 1, sheet);  // after the clearing, under the whole sheet
+  for (int p = 1; p <= kRingSize; ++p) {
+    EXPECT_TRUE(std::any_of(shades.begin(), shades.end(), [p](const CanvasOp& op) { return Inside(CellPoint(6, p), op); })) << p;
+  }
+  EXPECT_TRUE(shades.back().color == ColorSelection && Inside(CellPoint(6, 1), shades.back()) && !Inside(CellPoint(6, 2), shades.back()));
+  std::set<std::pair<int, int>> errors;
+  int drawn = 0;
+  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
+    drawn += op.text.size() == 1 && op.font.size == 10 ? 1 : 0;
+    if (op.color == ColorError) errors.insert({op.x1, op.y1});
+  }
+  const auto letters = Letters(canvas);
+  EXPECT_TRUE(letters.size() == 8u + 18u + 2u + 7u && drawn == static_cast<int>(letters.size())) << "each cell once";
+  EXPECT_EQ(letters.at(At(6, 1)) + letters.at(At(2, 4)) + letters.at(At(4, 3)) + letters.at(At(12, 2)), "QXDL");
+  EXPECT_EQ(errors, (std::set{At(6, 1), At(1, 1)}));
+  const auto texts = canvas.Of(Kind::Text);
+  const auto word = std::find_if(texts.begin(), texts.end(), [](const CanvasOp& op) { return op.text == "DDDDDDDD"; });
+  std::vector<CanvasOp> strokes;
+  for (const CanvasOp& op : canvas.Of(Kind::FilledBox)) {
+    if (op.color == ColorInk && op.x1 > 4800) strokes.push_back(op);
+  }
+  ASSERT_TRUE(word != texts.end() && strokes.size() == 1u);
+  const CanvasOp& line = strokes[0];  // across its 8 letters (8 points high), thin, inside their height
+  EXPECT_TRUE(line.x1 <= word->x1 && line.x2 >= word->x1 + 8 * 90 && line.y1 > word->y1 + 40 && line.y2 < word->y1 + 120 && line.y2 - line.y1 < 40);
 }
 
 }  // namespace
