@@ -26,6 +26,7 @@ void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
 PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
   setFixedSize(canvas_.Image().size());
   setFocusPolicy(Qt::ClickFocus);
+  canvas_.SetPixelRatio(devicePixelRatioF());
   canvas_.changed = [this] { update(); };
 }
 
@@ -42,8 +43,9 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+  canvas_.SetPixelRatio(devicePixelRatioF());  // the window may have moved to another screen
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_.Image());
+  painter.drawImage(0, 0, canvas_.ScreenImage());
 }
 
 }  // namespace loopword

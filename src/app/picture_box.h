@@ -23,8 +23,8 @@ class ViewButton final : public QPushButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-/// Shows an ImageCanvas at its pixel size and repaints whenever it changes; passes on clicks and
-/// every key it receives, Tab and Shift+Tab included.
+/// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever
+/// it changes; passes on clicks and every key it receives, Tab and Shift+Tab included.
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:

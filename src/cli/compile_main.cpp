@@ -19,18 +19,20 @@
 #include "output/sheet_export.h"
 #include "puzzle/booklet_maker.h"
 #include "puzzle/puzzle_file.h"
+#include "words/bundled_lists.h"
 #include "words/dictionary_state.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: loopword-compile --dict FILE [--count N] [--seed S] [--start WORD] [--out FILE] [--pdf FILE]\n"
-    "                        [--no-repeats] [--quiet]\n";
+    "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
+    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet]\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
     "\n"
     "  --dict FILE    word list: one word per line, lines of 8 capitals A-Z are used\n"
+    "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
     "  --count N      number of puzzles to make (default 1)\n"
     "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
     "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
@@ -47,6 +49,7 @@ constexpr std::string_view kHelp =
 
 struct Options {
   std::string dictionary;
+  int level = 0;  // a bundled list instead of `dictionary` when 1..3
   long long count = 1;
   std::optional<std::uint64_t> seed;
   std::string start;
@@ -66,6 +69,8 @@ bool ParseNumber(std::string_view text, Number& value) {
 bool ParseValue(std::string_view name, std::string_view value, Options& options) {
   if (name == "--dict") {
     options.dictionary = value;
+  } else if (name == "--level") {
+    return ParseNumber(value, options.level) && options.level >= 1 && options.level <= 3;
   } else if (name == "--count") {
     return ParseNumber(value, options.count) && options.count >= 1;
   } else if (name == "--seed") {
@@ -97,7 +102,7 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
       return std::nullopt;
     }
   }
-  if (options.dictionary.empty()) return std::nullopt;
+  if (options.dictionary.empty() == (options.level == 0)) return std::nullopt;  // exactly one word list
   if (!options.pdf.empty() && options.count > loopword::kBookletLimit) return std::nullopt;
   return options;
 }
@@ -138,7 +143,7 @@ bool WriteText(const Options& options, const std::string& text) {
   return static_cast<bool>(std::cout.flush());
 }
 
-int Run(const Options& options) {
+int Run(const Options& options, const char* argv0) {
   std::string startWord;
   if (!options.start.empty()) {
     const loopword::StartWordCheck check = loopword::CheckStartWord(options.start);
@@ -148,8 +153,8 @@ int Run(const Options& options) {
     }
     startWord = check.word;
   }
-  loopword::DictionaryState dictionaries(".");
-  dictionaries.DictLevel = loopword::kUserDictionary;
+  loopword::DictionaryState dictionaries(loopword::RunningProgramFolder(argv0));
+  dictionaries.DictLevel = options.level;
   dictionaries.DictPath[loopword::kUserDictionary] = options.dictionary;
   const loopword::LoadReport report = dictionaries.LoadDictionary();
   for (const std::string& message : report.messages) std::cerr << message << '\n';
@@ -173,7 +178,8 @@ int Run(const Options& options) {
       });
   bar.Finish();
 
-  const loopword::PuzzleOrigin origin{std::filesystem::path(options.dictionary).filename().string(),
+  const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
+  const loopword::PuzzleOrigin origin{std::filesystem::path(listPath).filename().string(),
                                       dictionaries.WordCount(), "classic", options.seed};
   std::vector<loopword::FilePuzzle> made;
   for (const loopword::Puzzle& puzzle : run.puzzles) made.push_back({loopword::HeaderComments(origin), puzzle});
@@ -207,5 +213,5 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
-  return Run(*options);
+  return Run(*options, argv[0]);
 }

@@ -19,10 +19,21 @@ ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, double dotsPerInch)
   image_.fill(ToQColor(ColorBack));
 }
 
+void ImageCanvas::SetPixelRatio(double ratio) {
+  if (ratio == ScreenImage().devicePixelRatio()) return;
+  screen_ = QImage();
+  if (ratio == 1.0) return;
+  screen_ = image_.scaled(image_.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  screen_.setDevicePixelRatio(ratio);
+  screen_.setDotsPerMeterX(image_.dotsPerMeterX());
+  screen_.setDotsPerMeterY(image_.dotsPerMeterY());
+}
+
 template <typename Paint>
 void ImageCanvas::Draw(Paint paint) {
-  {
-    QPainter painter(&image_);
+  for (QImage* image : {&image_, &screen_}) {
+    if (image->isNull()) continue;
+    QPainter painter(image);  // at the image's device pixel ratio: the same drawing, finer
     PainterCanvas canvas(painter, dotsPerInch_, widthTwips_, heightTwips_, ColorBack);
     paint(canvas);
   }

@@ -34,7 +34,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
 
 TEST(CompileTool, WrongArgumentsAndUnwritableFilesFailWithTheirStatus) {
   const std::pair<std::string, int> cases[] = {
-      {"--count 0", 2}, {"--out", 2}, {"--pdf x.pdf --count 501", 2}, {"--frobnicate 1", 2},
+      {"--count 0", 2}, {"--out", 2}, {"--pdf x.pdf --count 501", 2}, {"--frobnicate 1", 2}, {"--level 1", 2},
       {"--out /proc/none/x.loopword", 1}, {"--quiet --pdf /proc/none/x.pdf", 1},
   };
   for (const auto& [arguments, status] : cases) EXPECT_EQ(Compile(arguments).second, status) << arguments;
