@@ -216,10 +216,10 @@ void Form1::SetCommandsEnabled(bool enabled) {
   for (QAction* command : {mnuSolve_, mnuprint_, copyx_, mnuOpen_, mnuExportPdf_, mnuExportSvg_, mnuBooklet_}) {
     command->setEnabled(enabled);
   }
-  mnuSave_->setEnabled(enabled && puzzle_.board.IsComplete());
+  mnuSave_->setEnabled(enabled && havePuzzle_);
   mnuStart_->setEnabled(enabled);
   mnuDictLevel_->setEnabled(enabled);
-  mnuPlay_->setEnabled(enabled && puzzle_.board.IsComplete());
+  mnuPlay_->setEnabled(enabled && havePuzzle_);
   mnuCheck_->setEnabled(enabled && solving_);
   mnuReveal_->setEnabled(enabled && solving_);
 }
@@ -334,6 +334,7 @@ void Form1::mnuOpen_Click() {
   if (!EndSolving("Opening a puzzle ends solving this one. Open anyway?")) return;
   puzzle_ = std::move(opened.file->puzzle);
   comments_ = std::move(opened.file->comments);
+  havePuzzle_ = true;
   SetCaption(kShowSolution);
   Command1_MouseUp();  // the solution sheet, the button offering the puzzle
   command1_->setEnabled(true);
@@ -345,7 +346,7 @@ void Form1::mnuOpen_Click() {
 }
 
 void Form1::mnuSave_Click() {
-  if (compiling_ || !puzzle_.board.IsComplete()) return;
+  if (compiling_ || !havePuzzle_) return;
   const std::string path = AskSavePath("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
   if (path.empty() || !ConfirmOverwrite(path)) return;
   std::vector<std::string> comments = comments_;
@@ -469,10 +470,12 @@ void Form1::mnuSolve_Click() {
   SetCaption(kStop);
   command1_->setEnabled(true);
   tag_.clear();
+  havePuzzle_ = false;
   SetCommandsEnabled(false);
   compiling_ = true;
   const CompileOutcome outcome = RunCompile();
   compiling_ = false;
+  havePuzzle_ = outcome == CompileOutcome::Complete;
   SetCommandsEnabled(true);
   toolkit_.SetBusy(false);
   if (closing_) return;
@@ -611,7 +614,7 @@ void Form1::mnuDictLevel_Click(int index) {
 }
 
 void Form1::mnuPlay_Click() {
-  if (compiling_ || solving_ || !puzzle_.board.IsComplete()) return;
+  if (compiling_ || solving_ || !havePuzzle_) return;
   solving_.emplace(puzzle_);
   solvedShown_ = false;
   solvingMs_ = 0;

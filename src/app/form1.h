@@ -141,6 +141,7 @@ class Form1 final : public QMainWindow {
   ViewButton* command1_ = nullptr;
   std::string tag_;  // "X" once the user asked a running compile to stop
   Puzzle puzzle_;
+  bool havePuzzle_ = false;  // a compile completed or a file was opened: puzzle_ can be shown and saved
   std::vector<std::string> list1_;  // the puzzle sheet's sorted words
   std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
   BookletChoices booklet_;  // the booklet dialog's last answers
