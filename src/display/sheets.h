@@ -6,25 +6,13 @@
 #include <vector>
 
 #include "board/board.h"
+#include "board/hint_cells.h"
 #include "display/picture.h"
 
 namespace loopword {
 
 /// Which sheet to draw: the solver's puzzle (0) or the solution (1).
 enum class SheetKind { Puzzle = 0, Solution = 1 };
-
-/// One cell shown on the puzzle sheet: a square (1..23) and a ring position (1..8).
-struct HintCell {
-  int square;
-  int position;
-};
-
-/// The 18 cells whose letters the puzzle sheet shows besides square 12's word, in drawing order.
-inline constexpr std::array<HintCell, 18> HintCells = {{
-    {6, 2}, {3, 8}, {9, 4}, {15, 8}, {21, 4}, {18, 6},
-    {7, 7}, {5, 5}, {4, 1}, {8, 3}, {2, 7}, {10, 5},
-    {14, 1}, {22, 3}, {16, 7}, {20, 5}, {17, 3}, {19, 1},
-}};
 
 /// The instruction line printed below the figure on the puzzle sheet.
 inline constexpr const char* kInstructionLine =
