@@ -13,7 +13,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: loopword-compile --dict FILE [--count N] [--seed S] [--start WORD]\n";
+    "usage: loopword-compile --dict FILE [--count N] [--seed S] [--start WORD] [--varied] [--unique]\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
@@ -22,7 +22,14 @@ constexpr std::string_view kHelp =
     "  --count N      number of puzzles to make (default 1)\n"
     "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
     "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
+    "  --varied       draw each puzzle at random among all puzzles around its square-12 word,\n"
+    "                 so words turn up as often as the puzzles that use them, not by letter weight\n"
+    "  --unique       keep only puzzles whose puzzle sheet (word list, word 12 and the hint\n"
+    "                 letters) allows exactly one solution; works with or without --varied\n"
     "  --help         show this text\n"
+    "\n"
+    "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one\n"
+    "exists, or says that none can be made from the word list (exit status 1).\n"
     "\n"
     "Each puzzle is printed as 23 placement lines in square order, then an empty line:\n"
     "square, ring letters from the top-left cell clockwise, start cell (9 stands for 1), word.\n"
@@ -33,6 +40,7 @@ struct Options {
   long long count = 1;
   std::optional<std::uint64_t> seed;
   std::string start;
+  loopword::CompileOptions fill;
 };
 
 template <typename Number>
@@ -47,6 +55,10 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
   bool haveDictionary = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view name = argv[i];
+    if (name == "--varied" || name == "--unique") {
+      (name == "--varied" ? options.fill.varied : options.fill.unique) = true;
+      continue;
+    }
     if (i + 1 >= argc) return std::nullopt;
     const std::string_view value = argv[++i];
     if (name == "--dict") {
@@ -66,6 +78,18 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
   }
   if (!haveDictionary) return std::nullopt;
   return options;
+}
+
+/// What the user is told when a compile ends without a puzzle.
+std::string FailureMessage(loopword::CompileOutcome outcome, const std::string& startWord, int distinctWords) {
+  switch (outcome) {
+    case loopword::CompileOutcome::Impossible:
+      return loopword::ImpossibleMessage(startWord);
+    case loopword::CompileOutcome::TooFewWords:
+      return loopword::TooFewWordsMessage(distinctWords);
+    default:
+      return loopword::kGiveUpMessage;
+  }
 }
 
 int Run(const Options& options) {
@@ -91,9 +115,10 @@ int Run(const Options& options) {
                                            : loopword::RandomSource::FromEntropy());
   for (long long n = 0; n < options.count; ++n) {
     loopword::Puzzle puzzle;
-    if (compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}) !=
-        loopword::CompileOutcome::Complete) {
-      std::cerr << loopword::kGiveUpMessage << '\n';
+    const loopword::CompileOutcome outcome =
+        compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}, options.fill);
+    if (outcome != loopword::CompileOutcome::Complete) {
+      std::cerr << FailureMessage(outcome, startWord, compiler.DistinctWordCount()) << '\n';
       return 1;
     }
     for (const std::string& line : puzzle.List2) std::cout << line << '\n';
