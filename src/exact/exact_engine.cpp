@@ -14,6 +14,8 @@ namespace {
 
 /// Random walks tried before a varied fill falls back to a randomly ordered search.
 constexpr int kWalkTries = 200;
+/// Most fills a varied fill lists to choose from when the random walks keep repeating words.
+constexpr std::int64_t kFillsListed = 20000;
 
 std::vector<Word> DistinctWords(const Dictionary& words) {
   std::vector<Word> distinct;
@@ -66,13 +68,16 @@ FillResult ExactEngine::SearchAround(const Word& centre, int excluded, RandomSou
       if (search.IsRepeatFree(fill)) return ToResult(centre, fill);
     }
   }
+  // Decide takes the first fill. A varied fill whose walks mostly repeat words picks one
+  // uniformly among the fills the search lists (all of them when there are few enough).
   std::optional<ChainFill> found;
-  const SearchStatus status = search.Run(limits, &random, [&found](const ChainFill& fill) {
-    found = fill;
-    return false;
+  std::int64_t listed = 0;
+  const SearchStatus status = search.Run(limits, &random, [&](const ChainFill& fill) {
+    if (random.Draw(static_cast<int>(++listed)) == 1) found = fill;
+    return mode == Mode::Varied && listed < kFillsListed;
   });
   limits.budget -= search.Nodes();
-  if (status != SearchStatus::Found) return {status, {}};
+  if (!found || status == SearchStatus::Stopped) return {status, {}};
   return ToResult(centre, *found);
 }
 

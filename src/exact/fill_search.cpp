@@ -158,10 +158,10 @@ bool FillSearch::ChainAlive(int chain, int k, int key, std::vector<std::vector<i
       if (!reached[static_cast<std::size_t>(square)][cls.left] || !alive[static_cast<std::size_t>(square + 1)][cls.right]) continue;
       for (std::uint32_t j = 0; j < cls.count; ++j) {
         const std::uint32_t word = table.pairs[cls.first + j] >> 3;
-        if (used_[word] || listed[word]) continue;
-        listed[word] = 1;
-        words.push_back(static_cast<int>(word));
+        if (used_[word]) continue;
         reached[static_cast<std::size_t>(square + 1)][cls.right] = 1;
+        if (!listed[word]) words.push_back(static_cast<int>(word));
+        listed[word] = 1;
       }
     }
   }
