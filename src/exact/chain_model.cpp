@@ -69,20 +69,37 @@ void SortByBucket(std::vector<std::pair<std::uint32_t, PairCode>>& entries, std:
   entries.swap(sorted);
 }
 
-SquareTable BuildTable(const std::vector<Word>& words, int chain, int k, const std::string& filter) {
+/// A ring of one word's rotation and the pair it stands for.
+struct RingPair {
+  Word ring;
+  PairCode pair;
+};
+
+/// The different rings of every word, each with its pair.
+std::vector<RingPair> DistinctRings(const std::vector<Word>& words) {
+  std::vector<RingPair> rings;
+  rings.reserve(words.size() * kWordLength);
+  for (std::size_t id = 0; id < words.size(); ++id) {
+    for (int r = 0; r < kWordLength; ++r) {
+      if (!RepeatsEarlierRotation(words[id], r)) {
+        rings.push_back({RotatedRing(words[id], r), static_cast<PairCode>(id * kWordLength + static_cast<std::size_t>(r))});
+      }
+    }
+  }
+  return rings;
+}
+
+SquareTable BuildTable(const std::vector<RingPair>& rings, int chain, int k, const std::string& filter) {
   const Boundary& left = ChainBoundary(chain, k);
   const Boundary& right = ChainBoundary(chain, k + 1);
   const std::uint32_t rightKeys = static_cast<std::uint32_t>(right.KeyCount());
   std::vector<std::pair<std::uint32_t, PairCode>> entries;  // (class bucket, pair)
-  entries.reserve(words.size() * kWordLength);
-  for (std::size_t id = 0; id < words.size(); ++id) {
-    for (int r = 0; r < kWordLength; ++r) {
-      const Word ring = RotatedRing(words[id], r);
-      if (!PassesFilter(ring, filter) || RepeatsEarlierRotation(words[id], r)) continue;
-      const auto bucket = static_cast<std::uint32_t>(KeyOf(ring, left.after, left.cells)) * rightKeys +
-                          static_cast<std::uint32_t>(KeyOf(ring, right.before, right.cells));
-      entries.emplace_back(bucket, static_cast<PairCode>(id * kWordLength + static_cast<std::size_t>(r)));
-    }
+  entries.reserve(rings.size());
+  for (const RingPair& ring : rings) {
+    if (!PassesFilter(ring.ring, filter)) continue;
+    const auto bucket = static_cast<std::uint32_t>(KeyOf(ring.ring, left.after, left.cells)) * rightKeys +
+                        static_cast<std::uint32_t>(KeyOf(ring.ring, right.before, right.cells));
+    entries.emplace_back(bucket, ring.pair);
   }
   SortByBucket(entries, static_cast<std::size_t>(left.KeyCount()) * rightKeys);
   SquareTable table;
@@ -140,10 +157,11 @@ ChainModel::ChainModel(std::vector<Word> words, const std::array<std::string, 24
     : words_(std::move(words)), sortedIds_(words_.size()) {
   std::iota(sortedIds_.begin(), sortedIds_.end(), 0);
   std::sort(sortedIds_.begin(), sortedIds_.end(), [this](int a, int b) { return WordAt(a) < WordAt(b); });
+  const std::vector<RingPair> rings = DistinctRings(words_);
   for (int c = 0; c < kChainCount; ++c) {
     for (int k = 0; k < kChainLength; ++k) {
       tables_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] =
-          BuildTable(words_, c, k, filters[static_cast<std::size_t>(ChainSquare(c, k))]);
+          BuildTable(rings, c, k, filters[static_cast<std::size_t>(ChainSquare(c, k))]);
     }
   }
 }
