@@ -4,22 +4,27 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
-# Debian packages the build, the tests and the program need.
+# Debian packages building and running the program need.
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
+  fonts-liberation
+)
+# Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides.
+TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-liberation
   xvfb x11-utils x11-apps xdotool imagemagick python3
   cups cups-client printer-driver-cups-pdf poppler-utils
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# Installs the packages that are not installed yet; does nothing when all are there.
+# install_missing [PACKAGE...]: installs the build packages and those given that are not
+# installed yet; does nothing when all are there.
 install_missing() {
   local missing=()
   local package
@@ -41,6 +46,14 @@ install_missing() {
 configure_and_build() {
   local dir="$1"
   shift
-  cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  local log
+  log="$(mktemp)"
+  if ! cmake -S "$ROOT" -B "$dir" "$@" >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "Configuring $dir failed" >&2
+    return 1
+  fi
+  rm -f "$log"
   cmake --build "$dir" -j "$JOBS"
 }

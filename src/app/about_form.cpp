@@ -7,34 +7,44 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "output/painter_canvas.h"
+#include "app/fonts.h"
+#include "display/units.h"
 
 namespace loopword {
+
+namespace {
+
+/// The program's icon in the box is shown whole, 32 pixels square.
+constexpr int kIconSide = 32;
+
+}  // namespace
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About Loopword");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(ScreenPixels(5400), ScreenPixels(1980));
-  QFont font = this->font();
-  font.setBold(true);
-  setFont(font);
+  setFixedSize(TwipsToPixels(5400), TwipsToPixels(1980));
+  setFont(SansFont({"MS Sans Serif", "Microsoft Sans Serif"}, 7.8, true));
 
   aboutText_ = new QPlainTextEdit(QString::fromLatin1(kAboutText), this);
   aboutText_->setReadOnly(true);
-  aboutText_->setGeometry(ScreenPixels(72), ScreenPixels(48), ScreenPixels(4755), ScreenPixels(1044));
-  aboutText_->setBackgroundRole(QPalette::Button);
+  aboutText_->setGeometry(TwipsToPixels(72), TwipsToPixels(48), TwipsToPixels(4755), TwipsToPixels(1044));
+  QPalette buttonFace = aboutText_->palette();
+  buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
+  aboutText_->setPalette(buttonFace);
+  aboutText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  aboutText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   aboutText_->viewport()->installEventFilter(this);
   aboutText_->setFocusPolicy(Qt::NoFocus);
 
   auto* icon = new QLabel(this);
-  icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-  icon->setGeometry(ScreenPixels(4896), ScreenPixels(48), ScreenPixels(384), ScreenPixels(384));
+  icon->setPixmap(QApplication::windowIcon().pixmap(kIconSide, kIconSide));
+  icon->setGeometry(TwipsToPixels(4896), TwipsToPixels(48), kIconSide, kIconSide);
 
   auto* version = new QLabel("Version 1.0", this);
-  version->setGeometry(ScreenPixels(456), ScreenPixels(1152), ScreenPixels(4092), ScreenPixels(312));
+  version->setGeometry(TwipsToPixels(456), TwipsToPixels(1152), TwipsToPixels(4092), TwipsToPixels(312));
 
   auto* ok = new QPushButton("OK", this);
-  ok->setGeometry(ScreenPixels(2184), ScreenPixels(1584), ScreenPixels(510) + 10, ScreenPixels(315));
+  ok->setGeometry(TwipsToPixels(2184), TwipsToPixels(1584), TwipsToPixels(510), TwipsToPixels(315));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &AboutForm::Unload);
 }

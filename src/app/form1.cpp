@@ -9,13 +9,18 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QActionGroup>
+#include <QFrame>
 
 #include "app/about_form.h"
+#include "app/fonts.h"
 #include "app/picture_box.h"
-#include "compiler/start_word.h"
+#include "input/start_word.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "display/solving_view.h"
+#include "display/units.h"
 #include "output/painter_canvas.h"
 #include "output/print_page.h"
 #include "output/save_pic.h"
@@ -36,6 +41,8 @@ constexpr int kButtonLeft = 5460;
 constexpr int kButtonTop = 6672;
 constexpr int kButtonWidth = 1410;
 constexpr int kButtonHeight = 396;
+constexpr int kInnerWidth = kPictureWidth - 2 * kPictureBorder;  // the picture's drawing area
+constexpr int kInnerHeight = kPictureHeight - 2 * kPictureBorder;
 
 constexpr const char* kHelpText =
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
@@ -50,26 +57,46 @@ constexpr const char* kHelpText =
     "- User dictionaries must be sorted text files, one word in each line";
 
 
+/// The solving key a key of the keyboard stands for; nullopt for any other key.
+std::optional<SolvingKey> SolvingKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Backspace: return SolvingKey::Backspace;
+    case Qt::Key_Delete: return SolvingKey::Delete;
+    case Qt::Key_Left: return SolvingKey::Left;
+    case Qt::Key_Right: return SolvingKey::Right;
+    case Qt::Key_Up: return SolvingKey::Up;
+    case Qt::Key_Down: return SolvingKey::Down;
+    case Qt::Key_Tab: return SolvingKey::Tab;
+    case Qt::Key_Backtab: return SolvingKey::BackTab;
+    default: return std::nullopt;
+  }
+}
+
 }  // namespace
 
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       gf1(toolkit),
       dictionaries_(programFolder),
-      canvas_(kPictureWidth - 2 * kPictureBorder, kPictureHeight - 2 * kPictureBorder, kScreenDpi),
+      canvas_(kInnerWidth, kInnerHeight, kScreenDpi),
       picture_(canvas_) {
   setWindowTitle(kProgramName);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   auto* client = new QWidget(this);
-  client->setFixedSize(ScreenPixels(kClientWidth), ScreenPixels(kClientHeight));
+  client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  client->setFont(SansFont({"Arial", "Liberation Sans"}, 7.8, false));
   setCentralWidget(client);
-  auto* frame = new QWidget(client);
-  frame->setGeometry(ScreenPixels(kPictureLeft), ScreenPixels(kPictureTop), ScreenPixels(kPictureWidth), ScreenPixels(kPictureHeight));
-  frame->setStyleSheet("background: #808080;");
-  auto* picture1 = new PictureBox(canvas_, frame);
-  picture1->move(ScreenPixels(kPictureBorder), ScreenPixels(kPictureBorder));
-  command1_ = new ViewButton(picture1);
-  command1_->setGeometry(ScreenPixels(kButtonLeft), ScreenPixels(kButtonTop), ScreenPixels(kButtonWidth), ScreenPixels(kButtonHeight));
+  auto* frame = new QFrame(client);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(TwipsToPixels(kPictureBorder));
+  frame->setGeometry(TwipsToPixels(kPictureLeft), TwipsToPixels(kPictureTop), TwipsToPixels(kPictureWidth), TwipsToPixels(kPictureHeight));
+  picture1_ = new PictureBox(canvas_, frame);
+  picture1_->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
+  connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) { PictureClick(pixel); });
+  connect(picture1_, &PictureBox::keyPressed, this,
+          [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) { PictureKey(key, modifiers, text); });
+  command1_ = new ViewButton(picture1_);
+  command1_->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
   command1_->setText(kShowPuzzle);
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
   BuildMenus();
@@ -86,35 +113,48 @@ QAction* Form1::AddItem(QMenu* menu, const QString& text, const QString& name, c
   return action;
 }
 
+QActionGroup* Form1::AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
+                              const std::function<void(int)>& handler) {
+  auto* group = new QActionGroup(this);
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  for (int i = 0; i < texts.size(); ++i) {
+    QAction* item = AddItem(menu, texts[i], name + QString::number(i));
+    item->setCheckable(true);
+    group->addAction(item);
+    items.push_back(item);
+    connect(item, &QAction::triggered, this, [handler, i] { handler(i); });
+  }
+  return group;
+}
+
 void Form1::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  connect(AddItem(file, "&Print", "mnuprint", QKeySequence("Ctrl+P")), &QAction::triggered, this, [this] { mnuprint_Click(); });
-  connect(AddItem(file, "&Save as bitmap", "copyx", QKeySequence("Ctrl+S")), &QAction::triggered, this, [this] { copyx_Click(); });
+  mnuprint_ = AddItem(file, "&Print", "mnuprint", QKeySequence("Ctrl+P"));
+  connect(mnuprint_, &QAction::triggered, this, [this] { mnuprint_Click(); });
+  copyx_ = AddItem(file, "&Save as bitmap", "copyx", QKeySequence("Ctrl+S"));
+  connect(copyx_, &QAction::triggered, this, [this] { copyx_Click(); });
   connect(AddItem(file, "&Help", "Helpx", QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] { Helpx_Click(); });
   connect(AddItem(file, "&About", "Aboutx"), &QAction::triggered, this, [this] { Aboutx_Click(); });
   file->addSeparator()->setObjectName("dash1");
   connect(AddItem(file, "E&xit", "Exitx", QKeySequence("Ctrl+Q")), &QAction::triggered, this, [this] { Exitx_Click(); });
 
   QMenu* solution = menuBar()->addMenu("&Solution");
-  connect(AddItem(solution, "&Compile", "mnuSolve", QKeySequence(Qt::Key_F5)), &QAction::triggered, this,
-          [this] { mnuSolve_Click(); });
+  mnuSolve_ = AddItem(solution, "&Compile", "mnuSolve", QKeySequence(Qt::Key_F5));
+  connect(mnuSolve_, &QAction::triggered, this, [this] { mnuSolve_Click(); });
+  mnuPlay_ = AddItem(solution, "Solve on &screen", "mnuPlay", QKeySequence(Qt::Key_F6));
+  connect(mnuPlay_, &QAction::triggered, this, [this] { mnuPlay_Click(); });
+  mnuCheck_ = AddItem(solution, "C&heck", "mnuCheck", QKeySequence(Qt::Key_F7));
+  connect(mnuCheck_, &QAction::triggered, this, [this] { mnuCheck_Click(); });
+  mnuReveal_ = AddItem(solution, "&Reveal letter", "mnuReveal");
+  connect(mnuReveal_, &QAction::triggered, this, [this] { mnuReveal_Click(); });
 
   QMenu* start = menuBar()->addMenu("S&tarting Word");
-  const QStringList startItems = {"&Random", "&Input"};
-  for (int i = 0; i < startItems.size(); ++i) {
-    QAction* item = AddItem(start, startItems[i], QString("mnuStart%1").arg(i));
-    item->setCheckable(true);
-    item->setChecked(i == 0);
-    connect(item, &QAction::triggered, this, [this, i] { mnuStart_Click(i); });
-  }
+  mnuStart_ = AddGroup(start, {"&Random", "&Input"}, "mnuStart", startItems_, [this](int i) { mnuStart_Click(i); });
+  startItems_[0]->setChecked(true);
 
   QMenu* dictionary = menuBar()->addMenu("&Dictionary");
-  const QStringList dictionaryItems = {"&User", "Level &1", "Level &2", "Level &3"};
-  for (int i = 0; i < dictionaryItems.size(); ++i) {
-    QAction* item = AddItem(dictionary, dictionaryItems[i], QString("mnuDictLevel%1").arg(i));
-    item->setCheckable(true);
-    connect(item, &QAction::triggered, this, [this, i] { mnuDictLevel_Click(i); });
-  }
+  mnuDictLevel_ = AddGroup(dictionary, {"&User", "Level &1", "Level &2", "Level &3"}, "mnuDictLevel", dictItems_,
+                           [this](int i) { mnuDictLevel_Click(i); });
 }
 
 QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
@@ -124,23 +164,22 @@ void Form1::FormLoad() {
   dictionaries_.DictLevel = 1;
   ShowLoadReport(dictionaries_.LoadDictionary());
   DrawBoard(picture_, ColorFrame);
+  SetCommandsEnabled(true);
 }
 
 void Form1::ShowLoadReport(const LoadReport& report) {
-  CheckOnly("mnuDictLevel", 4, report.level);
+  dictItems_[static_cast<std::size_t>(report.level)]->setChecked(true);
   for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
   if (!dictionaries_.Title().empty()) setWindowTitle(QString::fromStdString(dictionaries_.Title()));
 }
 
-void Form1::CheckOnly(const QString& group, int count, int index) {
-  for (int i = 0; i < count; ++i) MenuItem(group + QString::number(i))->setChecked(i == index);
-}
-
 void Form1::SetCommandsEnabled(bool enabled) {
-  for (const char* name : {"mnuSolve", "mnuStart0", "mnuStart1", "mnuDictLevel0", "mnuDictLevel1", "mnuDictLevel2",
-                           "mnuDictLevel3", "mnuprint", "copyx"}) {
-    MenuItem(name)->setEnabled(enabled);
-  }
+  for (QAction* command : {mnuSolve_, mnuprint_, copyx_}) command->setEnabled(enabled);
+  mnuStart_->setEnabled(enabled);
+  mnuDictLevel_->setEnabled(enabled);
+  mnuPlay_->setEnabled(enabled && puzzle_.board.IsComplete());
+  mnuCheck_->setEnabled(enabled && solving_);
+  mnuReveal_->setEnabled(enabled && solving_);
 }
 
 QString Form1::Caption() const { return command1_->text(); }
@@ -176,17 +215,29 @@ void Form1::mnuprint_Click() {
 }
 
 void Form1::PrintSheets(QPainter& painter, double dotsPerInch) {
-  const int width = kPictureWidth - 2 * kPictureBorder;
-  const int height = kPictureHeight - 2 * kPictureBorder;
-  SetCaption(kShowPuzzle);
-  Command1_MouseUp();  // the puzzle sheet on screen
+  if (!solving_) {  // the screen shows each sheet as it is printed, unless a puzzle is being solved
+    SetCaption(kShowPuzzle);
+    Command1_MouseUp();
+  }
   std::vector<std::string> sortedWords;
-  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, width, height, [&](Picture& page) {
+  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kInnerWidth, kInnerHeight, [&](Picture& page) {
     DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
   });
-  Command1_MouseUp();  // the solution sheet on screen
-  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, width, height,
+  if (!solving_) Command1_MouseUp();
+  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kInnerWidth, kInnerHeight,
                    [&](Picture& page) { DrawSolutionSheet(page, puzzle_.board, puzzle_.List2); });
+}
+
+void Form1::CapturePuzzleSheet() {
+  if (!solving_) {
+    CopyPictureToClipboard(canvas_);
+    return;
+  }
+  ImageCanvas sheet(kInnerWidth, kInnerHeight, kScreenDpi);  // the plain sheet, without typed letters
+  Picture page(sheet);
+  std::vector<std::string> sortedWords;
+  DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
+  CopyPictureToClipboard(sheet);
 }
 
 void Form1::copyx_Click() {
@@ -198,7 +249,7 @@ void Form1::copyx_Click() {
   const std::string path = gf1.GetFileName("SAVE");
   if (path.empty() || !ConfirmOverwrite(path)) return;
   toolkit_.SetBusy(true);
-  CopyPictureToClipboard(canvas_);
+  CapturePuzzleSheet();
   const SaveOutcome outcome = SaveBitmapFile(TakeCapturedPicture(), QString::fromStdString(path));
   toolkit_.SetBusy(false);
   if (!outcome.saved) {
@@ -236,6 +287,8 @@ void Form1::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
+void Form1::ShowDictionaryMark() { dictItems_[static_cast<std::size_t>(dictionaries_.DictLevel)]->setChecked(true); }
+
 Compiler& Form1::CompilerForWords() {
   const auto words = dictionaries_.Words();
   if (!compiler_) {
@@ -247,7 +300,7 @@ Compiler& Form1::CompilerForWords() {
 }
 
 void Form1::mnuSolve_Click() {
-  if (compiling_ || closing_) return;
+  if (compiling_ || closing_ || !EndSolving("Compiling a new puzzle ends solving this one. Compile anyway?")) return;
   SetCaption(kStop);
   command1_->setEnabled(true);
   tag_.clear();
@@ -332,6 +385,7 @@ void Form1::Command1_MouseUp() {
     SetCaption(kShowSolution);
     DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, list1_);
   } else if (caption == kShowSolution) {
+    if (!EndSolving("Showing the solution ends solving this puzzle. Show it anyway?")) return;
     SetCaption(kShowPuzzle);
     DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
   }
@@ -339,11 +393,11 @@ void Form1::Command1_MouseUp() {
 
 void Form1::mnuStart_Click(int index) {
   if (compiling_) {
-    CheckOnly("mnuStart", 2, startChoice_);  // a menu item toggles its own mark when chosen
+    startItems_[static_cast<std::size_t>(startChoice_)]->setChecked(true);
     return;
   }
   startChoice_ = index;
-  CheckOnly("mnuStart", 2, index);
+  startItems_[static_cast<std::size_t>(index)]->setChecked(true);
   if (index == 0) {
     startWord_.clear();
     return;
@@ -352,9 +406,10 @@ void Form1::mnuStart_Click(int index) {
     const StartWordCheck check = CheckStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
     if (check.verdict == StartWordCheck::Verdict::Cancelled) return;
     if (check.verdict == StartWordCheck::Verdict::Accepted) {
+      startWord_ = check.word;
+      if (solving_) return;  // the puzzle being solved stays on screen
       picture_.Cls();
       DrawBoard(picture_, ColorFrame);
-      startWord_ = check.word;
       DrawSquareLetters(picture_, kCrossingSquare, startWord_);
       return;
     }
@@ -364,7 +419,7 @@ void Form1::mnuStart_Click(int index) {
 
 void Form1::mnuDictLevel_Click(int index) {
   if (compiling_) {
-    CheckOnly("mnuDictLevel", 4, dictionaries_.DictLevel);  // a menu item toggles its own mark
+    ShowDictionaryMark();
     return;
   }
   if (index == kUserDictionary) {
@@ -374,7 +429,7 @@ void Form1::mnuDictLevel_Click(int index) {
     gf1.DefaultDir = toolkit_.ProgramFolder();
     const std::string path = gf1.GetFileName("OPEN");
     if (path.empty()) {
-      CheckOnly("mnuDictLevel", 4, dictionaries_.DictLevel);
+      ShowDictionaryMark();
       return;
     }
     dictionaries_.DictLevel = kUserDictionary;
@@ -387,6 +442,84 @@ void Form1::mnuDictLevel_Click(int index) {
   const LoadReport report = dictionaries_.LoadDictionary();
   toolkit_.SetBusy(false);
   ShowLoadReport(report);
+}
+
+void Form1::mnuPlay_Click() {
+  if (compiling_ || solving_ || !puzzle_.board.IsComplete()) return;
+  solving_.emplace(puzzle_);
+  solvedShown_ = false;
+  solvingMs_ = 0;
+  solvingClock_.start();
+  SetCaption(kShowSolution);
+  command1_->setEnabled(true);
+  SetCommandsEnabled(true);
+  ShowSolving();
+  picture1_->setFocus();
+}
+
+void Form1::mnuCheck_Click() {
+  if (compiling_ || !solving_) return;
+  solving_->Check();
+  ShowSolving();
+}
+
+void Form1::mnuReveal_Click() {
+  if (compiling_ || !solving_) return;
+  solving_->RevealLetter();
+  AfterSolvingChange();
+}
+
+bool Form1::EndSolving(const std::string& question) {
+  if (!solving_) return true;
+  if (solving_->HasTypedLetters() && !toolkit_.AskYesNo(question)) return false;
+  solving_.reset();
+  solvingClock_.invalidate();
+  SetCommandsEnabled(!compiling_);
+  return true;
+}
+
+void Form1::ShowSolving() { DrawSolvingView(picture_, *solving_, puzzle_.List2, list1_); }
+
+void Form1::AfterSolvingChange() {
+  ShowSolving();
+  const bool solved = solving_->IsSolved();
+  if (solved && !solvedShown_) {
+    const qint64 ms = solvingMs_ + (solvingClock_.isValid() ? solvingClock_.elapsed() : 0);
+    toolkit_.ShowMessage("Solved in " + SolvingTimeText(ms / 1000));
+  }
+  solvedShown_ = solved;
+}
+
+void Form1::PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  if (compiling_ || !solving_) return;
+  if (const auto solvingKey = SolvingKeyOf(key)) {
+    solving_->Press(*solvingKey);
+  } else if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) || text.size() != 1 ||
+             !solving_->Type(text.at(0).toLatin1())) {
+    return;
+  }
+  AfterSolvingChange();
+}
+
+void Form1::PictureClick(QPoint pixel) {
+  if (compiling_ || !solving_) return;
+  const auto twips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerInch / kScreenDpi); };
+  if (solving_->SelectAt({twips(pixel.x()), twips(pixel.y())})) ShowSolving();
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) PauseSolvingClock(isMinimized());
+  QMainWindow::changeEvent(event);
+}
+
+void Form1::PauseSolvingClock(bool paused) {
+  if (!solving_ || paused != solvingClock_.isValid()) return;
+  if (paused) {
+    solvingMs_ += solvingClock_.elapsed();
+    solvingClock_.invalidate();
+  } else {
+    solvingClock_.start();
+  }
 }
 
 }  // namespace loopword

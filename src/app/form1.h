@@ -1,26 +1,32 @@
 // The main window: the picture area with its view button, the menus and every command.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 #include "compiler/compiler.h"
 #include "controls/fn_dialog.h"
 #include "display/picture.h"
 #include "output/image_canvas.h"
+#include "play/solving.h"
 #include "words/dictionary_state.h"
 
 class QAction;
+class QActionGroup;
 class QPainter;
 
 namespace loopword {
 
 class AboutForm;
+class PictureBox;
 class ViewButton;
 
 /// Captions of the view button, which name what its next press shows.
@@ -54,6 +60,12 @@ class Form1 final : public QMainWindow {
   void mnuDictLevel_Click(int index);
   /// The view button's mouse-up: stop request, or the next sheet.
   void Command1_MouseUp();
+  /// Solution > Solve on screen: the puzzle sheet becomes editable; nothing while solving already.
+  void mnuPlay_Click();
+  /// Solution > Check: marks the typed letters that differ from the solution.
+  void mnuCheck_Click();
+  /// Solution > Reveal letter: fills the selected cell from the solution.
+  void mnuReveal_Click();
 
   /// The starting word for square 12; "" for a random one.
   [[nodiscard]] const std::string& StartWord() const { return startWord_; }
@@ -71,18 +83,23 @@ class Form1 final : public QMainWindow {
   [[nodiscard]] const QImage& PictureImage() const { return canvas_.Image(); }
   /// True while a compile runs.
   [[nodiscard]] bool Compiling() const { return compiling_; }
+  /// The puzzle being solved on screen; null when none is.
+  [[nodiscard]] const SolvingState* Solving() const { return solving_ ? &*solving_ : nullptr; }
   /// The menu items by their control names ("mnuSolve", "mnuStart0", "mnuDictLevel2", ...).
   [[nodiscard]] QAction* MenuItem(const QString& name) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildMenus();
   QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {});
+  QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
+                         const std::function<void(int)>& handler);
+  void ShowDictionaryMark();
   void FormLoad();
   void ShowLoadReport(const LoadReport& report);
-  void CheckOnly(const QString& group, int count, int index);
   void SetCommandsEnabled(bool enabled);
   CompileOutcome RunCompile();
   void DrawEvent(const CompileEvent& event);
@@ -91,12 +108,20 @@ class Form1 final : public QMainWindow {
   void SetCaption(const char* caption);
   bool ConfirmOverwrite(const std::string& path);
   void PrintSheets(QPainter& painter, double dotsPerInch);
+  void CapturePuzzleSheet();
+  bool EndSolving(const std::string& question);
+  void ShowSolving();
+  void AfterSolvingChange();
+  void PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+  void PictureClick(QPoint pixel);
+  void PauseSolvingClock(bool paused);
 
   Toolkit& toolkit_;
   FNDialog gf1;  // the one file-name dialog of the window
   DictionaryState dictionaries_;
   ImageCanvas canvas_;
   Picture picture_;
+  PictureBox* picture1_ = nullptr;
   ViewButton* command1_ = nullptr;
   std::string tag_;  // "X" once the user asked a running compile to stop
   Puzzle puzzle_;
@@ -107,6 +132,20 @@ class Form1 final : public QMainWindow {
   bool compiling_ = false;
   bool closing_ = false;
   QPointer<AboutForm> about_;
+  QAction* mnuprint_ = nullptr;
+  QAction* copyx_ = nullptr;
+  QAction* mnuSolve_ = nullptr;
+  QAction* mnuPlay_ = nullptr;
+  QAction* mnuCheck_ = nullptr;
+  QAction* mnuReveal_ = nullptr;
+  std::optional<SolvingState> solving_;
+  bool solvedShown_ = false;  // "Solved in" was shown for the letters as they stand
+  QElapsedTimer solvingClock_;  // runs while solving and the window is not minimised
+  qint64 solvingMs_ = 0;  // time solved before the clock last started
+  QActionGroup* mnuStart_ = nullptr;  // Random, Input: one checked
+  std::vector<QAction*> startItems_;
+  QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked
+  std::vector<QAction*> dictItems_;
 };
 
 }  // namespace loopword

@@ -23,13 +23,22 @@ class ViewButton final : public QPushButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-/// Shows an ImageCanvas at its pixel size and repaints whenever it changes.
+/// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever
+/// it changes; passes on clicks and every key it receives, Tab and Shift+Tab included.
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:
   PictureBox(ImageCanvas& canvas, QWidget* parent);
 
+ signals:
+  /// The left mouse button was pressed at `pixel` of the picture.
+  void clicked(QPoint pixel);
+  /// A key was pressed while the picture had the focus.
+  void keyPressed(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
  protected:
+  bool event(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

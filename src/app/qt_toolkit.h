@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace loopword {
 

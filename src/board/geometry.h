@@ -39,6 +39,13 @@ struct TwipPoint {
   friend auto operator<=>(const TwipPoint&, const TwipPoint&) = default;
 };
 
+/// One ring cell of one square: a square (1..23) and a ring position (1..8).
+struct RingCell {
+  int square = 1;
+  int position = 1;
+  friend bool operator==(const RingCell&, const RingCell&) = default;
+};
+
 /// The letter point of ring position `position` (1..9, 9 the centre) of square `square` (1..23).
 constexpr TwipPoint CellPoint(int square, int position) {
   return {SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)],

@@ -7,18 +7,21 @@
 #include <string_view>
 
 #include "compiler/compiler.h"
-#include "compiler/start_word.h"
+#include "input/start_word.h"
+#include "words/bundled_lists.h"
 #include "words/dictionary_state.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: loopword-compile --dict FILE [--count N] [--seed S] [--start WORD] [--varied] [--unique]\n";
+    "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
+    "       [--varied] [--unique]\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
     "\n"
     "  --dict FILE    word list: one word per line, lines of 8 capitals A-Z are used\n"
+    "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
     "  --count N      number of puzzles to make (default 1)\n"
     "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
     "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
@@ -37,6 +40,7 @@ constexpr std::string_view kHelp =
 
 struct Options {
   std::string dictionary;
+  int level = 0;  // a bundled list instead of `dictionary` when 1..3
   long long count = 1;
   std::optional<std::uint64_t> seed;
   std::string start;
@@ -49,10 +53,10 @@ bool ParseNumber(std::string_view text, Number& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-/// Reads the arguments; nullopt (after printing the usage) when they are wrong.
+/// Reads the arguments; nullopt when they are wrong.
 std::optional<Options> ParseArguments(int argc, char** argv) {
   Options options;
-  bool haveDictionary = false;
+  int dictionaryChoices = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string_view name = argv[i];
     if (name == "--varied" || name == "--unique") {
@@ -63,7 +67,10 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
     const std::string_view value = argv[++i];
     if (name == "--dict") {
       options.dictionary = value;
-      haveDictionary = true;
+      ++dictionaryChoices;
+    } else if (name == "--level") {
+      if (!ParseNumber(value, options.level) || options.level < 1 || options.level > 3) return std::nullopt;
+      ++dictionaryChoices;
     } else if (name == "--count") {
       if (!ParseNumber(value, options.count) || options.count < 1) return std::nullopt;
     } else if (name == "--seed") {
@@ -76,7 +83,7 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
       return std::nullopt;
     }
   }
-  if (!haveDictionary) return std::nullopt;
+  if (dictionaryChoices != 1) return std::nullopt;
   return options;
 }
 
@@ -92,7 +99,7 @@ std::string FailureMessage(loopword::CompileOutcome outcome, const std::string& 
   }
 }
 
-int Run(const Options& options) {
+int Run(const Options& options, const char* argv0) {
   std::string startWord;
   if (!options.start.empty()) {
     const loopword::StartWordCheck check = loopword::CheckStartWord(options.start);
@@ -102,8 +109,8 @@ int Run(const Options& options) {
     }
     startWord = check.word;
   }
-  loopword::DictionaryState dictionaries(".");
-  dictionaries.DictLevel = loopword::kUserDictionary;
+  loopword::DictionaryState dictionaries(loopword::RunningProgramFolder(argv0));
+  dictionaries.DictLevel = options.level;
   dictionaries.DictPath[loopword::kUserDictionary] = options.dictionary;
   const loopword::LoadReport report = dictionaries.LoadDictionary();
   for (const std::string& message : report.messages) std::cerr << message << '\n';
@@ -139,5 +146,5 @@ int main(int argc, char** argv) {
     std::cerr << kUsage;
     return 2;
   }
-  return Run(*options);
+  return Run(*options, argv[0]);
 }

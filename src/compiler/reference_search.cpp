@@ -10,6 +10,13 @@ namespace loopword {
 
 namespace {
 
+/// Digits of the score column: wide enough for any score (at most 8 letters of 392,000
+/// occurrences each), so the lines' text order stays their numeric order.
+constexpr std::size_t kScoreDigits = 12;
+/// Where the candidate line's word index, ring and start digit begin.
+constexpr std::size_t kWordColumn = kScoreDigits + 1;
+constexpr std::size_t kRingColumn = kWordColumn + 7;
+constexpr std::size_t kDigitColumn = kRingColumn + 9;
 
 std::int64_t NumberAt(const std::string& line, std::size_t from, std::size_t length) {
   return std::stoll(line.substr(from, length));
@@ -24,10 +31,10 @@ bool Fits(const Word& ring, const std::string& pattern) {
 
 Candidate ParseCandidateLine(const std::string& line) {
   Candidate candidate;
-  candidate.score = NumberAt(line, 0, 6);
-  candidate.word = static_cast<int>(NumberAt(line, 7, 6));
-  candidate.ring = ToWord(std::string_view(line).substr(14, 8));
-  candidate.startDigit = line[23] - '0';
+  candidate.score = NumberAt(line, 0, kScoreDigits);
+  candidate.word = static_cast<int>(NumberAt(line, kWordColumn, 6));
+  candidate.ring = ToWord(std::string_view(line).substr(kRingColumn, 8));
+  candidate.startDigit = line[kDigitColumn] - '0';
   return candidate;
 }
 
@@ -107,7 +114,7 @@ class ReferenceSearch final : public CandidateSearch {
 
   static std::string CandidateLine(std::int64_t score, int w, const Word& ring, int r) {
     char line[64];
-    std::snprintf(line, sizeof line, "%06lld %06d %s %d", static_cast<long long>(score), w,
+    std::snprintf(line, sizeof line, "%0*lld %06d %s %d", static_cast<int>(kScoreDigits), static_cast<long long>(score), w,
                   ToString(ring).c_str(), 10 - r);
     return line;
   }
@@ -118,10 +125,10 @@ class ReferenceSearch final : public CandidateSearch {
     result.total = static_cast<int>(list1.size());
     if (list1.size() == 1) result.shortlist.push_back(ParseCandidateLine(list1.front()));
     if (list1.size() <= 1) return result;
-    const std::int64_t best = NumberAt(list1.back(), 0, 6);
+    const std::int64_t best = NumberAt(list1.back(), 0, kScoreDigits);
     for (auto line = list1.rbegin(); line != list1.rend(); ++line) {
       result.shortlist.push_back(ParseCandidateLine(*line));
-      if (NumberAt(*line, 0, 6) < best) break;
+      if (NumberAt(*line, 0, kScoreDigits) < best) break;
     }
     return result;
   }

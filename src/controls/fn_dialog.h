@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace loopword {
 

@@ -46,6 +46,11 @@ void DrawSquareNumber(Picture& picture, int square, int x, int y) {
 
 }  // namespace
 
+std::string HeaderLine() {
+  const std::string address = LOOPWORD_WEB_ADDRESS;
+  return address.empty() ? "Loopword" : "Loopword - free download at " + address;
+}
+
 std::string RingLetter(const std::string& ring, int position) {
   const auto index = static_cast<std::size_t>(position - 1);
   return index < ring.size() ? ring.substr(index, 1) : std::string();
@@ -76,7 +81,7 @@ void DrawBoard(Picture& picture, Color tagColor) {
   picture.FontSize = 6;
   picture.CurrentX = 20;
   picture.CurrentY = 20;
-  picture.Print(kHeaderLine);
+  picture.Print(HeaderLine());
   picture.FontName = "Courier New";
   for (int square = 1; square <= kSquareCount; ++square) DrawSquare(picture, square, tagColor);
   DrawSquare(picture, kCrossingSquare, ColorInk);

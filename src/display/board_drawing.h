@@ -9,8 +9,9 @@
 
 namespace loopword {
 
-/// The header line printed at the top left of the figure.
-inline constexpr const char* kHeaderLine = "Loopword - free download at https://loopword.app";
+/// The header line printed at the top left of the figure: "Loopword - free download at " and
+/// the web address the build was configured with, or "Loopword" alone when it has none.
+std::string HeaderLine();
 
 /// Character `position` (1-based) of `ring` as a one-letter text; "" when the ring is shorter.
 std::string RingLetter(const std::string& ring, int position);

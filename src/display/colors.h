@@ -18,4 +18,11 @@ inline constexpr Color ColorYellow{200, 200, 10};
 /// Background of the picture area, used to blank cells.
 inline constexpr Color ColorBack{255, 255, 255};
 
+/// The selected cell while a puzzle is solved on screen.
+inline constexpr Color ColorSelection{255, 196, 64};
+/// The other ring cells of the selected cell's square.
+inline constexpr Color ColorSquareShade{255, 238, 196};
+/// Letters that Check found wrong.
+inline constexpr Color ColorError{200, 20, 20};
+
 }  // namespace loopword

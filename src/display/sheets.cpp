@@ -11,9 +11,6 @@ namespace loopword {
 
 namespace {
 
-/// Left edge of the title and the word list, in twips.
-constexpr int kListX = 5500;
-
 /// Inserts `entry` into the sorted `list` at its sorted place.
 void InsertSorted(std::vector<std::string>& list, const std::string& entry) {
   list.insert(std::upper_bound(list.begin(), list.end(), entry), entry);
@@ -23,15 +20,16 @@ void InsertSorted(std::vector<std::string>& list, const std::string& entry) {
 void DrawTitleAndRows(Picture& picture, const char* title, const std::vector<std::string>& rows) {
   picture.FontName = "Courier New";
   picture.FontSize = 10;
-  picture.CurrentX = kListX;
+  picture.CurrentX = ListRowPoint(0).x;
   picture.CurrentY = 250;
   picture.FontBold = true;
   picture.Print(title);
   picture.FontSize = 8;
   picture.FontBold = false;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    picture.CurrentX = kListX;
-    picture.CurrentY = 500 + 250 * static_cast<int>(i + 1);
+    const TwipPoint row = ListRowPoint(static_cast<int>(i));
+    picture.CurrentX = row.x;
+    picture.CurrentY = row.y;
     picture.Print(rows[i]);
   }
 }
@@ -64,6 +62,8 @@ void DrawSolutionText(Picture& picture, const std::vector<std::string>& placemen
 
 }  // namespace
 
+TwipPoint ListRowPoint(int row) { return {5500, 500 + 250 * (row + 1)}; }
+
 void DrawSheetText(Picture& picture, SheetKind kind, const std::vector<std::string>& placementLines,
                    std::vector<std::string>& list1) {
   if (kind == SheetKind::Puzzle) {
@@ -73,13 +73,18 @@ void DrawSheetText(Picture& picture, SheetKind kind, const std::vector<std::stri
   }
 }
 
+void DrawPuzzleFrame(Picture& picture, const std::vector<std::string>& placementLines,
+                     std::vector<std::string>& list1) {
+  DrawBoard(picture, ColorInk);
+  DrawSheetText(picture, SheetKind::Puzzle, placementLines, list1);
+}
+
 void DrawPuzzleSheet(Picture& picture, const Board& board, const std::vector<std::string>& placementLines,
                      std::vector<std::string>& list1) {
   picture.Cls();
-  DrawBoard(picture, ColorInk);
-  DrawSheetText(picture, SheetKind::Puzzle, placementLines, list1);
+  DrawPuzzleFrame(picture, placementLines, list1);
   DrawSquareLetters(picture, kCrossingSquare, board.SquareWord[kCrossingSquare]);
-  for (const HintCell& cell : HintCells) {
+  for (const RingCell& cell : HintCells) {
     const std::string& ring = board.SquareWord[static_cast<std::size_t>(cell.square)];
     DrawCellLetter(picture, cell.square, cell.position, RingLetter(ring, cell.position));
   }

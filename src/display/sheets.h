@@ -1,7 +1,6 @@
 // The puzzle and solution sheets: title, word list, instruction line and the letters they show.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -18,12 +17,20 @@ enum class SheetKind { Puzzle = 0, Solution = 1 };
 inline constexpr const char* kInstructionLine =
     "Place 23 8-letter words clock-wise into 8 spaces around each square.";
 
+/// Where row `row` (0 first) of a sheet's word list is printed, in twips; the title is above row 0.
+TwipPoint ListRowPoint(int row);
+
 /// Prints the sheet's title at (5500, 250) twips and its word list below it: for the puzzle the
 /// words sorted into `list1` (cleared first and left filled) and the instruction line, for the
 /// solution "SS WORD" per placement line in the given order. Lines that are not placement lines
 /// are skipped. Leaves "Courier New" bold, 10 points after a puzzle and 8 after a solution.
 void DrawSheetText(Picture& picture, SheetKind kind, const std::vector<std::string>& placementLines,
                    std::vector<std::string>& list1);
+
+/// Draws the puzzle sheet without its letters over what the picture shows: the ink-tagged figure,
+/// title, sorted words (left in `list1`) and instruction.
+void DrawPuzzleFrame(Picture& picture, const std::vector<std::string>& placementLines,
+                     std::vector<std::string>& list1);
 
 /// Clears the picture and draws the puzzle sheet: the ink-tagged figure, title, sorted words
 /// (left in `list1`), instruction, square 12's word and the hint letters.

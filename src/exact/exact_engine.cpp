@@ -107,7 +107,7 @@ SolutionCount CountSheetSolutions(const std::vector<std::string>& lines, int lim
     if (line->square != kCrossingSquare) others.push_back(ToWord(line->word));
   }
   std::array<std::string, kSquareCount + 1> filters;
-  for (const HintCell& hint : HintCells) {
+  for (const RingCell& hint : HintCells) {
     std::string& filter = filters[static_cast<std::size_t>(hint.square)];
     if (filter.empty()) filter = std::string(kWordLength, '.');
     filter[static_cast<std::size_t>(hint.position - 1)] = rings[static_cast<std::size_t>(hint.square)][static_cast<std::size_t>(hint.position - 1)];

@@ -8,29 +8,32 @@
 
 namespace loopword {
 
-namespace {
-
-int ToPixels(int twips, double dotsPerInch) {
-  return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
-}
-
-}  // namespace
-
 ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, double dotsPerInch)
     : widthTwips_(widthTwips),
       heightTwips_(heightTwips),
       dotsPerInch_(dotsPerInch),
-      image_(ToPixels(widthTwips, dotsPerInch), ToPixels(heightTwips, dotsPerInch), QImage::Format_RGB32) {
+      image_(TwipsToPixels(widthTwips, dotsPerInch), TwipsToPixels(heightTwips, dotsPerInch), QImage::Format_RGB32) {
   const int dotsPerMeter = static_cast<int>(std::lround(dotsPerInch / 0.0254));
   image_.setDotsPerMeterX(dotsPerMeter);
   image_.setDotsPerMeterY(dotsPerMeter);
   image_.fill(ToQColor(ColorBack));
 }
 
+void ImageCanvas::SetPixelRatio(double ratio) {
+  if (ratio == ScreenImage().devicePixelRatio()) return;
+  screen_ = QImage();
+  if (ratio == 1.0) return;
+  screen_ = image_.scaled(image_.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  screen_.setDevicePixelRatio(ratio);
+  screen_.setDotsPerMeterX(image_.dotsPerMeterX());
+  screen_.setDotsPerMeterY(image_.dotsPerMeterY());
+}
+
 template <typename Paint>
 void ImageCanvas::Draw(Paint paint) {
-  {
-    QPainter painter(&image_);
+  for (QImage* image : {&image_, &screen_}) {
+    if (image->isNull()) continue;
+    QPainter painter(image);  // at the image's device pixel ratio: the same drawing, finer
     PainterCanvas canvas(painter, dotsPerInch_, widthTwips_, heightTwips_, ColorBack);
     paint(canvas);
   }

@@ -4,16 +4,9 @@
 #include <QPainter>
 
 #include "display/canvas.h"
+#include "display/units.h"
 
 namespace loopword {
-
-/// Screen resolution the program's pen widths are given in (dots per inch).
-inline constexpr double kScreenDpi = 96.0;
-/// Twips in one inch.
-inline constexpr double kTwipsPerInch = 1440.0;
-
-/// Whole screen pixels for a length in twips (15 twips a pixel), for laying out widgets.
-inline constexpr int ScreenPixels(int twips) { return static_cast<int>(twips * kScreenDpi / kTwipsPerInch); }
 
 /// Paints canvas operations through `painter`; twips become device units at `dotsPerInch`.
 class PainterCanvas final : public Canvas {
@@ -27,7 +20,7 @@ class PainterCanvas final : public Canvas {
   void DrawText(int x, int y, const std::string& text, const Font& font, Color color) override;
 
   /// Device units for a length in twips.
-  [[nodiscard]] double ToDevice(double twips) const { return twips * dotsPerInch_ / kTwipsPerInch; }
+  [[nodiscard]] double ToDevice(double twips) const { return TwipsToDevice(twips, dotsPerInch_); }
 
  private:
   QRectF BoxRect(int x1, int y1, int x2, int y2) const;

@@ -8,11 +8,10 @@ namespace loopword {
 
 void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPoint topLeft, int widthTwips, int heightTwips,
                       const std::function<void(Picture&)>& draw) {
-  const double devicePerTwip = dotsPerInch / kTwipsPerInch;
   painter.save();
-  painter.translate(topLeft.x() * devicePerTwip, topLeft.y() * devicePerTwip);
+  painter.translate(TwipsToDevice(topLeft.x(), dotsPerInch), TwipsToDevice(topLeft.y(), dotsPerInch));
   painter.scale(kPrintScale, kPrintScale);
-  painter.setClipRect(QRectF(0, 0, widthTwips * devicePerTwip, heightTwips * devicePerTwip));
+  painter.setClipRect(QRectF(0, 0, TwipsToDevice(widthTwips, dotsPerInch), TwipsToDevice(heightTwips, dotsPerInch)));
   PainterCanvas canvas(painter, dotsPerInch, widthTwips, heightTwips, ColorBack);
   Picture picture(canvas);
   draw(picture);

@@ -1,6 +1,7 @@
 // Reading word lists into rotation tables.
 #include "words/dictionary.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -29,6 +30,11 @@ Dictionary::Dictionary(std::vector<WordRotations> rows, const std::array<std::in
     : rows_(std::move(rows)), letterWeight_(letterWeight) {}
 
 namespace {
+
+/// True for eight lower-case letters a..z: such a line is read as that word in capitals.
+bool IsLowerCaseWord(const Word& line) {
+  return std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
 
 /// Splits a byte stream into lines and keeps the acceptable ones.
 class LineParser {
@@ -75,6 +81,9 @@ class LineParser {
     const bool candidate = length_ == kWordLength;
     length_ = 0;
     if (!candidate) return true;
+    if (IsLowerCaseWord(line_)) {
+      for (char& c : line_) c = static_cast<char>(c - 'a' + 'A');
+    }
     for (char c : line_) {
       const int v = static_cast<unsigned char>(c) - 'A';
       if (v < 0 || v > 25) return true;  // letters before the first bad one stay counted

@@ -65,7 +65,8 @@ struct ReadResult {
 };
 
 /// Reads a word list: one word per line, lines ending in CR, CR LF or LF, an optional UTF-8
-/// byte-order mark; only lines of exactly 8 capitals A..Z are kept, in file order.
+/// byte-order mark; only lines of exactly 8 capitals A..Z, or of exactly 8 lower-case letters
+/// a..z (read as capitals), are kept, in file order.
 /// Reads through a fixed-size buffer, so memory stays bounded whatever the file holds.
 ReadResult ReadDictionaryFile(const std::string& path);
 

@@ -1,14 +1,14 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
 #include "words/dictionary_state.h"
 
+#include "words/bundled_lists.h"
+
 namespace loopword {
 
 DictionaryState::DictionaryState(const std::string& programFolder)
     : words_(std::make_shared<const Dictionary>()) {
-  std::string folder = programFolder;
-  if (!folder.empty() && folder.back() != '/') folder += '/';
   for (std::size_t level = 1; level <= kLevelFileNames.size(); ++level) {
-    DictPath[level] = folder + kLevelFileNames[level - 1];
+    DictPath[level] = BundledListPath(programFolder, static_cast<int>(level));
   }
 }
 

@@ -12,7 +12,7 @@ namespace loopword {
 
 /// Index of the user dictionary among the four dictionary choices.
 inline constexpr int kUserDictionary = 0;
-/// File names of the three bundled levels, in the program's folder.
+/// File names of the three bundled levels (see BundledListPath for where they are looked for).
 inline constexpr std::array<const char*, 3> kLevelFileNames = {"L1words.txt", "L2words.txt", "L3words.txt"};
 
 /// What one load attempt did: the level it tried, how it ended and what to tell the user.
@@ -27,7 +27,7 @@ struct LoadReport {
 /// The dictionary choice and the words in use; a failed load keeps the words in use intact.
 class DictionaryState {
  public:
-  /// Bundled levels are looked for in `programFolder` (with or without a trailing '/').
+  /// Bundled levels are looked for beside a program in `programFolder`, then in its installed data folder.
   explicit DictionaryState(const std::string& programFolder);
 
   /// The selected dictionary: 0 user, 1..3 bundled levels.

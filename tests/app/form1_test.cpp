@@ -6,12 +6,14 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 
 #include "app/about_form.h"
 #include "app/picture_box.h"
+#include "display/units.h"
 #include "support/puzzle_check.h"
 #include "support/scripted_toolkit.h"
 #include "support/temp_dir.h"
@@ -30,10 +32,11 @@ class Form1Test : public ::testing::Test {
   [[nodiscard]] bool Checked(const char* name) const { return window->MenuItem(name)->isChecked(); }
 
   /// True when the picture has ink around the letter point of (square, position).
-  [[nodiscard]] bool InkAt(int square, int position) const {
-    const QImage& image = window->PictureImage();
-    const int x = (SquareX[static_cast<std::size_t>(square)] + RingX[static_cast<std::size_t>(position)]) / 15;
-    const int y = (SquareY[static_cast<std::size_t>(square)] + RingY[static_cast<std::size_t>(position)]) / 15;
+  [[nodiscard]] bool InkAt(int square, int position) const { return InkAt(window->PictureImage(), square, position); }
+  static bool InkAt(const QImage& image, int square, int position) {
+    const TwipPoint point = CellPoint(square, position);
+    const int x = TwipsToPixels(point.x);
+    const int y = TwipsToPixels(point.y);
     for (int dy = 0; dy < 14; ++dy) {
       for (int dx = 0; dx < 10; ++dx) {
         if (qGray(image.pixel(x + dx, y + dy)) < 100) return true;
@@ -127,6 +130,43 @@ TEST_F(Form1Test, AnyMouseButtonAlternatesTheSheetsTheKeyboardDoesNot) {
   QTest::mouseClick(window->Command1(), Qt::MiddleButton);
   EXPECT_EQ(window->Caption(), "Show Puzzle");
   EXPECT_TRUE(InkAt(6, 1));
+}
+
+TEST_F(Form1Test, SolvingOnScreenByClicksAndKeysUntilSolvedWithCheckAndThePlainSheetSaved) {
+  Open();
+  const auto enabled = [this](const char* name) { return window->MenuItem(name)->isEnabled(); };
+  EXPECT_FALSE(enabled("mnuPlay"));
+  window->mnuSolve_Click();
+  window->MenuItem("mnuPlay")->trigger();
+  ASSERT_NE(window->Solving(), nullptr);
+  EXPECT_TRUE(window->Caption() == "Show Solution" && enabled("mnuCheck") && enabled("mnuReveal"));
+  auto* picture = window->findChild<PictureBox*>();
+  const auto click = [picture](int square, int position) {
+    const TwipPoint point = CellPoint(square, position);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(point.x), TwipsToPixels(point.y)));
+  };
+  const auto& words = window->CurrentPuzzle().board.SquareWord;
+  click(4, 2);
+  QTest::keyClick(picture, words[4][1] == 'Q' ? 'r' : 'q');
+  window->MenuItem("mnuCheck")->trigger();
+  const std::string bitmap = (folder.Path() / "sheet.bmp").string();
+  toolkit.fileReplies = {bitmap};
+  toolkit.yesNoReplies = {false};  // to the question whether the solution may end solving
+  window->copyx_Click();
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  EXPECT_TRUE(window->Solving()->IsMarked({4, 2}) && InkAt(4, 2) && window->Caption() == "Show Solution");
+  EXPECT_FALSE(InkAt(QImage(QString::fromStdString(bitmap)), 4, 2)) << "the saved sheet holds no typed letter";
+  toolkit.messages.clear();
+  for (int s = 1; s <= kSquareCount; ++s) {
+    click(s, 1);
+    QTest::keyClicks(picture, QString::fromStdString(words[static_cast<std::size_t>(s)]).toLower());
+  }
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(toolkit.messages[0]).contains(QRegularExpression("^Solved in \\d+:\\d\\d$")));
+  window->MenuItem("mnuPlay")->trigger();  // solving already: nothing changes
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  EXPECT_EQ(toolkit.questions, (std::vector<std::string>(2, "Showing the solution ends solving this puzzle. Show it anyway?")));
+  EXPECT_TRUE(window->Solving() == nullptr && window->Caption() == "Show Puzzle" && !enabled("mnuCheck"));
 }
 
 }  // namespace

@@ -42,6 +42,8 @@ std::optional<std::vector<std::string>> WordsIn(const std::string& path) {
       line += text[i];
       continue;
     }
+    const bool lower = std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (lower) std::transform(line.begin(), line.end(), line.begin(), [](char c) { return static_cast<char>(c - 32); });
     if (line.size() == 8 && std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
       words.push_back(line);
     }
@@ -66,7 +68,8 @@ struct Fixtures {
     for (int i = 0; i <= kWordLimit; ++i) tooMany += "ABCDEFGH\n";
     lists = {files.Write("lf-only.txt", lfOnly), files.Write("twice.dic", "\xEF\xBB\xBF" + level1 + level1),
              files.Write("tiny.txt", "ABCDEFGH\rBCDEFGHA\r"), files.Write("empty.txt", ""),
-             files.Write("binary.dat", binary), files.Write("lower.txt", "abcdefgh\nplatypus\n"),
+             files.Write("binary.dat", binary), files.Write("lower.txt", "abcdefgh\nplatypus\nBrussels\n"),
+             files.Write("names.txt", "Brussels\nMIXEDcas\n"),
              files.Write("huge.txt", std::string(8 << 20, 'W')), files.Write("too-many.txt", tooMany),
              (files.Path() / "missing.txt").string(), files.Path().string(), "/proc/self/mem"};
     fs::create_directory(files.Path() / "folder.bmp");
@@ -123,8 +126,9 @@ class Session {
   }
 
   void Act() {
-    switch (Pick(11)) {
+    switch (Pick(12)) {
       case 0: case 1: Compile(); break;
+      case 10: Solve(); break;
       case 2: case 3: PressButton(); break;
       case 4: StartingWord(); break;
       case 5: Dictionary(); break;
@@ -147,8 +151,9 @@ class Session {
       if (yields - before == stopAt) QTest::mouseClick(window_.Command1(), AnyButton());
       stopped = stopped || (stopAt >= 0 && yields - before >= stopAt);
     };
-    Trigger("mnuSolve");
+    Trigger("mnuSolve");  // while solving, asks and takes the default Yes
     toolkit_.onYield = nullptr;
+    solving_ = false;
     const std::string said = toolkit_.messages.size() > shown ? toolkit_.messages.back() : "";
     buttonEnabled_ = said == "Done";
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
@@ -173,9 +178,33 @@ class Session {
   }
 
   void PressButton() {
-    Log("Release a mouse button over the view button");
+    const bool yes = Pick(2) == 0;
+    Log(std::string("Release a mouse button over the view button, ") + (yes ? "Yes" : "No"));
+    const bool asks = solving_ && window_.Solving()->HasTypedLetters();
+    toolkit_.yesNoReplies = {yes};
     QTest::mouseClick(window_.Command1(), AnyButton());
+    toolkit_.yesNoReplies.clear();
+    if (asks && !yes) return;
+    solving_ = false;
     if (buttonEnabled_) caption_ = caption_ == "Show Puzzle" ? "Show Solution" : "Show Puzzle";
+  }
+
+  /// Solve on screen, then random clicks, keys, letters, checks and reveals on the picture.
+  void Solve() {
+    Log("Solve on screen");
+    Trigger("mnuPlay");
+    caption_ = buttonEnabled_ ? "Show Solution" : caption_;
+    solving_ = solving_ || buttonEnabled_;
+    auto* picture = window_.findChild<PictureBox*>();
+    static const std::vector<Qt::Key> kKeys = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                               Qt::Key_Down, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_5, Qt::Key_A, Qt::Key_Z};
+    for (int i = Pick(60), kind = Pick(3); i > 0; --i, kind = Pick(3)) {
+      const QPoint at(Pick(picture->width()), Pick(picture->height()));
+      Log("  input " + std::to_string(kind));
+      if (kind == 0) QTest::mouseClick(picture, Qt::LeftButton, {}, at);
+      if (kind == 1) QTest::keyClick(picture, PickFrom(kKeys), Pick(2) == 0 ? Qt::NoModifier : Qt::ShiftModifier);
+      if (kind == 2) Trigger(Pick(2) == 0 ? "mnuCheck" : "mnuReveal");
+    }
   }
 
   void StartingWord() {
@@ -282,6 +311,7 @@ class Session {
       if (!verdict.empty()) fault << "the puzzle on show is unsound: " << verdict << '\n';
     }
     if (fs::current_path() != startDirectory_) fault << "the current directory changed\n";
+    if ((window_.Solving() != nullptr) != solving_) fault << "solving is " << (solving_ ? "off" : "on") << '\n';
     return fault.str();
   }
 
@@ -296,6 +326,7 @@ class Session {
   std::string startWord_;
   QString caption_ = "Show Puzzle";
   bool buttonEnabled_ = false;
+  bool solving_ = false;  // a puzzle is being solved on screen
   std::set<std::string> puzzleWords_;  // the words the puzzle on show was made from
   std::ostringstream log_;
   std::string fault_;

@@ -1,12 +1,14 @@
-// Checks the figure and the two sheets against a recording canvas: places, colours and fonts.
+// Checks the figure and the two sheets against a recording canvas: what is drawn where, in which colour.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "board/placement_line.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
+#include "display/solving_view.h"
 #include "support/recording_canvas.h"
 
 namespace loopword {
@@ -24,123 +26,158 @@ struct Sample {
   Sample() {
     for (int s = 1; s <= kSquareCount; ++s) {
       board.SquareWord[static_cast<std::size_t>(s)] = std::string(8, static_cast<char>('A' + s - 1));
-      const std::string word(8, static_cast<char>('Z' - s + 1));
-      lines.push_back(PlacementLine{s, board.SquareWord[static_cast<std::size_t>(s)], 9, word}.ToString());
+      lines.push_back(PlacementLine{s, board.SquareWord[static_cast<std::size_t>(s)], 9, std::string(8, static_cast<char>('Z' - s + 1))}.ToString());
     }
   }
 };
 
-std::pair<int, int> Anchor(int square, int position) {
+/// True when `point` lies inside the box of `op`.
+bool Inside(const TwipPoint& point, const CanvasOp& op) {
+  return point.x >= op.x1 && point.x <= op.x2 && point.y >= op.y1 && point.y <= op.y2;
+}
+
+/// The one-letter texts drawn in letter size, by where they were drawn.
+std::map<std::pair<int, int>, std::string> Letters(const RecordingCanvas& canvas) {
+  std::map<std::pair<int, int>, std::string> letters;
+  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
+    if (op.text.size() == 1 && op.font.size == 10) letters[{op.x1, op.y1}] = op.text;
+  }
+  return letters;
+}
+
+std::pair<int, int> At(int square, int position) {
   const TwipPoint point = CellPoint(square, position);
   return {point.x, point.y};
 }
 
-TEST(DrawBoard, FrameTagsSquareTwelveInInkNumbersAndNoClearing) {
+TEST(DrawBoard, TagsInTheGivenColourSquareTwelveInInkEachNumberOnItsTagNothingCleared) {
   RecordingCanvas canvas;
   Picture picture(canvas);
   DrawBoard(picture, ColorFrame);
   EXPECT_TRUE(canvas.Of(Kind::Clear).empty());
   const auto tags = canvas.Of(Kind::FilledBox);
-  ASSERT_EQ(tags.size(), 24u);  // square 12 twice, the second time in ink
-  EXPECT_EQ(std::count_if(tags.begin(), tags.end(), [](const CanvasOp& t) { return t.color == ColorFrame; }), 23);
+  ASSERT_EQ(tags.size(), 24u) << "square 12 is drawn twice";
   EXPECT_EQ(tags.back().color, ColorInk);
-  EXPECT_EQ((std::pair{tags.back().x1, tags.back().x2}), (std::pair{SquareX[12] + 625, SquareX[12] + 885}));
+  EXPECT_TRUE(Inside(CellPoint(12, kCentre), tags.back()));
   const auto texts = canvas.Of(Kind::Text);
-  EXPECT_EQ(texts[0].text.rfind("Loopword - free download at ", 0), 0u);
-  EXPECT_EQ((std::pair{texts[9].text, texts[9].x1}), (std::pair{std::string("9"), SquareX[9] + 680}));
-  EXPECT_EQ((std::pair{texts[10].text, texts[10].x1}), (std::pair{std::string("10"), SquareX[10] + 660}));
-  EXPECT_EQ(texts[10].color, ColorPaper);
-  EXPECT_EQ(texts[10].font, (Font{"Courier New", 9, true}));
-  const auto frames = canvas.Of(Kind::Box);
-  EXPECT_EQ(frames.size(), 24u * 10u);  // nine grey cells and one ink frame a square
-  EXPECT_TRUE(frames[0].color == ColorGrey && frames[9].color == ColorInk && frames[9].penWidth == 2);
-  EXPECT_TRUE(picture.ForeColor == ColorInk && picture.FontSize == 10);
+  EXPECT_EQ(texts[0].text, "Loopword") << "no web address unless the build names one";
+  for (int s = 1; s <= kSquareCount; ++s) {
+    EXPECT_EQ(tags[static_cast<std::size_t>(s - 1)].color, ColorFrame);
+    const auto number = std::find_if(texts.begin(), texts.end(), [s](const CanvasOp& t) { return t.text == std::to_string(s); });
+    ASSERT_NE(number, texts.end());
+    EXPECT_TRUE(Inside({number->x1, number->y1}, tags[static_cast<std::size_t>(s - 1)])) << s;
+    EXPECT_EQ(number->color, ColorPaper);
+  }
+  EXPECT_TRUE(picture.ForeColor == ColorInk && picture.FontSize == 10) << "what later letters rely on";
 }
 
-TEST(DrawLetters, RingCharactersAtTheirAnchorsBlanksDrawNothing) {
+TEST(DrawLetters, RingCharactersAtTheirCellPointsBlanksAndMissingOnesDrawNothing) {
   RecordingCanvas canvas;
   Picture picture(canvas);
   DrawSquareLetters(picture, 7, "ABCDEFGHIJ");
   DrawSquareLetters(picture, 8, "        ");
   DrawSquareLetters(picture, 9, "XY");
-  std::vector<std::string> drawn;
+  std::map<std::pair<int, int>, std::string> expected;
+  for (int p = 1; p <= kRingSize; ++p) expected[At(7, p)] = std::string(1, static_cast<char>('A' + p - 1));
+  expected[At(9, 1)] = "X";
+  expected[At(9, 2)] = "Y";
+  std::map<std::pair<int, int>, std::string> drawn;
   for (const CanvasOp& op : canvas.Of(Kind::Text)) {
-    if (op.text.find_first_not_of(' ') == std::string::npos) continue;
-    drawn.push_back(op.text);
-    if (op.text < "I") {
-      EXPECT_EQ((std::pair{op.x1, op.y1}), Anchor(7, op.text[0] - 'A' + 1));
-    }
+    if (op.text != " ") drawn[{op.x1, op.y1}] = op.text;
   }
-  EXPECT_EQ(drawn, (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H", "X", "Y"}));
+  EXPECT_EQ(drawn, expected);
   canvas.ops.clear();
   DrawBlankCell(picture, 3, 4);
-  const auto [x, y] = Anchor(3, 4);
-  const CanvasOp& blank = canvas.ops.at(0);
-  EXPECT_EQ((std::vector<int>{blank.x1, blank.y1, blank.x2, blank.y2}),
-            (std::vector<int>{x - 75, y - 25, x + 175, y + 225}));
-  EXPECT_EQ(blank.color, ColorBack);
+  EXPECT_TRUE(Inside(CellPoint(3, 4), canvas.ops.at(0)) && canvas.ops.at(0).color == ColorBack);
 }
 
-TEST(DrawStartMarks, MarkOnTheTagEdgeFacingTheStartCellNineAsOne) {
-  RecordingCanvas canvas;
-  Picture picture(canvas);
-  DrawStartMarks(picture, {"04 ABCDEFGH 9 ABCDEFGH", "05 ABCDEFGH 1 ABCDEFGH", "06 ABCDEFGH 5 EFGHABCD", "damaged"});
-  std::vector<std::vector<int>> marks;  // x and y from the square's origin, side (squares 4, 5, 6)
-  for (const CanvasOp& m : canvas.Of(Kind::FilledBox)) {
-    const auto square = static_cast<std::size_t>(4 + marks.size());
-    EXPECT_EQ(m.color, ColorPaper);
-    marks.push_back({m.x1 - SquareX[square], m.y1 - SquareY[square], m.x2 - m.x1});
+TEST(DrawStartMarks, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAsOne) {
+  const auto side = [](int from, int to) { return (to > from + 50) - (to < from - 50); };
+  for (int digit = 1; digit <= 9; ++digit) {
+    RecordingCanvas canvas;
+    Picture picture(canvas);
+    DrawSquare(picture, 5, ColorInk);
+    DrawStartMarks(picture, {PlacementLine{5, "ABCDEFGH", digit, "ABCDEFGH"}.ToString(), "damaged"});
+    const auto boxes = canvas.Of(Kind::FilledBox);
+    ASSERT_EQ(boxes.size(), 2u) << "the tag and one mark";
+    const CanvasOp &tag = boxes[0], &mark = boxes[1];
+    EXPECT_EQ(mark.color, ColorPaper);
+    const TwipPoint tagCentre{(tag.x1 + tag.x2) / 2, (tag.y1 + tag.y2) / 2}, markCentre{(mark.x1 + mark.x2) / 2, (mark.y1 + mark.y2) / 2};
+    EXPECT_TRUE(Inside(markCentre, tag)) << "on the tag's edge";
+    const TwipPoint centre = CellPoint(5, kCentre), cell = CellPoint(5, digit == 9 ? 1 : digit);
+    EXPECT_EQ(side(tagCentre.x, markCentre.x), side(centre.x, cell.x)) << digit;
+    EXPECT_EQ(side(tagCentre.y, markCentre.y), side(centre.y, cell.y)) << digit;
   }
-  EXPECT_EQ(marks, (std::vector<std::vector<int>>{{620, 625, 25}, {620, 625, 25}, {860, 845, 25}}));
 }
 
-TEST(PuzzleSheet, SquareTwelveTheHintsTheSortedWordsAndTheInstruction) {
+TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionShowsEverything) {
   const Sample sample;
   RecordingCanvas canvas;
   Picture picture(canvas);
   std::vector<std::string> list1;
   DrawPuzzleSheet(picture, sample.board, sample.lines, list1);
   EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
-  std::map<std::pair<int, int>, std::string> letters;
-  std::vector<CanvasOp> rows;
-  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
-    if (op.text.size() == 1 && op.font.size == 10 && op.color == ColorInk) letters[{op.x1, op.y1}] = op.text;
-    if (op.text.size() == 8) rows.push_back(op);
-  }
   std::map<std::pair<int, int>, std::string> expected;
-  for (int p = 1; p <= 8; ++p) expected[Anchor(12, p)] = "L";
-  for (const HintCell& hint : HintCells) {
-    expected[Anchor(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
+  for (int p = 1; p <= kRingSize; ++p) expected[At(12, p)] = "L";
+  for (const RingCell& hint : HintCells) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
+  EXPECT_EQ(Letters(canvas), expected);
+  std::vector<std::string> listed;
+  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
+    if (op.text.size() == 8 && op.text != "Loopword") listed.push_back(op.text);
   }
-  EXPECT_EQ(letters, expected);
-  ASSERT_EQ(rows.size(), 23u);
-  EXPECT_EQ(rows[0].text, "DDDDDDDD");  // square 23's word sorts first
-  EXPECT_EQ((std::vector<int>{rows[0].x1, rows[0].y1, rows[22].y1}), (std::vector<int>{5500, 750, 6250}));
-  EXPECT_TRUE(!rows[0].font.bold && list1.front() == rows[0].text);
+  EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()) && listed.size() == 23u && list1 == listed);
   const auto texts = canvas.Of(Kind::Text);
-  const auto found = std::find_if(texts.begin(), texts.end(), [](const CanvasOp& t) { return t.text == kInstructionLine; });
-  ASSERT_NE(found, texts.end());
-  const CanvasOp& instruction = *found;
-  EXPECT_EQ((std::vector<int>{instruction.x1, instruction.y1, instruction.font.size}), (std::vector<int>{160, 6800, 6}));
-  EXPECT_TRUE(picture.FontBold);
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const CanvasOp& t) { return t.text == kInstructionLine; }));
+
+  canvas.ops.clear();
+  DrawSolutionSheet(picture, sample.board, sample.lines);
+  EXPECT_EQ(Letters(canvas).size(), 148u) << "every cell, shared ones drawn twice in one place";
+  std::vector<std::string> rows;
+  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
+    if (op.text.size() == 11) rows.push_back(op.text);
+  }
+  ASSERT_EQ(rows.size(), 23u);
+  EXPECT_EQ((std::pair{rows.front(), rows.back()}), (std::pair{std::string("01 ZZZZZZZZ"), std::string("23 DDDDDDDD")}));
+  EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one mark a square";
 }
 
-TEST(SolutionSheet, EveryLetterTheWordsBySquareAndTheMarks) {
+TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourStruckWords) {
   const Sample sample;
+  SolvingState state(Puzzle{sample.board, sample.lines});
+  state.Put({6, 1}, 'Q');
+  state.Put({1, 1}, 'X');  // also 2.4
+  state.Check();
+  for (int p = 1; p <= kRingSize; ++p) state.Put({4, p}, 'D');  // square 4 now reads square 23's word
+  state.Select({6, 1});
   RecordingCanvas canvas;
   Picture picture(canvas);
-  DrawSolutionSheet(picture, sample.board, sample.lines);
-  std::vector<std::string> rows;
-  int letters = 0;
-  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
-    letters += op.text.size() == 1 && op.font.size == 10 ? 1 : 0;
-    if (op.x1 == 5500 && op.y1 >= 750) rows.push_back(op.text);
+  std::vector<std::string> list1;
+  DrawSolvingView(picture, state, sample.lines, list1);
+  const auto sheet = std::find_if(canvas.ops.begin() + 1, canvas.ops.end(), [](const CanvasOp& op) { return op.kind != Kind::FilledBox; });
+  const std::vector<CanvasOp> shades(canvas.ops.begin() + 1, sheet);  // after the clearing, under the whole sheet
+  for (int p = 1; p <= kRingSize; ++p) {
+    EXPECT_TRUE(std::any_of(shades.begin(), shades.end(), [p](const CanvasOp& op) { return Inside(CellPoint(6, p), op); })) << p;
   }
-  EXPECT_EQ(letters, 23 * 8);
-  ASSERT_EQ(rows.size(), 23u);
-  EXPECT_EQ((std::pair{rows[0], rows[22]}), (std::pair{std::string("01 ZZZZZZZZ"), std::string("23 DDDDDDDD")}));
-  EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u);  // tags, then one mark a square
-  EXPECT_EQ(picture.FontSize, 8);
+  EXPECT_TRUE(shades.back().color == ColorSelection && Inside(CellPoint(6, 1), shades.back()) && !Inside(CellPoint(6, 2), shades.back()));
+  std::set<std::pair<int, int>> errors;
+  int drawn = 0;
+  for (const CanvasOp& op : canvas.Of(Kind::Text)) {
+    drawn += op.text.size() == 1 && op.font.size == 10 ? 1 : 0;
+    if (op.color == ColorError) errors.insert({op.x1, op.y1});
+  }
+  const auto letters = Letters(canvas);
+  EXPECT_TRUE(letters.size() == 8u + 18u + 2u + 7u && drawn == static_cast<int>(letters.size())) << "each cell once";
+  EXPECT_EQ(letters.at(At(6, 1)) + letters.at(At(2, 4)) + letters.at(At(4, 3)) + letters.at(At(12, 2)), "QXDL");
+  EXPECT_EQ(errors, (std::set{At(6, 1), At(1, 1)}));
+  const auto texts = canvas.Of(Kind::Text);
+  const auto word = std::find_if(texts.begin(), texts.end(), [](const CanvasOp& op) { return op.text == "DDDDDDDD"; });
+  std::vector<CanvasOp> strokes;
+  for (const CanvasOp& op : canvas.Of(Kind::FilledBox)) {
+    if (op.color == ColorInk && op.x1 > 4800) strokes.push_back(op);
+  }
+  ASSERT_TRUE(word != texts.end() && strokes.size() == 1u);
+  const CanvasOp& line = strokes[0];  // across its 8 letters (8 points high), thin, inside their height
+  EXPECT_TRUE(line.x1 <= word->x1 && line.x2 >= word->x1 + 8 * 90 && line.y1 > word->y1 + 40 && line.y2 < word->y1 + 120 && line.y2 - line.y1 < 40);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ std::size_t SheetGrids(const Puzzle& puzzle) {
   for (const std::string& line : puzzle.List2) {
     if (line.substr(0, 2) != "12") sheet.words.insert(line.substr(14, 8));
   }
-  for (const HintCell& hint : HintCells) sheet.fixed[{hint.square, hint.position}] = puzzle.board.SquareWord[static_cast<std::size_t>(hint.square)][static_cast<std::size_t>(hint.position - 1)];
+  for (const RingCell& hint : HintCells) sheet.fixed[{hint.square, hint.position}] = puzzle.board.SquareWord[static_cast<std::size_t>(hint.square)][static_cast<std::size_t>(hint.position - 1)];
   return testing::BruteForceGrids(sheet, 2).size();
 }
 

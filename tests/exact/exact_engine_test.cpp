@@ -73,7 +73,7 @@ TEST(ExactEngine, CountsTheGridsOfASheetLikeBruteForce) {
       for (const PlacementLine& line : fill.lines) {
         if (line.square != 0 && line.square != kCrossingSquare) sheet.words.insert(line.word);
       }
-      for (const HintCell& hint : HintCells) sheet.fixed[{hint.square, hint.position}] = fill.lines[static_cast<std::size_t>(hint.square)].ring[static_cast<std::size_t>(hint.position - 1)];
+      for (const RingCell& hint : HintCells) sheet.fixed[{hint.square, hint.position}] = fill.lines[static_cast<std::size_t>(hint.square)].ring[static_cast<std::size_t>(hint.position - 1)];
       const std::size_t expected = BruteForceGrids(sheet, 50).size();
       const SolutionCount counted = CountSheetSolutions(LinesOf(fill), 50, {});
       EXPECT_TRUE(counted.settled);

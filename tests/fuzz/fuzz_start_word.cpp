@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "compiler/start_word.h"
+#include "input/start_word.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string answer(reinterpret_cast<const char*>(data), size);

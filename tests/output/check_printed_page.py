@@ -3,9 +3,13 @@
 
 Usage: check_printed_page.py PDF GEOMETRY   (GEOMETRY: paper width, height, printable left, top, in points)
 """
+import pathlib
 import subprocess
 import sys
 import tempfile
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "support"))
+import netpbm  # noqa: E402
 
 TWIPS_PER_POINT = 20
 SHEET_WIDTH, SHEET_HEIGHT = 6936, 7092  # the picture area's inner size in twips
@@ -26,21 +30,6 @@ def image_rect(corner, left, top):
     return x0, y0, x0 + SCALE * SHEET_WIDTH / TWIPS_PER_POINT, y0 + SCALE * SHEET_HEIGHT / TWIPS_PER_POINT
 
 
-def read_pgm(path):
-    data = open(path, "rb").read()
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    assert fields[0] == b"P5", "expected a binary grey map"
-    return int(fields[1]), int(fields[2]), data[pos + 1:]
-
-
 def inside(x, y, rect, slack):
     return rect[0] - slack <= x <= rect[2] + slack and rect[1] - slack <= y <= rect[3] + slack
 
@@ -56,7 +45,7 @@ def main():
     puzzle, solution = image_rect(PUZZLE_AT, left, top), image_rect(SOLUTION_AT, left, top)
     with tempfile.TemporaryDirectory() as work:
         run("pdftoppm", "-r", str(DPI), "-gray", "-singlefile", pdf, f"{work}/page")
-        width, height, pixels = read_pgm(f"{work}/page.pgm")
+        width, height, _, pixels = netpbm.read(f"{work}/page.pgm")
     ink = {"puzzle": 0, "solution": 0, "outside": 0}
     for y in range(height):
         for x in range(width):

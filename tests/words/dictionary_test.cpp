@@ -26,14 +26,17 @@ TEST(ReadDictionary, EveryLineEndAByteOrderMarkDuplicatesAndRotations) {
   EXPECT_EQ(ToString(result.dictionary.WordList(2, 8)), "HABCDEFG");
 }
 
-TEST(ReadDictionary, OnlyEightCapitalsCountingLettersBeforeTheFirstBadOne) {
+TEST(ReadDictionary, EightCapitalsOrEightLowerCaseLettersCountingLettersBeforeTheFirstBadOne) {
   const ReadResult result = ParseDictionaryText(
-      "abcdefgh\nABCDEFG\nABCDEFGHI\nABCDEFGH \nABC-EFGH\nABCD\xC9" "FGH\nABCD\0FGH\nABCDEFG1\nZZZZZZZZ\n"s);
+      "ABCDEFG\nABCDEFGHI\nABCDEFGH \nABC-EFGH\nABCD\xC9" "FGH\nABCD\0FGH\nABCDEFG1\nZZZZZZZZ\n"
+      "platypus\nBrussels\nmIXEDcas\nabcdefg1\ncaf\xC3\xA9" "bar\ndon't-go\n"s);
   ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
-  EXPECT_EQ(Words(result), std::vector<std::string>{"ZZZZZZZZ"});
+  EXPECT_EQ(Words(result), (std::vector<std::string>{"ZZZZZZZZ", "PLATYPUS"}));
   const auto& weight = result.dictionary.LetterWeight();
-  EXPECT_EQ(weight[0], 4) << "the four rejected 8-character lines that start with A";
+  EXPECT_EQ(weight[0], 5) << "four rejected 8-character lines that start with A, and PLATYPUS";
   EXPECT_EQ(weight['G' - 'A'], 1) << "only ABCDEFG1 reached its G";
+  EXPECT_EQ(weight['B' - 'A'], 5) << "the four A lines and Brussels up to its r; abcdefg1 counts nothing";
+  EXPECT_EQ(weight['P' - 'A'], 2) << "lower-case letters count as capitals";
   EXPECT_EQ(weight['Z' - 'A'], 8);
 }
 

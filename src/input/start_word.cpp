@@ -1,16 +1,26 @@
 // The starting-word rules: 8 letters A..Z, lower case accepted, blanks count as characters.
-#include "compiler/start_word.h"
+#include "input/start_word.h"
 
 #include <algorithm>
 
 namespace loopword {
+
+namespace {
+
+/// Characters in UTF-8 text: every byte that does not continue a multi-byte character.
+std::size_t CharacterCount(const std::string& text) {
+  return static_cast<std::size_t>(std::count_if(
+      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
+}
+
+}  // namespace
 
 StartWordCheck CheckStartWord(const std::string& answer) {
   using Verdict = StartWordCheck::Verdict;
   StartWordCheck check;
   const bool blank = std::all_of(answer.begin(), answer.end(), [](char c) { return c == ' '; });
   if (blank) return check;
-  if (answer.size() != 8) {
+  if (CharacterCount(answer) != 8) {
     check.verdict = Verdict::WrongLength;
     check.message = "Specify 8-letter word";
     return check;

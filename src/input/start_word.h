@@ -20,7 +20,8 @@ struct StartWordCheck {
   std::string message;
 };
 
-/// Checks an answer: blank means cancelled; otherwise 8 characters a-z or A-Z, taken in capitals.
+/// Checks a UTF-8 answer: blank means cancelled; otherwise 8 characters (not bytes) a-z or A-Z,
+/// taken in capitals.
 StartWordCheck CheckStartWord(const std::string& answer);
 
 }  // namespace loopword

@@ -1,0 +1,5 @@
+# CPack step before the Debian package is made: Debian keeps the programs of the games section
+# in /usr/games, so the staged /usr/bin is renamed (../share/loopword, where the programs look
+# for the word lists, stays the same from there).
+set(staged "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
+file(RENAME "${staged}/bin" "${staged}/games")

@@ -1,0 +1,62 @@
+// Numbering the distinct cells of the figure from the overlap rules.
+#include "play/cells.h"
+
+#include <array>
+
+namespace loopword {
+
+namespace {
+
+using CellTable = std::array<std::array<int, kRingSize + 1>, kSquareCount + 1>;
+
+/// Cell numbers by square and position: a ring cell takes its partner's number when the partner,
+/// of a lower square, already has one, and the next free number otherwise.
+CellTable NumberCells() {
+  CellTable partner{};  // partner square * 10 + position, 0 for a cell of one square
+  for (const Overlap& rule : Overlaps()) {
+    partner[static_cast<std::size_t>(rule.squareA)][static_cast<std::size_t>(rule.positionA)] =
+        rule.squareB * 10 + rule.positionB;
+    partner[static_cast<std::size_t>(rule.squareB)][static_cast<std::size_t>(rule.positionB)] =
+        rule.squareA * 10 + rule.positionA;
+  }
+  CellTable number{};
+  int next = 0;
+  for (std::size_t s = 1; s <= kSquareCount; ++s) {
+    for (std::size_t p = 1; p <= kRingSize; ++p) {
+      const int other = partner[s][p];
+      const bool earlier = other != 0 && static_cast<std::size_t>(other / 10) < s;
+      number[s][p] = earlier ? number[static_cast<std::size_t>(other / 10)][static_cast<std::size_t>(other % 10)]
+                             : next++;
+    }
+  }
+  return number;
+}
+
+}  // namespace
+
+bool IsRingCell(RingCell cell) {
+  return cell.square >= 1 && cell.square <= kSquareCount && cell.position >= 1 && cell.position <= kRingSize;
+}
+
+int CellIndexOf(RingCell cell) {
+  static const CellTable number = NumberCells();
+  if (!IsRingCell(cell)) return -1;
+  return number[static_cast<std::size_t>(cell.square)][static_cast<std::size_t>(cell.position)];
+}
+
+std::vector<RingCell> RingCellsAt(TwipPoint point) {
+  std::vector<RingCell> found;
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      if (CellPoint(square, position) == point) found.push_back({square, position});
+    }
+  }
+  return found;
+}
+
+TwipPoint LetterPointUnder(TwipPoint point) {
+  constexpr int kCell = 300;  // every cell's top-left corner lies on this grid
+  return {point.x / kCell * kCell + 100, point.y / kCell * kCell + 50};
+}
+
+}  // namespace loopword

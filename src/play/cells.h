@@ -1,0 +1,27 @@
+// The figure's distinct letter cells: a ring cell that two squares share is one cell.
+#pragma once
+
+#include <vector>
+
+#include "board/geometry.h"
+
+namespace loopword {
+
+/// Number of distinct letter cells: 184 ring cells, 36 pairs of them shared.
+inline constexpr int kCellCount = 148;
+
+/// Whether `cell` lies in the figure: square 1..23, ring position 1..8.
+bool IsRingCell(RingCell cell);
+
+/// The number (0..147) of the distinct cell at `cell`, the same for both ring cells of a shared
+/// cell; -1 for a cell outside the figure.
+int CellIndexOf(RingCell cell);
+
+/// The ring cells whose letter point is `point`, in square order: two for a shared cell, none
+/// where no ring cell lies.
+std::vector<RingCell> RingCellsAt(TwipPoint point);
+
+/// The letter point of the 300-twip grid cell that holds `point` (twips, not negative).
+TwipPoint LetterPointUnder(TwipPoint point);
+
+}  // namespace loopword

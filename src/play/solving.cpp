@@ -1,0 +1,223 @@
+// Typing, moving, checking and completing a puzzle solved on screen.
+#include "play/solving.h"
+
+#include <algorithm>
+
+#include "board/hint_cells.h"
+#include "board/placement_line.h"
+
+namespace loopword {
+
+namespace {
+
+/// Distance in twips between neighbouring cell points.
+constexpr int kCellStep = 300;
+/// Most cell steps from one side of the figure to the other.
+constexpr int kMostSteps = 21;
+
+/// The letter of `ring` at `position`, upper case, or ' ' for anything but a letter.
+char SolutionLetter(const std::string& ring, int position) {
+  const auto index = static_cast<std::size_t>(position - 1);
+  const char letter = index < ring.size() ? ring[index] : ' ';
+  return letter >= 'A' && letter <= 'Z' ? letter : ' ';
+}
+
+/// Finds a word for `ring` among those it reads, moving other rings to other words where
+/// needed (augmenting path); `ringOfWord` holds each word's ring or -1.
+bool Match(std::size_t ring, const std::vector<std::vector<int>>& reads, std::vector<int>& ringOfWord,
+           std::vector<bool>& seen) {
+  for (const int word : reads[ring]) {
+    const auto w = static_cast<std::size_t>(word);
+    if (seen[w]) continue;
+    seen[w] = true;
+    if (ringOfWord[w] < 0 || Match(static_cast<std::size_t>(ringOfWord[w]), reads, ringOfWord, seen)) {
+      ringOfWord[w] = static_cast<int>(ring);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+SolvingState::SolvingState(const Puzzle& puzzle) {
+  letters_.fill(' ');
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      const auto cell = static_cast<std::size_t>(CellIndexOf({square, position}));
+      solution_[cell] = SolutionLetter(puzzle.board.SquareWord[static_cast<std::size_t>(square)], position);
+      if (square == kCrossingSquare) fixed_[cell] = true;
+    }
+  }
+  for (const RingCell& hint : HintCells) fixed_[static_cast<std::size_t>(CellIndexOf(hint))] = true;
+  for (std::size_t cell = 0; cell < letters_.size(); ++cell) {
+    if (fixed_[cell]) letters_[cell] = solution_[cell];
+  }
+  for (const std::string& text : puzzle.List2) {
+    if (const auto line = PlacementLine::Parse(text)) words_.push_back(line->word);
+  }
+  std::sort(words_.begin(), words_.end());
+  GoToSquare(1);
+}
+
+char SolvingState::LetterAt(RingCell cell) const {
+  const int index = CellIndexOf(cell);
+  return index < 0 ? ' ' : letters_[static_cast<std::size_t>(index)];
+}
+
+std::string SolvingState::Ring(int square) const { return ReadClockwise(square, 1); }
+
+bool SolvingState::IsFixed(RingCell cell) const {
+  const int index = CellIndexOf(cell);
+  return index >= 0 && fixed_[static_cast<std::size_t>(index)];
+}
+
+bool SolvingState::IsMarked(RingCell cell) const {
+  const int index = CellIndexOf(cell);
+  return index >= 0 && marked_[static_cast<std::size_t>(index)];
+}
+
+bool SolvingState::IsStruck(std::string_view word) const {
+  if (word.find(' ') != std::string_view::npos) return false;  // an empty cell never reads a word
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int start = 1; start <= kRingSize; ++start) {
+      if (ReadClockwise(square, start) == word) return true;
+    }
+  }
+  return false;
+}
+
+bool SolvingState::HasTypedLetters() const {
+  for (std::size_t cell = 0; cell < letters_.size(); ++cell) {
+    if (!fixed_[cell] && letters_[cell] != ' ') return true;
+  }
+  return false;
+}
+
+bool SolvingState::IsSolved() const {
+  if (std::find(letters_.begin(), letters_.end(), ' ') != letters_.end()) return false;
+  std::vector<std::vector<int>> reads;
+  for (int square = 1; square <= kSquareCount; ++square) reads.push_back(WordsReadBy(square));
+  std::vector<int> ringOfWord(words_.size(), -1);
+  for (std::size_t ring = 0; ring < reads.size(); ++ring) {
+    std::vector<bool> seen(words_.size(), false);
+    if (!Match(ring, reads, ringOfWord, seen)) return false;
+  }
+  return true;
+}
+
+bool SolvingState::Select(RingCell cell) {
+  if (!IsRingCell(cell)) return false;
+  selected_ = cell;
+  clickedLast_ = false;
+  return true;
+}
+
+bool SolvingState::SelectAt(TwipPoint point) {
+  if (point.x < 0 || point.y < 0) return false;
+  const TwipPoint letterPoint = LetterPointUnder(point);
+  std::vector<RingCell> cells = RingCellsAt(letterPoint);
+  if (cells.empty()) return false;
+  std::sort(cells.begin(), cells.end(), [](RingCell a, RingCell b) { return a.position < b.position; });
+  const bool again = clickedLast_ && CellPoint(selected_.square, selected_.position) == letterPoint;
+  selected_ = again && cells.front() == selected_ ? cells.back() : cells.front();
+  clickedLast_ = true;
+  return true;
+}
+
+bool SolvingState::Type(char letter) {
+  const bool lower = letter >= 'a' && letter <= 'z';
+  if (!lower && (letter < 'A' || letter > 'Z')) return false;
+  Put(selected_, lower ? static_cast<char>(letter - 'a' + 'A') : letter);
+  MoveRound(1);
+  clickedLast_ = false;
+  return true;
+}
+
+void SolvingState::Press(SolvingKey key) {
+  clickedLast_ = false;
+  switch (key) {
+    case SolvingKey::Backspace:
+      if (LetterAt(selected_) == ' ' || IsFixed(selected_)) MoveRound(-1);
+      Put(selected_, ' ');
+      break;
+    case SolvingKey::Delete: Put(selected_, ' '); break;
+    case SolvingKey::Left: MoveOnScreen(-1, 0); break;
+    case SolvingKey::Right: MoveOnScreen(1, 0); break;
+    case SolvingKey::Up: MoveOnScreen(0, -1); break;
+    case SolvingKey::Down: MoveOnScreen(0, 1); break;
+    case SolvingKey::Tab: GoToSquare(selected_.square % kSquareCount + 1); break;
+    case SolvingKey::BackTab: GoToSquare((selected_.square + kSquareCount - 2) % kSquareCount + 1); break;
+  }
+}
+
+bool SolvingState::Put(RingCell cell, char letter) {
+  const int index = CellIndexOf(cell);
+  const bool valid = letter == ' ' || (letter >= 'A' && letter <= 'Z');
+  if (index < 0 || !valid || fixed_[static_cast<std::size_t>(index)]) return false;
+  const auto at = static_cast<std::size_t>(index);
+  if (letters_[at] != letter) marked_[at] = false;
+  letters_[at] = letter;
+  return true;
+}
+
+void SolvingState::Check() {
+  for (std::size_t cell = 0; cell < letters_.size(); ++cell) {
+    marked_[cell] = !fixed_[cell] && letters_[cell] != ' ' && letters_[cell] != solution_[cell];
+  }
+}
+
+void SolvingState::RevealLetter() {
+  Put(selected_, solution_[static_cast<std::size_t>(CellIndexOf(selected_))]);
+}
+
+std::string SolvingState::ReadClockwise(int square, int start) const {
+  std::string text;
+  for (int k = 0; k < kRingSize; ++k) text += LetterAt({square, (start - 1 + k) % kRingSize + 1});
+  return text;
+}
+
+std::vector<int> SolvingState::WordsReadBy(int square) const {
+  std::vector<int> found;
+  for (std::size_t word = 0; word < words_.size(); ++word) {
+    for (int start = 1; start <= kRingSize; ++start) {
+      if (ReadClockwise(square, start) != words_[word]) continue;
+      found.push_back(static_cast<int>(word));
+      break;
+    }
+  }
+  return found;
+}
+
+void SolvingState::MoveRound(int steps) {
+  selected_.position = (selected_.position - 1 + steps + kRingSize) % kRingSize + 1;
+}
+
+void SolvingState::MoveOnScreen(int dx, int dy) {
+  const TwipPoint from = CellPoint(selected_.square, selected_.position);
+  for (int step = 1; step <= kMostSteps; ++step) {
+    const TwipPoint to{from.x + dx * kCellStep * step, from.y + dy * kCellStep * step};
+    const std::vector<RingCell> cells = RingCellsAt(to);
+    if (cells.empty()) continue;
+    const auto same = std::find_if(cells.begin(), cells.end(), [this](RingCell c) { return c.square == selected_.square; });
+    selected_ = same != cells.end() ? *same : cells.front();
+    return;
+  }
+}
+
+void SolvingState::GoToSquare(int square) {
+  selected_ = {square, 1};
+  for (int position = 1; position <= kRingSize; ++position) {
+    if (LetterAt({square, position}) != ' ') continue;
+    selected_.position = position;
+    return;
+  }
+}
+
+std::string SolvingTimeText(long long seconds) {
+  const long long whole = std::max(seconds, 0LL);
+  const long long rest = whole % 60;
+  return std::to_string(whole / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+}
+
+}  // namespace loopword

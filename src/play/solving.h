@@ -1,0 +1,83 @@
+// Solving a puzzle on screen: the letters typed into the figure, the selected cell and the checks.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/puzzle.h"
+#include "play/cells.h"
+
+namespace loopword {
+
+/// The keys that move the selection or clear a cell while solving; letters go through Type.
+enum class SolvingKey { Backspace, Delete, Left, Right, Up, Down, Tab, BackTab };
+
+/// A puzzle being solved: its solution, the fixed cells (square 12's word and the hints), the
+/// letters typed so far, the cells Check marked and the selected cell.
+class SolvingState {
+ public:
+  /// Starts solving `puzzle`: only the fixed cells filled, the selection on square 1's first
+  /// empty cell. The listed words are the words of its placement lines.
+  explicit SolvingState(const Puzzle& puzzle);
+
+  /// The listed words in alphabetical order.
+  [[nodiscard]] const std::vector<std::string>& Words() const { return words_; }
+  /// The letter in `cell`, ' ' when it is empty or outside the figure.
+  [[nodiscard]] char LetterAt(RingCell cell) const;
+  /// The 8 letters round `square` in ring-position order, ' ' for an empty cell.
+  [[nodiscard]] std::string Ring(int square) const;
+  /// Whether `cell` is given by the puzzle and cannot be overwritten.
+  [[nodiscard]] bool IsFixed(RingCell cell) const;
+  /// Whether Check marked the letter in `cell` as wrong and it has not been changed since.
+  [[nodiscard]] bool IsMarked(RingCell cell) const;
+  /// The selected cell.
+  [[nodiscard]] RingCell Selected() const { return selected_; }
+  /// Whether some ring reads `word` clockwise from some cell.
+  [[nodiscard]] bool IsStruck(std::string_view word) const;
+  /// Whether any cell that is not fixed holds a letter.
+  [[nodiscard]] bool HasTypedLetters() const;
+  /// Whether every cell is filled and the 23 rings read 23 different listed words.
+  [[nodiscard]] bool IsSolved() const;
+
+  /// Selects `cell`; returns false and changes nothing for a cell outside the figure.
+  bool Select(RingCell cell);
+  /// Selects the ring cell under `point` (twips of the picture): of a shared cell the square in
+  /// which it comes earlier round the ring, or the other square when it was just selected by a click.
+  /// Returns false and changes nothing where no ring cell lies.
+  bool SelectAt(TwipPoint point);
+  /// Writes a letter A-Z (either case) into the selected cell unless it is fixed and moves the
+  /// selection one cell clockwise round its square; returns false and does nothing for other characters.
+  bool Type(char letter);
+  /// Backspace clears and moves back, Delete clears, the arrows move to the neighbouring cell on
+  /// screen, Tab and BackTab go to the next or previous square's first empty cell.
+  void Press(SolvingKey key);
+  /// Writes `letter` (A-Z, or ' ' to clear) into `cell` unless it is fixed; the selection stays.
+  /// Returns false for a fixed cell, a cell outside the figure or another character.
+  bool Put(RingCell cell, char letter);
+  /// Marks every letter that differs from the solution.
+  void Check();
+  /// Fills the selected cell with its letter of the solution.
+  void RevealLetter();
+
+ private:
+  [[nodiscard]] std::string ReadClockwise(int square, int start) const;
+  [[nodiscard]] std::vector<int> WordsReadBy(int square) const;
+  void MoveRound(int steps);
+  void MoveOnScreen(int dx, int dy);
+  void GoToSquare(int square);
+
+  std::array<char, kCellCount> letters_{};
+  std::array<char, kCellCount> solution_{};
+  std::array<bool, kCellCount> fixed_{};
+  std::array<bool, kCellCount> marked_{};
+  std::vector<std::string> words_;
+  RingCell selected_;
+  bool clickedLast_ = false;  // the selection was made by a click and nothing happened since
+};
+
+/// A time spent solving as "m:ss": "3:07" for 187 seconds; a negative time counts as none.
+std::string SolvingTimeText(long long seconds);
+
+}  // namespace loopword

@@ -1,0 +1,86 @@
+// Writing and reading the "# typed" comment lines.
+#include "play/typed_lines.h"
+
+#include <array>
+#include <optional>
+
+namespace loopword {
+
+namespace {
+
+/// Length of a typed line: prefix, two digits, a blank and 8 letters.
+constexpr std::size_t kTypedLineLength = kTypedPrefix.size() + 3 + kRingSize;
+/// How an empty cell is written.
+constexpr char kEmptyMark = '.';
+
+/// A typed line read back: its square and its 8 cells.
+struct TypedSquare {
+  int square;
+  std::string_view cells;
+};
+
+/// Whether `c` is a decimal digit.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+/// Reads one typed line; nullopt when it is damaged.
+std::optional<TypedSquare> ParseTypedLine(std::string_view line) {
+  if (line.size() != kTypedLineLength) return std::nullopt;
+  line.remove_prefix(kTypedPrefix.size());
+  if (!IsDigit(line[0]) || !IsDigit(line[1]) || line[2] != ' ') return std::nullopt;
+  const int square = (line[0] - '0') * 10 + (line[1] - '0');
+  const std::string_view cells = line.substr(3);
+  for (const char c : cells) {
+    if (c != kEmptyMark && (c < 'A' || c > 'Z')) return std::nullopt;
+  }
+  if (square < 1 || square > kSquareCount) return std::nullopt;
+  return TypedSquare{square, cells};
+}
+
+/// Puts one line's letters into `state`; false when a letter disagrees with a fixed cell or with
+/// the letter an earlier line gave the same cell (kept in `given`).
+bool ApplyTypedSquare(SolvingState& state, const TypedSquare& line, std::array<char, kCellCount>& given) {
+  for (int position = 1; position <= kRingSize; ++position) {
+    const char letter = line.cells[static_cast<std::size_t>(position - 1)];
+    if (letter == kEmptyMark) continue;
+    const RingCell cell{line.square, position};
+    char& earlier = given[static_cast<std::size_t>(CellIndexOf(cell))];
+    const bool fixedDiffers = state.IsFixed(cell) && state.LetterAt(cell) != letter;
+    if (fixedDiffers || (earlier != 0 && earlier != letter)) return false;
+    earlier = letter;
+    state.Put(cell, letter);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string> TypedLines(const SolvingState& state) {
+  std::vector<std::string> lines;
+  for (int square = 1; square <= kSquareCount; ++square) {
+    std::string cells;
+    bool typed = false;
+    for (int position = 1; position <= kRingSize; ++position) {
+      const char letter = state.LetterAt({square, position});
+      typed = typed || (letter != ' ' && !state.IsFixed({square, position}));
+      cells += letter == ' ' ? kEmptyMark : letter;
+    }
+    if (!typed) continue;
+    const std::string number = (square < 10 ? "0" : "") + std::to_string(square);
+    lines.push_back(std::string(kTypedPrefix) + number + " " + cells);
+  }
+  return lines;
+}
+
+bool ApplyTypedLines(SolvingState& state, const std::vector<std::string>& comments) {
+  SolvingState updated = state;
+  std::array<char, kCellCount> given{};
+  for (const std::string& comment : comments) {
+    if (comment.compare(0, kTypedPrefix.size(), kTypedPrefix) != 0) continue;
+    const auto line = ParseTypedLine(comment);
+    if (!line || !ApplyTypedSquare(updated, *line, given)) return false;
+  }
+  state = updated;
+  return true;
+}
+
+}  // namespace loopword

@@ -1,0 +1,24 @@
+// Keeping the letters typed into a puzzle as comment lines of its puzzle file.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "play/solving.h"
+
+namespace loopword {
+
+/// How a comment line that keeps a square's letters begins: "# typed SS LLLLLLLL".
+inline constexpr std::string_view kTypedPrefix = "# typed ";
+
+/// One comment line "# typed SS LLLLLLLL" for each square holding a letter the solver typed:
+/// the square as two digits, then its 8 letters in ring-position order with '.' for an empty cell.
+std::vector<std::string> TypedLines(const SolvingState& state);
+
+/// Puts the letters of the typed lines among `comments` into `state`, ignoring other lines.
+/// Returns false and leaves `state` as it was when a typed line is damaged: not of the form
+/// above, or disagreeing with a fixed cell or with another typed line over a shared cell.
+bool ApplyTypedLines(SolvingState& state, const std::vector<std::string>& comments);
+
+}  // namespace loopword

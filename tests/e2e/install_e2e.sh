@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix: loopword-compile --level finds the installed lists
+# from any folder (and names the list it misses), its manual page has every option of --help,
+# and the window (in a private X server) names the installed list. Usage: install_e2e.sh BUILD_DIR
+set -euo pipefail
+prefix="$(mktemp -d)"
+trap '[ -n "${app_pid:-}" ] && kill $app_pid $X_PID; rm -rf "$prefix"' EXIT
+fail() { echo "$*" >&2; exit 1; }
+cmake --install "$1" --prefix "$prefix" >/dev/null
+bin="$prefix/bin" lists="$prefix/share/loopword"
+
+(cd / && "$bin/loopword-compile" --level 2 --seed 11) | awk 'NF {print $NF}' | sort >"$prefix/words"
+tr -d '\r' <"$lists/L2words.txt" | comm -23 "$prefix/words" - >"$prefix/strangers"
+[ "$(wc -l <"$prefix/words")" -eq 23 ] && [ ! -s "$prefix/strangers" ] || fail "not a level 2 puzzle"
+mv "$lists" "$prefix/hidden"
+{ "$bin/loopword-compile" --level 2 2>&1 || true; } | grep -qF "$bin/L2words.txt" || fail "no list, no message"
+mv "$prefix/hidden" "$lists"
+for option in $("$bin/loopword-compile" --help | grep -o -- '--[a-z]*'); do
+  gzip -dc "$prefix/share/man/man6/loopword-compile.6.gz" | grep -q -- "${option//-/\\\\-}" || fail "man page lacks $option"
+done
+
+command -v Xvfb xdotool >/dev/null || { echo "SKIP: the window check needs Xvfb and xdotool"; exit 77; }
+source "$(dirname "$0")/private_x.sh"
+start_private_x
+"$bin/loopword" >/dev/null 2>&1 &
+app_pid=$!
+for _ in $(seq 300); do
+  title="$(xdotool search --onlyvisible --name '^Dictionary: ' getwindowname 2>/dev/null || true)"
+  [ -n "$title" ] && break || sleep 0.1
+done
+[[ "$title" == "Dictionary: $lists/L1words.txt ("*" words)" ]] || fail "window title: '$title'"

@@ -1,0 +1,159 @@
+// The solving state through its public operations: cells, typing, moving, words, checks, saved lines.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "board/placement_line.h"
+#include "play/solving.h"
+#include "play/typed_lines.h"
+
+namespace loopword {
+namespace {
+
+std::size_t Cell(int square, int position) { return static_cast<std::size_t>(CellIndexOf({square, position})); }
+
+/// Letters of the 148 cells by cell number. Squares 3 and 15 of the answer key agree only in their
+/// shared and hint cells (3, 5, 8), so their other letters can trade places: `trade` 1 swaps them,
+/// 2 copies square 3's into 15 (the same word twice).
+std::string Grid(int trade = 0) {
+  std::string grid;
+  for (std::size_t i = 0; i < kCellCount; ++i) grid += static_cast<char>('A' + (i * 7 + i / 26) % 26);
+  for (const int p : {3, 5, 8}) grid[Cell(15, p)] = grid[Cell(3, p)];
+  for (const int p : {1, 2, 4, 6, 7}) {
+    const char three = grid[Cell(3, p)];
+    if (trade == 1) grid[Cell(3, p)] = grid[Cell(15, p)];
+    if (trade > 0) grid[Cell(15, p)] = three;
+  }
+  return grid;
+}
+
+std::string RingOf(const std::string& grid, int square) {
+  std::string ring;
+  for (int p = 1; p <= kRingSize; ++p) ring += grid[Cell(square, p)];
+  return ring;
+}
+
+/// Solving the answer key's puzzle, each word its ring from position 1; every cell typed from `typed`.
+SolvingState Solving(const std::string& typed = "") {
+  Puzzle puzzle;
+  for (int s = 1; s <= kSquareCount; ++s) {
+    puzzle.board.SquareWord[static_cast<std::size_t>(s)] = RingOf(Grid(), s);
+    puzzle.AddPlacement(PlacementLine{s, RingOf(Grid(), s), 9, RingOf(Grid(), s)}.ToString());
+  }
+  SolvingState state(puzzle);
+  for (int s = 1; s <= kSquareCount && !typed.empty(); ++s) {
+    for (int p = 1; p <= kRingSize; ++p) state.Put({s, p}, typed[Cell(s, p)]);
+  }
+  return state;
+}
+
+TEST(Solving, SharedCellsAreOneOf148AndOnlyTheGivenLettersShowAtTheStart) {
+  SolvingState state = Solving();
+  std::set<int> numbers;
+  int fixed = 0;
+  for (int s = 1; s <= kSquareCount; ++s) {
+    for (int p = 1; p <= kRingSize; ++p) {
+      numbers.insert(CellIndexOf({s, p}));
+      fixed += state.IsFixed({s, p}) ? 1 : 0;
+      EXPECT_EQ(state.LetterAt({s, p}), state.IsFixed({s, p}) ? Grid()[Cell(s, p)] : ' ');
+    }
+  }
+  EXPECT_TRUE(numbers.size() == 148u && *numbers.rbegin() == 147 && CellIndexOf({24, 1}) + CellIndexOf({5, 9}) == -2);
+  EXPECT_EQ(fixed, 8 + 4 + 18);  // square 12's cells seen again from its four neighbours, the hints
+  for (const Overlap& o : Overlaps()) EXPECT_EQ(CellIndexOf({o.squareA, o.positionA}), CellIndexOf({o.squareB, o.positionB}));
+  EXPECT_TRUE(state.Selected() == (RingCell{1, 1}) && !state.Select({0, 1}) && !state.Select({3, 9}));
+  EXPECT_TRUE(state.Words().size() == 23u && std::is_sorted(state.Words().begin(), state.Words().end()));
+  EXPECT_FALSE(state.HasTypedLetters() || state.IsSolved());
+}
+
+TEST(Solving, TypingMovingAndClicking) {
+  struct Case {
+    RingCell start;
+    std::string keys;  // letters are typed, signs stand for keys, '@' clicks 6.4, '*' checks, '=' reveals
+    RingCell selected;
+    std::string ring1;  // square 1 afterwards, '#' for its given letter, marked letters in lower case
+  };
+  const std::map<char, SolvingKey> keys = {
+      {'<', SolvingKey::Backspace}, {'~', SolvingKey::Delete}, {'(', SolvingKey::Left}, {')', SolvingKey::Right},
+      {'^', SolvingKey::Up}, {'_', SolvingKey::Down}, {'>', SolvingKey::Tab}, {'|', SolvingKey::BackTab}};
+  const std::vector<Case> cases = {
+      {{1, 1}, "a1!b?.", {1, 3}, "AB  #   "},  // other keys do nothing
+      {{1, 3}, "xyzw", {1, 7}, "  XY#W  "},    // the given cell 5 is passed over
+      {{2, 3}, "pqrs", {2, 7}, "Q   #  R"},    // 2.4 is 1.1 and 2.5 is 1.8
+      {{1, 1}, "ab<", {1, 2}, "A   #   "},     // on an empty cell Backspace goes back first
+      {{1, 1}, "ab((~", {1, 1}, " B  #   "},   // Delete clears and stays
+      {{1, 2}, "_", {1, 6}, "    #   "},       // the centre cell is skipped
+      {{1, 2}, "(", {1, 1}, "    #   "},       // 1.1 and 2.4 lie there: square 1 is kept
+      {{6, 1}, "^", {6, 1}, "    #   "},       // nothing above: stays
+      {{11, 2}, ">", {12, 1}, "    #   "},     // a full square: its first cell
+      {{1, 4}, "|", {23, 2}, "    #   "},      // 23.1 is square 12's given cell
+      {{23, 8}, "a>", {1, 1}, "    #   "},     // after 23 comes 1
+      {{1, 1}, "@", {7, 1}, "    #   "},       // of a shared cell, the square it comes earlier in
+      {{1, 1}, "@@", {6, 4}, "    #   "},      // then the other
+      {{1, 1}, "ab*", {1, 3}, "Ab  #   "},     // the answer key's ring 1 is "AHOVCJQX"
+      {{1, 1}, "ab*(b", {1, 3}, "Ab  #   "},   // the same letter again changes nothing
+      {{1, 1}, "ab*(c", {1, 3}, "AC  #   "},
+      {{1, 1}, "ab*(=", {1, 2}, "AH  #   "},
+      {{1, 5}, "=", {1, 5}, "    #   "},       // a given letter stays
+  };
+  for (const Case& c : cases) {
+    SolvingState state = Solving();
+    ASSERT_TRUE(state.Select(c.start));
+    for (const char k : c.keys) {
+      if (k == '@') {
+        state.SelectAt({CellPoint(6, 4).x + 199, CellPoint(6, 4).y - 50});  // the cell's far corner
+      } else if (k == '*' || k == '=') {
+        k == '*' ? state.Check() : state.RevealLetter();
+      } else if (keys.count(k)) {
+        state.Press(keys.at(k));
+      } else {
+        EXPECT_EQ(state.Type(k), std::isalpha(static_cast<unsigned char>(k)) != 0);
+      }
+    }
+    std::string ring = state.Ring(1);
+    for (int p = 1; p <= kRingSize; ++p) ring[p - 1] = state.IsFixed({1, p}) ? '#' : state.IsMarked({1, p}) ? char(ring[p - 1] + 32) : ring[p - 1];
+    EXPECT_TRUE(state.Selected() == c.selected && ring == c.ring1) << c.keys << " " << ring;
+  }
+  SolvingState state = Solving();
+  EXPECT_FALSE(state.SelectAt(CellPoint(4, 9)) || state.SelectAt({-5, 400}));  // a centre cell holds no letter
+  EXPECT_TRUE(SolvingTimeText(187) == "3:07" && SolvingTimeText(3600) == "60:00" && SolvingTimeText(-4) == "0:00");
+}
+
+TEST(Solving, SolvedWhenEveryRingReadsADifferentListedWordStruckWhileSomeRingReadsIt) {
+  std::string wrong = Grid(), empty = Grid();
+  wrong[Cell(5, 2)] = wrong[Cell(5, 2)] == 'Q' ? 'R' : 'Q';
+  empty[Cell(7, 1)] = ' ';
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {Grid(), true}, {Grid(1), true}, {Grid(2), false}, {wrong, false}, {empty, false}};
+  for (const auto& [grid, solved] : cases) EXPECT_EQ(Solving(grid).IsSolved(), solved) << &grid - &cases[0].first;
+  SolvingState state = Solving(Grid(1));  // square 3 reads square 15's word and the other way round
+  const std::string nine = RingOf(Grid(), 9);
+  EXPECT_TRUE(state.IsStruck(RingOf(Grid(), 15)) && state.IsStruck(nine.substr(4) + nine.substr(0, 4)));
+  state.Put({9, 2}, ' ');
+  EXPECT_FALSE(state.IsStruck(nine) || state.IsStruck("        "));
+}
+
+TEST(TypedLines, TypedLettersComeBackOtherCommentsAreIgnoredDamagedLinesChangeNothing) {
+  SolvingState typed = Solving();
+  typed.Put({1, 1}, 'A');  // also 2.4
+  typed.Put({4, 5}, 'B');
+  const auto lines = TypedLines(typed);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1], std::string("# typed 02 ...A..") + Grid()[Cell(2, 7)] + ".");
+  std::vector<std::string> comments = {"# Loopword puzzle", "# typedef"};
+  comments.insert(comments.end(), lines.begin(), lines.end());
+  SolvingState reopened = Solving();
+  EXPECT_TRUE(ApplyTypedLines(reopened, comments) && TypedLines(Solving()).empty());
+  for (int s = 1; s <= kSquareCount; ++s) EXPECT_EQ(reopened.Ring(s), typed.Ring(s));
+  const std::string overHint = std::string("# typed 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
+  for (const char* damaged : {"# typed 05 AB", "# typed 05 ABCDEFGHI", "# typed 5  ABCDEFGH", "# typed 00 ABCDEFGH",
+                              "# typed 24 ABCDEFGH", "# typed 05 abcdefgh", "# typed 05 AB-DEFGH", overHint.c_str(),
+                              "# typed 02 ...B...."}) {  // the last disagrees with 1.1 below
+    EXPECT_FALSE(ApplyTypedLines(typed, {"# typed 09 .C......", "# typed 01 A.......", damaged})) << damaged;
+    EXPECT_EQ(TypedLines(typed), lines) << damaged;
+  }
+}
+
+}  // namespace
+}  // namespace loopword
