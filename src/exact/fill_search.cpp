@@ -56,7 +56,26 @@ FillSearch::FillSearch(const ChainModel& model, const Word& centre, int excluded
     farKey_[static_cast<std::size_t>(c)] = CentreKey(centre, c, true);
     counts_[static_cast<std::size_t>(c)] = &model.Counts(c, farKey_[static_cast<std::size_t>(c)]);
   }
-  if (excludedWord >= 0) used_[static_cast<std::size_t>(excludedWord)] = 1;
+  if (pruneByWords_) {
+    classesOfWord_.resize(used_.size());
+    for (int c = 0; c < kChainCount; ++c) {
+      for (int k = 0; k < kChainLength; ++k) {
+        const SquareTable& table = model.Table(c, k);
+        classBase_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(freePairs_.size());
+        for (const PairClass& cls : table.classes) {
+          for (std::uint32_t j = 0; j < cls.count; ++j) classesOfWord_[table.pairs[cls.first + j] >> 3].push_back(static_cast<std::uint32_t>(freePairs_.size()));
+          freePairs_.push_back(cls.count);
+        }
+      }
+    }
+  }
+  if (excludedWord >= 0) SetUsed(static_cast<std::uint32_t>(excludedWord), true);
+}
+
+void FillSearch::SetUsed(std::uint32_t word, bool used) {
+  used_[word] = used ? 1 : 0;
+  if (!pruneByWords_) return;
+  for (std::uint32_t cls : classesOfWord_[word]) freePairs_[cls] += used ? static_cast<std::uint32_t>(-1) : 1u;
 }
 
 double FillSearch::WalkCount() const {
@@ -97,8 +116,7 @@ FillSearch::Step FillSearch::Visit(int position, int leftKey) {
     const std::uint32_t pairOffset = random_ ? static_cast<std::uint32_t>(random_->Draw(static_cast<int>(cls.count)) - 1) : 0;
     for (std::uint32_t j = 0; j < cls.count; ++j) {
       const PairCode code = table.pairs[cls.first + (pairOffset + j) % cls.count];
-      std::uint8_t& used = used_[code >> 3];
-      if (used) continue;
+      if (used_[code >> 3]) continue;
       if (++nodes_ > limits_->budget) {
         halt_ = SearchStatus::BudgetSpent;
         return Step::Halt;
@@ -107,10 +125,10 @@ FillSearch::Step FillSearch::Visit(int position, int leftKey) {
         halt_ = SearchStatus::Stopped;
         return Step::Halt;
       }
-      used = 1;
+      SetUsed(code >> 3, true);
       fill_[static_cast<std::size_t>(position)] = code;
       const Step step = pruneByWords_ && !StillFeasible(position, cls.right) ? Step::Continue : Visit(position + 1, cls.right);
-      used = 0;
+      SetUsed(code >> 3, false);
       if (step != Step::Continue) return step;
     }
   }
@@ -126,11 +144,8 @@ bool FillSearch::StillFeasible(int position, int rightKey) {
   return SquareWordMatching(wordsPerSquare, model_.WordCount()).CoversEverySquare();
 }
 
-bool FillSearch::HasFreePair(const SquareTable& table, const PairClass& cls) const {
-  for (std::uint32_t j = 0; j < cls.count; ++j) {
-    if (!used_[table.pairs[cls.first + j] >> 3]) return true;
-  }
-  return false;
+bool FillSearch::HasFreePair(int chain, int k, std::size_t cls) const {
+  return freePairs_[classBase_[static_cast<std::size_t>(chain)][static_cast<std::size_t>(k)] + cls] > 0;
 }
 
 bool FillSearch::ChainAlive(int chain, int k, int key, std::vector<std::vector<int>>& wordsPerSquare) const {
@@ -143,8 +158,9 @@ bool FillSearch::ChainAlive(int chain, int k, int key, std::vector<std::vector<i
   alive[kBoundaryCount - 1][static_cast<std::size_t>(farKey_[static_cast<std::size_t>(chain)])] = 1;
   for (int square = kChainLength - 1; square >= k; --square) {
     const SquareTable& table = model_.Table(chain, square);
-    for (const PairClass& cls : table.classes) {
-      if (alive[static_cast<std::size_t>(square + 1)][cls.right] && HasFreePair(table, cls)) alive[static_cast<std::size_t>(square)][cls.left] = 1;
+    for (std::size_t i = 0; i < table.classes.size(); ++i) {
+      const PairClass& cls = table.classes[i];
+      if (alive[static_cast<std::size_t>(square + 1)][cls.right] && HasFreePair(chain, square, i)) alive[static_cast<std::size_t>(square)][cls.left] = 1;
     }
   }
   if (!alive[static_cast<std::size_t>(k)][static_cast<std::size_t>(key)]) return false;

@@ -57,7 +57,8 @@ class FillSearch {
   Step Visit(int position, int leftKey);
   bool StillFeasible(int position, int rightKey);
   bool ChainAlive(int chain, int k, int key, std::vector<std::vector<int>>& wordsPerSquare) const;
-  [[nodiscard]] bool HasFreePair(const SquareTable& table, const PairClass& cls) const;
+  [[nodiscard]] bool HasFreePair(int chain, int k, std::size_t cls) const;
+  void SetUsed(std::uint32_t word, bool used);
 
   const ChainModel& model_;
   std::array<int, kChainCount> nearKey_{};
@@ -66,6 +67,10 @@ class FillSearch {
   std::vector<std::uint8_t> used_;
   ChainFill fill_{};
   bool pruneByWords_ = false;
+  // With pruning: free pairs per class (classes numbered across all squares) and each word's classes.
+  std::array<std::array<std::uint32_t, kChainLength>, kChainCount> classBase_{};
+  std::vector<std::uint32_t> freePairs_;
+  std::vector<std::vector<std::uint32_t>> classesOfWord_;
   std::int64_t nodes_ = 0;
   const SearchLimits* limits_ = nullptr;
   RandomSource* random_ = nullptr;
