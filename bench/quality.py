@@ -29,7 +29,8 @@ def puzzles(compile_path, dictionary, count, seed, *flags):
     """The puzzles as lists of 23 placement lines."""
     out = subprocess.run([compile_path, "--dict", dictionary, "--count", str(count), "--seed", str(seed), *flags],
                          check=True, capture_output=True, text=True).stdout
-    return [block.split("\n") for block in out.strip().split("\n\n")]
+    blocks = [[line for line in block.split("\n") if not line.startswith("#")] for block in out.strip().split("\n\n")]
+    return [lines for lines in blocks if lines]
 
 
 def spread(found):

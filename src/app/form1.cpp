@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <filesystem>
 #include <QCoreApplication>
 #include <QLayout>
@@ -23,7 +24,12 @@
 #include "display/units.h"
 #include "output/painter_canvas.h"
 #include "output/print_page.h"
+#include "output/booklet.h"
 #include "output/save_pic.h"
+#include "output/sheet_export.h"
+#include "puzzle/booklet_maker.h"
+#include "play/typed_lines.h"
+#include "puzzle/puzzle_file.h"
 
 namespace loopword {
 
@@ -43,6 +49,30 @@ constexpr int kButtonWidth = 1410;
 constexpr int kButtonHeight = 396;
 constexpr int kInnerWidth = kPictureWidth - 2 * kPictureBorder;  // the picture's drawing area
 constexpr int kInnerHeight = kPictureHeight - 2 * kPictureBorder;
+static_assert(kSheetWidth == kInnerWidth && kSheetHeight == kInnerHeight, "the sheets fill the picture's drawing area");
+
+constexpr const char* kPuzzleFilesName = "Loopword Puzzles";
+
+bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; }
+
+/// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
+struct OpenedPuzzle {
+  std::optional<FilePuzzle> file;
+  std::optional<SolvingState> solving;
+  std::string message;
+};
+
+OpenedPuzzle OpenPuzzleFile(const std::string& path) {
+  PuzzleFileResult read = ReadPuzzleFile(path);
+  if (read.fault) return {std::nullopt, std::nullopt, read.message};
+  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}};
+  const std::vector<std::string>& comments = opened.file->comments;
+  if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
+  opened.solving.emplace(opened.file->puzzle);
+  if (ApplyTypedLines(*opened.solving, comments)) return opened;
+  return {std::nullopt, std::nullopt,
+          "Loopword could not open the puzzle file:\n" + path + "\nThe letters typed into it are damaged."};
+}
 
 constexpr const char* kHelpText =
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
@@ -129,10 +159,19 @@ QActionGroup* Form1::AddGroup(QMenu* menu, const QStringList& texts, const QStri
 
 void Form1::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
-  mnuprint_ = AddItem(file, "&Print", "mnuprint", QKeySequence("Ctrl+P"));
-  connect(mnuprint_, &QAction::triggered, this, [this] { mnuprint_Click(); });
-  copyx_ = AddItem(file, "&Save as bitmap", "copyx", QKeySequence("Ctrl+S"));
-  connect(copyx_, &QAction::triggered, this, [this] { copyx_Click(); });
+  const auto command = [&](const char* text, const char* name, const QKeySequence& keys, void (Form1::*handler)()) {
+    QAction* item = AddItem(file, QString::fromUtf8(text), name, keys);
+    connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return item;
+  };
+  mnuOpen_ = command("&Open puzzle…", "mnuOpen", QKeySequence("Ctrl+O"), &Form1::mnuOpen_Click);
+  mnuSave_ = command("&Save puzzle…", "mnuSave", QKeySequence("Ctrl+S"), &Form1::mnuSave_Click);
+  mnuprint_ = command("&Print", "mnuprint", QKeySequence("Ctrl+P"), &Form1::mnuprint_Click);
+  copyx_ = command("Save as &bitmap", "copyx", QKeySequence("Ctrl+B"), &Form1::copyx_Click);
+  mnuExportPdf_ = command("&Export PDF…", "mnuExportPdf", QKeySequence("Ctrl+E"), &Form1::mnuExportPdf_Click);
+  mnuExportSvg_ = command("Export S&VG…", "mnuExportSvg", {}, &Form1::mnuExportSvg_Click);
+  mnuBooklet_ = command("Make boo&klet…", "mnuBooklet", {}, &Form1::mnuBooklet_Click);
+  file->addSeparator();
   connect(AddItem(file, "&Help", "Helpx", QKeySequence(Qt::Key_F1)), &QAction::triggered, this, [this] { Helpx_Click(); });
   connect(AddItem(file, "&About", "Aboutx"), &QAction::triggered, this, [this] { Aboutx_Click(); });
   file->addSeparator()->setObjectName("dash1");
@@ -174,7 +213,10 @@ void Form1::ShowLoadReport(const LoadReport& report) {
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {
-  for (QAction* command : {mnuSolve_, mnuprint_, copyx_}) command->setEnabled(enabled);
+  for (QAction* command : {mnuSolve_, mnuprint_, copyx_, mnuOpen_, mnuExportPdf_, mnuExportSvg_, mnuBooklet_}) {
+    command->setEnabled(enabled);
+  }
+  mnuSave_->setEnabled(enabled && puzzle_.board.IsComplete());
   mnuStart_->setEnabled(enabled);
   mnuDictLevel_->setEnabled(enabled);
   mnuPlay_->setEnabled(enabled && puzzle_.board.IsComplete());
@@ -217,15 +259,10 @@ void Form1::mnuprint_Click() {
 void Form1::PrintSheets(QPainter& painter, double dotsPerInch) {
   if (!solving_) {  // the screen shows each sheet as it is printed, unless a puzzle is being solved
     SetCaption(kShowPuzzle);
-    Command1_MouseUp();
+    Command1_MouseUp();  // the puzzle sheet
+    Command1_MouseUp();  // the solution sheet
   }
-  std::vector<std::string> sortedWords;
-  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kInnerWidth, kInnerHeight, [&](Picture& page) {
-    DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
-  });
-  if (!solving_) Command1_MouseUp();
-  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kInnerWidth, kInnerHeight,
-                   [&](Picture& page) { DrawSolutionSheet(page, puzzle_.board, puzzle_.List2); });
+  PaintPrintedPage(painter, dotsPerInch, puzzle_);
 }
 
 void Form1::CapturePuzzleSheet() {
@@ -265,6 +302,134 @@ bool Form1::ConfirmOverwrite(const std::string& path) {
   const auto length = std::filesystem::file_size(path, error);
   if (error || length == 0) return true;
   return toolkit_.AskYesNo("OverWrite file: " + path + " ?");
+}
+
+std::string Form1::AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension) {
+  gf1.Title = title;
+  gf1.FileTypes = "*" + extension;
+  gf1.FileTypesName = typesName;
+  gf1.DefaultDir = toolkit_.ProgramFolder();
+  std::string path = gf1.GetFileName("SAVE");
+  if (!path.empty() && std::filesystem::path(path).extension().empty()) path += extension;
+  return path;
+}
+
+void Form1::ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason) {
+  toolkit_.ShowMessage("Loopword could not save the " + what + " to:\n" + path + "\n" + reason);
+}
+
+void Form1::mnuOpen_Click() {
+  if (compiling_) return;
+  gf1.Title = "Select a puzzle to open";
+  gf1.FileTypes = std::string("*") + kPuzzleExtension;
+  gf1.FileTypesName = kPuzzleFilesName;
+  gf1.DefaultDir = toolkit_.ProgramFolder();
+  const std::string path = gf1.GetFileName("OPEN");
+  if (path.empty()) return;
+  OpenedPuzzle opened = OpenPuzzleFile(path);
+  if (!opened.file) {
+    toolkit_.ShowMessage(opened.message);
+    return;
+  }
+  if (!EndSolving("Opening a puzzle ends solving this one. Open anyway?")) return;
+  puzzle_ = std::move(opened.file->puzzle);
+  comments_ = std::move(opened.file->comments);
+  SetCaption(kShowSolution);
+  Command1_MouseUp();  // the solution sheet, the button offering the puzzle
+  command1_->setEnabled(true);
+  SetCommandsEnabled(true);
+  if (!opened.solving) return;
+  mnuPlay_Click();  // solving goes on where it was saved
+  solving_ = std::move(opened.solving);
+  ShowSolving();
+}
+
+void Form1::mnuSave_Click() {
+  if (compiling_ || !puzzle_.board.IsComplete()) return;
+  const std::string path = AskSavePath("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  std::vector<std::string> comments = comments_;
+  std::erase_if(comments, IsTypedLine);
+  if (solving_) std::ranges::copy(TypedLines(*solving_), std::back_inserter(comments));
+  const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
+  if (!failure.empty()) ShowSaveFailure("puzzle", path, failure);
+}
+
+void Form1::mnuExportPdf_Click() {
+  if (compiling_) return;
+  const std::string path = AskSavePath("Select destination file for a PDF of this puzzle", "PDF Files", ".pdf");
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  toolkit_.SetBusy(true);
+  const SaveOutcome outcome = ExportPdf(puzzle_, QString::fromStdString(path), LocalePaper());
+  toolkit_.SetBusy(false);
+  if (!outcome.saved) ShowSaveFailure("PDF", path, outcome.reason);
+}
+
+void Form1::mnuExportSvg_Click() {
+  if (compiling_) return;
+  const std::string path = AskSavePath("Select a name for the SVG files of this puzzle", "SVG Files", ".svg");
+  if (path.empty()) return;
+  const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
+  if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
+  const SaveOutcome outcome = ExportSvg(puzzle_, QString::fromStdString(path));
+  if (!outcome.saved) ShowSaveFailure("SVG files", path, outcome.reason);
+}
+
+std::optional<Puzzle> Form1::MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total) {
+  if (!compiler_) CompilerForWords();
+  Compiler& compiler = *compiler_;
+  if (compiler.Words() != words) compiler.UseWords(words, MakeIndexedSearch(words));
+  Puzzle puzzle;
+  const CompileOutcome outcome = compiler.Compile(puzzle, startWord_, [&](const CompileEvent& event) {
+    if (event.kind == CompileEvent::Kind::AttemptStarted && !BookletGoesOn(done, total)) compiler.RequestStop();
+  });
+  if (outcome != CompileOutcome::Complete) return std::nullopt;
+  return puzzle;
+}
+
+bool Form1::BookletGoesOn(int done, int total) {
+  const std::string text = "Puzzles made: " + std::to_string(done) + " of " + std::to_string(total);
+  return !closing_ && toolkit_.ShowProgress(text, done, total);
+}
+
+BookletRun Form1::RunBooklet() {
+  SetCommandsEnabled(false);
+  compiling_ = true;
+  int done = 0;
+  BookletRun run = MakeBookletPuzzles(
+      {booklet_.count, booklet_.noRepeats}, dictionaries_.Words(),
+      [&](const std::shared_ptr<const Dictionary>& words) { return MakeBookletPuzzle(words, done, booklet_.count); },
+      [&](int made, int total) {
+        done = made;
+        return BookletGoesOn(made, total);
+      });
+  toolkit_.EndProgress();
+  compiling_ = false;
+  SetCommandsEnabled(true);
+  return run;
+}
+
+void Form1::mnuBooklet_Click() {
+  if (compiling_ || closing_) return;
+  const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
+  if (!choices) return;
+  booklet_ = *choices;
+  const std::string path = AskSavePath("Select destination file for the booklet", "PDF Files", ".pdf");
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  const BookletRun run = RunBooklet();
+  if (run.outcome == BookletRun::Outcome::Cancelled || closing_) return;
+  if (run.outcome == BookletRun::Outcome::GaveUp) {
+    toolkit_.ShowMessage(kGiveUpMessage);
+    return;
+  }
+  toolkit_.SetBusy(true);
+  const SaveOutcome outcome = WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper());
+  toolkit_.SetBusy(false);
+  if (!outcome.saved) {
+    ShowSaveFailure("booklet", path, outcome.reason);
+    return;
+  }
+  toolkit_.ShowMessage(run.note.empty() ? std::string("Done") : "Done\n" + run.note);
 }
 
 void Form1::Helpx_Click() { toolkit_.ShowMessage(kHelpText); }
@@ -312,6 +477,8 @@ void Form1::mnuSolve_Click() {
   toolkit_.SetBusy(false);
   if (closing_) return;
   if (outcome == CompileOutcome::Complete) {
+    const std::string& path = dictionaries_.DictPath[static_cast<std::size_t>(dictionaries_.DictLevel)];
+    comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), "classic", {}});
     SetCaption(kShowPuzzle);
     command1_->setEnabled(true);
     tag_.clear();
@@ -352,9 +519,8 @@ void Form1::DrawEvent(const CompileEvent& event) {
       DrawSquareLetters(picture_, event.square, event.ring);
       DrawSquare(picture_, event.square, ColorInk);
       break;
-    case Kind::PuzzleComplete:
-      DrawSheetText(picture_, SheetKind::Solution, puzzle_.List2, list1_);
-      DrawStartMarks(picture_, puzzle_.List2);
+    case Kind::PuzzleComplete:  // the finished figure redrawn whole, as an opened puzzle shows it
+      DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
       break;
     case Kind::Stopped:
     case Kind::GaveUp:

@@ -17,6 +17,7 @@
 #include "display/picture.h"
 #include "output/image_canvas.h"
 #include "play/solving.h"
+#include "puzzle/booklet_maker.h"
 #include "words/dictionary_state.h"
 
 class QAction;
@@ -46,6 +47,16 @@ class Form1 final : public QMainWindow {
   void mnuprint_Click();
   /// Save as bitmap: the picture area into a file.
   void copyx_Click();
+  /// Open puzzle: reads a puzzle file and shows its solution sheet; a damaged file changes nothing.
+  void mnuOpen_Click();
+  /// Save puzzle: writes the complete puzzle on screen to a puzzle file.
+  void mnuSave_Click();
+  /// Export PDF: the printed page into a PDF file.
+  void mnuExportPdf_Click();
+  /// Export SVG: the two sheets into two SVG files.
+  void mnuExportSvg_Click();
+  /// Make booklet: many puzzles and their answers in one PDF, with a progress bar that can cancel.
+  void mnuBooklet_Click();
   /// Help: what the puzzle is and how to play.
   void Helpx_Click();
   /// About: the About box, modal.
@@ -107,6 +118,11 @@ class Form1 final : public QMainWindow {
   Compiler& CompilerForWords();
   void SetCaption(const char* caption);
   bool ConfirmOverwrite(const std::string& path);
+  std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
+  void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
+  bool BookletGoesOn(int done, int total);
+  BookletRun RunBooklet();
+  std::optional<Puzzle> MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total);
   void PrintSheets(QPainter& painter, double dotsPerInch);
   void CapturePuzzleSheet();
   bool EndSolving(const std::string& question);
@@ -126,6 +142,8 @@ class Form1 final : public QMainWindow {
   std::string tag_;  // "X" once the user asked a running compile to stop
   Puzzle puzzle_;
   std::vector<std::string> list1_;  // the puzzle sheet's sorted words
+  std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
+  BookletChoices booklet_;  // the booklet dialog's last answers
   std::string startWord_;
   int startChoice_ = 0;  // the Starting Word item chosen last: 0 random, 1 input
   std::unique_ptr<Compiler> compiler_;
@@ -134,6 +152,11 @@ class Form1 final : public QMainWindow {
   QPointer<AboutForm> about_;
   QAction* mnuprint_ = nullptr;
   QAction* copyx_ = nullptr;
+  QAction* mnuOpen_ = nullptr;
+  QAction* mnuSave_ = nullptr;
+  QAction* mnuExportPdf_ = nullptr;
+  QAction* mnuExportSvg_ = nullptr;
+  QAction* mnuBooklet_ = nullptr;
   QAction* mnuSolve_ = nullptr;
   QAction* mnuPlay_ = nullptr;
   QAction* mnuCheck_ = nullptr;

@@ -2,11 +2,16 @@
 #include "app/qt_toolkit.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSpinBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "controls/fn_dialog.h"
+#include "puzzle/booklet_maker.h"
 
 namespace loopword {
 
@@ -43,6 +48,41 @@ std::string QtToolkit::ShowFileDialog(const FileDialogRequest& request) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
   return dialog.selectedFiles().constFirst().toStdString();
 }
+
+std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initial) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle("Make booklet");
+  auto* count = new QSpinBox(&dialog);
+  count->setRange(1, kBookletLimit);
+  count->setValue(initial.count);
+  auto* noRepeats = new QCheckBox("No word twice in the booklet", &dialog);
+  noRepeats->setChecked(initial.noRepeats);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow("Number of puzzles:", count);
+  form->addRow(noRepeats);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return BookletChoices{count->value(), noRepeats->isChecked()};
+}
+
+bool QtToolkit::ShowProgress(const std::string& text, int done, int total) {
+  if (!progress_) {
+    progress_ = std::make_unique<QProgressDialog>(QString(), "Cancel", 0, total, parent_);
+    progress_->setWindowTitle(kProgramName);
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+  }
+  progress_->setMaximum(total);
+  progress_->setLabelText(QString::fromStdString(text));
+  progress_->setValue(done);
+  QCoreApplication::processEvents();
+  return !progress_->wasCanceled();
+}
+
+void QtToolkit::EndProgress() { progress_.reset(); }
 
 void QtToolkit::SetBusy(bool busy) {
   if (busy == busy_) return;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QPointer>
+#include <QProgressDialog>
+#include <memory>
 #include <QWidget>
 
 #include "toolkit/toolkit.h"
@@ -18,12 +20,16 @@ class QtToolkit final : public Toolkit {
   bool AskYesNo(const std::string& text) override;
   std::string InputBox(const std::string& prompt, const std::string& title) override;
   std::string ShowFileDialog(const FileDialogRequest& request) override;
+  std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) override;
+  bool ShowProgress(const std::string& text, int done, int total) override;
+  void EndProgress() override;
   void SetBusy(bool busy) override;
   void Yield() override;
   [[nodiscard]] std::string ProgramFolder() const override;
 
  private:
   QPointer<QWidget> parent_;
+  std::unique_ptr<QProgressDialog> progress_;
   bool busy_ = false;
 };
 

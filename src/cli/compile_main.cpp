@@ -1,13 +1,24 @@
-// loopword-compile: makes puzzles without a window and prints their placement lines.
+// loopword-compile: makes puzzles without a window, prints them as puzzle text and can write a booklet PDF.
+#include <unistd.h>
+
+#include <QGuiApplication>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "compiler/compiler.h"
 #include "input/start_word.h"
+#include "output/booklet.h"
+#include "output/sheet_export.h"
+#include "puzzle/booklet_maker.h"
+#include "puzzle/puzzle_file.h"
 #include "words/bundled_lists.h"
 #include "words/dictionary_state.h"
 
@@ -15,7 +26,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
-    "       [--varied] [--unique]\n";
+    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
@@ -25,6 +36,10 @@ constexpr std::string_view kHelp =
     "  --count N      number of puzzles to make (default 1)\n"
     "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
     "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
+    "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them\n"
+    "  --pdf FILE     also write a booklet: one puzzle a page, then the answer pages\n"
+    "  --no-repeats   no word in two puzzles, for as long as the word list allows\n"
+    "  --quiet        print no puzzles (with --pdf: only the booklet is written)\n"
     "  --varied       draw each puzzle at random among all puzzles around its square-12 word,\n"
     "                 so words turn up as often as the puzzles that use them, not by letter weight\n"
     "  --unique       keep only puzzles whose puzzle sheet (word list, word 12 and the hint\n"
@@ -34,9 +49,10 @@ constexpr std::string_view kHelp =
     "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one\n"
     "exists, or says that none can be made from the word list (exit status 1).\n"
     "\n"
-    "Each puzzle is printed as 23 placement lines in square order, then an empty line:\n"
-    "square, ring letters from the top-left cell clockwise, start cell (9 stands for 1), word.\n"
-    "Exit status: 0 done, 1 the puzzle could not be made, 2 wrong arguments.\n";
+    "Each puzzle is printed as comment lines starting with '#' (word list, fill, seed), then\n"
+    "23 placement lines in square order: square, ring letters from the top-left cell clockwise,\n"
+    "start cell (9 stands for 1), word. An empty line separates puzzles.\n"
+    "Exit status: 0 done, 1 the puzzles could not be made or written, 2 wrong arguments.\n";
 
 struct Options {
   std::string dictionary;
@@ -44,6 +60,10 @@ struct Options {
   long long count = 1;
   std::optional<std::uint64_t> seed;
   std::string start;
+  std::string out;
+  std::string pdf;
+  bool noRepeats = false;
+  bool quiet = false;
   loopword::CompileOptions fill;
 };
 
@@ -53,38 +73,86 @@ bool ParseNumber(std::string_view text, Number& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
+/// Reads one option that takes a value; false when it is unknown or its value is wrong.
+bool ParseValue(std::string_view name, std::string_view value, Options& options) {
+  if (name == "--dict") {
+    options.dictionary = value;
+  } else if (name == "--level") {
+    return ParseNumber(value, options.level) && options.level >= 1 && options.level <= 3;
+  } else if (name == "--count") {
+    return ParseNumber(value, options.count) && options.count >= 1;
+  } else if (name == "--seed") {
+    std::uint64_t seed = 0;
+    if (!ParseNumber(value, seed)) return false;
+    options.seed = seed;
+  } else if (name == "--start") {
+    options.start = value;
+  } else if (name == "--out") {
+    options.out = value;
+  } else if (name == "--pdf") {
+    options.pdf = value;
+  } else {
+    return false;
+  }
+  return !value.empty();
+}
+
 /// Reads the arguments; nullopt when they are wrong.
 std::optional<Options> ParseArguments(int argc, char** argv) {
   Options options;
-  int dictionaryChoices = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string_view name = argv[i];
-    if (name == "--varied" || name == "--unique") {
-      (name == "--varied" ? options.fill.varied : options.fill.unique) = true;
-      continue;
-    }
-    if (i + 1 >= argc) return std::nullopt;
-    const std::string_view value = argv[++i];
-    if (name == "--dict") {
-      options.dictionary = value;
-      ++dictionaryChoices;
-    } else if (name == "--level") {
-      if (!ParseNumber(value, options.level) || options.level < 1 || options.level > 3) return std::nullopt;
-      ++dictionaryChoices;
-    } else if (name == "--count") {
-      if (!ParseNumber(value, options.count) || options.count < 1) return std::nullopt;
-    } else if (name == "--seed") {
-      std::uint64_t seed = 0;
-      if (!ParseNumber(value, seed)) return std::nullopt;
-      options.seed = seed;
-    } else if (name == "--start") {
-      options.start = value;
-    } else {
+    if (name == "--quiet") {
+      options.quiet = true;
+    } else if (name == "--no-repeats") {
+      options.noRepeats = true;
+    } else if (name == "--varied") {
+      options.fill.varied = true;
+    } else if (name == "--unique") {
+      options.fill.unique = true;
+    } else if (i + 1 >= argc || !ParseValue(name, argv[++i], options)) {
       return std::nullopt;
     }
   }
-  if (dictionaryChoices != 1) return std::nullopt;
+  if (options.dictionary.empty() == (options.level == 0)) return std::nullopt;  // exactly one word list
+  if (!options.pdf.empty() && options.count > loopword::kBookletLimit) return std::nullopt;
   return options;
+}
+
+/// A progress bar on stderr, shown only on a terminal and only once the run has taken a second.
+class ProgressBar {
+ public:
+  ProgressBar() : shown_(isatty(STDERR_FILENO) == 1), start_(std::chrono::steady_clock::now()) {}
+
+  void Show(int done, int total) {
+    if (!shown_ || std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1)) return;
+    constexpr int kWidth = 40;
+    const int filled = total > 0 ? done * kWidth / total : kWidth;
+    std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+              << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << done << '/' << total
+              << std::flush;
+    drawn_ = true;
+  }
+
+  void Finish() {
+    if (drawn_) std::cerr << '\n';
+  }
+
+ private:
+  bool shown_;
+  bool drawn_ = false;
+  std::chrono::steady_clock::time_point start_;
+};
+
+/// Writes the puzzles as text: to --out atomically, else to standard output unless quiet.
+bool WriteText(const Options& options, const std::string& text) {
+  if (!options.out.empty()) {
+    const std::string failure = loopword::WriteFileAtomically(options.out, text);
+    if (!failure.empty()) std::cerr << "Could not write " << options.out << ": " << failure << '\n';
+    return failure.empty();
+  }
+  if (!options.quiet) std::cout << text;
+  return static_cast<bool>(std::cout.flush());
 }
 
 /// What the user is told when a compile ends without a puzzle.
@@ -97,6 +165,12 @@ std::string FailureMessage(loopword::CompileOutcome outcome, const std::string& 
     default:
       return loopword::kGiveUpMessage;
   }
+}
+
+/// The fill mode as the puzzle file names it.
+std::string FillName(const loopword::CompileOptions& fill) {
+  if (fill.unique) return "one solution";
+  return fill.varied ? "varied" : "classic";
 }
 
 int Run(const Options& options, const char* argv0) {
@@ -120,18 +194,37 @@ int Run(const Options& options, const char* argv0) {
   loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words),
                               options.seed ? loopword::RandomSource(*options.seed)
                                            : loopword::RandomSource::FromEntropy());
-  for (long long n = 0; n < options.count; ++n) {
+  loopword::CompileOutcome lastOutcome = loopword::CompileOutcome::Complete;
+  const auto makePuzzle = [&](const std::shared_ptr<const loopword::Dictionary>& from) {
+    if (from != compiler.Words()) compiler.UseWords(from, loopword::MakeIndexedSearch(from));
     loopword::Puzzle puzzle;
-    const loopword::CompileOutcome outcome =
-        compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}, options.fill);
-    if (outcome != loopword::CompileOutcome::Complete) {
-      std::cerr << FailureMessage(outcome, startWord, compiler.DistinctWordCount()) << '\n';
-      return 1;
-    }
-    for (const std::string& line : puzzle.List2) std::cout << line << '\n';
-    std::cout << '\n';
+    lastOutcome = compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}, options.fill);
+    return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
+  };
+  ProgressBar bar;
+  const loopword::BookletRun run = loopword::MakeBookletPuzzles(
+      {static_cast<int>(options.count), options.noRepeats}, words, makePuzzle, [&](int done, int total) {
+        bar.Show(done, total);
+        return true;
+      });
+  bar.Finish();
+
+  const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
+  const loopword::PuzzleOrigin origin{std::filesystem::path(listPath).filename().string(),
+                                      dictionaries.WordCount(), FillName(options.fill), options.seed};
+  std::vector<loopword::FilePuzzle> made;
+  for (const loopword::Puzzle& puzzle : run.puzzles) made.push_back({loopword::HeaderComments(origin), puzzle});
+  if (!WriteText(options, loopword::FormatPuzzleFile(made))) return 1;
+  if (!run.note.empty()) std::cerr << run.note << '\n';
+  if (run.outcome != loopword::BookletRun::Outcome::Complete) {
+    std::cerr << FailureMessage(lastOutcome, startWord, compiler.DistinctWordCount()) << '\n';
+    return 1;
   }
-  return std::cout.flush() ? 0 : 1;
+  if (options.pdf.empty()) return 0;
+  const loopword::SaveOutcome saved =
+      loopword::WriteBookletPdf(run.puzzles, QString::fromStdString(options.pdf), loopword::LocalePaper());
+  if (!saved.saved) std::cerr << "Could not write " << options.pdf << ": " << saved.reason << '\n';
+  return saved.saved ? 0 : 1;
 }
 
 }  // namespace
@@ -145,6 +238,11 @@ int main(int argc, char** argv) {
   if (!options) {
     std::cerr << kUsage;
     return 2;
+  }
+  std::unique_ptr<QGuiApplication> application;  // the booklet's fonts and painter need one
+  if (!options->pdf.empty()) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    application = std::make_unique<QGuiApplication>(argc, argv);
   }
   return Run(*options, argv[0]);
 }

@@ -1,21 +1,31 @@
-// One sheet on the page: translate, scale, clip, then the same drawing routines as the screen.
+// Sheets on the page: translate, scale, clip, then the same drawing routines as the screen.
 #include "output/print_page.h"
 
 #include "display/colors.h"
+#include "display/sheets.h"
 #include "output/painter_canvas.h"
 
 namespace loopword {
 
-void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPoint topLeft, int widthTwips, int heightTwips,
+void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale,
                       const std::function<void(Picture&)>& draw) {
   painter.save();
   painter.translate(TwipsToDevice(topLeft.x(), dotsPerInch), TwipsToDevice(topLeft.y(), dotsPerInch));
-  painter.scale(kPrintScale, kPrintScale);
-  painter.setClipRect(QRectF(0, 0, TwipsToDevice(widthTwips, dotsPerInch), TwipsToDevice(heightTwips, dotsPerInch)));
-  PainterCanvas canvas(painter, dotsPerInch, widthTwips, heightTwips, ColorBack);
+  painter.scale(scale, scale);
+  painter.setClipRect(QRectF(0, 0, TwipsToDevice(kSheetWidth, dotsPerInch), TwipsToDevice(kSheetHeight, dotsPerInch)));
+  PainterCanvas canvas(painter, dotsPerInch, kSheetWidth, kSheetHeight, ColorBack);
   Picture picture(canvas);
   draw(picture);
   painter.restore();
+}
+
+void PaintPrintedPage(QPainter& painter, double dotsPerInch, const Puzzle& puzzle) {
+  std::vector<std::string> sortedWords;
+  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kPrintScale, [&](Picture& page) {
+    DrawPuzzleSheet(page, puzzle.board, puzzle.List2, sortedWords);
+  });
+  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kPrintScale,
+                   [&](Picture& page) { DrawSolutionSheet(page, puzzle.board, puzzle.List2); });
 }
 
 }  // namespace loopword

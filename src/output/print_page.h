@@ -1,24 +1,32 @@
-// Placing the puzzle and solution sheets on one printed page, drawn at the printer's resolution.
+// Placing the puzzle and solution sheets on a page, drawn at the page's resolution.
 #pragma once
 
 #include <QPainter>
 #include <functional>
 
+#include "board/puzzle.h"
 #include "display/picture.h"
 
 namespace loopword {
 
-/// Top-left corner of the puzzle sheet on the page, in twips from the printable origin.
+/// Width of a sheet (the inside of the picture area), in twips.
+inline constexpr int kSheetWidth = 6936;
+/// Height of a sheet (the inside of the picture area), in twips.
+inline constexpr int kSheetHeight = 7092;
+
+/// Top-left corner of the puzzle sheet on the printed page, in twips from the printable origin.
 inline constexpr QPoint kPuzzleOnPage{2200, 440};
-/// Top-left corner of the solution sheet on the page, in twips from the printable origin.
+/// Top-left corner of the solution sheet on the printed page, in twips from the printable origin.
 inline constexpr QPoint kSolutionOnPage{2200, 8195};
 /// Both sheets are printed at 110 % of their size on screen.
 inline constexpr double kPrintScale = 1.1;
 
 /// Draws one sheet through `draw` onto the page that `painter` paints at `dotsPerInch`: placed
-/// at `topLeft` (twips), enlarged by kPrintScale and clipped to the picture area's
-/// `widthTwips` × `heightTwips`, as the sheet shows on screen.
-void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPoint topLeft, int widthTwips, int heightTwips,
+/// at `topLeft` (twips), enlarged by `scale` and clipped to the sheet's size, as it shows on screen.
+void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale,
                       const std::function<void(Picture&)>& draw);
+
+/// The printed page: the puzzle sheet above and the solution sheet below, both at kPrintScale.
+void PaintPrintedPage(QPainter& painter, double dotsPerInch, const Puzzle& puzzle);
 
 }  // namespace loopword

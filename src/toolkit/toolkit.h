@@ -1,6 +1,7 @@
 // What the program asks of the windowing toolkit: messages, questions, pointer, yield, folder.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace loopword {
@@ -20,6 +21,12 @@ struct FileDialogRequest {
   std::string folder;
 };
 
+/// What the booklet dialog asks: how many puzzles, and whether a word may appear in two of them.
+struct BookletChoices {
+  int count = 30;
+  bool noRepeats = false;
+};
+
 /// Toolkit services behind one small interface: the real toolkit in the program, a script in tests.
 class Toolkit {
  public:
@@ -34,6 +41,14 @@ class Toolkit {
   /// Asks for a file; the full path, or "" when cancelled. Never asks about overwriting and
   /// never adds an extension to a typed name.
   virtual std::string ShowFileDialog(const FileDialogRequest& request) = 0;
+  /// Asks how many puzzles a booklet holds (1..500) and whether words may repeat, starting from
+  /// `initial`; nullopt when cancelled.
+  virtual std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) = 0;
+  /// Shows (or updates) a progress bar with a Cancel button: `text`, `done` of `total`. Lets the
+  /// event loop run; false once the user has cancelled.
+  virtual bool ShowProgress(const std::string& text, int done, int total) = 0;
+  /// Closes the progress bar.
+  virtual void EndProgress() = 0;
   /// Shows the busy pointer (arrow with hourglass) over the whole program, or the default one.
   virtual void SetBusy(bool busy) = 0;
   /// Lets the event loop process its pending events once, then returns.

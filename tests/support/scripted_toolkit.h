@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +39,18 @@ class ScriptedToolkit : public Toolkit {
     fileReplies.pop_front();
     return reply;
   }
+  std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) override {
+    bookletAsked.push_back(initial);
+    if (bookletReplies.empty()) return std::nullopt;
+    const std::optional<BookletChoices> reply = bookletReplies.front();
+    bookletReplies.pop_front();
+    return reply;
+  }
+  bool ShowProgress(const std::string& text, int done, int total) override {
+    progress.push_back(text + " " + std::to_string(done) + "/" + std::to_string(total));
+    return cancelAtDone < 0 || done < cancelAtDone;
+  }
+  void EndProgress() override { progress.push_back("end"); }
   void SetBusy(bool isBusy) override {
     busy = isBusy;
     pointerChanges.push_back(isBusy);
@@ -56,6 +69,12 @@ class ScriptedToolkit : public Toolkit {
   std::vector<FileDialogRequest> fileDialogs;
   std::deque<std::string> fileReplies;
   std::vector<bool> pointerChanges;
+  std::vector<BookletChoices> bookletAsked;
+  std::deque<std::optional<BookletChoices>> bookletReplies;
+  /// Every progress report as "text done/total", and "end" when the bar closes.
+  std::vector<std::string> progress;
+  /// The user presses Cancel once `done` reaches this count; never when negative.
+  int cancelAtDone = -1;
   bool busy = false;
   int yields = 0;
   /// Called at every yield with the number of yields so far: the user's chance to act mid-run.

@@ -1,0 +1,24 @@
+// The booklet PDF: one puzzle sheet a page, then answer pages with several solution sheets each.
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+#include <vector>
+
+#include "board/puzzle.h"
+#include "output/save_pic.h"
+
+namespace loopword {
+
+/// Solution sheets on one answer page (two columns, two rows).
+inline constexpr int kAnswersPerPage = 4;
+
+/// Pages of a booklet of `puzzles` puzzles: one for each puzzle, then the answer pages.
+int BookletPageCount(int puzzles);
+
+/// Writes the booklet of `puzzles` on `paper`: page i holds puzzle i's sheet, enlarged, centred
+/// and headed "Puzzle i"; then the answer pages, each with the solution sheets of kAnswersPerPage
+/// puzzles headed by their numbers. `path` is replaced only when the whole booklet is written.
+SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& path, const QPageSize& paper);
+
+}  // namespace loopword

@@ -1,0 +1,71 @@
+// The booklet maker's loop: one puzzle after another, each from the words still free.
+#include "puzzle/booklet_maker.h"
+
+#include <unordered_set>
+
+#include "board/geometry.h"
+
+namespace loopword {
+
+namespace {
+
+std::string WordOf(const std::string& placementLine) { return placementLine.substr(14, kWordLength); }
+
+std::string RepeatsNote(int withoutRepeats, int count) {
+  if (withoutRepeats >= count) return {};
+  if (withoutRepeats <= 1) {
+    return "The word list is too small to keep words apart: words repeat from puzzle 2 on.";
+  }
+  return "Puzzles 1 to " + std::to_string(withoutRepeats) +
+         " share no word; the word list allows no more, so words repeat from puzzle " +
+         std::to_string(withoutRepeats + 1) + " on.";
+}
+
+BookletRun Cancelled() { return {BookletRun::Outcome::Cancelled, {}, 0, {}}; }
+
+}  // namespace
+
+std::shared_ptr<const Dictionary> WithoutWords(const Dictionary& words, const std::vector<std::string>& taken) {
+  const std::unordered_set<std::string> skip(taken.begin(), taken.end());
+  std::vector<WordRotations> rows;
+  for (int n = 1; n <= words.WordCount(); ++n) {
+    if (!skip.count(ToString(words.WordPool(n)))) rows.push_back(BuildRotations(words.WordPool(n)));
+  }
+  return std::make_shared<const Dictionary>(std::move(rows), words.LetterWeight());
+}
+
+BookletRun MakeBookletPuzzles(const BookletRequest& request, const std::shared_ptr<const Dictionary>& words,
+                              const PuzzleMaker& make, const BookletProgress& progress) {
+  BookletRun run;
+  std::vector<std::string> used;
+  bool keepApart = request.noRepeats;
+  const auto cancelled = [&] { return !progress(static_cast<int>(run.puzzles.size()), request.count); };
+  if (cancelled()) return Cancelled();
+  while (static_cast<int>(run.puzzles.size()) < request.count) {
+    std::optional<Puzzle> puzzle;
+    if (keepApart) {
+      const auto freeWords = WithoutWords(*words, used);
+      if (freeWords->WordCount() >= kSquareCount) puzzle = make(freeWords);
+      if (!puzzle && cancelled()) return Cancelled();
+    }
+    if (!puzzle) {
+      keepApart = false;
+      puzzle = make(words);
+    }
+    if (!puzzle) {
+      if (cancelled()) return Cancelled();
+      run.outcome = BookletRun::Outcome::GaveUp;
+      return run;
+    }
+    if (keepApart) {
+      run.withoutRepeats = static_cast<int>(run.puzzles.size()) + 1;
+      for (const std::string& line : puzzle->List2) used.push_back(WordOf(line));
+    }
+    run.puzzles.push_back(std::move(*puzzle));
+    if (cancelled()) return Cancelled();
+  }
+  if (request.noRepeats) run.note = RepeatsNote(run.withoutRepeats, request.count);
+  return run;
+}
+
+}  // namespace loopword

@@ -1,0 +1,235 @@
+// Writing puzzle text, and reading it strictly: the first fault is reported with its line.
+#include "puzzle/puzzle_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "board/placement_line.h"
+
+namespace loopword {
+
+namespace {
+
+constexpr const char* kLineForm = "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"";
+
+/// True when `text` is well-formed UTF-8 without control characters other than tab.
+bool IsCleanText(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {
+      if ((byte < 0x20 && byte != '\t') || byte == 0x7F) return false;
+      ++i;
+      continue;
+    }
+    const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
+    if (length == 0 || byte > 0xF4 || i + length > text.size()) return false;
+    std::uint32_t code = byte & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += length;
+  }
+  return true;
+}
+
+std::string TwoDigits(int number) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", number);
+  return text;
+}
+
+/// Reads the puzzles line by line, keeping the puzzle being read and the first fault.
+class PuzzleReader {
+ public:
+  std::optional<PuzzleFileFault> Line(int number, std::string_view line) {
+    lastLine_ = number;
+    if (!line.empty() && line[0] == '#') return Comment(line);
+    if (line.empty()) return EndOfPuzzle(number);
+    return Placement(line);
+  }
+
+  std::optional<PuzzleFileFault> End() {
+    if (!current_.puzzle.List2.empty()) {
+      if (auto fault = EndOfPuzzle(lastLine_)) return fault;
+    }
+    if (puzzles_.empty()) return PuzzleFileFault{0, "the file holds no puzzle"};
+    auto& last = puzzles_.back().comments;  // comment lines after the last puzzle stay with it
+    last.insert(last.end(), current_.comments.begin(), current_.comments.end());
+    return std::nullopt;
+  }
+
+  std::vector<FilePuzzle> TakePuzzles() { return std::move(puzzles_); }
+
+ private:
+  std::optional<PuzzleFileFault> Fault(std::string what) const { return PuzzleFileFault{lastLine_, std::move(what)}; }
+
+  std::optional<PuzzleFileFault> Comment(std::string_view line) {
+    if (!IsCleanText(line)) return Fault("bad character in a comment line");
+    current_.comments.emplace_back(line);
+    return std::nullopt;
+  }
+
+  std::optional<PuzzleFileFault> EndOfPuzzle(int number) {
+    const auto lines = current_.puzzle.List2.size();
+    if (lines == 0) return std::nullopt;
+    if (lines < kSquareCount) {
+      return PuzzleFileFault{number, "a puzzle needs 23 placement lines, this one has " + std::to_string(lines)};
+    }
+    Board& board = current_.puzzle.board;
+    for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
+    puzzles_.push_back(std::move(current_));
+    current_ = FilePuzzle{};
+    return std::nullopt;
+  }
+
+  std::optional<PuzzleFileFault> Placement(std::string_view text) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+    if (!plain) return Fault("bad character in a placement line");
+    const int square = static_cast<int>(current_.puzzle.List2.size()) + 1;
+    if (square > kSquareCount) return Fault("more than 23 placement lines without an empty line between puzzles");
+    const std::optional<PlacementLine> line = PlacementLine::Parse(text);
+    if (!line) return Fault(kLineForm);
+    if (line->square != square) {
+      return Fault("square " + TwoDigits(line->square) + " where square " + TwoDigits(square) + " belongs");
+    }
+    if (auto fault = CheckRing(*line)) return fault;
+    Board& board = current_.puzzle.board;
+    board.SquareWord[static_cast<std::size_t>(square)] = line->ring;
+    board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
+    current_.puzzle.List2.emplace_back(text);
+    return CheckSharedCells(square);
+  }
+
+  std::optional<PuzzleFileFault> CheckRing(const PlacementLine& line) const {
+    const int start = line.StartPosition();
+    for (int k = 0; k < kRingSize; ++k) {
+      if (line.ring[static_cast<std::size_t>((start - 1 + k) % kRingSize)] != line.word[static_cast<std::size_t>(k)]) {
+        return Fault("the ring " + line.ring + " is not the word " + line.word + " read clockwise from cell " +
+                     std::to_string(start));
+      }
+    }
+    const auto& lines = current_.puzzle.List2;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].compare(14, kRingSize, line.word) == 0) {
+        return Fault("the word " + line.word + " is already in square " + TwoDigits(static_cast<int>(i) + 1));
+      }
+    }
+    return std::nullopt;
+  }
+
+  std::optional<PuzzleFileFault> CheckSharedCells(int square) const {
+    const Board& board = current_.puzzle.board;
+    for (const Overlap& rule : Overlaps()) {
+      if (std::max(rule.squareA, rule.squareB) != square) continue;
+      const char a = board.SquareWord[static_cast<std::size_t>(rule.squareA)][static_cast<std::size_t>(rule.positionA - 1)];
+      const char b = board.SquareWord[static_cast<std::size_t>(rule.squareB)][static_cast<std::size_t>(rule.positionB - 1)];
+      if (a != b) {
+        return Fault("square " + TwoDigits(square) + " disagrees with square " +
+                     TwoDigits(std::min(rule.squareA, rule.squareB)) + " at a shared cell");
+      }
+    }
+    return std::nullopt;
+  }
+
+  std::vector<FilePuzzle> puzzles_;
+  FilePuzzle current_;
+  int lastLine_ = 0;
+};
+
+PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
+  PuzzleFileResult result;
+  result.message = "Loopword could not open the puzzle file:\n" + fileName + "\n";
+  if (fault.line > 0) result.message += "Line " + std::to_string(fault.line) + ": ";
+  result.message += fault.what;
+  result.message += '.';
+  result.fault = std::move(fault);
+  return result;
+}
+
+}  // namespace
+
+std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
+  std::vector<std::string> lines = {
+      "# Loopword puzzle",
+      "# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words)",
+      "# fill: " + origin.fill,
+  };
+  if (origin.seed) lines.push_back("# seed: " + std::to_string(*origin.seed));
+  return lines;
+}
+
+std::string FormatPuzzle(const FilePuzzle& puzzle) {
+  std::string text;
+  for (const std::string& line : puzzle.comments) text += line + '\n';
+  for (const std::string& line : puzzle.puzzle.List2) text += line + '\n';
+  return text;
+}
+
+std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles) {
+  std::string text;
+  for (const FilePuzzle& puzzle : puzzles) {
+    if (!text.empty()) text += '\n';
+    text += FormatPuzzle(puzzle);
+  }
+  return text;
+}
+
+PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName) {
+  if (text.size() > kPuzzleFileLimit) return Refused(fileName, {0, "the file is larger than 1 MiB"});
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark some editors write
+  PuzzleReader reader;
+  int number = 0;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (auto fault = reader.Line(++number, line)) return Refused(fileName, *fault);
+  }
+  if (auto fault = reader.End()) return Refused(fileName, *fault);
+  return {reader.TakePuzzles(), std::nullopt, {}};
+}
+
+PuzzleFileResult ReadPuzzleFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text;
+  char buffer[1 << 16];
+  while (in && text.size() <= kPuzzleFileLimit) {
+    in.read(buffer, sizeof buffer);
+    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+  }
+  if (!in.eof() && text.size() <= kPuzzleFileLimit) return Refused(path, {0, "the file could not be read"});
+  return ParsePuzzleText(text, path);
+}
+
+std::string WriteFileAtomically(const std::string& path, std::string_view text) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (fs::is_directory(path, error)) return "A folder of that name is in the way.";
+  std::random_device random;
+  const std::string part = path + ".part-" + std::to_string(random());
+  {
+    std::ofstream out(part, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) {
+      fs::remove(part, error);
+      return "The file could not be written.";
+    }
+  }
+  fs::rename(part, path, error);
+  if (error) {
+    fs::remove(part, error);
+    return "The file could not be written.";
+  }
+  return {};
+}
+
+}  // namespace loopword

@@ -1,0 +1,71 @@
+// The puzzle text format: comment lines, then 23 placement lines per puzzle, puzzles separated by an empty line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/puzzle.h"
+
+namespace loopword {
+
+/// File name extension of puzzle files, with its dot.
+inline constexpr const char* kPuzzleExtension = ".loopword";
+/// Largest puzzle file that is read, in bytes.
+inline constexpr std::size_t kPuzzleFileLimit = 1 << 20;
+
+/// Where a puzzle came from, as its header comment lines record it.
+struct PuzzleOrigin {
+  /// File name of the word list (no folder).
+  std::string wordList;
+  /// Number of words in that list.
+  int wordCount = 0;
+  /// The fill mode: "classic", "varied" or "one solution".
+  std::string fill = "classic";
+  /// The seed of the random choices, when one was given.
+  std::optional<std::uint64_t> seed;
+};
+
+/// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
+struct FilePuzzle {
+  std::vector<std::string> comments;
+  Puzzle puzzle;
+};
+
+/// The comment lines a saved puzzle starts with: "# Loopword puzzle", word list, fill, seed.
+std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
+
+/// The text of one puzzle: its comment lines, then its placement lines, each ending in LF.
+std::string FormatPuzzle(const FilePuzzle& puzzle);
+/// The text of a puzzle file: the puzzles one after another with one empty line between them.
+std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles);
+
+/// The first fault of a text that is not a puzzle file: its line (0 for the whole file) and what is wrong.
+struct PuzzleFileFault {
+  int line = 0;
+  std::string what;
+};
+
+/// What reading a puzzle file gave: the puzzles, or the first fault and the message for the user.
+struct PuzzleFileResult {
+  std::vector<FilePuzzle> puzzles;
+  std::optional<PuzzleFileFault> fault;
+  /// For the user: names the file, the line and the fault; empty when the file was read.
+  std::string message;
+};
+
+/// Reads puzzle text (LF or CR LF line ends, an optional UTF-8 byte-order mark); `fileName` only
+/// names the file in the message.
+/// Every puzzle must be complete: 23 lines in square order, each ring its word from its start
+/// cell, shared cells agreeing, no word twice. Boards come filled and marked, ready to draw.
+PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName);
+
+/// Reads the puzzle file at `path` through a bounded buffer; files over kPuzzleFileLimit are refused.
+PuzzleFileResult ReadPuzzleFile(const std::string& path);
+
+/// Writes `text` to `path` through a temporary file renamed over it; "" when done, else why not.
+std::string WriteFileAtomically(const std::string& path, std::string_view text);
+
+}  // namespace loopword

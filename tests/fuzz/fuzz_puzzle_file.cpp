@@ -1,0 +1,24 @@
+// Fuzzes the puzzle file reader: whatever it accepts writes back to text that reads the same.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "puzzle/puzzle_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const loopword::PuzzleFileResult first = loopword::ParsePuzzleText(text, "fuzz");
+  if (first.fault.has_value() == first.message.empty()) std::abort();
+  if (first.fault) return 0;
+  const loopword::PuzzleFileResult again = loopword::ParsePuzzleText(loopword::FormatPuzzleFile(first.puzzles), "fuzz");
+  if (again.fault || again.puzzles.size() != first.puzzles.size()) std::abort();
+  for (std::size_t i = 0; i < first.puzzles.size(); ++i) {
+    const loopword::FilePuzzle& a = first.puzzles[i];
+    const loopword::FilePuzzle& b = again.puzzles[i];
+    if (a.comments != b.comments || a.puzzle.List2 != b.puzzle.List2 || !b.puzzle.board.IsComplete() ||
+        a.puzzle.board.SquareWord != b.puzzle.board.SquareWord) {
+      std::abort();
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,123 @@
+// Checks the PDF and SVG exports and the booklet through the files they write, read with poppler and Qt.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QXmlStreamReader>
+#include <filesystem>
+#include <regex>
+
+#include "output/booklet.h"
+#include "output/sheet_export.h"
+#include "support/compiled_puzzles.h"
+#include "support/run_tool.h"
+#include "support/temp_dir.h"
+
+namespace loopword {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunTool;
+using testing::WordsOf;
+
+/// The tops of all boxes pdftotext finds `word` in on page 1, in reading order.
+std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
+  const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
+  const std::regex box("yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+  std::vector<double> tops;
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), box); it != std::sregex_iterator(); ++it) {
+    tops.push_back(std::stod((*it)[1].str()));
+  }
+  return tops;
+}
+
+/// The texts of all <text> elements of an SVG file, one a line.
+std::string SvgTexts(const QString& path) {
+  QFile file(path);
+  QXmlStreamReader svg(file.open(QIODevice::ReadOnly) ? &file : nullptr);
+  std::string texts;
+  while (!svg.atEnd()) {
+    if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("text")) {
+      texts += svg.readElementText(QXmlStreamReader::IncludeChildElements).toStdString() + '\n';
+    }
+  }
+  return svg.hasError() ? "malformed" : texts;
+}
+
+class ExportTest : public ::testing::Test {
+ protected:
+  Puzzle puzzle = testing::CompiledPuzzles(1)[0];
+  testing::TempDir folder;
+  QString Path(const std::string& name) const { return QString::fromStdString((folder.Path() / name).string()); }
+};
+
+TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndEveryWordInItsList) {
+  const std::pair<QPageSize::PageSizeId, std::string> papers[] = {{QPageSize::A4, "595 x 842"}, {QPageSize::Letter, "612 x 792"}};
+  for (const auto& [paper, size] : papers) {
+    const std::string pdf = Path("page.pdf").toStdString();
+    ASSERT_TRUE(ExportPdf(puzzle, Path("page.pdf"), QPageSize(paper)).saved);
+    EXPECT_EQ(testing::PdfPageCount(pdf), 1);
+    EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       " + size), std::string::npos);
+    const std::string fonts = RunTool("pdffonts " + pdf).first;
+    const auto rows = [&](const std::string& embedded) {  // font rows of pdffonts with that "emb" column
+      const std::regex row("\n\\S+ +.+? +\\S+ +" + embedded + " +(yes|no) +(yes|no) +\\d+ +\\d+");
+      return std::distance(std::sregex_iterator(fonts.begin(), fonts.end(), row), std::sregex_iterator());
+    };
+    EXPECT_TRUE(rows("yes") > 0 && rows("yes") == rows("(yes|no)") && fonts.find("Type 3") == std::string::npos) << fonts;
+    const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
+    for (const std::string& word : WordsOf(puzzle)) {  // once in the puzzle's list, once in the solution's
+      const std::vector<double> tops = WordTops(pdf, word);
+      ASSERT_EQ(tops.size(), 2u) << word;
+      EXPECT_TRUE(puzzleTitle < tops[0] && tops[0] < solutionTitle && solutionTitle < tops[1]) << word;
+    }
+  }
+}
+
+TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
+  for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
+    EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
+  }
+  ASSERT_TRUE(ExportSvg(puzzle, Path("a.svg")).saved);
+  const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
+  EXPECT_TRUE(puzzleTexts.find("PUZZLE\n") != std::string::npos && solutionTexts.find("SOLUTION\n") != std::string::npos);
+  for (const std::string& line : puzzle.List2) {
+    EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
+    EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
+  }
+}
+
+TEST_F(ExportTest, FailedExportsLeaveNoFileAndKeepWhatWasThere) {
+  fs::create_directory(folder.Path() / "taken.pdf");
+  fs::create_directory(folder.Path() / "kept-solution.svg");
+  folder.Write("kept-puzzle.svg", "precious");
+  for (const SaveOutcome& outcome : {ExportPdf(puzzle, Path("taken.pdf"), LocalePaper()),
+                                     ExportPdf(puzzle, Path("missing/x.pdf"), LocalePaper()),
+                                     ExportSvg(puzzle, Path("kept.svg")), WriteBookletPdf({}, Path("b.pdf"), LocalePaper())}) {
+    EXPECT_TRUE(!outcome.saved && !outcome.reason.empty());
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 3) << "no part file";
+  EXPECT_EQ(RunTool("cat " + Path("kept-puzzle.svg").toStdString()).first, "precious");
+}
+
+TEST_F(ExportTest, BookletHasAPagePerPuzzleThenAnswerPagesHoldingEachPuzzlesWordsInOrder) {
+  const std::vector<Puzzle> puzzles = testing::CompiledPuzzles(30, 21);
+  const std::string pdf = Path("booklet.pdf").toStdString();
+  ASSERT_TRUE(WriteBookletPdf(puzzles, Path("booklet.pdf"), QPageSize(QPageSize::A4)).saved);
+  const int pages = testing::PdfPageCount(pdf);
+  ASSERT_EQ(pages, 30 + (30 + kAnswersPerPage - 1) / kAnswersPerPage);
+  const auto holds = [](const std::string& page, int number, const Puzzle& p) {
+    const std::vector<std::string> words = WordsOf(p);
+    return page.find("Puzzle " + std::to_string(number) + "\n") != std::string::npos &&
+           std::all_of(words.begin(), words.end(), [&](const std::string& w) { return page.find(w) != std::string::npos; });
+  };
+  std::vector<std::string> answers;
+  for (int page = 31; page <= pages; ++page) answers.push_back(testing::PdfPageText(pdf, page));
+  std::size_t answerPage = 0;
+  for (int i = 0; i < 30; ++i) {
+    EXPECT_TRUE(holds(testing::PdfPageText(pdf, i + 1), i + 1, puzzles[static_cast<std::size_t>(i)])) << i + 1;
+    while (answerPage < answers.size() && !holds(answers[answerPage], i + 1, puzzles[static_cast<std::size_t>(i)])) ++answerPage;
+    EXPECT_LT(answerPage, answers.size()) << "the answer to puzzle " << i + 1 << ", after the one before";
+  }
+}
+
+}  // namespace
+}  // namespace loopword

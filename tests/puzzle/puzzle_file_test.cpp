@@ -1,0 +1,96 @@
+// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line.
+#include "puzzle/puzzle_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/compiled_puzzles.h"
+#include "support/temp_dir.h"
+
+namespace loopword {
+namespace {
+
+TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
+  std::vector<FilePuzzle> written;
+  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
+    written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
+  }
+  const std::string text = FormatPuzzleFile(written);
+  EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
+  std::string crlf;
+  for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (const std::string& variant : {text, crlf, "\xEF\xBB\xBF" + text, text + "\n# typed 01\n"}) {
+    const PuzzleFileResult read = ParsePuzzleText(variant, "two.loopword");
+    ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
+    for (std::size_t i = 0; i < 2; ++i) {
+      EXPECT_EQ(read.puzzles[i].puzzle.List2, written[i].puzzle.List2);
+      EXPECT_EQ(read.puzzles[i].puzzle.board.SquareWord, written[i].puzzle.board.SquareWord);
+      EXPECT_TRUE(read.puzzles[i].puzzle.board.IsComplete());
+    }
+    EXPECT_EQ(read.puzzles[0].comments, written[0].comments);
+  }
+  EXPECT_EQ(FormatPuzzleFile(ParsePuzzleText(crlf, "").puzzles), text);
+  EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
+}
+
+TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
+  testing::TempDir folder;
+  std::vector<std::string> good = testing::CompiledPuzzles(1)[0].List2;
+  good.insert(good.begin(), "# Loopword puzzle");  // good[k] is square k, on line k + 1
+  const auto join = [](std::vector<std::string> lines, int square, const std::string& replacement) {
+    if (square >= 0) lines[static_cast<std::size_t>(square)] = replacement;
+    std::string text;
+    for (const std::string& line : lines) text += line + '\n';
+    return text;
+  };
+  const auto edit = [&](int square, std::size_t at, const std::string& text) {
+    std::string line = good[static_cast<std::size_t>(square)];
+    return join(good, square, line.replace(at, text.size(), text));
+  };
+  const std::vector<std::string> short22(good.begin(), good.end() - 1);
+  const struct {
+    std::string text;
+    int line;
+    std::string what;
+  } cases[] = {
+      {join(good, 5, good[6]), 6, "square 06 where square 05 belongs"},
+      {edit(7, 12, good[7][12] == '3' ? "4" : "3"), 8, "is not the word"},
+      {join(good, 2, "02 ABCDEFGH 1 ABCDEFGH"), 3, "square 02 disagrees with square 01 at a shared cell"},
+      {edit(3, 3, good[1].substr(3)), 4, "is already in square 01"},
+      {edit(9, 3, "\xc3\x89"), 10, "bad character in a placement line"},
+      {edit(9, 3, "ab"), 10, "not a placement line"},
+      {join(good, 0, "# caf\xe9"), 1, "bad character in a comment line"},
+      {join(short22, -1, "") + "\n", 24, "a puzzle needs 23 placement lines, this one has 22"},
+      {join(short22, -1, ""), 23, "this one has 22"},
+      {join(good, -1, "") + good[23] + "\n", 25, "more than 23 placement lines"},
+      {"# Loopword puzzle\n\n", 0, "the file holds no puzzle"},
+      {std::string(kPuzzleFileLimit + 1, '#'), 0, "the file is larger than 1 MiB"},
+      {"", 0, "the file could not be read"},  // no such file
+  };
+  for (const auto& [text, line, what] : cases) {
+    const std::string path = text.empty() ? (folder.Path() / "none").string() : folder.Write("bad.loopword", text);
+    const PuzzleFileResult read = ReadPuzzleFile(path);
+    ASSERT_TRUE(read.fault) << what;
+    EXPECT_EQ(read.fault->line, line) << what;
+    EXPECT_NE(read.fault->what.find(what), std::string::npos) << read.fault->what;
+    EXPECT_TRUE(read.puzzles.empty());
+    EXPECT_EQ(read.message.rfind("Loopword could not open the puzzle file:\n" + path + "\n" +
+                                     (line ? "Line " + std::to_string(line) + ": " : ""), 0), 0u) << read.message;
+  }
+}
+
+TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
+  testing::TempDir folder;
+  const std::string path = folder.Write("kept", "old");
+  EXPECT_NE(WriteFileAtomically(folder.Path().string(), "new"), "") << "a folder in the way";
+  EXPECT_NE(WriteFileAtomically((folder.Path() / "missing" / "x").string(), "new"), "");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1)
+      << "no part file left";
+  EXPECT_EQ(WriteFileAtomically(path, "new"), "");
+  std::ifstream in(path);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new");
+}
+
+}  // namespace
+}  // namespace loopword
