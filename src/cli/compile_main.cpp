@@ -155,23 +155,7 @@ bool WriteText(const Options& options, const std::string& text) {
   return static_cast<bool>(std::cout.flush());
 }
 
-/// What the user is told when a compile ends without a puzzle.
-std::string FailureMessage(loopword::CompileOutcome outcome, const std::string& startWord, int distinctWords) {
-  switch (outcome) {
-    case loopword::CompileOutcome::Impossible:
-      return loopword::ImpossibleMessage(startWord);
-    case loopword::CompileOutcome::TooFewWords:
-      return loopword::TooFewWordsMessage(distinctWords);
-    default:
-      return loopword::kGiveUpMessage;
-  }
-}
 
-/// The fill mode as the puzzle file names it.
-std::string FillName(const loopword::CompileOptions& fill) {
-  if (fill.unique) return "one solution";
-  return fill.varied ? "varied" : "classic";
-}
 
 int Run(const Options& options, const char* argv0) {
   std::string startWord;
@@ -211,13 +195,13 @@ int Run(const Options& options, const char* argv0) {
 
   const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
   const loopword::PuzzleOrigin origin{std::filesystem::path(listPath).filename().string(),
-                                      dictionaries.WordCount(), FillName(options.fill), options.seed};
+                                      dictionaries.WordCount(), loopword::FillName(options.fill), options.seed};
   std::vector<loopword::FilePuzzle> made;
   for (const loopword::Puzzle& puzzle : run.puzzles) made.push_back({loopword::HeaderComments(origin), puzzle});
   if (!WriteText(options, loopword::FormatPuzzleFile(made))) return 1;
   if (!run.note.empty()) std::cerr << run.note << '\n';
   if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << FailureMessage(lastOutcome, startWord, compiler.DistinctWordCount()) << '\n';
+    std::cerr << loopword::FailureMessage(lastOutcome, startWord, compiler.DistinctWordCount()) << '\n';
     return 1;
   }
   if (options.pdf.empty()) return 0;

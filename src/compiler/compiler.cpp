@@ -38,6 +38,26 @@ std::string TooFewWordsMessage(int distinctWords) {
   return "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinctWords) + ".";
 }
 
+std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords) {
+  switch (outcome) {
+    case CompileOutcome::Impossible:
+      return ImpossibleMessage(startWord);
+    case CompileOutcome::TooFewWords:
+      return TooFewWordsMessage(distinctWords);
+    case CompileOutcome::GaveUp:
+      return kGiveUpMessage;
+    case CompileOutcome::Complete:
+    case CompileOutcome::Stopped:
+      break;
+  }
+  return "";
+}
+
+std::string FillName(const CompileOptions& options) {
+  if (options.unique) return "one solution";
+  return options.varied ? "varied" : "classic";
+}
+
 void Compiler::UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search) {
   words_ = std::move(words);
   groups_ = WordGroups(*words_);

@@ -10,7 +10,7 @@
 #include "board/placement_line.h"
 #include "board/puzzle.h"
 #include "compiler/candidate_search.h"
-#include "compiler/random_source.h"
+#include "random/random_source.h"
 #include "compiler/word_groups.h"
 #include "exact/exact_engine.h"
 
@@ -72,6 +72,11 @@ struct CompileEvent {
 
 /// How a compile ended.
 enum class CompileOutcome { Complete, Stopped, GaveUp, Impossible, TooFewWords };
+
+/// What the user is told when a compile ends without a puzzle (stopped: nothing is said).
+std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords);
+/// The fill as a puzzle file names it: "classic", "varied" or "one solution".
+std::string FillName(const CompileOptions& options);
 
 /// Runs compiles over one dictionary with one search and one random generator.
 class Compiler {

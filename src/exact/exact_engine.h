@@ -8,7 +8,7 @@
 
 #include "board/geometry.h"
 #include "board/placement_line.h"
-#include "compiler/random_source.h"
+#include "random/random_source.h"
 #include "exact/fill_search.h"
 
 namespace loopword::exact {

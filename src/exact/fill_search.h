@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "compiler/random_source.h"
+#include "random/random_source.h"
 #include "exact/chain_model.h"
 
 namespace loopword::exact {

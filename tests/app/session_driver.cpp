@@ -7,6 +7,7 @@
 // Exits 0 when every step said what it should.
 #include <QAction>
 #include <QApplication>
+#include <QStandardPaths>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -59,6 +60,7 @@ std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& to
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);
   if (argc != 4) {
     std::cerr << "usage: session_driver PROGRAM_FOLDER (print|no-printer|whole) OUT_FILE\n";
     return 2;

@@ -1,5 +1,5 @@
 // Uniform draws from a 64-bit Mersenne Twister.
-#include "compiler/random_source.h"
+#include "random/random_source.h"
 
 #include <algorithm>
 
