@@ -31,7 +31,8 @@ constexpr std::string_view kUsage =
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
     "\n"
-    "  --dict FILE    word list: one word per line, lines of 8 capitals A-Z are used\n"
+    "  --dict FILE    word list: one word per line; lines of 8 letters, all capitals or all\n"
+    "                 lower case, are used\n"
     "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
     "  --count N      number of puzzles to make (default 1)\n"
     "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
