@@ -1,4 +1,4 @@
-// A fresh folder for one test, removed with everything in it when the test ends.
+// A fresh folder for one test, removed with everything in it when the test ends; reading a file whole.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +8,12 @@
 #include <string_view>
 
 namespace loopword::testing {
+
+/// The bytes of a file, or "" when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 /// A new empty folder under the system's temporary folder, deleted on destruction.
 class TempDir {
