@@ -76,13 +76,6 @@ class Session {
   Qt::MouseButton AnyButton() { return std::vector{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[static_cast<std::size_t>(Pick(3))]; }
   void Log(const std::string& action) { log_ << "  " << action << '\n'; }
   void Trigger(const QString& item) { window_.MenuItem(item)->trigger(); }
-  /// Runs `action` with `yes` to the question it may ask.
-  template <typename Action>
-  void Answering(bool yes, Action action) {
-    toolkit_.yesNoReplies = {yes};
-    action();
-    toolkit_.yesNoReplies.clear();
-  }
 
   std::string RandomText() {
     static const std::string kCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789-\t\xC3\xA9";
@@ -101,7 +94,8 @@ class Session {
     wordCount_ = read.dictionary.WordCount();
   }
 
-  void Act() {
+  void Act() {  // replies an action left unused do not carry over: unqueued questions get Yes
+    toolkit_.yesNoReplies.clear(), toolkit_.inputReplies.clear(), toolkit_.fileReplies.clear();
     switch (Pick(12)) {
       case 0: case 1: Compile(); break;
       case 10: Solve(); break;
@@ -155,7 +149,8 @@ class Session {
     const bool yes = Pick(2) == 0;
     Log(std::string("Release a mouse button over the view button, ") + (yes ? "Yes" : "No"));
     const bool asks = solving_ && window_.Solving()->HasTypedLetters();
-    Answering(yes, [&] { QTest::mouseClick(window_.Command1(), AnyButton()); });
+    toolkit_.yesNoReplies = {yes};
+    QTest::mouseClick(window_.Command1(), AnyButton());
     if (asks && !yes) return;
     solving_ = false;
     if (buttonEnabled_) caption_ = caption_ == "Show Puzzle" ? "Show Solution" : "Show Puzzle";
@@ -187,7 +182,6 @@ class Session {
     Log("Starting Word " + std::to_string(startMark_) + " with " + std::to_string(answers.size()) + " answers");
     toolkit_.inputReplies.assign(answers.begin(), answers.end());
     Trigger(QString("mnuStart%1").arg(startMark_));
-    toolkit_.inputReplies.clear();
     if (startMark_ == 0) startWord_.clear();
     for (std::size_t i = 0; startMark_ == 1 && i < answers.size(); ++i) {
       std::string word = answers[i];
@@ -220,7 +214,8 @@ class Session {
     const bool hadContent = fs::is_regular_file(path, error) && fs::file_size(path, error) > 0;
     const std::string before = hadContent ? testing::ReadFile(path) : "";
     toolkit_.fileReplies = {path};
-    Answering(yes, [&] { Trigger("copyx"); });
+    toolkit_.yesNoReplies = {yes};
+    Trigger("copyx");
     const bool kept = hadContent && !yes;
     if (kept && testing::ReadFile(path) != before) fault_ = "a file was replaced after No: " + path;
     if (!kept && fs::is_regular_file(path, error) && testing::ReadFile(path).substr(0, 2) != "BM") fault_ = "a damaged bitmap: " + path;
@@ -231,7 +226,8 @@ class Session {
     const bool yes = Pick(2) == 0;
     Log(std::string("Print, ") + (yes ? "Yes" : "No"));
     const std::size_t before = toolkit_.messages.size();
-    Answering(yes, [&] { Trigger("mnuprint"); });
+    toolkit_.yesNoReplies = {yes};
+    Trigger("mnuprint");
     const std::size_t shown = toolkit_.messages.size() - before;
     if (shown != (yes ? 1u : 0u) || (yes && toolkit_.messages.back() == "Done")) fault_ = "printing without a printer";
   }
