@@ -1,10 +1,4 @@
-// Drives the real window through one printing session with scripted answers, for the print and
-// leak checks. Usage: session_driver PROGRAM_FOLDER MODE OUT_FILE, where MODE is
-//   print       compile, print with Yes: "Done", solution on show; OUT_FILE gets the page geometry
-//               in points (paper width, height, printable left, top) for the page check;
-//   no-printer  compile, print with Yes: a message that is not "Done", the view unchanged;
-//   whole       compile, both sheets, save a bitmap to OUT_FILE, print, Exit through the menu.
-// Exits 0 when every step said what it should.
+// Drives the real window through one printing session with scripted answers, for the print and leak checks.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -28,7 +22,9 @@ bool WriteGeometry(const QString& path) {
   return true;
 }
 
-/// Plays the session; "" or what went wrong.
+/// Plays the session of `mode`; "" or what went wrong. print: compile, print with Yes ("Done", solution on show), the
+/// page geometry in points (paper width, height, printable left, top) to `out`; no-printer: the same without a printer,
+/// not "Done" and the view unchanged; whole: compile, both sheets, a bitmap to `out`, print, Exit through the menu.
 std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& toolkit, const std::string& mode,
                  const std::string& out) {
   window.mnuSolve_Click();

@@ -1,7 +1,4 @@
-// Plays random user sessions against the main window with scripted answers and checks after every
-// action that the window still tells the truth and nothing was lost. LOOPWORD_SESSIONS sets how
-// many sessions run (default 500, 40 under the sanitizers), LOOPWORD_SESSION_SEED the first seed;
-// a failure prints its seed and the actions that led to it.
+// Plays random user sessions against the main window and checks after every action that it tells the truth and lost nothing.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -263,9 +260,7 @@ class Session {
       if (i < 2 && window_.MenuItem(QString("mnuStart%1").arg(i))->isChecked() != (i == startMark_)) fault << "Starting Word mark\n";
     }
     if (window_.StartWord() != startWord_) fault << "starting word '" << window_.StartWord() << "'\n";
-    if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) {
-      fault << "button '" << window_.Caption().toStdString() << "' enabled " << window_.ButtonEnabled() << '\n';
-    }
+    if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) fault << "button '" << window_.Caption().toStdString() << "'\n";
     if (toolkit_.busy || window_.Compiling()) fault << "still busy\n";
     if (buttonEnabled_) {
       const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_,
@@ -284,12 +279,10 @@ class Session {
   std::string wordsPath_;  // the list in use; "" while none is loaded
   std::set<std::string> words_;
   int wordCount_ = 0;  // with repeats
-  int dictionaryMark_ = 1;
-  int startMark_ = 0;
+  int dictionaryMark_ = 1, startMark_ = 0;
   std::string startWord_;
   QString caption_ = "Show Puzzle";
-  bool buttonEnabled_ = false;
-  bool solving_ = false;  // a puzzle is being solved on screen
+  bool buttonEnabled_ = false, solving_ = false;  // solving: a puzzle is being solved on screen
   std::set<std::string> puzzleWords_;  // the words the puzzle on show was made from
   std::ostringstream log_;
   std::string fault_;
@@ -303,6 +296,8 @@ int EnvironmentNumber(const char* name, int fallback) {
   return ok && number > 0 ? number : fallback;
 }
 
+// LOOPWORD_SESSIONS sets how many sessions run (default 500, 40 under the sanitizers), LOOPWORD_SESSION_SEED
+// the first seed; a failure prints its seed and the actions that led to it.
 TEST(SessionFuzz, RandomSessionsKeepTheWindowTruthfulAndLoseNothing) {
   qputenv("CUPS_SERVER", "/nonexistent/loopword-test.sock");  // sessions run without a printer
   const int sessions = EnvironmentNumber("LOOPWORD_SESSIONS", qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 500);

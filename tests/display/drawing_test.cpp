@@ -1,5 +1,4 @@
-// Checks the sheets and the solving view against a recording canvas: what is drawn where, in which
-// colour. Tags and ring letters in general are checked on real pictures by the end-to-end tests.
+// Checks start marks, the sheets and the solving view against a recording canvas: what is drawn where, in which colour.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -77,7 +76,7 @@ TEST(DrawStartMarks, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAs
   }
 }
 
-TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionShowsEverything) {
+TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionAStartMarkOnEveryTag) {
   const Sample sample;
   RecordingCanvas canvas;
   Picture picture(canvas);
@@ -91,14 +90,9 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionShowsEveryt
   const std::vector<std::string> listed = Texts(canvas, 8);
   EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()) && listed.size() == 23u && list1 == listed);
   EXPECT_EQ(Texts(canvas, std::string(kInstructionLine).size()), std::vector<std::string>{kInstructionLine});
-
-  canvas.ops.clear();
+  canvas.ops.clear();  // the solution's rows are checked in the exported sheets, its letters on the screen
   DrawSolutionSheet(picture, sample.board, sample.lines);
-  EXPECT_EQ(Letters(canvas).first.size(), 148u);
-  const std::vector<std::string> rows = Texts(canvas, 11);
-  ASSERT_EQ(rows.size(), 23u);
-  EXPECT_EQ((std::pair{rows.front(), rows.back()}), (std::pair{std::string("01 ZZZZZZZZ"), std::string("23 DDDDDDDD")}));
-  EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one mark a square";
+  EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
 }
 
 TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourStruckWords) {

@@ -1,5 +1,4 @@
-// A fixture for tests of the main window: a program folder holding the first level, a folder for
-// the files a test chooses, scripted answers, and helpers to pick files, click cells and look for ink.
+// A fixture for main-window tests: a program folder with the first level, scripted answers, file, click and ink helpers.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Checks loading the chosen dictionary: the file of each level, the title and the messages of each
-// failure. That a failed load keeps the words and title in use is checked by the random sessions.
+// Checks loading the chosen dictionary: the file of each level, the title and what each failure says.
 #include "words/dictionary_state.h"
 
 #include <gtest/gtest.h>
