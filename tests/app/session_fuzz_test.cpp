@@ -6,7 +6,6 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
 #include <sstream>
@@ -14,6 +13,7 @@
 #include "app/about_form.h"
 #include "app/form1.h"
 #include "app/picture_box.h"
+#include "input/start_word.h"
 #include "support/puzzle_check.h"
 #include "support/scripted_toolkit.h"
 #include "support/temp_dir.h"
@@ -138,8 +138,7 @@ class Session {
       if (window_.MenuItem(name)->isEnabled()) fault_ = std::string(name) + " is enabled during a compile";
       Trigger(name);
     }
-    window_.mnuSolve_Click(), window_.mnuDictLevel_Click(3), window_.mnuStart_Click(1);
-    window_.copyx_Click(), window_.mnuprint_Click();
+    window_.mnuSolve_Click(), window_.mnuDictLevel_Click(3), window_.mnuStart_Click(1), window_.copyx_Click(), window_.mnuprint_Click();
   }
 
   void PressButton() {
@@ -180,14 +179,10 @@ class Session {
     toolkit_.inputReplies.assign(answers.begin(), answers.end());
     Trigger(QString("mnuStart%1").arg(startMark_));
     if (startMark_ == 0) startWord_.clear();
-    for (std::size_t i = 0; startMark_ == 1 && i < answers.size(); ++i) {
-      std::string word = answers[i];
-      if (word.find_first_not_of(' ') == std::string::npos) break;  // blank: cancelled
-      for (char& c : word) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-      if (word.size() == 8 && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
-        startWord_ = word;
-        break;
-      }
+    for (std::size_t i = 0; startMark_ == 1 && i < answers.size(); ++i) {  // asked until accepted or blank
+      const StartWordCheck check = CheckStartWord(answers[i]);
+      if (check.verdict == StartWordCheck::Verdict::Accepted) startWord_ = check.word;
+      if (check.verdict == StartWordCheck::Verdict::Accepted || check.verdict == StartWordCheck::Verdict::Cancelled) break;
     }
   }
 
