@@ -18,9 +18,7 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 /// A new empty folder under the system's temporary folder, deleted on destruction.
 class TempDir {
  public:
-  TempDir() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("loopword-test-" + std::to_string(seed()));
+  TempDir() : path_(std::filesystem::temp_directory_path() / ("loopword-test-" + std::to_string(std::random_device()()))) {
     std::filesystem::create_directories(path_);
   }
   ~TempDir() {
