@@ -1,11 +1,10 @@
 // Drives the real window through one printing session with scripted answers, for the print and leak checks.
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextStream>
 #include <QTimer>
+#include <fstream>
 #include <iostream>
 
 #include "app/form1.h"
@@ -13,13 +12,11 @@
 
 namespace {
 
-bool WriteGeometry(const QString& path) {
+bool WriteGeometry(const std::string& path) {
   const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageLayout();
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  QTextStream(&file) << layout.fullRectPoints().width() << ' ' << layout.fullRectPoints().height() << ' '
-                     << layout.paintRectPoints().left() << ' ' << layout.paintRectPoints().top() << '\n';
-  return true;
+  std::ofstream file(path);
+  return static_cast<bool>(file << layout.fullRectPoints().width() << ' ' << layout.fullRectPoints().height() << ' '
+                                << layout.paintRectPoints().left() << ' ' << layout.paintRectPoints().top() << std::endl);
 }
 
 /// Plays the session of `mode`; "" or what went wrong. print: compile, print with Yes ("Done", solution on show), the
@@ -47,7 +44,7 @@ std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& to
   }
   if (said != "Done") return "printing said: " + said;
   if (window.Caption() != "Show Puzzle" || toolkit.busy) return "after printing the solution must be on show";
-  return mode == "print" && !WriteGeometry(QString::fromStdString(out)) ? "cannot write the page geometry" : "";
+  return mode == "print" && !WriteGeometry(out) ? "cannot write the page geometry" : "";
 }
 
 }  // namespace

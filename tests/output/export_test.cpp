@@ -24,9 +24,7 @@ std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
   const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
   const std::regex box("yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
   std::vector<double> tops;
-  for (auto it = std::sregex_iterator(html.begin(), html.end(), box); it != std::sregex_iterator(); ++it) {
-    tops.push_back(std::stod((*it)[1].str()));
-  }
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), box); it != std::sregex_iterator(); ++it) tops.push_back(std::stod((*it)[1]));
   return tops;
 }
 
