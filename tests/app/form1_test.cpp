@@ -1,14 +1,20 @@
-// Drives the main window with scripted answers: start-up, Help, About, closing mid-run, the sheets, solving on screen.
+// Drives the main window with scripted answers: start-up, Help, About, solving on screen, and the files it reads and writes.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 
 #include "app/about_form.h"
+#include "output/booklet.h"
+#include "support/run_tool.h"
 #include "support/window_test.h"
 
 namespace loopword {
 namespace {
 
+namespace fs = std::filesystem;
+using testing::ReadFile;
 using Form1Test = testing::WindowTest;
 
 TEST_F(Form1Test, StartsOnLevelOneOrSaysLevelOneIsMissing) {
@@ -79,6 +85,116 @@ TEST_F(Form1Test, SolvingOnScreenByClicksAndKeysUntilSolvedWithCheckAndThePlainS
   }
   ASSERT_EQ(toolkit.messages.size(), 2u) << "the bitmap's, then";
   EXPECT_TRUE(QString::fromStdString(toolkit.messages[1]).contains(QRegularExpression("^Solved in \\d+:\\d\\d$")));
+}
+
+TEST_F(Form1Test, BitmapIsThePictureIn24BitsAskedForInTheProgramFolderAndReportedWithItsLength) {
+  QGuiApplication::clipboard()->setText("a teacher's notes");
+  auto window = NewWindow();
+  window->mnuSolve_Click();
+  Choose(*window, "copyx", Target("puzzle"));
+  const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
+  EXPECT_TRUE(asked.save && asked.folder == program.Path().string() + "/");
+  EXPECT_EQ(asked.title, "Select destination file for a bitmap copy of this puzzle");
+  EXPECT_EQ(DialogFilter(asked), "Loopword Bitmap Files (*.bmp)");
+  const std::string bytes = ReadFile(Target("puzzle"));
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_TRUE(bytes.substr(0, 2) == "BM" && bytes[28] == 24) << "24 bits a pixel";
+  const QImage saved(QString::fromStdString(Target("puzzle")), "BMP");
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window->PictureImage().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Loopword copied to:\n" + Target("puzzle") + "\n " +
+                                                       std::to_string(bytes.size()) + " bytes"});
+  EXPECT_TRUE(toolkit.questions.empty()) << "a new file needs no question";
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "a teacher's notes");
+}
+
+TEST_F(Form1Test, FailedBitmapsAreReportedAndLeaveNothingBehind) {  // Yes and No to replacing: random sessions
+  auto window = NewWindow();
+  fs::create_directory(target.Path() / "folder.bmp");
+  for (const std::string& path : {Target("folder.bmp"), Target("missing/x.bmp"), std::string("/proc/x.bmp")}) {
+    Choose(*window, "copyx", path);
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not save the bitmap to:\n" + path + "\n", 0), 0u);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(target.Path()), fs::directory_iterator()), 1) << "no part file";
+}
+
+TEST_F(Form1Test, UserWordListIsChosenInTheProgramFolder) {
+  auto window = NewWindow();
+  const std::string path = target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n");
+  Choose(*window, "mnuDictLevel0", path);
+  const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
+  EXPECT_TRUE(!asked.save && asked.folder == program.Path().string() + "/" && asked.title == "Select a file to open");
+  EXPECT_EQ(DialogFilter(asked), "Dictionary Files (*.txt *.dat *.dic)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + path + " (3 words)");
+  EXPECT_TRUE(window->MenuItem("mnuDictLevel0")->isChecked());
+}
+
+TEST_F(Form1Test, ASavedPuzzleOpensInANewWindowAsTheSamePictureAndBitmap) {
+  auto window = NewWindow();
+  for (const auto& [item, keys] : {std::pair{"mnuOpen", "Ctrl+O"}, {"mnuSave", "Ctrl+S"}, {"copyx", "Ctrl+B"}, {"mnuExportPdf", "Ctrl+E"}}) {
+    EXPECT_EQ(window->MenuItem(item)->shortcut(), QKeySequence(keys)) << item;
+  }
+  EXPECT_FALSE(window->MenuItem("mnuSave")->isEnabled()) << "nothing to save before a compile";
+  window->mnuSolve_Click();
+  Choose(*window, "mnuSave", Target("monday"));
+  EXPECT_EQ(DialogFilter(toolkit.fileDialogs.back()), "Loopword Puzzles (*.loopword)");
+  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n01 ", 0), 0u);
+  Choose(*window, "copyx", Target("before.bmp"));
+  auto reopened = NewWindow();
+  Choose(*reopened, "mnuOpen", Target("monday.loopword"));
+  EXPECT_TRUE(toolkit.messages.empty() && reopened->Caption() == "Show Puzzle" && reopened->ButtonEnabled());
+  EXPECT_EQ(reopened->PictureImage(), window->PictureImage());
+  Choose(*reopened, "copyx", Target("after.bmp"));
+  EXPECT_EQ(ReadFile(Target("after.bmp")), ReadFile(Target("before.bmp")));
+  Choose(*reopened, "mnuSave", Target("monday.loopword"), false);
+  EXPECT_EQ(toolkit.questions, std::vector<std::string>{"OverWrite file: " + Target("monday.loopword") + " ?"});
+}
+
+TEST_F(Form1Test, TypedLettersAreSavedAndReopenedDamagedFilesAreRefusedWithNothingChanged) {
+  auto window = NewWindow();
+  window->mnuSolve_Click();
+  window->MenuItem("mnuPlay")->trigger();
+  ClickCell(*window, 4, 2);
+  QTest::keyClick(window->findChild<PictureBox*>(), 'q');
+  Choose(*window, "mnuSave", Target("half.loopword"));
+  std::string saved = ReadFile(Target("half.loopword"));
+  const std::size_t typedLine = saved.find("\n# typed 04 ");
+  ASSERT_NE(typedLine, std::string::npos) << saved;
+  EXPECT_EQ(saved[typedLine + 13], 'Q') << "ring position 2";
+  auto reopened = NewWindow();
+  Choose(*reopened, "mnuOpen", Target("half.loopword"));
+  ASSERT_NE(reopened->Solving(), nullptr);
+  EXPECT_EQ(reopened->Solving()->LetterAt({4, 2}), 'Q');
+  const QImage picture = reopened->PictureImage().copy();
+  const std::pair<std::string, std::string> damaged[] = {
+      {"# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n", "Line 2: "},
+      {saved.replace(typedLine + 12, 8, "QQ"), "The letters typed into it are damaged."}};
+  for (const auto& [text, what] : damaged) {
+    Choose(*reopened, "mnuOpen", target.Write("bad.loopword", text));
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not open the puzzle file:\n" + Target("bad.loopword") + "\n" + what, 0), 0u);
+    EXPECT_TRUE(reopened->PictureImage() == picture && reopened->Solving() != nullptr);
+  }
+}
+
+TEST_F(Form1Test, ExportsAndBookletsAreWrittenAndACancelledBookletIsNot) {
+  auto window = NewWindow();
+  window->mnuSolve_Click();
+  Choose(*window, "mnuExportPdf", Target("page"));
+  Choose(*window, "mnuExportSvg", Target("sheets.svg"));
+  EXPECT_EQ(testing::PdfPageCount(Target("page.pdf")), 1);
+  EXPECT_TRUE(fs::exists(Target("sheets-puzzle.svg")) && fs::exists(Target("sheets-solution.svg")));
+  Choose(*window, "mnuExportPdf", Target("missing/x.pdf"));
+  EXPECT_EQ(toolkit.messages.at(0).rfind("Loopword could not save the PDF to:\n", 0), 0u);
+  toolkit.bookletReplies = {BookletChoices{3, true}, BookletChoices{4, false}};
+  Choose(*window, "mnuBooklet", Target("class.pdf"));
+  EXPECT_EQ(testing::PdfPageCount(Target("class.pdf")), BookletPageCount(3));
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Done"});
+  toolkit.cancelAtDone = 2;
+  Choose(*window, "mnuBooklet", Target("cancelled.pdf"));
+  EXPECT_FALSE(fs::exists(Target("cancelled.pdf")));
+  EXPECT_TRUE(toolkit.messages.empty() && toolkit.progress.back() == "end" && window->MenuItem("mnuSolve")->isEnabled());
+  EXPECT_EQ(toolkit.bookletAsked.back().count, 3) << "the dialog starts from the last answers";
 }
 
 }  // namespace
