@@ -24,8 +24,8 @@ struct CanvasOp {
 class RecordingCanvas : public Canvas {
  public:
   void Clear() override { ops.push_back({}); }
-  void DrawBox(int x1, int y1, int x2, int y2, Color color, int) override { ops.push_back({CanvasOp::Kind::Box, x1, y1, x2, y2, color}); }
-  void FillBox(int x1, int y1, int x2, int y2, Color color) override { ops.push_back({CanvasOp::Kind::FilledBox, x1, y1, x2, y2, color}); }
+  void DrawBox(int x1, int y1, int x2, int y2, Color color, int) override { ops.push_back({CanvasOp::Kind::Box, x1, y1, x2, y2, color, {}, {}}); }
+  void FillBox(int x1, int y1, int x2, int y2, Color color) override { ops.push_back({CanvasOp::Kind::FilledBox, x1, y1, x2, y2, color, {}, {}}); }
   void DrawText(int x, int y, const std::string& text, const Font& font, Color color) override {
     ops.push_back({CanvasOp::Kind::Text, x, y, 0, 0, color, text, font});
   }
