@@ -1,11 +1,14 @@
 // Measures the word-list load and the puzzle compile on the bundled and the 49,000-word lists.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 
 #include "compiler/compiler.h"
+#include "exact/exact_engine.h"
 #include "words/dictionary.h"
 
 namespace {
@@ -59,6 +62,59 @@ void BM_Compile(benchmark::State& state, bool indexed, const std::string& name) 
   }
 }
 
+/// A varied (or one-solution varied) compile per iteration, the engine prepared beforehand.
+void BM_Varied(benchmark::State& state, bool unique, const std::string& name) {
+  const auto words = Words(name);
+  loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words), loopword::RandomSource(20261206));
+  const auto ignore = [](const loopword::CompileEvent&) {};
+  const loopword::CompileOptions options{true, unique};
+  for (auto _ : state) {
+    loopword::Puzzle puzzle;
+    if (compiler.Compile(puzzle, "", ignore, options) != loopword::CompileOutcome::Complete) {
+      state.SkipWithError("varied compile did not complete");
+      return;
+    }
+    benchmark::DoNotOptimize(puzzle.List2.data());
+  }
+}
+
+/// The per-dictionary preparation of the exact engine.
+void BM_PrepareVaried(benchmark::State& state, const std::string& name) {
+  const auto words = Words(name);
+  for (auto _ : state) {
+    const loopword::exact::ExactEngine engine(*words);
+    benchmark::DoNotOptimize(engine.DistinctWordCount());
+  }
+}
+
+/// `count` words of Level 1 drawn with a fixed seed: a teacher's small list.
+std::shared_ptr<const loopword::Dictionary> SmallList(int count, std::uint64_t seed) {
+  const auto level1 = Words("L1");
+  std::vector<int> rows(static_cast<std::size_t>(level1->WordCount()));
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i) + 1;
+  std::shuffle(rows.begin(), rows.end(), std::mt19937_64(seed));
+  std::string text;
+  for (int i = 0; i < count; ++i) text += loopword::ToString(level1->WordPool(rows[static_cast<std::size_t>(i)])) + "\n";
+  return std::make_shared<const loopword::Dictionary>(loopword::ParseDictionaryText(text).dictionary);
+}
+
+/// A decision on a small list with a random square-12 word: preparation and search together.
+void BM_Decide(benchmark::State& state, int count, std::uint64_t seed) {
+  const auto words = SmallList(count, seed);
+  loopword::RandomSource random(seed);
+  int found = 0;
+  for (auto _ : state) {
+    const loopword::exact::ExactEngine engine(*words);
+    const loopword::exact::FillResult result = engine.Decide("", random, {});
+    if (result.status == loopword::exact::SearchStatus::BudgetSpent) {
+      state.SkipWithError("decision spent its budget");
+      return;
+    }
+    found = result.status == loopword::exact::SearchStatus::Found ? 1 : 0;
+  }
+  state.counters["puzzle"] = found;
+}
+
 void RegisterAll() {
   for (const char* name : {"L3", "W49000"}) {
     benchmark::RegisterBenchmark((std::string("BM_LoadDictionary/") + name).c_str(), BM_LoadDictionary, name)
@@ -69,6 +125,15 @@ void RegisterAll() {
       const std::string label = std::string("BM_Compile/") + (indexed ? "indexed/" : "reference/") + name;
       benchmark::RegisterBenchmark(label.c_str(), BM_Compile, indexed, name)->Unit(benchmark::kMillisecond);
     }
+  }
+  for (const char* name : {"L3", "W49000"}) {
+    benchmark::RegisterBenchmark((std::string("BM_PrepareVaried/") + name).c_str(), BM_PrepareVaried, name)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_Varied/") + name).c_str(), BM_Varied, false, name)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_VariedUnique/") + name).c_str(), BM_Varied, true, name)->Unit(benchmark::kMillisecond);
+  }
+  for (const auto& [count, seed] : {std::pair{25, 1}, std::pair{30, 2}, std::pair{30, 3}, std::pair{40, 4}}) {
+    const std::string label = "BM_Decide/L1sample" + std::to_string(count) + "s" + std::to_string(seed);
+    benchmark::RegisterBenchmark(label.c_str(), BM_Decide, count, static_cast<std::uint64_t>(seed))->Unit(benchmark::kMillisecond);
   }
 }
 

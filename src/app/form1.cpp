@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QActionGroup>
+#include <QSettings>
 #include <QFrame>
 
 #include "app/about_form.h"
@@ -73,6 +74,10 @@ OpenedPuzzle OpenPuzzleFile(const std::string& path) {
   return {std::nullopt, std::nullopt,
           "Loopword could not open the puzzle file:\n" + path + "\nThe letters typed into it are damaged."};
 }
+
+// Where the Solution menu's fill choices are remembered between runs.
+constexpr const char* kVariedSetting = "fill/varied";
+constexpr const char* kUniqueSetting = "fill/unique";
 
 constexpr const char* kHelpText =
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
@@ -157,6 +162,16 @@ QActionGroup* Form1::AddGroup(QMenu* menu, const QStringList& texts, const QStri
   return group;
 }
 
+QAction* Form1::AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key) {
+  QAction* item = AddItem(menu, text, name);
+  item->setCheckable(true);
+  item->setChecked(QSettings().value(key, false).toBool());
+  connect(item, &QAction::toggled, this, [key](bool on) { QSettings().setValue(key, on); });
+  return item;
+}
+
+CompileOptions Form1::FillChoice() const { return {mnuVaried_->isChecked(), mnuUnique_->isChecked()}; }
+
 void Form1::BuildMenus() {
   QMenu* file = menuBar()->addMenu("&File");
   const auto command = [&](const char* text, const char* name, const QKeySequence& keys, void (Form1::*handler)()) {
@@ -180,6 +195,9 @@ void Form1::BuildMenus() {
   QMenu* solution = menuBar()->addMenu("&Solution");
   mnuSolve_ = AddItem(solution, "&Compile", "mnuSolve", QKeySequence(Qt::Key_F5));
   connect(mnuSolve_, &QAction::triggered, this, [this] { mnuSolve_Click(); });
+  mnuVaried_ = AddSetting(solution, "&Varied words", "mnuVaried", kVariedSetting);
+  mnuUnique_ = AddSetting(solution, "&One solution", "mnuUnique", kUniqueSetting);
+  solution->addSeparator();
   mnuPlay_ = AddItem(solution, "Solve on &screen", "mnuPlay", QKeySequence(Qt::Key_F6));
   connect(mnuPlay_, &QAction::triggered, this, [this] { mnuPlay_Click(); });
   mnuCheck_ = AddItem(solution, "C&heck", "mnuCheck", QKeySequence(Qt::Key_F7));
@@ -381,10 +399,14 @@ std::optional<Puzzle> Form1::MakeBookletPuzzle(const std::shared_ptr<const Dicti
   Compiler& compiler = *compiler_;
   if (compiler.Words() != words) compiler.UseWords(words, MakeIndexedSearch(words));
   Puzzle puzzle;
-  const CompileOutcome outcome = compiler.Compile(puzzle, startWord_, [&](const CompileEvent& event) {
-    if (event.kind == CompileEvent::Kind::AttemptStarted && !BookletGoesOn(done, total)) compiler.RequestStop();
-  });
-  if (outcome != CompileOutcome::Complete) return std::nullopt;
+  const auto goesOn = [&](const CompileEvent& event) {
+    using Kind = CompileEvent::Kind;
+    if ((event.kind == Kind::AttemptStarted || event.kind == Kind::Searching) && !BookletGoesOn(done, total)) {
+      compiler.RequestStop();
+    }
+  };
+  bookletOutcome_ = compiler.Compile(puzzle, startWord_, goesOn, {booklet_.varied, booklet_.unique});
+  if (bookletOutcome_ != CompileOutcome::Complete) return std::nullopt;
   return puzzle;
 }
 
@@ -412,6 +434,8 @@ BookletRun Form1::RunBooklet() {
 
 void Form1::mnuBooklet_Click() {
   if (compiling_ || closing_) return;
+  booklet_.varied = mnuVaried_->isChecked();
+  booklet_.unique = mnuUnique_->isChecked();
   const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
   if (!choices) return;
   booklet_ = *choices;
@@ -420,7 +444,7 @@ void Form1::mnuBooklet_Click() {
   const BookletRun run = RunBooklet();
   if (run.outcome == BookletRun::Outcome::Cancelled || closing_) return;
   if (run.outcome == BookletRun::Outcome::GaveUp) {
-    toolkit_.ShowMessage(kGiveUpMessage);
+    toolkit_.ShowMessage(FailureMessage(bookletOutcome_, startWord_, compiler_->DistinctWordCount()));
     return;
   }
   toolkit_.SetBusy(true);
@@ -473,7 +497,8 @@ void Form1::mnuSolve_Click() {
   havePuzzle_ = false;
   SetCommandsEnabled(false);
   compiling_ = true;
-  const CompileOutcome outcome = RunCompile();
+  const CompileOptions fill = FillChoice();
+  const CompileOutcome outcome = RunCompile(fill);
   compiling_ = false;
   havePuzzle_ = outcome == CompileOutcome::Complete;
   SetCommandsEnabled(true);
@@ -481,22 +506,25 @@ void Form1::mnuSolve_Click() {
   if (closing_) return;
   if (outcome == CompileOutcome::Complete) {
     const std::string& path = dictionaries_.DictPath[static_cast<std::size_t>(dictionaries_.DictLevel)];
-    comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), "classic", {}});
+    comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill), {}});
     SetCaption(kShowPuzzle);
     command1_->setEnabled(true);
     tag_.clear();
     toolkit_.ShowMessage("Done");
-  } else if (outcome == CompileOutcome::GaveUp) {
-    toolkit_.ShowMessage(kGiveUpMessage);
+  } else if (outcome != CompileOutcome::Stopped) {
+    toolkit_.ShowMessage(FailureMessage(outcome, startWord_, compiler_->DistinctWordCount()));
   }
 }
 
-CompileOutcome Form1::RunCompile() {
+CompileOutcome Form1::RunCompile(const CompileOptions& fill) {
   Compiler& compiler = CompilerForWords();
-  return compiler.Compile(puzzle_, startWord_, [this, &compiler](const CompileEvent& event) {
-    DrawEvent(event);
-    if (tag_ == "X" || closing_) compiler.RequestStop();
-  });
+  return compiler.Compile(
+      puzzle_, startWord_,
+      [this, &compiler](const CompileEvent& event) {
+        DrawEvent(event);
+        if (tag_ == "X" || closing_) compiler.RequestStop();
+      },
+      fill);
 }
 
 void Form1::DrawEvent(const CompileEvent& event) {
@@ -525,8 +553,13 @@ void Form1::DrawEvent(const CompileEvent& event) {
     case Kind::PuzzleComplete:  // the finished figure redrawn whole, as an opened puzzle shows it
       DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
       break;
+    case Kind::Searching:
+      toolkit_.Yield();
+      break;
     case Kind::Stopped:
     case Kind::GaveUp:
+    case Kind::Impossible:
+    case Kind::TooFewWords:
       ShowEmptyFigureAfterStop();
       break;
     case Kind::AttemptStarted:

@@ -109,10 +109,12 @@ class Form1 final : public QMainWindow {
   QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
                          const std::function<void(int)>& handler);
   void ShowDictionaryMark();
+  QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key);
+  CompileOptions FillChoice() const;
   void FormLoad();
   void ShowLoadReport(const LoadReport& report);
   void SetCommandsEnabled(bool enabled);
-  CompileOutcome RunCompile();
+  CompileOutcome RunCompile(const CompileOptions& fill);
   void DrawEvent(const CompileEvent& event);
   void ShowEmptyFigureAfterStop();
   Compiler& CompilerForWords();
@@ -145,6 +147,7 @@ class Form1 final : public QMainWindow {
   std::vector<std::string> list1_;  // the puzzle sheet's sorted words
   std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
   BookletChoices booklet_;  // the booklet dialog's last answers
+  CompileOutcome bookletOutcome_ = CompileOutcome::Complete;  // how the booklet's last compile ended
   std::string startWord_;
   int startChoice_ = 0;  // the Starting Word item chosen last: 0 random, 1 input
   std::unique_ptr<Compiler> compiler_;
@@ -159,6 +162,8 @@ class Form1 final : public QMainWindow {
   QAction* mnuExportSvg_ = nullptr;
   QAction* mnuBooklet_ = nullptr;
   QAction* mnuSolve_ = nullptr;
+  QAction* mnuVaried_ = nullptr;  // Varied words: remembered between runs
+  QAction* mnuUnique_ = nullptr;  // One solution: remembered between runs
   QAction* mnuPlay_ = nullptr;
   QAction* mnuCheck_ = nullptr;
   QAction* mnuReveal_ = nullptr;

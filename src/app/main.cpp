@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(loopword::kProgramName);
+  QApplication::setOrganizationName(loopword::kProgramName);
   QApplication::setWindowIcon(loopword::ProgramIcon());
   loopword::QtToolkit toolkit;
   loopword::Form1 window(toolkit, toolkit.ProgramFolder());

@@ -57,15 +57,21 @@ std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initia
   count->setValue(initial.count);
   auto* noRepeats = new QCheckBox("No word twice in the booklet", &dialog);
   noRepeats->setChecked(initial.noRepeats);
+  auto* varied = new QCheckBox("Varied words", &dialog);
+  varied->setChecked(initial.varied);
+  auto* unique = new QCheckBox("One solution", &dialog);
+  unique->setChecked(initial.unique);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* form = new QFormLayout(&dialog);
   form->addRow("Number of puzzles:", count);
+  form->addRow(varied);
+  form->addRow(unique);
   form->addRow(noRepeats);
   form->addRow(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return BookletChoices{count->value(), noRepeats->isChecked()};
+  return BookletChoices{count->value(), noRepeats->isChecked(), varied->isChecked(), unique->isChecked()};
 }
 
 bool QtToolkit::ShowProgress(const std::string& text, int done, int total) {

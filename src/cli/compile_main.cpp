@@ -26,12 +26,13 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
-    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet]\n";
+    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
     "\n"
-    "  --dict FILE    word list: one word per line, lines of 8 capitals A-Z are used\n"
+    "  --dict FILE    word list: one word per line; lines of 8 letters, all capitals or all\n"
+    "                 lower case, are used\n"
     "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
     "  --count N      number of puzzles to make (default 1)\n"
     "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
@@ -40,7 +41,14 @@ constexpr std::string_view kHelp =
     "  --pdf FILE     also write a booklet: one puzzle a page, then the answer pages\n"
     "  --no-repeats   no word in two puzzles, for as long as the word list allows\n"
     "  --quiet        print no puzzles (with --pdf: only the booklet is written)\n"
+    "  --varied       draw each puzzle at random among all puzzles around its square-12 word,\n"
+    "                 so words turn up as often as the puzzles that use them, not by letter weight\n"
+    "  --unique       keep only puzzles whose puzzle sheet (word list, word 12 and the hint\n"
+    "                 letters) allows exactly one solution; works with or without --varied\n"
     "  --help         show this text\n"
+    "\n"
+    "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one\n"
+    "exists, or says that none can be made from the word list (exit status 1).\n"
     "\n"
     "Each puzzle is printed as comment lines starting with '#' (word list, fill, seed), then\n"
     "23 placement lines in square order: square, ring letters from the top-left cell clockwise,\n"
@@ -57,6 +65,7 @@ struct Options {
   std::string pdf;
   bool noRepeats = false;
   bool quiet = false;
+  loopword::CompileOptions fill;
 };
 
 template <typename Number>
@@ -98,6 +107,10 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
       options.quiet = true;
     } else if (name == "--no-repeats") {
       options.noRepeats = true;
+    } else if (name == "--varied") {
+      options.fill.varied = true;
+    } else if (name == "--unique") {
+      options.fill.unique = true;
     } else if (i + 1 >= argc || !ParseValue(name, argv[++i], options)) {
       return std::nullopt;
     }
@@ -143,6 +156,8 @@ bool WriteText(const Options& options, const std::string& text) {
   return static_cast<bool>(std::cout.flush());
 }
 
+
+
 int Run(const Options& options, const char* argv0) {
   std::string startWord;
   if (!options.start.empty()) {
@@ -164,11 +179,12 @@ int Run(const Options& options, const char* argv0) {
   loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words),
                               options.seed ? loopword::RandomSource(*options.seed)
                                            : loopword::RandomSource::FromEntropy());
+  loopword::CompileOutcome lastOutcome = loopword::CompileOutcome::Complete;
   const auto makePuzzle = [&](const std::shared_ptr<const loopword::Dictionary>& from) {
     if (from != compiler.Words()) compiler.UseWords(from, loopword::MakeIndexedSearch(from));
     loopword::Puzzle puzzle;
-    const auto outcome = compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {});
-    return outcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
+    lastOutcome = compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}, options.fill);
+    return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
   };
   ProgressBar bar;
   const loopword::BookletRun run = loopword::MakeBookletPuzzles(
@@ -180,13 +196,13 @@ int Run(const Options& options, const char* argv0) {
 
   const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
   const loopword::PuzzleOrigin origin{std::filesystem::path(listPath).filename().string(),
-                                      dictionaries.WordCount(), "classic", options.seed};
+                                      dictionaries.WordCount(), loopword::FillName(options.fill), options.seed};
   std::vector<loopword::FilePuzzle> made;
   for (const loopword::Puzzle& puzzle : run.puzzles) made.push_back({loopword::HeaderComments(origin), puzzle});
   if (!WriteText(options, loopword::FormatPuzzleFile(made))) return 1;
   if (!run.note.empty()) std::cerr << run.note << '\n';
   if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << loopword::kGiveUpMessage << '\n';
+    std::cerr << loopword::FailureMessage(lastOutcome, startWord, compiler.DistinctWordCount()) << '\n';
     return 1;
   }
   if (options.pdf.empty()) return 0;

@@ -2,6 +2,7 @@
 #include "compiler/compiler.h"
 
 #include <algorithm>
+#include <array>
 
 namespace loopword {
 
@@ -9,15 +10,74 @@ Compiler::Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<Cand
                    RandomSource random)
     : words_(std::move(words)), groups_(*words_), search_(std::move(search)), random_(random) {}
 
+namespace {
+
+using Kind = CompileEvent::Kind;
+
+/// Classic events a headless fill passes between two Searching events.
+constexpr int kEventsPerSearching = 4096;
+
+/// The order in which a fill made headless is shown: outward from square 12 along both loops.
+constexpr std::array<int, kSquareCount - 1> kShowOrder = {1, 11, 13, 23, 2, 10, 14, 22, 3, 9, 15,
+                                                          21, 4, 8, 16, 20, 5, 7, 17, 19, 6, 18};
+
+std::vector<std::string> LinesOf(const exact::FillResult& result) {
+  std::vector<std::string> lines;
+  for (int s = 1; s <= kSquareCount; ++s) lines.push_back(result.lines[static_cast<std::size_t>(s)].ToString());
+  return lines;
+}
+
+}  // namespace
+
+std::string ImpossibleMessage(const std::string& startWord) {
+  if (startWord.empty()) return "No puzzle can be made from this dictionary.";
+  return "No puzzle can be made from this dictionary with the starting word " + startWord + ".";
+}
+
+std::string TooFewWordsMessage(int distinctWords) {
+  return "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinctWords) + ".";
+}
+
+std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords) {
+  switch (outcome) {
+    case CompileOutcome::Impossible:
+      return ImpossibleMessage(startWord);
+    case CompileOutcome::TooFewWords:
+      return TooFewWordsMessage(distinctWords);
+    case CompileOutcome::GaveUp:
+      return kGiveUpMessage;
+    case CompileOutcome::Complete:
+    case CompileOutcome::Stopped:
+      break;
+  }
+  return "";
+}
+
+std::string FillName(const CompileOptions& options) {
+  if (options.unique) return "one solution";
+  return options.varied ? "varied" : "classic";
+}
+
 void Compiler::UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search) {
   words_ = std::move(words);
   groups_ = WordGroups(*words_);
   search_ = std::move(search);
+  exact_.reset();
 }
 
-CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer) {
-  using Kind = CompileEvent::Kind;
+CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
+                                 const CompileOptions& options) {
   stopRequested_ = false;
+  const bool startOutsideList = !startWord.empty() && groups_.Find(startWord) == 0;
+  if (groups_.DistinctCount() + (startOutsideList ? 1 : 0) < kWordsNeeded) {
+    observer({Kind::TooFewWords});
+    return CompileOutcome::TooFewWords;
+  }
+  if (options.varied || options.unique) return CompileHeadless(puzzle, startWord, observer, options);
+  return CompileClassic(puzzle, startWord, observer);
+}
+
+CompileOutcome Compiler::CompileClassic(Puzzle& puzzle, const std::string& startWord, const Observer& observer) {
   int failures = 0;
   bool freshRun = true;
   for (;;) {
@@ -38,11 +98,108 @@ CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, c
     } else {
       observer({Kind::AttemptFailed});
     }
-    if (++failures >= kAttemptLimit) {
-      observer({Kind::GaveUp});
-      return CompileOutcome::GaveUp;
-    }
+    if (++failures >= kAttemptLimit) return EndWith(Exact().Decide(startWord, random_, Limits(observer)), puzzle, observer);
   }
+}
+
+CompileOutcome Compiler::CompileHeadless(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
+                                         const CompileOptions& options) {
+  for (int tries = 0; tries < kAttemptLimit; ++tries) {
+    Puzzle made;
+    const CompileOutcome outcome = MakeFill(made, startWord, observer, options.varied);
+    if (outcome != CompileOutcome::Complete) return outcome;
+    if (!options.unique) return Replay(puzzle, made.List2, observer);
+    const exact::SolutionCount solutions = exact::CountSheetSolutions(made.List2, 2, Limits(observer));
+    if (stopRequested_) break;
+    if (solutions.settled && solutions.grids == 1) return Replay(puzzle, made.List2, observer);
+  }
+  observer({stopRequested_ ? Kind::Stopped : Kind::GaveUp});
+  return stopRequested_ ? CompileOutcome::Stopped : CompileOutcome::GaveUp;
+}
+
+CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer, bool varied) {
+  if (varied) {
+    const exact::FillResult result = Exact().DrawVaried(startWord, random_, Limits(observer));
+    if (result.status == exact::SearchStatus::Found) {
+      made.List2 = LinesOf(result);
+      return CompileOutcome::Complete;
+    }
+    return EndWith(result, made, observer);
+  }
+  int events = 0;
+  const CompileOutcome outcome = CompileClassic(made, startWord, [&](const CompileEvent& event) {
+    const bool ending = event.kind == Kind::Stopped || event.kind == Kind::GaveUp || event.kind == Kind::Impossible;
+    if (ending || event.kind == Kind::Searching || ++events % kEventsPerSearching == 0) {
+      observer(ending ? event : CompileEvent(Kind::Searching));
+    }
+  });
+  return outcome;
+}
+
+CompileOutcome Compiler::EndWith(const exact::FillResult& result, Puzzle& puzzle, const Observer& observer) {
+  switch (result.status) {
+    case exact::SearchStatus::Found:
+      return Replay(puzzle, LinesOf(result), observer);
+    case exact::SearchStatus::Impossible:
+      observer({Kind::Impossible});
+      return CompileOutcome::Impossible;
+    case exact::SearchStatus::Stopped:
+      observer({Kind::Stopped});
+      return CompileOutcome::Stopped;
+    case exact::SearchStatus::BudgetSpent:
+      break;
+  }
+  observer({Kind::GaveUp});
+  return CompileOutcome::GaveUp;
+}
+
+CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<std::string>& lines, const Observer& observer) {
+  std::array<PlacementLine, kSquareCount + 1> bySquare{};
+  for (const std::string& text : lines) {
+    if (const std::optional<PlacementLine> line = PlacementLine::Parse(text)) bySquare[static_cast<std::size_t>(line->square)] = *line;
+  }
+  observer({Kind::RunStarted});
+  observer({Kind::AttemptStarted});
+  puzzle.List2.clear();
+  for (int s = 1; s <= kSquareCount; ++s) {
+    for (int p = 1; p <= kRingSize; ++p) observer({Kind::CellBlanked, s, p});
+  }
+  Board& board = puzzle.board;
+  board.Clear();
+  const PlacementLine& centre = bySquare[kCrossingSquare];
+  board.SquareWord[kCrossingSquare] = centre.ring;
+  board.SquareMark[kCrossingSquare] = MarkOn;
+  puzzle.AddPlacement(centre.ToString());
+  observer({Kind::StartWordPlaced, kCrossingSquare, 0, centre.ring, centre.ToString()});
+  for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
+  for (const int square : kShowOrder) {
+    if (stopRequested_) {
+      observer({Kind::Stopped});
+      return CompileOutcome::Stopped;
+    }
+    observer({Kind::SquareHighlighted, square});
+    const PlacementLine& line = bySquare[static_cast<std::size_t>(square)];
+    board.SquareWord[static_cast<std::size_t>(square)] = line.ring;
+    board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
+    puzzle.AddPlacement(line.ToString());
+    if (square > 1) board.BuildSquarePattern(square - 1);
+    if (square < kSquareCount) board.BuildSquarePattern(square + 1);
+    observer({Kind::WordPlaced, square, 0, line.ring, line.ToString()});
+  }
+  observer({Kind::PuzzleComplete});
+  return CompileOutcome::Complete;
+}
+
+exact::SearchLimits Compiler::Limits(const Observer& observer) {
+  return {kExactSearchBudget, [this, &observer] {
+            observer({Kind::Searching});
+            return stopRequested_;
+          }};
+}
+
+const exact::ExactEngine& Compiler::Exact() {
+  if (!exact_) exact_ = std::make_unique<exact::ExactEngine>(*words_);
+  return *exact_;
 }
 
 Compiler::AttemptResult Compiler::RunAttempt(Puzzle& puzzle, const std::string& startWord,

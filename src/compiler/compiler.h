@@ -10,8 +10,9 @@
 #include "board/placement_line.h"
 #include "board/puzzle.h"
 #include "compiler/candidate_search.h"
-#include "compiler/random_source.h"
+#include "random/random_source.h"
 #include "compiler/word_groups.h"
+#include "exact/exact_engine.h"
 
 namespace loopword {
 
@@ -20,6 +21,23 @@ inline constexpr int kAttemptLimit = 1000;
 /// What the user is told when a compile gives up.
 inline constexpr const char* kGiveUpMessage =
     "No complete puzzle could be made with this dictionary and starting word.";
+/// Pairs the exact search may try before a compile gives up without a proof.
+inline constexpr std::int64_t kExactSearchBudget = 3'000'000;
+/// Different words a puzzle needs: one per square.
+inline constexpr int kWordsNeeded = 23;
+
+/// What the user is told when no puzzle exists: with the typed starting word, or ("") with any.
+std::string ImpossibleMessage(const std::string& startWord);
+/// What the user is told when the dictionary holds fewer than kWordsNeeded different words.
+std::string TooFewWordsMessage(int distinctWords);
+
+/// How a compile fills the figure.
+struct CompileOptions {
+  /// Draw the fill at random among all complete fills instead of the letter-weighted fill.
+  bool varied = false;
+  /// Keep only a fill whose puzzle sheet allows exactly one letter grid.
+  bool unique = false;
+};
 
 /// What happened during a compile, in the order it happened.
 struct CompileEvent {
@@ -34,7 +52,10 @@ struct CompileEvent {
     OverlapCheckFailed,  ///< the filled figure has a disagreeing shared cell: a new run follows
     PuzzleComplete,      ///< all 23 squares are filled and every shared cell agrees
     Stopped,             ///< the stop request was seen
-    GaveUp,              ///< kAttemptLimit attempts failed in a row
+    GaveUp,              ///< kAttemptLimit attempts failed and no fill was found or ruled out
+    Searching,           ///< a search without visible steps is under way (sent every few thousand steps)
+    Impossible,          ///< the exact search proved that no puzzle exists
+    TooFewWords,         ///< the dictionary has fewer different words than a puzzle needs
   };
   /// An event of `kind` about square/position with the ring string and placement line it concerns.
   CompileEvent(Kind eventKind, int eventSquare = 0, int eventPosition = 0, std::string eventRing = {},
@@ -50,7 +71,12 @@ struct CompileEvent {
 };
 
 /// How a compile ended.
-enum class CompileOutcome { Complete, Stopped, GaveUp };
+enum class CompileOutcome { Complete, Stopped, GaveUp, Impossible, TooFewWords };
+
+/// What the user is told when a compile ends without a puzzle (stopped: nothing is said).
+std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords);
+/// The fill as a puzzle file names it: "classic", "varied" or "one solution".
+std::string FillName(const CompileOptions& options);
 
 /// Runs compiles over one dictionary with one search and one random generator.
 class Compiler {
@@ -65,15 +91,28 @@ class Compiler {
   /// The words compiles draw from.
   [[nodiscard]] const std::shared_ptr<const Dictionary>& Words() const { return words_; }
 
-  /// Fills `puzzle` with `startWord` in square 12 ("" for a random word) until it is complete,
-  /// the stop request is seen, or kAttemptLimit attempts have failed in a row.
-  CompileOutcome Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer);
+  /// Fills `puzzle` with `startWord` in square 12 ("" for a random word) until it is complete or
+  /// the stop request is seen. The classic fill tries kAttemptLimit attempts, then lets the exact
+  /// search decide. Varied and one-solution fills are made without events, then shown step by
+  /// step through the same events as a classic fill.
+  CompileOutcome Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
+                         const CompileOptions& options = {});
+  /// Number of different words in the dictionary.
+  [[nodiscard]] int DistinctWordCount() const { return groups_.DistinctCount(); }
   /// Asks the running compile to stop at its next step.
   void RequestStop() { stopRequested_ = true; }
 
  private:
   enum class AttemptResult { Filled, Failed, Stopped };
 
+  CompileOutcome CompileClassic(Puzzle& puzzle, const std::string& startWord, const Observer& observer);
+  CompileOutcome CompileHeadless(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
+                                 const CompileOptions& options);
+  CompileOutcome MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer, bool varied);
+  CompileOutcome EndWith(const exact::FillResult& result, Puzzle& puzzle, const Observer& observer);
+  CompileOutcome Replay(Puzzle& puzzle, const std::vector<std::string>& lines, const Observer& observer);
+  exact::SearchLimits Limits(const Observer& observer);
+  const exact::ExactEngine& Exact();
   AttemptResult RunAttempt(Puzzle& puzzle, const std::string& startWord, const Observer& observer);
   void SetUpAttempt(Puzzle& puzzle, const std::string& startWord, const Observer& observer);
   std::string ChooseStartWord(const std::string& startWord);
@@ -83,6 +122,7 @@ class Compiler {
   WordGroups groups_;
   std::unique_ptr<CandidateSearch> search_;
   RandomSource random_;
+  std::unique_ptr<exact::ExactEngine> exact_;  // prepared on first use, dropped with the words
   bool stopRequested_ = false;
 };
 

@@ -19,6 +19,7 @@ WordGroups::WordGroups(const Dictionary& words)
       nextSame_[static_cast<std::size_t>(sortedRows_[i])] = sortedRows_[i + 1 < end ? i + 1 : start];
     }
     start = end;
+    ++distinct_;
   }
 }
 

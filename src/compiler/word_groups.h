@@ -17,11 +17,14 @@ class WordGroups {
   [[nodiscard]] std::vector<int> SameWord(int word) const;
   /// The first row holding `text`, or 0 when the dictionary does not hold it.
   [[nodiscard]] int Find(const std::string& text) const;
+  /// Number of different words.
+  [[nodiscard]] int DistinctCount() const { return distinct_; }
 
  private:
   const Dictionary* words_;
   std::vector<int> nextSame_;  // circular chain of rows with the same word, index = row
   std::vector<int> sortedRows_;
+  int distinct_ = 0;
 };
 
 }  // namespace loopword

@@ -25,6 +25,9 @@ struct FileDialogRequest {
 struct BookletChoices {
   int count = 30;
   bool noRepeats = false;
+  /// The fill choices of the Solution menu: varied words, one solution.
+  bool varied = false;
+  bool unique = false;
 };
 
 /// Toolkit services behind one small interface: the real toolkit in the program, a script in tests.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTimer>
 #include <fstream>
 #include <iostream>
@@ -52,6 +53,7 @@ std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& to
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);
   if (argc != 4) {
     std::cerr << "usage: session_driver PROGRAM_FOLDER (print|no-printer|whole) OUT_FILE\n";
     return 2;

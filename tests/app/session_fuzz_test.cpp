@@ -93,9 +93,10 @@ class Session {
 
   void Act() {  // replies an action left unused do not carry over: unqueued questions get Yes
     toolkit_.yesNoReplies.clear(), toolkit_.inputReplies.clear(), toolkit_.fileReplies.clear();
-    switch (Pick(12)) {
+    switch (Pick(13)) {
       case 0: case 1: Compile(); break;
       case 10: Solve(); break;
+      case 11: FillChoice(); break;
       case 2: case 3: PressButton(); break;
       case 4: StartingWord(); break;
       case 5: Dictionary(); break;
@@ -124,11 +125,25 @@ class Session {
     const std::string said = toolkit_.messages.size() > shown ? toolkit_.messages.back() : "";
     buttonEnabled_ = said == "Done";
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
-    if (!buttonEnabled_ && !(stopped && said.empty()) && said != kGiveUpMessage) fault_ = "a compile ended unexplained";
+    if (!buttonEnabled_ && !(stopped && said.empty()) && !ExplainsFailure(said)) fault_ = "a compile ended unexplained: " + said;
     if (!buttonEnabled_) return;
     puzzleWords_ = words_;
     const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_, startWord_);
     if (!verdict.empty()) fault_ = "the completed puzzle is unsound: " + verdict;
+  }
+
+  /// Varied words or One solution switched: later compiles fill that way, their puzzles as sound.
+  void FillChoice() {
+    const char* item = Pick(2) == 0 ? "mnuVaried" : "mnuUnique";
+    Log(std::string("Switch ") + item);
+    Trigger(item);
+  }
+
+  /// True for the messages a compile of the list in use may end with when it makes no puzzle.
+  bool ExplainsFailure(const std::string& said) const {
+    const bool startOutside = !startWord_.empty() && !words_.count(startWord_);
+    if (static_cast<int>(words_.size()) + (startOutside ? 1 : 0) < 23) return said == TooFewWordsMessage(static_cast<int>(words_.size()));
+    return said == kGiveUpMessage || said == ImpossibleMessage(startWord_);
   }
 
   /// Every command tried while a compile runs: each must be disabled and do nothing; the button says Stop.

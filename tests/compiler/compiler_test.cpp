@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 #include <set>
 #include <sstream>
 
@@ -108,16 +109,15 @@ TEST(Compiler, StopIsSeenAtTheNextStepAndTheNextCompileRunsAfresh) {
   EXPECT_EQ(Compile(compiler).outcome, CompileOutcome::Complete);
 }
 
-TEST(Compiler, GivesUpAfterTheAttemptLimit) {
-  const std::pair<std::string, std::string> hopeless[] = {
-      {"ABCDEFGH\nBCDEFGHA\n", ""}, {"", ""}, {"ABCDEFGH\nIJKLMNOP\n", "ZZZZZZZZ"}};
-  for (const auto& [list, start] : hopeless) {
+TEST(Compiler, TellsAtOnceWhenTheListHasTooFewDifferentWords) {
+  const std::tuple<std::string, std::string, int> tooFew[] = {
+      {"ABCDEFGH\nBCDEFGHA\nABCDEFGH\n", "", 2}, {"", "", 0}, {"ABCDEFGH\nIJKLMNOP\n", "ZZZZZZZZ", 2}};
+  for (const auto& [list, start, distinct] : tooFew) {
     Compiler compiler = MakeCompiler(WordsFrom(list), 2);
     const Recorded run = Compile(compiler, start);
-    EXPECT_EQ(run.outcome, CompileOutcome::GaveUp);
-    EXPECT_EQ(run.Count(Kind::AttemptFailed), kAttemptLimit);
-    EXPECT_EQ(run.events.back().kind, Kind::GaveUp);
-    EXPECT_FALSE(run.puzzle.board.IsComplete());
+    EXPECT_EQ(run.outcome, CompileOutcome::TooFewWords);
+    EXPECT_EQ(run.Count(Kind::AttemptStarted), 0);
+    EXPECT_EQ(TooFewWordsMessage(compiler.DistinctWordCount()), "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinct) + ".");
   }
 }
 

@@ -16,6 +16,8 @@ class RandomSource {
 
   /// A number uniform over 1..m (m >= 1); 1 when m < 1.
   int Draw(int m);
+  /// A number uniform in [0, 1).
+  double Fraction();
 
  private:
   std::mt19937_64 engine_;

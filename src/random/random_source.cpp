@@ -1,5 +1,5 @@
 // Uniform draws from a 64-bit Mersenne Twister.
-#include "compiler/random_source.h"
+#include "random/random_source.h"
 
 #include <algorithm>
 
@@ -11,9 +11,11 @@ RandomSource RandomSource::FromEntropy() {
   return RandomSource(seed);
 }
 
+double RandomSource::Fraction() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+
 int RandomSource::Draw(int m) {
   if (m < 1) return 1;
-  const double x = static_cast<double>(engine_() >> 11) * 0x1.0p-53;  // uniform in [0, 1)
+  const double x = Fraction();
   const int k = static_cast<int>(x * m) + 1;
   return std::min(k, m);
 }

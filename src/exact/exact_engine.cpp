@@ -1,0 +1,131 @@
+// Choosing square-12 words, drawing and searching fills, and counting a sheet's grids.
+#include "exact/exact_engine.h"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+#include <set>
+
+#include "board/hint_cells.h"
+
+namespace loopword::exact {
+
+namespace {
+
+/// Random walks tried before a varied fill falls back to a randomly ordered search.
+constexpr int kWalkTries = 200;
+/// Most fills a varied fill lists to choose from when the random walks keep repeating words.
+constexpr std::int64_t kFillsListed = 20000;
+
+std::vector<Word> DistinctWords(const Dictionary& words) {
+  std::vector<Word> distinct;
+  distinct.reserve(static_cast<std::size_t>(words.WordCount()));
+  for (int n = 1; n <= words.WordCount(); ++n) distinct.push_back(words.WordPool(n));
+  std::sort(distinct.begin(), distinct.end());
+  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+  return distinct;
+}
+
+bool IsCapitalsWord(const std::string& text) {
+  return text.size() == kWordLength && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+}  // namespace
+
+ExactEngine::ExactEngine(const Dictionary& words) : model_(DistinctWords(words)) { model_.PrepareAllCounts(); }
+
+FillResult ExactEngine::Decide(const std::string& startWord, RandomSource& random, const SearchLimits& limits) const {
+  return Search(startWord, random, limits, Mode::Decide);
+}
+
+FillResult ExactEngine::DrawVaried(const std::string& startWord, RandomSource& random, const SearchLimits& limits) const {
+  return Search(startWord, random, limits, Mode::Varied);
+}
+
+FillResult ExactEngine::Search(const std::string& startWord, RandomSource& random, const SearchLimits& limits, Mode mode) const {
+  SearchLimits remaining = limits;
+  if (!startWord.empty()) {
+    if (!IsCapitalsWord(startWord)) return {};
+    const Word centre = ToWord(startWord);
+    return SearchAround(centre, model_.Find(centre), random, remaining, mode);
+  }
+  std::vector<int> order(static_cast<std::size_t>(model_.WordCount()));
+  std::iota(order.begin(), order.end(), 0);
+  for (std::size_t i = 0; i < order.size(); ++i) {  // a lazy shuffle: each start drawn from the rest
+    std::swap(order[i], order[i + static_cast<std::size_t>(random.Draw(static_cast<int>(order.size() - i))) - 1]);
+    FillResult result = SearchAround(model_.WordAt(order[i]), order[i], random, remaining, mode);
+    if (result.status != SearchStatus::Impossible) return result;
+  }
+  return {};
+}
+
+FillResult ExactEngine::SearchAround(const Word& centre, int excluded, RandomSource& random, SearchLimits& limits, Mode mode) const {
+  FillSearch search(model_, centre, excluded);
+  if (search.WalkCount() == 0.0) return {};
+  if (mode == Mode::Varied) {
+    for (int attempt = 0; attempt < kWalkTries; ++attempt) {
+      const ChainFill fill = search.DrawWalk(random);
+      if (search.IsRepeatFree(fill)) return ToResult(centre, fill);
+    }
+  }
+  // Decide takes the first fill. A varied fill whose walks mostly repeat words picks one
+  // uniformly among the fills the search lists (all of them when there are few enough).
+  std::optional<ChainFill> found;
+  std::int64_t listed = 0;
+  const SearchStatus status = search.Run(limits, &random, [&](const ChainFill& fill) {
+    if (random.Draw(static_cast<int>(++listed)) == 1) found = fill;
+    return mode == Mode::Varied && listed < kFillsListed;
+  });
+  limits.budget -= search.Nodes();
+  if (!found || status == SearchStatus::Stopped) return {status, {}};
+  return ToResult(centre, *found);
+}
+
+FillResult ExactEngine::ToResult(const Word& centre, const ChainFill& fill) const {
+  FillResult result{SearchStatus::Found, {}};
+  const std::string centreText = ToString(centre);
+  result.lines[kCrossingSquare] = {kCrossingSquare, centreText, 1, centreText};
+  for (int c = 0; c < kChainCount; ++c) {
+    for (int k = 0; k < kChainLength; ++k) {
+      const PairCode code = fill[static_cast<std::size_t>(c * kChainLength + k)];
+      const int square = ChainSquare(c, k);
+      result.lines[static_cast<std::size_t>(square)] = {square, ToString(model_.RingOf(code)), 9 - static_cast<int>(code & 7),
+                                                         ToString(model_.WordAt(static_cast<int>(code >> 3)))};
+    }
+  }
+  return result;
+}
+
+SolutionCount CountSheetSolutions(const std::vector<std::string>& lines, int limit, const SearchLimits& limits) {
+  if (lines.size() != kSquareCount) return {0, true};
+  std::array<std::string, kSquareCount + 1> rings;
+  std::vector<Word> others;
+  for (const std::string& text : lines) {
+    const std::optional<PlacementLine> line = PlacementLine::Parse(text);
+    if (!line) return {0, true};
+    rings[static_cast<std::size_t>(line->square)] = line->ring;
+    if (line->square != kCrossingSquare) others.push_back(ToWord(line->word));
+  }
+  std::array<std::string, kSquareCount + 1> filters;
+  for (const RingCell& hint : HintCells) {
+    std::string& filter = filters[static_cast<std::size_t>(hint.square)];
+    if (filter.empty()) filter = std::string(kWordLength, '.');
+    filter[static_cast<std::size_t>(hint.position - 1)] = rings[static_cast<std::size_t>(hint.square)][static_cast<std::size_t>(hint.position - 1)];
+  }
+  std::sort(others.begin(), others.end());
+  others.erase(std::unique(others.begin(), others.end()), others.end());
+  if (others.size() != kSquareCount - 1 || rings[kCrossingSquare].size() != kWordLength) return {0, true};
+  const ChainModel model(others, filters);
+  FillSearch search(model, ToWord(rings[kCrossingSquare]), -1);
+  std::set<std::string> grids;  // rings, not pairs: two rotations with equal rings are one grid
+  const SearchStatus status = search.Run(limits, nullptr, [&](const ChainFill& fill) {
+    std::string letters;
+    for (PairCode code : fill) letters += ToString(model.RingOf(code));
+    grids.insert(letters);
+    return static_cast<int>(grids.size()) < limit;
+  });
+  const bool settled = status == SearchStatus::Found || status == SearchStatus::Impossible;
+  return {static_cast<int>(grids.size()), settled};
+}
+
+}  // namespace loopword::exact

@@ -1,0 +1,57 @@
+// The exact fill engine of one dictionary: decides whether a puzzle exists, draws varied puzzles,
+// and counts the letter grids a puzzle sheet allows.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "board/geometry.h"
+#include "board/placement_line.h"
+#include "random/random_source.h"
+#include "exact/fill_search.h"
+
+namespace loopword::exact {
+
+/// What a search for one puzzle found; `lines` (index = square 1..23) is set only when Found.
+struct FillResult {
+  SearchStatus status = SearchStatus::Impossible;
+  std::array<PlacementLine, kSquareCount + 1> lines{};
+};
+
+/// The dictionary's pairs and completion counts, prepared once, and the searches over them.
+class ExactEngine {
+ public:
+  /// Prepares the pair classes and the counts for every far-end letter (the costly part).
+  explicit ExactEngine(const Dictionary& words);
+
+  /// Number of different words in the dictionary.
+  [[nodiscard]] int DistinctWordCount() const { return model_.WordCount(); }
+  /// Finds a complete puzzle around `startWord` (8 capitals, "" for square-12 words in random
+  /// order), or proves there is none; the budget counts over all square-12 words tried.
+  FillResult Decide(const std::string& startWord, RandomSource& random, const SearchLimits& limits) const;
+  /// A puzzle drawn at random among all complete fills around `startWord` ("" for a random one).
+  FillResult DrawVaried(const std::string& startWord, RandomSource& random, const SearchLimits& limits) const;
+
+ private:
+  enum class Mode { Decide, Varied };
+  FillResult Search(const std::string& startWord, RandomSource& random, const SearchLimits& limits, Mode mode) const;
+  FillResult SearchAround(const Word& centre, int excluded, RandomSource& random, SearchLimits& limits, Mode mode) const;
+  [[nodiscard]] FillResult ToResult(const Word& centre, const ChainFill& fill) const;
+
+  ChainModel model_;
+};
+
+/// How many different letter grids fit a puzzle sheet, counted up to a limit.
+struct SolutionCount {
+  int grids = 0;
+  /// False when the budget ran out or a stop was asked for before the count was settled.
+  bool settled = true;
+};
+
+/// Counts the grids that fit the sheet of the puzzle given by its 23 placement lines: its 22
+/// other words each used once, square 12's ring as shown, the hint letters, shared cells agreeing.
+/// Stops counting at `limit`. Lines that are not a complete puzzle count 0.
+SolutionCount CountSheetSolutions(const std::vector<std::string>& lines, int limit, const SearchLimits& limits);
+
+}  // namespace loopword::exact

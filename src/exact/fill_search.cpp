@@ -1,0 +1,222 @@
+// Depth-first search over completable pairs, pruned for small word sets by the words still free,
+// and the weighted random walk down both chains.
+#include "exact/fill_search.h"
+
+#include <algorithm>
+
+namespace loopword::exact {
+
+namespace {
+
+/// Word sets up to this size are pruned at every step by what the free words can still complete.
+constexpr int kPruneWordLimit = 1000;
+constexpr int kPositions = kChainCount * kChainLength;
+
+/// Kuhn's augmenting paths: can every square get a different word from its set?
+class SquareWordMatching {
+ public:
+  SquareWordMatching(const std::vector<std::vector<int>>& choices, int wordCount)
+      : choices_(choices), owner_(static_cast<std::size_t>(wordCount), -1), seen_(static_cast<std::size_t>(wordCount), 0) {}
+
+  bool CoversEverySquare() {
+    for (std::size_t square = 0; square < choices_.size(); ++square) {
+      ++stamp_;
+      if (!Augment(static_cast<int>(square))) return false;
+    }
+    return true;
+  }
+
+ private:
+  bool Augment(int square) {
+    for (int word : choices_[static_cast<std::size_t>(square)]) {
+      if (seen_[static_cast<std::size_t>(word)] == stamp_) continue;
+      seen_[static_cast<std::size_t>(word)] = stamp_;
+      int& owner = owner_[static_cast<std::size_t>(word)];
+      if (owner < 0 || Augment(owner)) {
+        owner = square;
+        return true;
+      }
+    }
+    return false;
+  }
+
+  const std::vector<std::vector<int>>& choices_;
+  std::vector<int> owner_;
+  std::vector<int> seen_;
+  int stamp_ = 0;
+};
+
+}  // namespace
+
+FillSearch::FillSearch(const ChainModel& model, const Word& centre, int excludedWord)
+    : model_(model), used_(static_cast<std::size_t>(model.WordCount()), 0),
+      pruneByWords_(model.WordCount() <= kPruneWordLimit) {
+  for (int c = 0; c < kChainCount; ++c) {
+    nearKey_[static_cast<std::size_t>(c)] = CentreKey(centre, c, false);
+    farKey_[static_cast<std::size_t>(c)] = CentreKey(centre, c, true);
+    counts_[static_cast<std::size_t>(c)] = &model.Counts(c, farKey_[static_cast<std::size_t>(c)]);
+  }
+  if (pruneByWords_) {
+    classesOfWord_.resize(used_.size());
+    for (int c = 0; c < kChainCount; ++c) {
+      for (int k = 0; k < kChainLength; ++k) {
+        const SquareTable& table = model.Table(c, k);
+        classBase_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(freePairs_.size());
+        for (const PairClass& cls : table.classes) {
+          for (std::uint32_t j = 0; j < cls.count; ++j) classesOfWord_[table.pairs[cls.first + j] >> 3].push_back(static_cast<std::uint32_t>(freePairs_.size()));
+          freePairs_.push_back(cls.count);
+        }
+      }
+    }
+  }
+  if (excludedWord >= 0) SetUsed(static_cast<std::uint32_t>(excludedWord), true);
+}
+
+void FillSearch::SetUsed(std::uint32_t word, bool used) {
+  used_[word] = used ? 1 : 0;
+  if (!pruneByWords_) return;
+  for (std::uint32_t cls : classesOfWord_[word]) freePairs_[cls] += used ? static_cast<std::uint32_t>(-1) : 1u;
+}
+
+double FillSearch::WalkCount() const {
+  double walks = 1.0;
+  for (int c = 0; c < kChainCount; ++c) walks *= (*counts_[static_cast<std::size_t>(c)])[0][static_cast<std::size_t>(nearKey_[static_cast<std::size_t>(c)])];
+  return walks;
+}
+
+SearchStatus FillSearch::Run(const SearchLimits& limits, RandomSource* random,
+                             const std::function<bool(const ChainFill&)>& visit) {
+  limits_ = &limits;
+  random_ = random;
+  visit_ = &visit;
+  foundAny_ = false;
+  if (WalkCount() == 0.0) return SearchStatus::Impossible;
+  if (pruneByWords_ && !StillFeasible(-1, 0)) return SearchStatus::Impossible;
+  const Step step = Visit(0, nearKey_[0]);
+  if (step == Step::Halt) return halt_;
+  return foundAny_ ? SearchStatus::Found : SearchStatus::Impossible;
+}
+
+FillSearch::Step FillSearch::Visit(int position, int leftKey) {
+  if (position == kPositions) {
+    foundAny_ = true;
+    return (*visit_)(fill_) ? Step::Continue : Step::Done;
+  }
+  const int chain = position / kChainLength;
+  const int k = position % kChainLength;
+  if (k == 0) leftKey = nearKey_[static_cast<std::size_t>(chain)];
+  const SquareTable& table = model_.Table(chain, k);
+  const std::vector<double>& after = (*counts_[static_cast<std::size_t>(chain)])[static_cast<std::size_t>(k + 1)];
+  const std::uint32_t begin = table.classBegin[static_cast<std::size_t>(leftKey)];
+  const std::uint32_t classCount = table.classBegin[static_cast<std::size_t>(leftKey) + 1] - begin;
+  const std::uint32_t classOffset = random_ && classCount > 0 ? static_cast<std::uint32_t>(random_->Draw(static_cast<int>(classCount)) - 1) : 0;
+  for (std::uint32_t i = 0; i < classCount; ++i) {
+    const PairClass& cls = table.classes[begin + (classOffset + i) % classCount];
+    if (after[cls.right] == 0.0) continue;
+    const std::uint32_t pairOffset = random_ ? static_cast<std::uint32_t>(random_->Draw(static_cast<int>(cls.count)) - 1) : 0;
+    for (std::uint32_t j = 0; j < cls.count; ++j) {
+      const PairCode code = table.pairs[cls.first + (pairOffset + j) % cls.count];
+      if (used_[code >> 3]) continue;
+      if (++nodes_ > limits_->budget) {
+        halt_ = SearchStatus::BudgetSpent;
+        return Step::Halt;
+      }
+      if (nodes_ % kPollInterval == 0 && limits_->poll && limits_->poll()) {
+        halt_ = SearchStatus::Stopped;
+        return Step::Halt;
+      }
+      SetUsed(code >> 3, true);
+      fill_[static_cast<std::size_t>(position)] = code;
+      const Step step = pruneByWords_ && !StillFeasible(position, cls.right) ? Step::Continue : Visit(position + 1, cls.right);
+      SetUsed(code >> 3, false);
+      if (step != Step::Continue) return step;
+    }
+  }
+  return Step::Continue;
+}
+
+bool FillSearch::StillFeasible(int position, int rightKey) {
+  std::vector<std::vector<int>> wordsPerSquare;
+  const int chain = position < 0 ? 0 : position / kChainLength;
+  const int next = position < 0 ? 0 : position % kChainLength + 1;
+  if (next < kChainLength && !ChainAlive(chain, next, next == 0 ? nearKey_[0] : rightKey, wordsPerSquare)) return false;
+  if (chain == 0 && !ChainAlive(1, 0, nearKey_[1], wordsPerSquare)) return false;
+  return SquareWordMatching(wordsPerSquare, model_.WordCount()).CoversEverySquare();
+}
+
+bool FillSearch::HasFreePair(int chain, int k, std::size_t cls) const {
+  return freePairs_[classBase_[static_cast<std::size_t>(chain)][static_cast<std::size_t>(k)] + cls] > 0;
+}
+
+bool FillSearch::ChainAlive(int chain, int k, int key, std::vector<std::vector<int>>& wordsPerSquare) const {
+  std::array<std::vector<std::uint8_t>, kBoundaryCount> alive;
+  std::array<std::vector<std::uint8_t>, kBoundaryCount> reached;
+  for (int b = k; b < kBoundaryCount; ++b) {
+    alive[static_cast<std::size_t>(b)].assign(static_cast<std::size_t>(ChainBoundary(chain, b).KeyCount()), 0);
+    reached[static_cast<std::size_t>(b)].assign(alive[static_cast<std::size_t>(b)].size(), 0);
+  }
+  alive[kBoundaryCount - 1][static_cast<std::size_t>(farKey_[static_cast<std::size_t>(chain)])] = 1;
+  for (int square = kChainLength - 1; square >= k; --square) {
+    const SquareTable& table = model_.Table(chain, square);
+    for (std::size_t i = 0; i < table.classes.size(); ++i) {
+      const PairClass& cls = table.classes[i];
+      if (alive[static_cast<std::size_t>(square + 1)][cls.right] && HasFreePair(chain, square, i)) alive[static_cast<std::size_t>(square)][cls.left] = 1;
+    }
+  }
+  if (!alive[static_cast<std::size_t>(k)][static_cast<std::size_t>(key)]) return false;
+  reached[static_cast<std::size_t>(k)][static_cast<std::size_t>(key)] = 1;
+  std::vector<std::uint8_t> listed(used_.size(), 0);
+  for (int square = k; square < kChainLength; ++square) {
+    const SquareTable& table = model_.Table(chain, square);
+    std::vector<int>& words = wordsPerSquare.emplace_back();
+    std::fill(listed.begin(), listed.end(), 0);
+    for (const PairClass& cls : table.classes) {
+      if (!reached[static_cast<std::size_t>(square)][cls.left] || !alive[static_cast<std::size_t>(square + 1)][cls.right]) continue;
+      for (std::uint32_t j = 0; j < cls.count; ++j) {
+        const std::uint32_t word = table.pairs[cls.first + j] >> 3;
+        if (used_[word]) continue;
+        reached[static_cast<std::size_t>(square + 1)][cls.right] = 1;
+        if (!listed[word]) words.push_back(static_cast<int>(word));
+        listed[word] = 1;
+      }
+    }
+  }
+  return true;
+}
+
+ChainFill FillSearch::DrawWalk(RandomSource& random) const {
+  ChainFill fill{};
+  for (int c = 0; c < kChainCount; ++c) {
+    const ChainCounts& counts = *counts_[static_cast<std::size_t>(c)];
+    int key = nearKey_[static_cast<std::size_t>(c)];
+    for (int k = 0; k < kChainLength; ++k) {
+      const SquareTable& table = model_.Table(c, k);
+      const std::vector<double>& after = counts[static_cast<std::size_t>(k + 1)];
+      double x = random.Fraction() * counts[static_cast<std::size_t>(k)][static_cast<std::size_t>(key)];
+      const PairClass* chosen = nullptr;
+      for (std::uint32_t i = table.classBegin[static_cast<std::size_t>(key)]; i < table.classBegin[static_cast<std::size_t>(key) + 1]; ++i) {
+        const PairClass& cls = table.classes[i];
+        const double weight = cls.count * after[cls.right];
+        if (weight == 0.0) continue;
+        chosen = &cls;
+        if (x < weight) break;
+        x -= weight;
+      }
+      if (!chosen) return fill;  // no walk: callers check WalkCount first
+      fill[static_cast<std::size_t>(c * kChainLength + k)] = table.pairs[chosen->first + static_cast<std::uint32_t>(random.Draw(static_cast<int>(chosen->count)) - 1)];
+      key = chosen->right;
+    }
+  }
+  return fill;
+}
+
+bool FillSearch::IsRepeatFree(const ChainFill& fill) const {
+  std::vector<std::uint32_t> words;
+  words.reserve(fill.size() + 1);
+  for (PairCode code : fill) words.push_back(code >> 3);
+  std::sort(words.begin(), words.end());
+  if (std::adjacent_find(words.begin(), words.end()) != words.end()) return false;
+  return std::none_of(words.begin(), words.end(), [this](std::uint32_t w) { return used_[w] != 0; });
+}
+
+}  // namespace loopword::exact

@@ -1,0 +1,82 @@
+// Complete, repeat-free fills of both chains around one square-12 ring: a depth-first search
+// that only takes completable pairs, and a random walk drawn from the completion counts.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "random/random_source.h"
+#include "exact/chain_model.h"
+
+namespace loopword::exact {
+
+/// One pair per chain square: fill[chain * 11 + k].
+using ChainFill = std::array<PairCode, kChainCount * kChainLength>;
+
+/// How far a search may go and how it learns of a stop request.
+struct SearchLimits {
+  /// Most pairs the search may try before it gives up without a proof.
+  std::int64_t budget = 2'000'000;
+  /// Called every few thousand pairs tried; a true result stops the search.
+  std::function<bool()> poll;
+};
+
+/// How a search ended.
+enum class SearchStatus {
+  Found,        ///< at least one fill was found (all of them, if the visitor never said stop)
+  Impossible,   ///< every possibility was tried: there is no fill
+  BudgetSpent,  ///< the budget ran out first: nothing is proven
+  Stopped,      ///< the poll asked to stop
+};
+
+/// Pairs tried between two polls.
+inline constexpr std::int64_t kPollInterval = 4096;
+
+/// Searches the fills of `model` around `centre` (the ring of square 12) that use no word twice
+/// and not the word `excludedWord` (an id of the model, or -1).
+class FillSearch {
+ public:
+  FillSearch(const ChainModel& model, const Word& centre, int excludedWord);
+
+  /// Number of fills if words could repeat: 0 proves that no fill exists.
+  [[nodiscard]] double WalkCount() const;
+  /// Visits repeat-free fills in depth-first order until `visit` returns false; with `random`,
+  /// the order of the candidates at every square starts at a random place.
+  SearchStatus Run(const SearchLimits& limits, RandomSource* random, const std::function<bool(const ChainFill&)>& visit);
+  /// Draws a fill with probability proportional to its share of all walks (words may repeat).
+  ChainFill DrawWalk(RandomSource& random) const;
+  /// True when `fill` uses no word twice and not the excluded word.
+  [[nodiscard]] bool IsRepeatFree(const ChainFill& fill) const;
+  /// Pairs tried by Run so far.
+  [[nodiscard]] std::int64_t Nodes() const { return nodes_; }
+
+ private:
+  enum class Step { Continue, Done, Halt };
+
+  Step Visit(int position, int leftKey);
+  bool StillFeasible(int position, int rightKey);
+  bool ChainAlive(int chain, int k, int key, std::vector<std::vector<int>>& wordsPerSquare) const;
+  [[nodiscard]] bool HasFreePair(int chain, int k, std::size_t cls) const;
+  void SetUsed(std::uint32_t word, bool used);
+
+  const ChainModel& model_;
+  std::array<int, kChainCount> nearKey_{};
+  std::array<int, kChainCount> farKey_{};
+  std::array<const ChainCounts*, kChainCount> counts_{};
+  std::vector<std::uint8_t> used_;
+  ChainFill fill_{};
+  bool pruneByWords_ = false;
+  // With pruning: free pairs per class (classes numbered across all squares) and each word's classes.
+  std::array<std::array<std::uint32_t, kChainLength>, kChainCount> classBase_{};
+  std::vector<std::uint32_t> freePairs_;
+  std::vector<std::vector<std::uint32_t>> classesOfWord_;
+  std::int64_t nodes_ = 0;
+  const SearchLimits* limits_ = nullptr;
+  RandomSource* random_ = nullptr;
+  const std::function<bool(const ChainFill&)>* visit_ = nullptr;
+  bool foundAny_ = false;
+  SearchStatus halt_ = SearchStatus::Found;
+};
+
+}  // namespace loopword::exact
