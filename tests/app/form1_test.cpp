@@ -1,77 +1,40 @@
-// Drives the main window under the offscreen platform with scripted answers: start-up, Help,
-// About, the live compile and the two sheets. Random sessions cover the rest.
-#include "app/form1.h"
-
-#include <gtest/gtest.h>
-
-#include <QAction>
+// Drives the main window with scripted answers: start-up, Help, About, solving on screen, and the files it reads and writes.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
 
 #include "app/about_form.h"
-#include "app/picture_box.h"
-#include "display/units.h"
-#include "support/puzzle_check.h"
-#include "support/scripted_toolkit.h"
-#include "support/temp_dir.h"
+#include "output/booklet.h"
+#include "support/run_tool.h"
+#include "support/window_test.h"
 
 namespace loopword {
 namespace {
 
-/// A window over a program folder that holds the level-1 list, unless told otherwise.
-class Form1Test : public ::testing::Test {
- protected:
-  void Open(bool withLevel1 = true) {
-    if (withLevel1) std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", Level1());
-    window = std::make_unique<Form1>(toolkit, folder.Path().string());
-  }
-  [[nodiscard]] std::string Level1() const { return (folder.Path() / "L1words.txt").string(); }
-  [[nodiscard]] bool Checked(const char* name) const { return window->MenuItem(name)->isChecked(); }
+namespace fs = std::filesystem;
+using testing::ReadFile;
+using Form1Test = testing::WindowTest;
 
-  /// True when the picture has ink around the letter point of (square, position).
-  [[nodiscard]] bool InkAt(int square, int position) const { return InkAt(window->PictureImage(), square, position); }
-  static bool InkAt(const QImage& image, int square, int position) {
-    const TwipPoint point = CellPoint(square, position);
-    const int x = TwipsToPixels(point.x);
-    const int y = TwipsToPixels(point.y);
-    for (int dy = 0; dy < 14; ++dy) {
-      for (int dx = 0; dx < 10; ++dx) {
-        if (qGray(image.pixel(x + dx, y + dy)) < 100) return true;
-      }
-    }
-    return false;
-  }
-
-  testing::TempDir folder;
-  testing::ScriptedToolkit toolkit{folder.Path().string()};
-  std::unique_ptr<Form1> window;
-};
-
-TEST_F(Form1Test, StartsOnLevelOneWithRandomChecked) {
-  Open();
-  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + Level1() + " (6508 words)");
-  EXPECT_TRUE(Checked("mnuStart0") && !Checked("mnuStart1"));
-  EXPECT_TRUE(Checked("mnuDictLevel1") && !Checked("mnuDictLevel0") && !Checked("mnuDictLevel2"));
+TEST_F(Form1Test, StartsOnLevelOneOrSaysLevelOneIsMissing) {
+  auto window = NewWindow();
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + program.Path().string() + "/L1words.txt (6508 words)");
+  EXPECT_TRUE(window->MenuItem("mnuStart0")->isChecked() && window->MenuItem("mnuDictLevel1")->isChecked());
   EXPECT_TRUE(window->Caption() == "Show Puzzle" && !window->ButtonEnabled() && toolkit.messages.empty());
-}
-
-TEST_F(Form1Test, MissingLevelOneIsReportedAndTheTitleStays) {
-  Open(false);
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Error while reading dictionary:\n" + Level1() +
-                                                       "\nProgram may not run correctly"});
-  EXPECT_TRUE(window->windowTitle() == "Loopword" && Checked("mnuDictLevel1"));
+  testing::TempDir empty;
+  const Form1 bare(toolkit, empty.Path().string());
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Error while reading dictionary:\n" + empty.Path().string() +
+                                                       "/L1words.txt\nProgram may not run correctly"});
+  EXPECT_TRUE(bare.windowTitle() == "Loopword" && bare.MenuItem("mnuDictLevel1")->isChecked());
 }
 
 TEST_F(Form1Test, HelpShowsTenLinesAndTheAboutBoxHidesOnEscAndGoesOnOk) {
-  Open();
+  auto window = NewWindow();
   window->MenuItem("Helpx")->trigger();
   const QStringList lines = QString::fromStdString(toolkit.messages.at(0)).split('\n');
-  ASSERT_EQ(lines.size(), 10);
-  EXPECT_TRUE(lines[1].isEmpty());
-  QTimer::singleShot(0, [this] { QTest::keyClick(window->findChild<AboutForm*>(), Qt::Key_Escape); });
+  EXPECT_TRUE(lines.size() == 10 && lines[1].isEmpty());
+  QTimer::singleShot(0, [&] { QTest::keyClick(window->findChild<AboutForm*>(), Qt::Key_Escape); });
   window->Aboutx_Click();
   AboutForm* hidden = window->findChild<AboutForm*>();
   ASSERT_NE(hidden, nullptr) << "Esc keeps the box loaded";
@@ -85,88 +48,153 @@ TEST_F(Form1Test, HelpShowsTenLinesAndTheAboutBoxHidesOnEscAndGoesOnOk) {
   EXPECT_EQ(window->findChild<AboutForm*>(), nullptr) << "OK unloads the box";
 }
 
-TEST_F(Form1Test, CompileDisablesCommandsAndEndsWithDoneOnASoundFullyDrawnSolution) {
-  Open();
-  bool lockedDuringRun = true;
-  toolkit.onYield = [&](int) {
-    for (const char* name : {"mnuSolve", "mnuStart1", "mnuDictLevel2", "mnuprint", "copyx"}) {
-      lockedDuringRun = lockedDuringRun && !window->MenuItem(name)->isEnabled();
-    }
-    lockedDuringRun = lockedDuringRun && window->Caption() == "Stop" && toolkit.busy;
-  };
-  window->MenuItem("mnuSolve")->trigger();
-  EXPECT_TRUE(lockedDuringRun);
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Done"});
-  EXPECT_EQ(window->Caption(), "Show Puzzle");
-  EXPECT_TRUE(window->ButtonEnabled() && !toolkit.busy && window->MenuItem("mnuSolve")->isEnabled());
-  std::set<std::string> words;
-  for (int n = 1; n <= window->Dictionaries().WordCount(); ++n) words.insert(ToString(window->Dictionaries().Words()->WordPool(n)));
-  EXPECT_EQ(testing::CheckPuzzle(window->CurrentPuzzle().List2, words), "");
-  for (int s = 1; s <= kSquareCount; ++s) {
-    for (int p = 1; p <= kRingSize; ++p) EXPECT_TRUE(InkAt(s, p)) << s << "." << p;
-  }
-}
-
 TEST_F(Form1Test, ClosingTheWindowMidRunEndsItWithoutDone) {
-  Open();
+  auto window = NewWindow();
   window->show();
   toolkit.onYield = [&](int yields) {
     if (yields == 190) window->close();
   };
   window->mnuSolve_Click();
-  EXPECT_TRUE(toolkit.messages.empty());
-  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(toolkit.messages.empty() && !window->isVisible());
 }
 
-TEST_F(Form1Test, AnyMouseButtonAlternatesTheSheetsTheKeyboardDoesNot) {
-  Open();
+TEST_F(Form1Test, TheKeyboardDoesNotPressTheViewButton) {  // any mouse button does, in the random sessions
+  auto window = NewWindow();
   window->mnuSolve_Click();
-  QTest::mouseClick(window->Command1(), Qt::RightButton);
-  EXPECT_EQ(window->Caption(), "Show Solution");
-  EXPECT_TRUE(InkAt(12, 2) && InkAt(6, 2)) << "square 12's word and a hint letter";
-  EXPECT_FALSE(InkAt(6, 1)) << "the other cells are empty";
   QTest::keyClick(window->Command1(), Qt::Key_Space);
-  EXPECT_EQ(window->Caption(), "Show Solution");
-  QTest::mouseClick(window->Command1(), Qt::MiddleButton);
   EXPECT_EQ(window->Caption(), "Show Puzzle");
-  EXPECT_TRUE(InkAt(6, 1));
 }
 
+// Starting, leaving and the question before the solution are left to the random sessions.
 TEST_F(Form1Test, SolvingOnScreenByClicksAndKeysUntilSolvedWithCheckAndThePlainSheetSaved) {
-  Open();
-  const auto enabled = [this](const char* name) { return window->MenuItem(name)->isEnabled(); };
-  EXPECT_FALSE(enabled("mnuPlay"));
+  auto window = NewWindow();
   window->mnuSolve_Click();
   window->MenuItem("mnuPlay")->trigger();
-  ASSERT_NE(window->Solving(), nullptr);
-  EXPECT_TRUE(window->Caption() == "Show Solution" && enabled("mnuCheck") && enabled("mnuReveal"));
+  EXPECT_TRUE(window->MenuItem("mnuCheck")->isEnabled() && window->MenuItem("mnuReveal")->isEnabled());
   auto* picture = window->findChild<PictureBox*>();
-  const auto click = [picture](int square, int position) {
-    const TwipPoint point = CellPoint(square, position);
-    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(point.x), TwipsToPixels(point.y)));
-  };
   const auto& words = window->CurrentPuzzle().board.SquareWord;
-  click(4, 2);
+  ClickCell(*window, 4, 2);
   QTest::keyClick(picture, words[4][1] == 'Q' ? 'r' : 'q');
   window->MenuItem("mnuCheck")->trigger();
-  const std::string bitmap = (folder.Path() / "sheet.bmp").string();
-  toolkit.fileReplies = {bitmap};
-  toolkit.yesNoReplies = {false};  // to the question whether the solution may end solving
-  window->copyx_Click();
-  QTest::mouseClick(window->Command1(), Qt::LeftButton);
-  EXPECT_TRUE(window->Solving()->IsMarked({4, 2}) && InkAt(4, 2) && window->Caption() == "Show Solution");
-  EXPECT_FALSE(InkAt(QImage(QString::fromStdString(bitmap)), 4, 2)) << "the saved sheet holds no typed letter";
-  toolkit.messages.clear();
+  Choose(*window, "copyx", Target("sheet.bmp"));
+  EXPECT_TRUE(window->Solving()->IsMarked({4, 2}) && InkAt(window->PictureImage(), 4, 2));
+  EXPECT_FALSE(InkAt(QImage(QString::fromStdString(Target("sheet.bmp"))), 4, 2)) << "the saved sheet holds no typed letter";
   for (int s = 1; s <= kSquareCount; ++s) {
-    click(s, 1);
+    ClickCell(*window, s, 1);
     QTest::keyClicks(picture, QString::fromStdString(words[static_cast<std::size_t>(s)]).toLower());
   }
-  ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_TRUE(QString::fromStdString(toolkit.messages[0]).contains(QRegularExpression("^Solved in \\d+:\\d\\d$")));
-  window->MenuItem("mnuPlay")->trigger();  // solving already: nothing changes
-  QTest::mouseClick(window->Command1(), Qt::LeftButton);
-  EXPECT_EQ(toolkit.questions, (std::vector<std::string>(2, "Showing the solution ends solving this puzzle. Show it anyway?")));
-  EXPECT_TRUE(window->Solving() == nullptr && window->Caption() == "Show Puzzle" && !enabled("mnuCheck"));
+  ASSERT_EQ(toolkit.messages.size(), 2u) << "the bitmap's, then";
+  EXPECT_TRUE(QString::fromStdString(toolkit.messages[1]).contains(QRegularExpression("^Solved in \\d+:\\d\\d$")));
+}
+
+TEST_F(Form1Test, BitmapIsThePictureIn24BitsAskedForInTheProgramFolderAndReportedWithItsLength) {
+  QGuiApplication::clipboard()->setText("a teacher's notes");
+  auto window = NewWindow();
+  window->mnuSolve_Click();
+  Choose(*window, "copyx", Target("puzzle"));
+  const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
+  EXPECT_TRUE(asked.save && asked.folder == program.Path().string() + "/");
+  EXPECT_EQ(asked.title, "Select destination file for a bitmap copy of this puzzle");
+  EXPECT_EQ(DialogFilter(asked), "Loopword Bitmap Files (*.bmp)");
+  const std::string bytes = ReadFile(Target("puzzle"));
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_TRUE(bytes.substr(0, 2) == "BM" && bytes[28] == 24) << "24 bits a pixel";
+  const QImage saved(QString::fromStdString(Target("puzzle")), "BMP");
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), window->PictureImage().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Loopword copied to:\n" + Target("puzzle") + "\n " +
+                                                       std::to_string(bytes.size()) + " bytes"});
+  EXPECT_TRUE(toolkit.questions.empty()) << "a new file needs no question";
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "a teacher's notes");
+}
+
+TEST_F(Form1Test, FailedBitmapsAreReportedAndLeaveNothingBehind) {  // Yes and No to replacing: random sessions
+  auto window = NewWindow();
+  fs::create_directory(target.Path() / "folder.bmp");
+  for (const std::string& path : {Target("folder.bmp"), Target("missing/x.bmp"), std::string("/proc/x.bmp")}) {
+    Choose(*window, "copyx", path);
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not save the bitmap to:\n" + path + "\n", 0), 0u);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(target.Path()), fs::directory_iterator()), 1) << "no part file";
+}
+
+TEST_F(Form1Test, UserWordListIsChosenInTheProgramFolder) {
+  auto window = NewWindow();
+  const std::string path = target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n");
+  Choose(*window, "mnuDictLevel0", path);
+  const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
+  EXPECT_TRUE(!asked.save && asked.folder == program.Path().string() + "/" && asked.title == "Select a file to open");
+  EXPECT_EQ(DialogFilter(asked), "Dictionary Files (*.txt *.dat *.dic)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + path + " (3 words)");
+  EXPECT_TRUE(window->MenuItem("mnuDictLevel0")->isChecked());
+}
+
+TEST_F(Form1Test, ASavedPuzzleOpensInANewWindowAsTheSamePictureAndBitmap) {
+  auto window = NewWindow();
+  for (const auto& [item, keys] : {std::pair{"mnuOpen", "Ctrl+O"}, {"mnuSave", "Ctrl+S"}, {"copyx", "Ctrl+B"}, {"mnuExportPdf", "Ctrl+E"}}) {
+    EXPECT_EQ(window->MenuItem(item)->shortcut(), QKeySequence(keys)) << item;
+  }
+  EXPECT_FALSE(window->MenuItem("mnuSave")->isEnabled()) << "nothing to save before a compile";
+  window->mnuSolve_Click();
+  Choose(*window, "mnuSave", Target("monday"));
+  EXPECT_EQ(DialogFilter(toolkit.fileDialogs.back()), "Loopword Puzzles (*.loopword)");
+  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n01 ", 0), 0u);
+  Choose(*window, "copyx", Target("before.bmp"));
+  auto reopened = NewWindow();
+  Choose(*reopened, "mnuOpen", Target("monday.loopword"));
+  EXPECT_TRUE(toolkit.messages.empty() && reopened->Caption() == "Show Puzzle" && reopened->ButtonEnabled());
+  EXPECT_EQ(reopened->PictureImage(), window->PictureImage());
+  Choose(*reopened, "copyx", Target("after.bmp"));
+  EXPECT_EQ(ReadFile(Target("after.bmp")), ReadFile(Target("before.bmp")));
+  Choose(*reopened, "mnuSave", Target("monday.loopword"), false);
+  EXPECT_EQ(toolkit.questions, std::vector<std::string>{"OverWrite file: " + Target("monday.loopword") + " ?"});
+}
+
+TEST_F(Form1Test, TypedLettersAreSavedAndReopenedDamagedFilesAreRefusedWithNothingChanged) {
+  auto window = NewWindow();
+  window->mnuSolve_Click();
+  window->MenuItem("mnuPlay")->trigger();
+  ClickCell(*window, 4, 2);
+  QTest::keyClick(window->findChild<PictureBox*>(), 'q');
+  Choose(*window, "mnuSave", Target("half.loopword"));
+  std::string saved = ReadFile(Target("half.loopword"));
+  const std::size_t typedLine = saved.find("\n# typed 04 ");
+  ASSERT_NE(typedLine, std::string::npos) << saved;
+  EXPECT_EQ(saved[typedLine + 13], 'Q') << "ring position 2";
+  auto reopened = NewWindow();
+  Choose(*reopened, "mnuOpen", Target("half.loopword"));
+  ASSERT_NE(reopened->Solving(), nullptr);
+  EXPECT_EQ(reopened->Solving()->LetterAt({4, 2}), 'Q');
+  const QImage picture = reopened->PictureImage().copy();
+  const std::pair<std::string, std::string> damaged[] = {
+      {"# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n", "Line 2: "},
+      {saved.replace(typedLine + 12, 8, "QQ"), "The letters typed into it are damaged."}};
+  for (const auto& [text, what] : damaged) {
+    Choose(*reopened, "mnuOpen", target.Write("bad.loopword", text));
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not open the puzzle file:\n" + Target("bad.loopword") + "\n" + what, 0), 0u);
+    EXPECT_TRUE(reopened->PictureImage() == picture && reopened->Solving() != nullptr);
+  }
+}
+
+TEST_F(Form1Test, ExportsAndBookletsAreWrittenAndACancelledBookletIsNot) {
+  auto window = NewWindow();
+  window->mnuSolve_Click();
+  Choose(*window, "mnuExportPdf", Target("page"));
+  Choose(*window, "mnuExportSvg", Target("sheets.svg"));
+  EXPECT_EQ(testing::PdfPageCount(Target("page.pdf")), 1);
+  EXPECT_TRUE(fs::exists(Target("sheets-puzzle.svg")) && fs::exists(Target("sheets-solution.svg")));
+  Choose(*window, "mnuExportPdf", Target("missing/x.pdf"));
+  EXPECT_EQ(toolkit.messages.at(0).rfind("Loopword could not save the PDF to:\n", 0), 0u);
+  toolkit.bookletReplies = {BookletChoices{3, true}, BookletChoices{4, false}};
+  Choose(*window, "mnuBooklet", Target("class.pdf"));
+  EXPECT_EQ(testing::PdfPageCount(Target("class.pdf")), BookletPageCount(3));
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Done"});
+  toolkit.cancelAtDone = 2;
+  Choose(*window, "mnuBooklet", Target("cancelled.pdf"));
+  EXPECT_FALSE(fs::exists(Target("cancelled.pdf")));
+  EXPECT_TRUE(toolkit.messages.empty() && toolkit.progress.back() == "end" && window->MenuItem("mnuSolve")->isEnabled());
+  EXPECT_EQ(toolkit.bookletAsked.back().count, 3) << "the dialog starts from the last answers";
 }
 
 }  // namespace

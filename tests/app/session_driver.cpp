@@ -1,18 +1,11 @@
-// Drives the real window through one printing session with scripted answers, for the print and
-// leak checks. Usage: session_driver PROGRAM_FOLDER MODE OUT_FILE, where MODE is
-//   print       compile, print with Yes: "Done", solution on show; OUT_FILE gets the page geometry
-//               in points (paper width, height, printable left, top) for the page check;
-//   no-printer  compile, print with Yes: a message that is not "Done", the view unchanged;
-//   whole       compile, both sheets, save a bitmap to OUT_FILE, print, Exit through the menu.
-// Exits 0 when every step said what it should.
+// Drives the real window through one printing session with scripted answers, for the print and leak checks.
 #include <QAction>
 #include <QApplication>
-#include <QStandardPaths>
-#include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextStream>
+#include <QStandardPaths>
 #include <QTimer>
+#include <fstream>
 #include <iostream>
 
 #include "app/form1.h"
@@ -20,16 +13,16 @@
 
 namespace {
 
-bool WriteGeometry(const QString& path) {
+bool WriteGeometry(const std::string& path) {
   const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageLayout();
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  QTextStream(&file) << layout.fullRectPoints().width() << ' ' << layout.fullRectPoints().height() << ' '
-                     << layout.paintRectPoints().left() << ' ' << layout.paintRectPoints().top() << '\n';
-  return true;
+  std::ofstream file(path);
+  return static_cast<bool>(file << layout.fullRectPoints().width() << ' ' << layout.fullRectPoints().height() << ' '
+                                << layout.paintRectPoints().left() << ' ' << layout.paintRectPoints().top() << std::endl);
 }
 
-/// Plays the session; "" or what went wrong.
+/// Plays the session of `mode`; "" or what went wrong. print: compile, print with Yes ("Done", solution on show), the
+/// page geometry in points (paper width, height, printable left, top) to `out`; no-printer: the same without a printer,
+/// not "Done" and the view unchanged; whole: compile, both sheets, a bitmap to `out`, print, Exit through the menu.
 std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& toolkit, const std::string& mode,
                  const std::string& out) {
   window.mnuSolve_Click();
@@ -52,7 +45,7 @@ std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& to
   }
   if (said != "Done") return "printing said: " + said;
   if (window.Caption() != "Show Puzzle" || toolkit.busy) return "after printing the solution must be on show";
-  return mode == "print" && !WriteGeometry(QString::fromStdString(out)) ? "cannot write the page geometry" : "";
+  return mode == "print" && !WriteGeometry(out) ? "cannot write the page geometry" : "";
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
-// Plays random user sessions against the main window with scripted answers and checks after every
-// action that the window still tells the truth and nothing was lost. LOOPWORD_SESSIONS sets how
-// many sessions run (default 500, 40 under the sanitizers), LOOPWORD_SESSION_SEED the first seed;
-// a failure prints its seed and the actions that led to it.
+// Plays random user sessions against the main window and checks after every action that it tells the truth and lost nothing.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,7 +6,6 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
 #include <sstream>
@@ -17,6 +13,7 @@
 #include "app/about_form.h"
 #include "app/form1.h"
 #include "app/picture_box.h"
+#include "input/start_word.h"
 #include "support/puzzle_check.h"
 #include "support/scripted_toolkit.h"
 #include "support/temp_dir.h"
@@ -26,33 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// The words a list file holds by the file format's rules, or nullopt when it cannot be read.
-std::optional<std::vector<std::string>> WordsIn(const std::string& path) {
-  std::error_code error;
-  if (!fs::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  if (!(bytes << in.rdbuf()) && fs::file_size(path, error) > 0) return std::nullopt;
-  std::string text = bytes.str();
-  if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-  std::vector<std::string> words;
-  std::string line;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    if (i < text.size() && text[i] != '\r' && text[i] != '\n') {
-      line += text[i];
-      continue;
-    }
-    const bool lower = std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-    if (lower) std::transform(line.begin(), line.end(), line.begin(), [](char c) { return static_cast<char>(c - 32); });
-    if (line.size() == 8 && std::all_of(line.begin(), line.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
-      words.push_back(line);
-    }
-    line.clear();
-    if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
-  }
-  return words;
-}
-
 /// The program's folder and the files a session may pick: good, damaged, huge, missing, unusable.
 struct Fixtures {
   testing::TempDir program, files;
@@ -60,8 +30,7 @@ struct Fixtures {
 
   Fixtures() {
     for (const char* name : kLevelFileNames) fs::copy_file(fs::path(LOOPWORD_DATA_DIR) / name, program.Path() / name);
-    std::ifstream in(program.Path() / "L1words.txt", std::ios::binary);
-    const std::string level1((std::istreambuf_iterator<char>(in)), {});
+    const std::string level1 = testing::ReadFile(program.Path() / "L1words.txt");
     std::string lfOnly = level1, binary, tooMany;
     lfOnly.erase(std::remove(lfOnly.begin(), lfOnly.end(), '\r'), lfOnly.end());
     for (unsigned i = 0; i < 300'000; ++i) binary += static_cast<char>((i * 7919U + 13U) % 256U);
@@ -77,11 +46,6 @@ struct Fixtures {
                (files.Path() / "missing" / "x.bmp").string(), "/proc/loopword.bmp", files.Write("kept.bmp", "precious")};
   }
 };
-
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), {});
-}
 
 /// One random session against one window, keeping what the window must show from the actions alone.
 class Session {
@@ -117,15 +81,18 @@ class Session {
     return text;
   }
 
+  /// The list the window must use after it tried `path`: that list if it reads, else the one before.
   void Loaded(const std::string& path) {
-    const auto words = WordsIn(path);
-    if (words && !words->empty() && words->size() <= static_cast<std::size_t>(kWordLimit)) {
-      wordsPath_ = path;
-      words_ = *words;
-    }
+    const ReadResult read = ReadDictionaryFile(path);
+    if (read.outcome != LoadOutcome::Loaded) return;
+    wordsPath_ = path;
+    words_.clear();
+    for (int n = 1; n <= read.dictionary.WordCount(); ++n) words_.insert(ToString(read.dictionary.WordPool(n)));
+    wordCount_ = read.dictionary.WordCount();
   }
 
-  void Act() {
+  void Act() {  // replies an action left unused do not carry over: unqueued questions get Yes
+    toolkit_.yesNoReplies.clear(), toolkit_.inputReplies.clear(), toolkit_.fileReplies.clear();
     switch (Pick(13)) {
       case 0: case 1: Compile(); break;
       case 10: Solve(); break;
@@ -160,7 +127,7 @@ class Session {
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
     if (!buttonEnabled_ && !(stopped && said.empty()) && !ExplainsFailure(said)) fault_ = "a compile ended unexplained: " + said;
     if (!buttonEnabled_) return;
-    puzzleWords_ = std::set<std::string>(words_.begin(), words_.end());
+    puzzleWords_ = words_;
     const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_, startWord_);
     if (!verdict.empty()) fault_ = "the completed puzzle is unsound: " + verdict;
   }
@@ -174,23 +141,19 @@ class Session {
 
   /// True for the messages a compile of the list in use may end with when it makes no puzzle.
   bool ExplainsFailure(const std::string& said) const {
-    const std::set<std::string> distinct(words_.begin(), words_.end());
-    const bool startOutside = !startWord_.empty() && !distinct.count(startWord_);
-    if (static_cast<int>(distinct.size()) + (startOutside ? 1 : 0) < 23) return said == TooFewWordsMessage(static_cast<int>(distinct.size()));
+    const bool startOutside = !startWord_.empty() && !words_.count(startWord_);
+    if (static_cast<int>(words_.size()) + (startOutside ? 1 : 0) < 23) return said == TooFewWordsMessage(static_cast<int>(words_.size()));
     return said == kGiveUpMessage || said == ImpossibleMessage(startWord_);
   }
 
-  /// Every command tried while a compile runs: each must be disabled and do nothing.
+  /// Every command tried while a compile runs: each must be disabled and do nothing; the button says Stop.
   void Meddle() {
+    if (window_.Caption() != "Stop" || !toolkit_.busy) fault_ = "a compile runs without Stop and the busy pointer";
     for (const char* name : {"mnuSolve", "mnuStart1", "mnuDictLevel2", "copyx", "mnuprint"}) {
       if (window_.MenuItem(name)->isEnabled()) fault_ = std::string(name) + " is enabled during a compile";
       Trigger(name);
     }
-    window_.mnuSolve_Click();
-    window_.mnuDictLevel_Click(3);
-    window_.mnuStart_Click(1);
-    window_.copyx_Click();
-    window_.mnuprint_Click();
+    window_.mnuSolve_Click(), window_.mnuDictLevel_Click(3), window_.mnuStart_Click(1), window_.copyx_Click(), window_.mnuprint_Click();
   }
 
   void PressButton() {
@@ -199,7 +162,6 @@ class Session {
     const bool asks = solving_ && window_.Solving()->HasTypedLetters();
     toolkit_.yesNoReplies = {yes};
     QTest::mouseClick(window_.Command1(), AnyButton());
-    toolkit_.yesNoReplies.clear();
     if (asks && !yes) return;
     solving_ = false;
     if (buttonEnabled_) caption_ = caption_ == "Show Puzzle" ? "Show Solution" : "Show Puzzle";
@@ -231,16 +193,11 @@ class Session {
     Log("Starting Word " + std::to_string(startMark_) + " with " + std::to_string(answers.size()) + " answers");
     toolkit_.inputReplies.assign(answers.begin(), answers.end());
     Trigger(QString("mnuStart%1").arg(startMark_));
-    toolkit_.inputReplies.clear();
     if (startMark_ == 0) startWord_.clear();
-    for (std::size_t i = 0; startMark_ == 1 && i < answers.size(); ++i) {
-      std::string word = answers[i];
-      if (word.find_first_not_of(' ') == std::string::npos) break;  // blank: cancelled
-      for (char& c : word) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-      if (word.size() == 8 && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
-        startWord_ = word;
-        break;
-      }
+    for (std::size_t i = 0; startMark_ == 1 && i < answers.size(); ++i) {  // asked until accepted or blank
+      const StartWordCheck check = CheckStartWord(answers[i]);
+      if (check.verdict == StartWordCheck::Verdict::Accepted) startWord_ = check.word;
+      if (check.verdict == StartWordCheck::Verdict::Accepted || check.verdict == StartWordCheck::Verdict::Cancelled) break;
     }
   }
 
@@ -262,14 +219,13 @@ class Session {
     Log("Save as bitmap " + path + (yes ? " Yes" : " No"));
     std::error_code error;
     const bool hadContent = fs::is_regular_file(path, error) && fs::file_size(path, error) > 0;
-    const std::string before = hadContent ? Contents(path) : "";
+    const std::string before = hadContent ? testing::ReadFile(path) : "";
     toolkit_.fileReplies = {path};
     toolkit_.yesNoReplies = {yes};
     Trigger("copyx");
-    toolkit_.yesNoReplies.clear();
     const bool kept = hadContent && !yes;
-    if (kept && Contents(path) != before) fault_ = "a file was replaced after No: " + path;
-    if (!kept && fs::is_regular_file(path, error) && Contents(path).substr(0, 2) != "BM") fault_ = "a damaged bitmap: " + path;
+    if (kept && testing::ReadFile(path) != before) fault_ = "a file was replaced after No: " + path;
+    if (!kept && fs::is_regular_file(path, error) && testing::ReadFile(path).substr(0, 2) != "BM") fault_ = "a damaged bitmap: " + path;
   }
 
   /// The sessions run without a printer: Yes must bring a message saying so, never "Done".
@@ -279,7 +235,6 @@ class Session {
     const std::size_t before = toolkit_.messages.size();
     toolkit_.yesNoReplies = {yes};
     Trigger("mnuprint");
-    toolkit_.yesNoReplies.clear();
     const std::size_t shown = toolkit_.messages.size() - before;
     if (shown != (yes ? 1u : 0u) || (yes && toolkit_.messages.back() == "Done")) fault_ = "printing without a printer";
   }
@@ -307,19 +262,15 @@ class Session {
 
   std::string Check() {
     std::ostringstream fault;
-    const std::string title = wordsPath_.empty() ? "Loopword" : DictionaryTitle(wordsPath_, static_cast<int>(words_.size()));
+    const std::string title = wordsPath_.empty() ? "Loopword" : DictionaryTitle(wordsPath_, wordCount_);
     if (window_.windowTitle().toStdString() != title) fault << "title '" << window_.windowTitle().toStdString() << "'\n";
-    if (window_.Dictionaries().WordCount() != static_cast<int>(words_.size())) fault << "word count is off\n";
+    if (window_.Dictionaries().WordCount() != wordCount_) fault << "word count is off\n";
     for (int i = 0; i < 4; ++i) {
       if (window_.MenuItem(QString("mnuDictLevel%1").arg(i))->isChecked() != (i == dictionaryMark_)) fault << "Dictionary mark\n";
-    }
-    for (int i = 0; i < 2; ++i) {
-      if (window_.MenuItem(QString("mnuStart%1").arg(i))->isChecked() != (i == startMark_)) fault << "Starting Word mark\n";
+      if (i < 2 && window_.MenuItem(QString("mnuStart%1").arg(i))->isChecked() != (i == startMark_)) fault << "Starting Word mark\n";
     }
     if (window_.StartWord() != startWord_) fault << "starting word '" << window_.StartWord() << "'\n";
-    if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) {
-      fault << "button '" << window_.Caption().toStdString() << "' enabled " << window_.ButtonEnabled() << '\n';
-    }
+    if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) fault << "button '" << window_.Caption().toStdString() << "'\n";
     if (toolkit_.busy || window_.Compiling()) fault << "still busy\n";
     if (buttonEnabled_) {
       const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_,
@@ -336,13 +287,12 @@ class Session {
   testing::ScriptedToolkit toolkit_;
   Form1 window_;
   std::string wordsPath_;  // the list in use; "" while none is loaded
-  std::vector<std::string> words_;
-  int dictionaryMark_ = 1;
-  int startMark_ = 0;
+  std::set<std::string> words_;
+  int wordCount_ = 0;  // with repeats
+  int dictionaryMark_ = 1, startMark_ = 0;
   std::string startWord_;
   QString caption_ = "Show Puzzle";
-  bool buttonEnabled_ = false;
-  bool solving_ = false;  // a puzzle is being solved on screen
+  bool buttonEnabled_ = false, solving_ = false;  // solving: a puzzle is being solved on screen
   std::set<std::string> puzzleWords_;  // the words the puzzle on show was made from
   std::ostringstream log_;
   std::string fault_;
@@ -356,6 +306,8 @@ int EnvironmentNumber(const char* name, int fallback) {
   return ok && number > 0 ? number : fallback;
 }
 
+// LOOPWORD_SESSIONS sets how many sessions run (default 500, 40 under the sanitizers), LOOPWORD_SESSION_SEED
+// the first seed; a failure prints its seed and the actions that led to it.
 TEST(SessionFuzz, RandomSessionsKeepTheWindowTruthfulAndLoseNothing) {
   qputenv("CUPS_SERVER", "/nonexistent/loopword-test.sock");  // sessions run without a printer
   const int sessions = EnvironmentNumber("LOOPWORD_SESSIONS", qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 500);
@@ -363,7 +315,7 @@ TEST(SessionFuzz, RandomSessionsKeepTheWindowTruthfulAndLoseNothing) {
   const Fixtures fixtures;
   const auto programFiles = [&fixtures] {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(fixtures.program.Path())) files[entry.path().string()] = Contents(entry.path().string());
+    for (const auto& entry : fs::directory_iterator(fixtures.program.Path())) files[entry.path().string()] = testing::ReadFile(entry.path().string());
     return files;
   };
   const auto before = programFiles();

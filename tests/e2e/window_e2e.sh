@@ -41,9 +41,6 @@ xdotool windowfocus --sync "$main" key F5
 done_box="$(wait_for_window '^Loopword$')"
 xwd -silent -id "$main" | convert xwd:- "$work/solution.ppm"
 xdotool windowfocus --sync "$done_box" key Return
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Loopword$' >/dev/null 2>&1 || break; sleep 0.1; done
-if xdotool search --onlyvisible --name '^Loopword$' >/dev/null 2>&1; then
-  echo "the Done box did not close on Enter" >&2
-  exit 1
-fi
+for try in $(seq 51); do xdotool search --onlyvisible --name '^Loopword$' >/dev/null 2>&1 || break; sleep 0.1; done
+[ "$try" -lt 51 ] || { echo "the Done box did not close on Enter" >&2; exit 1; }
 python3 "$here/check_solution_shot.py" "$work/solution.ppm"

@@ -23,15 +23,11 @@ def run(*args):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout
 
 
-def image_rect(corner, left, top):
-    """The sheet image's rectangle on the page, in points: x0, y0, x1, y1."""
-    x0 = left + corner[0] / TWIPS_PER_POINT
-    y0 = top + corner[1] / TWIPS_PER_POINT
-    return x0, y0, x0 + SCALE * SHEET_WIDTH / TWIPS_PER_POINT, y0 + SCALE * SHEET_HEIGHT / TWIPS_PER_POINT
-
-
-def inside(x, y, rect, slack):
-    return rect[0] - slack <= x <= rect[2] + slack and rect[1] - slack <= y <= rect[3] + slack
+def inside_image(x, y, corner, left, top):
+    """Whether page point (x, y) lies in the sheet image placed at `corner`, with a point of slack."""
+    x0, y0 = left + corner[0] / TWIPS_PER_POINT, top + corner[1] / TWIPS_PER_POINT
+    return (x0 - 1 <= x <= x0 + SCALE * SHEET_WIDTH / TWIPS_PER_POINT + 1
+            and y0 - 1 <= y <= y0 + SCALE * SHEET_HEIGHT / TWIPS_PER_POINT + 1)
 
 
 def main():
@@ -42,21 +38,15 @@ def main():
     if pages != ["1"]:
         failures.append(f"expected one page, pdfinfo says {pages}")
 
-    puzzle, solution = image_rect(PUZZLE_AT, left, top), image_rect(SOLUTION_AT, left, top)
     with tempfile.TemporaryDirectory() as work:
         run("pdftoppm", "-r", str(DPI), "-gray", "-singlefile", pdf, f"{work}/page")
         width, height, _, pixels = netpbm.read(f"{work}/page.pgm")
     ink = {"puzzle": 0, "solution": 0, "outside": 0}
     for y in range(height):
-        for x in range(width):
-            if pixels[y * width + x] >= 128:
-                continue
-            if inside(x, y, puzzle, 1):
-                ink["puzzle"] += 1
-            elif inside(x, y, solution, 1):
-                ink["solution"] += 1
-            else:
-                ink["outside"] += 1
+        for x in (x for x in range(width) if pixels[y * width + x] < 128):
+            where = [name for name, corner in (("puzzle", PUZZLE_AT), ("solution", SOLUTION_AT))
+                     if inside_image(x, y, corner, left, top)]
+            ink[(where or ["outside"])[0]] += 1
     if ink["puzzle"] < 2000 or ink["solution"] < 2000:
         failures.append(f"too little ink in the sheet images: {ink}")
     if ink["outside"]:

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "support/compiled_puzzles.h"
 #include "support/temp_dir.h"
 
@@ -20,17 +18,15 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
   EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
   std::string crlf;
   for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  for (const std::string& variant : {text, crlf, "\xEF\xBB\xBF" + text, text + "\n# typed 01\n"}) {
+  for (const std::string& variant : {text, crlf, "\xEF\xBB\xBF" + text}) {
     const PuzzleFileResult read = ParsePuzzleText(variant, "two.loopword");
     ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
     for (std::size_t i = 0; i < 2; ++i) {
-      EXPECT_EQ(read.puzzles[i].puzzle.List2, written[i].puzzle.List2);
       EXPECT_EQ(read.puzzles[i].puzzle.board.SquareWord, written[i].puzzle.board.SquareWord);
       EXPECT_TRUE(read.puzzles[i].puzzle.board.IsComplete());
     }
-    EXPECT_EQ(read.puzzles[0].comments, written[0].comments);
+    EXPECT_EQ(FormatPuzzleFile(read.puzzles), text) << "lines and comments as written";
   }
-  EXPECT_EQ(FormatPuzzleFile(ParsePuzzleText(crlf, "").puzzles), text);
   EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
 }
 
@@ -85,11 +81,8 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
   const std::string path = folder.Write("kept", "old");
   EXPECT_NE(WriteFileAtomically(folder.Path().string(), "new"), "") << "a folder in the way";
   EXPECT_NE(WriteFileAtomically((folder.Path() / "missing" / "x").string(), "new"), "");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1)
-      << "no part file left";
-  EXPECT_EQ(WriteFileAtomically(path, "new"), "");
-  std::ifstream in(path);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no part file left";
+  EXPECT_TRUE(WriteFileAtomically(path, "new").empty() && testing::ReadFile(path) == "new");
 }
 
 }  // namespace

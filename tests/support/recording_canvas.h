@@ -1,6 +1,8 @@
-// A canvas for tests: records every drawing operation with all its arguments.
+// A canvas for tests: records every drawing operation with its place, colour, text and font.
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,6 @@ struct CanvasOp {
   Kind kind = Kind::Clear;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Color color{};
-  int penWidth = 0;
   std::string text;
   Font font;
 };
@@ -23,22 +24,16 @@ struct CanvasOp {
 class RecordingCanvas : public Canvas {
  public:
   void Clear() override { ops.push_back({}); }
-  void DrawBox(int x1, int y1, int x2, int y2, Color color, int penWidth) override {
-    ops.push_back({CanvasOp::Kind::Box, x1, y1, x2, y2, color, penWidth, {}, {}});
-  }
-  void FillBox(int x1, int y1, int x2, int y2, Color color) override {
-    ops.push_back({CanvasOp::Kind::FilledBox, x1, y1, x2, y2, color, 0, {}, {}});
-  }
+  void DrawBox(int x1, int y1, int x2, int y2, Color color, int) override { ops.push_back({CanvasOp::Kind::Box, x1, y1, x2, y2, color, {}, {}}); }
+  void FillBox(int x1, int y1, int x2, int y2, Color color) override { ops.push_back({CanvasOp::Kind::FilledBox, x1, y1, x2, y2, color, {}, {}}); }
   void DrawText(int x, int y, const std::string& text, const Font& font, Color color) override {
-    ops.push_back({CanvasOp::Kind::Text, x, y, 0, 0, color, 0, text, font});
+    ops.push_back({CanvasOp::Kind::Text, x, y, 0, 0, color, text, font});
   }
 
   /// The recorded operations of one kind, in order.
   [[nodiscard]] std::vector<CanvasOp> Of(CanvasOp::Kind kind) const {
     std::vector<CanvasOp> found;
-    for (const CanvasOp& op : ops) {
-      if (op.kind == kind) found.push_back(op);
-    }
+    std::copy_if(ops.begin(), ops.end(), std::back_inserter(found), [kind](const CanvasOp& op) { return op.kind == kind; });
     return found;
   }
 

@@ -1,4 +1,4 @@
-// A fresh folder for one test, removed with everything in it when the test ends.
+// A fresh folder for one test, removed with everything in it when the test ends; reading a file whole.
 #pragma once
 
 #include <filesystem>
@@ -9,12 +9,16 @@
 
 namespace loopword::testing {
 
+/// The bytes of a file, or "" when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 /// A new empty folder under the system's temporary folder, deleted on destruction.
 class TempDir {
  public:
-  TempDir() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("loopword-test-" + std::to_string(seed()));
+  TempDir() : path_(std::filesystem::temp_directory_path() / ("loopword-test-" + std::to_string(std::random_device()()))) {
     std::filesystem::create_directories(path_);
   }
   ~TempDir() {

@@ -1,0 +1,59 @@
+// A fixture for main-window tests: a program folder with the first level, scripted answers, file, click and ink helpers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/picture_box.h"
+#include "display/units.h"
+#include "support/scripted_toolkit.h"
+#include "support/temp_dir.h"
+
+namespace loopword::testing {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() {
+    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
+  }
+
+  std::unique_ptr<Form1> NewWindow() { return std::make_unique<Form1>(toolkit, program.Path().string()); }
+  /// The path of `file` in the folder for chosen files.
+  [[nodiscard]] std::string Target(const std::string& file) const { return (target.Path() / file).string(); }
+
+  /// Runs the menu item `item` of `window` with `path` chosen in its file dialog and `yes` to any question.
+  void Choose(Form1& window, const char* item, const std::string& path, bool yes = true) {
+    toolkit.messages.clear();
+    toolkit.questions.clear();
+    toolkit.fileReplies = {path};
+    toolkit.yesNoReplies = {yes};
+    window.MenuItem(item)->trigger();
+  }
+
+  /// Clicks the letter point of (square, position) on the window's picture.
+  static void ClickCell(Form1& window, int square, int position) {
+    const TwipPoint point = CellPoint(square, position);
+    QTest::mouseClick(window.findChild<PictureBox*>(), Qt::LeftButton, {}, QPoint(TwipsToPixels(point.x), TwipsToPixels(point.y)));
+  }
+
+  /// True when `image` has ink around the letter point of (square, position).
+  static bool InkAt(const QImage& image, int square, int position) {
+    const TwipPoint point = CellPoint(square, position);
+    for (int dy = 0; dy < 14; ++dy) {
+      for (int dx = 0; dx < 10; ++dx) {
+        if (qGray(image.pixel(TwipsToPixels(point.x) + dx, TwipsToPixels(point.y) + dy)) < 100) return true;
+      }
+    }
+    return false;
+  }
+
+  TempDir program, target;
+  ScriptedToolkit toolkit{program.Path().string()};
+};
+
+}  // namespace loopword::testing
