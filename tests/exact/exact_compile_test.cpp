@@ -2,28 +2,15 @@
 // one-solution fills shown through the classic events.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "board/hint_cells.h"
 #include "compiler/compiler.h"
 #include "support/brute_force.h"
+#include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
 
 namespace loopword {
 namespace {
 
 using Kind = CompileEvent::Kind;
-
-std::shared_ptr<const Dictionary> WordsOf(const std::string& text) {
-  return std::make_shared<const Dictionary>(ParseDictionaryText(text).dictionary);
-}
-
-std::string Lines(const std::vector<std::string>& words) {
-  std::string text;
-  for (const std::string& word : words) text += word + "\n";
-  return text;
-}
 
 struct Outcome {
   CompileOutcome outcome;
@@ -41,43 +28,24 @@ Outcome CompileWith(Compiler& compiler, const std::string& start, const CompileO
   return run;
 }
 
-/// The grids a finished puzzle's sheet allows, up to 2, by the independent solver.
-std::size_t SheetGrids(const Puzzle& puzzle) {
-  testing::GridProblem sheet{{}, puzzle.board.SquareWord[kCrossingSquare], {}};
-  for (const std::string& line : puzzle.List2) {
-    if (line.substr(0, 2) != "12") sheet.words.insert(line.substr(14, 8));
-  }
-  for (const RingCell& hint : HintCells) sheet.fixed[{hint.square, hint.position}] = puzzle.board.SquareWord[static_cast<std::size_t>(hint.square)][static_cast<std::size_t>(hint.position - 1)];
-  return testing::BruteForceGrids(sheet, 2).size();
-}
-
 TEST(ExactCompile, EveryModeMakesSoundPuzzlesShownLikeAClassicFill) {
-  std::ifstream file(std::string(LOOPWORD_DATA_DIR) + "/L1words.txt", std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  const auto words = WordsOf(text.str());
-  const std::set<std::string> wordSet = [&] {
-    std::set<std::string> set;
-    for (int n = 1; n <= words->WordCount(); ++n) set.insert(ToString(words->WordPool(n)));
-    return set;
-  }();
-  const CompileOptions modes[] = {{true, false}, {false, true}, {true, true}};
-  for (const CompileOptions& mode : modes) {
+  const auto words = testing::BundledList("L1words.txt");
+  std::vector<Kind> shown = {Kind::RunStarted, Kind::AttemptStarted};  // after headless searching only
+  shown.insert(shown.end(), 184, Kind::CellBlanked);
+  shown.push_back(Kind::StartWordPlaced);
+  for (int i = 0; i < 22; ++i) shown.insert(shown.end(), {Kind::SquareHighlighted, Kind::WordPlaced});
+  shown.push_back(Kind::PuzzleComplete);
+  for (const CompileOptions& mode : {CompileOptions{true, false}, CompileOptions{false, true}, CompileOptions{true, true}}) {
     Compiler compiler(words, MakeIndexedSearch(words), RandomSource(11));
     for (const std::string start : {"", "TRIANGLE", "QQQQQQQQ"}) {
       const Outcome run = CompileWith(compiler, start, mode);
       ASSERT_EQ(run.outcome, CompileOutcome::Complete);
-      std::vector<Kind> expected = {Kind::RunStarted, Kind::AttemptStarted};
-      expected.insert(expected.end(), 184, Kind::CellBlanked);
-      expected.push_back(Kind::StartWordPlaced);
-      for (int i = 0; i < 22; ++i) expected.insert(expected.end(), {Kind::SquareHighlighted, Kind::WordPlaced});
-      expected.push_back(Kind::PuzzleComplete);
-      std::vector<Kind> shown(run.kinds.end() - static_cast<std::ptrdiff_t>(expected.size()), run.kinds.end());
-      EXPECT_EQ(shown, expected) << "the kept fill is shown like a classic one, after headless searching only";
-      EXPECT_TRUE(std::all_of(run.kinds.begin(), run.kinds.end() - static_cast<std::ptrdiff_t>(expected.size()), [](Kind k) { return k == Kind::Searching; }));
-      EXPECT_EQ(testing::CheckPuzzle(run.puzzle.List2, wordSet, start), "");
+      const auto searching = run.kinds.end() - static_cast<std::ptrdiff_t>(shown.size());
+      EXPECT_EQ(std::vector<Kind>(searching, run.kinds.end()), shown);
+      EXPECT_EQ(std::count(run.kinds.begin(), searching, Kind::Searching), searching - run.kinds.begin());
+      EXPECT_EQ(testing::CheckPuzzle(run.puzzle.List2, testing::WordSet(*words), start), "");
       EXPECT_TRUE(run.puzzle.board.IsComplete());
-      EXPECT_EQ(mode.unique ? SheetGrids(run.puzzle) : 1u, 1u);
+      EXPECT_EQ(mode.unique ? testing::BruteForceGrids(testing::SheetOf(run.puzzle.List2), 2).size() : 1u, 1u);
     }
     const Outcome stopped = CompileWith(compiler, "", mode, 3);
     EXPECT_EQ(stopped.outcome, CompileOutcome::Stopped);
@@ -89,21 +57,17 @@ TEST(ExactCompile, DecidesWhenTheClassicFillGivesUp) {
   int madeAfterGivingUp = 0, proven = 0;
   for (std::uint64_t seed = 1; seed <= 12; ++seed) {
     const std::vector<std::string> list = testing::PlantedList(seed, 26, 8, seed % 3 == 0 ? 1 : 0);
-    const auto words = WordsOf(Lines(list));
+    const auto words = testing::ListOf(list);
     Compiler compiler(words, MakeIndexedSearch(words), RandomSource(seed));
     const Outcome run = CompileWith(compiler, list[0], {});
-    testing::GridProblem problem{{list.begin() + 1, list.end()}, list[0], {}};
-    problem.words.erase(list[0]);
-    const bool exists = !testing::BruteForceGrids(problem, 1).empty();
+    const bool exists = !testing::BruteForceGrids(testing::AroundFirstWord(list), 1).empty();
     ASSERT_EQ(run.outcome, exists ? CompileOutcome::Complete : CompileOutcome::Impossible) << "seed " << seed;
-    const bool gaveUp = std::count(run.kinds.begin(), run.kinds.end(), Kind::AttemptFailed) == kAttemptLimit;
-    EXPECT_EQ(exists ? testing::CheckPuzzle(run.puzzle.List2, {list.begin(), list.end()}, list[0]) : "", "");
-    madeAfterGivingUp += exists && gaveUp;
-    proven += !exists;
     EXPECT_EQ(run.kinds.back(), exists ? Kind::PuzzleComplete : Kind::Impossible);
+    EXPECT_EQ(exists ? testing::CheckPuzzle(run.puzzle.List2, {list.begin(), list.end()}, list[0]) : "", "");
+    madeAfterGivingUp += exists && std::count(run.kinds.begin(), run.kinds.end(), Kind::AttemptFailed) == kAttemptLimit;
+    proven += !exists;
   }
-  EXPECT_GE(madeAfterGivingUp, 2);
-  EXPECT_GE(proven, 2);
+  EXPECT_TRUE(madeAfterGivingUp >= 2 && proven >= 2);
   EXPECT_EQ(ImpossibleMessage("TRIANGLE"), "No puzzle can be made from this dictionary with the starting word TRIANGLE.");
   EXPECT_EQ(ImpossibleMessage(""), "No puzzle can be made from this dictionary.");
 }

@@ -1,5 +1,5 @@
 // An independent solver for tests: every letter grid that a word list allows around square 12,
-// found by trying the open square with the fewest fitting words first, and planted word lists.
+// found by trying the open square with the fewest fitting words first; planted lists and sheets.
 #pragma once
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "board/geometry.h"
+#include "board/hint_cells.h"
 
 namespace loopword::testing {
 
@@ -27,49 +28,39 @@ inline std::string Rotate(const std::string& word, int r) { return word.substr(r
 /// Every distinct grid (the 23 rings joined) that fits `problem`, up to `limit` of them.
 inline std::set<std::string> BruteForceGrids(const GridProblem& problem, std::size_t limit) {
   std::map<TwipPoint, int> cellOf;
-  std::array<std::array<int, 8>, 24> cell{};
+  std::array<std::array<std::size_t, 8>, 24> cell{};  // cell number of each square's positions
   for (int s = 1; s <= 23; ++s) {
-    for (int p = 1; p <= 8; ++p) cell[s][p - 1] = cellOf.emplace(CellPoint(s, p), static_cast<int>(cellOf.size())).first->second;
+    for (int p = 1; p <= 8; ++p) cell[s][p - 1] = cellOf.emplace(CellPoint(s, p), cellOf.size()).first->second;
   }
-  std::vector<char> letter(cellOf.size(), 0);
-  for (const auto& [at, c] : problem.fixed) letter[static_cast<std::size_t>(cell[at.first][at.second - 1])] = c;
+  std::vector<std::set<std::string>> turns;  // the different rings of each word
+  for (const std::string& word : problem.words) {
+    turns.emplace_back();
+    for (int r = 0; r < 8; ++r) turns.back().insert(Rotate(word, r));
+  }
+  std::vector<char> used(turns.size(), 0);
   std::array<std::string, 24> rings;
-  std::vector<std::string> words(problem.words.begin(), problem.words.end());
-  std::vector<std::vector<std::string>> turns(words.size());  // the different rings of each word
-  for (std::size_t w = 0; w < words.size(); ++w) {
-    for (int r = 0; r < 8; ++r) {
-      if (std::find(turns[w].begin(), turns[w].end(), Rotate(words[w], r)) == turns[w].end()) turns[w].push_back(Rotate(words[w], r));
-    }
-  }
-  std::vector<char> used(words.size(), 0);
   std::set<std::string> grids;
-  const auto fits = [&](int s, const std::string& ring) {
+  const auto fits = [&](const std::vector<char>& letter, int s, const std::string& ring) {
     for (int p = 0; p < 8; ++p) {
-      const char c = letter[static_cast<std::size_t>(cell[s][p])];
-      if (c && c != ring[p]) return false;
+      if (letter[cell[s][p]] && letter[cell[s][p]] != ring[p]) return false;
     }
     return true;
   };
-  std::vector<int> stack;  // cells written by each placement, for undoing it
-  const auto place = [&](int s, const std::string& ring) {
+  const auto place = [&](std::vector<char> letter, int s, const std::string& ring) {
     rings[s] = ring;
-    for (int p = 0; p < 8; ++p) {
-      char& c = letter[static_cast<std::size_t>(cell[s][p])];
-      if (!c) c = ring[p], stack.push_back(cell[s][p]);
-    }
-    stack.push_back(-1 - s);
+    for (int p = 0; p < 8; ++p) letter[cell[s][p]] = ring[p];
+    return letter;
   };
-  place(12, problem.centre);
-  std::function<void()> search = [&] {
+  std::function<void(const std::vector<char>&)> search = [&](const std::vector<char>& letter) {
     if (grids.size() >= limit) return;
     int best = 0;
-    std::vector<std::pair<std::size_t, std::size_t>> bestOptions;  // (word, ring)
+    std::vector<std::pair<std::size_t, std::string>> bestOptions;  // (word, ring)
     for (int s = 1; s <= 23; ++s) {
       if (!rings[s].empty()) continue;
-      std::vector<std::pair<std::size_t, std::size_t>> options;
-      for (std::size_t w = 0; w < words.size(); ++w) {
-        for (std::size_t r = 0; r < turns[w].size() && !used[w]; ++r) {
-          if (fits(s, turns[w][r])) options.emplace_back(w, r);
+      std::vector<std::pair<std::size_t, std::string>> options;
+      for (std::size_t w = 0; w < turns.size(); ++w) {
+        for (const std::string& ring : turns[w]) {
+          if (!used[w] && fits(letter, s, ring)) options.emplace_back(w, ring);
         }
       }
       if (options.empty()) return;
@@ -79,19 +70,37 @@ inline std::set<std::string> BruteForceGrids(const GridProblem& problem, std::si
       std::string grid;
       for (int s = 1; s <= 23; ++s) grid += rings[s];
       grids.insert(grid);
-      return;
     }
-    for (const auto& [w, r] : bestOptions) {
+    for (const auto& [w, ring] : bestOptions) {
       used[w] = 1;
-      place(best, turns[w][r]);
-      search();
-      for (stack.pop_back(); !stack.empty() && stack.back() >= 0; stack.pop_back()) letter[static_cast<std::size_t>(stack.back())] = 0;
+      search(place(letter, best, ring));
       rings[best].clear();
       used[w] = 0;
     }
   };
-  search();
+  std::vector<char> letter(cellOf.size(), 0);
+  for (const auto& [at, c] : problem.fixed) letter[cell[at.first][at.second - 1]] = c;
+  search(place(letter, 12, problem.centre));
   return grids;
+}
+
+/// The problem of filling `list` around its first word, the typed starting word.
+inline GridProblem AroundFirstWord(const std::vector<std::string>& list) {
+  GridProblem problem{{list.begin() + 1, list.end()}, list[0], {}};
+  problem.words.erase(list[0]);
+  return problem;
+}
+
+/// The problem a puzzle sheet poses: its 22 other words around square 12's ring, its hint letters given.
+inline GridProblem SheetOf(const std::vector<std::string>& lines) {
+  GridProblem sheet{{}, lines[kCrossingSquare - 1].substr(3, 8), {}};
+  for (const std::string& line : lines) {
+    if (line.substr(0, 2) != "12") sheet.words.insert(line.substr(14, 8));
+  }
+  for (const RingCell& hint : HintCells) {
+    sheet.fixed[{hint.square, hint.position}] = lines[static_cast<std::size_t>(hint.square - 1)][static_cast<std::size_t>(2 + hint.position)];
+  }
+  return sheet;
 }
 
 /// A made-up word list: the 23 words of a random grid over the first `letters` capitals (word

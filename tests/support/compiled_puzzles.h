@@ -1,18 +1,43 @@
-// Real puzzles for tests: compiled from the bundled first level with a fixed seed.
+// Word lists and real puzzles for tests: the bundled lists, lists made from words, fixed-seed compiles.
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "compiler/compiler.h"
+#include "support/temp_dir.h"
 
 namespace loopword::testing {
 
+/// A word list parsed from `text`.
+inline std::shared_ptr<const Dictionary> ListFromText(const std::string& text) {
+  return std::make_shared<const Dictionary>(ParseDictionaryText(text).dictionary);
+}
+
+/// The bundled list `name` (from the data folder, or another folder given first).
+inline std::shared_ptr<const Dictionary> BundledList(const std::string& name, const std::string& folder = LOOPWORD_DATA_DIR) {
+  return ListFromText(ReadFile(folder + "/" + name));
+}
+
+/// A word list of `words`, one a line.
+inline std::shared_ptr<const Dictionary> ListOf(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) text += word + "\n";
+  return ListFromText(text);
+}
+
+/// The different words of a list.
+inline std::set<std::string> WordSet(const Dictionary& words) {
+  std::set<std::string> set;
+  for (int n = 1; n <= words.WordCount(); ++n) set.insert(ToString(words.WordPool(n)));
+  return set;
+}
+
 /// `count` complete puzzles made one after another from the first level with `seed`.
 inline std::vector<Puzzle> CompiledPuzzles(int count, std::uint64_t seed = 11) {
-  const auto words = std::make_shared<const Dictionary>(
-      ReadDictionaryFile(std::string(LOOPWORD_DATA_DIR) + "/L1words.txt").dictionary);
+  const auto words = BundledList("L1words.txt");
   Compiler compiler(words, MakeIndexedSearch(words), RandomSource(seed));
   std::vector<Puzzle> puzzles(static_cast<std::size_t>(count));
   for (Puzzle& puzzle : puzzles) compiler.Compile(puzzle, "", [](const CompileEvent&) {});

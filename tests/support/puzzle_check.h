@@ -26,8 +26,7 @@ inline std::string CheckPuzzle(const std::vector<std::string>& lines, const std:
     const std::string ring = line.substr(3, 8);
     const int start = line[12] == '9' ? 1 : line[12] - '0';
     const std::string word = line.substr(14, 8);
-    const bool allowedStart = square == 12 && word == startWord;
-    if (!words.count(word) && !allowedStart) return "not a dictionary word: " + line;
+    if (!words.count(word) && !(square == 12 && word == startWord)) return "not a dictionary word: " + line;
     if (!used.insert(word).second) return "word used twice: " + word;
     for (int k = 0; k < 8; ++k) {  // the word read clockwise from its start cell
       if (ring[static_cast<std::size_t>((start - 1 + k) % 8)] != word[static_cast<std::size_t>(k)]) {
@@ -35,10 +34,9 @@ inline std::string CheckPuzzle(const std::vector<std::string>& lines, const std:
       }
     }
     for (int p = 1; p <= 8; ++p) {
-      const TwipPoint point = CellPoint(square, p);
       const char letter = ring[static_cast<std::size_t>(p - 1)];
       if (letter < 'A' || letter > 'Z') return "not a capital letter: " + line;
-      const auto [it, fresh] = letterAt.emplace(point, letter);
+      const auto [it, fresh] = letterAt.emplace(CellPoint(square, p), letter);
       if (!fresh && it->second != letter) return "shared cell disagrees in square " + std::to_string(square);
     }
   }
