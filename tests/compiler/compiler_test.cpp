@@ -3,34 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <tuple>
-#include <set>
-#include <sstream>
 
+#include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
 
 namespace loopword {
 namespace {
 
 using Kind = CompileEvent::Kind;
-
-std::string Level1Text() {
-  std::ifstream file(std::string(LOOPWORD_DATA_DIR) + "/L1words.txt", std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::shared_ptr<const Dictionary> WordsFrom(const std::string& text) {
-  return std::make_shared<const Dictionary>(ParseDictionaryText(text).dictionary);
-}
-
-std::set<std::string> WordSet(const Dictionary& words) {
-  std::set<std::string> set;
-  for (int n = 1; n <= words.WordCount(); ++n) set.insert(ToString(words.WordPool(n)));
-  return set;
-}
 
 /// A compile's outcome and every event it reported; `act` sees each event as it happens.
 struct Recorded {
@@ -56,15 +37,15 @@ Compiler MakeCompiler(const std::shared_ptr<const Dictionary>& words, std::uint6
 }
 
 TEST(Compiler, CompletePuzzlesAreSoundEvenWhenTheListRepeatsItsWords) {
-  const std::string level1 = Level1Text();
-  for (const auto& words : {WordsFrom(level1), WordsFrom(level1 + level1)}) {
+  const std::string level1 = testing::ReadFile(std::string(LOOPWORD_DATA_DIR) + "/L1words.txt");
+  for (const auto& words : {testing::ListFromText(level1), testing::ListFromText(level1 + level1)}) {
     Compiler compiler = MakeCompiler(words, 7);
     std::set<std::string> starts;
     for (int i = 0; i < 100; ++i) {
       const std::string typed = i % 10 == 0 ? "EEEEEEEE" : i % 10 == 1 ? "TRIANGLE" : "";  // outside and inside the list
       const Recorded run = Compile(compiler, typed);
       ASSERT_EQ(run.outcome, CompileOutcome::Complete);
-      ASSERT_EQ(testing::CheckPuzzle(run.puzzle.List2, WordSet(*words), typed), "") << "run " << i;
+      ASSERT_EQ(testing::CheckPuzzle(run.puzzle.List2, testing::WordSet(*words), typed), "") << "run " << i;
       EXPECT_TRUE(typed.empty() || run.puzzle.List2[11] == "12 " + typed + " 1 " + typed);
       starts.insert(run.puzzle.board.SquareWord[12]);
     }
@@ -73,7 +54,7 @@ TEST(Compiler, CompletePuzzlesAreSoundEvenWhenTheListRepeatsItsWords) {
 }
 
 TEST(Compiler, ReportsBlankingThenTheStartWordThenEachSquareInTurn) {
-  Compiler compiler = MakeCompiler(WordsFrom(Level1Text()), 3);
+  Compiler compiler = MakeCompiler(testing::BundledList("L1words.txt"), 3);
   const Recorded run = Compile(compiler);
   ASSERT_EQ(run.outcome, CompileOutcome::Complete);
   EXPECT_EQ(run.events[0].kind, Kind::RunStarted);
@@ -93,7 +74,7 @@ TEST(Compiler, ReportsBlankingThenTheStartWordThenEachSquareInTurn) {
 }
 
 TEST(Compiler, StopIsSeenAtTheNextStepAndTheNextCompileRunsAfresh) {
-  Compiler compiler = MakeCompiler(WordsFrom(Level1Text()), 1);
+  Compiler compiler = MakeCompiler(testing::BundledList("L1words.txt"), 1);
   int blanked = 0;
   const Recorded duringBlanking = Compile(compiler, "", [&](const CompileEvent& e) {
     if (e.kind == Kind::CellBlanked && ++blanked == 10) compiler.RequestStop();
@@ -113,7 +94,7 @@ TEST(Compiler, TellsAtOnceWhenTheListHasTooFewDifferentWords) {
   const std::tuple<std::string, std::string, int> tooFew[] = {
       {"ABCDEFGH\nBCDEFGHA\nABCDEFGH\n", "", 2}, {"", "", 0}, {"ABCDEFGH\nIJKLMNOP\n", "ZZZZZZZZ", 2}};
   for (const auto& [list, start, distinct] : tooFew) {
-    Compiler compiler = MakeCompiler(WordsFrom(list), 2);
+    Compiler compiler = MakeCompiler(testing::ListFromText(list), 2);
     const Recorded run = Compile(compiler, start);
     EXPECT_EQ(run.outcome, CompileOutcome::TooFewWords);
     EXPECT_EQ(run.Count(Kind::AttemptStarted), 0);
