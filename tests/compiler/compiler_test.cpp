@@ -13,37 +13,16 @@ namespace {
 
 using Kind = CompileEvent::Kind;
 
-/// A compile's outcome and every event it reported; `act` sees each event as it happens.
-struct Recorded {
-  CompileOutcome outcome;
-  std::vector<CompileEvent> events;
-  Puzzle puzzle;
-  [[nodiscard]] int Count(Kind kind) const {
-    return static_cast<int>(std::count_if(events.begin(), events.end(), [kind](const CompileEvent& e) { return e.kind == kind; }));
-  }
-};
-
-Recorded Compile(Compiler& compiler, const std::string& start = "", const std::function<void(const CompileEvent&)>& act = {}) {
-  Recorded run{};
-  run.outcome = compiler.Compile(run.puzzle, start, [&](const CompileEvent& event) {
-    run.events.push_back(event);
-    if (act) act(event);
-  });
-  return run;
-}
-
-Compiler MakeCompiler(const std::shared_ptr<const Dictionary>& words, std::uint64_t seed) {
-  return Compiler(words, MakeIndexedSearch(words), RandomSource(seed));
-}
+using testing::RecordCompile;
 
 TEST(Compiler, CompletePuzzlesAreSoundEvenWhenTheListRepeatsItsWords) {
   const std::string level1 = testing::ReadFile(std::string(LOOPWORD_DATA_DIR) + "/L1words.txt");
   for (const auto& words : {testing::ListFromText(level1), testing::ListFromText(level1 + level1)}) {
-    Compiler compiler = MakeCompiler(words, 7);
+    Compiler compiler = testing::IndexedCompiler(words, 7);
     std::set<std::string> starts;
     for (int i = 0; i < 100; ++i) {
       const std::string typed = i % 10 == 0 ? "EEEEEEEE" : i % 10 == 1 ? "TRIANGLE" : "";  // outside and inside the list
-      const Recorded run = Compile(compiler, typed);
+      const auto run = RecordCompile(compiler, typed);
       ASSERT_EQ(run.outcome, CompileOutcome::Complete);
       ASSERT_EQ(testing::CheckPuzzle(run.puzzle.List2, testing::WordSet(*words), typed), "") << "run " << i;
       EXPECT_TRUE(typed.empty() || run.puzzle.List2[11] == "12 " + typed + " 1 " + typed);
@@ -54,8 +33,8 @@ TEST(Compiler, CompletePuzzlesAreSoundEvenWhenTheListRepeatsItsWords) {
 }
 
 TEST(Compiler, ReportsBlankingThenTheStartWordThenEachSquareInTurn) {
-  Compiler compiler = MakeCompiler(testing::BundledList("L1words.txt"), 3);
-  const Recorded run = Compile(compiler);
+  Compiler compiler = testing::IndexedCompiler(testing::BundledList("L1words.txt"), 3);
+  const auto run = RecordCompile(compiler);
   ASSERT_EQ(run.outcome, CompileOutcome::Complete);
   EXPECT_EQ(run.events[0].kind, Kind::RunStarted);
   EXPECT_EQ(run.events[1].kind, Kind::AttemptStarted);
@@ -74,28 +53,28 @@ TEST(Compiler, ReportsBlankingThenTheStartWordThenEachSquareInTurn) {
 }
 
 TEST(Compiler, StopIsSeenAtTheNextStepAndTheNextCompileRunsAfresh) {
-  Compiler compiler = MakeCompiler(testing::BundledList("L1words.txt"), 1);
+  Compiler compiler = testing::IndexedCompiler(testing::BundledList("L1words.txt"), 1);
   int blanked = 0;
-  const Recorded duringBlanking = Compile(compiler, "", [&](const CompileEvent& e) {
+  const auto duringBlanking = RecordCompile(compiler, "", {}, [&](const CompileEvent& e) {
     if (e.kind == Kind::CellBlanked && ++blanked == 10) compiler.RequestStop();
   });
   EXPECT_EQ(duringBlanking.outcome, CompileOutcome::Stopped);
   EXPECT_EQ(duringBlanking.Count(Kind::CellBlanked), 184);
   EXPECT_EQ(duringBlanking.Count(Kind::SquareHighlighted), 0);
-  const Recorded duringFilling = Compile(compiler, "", [&](const CompileEvent& e) {
+  const auto duringFilling = RecordCompile(compiler, "", {}, [&](const CompileEvent& e) {
     if (e.kind == Kind::WordPlaced) compiler.RequestStop();
   });
   EXPECT_EQ(duringFilling.Count(Kind::WordPlaced), 1);
   EXPECT_EQ(duringFilling.events.back().kind, Kind::Stopped);
-  EXPECT_EQ(Compile(compiler).outcome, CompileOutcome::Complete);
+  EXPECT_EQ(RecordCompile(compiler).outcome, CompileOutcome::Complete);
 }
 
 TEST(Compiler, TellsAtOnceWhenTheListHasTooFewDifferentWords) {
   const std::tuple<std::string, std::string, int> tooFew[] = {
       {"ABCDEFGH\nBCDEFGHA\nABCDEFGH\n", "", 2}, {"", "", 0}, {"ABCDEFGH\nIJKLMNOP\n", "ZZZZZZZZ", 2}};
   for (const auto& [list, start, distinct] : tooFew) {
-    Compiler compiler = MakeCompiler(testing::ListFromText(list), 2);
-    const Recorded run = Compile(compiler, start);
+    Compiler compiler = testing::IndexedCompiler(testing::ListFromText(list), 2);
+    const auto run = RecordCompile(compiler, start);
     EXPECT_EQ(run.outcome, CompileOutcome::TooFewWords);
     EXPECT_EQ(run.Count(Kind::AttemptStarted), 0);
     EXPECT_EQ(TooFewWordsMessage(compiler.DistinctWordCount()), "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinct) + ".");

@@ -1,6 +1,8 @@
 // Word lists and real puzzles for tests: the bundled lists, lists made from words, fixed-seed compiles.
 #pragma once
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -35,10 +37,35 @@ inline std::set<std::string> WordSet(const Dictionary& words) {
   return set;
 }
 
+/// A compiler over `words` with the indexed search.
+inline Compiler IndexedCompiler(const std::shared_ptr<const Dictionary>& words, std::uint64_t seed) {
+  return Compiler(words, MakeIndexedSearch(words), RandomSource(seed));
+}
+
+/// A compile's outcome, puzzle and every event it reported.
+struct RecordedCompile {
+  CompileOutcome outcome;
+  Puzzle puzzle;
+  std::vector<CompileEvent> events;
+  std::vector<CompileEvent::Kind> kinds;
+  [[nodiscard]] std::ptrdiff_t Count(CompileEvent::Kind kind) const { return std::count(kinds.begin(), kinds.end(), kind); }
+};
+
+/// Compiles once, recording every event; `act` sees each event as it happens.
+inline RecordedCompile RecordCompile(Compiler& compiler, const std::string& start = "", const CompileOptions& options = {},
+                                     const std::function<void(const CompileEvent&)>& act = {}) {
+  RecordedCompile run{};
+  run.outcome = compiler.Compile(run.puzzle, start, [&](const CompileEvent& event) {
+    run.events.push_back(event);
+    run.kinds.push_back(event.kind);
+    if (act) act(event);
+  }, options);
+  return run;
+}
+
 /// `count` complete puzzles made one after another from the first level with `seed`.
 inline std::vector<Puzzle> CompiledPuzzles(int count, std::uint64_t seed = 11) {
-  const auto words = BundledList("L1words.txt");
-  Compiler compiler(words, MakeIndexedSearch(words), RandomSource(seed));
+  Compiler compiler = IndexedCompiler(BundledList("L1words.txt"), seed);
   std::vector<Puzzle> puzzles(static_cast<std::size_t>(count));
   for (Puzzle& puzzle : puzzles) compiler.Compile(puzzle, "", [](const CompileEvent&) {});
   return puzzles;
