@@ -42,7 +42,7 @@ TEST_F(FillModesTest, SmallListsGetAPuzzleOrAProofTooFewWordsAreToldAtOnce) {
   twenty.resize(20);
   EXPECT_EQ(CompileFrom(*window, twenty, twenty[0]), "A puzzle needs 23 different words; this dictionary has 20.");
   int made = 0, proven = 0;
-  for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+  for (const std::uint64_t seed : {1, 6}) {  // a list with a puzzle, one without
     const std::vector<std::string> list = testing::PlantedList(seed, 26, 8, seed % 3 == 0 ? 1 : 0);
     testing::GridProblem problem{{list.begin() + 1, list.end()}, list[0], {}};
     problem.words.erase(list[0]);

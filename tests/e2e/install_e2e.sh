@@ -9,7 +9,7 @@ fail() { echo "$*" >&2; exit 1; }
 cmake --install "$1" --prefix "$prefix" >/dev/null
 bin="$prefix/bin" lists="$prefix/share/loopword"
 
-(cd / && "$bin/loopword-compile" --level 2 --seed 11) | awk 'NF {print $NF}' | sort >"$prefix/words"
+(cd / && "$bin/loopword-compile" --level 2 --seed 11) | awk '/^[0-9]/ {print $NF}' | sort >"$prefix/words"
 tr -d '\r' <"$lists/L2words.txt" | comm -23 "$prefix/words" - >"$prefix/strangers"
 [ "$(wc -l <"$prefix/words")" -eq 23 ] && [ ! -s "$prefix/strangers" ] || fail "not a level 2 puzzle"
 mv "$lists" "$prefix/hidden"
