@@ -23,21 +23,26 @@ QImage TakeCapturedPicture() {
   return picture;
 }
 
-SaveOutcome SaveBitmapFile(const QImage& picture, const QString& path) {
-  if (picture.isNull()) return {false, "There is no picture to save."};
+SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFile&)>& write, const std::string& failure) {
   if (QFileInfo(path).isDir()) return {false, "A folder of that name is in the way."};
   QSaveFile file(path);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString().toStdString()};
-  if (!picture.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
-    const std::string reason = file.error() != QFileDevice::NoError ? file.errorString().toStdString()
-                                                                      : std::string("The picture could not be written.");
+  if (!write(file) || file.error() != QFileDevice::NoError) {
+    const std::string reason = file.error() != QFileDevice::NoError ? file.errorString().toStdString() : failure;
     file.cancelWriting();
     file.commit();
     return {false, reason};
   }
   if (!file.commit()) return {false, file.errorString().toStdString()};
   return {true, {}};
+}
+
+SaveOutcome SaveBitmapFile(const QImage& picture, const QString& path) {
+  if (picture.isNull()) return {false, "There is no picture to save."};
+  return SaveAtomically(
+      path, [&picture](QSaveFile& file) { return picture.convertToFormat(QImage::Format_RGB888).save(&file, "BMP"); },
+      "The picture could not be written.");
 }
 
 }  // namespace loopword

@@ -3,7 +3,10 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <string>
+
+class QSaveFile;
 
 #include "output/image_canvas.h"
 
@@ -21,6 +24,12 @@ struct SaveOutcome {
   /// Why it failed, in words for the user; empty when saved.
   std::string reason;
 };
+
+/// Writes a file through `write`, which fills the open file and says whether that worked: into a
+/// temporary file beside `path`, renamed over it only when complete, so a failure leaves any
+/// existing file as it was and no part file. `failure` is the reason given when `write` fails
+/// without a file error.
+SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFile&)>& write, const std::string& failure);
 
 /// Writes `picture` as a 24-bit Windows bitmap: into a temporary file beside `path`, renamed
 /// over it only when complete, so a failure leaves any existing file as it was and no part file.

@@ -44,9 +44,7 @@ TEST_F(FillModesTest, SmallListsGetAPuzzleOrAProofTooFewWordsAreToldAtOnce) {
   int made = 0, proven = 0;
   for (const std::uint64_t seed : {1, 6}) {  // a list with a puzzle, one without
     const std::vector<std::string> list = testing::PlantedList(seed, 26, 8, seed % 3 == 0 ? 1 : 0);
-    testing::GridProblem problem{{list.begin() + 1, list.end()}, list[0], {}};
-    problem.words.erase(list[0]);
-    const bool exists = !testing::BruteForceGrids(problem, 1).empty();
+    const bool exists = !testing::BruteForceGrids(testing::AroundFirstWord(list), 1).empty();
     EXPECT_EQ(CompileFrom(*window, list, list[0]), exists ? "Done" : ImpossibleMessage(list[0])) << "seed " << seed;
     EXPECT_EQ(window->ButtonEnabled(), exists);
     made += exists;
