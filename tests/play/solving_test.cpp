@@ -91,8 +91,7 @@ TEST(Solving, TypingMovingAndClicking) {
       {{23, 8}, "a>", {1, 1}, "    #   "},     // after 23 comes 1
       {{1, 1}, "@", {7, 1}, "    #   "},       // of a shared cell, the square it comes earlier in
       {{1, 1}, "@@", {6, 4}, "    #   "},      // then the other
-      {{1, 1}, "ab*", {1, 3}, "Ab  #   "},     // the answer key's ring 1 is "AHOVCJQX"
-      {{1, 1}, "ab*(b", {1, 3}, "Ab  #   "},   // the same letter again changes nothing
+      {{1, 1}, "ab*(b", {1, 3}, "Ab  #   "},   // ring 1 is "AHOVCJQX"; the same letter again changes nothing
       {{1, 1}, "ab*(c", {1, 3}, "AC  #   "},
       {{1, 1}, "ab*(=", {1, 2}, "AH  #   "},
       {{1, 5}, "=", {1, 5}, "    #   "},       // a given letter stays

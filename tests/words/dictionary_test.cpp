@@ -22,8 +22,7 @@ TEST(ReadDictionary, EveryLineEndAByteOrderMarkDuplicatesAndRotations) {
   const ReadResult result = ParseDictionaryText("\xEF\xBB\xBF" "AAAAAAAA\r\nABCDEFGH\nCCCCCCCC\rAAAAAAAA\n\rEEEEEEEE");
   ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
   EXPECT_EQ(Words(result), (std::vector<std::string>{"AAAAAAAA", "ABCDEFGH", "CCCCCCCC", "AAAAAAAA", "EEEEEEEE"}));
-  EXPECT_EQ(ToString(result.dictionary.WordList(2, 3)), "CDEFGHAB");
-  EXPECT_EQ(ToString(result.dictionary.WordList(2, 8)), "HABCDEFG");
+  EXPECT_EQ(ToString(result.dictionary.WordList(2, 8)), "HABCDEFG") << "rotations wrap round";
 }
 
 TEST(ReadDictionary, EightCapitalsOrEightLowerCaseLettersCountingLettersBeforeTheFirstBadOne) {
