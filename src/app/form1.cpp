@@ -297,18 +297,15 @@ void Form1::CapturePuzzleSheet() {
 
 void Form1::copyx_Click() {
   if (compiling_) return;
-  gf1.Title = "Select destination file for a bitmap copy of this puzzle";
-  gf1.FileTypes = "*.bmp";
-  gf1.FileTypesName = "Loopword Bitmap Files";
-  gf1.DefaultDir = toolkit_.ProgramFolder();
-  const std::string path = gf1.GetFileName("SAVE");
+  const std::string path =
+      AskFileName("SAVE", "Select destination file for a bitmap copy of this puzzle", "Loopword Bitmap Files", "*.bmp");
   if (path.empty() || !ConfirmOverwrite(path)) return;
   toolkit_.SetBusy(true);
   CapturePuzzleSheet();
   const SaveOutcome outcome = SaveBitmapFile(TakeCapturedPicture(), QString::fromStdString(path));
   toolkit_.SetBusy(false);
   if (!outcome.saved) {
-    toolkit_.ShowMessage("Loopword could not save the bitmap to:\n" + path + "\n" + outcome.reason);
+    ShowSaveFailure("bitmap", path, outcome.reason);
     return;
   }
   const qint64 length = QFileInfo(QString::fromStdString(path)).size();
@@ -322,12 +319,17 @@ bool Form1::ConfirmOverwrite(const std::string& path) {
   return toolkit_.AskYesNo("OverWrite file: " + path + " ?");
 }
 
-std::string Form1::AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension) {
+std::string Form1::AskFileName(const char* mode, const std::string& title, const std::string& typesName,
+                               const std::string& patterns) {
   gf1.Title = title;
-  gf1.FileTypes = "*" + extension;
+  gf1.FileTypes = patterns;
   gf1.FileTypesName = typesName;
   gf1.DefaultDir = toolkit_.ProgramFolder();
-  std::string path = gf1.GetFileName("SAVE");
+  return gf1.GetFileName(mode);
+}
+
+std::string Form1::AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension) {
+  std::string path = AskFileName("SAVE", title, typesName, "*" + extension);
   if (!path.empty() && std::filesystem::path(path).extension().empty()) path += extension;
   return path;
 }
@@ -338,11 +340,8 @@ void Form1::ShowSaveFailure(const std::string& what, const std::string& path, co
 
 void Form1::mnuOpen_Click() {
   if (compiling_) return;
-  gf1.Title = "Select a puzzle to open";
-  gf1.FileTypes = std::string("*") + kPuzzleExtension;
-  gf1.FileTypesName = kPuzzleFilesName;
-  gf1.DefaultDir = toolkit_.ProgramFolder();
-  const std::string path = gf1.GetFileName("OPEN");
+  const std::string path =
+      AskFileName("OPEN", "Select a puzzle to open", kPuzzleFilesName, std::string("*") + kPuzzleExtension);
   if (path.empty()) return;
   OpenedPuzzle opened = OpenPuzzleFile(path);
   if (!opened.file) {
@@ -395,9 +394,7 @@ void Form1::mnuExportSvg_Click() {
 }
 
 std::optional<Puzzle> Form1::MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total) {
-  if (!compiler_) CompilerForWords();
-  Compiler& compiler = *compiler_;
-  if (compiler.Words() != words) compiler.UseWords(words, MakeIndexedSearch(words));
+  Compiler& compiler = CompilerFor(words);
   Puzzle puzzle;
   const auto goesOn = [&](const CompileEvent& event) {
     using Kind = CompileEvent::Kind;
@@ -479,8 +476,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::ShowDictionaryMark() { dictItems_[static_cast<std::size_t>(dictionaries_.DictLevel)]->setChecked(true); }
 
-Compiler& Form1::CompilerForWords() {
-  const auto words = dictionaries_.Words();
+Compiler& Form1::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
   if (!compiler_) {
     compiler_ = std::make_unique<Compiler>(words, MakeIndexedSearch(words), RandomSource::FromEntropy());
   } else if (compiler_->Words() != words) {
@@ -517,7 +513,7 @@ void Form1::mnuSolve_Click() {
 }
 
 CompileOutcome Form1::RunCompile(const CompileOptions& fill) {
-  Compiler& compiler = CompilerForWords();
+  Compiler& compiler = CompilerFor(dictionaries_.Words());
   return compiler.Compile(
       puzzle_, startWord_,
       [this, &compiler](const CompileEvent& event) {
@@ -625,11 +621,7 @@ void Form1::mnuDictLevel_Click(int index) {
     return;
   }
   if (index == kUserDictionary) {
-    gf1.Title = "Select a file to open";
-    gf1.FileTypes = "*.txt;*.dat;*.dic";
-    gf1.FileTypesName = "Dictionary Files";
-    gf1.DefaultDir = toolkit_.ProgramFolder();
-    const std::string path = gf1.GetFileName("OPEN");
+    const std::string path = AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
     if (path.empty()) {
       ShowDictionaryMark();
       return;
@@ -705,8 +697,7 @@ void Form1::PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& 
 
 void Form1::PictureClick(QPoint pixel) {
   if (compiling_ || !solving_) return;
-  const auto twips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerInch / kScreenDpi); };
-  if (solving_->SelectAt({twips(pixel.x()), twips(pixel.y())})) ShowSolving();
+  if (solving_->SelectAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())})) ShowSolving();
 }
 
 void Form1::changeEvent(QEvent* event) {

@@ -117,9 +117,11 @@ class Form1 final : public QMainWindow {
   CompileOutcome RunCompile(const CompileOptions& fill);
   void DrawEvent(const CompileEvent& event);
   void ShowEmptyFigureAfterStop();
-  Compiler& CompilerForWords();
+  Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
   void SetCaption(const char* caption);
   bool ConfirmOverwrite(const std::string& path);
+  std::string AskFileName(const char* mode, const std::string& title, const std::string& typesName,
+                          const std::string& patterns);
   std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
   void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
   bool BookletGoesOn(int done, int total);

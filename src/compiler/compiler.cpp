@@ -21,6 +21,13 @@ constexpr int kEventsPerSearching = 4096;
 constexpr std::array<int, kSquareCount - 1> kShowOrder = {1, 11, 13, 23, 2, 10, 14, 22, 3, 9, 15,
                                                           21, 4, 8, 16, 20, 5, 7, 17, 19, 6, 18};
 
+/// Marks `square` as holding its word and rebuilds its chain neighbours' patterns.
+void MarkFilled(Board& board, int square) {
+  board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
+  if (square > 1) board.BuildSquarePattern(square - 1);
+  if (square < kSquareCount) board.BuildSquarePattern(square + 1);
+}
+
 std::vector<std::string> LinesOf(const exact::FillResult& result) {
   std::vector<std::string> lines;
   for (int s = 1; s <= kSquareCount; ++s) lines.push_back(result.lines[static_cast<std::size_t>(s)].ToString());
@@ -180,10 +187,8 @@ CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<std::string>& 
     observer({Kind::SquareHighlighted, square});
     const PlacementLine& line = bySquare[static_cast<std::size_t>(square)];
     board.SquareWord[static_cast<std::size_t>(square)] = line.ring;
-    board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
     puzzle.AddPlacement(line.ToString());
-    if (square > 1) board.BuildSquarePattern(square - 1);
-    if (square < kSquareCount) board.BuildSquarePattern(square + 1);
+    MarkFilled(board, square);
     observer({Kind::WordPlaced, square, 0, line.ring, line.ToString()});
   }
   observer({Kind::PuzzleComplete});
@@ -212,10 +217,7 @@ Compiler::AttemptResult Compiler::RunAttempt(Puzzle& puzzle, const std::string& 
     const int square = ranking.front().square;
     observer({CompileEvent::Kind::SquareHighlighted, square});
     if (!PlaceWord(puzzle, square, observer)) return AttemptResult::Failed;
-    Board& board = puzzle.board;
-    board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
-    if (square > 1) board.BuildSquarePattern(square - 1);
-    if (square < kSquareCount) board.BuildSquarePattern(square + 1);
+    MarkFilled(puzzle.board, square);
   }
 }
 

@@ -18,4 +18,9 @@ inline int TwipsToPixels(double twips, double dotsPerInch = kScreenDpi) {
   return static_cast<int>(std::lround(TwipsToDevice(twips, dotsPerInch)));
 }
 
+/// Twips for a length in whole pixels (screen resolution unless given).
+constexpr int PixelsToTwips(int pixels, double dotsPerInch = kScreenDpi) {
+  return static_cast<int>(pixels * kTwipsPerInch / dotsPerInch);
+}
+
 }  // namespace loopword
