@@ -54,10 +54,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QStandardPaths::setTestModeEnabled(true);
-  if (argc != 4) {
-    std::cerr << "usage: session_driver PROGRAM_FOLDER (print|no-printer|whole) OUT_FILE\n";
-    return 2;
-  }
+  if (argc != 4) return 2;  // usage: session_driver PROGRAM_FOLDER (print|no-printer|whole) OUT_FILE
   loopword::testing::ScriptedToolkit toolkit(argv[1]);
   loopword::Form1 window(toolkit, argv[1]);
   window.show();
