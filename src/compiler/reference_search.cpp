@@ -22,13 +22,6 @@ std::int64_t NumberAt(const std::string& line, std::size_t from, std::size_t len
   return std::stoll(line.substr(from, length));
 }
 
-bool Fits(const Word& ring, const std::string& pattern) {
-  for (std::size_t k = 0; k < kWordLength; ++k) {
-    if (pattern[k] != '.' && ring[k] != pattern[k]) return false;
-  }
-  return true;
-}
-
 Candidate ParseCandidateLine(const std::string& line) {
   Candidate candidate;
   candidate.score = NumberAt(line, 0, kScoreDigits);
@@ -79,7 +72,7 @@ class ReferenceSearch final : public CandidateSearch {
       if (!available_[static_cast<std::size_t>(w)]) continue;
       for (int r = 1; r <= kWordLength; ++r) {
         const Word& ring = words_->WordList(w, r);
-        if (!Fits(ring, match)) continue;
+        if (!FitsPattern(ring, match)) continue;
         list1.push_back(CandidateLine(Score(ring, marks), w, ring, r));
       }
     }
@@ -99,7 +92,7 @@ class ReferenceSearch final : public CandidateSearch {
     int count = 0;
     for (int w = 1; w <= words_->WordCount(); ++w) {
       if (!available_[static_cast<std::size_t>(w)]) continue;
-      for (int r = 1; r <= kWordLength; ++r) count += Fits(words_->WordList(w, r), match) ? 1 : 0;
+      for (int r = 1; r <= kWordLength; ++r) count += FitsPattern(words_->WordList(w, r), match) ? 1 : 0;
     }
     return count;
   }

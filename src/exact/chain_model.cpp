@@ -38,19 +38,11 @@ Boundary BuildBoundary(int chain, int b) {
   return boundary;
 }
 
-bool PassesFilter(const Word& ring, const std::string& filter) {
-  if (filter.size() != kWordLength) return true;
-  for (std::size_t p = 0; p < kWordLength; ++p) {
-    if (filter[p] != '.' && filter[p] != ring[p]) return false;
-  }
-  return true;
-}
-
 /// Whether rotation r of `word` repeats the ring of an earlier rotation.
 bool RepeatsEarlierRotation(const Word& word, int rotation) {
-  const Word ring = RotatedRing(word, rotation);
+  const Word ring = Rotated(word, rotation);
   for (int earlier = 0; earlier < rotation; ++earlier) {
-    if (RotatedRing(word, earlier) == ring) return true;
+    if (Rotated(word, earlier) == ring) return true;
   }
   return false;
 }
@@ -82,7 +74,7 @@ std::vector<RingPair> DistinctRings(const std::vector<Word>& words) {
   for (std::size_t id = 0; id < words.size(); ++id) {
     for (int r = 0; r < kWordLength; ++r) {
       if (!RepeatsEarlierRotation(words[id], r)) {
-        rings.push_back({RotatedRing(words[id], r), static_cast<PairCode>(id * kWordLength + static_cast<std::size_t>(r))});
+        rings.push_back({Rotated(words[id], r), static_cast<PairCode>(id * kWordLength + static_cast<std::size_t>(r))});
       }
     }
   }
@@ -96,7 +88,7 @@ SquareTable BuildTable(const std::vector<RingPair>& rings, int chain, int k, con
   std::vector<std::pair<std::uint32_t, PairCode>> entries;  // (class bucket, pair)
   entries.reserve(rings.size());
   for (const RingPair& ring : rings) {
-    if (!PassesFilter(ring.ring, filter)) continue;
+    if (filter.size() == kWordLength && !FitsPattern(ring.ring, filter)) continue;
     const auto bucket = static_cast<std::uint32_t>(KeyOf(ring.ring, left.after, left.cells)) * rightKeys +
                         static_cast<std::uint32_t>(KeyOf(ring.ring, right.before, right.cells));
     entries.emplace_back(bucket, ring.pair);
@@ -140,12 +132,6 @@ int KeyOf(const Word& ring, const std::array<int, 3>& positions, int cells) {
   int key = 0;
   for (int i = cells - 1; i >= 0; --i) key = key * 26 + (ring[static_cast<std::size_t>(positions[static_cast<std::size_t>(i)] - 1)] - 'A');
   return key;
-}
-
-Word RotatedRing(const Word& word, int rotation) {
-  Word ring{};
-  for (int p = 0; p < kWordLength; ++p) ring[static_cast<std::size_t>(p)] = word[static_cast<std::size_t>((p + rotation) % kWordLength)];
-  return ring;
 }
 
 int CentreKey(const Word& centre, int chain, bool farEnd) {

@@ -37,8 +37,6 @@ int KeyOf(const Word& ring, const std::array<int, 3>& positions, int cells);
 
 /// A (word, rotation) pair: word id * 8 + rotation r, whose ring begins with the word's letter r+1.
 using PairCode = std::uint32_t;
-/// The ring of rotation r (0..7) of `word`.
-Word RotatedRing(const Word& word, int rotation);
 
 /// The pairs of one chain square sharing one left key and one right key.
 struct PairClass {
@@ -75,7 +73,7 @@ class ChainModel {
   /// The classes and pairs of chain square k of `chain`.
   [[nodiscard]] const SquareTable& Table(int chain, int k) const { return tables_[static_cast<std::size_t>(chain)][static_cast<std::size_t>(k)]; }
   /// The ring a pair puts into a square.
-  [[nodiscard]] Word RingOf(PairCode pair) const { return RotatedRing(WordAt(static_cast<int>(pair >> 3)), static_cast<int>(pair & 7)); }
+  [[nodiscard]] Word RingOf(PairCode pair) const { return Rotated(WordAt(static_cast<int>(pair >> 3)), static_cast<int>(pair & 7)); }
   /// Completion counts of `chain` when its far-end cell holds letter index `letter` (0..25);
   /// computed on first use.
   const ChainCounts& Counts(int chain, int letter) const;

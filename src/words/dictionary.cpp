@@ -7,15 +7,25 @@
 
 namespace loopword {
 
+Word Rotated(const Word& word, int shift) {
+  Word ring{};
+  for (int j = 0; j < kWordLength; ++j) {
+    ring[static_cast<std::size_t>(j)] = word[static_cast<std::size_t>((shift + j) % kWordLength)];
+  }
+  return ring;
+}
+
 WordRotations BuildRotations(const Word& word) {
   WordRotations rotations{};
-  for (int m = 1; m <= kWordLength; ++m) {
-    for (int j = 0; j < kWordLength; ++j) {
-      rotations[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(j)] =
-          word[static_cast<std::size_t>((m - 1 + j) % kWordLength)];
-    }
-  }
+  for (int m = 1; m <= kWordLength; ++m) rotations[static_cast<std::size_t>(m - 1)] = Rotated(word, m - 1);
   return rotations;
+}
+
+bool FitsPattern(const Word& ring, std::string_view pattern) {
+  for (std::size_t k = 0; k < kWordLength; ++k) {
+    if (pattern[k] != '.' && ring[k] != pattern[k]) return false;
+  }
+  return true;
 }
 
 Word ToWord(std::string_view text) {

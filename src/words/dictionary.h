@@ -21,6 +21,10 @@ using WordRotations = std::array<Word, kWordLength>;
 
 /// Rotation table of a word: rotation k is letters k..8 followed by letters 1..k-1.
 WordRotations BuildRotations(const Word& word);
+/// The word rotated to begin with its letter `shift` + 1 (shift 0..7): rotation shift + 1.
+Word Rotated(const Word& word, int shift);
+/// True when `ring` has every letter that the 8-character `pattern` fixes ('.' fits any letter).
+bool FitsPattern(const Word& ring, std::string_view pattern);
 
 /// Converts 8 characters to a Word; the text must be exactly 8 characters long.
 Word ToWord(std::string_view text);
