@@ -71,8 +71,7 @@ OpenedPuzzle OpenPuzzleFile(const std::string& path) {
   if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
   opened.solving.emplace(opened.file->puzzle);
   if (ApplyTypedLines(*opened.solving, comments)) return opened;
-  return {std::nullopt, std::nullopt,
-          "Loopword could not open the puzzle file:\n" + path + "\nThe letters typed into it are damaged."};
+  return {std::nullopt, std::nullopt, RefusalMessage(path, "The letters typed into it are damaged.")};
 }
 
 // Where the Solution menu's fill choices are remembered between runs.

@@ -145,15 +145,16 @@ class PuzzleReader {
 
 PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
   PuzzleFileResult result;
-  result.message = "Loopword could not open the puzzle file:\n" + fileName + "\n";
-  if (fault.line > 0) result.message += "Line " + std::to_string(fault.line) + ": ";
-  result.message += fault.what;
-  result.message += '.';
+  result.message = RefusalMessage(fileName, (fault.line > 0 ? "Line " + std::to_string(fault.line) + ": " : "") + fault.what + ".");
   result.fault = std::move(fault);
   return result;
 }
 
 }  // namespace
+
+std::string RefusalMessage(const std::string& fileName, const std::string& why) {
+  return "Loopword could not open the puzzle file:\n" + fileName + "\n" + why;
+}
 
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
   std::vector<std::string> lines = {

@@ -42,6 +42,9 @@ std::string FormatPuzzle(const FilePuzzle& puzzle);
 /// The text of a puzzle file: the puzzles one after another with one empty line between them.
 std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles);
 
+/// What the user is told when the file `fileName` cannot be opened as a puzzle, and `why`.
+std::string RefusalMessage(const std::string& fileName, const std::string& why);
+
 /// The first fault of a text that is not a puzzle file: its line (0 for the whole file) and what is wrong.
 struct PuzzleFileFault {
   int line = 0;
