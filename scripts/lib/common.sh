@@ -7,7 +7,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 # Debian packages building and running the program need.
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   fonts-liberation
 )
 # Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides.
