@@ -1,4 +1,4 @@
-// Checks the file-name dialog control: mode words, the filter, the start folder, the current directory.
+// Checks the file-name dialog control: mode words, the filter, the start folder and its choice, the current directory.
 #include "controls/fn_dialog.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +43,25 @@ TEST(FNDialog, AsksWithItsSettingsAndLeavesTheCurrentDirectoryAlone) {
   EXPECT_EQ(toolkit.fileDialogs[0].folder, "/opt/loopword/");
   EXPECT_EQ(DialogFilter(toolkit.fileDialogs[0]), "Dictionary Files (*.txt *.dat *.dic)");
   EXPECT_EQ(dialog.DefaultDir, "/opt/loopword");
+}
+
+TEST(FNDialog, StartsInTheFolderUsedLastElseAWritableProgramFolderElseTheDocuments) {
+  testing::TempDir used, program;
+  const std::string locked = "/proc/self";  // a folder nobody may write in, root included
+  const std::string gone = (used.Path() / "removed").string();
+  const struct {
+    std::string remembered, programFolder, expected;
+  } cases[] = {
+      {used.Path().string(), program.Path().string(), used.Path().string()},
+      {used.Path().string(), locked, used.Path().string()},
+      {"", program.Path().string(), program.Path().string()},
+      {gone, program.Path().string(), program.Path().string()},
+      {"", locked, "/home/me/Documents"},
+      {gone, (program.Path() / "missing").string(), "/home/me/Documents"},
+  };
+  for (const auto& [remembered, programFolder, expected] : cases) {
+    EXPECT_EQ(DialogStartFolder(remembered, programFolder, "/home/me/Documents"), expected) << remembered << " " << programFolder;
+  }
 }
 
 }  // namespace
