@@ -270,6 +270,7 @@ class Session {
     Trigger("Exitx");
     if ((toolkit_.questions.size() > asked) != asks) fault_ = "Exit asked about typed letters wrongly";
     if (asks && !yes) return;  // the window stays, solving too: the next checks see it
+    solving_ = false;  // leaving ends solving
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (window_.findChild<AboutForm*>() != nullptr) fault_ = "Exit left an About box loaded";
     exited_ = true;
