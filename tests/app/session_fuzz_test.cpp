@@ -129,9 +129,8 @@ class Session {
     solving_ = false;
     buttonEnabled_ = said == "Done";
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
-    if (!buttonEnabled_ && !(stopped && said.empty()) && said != kGiveUpMessage && said != ImpossibleMessage(startWord_)) {
-      fault_ = "a compile ended unexplained: " + said;
-    }
+    const bool explained = said == kGiveUpMessage || said == ImpossibleMessage(startWord_) || (stopped && said.empty());
+    if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
     if (!buttonEnabled_) return;
     puzzleWords_ = words_;
     const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_, startWord_);
@@ -152,9 +151,7 @@ class Session {
   }
 
   /// True while leaving the puzzle being solved would lose letters typed into it.
-  bool LettersAtStake() const {
-    return solving_ && window_.Solving()->HasTypedLetters() && !window_.Solving()->IsSolved();
-  }
+  bool LettersAtStake() const { return solving_ && window_.Solving()->HasTypedLetters() && !window_.Solving()->IsSolved(); }
 
   /// Every command tried while a compile runs: each must be disabled and do nothing; the button says Stop.
   void Meddle() {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "support/scripted_toolkit.h"
@@ -47,20 +48,12 @@ TEST(FNDialog, AsksWithItsSettingsAndLeavesTheCurrentDirectoryAlone) {
 
 TEST(FNDialog, StartsInTheFolderUsedLastElseAWritableProgramFolderElseTheDocuments) {
   testing::TempDir used, program;
+  const std::string last = used.Path().string(), own = program.Path().string(), gone = last + "/removed";
   const std::string locked = "/proc/self";  // a folder nobody may write in, root included
-  const std::string gone = (used.Path() / "removed").string();
-  const struct {
-    std::string remembered, programFolder, expected;
-  } cases[] = {
-      {used.Path().string(), program.Path().string(), used.Path().string()},
-      {used.Path().string(), locked, used.Path().string()},
-      {"", program.Path().string(), program.Path().string()},
-      {gone, program.Path().string(), program.Path().string()},
-      {"", locked, "/home/me/Documents"},
-      {gone, (program.Path() / "missing").string(), "/home/me/Documents"},
-  };
-  for (const auto& [remembered, programFolder, expected] : cases) {
-    EXPECT_EQ(DialogStartFolder(remembered, programFolder, "/home/me/Documents"), expected) << remembered << " " << programFolder;
+  const std::array<std::array<std::string, 3>, 5> cases = {
+      {{last, locked, last}, {"", own, own}, {gone, own, own}, {"", locked, "docs"}, {gone, own + "/missing", "docs"}}};
+  for (const auto& [remembered, folder, expected] : cases) {
+    EXPECT_EQ(DialogStartFolder(remembered, folder, "docs"), expected) << remembered << " " << folder;
   }
 }
 
