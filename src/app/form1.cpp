@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QActionGroup>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTextBrowser>
 #include <QFrame>
 
 #include "app/about_form.h"
@@ -53,6 +55,10 @@ constexpr int kInnerHeight = kPictureHeight - 2 * kPictureBorder;
 static_assert(kSheetWidth == kInnerWidth && kSheetHeight == kInnerHeight, "the sheets fill the picture's drawing area");
 
 constexpr const char* kPuzzleFilesName = "Loopword Puzzles";
+// The user guide: compiled in from docs/guide.html, shown in a window of its own.
+constexpr const char* kGuideSource = "qrc:/guide.html";
+constexpr int kGuideWidth = 9000;
+constexpr int kGuideHeight = 9600;
 
 bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; }
 
@@ -77,6 +83,8 @@ OpenedPuzzle OpenPuzzleFile(const std::string& path) {
 // Where the Solution menu's fill choices are remembered between runs.
 constexpr const char* kVariedSetting = "fill/varied";
 constexpr const char* kUniqueSetting = "fill/unique";
+// Where the folder of the file chosen last in a file dialog is remembered.
+constexpr const char* kFolderSetting = "files/folder";
 
 constexpr const char* kHelpText =
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
@@ -211,6 +219,9 @@ void Form1::BuildMenus() {
   QMenu* dictionary = menuBar()->addMenu("&Dictionary");
   mnuDictLevel_ = AddGroup(dictionary, {"&User", "Level &1", "Level &2", "Level &3"}, "mnuDictLevel", dictItems_,
                            [this](int i) { mnuDictLevel_Click(i); });
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  connect(AddItem(help, "&User guide", "mnuGuide"), &QAction::triggered, this, [this] { mnuGuide_Click(); });
 }
 
 QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
@@ -323,8 +334,12 @@ std::string Form1::AskFileName(const char* mode, const std::string& title, const
   gf1.Title = title;
   gf1.FileTypes = patterns;
   gf1.FileTypesName = typesName;
-  gf1.DefaultDir = toolkit_.ProgramFolder();
-  return gf1.GetFileName(mode);
+  QSettings settings;
+  gf1.DefaultDir = DialogStartFolder(settings.value(kFolderSetting).toString().toStdString(), toolkit_.ProgramFolder(),
+                                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+  const std::string path = gf1.GetFileName(mode);
+  if (!path.empty()) settings.setValue(kFolderSetting, QString::fromStdString(std::filesystem::path(path).parent_path().string()));
+  return path;
 }
 
 std::string Form1::AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension) {
@@ -429,7 +444,7 @@ BookletRun Form1::RunBooklet() {
 }
 
 void Form1::mnuBooklet_Click() {
-  if (compiling_ || closing_) return;
+  if (compiling_ || closing_ || RefuseTooFewWords()) return;
   booklet_.varied = mnuVaried_->isChecked();
   booklet_.unique = mnuUnique_->isChecked();
   const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
@@ -450,25 +465,42 @@ void Form1::mnuBooklet_Click() {
     ShowSaveFailure("booklet", path, outcome.reason);
     return;
   }
-  toolkit_.ShowMessage(run.note.empty() ? std::string("Done") : "Done\n" + run.note);
+  const int pages = BookletPageCount(static_cast<int>(run.puzzles.size()));
+  const std::string written = "Booklet written: " + path + ", " + std::to_string(pages) + " pages.";
+  toolkit_.ShowMessage(run.note.empty() ? written : written + "\n" + run.note);
 }
 
 void Form1::Helpx_Click() { toolkit_.ShowMessage(kHelpText); }
+
+void Form1::mnuGuide_Click() {
+  if (!guide_) {
+    guide_ = new QTextBrowser(this);
+    guide_->setWindowFlag(Qt::Window);
+    guide_->setWindowTitle("Loopword User Guide");
+    guide_->setOpenExternalLinks(true);
+    guide_->setSource(QUrl(kGuideSource));
+    guide_->resize(TwipsToPixels(kGuideWidth), TwipsToPixels(kGuideHeight));
+  }
+  guide_->show();
+  guide_->raise();
+  guide_->activateWindow();
+}
 
 void Form1::Aboutx_Click() {
   if (!about_) about_ = new AboutForm(this);
   about_->exec();
 }
 
-void Form1::Exitx_Click() {
-  delete about_.data();  // an About box hidden with Esc
-  close();
-}
+void Form1::Exitx_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  if (!closing_ && !EndSolving("Exiting ends solving this puzzle. Exit anyway?")) {
+    event->ignore();
+    return;
+  }
   closing_ = true;
   if (compiling_ && compiler_) compiler_->RequestStop();
-  delete about_.data();
+  delete about_.data();  // an About box hidden with Esc
   event->accept();
   QCoreApplication::quit();
 }
@@ -484,8 +516,16 @@ Compiler& Form1::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
   return *compiler_;
 }
 
+bool Form1::RefuseTooFewWords() {
+  const Compiler& compiler = CompilerFor(dictionaries_.Words());
+  if (!compiler.TooFewWords(startWord_)) return false;
+  toolkit_.ShowMessage(TooFewWordsMessage(compiler.DistinctWordCount()));
+  return true;
+}
+
 void Form1::mnuSolve_Click() {
-  if (compiling_ || closing_ || !EndSolving("Compiling a new puzzle ends solving this one. Compile anyway?")) return;
+  if (compiling_ || closing_ || RefuseTooFewWords()) return;
+  if (!EndSolving("Compiling a new puzzle ends solving this one. Compile anyway?")) return;
   SetCaption(kStop);
   command1_->setEnabled(true);
   tag_.clear();
@@ -664,7 +704,7 @@ void Form1::mnuReveal_Click() {
 
 bool Form1::EndSolving(const std::string& question) {
   if (!solving_) return true;
-  if (solving_->HasTypedLetters() && !toolkit_.AskYesNo(question)) return false;
+  if (solving_->HasTypedLetters() && !solving_->IsSolved() && !toolkit_.AskYesNo(question)) return false;
   solving_.reset();
   solvingClock_.invalidate();
   SetCommandsEnabled(!compiling_);

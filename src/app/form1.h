@@ -23,6 +23,7 @@
 class QAction;
 class QActionGroup;
 class QPainter;
+class QTextBrowser;
 
 namespace loopword {
 
@@ -59,9 +60,11 @@ class Form1 final : public QMainWindow {
   void mnuBooklet_Click();
   /// Help: what the puzzle is and how to play.
   void Helpx_Click();
+  /// Help > User guide: the guide to every command, in a window of its own.
+  void mnuGuide_Click();
   /// About: the About box, modal.
   void Aboutx_Click();
-  /// Exit: closes a hidden About box, then the window, which ends the program.
+  /// Exit: closes the window, which ends the program (after a question while typed letters would be lost).
   void Exitx_Click();
   /// Solution > Compile: fills the figure, watched live, until done, stopped or given up.
   void mnuSolve_Click();
@@ -119,6 +122,7 @@ class Form1 final : public QMainWindow {
   void ShowEmptyFigureAfterStop();
   Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
   void SetCaption(const char* caption);
+  bool RefuseTooFewWords();
   bool ConfirmOverwrite(const std::string& path);
   std::string AskFileName(const char* mode, const std::string& title, const std::string& typesName,
                           const std::string& patterns);
@@ -156,6 +160,7 @@ class Form1 final : public QMainWindow {
   bool compiling_ = false;
   bool closing_ = false;
   QPointer<AboutForm> about_;
+  QPointer<QTextBrowser> guide_;
   QAction* mnuprint_ = nullptr;
   QAction* copyx_ = nullptr;
   QAction* mnuOpen_ = nullptr;

@@ -70,6 +70,10 @@ std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initia
   form->addRow(unique);
   form->addRow(noRepeats);
   form->addRow(buttons);
+  QWidget::setTabOrder(count, varied);  // reading order, as the rows stand
+  QWidget::setTabOrder(varied, unique);
+  QWidget::setTabOrder(unique, noRepeats);
+  QWidget::setTabOrder(noRepeats, buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return BookletChoices{count->value(), noRepeats->isChecked(), varied->isChecked(), unique->isChecked()};
 }

@@ -72,11 +72,15 @@ void Compiler::UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr
   exact_.reset();
 }
 
+bool Compiler::TooFewWords(const std::string& startWord) const {
+  const bool startOutsideList = !startWord.empty() && groups_.Find(startWord) == 0;
+  return groups_.DistinctCount() + (startOutsideList ? 1 : 0) < kWordsNeeded;
+}
+
 CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
                                  const CompileOptions& options) {
   stopRequested_ = false;
-  const bool startOutsideList = !startWord.empty() && groups_.Find(startWord) == 0;
-  if (groups_.DistinctCount() + (startOutsideList ? 1 : 0) < kWordsNeeded) {
+  if (TooFewWords(startWord)) {
     observer({Kind::TooFewWords});
     return CompileOutcome::TooFewWords;
   }

@@ -99,6 +99,9 @@ class Compiler {
                          const CompileOptions& options = {});
   /// Number of different words in the dictionary.
   [[nodiscard]] int DistinctWordCount() const { return groups_.DistinctCount(); }
+  /// True when the dictionary, with `startWord` in square 12 ("" for a random word), holds fewer
+  /// different words than a puzzle needs: a compile would end at once with TooFewWords.
+  [[nodiscard]] bool TooFewWords(const std::string& startWord) const;
   /// Asks the running compile to stop at its next step.
   void RequestStop() { stopRequested_ = true; }
 

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace loopword {
 
 namespace {
@@ -49,6 +51,14 @@ std::string DialogFilter(const FileDialogRequest& request) {
   std::string patterns = request.patterns;
   std::replace(patterns.begin(), patterns.end(), ';', ' ');
   return request.filterName + " (" + patterns + ")";
+}
+
+std::string DialogStartFolder(const std::string& remembered, const std::string& programFolder,
+                              const std::string& documents) {
+  std::error_code error;
+  if (!remembered.empty() && std::filesystem::is_directory(remembered, error)) return remembered;
+  const bool writable = std::filesystem::is_directory(programFolder, error) && access(programFolder.c_str(), W_OK) == 0;
+  return writable ? programFolder : documents;
 }
 
 std::string FNDialog::GetFileName(const std::string& mode) {

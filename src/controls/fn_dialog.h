@@ -40,4 +40,9 @@ class FNDialog {
 /// The filter as a file dialog lists it: "Dictionary Files (*.txt *.dat *.dic)".
 std::string DialogFilter(const FileDialogRequest& request);
 
+/// The folder a file dialog starts in: `remembered` (the folder used last) while it exists, else
+/// `programFolder` when it can be written, else `documents`.
+std::string DialogStartFolder(const std::string& remembered, const std::string& programFolder,
+                              const std::string& documents);
+
 }  // namespace loopword

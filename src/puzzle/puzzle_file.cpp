@@ -2,6 +2,7 @@
 #include "puzzle/puzzle_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -143,9 +144,17 @@ class PuzzleReader {
   int lastLine_ = 0;
 };
 
+/// The fault as a sentence: "Line 17: square 15 where square 17 belongs." or "The file holds no puzzle."
+std::string FaultSentence(const PuzzleFileFault& fault) {
+  if (fault.line > 0) return "Line " + std::to_string(fault.line) + ": " + fault.what + ".";
+  std::string sentence = fault.what + ".";
+  sentence.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence.front())));
+  return sentence;
+}
+
 PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
   PuzzleFileResult result;
-  result.message = RefusalMessage(fileName, (fault.line > 0 ? "Line " + std::to_string(fault.line) + ": " : "") + fault.what + ".");
+  result.message = RefusalMessage(fileName, FaultSentence(fault));
   result.fault = std::move(fault);
   return result;
 }

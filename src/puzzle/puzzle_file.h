@@ -48,6 +48,7 @@ std::string RefusalMessage(const std::string& fileName, const std::string& why);
 /// The first fault of a text that is not a puzzle file: its line (0 for the whole file) and what is wrong.
 struct PuzzleFileFault {
   int line = 0;
+  /// In lower case without a full stop ("the file holds no puzzle"); the message makes a sentence of it.
   std::string what;
 };
 
@@ -55,7 +56,8 @@ struct PuzzleFileFault {
 struct PuzzleFileResult {
   std::vector<FilePuzzle> puzzles;
   std::optional<PuzzleFileFault> fault;
-  /// For the user: names the file, the line and the fault; empty when the file was read.
+  /// For the user: names the file, then the fault as a sentence ("Line 17: …." or "The file …."); empty
+  /// when the file was read.
   std::string message;
 };
 

@@ -1,8 +1,10 @@
 // Drives the main window with scripted answers: start-up, Help, About, solving on screen, and the files it reads and writes.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "app/about_form.h"
@@ -26,11 +28,20 @@ TEST_F(Form1Test, SaysLevelOneIsMissing) {
   EXPECT_TRUE(bare.windowTitle() == "Loopword" && bare.MenuItem("mnuDictLevel1")->isChecked());
 }
 
-TEST_F(Form1Test, HelpShowsTenLinesAndTheAboutBoxHidesOnEscAndGoesOnOk) {
+TEST_F(Form1Test, HelpShowsTenLinesTheGuideNamesEveryCommandAndTheAboutBoxHidesOnEscAndGoesOnOk) {
   auto window = NewWindow();
   window->MenuItem("Helpx")->trigger();
   const QStringList lines = QString::fromStdString(toolkit.messages.at(0)).split('\n');
   EXPECT_TRUE(lines.size() == 10 && lines[1].isEmpty());
+  window->MenuItem("mnuGuide")->trigger();
+  ASSERT_NE(window->findChild<QTextBrowser*>(), nullptr);
+  const QString guide = window->findChild<QTextBrowser*>()->toPlainText();
+  for (const QAction* menu : window->menuBar()->actions()) {
+    for (const QAction* item : menu->menu()->actions()) {
+      const QString command = QString(menu->text() + QStringLiteral(" \u25B8 ") + item->text()).remove('&');
+      EXPECT_TRUE(item->isSeparator() || guide.contains(command)) << command.toStdString();
+    }
+  }
   QTimer::singleShot(0, [&] { QTest::keyClick(window->findChild<AboutForm*>(), Qt::Key_Escape); });
   window->Aboutx_Click();
   AboutForm* hidden = window->findChild<AboutForm*>();
@@ -62,9 +73,30 @@ TEST_F(Form1Test, TheKeyboardDoesNotPressTheViewButton) {  // any mouse button d
   EXPECT_EQ(window->Caption(), "Show Puzzle");
 }
 
-// Starting, leaving and the question before the solution are left to the random sessions.
-TEST_F(Form1Test, SolvingOnScreenByClicksAndKeysUntilSolvedWithCheckAndThePlainSheetSaved) {
+// Refused while solving, with no question and solving kept: the random sessions.
+TEST_F(Form1Test, ACompileTheListCannotServeIsRefusedWithThePuzzleOnScreenLeftAsItWas) {
   auto window = NewWindow();
+  window->mnuSolve_Click();
+  std::string words;  // 22 different words
+  for (char letter = 'A'; letter < 'W'; ++letter) words += std::string(8, letter) + "\n";
+  Choose(*window, "mnuDictLevel0", target.Write("few.txt", words));
+  const auto state = [&] {
+    QString marks = window->Caption() + (window->ButtonEnabled() ? "+" : "-");
+    for (const QAction* item : window->findChildren<QAction*>()) marks += QString::number(item->isEnabled() + 2 * item->isChecked());
+    return marks;
+  };
+  const QString before = state();
+  const QImage picture = window->PictureImage().copy();
+  Choose(*window, "mnuSolve", "");
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"A puzzle needs 23 different words; this dictionary has 22."});
+  EXPECT_EQ(window->PictureImage(), picture);
+  EXPECT_EQ(state(), before) << "the view button and every menu item as they were";
+}
+
+// Starting and the question before the solution are left to the random sessions.
+TEST_F(Form1Test, SolvingOnScreenUntilSolvedWithCheckThePlainSheetSavedAndExitAskingOnlyWhileLettersWouldBeLost) {
+  auto window = NewWindow();
+  window->show();
   window->mnuSolve_Click();
   window->MenuItem("mnuPlay")->trigger();
   EXPECT_TRUE(window->MenuItem("mnuCheck")->isEnabled() && window->MenuItem("mnuReveal")->isEnabled());
@@ -76,12 +108,22 @@ TEST_F(Form1Test, SolvingOnScreenByClicksAndKeysUntilSolvedWithCheckAndThePlainS
   Choose(*window, "copyx", Target("sheet.bmp"));
   EXPECT_TRUE(window->Solving()->IsMarked({4, 2}) && InkAt(window->PictureImage(), 4, 2));
   EXPECT_FALSE(InkAt(QImage(QString::fromStdString(Target("sheet.bmp"))), 4, 2)) << "the saved sheet holds no typed letter";
+  Choose(*window, "Exitx", "", false);
+  EXPECT_EQ(toolkit.questions, std::vector<std::string>{"Exiting ends solving this puzzle. Exit anyway?"});
+  EXPECT_TRUE(window->isVisible() && window->Solving() != nullptr && window->Solving()->IsMarked({4, 2})) << "No keeps all";
   for (int s = 1; s <= kSquareCount; ++s) {
     ClickCell(*window, s, 1);
     QTest::keyClicks(picture, QString::fromStdString(words[static_cast<std::size_t>(s)]).toLower());
   }
-  ASSERT_EQ(toolkit.messages.size(), 2u) << "the bitmap's, then";
-  EXPECT_TRUE(QString::fromStdString(toolkit.messages[1]).contains(QRegularExpression("^Solved in \\d+:\\d\\d$")));
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(toolkit.messages[0]).contains(QRegularExpression("^Solved in \\d+:\\d\\d$")));
+  Choose(*window, "mnuSave", Target("solved.loopword"));
+  Choose(*window, "mnuOpen", Target("solved.loopword"));
+  EXPECT_TRUE(toolkit.questions.empty() && window->Solving()->IsSolved()) << "a solved puzzle is left without a question";
+  ClickCell(*window, 4, 2);
+  QTest::keyClick(picture, words[4][1] == 'Q' ? 'r' : 'q');
+  Choose(*window, "Exitx", "", true);
+  EXPECT_TRUE(toolkit.questions.size() == 1 && !window->isVisible());
 }
 
 TEST_F(Form1Test, BitmapIsThePictureIn24BitsAskedForInTheProgramFolderAndReportedWithItsLength) {
@@ -115,14 +157,16 @@ TEST_F(Form1Test, FailedBitmapsAreReportedAndLeaveNothingBehind) {  // Yes and N
   EXPECT_EQ(std::distance(fs::directory_iterator(target.Path()), fs::directory_iterator()), 1) << "no part file";
 }
 
-TEST_F(Form1Test, UserWordListIsChosenInTheProgramFolder) {  // its title and mark: random sessions
+TEST_F(Form1Test, UserWordListIsChosenInTheProgramFolderAndLaterDialogsStartWhereItWas) {  // title, mark: random sessions
   auto window = NewWindow();
   const std::string path = target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n");
   Choose(*window, "mnuDictLevel0", path);
-  const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
+  const FileDialogRequest asked = toolkit.fileDialogs.at(0);
   EXPECT_TRUE(!asked.save && asked.folder == program.Path().string() + "/" && asked.title == "Select a file to open");
   EXPECT_EQ(DialogFilter(asked), "Dictionary Files (*.txt *.dat *.dic)");
   EXPECT_EQ(window->Dictionaries().WordCount(), 3);
+  Choose(*NewWindow(), "mnuOpen", "");
+  EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/") << "remembered in the next run";
 }
 
 TEST_F(Form1Test, ASavedPuzzleOpensInANewWindowAsTheSamePictureAndBitmap) {
@@ -185,7 +229,8 @@ TEST_F(Form1Test, ExportsAndBookletsAreWrittenAndACancelledBookletIsNot) {
   toolkit.bookletReplies = {BookletChoices{3, true}, BookletChoices{4, false}};
   Choose(*window, "mnuBooklet", Target("class.pdf"));
   EXPECT_EQ(testing::PdfPageCount(Target("class.pdf")), BookletPageCount(3));
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Done"});
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Booklet written: " + Target("class.pdf") + ", " +
+                                                       std::to_string(BookletPageCount(3)) + " pages."});
   toolkit.cancelAtDone = 2;
   Choose(*window, "mnuBooklet", Target("cancelled.pdf"));
   EXPECT_FALSE(fs::exists(Target("cancelled.pdf")));

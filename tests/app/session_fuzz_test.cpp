@@ -121,11 +121,16 @@ class Session {
     };
     Trigger("mnuSolve");  // while solving, asks and takes the default Yes
     toolkit_.onYield = nullptr;
-    solving_ = false;
     const std::string said = toolkit_.messages.size() > shown ? toolkit_.messages.back() : "";
+    if (TooFewWords()) {  // refused before anything changes
+      if (said != TooFewWordsMessage(static_cast<int>(words_.size()))) fault_ = "a too small list not refused: " + said;
+      return;
+    }
+    solving_ = false;
     buttonEnabled_ = said == "Done";
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
-    if (!buttonEnabled_ && !(stopped && said.empty()) && !ExplainsFailure(said)) fault_ = "a compile ended unexplained: " + said;
+    const bool explained = said == kGiveUpMessage || said == ImpossibleMessage(startWord_) || (stopped && said.empty());
+    if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
     if (!buttonEnabled_) return;
     puzzleWords_ = words_;
     const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_, startWord_);
@@ -139,12 +144,14 @@ class Session {
     Trigger(item);
   }
 
-  /// True for the messages a compile of the list in use may end with when it makes no puzzle.
-  bool ExplainsFailure(const std::string& said) const {
+  /// True when the list in use, with the starting word, cannot make a puzzle of 23 different words.
+  bool TooFewWords() const {
     const bool startOutside = !startWord_.empty() && !words_.count(startWord_);
-    if (static_cast<int>(words_.size()) + (startOutside ? 1 : 0) < 23) return said == TooFewWordsMessage(static_cast<int>(words_.size()));
-    return said == kGiveUpMessage || said == ImpossibleMessage(startWord_);
+    return static_cast<int>(words_.size()) + (startOutside ? 1 : 0) < 23;
   }
+
+  /// True while leaving the puzzle being solved would lose letters typed into it.
+  bool LettersAtStake() const { return solving_ && window_.Solving()->HasTypedLetters() && !window_.Solving()->IsSolved(); }
 
   /// Every command tried while a compile runs: each must be disabled and do nothing; the button says Stop.
   void Meddle() {
@@ -159,7 +166,7 @@ class Session {
   void PressButton() {
     const bool yes = Pick(2) == 0;
     Log(std::string("Release a mouse button over the view button, ") + (yes ? "Yes" : "No"));
-    const bool asks = solving_ && window_.Solving()->HasTypedLetters();
+    const bool asks = LettersAtStake();
     toolkit_.yesNoReplies = {yes};
     QTest::mouseClick(window_.Command1(), AnyButton());
     if (asks && !yes) return;
@@ -253,8 +260,14 @@ class Session {
   }
 
   void Exit() {
-    Log("Exit");
+    const bool yes = Pick(2) == 0, asks = LettersAtStake();
+    Log(std::string("Exit, ") + (yes ? "Yes" : "No"));
+    const std::size_t asked = toolkit_.questions.size();
+    toolkit_.yesNoReplies = {yes};
     Trigger("Exitx");
+    if ((toolkit_.questions.size() > asked) != asks) fault_ = "Exit asked about typed letters wrongly";
+    if (asks && !yes) return;  // the window stays, solving too: the next checks see it
+    solving_ = false;  // leaving ends solving
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (window_.findChild<AboutForm*>() != nullptr) fault_ = "Exit left an About box loaded";
     exited_ = true;

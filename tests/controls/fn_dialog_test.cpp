@@ -1,8 +1,9 @@
-// Checks the file-name dialog control: mode words, the filter, the start folder, the current directory.
+// Checks the file-name dialog control: mode words, the filter, the start folder and its choice, the current directory.
 #include "controls/fn_dialog.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "support/scripted_toolkit.h"
@@ -43,6 +44,17 @@ TEST(FNDialog, AsksWithItsSettingsAndLeavesTheCurrentDirectoryAlone) {
   EXPECT_EQ(toolkit.fileDialogs[0].folder, "/opt/loopword/");
   EXPECT_EQ(DialogFilter(toolkit.fileDialogs[0]), "Dictionary Files (*.txt *.dat *.dic)");
   EXPECT_EQ(dialog.DefaultDir, "/opt/loopword");
+}
+
+TEST(FNDialog, StartsInTheFolderUsedLastElseAWritableProgramFolderElseTheDocuments) {
+  testing::TempDir used, program;
+  const std::string last = used.Path().string(), own = program.Path().string(), gone = last + "/removed";
+  const std::string locked = "/proc/self";  // a folder nobody may write in, root included
+  const std::array<std::array<std::string, 3>, 5> cases = {
+      {{last, locked, last}, {"", own, own}, {gone, own, own}, {"", locked, "docs"}, {gone, own + "/missing", "docs"}}};
+  for (const auto& [remembered, folder, expected] : cases) {
+    EXPECT_EQ(DialogStartFolder(remembered, folder, "docs"), expected) << remembered << " " << folder;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "support/compiled_puzzles.h"
 #include "support/temp_dir.h"
 
@@ -71,8 +73,10 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
     EXPECT_EQ(read.fault->line, line) << what;
     EXPECT_NE(read.fault->what.find(what), std::string::npos) << read.fault->what;
     EXPECT_TRUE(read.puzzles.empty());
-    EXPECT_EQ(read.message.rfind("Loopword could not open the puzzle file:\n" + path + "\n" +
-                                     (line ? "Line " + std::to_string(line) + ": " : ""), 0), 0u) << read.message;
+    const std::string head = "Loopword could not open the puzzle file:\n" + path + "\n";
+    const std::string why = read.message.starts_with(head) ? read.message.substr(head.size()) : "";
+    EXPECT_TRUE(why.starts_with(line ? "Line " + std::to_string(line) + ": " : "") && !why.empty() &&
+                std::isupper(static_cast<unsigned char>(why.front())) && why.ends_with('.')) << read.message;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QSettings>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -19,6 +20,7 @@ namespace loopword::testing {
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
+    QSettings().clear();  // every test starts as a first run
     std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
   }
 
