@@ -28,7 +28,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
-    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n";
+    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n"
+    "Run loopword-compile --help for what each option does.\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
@@ -36,10 +37,12 @@ constexpr std::string_view kHelp =
     "  --dict FILE    word list: one word per line; lines of 8 letters, all capitals or all\n"
     "                 lower case, are used\n"
     "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
-    "  --count N      number of puzzles to make (default 1)\n"
-    "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
+    "  --count N      number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)\n"
+    "  --seed S       seed of the run, 0 to 18446744073709551615 (default: drawn at random);\n"
+    "                 puzzle k of the run has seed S+k-1, see below\n"
     "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
-    "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them\n"
+    "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them;\n"
+    "                 they go into a temporary file beside it, which replaces FILE at the end\n"
     "  --pdf FILE     also write a booklet: one puzzle a page, then the answer pages\n"
     "  --no-repeats   no word in two puzzles, for as long as the word list allows\n"
     "  --quiet        print no puzzles (with --pdf: only the booklet is written)\n"
@@ -54,8 +57,16 @@ constexpr std::string_view kHelp =
     "\n"
     "Each puzzle is printed as comment lines starting with '#' (word list, fill, seed), then\n"
     "23 placement lines in square order: square, ring letters from the top-left cell clockwise,\n"
-    "start cell (9 stands for 1), word. An empty line separates puzzles.\n"
-    "Exit status: 0 done, 1 the puzzles could not be made or written, 2 wrong arguments.\n";
+    "start cell (9 stands for 1), word. An empty line separates puzzles. Each puzzle is written as\n"
+    "soon as it is made.\n"
+    "\n"
+    "A puzzle's seed line makes that very puzzle again: --count 1 --seed S with the same word list,\n"
+    "--start, --varied and --unique. With --no-repeats a puzzle also depends on the words the\n"
+    "puzzles before it used, so past the first one such a puzzle may come out differently alone.\n"
+    "\n"
+    "Exit status: 0 done; 1 the word list could not be read, or the puzzles could not be made or\n"
+    "written (those made before a failure are still written); 2 wrong arguments, named on the\n"
+    "first line of the message.\n";
 
 /// Most puzzles one run makes.
 constexpr long long kCountLimit = 1'000'000;
