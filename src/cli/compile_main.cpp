@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <charconv>
+#include <csignal>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -180,11 +181,24 @@ class ProgressBar {
   std::chrono::steady_clock::time_point start_;
 };
 
+/// The temporary file of --out while it is written, for a signal handler to remove.
+const char* volatile temporaryFile = nullptr;
+
+/// Removes the temporary file of an interrupted run, then ends the program as the signal would have.
+extern "C" void RemoveTemporaryFileAndStop(int signal) {
+  if (temporaryFile != nullptr) unlink(temporaryFile);
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
 /// Where the puzzle text goes as it is made: a file written atomically, standard output, or nowhere.
 class TextOutput {
  public:
   explicit TextOutput(const Options& options) : quiet_(options.quiet), path_(options.out) {
-    if (!path_.empty()) file_.emplace(path_);
+    if (path_.empty()) return;
+    file_.emplace(path_);
+    temporaryFile = file_->TemporaryPath().c_str();
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, RemoveTemporaryFileAndStop);
   }
 
   /// Writes one piece of text; false once writing failed.
@@ -196,8 +210,11 @@ class TextOutput {
 
   /// Ends the text (a file replaces --out now); false, after saying why, when it could not be written.
   bool Finish() {
+    temporaryFile = nullptr;
     const std::string failure = file_ ? file_->Finish() : std::cout.flush() ? "" : "The output could not be written.";
-    if (!failure.empty()) std::cerr << "Could not write " << (file_ ? path_ : "standard output") << ": " << failure << '\n';
+    if (!failure.empty()) {
+      std::cerr << "Could not write " << (file_ ? path_ : "standard output") << ": " << failure << '\n';
+    }
     return failure.empty();
   }
 
@@ -213,8 +230,11 @@ std::uint64_t PuzzleSeed(std::uint64_t runSeed, int index) { return runSeed + st
 /// Writes the booklet of the puzzles whose placement lines `answers` holds, in puzzle text.
 bool WriteBooklet(const std::string& answers, const std::string& path) {
   std::vector<loopword::Puzzle> puzzles;
-  for (loopword::FilePuzzle& read : loopword::ParsePuzzleText(answers, path).puzzles) puzzles.push_back(std::move(read.puzzle));
-  const loopword::SaveOutcome saved = loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper());
+  for (loopword::FilePuzzle& read : loopword::ParsePuzzleText(answers, path).puzzles) {
+    puzzles.push_back(std::move(read.puzzle));
+  }
+  const loopword::SaveOutcome saved =
+      loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper());
   if (!saved.saved) std::cerr << "Could not write " << path << ": " << saved.reason << '\n';
   return saved.saved;
 }
@@ -233,6 +253,13 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
   return report.outcome == loopword::LoadOutcome::Loaded;
 }
 
+/// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
+loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
+  const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
+  return {std::filesystem::path(listPath).filename().string(), dictionaries.WordCount(),
+          loopword::FillName(options.fill), std::nullopt};
+}
+
 int Run(const Options& options, const char* argv0) {
   loopword::DictionaryState dictionaries(loopword::RunningProgramFolder(argv0));
   if (!LoadWords(options, dictionaries)) return 1;
@@ -249,9 +276,7 @@ int Run(const Options& options, const char* argv0) {
     return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
   };
 
-  const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
-  loopword::PuzzleOrigin origin{std::filesystem::path(listPath).filename().string(), dictionaries.WordCount(),
-                                loopword::FillName(options.fill), std::nullopt};
+  loopword::PuzzleOrigin origin = RunOrigin(options, dictionaries);
   TextOutput output(options);
   std::string answers;  // the placement lines of every puzzle, kept only for a booklet
   const auto keep = [&](loopword::Puzzle&& puzzle) {

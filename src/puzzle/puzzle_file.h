@@ -85,6 +85,8 @@ class AtomicFile {
   bool Write(std::string_view text);
   /// Renames the temporary file over the path: "" when done, else why not.
   std::string Finish();
+  /// The temporary file being written; empty when none could be started.
+  [[nodiscard]] const std::string& TemporaryPath() const { return part_; }
 
  private:
   std::string path_;

@@ -58,7 +58,8 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
   };
   for (const auto& [arguments, status, says] : cases) {
     // Standard error only; without a runtime folder the toolkit would like to complain.
-    const auto [error, exit] = testing::RunTool("env -u XDG_RUNTIME_DIR " LOOPWORD_COMPILE_TOOL " " + arguments + " 2>&1 >/dev/null");
+    const auto [error, exit] =
+        testing::RunTool("env -u XDG_RUNTIME_DIR " LOOPWORD_COMPILE_TOOL " " + arguments + " 2>&1 >/dev/null");
     EXPECT_EQ(exit, status) << arguments;
     const std::string expected = status == 2 ? "loopword-compile: " + says + "\nusage: " : says + "\n";
     EXPECT_EQ(status == 2 ? error.substr(0, expected.size()) : error, expected) << arguments;
@@ -72,7 +73,8 @@ TEST(CompileTool, EachPuzzlesSeedMakesThatPuzzleAgain) {
     ASSERT_EQ(puzzle.comments.size(), 4u);
     EXPECT_EQ(puzzle.comments[2], "# fill: varied, one solution");
     const std::string seed = puzzle.comments[3].substr(puzzle.comments[3].find(": ") + 2);
-    const PuzzleFileResult again = ParsePuzzleText(Compile("--count 1 --varied --unique --seed " + seed).first, "again");
+    const PuzzleFileResult again =
+        ParsePuzzleText(Compile("--count 1 --varied --unique --seed " + seed).first, "again");
     ASSERT_EQ(again.puzzles.size(), 1u) << again.message;
     EXPECT_EQ(again.puzzles[0].comments, puzzle.comments);
     EXPECT_EQ(again.puzzles[0].puzzle.List2, puzzle.puzzle.List2);
