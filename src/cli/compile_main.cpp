@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <charconv>
+#include <csignal>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "compiler/compiler.h"
 #include "input/start_word.h"
@@ -19,6 +21,7 @@
 #include "output/sheet_export.h"
 #include "puzzle/booklet_maker.h"
 #include "puzzle/puzzle_file.h"
+#include "random/random_source.h"
 #include "words/bundled_lists.h"
 #include "words/dictionary_state.h"
 
@@ -26,7 +29,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
-    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n";
+    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n"
+    "Run loopword-compile --help for what each option does.\n";
 
 constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
@@ -34,10 +38,12 @@ constexpr std::string_view kHelp =
     "  --dict FILE    word list: one word per line; lines of 8 letters, all capitals or all\n"
     "                 lower case, are used\n"
     "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
-    "  --count N      number of puzzles to make (default 1)\n"
-    "  --seed S       seed of the random choices, for repeatable puzzles (default: random)\n"
+    "  --count N      number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)\n"
+    "  --seed S       seed of the run, 0 to 18446744073709551615 (default: drawn at random);\n"
+    "                 puzzle k of the run has seed S+k-1, see below\n"
     "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
-    "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them\n"
+    "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them;\n"
+    "                 they go into a temporary file beside it, which replaces FILE at the end\n"
     "  --pdf FILE     also write a booklet: one puzzle a page, then the answer pages\n"
     "  --no-repeats   no word in two puzzles, for as long as the word list allows\n"
     "  --quiet        print no puzzles (with --pdf: only the booklet is written)\n"
@@ -52,15 +58,26 @@ constexpr std::string_view kHelp =
     "\n"
     "Each puzzle is printed as comment lines starting with '#' (word list, fill, seed), then\n"
     "23 placement lines in square order: square, ring letters from the top-left cell clockwise,\n"
-    "start cell (9 stands for 1), word. An empty line separates puzzles.\n"
-    "Exit status: 0 done, 1 the puzzles could not be made or written, 2 wrong arguments.\n";
+    "start cell (9 stands for 1), word. An empty line separates puzzles. Each puzzle is written as\n"
+    "soon as it is made.\n"
+    "\n"
+    "A puzzle's seed line makes that very puzzle again: --count 1 --seed S with the same word list,\n"
+    "--start, --varied and --unique. With --no-repeats a puzzle also depends on the words the\n"
+    "puzzles before it used, so past the first one such a puzzle may come out differently alone.\n"
+    "\n"
+    "Exit status: 0 done; 1 the word list could not be read, or the puzzles could not be made or\n"
+    "written (those made before a failure are still written); 2 wrong arguments, named on the\n"
+    "first line of the message.\n";
+
+/// Most puzzles one run makes.
+constexpr long long kCountLimit = 1'000'000;
 
 struct Options {
   std::string dictionary;
   int level = 0;  // a bundled list instead of `dictionary` when 1..3
   long long count = 1;
   std::optional<std::uint64_t> seed;
-  std::string start;
+  std::string startWord;  // checked, in capitals; empty for a random word per puzzle
   std::string out;
   std::string pdf;
   bool noRepeats = false;
@@ -74,33 +91,50 @@ bool ParseNumber(std::string_view text, Number& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-/// Reads one option that takes a value; false when it is unknown or its value is wrong.
-bool ParseValue(std::string_view name, std::string_view value, Options& options) {
-  if (name == "--dict") {
-    options.dictionary = value;
-  } else if (name == "--level") {
-    return ParseNumber(value, options.level) && options.level >= 1 && options.level <= 3;
-  } else if (name == "--count") {
-    return ParseNumber(value, options.count) && options.count >= 1;
-  } else if (name == "--seed") {
-    std::uint64_t seed = 0;
-    if (!ParseNumber(value, seed)) return false;
-    options.seed = seed;
-  } else if (name == "--start") {
-    options.start = value;
-  } else if (name == "--out") {
-    options.out = value;
-  } else if (name == "--pdf") {
-    options.pdf = value;
-  } else {
-    return false;
+bool TakesValue(std::string_view name) {
+  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf"}) {
+    if (name == option) return true;
   }
-  return !value.empty();
+  return false;
 }
 
-/// Reads the arguments; nullopt when they are wrong.
-std::optional<Options> ParseArguments(int argc, char** argv) {
-  Options options;
+/// Reads the value of option `name` (one that TakesValue); what is wrong with it, or "".
+std::string ParseValue(std::string_view name, const std::string& value, Options& options) {
+  if (value.empty()) return std::string(name) + " needs a value";
+  if (name == "--level" && !(ParseNumber(value, options.level) && options.level >= 1 && options.level <= 3)) {
+    return "--level must be 1, 2 or 3";
+  }
+  if (name == "--count" && !(ParseNumber(value, options.count) && options.count >= 1 && options.count <= kCountLimit)) {
+    return "--count must be a whole number from 1 to 1,000,000";
+  }
+  if (name == "--seed" && !ParseNumber(value, options.seed.emplace())) {
+    return "--seed must be a whole number from 0 to " + std::to_string(UINT64_MAX);
+  }
+  if (name == "--start") {
+    const loopword::StartWordCheck check = loopword::CheckStartWord(value);
+    if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
+      return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : check.message);
+    }
+    options.startWord = check.word;
+  }
+  if (name == "--dict") options.dictionary = value;
+  if (name == "--out") options.out = value;
+  if (name == "--pdf") options.pdf = value;
+  return {};
+}
+
+/// What is wrong with the options as a whole, or "".
+std::string CheckTogether(const Options& options) {
+  if (options.dictionary.empty() && options.level == 0) return "no word list: give --dict FILE or --level 1|2|3";
+  if (!options.dictionary.empty() && options.level != 0) return "give --dict or --level, not both";
+  if (!options.pdf.empty() && options.count > loopword::kBookletLimit) {
+    return "a booklet (--pdf) holds at most " + std::to_string(loopword::kBookletLimit) + " puzzles";
+  }
+  return {};
+}
+
+/// Reads the arguments into `options`; what is wrong with them, or "".
+std::string ParseArguments(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view name = argv[i];
     if (name == "--quiet") {
@@ -111,13 +145,15 @@ std::optional<Options> ParseArguments(int argc, char** argv) {
       options.fill.varied = true;
     } else if (name == "--unique") {
       options.fill.unique = true;
-    } else if (i + 1 >= argc || !ParseValue(name, argv[++i], options)) {
-      return std::nullopt;
+    } else if (!TakesValue(name)) {
+      return "unknown option " + std::string(name);
+    } else if (i + 1 >= argc) {
+      return std::string(name) + " needs a value";
+    } else if (std::string wrong = ParseValue(name, argv[++i], options); !wrong.empty()) {
+      return wrong;
     }
   }
-  if (options.dictionary.empty() == (options.level == 0)) return std::nullopt;  // exactly one word list
-  if (!options.pdf.empty() && options.count > loopword::kBookletLimit) return std::nullopt;
-  return options;
+  return CheckTogether(options);
 }
 
 /// A progress bar on stderr, shown only on a terminal and only once the run has taken a second.
@@ -145,89 +181,154 @@ class ProgressBar {
   std::chrono::steady_clock::time_point start_;
 };
 
-/// Writes the puzzles as text: to --out atomically, else to standard output unless quiet.
-bool WriteText(const Options& options, const std::string& text) {
-  if (!options.out.empty()) {
-    const std::string failure = loopword::WriteFileAtomically(options.out, text);
-    if (!failure.empty()) std::cerr << "Could not write " << options.out << ": " << failure << '\n';
-    return failure.empty();
-  }
-  if (!options.quiet) std::cout << text;
-  return static_cast<bool>(std::cout.flush());
+/// The temporary file of --out while it is written, for a signal handler to remove.
+const char* volatile temporaryFile = nullptr;
+
+/// Removes the temporary file of an interrupted run, then ends the program as the signal would have.
+extern "C" void RemoveTemporaryFileAndStop(int signal) {
+  if (temporaryFile != nullptr) unlink(temporaryFile);
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
 }
 
-
-
-int Run(const Options& options, const char* argv0) {
-  std::string startWord;
-  if (!options.start.empty()) {
-    const loopword::StartWordCheck check = loopword::CheckStartWord(options.start);
-    if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
-      std::cerr << (check.message.empty() ? "Specify 8-letter word" : check.message) << '\n';
-      return 1;
-    }
-    startWord = check.word;
+/// Where the puzzle text goes as it is made: a file written atomically, standard output, or nowhere.
+class TextOutput {
+ public:
+  explicit TextOutput(const Options& options) : quiet_(options.quiet), path_(options.out) {
+    if (path_.empty()) return;
+    file_.emplace(path_);
+    temporaryFile = file_->TemporaryPath().c_str();
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, RemoveTemporaryFileAndStop);
   }
-  loopword::DictionaryState dictionaries(loopword::RunningProgramFolder(argv0));
+
+  /// Writes one piece of text; false once writing failed.
+  bool Write(const std::string& text) {
+    if (file_) return file_->Write(text);
+    if (!quiet_) std::cout << text;
+    return static_cast<bool>(std::cout);
+  }
+
+  /// Ends the text (a file replaces --out now); false, after saying why, when it could not be written.
+  bool Finish() {
+    temporaryFile = nullptr;
+    const std::string failure = file_ ? file_->Finish() : std::cout.flush() ? "" : "The output could not be written.";
+    if (!failure.empty()) {
+      std::cerr << "Could not write " << (file_ ? path_ : "standard output") << ": " << failure << '\n';
+    }
+    return failure.empty();
+  }
+
+ private:
+  bool quiet_;
+  std::string path_;
+  std::optional<loopword::AtomicFile> file_;
+};
+
+/// The seed of puzzle `index` (from 0) of a run: the run's seed, then one more for each puzzle.
+std::uint64_t PuzzleSeed(std::uint64_t runSeed, int index) { return runSeed + static_cast<std::uint64_t>(index); }
+
+/// Writes the booklet of the puzzles whose placement lines `answers` holds, in puzzle text.
+bool WriteBooklet(const std::string& answers, const std::string& path) {
+  std::vector<loopword::Puzzle> puzzles;
+  for (loopword::FilePuzzle& read : loopword::ParsePuzzleText(answers, path).puzzles) {
+    puzzles.push_back(std::move(read.puzzle));
+  }
+  const loopword::SaveOutcome saved =
+      loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper());
+  if (!saved.saved) std::cerr << "Could not write " << path << ": " << saved.reason << '\n';
+  return saved.saved;
+}
+
+/// Loads the chosen word list; false, after saying why, when it cannot be used.
+bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) {
   dictionaries.DictLevel = options.level;
   dictionaries.DictPath[loopword::kUserDictionary] = options.dictionary;
   const loopword::LoadReport report = dictionaries.LoadDictionary();
+  if (report.outcome == loopword::LoadOutcome::ReadError) {
+    std::cerr << "Could not read the word list " << dictionaries.DictPath[static_cast<std::size_t>(report.level)]
+              << ": " << report.cause << '\n';
+    return false;
+  }
   for (const std::string& message : report.messages) std::cerr << message << '\n';
-  if (report.outcome != loopword::LoadOutcome::Loaded) return 1;
+  return report.outcome == loopword::LoadOutcome::Loaded;
+}
 
+/// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
+loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
+  const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
+  return {std::filesystem::path(listPath).filename().string(), dictionaries.WordCount(),
+          loopword::FillName(options.fill), std::nullopt};
+}
+
+int Run(const Options& options, const char* argv0) {
+  loopword::DictionaryState dictionaries(loopword::RunningProgramFolder(argv0));
+  if (!LoadWords(options, dictionaries)) return 1;
   const auto words = dictionaries.Words();
-  loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words),
-                              options.seed ? loopword::RandomSource(*options.seed)
-                                           : loopword::RandomSource::FromEntropy());
+  const std::uint64_t runSeed = options.seed ? *options.seed : loopword::EntropySeed();
+  loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words), loopword::RandomSource(runSeed));
+  int made = 0;
   loopword::CompileOutcome lastOutcome = loopword::CompileOutcome::Complete;
   const auto makePuzzle = [&](const std::shared_ptr<const loopword::Dictionary>& from) {
     if (from != compiler.Words()) compiler.UseWords(from, loopword::MakeIndexedSearch(from));
+    compiler.UseRandom(loopword::RandomSource(PuzzleSeed(runSeed, made)));
     loopword::Puzzle puzzle;
-    lastOutcome = compiler.Compile(puzzle, startWord, [](const loopword::CompileEvent&) {}, options.fill);
+    lastOutcome = compiler.Compile(puzzle, options.startWord, [](const loopword::CompileEvent&) {}, options.fill);
     return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
   };
+
+  loopword::PuzzleOrigin origin = RunOrigin(options, dictionaries);
+  TextOutput output(options);
+  std::string answers;  // the placement lines of every puzzle, kept only for a booklet
+  const auto keep = [&](loopword::Puzzle&& puzzle) {
+    const std::string separator = made > 0 ? "\n" : "";
+    if (!options.pdf.empty()) answers += separator + loopword::FormatPuzzle({{}, puzzle});
+    origin.seed = PuzzleSeed(runSeed, made++);
+    return output.Write(separator + loopword::FormatPuzzle({loopword::HeaderComments(origin), std::move(puzzle)}));
+  };
   ProgressBar bar;
-  const loopword::BookletRun run = loopword::MakeBookletPuzzles(
-      {static_cast<int>(options.count), options.noRepeats}, words, makePuzzle, [&](int done, int total) {
+  const loopword::BookletRun run = loopword::StreamBookletPuzzles(
+      {static_cast<int>(options.count), options.noRepeats}, words, makePuzzle, keep, [&](int done, int total) {
         bar.Show(done, total);
         return true;
       });
   bar.Finish();
 
-  const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
-  const loopword::PuzzleOrigin origin{std::filesystem::path(listPath).filename().string(),
-                                      dictionaries.WordCount(), loopword::FillName(options.fill), options.seed};
-  std::vector<loopword::FilePuzzle> made;
-  for (const loopword::Puzzle& puzzle : run.puzzles) made.push_back({loopword::HeaderComments(origin), puzzle});
-  if (!WriteText(options, loopword::FormatPuzzleFile(made))) return 1;
+  if (!output.Finish()) return 1;
   if (!run.note.empty()) std::cerr << run.note << '\n';
   if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << loopword::FailureMessage(lastOutcome, startWord, compiler.DistinctWordCount()) << '\n';
+    std::cerr << loopword::FailureMessage(lastOutcome, options.startWord, compiler.DistinctWordCount()) << '\n';
     return 1;
   }
-  if (options.pdf.empty()) return 0;
-  const loopword::SaveOutcome saved =
-      loopword::WriteBookletPdf(run.puzzles, QString::fromStdString(options.pdf), loopword::LocalePaper());
-  if (!saved.saved) std::cerr << "Could not write " << options.pdf << ": " << saved.reason << '\n';
-  return saved.saved ? 0 : 1;
+  return options.pdf.empty() || WriteBooklet(answers, options.pdf) ? 0 : 1;
+}
+
+/// Passes on the toolkit's critical and fatal messages; its debug, information and warning chatter
+/// (such as the runtime folder it would like) is no concern of the user.
+void KeepToolkitQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::string_view(argv[1]) == "--help") {
-    std::cout << kHelp;
-    return 0;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--help") {
+      std::cout << kHelp;
+      return 0;
+    }
   }
-  const std::optional<Options> options = ParseArguments(argc, argv);
-  if (!options) {
-    std::cerr << kUsage;
+  Options options;
+  const std::string wrong = ParseArguments(argc, argv, options);
+  if (!wrong.empty()) {
+    std::cerr << "loopword-compile: " << wrong << '\n' << kUsage;
     return 2;
   }
+  std::ios::sync_with_stdio(false);
   std::unique_ptr<QGuiApplication> application;  // the booklet's fonts and painter need one
-  if (!options->pdf.empty()) {
+  if (!options.pdf.empty()) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(KeepToolkitQuiet);
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
-  return Run(*options, argv[0]);
+  return Run(options, argv[0]);
 }

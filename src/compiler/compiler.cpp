@@ -61,7 +61,7 @@ std::string FailureMessage(CompileOutcome outcome, const std::string& startWord,
 }
 
 std::string FillName(const CompileOptions& options) {
-  if (options.unique) return "one solution";
+  if (options.unique) return options.varied ? "varied, one solution" : "one solution";
   return options.varied ? "varied" : "classic";
 }
 

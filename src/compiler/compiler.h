@@ -75,7 +75,8 @@ enum class CompileOutcome { Complete, Stopped, GaveUp, Impossible, TooFewWords }
 
 /// What the user is told when a compile ends without a puzzle (stopped: nothing is said).
 std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords);
-/// The fill as a puzzle file names it: "classic", "varied" or "one solution".
+/// The fill as a puzzle file names it, every choice made: "classic", "varied", "one solution" or
+/// "varied, one solution".
 std::string FillName(const CompileOptions& options);
 
 /// Runs compiles over one dictionary with one search and one random generator.
@@ -88,6 +89,8 @@ class Compiler {
 
   /// Compiles from now on over `words` with `search` (a search over the same words).
   void UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search);
+  /// Draws from `random` from now on, so the next compile depends only on its seed and the words.
+  void UseRandom(RandomSource random) { random_ = random; }
   /// The words compiles draw from.
   [[nodiscard]] const std::shared_ptr<const Dictionary>& Words() const { return words_; }
 

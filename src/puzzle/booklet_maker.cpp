@@ -36,12 +36,25 @@ std::shared_ptr<const Dictionary> WithoutWords(const Dictionary& words, const st
 
 BookletRun MakeBookletPuzzles(const BookletRequest& request, const std::shared_ptr<const Dictionary>& words,
                               const PuzzleMaker& make, const BookletProgress& progress) {
+  std::vector<Puzzle> puzzles;
+  const auto keep = [&](Puzzle&& puzzle) {
+    puzzles.push_back(std::move(puzzle));
+    return true;
+  };
+  BookletRun run = StreamBookletPuzzles(request, words, make, keep, progress);
+  if (run.outcome != BookletRun::Outcome::Cancelled) run.puzzles = std::move(puzzles);
+  return run;
+}
+
+BookletRun StreamBookletPuzzles(const BookletRequest& request, const std::shared_ptr<const Dictionary>& words,
+                                const PuzzleMaker& make, const PuzzleSink& sink, const BookletProgress& progress) {
   BookletRun run;
   std::vector<std::string> used;
   bool keepApart = request.noRepeats;
-  const auto cancelled = [&] { return !progress(static_cast<int>(run.puzzles.size()), request.count); };
+  int made = 0;
+  const auto cancelled = [&] { return !progress(made, request.count); };
   if (cancelled()) return Cancelled();
-  while (static_cast<int>(run.puzzles.size()) < request.count) {
+  while (made < request.count) {
     std::optional<Puzzle> puzzle;
     if (keepApart) {
       const auto freeWords = WithoutWords(*words, used);
@@ -58,11 +71,11 @@ BookletRun MakeBookletPuzzles(const BookletRequest& request, const std::shared_p
       return run;
     }
     if (keepApart) {
-      run.withoutRepeats = static_cast<int>(run.puzzles.size()) + 1;
+      run.withoutRepeats = made + 1;
       for (const std::string& line : puzzle->List2) used.push_back(WordOf(line));
     }
-    run.puzzles.push_back(std::move(*puzzle));
-    if (cancelled()) return Cancelled();
+    ++made;
+    if (!sink(std::move(*puzzle)) || cancelled()) return Cancelled();
   }
   if (request.noRepeats) run.note = RepeatsNote(run.withoutRepeats, request.count);
   return run;

@@ -17,6 +17,8 @@ inline constexpr int kBookletLimit = 500;
 
 /// Makes one complete puzzle from `words`; nullopt when it cannot (gave up or stopped).
 using PuzzleMaker = std::function<std::optional<Puzzle>(const std::shared_ptr<const Dictionary>& words)>;
+/// Receives each finished puzzle in order; returns false to stop the run (it ends as cancelled).
+using PuzzleSink = std::function<bool(Puzzle&& puzzle)>;
 /// Told how many puzzles are done out of how many; returns false to cancel the booklet.
 using BookletProgress = std::function<bool(int done, int total)>;
 
@@ -46,5 +48,10 @@ std::shared_ptr<const Dictionary> WithoutWords(const Dictionary& words, const st
 /// that succeeds; from the first failure on the whole list is used again.
 BookletRun MakeBookletPuzzles(const BookletRequest& request, const std::shared_ptr<const Dictionary>& words,
                               const PuzzleMaker& make, const BookletProgress& progress);
+
+/// As MakeBookletPuzzles, but each puzzle goes to `sink` as soon as it is made and none is kept
+/// (the run's puzzles stay empty), so memory does not grow with the count.
+BookletRun StreamBookletPuzzles(const BookletRequest& request, const std::shared_ptr<const Dictionary>& words,
+                                const PuzzleMaker& make, const PuzzleSink& sink, const BookletProgress& progress);
 
 }  // namespace loopword

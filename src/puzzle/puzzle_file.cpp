@@ -14,6 +14,7 @@ namespace loopword {
 
 namespace {
 
+constexpr const char* kNotWritten = "The file could not be written.";
 constexpr const char* kLineForm = "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"";
 
 /// True when `text` is well-formed UTF-8 without control characters other than tab.
@@ -220,26 +221,46 @@ PuzzleFileResult ReadPuzzleFile(const std::string& path) {
 }
 
 std::string WriteFileAtomically(const std::string& path, std::string_view text) {
-  namespace fs = std::filesystem;
+  AtomicFile file(path);
+  file.Write(text);
+  return file.Finish();
+}
+
+AtomicFile::AtomicFile(const std::string& path) : path_(path) {
   std::error_code error;
-  if (fs::is_directory(path, error)) return "A folder of that name is in the way.";
-  std::random_device random;
-  const std::string part = path + ".part-" + std::to_string(random());
-  {
-    std::ofstream out(part, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-      fs::remove(part, error);
-      return "The file could not be written.";
-    }
+  if (std::filesystem::is_directory(path, error)) {
+    failure_ = "A folder of that name is in the way.";
+    return;
   }
-  fs::rename(part, path, error);
-  if (error) {
-    fs::remove(part, error);
-    return "The file could not be written.";
+  part_ = path + ".part-" + std::to_string(std::random_device()());
+  out_.open(part_, std::ios::binary | std::ios::trunc);
+  if (!out_) failure_ = kNotWritten;
+}
+
+AtomicFile::~AtomicFile() {
+  if (finished_ || part_.empty()) return;
+  out_.close();
+  std::error_code error;
+  std::filesystem::remove(part_, error);
+}
+
+bool AtomicFile::Write(std::string_view text) {
+  if (!failure_.empty()) return false;
+  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (!out_) failure_ = kNotWritten;
+  return failure_.empty();
+}
+
+std::string AtomicFile::Finish() {
+  std::error_code error;
+  if (failure_.empty()) {
+    out_.close();
+    if (out_) std::filesystem::rename(part_, path_, error);
+    if (!out_ || error) failure_ = kNotWritten;
   }
-  return {};
+  if (!failure_.empty() && !part_.empty()) std::filesystem::remove(part_, error);
+  finished_ = true;
+  return failure_;
 }
 
 }  // namespace loopword

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,9 +23,9 @@ struct PuzzleOrigin {
   std::string wordList;
   /// Number of words in that list.
   int wordCount = 0;
-  /// The fill mode: "classic", "varied" or "one solution".
+  /// The fill choices, as FillName gives them.
   std::string fill = "classic";
-  /// The seed of the random choices, when one was given.
+  /// The seed that makes this very puzzle again, when known.
   std::optional<std::uint64_t> seed;
 };
 
@@ -72,5 +73,29 @@ PuzzleFileResult ReadPuzzleFile(const std::string& path);
 
 /// Writes `text` to `path` through a temporary file renamed over it; "" when done, else why not.
 std::string WriteFileAtomically(const std::string& path, std::string_view text);
+
+/// A file written piece by piece into a temporary file in its folder, which replaces `path` only
+/// when finished; the temporary file is removed when anything fails or the writer goes unfinished.
+class AtomicFile {
+ public:
+  explicit AtomicFile(const std::string& path);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  /// Appends `text`; false once anything has failed.
+  bool Write(std::string_view text);
+  /// Renames the temporary file over the path: "" when done, else why not.
+  std::string Finish();
+  /// The temporary file being written; empty when none could be started.
+  [[nodiscard]] const std::string& TemporaryPath() const { return part_; }
+
+ private:
+  std::string path_;
+  std::string part_;
+  std::ofstream out_;
+  std::string failure_;
+  bool finished_ = false;
+};
 
 }  // namespace loopword

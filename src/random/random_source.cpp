@@ -5,11 +5,12 @@
 
 namespace loopword {
 
-RandomSource RandomSource::FromEntropy() {
+std::uint64_t EntropySeed() {
   std::random_device device;
-  const std::uint64_t seed = (static_cast<std::uint64_t>(device()) << 32) ^ device();
-  return RandomSource(seed);
+  return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
+
+RandomSource RandomSource::FromEntropy() { return RandomSource(EntropySeed()); }
 
 double RandomSource::Fraction() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
 

@@ -23,4 +23,7 @@ class RandomSource {
   std::mt19937_64 engine_;
 };
 
+/// A seed drawn from the system's non-deterministic source.
+std::uint64_t EntropySeed();
+
 }  // namespace loopword

@@ -2,7 +2,10 @@
 #include "words/dictionary.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace loopword {
@@ -118,6 +121,8 @@ std::string_view SkipByteOrderMark(std::string_view text) {
   return text;
 }
 
+ReadResult ReadFailure(std::string cause) { return {LoadOutcome::ReadError, {}, std::move(cause)}; }
+
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -133,15 +138,17 @@ ReadResult ParseDictionaryText(std::string_view text) {
 }
 
 ReadResult ReadDictionaryFile(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return ReadFailure("Is a folder");
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return ReadResult{};
+  if (!file) return ReadFailure(std::strerror(errno));
   LineParser parser;
   constexpr std::size_t kBufferSize = 64 * 1024;
   auto buffer = std::make_unique<char[]>(kBufferSize);
   bool first = true;
   for (;;) {
     const std::size_t got = std::fread(buffer.get(), 1, kBufferSize, file.get());
-    if (std::ferror(file.get())) return ReadResult{};
+    if (std::ferror(file.get())) return ReadFailure(std::strerror(errno));
     std::string_view chunk(buffer.get(), got);
     if (first) chunk = SkipByteOrderMark(chunk);
     first = false;

@@ -66,6 +66,8 @@ enum class LoadOutcome {
 struct ReadResult {
   LoadOutcome outcome = LoadOutcome::ReadError;
   Dictionary dictionary;
+  /// Why the file could not be read ("No such file or directory", "Is a folder", ...); empty otherwise.
+  std::string cause;
 };
 
 /// Reads a word list: one word per line, lines ending in CR, CR LF or LF, an optional UTF-8

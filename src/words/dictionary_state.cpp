@@ -20,6 +20,7 @@ LoadReport DictionaryState::LoadDictionary() {
   ReadResult read = ReadDictionaryFile(path);
   report.outcome = read.outcome;
   report.messages = LoadMessages(read.outcome, path);
+  report.cause = read.cause;
   if (read.outcome == LoadOutcome::Loaded) {
     words_ = std::make_shared<const Dictionary>(std::move(read.dictionary));
     title_ = DictionaryTitle(path, words_->WordCount());

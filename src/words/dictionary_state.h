@@ -22,6 +22,8 @@ struct LoadReport {
   LoadOutcome outcome = LoadOutcome::ReadError;
   /// The messages to show, in order (none after a successful load).
   std::vector<std::string> messages;
+  /// Why the file could not be read, after a read error; empty otherwise.
+  std::string cause;
 };
 
 /// The dictionary choice and the words in use; a failed load keeps the words in use intact.

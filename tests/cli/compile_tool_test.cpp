@@ -1,4 +1,5 @@
-// Checks loopword-compile as a user runs it: puzzle text with its header, --out, --quiet, booklets, no repeats.
+// Checks loopword-compile as a user runs it: puzzle text with its header, --out, --quiet, booklets, no repeats,
+// wrong arguments and unreadable files, seeds that make each puzzle again.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -23,7 +24,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   const PuzzleFileResult read = ReadPuzzleFile(out);
   ASSERT_EQ(read.puzzles.size(), 4u) << read.message;
   EXPECT_EQ(FormatPuzzleFile(read.puzzles), printed);
-  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 6508, "classic", 9}));
+  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 6508, "classic", 12}));
   std::set<std::string> words;
   for (const FilePuzzle& puzzle : read.puzzles) {
     for (const std::string& line : puzzle.puzzle.List2) EXPECT_TRUE(words.insert(line.substr(14)).second) << line;
@@ -32,12 +33,52 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   }
 }
 
-TEST(CompileTool, WrongArgumentsAndUnwritableFilesFailWithTheirStatus) {
-  const std::pair<std::string, int> cases[] = {
-      {"--count 0", 2}, {"--out", 2}, {"--pdf x.pdf --count 501", 2}, {"--frobnicate 1", 2}, {"--level 1", 2},
-      {"--out /proc/none/x.loopword", 1}, {"--quiet --pdf /proc/none/x.pdf", 1},
+TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatusAndSayWhy) {
+  const std::string list = "--dict " LOOPWORD_DATA_DIR "/L1words.txt ";
+  const struct {
+    std::string arguments;
+    int status;
+    std::string says;
+  } cases[] = {
+      {list + "--count 0", 2, "--count must be a whole number from 1 to 1,000,000"},
+      {list + "--count 99999999999", 2, "--count must be a whole number from 1 to 1,000,000"},
+      {list + "--seed abc", 2, "--seed must be a whole number from 0 to 18446744073709551615"},
+      {list + "--start abc", 2, "--start: Specify 8-letter word"},
+      {list + "--start ÉCLAIRÉS", 2, "--start: Specify A..Z leters"},
+      {list + "--out", 2, "--out needs a value"},
+      {list + "--pdf x.pdf --count 501", 2, "a booklet (--pdf) holds at most 500 puzzles"},
+      {list + "--bogus 1", 2, "unknown option --bogus"},
+      {list + "--level 1", 2, "give --dict or --level, not both"},
+      {"--level 4", 2, "--level must be 1, 2 or 3"},
+      {"--count 3", 2, "no word list: give --dict FILE or --level 1|2|3"},
+      {"--dict /proc/none/words.txt", 1, "Could not read the word list /proc/none/words.txt: No such file or directory"},
+      {"--dict " LOOPWORD_DATA_DIR, 1, "Could not read the word list " LOOPWORD_DATA_DIR ": Is a folder"},
+      {list + "--out /proc/none/x.loopword", 1, "Could not write /proc/none/x.loopword: The file could not be written."},
+      {list + "--quiet --pdf /proc/none/x.pdf", 1, "Could not write /proc/none/x.pdf: No such file or directory"},
   };
-  for (const auto& [arguments, status] : cases) EXPECT_EQ(Compile(arguments).second, status) << arguments;
+  for (const auto& [arguments, status, says] : cases) {
+    // Standard error only; without a runtime folder the toolkit would like to complain.
+    const auto [error, exit] =
+        testing::RunTool("env -u XDG_RUNTIME_DIR " LOOPWORD_COMPILE_TOOL " " + arguments + " 2>&1 >/dev/null");
+    EXPECT_EQ(exit, status) << arguments;
+    const std::string expected = status == 2 ? "loopword-compile: " + says + "\nusage: " : says + "\n";
+    EXPECT_EQ(status == 2 ? error.substr(0, expected.size()) : error, expected) << arguments;
+  }
+}
+
+TEST(CompileTool, EachPuzzlesSeedMakesThatPuzzleAgain) {
+  const PuzzleFileResult run = ParsePuzzleText(Compile("--count 4 --varied --unique").first, "run");
+  ASSERT_EQ(run.puzzles.size(), 4u) << run.message;
+  for (const FilePuzzle& puzzle : run.puzzles) {
+    ASSERT_EQ(puzzle.comments.size(), 4u);
+    EXPECT_EQ(puzzle.comments[2], "# fill: varied, one solution");
+    const std::string seed = puzzle.comments[3].substr(puzzle.comments[3].find(": ") + 2);
+    const PuzzleFileResult again =
+        ParsePuzzleText(Compile("--count 1 --varied --unique --seed " + seed).first, "again");
+    ASSERT_EQ(again.puzzles.size(), 1u) << again.message;
+    EXPECT_EQ(again.puzzles[0].comments, puzzle.comments);
+    EXPECT_EQ(again.puzzles[0].puzzle.List2, puzzle.puzzle.List2);
+  }
 }
 
 }  // namespace
