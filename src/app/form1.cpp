@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QFrame>
 
 #include "app/about_form.h"
@@ -114,6 +115,9 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   command1_->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
   command1_->setText(kShowPuzzle);
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
+  compileTimer_ = new QTimer(this);
+  compileTimer_->setInterval(0);
+  connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   BuildMenus();
   ShowLoadReport(session_.StartReport());
   ShowState();
@@ -243,7 +247,7 @@ QString Form1::Caption() const { return command1_->text(); }
 bool Form1::ButtonEnabled() const { return command1_->isEnabled(); }
 
 void Form1::mnuprint_Click() {
-  if (Busy() || !toolkit_.AskYesNo("Do you wish to print puzzle and its solution?")) return;
+  if (!toolkit_.AskYesNo("Do you wish to print puzzle and its solution?")) return;
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (defaultPrinter.isNull()) {
     toolkit_.ShowMessage("There is no printer to print on.\nSet up a default printer, then print again.");
@@ -283,7 +287,6 @@ void Form1::CapturePuzzleSheet() {
 }
 
 void Form1::copyx_Click() {
-  if (Busy()) return;
   const std::string path =
       AskFileName("SAVE", "Select destination file for a bitmap copy of this puzzle", "Loopword Bitmap Files", "*.bmp");
   if (path.empty() || !ConfirmOverwrite(path)) return;
@@ -330,7 +333,6 @@ void Form1::ShowSaveFailure(const std::string& what, const std::string& path, co
 }
 
 void Form1::mnuOpen_Click() {
-  if (Busy()) return;
   const std::string path =
       AskFileName("OPEN", "Select a puzzle to open", kPuzzleFilesName, std::string("*") + kPuzzleExtension);
   if (path.empty()) return;
@@ -339,14 +341,13 @@ void Form1::mnuOpen_Click() {
 }
 
 void Form1::mnuSave_Click() {
-  if (Busy() || !session_.HasPuzzle()) return;
+  if (!session_.HasPuzzle()) return;
   const std::string path = AskSavePath("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
   if (path.empty() || !ConfirmOverwrite(path)) return;
   Carry([&](bool) { return session_.Save(path); });
 }
 
 void Form1::mnuExportPdf_Click() {
-  if (Busy()) return;
   const std::string path = AskSavePath("Select destination file for a PDF of this puzzle", "PDF Files", ".pdf");
   if (path.empty() || !ConfirmOverwrite(path)) return;
   toolkit_.SetBusy(true);
@@ -356,7 +357,6 @@ void Form1::mnuExportPdf_Click() {
 }
 
 void Form1::mnuExportSvg_Click() {
-  if (Busy()) return;
   const std::string path = AskSavePath("Select a name for the SVG files of this puzzle", "SVG Files", ".svg");
   if (path.empty()) return;
   const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
@@ -401,7 +401,6 @@ BookletRun Form1::RunBooklet() {
 }
 
 void Form1::mnuBooklet_Click() {
-  if (Busy() || session_.CurrentMode() == Mode::Closed) return;
   if (const std::string refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
     toolkit_.ShowMessage(refusal);
     return;
@@ -469,18 +468,18 @@ void Form1::ShowDictionaryMark() {
 }
 
 void Form1::mnuSolve_Click() {
-  if (Busy()) return;
   session_.SetFill(FillChoice());
-  if (Carry([this](bool confirmed) { return session_.Compile(confirmed); }) && Busy()) RunCompile();
+  if (!Carry([this](bool confirmed) { return session_.Compile(confirmed); }) || !Busy()) return;
+  toolkit_.SetBusy(true);
+  compileTimer_->start();
 }
 
-void Form1::RunCompile() {
-  toolkit_.SetBusy(true);
-  Reply reply;
-  while (Busy()) {
-    reply = session_.AdvanceCompile();
-    if (Busy()) toolkit_.Yield();
-  }
+bool Form1::Compiling() const { return compileTimer_->isActive(); }
+
+void Form1::AdvanceCompile() {
+  const Reply reply = session_.AdvanceCompile();
+  if (Busy()) return;
+  compileTimer_->stop();  // done, given up, stopped with the view button or by Exit
   toolkit_.SetBusy(false);
   ShowState();
   if (!reply.message.empty()) toolkit_.ShowMessage(reply.message);
@@ -493,7 +492,7 @@ void Form1::Command1_MouseUp() {
 void Form1::mnuStart_Click(int index) {
   if (index == 0) {
     session_.ChooseRandomStartWord();
-  } else if (!Busy()) {
+  } else {
     for (;;) {  // asked again until accepted or cancelled
       const Reply reply = session_.EnterStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
       if (reply.message.empty()) break;
@@ -505,10 +504,8 @@ void Form1::mnuStart_Click(int index) {
 
 void Form1::mnuDictLevel_Click(int index) {
   std::string path;
-  if (index == kUserDictionary && !Busy()) {
-    path = AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
-  }
-  if (Busy() || (index == kUserDictionary && path.empty())) {
+  if (index == kUserDictionary) path = AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
+  if (index == kUserDictionary && path.empty()) {
     ShowDictionaryMark();
     return;
   }

@@ -19,6 +19,7 @@ class QAction;
 class QActionGroup;
 class QPainter;
 class QTextBrowser;
+class QTimer;
 
 namespace loopword {
 
@@ -85,8 +86,8 @@ class Form1 final : public QMainWindow {
   [[nodiscard]] const DictionaryState& Dictionaries() const { return session_.Dictionaries(); }
   /// The picture area's image as drawn so far.
   [[nodiscard]] const QImage& PictureImage() const { return canvas_.Image(); }
-  /// True while a compile runs.
-  [[nodiscard]] bool Compiling() const { return session_.CurrentMode() == Mode::Compiling; }
+  /// True while a compile is drawn on screen.
+  [[nodiscard]] bool Compiling() const;
   /// The puzzle being solved on screen; null when none is.
   [[nodiscard]] const SolvingState* Solving() const { return session_.Solving(); }
   /// The menu items by their control names ("mnuSolve", "mnuStart0", "mnuDictLevel2", ...).
@@ -108,7 +109,7 @@ class Form1 final : public QMainWindow {
   void SetCommandsEnabled(bool enabled);
   void ShowState();
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
-  void RunCompile();
+  void AdvanceCompile();
   bool Busy() const { return session_.CurrentMode() == Mode::Compiling; }
   bool ConfirmOverwrite(const std::string& path);
   std::string AskFileName(const char* mode, const std::string& title, const std::string& typesName,
@@ -129,6 +130,7 @@ class Form1 final : public QMainWindow {
   Session session_;
   PictureBox* picture1_ = nullptr;
   ViewButton* command1_ = nullptr;
+  QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
   BookletChoices booklet_;  // the booklet dialog's last answers
   std::string bookletFailure_;  // what the booklet's last failed compile tells the user
   QPointer<AboutForm> about_;

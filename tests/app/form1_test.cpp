@@ -56,26 +56,24 @@ TEST_F(Form1Test, TheGuideNamesEveryCommandAndTheAboutBoxHidesOnEscAndGoesOnOk) 
 TEST_F(Form1Test, ClosingTheWindowMidRunEndsItWithoutDone) {
   auto window = NewWindow();
   window->show();
-  toolkit.onYield = [&](int yields) {
-    if (yields == 190) window->close();
-  };
   window->mnuSolve_Click();
+  testing::FinishCompile(*window, [&](int step) {
+    if (step == 50) window->close();
+  });
   EXPECT_EQ(toolkit.messages, std::vector<std::string>{});
   EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(Form1Test, TheKeyboardDoesNotPressTheViewButton) {  // any mouse button does, in the random sessions
-  auto window = NewWindow();
-  window->mnuSolve_Click();
+  auto window = CompiledWindow();
   QTest::keyClick(window->Command1(), Qt::Key_Space);
   EXPECT_EQ(window->Caption(), "Show Puzzle");
 }
 
 // Solving itself, its clock and its questions are the session's: here keys, clicks and answers reach it.
 TEST_F(Form1Test, SolvingTakesClicksAndKeysSavesThePlainSheetAndNoToExitKeepsAll) {
-  auto window = NewWindow();
+  auto window = CompiledWindow();
   window->show();
-  window->mnuSolve_Click();
   window->MenuItem("mnuPlay")->trigger();
   EXPECT_TRUE(window->MenuItem("mnuCheck")->isEnabled());
   EXPECT_TRUE(window->MenuItem("mnuReveal")->isEnabled());
@@ -96,8 +94,7 @@ TEST_F(Form1Test, SolvingTakesClicksAndKeysSavesThePlainSheetAndNoToExitKeepsAll
 
 TEST_F(Form1Test, BitmapIsThePictureIn24BitsAskedForInTheProgramFolderAndReportedWithItsLength) {
   QGuiApplication::clipboard()->setText("a teacher's notes");
-  auto window = NewWindow();
-  window->mnuSolve_Click();
+  auto window = CompiledWindow();
   Choose(*window, "copyx", Target("puzzle"));
   const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
   EXPECT_TRUE(asked.save);
@@ -147,6 +144,7 @@ TEST_F(Form1Test, ASavedPuzzleOpensInANewWindowAsTheSamePictureAndBitmap) {
   }
   EXPECT_FALSE(window->MenuItem("mnuSave")->isEnabled()) << "nothing to save before a compile";
   window->mnuSolve_Click();
+  testing::FinishCompile(*window);
   Choose(*window, "mnuSave", Target("monday"));
   EXPECT_EQ(DialogFilter(toolkit.fileDialogs.back()), "Loopword Puzzles (*.loopword)");
   EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n01 ", 0), 0u);
@@ -164,8 +162,7 @@ TEST_F(Form1Test, ASavedPuzzleOpensInANewWindowAsTheSamePictureAndBitmap) {
 }
 
 TEST_F(Form1Test, ExportsAndBookletsAreWrittenAndACancelledBookletIsNot) {
-  auto window = NewWindow();
-  window->mnuSolve_Click();
+  auto window = CompiledWindow();
   Choose(*window, "mnuExportPdf", Target("page"));
   Choose(*window, "mnuExportSvg", Target("sheets.svg"));
   EXPECT_EQ(testing::PdfPageCount(Target("page.pdf")), 1);
