@@ -113,17 +113,6 @@ TEST_F(Form1Test, BitmapIsThePictureIn24BitsAskedForInTheProgramFolderAndReporte
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "a teacher's notes");
 }
 
-TEST_F(Form1Test, FailedBitmapsAreReportedAndLeaveNothingBehind) {  // Yes and No to replacing: random sessions
-  auto window = NewWindow();
-  fs::create_directory(target.Path() / "folder.bmp");
-  for (const std::string& path : {Target("folder.bmp"), Target("missing/x.bmp"), std::string("/proc/x.bmp")}) {
-    Choose(*window, "copyx", path);
-    ASSERT_EQ(toolkit.messages.size(), 1u);
-    EXPECT_EQ(toolkit.messages[0].rfind("Loopword could not save the bitmap to:\n" + path + "\n", 0), 0u);
-  }
-  EXPECT_EQ(std::distance(fs::directory_iterator(target.Path()), fs::directory_iterator()), 1) << "no part file";
-}
-
 TEST_F(Form1Test, UserWordListIsChosenInTheProgramFolderAndLaterDialogsStartWhereItWas) {  // title, mark: random sessions
   auto window = NewWindow();
   const std::string path = target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n");
