@@ -365,41 +365,6 @@ void Form1::mnuExportSvg_Click() {
   if (!outcome.saved) ShowSaveFailure("SVG files", path, outcome.reason);
 }
 
-std::optional<Puzzle> Form1::MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total) {
-  Compiler& compiler = session_.CompilerFor(words);
-  Puzzle puzzle;
-  const auto goesOn = [&](const CompileEvent& event) {
-    using Kind = CompileEvent::Kind;
-    if ((event.kind == Kind::AttemptStarted || event.kind == Kind::Searching) && !BookletGoesOn(done, total)) {
-      compiler.RequestStop();
-    }
-  };
-  const CompileOutcome outcome = compiler.Compile(puzzle, session_.StartWord(), goesOn, {booklet_.varied, booklet_.unique});
-  if (outcome == CompileOutcome::Complete) return puzzle;
-  bookletFailure_ = FailureMessage(outcome, session_.StartWord(), compiler.DistinctWordCount());
-  return std::nullopt;
-}
-
-bool Form1::BookletGoesOn(int done, int total) {
-  const std::string text = "Puzzles made: " + std::to_string(done) + " of " + std::to_string(total);
-  return session_.CurrentMode() != Mode::Closed && toolkit_.ShowProgress(text, done, total);
-}
-
-BookletRun Form1::RunBooklet() {
-  SetCommandsEnabled(false);
-  int done = 0;
-  BookletRun run = MakeBookletPuzzles(
-      {booklet_.count, booklet_.noRepeats}, session_.Dictionaries().Words(),
-      [&](const std::shared_ptr<const Dictionary>& words) { return MakeBookletPuzzle(words, done, booklet_.count); },
-      [&](int made, int total) {
-        done = made;
-        return BookletGoesOn(made, total);
-      });
-  toolkit_.EndProgress();
-  ShowState();
-  return run;
-}
-
 void Form1::mnuBooklet_Click() {
   if (const std::string refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
     toolkit_.ShowMessage(refusal);
@@ -412,10 +377,17 @@ void Form1::mnuBooklet_Click() {
   booklet_ = *choices;
   const std::string path = AskSavePath("Select destination file for the booklet", "PDF Files", ".pdf");
   if (path.empty() || !ConfirmOverwrite(path)) return;
-  const BookletRun run = RunBooklet();
+  SetCommandsEnabled(false);
+  const BookletOutcome made = session_.MakeBooklet(
+      {booklet_.count, booklet_.noRepeats}, {booklet_.varied, booklet_.unique}, [this](int done, int total) {
+        return toolkit_.ShowProgress("Puzzles made: " + std::to_string(done) + " of " + std::to_string(total), done, total);
+      });
+  toolkit_.EndProgress();
+  ShowState();
+  const BookletRun& run = made.run;
   if (run.outcome == BookletRun::Outcome::Cancelled || session_.CurrentMode() == Mode::Closed) return;
   if (run.outcome == BookletRun::Outcome::GaveUp) {
-    toolkit_.ShowMessage(bookletFailure_);
+    toolkit_.ShowMessage(made.failure);
     return;
   }
   toolkit_.SetBusy(true);

@@ -12,7 +12,6 @@
 #include "controls/fn_dialog.h"
 #include "display/picture.h"
 #include "output/image_canvas.h"
-#include "puzzle/booklet_maker.h"
 #include "session/session.h"
 
 class QAction;
@@ -116,9 +115,6 @@ class Form1 final : public QMainWindow {
                           const std::string& patterns);
   std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
   void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
-  bool BookletGoesOn(int done, int total);
-  BookletRun RunBooklet();
-  std::optional<Puzzle> MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total);
   void CapturePuzzleSheet();
   void PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
   void PictureClick(QPoint pixel);
@@ -132,7 +128,6 @@ class Form1 final : public QMainWindow {
   ViewButton* command1_ = nullptr;
   QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
   BookletChoices booklet_;  // the booklet dialog's last answers
-  std::string bookletFailure_;  // what the booklet's last failed compile tells the user
   QPointer<AboutForm> about_;
   QPointer<QTextBrowser> guide_;
   QAction* mnuprint_ = nullptr;

@@ -326,6 +326,32 @@ LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
   return dictionaries_.LoadDictionary();
 }
 
+BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,
+                                    const BookletProgress& progress) {
+  BookletOutcome outcome;
+  int done = 0;
+  const auto goesOn = [&](int made, int total) {
+    done = made;
+    return mode_ != Mode::Closed && progress(made, total);
+  };
+  const auto make = [&](const std::shared_ptr<const Dictionary>& words) -> std::optional<Puzzle> {
+    Compiler& compiler = CompilerFor(words);
+    Puzzle puzzle;
+    const auto observer = [&](const CompileEvent& event) {
+      using Kind = CompileEvent::Kind;
+      if ((event.kind == Kind::AttemptStarted || event.kind == Kind::Searching) && !goesOn(done, request.count)) {
+        compiler.RequestStop();
+      }
+    };
+    const CompileOutcome result = compiler.Compile(puzzle, startWord_, observer, fill);
+    if (result == CompileOutcome::Complete) return puzzle;
+    outcome.failure = FailureMessage(result, startWord_, compiler.DistinctWordCount());
+    return std::nullopt;
+  };
+  outcome.run = MakeBookletPuzzles(request, dictionaries_.Words(), make, goesOn);
+  return outcome;
+}
+
 Reply Session::Exit(bool confirmed) {
   if (mode_ == Mode::Closed) return {};
   if (LettersAtStake() && !confirmed) return Ask("Exiting ends solving this puzzle. Exit anyway?");

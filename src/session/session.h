@@ -11,6 +11,7 @@
 #include "compiler/compiler.h"
 #include "display/picture.h"
 #include "play/solving.h"
+#include "puzzle/booklet_maker.h"
 #include "session/live_compile.h"
 #include "words/dictionary_state.h"
 
@@ -37,6 +38,12 @@ struct Reply {
   std::string message;
   std::string question;
   bool redraw = false;
+};
+
+/// The puzzles a booklet run made, and what its last failed compile tells the user.
+struct BookletOutcome {
+  BookletRun run;
+  std::string failure;
 };
 
 /// Milliseconds from any fixed point; only differences are used.
@@ -85,6 +92,9 @@ class Session {
   LoadReport ChooseWordList(int level, const std::string& userPath = {});
   /// Leaves the program, asking first when solving would lose typed letters; stops a compile.
   Reply Exit(bool confirmed = false);
+  /// Makes the puzzles of a booklet with the starting word in use and `fill`; `progress` is told how many
+  /// are done and may cancel, as leaving the program does.
+  BookletOutcome MakeBooklet(const BookletRequest& request, const CompileOptions& fill, const BookletProgress& progress);
   /// Shows the puzzle sheet, then the solution sheet, unless a puzzle is being solved.
   void ShowSheetsForPrinting();
 
