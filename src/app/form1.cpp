@@ -402,7 +402,16 @@ void Form1::mnuBooklet_Click() {
   toolkit_.ShowMessage(run.note.empty() ? written : written + "\n" + run.note);
 }
 
-void Form1::Helpx_Click() { toolkit_.ShowMessage(kHelpText); }
+void Form1::ShowModal(const std::function<void()>& show) {
+  const bool compiling = compileTimer_->isActive();
+  compileTimer_->stop();  // a compile waits while the box is open
+  show();
+  if (compiling) compileTimer_->start();
+}
+
+void Form1::Helpx_Click() {
+  ShowModal([this] { toolkit_.ShowMessage(kHelpText); });
+}
 
 void Form1::mnuGuide_Click() {
   if (!guide_) {
@@ -420,7 +429,7 @@ void Form1::mnuGuide_Click() {
 
 void Form1::Aboutx_Click() {
   if (!about_) about_ = new AboutForm(this);
-  about_->exec();
+  ShowModal([this] { about_->exec(); });
 }
 
 void Form1::Exitx_Click() { close(); }

@@ -109,6 +109,7 @@ class Form1 final : public QMainWindow {
   void ShowState();
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
   void AdvanceCompile();
+  void ShowModal(const std::function<void()>& show);
   bool Busy() const { return session_.CurrentMode() == Mode::Compiling; }
   bool ConfirmOverwrite(const std::string& path);
   std::string AskFileName(const char* mode, const std::string& title, const std::string& typesName,

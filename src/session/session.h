@@ -110,10 +110,9 @@ class Session {
   /// The Starting Word item chosen last: 0 random, 1 typed.
   [[nodiscard]] int StartChoice() const { return startChoice_; }
   [[nodiscard]] const DictionaryState& Dictionaries() const { return dictionaries_; }
-  /// The compiler over the words in use (or `words`), made on first use.
-  Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
 
  private:
+  Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
   bool LettersAtStake() const;
   void EndSolving();
   void ShowEmptyFigure();
