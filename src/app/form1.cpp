@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <algorithm>
 #include <filesystem>
 #include <QCoreApplication>
 #include <QLayout>
@@ -14,24 +13,19 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QFrame>
 
 #include "app/about_form.h"
 #include "app/fonts.h"
 #include "app/picture_box.h"
-#include "input/start_word.h"
-#include "display/board_drawing.h"
-#include "display/colors.h"
 #include "display/sheets.h"
-#include "display/solving_view.h"
 #include "display/units.h"
 #include "output/painter_canvas.h"
 #include "output/print_page.h"
 #include "output/booklet.h"
 #include "output/save_pic.h"
 #include "output/sheet_export.h"
-#include "puzzle/booklet_maker.h"
-#include "play/typed_lines.h"
 #include "puzzle/puzzle_file.h"
 
 namespace loopword {
@@ -59,26 +53,6 @@ constexpr const char* kPuzzleFilesName = "Loopword Puzzles";
 constexpr const char* kGuideSource = "qrc:/guide.html";
 constexpr int kGuideWidth = 9000;
 constexpr int kGuideHeight = 9600;
-
-bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; }
-
-/// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
-struct OpenedPuzzle {
-  std::optional<FilePuzzle> file;
-  std::optional<SolvingState> solving;
-  std::string message;
-};
-
-OpenedPuzzle OpenPuzzleFile(const std::string& path) {
-  PuzzleFileResult read = ReadPuzzleFile(path);
-  if (read.fault) return {std::nullopt, std::nullopt, read.message};
-  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}};
-  const std::vector<std::string>& comments = opened.file->comments;
-  if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
-  opened.solving.emplace(opened.file->puzzle);
-  if (ApplyTypedLines(*opened.solving, comments)) return opened;
-  return {std::nullopt, std::nullopt, RefusalMessage(path, "The letters typed into it are damaged.")};
-}
 
 // Where the Solution menu's fill choices are remembered between runs.
 constexpr const char* kVariedSetting = "fill/varied";
@@ -119,9 +93,9 @@ std::optional<SolvingKey> SolvingKeyOf(int key) {
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       gf1(toolkit),
-      dictionaries_(programFolder),
       canvas_(kInnerWidth, kInnerHeight, kScreenDpi),
-      picture_(canvas_) {
+      picture_(canvas_),
+      session_(programFolder, picture_, SteadyClock()) {
   setWindowTitle(kProgramName);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   auto* client = new QWidget(this);
@@ -141,8 +115,12 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   command1_->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
   command1_->setText(kShowPuzzle);
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
+  compileTimer_ = new QTimer(this);
+  compileTimer_->setInterval(0);
+  connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   BuildMenus();
-  FormLoad();
+  ShowLoadReport(session_.StartReport());
+  ShowState();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -226,40 +204,50 @@ void Form1::BuildMenus() {
 
 QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
 
-void Form1::FormLoad() {
-  command1_->setEnabled(false);
-  dictionaries_.DictLevel = 1;
-  ShowLoadReport(dictionaries_.LoadDictionary());
-  DrawBoard(picture_, ColorFrame);
-  SetCommandsEnabled(true);
-}
-
 void Form1::ShowLoadReport(const LoadReport& report) {
   dictItems_[static_cast<std::size_t>(report.level)]->setChecked(true);
   for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
-  if (!dictionaries_.Title().empty()) setWindowTitle(QString::fromStdString(dictionaries_.Title()));
+  const std::string& title = session_.Dictionaries().Title();
+  if (!title.empty()) setWindowTitle(QString::fromStdString(title));
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {
   for (QAction* command : {mnuSolve_, mnuprint_, copyx_, mnuOpen_, mnuExportPdf_, mnuExportSvg_, mnuBooklet_}) {
     command->setEnabled(enabled);
   }
-  mnuSave_->setEnabled(enabled && havePuzzle_);
+  mnuSave_->setEnabled(enabled && session_.HasPuzzle());
   mnuStart_->setEnabled(enabled);
   mnuDictLevel_->setEnabled(enabled);
-  mnuPlay_->setEnabled(enabled && havePuzzle_);
-  mnuCheck_->setEnabled(enabled && solving_);
-  mnuReveal_->setEnabled(enabled && solving_);
+  mnuPlay_->setEnabled(enabled && session_.HasPuzzle());
+  mnuCheck_->setEnabled(enabled && session_.Solving() != nullptr);
+  mnuReveal_->setEnabled(enabled && session_.Solving() != nullptr);
+}
+
+void Form1::ShowState() {
+  if (session_.CurrentMode() == Mode::Closed) return;  // the window goes as it stands
+  command1_->setText(session_.Caption());
+  command1_->setEnabled(session_.CurrentMode() != Mode::Idle);
+  SetCommandsEnabled(!Busy());
+}
+
+std::optional<Reply> Form1::Carry(const std::function<Reply(bool confirmed)>& command) {
+  Reply reply = command(false);
+  if (!reply.question.empty()) {
+    if (!toolkit_.AskYesNo(reply.question)) return std::nullopt;
+    reply = command(true);
+  }
+  ShowState();
+  if (reply.redraw) picture1_->update();
+  if (!reply.message.empty()) toolkit_.ShowMessage(reply.message);
+  return reply;
 }
 
 QString Form1::Caption() const { return command1_->text(); }
 
 bool Form1::ButtonEnabled() const { return command1_->isEnabled(); }
 
-void Form1::SetCaption(const char* caption) { command1_->setText(caption); }
-
 void Form1::mnuprint_Click() {
-  if (compiling_ || !toolkit_.AskYesNo("Do you wish to print puzzle and its solution?")) return;
+  if (!toolkit_.AskYesNo("Do you wish to print puzzle and its solution?")) return;
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (defaultPrinter.isNull()) {
     toolkit_.ShowMessage("There is no printer to print on.\nSet up a default printer, then print again.");
@@ -274,7 +262,9 @@ void Form1::mnuprint_Click() {
     toolkit_.ShowMessage("The printer " + defaultPrinter.printerName().toStdString() + " could not start printing.");
     return;
   }
-  PrintSheets(painter, printer.resolution());
+  session_.ShowSheetsForPrinting();  // the screen shows each sheet as it is printed, unless a puzzle is being solved
+  ShowState();
+  PaintPrintedPage(painter, printer.resolution(), session_.CurrentPuzzle());
   const bool sent = painter.end() && printer.printerState() != QPrinter::Error;
   toolkit_.SetBusy(false);
   if (!sent) {
@@ -284,29 +274,19 @@ void Form1::mnuprint_Click() {
   toolkit_.ShowMessage("Done");
 }
 
-void Form1::PrintSheets(QPainter& painter, double dotsPerInch) {
-  if (!solving_) {  // the screen shows each sheet as it is printed, unless a puzzle is being solved
-    SetCaption(kShowPuzzle);
-    Command1_MouseUp();  // the puzzle sheet
-    Command1_MouseUp();  // the solution sheet
-  }
-  PaintPrintedPage(painter, dotsPerInch, puzzle_);
-}
-
 void Form1::CapturePuzzleSheet() {
-  if (!solving_) {
+  if (!session_.Solving()) {
     CopyPictureToClipboard(canvas_);
     return;
   }
   ImageCanvas sheet(kInnerWidth, kInnerHeight, kScreenDpi);  // the plain sheet, without typed letters
   Picture page(sheet);
   std::vector<std::string> sortedWords;
-  DrawPuzzleSheet(page, puzzle_.board, puzzle_.List2, sortedWords);
+  DrawPuzzleSheet(page, session_.CurrentPuzzle().board, session_.CurrentPuzzle().List2, sortedWords);
   CopyPictureToClipboard(sheet);
 }
 
 void Form1::copyx_Click() {
-  if (compiling_) return;
   const std::string path =
       AskFileName("SAVE", "Select destination file for a bitmap copy of this puzzle", "Loopword Bitmap Files", "*.bmp");
   if (path.empty() || !ConfirmOverwrite(path)) return;
@@ -349,102 +329,47 @@ std::string Form1::AskSavePath(const std::string& title, const std::string& type
 }
 
 void Form1::ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason) {
-  toolkit_.ShowMessage("Loopword could not save the " + what + " to:\n" + path + "\n" + reason);
+  toolkit_.ShowMessage(SaveFailureMessage(what, path, reason));
 }
 
 void Form1::mnuOpen_Click() {
-  if (compiling_) return;
   const std::string path =
       AskFileName("OPEN", "Select a puzzle to open", kPuzzleFilesName, std::string("*") + kPuzzleExtension);
   if (path.empty()) return;
-  OpenedPuzzle opened = OpenPuzzleFile(path);
-  if (!opened.file) {
-    toolkit_.ShowMessage(opened.message);
-    return;
-  }
-  if (!EndSolving("Opening a puzzle ends solving this one. Open anyway?")) return;
-  puzzle_ = std::move(opened.file->puzzle);
-  comments_ = std::move(opened.file->comments);
-  havePuzzle_ = true;
-  SetCaption(kShowSolution);
-  Command1_MouseUp();  // the solution sheet, the button offering the puzzle
-  command1_->setEnabled(true);
-  SetCommandsEnabled(true);
-  if (!opened.solving) return;
-  mnuPlay_Click();  // solving goes on where it was saved
-  solving_ = std::move(opened.solving);
-  ShowSolving();
+  Carry([&](bool confirmed) { return session_.Open(path, confirmed); });
+  if (session_.Solving()) picture1_->setFocus();  // solving goes on where it was saved
 }
 
 void Form1::mnuSave_Click() {
-  if (compiling_ || !havePuzzle_) return;
+  if (!session_.HasPuzzle()) return;
   const std::string path = AskSavePath("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
   if (path.empty() || !ConfirmOverwrite(path)) return;
-  std::vector<std::string> comments = comments_;
-  std::erase_if(comments, IsTypedLine);
-  if (solving_) std::ranges::copy(TypedLines(*solving_), std::back_inserter(comments));
-  const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
-  if (!failure.empty()) ShowSaveFailure("puzzle", path, failure);
+  Carry([&](bool) { return session_.Save(path); });
 }
 
 void Form1::mnuExportPdf_Click() {
-  if (compiling_) return;
   const std::string path = AskSavePath("Select destination file for a PDF of this puzzle", "PDF Files", ".pdf");
   if (path.empty() || !ConfirmOverwrite(path)) return;
   toolkit_.SetBusy(true);
-  const SaveOutcome outcome = ExportPdf(puzzle_, QString::fromStdString(path), LocalePaper());
+  const SaveOutcome outcome = ExportPdf(session_.CurrentPuzzle(), QString::fromStdString(path), LocalePaper());
   toolkit_.SetBusy(false);
   if (!outcome.saved) ShowSaveFailure("PDF", path, outcome.reason);
 }
 
 void Form1::mnuExportSvg_Click() {
-  if (compiling_) return;
   const std::string path = AskSavePath("Select a name for the SVG files of this puzzle", "SVG Files", ".svg");
   if (path.empty()) return;
   const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
   if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
-  const SaveOutcome outcome = ExportSvg(puzzle_, QString::fromStdString(path));
+  const SaveOutcome outcome = ExportSvg(session_.CurrentPuzzle(), QString::fromStdString(path));
   if (!outcome.saved) ShowSaveFailure("SVG files", path, outcome.reason);
 }
 
-std::optional<Puzzle> Form1::MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total) {
-  Compiler& compiler = CompilerFor(words);
-  Puzzle puzzle;
-  const auto goesOn = [&](const CompileEvent& event) {
-    using Kind = CompileEvent::Kind;
-    if ((event.kind == Kind::AttemptStarted || event.kind == Kind::Searching) && !BookletGoesOn(done, total)) {
-      compiler.RequestStop();
-    }
-  };
-  bookletOutcome_ = compiler.Compile(puzzle, startWord_, goesOn, {booklet_.varied, booklet_.unique});
-  if (bookletOutcome_ != CompileOutcome::Complete) return std::nullopt;
-  return puzzle;
-}
-
-bool Form1::BookletGoesOn(int done, int total) {
-  const std::string text = "Puzzles made: " + std::to_string(done) + " of " + std::to_string(total);
-  return !closing_ && toolkit_.ShowProgress(text, done, total);
-}
-
-BookletRun Form1::RunBooklet() {
-  SetCommandsEnabled(false);
-  compiling_ = true;
-  int done = 0;
-  BookletRun run = MakeBookletPuzzles(
-      {booklet_.count, booklet_.noRepeats}, dictionaries_.Words(),
-      [&](const std::shared_ptr<const Dictionary>& words) { return MakeBookletPuzzle(words, done, booklet_.count); },
-      [&](int made, int total) {
-        done = made;
-        return BookletGoesOn(made, total);
-      });
-  toolkit_.EndProgress();
-  compiling_ = false;
-  SetCommandsEnabled(true);
-  return run;
-}
-
 void Form1::mnuBooklet_Click() {
-  if (compiling_ || closing_ || RefuseTooFewWords()) return;
+  if (const std::string refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
+    toolkit_.ShowMessage(refusal);
+    return;
+  }
   booklet_.varied = mnuVaried_->isChecked();
   booklet_.unique = mnuUnique_->isChecked();
   const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
@@ -452,10 +377,17 @@ void Form1::mnuBooklet_Click() {
   booklet_ = *choices;
   const std::string path = AskSavePath("Select destination file for the booklet", "PDF Files", ".pdf");
   if (path.empty() || !ConfirmOverwrite(path)) return;
-  const BookletRun run = RunBooklet();
-  if (run.outcome == BookletRun::Outcome::Cancelled || closing_) return;
+  SetCommandsEnabled(false);
+  const BookletOutcome made = session_.MakeBooklet(
+      {booklet_.count, booklet_.noRepeats}, {booklet_.varied, booklet_.unique}, [this](int done, int total) {
+        return toolkit_.ShowProgress("Puzzles made: " + std::to_string(done) + " of " + std::to_string(total), done, total);
+      });
+  toolkit_.EndProgress();
+  ShowState();
+  const BookletRun& run = made.run;
+  if (run.outcome == BookletRun::Outcome::Cancelled || session_.CurrentMode() == Mode::Closed) return;
   if (run.outcome == BookletRun::Outcome::GaveUp) {
-    toolkit_.ShowMessage(FailureMessage(bookletOutcome_, startWord_, compiler_->DistinctWordCount()));
+    toolkit_.ShowMessage(made.failure);
     return;
   }
   toolkit_.SetBusy(true);
@@ -470,7 +402,16 @@ void Form1::mnuBooklet_Click() {
   toolkit_.ShowMessage(run.note.empty() ? written : written + "\n" + run.note);
 }
 
-void Form1::Helpx_Click() { toolkit_.ShowMessage(kHelpText); }
+void Form1::ShowModal(const std::function<void()>& show) {
+  const bool compiling = compileTimer_->isActive();
+  compileTimer_->stop();  // a compile waits while the box is open
+  show();
+  if (compiling) compileTimer_->start();
+}
+
+void Form1::Helpx_Click() {
+  ShowModal([this] { toolkit_.ShowMessage(kHelpText); });
+}
 
 void Form1::mnuGuide_Click() {
   if (!guide_) {
@@ -488,270 +429,101 @@ void Form1::mnuGuide_Click() {
 
 void Form1::Aboutx_Click() {
   if (!about_) about_ = new AboutForm(this);
-  about_->exec();
+  ShowModal([this] { about_->exec(); });
 }
 
 void Form1::Exitx_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  if (!closing_ && !EndSolving("Exiting ends solving this puzzle. Exit anyway?")) {
+  if (!Carry([this](bool confirmed) { return session_.Exit(confirmed); })) {
     event->ignore();
     return;
   }
-  closing_ = true;
-  if (compiling_ && compiler_) compiler_->RequestStop();
   delete about_.data();  // an About box hidden with Esc
   event->accept();
   QCoreApplication::quit();
 }
 
-void Form1::ShowDictionaryMark() { dictItems_[static_cast<std::size_t>(dictionaries_.DictLevel)]->setChecked(true); }
-
-Compiler& Form1::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
-  if (!compiler_) {
-    compiler_ = std::make_unique<Compiler>(words, MakeIndexedSearch(words), RandomSource::FromEntropy());
-  } else if (compiler_->Words() != words) {
-    compiler_->UseWords(words, MakeIndexedSearch(words));
-  }
-  return *compiler_;
-}
-
-bool Form1::RefuseTooFewWords() {
-  const Compiler& compiler = CompilerFor(dictionaries_.Words());
-  if (!compiler.TooFewWords(startWord_)) return false;
-  toolkit_.ShowMessage(TooFewWordsMessage(compiler.DistinctWordCount()));
-  return true;
+void Form1::ShowDictionaryMark() {
+  dictItems_[static_cast<std::size_t>(session_.Dictionaries().DictLevel)]->setChecked(true);
 }
 
 void Form1::mnuSolve_Click() {
-  if (compiling_ || closing_ || RefuseTooFewWords()) return;
-  if (!EndSolving("Compiling a new puzzle ends solving this one. Compile anyway?")) return;
-  SetCaption(kStop);
-  command1_->setEnabled(true);
-  tag_.clear();
-  havePuzzle_ = false;
-  SetCommandsEnabled(false);
-  compiling_ = true;
-  const CompileOptions fill = FillChoice();
-  const CompileOutcome outcome = RunCompile(fill);
-  compiling_ = false;
-  havePuzzle_ = outcome == CompileOutcome::Complete;
-  SetCommandsEnabled(true);
+  session_.SetFill(FillChoice());
+  if (!Carry([this](bool confirmed) { return session_.Compile(confirmed); }) || !Busy()) return;
+  toolkit_.SetBusy(true);
+  compileTimer_->start();
+}
+
+bool Form1::Compiling() const { return compileTimer_->isActive(); }
+
+void Form1::AdvanceCompile() {
+  const Reply reply = session_.AdvanceCompile();
+  if (Busy()) return;
+  compileTimer_->stop();  // done, given up, stopped with the view button or by Exit
   toolkit_.SetBusy(false);
-  if (closing_) return;
-  if (outcome == CompileOutcome::Complete) {
-    const std::string& path = dictionaries_.DictPath[static_cast<std::size_t>(dictionaries_.DictLevel)];
-    comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill), {}});
-    SetCaption(kShowPuzzle);
-    command1_->setEnabled(true);
-    tag_.clear();
-    toolkit_.ShowMessage("Done");
-  } else if (outcome != CompileOutcome::Stopped) {
-    toolkit_.ShowMessage(FailureMessage(outcome, startWord_, compiler_->DistinctWordCount()));
-  }
-}
-
-CompileOutcome Form1::RunCompile(const CompileOptions& fill) {
-  Compiler& compiler = CompilerFor(dictionaries_.Words());
-  return compiler.Compile(
-      puzzle_, startWord_,
-      [this, &compiler](const CompileEvent& event) {
-        DrawEvent(event);
-        if (tag_ == "X" || closing_) compiler.RequestStop();
-      },
-      fill);
-}
-
-void Form1::DrawEvent(const CompileEvent& event) {
-  using Kind = CompileEvent::Kind;
-  switch (event.kind) {
-    case Kind::RunStarted:
-      toolkit_.SetBusy(true);
-      picture_.Cls();
-      DrawBoard(picture_, ColorFrame);
-      break;
-    case Kind::CellBlanked:
-      DrawBlankCell(picture_, event.square, event.position);
-      toolkit_.Yield();
-      break;
-    case Kind::StartWordPlaced:
-      DrawSquareLetters(picture_, kCrossingSquare, event.ring);
-      break;
-    case Kind::SquareHighlighted:
-      DrawSquare(picture_, event.square, ColorYellow);
-      break;
-    case Kind::WordPlaced:
-      toolkit_.Yield();
-      DrawSquareLetters(picture_, event.square, event.ring);
-      DrawSquare(picture_, event.square, ColorInk);
-      break;
-    case Kind::PuzzleComplete:  // the finished figure redrawn whole, as an opened puzzle shows it
-      DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
-      break;
-    case Kind::Searching:
-      toolkit_.Yield();
-      break;
-    case Kind::Stopped:
-    case Kind::GaveUp:
-    case Kind::Impossible:
-    case Kind::TooFewWords:
-      ShowEmptyFigureAfterStop();
-      break;
-    case Kind::AttemptStarted:
-    case Kind::AttemptFailed:
-    case Kind::OverlapCheckFailed:
-      break;
-  }
-}
-
-void Form1::ShowEmptyFigureAfterStop() {
-  picture_.Cls();
-  DrawBoard(picture_, ColorFrame);
-  tag_.clear();
-  SetCaption(kShowSolution);
-  command1_->setEnabled(false);
+  ShowState();
+  if (!reply.message.empty()) toolkit_.ShowMessage(reply.message);
 }
 
 void Form1::Command1_MouseUp() {
-  const QString caption = Caption();
-  if (caption == kStop) {
-    tag_ = "X";
-    return;
-  }
-  if (caption == kShowPuzzle) {
-    SetCaption(kShowSolution);
-    DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, list1_);
-  } else if (caption == kShowSolution) {
-    if (!EndSolving("Showing the solution ends solving this puzzle. Show it anyway?")) return;
-    SetCaption(kShowPuzzle);
-    DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
-  }
+  Carry([this](bool confirmed) { return session_.PressViewButton(confirmed); });
 }
 
 void Form1::mnuStart_Click(int index) {
-  if (compiling_) {
-    startItems_[static_cast<std::size_t>(startChoice_)]->setChecked(true);
-    return;
-  }
-  startChoice_ = index;
-  startItems_[static_cast<std::size_t>(index)]->setChecked(true);
   if (index == 0) {
-    startWord_.clear();
-    return;
-  }
-  for (;;) {
-    const StartWordCheck check = CheckStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
-    if (check.verdict == StartWordCheck::Verdict::Cancelled) return;
-    if (check.verdict == StartWordCheck::Verdict::Accepted) {
-      startWord_ = check.word;
-      if (solving_) return;  // the puzzle being solved stays on screen
-      picture_.Cls();
-      DrawBoard(picture_, ColorFrame);
-      DrawSquareLetters(picture_, kCrossingSquare, startWord_);
-      return;
+    session_.ChooseRandomStartWord();
+  } else {
+    for (;;) {  // asked again until accepted or cancelled
+      const Reply reply = session_.EnterStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
+      if (reply.message.empty()) break;
+      toolkit_.ShowMessage(reply.message);
     }
-    toolkit_.ShowMessage(check.message);
   }
+  startItems_[static_cast<std::size_t>(session_.StartChoice())]->setChecked(true);
 }
 
 void Form1::mnuDictLevel_Click(int index) {
-  if (compiling_) {
+  std::string path;
+  if (index == kUserDictionary) path = AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
+  if (index == kUserDictionary && path.empty()) {
     ShowDictionaryMark();
     return;
   }
-  if (index == kUserDictionary) {
-    const std::string path = AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
-    if (path.empty()) {
-      ShowDictionaryMark();
-      return;
-    }
-    dictionaries_.DictLevel = kUserDictionary;
-    dictionaries_.DictPath[kUserDictionary] = path;
-    ShowLoadReport(dictionaries_.LoadDictionary());
-    return;
-  }
-  toolkit_.SetBusy(true);
-  dictionaries_.DictLevel = index;
-  const LoadReport report = dictionaries_.LoadDictionary();
+  if (index != kUserDictionary) toolkit_.SetBusy(true);
+  const LoadReport report = session_.ChooseWordList(index, path);
   toolkit_.SetBusy(false);
   ShowLoadReport(report);
 }
 
 void Form1::mnuPlay_Click() {
-  if (compiling_ || solving_ || !havePuzzle_) return;
-  solving_.emplace(puzzle_);
-  solvedShown_ = false;
-  solvingMs_ = 0;
-  solvingClock_.start();
-  SetCaption(kShowSolution);
-  command1_->setEnabled(true);
-  SetCommandsEnabled(true);
-  ShowSolving();
-  picture1_->setFocus();
+  const std::optional<Reply> reply = Carry([this](bool) { return session_.StartSolving(); });
+  if (reply && reply->redraw) picture1_->setFocus();
 }
 
 void Form1::mnuCheck_Click() {
-  if (compiling_ || !solving_) return;
-  solving_->Check();
-  ShowSolving();
+  Carry([this](bool) { return session_.Check(); });
 }
 
 void Form1::mnuReveal_Click() {
-  if (compiling_ || !solving_) return;
-  solving_->RevealLetter();
-  AfterSolvingChange();
-}
-
-bool Form1::EndSolving(const std::string& question) {
-  if (!solving_) return true;
-  if (solving_->HasTypedLetters() && !solving_->IsSolved() && !toolkit_.AskYesNo(question)) return false;
-  solving_.reset();
-  solvingClock_.invalidate();
-  SetCommandsEnabled(!compiling_);
-  return true;
-}
-
-void Form1::ShowSolving() { DrawSolvingView(picture_, *solving_, puzzle_.List2, list1_); }
-
-void Form1::AfterSolvingChange() {
-  ShowSolving();
-  const bool solved = solving_->IsSolved();
-  if (solved && !solvedShown_) {
-    const qint64 ms = solvingMs_ + (solvingClock_.isValid() ? solvingClock_.elapsed() : 0);
-    toolkit_.ShowMessage("Solved in " + SolvingTimeText(ms / 1000));
-  }
-  solvedShown_ = solved;
+  Carry([this](bool) { return session_.Reveal(); });
 }
 
 void Form1::PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-  if (compiling_ || !solving_) return;
   if (const auto solvingKey = SolvingKeyOf(key)) {
-    solving_->Press(*solvingKey);
-  } else if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) || text.size() != 1 ||
-             !solving_->Type(text.at(0).toLatin1())) {
-    return;
+    Carry([&](bool) { return session_.Press(*solvingKey); });
+  } else if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && text.size() == 1) {
+    Carry([&](bool) { return session_.Type(text.at(0).toLatin1()); });
   }
-  AfterSolvingChange();
 }
 
 void Form1::PictureClick(QPoint pixel) {
-  if (compiling_ || !solving_) return;
-  if (solving_->SelectAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())})) ShowSolving();
+  Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
 }
 
 void Form1::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange) PauseSolvingClock(isMinimized());
+  if (event->type() == QEvent::WindowStateChange) session_.PauseClock(isMinimized());
   QMainWindow::changeEvent(event);
-}
-
-void Form1::PauseSolvingClock(bool paused) {
-  if (!solving_ || paused != solvingClock_.isValid()) return;
-  if (paused) {
-    solvingMs_ += solvingClock_.elapsed();
-    solvingClock_.invalidate();
-  } else {
-    solvingClock_.start();
-  }
 }
 
 }  // namespace loopword

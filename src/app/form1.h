@@ -1,29 +1,24 @@
 // The main window: the picture area with its view button, the menus and every command.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "toolkit/toolkit.h"
-#include "compiler/compiler.h"
 #include "controls/fn_dialog.h"
 #include "display/picture.h"
 #include "output/image_canvas.h"
-#include "play/solving.h"
-#include "puzzle/booklet_maker.h"
-#include "words/dictionary_state.h"
+#include "session/session.h"
 
 class QAction;
 class QActionGroup;
 class QPainter;
 class QTextBrowser;
+class QTimer;
 
 namespace loopword {
 
@@ -31,13 +26,8 @@ class AboutForm;
 class PictureBox;
 class ViewButton;
 
-/// Captions of the view button, which name what its next press shows.
-inline constexpr const char* kShowPuzzle = "Show Puzzle";
-inline constexpr const char* kShowSolution = "Show Solution";
-inline constexpr const char* kStop = "Stop";
-
-/// The program's window. Talks to the user only through `toolkit`; finds its word lists in
-/// `programFolder`.
+/// The program's window: menus, dialogs and the picture over one session. Talks to the user only
+/// through `toolkit`; finds its word lists in `programFolder`.
 class Form1 final : public QMainWindow {
   Q_OBJECT
  public:
@@ -82,7 +72,7 @@ class Form1 final : public QMainWindow {
   void mnuReveal_Click();
 
   /// The starting word for square 12; "" for a random one.
-  [[nodiscard]] const std::string& StartWord() const { return startWord_; }
+  [[nodiscard]] const std::string& StartWord() const { return session_.StartWord(); }
   /// The view button's caption.
   [[nodiscard]] QString Caption() const;
   /// Whether the view button can be pressed.
@@ -90,15 +80,15 @@ class Form1 final : public QMainWindow {
   /// The view button, for the tests that press it.
   [[nodiscard]] ViewButton* Command1() const { return command1_; }
   /// The puzzle as last compiled (or as the interrupted attempt left it).
-  [[nodiscard]] const Puzzle& CurrentPuzzle() const { return puzzle_; }
+  [[nodiscard]] const Puzzle& CurrentPuzzle() const { return session_.CurrentPuzzle(); }
   /// The dictionary choice and the words in use.
-  [[nodiscard]] const DictionaryState& Dictionaries() const { return dictionaries_; }
+  [[nodiscard]] const DictionaryState& Dictionaries() const { return session_.Dictionaries(); }
   /// The picture area's image as drawn so far.
   [[nodiscard]] const QImage& PictureImage() const { return canvas_.Image(); }
-  /// True while a compile runs.
-  [[nodiscard]] bool Compiling() const { return compiling_; }
+  /// True while a compile is drawn on screen.
+  [[nodiscard]] bool Compiling() const;
   /// The puzzle being solved on screen; null when none is.
-  [[nodiscard]] const SolvingState* Solving() const { return solving_ ? &*solving_ : nullptr; }
+  [[nodiscard]] const SolvingState* Solving() const { return session_.Solving(); }
   /// The menu items by their control names ("mnuSolve", "mnuStart0", "mnuDictLevel2", ...).
   [[nodiscard]] QAction* MenuItem(const QString& name) const;
 
@@ -114,51 +104,31 @@ class Form1 final : public QMainWindow {
   void ShowDictionaryMark();
   QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key);
   CompileOptions FillChoice() const;
-  void FormLoad();
   void ShowLoadReport(const LoadReport& report);
   void SetCommandsEnabled(bool enabled);
-  CompileOutcome RunCompile(const CompileOptions& fill);
-  void DrawEvent(const CompileEvent& event);
-  void ShowEmptyFigureAfterStop();
-  Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
-  void SetCaption(const char* caption);
-  bool RefuseTooFewWords();
+  void ShowState();
+  std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
+  void AdvanceCompile();
+  void ShowModal(const std::function<void()>& show);
+  bool Busy() const { return session_.CurrentMode() == Mode::Compiling; }
   bool ConfirmOverwrite(const std::string& path);
   std::string AskFileName(const char* mode, const std::string& title, const std::string& typesName,
                           const std::string& patterns);
   std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
   void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
-  bool BookletGoesOn(int done, int total);
-  BookletRun RunBooklet();
-  std::optional<Puzzle> MakeBookletPuzzle(const std::shared_ptr<const Dictionary>& words, int done, int total);
-  void PrintSheets(QPainter& painter, double dotsPerInch);
   void CapturePuzzleSheet();
-  bool EndSolving(const std::string& question);
-  void ShowSolving();
-  void AfterSolvingChange();
   void PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
   void PictureClick(QPoint pixel);
-  void PauseSolvingClock(bool paused);
 
   Toolkit& toolkit_;
   FNDialog gf1;  // the one file-name dialog of the window
-  DictionaryState dictionaries_;
   ImageCanvas canvas_;
   Picture picture_;
+  Session session_;
   PictureBox* picture1_ = nullptr;
   ViewButton* command1_ = nullptr;
-  std::string tag_;  // "X" once the user asked a running compile to stop
-  Puzzle puzzle_;
-  bool havePuzzle_ = false;  // a compile completed or a file was opened: puzzle_ can be shown and saved
-  std::vector<std::string> list1_;  // the puzzle sheet's sorted words
-  std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
+  QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
   BookletChoices booklet_;  // the booklet dialog's last answers
-  CompileOutcome bookletOutcome_ = CompileOutcome::Complete;  // how the booklet's last compile ended
-  std::string startWord_;
-  int startChoice_ = 0;  // the Starting Word item chosen last: 0 random, 1 input
-  std::unique_ptr<Compiler> compiler_;
-  bool compiling_ = false;
-  bool closing_ = false;
   QPointer<AboutForm> about_;
   QPointer<QTextBrowser> guide_;
   QAction* mnuprint_ = nullptr;
@@ -174,10 +144,6 @@ class Form1 final : public QMainWindow {
   QAction* mnuPlay_ = nullptr;
   QAction* mnuCheck_ = nullptr;
   QAction* mnuReveal_ = nullptr;
-  std::optional<SolvingState> solving_;
-  bool solvedShown_ = false;  // "Solved in" was shown for the letters as they stand
-  QElapsedTimer solvingClock_;  // runs while solving and the window is not minimised
-  qint64 solvingMs_ = 0;  // time solved before the clock last started
   QActionGroup* mnuStart_ = nullptr;  // Random, Input: one checked
   std::vector<QAction*> startItems_;
   QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked

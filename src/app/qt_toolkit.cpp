@@ -104,8 +104,6 @@ void QtToolkit::SetBusy(bool busy) {
   }
 }
 
-void QtToolkit::Yield() { QCoreApplication::processEvents(); }
-
 std::string QtToolkit::ProgramFolder() const { return QCoreApplication::applicationDirPath().toStdString(); }
 
 }  // namespace loopword

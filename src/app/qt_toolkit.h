@@ -24,7 +24,6 @@ class QtToolkit final : public Toolkit {
   bool ShowProgress(const std::string& text, int done, int total) override;
   void EndProgress() override;
   void SetBusy(bool busy) override;
-  void Yield() override;
   [[nodiscard]] std::string ProgramFolder() const override;
 
  private:

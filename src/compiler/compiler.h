@@ -82,7 +82,7 @@ std::string FillName(const CompileOptions& options);
 /// Runs compiles over one dictionary with one search and one random generator.
 class Compiler {
  public:
-  /// Receives every event; it may yield to the event loop or call RequestStop meanwhile.
+  /// Receives every event; it may call RequestStop meanwhile.
   using Observer = std::function<void(const CompileEvent&)>;
 
   Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search, RandomSource random);

@@ -1,4 +1,4 @@
-// What the program asks of the windowing toolkit: messages, questions, pointer, yield, folder.
+// What the program asks of the windowing toolkit: messages, questions, pointer, folder.
 #pragma once
 
 #include <optional>
@@ -54,8 +54,6 @@ class Toolkit {
   virtual void EndProgress() = 0;
   /// Shows the busy pointer (arrow with hourglass) over the whole program, or the default one.
   virtual void SetBusy(bool busy) = 0;
-  /// Lets the event loop process its pending events once, then returns.
-  virtual void Yield() = 0;
   /// The folder the program file lies in, without a trailing '/' (unless it is the root).
   [[nodiscard]] virtual std::string ProgramFolder() const = 0;
 };

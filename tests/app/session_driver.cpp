@@ -26,6 +26,7 @@ bool WriteGeometry(const std::string& path) {
 std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& toolkit, const std::string& mode,
                  const std::string& out) {
   window.mnuSolve_Click();
+  while (window.Compiling()) QCoreApplication::processEvents();
   window.Command1_MouseUp();  // the puzzle sheet
   if (mode == "whole") {
     window.Command1_MouseUp();

@@ -17,6 +17,7 @@
 #include "support/puzzle_check.h"
 #include "support/scripted_toolkit.h"
 #include "support/temp_dir.h"
+#include "support/window_test.h"
 
 namespace loopword {
 namespace {
@@ -110,17 +111,15 @@ class Session {
 
   void Compile() {
     const int stopAt = Pick(2) == 0 ? -1 : Pick(400), meddleAt = Pick(3) == 0 ? Pick(300) : -1;
-    Log("Compile, stop at yield " + std::to_string(stopAt) + ", meddle at " + std::to_string(meddleAt));
-    const int before = toolkit_.yields;
+    Log("Compile, stop at step " + std::to_string(stopAt) + ", meddle at " + std::to_string(meddleAt));
     const std::size_t shown = toolkit_.messages.size();
     bool stopped = false;
-    toolkit_.onYield = [&](int yields) {
-      if (yields - before == meddleAt) Meddle();
-      if (yields - before == stopAt) QTest::mouseClick(window_.Command1(), AnyButton());
-      stopped = stopped || (stopAt >= 0 && yields - before >= stopAt);
-    };
     Trigger("mnuSolve");  // while solving, asks and takes the default Yes
-    toolkit_.onYield = nullptr;
+    testing::FinishCompile(window_, [&](int step) {
+      if (step == meddleAt) Meddle();
+      if (step == stopAt) QTest::mouseClick(window_.Command1(), AnyButton());
+      stopped = stopped || (stopAt >= 0 && step >= stopAt);
+    });
     const std::string said = toolkit_.messages.size() > shown ? toolkit_.messages.back() : "";
     if (TooFewWords()) {  // refused before anything changes
       if (said != TooFewWordsMessage(static_cast<int>(words_.size()))) fault_ = "a too small list not refused: " + said;
@@ -153,14 +152,13 @@ class Session {
   /// True while leaving the puzzle being solved would lose letters typed into it.
   bool LettersAtStake() const { return solving_ && window_.Solving()->HasTypedLetters() && !window_.Solving()->IsSolved(); }
 
-  /// Every command tried while a compile runs: each must be disabled and do nothing; the button says Stop.
+  /// Every command tried while a compile is drawn: each must be disabled and do nothing; the button says Stop.
   void Meddle() {
     if (window_.Caption() != "Stop" || !toolkit_.busy) fault_ = "a compile runs without Stop and the busy pointer";
     for (const char* name : {"mnuSolve", "mnuStart1", "mnuDictLevel2", "copyx", "mnuprint"}) {
       if (window_.MenuItem(name)->isEnabled()) fault_ = std::string(name) + " is enabled during a compile";
       Trigger(name);
     }
-    window_.mnuSolve_Click(), window_.mnuDictLevel_Click(3), window_.mnuStart_Click(1), window_.copyx_Click(), window_.mnuprint_Click();
   }
 
   void PressButton() {

@@ -60,7 +60,8 @@ TEST(CheckOverlaps, OnlyMarkedSquaresCountAndManyFaultsGiveOne) {
     board.SquareWord[static_cast<std::size_t>(s)] = s == 5 || s == 17 ? "BBBBBBBB" : "AAAAAAAA";
     board.SquareMark[static_cast<std::size_t>(s)] = MarkOn;
   }
-  EXPECT_TRUE(board.CheckOverlaps() == 1 && !board.IsComplete());
+  EXPECT_EQ(board.CheckOverlaps(), 1);
+  EXPECT_FALSE(board.IsComplete());
   board.SquareWord[5] = board.SquareWord[17] = "AAAAAAAA";
   EXPECT_TRUE(board.IsComplete());
   board.SquareMark[9] = MarkOff;

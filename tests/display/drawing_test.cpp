@@ -69,7 +69,8 @@ TEST(DrawStartMarks, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAs
     ASSERT_EQ(boxes.size(), 2u) << "the tag and one mark";
     const CanvasOp &tag = boxes[0], &mark = boxes[1];
     const TwipPoint tagCentre{(tag.x1 + tag.x2) / 2, (tag.y1 + tag.y2) / 2}, markCentre{(mark.x1 + mark.x2) / 2, (mark.y1 + mark.y2) / 2};
-    EXPECT_TRUE(mark.color == ColorPaper && Inside(markCentre, tag)) << "on the tag's edge";
+    EXPECT_EQ(mark.color, ColorPaper);
+    EXPECT_TRUE(Inside(markCentre, tag)) << "on the tag's edge";
     const TwipPoint centre = CellPoint(5, kCentre), cell = CellPoint(5, digit == 9 ? 1 : digit);
     EXPECT_EQ(side(tagCentre.x, markCentre.x), side(centre.x, cell.x)) << digit;
     EXPECT_EQ(side(tagCentre.y, markCentre.y), side(centre.y, cell.y)) << digit;
@@ -88,7 +89,9 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionAStartMarkO
   for (const RingCell& hint : HintCells) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
   EXPECT_EQ(Letters(canvas).first, expected);
   const std::vector<std::string> listed = Texts(canvas, 8);
-  EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()) && listed.size() == 23u && list1 == listed);
+  EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()));
+  EXPECT_EQ(listed.size(), 23u);
+  EXPECT_EQ(list1, listed);
   EXPECT_EQ(Texts(canvas, std::string(kInstructionLine).size()), std::vector<std::string>{kInstructionLine});
   canvas.ops.clear();  // the solution's rows are checked in the exported sheets, its letters on the screen
   DrawSolutionSheet(picture, sample.board, sample.lines);
@@ -112,9 +115,12 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   for (int p = 1; p <= kRingSize; ++p) {
     EXPECT_TRUE(std::any_of(shades.begin(), shades.end(), [p](const CanvasOp& op) { return Inside(CellPoint(6, p), op); })) << p;
   }
-  EXPECT_TRUE(shades.back().color == ColorSelection && Inside(CellPoint(6, 1), shades.back()) && !Inside(CellPoint(6, 2), shades.back()));
+  EXPECT_EQ(shades.back().color, ColorSelection);
+  EXPECT_TRUE(Inside(CellPoint(6, 1), shades.back()));
+  EXPECT_FALSE(Inside(CellPoint(6, 2), shades.back()));
   const auto [letters, drawn] = Letters(canvas);
-  EXPECT_TRUE(letters.size() == 8u + 18u + 2u + 7u && drawn == static_cast<int>(letters.size())) << "each cell once";
+  EXPECT_EQ(letters.size(), 8u + 18u + 2u + 7u);
+  EXPECT_EQ(drawn, static_cast<int>(letters.size())) << "each cell once";
   EXPECT_EQ(letters.at(At(6, 1)) + letters.at(At(2, 4)) + letters.at(At(4, 3)) + letters.at(At(12, 2)), "QXDL");
   std::set<Spot> errors;
   for (const CanvasOp& op : canvas.Of(Kind::Text)) {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "output/booklet.h"
+#include "output/save_pic.h"
 #include "output/sheet_export.h"
 #include "support/compiled_puzzles.h"
 #include "support/run_tool.h"
@@ -73,12 +74,15 @@ TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndEveryWordInI
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
   EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
   const std::string fonts = RunTool("pdffonts " + pdf).first;
-  EXPECT_TRUE(FontsAllEmbedded(fonts) && fonts.find("Type 3") == std::string::npos) << fonts;
+  EXPECT_TRUE(FontsAllEmbedded(fonts)) << fonts;
+  EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
   const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
   for (const std::string& word : WordsOf(puzzle)) {  // once in the puzzle's list, once in the solution's
     const std::vector<double> tops = WordTops(pdf, word);
     ASSERT_EQ(tops.size(), 2u) << word;
-    EXPECT_TRUE(puzzleTitle < tops[0] && tops[0] < solutionTitle && solutionTitle < tops[1]) << word;
+    EXPECT_LT(puzzleTitle, tops[0]) << word;
+    EXPECT_LT(tops[0], solutionTitle) << word;
+    EXPECT_LT(solutionTitle, tops[1]) << word;
   }
 }
 
@@ -88,7 +92,8 @@ TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
   }
   ASSERT_TRUE(ExportSvg(puzzle, Path("a.svg")).saved);
   const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
-  EXPECT_TRUE(puzzleTexts.find("PUZZLE\n") != std::string::npos && solutionTexts.find("SOLUTION\n") != std::string::npos);
+  EXPECT_NE(puzzleTexts.find("PUZZLE\n"), std::string::npos);
+  EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos);
   for (const std::string& line : puzzle.List2) {
     EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
     EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
@@ -101,8 +106,10 @@ TEST_F(ExportTest, FailedExportsLeaveNoFileAndKeepWhatWasThere) {
   folder.Write("kept-puzzle.svg", "precious");
   for (const SaveOutcome& outcome : {ExportPdf(puzzle, Path("taken.pdf"), LocalePaper()),
                                      ExportPdf(puzzle, Path("missing/x.pdf"), LocalePaper()),
-                                     ExportSvg(puzzle, Path("kept.svg")), WriteBookletPdf({}, Path("b.pdf"), LocalePaper())}) {
-    EXPECT_TRUE(!outcome.saved && !outcome.reason.empty());
+                                     ExportSvg(puzzle, Path("kept.svg")), WriteBookletPdf({}, Path("b.pdf"), LocalePaper()),
+                                     SaveBitmapFile(QImage(8, 8, QImage::Format_RGB32), Path("taken.pdf"))}) {
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_NE(outcome.reason, "");
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 3) << "no part file";
   EXPECT_EQ(testing::ReadFile(folder.Path() / "kept-puzzle.svg"), "precious");

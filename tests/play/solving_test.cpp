@@ -59,12 +59,18 @@ TEST(Solving, SharedCellsAreOneOf148AndOnlyTheGivenLettersShowAtTheStart) {
       EXPECT_EQ(state.LetterAt({s, p}), state.IsFixed({s, p}) ? Grid()[Cell(s, p)] : ' ');
     }
   }
-  EXPECT_TRUE(numbers.size() == 148u && *numbers.rbegin() == 147 && CellIndexOf({24, 1}) + CellIndexOf({5, 9}) == -2);
+  EXPECT_EQ(numbers.size(), 148u);
+  EXPECT_EQ(*numbers.rbegin(), 147);
+  EXPECT_EQ(CellIndexOf({24, 1}) + CellIndexOf({5, 9}), -2);
   EXPECT_EQ(fixed, 8 + 4 + 18);  // square 12's cells seen again from its four neighbours, the hints
   for (const Overlap& o : Overlaps()) EXPECT_EQ(CellIndexOf({o.squareA, o.positionA}), CellIndexOf({o.squareB, o.positionB}));
-  EXPECT_TRUE(state.Selected() == (RingCell{1, 1}) && !state.Select({0, 1}) && !state.Select({3, 9}));
-  EXPECT_TRUE(state.Words().size() == 23u && std::is_sorted(state.Words().begin(), state.Words().end()));
-  EXPECT_FALSE(state.HasTypedLetters() || state.IsSolved());
+  EXPECT_EQ(state.Selected(), (RingCell{1, 1}));
+  EXPECT_FALSE(state.Select({0, 1}));
+  EXPECT_FALSE(state.Select({3, 9}));
+  EXPECT_EQ(state.Words().size(), 23u);
+  EXPECT_TRUE(std::is_sorted(state.Words().begin(), state.Words().end()));
+  EXPECT_FALSE(state.HasTypedLetters());
+  EXPECT_FALSE(state.IsSolved());
 }
 
 TEST(Solving, TypingMovingAndClicking) {
@@ -112,11 +118,13 @@ TEST(Solving, TypingMovingAndClicking) {
     }
     std::string ring = state.Ring(1);
     for (int p = 1; p <= kRingSize; ++p) ring[p - 1] = state.IsFixed({1, p}) ? '#' : state.IsMarked({1, p}) ? char(ring[p - 1] + 32) : ring[p - 1];
-    EXPECT_TRUE(state.Selected() == c.selected && ring == c.ring1) << c.keys << " " << ring;
+    EXPECT_EQ(state.Selected(), c.selected) << c.keys;
+    EXPECT_EQ(ring, c.ring1) << c.keys;
   }
   SolvingState state = Solving();
-  EXPECT_FALSE(state.SelectAt(CellPoint(4, 9)) || state.SelectAt({-5, 400}));  // a centre cell holds no letter
-  EXPECT_TRUE(SolvingTimeText(187) == "3:07" && SolvingTimeText(3600) == "60:00" && SolvingTimeText(-4) == "0:00");
+  EXPECT_FALSE(state.SelectAt(CellPoint(4, 9))) << "a centre cell holds no letter";
+  EXPECT_FALSE(state.SelectAt({-5, 400}));
+  for (const auto& [seconds, text] : {std::pair{187, "3:07"}, {3600, "60:00"}, {-4, "0:00"}}) EXPECT_EQ(SolvingTimeText(seconds), text);
 }
 
 TEST(Solving, SolvedWhenEveryRingReadsADifferentListedWordStruckWhileSomeRingReadsIt) {
@@ -128,9 +136,11 @@ TEST(Solving, SolvedWhenEveryRingReadsADifferentListedWordStruckWhileSomeRingRea
   for (const auto& [grid, solved] : cases) EXPECT_EQ(Solving(grid).IsSolved(), solved) << &grid - &cases[0].first;
   SolvingState state = Solving(Grid(1));  // square 3 reads square 15's word and the other way round
   const std::string nine = RingOf(Grid(), 9);
-  EXPECT_TRUE(state.IsStruck(RingOf(Grid(), 15)) && state.IsStruck(nine.substr(4) + nine.substr(0, 4)));
+  EXPECT_TRUE(state.IsStruck(RingOf(Grid(), 15)));
+  EXPECT_TRUE(state.IsStruck(nine.substr(4) + nine.substr(0, 4)));
   state.Put({9, 2}, ' ');
-  EXPECT_FALSE(state.IsStruck(nine) || state.IsStruck("        "));
+  EXPECT_FALSE(state.IsStruck(nine));
+  EXPECT_FALSE(state.IsStruck("        "));
 }
 
 TEST(TypedLines, TypedLettersComeBackOtherCommentsAreIgnoredDamagedLinesChangeNothing) {
@@ -143,7 +153,8 @@ TEST(TypedLines, TypedLettersComeBackOtherCommentsAreIgnoredDamagedLinesChangeNo
   std::vector<std::string> comments = {"# Loopword puzzle", "# typedef"};
   comments.insert(comments.end(), lines.begin(), lines.end());
   SolvingState reopened = Solving();
-  EXPECT_TRUE(ApplyTypedLines(reopened, comments) && TypedLines(Solving()).empty());
+  EXPECT_TRUE(ApplyTypedLines(reopened, comments));
+  EXPECT_TRUE(TypedLines(Solving()).empty());
   for (int s = 1; s <= kSquareCount; ++s) EXPECT_EQ(reopened.Ring(s), typed.Ring(s));
   const std::string overHint = std::string("# typed 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
   for (const char* damaged : {"# typed 05 AB", "# typed 05 ABCDEFGHI", "# typed 5  ABCDEFGH", "# typed 00 ABCDEFGH",

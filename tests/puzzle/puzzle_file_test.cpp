@@ -75,8 +75,10 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
     EXPECT_TRUE(read.puzzles.empty());
     const std::string head = "Loopword could not open the puzzle file:\n" + path + "\n";
     const std::string why = read.message.starts_with(head) ? read.message.substr(head.size()) : "";
-    EXPECT_TRUE(why.starts_with(line ? "Line " + std::to_string(line) + ": " : "") && !why.empty() &&
-                std::isupper(static_cast<unsigned char>(why.front())) && why.ends_with('.')) << read.message;
+    ASSERT_NE(why, "") << read.message;
+    EXPECT_TRUE(why.starts_with(line ? "Line " + std::to_string(line) + ": " : "")) << read.message;
+    EXPECT_TRUE(std::isupper(static_cast<unsigned char>(why.front()))) << read.message;
+    EXPECT_TRUE(why.ends_with('.')) << read.message;
   }
 }
 
@@ -86,7 +88,8 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
   EXPECT_NE(WriteFileAtomically(folder.Path().string(), "new"), "") << "a folder in the way";
   EXPECT_NE(WriteFileAtomically((folder.Path() / "missing" / "x").string(), "new"), "");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no part file left";
-  EXPECT_TRUE(WriteFileAtomically(path, "new").empty() && testing::ReadFile(path) == "new");
+  EXPECT_EQ(WriteFileAtomically(path, "new"), "");
+  EXPECT_EQ(testing::ReadFile(path), "new");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -37,10 +36,6 @@ class ScriptedToolkit : public Toolkit {
   }
   void EndProgress() override { progress.push_back("end"); }
   void SetBusy(bool isBusy) override { busy = isBusy; }
-  void Yield() override {
-    ++yields;
-    if (onYield) onYield(yields);
-  }
   [[nodiscard]] std::string ProgramFolder() const override { return folder_; }
 
   std::vector<std::string> messages, questions;
@@ -54,9 +49,6 @@ class ScriptedToolkit : public Toolkit {
   /// The user presses Cancel once `done` reaches this count; never when negative.
   int cancelAtDone = -1;
   bool busy = false;
-  int yields = 0;
-  /// Called at every yield with the number of yields so far: the user's chance to act mid-run.
-  std::function<void(int)> onYield;
 
  private:
   template <typename T>

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/form1.h"
@@ -17,6 +18,14 @@
 
 namespace loopword::testing {
 
+/// Turns the event loop until the compile `window` draws has ended; `onStep` sees each turn first.
+inline void FinishCompile(Form1& window, const std::function<void(int step)>& onStep = {}) {
+  for (int step = 1; window.Compiling(); ++step) {
+    if (onStep) onStep(step);
+    QCoreApplication::processEvents();
+  }
+}
+
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
@@ -25,6 +34,13 @@ class WindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<Form1> NewWindow() { return std::make_unique<Form1>(toolkit, program.Path().string()); }
+  /// A new window with a compiled puzzle on show.
+  std::unique_ptr<Form1> CompiledWindow() {
+    auto window = NewWindow();
+    window->mnuSolve_Click();
+    FinishCompile(*window);
+    return window;
+  }
   /// The path of `file` in the folder for chosen files.
   [[nodiscard]] std::string Target(const std::string& file) const { return (target.Path() / file).string(); }
 

@@ -1,0 +1,364 @@
+// The session's commands: what each does to the mode, the puzzle, the choices and the picture.
+#include "session/session.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <iterator>
+
+#include "display/board_drawing.h"
+#include "display/colors.h"
+#include "display/sheets.h"
+#include "display/solving_view.h"
+#include "input/start_word.h"
+#include "play/typed_lines.h"
+#include "puzzle/puzzle_file.h"
+
+namespace loopword {
+
+namespace {
+
+bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; }
+
+/// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
+struct OpenedPuzzle {
+  std::optional<FilePuzzle> file;
+  std::optional<SolvingState> solving;
+  std::string message;
+};
+
+OpenedPuzzle OpenPuzzleFile(const std::string& path) {
+  PuzzleFileResult read = ReadPuzzleFile(path);
+  if (read.fault) return {std::nullopt, std::nullopt, read.message};
+  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}};
+  const std::vector<std::string>& comments = opened.file->comments;
+  if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
+  opened.solving.emplace(opened.file->puzzle);
+  if (ApplyTypedLines(*opened.solving, comments)) return opened;
+  return {std::nullopt, std::nullopt, RefusalMessage(path, "The letters typed into it are damaged.")};
+}
+
+Reply Ask(const char* question) { return {{}, question, false}; }
+Reply Tell(std::string message) { return {std::move(message), {}, false}; }
+Reply Redrawn() { return {{}, {}, true}; }
+
+}  // namespace
+
+std::string SaveFailureMessage(const std::string& what, const std::string& path, const std::string& reason) {
+  return "Loopword could not save the " + what + " to:\n" + path + "\n" + reason;
+}
+
+Clock SteadyClock() {
+  return [] {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+  };
+}
+
+Session::Session(const std::string& programFolder, Picture& picture, Clock clock)
+    : picture_(picture), clock_(std::move(clock)), dictionaries_(programFolder) {
+  startReport_ = dictionaries_.LoadDictionary();
+  DrawBoard(picture_, ColorFrame);
+}
+
+Session::~Session() = default;
+
+const char* Session::Caption() const {
+  switch (mode_) {
+    case Mode::Compiling: return kStop;
+    case Mode::ShowingPuzzle:
+    case Mode::Solving: return kShowSolution;
+    case Mode::ShowingSolution: return kShowPuzzle;
+    case Mode::Idle:
+    case Mode::Closed: break;
+  }
+  return idleCaption_;
+}
+
+bool Session::HasPuzzle() const {
+  return mode_ == Mode::ShowingPuzzle || mode_ == Mode::ShowingSolution || mode_ == Mode::Solving;
+}
+
+Compiler& Session::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
+  if (!compiler_) {
+    compiler_ = std::make_unique<Compiler>(words, MakeIndexedSearch(words), RandomSource::FromEntropy());
+  } else if (compiler_->Words() != words) {
+    compiler_->UseWords(words, MakeIndexedSearch(words));
+  }
+  return *compiler_;
+}
+
+std::string Session::WhyNoPuzzle() {
+  const Compiler& compiler = CompilerFor(dictionaries_.Words());
+  return compiler.TooFewWords(startWord_) ? TooFewWordsMessage(compiler.DistinctWordCount()) : "";
+}
+
+bool Session::LettersAtStake() const { return solving_ && solving_->HasTypedLetters() && !solving_->IsSolved(); }
+
+void Session::EndSolving() {
+  solving_.reset();
+  clockStart_.reset();
+}
+
+Reply Session::Compile(bool confirmed) {
+  if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
+  if (std::string refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
+  if (LettersAtStake() && !confirmed) return Ask("Compiling a new puzzle ends solving this one. Compile anyway?");
+  EndSolving();
+  mode_ = Mode::Compiling;
+  live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, fill_);
+  return {};
+}
+
+Reply Session::AdvanceCompile() {
+  if (mode_ != Mode::Compiling) return {};
+  Reply reply;
+  for (const LiveEvent& live : live_->NextStep()) {
+    DrawStep(live);
+    reply.redraw = true;
+  }
+  return live_->Finished() ? FinishCompile() : reply;
+}
+
+void Session::DrawStep(const LiveEvent& live) {
+  const CompileEvent& event = live.event;
+  using Kind = CompileEvent::Kind;
+  switch (event.kind) {
+    case Kind::RunStarted: ShowEmptyFigure(); break;
+    case Kind::CellBlanked: DrawBlankCell(picture_, event.square, event.position); break;
+    case Kind::StartWordPlaced: DrawSquareLetters(picture_, kCrossingSquare, event.ring); break;
+    case Kind::SquareHighlighted: DrawSquare(picture_, event.square, ColorYellow); break;
+    case Kind::WordPlaced:
+      DrawSquareLetters(picture_, event.square, event.ring);
+      DrawSquare(picture_, event.square, ColorInk);
+      break;
+    case Kind::PuzzleComplete:  // the finished figure redrawn whole, as an opened puzzle shows it
+      DrawSolutionSheet(picture_, live.puzzle->board, live.puzzle->List2);
+      break;
+    case Kind::Stopped:
+    case Kind::GaveUp:
+    case Kind::Impossible:
+    case Kind::TooFewWords: ShowEmptyFigure(); break;
+    case Kind::Searching:
+    case Kind::AttemptStarted:
+    case Kind::AttemptFailed:
+    case Kind::OverlapCheckFailed: break;
+  }
+}
+
+void Session::ShowEmptyFigure() {
+  picture_.Cls();
+  DrawBoard(picture_, ColorFrame);
+}
+
+Reply Session::FinishCompile() {
+  const CompileOutcome outcome = live_->Outcome();
+  const CompileOptions fill = live_->Fill();
+  puzzle_ = live_->TakePuzzle();
+  live_.reset();
+  if (outcome != CompileOutcome::Complete) {
+    mode_ = Mode::Idle;
+    idleCaption_ = kShowSolution;
+    if (outcome == CompileOutcome::Stopped) return Redrawn();
+    return {FailureMessage(outcome, startWord_, compiler_->DistinctWordCount()), {}, true};
+  }
+  const std::string& path = dictionaries_.DictPath[static_cast<std::size_t>(dictionaries_.DictLevel)];
+  comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill), {}});
+  mode_ = Mode::ShowingSolution;
+  return {"Done", {}, true};
+}
+
+Reply Session::PressViewButton(bool confirmed) {
+  switch (mode_) {
+    case Mode::Compiling:
+      live_->Stop();
+      puzzle_ = live_->TakePuzzle();
+      live_.reset();
+      ShowEmptyFigure();
+      mode_ = Mode::Idle;
+      idleCaption_ = kShowSolution;
+      return Redrawn();
+    case Mode::ShowingSolution: ShowPuzzle(); return Redrawn();
+    case Mode::Solving:
+      if (LettersAtStake() && !confirmed) return Ask("Showing the solution ends solving this puzzle. Show it anyway?");
+      EndSolving();
+      ShowSolution();
+      return Redrawn();
+    case Mode::ShowingPuzzle: ShowSolution(); return Redrawn();
+    case Mode::Idle:
+    case Mode::Closed: break;
+  }
+  return {};
+}
+
+void Session::ShowPuzzle() {
+  mode_ = Mode::ShowingPuzzle;
+  DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, sortedWords_);
+}
+
+void Session::ShowSolution() {
+  mode_ = Mode::ShowingSolution;
+  DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
+}
+
+void Session::ShowSheetsForPrinting() {
+  if (solving_ || mode_ == Mode::Compiling) return;
+  DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, sortedWords_);
+  DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
+  if (mode_ == Mode::Idle) {
+    idleCaption_ = kShowPuzzle;
+  } else {
+    mode_ = Mode::ShowingSolution;
+  }
+}
+
+Reply Session::Open(const std::string& path, bool confirmed) {
+  if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
+  OpenedPuzzle opened = OpenPuzzleFile(path);
+  if (!opened.file) return Tell(opened.message);
+  if (LettersAtStake() && !confirmed) return Ask("Opening a puzzle ends solving this one. Open anyway?");
+  EndSolving();
+  puzzle_ = std::move(opened.file->puzzle);
+  comments_ = std::move(opened.file->comments);
+  ShowSolution();
+  if (!opened.solving) return Redrawn();
+  StartSolving();  // solving goes on where it was saved
+  solving_ = std::move(opened.solving);
+  ShowSolving();
+  return Redrawn();
+}
+
+Reply Session::Save(const std::string& path) const {
+  if (!HasPuzzle()) return {};
+  std::vector<std::string> comments = comments_;
+  std::erase_if(comments, IsTypedLine);
+  if (solving_) std::ranges::copy(TypedLines(*solving_), std::back_inserter(comments));
+  const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
+  return failure.empty() ? Reply{} : Tell(SaveFailureMessage("puzzle", path, failure));
+}
+
+Reply Session::StartSolving() {
+  if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return {};
+  solving_.emplace(puzzle_);
+  solvedTold_ = false;
+  solvedMs_ = 0;
+  clockStart_ = clock_();
+  mode_ = Mode::Solving;
+  ShowSolving();
+  return Redrawn();
+}
+
+void Session::ShowSolving() { DrawSolvingView(picture_, *solving_, puzzle_.List2, sortedWords_); }
+
+Reply Session::Check() {
+  if (!solving_) return {};
+  solving_->Check();
+  ShowSolving();
+  return Redrawn();
+}
+
+Reply Session::Reveal() {
+  if (!solving_) return {};
+  solving_->RevealLetter();
+  return AfterSolvingChange();
+}
+
+Reply Session::Press(SolvingKey key) {
+  if (!solving_) return {};
+  solving_->Press(key);
+  return AfterSolvingChange();
+}
+
+Reply Session::Type(char letter) {
+  if (!solving_ || !solving_->Type(letter)) return {};
+  return AfterSolvingChange();
+}
+
+Reply Session::ClickAt(TwipPoint point) {
+  if (!solving_ || !solving_->SelectAt(point)) return {};
+  ShowSolving();
+  return Redrawn();
+}
+
+Reply Session::AfterSolvingChange() {
+  ShowSolving();
+  Reply reply = Redrawn();
+  const bool solved = solving_->IsSolved();
+  if (solved && !solvedTold_) reply.message = "Solved in " + SolvingTimeText(SolvingMs() / 1000);
+  solvedTold_ = solved;
+  return reply;
+}
+
+std::int64_t Session::SolvingMs() const { return solvedMs_ + (clockStart_ ? clock_() - *clockStart_ : 0); }
+
+void Session::PauseClock(bool paused) {
+  if (!solving_ || paused != clockStart_.has_value()) return;
+  if (paused) {
+    solvedMs_ += clock_() - *clockStart_;
+    clockStart_.reset();
+  } else {
+    clockStart_ = clock_();
+  }
+}
+
+void Session::ChooseRandomStartWord() {
+  if (mode_ == Mode::Compiling) return;
+  startChoice_ = 0;
+  startWord_.clear();
+}
+
+Reply Session::EnterStartWord(const std::string& answer) {
+  if (mode_ == Mode::Compiling) return {};
+  startChoice_ = 1;
+  const StartWordCheck check = CheckStartWord(answer);
+  if (check.verdict != StartWordCheck::Verdict::Accepted) return Tell(check.message);
+  startWord_ = check.word;
+  if (solving_) return {};  // the puzzle being solved stays on screen
+  ShowEmptyFigure();
+  DrawSquareLetters(picture_, kCrossingSquare, startWord_);
+  return Redrawn();
+}
+
+LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
+  if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}};
+  dictionaries_.DictLevel = level;
+  if (level == kUserDictionary) dictionaries_.DictPath[kUserDictionary] = userPath;
+  return dictionaries_.LoadDictionary();
+}
+
+BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,
+                                    const BookletProgress& progress) {
+  BookletOutcome outcome;
+  int done = 0;
+  const auto goesOn = [&](int made, int total) {
+    done = made;
+    return mode_ != Mode::Closed && progress(made, total);
+  };
+  const auto make = [&](const std::shared_ptr<const Dictionary>& words) -> std::optional<Puzzle> {
+    Compiler& compiler = CompilerFor(words);
+    Puzzle puzzle;
+    const auto observer = [&](const CompileEvent& event) {
+      using Kind = CompileEvent::Kind;
+      if ((event.kind == Kind::AttemptStarted || event.kind == Kind::Searching) && !goesOn(done, request.count)) {
+        compiler.RequestStop();
+      }
+    };
+    const CompileOutcome result = compiler.Compile(puzzle, startWord_, observer, fill);
+    if (result == CompileOutcome::Complete) return puzzle;
+    outcome.failure = FailureMessage(result, startWord_, compiler.DistinctWordCount());
+    return std::nullopt;
+  };
+  outcome.run = MakeBookletPuzzles(request, dictionaries_.Words(), make, goesOn);
+  return outcome;
+}
+
+Reply Session::Exit(bool confirmed) {
+  if (mode_ == Mode::Closed) return {};
+  if (LettersAtStake() && !confirmed) return Ask("Exiting ends solving this puzzle. Exit anyway?");
+  EndSolving();
+  live_.reset();  // a running compile stops where it is
+  mode_ = Mode::Closed;
+  return {};
+}
+
+}  // namespace loopword

@@ -1,0 +1,150 @@
+// The program's state behind any front end: the puzzle, the mode, the choices, solving and the live compile.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "compiler/compiler.h"
+#include "display/picture.h"
+#include "play/solving.h"
+#include "puzzle/booklet_maker.h"
+#include "session/live_compile.h"
+#include "words/dictionary_state.h"
+
+namespace loopword {
+
+/// What the session is doing, which decides what the view button offers.
+enum class Mode {
+  Idle,             ///< no puzzle to show: the button cannot be pressed
+  Compiling,        ///< a compile is drawn step by step: the button stops it
+  ShowingPuzzle,    ///< the puzzle sheet is on show
+  ShowingSolution,  ///< the solution sheet is on show
+  Solving,          ///< the puzzle is being solved on screen
+  Closed,           ///< the user left the program
+};
+
+/// Captions of the view button, which name what its next press shows.
+inline constexpr const char* kShowPuzzle = "Show Puzzle";
+inline constexpr const char* kShowSolution = "Show Solution";
+inline constexpr const char* kStop = "Stop";
+
+/// What a command did: the message to show, or the question to ask before it can go on (asked, the
+/// command is given again confirmed), and whether the picture changed.
+struct Reply {
+  std::string message;
+  std::string question;
+  bool redraw = false;
+};
+
+/// The puzzles a booklet run made, and what its last failed compile tells the user.
+struct BookletOutcome {
+  BookletRun run;
+  std::string failure;
+};
+
+/// Milliseconds from any fixed point; only differences are used.
+using Clock = std::function<std::int64_t()>;
+/// The steady clock of the machine.
+Clock SteadyClock();
+
+/// One user's session: the commands of every front end, drawn on `picture`.
+class Session {
+ public:
+  /// Loads the first bundled level found beside `programFolder`; `clock` times the solving.
+  Session(const std::string& programFolder, Picture& picture, Clock clock);
+  ~Session();
+
+  /// What the start-up load said: its messages are for the user.
+  [[nodiscard]] const LoadReport& StartReport() const { return startReport_; }
+
+  /// What the user is told when the list in use, with the starting word, cannot make a puzzle; "" when it can.
+  std::string WhyNoPuzzle();
+  /// Starts a compile with the chosen list, starting word and fill; refused with a message when
+  /// the list cannot make a puzzle, asks first when solving would lose typed letters.
+  Reply Compile(bool confirmed = false);
+  /// Draws the next step of the running compile; at its end, what the user is told.
+  Reply AdvanceCompile();
+  /// The view button: stops a compile, or shows the other sheet (asking first while solving).
+  Reply PressViewButton(bool confirmed = false);
+  /// Opens the puzzle file at `path`: its solution sheet, or solving where it was saved.
+  Reply Open(const std::string& path, bool confirmed = false);
+  /// Saves the puzzle with its comment lines and the letters typed so far to `path`.
+  Reply Save(const std::string& path) const;
+  /// Starts solving the puzzle on screen.
+  Reply StartSolving();
+  /// Check, Reveal letter, a solving key, a typed character and a click (twips of the picture).
+  Reply Check();
+  Reply Reveal();
+  Reply Press(SolvingKey key);
+  Reply Type(char letter);
+  Reply ClickAt(TwipPoint point);
+  /// Stops or starts the solving clock (the window was minimised or restored).
+  void PauseClock(bool paused);
+  /// A random starting word from now on.
+  void ChooseRandomStartWord();
+  /// Takes a typed starting word; the message asks again, none when accepted or cancelled.
+  Reply EnterStartWord(const std::string& answer);
+  /// Loads dictionary `level` (0 the user's file at `userPath`); a failed load keeps the words in use.
+  LoadReport ChooseWordList(int level, const std::string& userPath = {});
+  /// Leaves the program, asking first when solving would lose typed letters; stops a compile.
+  Reply Exit(bool confirmed = false);
+  /// Makes the puzzles of a booklet with the starting word in use and `fill`; `progress` is told how many
+  /// are done and may cancel, as leaving the program does.
+  BookletOutcome MakeBooklet(const BookletRequest& request, const CompileOptions& fill, const BookletProgress& progress);
+  /// Shows the puzzle sheet, then the solution sheet, unless a puzzle is being solved.
+  void ShowSheetsForPrinting();
+
+  /// The fill choices compiles use.
+  void SetFill(const CompileOptions& fill) { fill_ = fill; }
+  [[nodiscard]] Mode CurrentMode() const { return mode_; }
+  [[nodiscard]] const char* Caption() const;
+  /// Whether a compiled or opened puzzle can be shown, saved and solved.
+  [[nodiscard]] bool HasPuzzle() const;
+  [[nodiscard]] const Puzzle& CurrentPuzzle() const { return puzzle_; }
+  [[nodiscard]] const SolvingState* Solving() const { return solving_ ? &*solving_ : nullptr; }
+  [[nodiscard]] const std::string& StartWord() const { return startWord_; }
+  /// The Starting Word item chosen last: 0 random, 1 typed.
+  [[nodiscard]] int StartChoice() const { return startChoice_; }
+  [[nodiscard]] const DictionaryState& Dictionaries() const { return dictionaries_; }
+
+ private:
+  Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
+  bool LettersAtStake() const;
+  void EndSolving();
+  void ShowEmptyFigure();
+  void DrawStep(const LiveEvent& live);
+  Reply FinishCompile();
+  void ShowSolution();
+  void ShowPuzzle();
+  void ShowSolving();
+  Reply AfterSolvingChange();
+  std::int64_t SolvingMs() const;
+
+  Picture& picture_;
+  Clock clock_;
+  DictionaryState dictionaries_;
+  LoadReport startReport_;
+  std::unique_ptr<Compiler> compiler_;
+  std::unique_ptr<LiveCompile> live_;
+  CompileOptions fill_;
+  std::string startWord_;
+  int startChoice_ = 0;
+  Mode mode_ = Mode::Idle;
+  const char* idleCaption_ = kShowPuzzle;  // what the disabled button says: Show Solution after a failed compile
+  Puzzle puzzle_;  // as last compiled or opened, or as an interrupted compile left it
+  std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
+  std::vector<std::string> sortedWords_;  // the puzzle sheet's word list as last drawn
+  std::optional<SolvingState> solving_;
+  bool solvedTold_ = false;  // "Solved in" was told for the letters as they stand
+  std::int64_t solvedMs_ = 0;  // time solved before the clock last started
+  std::optional<std::int64_t> clockStart_;  // set while the solving clock runs
+};
+
+/// What the user is told when `what` could not be saved to `path`, and why.
+std::string SaveFailureMessage(const std::string& what, const std::string& path, const std::string& reason);
+
+}  // namespace loopword

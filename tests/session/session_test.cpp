@@ -1,0 +1,184 @@
+// The session without any window: each command in each mode, compiles to their end, solving against a fake clock, files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "board/geometry.h"
+#include "session/session.h"
+#include "support/brute_force.h"
+#include "support/recording_canvas.h"
+#include "support/temp_dir.h"
+
+namespace loopword {
+namespace {
+
+/// Where a row of the command table starts.
+enum class Start { Fresh, Compiling, Solution, Puzzle, Solving, SolvingWithLetters };
+
+class SessionTest : public ::testing::Test {
+ protected:
+  SessionTest() {
+    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
+  }
+
+  /// Advances the running compile to its end; what its last step replied.
+  static Reply Finish(Session& session) {
+    Reply reply;
+    while (session.CurrentMode() == Mode::Compiling) reply = session.AdvanceCompile();
+    return reply;
+  }
+
+  /// Brings `session` to `start`.
+  static void Reach(Session& session, Start start) {
+    if (start == Start::Fresh) return;
+    session.Compile();
+    if (start == Start::Compiling) return;
+    Finish(session);
+    if (start == Start::Puzzle) session.PressViewButton();
+    if (start == Start::Solving || start == Start::SolvingWithLetters) session.StartSolving();
+    if (start == Start::SolvingWithLetters) Fill(session, 4);
+  }
+
+  /// Types the word of every square from `first` to `last` into its ring from the first cell; the messages told.
+  static std::vector<std::string> Fill(Session& session, int first, int last = 0) {
+    std::vector<std::string> told;
+    for (int s = first; s <= std::max(first, last); ++s) {
+      session.ClickAt(CellPoint(s, 1));
+      for (const char letter : session.CurrentPuzzle().board.SquareWord[static_cast<std::size_t>(s)]) {
+        const std::string message = session.Type(letter).message;
+        if (!message.empty()) told.push_back(message);
+      }
+    }
+    return told;
+  }
+
+  std::unique_ptr<Session> NewSession() {
+    return std::make_unique<Session>(program.Path().string(), picture, [this] { return now; });
+  }
+
+  testing::TempDir program, files;
+  testing::RecordingCanvas canvas;
+  Picture picture{canvas};
+  std::int64_t now = 0;
+};
+
+struct CommandCase {
+  const char* name;
+  Start start;
+  std::function<Reply(Session&)> command;
+  Mode mode;
+  const char* caption;
+  bool asks;
+  bool redraw;
+};
+
+TEST_F(SessionTest, EachCommandInEachModeLeadsToItsModeAndCaption) {
+  const auto press = [](Session& s) { return s.PressViewButton(); };
+  const auto pressYes = [](Session& s) { return s.PressViewButton(true); };
+  const auto compile = [](Session& s) { return s.Compile(); };
+  const auto solve = [](Session& s) { return s.StartSolving(); };
+  const auto check = [](Session& s) { return s.Check(); };
+  const auto exit = [](Session& s) { return s.Exit(); };
+  const auto openSaved = [this](Session& s, bool yes) {
+    const std::string path = (files.Path() / "saved.loopword").string();
+    return s.Save(path).message.empty() ? s.Open(path, yes) : Reply{"not saved", {}, false};
+  };
+  const auto open = [openSaved](Session& s) { return openSaved(s, false); };
+  const auto openYes = [openSaved](Session& s) { return openSaved(s, true); };
+  const std::vector<CommandCase> cases = {
+      {"press with nothing to show", Start::Fresh, press, Mode::Idle, kShowPuzzle, false, false},
+      {"press to stop", Start::Compiling, press, Mode::Idle, kShowSolution, false, true},
+      {"press for the puzzle", Start::Solution, press, Mode::ShowingPuzzle, kShowSolution, false, true},
+      {"press for the solution", Start::Puzzle, press, Mode::ShowingSolution, kShowPuzzle, false, true},
+      {"press while solving, nothing typed", Start::Solving, press, Mode::ShowingSolution, kShowPuzzle, false, true},
+      {"press while solving, letters typed", Start::SolvingWithLetters, press, Mode::Solving, kShowSolution, true, false},
+      {"press while solving, confirmed", Start::SolvingWithLetters, pressYes, Mode::ShowingSolution, kShowPuzzle, false, true},
+      {"compile", Start::Fresh, compile, Mode::Compiling, kStop, false, false},
+      {"compile while compiling", Start::Compiling, compile, Mode::Compiling, kStop, false, false},
+      {"compile while solving, nothing typed", Start::Solving, compile, Mode::Compiling, kStop, false, false},
+      {"compile while solving, letters typed", Start::SolvingWithLetters, compile, Mode::Solving, kShowSolution, true, false},
+      {"solve with no puzzle", Start::Fresh, solve, Mode::Idle, kShowPuzzle, false, false},
+      {"solve the puzzle sheet", Start::Puzzle, solve, Mode::Solving, kShowSolution, false, true},
+      {"solve while solving", Start::Solving, solve, Mode::Solving, kShowSolution, false, false},
+      {"check while not solving", Start::Solution, check, Mode::ShowingSolution, kShowPuzzle, false, false},
+      {"check while solving", Start::Solving, check, Mode::Solving, kShowSolution, false, true},
+      {"exit while compiling", Start::Compiling, exit, Mode::Closed, kShowPuzzle, false, false},
+      {"exit while solving, letters typed", Start::SolvingWithLetters, exit, Mode::Solving, kShowSolution, true, false},
+      {"open a saved puzzle", Start::Puzzle, open, Mode::ShowingSolution, kShowPuzzle, false, true},
+      {"open letters typed into a saved puzzle", Start::SolvingWithLetters, open, Mode::Solving, kShowSolution, true, false},
+      {"open them, confirmed: solving goes on", Start::SolvingWithLetters, openYes, Mode::Solving, kShowSolution, false, true},
+  };
+  for (const CommandCase& c : cases) {
+    auto session = NewSession();
+    Reach(*session, c.start);
+    const Reply reply = c.command(*session);
+    EXPECT_EQ(session->CurrentMode(), c.mode) << c.name;
+    EXPECT_STREQ(session->Caption(), c.caption) << c.name;
+    EXPECT_EQ(!reply.question.empty(), c.asks) << c.name;
+    EXPECT_EQ(reply.redraw, c.redraw) << c.name;
+    EXPECT_TRUE(reply.message.empty()) << c.name << ": " << reply.message;
+  }
+}
+
+TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
+  auto session = NewSession();
+  session->Compile();
+  for (int step = 0; step < 5; ++step) session->AdvanceCompile();
+  EXPECT_TRUE(session->PressViewButton().message.empty());
+  EXPECT_FALSE(session->HasPuzzle());
+  const std::vector<std::string> withPuzzle = testing::PlantedList(1, 26, 8, 0);
+  const std::vector<std::string> without = testing::PlantedList(6, 26, 8, 1);
+  ASSERT_FALSE(testing::BruteForceGrids(testing::AroundFirstWord(withPuzzle), 1).empty());
+  ASSERT_TRUE(testing::BruteForceGrids(testing::AroundFirstWord(without), 1).empty());
+  const struct {
+    const std::vector<std::string>& words;
+    CompileOptions fill;
+    std::string said;
+    Mode mode;
+  } cases[] = {
+      {withPuzzle, {}, "Done", Mode::ShowingSolution},
+      {withPuzzle, {true, true}, "Done", Mode::ShowingSolution},
+      {without, {}, ImpossibleMessage(without[0]), Mode::Idle},
+  };
+  for (const auto& c : cases) {
+    std::string text;
+    for (const std::string& word : c.words) text += word + "\n";
+    session->ChooseWordList(kUserDictionary, files.Write("list.txt", text));
+    session->EnterStartWord(c.words[0]);
+    session->SetFill(c.fill);
+    session->Compile();
+    EXPECT_EQ(Finish(*session).message, c.said);
+    EXPECT_EQ(session->CurrentMode(), c.mode) << c.said;
+  }
+}
+
+TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolve) {
+  auto session = NewSession();
+  Reach(*session, Start::Solving);
+  now = 60'000;
+  session->PauseClock(true);
+  now = 1'000'000;
+  session->PauseClock(false);
+  now += 127'000;
+  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07"});
+  EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
+  EXPECT_EQ(session->Exit().question, "") << "a solved puzzle is left without a question";
+}
+
+TEST_F(SessionTest, ADamagedFileChangesNothing) {
+  auto session = NewSession();
+  Reach(*session, Start::SolvingWithLetters);
+  const std::string path = (files.Path() / "half.loopword").string();
+  session->Save(path);
+  std::string damagedLetters = testing::ReadFile(path);
+  damagedLetters.replace(damagedLetters.find("# typed 04 ") + 11, 8, "QQ");
+  const std::size_t ops = canvas.ops.size();
+  for (const std::string& text : {std::string("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n"), damagedLetters}) {
+    EXPECT_NE(session->Open(files.Write("bad.loopword", text)).message, "");
+    EXPECT_EQ(canvas.ops.size(), ops) << "nothing drawn";
+    EXPECT_EQ(session->CurrentMode(), Mode::Solving);
+  }
+}
+
+}  // namespace
+}  // namespace loopword
