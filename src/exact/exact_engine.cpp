@@ -14,7 +14,7 @@ namespace {
 
 /// Random walks tried before a varied fill falls back to a weighted random search; a walk that
 /// meets a repeated word stops there, so a try costs a few steps.
-constexpr int kWalkTries = 2000;
+constexpr int kWalkTries = 1000;
 /// Pairs the first weighted search of a varied fill may try before it starts again with new
 /// random choices; each new start may try twice as many as the one before.
 constexpr std::int64_t kFirstRunPairs = 1000;

@@ -36,7 +36,7 @@ enum class SearchStatus {
 enum class PairOrder {
   Listed,       ///< as the model lists them
   RandomStart,  ///< as listed, starting at a random class and a random pair of each class
-  Weighted,     ///< at random, each pair as likely as the completions after it (like a walk)
+  Weighted,     ///< at random, each pair as likely to come first as a walk is to take it
 };
 
 /// Pairs tried between two polls.
@@ -63,7 +63,8 @@ class FillSearch {
 
  private:
   enum class Step { Continue, Done, Halt };
-  /// A pair that may go into a square and the key it leaves for the next one.
+  /// A pair that may go into a square, the key it leaves for the next one and its place in a
+  /// weighted random order.
   struct Candidate {
     PairCode code = 0;
     std::uint16_t right = 0;
