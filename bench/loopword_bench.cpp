@@ -87,15 +87,53 @@ void BM_PrepareVaried(benchmark::State& state, const std::string& name) {
   }
 }
 
-/// `count` words of Level 1 drawn with a fixed seed: a teacher's small list.
-std::shared_ptr<const loopword::Dictionary> SmallList(int count, std::uint64_t seed) {
+/// `count` words of Level 1 drawn with a fixed seed, one a line.
+std::string Level1Sample(int count, std::uint64_t seed) {
   const auto level1 = Words("L1");
   std::vector<int> rows(static_cast<std::size_t>(level1->WordCount()));
   for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i) + 1;
   std::shuffle(rows.begin(), rows.end(), std::mt19937_64(seed));
   std::string text;
   for (int i = 0; i < count; ++i) text += loopword::ToString(level1->WordPool(rows[static_cast<std::size_t>(i)])) + "\n";
+  return text;
+}
+
+std::shared_ptr<const loopword::Dictionary> ListOf(const std::string& text) {
   return std::make_shared<const loopword::Dictionary>(loopword::ParseDictionaryText(text).dictionary);
+}
+
+/// `count` words of Level 1 drawn with a fixed seed: a teacher's small list.
+std::shared_ptr<const loopword::Dictionary> SmallList(int count, std::uint64_t seed) { return ListOf(Level1Sample(count, seed)); }
+
+/// The starting word of the tight small lists.
+constexpr const char* kTightStart = "SPARRING";
+
+/// A tight small list: the 23 words of a classic Level 1 puzzle around kTightStart and `extra`
+/// more Level 1 words, all drawn with a fixed seed.
+std::shared_ptr<const loopword::Dictionary> TightList(int extra, std::uint64_t seed) {
+  const auto level1 = Words("L1");
+  loopword::Compiler compiler(level1, loopword::MakeIndexedSearch(level1), loopword::RandomSource(seed));
+  loopword::Puzzle puzzle;
+  compiler.Compile(puzzle, kTightStart, [](const loopword::CompileEvent&) {});
+  std::string text = Level1Sample(extra, seed);
+  for (const std::string& line : puzzle.List2) text += line.substr(line.size() - loopword::kWordLength) + "\n";
+  return ListOf(text);
+}
+
+/// A varied (or one-solution varied) puzzle around kTightStart per iteration on a tight small list.
+void BM_VariedSmallList(benchmark::State& state, int extra, bool unique) {
+  const auto words = TightList(extra, static_cast<std::uint64_t>(extra));
+  loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words), loopword::RandomSource(20261206));
+  const auto ignore = [](const loopword::CompileEvent&) {};
+  for (auto _ : state) {
+    loopword::Puzzle puzzle;
+    if (compiler.Compile(puzzle, kTightStart, ignore, {true, unique}) != loopword::CompileOutcome::Complete) {
+      state.SkipWithError("varied compile on the small list did not complete");
+      return;
+    }
+    benchmark::DoNotOptimize(puzzle.List2.data());
+  }
+  state.counters["words"] = compiler.DistinctWordCount();
 }
 
 /// A decision on a small list with a random square-12 word: preparation and search together.
@@ -130,6 +168,12 @@ void RegisterAll() {
     benchmark::RegisterBenchmark((std::string("BM_PrepareVaried/") + name).c_str(), BM_PrepareVaried, name)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark((std::string("BM_Varied/") + name).c_str(), BM_Varied, false, name)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark((std::string("BM_VariedUnique/") + name).c_str(), BM_Varied, true, name)->Unit(benchmark::kMillisecond);
+  }
+  for (const int extra : {3, 11, 17}) {
+    for (const bool unique : {false, true}) {
+      const std::string label = std::string(unique ? "BM_VariedUniqueSmallList/" : "BM_VariedSmallList/") + std::to_string(23 + extra) + "words";
+      benchmark::RegisterBenchmark(label.c_str(), BM_VariedSmallList, extra, unique)->Unit(benchmark::kMillisecond);
+    }
   }
   for (const auto& [count, seed] : {std::pair{25, 1}, std::pair{30, 2}, std::pair{30, 3}, std::pair{40, 4}}) {
     const std::string label = "BM_Decide/L1sample" + std::to_string(count) + "s" + std::to_string(seed);

@@ -12,10 +12,12 @@ namespace loopword::exact {
 
 namespace {
 
-/// Random walks tried before a varied fill falls back to a randomly ordered search.
-constexpr int kWalkTries = 200;
-/// Most fills a varied fill lists to choose from when the random walks keep repeating words.
-constexpr std::int64_t kFillsListed = 20000;
+/// Random walks tried before a varied fill falls back to a weighted random search; a walk that
+/// meets a repeated word stops there, so a try costs a few steps.
+constexpr int kWalkTries = 1000;
+/// Pairs the first weighted search of a varied fill may try before it starts again with new
+/// random choices; each new start may try twice as many as the one before.
+constexpr std::int64_t kFirstRunPairs = 1000;
 
 std::vector<Word> DistinctWords(const Dictionary& words) {
   std::vector<Word> distinct;
@@ -28,6 +30,17 @@ std::vector<Word> DistinctWords(const Dictionary& words) {
 
 bool IsCapitalsWord(const std::string& text) {
   return text.size() == kWordLength && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+/// Runs the weighted search until it ends by itself, starting again whenever a run spends its
+/// share of the budget, so that one unlucky early choice cannot hold a draw up for long.
+SearchStatus RunWithRestarts(FillSearch& search, const SearchLimits& limits, RandomSource& random,
+                             const std::function<bool(const ChainFill&)>& visit) {
+  for (std::int64_t share = kFirstRunPairs;; share *= 2) {
+    const SearchLimits run{std::min(limits.budget, search.Nodes() + share), limits.poll};
+    const SearchStatus status = search.Run(run, PairOrder::Weighted, &random, visit);
+    if (status != SearchStatus::BudgetSpent || run.budget == limits.budget) return status;
+  }
 }
 
 }  // namespace
@@ -63,21 +76,19 @@ FillResult ExactEngine::SearchAround(const Word& centre, int excluded, RandomSou
   FillSearch search(model_, centre, excluded);
   if (search.WalkCount() == 0.0) return {};
   if (mode == Mode::Varied) {
-    for (int attempt = 0; attempt < kWalkTries; ++attempt) {
-      const ChainFill fill = search.DrawWalk(random);
-      if (search.IsRepeatFree(fill)) return ToResult(centre, fill);
-    }
+    if (const std::optional<ChainFill> fill = search.DrawRepeatFreeWalk(random, kWalkTries)) return ToResult(centre, *fill);
   }
-  // Decide takes the first fill. A varied fill whose walks mostly repeat words picks one
-  // uniformly among the fills the search lists (all of them when there are few enough).
+  // Decide takes the first fill of a search from random places in the lists. A varied fill whose
+  // walks keep repeating words takes the first fill of a search that tries the pairs like a walk.
   std::optional<ChainFill> found;
-  std::int64_t listed = 0;
-  const SearchStatus status = search.Run(limits, &random, [&](const ChainFill& fill) {
-    if (random.Draw(static_cast<int>(++listed)) == 1) found = fill;
-    return mode == Mode::Varied && listed < kFillsListed;
-  });
+  const auto takeFirst = [&found](const ChainFill& fill) {
+    found = fill;
+    return false;
+  };
+  const SearchStatus status = mode == Mode::Varied ? RunWithRestarts(search, limits, random, takeFirst)
+                                                   : search.Run(limits, PairOrder::RandomStart, &random, takeFirst);
   limits.budget -= search.Nodes();
-  if (!found || status == SearchStatus::Stopped) return {status, {}};
+  if (!found) return {status, {}};
   return ToResult(centre, *found);
 }
 
@@ -118,7 +129,7 @@ SolutionCount CountSheetSolutions(const std::vector<std::string>& lines, int lim
   const ChainModel model(others, filters);
   FillSearch search(model, ToWord(rings[kCrossingSquare]), -1);
   std::set<std::string> grids;  // rings, not pairs: two rotations with equal rings are one grid
-  const SearchStatus status = search.Run(limits, nullptr, [&](const ChainFill& fill) {
+  const SearchStatus status = search.Run(limits, PairOrder::Listed, nullptr, [&](const ChainFill& fill) {
     std::string letters;
     for (PairCode code : fill) letters += ToString(model.RingOf(code));
     grids.insert(letters);

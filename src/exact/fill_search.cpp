@@ -3,6 +3,7 @@
 #include "exact/fill_search.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace loopword::exact {
 
@@ -84,9 +85,10 @@ double FillSearch::WalkCount() const {
   return walks;
 }
 
-SearchStatus FillSearch::Run(const SearchLimits& limits, RandomSource* random,
+SearchStatus FillSearch::Run(const SearchLimits& limits, PairOrder order, RandomSource* random,
                              const std::function<bool(const ChainFill&)>& visit) {
   limits_ = &limits;
+  order_ = order;
   random_ = random;
   visit_ = &visit;
   foundAny_ = false;
@@ -102,37 +104,68 @@ FillSearch::Step FillSearch::Visit(int position, int leftKey) {
     foundAny_ = true;
     return (*visit_)(fill_) ? Step::Continue : Step::Done;
   }
+  if (position % kChainLength == 0) leftKey = nearKey_[static_cast<std::size_t>(position / kChainLength)];
+  return order_ == PairOrder::Weighted ? VisitWeighted(position, leftKey) : VisitInListOrder(position, leftKey);
+}
+
+FillSearch::Step FillSearch::VisitInListOrder(int position, int leftKey) {
   const int chain = position / kChainLength;
-  const int k = position % kChainLength;
-  if (k == 0) leftKey = nearKey_[static_cast<std::size_t>(chain)];
-  const SquareTable& table = model_.Table(chain, k);
-  const std::vector<double>& after = (*counts_[static_cast<std::size_t>(chain)])[static_cast<std::size_t>(k + 1)];
+  const SquareTable& table = model_.Table(chain, position % kChainLength);
+  const std::vector<double>& after = (*counts_[static_cast<std::size_t>(chain)])[static_cast<std::size_t>(position % kChainLength + 1)];
+  const bool shuffled = order_ == PairOrder::RandomStart;
   const std::uint32_t begin = table.classBegin[static_cast<std::size_t>(leftKey)];
   const std::uint32_t classCount = table.classBegin[static_cast<std::size_t>(leftKey) + 1] - begin;
-  const std::uint32_t classOffset = random_ && classCount > 0 ? static_cast<std::uint32_t>(random_->Draw(static_cast<int>(classCount)) - 1) : 0;
+  const std::uint32_t classOffset = shuffled && classCount > 0 ? static_cast<std::uint32_t>(random_->Draw(static_cast<int>(classCount)) - 1) : 0;
   for (std::uint32_t i = 0; i < classCount; ++i) {
     const PairClass& cls = table.classes[begin + (classOffset + i) % classCount];
     if (after[cls.right] == 0.0) continue;
-    const std::uint32_t pairOffset = random_ ? static_cast<std::uint32_t>(random_->Draw(static_cast<int>(cls.count)) - 1) : 0;
+    const std::uint32_t pairOffset = shuffled ? static_cast<std::uint32_t>(random_->Draw(static_cast<int>(cls.count)) - 1) : 0;
     for (std::uint32_t j = 0; j < cls.count; ++j) {
-      const PairCode code = table.pairs[cls.first + (pairOffset + j) % cls.count];
-      if (used_[code >> 3]) continue;
-      if (++nodes_ > limits_->budget) {
-        halt_ = SearchStatus::BudgetSpent;
-        return Step::Halt;
-      }
-      if (nodes_ % kPollInterval == 0 && limits_->poll && limits_->poll()) {
-        halt_ = SearchStatus::Stopped;
-        return Step::Halt;
-      }
-      SetUsed(code >> 3, true);
-      fill_[static_cast<std::size_t>(position)] = code;
-      const Step step = pruneByWords_ && !StillFeasible(position, cls.right) ? Step::Continue : Visit(position + 1, cls.right);
-      SetUsed(code >> 3, false);
+      const Step step = TryPair(position, table.pairs[cls.first + (pairOffset + j) % cls.count], cls.right);
       if (step != Step::Continue) return step;
     }
   }
   return Step::Continue;
+}
+
+FillSearch::Step FillSearch::VisitWeighted(int position, int leftKey) {
+  const int chain = position / kChainLength;
+  const SquareTable& table = model_.Table(chain, position % kChainLength);
+  const std::vector<double>& after = (*counts_[static_cast<std::size_t>(chain)])[static_cast<std::size_t>(position % kChainLength + 1)];
+  std::vector<Candidate>& candidates = candidates_[static_cast<std::size_t>(position)];
+  candidates.clear();
+  for (std::uint32_t i = table.classBegin[static_cast<std::size_t>(leftKey)]; i < table.classBegin[static_cast<std::size_t>(leftKey) + 1]; ++i) {
+    const PairClass& cls = table.classes[i];
+    if (after[cls.right] == 0.0) continue;
+    for (std::uint32_t j = 0; j < cls.count; ++j) {
+      const PairCode code = table.pairs[cls.first + j];
+      // Sorting by -ln(u) / weight orders the pairs as weighted draws without replacement.
+      if (!used_[code >> 3]) candidates.push_back({code, cls.right, -std::log1p(-random_->Fraction()) / after[cls.right]});
+    }
+  }
+  std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) { return a.rank < b.rank; });
+  for (const Candidate& candidate : candidates) {
+    const Step step = TryPair(position, candidate.code, candidate.right);
+    if (step != Step::Continue) return step;
+  }
+  return Step::Continue;
+}
+
+FillSearch::Step FillSearch::TryPair(int position, PairCode code, int rightKey) {
+  if (used_[code >> 3]) return Step::Continue;
+  if (++nodes_ > limits_->budget) {
+    halt_ = SearchStatus::BudgetSpent;
+    return Step::Halt;
+  }
+  if (nodes_ % kPollInterval == 0 && limits_->poll && limits_->poll()) {
+    halt_ = SearchStatus::Stopped;
+    return Step::Halt;
+  }
+  SetUsed(code >> 3, true);
+  fill_[static_cast<std::size_t>(position)] = code;
+  const Step step = pruneByWords_ && !StillFeasible(position, rightKey) ? Step::Continue : Visit(position + 1, rightKey);
+  SetUsed(code >> 3, false);
+  return step;
 }
 
 bool FillSearch::StillFeasible(int position, int rightKey) {
@@ -184,8 +217,18 @@ bool FillSearch::ChainAlive(int chain, int k, int key, std::vector<std::vector<i
   return true;
 }
 
-ChainFill FillSearch::DrawWalk(RandomSource& random) const {
+std::optional<ChainFill> FillSearch::DrawRepeatFreeWalk(RandomSource& random, int tries) const {
+  std::vector<int> lastWalk(used_.size(), -1);  // the walk that last took each word
   ChainFill fill{};
+  for (int walk = 0; walk < tries; ++walk) {
+    if (WalkWithoutRepeats(random, walk, lastWalk, fill)) return fill;
+  }
+  return std::nullopt;
+}
+
+/// One walk down both chains, each step a pair drawn in proportion to the completions after it;
+/// it stops early, returning false, at the first word that is excluded or already taken.
+bool FillSearch::WalkWithoutRepeats(RandomSource& random, int walk, std::vector<int>& lastWalk, ChainFill& fill) const {
   for (int c = 0; c < kChainCount; ++c) {
     const ChainCounts& counts = *counts_[static_cast<std::size_t>(c)];
     int key = nearKey_[static_cast<std::size_t>(c)];
@@ -202,21 +245,16 @@ ChainFill FillSearch::DrawWalk(RandomSource& random) const {
         if (x < weight) break;
         x -= weight;
       }
-      if (!chosen) return fill;  // no walk: callers check WalkCount first
-      fill[static_cast<std::size_t>(c * kChainLength + k)] = table.pairs[chosen->first + static_cast<std::uint32_t>(random.Draw(static_cast<int>(chosen->count)) - 1)];
+      if (!chosen) return false;  // no walk at all: callers check WalkCount first
+      const PairCode code = table.pairs[chosen->first + static_cast<std::uint32_t>(random.Draw(static_cast<int>(chosen->count)) - 1)];
+      int& taken = lastWalk[code >> 3];
+      if (used_[code >> 3] || taken == walk) return false;
+      taken = walk;
+      fill[static_cast<std::size_t>(c * kChainLength + k)] = code;
       key = chosen->right;
     }
   }
-  return fill;
-}
-
-bool FillSearch::IsRepeatFree(const ChainFill& fill) const {
-  std::vector<std::uint32_t> words;
-  words.reserve(fill.size() + 1);
-  for (PairCode code : fill) words.push_back(code >> 3);
-  std::sort(words.begin(), words.end());
-  if (std::adjacent_find(words.begin(), words.end()) != words.end()) return false;
-  return std::none_of(words.begin(), words.end(), [this](std::uint32_t w) { return used_[w] != 0; });
+  return true;
 }
 
 }  // namespace loopword::exact

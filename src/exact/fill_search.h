@@ -1,10 +1,12 @@
 // Complete, repeat-free fills of both chains around one square-12 ring: a depth-first search
-// that only takes completable pairs, and a random walk drawn from the completion counts.
+// that only takes completable pairs, and random walks drawn from the completion counts.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "random/random_source.h"
 #include "exact/chain_model.h"
@@ -30,6 +32,13 @@ enum class SearchStatus {
   Stopped,      ///< the poll asked to stop
 };
 
+/// The order in which a search tries the pairs of a square.
+enum class PairOrder {
+  Listed,       ///< as the model lists them
+  RandomStart,  ///< as listed, starting at a random class and a random pair of each class
+  Weighted,     ///< at random, each pair as likely to come first as a walk is to take it
+};
+
 /// Pairs tried between two polls.
 inline constexpr std::int64_t kPollInterval = 4096;
 
@@ -41,20 +50,32 @@ class FillSearch {
 
   /// Number of fills if words could repeat: 0 proves that no fill exists.
   [[nodiscard]] double WalkCount() const;
-  /// Visits repeat-free fills in depth-first order until `visit` returns false; with `random`,
-  /// the order of the candidates at every square starts at a random place.
-  SearchStatus Run(const SearchLimits& limits, RandomSource* random, const std::function<bool(const ChainFill&)>& visit);
-  /// Draws a fill with probability proportional to its share of all walks (words may repeat).
-  ChainFill DrawWalk(RandomSource& random) const;
-  /// True when `fill` uses no word twice and not the excluded word.
-  [[nodiscard]] bool IsRepeatFree(const ChainFill& fill) const;
+  /// Visits repeat-free fills in depth-first order until `visit` returns false, trying each
+  /// square's pairs in `order` (`random` may be null only for PairOrder::Listed). The budget
+  /// counts the pairs tried by every run of this search, so a run may follow a halted one.
+  SearchStatus Run(const SearchLimits& limits, PairOrder order, RandomSource* random,
+                   const std::function<bool(const ChainFill&)>& visit);
+  /// Draws up to `tries` walks, each fill equally likely (words may repeat), and returns the
+  /// first that uses no word twice and not the excluded word: a uniform draw among those fills.
+  std::optional<ChainFill> DrawRepeatFreeWalk(RandomSource& random, int tries) const;
   /// Pairs tried by Run so far.
   [[nodiscard]] std::int64_t Nodes() const { return nodes_; }
 
  private:
   enum class Step { Continue, Done, Halt };
+  /// A pair that may go into a square, the key it leaves for the next one and its place in a
+  /// weighted random order.
+  struct Candidate {
+    PairCode code = 0;
+    std::uint16_t right = 0;
+    double rank = 0.0;
+  };
 
+  bool WalkWithoutRepeats(RandomSource& random, int walk, std::vector<int>& lastWalk, ChainFill& fill) const;
   Step Visit(int position, int leftKey);
+  Step VisitInListOrder(int position, int leftKey);
+  Step VisitWeighted(int position, int leftKey);
+  Step TryPair(int position, PairCode code, int rightKey);
   bool StillFeasible(int position, int rightKey);
   bool ChainAlive(int chain, int k, int key, std::vector<std::vector<int>>& wordsPerSquare) const;
   [[nodiscard]] bool HasFreePair(int chain, int k, std::size_t cls) const;
@@ -73,7 +94,9 @@ class FillSearch {
   std::vector<std::vector<std::uint32_t>> classesOfWord_;
   std::int64_t nodes_ = 0;
   const SearchLimits* limits_ = nullptr;
+  PairOrder order_ = PairOrder::Listed;
   RandomSource* random_ = nullptr;
+  std::array<std::vector<Candidate>, kChainCount * kChainLength> candidates_;  // per square, for PairOrder::Weighted
   const std::function<bool(const ChainFill&)>* visit_ = nullptr;
   bool foundAny_ = false;
   SearchStatus halt_ = SearchStatus::Found;

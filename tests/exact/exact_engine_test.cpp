@@ -21,21 +21,23 @@ std::vector<std::string> LinesOf(const FillResult& result) {
   return lines;
 }
 
-TEST(ExactEngine, DecidesLikeBruteForceAndASpentBudgetNeverClaimsAProof) {
+TEST(ExactEngine, DecidesAndDrawsLikeBruteForceAndASpentBudgetNeverClaimsAProof) {
   const std::array<int, 3> kinds[] = {{26, 6, 0}, {6, 8, 1}, {4, 4, 2}, {3, 6, 1}, {8, 12, 3}, {26, 4, 1}};  // letters, decoys, dropped
   int found = 0, impossible = 0;
   for (const auto& [letters, decoys, dropped] : kinds) {
     for (std::uint64_t seed = 1; seed <= 4; ++seed) {
       const std::vector<std::string> list = PlantedList(seed, letters, decoys, dropped);
       const ExactEngine engine(*testing::ListOf(list));
-      RandomSource random(seed);
-      const FillResult result = engine.Decide(list[0], random, {});
       const bool exists = !BruteForceGrids(testing::AroundFirstWord(list), 1).empty();
-      ASSERT_EQ(result.status, exists ? SearchStatus::Found : SearchStatus::Impossible) << letters << " letters, seed " << seed;
       (exists ? found : impossible) += 1;
-      EXPECT_EQ(exists ? testing::CheckPuzzle(LinesOf(result), {list.begin(), list.end()}, list[0]) : "", "");
-      const SearchStatus cut = engine.Decide(list[0], random, {1, {}}).status;
-      EXPECT_TRUE(cut == SearchStatus::BudgetSpent || cut == result.status);
+      RandomSource random(seed);
+      for (const auto search : {&ExactEngine::Decide, &ExactEngine::DrawVaried}) {
+        const FillResult result = (engine.*search)(list[0], random, {});
+        ASSERT_EQ(result.status, exists ? SearchStatus::Found : SearchStatus::Impossible) << letters << " letters, seed " << seed;
+        EXPECT_EQ(exists ? testing::CheckPuzzle(LinesOf(result), {list.begin(), list.end()}, list[0]) : "", "");
+        const SearchStatus cut = (engine.*search)(list[0], random, {1, {}}).status;
+        EXPECT_TRUE(cut == SearchStatus::BudgetSpent || cut == result.status);
+      }
     }
   }
   EXPECT_TRUE(found >= 4 && impossible >= 4);
