@@ -49,6 +49,7 @@ constexpr std::string_view kHelp =
     "  --quiet        print no puzzles (with --pdf: only the booklet is written)\n"
     "  --varied       draw each puzzle at random among all puzzles around its square-12 word,\n"
     "                 so words turn up as often as the puzzles that use them, not by letter weight\n"
+    "                 (on lists of a few dozen words: every puzzle can come out, not equally often)\n"
     "  --unique       keep only puzzles whose puzzle sheet (word list, word 12 and the hint\n"
     "                 letters) allows exactly one solution; works with or without --varied\n"
     "  --help         show this text\n"
