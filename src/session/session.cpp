@@ -320,7 +320,7 @@ Reply Session::EnterStartWord(const std::string& answer) {
 }
 
 LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
-  if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}};
+  if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}};
   dictionaries_.DictLevel = level;
   if (level == kUserDictionary) dictionaries_.DictPath[kUserDictionary] = userPath;
   return dictionaries_.LoadDictionary();
