@@ -65,7 +65,7 @@ void BM_Compile(benchmark::State& state, bool indexed, const std::string& name) 
 /// A varied (or one-solution varied) compile per iteration, the engine prepared beforehand.
 void BM_Varied(benchmark::State& state, bool unique, const std::string& name) {
   const auto words = Words(name);
-  loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words), loopword::RandomSource(20261206));
+  loopword::Compiler compiler(words, loopword::RandomSource(20261206));
   const auto ignore = [](const loopword::CompileEvent&) {};
   const loopword::CompileOptions options{true, unique};
   for (auto _ : state) {

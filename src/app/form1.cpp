@@ -274,16 +274,13 @@ void Form1::mnuprint_Click() {
   toolkit_.ShowMessage("Done");
 }
 
-void Form1::CapturePuzzleSheet() {
-  if (!session_.Solving()) {
-    CopyPictureToClipboard(canvas_);
-    return;
-  }
+QImage Form1::PictureToSave() const {
+  if (!session_.Solving()) return canvas_.Image();
   ImageCanvas sheet(kInnerWidth, kInnerHeight, kScreenDpi);  // the plain sheet, without typed letters
   Picture page(sheet);
   std::vector<std::string> sortedWords;
   DrawPuzzleSheet(page, session_.CurrentPuzzle().board, session_.CurrentPuzzle().List2, sortedWords);
-  CopyPictureToClipboard(sheet);
+  return sheet.Image();
 }
 
 void Form1::copyx_Click() {
@@ -291,8 +288,7 @@ void Form1::copyx_Click() {
       AskFileName("SAVE", "Select destination file for a bitmap copy of this puzzle", "Loopword Bitmap Files", "*.bmp");
   if (path.empty() || !ConfirmOverwrite(path)) return;
   toolkit_.SetBusy(true);
-  CapturePuzzleSheet();
-  const SaveOutcome outcome = SaveBitmapFile(TakeCapturedPicture(), QString::fromStdString(path));
+  const SaveOutcome outcome = SaveBitmapFile(PictureToSave(), QString::fromStdString(path));
   toolkit_.SetBusy(false);
   if (!outcome.saved) {
     ShowSaveFailure("bitmap", path, outcome.reason);

@@ -116,7 +116,8 @@ class Form1 final : public QMainWindow {
                           const std::string& patterns);
   std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
   void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
-  void CapturePuzzleSheet();
+  /// What Save as bitmap saves: the picture as it shows, or the plain puzzle sheet while solving.
+  [[nodiscard]] QImage PictureToSave() const;
   void PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
   void PictureClick(QPoint pixel);
 

@@ -242,12 +242,9 @@ bool WriteBooklet(const std::string& answers, const std::string& path) {
 
 /// Loads the chosen word list; false, after saying why, when it cannot be used.
 bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) {
-  dictionaries.DictLevel = options.level;
-  dictionaries.DictPath[loopword::kUserDictionary] = options.dictionary;
-  const loopword::LoadReport report = dictionaries.LoadDictionary();
+  const loopword::LoadReport report = dictionaries.Choose(options.level, options.dictionary);
   if (report.outcome == loopword::LoadOutcome::ReadError) {
-    std::cerr << "Could not read the word list " << dictionaries.DictPath[static_cast<std::size_t>(report.level)]
-              << ": " << report.cause << '\n';
+    std::cerr << "Could not read the word list " << dictionaries.ChosenPath() << ": " << report.cause << '\n';
     return false;
   }
   for (const std::string& message : report.messages) std::cerr << message << '\n';
@@ -256,8 +253,7 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
 
 /// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
 loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
-  const std::string& listPath = dictionaries.DictPath[static_cast<std::size_t>(dictionaries.DictLevel)];
-  return {std::filesystem::path(listPath).filename().string(), dictionaries.WordCount(),
+  return {std::filesystem::path(dictionaries.ChosenPath()).filename().string(), dictionaries.WordCount(),
           loopword::FillName(options.fill), std::nullopt};
 }
 
@@ -266,11 +262,11 @@ int Run(const Options& options, const char* argv0) {
   if (!LoadWords(options, dictionaries)) return 1;
   const auto words = dictionaries.Words();
   const std::uint64_t runSeed = options.seed ? *options.seed : loopword::EntropySeed();
-  loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words), loopword::RandomSource(runSeed));
+  loopword::Compiler compiler(words, loopword::RandomSource(runSeed));
   int made = 0;
   loopword::CompileOutcome lastOutcome = loopword::CompileOutcome::Complete;
   const auto makePuzzle = [&](const std::shared_ptr<const loopword::Dictionary>& from) {
-    if (from != compiler.Words()) compiler.UseWords(from, loopword::MakeIndexedSearch(from));
+    compiler.UseWords(from);
     compiler.UseRandom(loopword::RandomSource(PuzzleSeed(runSeed, made)));
     loopword::Puzzle puzzle;
     lastOutcome = compiler.Compile(puzzle, options.startWord, [](const loopword::CompileEvent&) {}, options.fill);

@@ -10,6 +10,9 @@ Compiler::Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<Cand
                    RandomSource random)
     : words_(std::move(words)), groups_(*words_), search_(std::move(search)), random_(random) {}
 
+Compiler::Compiler(std::shared_ptr<const Dictionary> words, RandomSource random)
+    : Compiler(words, MakeIndexedSearch(words), random) {}
+
 namespace {
 
 using Kind = CompileEvent::Kind;
@@ -65,10 +68,11 @@ std::string FillName(const CompileOptions& options) {
   return options.varied ? "varied" : "classic";
 }
 
-void Compiler::UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search) {
+void Compiler::UseWords(std::shared_ptr<const Dictionary> words) {
+  if (words == words_) return;
   words_ = std::move(words);
   groups_ = WordGroups(*words_);
-  search_ = std::move(search);
+  search_ = MakeIndexedSearch(words_);
   exact_.reset();
 }
 

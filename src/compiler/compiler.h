@@ -86,9 +86,12 @@ class Compiler {
   using Observer = std::function<void(const CompileEvent&)>;
 
   Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search, RandomSource random);
+  /// Compiles over `words` with the indexed search, as the program does.
+  Compiler(std::shared_ptr<const Dictionary> words, RandomSource random);
 
-  /// Compiles from now on over `words` with `search` (a search over the same words).
-  void UseWords(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search);
+  /// Compiles from now on over `words` with a new indexed search; nothing changes when they are
+  /// the words in use already.
+  void UseWords(std::shared_ptr<const Dictionary> words);
   /// Draws from `random` from now on, so the next compile depends only on its seed and the words.
   void UseRandom(RandomSource random) { random_ = random; }
   /// The words compiles draw from.

@@ -1,27 +1,10 @@
-// The picture slot and the atomic bitmap writer.
+// The atomic file writer and the bitmap writer on top of it.
 #include "output/save_pic.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace loopword {
-
-namespace {
-
-QImage& PictureSlot() {
-  static QImage slot;
-  return slot;
-}
-
-}  // namespace
-
-void CopyPictureToClipboard(const ImageCanvas& picture) { PictureSlot() = picture.Image().copy(); }
-
-QImage TakeCapturedPicture() {
-  QImage picture;
-  std::swap(picture, PictureSlot());
-  return picture;
-}
 
 SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFile&)>& write, const std::string& failure) {
   if (QFileInfo(path).isDir()) return {false, "A folder of that name is in the way."};

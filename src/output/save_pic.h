@@ -1,4 +1,4 @@
-// Capturing the picture area, and writing a captured picture to a bitmap file without risk.
+// Writing files without risk: any file through a temporary one, and a picture as a bitmap file.
 #pragma once
 
 #include <QImage>
@@ -8,15 +8,7 @@
 
 class QSaveFile;
 
-#include "output/image_canvas.h"
-
 namespace loopword {
-
-/// Captures the whole inner image of a picture area into the program's picture slot, which
-/// carries it to the next TakeCapturedPicture (the system clipboard is never touched).
-void CopyPictureToClipboard(const ImageCanvas& picture);
-/// Takes the captured picture out of the slot, leaving it empty; a null image when none.
-QImage TakeCapturedPicture();
 
 /// How writing a bitmap file went.
 struct SaveOutcome {

@@ -81,9 +81,9 @@ bool Session::HasPuzzle() const {
 
 Compiler& Session::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
   if (!compiler_) {
-    compiler_ = std::make_unique<Compiler>(words, MakeIndexedSearch(words), RandomSource::FromEntropy());
-  } else if (compiler_->Words() != words) {
-    compiler_->UseWords(words, MakeIndexedSearch(words));
+    compiler_ = std::make_unique<Compiler>(words, RandomSource::FromEntropy());
+  } else {
+    compiler_->UseWords(words);
   }
   return *compiler_;
 }
@@ -162,7 +162,7 @@ Reply Session::FinishCompile() {
     if (outcome == CompileOutcome::Stopped) return Redrawn();
     return {FailureMessage(outcome, startWord_, compiler_->DistinctWordCount()), {}, true};
   }
-  const std::string& path = dictionaries_.DictPath[static_cast<std::size_t>(dictionaries_.DictLevel)];
+  const std::string path = dictionaries_.ChosenPath();
   comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill), {}});
   mode_ = Mode::ShowingSolution;
   return {"Done", {}, true};
@@ -321,9 +321,7 @@ Reply Session::EnterStartWord(const std::string& answer) {
 
 LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
   if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}};
-  dictionaries_.DictLevel = level;
-  if (level == kUserDictionary) dictionaries_.DictPath[kUserDictionary] = userPath;
-  return dictionaries_.LoadDictionary();
+  return dictionaries_.Choose(level, userPath);
 }
 
 BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,

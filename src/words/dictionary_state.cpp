@@ -15,8 +15,7 @@ DictionaryState::DictionaryState(const std::string& programFolder)
 LoadReport DictionaryState::LoadDictionary() {
   LoadReport report;
   report.level = DictLevel;
-  const bool known = DictLevel >= 0 && DictLevel < static_cast<int>(DictPath.size());
-  const std::string path = known ? DictPath[static_cast<std::size_t>(DictLevel)] : std::string();
+  const std::string path = ChosenPath();
   ReadResult read = ReadDictionaryFile(path);
   report.outcome = read.outcome;
   report.messages = LoadMessages(read.outcome, path);
@@ -26,6 +25,17 @@ LoadReport DictionaryState::LoadDictionary() {
     title_ = DictionaryTitle(path, words_->WordCount());
   }
   return report;
+}
+
+LoadReport DictionaryState::Choose(int level, const std::string& userPath) {
+  DictLevel = level;
+  if (level == kUserDictionary) DictPath[kUserDictionary] = userPath;
+  return LoadDictionary();
+}
+
+std::string DictionaryState::ChosenPath() const {
+  const bool known = DictLevel >= 0 && DictLevel < static_cast<int>(DictPath.size());
+  return known ? DictPath[static_cast<std::size_t>(DictLevel)] : std::string();
 }
 
 std::string DictionaryTitle(const std::string& path, int wordCount) {

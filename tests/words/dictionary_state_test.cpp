@@ -12,17 +12,15 @@ TEST(DictionaryState, EachLevelHasItsFileAFailedLoadSaysWhyAndKeepsTheLastList) 
   testing::TempDir dir;
   DictionaryState state(dir.Path().string() + "/");
   EXPECT_EQ(state.LoadDictionary().level, 1);  // its missing file's message and the bare title: the window tests
-  state.DictLevel = kUserDictionary;
   std::string tooMany;
   for (int i = 0; i <= kWordLimit; ++i) tooMany += "ZZZZZZZZ\n";
   for (const std::string& text : {std::string("PLATYPUS\r\nKEEPSAKE\r\n"), tooMany, std::string("lower\ncase\n")}) {
     const bool good = text.starts_with("PLATYPUS");
-    state.DictPath[0] = dir.Write(good ? "good.txt" : "bad.txt", text);
-    EXPECT_EQ(state.LoadDictionary().messages.empty(), good) << "a failed load says why";
+    const std::string path = dir.Write(good ? "good.txt" : "bad.txt", text);
+    EXPECT_EQ(state.Choose(kUserDictionary, path).messages.empty(), good) << "a failed load says why";
   }
   EXPECT_EQ(state.Title(), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
-  state.DictLevel = 7;
-  EXPECT_EQ(state.LoadDictionary().outcome, LoadOutcome::ReadError);
+  EXPECT_EQ(state.Choose(7).outcome, LoadOutcome::ReadError);
 }
 
 }  // namespace

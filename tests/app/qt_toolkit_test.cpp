@@ -1,0 +1,70 @@
+// Checks that the real Qt dialogs behind the toolkit hand back what the user answered with the keyboard.
+#include "app/qt_toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace loopword {
+namespace {
+
+struct Answer {
+  const char* what;
+  std::function<std::string(QtToolkit&)> ask;
+  std::string typed;  // typed over the focused field's text first
+  std::vector<Qt::Key> keys;
+  std::string expected;
+};
+
+/// Once `ask` opens its dialog, types the answer into it; what the toolkit then returns.
+std::string Reply(const Answer& answer) {
+  QTimer typist;
+  QObject::connect(&typist, &QTimer::timeout, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr || QApplication::activeWindow() != dialog) return;  // keys go to the active window
+    typist.stop();
+    const auto focused = [dialog] { return dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog; };
+    if (!answer.typed.empty()) QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focused(), QString::fromStdString(answer.typed));
+    for (const Qt::Key key : answer.keys) QTest::keyClick(focused(), key);
+  });
+  typist.start(10);
+  QtToolkit toolkit;
+  return answer.ask(toolkit);
+}
+
+TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
+  testing::TempDir dir;
+  const std::string typedPath = (dir.Path() / "sheet").string();
+  const auto yesNo = [](QtToolkit& toolkit) { return toolkit.AskYesNo("Exit anyway?") ? "yes" : "no"; };
+  const auto input = [](QtToolkit& toolkit) { return "[" + toolkit.InputBox("Enter a word", "Starting Word") + "]"; };
+  const auto file = [&dir](QtToolkit& toolkit) {
+    return toolkit.ShowFileDialog({true, "Save as", "Bitmap Files", "*.bmp", dir.Path().string()});
+  };
+  const auto booklet = [](QtToolkit& toolkit) {
+    const std::optional<BookletChoices> chosen = toolkit.AskBooklet({30, false, false, true});
+    if (!chosen) return std::string("cancelled");
+    return std::to_string(chosen->count) + (chosen->noRepeats ? " no repeats" : "") + (chosen->varied ? " varied" : "") +
+           (chosen->unique ? " unique" : "");
+  };
+  const std::vector<Answer> answers = {
+      {"Enter takes Yes, the default", yesNo, "", {Qt::Key_Return}, "yes"},
+      {"Escape says No", yesNo, "", {Qt::Key_Escape}, "no"},
+      {"a typed word", input, "platypus", {Qt::Key_Return}, "[platypus]"},
+      {"a cancelled input box", input, "platypus", {Qt::Key_Escape}, "[]"},
+      {"a typed full path, no extension added", file, typedPath, {Qt::Key_Return}, typedPath},
+      {"a cancelled file dialog", file, "", {Qt::Key_Escape}, ""},
+      {"the count, then the next box ticked", booklet, "12", {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return}, "12 varied unique"},
+      {"a cancelled booklet", booklet, "", {Qt::Key_Escape}, "cancelled"},
+  };
+  for (const Answer& answer : answers) EXPECT_EQ(Reply(answer), answer.expected) << answer.what;
+}
+
+}  // namespace
+}  // namespace loopword
