@@ -58,7 +58,7 @@ void BM_Compile(benchmark::State& state, bool indexed, const std::string& name) 
       state.SkipWithError("compile did not complete");
       return;
     }
-    benchmark::DoNotOptimize(puzzle.List2.data());
+    benchmark::DoNotOptimize(puzzle.placements.data());
   }
 }
 
@@ -74,7 +74,7 @@ void BM_Varied(benchmark::State& state, bool unique, const std::string& name) {
       state.SkipWithError("varied compile did not complete");
       return;
     }
-    benchmark::DoNotOptimize(puzzle.List2.data());
+    benchmark::DoNotOptimize(puzzle.placements.data());
   }
 }
 

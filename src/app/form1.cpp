@@ -281,8 +281,7 @@ void Form1::CapturePuzzleSheet() {
   }
   ImageCanvas sheet(kInnerWidth, kInnerHeight, kScreenDpi);  // the plain sheet, without typed letters
   Picture page(sheet);
-  std::vector<std::string> sortedWords;
-  DrawPuzzleSheet(page, session_.CurrentPuzzle().board, session_.CurrentPuzzle().List2, sortedWords);
+  DrawPuzzleSheet(page, session_.CurrentPuzzle());
   CopyPictureToClipboard(sheet);
 }
 

@@ -132,7 +132,7 @@ class Session {
     if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
     if (!buttonEnabled_) return;
     puzzleWords_ = words_;
-    const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_, startWord_);
+    const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_, startWord_);
     if (!verdict.empty()) fault_ = "the completed puzzle is unsound: " + verdict;
   }
 
@@ -284,7 +284,7 @@ class Session {
     if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) fault << "button '" << window_.Caption().toStdString() << "'\n";
     if (toolkit_.busy || window_.Compiling()) fault << "still busy\n";
     if (buttonEnabled_) {
-      const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_,
+      const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_,
                                                        window_.CurrentPuzzle().board.SquareWord[12]);
       if (!verdict.empty()) fault << "the puzzle on show is unsound: " << verdict << '\n';
     }

@@ -4,7 +4,6 @@
 #include <map>
 #include <set>
 
-#include "board/placement_line.h"
 #include "play/solving.h"
 #include "play/typed_lines.h"
 
@@ -39,7 +38,7 @@ SolvingState Solving(const std::string& typed = "") {
   Puzzle puzzle;
   for (int s = 1; s <= kSquareCount; ++s) {
     puzzle.board.SquareWord[static_cast<std::size_t>(s)] = RingOf(Grid(), s);
-    puzzle.AddPlacement(PlacementLine{s, RingOf(Grid(), s), 9, RingOf(Grid(), s)}.ToString());
+    puzzle.AddPlacement({s, RingOf(Grid(), s), 9, RingOf(Grid(), s)});
   }
   SolvingState state(puzzle);
   for (int s = 1; s <= kSquareCount && !typed.empty(); ++s) {
