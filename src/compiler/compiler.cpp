@@ -28,6 +28,7 @@ void MarkFilled(Board& board, int square) {
   if (square < kSquareCount) board.BuildSquarePattern(square + 1);
 }
 
+/// The placements of a found fill, in square order.
 std::vector<PlacementLine> PlacementsOf(const exact::FillResult& result) {
   return {result.lines.begin() + 1, result.lines.end()};
 }

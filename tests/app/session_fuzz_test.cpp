@@ -14,6 +14,7 @@
 #include "app/form1.h"
 #include "app/picture_box.h"
 #include "input/start_word.h"
+#include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
 #include "support/scripted_toolkit.h"
 #include "support/temp_dir.h"

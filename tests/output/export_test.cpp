@@ -11,7 +11,6 @@
 #include "output/save_pic.h"
 #include "output/sheet_export.h"
 #include "support/compiled_puzzles.h"
-#include "support/puzzle_check.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,6 @@
 #include <cctype>
 
 #include "support/compiled_puzzles.h"
-#include "support/puzzle_check.h"
 #include "support/temp_dir.h"
 
 namespace loopword {

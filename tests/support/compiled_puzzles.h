@@ -78,4 +78,11 @@ inline std::vector<std::string> WordsOf(const Puzzle& puzzle) {
   return words;
 }
 
+/// A puzzle's placement lines as a puzzle file writes them, in square order.
+inline std::vector<std::string> TextLines(const Puzzle& puzzle) {
+  std::vector<std::string> lines;
+  for (const PlacementLine& placement : puzzle.placements) lines.push_back(placement.ToString());
+  return lines;
+}
+
 }  // namespace loopword::testing

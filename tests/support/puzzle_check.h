@@ -8,16 +8,8 @@
 #include <vector>
 
 #include "board/geometry.h"
-#include "board/puzzle.h"
 
 namespace loopword::testing {
-
-/// A puzzle's placement lines as a puzzle file writes them, in square order.
-inline std::vector<std::string> TextLines(const Puzzle& puzzle) {
-  std::vector<std::string> lines;
-  for (const PlacementLine& placement : puzzle.placements) lines.push_back(placement.ToString());
-  return lines;
-}
 
 /// Returns "" for a sound puzzle, otherwise what is wrong with it. `words` is the dictionary;
 /// `startWord` (if not empty) is allowed in square 12 even when the dictionary lacks it.
