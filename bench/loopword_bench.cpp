@@ -58,7 +58,7 @@ void BM_Compile(benchmark::State& state, bool indexed, const std::string& name) 
       state.SkipWithError("compile did not complete");
       return;
     }
-    benchmark::DoNotOptimize(puzzle.List2.data());
+    benchmark::DoNotOptimize(puzzle.placements.data());
   }
 }
 
@@ -74,7 +74,7 @@ void BM_Varied(benchmark::State& state, bool unique, const std::string& name) {
       state.SkipWithError("varied compile did not complete");
       return;
     }
-    benchmark::DoNotOptimize(puzzle.List2.data());
+    benchmark::DoNotOptimize(puzzle.placements.data());
   }
 }
 
@@ -112,18 +112,18 @@ constexpr const char* kTightStart = "SPARRING";
 /// more Level 1 words, all drawn with a fixed seed.
 std::shared_ptr<const loopword::Dictionary> TightList(int extra, std::uint64_t seed) {
   const auto level1 = Words("L1");
-  loopword::Compiler compiler(level1, loopword::MakeIndexedSearch(level1), loopword::RandomSource(seed));
+  loopword::Compiler compiler(level1, loopword::RandomSource(seed));
   loopword::Puzzle puzzle;
   compiler.Compile(puzzle, kTightStart, [](const loopword::CompileEvent&) {});
   std::string text = Level1Sample(extra, seed);
-  for (const std::string& line : puzzle.List2) text += line.substr(line.size() - loopword::kWordLength) + "\n";
+  for (const loopword::PlacementLine& placement : puzzle.placements) text += placement.word + "\n";
   return ListOf(text);
 }
 
 /// A varied (or one-solution varied) puzzle around kTightStart per iteration on a tight small list.
 void BM_VariedSmallList(benchmark::State& state, int extra, bool unique) {
   const auto words = TightList(extra, static_cast<std::uint64_t>(extra));
-  loopword::Compiler compiler(words, loopword::MakeIndexedSearch(words), loopword::RandomSource(20261206));
+  loopword::Compiler compiler(words, loopword::RandomSource(20261206));
   const auto ignore = [](const loopword::CompileEvent&) {};
   for (auto _ : state) {
     loopword::Puzzle puzzle;
@@ -131,7 +131,7 @@ void BM_VariedSmallList(benchmark::State& state, int extra, bool unique) {
       state.SkipWithError("varied compile on the small list did not complete");
       return;
     }
-    benchmark::DoNotOptimize(puzzle.List2.data());
+    benchmark::DoNotOptimize(puzzle.placements.data());
   }
   state.counters["words"] = compiler.DistinctWordCount();
 }

@@ -278,8 +278,7 @@ QImage Form1::PictureToSave() const {
   if (!session_.Solving()) return canvas_.Image();
   ImageCanvas sheet(kInnerWidth, kInnerHeight, kScreenDpi);  // the plain sheet, without typed letters
   Picture page(sheet);
-  std::vector<std::string> sortedWords;
-  DrawPuzzleSheet(page, session_.CurrentPuzzle().board, session_.CurrentPuzzle().List2, sortedWords);
+  DrawPuzzleSheet(page, session_.CurrentPuzzle());
   return sheet.Image();
 }
 

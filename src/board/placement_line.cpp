@@ -18,10 +18,14 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::string PlacementLine::ToString() const {
+std::string SquareLabel(int square) {
   char number[16];
   std::snprintf(number, sizeof number, "%02d", square);
-  std::string line = number;
+  return number;
+}
+
+std::string PlacementLine::ToString() const {
+  std::string line = SquareLabel(square);
   line += ' ';
   line += ring;
   line += ' ';

@@ -28,6 +28,9 @@ struct PlacementLine {
   friend bool operator==(const PlacementLine&, const PlacementLine&) = default;
 };
 
+/// A square number as placement lines write it, with a leading zero: "07".
+std::string SquareLabel(int square);
+
 /// Length of a placement line in characters.
 inline constexpr std::size_t kPlacementLineLength = 22;
 

@@ -1,21 +1,25 @@
-// A puzzle: the board with every square's ring and the placement lines that record each word.
+// A puzzle: the board with every square's ring and the placement that records each word.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "board/board.h"
+#include "board/placement_line.h"
 
 namespace loopword {
 
-/// The board and its placement lines in square order.
+/// The board and its placements in square order.
 struct Puzzle {
   Board board;
-  /// One placement line per filled square, kept in ascending text order (so in square order).
-  std::vector<std::string> List2;
+  /// One placement per filled square, in square order.
+  std::vector<PlacementLine> placements;
 
-  /// Inserts a placement line at its sorted place.
-  void AddPlacement(const std::string& line);
+  /// Inserts a placement after those of its square and the squares before it.
+  void AddPlacement(const PlacementLine& placement);
 };
+
+/// The puzzle's words in alphabetical order, as the puzzle sheet lists them.
+std::vector<std::string> SortedWords(const Puzzle& puzzle);
 
 }  // namespace loopword

@@ -31,9 +31,15 @@ void MarkFilled(Board& board, int square) {
   if (square < kSquareCount) board.BuildSquarePattern(square + 1);
 }
 
-std::vector<std::string> LinesOf(const exact::FillResult& result) {
+/// The placements of a found fill, in square order.
+std::vector<PlacementLine> PlacementsOf(const exact::FillResult& result) {
+  return {result.lines.begin() + 1, result.lines.end()};
+}
+
+/// The placements as the exact engine's sheet count reads them: as the lines of a puzzle file.
+std::vector<std::string> PlacementTexts(const Puzzle& puzzle) {
   std::vector<std::string> lines;
-  for (int s = 1; s <= kSquareCount; ++s) lines.push_back(result.lines[static_cast<std::size_t>(s)].ToString());
+  for (const PlacementLine& placement : puzzle.placements) lines.push_back(placement.ToString());
   return lines;
 }
 
@@ -123,10 +129,10 @@ CompileOutcome Compiler::CompileHeadless(Puzzle& puzzle, const std::string& star
     Puzzle made;
     const CompileOutcome outcome = MakeFill(made, startWord, observer, options.varied);
     if (outcome != CompileOutcome::Complete) return outcome;
-    if (!options.unique) return Replay(puzzle, made.List2, observer);
-    const exact::SolutionCount solutions = exact::CountSheetSolutions(made.List2, 2, Limits(observer));
+    if (!options.unique) return Replay(puzzle, made.placements, observer);
+    const exact::SolutionCount solutions = exact::CountSheetSolutions(PlacementTexts(made), 2, Limits(observer));
     if (stopRequested_) break;
-    if (solutions.settled && solutions.grids == 1) return Replay(puzzle, made.List2, observer);
+    if (solutions.settled && solutions.grids == 1) return Replay(puzzle, made.placements, observer);
   }
   observer({stopRequested_ ? Kind::Stopped : Kind::GaveUp});
   return stopRequested_ ? CompileOutcome::Stopped : CompileOutcome::GaveUp;
@@ -136,7 +142,7 @@ CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, co
   if (varied) {
     const exact::FillResult result = Exact().DrawVaried(startWord, random_, Limits(observer));
     if (result.status == exact::SearchStatus::Found) {
-      made.List2 = LinesOf(result);
+      made.placements = PlacementsOf(result);
       return CompileOutcome::Complete;
     }
     return EndWith(result, made, observer);
@@ -154,7 +160,7 @@ CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, co
 CompileOutcome Compiler::EndWith(const exact::FillResult& result, Puzzle& puzzle, const Observer& observer) {
   switch (result.status) {
     case exact::SearchStatus::Found:
-      return Replay(puzzle, LinesOf(result), observer);
+      return Replay(puzzle, PlacementsOf(result), observer);
     case exact::SearchStatus::Impossible:
       observer({Kind::Impossible});
       return CompileOutcome::Impossible;
@@ -168,14 +174,12 @@ CompileOutcome Compiler::EndWith(const exact::FillResult& result, Puzzle& puzzle
   return CompileOutcome::GaveUp;
 }
 
-CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<std::string>& lines, const Observer& observer) {
+CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<PlacementLine>& placements, const Observer& observer) {
   std::array<PlacementLine, kSquareCount + 1> bySquare{};
-  for (const std::string& text : lines) {
-    if (const std::optional<PlacementLine> line = PlacementLine::Parse(text)) bySquare[static_cast<std::size_t>(line->square)] = *line;
-  }
+  for (const PlacementLine& placement : placements) bySquare[static_cast<std::size_t>(placement.square)] = placement;
   observer({Kind::RunStarted});
   observer({Kind::AttemptStarted});
-  puzzle.List2.clear();
+  puzzle.placements.clear();
   for (int s = 1; s <= kSquareCount; ++s) {
     for (int p = 1; p <= kRingSize; ++p) observer({Kind::CellBlanked, s, p});
   }
@@ -184,8 +188,8 @@ CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<std::string>& 
   const PlacementLine& centre = bySquare[kCrossingSquare];
   board.SquareWord[kCrossingSquare] = centre.ring;
   board.SquareMark[kCrossingSquare] = MarkOn;
-  puzzle.AddPlacement(centre.ToString());
-  observer({Kind::StartWordPlaced, kCrossingSquare, 0, centre.ring, centre.ToString()});
+  puzzle.AddPlacement(centre);
+  observer({Kind::StartWordPlaced, kCrossingSquare, 0, centre.ring});
   for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
   for (const int square : kShowOrder) {
     if (stopRequested_) {
@@ -195,9 +199,9 @@ CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<std::string>& 
     observer({Kind::SquareHighlighted, square});
     const PlacementLine& line = bySquare[static_cast<std::size_t>(square)];
     board.SquareWord[static_cast<std::size_t>(square)] = line.ring;
-    puzzle.AddPlacement(line.ToString());
+    puzzle.AddPlacement(line);
     MarkFilled(board, square);
-    observer({Kind::WordPlaced, square, 0, line.ring, line.ToString()});
+    observer({Kind::WordPlaced, square, 0, line.ring});
   }
   observer({Kind::PuzzleComplete});
   return CompileOutcome::Complete;
@@ -232,7 +236,7 @@ Compiler::AttemptResult Compiler::RunAttempt(Puzzle& puzzle, const std::string& 
 void Compiler::SetUpAttempt(Puzzle& puzzle, const std::string& startWord, const Observer& observer) {
   using Kind = CompileEvent::Kind;
   observer({Kind::AttemptStarted});
-  puzzle.List2.clear();
+  puzzle.placements.clear();
   for (int s = 1; s <= kSquareCount; ++s) {
     for (int p = 1; p <= kRingSize; ++p) observer({Kind::CellBlanked, s, p});
   }
@@ -240,12 +244,8 @@ void Compiler::SetUpAttempt(Puzzle& puzzle, const std::string& startWord, const 
   const std::string word = ChooseStartWord(startWord);
   Board& board = puzzle.board;
   board.SquareWord[kCrossingSquare] = word;
-  std::string line;
-  if (!word.empty()) {
-    line = PlacementLine{kCrossingSquare, word, 1, word}.ToString();
-    puzzle.AddPlacement(line);
-  }
-  observer({Kind::StartWordPlaced, kCrossingSquare, 0, word, line});
+  if (!word.empty()) puzzle.AddPlacement({kCrossingSquare, word, 1, word});
+  observer({Kind::StartWordPlaced, kCrossingSquare, 0, word});
   for (int s = 1; s <= kSquareCount; ++s) {
     if (s == kCrossingSquare) continue;
     board.SquareWord[static_cast<std::size_t>(s)] = kEmptyRing;
@@ -278,9 +278,8 @@ bool Compiler::PlaceWord(Puzzle& puzzle, int square, const Observer& observer) {
   search_->Withdraw(candidate.word);
   const std::string ring = ToString(candidate.ring);
   puzzle.board.SquareWord[static_cast<std::size_t>(square)] = ring;
-  const std::string line = PlacementLine{square, ring, candidate.startDigit, word}.ToString();
-  puzzle.AddPlacement(line);
-  observer({CompileEvent::Kind::WordPlaced, square, 0, ring, line});
+  puzzle.AddPlacement({square, ring, candidate.startDigit, word});
+  observer({CompileEvent::Kind::WordPlaced, square, 0, ring});
   return true;
 }
 

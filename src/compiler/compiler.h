@@ -45,9 +45,9 @@ struct CompileEvent {
     RunStarted,          ///< a run begins from an empty figure (also after a failed overlap check)
     AttemptStarted,      ///< an attempt begins; its cells are blanked next
     CellBlanked,         ///< ring cell (square, position) was emptied
-    StartWordPlaced,     ///< square 12 received the starting word (ring, line)
+    StartWordPlaced,     ///< square 12 received the starting word as its ring
     SquareHighlighted,   ///< `square` is the next to fill
-    WordPlaced,          ///< `square` received `ring`, recorded as `line`
+    WordPlaced,          ///< `square` received `ring`
     AttemptFailed,       ///< no word fits an open square, or one stays empty: a new attempt follows
     OverlapCheckFailed,  ///< the filled figure has a disagreeing shared cell: a new run follows
     PuzzleComplete,      ///< all 23 squares are filled and every shared cell agrees
@@ -57,17 +57,14 @@ struct CompileEvent {
     Impossible,          ///< the exact search proved that no puzzle exists
     TooFewWords,         ///< the dictionary has fewer different words than a puzzle needs
   };
-  /// An event of `kind` about square/position with the ring string and placement line it concerns.
-  CompileEvent(Kind eventKind, int eventSquare = 0, int eventPosition = 0, std::string eventRing = {},
-               std::string eventLine = {})
-      : kind(eventKind), square(eventSquare), position(eventPosition), ring(std::move(eventRing)),
-        line(std::move(eventLine)) {}
+  /// An event of `kind` about square/position with the ring string it concerns.
+  CompileEvent(Kind eventKind, int eventSquare = 0, int eventPosition = 0, std::string eventRing = {})
+      : kind(eventKind), square(eventSquare), position(eventPosition), ring(std::move(eventRing)) {}
 
   Kind kind;
   int square = 0;
   int position = 0;
   std::string ring;
-  std::string line;
 };
 
 /// How a compile ended.
@@ -119,7 +116,7 @@ class Compiler {
                                  const CompileOptions& options);
   CompileOutcome MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer, bool varied);
   CompileOutcome EndWith(const exact::FillResult& result, Puzzle& puzzle, const Observer& observer);
-  CompileOutcome Replay(Puzzle& puzzle, const std::vector<std::string>& lines, const Observer& observer);
+  CompileOutcome Replay(Puzzle& puzzle, const std::vector<PlacementLine>& placements, const Observer& observer);
   exact::SearchLimits Limits(const Observer& observer);
   const exact::ExactEngine& Exact();
   AttemptResult RunAttempt(Puzzle& puzzle, const std::string& startWord, const Observer& observer);

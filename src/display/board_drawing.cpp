@@ -4,7 +4,6 @@
 #include <array>
 
 #include "board/geometry.h"
-#include "board/placement_line.h"
 #include "display/colors.h"
 
 namespace loopword {
@@ -106,12 +105,10 @@ void DrawSquareLetters(Picture& picture, int square, const std::string& ring) {
   }
 }
 
-void DrawStartMarks(Picture& picture, const std::vector<std::string>& placementLines) {
-  for (const std::string& text : placementLines) {
-    const auto line = PlacementLine::Parse(text);
-    if (!line) continue;
-    const auto position = static_cast<std::size_t>(line->StartPosition());
-    const TwipPoint centre = CellPoint(line->square, kCentre);
+void DrawStartMarks(Picture& picture, const std::vector<PlacementLine>& placements) {
+  for (const PlacementLine& placement : placements) {
+    const auto position = static_cast<std::size_t>(placement.StartPosition());
+    const TwipPoint centre = CellPoint(placement.square, kCentre);
     const int x = centre.x + kMarkDx[position];
     const int y = centre.y + kMarkDy[position];
     picture.LineBoxFilled(x, y, x + kMarkSide, y + kMarkSide, ColorPaper);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "board/placement_line.h"
 #include "display/canvas.h"
 #include "display/picture.h"
 
@@ -39,8 +40,7 @@ void DrawBlankCell(Picture& picture, int square, int position);
 /// Prints the first 8 characters of `ring` round square `square`, character p at ring position p.
 void DrawSquareLetters(Picture& picture, int square, const std::string& ring);
 
-/// Draws a 25-twip ColorPaper mark on the tag edge facing the start cell of each placement line's
-/// word. Lines that are not placement lines are skipped.
-void DrawStartMarks(Picture& picture, const std::vector<std::string>& placementLines);
+/// Draws a 25-twip ColorPaper mark on the tag edge facing the start cell of each placement's word.
+void DrawStartMarks(Picture& picture, const std::vector<PlacementLine>& placements);
 
 }  // namespace loopword

@@ -1,20 +1,13 @@
 // The text and the letters of the puzzle and solution sheets.
 #include "display/sheets.h"
 
-#include <algorithm>
-
-#include "board/placement_line.h"
+#include "board/hint_cells.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 
 namespace loopword {
 
 namespace {
-
-/// Inserts `entry` into the sorted `list` at its sorted place.
-void InsertSorted(std::vector<std::string>& list, const std::string& entry) {
-  list.insert(std::upper_bound(list.begin(), list.end(), entry), entry);
-}
 
 /// Prints the title in 10-point bold and `rows` below it in 8-point regular.
 void DrawTitleAndRows(Picture& picture, const char* title, const std::vector<std::string>& rows) {
@@ -34,14 +27,9 @@ void DrawTitleAndRows(Picture& picture, const char* title, const std::vector<std
   }
 }
 
-/// The puzzle sheet's text: title, the words in alphabetical order (kept in `list1`), instruction.
-void DrawPuzzleText(Picture& picture, const std::vector<std::string>& placementLines,
-                    std::vector<std::string>& list1) {
-  list1.clear();
-  for (const std::string& text : placementLines) {
-    if (const auto line = PlacementLine::Parse(text)) InsertSorted(list1, line->word);
-  }
-  DrawTitleAndRows(picture, "PUZZLE", list1);
+/// The puzzle sheet's text: title, the words in alphabetical order, instruction.
+void DrawPuzzleText(Picture& picture, const Puzzle& puzzle) {
+  DrawTitleAndRows(picture, "PUZZLE", SortedWords(puzzle));
   picture.CurrentX = 160;
   picture.CurrentY = 6800;
   picture.FontSize = 6;
@@ -50,12 +38,10 @@ void DrawPuzzleText(Picture& picture, const std::vector<std::string>& placementL
   picture.FontBold = true;
 }
 
-/// The solution sheet's text: title and "SS WORD" for each placement line in its order.
-void DrawSolutionText(Picture& picture, const std::vector<std::string>& placementLines) {
+/// The solution sheet's text: title and "SS WORD" for each placement in square order.
+void DrawSolutionText(Picture& picture, const Puzzle& puzzle) {
   std::vector<std::string> rows;
-  for (const std::string& text : placementLines) {
-    if (PlacementLine::Parse(text)) rows.push_back(text.substr(0, 2) + text.substr(13));
-  }
+  for (const PlacementLine& placement : puzzle.placements) rows.push_back(SquareLabel(placement.square) + ' ' + placement.word);
   DrawTitleAndRows(picture, "SOLUTION", rows);
   picture.FontBold = true;
 }
@@ -64,25 +50,15 @@ void DrawSolutionText(Picture& picture, const std::vector<std::string>& placemen
 
 TwipPoint ListRowPoint(int row) { return {5500, 500 + 250 * (row + 1)}; }
 
-void DrawSheetText(Picture& picture, SheetKind kind, const std::vector<std::string>& placementLines,
-                   std::vector<std::string>& list1) {
-  if (kind == SheetKind::Puzzle) {
-    DrawPuzzleText(picture, placementLines, list1);
-  } else {
-    DrawSolutionText(picture, placementLines);
-  }
-}
-
-void DrawPuzzleFrame(Picture& picture, const std::vector<std::string>& placementLines,
-                     std::vector<std::string>& list1) {
+void DrawPuzzleFrame(Picture& picture, const Puzzle& puzzle) {
   DrawBoard(picture, ColorInk);
-  DrawSheetText(picture, SheetKind::Puzzle, placementLines, list1);
+  DrawPuzzleText(picture, puzzle);
 }
 
-void DrawPuzzleSheet(Picture& picture, const Board& board, const std::vector<std::string>& placementLines,
-                     std::vector<std::string>& list1) {
+void DrawPuzzleSheet(Picture& picture, const Puzzle& puzzle) {
+  const Board& board = puzzle.board;
   picture.Cls();
-  DrawPuzzleFrame(picture, placementLines, list1);
+  DrawPuzzleFrame(picture, puzzle);
   DrawSquareLetters(picture, kCrossingSquare, board.SquareWord[kCrossingSquare]);
   for (const RingCell& cell : HintCells) {
     const std::string& ring = board.SquareWord[static_cast<std::size_t>(cell.square)];
@@ -90,14 +66,14 @@ void DrawPuzzleSheet(Picture& picture, const Board& board, const std::vector<std
   }
 }
 
-void DrawSolutionSheet(Picture& picture, const Board& board, const std::vector<std::string>& placementLines) {
+void DrawSolutionSheet(Picture& picture, const Puzzle& puzzle) {
   picture.Cls();
   DrawBoard(picture, ColorInk);
   for (int square = 1; square <= kSquareCount; ++square) {
-    DrawSquareLetters(picture, square, board.SquareWord[static_cast<std::size_t>(square)]);
+    DrawSquareLetters(picture, square, puzzle.board.SquareWord[static_cast<std::size_t>(square)]);
   }
-  DrawSolutionText(picture, placementLines);
-  DrawStartMarks(picture, placementLines);
+  DrawSolutionText(picture, puzzle);
+  DrawStartMarks(picture, puzzle.placements);
 }
 
 }  // namespace loopword

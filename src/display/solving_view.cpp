@@ -43,9 +43,9 @@ void DrawLetters(Picture& picture, const SolvingState& state) {
 }
 
 /// Draws a line through each word of the list that some ring reads, at the middle of its letters.
-void StrikeWords(Picture& picture, const SolvingState& state, const std::vector<std::string>& list1) {
-  for (std::size_t row = 0; row < list1.size(); ++row) {
-    if (!state.IsStruck(list1[row])) continue;
+void StrikeWords(Picture& picture, const SolvingState& state, const std::vector<std::string>& words) {
+  for (std::size_t row = 0; row < words.size(); ++row) {
+    if (!state.IsStruck(words[row])) continue;
     const TwipPoint at = ListRowPoint(static_cast<int>(row));
     picture.LineBoxFilled(at.x - 20, at.y + 65, at.x + 790, at.y + 85, ColorInk);
   }
@@ -53,13 +53,12 @@ void StrikeWords(Picture& picture, const SolvingState& state, const std::vector<
 
 }  // namespace
 
-void DrawSolvingView(Picture& picture, const SolvingState& state, const std::vector<std::string>& placementLines,
-                     std::vector<std::string>& list1) {
+void DrawSolvingView(Picture& picture, const SolvingState& state, const Puzzle& puzzle) {
   picture.Cls();
   DrawSelection(picture, state.Selected());
-  DrawPuzzleFrame(picture, placementLines, list1);
+  DrawPuzzleFrame(picture, puzzle);
   DrawLetters(picture, state);
-  StrikeWords(picture, state, list1);
+  StrikeWords(picture, state, SortedWords(puzzle));
 }
 
 }  // namespace loopword

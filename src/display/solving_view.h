@@ -1,9 +1,7 @@
 // The puzzle sheet while it is solved on screen: the selection, typed letters, checks, struck words.
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "board/puzzle.h"
 #include "display/picture.h"
 #include "play/solving.h"
 
@@ -11,9 +9,7 @@ namespace loopword {
 
 /// Clears the picture and draws the puzzle sheet as `state` shows it: the selected square's ring
 /// cells shaded lightly and the selected cell strongly, every letter of the figure (those Check
-/// marked in ColorError), and a line through each listed word that some ring reads. The sorted
-/// words are left in `list1`.
-void DrawSolvingView(Picture& picture, const SolvingState& state, const std::vector<std::string>& placementLines,
-                     std::vector<std::string>& list1);
+/// marked in ColorError), and a line through each listed word that some ring reads.
+void DrawSolvingView(Picture& picture, const SolvingState& state, const Puzzle& puzzle);
 
 }  // namespace loopword

@@ -48,9 +48,8 @@ SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& p
   return WritePdf(path, paper, BookletPageCount(count), [&](QPainter& painter, double dotsPerInch, int index) {
     if (index < count) {
       const Puzzle& puzzle = puzzles[static_cast<std::size_t>(index)];
-      std::vector<std::string> sortedWords;
       PlaceSheet(painter, dotsPerInch, whole, Heading(static_cast<std::size_t>(index)), kPuzzleHeading,
-                 [&](Picture& sheet) { DrawPuzzleSheet(sheet, puzzle.board, puzzle.List2, sortedWords); });
+                 [&](Picture& sheet) { DrawPuzzleSheet(sheet, puzzle); });
       return;
     }
     const int first = (index - count) * kAnswersPerPage;
@@ -59,7 +58,7 @@ SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& p
                       whole.width / 2, whole.height / 2};
       const Puzzle& puzzle = puzzles[static_cast<std::size_t>(k)];
       PlaceSheet(painter, dotsPerInch, cell, Heading(static_cast<std::size_t>(k)), kAnswerHeading,
-                 [&](Picture& sheet) { DrawSolutionSheet(sheet, puzzle.board, puzzle.List2); });
+                 [&](Picture& sheet) { DrawSolutionSheet(sheet, puzzle); });
     }
   });
 }

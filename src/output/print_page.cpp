@@ -20,12 +20,8 @@ void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, do
 }
 
 void PaintPrintedPage(QPainter& painter, double dotsPerInch, const Puzzle& puzzle) {
-  std::vector<std::string> sortedWords;
-  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kPrintScale, [&](Picture& page) {
-    DrawPuzzleSheet(page, puzzle.board, puzzle.List2, sortedWords);
-  });
-  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kPrintScale,
-                   [&](Picture& page) { DrawSolutionSheet(page, puzzle.board, puzzle.List2); });
+  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kPrintScale, [&](Picture& page) { DrawPuzzleSheet(page, puzzle); });
+  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kPrintScale, [&](Picture& page) { DrawSolutionSheet(page, puzzle); });
 }
 
 }  // namespace loopword

@@ -60,10 +60,8 @@ SaveOutcome ExportSvg(const Puzzle& puzzle, const QString& path) {
     file->setDirectWriteFallback(false);
     if (!file->open(QIODevice::WriteOnly)) return {false, file->errorString().toStdString()};
   }
-  std::vector<std::string> sortedWords;
-  const bool drawn =
-      WriteSvgSheet(puzzleFile, [&](Picture& sheet) { DrawPuzzleSheet(sheet, puzzle.board, puzzle.List2, sortedWords); }) &&
-      WriteSvgSheet(solutionFile, [&](Picture& sheet) { DrawSolutionSheet(sheet, puzzle.board, puzzle.List2); });
+  const bool drawn = WriteSvgSheet(puzzleFile, [&](Picture& sheet) { DrawPuzzleSheet(sheet, puzzle); }) &&
+                     WriteSvgSheet(solutionFile, [&](Picture& sheet) { DrawSolutionSheet(sheet, puzzle); });
   if (!drawn || !puzzleFile.commit() || !solutionFile.commit()) {
     return {false, "The SVG files could not be written."};
   }

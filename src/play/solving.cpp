@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "board/hint_cells.h"
-#include "board/placement_line.h"
 
 namespace loopword {
 
@@ -53,10 +52,7 @@ SolvingState::SolvingState(const Puzzle& puzzle) {
   for (std::size_t cell = 0; cell < letters_.size(); ++cell) {
     if (fixed_[cell]) letters_[cell] = solution_[cell];
   }
-  for (const std::string& text : puzzle.List2) {
-    if (const auto line = PlacementLine::Parse(text)) words_.push_back(line->word);
-  }
-  std::sort(words_.begin(), words_.end());
+  words_ = SortedWords(puzzle);
   GoToSquare(1);
 }
 

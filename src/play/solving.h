@@ -19,11 +19,9 @@ enum class SolvingKey { Backspace, Delete, Left, Right, Up, Down, Tab, BackTab }
 class SolvingState {
  public:
   /// Starts solving `puzzle`: only the fixed cells filled, the selection on square 1's first
-  /// empty cell. The listed words are the words of its placement lines.
+  /// empty cell. The listed words are the words of its placements.
   explicit SolvingState(const Puzzle& puzzle);
 
-  /// The listed words in alphabetical order.
-  [[nodiscard]] const std::vector<std::string>& Words() const { return words_; }
   /// The letter in `cell`, ' ' when it is empty or outside the figure.
   [[nodiscard]] char LetterAt(RingCell cell) const;
   /// The 8 letters round `square` in ring-position order, ' ' for an empty cell.

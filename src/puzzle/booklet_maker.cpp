@@ -9,8 +9,6 @@ namespace loopword {
 
 namespace {
 
-std::string WordOf(const std::string& placementLine) { return placementLine.substr(14, kWordLength); }
-
 std::string RepeatsNote(int withoutRepeats, int count) {
   if (withoutRepeats >= count) return {};
   if (withoutRepeats <= 1) {
@@ -72,7 +70,7 @@ BookletRun StreamBookletPuzzles(const BookletRequest& request, const std::shared
     }
     if (keepApart) {
       run.withoutRepeats = made + 1;
-      for (const std::string& line : puzzle->List2) used.push_back(WordOf(line));
+      for (const PlacementLine& placement : puzzle->placements) used.push_back(placement.word);
     }
     ++made;
     if (!sink(std::move(*puzzle)) || cancelled()) return Cancelled();

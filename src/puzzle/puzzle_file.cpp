@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -41,12 +40,6 @@ bool IsCleanText(std::string_view text) {
   return true;
 }
 
-std::string TwoDigits(int number) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d", number);
-  return text;
-}
-
 /// Reads the puzzles line by line, keeping the puzzle being read and the first fault.
 class PuzzleReader {
  public:
@@ -58,7 +51,7 @@ class PuzzleReader {
   }
 
   std::optional<PuzzleFileFault> End() {
-    if (!current_.puzzle.List2.empty()) {
+    if (!current_.puzzle.placements.empty()) {
       if (auto fault = EndOfPuzzle(lastLine_)) return fault;
     }
     if (puzzles_.empty()) return PuzzleFileFault{0, "the file holds no puzzle"};
@@ -79,7 +72,7 @@ class PuzzleReader {
   }
 
   std::optional<PuzzleFileFault> EndOfPuzzle(int number) {
-    const auto lines = current_.puzzle.List2.size();
+    const auto lines = current_.puzzle.placements.size();
     if (lines == 0) return std::nullopt;
     if (lines < kSquareCount) {
       return PuzzleFileFault{number, "a puzzle needs 23 placement lines, this one has " + std::to_string(lines)};
@@ -94,18 +87,18 @@ class PuzzleReader {
   std::optional<PuzzleFileFault> Placement(std::string_view text) {
     const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
     if (!plain) return Fault("bad character in a placement line");
-    const int square = static_cast<int>(current_.puzzle.List2.size()) + 1;
+    const int square = static_cast<int>(current_.puzzle.placements.size()) + 1;
     if (square > kSquareCount) return Fault("more than 23 placement lines without an empty line between puzzles");
     const std::optional<PlacementLine> line = PlacementLine::Parse(text);
     if (!line) return Fault(kLineForm);
     if (line->square != square) {
-      return Fault("square " + TwoDigits(line->square) + " where square " + TwoDigits(square) + " belongs");
+      return Fault("square " + SquareLabel(line->square) + " where square " + SquareLabel(square) + " belongs");
     }
     if (auto fault = CheckRing(*line)) return fault;
     Board& board = current_.puzzle.board;
     board.SquareWord[static_cast<std::size_t>(square)] = line->ring;
     board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
-    current_.puzzle.List2.emplace_back(text);
+    current_.puzzle.placements.push_back(*line);
     return CheckSharedCells(square);
   }
 
@@ -117,11 +110,8 @@ class PuzzleReader {
                      std::to_string(start));
       }
     }
-    const auto& lines = current_.puzzle.List2;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].compare(14, kRingSize, line.word) == 0) {
-        return Fault("the word " + line.word + " is already in square " + TwoDigits(static_cast<int>(i) + 1));
-      }
+    for (const PlacementLine& placed : current_.puzzle.placements) {
+      if (placed.word == line.word) return Fault("the word " + line.word + " is already in square " + SquareLabel(placed.square));
     }
     return std::nullopt;
   }
@@ -133,8 +123,8 @@ class PuzzleReader {
       const char a = board.SquareWord[static_cast<std::size_t>(rule.squareA)][static_cast<std::size_t>(rule.positionA - 1)];
       const char b = board.SquareWord[static_cast<std::size_t>(rule.squareB)][static_cast<std::size_t>(rule.positionB - 1)];
       if (a != b) {
-        return Fault("square " + TwoDigits(square) + " disagrees with square " +
-                     TwoDigits(std::min(rule.squareA, rule.squareB)) + " at a shared cell");
+        return Fault("square " + SquareLabel(square) + " disagrees with square " +
+                     SquareLabel(std::min(rule.squareA, rule.squareB)) + " at a shared cell");
       }
     }
     return std::nullopt;
@@ -179,7 +169,7 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
 std::string FormatPuzzle(const FilePuzzle& puzzle) {
   std::string text;
   for (const std::string& line : puzzle.comments) text += line + '\n';
-  for (const std::string& line : puzzle.puzzle.List2) text += line + '\n';
+  for (const PlacementLine& placement : puzzle.puzzle.placements) text += placement.ToString() + '\n';
   return text;
 }
 

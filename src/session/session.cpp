@@ -133,7 +133,7 @@ void Session::DrawStep(const LiveEvent& live) {
       DrawSquare(picture_, event.square, ColorInk);
       break;
     case Kind::PuzzleComplete:  // the finished figure redrawn whole, as an opened puzzle shows it
-      DrawSolutionSheet(picture_, live.puzzle->board, live.puzzle->List2);
+      DrawSolutionSheet(picture_, *live.puzzle);
       break;
     case Kind::Stopped:
     case Kind::GaveUp:
@@ -193,18 +193,18 @@ Reply Session::PressViewButton(bool confirmed) {
 
 void Session::ShowPuzzle() {
   mode_ = Mode::ShowingPuzzle;
-  DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, sortedWords_);
+  DrawPuzzleSheet(picture_, puzzle_);
 }
 
 void Session::ShowSolution() {
   mode_ = Mode::ShowingSolution;
-  DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
+  DrawSolutionSheet(picture_, puzzle_);
 }
 
 void Session::ShowSheetsForPrinting() {
   if (solving_ || mode_ == Mode::Compiling) return;
-  DrawPuzzleSheet(picture_, puzzle_.board, puzzle_.List2, sortedWords_);
-  DrawSolutionSheet(picture_, puzzle_.board, puzzle_.List2);
+  DrawPuzzleSheet(picture_, puzzle_);
+  DrawSolutionSheet(picture_, puzzle_);
   if (mode_ == Mode::Idle) {
     idleCaption_ = kShowPuzzle;
   } else {
@@ -248,7 +248,7 @@ Reply Session::StartSolving() {
   return Redrawn();
 }
 
-void Session::ShowSolving() { DrawSolvingView(picture_, *solving_, puzzle_.List2, sortedWords_); }
+void Session::ShowSolving() { DrawSolvingView(picture_, *solving_, puzzle_); }
 
 Reply Session::Check() {
   if (!solving_) return {};

@@ -137,7 +137,6 @@ class Session {
   const char* idleCaption_ = kShowPuzzle;  // what the disabled button says: Show Solution after a failed compile
   Puzzle puzzle_;  // as last compiled or opened, or as an interrupted compile left it
   std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
-  std::vector<std::string> sortedWords_;  // the puzzle sheet's word list as last drawn
   std::optional<SolvingState> solving_;
   bool solvedTold_ = false;  // "Solved in" was told for the letters as they stand
   std::int64_t solvedMs_ = 0;  // time solved before the clock last started

@@ -14,6 +14,7 @@
 #include "app/form1.h"
 #include "app/picture_box.h"
 #include "input/start_word.h"
+#include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
 #include "support/scripted_toolkit.h"
 #include "support/temp_dir.h"
@@ -132,7 +133,7 @@ class Session {
     if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
     if (!buttonEnabled_) return;
     puzzleWords_ = words_;
-    const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_, startWord_);
+    const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_, startWord_);
     if (!verdict.empty()) fault_ = "the completed puzzle is unsound: " + verdict;
   }
 
@@ -284,7 +285,7 @@ class Session {
     if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) fault << "button '" << window_.Caption().toStdString() << "'\n";
     if (toolkit_.busy || window_.Compiling()) fault << "still busy\n";
     if (buttonEnabled_) {
-      const std::string verdict = testing::CheckPuzzle(window_.CurrentPuzzle().List2, puzzleWords_,
+      const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_,
                                                        window_.CurrentPuzzle().board.SquareWord[12]);
       if (!verdict.empty()) fault << "the puzzle on show is unsound: " << verdict << '\n';
     }

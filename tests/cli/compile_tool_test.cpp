@@ -27,7 +27,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 6508, "classic", 12}));
   std::set<std::string> words;
   for (const FilePuzzle& puzzle : read.puzzles) {
-    for (const std::string& line : puzzle.puzzle.List2) EXPECT_TRUE(words.insert(line.substr(14)).second) << line;
+    for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
     const int page = static_cast<int>(words.size()) / 23;
     EXPECT_NE(testing::PdfPageText(pdf, page).find("Puzzle " + std::to_string(page)), std::string::npos);
   }
@@ -77,7 +77,7 @@ TEST(CompileTool, EachPuzzlesSeedMakesThatPuzzleAgain) {
         ParsePuzzleText(Compile("--count 1 --varied --unique --seed " + seed).first, "again");
     ASSERT_EQ(again.puzzles.size(), 1u) << again.message;
     EXPECT_EQ(again.puzzles[0].comments, puzzle.comments);
-    EXPECT_EQ(again.puzzles[0].puzzle.List2, puzzle.puzzle.List2);
+    EXPECT_EQ(again.puzzles[0].puzzle.placements, puzzle.puzzle.placements);
   }
 }
 

@@ -24,8 +24,8 @@ TEST(Compiler, CompletePuzzlesAreSoundEvenWhenTheListRepeatsItsWords) {
       const std::string typed = i % 10 == 0 ? "EEEEEEEE" : i % 10 == 1 ? "TRIANGLE" : "";  // outside and inside the list
       const auto run = RecordCompile(compiler, typed);
       ASSERT_EQ(run.outcome, CompileOutcome::Complete);
-      ASSERT_EQ(testing::CheckPuzzle(run.puzzle.List2, testing::WordSet(*words), typed), "") << "run " << i;
-      EXPECT_TRUE(typed.empty() || run.puzzle.List2[11] == "12 " + typed + " 1 " + typed);
+      ASSERT_EQ(testing::CheckPuzzle(testing::TextLines(run.puzzle), testing::WordSet(*words), typed), "") << "run " << i;
+      EXPECT_TRUE(typed.empty() || (run.puzzle.placements[11] == PlacementLine{12, typed, 1, typed}));
       starts.insert(run.puzzle.board.SquareWord[12]);
     }
     EXPECT_GE(starts.size(), 75u) << "a random starting word for every other compile";
@@ -45,7 +45,8 @@ TEST(Compiler, ReportsBlankingThenTheStartWordThenEachSquareInTurn) {
   for (auto it = start; it != run.events.end() - 1; it += 2) {
     EXPECT_EQ(it->kind, Kind::SquareHighlighted);
     EXPECT_EQ((it + 1)->kind, Kind::WordPlaced);
-    EXPECT_EQ((it + 1)->line.substr(0, 11), (it->square < 10 ? "0" : "") + std::to_string(it->square) + " " + (it + 1)->ring);
+    EXPECT_EQ((it + 1)->square, it->square);
+    EXPECT_EQ((it + 1)->ring, run.puzzle.board.SquareWord[static_cast<std::size_t>(it->square)]);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "board/hint_cells.h"
 #include "board/placement_line.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
@@ -22,12 +23,12 @@ using Spot = std::pair<int, int>;
 /// A board whose square s holds eight times the letter 'A' + s - 1, its word eight times the
 /// letter 'Z' - s + 1, so alphabetical order is the reverse of square order.
 struct Sample {
-  Board board;
-  std::vector<std::string> lines;
+  Puzzle puzzle;
   Sample() {
     for (int s = 1; s <= kSquareCount; ++s) {
-      board.SquareWord[static_cast<std::size_t>(s)] = std::string(8, static_cast<char>('A' + s - 1));
-      lines.push_back(PlacementLine{s, board.SquareWord[static_cast<std::size_t>(s)], 9, std::string(8, static_cast<char>('Z' - s + 1))}.ToString());
+      const std::string ring(8, static_cast<char>('A' + s - 1));
+      puzzle.board.SquareWord[static_cast<std::size_t>(s)] = ring;
+      puzzle.placements.push_back({s, ring, 9, std::string(8, static_cast<char>('Z' - s + 1))});
     }
   }
 };
@@ -64,7 +65,7 @@ TEST(DrawStartMarks, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAs
     RecordingCanvas canvas;
     Picture picture(canvas);
     DrawSquare(picture, 5, ColorInk);
-    DrawStartMarks(picture, {PlacementLine{5, "ABCDEFGH", digit, "ABCDEFGH"}.ToString(), "damaged"});
+    DrawStartMarks(picture, {PlacementLine{5, "ABCDEFGH", digit, "ABCDEFGH"}});
     const auto boxes = canvas.Of(Kind::FilledBox);
     ASSERT_EQ(boxes.size(), 2u) << "the tag and one mark";
     const CanvasOp &tag = boxes[0], &mark = boxes[1];
@@ -81,8 +82,7 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionAStartMarkO
   const Sample sample;
   RecordingCanvas canvas;
   Picture picture(canvas);
-  std::vector<std::string> list1;
-  DrawPuzzleSheet(picture, sample.board, sample.lines, list1);
+  DrawPuzzleSheet(picture, sample.puzzle);
   EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
   std::map<Spot, std::string> expected;
   for (int p = 1; p <= kRingSize; ++p) expected[At(12, p)] = "L";
@@ -91,16 +91,16 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionAStartMarkO
   const std::vector<std::string> listed = Texts(canvas, 8);
   EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()));
   EXPECT_EQ(listed.size(), 23u);
-  EXPECT_EQ(list1, listed);
+  EXPECT_EQ(SortedWords(sample.puzzle), listed);
   EXPECT_EQ(Texts(canvas, std::string(kInstructionLine).size()), std::vector<std::string>{kInstructionLine});
   canvas.ops.clear();  // the solution's rows are checked in the exported sheets, its letters on the screen
-  DrawSolutionSheet(picture, sample.board, sample.lines);
+  DrawSolutionSheet(picture, sample.puzzle);
   EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
 }
 
 TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourStruckWords) {
   const Sample sample;
-  SolvingState state(Puzzle{sample.board, sample.lines});
+  SolvingState state(sample.puzzle);
   state.Put({6, 1}, 'Q');
   state.Put({1, 1}, 'X');  // also 2.4
   state.Check();
@@ -108,8 +108,7 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   state.Select({6, 1});
   RecordingCanvas canvas;
   Picture picture(canvas);
-  std::vector<std::string> list1;
-  DrawSolvingView(picture, state, sample.lines, list1);
+  DrawSolvingView(picture, state, sample.puzzle);
   const auto sheet = std::find_if(canvas.ops.begin() + 1, canvas.ops.end(), [](const CanvasOp& op) { return op.kind != Kind::FilledBox; });
   const std::vector<CanvasOp> shades(canvas.ops.begin() + 1, sheet);  // after the clearing, under the whole sheet
   for (int p = 1; p <= kRingSize; ++p) {

@@ -31,9 +31,9 @@ TEST(ExactCompile, EveryModeMakesSoundPuzzlesShownLikeAClassicFill) {
       const auto searching = run.kinds.end() - static_cast<std::ptrdiff_t>(shown.size());
       EXPECT_EQ(std::vector<Kind>(searching, run.kinds.end()), shown);
       EXPECT_EQ(std::count(run.kinds.begin(), searching, Kind::Searching), searching - run.kinds.begin());
-      EXPECT_EQ(testing::CheckPuzzle(run.puzzle.List2, testing::WordSet(*words), start), "");
+      EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(run.puzzle), testing::WordSet(*words), start), "");
       EXPECT_TRUE(run.puzzle.board.IsComplete());
-      EXPECT_EQ(mode.unique ? testing::BruteForceGrids(testing::SheetOf(run.puzzle.List2), 2).size() : 1u, 1u);
+      EXPECT_EQ(mode.unique ? testing::BruteForceGrids(testing::SheetOf(testing::TextLines(run.puzzle)), 2).size() : 1u, 1u);
     }
     int placed = 0;
     const auto stopped = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
@@ -52,7 +52,7 @@ TEST(ExactCompile, DecidesWhenTheClassicFillGivesUp) {
     const bool exists = !testing::BruteForceGrids(testing::AroundFirstWord(list), 1).empty();
     ASSERT_EQ(run.outcome, exists ? CompileOutcome::Complete : CompileOutcome::Impossible) << "seed " << seed;
     EXPECT_EQ(run.kinds.back(), exists ? Kind::PuzzleComplete : Kind::Impossible);
-    EXPECT_EQ(exists ? testing::CheckPuzzle(run.puzzle.List2, {list.begin(), list.end()}, list[0]) : "", "");
+    EXPECT_EQ(exists ? testing::CheckPuzzle(testing::TextLines(run.puzzle), {list.begin(), list.end()}, list[0]) : "", "");
     madeAfterGivingUp += exists && run.Count(Kind::AttemptFailed) == kAttemptLimit;
     proven += !exists;
     if (std::getenv("LOOPWORD_SANITIZED") && madeAfterGivingUp >= 2 && proven >= 2) break;  // slow there

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < first.puzzles.size(); ++i) {
     const loopword::FilePuzzle& a = first.puzzles[i];
     const loopword::FilePuzzle& b = again.puzzles[i];
-    if (a.comments != b.comments || a.puzzle.List2 != b.puzzle.List2 || !b.puzzle.board.IsComplete() ||
+    if (a.comments != b.comments || a.puzzle.placements != b.puzzle.placements || !b.puzzle.board.IsComplete() ||
         a.puzzle.board.SquareWord != b.puzzle.board.SquareWord) {
       std::abort();
     }

@@ -94,7 +94,7 @@ TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
   const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
   EXPECT_NE(puzzleTexts.find("PUZZLE\n"), std::string::npos);
   EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos);
-  for (const std::string& line : puzzle.List2) {
+  for (const std::string& line : testing::TextLines(puzzle)) {
     EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
     EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
   }

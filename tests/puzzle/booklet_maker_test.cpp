@@ -17,11 +17,11 @@ std::shared_ptr<const Dictionary> NumberedWords(int count) {
   return std::make_shared<const Dictionary>(std::move(rows), std::array<std::int64_t, 26>{});
 }
 
-/// A stand-in maker: a "puzzle" whose 23 lines carry the first 23 words it is given.
+/// A stand-in maker: a "puzzle" whose 23 placements carry the first 23 words it is given.
 std::optional<Puzzle> FirstWords(const std::shared_ptr<const Dictionary>& words) {
   if (words->WordCount() < kSquareCount) return std::nullopt;
   Puzzle puzzle;
-  for (int n = 1; n <= kSquareCount; ++n) puzzle.List2.push_back("00 AAAAAAAA 1 " + ToString(words->WordPool(n)));
+  for (int n = 1; n <= kSquareCount; ++n) puzzle.placements.push_back({n, "AAAAAAAA", 1, ToString(words->WordPool(n))});
   return puzzle;
 }
 

@@ -34,7 +34,7 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
 
 TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
   testing::TempDir folder;
-  std::vector<std::string> good = testing::CompiledPuzzles(1)[0].List2;
+  std::vector<std::string> good = testing::TextLines(testing::CompiledPuzzles(1)[0]);
   good.insert(good.begin(), "# Loopword puzzle");  // good[k] is square k, on line k + 1
   const auto join = [](std::vector<std::string> lines, int square, const std::string& replacement) {
     if (square >= 0) lines[static_cast<std::size_t>(square)] = replacement;
