@@ -87,10 +87,9 @@ class Session {
   void Loaded(const std::string& path) {
     const ReadResult read = ReadDictionaryFile(path);
     if (read.outcome != LoadOutcome::Loaded) return;
-    wordsPath_ = path;
+    title_ = DictionaryTitle(path, read.dictionary.WordCount());
     words_.clear();
     for (int n = 1; n <= read.dictionary.WordCount(); ++n) words_.insert(ToString(read.dictionary.WordPool(n)));
-    wordCount_ = read.dictionary.WordCount();
   }
 
   void Act() {  // replies an action left unused do not carry over: unqueued questions get Yes
@@ -132,9 +131,8 @@ class Session {
     const bool explained = said == kGiveUpMessage || said == ImpossibleMessage(startWord_) || (stopped && said.empty());
     if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
     if (!buttonEnabled_) return;
-    puzzleWords_ = words_;
-    const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_, startWord_);
-    if (!verdict.empty()) fault_ = "the completed puzzle is unsound: " + verdict;
+    puzzleWords_ = words_;  // the puzzle itself is checked after every action
+    puzzleStart_ = startWord_;
   }
 
   /// Varied words or One solution switched: later compiles fill that way, their puzzles as sound.
@@ -274,9 +272,7 @@ class Session {
 
   std::string Check() {
     std::ostringstream fault;
-    const std::string title = wordsPath_.empty() ? "Loopword" : DictionaryTitle(wordsPath_, wordCount_);
-    if (window_.windowTitle().toStdString() != title) fault << "title '" << window_.windowTitle().toStdString() << "'\n";
-    if (window_.Dictionaries().WordCount() != wordCount_) fault << "word count is off\n";
+    if (window_.windowTitle().toStdString() != title_) fault << "title '" << window_.windowTitle().toStdString() << "'\n";
     for (int i = 0; i < 4; ++i) {
       if (window_.MenuItem(QString("mnuDictLevel%1").arg(i))->isChecked() != (i == dictionaryMark_)) fault << "Dictionary mark\n";
       if (i < 2 && window_.MenuItem(QString("mnuStart%1").arg(i))->isChecked() != (i == startMark_)) fault << "Starting Word mark\n";
@@ -285,8 +281,7 @@ class Session {
     if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) fault << "button '" << window_.Caption().toStdString() << "'\n";
     if (toolkit_.busy || window_.Compiling()) fault << "still busy\n";
     if (buttonEnabled_) {
-      const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_,
-                                                       window_.CurrentPuzzle().board.SquareWord[12]);
+      const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_, puzzleStart_);
       if (!verdict.empty()) fault << "the puzzle on show is unsound: " << verdict << '\n';
     }
     if (fs::current_path() != startDirectory_) fault << "the current directory changed\n";
@@ -298,14 +293,14 @@ class Session {
   std::mt19937_64 random_;
   testing::ScriptedToolkit toolkit_;
   Form1 window_;
-  std::string wordsPath_;  // the list in use; "" while none is loaded
+  std::string title_ = "Loopword";  // names the list in use and its word count, with repeats
   std::set<std::string> words_;
-  int wordCount_ = 0;  // with repeats
   int dictionaryMark_ = 1, startMark_ = 0;
   std::string startWord_;
   QString caption_ = "Show Puzzle";
   bool buttonEnabled_ = false, solving_ = false;  // solving: a puzzle is being solved on screen
-  std::set<std::string> puzzleWords_;  // the words the puzzle on show was made from
+  std::set<std::string> puzzleWords_;  // the words and starting word the puzzle on show was made from
+  std::string puzzleStart_;
   std::ostringstream log_;
   std::string fault_;
   bool exited_ = false;

@@ -1,10 +1,13 @@
-// Checks the compile driver: sound puzzles, event order, starting words, stopping and giving up.
+// Checks the compile driver: sound puzzles, event order, starting words, stopping and giving up; the exact modes'
+// decisions after the classic fill gives up, varied and one-solution fills shown through the classic events.
 #include "compiler/compiler.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <tuple>
 
+#include "support/brute_force.h"
 #include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
 
@@ -18,7 +21,7 @@ using testing::RecordCompile;
 TEST(Compiler, CompletePuzzlesAreSoundEvenWhenTheListRepeatsItsWords) {
   const std::string level1 = testing::ReadFile(std::string(LOOPWORD_DATA_DIR) + "/L1words.txt");
   for (const auto& words : {testing::ListFromText(level1), testing::ListFromText(level1 + level1)}) {
-    Compiler compiler = testing::IndexedCompiler(words, 7);
+    Compiler compiler(words, RandomSource(7));
     std::set<std::string> starts;
     for (int i = 0; i < 100; ++i) {
       const std::string typed = i % 10 == 0 ? "EEEEEEEE" : i % 10 == 1 ? "TRIANGLE" : "";  // outside and inside the list
@@ -33,7 +36,7 @@ TEST(Compiler, CompletePuzzlesAreSoundEvenWhenTheListRepeatsItsWords) {
 }
 
 TEST(Compiler, ReportsBlankingThenTheStartWordThenEachSquareInTurn) {
-  Compiler compiler = testing::IndexedCompiler(testing::BundledList("L1words.txt"), 3);
+  Compiler compiler(testing::BundledList("L1words.txt"), RandomSource(3));
   const auto run = RecordCompile(compiler);
   ASSERT_EQ(run.outcome, CompileOutcome::Complete);
   EXPECT_EQ(run.events[0].kind, Kind::RunStarted);
@@ -51,7 +54,7 @@ TEST(Compiler, ReportsBlankingThenTheStartWordThenEachSquareInTurn) {
 }
 
 TEST(Compiler, StopIsSeenAtTheNextStepAndTheNextCompileRunsAfresh) {
-  Compiler compiler = testing::IndexedCompiler(testing::BundledList("L1words.txt"), 1);
+  Compiler compiler(testing::BundledList("L1words.txt"), RandomSource(1));
   int blanked = 0;
   const auto duringBlanking = RecordCompile(compiler, "", {}, [&](const CompileEvent& e) {
     if (e.kind == Kind::CellBlanked && ++blanked == 10) compiler.RequestStop();
@@ -71,12 +74,58 @@ TEST(Compiler, TellsAtOnceWhenTheListHasTooFewDifferentWords) {
   const std::tuple<std::string, std::string, int> tooFew[] = {
       {"ABCDEFGH\nBCDEFGHA\nABCDEFGH\n", "", 2}, {"", "", 0}, {"ABCDEFGH\nIJKLMNOP\n", "ZZZZZZZZ", 2}};
   for (const auto& [list, start, distinct] : tooFew) {
-    Compiler compiler = testing::IndexedCompiler(testing::ListFromText(list), 2);
+    Compiler compiler(testing::ListFromText(list), RandomSource(2));
     const auto run = RecordCompile(compiler, start);
     EXPECT_EQ(run.outcome, CompileOutcome::TooFewWords);
     EXPECT_EQ(run.Count(Kind::AttemptStarted), 0);
     EXPECT_EQ(TooFewWordsMessage(compiler.DistinctWordCount()), "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinct) + ".");
   }
+}
+
+TEST(ExactCompile, EveryModeMakesSoundPuzzlesShownLikeAClassicFill) {
+  const auto words = testing::BundledList("L1words.txt");
+  std::vector<Kind> shown = {Kind::RunStarted, Kind::AttemptStarted};  // after headless searching only
+  shown.insert(shown.end(), 184, Kind::CellBlanked);
+  shown.push_back(Kind::StartWordPlaced);
+  for (int i = 0; i < 22; ++i) shown.insert(shown.end(), {Kind::SquareHighlighted, Kind::WordPlaced});
+  shown.push_back(Kind::PuzzleComplete);
+  for (const CompileOptions& mode : {CompileOptions{true, false}, CompileOptions{false, true}, CompileOptions{true, true}}) {
+    Compiler compiler(words, RandomSource(11));
+    for (const std::string start : {"", "TRIANGLE", "QQQQQQQQ"}) {
+      const auto run = RecordCompile(compiler, start, mode);
+      ASSERT_EQ(run.outcome, CompileOutcome::Complete);
+      const auto searching = run.kinds.end() - static_cast<std::ptrdiff_t>(shown.size());
+      EXPECT_EQ(std::vector<Kind>(searching, run.kinds.end()), shown);
+      EXPECT_EQ(std::count(run.kinds.begin(), searching, Kind::Searching), searching - run.kinds.begin());
+      EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(run.puzzle), testing::WordSet(*words), start), "");
+      EXPECT_TRUE(run.puzzle.board.IsComplete());
+      EXPECT_EQ(mode.unique ? testing::BruteForceGrids(testing::SheetOf(testing::TextLines(run.puzzle)), 2).size() : 1u, 1u);
+    }
+    int placed = 0;
+    const auto stopped = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
+      if (e.kind == Kind::WordPlaced && ++placed == 3) compiler.RequestStop();
+    });
+    EXPECT_EQ(stopped.outcome, CompileOutcome::Stopped);
+    EXPECT_EQ(stopped.Count(Kind::WordPlaced), 3);
+  }
+}
+
+TEST(ExactCompile, DecidesWhenTheClassicFillGivesUp) {
+  int madeAfterGivingUp = 0, proven = 0;
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+    const std::vector<std::string> list = testing::PlantedList(seed, 26, 8, seed % 3 == 0 ? 1 : 0);
+    Compiler compiler(testing::ListOf(list), RandomSource(seed));
+    const auto run = RecordCompile(compiler, list[0]);
+    const bool exists = !testing::BruteForceGrids(testing::AroundFirstWord(list), 1).empty();
+    ASSERT_EQ(run.outcome, exists ? CompileOutcome::Complete : CompileOutcome::Impossible) << "seed " << seed;
+    EXPECT_EQ(run.kinds.back(), exists ? Kind::PuzzleComplete : Kind::Impossible);
+    EXPECT_EQ(exists ? testing::CheckPuzzle(testing::TextLines(run.puzzle), {list.begin(), list.end()}, list[0]) : "", "");
+    madeAfterGivingUp += exists && run.Count(Kind::AttemptFailed) == kAttemptLimit;
+    proven += !exists;
+    if (std::getenv("LOOPWORD_SANITIZED") && madeAfterGivingUp >= 2 && proven >= 2) break;  // slow there
+  }
+  EXPECT_GE(madeAfterGivingUp, 2);
+  EXPECT_GE(proven, 2);
 }
 
 TEST(RandomSource, DrawsCoverOneToMEvenly) {

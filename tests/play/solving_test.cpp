@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 #include "play/solving.h"
 #include "play/typed_lines.h"
@@ -47,27 +46,20 @@ SolvingState Solving(const std::string& typed = "") {
   return state;
 }
 
-TEST(Solving, SharedCellsAreOneOf148AndOnlyTheGivenLettersShowAtTheStart) {
+// Shared cells being one cell: the moves and typing below across 1.1 = 2.4 and 1.8 = 2.5.
+TEST(Solving, OnlyTheGivenLettersShowAtTheStart) {
   SolvingState state = Solving();
-  std::set<int> numbers;
   int fixed = 0;
   for (int s = 1; s <= kSquareCount; ++s) {
     for (int p = 1; p <= kRingSize; ++p) {
-      numbers.insert(CellIndexOf({s, p}));
       fixed += state.IsFixed({s, p}) ? 1 : 0;
       EXPECT_EQ(state.LetterAt({s, p}), state.IsFixed({s, p}) ? Grid()[Cell(s, p)] : ' ');
     }
   }
-  EXPECT_EQ(numbers.size(), 148u);
-  EXPECT_EQ(*numbers.rbegin(), 147);
-  EXPECT_EQ(CellIndexOf({24, 1}) + CellIndexOf({5, 9}), -2);
   EXPECT_EQ(fixed, 8 + 4 + 18);  // square 12's cells seen again from its four neighbours, the hints
-  for (const Overlap& o : Overlaps()) EXPECT_EQ(CellIndexOf({o.squareA, o.positionA}), CellIndexOf({o.squareB, o.positionB}));
   EXPECT_EQ(state.Selected(), (RingCell{1, 1}));
   EXPECT_FALSE(state.Select({0, 1}));
   EXPECT_FALSE(state.Select({3, 9}));
-  EXPECT_FALSE(state.HasTypedLetters());
-  EXPECT_FALSE(state.IsSolved());
 }
 
 TEST(Solving, TypingMovingAndClicking) {

@@ -1,4 +1,4 @@
-// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line.
+// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line, damaged placement lines.
 #include "puzzle/puzzle_file.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +79,13 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
     EXPECT_TRUE(why.starts_with(line ? "Line " + std::to_string(line) + ": " : "")) << read.message;
     EXPECT_TRUE(std::isupper(static_cast<unsigned char>(why.front()))) << read.message;
     EXPECT_TRUE(why.ends_with('.')) << read.message;
+  }
+}
+
+TEST(PlacementLine, RejectsDamagedText) {
+  for (const char* bad : {"", "07 CDEFGHAB 9 ABCDEFG", "7  CDEFGHAB 9 ABCDEFGH", "07 CDEfGHAB 9 ABCDEFGH",
+                          "07 CDEFGHAB X ABCDEFGH", "24 CDEFGHAB 9 ABCDEFGH", "07 CDEFGHAB 0 ABCDEFGH"}) {
+    EXPECT_FALSE(PlacementLine::Parse(bad).has_value()) << '"' << bad << '"';
   }
 }
 

@@ -37,11 +37,6 @@ inline std::set<std::string> WordSet(const Dictionary& words) {
   return set;
 }
 
-/// A compiler over `words` with the indexed search.
-inline Compiler IndexedCompiler(const std::shared_ptr<const Dictionary>& words, std::uint64_t seed) {
-  return Compiler(words, RandomSource(seed));
-}
-
 /// A compile's outcome, puzzle and every event it reported.
 struct RecordedCompile {
   CompileOutcome outcome;
@@ -65,7 +60,7 @@ inline RecordedCompile RecordCompile(Compiler& compiler, const std::string& star
 
 /// `count` complete puzzles made one after another from the first level with `seed`.
 inline std::vector<Puzzle> CompiledPuzzles(int count, std::uint64_t seed = 11) {
-  Compiler compiler = IndexedCompiler(BundledList("L1words.txt"), seed);
+  Compiler compiler(BundledList("L1words.txt"), RandomSource(seed));
   std::vector<Puzzle> puzzles(static_cast<std::size_t>(count));
   for (Puzzle& puzzle : puzzles) compiler.Compile(puzzle, "", [](const CompileEvent&) {});
   return puzzles;

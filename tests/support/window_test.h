@@ -1,4 +1,4 @@
-// A fixture for main-window tests: a program folder with the first level, scripted answers, file, click and ink helpers.
+// A fixture for main-window tests: a program folder with the first level, scripted answers, file and click helpers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -57,17 +57,6 @@ class WindowTest : public ::testing::Test {
   static void ClickCell(Form1& window, int square, int position) {
     const TwipPoint point = CellPoint(square, position);
     QTest::mouseClick(window.findChild<PictureBox*>(), Qt::LeftButton, {}, QPoint(TwipsToPixels(point.x), TwipsToPixels(point.y)));
-  }
-
-  /// True when `image` has ink around the letter point of (square, position).
-  static bool InkAt(const QImage& image, int square, int position) {
-    const TwipPoint point = CellPoint(square, position);
-    for (int dy = 0; dy < 14; ++dy) {
-      for (int dx = 0; dx < 10; ++dx) {
-        if (qGray(image.pixel(TwipsToPixels(point.x) + dx, TwipsToPixels(point.y) + dy)) < 100) return true;
-      }
-    }
-    return false;
   }
 
   TempDir program, target;

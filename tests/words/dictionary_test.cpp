@@ -1,5 +1,6 @@
-// Checks how word-list files are read: line ends, accepted lines, letter counts, limits and damage.
+// Checks how word-list files are read (line ends, accepted lines, letter counts, limits, damage) and which list is in use.
 #include "words/dictionary.h"
+#include "words/dictionary_state.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,19 @@ TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
     for (int i = 0; i < 64; ++i) huge << std::string(1 << 20, 'Q');
   }
   EXPECT_EQ(ReadDictionaryFile((dir.Path() / "huge.txt").string()).outcome, LoadOutcome::NoWords);
+}
+
+TEST(DictionaryState, EachLevelHasItsFileAFailedLoadSaysWhyAndKeepsTheLastList) {
+  testing::TempDir dir;
+  DictionaryState state(dir.Path().string() + "/");
+  EXPECT_EQ(state.LoadDictionary().level, 1);  // its missing file's message and the bare title: the window tests
+  for (const std::string& text : {"PLATYPUS\r\nKEEPSAKE\r\n"s, "lower\ncase\n"s}) {  // each failure: the reader's tests
+    const bool good = text.starts_with("PLATYPUS");
+    const std::string path = dir.Write(good ? "good.txt" : "bad.txt", text);
+    EXPECT_EQ(state.Choose(kUserDictionary, path).messages.empty(), good) << "a failed load says why";
+  }
+  EXPECT_EQ(state.Title(), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
+  EXPECT_EQ(state.Choose(7).outcome, LoadOutcome::ReadError);
 }
 
 }  // namespace
