@@ -1,4 +1,4 @@
-// Checks the figure's shared cells, the square patterns built from neighbours and the overlap check.
+// Checks the square patterns built from neighbours and the overlap check (every compiled puzzle's shared cells: puzzle_check.h).
 #include "board/board.h"
 
 #include <gtest/gtest.h>
@@ -7,31 +7,6 @@
 
 namespace loopword {
 namespace {
-
-TEST(Geometry, ThirtySixSharedCellsAre148DistinctCellsNamedAlikeByEveryRuleAndNeighbourRow) {
-  std::map<TwipPoint, int> owners;
-  for (int s = 1; s <= kSquareCount; ++s) {
-    for (int p = 1; p <= kRingSize; ++p) ++owners[CellPoint(s, p)];
-  }
-  EXPECT_EQ(owners.size(), 148u);
-  EXPECT_EQ(std::count_if(owners.begin(), owners.end(), [](const auto& o) { return o.second == 2; }), kOverlapCount);
-  for (int s = 1; s <= kSquareCount; ++s) EXPECT_EQ(owners.count(CellPoint(s, kCentre)), 0u);
-  std::map<TwipPoint, int> ruled;
-  for (const Overlap& rule : Overlaps()) {
-    EXPECT_EQ(CellPoint(rule.squareA, rule.positionA), CellPoint(rule.squareB, rule.positionB));
-    ++ruled[CellPoint(rule.squareA, rule.positionA)];
-  }
-  EXPECT_EQ(ruled.size(), 36u);
-  int rows = 0;
-  for (int s = 1; s <= kSquareCount; ++s) {
-    for (int i = 0; i < NeighboursOf(s).count; ++i, ++rows) {
-      const SharedCell& cell = NeighboursOf(s).rows[static_cast<std::size_t>(i)];
-      EXPECT_EQ(CellPoint(s, cell.position), CellPoint(cell.otherSquare, cell.otherPosition)) << s;
-    }
-  }
-  EXPECT_EQ(rows, 2 * kOverlapCount - 4) << "every rule from both sides, but none for square 12";
-  EXPECT_EQ(ParseOverlapRule("1, 2,3,4").squareA, 0) << "rule text of another form";
-}
 
 TEST(SquarePattern, PendingFreeAndFixedCells) {
   Board board;

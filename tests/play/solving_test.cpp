@@ -46,22 +46,6 @@ SolvingState Solving(const std::string& typed = "") {
   return state;
 }
 
-// Shared cells being one cell: the moves and typing below across 1.1 = 2.4 and 1.8 = 2.5.
-TEST(Solving, OnlyTheGivenLettersShowAtTheStart) {
-  SolvingState state = Solving();
-  int fixed = 0;
-  for (int s = 1; s <= kSquareCount; ++s) {
-    for (int p = 1; p <= kRingSize; ++p) {
-      fixed += state.IsFixed({s, p}) ? 1 : 0;
-      EXPECT_EQ(state.LetterAt({s, p}), state.IsFixed({s, p}) ? Grid()[Cell(s, p)] : ' ');
-    }
-  }
-  EXPECT_EQ(fixed, 8 + 4 + 18);  // square 12's cells seen again from its four neighbours, the hints
-  EXPECT_EQ(state.Selected(), (RingCell{1, 1}));
-  EXPECT_FALSE(state.Select({0, 1}));
-  EXPECT_FALSE(state.Select({3, 9}));
-}
-
 TEST(Solving, TypingMovingAndClicking) {
   struct Case {
     RingCell start;
@@ -113,6 +97,8 @@ TEST(Solving, TypingMovingAndClicking) {
   SolvingState state = Solving();
   EXPECT_FALSE(state.SelectAt(CellPoint(4, 9))) << "a centre cell holds no letter";
   EXPECT_FALSE(state.SelectAt({-5, 400}));
+  EXPECT_FALSE(state.Select({0, 1}));
+  EXPECT_FALSE(state.Select({3, 9}));
   for (const auto& [seconds, text] : {std::pair{187, "3:07"}, {3600, "60:00"}, {-4, "0:00"}}) EXPECT_EQ(SolvingTimeText(seconds), text);
 }
 
