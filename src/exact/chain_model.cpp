@@ -139,7 +139,7 @@ int CentreKey(const Word& centre, int chain, bool farEnd) {
   return KeyOf(centre, farEnd ? boundary.after : boundary.before, boundary.cells);
 }
 
-ChainModel::ChainModel(std::vector<Word> words, const std::array<std::string, 24>& filters)
+ChainModel::ChainModel(std::vector<Word> words, const SquareArray<std::string>& filters)
     : words_(std::move(words)), sortedIds_(words_.size()) {
   std::iota(sortedIds_.begin(), sortedIds_.end(), 0);
   std::sort(sortedIds_.begin(), sortedIds_.end(), [this](int a, int b) { return WordAt(a) < WordAt(b); });
@@ -147,7 +147,7 @@ ChainModel::ChainModel(std::vector<Word> words, const std::array<std::string, 24
   for (int c = 0; c < kChainCount; ++c) {
     for (int k = 0; k < kChainLength; ++k) {
       tables_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] =
-          BuildTable(rings, c, k, filters[static_cast<std::size_t>(ChainSquare(c, k))]);
+          BuildTable(rings, c, k, filters[ChainSquare(c, k)]);
     }
   }
 }

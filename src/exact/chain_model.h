@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "board/geometry.h"
 #include "words/dictionary.h"
 
 namespace loopword::exact {
@@ -62,7 +63,7 @@ class ChainModel {
  public:
   /// `words` must be distinct. `filters[s]` (if 8 characters) fixes the letters of square s
   /// wherever it holds a letter rather than '.'.
-  explicit ChainModel(std::vector<Word> words, const std::array<std::string, 24>& filters = {});
+  explicit ChainModel(std::vector<Word> words, const SquareArray<std::string>& filters = {});
 
   /// Number of words.
   [[nodiscard]] int WordCount() const { return static_cast<int>(words_.size()); }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "board/letters.h"
 #include "board/hint_cells.h"
 
 namespace loopword {
@@ -18,7 +19,7 @@ constexpr int kMostSteps = 21;
 char SolutionLetter(const std::string& ring, int position) {
   const auto index = static_cast<std::size_t>(position - 1);
   const char letter = index < ring.size() ? ring[index] : ' ';
-  return letter >= 'A' && letter <= 'Z' ? letter : ' ';
+  return IsCapitalLetter(letter) ? letter : ' ';
 }
 
 /// Finds a word for `ring` among those it reads, moving other rings to other words where
@@ -122,9 +123,9 @@ bool SolvingState::SelectAt(TwipPoint point) {
 }
 
 bool SolvingState::Type(char letter) {
-  const bool lower = letter >= 'a' && letter <= 'z';
-  if (!lower && (letter < 'A' || letter > 'Z')) return false;
-  Put(selected_, lower ? static_cast<char>(letter - 'a' + 'A') : letter);
+  const char capital = ToCapital(letter);
+  if (!IsCapitalLetter(capital)) return false;
+  Put(selected_, capital);
   MoveRound(1);
   clickedLast_ = false;
   return true;
@@ -149,7 +150,7 @@ void SolvingState::Press(SolvingKey key) {
 
 bool SolvingState::Put(RingCell cell, char letter) {
   const int index = CellIndexOf(cell);
-  const bool valid = letter == ' ' || (letter >= 'A' && letter <= 'Z');
+  const bool valid = letter == ' ' || IsCapitalLetter(letter);
   if (index < 0 || !valid || fixed_[static_cast<std::size_t>(index)]) return false;
   const auto at = static_cast<std::size_t>(index);
   if (letters_[at] != letter) marked_[at] = false;

@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 
+#include "board/letters.h"
+
 namespace loopword {
 
 namespace {
@@ -30,7 +32,7 @@ std::optional<TypedSquare> ParseTypedLine(std::string_view line) {
   const int square = (line[0] - '0') * 10 + (line[1] - '0');
   const std::string_view cells = line.substr(3);
   for (const char c : cells) {
-    if (c != kEmptyMark && (c < 'A' || c > 'Z')) return std::nullopt;
+    if (c != kEmptyMark && !IsCapitalLetter(c)) return std::nullopt;
   }
   if (square < 1 || square > kSquareCount) return std::nullopt;
   return TypedSquare{square, cells};

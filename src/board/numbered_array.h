@@ -1,0 +1,38 @@
+// A fixed array whose elements are numbered from 1, as squares and ring positions are.
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstddef>
+
+namespace loopword {
+
+/// kCount values numbered 1..kCount; numbers outside that range are caught in debug builds.
+/// Iteration runs over the values in number order.
+template <typename T, int kCount>
+struct NumberedArray {
+  std::array<T, static_cast<std::size_t>(kCount)> values;
+
+  using value_type = T;
+  using iterator = typename std::array<T, static_cast<std::size_t>(kCount)>::iterator;
+  using const_iterator = typename std::array<T, static_cast<std::size_t>(kCount)>::const_iterator;
+
+  constexpr T& operator[](int number) { return values[Index(number)]; }
+  constexpr const T& operator[](int number) const { return values[Index(number)]; }
+
+  constexpr iterator begin() { return values.begin(); }
+  constexpr iterator end() { return values.end(); }
+  constexpr const_iterator begin() const { return values.begin(); }
+  constexpr const_iterator end() const { return values.end(); }
+  static constexpr int size() { return kCount; }
+
+  friend bool operator==(const NumberedArray&, const NumberedArray&) = default;
+
+ private:
+  static constexpr std::size_t Index(int number) {
+    assert(number >= 1 && number <= kCount);
+    return static_cast<std::size_t>(number - 1);
+  }
+};
+
+}  // namespace loopword
