@@ -11,11 +11,11 @@ namespace loopword {
 /// Iteration runs over the values in number order.
 template <typename T, int kCount>
 struct NumberedArray {
-  std::array<T, static_cast<std::size_t>(kCount)> values;
+  std::array<T, kCount> values;
 
   using value_type = T;
-  using iterator = typename std::array<T, static_cast<std::size_t>(kCount)>::iterator;
-  using const_iterator = typename std::array<T, static_cast<std::size_t>(kCount)>::const_iterator;
+  using iterator = typename std::array<T, kCount>::iterator;
+  using const_iterator = typename std::array<T, kCount>::const_iterator;
 
   constexpr T& operator[](int number) { return values[Index(number)]; }
   constexpr const T& operator[](int number) const { return values[Index(number)]; }

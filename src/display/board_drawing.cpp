@@ -1,6 +1,7 @@
 // The figure's drawing routines.
 #include "display/board_drawing.h"
 
+#include "board/board.h"
 #include "board/geometry.h"
 #include "display/colors.h"
 
@@ -49,8 +50,8 @@ std::string HeaderLine() {
 }
 
 std::string RingLetter(const std::string& ring, int position) {
-  const auto index = static_cast<std::size_t>(position - 1);
-  return index < ring.size() ? ring.substr(index, 1) : std::string();
+  const char letter = RingLetterAt(ring, position);
+  return letter == '\0' ? std::string() : std::string(1, letter);
 }
 
 void DrawSquareGrid(Picture& picture, int x, int y) {
