@@ -1,4 +1,4 @@
-// A fixed array whose elements are numbered from 1, as squares and ring positions are.
+// A fixed array indexed by int numbers from a first one: squares and ring positions from 1, chain steps from 0.
 #pragma once
 
 #include <array>
@@ -7,9 +7,9 @@
 
 namespace loopword {
 
-/// kCount values numbered 1..kCount; numbers outside that range are caught in debug builds.
-/// Iteration runs over the values in number order.
-template <typename T, int kCount>
+/// kCount values numbered kFirst..kFirst+kCount-1; numbers outside that range are caught in
+/// debug builds. Iteration runs over the values in number order.
+template <typename T, int kCount, int kFirst = 1>
 struct NumberedArray {
   std::array<T, kCount> values;
 
@@ -30,9 +30,13 @@ struct NumberedArray {
 
  private:
   static constexpr std::size_t Index(int number) {
-    assert(number >= 1 && number <= kCount);
-    return static_cast<std::size_t>(number - 1);
+    assert(number >= kFirst && number < kFirst + kCount);
+    return static_cast<std::size_t>(number - kFirst);
   }
 };
+
+/// kCount values indexed 0..kCount-1 by an int.
+template <typename T, int kCount>
+using IndexedArray = NumberedArray<T, kCount, 0>;
 
 }  // namespace loopword

@@ -99,7 +99,7 @@ FillResult ExactEngine::ToResult(const Word& centre, const ChainFill& fill) cons
   result.lines[kCrossingSquare] = {kCrossingSquare, centreText, 1, centreText};
   for (int c = 0; c < kChainCount; ++c) {
     for (int k = 0; k < kChainLength; ++k) {
-      const PairCode code = fill[static_cast<std::size_t>(c * kChainLength + k)];
+      const PairCode code = fill[c * kChainLength + k];
       const int square = ChainSquare(c, k);
       result.lines[square] = {square, ToString(model_.RingOf(code)), 9 - static_cast<int>(code & 7),
                               ToString(model_.WordAt(static_cast<int>(code >> 3)))};
