@@ -32,7 +32,7 @@ void Board::BuildSquarePattern(int square) {
   SquarePattern[square] = std::string(kRingSize, kFreeCell);
   const NeighbourRows& neighbours = NeighboursOf(square);
   for (int i = 0; i < neighbours.count; ++i) {
-    const SharedCell& cell = neighbours.rows[static_cast<std::size_t>(i)];
+    const SharedCell& cell = neighbours.rows[i];
     CopySharedLetter(square, cell.position, cell.otherSquare, cell.otherPosition);
   }
 }

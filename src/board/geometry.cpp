@@ -23,7 +23,7 @@ SquareArray<NeighbourRows> BuildNeighbourTable() {
   auto add = [&table](int square, SharedCell cell) {
     if (square == kCrossingSquare) return;  // square 12 is filled first and never re-patterned
     NeighbourRows& entry = table[square];
-    entry.rows[static_cast<std::size_t>(entry.count++)] = cell;
+    entry.rows[entry.count++] = cell;
   };
   for (const Overlap& rule : Overlaps()) {
     add(rule.squareA, {rule.positionA, rule.squareB, rule.positionB});

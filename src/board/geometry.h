@@ -92,7 +92,7 @@ struct SharedCell {
 
 /// The shared cells of one square, as the pattern builder uses them (square 12 has none).
 struct NeighbourRows {
-  std::array<SharedCell, 4> rows;
+  IndexedArray<SharedCell, 4> rows;
   int count;
 };
 
