@@ -1,7 +1,7 @@
 """The figure's geometry as the program defines it, read from src/board/geometry.h.
 
 Scripts import this module instead of copying the tables: SQUARE_X, SQUARE_Y, RING_X, RING_Y
-(index 0 unused, as in the program) and cell_point(square, position), in twips.
+(index 0 unused: the program numbers them from 1) and cell_point(square, position), in twips.
 """
 import pathlib
 import re
@@ -13,7 +13,8 @@ def _table(name, text):
     match = re.search(r"\b" + name + r"\s*=\s*\{([^}]*)\}", text)
     if not match:
         raise RuntimeError(f"{name} not found in {_HEADER}")
-    return [int(value) for value in match.group(1).replace("\n", " ").split(",") if value.strip()]
+    # The program numbers squares and positions from 1; a leading 0 keeps index = number here.
+    return [0] + [int(value) for value in match.group(1).replace("\n", " ").split(",") if value.strip()]
 
 
 _TEXT = _HEADER.read_text()

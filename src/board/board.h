@@ -1,8 +1,8 @@
 // Per-square state of the puzzle being built: ring strings, cell letters, patterns and marks.
 #pragma once
 
-#include <array>
 #include <string>
+#include <string_view>
 
 #include "board/geometry.h"
 
@@ -18,20 +18,20 @@ inline constexpr char kFreeCell = '.';
 /// Pattern character of a shared cell whose other square has no word yet.
 inline constexpr char kPendingCell = '*';
 
-/// The word, letters, pattern and mark of every square (index 0 unused).
+/// The word, letters, pattern and mark of every square.
 class Board {
  public:
   /// An empty figure: every square holds 8 spaces, pattern "........", mark off.
   Board();
 
   /// Ring string of each square: character p-1 is the letter at ring position p; 8 spaces when empty.
-  std::array<std::string, kSquareCount + 1> SquareWord;
+  SquareArray<std::string> SquareWord;
   /// CellLetter[s][p]: letter of square s at ring position p (1..8); '\0' where the ring string is short.
-  std::array<std::array<char, kRingSize + 1>, kSquareCount + 1> CellLetter{};
+  SquareArray<RingArray<char>> CellLetter{};
   /// What the neighbours impose on each square: '.' free, '*' pending, or a fixed letter.
-  std::array<std::string, kSquareCount + 1> SquarePattern;
+  SquareArray<std::string> SquarePattern;
   /// MarkOn once a square has its word in the current attempt, MarkOff otherwise.
-  std::array<int, kSquareCount + 1> SquareMark{};
+  SquareArray<int> SquareMark{};
 
   /// Copies every square's ring string into CellLetter.
   void FillCellLetters();
@@ -51,5 +51,11 @@ class Board {
 
 /// A ring string of 8 spaces: a square without a word.
 inline const std::string kEmptyRing(kRingSize, ' ');
+
+/// The letter at ring position `position` (1..8) of a ring string; '\0' where the string is shorter.
+constexpr char RingLetterAt(std::string_view ring, int position) {
+  const auto index = static_cast<std::size_t>(position - 1);
+  return index < ring.size() ? ring[index] : '\0';
+}
 
 }  // namespace loopword

@@ -1,6 +1,7 @@
 // Parsing of the overlap rules and the neighbour table derived from them.
 #include "board/geometry.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace loopword {
@@ -17,12 +18,12 @@ bool ReadField(std::string_view& text, int& value) {
   return true;
 }
 
-std::array<NeighbourRows, kSquareCount + 1> BuildNeighbourTable() {
-  std::array<NeighbourRows, kSquareCount + 1> table{};
+SquareArray<NeighbourRows> BuildNeighbourTable() {
+  SquareArray<NeighbourRows> table{};
   auto add = [&table](int square, SharedCell cell) {
     if (square == kCrossingSquare) return;  // square 12 is filled first and never re-patterned
-    NeighbourRows& entry = table[static_cast<std::size_t>(square)];
-    entry.rows[static_cast<std::size_t>(entry.count++)] = cell;
+    NeighbourRows& entry = table[square];
+    entry.rows[entry.count++] = cell;
   };
   for (const Overlap& rule : Overlaps()) {
     add(rule.squareA, {rule.positionA, rule.squareB, rule.positionB});
@@ -45,19 +46,17 @@ Overlap ParseOverlapRule(std::string_view rule) {
 const std::array<Overlap, kOverlapCount>& Overlaps() {
   static const std::array<Overlap, kOverlapCount> parsed = [] {
     std::array<Overlap, kOverlapCount> rules{};
-    for (int i = 1; i <= kOverlapCount; ++i) {
-      rules[static_cast<std::size_t>(i - 1)] = ParseOverlapRule(OverlapRule[static_cast<std::size_t>(i)]);
-    }
+    std::transform(OverlapRule.begin(), OverlapRule.end(), rules.begin(), ParseOverlapRule);
     return rules;
   }();
   return parsed;
 }
 
 const NeighbourRows& NeighboursOf(int square) {
-  static const std::array<NeighbourRows, kSquareCount + 1> table = BuildNeighbourTable();
+  static const SquareArray<NeighbourRows> table = BuildNeighbourTable();
   static const NeighbourRows none{};
   if (square < 1 || square > kSquareCount) return none;
-  return table[static_cast<std::size_t>(square)];
+  return table[square];
 }
 
 }  // namespace loopword

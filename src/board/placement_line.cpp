@@ -3,16 +3,12 @@
 
 #include <cstdio>
 
+#include "board/geometry.h"
+#include "board/letters.h"
+
 namespace loopword {
 
 namespace {
-
-bool IsCapitals(std::string_view text) {
-  for (char c : text) {
-    if (c < 'A' || c > 'Z') return false;
-  }
-  return true;
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -35,6 +31,11 @@ std::string PlacementLine::ToString() const {
   return line;
 }
 
+bool PlacementLine::IsWellFormed() const {
+  return square >= 1 && square <= kSquareCount && startDigit >= 1 && startDigit <= 9 && ring.size() == kRingSize &&
+         word.size() == kRingSize && IsCapitalsWord(ring) && IsCapitalsWord(word);
+}
+
 std::optional<PlacementLine> PlacementLine::Parse(std::string_view line) {
   if (line.size() != kPlacementLineLength) return std::nullopt;
   if (!IsDigit(line[0]) || !IsDigit(line[1]) || line[2] != ' ' || line[11] != ' ' ||
@@ -46,10 +47,7 @@ std::optional<PlacementLine> PlacementLine::Parse(std::string_view line) {
   parsed.ring = std::string(line.substr(3, 8));
   parsed.startDigit = line[12] - '0';
   parsed.word = std::string(line.substr(14, 8));
-  if (parsed.square < 1 || parsed.square > 23 || parsed.startDigit < 1 ||
-      !IsCapitals(parsed.ring) || !IsCapitals(parsed.word)) {
-    return std::nullopt;
-  }
+  if (!parsed.IsWellFormed()) return std::nullopt;
   return parsed;
 }
 

@@ -22,6 +22,8 @@ struct PlacementLine {
   [[nodiscard]] std::string ToString() const;
   /// The ring position (1..8) that holds the word's first letter; 9 is taken as 1.
   [[nodiscard]] int StartPosition() const { return startDigit == 9 ? 1 : startDigit; }
+  /// True when every field is in range: square 1..23, start digit 1..9, ring and word 8 capitals.
+  [[nodiscard]] bool IsWellFormed() const;
   /// Reads a line written by ToString; nullopt for any text of another form.
   static std::optional<PlacementLine> Parse(std::string_view line);
 

@@ -26,21 +26,14 @@ constexpr std::array<int, kSquareCount - 1> kShowOrder = {1, 11, 13, 23, 2, 10, 
 
 /// Marks `square` as holding its word and rebuilds its chain neighbours' patterns.
 void MarkFilled(Board& board, int square) {
-  board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
+  board.SquareMark[square] = MarkOn;
   if (square > 1) board.BuildSquarePattern(square - 1);
   if (square < kSquareCount) board.BuildSquarePattern(square + 1);
 }
 
 /// The placements of a found fill, in square order.
 std::vector<PlacementLine> PlacementsOf(const exact::FillResult& result) {
-  return {result.lines.begin() + 1, result.lines.end()};
-}
-
-/// The placements as the exact engine's sheet count reads them: as the lines of a puzzle file.
-std::vector<std::string> PlacementTexts(const Puzzle& puzzle) {
-  std::vector<std::string> lines;
-  for (const PlacementLine& placement : puzzle.placements) lines.push_back(placement.ToString());
-  return lines;
+  return {result.lines.begin(), result.lines.end()};
 }
 
 }  // namespace
@@ -130,7 +123,7 @@ CompileOutcome Compiler::CompileHeadless(Puzzle& puzzle, const std::string& star
     const CompileOutcome outcome = MakeFill(made, startWord, observer, options.varied);
     if (outcome != CompileOutcome::Complete) return outcome;
     if (!options.unique) return Replay(puzzle, made.placements, observer);
-    const exact::SolutionCount solutions = exact::CountSheetSolutions(PlacementTexts(made), 2, Limits(observer));
+    const exact::SolutionCount solutions = exact::CountSheetSolutions(made.placements, 2, Limits(observer));
     if (stopRequested_) break;
     if (solutions.settled && solutions.grids == 1) return Replay(puzzle, made.placements, observer);
   }
@@ -175,8 +168,8 @@ CompileOutcome Compiler::EndWith(const exact::FillResult& result, Puzzle& puzzle
 }
 
 CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<PlacementLine>& placements, const Observer& observer) {
-  std::array<PlacementLine, kSquareCount + 1> bySquare{};
-  for (const PlacementLine& placement : placements) bySquare[static_cast<std::size_t>(placement.square)] = placement;
+  SquareArray<PlacementLine> bySquare{};
+  for (const PlacementLine& placement : placements) bySquare[placement.square] = placement;
   observer({Kind::RunStarted});
   observer({Kind::AttemptStarted});
   puzzle.placements.clear();
@@ -197,8 +190,8 @@ CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<PlacementLine>
       return CompileOutcome::Stopped;
     }
     observer({Kind::SquareHighlighted, square});
-    const PlacementLine& line = bySquare[static_cast<std::size_t>(square)];
-    board.SquareWord[static_cast<std::size_t>(square)] = line.ring;
+    const PlacementLine& line = bySquare[square];
+    board.SquareWord[square] = line.ring;
     puzzle.AddPlacement(line);
     MarkFilled(board, square);
     observer({Kind::WordPlaced, square, 0, line.ring});
@@ -248,8 +241,8 @@ void Compiler::SetUpAttempt(Puzzle& puzzle, const std::string& startWord, const 
   observer({Kind::StartWordPlaced, kCrossingSquare, 0, word});
   for (int s = 1; s <= kSquareCount; ++s) {
     if (s == kCrossingSquare) continue;
-    board.SquareWord[static_cast<std::size_t>(s)] = kEmptyRing;
-    board.SquareMark[static_cast<std::size_t>(s)] = MarkOff;
+    board.SquareWord[s] = kEmptyRing;
+    board.SquareMark[s] = MarkOff;
   }
   board.SquareMark[kCrossingSquare] = MarkOn;
   for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
@@ -267,7 +260,7 @@ std::string Compiler::ChooseStartWord(const std::string& startWord) {
 }
 
 bool Compiler::PlaceWord(Puzzle& puzzle, int square, const Observer& observer) {
-  std::string& pattern = puzzle.board.SquarePattern[static_cast<std::size_t>(square)];
+  std::string& pattern = puzzle.board.SquarePattern[square];
   std::replace(pattern.begin(), pattern.end(), ' ', kFreeCell);
   const CandidateList candidates = search_->FindCandidates(pattern);
   if (candidates.total == 0 || candidates.shortlist.empty()) return false;
@@ -277,7 +270,7 @@ bool Compiler::PlaceWord(Puzzle& puzzle, int square, const Observer& observer) {
   const std::string word = ToString(words_->WordPool(candidate.word));
   search_->Withdraw(candidate.word);
   const std::string ring = ToString(candidate.ring);
-  puzzle.board.SquareWord[static_cast<std::size_t>(square)] = ring;
+  puzzle.board.SquareWord[square] = ring;
   puzzle.AddPlacement({square, ring, candidate.startDigit, word});
   observer({CompileEvent::Kind::WordPlaced, square, 0, ring});
   return true;

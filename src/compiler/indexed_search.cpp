@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "board/letters.h"
 #include "compiler/candidate_search.h"
 #include "compiler/word_groups.h"
 
@@ -94,9 +95,6 @@ std::vector<int> PendingPositions(const std::string& pattern) {
   }
   return pending;
 }
-
-/// True for the capitals A..Z.
-bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 /// Candidate order inside the sorted list: score, word row, ring string, start digit.
 bool LineBefore(const Candidate& a, const Candidate& b) {
@@ -184,10 +182,10 @@ class IndexedSearch final : public CandidateSearch {
   std::vector<RankLine> RankOpenSquares(const Board& board) override {
     std::vector<RankLine> ranking;
     for (int s = 1; s <= kSquareCount; ++s) {
-      const std::string& pattern = board.SquarePattern[static_cast<std::size_t>(s)];
+      const std::string& pattern = board.SquarePattern[s];
       const std::vector<FixedCell> fixed = FixedCells(pattern);
       if (fixed.empty() || fixed.size() == kWordLength) continue;
-      if (board.SquareMark[static_cast<std::size_t>(s)] == MarkOn) continue;
+      if (board.SquareMark[s] == MarkOn) continue;
       const int count = CachedCountFor(s, pattern, fixed);
       if (count > 0) ranking.push_back({count, s});
     }
@@ -254,7 +252,7 @@ class IndexedSearch final : public CandidateSearch {
       const std::size_t pair = PairIndex(word, r);
       for (int k = 0; k < kWordLength; ++k) {
         const char c = ring[static_cast<std::size_t>(k)];
-        if (IsLetter(c)) LetterBlocks(k, c - 'A')[pair / 64] |= Block{1} << (pair % 64);
+        if (IsCapitalLetter(c)) LetterBlocks(k, c - 'A')[pair / 64] |= Block{1} << (pair % 64);
       }
     }
   }
@@ -311,7 +309,7 @@ class IndexedSearch final : public CandidateSearch {
 
   /// The number of fitting pairs for square `square`, counted again only when its pattern changed.
   int CachedCountFor(int square, const std::string& pattern, const std::vector<FixedCell>& fixed) {
-    CachedFitting& cached = cache_[static_cast<std::size_t>(square)];
+    CachedFitting& cached = cache_[square];
     if (!cached.valid || cached.pattern != pattern) {
       cached.valid = true;
       cached.pattern = pattern;
@@ -458,7 +456,7 @@ class IndexedSearch final : public CandidateSearch {
   std::vector<Shifts> lineOrder_;  // per word index, its shifts in ascending line order
   std::vector<Block> letterBits_;
   std::vector<Block> available_;
-  std::array<CachedFitting, kSquareCount + 1> cache_;
+  SquareArray<CachedFitting> cache_;
   std::array<int, kLetters> lettersByWeight_{};   // letters 0..25, heaviest first
   std::int64_t heaviest_ = 0;                     // the largest letter weight
   std::vector<int> pending_;                      // pending positions of the pattern being searched

@@ -45,10 +45,10 @@ class ReferenceSearch final : public CandidateSearch {
   std::vector<RankLine> RankOpenSquares(const Board& board) override {
     std::vector<std::string> list1;
     for (int s = 1; s <= kSquareCount; ++s) {
-      const std::string& pattern = board.SquarePattern[static_cast<std::size_t>(s)];
+      const std::string& pattern = board.SquarePattern[s];
       const auto fixed = std::count_if(pattern.begin(), pattern.end(), [](char c) { return !IsWildcard(c); });
       if (fixed == 0 || fixed == kWordLength) continue;
-      if (board.SquareMark[static_cast<std::size_t>(s)] == MarkOn) continue;
+      if (board.SquareMark[s] == MarkOn) continue;
       const int count = CountFitting(MatchPattern(NormalisedPattern(pattern)));
       if (count > 0) {
         char line[32];

@@ -7,13 +7,14 @@
 
 #include <unistd.h>
 
+#include "board/letters.h"
+
 namespace loopword {
 
 namespace {
 
 std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
+  std::transform(text.begin(), text.end(), text.begin(), ToCapital);
   return text;
 }
 

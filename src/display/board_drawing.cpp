@@ -1,8 +1,7 @@
 // The figure's drawing routines.
 #include "display/board_drawing.h"
 
-#include <array>
-
+#include "board/board.h"
 #include "board/geometry.h"
 #include "display/colors.h"
 
@@ -19,9 +18,9 @@ constexpr int kBlankSide = 250;
 /// Side of a start mark in twips.
 constexpr int kMarkSide = 25;
 
-/// Offset of the start mark from the centre anchor for ring positions 1..8 (index 0 unused).
-constexpr std::array<int, kRingSize + 1> kMarkDx = {0, -80, 50, 160, 160, 160, 50, -80, -80};
-constexpr std::array<int, kRingSize + 1> kMarkDy = {0, -25, -25, -25, 80, 195, 195, 195, 80};
+/// Offset of the start mark from the centre anchor for ring positions 1..8.
+constexpr RingArray<int> kMarkDx = {-80, 50, 160, 160, 160, 50, -80, -80};
+constexpr RingArray<int> kMarkDy = {-25, -25, -25, 80, 195, 195, 195, 80};
 
 /// Fills a `side`-twip box over cell `position` (1..9) of `square`, from 75 twips left of and 25
 /// above the cell's letter point.
@@ -51,8 +50,8 @@ std::string HeaderLine() {
 }
 
 std::string RingLetter(const std::string& ring, int position) {
-  const auto index = static_cast<std::size_t>(position - 1);
-  return index < ring.size() ? ring.substr(index, 1) : std::string();
+  const char letter = RingLetterAt(ring, position);
+  return letter == '\0' ? std::string() : std::string(1, letter);
 }
 
 void DrawSquareGrid(Picture& picture, int x, int y) {
@@ -69,8 +68,8 @@ void DrawSquareGrid(Picture& picture, int x, int y) {
 }
 
 void DrawSquare(Picture& picture, int square, Color tagColor) {
-  const int x = SquareX[static_cast<std::size_t>(square)];
-  const int y = SquareY[static_cast<std::size_t>(square)];
+  const int x = SquareX[square];
+  const int y = SquareY[square];
   FillCellBox(picture, square, kCentre, kTagSide, tagColor);
   DrawSquareGrid(picture, x, y);
   DrawSquareNumber(picture, square, x, y);
@@ -107,7 +106,7 @@ void DrawSquareLetters(Picture& picture, int square, const std::string& ring) {
 
 void DrawStartMarks(Picture& picture, const std::vector<PlacementLine>& placements) {
   for (const PlacementLine& placement : placements) {
-    const auto position = static_cast<std::size_t>(placement.StartPosition());
+    const int position = placement.StartPosition();
     const TwipPoint centre = CellPoint(placement.square, kCentre);
     const int x = centre.x + kMarkDx[position];
     const int y = centre.y + kMarkDy[position];

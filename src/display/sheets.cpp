@@ -61,7 +61,7 @@ void DrawPuzzleSheet(Picture& picture, const Puzzle& puzzle) {
   DrawPuzzleFrame(picture, puzzle);
   DrawSquareLetters(picture, kCrossingSquare, board.SquareWord[kCrossingSquare]);
   for (const RingCell& cell : HintCells) {
-    const std::string& ring = board.SquareWord[static_cast<std::size_t>(cell.square)];
+    const std::string& ring = board.SquareWord[cell.square];
     DrawCellLetter(picture, cell.square, cell.position, RingLetter(ring, cell.position));
   }
 }
@@ -70,7 +70,7 @@ void DrawSolutionSheet(Picture& picture, const Puzzle& puzzle) {
   picture.Cls();
   DrawBoard(picture, ColorInk);
   for (int square = 1; square <= kSquareCount; ++square) {
-    DrawSquareLetters(picture, square, puzzle.board.SquareWord[static_cast<std::size_t>(square)]);
+    DrawSquareLetters(picture, square, puzzle.board.SquareWord[square]);
   }
   DrawSolutionText(picture, puzzle);
   DrawStartMarks(picture, puzzle.placements);

@@ -1,8 +1,6 @@
 // Drawing the puzzle sheet that is being solved.
 #include "display/solving_view.h"
 
-#include <array>
-
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
@@ -28,11 +26,11 @@ void DrawSelection(Picture& picture, RingCell selected) {
 
 /// Prints every filled cell's letter once, marked letters in the error colour.
 void DrawLetters(Picture& picture, const SolvingState& state) {
-  std::array<bool, kCellCount> drawn{};
+  CellArray<bool> drawn{};
   for (int square = 1; square <= kSquareCount; ++square) {
     for (int position = 1; position <= kRingSize; ++position) {
       const RingCell cell{square, position};
-      bool& done = drawn[static_cast<std::size_t>(CellIndexOf(cell))];
+      bool& done = drawn[cell];
       if (done || state.LetterAt(cell) == ' ') continue;
       done = true;
       picture.ForeColor = state.IsMarked(cell) ? ColorError : ColorInk;

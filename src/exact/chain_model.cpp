@@ -31,8 +31,8 @@ Boundary BuildBoundary(int chain, int b) {
     } else {
       continue;
     }
-    boundary.before[static_cast<std::size_t>(boundary.cells)] = before;
-    boundary.after[static_cast<std::size_t>(boundary.cells)] = after;
+    boundary.before[boundary.cells] = before;
+    boundary.after[boundary.cells] = after;
     ++boundary.cells;
   }
   return boundary;
@@ -119,18 +119,18 @@ int ChainSquare(int chain, int k) { return chain == 0 ? 1 + k : kCrossingSquare 
 
 const Boundary& ChainBoundary(int chain, int b) {
   static const auto boundaries = [] {
-    std::array<std::array<Boundary, kBoundaryCount>, kChainCount> all{};
+    IndexedArray<IndexedArray<Boundary, kBoundaryCount>, kChainCount> all{};
     for (int c = 0; c < kChainCount; ++c) {
-      for (int b2 = 0; b2 < kBoundaryCount; ++b2) all[static_cast<std::size_t>(c)][static_cast<std::size_t>(b2)] = BuildBoundary(c, b2);
+      for (int b2 = 0; b2 < kBoundaryCount; ++b2) all[c][b2] = BuildBoundary(c, b2);
     }
     return all;
   }();
-  return boundaries[static_cast<std::size_t>(chain)][static_cast<std::size_t>(b)];
+  return boundaries[chain][b];
 }
 
-int KeyOf(const Word& ring, const std::array<int, 3>& positions, int cells) {
+int KeyOf(const Word& ring, const IndexedArray<int, 3>& positions, int cells) {
   int key = 0;
-  for (int i = cells - 1; i >= 0; --i) key = key * 26 + (ring[static_cast<std::size_t>(positions[static_cast<std::size_t>(i)] - 1)] - 'A');
+  for (int i = cells - 1; i >= 0; --i) key = key * 26 + (ring[static_cast<std::size_t>(positions[i] - 1)] - 'A');
   return key;
 }
 
@@ -139,15 +139,14 @@ int CentreKey(const Word& centre, int chain, bool farEnd) {
   return KeyOf(centre, farEnd ? boundary.after : boundary.before, boundary.cells);
 }
 
-ChainModel::ChainModel(std::vector<Word> words, const std::array<std::string, 24>& filters)
+ChainModel::ChainModel(std::vector<Word> words, const SquareArray<std::string>& filters)
     : words_(std::move(words)), sortedIds_(words_.size()) {
   std::iota(sortedIds_.begin(), sortedIds_.end(), 0);
   std::sort(sortedIds_.begin(), sortedIds_.end(), [this](int a, int b) { return WordAt(a) < WordAt(b); });
   const std::vector<RingPair> rings = DistinctRings(words_);
   for (int c = 0; c < kChainCount; ++c) {
     for (int k = 0; k < kChainLength; ++k) {
-      tables_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] =
-          BuildTable(rings, c, k, filters[static_cast<std::size_t>(ChainSquare(c, k))]);
+      tables_[c][k] = BuildTable(rings, c, k, filters[ChainSquare(c, k)]);
     }
   }
 }
@@ -159,16 +158,16 @@ int ChainModel::Find(const Word& word) const {
 }
 
 const ChainCounts& ChainModel::Counts(int chain, int letter) const {
-  std::unique_ptr<ChainCounts>& slot = counts_[static_cast<std::size_t>(chain)][static_cast<std::size_t>(letter)];
+  std::unique_ptr<ChainCounts>& slot = counts_[chain][letter];
   if (slot) return *slot;
   auto counts = std::make_unique<ChainCounts>();
   for (int b = 0; b < kBoundaryCount; ++b) {
-    (*counts)[static_cast<std::size_t>(b)].assign(static_cast<std::size_t>(ChainBoundary(chain, b).KeyCount()), 0.0);
+    (*counts)[b].assign(static_cast<std::size_t>(ChainBoundary(chain, b).KeyCount()), 0.0);
   }
   (*counts)[kBoundaryCount - 1][static_cast<std::size_t>(letter)] = 1.0;
   for (int k = kChainLength - 1; k >= 0; --k) {
-    std::vector<double>& ways = (*counts)[static_cast<std::size_t>(k)];
-    const std::vector<double>& after = (*counts)[static_cast<std::size_t>(k + 1)];
+    std::vector<double>& ways = (*counts)[k];
+    const std::vector<double>& after = (*counts)[k + 1];
     for (const PairClass& cls : Table(chain, k).classes) ways[cls.left] += cls.count * after[cls.right];
   }
   slot = std::move(counts);

@@ -2,12 +2,12 @@
 // square grouped by the letters it shares with its chain neighbours, and completion counts.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "board/geometry.h"
 #include "words/dictionary.h"
 
 namespace loopword::exact {
@@ -22,8 +22,8 @@ inline constexpr int kBoundaryCount = kChainLength + 1;
 /// The cells where one chain square meets the next (or square 12), as ring positions 1..8.
 struct Boundary {
   int cells = 0;                ///< 1 to 3 shared cells
-  std::array<int, 3> before{};  ///< positions in the earlier square (square 12 for boundary 0)
-  std::array<int, 3> after{};   ///< positions in the later square (square 12 for the last)
+  IndexedArray<int, 3> before{};  ///< positions in the earlier square (square 12 for boundary 0)
+  IndexedArray<int, 3> after{};   ///< positions in the later square (square 12 for the last)
   /// Number of different letter keys the boundary can carry: 26 to the power of its cells.
   [[nodiscard]] int KeyCount() const { return cells == 1 ? 26 : cells == 2 ? 676 : 17576; }
 };
@@ -33,7 +33,7 @@ int ChainSquare(int chain, int k);
 /// Boundary `b` (0..11) of chain `chain`, derived from the overlap rules.
 const Boundary& ChainBoundary(int chain, int b);
 /// Letter key of `ring` over the cells `positions` (first `cells` entries) of a boundary.
-int KeyOf(const Word& ring, const std::array<int, 3>& positions, int cells);
+int KeyOf(const Word& ring, const IndexedArray<int, 3>& positions, int cells);
 
 /// A (word, rotation) pair: word id * 8 + rotation r, whose ring begins with the word's letter r+1.
 using PairCode = std::uint32_t;
@@ -55,14 +55,14 @@ struct SquareTable {
 
 /// Completion counts of one chain for one letter at its far end (cell shared with square 12):
 /// ways[b][key] = number of ways to fill the squares after boundary b when it carries `key`.
-using ChainCounts = std::array<std::vector<double>, kBoundaryCount>;
+using ChainCounts = IndexedArray<std::vector<double>, kBoundaryCount>;
 
 /// The pairs of a set of distinct words for all 22 chain squares, and their completion counts.
 class ChainModel {
  public:
   /// `words` must be distinct. `filters[s]` (if 8 characters) fixes the letters of square s
   /// wherever it holds a letter rather than '.'.
-  explicit ChainModel(std::vector<Word> words, const std::array<std::string, 24>& filters = {});
+  explicit ChainModel(std::vector<Word> words, const SquareArray<std::string>& filters = {});
 
   /// Number of words.
   [[nodiscard]] int WordCount() const { return static_cast<int>(words_.size()); }
@@ -71,7 +71,7 @@ class ChainModel {
   /// The id of `word`, or -1 when the set does not hold it.
   [[nodiscard]] int Find(const Word& word) const;
   /// The classes and pairs of chain square k of `chain`.
-  [[nodiscard]] const SquareTable& Table(int chain, int k) const { return tables_[static_cast<std::size_t>(chain)][static_cast<std::size_t>(k)]; }
+  [[nodiscard]] const SquareTable& Table(int chain, int k) const { return tables_[chain][k]; }
   /// The ring a pair puts into a square.
   [[nodiscard]] Word RingOf(PairCode pair) const { return Rotated(WordAt(static_cast<int>(pair >> 3)), static_cast<int>(pair & 7)); }
   /// Completion counts of `chain` when its far-end cell holds letter index `letter` (0..25);
@@ -83,8 +83,8 @@ class ChainModel {
  private:
   std::vector<Word> words_;
   std::vector<int> sortedIds_;
-  std::array<std::array<SquareTable, kChainLength>, kChainCount> tables_;
-  mutable std::array<std::array<std::unique_ptr<ChainCounts>, 26>, kChainCount> counts_;
+  IndexedArray<IndexedArray<SquareTable, kChainLength>, kChainCount> tables_;
+  mutable IndexedArray<IndexedArray<std::unique_ptr<ChainCounts>, 26>, kChainCount> counts_;
 };
 
 /// Letter index (0..25) of square 12's ring `centre` at the near (b=0) or far (b=11) end of `chain`.

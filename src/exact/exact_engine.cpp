@@ -7,6 +7,7 @@
 #include <set>
 
 #include "board/hint_cells.h"
+#include "board/letters.h"
 
 namespace loopword::exact {
 
@@ -28,8 +29,8 @@ std::vector<Word> DistinctWords(const Dictionary& words) {
   return distinct;
 }
 
-bool IsCapitalsWord(const std::string& text) {
-  return text.size() == kWordLength && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+bool IsEightCapitals(const std::string& text) {
+  return text.size() == kWordLength && IsCapitalsWord(text);
 }
 
 /// Runs the weighted search until it ends by itself, starting again whenever a run spends its
@@ -58,7 +59,7 @@ FillResult ExactEngine::DrawVaried(const std::string& startWord, RandomSource& r
 FillResult ExactEngine::Search(const std::string& startWord, RandomSource& random, const SearchLimits& limits, Mode mode) const {
   SearchLimits remaining = limits;
   if (!startWord.empty()) {
-    if (!IsCapitalsWord(startWord)) return {};
+    if (!IsEightCapitals(startWord)) return {};
     const Word centre = ToWord(startWord);
     return SearchAround(centre, model_.Find(centre), random, remaining, mode);
   }
@@ -98,30 +99,30 @@ FillResult ExactEngine::ToResult(const Word& centre, const ChainFill& fill) cons
   result.lines[kCrossingSquare] = {kCrossingSquare, centreText, 1, centreText};
   for (int c = 0; c < kChainCount; ++c) {
     for (int k = 0; k < kChainLength; ++k) {
-      const PairCode code = fill[static_cast<std::size_t>(c * kChainLength + k)];
+      const PairCode code = fill[c * kChainLength + k];
       const int square = ChainSquare(c, k);
-      result.lines[static_cast<std::size_t>(square)] = {square, ToString(model_.RingOf(code)), 9 - static_cast<int>(code & 7),
-                                                         ToString(model_.WordAt(static_cast<int>(code >> 3)))};
+      result.lines[square] = {square, ToString(model_.RingOf(code)), 9 - static_cast<int>(code & 7),
+                              ToString(model_.WordAt(static_cast<int>(code >> 3)))};
     }
   }
   return result;
 }
 
-SolutionCount CountSheetSolutions(const std::vector<std::string>& lines, int limit, const SearchLimits& limits) {
-  if (lines.size() != kSquareCount) return {0, true};
-  std::array<std::string, kSquareCount + 1> rings;
+SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, int limit, const SearchLimits& limits) {
+  if (placements.size() != kSquareCount) return {0, true};
+  SquareArray<std::string> rings;
   std::vector<Word> others;
-  for (const std::string& text : lines) {
-    const std::optional<PlacementLine> line = PlacementLine::Parse(text);
-    if (!line) return {0, true};
-    rings[static_cast<std::size_t>(line->square)] = line->ring;
-    if (line->square != kCrossingSquare) others.push_back(ToWord(line->word));
+  for (const PlacementLine& line : placements) {
+    if (!line.IsWellFormed()) return {0, true};
+    rings[line.square] = line.ring;
+    if (line.square != kCrossingSquare) others.push_back(ToWord(line.word));
   }
-  std::array<std::string, kSquareCount + 1> filters;
+  SquareArray<std::string> filters;
   for (const RingCell& hint : HintCells) {
-    std::string& filter = filters[static_cast<std::size_t>(hint.square)];
+    std::string& filter = filters[hint.square];
     if (filter.empty()) filter = std::string(kWordLength, '.');
-    filter[static_cast<std::size_t>(hint.position - 1)] = rings[static_cast<std::size_t>(hint.square)][static_cast<std::size_t>(hint.position - 1)];
+    const auto index = static_cast<std::size_t>(hint.position - 1);
+    filter[index] = rings[hint.square][index];
   }
   std::sort(others.begin(), others.end());
   others.erase(std::unique(others.begin(), others.end()), others.end());

@@ -2,7 +2,6 @@
 // and counts the letter grids a puzzle sheet allows.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -13,10 +12,10 @@
 
 namespace loopword::exact {
 
-/// What a search for one puzzle found; `lines` (index = square 1..23) is set only when Found.
+/// What a search for one puzzle found; `lines` (one per square) is set only when Found.
 struct FillResult {
   SearchStatus status = SearchStatus::Impossible;
-  std::array<PlacementLine, kSquareCount + 1> lines{};
+  SquareArray<PlacementLine> lines{};
 };
 
 /// The dictionary's pairs and completion counts, prepared once, and the searches over them.
@@ -49,9 +48,9 @@ struct SolutionCount {
   bool settled = true;
 };
 
-/// Counts the grids that fit the sheet of the puzzle given by its 23 placement lines: its 22
-/// other words each used once, square 12's ring as shown, the hint letters, shared cells agreeing.
-/// Stops counting at `limit`. Lines that are not a complete puzzle count 0.
-SolutionCount CountSheetSolutions(const std::vector<std::string>& lines, int limit, const SearchLimits& limits);
+/// Counts the grids that fit the sheet of the puzzle given by its 23 placements: its 22 other
+/// words each used once, square 12's ring as shown, the hint letters, shared cells agreeing.
+/// Stops counting at `limit`. Placements that are not a complete puzzle count 0.
+SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, int limit, const SearchLimits& limits);
 
 }  // namespace loopword::exact

@@ -53,16 +53,16 @@ FillSearch::FillSearch(const ChainModel& model, const Word& centre, int excluded
     : model_(model), used_(static_cast<std::size_t>(model.WordCount()), 0),
       pruneByWords_(model.WordCount() <= kPruneWordLimit) {
   for (int c = 0; c < kChainCount; ++c) {
-    nearKey_[static_cast<std::size_t>(c)] = CentreKey(centre, c, false);
-    farKey_[static_cast<std::size_t>(c)] = CentreKey(centre, c, true);
-    counts_[static_cast<std::size_t>(c)] = &model.Counts(c, farKey_[static_cast<std::size_t>(c)]);
+    nearKey_[c] = CentreKey(centre, c, false);
+    farKey_[c] = CentreKey(centre, c, true);
+    counts_[c] = &model.Counts(c, farKey_[c]);
   }
   if (pruneByWords_) {
     classesOfWord_.resize(used_.size());
     for (int c = 0; c < kChainCount; ++c) {
       for (int k = 0; k < kChainLength; ++k) {
         const SquareTable& table = model.Table(c, k);
-        classBase_[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)] = static_cast<std::uint32_t>(freePairs_.size());
+        classBase_[c][k] = static_cast<std::uint32_t>(freePairs_.size());
         for (const PairClass& cls : table.classes) {
           for (std::uint32_t j = 0; j < cls.count; ++j) classesOfWord_[table.pairs[cls.first + j] >> 3].push_back(static_cast<std::uint32_t>(freePairs_.size()));
           freePairs_.push_back(cls.count);
@@ -81,7 +81,7 @@ void FillSearch::SetUsed(std::uint32_t word, bool used) {
 
 double FillSearch::WalkCount() const {
   double walks = 1.0;
-  for (int c = 0; c < kChainCount; ++c) walks *= (*counts_[static_cast<std::size_t>(c)])[0][static_cast<std::size_t>(nearKey_[static_cast<std::size_t>(c)])];
+  for (int c = 0; c < kChainCount; ++c) walks *= (*counts_[c])[0][static_cast<std::size_t>(nearKey_[c])];
   return walks;
 }
 
@@ -104,14 +104,14 @@ FillSearch::Step FillSearch::Visit(int position, int leftKey) {
     foundAny_ = true;
     return (*visit_)(fill_) ? Step::Continue : Step::Done;
   }
-  if (position % kChainLength == 0) leftKey = nearKey_[static_cast<std::size_t>(position / kChainLength)];
+  if (position % kChainLength == 0) leftKey = nearKey_[position / kChainLength];
   return order_ == PairOrder::Weighted ? VisitWeighted(position, leftKey) : VisitInListOrder(position, leftKey);
 }
 
 FillSearch::Step FillSearch::VisitInListOrder(int position, int leftKey) {
   const int chain = position / kChainLength;
   const SquareTable& table = model_.Table(chain, position % kChainLength);
-  const std::vector<double>& after = (*counts_[static_cast<std::size_t>(chain)])[static_cast<std::size_t>(position % kChainLength + 1)];
+  const std::vector<double>& after = (*counts_[chain])[position % kChainLength + 1];
   const bool shuffled = order_ == PairOrder::RandomStart;
   const std::uint32_t begin = table.classBegin[static_cast<std::size_t>(leftKey)];
   const std::uint32_t classCount = table.classBegin[static_cast<std::size_t>(leftKey) + 1] - begin;
@@ -131,8 +131,8 @@ FillSearch::Step FillSearch::VisitInListOrder(int position, int leftKey) {
 FillSearch::Step FillSearch::VisitWeighted(int position, int leftKey) {
   const int chain = position / kChainLength;
   const SquareTable& table = model_.Table(chain, position % kChainLength);
-  const std::vector<double>& after = (*counts_[static_cast<std::size_t>(chain)])[static_cast<std::size_t>(position % kChainLength + 1)];
-  std::vector<Candidate>& candidates = candidates_[static_cast<std::size_t>(position)];
+  const std::vector<double>& after = (*counts_[chain])[position % kChainLength + 1];
+  std::vector<Candidate>& candidates = candidates_[position];
   candidates.clear();
   for (std::uint32_t i = table.classBegin[static_cast<std::size_t>(leftKey)]; i < table.classBegin[static_cast<std::size_t>(leftKey) + 1]; ++i) {
     const PairClass& cls = table.classes[i];
@@ -162,7 +162,7 @@ FillSearch::Step FillSearch::TryPair(int position, PairCode code, int rightKey) 
     return Step::Halt;
   }
   SetUsed(code >> 3, true);
-  fill_[static_cast<std::size_t>(position)] = code;
+  fill_[position] = code;
   const Step step = pruneByWords_ && !StillFeasible(position, rightKey) ? Step::Continue : Visit(position + 1, rightKey);
   SetUsed(code >> 3, false);
   return step;
@@ -178,37 +178,37 @@ bool FillSearch::StillFeasible(int position, int rightKey) {
 }
 
 bool FillSearch::HasFreePair(int chain, int k, std::size_t cls) const {
-  return freePairs_[classBase_[static_cast<std::size_t>(chain)][static_cast<std::size_t>(k)] + cls] > 0;
+  return freePairs_[classBase_[chain][k] + cls] > 0;
 }
 
 bool FillSearch::ChainAlive(int chain, int k, int key, std::vector<std::vector<int>>& wordsPerSquare) const {
-  std::array<std::vector<std::uint8_t>, kBoundaryCount> alive;
-  std::array<std::vector<std::uint8_t>, kBoundaryCount> reached;
+  IndexedArray<std::vector<std::uint8_t>, kBoundaryCount> alive;
+  IndexedArray<std::vector<std::uint8_t>, kBoundaryCount> reached;
   for (int b = k; b < kBoundaryCount; ++b) {
-    alive[static_cast<std::size_t>(b)].assign(static_cast<std::size_t>(ChainBoundary(chain, b).KeyCount()), 0);
-    reached[static_cast<std::size_t>(b)].assign(alive[static_cast<std::size_t>(b)].size(), 0);
+    alive[b].assign(static_cast<std::size_t>(ChainBoundary(chain, b).KeyCount()), 0);
+    reached[b].assign(alive[b].size(), 0);
   }
-  alive[kBoundaryCount - 1][static_cast<std::size_t>(farKey_[static_cast<std::size_t>(chain)])] = 1;
+  alive[kBoundaryCount - 1][static_cast<std::size_t>(farKey_[chain])] = 1;
   for (int square = kChainLength - 1; square >= k; --square) {
     const SquareTable& table = model_.Table(chain, square);
     for (std::size_t i = 0; i < table.classes.size(); ++i) {
       const PairClass& cls = table.classes[i];
-      if (alive[static_cast<std::size_t>(square + 1)][cls.right] && HasFreePair(chain, square, i)) alive[static_cast<std::size_t>(square)][cls.left] = 1;
+      if (alive[square + 1][cls.right] && HasFreePair(chain, square, i)) alive[square][cls.left] = 1;
     }
   }
-  if (!alive[static_cast<std::size_t>(k)][static_cast<std::size_t>(key)]) return false;
-  reached[static_cast<std::size_t>(k)][static_cast<std::size_t>(key)] = 1;
+  if (!alive[k][static_cast<std::size_t>(key)]) return false;
+  reached[k][static_cast<std::size_t>(key)] = 1;
   std::vector<std::uint8_t> listed(used_.size(), 0);
   for (int square = k; square < kChainLength; ++square) {
     const SquareTable& table = model_.Table(chain, square);
     std::vector<int>& words = wordsPerSquare.emplace_back();
     std::fill(listed.begin(), listed.end(), 0);
     for (const PairClass& cls : table.classes) {
-      if (!reached[static_cast<std::size_t>(square)][cls.left] || !alive[static_cast<std::size_t>(square + 1)][cls.right]) continue;
+      if (!reached[square][cls.left] || !alive[square + 1][cls.right]) continue;
       for (std::uint32_t j = 0; j < cls.count; ++j) {
         const std::uint32_t word = table.pairs[cls.first + j] >> 3;
         if (used_[word]) continue;
-        reached[static_cast<std::size_t>(square + 1)][cls.right] = 1;
+        reached[square + 1][cls.right] = 1;
         if (!listed[word]) words.push_back(static_cast<int>(word));
         listed[word] = 1;
       }
@@ -230,12 +230,12 @@ std::optional<ChainFill> FillSearch::DrawRepeatFreeWalk(RandomSource& random, in
 /// it stops early, returning false, at the first word that is excluded or already taken.
 bool FillSearch::WalkWithoutRepeats(RandomSource& random, int walk, std::vector<int>& lastWalk, ChainFill& fill) const {
   for (int c = 0; c < kChainCount; ++c) {
-    const ChainCounts& counts = *counts_[static_cast<std::size_t>(c)];
-    int key = nearKey_[static_cast<std::size_t>(c)];
+    const ChainCounts& counts = *counts_[c];
+    int key = nearKey_[c];
     for (int k = 0; k < kChainLength; ++k) {
       const SquareTable& table = model_.Table(c, k);
-      const std::vector<double>& after = counts[static_cast<std::size_t>(k + 1)];
-      double x = random.Fraction() * counts[static_cast<std::size_t>(k)][static_cast<std::size_t>(key)];
+      const std::vector<double>& after = counts[k + 1];
+      double x = random.Fraction() * counts[k][static_cast<std::size_t>(key)];
       const PairClass* chosen = nullptr;
       for (std::uint32_t i = table.classBegin[static_cast<std::size_t>(key)]; i < table.classBegin[static_cast<std::size_t>(key) + 1]; ++i) {
         const PairClass& cls = table.classes[i];
@@ -250,7 +250,7 @@ bool FillSearch::WalkWithoutRepeats(RandomSource& random, int walk, std::vector<
       int& taken = lastWalk[code >> 3];
       if (used_[code >> 3] || taken == walk) return false;
       taken = walk;
-      fill[static_cast<std::size_t>(c * kChainLength + k)] = code;
+      fill[c * kChainLength + k] = code;
       key = chosen->right;
     }
   }

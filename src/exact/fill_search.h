@@ -2,7 +2,6 @@
 // that only takes completable pairs, and random walks drawn from the completion counts.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,7 +13,7 @@
 namespace loopword::exact {
 
 /// One pair per chain square: fill[chain * 11 + k].
-using ChainFill = std::array<PairCode, kChainCount * kChainLength>;
+using ChainFill = IndexedArray<PairCode, kChainCount * kChainLength>;
 
 /// How far a search may go and how it learns of a stop request.
 struct SearchLimits {
@@ -82,21 +81,21 @@ class FillSearch {
   void SetUsed(std::uint32_t word, bool used);
 
   const ChainModel& model_;
-  std::array<int, kChainCount> nearKey_{};
-  std::array<int, kChainCount> farKey_{};
-  std::array<const ChainCounts*, kChainCount> counts_{};
+  IndexedArray<int, kChainCount> nearKey_{};
+  IndexedArray<int, kChainCount> farKey_{};
+  IndexedArray<const ChainCounts*, kChainCount> counts_{};
   std::vector<std::uint8_t> used_;
   ChainFill fill_{};
   bool pruneByWords_ = false;
   // With pruning: free pairs per class (classes numbered across all squares) and each word's classes.
-  std::array<std::array<std::uint32_t, kChainLength>, kChainCount> classBase_{};
+  IndexedArray<IndexedArray<std::uint32_t, kChainLength>, kChainCount> classBase_{};
   std::vector<std::uint32_t> freePairs_;
   std::vector<std::vector<std::uint32_t>> classesOfWord_;
   std::int64_t nodes_ = 0;
   const SearchLimits* limits_ = nullptr;
   PairOrder order_ = PairOrder::Listed;
   RandomSource* random_ = nullptr;
-  std::array<std::vector<Candidate>, kChainCount * kChainLength> candidates_;  // per square, for PairOrder::Weighted
+  IndexedArray<std::vector<Candidate>, kChainCount * kChainLength> candidates_;  // per square, for PairOrder::Weighted
   const std::function<bool(const ChainFill&)>* visit_ = nullptr;
   bool foundAny_ = false;
   SearchStatus halt_ = SearchStatus::Found;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "board/letters.h"
+
 namespace loopword {
 
 namespace {
@@ -27,8 +29,8 @@ StartWordCheck CheckStartWord(const std::string& answer) {
   }
   std::string word = answer;
   for (char& c : word) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c < 'A' || c > 'Z') {
+    c = ToCapital(c);
+    if (!IsCapitalLetter(c)) {
       check.verdict = Verdict::NotLetters;
       check.message = "Specify A..Z leters";
       return check;

@@ -34,7 +34,7 @@ void PlaceSheet(QPainter& painter, double dotsPerInch, const Area& area, const s
   PaintSheetOnPage(painter, dotsPerInch, QPointF(left, top + kHeadingSpace), scale, draw);
 }
 
-std::string Heading(std::size_t index) { return "Puzzle " + std::to_string(index + 1); }
+std::string Heading(int index) { return "Puzzle " + std::to_string(index + 1); }
 
 }  // namespace
 
@@ -48,7 +48,7 @@ SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& p
   return WritePdf(path, paper, BookletPageCount(count), [&](QPainter& painter, double dotsPerInch, int index) {
     if (index < count) {
       const Puzzle& puzzle = puzzles[static_cast<std::size_t>(index)];
-      PlaceSheet(painter, dotsPerInch, whole, Heading(static_cast<std::size_t>(index)), kPuzzleHeading,
+      PlaceSheet(painter, dotsPerInch, whole, Heading(index), kPuzzleHeading,
                  [&](Picture& sheet) { DrawPuzzleSheet(sheet, puzzle); });
       return;
     }
@@ -57,7 +57,7 @@ SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& p
       const Area cell{whole.x + (k - first) % 2 * whole.width / 2, whole.y + (k - first) / 2 * whole.height / 2,
                       whole.width / 2, whole.height / 2};
       const Puzzle& puzzle = puzzles[static_cast<std::size_t>(k)];
-      PlaceSheet(painter, dotsPerInch, cell, Heading(static_cast<std::size_t>(k)), kAnswerHeading,
+      PlaceSheet(painter, dotsPerInch, cell, Heading(k), kAnswerHeading,
                  [&](Picture& sheet) { DrawSolutionSheet(sheet, puzzle); });
     }
   });

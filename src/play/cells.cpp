@@ -1,32 +1,27 @@
 // Numbering the distinct cells of the figure from the overlap rules.
 #include "play/cells.h"
 
-#include <array>
-
 namespace loopword {
 
 namespace {
 
-using CellTable = std::array<std::array<int, kRingSize + 1>, kSquareCount + 1>;
+using CellTable = SquareArray<RingArray<int>>;
 
 /// Cell numbers by square and position: a ring cell takes its partner's number when the partner,
 /// of a lower square, already has one, and the next free number otherwise.
 CellTable NumberCells() {
   CellTable partner{};  // partner square * 10 + position, 0 for a cell of one square
   for (const Overlap& rule : Overlaps()) {
-    partner[static_cast<std::size_t>(rule.squareA)][static_cast<std::size_t>(rule.positionA)] =
-        rule.squareB * 10 + rule.positionB;
-    partner[static_cast<std::size_t>(rule.squareB)][static_cast<std::size_t>(rule.positionB)] =
-        rule.squareA * 10 + rule.positionA;
+    partner[rule.squareA][rule.positionA] = rule.squareB * 10 + rule.positionB;
+    partner[rule.squareB][rule.positionB] = rule.squareA * 10 + rule.positionA;
   }
   CellTable number{};
   int next = 0;
-  for (std::size_t s = 1; s <= kSquareCount; ++s) {
-    for (std::size_t p = 1; p <= kRingSize; ++p) {
+  for (int s = 1; s <= kSquareCount; ++s) {
+    for (int p = 1; p <= kRingSize; ++p) {
       const int other = partner[s][p];
-      const bool earlier = other != 0 && static_cast<std::size_t>(other / 10) < s;
-      number[s][p] = earlier ? number[static_cast<std::size_t>(other / 10)][static_cast<std::size_t>(other % 10)]
-                             : next++;
+      const bool earlier = other != 0 && other / 10 < s;
+      number[s][p] = earlier ? number[other / 10][other % 10] : next++;
     }
   }
   return number;
@@ -41,7 +36,7 @@ bool IsRingCell(RingCell cell) {
 int CellIndexOf(RingCell cell) {
   static const CellTable number = NumberCells();
   if (!IsRingCell(cell)) return -1;
-  return number[static_cast<std::size_t>(cell.square)][static_cast<std::size_t>(cell.position)];
+  return number[cell.square][cell.position];
 }
 
 std::vector<RingCell> RingCellsAt(TwipPoint point) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "board/letters.h"
 #include "board/hint_cells.h"
 
 namespace loopword {
@@ -16,9 +17,8 @@ constexpr int kMostSteps = 21;
 
 /// The letter of `ring` at `position`, upper case, or ' ' for anything but a letter.
 char SolutionLetter(const std::string& ring, int position) {
-  const auto index = static_cast<std::size_t>(position - 1);
-  const char letter = index < ring.size() ? ring[index] : ' ';
-  return letter >= 'A' && letter <= 'Z' ? letter : ' ';
+  const char letter = RingLetterAt(ring, position);
+  return IsCapitalLetter(letter) ? letter : ' ';
 }
 
 /// Finds a word for `ring` among those it reads, moving other rings to other words where
@@ -40,37 +40,33 @@ bool Match(std::size_t ring, const std::vector<std::vector<int>>& reads, std::ve
 }  // namespace
 
 SolvingState::SolvingState(const Puzzle& puzzle) {
-  letters_.fill(' ');
   for (int square = 1; square <= kSquareCount; ++square) {
     for (int position = 1; position <= kRingSize; ++position) {
-      const auto cell = static_cast<std::size_t>(CellIndexOf({square, position}));
-      solution_[cell] = SolutionLetter(puzzle.board.SquareWord[static_cast<std::size_t>(square)], position);
-      if (square == kCrossingSquare) fixed_[cell] = true;
+      Cell& cell = cells_[{square, position}];
+      cell.solution = SolutionLetter(puzzle.board.SquareWord[square], position);
+      if (square == kCrossingSquare) cell.fixed = true;
     }
   }
-  for (const RingCell& hint : HintCells) fixed_[static_cast<std::size_t>(CellIndexOf(hint))] = true;
-  for (std::size_t cell = 0; cell < letters_.size(); ++cell) {
-    if (fixed_[cell]) letters_[cell] = solution_[cell];
+  for (const RingCell& hint : HintCells) cells_[hint].fixed = true;
+  for (Cell& cell : cells_) {
+    if (cell.fixed) cell.letter = cell.solution;
   }
   words_ = SortedWords(puzzle);
   GoToSquare(1);
 }
 
 char SolvingState::LetterAt(RingCell cell) const {
-  const int index = CellIndexOf(cell);
-  return index < 0 ? ' ' : letters_[static_cast<std::size_t>(index)];
+  return IsRingCell(cell) ? cells_[cell].letter : ' ';
 }
 
 std::string SolvingState::Ring(int square) const { return ReadClockwise(square, 1); }
 
 bool SolvingState::IsFixed(RingCell cell) const {
-  const int index = CellIndexOf(cell);
-  return index >= 0 && fixed_[static_cast<std::size_t>(index)];
+  return IsRingCell(cell) && cells_[cell].fixed;
 }
 
 bool SolvingState::IsMarked(RingCell cell) const {
-  const int index = CellIndexOf(cell);
-  return index >= 0 && marked_[static_cast<std::size_t>(index)];
+  return IsRingCell(cell) && cells_[cell].marked;
 }
 
 bool SolvingState::IsStruck(std::string_view word) const {
@@ -84,14 +80,11 @@ bool SolvingState::IsStruck(std::string_view word) const {
 }
 
 bool SolvingState::HasTypedLetters() const {
-  for (std::size_t cell = 0; cell < letters_.size(); ++cell) {
-    if (!fixed_[cell] && letters_[cell] != ' ') return true;
-  }
-  return false;
+  return std::any_of(cells_.begin(), cells_.end(), [](const Cell& cell) { return !cell.fixed && cell.letter != ' '; });
 }
 
 bool SolvingState::IsSolved() const {
-  if (std::find(letters_.begin(), letters_.end(), ' ') != letters_.end()) return false;
+  if (std::any_of(cells_.begin(), cells_.end(), [](const Cell& cell) { return cell.letter == ' '; })) return false;
   std::vector<std::vector<int>> reads;
   for (int square = 1; square <= kSquareCount; ++square) reads.push_back(WordsReadBy(square));
   std::vector<int> ringOfWord(words_.size(), -1);
@@ -122,9 +115,9 @@ bool SolvingState::SelectAt(TwipPoint point) {
 }
 
 bool SolvingState::Type(char letter) {
-  const bool lower = letter >= 'a' && letter <= 'z';
-  if (!lower && (letter < 'A' || letter > 'Z')) return false;
-  Put(selected_, lower ? static_cast<char>(letter - 'a' + 'A') : letter);
+  const char capital = ToCapital(letter);
+  if (!IsCapitalLetter(capital)) return false;
+  Put(selected_, capital);
   MoveRound(1);
   clickedLast_ = false;
   return true;
@@ -148,23 +141,20 @@ void SolvingState::Press(SolvingKey key) {
 }
 
 bool SolvingState::Put(RingCell cell, char letter) {
-  const int index = CellIndexOf(cell);
-  const bool valid = letter == ' ' || (letter >= 'A' && letter <= 'Z');
-  if (index < 0 || !valid || fixed_[static_cast<std::size_t>(index)]) return false;
-  const auto at = static_cast<std::size_t>(index);
-  if (letters_[at] != letter) marked_[at] = false;
-  letters_[at] = letter;
+  const bool valid = letter == ' ' || IsCapitalLetter(letter);
+  if (!IsRingCell(cell) || !valid || cells_[cell].fixed) return false;
+  Cell& at = cells_[cell];
+  if (at.letter != letter) at.marked = false;
+  at.letter = letter;
   return true;
 }
 
 void SolvingState::Check() {
-  for (std::size_t cell = 0; cell < letters_.size(); ++cell) {
-    marked_[cell] = !fixed_[cell] && letters_[cell] != ' ' && letters_[cell] != solution_[cell];
-  }
+  for (Cell& cell : cells_) cell.marked = !cell.fixed && cell.letter != ' ' && cell.letter != cell.solution;
 }
 
 void SolvingState::RevealLetter() {
-  Put(selected_, solution_[static_cast<std::size_t>(CellIndexOf(selected_))]);
+  Put(selected_, cells_[selected_].solution);
 }
 
 std::string SolvingState::ReadClockwise(int square, int start) const {

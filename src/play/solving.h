@@ -1,7 +1,6 @@
 // Solving a puzzle on screen: the letters typed into the figure, the selected cell and the checks.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,10 +65,15 @@ class SolvingState {
   void MoveOnScreen(int dx, int dy);
   void GoToSquare(int square);
 
-  std::array<char, kCellCount> letters_{};
-  std::array<char, kCellCount> solution_{};
-  std::array<bool, kCellCount> fixed_{};
-  std::array<bool, kCellCount> marked_{};
+  /// What one distinct cell shows and holds.
+  struct Cell {
+    char letter = ' ';
+    char solution = ' ';
+    bool fixed = false;   // given: square 12 and the hint cells
+    bool marked = false;  // found wrong by the last check
+  };
+
+  CellArray<Cell> cells_{};
   std::vector<std::string> words_;
   RingCell selected_;
   bool clickedLast_ = false;  // the selection was made by a click and nothing happened since

@@ -1,8 +1,10 @@
 // Writing and reading the "# typed" comment lines.
 #include "play/typed_lines.h"
 
-#include <array>
 #include <optional>
+
+#include "board/board.h"
+#include "board/letters.h"
 
 namespace loopword {
 
@@ -30,7 +32,7 @@ std::optional<TypedSquare> ParseTypedLine(std::string_view line) {
   const int square = (line[0] - '0') * 10 + (line[1] - '0');
   const std::string_view cells = line.substr(3);
   for (const char c : cells) {
-    if (c != kEmptyMark && (c < 'A' || c > 'Z')) return std::nullopt;
+    if (c != kEmptyMark && !IsCapitalLetter(c)) return std::nullopt;
   }
   if (square < 1 || square > kSquareCount) return std::nullopt;
   return TypedSquare{square, cells};
@@ -38,12 +40,12 @@ std::optional<TypedSquare> ParseTypedLine(std::string_view line) {
 
 /// Puts one line's letters into `state`; false when a letter disagrees with a fixed cell or with
 /// the letter an earlier line gave the same cell (kept in `given`).
-bool ApplyTypedSquare(SolvingState& state, const TypedSquare& line, std::array<char, kCellCount>& given) {
+bool ApplyTypedSquare(SolvingState& state, const TypedSquare& line, CellArray<char>& given) {
   for (int position = 1; position <= kRingSize; ++position) {
-    const char letter = line.cells[static_cast<std::size_t>(position - 1)];
+    const char letter = RingLetterAt(line.cells, position);
     if (letter == kEmptyMark) continue;
     const RingCell cell{line.square, position};
-    char& earlier = given[static_cast<std::size_t>(CellIndexOf(cell))];
+    char& earlier = given[cell];
     const bool fixedDiffers = state.IsFixed(cell) && state.LetterAt(cell) != letter;
     if (fixedDiffers || (earlier != 0 && earlier != letter)) return false;
     earlier = letter;
@@ -73,7 +75,7 @@ std::vector<std::string> TypedLines(const SolvingState& state) {
 
 bool ApplyTypedLines(SolvingState& state, const std::vector<std::string>& comments) {
   SolvingState updated = state;
-  std::array<char, kCellCount> given{};
+  CellArray<char> given{};
   for (const std::string& comment : comments) {
     if (comment.compare(0, kTypedPrefix.size(), kTypedPrefix) != 0) continue;
     const auto line = ParseTypedLine(comment);

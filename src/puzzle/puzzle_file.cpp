@@ -96,8 +96,8 @@ class PuzzleReader {
     }
     if (auto fault = CheckRing(*line)) return fault;
     Board& board = current_.puzzle.board;
-    board.SquareWord[static_cast<std::size_t>(square)] = line->ring;
-    board.SquareMark[static_cast<std::size_t>(square)] = MarkOn;
+    board.SquareWord[square] = line->ring;
+    board.SquareMark[square] = MarkOn;
     current_.puzzle.placements.push_back(*line);
     return CheckSharedCells(square);
   }
@@ -120,9 +120,7 @@ class PuzzleReader {
     const Board& board = current_.puzzle.board;
     for (const Overlap& rule : Overlaps()) {
       if (std::max(rule.squareA, rule.squareB) != square) continue;
-      const char a = board.SquareWord[static_cast<std::size_t>(rule.squareA)][static_cast<std::size_t>(rule.positionA - 1)];
-      const char b = board.SquareWord[static_cast<std::size_t>(rule.squareB)][static_cast<std::size_t>(rule.positionB - 1)];
-      if (a != b) {
+      if (RingLetterAt(board.SquareWord[rule.squareA], rule.positionA) != RingLetterAt(board.SquareWord[rule.squareB], rule.positionB)) {
         return Fault("square " + SquareLabel(square) + " disagrees with square " +
                      SquareLabel(std::min(rule.squareA, rule.squareB)) + " at a shared cell");
       }

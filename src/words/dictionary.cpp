@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "board/letters.h"
+
 namespace loopword {
 
 Word Rotated(const Word& word, int shift) {
@@ -46,7 +48,7 @@ namespace {
 
 /// True for eight lower-case letters a..z: such a line is read as that word in capitals.
 bool IsLowerCaseWord(const Word& line) {
-  return std::all_of(line.begin(), line.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+  return std::all_of(line.begin(), line.end(), IsSmallLetter);
 }
 
 /// Splits a byte stream into lines and keeps the acceptable ones.
@@ -95,7 +97,7 @@ class LineParser {
     length_ = 0;
     if (!candidate) return true;
     if (IsLowerCaseWord(line_)) {
-      for (char& c : line_) c = static_cast<char>(c - 'a' + 'A');
+      for (char& c : line_) c = ToCapital(c);
     }
     for (char c : line_) {
       const int v = static_cast<unsigned char>(c) - 'A';

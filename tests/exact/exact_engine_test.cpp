@@ -52,9 +52,10 @@ TEST(ExactEngine, CountsTheGridsOfASheetLikeBruteForce) {
       const FillResult fill = ExactEngine(*testing::ListOf(list)).Decide(list[0], random, {});
       if (fill.status != SearchStatus::Found) continue;  // planted lists can repeat a word
       const std::size_t expected = BruteForceGrids(testing::SheetOf(LinesOf(fill)), 50).size();
-      const SolutionCount counted = CountSheetSolutions(LinesOf(fill), 50, {});
+      const std::vector<PlacementLine> placements(fill.lines.begin(), fill.lines.end());
+      const SolutionCount counted = CountSheetSolutions(placements, 50, {});
       EXPECT_TRUE(counted.settled && counted.grids == static_cast<int>(expected)) << letters << " letters, seed " << seed;
-      EXPECT_EQ(CountSheetSolutions(LinesOf(fill), 2, {}).grids, std::min<int>(2, static_cast<int>(expected)));
+      EXPECT_EQ(CountSheetSolutions(placements, 2, {}).grids, std::min<int>(2, static_cast<int>(expected)));
       ++seenCounts[std::min<std::size_t>(expected, 2)];
     }
   }
