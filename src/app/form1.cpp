@@ -55,9 +55,10 @@ void Form1::ShowLoadReport(const LoadReport& report) {
 
 void Form1::ShowState() {
   if (session_.CurrentMode() == Mode::Closed) return;  // the window goes as it stands
+  const Offer offer = session_.Offered();
   command1_->setText(session_.Caption());
-  command1_->setEnabled(session_.CurrentMode() != Mode::Idle);
-  menus_.Enable(!Busy(), session_.HasPuzzle(), session_.Solving() != nullptr);
+  command1_->setEnabled(offer.viewButton);
+  menus_.Enable(offer);
 }
 
 std::optional<Reply> Form1::Carry(const std::function<Reply(bool confirmed)>& command) {
@@ -117,7 +118,7 @@ void Form1::mnuBooklet_Click() {
   }
   const std::string path = files_.AskBooklet(menus_.FillChoice());
   if (path.empty()) return;
-  menus_.Enable(false, false, false);
+  menus_.Enable({});  // nothing else while the booklet is made
   const BookletChoices& asked = files_.Booklet();
   const BookletOutcome made = session_.MakeBooklet(
       {asked.count, asked.noRepeats}, {asked.varied, asked.unique}, [this](int done, int total) {

@@ -6,7 +6,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/file_commands.h"
 #include "app/main_menus.h"

@@ -93,14 +93,14 @@ void MainMenus::Build(Form1& window) {
 
 CompileOptions MainMenus::FillChoice() const { return {mnuVaried_->isChecked(), mnuUnique_->isChecked()}; }
 
-void MainMenus::Enable(bool enabled, bool havePuzzle, bool solving) {
-  for (QAction* command : commands_) command->setEnabled(enabled);
-  mnuSave_->setEnabled(enabled && havePuzzle);
-  mnuStart_->setEnabled(enabled);
-  mnuDictLevel_->setEnabled(enabled);
-  mnuPlay_->setEnabled(enabled && havePuzzle);
-  mnuCheck_->setEnabled(enabled && solving);
-  mnuReveal_->setEnabled(enabled && solving);
+void MainMenus::Enable(const Offer& offer) {
+  for (QAction* command : commands_) command->setEnabled(offer.commands);
+  mnuStart_->setEnabled(offer.commands);
+  mnuDictLevel_->setEnabled(offer.commands);
+  mnuSave_->setEnabled(offer.puzzle);
+  mnuPlay_->setEnabled(offer.puzzle);
+  mnuCheck_->setEnabled(offer.solving);
+  mnuReveal_->setEnabled(offer.solving);
 }
 
 void MainMenus::MarkDictionary(int level) { dictItems_[static_cast<std::size_t>(level)]->setChecked(true); }

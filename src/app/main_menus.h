@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "compiler/compiler.h"
+#include "session/session.h"
 
 class QAction;
 class QActionGroup;
@@ -22,8 +23,8 @@ class MainMenus {
   void Build(Form1& window);
   /// The Solution menu's fill choices: varied words, one solution.
   [[nodiscard]] CompileOptions FillChoice() const;
-  /// Turns the commands on or off; Save and Solve on screen need a puzzle, Check and Reveal letter need solving.
-  void Enable(bool enabled, bool havePuzzle, bool solving);
+  /// Turns each command on or off as `offer` says.
+  void Enable(const Offer& offer);
   /// Puts the Dictionary menu's mark on `level`.
   void MarkDictionary(int level);
   /// Puts the Starting Word menu's mark on `choice` (0 random, 1 typed).
