@@ -1,4 +1,4 @@
-// Laying out the About box and its three ways out.
+// Laying out the About box and its three ways out, and the user guide window.
 #include "app/about_form.h"
 
 #include <QApplication>
@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include "app/fonts.h"
 #include "display/units.h"
@@ -16,6 +17,10 @@ namespace {
 
 /// The program's icon in the box is shown whole, 32 pixels square.
 constexpr int kIconSide = 32;
+// The user guide: compiled in from docs/guide.html.
+constexpr const char* kGuideSource = "qrc:/guide.html";
+constexpr int kGuideWidth = 9000;
+constexpr int kGuideHeight = 9600;
 
 }  // namespace
 
@@ -69,6 +74,20 @@ bool AboutForm::eventFilter(QObject* watched, QEvent* event) {
 void AboutForm::Unload() {
   hide();
   deleteLater();
+}
+
+void ShowUserGuide(QPointer<QTextBrowser>& guide, QWidget* parent) {
+  if (!guide) {
+    guide = new QTextBrowser(parent);
+    guide->setWindowFlag(Qt::Window);
+    guide->setWindowTitle("Loopword User Guide");
+    guide->setOpenExternalLinks(true);
+    guide->setSource(QUrl(kGuideSource));
+    guide->resize(TwipsToPixels(kGuideWidth), TwipsToPixels(kGuideHeight));
+  }
+  guide->show();
+  guide->raise();
+  guide->activateWindow();
 }
 
 }  // namespace loopword

@@ -1,9 +1,11 @@
-// The About box: release line, version, icon and an OK button.
+// The About box (release line, version, icon and an OK button), the Help text and the user guide window.
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QPlainTextEdit;
+class QTextBrowser;
 
 namespace loopword {
 
@@ -29,5 +31,21 @@ inline constexpr const char* kAboutText =
     "Loopword - October 2005\n"
     "Makes 8-shaped word puzzles to print and solve on paper.\n"
     "Word lists from SCOWL (Spell Checker Oriented Word Lists).\n";
+
+/// What Help shows: the puzzle and its rules.
+inline constexpr const char* kHelpText =
+    "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
+    "\n"
+    "- There are 23 words in 23 squares in the puzzle, each 8-letter long\n"
+    "- One word and a number of letters are provided as hint\n"
+    "- Each word must be placed clock-wise around each square\n"
+    "- A word can start in any position around a square\n"
+    "- Overlapping letters must be same\n"
+    "- A word cannot be made twice\n"
+    "- You can three standard or your own dictionary\n"
+    "- User dictionaries must be sorted text files, one word in each line";
+
+/// Shows the user guide in a window of its own beside `parent`: made into `guide` on first use, then brought to the front.
+void ShowUserGuide(QPointer<QTextBrowser>& guide, QWidget* parent);
 
 }  // namespace loopword

@@ -6,17 +6,15 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "toolkit/toolkit.h"
-#include "controls/fn_dialog.h"
+#include "app/file_commands.h"
+#include "app/main_menus.h"
 #include "display/picture.h"
 #include "output/image_canvas.h"
 #include "session/session.h"
+#include "toolkit/toolkit.h"
 
 class QAction;
-class QActionGroup;
-class QPainter;
 class QTextBrowser;
 class QTimer;
 
@@ -97,58 +95,26 @@ class Form1 final : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
-  void BuildMenus();
-  QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {});
-  QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
-                         const std::function<void(int)>& handler);
-  void ShowDictionaryMark();
-  QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key);
-  CompileOptions FillChoice() const;
   void ShowLoadReport(const LoadReport& report);
-  void SetCommandsEnabled(bool enabled);
   void ShowState();
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
   void AdvanceCompile();
   void ShowModal(const std::function<void()>& show);
   bool Busy() const { return session_.CurrentMode() == Mode::Compiling; }
-  bool ConfirmOverwrite(const std::string& path);
-  std::string AskFileName(const char* mode, const std::string& title, const std::string& typesName,
-                          const std::string& patterns);
-  std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
-  void ShowSaveFailure(const std::string& what, const std::string& path, const std::string& reason);
   /// What Save as bitmap saves: the picture as it shows, or the plain puzzle sheet while solving.
   [[nodiscard]] QImage PictureToSave() const;
-  void PictureKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
-  void PictureClick(QPoint pixel);
 
   Toolkit& toolkit_;
-  FNDialog gf1;  // the one file-name dialog of the window
+  FileCommands files_;
   ImageCanvas canvas_;
   Picture picture_;
   Session session_;
+  MainMenus menus_;
   PictureBox* picture1_ = nullptr;
   ViewButton* command1_ = nullptr;
   QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
-  BookletChoices booklet_;  // the booklet dialog's last answers
   QPointer<AboutForm> about_;
   QPointer<QTextBrowser> guide_;
-  QAction* mnuprint_ = nullptr;
-  QAction* copyx_ = nullptr;
-  QAction* mnuOpen_ = nullptr;
-  QAction* mnuSave_ = nullptr;
-  QAction* mnuExportPdf_ = nullptr;
-  QAction* mnuExportSvg_ = nullptr;
-  QAction* mnuBooklet_ = nullptr;
-  QAction* mnuSolve_ = nullptr;
-  QAction* mnuVaried_ = nullptr;  // Varied words: remembered between runs
-  QAction* mnuUnique_ = nullptr;  // One solution: remembered between runs
-  QAction* mnuPlay_ = nullptr;
-  QAction* mnuCheck_ = nullptr;
-  QAction* mnuReveal_ = nullptr;
-  QActionGroup* mnuStart_ = nullptr;  // Random, Input: one checked
-  std::vector<QAction*> startItems_;
-  QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked
-  std::vector<QAction*> dictItems_;
 };
 
 }  // namespace loopword

@@ -1,11 +1,67 @@
-// Painting the persistent image, passing on its clicks and keys and every mouse-button release of the view button.
+// Laying out the picture area, painting the persistent image, passing on its clicks and keys and every
+// mouse-button release of the view button.
 #include "app/picture_box.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <optional>
+
+#include "app/fonts.h"
+#include "display/units.h"
+#include "output/print_page.h"
 
 namespace loopword {
+
+namespace {
+
+// Layout of the window in twips.
+constexpr int kClientWidth = 7080;
+constexpr int kClientHeight = 7248;
+constexpr int kPictureLeft = 30;
+constexpr int kPictureTop = 30;
+constexpr int kPictureWidth = 6996;
+constexpr int kPictureHeight = 7152;
+constexpr int kPictureBorder = 30;  // the sunken frame, 2 pixels each side
+constexpr int kButtonLeft = 5460;
+constexpr int kButtonTop = 6672;
+constexpr int kButtonWidth = 1410;
+constexpr int kButtonHeight = 396;
+static_assert(kSheetWidth == kPictureWidth - 2 * kPictureBorder && kSheetHeight == kPictureHeight - 2 * kPictureBorder,
+              "the sheets fill the picture's drawing area");
+
+/// The solving key a key of the keyboard stands for; nullopt for any other key.
+std::optional<SolvingKey> SolvingKeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Backspace: return SolvingKey::Backspace;
+    case Qt::Key_Delete: return SolvingKey::Delete;
+    case Qt::Key_Left: return SolvingKey::Left;
+    case Qt::Key_Right: return SolvingKey::Right;
+    case Qt::Key_Up: return SolvingKey::Up;
+    case Qt::Key_Down: return SolvingKey::Down;
+    case Qt::Key_Tab: return SolvingKey::Tab;
+    case Qt::Key_Backtab: return SolvingKey::BackTab;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas) {
+  auto* client = new QWidget(window);
+  client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  client->setFont(SansFont({"Arial", "Liberation Sans"}, 7.8, false));
+  auto* frame = new QFrame(client);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(TwipsToPixels(kPictureBorder));
+  frame->setGeometry(TwipsToPixels(kPictureLeft), TwipsToPixels(kPictureTop), TwipsToPixels(kPictureWidth), TwipsToPixels(kPictureHeight));
+  auto* picture = new PictureBox(canvas, frame);
+  picture->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
+  auto* button = new ViewButton(picture);
+  button->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
+  return {client, picture, button};
+}
 
 ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::NoFocus); }
 
@@ -33,7 +89,12 @@ PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), 
 bool PictureBox::event(QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QWidget::event(event);
   const auto* key = static_cast<QKeyEvent*>(event);  // Tab too, which would move the focus
-  emit keyPressed(key->key(), key->modifiers(), key->text());
+  const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  if (const auto solvingKey = SolvingKeyOf(key->key())) {
+    emit this->solvingKey(*solvingKey);
+  } else if (plain && key->text().size() == 1) {
+    emit typed(key->text().at(0).toLatin1());
+  }
   return true;
 }
 

@@ -1,10 +1,11 @@
-// The picture area on screen: the persistent image and the view button that sits inside it.
+// The picture area on screen: the persistent image in its sunken frame, the view button inside it, and the keys it takes.
 #pragma once
 
 #include <QPushButton>
 #include <QWidget>
 
 #include "output/image_canvas.h"
+#include "play/solving.h"
 
 namespace loopword {
 
@@ -24,7 +25,7 @@ class ViewButton final : public QPushButton {
 };
 
 /// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever
-/// it changes; passes on clicks and every key it receives, Tab and Shift+Tab included.
+/// it changes; passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:
@@ -33,8 +34,10 @@ class PictureBox final : public QWidget {
  signals:
   /// The left mouse button was pressed at `pixel` of the picture.
   void clicked(QPoint pixel);
-  /// A key was pressed while the picture had the focus.
-  void keyPressed(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+  /// A solving key was pressed while the picture had the focus.
+  void solvingKey(SolvingKey key);
+  /// A character was typed, without Ctrl, Alt or Meta, while the picture had the focus.
+  void typed(char character);
 
  protected:
   bool event(QEvent* event) override;
@@ -44,5 +47,14 @@ class PictureBox final : public QWidget {
  private:
   ImageCanvas& canvas_;
 };
+
+/// The window's client area: the picture in its sunken frame, with the view button inside it.
+struct PictureArea {
+  QWidget* client;
+  PictureBox* picture;
+  ViewButton* button;
+};
+/// Lays out the client area of `window` around `canvas`, which fills the inside of the frame.
+PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas);
 
 }  // namespace loopword

@@ -75,6 +75,11 @@ const char* Session::Caption() const {
   return idleCaption_;
 }
 
+Offer Session::Offered() const {
+  const bool free = mode_ != Mode::Compiling && mode_ != Mode::Closed;
+  return {free, free && HasPuzzle(), free && solving_.has_value(), mode_ != Mode::Idle};
+}
+
 bool Session::HasPuzzle() const {
   return mode_ == Mode::ShowingPuzzle || mode_ == Mode::ShowingSolution || mode_ == Mode::Solving;
 }

@@ -40,6 +40,14 @@ struct Reply {
   bool redraw = false;
 };
 
+/// Which commands a front end offers now; all off while a compile or a booklet run goes on.
+struct Offer {
+  bool commands = false;  ///< compile, open, print, the exports, the booklet and the word-list and starting-word choices
+  bool puzzle = false;    ///< save and solve on screen, which need a puzzle
+  bool solving = false;   ///< check and reveal letter, which need a puzzle being solved
+  bool viewButton = false;
+};
+
 /// The puzzles a booklet run made, and what its last failed compile tells the user.
 struct BookletOutcome {
   BookletRun run;
@@ -102,6 +110,8 @@ class Session {
   void SetFill(const CompileOptions& fill) { fill_ = fill; }
   [[nodiscard]] Mode CurrentMode() const { return mode_; }
   [[nodiscard]] const char* Caption() const;
+  /// The commands on offer in the current mode.
+  [[nodiscard]] Offer Offered() const;
   /// Whether a compiled or opened puzzle can be shown, saved and solved.
   [[nodiscard]] bool HasPuzzle() const;
   [[nodiscard]] const Puzzle& CurrentPuzzle() const { return puzzle_; }

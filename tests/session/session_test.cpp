@@ -120,6 +120,28 @@ TEST_F(SessionTest, EachCommandInEachModeLeadsToItsModeAndCaption) {
   }
 }
 
+TEST_F(SessionTest, EachModeOffersItsCommands) {
+  const struct {
+    Start start;
+    bool commands, puzzle, solving, viewButton;
+  } cases[] = {
+      {Start::Fresh, true, false, false, false},
+      {Start::Compiling, false, false, false, true},
+      {Start::Solution, true, true, false, true},
+      {Start::Solving, true, true, true, true},
+  };
+  for (const auto& c : cases) {
+    auto session = NewSession();
+    Reach(*session, c.start);
+    const Offer offer = session->Offered();
+    const int row = static_cast<int>(c.start);
+    EXPECT_EQ(offer.commands, c.commands) << row;
+    EXPECT_EQ(offer.puzzle, c.puzzle) << row;
+    EXPECT_EQ(offer.solving, c.solving) << row;
+    EXPECT_EQ(offer.viewButton, c.viewButton) << row;
+  }
+}
+
 TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
   auto session = NewSession();
   session->Compile();

@@ -1,0 +1,145 @@
+// Asking for the files of the File menu and writing them, with the messages that tell how it went.
+#include "app/file_commands.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "output/booklet.h"
+#include "output/print_page.h"
+#include "output/sheet_export.h"
+#include "puzzle/puzzle_file.h"
+
+namespace loopword {
+
+namespace {
+
+constexpr const char* kPuzzleFilesName = "Loopword Puzzles";
+// Where the folder of the file chosen last in a file dialog is remembered.
+constexpr const char* kFolderSetting = "files/folder";
+
+}  // namespace
+
+std::string FileCommands::AskFileName(const char* mode, const std::string& title, const std::string& typesName,
+                                      const std::string& patterns) {
+  gf1.Title = title;
+  gf1.FileTypes = patterns;
+  gf1.FileTypesName = typesName;
+  QSettings settings;
+  gf1.DefaultDir = DialogStartFolder(settings.value(kFolderSetting).toString().toStdString(), toolkit_.ProgramFolder(),
+                                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
+  const std::string path = gf1.GetFileName(mode);
+  if (!path.empty()) settings.setValue(kFolderSetting, QString::fromStdString(std::filesystem::path(path).parent_path().string()));
+  return path;
+}
+
+std::string FileCommands::AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension) {
+  std::string path = AskFileName("SAVE", title, typesName, "*" + extension);
+  if (!path.empty() && std::filesystem::path(path).extension().empty()) path += extension;
+  return path;
+}
+
+std::string FileCommands::AskNewFile(const std::string& title, const std::string& typesName, const std::string& extension) {
+  const std::string path = AskSavePath(title, typesName, extension);
+  return path.empty() || !ConfirmOverwrite(path) ? "" : path;
+}
+
+bool FileCommands::ConfirmOverwrite(const std::string& path) {
+  std::error_code error;
+  const auto length = std::filesystem::file_size(path, error);
+  if (error || length == 0) return true;
+  return toolkit_.AskYesNo("OverWrite file: " + path + " ?");
+}
+
+bool FileCommands::Write(const std::string& what, const std::string& path, const std::function<SaveOutcome()>& write) {
+  toolkit_.SetBusy(true);
+  const SaveOutcome outcome = write();
+  toolkit_.SetBusy(false);
+  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage(what, path, outcome.reason));
+  return outcome.saved;
+}
+
+std::string FileCommands::AskPuzzleToOpen() {
+  return AskFileName("OPEN", "Select a puzzle to open", kPuzzleFilesName, std::string("*") + kPuzzleExtension);
+}
+
+std::string FileCommands::AskPuzzleToSave() {
+  return AskNewFile("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
+}
+
+std::string FileCommands::AskWordList() {
+  return AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
+}
+
+void FileCommands::SaveBitmap(const QImage& picture) {
+  const std::string path =
+      AskFileName("SAVE", "Select destination file for a bitmap copy of this puzzle", "Loopword Bitmap Files", "*.bmp");
+  if (path.empty() || !ConfirmOverwrite(path)) return;
+  if (!Write("bitmap", path, [&] { return SaveBitmapFile(picture, QString::fromStdString(path)); })) return;
+  const qint64 length = QFileInfo(QString::fromStdString(path)).size();
+  toolkit_.ShowMessage("Loopword copied to:\n" + path + "\n " + std::to_string(length) + " bytes");
+}
+
+void FileCommands::ExportPdf(const Puzzle& puzzle) {
+  const std::string path = AskNewFile("Select destination file for a PDF of this puzzle", "PDF Files", ".pdf");
+  if (!path.empty()) Write("PDF", path, [&] { return loopword::ExportPdf(puzzle, QString::fromStdString(path), LocalePaper()); });
+}
+
+void FileCommands::ExportSvg(const Puzzle& puzzle) {
+  const std::string path = AskSavePath("Select a name for the SVG files of this puzzle", "SVG Files", ".svg");
+  if (path.empty()) return;
+  const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
+  if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
+  const SaveOutcome outcome = loopword::ExportSvg(puzzle, QString::fromStdString(path));
+  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage("SVG files", path, outcome.reason));
+}
+
+void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& starting) {
+  if (!toolkit_.AskYesNo("Do you wish to print puzzle and its solution?")) return;
+  const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+  if (defaultPrinter.isNull()) {
+    toolkit_.ShowMessage("There is no printer to print on.\nSet up a default printer, then print again.");
+    return;
+  }
+  QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+  printer.setDocName(kProgramName);
+  QPainter painter;
+  toolkit_.SetBusy(true);
+  if (!painter.begin(&printer)) {
+    toolkit_.SetBusy(false);
+    toolkit_.ShowMessage("The printer " + defaultPrinter.printerName().toStdString() + " could not start printing.");
+    return;
+  }
+  starting();
+  PaintPrintedPage(painter, printer.resolution(), puzzle);
+  const bool sent = painter.end() && printer.printerState() != QPrinter::Error;
+  toolkit_.SetBusy(false);
+  toolkit_.ShowMessage(sent ? "Done" : "The page could not be sent to the printer " + defaultPrinter.printerName().toStdString() + ".");
+}
+
+std::string FileCommands::AskBooklet(const CompileOptions& fill) {
+  booklet_.varied = fill.varied;
+  booklet_.unique = fill.unique;
+  const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
+  if (!choices) return "";
+  booklet_ = *choices;
+  return AskNewFile("Select destination file for the booklet", "PDF Files", ".pdf");
+}
+
+void FileCommands::WriteBooklet(const BookletOutcome& made, const std::string& path) {
+  const BookletRun& run = made.run;
+  if (run.outcome == BookletRun::Outcome::Cancelled) return;
+  if (run.outcome == BookletRun::Outcome::GaveUp) {
+    toolkit_.ShowMessage(made.failure);
+    return;
+  }
+  if (!Write("booklet", path, [&] { return WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper()); })) return;
+  const int pages = BookletPageCount(static_cast<int>(run.puzzles.size()));
+  const std::string written = "Booklet written: " + path + ", " + std::to_string(pages) + " pages.";
+  toolkit_.ShowMessage(run.note.empty() ? written : written + "\n" + run.note);
+}
+
+}  // namespace loopword

@@ -1,0 +1,110 @@
+// Building the main window's menus and turning their items on and off.
+#include "app/main_menus.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "app/form1.h"
+
+namespace loopword {
+
+namespace {
+
+// Where the Solution menu's fill choices are remembered between runs.
+constexpr const char* kVariedSetting = "fill/varied";
+constexpr const char* kUniqueSetting = "fill/unique";
+
+QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(name);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+}  // namespace
+
+QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
+                               const QKeySequence& shortcut) {
+  QAction* item = AddItem(menu, text, name, shortcut);
+  QObject::connect(item, &QAction::triggered, window_, [window = window_, handler] { (window->*handler)(); });
+  return item;
+}
+
+QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key) {
+  QAction* item = AddItem(menu, text, name);
+  item->setCheckable(true);
+  item->setChecked(QSettings().value(key, false).toBool());
+  QObject::connect(item, &QAction::toggled, window_, [key](bool on) { QSettings().setValue(key, on); });
+  return item;
+}
+
+QActionGroup* MainMenus::AddGroup(QMenu* menu, const QStringList& texts, const QString& name,
+                                  std::vector<QAction*>& items, void (Form1::*handler)(int)) {
+  auto* group = new QActionGroup(window_);
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  for (int i = 0; i < texts.size(); ++i) {
+    QAction* item = AddItem(menu, texts[i], name + QString::number(i));
+    item->setCheckable(true);
+    group->addAction(item);
+    items.push_back(item);
+    QObject::connect(item, &QAction::triggered, window_, [window = window_, handler, i] { (window->*handler)(i); });
+  }
+  return group;
+}
+
+void MainMenus::Build(Form1& window) {
+  window_ = &window;
+  QMenu* file = window.menuBar()->addMenu("&File");
+  QAction* mnuOpen = AddCommand(file, "&Open puzzle…", "mnuOpen", &Form1::mnuOpen_Click, QKeySequence("Ctrl+O"));
+  mnuSave_ = AddCommand(file, "&Save puzzle…", "mnuSave", &Form1::mnuSave_Click, QKeySequence("Ctrl+S"));
+  QAction* mnuprint = AddCommand(file, "&Print", "mnuprint", &Form1::mnuprint_Click, QKeySequence("Ctrl+P"));
+  QAction* copyx = AddCommand(file, "Save as &bitmap", "copyx", &Form1::copyx_Click, QKeySequence("Ctrl+B"));
+  QAction* mnuExportPdf = AddCommand(file, "&Export PDF…", "mnuExportPdf", &Form1::mnuExportPdf_Click, QKeySequence("Ctrl+E"));
+  QAction* mnuExportSvg = AddCommand(file, "Export S&VG…", "mnuExportSvg", &Form1::mnuExportSvg_Click, {});
+  QAction* mnuBooklet = AddCommand(file, "Make boo&klet…", "mnuBooklet", &Form1::mnuBooklet_Click, {});
+  file->addSeparator();
+  AddCommand(file, "&Help", "Helpx", &Form1::Helpx_Click, QKeySequence(Qt::Key_F1));
+  AddCommand(file, "&About", "Aboutx", &Form1::Aboutx_Click, {});
+  file->addSeparator()->setObjectName("dash1");
+  AddCommand(file, "E&xit", "Exitx", &Form1::Exitx_Click, QKeySequence("Ctrl+Q"));
+
+  QMenu* solution = window.menuBar()->addMenu("&Solution");
+  QAction* mnuSolve = AddCommand(solution, "&Compile", "mnuSolve", &Form1::mnuSolve_Click, QKeySequence(Qt::Key_F5));
+  mnuVaried_ = AddSetting(solution, "&Varied words", "mnuVaried", kVariedSetting);
+  mnuUnique_ = AddSetting(solution, "&One solution", "mnuUnique", kUniqueSetting);
+  solution->addSeparator();
+  mnuPlay_ = AddCommand(solution, "Solve on &screen", "mnuPlay", &Form1::mnuPlay_Click, QKeySequence(Qt::Key_F6));
+  mnuCheck_ = AddCommand(solution, "C&heck", "mnuCheck", &Form1::mnuCheck_Click, QKeySequence(Qt::Key_F7));
+  mnuReveal_ = AddCommand(solution, "&Reveal letter", "mnuReveal", &Form1::mnuReveal_Click, {});
+  commands_ = {mnuSolve, mnuprint, copyx, mnuOpen, mnuExportPdf, mnuExportSvg, mnuBooklet};
+
+  QMenu* start = window.menuBar()->addMenu("S&tarting Word");
+  mnuStart_ = AddGroup(start, {"&Random", "&Input"}, "mnuStart", startItems_, &Form1::mnuStart_Click);
+  MarkStart(0);
+
+  QMenu* dictionary = window.menuBar()->addMenu("&Dictionary");
+  mnuDictLevel_ = AddGroup(dictionary, {"&User", "Level &1", "Level &2", "Level &3"}, "mnuDictLevel", dictItems_,
+                           &Form1::mnuDictLevel_Click);
+
+  QMenu* help = window.menuBar()->addMenu("&Help");
+  AddCommand(help, "&User guide", "mnuGuide", &Form1::mnuGuide_Click, {});
+}
+
+CompileOptions MainMenus::FillChoice() const { return {mnuVaried_->isChecked(), mnuUnique_->isChecked()}; }
+
+void MainMenus::Enable(const Offer& offer) {
+  for (QAction* command : commands_) command->setEnabled(offer.commands);
+  mnuStart_->setEnabled(offer.commands);
+  mnuDictLevel_->setEnabled(offer.commands);
+  mnuSave_->setEnabled(offer.puzzle);
+  mnuPlay_->setEnabled(offer.puzzle);
+  mnuCheck_->setEnabled(offer.solving);
+  mnuReveal_->setEnabled(offer.solving);
+}
+
+void MainMenus::MarkDictionary(int level) { dictItems_[static_cast<std::size_t>(level)]->setChecked(true); }
+
+void MainMenus::MarkStart(int choice) { startItems_[static_cast<std::size_t>(choice)]->setChecked(true); }
+
+}  // namespace loopword

@@ -1,0 +1,54 @@
+// The main window's menu bar: every item with its text, name and keys, and which items are on.
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+#include <vector>
+
+#include "compiler/compiler.h"
+#include "session/session.h"
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+namespace loopword {
+
+class Form1;
+
+/// The menu items of the main window, wired to its handlers; the fill choices are remembered between runs.
+class MainMenus {
+ public:
+  /// Fills the menu bar of `window` and connects each item to the window's handler.
+  void Build(Form1& window);
+  /// The Solution menu's fill choices: varied words, one solution.
+  [[nodiscard]] CompileOptions FillChoice() const;
+  /// Turns each command on or off as `offer` says.
+  void Enable(const Offer& offer);
+  /// Puts the Dictionary menu's mark on `level`.
+  void MarkDictionary(int level);
+  /// Puts the Starting Word menu's mark on `choice` (0 random, 1 typed).
+  void MarkStart(int choice);
+
+ private:
+  QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
+                      const QKeySequence& shortcut);
+  QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key);
+  QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
+                         void (Form1::*handler)(int));
+
+  Form1* window_ = nullptr;
+  std::vector<QAction*> commands_;  // on whenever no compile or booklet runs
+  QAction* mnuSave_ = nullptr;
+  QAction* mnuPlay_ = nullptr;
+  QAction* mnuCheck_ = nullptr;
+  QAction* mnuReveal_ = nullptr;
+  QAction* mnuVaried_ = nullptr;  // Varied words: remembered between runs
+  QAction* mnuUnique_ = nullptr;  // One solution: remembered between runs
+  QActionGroup* mnuStart_ = nullptr;  // Random, Input: one checked
+  std::vector<QAction*> startItems_;
+  QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked
+  std::vector<QAction*> dictItems_;
+};
+
+}  // namespace loopword
