@@ -27,13 +27,8 @@ std::optional<Puzzle> FirstWords(const std::shared_ptr<const Dictionary>& words)
 
 TEST(BookletMaker, KeepsWordsApartWhileTheListAllowsSaysHowFarItGotAndStopsWhenCancelledOrStuck) {
   using Outcome = BookletRun::Outcome;
-  const struct {
-    int words, count;
-    bool noRepeats;
-    int failingCall, cancelAtDone;  // 0: never
-    Outcome outcome;
-    int puzzles, withoutRepeats;
-    std::string note;
+  const struct {  // the failing maker call and the count done at which the user cancels: 0 for never
+    int words, count; bool noRepeats; int failingCall, cancelAtDone; Outcome outcome; int puzzles, withoutRepeats; std::string note;
   } cases[] = {
       {100, 4, true, 0, 0, Outcome::Complete, 4, 4, ""},
       {50, 4, true, 0, 0, Outcome::Complete, 4, 2,
