@@ -18,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RunTool;
-using testing::WordsOf;
 
 /// The tops of all boxes pdftotext finds `word` in on page 1, in reading order.
 std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
@@ -61,7 +60,7 @@ TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndEveryWordInI
   EXPECT_FALSE(std::regex_search(fonts, std::regex(R"( no +(yes|no) +(yes|no) +\d+ +\d+\n)"))) << fonts;
   EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
   const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
-  for (const std::string& word : WordsOf(puzzle)) {  // once in the puzzle's list, once in the solution's
+  for (const std::string& word : SortedWords(puzzle)) {  // once in the puzzle's list, once in the solution's
     const std::vector<double> tops = WordTops(pdf, word);
     ASSERT_EQ(tops.size(), 2u) << word;
     EXPECT_TRUE(std::ranges::is_sorted(std::vector{puzzleTitle, tops[0], solutionTitle, tops[1]})) << word;
@@ -105,7 +104,7 @@ TEST_F(ExportTest, BookletHasAPagePerPuzzleThenAnswerPagesHoldingEachPuzzlesWord
   ASSERT_EQ(pages, 30 + (30 + kAnswersPerPage - 1) / kAnswersPerPage);
   const auto holds = [&](int page, int number) {  // the title and all words of puzzle `number`
     const std::string text = testing::PdfPageText(pdf, page);
-    const std::vector<std::string> words = WordsOf(puzzles[static_cast<std::size_t>(number - 1)]);
+    const std::vector<std::string> words = SortedWords(puzzles[static_cast<std::size_t>(number - 1)]);
     return text.find("Puzzle " + std::to_string(number) + "\n") != std::string::npos &&
            std::all_of(words.begin(), words.end(), [&](const std::string& w) { return text.find(w) != std::string::npos; });
   };

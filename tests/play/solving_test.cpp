@@ -55,14 +55,12 @@ TEST(Solving, TypingMovingAndClicking) {
       {{2, 3}, "pqrs", {2, 7}, "Q   #  R"},    // 2.4 is 1.1 and 2.5 is 1.8
       {{1, 1}, "ab<", {1, 2}, "A   #   "},     // on an empty cell Backspace goes back first
       {{1, 1}, "ab((~", {1, 1}, " B  #   "},   // Delete clears and stays
-      {{1, 2}, "_", {1, 6}, "    #   "},       // the centre cell is skipped
-      {{1, 2}, "(", {1, 1}, "    #   "},       // 1.1 and 2.4 lie there: square 1 is kept
-      {{6, 1}, "^", {6, 1}, "    #   "},       // nothing above: stays
-      {{11, 2}, ">", {12, 1}, "    #   "},     // a full square: its first cell
-      {{1, 4}, "|", {23, 2}, "    #   "},      // 23.1 is square 12's given cell
-      {{23, 8}, "a>", {1, 1}, "    #   "},     // after 23 comes 1
-      {{1, 1}, "@", {7, 1}, "    #   "},       // of a shared cell, the square it comes earlier in
-      {{1, 1}, "@@", {6, 4}, "    #   "},      // then the other
+      // Down skips the centre cell; Left reaches 1.1, which is also 2.4: square 1 is kept; nothing above: stays.
+      {{1, 2}, "_", {1, 6}, "    #   "}, {{1, 2}, "(", {1, 1}, "    #   "}, {{6, 1}, "^", {6, 1}, "    #   "},
+      // Tab past a full square to its first cell; BackTab to 23.2, as 23.1 is square 12's given cell; after 23 comes 1.
+      {{11, 2}, ">", {12, 1}, "    #   "}, {{1, 4}, "|", {23, 2}, "    #   "}, {{23, 8}, "a>", {1, 1}, "    #   "},
+      // A click on a shared cell selects the square it comes earlier in, a second click the other.
+      {{1, 1}, "@", {7, 1}, "    #   "}, {{1, 1}, "@@", {6, 4}, "    #   "},
       {{1, 1}, "ab*(b", {1, 3}, "Ab  #   "},   // ring 1 is "AHOVCJQX"; the same letter again changes nothing
       {{1, 1}, "ab*(c", {1, 3}, "AC  #   "},
       {{1, 1}, "ab*(=", {1, 2}, "AH  #   "},

@@ -49,7 +49,7 @@ TEST(BookletMaker, KeepsWordsApartWhileTheListAllowsSaysHowFarItGotAndStopsWhenC
     EXPECT_EQ(run.note, c.note);
     std::set<std::string> seen;
     for (int i = 0; i < c.withoutRepeats; ++i) {
-      for (const std::string& word : testing::WordsOf(run.puzzles[static_cast<std::size_t>(i)])) {
+      for (const std::string& word : SortedWords(run.puzzles[static_cast<std::size_t>(i)])) {
         EXPECT_TRUE(seen.insert(word).second) << word << " twice in puzzles 1 to " << c.withoutRepeats;
       }
     }
