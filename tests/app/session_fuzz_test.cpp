@@ -199,9 +199,7 @@ class Session {
     Log("Dictionary " + std::to_string(item) + " " + path);
     toolkit_.fileReplies = {path};
     Trigger(QString("mnuDictLevel%1").arg(item));
-    if (path.empty()) return;  // cancelled: nothing changes
-    dictionaryMark_ = item;
-    Loaded(path);
+    if (!path.empty()) { dictionaryMark_ = item; Loaded(path); }  // cancelled: nothing changes
   }
 
   void SaveBitmap() {
@@ -273,17 +271,13 @@ class Session {
   const fs::path startDirectory_ = fs::current_path();
 };
 
-int EnvironmentNumber(const char* name, int fallback) {
-  const int number = qEnvironmentVariableIntValue(name);
-  return number > 0 ? number : fallback;
-}
-
 // LOOPWORD_SESSIONS sets how many sessions run (default 500, 40 under the sanitizers), LOOPWORD_SESSION_SEED
 // the first seed; a failure prints its seed and the actions that led to it.
 TEST(SessionFuzz, RandomSessionsKeepTheWindowTruthfulAndLoseNothing) {
   qputenv("CUPS_SERVER", "/nonexistent/loopword-test.sock");  // sessions run without a printer
-  const int sessions = EnvironmentNumber("LOOPWORD_SESSIONS", qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 500);
-  const auto firstSeed = static_cast<std::uint64_t>(EnvironmentNumber("LOOPWORD_SESSION_SEED", 1));
+  int sessions = qEnvironmentVariableIntValue("LOOPWORD_SESSIONS");
+  if (sessions <= 0) sessions = qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 500;
+  const auto firstSeed = static_cast<std::uint64_t>(std::max(qEnvironmentVariableIntValue("LOOPWORD_SESSION_SEED"), 1));
   const Fixtures fixtures;
   const auto programFiles = [&fixtures] {
     std::map<std::string, std::string> files;

@@ -22,12 +22,9 @@ using testing::RunTool;
 /// The tops of all boxes pdftotext finds `word` in on page 1, in reading order.
 std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
   const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
-  const std::string ending = ">" + word + "</word>";
   std::vector<double> tops;
-  for (auto at = html.find(ending); at != std::string::npos; at = html.find(ending, at + 1)) {
-    const auto top = html.rfind("yMin=\"", at);
-    tops.push_back(std::stod(html.substr(top + 6)));
-  }
+  const std::regex box("yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+  for (std::sregex_iterator at(html.begin(), html.end(), box), end; at != end; ++at) tops.push_back(std::stod((*at)[1]));
   return tops;
 }
 
