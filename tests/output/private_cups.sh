@@ -21,15 +21,6 @@ LogLevel warn
 Browsing No
 DefaultAuthType None
 WebInterface No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
 CONF
   printf '%s\n' "ServerRoot $root/conf" "RequestRoot $root/spool" "CacheDir $root/cache" "StateDir $root/state" \
     "TempDir $root/tmp" "ErrorLog $root/log/error_log" "AccessLog $root/log/access_log" "PageLog $root/log/page_log" \
