@@ -72,6 +72,8 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersR
   Choose(*reopened, "mnuOpen", Target("monday.loopword"));
   Choose(*reopened, "copyx", Target("after.bmp"));
   EXPECT_EQ(ReadFile(Target("after.bmp")), ReadFile(Target("before.bmp")));
+  Choose(*reopened, "mnuExportPdf", Target("page"));
+  EXPECT_EQ(testing::PdfPageCount(Target("page.pdf")), 1);
   Choose(*reopened, "mnuSave", Target("monday.loopword"), false);
   EXPECT_EQ(toolkit.questions, std::vector<std::string>{"OverWrite file: " + Target("monday.loopword") + " ?"});
   toolkit.bookletReplies = {BookletChoices{3, true}, BookletChoices{4, false}};
@@ -80,6 +82,7 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersR
   toolkit.cancelAtDone = 2;
   Choose(*reopened, "mnuBooklet", Target("cancelled.pdf"));
   EXPECT_FALSE(std::filesystem::exists(Target("cancelled.pdf")));
+  EXPECT_FALSE(toolkit.progressOpen);
   EXPECT_EQ(toolkit.bookletAsked.back().count, 3) << "the dialog starts from the last answers";
 }
 

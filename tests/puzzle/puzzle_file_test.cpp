@@ -14,9 +14,7 @@ namespace {
 
 TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
   std::vector<FilePuzzle> written;
-  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
-    written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
-  }
+  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
   const std::string text = FormatPuzzleFile(written);
   EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
   for (const std::string& variant : {text, std::regex_replace(text, std::regex("\n"), "\r\n"), "\xEF\xBB\xBF" + text}) {

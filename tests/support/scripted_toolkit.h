@@ -28,8 +28,8 @@ class ScriptedToolkit : public Toolkit {
     return Next(bookletReplies, std::optional<BookletChoices>());
   }
   /// The user presses Cancel once `done` reaches `cancelAtDone`; never when it is negative.
-  bool ShowProgress(const std::string&, int done, int) override { return cancelAtDone < 0 || done < cancelAtDone; }
-  void EndProgress() override {}
+  bool ShowProgress(const std::string&, int done, int) override { progressOpen = true; return cancelAtDone < 0 || done < cancelAtDone; }
+  void EndProgress() override { progressOpen = false; }
   void SetBusy(bool isBusy) override { busy = isBusy; }
   [[nodiscard]] std::string ProgramFolder() const override { return folder_; }
 
@@ -40,7 +40,7 @@ class ScriptedToolkit : public Toolkit {
   std::vector<BookletChoices> bookletAsked;
   std::deque<std::optional<BookletChoices>> bookletReplies;
   int cancelAtDone = -1;
-  bool busy = false;
+  bool busy = false, progressOpen = false;
 
  private:
   template <typename T>
