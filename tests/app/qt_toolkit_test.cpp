@@ -14,13 +14,8 @@
 namespace loopword {
 namespace {
 
-struct Answer {
-  const char* what;
-  std::function<std::string(QtToolkit&)> ask;
-  std::string typed;  // typed over the focused field's text first
-  std::vector<Qt::Key> keys;
-  std::string expected;
-};
+/// A dialog opened by `ask`, the text typed over its focused field's text, then the keys pressed, and the reply expected.
+struct Answer { const char* what; std::function<std::string(QtToolkit&)> ask; std::string typed; std::vector<Qt::Key> keys; std::string expected; };
 
 /// Once `ask` opens its dialog, types the answer into it; what the toolkit then returns.
 std::string Reply(const Answer& answer) {

@@ -1,23 +1,15 @@
 // Plays random user sessions against the main window and checks after every action that it tells the truth and lost nothing.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <filesystem>
 #include <map>
 #include <random>
 #include <sstream>
 
 #include "app/about_form.h"
-#include "app/form1.h"
-#include "app/picture_box.h"
 #include "input/start_word.h"
 #include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
-#include "support/scripted_toolkit.h"
-#include "support/temp_dir.h"
 #include "support/window_test.h"
 
 namespace loopword {
@@ -33,19 +25,17 @@ struct Fixtures {
   Fixtures() {
     for (const char* name : kLevelFileNames) fs::copy_file(fs::path(LOOPWORD_DATA_DIR) / name, program.Path() / name);
     const std::string level1 = testing::ReadFile(program.Path() / "L1words.txt");
-    std::string lfOnly = level1, binary, tooMany;
+    std::string lfOnly = level1, binary, tooMany;  // lf-only and twice over: one list with both line ends and repeats
     lfOnly.erase(std::remove(lfOnly.begin(), lfOnly.end(), '\r'), lfOnly.end());
     for (unsigned i = 0; i < 300'000; ++i) binary += static_cast<char>((i * 7919U + 13U) % 256U);
     for (int i = 0; i <= kWordLimit; ++i) tooMany += "ABCDEFGH\n";
-    lists = {files.Write("lf-only.txt", lfOnly), files.Write("twice.dic", "\xEF\xBB\xBF" + level1 + level1),
-             files.Write("tiny.txt", "ABCDEFGH\rBCDEFGHA\r"), files.Write("empty.txt", ""),
-             files.Write("binary.dat", binary), files.Write("lower.txt", "abcdefgh\nplatypus\nBrussels\n"),
-             files.Write("names.txt", "Brussels\nMIXEDcas\n"),
+    lists = {files.Write("twice.dic", "\xEF\xBB\xBF" + level1 + lfOnly), files.Write("tiny.txt", "ABCDEFGH\rBCDEFGHA\r"),
+             files.Write("binary.dat", binary), files.Write("lower.txt", "abcdefgh\nplatypus\nBrussels\nMIXEDcas\n"),
              files.Write("huge.txt", std::string(8 << 20, 'W')), files.Write("too-many.txt", tooMany),
              (files.Path() / "missing.txt").string(), files.Path().string(), "/proc/self/mem"};
     fs::create_directory(files.Path() / "folder.bmp");
     bitmaps = {(files.Path() / "out.bmp").string(), (files.Path() / "folder.bmp").string(),
-               (files.Path() / "missing" / "x.bmp").string(), "/proc/loopword.bmp", files.Write("kept.bmp", "precious")};
+               (files.Path() / "missing" / "x.bmp").string(), files.Write("kept.bmp", "precious")};
   }
 };
 
@@ -72,14 +62,28 @@ class Session {
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
   template <typename T>
   const T& PickFrom(const std::vector<T>& items) { return items[static_cast<std::size_t>(Pick(static_cast<int>(items.size())))]; }
-  Qt::MouseButton AnyButton() { return std::vector{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[static_cast<std::size_t>(Pick(3))]; }
+  Qt::MouseButton AnyButton() { return PickFrom(std::vector{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}); }
+  bool Yes() { return Pick(2) == 0; }
   void Log(const std::string& action) { log_ << "  " << action << '\n'; }
+  /// A random answer to the question `action` may ask, logged with it.
+  bool LogAnswer(const std::string& action) {
+    const bool yes = Yes();
+    Log(action + (yes ? ", Yes" : ", No"));
+    return yes;
+  }
   void Trigger(const QString& item) { window_.MenuItem(item)->trigger(); }
+  /// Runs menu item `item` with `yes` queued for its question; the new messages.
+  std::vector<std::string> Answer(const QString& item, bool yes) {
+    const std::size_t before = toolkit_.messages.size();
+    toolkit_.yesNoReplies = {yes};
+    Trigger(item);
+    return {toolkit_.messages.begin() + static_cast<std::ptrdiff_t>(before), toolkit_.messages.end()};
+  }
 
   std::string RandomText() {
     static const std::string kCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789-\t\xC3\xA9";
     std::string text;
-    for (int i = Pick(4) == 0 ? 8 : Pick(14); i > 0; --i) text += kCharacters[static_cast<std::size_t>(Pick(static_cast<int>(kCharacters.size())))];
+    for (int i = Pick(4) == 0 ? 8 : Pick(14); i > 0; --i) text += kCharacters[static_cast<std::size_t>(Pick(int(kCharacters.size())))];
     return text;
   }
 
@@ -88,16 +92,13 @@ class Session {
     const ReadResult read = ReadDictionaryFile(path);
     if (read.outcome != LoadOutcome::Loaded) return;
     title_ = DictionaryTitle(path, read.dictionary.WordCount());
-    words_.clear();
-    for (int n = 1; n <= read.dictionary.WordCount(); ++n) words_.insert(ToString(read.dictionary.WordPool(n)));
+    words_ = testing::WordSet(read.dictionary);
   }
 
   void Act() {  // replies an action left unused do not carry over: unqueued questions get Yes
     toolkit_.yesNoReplies.clear(), toolkit_.inputReplies.clear(), toolkit_.fileReplies.clear();
     switch (Pick(13)) {
       case 0: case 1: Compile(); break;
-      case 10: Solve(); break;
-      case 11: FillChoice(); break;
       case 2: case 3: PressButton(); break;
       case 4: StartingWord(); break;
       case 5: Dictionary(); break;
@@ -105,12 +106,14 @@ class Session {
       case 7: Print(); break;
       case 8: Log("Help"); Trigger("Helpx"); break;
       case 9: About(); break;
+      case 10: Solve(); break;
+      case 11: Log("Switch the fill"); Trigger(Yes() ? "mnuVaried" : "mnuUnique"); break;  // later puzzles as sound
       default: if (Pick(8) == 0) Exit(); break;
     }
   }
 
   void Compile() {
-    const int stopAt = Pick(2) == 0 ? -1 : Pick(400), meddleAt = Pick(3) == 0 ? Pick(300) : -1;
+    const int stopAt = Yes() ? -1 : Pick(400), meddleAt = Pick(3) == 0 ? Pick(300) : -1;
     Log("Compile, stop at step " + std::to_string(stopAt) + ", meddle at " + std::to_string(meddleAt));
     const std::size_t shown = toolkit_.messages.size();
     bool stopped = false;
@@ -130,23 +133,11 @@ class Session {
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
     const bool explained = said == kGiveUpMessage || said == ImpossibleMessage(startWord_) || (stopped && said.empty());
     if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
-    if (!buttonEnabled_) return;
-    puzzleWords_ = words_;  // the puzzle itself is checked after every action
-    puzzleStart_ = startWord_;
-  }
-
-  /// Varied words or One solution switched: later compiles fill that way, their puzzles as sound.
-  void FillChoice() {
-    const char* item = Pick(2) == 0 ? "mnuVaried" : "mnuUnique";
-    Log(std::string("Switch ") + item);
-    Trigger(item);
+    if (buttonEnabled_) { puzzleWords_ = words_; puzzleStart_ = startWord_; }  // the puzzle is checked after every action
   }
 
   /// True when the list in use, with the starting word, cannot make a puzzle of 23 different words.
-  bool TooFewWords() const {
-    const bool startOutside = !startWord_.empty() && !words_.count(startWord_);
-    return static_cast<int>(words_.size()) + (startOutside ? 1 : 0) < 23;
-  }
+  bool TooFewWords() const { return int(words_.size()) + (!startWord_.empty() && !words_.count(startWord_) ? 1 : 0) < 23; }
 
   /// True while leaving the puzzle being solved would lose letters typed into it.
   bool LettersAtStake() const { return solving_ && window_.Solving()->HasTypedLetters() && !window_.Solving()->IsSolved(); }
@@ -161,9 +152,7 @@ class Session {
   }
 
   void PressButton() {
-    const bool yes = Pick(2) == 0;
-    Log(std::string("Release a mouse button over the view button, ") + (yes ? "Yes" : "No"));
-    const bool asks = LettersAtStake();
+    const bool asks = LettersAtStake(), yes = LogAnswer("Release a mouse button over the view button");
     toolkit_.yesNoReplies = {yes};
     QTest::mouseClick(window_.Command1(), AnyButton());
     if (asks && !yes) return;
@@ -175,17 +164,15 @@ class Session {
   void Solve() {
     Log("Solve on screen");
     Trigger("mnuPlay");
-    caption_ = buttonEnabled_ ? "Show Solution" : caption_;
-    solving_ = solving_ || buttonEnabled_;
+    if (buttonEnabled_) { caption_ = "Show Solution"; solving_ = true; }
     auto* picture = window_.findChild<PictureBox*>();
     static const std::vector<Qt::Key> kKeys = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
                                                Qt::Key_Down, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_5, Qt::Key_A, Qt::Key_Z};
     for (int i = Pick(60), kind = Pick(3); i > 0; --i, kind = Pick(3)) {
       const QPoint at(Pick(picture->width()), Pick(picture->height()));
-      Log("  input " + std::to_string(kind));
       if (kind == 0) QTest::mouseClick(picture, Qt::LeftButton, {}, at);
-      if (kind == 1) QTest::keyClick(picture, PickFrom(kKeys), Pick(2) == 0 ? Qt::NoModifier : Qt::ShiftModifier);
-      if (kind == 2) Trigger(Pick(2) == 0 ? "mnuCheck" : "mnuReveal");
+      if (kind == 1) QTest::keyClick(picture, PickFrom(kKeys), Yes() ? Qt::NoModifier : Qt::ShiftModifier);
+      if (kind == 2) Trigger(Yes() ? "mnuCheck" : "mnuReveal");
     }
   }
 
@@ -193,15 +180,15 @@ class Session {
     startMark_ = Pick(2);
     std::vector<std::string> answers;
     for (int i = Pick(4); i > 0; --i) answers.push_back(RandomText());
-    answers.push_back(Pick(2) == 0 ? "  " : RandomText());
+    answers.push_back(Yes() ? "  " : RandomText());
     Log("Starting Word " + std::to_string(startMark_) + " with " + std::to_string(answers.size()) + " answers");
     toolkit_.inputReplies.assign(answers.begin(), answers.end());
     Trigger(QString("mnuStart%1").arg(startMark_));
     if (startMark_ == 0) startWord_.clear();
-    for (std::size_t i = 0; startMark_ == 1 && i < answers.size(); ++i) {  // asked until accepted or blank
-      const StartWordCheck check = CheckStartWord(answers[i]);
-      if (check.verdict == StartWordCheck::Verdict::Accepted) startWord_ = check.word;
-      if (check.verdict == StartWordCheck::Verdict::Accepted || check.verdict == StartWordCheck::Verdict::Cancelled) break;
+    for (const std::string& answer : answers) {  // asked until accepted or blank
+      const StartWordCheck check = CheckStartWord(answer);
+      if (startMark_ == 1 && check.verdict == StartWordCheck::Verdict::Accepted) startWord_ = check.word;
+      if (startMark_ == 0 || check.verdict == StartWordCheck::Verdict::Accepted || check.verdict == StartWordCheck::Verdict::Cancelled) break;
     }
   }
 
@@ -212,56 +199,39 @@ class Session {
     Log("Dictionary " + std::to_string(item) + " " + path);
     toolkit_.fileReplies = {path};
     Trigger(QString("mnuDictLevel%1").arg(item));
-    if (path.empty()) return;  // cancelled: nothing changes
-    dictionaryMark_ = item;
-    Loaded(path);
+    if (!path.empty()) { dictionaryMark_ = item; Loaded(path); }  // cancelled: nothing changes
   }
 
   void SaveBitmap() {
     const std::string path = Pick(5) == 0 ? "" : PickFrom(fixtures_.bitmaps);
-    const bool yes = Pick(2) == 0;
-    Log("Save as bitmap " + path + (yes ? " Yes" : " No"));
+    const bool yes = LogAnswer("Save as bitmap " + path);
     std::error_code error;
-    const bool hadContent = fs::is_regular_file(path, error) && fs::file_size(path, error) > 0;
-    const std::string before = hadContent ? testing::ReadFile(path) : "";
+    const std::string before = fs::is_regular_file(path, error) ? testing::ReadFile(path) : "";
     toolkit_.fileReplies = {path};
-    toolkit_.yesNoReplies = {yes};
-    Trigger("copyx");
-    const bool kept = hadContent && !yes;
+    Answer("copyx", yes);
+    const bool kept = !before.empty() && !yes;
     if (kept && testing::ReadFile(path) != before) fault_ = "a file was replaced after No: " + path;
     if (!kept && fs::is_regular_file(path, error) && testing::ReadFile(path).substr(0, 2) != "BM") fault_ = "a damaged bitmap: " + path;
   }
 
   /// The sessions run without a printer: Yes must bring a message saying so, never "Done".
   void Print() {
-    const bool yes = Pick(2) == 0;
-    Log(std::string("Print, ") + (yes ? "Yes" : "No"));
-    const std::size_t before = toolkit_.messages.size();
-    toolkit_.yesNoReplies = {yes};
-    Trigger("mnuprint");
-    const std::size_t shown = toolkit_.messages.size() - before;
-    if (shown != (yes ? 1u : 0u) || (yes && toolkit_.messages.back() == "Done")) fault_ = "printing without a printer";
+    const bool yes = LogAnswer("Print");
+    const std::vector<std::string> said = Answer("mnuprint", yes);
+    if (said.size() != (yes ? 1u : 0u) || (yes && said.back() == "Done")) fault_ = "printing without a printer";
   }
 
-  void About() {
-    const int way = Pick(3);
-    Log("About, closed by " + std::to_string(way));
-    QTimer::singleShot(0, [this, way] {
-      auto* about = window_.findChild<AboutForm*>();
-      if (way == 0) QTest::keyClick(about, Qt::Key_Escape);
-      if (way == 1) QTest::mouseClick(about->findChild<QPushButton*>(), Qt::LeftButton);
-      if (way == 2) about->close();
-    });
+  void About() {  // Esc hides the box, which Exit must then unload
+    Log("About");
+    QTimer::singleShot(0, [this] { QTest::keyClick(window_.findChild<AboutForm*>(), Qt::Key_Escape); });
     Trigger("Aboutx");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   void Exit() {
-    const bool yes = Pick(2) == 0, asks = LettersAtStake();
-    Log(std::string("Exit, ") + (yes ? "Yes" : "No"));
+    const bool yes = LogAnswer("Exit"), asks = LettersAtStake();
     const std::size_t asked = toolkit_.questions.size();
-    toolkit_.yesNoReplies = {yes};
-    Trigger("Exitx");
+    Answer("Exitx", yes);
     if ((toolkit_.questions.size() > asked) != asks) fault_ = "Exit asked about typed letters wrongly";
     if (asks && !yes) return;  // the window stays, solving too: the next checks see it
     solving_ = false;  // leaving ends solving
@@ -273,17 +243,13 @@ class Session {
   std::string Check() {
     std::ostringstream fault;
     if (window_.windowTitle().toStdString() != title_) fault << "title '" << window_.windowTitle().toStdString() << "'\n";
-    for (int i = 0; i < 4; ++i) {
-      if (window_.MenuItem(QString("mnuDictLevel%1").arg(i))->isChecked() != (i == dictionaryMark_)) fault << "Dictionary mark\n";
-      if (i < 2 && window_.MenuItem(QString("mnuStart%1").arg(i))->isChecked() != (i == startMark_)) fault << "Starting Word mark\n";
-    }
+    if (!window_.MenuItem(QString("mnuDictLevel%1").arg(dictionaryMark_))->isChecked()) fault << "Dictionary mark\n";  // marks exclude each other
+    if (!window_.MenuItem(QString("mnuStart%1").arg(startMark_))->isChecked()) fault << "Starting Word mark\n";
     if (window_.StartWord() != startWord_) fault << "starting word '" << window_.StartWord() << "'\n";
     if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) fault << "button '" << window_.Caption().toStdString() << "'\n";
     if (toolkit_.busy || window_.Compiling()) fault << "still busy\n";
-    if (buttonEnabled_) {
-      const std::string verdict = testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_, puzzleStart_);
-      if (!verdict.empty()) fault << "the puzzle on show is unsound: " << verdict << '\n';
-    }
+    const std::string verdict = buttonEnabled_ ? testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_, puzzleStart_) : "";
+    if (!verdict.empty()) fault << "the puzzle on show is unsound: " << verdict << '\n';
     if (fs::current_path() != startDirectory_) fault << "the current directory changed\n";
     if ((window_.Solving() != nullptr) != solving_) fault << "solving is " << (solving_ ? "off" : "on") << '\n';
     return fault.str();
@@ -293,32 +259,23 @@ class Session {
   std::mt19937_64 random_;
   testing::ScriptedToolkit toolkit_;
   Form1 window_;
-  std::string title_ = "Loopword";  // names the list in use and its word count, with repeats
-  std::set<std::string> words_;
+  std::string title_ = "Loopword", startWord_;  // the title names the list in use and its word count, with repeats
+  std::set<std::string> words_, puzzleWords_;  // the list in use; the words and starting word the puzzle on show was made from
+  std::string puzzleStart_, fault_;
   int dictionaryMark_ = 1, startMark_ = 0;
-  std::string startWord_;
   QString caption_ = "Show Puzzle";
-  bool buttonEnabled_ = false, solving_ = false;  // solving: a puzzle is being solved on screen
-  std::set<std::string> puzzleWords_;  // the words and starting word the puzzle on show was made from
-  std::string puzzleStart_;
+  bool buttonEnabled_ = false, solving_ = false, exited_ = false;  // solving: a puzzle is being solved on screen
   std::ostringstream log_;
-  std::string fault_;
-  bool exited_ = false;
   const fs::path startDirectory_ = fs::current_path();
 };
-
-int EnvironmentNumber(const char* name, int fallback) {
-  bool ok = false;
-  const int number = qgetenv(name).toInt(&ok);
-  return ok && number > 0 ? number : fallback;
-}
 
 // LOOPWORD_SESSIONS sets how many sessions run (default 500, 40 under the sanitizers), LOOPWORD_SESSION_SEED
 // the first seed; a failure prints its seed and the actions that led to it.
 TEST(SessionFuzz, RandomSessionsKeepTheWindowTruthfulAndLoseNothing) {
   qputenv("CUPS_SERVER", "/nonexistent/loopword-test.sock");  // sessions run without a printer
-  const int sessions = EnvironmentNumber("LOOPWORD_SESSIONS", qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 500);
-  const auto firstSeed = static_cast<std::uint64_t>(EnvironmentNumber("LOOPWORD_SESSION_SEED", 1));
+  int sessions = qEnvironmentVariableIntValue("LOOPWORD_SESSIONS");
+  if (sessions <= 0) sessions = qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 500;
+  const auto firstSeed = static_cast<std::uint64_t>(std::max(qEnvironmentVariableIntValue("LOOPWORD_SESSION_SEED"), 1));
   const Fixtures fixtures;
   const auto programFiles = [&fixtures] {
     std::map<std::string, std::string> files;

@@ -34,8 +34,7 @@ TEST(FNDialog, AsksWithItsSettingsAndLeavesTheCurrentDirectoryAlone) {
   EXPECT_EQ(dialog.GetFileName("save"), "") << "cancelled";
   EXPECT_EQ(std::filesystem::current_path(), before);
   ASSERT_EQ(toolkit.fileDialogs.size(), 2u);
-  EXPECT_FALSE(toolkit.fileDialogs[0].save);
-  EXPECT_TRUE(toolkit.fileDialogs[1].save);
+  EXPECT_EQ(std::pair(toolkit.fileDialogs[0].save, toolkit.fileDialogs[1].save), std::pair(false, true)) << "OPEN, save";
   EXPECT_EQ(toolkit.fileDialogs[0].folder, "/opt/loopword/");
   EXPECT_EQ(DialogFilter(toolkit.fileDialogs[0]), "Dictionary Files (*.txt *.dat *.dic)");
   EXPECT_EQ(dialog.DefaultDir, "/opt/loopword");

@@ -34,10 +34,8 @@ def main():
             x, y = (v // TWIPS_PER_PIXEL for v in cell_point(s, p))
             if dark_share(x, y, 10, 14) == 0:
                 failures.append(f"no letter in square {s} position {p}")
-    if failures:
-        print("\n".join(failures))
-        sys.exit(1)
-    print("23 dark tags and 184 lettered cells")
+    print("\n".join(failures) or "23 dark tags and 184 lettered cells")
+    sys.exit(1 if failures else 0)
 
 
 if __name__ == "__main__":

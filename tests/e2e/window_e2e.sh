@@ -6,12 +6,7 @@ set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
-cleanup() {
-  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "${X_PID:-}" ] && kill "$X_PID" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kill ${app_pid:-} ${X_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
 
 source "$here/private_x.sh"
 start_private_x

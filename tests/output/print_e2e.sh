@@ -4,20 +4,16 @@
 # Usage: print_e2e.sh SESSION_DRIVER DATA_DIR
 set -euo pipefail
 binary="$1"
-data="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/private_cups.sh"
 skip_unless_superuser
 work="$(mktemp -d)"
 chmod 0755 "$work"  # the print filters run as the printing system's own user
 trap 'stop_private_cups; rm -rf "$work"' EXIT
-
 mkdir -p "$work/program"
-cp "$data/L1words.txt" "$work/program/"
+cp "$2/L1words.txt" "$work/program/"
 start_private_cups "$work/cups"
-
 "$binary" "$work/program" no-printer /dev/null
-
 add_pdf_printer
 "$binary" "$work/program" print "$work/geometry"
 for _ in $(seq 300); do
@@ -25,12 +21,6 @@ for _ in $(seq 300); do
   [ -n "$pdf" ] && break
   sleep 0.1
 done
-if [ -z "${pdf:-}" ]; then
-  echo "no PDF arrived from the printer" >&2
-  lpstat -W all -o >&2 || true
-  tail -n 20 "$work/cups/log/error_log" >&2 || true
-  exit 1
-fi
+[ -n "$pdf" ] || { echo "no PDF arrived from the printer" >&2; lpstat -W all -o >&2 || true; tail -n 20 "$work/cups/log/error_log" >&2; exit 1; }
 sleep 0.5  # let the printer finish writing the file
-[ -n "${LOOPWORD_KEEP_PDF:-}" ] && cp "$pdf" "$work/geometry" "$LOOPWORD_KEEP_PDF"
 python3 "$here/check_printed_page.py" "$pdf" "$work/geometry"

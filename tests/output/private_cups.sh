@@ -1,13 +1,11 @@
-# Sourced by the print tests: starts a private CUPS server in folder $1.
-# Afterwards CUPS_SERVER points at it and PDF_OUT is where printed pages arrive; add_pdf_printer
-# adds the default printer and stop_private_cups stops the server and removes its traces. Needs Debian's cups and printer-driver-cups-pdf.
+# Sourced by the print tests: start_private_cups FOLDER starts a private CUPS server there, after which
+# CUPS_SERVER points at it and PDF_OUT is where printed pages arrive; add_pdf_printer adds the default
+# printer, stop_private_cups stops the server and removes its traces. Needs Debian's cups and printer-driver-cups-pdf.
+
 # Ends the calling test as skipped (status 77) unless it runs as the superuser, which the
 # private server and the PDF printer's settings file need.
 skip_unless_superuser() {
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: a private print server needs the superuser"
-    exit 77
-  fi
+  [ "$(id -u)" -eq 0 ] || { echo "skipped: a private print server needs the superuser"; exit 77; }
 }
 
 start_private_cups() {
@@ -23,53 +21,24 @@ LogLevel warn
 Browsing No
 DefaultAuthType None
 WebInterface No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Location /admin>
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
 CONF
-  cat >"$root/conf/cups-files.conf" <<CONF
-ServerRoot $root/conf
-RequestRoot $root/spool
-CacheDir $root/cache
-StateDir $root/state
-TempDir $root/tmp
-ErrorLog $root/log/error_log
-AccessLog $root/log/access_log
-PageLog $root/log/page_log
-FileDevice No
-CONF
+  printf '%s\n' "ServerRoot $root/conf" "RequestRoot $root/spool" "CacheDir $root/cache" "StateDir $root/state" \
+    "TempDir $root/tmp" "ErrorLog $root/log/error_log" "AccessLog $root/log/access_log" "PageLog $root/log/page_log" \
+    "FileDevice No" >"$root/conf/cups-files.conf"
   # The PDF printer reads its settings from the system's CUPS folder, one file per device name.
   PDF_QUEUE="LoopwordTest$$"
   PDF_QUEUE_CONF="/etc/cups/cups-pdf-$PDF_QUEUE.conf"
-  cat >"$PDF_QUEUE_CONF" <<CONF
-Out $root/pdf
-AnonDirName $root/pdf
-Label 0
-CONF
+  printf '%s\n' "Out $root/pdf" "AnonDirName $root/pdf" "Label 0" >"$PDF_QUEUE_CONF"
   /usr/sbin/cupsd -f -c "$root/conf/cupsd.conf" -s "$root/conf/cups-files.conf" >"$root/log/cupsd.out" 2>&1 &
   CUPSD_PID=$!
-  export CUPS_SERVER="$root/cups.sock"
-  export PDF_OUT="$root/pdf"
-  local tries=0
-  until lpstat -r >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 100 ]; then
-      echo "the private CUPS server did not start" >&2
-      cat "$root/log/cupsd.out" "$root/log/error_log" >&2 2>/dev/null || true
-      return 1
-    fi
+  export CUPS_SERVER="$root/cups.sock" PDF_OUT="$root/pdf"
+  for _ in $(seq 100); do
+    lpstat -r >/dev/null 2>&1 && return 0
     sleep 0.1
   done
+  echo "the private CUPS server did not start" >&2
+  cat "$root/log/cupsd.out" "$root/log/error_log" >&2 2>/dev/null || true
+  return 1
 }
 
 # Adds the PDF printer and makes it the default.

@@ -19,9 +19,8 @@ std::string Grid(int trade = 0) {
   for (std::size_t i = 0; i < kCellCount; ++i) grid += static_cast<char>('A' + (i * 7 + i / 26) % 26);
   for (const int p : {3, 5, 8}) grid[Cell(15, p)] = grid[Cell(3, p)];
   for (const int p : {1, 2, 4, 6, 7}) {
-    const char three = grid[Cell(3, p)];
-    if (trade == 1) grid[Cell(3, p)] = grid[Cell(15, p)];
-    if (trade > 0) grid[Cell(15, p)] = three;
+    if (trade == 1) std::swap(grid[Cell(3, p)], grid[Cell(15, p)]);
+    if (trade == 2) grid[Cell(15, p)] = grid[Cell(3, p)];
   }
   return grid;
 }
@@ -40,65 +39,51 @@ SolvingState Solving(const std::string& typed = "") {
     puzzle.AddPlacement({s, RingOf(Grid(), s), 9, RingOf(Grid(), s)});
   }
   SolvingState state(puzzle);
-  for (int s = 1; s <= kSquareCount && !typed.empty(); ++s) {
-    for (int p = 1; p <= kRingSize; ++p) state.Put({s, p}, typed[Cell(s, p)]);
-  }
+  for (int i = 0; i < kSquareCount * kRingSize && !typed.empty(); ++i) state.Put({i / 8 + 1, i % 8 + 1}, typed[Cell(i / 8 + 1, i % 8 + 1)]);
   return state;
 }
 
 TEST(Solving, TypingMovingAndClicking) {
-  struct Case {
-    RingCell start;
-    std::string keys;  // letters are typed, signs stand for keys, '@' clicks 6.4, '*' checks, '=' reveals
-    RingCell selected;
-    std::string ring1;  // square 1 afterwards, '#' for its given letter, marked letters in lower case
-  };
-  const std::map<char, SolvingKey> keys = {
-      {'<', SolvingKey::Backspace}, {'~', SolvingKey::Delete}, {'(', SolvingKey::Left}, {')', SolvingKey::Right},
-      {'^', SolvingKey::Up}, {'_', SolvingKey::Down}, {'>', SolvingKey::Tab}, {'|', SolvingKey::BackTab}};
+  // Letters are typed, signs stand for keys, '@' clicks 6.4, '*' checks, '=' reveals; afterwards the selection and
+  // square 1, '#' for its given letter, marked letters in lower case.
+  struct Case { RingCell start; std::string keys; RingCell selected; std::string ring1; };
+  const std::map<char, SolvingKey> keys = {{'<', SolvingKey::Backspace}, {'~', SolvingKey::Delete}, {'(', SolvingKey::Left},
+      {')', SolvingKey::Right}, {'^', SolvingKey::Up}, {'_', SolvingKey::Down}, {'>', SolvingKey::Tab}, {'|', SolvingKey::BackTab}};
   const std::vector<Case> cases = {
       {{1, 1}, "a1!b?.", {1, 3}, "AB  #   "},  // other keys do nothing
       {{1, 3}, "xyzw", {1, 7}, "  XY#W  "},    // the given cell 5 is passed over
       {{2, 3}, "pqrs", {2, 7}, "Q   #  R"},    // 2.4 is 1.1 and 2.5 is 1.8
       {{1, 1}, "ab<", {1, 2}, "A   #   "},     // on an empty cell Backspace goes back first
       {{1, 1}, "ab((~", {1, 1}, " B  #   "},   // Delete clears and stays
-      {{1, 2}, "_", {1, 6}, "    #   "},       // the centre cell is skipped
-      {{1, 2}, "(", {1, 1}, "    #   "},       // 1.1 and 2.4 lie there: square 1 is kept
-      {{6, 1}, "^", {6, 1}, "    #   "},       // nothing above: stays
-      {{11, 2}, ">", {12, 1}, "    #   "},     // a full square: its first cell
-      {{1, 4}, "|", {23, 2}, "    #   "},      // 23.1 is square 12's given cell
-      {{23, 8}, "a>", {1, 1}, "    #   "},     // after 23 comes 1
-      {{1, 1}, "@", {7, 1}, "    #   "},       // of a shared cell, the square it comes earlier in
-      {{1, 1}, "@@", {6, 4}, "    #   "},      // then the other
+      // Down skips the centre cell; Left reaches 1.1, which is also 2.4: square 1 is kept; nothing above: stays.
+      {{1, 2}, "_", {1, 6}, "    #   "}, {{1, 2}, "(", {1, 1}, "    #   "}, {{6, 1}, "^", {6, 1}, "    #   "},
+      // Tab past a full square to its first cell; BackTab to 23.2, as 23.1 is square 12's given cell; after 23 comes 1.
+      {{11, 2}, ">", {12, 1}, "    #   "}, {{1, 4}, "|", {23, 2}, "    #   "}, {{23, 8}, "a>", {1, 1}, "    #   "},
+      // A click on a shared cell selects the square it comes earlier in, a second click the other.
+      {{1, 1}, "@", {7, 1}, "    #   "}, {{1, 1}, "@@", {6, 4}, "    #   "},
       {{1, 1}, "ab*(b", {1, 3}, "Ab  #   "},   // ring 1 is "AHOVCJQX"; the same letter again changes nothing
       {{1, 1}, "ab*(c", {1, 3}, "AC  #   "},
       {{1, 1}, "ab*(=", {1, 2}, "AH  #   "},
       {{1, 5}, "=", {1, 5}, "    #   "},       // a given letter stays
+      {{0, 1}, "", {1, 1}, "    #   "}, {{3, 9}, "", {1, 1}, "    #   "},  // no such cells: the selection stays
   };
   for (const Case& c : cases) {
     SolvingState state = Solving();
-    ASSERT_TRUE(state.Select(c.start));
+    state.Select(c.start);
     for (const char k : c.keys) {
-      if (k == '@') {
-        state.SelectAt({CellPoint(6, 4).x + 199, CellPoint(6, 4).y - 50});  // the cell's far corner
-      } else if (k == '*' || k == '=') {
-        k == '*' ? state.Check() : state.RevealLetter();
-      } else if (keys.count(k)) {
-        state.Press(keys.at(k));
-      } else {
-        EXPECT_EQ(state.Type(k), std::isalpha(static_cast<unsigned char>(k)) != 0);
-      }
+      if (k == '@') state.SelectAt({CellPoint(6, 4).x + 199, CellPoint(6, 4).y - 50});  // the cell's far corner
+      else if (k == '*') state.Check();
+      else if (k == '=') state.RevealLetter();
+      else if (keys.count(k)) state.Press(keys.at(k));
+      else { EXPECT_EQ(state.Type(k), std::isalpha(static_cast<unsigned char>(k)) != 0); }
     }
     std::string ring = state.Ring(1);
     for (int p = 1; p <= kRingSize; ++p) ring[p - 1] = state.IsFixed({1, p}) ? '#' : state.IsMarked({1, p}) ? char(ring[p - 1] + 32) : ring[p - 1];
     EXPECT_EQ(state.Selected(), c.selected) << c.keys;
     EXPECT_EQ(ring, c.ring1) << c.keys;
   }
-  SolvingState state = Solving();
-  EXPECT_FALSE(state.SelectAt(CellPoint(4, 9))) << "a centre cell holds no letter";
-  EXPECT_FALSE(state.SelectAt({-5, 400}));
-  EXPECT_FALSE(state.Select({0, 1}));
-  EXPECT_FALSE(state.Select({3, 9}));
+  EXPECT_FALSE(Solving().SelectAt(CellPoint(4, 9))) << "a centre cell holds no letter";
+  EXPECT_FALSE(Solving().SelectAt({-5, 400}));
   for (const auto& [seconds, text] : {std::pair{187, "3:07"}, {3600, "60:00"}, {-4, "0:00"}}) EXPECT_EQ(SolvingTimeText(seconds), text);
 }
 
@@ -106,16 +91,16 @@ TEST(Solving, SolvedWhenEveryRingReadsADifferentListedWordStruckWhileSomeRingRea
   std::string wrong = Grid(), empty = Grid();
   wrong[Cell(5, 2)] = wrong[Cell(5, 2)] == 'Q' ? 'R' : 'Q';
   empty[Cell(7, 1)] = ' ';
-  const std::vector<std::pair<std::string, bool>> cases = {
-      {Grid(), true}, {Grid(1), true}, {Grid(2), false}, {wrong, false}, {empty, false}};
-  for (const auto& [grid, solved] : cases) EXPECT_EQ(Solving(grid).IsSolved(), solved) << &grid - &cases[0].first;
+  for (const auto& [grid, solved] : std::vector<std::pair<std::string, bool>>{
+           {Grid(), true}, {Grid(1), true}, {Grid(2), false}, {wrong, false}, {empty, false}}) {
+    EXPECT_EQ(Solving(grid).IsSolved(), solved) << grid;
+  }
   SolvingState state = Solving(Grid(1));  // square 3 reads square 15's word and the other way round
   const std::string nine = RingOf(Grid(), 9);
   EXPECT_TRUE(state.IsStruck(RingOf(Grid(), 15)));
-  EXPECT_TRUE(state.IsStruck(nine.substr(4) + nine.substr(0, 4)));
+  EXPECT_TRUE(state.IsStruck(nine.substr(4) + nine.substr(0, 4))) << "read from any cell";
   state.Put({9, 2}, ' ');
   EXPECT_FALSE(state.IsStruck(nine));
-  EXPECT_FALSE(state.IsStruck("        "));
 }
 
 TEST(TypedLines, TypedLettersComeBackOtherCommentsAreIgnoredDamagedLinesChangeNothing) {
@@ -125,10 +110,8 @@ TEST(TypedLines, TypedLettersComeBackOtherCommentsAreIgnoredDamagedLinesChangeNo
   const auto lines = TypedLines(typed);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1], std::string("# typed 02 ...A..") + Grid()[Cell(2, 7)] + ".");
-  std::vector<std::string> comments = {"# Loopword puzzle", "# typedef"};
-  comments.insert(comments.end(), lines.begin(), lines.end());
   SolvingState reopened = Solving();
-  EXPECT_TRUE(ApplyTypedLines(reopened, comments));
+  EXPECT_TRUE(ApplyTypedLines(reopened, {"# Loopword puzzle", "# typedef", lines[0], lines[1], lines[2]}));
   EXPECT_TRUE(TypedLines(Solving()).empty());
   for (int s = 1; s <= kSquareCount; ++s) EXPECT_EQ(reopened.Ring(s), typed.Ring(s));
   const std::string overHint = std::string("# typed 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";

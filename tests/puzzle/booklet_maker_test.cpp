@@ -27,13 +27,8 @@ std::optional<Puzzle> FirstWords(const std::shared_ptr<const Dictionary>& words)
 
 TEST(BookletMaker, KeepsWordsApartWhileTheListAllowsSaysHowFarItGotAndStopsWhenCancelledOrStuck) {
   using Outcome = BookletRun::Outcome;
-  const struct {
-    int words, count;
-    bool noRepeats;
-    int failingCall, cancelAtDone;  // 0: never
-    Outcome outcome;
-    int puzzles, withoutRepeats;
-    std::string note;
+  const struct {  // the failing maker call and the count done at which the user cancels: 0 for never
+    int words, count; bool noRepeats; int failingCall, cancelAtDone; Outcome outcome; int puzzles, withoutRepeats; std::string note;
   } cases[] = {
       {100, 4, true, 0, 0, Outcome::Complete, 4, 4, ""},
       {50, 4, true, 0, 0, Outcome::Complete, 4, 2,
@@ -54,7 +49,7 @@ TEST(BookletMaker, KeepsWordsApartWhileTheListAllowsSaysHowFarItGotAndStopsWhenC
     EXPECT_EQ(run.note, c.note);
     std::set<std::string> seen;
     for (int i = 0; i < c.withoutRepeats; ++i) {
-      for (const std::string& word : testing::WordsOf(run.puzzles[static_cast<std::size_t>(i)])) {
+      for (const std::string& word : SortedWords(run.puzzles[static_cast<std::size_t>(i)])) {
         EXPECT_TRUE(seen.insert(word).second) << word << " twice in puzzles 1 to " << c.withoutRepeats;
       }
     }

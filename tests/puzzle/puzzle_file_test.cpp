@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <regex>
 
 #include "support/compiled_puzzles.h"
 #include "support/temp_dir.h"
@@ -13,14 +14,10 @@ namespace {
 
 TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
   std::vector<FilePuzzle> written;
-  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
-    written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
-  }
+  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
   const std::string text = FormatPuzzleFile(written);
   EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
-  std::string crlf;
-  for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  for (const std::string& variant : {text, crlf, "\xEF\xBB\xBF" + text}) {
+  for (const std::string& variant : {text, std::regex_replace(text, std::regex("\n"), "\r\n"), "\xEF\xBB\xBF" + text}) {
     const PuzzleFileResult read = ParsePuzzleText(variant, "two.loopword");
     ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
     for (std::size_t i = 0; i < 2; ++i) {
@@ -47,11 +44,7 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
     return join(good, square, line.replace(at, text.size(), text));
   };
   const std::vector<std::string> short22(good.begin(), good.end() - 1);
-  const struct {
-    std::string text;
-    int line;
-    std::string what;
-  } cases[] = {
+  const struct { std::string text; int line; std::string what; } cases[] = {
       {join(good, 5, good[6]), 6, "square 06 where square 05 belongs"},
       {edit(7, 12, good[7][12] == '3' ? "4" : "3"), 8, "is not the word"},
       {join(good, 2, "02 ABCDEFGH 1 ABCDEFGH"), 3, "square 02 disagrees with square 01 at a shared cell"},
@@ -74,11 +67,9 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
     EXPECT_NE(read.fault->what.find(what), std::string::npos) << read.fault->what;
     EXPECT_TRUE(read.puzzles.empty());
     const std::string head = "Loopword could not open the puzzle file:\n" + path + "\n";
-    const std::string why = read.message.starts_with(head) ? read.message.substr(head.size()) : "";
-    ASSERT_NE(why, "") << read.message;
-    EXPECT_TRUE(why.starts_with(line ? "Line " + std::to_string(line) + ": " : "")) << read.message;
-    EXPECT_TRUE(std::isupper(static_cast<unsigned char>(why.front()))) << read.message;
-    EXPECT_TRUE(why.ends_with('.')) << read.message;
+    ASSERT_TRUE(read.message.starts_with(head + (line ? "Line " + std::to_string(line) + ": " : ""))) << read.message;
+    EXPECT_TRUE(std::isupper(static_cast<unsigned char>(read.message[head.size()]))) << read.message;
+    EXPECT_TRUE(read.message.ends_with('.')) << read.message;
   }
 }
 

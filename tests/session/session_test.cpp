@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
 
 #include "board/geometry.h"
 #include "session/session.h"
@@ -62,15 +63,7 @@ class SessionTest : public ::testing::Test {
   std::int64_t now = 0;
 };
 
-struct CommandCase {
-  const char* name;
-  Start start;
-  std::function<Reply(Session&)> command;
-  Mode mode;
-  const char* caption;
-  bool asks;
-  bool redraw;
-};
+struct CommandCase { const char* name; Start start; std::function<Reply(Session&)> command; Mode mode; const char* caption; bool asks, redraw; };
 
 TEST_F(SessionTest, EachCommandInEachModeLeadsToItsModeAndCaption) {
   const auto press = [](Session& s) { return s.PressViewButton(); };
@@ -152,20 +145,13 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
   const std::vector<std::string> without = testing::PlantedList(6, 26, 8, 1);
   ASSERT_FALSE(testing::BruteForceGrids(testing::AroundFirstWord(withPuzzle), 1).empty());
   ASSERT_TRUE(testing::BruteForceGrids(testing::AroundFirstWord(without), 1).empty());
-  const struct {
-    const std::vector<std::string>& words;
-    CompileOptions fill;
-    std::string said;
-    Mode mode;
-  } cases[] = {
+  const struct { const std::vector<std::string>& words; CompileOptions fill; std::string said; Mode mode; } cases[] = {
       {withPuzzle, {}, "Done", Mode::ShowingSolution},
       {withPuzzle, {true, true}, "Done", Mode::ShowingSolution},
       {without, {}, ImpossibleMessage(without[0]), Mode::Idle},
   };
   for (const auto& c : cases) {
-    std::string text;
-    for (const std::string& word : c.words) text += word + "\n";
-    session->ChooseWordList(kUserDictionary, files.Write("list.txt", text));
+    session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(c.words.begin(), c.words.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
     session->EnterStartWord(c.words[0]);
     session->SetFill(c.fill);
     session->Compile();

@@ -66,13 +66,6 @@ inline std::vector<Puzzle> CompiledPuzzles(int count, std::uint64_t seed = 11) {
   return puzzles;
 }
 
-/// The words of a puzzle's placements, in square order.
-inline std::vector<std::string> WordsOf(const Puzzle& puzzle) {
-  std::vector<std::string> words;
-  for (const PlacementLine& placement : puzzle.placements) words.push_back(placement.word);
-  return words;
-}
-
 /// A puzzle's placement lines as a puzzle file writes them, in square order.
 inline std::vector<std::string> TextLines(const Puzzle& puzzle) {
   std::vector<std::string> lines;

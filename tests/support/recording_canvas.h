@@ -26,10 +26,7 @@ class RecordingCanvas : public Canvas {
   void Clear() override { ops.push_back({}); }
   void DrawBox(int x1, int y1, int x2, int y2, Color color, int) override { ops.push_back({CanvasOp::Kind::Box, x1, y1, x2, y2, color, {}, {}}); }
   void FillBox(int x1, int y1, int x2, int y2, Color color) override { ops.push_back({CanvasOp::Kind::FilledBox, x1, y1, x2, y2, color, {}, {}}); }
-  void DrawText(int x, int y, const std::string& text, const Font& font, Color color) override {
-    ops.push_back({CanvasOp::Kind::Text, x, y, 0, 0, color, text, font});
-  }
-
+  void DrawText(int x, int y, const std::string& text, const Font& font, Color color) override { ops.push_back({CanvasOp::Kind::Text, x, y, 0, 0, color, text, font}); }
   /// The recorded operations of one kind, in order.
   [[nodiscard]] std::vector<CanvasOp> Of(CanvasOp::Kind kind) const {
     std::vector<CanvasOp> found;

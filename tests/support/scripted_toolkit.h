@@ -17,10 +17,7 @@ class ScriptedToolkit : public Toolkit {
   explicit ScriptedToolkit(std::string folder = "/opt/loopword") : folder_(std::move(folder)) {}
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool AskYesNo(const std::string& text) override {
-    questions.push_back(text);
-    return Next(yesNoReplies, true);
-  }
+  bool AskYesNo(const std::string& text) override { questions.push_back(text); return Next(yesNoReplies, true); }
   std::string InputBox(const std::string&, const std::string&) override { return Next(inputReplies, std::string()); }
   std::string ShowFileDialog(const FileDialogRequest& request) override {
     fileDialogs.push_back(request);
@@ -30,11 +27,9 @@ class ScriptedToolkit : public Toolkit {
     bookletAsked.push_back(initial);
     return Next(bookletReplies, std::optional<BookletChoices>());
   }
-  bool ShowProgress(const std::string& text, int done, int total) override {
-    progress.push_back(text + " " + std::to_string(done) + "/" + std::to_string(total));
-    return cancelAtDone < 0 || done < cancelAtDone;
-  }
-  void EndProgress() override { progress.push_back("end"); }
+  /// The user presses Cancel once `done` reaches `cancelAtDone`; never when it is negative.
+  bool ShowProgress(const std::string&, int done, int) override { progressOpen = true; return cancelAtDone < 0 || done < cancelAtDone; }
+  void EndProgress() override { progressOpen = false; }
   void SetBusy(bool isBusy) override { busy = isBusy; }
   [[nodiscard]] std::string ProgramFolder() const override { return folder_; }
 
@@ -44,11 +39,8 @@ class ScriptedToolkit : public Toolkit {
   std::vector<FileDialogRequest> fileDialogs;
   std::vector<BookletChoices> bookletAsked;
   std::deque<std::optional<BookletChoices>> bookletReplies;
-  /// Every progress report as "text done/total", and "end" when the bar closes.
-  std::vector<std::string> progress;
-  /// The user presses Cancel once `done` reaches this count; never when negative.
   int cancelAtDone = -1;
-  bool busy = false;
+  bool busy = false, progressOpen = false;
 
  private:
   template <typename T>

@@ -18,29 +18,20 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 /// A new empty folder under the system's temporary folder, deleted on destruction.
 class TempDir {
  public:
-  TempDir() : path_(std::filesystem::temp_directory_path() / ("loopword-test-" + std::to_string(std::random_device()()))) {
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  TempDir() { std::filesystem::create_directories(path_); }
+  ~TempDir() { std::error_code ignored; std::filesystem::remove_all(path_, ignored); }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  /// The folder's path.
   [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
-
   /// Writes `bytes` exactly as given to a file in the folder and returns its full path.
   std::string Write(const std::string& name, std::string_view bytes) const {
-    const std::filesystem::path file = path_ / name;
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file.string();
+    std::ofstream(path_ / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return (path_ / name).string();
   }
 
  private:
-  std::filesystem::path path_;
+  std::filesystem::path path_ = std::filesystem::temp_directory_path() / ("loopword-test-" + std::to_string(std::random_device()()));
 };
 
 }  // namespace loopword::testing

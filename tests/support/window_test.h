@@ -1,4 +1,4 @@
-// A fixture for main-window tests: a program folder with the first level, scripted answers, file and click helpers.
+// A fixture for main-window tests: a program folder with the first level, scripted answers and chosen files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -51,12 +51,6 @@ class WindowTest : public ::testing::Test {
     toolkit.fileReplies = {path};
     toolkit.yesNoReplies = {yes};
     window.MenuItem(item)->trigger();
-  }
-
-  /// Clicks the letter point of (square, position) on the window's picture.
-  static void ClickCell(Form1& window, int square, int position) {
-    const TwipPoint point = CellPoint(square, position);
-    QTest::mouseClick(window.findChild<PictureBox*>(), Qt::LeftButton, {}, QPoint(TwipsToPixels(point.x), TwipsToPixels(point.y)));
   }
 
   TempDir program, target;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "support/temp_dir.h"
 
 namespace loopword {
@@ -58,22 +56,15 @@ TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
   for (const std::string& path : {(dir.Path() / "missing.txt").string(), dir.Path().string(), "/proc/self/mem"s}) {
     EXPECT_EQ(ReadDictionaryFile(path).outcome, LoadOutcome::ReadError) << path;
   }
-  {
-    std::ofstream huge(dir.Path() / "huge.txt", std::ios::binary);
-    for (int i = 0; i < 64; ++i) huge << std::string(1 << 20, 'Q');
-  }
-  EXPECT_EQ(ReadDictionaryFile((dir.Path() / "huge.txt").string()).outcome, LoadOutcome::NoWords);
+  EXPECT_EQ(ReadDictionaryFile(dir.Write("huge.txt", std::string(64 << 20, 'Q'))).outcome, LoadOutcome::NoWords);
 }
 
 TEST(DictionaryState, EachLevelHasItsFileAFailedLoadSaysWhyAndKeepsTheLastList) {
   testing::TempDir dir;
   DictionaryState state(dir.Path().string() + "/");
   EXPECT_EQ(state.LoadDictionary().level, 1);  // its missing file's message and the bare title: the window tests
-  for (const std::string& text : {"PLATYPUS\r\nKEEPSAKE\r\n"s, "lower\ncase\n"s}) {  // each failure: the reader's tests
-    const bool good = text.starts_with("PLATYPUS");
-    const std::string path = dir.Write(good ? "good.txt" : "bad.txt", text);
-    EXPECT_EQ(state.Choose(kUserDictionary, path).messages.empty(), good) << "a failed load says why";
-  }
+  EXPECT_TRUE(state.Choose(kUserDictionary, dir.Write("good.txt", "PLATYPUS\r\nKEEPSAKE\r\n")).messages.empty());
+  EXPECT_FALSE(state.Choose(kUserDictionary, dir.Write("bad.txt", "lower\ncase\n")).messages.empty()) << "a failed load says why";
   EXPECT_EQ(state.Title(), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
   EXPECT_EQ(state.Choose(7).outcome, LoadOutcome::ReadError);
 }
