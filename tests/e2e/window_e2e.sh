@@ -11,16 +11,9 @@ trap 'kill ${app_pid:-} ${X_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
 source "$here/private_x.sh"
 start_private_x
 
-# Waits until a window whose name matches $1 exists and prints its id.
+# Waits up to 30 s for a visible window whose name matches $1 and prints its id.
 wait_for_window() {
-  local id=""
-  for _ in $(seq 300); do
-    id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named '$1' appeared" >&2
-  return 1
+  timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 || { echo "no window named '$1' appeared" >&2; return 1; }
 }
 
 "$program" >"$work/program.log" 2>&1 &
