@@ -114,24 +114,14 @@ TEST_F(SessionTest, EachCommandInEachModeLeadsToItsModeAndCaption) {
 }
 
 TEST_F(SessionTest, EachModeOffersItsCommands) {
-  const struct {
-    Start start;
-    bool commands, puzzle, solving, viewButton;
-  } cases[] = {
-      {Start::Fresh, true, false, false, false},
-      {Start::Compiling, false, false, false, true},
-      {Start::Solution, true, true, false, true},
-      {Start::Solving, true, true, true, true},
-  };
-  for (const auto& c : cases) {
+  const std::pair<Start, std::string> cases[] = {  // the commands, the puzzle's, solving's, the view button
+      {Start::Fresh, "1000"}, {Start::Compiling, "0001"}, {Start::Solution, "1101"}, {Start::Solving, "1111"}};
+  for (const auto& [start, expected] : cases) {
     auto session = NewSession();
-    Reach(*session, c.start);
+    Reach(*session, start);
     const Offer offer = session->Offered();
-    const int row = static_cast<int>(c.start);
-    EXPECT_EQ(offer.commands, c.commands) << row;
-    EXPECT_EQ(offer.puzzle, c.puzzle) << row;
-    EXPECT_EQ(offer.solving, c.solving) << row;
-    EXPECT_EQ(offer.viewButton, c.viewButton) << row;
+    const std::string offered = {char('0' + offer.commands), char('0' + offer.puzzle), char('0' + offer.solving), char('0' + offer.viewButton)};
+    EXPECT_EQ(offered, expected) << static_cast<int>(start);
   }
 }
 
