@@ -11,11 +11,6 @@ trap 'kill ${app_pid:-} ${X_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
 source "$here/private_x.sh"
 start_private_x
 
-# Waits up to 30 s for a visible window whose name matches $1 and prints its id.
-wait_for_window() {
-  timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 || { echo "no window named '$1' appeared" >&2; return 1; }
-}
-
 "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 main="$(wait_for_window '^Dictionary: .*L1words.txt \([0-9]+ words\)$')"
