@@ -4,18 +4,10 @@
 # Usage: leak_check.sh SESSION_DRIVER DATA_DIR
 set -euo pipefail
 binary="$1"
-data="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../output/private_cups.sh"
-skip_unless_superuser
-work="$(mktemp -d)"
-chmod 0755 "$work"
-trap 'stop_private_cups; rm -rf "$work"' EXIT
-mkdir -p "$work/program"
-cp "$data/L1words.txt" "$work/program/"
-start_private_cups "$work/cups"
+start_print_work "$2"
 add_pdf_printer
-
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:exitcode=23"
 "$binary" "$work/program" whole "$work/puzzle.bmp" 2>"$work/report.txt" || {
   status=$?

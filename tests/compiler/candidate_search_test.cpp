@@ -78,9 +78,7 @@ TEST_P(CandidateSearchTest, OddPatternsAreReadSafely) {
 
 INSTANTIATE_TEST_SUITE_P(BothSearches, CandidateSearchTest,
                          ::testing::Values(SearchFactory(MakeReferenceSearch), SearchFactory(MakeIndexedSearch)),
-                         [](const ::testing::TestParamInfo<SearchFactory>& info) {
-                           return info.index == 0 ? std::string("Reference") : std::string("Indexed");
-                         });
+                         [](const auto& info) { return std::string(info.index == 0 ? "Reference" : "Indexed"); });
 
 }  // namespace
 }  // namespace loopword

@@ -24,8 +24,5 @@ source "$(dirname "$0")/private_x.sh"
 start_private_x
 "$bin/loopword" >/dev/null 2>&1 &
 app_pid=$!
-for _ in $(seq 300); do
-  title="$(xdotool search --onlyvisible --name '^Dictionary: ' getwindowname 2>/dev/null || true)"
-  [ -n "$title" ] && break || sleep 0.1
-done
+title="$(xdotool getwindowname "$(wait_for_window '^Dictionary: ')" 2>/dev/null || true)"
 [[ "$title" == "Dictionary: $lists/L1words.txt ("*" words)" ]] || fail "window title: '$title'"

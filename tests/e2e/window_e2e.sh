@@ -11,18 +11,6 @@ trap 'kill ${app_pid:-} ${X_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
 source "$here/private_x.sh"
 start_private_x
 
-# Waits until a window whose name matches $1 exists and prints its id.
-wait_for_window() {
-  local id=""
-  for _ in $(seq 300); do
-    id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named '$1' appeared" >&2
-  return 1
-}
-
 "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 main="$(wait_for_window '^Dictionary: .*L1words.txt \([0-9]+ words\)$')"

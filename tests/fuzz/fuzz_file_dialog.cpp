@@ -11,11 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string fields[4];
   std::size_t field = 0;
   for (std::size_t i = 0; i < size && field < 4; ++i) {
-    if (data[i] == 0) {
-      ++field;
-    } else {
-      fields[field] += static_cast<char>(data[i]);
-    }
+    if (data[i] == 0) ++field;
+    else fields[field] += static_cast<char>(data[i]);
   }
   loopword::testing::ScriptedToolkit toolkit;  // answers every dialog with a cancel
   loopword::FNDialog dialog(toolkit);

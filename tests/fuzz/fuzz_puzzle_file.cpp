@@ -13,12 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const loopword::PuzzleFileResult again = loopword::ParsePuzzleText(loopword::FormatPuzzleFile(first.puzzles), "fuzz");
   if (again.fault || again.puzzles.size() != first.puzzles.size()) std::abort();
   for (std::size_t i = 0; i < first.puzzles.size(); ++i) {
-    const loopword::FilePuzzle& a = first.puzzles[i];
-    const loopword::FilePuzzle& b = again.puzzles[i];
+    const loopword::FilePuzzle &a = first.puzzles[i], &b = again.puzzles[i];
     if (a.comments != b.comments || a.puzzle.placements != b.puzzle.placements || !b.puzzle.board.IsComplete() ||
-        a.puzzle.board.SquareWord != b.puzzle.board.SquareWord) {
-      std::abort();
-    }
+        a.puzzle.board.SquareWord != b.puzzle.board.SquareWord) std::abort();
   }
   return 0;
 }

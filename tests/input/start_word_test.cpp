@@ -11,13 +11,12 @@ using Verdict = StartWordCheck::Verdict;
 TEST(StartWord, EightLettersInAnyCaseBlankCancelsOtherwiseAskAgain) {
   EXPECT_EQ(CheckStartWord("TriAngle").word, "TRIANGLE");
   for (const char* blank : {"", "   "}) EXPECT_EQ(CheckStartWord(blank).verdict, Verdict::Cancelled);
-  for (const char* wrong : {"ABCDEFG", " ABCDEFGH", "ABCDEFGH ", "\u00C9COLIER"}) {
-    EXPECT_EQ(CheckStartWord(wrong).message, "Specify 8-letter word") << wrong;
-  }
-  for (const std::string& wrong : {std::string("ABCD EFG"), std::string("ABC-EFGH"), std::string("ABCD\0EFG", 8),
-                                 std::string("\u00C9TUDIANT")}) {
-    EXPECT_EQ(CheckStartWord(wrong).message, "Specify A..Z leters") << wrong;
-    EXPECT_TRUE(CheckStartWord(wrong).word.empty());
+  const std::string length = "Specify 8-letter word", letters = "Specify A..Z leters";
+  const std::pair<std::string, std::string> wrong[] = {{"ABCDEFG", length}, {" ABCDEFGH", length}, {"ABCDEFGH ", length},
+      {"\u00C9COLIER", length}, {"ABCD EFG", letters}, {"ABC-EFGH", letters}, {std::string("ABCD\0EFG", 8), letters}, {"\u00C9TUDIANT", letters}};
+  for (const auto& [typed, message] : wrong) {
+    EXPECT_EQ(CheckStartWord(typed).message, message) << typed;
+    EXPECT_TRUE(CheckStartWord(typed).word.empty());
   }
 }
 

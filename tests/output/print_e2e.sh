@@ -6,13 +6,7 @@ set -euo pipefail
 binary="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/private_cups.sh"
-skip_unless_superuser
-work="$(mktemp -d)"
-chmod 0755 "$work"  # the print filters run as the printing system's own user
-trap 'stop_private_cups; rm -rf "$work"' EXIT
-mkdir -p "$work/program"
-cp "$2/L1words.txt" "$work/program/"
-start_private_cups "$work/cups"
+start_print_work "$2"
 "$binary" "$work/program" no-printer /dev/null
 add_pdf_printer
 "$binary" "$work/program" print "$work/geometry"

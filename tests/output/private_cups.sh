@@ -1,11 +1,18 @@
-# Sourced by the print tests: start_private_cups FOLDER starts a private CUPS server there, after which
+# Sourced by the print tests: start_print_work DATA_DIR (below) starts a private CUPS server, after which
 # CUPS_SERVER points at it and PDF_OUT is where printed pages arrive; add_pdf_printer adds the default
 # printer, stop_private_cups stops the server and removes its traces. Needs Debian's cups and printer-driver-cups-pdf.
 
-# Ends the calling test as skipped (status 77) unless it runs as the superuser, which the
-# private server and the PDF printer's settings file need.
-skip_unless_superuser() {
+# The print tests' common start: skipped (status 77) unless run as the superuser, which the private server
+# and the PDF printer's settings file need; makes $work with a program folder holding DATA_DIR's first
+# level and starts the server in it; the calling test's exit stops the server and removes $work.
+start_print_work() {
   [ "$(id -u)" -eq 0 ] || { echo "skipped: a private print server needs the superuser"; exit 77; }
+  work="$(mktemp -d)"
+  chmod 0755 "$work"  # the print filters run as the printing system's own user
+  trap 'stop_private_cups; rm -rf "$work"' EXIT
+  mkdir -p "$work/program"
+  cp "$1/L1words.txt" "$work/program/"
+  start_private_cups "$work/cups"
 }
 
 start_private_cups() {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <numeric>
 
 #include "board/geometry.h"
@@ -65,7 +66,7 @@ class SessionTest : public ::testing::Test {
 
 struct CommandCase { const char* name; Start start; std::function<Reply(Session&)> command; Mode mode; const char* caption; bool asks, redraw; };
 
-TEST_F(SessionTest, EachCommandInEachModeLeadsToItsModeAndCaption) {
+TEST_F(SessionTest, EachModeOffersItsCommandsEachCommandLeadsToItsModeAndCaption) {
   const auto press = [](Session& s) { return s.PressViewButton(); };
   const auto pressYes = [](Session& s) { return s.PressViewButton(true); };
   const auto compile = [](Session& s) { return s.Compile(); };
@@ -101,37 +102,19 @@ TEST_F(SessionTest, EachCommandInEachModeLeadsToItsModeAndCaption) {
       {"open letters typed into a saved puzzle", Start::SolvingWithLetters, open, Mode::Solving, kShowSolution, true, false},
       {"open them, confirmed: solving goes on", Start::SolvingWithLetters, openYes, Mode::Solving, kShowSolution, false, true},
   };
+  const std::map<Start, std::string> offers = {{Start::Fresh, "1000"}, {Start::Compiling, "0001"}, {Start::Solution, "1101"},
+      {Start::Puzzle, "1101"}, {Start::Solving, "1111"}, {Start::SolvingWithLetters, "1111"}};  // commands, puzzle's, solving's, view button
   for (const CommandCase& c : cases) {
     auto session = NewSession();
     Reach(*session, c.start);
+    const Offer o = session->Offered();
+    EXPECT_EQ((std::string{char('0' + o.commands), char('0' + o.puzzle), char('0' + o.solving), char('0' + o.viewButton)}), offers.at(c.start)) << c.name;
     const Reply reply = c.command(*session);
     EXPECT_EQ(session->CurrentMode(), c.mode) << c.name;
     EXPECT_STREQ(session->Caption(), c.caption) << c.name;
     EXPECT_EQ(!reply.question.empty(), c.asks) << c.name;
     EXPECT_EQ(reply.redraw, c.redraw) << c.name;
     EXPECT_TRUE(reply.message.empty()) << c.name << ": " << reply.message;
-  }
-}
-
-TEST_F(SessionTest, EachModeOffersItsCommands) {
-  const struct {
-    Start start;
-    bool commands, puzzle, solving, viewButton;
-  } cases[] = {
-      {Start::Fresh, true, false, false, false},
-      {Start::Compiling, false, false, false, true},
-      {Start::Solution, true, true, false, true},
-      {Start::Solving, true, true, true, true},
-  };
-  for (const auto& c : cases) {
-    auto session = NewSession();
-    Reach(*session, c.start);
-    const Offer offer = session->Offered();
-    const int row = static_cast<int>(c.start);
-    EXPECT_EQ(offer.commands, c.commands) << row;
-    EXPECT_EQ(offer.puzzle, c.puzzle) << row;
-    EXPECT_EQ(offer.solving, c.solving) << row;
-    EXPECT_EQ(offer.viewButton, c.viewButton) << row;
   }
 }
 
