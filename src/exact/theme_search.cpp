@@ -15,6 +15,8 @@ namespace {
 
 /// Pairs one fill of the free squares may try before its placement counts as undecided.
 constexpr std::int64_t kPairsPerPlacement = 200'000;
+/// Longest time the search for a theme word to leave out may take after a proof.
+constexpr std::chrono::seconds kLeaveOneOutTime{3};
 /// Placement steps between two polls.
 constexpr int kStepsPerPoll = 256;
 /// A square not yet decided, and a square left to the list.
@@ -254,8 +256,9 @@ ThemeResult ThemeEngine::Fill(const std::string& startWord, bool varied, RandomS
   const std::uint32_t all = theme_.size() >= 32 ? ~0u : (1u << theme_.size()) - 1;
   ThemeResult result = PlacementSearch(*this, all, varied, random, limits, deadline).Run(startWord);
   if (result.status != SearchStatus::Impossible || theme_.size() < 2) return result;
+  const auto leaveOneOutEnd = std::min(deadline, std::chrono::steady_clock::now() + kLeaveOneOutTime);
   for (std::size_t left = 0; left < theme_.size(); ++left) {
-    const ThemeResult without = PlacementSearch(*this, all & ~(1u << left), false, random, limits, deadline).Run(startWord);
+    const ThemeResult without = PlacementSearch(*this, all & ~(1u << left), false, random, limits, leaveOneOutEnd).Run(startWord);
     if (without.status == SearchStatus::Found) {
       result.withoutWord = theme_[left];
       break;
