@@ -64,7 +64,7 @@ class PlacementSearch {
       assigned_[kCrossingSquare] = InSet(theme) ? theme : kFree;
       if (InSet(theme)) placed_ |= 1u << theme;
       depth = 1;
-      if (!Feasible()) return {};
+      if (!Feasible(kCrossingSquare)) return {};
     }
     const Step step = Visit(depth);
     if (step == Step::Found) return std::move(result_);
@@ -111,7 +111,7 @@ class PlacementSearch {
       assigned_[square] = option;
       if (option >= 0) placed_ |= 1u << option;
       if (square == kCrossingSquare) centre_ = option >= 0 ? std::optional(engine_.ThemeWords()[static_cast<std::size_t>(option)]) : std::nullopt;
-      const Step step = Feasible() ? Visit(depth + 1) : Step::Continue;
+      const Step step = Feasible(square) ? Visit(depth + 1) : Step::Continue;
       if (option >= 0) placed_ &= ~(1u << option);
       assigned_[square] = kUndecided;
       if (step != Step::Continue) return step;
@@ -119,11 +119,87 @@ class PlacementSearch {
     return Step::Continue;
   }
 
-  /// Whether letters can still pass round both loops with the squares as decided so far.
-  bool Feasible() {
-    for (int c = 0; c < kChainCount; ++c) PassLoop(c);
-    if (centre_) return CentreFits(CentreLetters(*centre_));
-    return std::any_of(freeCentres_.begin(), freeCentres_.end(), [this](std::uint32_t code) { return CentreFits(code); });
+  static int ChainOf(int square) { return square < kCrossingSquare ? 0 : 1; }
+
+  /// Whether letters can still pass round both loops and every unplaced theme word can still get a
+  /// square, after square `changed` was decided; a loop decided whole before it keeps its passes.
+  bool Feasible(int changed) {
+    for (int c = 0; c < kChainCount; ++c) {
+      if (changed == kCrossingSquare || ChainOf(changed) == c || assigned_[ChainSquare(c, kChainLength - 1)] == kUndecided) PassLoop(c);
+    }
+    const bool centreFits = centre_ ? CentreFits(CentreLetters(*centre_))
+                                    : std::any_of(freeCentres_.begin(), freeCentres_.end(), [this](std::uint32_t code) { return CentreFits(code); });
+    return centreFits && ThemesHaveSquares();
+  }
+
+  /// Whether every unplaced theme word can get an undecided square of its own where letters can
+  /// still reach it from square 12 on both sides.
+  bool ThemesHaveSquares() {
+    if (Unplaced() == 0) return true;
+    for (int c = 0; c < kChainCount; ++c) {
+      if (assigned_[ChainSquare(c, kChainLength - 1)] == kUndecided) BackPass(c);
+    }
+    std::vector<std::vector<int>> squaresOf;
+    for (int theme = 0; theme < 32; ++theme) {
+      if (!InSet(theme) || ((placed_ >> theme) & 1u) != 0) continue;
+      std::vector<int>& squares = squaresOf.emplace_back();
+      if (assigned_[kCrossingSquare] == kUndecided) squares.push_back(kCrossingSquare);
+      for (int c = 0; c < kChainCount; ++c) {
+        for (int k = 0; k < kChainLength; ++k) {
+          if (assigned_[ChainSquare(c, k)] == kUndecided && FitsBetween(engine_.ThemePairs(theme, c, k), c, k)) squares.push_back(ChainSquare(c, k));
+        }
+      }
+    }
+    return MatchesAll(squaresOf);
+  }
+
+  bool FitsBetween(const ThemeEngine::KeyPairs& pairs, int chain, int k) const {
+    return std::any_of(pairs.begin(), pairs.end(), [&](const auto& pair) {
+      return reach_[chain][k][pair.first] != 0 && alive_[chain][k + 1][pair.second] != 0;
+    });
+  }
+
+  /// alive_[chain][b][key]: nonzero when the squares after boundary b can carry `key` to square 12.
+  void BackPass(int chain) {
+    Reach& alive = alive_[chain];
+    for (int b = 0; b < kBoundaryCount; ++b) alive[b].assign(reach_[chain][b].size(), 0);
+    for (std::size_t far = 0; far < 26; ++far) {
+      alive[kBoundaryCount - 1][far] = !centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true) ? 1 : 0;
+    }
+    for (int k = kChainLength - 1; k >= 0; --k) {
+      const int state = assigned_[ChainSquare(chain, k)];
+      if (state == kFree || state == kUndecided) {
+        for (const PairClass& cls : model_.Table(chain, k).classes) alive[k][cls.left] |= alive[k + 1][cls.right];
+      }
+      for (int theme = 0; theme < 32; ++theme) {
+        const bool open = state == kUndecided && InSet(theme) && ((placed_ >> theme) & 1u) == 0;
+        if (theme != state && !open) continue;
+        for (const auto& [left, right] : engine_.ThemePairs(theme, chain, k)) alive[k][left] |= alive[k + 1][right];
+      }
+    }
+  }
+
+  /// Kuhn's augmenting paths: can every theme word get a different square from its list?
+  static bool MatchesAll(const std::vector<std::vector<int>>& squaresOf) {
+    SquareArray<int> owner{};
+    for (int s = 1; s <= kSquareCount; ++s) owner[s] = -1;
+    for (std::size_t theme = 0; theme < squaresOf.size(); ++theme) {
+      SquareArray<bool> seen{};
+      if (!Augment(squaresOf, static_cast<int>(theme), owner, seen)) return false;
+    }
+    return true;
+  }
+
+  static bool Augment(const std::vector<std::vector<int>>& squaresOf, int theme, SquareArray<int>& owner, SquareArray<bool>& seen) {
+    for (const int square : squaresOf[static_cast<std::size_t>(theme)]) {
+      if (seen[square]) continue;
+      seen[square] = true;
+      if (owner[square] < 0 || Augment(squaresOf, owner[square], owner, seen)) {
+        owner[square] = theme;
+        return true;
+      }
+    }
+    return false;
   }
 
   bool CentreFits(std::uint32_t code) const {
@@ -221,6 +297,7 @@ class PlacementSearch {
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
   IndexedArray<Reach, kChainCount> reach_;
+  IndexedArray<Reach, kChainCount> alive_;
   std::int64_t steps_ = 0;
   bool undecided_ = false;
   SearchStatus halt_ = SearchStatus::Stopped;
