@@ -103,10 +103,10 @@ class PlacementSearch {
     for (int theme = 0; theme < 32; ++theme) {
       if (InSet(theme) && ((placed_ >> theme) & 1u) == 0) options.push_back(theme);
     }
-    if (Unplaced() < kSquareCount - depth) options.push_back(kFree);  // the theme words still fit after it
     for (std::size_t i = 0; i + 1 < options.size(); ++i) {
       std::swap(options[i], options[i + static_cast<std::size_t>(random_.Draw(static_cast<int>(options.size() - i))) - 1]);
     }
+    if (Unplaced() < kSquareCount - depth) options.push_back(kFree);  // last: the theme words still fit after it
     for (const int option : options) {
       assigned_[square] = option;
       if (option >= 0) placed_ |= 1u << option;
