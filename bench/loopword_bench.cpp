@@ -1,4 +1,4 @@
-// Measures the word-list load and the puzzle compile on the bundled and the 49,000-word lists.
+// Measures the word-list load and the puzzle compile on the bundled and the 49,000-word lists, and theme fills.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -153,6 +153,33 @@ void BM_Decide(benchmark::State& state, int count, std::uint64_t seed) {
   state.counters["puzzle"] = found;
 }
 
+/// `count` Level 1 words drawn with `seed`, as a teacher's theme.
+std::vector<std::string> Level1Theme(int count, std::uint64_t seed) {
+  std::vector<std::string> theme;
+  const std::string text = Level1Sample(count, seed);
+  for (std::size_t at = 0; at < text.size(); at += loopword::kWordLength + 1) theme.push_back(text.substr(at, loopword::kWordLength));
+  return theme;
+}
+
+/// A puzzle (or a proof that none exists) around a new set of `count` Level 1 theme words per
+/// repetition, the rest from Level 1 (prepared once), random starting word.
+void BM_Theme(benchmark::State& state, int count) {
+  static loopword::Compiler compiler(Words("L1"), loopword::RandomSource(20261206));  // the list prepared once, as in the window
+  static std::uint64_t seed = 0;
+  const auto ignore = [](const loopword::CompileEvent&) {};
+  std::map<loopword::CompileOutcome, int> outcomes;
+  for (auto _ : state) {
+    loopword::CompileOptions options;
+    options.varied = true;
+    options.theme = Level1Theme(count, ++seed);
+    loopword::Puzzle puzzle;
+    ++outcomes[compiler.Compile(puzzle, "", ignore, options)];
+  }
+  state.counters["found"] = outcomes[loopword::CompileOutcome::Complete];
+  state.counters["proof"] = outcomes[loopword::CompileOutcome::Impossible];
+  state.counters["budget"] = outcomes[loopword::CompileOutcome::GaveUp];
+}
+
 void RegisterAll() {
   for (const char* name : {"L3", "W49000"}) {
     benchmark::RegisterBenchmark((std::string("BM_LoadDictionary/") + name).c_str(), BM_LoadDictionary, name)
@@ -178,6 +205,13 @@ void RegisterAll() {
   for (const auto& [count, seed] : {std::pair{25, 1}, std::pair{30, 2}, std::pair{30, 3}, std::pair{40, 4}}) {
     const std::string label = "BM_Decide/L1sample" + std::to_string(count) + "s" + std::to_string(seed);
     benchmark::RegisterBenchmark(label.c_str(), BM_Decide, count, static_cast<std::uint64_t>(seed))->Unit(benchmark::kMillisecond);
+  }
+  for (const int count : {5, 10, 15, 20}) {
+    benchmark::RegisterBenchmark(("BM_Theme/" + std::to_string(count)).c_str(), BM_Theme, count)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(count < 20 ? 100 : 20)
+        ->ReportAggregatesOnly(true);
   }
 }
 

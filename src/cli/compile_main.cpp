@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -24,12 +26,14 @@
 #include "random/random_source.h"
 #include "words/bundled_lists.h"
 #include "words/dictionary_state.h"
+#include "words/theme_words.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
     "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n"
+    "                        [--theme FILE|WORDS]\n"
     "Run loopword-compile --help for what each option does.\n";
 
 constexpr std::string_view kHelp =
@@ -52,6 +56,12 @@ constexpr std::string_view kHelp =
     "                 (on lists of a few dozen words: every puzzle can come out, not equally often)\n"
     "  --unique       keep only puzzles whose puzzle sheet (word list, word 12 and the hint\n"
     "                 letters) allows exactly one solution; works with or without --varied\n"
+    "  --theme T      theme words every puzzle holds once, 1 to 23, the rest coming from the word\n"
+    "                 list: T is a file or the words themselves (\"WORD WORD ...\"); line ends, spaces\n"
+    "                 or commas separate them, any case is read as capitals, and entries that are\n"
+    "                 not 8 letters A to Z or are repeated are named and skipped. With --no-repeats\n"
+    "                 only the other words are kept apart. When the theme words provably cannot all\n"
+    "                 go into one puzzle, or none is found in time, the run says so (exit status 1).\n"
     "  --help         show this text\n"
     "\n"
     "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one\n"
@@ -93,10 +103,37 @@ bool ParseNumber(std::string_view text, Number& value) {
 }
 
 bool TakesValue(std::string_view name) {
-  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf"}) {
+  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf", "--theme"}) {
     if (name == option) return true;
   }
   return false;
+}
+
+/// The theme text of --theme: the file it names, or the value itself; nullopt when a named file
+/// cannot be read.
+std::optional<std::string> ThemeText(const std::string& value) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(value, error)) return value;
+  std::ifstream file(value, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (!file && !file.eof()) return std::nullopt;
+  return text;
+}
+
+/// Reads the theme words of --theme into `options`, naming on stderr the entries it skips; what is
+/// wrong with them, or "".
+std::string ParseTheme(const std::string& value, Options& options) {
+  const std::optional<std::string> text = ThemeText(value);
+  if (!text) return "--theme: could not read " + value;
+  const loopword::ThemeWords read = loopword::ReadThemeWords(*text);
+  for (const std::string& entry : read.unusable) std::cerr << "Skipped theme entry " << entry << ": not 8 letters A to Z.\n";
+  for (const std::string& entry : read.repeated) std::cerr << "Skipped theme entry " << entry << ": given before.\n";
+  if (read.words.empty()) return "--theme: no usable theme word";
+  if (read.words.size() > loopword::kThemeWordLimit) {
+    return "--theme: at most 23 theme words, " + std::to_string(read.words.size()) + " given";
+  }
+  options.fill.theme = read.words;
+  return {};
 }
 
 /// Reads the value of option `name` (one that TakesValue); what is wrong with it, or "".
@@ -118,6 +155,7 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
     }
     options.startWord = check.word;
   }
+  if (name == "--theme") return ParseTheme(value, options);
   if (name == "--dict") options.dictionary = value;
   if (name == "--out") options.out = value;
   if (name == "--pdf") options.pdf = value;
@@ -254,7 +292,7 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
 /// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
 loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
   return {std::filesystem::path(dictionaries.ChosenPath()).filename().string(), dictionaries.WordCount(),
-          loopword::FillName(options.fill), std::nullopt};
+          loopword::FillName(options.fill), std::nullopt, options.fill.theme};
 }
 
 int Run(const Options& options, const char* argv0) {
@@ -293,7 +331,10 @@ int Run(const Options& options, const char* argv0) {
   if (!output.Finish()) return 1;
   if (!run.note.empty()) std::cerr << run.note << '\n';
   if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << loopword::FailureMessage(lastOutcome, options.startWord, compiler.DistinctWordCount()) << '\n';
+    std::cerr << (options.fill.theme.empty()
+                      ? loopword::FailureMessage(lastOutcome, options.startWord, compiler.DistinctWordCount())
+                      : loopword::ThemeFailureMessage(lastOutcome, options.startWord, compiler.ThemeWordLeftOut()))
+              << '\n';
     return 1;
   }
   return options.pdf.empty() || WriteBooklet(answers, options.pdf) ? 0 : 1;

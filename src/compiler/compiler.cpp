@@ -47,6 +47,25 @@ std::string TooFewWordsMessage(int distinctWords) {
   return "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinctWords) + ".";
 }
 
+std::string ThemeImpossibleMessage(const std::string& startWord) {
+  if (startWord.empty()) return "The theme words cannot all be placed in one puzzle with this dictionary.";
+  return "The theme words cannot all be placed in one puzzle with this dictionary with the starting word " + startWord + ".";
+}
+
+std::string ThemeWithoutMessage(const std::string& word) { return "Without " + word + " they fit."; }
+
+std::string ThemeBudgetMessage(int seconds) {
+  return "No puzzle with all the theme words was found in " + std::to_string(seconds) + " seconds.";
+}
+
+std::string ThemeFailureMessage(CompileOutcome outcome, const std::string& startWord, const std::string& withoutWord) {
+  if (outcome == CompileOutcome::Impossible) {
+    return ThemeImpossibleMessage(startWord) + (withoutWord.empty() ? "" : "\n" + ThemeWithoutMessage(withoutWord));
+  }
+  if (outcome == CompileOutcome::GaveUp) return ThemeBudgetMessage(kThemeSearchSeconds);
+  return FailureMessage(outcome, startWord, 0);
+}
+
 std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords) {
   switch (outcome) {
     case CompileOutcome::Impossible:
@@ -73,6 +92,7 @@ void Compiler::UseWords(std::shared_ptr<const Dictionary> words) {
   groups_ = WordGroups(*words_);
   search_ = MakeIndexedSearch(words_);
   exact_.reset();
+  theme_.reset();
 }
 
 bool Compiler::TooFewWords(const std::string& startWord) const {
@@ -83,6 +103,8 @@ bool Compiler::TooFewWords(const std::string& startWord) const {
 CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
                                  const CompileOptions& options) {
   stopRequested_ = false;
+  themeWordLeftOut_.clear();
+  if (!options.theme.empty()) return CompileHeadless(puzzle, startWord, observer, options);
   if (TooFewWords(startWord)) {
     observer({Kind::TooFewWords});
     return CompileOutcome::TooFewWords;
@@ -120,7 +142,7 @@ CompileOutcome Compiler::CompileHeadless(Puzzle& puzzle, const std::string& star
                                          const CompileOptions& options) {
   for (int tries = 0; tries < kAttemptLimit; ++tries) {
     Puzzle made;
-    const CompileOutcome outcome = MakeFill(made, startWord, observer, options.varied);
+    const CompileOutcome outcome = MakeFill(made, startWord, observer, options);
     if (outcome != CompileOutcome::Complete) return outcome;
     if (!options.unique) return Replay(puzzle, made.placements, observer);
     const exact::SolutionCount solutions = exact::CountSheetSolutions(made.placements, 2, Limits(observer));
@@ -131,8 +153,10 @@ CompileOutcome Compiler::CompileHeadless(Puzzle& puzzle, const std::string& star
   return stopRequested_ ? CompileOutcome::Stopped : CompileOutcome::GaveUp;
 }
 
-CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer, bool varied) {
-  if (varied) {
+CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer,
+                                  const CompileOptions& options) {
+  if (!options.theme.empty()) return MakeThemeFill(made, startWord, observer, options);
+  if (options.varied) {
     const exact::FillResult result = Exact().DrawVaried(startWord, random_, Limits(observer));
     if (result.status == exact::SearchStatus::Found) {
       made.placements = PlacementsOf(result);
@@ -148,6 +172,19 @@ CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, co
     }
   });
   return outcome;
+}
+
+CompileOutcome Compiler::MakeThemeFill(Puzzle& made, const std::string& startWord, const Observer& observer,
+                                       const CompileOptions& options) {
+  if (!theme_ || theme_->Theme() != options.theme) theme_ = std::make_unique<exact::ThemeEngine>(Exact().Model(), options.theme);
+  const exact::ThemeLimits limits{std::chrono::seconds(kThemeSearchSeconds), Limits(observer).poll};
+  exact::ThemeResult result = theme_->Fill(startWord, options.varied, random_, limits);
+  themeWordLeftOut_ = result.withoutWord;
+  if (result.status == exact::SearchStatus::Found) {
+    made.placements = {result.lines.begin(), result.lines.end()};
+    return CompileOutcome::Complete;
+  }
+  return EndWith({result.status, {}}, made, observer);
 }
 
 CompileOutcome Compiler::EndWith(const exact::FillResult& result, Puzzle& puzzle, const Observer& observer) {

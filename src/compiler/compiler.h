@@ -13,6 +13,7 @@
 #include "random/random_source.h"
 #include "compiler/word_groups.h"
 #include "exact/exact_engine.h"
+#include "exact/theme_search.h"
 
 namespace loopword {
 
@@ -25,11 +26,20 @@ inline constexpr const char* kGiveUpMessage =
 inline constexpr std::int64_t kExactSearchBudget = 3'000'000;
 /// Different words a puzzle needs: one per square.
 inline constexpr int kWordsNeeded = 23;
+/// Seconds a compile with theme words may search before it gives up without a proof.
+inline constexpr int kThemeSearchSeconds = 20;
 
 /// What the user is told when no puzzle exists: with the typed starting word, or ("") with any.
 std::string ImpossibleMessage(const std::string& startWord);
 /// What the user is told when the dictionary holds fewer than kWordsNeeded different words.
 std::string TooFewWordsMessage(int distinctWords);
+/// What the user is told when the theme words provably cannot all go into one puzzle: with the
+/// typed starting word, or ("") with any.
+std::string ThemeImpossibleMessage(const std::string& startWord);
+/// What the user is told of a theme word without which the other theme words fit.
+std::string ThemeWithoutMessage(const std::string& word);
+/// What the user is told when no puzzle with all the theme words was found in `seconds`.
+std::string ThemeBudgetMessage(int seconds);
 
 /// How a compile fills the figure.
 struct CompileOptions {
@@ -37,6 +47,9 @@ struct CompileOptions {
   bool varied = false;
   /// Keep only a fill whose puzzle sheet allows exactly one letter grid.
   bool unique = false;
+  /// Words every puzzle must hold once (distinct, 8 capitals, at most 23), the others coming from
+  /// the list; none for the usual fill.
+  std::vector<std::string> theme{};
 };
 
 /// What happened during a compile, in the order it happened.
@@ -72,6 +85,10 @@ enum class CompileOutcome { Complete, Stopped, GaveUp, Impossible, TooFewWords }
 
 /// What the user is told when a compile ends without a puzzle (stopped: nothing is said).
 std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords);
+/// What the user is told when a compile with theme words ends without a puzzle: the proof, on a
+/// second line the theme word without which the others fit when one was found (`withoutWord`), or
+/// the spent time.
+std::string ThemeFailureMessage(CompileOutcome outcome, const std::string& startWord, const std::string& withoutWord);
 /// The fill as a puzzle file names it, every choice made: "classic", "varied", "one solution" or
 /// "varied, one solution".
 std::string FillName(const CompileOptions& options);
@@ -107,6 +124,9 @@ class Compiler {
   [[nodiscard]] bool TooFewWords(const std::string& startWord) const;
   /// Asks the running compile to stop at its next step.
   void RequestStop() { stopRequested_ = true; }
+  /// After a compile with theme words proved them impossible: a theme word without which the
+  /// others fit, if the search found one; else "".
+  [[nodiscard]] const std::string& ThemeWordLeftOut() const { return themeWordLeftOut_; }
 
  private:
   enum class AttemptResult { Filled, Failed, Stopped };
@@ -114,7 +134,10 @@ class Compiler {
   CompileOutcome CompileClassic(Puzzle& puzzle, const std::string& startWord, const Observer& observer);
   CompileOutcome CompileHeadless(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
                                  const CompileOptions& options);
-  CompileOutcome MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer, bool varied);
+  CompileOutcome MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer,
+                          const CompileOptions& options);
+  CompileOutcome MakeThemeFill(Puzzle& made, const std::string& startWord, const Observer& observer,
+                               const CompileOptions& options);
   CompileOutcome EndWith(const exact::FillResult& result, Puzzle& puzzle, const Observer& observer);
   CompileOutcome Replay(Puzzle& puzzle, const std::vector<PlacementLine>& placements, const Observer& observer);
   exact::SearchLimits Limits(const Observer& observer);
@@ -129,6 +152,8 @@ class Compiler {
   std::unique_ptr<CandidateSearch> search_;
   RandomSource random_;
   std::unique_ptr<exact::ExactEngine> exact_;  // prepared on first use, dropped with the words
+  std::unique_ptr<exact::ThemeEngine> theme_;  // prepared for the theme words in use, dropped with the words
+  std::string themeWordLeftOut_;
   bool stopRequested_ = false;
 };
 

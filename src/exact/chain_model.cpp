@@ -68,10 +68,10 @@ struct RingPair {
 };
 
 /// The different rings of every word, each with its pair.
-std::vector<RingPair> DistinctRings(const std::vector<Word>& words) {
+std::vector<RingPair> DistinctRings(const std::vector<Word>& words, std::size_t firstId, std::size_t endId) {
   std::vector<RingPair> rings;
-  rings.reserve(words.size() * kWordLength);
-  for (std::size_t id = 0; id < words.size(); ++id) {
+  rings.reserve((endId - firstId) * kWordLength);
+  for (std::size_t id = firstId; id < endId; ++id) {
     for (int r = 0; r < kWordLength; ++r) {
       if (!RepeatsEarlierRotation(words[id], r)) {
         rings.push_back({Rotated(words[id], r), static_cast<PairCode>(id * kWordLength + static_cast<std::size_t>(r))});
@@ -143,12 +143,34 @@ ChainModel::ChainModel(std::vector<Word> words, const SquareArray<std::string>& 
     : words_(std::move(words)), sortedIds_(words_.size()) {
   std::iota(sortedIds_.begin(), sortedIds_.end(), 0);
   std::sort(sortedIds_.begin(), sortedIds_.end(), [this](int a, int b) { return WordAt(a) < WordAt(b); });
-  const std::vector<RingPair> rings = DistinctRings(words_);
+  const std::vector<RingPair> rings = DistinctRings(words_, 0, words_.size());
   for (int c = 0; c < kChainCount; ++c) {
     for (int k = 0; k < kChainLength; ++k) {
-      tables_[c][k] = BuildTable(rings, c, k, filters[ChainSquare(c, k)]);
+      tables_[c][k] = std::make_shared<const SquareTable>(BuildTable(rings, c, k, filters[ChainSquare(c, k)]));
     }
   }
+}
+
+ChainModel ChainModel::WithWordsAt(const std::vector<Word>& extraWords, const SquareArray<int>& wordAt) const {
+  ChainModel model;
+  model.words_ = words_;
+  model.sortedIds_ = sortedIds_;
+  model.tables_ = tables_;
+  for (const Word& word : extraWords) {
+    const int id = model.WordCount();
+    model.words_.push_back(word);
+    const auto at = std::lower_bound(model.sortedIds_.begin(), model.sortedIds_.end(), word,
+                                     [&model](int other, const Word& w) { return model.WordAt(other) < w; });
+    model.sortedIds_.insert(at, id);
+  }
+  for (int c = 0; c < kChainCount; ++c) {
+    for (int k = 0; k < kChainLength; ++k) {
+      const auto id = static_cast<std::size_t>(wordAt[ChainSquare(c, k)]);
+      if (wordAt[ChainSquare(c, k)] < 0) continue;
+      model.tables_[c][k] = std::make_shared<const SquareTable>(BuildTable(DistinctRings(model.words_, id, id + 1), c, k, ""));
+    }
+  }
+  return model;
 }
 
 int ChainModel::Find(const Word& word) const {

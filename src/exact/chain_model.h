@@ -64,6 +64,11 @@ class ChainModel {
   /// wherever it holds a letter rather than '.'.
   explicit ChainModel(std::vector<Word> words, const SquareArray<std::string>& filters = {});
 
+  /// These words and `extraWords` after them (ids from WordCount() on), with each square s where
+  /// `wordAt[s]` >= 0 holding only word wordAt[s] (in any rotation) and the other squares as here;
+  /// their tables are shared, not copied.
+  [[nodiscard]] ChainModel WithWordsAt(const std::vector<Word>& extraWords, const SquareArray<int>& wordAt) const;
+
   /// Number of words.
   [[nodiscard]] int WordCount() const { return static_cast<int>(words_.size()); }
   /// Word `id` (0..WordCount()-1).
@@ -71,7 +76,7 @@ class ChainModel {
   /// The id of `word`, or -1 when the set does not hold it.
   [[nodiscard]] int Find(const Word& word) const;
   /// The classes and pairs of chain square k of `chain`.
-  [[nodiscard]] const SquareTable& Table(int chain, int k) const { return tables_[chain][k]; }
+  [[nodiscard]] const SquareTable& Table(int chain, int k) const { return *tables_[chain][k]; }
   /// The ring a pair puts into a square.
   [[nodiscard]] Word RingOf(PairCode pair) const { return Rotated(WordAt(static_cast<int>(pair >> 3)), static_cast<int>(pair & 7)); }
   /// Completion counts of `chain` when its far-end cell holds letter index `letter` (0..25);
@@ -81,9 +86,11 @@ class ChainModel {
   void PrepareAllCounts() const;
 
  private:
+  ChainModel() = default;
+
   std::vector<Word> words_;
   std::vector<int> sortedIds_;
-  IndexedArray<IndexedArray<SquareTable, kChainLength>, kChainCount> tables_;
+  IndexedArray<IndexedArray<std::shared_ptr<const SquareTable>, kChainLength>, kChainCount> tables_;
   mutable IndexedArray<IndexedArray<std::unique_ptr<ChainCounts>, 26>, kChainCount> counts_;
 };
 

@@ -44,7 +44,46 @@ SearchStatus RunWithRestarts(FillSearch& search, const SearchLimits& limits, Ran
   }
 }
 
+FillResult ToResult(const ChainModel& model, const Word& centre, const ChainFill& fill) {
+  FillResult result{SearchStatus::Found, {}};
+  const std::string centreText = ToString(centre);
+  result.lines[kCrossingSquare] = {kCrossingSquare, centreText, 1, centreText};
+  for (int c = 0; c < kChainCount; ++c) {
+    for (int k = 0; k < kChainLength; ++k) {
+      const PairCode code = fill[c * kChainLength + k];
+      const int square = ChainSquare(c, k);
+      result.lines[square] = {square, ToString(model.RingOf(code)), 9 - static_cast<int>(code & 7),
+                              ToString(model.WordAt(static_cast<int>(code >> 3)))};
+    }
+  }
+  return result;
+}
+
 }  // namespace
+
+FillResult FillAround(const ChainModel& model, const Word& centre, const std::vector<int>& excluded, bool varied,
+                      RandomSource& random, SearchLimits& limits) {
+  FillSearch search(model, centre, -1);
+  for (const int word : excluded) {
+    if (word >= 0) search.Exclude(word);
+  }
+  if (search.WalkCount() == 0.0) return {};
+  if (varied) {
+    if (const std::optional<ChainFill> fill = search.DrawRepeatFreeWalk(random, kWalkTries)) return ToResult(model, centre, *fill);
+  }
+  // Decide takes the first fill of a search from random places in the lists. A varied fill whose
+  // walks keep repeating words takes the first fill of a search that tries the pairs like a walk.
+  std::optional<ChainFill> found;
+  const auto takeFirst = [&found](const ChainFill& fill) {
+    found = fill;
+    return false;
+  };
+  const SearchStatus status = varied ? RunWithRestarts(search, limits, random, takeFirst)
+                                     : search.Run(limits, PairOrder::RandomStart, &random, takeFirst);
+  limits.budget -= search.Nodes();
+  if (!found) return {status, {}};
+  return ToResult(model, centre, *found);
+}
 
 ExactEngine::ExactEngine(const Dictionary& words) : model_(DistinctWords(words)) { model_.PrepareAllCounts(); }
 
@@ -61,51 +100,16 @@ FillResult ExactEngine::Search(const std::string& startWord, RandomSource& rando
   if (!startWord.empty()) {
     if (!IsEightCapitals(startWord)) return {};
     const Word centre = ToWord(startWord);
-    return SearchAround(centre, model_.Find(centre), random, remaining, mode);
+    return FillAround(model_, centre, {model_.Find(centre)}, mode == Mode::Varied, random, remaining);
   }
   std::vector<int> order(static_cast<std::size_t>(model_.WordCount()));
   std::iota(order.begin(), order.end(), 0);
   for (std::size_t i = 0; i < order.size(); ++i) {  // a lazy shuffle: each start drawn from the rest
     std::swap(order[i], order[i + static_cast<std::size_t>(random.Draw(static_cast<int>(order.size() - i))) - 1]);
-    FillResult result = SearchAround(model_.WordAt(order[i]), order[i], random, remaining, mode);
+    FillResult result = FillAround(model_, model_.WordAt(order[i]), {order[i]}, mode == Mode::Varied, random, remaining);
     if (result.status != SearchStatus::Impossible) return result;
   }
   return {};
-}
-
-FillResult ExactEngine::SearchAround(const Word& centre, int excluded, RandomSource& random, SearchLimits& limits, Mode mode) const {
-  FillSearch search(model_, centre, excluded);
-  if (search.WalkCount() == 0.0) return {};
-  if (mode == Mode::Varied) {
-    if (const std::optional<ChainFill> fill = search.DrawRepeatFreeWalk(random, kWalkTries)) return ToResult(centre, *fill);
-  }
-  // Decide takes the first fill of a search from random places in the lists. A varied fill whose
-  // walks keep repeating words takes the first fill of a search that tries the pairs like a walk.
-  std::optional<ChainFill> found;
-  const auto takeFirst = [&found](const ChainFill& fill) {
-    found = fill;
-    return false;
-  };
-  const SearchStatus status = mode == Mode::Varied ? RunWithRestarts(search, limits, random, takeFirst)
-                                                   : search.Run(limits, PairOrder::RandomStart, &random, takeFirst);
-  limits.budget -= search.Nodes();
-  if (!found) return {status, {}};
-  return ToResult(centre, *found);
-}
-
-FillResult ExactEngine::ToResult(const Word& centre, const ChainFill& fill) const {
-  FillResult result{SearchStatus::Found, {}};
-  const std::string centreText = ToString(centre);
-  result.lines[kCrossingSquare] = {kCrossingSquare, centreText, 1, centreText};
-  for (int c = 0; c < kChainCount; ++c) {
-    for (int k = 0; k < kChainLength; ++k) {
-      const PairCode code = fill[c * kChainLength + k];
-      const int square = ChainSquare(c, k);
-      result.lines[square] = {square, ToString(model_.RingOf(code)), 9 - static_cast<int>(code & 7),
-                              ToString(model_.WordAt(static_cast<int>(code >> 3)))};
-    }
-  }
-  return result;
 }
 
 SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, int limit, const SearchLimits& limits) {

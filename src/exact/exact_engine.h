@@ -18,6 +18,12 @@ struct FillResult {
   SquareArray<PlacementLine> lines{};
 };
 
+/// Searches one fill of `model` around `centre` that repeats no word and leaves out the words
+/// `excluded` (ids of the model; -1 stands for none): a random one when `varied`, else the first
+/// found from random places in the lists. Takes the pairs it tried off `limits.budget`.
+FillResult FillAround(const ChainModel& model, const Word& centre, const std::vector<int>& excluded, bool varied,
+                      RandomSource& random, SearchLimits& limits);
+
 /// The dictionary's pairs and completion counts, prepared once, and the searches over them.
 class ExactEngine {
  public:
@@ -26,6 +32,8 @@ class ExactEngine {
 
   /// Number of different words in the dictionary.
   [[nodiscard]] int DistinctWordCount() const { return model_.WordCount(); }
+  /// The pairs and counts of the dictionary's different words.
+  [[nodiscard]] const ChainModel& Model() const { return model_; }
   /// Finds a complete puzzle around `startWord` (8 capitals, "" for square-12 words in random
   /// order), or proves there is none; the budget counts over all square-12 words tried.
   FillResult Decide(const std::string& startWord, RandomSource& random, const SearchLimits& limits) const;
@@ -35,8 +43,6 @@ class ExactEngine {
  private:
   enum class Mode { Decide, Varied };
   FillResult Search(const std::string& startWord, RandomSource& random, const SearchLimits& limits, Mode mode) const;
-  FillResult SearchAround(const Word& centre, int excluded, RandomSource& random, SearchLimits& limits, Mode mode) const;
-  [[nodiscard]] FillResult ToResult(const Word& centre, const ChainFill& fill) const;
 
   ChainModel model_;
 };

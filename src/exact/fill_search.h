@@ -47,6 +47,10 @@ class FillSearch {
  public:
   FillSearch(const ChainModel& model, const Word& centre, int excludedWord);
 
+  /// Leaves word `word` (an id of the model) out of every fill from now on.
+  void Exclude(int word) {
+    if (!used_[static_cast<std::size_t>(word)]) SetUsed(static_cast<std::uint32_t>(word), true);
+  }
   /// Number of fills if words could repeat: 0 proves that no fill exists.
   [[nodiscard]] double WalkCount() const;
   /// Visits repeat-free fills in depth-first order until `visit` returns false, trying each

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "board/placement_line.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -161,7 +162,20 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
       "# fill: " + origin.fill,
   };
   if (origin.seed) lines.push_back("# seed: " + std::to_string(*origin.seed));
+  if (!origin.theme.empty()) {
+    std::string line = "# theme:";
+    for (const std::string& word : origin.theme) line += " " + word;
+    lines.push_back(line);
+  }
   return lines;
+}
+
+std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
+  constexpr std::string_view kThemeLine = "# theme:";
+  for (const std::string& line : puzzle.comments) {
+    if (line.starts_with(kThemeLine)) return ReadThemeWords(std::string_view(line).substr(kThemeLine.size())).words;
+  }
+  return {};
 }
 
 std::string FormatPuzzle(const FilePuzzle& puzzle) {

@@ -27,6 +27,8 @@ struct PuzzleOrigin {
   std::string fill = "classic";
   /// The seed that makes this very puzzle again, when known.
   std::optional<std::uint64_t> seed;
+  /// The theme words the puzzle was made to hold; none for a puzzle without a theme.
+  std::vector<std::string> theme{};
 };
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
@@ -35,8 +37,11 @@ struct FilePuzzle {
   Puzzle puzzle;
 };
 
-/// The comment lines a saved puzzle starts with: "# Loopword puzzle", word list, fill, seed.
+/// The comment lines a saved puzzle starts with: "# Loopword puzzle", word list, fill, seed and,
+/// when it has any, its theme words.
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
+/// The theme words a puzzle's "# theme:" comment line names; none when it has no such line.
+std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle);
 
 /// The text of one puzzle: its comment lines, then its placement lines, each ending in LF.
 std::string FormatPuzzle(const FilePuzzle& puzzle);

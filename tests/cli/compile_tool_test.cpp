@@ -35,6 +35,8 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
 
 TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatusAndSayWhy) {
   const std::string list = "--dict " LOOPWORD_DATA_DIR "/L1words.txt ";
+  const std::string theme22 = "SCHEDULE ATTEMPTS SHOWCASE KOWTOWED GRANDSON SCRAMBLE BLOODIED SHRILLER LEATHERY GRAPHICS "
+                              "SCUTTLED CANVASES SHUNNING LIMERICK GRASPING SEDATING CLERKING SICKNESS LOVELIER GRATUITY SEQUENCE COTTAGES";
   const struct {
     std::string arguments;
     int status;
@@ -55,6 +57,11 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {"--dict " LOOPWORD_DATA_DIR, 1, "Could not read the word list " LOOPWORD_DATA_DIR ": Is a folder"},
       {list + "--out /proc/none/x.loopword", 1, "Could not write /proc/none/x.loopword: The file could not be written."},
       {list + "--quiet --pdf /proc/none/x.pdf", 1, "Could not write /proc/none/x.pdf: No such file or directory"},
+      {list + "--theme ', ,'", 2, "--theme: no usable theme word"},
+      {list + "--theme 'ABSOLUTE GATEWAYS " + theme22 + "'", 2, "--theme: at most 23 theme words, 24 given"},
+      {list + "--start ABSOLUTE --theme 'xyz,GATEWAYS gateways " + theme22 + "'", 1,
+       "Skipped theme entry xyz: not 8 letters A to Z.\nSkipped theme entry gateways: given before.\n"
+       "The theme words cannot all be placed in one puzzle with this dictionary with the starting word ABSOLUTE."},
   };
   for (const auto& [arguments, status, says] : cases) {
     // Standard error only; without a runtime folder the toolkit would like to complain.

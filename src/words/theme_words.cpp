@@ -1,0 +1,51 @@
+// Splitting theme text into entries and sorting out the ones a puzzle cannot use.
+#include "words/theme_words.h"
+
+#include <algorithm>
+
+#include "words/dictionary.h"
+
+namespace loopword {
+
+namespace {
+
+bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ','; }
+
+std::string Capitals(std::string_view entry) {
+  std::string word(entry);
+  for (char& c : word) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return word;
+}
+
+bool IsUsable(const std::string& word) {
+  return word.size() == kWordLength && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+}  // namespace
+
+ThemeWords ReadThemeWords(std::string_view text) {
+  ThemeWords read;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (IsSeparator(text[at])) {
+      ++at;
+      continue;
+    }
+    const std::size_t end = std::min(text.size(), static_cast<std::size_t>(std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), IsSeparator) - text.begin()));
+    const std::string_view entry = text.substr(at, end - at);
+    const std::string word = Capitals(entry);
+    if (!IsUsable(word)) {
+      read.unusable.emplace_back(entry);
+    } else if (std::find(read.words.begin(), read.words.end(), word) != read.words.end()) {
+      read.repeated.emplace_back(entry);
+    } else {
+      read.words.push_back(word);
+    }
+    at = end;
+  }
+  return read;
+}
+
+}  // namespace loopword

@@ -1,0 +1,27 @@
+// Reading theme words from typed or pasted text: words separated by line ends, spaces or commas.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace loopword {
+
+/// Most theme words one puzzle can hold: one per square.
+inline constexpr int kThemeWordLimit = 23;
+
+/// What a theme text gave: the usable words in their order (8 capitals, each once), and the
+/// entries that cannot be used, as typed.
+struct ThemeWords {
+  std::vector<std::string> words;
+  /// Entries that are not 8 letters A to Z once read as capitals.
+  std::vector<std::string> unusable;
+  /// Entries that repeat an earlier usable word.
+  std::vector<std::string> repeated;
+};
+
+/// Splits `text` at line ends, spaces, tabs and commas, reads every entry as capitals and keeps the
+/// usable ones once each.
+ThemeWords ReadThemeWords(std::string_view text);
+
+}  // namespace loopword

@@ -1,0 +1,125 @@
+// Checks theme fills against an independent brute-force solver on small made-up word lists.
+#include "exact/theme_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "compiler/compiler.h"
+#include "support/brute_force.h"
+#include "support/compiled_puzzles.h"
+#include "support/puzzle_check.h"
+
+namespace loopword::exact {
+namespace {
+
+using testing::BruteForceGrids;
+using testing::Rotate;
+
+/// Whether two words of `words` are rotations of each other, so that a grid would not tell them apart.
+bool HasRotatedTwins(const std::set<std::string>& words) {
+  std::set<std::string> rings;
+  for (const std::string& word : words) {
+    std::set<std::string> own;
+    for (int r = 0; r < 8; ++r) own.insert(Rotate(word, r));
+    for (const std::string& ring : own) {
+      if (!rings.insert(ring).second) return true;
+    }
+  }
+  return false;
+}
+
+/// Whether some grid around `centre` with words of `words`, each once, holds every theme word.
+bool BruteForceThemeFill(const std::set<std::string>& words, const std::string& centre, const std::vector<std::string>& theme) {
+  testing::GridProblem problem{words, centre, {}};
+  problem.words.erase(centre);
+  for (const std::string& grid : BruteForceGrids(problem, 1'000'000)) {
+    const bool holdsAll = std::all_of(theme.begin(), theme.end(), [&](const std::string& word) {
+      for (int s = 0; s < kSquareCount; ++s) {
+        const std::string ring = grid.substr(static_cast<std::size_t>(s) * 8, 8);
+        for (int r = 0; r < 8; ++r) {
+          if (Rotate(word, r) == ring) return true;
+        }
+      }
+      return false;
+    });
+    if (holdsAll) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> LinesOf(const ThemeResult& result) {
+  std::vector<std::string> lines;
+  for (int s = 1; s <= kSquareCount; ++s) lines.push_back(result.lines[s].ToString());
+  return lines;
+}
+
+/// A planted list, its theme (the planted words at `themeAt`, every other one left out of the list,
+/// and a made-up word when `foreign`) and the list without those left out.
+struct ThemeCase {
+  int letters, decoys, dropped;
+  std::vector<std::size_t> themeAt;
+  bool foreign;
+};
+
+TEST(ThemeEngine, FindsAThemeFillExactlyWhenBruteForceDoesAndEveryThemeWordOnce) {
+  const ThemeCase cases[] = {{26, 4, 0, {1, 2}, false},     {26, 6, 0, {3, 9, 14, 20, 21}, false},
+                             {26, 8, 1, {1, 5, 7}, false},    {26, 4, 0, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 0}, false},
+                             {26, 4, 2, {1, 2, 3}, false},   {26, 4, 0, {4, 5}, true}};
+  int found = 0, impossible = 0;
+  for (const ThemeCase& test : cases) {
+    for (std::uint64_t seed = 1; seed <= 2; ++seed) {
+      const std::vector<std::string> planted = testing::PlantedList(seed, test.letters, test.decoys, test.dropped);
+      std::vector<std::string> theme;
+      for (const std::size_t at : test.themeAt) {
+        if (at < planted.size()) theme.push_back(planted[at]);
+      }
+      if (test.foreign) theme.push_back("QXQXQXQX");
+      std::set<std::string> list(planted.begin(), planted.end());
+      for (std::size_t i = 0; i < theme.size(); i += 2) list.erase(theme[i]);
+      std::set<std::string> all = list;
+      all.insert(theme.begin(), theme.end());
+      std::sort(theme.begin(), theme.end());
+      theme.erase(std::unique(theme.begin(), theme.end()), theme.end());
+      if (HasRotatedTwins(all) || list.empty()) continue;
+      const ExactEngine listEngine(*testing::ListOf({list.begin(), list.end()}));
+      const ThemeEngine engine(listEngine.Model(), theme);
+      for (const std::string& start : {planted[0], std::string()}) {
+        bool exists = false;
+        for (const std::string& centre : all) {
+          if (start.empty() || centre == start) exists = exists || BruteForceThemeFill(all, centre, theme);
+        }
+        RandomSource random(seed);
+        const ThemeResult result = engine.Fill(start, seed % 2 == 0, random, {});
+        ASSERT_EQ(result.status, exists ? SearchStatus::Found : SearchStatus::Impossible)
+            << test.letters << " letters, seed " << seed << ", start " << start;
+        (exists ? found : impossible) += 1;
+        if (!exists) continue;
+        const std::vector<std::string> lines = LinesOf(result);
+        EXPECT_EQ(testing::CheckPuzzle(lines, all, start), "");
+        for (const std::string& word : theme) {
+          EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.substr(14) == word; }), 1) << word;
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(found >= 4 && impossible >= 4) << found << " found, " << impossible << " impossible";
+}
+
+TEST(ThemeEngine, OneSolutionThemePuzzlesHaveOneGridByAnIndependentCount) {
+  int checked = 0;
+  for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+    const std::vector<std::string> planted = testing::PlantedList(seed, 26, 6, 0);
+    Compiler compiler(testing::ListOf({planted.begin() + 3, planted.end()}), RandomSource(seed));
+    CompileOptions options{seed % 2 == 0, true};
+    options.theme = {planted[1], planted[2]};
+    Puzzle puzzle;
+    if (compiler.Compile(puzzle, planted[0], [](const CompileEvent&) {}, options) != CompileOutcome::Complete) continue;
+    EXPECT_EQ(BruteForceGrids(testing::SheetOf(testing::TextLines(puzzle)), 2).size(), 1u) << "seed " << seed;
+    ++checked;
+  }
+  EXPECT_GE(checked, 3);
+}
+
+}  // namespace
+}  // namespace loopword::exact
