@@ -40,7 +40,8 @@ TEST(ExactEngine, DecidesAndDrawsLikeBruteForceAndASpentBudgetNeverClaimsAProof)
       }
     }
   }
-  EXPECT_TRUE(found >= 4 && impossible >= 4);
+  EXPECT_GE(found, 4);
+  EXPECT_GE(impossible, 4);
 }
 
 TEST(ExactEngine, CountsTheGridsOfASheetLikeBruteForce) {
@@ -54,12 +55,14 @@ TEST(ExactEngine, CountsTheGridsOfASheetLikeBruteForce) {
       const std::size_t expected = BruteForceGrids(testing::SheetOf(LinesOf(fill)), 50).size();
       const std::vector<PlacementLine> placements(fill.lines.begin(), fill.lines.end());
       const SolutionCount counted = CountSheetSolutions(placements, 50, {});
-      EXPECT_TRUE(counted.settled && counted.grids == static_cast<int>(expected)) << letters << " letters, seed " << seed;
+      EXPECT_TRUE(counted.settled) << letters << " letters, seed " << seed;
+      EXPECT_EQ(counted.grids, static_cast<int>(expected)) << letters << " letters, seed " << seed;
       EXPECT_EQ(CountSheetSolutions(placements, 2, {}).grids, std::min<int>(2, static_cast<int>(expected)));
       ++seenCounts[std::min<std::size_t>(expected, 2)];
     }
   }
-  EXPECT_TRUE(seenCounts[1] >= 3 && seenCounts[2] >= 3) << "sheets with one and with several grids";
+  EXPECT_GE(seenCounts[1], 3) << "sheets with one grid";
+  EXPECT_GE(seenCounts[2], 3) << "sheets with several grids";
 }
 
 TEST(ExactEngine, VariedDrawsAreUniformOverAllFills) {
