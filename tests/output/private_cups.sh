@@ -39,8 +39,8 @@ CONF
   /usr/sbin/cupsd -f -c "$root/conf/cupsd.conf" -s "$root/conf/cups-files.conf" >"$root/log/cupsd.out" 2>&1 &
   CUPSD_PID=$!
   export CUPS_SERVER="$root/cups.sock" PDF_OUT="$root/pdf"
-  for _ in $(seq 100); do
-    lpstat -r >/dev/null 2>&1 && return 0
+  for _ in $(seq 100); do  # lpstat -r succeeds either way: only its words tell
+    [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ] && return 0
     sleep 0.1
   done
   echo "the private CUPS server did not start" >&2
@@ -50,7 +50,7 @@ CONF
 
 # Adds the PDF printer and makes it the default.
 add_pdf_printer() {
-  lpadmin -p "$PDF_QUEUE" -E -v "cups-pdf:/$PDF_QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null
+  lpadmin -p "$PDF_QUEUE" -E -v "cups-pdf:/$PDF_QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
   lpadmin -d "$PDF_QUEUE"
 }
 
