@@ -266,12 +266,8 @@ class TextOutput {
 /// The seed of puzzle `index` (from 0) of a run: the run's seed, then one more for each puzzle.
 std::uint64_t PuzzleSeed(std::uint64_t runSeed, int index) { return runSeed + static_cast<std::uint64_t>(index); }
 
-/// Writes the booklet of the puzzles whose placement lines `answers` holds, in puzzle text.
-bool WriteBooklet(const std::string& answers, const std::string& path) {
-  std::vector<loopword::Puzzle> puzzles;
-  for (loopword::FilePuzzle& read : loopword::ParsePuzzleText(answers, path).puzzles) {
-    puzzles.push_back(std::move(read.puzzle));
-  }
+/// Writes the booklet of `puzzles` to `path`; false, after saying why, when it could not be written.
+bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::string& path) {
   const loopword::SaveOutcome saved =
       loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper());
   if (!saved.saved) std::cerr << "Could not write " << path << ": " << saved.reason << '\n';
@@ -313,10 +309,10 @@ int Run(const Options& options, const char* argv0) {
 
   loopword::PuzzleOrigin origin = RunOrigin(options, dictionaries);
   TextOutput output(options);
-  std::string answers;  // the placement lines of every puzzle, kept only for a booklet
+  std::vector<loopword::Puzzle> answers;  // kept only for a booklet, at most kBookletLimit of them
   const auto keep = [&](loopword::Puzzle&& puzzle) {
     const std::string separator = made > 0 ? "\n" : "";
-    if (!options.pdf.empty()) answers += separator + loopword::FormatPuzzle({{}, puzzle});
+    if (!options.pdf.empty()) answers.push_back(puzzle);
     origin.seed = PuzzleSeed(runSeed, made++);
     return output.Write(separator + loopword::FormatPuzzle({loopword::HeaderComments(origin), std::move(puzzle)}));
   };
