@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
+#include <QSettings>
 #include <QTimer>
 
 #include "app/about_form.h"
@@ -11,6 +12,7 @@
 #include "display/sheets.h"
 #include "display/units.h"
 #include "output/print_page.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -20,7 +22,6 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
       canvas_(kSheetWidth, kSheetHeight, kScreenDpi),
       picture_(canvas_),
       session_(programFolder, picture_, SteadyClock()) {
-  setWindowTitle(kProgramName);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   const PictureArea area = BuildPictureArea(this, canvas_);
   setCentralWidget(area.client);
@@ -37,6 +38,8 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   compileTimer_->setInterval(0);
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   menus_.Build(*this);
+  const QSettings settings;
+  ChooseTheme({settings.value("theme/words").toString().toStdString(), settings.value("theme/title").toString().toStdString()});
   ShowLoadReport(session_.StartReport());
   ShowState();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -49,8 +52,26 @@ QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>
 void Form1::ShowLoadReport(const LoadReport& report) {
   menus_.MarkDictionary(report.level);
   for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
-  const std::string& title = session_.Dictionaries().Title();
-  if (!title.empty()) setWindowTitle(QString::fromStdString(title));
+  setWindowTitle(QString::fromStdString(session_.WindowTitle()));
+}
+
+void Form1::ChooseTheme(const ThemeEntry& entry) {
+  session_.ChooseTheme({ReadThemeWords(entry.words).words, entry.title});
+  setWindowTitle(QString::fromStdString(session_.WindowTitle()));
+}
+
+void Form1::mnuTheme_Click() {
+  const ThemeChoice& chosen = session_.Theme();
+  std::string words;
+  for (const std::string& word : chosen.words) words += word + '\n';
+  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({words, chosen.title});
+  if (!entry) return;
+  ChooseTheme(*entry);
+  std::string kept;
+  for (const std::string& word : session_.Theme().words) kept += (kept.empty() ? "" : " ") + word;
+  QSettings settings;
+  settings.setValue("theme/words", QString::fromStdString(kept));
+  settings.setValue("theme/title", QString::fromStdString(session_.Theme().title));
 }
 
 void Form1::ShowState() {

@@ -60,6 +60,8 @@ class Form1 final : public QMainWindow {
   void mnuStart_Click(int index);
   /// Dictionary: 0 a user file, 1..3 the bundled levels.
   void mnuDictLevel_Click(int index);
+  /// Dictionary > Theme words: the words every puzzle holds and the title, remembered between runs.
+  void mnuTheme_Click();
   /// The view button's mouse-up: stop request, or the next sheet.
   void Command1_MouseUp();
   /// Solution > Solve on screen: the puzzle sheet becomes editable; nothing while solving already.
@@ -96,6 +98,7 @@ class Form1 final : public QMainWindow {
 
  private:
   void ShowLoadReport(const LoadReport& report);
+  void ChooseTheme(const ThemeEntry& entry);
   void ShowState();
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
   void AdvanceCompile();

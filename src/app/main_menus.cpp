@@ -86,6 +86,8 @@ void MainMenus::Build(Form1& window) {
   QMenu* dictionary = window.menuBar()->addMenu("&Dictionary");
   mnuDictLevel_ = AddGroup(dictionary, {"&User", "Level &1", "Level &2", "Level &3"}, "mnuDictLevel", dictItems_,
                            &Form1::mnuDictLevel_Click);
+  dictionary->addSeparator();
+  commands_.push_back(AddCommand(dictionary, "&Theme words…", "mnuTheme", &Form1::mnuTheme_Click, QKeySequence("Ctrl+T")));
 
   QMenu* help = window.menuBar()->addMenu("&Help");
   AddCommand(help, "&User guide", "mnuGuide", &Form1::mnuGuide_Click, {});

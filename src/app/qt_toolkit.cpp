@@ -8,10 +8,16 @@
 #include <QSpinBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "controls/fn_dialog.h"
+#include "board/plain_text.h"
 #include "puzzle/booklet_maker.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -20,6 +26,7 @@ namespace {
 QMessageBox::StandardButton Ask(QWidget* parent, const std::string& text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
   QMessageBox box(QMessageBox::NoIcon, kProgramName, QString::fromStdString(text), buttons, parent);
+  box.setTextFormat(Qt::PlainText);  // file names and titles are shown as typed, never as markup
   box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -76,6 +83,50 @@ std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initia
   QWidget::setTabOrder(noRepeats, buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return BookletChoices{count->value(), noRepeats->isChecked(), varied->isChecked(), unique->isChecked()};
+}
+
+std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
+  QDialog dialog(parent_);
+  dialog.setWindowTitle("Theme words");
+  auto* words = new QPlainTextEdit(QString::fromStdString(current.words), &dialog);
+  words->setTabChangesFocus(true);
+  words->setObjectName("themeWords");
+  auto* title = new QLineEdit(QString::fromStdString(current.title), &dialog);
+  title->setMaxLength(kTitleLimit);
+  title->setObjectName("themeTitle");
+  auto* report = new QLabel(&dialog);
+  report->setTextFormat(Qt::PlainText);
+  report->setWordWrap(true);
+  report->setObjectName("themeReport");
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QPushButton* clear = buttons->addButton("C&lear", QDialogButtonBox::ResetRole);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setDefault(true);
+  bool cleared = false;
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(clear, &QPushButton::clicked, &dialog, [&] {
+    cleared = true;
+    dialog.accept();
+  });
+  const auto showReport = [&] {
+    const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString());
+    report->setText(QString::fromStdString(ThemeWordsReport(read)));
+    ok->setEnabled(read.words.size() <= kThemeWordLimit);
+  };
+  QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);
+  showReport();
+  auto* form = new QFormLayout(&dialog);
+  form->addRow("&Words (lines, spaces or commas between them):", words);
+  form->addRow(report);
+  form->addRow("&Title:", title);
+  form->addRow(buttons);
+  QWidget* const readingOrder[] = {words, title, clear, ok, buttons->button(QDialogButtonBox::Cancel)};  // Clear stands left
+  for (std::size_t i = 0; i + 1 < std::size(readingOrder); ++i) QWidget::setTabOrder(readingOrder[i], readingOrder[i + 1]);
+  dialog.resize(420, 360);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (cleared) return ThemeEntry{};
+  return ThemeEntry{words->toPlainText().toStdString(), title->text().toStdString()};
 }
 
 bool QtToolkit::ShowProgress(const std::string& text, int done, int total) {

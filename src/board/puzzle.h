@@ -9,11 +9,13 @@
 
 namespace loopword {
 
-/// The board and its placements in square order.
+/// The board, its placements in square order and its title.
 struct Puzzle {
   Board board;
   /// One placement per filled square, in square order.
   std::vector<PlacementLine> placements;
+  /// One line of plain text the sheets show beside the program's name; "" for none.
+  std::string title;
 
   /// Inserts a placement after those of its square and the squares before it.
   void AddPlacement(const PlacementLine& placement);

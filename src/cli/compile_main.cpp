@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/plain_text.h"
 #include "compiler/compiler.h"
 #include "input/start_word.h"
 #include "output/booklet.h"
@@ -33,7 +34,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
     "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n"
-    "                        [--theme FILE|WORDS]\n"
+    "                        [--theme FILE|WORDS] [--title TEXT]\n"
     "Run loopword-compile --help for what each option does.\n";
 
 constexpr std::string_view kHelp =
@@ -62,6 +63,8 @@ constexpr std::string_view kHelp =
     "                 not 8 letters A to Z or are repeated are named and skipped. With --no-repeats\n"
     "                 only the other words are kept apart. When the theme words provably cannot all\n"
     "                 go into one puzzle, or none is found in time, the run says so (exit status 1).\n"
+    "  --title TEXT   a title of at most 60 characters, printed beside the program's name on both\n"
+    "                 sheets and kept in a \"# title:\" line; line ends and tabs become spaces\n"
     "  --help         show this text\n"
     "\n"
     "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one\n"
@@ -94,6 +97,7 @@ struct Options {
   bool noRepeats = false;
   bool quiet = false;
   loopword::CompileOptions fill;
+  std::string title;
 };
 
 template <typename Number>
@@ -103,7 +107,7 @@ bool ParseNumber(std::string_view text, Number& value) {
 }
 
 bool TakesValue(std::string_view name) {
-  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf", "--theme"}) {
+  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf", "--theme", "--title"}) {
     if (name == option) return true;
   }
   return false;
@@ -156,6 +160,10 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
     options.startWord = check.word;
   }
   if (name == "--theme") return ParseTheme(value, options);
+  if (name == "--title") {
+    if (loopword::CharacterCount(value) > loopword::kTitleLimit) return "--title: at most 60 characters";
+    options.title = loopword::PlainTitle(value);
+  }
   if (name == "--dict") options.dictionary = value;
   if (name == "--out") options.out = value;
   if (name == "--pdf") options.pdf = value;
@@ -288,7 +296,7 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
 /// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
 loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
   return {std::filesystem::path(dictionaries.ChosenPath()).filename().string(), dictionaries.WordCount(),
-          loopword::FillName(options.fill), std::nullopt, options.fill.theme};
+          loopword::FillName(options.fill), std::nullopt, options.fill.theme, options.title};
 }
 
 int Run(const Options& options, const char* argv0) {
@@ -304,6 +312,7 @@ int Run(const Options& options, const char* argv0) {
     compiler.UseRandom(loopword::RandomSource(PuzzleSeed(runSeed, made)));
     loopword::Puzzle puzzle;
     lastOutcome = compiler.Compile(puzzle, options.startWord, [](const loopword::CompileEvent&) {}, options.fill);
+    puzzle.title = options.title;
     return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
   };
 
@@ -327,10 +336,7 @@ int Run(const Options& options, const char* argv0) {
   if (!output.Finish()) return 1;
   if (!run.note.empty()) std::cerr << run.note << '\n';
   if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << (options.fill.theme.empty()
-                      ? loopword::FailureMessage(lastOutcome, options.startWord, compiler.DistinctWordCount())
-                      : loopword::ThemeFailureMessage(lastOutcome, options.startWord, compiler.ThemeWordLeftOut()))
-              << '\n';
+    std::cerr << compiler.FailureMessage(lastOutcome, options.startWord, options.fill) << '\n';
     return 1;
   }
   return options.pdf.empty() || WriteBooklet(answers, options.pdf) ? 0 : 1;

@@ -38,6 +38,15 @@ std::vector<PlacementLine> PlacementsOf(const exact::FillResult& result) {
 
 }  // namespace
 
+namespace {
+
+std::string ThemeImpossibleMessage(const std::string& startWord) {
+  if (startWord.empty()) return "The theme words cannot all be placed in one puzzle with this dictionary.";
+  return "The theme words cannot all be placed in one puzzle with this dictionary with the starting word " + startWord + ".";
+}
+
+}  // namespace
+
 std::string ImpossibleMessage(const std::string& startWord) {
   if (startWord.empty()) return "No puzzle can be made from this dictionary.";
   return "No puzzle can be made from this dictionary with the starting word " + startWord + ".";
@@ -45,40 +54,6 @@ std::string ImpossibleMessage(const std::string& startWord) {
 
 std::string TooFewWordsMessage(int distinctWords) {
   return "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinctWords) + ".";
-}
-
-std::string ThemeImpossibleMessage(const std::string& startWord) {
-  if (startWord.empty()) return "The theme words cannot all be placed in one puzzle with this dictionary.";
-  return "The theme words cannot all be placed in one puzzle with this dictionary with the starting word " + startWord + ".";
-}
-
-std::string ThemeWithoutMessage(const std::string& word) { return "Without " + word + " they fit."; }
-
-std::string ThemeBudgetMessage(int seconds) {
-  return "No puzzle with all the theme words was found in " + std::to_string(seconds) + " seconds.";
-}
-
-std::string ThemeFailureMessage(CompileOutcome outcome, const std::string& startWord, const std::string& withoutWord) {
-  if (outcome == CompileOutcome::Impossible) {
-    return ThemeImpossibleMessage(startWord) + (withoutWord.empty() ? "" : "\n" + ThemeWithoutMessage(withoutWord));
-  }
-  if (outcome == CompileOutcome::GaveUp) return ThemeBudgetMessage(kThemeSearchSeconds);
-  return FailureMessage(outcome, startWord, 0);
-}
-
-std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords) {
-  switch (outcome) {
-    case CompileOutcome::Impossible:
-      return ImpossibleMessage(startWord);
-    case CompileOutcome::TooFewWords:
-      return TooFewWordsMessage(distinctWords);
-    case CompileOutcome::GaveUp:
-      return kGiveUpMessage;
-    case CompileOutcome::Complete:
-    case CompileOutcome::Stopped:
-      break;
-  }
-  return "";
 }
 
 std::string FillName(const CompileOptions& options) {
@@ -95,21 +70,46 @@ void Compiler::UseWords(std::shared_ptr<const Dictionary> words) {
   theme_.reset();
 }
 
-bool Compiler::TooFewWords(const std::string& startWord) const {
-  const bool startOutsideList = !startWord.empty() && groups_.Find(startWord) == 0;
-  return groups_.DistinctCount() + (startOutsideList ? 1 : 0) < kWordsNeeded;
+int Compiler::WordsAvailable(const std::string& startWord, const std::vector<std::string>& theme) const {
+  const auto outsideList = [&](const std::string& word) { return groups_.Find(word) == 0; };
+  int count = groups_.DistinctCount() + static_cast<int>(std::ranges::count_if(theme, outsideList));
+  const bool startIsNew = !startWord.empty() && outsideList(startWord) && std::ranges::find(theme, startWord) == theme.end();
+  return count + (startIsNew ? 1 : 0);
+}
+
+bool Compiler::TooFewWords(const std::string& startWord, const std::vector<std::string>& theme) const {
+  return WordsAvailable(startWord, theme) < kWordsNeeded;
+}
+
+std::string Compiler::FailureMessage(CompileOutcome outcome, const std::string& startWord, const CompileOptions& options) const {
+  const bool themed = !options.theme.empty();
+  switch (outcome) {
+    case CompileOutcome::Impossible:
+      if (!themed) return ImpossibleMessage(startWord);
+      return ThemeImpossibleMessage(startWord) + (themeWordLeftOut_.empty() ? "" : "\nWithout " + themeWordLeftOut_ + " they fit.");
+    case CompileOutcome::TooFewWords:
+      if (!themed) return TooFewWordsMessage(DistinctWordCount());
+      return "A puzzle needs 23 different words; the dictionary and the theme words have " +
+             std::to_string(WordsAvailable(startWord, options.theme)) + ".";
+    case CompileOutcome::GaveUp:
+      if (!themed) return kGiveUpMessage;
+      return "No puzzle with all the theme words was found in " + std::to_string(kThemeSearchSeconds) + " seconds.";
+    case CompileOutcome::Complete:
+    case CompileOutcome::Stopped:
+      break;
+  }
+  return "";
 }
 
 CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
                                  const CompileOptions& options) {
   stopRequested_ = false;
   themeWordLeftOut_.clear();
-  if (!options.theme.empty()) return CompileHeadless(puzzle, startWord, observer, options);
-  if (TooFewWords(startWord)) {
+  if (TooFewWords(startWord, options.theme)) {
     observer({Kind::TooFewWords});
     return CompileOutcome::TooFewWords;
   }
-  if (options.varied || options.unique) return CompileHeadless(puzzle, startWord, observer, options);
+  if (!options.theme.empty() || options.varied || options.unique) return CompileHeadless(puzzle, startWord, observer, options);
   return CompileClassic(puzzle, startWord, observer);
 }
 

@@ -33,13 +33,6 @@ inline constexpr int kThemeSearchSeconds = 20;
 std::string ImpossibleMessage(const std::string& startWord);
 /// What the user is told when the dictionary holds fewer than kWordsNeeded different words.
 std::string TooFewWordsMessage(int distinctWords);
-/// What the user is told when the theme words provably cannot all go into one puzzle: with the
-/// typed starting word, or ("") with any.
-std::string ThemeImpossibleMessage(const std::string& startWord);
-/// What the user is told of a theme word without which the other theme words fit.
-std::string ThemeWithoutMessage(const std::string& word);
-/// What the user is told when no puzzle with all the theme words was found in `seconds`.
-std::string ThemeBudgetMessage(int seconds);
 
 /// How a compile fills the figure.
 struct CompileOptions {
@@ -83,12 +76,6 @@ struct CompileEvent {
 /// How a compile ended.
 enum class CompileOutcome { Complete, Stopped, GaveUp, Impossible, TooFewWords };
 
-/// What the user is told when a compile ends without a puzzle (stopped: nothing is said).
-std::string FailureMessage(CompileOutcome outcome, const std::string& startWord, int distinctWords);
-/// What the user is told when a compile with theme words ends without a puzzle: the proof, on a
-/// second line the theme word without which the others fit when one was found (`withoutWord`), or
-/// the spent time.
-std::string ThemeFailureMessage(CompileOutcome outcome, const std::string& startWord, const std::string& withoutWord);
 /// The fill as a puzzle file names it, every choice made: "classic", "varied", "one solution" or
 /// "varied, one solution".
 std::string FillName(const CompileOptions& options);
@@ -119,18 +106,20 @@ class Compiler {
                          const CompileOptions& options = {});
   /// Number of different words in the dictionary.
   [[nodiscard]] int DistinctWordCount() const { return groups_.DistinctCount(); }
-  /// True when the dictionary, with `startWord` in square 12 ("" for a random word), holds fewer
-  /// different words than a puzzle needs: a compile would end at once with TooFewWords.
-  [[nodiscard]] bool TooFewWords(const std::string& startWord) const;
+  /// True when the dictionary, with `startWord` in square 12 ("" for a random word) and the theme
+  /// words, holds fewer different words than a puzzle needs: a compile would end at once with TooFewWords.
+  [[nodiscard]] bool TooFewWords(const std::string& startWord, const std::vector<std::string>& theme = {}) const;
+  /// What the user is told when the last compile, with `startWord` and `options`, ended with
+  /// `outcome`: "" when it made a puzzle or was stopped.
+  [[nodiscard]] std::string FailureMessage(CompileOutcome outcome, const std::string& startWord,
+                                           const CompileOptions& options) const;
   /// Asks the running compile to stop at its next step.
   void RequestStop() { stopRequested_ = true; }
-  /// After a compile with theme words proved them impossible: a theme word without which the
-  /// others fit, if the search found one; else "".
-  [[nodiscard]] const std::string& ThemeWordLeftOut() const { return themeWordLeftOut_; }
 
  private:
   enum class AttemptResult { Filled, Failed, Stopped };
 
+  int WordsAvailable(const std::string& startWord, const std::vector<std::string>& theme) const;
   CompileOutcome CompileClassic(Puzzle& puzzle, const std::string& startWord, const Observer& observer);
   CompileOutcome CompileHeadless(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
                                  const CompileOptions& options);
@@ -153,7 +142,7 @@ class Compiler {
   RandomSource random_;
   std::unique_ptr<exact::ExactEngine> exact_;  // prepared on first use, dropped with the words
   std::unique_ptr<exact::ThemeEngine> theme_;  // prepared for the theme words in use, dropped with the words
-  std::string themeWordLeftOut_;
+  std::string themeWordLeftOut_;  // after theme words proved impossible: one without which the others fit, or ""
   bool stopRequested_ = false;
 };
 

@@ -2,6 +2,7 @@
 #include "display/sheets.h"
 
 #include "board/hint_cells.h"
+#include "board/plain_text.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 
@@ -9,14 +10,36 @@ namespace loopword {
 
 namespace {
 
-/// Prints the title in 10-point bold and `rows` below it in 8-point regular.
-void DrawTitleAndRows(Picture& picture, const char* title, const std::vector<std::string>& rows) {
+/// The puzzle's title in the header line: 8-point bold after the program's name, cut short with
+/// "..." where the sheet ends. Courier's characters are 0.6 of its size wide.
+constexpr int kHeaderLeft = 20;
+constexpr int kHeaderTop = 20;
+constexpr int kHeaderCharWidth = 6 * 20 * 6 / 10;
+constexpr int kTitleCharWidth = 8 * 20 * 6 / 10;
+
+void DrawTitle(Picture& picture, const std::string& title) {
+  if (title.empty()) return;
+  const int left = kHeaderLeft + (CharacterCount(HeaderLine()) + 2) * kHeaderCharWidth;
+  const int room = (kSheetWidth - kHeaderLeft - left) / kTitleCharWidth;
+  if (room < 4) return;
+  const bool fits = CharacterCount(title) <= room;
+  picture.FontName = "Courier New";
+  picture.FontSize = 8;
+  picture.FontBold = true;
+  picture.CurrentX = left;
+  picture.CurrentY = kHeaderTop;
+  picture.Print(fits ? title : FirstCharacters(title, room - 3) + "...");
+}
+
+/// Prints the puzzle's title, the sheet's heading in 10-point bold and `rows` below it in 8-point regular.
+void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const char* heading, const std::vector<std::string>& rows) {
+  DrawTitle(picture, puzzle.title);
   picture.FontName = "Courier New";
   picture.FontSize = 10;
   picture.CurrentX = ListRowPoint(0).x;
   picture.CurrentY = 250;
   picture.FontBold = true;
-  picture.Print(title);
+  picture.Print(heading);
   picture.FontSize = 8;
   picture.FontBold = false;
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -27,9 +50,9 @@ void DrawTitleAndRows(Picture& picture, const char* title, const std::vector<std
   }
 }
 
-/// The puzzle sheet's text: title, the words in alphabetical order, instruction.
+/// The puzzle sheet's text: titles, the words in alphabetical order, instruction.
 void DrawPuzzleText(Picture& picture, const Puzzle& puzzle) {
-  DrawTitleAndRows(picture, "PUZZLE", SortedWords(puzzle));
+  DrawHeadingAndRows(picture, puzzle, "PUZZLE", SortedWords(puzzle));
   picture.CurrentX = 160;
   picture.CurrentY = 6800;
   picture.FontSize = 6;
@@ -38,11 +61,11 @@ void DrawPuzzleText(Picture& picture, const Puzzle& puzzle) {
   picture.FontBold = true;
 }
 
-/// The solution sheet's text: title and "SS WORD" for each placement in square order.
+/// The solution sheet's text: titles and "SS WORD" for each placement in square order.
 void DrawSolutionText(Picture& picture, const Puzzle& puzzle) {
   std::vector<std::string> rows;
   for (const PlacementLine& placement : puzzle.placements) rows.push_back(SquareLabel(placement.square) + ' ' + placement.word);
-  DrawTitleAndRows(picture, "SOLUTION", rows);
+  DrawHeadingAndRows(picture, puzzle, "SOLUTION", rows);
   picture.FontBold = true;
 }
 

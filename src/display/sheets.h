@@ -6,6 +6,11 @@
 
 namespace loopword {
 
+/// Width of a sheet (the inside of the picture area), in twips.
+inline constexpr int kSheetWidth = 6936;
+/// Height of a sheet (the inside of the picture area), in twips.
+inline constexpr int kSheetHeight = 7092;
+
 /// The instruction line printed below the figure on the puzzle sheet.
 inline constexpr const char* kInstructionLine =
     "Place 23 8-letter words clock-wise into 8 spaces around each square.";
@@ -14,15 +19,15 @@ inline constexpr const char* kInstructionLine =
 TwipPoint ListRowPoint(int row);
 
 /// Draws the puzzle sheet without its letters over what the picture shows: the ink-tagged figure,
-/// title, the words in alphabetical order and the instruction line. Leaves "Courier New" bold, 10 points.
+/// the puzzle's title in the header line, the sheet's heading, the words in alphabetical order and the instruction line. Leaves "Courier New" bold, 10 points.
 void DrawPuzzleFrame(Picture& picture, const Puzzle& puzzle);
 
-/// Clears the picture and draws the puzzle sheet: the ink-tagged figure, title, sorted words,
+/// Clears the picture and draws the puzzle sheet: the ink-tagged figure, the titles, sorted words,
 /// instruction, square 12's word and the hint letters.
 void DrawPuzzleSheet(Picture& picture, const Puzzle& puzzle);
 
 /// Clears the picture and draws the solution sheet: the ink-tagged figure, every square's
-/// letters, title, "SS WORD" per placement in square order and the start marks. Leaves
+/// letters, the titles, "SS WORD" per placement in square order and the start marks. Leaves
 /// "Courier New" bold, 8 points.
 void DrawSolutionSheet(Picture& picture, const Puzzle& puzzle);
 

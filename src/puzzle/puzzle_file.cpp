@@ -8,6 +8,7 @@
 #include <random>
 
 #include "board/placement_line.h"
+#include "board/plain_text.h"
 #include "words/theme_words.h"
 
 namespace loopword {
@@ -16,29 +17,15 @@ namespace {
 
 constexpr const char* kNotWritten = "The file could not be written.";
 constexpr const char* kLineForm = "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"";
+constexpr std::string_view kTitleLine = "# title:";
+constexpr std::string_view kThemeLine = "# theme:";
 
-/// True when `text` is well-formed UTF-8 without control characters other than tab.
-bool IsCleanText(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80) {
-      if ((byte < 0x20 && byte != '\t') || byte == 0x7F) return false;
-      ++i;
-      continue;
-    }
-    const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
-    if (length == 0 || byte > 0xF4 || i + length > text.size()) return false;
-    std::uint32_t code = byte & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += length;
+/// The title a "# title:" comment line gives; "" when there is none.
+std::string TitleOf(const std::vector<std::string>& comments) {
+  for (const std::string& line : comments) {
+    if (line.starts_with(kTitleLine)) return PlainTitle(std::string_view(line).substr(kTitleLine.size()));
   }
-  return true;
+  return {};
 }
 
 /// Reads the puzzles line by line, keeping the puzzle being read and the first fault.
@@ -156,14 +143,13 @@ std::string RefusalMessage(const std::string& fileName, const std::string& why) 
 }
 
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
-  std::vector<std::string> lines = {
-      "# Loopword puzzle",
-      "# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words)",
-      "# fill: " + origin.fill,
-  };
+  std::vector<std::string> lines = {"# Loopword puzzle"};
+  if (const std::string title = PlainTitle(origin.title); !title.empty()) lines.push_back(std::string(kTitleLine) + " " + title);
+  lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words)");
+  lines.push_back("# fill: " + origin.fill);
   if (origin.seed) lines.push_back("# seed: " + std::to_string(*origin.seed));
   if (!origin.theme.empty()) {
-    std::string line = "# theme:";
+    std::string line(kThemeLine);
     for (const std::string& word : origin.theme) line += " " + word;
     lines.push_back(line);
   }
@@ -171,7 +157,6 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
 }
 
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
-  constexpr std::string_view kThemeLine = "# theme:";
   for (const std::string& line : puzzle.comments) {
     if (line.starts_with(kThemeLine)) return ReadThemeWords(std::string_view(line).substr(kThemeLine.size())).words;
   }
@@ -207,7 +192,9 @@ PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileN
     if (auto fault = reader.Line(++number, line)) return Refused(fileName, *fault);
   }
   if (auto fault = reader.End()) return Refused(fileName, *fault);
-  return {reader.TakePuzzles(), std::nullopt, {}};
+  std::vector<FilePuzzle> puzzles = reader.TakePuzzles();
+  for (FilePuzzle& read : puzzles) read.puzzle.title = TitleOf(read.comments);
+  return {std::move(puzzles), std::nullopt, {}};
 }
 
 PuzzleFileResult ReadPuzzleFile(const std::string& path) {

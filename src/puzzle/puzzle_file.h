@@ -29,6 +29,8 @@ struct PuzzleOrigin {
   std::optional<std::uint64_t> seed;
   /// The theme words the puzzle was made to hold; none for a puzzle without a theme.
   std::vector<std::string> theme{};
+  /// The puzzle's title; "" for none.
+  std::string title{};
 };
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
@@ -37,8 +39,8 @@ struct FilePuzzle {
   Puzzle puzzle;
 };
 
-/// The comment lines a saved puzzle starts with: "# Loopword puzzle", word list, fill, seed and,
-/// when it has any, its theme words.
+/// The comment lines a saved puzzle starts with: "# Loopword puzzle", its title when it has one,
+/// word list, fill, seed and, when it has any, its theme words.
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
 /// The theme words a puzzle's "# theme:" comment line names; none when it has no such line.
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle);
@@ -70,7 +72,8 @@ struct PuzzleFileResult {
 /// Reads puzzle text (LF or CR LF line ends, an optional UTF-8 byte-order mark); `fileName` only
 /// names the file in the message.
 /// Every puzzle must be complete: 23 lines in square order, each ring its word from its start
-/// cell, shared cells agreeing, no word twice. Boards come filled and marked, ready to draw.
+/// cell, shared cells agreeing, no word twice. Boards come filled and marked, ready to draw, with
+/// the title of a "# title:" comment line.
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName);
 
 /// Reads the puzzle file at `path` through a bounded buffer; files over kPuzzleFileLimit are refused.

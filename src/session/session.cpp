@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "board/plain_text.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
@@ -13,6 +14,8 @@
 #include "input/start_word.h"
 #include "play/typed_lines.h"
 #include "puzzle/puzzle_file.h"
+#include "toolkit/toolkit.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -95,7 +98,31 @@ Compiler& Session::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
 
 std::string Session::WhyNoPuzzle() {
   const Compiler& compiler = CompilerFor(dictionaries_.Words());
-  return compiler.TooFewWords(startWord_) ? TooFewWordsMessage(compiler.DistinctWordCount()) : "";
+  const CompileOptions fill = FillWithTheme(fill_);
+  if (!compiler.TooFewWords(startWord_, fill.theme)) return "";
+  return compiler.FailureMessage(CompileOutcome::TooFewWords, startWord_, fill);
+}
+
+CompileOptions Session::FillWithTheme(CompileOptions fill) const {
+  fill.theme = theme_.words;
+  return fill;
+}
+
+void Session::ChooseTheme(const ThemeChoice& theme) {
+  if (mode_ == Mode::Compiling) return;
+  std::string text;
+  for (const std::string& word : theme.words) text += word + '\n';
+  std::vector<std::string> words = ReadThemeWords(text).words;
+  if (words.size() > kThemeWordLimit) words.resize(kThemeWordLimit);
+  theme_ = {std::move(words), PlainTitle(theme.title)};
+}
+
+std::string Session::WindowTitle() const {
+  const std::string& list = dictionaries_.Title();
+  std::string title = list.empty() ? kProgramName : list;
+  const std::size_t count = theme_.words.size();
+  if (count > 0) title += " - " + std::to_string(count) + (count == 1 ? " theme word" : " theme words");
+  return title;
 }
 
 bool Session::LettersAtStake() const { return solving_ && solving_->HasTypedLetters() && !solving_->IsSolved(); }
@@ -111,7 +138,7 @@ Reply Session::Compile(bool confirmed) {
   if (LettersAtStake() && !confirmed) return Ask("Compiling a new puzzle ends solving this one. Compile anyway?");
   EndSolving();
   mode_ = Mode::Compiling;
-  live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, fill_);
+  live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, FillWithTheme(fill_));
   return {};
 }
 
@@ -164,11 +191,12 @@ Reply Session::FinishCompile() {
   if (outcome != CompileOutcome::Complete) {
     mode_ = Mode::Idle;
     idleCaption_ = kShowSolution;
-    if (outcome == CompileOutcome::Stopped) return Redrawn();
-    return {FailureMessage(outcome, startWord_, compiler_->DistinctWordCount()), {}, true};
+    return {compiler_->FailureMessage(outcome, startWord_, fill), {}, true};
   }
+  puzzle_.title = theme_.title;
   const std::string path = dictionaries_.ChosenPath();
-  comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill), {}});
+  comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill),
+                              std::nullopt, fill.theme, theme_.title});
   mode_ = Mode::ShowingSolution;
   return {"Done", {}, true};
 }
@@ -332,6 +360,7 @@ LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
 BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,
                                     const BookletProgress& progress) {
   BookletOutcome outcome;
+  const CompileOptions themed = FillWithTheme(fill);
   int done = 0;
   const auto goesOn = [&](int made, int total) {
     done = made;
@@ -346,9 +375,10 @@ BookletOutcome Session::MakeBooklet(const BookletRequest& request, const Compile
         compiler.RequestStop();
       }
     };
-    const CompileOutcome result = compiler.Compile(puzzle, startWord_, observer, fill);
+    const CompileOutcome result = compiler.Compile(puzzle, startWord_, observer, themed);
+    puzzle.title = theme_.title;
     if (result == CompileOutcome::Complete) return puzzle;
-    outcome.failure = FailureMessage(result, startWord_, compiler.DistinctWordCount());
+    outcome.failure = compiler.FailureMessage(result, startWord_, themed);
     return std::nullopt;
   };
   outcome.run = MakeBookletPuzzles(request, dictionaries_.Words(), make, goesOn);

@@ -54,6 +54,14 @@ struct BookletOutcome {
   std::string failure;
 };
 
+/// The theme words every compile and booklet puts into its puzzles, and the title they carry.
+struct ThemeChoice {
+  /// Distinct words of 8 capitals, at most kThemeWordLimit; none for the usual fill.
+  std::vector<std::string> words;
+  /// One line of plain text; "" for none.
+  std::string title;
+};
+
 /// Milliseconds from any fixed point; only differences are used.
 using Clock = std::function<std::int64_t()>;
 /// The steady clock of the machine.
@@ -100,14 +108,20 @@ class Session {
   LoadReport ChooseWordList(int level, const std::string& userPath = {});
   /// Leaves the program, asking first when solving would lose typed letters; stops a compile.
   Reply Exit(bool confirmed = false);
-  /// Makes the puzzles of a booklet with the starting word in use and `fill`; `progress` is told how many
+  /// Makes the puzzles of a booklet with the starting word and theme in use and `fill`; `progress` is told how many
   /// are done and may cancel, as leaving the program does.
   BookletOutcome MakeBooklet(const BookletRequest& request, const CompileOptions& fill, const BookletProgress& progress);
   /// Shows the puzzle sheet, then the solution sheet, unless a puzzle is being solved.
   void ShowSheetsForPrinting();
 
-  /// The fill choices compiles use.
+  /// The fill choices compiles use; their theme words come from the theme choice.
   void SetFill(const CompileOptions& fill) { fill_ = fill; }
+  /// The theme words and title of the compiles and booklets from now on: the usable words once
+  /// each, at most kThemeWordLimit, and the title as plain text. Ignored during a compile.
+  void ChooseTheme(const ThemeChoice& theme);
+  [[nodiscard]] const ThemeChoice& Theme() const { return theme_; }
+  /// What the title bar says: the word list in use and how many theme words are set.
+  [[nodiscard]] std::string WindowTitle() const;
   [[nodiscard]] Mode CurrentMode() const { return mode_; }
   [[nodiscard]] const char* Caption() const;
   /// The commands on offer in the current mode.
@@ -128,6 +142,7 @@ class Session {
   void ShowEmptyFigure();
   void DrawStep(const LiveEvent& live);
   Reply FinishCompile();
+  CompileOptions FillWithTheme(CompileOptions fill) const;
   void ShowSolution();
   void ShowPuzzle();
   void ShowSolving();
@@ -141,6 +156,7 @@ class Session {
   std::unique_ptr<Compiler> compiler_;
   std::unique_ptr<LiveCompile> live_;
   CompileOptions fill_;
+  ThemeChoice theme_;
   std::string startWord_;
   int startChoice_ = 0;
   Mode mode_ = Mode::Idle;

@@ -30,6 +30,12 @@ struct BookletChoices {
   bool unique = false;
 };
 
+/// What the theme dialog edits: the theme words as text, and the title.
+struct ThemeEntry {
+  std::string words;
+  std::string title;
+};
+
 /// Toolkit services behind one small interface: the real toolkit in the program, a script in tests.
 class Toolkit {
  public:
@@ -47,6 +53,9 @@ class Toolkit {
   /// Asks how many puzzles a booklet holds (1..500) and whether words may repeat, starting from
   /// `initial`; nullopt when cancelled.
   virtual std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) = 0;
+  /// Asks for theme words and a title, starting from `current` and saying while the words are
+  /// typed which can be used; nullopt when cancelled, both empty when cleared.
+  virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) = 0;
   /// Shows (or updates) a progress bar with a Cancel button: `text`, `done` of `total`. Lets the
   /// event loop run; false once the user has cancelled.
   virtual bool ShowProgress(const std::string& text, int done, int total) = 0;

@@ -23,6 +23,17 @@ bool IsUsable(const std::string& word) {
   return word.size() == kWordLength && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
+/// Entries a report names before it only counts the rest.
+constexpr std::size_t kEntriesNamed = 8;
+
+/// "HEADING: A, B and 3 more." for the entries of a report line.
+std::string EntriesLine(const char* heading, const std::vector<std::string>& entries) {
+  std::string line = heading;
+  for (std::size_t i = 0; i < std::min(entries.size(), kEntriesNamed); ++i) line += (i == 0 ? " " : ", ") + entries[i];
+  if (entries.size() > kEntriesNamed) line += " and " + std::to_string(entries.size() - kEntriesNamed) + " more";
+  return line + ".";
+}
+
 }  // namespace
 
 ThemeWords ReadThemeWords(std::string_view text) {
@@ -46,6 +57,21 @@ ThemeWords ReadThemeWords(std::string_view text) {
     at = end;
   }
   return read;
+}
+
+std::string ThemeWordsReport(const ThemeWords& read) {
+  const std::size_t count = read.words.size();
+  std::string report;
+  if (count == 0) {
+    report = "No theme words: puzzles come from the word list alone.";
+  } else if (count > kThemeWordLimit) {
+    report = "A puzzle holds at most 23 theme words; these are " + std::to_string(count) + ".";
+  } else {
+    report = std::to_string(count) + (count == 1 ? " theme word" : " theme words") + " will be in every puzzle.";
+  }
+  if (!read.unusable.empty()) report += "\n" + EntriesLine("Not 8 letters A to Z:", read.unusable);
+  if (!read.repeated.empty()) report += "\n" + EntriesLine("Given twice:", read.repeated);
+  return report;
 }
 
 }  // namespace loopword

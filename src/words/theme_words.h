@@ -24,4 +24,8 @@ struct ThemeWords {
 /// usable ones once each.
 ThemeWords ReadThemeWords(std::string_view text);
 
+/// What the theme dialog says of `read` while the words are typed, a line for each point: how many
+/// words can be used (or that there are too many), then the entries that cannot, as typed.
+std::string ThemeWordsReport(const ThemeWords& read);
+
 }  // namespace loopword

@@ -99,5 +99,24 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
   EXPECT_TRUE(NewWindow()->MenuItem("mnuVaried")->isChecked());
 }
 
+TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {
+  auto window = NewWindow();
+  toolkit.themeReplies = {ThemeEntry{"elephant, GIRAFFES\nxyz elephant", "Zoo <b>day</b>"}};
+  window->MenuItem("mnuTheme")->trigger();
+  EXPECT_TRUE(window->windowTitle().endsWith(" - 2 theme words")) << window->windowTitle().toStdString();
+  window->MenuItem("mnuSolve")->trigger();
+  testing::FinishCompile(*window);
+  const std::vector<std::string> words = SortedWords(window->CurrentPuzzle());
+  EXPECT_TRUE(std::ranges::count(words, "ELEPHANT") == 1 && std::ranges::count(words, "GIRAFFES") == 1);
+  EXPECT_EQ(window->CurrentPuzzle().title, "Zoo <b>day</b>");
+  auto next = NewWindow();
+  EXPECT_EQ(next->windowTitle(), window->windowTitle());
+  toolkit.themeReplies = {ThemeEntry{}};
+  next->MenuItem("mnuTheme")->trigger();
+  EXPECT_EQ(toolkit.themeAsked.back().words, "ELEPHANT\nGIRAFFES\n");
+  EXPECT_EQ(toolkit.themeAsked.back().title, "Zoo <b>day</b>");
+  EXPECT_FALSE(NewWindow()->windowTitle().contains("theme"));
+}
+
 }  // namespace
 }  // namespace loopword

@@ -48,6 +48,12 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
     return std::to_string(chosen->count) + (chosen->noRepeats ? " no repeats" : "") + (chosen->varied ? " varied" : "") +
            (chosen->unique ? " unique" : "");
   };
+  const auto theme = [](QtToolkit& toolkit) {
+    const std::optional<ThemeEntry> chosen = toolkit.AskTheme({"", "Zoo"});
+    return chosen ? "[" + chosen->words + "|" + chosen->title + "]" : std::string("cancelled");
+  };
+  std::string tooMany;
+  for (char c = 'A'; c <= 'X'; ++c) tooMany += std::string(8, c) + " ";
   const std::vector<Answer> answers = {
       {"Enter takes Yes, the default", yesNo, "", {Qt::Key_Return}, "yes"},
       {"Escape says No", yesNo, "", {Qt::Key_Escape}, "no"},
@@ -57,6 +63,9 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
       {"a cancelled file dialog", file, "", {Qt::Key_Escape}, ""},
       {"the count, then the next box ticked", booklet, "12", {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return}, "12 varied unique"},
       {"a cancelled booklet", booklet, "", {Qt::Key_Escape}, "cancelled"},
+      {"theme words, Tab to the title, Enter", theme, "elephant, giraffes", {Qt::Key_Tab, Qt::Key_Return}, "[elephant, giraffes|Zoo]"},
+      {"24 theme words cannot be kept", theme, tooMany, {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape}, "cancelled"},
+      {"Clear empties both", theme, "elephant", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, "[|]"},
   };
   for (const Answer& answer : answers) EXPECT_EQ(Reply(answer), answer.expected) << answer.what;
 }

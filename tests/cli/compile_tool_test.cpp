@@ -18,18 +18,22 @@ std::pair<std::string, int> Compile(const std::string& arguments) {
 TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   testing::TempDir folder;
   const std::string out = (folder.Path() / "class.loopword").string(), pdf = (folder.Path() / "class.pdf").string();
-  const auto [printed, status] = Compile("--count 4 --seed 9 --no-repeats");
+  const std::string title = "'Week 12:\t<b>Animals</b> & co'";  // a tab becomes a space; markup stays text
+  const auto [printed, status] = Compile("--count 4 --seed 9 --no-repeats --title " + title);
   ASSERT_EQ(status, 0);
-  EXPECT_EQ(Compile("--count 4 --seed 9 --no-repeats --quiet --out " + out + " --pdf " + pdf), std::make_pair(std::string(), 0));
+  EXPECT_EQ(Compile("--count 4 --seed 9 --no-repeats --quiet --out " + out + " --pdf " + pdf + " --title " + title),
+            std::make_pair(std::string(), 0));
   const PuzzleFileResult read = ReadPuzzleFile(out);
   ASSERT_EQ(read.puzzles.size(), 4u) << read.message;
   EXPECT_EQ(FormatPuzzleFile(read.puzzles), printed);
-  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 6508, "classic", 12}));
+  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 6508, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
   std::set<std::string> words;
   for (const FilePuzzle& puzzle : read.puzzles) {
     for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
     const int page = static_cast<int>(words.size()) / 23;
-    EXPECT_NE(testing::PdfPageText(pdf, page).find("Puzzle " + std::to_string(page)), std::string::npos);
+    const std::string text = testing::PdfPageText(pdf, page);
+    EXPECT_NE(text.find("Puzzle " + std::to_string(page)), std::string::npos);
+    EXPECT_NE(text.find("Week 12: <b>Animals</b> & co"), std::string::npos);
   }
 }
 
@@ -58,6 +62,7 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--out /proc/none/x.loopword", 1, "Could not write /proc/none/x.loopword: The file could not be written."},
       {list + "--quiet --pdf /proc/none/x.pdf", 1, "Could not write /proc/none/x.pdf: No such file or directory"},
       {list + "--theme ', ,'", 2, "--theme: no usable theme word"},
+      {list + "--title " + std::string(61, 'x'), 2, "--title: at most 60 characters"},
       {list + "--theme 'ABSOLUTE GATEWAYS " + theme22 + "'", 2, "--theme: at most 23 theme words, 24 given"},
       {list + "--start ABSOLUTE --theme 'xyz,GATEWAYS gateways " + theme22 + "'", 1,
        "Skipped theme entry xyz: not 8 letters A to Z.\nSkipped theme entry gateways: given before.\n"

@@ -1,6 +1,7 @@
 // Checks start marks, the sheets and the solving view against a recording canvas: what is drawn where, in which colour.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -79,6 +80,36 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionAStartMarkO
   canvas.ops.clear();  // the solution's rows are checked in the exported sheets, its letters on the screen
   DrawSolutionSheet(picture, sample);
   EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
+}
+
+TEST(Sheets, TheTitleStandsInTheHeaderLineOfEverySheetAboveTheFigureAndInsideTheSheet) {
+  const std::string longest = std::string(59, 'W') + "!";
+  const struct { std::string title, shown; } cases[] = {
+      {"", ""},
+      {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F"},
+      {longest, longest},
+      {std::string(200, 'x'), std::string(61, 'x') + "..."},
+  };
+  for (const auto& [title, shown] : cases) {
+    Puzzle sample = Sample();
+    sample.title = title;
+    SolvingState solving(sample);
+    for (const std::function<void(Picture&)>& draw : std::initializer_list<std::function<void(Picture&)>>{
+             [&](Picture& p) { DrawPuzzleSheet(p, sample); }, [&](Picture& p) { DrawSolutionSheet(p, sample); },
+             [&](Picture& p) { DrawSolvingView(p, solving, sample); }}) {
+      RecordingCanvas canvas;
+      Picture picture(canvas);
+      draw(picture);
+      std::vector<CanvasOp> titles;
+      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(titles), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
+      ASSERT_EQ(titles.size(), shown.empty() ? 0u : 1u) << title;
+      if (shown.empty()) continue;
+      EXPECT_EQ(titles[0].text, shown);
+      const int width = static_cast<int>(std::ranges::count_if(shown, [](char c) { return (c & 0xC0) != 0x80; })) * 8 * 20 * 6 / 10;
+      EXPECT_LE(titles[0].x1 + width, kSheetWidth) << title;
+      for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(titles[0].y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
+    }
+  }
 }
 
 TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourStruckWords) {

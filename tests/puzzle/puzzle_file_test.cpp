@@ -30,6 +30,28 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
   EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
 }
 
+TEST(PuzzleFile, TitlesAreKeptAsOneLineOfPlainTextAndReadBackOntoThePuzzle) {
+  const Puzzle made = testing::CompiledPuzzles(1)[0];
+  const std::string sixty(60, 'y');
+  const struct {
+    std::string given, kept;
+  } cases[] = {
+      {"Week 12: <b>Animals</b> & co", "Week 12: <b>Animals</b> & co"},
+      {"  two\nlines\r\tand  tabs ", "two lines and tabs"},
+      {"Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", "Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98"},
+      {"bad\xFF\xC3 bytes\x7F\xC2\x85!", "bad bytes !"},
+      {sixty + "zzz", sixty},
+      {" \t\n", ""},
+  };
+  for (const auto& [given, kept] : cases) {
+    const std::string text = FormatPuzzle({HeaderComments({"L1words.txt", 6508, "classic", 1, {}, given}), made});
+    const PuzzleFileResult read = ParsePuzzleText(text, "titled.loopword");
+    ASSERT_EQ(read.puzzles.size(), 1u) << read.message;
+    EXPECT_EQ(read.puzzles[0].puzzle.title, kept) << given;
+    EXPECT_EQ(text.find("# title:") != std::string::npos, !kept.empty()) << given;
+  }
+}
+
 TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
   testing::TempDir folder;
   std::vector<std::string> good = testing::TextLines(testing::CompiledPuzzles(1)[0]);

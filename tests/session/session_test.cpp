@@ -7,7 +7,10 @@
 
 #include "board/geometry.h"
 #include "session/session.h"
+#include "puzzle/puzzle_file.h"
 #include "support/brute_force.h"
+#include "support/compiled_puzzles.h"
+#include "support/puzzle_check.h"
 #include "support/recording_canvas.h"
 #include "support/temp_dir.h"
 
@@ -140,6 +143,49 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
     session->Compile();
     EXPECT_EQ(Finish(*session).message, c.said);
     EXPECT_EQ(session->CurrentMode(), c.mode) << c.said;
+  }
+}
+
+TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) {
+  const std::vector<std::string> planted = testing::PlantedList(3, 26, 8, 0);
+  const std::vector<std::string> theme(planted.begin() + 5, planted.begin() + 11);  // none of them left in the list
+  const auto listWithout = [&](std::size_t fromGrid) {
+    std::vector<std::string> list(planted.begin(), planted.begin() + 5);
+    list.insert(list.end(), planted.begin() + 11, planted.begin() + static_cast<std::ptrdiff_t>(11 + fromGrid));
+    return list;
+  };
+  std::vector<std::string> unplaceable = theme;
+  unplaceable.push_back("ZZZZZZZZ");
+  const struct { std::vector<std::string> list, theme; std::string said; } cases[] = {
+      {listWithout(12), theme, "Done"},
+      {listWithout(12), unplaceable, "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit."},
+      {listWithout(4), theme, "A puzzle needs 23 different words; the dictionary and the theme words have 15."},
+  };
+  auto session = NewSession();
+  for (const auto& [list, themeWords, said] : cases) {
+    session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(list.begin(), list.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
+    session->ChooseTheme({themeWords, "Week 3 <i>fish</i>"});
+    EXPECT_NE(session->WindowTitle().find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
+    const Reply reply = session->Compile();
+    EXPECT_EQ(reply.message.empty() ? Finish(*session).message : reply.message, said);
+    if (said != "Done") continue;
+    std::set<std::string> words(list.begin(), list.end());
+    words.insert(themeWords.begin(), themeWords.end());
+    const std::vector<std::string> lines = testing::TextLines(session->CurrentPuzzle());
+    EXPECT_EQ(testing::CheckPuzzle(lines, words), "");
+    for (const std::string& word : themeWords) EXPECT_EQ(std::ranges::count(SortedWords(session->CurrentPuzzle()), word), 1) << word;
+    const std::string path = (files.Path() / "themed.loopword").string();
+    session->Save(path);
+    const PuzzleFileResult saved = ReadPuzzleFile(path);
+    ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
+    EXPECT_EQ(saved.puzzles[0].puzzle.title, "Week 3 <i>fish</i>");
+    EXPECT_EQ(ThemeWordsOf(saved.puzzles[0]), themeWords);
+    const BookletOutcome booklet = session->MakeBooklet({2, true}, {true, false}, [](int, int) { return true; });
+    ASSERT_EQ(booklet.run.puzzles.size(), 2u) << booklet.failure;
+    for (const Puzzle& made : booklet.run.puzzles) {
+      EXPECT_EQ(made.title, "Week 3 <i>fish</i>");
+      for (const std::string& word : themeWords) EXPECT_EQ(std::ranges::count(SortedWords(made), word), 1) << word;
+    }
   }
 }
 

@@ -27,6 +27,10 @@ class ScriptedToolkit : public Toolkit {
     bookletAsked.push_back(initial);
     return Next(bookletReplies, std::optional<BookletChoices>());
   }
+  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) override {
+    themeAsked.push_back(current);
+    return Next(themeReplies, std::optional<ThemeEntry>());
+  }
   /// The user presses Cancel once `done` reaches `cancelAtDone`; never when it is negative.
   bool ShowProgress(const std::string&, int done, int) override { progressOpen = true; return cancelAtDone < 0 || done < cancelAtDone; }
   void EndProgress() override { progressOpen = false; }
@@ -39,6 +43,8 @@ class ScriptedToolkit : public Toolkit {
   std::vector<FileDialogRequest> fileDialogs;
   std::vector<BookletChoices> bookletAsked;
   std::deque<std::optional<BookletChoices>> bookletReplies;
+  std::vector<ThemeEntry> themeAsked;
+  std::deque<std::optional<ThemeEntry>> themeReplies;
   int cancelAtDone = -1;
   bool busy = false, progressOpen = false;
 

@@ -1,0 +1,84 @@
+// Decoding UTF-8 one character at a time for the checks and the title.
+#include "board/plain_text.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace loopword {
+
+namespace {
+
+/// The character at the start of `text` and its length in bytes; nullopt when it is not well-formed UTF-8.
+struct Character {
+  std::uint32_t code;
+  std::size_t length;
+};
+
+std::optional<Character> DecodeFirst(std::string_view text) {
+  const auto byte = static_cast<unsigned char>(text.front());
+  if (byte < 0x80) return Character{byte, 1};
+  const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
+  if (length == 0 || byte > 0xF4 || length > text.size()) return std::nullopt;
+  std::uint32_t code = byte & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[k]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    code = (code << 6) | (next & 0x3F);
+  }
+  constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
+  return Character{code, length};
+}
+
+bool IsAsciiControl(std::uint32_t code) { return code < 0x20 || code == 0x7F; }
+bool IsControl(std::uint32_t code) { return IsAsciiControl(code) || (code >= 0x80 && code < 0xA0); }
+
+}  // namespace
+
+bool IsCleanText(std::string_view text) {
+  while (!text.empty()) {
+    const std::optional<Character> next = DecodeFirst(text);
+    if (!next || (IsAsciiControl(next->code) && next->code != '\t')) return false;
+    text.remove_prefix(next->length);
+  }
+  return true;
+}
+
+std::string PlainTitle(std::string_view text) {
+  std::string title;
+  int characters = 0;
+  bool spaceDue = false;
+  while (!text.empty() && characters < kTitleLimit) {
+    const std::optional<Character> next = DecodeFirst(text);
+    const std::size_t length = next ? next->length : 1;
+    if (next && (IsControl(next->code) || next->code == ' ')) {
+      spaceDue = !title.empty();
+    } else if (next) {
+      if (spaceDue && characters + 1 < kTitleLimit) {
+        title += ' ';
+        ++characters;
+      }
+      spaceDue = false;
+      title.append(text.substr(0, length));
+      ++characters;
+    }
+    text.remove_prefix(length);
+  }
+  return title;
+}
+
+int CharacterCount(std::string_view text) {
+  int count = 0;
+  for (const char byte : text) count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
+std::string FirstCharacters(std::string_view text, int count) {
+  std::size_t end = 0;
+  for (int taken = 0; end < text.size(); ++end) {
+    if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && taken++ == count) break;
+  }
+  return std::string(text.substr(0, end));
+}
+
+}  // namespace loopword

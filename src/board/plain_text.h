@@ -1,0 +1,26 @@
+// Plain text a user gives the puzzle: well-formed UTF-8 checks and the one-line title.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace loopword {
+
+/// Most characters a puzzle's title keeps.
+inline constexpr int kTitleLimit = 60;
+
+/// True when `text` is well-formed UTF-8 without control characters other than tab.
+bool IsCleanText(std::string_view text);
+
+/// `text` as a title: one line of well-formed UTF-8, line ends, tabs and other control characters
+/// turned into spaces, runs of spaces made one, no space at either end, at most kTitleLimit
+/// characters. Bytes that are not UTF-8 are dropped.
+std::string PlainTitle(std::string_view text);
+
+/// The number of characters (code points) of well-formed UTF-8 `text`.
+int CharacterCount(std::string_view text);
+
+/// The first `count` characters of well-formed UTF-8 `text`.
+std::string FirstCharacters(std::string_view text, int count);
+
+}  // namespace loopword

@@ -1,0 +1,41 @@
+// Checks how typed or pasted theme text is read: separators, case, unusable and repeated entries, and what the dialog says.
+#include "words/theme_words.h"
+
+#include <gtest/gtest.h>
+
+namespace loopword {
+namespace {
+
+TEST(ThemeWords, PastedTextIsReadIntoUsableRepeatedAndUnusableEntriesAndReported) {
+  std::string ten;
+  for (char c = 'A'; c < 'K'; ++c) ten += std::string(1, c) + "bc, ";
+  std::string twentyFour;
+  for (char c = 'A'; c <= 'X'; ++c) twentyFour += std::string(8, c) + "\n";
+  const struct {
+    std::string text;
+    std::vector<std::string> words, unusable, repeated;
+    std::string report;
+  } cases[] = {
+      {"", {}, {}, {}, "No theme words: puzzles come from the word list alone."},
+      {" ,\t\r\n,, ", {}, {}, {}, "No theme words: puzzles come from the word list alone."},
+      {"elephant", {"ELEPHANT"}, {}, {}, "1 theme word will be in every puzzle."},
+      {"Elephant,giraffes\r\nPENGUINS\tdolphins", {"ELEPHANT", "GIRAFFES", "PENGUINS", "DOLPHINS"}, {}, {}, "4 theme words will be in every puzzle."},
+      {"giraffes GIRAFFES Giraffes", {"GIRAFFES"}, {}, {"GIRAFFES", "Giraffes"},
+       "1 theme word will be in every puzzle.\nGiven twice: GIRAFFES, Giraffes."},
+      {"cat, éléphant, rhinoceros, zebra's, kangaroo", {"KANGAROO"}, {"cat", "éléphant", "rhinoceros", "zebra's"}, {},
+       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: cat, éléphant, rhinoceros, zebra's."},
+      {ten, {}, {"Abc", "Bbc", "Cbc", "Dbc", "Ebc", "Fbc", "Gbc", "Hbc", "Ibc", "Jbc"}, {},
+       "No theme words: puzzles come from the word list alone.\nNot 8 letters A to Z: Abc, Bbc, Cbc, Dbc, Ebc, Fbc, Gbc, Hbc and 2 more."},
+  };
+  for (const auto& c : cases) {
+    const ThemeWords read = ReadThemeWords(c.text);
+    EXPECT_EQ(read.words, c.words) << c.text;
+    EXPECT_EQ(read.unusable, c.unusable) << c.text;
+    EXPECT_EQ(read.repeated, c.repeated) << c.text;
+    EXPECT_EQ(ThemeWordsReport(read), c.report) << c.text;
+  }
+  EXPECT_EQ(ThemeWordsReport(ReadThemeWords(twentyFour)), "A puzzle holds at most 23 theme words; these are 24.");
+}
+
+}  // namespace
+}  // namespace loopword
