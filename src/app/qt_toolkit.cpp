@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
 
 #include "controls/fn_dialog.h"
 #include "board/plain_text.h"
@@ -109,6 +111,10 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
     cleared = true;
     dialog.accept();
   });
+  auto* acceptFromWords = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &dialog);  // Return starts a new line there
+  QObject::connect(acceptFromWords, &QShortcut::activated, &dialog, [&] {
+    if (ok->isEnabled()) dialog.accept();
+  });
   const auto showReport = [&] {
     const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString());
     report->setText(QString::fromStdString(ThemeWordsReport(read)));
@@ -116,11 +122,12 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
   };
   QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);
   showReport();
-  auto* form = new QFormLayout(&dialog);
-  form->addRow("&Words (lines, spaces or commas between them):", words);
-  form->addRow(report);
-  form->addRow("&Title:", title);
-  form->addRow(buttons);
+  auto* wordsLabel = new QLabel("&Words, with line ends, spaces or commas between them:", &dialog);
+  wordsLabel->setBuddy(words);
+  auto* titleLabel = new QLabel("&Title:", &dialog);
+  titleLabel->setBuddy(title);
+  auto* column = new QVBoxLayout(&dialog);
+  for (QWidget* row : std::initializer_list<QWidget*>{wordsLabel, words, report, titleLabel, title, buttons}) column->addWidget(row);
   QWidget* const readingOrder[] = {words, title, clear, ok, buttons->button(QDialogButtonBox::Cancel)};  // Clear stands left
   for (std::size_t i = 0; i + 1 < std::size(readingOrder); ++i) QWidget::setTabOrder(readingOrder[i], readingOrder[i + 1]);
   dialog.resize(420, 360);
