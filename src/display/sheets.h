@@ -6,6 +6,11 @@
 
 namespace loopword {
 
+/// Width of a sheet (the inside of the picture area), in twips.
+inline constexpr int kSheetWidth = 6936;
+/// Height of a sheet (the inside of the picture area), in twips.
+inline constexpr int kSheetHeight = 7092;
+
 /// The instruction line printed below the figure on the puzzle sheet.
 inline constexpr const char* kInstructionLine =
     "Place 23 8-letter words clock-wise into 8 spaces around each square.";

@@ -6,13 +6,9 @@
 
 #include "board/puzzle.h"
 #include "display/picture.h"
+#include "display/sheets.h"
 
 namespace loopword {
-
-/// Width of a sheet (the inside of the picture area), in twips.
-inline constexpr int kSheetWidth = 6936;
-/// Height of a sheet (the inside of the picture area), in twips.
-inline constexpr int kSheetHeight = 7092;
 
 /// Top-left corner of the puzzle sheet on the printed page, in twips from the printable origin.
 inline constexpr QPoint kPuzzleOnPage{2200, 440};

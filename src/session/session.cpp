@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <utility>
 
 #include "display/board_drawing.h"
 #include "display/colors.h"
@@ -110,6 +111,8 @@ Reply Session::Compile(bool confirmed) {
   if (std::string refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
   if (LettersAtStake() && !confirmed) return Ask("Compiling a new puzzle ends solving this one. Compile anyway?");
   EndSolving();
+  compileSeed_ = std::exchange(nextSeed_, std::nullopt);
+  if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
   mode_ = Mode::Compiling;
   live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, fill_);
   return {};
@@ -168,7 +171,7 @@ Reply Session::FinishCompile() {
     return {FailureMessage(outcome, startWord_, compiler_->DistinctWordCount()), {}, true};
   }
   const std::string path = dictionaries_.ChosenPath();
-  comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill), {}});
+  comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill), compileSeed_});
   mode_ = Mode::ShowingSolution;
   return {"Done", {}, true};
 }
@@ -237,7 +240,10 @@ Reply Session::Save(const std::string& path) const {
   if (!HasPuzzle()) return {};
   std::vector<std::string> comments = comments_;
   std::erase_if(comments, IsTypedLine);
-  if (solving_) std::ranges::copy(TypedLines(*solving_), std::back_inserter(comments));
+  if (solving_) {
+    const std::vector<std::string> typed = TypedLines(*solving_);
+    std::copy(typed.begin(), typed.end(), std::back_inserter(comments));
+  }
   const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
   return failure.empty() ? Reply{} : Tell(SaveFailureMessage("puzzle", path, failure));
 }
