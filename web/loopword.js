@@ -12,6 +12,7 @@ let worker = null;
 let nextId = 0;
 const pending = new Map();
 let shown = null;  // the view last shown
+let running = 0;  // commands sent and not yet shown
 let userList = null;  // the word list file the user picked: { name, bytes }
 
 function startWorker() {
@@ -38,12 +39,12 @@ function say(message) {
 
 /// Sends a command, asks its question and sends it again confirmed, then shows the outcome.
 async function run(command, args = [], confirmable = false) {
-  $('main').setAttribute('aria-busy', 'true');
+  $('main').setAttribute('aria-busy', String(++running > 0));
   let answer = await send(command, ...args, ...(confirmable ? [false] : []));
   if (answer.reply.question && window.confirm(answer.reply.question)) answer = await send(command, ...args, true);
-  if (answer.reply.message) say(answer.reply.message);
+  if (typeof answer.reply.message === 'string') say(answer.reply.message);
   if (answer.view) show(answer.view);
-  $('main').setAttribute('aria-busy', 'false');
+  $('main').setAttribute('aria-busy', String(--running > 0));
   return answer;
 }
 
