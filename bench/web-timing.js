@@ -12,7 +12,7 @@ const { chromium } = require(path.join(root, 'tests/web/node_modules/playwright-
 const page = process.argv[2] ?? path.join(root, 'build-web/loopword.html');
 const nativeBench = process.argv[3] ?? path.join(root, 'build/bin/loopword_bench');
 const kLoads = 7;
-const kPuzzles = 15;
+const kPuzzles = 300;  // the worker's clock ticks in 0.1 ms: the compile time is a mean over many
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -25,20 +25,25 @@ async function firstPuzzleMs(browser) {
   return ms;
 }
 
-/// Milliseconds from Compile to the puzzle shown, per varied puzzle on level 3 after one to prepare the list.
+/// Over varied puzzles on level 3, after one that prepares the list: the mean compile inside the
+/// page's worker, and the median whole command as the page sees it (compile, drawing and the answer).
 async function variedMs(browser) {
   const tab = await browser.newPage();
   await tab.goto(`${pathToFileURL(page).href}?level=3&varied=1&seed=1`);
   await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-  const times = [];
+  const compiles = [];
+  const commands = [];
   for (let i = 0; i < kPuzzles; ++i) {
-    const start = await tab.evaluate(() => performance.now());
-    await tab.click('#compile');
-    await tab.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
-    times.push(await tab.evaluate((from) => performance.now() - from, start));
+    const [compile, command] = await tab.evaluate(async () => {
+      const start = performance.now();
+      const answer = await send('compile', false);
+      return [answer.ms, performance.now() - start];
+    });
+    compiles.push(compile);
+    commands.push(command);
   }
   await tab.close();
-  return median(times);
+  return { compile: compiles.reduce((a, b) => a + b) / compiles.length, command: median(commands) };
 }
 
 function nativeVariedMs() {
@@ -55,9 +60,9 @@ async function main() {
   const native = nativeVariedMs();
   console.log(`page size:                      ${(fs.statSync(page).size / 1e6).toFixed(2)} MB (target 2 MB)`);
   console.log(`load to first puzzle (median):  ${(median(loads) / 1000).toFixed(3)} s of ${kLoads} loads (target 1.5 s)`);
-  console.log(`varied puzzle, level 3, page:   ${inPage.toFixed(1)} ms median of ${kPuzzles}`);
-  console.log(`varied puzzle, level 3, native: ${native.toFixed(1)} ms (loopword_bench BM_Varied/L3)`);
-  console.log(`page / native:                  ${(inPage / native).toFixed(2)}x (target 3x)`);
+  console.log(`varied puzzle, level 3, page:   ${inPage.compile.toFixed(3)} ms in the worker (mean of ${kPuzzles}), ${inPage.command.toFixed(1)} ms with drawing and answer (median)`);
+  console.log(`varied puzzle, level 3, native: ${native.toFixed(3)} ms (loopword_bench BM_Varied/L3)`);
+  console.log(`page / native:                  ${(inPage.compile / native).toFixed(2)}x (target 3x)`);
 }
 
 main();

@@ -3,11 +3,13 @@ const session = createLoopword().then((module) => new module.Session());
 
 onmessage = async ({ data }) => {
   const loopword = await session;
+  const start = performance.now();
   let reply = data.command === 'view' ? {} : loopword[data.command](...data.args) ?? {};
+  const ms = performance.now() - start;  // the session's own time, before the drawing is replayed
   if (Array.isArray(reply)) reply = { message: reply.join('\n') };
   while (loopword.mode() === 'compiling') {
     const step = loopword.advance();
     if (step.message) reply = step;
   }
-  postMessage({ id: data.id, reply, view: data.command === 'sheets' ? null : loopword.view() });
+  postMessage({ id: data.id, reply, ms, view: data.command === 'sheets' ? null : loopword.view() });
 };
