@@ -10,6 +10,8 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-liberation
 )
+# Debian packages building the web page needs: the C++ compiler to WebAssembly.
+WEB_PACKAGES=(emscripten)
 # Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -17,6 +19,7 @@ TEST_PACKAGES=(
   xvfb x11-utils x11-apps xdotool imagemagick python3
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream
+  "${WEB_PACKAGES[@]}" chromium
 )
 
 as_root() {

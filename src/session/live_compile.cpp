@@ -10,11 +10,6 @@ namespace {
 /// How long one call for the next step waits for the worker before giving the caller back its thread.
 constexpr std::chrono::milliseconds kStepWait{10};
 
-/// Events after which the screen shows what was drawn.
-bool EndsStep(CompileEvent::Kind kind) {
-  return kind == CompileEvent::Kind::CellBlanked || kind == CompileEvent::Kind::Searching;
-}
-
 }  // namespace
 
 LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill)
@@ -41,7 +36,7 @@ void LiveCompile::Observe(const CompileEvent& event, const Puzzle& puzzle, Compi
   std::optional<Puzzle> finished;
   if (event.kind == CompileEvent::Kind::PuzzleComplete) finished = puzzle;
   events_.push_back({event, std::move(finished)});
-  if (EndsStep(event.kind)) WaitUntilTaken(lock);
+  if (EndsLiveStep(event.kind)) WaitUntilTaken(lock);
   if (stop_) compiler.RequestStop();
 }
 

@@ -19,7 +19,12 @@ struct LiveEvent {
   std::optional<Puzzle> puzzle;
 };
 
-/// Runs `compiler` on a worker thread. The worker pauses at every point where the screen should
+/// Whether the screen shows what was drawn after an event of `kind`: a blanked cell or a search report.
+inline bool EndsLiveStep(CompileEvent::Kind kind) {
+  return kind == CompileEvent::Kind::CellBlanked || kind == CompileEvent::Kind::Searching;
+}
+
+/// Runs `compiler` on a worker thread (in a build without threads, at once in the constructor). The worker pauses at every point where the screen should
 /// show what was drawn (after a blanked cell or a search report, before a placed word) until the
 /// caller took the step, so the fill goes at the pace the screen shows it.
 class LiveCompile {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <utility>
 
 #include "board/plain_text.h"
 #include "display/board_drawing.h"
@@ -137,6 +138,8 @@ Reply Session::Compile(bool confirmed) {
   if (std::string refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
   if (LettersAtStake() && !confirmed) return Ask("Compiling a new puzzle ends solving this one. Compile anyway?");
   EndSolving();
+  compileSeed_ = std::exchange(nextSeed_, std::nullopt);
+  if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
   mode_ = Mode::Compiling;
   live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, FillWithTheme(fill_));
   return {};
@@ -196,7 +199,7 @@ Reply Session::FinishCompile() {
   puzzle_.title = theme_.title;
   const std::string path = dictionaries_.ChosenPath();
   comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill),
-                              std::nullopt, fill.theme, theme_.title});
+                              compileSeed_, fill.theme, theme_.title});
   mode_ = Mode::ShowingSolution;
   return {"Done", {}, true};
 }
@@ -265,7 +268,10 @@ Reply Session::Save(const std::string& path) const {
   if (!HasPuzzle()) return {};
   std::vector<std::string> comments = comments_;
   std::erase_if(comments, IsTypedLine);
-  if (solving_) std::ranges::copy(TypedLines(*solving_), std::back_inserter(comments));
+  if (solving_) {
+    const std::vector<std::string> typed = TypedLines(*solving_);
+    std::copy(typed.begin(), typed.end(), std::back_inserter(comments));
+  }
   const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
   return failure.empty() ? Reply{} : Tell(SaveFailureMessage("puzzle", path, failure));
 }

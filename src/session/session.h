@@ -114,6 +114,9 @@ class Session {
   /// Shows the puzzle sheet, then the solution sheet, unless a puzzle is being solved.
   void ShowSheetsForPrinting();
 
+  /// The next compile draws from `seed` alone, as loopword-compile's --seed does, and its puzzle
+  /// keeps the seed among its comment lines; later compiles draw on from there.
+  void SeedNextCompile(std::uint64_t seed) { nextSeed_ = seed; }
   /// The fill choices compiles use; their theme words come from the theme choice.
   void SetFill(const CompileOptions& fill) { fill_ = fill; }
   /// The theme words and title of the compiles and booklets from now on: the usable words once
@@ -164,6 +167,8 @@ class Session {
   Puzzle puzzle_;  // as last compiled or opened, or as an interrupted compile left it
   std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
   std::optional<SolvingState> solving_;
+  std::optional<std::uint64_t> nextSeed_;  // the seed of the next compile, when one was given
+  std::optional<std::uint64_t> compileSeed_;  // the seed of the running compile, when one was given
   bool solvedTold_ = false;  // "Solved in" was told for the letters as they stand
   std::int64_t solvedMs_ = 0;  // time solved before the clock last started
   std::optional<std::int64_t> clockStart_;  // set while the solving clock runs

@@ -1,4 +1,4 @@
-// Checks start marks, the sheets and the solving view against a recording canvas: what is drawn where, in which colour.
+// Checks start marks, the sheets and the solving view against a recording canvas (what is drawn where, in which colour), and the SVG canvas.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,6 +11,7 @@
 #include "display/colors.h"
 #include "display/sheets.h"
 #include "display/solving_view.h"
+#include "display/svg_canvas.h"
 #include "support/recording_canvas.h"
 
 namespace loopword {
@@ -144,6 +145,23 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   }
   EXPECT_EQ(errors, (std::set{At(6, 1), At(1, 1)}));
   EXPECT_EQ(struck, std::set<std::string>{"DDDDDDDD"});
+}
+
+TEST(SvgCanvas, TextsShowAsTheirCharactersAndClearingKeepsOnlyTheBackground) {
+  const struct { std::string text, xml; } cases[] = {
+      {"<img src=x onerror=alert(1)>", "&lt;img src=x onerror=alert(1)&gt;"},
+      {"Tom & \"Jerry\"", "Tom &amp; &quot;Jerry&quot;"},
+      {"caf\xE9\x01!", "caf\xC3\xA9!"},
+  };
+  SvgCanvas canvas(100, 50);
+  for (const auto& c : cases) {
+    canvas.DrawText(1, 2, c.text, {"courier new", 10, true}, ColorInk);
+    EXPECT_NE(canvas.Document(c.text).find(">" + c.xml + "</text>"), std::string::npos) << c.xml;
+    EXPECT_NE(canvas.Document(c.text).find("aria-label=\"" + c.xml + "\""), std::string::npos) << c.xml;
+  }
+  canvas.Clear();
+  EXPECT_EQ(canvas.Document("x"), "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 100 50\" role=\"img\" "
+                                  "aria-label=\"x\"><rect x=\"0\" y=\"0\" width=\"100\" height=\"50\" fill=\"#ffffff\"/></svg>");
 }
 
 }  // namespace

@@ -189,6 +189,27 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
   }
 }
 
+TEST_F(SessionTest, ASeededCompileMakesThePuzzleOfItsSeedAndSavesTheSeedTheNextDrawsOn) {
+  auto session = NewSession();
+  for (const CompileOptions& fill : {CompileOptions{}, CompileOptions{true, false}}) {
+    Compiler compiler(session->Dictionaries().Words(), RandomSource(77));
+    Puzzle expected;
+    compiler.Compile(expected, "", [](const CompileEvent&) {}, fill);
+    session->SetFill(fill);
+    session->SeedNextCompile(77);
+    session->Compile();
+    Finish(*session);
+    EXPECT_EQ(session->CurrentPuzzle().placements, expected.placements) << FillName(fill);
+    const std::string path = (files.Path() / "seeded.loopword").string();
+    session->Save(path);
+    EXPECT_NE(testing::ReadFile(path).find("\n# seed: 77\n"), std::string::npos);
+    session->Compile();
+    Finish(*session);
+    session->Save(path);
+    EXPECT_EQ(testing::ReadFile(path).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
+  }
+}
+
 TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolve) {
   auto session = NewSession();
   Reach(*session, Start::Solving);

@@ -1,0 +1,68 @@
+// Times the web page in headless chromium: its size, load to the first puzzle drawn, and varied puzzles against native.
+// Usage: node bench/web-timing.js [PAGE] [LOOPWORD_BENCH]   (npm ci in tests/web first; scripts/web builds the page)
+'use strict';
+
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+
+const root = path.resolve(__dirname, '..');
+const { chromium } = require(path.join(root, 'tests/web/node_modules/playwright-core'));
+const page = process.argv[2] ?? path.join(root, 'build-web/loopword.html');
+const nativeBench = process.argv[3] ?? path.join(root, 'build/bin/loopword_bench');
+const kLoads = 7;
+const kPuzzles = 300;  // the worker's clock ticks in 0.1 ms: the compile time is a mean over many
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+async function firstPuzzleMs(browser) {
+  const tab = await browser.newPage();
+  await tab.goto(`${pathToFileURL(page).href}?level=1`);
+  await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+  const ms = await tab.evaluate(() => performance.getEntriesByName('first-puzzle')[0].startTime);
+  await tab.close();
+  return ms;
+}
+
+/// Over varied puzzles on level 3, after one that prepares the list: the mean compile inside the
+/// page's worker, and the median whole command as the page sees it (compile, drawing and the answer).
+async function variedMs(browser) {
+  const tab = await browser.newPage();
+  await tab.goto(`${pathToFileURL(page).href}?level=3&varied=1&seed=1`);
+  await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+  const compiles = [];
+  const commands = [];
+  for (let i = 0; i < kPuzzles; ++i) {
+    const [compile, command] = await tab.evaluate(async () => {
+      const start = performance.now();
+      const answer = await send('compile', false);
+      return [answer.ms, performance.now() - start];
+    });
+    compiles.push(compile);
+    commands.push(command);
+  }
+  await tab.close();
+  return { compile: compiles.reduce((a, b) => a + b) / compiles.length, command: median(commands) };
+}
+
+function nativeVariedMs() {
+  const output = execFileSync(nativeBench, ['--benchmark_filter=^BM_Varied/L3$', '--benchmark_format=json']);
+  return JSON.parse(output).benchmarks[0].real_time;
+}
+
+async function main() {
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+  const loads = [];
+  for (let i = 0; i < kLoads; ++i) loads.push(await firstPuzzleMs(browser));
+  const inPage = await variedMs(browser);
+  await browser.close();
+  const native = nativeVariedMs();
+  console.log(`page size:                      ${(fs.statSync(page).size / 1e6).toFixed(2)} MB (target 2 MB)`);
+  console.log(`load to first puzzle (median):  ${(median(loads) / 1000).toFixed(3)} s of ${kLoads} loads (target 1.5 s)`);
+  console.log(`varied puzzle, level 3, page:   ${inPage.compile.toFixed(3)} ms in the worker (mean of ${kPuzzles}), ${inPage.command.toFixed(1)} ms with drawing and answer (median)`);
+  console.log(`varied puzzle, level 3, native: ${native.toFixed(3)} ms (loopword_bench BM_Varied/L3)`);
+  console.log(`page / native:                  ${(inPage.compile / native).toFixed(2)}x (target 3x)`);
+}
+
+main();

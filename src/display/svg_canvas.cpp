@@ -1,0 +1,78 @@
+// SVG elements for the canvas operations: boxes as rectangles, texts as escaped text elements.
+#include "display/svg_canvas.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "display/colors.h"
+#include "display/units.h"
+
+namespace loopword {
+
+namespace {
+
+/// Twips a point of a font's size takes.
+constexpr int kTwipsPerPoint = 20;
+
+std::string Hex(Color color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", color.r, color.g, color.b);
+  return text;
+}
+
+/// The x, y, width and height attributes of the box with corners (x1, y1) and (x2, y2).
+std::string BoxAttributes(int x1, int y1, int x2, int y2) {
+  return "x=\"" + std::to_string(std::min(x1, x2)) + "\" y=\"" + std::to_string(std::min(y1, y2)) + "\" width=\"" +
+         std::to_string(std::abs(x2 - x1)) + "\" height=\"" + std::to_string(std::abs(y2 - y1)) + "\"";
+}
+
+}  // namespace
+
+std::string XmlText(const std::string& text) {
+  std::string xml;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '&') xml += "&amp;";
+    else if (c == '<') xml += "&lt;";
+    else if (c == '>') xml += "&gt;";
+    else if (c == '"') xml += "&quot;";
+    else if (byte >= 0x80) xml += {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
+    else if (byte >= 0x20 || c == '\t') xml += c;
+  }
+  return xml;
+}
+
+SvgCanvas::SvgCanvas(int widthTwips, int heightTwips) : width_(widthTwips), height_(heightTwips) { Clear(); }
+
+void SvgCanvas::Clear() {
+  elements_.clear();
+  FillBox(0, 0, width_, height_, ColorBack);
+}
+
+void SvgCanvas::DrawBox(int x1, int y1, int x2, int y2, Color color, int penWidth) {
+  const int stroke = static_cast<int>(PixelsToTwips(std::max(1, penWidth)));
+  elements_.push_back("<rect " + BoxAttributes(x1, y1, x2, y2) + " fill=\"none\" stroke=\"" + Hex(color) +
+                      "\" stroke-width=\"" + std::to_string(stroke) + "\"/>");
+}
+
+void SvgCanvas::FillBox(int x1, int y1, int x2, int y2, Color color) {
+  elements_.push_back("<rect " + BoxAttributes(x1, y1, x2, y2) + " fill=\"" + Hex(color) + "\"/>");
+}
+
+void SvgCanvas::DrawText(int x, int y, const std::string& text, const Font& font, Color color) {
+  if (text.empty()) return;
+  elements_.push_back("<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" font-family=\"'" +
+                      XmlText(font.face) + "', 'Liberation Mono', monospace\" font-size=\"" +
+                      std::to_string(font.size * kTwipsPerPoint) + "\"" + (font.bold ? " font-weight=\"bold\"" : "") +
+                      " fill=\"" + Hex(color) + "\" dominant-baseline=\"text-before-edge\" xml:space=\"preserve\">" +
+                      XmlText(text) + "</text>");
+}
+
+std::string SvgCanvas::Document(const std::string& label) const {
+  std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + std::to_string(width_) + " " +
+                         std::to_string(height_) + "\" role=\"img\" aria-label=\"" + XmlText(label) + "\">";
+  for (const std::string& element : elements_) document += element;
+  return document + "</svg>";
+}
+
+}  // namespace loopword

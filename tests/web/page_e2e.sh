@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs the browser tests of the web page: skipped without the page, chromium or the driver, failed for that in CI.
+# Usage: page_e2e.sh PAGE COMPILE_TOOL
+set -uo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+missing=""
+[ -f "$1" ] || missing="the page $1 (scripts/web builds it)"
+[ -x /usr/bin/chromium ] || missing="chromium (apt-get install chromium)"
+[ -d "$here/node_modules/playwright-core" ] || missing="playwright-core (npm ci in tests/web)"
+if [ -n "$missing" ]; then
+  echo "Missing $missing"
+  if [ -n "${CI:-}" ]; then exit 1; fi
+  exit 77
+fi
+LOOPWORD_PAGE="$1" LOOPWORD_COMPILE="$2" exec node --test "$here/page_test.js"

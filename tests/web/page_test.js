@@ -1,0 +1,165 @@
+// The web page in Debian's chromium, opened from disk: making, saving, solving, reloading, phones, printing, hostile names.
+'use strict';
+
+const { describe, it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+const { chromium } = require('playwright-core');
+
+const root = path.resolve(__dirname, '../..');
+const pageUrl = pathToFileURL(process.env.LOOPWORD_PAGE).href;
+const compileTool = process.env.LOOPWORD_COMPILE;
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-web-'));
+
+let browser;
+let context;
+const remoteRequests = [];
+
+before(async () => {
+  const args = process.getuid() === 0 ? ['--no-sandbox'] : [];
+  browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args });
+  context = await browser.newContext({ acceptDownloads: true });
+  context.on('request', (request) => {
+    if (!/^(file|data|blob):/.test(request.url())) remoteRequests.push(request.url());
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  fs.rmSync(scratch, { recursive: true, force: true });
+});
+
+/// Waits until the page has shown the outcome of every command given.
+function settled(page) {
+  return page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
+}
+
+/// Presses `key` (or taps the on-screen key) and waits for the page to show what it did.
+async function press(page, key, tap = false) {
+  await (tap ? page.tap(`#keyboard button:text-is("${key}")`) : page.keyboard.press(key));
+  await settled(page);
+}
+
+/// Opens the page with `address` (query and fragment) and waits for its first puzzle.
+async function openPage(address = '', page = undefined) {
+  const tab = page ?? await context.newPage();
+  tab.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
+  await tab.goto(pageUrl + address);
+  await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+  return tab;
+}
+
+async function savePuzzle(page) {
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
+  const file = path.join(scratch, `saved-${Date.now()}.loopword`);
+  await download.saveAs(file);
+  return fs.readFileSync(file, 'latin1');
+}
+
+/// The letters round each square and the selected cell, as the page offers them to screen readers.
+function readGrid(page) {
+  return page.$$eval('#grid [role=row]', (rows) => ({
+    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
+    selected: rows.flatMap((row, square) => [...row.children].flatMap((cell, position) =>
+      (cell.getAttribute('aria-selected') === 'true' ? [[square, position]] : []))),
+  }));
+}
+
+/// The 23 rings of a saved puzzle file, in square order.
+function solutionRings(file) {
+  return file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
+}
+
+/// Types the solution with the keyboard alone: the selected cell's letter, Tab once its square is full.
+async function typeSolution(page, rings) {
+  for (let step = 0; step < 400 && !(await page.textContent('#message')).startsWith('Solved in'); ++step) {
+    const { rings: shownRings, selected: [[square, position]] } = await readGrid(page);
+    const full = !shownRings[square].includes(' ');
+    await press(page, full ? 'Tab' : rings[square][position]);
+  }
+}
+
+describe('puzzles made in the page', () => {
+  const cases = [
+    { level: 1, seed: 77, options: [] },
+    { level: 2, seed: 1234, options: ['varied'] },
+    { level: 3, seed: 5, options: ['varied', 'unique'] },
+  ];
+  for (const { level, seed, options } of cases) {
+    it(`level ${level}, seed ${seed} ${options.join(' ')}: saved, sound and as loopword-compile makes it`, async () => {
+      const query = [`level=${level}`, `seed=${seed}`, ...options.map((option) => `${option}=1`)].join('&');
+      const page = await openPage(`?${query}`);
+      const saved = await savePuzzle(page);
+      const words = path.join(root, 'data', `L${level}words.txt`);
+      execFileSync(path.join(root, 'tools', 'check-puzzles'), [words], { input: saved });
+      const made = execFileSync(compileTool, ['--level', String(level), '--seed', String(seed), ...options.map((o) => `--${o}`)]);
+      assert.equal(saved, made.toString('latin1'));
+      await page.close();
+    });
+  }
+});
+
+describe('solving in the page', () => {
+  it('keeps typed letters over a reload and says when the typed answer is solved', async () => {
+    const page = await openPage('?level=1&seed=9');
+    const rings = solutionRings(await savePuzzle(page));
+    await page.click('#solve');
+    await settled(page);
+    for (let letter = 0; letter < 2; ++letter) {
+      const { selected: [[square, position]] } = await readGrid(page);
+      await press(page, rings[square][position]);
+    }
+    const { rings: before } = await readGrid(page);
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.deepEqual((await readGrid(page)).rings, before);
+    await typeSolution(page, rings);
+    assert.match(await page.textContent('#message'), /^Solved in \d+:\d\d$/);
+    await page.close();
+  });
+
+  it('plays at phone width with the on-screen keyboard', async () => {
+    const phone = await browser.newContext({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
+    const page = await openPage('?level=1&seed=3', await phone.newPage());
+    await page.tap('#solve');
+    await settled(page);
+    const { selected: [[square, position]] } = await readGrid(page);
+    await press(page, 'Q', true);
+    assert.equal((await readGrid(page)).rings[square][position], 'Q');
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page is wider than the phone');
+    await phone.close();
+  });
+});
+
+describe('the page as a file', () => {
+  it('prints the puzzle and the solution on one page', async () => {
+    const page = await openPage('?level=2&seed=8');
+    await page.evaluate(() => { window.print = () => {}; });
+    await page.check('#print-solution');
+    await page.click('#print');
+    await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
+    for (const format of ['A4', 'Letter']) {
+      const pdf = path.join(scratch, `print-${format}.pdf`);
+      await page.pdf({ path: pdf, format });
+      assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+1$/m, format);
+    }
+    await page.close();
+  });
+
+  it('shows names from files as text, never as markup', async () => {
+    const page = await openPage('?level=1&seed=2');
+    const name = '<img src=x onerror=alert(1)>.loopword';
+    await page.setInputFiles('#puzzle-file', { name, mimeType: 'text/plain', buffer: Buffer.from('not a puzzle\n') });
+    await page.waitForFunction((shown) => document.querySelector('#message').textContent.includes(shown), name);
+    assert.equal(await page.locator('img').count(), 0);
+    await page.close();
+  });
+
+  it('made no request beyond the page itself', () => {
+    assert.deepEqual(remoteRequests, []);
+  });
+});

@@ -1,0 +1,219 @@
+// The session as the web page's worker calls it: commands in, replies and the picture as SVG out.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "display/sheets.h"
+#include "display/svg_canvas.h"
+#include "session/session.h"
+
+namespace loopword {
+
+namespace {
+
+using emscripten::val;
+
+/// Where the bundled word lists are embedded in the module's file system.
+constexpr const char* kDataFolder = "/loopword";
+/// Where files the user picks are put for the session to read, and where puzzles are saved.
+constexpr const char* kUploadFolder = "/uploads";
+constexpr const char* kSavedPuzzle = "/saved/puzzle.loopword";
+
+val ReplyObject(const Reply& reply) {
+  val object = val::object();
+  object.set("message", reply.message);
+  object.set("question", reply.question);
+  object.set("redraw", reply.redraw);
+  return object;
+}
+
+val MessagesObject(const std::vector<std::string>& messages) {
+  val list = val::array();
+  for (const std::string& message : messages) list.call<void>("push", message);
+  return list;
+}
+
+/// Writes `text` as the user's file `name` (its folders left out) and gives its path; the messages
+/// name the file as the user knows it.
+std::string PutUpload(const std::string& name, const std::string& text) {
+  std::filesystem::create_directories(kUploadFolder);
+  std::string fileName = std::filesystem::path(name).filename().string();
+  if (fileName.empty() || fileName == "." || fileName == "..") fileName = "file";
+  const std::string path = std::string(kUploadFolder) + "/" + fileName;
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+/// A sheet of `puzzle` drawn by `draw` alone, as an SVG document.
+std::string SheetDocument(const Puzzle& puzzle, void (*draw)(Picture&, const Puzzle&), const std::string& label) {
+  SvgCanvas canvas(kSheetWidth, kSheetHeight);
+  Picture picture(canvas);
+  draw(picture, puzzle);
+  return canvas.Document(label);
+}
+
+const char* ModeName(Mode mode) {
+  switch (mode) {
+    case Mode::Idle: return "idle";
+    case Mode::Compiling: return "compiling";
+    case Mode::ShowingPuzzle: return "puzzle";
+    case Mode::ShowingSolution: return "solution";
+    case Mode::Solving: return "solving";
+    case Mode::Closed: break;
+  }
+  return "closed";
+}
+
+}  // namespace
+
+/// One session with its picture on an SVG canvas.
+class WebSession {
+ public:
+  WebSession() : canvas_(kSheetWidth, kSheetHeight), picture_(canvas_), session_(kDataFolder, picture_, SteadyClock()) {}
+
+  std::string CurrentMode() const { return ModeName(session_.CurrentMode()); }
+  val StartMessages() const { return MessagesObject(session_.StartReport().messages); }
+  val Compile(bool confirmed) { return ReplyObject(session_.Compile(confirmed)); }
+  val Advance() { return ReplyObject(session_.AdvanceCompile()); }
+  val PressViewButton(bool confirmed) { return ReplyObject(session_.PressViewButton(confirmed)); }
+  val StartSolving() { return ReplyObject(session_.StartSolving()); }
+  val Check() { return ReplyObject(session_.Check()); }
+  val Reveal() { return ReplyObject(session_.Reveal()); }
+  val Press(int key) { return ReplyObject(session_.Press(static_cast<SolvingKey>(key))); }
+  val Type(const std::string& letter) { return ReplyObject(session_.Type(letter.empty() ? ' ' : letter[0])); }
+  val ClickAt(int x, int y) { return ReplyObject(session_.ClickAt({x, y})); }
+  void PauseClock(bool paused) { session_.PauseClock(paused); }
+  void ChooseRandomStartWord() { session_.ChooseRandomStartWord(); }
+  val EnterStartWord(const std::string& answer) { return ReplyObject(session_.EnterStartWord(answer)); }
+  void SetFill(bool varied, bool unique) { session_.SetFill({varied, unique, {}}); }
+
+  /// Seeds the next compile with the decimal `seed`; false when it is not a whole number from 0 to 2^64 - 1.
+  bool SeedNextCompile(const std::string& seed) {
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(seed.data(), seed.data() + seed.size(), value);
+    if (error != std::errc() || end != seed.data() + seed.size() || seed.empty()) return false;
+    session_.SeedNextCompile(value);
+    return true;
+  }
+
+  /// Loads bundled level 1..3, or for 0 the word list `text` the user picked as file `name`.
+  val ChooseWordList(int level, const std::string& name, const std::string& text) {
+    const std::string path = level == 0 ? PutUpload(name, text) : "";
+    return MessagesObject(session_.ChooseWordList(level, path).messages);
+  }
+
+  /// Opens the puzzle file `text` the user picked as file `name`.
+  val Open(const std::string& name, const std::string& text, bool confirmed) {
+    return ReplyObject(session_.Open(PutUpload(name, text), confirmed));
+  }
+
+  /// The puzzle file of the puzzle on show with the letters typed so far; "" without a puzzle.
+  std::string SavedFile() const {
+    if (!session_.HasPuzzle()) return {};
+    std::filesystem::create_directories(std::filesystem::path(kSavedPuzzle).parent_path());
+    const Reply reply = session_.Save(kSavedPuzzle);
+    return reply.message.empty() ? ReadWholeFile(kSavedPuzzle) : "";
+  }
+
+  /// What the page shows: the picture, the view button, the commands on offer, the word list title
+  /// and, for screen readers, the letters of every square while solving.
+  val View() const {
+    val view = val::object();
+    view.set("mode", std::string(ModeName(session_.CurrentMode())));
+    view.set("picture", canvas_.Document(ModeName(session_.CurrentMode())));
+    view.set("caption", std::string(session_.Caption()));
+    const Offer offer = session_.Offered();
+    view.set("commands", offer.commands);
+    view.set("puzzle", offer.puzzle);
+    view.set("solving", offer.solving);
+    view.set("viewButton", offer.viewButton);
+    view.set("title", session_.Dictionaries().Title());
+    view.set("level", session_.Dictionaries().DictLevel);
+    view.set("file", SavedFile());
+    view.set("rings", Rings());
+    if (const SolvingState* solving = session_.Solving()) {
+      view.set("selectedSquare", solving->Selected().square);
+      view.set("selectedPosition", solving->Selected().position);
+    }
+    view.set("words", Words());
+    return view;
+  }
+
+  /// Both sheets of the puzzle on show, drawn afresh for printing.
+  val Sheets() const {
+    val sheets = val::object();
+    if (!session_.HasPuzzle()) return sheets;
+    sheets.set("puzzle", SheetDocument(session_.CurrentPuzzle(), DrawPuzzleSheet, "Puzzle sheet"));
+    sheets.set("solution", SheetDocument(session_.CurrentPuzzle(), DrawSolutionSheet, "Solution sheet"));
+    return sheets;
+  }
+
+ private:
+  /// The 8 letters round each square in ring order while solving (' ' for an empty cell); none otherwise.
+  val Rings() const {
+    val rings = val::array();
+    const SolvingState* solving = session_.Solving();
+    if (solving == nullptr) return rings;
+    for (int square = 1; square <= kSquareCount; ++square) rings.call<void>("push", solving->Ring(square));
+    return rings;
+  }
+
+  /// The listed words in alphabetical order, each with whether some ring reads it while solving.
+  val Words() const {
+    val words = val::array();
+    if (!session_.HasPuzzle()) return words;
+    std::vector<std::string> listed;
+    for (const PlacementLine& line : session_.CurrentPuzzle().placements) listed.push_back(line.word);
+    std::sort(listed.begin(), listed.end());
+    const SolvingState* solving = session_.Solving();
+    for (const std::string& word : listed) {
+      val entry = val::object();
+      entry.set("word", word);
+      entry.set("found", solving != nullptr && solving->IsStruck(word));
+      words.call<void>("push", entry);
+    }
+    return words;
+  }
+
+  SvgCanvas canvas_;
+  Picture picture_;
+  Session session_;
+};
+
+EMSCRIPTEN_BINDINGS(loopword) {
+  emscripten::class_<WebSession>("Session")
+      .constructor<>()
+      .function("mode", &WebSession::CurrentMode)
+      .function("startMessages", &WebSession::StartMessages)
+      .function("compile", &WebSession::Compile)
+      .function("advance", &WebSession::Advance)
+      .function("pressViewButton", &WebSession::PressViewButton)
+      .function("startSolving", &WebSession::StartSolving)
+      .function("check", &WebSession::Check)
+      .function("reveal", &WebSession::Reveal)
+      .function("press", &WebSession::Press)
+      .function("type", &WebSession::Type)
+      .function("clickAt", &WebSession::ClickAt)
+      .function("pauseClock", &WebSession::PauseClock)
+      .function("chooseRandomStartWord", &WebSession::ChooseRandomStartWord)
+      .function("enterStartWord", &WebSession::EnterStartWord)
+      .function("setFill", &WebSession::SetFill)
+      .function("seedNextCompile", &WebSession::SeedNextCompile)
+      .function("chooseWordList", &WebSession::ChooseWordList)
+      .function("open", &WebSession::Open)
+      .function("view", &WebSession::View)
+      .function("sheets", &WebSession::Sheets);
+}
+
+}  // namespace loopword
