@@ -72,8 +72,8 @@ void Compiler::UseWords(std::shared_ptr<const Dictionary> words) {
 
 int Compiler::WordsAvailable(const std::string& startWord, const std::vector<std::string>& theme) const {
   const auto outsideList = [&](const std::string& word) { return groups_.Find(word) == 0; };
-  int count = groups_.DistinctCount() + static_cast<int>(std::ranges::count_if(theme, outsideList));
-  const bool startIsNew = !startWord.empty() && outsideList(startWord) && std::ranges::find(theme, startWord) == theme.end();
+  int count = groups_.DistinctCount() + static_cast<int>(std::count_if(theme.begin(), theme.end(), outsideList));
+  const bool startIsNew = !startWord.empty() && outsideList(startWord) && std::find(theme.begin(), theme.end(), startWord) == theme.end();
   return count + (startIsNew ? 1 : 0);
 }
 
