@@ -63,14 +63,19 @@ void BM_Compile(benchmark::State& state, bool indexed, const std::string& name) 
 }
 
 /// A varied (or one-solution varied) compile per iteration, the engine prepared beforehand.
-void BM_Varied(benchmark::State& state, bool unique, const std::string& name) {
+/// A varied compile; with `kept` every event is kept, as a live compile keeps them for the screen.
+void BM_Varied(benchmark::State& state, bool unique, bool kept, const std::string& name) {
   const auto words = Words(name);
   loopword::Compiler compiler(words, loopword::RandomSource(20261206));
-  const auto ignore = [](const loopword::CompileEvent&) {};
+  std::vector<loopword::CompileEvent> events;
+  const auto keep = [&](const loopword::CompileEvent& event) {
+    if (kept) events.push_back(event);
+  };
   const loopword::CompileOptions options{true, unique};
   for (auto _ : state) {
     loopword::Puzzle puzzle;
-    if (compiler.Compile(puzzle, "", ignore, options) != loopword::CompileOutcome::Complete) {
+    events.clear();
+    if (compiler.Compile(puzzle, "", keep, options) != loopword::CompileOutcome::Complete) {
       state.SkipWithError("varied compile did not complete");
       return;
     }
@@ -193,8 +198,9 @@ void RegisterAll() {
   }
   for (const char* name : {"L3", "W49000"}) {
     benchmark::RegisterBenchmark((std::string("BM_PrepareVaried/") + name).c_str(), BM_PrepareVaried, name)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark((std::string("BM_Varied/") + name).c_str(), BM_Varied, false, name)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark((std::string("BM_VariedUnique/") + name).c_str(), BM_Varied, true, name)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_Varied/") + name).c_str(), BM_Varied, false, false, name)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_VariedWithEvents/") + name).c_str(), BM_Varied, false, true, name)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("BM_VariedUnique/") + name).c_str(), BM_Varied, true, false, name)->Unit(benchmark::kMillisecond);
   }
   for (const int extra : {3, 11, 17}) {
     for (const bool unique : {false, true}) {

@@ -7,6 +7,7 @@ const kTab = 6;
 const kBackTab = 7;
 const kProgressPrefix = 'loopword:puzzle:';
 const kLastPuzzle = 'loopword:last';
+const kTheme = 'loopword:theme';
 
 let worker = null;
 let nextId = 0;
@@ -14,6 +15,7 @@ const pending = new Map();
 let shown = null;  // the view last shown
 let running = 0;  // commands sent and not yet shown
 let userList = null;  // the word list file the user picked: { name, bytes }
+let keptTheme = { words: '', title: '' };  // the theme words and title kept last
 
 function startWorker() {
   const source = $('loopword-worker').textContent;
@@ -136,12 +138,30 @@ async function chooseStart() {
   else await run('chooseRandomStartWord');
 }
 
+/// Says which theme words can be used while they are typed; Keep waits for a usable set.
+async function reportTheme() {
+  const { reply } = await send('themeReport', $('theme-words').value);
+  $('theme-report').textContent = reply.text;
+  $('theme-keep').disabled = !reply.usable;
+}
+
+/// Hands the theme words and title to the session and keeps them for the next visit.
+async function keepTheme(words, title) {
+  keptTheme = { words, title };
+  $('theme-words').value = words;
+  $('theme-title').value = title;
+  store(kTheme, JSON.stringify(keptTheme));
+  await run('chooseTheme', [words, title]);
+  await reportTheme();
+}
+
 /// Gives a new worker the choices of the form, as after a stop.
 async function applyChoices() {
   if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
   else await run('chooseWordList', [Number($('level').value), '', '']);
   await run('setFill', [$('varied').checked, $('unique').checked]);
   if ($('start-word').value) await chooseStart();
+  await run('chooseTheme', [keptTheme.words, keptTheme.title]);
 }
 
 /// Compiles a puzzle; the view button stops it by ending the worker, whose successor gets the choices.
@@ -244,6 +264,9 @@ function wire() {
     chooseStart();
   });
   for (const box of [$('varied'), $('unique')]) box.addEventListener('change', () => run('setFill', [$('varied').checked, $('unique').checked]));
+  $('theme-words').addEventListener('input', reportTheme);
+  $('theme-keep').addEventListener('click', () => keepTheme($('theme-words').value, $('theme-title').value));
+  $('theme-clear').addEventListener('click', () => keepTheme('', ''));
   $('compile').addEventListener('click', () => compile());
   $('view-button').onclick = pressViewButton;
   $('solve').addEventListener('click', async () => {
@@ -277,18 +300,31 @@ async function applyAddress(query) {
   await applyChoices();
 }
 
-/// The first puzzle: the one in the address fragment, a compile the address asks for, the last one
-/// solved here, or a new one; a puzzle solved here before comes back with its letters.
+/// The puzzle a page exported by the desktop program carries, as bytes; null for none.
+function embeddedPuzzle() {
+  const content = document.querySelector('meta[name=loopword-puzzle]').content;
+  return content ? Uint8Array.from(atob(content), (c) => c.charCodeAt(0)) : null;
+}
+
+/// The first puzzle: the one in the address fragment or carried by the page, ready to solve; a
+/// compile the address asks for; the last one solved here; or a new one. A puzzle solved here
+/// before comes back with its letters.
 async function firstPuzzle() {
   const query = new URLSearchParams(location.search);
+  keptTheme = { ...keptTheme, ...JSON.parse(saved(kTheme) ?? '{}') };
+  $('theme-words').value = keptTheme.words;
+  $('theme-title').value = keptTheme.title;
   await applyAddress(query);
+  await reportTheme();
   const fragment = decodeURIComponent(location.hash.slice(1));
+  const given = fragment ? new TextEncoder().encode(fragment) : embeddedPuzzle();
   const last = saved(kLastPuzzle);
-  if (fragment) await openText('address', new TextEncoder().encode(fragment));
+  if (given) await openText('the puzzle given', given);
   else if (!query.has('seed') && last) await openText('saved puzzle', new TextEncoder().encode(last));
   else await compile(query.get('seed') ?? undefined);
   const progress = shown.file && saved(puzzleKey(shown.file));
   if (progress && progress !== shown.file) await run('open', ['saved puzzle', progress], true);
+  if (given && shown.mode === 'solution') await run('startSolving');
   performance.mark('first-puzzle');
 }
 

@@ -12,6 +12,7 @@
 #include "display/sheets.h"
 #include "display/svg_canvas.h"
 #include "session/session.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -97,6 +98,17 @@ class WebSession {
   void ChooseRandomStartWord() { session_.ChooseRandomStartWord(); }
   val EnterStartWord(const std::string& answer) { return ReplyObject(session_.EnterStartWord(answer)); }
   void SetFill(bool varied, bool unique) { session_.SetFill({varied, unique, {}}); }
+  /// The theme words typed so far and the title, for the next compiles.
+  void ChooseTheme(const std::string& words, const std::string& title) { session_.ChooseTheme({ReadThemeWords(words).words, title}); }
+
+  /// What the theme box says of the words typed so far, and whether they can be kept.
+  val ThemeReport(const std::string& words) const {
+    const ThemeWords read = ReadThemeWords(words);
+    val report = val::object();
+    report.set("text", ThemeWordsReport(read));
+    report.set("usable", read.words.size() <= kThemeWordLimit);
+    return report;
+  }
 
   /// Seeds the next compile with the decimal `seed`; false when it is not a whole number from 0 to 2^64 - 1.
   bool SeedNextCompile(const std::string& seed) {
@@ -138,7 +150,7 @@ class WebSession {
     view.set("puzzle", offer.puzzle);
     view.set("solving", offer.solving);
     view.set("viewButton", offer.viewButton);
-    view.set("title", session_.Dictionaries().Title());
+    view.set("title", TitleBar());
     view.set("level", session_.Dictionaries().DictLevel);
     view.set("file", SavedFile());
     view.set("rings", Rings());
@@ -160,6 +172,16 @@ class WebSession {
   }
 
  private:
+  /// The title bar's text with the list named by its file name alone: the page's folders are its own.
+  std::string TitleBar() const {
+    std::string title = session_.WindowTitle();
+    const std::string path = session_.Dictionaries().ChosenPath();
+    if (const std::size_t at = title.find(path); at != std::string::npos && !path.empty()) {
+      title.replace(at, path.size(), std::filesystem::path(path).filename().string());
+    }
+    return title;
+  }
+
   /// The 8 letters round each square in ring order while solving (' ' for an empty cell); none otherwise.
   val Rings() const {
     val rings = val::array();
@@ -209,6 +231,8 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("chooseRandomStartWord", &WebSession::ChooseRandomStartWord)
       .function("enterStartWord", &WebSession::EnterStartWord)
       .function("setFill", &WebSession::SetFill)
+      .function("chooseTheme", &WebSession::ChooseTheme)
+      .function("themeReport", &WebSession::ThemeReport)
       .function("seedNextCompile", &WebSession::SeedNextCompile)
       .function("chooseWordList", &WebSession::ChooseWordList)
       .function("open", &WebSession::Open)

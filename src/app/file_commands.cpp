@@ -70,6 +70,10 @@ std::string FileCommands::AskPuzzleToSave() {
   return AskNewFile("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
 }
 
+std::string FileCommands::AskWebPageToSave() {
+  return AskNewFile("Select destination file for a web page of this puzzle", "Web Pages", ".html");
+}
+
 std::string FileCommands::AskWordList() {
   return AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
 }

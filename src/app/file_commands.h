@@ -24,6 +24,8 @@ class FileCommands {
   std::string AskPuzzleToOpen();
   /// The puzzle file to save to, ending in the puzzle extension; "" when cancelled or not to be overwritten.
   std::string AskPuzzleToSave();
+  /// The web page file to export to, ending in .html; "" when cancelled or not to be overwritten.
+  std::string AskWebPageToSave();
   /// The user's word list; "" when cancelled.
   std::string AskWordList();
   /// Save as bitmap: asks for a file and writes `picture` to it, telling its length.

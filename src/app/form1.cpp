@@ -12,6 +12,7 @@
 #include "display/sheets.h"
 #include "display/units.h"
 #include "output/print_page.h"
+#include "words/bundled_lists.h"
 #include "words/theme_words.h"
 
 namespace loopword {
@@ -21,7 +22,8 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
       files_(toolkit),
       canvas_(kSheetWidth, kSheetHeight, kScreenDpi),
       picture_(canvas_),
-      session_(programFolder, picture_, SteadyClock()) {
+      session_(programFolder, picture_, SteadyClock()),
+      webPage_(WebPagePath(programFolder)) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   const PictureArea area = BuildPictureArea(this, canvas_);
   setCentralWidget(area.client);
@@ -37,7 +39,7 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   compileTimer_ = new QTimer(this);
   compileTimer_->setInterval(0);
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
-  menus_.Build(*this);
+  menus_.Build(*this, !webPage_.empty());
   const QSettings settings;
   ChooseTheme({settings.value("theme/words").toString().toStdString(), settings.value("theme/title").toString().toStdString()});
   ShowLoadReport(session_.StartReport());
@@ -131,6 +133,12 @@ void Form1::mnuSave_Click() {
 void Form1::mnuExportPdf_Click() { files_.ExportPdf(session_.CurrentPuzzle()); }
 
 void Form1::mnuExportSvg_Click() { files_.ExportSvg(session_.CurrentPuzzle()); }
+
+void Form1::mnuExportWeb_Click() {
+  if (!session_.HasPuzzle()) return;
+  const std::string path = files_.AskWebPageToSave();
+  if (!path.empty()) Carry([&](bool) { return session_.ExportWebPage(webPage_, path); });
+}
 
 void Form1::mnuBooklet_Click() {
   if (const std::string refusal = session_.WhyNoPuzzle(); !refusal.empty()) {

@@ -44,6 +44,8 @@ class Form1 final : public QMainWindow {
   void mnuExportPdf_Click();
   /// Export SVG: the two sheets into two SVG files.
   void mnuExportSvg_Click();
+  /// Export web page: a copy of the web page that opens the puzzle ready to solve.
+  void mnuExportWeb_Click();
   /// Make booklet: many puzzles and their answers in one PDF, with a progress bar that can cancel.
   void mnuBooklet_Click();
   /// Help: what the puzzle is and how to play.
@@ -116,6 +118,7 @@ class Form1 final : public QMainWindow {
   PictureBox* picture1_ = nullptr;
   ViewButton* command1_ = nullptr;
   QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
+  std::string webPage_;  // the web page built with the program; "" when there is none
   QPointer<AboutForm> about_;
   QPointer<QTextBrowser> guide_;
 };

@@ -53,7 +53,7 @@ QActionGroup* MainMenus::AddGroup(QMenu* menu, const QStringList& texts, const Q
   return group;
 }
 
-void MainMenus::Build(Form1& window) {
+void MainMenus::Build(Form1& window, bool webPage) {
   window_ = &window;
   QMenu* file = window.menuBar()->addMenu("&File");
   QAction* mnuOpen = AddCommand(file, "&Open puzzle…", "mnuOpen", &Form1::mnuOpen_Click, QKeySequence("Ctrl+O"));
@@ -62,6 +62,8 @@ void MainMenus::Build(Form1& window) {
   QAction* copyx = AddCommand(file, "Save as &bitmap", "copyx", &Form1::copyx_Click, QKeySequence("Ctrl+B"));
   QAction* mnuExportPdf = AddCommand(file, "&Export PDF…", "mnuExportPdf", &Form1::mnuExportPdf_Click, QKeySequence("Ctrl+E"));
   QAction* mnuExportSvg = AddCommand(file, "Export S&VG…", "mnuExportSvg", &Form1::mnuExportSvg_Click, {});
+  mnuExportWeb_ = AddCommand(file, "Export &web page…", "mnuExportWeb", &Form1::mnuExportWeb_Click, {});
+  mnuExportWeb_->setVisible(webPage);
   QAction* mnuBooklet = AddCommand(file, "Make boo&klet…", "mnuBooklet", &Form1::mnuBooklet_Click, {});
   file->addSeparator();
   AddCommand(file, "&Help", "Helpx", &Form1::Helpx_Click, QKeySequence(Qt::Key_F1));
@@ -100,6 +102,7 @@ void MainMenus::Enable(const Offer& offer) {
   mnuStart_->setEnabled(offer.commands);
   mnuDictLevel_->setEnabled(offer.commands);
   mnuSave_->setEnabled(offer.puzzle);
+  mnuExportWeb_->setEnabled(offer.puzzle);
   mnuPlay_->setEnabled(offer.puzzle);
   mnuCheck_->setEnabled(offer.solving);
   mnuReveal_->setEnabled(offer.solving);

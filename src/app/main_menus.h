@@ -19,8 +19,9 @@ class Form1;
 /// The menu items of the main window, wired to its handlers; the fill choices are remembered between runs.
 class MainMenus {
  public:
-  /// Fills the menu bar of `window` and connects each item to the window's handler.
-  void Build(Form1& window);
+  /// Fills the menu bar of `window` and connects each item to the window's handler; Export web page
+  /// only when the program has its web page.
+  void Build(Form1& window, bool webPage);
   /// The Solution menu's fill choices: varied words, one solution.
   [[nodiscard]] CompileOptions FillChoice() const;
   /// Turns each command on or off as `offer` says.
@@ -40,6 +41,7 @@ class MainMenus {
   Form1* window_ = nullptr;
   std::vector<QAction*> commands_;  // on whenever no compile or booklet runs
   QAction* mnuSave_ = nullptr;
+  QAction* mnuExportWeb_ = nullptr;
   QAction* mnuPlay_ = nullptr;
   QAction* mnuCheck_ = nullptr;
   QAction* mnuReveal_ = nullptr;

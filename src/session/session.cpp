@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <utility>
 
@@ -15,6 +16,7 @@
 #include "input/start_word.h"
 #include "play/typed_lines.h"
 #include "puzzle/puzzle_file.h"
+#include "puzzle/web_page.h"
 #include "toolkit/toolkit.h"
 #include "words/theme_words.h"
 
@@ -274,6 +276,18 @@ Reply Session::Save(const std::string& path) const {
   }
   const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
   return failure.empty() ? Reply{} : Tell(SaveFailureMessage("puzzle", path, failure));
+}
+
+Reply Session::ExportWebPage(const std::string& pagePath, const std::string& path) const {
+  if (!HasPuzzle()) return {};
+  std::ifstream in(pagePath, std::ios::binary);
+  const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::vector<std::string> comments = comments_;
+  std::erase_if(comments, IsTypedLine);
+  const std::optional<std::string> filled = PageWithPuzzle(page, FormatPuzzleFile({{comments, puzzle_}}));
+  if (!filled) return Tell("Loopword's web page is missing or damaged:\n" + pagePath);
+  const std::string failure = WriteFileAtomically(path, *filled);
+  return failure.empty() ? Reply{} : Tell(SaveFailureMessage("web page", path, failure));
 }
 
 Reply Session::StartSolving() {

@@ -90,6 +90,9 @@ class Session {
   Reply Open(const std::string& path, bool confirmed = false);
   /// Saves the puzzle with its comment lines and the letters typed so far to `path`.
   Reply Save(const std::string& path) const;
+  /// Writes a copy of the web page at `pagePath` to `path` that opens the puzzle ready to solve,
+  /// without the letters typed here.
+  Reply ExportWebPage(const std::string& pagePath, const std::string& path) const;
   /// Starts solving the puzzle on screen.
   Reply StartSolving();
   /// Check, Reveal letter, a solving key, a typed character and a click (twips of the picture).

@@ -2,6 +2,7 @@
 #include "words/bundled_lists.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "words/dictionary_state.h"
@@ -10,14 +11,28 @@ namespace loopword {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+/// The file `name` beside the program when it is there, else in the installed data folder when it
+/// is there; nullopt when it is in neither.
+std::optional<fs::path> FoundFile(const fs::path& folder, const fs::path& name) {
+  std::error_code error;
+  for (const fs::path& place : {folder / name, (folder / ".." / "share" / "loopword" / name).lexically_normal()}) {
+    if (fs::is_regular_file(place, error)) return place;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::string BundledListPath(const std::string& programFolder, int level) {
   const fs::path name = kLevelFileNames.at(static_cast<std::size_t>(level - 1));
-  const fs::path folder = programFolder;
-  const fs::path beside = folder / name;
-  const fs::path installed = (folder / ".." / "share" / "loopword" / name).lexically_normal();
-  std::error_code error;
-  if (!fs::is_regular_file(beside, error) && fs::is_regular_file(installed, error)) return installed.string();
-  return beside.string();
+  return FoundFile(programFolder, name).value_or(fs::path(programFolder) / name).string();
+}
+
+std::string WebPagePath(const std::string& programFolder) {
+  const std::optional<fs::path> page = FoundFile(programFolder, kWebPageName);
+  return page ? page->string() : "";
 }
 
 std::string RunningProgramFolder(const char* argv0) {

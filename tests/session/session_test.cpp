@@ -8,6 +8,7 @@
 #include "board/geometry.h"
 #include "session/session.h"
 #include "puzzle/puzzle_file.h"
+#include "puzzle/web_page.h"
 #include "support/brute_force.h"
 #include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
@@ -208,6 +209,37 @@ TEST_F(SessionTest, ASeededCompileMakesThePuzzleOfItsSeedAndSavesTheSeedTheNextD
     session->Save(path);
     EXPECT_EQ(testing::ReadFile(path).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
   }
+}
+
+/// The bytes of base64 `text`, read independently of the writer.
+std::string FromBase64(std::string_view text) {
+  const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string bytes;
+  for (std::size_t i = 0, bits = 0, value = 0; i < text.size() && text[i] != '='; ++i) {
+    value = value << 6 | digits.find(text[i]);
+    if ((bits += 6) >= 8) bytes += static_cast<char>(value >> (bits -= 8) & 0xFF);
+  }
+  return bytes;
+}
+
+TEST_F(SessionTest, AnExportedWebPageCarriesThePuzzleWithoutTheTypedLettersOrSaysWhyNot) {
+  for (const std::string_view bytes : {"", "f", "fo", "foo", "foob", "fooba", "foobar", "\xFF\xFE<\"/>"}) EXPECT_EQ(FromBase64(Base64(bytes)), bytes);
+  EXPECT_EQ(Base64("foobar!"), "Zm9vYmFyIQ==");
+  auto session = NewSession();
+  Reach(*session, Start::SolvingWithLetters);
+  const std::string page = files.Write("page.html", "<head>" + std::string(kPagePuzzleSlot) + "</head>");
+  const std::string exported = (files.Path() / "class.html").string();
+  EXPECT_EQ(session->ExportWebPage(page, exported).message, "");
+  const std::string html = testing::ReadFile(exported);
+  const std::size_t start = html.find("content=\"") + 9;
+  const PuzzleFileResult carried = ParsePuzzleText(FromBase64(html.substr(start, html.find('"', start) - start)), "page");
+  ASSERT_EQ(carried.puzzles.size(), 1u) << carried.message;
+  EXPECT_EQ(carried.puzzles[0].puzzle.placements, session->CurrentPuzzle().placements);
+  EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed"); }));
+  EXPECT_EQ(session->ExportWebPage(files.Write("old.html", "<head></head>"), exported).message,
+            "Loopword's web page is missing or damaged:\n" + (files.Path() / "old.html").string());
+  EXPECT_EQ(session->ExportWebPage(page, "/proc/none/class.html").message,
+            SaveFailureMessage("web page", "/proc/none/class.html", "The file could not be written."));
 }
 
 TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolve) {

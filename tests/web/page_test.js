@@ -159,6 +159,40 @@ describe('the page as a file', () => {
     await page.close();
   });
 
+  it('opens the puzzle the desktop program put into it ready to solve, its title as text', async () => {
+    const puzzle = execFileSync(compileTool, ['--level', '1', '--seed', '4', '--title', '<img src=x onerror=alert(1)>']);
+    const html = fs.readFileSync(process.env.LOOPWORD_PAGE, 'latin1')
+      .replace('<meta name="loopword-puzzle" content="">', `<meta name="loopword-puzzle" content="${puzzle.toString('base64')}">`);
+    const exported = path.join(scratch, 'exported.html');
+    fs.writeFileSync(exported, html, 'latin1');
+    const page = await context.newPage();
+    await page.goto(pathToFileURL(exported).href);
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.ok(await page.isEnabled('#check'), 'solving from the start');
+    assert.ok((await page.textContent('#picture svg')).includes('<img src=x onerror=alert(1)>'));
+    await typeSolution(page, solutionRings(puzzle.toString('latin1')));
+    assert.match(await page.textContent('#message'), /^Solved in/);
+    assert.equal(await page.locator('img').count(), 0);
+    await page.close();
+  });
+
+  it('puts the theme words kept in the theme box into every puzzle', async () => {
+    const page = await openPage('?level=2&seed=6');
+    await page.click('#theme summary');
+    await page.fill('#theme-words', 'elephant, Giraffes\ncat');
+    await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('cat'));
+    await page.fill('#theme-title', 'Zoo week');
+    await page.click('#theme-keep');
+    await settled(page);
+    await page.click('#compile');
+    await settled(page);
+    const saved = await savePuzzle(page);
+    assert.match(saved, /^# title: Zoo week$/m);
+    assert.match(saved, /^# theme: ELEPHANT GIRAFFES$/m);
+    for (const word of ['ELEPHANT', 'GIRAFFES']) assert.match(saved, new RegExp(` ${word}$`, 'm'));
+    await page.close();
+  });
+
   it('made no request beyond the page itself', () => {
     assert.deepEqual(remoteRequests, []);
   });

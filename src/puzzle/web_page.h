@@ -1,0 +1,20 @@
+// Putting one puzzle into a copy of the web page, which then opens it ready to solve.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace loopword {
+
+/// The empty slot of the web page that a puzzle goes into.
+inline constexpr std::string_view kPagePuzzleSlot = R"(<meta name="loopword-puzzle" content="">)";
+
+/// `page` with the puzzle file text `puzzle` in its slot, in base64 so that no character of it can
+/// end the slot; nullopt when the page has no empty slot.
+std::optional<std::string> PageWithPuzzle(std::string_view page, std::string_view puzzle);
+
+/// `bytes` in base64 (RFC 4648, with padding).
+std::string Base64(std::string_view bytes);
+
+}  // namespace loopword
