@@ -15,6 +15,9 @@ tr -d '\r' <"$lists/L2words.txt" | comm -23 "$prefix/words" - >"$prefix/stranger
 mv "$lists" "$prefix/hidden"
 { "$bin/loopword-compile" --level 2 2>&1 || true; } | grep -qF "$bin/L2words.txt" || fail "no list, no message"
 mv "$prefix/hidden" "$lists"
+if grep -q '^LOOPWORD_WEB_PAGE:FILEPATH=.' "$1/CMakeCache.txt"; then
+  grep -q 'name="loopword-puzzle"' "$lists/loopword.html" || fail "no web page beside the installed lists"
+fi
 for option in $("$bin/loopword-compile" --help | grep -o -- '--[a-z]*'); do
   gzip -dc "$prefix/share/man/man6/loopword-compile.6.gz" | grep -q -- "${option//-/\\\\-}" || fail "man page lacks $option"
 done
