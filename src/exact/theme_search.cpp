@@ -18,13 +18,10 @@ constexpr std::int64_t kPairsPerPlacement = 200'000;
 /// Longest time the search for a theme word to leave out may take after a proof.
 constexpr std::chrono::seconds kLeaveOneOutTime{3};
 /// Placement steps between two polls.
-constexpr int kStepsPerPoll = 256;
+constexpr int kStepsPerPoll = 16;
 /// A square not yet decided, and a square left to the list.
 constexpr int kUndecided = -2;
 constexpr int kFree = -1;
-/// The squares in the order the placement search decides them.
-constexpr IndexedArray<int, kSquareCount> kPlacementOrder = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
-                                                              13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23};
 
 /// The four letters a square-12 ring shows the loops: near and far end of chain 0, then of chain 1.
 std::uint32_t CentreLetters(const Word& centre) {
@@ -38,8 +35,31 @@ std::uint32_t CentreLetters(const Word& centre) {
 /// Letter sets that reach each key of each boundary of one loop: bit n set when the loop, starting
 /// with letter n at its near end, can carry the key there.
 using Reach = IndexedArray<std::vector<std::uint32_t>, kBoundaryCount>;
+/// Free squares the letter passes count exactly; with more left, a pass lets any number through.
+constexpr int kCountedFree = 4;
+/// Per loop, one Reach per count of free squares: layer f holds what passes with at most f of them.
+using Layers = IndexedArray<Reach, kCountedFree + 1>;
 
-/// One run of the placement search over a set of theme words (a bit per theme index).
+/// The left keys of a chain square's pair classes grouped by right key: those of right key R are
+/// keys[begin[R]..begin[R+1]).
+struct LeftKeys {
+  std::vector<std::uint32_t> begin;
+  std::vector<std::uint16_t> keys;
+};
+
+LeftKeys LeftKeysOf(const SquareTable& table, int rightKeyCount) {
+  LeftKeys lefts;
+  lefts.begin.assign(static_cast<std::size_t>(rightKeyCount) + 1, 0);
+  for (const PairClass& cls : table.classes) ++lefts.begin[cls.right + 1u];
+  for (std::size_t key = 1; key < lefts.begin.size(); ++key) lefts.begin[key] += lefts.begin[key - 1];
+  lefts.keys.resize(table.classes.size());
+  std::vector<std::uint32_t> next(lefts.begin.begin(), lefts.begin.end() - 1);
+  for (const PairClass& cls : table.classes) lefts.keys[next[cls.right]++] = cls.left;
+  return lefts;
+}
+
+/// One run of the placement search over a set of theme words (a bit per theme index): square 12
+/// first, then always the unplaced theme word with the fewest squares left, over those squares.
 class PlacementSearch {
  public:
   PlacementSearch(const ThemeEngine& engine, std::uint32_t themes, bool varied, RandomSource& random,
@@ -48,7 +68,16 @@ class PlacementSearch {
         deadline_(deadline) {
     for (int s = 1; s <= kSquareCount; ++s) assigned_[s] = kUndecided;
     for (int c = 0; c < kChainCount; ++c) {
-      for (int b = 0; b < kBoundaryCount; ++b) reach_[c][b].assign(static_cast<std::size_t>(ChainBoundary(c, b).KeyCount()), 0);
+      for (int f = 0; f <= kCountedFree; ++f) {
+        for (int b = 0; b < kBoundaryCount; ++b) {
+          const auto keys = static_cast<std::size_t>(ChainBoundary(c, b).KeyCount());
+          reach_[c][f][b].assign(keys, 0);
+          alive_[c][f][b].assign(keys, 0);
+        }
+      }
+    }
+    for (int c = 0; c < kChainCount; ++c) {
+      for (int k = 0; k < kChainLength; ++k) leftKeys_[c][k] = LeftKeysOf(model_.Table(c, k), ChainBoundary(c, k + 1).KeyCount());
     }
     for (int id = 0; id < model_.WordCount(); ++id) {
       if (IsFreeWord(id)) freeCentres_.insert(CentreLetters(model_.WordAt(id)));
@@ -56,17 +85,14 @@ class PlacementSearch {
   }
 
   ThemeResult Run(const std::string& startWord) {
-    int depth = 0;
-    if (!startWord.empty()) {
-      centre_ = ToWord(startWord);
+    Step step = Step::Continue;
+    if (startWord.empty()) {
+      step = DecideCentre();
+    } else {
       const auto& themeWords = engine_.ThemeWords();
-      const auto theme = static_cast<int>(std::find(themeWords.begin(), themeWords.end(), *centre_) - themeWords.begin());
-      assigned_[kCrossingSquare] = InSet(theme) ? theme : kFree;
-      if (InSet(theme)) placed_ |= 1u << theme;
-      depth = 1;
-      if (!Feasible(kCrossingSquare)) return {};
+      const auto theme = static_cast<int>(std::find(themeWords.begin(), themeWords.end(), ToWord(startWord)) - themeWords.begin());
+      step = TryCentre(InSet(theme) ? theme : kFree, ToWord(startWord));
     }
-    const Step step = Visit(depth);
     if (step == Step::Found) return std::move(result_);
     if (step == Step::Halt) return {halt_, {}, {}};
     return {undecided_ ? SearchStatus::BudgetSpent : SearchStatus::Impossible, {}, {}};
@@ -76,11 +102,16 @@ class PlacementSearch {
   enum class Step { Continue, Found, Halt };
 
   [[nodiscard]] bool InSet(int theme) const { return theme < 32 && ((themes_ >> theme) & 1u) != 0; }
+  [[nodiscard]] bool Unplaced(int theme) const { return InSet(theme) && ((placed_ >> theme) & 1u) == 0; }
   [[nodiscard]] bool IsFreeWord(int id) const {
     const auto& taken = engine_.ListedThemeIds();
     return std::find(taken.begin(), taken.end(), id) == taken.end();
   }
-  [[nodiscard]] int Unplaced() const { return std::popcount(themes_ & ~placed_); }
+  [[nodiscard]] int UnplacedCount() const { return std::popcount(themes_ & ~placed_); }
+  /// Free squares every fill of the current placement will have besides square 12.
+  [[nodiscard]] int FreeLeft() const {
+    return static_cast<int>(std::count(assigned_.begin(), assigned_.end(), kUndecided)) - UnplacedCount();
+  }
 
   bool OutOfTime() {
     if (std::chrono::steady_clock::now() >= deadline_) {
@@ -94,39 +125,69 @@ class PlacementSearch {
     return false;
   }
 
-  Step Visit(int depth) {
-    if (++steps_ % kStepsPerPoll == 0 && OutOfTime()) return Step::Halt;
-    if (Unplaced() > kSquareCount - depth) return Step::Continue;
-    if (depth == kSquareCount) return FillFreeSquares();
-    const int square = kPlacementOrder[depth];
+  template <typename T>
+  void Shuffle(std::vector<T>& items) {
+    for (std::size_t i = 0; i + 1 < items.size(); ++i) {
+      std::swap(items[i], items[i + static_cast<std::size_t>(random_.Draw(static_cast<int>(items.size() - i))) - 1]);
+    }
+  }
+
+  /// Tries each unplaced theme word in square 12, then a list word there.
+  Step DecideCentre() {
     std::vector<int> options;
     for (int theme = 0; theme < 32; ++theme) {
-      if (InSet(theme) && ((placed_ >> theme) & 1u) == 0) options.push_back(theme);
+      if (InSet(theme)) options.push_back(theme);
     }
-    for (std::size_t i = 0; i + 1 < options.size(); ++i) {
-      std::swap(options[i], options[i + static_cast<std::size_t>(random_.Draw(static_cast<int>(options.size() - i))) - 1]);
-    }
-    if (Unplaced() < kSquareCount - depth) options.push_back(kFree);  // last: the theme words still fit after it
+    Shuffle(options);
+    if (UnplacedCount() < kSquareCount) options.push_back(kFree);  // last: the theme words still fit after it
     for (const int option : options) {
-      assigned_[square] = option;
-      if (option >= 0) placed_ |= 1u << option;
-      if (square == kCrossingSquare) centre_ = option >= 0 ? std::optional(engine_.ThemeWords()[static_cast<std::size_t>(option)]) : std::nullopt;
-      const Step step = Feasible(square) ? Visit(depth + 1) : Step::Continue;
-      if (option >= 0) placed_ &= ~(1u << option);
+      const Step step = TryCentre(option, option >= 0 ? engine_.ThemeWords()[static_cast<std::size_t>(option)] : std::optional<Word>());
+      if (step != Step::Continue) return step;
+    }
+    return Step::Continue;
+  }
+
+  Step TryCentre(int option, std::optional<Word> centre) {
+    assigned_[kCrossingSquare] = option;
+    placed_ = option >= 0 ? 1u << option : 0;
+    centre_ = std::move(centre);
+    return Feasible() ? PlaceThemes() : Step::Continue;
+  }
+
+  /// Places the unplaced theme word with the fewest squares left in each of them in turn.
+  Step PlaceThemes() {
+    if (++steps_ % kStepsPerPoll == 0 && OutOfTime()) return Step::Halt;
+    if (UnplacedCount() == 0) return FillFreeSquares();
+    std::size_t pick = 0;
+    int ties = 0;
+    for (std::size_t i = 0; i < squaresOf_.size(); ++i) {
+      if (i > 0 && squaresOf_[i].size() > squaresOf_[pick].size()) continue;
+      ties = i > 0 && squaresOf_[i].size() == squaresOf_[pick].size() ? ties + 1 : 1;
+      if (ties == 1 || random_.Draw(ties) == 1) pick = i;
+    }
+    const int theme = unplacedThemes_[pick];
+    std::vector<std::pair<int, int>> options;  // (free squares its loop then needs at least, square)
+    for (std::size_t i = 0; i < squaresOf_[pick].size(); ++i) options.emplace_back(freeNeeded_[pick][i], squaresOf_[pick][i]);
+    Shuffle(options);
+    std::stable_sort(options.begin(), options.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [needed, square] : options) {
+      assigned_[square] = theme;
+      placed_ |= 1u << theme;
+      const Step step = Feasible() ? PlaceThemes() : Step::Continue;
+      placed_ &= ~(1u << theme);
       assigned_[square] = kUndecided;
       if (step != Step::Continue) return step;
     }
     return Step::Continue;
   }
 
-  static int ChainOf(int square) { return square < kCrossingSquare ? 0 : 1; }
-
-  /// Whether letters can still pass round both loops and every unplaced theme word can still get a
-  /// square, after square `changed` was decided; a loop decided whole before it keeps its passes.
-  bool Feasible(int changed) {
-    for (int c = 0; c < kChainCount; ++c) {
-      if (changed == kCrossingSquare || ChainOf(changed) == c || assigned_[ChainSquare(c, kChainLength - 1)] == kUndecided) PassLoop(c);
-    }
+  /// Whether letters can still pass round both loops with the free squares left and every unplaced
+  /// theme word can still get a square of its own (then squaresOf_ lists each one's squares).
+  bool Feasible() {
+    const int freeLeft = FreeLeft();
+    layers_ = freeLeft <= kCountedFree ? freeLeft + 1 : 1;
+    loose_ = freeLeft > kCountedFree;
+    for (int c = 0; c < kChainCount; ++c) PassLoop(c);
     const bool centreFits = centre_ ? CentreFits(CentreLetters(*centre_))
                                     : std::any_of(freeCentres_.begin(), freeCentres_.end(), [this](std::uint32_t code) { return CentreFits(code); });
     return centreFits && ThemesHaveSquares();
@@ -135,47 +196,86 @@ class PlacementSearch {
   /// Whether every unplaced theme word can get an undecided square of its own where letters can
   /// still reach it from square 12 on both sides.
   bool ThemesHaveSquares() {
-    if (Unplaced() == 0) return true;
-    for (int c = 0; c < kChainCount; ++c) {
-      if (assigned_[ChainSquare(c, kChainLength - 1)] == kUndecided) BackPass(c);
-    }
-    std::vector<std::vector<int>> squaresOf;
+    squaresOf_.clear();
+    freeNeeded_.clear();
+    unplacedThemes_.clear();
+    if (UnplacedCount() == 0) return true;
+    for (int c = 0; c < kChainCount; ++c) BackPass(c);
     for (int theme = 0; theme < 32; ++theme) {
-      if (!InSet(theme) || ((placed_ >> theme) & 1u) != 0) continue;
-      std::vector<int>& squares = squaresOf.emplace_back();
-      if (assigned_[kCrossingSquare] == kUndecided) squares.push_back(kCrossingSquare);
+      if (!Unplaced(theme)) continue;
+      unplacedThemes_.push_back(theme);
+      std::vector<int>& squares = squaresOf_.emplace_back();
+      std::vector<int>& needed = freeNeeded_.emplace_back();
       for (int c = 0; c < kChainCount; ++c) {
+        const int budget = loose_ ? 0 : layers_ - 1 - FewestFree(1 - c);
         for (int k = 0; k < kChainLength; ++k) {
-          if (assigned_[ChainSquare(c, k)] == kUndecided && FitsBetween(engine_.ThemePairs(theme, c, k), c, k)) squares.push_back(ChainSquare(c, k));
+          if (assigned_[ChainSquare(c, k)] != kUndecided) continue;
+          const int free = FreeNeeded(engine_.ThemePairs(theme, c, k), c, k, budget);
+          if (free < 0) continue;
+          squares.push_back(ChainSquare(c, k));
+          needed.push_back(free);
         }
       }
     }
-    return MatchesAll(squaresOf);
+    return MatchesAll(squaresOf_);
   }
 
-  bool FitsBetween(const ThemeEngine::KeyPairs& pairs, int chain, int k) const {
-    return std::any_of(pairs.begin(), pairs.end(), [&](const auto& pair) {
-      return reach_[chain][k][pair.first] != 0 && alive_[chain][k + 1][pair.second] != 0;
-    });
+  /// The fewest free squares (at most `budget`; any number when loose) that chain `chain` needs with
+  /// a pair of `pairs` in square k, letters reaching it and letters carrying it on to square 12; -1
+  /// when none fits.
+  [[nodiscard]] int FreeNeeded(const ThemeEngine::KeyPairs& pairs, int chain, int k, int budget) const {
+    for (int free = 0; free <= budget; ++free) {
+      for (int before = 0; before <= free; ++before) {
+        const auto& reach = reach_[chain][before][k];
+        const auto& alive = alive_[chain][free - before][k + 1];
+        if (std::any_of(pairs.begin(), pairs.end(), [&](const auto& pair) { return reach[pair.first] != 0 && alive[pair.second] != 0; })) return free;
+      }
+    }
+    return -1;
   }
 
-  /// alive_[chain][b][key]: nonzero when the squares after boundary b can carry `key` to square 12.
+  /// The fewest free squares with which letters pass round loop `chain` (0 when loose).
+  [[nodiscard]] int FewestFree(int chain) const {
+    int f = 0;
+    while (f + 1 < layers_ && !ClosesWith(chain, f)) ++f;
+    return f;
+  }
+
+  [[nodiscard]] bool ClosesWith(int chain, int f) const {
+    const std::vector<std::uint32_t>& last = reach_[chain][f][kBoundaryCount - 1];
+    if (!centre_) return std::any_of(last.begin(), last.end(), [](std::uint32_t near) { return near != 0; });
+    return ((last[static_cast<std::size_t>(CentreKey(*centre_, chain, true))] >> CentreKey(*centre_, chain, false)) & 1u) != 0;
+  }
+
+  /// alive_[chain][f][b][key]: nonzero when the squares after boundary b can carry `key` to square
+  /// 12 with at most f free squares among them.
   void BackPass(int chain) {
-    Reach& alive = alive_[chain];
-    for (int b = 0; b < kBoundaryCount; ++b) alive[b].assign(reach_[chain][b].size(), 0);
-    for (std::size_t far = 0; far < 26; ++far) {
-      alive[kBoundaryCount - 1][far] = !centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true) ? 1 : 0;
+    Layers& alive = alive_[chain];
+    for (int f = 0; f < layers_; ++f) {
+      for (int b = 0; b < kBoundaryCount; ++b) std::fill(alive[f][b].begin(), alive[f][b].end(), 0);
+      for (std::size_t far = 0; far < 26; ++far) {
+        alive[f][kBoundaryCount - 1][far] = !centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true) ? 1 : 0;
+      }
     }
     for (int k = kChainLength - 1; k >= 0; --k) {
       const int state = assigned_[ChainSquare(chain, k)];
-      if (state == kFree || state == kUndecided) {
-        for (const PairClass& cls : model_.Table(chain, k).classes) alive[k][cls.left] |= alive[k + 1][cls.right];
+      for (int f = 0; f < layers_; ++f) {
+        std::vector<std::uint32_t>& to = alive[f][k];
+        if (state == kFree || (state == kUndecided && loose_)) BackFree(chain, k, alive[f][k + 1], to);
+        if (state == kUndecided && f > 0) BackFree(chain, k, alive[f - 1][k + 1], to);
+        for (int theme = 0; theme < 32; ++theme) {
+          if (theme != state && !(state == kUndecided && Unplaced(theme))) continue;
+          for (const auto& [left, right] : engine_.ThemePairs(theme, chain, k)) to[left] |= alive[f][k + 1][right];
+        }
       }
-      for (int theme = 0; theme < 32; ++theme) {
-        const bool open = state == kUndecided && InSet(theme) && ((placed_ >> theme) & 1u) == 0;
-        if (theme != state && !open) continue;
-        for (const auto& [left, right] : engine_.ThemePairs(theme, chain, k)) alive[k][left] |= alive[k + 1][right];
-      }
+    }
+  }
+
+  void BackFree(int chain, int k, const std::vector<std::uint32_t>& after, std::vector<std::uint32_t>& to) const {
+    const LeftKeys& lefts = leftKeys_[chain][k];
+    for (std::size_t right = 0; right < after.size(); ++right) {
+      if (after[right] == 0) continue;
+      for (std::uint32_t i = lefts.begin[right]; i < lefts.begin[right + 1]; ++i) to[lefts.keys[i]] |= after[right];
     }
   }
 
@@ -202,30 +302,40 @@ class PlacementSearch {
     return false;
   }
 
-  bool CentreFits(std::uint32_t code) const {
+  /// Whether both loops reach the square-12 ring `code` with the free squares left between them.
+  [[nodiscard]] bool CentreFits(std::uint32_t code) const {
     const auto far1 = code % 26, near1 = code / 26 % 26, far0 = code / 676 % 26, near0 = code / 17576;
-    return ((reach_[0][kBoundaryCount - 1][far0] >> near0) & 1u) != 0 && ((reach_[1][kBoundaryCount - 1][far1] >> near1) & 1u) != 0;
+    for (int f0 = 0; f0 < layers_; ++f0) {
+      const int f1 = loose_ ? 0 : layers_ - 1 - f0;
+      if (((reach_[0][f0][kBoundaryCount - 1][far0] >> near0) & 1u) != 0 && ((reach_[1][f1][kBoundaryCount - 1][far1] >> near1) & 1u) != 0) return true;
+    }
+    return false;
   }
 
   void PassLoop(int chain) {
-    Reach& reach = reach_[chain];
-    std::fill(reach[0].begin(), reach[0].end(), 0);
-    if (centre_) {
-      const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
-      reach[0][near] = 1u << near;
-    } else {
-      for (std::uint32_t near = 0; near < 26; ++near) reach[0][near] = 1u << near;
+    Layers& reach = reach_[chain];
+    for (int f = 0; f < layers_; ++f) {
+      std::fill(reach[f][0].begin(), reach[f][0].end(), 0);
+      if (centre_) {
+        const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
+        reach[f][0][near] = 1u << near;
+      } else {
+        for (std::uint32_t near = 0; near < 26; ++near) reach[f][0][near] = 1u << near;
+      }
     }
     for (int k = 0; k < kChainLength; ++k) {
-      const std::vector<std::uint32_t>& from = reach[k];
-      std::vector<std::uint32_t>& to = reach[k + 1];
-      std::fill(to.begin(), to.end(), 0);
       const int state = assigned_[ChainSquare(chain, k)];
-      if (state == kFree || state == kUndecided) PassFree(chain, k, from, to);
-      if (state >= 0) PassPairs(engine_.ThemePairs(state, chain, k), from, to);
-      if (state != kUndecided) continue;
-      for (int theme = 0; theme < 32; ++theme) {
-        if (InSet(theme) && ((placed_ >> theme) & 1u) == 0) PassPairs(engine_.ThemePairs(theme, chain, k), from, to);
+      for (int f = 0; f < layers_; ++f) {
+        const std::vector<std::uint32_t>& from = reach[f][k];
+        std::vector<std::uint32_t>& to = reach[f][k + 1];
+        std::fill(to.begin(), to.end(), 0);
+        if (state == kFree || (state == kUndecided && loose_)) PassFree(chain, k, from, to);
+        if (state == kUndecided && f > 0) PassFree(chain, k, reach[f - 1][k], to);
+        if (state >= 0) PassPairs(engine_.ThemePairs(state, chain, k), from, to);
+        if (state != kUndecided) continue;
+        for (int theme = 0; theme < 32; ++theme) {
+          if (Unplaced(theme)) PassPairs(engine_.ThemePairs(theme, chain, k), from, to);
+        }
       }
     }
   }
@@ -252,9 +362,9 @@ class PlacementSearch {
     for (int id = 0; id < model_.WordCount(); ++id) {
       if (IsFreeWord(id) && CentreFits(CentreLetters(model_.WordAt(id)))) centres.push_back(id);
     }
-    for (std::size_t i = 0; i < centres.size(); ++i) {
-      std::swap(centres[i], centres[i + static_cast<std::size_t>(random_.Draw(static_cast<int>(centres.size() - i))) - 1]);
-      const Step step = FillAroundCentre(model, model_.WordAt(centres[i]));
+    Shuffle(centres);
+    for (const int centre : centres) {
+      const Step step = FillAroundCentre(model, model_.WordAt(centre));
       if (step != Step::Continue) return step;
     }
     return Step::Continue;
@@ -293,11 +403,17 @@ class PlacementSearch {
   const ThemeLimits& limits_;
   std::chrono::steady_clock::time_point deadline_;
   std::set<std::uint32_t> freeCentres_;
+  IndexedArray<IndexedArray<LeftKeys, kChainLength>, kChainCount> leftKeys_;
   SquareArray<int> assigned_{};
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
-  IndexedArray<Reach, kChainCount> reach_;
-  IndexedArray<Reach, kChainCount> alive_;
+  int layers_ = 1;
+  bool loose_ = true;
+  IndexedArray<Layers, kChainCount> reach_;
+  IndexedArray<Layers, kChainCount> alive_;
+  std::vector<int> unplacedThemes_;
+  std::vector<std::vector<int>> squaresOf_;
+  std::vector<std::vector<int>> freeNeeded_;
   std::int64_t steps_ = 0;
   bool undecided_ = false;
   SearchStatus halt_ = SearchStatus::Stopped;
