@@ -37,25 +37,37 @@ std::uint32_t CentreLetters(const Word& centre) {
 using Reach = IndexedArray<std::vector<std::uint32_t>, kBoundaryCount>;
 /// Free squares the letter passes count exactly; with more left, a pass lets any number through.
 constexpr int kCountedFree = 4;
-/// Per loop, one Reach per count of free squares: layer f holds what passes with at most f of them.
+/// Per loop, one Reach per count of free squares: layer f holds what passes with exactly f of them.
 using Layers = IndexedArray<Reach, kCountedFree + 1>;
 
-/// The left keys of a chain square's pair classes grouped by right key: those of right key R are
-/// keys[begin[R]..begin[R+1]).
-struct LeftKeys {
-  std::vector<std::uint32_t> begin;
-  std::vector<std::uint16_t> keys;
+/// The keys a list word links across one chain square, as bit rows: rights[left] has bit R set
+/// when a word's ring takes left key `left` to right key R, and lefts[right] the other way round.
+struct KeyLinks {
+  std::size_t rightWords = 0;
+  std::size_t leftWords = 0;
+  std::vector<std::uint64_t> rights;
+  std::vector<std::uint64_t> lefts;
 };
 
-LeftKeys LeftKeysOf(const SquareTable& table, int rightKeyCount) {
-  LeftKeys lefts;
-  lefts.begin.assign(static_cast<std::size_t>(rightKeyCount) + 1, 0);
-  for (const PairClass& cls : table.classes) ++lefts.begin[cls.right + 1u];
-  for (std::size_t key = 1; key < lefts.begin.size(); ++key) lefts.begin[key] += lefts.begin[key - 1];
-  lefts.keys.resize(table.classes.size());
-  std::vector<std::uint32_t> next(lefts.begin.begin(), lefts.begin.end() - 1);
-  for (const PairClass& cls : table.classes) lefts.keys[next[cls.right]++] = cls.left;
-  return lefts;
+std::size_t WordsFor(int keys) { return static_cast<std::size_t>(keys + 63) / 64; }
+
+KeyLinks KeyLinksOf(const SquareTable& table, int leftKeys, int rightKeys) {
+  KeyLinks links{WordsFor(rightKeys), WordsFor(leftKeys), {}, {}};
+  links.rights.assign(static_cast<std::size_t>(leftKeys) * links.rightWords, 0);
+  links.lefts.assign(static_cast<std::size_t>(rightKeys) * links.leftWords, 0);
+  for (const PairClass& cls : table.classes) {
+    links.rights[cls.left * links.rightWords + cls.right / 64u] |= std::uint64_t{1} << (cls.right % 64u);
+    links.lefts[cls.right * links.leftWords + cls.left / 64u] |= std::uint64_t{1} << (cls.left % 64u);
+  }
+  return links;
+}
+
+/// Calls `use(key)` for each key whose bit is set in `bits`.
+template <typename Use>
+void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
+  for (std::size_t word = 0; word < bits.size(); ++word) {
+    for (std::uint64_t rest = bits[word]; rest != 0; rest &= rest - 1) use(word * 64 + static_cast<std::size_t>(std::countr_zero(rest)));
+  }
 }
 
 /// One run of the placement search over a set of theme words (a bit per theme index): square 12
@@ -77,7 +89,7 @@ class PlacementSearch {
       }
     }
     for (int c = 0; c < kChainCount; ++c) {
-      for (int k = 0; k < kChainLength; ++k) leftKeys_[c][k] = LeftKeysOf(model_.Table(c, k), ChainBoundary(c, k + 1).KeyCount());
+      for (int k = 0; k < kChainLength; ++k) links_[c][k] = KeyLinksOf(model_.Table(c, k), ChainBoundary(c, k).KeyCount(), ChainBoundary(c, k + 1).KeyCount());
     }
     for (int id = 0; id < model_.WordCount(); ++id) {
       if (IsFreeWord(id)) freeCentres_.insert(CentreLetters(model_.WordAt(id)));
@@ -248,13 +260,13 @@ class PlacementSearch {
   }
 
   /// alive_[chain][f][b][key]: nonzero when the squares after boundary b can carry `key` to square
-  /// 12 with at most f free squares among them.
+  /// 12 with exactly f free squares among them (any number when loose).
   void BackPass(int chain) {
     Layers& alive = alive_[chain];
     for (int f = 0; f < layers_; ++f) {
       for (int b = 0; b < kBoundaryCount; ++b) std::fill(alive[f][b].begin(), alive[f][b].end(), 0);
       for (std::size_t far = 0; far < 26; ++far) {
-        alive[f][kBoundaryCount - 1][far] = !centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true) ? 1 : 0;
+        alive[f][kBoundaryCount - 1][far] = f == 0 && (!centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true)) ? 1 : 0;
       }
     }
     for (int k = kChainLength - 1; k >= 0; --k) {
@@ -271,12 +283,15 @@ class PlacementSearch {
     }
   }
 
-  void BackFree(int chain, int k, const std::vector<std::uint32_t>& after, std::vector<std::uint32_t>& to) const {
-    const LeftKeys& lefts = leftKeys_[chain][k];
+  void BackFree(int chain, int k, const std::vector<std::uint32_t>& after, std::vector<std::uint32_t>& to) {
+    const KeyLinks& links = links_[chain][k];
+    keys_.assign(links.leftWords, 0);
     for (std::size_t right = 0; right < after.size(); ++right) {
       if (after[right] == 0) continue;
-      for (std::uint32_t i = lefts.begin[right]; i < lefts.begin[right + 1]; ++i) to[lefts.keys[i]] |= after[right];
+      const std::uint64_t* row = &links.lefts[right * links.leftWords];
+      for (std::size_t word = 0; word < links.leftWords; ++word) keys_[word] |= row[word];
     }
+    ForEachKey(keys_, [&](std::size_t left) { to[left] = 1; });
   }
 
   /// Kuhn's augmenting paths: can every theme word get a different square from its list?
@@ -316,6 +331,7 @@ class PlacementSearch {
     Layers& reach = reach_[chain];
     for (int f = 0; f < layers_; ++f) {
       std::fill(reach[f][0].begin(), reach[f][0].end(), 0);
+      if (f > 0) continue;
       if (centre_) {
         const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
         reach[f][0][near] = 1u << near;
@@ -340,11 +356,28 @@ class PlacementSearch {
     }
   }
 
-  void PassFree(int chain, int k, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) const {
-    const SquareTable& table = model_.Table(chain, k);
+  /// Passes `from` through a free chain square: whole bit rows at a time while every key holds
+  /// the same near letters (square 12 decided), else key by key.
+  void PassFree(int chain, int k, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
+    const KeyLinks& links = links_[chain][k];
+    keys_.assign(links.rightWords, 0);
+    std::uint32_t near = 0;
     for (std::size_t left = 0; left < from.size(); ++left) {
       if (from[left] == 0) continue;
-      for (std::uint32_t i = table.classBegin[left]; i < table.classBegin[left + 1]; ++i) to[table.classes[i].right] |= from[left];
+      if (near != 0 && from[left] != near) return PassFreeKeyByKey(links, from, to);
+      near = from[left];
+      const std::uint64_t* row = &links.rights[left * links.rightWords];
+      for (std::size_t word = 0; word < links.rightWords; ++word) keys_[word] |= row[word];
+    }
+    ForEachKey(keys_, [&](std::size_t right) { to[right] |= near; });
+  }
+
+  void PassFreeKeyByKey(const KeyLinks& links, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
+    for (std::size_t left = 0; left < from.size(); ++left) {
+      if (from[left] == 0) continue;
+      keys_.assign(links.rights.begin() + static_cast<std::ptrdiff_t>(left * links.rightWords),
+                   links.rights.begin() + static_cast<std::ptrdiff_t>((left + 1) * links.rightWords));
+      ForEachKey(keys_, [&](std::size_t right) { to[right] |= from[left]; });
     }
   }
 
@@ -403,7 +436,8 @@ class PlacementSearch {
   const ThemeLimits& limits_;
   std::chrono::steady_clock::time_point deadline_;
   std::set<std::uint32_t> freeCentres_;
-  IndexedArray<IndexedArray<LeftKeys, kChainLength>, kChainCount> leftKeys_;
+  IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount> links_;
+  std::vector<std::uint64_t> keys_;  // scratch bits of the keys a free pass reaches
   SquareArray<int> assigned_{};
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
