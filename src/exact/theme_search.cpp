@@ -199,7 +199,18 @@ class PlacementSearch {
     const int freeLeft = FreeLeft();
     layers_ = freeLeft <= kCountedFree ? freeLeft + 1 : 1;
     loose_ = freeLeft > kCountedFree;
-    for (int c = 0; c < kChainCount; ++c) PassLoop(c);
+    for (int c = 0; c < kChainCount; ++c) {
+      PassLayer(c, 0);
+      passed_[c] = 1;
+    }
+    // Layer f of a loop only matters while the other can still close with the free squares left.
+    for (int f = 1; f < layers_; ++f) {
+      for (int c = 0; c < kChainCount; ++c) {
+        if (f > layers_ - 1 - FewestFree(1 - c)) continue;
+        PassLayer(c, f);
+        passed_[c] = f + 1;
+      }
+    }
     const bool centreFits = centre_ ? CentreFits(CentreLetters(*centre_))
                                     : std::any_of(freeCentres_.begin(), freeCentres_.end(), [this](std::uint32_t code) { return CentreFits(code); });
     return centreFits && ThemesHaveSquares();
@@ -246,10 +257,11 @@ class PlacementSearch {
     return -1;
   }
 
-  /// The fewest free squares with which letters pass round loop `chain` (0 when loose).
+  /// The fewest free squares with which letters may pass round loop `chain`, as far as its layers
+  /// passed tell (0 when loose).
   [[nodiscard]] int FewestFree(int chain) const {
     int f = 0;
-    while (f + 1 < layers_ && !ClosesWith(chain, f)) ++f;
+    while (f < passed_[chain] && !ClosesWith(chain, f)) ++f;
     return f;
   }
 
@@ -263,7 +275,7 @@ class PlacementSearch {
   /// 12 with exactly f free squares among them (any number when loose).
   void BackPass(int chain) {
     Layers& alive = alive_[chain];
-    for (int f = 0; f < layers_; ++f) {
+    for (int f = 0; f < passed_[chain]; ++f) {
       for (int b = 0; b < kBoundaryCount; ++b) std::fill(alive[f][b].begin(), alive[f][b].end(), 0);
       for (std::size_t far = 0; far < 26; ++far) {
         alive[f][kBoundaryCount - 1][far] = f == 0 && (!centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true)) ? 1 : 0;
@@ -271,7 +283,7 @@ class PlacementSearch {
     }
     for (int k = kChainLength - 1; k >= 0; --k) {
       const int state = assigned_[ChainSquare(chain, k)];
-      for (int f = 0; f < layers_; ++f) {
+      for (int f = 0; f < passed_[chain]; ++f) {
         std::vector<std::uint32_t>& to = alive[f][k];
         if (state == kFree || (state == kUndecided && loose_)) BackFree(chain, k, alive[f][k + 1], to);
         if (state == kUndecided && f > 0) BackFree(chain, k, alive[f - 1][k + 1], to);
@@ -320,38 +332,33 @@ class PlacementSearch {
   /// Whether both loops reach the square-12 ring `code` with the free squares left between them.
   [[nodiscard]] bool CentreFits(std::uint32_t code) const {
     const auto far1 = code % 26, near1 = code / 26 % 26, far0 = code / 676 % 26, near0 = code / 17576;
-    for (int f0 = 0; f0 < layers_; ++f0) {
+    for (int f0 = 0; f0 < passed_[0]; ++f0) {
       const int f1 = loose_ ? 0 : layers_ - 1 - f0;
-      if (((reach_[0][f0][kBoundaryCount - 1][far0] >> near0) & 1u) != 0 && ((reach_[1][f1][kBoundaryCount - 1][far1] >> near1) & 1u) != 0) return true;
+      if (f1 < passed_[1] && ((reach_[0][f0][kBoundaryCount - 1][far0] >> near0) & 1u) != 0 && ((reach_[1][f1][kBoundaryCount - 1][far1] >> near1) & 1u) != 0) return true;
     }
     return false;
   }
 
-  void PassLoop(int chain) {
-    Layers& reach = reach_[chain];
-    for (int f = 0; f < layers_; ++f) {
-      std::fill(reach[f][0].begin(), reach[f][0].end(), 0);
-      if (f > 0) continue;
-      if (centre_) {
-        const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
-        reach[f][0][near] = 1u << near;
-      } else {
-        for (std::uint32_t near = 0; near < 26; ++near) reach[f][0][near] = 1u << near;
-      }
+  /// Computes layer f of reach_[chain]: layer f - 1 must be computed already.
+  void PassLayer(int chain, int f) {
+    Reach& reach = reach_[chain][f];
+    std::fill(reach[0].begin(), reach[0].end(), 0);
+    if (f == 0 && centre_) {
+      const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
+      reach[0][near] = 1u << near;
+    } else if (f == 0) {
+      for (std::uint32_t near = 0; near < 26; ++near) reach[0][near] = 1u << near;
     }
     for (int k = 0; k < kChainLength; ++k) {
       const int state = assigned_[ChainSquare(chain, k)];
-      for (int f = 0; f < layers_; ++f) {
-        const std::vector<std::uint32_t>& from = reach[f][k];
-        std::vector<std::uint32_t>& to = reach[f][k + 1];
-        std::fill(to.begin(), to.end(), 0);
-        if (state == kFree || (state == kUndecided && loose_)) PassFree(chain, k, from, to);
-        if (state == kUndecided && f > 0) PassFree(chain, k, reach[f - 1][k], to);
-        if (state >= 0) PassPairs(engine_.ThemePairs(state, chain, k), from, to);
-        if (state != kUndecided) continue;
-        for (int theme = 0; theme < 32; ++theme) {
-          if (Unplaced(theme)) PassPairs(engine_.ThemePairs(theme, chain, k), from, to);
-        }
+      std::vector<std::uint32_t>& to = reach[k + 1];
+      std::fill(to.begin(), to.end(), 0);
+      if (state == kFree || (state == kUndecided && loose_)) PassFree(chain, k, reach[k], to);
+      if (state == kUndecided && f > 0) PassFree(chain, k, reach_[chain][f - 1][k], to);
+      if (state >= 0) PassPairs(engine_.ThemePairs(state, chain, k), reach[k], to);
+      if (state != kUndecided) continue;
+      for (int theme = 0; theme < 32; ++theme) {
+        if (Unplaced(theme)) PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
       }
     }
   }
@@ -442,6 +449,7 @@ class PlacementSearch {
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
   int layers_ = 1;
+  IndexedArray<int, kChainCount> passed_{};  // layers of each loop computed
   bool loose_ = true;
   IndexedArray<Layers, kChainCount> reach_;
   IndexedArray<Layers, kChainCount> alive_;
