@@ -1,5 +1,5 @@
-// The placement search of theme words over squares 12, 1..11, 13..23, pruned by letter passes round
-// each loop, and the fill of the free squares around each placement that passes.
+// The placement search of theme words (square 12 first, then the most constrained word), pruned by
+// letter passes round each loop that count the free squares, and the fill of the free squares.
 #include "exact/theme_search.h"
 
 #include <algorithm>
@@ -35,10 +35,8 @@ std::uint32_t CentreLetters(const Word& centre) {
 /// Letter sets that reach each key of each boundary of one loop: bit n set when the loop, starting
 /// with letter n at its near end, can carry the key there.
 using Reach = IndexedArray<std::vector<std::uint32_t>, kBoundaryCount>;
-/// Free squares the letter passes count exactly; with more left, a pass lets any number through.
-constexpr int kCountedFree = 4;
 /// Per loop, one Reach per count of free squares: layer f holds what passes with exactly f of them.
-using Layers = IndexedArray<Reach, kCountedFree + 1>;
+using Layers = std::vector<Reach>;
 
 /// The keys a list word links across one chain square, as bit rows: rights[left] has bit R set
 /// when a word's ring takes left key `left` to right key R, and lefts[right] the other way round.
@@ -79,14 +77,14 @@ class PlacementSearch {
       : engine_(engine), model_(engine.List()), themes_(themes), varied_(varied), random_(random), limits_(limits),
         deadline_(deadline) {
     for (int s = 1; s <= kSquareCount; ++s) assigned_[s] = kUndecided;
+    // With n theme words at most 23 - n chain squares are free: one layer per count from 0.
+    const auto layers = static_cast<std::size_t>(kSquareCount + 1 - std::popcount(themes));
     for (int c = 0; c < kChainCount; ++c) {
-      for (int f = 0; f <= kCountedFree; ++f) {
-        for (int b = 0; b < kBoundaryCount; ++b) {
-          const auto keys = static_cast<std::size_t>(ChainBoundary(c, b).KeyCount());
-          reach_[c][f][b].assign(keys, 0);
-          alive_[c][f][b].assign(keys, 0);
-        }
+      reach_[c].resize(layers);
+      for (Reach& layer : reach_[c]) {
+        for (int b = 0; b < kBoundaryCount; ++b) layer[b].assign(static_cast<std::size_t>(ChainBoundary(c, b).KeyCount()), 0);
       }
+      alive_[c] = reach_[c];
     }
     for (int c = 0; c < kChainCount; ++c) {
       for (int k = 0; k < kChainLength; ++k) links_[c][k] = KeyLinksOf(model_.Table(c, k), ChainBoundary(c, k).KeyCount(), ChainBoundary(c, k + 1).KeyCount());
@@ -196,17 +194,16 @@ class PlacementSearch {
   /// Whether letters can still pass round both loops with the free squares left and every unplaced
   /// theme word can still get a square of its own (then squaresOf_ lists each one's squares).
   bool Feasible() {
-    const int freeLeft = FreeLeft();
-    layers_ = freeLeft <= kCountedFree ? freeLeft + 1 : 1;
-    loose_ = freeLeft > kCountedFree;
+    freeLeft_ = FreeLeft();
+    if (freeLeft_ < 0) return false;  // more theme words than squares
     for (int c = 0; c < kChainCount; ++c) {
       PassLayer(c, 0);
       passed_[c] = 1;
     }
     // Layer f of a loop only matters while the other can still close with the free squares left.
-    for (int f = 1; f < layers_; ++f) {
+    for (int f = 1; f <= freeLeft_; ++f) {
       for (int c = 0; c < kChainCount; ++c) {
-        if (f > layers_ - 1 - FewestFree(1 - c)) continue;
+        if (f > freeLeft_ - FewestFree(1 - c)) continue;
         PassLayer(c, f);
         passed_[c] = f + 1;
       }
@@ -230,7 +227,7 @@ class PlacementSearch {
       std::vector<int>& squares = squaresOf_.emplace_back();
       std::vector<int>& needed = freeNeeded_.emplace_back();
       for (int c = 0; c < kChainCount; ++c) {
-        const int budget = loose_ ? 0 : layers_ - 1 - FewestFree(1 - c);
+        const int budget = freeLeft_ - FewestFree(1 - c);
         for (int k = 0; k < kChainLength; ++k) {
           if (assigned_[ChainSquare(c, k)] != kUndecided) continue;
           const int free = FreeNeeded(engine_.ThemePairs(theme, c, k), c, k, budget);
@@ -243,7 +240,7 @@ class PlacementSearch {
     return MatchesAll(squaresOf_);
   }
 
-  /// The fewest free squares (at most `budget`; any number when loose) that chain `chain` needs with
+  /// The fewest free squares (at most `budget`) that chain `chain` needs with
   /// a pair of `pairs` in square k, letters reaching it and letters carrying it on to square 12; -1
   /// when none fits.
   [[nodiscard]] int FreeNeeded(const ThemeEngine::KeyPairs& pairs, int chain, int k, int budget) const {
@@ -258,7 +255,7 @@ class PlacementSearch {
   }
 
   /// The fewest free squares with which letters may pass round loop `chain`, as far as its layers
-  /// passed tell (0 when loose).
+  /// passed tell.
   [[nodiscard]] int FewestFree(int chain) const {
     int f = 0;
     while (f < passed_[chain] && !ClosesWith(chain, f)) ++f;
@@ -272,7 +269,7 @@ class PlacementSearch {
   }
 
   /// alive_[chain][f][b][key]: nonzero when the squares after boundary b can carry `key` to square
-  /// 12 with exactly f free squares among them (any number when loose).
+  /// 12 with exactly f free squares among them.
   void BackPass(int chain) {
     Layers& alive = alive_[chain];
     for (int f = 0; f < passed_[chain]; ++f) {
@@ -285,7 +282,6 @@ class PlacementSearch {
       const int state = assigned_[ChainSquare(chain, k)];
       for (int f = 0; f < passed_[chain]; ++f) {
         std::vector<std::uint32_t>& to = alive[f][k];
-        if (state == kFree || (state == kUndecided && loose_)) BackFree(chain, k, alive[f][k + 1], to);
         if (state == kUndecided && f > 0) BackFree(chain, k, alive[f - 1][k + 1], to);
         for (int theme = 0; theme < 32; ++theme) {
           if (theme != state && !(state == kUndecided && Unplaced(theme))) continue;
@@ -333,13 +329,15 @@ class PlacementSearch {
   [[nodiscard]] bool CentreFits(std::uint32_t code) const {
     const auto far1 = code % 26, near1 = code / 26 % 26, far0 = code / 676 % 26, near0 = code / 17576;
     for (int f0 = 0; f0 < passed_[0]; ++f0) {
-      const int f1 = loose_ ? 0 : layers_ - 1 - f0;
+      const int f1 = freeLeft_ - f0;
       if (f1 < passed_[1] && ((reach_[0][f0][kBoundaryCount - 1][far0] >> near0) & 1u) != 0 && ((reach_[1][f1][kBoundaryCount - 1][far1] >> near1) & 1u) != 0) return true;
     }
     return false;
   }
 
-  /// Computes layer f of reach_[chain]: layer f - 1 must be computed already.
+  /// Computes layer f of reach_[chain] (layer f - 1 must be computed already). A chain square holds
+  /// a theme word or is undecided: an undecided one passes the unplaced theme words, or a list word
+  /// from the layer below.
   void PassLayer(int chain, int f) {
     Reach& reach = reach_[chain][f];
     std::fill(reach[0].begin(), reach[0].end(), 0);
@@ -353,12 +351,9 @@ class PlacementSearch {
       const int state = assigned_[ChainSquare(chain, k)];
       std::vector<std::uint32_t>& to = reach[k + 1];
       std::fill(to.begin(), to.end(), 0);
-      if (state == kFree || (state == kUndecided && loose_)) PassFree(chain, k, reach[k], to);
       if (state == kUndecided && f > 0) PassFree(chain, k, reach_[chain][f - 1][k], to);
-      if (state >= 0) PassPairs(engine_.ThemePairs(state, chain, k), reach[k], to);
-      if (state != kUndecided) continue;
       for (int theme = 0; theme < 32; ++theme) {
-        if (Unplaced(theme)) PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
+        if (theme == state || (state == kUndecided && Unplaced(theme))) PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
       }
     }
   }
@@ -448,9 +443,8 @@ class PlacementSearch {
   SquareArray<int> assigned_{};
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
-  int layers_ = 1;
+  int freeLeft_ = 0;
   IndexedArray<int, kChainCount> passed_{};  // layers of each loop computed
-  bool loose_ = true;
   IndexedArray<Layers, kChainCount> reach_;
   IndexedArray<Layers, kChainCount> alive_;
   std::vector<int> unplacedThemes_;
