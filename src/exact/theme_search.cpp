@@ -142,7 +142,7 @@ class PlacementSearch {
     }
   }
 
-  /// Tries each unplaced theme word in square 12, then a list word there.
+  /// Tries each theme word in square 12, then a list word there.
   Step DecideCentre() {
     std::vector<int> options;
     for (int theme = 0; theme < 32; ++theme) {
@@ -168,15 +168,10 @@ class PlacementSearch {
   Step PlaceThemes() {
     if (++steps_ % kStepsPerPoll == 0 && OutOfTime()) return Step::Halt;
     if (UnplacedCount() == 0) return FillFreeSquares();
-    std::size_t pick = 0;
-    int ties = 0;
-    for (std::size_t i = 0; i < squaresOf_.size(); ++i) {
-      if (i > 0 && squaresOf_[i].size() > squaresOf_[pick].size()) continue;
-      ties = i > 0 && squaresOf_[i].size() == squaresOf_[pick].size() ? ties + 1 : 1;
-      if (ties == 1 || random_.Draw(ties) == 1) pick = i;
-    }
+    const std::size_t pick = MostConstrained();
     const int theme = unplacedThemes_[pick];
-    std::vector<std::pair<int, int>> options;  // (free squares its loop then needs at least, square)
+    // Squares needing fewer free squares in their loop first, in random order among equals.
+    std::vector<std::pair<int, int>> options;  // (free squares needed, square)
     for (std::size_t i = 0; i < squaresOf_[pick].size(); ++i) options.emplace_back(freeNeeded_[pick][i], squaresOf_[pick][i]);
     Shuffle(options);
     std::stable_sort(options.begin(), options.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -189,6 +184,18 @@ class PlacementSearch {
       if (step != Step::Continue) return step;
     }
     return Step::Continue;
+  }
+
+  /// The index in unplacedThemes_ of a theme word with the fewest squares, drawn among equals.
+  std::size_t MostConstrained() {
+    std::size_t pick = 0;
+    int ties = 1;
+    for (std::size_t i = 1; i < squaresOf_.size(); ++i) {
+      if (squaresOf_[i].size() > squaresOf_[pick].size()) continue;
+      ties = squaresOf_[i].size() == squaresOf_[pick].size() ? ties + 1 : 1;
+      if (ties == 1 || random_.Draw(ties) == 1) pick = i;
+    }
+    return pick;
   }
 
   /// Whether letters can still pass round both loops with the free squares left and every unplaced
@@ -220,17 +227,20 @@ class PlacementSearch {
     freeNeeded_.clear();
     unplacedThemes_.clear();
     if (UnplacedCount() == 0) return true;
-    for (int c = 0; c < kChainCount; ++c) BackPass(c);
+    IndexedArray<int, kChainCount> budget{};  // most free squares each loop may have
+    for (int c = 0; c < kChainCount; ++c) {
+      BackPass(c);
+      budget[c] = freeLeft_ - FewestFree(1 - c);
+    }
     for (int theme = 0; theme < 32; ++theme) {
       if (!Unplaced(theme)) continue;
       unplacedThemes_.push_back(theme);
       std::vector<int>& squares = squaresOf_.emplace_back();
       std::vector<int>& needed = freeNeeded_.emplace_back();
       for (int c = 0; c < kChainCount; ++c) {
-        const int budget = freeLeft_ - FewestFree(1 - c);
         for (int k = 0; k < kChainLength; ++k) {
           if (assigned_[ChainSquare(c, k)] != kUndecided) continue;
-          const int free = FreeNeeded(engine_.ThemePairs(theme, c, k), c, k, budget);
+          const int free = FreeNeeded(engine_.ThemePairs(theme, c, k), c, k, budget[c]);
           if (free < 0) continue;
           squares.push_back(ChainSquare(c, k));
           needed.push_back(free);
@@ -240,9 +250,8 @@ class PlacementSearch {
     return MatchesAll(squaresOf_);
   }
 
-  /// The fewest free squares (at most `budget`) that chain `chain` needs with
-  /// a pair of `pairs` in square k, letters reaching it and letters carrying it on to square 12; -1
-  /// when none fits.
+  /// The fewest free squares (at most `budget`) that chain `chain` needs with a pair of `pairs` in
+  /// square k, letters reaching it and letters carrying it on to square 12; -1 when none fits.
   [[nodiscard]] int FreeNeeded(const ThemeEngine::KeyPairs& pairs, int chain, int k, int budget) const {
     for (int free = 0; free <= budget; ++free) {
       for (int before = 0; before <= free; ++before) {
