@@ -1,5 +1,5 @@
-// The placement search of theme words over squares 12, 1..11, 13..23, pruned by letter passes round
-// each loop, and the fill of the free squares around each placement that passes.
+// The placement search of theme words (square 12 first, then the most constrained word), pruned by
+// letter passes round each loop that count the free squares, and the fill of the free squares.
 #include "exact/theme_search.h"
 
 #include <algorithm>
@@ -18,13 +18,10 @@ constexpr std::int64_t kPairsPerPlacement = 200'000;
 /// Longest time the search for a theme word to leave out may take after a proof.
 constexpr std::chrono::seconds kLeaveOneOutTime{3};
 /// Placement steps between two polls.
-constexpr int kStepsPerPoll = 256;
+constexpr int kStepsPerPoll = 16;
 /// A square not yet decided, and a square left to the list.
 constexpr int kUndecided = -2;
 constexpr int kFree = -1;
-/// The squares in the order the placement search decides them.
-constexpr IndexedArray<int, kSquareCount> kPlacementOrder = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
-                                                              13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23};
 
 /// The four letters a square-12 ring shows the loops: near and far end of chain 0, then of chain 1.
 std::uint32_t CentreLetters(const Word& centre) {
@@ -38,8 +35,41 @@ std::uint32_t CentreLetters(const Word& centre) {
 /// Letter sets that reach each key of each boundary of one loop: bit n set when the loop, starting
 /// with letter n at its near end, can carry the key there.
 using Reach = IndexedArray<std::vector<std::uint32_t>, kBoundaryCount>;
+/// Per loop, one Reach per count of free squares: layer f holds what passes with exactly f of them.
+using Layers = std::vector<Reach>;
 
-/// One run of the placement search over a set of theme words (a bit per theme index).
+/// The keys a list word links across one chain square, as bit rows: rights[left] has bit R set
+/// when a word's ring takes left key `left` to right key R, and lefts[right] the other way round.
+struct KeyLinks {
+  std::size_t rightWords = 0;
+  std::size_t leftWords = 0;
+  std::vector<std::uint64_t> rights;
+  std::vector<std::uint64_t> lefts;
+};
+
+std::size_t WordsFor(int keys) { return static_cast<std::size_t>(keys + 63) / 64; }
+
+KeyLinks KeyLinksOf(const SquareTable& table, int leftKeys, int rightKeys) {
+  KeyLinks links{WordsFor(rightKeys), WordsFor(leftKeys), {}, {}};
+  links.rights.assign(static_cast<std::size_t>(leftKeys) * links.rightWords, 0);
+  links.lefts.assign(static_cast<std::size_t>(rightKeys) * links.leftWords, 0);
+  for (const PairClass& cls : table.classes) {
+    links.rights[cls.left * links.rightWords + cls.right / 64u] |= std::uint64_t{1} << (cls.right % 64u);
+    links.lefts[cls.right * links.leftWords + cls.left / 64u] |= std::uint64_t{1} << (cls.left % 64u);
+  }
+  return links;
+}
+
+/// Calls `use(key)` for each key whose bit is set in `bits`.
+template <typename Use>
+void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
+  for (std::size_t word = 0; word < bits.size(); ++word) {
+    for (std::uint64_t rest = bits[word]; rest != 0; rest &= rest - 1) use(word * 64 + static_cast<std::size_t>(std::countr_zero(rest)));
+  }
+}
+
+/// One run of the placement search over a set of theme words (a bit per theme index): square 12
+/// first, then always the unplaced theme word with the fewest squares left, over those squares.
 class PlacementSearch {
  public:
   PlacementSearch(const ThemeEngine& engine, std::uint32_t themes, bool varied, RandomSource& random,
@@ -47,8 +77,17 @@ class PlacementSearch {
       : engine_(engine), model_(engine.List()), themes_(themes), varied_(varied), random_(random), limits_(limits),
         deadline_(deadline) {
     for (int s = 1; s <= kSquareCount; ++s) assigned_[s] = kUndecided;
+    // With n theme words at most 23 - n chain squares are free: one layer per count from 0.
+    const auto layers = static_cast<std::size_t>(kSquareCount + 1 - std::popcount(themes));
     for (int c = 0; c < kChainCount; ++c) {
-      for (int b = 0; b < kBoundaryCount; ++b) reach_[c][b].assign(static_cast<std::size_t>(ChainBoundary(c, b).KeyCount()), 0);
+      reach_[c].resize(layers);
+      for (Reach& layer : reach_[c]) {
+        for (int b = 0; b < kBoundaryCount; ++b) layer[b].assign(static_cast<std::size_t>(ChainBoundary(c, b).KeyCount()), 0);
+      }
+      alive_[c] = reach_[c];
+    }
+    for (int c = 0; c < kChainCount; ++c) {
+      for (int k = 0; k < kChainLength; ++k) links_[c][k] = KeyLinksOf(model_.Table(c, k), ChainBoundary(c, k).KeyCount(), ChainBoundary(c, k + 1).KeyCount());
     }
     for (int id = 0; id < model_.WordCount(); ++id) {
       if (IsFreeWord(id)) freeCentres_.insert(CentreLetters(model_.WordAt(id)));
@@ -56,17 +95,14 @@ class PlacementSearch {
   }
 
   ThemeResult Run(const std::string& startWord) {
-    int depth = 0;
-    if (!startWord.empty()) {
-      centre_ = ToWord(startWord);
+    Step step = Step::Continue;
+    if (startWord.empty()) {
+      step = DecideCentre();
+    } else {
       const auto& themeWords = engine_.ThemeWords();
-      const auto theme = static_cast<int>(std::find(themeWords.begin(), themeWords.end(), *centre_) - themeWords.begin());
-      assigned_[kCrossingSquare] = InSet(theme) ? theme : kFree;
-      if (InSet(theme)) placed_ |= 1u << theme;
-      depth = 1;
-      if (!Feasible(kCrossingSquare)) return {};
+      const auto theme = static_cast<int>(std::find(themeWords.begin(), themeWords.end(), ToWord(startWord)) - themeWords.begin());
+      step = TryCentre(InSet(theme) ? theme : kFree, ToWord(startWord));
     }
-    const Step step = Visit(depth);
     if (step == Step::Found) return std::move(result_);
     if (step == Step::Halt) return {halt_, {}, {}};
     return {undecided_ ? SearchStatus::BudgetSpent : SearchStatus::Impossible, {}, {}};
@@ -76,11 +112,16 @@ class PlacementSearch {
   enum class Step { Continue, Found, Halt };
 
   [[nodiscard]] bool InSet(int theme) const { return theme < 32 && ((themes_ >> theme) & 1u) != 0; }
+  [[nodiscard]] bool Unplaced(int theme) const { return InSet(theme) && ((placed_ >> theme) & 1u) == 0; }
   [[nodiscard]] bool IsFreeWord(int id) const {
     const auto& taken = engine_.ListedThemeIds();
     return std::find(taken.begin(), taken.end(), id) == taken.end();
   }
-  [[nodiscard]] int Unplaced() const { return std::popcount(themes_ & ~placed_); }
+  [[nodiscard]] int UnplacedCount() const { return std::popcount(themes_ & ~placed_); }
+  /// Free squares every fill of the current placement will have besides square 12.
+  [[nodiscard]] int FreeLeft() const {
+    return static_cast<int>(std::count(assigned_.begin(), assigned_.end(), kUndecided)) - UnplacedCount();
+  }
 
   bool OutOfTime() {
     if (std::chrono::steady_clock::now() >= deadline_) {
@@ -94,38 +135,85 @@ class PlacementSearch {
     return false;
   }
 
-  Step Visit(int depth) {
-    if (++steps_ % kStepsPerPoll == 0 && OutOfTime()) return Step::Halt;
-    if (Unplaced() > kSquareCount - depth) return Step::Continue;
-    if (depth == kSquareCount) return FillFreeSquares();
-    const int square = kPlacementOrder[depth];
+  template <typename T>
+  void Shuffle(std::vector<T>& items) {
+    for (std::size_t i = 0; i + 1 < items.size(); ++i) {
+      std::swap(items[i], items[i + static_cast<std::size_t>(random_.Draw(static_cast<int>(items.size() - i))) - 1]);
+    }
+  }
+
+  /// Tries each theme word in square 12, then a list word there.
+  Step DecideCentre() {
     std::vector<int> options;
     for (int theme = 0; theme < 32; ++theme) {
-      if (InSet(theme) && ((placed_ >> theme) & 1u) == 0) options.push_back(theme);
+      if (InSet(theme)) options.push_back(theme);
     }
-    for (std::size_t i = 0; i + 1 < options.size(); ++i) {
-      std::swap(options[i], options[i + static_cast<std::size_t>(random_.Draw(static_cast<int>(options.size() - i))) - 1]);
-    }
-    if (Unplaced() < kSquareCount - depth) options.push_back(kFree);  // last: the theme words still fit after it
+    Shuffle(options);
+    if (UnplacedCount() < kSquareCount) options.push_back(kFree);  // last: the theme words still fit after it
     for (const int option : options) {
-      assigned_[square] = option;
-      if (option >= 0) placed_ |= 1u << option;
-      if (square == kCrossingSquare) centre_ = option >= 0 ? std::optional(engine_.ThemeWords()[static_cast<std::size_t>(option)]) : std::nullopt;
-      const Step step = Feasible(square) ? Visit(depth + 1) : Step::Continue;
-      if (option >= 0) placed_ &= ~(1u << option);
+      const Step step = TryCentre(option, option >= 0 ? engine_.ThemeWords()[static_cast<std::size_t>(option)] : std::optional<Word>());
+      if (step != Step::Continue) return step;
+    }
+    return Step::Continue;
+  }
+
+  Step TryCentre(int option, std::optional<Word> centre) {
+    assigned_[kCrossingSquare] = option;
+    placed_ = option >= 0 ? 1u << option : 0;
+    centre_ = std::move(centre);
+    return Feasible() ? PlaceThemes() : Step::Continue;
+  }
+
+  /// Places the unplaced theme word with the fewest squares left in each of them in turn.
+  Step PlaceThemes() {
+    if (++steps_ % kStepsPerPoll == 0 && OutOfTime()) return Step::Halt;
+    if (UnplacedCount() == 0) return FillFreeSquares();
+    const std::size_t pick = MostConstrained();
+    const int theme = unplacedThemes_[pick];
+    // Squares needing fewer free squares in their loop first, in random order among equals.
+    std::vector<std::pair<int, int>> options;  // (free squares needed, square)
+    for (std::size_t i = 0; i < squaresOf_[pick].size(); ++i) options.emplace_back(freeNeeded_[pick][i], squaresOf_[pick][i]);
+    Shuffle(options);
+    std::stable_sort(options.begin(), options.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [needed, square] : options) {
+      assigned_[square] = theme;
+      placed_ |= 1u << theme;
+      const Step step = Feasible() ? PlaceThemes() : Step::Continue;
+      placed_ &= ~(1u << theme);
       assigned_[square] = kUndecided;
       if (step != Step::Continue) return step;
     }
     return Step::Continue;
   }
 
-  static int ChainOf(int square) { return square < kCrossingSquare ? 0 : 1; }
+  /// The index in unplacedThemes_ of a theme word with the fewest squares, drawn among equals.
+  std::size_t MostConstrained() {
+    std::size_t pick = 0;
+    int ties = 1;
+    for (std::size_t i = 1; i < squaresOf_.size(); ++i) {
+      if (squaresOf_[i].size() > squaresOf_[pick].size()) continue;
+      ties = squaresOf_[i].size() == squaresOf_[pick].size() ? ties + 1 : 1;
+      if (ties == 1 || random_.Draw(ties) == 1) pick = i;
+    }
+    return pick;
+  }
 
-  /// Whether letters can still pass round both loops and every unplaced theme word can still get a
-  /// square, after square `changed` was decided; a loop decided whole before it keeps its passes.
-  bool Feasible(int changed) {
+  /// Whether letters can still pass round both loops with the free squares left and every unplaced
+  /// theme word can still get a square of its own (then squaresOf_ lists each one's squares).
+  bool Feasible() {
+    freeLeft_ = FreeLeft();
+    if (freeLeft_ < 0) return false;  // more theme words than squares
     for (int c = 0; c < kChainCount; ++c) {
-      if (changed == kCrossingSquare || ChainOf(changed) == c || assigned_[ChainSquare(c, kChainLength - 1)] == kUndecided) PassLoop(c);
+      PassLayer(c, 0);
+      passed_[c] = 1;
+    }
+    // Layer f of a loop only matters while the other can still close with the free squares left.
+    for (int f = 1; f <= freeLeft_; ++f) {
+      for (int c = 0; c < kChainCount; ++c) {
+        if (f > freeLeft_ - FewestFree(1 - c)) continue;
+        PassLayer(c, f);
+        passed_[c] = f + 1;
+      }
     }
     const bool centreFits = centre_ ? CentreFits(CentreLetters(*centre_))
                                     : std::any_of(freeCentres_.begin(), freeCentres_.end(), [this](std::uint32_t code) { return CentreFits(code); });
@@ -135,48 +223,92 @@ class PlacementSearch {
   /// Whether every unplaced theme word can get an undecided square of its own where letters can
   /// still reach it from square 12 on both sides.
   bool ThemesHaveSquares() {
-    if (Unplaced() == 0) return true;
+    squaresOf_.clear();
+    freeNeeded_.clear();
+    unplacedThemes_.clear();
+    if (UnplacedCount() == 0) return true;
+    IndexedArray<int, kChainCount> budget{};  // most free squares each loop may have
     for (int c = 0; c < kChainCount; ++c) {
-      if (assigned_[ChainSquare(c, kChainLength - 1)] == kUndecided) BackPass(c);
+      BackPass(c);
+      budget[c] = freeLeft_ - FewestFree(1 - c);
     }
-    std::vector<std::vector<int>> squaresOf;
     for (int theme = 0; theme < 32; ++theme) {
-      if (!InSet(theme) || ((placed_ >> theme) & 1u) != 0) continue;
-      std::vector<int>& squares = squaresOf.emplace_back();
-      if (assigned_[kCrossingSquare] == kUndecided) squares.push_back(kCrossingSquare);
+      if (!Unplaced(theme)) continue;
+      unplacedThemes_.push_back(theme);
+      std::vector<int>& squares = squaresOf_.emplace_back();
+      std::vector<int>& needed = freeNeeded_.emplace_back();
       for (int c = 0; c < kChainCount; ++c) {
         for (int k = 0; k < kChainLength; ++k) {
-          if (assigned_[ChainSquare(c, k)] == kUndecided && FitsBetween(engine_.ThemePairs(theme, c, k), c, k)) squares.push_back(ChainSquare(c, k));
+          if (assigned_[ChainSquare(c, k)] != kUndecided) continue;
+          const int free = FreeNeeded(engine_.ThemePairs(theme, c, k), c, k, budget[c]);
+          if (free < 0) continue;
+          squares.push_back(ChainSquare(c, k));
+          needed.push_back(free);
         }
       }
     }
-    return MatchesAll(squaresOf);
+    return MatchesAll(squaresOf_);
   }
 
-  bool FitsBetween(const ThemeEngine::KeyPairs& pairs, int chain, int k) const {
-    return std::any_of(pairs.begin(), pairs.end(), [&](const auto& pair) {
-      return reach_[chain][k][pair.first] != 0 && alive_[chain][k + 1][pair.second] != 0;
-    });
+  /// The fewest free squares (at most `budget`) that chain `chain` needs with a pair of `pairs` in
+  /// square k, letters reaching it and letters carrying it on to square 12; -1 when none fits.
+  [[nodiscard]] int FreeNeeded(const ThemeEngine::KeyPairs& pairs, int chain, int k, int budget) const {
+    for (int free = 0; free <= budget; ++free) {
+      for (int before = 0; before <= free; ++before) {
+        const auto& reach = reach_[chain][before][k];
+        const auto& alive = alive_[chain][free - before][k + 1];
+        if (std::any_of(pairs.begin(), pairs.end(), [&](const auto& pair) { return reach[pair.first] != 0 && alive[pair.second] != 0; })) return free;
+      }
+    }
+    return -1;
   }
 
-  /// alive_[chain][b][key]: nonzero when the squares after boundary b can carry `key` to square 12.
+  /// The fewest free squares with which letters may pass round loop `chain`, as far as its layers
+  /// passed tell.
+  [[nodiscard]] int FewestFree(int chain) const {
+    int f = 0;
+    while (f < passed_[chain] && !ClosesWith(chain, f)) ++f;
+    return f;
+  }
+
+  [[nodiscard]] bool ClosesWith(int chain, int f) const {
+    const std::vector<std::uint32_t>& last = reach_[chain][f][kBoundaryCount - 1];
+    if (!centre_) return std::any_of(last.begin(), last.end(), [](std::uint32_t near) { return near != 0; });
+    return ((last[static_cast<std::size_t>(CentreKey(*centre_, chain, true))] >> CentreKey(*centre_, chain, false)) & 1u) != 0;
+  }
+
+  /// alive_[chain][f][b][key]: nonzero when the squares after boundary b can carry `key` to square
+  /// 12 with exactly f free squares among them.
   void BackPass(int chain) {
-    Reach& alive = alive_[chain];
-    for (int b = 0; b < kBoundaryCount; ++b) alive[b].assign(reach_[chain][b].size(), 0);
-    for (std::size_t far = 0; far < 26; ++far) {
-      alive[kBoundaryCount - 1][far] = !centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true) ? 1 : 0;
+    Layers& alive = alive_[chain];
+    for (int f = 0; f < passed_[chain]; ++f) {
+      for (int b = 0; b < kBoundaryCount; ++b) std::fill(alive[f][b].begin(), alive[f][b].end(), 0);
+      for (std::size_t far = 0; far < 26; ++far) {
+        alive[f][kBoundaryCount - 1][far] = f == 0 && (!centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true)) ? 1 : 0;
+      }
     }
     for (int k = kChainLength - 1; k >= 0; --k) {
       const int state = assigned_[ChainSquare(chain, k)];
-      if (state == kFree || state == kUndecided) {
-        for (const PairClass& cls : model_.Table(chain, k).classes) alive[k][cls.left] |= alive[k + 1][cls.right];
-      }
-      for (int theme = 0; theme < 32; ++theme) {
-        const bool open = state == kUndecided && InSet(theme) && ((placed_ >> theme) & 1u) == 0;
-        if (theme != state && !open) continue;
-        for (const auto& [left, right] : engine_.ThemePairs(theme, chain, k)) alive[k][left] |= alive[k + 1][right];
+      for (int f = 0; f < passed_[chain]; ++f) {
+        std::vector<std::uint32_t>& to = alive[f][k];
+        if (state == kUndecided && f > 0) BackFree(chain, k, alive[f - 1][k + 1], to);
+        for (int theme = 0; theme < 32; ++theme) {
+          if (theme != state && !(state == kUndecided && Unplaced(theme))) continue;
+          for (const auto& [left, right] : engine_.ThemePairs(theme, chain, k)) to[left] |= alive[f][k + 1][right];
+        }
       }
     }
+  }
+
+  void BackFree(int chain, int k, const std::vector<std::uint32_t>& after, std::vector<std::uint32_t>& to) {
+    const KeyLinks& links = links_[chain][k];
+    keys_.assign(links.leftWords, 0);
+    for (std::size_t right = 0; right < after.size(); ++right) {
+      if (after[right] == 0) continue;
+      const std::uint64_t* row = &links.lefts[right * links.leftWords];
+      for (std::size_t word = 0; word < links.leftWords; ++word) keys_[word] |= row[word];
+    }
+    ForEachKey(keys_, [&](std::size_t left) { to[left] = 1; });
   }
 
   /// Kuhn's augmenting paths: can every theme word get a different square from its list?
@@ -202,39 +334,61 @@ class PlacementSearch {
     return false;
   }
 
-  bool CentreFits(std::uint32_t code) const {
+  /// Whether both loops reach the square-12 ring `code` with the free squares left between them.
+  [[nodiscard]] bool CentreFits(std::uint32_t code) const {
     const auto far1 = code % 26, near1 = code / 26 % 26, far0 = code / 676 % 26, near0 = code / 17576;
-    return ((reach_[0][kBoundaryCount - 1][far0] >> near0) & 1u) != 0 && ((reach_[1][kBoundaryCount - 1][far1] >> near1) & 1u) != 0;
+    for (int f0 = 0; f0 < passed_[0]; ++f0) {
+      const int f1 = freeLeft_ - f0;
+      if (f1 < passed_[1] && ((reach_[0][f0][kBoundaryCount - 1][far0] >> near0) & 1u) != 0 && ((reach_[1][f1][kBoundaryCount - 1][far1] >> near1) & 1u) != 0) return true;
+    }
+    return false;
   }
 
-  void PassLoop(int chain) {
-    Reach& reach = reach_[chain];
+  /// Computes layer f of reach_[chain] (layer f - 1 must be computed already). A chain square holds
+  /// a theme word or is undecided: an undecided one passes the unplaced theme words, or a list word
+  /// from the layer below.
+  void PassLayer(int chain, int f) {
+    Reach& reach = reach_[chain][f];
     std::fill(reach[0].begin(), reach[0].end(), 0);
-    if (centre_) {
+    if (f == 0 && centre_) {
       const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
       reach[0][near] = 1u << near;
-    } else {
+    } else if (f == 0) {
       for (std::uint32_t near = 0; near < 26; ++near) reach[0][near] = 1u << near;
     }
     for (int k = 0; k < kChainLength; ++k) {
-      const std::vector<std::uint32_t>& from = reach[k];
+      const int state = assigned_[ChainSquare(chain, k)];
       std::vector<std::uint32_t>& to = reach[k + 1];
       std::fill(to.begin(), to.end(), 0);
-      const int state = assigned_[ChainSquare(chain, k)];
-      if (state == kFree || state == kUndecided) PassFree(chain, k, from, to);
-      if (state >= 0) PassPairs(engine_.ThemePairs(state, chain, k), from, to);
-      if (state != kUndecided) continue;
+      if (state == kUndecided && f > 0) PassFree(chain, k, reach_[chain][f - 1][k], to);
       for (int theme = 0; theme < 32; ++theme) {
-        if (InSet(theme) && ((placed_ >> theme) & 1u) == 0) PassPairs(engine_.ThemePairs(theme, chain, k), from, to);
+        if (theme == state || (state == kUndecided && Unplaced(theme))) PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
       }
     }
   }
 
-  void PassFree(int chain, int k, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) const {
-    const SquareTable& table = model_.Table(chain, k);
+  /// Passes `from` through a free chain square: whole bit rows at a time while every key holds
+  /// the same near letters (square 12 decided), else key by key.
+  void PassFree(int chain, int k, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
+    const KeyLinks& links = links_[chain][k];
+    keys_.assign(links.rightWords, 0);
+    std::uint32_t near = 0;
     for (std::size_t left = 0; left < from.size(); ++left) {
       if (from[left] == 0) continue;
-      for (std::uint32_t i = table.classBegin[left]; i < table.classBegin[left + 1]; ++i) to[table.classes[i].right] |= from[left];
+      if (near != 0 && from[left] != near) return PassFreeKeyByKey(links, from, to);
+      near = from[left];
+      const std::uint64_t* row = &links.rights[left * links.rightWords];
+      for (std::size_t word = 0; word < links.rightWords; ++word) keys_[word] |= row[word];
+    }
+    ForEachKey(keys_, [&](std::size_t right) { to[right] |= near; });
+  }
+
+  void PassFreeKeyByKey(const KeyLinks& links, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
+    for (std::size_t left = 0; left < from.size(); ++left) {
+      if (from[left] == 0) continue;
+      keys_.assign(links.rights.begin() + static_cast<std::ptrdiff_t>(left * links.rightWords),
+                   links.rights.begin() + static_cast<std::ptrdiff_t>((left + 1) * links.rightWords));
+      ForEachKey(keys_, [&](std::size_t right) { to[right] |= from[left]; });
     }
   }
 
@@ -252,9 +406,9 @@ class PlacementSearch {
     for (int id = 0; id < model_.WordCount(); ++id) {
       if (IsFreeWord(id) && CentreFits(CentreLetters(model_.WordAt(id)))) centres.push_back(id);
     }
-    for (std::size_t i = 0; i < centres.size(); ++i) {
-      std::swap(centres[i], centres[i + static_cast<std::size_t>(random_.Draw(static_cast<int>(centres.size() - i))) - 1]);
-      const Step step = FillAroundCentre(model, model_.WordAt(centres[i]));
+    Shuffle(centres);
+    for (const int centre : centres) {
+      const Step step = FillAroundCentre(model, model_.WordAt(centre));
       if (step != Step::Continue) return step;
     }
     return Step::Continue;
@@ -293,11 +447,18 @@ class PlacementSearch {
   const ThemeLimits& limits_;
   std::chrono::steady_clock::time_point deadline_;
   std::set<std::uint32_t> freeCentres_;
+  IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount> links_;
+  std::vector<std::uint64_t> keys_;  // scratch bits of the keys a free pass reaches
   SquareArray<int> assigned_{};
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
-  IndexedArray<Reach, kChainCount> reach_;
-  IndexedArray<Reach, kChainCount> alive_;
+  int freeLeft_ = 0;
+  IndexedArray<int, kChainCount> passed_{};  // layers of each loop computed
+  IndexedArray<Layers, kChainCount> reach_;
+  IndexedArray<Layers, kChainCount> alive_;
+  std::vector<int> unplacedThemes_;
+  std::vector<std::vector<int>> squaresOf_;
+  std::vector<std::vector<int>> freeNeeded_;
   std::int64_t steps_ = 0;
   bool undecided_ = false;
   SearchStatus halt_ = SearchStatus::Stopped;

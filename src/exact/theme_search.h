@@ -1,5 +1,5 @@
-// Theme fills: a puzzle holding every theme word once, found by placing the theme words square by
-// square while letters can still pass round both loops, then filling the other squares from the list.
+// Theme fills: a puzzle holding every theme word once, found by placing the theme words one by one
+// while letters can still pass round both loops, then filling the other squares from the list.
 #pragma once
 
 #include <chrono>

@@ -65,7 +65,8 @@ struct ThemeCase {
 TEST(ThemeEngine, FindsAThemeFillExactlyWhenBruteForceDoesAndEveryThemeWordOnce) {
   const ThemeCase cases[] = {{26, 4, 0, {1, 2}, false},     {26, 6, 0, {3, 9, 14, 20, 21}, false},
                              {26, 8, 1, {1, 5, 7}, false},    {26, 4, 0, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 0}, false},
-                             {26, 4, 2, {1, 2, 3}, false},   {26, 4, 0, {4, 5}, true}};
+                             {26, 4, 2, {1, 2, 3}, false},   {26, 4, 0, {4, 5}, true},
+                             {26, 6, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, false}};
   int found = 0, impossible = 0;
   for (const ThemeCase& test : cases) {
     for (std::uint64_t seed = 1; seed <= 2; ++seed) {
