@@ -3,6 +3,7 @@
 #include <QTextBrowser>
 
 #include "compiler/compiler.h"
+#include "grade/grader.h"
 #include "output/booklet.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
@@ -97,6 +98,20 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
   Choose(*NewWindow(), "mnuOpen", "");
   EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
   EXPECT_TRUE(NewWindow()->MenuItem("mnuVaried")->isChecked());
+}
+
+TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
+  auto window = NewWindow();
+  EXPECT_TRUE(window->MenuItem("mnuDifficulty0")->isChecked()) << "Standard on a first run";
+  window->MenuItem("mnuDifficulty3")->trigger();
+  window->MenuItem("mnuSolve")->trigger();
+  testing::FinishCompile(*window);
+  const Puzzle& puzzle = window->CurrentPuzzle();
+  EXPECT_EQ(puzzle.difficulty, Difficulty::Hard);
+  EXPECT_EQ(grade::GradeOf(grade::GradeSheet(grade::SheetOf(puzzle.placements, SheetHintCells(puzzle)))), Difficulty::Hard);
+  auto again = NewWindow();
+  EXPECT_TRUE(again->MenuItem("mnuDifficulty3")->isChecked());
+  EXPECT_FALSE(again->MenuItem("mnuDifficulty0")->isChecked());
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {
