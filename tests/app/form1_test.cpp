@@ -4,6 +4,7 @@
 
 #include "compiler/compiler.h"
 #include "grade/grader.h"
+#include "puzzle/puzzle_file.h"
 #include "output/booklet.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
@@ -109,6 +110,11 @@ TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
   const Puzzle& puzzle = window->CurrentPuzzle();
   EXPECT_EQ(puzzle.difficulty, Difficulty::Hard);
   EXPECT_EQ(grade::GradeOf(grade::GradeSheet(grade::SheetOf(puzzle.placements, SheetHintCells(puzzle)))), Difficulty::Hard);
+  Choose(*window, "mnuSave", Target("hard.loopword"));
+  const PuzzleFileResult saved = ReadPuzzleFile(Target("hard.loopword"));
+  ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
+  EXPECT_EQ(saved.puzzles[0].puzzle.difficulty, Difficulty::Hard);
+  EXPECT_EQ(saved.puzzles[0].puzzle.hints, puzzle.hints);
   auto again = NewWindow();
   EXPECT_TRUE(again->MenuItem("mnuDifficulty3")->isChecked());
   EXPECT_FALSE(again->MenuItem("mnuDifficulty0")->isChecked());
