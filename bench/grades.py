@@ -3,12 +3,14 @@
 
 Usage: bench/grades.py [--compile build/bin/loopword-compile] [--levels 1 2 3] [--count 500]
                        [--graded 20] [--seed 1] [--check]
+       bench/grades.py --solutions FILE
 
 Prints for each level: the grades of --count Standard puzzles (as --grade gives them, with how
 many sheets allow several solutions); then for each grade, over --graded runs of one puzzle each
 (a run tries a fixed number of fills before it gives up), how many reached the grade, the mean
 hint count and the median time per run. With --check, every graded puzzle's solutions are also
-counted here, by the solver of quality.py reading the "# hints:" line.
+counted here, by the solver of quality.py reading the "# hints:" line. With --solutions, that
+count (1, or 2 for two or more) is printed for each puzzle of a puzzle file instead.
 """
 import argparse
 import collections
@@ -28,14 +30,7 @@ def run(compile_path, level, seed, count, *flags):
     """The puzzles of one run as (comment lines, placement lines), and whether the run succeeded."""
     done = subprocess.run([compile_path, "--level", str(level), "--seed", str(seed), "--count", str(count), "--grade", *flags],
                           capture_output=True, text=True)
-    found = []
-    for block in done.stdout.strip().split("\n\n"):
-        lines = block.split("\n")
-        comments = [line for line in lines if line.startswith("#")]
-        placements = [line for line in lines if line and not line.startswith("#")]
-        if placements:
-            found.append((comments, placements))
-    return found, done.returncode == 0
+    return blocks(done.stdout), done.returncode == 0
 
 
 def comment(comments, start):
@@ -44,8 +39,28 @@ def comment(comments, start):
 
 
 def hint_cells(comments):
-    """The (square, position) pairs of the "# hints:" line."""
-    return [(int(entry[:2]), int(entry[3])) for entry in comment(comments, "# hints:").split()]
+    """The (square, position) pairs of the "# hints:" line; None (the standard cells) without one."""
+    line = comment(comments, "# hints:")
+    return None if line is None else [(int(entry[:2]), int(entry[3])) for entry in line.split()]
+
+
+def blocks(text):
+    """The puzzles of puzzle text as (comment lines, placement lines)."""
+    found = []
+    for block in text.strip().split("\n\n"):
+        lines = block.split("\n")
+        comments = [line for line in lines if line.startswith("#")]
+        placements = [line for line in lines if line and not line.startswith("#")]
+        if placements:
+            found.append((comments, placements))
+    return found
+
+
+def print_solutions(path):
+    for number, (comments, placements) in enumerate(blocks(pathlib.Path(path).read_text()), 1):
+        cells = hint_cells(comments)
+        hints = "the standard hints" if cells is None else f"{len(cells)} hints"
+        print(f"puzzle {number}: {sheet_grids(placements, 2, cells)} solution(s) with {hints}")
 
 
 def standard_grades(compile_path, level, count, seed):
@@ -88,7 +103,10 @@ def main():
     parser.add_argument("--graded", type=int, default=20)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--check", action="store_true", help="count each graded puzzle's solutions here too")
+    parser.add_argument("--solutions", metavar="FILE", help="count the solutions of each puzzle of a puzzle file")
     args = parser.parse_args()
+    if args.solutions:
+        return print_solutions(args.solutions)
     for level in args.levels:
         print(f"Level {level}:")
         standard_grades(args.compile, level, args.count, args.seed)
