@@ -9,6 +9,7 @@
 
 #include "compiler/compiler.h"
 #include "exact/exact_engine.h"
+#include "grade/grader.h"
 #include "words/dictionary.h"
 
 namespace {
@@ -16,6 +17,7 @@ namespace {
 const std::map<std::string, std::string>& ListPaths() {
   static const std::map<std::string, std::string> paths = {
       {"L1", std::string(LOOPWORD_DATA_DIR) + "/L1words.txt"},
+      {"L2", std::string(LOOPWORD_DATA_DIR) + "/L2words.txt"},
       {"L3", std::string(LOOPWORD_DATA_DIR) + "/L3words.txt"},
       {"W49000", std::string(LOOPWORD_BENCH_DATA_DIR) + "/W49000.txt"},
   };
@@ -185,6 +187,49 @@ void BM_Theme(benchmark::State& state, int count) {
   state.counters["budget"] = outcomes[loopword::CompileOutcome::GaveUp];
 }
 
+/// Grading the standard sheet of a one-solution varied puzzle of a level, a new puzzle each time.
+void BM_Grade(benchmark::State& state, const std::string& name) {
+  loopword::Compiler compiler(Words(name), loopword::RandomSource(20261206));
+  std::vector<loopword::Puzzle> puzzles(20);
+  for (loopword::Puzzle& puzzle : puzzles) compiler.Compile(puzzle, "", [](const loopword::CompileEvent&) {}, {true, true});
+  std::size_t next = 0;
+  std::map<loopword::Difficulty, int> grades;
+  for (auto _ : state) {
+    const loopword::Puzzle& puzzle = puzzles[next++ % puzzles.size()];
+    const loopword::grade::GradeReport report = loopword::grade::GradeSheet(loopword::grade::SheetOf(puzzle.placements, loopword::SheetHintCells(puzzle)));
+    ++grades[loopword::grade::GradeOf(report)];
+  }
+  for (const auto& [grade, count] : grades) state.counters[std::string(loopword::DifficultyName(grade))] = count;
+}
+
+/// A Level 3 compiler whose exact engine is prepared, shared by every repetition.
+loopword::Compiler& PreparedLevel3() {
+  static loopword::Compiler compiler = [] {
+    loopword::Compiler prepared(Words("L3"), loopword::RandomSource(20261206));
+    loopword::Puzzle puzzle;
+    prepared.Compile(puzzle, "", [](const loopword::CompileEvent&) {}, {true, false});
+    return prepared;
+  }();
+  return compiler;
+}
+
+/// A new varied puzzle of one grade on Level 3 each time, fill and hint cells (the engine prepared once).
+void BM_MakeGraded(benchmark::State& state, loopword::Difficulty grade) {
+  loopword::Compiler& compiler = PreparedLevel3();
+  loopword::CompileOptions options{true, false};
+  options.difficulty = grade;
+  double hints = 0;
+  for (auto _ : state) {
+    loopword::Puzzle puzzle;
+    if (compiler.Compile(puzzle, "", [](const loopword::CompileEvent&) {}, options) != loopword::CompileOutcome::Complete) {
+      state.SkipWithError("graded compile did not complete");
+      return;
+    }
+    hints += static_cast<double>(loopword::SheetHintCells(puzzle).size());
+  }
+  state.counters["hints"] = benchmark::Counter(hints, benchmark::Counter::kAvgIterations);
+}
+
 void RegisterAll() {
   for (const char* name : {"L3", "W49000"}) {
     benchmark::RegisterBenchmark((std::string("BM_LoadDictionary/") + name).c_str(), BM_LoadDictionary, name)
@@ -211,6 +256,17 @@ void RegisterAll() {
   for (const auto& [count, seed] : {std::pair{25, 1}, std::pair{30, 2}, std::pair{30, 3}, std::pair{40, 4}}) {
     const std::string label = "BM_Decide/L1sample" + std::to_string(count) + "s" + std::to_string(seed);
     benchmark::RegisterBenchmark(label.c_str(), BM_Decide, count, static_cast<std::uint64_t>(seed))->Unit(benchmark::kMillisecond);
+  }
+  for (const char* name : {"L1", "L2", "L3"}) {
+    benchmark::RegisterBenchmark((std::string("BM_Grade/") + name).c_str(), BM_Grade, name)->Unit(benchmark::kMillisecond);
+  }
+  for (const loopword::Difficulty grade : {loopword::Difficulty::Easy, loopword::Difficulty::Medium, loopword::Difficulty::Hard,
+                                           loopword::Difficulty::Expert}) {
+    benchmark::RegisterBenchmark(("BM_MakeGraded/" + std::string(loopword::DifficultyName(grade))).c_str(), BM_MakeGraded, grade)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(grade == loopword::Difficulty::Expert ? 30 : 50)
+        ->ReportAggregatesOnly(true);
   }
   for (const int count : {5, 10, 15, 20}) {
     benchmark::RegisterBenchmark(("BM_Theme/" + std::to_string(count)).c_str(), BM_Theme, count)

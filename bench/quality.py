@@ -45,14 +45,15 @@ def spread(found):
     return most / len(found), word, letters["E"] / sum(letters.values())
 
 
-def sheet_grids(lines, limit=2):
-    """How many letter grids (up to limit) fit the sheet of one puzzle."""
+def sheet_grids(lines, limit=2, hints=None):
+    """How many letter grids (up to limit) fit the sheet of one puzzle with the hint cells `hints`
+    ((square, position) pairs; the standard ones when None)."""
     cell_id, cells = {}, {}
     for square in range(1, 24):
         cells[square] = [cell_id.setdefault(cell_point(square, p), len(cell_id)) for p in range(1, 9)]
     letter = [None] * len(cell_id)
     rings = {int(line[0:2]): line[3:11] for line in lines}
-    for square, position in HINT_CELLS:
+    for square, position in HINT_CELLS if hints is None else hints:
         letter[cells[square][position - 1]] = rings[square][position - 1]
     for p in range(8):
         letter[cells[12][p]] = rings[12][p]

@@ -149,8 +149,11 @@ void Form1::mnuBooklet_Click() {
   if (path.empty()) return;
   menus_.Enable({});  // nothing else while the booklet is made
   const BookletChoices& asked = files_.Booklet();
+  CompileOptions fill = menus_.FillChoice();
+  fill.varied = asked.varied;
+  fill.unique = asked.unique;
   const BookletOutcome made = session_.MakeBooklet(
-      {asked.count, asked.noRepeats}, {asked.varied, asked.unique}, [this](int done, int total) {
+      {asked.count, asked.noRepeats}, fill, [this](int done, int total) {
         return toolkit_.ShowProgress("Puzzles made: " + std::to_string(done) + " of " + std::to_string(total), done, total);
       });
   toolkit_.EndProgress();

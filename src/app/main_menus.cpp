@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QMenuBar>
 #include <QSettings>
+#include <algorithm>
 
 #include "app/form1.h"
 
@@ -14,6 +15,7 @@ namespace {
 // Where the Solution menu's fill choices are remembered between runs.
 constexpr const char* kVariedSetting = "fill/varied";
 constexpr const char* kUniqueSetting = "fill/unique";
+constexpr const char* kDifficultySetting = "fill/difficulty";
 
 QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {}) {
   QAction* action = menu->addAction(text);
@@ -37,6 +39,26 @@ QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& 
   item->setChecked(QSettings().value(key, false).toBool());
   QObject::connect(item, &QAction::toggled, window_, [key](bool on) { QSettings().setValue(key, on); });
   return item;
+}
+
+void MainMenus::AddDifficultyMenu(QMenu* solution) {
+  QMenu* menu = solution->addMenu("&Difficulty");
+  menu->setObjectName("mnuDifficulty");
+  auto* group = new QActionGroup(window_);
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+  const std::optional<Difficulty> remembered = DifficultyNamed(QSettings().value(kDifficultySetting).toString().toStdString());
+  const QStringList texts = {"&Standard", "&Easy", "&Medium", "&Hard", "E&xpert"};
+  for (int i = 0; i < texts.size(); ++i) {
+    const auto difficulty = static_cast<Difficulty>(i);
+    QAction* item = AddItem(menu, texts[i], "mnuDifficulty" + QString::number(i));
+    item->setCheckable(true);
+    item->setChecked(difficulty == remembered.value_or(Difficulty::Standard));
+    group->addAction(item);
+    difficultyItems_.push_back(item);
+    QObject::connect(item, &QAction::triggered, window_, [difficulty] {
+      QSettings().setValue(kDifficultySetting, QString::fromUtf8(DifficultyName(difficulty).data(), DifficultyName(difficulty).size()));
+    });
+  }
 }
 
 QActionGroup* MainMenus::AddGroup(QMenu* menu, const QStringList& texts, const QString& name,
@@ -75,6 +97,7 @@ void MainMenus::Build(Form1& window, bool webPage) {
   QAction* mnuSolve = AddCommand(solution, "&Compile", "mnuSolve", &Form1::mnuSolve_Click, QKeySequence(Qt::Key_F5));
   mnuVaried_ = AddSetting(solution, "&Varied words", "mnuVaried", kVariedSetting);
   mnuUnique_ = AddSetting(solution, "&One solution", "mnuUnique", kUniqueSetting);
+  AddDifficultyMenu(solution);
   solution->addSeparator();
   mnuPlay_ = AddCommand(solution, "Solve on &screen", "mnuPlay", &Form1::mnuPlay_Click, QKeySequence(Qt::Key_F6));
   mnuCheck_ = AddCommand(solution, "C&heck", "mnuCheck", &Form1::mnuCheck_Click, QKeySequence(Qt::Key_F7));
@@ -95,7 +118,12 @@ void MainMenus::Build(Form1& window, bool webPage) {
   AddCommand(help, "&User guide", "mnuGuide", &Form1::mnuGuide_Click, {});
 }
 
-CompileOptions MainMenus::FillChoice() const { return {mnuVaried_->isChecked(), mnuUnique_->isChecked()}; }
+CompileOptions MainMenus::FillChoice() const {
+  CompileOptions fill{mnuVaried_->isChecked(), mnuUnique_->isChecked()};
+  const auto checked = std::ranges::find_if(difficultyItems_, [](const QAction* item) { return item->isChecked(); });
+  if (checked != difficultyItems_.end()) fill.difficulty = static_cast<Difficulty>(checked - difficultyItems_.begin());
+  return fill;
+}
 
 void MainMenus::Enable(const Offer& offer) {
   for (QAction* command : commands_) command->setEnabled(offer.commands);

@@ -22,7 +22,7 @@ class MainMenus {
   /// Fills the menu bar of `window` and connects each item to the window's handler; Export web page
   /// only when the program has its web page.
   void Build(Form1& window, bool webPage);
-  /// The Solution menu's fill choices: varied words, one solution.
+  /// The Solution menu's fill choices: varied words, one solution, difficulty.
   [[nodiscard]] CompileOptions FillChoice() const;
   /// Turns each command on or off as `offer` says.
   void Enable(const Offer& offer);
@@ -35,6 +35,7 @@ class MainMenus {
   QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
                       const QKeySequence& shortcut);
   QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key);
+  void AddDifficultyMenu(QMenu* solution);
   QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
                          void (Form1::*handler)(int));
 
@@ -47,6 +48,7 @@ class MainMenus {
   QAction* mnuReveal_ = nullptr;
   QAction* mnuVaried_ = nullptr;  // Varied words: remembered between runs
   QAction* mnuUnique_ = nullptr;  // One solution: remembered between runs
+  std::vector<QAction*> difficultyItems_;  // Difficulty: Standard, Easy..Expert, one checked, remembered between runs
   QActionGroup* mnuStart_ = nullptr;  // Random, Input: one checked
   std::vector<QAction*> startItems_;
   QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked

@@ -2,6 +2,9 @@
 #include "board/puzzle.h"
 
 #include <algorithm>
+#include <array>
+
+#include "board/hint_cells.h"
 
 namespace loopword {
 
@@ -9,6 +12,31 @@ void Puzzle::AddPlacement(const PlacementLine& placement) {
   const auto after = std::upper_bound(placements.begin(), placements.end(), placement.square,
                                       [](int square, const PlacementLine& placed) { return square < placed.square; });
   placements.insert(after, placement);
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kDifficultyNames = {"standard", "easy", "medium", "hard", "expert"};
+
+}  // namespace
+
+std::string_view DifficultyName(Difficulty difficulty) { return kDifficultyNames[static_cast<std::size_t>(difficulty)]; }
+
+std::string DifficultyLabel(Difficulty difficulty) {
+  std::string label(DifficultyName(difficulty));
+  label.front() = static_cast<char>(label.front() - 'a' + 'A');
+  return label;
+}
+
+std::optional<Difficulty> DifficultyNamed(std::string_view name) {
+  const auto found = std::find(kDifficultyNames.begin(), kDifficultyNames.end(), name);
+  if (found == kDifficultyNames.end()) return std::nullopt;
+  return static_cast<Difficulty>(found - kDifficultyNames.begin());
+}
+
+std::vector<RingCell> SheetHintCells(const Puzzle& puzzle) {
+  if (puzzle.hints) return *puzzle.hints;
+  return {HintCells.begin(), HintCells.end()};
 }
 
 std::vector<std::string> SortedWords(const Puzzle& puzzle) {

@@ -19,6 +19,7 @@
 
 #include "board/plain_text.h"
 #include "compiler/compiler.h"
+#include "grade/grader.h"
 #include "input/start_word.h"
 #include "output/booklet.h"
 #include "output/sheet_export.h"
@@ -35,6 +36,8 @@ constexpr std::string_view kUsage =
     "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
     "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n"
     "                        [--theme FILE|WORDS] [--title TEXT]\n"
+    "                        [--difficulty standard|easy|medium|hard|expert] [--grade]\n"
+    "       loopword-compile --grade-file FILE\n"
     "Run loopword-compile --help for what each option does.\n";
 
 constexpr std::string_view kHelp =
@@ -65,6 +68,14 @@ constexpr std::string_view kHelp =
     "                 go into one puzzle, or none is found in time, the run says so (exit status 1).\n"
     "  --title TEXT   a title of at most 60 characters, printed beside the program's name on both\n"
     "                 sheets and kept in a \"# title:\" line; line ends and tabs become spaces\n"
+    "  --difficulty D the puzzle sheet's grade: standard (the default) gives the usual 18 hint\n"
+    "                 letters; easy, medium, hard and expert choose the hint cells so that the sheet\n"
+    "                 has exactly one solution and needs exactly the techniques of its grade: easy\n"
+    "                 placing words and comparing neighbours, medium sets of words, hard trying each\n"
+    "                 candidate, expert more trial or trial and error. Kept in a \"# difficulty:\"\n"
+    "                 line, the cells in a \"# hints:\" line (square.position, e.g. 03.5)\n"
+    "  --grade        add each puzzle's grade and effort as a \"# grade:\" comment line\n"
+    "  --grade-file F print the grade and effort of each puzzle of puzzle file F and make none\n"
     "  --help         show this text\n"
     "\n"
     "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one\n"
@@ -76,8 +87,9 @@ constexpr std::string_view kHelp =
     "soon as it is made.\n"
     "\n"
     "A puzzle's seed line makes that very puzzle again: --count 1 --seed S with the same word list,\n"
-    "--start, --varied and --unique. With --no-repeats a puzzle also depends on the words the\n"
-    "puzzles before it used, so past the first one such a puzzle may come out differently alone.\n"
+    "--start, --varied, --unique and --difficulty. With --no-repeats a puzzle also depends on the\n"
+    "words the puzzles before it used, so past the first one such a puzzle may come out differently\n"
+    "alone.\n"
     "\n"
     "Exit status: 0 done; 1 the word list could not be read, or the puzzles could not be made or\n"
     "written (those made before a failure are still written); 2 wrong arguments, named on the\n"
@@ -98,6 +110,8 @@ struct Options {
   bool quiet = false;
   loopword::CompileOptions fill;
   std::string title;
+  bool grade = false;
+  std::string gradeFile;
 };
 
 template <typename Number>
@@ -107,7 +121,7 @@ bool ParseNumber(std::string_view text, Number& value) {
 }
 
 bool TakesValue(std::string_view name) {
-  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf", "--theme", "--title"}) {
+  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf", "--theme", "--title", "--difficulty", "--grade-file"}) {
     if (name == option) return true;
   }
   return false;
@@ -164,6 +178,12 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
     if (loopword::CharacterCount(value) > loopword::kTitleLimit) return "--title: at most 60 characters";
     options.title = loopword::PlainTitle(value);
   }
+  if (name == "--difficulty") {
+    const std::optional<loopword::Difficulty> difficulty = loopword::DifficultyNamed(value);
+    if (!difficulty) return "--difficulty must be standard, easy, medium, hard or expert";
+    options.fill.difficulty = *difficulty;
+  }
+  if (name == "--grade-file") options.gradeFile = value;
   if (name == "--dict") options.dictionary = value;
   if (name == "--out") options.out = value;
   if (name == "--pdf") options.pdf = value;
@@ -172,6 +192,7 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
 
 /// What is wrong with the options as a whole, or "".
 std::string CheckTogether(const Options& options) {
+  if (!options.gradeFile.empty()) return options.dictionary.empty() && options.level == 0 ? "" : "--grade-file makes no puzzles: give no word list";
   if (options.dictionary.empty() && options.level == 0) return "no word list: give --dict FILE or --level 1|2|3";
   if (!options.dictionary.empty() && options.level != 0) return "give --dict or --level, not both";
   if (!options.pdf.empty() && options.count > loopword::kBookletLimit) {
@@ -192,6 +213,8 @@ std::string ParseArguments(int argc, char** argv, Options& options) {
       options.fill.varied = true;
     } else if (name == "--unique") {
       options.fill.unique = true;
+    } else if (name == "--grade") {
+      options.grade = true;
     } else if (!TakesValue(name)) {
       return "unknown option " + std::string(name);
     } else if (i + 1 >= argc) {
@@ -299,7 +322,27 @@ loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::Diction
           loopword::FillName(options.fill), std::nullopt, options.fill.theme, options.title};
 }
 
+/// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".
+std::string GradeLine(const loopword::Puzzle& puzzle) {
+  const loopword::grade::Sheet sheet = loopword::grade::SheetOf(puzzle.placements, loopword::SheetHintCells(puzzle));
+  return "# " + loopword::grade::DescribeGrade(loopword::grade::GradeSheet(sheet));
+}
+
+/// Prints the grade line of each puzzle of the file at `path`, numbered from 1.
+int GradeFile(const std::string& path) {
+  const loopword::PuzzleFileResult read = loopword::ReadPuzzleFile(path);
+  if (read.fault) {
+    std::cerr << read.message << '\n';
+    return 1;
+  }
+  for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
+    std::cout << "# puzzle " << i + 1 << ": " << GradeLine(read.puzzles[i].puzzle).substr(2) << '\n';
+  }
+  return std::cout.flush() ? 0 : 1;
+}
+
 int Run(const Options& options, const char* argv0) {
+  if (!options.gradeFile.empty()) return GradeFile(options.gradeFile);
   loopword::DictionaryState dictionaries(loopword::RunningProgramFolder(argv0));
   if (!LoadWords(options, dictionaries)) return 1;
   const auto words = dictionaries.Words();
@@ -323,7 +366,11 @@ int Run(const Options& options, const char* argv0) {
     const std::string separator = made > 0 ? "\n" : "";
     if (!options.pdf.empty()) answers.push_back(puzzle);
     origin.seed = PuzzleSeed(runSeed, made++);
-    return output.Write(separator + loopword::FormatPuzzle({loopword::HeaderComments(origin), std::move(puzzle)}));
+    origin.difficulty = puzzle.difficulty;
+    origin.hints = puzzle.hints;
+    std::vector<std::string> comments = loopword::HeaderComments(origin);
+    if (options.grade) comments.push_back(GradeLine(puzzle));
+    return output.Write(separator + loopword::FormatPuzzle({std::move(comments), std::move(puzzle)}));
   };
   ProgressBar bar;
   const loopword::BookletRun run = loopword::StreamBookletPuzzles(

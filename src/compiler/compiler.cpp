@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "grade/graded_sheet.h"
+
 namespace loopword {
 
 Compiler::Compiler(std::shared_ptr<const Dictionary> words, std::unique_ptr<CandidateSearch> search,
@@ -92,6 +94,10 @@ std::string Compiler::FailureMessage(CompileOutcome outcome, const std::string& 
       return "A puzzle needs 23 different words; the dictionary and the theme words have " +
              std::to_string(WordsAvailable(startWord, options.theme)) + ".";
     case CompileOutcome::GaveUp:
+      if (options.difficulty != Difficulty::Standard) {
+        return "No " + std::string(DifficultyName(options.difficulty)) + " puzzle was found in " +
+               std::to_string(kGradedFillLimit) + " puzzles made with this dictionary" + (themed ? " and these theme words." : ".");
+      }
       if (!themed) return kGiveUpMessage;
       return "No puzzle with all the theme words was found in " + std::to_string(kThemeSearchSeconds) + " seconds.";
     case CompileOutcome::Complete:
@@ -105,11 +111,14 @@ CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, c
                                  const CompileOptions& options) {
   stopRequested_ = false;
   themeWordLeftOut_.clear();
+  puzzle.difficulty = Difficulty::Standard;
+  puzzle.hints.reset();
   if (TooFewWords(startWord, options.theme)) {
     observer({Kind::TooFewWords});
     return CompileOutcome::TooFewWords;
   }
-  if (!options.theme.empty() || options.varied || options.unique) return CompileHeadless(puzzle, startWord, observer, options);
+  const bool graded = options.difficulty != Difficulty::Standard;
+  if (!options.theme.empty() || options.varied || options.unique || graded) return CompileHeadless(puzzle, startWord, observer, options);
   return CompileClassic(puzzle, startWord, observer);
 }
 
@@ -140,10 +149,20 @@ CompileOutcome Compiler::CompileClassic(Puzzle& puzzle, const std::string& start
 
 CompileOutcome Compiler::CompileHeadless(Puzzle& puzzle, const std::string& startWord, const Observer& observer,
                                          const CompileOptions& options) {
-  for (int tries = 0; tries < kAttemptLimit; ++tries) {
+  const bool graded = options.difficulty != Difficulty::Standard;
+  for (int tries = 0; tries < (graded ? kGradedFillLimit : kAttemptLimit); ++tries) {
     Puzzle made;
     const CompileOutcome outcome = MakeFill(made, startWord, observer, options);
     if (outcome != CompileOutcome::Complete) return outcome;
+    if (graded) {
+      const bool reached = GradeSheet(made, options.difficulty, observer);
+      if (stopRequested_) break;
+      if (!reached) continue;
+      const CompileOutcome shown = Replay(puzzle, made.placements, observer);
+      puzzle.difficulty = made.difficulty;
+      puzzle.hints = made.hints;
+      return shown;
+    }
     if (!options.unique) return Replay(puzzle, made.placements, observer);
     const exact::SolutionCount solutions = exact::CountSheetSolutions(made.placements, 2, Limits(observer));
     if (stopRequested_) break;
@@ -151,6 +170,14 @@ CompileOutcome Compiler::CompileHeadless(Puzzle& puzzle, const std::string& star
   }
   observer({stopRequested_ ? Kind::Stopped : Kind::GaveUp});
   return stopRequested_ ? CompileOutcome::Stopped : CompileOutcome::GaveUp;
+}
+
+bool Compiler::GradeSheet(Puzzle& made, Difficulty difficulty, const Observer& observer) {
+  const std::optional<grade::GradedHints> graded = grade::ChooseHints(made.placements, difficulty, random_, Limits(observer));
+  if (!graded) return false;
+  made.difficulty = difficulty;
+  made.hints = graded->hints;
+  return true;
 }
 
 CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer,

@@ -24,6 +24,8 @@ inline constexpr const char* kGiveUpMessage =
     "No complete puzzle could be made with this dictionary and starting word.";
 /// Pairs the exact search may try before a compile gives up without a proof.
 inline constexpr std::int64_t kExactSearchBudget = 3'000'000;
+/// Filled puzzles a graded compile tries before it gives up the grade.
+inline constexpr int kGradedFillLimit = 40;
 /// Different words a puzzle needs: one per square.
 inline constexpr int kWordsNeeded = 23;
 /// Seconds a compile with theme words may search before it gives up without a proof.
@@ -43,6 +45,9 @@ struct CompileOptions {
   /// Words every puzzle must hold once (distinct, 8 capitals, at most 23), the others coming from
   /// the list; none for the usual fill.
   std::vector<std::string> theme{};
+  /// The grade of the puzzle sheet: Standard gives the usual hint cells; the other grades choose
+  /// hint cells so the sheet has exactly one grid and needs exactly the grade's techniques.
+  Difficulty difficulty = Difficulty::Standard;
 };
 
 /// What happened during a compile, in the order it happened.
@@ -127,6 +132,7 @@ class Compiler {
                           const CompileOptions& options);
   CompileOutcome MakeThemeFill(Puzzle& made, const std::string& startWord, const Observer& observer,
                                const CompileOptions& options);
+  bool GradeSheet(Puzzle& made, Difficulty difficulty, const Observer& observer);
   CompileOutcome EndWith(const exact::FillResult& result, Puzzle& puzzle, const Observer& observer);
   CompileOutcome Replay(Puzzle& puzzle, const std::vector<PlacementLine>& placements, const Observer& observer);
   exact::SearchLimits Limits(const Observer& observer);

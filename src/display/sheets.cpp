@@ -1,7 +1,6 @@
 // The text and the letters of the puzzle and solution sheets.
 #include "display/sheets.h"
 
-#include "board/hint_cells.h"
 #include "board/plain_text.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
@@ -10,30 +9,48 @@ namespace loopword {
 
 namespace {
 
-/// The puzzle's title in the header line: 8-point bold after the program's name, cut short with
-/// "..." where the sheet ends. Courier's characters are 0.6 of its size wide.
+/// The puzzle's title and grade in the header line: 8-point bold after the program's name, the
+/// title cut short with "..." where the grade or the sheet ends. Courier's characters are 0.6 of
+/// its size wide.
 constexpr int kHeaderLeft = 20;
 constexpr int kHeaderTop = 20;
 constexpr int kHeaderCharWidth = 6 * 20 * 6 / 10;
 constexpr int kTitleCharWidth = 8 * 20 * 6 / 10;
 
-void DrawTitle(Picture& picture, const std::string& title) {
-  if (title.empty()) return;
-  const int left = kHeaderLeft + (CharacterCount(HeaderLine()) + 2) * kHeaderCharWidth;
-  const int room = (kSheetWidth - kHeaderLeft - left) / kTitleCharWidth;
-  if (room < 4) return;
-  const bool fits = CharacterCount(title) <= room;
+void PrintHeaderText(Picture& picture, int left, const std::string& text) {
   picture.FontName = "Courier New";
   picture.FontSize = 8;
   picture.FontBold = true;
   picture.CurrentX = left;
   picture.CurrentY = kHeaderTop;
-  picture.Print(fits ? title : FirstCharacters(title, room - 3) + "...");
+  picture.Print(text);
 }
 
-/// Prints the puzzle's title, the sheet's heading in 10-point bold and `rows` below it in 8-point regular.
+/// The title after the program's name, in the room left of `right`.
+void DrawTitle(Picture& picture, const std::string& title, int right) {
+  if (title.empty()) return;
+  const int left = kHeaderLeft + (CharacterCount(HeaderLine()) + 2) * kHeaderCharWidth;
+  const int room = (right - left) / kTitleCharWidth;
+  if (room < 4) return;
+  const bool fits = CharacterCount(title) <= room;
+  PrintHeaderText(picture, left, fits ? title : FirstCharacters(title, room - 3) + "...");
+}
+
+/// A graded sheet's "Difficulty: Hard" at the right end of the header line, and the title before it.
+void DrawHeader(Picture& picture, const Puzzle& puzzle) {
+  int right = kSheetWidth - kHeaderLeft;
+  if (puzzle.difficulty != Difficulty::Standard) {
+    const std::string grade = "Difficulty: " + DifficultyLabel(puzzle.difficulty);
+    right -= CharacterCount(grade) * kTitleCharWidth;
+    PrintHeaderText(picture, right, grade);
+    right -= 2 * kTitleCharWidth;
+  }
+  DrawTitle(picture, puzzle.title, right);
+}
+
+/// Prints the header, the sheet's heading in 10-point bold and `rows` below it in 8-point regular.
 void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const char* heading, const std::vector<std::string>& rows) {
-  DrawTitle(picture, puzzle.title);
+  DrawHeader(picture, puzzle);
   picture.FontName = "Courier New";
   picture.FontSize = 10;
   picture.CurrentX = ListRowPoint(0).x;
@@ -83,7 +100,7 @@ void DrawPuzzleSheet(Picture& picture, const Puzzle& puzzle) {
   picture.Cls();
   DrawPuzzleFrame(picture, puzzle);
   DrawSquareLetters(picture, kCrossingSquare, board.SquareWord[kCrossingSquare]);
-  for (const RingCell& cell : HintCells) {
+  for (const RingCell& cell : SheetHintCells(puzzle)) {
     const std::string& ring = board.SquareWord[cell.square];
     DrawCellLetter(picture, cell.square, cell.position, RingLetter(ring, cell.position));
   }

@@ -22,8 +22,8 @@ TwipPoint ListRowPoint(int row);
 /// the puzzle's title in the header line, the sheet's heading, the words in alphabetical order and the instruction line. Leaves "Courier New" bold, 10 points.
 void DrawPuzzleFrame(Picture& picture, const Puzzle& puzzle);
 
-/// Clears the picture and draws the puzzle sheet: the ink-tagged figure, the titles, sorted words,
-/// instruction, square 12's word and the hint letters.
+/// Clears the picture and draws the puzzle sheet: the ink-tagged figure, the titles (with the
+/// grade of a graded sheet), sorted words, instruction, square 12's word and the hint letters.
 void DrawPuzzleSheet(Picture& picture, const Puzzle& puzzle);
 
 /// Clears the picture and draws the solution sheet: the ink-tagged figure, every square's

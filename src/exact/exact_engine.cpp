@@ -112,7 +112,8 @@ FillResult ExactEngine::Search(const std::string& startWord, RandomSource& rando
   return {};
 }
 
-SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, int limit, const SearchLimits& limits) {
+SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, int limit, const SearchLimits& limits,
+                                  std::span<const RingCell> hints) {
   if (placements.size() != kSquareCount) return {0, true};
   SquareArray<std::string> rings;
   std::vector<Word> others;
@@ -122,7 +123,8 @@ SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, 
     if (line.square != kCrossingSquare) others.push_back(ToWord(line.word));
   }
   SquareArray<std::string> filters;
-  for (const RingCell& hint : HintCells) {
+  for (const RingCell& hint : hints) {
+    if (hint.square < 1 || hint.square > kSquareCount || hint.position < 1 || hint.position > kRingSize) return {0, true};
     std::string& filter = filters[hint.square];
     if (filter.empty()) filter = std::string(kWordLength, '.');
     const auto index = static_cast<std::size_t>(hint.position - 1);

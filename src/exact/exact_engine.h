@@ -2,10 +2,12 @@
 // and counts the letter grids a puzzle sheet allows.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "board/geometry.h"
+#include "board/hint_cells.h"
 #include "board/placement_line.h"
 #include "random/random_source.h"
 #include "exact/fill_search.h"
@@ -55,8 +57,9 @@ struct SolutionCount {
 };
 
 /// Counts the grids that fit the sheet of the puzzle given by its 23 placements: its 22 other
-/// words each used once, square 12's ring as shown, the hint letters, shared cells agreeing.
-/// Stops counting at `limit`. Placements that are not a complete puzzle count 0.
-SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, int limit, const SearchLimits& limits);
+/// words each used once, square 12's ring as shown, the letters of the hint cells `hints`, shared
+/// cells agreeing. Stops counting at `limit`. Placements that are not a complete puzzle count 0.
+SolutionCount CountSheetSolutions(const std::vector<PlacementLine>& placements, int limit, const SearchLimits& limits,
+                                  std::span<const RingCell> hints = HintCells);
 
 }  // namespace loopword::exact

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "board/letters.h"
-#include "board/hint_cells.h"
 
 namespace loopword {
 
@@ -47,7 +46,9 @@ SolvingState::SolvingState(const Puzzle& puzzle) {
       if (square == kCrossingSquare) cell.fixed = true;
     }
   }
-  for (const RingCell& hint : HintCells) cells_[hint].fixed = true;
+  for (const RingCell& hint : SheetHintCells(puzzle)) {
+    if (IsRingCell(hint)) cells_[hint].fixed = true;
+  }
   for (Cell& cell : cells_) {
     if (cell.fixed) cell.letter = cell.solution;
   }

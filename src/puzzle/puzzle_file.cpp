@@ -20,12 +20,75 @@ constexpr const char* kLineForm = "not a placement line of the form \"SS RRRRRRR
 constexpr std::string_view kTitleLine = "# title:";
 constexpr std::string_view kThemeLine = "# theme:";
 
+constexpr std::string_view kDifficultyLine = "# difficulty:";
+constexpr std::string_view kHintsLine = "# hints:";
+
+/// The text after `start` of the first comment line that begins with it; nullopt when none does.
+std::optional<std::string_view> LineAfter(const std::vector<std::string>& comments, std::string_view start) {
+  for (const std::string& line : comments) {
+    if (line.starts_with(start)) return std::string_view(line).substr(start.size());
+  }
+  return std::nullopt;
+}
+
 /// The title a "# title:" comment line gives; "" when there is none.
 std::string TitleOf(const std::vector<std::string>& comments) {
-  for (const std::string& line : comments) {
-    if (line.starts_with(kTitleLine)) return PlainTitle(std::string_view(line).substr(kTitleLine.size()));
+  return PlainTitle(LineAfter(comments, kTitleLine).value_or(""));
+}
+
+/// The words of `text` between spaces.
+std::vector<std::string_view> Entries(std::string_view text) {
+  std::vector<std::string_view> entries;
+  while (!text.empty()) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) break;
+    text.remove_prefix(start);
+    const std::size_t end = std::min(text.find(' '), text.size());
+    entries.push_back(text.substr(0, end));
+    text.remove_prefix(end);
   }
-  return {};
+  return entries;
+}
+
+/// The hint cells of a "# hints:" line's text, "SS.P" each: square 01-23 but not 12, ring position 1-8.
+std::optional<std::vector<RingCell>> ReadHintCells(std::string_view text) {
+  std::vector<RingCell> cells;
+  for (const std::string_view entry : Entries(text)) {
+    const bool shaped = entry.size() == 4 && entry[2] == '.' &&
+                        std::all_of(entry.begin(), entry.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
+    if (!shaped) return std::nullopt;
+    const RingCell cell{(entry[0] - '0') * 10 + entry[1] - '0', entry[3] - '0'};
+    if (cell.square < 1 || cell.square > kSquareCount || cell.square == kCrossingSquare || cell.position < 1 || cell.position > kRingSize) {
+      return std::nullopt;
+    }
+    cells.push_back(cell);
+  }
+  return cells;
+}
+
+std::string HintCellsText(const std::vector<RingCell>& cells) {
+  std::string text(kHintsLine);
+  for (const RingCell& cell : cells) text += " " + SquareLabel(cell.square) + "." + std::to_string(cell.position);
+  return text;
+}
+
+/// What is wrong with a "# difficulty:" or "# hints:" comment line; nullopt for any other line.
+std::optional<std::string> SheetLineFault(std::string_view line) {
+  if (line.starts_with(kDifficultyLine)) {
+    const std::vector<std::string_view> entries = Entries(line.substr(kDifficultyLine.size()));
+    if (entries.size() != 1 || !DifficultyNamed(entries[0])) return "the difficulty must be standard, easy, medium, hard or expert";
+  }
+  if (line.starts_with(kHintsLine) && !ReadHintCells(line.substr(kHintsLine.size()))) {
+    return "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8";
+  }
+  return std::nullopt;
+}
+
+/// Sets the puzzle's title, difficulty and hint cells from its comment lines.
+void ReadSheetComments(FilePuzzle& read) {
+  read.puzzle.title = TitleOf(read.comments);
+  if (const auto difficulty = LineAfter(read.comments, kDifficultyLine)) read.puzzle.difficulty = *DifficultyNamed(Entries(*difficulty)[0]);
+  if (const auto hints = LineAfter(read.comments, kHintsLine)) read.puzzle.hints = ReadHintCells(*hints);
 }
 
 /// Reads the puzzles line by line, keeping the puzzle being read and the first fault.
@@ -55,6 +118,7 @@ class PuzzleReader {
 
   std::optional<PuzzleFileFault> Comment(std::string_view line) {
     if (!IsCleanText(line)) return Fault("bad character in a comment line");
+    if (auto fault = SheetLineFault(line)) return Fault(*fault);
     current_.comments.emplace_back(line);
     return std::nullopt;
   }
@@ -147,6 +211,8 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
   if (const std::string title = PlainTitle(origin.title); !title.empty()) lines.push_back(std::string(kTitleLine) + " " + title);
   lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words)");
   lines.push_back("# fill: " + origin.fill);
+  if (origin.difficulty != Difficulty::Standard) lines.push_back(std::string(kDifficultyLine) + " " + std::string(DifficultyName(origin.difficulty)));
+  if (origin.hints) lines.push_back(HintCellsText(*origin.hints));
   if (origin.seed) lines.push_back("# seed: " + std::to_string(*origin.seed));
   if (!origin.theme.empty()) {
     std::string line(kThemeLine);
@@ -193,7 +259,7 @@ PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileN
   }
   if (auto fault = reader.End()) return Refused(fileName, *fault);
   std::vector<FilePuzzle> puzzles = reader.TakePuzzles();
-  for (FilePuzzle& read : puzzles) read.puzzle.title = TitleOf(read.comments);
+  for (FilePuzzle& read : puzzles) ReadSheetComments(read);
   return {std::move(puzzles), std::nullopt, {}};
 }
 

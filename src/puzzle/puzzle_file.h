@@ -31,6 +31,9 @@ struct PuzzleOrigin {
   std::vector<std::string> theme{};
   /// The puzzle's title; "" for none.
   std::string title{};
+  /// The grade of the puzzle's sheet, and its hint cells when they are not the standard ones.
+  Difficulty difficulty = Difficulty::Standard;
+  std::optional<std::vector<RingCell>> hints{};
 };
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
@@ -40,7 +43,8 @@ struct FilePuzzle {
 };
 
 /// The comment lines a saved puzzle starts with: "# Loopword puzzle", its title when it has one,
-/// word list, fill, seed and, when it has any, its theme words.
+/// word list, fill, for a graded sheet its difficulty, its hint cells when they are not the
+/// standard ones ("# hints: 03.5 07.2", square and ring position), seed and its theme words.
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
 /// The theme words a puzzle's "# theme:" comment line names; none when it has no such line.
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle);
@@ -73,7 +77,8 @@ struct PuzzleFileResult {
 /// names the file in the message.
 /// Every puzzle must be complete: 23 lines in square order, each ring its word from its start
 /// cell, shared cells agreeing, no word twice. Boards come filled and marked, ready to draw, with
-/// the title of a "# title:" comment line.
+/// the title of a "# title:" comment line and the difficulty and hint cells of "# difficulty:" and
+/// "# hints:" lines.
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName);
 
 /// Reads the puzzle file at `path` through a bounded buffer; files over kPuzzleFileLimit are refused.

@@ -201,7 +201,7 @@ Reply Session::FinishCompile() {
   puzzle_.title = theme_.title;
   const std::string path = dictionaries_.ChosenPath();
   comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill),
-                              compileSeed_, fill.theme, theme_.title});
+                              compileSeed_, fill.theme, theme_.title, puzzle_.difficulty, puzzle_.hints});
   mode_ = Mode::ShowingSolution;
   return {"Done", {}, true};
 }

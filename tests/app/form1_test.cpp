@@ -3,6 +3,8 @@
 #include <QTextBrowser>
 
 #include "compiler/compiler.h"
+#include "grade/grader.h"
+#include "puzzle/puzzle_file.h"
 #include "output/booklet.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
@@ -97,6 +99,25 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
   Choose(*NewWindow(), "mnuOpen", "");
   EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
   EXPECT_TRUE(NewWindow()->MenuItem("mnuVaried")->isChecked());
+}
+
+TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
+  auto window = NewWindow();
+  EXPECT_TRUE(window->MenuItem("mnuDifficulty0")->isChecked()) << "Standard on a first run";
+  window->MenuItem("mnuDifficulty3")->trigger();
+  window->MenuItem("mnuSolve")->trigger();
+  testing::FinishCompile(*window);
+  const Puzzle& puzzle = window->CurrentPuzzle();
+  EXPECT_EQ(puzzle.difficulty, Difficulty::Hard);
+  EXPECT_EQ(grade::GradeOf(grade::GradeSheet(grade::SheetOf(puzzle.placements, SheetHintCells(puzzle)))), Difficulty::Hard);
+  Choose(*window, "mnuSave", Target("hard.loopword"));
+  const PuzzleFileResult saved = ReadPuzzleFile(Target("hard.loopword"));
+  ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
+  EXPECT_EQ(saved.puzzles[0].puzzle.difficulty, Difficulty::Hard);
+  EXPECT_EQ(saved.puzzles[0].puzzle.hints, puzzle.hints);
+  auto again = NewWindow();
+  EXPECT_TRUE(again->MenuItem("mnuDifficulty3")->isChecked());
+  EXPECT_FALSE(again->MenuItem("mnuDifficulty0")->isChecked());
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {

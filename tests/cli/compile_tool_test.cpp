@@ -62,6 +62,9 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--out /proc/none/x.loopword", 1, "Could not write /proc/none/x.loopword: The file could not be written."},
       {list + "--quiet --pdf /proc/none/x.pdf", 1, "Could not write /proc/none/x.pdf: No such file or directory"},
       {list + "--theme ', ,'", 2, "--theme: no usable theme word"},
+      {list + "--difficulty tricky", 2, "--difficulty must be standard, easy, medium, hard or expert"},
+      {list + "--grade-file x.loopword", 2, "--grade-file makes no puzzles: give no word list"},
+      {"--grade-file /proc/none/x.loopword", 1, "Loopword could not open the puzzle file:\n/proc/none/x.loopword\nThe file could not be read."},
       {list + "--title " + std::string(61, 'x'), 2, "--title: at most 60 characters"},
       {list + "--theme 'ABSOLUTE GATEWAYS " + theme22 + "'", 2, "--theme: at most 23 theme words, 24 given"},
       {list + "--start ABSOLUTE --theme 'xyz,GATEWAYS gateways " + theme22 + "'", 1,
@@ -75,6 +78,27 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
     EXPECT_EQ(exit, status) << arguments;
     const std::string expected = status == 2 ? "loopword-compile: " + says + "\nusage: " : says + "\n";
     EXPECT_EQ(status == 2 ? error.substr(0, expected.size()) : error, expected) << arguments;
+  }
+}
+
+TEST(CompileTool, GradedPuzzlesCarryTheirGradeAndHintCellsAndGradeTheSameFromTheirFile) {
+  testing::TempDir folder;
+  for (const auto& [name, difficulty] : {std::pair{"standard", Difficulty::Standard}, std::pair{"medium", Difficulty::Medium},
+                                         std::pair{"expert", Difficulty::Expert}}) {
+    const std::string out = (folder.Path() / (std::string(name) + ".loopword")).string();
+    ASSERT_EQ(Compile(std::string("--count 2 --varied --unique --grade --difficulty ") + name + " --out " + out).second, 0);
+    const PuzzleFileResult read = ReadPuzzleFile(out);
+    ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
+    std::string gradeLines;
+    for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
+      const FilePuzzle& puzzle = read.puzzles[i];
+      EXPECT_EQ(puzzle.puzzle.difficulty, difficulty);
+      EXPECT_EQ(puzzle.puzzle.hints.has_value(), difficulty != Difficulty::Standard);
+      const std::string& grade = puzzle.comments.back();
+      EXPECT_TRUE(difficulty == Difficulty::Standard || grade.starts_with("# grade: " + DifficultyLabel(difficulty) + ",")) << grade;
+      gradeLines += "# puzzle " + std::to_string(i + 1) + ": " + grade.substr(2) + "\n";
+    }
+    EXPECT_EQ(testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --grade-file " + out), std::make_pair(gradeLines, 0));
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <ranges>
 #include <set>
 
 #include "board/hint_cells.h"
@@ -61,17 +62,35 @@ TEST(DrawStartMarks, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAs
   }
 }
 
-TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionAStartMarkOnEveryTag) {
-  const Puzzle sample = Sample();
+TEST(Sheets, PuzzleAndSolvingShowSquareTwelveTheHintCellsAndTheSortedWordsSolutionAStartMarkOnEveryTag) {
+  Puzzle sample = Sample();
+  const std::vector<RingCell> graded = {{1, 1}, {14, 1}, {23, 8}};
+  for (const auto& [hints, shown] : {std::pair{std::optional<std::vector<RingCell>>(), std::vector<RingCell>(HintCells.begin(), HintCells.end())},
+                                     std::pair{std::optional(graded), graded}, std::pair{std::optional(std::vector<RingCell>()), std::vector<RingCell>()}}) {
+    sample.hints = hints;
+    std::map<Spot, std::string> expected;
+    for (int p = 1; p <= kRingSize; ++p) expected[At(12, p)] = "L";
+    for (const RingCell& hint : shown) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
+    const SolvingState solving(sample);
+    for (const std::function<void(Picture&)>& draw : std::initializer_list<std::function<void(Picture&)>>{
+             [&](Picture& p) { DrawPuzzleSheet(p, sample); }, [&](Picture& p) { DrawSolvingView(p, solving, sample); }}) {
+      RecordingCanvas canvas;
+      Picture picture(canvas);
+      draw(picture);
+      std::map<Spot, std::string> letters;
+      for (const auto& [spot, letter] : Texts(canvas, 1)) letters[spot] = letter;
+      EXPECT_TRUE(std::ranges::equal(std::views::keys(letters), std::views::keys(expected))) << shown.size() << " hints";
+    }
+    RecordingCanvas canvas;  // the sample's shared cells disagree: the sheet shows each square's own letter
+    Picture picture(canvas);
+    DrawPuzzleSheet(picture, sample);
+    const auto letters = Texts(canvas, 1);
+    EXPECT_EQ(std::map(letters.begin(), letters.end()), expected) << shown.size() << " hints";
+  }
   RecordingCanvas canvas;
   Picture picture(canvas);
   DrawPuzzleSheet(picture, sample);
   EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
-  std::map<Spot, std::string> expected;
-  for (int p = 1; p <= kRingSize; ++p) expected[At(12, p)] = "L";
-  for (const RingCell& hint : HintCells) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
-  const auto letters = Texts(canvas, 1);
-  EXPECT_EQ(std::map(letters.begin(), letters.end()), expected);
   std::vector<std::string> listed;
   for (const auto& [spot, text] : Texts(canvas, 8)) listed.push_back(text);
   EXPECT_EQ(SortedWords(sample), listed);
@@ -83,17 +102,20 @@ TEST(Sheets, PuzzleShowsSquareTwelveTheHintsAndTheSortedWordsSolutionAStartMarkO
   EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
 }
 
-TEST(Sheets, TheTitleStandsInTheHeaderLineOfEverySheetAboveTheFigureAndInsideTheSheet) {
+TEST(Sheets, TheTitleAndTheGradeStandInTheHeaderLineOfEverySheetAboveTheFigureAndInsideTheSheet) {
   const std::string longest = std::string(59, 'W') + "!";
-  const struct { std::string title, shown; } cases[] = {
-      {"", ""},
-      {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F"},
-      {longest, longest},
-      {std::string(200, 'x'), std::string(61, 'x') + "..."},
+  const struct { std::string title, shown; Difficulty difficulty; } cases[] = {
+      {"", "", Difficulty::Standard},
+      {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", Difficulty::Standard},
+      {longest, longest, Difficulty::Standard},
+      {std::string(200, 'x'), std::string(61, 'x') + "...", Difficulty::Standard},
+      {"", "", Difficulty::Hard},
+      {std::string(200, 'x'), std::string(41, 'x') + "...", Difficulty::Medium},
   };
-  for (const auto& [title, shown] : cases) {
+  for (const auto& [title, shown, difficulty] : cases) {
     Puzzle sample = Sample();
     sample.title = title;
+    sample.difficulty = difficulty;
     SolvingState solving(sample);
     for (const std::function<void(Picture&)>& draw : std::initializer_list<std::function<void(Picture&)>>{
              [&](Picture& p) { DrawPuzzleSheet(p, sample); }, [&](Picture& p) { DrawSolutionSheet(p, sample); },
@@ -101,14 +123,22 @@ TEST(Sheets, TheTitleStandsInTheHeaderLineOfEverySheetAboveTheFigureAndInsideThe
       RecordingCanvas canvas;
       Picture picture(canvas);
       draw(picture);
-      std::vector<CanvasOp> titles;
-      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(titles), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
-      ASSERT_EQ(titles.size(), shown.empty() ? 0u : 1u) << title;
-      if (shown.empty()) continue;
-      EXPECT_EQ(titles[0].text, shown);
-      const int width = static_cast<int>(std::ranges::count_if(shown, [](char c) { return (c & 0xC0) != 0x80; })) * 8 * 20 * 6 / 10;
-      EXPECT_LE(titles[0].x1 + width, kSheetWidth) << title;
-      for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(titles[0].y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
+      std::vector<CanvasOp> header;
+      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(header), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
+      std::ranges::sort(header, {}, &CanvasOp::x1);
+      std::vector<std::string> expected;
+      if (!shown.empty()) expected.push_back(shown);
+      if (difficulty != Difficulty::Standard) expected.push_back("Difficulty: " + DifficultyLabel(difficulty));
+      std::vector<std::string> texts;
+      std::ranges::transform(header, std::back_inserter(texts), &CanvasOp::text);
+      ASSERT_EQ(texts, expected) << title;
+      int left = 0;
+      for (const CanvasOp& text : header) {
+        EXPECT_GE(text.x1, left) << text.text << ": after what stands before it";
+        left = text.x1 + static_cast<int>(std::ranges::count_if(text.text, [](char c) { return (c & 0xC0) != 0x80; })) * 8 * 20 * 6 / 10;
+        for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(text.y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
+      }
+      EXPECT_LE(left, kSheetWidth) << title;
     }
   }
 }

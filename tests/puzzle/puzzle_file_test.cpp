@@ -52,6 +52,28 @@ TEST(PuzzleFile, TitlesAreKeptAsOneLineOfPlainTextAndReadBackOntoThePuzzle) {
   }
 }
 
+TEST(PuzzleFile, GradedSheetsKeepTheirDifficultyAndHintCells) {
+  const Puzzle made = testing::CompiledPuzzles(1)[0];
+  using Hints = std::optional<std::vector<RingCell>>;
+  const struct {
+    Difficulty difficulty;
+    Hints hints;
+    std::string lines;
+  } cases[] = {
+      {Difficulty::Hard, Hints({{1, 1}, {3, 5}, {14, 1}, {23, 8}}), "# difficulty: hard\n# hints: 01.1 03.5 14.1 23.8\n"},
+      {Difficulty::Expert, Hints(std::vector<RingCell>{}), "# difficulty: expert\n# hints:\n"},
+      {Difficulty::Standard, std::nullopt, "# fill: classic\n# seed: 1\n"},
+  };
+  for (const auto& [difficulty, hints, lines] : cases) {
+    const std::string text = FormatPuzzle({HeaderComments({"L1words.txt", 6508, "classic", 1, {}, "", difficulty, hints}), made});
+    EXPECT_NE(text.find(lines), std::string::npos) << text;
+    const PuzzleFileResult read = ParsePuzzleText(text, "graded.loopword");
+    ASSERT_EQ(read.puzzles.size(), 1u) << read.message;
+    EXPECT_EQ(read.puzzles[0].puzzle.difficulty, difficulty) << lines;
+    EXPECT_EQ(read.puzzles[0].puzzle.hints, hints) << lines;
+  }
+}
+
 TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
   testing::TempDir folder;
   std::vector<std::string> good = testing::TextLines(testing::CompiledPuzzles(1)[0]);
@@ -75,6 +97,10 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
       {edit(9, 3, "\xc3\x89"), 10, "bad character in a placement line"},
       {edit(9, 3, "ab"), 10, "not a placement line"},
       {join(good, 0, "# caf\xe9"), 1, "bad character in a comment line"},
+      {join(good, 0, "# difficulty: tricky"), 1, "the difficulty must be standard, easy"},
+      {join(good, 0, "# hints: 01.1 12.3"), 1, "hint cells must be written SS.P"},
+      {join(good, 0, "# hints: 3.5"), 1, "hint cells must be written SS.P"},
+      {join(good, 0, "# hints: 03.9"), 1, "hint cells must be written SS.P"},
       {join(short22, -1, "") + "\n", 24, "a puzzle needs 23 placement lines, this one has 22"},
       {join(short22, -1, ""), 23, "this one has 22"},
       {join(good, -1, "") + good[23] + "\n", 25, "more than 23 placement lines"},

@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -91,13 +92,14 @@ inline GridProblem AroundFirstWord(const std::vector<std::string>& list) {
   return problem;
 }
 
-/// The problem a puzzle sheet poses: its 22 other words around square 12's ring, its hint letters given.
-inline GridProblem SheetOf(const std::vector<std::string>& lines) {
+/// The problem a puzzle sheet poses: its 22 other words around square 12's ring, the letters of
+/// its hint cells (the standard ones unless given) given.
+inline GridProblem SheetOf(const std::vector<std::string>& lines, std::span<const RingCell> hints = HintCells) {
   GridProblem sheet{{}, lines[kCrossingSquare - 1].substr(3, 8), {}};
   for (const std::string& line : lines) {
     if (line.substr(0, 2) != "12") sheet.words.insert(line.substr(14, 8));
   }
-  for (const RingCell& hint : HintCells) {
+  for (const RingCell& hint : hints) {
     sheet.fixed[{hint.square, hint.position}] = lines[static_cast<std::size_t>(hint.square - 1)][static_cast<std::size_t>(2 + hint.position)];
   }
   return sheet;

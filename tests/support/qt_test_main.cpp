@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -9,7 +10,11 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QStandardPaths::setTestModeEnabled(true);  // settings of a test never reach the user's own
+  // nor those of a test running beside it
+  QCoreApplication::setApplicationName(QCoreApplication::applicationName() + "-" + QString::number(QCoreApplication::applicationPid()));
   QSettings().clear();
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int status = RUN_ALL_TESTS();
+  QFile::remove(QSettings().fileName());
+  return status;
 }

@@ -1,0 +1,102 @@
+// Checks the grader and graded puzzles against an independent brute-force solver.
+#include "grade/grader.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <numeric>
+
+#include "grade/graded_sheet.h"
+#include "support/brute_force.h"
+#include "support/compiled_puzzles.h"
+#include "support/puzzle_check.h"
+
+namespace loopword::grade {
+namespace {
+
+/// `count` hint cells drawn from the cells a graded sheet may give.
+std::vector<RingCell> SomeHintCells(std::size_t count, std::mt19937_64& random) {
+  std::vector<RingCell> cells = HintableCells();
+  std::shuffle(cells.begin(), cells.end(), random);
+  cells.resize(std::min(count, cells.size()));
+  return cells;
+}
+
+/// Whether techniques up to `ceiling` solve the sheet.
+bool SolvesWithin(const Sheet& sheet, int ceiling) { return GradeSheet(sheet, ceiling).solved; }
+
+// Sets first matter on real lists: the graded puzzles below need them for Medium.
+TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
+  std::map<int, int> seenNeeded;
+  std::mt19937_64 random(7);
+  for (const int letters : {5, 8, 26}) {
+    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+      const std::vector<std::string> list = testing::PlantedList(seed, letters, 4, 0);
+      RandomSource source(seed);
+      const exact::FillResult fill = exact::ExactEngine(*testing::ListOf(list)).Decide(list[0], source, {});
+      if (fill.status != exact::SearchStatus::Found) continue;
+      const std::vector<PlacementLine> placements(fill.lines.begin(), fill.lines.end());
+      std::vector<std::string> lines;
+      for (const PlacementLine& line : placements) lines.push_back(line.ToString());
+      for (const std::size_t count : letters < 26 ? std::vector<std::size_t>{18, 30, 200} : std::vector<std::size_t>{0, 2, 5, 18}) {
+        const std::vector<RingCell> hints = SomeHintCells(count, random);
+        const Sheet sheet = SheetOf(placements, hints);
+        const std::size_t grids = testing::BruteForceGrids(testing::SheetOf(lines, hints), 2).size();
+        const GradeReport report = GradeSheet(sheet);
+        const std::string where = std::to_string(letters) + " letters, seed " + std::to_string(seed) + ", " + std::to_string(count) + " hints";
+        ASSERT_EQ(grids, 1u + (report.needed == kTechniqueCount && grids > 1)) << where;  // a planted grid always fits
+        EXPECT_TRUE(report.solved) << where;
+        EXPECT_FALSE(SolvesWithin(sheet, report.needed - 1)) << where;
+        EXPECT_EQ(SolvesWithin(sheet, std::min(report.needed, kTechniqueCount - 1)), report.needed < kTechniqueCount) << where;
+        EXPECT_TRUE(hints.size() < HintableCells().size() || report.needed == 1) << where << ": every letter given";
+        ++seenNeeded[report.needed];
+      }
+    }
+  }
+  for (const Technique technique : {Technique::Singles, Technique::Neighbours, Technique::Lookahead, Technique::Search}) {
+    EXPECT_GT(seenNeeded[static_cast<int>(technique)], 0) << "technique " << static_cast<int>(technique);
+  }
+}
+
+TEST(Grader, FindsNoGridWhereAHintContradictsTheWords) {
+  const std::vector<PlacementLine> placements = testing::CompiledPuzzles(1, 3).front().placements;
+  Sheet sheet = SheetOf(placements, {HintCells.begin(), HintCells.end()});
+  for (Sheet::Hint& hint : sheet.hints) hint.letter = hint.letter == 'Q' ? 'J' : 'Q';
+  for (int ceiling = 1; ceiling <= kTechniqueCount; ++ceiling) EXPECT_FALSE(SolvesWithin(sheet, ceiling)) << ceiling;
+}
+
+TEST(GradedPuzzles, HaveOneGridAndNeedExactlyTheTechniquesOfTheirGrade) {
+  std::map<Difficulty, std::vector<std::size_t>> hintCounts;
+  for (const char* list : {"L1words.txt", "L2words.txt", "L3words.txt"}) {
+    Compiler compiler(testing::BundledList(list), RandomSource(11));
+    for (const Difficulty grade : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert}) {
+      CompileOptions options{true, false};
+      options.difficulty = grade;
+      Puzzle puzzle;
+      ASSERT_EQ(compiler.Compile(puzzle, "", [](const CompileEvent&) {}, options), CompileOutcome::Complete) << list;
+      const std::string where = std::string(list) + ", " + std::string(DifficultyName(grade));
+      const std::vector<RingCell> hints = SheetHintCells(puzzle);
+      const std::vector<std::string> lines = testing::TextLines(puzzle);
+      EXPECT_EQ(puzzle.difficulty, grade);
+      EXPECT_EQ(testing::CheckPuzzle(lines, testing::WordSet(*compiler.Words())), "") << where;
+      EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, hints), 2).size(), 1u) << where;
+      EXPECT_TRUE(std::ranges::none_of(hints, [](RingCell cell) { return cell.square == kCrossingSquare; })) << where;
+      const Sheet sheet = SheetOf(puzzle.placements, hints);
+      const GradeReport report = GradeSheet(sheet);
+      EXPECT_EQ(GradeOf(report), grade) << where << ": " << DescribeGrade(report);
+      const int needed = std::min(report.needed, kTechniqueCount - 1);
+      EXPECT_EQ(SolvesWithin(sheet, needed), report.needed < kTechniqueCount) << where;
+      EXPECT_FALSE(SolvesWithin(sheet, std::max(needed - 1, 1))) << where;
+      hintCounts[grade].push_back(hints.size());
+    }
+  }
+  double easier = 200;
+  for (const auto& [grade, counts] : hintCounts) {
+    const double mean = static_cast<double>(std::accumulate(counts.begin(), counts.end(), std::size_t{0})) / static_cast<double>(counts.size());
+    EXPECT_LT(mean, easier) << DifficultyName(grade);
+    easier = mean;
+  }
+}
+
+}  // namespace
+}  // namespace loopword::grade
