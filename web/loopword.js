@@ -138,6 +138,10 @@ async function chooseStart() {
   else await run('chooseRandomStartWord');
 }
 
+function setFill() {
+  return run('setFill', [$('varied').checked, $('unique').checked, $('difficulty').value]);
+}
+
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
   const { reply } = await send('themeReport', $('theme-words').value);
@@ -159,7 +163,7 @@ async function keepTheme(words, title) {
 async function applyChoices() {
   if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
   else await run('chooseWordList', [Number($('level').value), '', '']);
-  await run('setFill', [$('varied').checked, $('unique').checked]);
+  await setFill();
   if ($('start-word').value) await chooseStart();
   await run('chooseTheme', [keptTheme.words, keptTheme.title]);
 }
@@ -263,7 +267,7 @@ function wire() {
     document.querySelector('input[name=start][value=typed]').checked = true;
     chooseStart();
   });
-  for (const box of [$('varied'), $('unique')]) box.addEventListener('change', () => run('setFill', [$('varied').checked, $('unique').checked]));
+  for (const choice of [$('varied'), $('unique'), $('difficulty')]) choice.addEventListener('change', setFill);
   $('theme-words').addEventListener('input', reportTheme);
   $('theme-keep').addEventListener('click', () => keepTheme($('theme-words').value, $('theme-title').value));
   $('theme-clear').addEventListener('click', () => keepTheme('', ''));
@@ -288,9 +292,10 @@ function wire() {
   buildKeyboard();
 }
 
-/// The choices the address gives: ?level=2&seed=77&varied=1&unique=1&start=WORD.
+/// The choices the address gives: ?level=2&seed=77&varied=1&unique=1&difficulty=hard&start=WORD.
 async function applyAddress(query) {
   if (['1', '2', '3'].includes(query.get('level'))) $('level').value = query.get('level');
+  if ([...$('difficulty').options].some((option) => option.value === query.get('difficulty'))) $('difficulty').value = query.get('difficulty');
   $('varied').checked = query.get('varied') === '1';
   $('unique').checked = query.get('unique') === '1';
   if (query.get('start')) {

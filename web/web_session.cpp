@@ -97,7 +97,10 @@ class WebSession {
   void PauseClock(bool paused) { session_.PauseClock(paused); }
   void ChooseRandomStartWord() { session_.ChooseRandomStartWord(); }
   val EnterStartWord(const std::string& answer) { return ReplyObject(session_.EnterStartWord(answer)); }
-  void SetFill(bool varied, bool unique) { session_.SetFill({varied, unique, {}}); }
+  /// The fill choices: varied words, one solution and the difficulty by its name ("standard", "hard", ...).
+  void SetFill(bool varied, bool unique, const std::string& difficulty) {
+    session_.SetFill({varied, unique, {}, DifficultyNamed(difficulty).value_or(Difficulty::Standard)});
+  }
   /// The theme words typed so far and the title, for the next compiles.
   void ChooseTheme(const std::string& words, const std::string& title) { session_.ChooseTheme({ReadThemeWords(words).words, title}); }
 

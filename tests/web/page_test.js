@@ -88,15 +88,16 @@ describe('puzzles made in the page', () => {
     { level: 1, seed: 77, options: [] },
     { level: 2, seed: 1234, options: ['varied'] },
     { level: 3, seed: 5, options: ['varied', 'unique'] },
+    { level: 1, seed: 21, options: ['varied'], difficulty: 'hard' },
   ];
-  for (const { level, seed, options } of cases) {
-    it(`level ${level}, seed ${seed} ${options.join(' ')}: saved, sound and as loopword-compile makes it`, async () => {
-      const query = [`level=${level}`, `seed=${seed}`, ...options.map((option) => `${option}=1`)].join('&');
+  for (const { level, seed, options, difficulty = 'standard' } of cases) {
+    it(`level ${level}, seed ${seed} ${options.join(' ')} ${difficulty}: saved, sound and as loopword-compile makes it`, async () => {
+      const query = [`level=${level}`, `seed=${seed}`, `difficulty=${difficulty}`, ...options.map((option) => `${option}=1`)].join('&');
       const page = await openPage(`?${query}`);
       const saved = await savePuzzle(page);
       const words = path.join(root, 'data', `L${level}words.txt`);
       execFileSync(path.join(root, 'tools', 'check-puzzles'), [words], { input: saved });
-      const made = execFileSync(compileTool, ['--level', String(level), '--seed', String(seed), ...options.map((o) => `--${o}`)]);
+      const made = execFileSync(compileTool, ['--level', String(level), '--seed', String(seed), '--difficulty', difficulty, ...options.map((o) => `--${o}`)]);
       assert.equal(saved, made.toString('latin1'));
       await page.close();
     });
