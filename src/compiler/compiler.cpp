@@ -58,9 +58,12 @@ std::string TooFewWordsMessage(int distinctWords) {
   return "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinctWords) + ".";
 }
 
+bool DrawsVaried(const CompileOptions& options) { return options.varied || options.difficulty == Difficulty::Expert; }
+
 std::string FillName(const CompileOptions& options) {
-  if (options.unique) return options.varied ? "varied, one solution" : "one solution";
-  return options.varied ? "varied" : "classic";
+  const bool varied = DrawsVaried(options);
+  if (options.unique) return varied ? "varied, one solution" : "one solution";
+  return varied ? "varied" : "classic";
 }
 
 void Compiler::UseWords(std::shared_ptr<const Dictionary> words) {
@@ -183,7 +186,7 @@ bool Compiler::GradeSheet(Puzzle& made, Difficulty difficulty, const Observer& o
 CompileOutcome Compiler::MakeFill(Puzzle& made, const std::string& startWord, const Observer& observer,
                                   const CompileOptions& options) {
   if (!options.theme.empty()) return MakeThemeFill(made, startWord, observer, options);
-  if (options.varied) {
+  if (DrawsVaried(options)) {
     const exact::FillResult result = Exact().DrawVaried(startWord, random_, Limits(observer));
     if (result.status == exact::SearchStatus::Found) {
       made.placements = PlacementsOf(result);
@@ -205,7 +208,7 @@ CompileOutcome Compiler::MakeThemeFill(Puzzle& made, const std::string& startWor
                                        const CompileOptions& options) {
   if (!theme_ || theme_->Theme() != options.theme) theme_ = std::make_unique<exact::ThemeEngine>(Exact().Model(), options.theme);
   const exact::ThemeLimits limits{std::chrono::seconds(kThemeSearchSeconds), Limits(observer).poll};
-  exact::ThemeResult result = theme_->Fill(startWord, options.varied, random_, limits);
+  exact::ThemeResult result = theme_->Fill(startWord, DrawsVaried(options), random_, limits);
   themeWordLeftOut_ = result.withoutWord;
   if (result.status == exact::SearchStatus::Found) {
     made.placements = {result.lines.begin(), result.lines.end()};

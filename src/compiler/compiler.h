@@ -84,6 +84,10 @@ enum class CompileOutcome { Complete, Stopped, GaveUp, Impossible, TooFewWords }
 /// The fill as a puzzle file names it, every choice made: "classic", "varied", "one solution" or
 /// "varied, one solution".
 std::string FillName(const CompileOptions& options);
+/// Whether a compile with `options` draws its fill at random among all fills: with Varied words,
+/// and always for an Expert sheet, which the letter-weighted fill's look-alike words almost never
+/// give (their fewest hints still leave a sheet that trying candidates solves).
+bool DrawsVaried(const CompileOptions& options);
 
 /// Runs compiles over one dictionary with one search and one random generator.
 class Compiler {
