@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "board/puzzle.h"
+#include "words/language.h"
 
 namespace loopword {
 
@@ -31,6 +32,8 @@ struct PuzzleOrigin {
   std::vector<std::string> theme{};
   /// The puzzle's title; "" for none.
   std::string title{};
+  /// The language of the word list.
+  Language language = Language::English;
 };
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
@@ -40,8 +43,12 @@ struct FilePuzzle {
 };
 
 /// The comment lines a saved puzzle starts with: "# Loopword puzzle", its title when it has one,
-/// word list, fill, seed and, when it has any, its theme words.
+/// word list, its language unless English ("# language: de"), fill, seed and, when it has any, its
+/// theme words.
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
+/// The language a puzzle's "# language:" comment line names; English when it has none or names
+/// no language the program knows.
+Language LanguageOf(const FilePuzzle& puzzle);
 /// The theme words a puzzle's "# theme:" comment line names; none when it has no such line.
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle);
 

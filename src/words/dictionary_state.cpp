@@ -6,17 +6,26 @@
 namespace loopword {
 
 DictionaryState::DictionaryState(const std::string& programFolder)
-    : words_(std::make_shared<const Dictionary>()) {
+    : programFolder_(programFolder), words_(std::make_shared<const Dictionary>()) {
+  FindLevels();
+}
+
+void DictionaryState::FindLevels() {
   for (std::size_t level = 1; level <= kLevelFileNames.size(); ++level) {
-    DictPath[level] = BundledListPath(programFolder, static_cast<int>(level));
+    DictPath[level] = BundledListPath(programFolder_, static_cast<int>(level), language_);
   }
+}
+
+void DictionaryState::UseLanguage(Language language) {
+  language_ = language;
+  FindLevels();
 }
 
 LoadReport DictionaryState::LoadDictionary() {
   LoadReport report;
   report.level = DictLevel;
   const std::string path = ChosenPath();
-  ReadResult read = ReadDictionaryFile(path);
+  ReadResult read = ReadDictionaryFile(path, language_);
   report.outcome = read.outcome;
   report.messages = LoadMessages(read.outcome, path);
   report.cause = read.cause;
