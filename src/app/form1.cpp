@@ -17,12 +17,24 @@
 
 namespace loopword {
 
+namespace {
+
+/// Where the language of the word lists is remembered between runs.
+constexpr const char* kLanguageSetting = "dictionary/language";
+
+Language RememberedLanguage() {
+  const std::string code = QSettings().value(kLanguageSetting).toString().toStdString();
+  return LanguageFromCode(code).value_or(Language::English);
+}
+
+}  // namespace
+
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       files_(toolkit),
       canvas_(kSheetWidth, kSheetHeight, kScreenDpi),
       picture_(canvas_),
-      session_(programFolder, picture_, SteadyClock()),
+      session_(programFolder, picture_, SteadyClock(), RememberedLanguage()),
       webPage_(WebPagePath(programFolder)) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   const PictureArea area = BuildPictureArea(this, canvas_);
@@ -40,6 +52,7 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   compileTimer_->setInterval(0);
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   menus_.Build(*this, !webPage_.empty());
+  menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
   const QSettings settings;
   ChooseTheme({settings.value("theme/words").toString().toStdString(), settings.value("theme/title").toString().toStdString()});
   ShowLoadReport(session_.StartReport());
@@ -232,6 +245,17 @@ void Form1::mnuDictLevel_Click(int index) {
   if (index != kUserDictionary) toolkit_.SetBusy(true);
   const LoadReport report = session_.ChooseWordList(index, path);
   toolkit_.SetBusy(false);
+  ShowLoadReport(report);
+}
+
+void Form1::mnuLanguage_Click(int index) {
+  const Language language = kLanguages.at(static_cast<std::size_t>(index));
+  toolkit_.SetBusy(true);
+  const LoadReport report = session_.ChooseLanguage(language);
+  toolkit_.SetBusy(false);
+  const std::string_view code = LanguageCode(session_.Dictionaries().CurrentLanguage());
+  QSettings().setValue(kLanguageSetting, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+  menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
   ShowLoadReport(report);
 }
 

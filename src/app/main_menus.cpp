@@ -88,6 +88,10 @@ void MainMenus::Build(Form1& window, bool webPage) {
   QMenu* dictionary = window.menuBar()->addMenu("&Dictionary");
   mnuDictLevel_ = AddGroup(dictionary, {"&User", "Level &1", "Level &2", "Level &3"}, "mnuDictLevel", dictItems_,
                            &Form1::mnuDictLevel_Click);
+  QStringList languages;
+  for (Language language : kLanguages) languages << QString::fromUtf8(LanguageName(language).data(), LanguageName(language).size());
+  mnuLanguage_ = AddGroup(dictionary->addMenu(QObject::tr("&Language")), languages, "mnuLanguage", languageItems_,
+                          &Form1::mnuLanguage_Click);
   dictionary->addSeparator();
   commands_.push_back(AddCommand(dictionary, "&Theme words…", "mnuTheme", &Form1::mnuTheme_Click, QKeySequence("Ctrl+T")));
 
@@ -101,6 +105,7 @@ void MainMenus::Enable(const Offer& offer) {
   for (QAction* command : commands_) command->setEnabled(offer.commands);
   mnuStart_->setEnabled(offer.commands);
   mnuDictLevel_->setEnabled(offer.commands);
+  mnuLanguage_->setEnabled(offer.commands);
   mnuSave_->setEnabled(offer.puzzle);
   mnuExportWeb_->setEnabled(offer.puzzle);
   mnuPlay_->setEnabled(offer.puzzle);
@@ -109,6 +114,8 @@ void MainMenus::Enable(const Offer& offer) {
 }
 
 void MainMenus::MarkDictionary(int level) { dictItems_[static_cast<std::size_t>(level)]->setChecked(true); }
+
+void MainMenus::MarkLanguage(Language language) { languageItems_[static_cast<std::size_t>(language)]->setChecked(true); }
 
 void MainMenus::MarkStart(int choice) { startItems_[static_cast<std::size_t>(choice)]->setChecked(true); }
 

@@ -61,8 +61,9 @@ Clock SteadyClock() {
   };
 }
 
-Session::Session(const std::string& programFolder, Picture& picture, Clock clock)
+Session::Session(const std::string& programFolder, Picture& picture, Clock clock, Language language)
     : picture_(picture), clock_(std::move(clock)), dictionaries_(programFolder) {
+  dictionaries_.UseLanguage(language);
   startReport_ = dictionaries_.LoadDictionary();
   DrawBoard(picture_, ColorFrame);
 }
@@ -201,7 +202,7 @@ Reply Session::FinishCompile() {
   puzzle_.title = theme_.title;
   const std::string path = dictionaries_.ChosenPath();
   comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill),
-                              compileSeed_, fill.theme, theme_.title});
+                              compileSeed_, fill.theme, theme_.title, dictionaries_.CurrentLanguage()});
   mode_ = Mode::ShowingSolution;
   return {"Done", {}, true};
 }
@@ -375,6 +376,12 @@ Reply Session::EnterStartWord(const std::string& answer) {
 LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
   if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}};
   return dictionaries_.Choose(level, userPath);
+}
+
+LoadReport Session::ChooseLanguage(Language language) {
+  if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}};
+  dictionaries_.UseLanguage(language);
+  return dictionaries_.LoadDictionary();
 }
 
 BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,

@@ -99,6 +99,23 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
   EXPECT_TRUE(NewWindow()->MenuItem("mnuVaried")->isChecked());
 }
 
+TEST_F(Form1Test, TheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndIsRemembered) {
+  auto window = NewWindow();
+  window->MenuItem("mnuLanguage2")->trigger();  // Français
+  EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + program.Path().string() + "/fr-words.txt\nProgram may not run correctly");
+  const std::string list = target.Write("mine.txt", "\xC3\xA9l\xC3\xA9phant\nELEPHANT\nr\xC3\xA9" "cr\xC3\xA9" "ent\nParisien\n");
+  Choose(*window, "mnuDictLevel0", list);
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (2 words)");
+  auto next = NewWindow();
+  EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked());
+  std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-words.txt", program.Path() / "fr-words.txt");
+  next->MenuItem("mnuDictLevel3")->trigger();
+  next->mnuSolve_Click();
+  testing::FinishCompile(*next);
+  Choose(*next, "mnuSave", Target("lundi"));
+  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-words.txt (39022 words)\n# language: fr\n"), std::string::npos);
+}
+
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {
   auto window = NewWindow();
   toolkit.themeReplies = {ThemeEntry{"elephant, GIRAFFES\nxyz elephant", "Zoo <b>day</b>"}};
