@@ -41,7 +41,7 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   setCentralWidget(area.client);
   picture1_ = area.picture;
   command1_ = area.button;
-  command1_->setText(kShowPuzzle);
+  command1_->setText(QCoreApplication::translate("Messages", kShowPuzzle));
   connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) {
     Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
   });
@@ -92,7 +92,7 @@ void Form1::mnuTheme_Click() {
 void Form1::ShowState() {
   if (session_.CurrentMode() == Mode::Closed) return;  // the window goes as it stands
   const Offer offer = session_.Offered();
-  command1_->setText(session_.Caption());
+  command1_->setText(QCoreApplication::translate("Messages", session_.Caption()));
   command1_->setEnabled(offer.viewButton);
   menus_.Enable(offer);
 }
@@ -164,7 +164,7 @@ void Form1::mnuBooklet_Click() {
   const BookletChoices& asked = files_.Booklet();
   const BookletOutcome made = session_.MakeBooklet(
       {asked.count, asked.noRepeats}, {asked.varied, asked.unique}, [this](int done, int total) {
-        return toolkit_.ShowProgress("Puzzles made: " + std::to_string(done) + " of " + std::to_string(total), done, total);
+        return toolkit_.ShowProgress(QObject::tr("Puzzles made: %1 of %2").arg(done).arg(total).toStdString(), done, total);
       });
   toolkit_.EndProgress();
   ShowState();
@@ -228,7 +228,7 @@ void Form1::mnuStart_Click(int index) {
     session_.ChooseRandomStartWord();
   } else {
     for (;;) {  // asked again until accepted or cancelled
-      const Reply reply = session_.EnterStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
+      const Reply reply = session_.EnterStartWord(toolkit_.InputBox(QT_TRANSLATE_NOOP("Messages", "Enter 8-letter word A..Z"), QT_TRANSLATE_NOOP("Messages", "Start Word")));
       if (reply.message.empty()) break;
       toolkit_.ShowMessage(reply.message);
     }

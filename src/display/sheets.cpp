@@ -10,6 +10,11 @@ namespace loopword {
 
 namespace {
 
+SheetTexts& ChosenSheetTexts() {
+  static SheetTexts texts;
+  return texts;
+}
+
 /// The puzzle's title in the header line: 8-point bold after the program's name, cut short with
 /// "..." where the sheet ends. Courier's characters are 0.6 of its size wide.
 constexpr int kHeaderLeft = 20;
@@ -32,7 +37,7 @@ void DrawTitle(Picture& picture, const std::string& title) {
 }
 
 /// Prints the puzzle's title, the sheet's heading in 10-point bold and `rows` below it in 8-point regular.
-void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const char* heading, const std::vector<std::string>& rows) {
+void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const std::string& heading, const std::vector<std::string>& rows) {
   DrawTitle(picture, puzzle.title);
   picture.FontName = "Courier New";
   picture.FontSize = 10;
@@ -52,11 +57,11 @@ void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const char* head
 
 /// The puzzle sheet's text: titles, the words in alphabetical order, instruction.
 void DrawPuzzleText(Picture& picture, const Puzzle& puzzle) {
-  DrawHeadingAndRows(picture, puzzle, "PUZZLE", SortedWords(puzzle));
+  DrawHeadingAndRows(picture, puzzle, ChosenSheetTexts().puzzleHeading, SortedWords(puzzle));
   picture.CurrentX = 160;
   picture.CurrentY = 6800;
   picture.FontSize = 6;
-  picture.Print(kInstructionLine);
+  picture.Print(ChosenSheetTexts().instructionLine);
   picture.FontSize = 10;
   picture.FontBold = true;
 }
@@ -65,11 +70,13 @@ void DrawPuzzleText(Picture& picture, const Puzzle& puzzle) {
 void DrawSolutionText(Picture& picture, const Puzzle& puzzle) {
   std::vector<std::string> rows;
   for (const PlacementLine& placement : puzzle.placements) rows.push_back(SquareLabel(placement.square) + ' ' + placement.word);
-  DrawHeadingAndRows(picture, puzzle, "SOLUTION", rows);
+  DrawHeadingAndRows(picture, puzzle, ChosenSheetTexts().solutionHeading, rows);
   picture.FontBold = true;
 }
 
 }  // namespace
+
+void UseSheetTexts(const SheetTexts& texts) { ChosenSheetTexts() = texts; }
 
 TwipPoint ListRowPoint(int row) { return {5500, 500 + 250 * (row + 1)}; }
 

@@ -1,5 +1,6 @@
 // The session's commands: what each does to the mode, the puzzle, the choices and the picture.
 #include "session/session.h"
+#include "board/program_text.h"
 
 #include <algorithm>
 #include <chrono>
@@ -139,7 +140,7 @@ void Session::EndSolving() {
 Reply Session::Compile(bool confirmed) {
   if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
   if (std::string refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
-  if (LettersAtStake() && !confirmed) return Ask("Compiling a new puzzle ends solving this one. Compile anyway?");
+  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
   EndSolving();
   compileSeed_ = std::exchange(nextSeed_, std::nullopt);
   if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
@@ -204,7 +205,7 @@ Reply Session::FinishCompile() {
   comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill),
                               compileSeed_, fill.theme, theme_.title, dictionaries_.CurrentLanguage()});
   mode_ = Mode::ShowingSolution;
-  return {"Done", {}, true};
+  return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
 
 Reply Session::PressViewButton(bool confirmed) {
@@ -219,7 +220,7 @@ Reply Session::PressViewButton(bool confirmed) {
       return Redrawn();
     case Mode::ShowingSolution: ShowPuzzle(); return Redrawn();
     case Mode::Solving:
-      if (LettersAtStake() && !confirmed) return Ask("Showing the solution ends solving this puzzle. Show it anyway?");
+      if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Showing the solution ends solving this puzzle. Show it anyway?"));
       EndSolving();
       ShowSolution();
       return Redrawn();
@@ -255,7 +256,7 @@ Reply Session::Open(const std::string& path, bool confirmed) {
   if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
   OpenedPuzzle opened = OpenPuzzleFile(path);
   if (!opened.file) return Tell(opened.message);
-  if (LettersAtStake() && !confirmed) return Ask("Opening a puzzle ends solving this one. Open anyway?");
+  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
   EndSolving();
   puzzle_ = std::move(opened.file->puzzle);
   comments_ = std::move(opened.file->comments);
@@ -414,7 +415,7 @@ BookletOutcome Session::MakeBooklet(const BookletRequest& request, const Compile
 
 Reply Session::Exit(bool confirmed) {
   if (mode_ == Mode::Closed) return {};
-  if (LettersAtStake() && !confirmed) return Ask("Exiting ends solving this puzzle. Exit anyway?");
+  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Exiting ends solving this puzzle. Exit anyway?"));
   EndSolving();
   live_.reset();  // a running compile stops where it is
   mode_ = Mode::Closed;

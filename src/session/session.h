@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "compiler/compiler.h"
+#include "board/program_text.h"
 #include "display/picture.h"
 #include "play/solving.h"
 #include "puzzle/booklet_maker.h"
@@ -28,9 +29,9 @@ enum class Mode {
 };
 
 /// Captions of the view button, which name what its next press shows.
-inline constexpr const char* kShowPuzzle = "Show Puzzle";
-inline constexpr const char* kShowSolution = "Show Solution";
-inline constexpr const char* kStop = "Stop";
+inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzle");
+inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution");
+inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop");
 
 /// What a command did: the message to show, or the question to ask before it can go on (asked, the
 /// command is given again confirmed), and whether the picture changed.

@@ -1,5 +1,6 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
 #include "words/dictionary_state.h"
+#include "board/program_text.h"
 
 #include "words/bundled_lists.h"
 
@@ -56,9 +57,9 @@ std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& pa
     case LoadOutcome::Loaded:
       return {};
     case LoadOutcome::NoWords:
-      return {"There are no 8-letter words in this dictionary"};
+      return {LOOPWORD_TEXT("Messages", "There are no 8-letter words in this dictionary")};
     case LoadOutcome::TooManyWords:
-      return {"Dictionary limit is 49,000 words"};
+      return {LOOPWORD_TEXT("Messages", "Dictionary limit is 49,000 words")};
     case LoadOutcome::ReadError:
       break;
   }

@@ -2,8 +2,11 @@
 #include <QMenuBar>
 #include <QTextBrowser>
 
+#include "app/translations.h"
 #include "compiler/compiler.h"
+#include "display/sheets.h"
 #include "output/booklet.h"
+#include "support/recording_canvas.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
 
@@ -114,6 +117,24 @@ TEST_F(Form1Test, TheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndI
   testing::FinishCompile(*next);
   Choose(*next, "mnuSave", Target("lundi"));
   EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-words.txt (39022 words)\n# language: fr\n"), std::string::npos);
+}
+
+TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const Translations german(LOOPWORD_PROGRAM_DIR);
+  auto window = CompiledWindow();
+  QStringList menus;
+  for (const QAction* menu : window->menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus.join(' ').toStdString(), "&Datei &L\u00F6sung S&tartwort &W\u00F6rterbuch &Hilfe");
+  EXPECT_EQ(window->MenuItem("mnuOpen")->text().toStdString(), "R\u00E4tsel \u00F6&ffnen\u2026");
+  EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");
+  testing::RecordingCanvas canvas;
+  Picture sheet(canvas);
+  DrawPuzzleSheet(sheet, window->CurrentPuzzle());
+  std::string texts;
+  for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
+  EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;
+  EXPECT_NE(texts.find("\nJe ein Wort aus 8 Buchstaben"), std::string::npos) << texts;
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {
