@@ -337,7 +337,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Je ein Wort aus 8 Buchstaben im Uhrzeigersinn um jedes der 23 Quadrate eintragen.</translation>
+        <translation>23 Wörter aus 8 Buchstaben im Uhrzeigersinn um die Quadrate eintragen.</translation>
     </message>
     <message>
         <source>PUZZLE</source>

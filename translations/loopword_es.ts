@@ -337,7 +337,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Coloque 23 palabras de 8 letras en sentido horario en las 8 casillas de cada cuadrado.</translation>
+        <translation>Ponga 23 palabras de 8 letras, en sentido horario, en cada cuadrado.</translation>
     </message>
     <message>
         <source>PUZZLE</source>

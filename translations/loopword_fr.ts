@@ -337,7 +337,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Placez 23 mots de 8 lettres dans le sens horaire sur les 8 cases autour de chaque carré.</translation>
+        <translation>Placez 23 mots de 8 lettres dans le sens horaire autour de chaque carré.</translation>
     </message>
     <message>
         <source>PUZZLE</source>
