@@ -4,21 +4,23 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
-# Debian packages building and running the program need.
+# Debian packages building and running the program need (qt6-l10n-tools: lrelease makes its translations).
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools
   fonts-liberation
 )
 # Debian packages building the web page needs: the C++ compiler to WebAssembly.
 WEB_PACKAGES=(emscripten)
-# Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides.
+# Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides (the w* word lists:
+# puzzles in other languages are checked against them).
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb x11-utils x11-apps xdotool imagemagick python3
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream
+  wngerman wfrench wspanish witalian wportuguese wdutch
   "${WEB_PACKAGES[@]}" chromium
 )
 

@@ -25,7 +25,7 @@ constexpr int kGuideHeight = 9600;
 }  // namespace
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About Loopword");
+  setWindowTitle(tr("About Loopword"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(TwipsToPixels(5400), TwipsToPixels(1980));
   setFont(SansFont({"MS Sans Serif", "Microsoft Sans Serif"}, 7.8, true));
@@ -45,7 +45,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
   icon->setPixmap(QApplication::windowIcon().pixmap(kIconSide, kIconSide));
   icon->setGeometry(TwipsToPixels(4896), TwipsToPixels(48), kIconSide, kIconSide);
 
-  auto* version = new QLabel("Version 1.0", this);
+  auto* version = new QLabel(tr("Version 1.0"), this);
   version->setGeometry(TwipsToPixels(456), TwipsToPixels(1152), TwipsToPixels(4092), TwipsToPixels(312));
 
   auto* ok = new QPushButton("OK", this);
@@ -80,7 +80,7 @@ void ShowUserGuide(QPointer<QTextBrowser>& guide, QWidget* parent) {
   if (!guide) {
     guide = new QTextBrowser(parent);
     guide->setWindowFlag(Qt::Window);
-    guide->setWindowTitle("Loopword User Guide");
+    guide->setWindowTitle(QObject::tr("Loopword User Guide"));
     guide->setOpenExternalLinks(true);
     guide->setSource(QUrl(kGuideSource));
     guide->resize(TwipsToPixels(kGuideWidth), TwipsToPixels(kGuideHeight));

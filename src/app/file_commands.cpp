@@ -17,7 +17,7 @@ namespace loopword {
 
 namespace {
 
-constexpr const char* kPuzzleFilesName = "Loopword Puzzles";
+constexpr const char* kPuzzleFilesName = QT_TRANSLATE_NOOP("Messages", "Loopword Puzzles");
 // Where the folder of the file chosen last in a file dialog is remembered.
 constexpr const char* kFolderSetting = "files/folder";
 
@@ -51,7 +51,7 @@ bool FileCommands::ConfirmOverwrite(const std::string& path) {
   std::error_code error;
   const auto length = std::filesystem::file_size(path, error);
   if (error || length == 0) return true;
-  return toolkit_.AskYesNo("OverWrite file: " + path + " ?");
+  return toolkit_.AskYesNo(QObject::tr("OverWrite file: %1 ?").arg(QString::fromStdString(path)).toStdString());
 }
 
 bool FileCommands::Write(const std::string& what, const std::string& path, const std::function<SaveOutcome()>& write) {
@@ -63,37 +63,37 @@ bool FileCommands::Write(const std::string& what, const std::string& path, const
 }
 
 std::string FileCommands::AskPuzzleToOpen() {
-  return AskFileName("OPEN", "Select a puzzle to open", kPuzzleFilesName, std::string("*") + kPuzzleExtension);
+  return AskFileName("OPEN", QT_TRANSLATE_NOOP("Messages", "Select a puzzle to open"), kPuzzleFilesName, std::string("*") + kPuzzleExtension);
 }
 
 std::string FileCommands::AskPuzzleToSave() {
-  return AskNewFile("Select destination file for this puzzle", kPuzzleFilesName, kPuzzleExtension);
+  return AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for this puzzle"), kPuzzleFilesName, kPuzzleExtension);
 }
 
 std::string FileCommands::AskWebPageToSave() {
-  return AskNewFile("Select destination file for a web page of this puzzle", "Web Pages", ".html");
+  return AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a web page of this puzzle"), QT_TRANSLATE_NOOP("Messages", "Web Pages"), ".html");
 }
 
 std::string FileCommands::AskWordList() {
-  return AskFileName("OPEN", "Select a file to open", "Dictionary Files", "*.txt;*.dat;*.dic");
+  return AskFileName("OPEN", QT_TRANSLATE_NOOP("Messages", "Select a file to open"), QT_TRANSLATE_NOOP("Messages", "Dictionary Files"), "*.txt;*.dat;*.dic");
 }
 
 void FileCommands::SaveBitmap(const QImage& picture) {
   const std::string path =
-      AskFileName("SAVE", "Select destination file for a bitmap copy of this puzzle", "Loopword Bitmap Files", "*.bmp");
+      AskFileName("SAVE", QT_TRANSLATE_NOOP("Messages", "Select destination file for a bitmap copy of this puzzle"), QT_TRANSLATE_NOOP("Messages", "Loopword Bitmap Files"), "*.bmp");
   if (path.empty() || !ConfirmOverwrite(path)) return;
   if (!Write("bitmap", path, [&] { return SaveBitmapFile(picture, QString::fromStdString(path)); })) return;
   const qint64 length = QFileInfo(QString::fromStdString(path)).size();
-  toolkit_.ShowMessage("Loopword copied to:\n" + path + "\n " + std::to_string(length) + " bytes");
+  toolkit_.ShowMessage(QObject::tr("Loopword copied to:\n%1\n %2 bytes").arg(QString::fromStdString(path)).arg(length).toStdString());
 }
 
 void FileCommands::ExportPdf(const Puzzle& puzzle) {
-  const std::string path = AskNewFile("Select destination file for a PDF of this puzzle", "PDF Files", ".pdf");
+  const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a PDF of this puzzle"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
   if (!path.empty()) Write("PDF", path, [&] { return loopword::ExportPdf(puzzle, QString::fromStdString(path), LocalePaper()); });
 }
 
 void FileCommands::ExportSvg(const Puzzle& puzzle) {
-  const std::string path = AskSavePath("Select a name for the SVG files of this puzzle", "SVG Files", ".svg");
+  const std::string path = AskSavePath(QT_TRANSLATE_NOOP("Messages", "Select a name for the SVG files of this puzzle"), QT_TRANSLATE_NOOP("Messages", "SVG Files"), ".svg");
   if (path.empty()) return;
   const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
   if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
@@ -102,10 +102,10 @@ void FileCommands::ExportSvg(const Puzzle& puzzle) {
 }
 
 void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& starting) {
-  if (!toolkit_.AskYesNo("Do you wish to print puzzle and its solution?")) return;
+  if (!toolkit_.AskYesNo(QT_TRANSLATE_NOOP("Messages", "Do you wish to print puzzle and its solution?"))) return;
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (defaultPrinter.isNull()) {
-    toolkit_.ShowMessage("There is no printer to print on.\nSet up a default printer, then print again.");
+    toolkit_.ShowMessage(QT_TRANSLATE_NOOP("Messages", "There is no printer to print on.\nSet up a default printer, then print again."));
     return;
   }
   QPrinter printer(defaultPrinter, QPrinter::HighResolution);
@@ -114,14 +114,15 @@ void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& star
   toolkit_.SetBusy(true);
   if (!painter.begin(&printer)) {
     toolkit_.SetBusy(false);
-    toolkit_.ShowMessage("The printer " + defaultPrinter.printerName().toStdString() + " could not start printing.");
+    toolkit_.ShowMessage(QObject::tr("The printer %1 could not start printing.").arg(defaultPrinter.printerName()).toStdString());
     return;
   }
   starting();
   PaintPrintedPage(painter, printer.resolution(), puzzle);
   const bool sent = painter.end() && printer.printerState() != QPrinter::Error;
   toolkit_.SetBusy(false);
-  toolkit_.ShowMessage(sent ? "Done" : "The page could not be sent to the printer " + defaultPrinter.printerName().toStdString() + ".");
+  toolkit_.ShowMessage(sent ? QObject::tr("Done").toStdString()
+                            : QObject::tr("The page could not be sent to the printer %1.").arg(defaultPrinter.printerName()).toStdString());
 }
 
 std::string FileCommands::AskBooklet(const CompileOptions& fill) {
@@ -130,7 +131,7 @@ std::string FileCommands::AskBooklet(const CompileOptions& fill) {
   const std::optional<BookletChoices> choices = toolkit_.AskBooklet(booklet_);
   if (!choices) return "";
   booklet_ = *choices;
-  return AskNewFile("Select destination file for the booklet", "PDF Files", ".pdf");
+  return AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for the booklet"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
 }
 
 void FileCommands::WriteBooklet(const BookletOutcome& made, const std::string& path) {
@@ -142,7 +143,7 @@ void FileCommands::WriteBooklet(const BookletOutcome& made, const std::string& p
   }
   if (!Write("booklet", path, [&] { return WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper()); })) return;
   const int pages = BookletPageCount(static_cast<int>(run.puzzles.size()));
-  const std::string written = "Booklet written: " + path + ", " + std::to_string(pages) + " pages.";
+  const std::string written = QObject::tr("Booklet written: %1, %2 pages.").arg(QString::fromStdString(path)).arg(pages).toStdString();
   toolkit_.ShowMessage(run.note.empty() ? written : written + "\n" + run.note);
 }
 

@@ -17,19 +17,31 @@
 
 namespace loopword {
 
+namespace {
+
+/// Where the language of the word lists is remembered between runs.
+constexpr const char* kLanguageSetting = "dictionary/language";
+
+Language RememberedLanguage() {
+  const std::string code = QSettings().value(kLanguageSetting).toString().toStdString();
+  return LanguageFromCode(code).value_or(Language::English);
+}
+
+}  // namespace
+
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       files_(toolkit),
       canvas_(kSheetWidth, kSheetHeight, kScreenDpi),
       picture_(canvas_),
-      session_(programFolder, picture_, SteadyClock()),
+      session_(programFolder, picture_, SteadyClock(), RememberedLanguage()),
       webPage_(WebPagePath(programFolder)) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   const PictureArea area = BuildPictureArea(this, canvas_);
   setCentralWidget(area.client);
   picture1_ = area.picture;
   command1_ = area.button;
-  command1_->setText(kShowPuzzle);
+  command1_->setText(QCoreApplication::translate("Messages", kShowPuzzle));
   connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) {
     Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
   });
@@ -40,6 +52,7 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   compileTimer_->setInterval(0);
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   menus_.Build(*this, !webPage_.empty());
+  menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
   const QSettings settings;
   ChooseTheme({settings.value("theme/words").toString().toStdString(), settings.value("theme/title").toString().toStdString()});
   ShowLoadReport(session_.StartReport());
@@ -79,7 +92,7 @@ void Form1::mnuTheme_Click() {
 void Form1::ShowState() {
   if (session_.CurrentMode() == Mode::Closed) return;  // the window goes as it stands
   const Offer offer = session_.Offered();
-  command1_->setText(session_.Caption());
+  command1_->setText(QCoreApplication::translate("Messages", session_.Caption()));
   command1_->setEnabled(offer.viewButton);
   menus_.Enable(offer);
 }
@@ -154,7 +167,7 @@ void Form1::mnuBooklet_Click() {
   fill.unique = asked.unique;
   const BookletOutcome made = session_.MakeBooklet(
       {asked.count, asked.noRepeats}, fill, [this](int done, int total) {
-        return toolkit_.ShowProgress("Puzzles made: " + std::to_string(done) + " of " + std::to_string(total), done, total);
+        return toolkit_.ShowProgress(QObject::tr("Puzzles made: %1 of %2").arg(done).arg(total).toStdString(), done, total);
       });
   toolkit_.EndProgress();
   ShowState();
@@ -218,7 +231,7 @@ void Form1::mnuStart_Click(int index) {
     session_.ChooseRandomStartWord();
   } else {
     for (;;) {  // asked again until accepted or cancelled
-      const Reply reply = session_.EnterStartWord(toolkit_.InputBox("Enter 8-letter word A..Z", "Start Word"));
+      const Reply reply = session_.EnterStartWord(toolkit_.InputBox(QT_TRANSLATE_NOOP("Messages", "Enter 8-letter word A..Z"), QT_TRANSLATE_NOOP("Messages", "Start Word")));
       if (reply.message.empty()) break;
       toolkit_.ShowMessage(reply.message);
     }
@@ -235,6 +248,17 @@ void Form1::mnuDictLevel_Click(int index) {
   if (index != kUserDictionary) toolkit_.SetBusy(true);
   const LoadReport report = session_.ChooseWordList(index, path);
   toolkit_.SetBusy(false);
+  ShowLoadReport(report);
+}
+
+void Form1::mnuLanguage_Click(int index) {
+  const Language language = kLanguages.at(static_cast<std::size_t>(index));
+  toolkit_.SetBusy(true);
+  const LoadReport report = session_.ChooseLanguage(language);
+  toolkit_.SetBusy(false);
+  const std::string_view code = LanguageCode(session_.Dictionaries().CurrentLanguage());
+  QSettings().setValue(kLanguageSetting, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+  menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
   ShowLoadReport(report);
 }
 

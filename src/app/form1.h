@@ -62,6 +62,8 @@ class Form1 final : public QMainWindow {
   void mnuStart_Click(int index);
   /// Dictionary: 0 a user file, 1..3 the bundled levels.
   void mnuDictLevel_Click(int index);
+  /// Dictionary > Language: the language of the bundled lists and of user lists (index into kLanguages), remembered.
+  void mnuLanguage_Click(int index);
   /// Dictionary > Theme words: the words every puzzle holds and the title, remembered between runs.
   void mnuTheme_Click();
   /// The view button's mouse-up: stop request, or the next sheet.

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/program_icon.h"
 #include "app/qt_toolkit.h"
+#include "app/translations.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(loopword::kProgramName);
   QApplication::setWindowIcon(loopword::ProgramIcon());
   loopword::QtToolkit toolkit;
+  const loopword::Translations translations(toolkit.ProgramFolder());
   loopword::Form1 window(toolkit, toolkit.ProgramFolder());
   toolkit.SetParent(&window);
   window.show();

@@ -42,12 +42,13 @@ QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& 
 }
 
 void MainMenus::AddDifficultyMenu(QMenu* solution) {
-  QMenu* menu = solution->addMenu("&Difficulty");
+  QMenu* menu = solution->addMenu(QObject::tr("&Difficulty"));
   menu->setObjectName("mnuDifficulty");
   auto* group = new QActionGroup(window_);
   group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
   const std::optional<Difficulty> remembered = DifficultyNamed(QSettings().value(kDifficultySetting).toString().toStdString());
-  const QStringList texts = {"&Standard", "&Easy", "&Medium", "&Hard", "E&xpert"};
+  const QStringList texts = {QObject::tr("&Standard"), QObject::tr("&Easy"), QObject::tr("&Medium"), QObject::tr("&Hard"),
+                             QObject::tr("E&xpert")};
   for (int i = 0; i < texts.size(); ++i) {
     const auto difficulty = static_cast<Difficulty>(i);
     QAction* item = AddItem(menu, texts[i], "mnuDifficulty" + QString::number(i));
@@ -77,45 +78,49 @@ QActionGroup* MainMenus::AddGroup(QMenu* menu, const QStringList& texts, const Q
 
 void MainMenus::Build(Form1& window, bool webPage) {
   window_ = &window;
-  QMenu* file = window.menuBar()->addMenu("&File");
-  QAction* mnuOpen = AddCommand(file, "&Open puzzle…", "mnuOpen", &Form1::mnuOpen_Click, QKeySequence("Ctrl+O"));
-  mnuSave_ = AddCommand(file, "&Save puzzle…", "mnuSave", &Form1::mnuSave_Click, QKeySequence("Ctrl+S"));
-  QAction* mnuprint = AddCommand(file, "&Print", "mnuprint", &Form1::mnuprint_Click, QKeySequence("Ctrl+P"));
-  QAction* copyx = AddCommand(file, "Save as &bitmap", "copyx", &Form1::copyx_Click, QKeySequence("Ctrl+B"));
-  QAction* mnuExportPdf = AddCommand(file, "&Export PDF…", "mnuExportPdf", &Form1::mnuExportPdf_Click, QKeySequence("Ctrl+E"));
-  QAction* mnuExportSvg = AddCommand(file, "Export S&VG…", "mnuExportSvg", &Form1::mnuExportSvg_Click, {});
-  mnuExportWeb_ = AddCommand(file, "Export &web page…", "mnuExportWeb", &Form1::mnuExportWeb_Click, {});
+  QMenu* file = window.menuBar()->addMenu(QObject::tr("&File"));
+  QAction* mnuOpen = AddCommand(file, QObject::tr("&Open puzzle…"), "mnuOpen", &Form1::mnuOpen_Click, QKeySequence("Ctrl+O"));
+  mnuSave_ = AddCommand(file, QObject::tr("&Save puzzle…"), "mnuSave", &Form1::mnuSave_Click, QKeySequence("Ctrl+S"));
+  QAction* mnuprint = AddCommand(file, QObject::tr("&Print"), "mnuprint", &Form1::mnuprint_Click, QKeySequence("Ctrl+P"));
+  QAction* copyx = AddCommand(file, QObject::tr("Save as &bitmap"), "copyx", &Form1::copyx_Click, QKeySequence("Ctrl+B"));
+  QAction* mnuExportPdf = AddCommand(file, QObject::tr("&Export PDF…"), "mnuExportPdf", &Form1::mnuExportPdf_Click, QKeySequence("Ctrl+E"));
+  QAction* mnuExportSvg = AddCommand(file, QObject::tr("Export S&VG…"), "mnuExportSvg", &Form1::mnuExportSvg_Click, {});
+  mnuExportWeb_ = AddCommand(file, QObject::tr("Export &web page…"), "mnuExportWeb", &Form1::mnuExportWeb_Click, {});
   mnuExportWeb_->setVisible(webPage);
-  QAction* mnuBooklet = AddCommand(file, "Make boo&klet…", "mnuBooklet", &Form1::mnuBooklet_Click, {});
+  QAction* mnuBooklet = AddCommand(file, QObject::tr("Make boo&klet…"), "mnuBooklet", &Form1::mnuBooklet_Click, {});
   file->addSeparator();
-  AddCommand(file, "&Help", "Helpx", &Form1::Helpx_Click, QKeySequence(Qt::Key_F1));
-  AddCommand(file, "&About", "Aboutx", &Form1::Aboutx_Click, {});
+  AddCommand(file, QObject::tr("&Help"), "Helpx", &Form1::Helpx_Click, QKeySequence(Qt::Key_F1));
+  AddCommand(file, QObject::tr("&About"), "Aboutx", &Form1::Aboutx_Click, {});
   file->addSeparator()->setObjectName("dash1");
-  AddCommand(file, "E&xit", "Exitx", &Form1::Exitx_Click, QKeySequence("Ctrl+Q"));
+  AddCommand(file, QObject::tr("E&xit"), "Exitx", &Form1::Exitx_Click, QKeySequence("Ctrl+Q"));
 
-  QMenu* solution = window.menuBar()->addMenu("&Solution");
-  QAction* mnuSolve = AddCommand(solution, "&Compile", "mnuSolve", &Form1::mnuSolve_Click, QKeySequence(Qt::Key_F5));
-  mnuVaried_ = AddSetting(solution, "&Varied words", "mnuVaried", kVariedSetting);
-  mnuUnique_ = AddSetting(solution, "&One solution", "mnuUnique", kUniqueSetting);
+  QMenu* solution = window.menuBar()->addMenu(QObject::tr("&Solution"));
+  QAction* mnuSolve = AddCommand(solution, QObject::tr("&Compile"), "mnuSolve", &Form1::mnuSolve_Click, QKeySequence(Qt::Key_F5));
+  mnuVaried_ = AddSetting(solution, QObject::tr("&Varied words"), "mnuVaried", kVariedSetting);
+  mnuUnique_ = AddSetting(solution, QObject::tr("&One solution"), "mnuUnique", kUniqueSetting);
   AddDifficultyMenu(solution);
   solution->addSeparator();
-  mnuPlay_ = AddCommand(solution, "Solve on &screen", "mnuPlay", &Form1::mnuPlay_Click, QKeySequence(Qt::Key_F6));
-  mnuCheck_ = AddCommand(solution, "C&heck", "mnuCheck", &Form1::mnuCheck_Click, QKeySequence(Qt::Key_F7));
-  mnuReveal_ = AddCommand(solution, "&Reveal letter", "mnuReveal", &Form1::mnuReveal_Click, {});
+  mnuPlay_ = AddCommand(solution, QObject::tr("Solve on &screen"), "mnuPlay", &Form1::mnuPlay_Click, QKeySequence(Qt::Key_F6));
+  mnuCheck_ = AddCommand(solution, QObject::tr("C&heck"), "mnuCheck", &Form1::mnuCheck_Click, QKeySequence(Qt::Key_F7));
+  mnuReveal_ = AddCommand(solution, QObject::tr("&Reveal letter"), "mnuReveal", &Form1::mnuReveal_Click, {});
   commands_ = {mnuSolve, mnuprint, copyx, mnuOpen, mnuExportPdf, mnuExportSvg, mnuBooklet};
 
-  QMenu* start = window.menuBar()->addMenu("S&tarting Word");
-  mnuStart_ = AddGroup(start, {"&Random", "&Input"}, "mnuStart", startItems_, &Form1::mnuStart_Click);
+  QMenu* start = window.menuBar()->addMenu(QObject::tr("S&tarting Word"));
+  mnuStart_ = AddGroup(start, {QObject::tr("&Random"), QObject::tr("&Input")}, "mnuStart", startItems_, &Form1::mnuStart_Click);
   MarkStart(0);
 
-  QMenu* dictionary = window.menuBar()->addMenu("&Dictionary");
-  mnuDictLevel_ = AddGroup(dictionary, {"&User", "Level &1", "Level &2", "Level &3"}, "mnuDictLevel", dictItems_,
+  QMenu* dictionary = window.menuBar()->addMenu(QObject::tr("&Dictionary"));
+  mnuDictLevel_ = AddGroup(dictionary, {QObject::tr("&User"), QObject::tr("Level &1"), QObject::tr("Level &2"), QObject::tr("Level &3")}, "mnuDictLevel", dictItems_,
                            &Form1::mnuDictLevel_Click);
+  QStringList languages;
+  for (Language language : kLanguages) languages << QString::fromUtf8(LanguageName(language).data(), LanguageName(language).size());
+  mnuLanguage_ = AddGroup(dictionary->addMenu(QObject::tr("&Language")), languages, "mnuLanguage", languageItems_,
+                          &Form1::mnuLanguage_Click);
   dictionary->addSeparator();
-  commands_.push_back(AddCommand(dictionary, "&Theme words…", "mnuTheme", &Form1::mnuTheme_Click, QKeySequence("Ctrl+T")));
+  commands_.push_back(AddCommand(dictionary, QObject::tr("&Theme words…"), "mnuTheme", &Form1::mnuTheme_Click, QKeySequence("Ctrl+T")));
 
-  QMenu* help = window.menuBar()->addMenu("&Help");
-  AddCommand(help, "&User guide", "mnuGuide", &Form1::mnuGuide_Click, {});
+  QMenu* help = window.menuBar()->addMenu(QObject::tr("&Help"));
+  AddCommand(help, QObject::tr("&User guide"), "mnuGuide", &Form1::mnuGuide_Click, {});
 }
 
 CompileOptions MainMenus::FillChoice() const {
@@ -129,6 +134,7 @@ void MainMenus::Enable(const Offer& offer) {
   for (QAction* command : commands_) command->setEnabled(offer.commands);
   mnuStart_->setEnabled(offer.commands);
   mnuDictLevel_->setEnabled(offer.commands);
+  mnuLanguage_->setEnabled(offer.commands);
   mnuSave_->setEnabled(offer.puzzle);
   mnuExportWeb_->setEnabled(offer.puzzle);
   mnuPlay_->setEnabled(offer.puzzle);
@@ -137,6 +143,8 @@ void MainMenus::Enable(const Offer& offer) {
 }
 
 void MainMenus::MarkDictionary(int level) { dictItems_[static_cast<std::size_t>(level)]->setChecked(true); }
+
+void MainMenus::MarkLanguage(Language language) { languageItems_[static_cast<std::size_t>(language)]->setChecked(true); }
 
 void MainMenus::MarkStart(int choice) { startItems_[static_cast<std::size_t>(choice)]->setChecked(true); }
 

@@ -28,6 +28,8 @@ class MainMenus {
   void Enable(const Offer& offer);
   /// Puts the Dictionary menu's mark on `level`.
   void MarkDictionary(int level);
+  /// Puts the Dictionary > Language menu's mark on `language`.
+  void MarkLanguage(Language language);
   /// Puts the Starting Word menu's mark on `choice` (0 random, 1 typed).
   void MarkStart(int choice);
 
@@ -53,6 +55,8 @@ class MainMenus {
   std::vector<QAction*> startItems_;
   QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked
   std::vector<QAction*> dictItems_;
+  QActionGroup* mnuLanguage_ = nullptr;  // English, Deutsch, ...: one checked
+  std::vector<QAction*> languageItems_;
 };
 
 }  // namespace loopword

@@ -25,9 +25,12 @@ namespace loopword {
 
 namespace {
 
+/// A text to show: its translation when it is one of the program's fixed texts that has one, else as given.
+QString Shown(const std::string& text) { return QCoreApplication::translate("Messages", text.c_str()); }
+
 QMessageBox::StandardButton Ask(QWidget* parent, const std::string& text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(QMessageBox::NoIcon, kProgramName, QString::fromStdString(text), buttons, parent);
+  QMessageBox box(QMessageBox::NoIcon, kProgramName, Shown(text), buttons, parent);
   box.setTextFormat(Qt::PlainText);  // file names and titles are shown as typed, never as markup
   box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -43,14 +46,16 @@ bool QtToolkit::AskYesNo(const std::string& text) {
 
 std::string QtToolkit::InputBox(const std::string& prompt, const std::string& title) {
   bool accepted = false;
-  const QString answer = QInputDialog::getText(parent_, QString::fromStdString(title), QString::fromStdString(prompt),
+  const QString answer = QInputDialog::getText(parent_, Shown(title), Shown(prompt),
                                                QLineEdit::Normal, QString(), &accepted);
   return accepted ? answer.toStdString() : std::string();
 }
 
 std::string QtToolkit::ShowFileDialog(const FileDialogRequest& request) {
-  QFileDialog dialog(parent_, QString::fromStdString(request.title), QString::fromStdString(request.folder),
-                     QString::fromStdString(DialogFilter(request)));
+  FileDialogRequest shown = request;
+  shown.filterName = Shown(request.filterName).toStdString();
+  QFileDialog dialog(parent_, Shown(request.title), QString::fromStdString(request.folder),
+                     QString::fromStdString(DialogFilter(shown)));
   dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -60,21 +65,21 @@ std::string QtToolkit::ShowFileDialog(const FileDialogRequest& request) {
 
 std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initial) {
   QDialog dialog(parent_);
-  dialog.setWindowTitle("Make booklet");
+  dialog.setWindowTitle(QObject::tr("Make booklet"));
   auto* count = new QSpinBox(&dialog);
   count->setRange(1, kBookletLimit);
   count->setValue(initial.count);
-  auto* noRepeats = new QCheckBox("No word twice in the booklet", &dialog);
+  auto* noRepeats = new QCheckBox(QObject::tr("No word twice in the booklet"), &dialog);
   noRepeats->setChecked(initial.noRepeats);
-  auto* varied = new QCheckBox("Varied words", &dialog);
+  auto* varied = new QCheckBox(QObject::tr("Varied words"), &dialog);
   varied->setChecked(initial.varied);
-  auto* unique = new QCheckBox("One solution", &dialog);
+  auto* unique = new QCheckBox(QObject::tr("One solution"), &dialog);
   unique->setChecked(initial.unique);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* form = new QFormLayout(&dialog);
-  form->addRow("Number of puzzles:", count);
+  form->addRow(QObject::tr("Number of puzzles:"), count);
   form->addRow(varied);
   form->addRow(unique);
   form->addRow(noRepeats);
@@ -89,7 +94,7 @@ std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initia
 
 std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
   QDialog dialog(parent_);
-  dialog.setWindowTitle("Theme words");
+  dialog.setWindowTitle(QObject::tr("Theme words"));
   auto* words = new QPlainTextEdit(QString::fromStdString(current.words), &dialog);
   words->setTabChangesFocus(true);
   words->setObjectName("themeWords");
@@ -101,7 +106,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
   report->setWordWrap(true);
   report->setObjectName("themeReport");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QPushButton* clear = buttons->addButton("C&lear", QDialogButtonBox::ResetRole);
+  QPushButton* clear = buttons->addButton(QObject::tr("C&lear"), QDialogButtonBox::ResetRole);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   ok->setDefault(true);
   bool cleared = false;
@@ -122,9 +127,9 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
   };
   QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);
   showReport();
-  auto* wordsLabel = new QLabel("&Words, with line ends, spaces or commas between them:", &dialog);
+  auto* wordsLabel = new QLabel(QObject::tr("&Words, with line ends, spaces or commas between them:"), &dialog);
   wordsLabel->setBuddy(words);
-  auto* titleLabel = new QLabel("&Title:", &dialog);
+  auto* titleLabel = new QLabel(QObject::tr("&Title:"), &dialog);
   titleLabel->setBuddy(title);
   auto* column = new QVBoxLayout(&dialog);
   for (QWidget* row : std::initializer_list<QWidget*>{wordsLabel, words, report, titleLabel, title, buttons}) column->addWidget(row);
@@ -138,7 +143,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
 
 bool QtToolkit::ShowProgress(const std::string& text, int done, int total) {
   if (!progress_) {
-    progress_ = std::make_unique<QProgressDialog>(QString(), "Cancel", 0, total, parent_);
+    progress_ = std::make_unique<QProgressDialog>(QString(), QObject::tr("Cancel"), 0, total, parent_);
     progress_->setWindowTitle(kProgramName);
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(0);

@@ -33,9 +33,9 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: loopword-compile (--dict FILE | --level 1|2|3) [--count N] [--seed S] [--start WORD]\n"
-    "                        [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied] [--unique]\n"
-    "                        [--theme FILE|WORDS] [--title TEXT]\n"
+    "usage: loopword-compile (--dict FILE | --level 1|2|3) [--language de|fr|es|it|pt|nl] [--count N] [--seed S]\n"
+    "                        [--start WORD] [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied]\n"
+    "                        [--unique] [--theme FILE|WORDS] [--title TEXT]\n"
     "                        [--difficulty standard|easy|medium|hard|expert] [--grade]\n"
     "       loopword-compile --grade-file FILE\n"
     "Run loopword-compile --help for what each option does.\n";
@@ -46,6 +46,12 @@ constexpr std::string_view kHelp =
     "  --dict FILE    word list: one word per line; lines of 8 letters, all capitals or all\n"
     "                 lower case, are used\n"
     "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
+    "  --language C   puzzles in another language: de German, fr French, es Spanish, it Italian,\n"
+    "                 pt Portuguese, nl Dutch (default: English). --dict FILE is read by that\n"
+    "                 language's rules: accents dropped (German: Ä Ö Ü ß as AE OE UE SS, nouns with\n"
+    "                 their capital read too), words that then read alike kept once; --level, or\n"
+    "                 neither option, takes the language's bundled list. Its puzzles carry a\n"
+    "                 \"# language:\" line\n"
     "  --count N      number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)\n"
     "  --seed S       seed of the run, 0 to 18446744073709551615 (default: drawn at random);\n"
     "                 puzzle k of the run has seed S+k-1, see below\n"
@@ -101,6 +107,7 @@ constexpr long long kCountLimit = 1'000'000;
 struct Options {
   std::string dictionary;
   int level = 0;  // a bundled list instead of `dictionary` when 1..3
+  loopword::Language language = loopword::Language::English;
   long long count = 1;
   std::optional<std::uint64_t> seed;
   std::string startWord;  // checked, in capitals; empty for a random word per puzzle
@@ -121,7 +128,8 @@ bool ParseNumber(std::string_view text, Number& value) {
 }
 
 bool TakesValue(std::string_view name) {
-  for (const std::string_view option : {"--dict", "--level", "--count", "--seed", "--start", "--out", "--pdf", "--theme", "--title", "--difficulty", "--grade-file"}) {
+  for (const std::string_view option : {"--dict", "--level", "--language", "--count", "--seed", "--start", "--out", "--pdf", "--theme", "--title",
+                                        "--difficulty", "--grade-file"}) {
     if (name == option) return true;
   }
   return false;
@@ -184,6 +192,11 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
     options.fill.difficulty = *difficulty;
   }
   if (name == "--grade-file") options.gradeFile = value;
+  if (name == "--language") {
+    const std::optional<loopword::Language> language = loopword::LanguageFromCode(value);
+    if (!language || *language == loopword::Language::English) return "--language must be de, fr, es, it, pt or nl";
+    options.language = *language;
+  }
   if (name == "--dict") options.dictionary = value;
   if (name == "--out") options.out = value;
   if (name == "--pdf") options.pdf = value;
@@ -193,7 +206,9 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
 /// What is wrong with the options as a whole, or "".
 std::string CheckTogether(const Options& options) {
   if (!options.gradeFile.empty()) return options.dictionary.empty() && options.level == 0 ? "" : "--grade-file makes no puzzles: give no word list";
-  if (options.dictionary.empty() && options.level == 0) return "no word list: give --dict FILE or --level 1|2|3";
+  if (options.dictionary.empty() && options.level == 0 && options.language == loopword::Language::English) {
+    return "no word list: give --dict FILE or --level 1|2|3";
+  }
   if (!options.dictionary.empty() && options.level != 0) return "give --dict or --level, not both";
   if (!options.pdf.empty() && options.count > loopword::kBookletLimit) {
     return "a booklet (--pdf) holds at most " + std::to_string(loopword::kBookletLimit) + " puzzles";
@@ -307,7 +322,9 @@ bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::strin
 
 /// Loads the chosen word list; false, after saying why, when it cannot be used.
 bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) {
-  const loopword::LoadReport report = dictionaries.Choose(options.level, options.dictionary);
+  dictionaries.UseLanguage(options.language);
+  const int level = options.dictionary.empty() ? std::max(options.level, 1) : options.level;
+  const loopword::LoadReport report = dictionaries.Choose(level, options.dictionary);
   if (report.outcome == loopword::LoadOutcome::ReadError) {
     std::cerr << "Could not read the word list " << dictionaries.ChosenPath() << ": " << report.cause << '\n';
     return false;
@@ -319,7 +336,8 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
 /// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
 loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
   return {std::filesystem::path(dictionaries.ChosenPath()).filename().string(), dictionaries.WordCount(),
-          loopword::FillName(options.fill), std::nullopt, options.fill.theme, options.title};
+          loopword::FillName(options.fill), std::nullopt, options.fill.theme, options.title, loopword::Difficulty::Standard,
+          std::nullopt, options.language};
 }
 
 /// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".

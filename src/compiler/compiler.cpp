@@ -1,5 +1,6 @@
 // The attempt loop: set up square 12, fill the most constrained open square, repeat.
 #include "compiler/compiler.h"
+#include "board/program_text.h"
 
 #include <algorithm>
 #include <array>
@@ -43,14 +44,14 @@ std::vector<PlacementLine> PlacementsOf(const exact::FillResult& result) {
 namespace {
 
 std::string ThemeImpossibleMessage(const std::string& startWord) {
-  if (startWord.empty()) return "The theme words cannot all be placed in one puzzle with this dictionary.";
+  if (startWord.empty()) return LOOPWORD_TEXT("Messages", "The theme words cannot all be placed in one puzzle with this dictionary.");
   return "The theme words cannot all be placed in one puzzle with this dictionary with the starting word " + startWord + ".";
 }
 
 }  // namespace
 
 std::string ImpossibleMessage(const std::string& startWord) {
-  if (startWord.empty()) return "No puzzle can be made from this dictionary.";
+  if (startWord.empty()) return LOOPWORD_TEXT("Messages", "No puzzle can be made from this dictionary.");
   return "No puzzle can be made from this dictionary with the starting word " + startWord + ".";
 }
 

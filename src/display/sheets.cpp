@@ -9,6 +9,11 @@ namespace loopword {
 
 namespace {
 
+SheetTexts& ChosenSheetTexts() {
+  static SheetTexts texts;
+  return texts;
+}
+
 /// The puzzle's title and grade in the header line: 8-point bold after the program's name, the
 /// title cut short with "..." where the grade or the sheet ends. Courier's characters are 0.6 of
 /// its size wide.
@@ -40,7 +45,8 @@ void DrawTitle(Picture& picture, const std::string& title, int right) {
 void DrawHeader(Picture& picture, const Puzzle& puzzle) {
   int right = kSheetWidth - kHeaderLeft;
   if (puzzle.difficulty != Difficulty::Standard) {
-    const std::string grade = "Difficulty: " + DifficultyLabel(puzzle.difficulty);
+    const SheetTexts& texts = ChosenSheetTexts();
+    const std::string grade = texts.difficulty + " " + texts.grades[static_cast<std::size_t>(puzzle.difficulty) - 1];
     right -= CharacterCount(grade) * kTitleCharWidth;
     PrintHeaderText(picture, right, grade);
     right -= 2 * kTitleCharWidth;
@@ -49,7 +55,7 @@ void DrawHeader(Picture& picture, const Puzzle& puzzle) {
 }
 
 /// Prints the header, the sheet's heading in 10-point bold and `rows` below it in 8-point regular.
-void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const char* heading, const std::vector<std::string>& rows) {
+void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const std::string& heading, const std::vector<std::string>& rows) {
   DrawHeader(picture, puzzle);
   picture.FontName = "Courier New";
   picture.FontSize = 10;
@@ -69,11 +75,11 @@ void DrawHeadingAndRows(Picture& picture, const Puzzle& puzzle, const char* head
 
 /// The puzzle sheet's text: titles, the words in alphabetical order, instruction.
 void DrawPuzzleText(Picture& picture, const Puzzle& puzzle) {
-  DrawHeadingAndRows(picture, puzzle, "PUZZLE", SortedWords(puzzle));
+  DrawHeadingAndRows(picture, puzzle, ChosenSheetTexts().puzzleHeading, SortedWords(puzzle));
   picture.CurrentX = 160;
   picture.CurrentY = 6800;
   picture.FontSize = 6;
-  picture.Print(kInstructionLine);
+  picture.Print(ChosenSheetTexts().instructionLine);
   picture.FontSize = 10;
   picture.FontBold = true;
 }
@@ -82,11 +88,13 @@ void DrawPuzzleText(Picture& picture, const Puzzle& puzzle) {
 void DrawSolutionText(Picture& picture, const Puzzle& puzzle) {
   std::vector<std::string> rows;
   for (const PlacementLine& placement : puzzle.placements) rows.push_back(SquareLabel(placement.square) + ' ' + placement.word);
-  DrawHeadingAndRows(picture, puzzle, "SOLUTION", rows);
+  DrawHeadingAndRows(picture, puzzle, ChosenSheetTexts().solutionHeading, rows);
   picture.FontBold = true;
 }
 
 }  // namespace
+
+void UseSheetTexts(const SheetTexts& texts) { ChosenSheetTexts() = texts; }
 
 TwipPoint ListRowPoint(int row) { return {5500, 500 + 250 * (row + 1)}; }
 

@@ -1,6 +1,11 @@
 // The puzzle and solution sheets: title, word list, instruction line and the letters they show.
 #pragma once
 
+#include <array>
+
+#include <string>
+
+#include "board/program_text.h"
 #include "board/puzzle.h"
 #include "display/picture.h"
 
@@ -13,7 +18,21 @@ inline constexpr int kSheetHeight = 7092;
 
 /// The instruction line printed below the figure on the puzzle sheet.
 inline constexpr const char* kInstructionLine =
-    "Place 23 8-letter words clock-wise into 8 spaces around each square.";
+    LOOPWORD_TEXT("Sheets", "Place 23 8-letter words clock-wise into 8 spaces around each square.");
+
+/// The words the sheets print besides the puzzle's own: English unless a front end chooses others.
+struct SheetTexts {
+  std::string puzzleHeading = LOOPWORD_TEXT("Sheets", "PUZZLE");
+  std::string solutionHeading = LOOPWORD_TEXT("Sheets", "SOLUTION");
+  std::string instructionLine = kInstructionLine;
+  /// A graded sheet's "Difficulty: Hard": the word before the grade, and the grades Easy to Expert.
+  std::string difficulty = LOOPWORD_TEXT("Sheets", "Difficulty:");
+  std::array<std::string, 4> grades = {LOOPWORD_TEXT("Sheets", "Easy"), LOOPWORD_TEXT("Sheets", "Medium"),
+                                       LOOPWORD_TEXT("Sheets", "Hard"), LOOPWORD_TEXT("Sheets", "Expert")};
+};
+
+/// The texts every sheet is drawn with from now on; a front end sets them once, before it draws.
+void UseSheetTexts(const SheetTexts& texts);
 
 /// Where row `row` (0 first) of a sheet's word list is printed, in twips; the title is above row 0.
 TwipPoint ListRowPoint(int row);

@@ -1,5 +1,6 @@
 // The starting-word rules: 8 letters A..Z, lower case accepted, blanks count as characters.
 #include "input/start_word.h"
+#include "board/program_text.h"
 
 #include <algorithm>
 
@@ -24,7 +25,7 @@ StartWordCheck CheckStartWord(const std::string& answer) {
   if (blank) return check;
   if (CharacterCount(answer) != 8) {
     check.verdict = Verdict::WrongLength;
-    check.message = "Specify 8-letter word";
+    check.message = LOOPWORD_TEXT("Messages", "Specify 8-letter word");
     return check;
   }
   std::string word = answer;
@@ -32,7 +33,7 @@ StartWordCheck CheckStartWord(const std::string& answer) {
     c = ToCapital(c);
     if (!IsCapitalLetter(c)) {
       check.verdict = Verdict::NotLetters;
-      check.message = "Specify A..Z leters";
+      check.message = LOOPWORD_TEXT("Messages", "Specify A..Z leters");
       return check;
     }
   }

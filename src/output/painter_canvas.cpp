@@ -49,7 +49,7 @@ void PainterCanvas::DrawText(int x, int y, const std::string& text, const Font& 
   painter_.setFont(qfont);
   painter_.setPen(ToQColor(color));
   const QFontMetricsF metrics(painter_.font(), painter_.device());
-  painter_.drawText(QPointF(ToDevice(x), ToDevice(y) + metrics.ascent()), QString::fromLatin1(text.c_str()));
+  painter_.drawText(QPointF(ToDevice(x), ToDevice(y) + metrics.ascent()), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   painter_.restore();
 }
 

@@ -19,6 +19,7 @@ constexpr const char* kNotWritten = "The file could not be written.";
 constexpr const char* kLineForm = "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"";
 constexpr std::string_view kTitleLine = "# title:";
 constexpr std::string_view kThemeLine = "# theme:";
+constexpr std::string_view kLanguageLine = "# language:";
 
 constexpr std::string_view kDifficultyLine = "# difficulty:";
 constexpr std::string_view kHintsLine = "# hints:";
@@ -210,6 +211,7 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
   std::vector<std::string> lines = {"# Loopword puzzle"};
   if (const std::string title = PlainTitle(origin.title); !title.empty()) lines.push_back(std::string(kTitleLine) + " " + title);
   lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words)");
+  if (origin.language != Language::English) lines.push_back(std::string(kLanguageLine) + " " + std::string(LanguageCode(origin.language)));
   lines.push_back("# fill: " + origin.fill);
   if (origin.difficulty != Difficulty::Standard) lines.push_back(std::string(kDifficultyLine) + " " + std::string(DifficultyName(origin.difficulty)));
   if (origin.hints) lines.push_back(HintCellsText(*origin.hints));
@@ -227,6 +229,16 @@ std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
     if (line.starts_with(kThemeLine)) return ReadThemeWords(std::string_view(line).substr(kThemeLine.size())).words;
   }
   return {};
+}
+
+Language LanguageOf(const FilePuzzle& puzzle) {
+  for (const std::string& line : puzzle.comments) {
+    if (!line.starts_with(kLanguageLine)) continue;
+    std::string_view code = std::string_view(line).substr(kLanguageLine.size());
+    while (code.starts_with(' ')) code.remove_prefix(1);
+    return LanguageFromCode(code).value_or(Language::English);
+  }
+  return Language::English;
 }
 
 std::string FormatPuzzle(const FilePuzzle& puzzle) {

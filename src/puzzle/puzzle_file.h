@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "board/puzzle.h"
+#include "words/language.h"
 
 namespace loopword {
 
@@ -34,6 +35,8 @@ struct PuzzleOrigin {
   /// The grade of the puzzle's sheet, and its hint cells when they are not the standard ones.
   Difficulty difficulty = Difficulty::Standard;
   std::optional<std::vector<RingCell>> hints{};
+  /// The language of the word list.
+  Language language = Language::English;
 };
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
@@ -43,9 +46,13 @@ struct FilePuzzle {
 };
 
 /// The comment lines a saved puzzle starts with: "# Loopword puzzle", its title when it has one,
-/// word list, fill, for a graded sheet its difficulty, its hint cells when they are not the
-/// standard ones ("# hints: 03.5 07.2", square and ring position), seed and its theme words.
+/// word list, its language unless English ("# language: de"), fill, for a graded sheet its
+/// difficulty, its hint cells when they are not the standard ones ("# hints: 03.5 07.2", square
+/// and ring position), seed and its theme words.
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
+/// The language a puzzle's "# language:" comment line names; English when it has none or names
+/// no language the program knows.
+Language LanguageOf(const FilePuzzle& puzzle);
 /// The theme words a puzzle's "# theme:" comment line names; none when it has no such line.
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle);
 

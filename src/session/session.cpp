@@ -1,5 +1,6 @@
 // The session's commands: what each does to the mode, the puzzle, the choices and the picture.
 #include "session/session.h"
+#include "board/program_text.h"
 
 #include <algorithm>
 #include <chrono>
@@ -61,8 +62,9 @@ Clock SteadyClock() {
   };
 }
 
-Session::Session(const std::string& programFolder, Picture& picture, Clock clock)
+Session::Session(const std::string& programFolder, Picture& picture, Clock clock, Language language)
     : picture_(picture), clock_(std::move(clock)), dictionaries_(programFolder) {
+  dictionaries_.UseLanguage(language);
   startReport_ = dictionaries_.LoadDictionary();
   DrawBoard(picture_, ColorFrame);
 }
@@ -138,7 +140,7 @@ void Session::EndSolving() {
 Reply Session::Compile(bool confirmed) {
   if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
   if (std::string refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
-  if (LettersAtStake() && !confirmed) return Ask("Compiling a new puzzle ends solving this one. Compile anyway?");
+  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
   EndSolving();
   compileSeed_ = std::exchange(nextSeed_, std::nullopt);
   if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
@@ -201,9 +203,10 @@ Reply Session::FinishCompile() {
   puzzle_.title = theme_.title;
   const std::string path = dictionaries_.ChosenPath();
   comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill),
-                              compileSeed_, fill.theme, theme_.title, puzzle_.difficulty, puzzle_.hints});
+                              compileSeed_, fill.theme, theme_.title, puzzle_.difficulty, puzzle_.hints,
+                              dictionaries_.CurrentLanguage()});
   mode_ = Mode::ShowingSolution;
-  return {"Done", {}, true};
+  return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
 
 Reply Session::PressViewButton(bool confirmed) {
@@ -218,7 +221,7 @@ Reply Session::PressViewButton(bool confirmed) {
       return Redrawn();
     case Mode::ShowingSolution: ShowPuzzle(); return Redrawn();
     case Mode::Solving:
-      if (LettersAtStake() && !confirmed) return Ask("Showing the solution ends solving this puzzle. Show it anyway?");
+      if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Showing the solution ends solving this puzzle. Show it anyway?"));
       EndSolving();
       ShowSolution();
       return Redrawn();
@@ -254,7 +257,7 @@ Reply Session::Open(const std::string& path, bool confirmed) {
   if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
   OpenedPuzzle opened = OpenPuzzleFile(path);
   if (!opened.file) return Tell(opened.message);
-  if (LettersAtStake() && !confirmed) return Ask("Opening a puzzle ends solving this one. Open anyway?");
+  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
   EndSolving();
   puzzle_ = std::move(opened.file->puzzle);
   comments_ = std::move(opened.file->comments);
@@ -377,6 +380,12 @@ LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
   return dictionaries_.Choose(level, userPath);
 }
 
+LoadReport Session::ChooseLanguage(Language language) {
+  if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}};
+  dictionaries_.UseLanguage(language);
+  return dictionaries_.LoadDictionary();
+}
+
 BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,
                                     const BookletProgress& progress) {
   BookletOutcome outcome;
@@ -407,7 +416,7 @@ BookletOutcome Session::MakeBooklet(const BookletRequest& request, const Compile
 
 Reply Session::Exit(bool confirmed) {
   if (mode_ == Mode::Closed) return {};
-  if (LettersAtStake() && !confirmed) return Ask("Exiting ends solving this puzzle. Exit anyway?");
+  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Exiting ends solving this puzzle. Exit anyway?"));
   EndSolving();
   live_.reset();  // a running compile stops where it is
   mode_ = Mode::Closed;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "compiler/compiler.h"
+#include "board/program_text.h"
 #include "display/picture.h"
 #include "play/solving.h"
 #include "puzzle/booklet_maker.h"
@@ -28,9 +29,9 @@ enum class Mode {
 };
 
 /// Captions of the view button, which name what its next press shows.
-inline constexpr const char* kShowPuzzle = "Show Puzzle";
-inline constexpr const char* kShowSolution = "Show Solution";
-inline constexpr const char* kStop = "Stop";
+inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzle");
+inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution");
+inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop");
 
 /// What a command did: the message to show, or the question to ask before it can go on (asked, the
 /// command is given again confirmed), and whether the picture changed.
@@ -70,8 +71,8 @@ Clock SteadyClock();
 /// One user's session: the commands of every front end, drawn on `picture`.
 class Session {
  public:
-  /// Loads the first bundled level found beside `programFolder`; `clock` times the solving.
-  Session(const std::string& programFolder, Picture& picture, Clock clock);
+  /// Loads the first bundled level of `language` found beside `programFolder`; `clock` times the solving.
+  Session(const std::string& programFolder, Picture& picture, Clock clock, Language language = Language::English);
   ~Session();
 
   /// What the start-up load said: its messages are for the user.
@@ -109,6 +110,8 @@ class Session {
   Reply EnterStartWord(const std::string& answer);
   /// Loads dictionary `level` (0 the user's file at `userPath`); a failed load keeps the words in use.
   LoadReport ChooseWordList(int level, const std::string& userPath = {});
+  /// Reads the bundled levels and user lists in `language` from now on and loads the chosen list again.
+  LoadReport ChooseLanguage(Language language);
   /// Leaves the program, asking first when solving would lose typed letters; stops a compile.
   Reply Exit(bool confirmed = false);
   /// Makes the puzzles of a booklet with the starting word and theme in use and `fill`; `progress` is told how many

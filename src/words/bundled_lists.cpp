@@ -25,8 +25,13 @@ std::optional<fs::path> FoundFile(const fs::path& folder, const fs::path& name) 
 
 }  // namespace
 
-std::string BundledListPath(const std::string& programFolder, int level) {
-  const fs::path name = kLevelFileNames.at(static_cast<std::size_t>(level - 1));
+std::string BundledListName(int level, Language language) {
+  if (language != Language::English) return std::string(LanguageCode(language)) + "-words.txt";
+  return kLevelFileNames.at(static_cast<std::size_t>(level - 1));
+}
+
+std::string BundledListPath(const std::string& programFolder, int level, Language language) {
+  const fs::path name = BundledListName(level, language);
   return FoundFile(programFolder, name).value_or(fs::path(programFolder) / name).string();
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <unordered_set>
 
 #include "board/letters.h"
 
@@ -54,6 +55,8 @@ bool IsLowerCaseWord(const Word& line) {
 /// Splits a byte stream into lines and keeps the acceptable ones.
 class LineParser {
  public:
+  explicit LineParser(Language language) : language_(language) {}
+
   /// Feeds the next bytes of the file; returns false once the word limit is passed.
   bool Feed(std::string_view bytes) {
     for (char c : bytes) {
@@ -87,33 +90,57 @@ class LineParser {
       return EndLine();
     }
     skipLineFeed_ = false;
-    if (length_ < kWordLength) line_[static_cast<std::size_t>(length_)] = c;
-    if (length_ <= kWordLength) ++length_;  // 9 stands for "too long", whatever the real length
+    if (length_ < kLineBytes) line_[static_cast<std::size_t>(length_)] = c;
+    if (length_ <= kLineBytes) ++length_;  // kLineBytes + 1 stands for "too long", whatever the real length
     return true;
   }
 
   bool EndLine() {
-    const bool candidate = length_ == kWordLength;
+    const std::string_view line(line_.data(), static_cast<std::size_t>(std::min(length_, kLineBytes)));
+    const bool tooLong = length_ > kLineBytes;
     length_ = 0;
-    if (!candidate) return true;
-    if (IsLowerCaseWord(line_)) {
-      for (char& c : line_) c = ToCapital(c);
+    if (language_ == Language::English) return EndEnglishLine(line);
+    return tooLong || EndFoldedLine(line);
+  }
+
+  /// Folds a line by the language's rules and keeps it when it gives a new 8-letter word.
+  bool EndFoldedLine(std::string_view line) {
+    const std::string word = FoldWord(language_, line);
+    if (word.size() != kWordLength || !seen_.insert(word).second) return true;
+    if (static_cast<int>(rows_.size()) >= kWordLimit) return false;
+    for (char c : word) ++weight_[static_cast<std::size_t>(c - 'A')];
+    rows_.push_back(BuildRotations(ToWord(word)));
+    return true;
+  }
+
+  /// Keeps an English line of 8 capitals or 8 lower-case letters, counting the letters of any 8-byte
+  /// line up to its first character that is no capital.
+  bool EndEnglishLine(std::string_view line) {
+    if (line.size() != kWordLength) return true;
+    Word word = ToWord(line);
+    if (IsLowerCaseWord(word)) {
+      for (char& c : word) c = ToCapital(c);
     }
-    for (char c : line_) {
+    for (char c : word) {
       const int v = static_cast<unsigned char>(c) - 'A';
       if (v < 0 || v > 25) return true;  // letters before the first bad one stay counted
       ++weight_[static_cast<std::size_t>(v)];
     }
     if (static_cast<int>(rows_.size()) >= kWordLimit) return false;
-    rows_.push_back(BuildRotations(line_));
+    rows_.push_back(BuildRotations(word));
     return true;
   }
 
-  Word line_{};
+  /// Longest line that is folded; longer lines are never words.
+  static constexpr int kLineBytes = 64;
+  Language language_;
+  std::array<char, kLineBytes> line_{};
   int length_ = 0;
   bool skipLineFeed_ = false;
   std::vector<WordRotations> rows_;
   std::array<std::int64_t, 26> weight_{};
+  /// The folded words kept so far; words that fold alike are kept once.
+  std::unordered_set<std::string> seen_;
 };
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -131,20 +158,20 @@ struct FileCloser {
 
 }  // namespace
 
-ReadResult ParseDictionaryText(std::string_view text) {
-  LineParser parser;
+ReadResult ParseDictionaryText(std::string_view text, Language language) {
+  LineParser parser(language);
   if (!parser.Feed(SkipByteOrderMark(text)) || !parser.Finish()) {
     return parser.Result(LoadOutcome::TooManyWords);
   }
   return parser.Result(LoadOutcome::Loaded);
 }
 
-ReadResult ReadDictionaryFile(const std::string& path) {
+ReadResult ReadDictionaryFile(const std::string& path, Language language) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return ReadFailure("Is a folder");
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return ReadFailure(std::strerror(errno));
-  LineParser parser;
+  LineParser parser(language);
   constexpr std::size_t kBufferSize = 64 * 1024;
   auto buffer = std::make_unique<char[]>(kBufferSize);
   bool first = true;

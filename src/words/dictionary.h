@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "words/language.h"
+
 namespace loopword {
 
 /// Letters in every dictionary word.
@@ -71,12 +73,14 @@ struct ReadResult {
 };
 
 /// Reads a word list: one word per line, lines ending in CR, CR LF or LF, an optional UTF-8
-/// byte-order mark; only lines of exactly 8 capitals A..Z, or of exactly 8 lower-case letters
-/// a..z (read as capitals), are kept, in file order.
+/// byte-order mark. In English only lines of exactly 8 capitals A..Z, or of exactly 8 lower-case
+/// letters a..z (read as capitals), are kept, in file order. In another language each line is
+/// folded by that language's rules (FoldWord) and kept, in file order, when it gives 8 letters
+/// and no earlier line gave the same word.
 /// Reads through a fixed-size buffer, so memory stays bounded whatever the file holds.
-ReadResult ReadDictionaryFile(const std::string& path);
+ReadResult ReadDictionaryFile(const std::string& path, Language language = Language::English);
 
 /// Parses dictionary text held in memory, with the same rules as ReadDictionaryFile.
-ReadResult ParseDictionaryText(std::string_view text);
+ReadResult ParseDictionaryText(std::string_view text, Language language = Language::English);
 
 }  // namespace loopword

@@ -1,22 +1,32 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
 #include "words/dictionary_state.h"
+#include "board/program_text.h"
 
 #include "words/bundled_lists.h"
 
 namespace loopword {
 
 DictionaryState::DictionaryState(const std::string& programFolder)
-    : words_(std::make_shared<const Dictionary>()) {
+    : programFolder_(programFolder), words_(std::make_shared<const Dictionary>()) {
+  FindLevels();
+}
+
+void DictionaryState::FindLevels() {
   for (std::size_t level = 1; level <= kLevelFileNames.size(); ++level) {
-    DictPath[level] = BundledListPath(programFolder, static_cast<int>(level));
+    DictPath[level] = BundledListPath(programFolder_, static_cast<int>(level), language_);
   }
+}
+
+void DictionaryState::UseLanguage(Language language) {
+  language_ = language;
+  FindLevels();
 }
 
 LoadReport DictionaryState::LoadDictionary() {
   LoadReport report;
   report.level = DictLevel;
   const std::string path = ChosenPath();
-  ReadResult read = ReadDictionaryFile(path);
+  ReadResult read = ReadDictionaryFile(path, language_);
   report.outcome = read.outcome;
   report.messages = LoadMessages(read.outcome, path);
   report.cause = read.cause;
@@ -47,9 +57,9 @@ std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& pa
     case LoadOutcome::Loaded:
       return {};
     case LoadOutcome::NoWords:
-      return {"There are no 8-letter words in this dictionary"};
+      return {LOOPWORD_TEXT("Messages", "There are no 8-letter words in this dictionary")};
     case LoadOutcome::TooManyWords:
-      return {"Dictionary limit is 49,000 words"};
+      return {LOOPWORD_TEXT("Messages", "Dictionary limit is 49,000 words")};
     case LoadOutcome::ReadError:
       break;
   }

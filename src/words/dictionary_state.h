@@ -37,8 +37,14 @@ class DictionaryState {
   /// Full path of each dictionary; element 0 is the user's file once picked.
   std::array<std::string, 4> DictPath;
 
-  /// Loads DictPath[DictLevel]; on success it replaces the words in use, otherwise they stay.
+  /// Loads DictPath[DictLevel], read by the rules of the language in use; on success it replaces
+  /// the words in use, otherwise they stay.
   LoadReport LoadDictionary();
+  /// Makes `language` the language of the bundled levels (a language with one list has it at every
+  /// level) and of user lists, from the next load on.
+  void UseLanguage(Language language);
+  /// The language the lists are read in.
+  [[nodiscard]] Language CurrentLanguage() const { return language_; }
   /// Selects dictionary `level` (0 the user's file at `userPath`) and loads it.
   LoadReport Choose(int level, const std::string& userPath = {});
   /// Path of the selected dictionary; "" for a level that does not exist.
@@ -52,6 +58,11 @@ class DictionaryState {
   [[nodiscard]] const std::string& Title() const { return title_; }
 
  private:
+  /// Finds the bundled lists of the language in use.
+  void FindLevels();
+
+  std::string programFolder_;
+  Language language_ = Language::English;
   std::shared_ptr<const Dictionary> words_;
   std::string title_;
 };

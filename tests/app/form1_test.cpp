@@ -2,10 +2,13 @@
 #include <QMenuBar>
 #include <QTextBrowser>
 
+#include "app/translations.h"
 #include "compiler/compiler.h"
 #include "grade/grader.h"
 #include "puzzle/puzzle_file.h"
+#include "display/sheets.h"
 #include "output/booklet.h"
+#include "support/recording_canvas.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
 
@@ -118,6 +121,41 @@ TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
   auto again = NewWindow();
   EXPECT_TRUE(again->MenuItem("mnuDifficulty3")->isChecked());
   EXPECT_FALSE(again->MenuItem("mnuDifficulty0")->isChecked());
+}
+
+TEST_F(Form1Test, TheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndIsRemembered) {
+  auto window = NewWindow();
+  window->MenuItem("mnuLanguage2")->trigger();  // Français
+  EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + program.Path().string() + "/fr-words.txt\nProgram may not run correctly");
+  const std::string list = target.Write("mine.txt", "\xC3\xA9l\xC3\xA9phant\nELEPHANT\nr\xC3\xA9" "cr\xC3\xA9" "ent\nParisien\n");
+  Choose(*window, "mnuDictLevel0", list);
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (2 words)");
+  auto next = NewWindow();
+  EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked());
+  std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-words.txt", program.Path() / "fr-words.txt");
+  next->MenuItem("mnuDictLevel3")->trigger();
+  next->mnuSolve_Click();
+  testing::FinishCompile(*next);
+  Choose(*next, "mnuSave", Target("lundi"));
+  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-words.txt (39022 words)\n# language: fr\n"), std::string::npos);
+}
+
+TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const Translations german(LOOPWORD_PROGRAM_DIR);
+  auto window = CompiledWindow();
+  QStringList menus;
+  for (const QAction* menu : window->menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus.join(' ').toStdString(), "&Datei &L\u00F6sung S&tartwort &W\u00F6rterbuch &Hilfe");
+  EXPECT_EQ(window->MenuItem("mnuOpen")->text().toStdString(), "R\u00E4tsel \u00F6&ffnen\u2026");
+  EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");
+  testing::RecordingCanvas canvas;
+  Picture sheet(canvas);
+  DrawPuzzleSheet(sheet, window->CurrentPuzzle());
+  std::string texts;
+  for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
+  EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;
+  EXPECT_NE(texts.find("\n23 W\u00F6rter aus 8 Buchstaben"), std::string::npos) << texts;
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {

@@ -56,6 +56,7 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--bogus 1", 2, "unknown option --bogus"},
       {list + "--level 1", 2, "give --dict or --level, not both"},
       {"--level 4", 2, "--level must be 1, 2 or 3"},
+      {"--language en", 2, "--language must be de, fr, es, it, pt or nl"},
       {"--count 3", 2, "no word list: give --dict FILE or --level 1|2|3"},
       {"--dict /proc/none/words.txt", 1, "Could not read the word list /proc/none/words.txt: No such file or directory"},
       {"--dict " LOOPWORD_DATA_DIR, 1, "Could not read the word list " LOOPWORD_DATA_DIR ": Is a folder"},
@@ -99,6 +100,22 @@ TEST(CompileTool, GradedPuzzlesCarryTheirGradeAndHintCellsAndGradeTheSameFromThe
       gradeLines += "# puzzle " + std::to_string(i + 1) + ": " + grade.substr(2) + "\n";
     }
     EXPECT_EQ(testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --grade-file " + out), std::make_pair(gradeLines, 0));
+  }
+}
+
+TEST(CompileTool, EveryLanguageMakesValidPuzzlesFromItsBundledListAndFromTheSystemsList) {
+  const std::string check = "python3 " LOOPWORD_DATA_DIR "/../tools/check-puzzles ";
+  for (const auto& [code, system] : {std::pair{"de", "ngerman"}, {"fr", "french"}, {"es", "spanish"}, {"it", "italian"},
+                                     {"pt", "portuguese"}, {"nl", "dutch"}}) {
+    const std::string bundled = std::string(LOOPWORD_DATA_DIR "/") + code + "-words.txt", debian = std::string("/usr/share/dict/") + system;
+    for (const auto& [arguments, list] : {std::pair{std::string("--varied"), bundled}, {"--dict " + debian, debian}}) {
+      const std::string made = testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --count 2 --language " + code + " " + arguments).first;
+      EXPECT_NE(made.find(std::string("\n# language: ") + code + "\n"), std::string::npos) << made;
+      testing::TempDir folder;
+      const std::string puzzles = folder.Write("made.loopword", made);
+      EXPECT_EQ(testing::RunTool(check + list + " < " + puzzles), std::make_pair(std::string("2 puzzles checked, 0 with faults\n"), 0))
+          << code << " " << arguments;
+    }
   }
 }
 

@@ -13,7 +13,11 @@ namespace {
 
 TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
   std::vector<FilePuzzle> written;
-  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) written.push_back({HeaderComments({"L1words.txt", 6508, "classic", 42}), std::move(puzzle)});
+  const Language languages[] = {Language::English, Language::German};
+  for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
+    const Language language = languages[written.size()];
+    written.push_back({HeaderComments({.wordList = "L1words.txt", .wordCount = 6508, .seed = 42, .language = language}), std::move(puzzle)});
+  }
   const std::string text = FormatPuzzleFile(written);
   EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
   std::string crlf;
@@ -24,6 +28,7 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
     for (std::size_t i = 0; i < 2; ++i) {
       EXPECT_EQ(read.puzzles[i].puzzle.board.SquareWord, written[i].puzzle.board.SquareWord);
       EXPECT_TRUE(read.puzzles[i].puzzle.board.IsComplete());
+      EXPECT_EQ(LanguageOf(read.puzzles[i]), languages[i]) << "a \"# language: de\" line, none for English";
     }
     EXPECT_EQ(FormatPuzzleFile(read.puzzles), text) << "lines and comments as written";
   }
@@ -65,7 +70,7 @@ TEST(PuzzleFile, GradedSheetsKeepTheirDifficultyAndHintCells) {
       {Difficulty::Standard, std::nullopt, "# fill: classic\n# seed: 1\n"},
   };
   for (const auto& [difficulty, hints, lines] : cases) {
-    const std::string text = FormatPuzzle({HeaderComments({"L1words.txt", 6508, "classic", 1, {}, "", difficulty, hints}), made});
+    const std::string text = FormatPuzzle({HeaderComments({.wordList = "L1words.txt", .wordCount = 6508, .seed = 1, .difficulty = difficulty, .hints = hints}), made});
     EXPECT_NE(text.find(lines), std::string::npos) << text;
     const PuzzleFileResult read = ParsePuzzleText(text, "graded.loopword");
     ASSERT_EQ(read.puzzles.size(), 1u) << read.message;

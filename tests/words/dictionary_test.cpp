@@ -48,6 +48,51 @@ TEST(ReadDictionary, NoWordsAndTheLimit) {
   EXPECT_EQ(ParseDictionaryText(full + "ABCDEFGH").outcome, LoadOutcome::TooManyWords);
 }
 
+TEST(FoldWord, EachLanguageFoldsByItsOwnRules) {
+  struct Case {
+    Language language;
+    std::string line;
+    std::string folded;  // "" when the line is no word in that language
+  };
+  const std::vector<Case> cases = {
+      {Language::English, "platypus", "PLATYPUS"},
+      {Language::English, "caf\xC3\xA9" "bar", ""},
+      {Language::English, "Brussels", ""},
+      {Language::German, "M\xC3\xA4" "dchen", "MAEDCHEN"},
+      {Language::German, "Stra\xC3\x9F" "enbahn", "STRASSENBAHN"},
+      {Language::German, "\xC3\x9C" "BERALL", "UEBERALL"},
+      {Language::German, "Mo\xCC\x88" "we", "MOEWE"},  // decomposed umlaut
+      {Language::German, "Caf\xC3\xA9", "CAFE"},
+      {Language::German, "HaUs", ""},
+      {Language::French, "\xC3\xA9l\xC3\xA9phant", "ELEPHANT"},
+      {Language::French, "gar\xC3\xA7on", "GARCON"},
+      {Language::French, "e\xCC\x81t\xC3\xA9", "ETE"},  // decomposed accent
+      {Language::French, "\xC5\x93uvre", ""},                  // no rule for the ligature
+      {Language::French, "Paris", ""},                          // only German reads capitalised lines
+      {Language::French, "m\xC3\xA4" "dchen", "MADCHEN"},
+      {Language::Spanish, "ni\xC3\xB1o", "NINO"},
+      {Language::Spanish, "PEQUE\xC3\x91O", "PEQUENO"},
+      {Language::Italian, "citt\xC3\xA0", "CITTA"},
+      {Language::Portuguese, "cora\xC3\xA7\xC3\xA3o", "CORACAO"},
+      {Language::Dutch, "co\xC3\xB6peratie", "COOPERATIE"},
+      {Language::Dutch, "stra\xC3\x9F" "e", ""},
+      {Language::Spanish, "\xCC\x81" "abc", ""},  // a mark with no letter
+      {Language::Spanish, "ni\xC3", ""},            // cut UTF-8
+      {Language::German, "\xC0\x80", ""},          // overlong UTF-8
+  };
+  for (const Case& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
+  for (Language language : kLanguages) EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language);
+  EXPECT_EQ(LanguageFromCode("xx"), std::nullopt);
+}
+
+TEST(ReadDictionary, OtherLanguagesKeepFoldedEightLetterWordsOnce) {
+  const std::string text = "M\xC3\xA4" "dchen\nMAEDCHEN\nSchl\xC3\xBC" "ssel\nStra\xC3\x9F" "e\n" + std::string(200, 'a') + "\nabaiss\xC3\xA9s\nabaisses\n";
+  const ReadResult german = ParseDictionaryText(text, Language::German);
+  EXPECT_EQ(Words(german), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));
+  EXPECT_EQ(german.dictionary.LetterWeight()['E' - 'A'], 3) << "the letters of the kept words alone";
+  EXPECT_EQ(Words(ParseDictionaryText(text, Language::French)), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));
+}
+
 TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
   testing::TempDir dir;
   std::string text(64 * 1024 - 11, 'x');  // the CR and the LF of one line end fall into two reads

@@ -1,0 +1,25 @@
+// The program's texts in the language of the system's locale: menus, dialogs, messages and the sheets' words.
+#pragma once
+
+#include <QTranslator>
+#include <string>
+
+namespace loopword {
+
+/// Loads the translation of the default locale's language (loopword_de.qm, ...) found beside the
+/// program in `programFolder` or in its installed data folder, with the toolkit's own where the
+/// system has it, and gives the sheets their translated words. English, the source language, and
+/// the C locale need no translation: nothing changes then.
+class Translations {
+ public:
+  explicit Translations(const std::string& programFolder);
+  ~Translations();
+  Translations(const Translations&) = delete;
+  Translations& operator=(const Translations&) = delete;
+
+ private:
+  QTranslator program_;
+  QTranslator toolkit_;
+};
+
+}  // namespace loopword

@@ -1,0 +1,111 @@
+// Folding word-list lines into capitals, by the rules of each language.
+#include "words/language.h"
+
+
+namespace loopword {
+
+namespace {
+
+struct LanguageNames {
+  std::string_view code;
+  std::string_view name;
+};
+
+constexpr std::array<LanguageNames, kLanguages.size()> kNames = {{
+    {"en", "English"},
+    {"de", "Deutsch"},
+    {"fr", "Fran\xC3\xA7" "ais"},
+    {"es", "Espa\xC3\xB1ol"},
+    {"it", "Italiano"},
+    {"pt", "Portugu\xC3\xAAs"},
+    {"nl", "Nederlands"},
+}};
+
+/// The base capital of each Latin-1 letter U+00C0..U+00FF, '?' where the letter has no base letter
+/// (Æ, Ð, Ø, Þ, ß and their lower-case forms, × and ÷).
+constexpr std::string_view kLatin1Bases = "AAAAAA?CEEEEIIII?NOOOOO??UUUUY??AAAAAA?CEEEEIIII?NOOOOO??UUUUY?Y";
+
+constexpr char32_t kSharpS = 0xDF;
+constexpr char32_t kCombiningDiaeresis = 0x308;
+
+bool IsCombiningMark(char32_t c) { return c >= 0x300 && c <= 0x36F; }
+
+/// The case of a letter.
+enum class Case { Capital, Small };
+
+/// One character of a line, folded.
+struct Folded {
+  std::string capitals;  ///< "" when the character cannot be folded
+  Case letterCase = Case::Small;
+};
+
+/// German writes an umlaut as its letter followed by E.
+bool IsUmlautBase(char c) { return c == 'A' || c == 'O' || c == 'U'; }
+
+Folded FoldCharacter(Language language, char32_t c) {
+  if (c >= 'A' && c <= 'Z') return {std::string(1, static_cast<char>(c)), Case::Capital};
+  if (c >= 'a' && c <= 'z') return {std::string(1, static_cast<char>(c - 'a' + 'A')), Case::Small};
+  if (language == Language::English) return {};
+  if (c == kSharpS && language == Language::German) return {"SS", Case::Small};
+  if (c < 0xC0 || c > 0xFF || kLatin1Bases[c - 0xC0] == '?') return {};
+  const char base = kLatin1Bases[c - 0xC0];
+  const char32_t capital = c & ~char32_t{0x20};
+  const bool umlaut = language == Language::German && (capital == 0xC4 || capital == 0xD6 || capital == 0xDC);
+  return {umlaut ? std::string{base, 'E'} : std::string(1, base), c < 0xE0 ? Case::Capital : Case::Small};
+}
+
+/// The next code point of UTF-8 `text` at `at`, which moves past it; nullopt for a malformed sequence.
+std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at++]);
+  if (lead < 0x80) return lead;
+  const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+  if (extra < 0 || lead > 0xF4 || at + static_cast<std::size_t>(extra) > text.size()) return std::nullopt;
+  char32_t c = lead & (0x3F >> extra);
+  for (int i = 0; i < extra; ++i) {
+    const auto next = static_cast<unsigned char>(text[at++]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    c = (c << 6) | (next & 0x3F);
+  }
+  return c;
+}
+
+/// True when the letters' cases make a word: all capitals, all lower case, or in German a capital
+/// followed by lower case.
+bool AcceptedCases(Language language, const std::string& cases) {
+  if (cases.find('c') == std::string::npos || cases.find('s') == std::string::npos) return true;
+  return language == Language::German && cases[0] == 'c' && cases.find('c', 1) == std::string::npos;
+}
+
+}  // namespace
+
+std::string_view LanguageCode(Language language) { return kNames[static_cast<std::size_t>(language)].code; }
+
+std::string_view LanguageName(Language language) { return kNames[static_cast<std::size_t>(language)].name; }
+
+std::optional<Language> LanguageFromCode(std::string_view code) {
+  for (Language language : kLanguages) {
+    if (LanguageCode(language) == code) return language;
+  }
+  return std::nullopt;
+}
+
+std::string FoldWord(Language language, std::string_view line) {
+  std::string capitals;
+  std::string cases;  // 'c' or 's' for each letter
+  for (std::size_t at = 0; at < line.size();) {
+    const std::optional<char32_t> c = NextCodePoint(line, at);
+    if (!c) return "";
+    if (language != Language::English && IsCombiningMark(*c)) {
+      if (capitals.empty()) return "";
+      if (language == Language::German && *c == kCombiningDiaeresis && IsUmlautBase(capitals.back())) capitals += 'E';
+      continue;
+    }
+    const Folded folded = FoldCharacter(language, *c);
+    if (folded.capitals.empty()) return "";
+    capitals += folded.capitals;
+    cases += folded.letterCase == Case::Capital ? 'c' : 's';
+  }
+  return AcceptedCases(language, cases) ? capitals : "";
+}
+
+}  // namespace loopword

@@ -1,0 +1,33 @@
+// The languages puzzles are made in, and how each one folds a word-list line into capitals A..Z.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace loopword {
+
+/// A language of word lists; English is the default.
+enum class Language { English, German, French, Spanish, Italian, Portuguese, Dutch };
+
+/// Every language, English first, in the order the Dictionary menu lists them.
+inline constexpr std::array<Language, 7> kLanguages = {Language::English, Language::German,  Language::French,
+                                                       Language::Spanish, Language::Italian, Language::Portuguese,
+                                                       Language::Dutch};
+
+/// The two-letter code of a language: "en", "de", "fr", "es", "it", "pt", "nl".
+std::string_view LanguageCode(Language language);
+/// The language's own name for itself: "English", "Deutsch", "Français", ...
+std::string_view LanguageName(Language language);
+/// The language with a two-letter code; nullopt for any other text.
+std::optional<Language> LanguageFromCode(std::string_view code);
+
+/// One word-list line in `language`, folded into capitals A..Z; "" when the line is no word there.
+/// English: only letters a..z, all capitals or all lower case. Every other language also reads the
+/// accented letters of Latin-1 and combining marks (UTF-8, precomposed or decomposed): the marks
+/// are dropped (É→E, Ç→C, Ñ→N), except that German writes Ä→AE, Ö→OE, Ü→UE and ß→SS. German lines
+/// may start with a capital (nouns). Any other character, or other mixed case, makes no word.
+std::string FoldWord(Language language, std::string_view line);
+
+}  // namespace loopword

@@ -1,0 +1,406 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Loopword Puzzles</source>
+        <translation>Loopword-Rätsel</translation>
+    </message>
+    <message>
+        <source>Select a puzzle to open</source>
+        <translation>Rätsel zum Öffnen auswählen</translation>
+    </message>
+    <message>
+        <source>Select destination file for this puzzle</source>
+        <translation>Zieldatei für dieses Rätsel auswählen</translation>
+    </message>
+    <message>
+        <source>Select destination file for a web page of this puzzle</source>
+        <translation>Zieldatei für eine Webseite dieses Rätsels auswählen</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Webseiten</translation>
+    </message>
+    <message>
+        <source>Select a file to open</source>
+        <translation>Datei zum Öffnen auswählen</translation>
+    </message>
+    <message>
+        <source>Dictionary Files</source>
+        <translation>Wörterbuchdateien</translation>
+    </message>
+    <message>
+        <source>Select destination file for a bitmap copy of this puzzle</source>
+        <translation>Zieldatei für ein Bitmap-Bild dieses Rätsels auswählen</translation>
+    </message>
+    <message>
+        <source>Loopword Bitmap Files</source>
+        <translation>Loopword-Bitmapdateien</translation>
+    </message>
+    <message>
+        <source>Select destination file for a PDF of this puzzle</source>
+        <translation>Zieldatei für ein PDF dieses Rätsels auswählen</translation>
+    </message>
+    <message>
+        <source>PDF Files</source>
+        <translation>PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>Select a name for the SVG files of this puzzle</source>
+        <translation>Namen für die SVG-Dateien dieses Rätsels auswählen</translation>
+    </message>
+    <message>
+        <source>SVG Files</source>
+        <translation>SVG-Dateien</translation>
+    </message>
+    <message>
+        <source>Do you wish to print puzzle and its solution?</source>
+        <translation>Rätsel und Lösung drucken?</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Set up a default printer, then print again.</source>
+        <translation>Es gibt keinen Drucker.
+Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Select destination file for the booklet</source>
+        <translation>Zieldatei für das Heft auswählen</translation>
+    </message>
+    <message>
+        <source>Enter 8-letter word A..Z</source>
+        <translation>Wort aus 8 Buchstaben A..Z eingeben</translation>
+    </message>
+    <message>
+        <source>Start Word</source>
+        <translation>Startwort</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary.</source>
+        <translation>Die Themenwörter passen mit diesem Wörterbuch nicht alle in ein Rätsel.</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary.</source>
+        <translation>Aus diesem Wörterbuch lässt sich kein Rätsel bilden.</translation>
+    </message>
+    <message>
+        <source>Specify 8-letter word</source>
+        <translation>Bitte ein Wort aus 8 Buchstaben eingeben</translation>
+    </message>
+    <message>
+        <source>Specify A..Z leters</source>
+        <translation>Bitte nur Buchstaben A..Z eingeben</translation>
+    </message>
+    <message>
+        <source>Compiling a new puzzle ends solving this one. Compile anyway?</source>
+        <translation>Ein neues Rätsel zu erstellen beendet das Lösen dieses Rätsels. Trotzdem erstellen?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Showing the solution ends solving this puzzle. Show it anyway?</source>
+        <translation>Die Lösung zu zeigen beendet das Lösen dieses Rätsels. Trotzdem zeigen?</translation>
+    </message>
+    <message>
+        <source>Opening a puzzle ends solving this one. Open anyway?</source>
+        <translation>Ein Rätsel zu öffnen beendet das Lösen dieses Rätsels. Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Exiting ends solving this puzzle. Exit anyway?</source>
+        <translation>Das Beenden beendet das Lösen dieses Rätsels. Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Rätsel zeigen</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>There are no 8-letter words in this dictionary</source>
+        <translation>Dieses Wörterbuch enthält keine Wörter aus 8 Buchstaben</translation>
+    </message>
+    <message>
+        <source>Dictionary limit is 49,000 words</source>
+        <translation>Ein Wörterbuch darf höchstens 49.000 Wörter enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Loopword User Guide</source>
+        <translation>Loopword-Anleitung</translation>
+    </message>
+    <message>
+        <source>OverWrite file: %1 ?</source>
+        <translation>Datei %1 überschreiben?</translation>
+    </message>
+    <message>
+        <source>Loopword copied to:
+%1
+ %2 bytes</source>
+        <translation>Loopword kopiert nach:
+%1
+ %2 Bytes</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not start printing.</source>
+        <translation>Der Drucker %1 konnte den Druck nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer %1.</source>
+        <translation>Die Seite konnte nicht an den Drucker %1 gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Booklet written: %1, %2 pages.</source>
+        <translation>Heft geschrieben: %1, %2 Seiten.</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Erstellte Rätsel: %1 von %2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open puzzle…</source>
+        <translation>Rätsel ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save puzzle…</source>
+        <translation>Rätsel &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Save as &amp;bitmap</source>
+        <translation>Als &amp;Bitmap speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>PDF &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Export S&amp;VG…</source>
+        <translation>S&amp;VG exportieren…</translation>
+    </message>
+    <message>
+        <source>Export &amp;web page…</source>
+        <translation>&amp;Webseite exportieren…</translation>
+    </message>
+    <message>
+        <source>Make boo&amp;klet…</source>
+        <translation>&amp;Heft erstellen…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Solution</source>
+        <translation>&amp;Lösung</translation>
+    </message>
+    <message>
+        <source>&amp;Compile</source>
+        <translation>&amp;Erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Varied words</source>
+        <translation>&amp;Abwechslungsreiche Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;One solution</source>
+        <translation>&amp;Eindeutige Lösung</translation>
+    </message>
+    <message>
+        <source>Solve on &amp;screen</source>
+        <translation>Am &amp;Bildschirm lösen</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal letter</source>
+        <translation>Buchstaben &amp;aufdecken</translation>
+    </message>
+    <message>
+        <source>S&amp;tarting Word</source>
+        <translation>S&amp;tartwort</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Zufällig</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Eingabe</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Wörterbuch</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Eigene Liste</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Stufe &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Stufe &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Stufe &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Theme words…</source>
+        <translation>&amp;Themenwörter…</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>Make booklet</source>
+        <translation>Heft erstellen</translation>
+    </message>
+    <message>
+        <source>No word twice in the booklet</source>
+        <translation>Kein Wort zweimal im Heft</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Abwechslungsreiche Wörter</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Eindeutige Lösung</translation>
+    </message>
+    <message>
+        <source>Number of puzzles:</source>
+        <translation>Anzahl der Rätsel:</translation>
+    </message>
+    <message>
+        <source>Theme words</source>
+        <translation>Themenwörter</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them:</source>
+        <translation>&amp;Wörter, getrennt durch Zeilenenden, Leerzeichen oder Kommas:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>Sch&amp;wierigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>S&amp;tandard</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Schwer</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Experte</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
+        <translation>23 Wörter aus 8 Buchstaben im Uhrzeigersinn um die Quadrate eintragen.</translation>
+    </message>
+    <message>
+        <source>PUZZLE</source>
+        <translation>RÄTSEL</translation>
+    </message>
+    <message>
+        <source>SOLUTION</source>
+        <translation>LÖSUNG</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+</context>
+<context>
+    <name>loopword::AboutForm</name>
+    <message>
+        <source>About Loopword</source>
+        <translation>Über Loopword</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+</context>
+</TS>

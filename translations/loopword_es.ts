@@ -1,0 +1,406 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Loopword Puzzles</source>
+        <translation>Pasatiempos Loopword</translation>
+    </message>
+    <message>
+        <source>Select a puzzle to open</source>
+        <translation>Elija un pasatiempo para abrir</translation>
+    </message>
+    <message>
+        <source>Select destination file for this puzzle</source>
+        <translation>Elija el archivo donde guardar este pasatiempo</translation>
+    </message>
+    <message>
+        <source>Select destination file for a web page of this puzzle</source>
+        <translation>Elija el archivo de una página web de este pasatiempo</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Páginas web</translation>
+    </message>
+    <message>
+        <source>Select a file to open</source>
+        <translation>Elija un archivo para abrir</translation>
+    </message>
+    <message>
+        <source>Dictionary Files</source>
+        <translation>Archivos de diccionario</translation>
+    </message>
+    <message>
+        <source>Select destination file for a bitmap copy of this puzzle</source>
+        <translation>Elija el archivo de una imagen bitmap de este pasatiempo</translation>
+    </message>
+    <message>
+        <source>Loopword Bitmap Files</source>
+        <translation>Imágenes bitmap de Loopword</translation>
+    </message>
+    <message>
+        <source>Select destination file for a PDF of this puzzle</source>
+        <translation>Elija el archivo de un PDF de este pasatiempo</translation>
+    </message>
+    <message>
+        <source>PDF Files</source>
+        <translation>Archivos PDF</translation>
+    </message>
+    <message>
+        <source>Select a name for the SVG files of this puzzle</source>
+        <translation>Elija un nombre para los archivos SVG de este pasatiempo</translation>
+    </message>
+    <message>
+        <source>SVG Files</source>
+        <translation>Archivos SVG</translation>
+    </message>
+    <message>
+        <source>Do you wish to print puzzle and its solution?</source>
+        <translation>¿Imprimir el pasatiempo y su solución?</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Set up a default printer, then print again.</source>
+        <translation>No hay ninguna impresora.
+Configure una impresora predeterminada y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>Select destination file for the booklet</source>
+        <translation>Elija el archivo del cuadernillo</translation>
+    </message>
+    <message>
+        <source>Enter 8-letter word A..Z</source>
+        <translation>Escriba una palabra de 8 letras A..Z</translation>
+    </message>
+    <message>
+        <source>Start Word</source>
+        <translation>Palabra inicial</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary.</source>
+        <translation>Las palabras del tema no caben todas en un mismo pasatiempo con este diccionario.</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary.</source>
+        <translation>Con este diccionario no se puede hacer ningún pasatiempo.</translation>
+    </message>
+    <message>
+        <source>Specify 8-letter word</source>
+        <translation>Escriba una palabra de 8 letras</translation>
+    </message>
+    <message>
+        <source>Specify A..Z leters</source>
+        <translation>Escriba solo letras A..Z</translation>
+    </message>
+    <message>
+        <source>Compiling a new puzzle ends solving this one. Compile anyway?</source>
+        <translation>Crear un pasatiempo nuevo termina la resolución de este. ¿Crearlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Showing the solution ends solving this puzzle. Show it anyway?</source>
+        <translation>Mostrar la solución termina la resolución de este pasatiempo. ¿Mostrarla de todos modos?</translation>
+    </message>
+    <message>
+        <source>Opening a puzzle ends solving this one. Open anyway?</source>
+        <translation>Abrir un pasatiempo termina la resolución de este. ¿Abrirlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Exiting ends solving this puzzle. Exit anyway?</source>
+        <translation>Salir termina la resolución de este pasatiempo. ¿Salir de todos modos?</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Ver pasatiempo</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Ver solución</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>There are no 8-letter words in this dictionary</source>
+        <translation>Este diccionario no tiene palabras de 8 letras</translation>
+    </message>
+    <message>
+        <source>Dictionary limit is 49,000 words</source>
+        <translation>Un diccionario tiene como máximo 49.000 palabras</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Loopword User Guide</source>
+        <translation>Guía de Loopword</translation>
+    </message>
+    <message>
+        <source>OverWrite file: %1 ?</source>
+        <translation>¿Sobrescribir el archivo %1?</translation>
+    </message>
+    <message>
+        <source>Loopword copied to:
+%1
+ %2 bytes</source>
+        <translation>Loopword copiado en:
+%1
+ %2 bytes</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not start printing.</source>
+        <translation>La impresora %1 no pudo empezar a imprimir.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer %1.</source>
+        <translation>No se pudo enviar la página a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>Booklet written: %1, %2 pages.</source>
+        <translation>Cuadernillo escrito: %1, %2 páginas.</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Pasatiempos hechos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open puzzle…</source>
+        <translation>&amp;Abrir pasatiempo…</translation>
+    </message>
+    <message>
+        <source>&amp;Save puzzle…</source>
+        <translation>&amp;Guardar pasatiempo…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as &amp;bitmap</source>
+        <translation>Guardar como &amp;bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>&amp;Exportar PDF…</translation>
+    </message>
+    <message>
+        <source>Export S&amp;VG…</source>
+        <translation>Exportar S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>Export &amp;web page…</source>
+        <translation>Exportar página &amp;web…</translation>
+    </message>
+    <message>
+        <source>Make boo&amp;klet…</source>
+        <translation>Hacer &amp;cuadernillo…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Solution</source>
+        <translation>&amp;Solución</translation>
+    </message>
+    <message>
+        <source>&amp;Compile</source>
+        <translation>&amp;Crear</translation>
+    </message>
+    <message>
+        <source>&amp;Varied words</source>
+        <translation>Palabras &amp;variadas</translation>
+    </message>
+    <message>
+        <source>&amp;One solution</source>
+        <translation>&amp;Una sola solución</translation>
+    </message>
+    <message>
+        <source>Solve on &amp;screen</source>
+        <translation>Resolver en &amp;pantalla</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>C&amp;omprobar</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal letter</source>
+        <translation>&amp;Revelar letra</translation>
+    </message>
+    <message>
+        <source>S&amp;tarting Word</source>
+        <translation>&amp;Palabra inicial</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Al azar</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Escrita</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Diccionario</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Propio</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Nivel &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Nivel &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Nivel &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Theme words…</source>
+        <translation>Palabras del &amp;tema…</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Guía</translation>
+    </message>
+    <message>
+        <source>Make booklet</source>
+        <translation>Hacer cuadernillo</translation>
+    </message>
+    <message>
+        <source>No word twice in the booklet</source>
+        <translation>Ninguna palabra dos veces en el cuadernillo</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Palabras variadas</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Una sola solución</translation>
+    </message>
+    <message>
+        <source>Number of puzzles:</source>
+        <translation>Número de pasatiempos:</translation>
+    </message>
+    <message>
+        <source>Theme words</source>
+        <translation>Palabras del tema</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them:</source>
+        <translation>&amp;Palabras, separadas por saltos de línea, espacios o comas:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>Di&amp;ficultad</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Estándar</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Media</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difícil</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>E&amp;xperto</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
+        <translation>Ponga 23 palabras de 8 letras, en sentido horario, en cada cuadrado.</translation>
+    </message>
+    <message>
+        <source>PUZZLE</source>
+        <translation>PASATIEMPO</translation>
+    </message>
+    <message>
+        <source>SOLUTION</source>
+        <translation>SOLUCIÓN</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Dificultad:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+</context>
+<context>
+    <name>loopword::AboutForm</name>
+    <message>
+        <source>About Loopword</source>
+        <translation>Acerca de Loopword</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versión 1.0</translation>
+    </message>
+</context>
+</TS>

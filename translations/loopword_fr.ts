@@ -1,0 +1,406 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Loopword Puzzles</source>
+        <translation>Grilles Loopword</translation>
+    </message>
+    <message>
+        <source>Select a puzzle to open</source>
+        <translation>Choisir une grille à ouvrir</translation>
+    </message>
+    <message>
+        <source>Select destination file for this puzzle</source>
+        <translation>Choisir le fichier où enregistrer cette grille</translation>
+    </message>
+    <message>
+        <source>Select destination file for a web page of this puzzle</source>
+        <translation>Choisir le fichier d&apos;une page web de cette grille</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Pages web</translation>
+    </message>
+    <message>
+        <source>Select a file to open</source>
+        <translation>Choisir un fichier à ouvrir</translation>
+    </message>
+    <message>
+        <source>Dictionary Files</source>
+        <translation>Fichiers de dictionnaire</translation>
+    </message>
+    <message>
+        <source>Select destination file for a bitmap copy of this puzzle</source>
+        <translation>Choisir le fichier d&apos;une image bitmap de cette grille</translation>
+    </message>
+    <message>
+        <source>Loopword Bitmap Files</source>
+        <translation>Images bitmap Loopword</translation>
+    </message>
+    <message>
+        <source>Select destination file for a PDF of this puzzle</source>
+        <translation>Choisir le fichier d&apos;un PDF de cette grille</translation>
+    </message>
+    <message>
+        <source>PDF Files</source>
+        <translation>Fichiers PDF</translation>
+    </message>
+    <message>
+        <source>Select a name for the SVG files of this puzzle</source>
+        <translation>Choisir un nom pour les fichiers SVG de cette grille</translation>
+    </message>
+    <message>
+        <source>SVG Files</source>
+        <translation>Fichiers SVG</translation>
+    </message>
+    <message>
+        <source>Do you wish to print puzzle and its solution?</source>
+        <translation>Imprimer la grille et sa solution ?</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Set up a default printer, then print again.</source>
+        <translation>Aucune imprimante n&apos;est disponible.
+Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
+    </message>
+    <message>
+        <source>Select destination file for the booklet</source>
+        <translation>Choisir le fichier du livret</translation>
+    </message>
+    <message>
+        <source>Enter 8-letter word A..Z</source>
+        <translation>Saisir un mot de 8 lettres A..Z</translation>
+    </message>
+    <message>
+        <source>Start Word</source>
+        <translation>Mot de départ</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary.</source>
+        <translation>Les mots du thème ne tiennent pas tous dans une même grille avec ce dictionnaire.</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary.</source>
+        <translation>Aucune grille ne peut être faite avec ce dictionnaire.</translation>
+    </message>
+    <message>
+        <source>Specify 8-letter word</source>
+        <translation>Saisissez un mot de 8 lettres</translation>
+    </message>
+    <message>
+        <source>Specify A..Z leters</source>
+        <translation>Saisissez uniquement les lettres A..Z</translation>
+    </message>
+    <message>
+        <source>Compiling a new puzzle ends solving this one. Compile anyway?</source>
+        <translation>Créer une nouvelle grille met fin à la résolution de celle-ci. Créer quand même ?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Showing the solution ends solving this puzzle. Show it anyway?</source>
+        <translation>Afficher la solution met fin à la résolution de cette grille. L&apos;afficher quand même ?</translation>
+    </message>
+    <message>
+        <source>Opening a puzzle ends solving this one. Open anyway?</source>
+        <translation>Ouvrir une grille met fin à la résolution de celle-ci. Ouvrir quand même ?</translation>
+    </message>
+    <message>
+        <source>Exiting ends solving this puzzle. Exit anyway?</source>
+        <translation>Quitter met fin à la résolution de cette grille. Quitter quand même ?</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Voir la grille</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Voir la solution</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>There are no 8-letter words in this dictionary</source>
+        <translation>Ce dictionnaire ne contient aucun mot de 8 lettres</translation>
+    </message>
+    <message>
+        <source>Dictionary limit is 49,000 words</source>
+        <translation>Un dictionnaire contient au plus 49 000 mots</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Loopword User Guide</source>
+        <translation>Guide de Loopword</translation>
+    </message>
+    <message>
+        <source>OverWrite file: %1 ?</source>
+        <translation>Remplacer le fichier %1 ?</translation>
+    </message>
+    <message>
+        <source>Loopword copied to:
+%1
+ %2 bytes</source>
+        <translation>Loopword copié dans :
+%1
+ %2 octets</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not start printing.</source>
+        <translation>L&apos;imprimante %1 n&apos;a pas pu commencer l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer %1.</source>
+        <translation>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</translation>
+    </message>
+    <message>
+        <source>Booklet written: %1, %2 pages.</source>
+        <translation>Livret écrit : %1, %2 pages.</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Grilles faites : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open puzzle…</source>
+        <translation>&amp;Ouvrir une grille…</translation>
+    </message>
+    <message>
+        <source>&amp;Save puzzle…</source>
+        <translation>&amp;Enregistrer la grille…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Save as &amp;bitmap</source>
+        <translation>Enregistrer en &amp;bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>E&amp;xporter en PDF…</translation>
+    </message>
+    <message>
+        <source>Export S&amp;VG…</source>
+        <translation>Exporter en S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>Export &amp;web page…</source>
+        <translation>Exporter en page &amp;web…</translation>
+    </message>
+    <message>
+        <source>Make boo&amp;klet…</source>
+        <translation>Faire un &amp;livret…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Solution</source>
+        <translation>&amp;Solution</translation>
+    </message>
+    <message>
+        <source>&amp;Compile</source>
+        <translation>&amp;Créer</translation>
+    </message>
+    <message>
+        <source>&amp;Varied words</source>
+        <translation>Mots &amp;variés</translation>
+    </message>
+    <message>
+        <source>&amp;One solution</source>
+        <translation>&amp;Une seule solution</translation>
+    </message>
+    <message>
+        <source>Solve on &amp;screen</source>
+        <translation>Résoudre à l&apos;é&amp;cran</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal letter</source>
+        <translation>&amp;Dévoiler une lettre</translation>
+    </message>
+    <message>
+        <source>S&amp;tarting Word</source>
+        <translation>&amp;Mot de départ</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Au hasard</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Saisi</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Dictionnaire</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Personnel</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Niveau &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Niveau &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Niveau &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Theme words…</source>
+        <translation>Mots du &amp;thème…</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Guide</translation>
+    </message>
+    <message>
+        <source>Make booklet</source>
+        <translation>Faire un livret</translation>
+    </message>
+    <message>
+        <source>No word twice in the booklet</source>
+        <translation>Aucun mot deux fois dans le livret</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Mots variés</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Une seule solution</translation>
+    </message>
+    <message>
+        <source>Number of puzzles:</source>
+        <translation>Nombre de grilles :</translation>
+    </message>
+    <message>
+        <source>Theme words</source>
+        <translation>Mots du thème</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them:</source>
+        <translation>&amp;Mots, séparés par des fins de ligne, des espaces ou des virgules :</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>Di&amp;fficulté</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Expert</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
+        <translation>Placez 23 mots de 8 lettres dans le sens horaire autour de chaque carré.</translation>
+    </message>
+    <message>
+        <source>PUZZLE</source>
+        <translation>GRILLE</translation>
+    </message>
+    <message>
+        <source>SOLUTION</source>
+        <translation>SOLUTION</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Difficulté :</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+</context>
+<context>
+    <name>loopword::AboutForm</name>
+    <message>
+        <source>About Loopword</source>
+        <translation>À propos de Loopword</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+</context>
+</TS>
