@@ -19,6 +19,7 @@ SheetTexts& ChosenSheetTexts() {
 /// its size wide.
 constexpr int kHeaderLeft = 20;
 constexpr int kHeaderTop = 20;
+constexpr int kHeaderRightMargin = 160;  // clear of the frame round the picture
 constexpr int kHeaderCharWidth = 6 * 20 * 6 / 10;
 constexpr int kTitleCharWidth = 8 * 20 * 6 / 10;
 
@@ -43,7 +44,7 @@ void DrawTitle(Picture& picture, const std::string& title, int right) {
 
 /// A graded sheet's "Difficulty: Hard" at the right end of the header line, and the title before it.
 void DrawHeader(Picture& picture, const Puzzle& puzzle) {
-  int right = kSheetWidth - kHeaderLeft;
+  int right = kSheetWidth - kHeaderRightMargin;
   if (puzzle.difficulty != Difficulty::Standard) {
     const SheetTexts& texts = ChosenSheetTexts();
     const std::string grade = texts.difficulty + " " + texts.grades[static_cast<std::size_t>(puzzle.difficulty) - 1];

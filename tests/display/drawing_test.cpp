@@ -108,9 +108,9 @@ TEST(Sheets, TheTitleAndTheGradeStandInTheHeaderLineOfEverySheetAboveTheFigureAn
       {"", "", Difficulty::Standard},
       {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", Difficulty::Standard},
       {longest, longest, Difficulty::Standard},
-      {std::string(200, 'x'), std::string(61, 'x') + "...", Difficulty::Standard},
+      {std::string(200, 'x'), std::string(59, 'x') + "...", Difficulty::Standard},
       {"", "", Difficulty::Hard},
-      {std::string(200, 'x'), std::string(41, 'x') + "...", Difficulty::Medium},
+      {std::string(200, 'x'), std::string(39, 'x') + "...", Difficulty::Medium},
   };
   for (const auto& [title, shown, difficulty] : cases) {
     Puzzle sample = Sample();
