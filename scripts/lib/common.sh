@@ -21,7 +21,7 @@ TEST_PACKAGES=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream
   wngerman wfrench wspanish witalian wportuguese wdutch
-  "${WEB_PACKAGES[@]}" chromium
+  "${WEB_PACKAGES[@]}" chromium npm
 )
 
 as_root() {
