@@ -21,8 +21,11 @@ TEST_PACKAGES=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream
   wngerman wfrench wspanish witalian wportuguese wdutch
-  "${WEB_PACKAGES[@]}" chromium npm
+  "${WEB_PACKAGES[@]}" chromium
 )
+# Installs the browser driver for the browser tests; only when no npm is there, since a node.js
+# that brings its own npm conflicts with Debian's package.
+NPM_PACKAGES=(npm)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
