@@ -102,7 +102,7 @@ class WebSession {
     session_.SetFill({varied, unique, {}, DifficultyNamed(difficulty).value_or(Difficulty::Standard)});
   }
   /// The theme words typed so far and the title, for the next compiles.
-  void ChooseTheme(const std::string& words, const std::string& title) { session_.ChooseTheme({ReadThemeWords(words).words, title}); }
+  void ChooseTheme(const std::string& words, const std::string& title) { session_.ChooseTheme(words, title); }
 
   /// What the theme box says of the words typed so far, and whether they can be kept.
   val ThemeReport(const std::string& words) const {

@@ -71,21 +71,17 @@ void Form1::ShowLoadReport(const LoadReport& report) {
 }
 
 void Form1::ChooseTheme(const ThemeEntry& entry) {
-  session_.ChooseTheme({ReadThemeWords(entry.words).words, entry.title});
+  session_.ChooseTheme(entry.words, entry.title);
   setWindowTitle(QString::fromStdString(session_.WindowTitle()));
 }
 
 void Form1::mnuTheme_Click() {
   const ThemeChoice& chosen = session_.Theme();
-  std::string words;
-  for (const std::string& word : chosen.words) words += word + '\n';
-  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({words, chosen.title});
+  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.words), chosen.title});
   if (!entry) return;
   ChooseTheme(*entry);
-  std::string kept;
-  for (const std::string& word : session_.Theme().words) kept += (kept.empty() ? "" : " ") + word;
   QSettings settings;
-  settings.setValue("theme/words", QString::fromStdString(kept));
+  settings.setValue("theme/words", QString::fromStdString(ThemeText(session_.Theme().words)));
   settings.setValue("theme/title", QString::fromStdString(session_.Theme().title));
 }
 

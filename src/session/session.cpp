@@ -113,13 +113,11 @@ CompileOptions Session::FillWithTheme(CompileOptions fill) const {
   return fill;
 }
 
-void Session::ChooseTheme(const ThemeChoice& theme) {
+void Session::ChooseTheme(std::string_view words, std::string_view title) {
   if (mode_ == Mode::Compiling) return;
-  std::string text;
-  for (const std::string& word : theme.words) text += word + '\n';
-  std::vector<std::string> words = ReadThemeWords(text).words;
-  if (words.size() > kThemeWordLimit) words.resize(kThemeWordLimit);
-  theme_ = {std::move(words), PlainTitle(theme.title)};
+  std::vector<std::string> usable = ReadThemeWords(words).words;
+  if (usable.size() > kThemeWordLimit) usable.resize(kThemeWordLimit);
+  theme_ = {std::move(usable), PlainTitle(title)};
 }
 
 std::string Session::WindowTitle() const {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "compiler/compiler.h"
@@ -125,9 +126,9 @@ class Session {
   void SeedNextCompile(std::uint64_t seed) { nextSeed_ = seed; }
   /// The fill choices compiles use; their theme words come from the theme choice.
   void SetFill(const CompileOptions& fill) { fill_ = fill; }
-  /// The theme words and title of the compiles and booklets from now on: the usable words once
-  /// each, at most kThemeWordLimit, and the title as plain text. Ignored during a compile.
-  void ChooseTheme(const ThemeChoice& theme);
+  /// The theme words and title of the compiles and booklets from now on: the usable words of the
+  /// typed `words` once each, at most kThemeWordLimit, and `title` as plain text. Ignored during a compile.
+  void ChooseTheme(std::string_view words, std::string_view title);
   [[nodiscard]] const ThemeChoice& Theme() const { return theme_; }
   /// What the title bar says: the word list in use and how many theme words are set.
   [[nodiscard]] std::string WindowTitle() const;

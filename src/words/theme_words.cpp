@@ -59,6 +59,12 @@ ThemeWords ReadThemeWords(std::string_view text) {
   return read;
 }
 
+std::string ThemeText(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) text += word + '\n';
+  return text;
+}
+
 std::string ThemeWordsReport(const ThemeWords& read) {
   const std::size_t count = read.words.size();
   std::string report;

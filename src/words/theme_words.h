@@ -28,4 +28,7 @@ ThemeWords ReadThemeWords(std::string_view text);
 /// words can be used (or that there are too many), then the entries that cannot, as typed.
 std::string ThemeWordsReport(const ThemeWords& read);
 
+/// `words` one a line, as the theme box shows them and ReadThemeWords reads them back.
+std::string ThemeText(const std::vector<std::string>& words);
+
 }  // namespace loopword

@@ -14,6 +14,7 @@
 #include "support/puzzle_check.h"
 #include "support/recording_canvas.h"
 #include "support/temp_dir.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 namespace {
@@ -165,7 +166,7 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
   auto session = NewSession();
   for (const auto& [list, themeWords, said] : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(list.begin(), list.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
-    session->ChooseTheme({themeWords, "Week 3 <i>fish</i>"});
+    session->ChooseTheme(ThemeText(themeWords), "Week 3 <i>fish</i>");
     EXPECT_NE(session->WindowTitle().find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
     const Reply reply = session->Compile();
     EXPECT_EQ(reply.message.empty() ? Finish(*session).message : reply.message, said);
