@@ -1,43 +1,34 @@
 // Decoding UTF-8 one character at a time for the checks and the title.
 #include "board/plain_text.h"
 
-#include <cstdint>
-#include <optional>
-
 namespace loopword {
 
 namespace {
 
-/// The character at the start of `text` and its length in bytes; nullopt when it is not well-formed UTF-8.
-struct Character {
-  std::uint32_t code;
-  std::size_t length;
-};
+bool IsAsciiControl(char32_t code) { return code < 0x20 || code == 0x7F; }
+bool IsControl(char32_t code) { return IsAsciiControl(code) || (code >= 0x80 && code < 0xA0); }
 
-std::optional<Character> DecodeFirst(std::string_view text) {
+}  // namespace
+
+std::optional<Character> FirstCharacter(std::string_view text) {
   const auto byte = static_cast<unsigned char>(text.front());
   if (byte < 0x80) return Character{byte, 1};
   const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
   if (length == 0 || byte > 0xF4 || length > text.size()) return std::nullopt;
-  std::uint32_t code = byte & (0x7F >> length);
+  char32_t code = byte & (0x7F >> length);
   for (std::size_t k = 1; k < length; ++k) {
     const auto next = static_cast<unsigned char>(text[k]);
     if ((next & 0xC0) != 0x80) return std::nullopt;
     code = (code << 6) | (next & 0x3F);
   }
-  constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
   if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
   return Character{code, length};
 }
 
-bool IsAsciiControl(std::uint32_t code) { return code < 0x20 || code == 0x7F; }
-bool IsControl(std::uint32_t code) { return IsAsciiControl(code) || (code >= 0x80 && code < 0xA0); }
-
-}  // namespace
-
 bool IsCleanText(std::string_view text) {
   while (!text.empty()) {
-    const std::optional<Character> next = DecodeFirst(text);
+    const std::optional<Character> next = FirstCharacter(text);
     if (!next || (IsAsciiControl(next->code) && next->code != '\t')) return false;
     text.remove_prefix(next->length);
   }
@@ -49,7 +40,7 @@ std::string PlainTitle(std::string_view text) {
   int characters = 0;
   bool spaceDue = false;
   while (!text.empty() && characters < kTitleLimit) {
-    const std::optional<Character> next = DecodeFirst(text);
+    const std::optional<Character> next = FirstCharacter(text);
     const std::size_t length = next ? next->length : 1;
     if (next && (IsControl(next->code) || next->code == ' ')) {
       spaceDue = !title.empty();

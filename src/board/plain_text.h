@@ -1,6 +1,8 @@
 // Plain text a user gives the puzzle: well-formed UTF-8 checks and the one-line title.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +10,15 @@ namespace loopword {
 
 /// Most characters a puzzle's title keeps.
 inline constexpr int kTitleLimit = 60;
+
+/// One character of UTF-8 text: its code point and its length in bytes.
+struct Character {
+  char32_t code;
+  std::size_t length;
+};
+
+/// The character `text` (not empty) starts with; nullopt when its first bytes are not well-formed UTF-8.
+std::optional<Character> FirstCharacter(std::string_view text);
 
 /// True when `text` is well-formed UTF-8 without control characters other than tab.
 bool IsCleanText(std::string_view text);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "board/plain_text.h"
 #include "display/colors.h"
 #include "display/units.h"
 
@@ -30,14 +31,16 @@ std::string BoxAttributes(int x1, int y1, int x2, int y2) {
 
 std::string XmlText(const std::string& text) {
   std::string xml;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
+  for (std::string_view rest = text; !rest.empty();) {
+    const std::optional<Character> next = FirstCharacter(rest);
+    const std::size_t length = next ? next->length : 1;  // a byte that is not UTF-8 is left out
+    const char c = rest.front();
     if (c == '&') xml += "&amp;";
     else if (c == '<') xml += "&lt;";
     else if (c == '>') xml += "&gt;";
     else if (c == '"') xml += "&quot;";
-    else if (byte >= 0x80) xml += {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
-    else if (byte >= 0x20 || c == '\t') xml += c;
+    else if (next && (next->code >= 0x20 || c == '\t') && next->code != 0x7F) xml += rest.substr(0, length);
+    rest.remove_prefix(length);
   }
   return xml;
 }

@@ -1,6 +1,7 @@
 // Folding word-list lines into capitals, by the rules of each language.
 #include "words/language.h"
 
+#include "board/plain_text.h"
 
 namespace loopword {
 
@@ -54,21 +55,6 @@ Folded FoldCharacter(Language language, char32_t c) {
   return {umlaut ? std::string{base, 'E'} : std::string(1, base), c < 0xE0 ? Case::Capital : Case::Small};
 }
 
-/// The next code point of UTF-8 `text` at `at`, which moves past it; nullopt for a malformed sequence.
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at++]);
-  if (lead < 0x80) return lead;
-  const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
-  if (extra < 0 || lead > 0xF4 || at + static_cast<std::size_t>(extra) > text.size()) return std::nullopt;
-  char32_t c = lead & (0x3F >> extra);
-  for (int i = 0; i < extra; ++i) {
-    const auto next = static_cast<unsigned char>(text[at++]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (next & 0x3F);
-  }
-  return c;
-}
-
 /// True when the letters' cases make a word: all capitals, all lower case, or in German a capital
 /// followed by lower case.
 bool AcceptedCases(Language language, const std::string& cases) {
@@ -93,8 +79,10 @@ std::string FoldWord(Language language, std::string_view line) {
   std::string capitals;
   std::string cases;  // 'c' or 's' for each letter
   for (std::size_t at = 0; at < line.size();) {
-    const std::optional<char32_t> c = NextCodePoint(line, at);
-    if (!c) return "";
+    const std::optional<Character> character = FirstCharacter(line.substr(at));
+    if (!character) return "";
+    at += character->length;
+    const std::optional<char32_t> c = character->code;
     if (language != Language::English && IsCombiningMark(*c)) {
       if (capitals.empty()) return "";
       if (language == Language::German && *c == kCombiningDiaeresis && IsUmlautBase(capitals.back())) capitals += 'E';

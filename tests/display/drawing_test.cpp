@@ -181,7 +181,8 @@ TEST(SvgCanvas, TextsShowAsTheirCharactersAndClearingKeepsOnlyTheBackground) {
   const struct { std::string text, xml; } cases[] = {
       {"<img src=x onerror=alert(1)>", "&lt;img src=x onerror=alert(1)&gt;"},
       {"Tom & \"Jerry\"", "Tom &amp; &quot;Jerry&quot;"},
-      {"caf\xE9\x01!", "caf\xC3\xA9!"},
+      {"Caf\xC3\xA9 \xF0\x9F\x90\x98\x01!", "Caf\xC3\xA9 \xF0\x9F\x90\x98!"},
+      {"bad\xE9\xFF bytes", "bad bytes"},
   };
   SvgCanvas canvas(100, 50);
   for (const auto& c : cases) {
