@@ -133,6 +133,250 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Dictionary limit is 49,000 words</source>
         <translation>Un diccionario tiene como máximo 49.000 palabras</translation>
     </message>
+    <message>
+        <source>Loopword could not save the bitmap to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loopword could not save the PDF to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loopword could not save the SVG files to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loopword could not save the booklet to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - 1 theme word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2 theme words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 theme words will be in every puzzle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A puzzle holds at most 23 theme words; these are %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not 8 letters A to Z: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given twice: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary with the starting word %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without %1 they fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; this dictionary has %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; the dictionary and the theme words have %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No puzzle with all the theme words was found in %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a puzzle needs 23 placement lines, this one has %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>square %1 where square %2 belongs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ring %1 is not the word %2 read clockwise from cell %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the word %1 is already in square %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>square %1 disagrees with square %2 at a shared cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No complete puzzle could be made with this dictionary and starting word.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no puzzle to put in the booklet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SVG files could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the difficulty must be standard, easy, medium, hard or expert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no puzzle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad character in a comment line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad character in a placement line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 23 placement lines without an empty line between puzzles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loopword could not open the puzzle file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The letters typed into it are damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loopword could not save the puzzle to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loopword&apos;s web page is missing or damaged:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loopword could not save the web page to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while reading dictionary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program may not run correctly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No theme words: puzzles come from the word list alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 theme word will be in every puzzle.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -390,6 +634,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Expert</source>
         <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -54,11 +54,11 @@ bool FileCommands::ConfirmOverwrite(const std::string& path) {
   return toolkit_.AskYesNo(QObject::tr("OverWrite file: %1 ?").arg(QString::fromStdString(path)).toStdString());
 }
 
-bool FileCommands::Write(const std::string& what, const std::string& path, const std::function<SaveOutcome()>& write) {
+bool FileCommands::Write(const char* failureHeading, const std::string& path, const std::function<SaveOutcome()>& write) {
   toolkit_.SetBusy(true);
   const SaveOutcome outcome = write();
   toolkit_.SetBusy(false);
-  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage(what, path, outcome.reason));
+  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage(failureHeading, path, outcome.reason));
   return outcome.saved;
 }
 
@@ -82,14 +82,14 @@ void FileCommands::SaveBitmap(const QImage& picture) {
   const std::string path =
       AskFileName("SAVE", QT_TRANSLATE_NOOP("Messages", "Select destination file for a bitmap copy of this puzzle"), QT_TRANSLATE_NOOP("Messages", "Loopword Bitmap Files"), "*.bmp");
   if (path.empty() || !ConfirmOverwrite(path)) return;
-  if (!Write("bitmap", path, [&] { return SaveBitmapFile(picture, QString::fromStdString(path)); })) return;
+  if (!Write(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the bitmap to:"), path, [&] { return SaveBitmapFile(picture, QString::fromStdString(path)); })) return;
   const qint64 length = QFileInfo(QString::fromStdString(path)).size();
   toolkit_.ShowMessage(QObject::tr("Loopword copied to:\n%1\n %2 bytes").arg(QString::fromStdString(path)).arg(length).toStdString());
 }
 
 void FileCommands::ExportPdf(const Puzzle& puzzle) {
   const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a PDF of this puzzle"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
-  if (!path.empty()) Write("PDF", path, [&] { return loopword::ExportPdf(puzzle, QString::fromStdString(path), LocalePaper()); });
+  if (!path.empty()) Write(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the PDF to:"), path, [&] { return loopword::ExportPdf(puzzle, QString::fromStdString(path), LocalePaper()); });
 }
 
 void FileCommands::ExportSvg(const Puzzle& puzzle) {
@@ -98,7 +98,7 @@ void FileCommands::ExportSvg(const Puzzle& puzzle) {
   const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
   if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
   const SaveOutcome outcome = loopword::ExportSvg(puzzle, QString::fromStdString(path));
-  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage("SVG files", path, outcome.reason));
+  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the SVG files to:"), path, outcome.reason));
 }
 
 void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& starting) {
@@ -141,7 +141,7 @@ void FileCommands::WriteBooklet(const BookletOutcome& made, const std::string& p
     toolkit_.ShowMessage(made.failure);
     return;
   }
-  if (!Write("booklet", path, [&] { return WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper()); })) return;
+  if (!Write(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the booklet to:"), path, [&] { return WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper()); })) return;
   const int pages = BookletPageCount(static_cast<int>(run.puzzles.size()));
   const std::string written = QObject::tr("Booklet written: %1, %2 pages.").arg(QString::fromStdString(path)).arg(pages).toStdString();
   toolkit_.ShowMessage(run.note.empty() ? written : written + "\n" + run.note);

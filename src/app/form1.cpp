@@ -9,6 +9,7 @@
 
 #include "app/about_form.h"
 #include "app/picture_box.h"
+#include "app/translations.h"
 #include "display/sheets.h"
 #include "display/units.h"
 #include "output/print_page.h"
@@ -67,12 +68,12 @@ QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>
 void Form1::ShowLoadReport(const LoadReport& report) {
   menus_.MarkDictionary(report.level);
   for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
-  setWindowTitle(QString::fromStdString(session_.WindowTitle()));
+  setWindowTitle(ShownText(session_.WindowTitle()));
 }
 
 void Form1::ChooseTheme(const ThemeEntry& entry) {
   session_.ChooseTheme(entry.words, entry.title);
-  setWindowTitle(QString::fromStdString(session_.WindowTitle()));
+  setWindowTitle(ShownText(session_.WindowTitle()));
 }
 
 void Form1::mnuTheme_Click() {

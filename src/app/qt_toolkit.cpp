@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "app/translations.h"
 #include "controls/fn_dialog.h"
 #include "board/plain_text.h"
 #include "puzzle/booklet_maker.h"
@@ -25,12 +26,9 @@ namespace loopword {
 
 namespace {
 
-/// A text to show: its translation when it is one of the program's fixed texts that has one, else as given.
-QString Shown(const std::string& text) { return QCoreApplication::translate("Messages", text.c_str()); }
-
 QMessageBox::StandardButton Ask(QWidget* parent, const std::string& text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(QMessageBox::NoIcon, kProgramName, Shown(text), buttons, parent);
+  QMessageBox box(QMessageBox::NoIcon, kProgramName, ShownText(text), buttons, parent);
   box.setTextFormat(Qt::PlainText);  // file names and titles are shown as typed, never as markup
   box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -46,15 +44,15 @@ bool QtToolkit::AskYesNo(const std::string& text) {
 
 std::string QtToolkit::InputBox(const std::string& prompt, const std::string& title) {
   bool accepted = false;
-  const QString answer = QInputDialog::getText(parent_, Shown(title), Shown(prompt),
+  const QString answer = QInputDialog::getText(parent_, ShownText(title), ShownText(prompt),
                                                QLineEdit::Normal, QString(), &accepted);
   return accepted ? answer.toStdString() : std::string();
 }
 
 std::string QtToolkit::ShowFileDialog(const FileDialogRequest& request) {
   FileDialogRequest shown = request;
-  shown.filterName = Shown(request.filterName).toStdString();
-  QFileDialog dialog(parent_, Shown(request.title), QString::fromStdString(request.folder),
+  shown.filterName = ShownText(request.filterName).toStdString();
+  QFileDialog dialog(parent_, ShownText(request.title), QString::fromStdString(request.folder),
                      QString::fromStdString(DialogFilter(shown)));
   dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -122,7 +120,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
   });
   const auto showReport = [&] {
     const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString());
-    report->setText(QString::fromStdString(ThemeWordsReport(read)));
+    report->setText(ShownText(ThemeWordsReport(read)));
     ok->setEnabled(read.words.size() <= kThemeWordLimit);
   };
   QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);

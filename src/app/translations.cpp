@@ -4,12 +4,77 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
+#include <optional>
+#include <vector>
 
+#include "board/program_text.h"
 #include "display/sheets.h"
 
 namespace loopword {
 
 namespace {
+
+constexpr const char* kMessages = "Messages";
+
+/// A message pattern of the core and the expression that knows a line filled from it.
+struct KnownPattern {
+  const char* pattern;
+  QRegularExpression filled;
+};
+
+/// "Line %1: %2." as ^Line (.*): (.*)\.$; the first value takes all it can, as a path comes first.
+QRegularExpression FilledLine(const QString& pattern) {
+  static const QRegularExpression marker("%[1-9]");
+  QString expression = "^";
+  qsizetype from = 0;
+  for (auto found = marker.globalMatch(pattern); found.hasNext();) {
+    const QRegularExpressionMatch match = found.next();
+    expression += QRegularExpression::escape(pattern.mid(from, match.capturedStart() - from)) + "(.*)";
+    from = match.capturedEnd();
+  }
+  return QRegularExpression(expression + QRegularExpression::escape(pattern.mid(from)) + "$");
+}
+
+const std::vector<KnownPattern>& KnownPatterns() {
+  static const std::vector<KnownPattern> known = [] {
+    std::vector<KnownPattern> list;
+    for (const char* pattern : texts::kPatterns) list.push_back({pattern, FilledLine(QString::fromUtf8(pattern))});
+    return list;
+  }();
+  return known;
+}
+
+/// The pattern's translation with each %N replaced by `values`[N - 1], in one pass.
+QString FilledTranslation(const char* pattern, const QStringList& values) {
+  const QString translated = QCoreApplication::translate(kMessages, pattern);
+  QString text;
+  for (qsizetype i = 0; i < translated.size(); ++i) {
+    const qsizetype index = translated[i] == '%' && i + 1 < translated.size() ? translated[i + 1].digitValue() - 1 : -1;
+    if (index >= 0 && index < values.size()) {
+      text += values[index];
+      ++i;
+    } else {
+      text += translated[i];
+    }
+  }
+  return text;
+}
+
+QString ShownLine(const QString& line) {
+  const QByteArray source = line.toUtf8();
+  const QString fixed = QCoreApplication::translate(kMessages, source.constData());
+  if (fixed != line) return fixed;
+  for (const KnownPattern& known : KnownPatterns()) {
+    const QRegularExpressionMatch match = known.filled.match(line);
+    if (!match.hasMatch()) continue;
+    QStringList values;
+    for (int v = 1; v <= match.lastCapturedIndex(); ++v) values << ShownLine(match.captured(v));
+    return FilledTranslation(known.pattern, values);
+  }
+  return line;
+}
 
 /// The sheets' words as the installed translations give them.
 SheetTexts TranslatedSheetTexts() {
@@ -24,6 +89,14 @@ SheetTexts TranslatedSheetTexts() {
 }
 
 }  // namespace
+
+QString ShownText(const std::string& text) {
+  const QString whole = QCoreApplication::translate(kMessages, text.c_str());
+  if (whole != QString::fromStdString(text)) return whole;
+  QStringList lines = whole.split('\n');
+  for (QString& line : lines) line = ShownLine(line);
+  return lines.join('\n');
+}
 
 Translations::Translations(const std::string& programFolder) {
   const QString folder = QString::fromStdString(programFolder);

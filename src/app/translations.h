@@ -1,10 +1,17 @@
 // The program's texts in the language of the system's locale: menus, dialogs, messages and the sheets' words.
 #pragma once
 
+#include <QString>
 #include <QTranslator>
 #include <string>
 
 namespace loopword {
+
+/// A message of the program as the installed translations give it: a fixed text by its own
+/// translation; otherwise line by line, a line filled from one of the core's message patterns by the
+/// pattern's translation with the values (themselves translated where they are texts, as a
+/// difficulty is), any other line as it stands. Without a translation, the text as it stands.
+QString ShownText(const std::string& text);
 
 /// Loads the translation of the default locale's language (loopword_de.qm, ...) found beside the
 /// program in `programFolder` or in its installed data folder, with the toolkit's own where the

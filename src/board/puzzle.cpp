@@ -5,6 +5,7 @@
 #include <array>
 
 #include "board/hint_cells.h"
+#include "board/program_text.h"
 
 namespace loopword {
 
@@ -16,7 +17,10 @@ void Puzzle::AddPlacement(const PlacementLine& placement) {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kDifficultyNames = {"standard", "easy", "medium", "hard", "expert"};
+/// The names files and the command line use; messages name a difficulty by them too, so they are marked for translation.
+constexpr std::array<std::string_view, 5> kDifficultyNames = {
+    LOOPWORD_TEXT("Messages", "standard"), LOOPWORD_TEXT("Messages", "easy"), LOOPWORD_TEXT("Messages", "medium"),
+    LOOPWORD_TEXT("Messages", "hard"), LOOPWORD_TEXT("Messages", "expert")};
 
 }  // namespace
 

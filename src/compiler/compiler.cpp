@@ -45,18 +45,18 @@ namespace {
 
 std::string ThemeImpossibleMessage(const std::string& startWord) {
   if (startWord.empty()) return LOOPWORD_TEXT("Messages", "The theme words cannot all be placed in one puzzle with this dictionary.");
-  return "The theme words cannot all be placed in one puzzle with this dictionary with the starting word " + startWord + ".";
+  return FillText(texts::kThemeImpossibleWithStart, {startWord});
 }
 
 }  // namespace
 
 std::string ImpossibleMessage(const std::string& startWord) {
   if (startWord.empty()) return LOOPWORD_TEXT("Messages", "No puzzle can be made from this dictionary.");
-  return "No puzzle can be made from this dictionary with the starting word " + startWord + ".";
+  return FillText(texts::kImpossibleWithStart, {startWord});
 }
 
 std::string TooFewWordsMessage(int distinctWords) {
-  return "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinctWords) + ".";
+  return FillText(texts::kTooFewWords, {std::to_string(distinctWords)});
 }
 
 bool DrawsVaried(const CompileOptions& options) { return options.varied || options.difficulty == Difficulty::Expert; }
@@ -92,18 +92,17 @@ std::string Compiler::FailureMessage(CompileOutcome outcome, const std::string& 
   switch (outcome) {
     case CompileOutcome::Impossible:
       if (!themed) return ImpossibleMessage(startWord);
-      return ThemeImpossibleMessage(startWord) + (themeWordLeftOut_.empty() ? "" : "\nWithout " + themeWordLeftOut_ + " they fit.");
+      return ThemeImpossibleMessage(startWord) + (themeWordLeftOut_.empty() ? "" : "\n" + FillText(texts::kThemeFitsWithout, {themeWordLeftOut_}));
     case CompileOutcome::TooFewWords:
       if (!themed) return TooFewWordsMessage(DistinctWordCount());
-      return "A puzzle needs 23 different words; the dictionary and the theme words have " +
-             std::to_string(WordsAvailable(startWord, options.theme)) + ".";
+      return FillText(texts::kTooFewWithTheme, {std::to_string(WordsAvailable(startWord, options.theme))});
     case CompileOutcome::GaveUp:
       if (options.difficulty != Difficulty::Standard) {
-        return "No " + std::string(DifficultyName(options.difficulty)) + " puzzle was found in " +
-               std::to_string(kGradedFillLimit) + " puzzles made with this dictionary" + (themed ? " and these theme words." : ".");
+        return FillText(themed ? texts::kNoGradedThemePuzzle : texts::kNoGradedPuzzle,
+                        {DifficultyName(options.difficulty), std::to_string(kGradedFillLimit)});
       }
       if (!themed) return kGiveUpMessage;
-      return "No puzzle with all the theme words was found in " + std::to_string(kThemeSearchSeconds) + " seconds.";
+      return FillText(texts::kNoThemePuzzleInTime, {std::to_string(kThemeSearchSeconds)});
     case CompileOutcome::Complete:
     case CompileOutcome::Stopped:
       break;

@@ -8,6 +8,7 @@
 
 #include "board/board.h"
 #include "board/placement_line.h"
+#include "board/program_text.h"
 #include "board/puzzle.h"
 #include "compiler/candidate_search.h"
 #include "random/random_source.h"
@@ -21,7 +22,7 @@ namespace loopword {
 inline constexpr int kAttemptLimit = 1000;
 /// What the user is told when a compile gives up.
 inline constexpr const char* kGiveUpMessage =
-    "No complete puzzle could be made with this dictionary and starting word.";
+    LOOPWORD_TEXT("Messages", "No complete puzzle could be made with this dictionary and starting word.");
 /// Pairs the exact search may try before a compile gives up without a proof.
 inline constexpr std::int64_t kExactSearchBudget = 3'000'000;
 /// Filled puzzles a graded compile tries before it gives up the grade.

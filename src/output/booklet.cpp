@@ -1,6 +1,7 @@
 // Laying out booklet pages: headings and sheets placed in twips, drawn by the sheet routines.
 #include "output/booklet.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "display/colors.h"
@@ -34,14 +35,15 @@ void PlaceSheet(QPainter& painter, double dotsPerInch, const Area& area, const s
   PaintSheetOnPage(painter, dotsPerInch, QPointF(left, top + kHeadingSpace), scale, draw);
 }
 
-std::string Heading(int index) { return "Puzzle " + std::to_string(index + 1); }
+/// "Puzzle 3" in the language of the program's texts.
+std::string Heading(int index) { return QCoreApplication::translate("Sheets", "Puzzle %1").arg(index + 1).toStdString(); }
 
 }  // namespace
 
 int BookletPageCount(int puzzles) { return puzzles + (puzzles + kAnswersPerPage - 1) / kAnswersPerPage; }
 
 SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& path, const QPageSize& paper) {
-  if (puzzles.empty()) return {false, "There is no puzzle to put in the booklet."};
+  if (puzzles.empty()) return {false, QT_TRANSLATE_NOOP("Messages", "There is no puzzle to put in the booklet.")};
   const QSizeF size = paper.size(QPageSize::Inch) * kTwipsPerInch;
   const Area whole{kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin};
   const int count = static_cast<int>(puzzles.size());

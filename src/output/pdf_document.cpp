@@ -23,7 +23,7 @@ SaveOutcome WritePdf(const QString& path, const QPageSize& paper, int pages, con
         }
         return painter.end();
       },
-      "The PDF could not be written.");
+      QT_TRANSLATE_NOOP("Messages", "The PDF could not be written."));
 }
 
 }  // namespace loopword

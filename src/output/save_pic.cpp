@@ -7,7 +7,7 @@
 namespace loopword {
 
 SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFile&)>& write, const std::string& failure) {
-  if (QFileInfo(path).isDir()) return {false, "A folder of that name is in the way."};
+  if (QFileInfo(path).isDir()) return {false, QT_TRANSLATE_NOOP("Messages", "A folder of that name is in the way.")};
   QSaveFile file(path);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString().toStdString()};
@@ -22,10 +22,10 @@ SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFi
 }
 
 SaveOutcome SaveBitmapFile(const QImage& picture, const QString& path) {
-  if (picture.isNull()) return {false, "There is no picture to save."};
+  if (picture.isNull()) return {false, QT_TRANSLATE_NOOP("Messages", "There is no picture to save.")};
   return SaveAtomically(
       path, [&picture](QSaveFile& file) { return picture.convertToFormat(QImage::Format_RGB888).save(&file, "BMP"); },
-      "The picture could not be written.");
+      QT_TRANSLATE_NOOP("Messages", "The picture could not be written."));
 }
 
 }  // namespace loopword

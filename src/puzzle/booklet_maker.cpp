@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "board/geometry.h"
+#include "board/program_text.h"
 
 namespace loopword {
 
@@ -12,11 +13,9 @@ namespace {
 std::string RepeatsNote(int withoutRepeats, int count) {
   if (withoutRepeats >= count) return {};
   if (withoutRepeats <= 1) {
-    return "The word list is too small to keep words apart: words repeat from puzzle 2 on.";
+    return LOOPWORD_TEXT("Messages", "The word list is too small to keep words apart: words repeat from puzzle 2 on.");
   }
-  return "Puzzles 1 to " + std::to_string(withoutRepeats) +
-         " share no word; the word list allows no more, so words repeat from puzzle " +
-         std::to_string(withoutRepeats + 1) + " on.";
+  return FillText(texts::kWordsRepeatFrom, {std::to_string(withoutRepeats), std::to_string(withoutRepeats + 1)});
 }
 
 BookletRun Cancelled() { return {BookletRun::Outcome::Cancelled, {}, 0, {}}; }

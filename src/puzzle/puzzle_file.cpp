@@ -2,21 +2,21 @@
 #include "puzzle/puzzle_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "board/placement_line.h"
 #include "board/plain_text.h"
+#include "board/program_text.h"
 #include "words/theme_words.h"
 
 namespace loopword {
 
 namespace {
 
-constexpr const char* kNotWritten = "The file could not be written.";
-constexpr const char* kLineForm = "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"";
+constexpr const char* kNotWritten = LOOPWORD_TEXT("Messages", "The file could not be written.");
+constexpr const char* kLineForm = LOOPWORD_TEXT("Messages", "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"");
 constexpr std::string_view kTitleLine = "# title:";
 constexpr std::string_view kThemeLine = "# theme:";
 constexpr std::string_view kLanguageLine = "# language:";
@@ -77,10 +77,10 @@ std::string HintCellsText(const std::vector<RingCell>& cells) {
 std::optional<std::string> SheetLineFault(std::string_view line) {
   if (line.starts_with(kDifficultyLine)) {
     const std::vector<std::string_view> entries = Entries(line.substr(kDifficultyLine.size()));
-    if (entries.size() != 1 || !DifficultyNamed(entries[0])) return "the difficulty must be standard, easy, medium, hard or expert";
+    if (entries.size() != 1 || !DifficultyNamed(entries[0])) return LOOPWORD_TEXT("Messages", "the difficulty must be standard, easy, medium, hard or expert");
   }
   if (line.starts_with(kHintsLine) && !ReadHintCells(line.substr(kHintsLine.size()))) {
-    return "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8";
+    return LOOPWORD_TEXT("Messages", "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8");
   }
   return std::nullopt;
 }
@@ -106,7 +106,7 @@ class PuzzleReader {
     if (!current_.puzzle.placements.empty()) {
       if (auto fault = EndOfPuzzle(lastLine_)) return fault;
     }
-    if (puzzles_.empty()) return PuzzleFileFault{0, "the file holds no puzzle"};
+    if (puzzles_.empty()) return PuzzleFileFault{0, LOOPWORD_TEXT("Messages", "The file holds no puzzle.")};
     auto& last = puzzles_.back().comments;  // comment lines after the last puzzle stay with it
     last.insert(last.end(), current_.comments.begin(), current_.comments.end());
     return std::nullopt;
@@ -118,7 +118,7 @@ class PuzzleReader {
   std::optional<PuzzleFileFault> Fault(std::string what) const { return PuzzleFileFault{lastLine_, std::move(what)}; }
 
   std::optional<PuzzleFileFault> Comment(std::string_view line) {
-    if (!IsCleanText(line)) return Fault("bad character in a comment line");
+    if (!IsCleanText(line)) return Fault(LOOPWORD_TEXT("Messages", "bad character in a comment line"));
     if (auto fault = SheetLineFault(line)) return Fault(*fault);
     current_.comments.emplace_back(line);
     return std::nullopt;
@@ -128,7 +128,7 @@ class PuzzleReader {
     const auto lines = current_.puzzle.placements.size();
     if (lines == 0) return std::nullopt;
     if (lines < kSquareCount) {
-      return PuzzleFileFault{number, "a puzzle needs 23 placement lines, this one has " + std::to_string(lines)};
+      return PuzzleFileFault{number, FillText(texts::kTooFewPlacementLines, {std::to_string(lines)})};
     }
     Board& board = current_.puzzle.board;
     for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
@@ -139,13 +139,13 @@ class PuzzleReader {
 
   std::optional<PuzzleFileFault> Placement(std::string_view text) {
     const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
-    if (!plain) return Fault("bad character in a placement line");
+    if (!plain) return Fault(LOOPWORD_TEXT("Messages", "bad character in a placement line"));
     const int square = static_cast<int>(current_.puzzle.placements.size()) + 1;
-    if (square > kSquareCount) return Fault("more than 23 placement lines without an empty line between puzzles");
+    if (square > kSquareCount) return Fault(LOOPWORD_TEXT("Messages", "more than 23 placement lines without an empty line between puzzles"));
     const std::optional<PlacementLine> line = PlacementLine::Parse(text);
     if (!line) return Fault(kLineForm);
     if (line->square != square) {
-      return Fault("square " + SquareLabel(line->square) + " where square " + SquareLabel(square) + " belongs");
+      return Fault(FillText(texts::kSquareOutOfOrder, {SquareLabel(line->square), SquareLabel(square)}));
     }
     if (auto fault = CheckRing(*line)) return fault;
     Board& board = current_.puzzle.board;
@@ -159,12 +159,11 @@ class PuzzleReader {
     const int start = line.StartPosition();
     for (int k = 0; k < kRingSize; ++k) {
       if (line.ring[static_cast<std::size_t>((start - 1 + k) % kRingSize)] != line.word[static_cast<std::size_t>(k)]) {
-        return Fault("the ring " + line.ring + " is not the word " + line.word + " read clockwise from cell " +
-                     std::to_string(start));
+        return Fault(FillText(texts::kRingNotWord, {line.ring, line.word, std::to_string(start)}));
       }
     }
     for (const PlacementLine& placed : current_.puzzle.placements) {
-      if (placed.word == line.word) return Fault("the word " + line.word + " is already in square " + SquareLabel(placed.square));
+      if (placed.word == line.word) return Fault(FillText(texts::kWordRepeated, {line.word, SquareLabel(placed.square)}));
     }
     return std::nullopt;
   }
@@ -174,8 +173,7 @@ class PuzzleReader {
     for (const Overlap& rule : Overlaps()) {
       if (std::max(rule.squareA, rule.squareB) != square) continue;
       if (RingLetterAt(board.SquareWord[rule.squareA], rule.positionA) != RingLetterAt(board.SquareWord[rule.squareB], rule.positionB)) {
-        return Fault("square " + SquareLabel(square) + " disagrees with square " +
-                     SquareLabel(std::min(rule.squareA, rule.squareB)) + " at a shared cell");
+        return Fault(FillText(texts::kSharedCellDisagrees, {SquareLabel(square), SquareLabel(std::min(rule.squareA, rule.squareB))}));
       }
     }
     return std::nullopt;
@@ -188,10 +186,7 @@ class PuzzleReader {
 
 /// The fault as a sentence: "Line 17: square 15 where square 17 belongs." or "The file holds no puzzle."
 std::string FaultSentence(const PuzzleFileFault& fault) {
-  if (fault.line > 0) return "Line " + std::to_string(fault.line) + ": " + fault.what + ".";
-  std::string sentence = fault.what + ".";
-  sentence.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence.front())));
-  return sentence;
+  return fault.line > 0 ? FillText(texts::kFaultOnLine, {std::to_string(fault.line), fault.what}) : fault.what;
 }
 
 PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
@@ -204,7 +199,7 @@ PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
 }  // namespace
 
 std::string RefusalMessage(const std::string& fileName, const std::string& why) {
-  return "Loopword could not open the puzzle file:\n" + fileName + "\n" + why;
+  return std::string(LOOPWORD_TEXT("Messages", "Loopword could not open the puzzle file:")) + "\n" + fileName + "\n" + why;
 }
 
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
@@ -258,7 +253,7 @@ std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles) {
 }
 
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName) {
-  if (text.size() > kPuzzleFileLimit) return Refused(fileName, {0, "the file is larger than 1 MiB"});
+  if (text.size() > kPuzzleFileLimit) return Refused(fileName, {0, LOOPWORD_TEXT("Messages", "The file is larger than 1 MiB.")});
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark some editors write
   PuzzleReader reader;
   int number = 0;
@@ -283,7 +278,7 @@ PuzzleFileResult ReadPuzzleFile(const std::string& path) {
     in.read(buffer, sizeof buffer);
     text.append(buffer, static_cast<std::size_t>(in.gcount()));
   }
-  if (!in.eof() && text.size() <= kPuzzleFileLimit) return Refused(path, {0, "the file could not be read"});
+  if (!in.eof() && text.size() <= kPuzzleFileLimit) return Refused(path, {0, LOOPWORD_TEXT("Messages", "The file could not be read.")});
   return ParsePuzzleText(text, path);
 }
 
@@ -296,7 +291,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view text) 
 AtomicFile::AtomicFile(const std::string& path) : path_(path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) {
-    failure_ = "A folder of that name is in the way.";
+    failure_ = LOOPWORD_TEXT("Messages", "A folder of that name is in the way.");
     return;
   }
   part_ = path + ".part-" + std::to_string(std::random_device()());

@@ -67,7 +67,8 @@ std::string RefusalMessage(const std::string& fileName, const std::string& why);
 /// The first fault of a text that is not a puzzle file: its line (0 for the whole file) and what is wrong.
 struct PuzzleFileFault {
   int line = 0;
-  /// In lower case without a full stop ("the file holds no puzzle"); the message makes a sentence of it.
+  /// For a line, in lower case without a full stop ("the word LOOPWORD is already in square 03"), as
+  /// the message's "Line 17: ..." sentence ends it; for the whole file, a sentence ("The file holds no puzzle.").
   std::string what;
 };
 

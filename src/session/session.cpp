@@ -1,6 +1,5 @@
 // The session's commands: what each does to the mode, the puzzle, the choices and the picture.
 #include "session/session.h"
-#include "board/program_text.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,6 +9,7 @@
 #include <utility>
 
 #include "board/plain_text.h"
+#include "board/program_text.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
 #include "display/sheets.h"
@@ -42,7 +42,7 @@ OpenedPuzzle OpenPuzzleFile(const std::string& path) {
   if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
   opened.solving.emplace(opened.file->puzzle);
   if (ApplyTypedLines(*opened.solving, comments)) return opened;
-  return {std::nullopt, std::nullopt, RefusalMessage(path, "The letters typed into it are damaged.")};
+  return {std::nullopt, std::nullopt, RefusalMessage(path, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged."))};
 }
 
 Reply Ask(const char* question) { return {{}, question, false}; }
@@ -51,8 +51,8 @@ Reply Redrawn() { return {{}, {}, true}; }
 
 }  // namespace
 
-std::string SaveFailureMessage(const std::string& what, const std::string& path, const std::string& reason) {
-  return "Loopword could not save the " + what + " to:\n" + path + "\n" + reason;
+std::string SaveFailureMessage(const char* heading, const std::string& path, const std::string& reason) {
+  return std::string(heading) + "\n" + path + "\n" + reason;
 }
 
 Clock SteadyClock() {
@@ -124,8 +124,8 @@ std::string Session::WindowTitle() const {
   const std::string& list = dictionaries_.Title();
   std::string title = list.empty() ? kProgramName : list;
   const std::size_t count = theme_.words.size();
-  if (count > 0) title += " - " + std::to_string(count) + (count == 1 ? " theme word" : " theme words");
-  return title;
+  if (count == 0) return title;
+  return FillText(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, std::to_string(count)});
 }
 
 bool Session::LettersAtStake() const { return solving_ && solving_->HasTypedLetters() && !solving_->IsSolved(); }
@@ -276,7 +276,7 @@ Reply Session::Save(const std::string& path) const {
     std::copy(typed.begin(), typed.end(), std::back_inserter(comments));
   }
   const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
-  return failure.empty() ? Reply{} : Tell(SaveFailureMessage("puzzle", path, failure));
+  return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), path, failure));
 }
 
 Reply Session::ExportWebPage(const std::string& pagePath, const std::string& path) const {
@@ -286,9 +286,9 @@ Reply Session::ExportWebPage(const std::string& pagePath, const std::string& pat
   std::vector<std::string> comments = comments_;
   std::erase_if(comments, IsTypedLine);
   const std::optional<std::string> filled = PageWithPuzzle(page, FormatPuzzleFile({{comments, puzzle_}}));
-  if (!filled) return Tell("Loopword's web page is missing or damaged:\n" + pagePath);
+  if (!filled) return Tell(std::string(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")) + "\n" + pagePath);
   const std::string failure = WriteFileAtomically(path, *filled);
-  return failure.empty() ? Reply{} : Tell(SaveFailureMessage("web page", path, failure));
+  return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"), path, failure));
 }
 
 Reply Session::StartSolving() {
@@ -338,7 +338,7 @@ Reply Session::AfterSolvingChange() {
   ShowSolving();
   Reply reply = Redrawn();
   const bool solved = solving_->IsSolved();
-  if (solved && !solvedTold_) reply.message = "Solved in " + SolvingTimeText(SolvingMs() / 1000);
+  if (solved && !solvedTold_) reply.message = FillText(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)});
   solvedTold_ = solved;
   return reply;
 }

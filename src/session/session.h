@@ -181,7 +181,8 @@ class Session {
   std::optional<std::int64_t> clockStart_;  // set while the solving clock runs
 };
 
-/// What the user is told when `what` could not be saved to `path`, and why.
-std::string SaveFailureMessage(const std::string& what, const std::string& path, const std::string& reason);
+/// What the user is told when a file could not be saved to `path`: `heading` ("Loopword could not
+/// save the puzzle to:"), the path and why, a line each.
+std::string SaveFailureMessage(const char* heading, const std::string& path, const std::string& reason);
 
 }  // namespace loopword

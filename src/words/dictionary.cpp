@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "board/letters.h"
+#include "board/program_text.h"
 
 namespace loopword {
 
@@ -168,7 +169,7 @@ ReadResult ParseDictionaryText(std::string_view text, Language language) {
 
 ReadResult ReadDictionaryFile(const std::string& path, Language language) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return ReadFailure("Is a folder");
+  if (std::filesystem::is_directory(path, error)) return ReadFailure(LOOPWORD_TEXT("Messages", "Is a folder"));
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return ReadFailure(std::strerror(errno));
   LineParser parser(language);

@@ -49,7 +49,7 @@ std::string DictionaryState::ChosenPath() const {
 }
 
 std::string DictionaryTitle(const std::string& path, int wordCount) {
-  return "Dictionary: " + path + " (" + std::to_string(wordCount) + " words)";
+  return FillText(texts::kDictionaryTitle, {path, std::to_string(wordCount)});
 }
 
 std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path) {
@@ -63,7 +63,8 @@ std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& pa
     case LoadOutcome::ReadError:
       break;
   }
-  return {"Error while reading dictionary:\n" + path + "\nProgram may not run correctly"};
+  return {std::string(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")) + "\n" + path + "\n" +
+          LOOPWORD_TEXT("Messages", "Program may not run correctly")};
 }
 
 }  // namespace loopword

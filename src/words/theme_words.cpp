@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "board/program_text.h"
 #include "words/dictionary.h"
 
 namespace loopword {
@@ -27,11 +28,11 @@ bool IsUsable(const std::string& word) {
 constexpr std::size_t kEntriesNamed = 8;
 
 /// "HEADING: A, B and 3 more." for the entries of a report line.
-std::string EntriesLine(const char* heading, const std::vector<std::string>& entries) {
-  std::string line = heading;
-  for (std::size_t i = 0; i < std::min(entries.size(), kEntriesNamed); ++i) line += (i == 0 ? " " : ", ") + entries[i];
-  if (entries.size() > kEntriesNamed) line += " and " + std::to_string(entries.size() - kEntriesNamed) + " more";
-  return line + ".";
+std::string EntriesLine(const char* pattern, const std::vector<std::string>& entries) {
+  std::string named;
+  for (std::size_t i = 0; i < std::min(entries.size(), kEntriesNamed); ++i) named += (i == 0 ? "" : ", ") + entries[i];
+  if (entries.size() > kEntriesNamed) named = FillText(texts::kEntriesAndMore, {named, std::to_string(entries.size() - kEntriesNamed)});
+  return FillText(pattern, {named});
 }
 
 }  // namespace
@@ -69,14 +70,15 @@ std::string ThemeWordsReport(const ThemeWords& read) {
   const std::size_t count = read.words.size();
   std::string report;
   if (count == 0) {
-    report = "No theme words: puzzles come from the word list alone.";
+    report = LOOPWORD_TEXT("Messages", "No theme words: puzzles come from the word list alone.");
   } else if (count > kThemeWordLimit) {
-    report = "A puzzle holds at most 23 theme words; these are " + std::to_string(count) + ".";
+    report = FillText(texts::kTooManyThemeWords, {std::to_string(count)});
   } else {
-    report = std::to_string(count) + (count == 1 ? " theme word" : " theme words") + " will be in every puzzle.";
+    report = count == 1 ? LOOPWORD_TEXT("Messages", "1 theme word will be in every puzzle.")
+                        : FillText(texts::kThemeWordsInEveryPuzzle, {std::to_string(count)});
   }
-  if (!read.unusable.empty()) report += "\n" + EntriesLine("Not 8 letters A to Z:", read.unusable);
-  if (!read.repeated.empty()) report += "\n" + EntriesLine("Given twice:", read.repeated);
+  if (!read.unusable.empty()) report += "\n" + EntriesLine(texts::kNotEightLetters, read.unusable);
+  if (!read.repeated.empty()) report += "\n" + EntriesLine(texts::kGivenTwice, read.repeated);
   return report;
 }
 

@@ -109,9 +109,9 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
       {join(short22, -1, "") + "\n", 24, "a puzzle needs 23 placement lines, this one has 22"},
       {join(short22, -1, ""), 23, "this one has 22"},
       {join(good, -1, "") + good[23] + "\n", 25, "more than 23 placement lines"},
-      {"# Loopword puzzle\n\n", 0, "the file holds no puzzle"},
-      {std::string(kPuzzleFileLimit + 1, '#'), 0, "the file is larger than 1 MiB"},
-      {"", 0, "the file could not be read"},  // no such file
+      {"# Loopword puzzle\n\n", 0, "The file holds no puzzle."},
+      {std::string(kPuzzleFileLimit + 1, '#'), 0, "The file is larger than 1 MiB."},
+      {"", 0, "The file could not be read."},  // no such file
   };
   for (const auto& [text, line, what] : cases) {
     const std::string path = text.empty() ? (folder.Path() / "none").string() : folder.Write("bad.loopword", text);

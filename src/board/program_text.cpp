@@ -1,0 +1,21 @@
+// Filling the patterns of the program's messages with their values.
+#include "board/program_text.h"
+
+namespace loopword {
+
+std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+    const auto index = marker ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
+    if (index < values.size()) {
+      text += values.begin()[index];
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
+}
+
+}  // namespace loopword
