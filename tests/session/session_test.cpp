@@ -240,7 +240,7 @@ TEST_F(SessionTest, AnExportedWebPageCarriesThePuzzleWithoutTheTypedLettersOrSay
   EXPECT_EQ(session->ExportWebPage(files.Write("old.html", "<head></head>"), exported).message,
             "Loopword's web page is missing or damaged:\n" + (files.Path() / "old.html").string());
   EXPECT_EQ(session->ExportWebPage(page, "/proc/none/class.html").message,
-            SaveFailureMessage("web page", "/proc/none/class.html", "The file could not be written."));
+            "Loopword could not save the web page to:\n/proc/none/class.html\nThe file could not be written.");
 }
 
 TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolve) {
