@@ -1,4 +1,4 @@
-// Times the web page in headless chromium: its size, load to the first puzzle drawn, and varied puzzles against native.
+// Times the web page in headless chromium: its size, load to the first puzzle drawn (English and German), and varied puzzles against native.
 // Usage: node bench/web-timing.js [PAGE] [LOOPWORD_BENCH]   (npm ci in tests/web first; scripts/web builds the page)
 'use strict';
 
@@ -16,9 +16,9 @@ const kPuzzles = 300;  // the worker's clock ticks in 0.1 ms: the compile time i
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-async function firstPuzzleMs(browser) {
+async function firstPuzzleMs(browser, query) {
   const tab = await browser.newPage();
-  await tab.goto(`${pathToFileURL(page).href}?level=1`);
+  await tab.goto(`${pathToFileURL(page).href}?${query}`);
   await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
   const ms = await tab.evaluate(() => performance.getEntriesByName('first-puzzle')[0].startTime);
   await tab.close();
@@ -54,12 +54,17 @@ function nativeVariedMs() {
 async function main() {
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
   const loads = [];
-  for (let i = 0; i < kLoads; ++i) loads.push(await firstPuzzleMs(browser));
+  const germanLoads = [];
+  for (let i = 0; i < kLoads; ++i) {
+    loads.push(await firstPuzzleMs(browser, 'level=1'));
+    germanLoads.push(await firstPuzzleMs(browser, 'language=de'));
+  }
   const inPage = await variedMs(browser);
   await browser.close();
   const native = nativeVariedMs();
   console.log(`page size:                      ${(fs.statSync(page).size / 1e6).toFixed(2)} MB (target 2 MB)`);
   console.log(`load to first puzzle (median):  ${(median(loads) / 1000).toFixed(3)} s of ${kLoads} loads (target 1.5 s)`);
+  console.log(`the same, first German puzzle:  ${(median(germanLoads) / 1000).toFixed(3)} s (the list unpacked and read)`);
   console.log(`varied puzzle, level 3, page:   ${inPage.compile.toFixed(3)} ms in the worker (mean of ${kPuzzles}), ${inPage.command.toFixed(1)} ms with drawing and answer (median)`);
   console.log(`varied puzzle, level 3, native: ${native.toFixed(3)} ms (loopword_bench BM_VariedWithEvents/L3: the fill and its events, as the page makes them)`);
   console.log(`page / native:                  ${(inPage.compile / native).toFixed(2)}x (target 3x)`);

@@ -8,6 +8,7 @@ const kBackTab = 7;
 const kProgressPrefix = 'loopword:puzzle:';
 const kLastPuzzle = 'loopword:last';
 const kTheme = 'loopword:theme';
+const kLanguage = 'loopword:language';
 
 let worker = null;
 let nextId = 0;
@@ -16,6 +17,7 @@ let shown = null;  // the view last shown
 let running = 0;  // commands sent and not yet shown
 let userList = null;  // the word list file the user picked: { name, bytes }
 let keptTheme = { words: '', title: '' };  // the theme words and title kept last
+const unpackedLists = new Map();  // language code → promise of its bundled word list's bytes
 
 function startWorker() {
   const source = $('loopword-worker').textContent;
@@ -72,10 +74,36 @@ function show(view) {
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view[button.dataset.needs];
   $('choices').disabled = !view.commands;
   $('title').textContent = view.title;
-  $('level').value = String(view.level);
+  $('language').value = view.language;
+  showLevel(view);
   $('keyboard').hidden = view.mode !== 'solving';
   showText(view);
   if (view.file) keepProgress(view.file);
+}
+
+/// The word list select: three levels in English; every other language has one bundled list.
+function showLevel(view) {
+  const oneList = view.language !== 'en';
+  for (const option of $('level').options) option.hidden = oneList && ['2', '3'].includes(option.value);
+  $('level').options[0].textContent = oneList ? 'Bundled list' : 'Level 1';
+  $('level').value = oneList && view.level > 1 ? '1' : String(view.level);
+}
+
+/// Whether `select` has an option for `value`.
+function offers(select, value) {
+  return [...select.options].some((option) => option.value === value);
+}
+
+/// The word list the page carries for `language`, unpacked the first time it is asked for; none for English.
+function bundledList(language) {
+  if (language === 'en') return Promise.resolve('');
+  if (!unpackedLists.has(language)) {
+    const packed = document.querySelector(`script[data-language="${language}"]`).textContent;
+    const gzipped = new Blob([Uint8Array.from(atob(packed), (c) => c.charCodeAt(0))]);
+    const list = new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+    unpackedLists.set(language, list.then((bytes) => new Uint8Array(bytes)));
+  }
+  return unpackedLists.get(language);
 }
 
 /// The word list and the letters round each square as text, for screen readers, search and copy.
@@ -132,6 +160,12 @@ async function chooseList() {
   await run('chooseWordList', [level, '', '']);
 }
 
+async function chooseLanguage() {
+  const language = $('language').value;
+  store(kLanguage, language);
+  await run('chooseLanguage', [language, await bundledList(language)]);
+}
+
 async function chooseStart() {
   const typed = document.querySelector('input[name=start]:checked').value === 'typed';
   if (typed) await run('enterStartWord', [$('start-word').value]);
@@ -159,8 +193,10 @@ async function keepTheme(words, title) {
   await reportTheme();
 }
 
-/// Gives a new worker the choices of the form, as after a stop.
+/// Gives a new worker the choices of the form, as after a stop: the language first, as it rules how the list is read.
 async function applyChoices() {
+  const language = $('language').value;
+  if (language !== 'en') await run('chooseLanguage', [language, await bundledList(language)]);
   if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
   else await run('chooseWordList', [Number($('level').value), '', '']);
   await setFill();
@@ -257,10 +293,11 @@ function buildKeyboard() {
 
 function wire() {
   $('level').addEventListener('change', chooseList);
+  $('language').addEventListener('change', chooseLanguage);
   $('list-file').addEventListener('change', async () => {
     userList = await readFile($('list-file')) ?? userList;
     if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
-    else $('level').value = String(shown.level);
+    else showLevel(shown);
   });
   for (const radio of document.querySelectorAll('input[name=start]')) radio.addEventListener('change', chooseStart);
   $('start-word').addEventListener('change', () => {
@@ -292,10 +329,13 @@ function wire() {
   buildKeyboard();
 }
 
-/// The choices the address gives: ?level=2&seed=77&varied=1&unique=1&difficulty=hard&start=WORD.
+/// The choices the address gives: ?level=2&language=de&seed=77&varied=1&unique=1&difficulty=hard&start=WORD;
+/// the language chosen last here when the address gives none.
 async function applyAddress(query) {
   if (['1', '2', '3'].includes(query.get('level'))) $('level').value = query.get('level');
-  if ([...$('difficulty').options].some((option) => option.value === query.get('difficulty'))) $('difficulty').value = query.get('difficulty');
+  const language = query.get('language') ?? saved(kLanguage);
+  if (offers($('language'), language)) $('language').value = language;
+  if (offers($('difficulty'), query.get('difficulty'))) $('difficulty').value = query.get('difficulty');
   $('varied').checked = query.get('varied') === '1';
   $('unique').checked = query.get('unique') === '1';
   if (query.get('start')) {

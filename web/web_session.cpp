@@ -7,11 +7,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "display/sheets.h"
 #include "display/svg_canvas.h"
 #include "session/session.h"
+#include "words/bundled_lists.h"
+#include "words/language.h"
 #include "words/theme_words.h"
 
 namespace loopword {
@@ -128,6 +131,17 @@ class WebSession {
     return MessagesObject(session_.ChooseWordList(level, path).messages);
   }
 
+  /// Reads the word lists in the language with the two-letter `code` from now on; `list` is that
+  /// language's bundled list (none for English), put where the session looks for it.
+  val ChooseLanguage(const std::string& code, const std::string& list) {
+    const std::optional<Language> language = LanguageFromCode(code);
+    if (!language) return MessagesObject({"Loopword has no word lists in the language \"" + code + "\"."});
+    if (*language != Language::English) {
+      std::ofstream(std::string(kDataFolder) + "/" + BundledListName(1, *language), std::ios::binary) << list;
+    }
+    return MessagesObject(session_.ChooseLanguage(*language).messages);
+  }
+
   /// Opens the puzzle file `text` the user picked as file `name`.
   val Open(const std::string& name, const std::string& text, bool confirmed) {
     return ReplyObject(session_.Open(PutUpload(name, text), confirmed));
@@ -141,7 +155,7 @@ class WebSession {
     return reply.message.empty() ? ReadWholeFile(kSavedPuzzle) : "";
   }
 
-  /// What the page shows: the picture, the view button, the commands on offer, the word list title
+  /// What the page shows: the picture, the view button, the commands on offer, the word list, its language, the title
   /// and, for screen readers, the letters of every square while solving.
   val View() const {
     val view = val::object();
@@ -155,6 +169,7 @@ class WebSession {
     view.set("viewButton", offer.viewButton);
     view.set("title", TitleBar());
     view.set("level", session_.Dictionaries().DictLevel);
+    view.set("language", std::string(LanguageCode(session_.Dictionaries().CurrentLanguage())));
     view.set("file", SavedFile());
     view.set("rings", Rings());
     if (const SolvingState* solving = session_.Solving()) {
@@ -238,6 +253,7 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("themeReport", &WebSession::ThemeReport)
       .function("seedNextCompile", &WebSession::SeedNextCompile)
       .function("chooseWordList", &WebSession::ChooseWordList)
+      .function("chooseLanguage", &WebSession::ChooseLanguage)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)
       .function("sheets", &WebSession::Sheets);

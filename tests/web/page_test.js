@@ -1,4 +1,4 @@
-// The web page in Debian's chromium, opened from disk: making, saving, solving, reloading, phones, printing, hostile names.
+// The web page in Debian's chromium, opened from disk: making, saving, solving, reloading, phones, printing, languages, hostile names.
 'use strict';
 
 const { describe, it, before, after } = require('node:test');
@@ -89,16 +89,19 @@ describe('puzzles made in the page', () => {
     { level: 2, seed: 1234, options: ['varied'] },
     { level: 3, seed: 5, options: ['varied', 'unique'] },
     { level: 1, seed: 21, options: ['varied'], difficulty: 'hard' },
+    { level: 2, seed: 31, options: ['varied'], language: 'de' },
   ];
-  for (const { level, seed, options, difficulty = 'standard' } of cases) {
-    it(`level ${level}, seed ${seed} ${options.join(' ')} ${difficulty}: saved, sound and as loopword-compile makes it`, async () => {
-      const query = [`level=${level}`, `seed=${seed}`, `difficulty=${difficulty}`, ...options.map((option) => `${option}=1`)].join('&');
+  for (const { level, seed, options, difficulty = 'standard', language = 'en' } of cases) {
+    it(`level ${level}, seed ${seed} ${options.join(' ')} ${difficulty} ${language}: saved, sound and as loopword-compile makes it`, async () => {
+      const query = [`level=${level}`, `language=${language}`, `seed=${seed}`, `difficulty=${difficulty}`, ...options.map((option) => `${option}=1`)].join('&');
       const page = await openPage(`?${query}`);
       const saved = await savePuzzle(page);
-      const words = path.join(root, 'data', `L${level}words.txt`);
+      const words = path.join(root, 'data', language === 'en' ? `L${level}words.txt` : `${language}-words.txt`);
       execFileSync(path.join(root, 'tools', 'check-puzzles'), [words], { input: saved });
-      const made = execFileSync(compileTool, ['--level', String(level), '--seed', String(seed), '--difficulty', difficulty, ...options.map((o) => `--${o}`)]);
+      const languageArgs = language === 'en' ? [] : ['--language', language];
+      const made = execFileSync(compileTool, ['--level', String(level), ...languageArgs, '--seed', String(seed), '--difficulty', difficulty, ...options.map((o) => `--${o}`)]);
       assert.equal(saved, made.toString('latin1'));
+      if (language !== 'en') assert.match(saved, new RegExp(`^# language: ${language}$`, 'm'));
       await page.close();
     });
   }
@@ -192,6 +195,23 @@ describe('the page as a file', () => {
     assert.match(saved, /^# theme: ELEPHANT GIRAFFES$/m);
     for (const word of ['ELEPHANT', 'GIRAFFES']) assert.match(saved, new RegExp(` ${word}$`, 'm'));
     await page.close();
+  });
+
+  it('reads a user list picked after Français by French rules: accents dropped, capitals', async () => {
+    const own = await browser.newContext();
+    const page = await openPage('', await own.newPage());
+    await page.selectOption('#language', 'fr');
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-words.txt'));
+    const accented = fs.readFileSync(path.join(root, 'data', 'fr-words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
+    await page.setInputFiles('#list-file', { name: 'mots.txt', mimeType: 'text/plain', buffer: Buffer.from(accented) });
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('mots.txt'));
+    await page.click('#compile');
+    await settled(page);
+    const saved = await savePuzzle(page);
+    assert.match(saved, /^# language: fr$/m);
+    assert.match(solutionRings(saved).join(''), /E/);
+    execFileSync(path.join(root, 'tools', 'check-puzzles'), [path.join(root, 'data', 'fr-words.txt')], { input: saved });
+    await own.close();
   });
 
   it('made no request beyond the page itself', () => {
