@@ -135,247 +135,247 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>Loopword could not save the bitmap to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword konnte das Bitmap-Bild nicht speichern unter:</translation>
     </message>
     <message>
         <source>Loopword could not save the PDF to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword konnte das PDF nicht speichern unter:</translation>
     </message>
     <message>
         <source>Loopword could not save the SVG files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword konnte die SVG-Dateien nicht speichern unter:</translation>
     </message>
     <message>
         <source>Loopword could not save the booklet to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword konnte das Heft nicht speichern unter:</translation>
     </message>
     <message>
         <source>Dictionary: %1 (%2 words)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch: %1 (%2 Wörter)</translation>
     </message>
     <message>
         <source>%1 - 1 theme word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 1 Themenwort</translation>
     </message>
     <message>
         <source>%1 - %2 theme words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 Themenwörter</translation>
     </message>
     <message>
         <source>Solved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst in %1</translation>
     </message>
     <message>
         <source>%1 theme words will be in every puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Themenwörter kommen in jedes Rätsel.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rätsel fasst höchstens 23 Themenwörter; dies sind %1.</translation>
     </message>
     <message>
         <source>Not 8 letters A to Z: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht 8 Buchstaben A bis Z: %1.</translation>
     </message>
     <message>
         <source>Given twice: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt angegeben: %1.</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 weitere</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus diesem Wörterbuch lässt sich mit dem Startwort %1 kein Rätsel bilden.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Themenwörter passen mit diesem Wörterbuch und dem Startwort %1 nicht alle in ein Rätsel.</translation>
     </message>
     <message>
         <source>Without %1 they fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne %1 passen sie.</translation>
     </message>
     <message>
         <source>A puzzle needs 23 different words; this dictionary has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rätsel braucht 23 verschiedene Wörter; dieses Wörterbuch hat %1.</translation>
     </message>
     <message>
         <source>A puzzle needs 23 different words; the dictionary and the theme words have %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rätsel braucht 23 verschiedene Wörter; Wörterbuch und Themenwörter haben zusammen %1.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %2 mit diesem Wörterbuch erstellten Rätseln war keines der Schwierigkeit „%1“.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %2 mit diesem Wörterbuch und diesen Themenwörtern erstellten Rätseln war keines der Schwierigkeit „%1“.</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 Sekunden wurde kein Rätsel mit allen Themenwörtern gefunden.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rätsel 1 bis %1 haben kein Wort gemeinsam; mehr lässt die Wortliste nicht zu, daher wiederholen sich ab Rätsel %2 Wörter.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2.</translation>
     </message>
     <message>
         <source>a puzzle needs 23 placement lines, this one has %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Rätsel braucht 23 Platzierungszeilen, dieses hat %1</translation>
     </message>
     <message>
         <source>square %1 where square %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>an der Stelle von Quadrat %2 steht Quadrat %1</translation>
     </message>
     <message>
         <source>the ring %1 is not the word %2 read clockwise from cell %3</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ring %1 ist nicht das Wort %2, im Uhrzeigersinn ab Feld %3 gelesen</translation>
     </message>
     <message>
         <source>the word %1 is already in square %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Wort %1 steht schon in Quadrat %2</translation>
     </message>
     <message>
         <source>square %1 disagrees with square %2 at a shared cell</source>
-        <translation type="unfinished"></translation>
+        <translation>das Quadrat %1 widerspricht dem Quadrat %2 in einem gemeinsamen Feld</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Wörterbuch und Startwort ließ sich kein vollständiges Rätsel bilden.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Rätsel für das Heft.</translation>
     </message>
     <message>
         <source>The PDF could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Ordner mit diesem Namen.</translation>
     </message>
     <message>
         <source>There is no picture to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The SVG files could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SVG-Dateien konnten nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste ist zu klein, um Wiederholungen zu vermeiden: ab Rätsel 2 wiederholen sich Wörter.</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Platzierungszeile der Form &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>
     <message>
         <source>the difficulty must be standard, easy, medium, hard or expert</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schwierigkeit muss standard, easy, medium, hard oder expert sein</translation>
     </message>
     <message>
         <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>die Hinweisfelder werden SS.P geschrieben: Quadrat 01 bis 23 außer 12, Ringposition 1 bis 8</translation>
     </message>
     <message>
         <source>The file holds no puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält kein Rätsel.</translation>
     </message>
     <message>
         <source>bad character in a comment line</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiges Zeichen in einer Kommentarzeile</translation>
     </message>
     <message>
         <source>bad character in a placement line</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiges Zeichen in einer Platzierungszeile</translation>
     </message>
     <message>
         <source>more than 23 placement lines without an empty line between puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als 23 Platzierungszeilen ohne Leerzeile zwischen den Rätseln</translation>
     </message>
     <message>
         <source>Loopword could not open the puzzle file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword konnte die Rätseldatei nicht öffnen:</translation>
     </message>
     <message>
         <source>The file is larger than 1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als 1 MiB.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The letters typed into it are damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die darin eingetragenen Buchstaben sind beschädigt.</translation>
     </message>
     <message>
         <source>Loopword could not save the puzzle to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword konnte das Rätsel nicht speichern unter:</translation>
     </message>
     <message>
         <source>Loopword&apos;s web page is missing or damaged:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite von Loopword fehlt oder ist beschädigt:</translation>
     </message>
     <message>
         <source>Loopword could not save the web page to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword konnte die Webseite nicht speichern unter:</translation>
     </message>
     <message>
         <source>Is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist ein Ordner</translation>
     </message>
     <message>
         <source>Error while reading dictionary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Wörterbuchs:</translation>
     </message>
     <message>
         <source>Program may not run correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm läuft möglicherweise nicht richtig</translation>
     </message>
     <message>
         <source>No theme words: puzzles come from the word list alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Themenwörter: Die Rätsel entstehen nur aus der Wortliste.</translation>
     </message>
     <message>
         <source>1 theme word will be in every puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Themenwort kommt in jedes Rätsel.</translation>
     </message>
 </context>
 <context>
@@ -434,7 +434,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>Save as &amp;bitmap</source>
-        <translation>Als &amp;Bitmap speichern</translation>
+        <translation>Als Bit&amp;map speichern</translation>
     </message>
     <message>
         <source>&amp;Export PDF…</source>
@@ -450,7 +450,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>Make boo&amp;klet…</source>
-        <translation>&amp;Heft erstellen…</translation>
+        <translation>Heft ers&amp;tellen…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -458,7 +458,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>Übe&amp;r</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -478,7 +478,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>&amp;One solution</source>
-        <translation>&amp;Eindeutige Lösung</translation>
+        <translation>Eindeutige &amp;Lösung</translation>
     </message>
     <message>
         <source>Solve on &amp;screen</source>
@@ -490,7 +490,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>&amp;Reveal letter</source>
-        <translation>Buchstaben &amp;aufdecken</translation>
+        <translation>Buchstaben a&amp;ufdecken</translation>
     </message>
     <message>
         <source>S&amp;tarting Word</source>
@@ -637,7 +637,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>Puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel %1</translation>
     </message>
 </context>
 <context>

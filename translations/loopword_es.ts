@@ -135,247 +135,247 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Loopword could not save the bitmap to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword no pudo guardar la imagen bitmap en:</translation>
     </message>
     <message>
         <source>Loopword could not save the PDF to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword no pudo guardar el PDF en:</translation>
     </message>
     <message>
         <source>Loopword could not save the SVG files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword no pudo guardar los archivos SVG en:</translation>
     </message>
     <message>
         <source>Loopword could not save the booklet to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword no pudo guardar el cuadernillo en:</translation>
     </message>
     <message>
         <source>Dictionary: %1 (%2 words)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diccionario: %1 (%2 palabras)</translation>
     </message>
     <message>
         <source>%1 - 1 theme word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 1 palabra del tema</translation>
     </message>
     <message>
         <source>%1 - %2 theme words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 palabras del tema</translation>
     </message>
     <message>
         <source>Solved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resuelto en %1</translation>
     </message>
     <message>
         <source>%1 theme words will be in every puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras del tema estarán en cada pasatiempo.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pasatiempo admite como máximo 23 palabras del tema; estas son %1.</translation>
     </message>
     <message>
         <source>Not 8 letters A to Z: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No son 8 letras de la A a la Z: %1.</translation>
     </message>
     <message>
         <source>Given twice: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetidas: %1.</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 más</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con este diccionario y la palabra inicial %1 no se puede hacer ningún pasatiempo.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras del tema no caben todas en un mismo pasatiempo con este diccionario y la palabra inicial %1.</translation>
     </message>
     <message>
         <source>Without %1 they fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin %1 caben todas.</translation>
     </message>
     <message>
         <source>A puzzle needs 23 different words; this dictionary has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pasatiempo necesita 23 palabras distintas; este diccionario tiene %1.</translation>
     </message>
     <message>
         <source>A puzzle needs 23 different words; the dictionary and the theme words have %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pasatiempo necesita 23 palabras distintas; el diccionario y las palabras del tema tienen %1.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún pasatiempo de dificultad «%1» entre %2 pasatiempos hechos con este diccionario.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún pasatiempo de dificultad «%1» entre %2 pasatiempos hechos con este diccionario y estas palabras del tema.</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>En %1 segundos no se encontró ningún pasatiempo con todas las palabras del tema.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pasatiempos 1 a %1 no comparten ninguna palabra; la lista de palabras no da para más, así que las palabras se repiten a partir del pasatiempo %2.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2.</translation>
     </message>
     <message>
         <source>a puzzle needs 23 placement lines, this one has %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un pasatiempo necesita 23 líneas de colocación, este tiene %1</translation>
     </message>
     <message>
         <source>square %1 where square %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>el cuadrado %1 está donde va el cuadrado %2</translation>
     </message>
     <message>
         <source>the ring %1 is not the word %2 read clockwise from cell %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el anillo %1 no es la palabra %2 leída en sentido horario desde la casilla %3</translation>
     </message>
     <message>
         <source>the word %1 is already in square %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la palabra %1 ya está en el cuadrado %2</translation>
     </message>
     <message>
         <source>square %1 disagrees with square %2 at a shared cell</source>
-        <translation type="unfinished"></translation>
+        <translation>el cuadrado %1 no coincide con el cuadrado %2 en una casilla compartida</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fácil</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experto</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer ningún pasatiempo completo con este diccionario y esta palabra inicial.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún pasatiempo para el cuadernillo.</translation>
     </message>
     <message>
         <source>The PDF could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el PDF.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una carpeta con ese nombre.</translation>
     </message>
     <message>
         <source>There is no picture to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen que guardar.</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la imagen.</translation>
     </message>
     <message>
         <source>The SVG files could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir los archivos SVG.</translation>
     </message>
     <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de palabras es demasiado pequeña para no repetir palabras: se repiten a partir del pasatiempo 2.</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo.</translation>
     </message>
     <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una línea de colocación de la forma &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>
     <message>
         <source>the difficulty must be standard, easy, medium, hard or expert</source>
-        <translation type="unfinished"></translation>
+        <translation>la dificultad debe ser standard, easy, medium, hard o expert</translation>
     </message>
     <message>
         <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>las casillas de pista se escriben SS.P: cuadrado 01 a 23 salvo el 12, posición 1 a 8 en el anillo</translation>
     </message>
     <message>
         <source>The file holds no puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún pasatiempo.</translation>
     </message>
     <message>
         <source>bad character in a comment line</source>
-        <translation type="unfinished"></translation>
+        <translation>carácter no válido en una línea de comentario</translation>
     </message>
     <message>
         <source>bad character in a placement line</source>
-        <translation type="unfinished"></translation>
+        <translation>carácter no válido en una línea de colocación</translation>
     </message>
     <message>
         <source>more than 23 placement lines without an empty line between puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>más de 23 líneas de colocación sin una línea vacía entre pasatiempos</translation>
     </message>
     <message>
         <source>Loopword could not open the puzzle file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword no pudo abrir el archivo de pasatiempo:</translation>
     </message>
     <message>
         <source>The file is larger than 1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ocupa más de 1 MiB.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo.</translation>
     </message>
     <message>
         <source>The letters typed into it are damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las letras escritas en él están dañadas.</translation>
     </message>
     <message>
         <source>Loopword could not save the puzzle to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword no pudo guardar el pasatiempo en:</translation>
     </message>
     <message>
         <source>Loopword&apos;s web page is missing or damaged:</source>
-        <translation type="unfinished"></translation>
+        <translation>La página web de Loopword falta o está dañada:</translation>
     </message>
     <message>
         <source>Loopword could not save the web page to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword no pudo guardar la página web en:</translation>
     </message>
     <message>
         <source>Is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta</translation>
     </message>
     <message>
         <source>Error while reading dictionary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer el diccionario:</translation>
     </message>
     <message>
         <source>Program may not run correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que el programa no funcione bien</translation>
     </message>
     <message>
         <source>No theme words: puzzles come from the word list alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin palabras del tema: los pasatiempos salen solo de la lista de palabras.</translation>
     </message>
     <message>
         <source>1 theme word will be in every puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 palabra del tema estará en cada pasatiempo.</translation>
     </message>
 </context>
 <context>
@@ -637,7 +637,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasatiempo %1</translation>
     </message>
 </context>
 <context>

@@ -135,247 +135,247 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Loopword could not save the bitmap to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword n&apos;a pas pu enregistrer l&apos;image bitmap dans :</translation>
     </message>
     <message>
         <source>Loopword could not save the PDF to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword n&apos;a pas pu enregistrer le PDF dans :</translation>
     </message>
     <message>
         <source>Loopword could not save the SVG files to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword n&apos;a pas pu enregistrer les fichiers SVG dans :</translation>
     </message>
     <message>
         <source>Loopword could not save the booklet to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword n&apos;a pas pu enregistrer le livret dans :</translation>
     </message>
     <message>
         <source>Dictionary: %1 (%2 words)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dictionnaire : %1 (%2 mots)</translation>
     </message>
     <message>
         <source>%1 - 1 theme word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 1 mot du thème</translation>
     </message>
     <message>
         <source>%1 - %2 theme words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 mots du thème</translation>
     </message>
     <message>
         <source>Solved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolue en %1</translation>
     </message>
     <message>
         <source>%1 theme words will be in every puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots du thème seront dans chaque grille.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille contient au plus 23 mots du thème ; il y en a ici %1.</translation>
     </message>
     <message>
         <source>Not 8 letters A to Z: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas 8 lettres de A à Z : %1.</translation>
     </message>
     <message>
         <source>Given twice: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnés deux fois : %1.</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 autres</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune grille ne peut être faite avec ce dictionnaire et le mot de départ %1.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots du thème ne tiennent pas tous dans une même grille avec ce dictionnaire et le mot de départ %1.</translation>
     </message>
     <message>
         <source>Without %1 they fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans %1, ils tiennent tous.</translation>
     </message>
     <message>
         <source>A puzzle needs 23 different words; this dictionary has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille demande 23 mots différents ; ce dictionnaire en a %1.</translation>
     </message>
     <message>
         <source>A puzzle needs 23 different words; the dictionary and the theme words have %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une grille demande 23 mots différents ; le dictionnaire et les mots du thème en ont %1.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles faites avec ce dictionnaire.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles faites avec ce dictionnaire et ces mots du thème.</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune grille contenant tous les mots du thème n&apos;a été trouvée en %1 secondes.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les grilles 1 à %1 n&apos;ont aucun mot en commun ; la liste de mots n&apos;en permet pas plus, donc des mots se répètent à partir de la grille %2.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2.</translation>
     </message>
     <message>
         <source>a puzzle needs 23 placement lines, this one has %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une grille demande 23 lignes de placement, celle-ci en a %1</translation>
     </message>
     <message>
         <source>square %1 where square %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>le carré %1 est à la place du carré %2</translation>
     </message>
     <message>
         <source>the ring %1 is not the word %2 read clockwise from cell %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;anneau %1 n&apos;est pas le mot %2 lu dans le sens horaire depuis la case %3</translation>
     </message>
     <message>
         <source>the word %1 is already in square %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot %1 est déjà dans le carré %2</translation>
     </message>
     <message>
         <source>square %1 disagrees with square %2 at a shared cell</source>
-        <translation type="unfinished"></translation>
+        <translation>le carré %1 contredit le carré %2 sur une case commune</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune grille complète n&apos;a pu être faite avec ce dictionnaire et ce mot de départ.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune grille à mettre dans le livret.</translation>
     </message>
     <message>
         <source>The PDF could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier porte déjà ce nom.</translation>
     </message>
     <message>
         <source>There is no picture to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune image à enregistrer.</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être écrite.</translation>
     </message>
     <message>
         <source>The SVG files could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers SVG n&apos;ont pas pu être écrits.</translation>
     </message>
     <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de mots est trop petite pour éviter les répétitions : des mots se répètent à partir de la grille 2.</translation>
     </message>
     <message>
         <source>The file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une ligne de placement de la forme &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>
     <message>
         <source>the difficulty must be standard, easy, medium, hard or expert</source>
-        <translation type="unfinished"></translation>
+        <translation>la difficulté doit être standard, easy, medium, hard ou expert</translation>
     </message>
     <message>
         <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>les cases d&apos;indice s&apos;écrivent SS.P : carré 01 à 23 sauf 12, position 1 à 8 sur l&apos;anneau</translation>
     </message>
     <message>
         <source>The file holds no puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune grille.</translation>
     </message>
     <message>
         <source>bad character in a comment line</source>
-        <translation type="unfinished"></translation>
+        <translation>caractère non valide dans une ligne de commentaire</translation>
     </message>
     <message>
         <source>bad character in a placement line</source>
-        <translation type="unfinished"></translation>
+        <translation>caractère non valide dans une ligne de placement</translation>
     </message>
     <message>
         <source>more than 23 placement lines without an empty line between puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 23 lignes de placement sans ligne vide entre les grilles</translation>
     </message>
     <message>
         <source>Loopword could not open the puzzle file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword n&apos;a pas pu ouvrir le fichier de grille :</translation>
     </message>
     <message>
         <source>The file is larger than 1 MiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse 1 Mio.</translation>
     </message>
     <message>
         <source>The file could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The letters typed into it are damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lettres qui y ont été saisies sont endommagées.</translation>
     </message>
     <message>
         <source>Loopword could not save the puzzle to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword n&apos;a pas pu enregistrer la grille dans :</translation>
     </message>
     <message>
         <source>Loopword&apos;s web page is missing or damaged:</source>
-        <translation type="unfinished"></translation>
+        <translation>La page web de Loopword est absente ou endommagée :</translation>
     </message>
     <message>
         <source>Loopword could not save the web page to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopword n&apos;a pas pu enregistrer la page web dans :</translation>
     </message>
     <message>
         <source>Is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier</translation>
     </message>
     <message>
         <source>Error while reading dictionary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur à la lecture du dictionnaire :</translation>
     </message>
     <message>
         <source>Program may not run correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme risque de ne pas fonctionner correctement</translation>
     </message>
     <message>
         <source>No theme words: puzzles come from the word list alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot du thème : les grilles viennent de la seule liste de mots.</translation>
     </message>
     <message>
         <source>1 theme word will be in every puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mot du thème sera dans chaque grille.</translation>
     </message>
 </context>
 <context>
@@ -474,7 +474,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>&amp;Varied words</source>
-        <translation>Mots &amp;variés</translation>
+        <translation>&amp;Mots variés</translation>
     </message>
     <message>
         <source>&amp;One solution</source>
@@ -482,7 +482,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Solve on &amp;screen</source>
-        <translation>Résoudre à l&apos;é&amp;cran</translation>
+        <translation>&amp;Résoudre à l&apos;écran</translation>
     </message>
     <message>
         <source>C&amp;heck</source>
@@ -637,7 +637,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille %1</translation>
     </message>
 </context>
 <context>
