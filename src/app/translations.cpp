@@ -24,14 +24,15 @@ struct KnownPattern {
   QRegularExpression filled;
 };
 
-/// "Line %1: %2." as ^Line (.*): (.*)\.$; the first value takes all it can, as a path comes first.
+/// "Line %1: %2." as ^Line (\d+|.*): (\d+|.*)\.$: a value is a number where it can be one, else it
+/// takes all the text it can, as a path or a title coming first must.
 QRegularExpression FilledLine(const QString& pattern) {
   static const QRegularExpression marker("%[1-9]");
   QString expression = "^";
   qsizetype from = 0;
   for (auto found = marker.globalMatch(pattern); found.hasNext();) {
     const QRegularExpressionMatch match = found.next();
-    expression += QRegularExpression::escape(pattern.mid(from, match.capturedStart() - from)) + "(.*)";
+    expression += QRegularExpression::escape(pattern.mid(from, match.capturedStart() - from)) + "(\\d+|.*)";
     from = match.capturedEnd();
   }
   return QRegularExpression(expression + QRegularExpression::escape(pattern.mid(from)) + "$");

@@ -3,6 +3,7 @@
 #include <QTextBrowser>
 
 #include "app/translations.h"
+#include "board/program_text.h"
 #include "compiler/compiler.h"
 #include "grade/grader.h"
 #include "puzzle/puzzle_file.h"
@@ -11,6 +12,7 @@
 #include "support/recording_canvas.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 namespace {
@@ -156,6 +158,28 @@ TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
   for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
   EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;
   EXPECT_NE(texts.find("\n23 W\u00F6rter aus 8 Buchstaben"), std::string::npos) << texts;
+}
+
+TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithTheirValuesKept) {
+  using namespace texts;
+  const std::string title = FillText(kTitleWithThemeWords, {FillText(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", "120"}), "5"});
+  const std::string refusal = "Loopword could not open the puzzle file:\n/tmp/2024: Zoo.loopword\n" +
+                              FillText(kFaultOnLine, {"17", FillText(kWordRepeated, {"LOOPWORD", "03"})});
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {title, "W\u00F6rterbuch: /home/ute/Listen (neu)/tiere.txt (120 W\u00F6rter) - 5 Themenw\u00F6rter"},
+      {refusal, "Loopword konnte die R\u00E4tseldatei nicht \u00F6ffnen:\n/tmp/2024: Zoo.loopword\n"
+                "Zeile 17: das Wort LOOPWORD steht schon in Quadrat 03."},
+      {FillText(kFaultOnLine, {"5", "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8"}),
+       "Zeile 5: die Hinweisfelder werden SS.P geschrieben: Quadrat 01 bis 23 au\u00DFer 12, Ringposition 1 bis 8."},
+      {FillText(kNoGradedPuzzle, {"hard", "400"}),
+       "Unter 400 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
+      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9")),
+       "1 Themenwort kommt in jedes R\u00E4tsel.\nNicht 8 Buchstaben A bis Z: cat, 1, 2, 3, 4, 5, 6, 7 und 2 weitere."},
+      {"Stop\n/tmp/Stop", "Anhalten\n/tmp/Stop"}};
+  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), english) << "without a translation";
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const Translations translations(LOOPWORD_PROGRAM_DIR);
+  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), german);
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {
