@@ -4,10 +4,11 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
-# Debian packages building and running the program need (qt6-l10n-tools: lrelease makes its translations).
+# Debian packages building and running the program need (qt6-l10n-tools: lrelease makes its translations;
+# qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language).
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation
 )
 # Debian packages building the web page needs: the C++ compiler to WebAssembly.
