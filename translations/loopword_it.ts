@@ -1,0 +1,654 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Loopword Puzzles</source>
+        <translation>Schemi Loopword</translation>
+    </message>
+    <message>
+        <source>Select a puzzle to open</source>
+        <translation>Scegli uno schema da aprire</translation>
+    </message>
+    <message>
+        <source>Select destination file for this puzzle</source>
+        <translation>Scegli il file in cui salvare questo schema</translation>
+    </message>
+    <message>
+        <source>Select destination file for a web page of this puzzle</source>
+        <translation>Scegli il file di una pagina web di questo schema</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Pagine web</translation>
+    </message>
+    <message>
+        <source>Select a file to open</source>
+        <translation>Scegli un file da aprire</translation>
+    </message>
+    <message>
+        <source>Dictionary Files</source>
+        <translation>File di dizionario</translation>
+    </message>
+    <message>
+        <source>Select destination file for a bitmap copy of this puzzle</source>
+        <translation>Scegli il file di un&apos;immagine bitmap di questo schema</translation>
+    </message>
+    <message>
+        <source>Loopword Bitmap Files</source>
+        <translation>Immagini bitmap di Loopword</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the bitmap to:</source>
+        <translation>Loopword non ha potuto salvare la bitmap in:</translation>
+    </message>
+    <message>
+        <source>Select destination file for a PDF of this puzzle</source>
+        <translation>Scegli il file di un PDF di questo schema</translation>
+    </message>
+    <message>
+        <source>PDF Files</source>
+        <translation>File PDF</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the PDF to:</source>
+        <translation>Loopword non ha potuto salvare il PDF in:</translation>
+    </message>
+    <message>
+        <source>Select a name for the SVG files of this puzzle</source>
+        <translation>Scegli un nome per i file SVG di questo schema</translation>
+    </message>
+    <message>
+        <source>SVG Files</source>
+        <translation>File SVG</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the SVG files to:</source>
+        <translation>Loopword non ha potuto salvare i file SVG in:</translation>
+    </message>
+    <message>
+        <source>Do you wish to print puzzle and its solution?</source>
+        <translation>Stampare lo schema e la sua soluzione?</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Set up a default printer, then print again.</source>
+        <translation>Non c&apos;è nessuna stampante.
+Imposta una stampante predefinita e stampa di nuovo.</translation>
+    </message>
+    <message>
+        <source>Select destination file for the booklet</source>
+        <translation>Scegli il file del libretto</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the booklet to:</source>
+        <translation>Loopword non ha potuto salvare il libretto in:</translation>
+    </message>
+    <message>
+        <source>Enter 8-letter word A..Z</source>
+        <translation>Scrivi una parola di 8 lettere A..Z</translation>
+    </message>
+    <message>
+        <source>Start Word</source>
+        <translation>Parola iniziale</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words)</source>
+        <translation>Dizionario: %1 (%2 parole)</translation>
+    </message>
+    <message>
+        <source>%1 - 1 theme word</source>
+        <translation>%1 - 1 parola a tema</translation>
+    </message>
+    <message>
+        <source>%1 - %2 theme words</source>
+        <translation>%1 - %2 parole a tema</translation>
+    </message>
+    <message>
+        <source>Solved in %1</source>
+        <translation>Risolto in %1</translation>
+    </message>
+    <message>
+        <source>%1 theme words will be in every puzzle.</source>
+        <translation>%1 parole a tema saranno in ogni schema.</translation>
+    </message>
+    <message>
+        <source>A puzzle holds at most 23 theme words; these are %1.</source>
+        <translation>Uno schema contiene al massimo 23 parole a tema; queste sono %1.</translation>
+    </message>
+    <message>
+        <source>Not 8 letters A to Z: %1.</source>
+        <translation>Non sono 8 lettere dalla A alla Z: %1.</translation>
+    </message>
+    <message>
+        <source>Given twice: %1.</source>
+        <translation>Inserite due volte: %1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altre %2</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary with the starting word %1.</source>
+        <translation>Con questo dizionario non si può fare nessuno schema con la parola iniziale %1.</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
+        <translation>Con questo dizionario e la parola iniziale %1 le parole a tema non stanno tutte in uno stesso schema.</translation>
+    </message>
+    <message>
+        <source>Without %1 they fit.</source>
+        <translation>Senza %1 ci stanno.</translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; this dictionary has %1.</source>
+        <translation>Uno schema richiede 23 parole diverse; questo dizionario ne ha %1.</translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; the dictionary and the theme words have %1.</source>
+        <translation>Uno schema richiede 23 parole diverse; il dizionario e le parole a tema ne hanno %1.</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
+        <translation>Fra %2 schemi fatti con questo dizionario non ne è stato trovato nessuno di difficoltà «%1».</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
+        <translation>Fra %2 schemi fatti con questo dizionario e queste parole a tema non ne è stato trovato nessuno di difficoltà «%1».</translation>
+    </message>
+    <message>
+        <source>No puzzle with all the theme words was found in %1 seconds.</source>
+        <translation>In %1 secondi non è stato trovato nessuno schema con tutte le parole a tema.</translation>
+    </message>
+    <message>
+        <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
+        <translation>Gli schemi da 1 a %1 non hanno parole in comune; l&apos;elenco di parole non permette di più, perciò le parole si ripetono dallo schema %2 in poi.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Riga %1: %2.</translation>
+    </message>
+    <message>
+        <source>a puzzle needs 23 placement lines, this one has %1</source>
+        <translation>uno schema richiede 23 righe di posizionamento, questo ne ha %1</translation>
+    </message>
+    <message>
+        <source>square %1 where square %2 belongs</source>
+        <translation>quadrato %1 al posto del quadrato %2</translation>
+    </message>
+    <message>
+        <source>the ring %1 is not the word %2 read clockwise from cell %3</source>
+        <translation>l&apos;anello %1 non è la parola %2 letta in senso orario dalla casella %3</translation>
+    </message>
+    <message>
+        <source>the word %1 is already in square %2</source>
+        <translation>la parola %1 è già nel quadrato %2</translation>
+    </message>
+    <message>
+        <source>square %1 disagrees with square %2 at a shared cell</source>
+        <translation>il quadrato %1 non concorda con il quadrato %2 in una casella comune</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>facile</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>difficile</translation>
+    </message>
+    <message>
+        <source>expert</source>
+        <translation>esperto</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary.</source>
+        <translation>Con questo dizionario le parole a tema non stanno tutte in uno stesso schema.</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary.</source>
+        <translation>Con questo dizionario non si può fare nessuno schema.</translation>
+    </message>
+    <message>
+        <source>No complete puzzle could be made with this dictionary and starting word.</source>
+        <translation>Con questo dizionario e questa parola iniziale non si è potuto fare uno schema completo.</translation>
+    </message>
+    <message>
+        <source>Specify 8-letter word</source>
+        <translation>Scrivi una parola di 8 lettere</translation>
+    </message>
+    <message>
+        <source>Specify A..Z leters</source>
+        <translation>Scrivi solo lettere A..Z</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to put in the booklet.</source>
+        <translation>Non c&apos;è nessuno schema da mettere nel libretto.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written.</source>
+        <translation>Non è stato possibile scrivere il PDF.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>C&apos;è già una cartella con quel nome.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Non c&apos;è nessuna immagine da salvare.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>Non è stato possibile scrivere l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>The SVG files could not be written.</source>
+        <translation>Non è stato possibile scrivere i file SVG.</translation>
+    </message>
+    <message>
+        <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
+        <translation>L&apos;elenco di parole è troppo piccolo per non ripeterle: le parole si ripetono dallo schema 2 in poi.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Non è stato possibile scrivere il file.</translation>
+    </message>
+    <message>
+        <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
+        <translation>non è una riga di posizionamento della forma &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
+    </message>
+    <message>
+        <source>the difficulty must be standard, easy, medium, hard or expert</source>
+        <translation>la difficoltà deve essere standard, easy, medium, hard o expert</translation>
+    </message>
+    <message>
+        <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
+        <translation>le caselle suggerite si scrivono SS.P: quadrato da 01 a 23 ma non 12, posizione nell&apos;anello da 1 a 8</translation>
+    </message>
+    <message>
+        <source>The file holds no puzzle.</source>
+        <translation>Il file non contiene nessuno schema.</translation>
+    </message>
+    <message>
+        <source>bad character in a comment line</source>
+        <translation>carattere non valido in una riga di commento</translation>
+    </message>
+    <message>
+        <source>bad character in a placement line</source>
+        <translation>carattere non valido in una riga di posizionamento</translation>
+    </message>
+    <message>
+        <source>more than 23 placement lines without an empty line between puzzles</source>
+        <translation>più di 23 righe di posizionamento senza una riga vuota fra gli schemi</translation>
+    </message>
+    <message>
+        <source>Loopword could not open the puzzle file:</source>
+        <translation>Loopword non ha potuto aprire il file dello schema:</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB.</source>
+        <translation>Il file è più grande di 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Non è stato possibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The letters typed into it are damaged.</source>
+        <translation>Le lettere inserite nel file sono danneggiate.</translation>
+    </message>
+    <message>
+        <source>Compiling a new puzzle ends solving this one. Compile anyway?</source>
+        <translation>Creare un nuovo schema interrompe la risoluzione di questo. Crearlo comunque?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Showing the solution ends solving this puzzle. Show it anyway?</source>
+        <translation>Mostrare la soluzione interrompe la risoluzione di questo schema. Mostrarla comunque?</translation>
+    </message>
+    <message>
+        <source>Opening a puzzle ends solving this one. Open anyway?</source>
+        <translation>Aprire uno schema interrompe la risoluzione di questo. Aprirlo comunque?</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the puzzle to:</source>
+        <translation>Loopword non ha potuto salvare lo schema in:</translation>
+    </message>
+    <message>
+        <source>Loopword&apos;s web page is missing or damaged:</source>
+        <translation>La pagina web di Loopword manca o è danneggiata:</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the web page to:</source>
+        <translation>Loopword non ha potuto salvare la pagina web in:</translation>
+    </message>
+    <message>
+        <source>Exiting ends solving this puzzle. Exit anyway?</source>
+        <translation>Uscire interrompe la risoluzione di questo schema. Uscire comunque?</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Mostra schema</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Mostra soluzione</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>È una cartella</translation>
+    </message>
+    <message>
+        <source>There are no 8-letter words in this dictionary</source>
+        <translation>Questo dizionario non ha parole di 8 lettere</translation>
+    </message>
+    <message>
+        <source>Dictionary limit is 49,000 words</source>
+        <translation>Un dizionario ha al massimo 49.000 parole</translation>
+    </message>
+    <message>
+        <source>Error while reading dictionary:</source>
+        <translation>Errore durante la lettura del dizionario:</translation>
+    </message>
+    <message>
+        <source>Program may not run correctly</source>
+        <translation>Il programma potrebbe non funzionare correttamente</translation>
+    </message>
+    <message>
+        <source>No theme words: puzzles come from the word list alone.</source>
+        <translation>Nessuna parola a tema: gli schemi vengono solo dall&apos;elenco di parole.</translation>
+    </message>
+    <message>
+        <source>1 theme word will be in every puzzle.</source>
+        <translation>1 parola a tema sarà in ogni schema.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Loopword User Guide</source>
+        <translation>Guida di Loopword</translation>
+    </message>
+    <message>
+        <source>OverWrite file: %1 ?</source>
+        <translation>Sovrascrivere il file %1?</translation>
+    </message>
+    <message>
+        <source>Loopword copied to:
+%1
+ %2 bytes</source>
+        <translation>Loopword ha copiato in:
+%1
+ %2 byte</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not start printing.</source>
+        <translation>La stampante %1 non ha potuto iniziare la stampa.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer %1.</source>
+        <translation>Non è stato possibile inviare la pagina alla stampante %1.</translation>
+    </message>
+    <message>
+        <source>Booklet written: %1, %2 pages.</source>
+        <translation>Libretto scritto: %1, %2 pagine.</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Schemi fatti: %1 di %2</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Difficoltà</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Media</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Esperto</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Open puzzle…</source>
+        <translation>A&amp;pri schema…</translation>
+    </message>
+    <message>
+        <source>&amp;Save puzzle…</source>
+        <translation>&amp;Salva schema…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>S&amp;tampa</translation>
+    </message>
+    <message>
+        <source>Save as &amp;bitmap</source>
+        <translation>Salva come &amp;bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>&amp;Esporta PDF…</translation>
+    </message>
+    <message>
+        <source>Export S&amp;VG…</source>
+        <translation>Esporta S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>Export &amp;web page…</source>
+        <translation>Esporta pagina &amp;web…</translation>
+    </message>
+    <message>
+        <source>Make boo&amp;klet…</source>
+        <translation>Crea &amp;libretto…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Es&amp;ci</translation>
+    </message>
+    <message>
+        <source>&amp;Solution</source>
+        <translation>&amp;Soluzione</translation>
+    </message>
+    <message>
+        <source>&amp;Compile</source>
+        <translation>&amp;Crea</translation>
+    </message>
+    <message>
+        <source>&amp;Varied words</source>
+        <translation>Parole &amp;variate</translation>
+    </message>
+    <message>
+        <source>&amp;One solution</source>
+        <translation>&amp;Una sola soluzione</translation>
+    </message>
+    <message>
+        <source>Solve on &amp;screen</source>
+        <translation>Risolvi sullo &amp;schermo</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>C&amp;ontrolla</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal letter</source>
+        <translation>&amp;Rivela lettera</translation>
+    </message>
+    <message>
+        <source>S&amp;tarting Word</source>
+        <translation>&amp;Parola iniziale</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Casuale</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Inserita</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Dizionario</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Personale</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Livello &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Livello &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Livello &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>&amp;Theme words…</source>
+        <translation>Parole a &amp;tema…</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Make booklet</source>
+        <translation>Crea libretto</translation>
+    </message>
+    <message>
+        <source>No word twice in the booklet</source>
+        <translation>Nessuna parola due volte nel libretto</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Parole variate</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Una sola soluzione</translation>
+    </message>
+    <message>
+        <source>Number of puzzles:</source>
+        <translation>Numero di schemi:</translation>
+    </message>
+    <message>
+        <source>Theme words</source>
+        <translation>Parole a tema</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Svuota</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them:</source>
+        <translation>&amp;Parole, separate da a capo, spazi o virgole:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
+        <translation>Metti 23 parole di 8 lettere in senso orario negli 8 spazi attorno a ogni quadrato.</translation>
+    </message>
+    <message>
+        <source>PUZZLE</source>
+        <translation>SCHEMA</translation>
+    </message>
+    <message>
+        <source>SOLUTION</source>
+        <translation>SOLUZIONE</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Difficoltà:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Schema %1</translation>
+    </message>
+</context>
+<context>
+    <name>loopword::AboutForm</name>
+    <message>
+        <source>About Loopword</source>
+        <translation>Informazioni su Loopword</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versione 1.0</translation>
+    </message>
+</context>
+</TS>

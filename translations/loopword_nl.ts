@@ -1,0 +1,654 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Loopword Puzzles</source>
+        <translation>Loopword-puzzels</translation>
+    </message>
+    <message>
+        <source>Select a puzzle to open</source>
+        <translation>Kies een puzzel om te openen</translation>
+    </message>
+    <message>
+        <source>Select destination file for this puzzle</source>
+        <translation>Kies het bestand voor deze puzzel</translation>
+    </message>
+    <message>
+        <source>Select destination file for a web page of this puzzle</source>
+        <translation>Kies het bestand voor een webpagina van deze puzzel</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Webpagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Select a file to open</source>
+        <translation>Kies een bestand om te openen</translation>
+    </message>
+    <message>
+        <source>Dictionary Files</source>
+        <translation>Woordenboekbestanden</translation>
+    </message>
+    <message>
+        <source>Select destination file for a bitmap copy of this puzzle</source>
+        <translation>Kies het bestand voor een bitmapafbeelding van deze puzzel</translation>
+    </message>
+    <message>
+        <source>Loopword Bitmap Files</source>
+        <translation>Loopword-bitmapbestanden</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the bitmap to:</source>
+        <translation>Loopword kon de bitmap niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>Select destination file for a PDF of this puzzle</source>
+        <translation>Kies het bestand voor een PDF van deze puzzel</translation>
+    </message>
+    <message>
+        <source>PDF Files</source>
+        <translation>PDF-bestanden</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the PDF to:</source>
+        <translation>Loopword kon de PDF niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>Select a name for the SVG files of this puzzle</source>
+        <translation>Kies een naam voor de SVG-bestanden van deze puzzel</translation>
+    </message>
+    <message>
+        <source>SVG Files</source>
+        <translation>SVG-bestanden</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the SVG files to:</source>
+        <translation>Loopword kon de SVG-bestanden niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>Do you wish to print puzzle and its solution?</source>
+        <translation>Puzzel en oplossing afdrukken?</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Set up a default printer, then print again.</source>
+        <translation>Er is geen printer.
+Stel een standaardprinter in en druk dan opnieuw af.</translation>
+    </message>
+    <message>
+        <source>Select destination file for the booklet</source>
+        <translation>Kies het bestand voor het boekje</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the booklet to:</source>
+        <translation>Loopword kon het boekje niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>Enter 8-letter word A..Z</source>
+        <translation>Typ een woord van 8 letters A..Z</translation>
+    </message>
+    <message>
+        <source>Start Word</source>
+        <translation>Beginwoord</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words)</source>
+        <translation>Woordenboek: %1 (%2 woorden)</translation>
+    </message>
+    <message>
+        <source>%1 - 1 theme word</source>
+        <translation>%1 - 1 themawoord</translation>
+    </message>
+    <message>
+        <source>%1 - %2 theme words</source>
+        <translation>%1 - %2 themawoorden</translation>
+    </message>
+    <message>
+        <source>Solved in %1</source>
+        <translation>Opgelost in %1</translation>
+    </message>
+    <message>
+        <source>%1 theme words will be in every puzzle.</source>
+        <translation>%1 themawoorden komen in elke puzzel.</translation>
+    </message>
+    <message>
+        <source>A puzzle holds at most 23 theme words; these are %1.</source>
+        <translation>Een puzzel bevat hoogstens 23 themawoorden; dit zijn er %1.</translation>
+    </message>
+    <message>
+        <source>Not 8 letters A to Z: %1.</source>
+        <translation>Geen 8 letters A tot Z: %1.</translation>
+    </message>
+    <message>
+        <source>Given twice: %1.</source>
+        <translation>Dubbel opgegeven: %1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 en nog %2</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary with the starting word %1.</source>
+        <translation>Met dit woordenboek kan geen puzzel gemaakt worden met het beginwoord %1.</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
+        <translation>Met dit woordenboek en het beginwoord %1 passen de themawoorden niet allemaal in één puzzel.</translation>
+    </message>
+    <message>
+        <source>Without %1 they fit.</source>
+        <translation>Zonder %1 passen ze.</translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; this dictionary has %1.</source>
+        <translation>Een puzzel heeft 23 verschillende woorden nodig; dit woordenboek heeft er %1.</translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; the dictionary and the theme words have %1.</source>
+        <translation>Een puzzel heeft 23 verschillende woorden nodig; het woordenboek en de themawoorden hebben er %1.</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
+        <translation>In %2 puzzels gemaakt met dit woordenboek is geen puzzel van moeilijkheid ‘%1’ gevonden.</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
+        <translation>In %2 puzzels gemaakt met dit woordenboek en deze themawoorden is geen puzzel van moeilijkheid ‘%1’ gevonden.</translation>
+    </message>
+    <message>
+        <source>No puzzle with all the theme words was found in %1 seconds.</source>
+        <translation>In %1 seconden is geen puzzel met alle themawoorden gevonden.</translation>
+    </message>
+    <message>
+        <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
+        <translation>Puzzel 1 tot en met %1 hebben geen woord gemeen; de woordenlijst laat niet meer toe, dus vanaf puzzel %2 komen woorden terug.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Regel %1: %2.</translation>
+    </message>
+    <message>
+        <source>a puzzle needs 23 placement lines, this one has %1</source>
+        <translation>een puzzel heeft 23 plaatsingsregels nodig, deze heeft er %1</translation>
+    </message>
+    <message>
+        <source>square %1 where square %2 belongs</source>
+        <translation>vierkant %1 waar vierkant %2 hoort</translation>
+    </message>
+    <message>
+        <source>the ring %1 is not the word %2 read clockwise from cell %3</source>
+        <translation>de ring %1 is niet het woord %2 met de klok mee gelezen vanaf vakje %3</translation>
+    </message>
+    <message>
+        <source>the word %1 is already in square %2</source>
+        <translation>het woord %1 staat al in vierkant %2</translation>
+    </message>
+    <message>
+        <source>square %1 disagrees with square %2 at a shared cell</source>
+        <translation>vierkant %1 en vierkant %2 verschillen in een gedeeld vakje</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>standaard</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>makkelijk</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>gemiddeld</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>moeilijk</translation>
+    </message>
+    <message>
+        <source>expert</source>
+        <translation>expert</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary.</source>
+        <translation>Met dit woordenboek passen de themawoorden niet allemaal in één puzzel.</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary.</source>
+        <translation>Met dit woordenboek kan geen puzzel gemaakt worden.</translation>
+    </message>
+    <message>
+        <source>No complete puzzle could be made with this dictionary and starting word.</source>
+        <translation>Met dit woordenboek en dit beginwoord kon geen volledige puzzel gemaakt worden.</translation>
+    </message>
+    <message>
+        <source>Specify 8-letter word</source>
+        <translation>Typ een woord van 8 letters</translation>
+    </message>
+    <message>
+        <source>Specify A..Z leters</source>
+        <translation>Typ alleen letters A..Z</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to put in the booklet.</source>
+        <translation>Er is geen puzzel om in het boekje te zetten.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written.</source>
+        <translation>De PDF kon niet geschreven worden.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Er staat een map met die naam in de weg.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Er is geen afbeelding om op te slaan.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>De afbeelding kon niet geschreven worden.</translation>
+    </message>
+    <message>
+        <source>The SVG files could not be written.</source>
+        <translation>De SVG-bestanden konden niet geschreven worden.</translation>
+    </message>
+    <message>
+        <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
+        <translation>De woordenlijst is te klein om herhaling te vermijden: vanaf puzzel 2 komen woorden terug.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Het bestand kon niet geschreven worden.</translation>
+    </message>
+    <message>
+        <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
+        <translation>geen plaatsingsregel van de vorm &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
+    </message>
+    <message>
+        <source>the difficulty must be standard, easy, medium, hard or expert</source>
+        <translation>de moeilijkheid moet standard, easy, medium, hard of expert zijn</translation>
+    </message>
+    <message>
+        <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
+        <translation>hintvakjes worden geschreven als SS.P: vierkant 01 tot 23 maar niet 12, positie in de ring 1 tot 8</translation>
+    </message>
+    <message>
+        <source>The file holds no puzzle.</source>
+        <translation>Het bestand bevat geen puzzel.</translation>
+    </message>
+    <message>
+        <source>bad character in a comment line</source>
+        <translation>ongeldig teken in een commentaarregel</translation>
+    </message>
+    <message>
+        <source>bad character in a placement line</source>
+        <translation>ongeldig teken in een plaatsingsregel</translation>
+    </message>
+    <message>
+        <source>more than 23 placement lines without an empty line between puzzles</source>
+        <translation>meer dan 23 plaatsingsregels zonder lege regel tussen de puzzels</translation>
+    </message>
+    <message>
+        <source>Loopword could not open the puzzle file:</source>
+        <translation>Loopword kon het puzzelbestand niet openen:</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB.</source>
+        <translation>Het bestand is groter dan 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Het bestand kon niet gelezen worden.</translation>
+    </message>
+    <message>
+        <source>The letters typed into it are damaged.</source>
+        <translation>De letters die erin zijn ingetypt, zijn beschadigd.</translation>
+    </message>
+    <message>
+        <source>Compiling a new puzzle ends solving this one. Compile anyway?</source>
+        <translation>Een nieuwe puzzel samenstellen beëindigt het oplossen van deze puzzel. Toch samenstellen?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Showing the solution ends solving this puzzle. Show it anyway?</source>
+        <translation>De oplossing tonen beëindigt het oplossen van deze puzzel. Toch tonen?</translation>
+    </message>
+    <message>
+        <source>Opening a puzzle ends solving this one. Open anyway?</source>
+        <translation>Een puzzel openen beëindigt het oplossen van deze puzzel. Toch openen?</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the puzzle to:</source>
+        <translation>Loopword kon de puzzel niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>Loopword&apos;s web page is missing or damaged:</source>
+        <translation>De webpagina van Loopword ontbreekt of is beschadigd:</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the web page to:</source>
+        <translation>Loopword kon de webpagina niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>Exiting ends solving this puzzle. Exit anyway?</source>
+        <translation>Afsluiten beëindigt het oplossen van deze puzzel. Toch afsluiten?</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Puzzel tonen</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Oplossing tonen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>Is een map</translation>
+    </message>
+    <message>
+        <source>There are no 8-letter words in this dictionary</source>
+        <translation>Dit woordenboek bevat geen woorden van 8 letters</translation>
+    </message>
+    <message>
+        <source>Dictionary limit is 49,000 words</source>
+        <translation>Een woordenboek heeft hoogstens 49.000 woorden</translation>
+    </message>
+    <message>
+        <source>Error while reading dictionary:</source>
+        <translation>Fout bij het lezen van het woordenboek:</translation>
+    </message>
+    <message>
+        <source>Program may not run correctly</source>
+        <translation>Het programma werkt mogelijk niet goed</translation>
+    </message>
+    <message>
+        <source>No theme words: puzzles come from the word list alone.</source>
+        <translation>Geen themawoorden: de puzzels komen alleen uit de woordenlijst.</translation>
+    </message>
+    <message>
+        <source>1 theme word will be in every puzzle.</source>
+        <translation>1 themawoord komt in elke puzzel.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Loopword User Guide</source>
+        <translation>Handleiding van Loopword</translation>
+    </message>
+    <message>
+        <source>OverWrite file: %1 ?</source>
+        <translation>Bestand %1 overschrijven?</translation>
+    </message>
+    <message>
+        <source>Loopword copied to:
+%1
+ %2 bytes</source>
+        <translation>Loopword heeft gekopieerd naar:
+%1
+ %2 bytes</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not start printing.</source>
+        <translation>Printer %1 kon niet beginnen met afdrukken.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer %1.</source>
+        <translation>De pagina kon niet naar printer %1 gestuurd worden.</translation>
+    </message>
+    <message>
+        <source>Booklet written: %1, %2 pages.</source>
+        <translation>Boekje geschreven: %1, %2 pagina&apos;s.</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Puzzels gemaakt: %1 van %2</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Moeilijkheid</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standaard</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Makkelijk</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Gemiddeld</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>M&amp;oeilijk</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Open puzzle…</source>
+        <translation>Puzzel o&amp;penen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save puzzle…</source>
+        <translation>Puzzel op&amp;slaan…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Af&amp;drukken</translation>
+    </message>
+    <message>
+        <source>Save as &amp;bitmap</source>
+        <translation>Opslaan als &amp;bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>PDF &amp;exporteren…</translation>
+    </message>
+    <message>
+        <source>Export S&amp;VG…</source>
+        <translation>S&amp;VG exporteren…</translation>
+    </message>
+    <message>
+        <source>Export &amp;web page…</source>
+        <translation>&amp;Webpagina exporteren…</translation>
+    </message>
+    <message>
+        <source>Make boo&amp;klet…</source>
+        <translation>Boekje &amp;maken…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Solution</source>
+        <translation>&amp;Oplossing</translation>
+    </message>
+    <message>
+        <source>&amp;Compile</source>
+        <translation>&amp;Samenstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Varied words</source>
+        <translation>&amp;Gevarieerde woorden</translation>
+    </message>
+    <message>
+        <source>&amp;One solution</source>
+        <translation>&amp;Unieke oplossing</translation>
+    </message>
+    <message>
+        <source>Solve on &amp;screen</source>
+        <translation>&amp;Oplossen op scherm</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Controleren</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal letter</source>
+        <translation>&amp;Letter onthullen</translation>
+    </message>
+    <message>
+        <source>S&amp;tarting Word</source>
+        <translation>Be&amp;ginwoord</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Willekeurig</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Ingevoerd</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Woordenboek</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Eigen</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Niveau &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Niveau &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Niveau &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;Theme words…</source>
+        <translation>T&amp;hemawoorden…</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Handleiding</translation>
+    </message>
+    <message>
+        <source>Make booklet</source>
+        <translation>Boekje maken</translation>
+    </message>
+    <message>
+        <source>No word twice in the booklet</source>
+        <translation>Geen woord twee keer in het boekje</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Gevarieerde woorden</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Unieke oplossing</translation>
+    </message>
+    <message>
+        <source>Number of puzzles:</source>
+        <translation>Aantal puzzels:</translation>
+    </message>
+    <message>
+        <source>Theme words</source>
+        <translation>Themawoorden</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>Leeg&amp;maken</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them:</source>
+        <translation>&amp;Woorden, gescheiden door regeleinden, spaties of komma&apos;s:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
+        <translation>Zet 23 woorden van 8 letters met de klok mee in de 8 vakjes rond elk vierkant.</translation>
+    </message>
+    <message>
+        <source>PUZZLE</source>
+        <translation>PUZZEL</translation>
+    </message>
+    <message>
+        <source>SOLUTION</source>
+        <translation>OPLOSSING</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Moeilijkheid:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Makkelijk</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Gemiddeld</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Moeilijk</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Puzzel %1</translation>
+    </message>
+</context>
+<context>
+    <name>loopword::AboutForm</name>
+    <message>
+        <source>About Loopword</source>
+        <translation>Over Loopword</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versie 1.0</translation>
+    </message>
+</context>
+</TS>

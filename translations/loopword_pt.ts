@@ -1,0 +1,654 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Loopword Puzzles</source>
+        <translation>Passatempos Loopword</translation>
+    </message>
+    <message>
+        <source>Select a puzzle to open</source>
+        <translation>Escolha um passatempo para abrir</translation>
+    </message>
+    <message>
+        <source>Select destination file for this puzzle</source>
+        <translation>Escolha o ficheiro onde guardar este passatempo</translation>
+    </message>
+    <message>
+        <source>Select destination file for a web page of this puzzle</source>
+        <translation>Escolha o ficheiro de uma página web deste passatempo</translation>
+    </message>
+    <message>
+        <source>Web Pages</source>
+        <translation>Páginas web</translation>
+    </message>
+    <message>
+        <source>Select a file to open</source>
+        <translation>Escolha um ficheiro para abrir</translation>
+    </message>
+    <message>
+        <source>Dictionary Files</source>
+        <translation>Ficheiros de dicionário</translation>
+    </message>
+    <message>
+        <source>Select destination file for a bitmap copy of this puzzle</source>
+        <translation>Escolha o ficheiro de uma imagem bitmap deste passatempo</translation>
+    </message>
+    <message>
+        <source>Loopword Bitmap Files</source>
+        <translation>Imagens bitmap do Loopword</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the bitmap to:</source>
+        <translation>O Loopword não conseguiu guardar a imagem bitmap em:</translation>
+    </message>
+    <message>
+        <source>Select destination file for a PDF of this puzzle</source>
+        <translation>Escolha o ficheiro de um PDF deste passatempo</translation>
+    </message>
+    <message>
+        <source>PDF Files</source>
+        <translation>Ficheiros PDF</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the PDF to:</source>
+        <translation>O Loopword não conseguiu guardar o PDF em:</translation>
+    </message>
+    <message>
+        <source>Select a name for the SVG files of this puzzle</source>
+        <translation>Escolha um nome para os ficheiros SVG deste passatempo</translation>
+    </message>
+    <message>
+        <source>SVG Files</source>
+        <translation>Ficheiros SVG</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the SVG files to:</source>
+        <translation>O Loopword não conseguiu guardar os ficheiros SVG em:</translation>
+    </message>
+    <message>
+        <source>Do you wish to print puzzle and its solution?</source>
+        <translation>Imprimir o passatempo e a sua solução?</translation>
+    </message>
+    <message>
+        <source>There is no printer to print on.
+Set up a default printer, then print again.</source>
+        <translation>Não há nenhuma impressora.
+Configure uma impressora predefinida e volte a imprimir.</translation>
+    </message>
+    <message>
+        <source>Select destination file for the booklet</source>
+        <translation>Escolha o ficheiro do caderno</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the booklet to:</source>
+        <translation>O Loopword não conseguiu guardar o caderno em:</translation>
+    </message>
+    <message>
+        <source>Enter 8-letter word A..Z</source>
+        <translation>Escreva uma palavra de 8 letras A..Z</translation>
+    </message>
+    <message>
+        <source>Start Word</source>
+        <translation>Palavra inicial</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words)</source>
+        <translation>Dicionário: %1 (%2 palavras)</translation>
+    </message>
+    <message>
+        <source>%1 - 1 theme word</source>
+        <translation>%1 - 1 palavra do tema</translation>
+    </message>
+    <message>
+        <source>%1 - %2 theme words</source>
+        <translation>%1 - %2 palavras do tema</translation>
+    </message>
+    <message>
+        <source>Solved in %1</source>
+        <translation>Resolvido em %1</translation>
+    </message>
+    <message>
+        <source>%1 theme words will be in every puzzle.</source>
+        <translation>%1 palavras do tema estarão em todos os passatempos.</translation>
+    </message>
+    <message>
+        <source>A puzzle holds at most 23 theme words; these are %1.</source>
+        <translation>Um passatempo leva no máximo 23 palavras do tema; estas são %1.</translation>
+    </message>
+    <message>
+        <source>Not 8 letters A to Z: %1.</source>
+        <translation>Não são 8 letras de A a Z: %1.</translation>
+    </message>
+    <message>
+        <source>Given twice: %1.</source>
+        <translation>Escritas duas vezes: %1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e mais %2</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary with the starting word %1.</source>
+        <translation>Com este dicionário não se pode fazer nenhum passatempo com a palavra inicial %1.</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
+        <translation>Com este dicionário e a palavra inicial %1, as palavras do tema não cabem todas num mesmo passatempo.</translation>
+    </message>
+    <message>
+        <source>Without %1 they fit.</source>
+        <translation>Sem %1 cabem.</translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; this dictionary has %1.</source>
+        <translation>Um passatempo precisa de 23 palavras diferentes; este dicionário tem %1.</translation>
+    </message>
+    <message>
+        <source>A puzzle needs 23 different words; the dictionary and the theme words have %1.</source>
+        <translation>Um passatempo precisa de 23 palavras diferentes; o dicionário e as palavras do tema têm %1.</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
+        <translation>Em %2 passatempos feitos com este dicionário não se encontrou nenhum de dificuldade «%1».</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
+        <translation>Em %2 passatempos feitos com este dicionário e estas palavras do tema não se encontrou nenhum de dificuldade «%1».</translation>
+    </message>
+    <message>
+        <source>No puzzle with all the theme words was found in %1 seconds.</source>
+        <translation>Em %1 segundos não se encontrou nenhum passatempo com todas as palavras do tema.</translation>
+    </message>
+    <message>
+        <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
+        <translation>Os passatempos 1 a %1 não têm palavras em comum; a lista de palavras não permite mais, por isso as palavras repetem-se a partir do passatempo %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Linha %1: %2.</translation>
+    </message>
+    <message>
+        <source>a puzzle needs 23 placement lines, this one has %1</source>
+        <translation>um passatempo precisa de 23 linhas de colocação, este tem %1</translation>
+    </message>
+    <message>
+        <source>square %1 where square %2 belongs</source>
+        <translation>quadrado %1 onde deveria estar o quadrado %2</translation>
+    </message>
+    <message>
+        <source>the ring %1 is not the word %2 read clockwise from cell %3</source>
+        <translation>o anel %1 não é a palavra %2 lida em sentido horário a partir da casa %3</translation>
+    </message>
+    <message>
+        <source>the word %1 is already in square %2</source>
+        <translation>a palavra %1 já está no quadrado %2</translation>
+    </message>
+    <message>
+        <source>square %1 disagrees with square %2 at a shared cell</source>
+        <translation>o quadrado %1 não concorda com o quadrado %2 numa casa partilhada</translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation>padrão</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>fácil</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>média</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>difícil</translation>
+    </message>
+    <message>
+        <source>expert</source>
+        <translation>especialista</translation>
+    </message>
+    <message>
+        <source>The theme words cannot all be placed in one puzzle with this dictionary.</source>
+        <translation>Com este dicionário as palavras do tema não cabem todas num mesmo passatempo.</translation>
+    </message>
+    <message>
+        <source>No puzzle can be made from this dictionary.</source>
+        <translation>Com este dicionário não se pode fazer nenhum passatempo.</translation>
+    </message>
+    <message>
+        <source>No complete puzzle could be made with this dictionary and starting word.</source>
+        <translation>Com este dicionário e esta palavra inicial não foi possível fazer um passatempo completo.</translation>
+    </message>
+    <message>
+        <source>Specify 8-letter word</source>
+        <translation>Escreva uma palavra de 8 letras</translation>
+    </message>
+    <message>
+        <source>Specify A..Z leters</source>
+        <translation>Escreva só letras A..Z</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to put in the booklet.</source>
+        <translation>Não há nenhum passatempo para pôr no caderno.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written.</source>
+        <translation>Não foi possível escrever o PDF.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Já existe uma pasta com esse nome.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Não há nenhuma imagem para guardar.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written.</source>
+        <translation>Não foi possível escrever a imagem.</translation>
+    </message>
+    <message>
+        <source>The SVG files could not be written.</source>
+        <translation>Não foi possível escrever os ficheiros SVG.</translation>
+    </message>
+    <message>
+        <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
+        <translation>A lista de palavras é demasiado pequena para não as repetir: as palavras repetem-se a partir do passatempo 2.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Não foi possível escrever o ficheiro.</translation>
+    </message>
+    <message>
+        <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
+        <translation>não é uma linha de colocação da forma &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
+    </message>
+    <message>
+        <source>the difficulty must be standard, easy, medium, hard or expert</source>
+        <translation>a dificuldade deve ser standard, easy, medium, hard ou expert</translation>
+    </message>
+    <message>
+        <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
+        <translation>as casas de pista escrevem-se SS.P: quadrado 01 a 23 mas não 12, posição no anel 1 a 8</translation>
+    </message>
+    <message>
+        <source>The file holds no puzzle.</source>
+        <translation>O ficheiro não contém nenhum passatempo.</translation>
+    </message>
+    <message>
+        <source>bad character in a comment line</source>
+        <translation>carácter inválido numa linha de comentário</translation>
+    </message>
+    <message>
+        <source>bad character in a placement line</source>
+        <translation>carácter inválido numa linha de colocação</translation>
+    </message>
+    <message>
+        <source>more than 23 placement lines without an empty line between puzzles</source>
+        <translation>mais de 23 linhas de colocação sem uma linha vazia entre passatempos</translation>
+    </message>
+    <message>
+        <source>Loopword could not open the puzzle file:</source>
+        <translation>O Loopword não conseguiu abrir o ficheiro do passatempo:</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB.</source>
+        <translation>O ficheiro tem mais de 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Não foi possível ler o ficheiro.</translation>
+    </message>
+    <message>
+        <source>The letters typed into it are damaged.</source>
+        <translation>As letras nele escritas estão danificadas.</translation>
+    </message>
+    <message>
+        <source>Compiling a new puzzle ends solving this one. Compile anyway?</source>
+        <translation>Criar um passatempo novo termina a resolução deste. Criar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Showing the solution ends solving this puzzle. Show it anyway?</source>
+        <translation>Mostrar a solução termina a resolução deste passatempo. Mostrar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Opening a puzzle ends solving this one. Open anyway?</source>
+        <translation>Abrir um passatempo termina a resolução deste. Abrir mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the puzzle to:</source>
+        <translation>O Loopword não conseguiu guardar o passatempo em:</translation>
+    </message>
+    <message>
+        <source>Loopword&apos;s web page is missing or damaged:</source>
+        <translation>A página web do Loopword não existe ou está danificada:</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the web page to:</source>
+        <translation>O Loopword não conseguiu guardar a página web em:</translation>
+    </message>
+    <message>
+        <source>Exiting ends solving this puzzle. Exit anyway?</source>
+        <translation>Sair termina a resolução deste passatempo. Sair mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Ver passatempo</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Ver solução</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>É uma pasta</translation>
+    </message>
+    <message>
+        <source>There are no 8-letter words in this dictionary</source>
+        <translation>Este dicionário não tem palavras de 8 letras</translation>
+    </message>
+    <message>
+        <source>Dictionary limit is 49,000 words</source>
+        <translation>Um dicionário tem no máximo 49.000 palavras</translation>
+    </message>
+    <message>
+        <source>Error while reading dictionary:</source>
+        <translation>Erro ao ler o dicionário:</translation>
+    </message>
+    <message>
+        <source>Program may not run correctly</source>
+        <translation>O programa pode não funcionar corretamente</translation>
+    </message>
+    <message>
+        <source>No theme words: puzzles come from the word list alone.</source>
+        <translation>Nenhuma palavra do tema: os passatempos saem só da lista de palavras.</translation>
+    </message>
+    <message>
+        <source>1 theme word will be in every puzzle.</source>
+        <translation>1 palavra do tema estará em todos os passatempos.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Loopword User Guide</source>
+        <translation>Guia do Loopword</translation>
+    </message>
+    <message>
+        <source>OverWrite file: %1 ?</source>
+        <translation>Substituir o ficheiro %1?</translation>
+    </message>
+    <message>
+        <source>Loopword copied to:
+%1
+ %2 bytes</source>
+        <translation>O Loopword copiou para:
+%1
+ %2 bytes</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not start printing.</source>
+        <translation>A impressora %1 não conseguiu começar a imprimir.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer %1.</source>
+        <translation>Não foi possível enviar a página para a impressora %1.</translation>
+    </message>
+    <message>
+        <source>Booklet written: %1, %2 pages.</source>
+        <translation>Caderno escrito: %1, %2 páginas.</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Passatempos feitos: %1 de %2</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Dificuldade</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Padrão</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Média</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difícil</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Especialista</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Ficheiro</translation>
+    </message>
+    <message>
+        <source>&amp;Open puzzle…</source>
+        <translation>&amp;Abrir passatempo…</translation>
+    </message>
+    <message>
+        <source>&amp;Save puzzle…</source>
+        <translation>&amp;Guardar passatempo…</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as &amp;bitmap</source>
+        <translation>Guardar como &amp;bitmap</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation>&amp;Exportar PDF…</translation>
+    </message>
+    <message>
+        <source>Export S&amp;VG…</source>
+        <translation>Exportar S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>Export &amp;web page…</source>
+        <translation>Exportar página &amp;web…</translation>
+    </message>
+    <message>
+        <source>Make boo&amp;klet…</source>
+        <translation>Criar &amp;caderno…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Solution</source>
+        <translation>&amp;Solução</translation>
+    </message>
+    <message>
+        <source>&amp;Compile</source>
+        <translation>&amp;Criar</translation>
+    </message>
+    <message>
+        <source>&amp;Varied words</source>
+        <translation>&amp;Palavras variadas</translation>
+    </message>
+    <message>
+        <source>&amp;One solution</source>
+        <translation>&amp;Uma só solução</translation>
+    </message>
+    <message>
+        <source>Solve on &amp;screen</source>
+        <translation>Resolver no &amp;ecrã</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal letter</source>
+        <translation>&amp;Revelar letra</translation>
+    </message>
+    <message>
+        <source>S&amp;tarting Word</source>
+        <translation>&amp;Palavra inicial</translation>
+    </message>
+    <message>
+        <source>&amp;Random</source>
+        <translation>&amp;Aleatória</translation>
+    </message>
+    <message>
+        <source>&amp;Input</source>
+        <translation>&amp;Escrita</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Dicionário</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Próprio</translation>
+    </message>
+    <message>
+        <source>Level &amp;1</source>
+        <translation>Nível &amp;1</translation>
+    </message>
+    <message>
+        <source>Level &amp;2</source>
+        <translation>Nível &amp;2</translation>
+    </message>
+    <message>
+        <source>Level &amp;3</source>
+        <translation>Nível &amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Língua</translation>
+    </message>
+    <message>
+        <source>&amp;Theme words…</source>
+        <translation>Palavras do &amp;tema…</translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation>&amp;Guia</translation>
+    </message>
+    <message>
+        <source>Make booklet</source>
+        <translation>Criar caderno</translation>
+    </message>
+    <message>
+        <source>No word twice in the booklet</source>
+        <translation>Nenhuma palavra duas vezes no caderno</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Palavras variadas</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Uma só solução</translation>
+    </message>
+    <message>
+        <source>Number of puzzles:</source>
+        <translation>Número de passatempos:</translation>
+    </message>
+    <message>
+        <source>Theme words</source>
+        <translation>Palavras do tema</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them:</source>
+        <translation>&amp;Palavras, separadas por mudanças de linha, espaços ou vírgulas:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
+        <translation>Coloque 23 palavras de 8 letras, em sentido horário, à volta de cada quadrado.</translation>
+    </message>
+    <message>
+        <source>PUZZLE</source>
+        <translation>PASSATEMPO</translation>
+    </message>
+    <message>
+        <source>SOLUTION</source>
+        <translation>SOLUÇÃO</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Dificuldade:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Puzzle %1</source>
+        <translation>Passatempo %1</translation>
+    </message>
+</context>
+<context>
+    <name>loopword::AboutForm</name>
+    <message>
+        <source>About Loopword</source>
+        <translation>Acerca do Loopword</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versão 1.0</translation>
+    </message>
+</context>
+</TS>
