@@ -24,6 +24,24 @@ QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QK
   return action;
 }
 
+/// The languages by their own names, each with the first of its letters no name before it took as
+/// its mnemonic: &English, &Deutsch, &Français, E&spañol, ...
+QStringList LanguageItems() {
+  QStringList items;
+  QString taken;
+  for (Language language : kLanguages) {
+    const QString name = QString::fromUtf8(LanguageName(language).data(), static_cast<qsizetype>(LanguageName(language).size()));
+    const auto free = std::find_if(name.begin(), name.end(), [&](QChar c) { return c.isLetter() && !taken.contains(c.toLower()); });
+    if (free == name.end()) {
+      items << name;
+      continue;
+    }
+    taken += free->toLower();
+    items << QString(name).insert(free - name.begin(), '&');
+  }
+  return items;
+}
+
 }  // namespace
 
 QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
@@ -112,9 +130,7 @@ void MainMenus::Build(Form1& window, bool webPage) {
   QMenu* dictionary = window.menuBar()->addMenu(QObject::tr("&Dictionary"));
   mnuDictLevel_ = AddGroup(dictionary, {QObject::tr("&User"), QObject::tr("Level &1"), QObject::tr("Level &2"), QObject::tr("Level &3")}, "mnuDictLevel", dictItems_,
                            &Form1::mnuDictLevel_Click);
-  QStringList languages;
-  for (Language language : kLanguages) languages << QString::fromUtf8(LanguageName(language).data(), LanguageName(language).size());
-  mnuLanguage_ = AddGroup(dictionary->addMenu(QObject::tr("&Language")), languages, "mnuLanguage", languageItems_,
+  mnuLanguage_ = AddGroup(dictionary->addMenu(QObject::tr("&Language")), LanguageItems(), "mnuLanguage", languageItems_,
                           &Form1::mnuLanguage_Click);
   dictionary->addSeparator();
   commands_.push_back(AddCommand(dictionary, QObject::tr("&Theme words…"), "mnuTheme", &Form1::mnuTheme_Click, QKeySequence("Ctrl+T")));
