@@ -47,22 +47,6 @@ const std::vector<KnownPattern>& KnownPatterns() {
   return known;
 }
 
-/// The pattern's translation with each %N replaced by `values`[N - 1], in one pass.
-QString FilledTranslation(const char* pattern, const QStringList& values) {
-  const QString translated = QCoreApplication::translate(kMessages, pattern);
-  QString text;
-  for (qsizetype i = 0; i < translated.size(); ++i) {
-    const qsizetype index = translated[i] == '%' && i + 1 < translated.size() ? translated[i + 1].digitValue() - 1 : -1;
-    if (index >= 0 && index < values.size()) {
-      text += values[index];
-      ++i;
-    } else {
-      text += translated[i];
-    }
-  }
-  return text;
-}
-
 QString ShownLine(const QString& line) {
   const QByteArray source = line.toUtf8();
   const QString fixed = QCoreApplication::translate(kMessages, source.constData());
@@ -70,9 +54,9 @@ QString ShownLine(const QString& line) {
   for (const KnownPattern& known : KnownPatterns()) {
     const QRegularExpressionMatch match = known.filled.match(line);
     if (!match.hasMatch()) continue;
-    QStringList values;
-    for (int v = 1; v <= match.lastCapturedIndex(); ++v) values << ShownLine(match.captured(v));
-    return FilledTranslation(known.pattern, values);
+    std::vector<std::string> values;
+    for (int v = 1; v <= match.lastCapturedIndex(); ++v) values.push_back(ShownLine(match.captured(v)).toStdString());
+    return QString::fromStdString(FillText(QCoreApplication::translate(kMessages, known.pattern).toStdString(), values));
   }
   return line;
 }

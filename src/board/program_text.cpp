@@ -3,7 +3,10 @@
 
 namespace loopword {
 
-std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) {
+namespace {
+
+template <typename Values>
+std::string Filled(std::string_view pattern, const Values& values) {
   std::string text;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
@@ -17,5 +20,11 @@ std::string FillText(std::string_view pattern, std::initializer_list<std::string
   }
   return text;
 }
+
+}  // namespace
+
+std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) { return Filled(pattern, values); }
+
+std::string FillText(std::string_view pattern, const std::vector<std::string>& values) { return Filled(pattern, values); }
 
 }  // namespace loopword

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// `text` itself; the window looks it up among the translations of `context` ("Messages") when it shows it.
 #define LOOPWORD_TEXT(context, text) text
@@ -14,6 +15,8 @@ namespace loopword {
 /// `pattern` with each %1 .. %9 replaced by the value at that place in `values`, in one pass: a
 /// value that holds "%2" stays as it is.
 std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);
+/// The same for values gathered at run time.
+std::string FillText(std::string_view pattern, const std::vector<std::string>& values);
 
 /// Messages that carry a path, a number or a word, as patterns filled by FillText. Each is one line;
 /// the window knows a filled line by its pattern and shows the pattern's translation with the values.
