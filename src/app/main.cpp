@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(loopword::kProgramName);
   QApplication::setWindowIcon(loopword::ProgramIcon());
   loopword::QtToolkit toolkit;
+  loopword::KeepEnglishInTheCLocale();
   const loopword::Translations translations(toolkit.ProgramFolder());
   loopword::Form1 window(toolkit, toolkit.ProgramFolder());
   toolkit.SetParent(&window);

@@ -75,6 +75,16 @@ SheetTexts TranslatedSheetTexts() {
 
 }  // namespace
 
+void KeepEnglishInTheCLocale() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QByteArray value = qgetenv(name);
+    if (value.isEmpty()) continue;
+    if (value == "C" || value == "POSIX" || value.startsWith("C.")) break;
+    return;
+  }
+  QLocale::setDefault(QLocale::c());
+}
+
 QString ShownText(const std::string& text) {
   const QString whole = QCoreApplication::translate(kMessages, text.c_str());
   if (whole != QString::fromStdString(text)) return whole;

@@ -7,6 +7,11 @@
 
 namespace loopword {
 
+/// Makes the C locale the default when the environment's messages locale (LC_ALL, else LC_MESSAGES,
+/// else LANG) is C or POSIX, or none is set, so the program keeps its English texts: the C library
+/// ignores the LANGUAGE list then, and so does the program, where Qt alone would still follow it.
+void KeepEnglishInTheCLocale();
+
 /// A message of the program as the installed translations give it: a fixed text by its own
 /// translation; otherwise line by line, a line filled from one of the core's message patterns by the
 /// pattern's translation with the values (themselves translated where they are texts, as a
