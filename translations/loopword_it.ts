@@ -605,7 +605,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Metti 23 parole di 8 lettere in senso orario negli 8 spazi attorno a ogni quadrato.</translation>
+        <translation>Metti 23 parole di 8 lettere in senso orario attorno ai quadrati.</translation>
     </message>
     <message>
         <source>PUZZLE</source>

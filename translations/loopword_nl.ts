@@ -605,7 +605,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Zet 23 woorden van 8 letters met de klok mee in de 8 vakjes rond elk vierkant.</translation>
+        <translation>Zet 23 woorden van 8 letters met de klok mee rond de vierkanten.</translation>
     </message>
     <message>
         <source>PUZZLE</source>

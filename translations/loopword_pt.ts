@@ -605,7 +605,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Coloque 23 palavras de 8 letras, em sentido horário, à volta de cada quadrado.</translation>
+        <translation>Coloque 23 palavras de 8 letras, em sentido horário, nos quadrados.</translation>
     </message>
     <message>
         <source>PUZZLE</source>
