@@ -1,4 +1,4 @@
-// Installing the translation of the system's language and the sheets' translated words.
+// Installing the translation of the system's language; messages and the sheets' words as it gives them.
 #include "app/translations.h"
 
 #include <QCoreApplication>
@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 #include "board/program_text.h"
