@@ -401,10 +401,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Der Drucker %1 konnte den Druck nicht beginnen.</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
         <source>The page could not be sent to the printer %1.</source>
         <translation>Die Seite konnte nicht an den Drucker %1 gesendet werden.</translation>
     </message>

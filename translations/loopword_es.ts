@@ -401,10 +401,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>La impresora %1 no pudo empezar a imprimir.</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Hecho</translation>
-    </message>
-    <message>
         <source>The page could not be sent to the printer %1.</source>
         <translation>No se pudo enviar la página a la impresora %1.</translation>
     </message>

@@ -401,10 +401,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>L&apos;imprimante %1 n&apos;a pas pu commencer l&apos;impression.</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
         <source>The page could not be sent to the printer %1.</source>
         <translation>La page n&apos;a pas pu être envoyée à l&apos;imprimante %1.</translation>
     </message>

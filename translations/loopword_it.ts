@@ -401,10 +401,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>La stampante %1 non ha potuto iniziare la stampa.</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fatto</translation>
-    </message>
-    <message>
         <source>The page could not be sent to the printer %1.</source>
         <translation>Non è stato possibile inviare la pagina alla stampante %1.</translation>
     </message>

@@ -401,10 +401,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Printer %1 kon niet beginnen met afdrukken.</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Klaar</translation>
-    </message>
-    <message>
         <source>The page could not be sent to the printer %1.</source>
         <translation>De pagina kon niet naar printer %1 gestuurd worden.</translation>
     </message>

@@ -401,10 +401,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>A impressora %1 não conseguiu começar a imprimir.</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Concluído</translation>
-    </message>
-    <message>
         <source>The page could not be sent to the printer %1.</source>
         <translation>Não foi possível enviar a página para a impressora %1.</translation>
     </message>

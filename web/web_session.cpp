@@ -213,11 +213,8 @@ class WebSession {
   val Words() const {
     val words = val::array();
     if (!session_.HasPuzzle()) return words;
-    std::vector<std::string> listed;
-    for (const PlacementLine& line : session_.CurrentPuzzle().placements) listed.push_back(line.word);
-    std::sort(listed.begin(), listed.end());
     const SolvingState* solving = session_.Solving();
-    for (const std::string& word : listed) {
+    for (const std::string& word : SortedWords(session_.CurrentPuzzle())) {
       val entry = val::object();
       entry.set("word", word);
       entry.set("found", solving != nullptr && solving->IsStruck(word));

@@ -121,7 +121,7 @@ void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& star
   PaintPrintedPage(painter, printer.resolution(), puzzle);
   const bool sent = painter.end() && printer.printerState() != QPrinter::Error;
   toolkit_.SetBusy(false);
-  toolkit_.ShowMessage(sent ? QObject::tr("Done").toStdString()
+  toolkit_.ShowMessage(sent ? QT_TRANSLATE_NOOP("Messages", "Done")
                             : QObject::tr("The page could not be sent to the printer %1.").arg(defaultPrinter.printerName()).toStdString());
 }
 

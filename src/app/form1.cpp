@@ -42,7 +42,7 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   setCentralWidget(area.client);
   picture1_ = area.picture;
   command1_ = area.button;
-  command1_->setText(QCoreApplication::translate("Messages", kShowPuzzle));
+  command1_->setText(ShownText(kShowPuzzle));
   connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) {
     Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
   });
@@ -89,7 +89,7 @@ void Form1::mnuTheme_Click() {
 void Form1::ShowState() {
   if (session_.CurrentMode() == Mode::Closed) return;  // the window goes as it stands
   const Offer offer = session_.Offered();
-  command1_->setText(QCoreApplication::translate("Messages", session_.Caption()));
+  command1_->setText(ShownText(session_.Caption()));
   command1_->setEnabled(offer.viewButton);
   menus_.Enable(offer);
 }

@@ -335,9 +335,13 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
 
 /// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
 loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
-  return {std::filesystem::path(dictionaries.ChosenPath()).filename().string(), dictionaries.WordCount(),
-          loopword::FillName(options.fill), std::nullopt, options.fill.theme, options.title, loopword::Difficulty::Standard,
-          std::nullopt, options.language};
+  return {.wordList = std::filesystem::path(dictionaries.ChosenPath()).filename().string(),
+          .wordCount = dictionaries.WordCount(),
+          .fill = loopword::FillName(options.fill),
+          .seed = std::nullopt,
+          .theme = options.fill.theme,
+          .title = options.title,
+          .language = options.language};
 }
 
 /// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".

@@ -1,10 +1,10 @@
 // The attempt loop: set up square 12, fill the most constrained open square, repeat.
 #include "compiler/compiler.h"
-#include "board/program_text.h"
 
 #include <algorithm>
 #include <array>
 
+#include "board/program_text.h"
 #include "grade/graded_sheet.h"
 
 namespace loopword {
@@ -38,10 +38,6 @@ void MarkFilled(Board& board, int square) {
 std::vector<PlacementLine> PlacementsOf(const exact::FillResult& result) {
   return {result.lines.begin(), result.lines.end()};
 }
-
-}  // namespace
-
-namespace {
 
 std::string ThemeImpossibleMessage(const std::string& startWord) {
   if (startWord.empty()) return LOOPWORD_TEXT("Messages", "The theme words cannot all be placed in one puzzle with this dictionary.");

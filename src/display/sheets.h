@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-
 #include <string>
 
 #include "board/program_text.h"

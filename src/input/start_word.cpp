@@ -1,10 +1,10 @@
 // The starting-word rules: 8 letters A..Z, lower case accepted, blanks count as characters.
 #include "input/start_word.h"
-#include "board/program_text.h"
 
 #include <algorithm>
 
 #include "board/letters.h"
+#include "board/program_text.h"
 
 namespace loopword {
 

@@ -220,20 +220,14 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
 }
 
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
-  for (const std::string& line : puzzle.comments) {
-    if (line.starts_with(kThemeLine)) return ReadThemeWords(std::string_view(line).substr(kThemeLine.size())).words;
-  }
-  return {};
+  const std::optional<std::string_view> words = LineAfter(puzzle.comments, kThemeLine);
+  return words ? ReadThemeWords(*words).words : std::vector<std::string>{};
 }
 
 Language LanguageOf(const FilePuzzle& puzzle) {
-  for (const std::string& line : puzzle.comments) {
-    if (!line.starts_with(kLanguageLine)) continue;
-    std::string_view code = std::string_view(line).substr(kLanguageLine.size());
-    while (code.starts_with(' ')) code.remove_prefix(1);
-    return LanguageFromCode(code).value_or(Language::English);
-  }
-  return Language::English;
+  std::string_view code = LineAfter(puzzle.comments, kLanguageLine).value_or("");
+  while (code.starts_with(' ')) code.remove_prefix(1);
+  return LanguageFromCode(code).value_or(Language::English);
 }
 
 std::string FormatPuzzle(const FilePuzzle& puzzle) {

@@ -200,9 +200,15 @@ Reply Session::FinishCompile() {
   }
   puzzle_.title = theme_.title;
   const std::string path = dictionaries_.ChosenPath();
-  comments_ = HeaderComments({std::filesystem::path(path).filename().string(), dictionaries_.WordCount(), FillName(fill),
-                              compileSeed_, fill.theme, theme_.title, puzzle_.difficulty, puzzle_.hints,
-                              dictionaries_.CurrentLanguage()});
+  comments_ = HeaderComments({.wordList = std::filesystem::path(path).filename().string(),
+                              .wordCount = dictionaries_.WordCount(),
+                              .fill = FillName(fill),
+                              .seed = compileSeed_,
+                              .theme = fill.theme,
+                              .title = theme_.title,
+                              .difficulty = puzzle_.difficulty,
+                              .hints = puzzle_.hints,
+                              .language = dictionaries_.CurrentLanguage()});
   mode_ = Mode::ShowingSolution;
   return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
@@ -267,15 +273,19 @@ Reply Session::Open(const std::string& path, bool confirmed) {
   return Redrawn();
 }
 
-Reply Session::Save(const std::string& path) const {
-  if (!HasPuzzle()) return {};
+std::string Session::PuzzleFileText(bool withTypedLetters) const {
   std::vector<std::string> comments = comments_;
   std::erase_if(comments, IsTypedLine);
-  if (solving_) {
+  if (withTypedLetters && solving_) {
     const std::vector<std::string> typed = TypedLines(*solving_);
     std::copy(typed.begin(), typed.end(), std::back_inserter(comments));
   }
-  const std::string failure = WriteFileAtomically(path, FormatPuzzleFile({{comments, puzzle_}}));
+  return FormatPuzzleFile({{comments, puzzle_}});
+}
+
+Reply Session::Save(const std::string& path) const {
+  if (!HasPuzzle()) return {};
+  const std::string failure = WriteFileAtomically(path, PuzzleFileText(true));
   return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), path, failure));
 }
 
@@ -283,9 +293,7 @@ Reply Session::ExportWebPage(const std::string& pagePath, const std::string& pat
   if (!HasPuzzle()) return {};
   std::ifstream in(pagePath, std::ios::binary);
   const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  std::vector<std::string> comments = comments_;
-  std::erase_if(comments, IsTypedLine);
-  const std::optional<std::string> filled = PageWithPuzzle(page, FormatPuzzleFile({{comments, puzzle_}}));
+  const std::optional<std::string> filled = PageWithPuzzle(page, PuzzleFileText(false));
   if (!filled) return Tell(std::string(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")) + "\n" + pagePath);
   const std::string failure = WriteFileAtomically(path, *filled);
   return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"), path, failure));

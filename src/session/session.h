@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/compiler.h"
 #include "board/program_text.h"
+#include "compiler/compiler.h"
 #include "display/picture.h"
 #include "play/solving.h"
 #include "puzzle/booklet_maker.h"
@@ -153,6 +153,8 @@ class Session {
   void DrawStep(const LiveEvent& live);
   Reply FinishCompile();
   CompileOptions FillWithTheme(CompileOptions fill) const;
+  /// The puzzle as its file holds it: the comment lines and, when asked and solving, the typed letters.
+  std::string PuzzleFileText(bool withTypedLetters) const;
   void ShowSolution();
   void ShowPuzzle();
   void ShowSolving();

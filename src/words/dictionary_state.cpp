@@ -1,7 +1,7 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
 #include "words/dictionary_state.h"
-#include "board/program_text.h"
 
+#include "board/program_text.h"
 #include "words/bundled_lists.h"
 
 namespace loopword {

@@ -82,13 +82,13 @@ std::string FoldWord(Language language, std::string_view line) {
     const std::optional<Character> character = FirstCharacter(line.substr(at));
     if (!character) return "";
     at += character->length;
-    const std::optional<char32_t> c = character->code;
-    if (language != Language::English && IsCombiningMark(*c)) {
+    const char32_t c = character->code;
+    if (language != Language::English && IsCombiningMark(c)) {
       if (capitals.empty()) return "";
-      if (language == Language::German && *c == kCombiningDiaeresis && IsUmlautBase(capitals.back())) capitals += 'E';
+      if (language == Language::German && c == kCombiningDiaeresis && IsUmlautBase(capitals.back())) capitals += 'E';
       continue;
     }
-    const Folded folded = FoldCharacter(language, *c);
+    const Folded folded = FoldCharacter(language, c);
     if (folded.capitals.empty()) return "";
     capitals += folded.capitals;
     cases += folded.letterCase == Case::Capital ? 'c' : 's';

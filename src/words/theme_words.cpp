@@ -27,7 +27,7 @@ bool IsUsable(const std::string& word) {
 /// Entries a report names before it only counts the rest.
 constexpr std::size_t kEntriesNamed = 8;
 
-/// "HEADING: A, B and 3 more." for the entries of a report line.
+/// A report line, `pattern` filled with the entries it names: "Given twice: A, B and 3 more."
 std::string EntriesLine(const char* pattern, const std::vector<std::string>& entries) {
   std::string named;
   for (std::size_t i = 0; i < std::min(entries.size(), kEntriesNamed); ++i) named += (i == 0 ? "" : ", ") + entries[i];
