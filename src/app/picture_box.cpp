@@ -1,13 +1,16 @@
 // Laying out the picture area, painting the persistent image, passing on its clicks and keys and every
-// mouse-button release of the view button.
+// mouse-button release of the view button, and keeping what screen readers read of it.
 #include "app/picture_box.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <optional>
+#include <utility>
 
+#include "app/figure_access.h"
 #include "app/fonts.h"
 #include "display/units.h"
 #include "output/print_page.h"
@@ -84,6 +87,12 @@ PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), 
   setFocusPolicy(Qt::ClickFocus);
   canvas_.SetPixelRatio(devicePixelRatioF());
   canvas_.changed = [this] { update(); };
+  InstallFigureAccess();
+}
+
+void PictureBox::ShowReading(FigureReading reading) {
+  const FigureReading before = std::exchange(reading_, std::move(reading));
+  AnnounceFigureChange(*this, before);
 }
 
 bool PictureBox::event(QEvent* event) {
@@ -107,6 +116,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
   canvas_.SetPixelRatio(devicePixelRatioF());  // the window may have moved to another screen
   QPainter painter(this);
   painter.drawImage(0, 0, canvas_.ScreenImage());
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // after the focus event the toolkit sends for the whole picture, so that screen readers end on the cell
+  QTimer::singleShot(0, this, [this] { AnnounceFocusedCell(*this); });
 }
 
 }  // namespace loopword

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "app/figure_reading.h"
 #include "output/image_canvas.h"
 #include "play/solving.h"
 
@@ -26,10 +27,15 @@ class ViewButton final : public QPushButton {
 
 /// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever
 /// it changes; passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
+/// Screen readers find the figure in it as a table of cells (app/figure_access.h).
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:
   PictureBox(ImageCanvas& canvas, QWidget* parent);
+
+  /// The figure as screen readers read it from now on; they are told what changed.
+  void ShowReading(FigureReading reading);
+  [[nodiscard]] const FigureReading& Reading() const { return reading_; }
 
  signals:
   /// The left mouse button was pressed at `pixel` of the picture.
@@ -43,9 +49,11 @@ class PictureBox final : public QWidget {
   bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   ImageCanvas& canvas_;
+  FigureReading reading_;
 };
 
 /// The window's client area: the picture in its sunken frame, with the view button inside it.
