@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "app/qt_toolkit.h"
+#include "app/translations.h"
 #include "board/hint_cells.h"
 #include "support/window_test.h"
+
+/// Failures show texts as text.
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace loopword {
 namespace {
@@ -221,6 +225,18 @@ TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChanges
   EXPECT_TRUE(WasSent(QAccessible::NameChanged, window->Command1())) << "the view button's new caption";
   EXPECT_TRUE(WasSent(QAccessible::NameChanged, picture)) << "the picture's name says the solution is on show";
   EXPECT_TRUE(WasSent(QAccessible::SelectionRemove, picture, child(lastSelected))) << "no cell is selected on a sheet";
+}
+
+TEST_F(FigureAccessTest, UnderAGermanLocaleTheFigureReadsInGerman) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const Translations german(LOOPWORD_PROGRAM_DIR);
+  auto window = CompiledWindow();
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name).toStdString(), "R\u00E4tselblatt");
+  EXPECT_TRUE(Table(*window)->text(QAccessible::Description).startsWith(QString::fromUtf8("W\u00F6rter: ")));
+  EXPECT_EQ(CellName(*window, {12, 1}), QString("Quadrat 12, Feld 1: Hinweis %1").arg(Solution(*window, {12, 1})));
+  EXPECT_EQ(CellName(*window, {1, 1}), "Quadrat 1, Feld 1: leer");
+  EXPECT_EQ(Cell(*window, {5, 3})->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name), "Quadrat 5");
 }
 
 TEST_F(FigureAccessTest, AMessageIsAnAlertThatReadsItsText) {
