@@ -16,7 +16,6 @@ namespace loopword {
 namespace {
 
 constexpr int kCellsInTable = kSquareCount * kRingSize;
-constexpr int kGridCell = 300;  // a ring cell's side in twips; its letter point is 100 right of and 50 below its corner
 
 /// The table's child index of a ring cell: squares are rows, ring positions columns.
 int ChildIndex(RingCell cell) { return (cell.square - 1) * kRingSize + cell.position - 1; }
@@ -60,7 +59,8 @@ QString RowName(int square) { return QCoreApplication::translate("Accessibility"
 /// The ring cell's square on screen, in pixels of the picture.
 QRect CellPixels(RingCell cell) {
   const TwipPoint letter = CellPoint(cell.square, cell.position);
-  return {TwipsToPixels(letter.x - 100), TwipsToPixels(letter.y - 50), TwipsToPixels(kGridCell), TwipsToPixels(kGridCell)};
+  const TwipPoint inCell = LetterPointUnder({0, 0});  // where a letter point lies in its cell
+  return {TwipsToPixels(letter.x - inCell.x), TwipsToPixels(letter.y - inCell.y), TwipsToPixels(kCellSide), TwipsToPixels(kCellSide)};
 }
 
 /// What cells and row headers share: a part of the picture's table, valid while the picture lives.
@@ -104,8 +104,6 @@ class RowHeader final : public FigurePart {
  private:
   int square_;
 };
-
-class FigureTable;
 
 /// One ring cell: "Square 5, cell 3: hint A", selected and focused while it is the cell being typed into.
 class RingCellPart final : public FigurePart, public QAccessibleTableCellInterface {
