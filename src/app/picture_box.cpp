@@ -66,7 +66,20 @@ PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas) {
   return {client, picture, button};
 }
 
-ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::NoFocus); }
+ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  // a click without the mouse comes from a screen reader's press action
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (!handlingInput_) emit mouseUp(Qt::LeftButton);
+  });
+}
+
+template <typename Handle>
+void ViewButton::AsInput(const Handle& handle) {
+  handlingInput_ = true;
+  handle();
+  handlingInput_ = false;
+}
 
 void ViewButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
@@ -78,8 +91,16 @@ void ViewButton::mousePressEvent(QMouseEvent* event) {
 
 void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
   const bool over = rect().contains(event->position().toPoint());
-  if (event->button() == Qt::LeftButton) QPushButton::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) AsInput([&] { QPushButton::mouseReleaseEvent(event); });
   if (over && isEnabled()) emit mouseUp(event->button());
+}
+
+void ViewButton::keyPressEvent(QKeyEvent* event) {
+  AsInput([&] { QPushButton::keyPressEvent(event); });
+}
+
+void ViewButton::keyReleaseEvent(QKeyEvent* event) {
+  AsInput([&] { QPushButton::keyReleaseEvent(event); });
 }
 
 PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {

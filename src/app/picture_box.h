@@ -10,7 +10,8 @@
 
 namespace loopword {
 
-/// The view button: acts on the release of any mouse button over it, never on the keyboard.
+/// The view button: acts on the release of any mouse button over it, and on a screen reader's
+/// press action as on the left button; never on the keyboard.
 class ViewButton final : public QPushButton {
   Q_OBJECT
  public:
@@ -23,6 +24,15 @@ class ViewButton final : public QPushButton {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  /// Runs `handle`, the push button's own handling of an input event, whose click is not a press action.
+  template <typename Handle>
+  void AsInput(const Handle& handle);
+
+  bool handlingInput_ = false;  // a click now comes from the mouse or keyboard, not from a press action
 };
 
 /// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever

@@ -230,6 +230,20 @@ TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChanges
   EXPECT_TRUE(WasSent(QAccessible::SelectionRemove, picture, child(lastSelected))) << "no cell is selected on a sheet";
 }
 
+TEST_F(FigureAccessTest, AScreenReadersPressActionPressesTheViewButtonAndAMouseClickStillPressesItOnce) {
+  auto window = CompiledWindow();
+  QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(window->Command1())->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  for (int wait = 0; wait < 100 && window->Caption() == "Show Puzzle"; ++wait) QTest::qWait(10);  // the press is shown first
+  EXPECT_EQ(window->Caption(), "Show Solution");
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle sheet");
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  EXPECT_EQ(window->Caption(), "Show Puzzle");
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Solution sheet");
+}
+
 TEST_F(FigureAccessTest, UnderAGermanLocaleTheFigureReadsInGerman) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const Translations german(LOOPWORD_PROGRAM_DIR);
