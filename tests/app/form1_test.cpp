@@ -71,7 +71,7 @@ TEST_F(Form1Test, ClicksAndKeysOnThePictureReachTheSolvingButNotTheViewButton) {
 TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersReachTheRun) {
   auto window = CompiledWindow();
   Choose(*window, "mnuSave", Target("monday"));
-  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (1432 words)\n# fill: classic\n01 ", 0), 0u);
+  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (1431 words)\n# fill: classic\n01 ", 0), 0u);
   Choose(*window, "copyx", Target("before.bmp"));
   EXPECT_EQ(ReadFile(Target("before.bmp")).at(28), 24) << "24 bits a pixel";
   EXPECT_EQ(QImage(QString::fromStdString(Target("before.bmp"))), window->PictureImage().convertToFormat(QImage::Format_RGB32));

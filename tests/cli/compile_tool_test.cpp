@@ -26,7 +26,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   const PuzzleFileResult read = ReadPuzzleFile(out);
   ASSERT_EQ(read.puzzles.size(), 4u) << read.message;
   EXPECT_EQ(FormatPuzzleFile(read.puzzles), printed);
-  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 1432, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
+  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 1431, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
   std::set<std::string> words;
   for (const FilePuzzle& puzzle : read.puzzles) {
     for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
