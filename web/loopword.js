@@ -193,9 +193,10 @@ async function keepTheme(words, title) {
 /// Gives a new worker the choices of the form, as after a stop: the language first, as it rules how the list is read.
 async function applyChoices() {
   const language = $('language').value;
+  const level = Number($('level').value);  // read first: the view after the language shows the session's level
   if (language !== 'en') await run('chooseLanguage', [language, await bundledList(language)]);
   if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
-  else await run('chooseWordList', [Number($('level').value), '', '']);
+  else await run('chooseWordList', [level, '', '']);
   await setFill();
   if ($('start-word').value) await chooseStart();
   await run('chooseTheme', [keptTheme.words, keptTheme.title]);
