@@ -34,16 +34,15 @@ _ENDINGS = {
 _VERBS = {
     "de": (("EN", "N"), ("E", "EN", "END", "ENDE", "ENDEN", "ENDER", "ENDES", "EST", "ET", "ST", "T", "TE", "TEN",
                          "TER", "TES", "TEST", "TET", "ER", "ERIN", "UNG", "EREI")),
-    "fr": (("ER", "IR", "RE"), ("E", "ES", "ENT", "ONS", "EZ", "AI", "AS", "A", "AIS", "AIT", "AIENT", "ANT", "E",
-                                "EE", "EES", "ES", "ERAI", "ERAS", "ERA", "ERONT", "ERAIT", "EUR", "EURS", "EUSE",
+    "fr": (("ER", "IR", "RE"), ("E", "ES", "ENT", "ONS", "EZ", "AI", "AS", "A", "AIS", "AIT", "AIENT", "ANT",
+                                "EE", "EES", "ERAI", "ERAS", "ERA", "ERONT", "ERAIT", "EUR", "EURS", "EUSE",
                                 "EUSES", "IS", "IT", "ISSENT", "I", "IE", "IES", "U", "UE", "US", "UES")),
     "es": (("AR", "ER", "IR"), ("O", "AS", "A", "AMOS", "AIS", "AN", "E", "ES", "EN", "EMOS", "ADO", "ADA", "ADOS",
                                 "ADAS", "IDO", "IDA", "IDOS", "IDAS", "ANDO", "IENDO", "ABA", "ABAN", "IA", "IAN",
                                 "ARA", "ARAN", "ARE", "ARON", "ASTE", "ADOR", "ADORA", "ADORES", "ADORAS")),
     "it": (("ARE", "ERE", "IRE", "ARSI", "ERSI", "IRSI"),
            ("O", "I", "A", "E", "IAMO", "ATE", "ETE", "ITE", "ANO", "ONO", "ATO", "ATA", "ATI", "UTO", "UTA", "UTI",
-            "ITO", "ITA", "ITI", "ANDO", "ENDO", "AVA", "AVANO", "EVA", "AVO", "ERA", "ERO", "ATORE", "ATRICE",
-            "ATA", "ATE")),
+            "ITO", "ITA", "ITI", "ANDO", "ENDO", "AVA", "AVANO", "EVA", "AVO", "ERA", "ERO", "ATORE", "ATRICE")),
     "pt": (("AR", "ER", "IR"), ("O", "AS", "A", "AMOS", "AM", "E", "ES", "EM", "EMOS", "ADO", "ADA", "ADOS", "ADAS",
                                 "IDO", "IDA", "IDOS", "IDAS", "ANDO", "ENDO", "INDO", "AVA", "AVAM", "IA", "IAM",
                                 "OU", "EU", "IU", "ARAM", "ERAM", "ADOR", "ADORA")),
@@ -67,7 +66,7 @@ class Blocklist:
     def add(self, entry):
         """Adds one entry (see the module text); returns False when it folds into no word."""
         marker, word = "", entry
-        if entry[:1] in "!*":
+        if entry and entry[0] in "!*":
             marker, word = entry[0], entry[1:]
         elif entry.endswith("*"):
             marker, word = "prefix", entry[:-1]
