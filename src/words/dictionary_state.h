@@ -40,8 +40,7 @@ class DictionaryState {
   /// Loads DictPath[DictLevel], read by the rules of the language in use; on success it replaces
   /// the words in use, otherwise they stay.
   LoadReport LoadDictionary();
-  /// Makes `language` the language of the bundled levels (a language with one list has it at every
-  /// level) and of user lists, from the next load on.
+  /// Makes `language` the language of the bundled levels and of user lists, from the next load on.
   void UseLanguage(Language language);
   /// The language the lists are read in.
   [[nodiscard]] Language CurrentLanguage() const { return language_; }

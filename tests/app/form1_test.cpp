@@ -71,7 +71,7 @@ TEST_F(Form1Test, ClicksAndKeysOnThePictureReachTheSolvingButNotTheViewButton) {
 TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersReachTheRun) {
   auto window = CompiledWindow();
   Choose(*window, "mnuSave", Target("monday"));
-  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n01 ", 0), 0u);
+  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (1431 words)\n# fill: classic\n01 ", 0), 0u);
   Choose(*window, "copyx", Target("before.bmp"));
   EXPECT_EQ(ReadFile(Target("before.bmp")).at(28), 24) << "24 bits a pixel";
   EXPECT_EQ(QImage(QString::fromStdString(Target("before.bmp"))), window->PictureImage().convertToFormat(QImage::Format_RGB32));
@@ -128,18 +128,18 @@ TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
 TEST_F(Form1Test, TheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndIsRemembered) {
   auto window = NewWindow();
   window->MenuItem("mnuLanguage2")->trigger();  // Français
-  EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + program.Path().string() + "/fr-words.txt\nProgram may not run correctly");
+  EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + program.Path().string() + "/fr-L1words.txt\nProgram may not run correctly");
   const std::string list = target.Write("mine.txt", "\xC3\xA9l\xC3\xA9phant\nELEPHANT\nr\xC3\xA9" "cr\xC3\xA9" "ent\nParisien\n");
   Choose(*window, "mnuDictLevel0", list);
   EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (2 words)");
   auto next = NewWindow();
   EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked());
-  std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-words.txt", program.Path() / "fr-words.txt");
+  std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-L3words.txt", program.Path() / "fr-L3words.txt");
   next->MenuItem("mnuDictLevel3")->trigger();
   next->mnuSolve_Click();
   testing::FinishCompile(*next);
   Choose(*next, "mnuSave", Target("lundi"));
-  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-words.txt (39022 words)\n# language: fr\n"), std::string::npos);
+  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-L3words.txt (38963 words)\n# language: fr\n"), std::string::npos);
 }
 
 TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {

@@ -26,7 +26,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   const PuzzleFileResult read = ReadPuzzleFile(out);
   ASSERT_EQ(read.puzzles.size(), 4u) << read.message;
   EXPECT_EQ(FormatPuzzleFile(read.puzzles), printed);
-  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 6508, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
+  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 1431, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
   std::set<std::string> words;
   for (const FilePuzzle& puzzle : read.puzzles) {
     for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
@@ -107,7 +107,7 @@ TEST(CompileTool, EveryLanguageMakesValidPuzzlesFromItsBundledListAndFromTheSyst
   const std::string check = "python3 " LOOPWORD_DATA_DIR "/../tools/check-puzzles ";
   for (const auto& [code, system] : {std::pair{"de", "ngerman"}, {"fr", "french"}, {"es", "spanish"}, {"it", "italian"},
                                      {"pt", "portuguese"}, {"nl", "dutch"}}) {
-    const std::string bundled = std::string(LOOPWORD_DATA_DIR "/") + code + "-words.txt", debian = std::string("/usr/share/dict/") + system;
+    const std::string bundled = std::string(LOOPWORD_DATA_DIR "/") + code + "-L1words.txt", debian = std::string("/usr/share/dict/") + system;
     for (const auto& [arguments, list] : {std::pair{std::string("--varied"), bundled}, {"--dict " + debian, debian}}) {
       const std::string made = testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --count 2 --language " + code + " " + arguments).first;
       EXPECT_NE(made.find(std::string("\n# language: ") + code + "\n"), std::string::npos) << made;
