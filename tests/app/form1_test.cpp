@@ -173,7 +173,7 @@ TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithThei
        "Zeile 5: die Hinweisfelder werden SS.P geschrieben: Quadrat 01 bis 23 au\u00DFer 12, Ringposition 1 bis 8."},
       {FillText(kNoGradedPuzzle, {"hard", "400"}),
        "Unter 400 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
-      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9")),
+      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9", Language::English)),
        "1 Themenwort kommt in jedes R\u00E4tsel.\nNicht 8 Buchstaben A bis Z: cat, 1, 2, 3, 4, 5, 6, 7 und 2 weitere."},
       {"Stop\n/tmp/Stop", "Anhalten\n/tmp/Stop"}};
   for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), english) << "without a translation";
