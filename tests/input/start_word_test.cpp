@@ -54,7 +54,9 @@ TEST(StartWord, OtherLanguagesFoldTheTypedWordByTheirRulesInAnyCase) {
     const StartWordCheck check = CheckStartWord(c.typed, c.language);
     EXPECT_EQ(check.verdict, c.verdict) << LanguageCode(c.language) << " " << c.typed;
     EXPECT_EQ(c.verdict == Verdict::Accepted ? check.word : check.message, c.wordOrMessage) << LanguageCode(c.language) << " " << c.typed;
-    if (c.verdict != Verdict::Accepted) EXPECT_TRUE(check.word.empty());
+    if (c.verdict != Verdict::Accepted) {
+      EXPECT_TRUE(check.word.empty());
+    }
   }
 }
 
