@@ -28,7 +28,8 @@ constexpr const char* kLanguageSetting = "dictionary/language";
 /// word lists in it (the C locale counts as English), else English.
 Language RememberedLanguage() {
   const QSettings settings;
-  const QString code = settings.contains(kLanguageSetting) ? settings.value(kLanguageSetting).toString() : QLocale().name().section('_', 0, 0);
+  const QString desktop = QLocale().name().section('_', 0, 0);  // "C" for the C locale
+  const QString code = settings.contains(kLanguageSetting) ? settings.value(kLanguageSetting).toString() : desktop;
   return LanguageFromCode(code.toStdString()).value_or(Language::English);
 }
 
