@@ -432,6 +432,30 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 Themenwort kommt in jedes Rätsel.</translation>
     </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Wörterbuch: %1 (%2 Wörter, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>als Windows-1252 gelesen, %1 mit Ñ als N gelesen</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 mit Ñ als N gelesen</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 ergibt %2: nicht 8 Buchstaben A bis Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>als Windows-1252 gelesen</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>die Liste ist weder UTF-8- noch Windows-1252-Text</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

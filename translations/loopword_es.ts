@@ -432,6 +432,30 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 palabra del tema estará en cada pasatiempo.</translation>
     </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Diccionario: %1 (%2 palabras, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>leído como Windows-1252, %1 con Ñ leída como N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 con Ñ leída como N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 se lee %2: no son 8 letras de la A a la Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>leído como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>la lista no es texto UTF-8 ni Windows-1252</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

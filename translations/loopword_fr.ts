@@ -432,6 +432,30 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 mot du thème sera dans chaque grille.</translation>
     </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dictionnaire : %1 (%2 mots, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>lu en Windows-1252, %1 avec Ñ lu comme N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 avec Ñ lu comme N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 se lit %2 : pas 8 lettres de A à Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>lu en Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>la liste n&apos;est ni du texte UTF-8 ni du texte Windows-1252</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -432,6 +432,30 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 parola a tema sarà in ogni schema.</translation>
     </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dizionario: %1 (%2 parole, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>letto come Windows-1252, %1 con Ñ letta come N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 con Ñ letta come N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 si legge %2: non sono 8 lettere dalla A alla Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>letto come Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>l&apos;elenco non è testo UTF-8 né Windows-1252</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

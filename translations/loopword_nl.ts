@@ -432,6 +432,30 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 themawoord komt in elke puzzel.</translation>
     </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Woordenboek: %1 (%2 woorden, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>gelezen als Windows-1252, %1 met Ñ gelezen als N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 met Ñ gelezen als N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 wordt %2: geen 8 letters A tot Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>gelezen als Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>de lijst is geen UTF-8- of Windows-1252-tekst</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

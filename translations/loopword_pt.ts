@@ -432,6 +432,30 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 palavra do tema estará em todos os passatempos.</translation>
     </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dicionário: %1 (%2 palavras, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>lido como Windows-1252, %1 com Ñ lido como N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 com Ñ lido como N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 lê-se %2: não são 8 letras de A a Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>lido como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>a lista não é texto UTF-8 nem Windows-1252</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

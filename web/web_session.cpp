@@ -110,7 +110,7 @@ class WebSession {
 
   /// What the theme box says of the words typed so far, and whether they can be kept.
   val ThemeReport(const std::string& words) const {
-    const ThemeWords read = ReadThemeWords(words);
+    const ThemeWords read = ReadThemeWords(words, session_.Dictionaries().CurrentLanguage());
     val report = val::object();
     report.set("text", ThemeWordsReport(read));
     report.set("usable", read.words.size() <= kThemeWordLimit);

@@ -233,6 +233,29 @@ describe('the page as a file', () => {
     await own.close();
   });
 
+  it('reads typed words and a Windows-1252 list by the rules of Deutsch', async () => {
+    const own = await browser.newContext();
+    const page = await openPage('?language=de&seed=8&start=Fu%C3%9Fball', await own.newPage());
+    assert.match(await savePuzzle(page), /^12 [A-Z]{8} \d FUSSBALL$/m);
+    await page.click('#theme summary');
+    await page.fill('#theme-words', 'M\u00E4dchen, M\u00E4rchen\nFu\u00DFb\u00E4lle');
+    await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('Fu\u00DFb\u00E4lle'));
+    assert.match(await page.textContent('#theme-report'), /^2 theme words will be in every puzzle\./);
+    await page.click('#theme-keep');
+    await settled(page);
+    const list = Buffer.concat([fs.readFileSync(path.join(root, 'data', 'L1words.txt')), Buffer.from('M\xE4dchen\r\nK\xE4sebrot\r\n', 'latin1')]);
+    await page.setInputFiles('#list-file', { name: 'liste.txt', mimeType: 'text/plain', buffer: list });
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('liste.txt'));
+    assert.match(await page.textContent('#title'), /\(6509 words, read as Windows-1252\)/);
+    await page.click('#compile');
+    await settled(page);
+    const saved = await savePuzzle(page);
+    assert.match(saved, /^# word list: liste\.txt \(6509 words, read as Windows-1252\)$/m);
+    assert.match(saved, /^# theme: MAEDCHEN MAERCHEN$/m);
+    assert.match(saved, /^12 [A-Z]{8} \d FUSSBALL$/m);
+    await own.close();
+  });
+
   it('made no request beyond the page itself', () => {
     assert.deepEqual(remoteRequests, []);
   });
