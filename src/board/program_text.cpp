@@ -1,4 +1,4 @@
-// Filling the patterns of the program's messages with their values.
+// Comparing the program's texts, and filling the patterns of its messages with their values.
 #include "board/program_text.h"
 
 namespace loopword {
@@ -22,6 +22,10 @@ std::string Filled(std::string_view pattern, const Values& values) {
 }
 
 }  // namespace
+
+bool operator==(const Text& a, const Text& b) {
+  return std::string_view(a.context) == b.context && std::string_view(a.source) == b.source;
+}
 
 std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) { return Filled(pattern, values); }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "board/letters.h"
-#include "board/program_text.h"
 
 namespace loopword {
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "board/message.h"
+
 namespace loopword {
 
 /// What a typed starting word turned out to be.
@@ -16,8 +18,8 @@ struct StartWordCheck {
   Verdict verdict = Verdict::Cancelled;
   /// The accepted word in capitals; empty unless accepted.
   std::string word;
-  /// The message that asks again; empty when accepted or cancelled.
-  std::string message;
+  /// The message that asks again; nothing when accepted or cancelled.
+  Message message;
 };
 
 /// Checks a UTF-8 answer: blank means cancelled; otherwise 8 characters (not bytes) a-z or A-Z,

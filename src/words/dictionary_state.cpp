@@ -1,7 +1,6 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
 #include "words/dictionary_state.h"
 
-#include "board/program_text.h"
 #include "words/bundled_lists.h"
 
 namespace loopword {
@@ -48,11 +47,9 @@ std::string DictionaryState::ChosenPath() const {
   return known ? DictPath[static_cast<std::size_t>(DictLevel)] : std::string();
 }
 
-std::string DictionaryTitle(const std::string& path, int wordCount) {
-  return FillText(texts::kDictionaryTitle, {path, std::to_string(wordCount)});
-}
+Message DictionaryTitle(const std::string& path, int wordCount) { return Message(texts::kDictionaryTitle, {path, wordCount}); }
 
-std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path) {
+std::vector<Message> LoadMessages(LoadOutcome outcome, const std::string& path) {
   switch (outcome) {
     case LoadOutcome::Loaded:
       return {};
@@ -63,8 +60,7 @@ std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& pa
     case LoadOutcome::ReadError:
       break;
   }
-  return {std::string(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")) + "\n" + path + "\n" +
-          LOOPWORD_TEXT("Messages", "Program may not run correctly")};
+  return {Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add(path).Add(LOOPWORD_TEXT("Messages", "Program may not run correctly"))};
 }
 
 }  // namespace loopword

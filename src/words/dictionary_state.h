@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "board/message.h"
 #include "words/dictionary.h"
 
 namespace loopword {
@@ -21,7 +22,7 @@ struct LoadReport {
   int level = 1;
   LoadOutcome outcome = LoadOutcome::ReadError;
   /// The messages to show, in order (none after a successful load).
-  std::vector<std::string> messages;
+  std::vector<Message> messages;
   /// Why the file could not be read, after a read error; empty otherwise.
   std::string cause;
 };
@@ -54,8 +55,8 @@ class DictionaryState {
   [[nodiscard]] std::shared_ptr<const Dictionary> Words() const { return words_; }
   /// Number of words in use.
   [[nodiscard]] int WordCount() const { return words_->WordCount(); }
-  /// The window title naming the words in use, or "" before any load succeeded.
-  [[nodiscard]] const std::string& Title() const { return title_; }
+  /// The window title naming the words in use; nothing before any load succeeded.
+  [[nodiscard]] const Message& Title() const { return title_; }
 
  private:
   /// Finds the bundled lists of the language in use.
@@ -64,12 +65,12 @@ class DictionaryState {
   std::string programFolder_;
   Language language_ = Language::English;
   std::shared_ptr<const Dictionary> words_;
-  std::string title_;
+  Message title_;
 };
 
 /// "Dictionary: <path> (<count> words)".
-std::string DictionaryTitle(const std::string& path, int wordCount);
+Message DictionaryTitle(const std::string& path, int wordCount);
 /// The messages that tell the user how a load of `path` ended (none for a successful load).
-std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path);
+std::vector<Message> LoadMessages(LoadOutcome outcome, const std::string& path);
 
 }  // namespace loopword

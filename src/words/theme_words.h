@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "board/message.h"
+
 namespace loopword {
 
 /// Most theme words one puzzle can hold: one per square.
@@ -26,7 +28,7 @@ ThemeWords ReadThemeWords(std::string_view text);
 
 /// What the theme dialog says of `read` while the words are typed, a line for each point: how many
 /// words can be used (or that there are too many), then the entries that cannot, as typed.
-std::string ThemeWordsReport(const ThemeWords& read);
+Message ThemeWordsReport(const ThemeWords& read);
 
 /// `words` one a line, as the theme box shows them and ReadThemeWords reads them back.
 std::string ThemeText(const std::vector<std::string>& words);
