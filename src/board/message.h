@@ -21,6 +21,7 @@ class Phrase {
   Phrase() = default;
   /// Text shown as it is, in every language.
   Phrase(std::string plain) : plain_(std::move(plain)) {}
+  Phrase(const char* plain) : plain_(plain) {}
   /// A number, shown in digits.
   template <std::integral Number>
     requires(!std::same_as<Number, bool> && !std::same_as<Number, char>)

@@ -3,7 +3,7 @@
 #include <QTextBrowser>
 
 #include "app/translations.h"
-#include "board/program_text.h"
+#include "board/message.h"
 #include "compiler/compiler.h"
 #include "grade/grader.h"
 #include "puzzle/puzzle_file.h"
@@ -99,7 +99,7 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
   window->MenuItem("mnuVaried")->trigger();
   Choose(*window, "mnuDictLevel0", target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n"));
   Choose(*window, "mnuSolve", "");
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{TooFewWordsMessage(3)});
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{EnglishText(TooFewWordsMessage(3))});
   EXPECT_EQ(window->PictureImage(), before);
   Choose(*NewWindow(), "mnuOpen", "");
   EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
@@ -162,24 +162,26 @@ TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
 
 TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithTheirValuesKept) {
   using namespace texts;
-  const std::string title = FillText(kTitleWithThemeWords, {FillText(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", "120"}), "5"});
-  const std::string refusal = "Loopword could not open the puzzle file:\n/tmp/2024: Zoo.loopword\n" +
-                              FillText(kFaultOnLine, {"17", FillText(kWordRepeated, {"LOOPWORD", "03"})});
-  const std::vector<std::pair<std::string, std::string>> cases = {
+  const Message title(kTitleWithThemeWords, {Phrase(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", 120}), 5});
+  const Message refusal = RefusalMessage("/tmp/2024: Zoo.loopword", Phrase(kFaultOnLine, {17, Phrase(kWordRepeated, {"LOOPWORD", "03"})}));
+  const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
+  const std::vector<std::pair<Message, std::string>> cases = {
       {title, "W\u00F6rterbuch: /home/ute/Listen (neu)/tiere.txt (120 W\u00F6rter) - 5 Themenw\u00F6rter"},
       {refusal, "Loopword konnte die R\u00E4tseldatei nicht \u00F6ffnen:\n/tmp/2024: Zoo.loopword\n"
                 "Zeile 17: das Wort LOOPWORD steht schon in Quadrat 03."},
-      {FillText(kFaultOnLine, {"5", "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8"}),
+      {ParsePuzzleText("# Loopword puzzle\n# a\n# b\n# c\n# hints: 3.5\n", "Zoo: 5").message,
+       "Loopword konnte die R\u00E4tseldatei nicht \u00F6ffnen:\nZoo: 5\n"
        "Zeile 5: die Hinweisfelder werden SS.P geschrieben: Quadrat 01 bis 23 au\u00DFer 12, Ringposition 1 bis 8."},
-      {FillText(kNoGradedPuzzle, {"hard", "400"}),
-       "Unter 400 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
+      {compiler.FailureMessage(CompileOutcome::GaveUp, "", {.difficulty = Difficulty::Hard}),
+       "Unter 40 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
       {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9")),
        "1 Themenwort kommt in jedes R\u00E4tsel.\nNicht 8 Buchstaben A bis Z: cat, 1, 2, 3, 4, 5, 6, 7 und 2 weitere."},
-      {"Stop\n/tmp/Stop", "Anhalten\n/tmp/Stop"}};
-  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), english) << "without a translation";
+      {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "Done", Message(Phrase("hard"))),
+       "Loopword konnte das R\u00E4tsel nicht speichern unter:\nDone\nhard"}};
+  for (const auto& [message, german] : cases) EXPECT_EQ(ShownText(message).toStdString(), EnglishText(message)) << "without a translation";
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const Translations translations(LOOPWORD_PROGRAM_DIR);
-  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), german);
+  for (const auto& [message, german] : cases) EXPECT_EQ(ShownText(message).toStdString(), german);
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {

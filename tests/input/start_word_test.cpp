@@ -15,7 +15,7 @@ TEST(StartWord, EightLettersInAnyCaseBlankCancelsOtherwiseAskAgain) {
   const std::pair<std::string, std::string> wrong[] = {{"ABCDEFG", length}, {" ABCDEFGH", length}, {"ABCDEFGH ", length},
       {"\u00C9COLIER", length}, {"ABCD EFG", letters}, {"ABC-EFGH", letters}, {std::string("ABCD\0EFG", 8), letters}, {"\u00C9TUDIANT", letters}};
   for (const auto& [typed, message] : wrong) {
-    EXPECT_EQ(CheckStartWord(typed).message, message) << typed;
+    EXPECT_EQ(EnglishText(CheckStartWord(typed).message), message) << typed;
     EXPECT_TRUE(CheckStartWord(typed).word.empty());
   }
 }

@@ -110,7 +110,7 @@ TEST(DictionaryState, EachLevelHasItsFileAFailedLoadSaysWhyAndKeepsTheLastList) 
   EXPECT_EQ(state.LoadDictionary().level, 1);  // its missing file's message and the bare title: the window tests
   EXPECT_TRUE(state.Choose(kUserDictionary, dir.Write("good.txt", "PLATYPUS\r\nKEEPSAKE\r\n")).messages.empty());
   EXPECT_FALSE(state.Choose(kUserDictionary, dir.Write("bad.txt", "lower\ncase\n")).messages.empty()) << "a failed load says why";
-  EXPECT_EQ(state.Title(), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
+  EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
   EXPECT_EQ(state.Choose(7).outcome, LoadOutcome::ReadError);
 }
 
