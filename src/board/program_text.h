@@ -1,7 +1,6 @@
-// The program's own texts: fixed texts marked for translation, and the patterns of messages that carry values.
+// The program's own texts: every text marked for translation, and the patterns of messages that carry values.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +21,6 @@ bool operator==(const Text& a, const Text& b);
 
 /// `pattern` with each %1 .. %9 replaced by the value at that place in `values`, in one pass: a
 /// value that holds "%2" stays as it is.
-std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);
-/// The same for values gathered at run time.
 std::string FillText(std::string_view pattern, const std::vector<std::string>& values);
 
 /// Patterns of messages that carry a path, a number, a word or another message (see board/message.h).
