@@ -227,8 +227,9 @@ class WebSession {
   /// The title bar with the list named by its file name alone: the page's folders are its own.
   Message TitleBar() const {
     const std::string path = session_.Dictionaries().ChosenPath();
+    const Message full = session_.WindowTitle();
     Message title;
-    for (const Phrase& line : session_.WindowTitle().Lines()) title.Add(path.empty() ? line : WithFileName(line, path));
+    for (const Phrase& line : full.Lines()) title.Add(path.empty() ? line : WithFileName(line, path));
     return title;
   }
 
