@@ -1,5 +1,4 @@
-// Messages as data: what each producer builds reads in English as the user has always read it, and keeps its
-// patterns and values apart for the front ends that translate them.
+// Messages as data: each producer's message reads in English as always, its patterns and values kept apart.
 #include "board/message.h"
 
 #include <gtest/gtest.h>
