@@ -208,7 +208,7 @@ std::string ReadTypedWords(Options& options) {
   if (!options.typedStart.empty()) {
     const loopword::StartWordCheck check = loopword::CheckStartWord(options.typedStart, options.language);
     if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
-      return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : check.message);
+      return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : loopword::EnglishText(check.message));
     }
     options.startWord = check.word;
   }
@@ -309,7 +309,7 @@ class TextOutput {
   /// Ends the text (a file replaces --out now); false, after saying why, when it could not be written.
   bool Finish() {
     temporaryFile = nullptr;
-    const std::string failure = file_ ? file_->Finish() : std::cout.flush() ? "" : "The output could not be written.";
+    const std::string failure = file_ ? loopword::EnglishText(file_->Finish()) : std::cout.flush() ? "" : "The output could not be written.";
     if (!failure.empty()) {
       std::cerr << "Could not write " << (file_ ? path_ : "standard output") << ": " << failure << '\n';
     }
@@ -329,7 +329,7 @@ std::uint64_t PuzzleSeed(std::uint64_t runSeed, int index) { return runSeed + st
 bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::string& path) {
   const loopword::SaveOutcome saved =
       loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper());
-  if (!saved.saved) std::cerr << "Could not write " << path << ": " << saved.reason << '\n';
+  if (!saved.saved) std::cerr << "Could not write " << path << ": " << loopword::EnglishText(saved.reason) << '\n';
   return saved.saved;
 }
 
@@ -342,7 +342,7 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
     std::cerr << "Could not read the word list " << dictionaries.ChosenPath() << ": " << report.cause << '\n';
     return false;
   }
-  for (const std::string& message : report.messages) std::cerr << message << '\n';
+  for (const loopword::Message& message : report.messages) std::cerr << loopword::EnglishText(message) << '\n';
   return report.outcome == loopword::LoadOutcome::Loaded;
 }
 
@@ -355,7 +355,7 @@ loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::Diction
           .theme = options.fill.theme,
           .title = options.title,
           .language = options.language,
-          .wordListNote = dictionaries.Note()};
+          .wordListNote = loopword::EnglishText(dictionaries.Note())};
 }
 
 /// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".
@@ -368,7 +368,7 @@ std::string GradeLine(const loopword::Puzzle& puzzle) {
 int GradeFile(const std::string& path) {
   const loopword::PuzzleFileResult read = loopword::ReadPuzzleFile(path);
   if (read.fault) {
-    std::cerr << read.message << '\n';
+    std::cerr << loopword::EnglishText(read.message) << '\n';
     return 1;
   }
   for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
@@ -417,9 +417,9 @@ int Run(const Options& options, const char* argv0) {
   bar.Finish();
 
   if (!output.Finish()) return 1;
-  if (!run.note.empty()) std::cerr << run.note << '\n';
+  if (!run.note.empty()) std::cerr << loopword::EnglishText(run.note) << '\n';
   if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << compiler.FailureMessage(lastOutcome, options.startWord, options.fill) << '\n';
+    std::cerr << loopword::EnglishText(compiler.FailureMessage(lastOutcome, options.startWord, options.fill)) << '\n';
     return 1;
   }
   return options.pdf.empty() || WriteBooklet(answers, options.pdf) ? 0 : 1;

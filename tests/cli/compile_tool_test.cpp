@@ -1,5 +1,6 @@
 // Checks loopword-compile as a user runs it: puzzle text with its header, --out, --quiet, booklets, no repeats,
 // wrong arguments and unreadable files, seeds that make each puzzle again.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -131,12 +132,13 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   }
   testing::TempDir folder;
   const std::string level1 = testing::ReadFile(LOOPWORD_DATA_DIR "/L1words.txt");
+  const auto words = [&](int more) { return std::to_string(std::count(level1.begin(), level1.end(), '\n') + more) + " words"; };
   const struct {
     std::string language, list, header;
   } lists[] = {
-      {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (6508 words, read as Windows-1252)"},
-      {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (6509 words, 1 with \xC3\x91 read as N)"},
-      {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFAes\r\n", "# word list: mine.txt (6509 words, read as Windows-1252, 1 with \xC3\x91 read as N)"},
+      {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (" + words(0) + ", read as Windows-1252)"},
+      {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (" + words(1) + ", 1 with \xC3\x91 read as N)"},
+      {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFAes\r\n", "# word list: mine.txt (" + words(1) + ", read as Windows-1252, 1 with \xC3\x91 read as N)"},
   };
   for (const auto& [language, list, header] : lists) {
     const std::string path = folder.Write("mine.txt", list);
