@@ -5,9 +5,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # Debian packages building and running the program need (qt6-l10n-tools: lrelease makes its translations;
-# qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language).
+# qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language;
+# libcli11-dev: loopword-compile's options, header only).
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config libcli11-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation
 )
