@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "board/letters.h"
+#include "board/processor_paths.h"
 #include "compiler/candidate_search.h"
 #include "compiler/word_groups.h"
 
@@ -105,7 +106,7 @@ bool LineBefore(const Candidate& a, const Candidate& b) {
 }
 
 /// Number of pairs in a set.
-int CountPairs(const SparseSet& set) {
+LOOPWORD_POPCOUNT_PATHS int CountPairs(const SparseSet& set) {
   int count = 0;
   for (const SetBlock& block : set) count += std::popcount(block.bits);
   return count;
