@@ -52,8 +52,8 @@ install_missing() {
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# configure_and_build DIR [cmake options...]: configures and builds one build folder.
-configure_and_build() {
+# configure DIR [cmake options...]: configures one build folder, showing CMake's output only when it fails.
+configure() {
   local dir="$1"
   shift
   local log
@@ -65,5 +65,10 @@ configure_and_build() {
     return 1
   fi
   rm -f "$log"
-  cmake --build "$dir" -j "$JOBS"
+}
+
+# configure_and_build DIR [cmake options...]: configures and builds one build folder.
+configure_and_build() {
+  configure "$@"
+  cmake --build "$1" -j "$JOBS"
 }
