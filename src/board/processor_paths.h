@@ -2,9 +2,10 @@
 #pragma once
 
 /// Marks a function whose time goes into population counts: on x86-64 it is built twice, with the
-/// POPCNT instruction and without, and the program takes the one the processor runs. Elsewhere, and
-/// in builds for WebAssembly, it is built once.
-#if defined(__x86_64__) && defined(__has_attribute)
+/// POPCNT instruction and without, and the program takes the one the processor runs. Elsewhere, in
+/// builds for WebAssembly and under ThreadSanitizer (which cannot run the chooser before it
+/// starts), it is built once.
+#if defined(__x86_64__) && defined(__has_attribute) && !defined(__SANITIZE_THREAD__)
 #if __has_attribute(target_clones)
 #define LOOPWORD_POPCOUNT_PATHS __attribute__((target_clones("popcnt", "default")))
 #endif
