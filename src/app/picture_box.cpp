@@ -1,4 +1,4 @@
-// Laying out the picture area, painting the persistent image, passing on its clicks and keys and every
+// Laying out the picture area, painting the sheet's view, passing on its clicks and keys and every
 // mouse-button release of the view button.
 #include "app/picture_box.h"
 
@@ -10,6 +10,7 @@
 
 #include "app/fonts.h"
 #include "display/units.h"
+#include "output/image_canvas.h"
 #include "output/print_page.h"
 
 namespace loopword {
@@ -48,7 +49,7 @@ std::optional<SolvingKey> SolvingKeyOf(int key) {
 
 }  // namespace
 
-PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas) {
+PictureArea BuildPictureArea(QWidget* window, SheetSource source) {
   auto* client = new QWidget(window);
   client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   client->setFont(SansFont({"Arial", "Liberation Sans"}, 7.8, false));
@@ -56,7 +57,7 @@ PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas) {
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   frame->setLineWidth(TwipsToPixels(kPictureBorder));
   frame->setGeometry(TwipsToPixels(kPictureLeft), TwipsToPixels(kPictureTop), TwipsToPixels(kPictureWidth), TwipsToPixels(kPictureHeight));
-  auto* picture = new PictureBox(canvas, frame);
+  auto* picture = new PictureBox(std::move(source), frame);
   picture->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
   auto* button = new ViewButton(picture);
   button->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
@@ -79,11 +80,9 @@ void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
   if (over && isEnabled()) emit mouseUp(event->button());
 }
 
-PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-  setFixedSize(canvas_.Image().size());
+PictureBox::PictureBox(SheetSource source, QWidget* parent) : QWidget(parent), source_(std::move(source)) {
+  setFixedSize(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
   setFocusPolicy(Qt::ClickFocus);
-  canvas_.SetPixelRatio(devicePixelRatioF());
-  canvas_.changed = [this] { update(); };
 }
 
 bool PictureBox::event(QEvent* event) {
@@ -104,9 +103,8 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-  canvas_.SetPixelRatio(devicePixelRatioF());  // the window may have moved to another screen
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_.ScreenImage());
+  painter.drawImage(0, 0, SheetImage(source_(), devicePixelRatioF()));  // the window may have moved to another screen
 }
 
 }  // namespace loopword

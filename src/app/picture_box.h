@@ -1,10 +1,11 @@
-// The picture area on screen: the persistent image in its sunken frame, the view button inside it, and the keys it takes.
+// The picture area on screen: the view of the sheet in its sunken frame, the view button inside it, and the keys it takes.
 #pragma once
 
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 
-#include "output/image_canvas.h"
+#include "display/sheet_view.h"
 #include "play/solving.h"
 
 namespace loopword {
@@ -24,12 +25,15 @@ class ViewButton final : public QPushButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-/// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever
-/// it changes; passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
+/// What the picture shows now.
+using SheetSource = std::function<SheetView()>;
+
+/// Paints the sheet view `source` gives, at the screen's pixel ratio, whenever it is asked to repaint;
+/// passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:
-  PictureBox(ImageCanvas& canvas, QWidget* parent);
+  PictureBox(SheetSource source, QWidget* parent);
 
  signals:
   /// The left mouse button was pressed at `pixel` of the picture.
@@ -45,7 +49,7 @@ class PictureBox final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  ImageCanvas& canvas_;
+  SheetSource source_;
 };
 
 /// The window's client area: the picture in its sunken frame, with the view button inside it.
@@ -54,7 +58,7 @@ struct PictureArea {
   PictureBox* picture;
   ViewButton* button;
 };
-/// Lays out the client area of `window` around `canvas`, which fills the inside of the frame.
-PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas);
+/// Lays out the client area of `window` around the picture of `source`, which fills the inside of the frame.
+PictureArea BuildPictureArea(QWidget* window, SheetSource source);
 
 }  // namespace loopword

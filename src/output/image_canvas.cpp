@@ -1,9 +1,11 @@
-// Drawing into the persistent image through a painter opened for each operation.
+// Drawing into the image through a painter opened for each operation.
 #include "output/image_canvas.h"
 
 #include <cmath>
 
 #include "display/colors.h"
+#include "display/sheets.h"
+#include "display/units.h"
 #include "output/painter_canvas.h"
 
 namespace loopword {
@@ -37,7 +39,6 @@ void ImageCanvas::Draw(Paint paint) {
     PainterCanvas canvas(painter, dotsPerInch_, widthTwips_, heightTwips_, ColorBack);
     paint(canvas);
   }
-  if (changed) changed();
 }
 
 void ImageCanvas::Clear() {
@@ -54,6 +55,14 @@ void ImageCanvas::FillBox(int x1, int y1, int x2, int y2, Color color) {
 
 void ImageCanvas::DrawText(int x, int y, const std::string& text, const Font& font, Color color) {
   Draw([&](PainterCanvas& canvas) { canvas.DrawText(x, y, text, font, color); });
+}
+
+QImage SheetImage(const SheetView& sheet, double pixelRatio) {
+  ImageCanvas canvas(kSheetWidth, kSheetHeight, kScreenDpi);
+  canvas.SetPixelRatio(pixelRatio);
+  Picture picture(canvas);
+  DrawSheetView(picture, sheet);
+  return canvas.ScreenImage();
 }
 
 }  // namespace loopword

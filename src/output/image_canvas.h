@@ -1,10 +1,10 @@
-// The picture area's persistent image: what is drawn stays until it is cleared.
+// An image that keeps everything drawn on it until it is cleared, and a sheet's view drawn into one.
 #pragma once
 
 #include <QImage>
-#include <functional>
 
 #include "display/canvas.h"
+#include "display/sheet_view.h"
 
 namespace loopword {
 
@@ -27,8 +27,6 @@ class ImageCanvas final : public Canvas {
   /// Draws for a screen of `ratio` device pixels a pixel from now on; what is already drawn is
   /// carried over scaled up until it is drawn again.
   void SetPixelRatio(double ratio);
-  /// Called after every change, so a widget showing the image can repaint.
-  std::function<void()> changed;
 
  private:
   template <typename Paint>
@@ -40,5 +38,8 @@ class ImageCanvas final : public Canvas {
   QImage image_;
   QImage screen_;  // null at ratio 1, where Image() is shown
 };
+
+/// `sheet` drawn at screen resolution, at `pixelRatio` device pixels a pixel: what the picture shows and Save as bitmap saves.
+QImage SheetImage(const SheetView& sheet, double pixelRatio = 1.0);
 
 }  // namespace loopword
