@@ -38,7 +38,7 @@ class SolvingState {
   /// Whether every cell is filled and the 23 rings read 23 different listed words.
   [[nodiscard]] bool IsSolved() const;
   /// Whether every cell holds the same letter and mark as in `other` (a state of the same puzzle).
-  [[nodiscard]] bool SameCells(const SolvingState& other) const { return cells_.values == other.cells_.values; }
+  [[nodiscard]] bool SameCells(const SolvingState& other) const { return cells_ == other.cells_; }
 
   /// Selects `cell`; returns false and changes nothing for a cell outside the figure.
   bool Select(RingCell cell);
