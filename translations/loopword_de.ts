@@ -377,6 +377,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 Themenwort kommt in jedes Rätsel.</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword erstellt noch ein Rätsel.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -595,6 +599,14 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>E&amp;xpert</source>
         <translation>&amp;Experte</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 palabra del tema estará en cada pasatiempo.</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword todavía está creando un pasatiempo.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -595,6 +599,14 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>E&amp;xpert</source>
         <translation>E&amp;xperto</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Re&amp;hacer</translation>
     </message>
 </context>
 <context>

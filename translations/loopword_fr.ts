@@ -377,6 +377,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 mot du thème sera dans chaque grille.</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword est encore en train de créer une grille.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -595,6 +599,14 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>E&amp;xpert</source>
         <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Réta&amp;blir</translation>
     </message>
 </context>
 <context>

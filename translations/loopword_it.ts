@@ -377,6 +377,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 parola a tema sarà in ogni schema.</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword sta ancora creando uno schema.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -595,6 +599,14 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>R&amp;ipeti</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 themawoord komt in elke puzzel.</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword is nog een puzzel aan het samenstellen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -595,6 +599,14 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Onge&amp;daan maken</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Opn&amp;ieuw</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 palavra do tema estará em todos os passatempos.</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>O Loopword ainda está a criar um passatempo.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -595,6 +599,14 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Anular</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Re&amp;fazer</translation>
     </message>
 </context>
 <context>
