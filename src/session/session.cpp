@@ -317,7 +317,6 @@ std::optional<std::string> Session::WebPageText(std::string_view page) const {
 Reply Session::StartSolving() {
   return Answer([&]() -> Reply {
     if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return {};
-    EndSolving();
     solving_.emplace(puzzle_);
     solvedTold_ = false;
     solvedMs_ = 0;

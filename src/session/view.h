@@ -52,7 +52,7 @@ struct View {
   std::string windowTitle;
   /// Whether the letters on screen are not those last saved or opened; the title bar marks it with a "*".
   bool unsaved = false;
-  /// What the last command told or asked.
+  /// What the last command that answers with a Reply told or asked.
   Reply reply;
 };
 
