@@ -199,6 +199,7 @@ bool Form1::Compiling() const { return compileTimer_->isActive(); }
 
 void Form1::AdvanceCompile() {
   const Reply reply = session_.AdvanceCompile();
+  if (reply.redraw) picture1_->update();  // the step just taken shows
   if (Busy()) return;
   compileTimer_->stop();  // done, given up, stopped with the view button or by Exit
   toolkit_.SetBusy(false);

@@ -117,6 +117,31 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersOneByOneCtrlShiftZBringsThemBackAndT
   EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
 }
 
+/// Counts the paint events of the object it filters.
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+  int paints = 0;
+};
+
+TEST_F(Form1Test, ThePictureRepaintsAtEachStepOfACompileAndPaintsWhatBitmapsSave) {
+  auto window = NewWindow();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  auto* picture = window->findChild<PictureBox*>();
+  PaintCounter counter;
+  picture->installEventFilter(&counter);
+  window->mnuSolve_Click();
+  testing::FinishCompile(*window);
+  EXPECT_GT(counter.paints, 20) << "repainted as the steps come";
+  const QRect aboveTheButton(0, 0, picture->width(), window->Command1()->y());
+  EXPECT_EQ(picture->grab(aboveTheButton).toImage().convertToFormat(QImage::Format_RGB32),
+            window->PictureImage().copy(aboveTheButton).convertToFormat(QImage::Format_RGB32));
+}
+
 TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersReachTheRun) {
   auto window = CompiledWindow();
   Choose(*window, "mnuSave", Target("monday"));
