@@ -222,6 +222,7 @@ void Form1::mnuStart_Click(int index) {
     }
   }
   menus_.MarkStart(session_.StartChoice());
+  ShowState();  // the word shows in square 12
 }
 
 void Form1::mnuDictLevel_Click(int index) {

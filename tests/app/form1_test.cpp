@@ -127,7 +127,7 @@ class PaintCounter : public QObject {
   int paints = 0;
 };
 
-TEST_F(Form1Test, ThePictureRepaintsAtEachStepOfACompileAndPaintsWhatBitmapsSave) {
+TEST_F(Form1Test, ThePictureRepaintsAtEachCompileStepAndForAStartingWordAndPaintsWhatBitmapsSave) {
   auto window = NewWindow();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -137,6 +137,11 @@ TEST_F(Form1Test, ThePictureRepaintsAtEachStepOfACompileAndPaintsWhatBitmapsSave
   window->mnuSolve_Click();
   testing::FinishCompile(*window);
   EXPECT_GT(counter.paints, 20) << "repainted as the steps come";
+  counter.paints = 0;
+  toolkit.inputReplies = {"ELEPHANT"};
+  window->MenuItem("mnuStart1")->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_GT(counter.paints, 0) << "the starting word shows";
   const QRect aboveTheButton(0, 0, picture->width(), window->Command1()->y());
   EXPECT_EQ(picture->grab(aboveTheButton).toImage().convertToFormat(QImage::Format_RGB32),
             window->PictureImage().copy(aboveTheButton).convertToFormat(QImage::Format_RGB32));
