@@ -11,7 +11,7 @@
 #include "app/picture_box.h"
 #include "app/translations.h"
 #include "display/units.h"
-#include "output/image_canvas.h"
+#include "output/sheet_image.h"
 #include "words/bundled_lists.h"
 #include "words/theme_words.h"
 

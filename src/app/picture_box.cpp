@@ -10,7 +10,7 @@
 
 #include "app/fonts.h"
 #include "display/units.h"
-#include "output/image_canvas.h"
+#include "output/sheet_image.h"
 #include "output/print_page.h"
 
 namespace loopword {
