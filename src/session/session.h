@@ -57,7 +57,7 @@ class Session {
   /// can. While a compile runs, the compile is all it says (kStillCompiling).
   std::string WhyNoPuzzle();
   /// Starts a compile with the chosen list, starting word and fill; refused with a message when
-  /// the list cannot make a puzzle, asks first when solving would lose typed letters.
+  /// the list cannot make a puzzle, asks first when solving would lose letters typed since the last save.
   Reply Compile(bool confirmed = false);
   /// Takes the next step of the running compile; at its end, what the user is told.
   Reply AdvanceCompile();
@@ -95,7 +95,7 @@ class Session {
   LoadReport ChooseWordList(int level, const std::string& userPath = {});
   /// Reads the bundled levels and user lists in `language` from now on and loads the chosen list again.
   LoadReport ChooseLanguage(Language language);
-  /// Leaves the program, asking first when solving would lose typed letters; stops a compile.
+  /// Leaves the program, asking first when solving would lose letters typed since the last save; stops a compile.
   Reply Exit(bool confirmed = false);
   /// Makes the puzzles of a booklet with the starting word and theme in use and `fill`; `progress` is told how many
   /// are done and may cancel, as leaving the program does. Refused (failure kStillCompiling) while a compile runs.
