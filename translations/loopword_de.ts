@@ -456,6 +456,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>the list is neither UTF-8 nor Windows-1252 text</source>
         <translation>die Liste ist weder UTF-8- noch Windows-1252-Text</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword erstellt noch ein Rätsel.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -674,6 +678,14 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>E&amp;xpert</source>
         <translation>&amp;Experte</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
 </context>
 <context>

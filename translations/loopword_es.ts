@@ -456,6 +456,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>the list is neither UTF-8 nor Windows-1252 text</source>
         <translation>la lista no es texto UTF-8 ni Windows-1252</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword todavía está creando un pasatiempo.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -674,6 +678,14 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>E&amp;xpert</source>
         <translation>E&amp;xperto</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Re&amp;hacer</translation>
     </message>
 </context>
 <context>

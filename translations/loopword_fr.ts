@@ -456,6 +456,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>the list is neither UTF-8 nor Windows-1252 text</source>
         <translation>la liste n&apos;est ni du texte UTF-8 ni du texte Windows-1252</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword est encore en train de créer une grille.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -674,6 +678,14 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>E&amp;xpert</source>
         <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Réta&amp;blir</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>the list is neither UTF-8 nor Windows-1252 text</source>
         <translation>l&apos;elenco non è testo UTF-8 né Windows-1252</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword sta ancora creando uno schema.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -674,6 +678,14 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>R&amp;ipeti</translation>
     </message>
 </context>
 <context>

@@ -456,6 +456,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>the list is neither UTF-8 nor Windows-1252 text</source>
         <translation>de lijst is geen UTF-8- of Windows-1252-tekst</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>Loopword is nog een puzzel aan het samenstellen.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -674,6 +678,14 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Onge&amp;daan maken</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Opn&amp;ieuw</translation>
     </message>
 </context>
 <context>

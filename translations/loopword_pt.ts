@@ -456,6 +456,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>the list is neither UTF-8 nor Windows-1252 text</source>
         <translation>a lista não é texto UTF-8 nem Windows-1252</translation>
     </message>
+    <message>
+        <source>Loopword is still compiling a puzzle.</source>
+        <translation>O Loopword ainda está a criar um passatempo.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -674,6 +678,14 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Anular</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Re&amp;fazer</translation>
     </message>
 </context>
 <context>

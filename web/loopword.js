@@ -263,13 +263,28 @@ function solvingKey(event) {
   return kSolvingKeys[event.key];
 }
 
+/// Ctrl+Z undoes the last solving step, Ctrl+Shift+Z and Ctrl+Y do it again.
+function undoCommand(event) {
+  const key = event.key.toLowerCase();
+  if (key === 'z') return event.shiftKey ? 'redo' : 'undo';
+  return key === 'y' ? 'redo' : undefined;
+}
+
 function typeKey(event) {
   if (event.key === 'F5' || event.key === 'F6' || event.key === 'F7') {
     event.preventDefault();
     ({ F5: $('compile'), F6: $('solve'), F7: $('check') })[event.key].click();
     return;
   }
-  if (shown?.mode !== 'solving' || event.ctrlKey || event.altKey || event.metaKey) return;
+  if (shown?.mode !== 'solving' || event.altKey) return;
+  if (event.ctrlKey || event.metaKey) {
+    const command = undoCommand(event);
+    if (command) {
+      event.preventDefault();
+      run(command);
+    }
+    return;
+  }
   const key = solvingKey(event);
   if (key !== undefined) run('press', [key]);
   else if (/^[a-z]$/i.test(event.key)) run('type', [event.key]);

@@ -1,4 +1,4 @@
-// The session as the web page's worker calls it: commands in, replies and the picture as SVG out.
+// The session as the web page's worker calls it: commands in, replies and the session's view, its picture as SVG, out.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -7,10 +7,10 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
+#include "display/sheet_view.h"
 #include "display/sheets.h"
 #include "display/svg_canvas.h"
 #include "session/session.h"
@@ -26,9 +26,8 @@ using emscripten::val;
 
 /// Where the bundled word lists are embedded in the module's file system.
 constexpr const char* kDataFolder = "/loopword";
-/// Where files the user picks are put for the session to read, and where puzzles are saved.
+/// Where word lists the user picks are put for the session to read.
 constexpr const char* kUploadFolder = "/uploads";
-constexpr const char* kSavedPuzzle = "/saved/puzzle.loopword";
 
 /// A phrase as data, for the page to translate: the text itself when plain, else {context, pattern, values}.
 val PhraseData(const Phrase& phrase) {
@@ -85,16 +84,11 @@ std::string PutUpload(const std::string& name, const std::string& text) {
   return path;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-/// A sheet of `puzzle` drawn by `draw` alone, as an SVG document.
-std::string SheetDocument(const Puzzle& puzzle, void (*draw)(Picture&, const Puzzle&), const std::string& label) {
+/// `sheet` drawn as an SVG document labelled `label`.
+std::string SheetDocument(const SheetView& sheet, const std::string& label) {
   SvgCanvas canvas(kSheetWidth, kSheetHeight);
   Picture picture(canvas);
-  draw(picture, puzzle);
+  DrawSheetView(picture, sheet);
   return canvas.Document(label);
 }
 
@@ -112,10 +106,10 @@ const char* ModeName(Mode mode) {
 
 }  // namespace
 
-/// One session with its picture on an SVG canvas.
+/// One session, its picture drawn as SVG whenever the page asks for the view.
 class WebSession {
  public:
-  WebSession() : canvas_(kSheetWidth, kSheetHeight), picture_(canvas_), session_(kDataFolder, picture_, SteadyClock()) {}
+  WebSession() : session_(kDataFolder, SteadyClock()) {}
 
   std::string CurrentMode() const { return ModeName(session_.CurrentMode()); }
   val StartMessages() const { return MessagesObject(session_.StartReport().messages); }
@@ -128,6 +122,8 @@ class WebSession {
   val Press(int key) { return ReplyObject(session_.Press(static_cast<SolvingKey>(key))); }
   val Type(const std::string& letter) { return ReplyObject(session_.Type(letter.empty() ? ' ' : letter[0])); }
   val ClickAt(int x, int y) { return ReplyObject(session_.ClickAt({x, y})); }
+  val Undo() { return ReplyObject(session_.Undo()); }
+  val Redo() { return ReplyObject(session_.Redo()); }
   void PauseClock(bool paused) { session_.PauseClock(paused); }
   void ChooseRandomStartWord() { session_.ChooseRandomStartWord(); }
   val EnterStartWord(const std::string& answer) { return ReplyObject(session_.EnterStartWord(answer)); }
@@ -181,41 +177,39 @@ class WebSession {
 
   /// Opens the puzzle file `text` the user picked as file `name`.
   val Open(const std::string& name, const std::string& text, bool confirmed) {
-    return ReplyObject(session_.Open(PutUpload(name, text), confirmed));
+    return ReplyObject(session_.OpenText(text, name, confirmed));
   }
 
-  /// The puzzle file of the puzzle on show with the letters typed so far; "" without a puzzle.
-  std::string SavedFile() const {
-    if (!session_.HasPuzzle()) return {};
-    std::filesystem::create_directories(std::filesystem::path(kSavedPuzzle).parent_path());
-    const Reply reply = session_.Save(kSavedPuzzle);
-    return reply.message.empty() ? ReadWholeFile(kSavedPuzzle) : "";
-  }
-
-  /// What the page shows: the picture, the view button, the commands on offer, the word list, its language, the title
-  /// and, for screen readers, the letters of every square while solving.
+  /// What the page shows, from the session's view: the picture, the view button, the commands on offer, the word
+  /// list, its language, the title, the puzzle file with the letters typed so far and, for screen readers, the
+  /// letters of every square and the selected cell while solving.
   val View() const {
+    const loopword::View shown = session_.CurrentView();
     val view = val::object();
-    view.set("mode", std::string(ModeName(session_.CurrentMode())));
-    view.set("picture", canvas_.Document(ModeName(session_.CurrentMode())));
-    view.set("caption", std::string(session_.Caption()));
-    const Offer offer = session_.Offered();
-    view.set("commands", offer.commands);
-    view.set("puzzle", offer.puzzle);
-    view.set("solving", offer.solving);
-    view.set("viewButton", offer.viewButton);
-    const Message title = TitleBar();
+    view.set("mode", std::string(ModeName(shown.mode)));
+    view.set("picture", SheetDocument(shown.picture, ModeName(shown.mode)));
+    view.set("caption", std::string(shown.caption));
+    view.set("commands", shown.offer.commands);
+    view.set("puzzle", shown.offer.puzzle);
+    view.set("solving", shown.offer.solving);
+    view.set("viewButton", shown.offer.viewButton);
+    view.set("undo", shown.offer.undo);
+    view.set("redo", shown.offer.redo);
+    const Message title = TitleBar(shown.windowTitle);
     view.set("title", EnglishText(title));
     view.set("titleLines", MessageData(title));
     view.set("level", session_.Dictionaries().DictLevel);
     view.set("language", std::string(LanguageCode(session_.Dictionaries().CurrentLanguage())));
-    view.set("file", SavedFile());
-    view.set("rings", Rings());
-    if (const SolvingState* solving = session_.Solving()) {
-      view.set("selectedSquare", solving->Selected().square);
-      view.set("selectedPosition", solving->Selected().position);
+    view.set("file", session_.PuzzleFileText());
+    const bool solving = shown.picture.sheet == Sheet::Solving;
+    val rings = val::array();
+    if (solving) for (const std::string& ring : shown.picture.rings) rings.call<void>("push", ring);
+    view.set("rings", rings);
+    if (solving && shown.picture.cursor) {
+      view.set("selectedSquare", shown.picture.cursor->square);
+      view.set("selectedPosition", shown.picture.cursor->position);
     }
-    view.set("words", Words());
+    view.set("words", Words(solving ? shown.picture.struck : std::vector<bool>()));
     return view;
   }
 
@@ -223,46 +217,34 @@ class WebSession {
   val Sheets() const {
     val sheets = val::object();
     if (!session_.HasPuzzle()) return sheets;
-    sheets.set("puzzle", SheetDocument(session_.CurrentPuzzle(), DrawPuzzleSheet, "Puzzle sheet"));
-    sheets.set("solution", SheetDocument(session_.CurrentPuzzle(), DrawSolutionSheet, "Solution sheet"));
+    sheets.set("puzzle", SheetDocument(PuzzleSheetView(session_.CurrentPuzzle()), "Puzzle sheet"));
+    sheets.set("solution", SheetDocument(SolutionSheetView(session_.CurrentPuzzle()), "Solution sheet"));
     return sheets;
   }
 
  private:
-  /// The title bar with the list named by its file name alone: the page's folders are its own.
-  Message TitleBar() const {
+  /// The title bar's `full` title with the list named by its file name alone: the page's folders are its own.
+  Message TitleBar(const Message& full) const {
     const std::string path = session_.Dictionaries().ChosenPath();
-    const Message full = session_.WindowTitle();
     Message title;
     for (const Phrase& line : full.Lines()) title.Add(path.empty() ? line : WithFileName(line, path));
     return title;
   }
 
-  /// The 8 letters round each square in ring order while solving (' ' for an empty cell); none otherwise.
-  val Rings() const {
-    val rings = val::array();
-    const SolvingState* solving = session_.Solving();
-    if (solving == nullptr) return rings;
-    for (int square = 1; square <= kSquareCount; ++square) rings.call<void>("push", solving->Ring(square));
-    return rings;
-  }
-
-  /// The listed words in alphabetical order, each with whether some ring reads it while solving.
-  val Words() const {
+  /// The listed words in alphabetical order, each with whether some ring reads it (`struck`, by row, while solving).
+  val Words(const std::vector<bool>& struck) const {
     val words = val::array();
     if (!session_.HasPuzzle()) return words;
-    const SolvingState* solving = session_.Solving();
-    for (const std::string& word : SortedWords(session_.CurrentPuzzle())) {
+    const std::vector<std::string> sorted = SortedWords(session_.CurrentPuzzle());
+    for (std::size_t row = 0; row < sorted.size(); ++row) {
       val entry = val::object();
-      entry.set("word", word);
-      entry.set("found", solving != nullptr && solving->IsStruck(word));
+      entry.set("word", sorted[row]);
+      entry.set("found", row < struck.size() && struck[row]);
       words.call<void>("push", entry);
     }
     return words;
   }
 
-  SvgCanvas canvas_;
-  Picture picture_;
   Session session_;
 };
 
@@ -280,6 +262,8 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("press", &WebSession::Press)
       .function("type", &WebSession::Type)
       .function("clickAt", &WebSession::ClickAt)
+      .function("undo", &WebSession::Undo)
+      .function("redo", &WebSession::Redo)
       .function("pauseClock", &WebSession::PauseClock)
       .function("chooseRandomStartWord", &WebSession::ChooseRandomStartWord)
       .function("enterStartWord", &WebSession::EnterStartWord)

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "output/booklet.h"
 #include "output/print_page.h"
@@ -62,16 +64,40 @@ bool FileCommands::Write(Text failureHeading, const std::string& path, const std
   return outcome.saved;
 }
 
-std::string FileCommands::AskPuzzleToOpen() {
-  return AskFileName("OPEN", QT_TRANSLATE_NOOP("Messages", "Select a puzzle to open"), kPuzzleFilesName, std::string("*") + kPuzzleExtension);
+bool FileCommands::WriteText(Text failureHeading, const std::string& path, std::string_view text) {
+  return Write(failureHeading, path, [&]() -> SaveOutcome {
+    Message failure = WriteFileAtomically(path, text);
+    return {failure.empty(), std::move(failure)};
+  });
 }
 
-std::string FileCommands::AskPuzzleToSave() {
-  return AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for this puzzle"), kPuzzleFilesName, kPuzzleExtension);
+std::optional<std::pair<std::string, std::string>> FileCommands::AskPuzzleText() {
+  const std::string path = AskFileName("OPEN", QT_TRANSLATE_NOOP("Messages", "Select a puzzle to open"), kPuzzleFilesName, std::string("*") + kPuzzleExtension);
+  if (path.empty()) return std::nullopt;
+  PuzzleFileText read = ReadPuzzleFileText(path);
+  if (!read.text) {
+    toolkit_.ShowMessage(read.message);
+    return std::nullopt;
+  }
+  return std::pair{path, std::move(*read.text)};
 }
 
-std::string FileCommands::AskWebPageToSave() {
-  return AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a web page of this puzzle"), QT_TRANSLATE_NOOP("Messages", "Web Pages"), ".html");
+bool FileCommands::SavePuzzle(const std::string& text) {
+  const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for this puzzle"), kPuzzleFilesName, kPuzzleExtension);
+  return !path.empty() && WriteText(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), path, text);
+}
+
+void FileCommands::ExportWebPage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill) {
+  const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a web page of this puzzle"), QT_TRANSLATE_NOOP("Messages", "Web Pages"), ".html");
+  if (path.empty()) return;
+  std::ifstream in(pagePath, std::ios::binary);
+  const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::optional<std::string> filled = fill(page);
+  if (!filled) {
+    toolkit_.ShowMessage(Message(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")).Add(pagePath));
+    return;
+  }
+  WriteText(LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"), path, *filled);
 }
 
 std::string FileCommands::AskWordList() {

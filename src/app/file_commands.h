@@ -4,7 +4,10 @@
 
 #include <QImage>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "board/puzzle.h"
 #include "controls/fn_dialog.h"
@@ -20,12 +23,14 @@ class FileCommands {
  public:
   explicit FileCommands(Toolkit& toolkit) : toolkit_(toolkit), gf1(toolkit) {}
 
-  /// The puzzle file to open; "" when cancelled.
-  std::string AskPuzzleToOpen();
-  /// The puzzle file to save to, ending in the puzzle extension; "" when cancelled or not to be overwritten.
-  std::string AskPuzzleToSave();
-  /// The web page file to export to, ending in .html; "" when cancelled or not to be overwritten.
-  std::string AskWebPageToSave();
+  /// Open puzzle: asks for a puzzle file and reads it; its path and text, or nothing when cancelled or
+  /// unreadable (told).
+  std::optional<std::pair<std::string, std::string>> AskPuzzleText();
+  /// Save puzzle: asks for a file and writes the puzzle file `text` to it; whether it was written.
+  bool SavePuzzle(const std::string& text);
+  /// Export web page: asks for a file and writes to it what `fill` makes of the web page at `pagePath`
+  /// (nullopt: the page is missing or damaged).
+  void ExportWebPage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill);
   /// The user's word list; "" when cancelled.
   std::string AskWordList();
   /// Save as bitmap: asks for a file and writes `picture` to it, telling its length.
@@ -50,6 +55,7 @@ class FileCommands {
   std::string AskNewFile(const std::string& title, const std::string& typesName, const std::string& extension);
   bool ConfirmOverwrite(const std::string& path);
   bool Write(Text failureHeading, const std::string& path, const std::function<SaveOutcome()>& write);
+  bool WriteText(Text failureHeading, const std::string& path, std::string_view text);
 
   Toolkit& toolkit_;
   FNDialog gf1;  // the one file-name dialog of the window

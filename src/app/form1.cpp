@@ -12,9 +12,8 @@
 #include "app/figure_reading.h"
 #include "app/picture_box.h"
 #include "app/translations.h"
-#include "display/sheets.h"
 #include "display/units.h"
-#include "output/print_page.h"
+#include "output/sheet_image.h"
 #include "words/bundled_lists.h"
 #include "words/theme_words.h"
 
@@ -39,16 +38,13 @@ Language RememberedLanguage() {
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       files_(toolkit),
-      canvas_(kSheetWidth, kSheetHeight, kScreenDpi),
-      picture_(canvas_),
-      session_(programFolder, picture_, SteadyClock(), RememberedLanguage()),
+      session_(programFolder, SteadyClock(), RememberedLanguage()),
       webPage_(WebPagePath(programFolder)) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
-  const PictureArea area = BuildPictureArea(this, canvas_);
+  const PictureArea area = BuildPictureArea(this, [this] { return session_.CurrentView().picture; });
   setCentralWidget(area.client);
   picture1_ = area.picture;
   command1_ = area.button;
-  command1_->setText(ShownText(kShowPuzzle));
   connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) {
     Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
   });
@@ -61,9 +57,8 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   menus_.Build(*this, !webPage_.empty());
   menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
   const QSettings settings;
-  ChooseTheme({settings.value("theme/words").toString().toStdString(), settings.value("theme/title").toString().toStdString()});
+  session_.ChooseTheme(settings.value("theme/words").toString().toStdString(), settings.value("theme/title").toString().toStdString());
   ShowLoadReport(session_.StartReport());
-  ShowState();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -74,12 +69,7 @@ QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>
 void Form1::ShowLoadReport(const LoadReport& report) {
   menus_.MarkDictionary(report.level);
   for (const Message& message : report.messages) toolkit_.ShowMessage(message);
-  setWindowTitle(ShownText(session_.WindowTitle()));
-}
-
-void Form1::ChooseTheme(const ThemeEntry& entry) {
-  session_.ChooseTheme(entry.words, entry.title);
-  setWindowTitle(ShownText(session_.WindowTitle()));
+  ShowState();
 }
 
 void Form1::mnuTheme_Click() {
@@ -87,18 +77,22 @@ void Form1::mnuTheme_Click() {
   const std::optional<ThemeEntry> entry =
       toolkit_.AskTheme({ThemeText(chosen.words), chosen.title}, session_.Dictionaries().CurrentLanguage());
   if (!entry) return;
-  ChooseTheme(*entry);
+  session_.ChooseTheme(entry->words, entry->title);
+  ShowState();
   QSettings settings;
   settings.setValue("theme/words", QString::fromStdString(ThemeText(session_.Theme().words)));
   settings.setValue("theme/title", QString::fromStdString(session_.Theme().title));
 }
 
 void Form1::ShowState() {
-  if (session_.CurrentMode() == Mode::Closed) return;  // the window goes as it stands
-  const Offer offer = session_.Offered();
-  command1_->setText(ShownText(session_.Caption()));
-  command1_->setEnabled(offer.viewButton);
-  menus_.Enable(offer);
+  const View view = session_.CurrentView();
+  if (view.mode == Mode::Closed) return;  // the window goes as it stands
+  command1_->setText(ShownText(view.caption));
+  command1_->setEnabled(view.offer.viewButton);
+  menus_.Enable(view.offer);
+  setWindowTitle("[*]" + ShownText(view.windowTitle));
+  setWindowModified(view.unsaved);
+  picture1_->update();
   picture1_->ShowReading(ReadFigure(session_));
 }
 
@@ -109,7 +103,6 @@ std::optional<Reply> Form1::Carry(const std::function<Reply(bool confirmed)>& co
     reply = command(true);
   }
   ShowState();
-  if (reply.redraw) picture1_->update();
   if (!reply.message.empty()) toolkit_.ShowMessage(reply.message);
   return reply;
 }
@@ -125,27 +118,23 @@ void Form1::mnuprint_Click() {
   });
 }
 
-QImage Form1::PictureToSave() const {
-  if (!session_.Solving()) return canvas_.Image();
-  ImageCanvas sheet(kSheetWidth, kSheetHeight, kScreenDpi);  // the plain sheet, without typed letters
-  Picture page(sheet);
-  DrawPuzzleSheet(page, session_.CurrentPuzzle());
-  return sheet.Image();
+QImage Form1::PictureImage() const { return SheetImage(session_.CurrentView().picture); }
+
+void Form1::copyx_Click() {  // while solving, the plain sheet without the typed letters
+  files_.SaveBitmap(session_.Solving() ? SheetImage(PuzzleSheetView(session_.CurrentPuzzle())) : PictureImage());
 }
 
-void Form1::copyx_Click() { files_.SaveBitmap(PictureToSave()); }
-
 void Form1::mnuOpen_Click() {
-  const std::string path = files_.AskPuzzleToOpen();
-  if (path.empty()) return;
-  Carry([&](bool confirmed) { return session_.Open(path, confirmed); });
+  const auto opened = files_.AskPuzzleText();
+  if (!opened) return;
+  Carry([&](bool confirmed) { return session_.OpenText(opened->second, opened->first, confirmed); });
   if (session_.Solving()) picture1_->setFocus();  // solving goes on where it was saved
 }
 
 void Form1::mnuSave_Click() {
   if (!session_.HasPuzzle()) return;
-  const std::string path = files_.AskPuzzleToSave();
-  if (!path.empty()) Carry([&](bool) { return session_.Save(path); });
+  if (files_.SavePuzzle(session_.PuzzleFileText())) session_.MarkSaved();
+  ShowState();
 }
 
 void Form1::mnuExportPdf_Click() { files_.ExportPdf(session_.CurrentPuzzle()); }
@@ -153,9 +142,7 @@ void Form1::mnuExportPdf_Click() { files_.ExportPdf(session_.CurrentPuzzle()); }
 void Form1::mnuExportSvg_Click() { files_.ExportSvg(session_.CurrentPuzzle()); }
 
 void Form1::mnuExportWeb_Click() {
-  if (!session_.HasPuzzle()) return;
-  const std::string path = files_.AskWebPageToSave();
-  if (!path.empty()) Carry([&](bool) { return session_.ExportWebPage(webPage_, path); });
+  if (session_.HasPuzzle()) files_.ExportWebPage(webPage_, [this](std::string_view page) { return session_.WebPageText(page); });
 }
 
 void Form1::mnuBooklet_Click() {
@@ -220,6 +207,7 @@ bool Form1::Compiling() const { return compileTimer_->isActive(); }
 
 void Form1::AdvanceCompile() {
   const Reply reply = session_.AdvanceCompile();
+  if (reply.redraw) picture1_->update();  // the step just taken shows
   if (Busy()) return;
   compileTimer_->stop();  // done, given up, stopped with the view button or by Exit
   toolkit_.SetBusy(false);
@@ -242,6 +230,7 @@ void Form1::mnuStart_Click(int index) {
     }
   }
   menus_.MarkStart(session_.StartChoice());
+  ShowState();  // the word shows in square 12
 }
 
 void Form1::mnuDictLevel_Click(int index) {
@@ -278,6 +267,14 @@ void Form1::mnuCheck_Click() {
 
 void Form1::mnuReveal_Click() {
   Carry([this](bool) { return session_.Reveal(); });
+}
+
+void Form1::mnuUndo_Click() {
+  Carry([this](bool) { return session_.Undo(); });
+}
+
+void Form1::mnuRedo_Click() {
+  Carry([this](bool) { return session_.Redo(); });
 }
 
 void Form1::changeEvent(QEvent* event) {

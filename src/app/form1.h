@@ -9,8 +9,6 @@
 
 #include "app/file_commands.h"
 #include "app/main_menus.h"
-#include "display/picture.h"
-#include "output/image_canvas.h"
 #include "session/session.h"
 #include "toolkit/toolkit.h"
 
@@ -74,6 +72,9 @@ class Form1 final : public QMainWindow {
   void mnuCheck_Click();
   /// Solution > Reveal letter: fills the selected cell from the solution.
   void mnuReveal_Click();
+  /// Solution > Undo and Redo: takes back the last solving step, or does an undone one again.
+  void mnuUndo_Click();
+  void mnuRedo_Click();
 
   /// The starting word for square 12; "" for a random one.
   [[nodiscard]] const std::string& StartWord() const { return session_.StartWord(); }
@@ -87,8 +88,8 @@ class Form1 final : public QMainWindow {
   [[nodiscard]] const Puzzle& CurrentPuzzle() const { return session_.CurrentPuzzle(); }
   /// The dictionary choice and the words in use.
   [[nodiscard]] const DictionaryState& Dictionaries() const { return session_.Dictionaries(); }
-  /// The picture area's image as drawn so far.
-  [[nodiscard]] const QImage& PictureImage() const { return canvas_.Image(); }
+  /// The picture as it shows now, one pixel a screen pixel.
+  [[nodiscard]] QImage PictureImage() const;
   /// True while a compile is drawn on screen.
   [[nodiscard]] bool Compiling() const;
   /// The puzzle being solved on screen; null when none is.
@@ -102,19 +103,14 @@ class Form1 final : public QMainWindow {
 
  private:
   void ShowLoadReport(const LoadReport& report);
-  void ChooseTheme(const ThemeEntry& entry);
   void ShowState();
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
   void AdvanceCompile();
   void ShowModal(const std::function<void()>& show);
   bool Busy() const { return session_.CurrentMode() == Mode::Compiling; }
-  /// What Save as bitmap saves: the picture as it shows, or the plain puzzle sheet while solving.
-  [[nodiscard]] QImage PictureToSave() const;
 
   Toolkit& toolkit_;
   FileCommands files_;
-  ImageCanvas canvas_;
-  Picture picture_;
   Session session_;
   MainMenus menus_;
   PictureBox* picture1_ = nullptr;

@@ -121,6 +121,9 @@ void MainMenus::Build(Form1& window, bool webPage) {
   mnuPlay_ = AddCommand(solution, QObject::tr("Solve on &screen"), "mnuPlay", &Form1::mnuPlay_Click, QKeySequence(Qt::Key_F6));
   mnuCheck_ = AddCommand(solution, QObject::tr("C&heck"), "mnuCheck", &Form1::mnuCheck_Click, QKeySequence(Qt::Key_F7));
   mnuReveal_ = AddCommand(solution, QObject::tr("&Reveal letter"), "mnuReveal", &Form1::mnuReveal_Click, {});
+  mnuUndo_ = AddCommand(solution, QObject::tr("&Undo"), "mnuUndo", &Form1::mnuUndo_Click, QKeySequence("Ctrl+Z"));
+  mnuRedo_ = AddCommand(solution, QObject::tr("R&edo"), "mnuRedo", &Form1::mnuRedo_Click, {});
+  mnuRedo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
   commands_ = {mnuSolve, mnuprint, copyx, mnuOpen, mnuExportPdf, mnuExportSvg, mnuBooklet};
 
   QMenu* start = window.menuBar()->addMenu(QObject::tr("S&tarting Word"));
@@ -156,6 +159,8 @@ void MainMenus::Enable(const Offer& offer) {
   mnuPlay_->setEnabled(offer.puzzle);
   mnuCheck_->setEnabled(offer.solving);
   mnuReveal_->setEnabled(offer.solving);
+  mnuUndo_->setEnabled(offer.undo);
+  mnuRedo_->setEnabled(offer.redo);
 }
 
 void MainMenus::MarkDictionary(int level) { dictItems_[static_cast<std::size_t>(level)]->setChecked(true); }

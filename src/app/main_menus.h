@@ -48,6 +48,8 @@ class MainMenus {
   QAction* mnuPlay_ = nullptr;
   QAction* mnuCheck_ = nullptr;
   QAction* mnuReveal_ = nullptr;
+  QAction* mnuUndo_ = nullptr;
+  QAction* mnuRedo_ = nullptr;
   QAction* mnuVaried_ = nullptr;  // Varied words: remembered between runs
   QAction* mnuUnique_ = nullptr;  // One solution: remembered between runs
   std::vector<QAction*> difficultyItems_;  // Difficulty: Standard, Easy..Expert, one checked, remembered between runs

@@ -1,4 +1,4 @@
-// Laying out the picture area, painting the persistent image, passing on its clicks and keys and every
+// Laying out the picture area, painting the sheet's view, passing on its clicks and keys and every
 // mouse-button release of the view button, and keeping what screen readers read of it.
 #include "app/picture_box.h"
 
@@ -13,6 +13,7 @@
 #include "app/figure_access.h"
 #include "app/fonts.h"
 #include "display/units.h"
+#include "output/sheet_image.h"
 #include "output/print_page.h"
 
 namespace loopword {
@@ -51,7 +52,7 @@ std::optional<SolvingKey> SolvingKeyOf(int key) {
 
 }  // namespace
 
-PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas) {
+PictureArea BuildPictureArea(QWidget* window, SheetSource source) {
   auto* client = new QWidget(window);
   client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   client->setFont(SansFont({"Arial", "Liberation Sans"}, 7.8, false));
@@ -59,7 +60,7 @@ PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas) {
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   frame->setLineWidth(TwipsToPixels(kPictureBorder));
   frame->setGeometry(TwipsToPixels(kPictureLeft), TwipsToPixels(kPictureTop), TwipsToPixels(kPictureWidth), TwipsToPixels(kPictureHeight));
-  auto* picture = new PictureBox(canvas, frame);
+  auto* picture = new PictureBox(std::move(source), frame);
   picture->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
   auto* button = new ViewButton(picture);
   button->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
@@ -103,11 +104,9 @@ void ViewButton::keyReleaseEvent(QKeyEvent* event) {
   AsInput([&] { QPushButton::keyReleaseEvent(event); });
 }
 
-PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-  setFixedSize(canvas_.Image().size());
+PictureBox::PictureBox(SheetSource source, QWidget* parent) : QWidget(parent), source_(std::move(source)) {
+  setFixedSize(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
   setFocusPolicy(Qt::ClickFocus);
-  canvas_.SetPixelRatio(devicePixelRatioF());
-  canvas_.changed = [this] { update(); };
   InstallFigureAccess();
 }
 
@@ -134,9 +133,8 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-  canvas_.SetPixelRatio(devicePixelRatioF());  // the window may have moved to another screen
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_.ScreenImage());
+  painter.drawImage(0, 0, SheetImage(source_(), devicePixelRatioF()));  // the window may have moved to another screen
 }
 
 void PictureBox::focusInEvent(QFocusEvent* event) {

@@ -1,11 +1,12 @@
-// The picture area on screen: the persistent image in its sunken frame, the view button inside it, and the keys it takes.
+// The picture area on screen: the view of the sheet in its sunken frame, the view button inside it, and the keys it takes.
 #pragma once
 
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 
 #include "app/figure_reading.h"
-#include "output/image_canvas.h"
+#include "display/sheet_view.h"
 #include "play/solving.h"
 
 namespace loopword {
@@ -35,13 +36,16 @@ class ViewButton final : public QPushButton {
   bool handlingInput_ = false;  // a click now comes from the mouse or keyboard, not from a press action
 };
 
-/// Shows an ImageCanvas at its pixel size, drawn at the screen's pixel ratio, and repaints whenever
-/// it changes; passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
+/// What the picture shows now.
+using SheetSource = std::function<SheetView()>;
+
+/// Paints the sheet view `source` gives, at the screen's pixel ratio, whenever it is asked to repaint;
+/// passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
 /// Screen readers find the figure in it as a table of cells (app/figure_access.h).
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:
-  PictureBox(ImageCanvas& canvas, QWidget* parent);
+  PictureBox(SheetSource source, QWidget* parent);
 
   /// The figure as screen readers read it from now on; they are told what changed.
   void ShowReading(FigureReading reading);
@@ -62,7 +66,7 @@ class PictureBox final : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  ImageCanvas& canvas_;
+  SheetSource source_;
   FigureReading reading_;
 };
 
@@ -72,7 +76,7 @@ struct PictureArea {
   PictureBox* picture;
   ViewButton* button;
 };
-/// Lays out the client area of `window` around `canvas`, which fills the inside of the frame.
-PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas);
+/// Lays out the client area of `window` around the picture of `source`, which fills the inside of the frame.
+PictureArea BuildPictureArea(QWidget* window, SheetSource source);
 
 }  // namespace loopword

@@ -104,14 +104,11 @@ void DrawSquareLetters(Picture& picture, int square, const std::string& ring) {
   }
 }
 
-void DrawStartMarks(Picture& picture, const std::vector<PlacementLine>& placements) {
-  for (const PlacementLine& placement : placements) {
-    const int position = placement.StartPosition();
-    const TwipPoint centre = CellPoint(placement.square, kCentre);
-    const int x = centre.x + kMarkDx[position];
-    const int y = centre.y + kMarkDy[position];
-    picture.LineBoxFilled(x, y, x + kMarkSide, y + kMarkSide, ColorPaper);
-  }
+void DrawStartMark(Picture& picture, RingCell start) {
+  const TwipPoint centre = CellPoint(start.square, kCentre);
+  const int x = centre.x + kMarkDx[start.position];
+  const int y = centre.y + kMarkDy[start.position];
+  picture.LineBoxFilled(x, y, x + kMarkSide, y + kMarkSide, ColorPaper);
 }
 
 }  // namespace loopword

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "board/placement_line.h"
+#include "board/geometry.h"
 #include "display/canvas.h"
 #include "display/picture.h"
 
@@ -40,7 +40,7 @@ void DrawBlankCell(Picture& picture, int square, int position);
 /// Prints the first 8 characters of `ring` round square `square`, character p at ring position p.
 void DrawSquareLetters(Picture& picture, int square, const std::string& ring);
 
-/// Draws a 25-twip ColorPaper mark on the tag edge facing the start cell of each placement's word.
-void DrawStartMarks(Picture& picture, const std::vector<PlacementLine>& placements);
+/// Draws a 25-twip ColorPaper mark on the tag edge of `start`'s square that faces the cell where its word starts.
+void DrawStartMark(Picture& picture, RingCell start);
 
 }  // namespace loopword

@@ -1,12 +1,11 @@
-// The puzzle and solution sheets: title, word list, instruction line and the letters they show.
+// The sheets' size, the words they print besides the puzzle's own, and where their word list goes.
 #pragma once
 
 #include <array>
 #include <string>
 
 #include "board/program_text.h"
-#include "board/puzzle.h"
-#include "display/picture.h"
+#include "board/geometry.h"
 
 namespace loopword {
 
@@ -32,21 +31,10 @@ struct SheetTexts {
 
 /// The texts every sheet is drawn with from now on; a front end sets them once, before it draws.
 void UseSheetTexts(const SheetTexts& texts);
+/// The texts the sheets are drawn with.
+const SheetTexts& ChosenSheetTexts();
 
 /// Where row `row` (0 first) of a sheet's word list is printed, in twips; the title is above row 0.
 TwipPoint ListRowPoint(int row);
-
-/// Draws the puzzle sheet without its letters over what the picture shows: the ink-tagged figure,
-/// the puzzle's title in the header line, the sheet's heading, the words in alphabetical order and the instruction line. Leaves "Courier New" bold, 10 points.
-void DrawPuzzleFrame(Picture& picture, const Puzzle& puzzle);
-
-/// Clears the picture and draws the puzzle sheet: the ink-tagged figure, the titles (with the
-/// grade of a graded sheet), sorted words, instruction, square 12's word and the hint letters.
-void DrawPuzzleSheet(Picture& picture, const Puzzle& puzzle);
-
-/// Clears the picture and draws the solution sheet: the ink-tagged figure, every square's
-/// letters, the titles, "SS WORD" per placement in square order and the start marks. Leaves
-/// "Courier New" bold, 8 points.
-void DrawSolutionSheet(Picture& picture, const Puzzle& puzzle);
 
 }  // namespace loopword

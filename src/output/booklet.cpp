@@ -1,4 +1,4 @@
-// Laying out booklet pages: headings and sheets placed in twips, drawn by the sheet routines.
+// Laying out booklet pages: headings and sheets placed in twips, drawn from the sheets' views.
 #include "output/booklet.h"
 
 #include <QCoreApplication>
@@ -24,15 +24,15 @@ struct Area {
   double x, y, width, height;
 };
 
-/// Draws `heading` and, below it, the sheet `draw` paints, as large as fits in `area`, centred.
+/// Draws `heading` and, below it, `sheet`, as large as fits in `area`, centred.
 void PlaceSheet(QPainter& painter, double dotsPerInch, const Area& area, const std::string& heading, const Font& font,
-                const std::function<void(Picture&)>& draw) {
+                const SheetView& sheet) {
   const double scale = std::min(area.width / kSheetWidth, (area.height - kHeadingSpace) / kSheetHeight);
   const double left = area.x + (area.width - scale * kSheetWidth) / 2;
   const double top = area.y + (area.height - kHeadingSpace - scale * kSheetHeight) / 2;
   PainterCanvas page(painter, dotsPerInch, 0, 0, ColorBack);
   page.DrawText(static_cast<int>(left), static_cast<int>(top), heading, font, ColorInk);
-  PaintSheetOnPage(painter, dotsPerInch, QPointF(left, top + kHeadingSpace), scale, draw);
+  PaintSheetOnPage(painter, dotsPerInch, QPointF(left, top + kHeadingSpace), scale, sheet);
 }
 
 /// "Puzzle 3" in the language of the program's texts.
@@ -50,8 +50,7 @@ SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& p
   return WritePdf(path, paper, BookletPageCount(count), [&](QPainter& painter, double dotsPerInch, int index) {
     if (index < count) {
       const Puzzle& puzzle = puzzles[static_cast<std::size_t>(index)];
-      PlaceSheet(painter, dotsPerInch, whole, Heading(index), kPuzzleHeading,
-                 [&](Picture& sheet) { DrawPuzzleSheet(sheet, puzzle); });
+      PlaceSheet(painter, dotsPerInch, whole, Heading(index), kPuzzleHeading, PuzzleSheetView(puzzle));
       return;
     }
     const int first = (index - count) * kAnswersPerPage;
@@ -59,8 +58,7 @@ SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& p
       const Area cell{whole.x + (k - first) % 2 * whole.width / 2, whole.y + (k - first) / 2 * whole.height / 2,
                       whole.width / 2, whole.height / 2};
       const Puzzle& puzzle = puzzles[static_cast<std::size_t>(k)];
-      PlaceSheet(painter, dotsPerInch, cell, Heading(k), kAnswerHeading,
-                 [&](Picture& sheet) { DrawSolutionSheet(sheet, puzzle); });
+      PlaceSheet(painter, dotsPerInch, cell, Heading(k), kAnswerHeading, SolutionSheetView(puzzle));
     }
   });
 }

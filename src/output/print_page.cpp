@@ -1,4 +1,4 @@
-// Sheets on the page: translate, scale, clip, then the same drawing routines as the screen.
+// Sheets on the page: translate, scale, clip, then the same drawing of a sheet's view as the screen.
 #include "output/print_page.h"
 
 #include "display/colors.h"
@@ -7,21 +7,20 @@
 
 namespace loopword {
 
-void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale,
-                      const std::function<void(Picture&)>& draw) {
+void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale, const SheetView& sheet) {
   painter.save();
   painter.translate(TwipsToDevice(topLeft.x(), dotsPerInch), TwipsToDevice(topLeft.y(), dotsPerInch));
   painter.scale(scale, scale);
   painter.setClipRect(QRectF(0, 0, TwipsToDevice(kSheetWidth, dotsPerInch), TwipsToDevice(kSheetHeight, dotsPerInch)));
   PainterCanvas canvas(painter, dotsPerInch, kSheetWidth, kSheetHeight, ColorBack);
   Picture picture(canvas);
-  draw(picture);
+  DrawSheetView(picture, sheet);
   painter.restore();
 }
 
 void PaintPrintedPage(QPainter& painter, double dotsPerInch, const Puzzle& puzzle) {
-  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kPrintScale, [&](Picture& page) { DrawPuzzleSheet(page, puzzle); });
-  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kPrintScale, [&](Picture& page) { DrawSolutionSheet(page, puzzle); });
+  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kPrintScale, PuzzleSheetView(puzzle));
+  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kPrintScale, SolutionSheetView(puzzle));
 }
 
 }  // namespace loopword

@@ -2,10 +2,9 @@
 #pragma once
 
 #include <QPainter>
-#include <functional>
 
 #include "board/puzzle.h"
-#include "display/picture.h"
+#include "display/sheet_view.h"
 #include "display/sheets.h"
 
 namespace loopword {
@@ -17,10 +16,9 @@ inline constexpr QPoint kSolutionOnPage{2200, 8195};
 /// Both sheets are printed at 110 % of their size on screen.
 inline constexpr double kPrintScale = 1.1;
 
-/// Draws one sheet through `draw` onto the page that `painter` paints at `dotsPerInch`: placed
-/// at `topLeft` (twips), enlarged by `scale` and clipped to the sheet's size, as it shows on screen.
-void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale,
-                      const std::function<void(Picture&)>& draw);
+/// Draws `sheet` onto the page that `painter` paints at `dotsPerInch`: placed at `topLeft` (twips),
+/// enlarged by `scale` and clipped to the sheet's size, as it shows on screen.
+void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale, const SheetView& sheet);
 
 /// The printed page: the puzzle sheet above and the solution sheet below, both at kPrintScale.
 void PaintPrintedPage(QPainter& painter, double dotsPerInch, const Puzzle& puzzle);

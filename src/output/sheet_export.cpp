@@ -1,4 +1,4 @@
-// PDF and SVG through the same sheet drawing as the screen and the printer, written atomically.
+// PDF and SVG through the same drawing of the sheets' views as the screen and the printer, written atomically.
 #include "output/sheet_export.h"
 
 #include <QFileInfo>
@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <functional>
 
 #include "display/sheets.h"
 #include "output/painter_canvas.h"
@@ -17,8 +16,8 @@ namespace loopword {
 
 namespace {
 
-/// Paints one sheet into `file` as SVG at screen resolution.
-bool WriteSvgSheet(QSaveFile& file, const std::function<void(Picture&)>& draw) {
+/// Paints `sheet` into `file` as SVG at screen resolution.
+bool WriteSvgSheet(QSaveFile& file, const SheetView& sheet) {
   QSvgGenerator svg;
   svg.setOutputDevice(&file);
   svg.setResolution(static_cast<int>(kScreenDpi));
@@ -28,7 +27,7 @@ bool WriteSvgSheet(QSaveFile& file, const std::function<void(Picture&)>& draw) {
   svg.setTitle("Loopword");
   QPainter painter;
   if (!painter.begin(&svg)) return false;
-  PaintSheetOnPage(painter, kScreenDpi, QPointF(0, 0), 1.0, draw);
+  PaintSheetOnPage(painter, kScreenDpi, QPointF(0, 0), 1.0, sheet);
   return painter.end();
 }
 
@@ -60,8 +59,7 @@ SaveOutcome ExportSvg(const Puzzle& puzzle, const QString& path) {
     file->setDirectWriteFallback(false);
     if (!file->open(QIODevice::WriteOnly)) return {false, FileError(*file)};
   }
-  const bool drawn = WriteSvgSheet(puzzleFile, [&](Picture& sheet) { DrawPuzzleSheet(sheet, puzzle); }) &&
-                     WriteSvgSheet(solutionFile, [&](Picture& sheet) { DrawSolutionSheet(sheet, puzzle); });
+  const bool drawn = WriteSvgSheet(puzzleFile, PuzzleSheetView(puzzle)) && WriteSvgSheet(solutionFile, SolutionSheetView(puzzle));
   if (!drawn || !puzzleFile.commit() || !solutionFile.commit()) {
     return {false, LOOPWORD_TEXT("Messages", "The SVG files could not be written.")};
   }

@@ -33,6 +33,8 @@ struct CellArray {
   auto begin() const { return values.begin(); }
   auto end() const { return values.end(); }
 
+  friend bool operator==(const CellArray&, const CellArray&) = default;
+
  private:
   static std::size_t Index(RingCell cell) {
     const int index = CellIndexOf(cell);

@@ -37,6 +37,8 @@ class SolvingState {
   [[nodiscard]] bool HasTypedLetters() const;
   /// Whether every cell is filled and the 23 rings read 23 different listed words.
   [[nodiscard]] bool IsSolved() const;
+  /// Whether every cell holds the same letter and mark as in `other` (a state of the same puzzle).
+  [[nodiscard]] bool SameCells(const SolvingState& other) const { return cells_ == other.cells_; }
 
   /// Selects `cell`; returns false and changes nothing for a cell outside the figure.
   bool Select(RingCell cell);
@@ -71,6 +73,7 @@ class SolvingState {
     char solution = ' ';
     bool fixed = false;   // given: square 12 and the hint cells
     bool marked = false;  // found wrong by the last check
+    friend bool operator==(const Cell&, const Cell&) = default;
   };
 
   CellArray<Cell> cells_{};

@@ -188,6 +188,9 @@ Phrase FaultSentence(const PuzzleFileFault& fault) {
   return fault.line > 0 ? Phrase(texts::kFaultOnLine, {fault.line, fault.what}) : fault.what;
 }
 
+/// Why a file that could not be read is refused.
+constexpr Text kUnreadable = LOOPWORD_TEXT("Messages", "The file could not be read.");
+
 PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
   PuzzleFileResult result;
   result.message = RefusalMessage(fileName, FaultSentence(fault));
@@ -264,7 +267,7 @@ PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileN
   return {std::move(puzzles), std::nullopt, {}};
 }
 
-PuzzleFileResult ReadPuzzleFile(const std::string& path) {
+PuzzleFileText ReadPuzzleFileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string text;
   char buffer[1 << 16];
@@ -272,8 +275,14 @@ PuzzleFileResult ReadPuzzleFile(const std::string& path) {
     in.read(buffer, sizeof buffer);
     text.append(buffer, static_cast<std::size_t>(in.gcount()));
   }
-  if (!in.eof() && text.size() <= kPuzzleFileLimit) return Refused(path, {0, LOOPWORD_TEXT("Messages", "The file could not be read.")});
-  return ParsePuzzleText(text, path);
+  if (!in.eof() && text.size() <= kPuzzleFileLimit) return {std::nullopt, Refused(path, {0, kUnreadable}).message};
+  return {std::move(text), {}};
+}
+
+PuzzleFileResult ReadPuzzleFile(const std::string& path) {
+  const PuzzleFileText read = ReadPuzzleFileText(path);
+  if (!read.text) return Refused(path, {0, kUnreadable});
+  return ParsePuzzleText(*read.text, path);
 }
 
 Message WriteFileAtomically(const std::string& path, std::string_view text) {

@@ -92,6 +92,16 @@ struct PuzzleFileResult {
 /// "# hints:" lines.
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName);
 
+/// The text of a puzzle file, or what the user is told when it cannot be read.
+struct PuzzleFileText {
+  std::optional<std::string> text;
+  Message message;
+};
+
+/// Reads the file at `path` through a bounded buffer: a file over kPuzzleFileLimit is read only just
+/// past the limit, for ParsePuzzleText to refuse.
+PuzzleFileText ReadPuzzleFileText(const std::string& path);
+
 /// Reads the puzzle file at `path` through a bounded buffer; files over kPuzzleFileLimit are refused.
 PuzzleFileResult ReadPuzzleFile(const std::string& path);
 

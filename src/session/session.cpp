@@ -1,19 +1,15 @@
-// The session's commands: what each does to the mode, the puzzle, the choices and the picture.
+// The session's commands: what each does to the mode, the puzzle, the choices, the solving and the picture.
 #include "session/session.h"
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <utility>
 
 #include "board/plain_text.h"
 #include "board/program_text.h"
-#include "display/board_drawing.h"
 #include "display/colors.h"
-#include "display/sheets.h"
-#include "display/solving_view.h"
 #include "input/start_word.h"
 #include "play/typed_lines.h"
 #include "puzzle/puzzle_file.h"
@@ -34,15 +30,15 @@ struct OpenedPuzzle {
   Message message;
 };
 
-OpenedPuzzle OpenPuzzleFile(const std::string& path) {
-  PuzzleFileResult read = ReadPuzzleFile(path);
+OpenedPuzzle ReadPuzzleText(const std::string& text, const std::string& name) {
+  PuzzleFileResult read = ParsePuzzleText(text, name);
   if (read.fault) return {std::nullopt, std::nullopt, read.message};
   OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}};
   const std::vector<std::string>& comments = opened.file->comments;
   if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
   opened.solving.emplace(opened.file->puzzle);
   if (ApplyTypedLines(*opened.solving, comments)) return opened;
-  return {std::nullopt, std::nullopt, RefusalMessage(path, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged."))};
+  return {std::nullopt, std::nullopt, RefusalMessage(name, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged."))};
 }
 
 Reply Ask(Message question) { return {{}, std::move(question), false}; }
@@ -62,14 +58,23 @@ Clock SteadyClock() {
   };
 }
 
-Session::Session(const std::string& programFolder, Picture& picture, Clock clock, Language language)
-    : picture_(picture), clock_(std::move(clock)), dictionaries_(programFolder) {
+Session::Session(const std::string& programFolder, Clock clock, Language language)
+    : clock_(std::move(clock)), dictionaries_(programFolder) {
   dictionaries_.UseLanguage(language);
   startReport_ = dictionaries_.LoadDictionary();
-  DrawBoard(picture_, ColorFrame);
 }
 
-Session::~Session() = default;
+Session::~Session() { live_.reset(); }
+
+template <typename Command>
+Reply Session::Answer(Command command) {
+  reply_ = command();
+  return reply_;
+}
+
+View Session::CurrentView() const {
+  return {mode_, picture_, Caption(), Offered(), WindowTitle(), Unsaved(), reply_};
+}
 
 const char* Session::Caption() const {
   switch (mode_) {
@@ -85,7 +90,8 @@ const char* Session::Caption() const {
 
 Offer Session::Offered() const {
   const bool free = mode_ != Mode::Compiling && mode_ != Mode::Closed;
-  return {free, free && HasPuzzle(), free && solving_.has_value(), mode_ != Mode::Idle};
+  const bool solving = free && solving_.has_value();
+  return {free, free && HasPuzzle(), solving, mode_ != Mode::Idle, solving && !undone_.empty(), solving && !redone_.empty()};
 }
 
 bool Session::HasPuzzle() const {
@@ -102,6 +108,7 @@ Compiler& Session::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
 }
 
 Message Session::WhyNoPuzzle() {
+  if (mode_ == Mode::Compiling) return kStillCompiling;  // the compiler is the compile's until it ends
   const Compiler& compiler = CompilerFor(dictionaries_.Words());
   const CompileOptions fill = FillWithTheme(fill_);
   if (!compiler.TooFewWords(startWord_, fill.theme)) return {};
@@ -128,49 +135,61 @@ Message Session::WindowTitle() const {
   return Message(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, count});
 }
 
-bool Session::LettersAtStake() const { return solving_ && solving_->HasTypedLetters() && !solving_->IsSolved(); }
+bool Session::Unsaved() const { return solving_ && TypedLines(*solving_) != savedLetters_; }
+
+bool Session::LettersAtStake() const { return Unsaved() && solving_->HasTypedLetters() && !solving_->IsSolved(); }
 
 void Session::EndSolving() {
   solving_.reset();
+  undone_.clear();
+  redone_.clear();
+  savedLetters_.clear();
   clockStart_.reset();
 }
 
 Reply Session::Compile(bool confirmed) {
-  if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
-  if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
-  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
-  EndSolving();
-  compileSeed_ = std::exchange(nextSeed_, std::nullopt);
-  if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
-  mode_ = Mode::Compiling;
-  live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, FillWithTheme(fill_));
-  return {};
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
+    if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
+    if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
+    EndSolving();
+    compileSeed_ = std::exchange(nextSeed_, std::nullopt);
+    if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
+    mode_ = Mode::Compiling;
+    live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, FillWithTheme(fill_));
+    return {};
+  });
 }
 
 Reply Session::AdvanceCompile() {
-  if (mode_ != Mode::Compiling) return {};
-  Reply reply;
-  for (const LiveEvent& live : live_->NextStep()) {
-    DrawStep(live);
-    reply.redraw = true;
-  }
-  return live_->Finished() ? FinishCompile() : reply;
+  return Answer([&]() -> Reply {
+    if (mode_ != Mode::Compiling) return {};
+    Reply reply;
+    for (const LiveEvent& live : live_->NextStep()) {
+      TakeStep(live);
+      reply.redraw = true;
+    }
+    return live_->Finished() ? FinishCompile() : reply;
+  });
 }
 
-void Session::DrawStep(const LiveEvent& live) {
+void Session::TakeStep(const LiveEvent& live) {
   const CompileEvent& event = live.event;
+  FigureSteps& figure = picture_.figure;
   using Kind = CompileEvent::Kind;
   switch (event.kind) {
     case Kind::RunStarted: ShowEmptyFigure(); break;
-    case Kind::CellBlanked: DrawBlankCell(picture_, event.square, event.position); break;
-    case Kind::StartWordPlaced: DrawSquareLetters(picture_, kCrossingSquare, event.ring); break;
-    case Kind::SquareHighlighted: DrawSquare(picture_, event.square, ColorYellow); break;
+    case Kind::CellBlanked: figure.Blank(event.square, event.position); break;
+    case Kind::StartWordPlaced: figure.PrintRing(kCrossingSquare, event.ring); break;
+    case Kind::SquareHighlighted: figure.DrawSquare(event.square, ColorYellow); break;
     case Kind::WordPlaced:
-      DrawSquareLetters(picture_, event.square, event.ring);
-      DrawSquare(picture_, event.square, ColorInk);
+      figure.PrintRing(event.square, event.ring);
+      figure.DrawSquare(event.square, ColorInk);
       break;
-    case Kind::PuzzleComplete:  // the finished figure redrawn whole, as an opened puzzle shows it
-      DrawSolutionSheet(picture_, *live.puzzle);
+    case Kind::PuzzleComplete:  // the finished figure shown whole, as an opened puzzle shows it
+      puzzle_ = *live.puzzle;
+      puzzle_.title = theme_.title;
+      picture_ = SolutionSheetView(puzzle_);
       break;
     case Kind::Stopped:
     case Kind::GaveUp:
@@ -183,10 +202,7 @@ void Session::DrawStep(const LiveEvent& live) {
   }
 }
 
-void Session::ShowEmptyFigure() {
-  picture_.Cls();
-  DrawBoard(picture_, ColorFrame);
-}
+void Session::ShowEmptyFigure() { picture_ = FigureView(); }
 
 Reply Session::FinishCompile() {
   const CompileOutcome outcome = live_->Outcome();
@@ -210,71 +226,75 @@ Reply Session::FinishCompile() {
                               .hints = puzzle_.hints,
                               .language = dictionaries_.CurrentLanguage(),
                               .wordListNote = EnglishText(dictionaries_.Note())});
-  mode_ = Mode::ShowingSolution;
+  ShowSolution();
   return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
 
 Reply Session::PressViewButton(bool confirmed) {
-  switch (mode_) {
-    case Mode::Compiling:
-      live_->Stop();
-      puzzle_ = live_->TakePuzzle();
-      live_.reset();
-      ShowEmptyFigure();
-      mode_ = Mode::Idle;
-      idleCaption_ = kShowSolution;
-      return Redrawn();
-    case Mode::ShowingSolution: ShowPuzzle(); return Redrawn();
-    case Mode::Solving:
-      if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Showing the solution ends solving this puzzle. Show it anyway?"));
-      EndSolving();
-      ShowSolution();
-      return Redrawn();
-    case Mode::ShowingPuzzle: ShowSolution(); return Redrawn();
-    case Mode::Idle:
-    case Mode::Closed: break;
-  }
-  return {};
+  return Answer([&]() -> Reply {
+    switch (mode_) {
+      case Mode::Compiling:
+        live_->Stop();
+        puzzle_ = live_->TakePuzzle();
+        live_.reset();
+        ShowEmptyFigure();
+        mode_ = Mode::Idle;
+        idleCaption_ = kShowSolution;
+        return Redrawn();
+      case Mode::ShowingSolution: ShowPuzzle(); return Redrawn();
+      case Mode::Solving:
+        if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Showing the solution ends solving this puzzle. Show it anyway?"));
+        EndSolving();
+        ShowSolution();
+        return Redrawn();
+      case Mode::ShowingPuzzle: ShowSolution(); return Redrawn();
+      case Mode::Idle:
+      case Mode::Closed: break;
+    }
+    return {};
+  });
 }
 
 void Session::ShowPuzzle() {
   mode_ = Mode::ShowingPuzzle;
-  DrawPuzzleSheet(picture_, puzzle_);
+  picture_ = PuzzleSheetView(puzzle_);
 }
 
 void Session::ShowSolution() {
   mode_ = Mode::ShowingSolution;
-  DrawSolutionSheet(picture_, puzzle_);
+  picture_ = SolutionSheetView(puzzle_);
 }
 
 void Session::ShowSheetsForPrinting() {
   if (solving_ || mode_ == Mode::Compiling) return;
-  DrawPuzzleSheet(picture_, puzzle_);
-  DrawSolutionSheet(picture_, puzzle_);
-  if (mode_ == Mode::Idle) {
+  const Mode mode = mode_;
+  ShowSolution();
+  if (mode == Mode::Idle) {
+    mode_ = Mode::Idle;
     idleCaption_ = kShowPuzzle;
-  } else {
-    mode_ = Mode::ShowingSolution;
   }
 }
 
-Reply Session::Open(const std::string& path, bool confirmed) {
-  if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
-  OpenedPuzzle opened = OpenPuzzleFile(path);
-  if (!opened.file) return Tell(opened.message);
-  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
-  EndSolving();
-  puzzle_ = std::move(opened.file->puzzle);
-  comments_ = std::move(opened.file->comments);
-  ShowSolution();
-  if (!opened.solving) return Redrawn();
-  StartSolving();  // solving goes on where it was saved
-  solving_ = std::move(opened.solving);
-  ShowSolving();
-  return Redrawn();
+Reply Session::OpenText(const std::string& text, const std::string& name, bool confirmed) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
+    OpenedPuzzle opened = ReadPuzzleText(text, name);
+    if (!opened.file) return Tell(opened.message);
+    if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
+    EndSolving();
+    puzzle_ = std::move(opened.file->puzzle);
+    comments_ = std::move(opened.file->comments);
+    ShowSolution();
+    if (!opened.solving) return Redrawn();
+    StartSolving();  // solving goes on where it was saved
+    solving_ = std::move(opened.solving);
+    savedLetters_ = TypedLines(*solving_);
+    ShowSolving();
+    return Redrawn();
+  });
 }
 
-std::string Session::PuzzleFileText(bool withTypedLetters) const {
+std::string Session::FileText(bool withTypedLetters) const {
   std::vector<std::string> comments = comments_;
   std::erase_if(comments, IsTypedLine);
   if (withTypedLetters && solving_) {
@@ -284,63 +304,87 @@ std::string Session::PuzzleFileText(bool withTypedLetters) const {
   return FormatPuzzleFile({{comments, puzzle_}});
 }
 
-Reply Session::Save(const std::string& path) const {
-  if (!HasPuzzle()) return {};
-  const Message failure = WriteFileAtomically(path, PuzzleFileText(true));
-  return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), path, failure));
+std::string Session::PuzzleFileText() const { return HasPuzzle() ? FileText(true) : ""; }
+
+void Session::MarkSaved() {
+  if (solving_) savedLetters_ = TypedLines(*solving_);
 }
 
-Reply Session::ExportWebPage(const std::string& pagePath, const std::string& path) const {
-  if (!HasPuzzle()) return {};
-  std::ifstream in(pagePath, std::ios::binary);
-  const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const std::optional<std::string> filled = PageWithPuzzle(page, PuzzleFileText(false));
-  if (!filled) return Tell(Message(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")).Add(pagePath));
-  const Message failure = WriteFileAtomically(path, *filled);
-  return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"), path, failure));
+std::optional<std::string> Session::WebPageText(std::string_view page) const {
+  if (!HasPuzzle()) return std::nullopt;
+  return PageWithPuzzle(page, FileText(false));
 }
 
 Reply Session::StartSolving() {
-  if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return {};
-  solving_.emplace(puzzle_);
-  solvedTold_ = false;
-  solvedMs_ = 0;
-  clockStart_ = clock_();
-  mode_ = Mode::Solving;
-  ShowSolving();
-  return Redrawn();
+  return Answer([&]() -> Reply {
+    if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return {};
+    solving_.emplace(puzzle_);
+    solvedTold_ = false;
+    solvedMs_ = 0;
+    clockStart_ = clock_();
+    mode_ = Mode::Solving;
+    ShowSolving();
+    return Redrawn();
+  });
 }
 
-void Session::ShowSolving() { DrawSolvingView(picture_, *solving_, puzzle_); }
+void Session::ShowSolving() { picture_ = SolvingSheetView(*solving_, puzzle_); }
+
+Reply Session::SolvingStep(const std::function<void(SolvingState&)>& step) {
+  if (!solving_) return {};
+  SolvingState before = *solving_;
+  step(*solving_);
+  if (!solving_->SameCells(before)) {  // a letter or a mark changed: a step to undo
+    undone_.push_back(std::move(before));
+    redone_.clear();
+  }
+  return AfterSolvingChange();
+}
 
 Reply Session::Check() {
-  if (!solving_) return {};
-  solving_->Check();
-  ShowSolving();
-  return Redrawn();
+  return Answer([&] { return SolvingStep([](SolvingState& solving) { solving.Check(); }); });
 }
 
 Reply Session::Reveal() {
-  if (!solving_) return {};
-  solving_->RevealLetter();
-  return AfterSolvingChange();
+  return Answer([&] { return SolvingStep([](SolvingState& solving) { solving.RevealLetter(); }); });
 }
 
 Reply Session::Press(SolvingKey key) {
-  if (!solving_) return {};
-  solving_->Press(key);
-  return AfterSolvingChange();
+  return Answer([&] { return SolvingStep([key](SolvingState& solving) { solving.Press(key); }); });
 }
 
 Reply Session::Type(char letter) {
-  if (!solving_ || !solving_->Type(letter)) return {};
-  return AfterSolvingChange();
+  return Answer([&]() -> Reply {
+    bool typed = false;
+    Reply reply = SolvingStep([&](SolvingState& solving) { typed = solving.Type(letter); });
+    return typed ? reply : Reply{};
+  });
 }
 
 Reply Session::ClickAt(TwipPoint point) {
-  if (!solving_ || !solving_->SelectAt(point)) return {};
-  ShowSolving();
-  return Redrawn();
+  return Answer([&]() -> Reply {
+    if (!solving_ || !solving_->SelectAt(point)) return {};
+    ShowSolving();
+    return Redrawn();
+  });
+}
+
+Reply Session::Undo() {
+  return Answer([&]() -> Reply {
+    if (!solving_ || undone_.empty()) return {};
+    redone_.push_back(std::exchange(*solving_, std::move(undone_.back())));
+    undone_.pop_back();
+    return AfterSolvingChange();
+  });
+}
+
+Reply Session::Redo() {
+  return Answer([&]() -> Reply {
+    if (!solving_ || redone_.empty()) return {};
+    undone_.push_back(std::exchange(*solving_, std::move(redone_.back())));
+    redone_.pop_back();
+    return AfterSolvingChange();
+  });
 }
 
 Reply Session::AfterSolvingChange() {
@@ -371,15 +415,17 @@ void Session::ChooseRandomStartWord() {
 }
 
 Reply Session::EnterStartWord(const std::string& answer) {
-  if (mode_ == Mode::Compiling) return {};
-  startChoice_ = 1;
-  const StartWordCheck check = CheckStartWord(answer, dictionaries_.CurrentLanguage());
-  if (check.verdict != StartWordCheck::Verdict::Accepted) return Tell(check.message);
-  startWord_ = check.word;
-  if (solving_) return {};  // the puzzle being solved stays on screen
-  ShowEmptyFigure();
-  DrawSquareLetters(picture_, kCrossingSquare, startWord_);
-  return Redrawn();
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return {};
+    startChoice_ = 1;
+    const StartWordCheck check = CheckStartWord(answer, dictionaries_.CurrentLanguage());
+    if (check.verdict != StartWordCheck::Verdict::Accepted) return Tell(check.message);
+    startWord_ = check.word;
+    if (solving_) return {};  // the puzzle being solved stays on screen
+    ShowEmptyFigure();
+    picture_.figure.PrintRing(kCrossingSquare, startWord_);
+    return Redrawn();
+  });
 }
 
 LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
@@ -396,6 +442,11 @@ LoadReport Session::ChooseLanguage(Language language) {
 BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,
                                     const BookletProgress& progress) {
   BookletOutcome outcome;
+  if (mode_ == Mode::Compiling) {  // the compiler is the compile's until it ends
+    outcome.run.outcome = BookletRun::Outcome::GaveUp;
+    outcome.failure = kStillCompiling;
+    return outcome;
+  }
   const CompileOptions themed = FillWithTheme(fill);
   int done = 0;
   const auto goesOn = [&](int made, int total) {
@@ -422,12 +473,14 @@ BookletOutcome Session::MakeBooklet(const BookletRequest& request, const Compile
 }
 
 Reply Session::Exit(bool confirmed) {
-  if (mode_ == Mode::Closed) return {};
-  if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Exiting ends solving this puzzle. Exit anyway?"));
-  EndSolving();
-  live_.reset();  // a running compile stops where it is
-  mode_ = Mode::Closed;
-  return {};
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Closed) return {};
+    if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Exiting ends solving this puzzle. Exit anyway?"));
+    EndSolving();
+    live_.reset();  // a running compile stops where it is
+    mode_ = Mode::Closed;
+    return {};
+  });
 }
 
 }  // namespace loopword

@@ -11,44 +11,13 @@
 
 #include "board/message.h"
 #include "compiler/compiler.h"
-#include "display/picture.h"
 #include "play/solving.h"
 #include "puzzle/booklet_maker.h"
 #include "session/live_compile.h"
+#include "session/view.h"
 #include "words/dictionary_state.h"
 
 namespace loopword {
-
-/// What the session is doing, which decides what the view button offers.
-enum class Mode {
-  Idle,             ///< no puzzle to show: the button cannot be pressed
-  Compiling,        ///< a compile is drawn step by step: the button stops it
-  ShowingPuzzle,    ///< the puzzle sheet is on show
-  ShowingSolution,  ///< the solution sheet is on show
-  Solving,          ///< the puzzle is being solved on screen
-  Closed,           ///< the user left the program
-};
-
-/// Captions of the view button, which name what its next press shows.
-inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzle").source;
-inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution").source;
-inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop").source;
-
-/// What a command did: the message to show, or the question to ask before it can go on (asked, the
-/// command is given again confirmed), and whether the picture changed.
-struct Reply {
-  Message message;
-  Message question;
-  bool redraw = false;
-};
-
-/// Which commands a front end offers now; all off while a compile or a booklet run goes on.
-struct Offer {
-  bool commands = false;  ///< compile, open, print, the exports, the booklet and the word-list and starting-word choices
-  bool puzzle = false;    ///< save and solve on screen, which need a puzzle
-  bool solving = false;   ///< check and reveal letter, which need a puzzle being solved
-  bool viewButton = false;
-};
 
 /// The puzzles a booklet run made, and what its last failed compile tells the user.
 struct BookletOutcome {
@@ -69,32 +38,41 @@ using Clock = std::function<std::int64_t()>;
 /// The steady clock of the machine.
 Clock SteadyClock();
 
-/// One user's session: the commands of every front end, drawn on `picture`.
+/// One user's session: the commands of every front end and the view they leave.
 class Session {
  public:
   /// Loads the first bundled level of `language` found beside `programFolder`; `clock` times the solving.
-  Session(const std::string& programFolder, Picture& picture, Clock clock, Language language = Language::English);
+  Session(const std::string& programFolder, Clock clock, Language language = Language::English);
+  /// Stops a running compile and waits for its worker.
   ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
   /// What the start-up load said: its messages are for the user.
   [[nodiscard]] const LoadReport& StartReport() const { return startReport_; }
+  /// What a front end shows now.
+  [[nodiscard]] View CurrentView() const;
 
-  /// What the user is told when the list in use, with the starting word, cannot make a puzzle; nothing when it can.
+  /// What the user is told when the list in use, with the starting word, cannot make a puzzle; nothing when
+  /// it can. While a compile runs, the compile is all it says (kStillCompiling).
   Message WhyNoPuzzle();
   /// Starts a compile with the chosen list, starting word and fill; refused with a message when
-  /// the list cannot make a puzzle, asks first when solving would lose typed letters.
+  /// the list cannot make a puzzle, asks first when solving would lose letters typed since the last save.
   Reply Compile(bool confirmed = false);
-  /// Draws the next step of the running compile; at its end, what the user is told.
+  /// Takes the next step of the running compile; at its end, what the user is told.
   Reply AdvanceCompile();
-  /// The view button: stops a compile, or shows the other sheet (asking first while solving).
+  /// The view button: stops a compile, or shows the other sheet (asking first while solving would lose letters).
   Reply PressViewButton(bool confirmed = false);
-  /// Opens the puzzle file at `path`: its solution sheet, or solving where it was saved.
-  Reply Open(const std::string& path, bool confirmed = false);
-  /// Saves the puzzle with its comment lines and the letters typed so far to `path`.
-  Reply Save(const std::string& path) const;
-  /// Writes a copy of the web page at `pagePath` to `path` that opens the puzzle ready to solve,
-  /// without the letters typed here.
-  Reply ExportWebPage(const std::string& pagePath, const std::string& path) const;
+  /// Opens the first puzzle of the puzzle file text `text`, named `name` in messages: its solution
+  /// sheet, or solving where it was saved. A damaged text changes nothing.
+  Reply OpenText(const std::string& text, const std::string& name, bool confirmed = false);
+  /// The puzzle file text of the puzzle on show: its comment lines and the letters on screen; "" without a puzzle.
+  [[nodiscard]] std::string PuzzleFileText() const;
+  /// The letters on screen were saved: they are no longer at stake.
+  void MarkSaved();
+  /// `page`, the text of the web page, with the puzzle on show put in, to open ready to solve without
+  /// the letters typed here; nullopt without a puzzle or when the page has no place for one.
+  [[nodiscard]] std::optional<std::string> WebPageText(std::string_view page) const;
   /// Starts solving the puzzle on screen.
   Reply StartSolving();
   /// Check, Reveal letter, a solving key, a typed character and a click (twips of the picture).
@@ -103,6 +81,10 @@ class Session {
   Reply Press(SolvingKey key);
   Reply Type(char letter);
   Reply ClickAt(TwipPoint point);
+  /// Takes back the last solving step (a letter typed, revealed or cleared, or a Check), or does it
+  /// again; nothing when there is none.
+  Reply Undo();
+  Reply Redo();
   /// Stops or starts the solving clock (the window was minimised or restored).
   void PauseClock(bool paused);
   /// A random starting word from now on.
@@ -114,12 +96,12 @@ class Session {
   LoadReport ChooseWordList(int level, const std::string& userPath = {});
   /// Reads the bundled levels and user lists in `language` from now on and loads the chosen list again.
   LoadReport ChooseLanguage(Language language);
-  /// Leaves the program, asking first when solving would lose typed letters; stops a compile.
+  /// Leaves the program, asking first when solving would lose letters typed since the last save; stops a compile.
   Reply Exit(bool confirmed = false);
   /// Makes the puzzles of a booklet with the starting word and theme in use and `fill`; `progress` is told how many
-  /// are done and may cancel, as leaving the program does.
+  /// are done and may cancel, as leaving the program does. Refused (failure kStillCompiling) while a compile runs.
   BookletOutcome MakeBooklet(const BookletRequest& request, const CompileOptions& fill, const BookletProgress& progress);
-  /// Shows the puzzle sheet, then the solution sheet, unless a puzzle is being solved.
+  /// Shows the solution sheet, as printing leaves it, unless a puzzle is being solved or compiled.
   void ShowSheetsForPrinting();
 
   /// The next compile draws from `seed` alone, as loopword-compile's --seed does, and its puzzle
@@ -148,42 +130,52 @@ class Session {
   [[nodiscard]] const DictionaryState& Dictionaries() const { return dictionaries_; }
 
  private:
+  template <typename Command>
+  Reply Answer(Command command);
   Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
+  bool Unsaved() const;
   bool LettersAtStake() const;
   void EndSolving();
   void ShowEmptyFigure();
-  void DrawStep(const LiveEvent& live);
+  void TakeStep(const LiveEvent& live);
   Reply FinishCompile();
   CompileOptions FillWithTheme(CompileOptions fill) const;
-  /// The puzzle as its file holds it: the comment lines and, when asked and solving, the typed letters.
-  std::string PuzzleFileText(bool withTypedLetters) const;
+  std::string FileText(bool withTypedLetters) const;
   void ShowSolution();
   void ShowPuzzle();
   void ShowSolving();
+  Reply SolvingStep(const std::function<void(SolvingState&)>& step);
   Reply AfterSolvingChange();
   std::int64_t SolvingMs() const;
 
-  Picture& picture_;
   Clock clock_;
   DictionaryState dictionaries_;
   LoadReport startReport_;
   std::unique_ptr<Compiler> compiler_;
-  std::unique_ptr<LiveCompile> live_;
+  std::unique_ptr<LiveCompile> live_;  // runs on compiler_; declared after it, so it ends first
   CompileOptions fill_;
   ThemeChoice theme_;
   std::string startWord_;
   int startChoice_ = 0;
   Mode mode_ = Mode::Idle;
   const char* idleCaption_ = kShowPuzzle;  // what the disabled button says: Show Solution after a failed compile
+  SheetView picture_;  // what the picture shows
+  Reply reply_;  // what the last command told or asked
   Puzzle puzzle_;  // as last compiled or opened, or as an interrupted compile left it
   std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
   std::optional<SolvingState> solving_;
+  std::vector<SolvingState> undone_;  // the solving before each step that can be undone, latest last
+  std::vector<SolvingState> redone_;  // the solving before each undo that can be done again, latest last
+  std::vector<std::string> savedLetters_;  // the typed lines of the letters last saved or opened
   std::optional<std::uint64_t> nextSeed_;  // the seed of the next compile, when one was given
   std::optional<std::uint64_t> compileSeed_;  // the seed of the running compile, when one was given
   bool solvedTold_ = false;  // "Solved in" was told for the letters as they stand
   std::int64_t solvedMs_ = 0;  // time solved before the clock last started
   std::optional<std::int64_t> clockStart_;  // set while the solving clock runs
 };
+
+/// What the user is told of a command that needs the compiler while a compile runs.
+inline constexpr Text kStillCompiling = LOOPWORD_TEXT("Messages", "Loopword is still compiling a puzzle.");
 
 /// What the user is told when a file could not be saved to `path`: `heading` ("Loopword could not
 /// save the puzzle to:"), the path and why, a line each.

@@ -11,7 +11,7 @@
 #include "compiler/compiler.h"
 #include "grade/grader.h"
 #include "puzzle/puzzle_file.h"
-#include "display/sheets.h"
+#include "display/sheet_view.h"
 #include "output/booklet.h"
 #include "support/recording_canvas.h"
 #include "support/run_tool.h"
@@ -46,7 +46,7 @@ TEST_F(Form1Test, WithoutLevelOneItSaysSoAndHelpAndTheGuideNamingEveryCommandOpe
   const testing::TempDir empty;
   Form1 bare(toolkit, empty.Path().string());
   EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + empty.Path().string() + "/L1words.txt\nProgram may not run correctly");
-  EXPECT_EQ(bare.windowTitle(), "Loopword");
+  EXPECT_EQ(bare.windowTitle(), "[*]Loopword");
   Choose(bare, "Helpx", "");
   EXPECT_EQ(toolkit.messages.size(), 1u);
   bare.MenuItem("mnuGuide")->trigger();
@@ -86,6 +86,85 @@ TEST_F(Form1Test, ClicksAndKeysOnThePictureReachTheSolvingButNotTheViewButton) {
   ASSERT_NE(window->Solving(), nullptr) << "a key pressed the view button";
   EXPECT_TRUE(window->Solving()->IsMarked({4, 2}));
   EXPECT_NE(window->PictureImage(), untyped);
+}
+
+/// The "# typed" lines of the puzzle file at `path`.
+std::string TypedLinesOf(const std::string& path) {
+  std::string typed;
+  std::istringstream lines(ReadFile(path));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("# typed ")) typed += line + "\n";
+  }
+  return typed;
+}
+
+TEST_F(Form1Test, CtrlZTakesBackTypedLettersOneByOneCtrlShiftZBringsThemBackAndTheTitleMarksLettersNotSaved) {
+  auto window = CompiledWindow();
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto* picture = window->findChild<PictureBox*>();
+  QTest::keyClick(window.get(), Qt::Key_F6);
+  ASSERT_NE(window->Solving(), nullptr) << "F6 solves on screen";
+  for (const char letter : {'k', 'e', 'y'}) QTest::keyClick(picture, letter);  // into square 1's first empty cells
+  EXPECT_TRUE(window->isWindowModified());
+  EXPECT_TRUE(window->windowTitle().startsWith("[*]"));
+  Choose(*window, "mnuSave", Target("typed.loopword"));
+  const std::string typed = TypedLinesOf(Target("typed.loopword"));
+  EXPECT_EQ(std::ranges::count(typed, 'K') + std::ranges::count(typed, 'E') + std::ranges::count(typed, 'Y') > 0, true) << typed;
+  EXPECT_FALSE(window->isWindowModified()) << "saved";
+  enum class Letters { None, Some, All };
+  const struct { QKeySequence keys; int times; bool modified; Letters saved; } steps[] = {  // each saved after
+      {QKeySequence("Ctrl+Z"), 3, true, Letters::None},
+      {QKeySequence("Ctrl+Z"), 1, false, Letters::None},  // nothing more to undo
+      {QKeySequence("Ctrl+Shift+Z"), 3, true, Letters::All},
+      {QKeySequence("Ctrl+Shift+Z"), 1, false, Letters::All},  // nothing more to redo
+      {QKeySequence("Ctrl+Z"), 1, true, Letters::Some},
+      {QKeySequence("Ctrl+Y"), 1, true, Letters::All},
+  };
+  for (const auto& [keys, times, modified, saved] : steps) {
+    for (int i = 0; i < times; ++i) QTest::keySequence(picture, keys);
+    EXPECT_EQ(window->isWindowModified(), modified) << keys.toString().toStdString();
+    Choose(*window, "mnuSave", Target("undone.loopword"));
+    const std::string now = TypedLinesOf(Target("undone.loopword"));
+    EXPECT_EQ(now.empty(), saved == Letters::None) << keys.toString().toStdString();
+    EXPECT_EQ(now == typed, saved == Letters::All) << keys.toString().toStdString() << now;
+    EXPECT_FALSE(window->isWindowModified());
+  }
+  QTest::keyClick(picture, 'w');
+  Choose(*window, "mnuSave", Target("last.loopword"));
+  window->close();
+  EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
+}
+
+/// Counts the paint events of the object it filters.
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+  int paints = 0;
+};
+
+TEST_F(Form1Test, ThePictureRepaintsAtEachCompileStepAndForAStartingWordAndPaintsWhatBitmapsSave) {
+  auto window = NewWindow();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  auto* picture = window->findChild<PictureBox*>();
+  PaintCounter counter;
+  picture->installEventFilter(&counter);
+  window->mnuSolve_Click();
+  testing::FinishCompile(*window);
+  EXPECT_GT(counter.paints, 20) << "repainted as the steps come";
+  counter.paints = 0;
+  toolkit.inputReplies = {"ELEPHANT"};
+  window->MenuItem("mnuStart1")->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_GT(counter.paints, 0) << "the starting word shows";
+  const QRect aboveTheButton(0, 0, picture->width(), window->Command1()->y());
+  EXPECT_EQ(picture->grab(aboveTheButton).toImage().convertToFormat(QImage::Format_RGB32),
+            window->PictureImage().copy(aboveTheButton).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersReachTheRun) {
@@ -151,7 +230,7 @@ TEST_F(Form1Test, TheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndI
   EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + program.Path().string() + "/fr-L1words.txt\nProgram may not run correctly");
   const std::string list = target.Write("mine.txt", "\xC3\xA9l\xC3\xA9phant\nELEPHANT\nr\xC3\xA9" "cr\xC3\xA9" "ent\nParisien\n");
   Choose(*window, "mnuDictLevel0", list);
-  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (2 words)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (2 words)");
   auto next = NewWindow();
   EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked());
   std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-L3words.txt", program.Path() / "fr-L3words.txt");
@@ -211,7 +290,7 @@ TEST_F(Form1Test, AWindows1252ListIsNamedSoInTheTitleAndInTheSavedPuzzle) {
   const std::string list = target.Write("mine.txt", level1 + "caf\xE9" "bars\r\n");
   const std::string words = std::to_string(std::count(level1.begin(), level1.end(), '\n')) + " words";
   Choose(*window, "mnuDictLevel0", list);
-  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (" + words + ", read as Windows-1252)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (" + words + ", read as Windows-1252)");
   window->mnuSolve_Click();
   testing::FinishCompile(*window);
   Choose(*window, "mnuSave", Target("mine"));
@@ -219,7 +298,7 @@ TEST_F(Form1Test, AWindows1252ListIsNamedSoInTheTitleAndInTheSavedPuzzle) {
   const std::string neither = target.Write("neither.txt", "PLATYPUS\n\x81\n");
   Choose(*window, "mnuDictLevel0", neither);
   EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Error while reading dictionary:\n" + neither + "\nLine 2: the list is neither UTF-8 nor Windows-1252 text."});
-  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (" + words + ", read as Windows-1252)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (" + words + ", read as Windows-1252)");
 }
 
 TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
@@ -233,7 +312,7 @@ TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
   EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");
   testing::RecordingCanvas canvas;
   Picture sheet(canvas);
-  DrawPuzzleSheet(sheet, window->CurrentPuzzle());
+  DrawSheetView(sheet, PuzzleSheetView(window->CurrentPuzzle()));
   std::string texts;
   for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
   EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;

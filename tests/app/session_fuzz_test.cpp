@@ -242,7 +242,7 @@ class Session {
 
   std::string Check() {
     std::ostringstream fault;
-    if (window_.windowTitle().toStdString() != title_) fault << "title '" << window_.windowTitle().toStdString() << "'\n";
+    if (window_.windowTitle().toStdString() != "[*]" + title_) fault << "title '" << window_.windowTitle().toStdString() << "'\n";
     if (!window_.MenuItem(QString("mnuDictLevel%1").arg(dictionaryMark_))->isChecked()) fault << "Dictionary mark\n";  // marks exclude each other
     if (!window_.MenuItem(QString("mnuStart%1").arg(startMark_))->isChecked()) fault << "Starting Word mark\n";
     if (window_.StartWord() != startWord_) fault << "starting word '" << window_.StartWord() << "'\n";

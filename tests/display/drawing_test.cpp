@@ -1,4 +1,5 @@
-// Checks start marks, the sheets and the solving view against a recording canvas (what is drawn where, in which colour), and the SVG canvas.
+// Checks start marks, the figure's steps, the sheets and the solving view against a recording canvas (what is drawn
+// where, in which colour), and the SVG canvas.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,8 +11,8 @@
 #include "board/placement_line.h"
 #include "display/board_drawing.h"
 #include "display/colors.h"
+#include "display/sheet_view.h"
 #include "display/sheets.h"
-#include "display/solving_view.h"
 #include "display/svg_canvas.h"
 #include "support/recording_canvas.h"
 
@@ -47,13 +48,17 @@ std::vector<std::pair<Spot, std::string>> Texts(const RecordingCanvas& canvas, s
   return texts;
 }
 
-TEST(DrawStartMarks, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAsOne) {
+TEST(DrawStartMark, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAsOne) {
   const auto side = [](TwipPoint from, TwipPoint to) { return std::pair((to.x > from.x + 50) - (to.x < from.x - 50), (to.y > from.y + 50) - (to.y < from.y - 50)); };
   for (int digit = 1; digit <= 9; ++digit) {
+    Puzzle puzzle;
+    puzzle.placements = {PlacementLine{5, "ABCDEFGH", digit, "ABCDEFGH"}};
+    const std::vector<RingCell> starts = SolutionSheetView(puzzle).starts;
+    ASSERT_EQ(starts.size(), 1u);
     RecordingCanvas canvas;
     Picture picture(canvas);
     DrawSquare(picture, 5, ColorInk);
-    DrawStartMarks(picture, {PlacementLine{5, "ABCDEFGH", digit, "ABCDEFGH"}});
+    DrawStartMark(picture, starts[0]);
     const auto boxes = canvas.Of(Kind::FilledBox);
     ASSERT_EQ(boxes.size(), 2u) << "the tag and one mark";
     EXPECT_EQ(boxes[1].color, ColorPaper);
@@ -72,24 +77,23 @@ TEST(Sheets, PuzzleAndSolvingShowSquareTwelveTheHintCellsAndTheSortedWordsSoluti
     for (int p = 1; p <= kRingSize; ++p) expected[At(12, p)] = "L";
     for (const RingCell& hint : shown) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
     const SolvingState solving(sample);
-    for (const std::function<void(Picture&)>& draw : std::initializer_list<std::function<void(Picture&)>>{
-             [&](Picture& p) { DrawPuzzleSheet(p, sample); }, [&](Picture& p) { DrawSolvingView(p, solving, sample); }}) {
+    for (const SheetView& view : {PuzzleSheetView(sample), SolvingSheetView(solving, sample)}) {
       RecordingCanvas canvas;
       Picture picture(canvas);
-      draw(picture);
+      DrawSheetView(picture, view);
       std::map<Spot, std::string> letters;
       for (const auto& [spot, letter] : Texts(canvas, 1)) letters[spot] = letter;
       EXPECT_TRUE(std::ranges::equal(std::views::keys(letters), std::views::keys(expected))) << shown.size() << " hints";
     }
     RecordingCanvas canvas;  // the sample's shared cells disagree: the sheet shows each square's own letter
     Picture picture(canvas);
-    DrawPuzzleSheet(picture, sample);
+    DrawSheetView(picture, PuzzleSheetView(sample));
     const auto letters = Texts(canvas, 1);
     EXPECT_EQ(std::map(letters.begin(), letters.end()), expected) << shown.size() << " hints";
   }
   RecordingCanvas canvas;
   Picture picture(canvas);
-  DrawPuzzleSheet(picture, sample);
+  DrawSheetView(picture, PuzzleSheetView(sample));
   EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
   std::vector<std::string> listed;
   for (const auto& [spot, text] : Texts(canvas, 8)) listed.push_back(text);
@@ -98,7 +102,7 @@ TEST(Sheets, PuzzleAndSolvingShowSquareTwelveTheHintCellsAndTheSortedWordsSoluti
   ASSERT_EQ(Texts(canvas, std::string(kInstructionLine).size()).size(), 1u);
   EXPECT_EQ(Texts(canvas, std::string(kInstructionLine).size())[0].second, kInstructionLine);
   canvas.ops.clear();  // the solution's rows are checked in the exported sheets, its letters on the screen
-  DrawSolutionSheet(picture, sample);
+  DrawSheetView(picture, SolutionSheetView(sample));
   EXPECT_EQ(canvas.Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
 }
 
@@ -117,12 +121,10 @@ TEST(Sheets, TheTitleAndTheGradeStandInTheHeaderLineOfEverySheetAboveTheFigureAn
     sample.title = title;
     sample.difficulty = difficulty;
     SolvingState solving(sample);
-    for (const std::function<void(Picture&)>& draw : std::initializer_list<std::function<void(Picture&)>>{
-             [&](Picture& p) { DrawPuzzleSheet(p, sample); }, [&](Picture& p) { DrawSolutionSheet(p, sample); },
-             [&](Picture& p) { DrawSolvingView(p, solving, sample); }}) {
+    for (const SheetView& view : {PuzzleSheetView(sample), SolutionSheetView(sample), SolvingSheetView(solving, sample)}) {
       RecordingCanvas canvas;
       Picture picture(canvas);
-      draw(picture);
+      DrawSheetView(picture, view);
       std::vector<CanvasOp> header;
       std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(header), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
       std::ranges::sort(header, {}, &CanvasOp::x1);
@@ -153,7 +155,7 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   state.Select({6, 1});
   RecordingCanvas canvas;
   Picture picture(canvas);
-  DrawSolvingView(picture, state, sample);
+  DrawSheetView(picture, SolvingSheetView(state, sample));
   const auto sheet = std::find_if(canvas.ops.begin() + 1, canvas.ops.end(), [](const CanvasOp& op) { return op.kind != Kind::FilledBox; });
   const std::vector<CanvasOp> shades(canvas.ops.begin() + 1, sheet);  // after the clearing, under the whole sheet
   for (int p = 1; p <= kRingSize; ++p) EXPECT_TRUE(std::any_of(shades.begin(), shades.end(), [p](const CanvasOp& op) { return Inside(CellPoint(6, p), op); })) << p;
@@ -175,6 +177,39 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   }
   EXPECT_EQ(errors, (std::set{At(6, 1), At(1, 1)}));
   EXPECT_EQ(struck, std::set<std::string>{"DDDDDDDD"});
+}
+
+TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPrintedSinceItsBlank) {
+  FigureSteps figure;
+  figure.DrawSquare(5, ColorYellow);
+  figure.DrawSquare(3, ColorYellow);
+  figure.PrintRing(kCrossingSquare, "ABCDEFGH");
+  figure.PrintRing(kCrossingSquare, "ABCDEFGH");
+  figure.PrintRing(5, "");  // an empty starting word prints nothing
+  figure.Blank(kCrossingSquare, 1);
+  figure.DrawSquare(5, ColorInk);
+  EXPECT_EQ(figure.Squares(), (std::vector<FigureSteps::SquareTag>{{3, ColorYellow}, {5, ColorInk}}));
+  EXPECT_EQ(figure.Printed({kCrossingSquare, 1}), "");
+  EXPECT_EQ(figure.Printed({kCrossingSquare, 2}), "BB");
+  EXPECT_EQ(figure.Printed({5, 1}), "");
+  RecordingCanvas canvas;
+  Picture picture(canvas);
+  DrawSheetView(picture, FigureView(figure));
+  EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
+  std::vector<std::pair<int, Color>> tags;  // the tags in drawing order after the board's 24
+  for (const CanvasOp& op : canvas.Of(Kind::FilledBox)) {
+    for (int square = 1; square <= kSquareCount; ++square) {
+      if (Inside(CellPoint(square, kCentre), op)) tags.push_back({square, op.color});
+    }
+  }
+  ASSERT_EQ(tags.size(), 24u + 2u);
+  EXPECT_EQ(tags[0].second, ColorFrame);
+  EXPECT_EQ(std::vector(tags.end() - 2, tags.end()), (std::vector<std::pair<int, Color>>{{3, ColorYellow}, {5, ColorInk}}));
+  std::map<Spot, std::string> letters;
+  for (const auto& [spot, letter] : Texts(canvas, 1)) letters[spot] += letter;
+  std::map<Spot, std::string> expected;
+  for (int p = 2; p <= kRingSize; ++p) expected[At(kCrossingSquare, p)] = std::string(2, static_cast<char>('A' + p - 1));
+  EXPECT_EQ(letters, expected) << "each letter as often as it was printed, square 12's first blanked";
 }
 
 TEST(SvgCanvas, TextsShowAsTheirCharactersAndClearingKeepsOnlyTheBackground) {

@@ -1,4 +1,5 @@
-// The session without any window: each command in each mode, compiles to their end, solving against a fake clock, files.
+// The session without any window: the view each command leaves in each mode, compiles to their end, solving against a
+// fake clock, undo and redo, unsaved letters, file texts, and commands arriving while a compile runs on its worker.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,13 +7,13 @@
 #include <numeric>
 
 #include "board/geometry.h"
+#include "display/colors.h"
 #include "session/session.h"
 #include "puzzle/puzzle_file.h"
 #include "puzzle/web_page.h"
 #include "support/brute_force.h"
 #include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
-#include "support/recording_canvas.h"
 #include "support/temp_dir.h"
 #include "words/theme_words.h"
 
@@ -20,7 +21,7 @@ namespace loopword {
 namespace {
 
 /// Where a row of the command table starts.
-enum class Start { Fresh, Compiling, Solution, Puzzle, Solving, SolvingWithLetters };
+enum class Start { Fresh, Compiling, Solution, Puzzle, Solving, SolvingWithLetters, SolvingWithSavedLetters };
 
 class SessionTest : public ::testing::Test {
  protected:
@@ -42,8 +43,9 @@ class SessionTest : public ::testing::Test {
     if (start == Start::Compiling) return;
     Finish(session);
     if (start == Start::Puzzle) session.PressViewButton();
-    if (start == Start::Solving || start == Start::SolvingWithLetters) session.StartSolving();
-    if (start == Start::SolvingWithLetters) Fill(session, 4);
+    if (start >= Start::Solving) session.StartSolving();
+    if (start >= Start::SolvingWithLetters) Fill(session, 4);
+    if (start == Start::SolvingWithSavedLetters) session.MarkSaved();
   }
 
   /// Types the word of every square from `first` to `last` into its ring from the first cell; the messages told.
@@ -60,66 +62,80 @@ class SessionTest : public ::testing::Test {
   }
 
   std::unique_ptr<Session> NewSession() {
-    return std::make_unique<Session>(program.Path().string(), picture, [this] { return now; });
+    return std::make_unique<Session>(program.Path().string(), [this] { return now; });
   }
 
   testing::TempDir program, files;
-  testing::RecordingCanvas canvas;
-  Picture picture{canvas};
   std::int64_t now = 0;
 };
 
-struct CommandCase { const char* name; Start start; std::function<Reply(Session&)> command; Mode mode; const char* caption; bool asks, redraw; };
+/// The commands on offer as digits: commands, the puzzle's, solving's, the view button, undo, redo.
+std::string OfferDigits(const Offer& o) {
+  return {char('0' + o.commands), char('0' + o.puzzle), char('0' + o.solving), char('0' + o.viewButton), char('0' + o.undo), char('0' + o.redo)};
+}
 
-TEST_F(SessionTest, EachModeOffersItsCommandsEachCommandLeadsToItsModeAndCaption) {
+struct CommandCase { const char* name; Start start; std::function<Reply(Session&)> command; Mode mode; Sheet sheet; const char* caption, *offer; bool asks, redraw; };
+
+TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionAndCursor) {
   const auto press = [](Session& s) { return s.PressViewButton(); };
   const auto pressYes = [](Session& s) { return s.PressViewButton(true); };
   const auto compile = [](Session& s) { return s.Compile(); };
   const auto solve = [](Session& s) { return s.StartSolving(); };
   const auto check = [](Session& s) { return s.Check(); };
   const auto exit = [](Session& s) { return s.Exit(); };
-  const auto openSaved = [this](Session& s, bool yes) {
-    const std::string path = (files.Path() / "saved.loopword").string();
-    return s.Save(path).message.empty() ? s.Open(path, yes) : Reply{Message(Phrase("not saved")), {}, false};
-  };
+  const auto undo = [](Session& s) { return s.Undo(); };
+  const auto type = [](Session& s) { return s.Type('q'); };
+  const auto openSaved = [](Session& s, bool yes) { return s.OpenText(s.PuzzleFileText(), "saved.loopword", yes); };
   const auto open = [openSaved](Session& s) { return openSaved(s, false); };
   const auto openYes = [openSaved](Session& s) { return openSaved(s, true); };
+  using enum Sheet;
   const std::vector<CommandCase> cases = {
-      {"press with nothing to show", Start::Fresh, press, Mode::Idle, kShowPuzzle, false, false},
-      {"press to stop", Start::Compiling, press, Mode::Idle, kShowSolution, false, true},
-      {"press for the puzzle", Start::Solution, press, Mode::ShowingPuzzle, kShowSolution, false, true},
-      {"press for the solution", Start::Puzzle, press, Mode::ShowingSolution, kShowPuzzle, false, true},
-      {"press while solving, nothing typed", Start::Solving, press, Mode::ShowingSolution, kShowPuzzle, false, true},
-      {"press while solving, letters typed", Start::SolvingWithLetters, press, Mode::Solving, kShowSolution, true, false},
-      {"press while solving, confirmed", Start::SolvingWithLetters, pressYes, Mode::ShowingSolution, kShowPuzzle, false, true},
-      {"compile", Start::Fresh, compile, Mode::Compiling, kStop, false, false},
-      {"compile while compiling", Start::Compiling, compile, Mode::Compiling, kStop, false, false},
-      {"compile while solving, nothing typed", Start::Solving, compile, Mode::Compiling, kStop, false, false},
-      {"compile while solving, letters typed", Start::SolvingWithLetters, compile, Mode::Solving, kShowSolution, true, false},
-      {"solve with no puzzle", Start::Fresh, solve, Mode::Idle, kShowPuzzle, false, false},
-      {"solve the puzzle sheet", Start::Puzzle, solve, Mode::Solving, kShowSolution, false, true},
-      {"solve while solving", Start::Solving, solve, Mode::Solving, kShowSolution, false, false},
-      {"check while not solving", Start::Solution, check, Mode::ShowingSolution, kShowPuzzle, false, false},
-      {"check while solving", Start::Solving, check, Mode::Solving, kShowSolution, false, true},
-      {"exit while compiling", Start::Compiling, exit, Mode::Closed, kShowPuzzle, false, false},
-      {"exit while solving, letters typed", Start::SolvingWithLetters, exit, Mode::Solving, kShowSolution, true, false},
-      {"open a saved puzzle", Start::Puzzle, open, Mode::ShowingSolution, kShowPuzzle, false, true},
-      {"open letters typed into a saved puzzle", Start::SolvingWithLetters, open, Mode::Solving, kShowSolution, true, false},
-      {"open them, confirmed: solving goes on", Start::SolvingWithLetters, openYes, Mode::Solving, kShowSolution, false, true},
+      {"press with nothing to show", Start::Fresh, press, Mode::Idle, Figure, kShowPuzzle, "100000", false, false},
+      {"press to stop", Start::Compiling, press, Mode::Idle, Figure, kShowSolution, "100000", false, true},
+      {"press for the puzzle", Start::Solution, press, Mode::ShowingPuzzle, Puzzle, kShowSolution, "110100", false, true},
+      {"press for the solution", Start::Puzzle, press, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, true},
+      {"press while solving, nothing typed", Start::Solving, press, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, true},
+      {"press while solving, letters typed", Start::SolvingWithLetters, press, Mode::Solving, Solving, kShowSolution, "111110", true, false},
+      {"press while solving, confirmed", Start::SolvingWithLetters, pressYes, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, true},
+      {"press while solving, letters saved", Start::SolvingWithSavedLetters, press, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, true},
+      {"compile", Start::Fresh, compile, Mode::Compiling, Figure, kStop, "000100", false, false},
+      {"compile while compiling", Start::Compiling, compile, Mode::Compiling, Figure, kStop, "000100", false, false},
+      {"compile while solving, nothing typed", Start::Solving, compile, Mode::Compiling, Solving, kStop, "000100", false, false},
+      {"compile while solving, letters typed", Start::SolvingWithLetters, compile, Mode::Solving, Solving, kShowSolution, "111110", true, false},
+      {"compile while solving, letters saved", Start::SolvingWithSavedLetters, compile, Mode::Compiling, Solving, kStop, "000100", false, false},
+      {"solve with no puzzle", Start::Fresh, solve, Mode::Idle, Figure, kShowPuzzle, "100000", false, false},
+      {"solve the puzzle sheet", Start::Puzzle, solve, Mode::Solving, Solving, kShowSolution, "111100", false, true},
+      {"solve while solving", Start::Solving, solve, Mode::Solving, Solving, kShowSolution, "111100", false, false},
+      {"check while not solving", Start::Solution, check, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, false},
+      {"check while solving", Start::Solving, check, Mode::Solving, Solving, kShowSolution, "111100", false, true},
+      {"type while solving", Start::Solving, type, Mode::Solving, Solving, kShowSolution, "111110", false, true},
+      {"undo with nothing to undo", Start::Solving, undo, Mode::Solving, Solving, kShowSolution, "111100", false, false},
+      {"undo a typed letter", Start::SolvingWithLetters, undo, Mode::Solving, Solving, kShowSolution, "111111", false, true},
+      {"undo while not solving", Start::Solution, undo, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, false},
+      {"exit while compiling", Start::Compiling, exit, Mode::Closed, Figure, kShowPuzzle, "000100", false, false},
+      {"exit while solving, letters typed", Start::SolvingWithLetters, exit, Mode::Solving, Solving, kShowSolution, "111110", true, false},
+      {"exit while solving, letters saved", Start::SolvingWithSavedLetters, exit, Mode::Closed, Solving, kShowPuzzle, "000100", false, false},
+      {"open a saved puzzle", Start::Puzzle, open, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, true},
+      {"open letters typed into a saved puzzle", Start::SolvingWithLetters, open, Mode::Solving, Solving, kShowSolution, "111110", true, false},
+      {"open them, confirmed: solving goes on", Start::SolvingWithLetters, openYes, Mode::Solving, Solving, kShowSolution, "111100", false, true},
   };
-  const std::map<Start, std::string> offers = {{Start::Fresh, "1000"}, {Start::Compiling, "0001"}, {Start::Solution, "1101"},
-      {Start::Puzzle, "1101"}, {Start::Solving, "1111"}, {Start::SolvingWithLetters, "1111"}};  // commands, puzzle's, solving's, view button
   for (const CommandCase& c : cases) {
     auto session = NewSession();
     Reach(*session, c.start);
-    const Offer o = session->Offered();
-    EXPECT_EQ((std::string{char('0' + o.commands), char('0' + o.puzzle), char('0' + o.solving), char('0' + o.viewButton)}), offers.at(c.start)) << c.name;
     const Reply reply = c.command(*session);
-    EXPECT_EQ(session->CurrentMode(), c.mode) << c.name;
-    EXPECT_STREQ(session->Caption(), c.caption) << c.name;
+    const View view = session->CurrentView();
+    EXPECT_EQ(view.mode, c.mode) << c.name;
+    EXPECT_EQ(view.picture.sheet, c.sheet) << c.name;
+    EXPECT_STREQ(view.caption, c.caption) << c.name;
+    EXPECT_EQ(OfferDigits(view.offer), c.offer) << c.name;
     EXPECT_EQ(!reply.question.empty(), c.asks) << c.name;
+    EXPECT_EQ(view.reply.question, reply.question) << c.name;
     EXPECT_EQ(reply.redraw, c.redraw) << c.name;
     EXPECT_TRUE(reply.message.empty()) << c.name << ": " << reply.message;
+    EXPECT_EQ(view.picture.cursor.has_value(), c.sheet == Solving) << c.name;
+    if (session->Solving() != nullptr) {
+      EXPECT_EQ(view.picture.cursor, session->Solving()->Selected()) << c.name;
+    }
   }
 }
 
@@ -139,13 +155,13 @@ TEST_F(SessionTest, TypedWordsAreReadInTheListsLanguageAndAWordThatDoesNotFoldCh
     auto session = NewSession();
     session->ChooseLanguage(c.language);
     session->EnterStartWord("giraffes");
-    const std::size_t drawn = canvas.ops.size();
+    const SheetView before = session->CurrentView().picture;
     const Reply reply = session->EnterStartWord(c.typed);
     EXPECT_EQ(EnglishText(reply.message), c.message) << c.typed;
     EXPECT_EQ(session->StartWord(), c.startWord) << c.typed;
     EXPECT_EQ(reply.redraw, c.message.empty()) << c.typed;
     if (!c.message.empty()) {
-      EXPECT_EQ(canvas.ops.size(), drawn) << "nothing drawn for " << c.typed;
+      EXPECT_EQ(session->CurrentView().picture, before) << "the picture stays for " << c.typed;
     }
     session->ChooseTheme("M\u00E4dchen, " + c.typed, "");
     EXPECT_EQ(session->Theme().words, c.theme) << c.typed;
@@ -205,9 +221,7 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
     const std::vector<std::string> lines = testing::TextLines(session->CurrentPuzzle());
     EXPECT_EQ(testing::CheckPuzzle(lines, words), "");
     for (const std::string& word : themeWords) EXPECT_EQ(std::ranges::count(SortedWords(session->CurrentPuzzle()), word), 1) << word;
-    const std::string path = (files.Path() / "themed.loopword").string();
-    session->Save(path);
-    const PuzzleFileResult saved = ReadPuzzleFile(path);
+    const PuzzleFileResult saved = ParsePuzzleText(session->PuzzleFileText(), "themed.loopword");
     ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
     EXPECT_EQ(saved.puzzles[0].puzzle.title, "Week 3 <i>fish</i>");
     EXPECT_EQ(ThemeWordsOf(saved.puzzles[0]), themeWords);
@@ -231,13 +245,10 @@ TEST_F(SessionTest, ASeededCompileMakesThePuzzleOfItsSeedAndSavesTheSeedTheNextD
     session->Compile();
     Finish(*session);
     EXPECT_EQ(session->CurrentPuzzle().placements, expected.placements) << FillName(fill);
-    const std::string path = (files.Path() / "seeded.loopword").string();
-    session->Save(path);
-    EXPECT_NE(testing::ReadFile(path).find("\n# seed: 77\n"), std::string::npos);
+    EXPECT_NE(session->PuzzleFileText().find("\n# seed: 77\n"), std::string::npos);
     session->Compile();
     Finish(*session);
-    session->Save(path);
-    EXPECT_EQ(testing::ReadFile(path).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
+    EXPECT_EQ(session->PuzzleFileText().find("# seed:"), std::string::npos) << "the seed is the first compile's only";
   }
 }
 
@@ -252,24 +263,20 @@ std::string FromBase64(std::string_view text) {
   return bytes;
 }
 
-TEST_F(SessionTest, AnExportedWebPageCarriesThePuzzleWithoutTheTypedLettersOrSaysWhyNot) {
+TEST_F(SessionTest, AWebPageCarriesThePuzzleWithoutTheTypedLettersOrNothingWithoutASlotOrAPuzzle) {
   for (const std::string_view bytes : {"", "f", "fo", "foo", "foob", "fooba", "foobar", "\xFF\xFE<\"/>"}) EXPECT_EQ(FromBase64(Base64(bytes)), bytes);
   EXPECT_EQ(Base64("foobar!"), "Zm9vYmFyIQ==");
   auto session = NewSession();
+  const std::string page = "<head>" + std::string(kPagePuzzleSlot) + "</head>";
+  EXPECT_EQ(session->WebPageText(page), std::nullopt) << "no puzzle";
   Reach(*session, Start::SolvingWithLetters);
-  const std::string page = files.Write("page.html", "<head>" + std::string(kPagePuzzleSlot) + "</head>");
-  const std::string exported = (files.Path() / "class.html").string();
-  EXPECT_TRUE(session->ExportWebPage(page, exported).message.empty());
-  const std::string html = testing::ReadFile(exported);
+  const std::string html = session->WebPageText(page).value_or("");
   const std::size_t start = html.find("content=\"") + 9;
   const PuzzleFileResult carried = ParsePuzzleText(FromBase64(html.substr(start, html.find('"', start) - start)), "page");
   ASSERT_EQ(carried.puzzles.size(), 1u) << carried.message;
   EXPECT_EQ(carried.puzzles[0].puzzle.placements, session->CurrentPuzzle().placements);
   EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed"); }));
-  EXPECT_EQ(EnglishText(session->ExportWebPage(files.Write("old.html", "<head></head>"), exported).message),
-            "Loopword's web page is missing or damaged:\n" + (files.Path() / "old.html").string());
-  EXPECT_EQ(EnglishText(session->ExportWebPage(page, "/proc/none/class.html").message),
-            "Loopword could not save the web page to:\n/proc/none/class.html\nThe file could not be written.");
+  EXPECT_EQ(session->WebPageText("<head></head>"), std::nullopt) << "no slot";
 }
 
 TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolve) {
@@ -285,18 +292,213 @@ TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolv
   EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
 }
 
-TEST_F(SessionTest, ADamagedFileChangesNothing) {
+TEST_F(SessionTest, ADamagedTextChangesNothingButTheMessage) {
   auto session = NewSession();
   Reach(*session, Start::SolvingWithLetters);
-  const std::string path = (files.Path() / "half.loopword").string();
-  session->Save(path);
-  std::string damagedLetters = testing::ReadFile(path);
+  std::string damagedLetters = session->PuzzleFileText();
   damagedLetters.replace(damagedLetters.find("# typed 04 ") + 11, 8, "QQ");
-  const std::size_t ops = canvas.ops.size();
-  for (const std::string& text : {std::string("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n"), damagedLetters}) {
-    EXPECT_FALSE(session->Open(files.Write("bad.loopword", text)).message.empty());
-    EXPECT_EQ(canvas.ops.size(), ops) << "nothing drawn";
-    EXPECT_EQ(session->CurrentMode(), Mode::Solving);
+  const View before = session->CurrentView();
+  for (const std::string& text : {std::string("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n"), damagedLetters, std::string(kPuzzleFileLimit + 1, '#')}) {
+    const Reply reply = session->OpenText(text, "bad.loopword");
+    EXPECT_EQ(EnglishText(reply.message).rfind("Loopword could not open the puzzle file:\nbad.loopword\n", 0), 0u) << reply.message;
+    const View after = session->CurrentView();
+    EXPECT_EQ(after.picture, before.picture) << "the picture stays";
+    EXPECT_EQ(after.mode, Mode::Solving);
+    EXPECT_TRUE(after.unsaved);
+    EXPECT_EQ(after.reply.message, reply.message);
+  }
+}
+
+/// Plays `steps` on a session solving its puzzle from square 1's first cell: a letter types it, '<' is Backspace,
+/// '>' moves right, 'c' checks, 'r' reveals, 'u' undoes, 'd' redoes. What square 1 shows then: its ring, '!' under
+/// each mark, and which of undo and redo are on offer.
+std::string Played(Session& session, std::string_view steps) {
+  session.ClickAt(CellPoint(1, 1));
+  for (const char step : steps) {
+    if (step >= 'A' && step <= 'Z') session.Type(step);
+    if (step == '<') session.Press(SolvingKey::Backspace);
+    if (step == '>') session.Press(SolvingKey::Right);
+    if (step == 'c') session.Check();
+    if (step == 'r') session.Reveal();
+    if (step == 'u') session.Undo();
+    if (step == 'd') session.Redo();
+  }
+  const View view = session.CurrentView();
+  std::string marks(kRingSize, ' ');
+  for (const RingCell& cell : view.picture.marked) {
+    if (cell.square == 1) marks[static_cast<std::size_t>(cell.position - 1)] = '!';
+  }
+  return view.picture.rings[1] + "|" + marks + "|" + (view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : "");
+}
+
+TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoAndRedo) {
+  auto session = NewSession();
+  Reach(*session, Start::Solution);
+  const std::string word = session->CurrentPuzzle().board.SquareWord[1];
+  const std::string wrong(1, word[0] == 'Q' ? 'X' : 'Q');
+  const std::string first(1, word[0]);
+  const struct { std::string steps, shows; } cases[] = {
+      {"", "        |        |"},
+      {"ABC", "ABC     |        |undo"},
+      {"ABCuuu", "        |        | redo"},
+      {"ABCuuuddd", "ABC     |        |undo"},
+      {"ABCuuuuuu", "        |        | redo"},  // nothing more to undo: nothing changes
+      {"ABCuudddd", "ABC     |        |undo"},    // nothing more to redo
+      {"ABCuuZd", "AZ      |        |undo"},     // a new letter drops what was undone
+      {"ABC<", "AB      |        |undo"},
+      {"ABC<u", "ABC     |        |undo redo"},
+      {"A>>>>u", "        |        | redo"},       // moving is no step
+      {wrong + "c", wrong + "       |!       |undo"},
+      {wrong + "cu", wrong + "       |        |undo redo"},
+      {wrong + "cud", wrong + "       |!       |undo"},
+      {"cc", "        |        |"},             // a check that marks nothing changes nothing
+      {"r", first + "       |        |undo"},
+      {"ru", "        |        | redo"},
+  };
+  for (const auto& [steps, shows] : cases) {
+    session->StartSolving();
+    session->PressViewButton(true);
+    session->StartSolving();
+    std::string expected = shows;
+    const View fresh = session->CurrentView();
+    for (int p = 1; p <= kRingSize; ++p) {  // a hint cell shows its letter whatever is typed
+      const char hint = fresh.picture.rings[1][static_cast<std::size_t>(p - 1)];
+      if (hint != ' ') expected[static_cast<std::size_t>(p - 1)] = hint;
+    }
+    EXPECT_EQ(Played(*session, steps), expected) << steps;
+  }
+}
+
+TEST_F(SessionTest, ANewCompileOrOpenClearsTheHistory) {
+  const std::function<void(Session&)> leaving[] = {
+      [](Session& s) { s.Compile(true); },
+      [](Session& s) { s.OpenText(s.PuzzleFileText(), "again.loopword", true); },
+      [](Session& s) { s.PressViewButton(true); s.StartSolving(); },
+  };
+  for (const auto& leave : leaving) {
+    auto session = NewSession();
+    Reach(*session, Start::SolvingWithLetters);
+    session->Undo();
+    ASSERT_TRUE(session->CurrentView().offer.undo && session->CurrentView().offer.redo);
+    leave(*session);
+    Finish(*session);
+    if (!session->Solving()) session->StartSolving();
+    const View view = session->CurrentView();
+    EXPECT_FALSE(view.offer.undo || view.offer.redo);
+    EXPECT_EQ(session->Undo().redraw, false);
+    EXPECT_EQ(session->CurrentView().picture, view.picture) << "nothing to undo";
+  }
+}
+
+TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndMarkTheTitle) {
+  const auto type = [](Session& s) { s.ClickAt(CellPoint(2, 1)); s.Type('q'); };
+  const auto reopen = [](Session& s) { s.OpenText(s.PuzzleFileText(), "saved.loopword", true); };
+  const struct { const char* name; std::function<void(Session&)> act; bool unsaved; } cases[] = {
+      {"nothing typed", [](Session&) {}, false},
+      {"a letter typed", type, true},
+      {"typed and saved", [&](Session& s) { type(s); s.MarkSaved(); }, false},
+      {"saved, then typed", [&](Session& s) { type(s); s.MarkSaved(); s.ClickAt(CellPoint(3, 1)); s.Type('q'); }, true},
+      {"saved, then one of two letters undone", [&](Session& s) { type(s); s.Type('q'); s.MarkSaved(); s.Undo(); }, true},
+      {"undone and done again to what was saved", [&](Session& s) { type(s); s.MarkSaved(); s.Undo(); s.Redo(); }, false},
+      {"only checked", [](Session& s) { s.Check(); }, false},
+      {"typed, then opened with its letters", [&](Session& s) { type(s); reopen(s); }, false},
+      {"opened with letters, then typed", [&](Session& s) { type(s); reopen(s); s.ClickAt(CellPoint(5, 1)); s.Type('q'); }, true},
+  };
+  const std::vector<std::pair<std::function<Reply(Session&)>, std::string>> leaving = {
+      {[](Session& s) { return s.Exit(); }, "Exiting ends solving this puzzle. Exit anyway?"},
+      {[](Session& s) { return s.Compile(); }, "Compiling a new puzzle ends solving this one. Compile anyway?"},
+      {[](Session& s) { return s.PressViewButton(); }, "Showing the solution ends solving this puzzle. Show it anyway?"},
+      {[](Session& s) { return s.OpenText(s.PuzzleFileText(), "other.loopword"); }, "Opening a puzzle ends solving this one. Open anyway?"},
+  };
+  for (const auto& [name, act, unsaved] : cases) {
+    for (const auto& [command, question] : leaving) {
+      auto session = NewSession();
+      Reach(*session, Start::Solving);
+      act(*session);
+      const View view = session->CurrentView();
+      EXPECT_EQ(view.unsaved, unsaved) << name;
+      EXPECT_EQ(view.windowTitle, session->WindowTitle()) << name;
+      EXPECT_EQ(EnglishText(command(*session).question), unsaved ? question : "") << name;
+    }
+  }
+}
+
+TEST_F(SessionTest, DuringACompileTheFigureHoldsEachPlacedWordAndTheViewShowsTheStepsUntilTheSolution) {
+  auto session = NewSession();
+  session->SeedNextCompile(5);
+  session->Compile();
+  Reply last;
+  for (int steps = 0; session->CurrentMode() == Mode::Compiling; ++steps) {
+    const View view = session->CurrentView();
+    ASSERT_EQ(view.picture.sheet, Sheet::Figure);
+    EXPECT_STREQ(view.caption, kStop);
+    EXPECT_EQ(OfferDigits(view.offer), "000100");
+    for (const FigureSteps::SquareTag& drawn : view.picture.figure.Squares()) {
+      if (drawn.tag != ColorInk) continue;  // a placed word: its letters are in its cells, last printed
+      for (int p = 1; p <= kRingSize; ++p) {
+        const std::string& printed = view.picture.figure.Printed({drawn.square, p});
+        ASSERT_FALSE(printed.empty()) << drawn.square << "." << p;
+        if (drawn.square == kCrossingSquare) continue;
+        EXPECT_LE(printed.size(), 2u) << "a shared cell holds the letter of both its squares";
+      }
+    }
+    last = session->AdvanceCompile();
+    ASSERT_LT(steps, 100000);
+  }
+  EXPECT_EQ(EnglishText(last.message), "Done");
+  const View done = session->CurrentView();
+  EXPECT_EQ(done.picture, SolutionSheetView(session->CurrentPuzzle()));
+  EXPECT_EQ(EnglishText(done.reply.message), "Done");
+}
+
+TEST_F(SessionTest, CommandsArrivingWhileACompileRunsOnItsWorkerAreRefusedAndNeverTouchItsCompiler) {
+  const std::string list = files.Write("other.txt", testing::ReadFile(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt"));
+  const std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt"));
+  for (const CompileOptions& fill : {CompileOptions{}, CompileOptions{true, true}}) {
+    auto session = NewSession();
+    session->SetFill(fill);
+    session->Compile();
+    int turn = 0;
+    while (session->CurrentMode() == Mode::Compiling) {
+      const Message title = session->WindowTitle();
+      switch (turn++ % 8) {
+        case 0: EXPECT_EQ(session->WhyNoPuzzle(), Message(kStillCompiling)); break;
+        case 1: {
+          const BookletOutcome booklet = session->MakeBooklet({2, false}, fill, [](int, int) { return true; });
+          EXPECT_TRUE(booklet.run.puzzles.empty());
+          EXPECT_EQ(booklet.failure, Message(kStillCompiling));
+          break;
+        }
+        case 2: EXPECT_TRUE(session->ChooseWordList(kUserDictionary, list).messages.empty()); break;
+        case 3: session->ChooseTheme("ELEPHANT", "Zoo"); break;
+        case 4: EXPECT_TRUE(session->Compile().message.empty()); break;
+        case 5: EXPECT_TRUE(session->OpenText("# Loopword puzzle\n", "x.loopword").message.empty()); break;
+        case 6: EXPECT_EQ(session->EnterStartWord("ELEPHANT").redraw, false); break;
+        default: session->SetFill({}); break;
+      }
+      EXPECT_EQ(session->WindowTitle(), title) << "the list and theme stay";
+      session->AdvanceCompile();
+    }
+    EXPECT_EQ(session->CurrentMode(), Mode::ShowingSolution);
+    EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(session->CurrentPuzzle()), words), "");
+    EXPECT_TRUE(session->Theme().words.empty());
+    EXPECT_TRUE(session->WhyNoPuzzle().empty()) << "free again";
+  }
+}
+
+TEST_F(SessionTest, ASessionEndedOrLeftDuringACompileStopsItsWorker) {
+  for (const int steps : {0, 1, 5, 60}) {
+    for (const bool exit : {false, true}) {
+      auto session = NewSession();
+      session->Compile();
+      for (int step = 0; step < steps; ++step) session->AdvanceCompile();
+      if (exit) {
+        EXPECT_TRUE(session->Exit().question.empty());
+        EXPECT_EQ(session->CurrentMode(), Mode::Closed);
+        EXPECT_EQ(session->AdvanceCompile().redraw, false);
+      }
+      session.reset();  // joins the worker: a thread still running would be caught by the sanitizers
+    }
   }
 }
 

@@ -128,6 +128,24 @@ describe('solving in the page', () => {
     await page.close();
   });
 
+  it('takes typed letters back with Ctrl+Z and brings them back with Ctrl+Shift+Z and Ctrl+Y', async () => {
+    const page = await openPage('?level=1&seed=13');
+    await page.click('#solve');
+    await settled(page);
+    const { rings: untyped } = await readGrid(page);
+    for (const letter of 'KEY') await press(page, letter);
+    const { rings: typed } = await readGrid(page);
+    assert.notDeepEqual(typed, untyped);
+    const steps = [['Control+Z', 3, untyped], ['Control+Z', 1, untyped], ['Control+Shift+Z', 3, typed], ['Control+Z', 1, null], ['Control+Y', 1, typed]];
+    for (const [key, times, expected] of steps) {
+      for (let i = 0; i < times; ++i) await press(page, key);
+      const { rings } = await readGrid(page);
+      if (expected) assert.deepEqual(rings, expected, key);
+      else assert.ok(rings.join('') !== typed.join('') && rings.join('') !== untyped.join(''), key);
+    }
+    await page.close();
+  });
+
   it('plays at phone width with the on-screen keyboard', async () => {
     const phone = await browser.newContext({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
     const page = await openPage('?level=1&seed=3', await phone.newPage());

@@ -1,0 +1,246 @@
+// Making the sheet views and drawing them: the figure with a compile's steps, the sheets' text and letters, the solving marks.
+#include "display/sheet_view.h"
+
+#include <algorithm>
+
+#include "board/board.h"
+#include "board/plain_text.h"
+#include "display/board_drawing.h"
+#include "display/colors.h"
+#include "display/sheets.h"
+
+namespace loopword {
+
+namespace {
+
+/// The puzzle's title and grade in the header line: 8-point bold after the program's name, the
+/// title cut short with "..." where the grade or the sheet ends. Courier's characters are 0.6 of
+/// its size wide.
+constexpr int kHeaderLeft = 20;
+constexpr int kHeaderTop = 20;
+constexpr int kHeaderRightMargin = 160;  // clear of the frame round the picture
+constexpr int kHeaderCharWidth = 6 * 20 * 6 / 10;
+constexpr int kTitleCharWidth = 8 * 20 * 6 / 10;
+
+void PrintHeaderText(Picture& picture, int left, const std::string& text) {
+  picture.FontName = "Courier New";
+  picture.FontSize = 8;
+  picture.FontBold = true;
+  picture.CurrentX = left;
+  picture.CurrentY = kHeaderTop;
+  picture.Print(text);
+}
+
+/// The title after the program's name, in the room left of `right`.
+void DrawTitle(Picture& picture, const std::string& title, int right) {
+  if (title.empty()) return;
+  const int left = kHeaderLeft + (CharacterCount(HeaderLine()) + 2) * kHeaderCharWidth;
+  const int room = (right - left) / kTitleCharWidth;
+  if (room < 4) return;
+  const bool fits = CharacterCount(title) <= room;
+  PrintHeaderText(picture, left, fits ? title : FirstCharacters(title, room - 3) + "...");
+}
+
+/// A graded sheet's "Difficulty: Hard" at the right end of the header line, and the title before it.
+void DrawHeader(Picture& picture, const SheetView& view) {
+  int right = kSheetWidth - kHeaderRightMargin;
+  if (view.grade != Difficulty::Standard) {
+    const SheetTexts& texts = ChosenSheetTexts();
+    const std::string grade = texts.difficulty + " " + texts.grades[static_cast<std::size_t>(view.grade) - 1];
+    right -= CharacterCount(grade) * kTitleCharWidth;
+    PrintHeaderText(picture, right, grade);
+    right -= 2 * kTitleCharWidth;
+  }
+  DrawTitle(picture, view.title, right);
+}
+
+/// Prints the header, the sheet's heading in 10-point bold and the rows below it in 8-point regular.
+void DrawHeadingAndRows(Picture& picture, const SheetView& view, const std::string& heading) {
+  DrawHeader(picture, view);
+  picture.FontName = "Courier New";
+  picture.FontSize = 10;
+  picture.CurrentX = ListRowPoint(0).x;
+  picture.CurrentY = 250;
+  picture.FontBold = true;
+  picture.Print(heading);
+  picture.FontSize = 8;
+  picture.FontBold = false;
+  for (std::size_t i = 0; i < view.rows.size(); ++i) {
+    const TwipPoint row = ListRowPoint(static_cast<int>(i));
+    picture.CurrentX = row.x;
+    picture.CurrentY = row.y;
+    picture.Print(view.rows[i]);
+  }
+}
+
+/// The puzzle sheet without its letters: the ink-tagged figure, the titles, the words and the instruction line.
+/// Leaves "Courier New" bold, 10 points.
+void DrawPuzzleFrame(Picture& picture, const SheetView& view) {
+  DrawBoard(picture, ColorInk);
+  DrawHeadingAndRows(picture, view, ChosenSheetTexts().puzzleHeading);
+  picture.CurrentX = 160;
+  picture.CurrentY = 6800;
+  picture.FontSize = 6;
+  picture.Print(ChosenSheetTexts().instructionLine);
+  picture.FontSize = 10;
+  picture.FontBold = true;
+}
+
+/// Whether `cell` is the ring cell a shared cell is counted by: the one of the lower square.
+bool FirstOfItsCell(RingCell cell) { return RingCellsAt(CellPoint(cell.square, cell.position)).front() == cell; }
+
+/// The empty figure with square tags in the frame colour, then the steps drawn on it.
+void DrawFigure(Picture& picture, const FigureSteps& figure) {
+  DrawBoard(picture, ColorFrame);
+  for (const FigureSteps::SquareTag& drawn : figure.Squares()) DrawSquare(picture, drawn.square, drawn.tag);
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      const RingCell cell{square, position};
+      if (!FirstOfItsCell(cell)) continue;
+      for (const char letter : figure.Printed(cell)) DrawCellLetter(picture, square, position, std::string(1, letter));
+    }
+  }
+}
+
+void DrawPuzzleSheet(Picture& picture, const SheetView& view) {
+  DrawPuzzleFrame(picture, view);
+  DrawSquareLetters(picture, kCrossingSquare, view.rings[kCrossingSquare]);
+  for (const RingCell& cell : view.hints) DrawCellLetter(picture, cell.square, cell.position, RingLetter(view.rings[cell.square], cell.position));
+}
+
+void DrawSolutionSheet(Picture& picture, const SheetView& view) {
+  DrawBoard(picture, ColorInk);
+  for (int square = 1; square <= kSquareCount; ++square) DrawSquareLetters(picture, square, view.rings[square]);
+  DrawHeadingAndRows(picture, view, ChosenSheetTexts().solutionHeading);
+  picture.FontBold = true;
+  for (const RingCell& start : view.starts) DrawStartMark(picture, start);
+}
+
+/// Fills the whole 300-twip cell of `cell`, whose letter point lies 100 twips right of and 50
+/// below the cell's top-left corner.
+void ShadeCell(Picture& picture, RingCell cell, Color color) {
+  const TwipPoint point = CellPoint(cell.square, cell.position);
+  picture.LineBoxFilled(point.x - 100, point.y - 50, point.x + 200, point.y + 250, color);
+}
+
+/// Shades the selected square's ring, then the selected cell over it.
+void DrawSelection(Picture& picture, RingCell selected) {
+  for (int position = 1; position <= kRingSize; ++position) ShadeCell(picture, {selected.square, position}, ColorSquareShade);
+  ShadeCell(picture, selected, ColorSelection);
+}
+
+/// Prints every filled cell's letter once, marked letters in the error colour.
+void DrawSolvingLetters(Picture& picture, const SheetView& view) {
+  CellArray<bool> marked{};
+  for (const RingCell& cell : view.marked) marked[cell] = true;
+  CellArray<bool> drawn{};
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      const RingCell cell{square, position};
+      const char letter = RingLetterAt(view.rings[square], position);
+      bool& done = drawn[cell];
+      if (done || letter == ' ' || letter == '\0') continue;
+      done = true;
+      picture.ForeColor = marked[cell] ? ColorError : ColorInk;
+      DrawCellLetter(picture, square, position, std::string(1, letter));
+    }
+  }
+  picture.ForeColor = ColorInk;
+}
+
+/// Draws a line through each listed word that some ring reads, at the middle of its letters.
+void StrikeWords(Picture& picture, const std::vector<bool>& struck) {
+  for (std::size_t row = 0; row < struck.size(); ++row) {
+    if (!struck[row]) continue;
+    const TwipPoint at = ListRowPoint(static_cast<int>(row));
+    picture.LineBoxFilled(at.x - 20, at.y + 65, at.x + 790, at.y + 85, ColorInk);
+  }
+}
+
+void DrawSolving(Picture& picture, const SheetView& view) {
+  if (view.cursor) DrawSelection(picture, *view.cursor);
+  DrawPuzzleFrame(picture, view);
+  DrawSolvingLetters(picture, view);
+  StrikeWords(picture, view.struck);
+}
+
+/// The view of a sheet of `puzzle` with its header; for the puzzle sheet and solving, its word list and hint cells.
+SheetView SheetOf(Sheet sheet, const Puzzle& puzzle) {
+  SheetView view;
+  view.sheet = sheet;
+  view.title = puzzle.title;
+  view.grade = puzzle.difficulty;
+  if (sheet == Sheet::Solution) return view;
+  view.rows = SortedWords(puzzle);
+  view.hints = SheetHintCells(puzzle);
+  return view;
+}
+
+}  // namespace
+
+void FigureSteps::DrawSquare(int square, Color tag) {
+  std::erase_if(squares_, [square](const SquareTag& drawn) { return drawn.square == square; });
+  squares_.push_back({square, tag});
+}
+
+void FigureSteps::PrintRing(int square, const std::string& ring) {
+  for (int position = 1; position <= kRingSize; ++position) {
+    const char letter = RingLetterAt(ring, position);
+    if (letter != '\0') printed_[{square, position}] += letter;
+  }
+}
+
+void FigureSteps::Blank(int square, int position) { printed_[{square, position}].clear(); }
+
+SheetView FigureView(FigureSteps figure) {
+  SheetView view;
+  view.figure = std::move(figure);
+  return view;
+}
+
+SheetView PuzzleSheetView(const Puzzle& puzzle) {
+  SheetView view = SheetOf(Sheet::Puzzle, puzzle);
+  for (int square = 1; square <= kSquareCount; ++square) view.rings[square] = std::string(puzzle.board.SquareWord[square].size(), ' ');
+  view.rings[kCrossingSquare] = puzzle.board.SquareWord[kCrossingSquare];
+  for (const RingCell& cell : view.hints) {
+    const char letter = RingLetterAt(puzzle.board.SquareWord[cell.square], cell.position);
+    if (letter != '\0') view.rings[cell.square][static_cast<std::size_t>(cell.position - 1)] = letter;
+  }
+  return view;
+}
+
+SheetView SolutionSheetView(const Puzzle& puzzle) {
+  SheetView view = SheetOf(Sheet::Solution, puzzle);
+  for (int square = 1; square <= kSquareCount; ++square) view.rings[square] = puzzle.board.SquareWord[square];
+  for (const PlacementLine& placement : puzzle.placements) {
+    view.rows.push_back(SquareLabel(placement.square) + ' ' + placement.word);
+    view.starts.push_back({placement.square, placement.StartPosition()});
+  }
+  return view;
+}
+
+SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle) {
+  SheetView view = SheetOf(Sheet::Solving, puzzle);
+  for (int square = 1; square <= kSquareCount; ++square) {
+    view.rings[square] = state.Ring(square);
+    for (int position = 1; position <= kRingSize; ++position) {
+      const RingCell cell{square, position};
+      if (state.IsMarked(cell) && FirstOfItsCell(cell)) view.marked.push_back(cell);
+    }
+  }
+  for (const std::string& word : view.rows) view.struck.push_back(state.IsStruck(word));
+  view.cursor = state.Selected();
+  return view;
+}
+
+void DrawSheetView(Picture& picture, const SheetView& view) {
+  picture.Cls();
+  switch (view.sheet) {
+    case Sheet::Figure: DrawFigure(picture, view.figure); break;
+    case Sheet::Puzzle: DrawPuzzleSheet(picture, view); break;
+    case Sheet::Solution: DrawSolutionSheet(picture, view); break;
+    case Sheet::Solving: DrawSolving(picture, view); break;
+  }
+}
+
+}  // namespace loopword

@@ -1,0 +1,15 @@
+// A sheet's view drawn into an image at screen resolution: what the picture area paints and Save as bitmap saves.
+#pragma once
+
+#include <QImage>
+
+#include "display/sheet_view.h"
+
+namespace loopword {
+
+/// `sheet` drawn on a white image of the sheet's size at screen resolution, one pixel a screen
+/// pixel; at a `pixelRatio` above 1 the image has that many device pixels a pixel, so that
+/// high-DPI screens show it sharp.
+QImage SheetImage(const SheetView& sheet, double pixelRatio = 1.0);
+
+}  // namespace loopword
