@@ -83,7 +83,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Aus diesem Wörterbuch lässt sich kein Rätsel bilden.</translation>
+        <translation>Aus diesem Wörterbuch lässt sich kein Rätsel erstellen.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -111,7 +111,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>Exiting ends solving this puzzle. Exit anyway?</source>
-        <translation>Das Beenden beendet das Lösen dieses Rätsels. Trotzdem beenden?</translation>
+        <translation>Beim Beenden endet das Lösen dieses Rätsels. Trotzdem beenden?</translation>
     </message>
     <message>
         <source>Show Puzzle</source>
@@ -187,7 +187,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Aus diesem Wörterbuch lässt sich mit dem Startwort %1 kein Rätsel bilden.</translation>
+        <translation>Aus diesem Wörterbuch lässt sich mit dem Startwort %1 kein Rätsel erstellen.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -267,7 +267,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Mit diesem Wörterbuch und Startwort ließ sich kein vollständiges Rätsel bilden.</translation>
+        <translation>Mit diesem Wörterbuch und Startwort ließ sich kein vollständiges Rätsel erstellen.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
@@ -376,6 +376,28 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 Themenwort kommt in jedes Rätsel.</translation>
+    </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Dieses Programm erstellt ein Worträtsel in Form einer 8, das Sie ausdrucken und in Ruhe lösen können.
+
+- Das Rätsel hat 23 Wörter aus je 8 Buchstaben in 23 Quadraten
+- Ein Wort und einige Buchstaben sind als Hinweis vorgegeben
+- Jedes Wort wird im Uhrzeigersinn um sein Quadrat geschrieben
+- Ein Wort kann in jedem Feld rund um das Quadrat beginnen
+- Buchstaben in gemeinsamen Feldern müssen übereinstimmen
+- Kein Wort darf zweimal vorkommen
+- Sie können eines der drei mitgelieferten Wörterbücher oder ein eigenes verwenden
+- Eigene Wörterbücher müssen sortierte Textdateien mit einem Wort pro Zeile sein</translation>
     </message>
 </context>
 <context>
@@ -645,6 +667,18 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+Word lists from SCOWL (Spell Checker Oriented Word Lists).
+</source>
+        <translation>
+Loopword - Oktober 2005
+Worträtsel in Form einer 8 zum Drucken und Lösen auf Papier.
+Wortlisten aus SCOWL (Spell Checker Oriented Word Lists).
+</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Aucune grille ne peut être faite avec ce dictionnaire.</translation>
+        <translation>Aucune grille ne peut être créée avec ce dictionnaire.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -187,7 +187,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Aucune grille ne peut être faite avec ce dictionnaire et le mot de départ %1.</translation>
+        <translation>Aucune grille ne peut être créée avec ce dictionnaire et le mot de départ %1.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -207,11 +207,11 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles faites avec ce dictionnaire.</translation>
+        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles créées avec ce dictionnaire.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles faites avec ce dictionnaire et ces mots du thème.</translation>
+        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles créées avec ce dictionnaire et ces mots du thème.</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
@@ -255,7 +255,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation>Moyen</translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>hard</source>
@@ -267,7 +267,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Aucune grille complète n&apos;a pu être faite avec ce dictionnaire et ce mot de départ.</translation>
+        <translation>Aucune grille complète n&apos;a pu être créée avec ce dictionnaire et ce mot de départ.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
@@ -377,6 +377,28 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 mot du thème sera dans chaque grille.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Ce programme crée une grille de mots en forme de 8, à imprimer et à résoudre à votre rythme.
+
+- La grille compte 23 mots de 8 lettres dans 23 carrés
+- Un mot et quelques lettres sont donnés comme indices
+- Chaque mot s&apos;écrit dans le sens horaire autour de son carré
+- Un mot peut commencer sur n&apos;importe quelle case autour du carré
+- Les cases communes à deux carrés portent la même lettre
+- Un même mot ne peut pas servir deux fois
+- Vous pouvez utiliser l&apos;un des trois dictionnaires fournis ou le vôtre
+- Un dictionnaire personnel doit être un fichier texte trié, avec un mot par ligne</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -410,7 +432,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Puzzles made: %1 of %2</source>
-        <translation>Grilles faites : %1 sur %2</translation>
+        <translation>Grilles créées : %1 sur %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -446,7 +468,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Make boo&amp;klet…</source>
-        <translation>Faire un &amp;livret…</translation>
+        <translation>Créer un &amp;livret…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -534,7 +556,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Make booklet</source>
-        <translation>Faire un livret</translation>
+        <translation>Créer un livret</translation>
     </message>
     <message>
         <source>No word twice in the booklet</source>
@@ -586,7 +608,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation>&amp;Moyen</translation>
+        <translation>&amp;Moyenne</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
@@ -621,7 +643,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Moyen</translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Hard</source>
@@ -645,6 +667,18 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+Word lists from SCOWL (Spell Checker Oriented Word Lists).
+</source>
+        <translation>
+Loopword - octobre 2005
+Grilles de mots en forme de 8 à imprimer et à résoudre sur papier.
+Listes de mots issues de SCOWL (Spell Checker Oriented Word Lists).
+</translation>
     </message>
 </context>
 </TS>

@@ -131,7 +131,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Con questo dizionario non si può fare nessuno schema con la parola iniziale %1.</translation>
+        <translation>Con questo dizionario non si può creare nessuno schema con la parola iniziale %1.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -151,11 +151,11 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation>Fra %2 schemi fatti con questo dizionario non ne è stato trovato nessuno di difficoltà «%1».</translation>
+        <translation>Fra %2 schemi creati con questo dizionario non ne è stato trovato nessuno di difficoltà «%1».</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation>Fra %2 schemi fatti con questo dizionario e queste parole a tema non ne è stato trovato nessuno di difficoltà «%1».</translation>
+        <translation>Fra %2 schemi creati con questo dizionario e queste parole a tema non ne è stato trovato nessuno di difficoltà «%1».</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
@@ -215,11 +215,11 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Con questo dizionario non si può fare nessuno schema.</translation>
+        <translation>Con questo dizionario non si può creare nessuno schema.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Con questo dizionario e questa parola iniziale non si è potuto fare uno schema completo.</translation>
+        <translation>Con questo dizionario e questa parola iniziale non è stato possibile creare uno schema completo.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -271,7 +271,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
-        <translation>le caselle suggerite si scrivono SS.P: quadrato da 01 a 23 ma non 12, posizione nell&apos;anello da 1 a 8</translation>
+        <translation>le caselle indizio si scrivono SS.P: quadrato da 01 a 23 ma non 12, posizione nell&apos;anello da 1 a 8</translation>
     </message>
     <message>
         <source>The file holds no puzzle.</source>
@@ -377,6 +377,28 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 parola a tema sarà in ogni schema.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Questo programma crea uno schema di parole a forma di 8 da stampare e risolvere con calma.
+
+- Lo schema ha 23 parole di 8 lettere in 23 quadrati
+- Come indizio sono date una parola e alcune lettere
+- Ogni parola va scritta in senso orario attorno al suo quadrato
+- Una parola può cominciare in qualsiasi casella attorno al quadrato
+- Le lettere delle caselle comuni devono coincidere
+- Nessuna parola può essere usata due volte
+- Puoi usare uno dei tre dizionari forniti o uno tuo
+- Un dizionario personale deve essere un file di testo ordinato, con una parola per riga</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -410,7 +432,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>Puzzles made: %1 of %2</source>
-        <translation>Schemi fatti: %1 di %2</translation>
+        <translation>Schemi creati: %1 di %2</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -645,6 +667,18 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Versione 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+Word lists from SCOWL (Spell Checker Oriented Word Lists).
+</source>
+        <translation>
+Loopword - ottobre 2005
+Schemi di parole a forma di 8 da stampare e risolvere su carta.
+Elenchi di parole da SCOWL (Spell Checker Oriented Word Lists).
+</translation>
     </message>
 </context>
 </TS>

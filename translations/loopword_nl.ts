@@ -377,6 +377,28 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 themawoord komt in elke puzzel.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Dit programma maakt een woordpuzzel in de vorm van een 8, om af te drukken en op je gemak op te lossen.
+
+- De puzzel heeft 23 woorden van 8 letters in 23 vierkanten
+- Eén woord en een aantal letters zijn als hint gegeven
+- Elk woord wordt met de klok mee rond zijn vierkant geschreven
+- Een woord kan in elk vakje rond het vierkant beginnen
+- Letters in gedeelde vakjes moeten gelijk zijn
+- Geen woord mag twee keer voorkomen
+- Je kunt een van de drie meegeleverde woordenboeken gebruiken of een eigen woordenboek
+- Een eigen woordenboek moet een gesorteerd tekstbestand zijn, met één woord per regel</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -502,7 +524,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     </message>
     <message>
         <source>Solve on &amp;screen</source>
-        <translation>&amp;Oplossen op scherm</translation>
+        <translation>Op het scherm &amp;oplossen</translation>
     </message>
     <message>
         <source>C&amp;heck</source>
@@ -645,6 +667,18 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Versie 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+Word lists from SCOWL (Spell Checker Oriented Word Lists).
+</source>
+        <translation>
+Loopword - oktober 2005
+Woordpuzzels in de vorm van een 8 om af te drukken en op papier op te lossen.
+Woordenlijsten uit SCOWL (Spell Checker Oriented Word Lists).
+</translation>
     </message>
 </context>
 </TS>

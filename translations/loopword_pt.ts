@@ -131,7 +131,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Com este dicionário não se pode fazer nenhum passatempo com a palavra inicial %1.</translation>
+        <translation>Com este dicionário não se pode criar nenhum passatempo com a palavra inicial %1.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -151,11 +151,11 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation>Em %2 passatempos feitos com este dicionário não se encontrou nenhum de dificuldade «%1».</translation>
+        <translation>Em %2 passatempos criados com este dicionário não se encontrou nenhum de dificuldade «%1».</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation>Em %2 passatempos feitos com este dicionário e estas palavras do tema não se encontrou nenhum de dificuldade «%1».</translation>
+        <translation>Em %2 passatempos criados com este dicionário e estas palavras do tema não se encontrou nenhum de dificuldade «%1».</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
@@ -215,11 +215,11 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Com este dicionário não se pode fazer nenhum passatempo.</translation>
+        <translation>Com este dicionário não se pode criar nenhum passatempo.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Com este dicionário e esta palavra inicial não foi possível fazer um passatempo completo.</translation>
+        <translation>Com este dicionário e esta palavra inicial não foi possível criar um passatempo completo.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -377,6 +377,28 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 palavra do tema estará em todos os passatempos.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Este programa cria um passatempo de palavras em forma de 8 para imprimir e resolver com calma.
+
+- O passatempo tem 23 palavras de 8 letras em 23 quadrados
+- Uma palavra e algumas letras são dadas como pista
+- Cada palavra escreve-se em sentido horário à volta do seu quadrado
+- Uma palavra pode começar em qualquer casa à volta do quadrado
+- As letras das casas partilhadas têm de ser iguais
+- Nenhuma palavra pode ser usada duas vezes
+- Pode usar um dos três dicionários incluídos ou um dicionário próprio
+- Um dicionário próprio tem de ser um ficheiro de texto ordenado, com uma palavra por linha</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -410,7 +432,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>Puzzles made: %1 of %2</source>
-        <translation>Passatempos feitos: %1 de %2</translation>
+        <translation>Passatempos criados: %1 de %2</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -601,7 +623,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Coloque 23 palavras de 8 letras, em sentido horário, nos quadrados.</translation>
+        <translation>Rodeie os quadrados com 23 palavras de 8 letras em sentido horário.</translation>
     </message>
     <message>
         <source>PUZZLE</source>
@@ -645,6 +667,18 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Versão 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+Word lists from SCOWL (Spell Checker Oriented Word Lists).
+</source>
+        <translation>
+Loopword - outubro de 2005
+Passatempos de palavras em forma de 8 para imprimir e resolver em papel.
+Listas de palavras do SCOWL (Spell Checker Oriented Word Lists).
+</translation>
     </message>
 </context>
 </TS>

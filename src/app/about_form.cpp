@@ -2,8 +2,10 @@
 #include "app/about_form.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -17,10 +19,17 @@ namespace {
 
 /// The program's icon in the box is shown whole, 32 pixels square.
 constexpr int kIconSide = 32;
-// The user guide: compiled in from docs/guide.html.
-constexpr const char* kGuideSource = "qrc:/guide.html";
+// The user guide: compiled in from docs/guide.html and its translations docs/guide.de.html, ...
+constexpr const char* kEnglishGuide = ":/guide.html";
 constexpr int kGuideWidth = 9000;
 constexpr int kGuideHeight = 9600;
+
+/// The user guide's resource in the language of the default locale (":/guide.de.html"), or the
+/// English one where the guide has no translation into it.
+QString UserGuidePath() {
+  const QString translated = QString(":/guide.%1.html").arg(QLocale::languageToCode(QLocale().language()));
+  return QFile::exists(translated) ? translated : kEnglishGuide;
+}
 
 }  // namespace
 
@@ -30,7 +39,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
   setFixedSize(TwipsToPixels(5400), TwipsToPixels(1980));
   setFont(SansFont({"MS Sans Serif", "Microsoft Sans Serif"}, 7.8, true));
 
-  aboutText_ = new QPlainTextEdit(QString::fromLatin1(kAboutText), this);
+  aboutText_ = new QPlainTextEdit(tr(kAboutText), this);
   aboutText_->setReadOnly(true);
   aboutText_->setGeometry(TwipsToPixels(72), TwipsToPixels(48), TwipsToPixels(4755), TwipsToPixels(1044));
   QPalette buttonFace = aboutText_->palette();
@@ -82,7 +91,7 @@ void ShowUserGuide(QPointer<QTextBrowser>& guide, QWidget* parent) {
     guide->setWindowFlag(Qt::Window);
     guide->setWindowTitle(QObject::tr("Loopword User Guide"));
     guide->setOpenExternalLinks(true);
-    guide->setSource(QUrl(kGuideSource));
+    guide->setSource(QUrl("qrc" + UserGuidePath()));
     guide->resize(TwipsToPixels(kGuideWidth), TwipsToPixels(kGuideHeight));
   }
   guide->show();

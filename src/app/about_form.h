@@ -26,14 +26,14 @@ class AboutForm final : public QDialog {
 };
 
 /// The text of the About box, line by line.
-inline constexpr const char* kAboutText =
+inline constexpr const char* kAboutText = QT_TRANSLATE_NOOP("loopword::AboutForm",
     "\n"
     "Loopword - October 2005\n"
     "Makes 8-shaped word puzzles to print and solve on paper.\n"
-    "Word lists from SCOWL (Spell Checker Oriented Word Lists).\n";
+    "Word lists from SCOWL (Spell Checker Oriented Word Lists).\n");
 
-/// What Help shows: the puzzle and its rules.
-inline constexpr const char* kHelpText =
+/// What Help shows: the puzzle and its rules (a message, translated like the others).
+inline constexpr const char* kHelpText = QT_TRANSLATE_NOOP("Messages",
     "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
     "\n"
     "- There are 23 words in 23 squares in the puzzle, each 8-letter long\n"
@@ -43,9 +43,10 @@ inline constexpr const char* kHelpText =
     "- Overlapping letters must be same\n"
     "- A word cannot be made twice\n"
     "- You can three standard or your own dictionary\n"
-    "- User dictionaries must be sorted text files, one word in each line";
+    "- User dictionaries must be sorted text files, one word in each line");
 
-/// Shows the user guide in a window of its own beside `parent`: made into `guide` on first use, then brought to the front.
+/// Shows the user guide in a window of its own beside `parent`, in the language of the default
+/// locale: made into `guide` on first use, then brought to the front.
 void ShowUserGuide(QPointer<QTextBrowser>& guide, QWidget* parent);
 
 }  // namespace loopword

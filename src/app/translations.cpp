@@ -10,6 +10,7 @@
 
 #include "board/program_text.h"
 #include "display/sheets.h"
+#include "output/sheet_language.h"
 
 namespace loopword {
 
@@ -60,18 +61,6 @@ QString ShownLine(const QString& line) {
   return line;
 }
 
-/// The sheets' words as the installed translations give them.
-SheetTexts TranslatedSheetTexts() {
-  const SheetTexts english;
-  const auto translated = [](const std::string& text) {
-    return QCoreApplication::translate("Sheets", text.c_str()).toStdString();
-  };
-  SheetTexts texts{translated(english.puzzleHeading), translated(english.solutionHeading), translated(english.instructionLine),
-                   translated(english.difficulty), {}};
-  for (std::size_t g = 0; g < texts.grades.size(); ++g) texts.grades[g] = translated(english.grades[g]);
-  return texts;
-}
-
 }  // namespace
 
 void KeepEnglishInTheCLocale() {
@@ -93,13 +82,7 @@ QString ShownText(const std::string& text) {
 }
 
 Translations::Translations(const std::string& programFolder) {
-  const QString folder = QString::fromStdString(programFolder);
-  for (const QString& place : {folder, folder + "/../share/loopword"}) {
-    if (program_.load(QLocale(), "loopword", "_", place)) {
-      QCoreApplication::installTranslator(&program_);
-      break;
-    }
-  }
+  if (LoadProgramTranslation(program_, QLocale(), programFolder)) QCoreApplication::installTranslator(&program_);
   if (toolkit_.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&toolkit_);
   }
