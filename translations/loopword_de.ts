@@ -414,7 +414,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword kopiert nach:
+        <translation>Loopword hat das Bild kopiert nach:
 %1
  %2 Bytes</translation>
     </message>

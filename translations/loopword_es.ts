@@ -219,7 +219,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation>Los pasatiempos 1 a %1 no comparten ninguna palabra; la lista de palabras no da para más, así que las palabras se repiten a partir del pasatiempo %2.</translation>
+        <translation>Los pasatiempos del 1 al %1 no comparten ninguna palabra; la lista de palabras no da para más, así que las palabras se repiten a partir del pasatiempo %2.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
@@ -414,7 +414,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword copiado en:
+        <translation>Loopword ha copiado la imagen en:
 %1
  %2 bytes</translation>
     </message>

@@ -414,7 +414,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword copié dans :
+        <translation>Loopword a copié l&apos;image dans :
 %1
  %2 octets</translation>
     </message>

@@ -414,7 +414,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword ha copiato in:
+        <translation>Loopword ha copiato l&apos;immagine in:
 %1
  %2 byte</translation>
     </message>

@@ -163,7 +163,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation>Puzzel 1 tot en met %1 hebben geen woord gemeen; de woordenlijst laat niet meer toe, dus vanaf puzzel %2 komen woorden terug.</translation>
+        <translation>Puzzels 1 tot en met %1 hebben geen woord gemeen; de woordenlijst laat niet meer toe, dus vanaf puzzel %2 komen woorden terug.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
@@ -414,7 +414,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword heeft gekopieerd naar:
+        <translation>Loopword heeft de afbeelding gekopieerd naar:
 %1
  %2 bytes</translation>
     </message>

@@ -163,7 +163,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation>Os passatempos 1 a %1 não têm palavras em comum; a lista de palavras não permite mais, por isso as palavras repetem-se a partir do passatempo %2.</translation>
+        <translation>Os passatempos do 1 ao %1 não têm palavras em comum; a lista de palavras não permite mais, por isso as palavras repetem-se a partir do passatempo %2.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
@@ -414,7 +414,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>O Loopword copiou para:
+        <translation>O Loopword copiou a imagem para:
 %1
  %2 bytes</translation>
     </message>
