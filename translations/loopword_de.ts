@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figur wird gefüllt</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Rätselblatt</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Lösungsblatt</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Rätsel wird gelöst</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Leere Figur</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (gefunden)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Wörter: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>Hinweis %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, falsch</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Quadrat %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Quadrat %1, Feld %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Feld %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figura rellenándose</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Hoja del pasatiempo</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Hoja de la solución</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Pasatiempo en resolución</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Figura vacía</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (encontrada)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Palabras: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>pista %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, incorrecta</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Cuadrado %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Cuadrado %1, casilla %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Casilla %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>

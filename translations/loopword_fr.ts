@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figure en cours de remplissage</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Feuille de la grille</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Feuille de la solution</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Grille en cours de résolution</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Figure vide</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (trouvé)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Mots : %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>indice %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, faux</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Carré %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Carré %1, case %2 : %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Case %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figura in riempimento</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Foglio dello schema</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Foglio della soluzione</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Schema in soluzione</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Figura vuota</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (trovata)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Parole: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>indizio %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, sbagliata</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Quadrato %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Quadrato %1, casella %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Casella %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>

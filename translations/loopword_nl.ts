@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figuur wordt gevuld</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Puzzelblad</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Oplossingsblad</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Puzzel wordt opgelost</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Lege figuur</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (gevonden)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Woorden: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>hint %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, fout</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Vierkant %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Vierkant %1, vakje %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Vakje %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>

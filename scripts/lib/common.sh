@@ -14,11 +14,13 @@ PACKAGES=(
 # Debian packages building the web page needs: the C++ compiler to WebAssembly.
 WEB_PACKAGES=(emscripten)
 # Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides (the w* word lists:
-# puzzles in other languages are checked against them).
+# puzzles in other languages are checked against them; qt6-base-private-dev: the window's accessibility is switched
+# on in its tests as a screen reader would; at-spi2-core, python3-pyatspi, dbus-daemon: the window read over the
+# accessibility bus).
 TEST_PACKAGES=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev
-  xvfb x11-utils x11-apps xdotool imagemagick python3
+  xvfb x11-utils x11-apps xdotool imagemagick python3 at-spi2-core python3-pyatspi dbus-daemon
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream
   wngerman wfrench wspanish witalian wportuguese wdutch

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/about_form.h"
+#include "app/figure_reading.h"
 #include "app/picture_box.h"
 #include "app/translations.h"
 #include "display/sheets.h"
@@ -92,6 +93,7 @@ void Form1::ShowState() {
   command1_->setText(ShownText(session_.Caption()));
   command1_->setEnabled(offer.viewButton);
   menus_.Enable(offer);
+  picture1_->ShowReading(ReadFigure(session_));
 }
 
 std::optional<Reply> Form1::Carry(const std::function<Reply(bool confirmed)>& command) {

@@ -1,13 +1,16 @@
 // Laying out the picture area, painting the persistent image, passing on its clicks and keys and every
-// mouse-button release of the view button.
+// mouse-button release of the view button, and keeping what screen readers read of it.
 #include "app/picture_box.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <optional>
+#include <utility>
 
+#include "app/figure_access.h"
 #include "app/fonts.h"
 #include "display/units.h"
 #include "output/print_page.h"
@@ -63,7 +66,20 @@ PictureArea BuildPictureArea(QWidget* window, ImageCanvas& canvas) {
   return {client, picture, button};
 }
 
-ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::NoFocus); }
+ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  // a click without the mouse comes from a screen reader's press action
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (!handlingInput_) emit mouseUp(Qt::LeftButton);
+  });
+}
+
+template <typename Handle>
+void ViewButton::AsInput(const Handle& handle) {
+  handlingInput_ = true;
+  handle();
+  handlingInput_ = false;
+}
 
 void ViewButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
@@ -75,8 +91,16 @@ void ViewButton::mousePressEvent(QMouseEvent* event) {
 
 void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
   const bool over = rect().contains(event->position().toPoint());
-  if (event->button() == Qt::LeftButton) QPushButton::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) AsInput([&] { QPushButton::mouseReleaseEvent(event); });
   if (over && isEnabled()) emit mouseUp(event->button());
+}
+
+void ViewButton::keyPressEvent(QKeyEvent* event) {
+  AsInput([&] { QPushButton::keyPressEvent(event); });
+}
+
+void ViewButton::keyReleaseEvent(QKeyEvent* event) {
+  AsInput([&] { QPushButton::keyReleaseEvent(event); });
 }
 
 PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
@@ -84,6 +108,12 @@ PictureBox::PictureBox(ImageCanvas& canvas, QWidget* parent) : QWidget(parent), 
   setFocusPolicy(Qt::ClickFocus);
   canvas_.SetPixelRatio(devicePixelRatioF());
   canvas_.changed = [this] { update(); };
+  InstallFigureAccess();
+}
+
+void PictureBox::ShowReading(FigureReading reading) {
+  const FigureReading before = std::exchange(reading_, std::move(reading));
+  AnnounceFigureChange(*this, before);
 }
 
 bool PictureBox::event(QEvent* event) {
@@ -107,6 +137,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
   canvas_.SetPixelRatio(devicePixelRatioF());  // the window may have moved to another screen
   QPainter painter(this);
   painter.drawImage(0, 0, canvas_.ScreenImage());
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // after the focus event the toolkit sends for the whole picture, so that screen readers end on the cell
+  QTimer::singleShot(0, this, [this] { AnnounceFocusedCell(*this); });
 }
 
 }  // namespace loopword
