@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Puzzle being solved</source>
-        <translation>Schema in soluzione</translation>
+        <translation>Schema in risoluzione</translation>
     </message>
     <message>
         <source>Empty figure</source>
