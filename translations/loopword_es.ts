@@ -731,7 +731,7 @@ Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - octubre de 2005
-Pasatiempos de palabras en forma de 8 para imprimir y resolver en papel.
+Pasatiempos en forma de 8 para imprimir y resolver en papel.
 Listas de palabras de SCOWL (Spell Checker Oriented Word Lists).
 </translation>
     </message>

@@ -731,7 +731,7 @@ Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - octobre 2005
-Grilles de mots en forme de 8 à imprimer et à résoudre sur papier.
+Grilles de mots en 8 à imprimer et à résoudre sur papier.
 Listes de mots issues de SCOWL (Spell Checker Oriented Word Lists).
 </translation>
     </message>

@@ -731,7 +731,7 @@ Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - oktober 2005
-Woordpuzzels in de vorm van een 8 om af te drukken en op papier op te lossen.
+Woordpuzzels in de vorm van een 8 om op papier op te lossen.
 Woordenlijsten uit SCOWL (Spell Checker Oriented Word Lists).
 </translation>
     </message>

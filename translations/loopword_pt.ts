@@ -731,7 +731,7 @@ Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - outubro de 2005
-Passatempos de palavras em forma de 8 para imprimir e resolver em papel.
+Passatempos em forma de 8 para imprimir e resolver em papel.
 Listas de palavras do SCOWL (Spell Checker Oriented Word Lists).
 </translation>
     </message>
