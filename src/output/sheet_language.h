@@ -17,9 +17,9 @@ bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale, cons
 /// The sheets' words as the installed translations give them: English where none gives them.
 SheetTexts TranslatedSheetTexts();
 
-/// Draws every sheet and booklet heading from now on in the words of `language`, from the program's
-/// translation of it found from `programFolder`. English, a language without a translation, or a
-/// run without an application object (nothing is drawn then) keep the English words.
+/// Draws every sheet from now on in the words of `language`, from the program's translation of it
+/// found from `programFolder`, and so a booklet's headings when the application object exists.
+/// English, or a language without a translation, keeps the English words.
 void UseSheetLanguage(Language language, const std::string& programFolder);
 
 }  // namespace loopword
