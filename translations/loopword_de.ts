@@ -433,6 +433,30 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>1 Themenwort kommt in jedes Rätsel.</translation>
     </message>
     <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Wörterbuch: %1 (%2 Wörter, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>als Windows-1252 gelesen, %1 mit Ñ als N gelesen</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 mit Ñ als N gelesen</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 ergibt %2: nicht 8 Buchstaben A bis Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>als Windows-1252 gelesen</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>die Liste ist weder UTF-8- noch Windows-1252-Text</translation>
+    </message>
+    <message>
         <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
 
 - There are 23 words in 23 squares in the puzzle, each 8-letter long
@@ -727,13 +751,55 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>
 Loopword - October 2005
 Makes 8-shaped word puzzles to print and solve on paper.
-Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - Oktober 2005
-Worträtsel in Form einer 8 zum Drucken und Lösen auf Papier.
-Wortlisten aus SCOWL (Spell Checker Oriented Word Lists).
+Erstellt Worträtsel in Form einer 8 zum Ausdrucken und Lösen auf Papier.
 </translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3
+oder (nach Ihrer Wahl) jeder späteren Version: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Englische Wortlisten aus SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Deutsch aus igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Französisch aus wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Spanisch aus wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italienisch aus witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugiesisch aus ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Niederländisch aus OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Anstößige Wörter mit der Sperrliste naughty-words ausgelassen</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Worthäufigkeiten aus Wortlisten von Untertiteln</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,30 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>1 palabra del tema estará en cada pasatiempo.</translation>
     </message>
     <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Diccionario: %1 (%2 palabras, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>leído como Windows-1252, %1 con Ñ leída como N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 con Ñ leída como N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 se lee %2: no son 8 letras de la A a la Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>leído como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>la lista no es texto UTF-8 ni Windows-1252</translation>
+    </message>
+    <message>
         <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
 
 - There are 23 words in 23 squares in the puzzle, each 8-letter long
@@ -727,13 +751,55 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>
 Loopword - October 2005
 Makes 8-shaped word puzzles to print and solve on paper.
-Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - octubre de 2005
-Pasatiempos en forma de 8 para imprimir y resolver en papel.
-Listas de palabras de SCOWL (Spell Checker Oriented Word Lists).
+Crea pasatiempos de palabras en forma de 8 para imprimir y resolver en papel.
 </translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Software libre bajo la GNU General Public License, versión 3
+o (a su elección) cualquier versión posterior: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Listas de palabras en inglés de SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Alemán: igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Francés: wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Español: wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiano: witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugués: ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Neerlandés: OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Palabras ofensivas excluidas con la lista de bloqueo naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Frecuencias de palabras tomadas de listas de palabras de subtítulos</translation>
     </message>
 </context>
 </TS>

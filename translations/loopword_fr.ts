@@ -433,6 +433,30 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>1 mot du thème sera dans chaque grille.</translation>
     </message>
     <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dictionnaire : %1 (%2 mots, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>lu en Windows-1252, %1 avec Ñ lu comme N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 avec Ñ lu comme N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 se lit %2 : pas 8 lettres de A à Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>lu en Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>la liste n&apos;est ni du texte UTF-8 ni du texte Windows-1252</translation>
+    </message>
+    <message>
         <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
 
 - There are 23 words in 23 squares in the puzzle, each 8-letter long
@@ -727,13 +751,55 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>
 Loopword - October 2005
 Makes 8-shaped word puzzles to print and solve on paper.
-Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - octobre 2005
-Grilles de mots en 8 à imprimer et à résoudre sur papier.
-Listes de mots issues de SCOWL (Spell Checker Oriented Word Lists).
+Crée des grilles de mots en forme de 8 à imprimer et à résoudre sur papier.
 </translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Logiciel libre sous licence GNU General Public License, version 3
+ou (à votre choix) toute version ultérieure : GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Listes de mots anglais issues de SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Allemand : igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Français : wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Espagnol : wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italien : witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugais : ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Néerlandais : OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Mots injurieux écartés grâce à la liste de blocage naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Fréquences des mots issues de listes de mots de sous-titres</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,30 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>1 parola a tema sarà in ogni schema.</translation>
     </message>
     <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dizionario: %1 (%2 parole, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>letto come Windows-1252, %1 con Ñ letta come N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 con Ñ letta come N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 si legge %2: non sono 8 lettere dalla A alla Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>letto come Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>l&apos;elenco non è testo UTF-8 né Windows-1252</translation>
+    </message>
+    <message>
         <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
 
 - There are 23 words in 23 squares in the puzzle, each 8-letter long
@@ -727,13 +751,55 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>
 Loopword - October 2005
 Makes 8-shaped word puzzles to print and solve on paper.
-Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - ottobre 2005
-Schemi di parole a forma di 8 da stampare e risolvere su carta.
-Elenchi di parole da SCOWL (Spell Checker Oriented Word Lists).
+Crea schemi di parole a forma di 8 da stampare e risolvere su carta.
 </translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Software libero sotto la GNU General Public License, versione 3
+o (a tua scelta) qualsiasi versione successiva: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Elenchi di parole inglesi da SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Tedesco: igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Francese: wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Spagnolo: wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiano: witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portoghese: ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Olandese: OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Parole offensive escluse con la lista di blocco naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Frequenze delle parole da elenchi di parole dei sottotitoli</translation>
     </message>
 </context>
 </TS>

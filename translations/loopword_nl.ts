@@ -433,6 +433,30 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>1 themawoord komt in elke puzzel.</translation>
     </message>
     <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Woordenboek: %1 (%2 woorden, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>gelezen als Windows-1252, %1 met Ñ gelezen als N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 met Ñ gelezen als N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 wordt %2: geen 8 letters A tot Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>gelezen als Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>de lijst is geen UTF-8- of Windows-1252-tekst</translation>
+    </message>
+    <message>
         <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
 
 - There are 23 words in 23 squares in the puzzle, each 8-letter long
@@ -727,13 +751,55 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>
 Loopword - October 2005
 Makes 8-shaped word puzzles to print and solve on paper.
-Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - oktober 2005
-Woordpuzzels in de vorm van een 8 om op papier op te lossen.
-Woordenlijsten uit SCOWL (Spell Checker Oriented Word Lists).
+Maakt woordpuzzels in de vorm van een 8 om af te drukken en op papier op te lossen.
 </translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Vrije software onder de GNU General Public License, versie 3
+of (naar keuze) een latere versie: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Engelse woordenlijsten uit SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Duits uit igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Frans uit wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Spaans uit wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiaans uit witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugees uit ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Nederlands uit OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Aanstootgevende woorden weggelaten met de blokkeerlijst naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Woordfrequenties uit woordenlijsten van ondertitels</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,30 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>1 palavra do tema estará em todos os passatempos.</translation>
     </message>
     <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dicionário: %1 (%2 palavras, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>lido como Windows-1252, %1 com Ñ lido como N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 com Ñ lido como N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 lê-se %2: não são 8 letras de A a Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>lido como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>a lista não é texto UTF-8 nem Windows-1252</translation>
+    </message>
+    <message>
         <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
 
 - There are 23 words in 23 squares in the puzzle, each 8-letter long
@@ -727,13 +751,55 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>
 Loopword - October 2005
 Makes 8-shaped word puzzles to print and solve on paper.
-Word lists from SCOWL (Spell Checker Oriented Word Lists).
 </source>
         <translation>
 Loopword - outubro de 2005
-Passatempos em forma de 8 para imprimir e resolver em papel.
-Listas de palavras do SCOWL (Spell Checker Oriented Word Lists).
+Cria passatempos de palavras em forma de 8 para imprimir e resolver em papel.
 </translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Software livre sob a GNU General Public License, versão 3
+ou (à sua escolha) qualquer versão posterior: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Listas de palavras inglesas do SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Alemão: igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Francês: wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Espanhol: wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiano: witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Português: ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Neerlandês: OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Palavras ofensivas excluídas com a lista de bloqueio naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Frequências de palavras tiradas de listas de palavras de legendas</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -109,7 +110,7 @@ class WebSession {
 
   /// What the theme box says of the words typed so far, and whether they can be kept.
   val ThemeReport(const std::string& words) const {
-    const ThemeWords read = ReadThemeWords(words);
+    const ThemeWords read = ReadThemeWords(words, session_.Dictionaries().CurrentLanguage());
     val report = val::object();
     report.set("text", ThemeWordsReport(read));
     report.set("usable", read.words.size() <= kThemeWordLimit);
@@ -132,12 +133,16 @@ class WebSession {
   }
 
   /// Reads the word lists in the language with the two-letter `code` from now on; `list` is that
-  /// language's bundled list (none for English), put where the session looks for it.
+  /// language's packed levels (none for English), put as three level files where the session looks for them.
   val ChooseLanguage(const std::string& code, const std::string& list) {
     const std::optional<Language> language = LanguageFromCode(code);
     if (!language) return MessagesObject({"Loopword has no word lists in the language \"" + code + "\"."});
     if (*language != Language::English) {
-      std::ofstream(std::string(kDataFolder) + "/" + BundledListName(1, *language), std::ios::binary) << list;
+      const std::array<std::string, 3> levels = UnpackLevels(list);
+      for (int level = 1; level <= 3; ++level) {
+        std::ofstream(std::string(kDataFolder) + "/" + BundledListName(level, *language), std::ios::binary)
+            << levels.at(static_cast<std::size_t>(level - 1));
+      }
     }
     return MessagesObject(session_.ChooseLanguage(*language).messages);
   }

@@ -1,8 +1,10 @@
-// The About box (release line, version, icon and an OK button), the Help text and the user guide window.
+// The About box (release line, licence, word credits, version, icon and an OK button), the Help text and the user guide window.
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
+#include <QString>
+#include <array>
 
 class QPlainTextEdit;
 class QTextBrowser;
@@ -25,12 +27,32 @@ class AboutForm final : public QDialog {
   QPlainTextEdit* aboutText_;
 };
 
-/// The text of the About box, line by line.
+/// The opening of the About box, line by line.
 inline constexpr const char* kAboutText = QT_TRANSLATE_NOOP("loopword::AboutForm",
     "\n"
     "Loopword - October 2005\n"
-    "Makes 8-shaped word puzzles to print and solve on paper.\n"
-    "Word lists from SCOWL (Spell Checker Oriented Word Lists).\n");
+    "Makes 8-shaped word puzzles to print and solve on paper.\n");
+
+/// The licence of the program, as the About box states it.
+inline constexpr const char* kLicenceText = QT_TRANSLATE_NOOP("loopword::AboutForm",
+    "Free software under the GNU General Public License, version 3\n"
+    "or (at your option) any later version: GPL-3.0-or-later.\n");
+
+/// Where the words come from, a line each, as the About box lists them: a new source is one more line.
+inline constexpr std::array kWordCredits = {
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "English word lists from SCOWL (Spell Checker Oriented Word Lists)"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "German from igerman98"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "French from wfrench"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "Spanish from wspanish"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "Italian from witalian"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "Portuguese from ispell.pt"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "Dutch from OpenTaal"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "Offensive words left out with the naughty-words blocklist"),
+    QT_TRANSLATE_NOOP("loopword::AboutForm", "Word frequencies from subtitle word lists"),
+};
+
+/// The whole text of the About box in the user's language: the opening, the licence and the word credits.
+QString AboutText();
 
 /// What Help shows: the puzzle and its rules (a message, translated like the others).
 inline constexpr const char* kHelpText = QT_TRANSLATE_NOOP("Messages",

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
+#include <QLocale>
 #include <QSettings>
 #include <QTimer>
 
@@ -24,9 +25,13 @@ namespace {
 /// Where the language of the word lists is remembered between runs.
 constexpr const char* kLanguageSetting = "dictionary/language";
 
+/// The language the user chose last; before any choice, the desktop's language when Loopword has
+/// word lists in it (the C locale counts as English), else English.
 Language RememberedLanguage() {
-  const std::string code = QSettings().value(kLanguageSetting).toString().toStdString();
-  return LanguageFromCode(code).value_or(Language::English);
+  const QSettings settings;
+  const QString desktop = QLocale().name().section('_', 0, 0);  // "C" for the C locale
+  const QString code = settings.contains(kLanguageSetting) ? settings.value(kLanguageSetting).toString() : desktop;
+  return LanguageFromCode(code.toStdString()).value_or(Language::English);
 }
 
 }  // namespace
@@ -79,7 +84,8 @@ void Form1::ChooseTheme(const ThemeEntry& entry) {
 
 void Form1::mnuTheme_Click() {
   const ThemeChoice& chosen = session_.Theme();
-  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.words), chosen.title});
+  const std::optional<ThemeEntry> entry =
+      toolkit_.AskTheme({ThemeText(chosen.words), chosen.title}, session_.Dictionaries().CurrentLanguage());
   if (!entry) return;
   ChooseTheme(*entry);
   QSettings settings;

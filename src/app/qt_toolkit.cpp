@@ -90,7 +90,7 @@ std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initia
   return BookletChoices{count->value(), noRepeats->isChecked(), varied->isChecked(), unique->isChecked()};
 }
 
-std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
+std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, Language language) {
   QDialog dialog(parent_);
   dialog.setWindowTitle(QObject::tr("Theme words"));
   auto* words = new QPlainTextEdit(QString::fromStdString(current.words), &dialog);
@@ -119,7 +119,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
     if (ok->isEnabled()) dialog.accept();
   });
   const auto showReport = [&] {
-    const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString());
+    const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString(), language);
     report->setText(ShownText(ThemeWordsReport(read)));
     ok->setEnabled(read.words.size() <= kThemeWordLimit);
   };

@@ -21,7 +21,7 @@ class QtToolkit final : public Toolkit {
   std::string InputBox(const std::string& prompt, const std::string& title) override;
   std::string ShowFileDialog(const FileDialogRequest& request) override;
   std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) override;
-  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) override;
+  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) override;
   bool ShowProgress(const std::string& text, int done, int total) override;
   void EndProgress() override;
   void SetBusy(bool busy) override;

@@ -23,6 +23,10 @@ std::string FillText(std::string_view pattern, const std::vector<std::string>& v
 namespace texts {
 
 inline constexpr const char* kDictionaryTitle = LOOPWORD_TEXT("Messages", "Dictionary: %1 (%2 words)");
+/// The title of a list read otherwise than as plain UTF-8; %3 is the note of how it was read (below).
+inline constexpr const char* kDictionaryTitleWithNote = LOOPWORD_TEXT("Messages", "Dictionary: %1 (%2 words, %3)");
+inline constexpr const char* kWindows1252AndEnyeNote = LOOPWORD_TEXT("Messages", "read as Windows-1252, %1 with Ñ read as N");
+inline constexpr const char* kEnyeNote = LOOPWORD_TEXT("Messages", "%1 with Ñ read as N");
 inline constexpr const char* kTitleWithThemeWord = LOOPWORD_TEXT("Messages", "%1 - 1 theme word");
 inline constexpr const char* kTitleWithThemeWords = LOOPWORD_TEXT("Messages", "%1 - %2 theme words");
 inline constexpr const char* kSolvedIn = LOOPWORD_TEXT("Messages", "Solved in %1");
@@ -30,6 +34,7 @@ inline constexpr const char* kSolvedIn = LOOPWORD_TEXT("Messages", "Solved in %1
 inline constexpr const char* kThemeWordsInEveryPuzzle = LOOPWORD_TEXT("Messages", "%1 theme words will be in every puzzle.");
 inline constexpr const char* kTooManyThemeWords = LOOPWORD_TEXT("Messages", "A puzzle holds at most 23 theme words; these are %1.");
 inline constexpr const char* kNotEightLetters = LOOPWORD_TEXT("Messages", "Not 8 letters A to Z: %1.");
+inline constexpr const char* kReadsAsOtherLength = LOOPWORD_TEXT("Messages", "%1 reads as %2: not 8 letters A to Z.");
 inline constexpr const char* kGivenTwice = LOOPWORD_TEXT("Messages", "Given twice: %1.");
 inline constexpr const char* kEntriesAndMore = LOOPWORD_TEXT("Messages", "%1 and %2 more");
 
@@ -54,10 +59,12 @@ inline constexpr const char* kRingNotWord = LOOPWORD_TEXT("Messages", "the ring 
 inline constexpr const char* kWordRepeated = LOOPWORD_TEXT("Messages", "the word %1 is already in square %2");
 inline constexpr const char* kSharedCellDisagrees = LOOPWORD_TEXT("Messages", "square %1 disagrees with square %2 at a shared cell");
 
-/// Every pattern above, for the window to recognise filled lines.
+/// Every pattern above, for the window to recognise filled lines; the first that fits a line is
+/// taken, so a pattern stands before any that would also fit its lines.
 inline constexpr std::array kPatterns = {
-    kDictionaryTitle,     kTitleWithThemeWord,      kTitleWithThemeWords, kSolvedIn,
-    kThemeWordsInEveryPuzzle, kTooManyThemeWords,   kNotEightLetters,     kGivenTwice,
+    kDictionaryTitle,     kDictionaryTitleWithNote, kWindows1252AndEnyeNote, kEnyeNote,
+    kTitleWithThemeWord,  kTitleWithThemeWords,     kSolvedIn,
+    kThemeWordsInEveryPuzzle, kTooManyThemeWords,   kNotEightLetters,     kReadsAsOtherLength, kGivenTwice,
     kEntriesAndMore,      kImpossibleWithStart,     kThemeImpossibleWithStart, kThemeFitsWithout,
     kTooFewWords,         kTooFewWithTheme,         kNoGradedPuzzle,      kNoGradedThemePuzzle,
     kNoThemePuzzleInTime, kWordsRepeatFrom,         kFaultOnLine,         kTooFewPlacementLines,

@@ -45,7 +45,8 @@ constexpr std::string_view kHelp =
     "Makes 8-shaped word puzzles from a word list and prints them.\n"
     "\n"
     "  --dict FILE    word list: one word per line; lines of 8 letters, all capitals or all\n"
-    "                 lower case, are used\n"
+    "                 lower case, are used; a file that is not UTF-8 is read as Windows-1252\n"
+    "                 (ISO-8859-1 alike), which the \"# word list:\" line then says\n"
     "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
     "  --language C   puzzles in another language: de German, fr French, es Spanish, it Italian,\n"
     "                 pt Portuguese, nl Dutch (default: English). --dict FILE is read by that\n"
@@ -56,7 +57,8 @@ constexpr std::string_view kHelp =
     "  --count N      number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)\n"
     "  --seed S       seed of the run, 0 to 18446744073709551615 (default: drawn at random);\n"
     "                 puzzle k of the run has seed S+k-1, see below\n"
-    "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
+    "  --start WORD   word for the crossing square 12 (default: a random word per puzzle); with\n"
+    "                 --language read by that language's rules, as --dict lines are, in any case\n"
     "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them;\n"
     "                 they go into a temporary file beside it, which replaces FILE at the end\n"
     "  --pdf FILE     also write a booklet: one puzzle a page, then the answer pages\n"
@@ -69,7 +71,8 @@ constexpr std::string_view kHelp =
     "                 letters) allows exactly one solution; works with or without --varied\n"
     "  --theme T      theme words every puzzle holds once, 1 to 23, the rest coming from the word\n"
     "                 list: T is a file or the words themselves (\"WORD WORD ...\"); line ends, spaces\n"
-    "                 or commas separate them, any case is read as capitals, and entries that are\n"
+    "                 or commas separate them, any case is read as capitals (with --language by\n"
+    "                 that language's rules: Fußball is FUSSBALL in German), and entries that are\n"
     "                 not 8 letters A to Z or are repeated are named and skipped. With --no-repeats\n"
     "                 only the other words are kept apart. When the theme words provably cannot all\n"
     "                 go into one puzzle, or none is found in time, the run says so (exit status 1).\n"
@@ -111,7 +114,9 @@ struct Options {
   loopword::Language language = loopword::Language::English;
   long long count = 1;
   std::optional<std::uint64_t> seed;
+  std::string typedStart;  // --start as given, read once the language is known
   std::string startWord;  // checked, in capitals; empty for a random word per puzzle
+  std::optional<std::string> typedTheme;  // --theme as given, read once the language is known
   std::string out;
   std::string pdf;
   bool noRepeats = false;
@@ -152,7 +157,7 @@ std::optional<std::string> ThemeText(const std::string& value) {
 std::string ParseTheme(const std::string& value, Options& options) {
   const std::optional<std::string> text = ThemeText(value);
   if (!text) return "--theme: could not read " + value;
-  const loopword::ThemeWords read = loopword::ReadThemeWords(*text);
+  const loopword::ThemeWords read = loopword::ReadThemeWords(*text, options.language);
   for (const std::string& entry : read.unusable) std::cerr << "Skipped theme entry " << entry << ": not 8 letters A to Z.\n";
   for (const std::string& entry : read.repeated) std::cerr << "Skipped theme entry " << entry << ": given before.\n";
   if (read.words.empty()) return "--theme: no usable theme word";
@@ -175,14 +180,8 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
   if (name == "--seed" && !ParseNumber(value, options.seed.emplace())) {
     return "--seed must be a whole number from 0 to " + std::to_string(UINT64_MAX);
   }
-  if (name == "--start") {
-    const loopword::StartWordCheck check = loopword::CheckStartWord(value);
-    if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
-      return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : check.message);
-    }
-    options.startWord = check.word;
-  }
-  if (name == "--theme") return ParseTheme(value, options);
+  if (name == "--start") options.typedStart = value;
+  if (name == "--theme") options.typedTheme = value;
   if (name == "--title") {
     if (loopword::CharacterCount(value) > loopword::kTitleLimit) return "--title: at most 60 characters";
     options.title = loopword::PlainTitle(value);
@@ -202,6 +201,19 @@ std::string ParseValue(std::string_view name, const std::string& value, Options&
   if (name == "--out") options.out = value;
   if (name == "--pdf") options.pdf = value;
   return {};
+}
+
+/// Reads --start and --theme by the rules of the language chosen, wherever --language stood; what
+/// is wrong with them, or "".
+std::string ReadTypedWords(Options& options) {
+  if (!options.typedStart.empty()) {
+    const loopword::StartWordCheck check = loopword::CheckStartWord(options.typedStart, options.language);
+    if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
+      return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : check.message);
+    }
+    options.startWord = check.word;
+  }
+  return options.typedTheme ? ParseTheme(*options.typedTheme, options) : "";
 }
 
 /// What is wrong with the options as a whole, or "".
@@ -239,6 +251,7 @@ std::string ParseArguments(int argc, char** argv, Options& options) {
       return wrong;
     }
   }
+  if (std::string wrong = ReadTypedWords(options); !wrong.empty()) return wrong;
   return CheckTogether(options);
 }
 
@@ -342,7 +355,8 @@ loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::Diction
           .seed = std::nullopt,
           .theme = options.fill.theme,
           .title = options.title,
-          .language = options.language};
+          .language = options.language,
+          .wordListNote = dictionaries.Note()};
 }
 
 /// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".

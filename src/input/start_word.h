@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "words/language.h"
+
 namespace loopword {
 
 /// What a typed starting word turned out to be.
@@ -20,8 +22,10 @@ struct StartWordCheck {
   std::string message;
 };
 
-/// Checks a UTF-8 answer: blank means cancelled; otherwise 8 characters (not bytes) a-z or A-Z,
-/// taken in capitals.
-StartWordCheck CheckStartWord(const std::string& answer);
+/// Checks a UTF-8 answer: blank means cancelled. In English it must be 8 characters (not bytes)
+/// a-z or A-Z, taken in capitals. In another language it is folded by that language's rules in any
+/// case (FoldTypedWord: "Fußball" is FUSSBALL in German) and must give 8 letters A..Z; the message
+/// names the word as typed, and what it reads as when it folds to another number of letters.
+StartWordCheck CheckStartWord(const std::string& answer, Language language);
 
 }  // namespace loopword

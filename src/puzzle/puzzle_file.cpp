@@ -205,7 +205,8 @@ std::string RefusalMessage(const std::string& fileName, const std::string& why) 
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
   std::vector<std::string> lines = {"# Loopword puzzle"};
   if (const std::string title = PlainTitle(origin.title); !title.empty()) lines.push_back(std::string(kTitleLine) + " " + title);
-  lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words)");
+  const std::string note = origin.wordListNote.empty() ? "" : ", " + origin.wordListNote;
+  lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words" + note + ")");
   if (origin.language != Language::English) lines.push_back(std::string(kLanguageLine) + " " + std::string(LanguageCode(origin.language)));
   lines.push_back("# fill: " + origin.fill);
   if (origin.difficulty != Difficulty::Standard) lines.push_back(std::string(kDifficultyLine) + " " + std::string(DifficultyName(origin.difficulty)));
@@ -221,7 +222,7 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
 
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
   const std::optional<std::string_view> words = LineAfter(puzzle.comments, kThemeLine);
-  return words ? ReadThemeWords(*words).words : std::vector<std::string>{};
+  return words ? ReadThemeWords(*words, LanguageOf(puzzle)).words : std::vector<std::string>{};
 }
 
 Language LanguageOf(const FilePuzzle& puzzle) {

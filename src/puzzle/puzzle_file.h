@@ -37,6 +37,8 @@ struct PuzzleOrigin {
   std::optional<std::vector<RingCell>> hints{};
   /// The language of the word list.
   Language language = Language::English;
+  /// How the list was read (ReadNote: "read as Windows-1252", ...); "" for a plain UTF-8 list.
+  std::string wordListNote{};
 };
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.

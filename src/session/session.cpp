@@ -115,7 +115,7 @@ CompileOptions Session::FillWithTheme(CompileOptions fill) const {
 
 void Session::ChooseTheme(std::string_view words, std::string_view title) {
   if (mode_ == Mode::Compiling) return;
-  std::vector<std::string> usable = ReadThemeWords(words).words;
+  std::vector<std::string> usable = ReadThemeWords(words, dictionaries_.CurrentLanguage()).words;
   if (usable.size() > kThemeWordLimit) usable.resize(kThemeWordLimit);
   theme_ = {std::move(usable), PlainTitle(title)};
 }
@@ -208,7 +208,8 @@ Reply Session::FinishCompile() {
                               .title = theme_.title,
                               .difficulty = puzzle_.difficulty,
                               .hints = puzzle_.hints,
-                              .language = dictionaries_.CurrentLanguage()});
+                              .language = dictionaries_.CurrentLanguage(),
+                              .wordListNote = dictionaries_.Note()});
   mode_ = Mode::ShowingSolution;
   return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
@@ -372,7 +373,7 @@ void Session::ChooseRandomStartWord() {
 Reply Session::EnterStartWord(const std::string& answer) {
   if (mode_ == Mode::Compiling) return {};
   startChoice_ = 1;
-  const StartWordCheck check = CheckStartWord(answer);
+  const StartWordCheck check = CheckStartWord(answer, dictionaries_.CurrentLanguage());
   if (check.verdict != StartWordCheck::Verdict::Accepted) return Tell(check.message);
   startWord_ = check.word;
   if (solving_) return {};  // the puzzle being solved stays on screen

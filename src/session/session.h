@@ -107,7 +107,8 @@ class Session {
   void PauseClock(bool paused);
   /// A random starting word from now on.
   void ChooseRandomStartWord();
-  /// Takes a typed starting word; the message asks again, none when accepted or cancelled.
+  /// Takes a typed starting word, read by the rules of the lists' language; the message asks again,
+  /// none when accepted or cancelled.
   Reply EnterStartWord(const std::string& answer);
   /// Loads dictionary `level` (0 the user's file at `userPath`); a failed load keeps the words in use.
   LoadReport ChooseWordList(int level, const std::string& userPath = {});
@@ -127,7 +128,8 @@ class Session {
   /// The fill choices compiles use; their theme words come from the theme choice.
   void SetFill(const CompileOptions& fill) { fill_ = fill; }
   /// The theme words and title of the compiles and booklets from now on: the usable words of the
-  /// typed `words` once each, at most kThemeWordLimit, and `title` as plain text. Ignored during a compile.
+  /// typed `words` (read by the rules of the lists' language) once each, at most kThemeWordLimit,
+  /// and `title` as plain text. Ignored during a compile.
   void ChooseTheme(std::string_view words, std::string_view title);
   [[nodiscard]] const ThemeChoice& Theme() const { return theme_; }
   /// What the title bar says: the word list in use and how many theme words are set.

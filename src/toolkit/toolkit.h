@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "words/language.h"
+
 namespace loopword {
 
 /// The program's name, the title of every message box.
@@ -54,8 +56,8 @@ class Toolkit {
   /// `initial`; nullopt when cancelled.
   virtual std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) = 0;
   /// Asks for theme words and a title, starting from `current` and saying while the words are
-  /// typed which can be used; nullopt when cancelled, both empty when cleared.
-  virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) = 0;
+  /// typed which can be used when read in `language`; nullopt when cancelled, both empty when cleared.
+  virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) = 0;
   /// Shows (or updates) a progress bar with a Cancel button: `text`, `done` of `total`. Lets the
   /// event loop run; false once the user has cancelled.
   virtual bool ShowProgress(const std::string& text, int done, int total) = 0;

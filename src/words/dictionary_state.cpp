@@ -28,11 +28,12 @@ LoadReport DictionaryState::LoadDictionary() {
   const std::string path = ChosenPath();
   ReadResult read = ReadDictionaryFile(path, language_);
   report.outcome = read.outcome;
-  report.messages = LoadMessages(read.outcome, path);
+  report.messages = LoadMessages(read, path);
   report.cause = read.cause;
   if (read.outcome == LoadOutcome::Loaded) {
+    note_ = ReadNote(read);
     words_ = std::make_shared<const Dictionary>(std::move(read.dictionary));
-    title_ = DictionaryTitle(path, words_->WordCount());
+    title_ = DictionaryTitle(path, words_->WordCount(), note_);
   }
   return report;
 }
@@ -48,23 +49,33 @@ std::string DictionaryState::ChosenPath() const {
   return known ? DictPath[static_cast<std::size_t>(DictLevel)] : std::string();
 }
 
-std::string DictionaryTitle(const std::string& path, int wordCount) {
-  return FillText(texts::kDictionaryTitle, {path, std::to_string(wordCount)});
+std::string ReadNote(const ReadResult& read) {
+  const bool windows1252 = read.encoding == TextEncoding::Windows1252;
+  if (read.enyeWords == 0) return windows1252 ? LOOPWORD_TEXT("Messages", "read as Windows-1252") : "";
+  return FillText(windows1252 ? texts::kWindows1252AndEnyeNote : texts::kEnyeNote, {std::to_string(read.enyeWords)});
 }
 
-std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path) {
-  switch (outcome) {
+std::string DictionaryTitle(const std::string& path, int wordCount, const std::string& note) {
+  const std::string count = std::to_string(wordCount);
+  return note.empty() ? FillText(texts::kDictionaryTitle, {path, count}) : FillText(texts::kDictionaryTitleWithNote, {path, count, note});
+}
+
+std::vector<std::string> LoadMessages(const ReadResult& read, const std::string& path) {
+  const std::string heading = std::string(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")) + "\n" + path + "\n";
+  switch (read.outcome) {
     case LoadOutcome::Loaded:
       return {};
     case LoadOutcome::NoWords:
       return {LOOPWORD_TEXT("Messages", "There are no 8-letter words in this dictionary")};
     case LoadOutcome::TooManyWords:
       return {LOOPWORD_TEXT("Messages", "Dictionary limit is 49,000 words")};
+    case LoadOutcome::NotText:
+      return {heading + FillText(texts::kFaultOnLine, {std::to_string(read.badLine),
+                                                       LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text")})};
     case LoadOutcome::ReadError:
       break;
   }
-  return {std::string(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")) + "\n" + path + "\n" +
-          LOOPWORD_TEXT("Messages", "Program may not run correctly")};
+  return {heading + LOOPWORD_TEXT("Messages", "Program may not run correctly")};
 }
 
 }  // namespace loopword

@@ -40,8 +40,7 @@ class DictionaryState {
   /// Loads DictPath[DictLevel], read by the rules of the language in use; on success it replaces
   /// the words in use, otherwise they stay.
   LoadReport LoadDictionary();
-  /// Makes `language` the language of the bundled levels (a language with one list has it at every
-  /// level) and of user lists, from the next load on.
+  /// Makes `language` the language of the bundled levels and of user lists, from the next load on.
   void UseLanguage(Language language);
   /// The language the lists are read in.
   [[nodiscard]] Language CurrentLanguage() const { return language_; }
@@ -56,6 +55,8 @@ class DictionaryState {
   [[nodiscard]] int WordCount() const { return words_->WordCount(); }
   /// The window title naming the words in use, or "" before any load succeeded.
   [[nodiscard]] const std::string& Title() const { return title_; }
+  /// How the words in use were read, as ReadNote says it.
+  [[nodiscard]] const std::string& Note() const { return note_; }
 
  private:
   /// Finds the bundled lists of the language in use.
@@ -65,11 +66,15 @@ class DictionaryState {
   Language language_ = Language::English;
   std::shared_ptr<const Dictionary> words_;
   std::string title_;
+  std::string note_;
 };
 
-/// "Dictionary: <path> (<count> words)".
-std::string DictionaryTitle(const std::string& path, int wordCount);
+/// What the title and a puzzle's word-list line say of how a list was read: "" for a UTF-8 list
+/// without Ñ words, else "read as Windows-1252", "12 with Ñ read as N" or both.
+std::string ReadNote(const ReadResult& read);
+/// "Dictionary: <path> (<count> words)", with ", <note>" before the parenthesis closes when there is one.
+std::string DictionaryTitle(const std::string& path, int wordCount, const std::string& note);
 /// The messages that tell the user how a load of `path` ended (none for a successful load).
-std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path);
+std::vector<std::string> LoadMessages(const ReadResult& read, const std::string& path);
 
 }  // namespace loopword

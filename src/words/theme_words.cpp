@@ -12,18 +12,6 @@ namespace {
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ','; }
 
-std::string Capitals(std::string_view entry) {
-  std::string word(entry);
-  for (char& c : word) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return word;
-}
-
-bool IsUsable(const std::string& word) {
-  return word.size() == kWordLength && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 /// Entries a report names before it only counts the rest.
 constexpr std::size_t kEntriesNamed = 8;
 
@@ -37,7 +25,7 @@ std::string EntriesLine(const char* pattern, const std::vector<std::string>& ent
 
 }  // namespace
 
-ThemeWords ReadThemeWords(std::string_view text) {
+ThemeWords ReadThemeWords(std::string_view text, Language language) {
   ThemeWords read;
   std::size_t at = 0;
   while (at < text.size()) {
@@ -47,8 +35,8 @@ ThemeWords ReadThemeWords(std::string_view text) {
     }
     const std::size_t end = std::min(text.size(), static_cast<std::size_t>(std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), IsSeparator) - text.begin()));
     const std::string_view entry = text.substr(at, end - at);
-    const std::string word = Capitals(entry);
-    if (!IsUsable(word)) {
+    const std::string word = FoldTypedWord(language, entry);
+    if (word.size() != kWordLength) {
       read.unusable.emplace_back(entry);
     } else if (std::find(read.words.begin(), read.words.end(), word) != read.words.end()) {
       read.repeated.emplace_back(entry);

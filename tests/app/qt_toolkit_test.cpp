@@ -49,7 +49,7 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
            (chosen->unique ? " unique" : "");
   };
   const auto theme = [](QtToolkit& toolkit) {
-    const std::optional<ThemeEntry> chosen = toolkit.AskTheme({"", "Zoo"});
+    const std::optional<ThemeEntry> chosen = toolkit.AskTheme({"", "Zoo"}, Language::English);
     return chosen ? "[" + chosen->words + "|" + chosen->title + "]" : std::string("cancelled");
   };
   std::string tooMany;

@@ -91,7 +91,7 @@ class Session {
   void Loaded(const std::string& path) {
     const ReadResult read = ReadDictionaryFile(path);
     if (read.outcome != LoadOutcome::Loaded) return;
-    title_ = DictionaryTitle(path, read.dictionary.WordCount());
+    title_ = DictionaryTitle(path, read.dictionary.WordCount(), ReadNote(read));
     words_ = testing::WordSet(read.dictionary);
   }
 
@@ -186,7 +186,7 @@ class Session {
     Trigger(QString("mnuStart%1").arg(startMark_));
     if (startMark_ == 0) startWord_.clear();
     for (const std::string& answer : answers) {  // asked until accepted or blank
-      const StartWordCheck check = CheckStartWord(answer);
+      const StartWordCheck check = CheckStartWord(answer, Language::English);  // the window starts in English under LC_ALL=C
       if (startMark_ == 1 && check.verdict == StartWordCheck::Verdict::Accepted) startWord_ = check.word;
       if (startMark_ == 0 || check.verdict == StartWordCheck::Verdict::Accepted || check.verdict == StartWordCheck::Verdict::Cancelled) break;
     }

@@ -123,6 +123,35 @@ TEST_F(SessionTest, EachModeOffersItsCommandsEachCommandLeadsToItsModeAndCaption
   }
 }
 
+TEST_F(SessionTest, TypedWordsAreReadInTheListsLanguageAndAWordThatDoesNotFoldChangesNothing) {
+  const struct {
+    Language language;
+    std::string typed, startWord, message;
+    std::vector<std::string> theme;  // of "Mädchen" and the typed word
+  } cases[] = {
+      {Language::German, "Fu\u00DFball", "FUSSBALL", "", {"MAEDCHEN", "FUSSBALL"}},
+      {Language::German, "Fu\u00DFb\u00E4lle", "GIRAFFES", "Fu\u00DFb\u00E4lle reads as FUSSBAELLE: not 8 letters A to Z.", {"MAEDCHEN"}},
+      {Language::French, "\u00E9l\u00E9phant", "ELEPHANT", "", {"ELEPHANT"}},
+      {Language::English, "\u00E9l\u00E9phant", "GIRAFFES", "Specify A..Z leters", {}},
+      {Language::English, "platypus", "PLATYPUS", "", {"PLATYPUS"}},
+  };
+  for (const auto& c : cases) {
+    auto session = NewSession();
+    session->ChooseLanguage(c.language);
+    session->EnterStartWord("giraffes");
+    const std::size_t drawn = canvas.ops.size();
+    const Reply reply = session->EnterStartWord(c.typed);
+    EXPECT_EQ(reply.message, c.message) << c.typed;
+    EXPECT_EQ(session->StartWord(), c.startWord) << c.typed;
+    EXPECT_EQ(reply.redraw, c.message.empty()) << c.typed;
+    if (!c.message.empty()) {
+      EXPECT_EQ(canvas.ops.size(), drawn) << "nothing drawn for " << c.typed;
+    }
+    session->ChooseTheme("M\u00E4dchen, " + c.typed, "");
+    EXPECT_EQ(session->Theme().words, c.theme) << c.typed;
+  }
+}
+
 TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
   auto session = NewSession();
   session->Compile();

@@ -27,8 +27,9 @@ class ScriptedToolkit : public Toolkit {
     bookletAsked.push_back(initial);
     return Next(bookletReplies, std::optional<BookletChoices>());
   }
-  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) override {
+  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) override {
     themeAsked.push_back(current);
+    themeLanguages.push_back(language);
     return Next(themeReplies, std::optional<ThemeEntry>());
   }
   /// The user presses Cancel once `done` reaches `cancelAtDone`; never when it is negative.
@@ -44,6 +45,7 @@ class ScriptedToolkit : public Toolkit {
   std::vector<BookletChoices> bookletAsked;
   std::deque<std::optional<BookletChoices>> bookletReplies;
   std::vector<ThemeEntry> themeAsked;
+  std::vector<Language> themeLanguages;
   std::deque<std::optional<ThemeEntry>> themeReplies;
   int cancelAtDone = -1;
   bool busy = false, progressOpen = false;
