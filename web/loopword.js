@@ -41,7 +41,9 @@ function say(message) {
   $('message').textContent = message;
 }
 
-/// Sends a command, asks its question and sends it again confirmed, then shows the outcome.
+/// Sends a command, asks its question and sends it again confirmed, then shows the outcome. A reply carries its
+/// message and question in English and as data (messageLines, questionLines: each line plain text or
+/// { context, pattern, values }), as the view carries its title (titleLines), for the page to translate them.
 async function run(command, args = [], confirmable = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let answer = await send(command, ...args, ...(confirmable ? [false] : []));

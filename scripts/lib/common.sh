@@ -5,9 +5,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # Debian packages building and running the program need (qt6-l10n-tools: lrelease makes its translations;
-# qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language).
+# qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language;
+# libcli11-dev: loopword-compile's options, header only).
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config libcli11-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation
 )
@@ -53,8 +54,8 @@ install_missing() {
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# configure_and_build DIR [cmake options...]: configures and builds one build folder.
-configure_and_build() {
+# configure DIR [cmake options...]: configures one build folder, showing CMake's output only when it fails.
+configure() {
   local dir="$1"
   shift
   local log
@@ -66,5 +67,10 @@ configure_and_build() {
     return 1
   fi
   rm -f "$log"
-  cmake --build "$dir" -j "$JOBS"
+}
+
+# configure_and_build DIR [cmake options...]: configures and builds one build folder.
+configure_and_build() {
+  configure "$@"
+  cmake --build "$1" -j "$JOBS"
 }

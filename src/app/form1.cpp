@@ -73,7 +73,7 @@ QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>
 
 void Form1::ShowLoadReport(const LoadReport& report) {
   menus_.MarkDictionary(report.level);
-  for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
+  for (const Message& message : report.messages) toolkit_.ShowMessage(message);
   setWindowTitle(ShownText(session_.WindowTitle()));
 }
 
@@ -159,7 +159,7 @@ void Form1::mnuExportWeb_Click() {
 }
 
 void Form1::mnuBooklet_Click() {
-  if (const std::string refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
+  if (const Message refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
     toolkit_.ShowMessage(refusal);
     return;
   }
@@ -172,7 +172,7 @@ void Form1::mnuBooklet_Click() {
   fill.unique = asked.unique;
   const BookletOutcome made = session_.MakeBooklet(
       {asked.count, asked.noRepeats}, fill, [this](int done, int total) {
-        return toolkit_.ShowProgress(QObject::tr("Puzzles made: %1 of %2").arg(done).arg(total).toStdString(), done, total);
+        return toolkit_.ShowProgress(Message(LOOPWORD_TEXT("QObject", "Puzzles made: %1 of %2"), {done, total}), done, total);
       });
   toolkit_.EndProgress();
   ShowState();
@@ -187,7 +187,7 @@ void Form1::ShowModal(const std::function<void()>& show) {
 }
 
 void Form1::Helpx_Click() {
-  ShowModal([this] { toolkit_.ShowMessage(kHelpText); });
+  ShowModal([this] { toolkit_.ShowMessage(Message(Phrase(kHelpText))); });
 }
 
 void Form1::mnuGuide_Click() { ShowUserGuide(guide_, this); }
@@ -236,7 +236,7 @@ void Form1::mnuStart_Click(int index) {
     session_.ChooseRandomStartWord();
   } else {
     for (;;) {  // asked again until accepted or cancelled
-      const Reply reply = session_.EnterStartWord(toolkit_.InputBox(QT_TRANSLATE_NOOP("Messages", "Enter 8-letter word A..Z"), QT_TRANSLATE_NOOP("Messages", "Start Word")));
+      const Reply reply = session_.EnterStartWord(toolkit_.InputBox(LOOPWORD_TEXT("Messages", "Enter 8-letter word A..Z"), LOOPWORD_TEXT("Messages", "Start Word")));
       if (reply.message.empty()) break;
       toolkit_.ShowMessage(reply.message);
     }

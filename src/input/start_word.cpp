@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "board/letters.h"
-#include "board/program_text.h"
 #include "words/dictionary.h"
 
 namespace loopword {
@@ -45,8 +44,8 @@ StartWordCheck CheckFoldedStartWord(const std::string& answer, Language language
   using Verdict = StartWordCheck::Verdict;
   const std::string word = FoldTypedWord(language, answer);
   if (word.size() == kWordLength) return {Verdict::Accepted, word, {}};
-  if (word.empty()) return {Verdict::NotLetters, {}, FillText(texts::kNotEightLetters, {answer})};
-  return {Verdict::WrongLength, {}, FillText(texts::kReadsAsOtherLength, {answer, word})};
+  if (word.empty()) return {Verdict::NotLetters, {}, Message(texts::kNotEightLetters, {answer})};
+  return {Verdict::WrongLength, {}, Message(texts::kReadsAsOtherLength, {answer, word})};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "words/language.h"
+#include "board/message.h"
 
 namespace loopword {
 
@@ -18,8 +19,8 @@ struct StartWordCheck {
   Verdict verdict = Verdict::Cancelled;
   /// The accepted word in capitals; empty unless accepted.
   std::string word;
-  /// The message that asks again; empty when accepted or cancelled.
-  std::string message;
+  /// The message that asks again; nothing when accepted or cancelled.
+  Message message;
 };
 
 /// Checks a UTF-8 answer: blank means cancelled. In English it must be 8 characters (not bytes)

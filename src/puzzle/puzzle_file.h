@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/message.h"
 #include "board/puzzle.h"
 #include "words/language.h"
 
@@ -64,23 +65,23 @@ std::string FormatPuzzle(const FilePuzzle& puzzle);
 std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles);
 
 /// What the user is told when the file `fileName` cannot be opened as a puzzle, and `why`.
-std::string RefusalMessage(const std::string& fileName, const std::string& why);
+Message RefusalMessage(const std::string& fileName, const Phrase& why);
 
 /// The first fault of a text that is not a puzzle file: its line (0 for the whole file) and what is wrong.
 struct PuzzleFileFault {
   int line = 0;
   /// For a line, in lower case without a full stop ("the word LOOPWORD is already in square 03"), as
   /// the message's "Line 17: ..." sentence ends it; for the whole file, a sentence ("The file holds no puzzle.").
-  std::string what;
+  Phrase what;
 };
 
 /// What reading a puzzle file gave: the puzzles, or the first fault and the message for the user.
 struct PuzzleFileResult {
   std::vector<FilePuzzle> puzzles;
   std::optional<PuzzleFileFault> fault;
-  /// For the user: names the file, then the fault as a sentence ("Line 17: …." or "The file …."); empty
+  /// For the user: names the file, then the fault as a sentence ("Line 17: …." or "The file …."); nothing
   /// when the file was read.
-  std::string message;
+  Message message;
 };
 
 /// Reads puzzle text (LF or CR LF line ends, an optional UTF-8 byte-order mark); `fileName` only
@@ -94,8 +95,8 @@ PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileN
 /// Reads the puzzle file at `path` through a bounded buffer; files over kPuzzleFileLimit are refused.
 PuzzleFileResult ReadPuzzleFile(const std::string& path);
 
-/// Writes `text` to `path` through a temporary file renamed over it; "" when done, else why not.
-std::string WriteFileAtomically(const std::string& path, std::string_view text);
+/// Writes `text` to `path` through a temporary file renamed over it; nothing when done, else why not.
+Message WriteFileAtomically(const std::string& path, std::string_view text);
 
 /// A file written piece by piece into a temporary file in its folder, which replaces `path` only
 /// when finished; the temporary file is removed when anything fails or the writer goes unfinished.
@@ -108,8 +109,8 @@ class AtomicFile {
 
   /// Appends `text`; false once anything has failed.
   bool Write(std::string_view text);
-  /// Renames the temporary file over the path: "" when done, else why not.
-  std::string Finish();
+  /// Renames the temporary file over the path: nothing when done, else why not.
+  Message Finish();
   /// The temporary file being written; empty when none could be started.
   [[nodiscard]] const std::string& TemporaryPath() const { return part_; }
 
@@ -117,7 +118,7 @@ class AtomicFile {
   std::string path_;
   std::string part_;
   std::ofstream out_;
-  std::string failure_;
+  Message failure_;
   bool finished_ = false;
 };
 

@@ -31,7 +31,7 @@ bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) =
 struct OpenedPuzzle {
   std::optional<FilePuzzle> file;
   std::optional<SolvingState> solving;
-  std::string message;
+  Message message;
 };
 
 OpenedPuzzle OpenPuzzleFile(const std::string& path) {
@@ -45,14 +45,14 @@ OpenedPuzzle OpenPuzzleFile(const std::string& path) {
   return {std::nullopt, std::nullopt, RefusalMessage(path, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged."))};
 }
 
-Reply Ask(const char* question) { return {{}, question, false}; }
-Reply Tell(std::string message) { return {std::move(message), {}, false}; }
+Reply Ask(Message question) { return {{}, std::move(question), false}; }
+Reply Tell(Message message) { return {std::move(message), {}, false}; }
 Reply Redrawn() { return {{}, {}, true}; }
 
 }  // namespace
 
-std::string SaveFailureMessage(const char* heading, const std::string& path, const std::string& reason) {
-  return std::string(heading) + "\n" + path + "\n" + reason;
+Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason) {
+  return Message(heading).Add(path).Append(reason);
 }
 
 Clock SteadyClock() {
@@ -101,10 +101,10 @@ Compiler& Session::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
   return *compiler_;
 }
 
-std::string Session::WhyNoPuzzle() {
+Message Session::WhyNoPuzzle() {
   const Compiler& compiler = CompilerFor(dictionaries_.Words());
   const CompileOptions fill = FillWithTheme(fill_);
-  if (!compiler.TooFewWords(startWord_, fill.theme)) return "";
+  if (!compiler.TooFewWords(startWord_, fill.theme)) return {};
   return compiler.FailureMessage(CompileOutcome::TooFewWords, startWord_, fill);
 }
 
@@ -120,12 +120,12 @@ void Session::ChooseTheme(std::string_view words, std::string_view title) {
   theme_ = {std::move(usable), PlainTitle(title)};
 }
 
-std::string Session::WindowTitle() const {
-  const std::string& list = dictionaries_.Title();
-  std::string title = list.empty() ? kProgramName : list;
+Message Session::WindowTitle() const {
+  const Message& list = dictionaries_.Title();
+  const Phrase title = list.empty() ? Phrase(kProgramName) : list.Lines().front();
   const std::size_t count = theme_.words.size();
-  if (count == 0) return title;
-  return FillText(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, std::to_string(count)});
+  if (count == 0) return Message(title);
+  return Message(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, count});
 }
 
 bool Session::LettersAtStake() const { return solving_ && solving_->HasTypedLetters() && !solving_->IsSolved(); }
@@ -137,7 +137,7 @@ void Session::EndSolving() {
 
 Reply Session::Compile(bool confirmed) {
   if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
-  if (std::string refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
+  if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
   if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
   EndSolving();
   compileSeed_ = std::exchange(nextSeed_, std::nullopt);
@@ -209,7 +209,7 @@ Reply Session::FinishCompile() {
                               .difficulty = puzzle_.difficulty,
                               .hints = puzzle_.hints,
                               .language = dictionaries_.CurrentLanguage(),
-                              .wordListNote = dictionaries_.Note()});
+                              .wordListNote = EnglishText(dictionaries_.Note())});
   mode_ = Mode::ShowingSolution;
   return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
@@ -286,7 +286,7 @@ std::string Session::PuzzleFileText(bool withTypedLetters) const {
 
 Reply Session::Save(const std::string& path) const {
   if (!HasPuzzle()) return {};
-  const std::string failure = WriteFileAtomically(path, PuzzleFileText(true));
+  const Message failure = WriteFileAtomically(path, PuzzleFileText(true));
   return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), path, failure));
 }
 
@@ -295,8 +295,8 @@ Reply Session::ExportWebPage(const std::string& pagePath, const std::string& pat
   std::ifstream in(pagePath, std::ios::binary);
   const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   const std::optional<std::string> filled = PageWithPuzzle(page, PuzzleFileText(false));
-  if (!filled) return Tell(std::string(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")) + "\n" + pagePath);
-  const std::string failure = WriteFileAtomically(path, *filled);
+  if (!filled) return Tell(Message(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")).Add(pagePath));
+  const Message failure = WriteFileAtomically(path, *filled);
   return failure.empty() ? Reply{} : Tell(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"), path, failure));
 }
 
@@ -347,7 +347,7 @@ Reply Session::AfterSolvingChange() {
   ShowSolving();
   Reply reply = Redrawn();
   const bool solved = solving_->IsSolved();
-  if (solved && !solvedTold_) reply.message = FillText(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)});
+  if (solved && !solvedTold_) reply.message = Message(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)});
   solvedTold_ = solved;
   return reply;
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "board/program_text.h"
+#include "board/message.h"
 #include "compiler/compiler.h"
 #include "display/picture.h"
 #include "play/solving.h"
@@ -30,15 +30,15 @@ enum class Mode {
 };
 
 /// Captions of the view button, which name what its next press shows.
-inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzle");
-inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution");
-inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop");
+inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzle").source;
+inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution").source;
+inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop").source;
 
 /// What a command did: the message to show, or the question to ask before it can go on (asked, the
 /// command is given again confirmed), and whether the picture changed.
 struct Reply {
-  std::string message;
-  std::string question;
+  Message message;
+  Message question;
   bool redraw = false;
 };
 
@@ -53,7 +53,7 @@ struct Offer {
 /// The puzzles a booklet run made, and what its last failed compile tells the user.
 struct BookletOutcome {
   BookletRun run;
-  std::string failure;
+  Message failure;
 };
 
 /// The theme words every compile and booklet puts into its puzzles, and the title they carry.
@@ -79,8 +79,8 @@ class Session {
   /// What the start-up load said: its messages are for the user.
   [[nodiscard]] const LoadReport& StartReport() const { return startReport_; }
 
-  /// What the user is told when the list in use, with the starting word, cannot make a puzzle; "" when it can.
-  std::string WhyNoPuzzle();
+  /// What the user is told when the list in use, with the starting word, cannot make a puzzle; nothing when it can.
+  Message WhyNoPuzzle();
   /// Starts a compile with the chosen list, starting word and fill; refused with a message when
   /// the list cannot make a puzzle, asks first when solving would lose typed letters.
   Reply Compile(bool confirmed = false);
@@ -133,7 +133,7 @@ class Session {
   void ChooseTheme(std::string_view words, std::string_view title);
   [[nodiscard]] const ThemeChoice& Theme() const { return theme_; }
   /// What the title bar says: the word list in use and how many theme words are set.
-  [[nodiscard]] std::string WindowTitle() const;
+  [[nodiscard]] Message WindowTitle() const;
   [[nodiscard]] Mode CurrentMode() const { return mode_; }
   [[nodiscard]] const char* Caption() const;
   /// The commands on offer in the current mode.
@@ -187,6 +187,6 @@ class Session {
 
 /// What the user is told when a file could not be saved to `path`: `heading` ("Loopword could not
 /// save the puzzle to:"), the path and why, a line each.
-std::string SaveFailureMessage(const char* heading, const std::string& path, const std::string& reason);
+Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason);
 
 }  // namespace loopword

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "words/language.h"
+#include "board/message.h"
 
 namespace loopword {
 
@@ -43,12 +44,12 @@ class Toolkit {
  public:
   virtual ~Toolkit() = default;
 
-  /// Shows `text` with an OK button, titled "Loopword", no icon; returns when it is closed.
-  virtual void ShowMessage(const std::string& text) = 0;
-  /// Asks `text` with Yes and No (Yes the default); true when the user chose Yes.
-  virtual bool AskYesNo(const std::string& text) = 0;
+  /// Shows `message` with an OK button, titled "Loopword", no icon; returns when it is closed.
+  virtual void ShowMessage(const Message& message) = 0;
+  /// Asks `question` with Yes and No (Yes the default); true when the user chose Yes.
+  virtual bool AskYesNo(const Message& question) = 0;
   /// Asks for a line of text with an empty answer field; "" when cancelled.
-  virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+  virtual std::string InputBox(const Message& prompt, const Message& title) = 0;
   /// Asks for a file; the full path, or "" when cancelled. Never asks about overwriting and
   /// never adds an extension to a typed name.
   virtual std::string ShowFileDialog(const FileDialogRequest& request) = 0;
@@ -60,7 +61,7 @@ class Toolkit {
   virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) = 0;
   /// Shows (or updates) a progress bar with a Cancel button: `text`, `done` of `total`. Lets the
   /// event loop run; false once the user has cancelled.
-  virtual bool ShowProgress(const std::string& text, int done, int total) = 0;
+  virtual bool ShowProgress(const Message& text, int done, int total) = 0;
   /// Closes the progress bar.
   virtual void EndProgress() = 0;
   /// Shows the busy pointer (arrow with hourglass) over the whole program, or the default one.

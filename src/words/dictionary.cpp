@@ -290,7 +290,7 @@ ReadResult ParseDictionaryText(std::string_view text, Language language) {
 
 ReadResult ReadDictionaryFile(const std::string& path, Language language) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return ReadFailure(LOOPWORD_TEXT("Messages", "Is a folder"));
+  if (std::filesystem::is_directory(path, error)) return ReadFailure(LOOPWORD_TEXT("Messages", "Is a folder").source);
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return ReadFailure(std::strerror(errno));
   constexpr std::size_t kBufferSize = 64 * 1024;

@@ -1,7 +1,6 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
 #include "words/dictionary_state.h"
 
-#include "board/program_text.h"
 #include "words/bundled_lists.h"
 
 namespace loopword {
@@ -49,19 +48,19 @@ std::string DictionaryState::ChosenPath() const {
   return known ? DictPath[static_cast<std::size_t>(DictLevel)] : std::string();
 }
 
-std::string ReadNote(const ReadResult& read) {
+Message ReadNote(const ReadResult& read) {
   const bool windows1252 = read.encoding == TextEncoding::Windows1252;
-  if (read.enyeWords == 0) return windows1252 ? LOOPWORD_TEXT("Messages", "read as Windows-1252") : "";
-  return FillText(windows1252 ? texts::kWindows1252AndEnyeNote : texts::kEnyeNote, {std::to_string(read.enyeWords)});
+  if (read.enyeWords == 0) return windows1252 ? Message(LOOPWORD_TEXT("Messages", "read as Windows-1252")) : Message();
+  return Message(windows1252 ? texts::kWindows1252AndEnyeNote : texts::kEnyeNote, {read.enyeWords});
 }
 
-std::string DictionaryTitle(const std::string& path, int wordCount, const std::string& note) {
-  const std::string count = std::to_string(wordCount);
-  return note.empty() ? FillText(texts::kDictionaryTitle, {path, count}) : FillText(texts::kDictionaryTitleWithNote, {path, count, note});
+Message DictionaryTitle(const std::string& path, int wordCount, const Message& note) {
+  if (note.empty()) return Message(texts::kDictionaryTitle, {path, wordCount});
+  return Message(texts::kDictionaryTitleWithNote, {path, wordCount, note.Lines().front()});
 }
 
-std::vector<std::string> LoadMessages(const ReadResult& read, const std::string& path) {
-  const std::string heading = std::string(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")) + "\n" + path + "\n";
+std::vector<Message> LoadMessages(const ReadResult& read, const std::string& path) {
+  const Message heading = Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add(path);
   switch (read.outcome) {
     case LoadOutcome::Loaded:
       return {};
@@ -70,12 +69,11 @@ std::vector<std::string> LoadMessages(const ReadResult& read, const std::string&
     case LoadOutcome::TooManyWords:
       return {LOOPWORD_TEXT("Messages", "Dictionary limit is 49,000 words")};
     case LoadOutcome::NotText:
-      return {heading + FillText(texts::kFaultOnLine, {std::to_string(read.badLine),
-                                                       LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text")})};
+      return {Message(heading).Add(Phrase(texts::kFaultOnLine, {read.badLine, Phrase(LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text"))}))};
     case LoadOutcome::ReadError:
       break;
   }
-  return {heading + LOOPWORD_TEXT("Messages", "Program may not run correctly")};
+  return {Message(heading).Add(LOOPWORD_TEXT("Messages", "Program may not run correctly"))};
 }
 
 }  // namespace loopword

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "board/program_text.h"
 #include "words/dictionary.h"
 
 namespace loopword {
@@ -16,11 +15,11 @@ bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r
 constexpr std::size_t kEntriesNamed = 8;
 
 /// A report line, `pattern` filled with the entries it names: "Given twice: A, B and 3 more."
-std::string EntriesLine(const char* pattern, const std::vector<std::string>& entries) {
+Phrase EntriesLine(Text pattern, const std::vector<std::string>& entries) {
   std::string named;
   for (std::size_t i = 0; i < std::min(entries.size(), kEntriesNamed); ++i) named += (i == 0 ? "" : ", ") + entries[i];
-  if (entries.size() > kEntriesNamed) named = FillText(texts::kEntriesAndMore, {named, std::to_string(entries.size() - kEntriesNamed)});
-  return FillText(pattern, {named});
+  if (entries.size() <= kEntriesNamed) return Phrase(pattern, {named});
+  return Phrase(pattern, {Phrase(texts::kEntriesAndMore, {named, entries.size() - kEntriesNamed})});
 }
 
 }  // namespace
@@ -54,19 +53,19 @@ std::string ThemeText(const std::vector<std::string>& words) {
   return text;
 }
 
-std::string ThemeWordsReport(const ThemeWords& read) {
+Message ThemeWordsReport(const ThemeWords& read) {
   const std::size_t count = read.words.size();
-  std::string report;
+  Message report;
   if (count == 0) {
     report = LOOPWORD_TEXT("Messages", "No theme words: puzzles come from the word list alone.");
   } else if (count > kThemeWordLimit) {
-    report = FillText(texts::kTooManyThemeWords, {std::to_string(count)});
+    report = Message(texts::kTooManyThemeWords, {count});
   } else {
-    report = count == 1 ? LOOPWORD_TEXT("Messages", "1 theme word will be in every puzzle.")
-                        : FillText(texts::kThemeWordsInEveryPuzzle, {std::to_string(count)});
+    report = count == 1 ? Message(LOOPWORD_TEXT("Messages", "1 theme word will be in every puzzle."))
+                        : Message(texts::kThemeWordsInEveryPuzzle, {count});
   }
-  if (!read.unusable.empty()) report += "\n" + EntriesLine(texts::kNotEightLetters, read.unusable);
-  if (!read.repeated.empty()) report += "\n" + EntriesLine(texts::kGivenTwice, read.repeated);
+  if (!read.unusable.empty()) report.Add(EntriesLine(texts::kNotEightLetters, read.unusable));
+  if (!read.repeated.empty()) report.Add(EntriesLine(texts::kGivenTwice, read.repeated));
   return report;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "words/language.h"
+#include "board/message.h"
 
 namespace loopword {
 
@@ -29,7 +30,7 @@ ThemeWords ReadThemeWords(std::string_view text, Language language);
 
 /// What the theme dialog says of `read` while the words are typed, a line for each point: how many
 /// words can be used (or that there are too many), then the entries that cannot, as typed.
-std::string ThemeWordsReport(const ThemeWords& read);
+Message ThemeWordsReport(const ThemeWords& read);
 
 /// `words` one a line, as the theme box shows them and ReadThemeWords reads them back.
 std::string ThemeText(const std::vector<std::string>& words);

@@ -8,7 +8,7 @@
 
 #include "app/about_form.h"
 #include "app/translations.h"
-#include "board/program_text.h"
+#include "board/message.h"
 #include "compiler/compiler.h"
 #include "grade/grader.h"
 #include "puzzle/puzzle_file.h"
@@ -125,7 +125,7 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
   window->MenuItem("mnuVaried")->trigger();
   Choose(*window, "mnuDictLevel0", target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n"));
   Choose(*window, "mnuSolve", "");
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{TooFewWordsMessage(3)});
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{EnglishText(TooFewWordsMessage(3))});
   EXPECT_EQ(window->PictureImage(), before);
   Choose(*NewWindow(), "mnuOpen", "");
   EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
@@ -213,17 +213,19 @@ TEST_F(Form1Test, WordsTypedInTheStartingWordBoxAndTheThemeDialogAreFoldedByTheL
 
 TEST_F(Form1Test, AWindows1252ListIsNamedSoInTheTitleAndInTheSavedPuzzle) {
   auto window = NewWindow();
-  const std::string list = target.Write("mine.txt", ReadFile(program.Path() / "L1words.txt") + "caf\xE9" "bars\r\n");
+  const std::string level1 = ReadFile(program.Path() / "L1words.txt");
+  const std::string list = target.Write("mine.txt", level1 + "caf\xE9" "bars\r\n");
+  const std::string words = std::to_string(std::count(level1.begin(), level1.end(), '\n')) + " words";
   Choose(*window, "mnuDictLevel0", list);
-  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (6508 words, read as Windows-1252)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (" + words + ", read as Windows-1252)");
   window->mnuSolve_Click();
   testing::FinishCompile(*window);
   Choose(*window, "mnuSave", Target("mine"));
-  EXPECT_EQ(ReadFile(Target("mine.loopword")).rfind("# Loopword puzzle\n# word list: mine.txt (6508 words, read as Windows-1252)\n", 0), 0u);
+  EXPECT_EQ(ReadFile(Target("mine.loopword")).rfind("# Loopword puzzle\n# word list: mine.txt (" + words + ", read as Windows-1252)\n", 0), 0u);
   const std::string neither = target.Write("neither.txt", "PLATYPUS\n\x81\n");
   Choose(*window, "mnuDictLevel0", neither);
   EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Error while reading dictionary:\n" + neither + "\nLine 2: the list is neither UTF-8 nor Windows-1252 text."});
-  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (6508 words, read as Windows-1252)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "Dictionary: " + list + " (" + words + ", read as Windows-1252)");
 }
 
 TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
@@ -287,31 +289,34 @@ TEST_F(Form1Test, HelpAboutAndTheGuideSpeakTheLanguageOfTheLocaleOrElseEnglish) 
 
 TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithTheirValuesKept) {
   using namespace texts;
-  const std::string title = FillText(kTitleWithThemeWords, {FillText(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", "120"}), "5"});
-  const std::string refusal = "Loopword could not open the puzzle file:\n/tmp/2024: Zoo.loopword\n" +
-                              FillText(kFaultOnLine, {"17", FillText(kWordRepeated, {"LOOPWORD", "03"})});
-  const std::vector<std::pair<std::string, std::string>> cases = {
+  const Message title(kTitleWithThemeWords, {Phrase(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", 120}), 5});
+  const Message refusal = RefusalMessage("/tmp/2024: Zoo.loopword", Phrase(kFaultOnLine, {17, Phrase(kWordRepeated, {"LOOPWORD", "03"})}));
+  const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
+  const std::vector<std::pair<Message, std::string>> cases = {
       {title, "W\u00F6rterbuch: /home/ute/Listen (neu)/tiere.txt (120 W\u00F6rter) - 5 Themenw\u00F6rter"},
       {refusal, "Loopword konnte die R\u00E4tseldatei nicht \u00F6ffnen:\n/tmp/2024: Zoo.loopword\n"
                 "Zeile 17: das Wort LOOPWORD steht schon in Quadrat 03."},
-      {FillText(kFaultOnLine, {"5", "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8"}),
+      {ParsePuzzleText("# Loopword puzzle\n# a\n# b\n# c\n# hints: 3.5\n", "Zoo: 5").message,
+       "Loopword konnte die R\u00E4tseldatei nicht \u00F6ffnen:\nZoo: 5\n"
        "Zeile 5: die Hinweisfelder werden SS.P geschrieben: Quadrat 01 bis 23 au\u00DFer 12, Ringposition 1 bis 8."},
-      {FillText(kNoGradedPuzzle, {"hard", "400"}),
-       "Unter 400 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
+      {compiler.FailureMessage(CompileOutcome::GaveUp, "", {.difficulty = Difficulty::Hard}),
+       "Unter 40 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
       {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9", Language::English)),
        "1 Themenwort kommt in jedes R\u00E4tsel.\nNicht 8 Buchstaben A bis Z: cat, 1, 2, 3, 4, 5, 6, 7 und 2 weitere."},
-      {"Stop\n/tmp/Stop", "Anhalten\n/tmp/Stop"},
-      {FillText(kDictionaryTitleWithNote, {"/tmp/Liste (alt).txt", "120", FillText(kWindows1252AndEnyeNote, {"12"})}),
+      {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "Done", Message(Phrase("hard"))),
+       "Loopword konnte das R\u00E4tsel nicht speichern unter:\nDone\nhard"},
+      {Message(kDictionaryTitleWithNote, {"/tmp/Liste (alt).txt", 120, Phrase(kWindows1252AndEnyeNote, {12})}),
        "W\u00F6rterbuch: /tmp/Liste (alt).txt (120 W\u00F6rter, als Windows-1252 gelesen, 12 mit \u00D1 als N gelesen)"},
-      {FillText(kDictionaryTitleWithNote, {"/tmp/l.txt", "7", FillText(kEnyeNote, {"3"})}), "W\u00F6rterbuch: /tmp/l.txt (7 W\u00F6rter, 3 mit \u00D1 als N gelesen)"},
-      {FillText(kDictionaryTitleWithNote, {"/tmp/l.txt", "7", "read as Windows-1252"}), "W\u00F6rterbuch: /tmp/l.txt (7 W\u00F6rter, als Windows-1252 gelesen)"},
-      {FillText(kReadsAsOtherLength, {"Fu\u00DFb\u00E4lle", "FUSSBAELLE"}), "Fu\u00DFb\u00E4lle ergibt FUSSBAELLE: nicht 8 Buchstaben A bis Z."},
-      {"Error while reading dictionary:\n/tmp/x.txt\n" + FillText(kFaultOnLine, {"4", "the list is neither UTF-8 nor Windows-1252 text"}),
+      {Message(kDictionaryTitleWithNote, {"/tmp/l.txt", 7, Phrase(kEnyeNote, {3})}), "W\u00F6rterbuch: /tmp/l.txt (7 W\u00F6rter, 3 mit \u00D1 als N gelesen)"},
+      {Message(kDictionaryTitleWithNote, {"/tmp/l.txt", 7, Phrase(LOOPWORD_TEXT("Messages", "read as Windows-1252"))}),
+       "W\u00F6rterbuch: /tmp/l.txt (7 W\u00F6rter, als Windows-1252 gelesen)"},
+      {Message(kReadsAsOtherLength, {"Fu\u00DFb\u00E4lle", "FUSSBAELLE"}), "Fu\u00DFb\u00E4lle ergibt FUSSBAELLE: nicht 8 Buchstaben A bis Z."},
+      {Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add("/tmp/x.txt").Add(Phrase(kFaultOnLine, {4, Phrase(LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text"))})),
        "Fehler beim Lesen des W\u00F6rterbuchs:\n/tmp/x.txt\nZeile 4: die Liste ist weder UTF-8- noch Windows-1252-Text."}};
-  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), english) << "without a translation";
+  for (const auto& [message, german] : cases) EXPECT_EQ(ShownText(message).toStdString(), EnglishText(message)) << "without a translation";
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const Translations translations(LOOPWORD_PROGRAM_DIR);
-  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), german);
+  for (const auto& [message, german] : cases) EXPECT_EQ(ShownText(message).toStdString(), german);
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {

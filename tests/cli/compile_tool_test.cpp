@@ -1,5 +1,6 @@
 // Checks loopword-compile as a user runs it: puzzle text with its header, --out, --quiet, booklets, no repeats,
 // wrong arguments and unreadable files, seeds that make each puzzle again.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -90,6 +91,17 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--theme ', ,'", 2, "--theme: no usable theme word"},
       {list + "--difficulty tricky", 2, "--difficulty must be standard, easy, medium, hard or expert"},
       {list + "--grade-file x.loopword", 2, "--grade-file makes no puzzles: give no word list"},
+      {"--level 2 --grade-file x.loopword", 2, "--grade-file makes no puzzles: give no word list"},
+      {"--grade-file x.loopword --difficulty hard", 2, "--grade-file makes no puzzles: give no --difficulty"},
+      {"--grade-file x.loopword --out y.loopword", 2, "--grade-file makes no puzzles: give no --out"},
+      {"--grade --grade-file x.loopword", 2, "--grade-file makes no puzzles: give no --grade"},
+      {"--language de --grade-file x.loopword", 2, "--grade-file makes no puzzles: give no --language"},
+      {"--grade-file x.loopword --count 2 --varied", 2, "--grade-file makes no puzzles: give no --count"},
+      {list + "--out ''", 2, "--out needs a value"},
+      {list + "--count 2 --count 0", 2, "--count must be a whole number from 1 to 1,000,000"},
+      {list + "--seed -1", 2, "--seed must be a whole number from 0 to 18446744073709551615"},
+      {list + "--level=4", 2, "--level must be 1, 2 or 3"},
+      {list + "stray", 2, "unknown option stray"},
       {"--grade-file /proc/none/x.loopword", 1, "Loopword could not open the puzzle file:\n/proc/none/x.loopword\nThe file could not be read."},
       {list + "--title " + std::string(61, 'x'), 2, "--title: at most 60 characters"},
       {list + "--theme 'ABSOLUTE GATEWAYS " + theme22 + "'", 2, "--theme: at most 23 theme words, 24 given"},
@@ -105,6 +117,19 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
     const std::string expected = status == 2 ? "loopword-compile: " + says + "\nusage: " : says + "\n";
     EXPECT_EQ(status == 2 ? error.substr(0, expected.size()) : error, expected) << arguments;
   }
+}
+
+TEST(CompileTool, HelpWinsOverWrongArgumentsAndExplainsEveryOptionTheUsageNames) {
+  const auto [help, status] = testing::RunTool(LOOPWORD_COMPILE_TOOL " --level 9 --help 2>&1");
+  ASSERT_EQ(status, 0);
+  EXPECT_TRUE(help.starts_with("Makes 8-shaped word puzzles")) << help;
+  const std::string usage = testing::RunTool(LOOPWORD_COMPILE_TOOL " --bogus 2>&1").first;
+  std::set<std::string> named;
+  for (std::size_t at = usage.find("--", usage.find("usage: ")); at != std::string::npos; at = usage.find("--", at + 2)) {
+    named.insert(usage.substr(at, usage.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", at + 2) - at));
+  }
+  EXPECT_GE(named.size(), 17u) << usage;
+  for (const std::string& option : named) EXPECT_NE(help.find("\n  " + option + " "), std::string::npos) << option;
 }
 
 TEST(CompileTool, GradedPuzzlesCarryTheirGradeAndHintCellsAndGradeTheSameFromTheirFile) {
@@ -154,12 +179,13 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   }
   testing::TempDir folder;
   const std::string level1 = testing::ReadFile(LOOPWORD_DATA_DIR "/L1words.txt");
+  const auto words = [&](int more) { return std::to_string(std::count(level1.begin(), level1.end(), '\n') + more) + " words"; };
   const struct {
     std::string language, list, header;
   } lists[] = {
-      {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (6508 words, read as Windows-1252)"},
-      {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (6509 words, 1 with \xC3\x91 read as N)"},
-      {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFAes\r\n", "# word list: mine.txt (6509 words, read as Windows-1252, 1 with \xC3\x91 read as N)"},
+      {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (" + words(0) + ", read as Windows-1252)"},
+      {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (" + words(1) + ", 1 with \xC3\x91 read as N)"},
+      {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFAes\r\n", "# word list: mine.txt (" + words(1) + ", read as Windows-1252, 1 with \xC3\x91 read as N)"},
   };
   for (const auto& [language, list, header] : lists) {
     const std::string path = folder.Write("mine.txt", list);

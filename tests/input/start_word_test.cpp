@@ -18,7 +18,7 @@ TEST(StartWord, EightLettersInAnyCaseBlankCancelsOtherwiseAskAgain) {
       {"\u00C9COLIER", length}, {"ABCD EFG", letters}, {"ABC-EFGH", letters}, {std::string("ABCD\0EFG", 8), letters}, {"\u00C9TUDIANT", letters},
       {"Fu\u00DFball", length}, {"M\u00E4dchens", letters}};
   for (const auto& [typed, message] : wrong) {
-    EXPECT_EQ(CheckStartWord(typed, Language::English).message, message) << typed;
+    EXPECT_EQ(EnglishText(CheckStartWord(typed, Language::English).message), message) << typed;
     EXPECT_TRUE(CheckStartWord(typed, Language::English).word.empty());
   }
 }
@@ -53,7 +53,7 @@ TEST(StartWord, OtherLanguagesFoldTheTypedWordByTheirRulesInAnyCase) {
   for (const auto& c : cases) {
     const StartWordCheck check = CheckStartWord(c.typed, c.language);
     EXPECT_EQ(check.verdict, c.verdict) << LanguageCode(c.language) << " " << c.typed;
-    EXPECT_EQ(c.verdict == Verdict::Accepted ? check.word : check.message, c.wordOrMessage) << LanguageCode(c.language) << " " << c.typed;
+    EXPECT_EQ(c.verdict == Verdict::Accepted ? check.word : EnglishText(check.message), c.wordOrMessage) << LanguageCode(c.language) << " " << c.typed;
     if (c.verdict != Verdict::Accepted) {
       EXPECT_TRUE(check.word.empty());
     }

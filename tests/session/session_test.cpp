@@ -52,7 +52,7 @@ class SessionTest : public ::testing::Test {
     for (int s = first; s <= std::max(first, last); ++s) {
       session.ClickAt(CellPoint(s, 1));
       for (const char letter : session.CurrentPuzzle().board.SquareWord[static_cast<std::size_t>(s)]) {
-        const std::string message = session.Type(letter).message;
+        const std::string message = EnglishText(session.Type(letter).message);
         if (!message.empty()) told.push_back(message);
       }
     }
@@ -80,7 +80,7 @@ TEST_F(SessionTest, EachModeOffersItsCommandsEachCommandLeadsToItsModeAndCaption
   const auto exit = [](Session& s) { return s.Exit(); };
   const auto openSaved = [this](Session& s, bool yes) {
     const std::string path = (files.Path() / "saved.loopword").string();
-    return s.Save(path).message.empty() ? s.Open(path, yes) : Reply{"not saved", {}, false};
+    return s.Save(path).message.empty() ? s.Open(path, yes) : Reply{Message(Phrase("not saved")), {}, false};
   };
   const auto open = [openSaved](Session& s) { return openSaved(s, false); };
   const auto openYes = [openSaved](Session& s) { return openSaved(s, true); };
@@ -141,7 +141,7 @@ TEST_F(SessionTest, TypedWordsAreReadInTheListsLanguageAndAWordThatDoesNotFoldCh
     session->EnterStartWord("giraffes");
     const std::size_t drawn = canvas.ops.size();
     const Reply reply = session->EnterStartWord(c.typed);
-    EXPECT_EQ(reply.message, c.message) << c.typed;
+    EXPECT_EQ(EnglishText(reply.message), c.message) << c.typed;
     EXPECT_EQ(session->StartWord(), c.startWord) << c.typed;
     EXPECT_EQ(reply.redraw, c.message.empty()) << c.typed;
     if (!c.message.empty()) {
@@ -165,14 +165,14 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
   const struct { const std::vector<std::string>& words; CompileOptions fill; std::string said; Mode mode; } cases[] = {
       {withPuzzle, {}, "Done", Mode::ShowingSolution},
       {withPuzzle, {true, true}, "Done", Mode::ShowingSolution},
-      {without, {}, ImpossibleMessage(without[0]), Mode::Idle},
+      {without, {}, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
   };
   for (const auto& c : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(c.words.begin(), c.words.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
     session->EnterStartWord(c.words[0]);
     session->SetFill(c.fill);
     session->Compile();
-    EXPECT_EQ(Finish(*session).message, c.said);
+    EXPECT_EQ(EnglishText(Finish(*session).message), c.said);
     EXPECT_EQ(session->CurrentMode(), c.mode) << c.said;
   }
 }
@@ -196,9 +196,9 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
   for (const auto& [list, themeWords, said] : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(list.begin(), list.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
     session->ChooseTheme(ThemeText(themeWords), "Week 3 <i>fish</i>");
-    EXPECT_NE(session->WindowTitle().find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
+    EXPECT_NE(EnglishText(session->WindowTitle()).find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
     const Reply reply = session->Compile();
-    EXPECT_EQ(reply.message.empty() ? Finish(*session).message : reply.message, said);
+    EXPECT_EQ(EnglishText(reply.message.empty() ? Finish(*session).message : reply.message), said);
     if (said != "Done") continue;
     std::set<std::string> words(list.begin(), list.end());
     words.insert(themeWords.begin(), themeWords.end());
@@ -259,16 +259,16 @@ TEST_F(SessionTest, AnExportedWebPageCarriesThePuzzleWithoutTheTypedLettersOrSay
   Reach(*session, Start::SolvingWithLetters);
   const std::string page = files.Write("page.html", "<head>" + std::string(kPagePuzzleSlot) + "</head>");
   const std::string exported = (files.Path() / "class.html").string();
-  EXPECT_EQ(session->ExportWebPage(page, exported).message, "");
+  EXPECT_TRUE(session->ExportWebPage(page, exported).message.empty());
   const std::string html = testing::ReadFile(exported);
   const std::size_t start = html.find("content=\"") + 9;
   const PuzzleFileResult carried = ParsePuzzleText(FromBase64(html.substr(start, html.find('"', start) - start)), "page");
   ASSERT_EQ(carried.puzzles.size(), 1u) << carried.message;
   EXPECT_EQ(carried.puzzles[0].puzzle.placements, session->CurrentPuzzle().placements);
   EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed"); }));
-  EXPECT_EQ(session->ExportWebPage(files.Write("old.html", "<head></head>"), exported).message,
+  EXPECT_EQ(EnglishText(session->ExportWebPage(files.Write("old.html", "<head></head>"), exported).message),
             "Loopword's web page is missing or damaged:\n" + (files.Path() / "old.html").string());
-  EXPECT_EQ(session->ExportWebPage(page, "/proc/none/class.html").message,
+  EXPECT_EQ(EnglishText(session->ExportWebPage(page, "/proc/none/class.html").message),
             "Loopword could not save the web page to:\n/proc/none/class.html\nThe file could not be written.");
 }
 
@@ -282,7 +282,7 @@ TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolv
   now += 127'000;
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07"});
   EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
-  EXPECT_EQ(session->Exit().question, "") << "a solved puzzle is left without a question";
+  EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
 }
 
 TEST_F(SessionTest, ADamagedFileChangesNothing) {
@@ -294,7 +294,7 @@ TEST_F(SessionTest, ADamagedFileChangesNothing) {
   damagedLetters.replace(damagedLetters.find("# typed 04 ") + 11, 8, "QQ");
   const std::size_t ops = canvas.ops.size();
   for (const std::string& text : {std::string("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n"), damagedLetters}) {
-    EXPECT_NE(session->Open(files.Write("bad.loopword", text)).message, "");
+    EXPECT_FALSE(session->Open(files.Write("bad.loopword", text)).message.empty());
     EXPECT_EQ(canvas.ops.size(), ops) << "nothing drawn";
     EXPECT_EQ(session->CurrentMode(), Mode::Solving);
   }

@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 fresh() {
   rm -rf "$work/tree"
   mkdir -p "$work/tree/scripts"
-  cp -r "$root/src" "$root/translations" "$root/docs" "$work/tree/"
+  cp -r "$root/src" "$root/web" "$root/translations" "$root/docs" "$work/tree/"
   cp -r "$root/scripts/update-translations" "$root/scripts/lib" "$work/tree/scripts/"
 }
 

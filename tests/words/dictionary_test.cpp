@@ -195,7 +195,7 @@ TEST(DictionaryState, EachLevelHasItsFileAFailedLoadSaysWhyAndKeepsTheLastList) 
   EXPECT_EQ(state.LoadDictionary().level, 1);  // its missing file's message and the bare title: the window tests
   EXPECT_TRUE(state.Choose(kUserDictionary, dir.Write("good.txt", "PLATYPUS\r\nKEEPSAKE\r\n")).messages.empty());
   EXPECT_FALSE(state.Choose(kUserDictionary, dir.Write("bad.txt", "lower\ncase\n")).messages.empty()) << "a failed load says why";
-  EXPECT_EQ(state.Title(), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
+  EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
   EXPECT_EQ(state.Choose(7).outcome, LoadOutcome::ReadError);
 }
 
@@ -214,14 +214,15 @@ TEST(DictionaryState, TheTitleAndNoteSayHowAListWasReadAndAListInNeitherEncoding
   for (const auto& c : cases) {
     const std::string path = dir.Write(c.file, c.text);
     EXPECT_TRUE(state.Choose(kUserDictionary, path).messages.empty()) << c.file;
-    EXPECT_EQ(state.Note(), c.note) << c.file;
-    EXPECT_EQ(state.Title(), "Dictionary: " + path + " (" + std::to_string(state.WordCount()) + " words" + (c.note.empty() ? "" : ", " + c.note) + ")");
+    EXPECT_EQ(EnglishText(state.Note()), c.note) << c.file;
+    EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + path + " (" + std::to_string(state.WordCount()) + " words" + (c.note.empty() ? "" : ", " + c.note) + ")");
   }
-  const std::string titleBefore = state.Title();
+  const Message titleBefore = state.Title();
   const std::string bad = dir.Write("bad.txt", "PLATYPUS\nKEEPSAKE\nABC\x81" "DEFGH\n");
   const LoadReport report = state.Choose(kUserDictionary, bad);
   EXPECT_EQ(report.outcome, LoadOutcome::NotText);
-  EXPECT_EQ(report.messages, std::vector<std::string>{"Error while reading dictionary:\n" + bad + "\nLine 3: the list is neither UTF-8 nor Windows-1252 text."});
+  ASSERT_EQ(report.messages.size(), 1u);
+  EXPECT_EQ(EnglishText(report.messages.front()), "Error while reading dictionary:\n" + bad + "\nLine 3: the list is neither UTF-8 nor Windows-1252 text.");
   EXPECT_EQ(state.Title(), titleBefore);
   EXPECT_EQ(state.WordCount(), 3);
 }

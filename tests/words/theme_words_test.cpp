@@ -32,9 +32,9 @@ TEST(ThemeWords, PastedTextIsReadIntoUsableRepeatedAndUnusableEntriesAndReported
     EXPECT_EQ(read.words, c.words) << c.text;
     EXPECT_EQ(read.unusable, c.unusable) << c.text;
     EXPECT_EQ(read.repeated, c.repeated) << c.text;
-    EXPECT_EQ(ThemeWordsReport(read), c.report) << c.text;
+    EXPECT_EQ(EnglishText(ThemeWordsReport(read)), c.report) << c.text;
   }
-  EXPECT_EQ(ThemeWordsReport(ReadThemeWords(twentyFour, Language::English)), "A puzzle holds at most 23 theme words; these are 24.");
+  EXPECT_EQ(EnglishText(ThemeWordsReport(ReadThemeWords(twentyFour, Language::English))), "A puzzle holds at most 23 theme words; these are 24.");
 }
 
 TEST(ThemeWords, EachLanguageFoldsTheEntriesByItsRulesAndTellsTheOnesThatDoNotFold) {
