@@ -488,18 +488,6 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
   return report.outcome == loopword::LoadOutcome::Loaded;
 }
 
-/// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
-loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
-  return {.wordList = std::filesystem::path(dictionaries.ChosenPath()).filename().string(),
-          .wordCount = dictionaries.WordCount(),
-          .fill = loopword::FillName(options.fill),
-          .seed = std::nullopt,
-          .theme = options.fill.theme,
-          .title = options.title,
-          .language = options.language,
-          .wordListNote = loopword::EnglishText(dictionaries.Note())};
-}
-
 /// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".
 std::string GradeLine(const loopword::Puzzle& puzzle) {
   const loopword::grade::Sheet sheet = loopword::grade::SheetOf(puzzle.placements, loopword::SheetHintCells(puzzle));
@@ -537,7 +525,7 @@ int Run(const Options& options, const char* argv0) {
     return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
   };
 
-  loopword::PuzzleOrigin origin = RunOrigin(options, dictionaries);
+  loopword::PuzzleOrigin origin = loopword::ListOrigin(dictionaries, options.fill, options.title);
   TextOutput output(options);
   std::vector<loopword::Puzzle> answers;  // kept only for a booklet, at most kBookletLimit of them
   const auto keep = [&](loopword::Puzzle&& puzzle) {
