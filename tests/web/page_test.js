@@ -40,7 +40,11 @@ function settled(page) {
 
 /// Presses `key` (or taps the on-screen key) and waits for the page to show what it did.
 async function press(page, key, tap = false) {
-  await (tap ? page.tap(`#keyboard button:text-is("${key}")`) : page.keyboard.press(key));
+  if (tap) await page.tap(`#keyboard button:text-is("${key}")`);
+  else {
+    await page.focus('#picture');
+    await page.keyboard.press(key);
+  }
   await settled(page);
 }
 
@@ -54,6 +58,7 @@ async function openPage(address = '', page = undefined) {
 }
 
 async function savePuzzle(page) {
+  await page.click('#face-make');
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
   const file = path.join(scratch, `saved-${Date.now()}.loopword`);
   await download.saveAs(file);
@@ -62,7 +67,7 @@ async function savePuzzle(page) {
 
 /// The letters round each square and the selected cell, as the page offers them to screen readers.
 function readGrid(page) {
-  return page.$$eval('#grid [role=row]', (rows) => ({
+  return page.$$eval('#picture [role=row]', (rows) => ({
     rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
     selected: rows.flatMap((row, square) => [...row.children].flatMap((cell, position) =>
       (cell.getAttribute('aria-selected') === 'true' ? [[square, position]] : []))),
@@ -74,12 +79,12 @@ function solutionRings(file) {
   return file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 }
 
-/// Types the solution with the keyboard alone: the selected cell's letter, Tab once its square is full.
+/// Types the solution with the keyboard alone: the selected cell's letter, Page Down once its square is full.
 async function typeSolution(page, rings) {
   for (let step = 0; step < 400 && !(await page.textContent('#message')).startsWith('Solved in'); ++step) {
     const { rings: shownRings, selected: [[square, position]] } = await readGrid(page);
     const full = !shownRings[square].includes(' ');
-    await press(page, full ? 'Tab' : rings[square][position]);
+    await press(page, full ? 'PageDown' : rings[square][position]);
   }
 }
 
@@ -111,8 +116,6 @@ describe('solving in the page', () => {
   it('keeps typed letters over a reload and says when the typed answer is solved', async () => {
     const page = await openPage('?level=1&seed=9');
     const rings = solutionRings(await savePuzzle(page));
-    await page.click('#solve');
-    await settled(page);
     for (let letter = 0; letter < 2; ++letter) {
       const { selected: [[square, position]] } = await readGrid(page);
       await press(page, rings[square][position]);
@@ -128,8 +131,6 @@ describe('solving in the page', () => {
 
   it('takes typed letters back with Ctrl+Z and brings them back with Ctrl+Shift+Z and Ctrl+Y', async () => {
     const page = await openPage('?level=1&seed=13');
-    await page.click('#solve');
-    await settled(page);
     const { rings: untyped } = await readGrid(page);
     for (const letter of 'KEY') await press(page, letter);
     const { rings: typed } = await readGrid(page);
@@ -147,8 +148,6 @@ describe('solving in the page', () => {
   it('plays at phone width with the on-screen keyboard', async () => {
     const phone = await browser.newContext({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
     const page = await openPage('?level=1&seed=3', await phone.newPage());
-    await page.tap('#solve');
-    await settled(page);
     const { selected: [[square, position]] } = await readGrid(page);
     await press(page, 'Q', true);
     assert.equal((await readGrid(page)).rings[square][position], 'Q');
@@ -161,8 +160,8 @@ describe('the page as a file', () => {
   it('prints the puzzle and the solution on one page', async () => {
     const page = await openPage('?level=2&seed=8');
     await page.evaluate(() => { window.print = () => {}; });
-    await page.check('#print-solution');
-    await page.click('#print');
+    await page.click('#face-make');
+    await page.click('#print-both');
     await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
     for (const format of ['A4', 'Letter']) {
       const pdf = path.join(scratch, `print-${format}.pdf`);
@@ -200,6 +199,7 @@ describe('the page as a file', () => {
 
   it('puts the theme words kept in the theme box into every puzzle', async () => {
     const page = await openPage('?level=2&seed=6');
+    await page.click('#face-make');
     await page.click('#theme summary');
     await page.fill('#theme-words', 'elephant, Giraffes\ncat');
     await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('cat'));
@@ -218,6 +218,7 @@ describe('the page as a file', () => {
   it('reads a user list picked after Français by French rules: accents dropped, capitals', async () => {
     const own = await browser.newContext();
     const page = await openPage('', await own.newPage());
+    await page.click('#face-make');
     await page.selectOption('#language', 'fr');
     await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-words.txt'));
     const accented = fs.readFileSync(path.join(root, 'data', 'fr-words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
