@@ -48,10 +48,12 @@ async function press(page, key, tap = false) {
   await settled(page);
 }
 
-/// Opens the page with `address` (query and fragment) and waits for its first puzzle.
+/// Opens the page with `address` (query and fragment) and waits for its first puzzle; the page may ask no question
+/// and throw no error.
 async function openPage(address = '', page = undefined) {
   const tab = page ?? await context.newPage();
   tab.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
+  tab.on('pageerror', (error) => assert.fail(`the page threw: ${error.message}`));
   await tab.goto(pageUrl + address);
   await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
   return tab;
@@ -156,17 +158,221 @@ describe('solving in the page', () => {
   });
 });
 
-describe('the page as a file', () => {
-  it('prints the puzzle and the solution on one page', async () => {
-    const page = await openPage('?level=2&seed=8');
-    await page.evaluate(() => { window.print = () => {}; });
+/// A fresh browser profile, nothing kept from other tests, at `width` × `height`.
+function profile(width = 1280, height = 800, colorScheme = 'light') {
+  const phone = width < 600;
+  return browser.newContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone, colorScheme, acceptDownloads: true });
+}
+
+/// The puzzle as a pupil link's fragment: its file without comments.
+function linkFragment(file) {
+  return `#${encodeURIComponent(file)}`;
+}
+
+describe('the page for a pupil', () => {
+  const puzzle = () => execFileSync(compileTool, ['--level', '1', '--seed', '12']).toString('latin1');
+  const openings = [
+    ['a seed link', () => '?level=1&seed=12'],
+    ['a pupil link', () => linkFragment(puzzle())],
+  ];
+  for (const [name, address] of openings) {
+    it(`opens ${name} ready to solve, with the hints and no answers`, async () => {
+      const own = await profile();
+      const page = await openPage(address(), await own.newPage());
+      const { rings } = await readGrid(page);
+      assert.equal(rings.length, 23);
+      const solution = solutionRings(puzzle());
+      const shownLetters = rings.join('').replaceAll(' ', '').length;
+      assert.ok(shownLetters > 0 && shownLetters < solution.join('').length / 3, `${shownLetters} letters on show`);
+      for (const [square, ring] of rings.entries()) {
+        [...ring].forEach((letter, position) => assert.ok(letter === ' ' || letter === solution[square][position]));
+      }
+      assert.equal(await page.getAttribute('#face-solve', 'aria-pressed'), 'true');
+      assert.ok(await page.isEnabled('#check'));
+      await own.close();
+    });
+  }
+
+  it('keeps letters and time of a seed link over a reload, shared with the pupil link of the same puzzle', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=12', await own.newPage());
+    for (const letter of 'AB') await press(page, letter);
+    const { rings: typed } = await readGrid(page);
+    await page.waitForFunction(() => document.querySelector('#timer').textContent !== '0:00');
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.deepEqual((await readGrid(page)).rings, typed);
+    assert.notEqual(await page.textContent('#timer'), '0:00');
+    const linked = await openPage(linkFragment(puzzle()), await own.newPage());
+    assert.deepEqual((await readGrid(linked)).rings, typed);
+    await own.close();
+  });
+
+  it('starts over and forgets every puzzle only when the user agrees', async () => {
+    const own = await profile();
+    const page = await own.newPage();
+    const answers = [];
+    page.on('dialog', (dialog) => (answers.shift() ? dialog.accept() : dialog.dismiss()));
+    await page.goto(`${pageUrl}?level=1&seed=12`);
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    const { rings: untyped } = await readGrid(page);
+    await press(page, 'A');
+    const { rings: typed } = await readGrid(page);
+    for (const agree of [false, true]) {
+      answers.push(agree);
+      await page.click('#start-over');
+      await settled(page);
+      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typed);
+    }
+    await press(page, 'A');
     await page.click('#face-make');
-    await page.click('#print-both');
-    await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
-    for (const format of ['A4', 'Letter']) {
-      const pdf = path.join(scratch, `print-${format}.pdf`);
-      await page.pdf({ path: pdf, format });
-      assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+1$/m, format);
+    answers.push(true);
+    await page.click('#forget');
+    await settled(page);
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.deepEqual((await readGrid(page)).rings, untyped);
+    await own.close();
+  });
+
+  it('sends keys to the figure only while it has focus; Tab leaves it and fields take their own typing', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=12', await own.newPage());
+    const { rings: untyped } = await readGrid(page);
+    await page.focus('#picture');
+    await page.keyboard.press('Tab');
+    assert.notEqual(await page.evaluate(() => document.activeElement.id), 'picture');
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'picture');
+    await page.click('#face-make');
+    for (const field of ['#theme-title', '#seed']) {
+      if (field === '#theme-title') await page.click('#theme summary');
+      await page.fill(field, '');
+      await page.keyboard.type('abc');
+      await page.keyboard.press('F7');
+      assert.equal(await page.inputValue(field), 'abc', field);
+    }
+    await settled(page);
+    assert.deepEqual((await readGrid(page)).rings, untyped);
+    await own.close();
+  });
+
+  const damaged = [
+    ['#%', /damaged/],
+    ['#%E0%A4%A', /damaged/],
+    ['#not%20a%20puzzle', /./],
+    ['?level=1&seed=banana', /seed "banana"/],
+    ['?level=1&seed=-1', /seed "-1"/],
+  ];
+  for (const [address, message] of damaged) {
+    it(`says once what is wrong with the address ${address}, keeps saying it and keeps the last good puzzle`, async () => {
+      const own = await profile();
+      const good = await openPage('?level=1&seed=12', await own.newPage());
+      const { rings } = await readGrid(good);
+      const page = await openPage(address, await own.newPage());
+      assert.match(await page.textContent('#message'), message);
+      assert.equal(await page.getAttribute('#message', 'class'), 'warning');
+      await page.waitForTimeout(1200);
+      assert.match(await page.textContent('#message'), message);
+      assert.deepEqual((await readGrid(page)).rings, rings.map((ring) => ring));
+      assert.doesNotMatch(await page.textContent('#message'), /\/(uploads|loopword)\//);
+      await own.close();
+    });
+  }
+});
+
+/// The screen point of the cell above the middle of the square numbered `label` in the figure.
+function cellAbove(page, label) {
+  return page.$eval('#picture svg', (svg, number) => {
+    const text = [...svg.querySelectorAll('text')].find((element) => element.textContent === number);
+    text.scrollIntoView({ block: 'center' });
+    const [x, y] = ['x', 'y'].map((name) => Number(text.getAttribute(name)));
+    const middle = [...svg.querySelectorAll('rect')].find((rect) => {
+      const [left, top, width] = ['x', 'y', 'width'].map((name) => Number(rect.getAttribute(name)));
+      return width < 300 && left <= x && x <= left + width && top <= y && y <= top + width;
+    });
+    const size = Number(middle.getAttribute('width'));
+    const point = new DOMPoint(Number(middle.getAttribute('x')) + size / 2, Number(middle.getAttribute('y')) + size / 2 - 300)
+      .matrixTransform(svg.getScreenCTM());
+    return [point.x, point.y];
+  }, label);
+}
+
+describe('the page on a phone and a desktop', () => {
+  const layouts = [['en', 'QWERTYUIOP'], ['de', 'QWERTZUIOP'], ['fr', 'AZERTYUIOP']];
+  for (const [language, firstRow] of layouts) {
+    it(`fits a 360 px phone with big cells and the ${language} keyboard pinned at the bottom`, async () => {
+      const own = await profile(360, 740);
+      const page = await openPage(`?level=1&seed=3&language=${language}`, await own.newPage());
+      const cell = await page.$eval('#picture svg', (svg) => svg.getBoundingClientRect().width / svg.viewBox.baseVal.width * 300);
+      assert.ok(cell >= 22, `cells of ${cell} px`);
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page is wider than the phone');
+      const keys = await page.$$eval('#keyboard button', (buttons) => buttons.map((b) => ({ name: b.getAttribute('aria-label') ?? b.textContent, box: b.getBoundingClientRect().toJSON() })));
+      assert.equal(keys.slice(0, 10).map(({ name }) => name).join(''), firstRow);
+      for (const { name, box } of keys) {
+        assert.ok(box.height >= 44 && box.bottom <= 740, `${name}: ${JSON.stringify(box)}`);
+      }
+      for (const name of ['Backspace', 'Left', 'Right', 'Next square', 'Check']) assert.ok(keys.some((key) => key.name === name), name);
+      const squares = [];
+      for (const label of ['1', '23']) {
+        await page.touchscreen.tap(...await cellAbove(page, label));
+        await settled(page);
+        squares.push((await readGrid(page)).selected[0][0]);
+      }
+      assert.deepEqual(squares, [0, 22]);
+      await own.close();
+    });
+  }
+
+  it('sets the figure and the word list side by side at 1280 px', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=3', await own.newPage());
+    const figure = await page.$eval('#picture', (element) => element.getBoundingClientRect().toJSON());
+    const words = await page.$eval('#words', (element) => element.getBoundingClientRect().toJSON());
+    assert.ok(words.left >= figure.right && words.top < figure.bottom, JSON.stringify({ figure, words }));
+    assert.equal(await page.locator('#words li').count(), 23);
+    await own.close();
+  });
+
+  const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+  for (const [width, height, scheme] of [[360, 740, 'light'], [1280, 800, 'light'], [360, 740, 'dark'], [1280, 800, 'dark']]) {
+    it(`has no serious accessibility fault at ${width} px in ${scheme} mode, solving and making`, async () => {
+      const own = await profile(width, height, scheme);
+      const page = await openPage('?level=1&seed=3', await own.newPage());
+      await press(page, 'A');
+      for (const face of ['solve', 'make']) {
+        await page.click(`#face-${face}`);
+        await settled(page);
+        await page.evaluate(axeSource);
+        const faults = await page.evaluate(async () => (await axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'best-practice'] })).violations
+          .filter(({ impact }) => impact === 'serious' || impact === 'critical')
+          .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target.join(' ')).join(', ')}`));
+        assert.deepEqual(faults, [], face);
+      }
+      await own.close();
+    });
+  }
+});
+
+describe('the page as a file', () => {
+  it("prints the puzzle with the browser's own Print, and with the solution when asked, on one page", async () => {
+    const page = await openPage('?level=2&seed=8');
+    const words = (await page.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent)));
+    await page.evaluate(() => { window.print = () => {}; });
+    for (const withSolution of [false, true]) {
+      if (withSolution) {
+        await page.click('#face-make');
+        await page.click('#print-both');
+      }
+      await page.waitForFunction((sheets) => document.querySelectorAll('#print-sheets svg').length === sheets, withSolution ? 2 : 1);
+      for (const format of ['A4', 'Letter']) {
+        const pdf = path.join(scratch, `print-${format}.pdf`);
+        await page.pdf({ path: pdf, format });
+        assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+1$/m, format);
+        const text = execFileSync('pdftotext', [pdf, '-']).toString();
+        for (const word of words) assert.ok(text.includes(word), `${word} printed on ${format}`);
+        assert.doesNotMatch(text, /Make puzzle|Check/);
+      }
     }
     await page.close();
   });
