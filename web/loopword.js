@@ -542,7 +542,7 @@ function wire() {
   $('forget').addEventListener('click', forgetAll);
   $('picture').addEventListener('click', (event) => {
     clickCell(event);
-    $('picture').focus();
+    $('picture').focus({ preventScroll: true });
   });
   $('picture').addEventListener('keydown', typeInFigure);
   document.addEventListener('keydown', shortcut);
