@@ -10,6 +10,7 @@ const kBackTab = 7;
 const kStorePrefix = 'loopword:';
 const kProgressPrefix = 'loopword:puzzle:';
 const kTimePrefix = 'loopword:time:';
+const kSquarePrefix = 'loopword:square:';
 const kLastPuzzle = 'loopword:last';
 const kTheme = 'loopword:theme';
 const kLanguage = 'loopword:language';
@@ -19,6 +20,7 @@ const kKeyboards = {
   azerty: ['AZERTYUIOP', 'QSDFGHJKLM', 'WXCVBN'],
 };
 const kKeyboardOf = { de: 'qwertz', fr: 'azerty' };
+const kThemeLimit = 20000;  // characters in the theme box: far more than a puzzle's words
 const kFields = 'input, textarea, select, [contenteditable]';
 
 let worker = null;
@@ -32,6 +34,7 @@ const unpackedLists = new Map();  // language code → promise of its bundled wo
 let stickyMessage = false;  // a warning that stays until the user does something
 let storageWarned = false;
 let keyboardLayout = '';
+let firstPuzzleComing = true;  // the square being solved is kept only once the first puzzle is back where it was left
 const clock = { key: '', ms: 0, since: 0 };  // the time spent on the puzzle on show, counted while solving
 
 function startWorker() {
@@ -207,6 +210,7 @@ function keepProgress(file, solving) {
     prepareSheets(false);
   }
   if (solving) store(kProgressPrefix + key, file);
+  if (solving && shown.selectedSquare && !firstPuzzleComing) store(kSquarePrefix + key, String(shown.selectedSquare));
   store(kLastPuzzle, puzzleOnly(file));
 }
 
@@ -265,7 +269,13 @@ function setFill() {
 
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
-  const { reply } = await send('themeReport', $('theme-words').value);
+  const words = $('theme-words').value;
+  if (words.length > kThemeLimit) {
+    $('theme-report').textContent = `The theme box takes up to ${kThemeLimit} characters, and this is ${words.length}: keep the words a puzzle can hold.`;
+    $('theme-keep').disabled = true;
+    return;
+  }
+  const { reply } = await send('themeReport', words);
   $('theme-report').textContent = reply.text;
   $('theme-keep').disabled = !reply.usable;
 }
@@ -395,7 +405,7 @@ async function startOver() {
 async function clearPuzzle() {
   const key = placement(shown.file);
   stopClock();
-  forget([kProgressPrefix + key, kTimePrefix + key]);
+  forget([kProgressPrefix + key, kTimePrefix + key, kSquarePrefix + key]);
   Object.assign(clock, { key, ms: 0, since: 0 });
   await run('open', ['puzzle', puzzleOnly(shown.file), true]);
   await startSolving();
@@ -489,6 +499,13 @@ function showKeyboard(view) {
 
 async function startSolving() {
   if (shown?.puzzle && shown.mode !== 'solving') await run('startSolving');
+}
+
+/// Selects the square `square` was being solved when the page was left, going from square to square.
+async function returnToSquare(square) {
+  for (let step = 0; square && shown?.mode === 'solving' && shown.selectedSquare !== square && step < 24; ++step) {
+    await run('press', [kTab]);
+  }
 }
 
 /// Shows the face to solve (starting to solve the puzzle on show) or the face to make puzzles.
@@ -612,6 +629,8 @@ async function firstPuzzle() {
     await compile();
   }
   await startSolving();
+  await returnToSquare(Number(saved(kSquarePrefix + placement(shown?.file ?? ''))));
+  firstPuzzleComing = false;
   performance.mark('first-puzzle');
 }
 

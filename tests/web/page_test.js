@@ -196,12 +196,13 @@ describe('the page for a pupil', () => {
   it('keeps letters and time of a seed link over a reload, shared with the pupil link of the same puzzle', async () => {
     const own = await profile();
     const page = await openPage('?level=1&seed=12', await own.newPage());
-    for (const letter of 'AB') await press(page, letter);
-    const { rings: typed } = await readGrid(page);
+    for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
+    const { rings: typed, selected: [[square]] } = await readGrid(page);
     await page.waitForFunction(() => document.querySelector('#timer').textContent !== '0:00');
     await page.reload();
     await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
     assert.deepEqual((await readGrid(page)).rings, typed);
+    assert.equal((await readGrid(page)).selected[0][0], square);
     assert.notEqual(await page.textContent('#timer'), '0:00');
     const linked = await openPage(linkFragment(puzzle()), await own.newPage());
     assert.deepEqual((await readGrid(linked)).rings, typed);
@@ -420,6 +421,21 @@ describe('the page as a file', () => {
     for (const word of ['ELEPHANT', 'GIRAFFES']) assert.match(saved, new RegExp(` ${word}$`, 'm'));
     await page.close();
   });
+
+  const themes = [
+    ['a huge paste', 'elephant '.repeat(5000), /takes up to 20000 characters/],
+    ['no 8-letter word', 'cat, dog, horse', /No theme words[^]*Not 8 letters A to Z: cat, dog, horse/],
+  ];
+  for (const [name, words, report] of themes) {
+    it(`says what it makes of ${name} in the theme box`, async () => {
+      const page = await openPage('?level=1&seed=6');
+      await page.click('#face-make');
+      await page.click('#theme summary');
+      await page.fill('#theme-words', words);
+      await page.waitForFunction((pattern) => new RegExp(pattern).test(document.querySelector('#theme-report').textContent), report.source);
+      await page.close();
+    });
+  }
 
   it('reads a user list picked after Français by French rules: accents dropped, capitals', async () => {
     const own = await browser.newContext();
