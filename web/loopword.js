@@ -63,7 +63,9 @@ function say(message, sticky = false) {
   $('message').classList.toggle('warning', stickyMessage);
 }
 
-/// Sends a command, asks its question and sends it again confirmed, then shows the outcome.
+/// Sends a command, asks its question and sends it again confirmed, then shows the outcome; a sticky message stays.
+/// A reply carries its message and question in English and as data (messageLines, questionLines: each line plain
+/// text or { context, pattern, values }), as the view carries its title (titleLines), for the page to translate them.
 async function run(command, args = [], confirmable = false, sticky = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let answer = await send(command, ...args, ...(confirmable ? [false] : []));
@@ -145,7 +147,7 @@ function fitFigure(svg) {
   svg.removeAttribute('height');
 }
 
-/// The word list select: three levels in every language.
+/// The word list select: Level 1-3 of the language in use, or the user's list.
 function showLevel(view) {
   $('level').value = String(view.level);
 }
@@ -155,7 +157,7 @@ function offers(select, value) {
   return [...select.options].some((option) => option.value === value);
 }
 
-/// The word list the page carries for `language`, unpacked the first time it is asked for; none for English.
+/// The levels the page carries for `language` in one text, unpacked the first time it is asked for; none for English.
 function bundledList(language) {
   if (language === 'en') return Promise.resolve('');
   if (!unpackedLists.has(language)) {
@@ -293,9 +295,10 @@ async function keepTheme(words, title) {
 /// Gives a new worker the choices of the form, as after a stop: the language first, as it rules how the list is read.
 async function applyChoices() {
   const language = $('language').value;
+  const level = Number($('level').value);  // read first: the view after the language shows the session's level
   if (language !== 'en') await run('chooseLanguage', [language, await bundledList(language)]);
   if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
-  else await run('chooseWordList', [Number($('level').value), '', '']);
+  else await run('chooseWordList', [level, '', '']);
   await setFill();
   if ($('start-word').value) await chooseStart();
   await run('chooseTheme', [keptTheme.words, keptTheme.title]);

@@ -6,7 +6,6 @@ onmessage = async ({ data }) => {
   const start = performance.now();
   let reply = data.command === 'view' ? {} : loopword[data.command](...data.args) ?? {};
   const ms = performance.now() - start;  // the session's own time, before the drawing is replayed
-  if (Array.isArray(reply)) reply = { message: reply.join('\n') };
   while (loopword.mode() === 'compiling') {
     const step = loopword.advance();
     if (step.message) reply = step;
