@@ -20,6 +20,7 @@ const kKeyboards = {
   azerty: ['AZERTYUIOP', 'QSDFGHJKLM', 'WXCVBN'],
 };
 const kKeyboardOf = { de: 'qwertz', fr: 'azerty' };
+const kGivenSquare = 12;  // the square whose word the puzzle gives
 const kThemeLimit = 20000;  // characters in the theme box: far more than a puzzle's words
 const kFields = 'input, textarea, select, [contenteditable]';
 
@@ -183,6 +184,11 @@ function showWords(view) {
   }));
 }
 
+/// Whether `cells` ([square, position] pairs) hold the cell `position` of square `square`.
+function among(cells = [], square, position) {
+  return cells.some(([s, p]) => s === square && p === position);
+}
+
 /// The figure's squares as grid rows for screen readers, the selected cell named by aria-activedescendant.
 function gridRows(view) {
   $('picture').removeAttribute('aria-activedescendant');
@@ -197,7 +203,10 @@ function gridRows(view) {
       const selected = view.selectedSquare === index + 1 && view.selectedPosition === position + 1;
       cell.setAttribute('aria-selected', String(selected));
       if (selected) $('picture').setAttribute('aria-activedescendant', cell.id);
-      cell.textContent = `Square ${index + 1}, cell ${position + 1}: ${letter === ' ' ? 'empty' : letter}`;
+      const notes = [letter === ' ' ? 'empty' : letter];
+      if (index + 1 === kGivenSquare || among(view.hints, index + 1, position + 1)) notes.push('hint');
+      if (among(view.marked, index + 1, position + 1)) notes.push('wrong');
+      cell.textContent = `Square ${index + 1}, cell ${position + 1}: ${notes.join(', ')}`;
     });
     return row;
   });

