@@ -27,6 +27,7 @@
 #include "input/start_word.h"
 #include "output/booklet.h"
 #include "output/sheet_export.h"
+#include "output/sheet_language.h"
 #include "puzzle/booklet_maker.h"
 #include "puzzle/puzzle_file.h"
 #include "random/random_source.h"
@@ -597,5 +598,6 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(KeepToolkitQuiet);
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
+  loopword::UseSheetLanguage(options.language, loopword::RunningProgramFolder(argv[0]));
   return Run(options, argv[0]);
 }
