@@ -499,7 +499,7 @@ function showKeyboard(view) {
     keyButton('→', 'Right', () => run('press', [kSolvingKeys.ArrowRight])),
     keyButton('⇥', 'Next square', () => run('press', [kTab])),
     keyButton('⌫', 'Backspace', () => run('press', [kSolvingKeys.Backspace])),
-    keyButton('Check', '', () => run('check')),
+    keyButton('Check', '', check),
   ]);
   $('keyboard').replaceChildren(...rows.map((keys) => {
     const row = document.createElement('div');
@@ -507,6 +507,14 @@ function showKeyboard(view) {
     row.append(...keys);
     return row;
   }));
+}
+
+/// Checks the letters and says how many are wrong, for everyone and for screen readers, unless the session spoke.
+async function check() {
+  const { reply } = await run('check');
+  if (reply.message || shown?.mode !== 'solving') return;
+  const wrong = shown.marked.length;
+  say(wrong === 0 ? 'Check: every letter so far is right.' : `Check: ${wrong} ${wrong === 1 ? 'letter is' : 'letters are'} wrong, marked in the figure.`);
 }
 
 async function startSolving() {
@@ -553,7 +561,7 @@ function wire() {
   $('theme-clear').addEventListener('click', () => keepTheme('', ''));
   $('compile').addEventListener('click', () => compile());
   $('view-button').onclick = pressViewButton;
-  $('check').addEventListener('click', () => run('check'));
+  $('check').addEventListener('click', check);
   $('reveal').addEventListener('click', () => run('reveal'));
   $('undo').addEventListener('click', () => run('undo'));
   $('redo').addEventListener('click', () => run('redo'));

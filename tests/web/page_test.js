@@ -134,7 +134,7 @@ describe('solving in the page', () => {
     await page.close();
   });
 
-  it('takes typed letters back with Ctrl+Z or Undo and brings them back with Ctrl+Shift+Z, Ctrl+Y or Redo', async () => {
+  it('takes typed letters back with Ctrl+Z or Undo, brings them back with Ctrl+Shift+Z, Ctrl+Y or Redo, and says what Check found', async () => {
     const page = await openPage('?level=1&seed=13');
     const { rings: untyped } = await readGrid(page);
     for (const letter of 'KEY') await press(page, letter);
@@ -153,6 +153,10 @@ describe('solving in the page', () => {
       if (expected) assert.deepEqual(rings, expected, key);
       else assert.ok(rings.join('') !== typed.join('') && rings.join('') !== untyped.join(''), key);
     }
+    await page.click('#check');
+    await settled(page);
+    assert.match(await page.textContent('[role=status]#message'), /^Check: \d+ letters? (is|are) wrong/);
+    assert.ok((await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent))).some((name) => name.endsWith(', wrong')));
     await page.close();
   });
 });
