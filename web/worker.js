@@ -1,4 +1,5 @@
 // The page's worker: runs the session and answers each command with its reply and what to show now.
+// SPDX-License-Identifier: GPL-3.0-or-later
 const session = createLoopword().then((module) => new module.Session());
 
 onmessage = async ({ data }) => {
