@@ -142,7 +142,7 @@ class WebSession {
     const Message said = ThemeWordsReport(read);
     report.set("text", EnglishText(said));
     report.set("lines", MessageData(said));
-    report.set("usable", read.words.size() <= kThemeWordLimit);
+    report.set("usable", read.Fit());
     return report;
   }
 

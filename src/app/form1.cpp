@@ -5,13 +5,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
-#include <QLocale>
-#include <QSettings>
 #include <QTimer>
 
 #include "app/about_form.h"
 #include "app/figure_reading.h"
 #include "app/picture_box.h"
+#include "app/remembered_choices.h"
 #include "app/translations.h"
 #include "display/units.h"
 #include "output/sheet_image.h"
@@ -19,22 +18,6 @@
 #include "words/theme_words.h"
 
 namespace loopword {
-
-namespace {
-
-/// Where the language of the word lists is remembered between runs.
-constexpr const char* kLanguageSetting = "dictionary/language";
-
-/// The language the user chose last; before any choice, the desktop's language when Loopword has
-/// word lists in it (the C locale counts as English), else English.
-Language RememberedLanguage() {
-  const QSettings settings;
-  const QString desktop = QLocale().name().section('_', 0, 0);  // "C" for the C locale
-  const QString code = settings.contains(kLanguageSetting) ? settings.value(kLanguageSetting).toString() : desktop;
-  return LanguageFromCode(code.toStdString()).value_or(Language::English);
-}
-
-}  // namespace
 
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
@@ -57,8 +40,8 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   menus_.Build(*this, !webPage_.empty());
   menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
-  const QSettings settings;
-  session_.ChooseTheme(settings.value("theme/words").toString().toStdString(), settings.value("theme/title").toString().toStdString());
+  const ThemeEntry theme = RememberedTheme();
+  session_.ChooseTheme(theme.words, theme.title);
   ShowLoadReport(session_.StartReport());
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -80,9 +63,7 @@ void Form1::mnuTheme_Click() {
   if (!entry) return;
   session_.ChooseTheme(entry->words, entry->title);
   ShowState();
-  QSettings settings;
-  settings.setValue("theme/words", QString::fromStdString(ThemeText(session_.Theme().words)));
-  settings.setValue("theme/title", QString::fromStdString(session_.Theme().title));
+  RememberTheme({ThemeText(session_.Theme().words), session_.Theme().title});
 }
 
 void Form1::ShowState() {
@@ -216,9 +197,7 @@ void Form1::AdvanceCompile() {
   if (!reply.message.empty()) toolkit_.ShowMessage(reply.message);
 }
 
-void Form1::Command1_MouseUp() {
-  Carry([this](bool confirmed) { return session_.PressViewButton(confirmed); });
-}
+void Form1::Command1_MouseUp() { Carry([this](bool confirmed) { return session_.PressViewButton(confirmed); }); }
 
 void Form1::mnuStart_Click(int index) {
   if (index == 0) {
@@ -251,8 +230,7 @@ void Form1::mnuLanguage_Click(int index) {
   toolkit_.SetBusy(true);
   const LoadReport report = session_.ChooseLanguage(language);
   toolkit_.SetBusy(false);
-  const std::string_view code = LanguageCode(session_.Dictionaries().CurrentLanguage());
-  QSettings().setValue(kLanguageSetting, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+  RememberLanguage(session_.Dictionaries().CurrentLanguage());
   menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
   ShowLoadReport(report);
 }
@@ -262,21 +240,13 @@ void Form1::mnuPlay_Click() {
   if (reply && reply->redraw) picture1_->setFocus();
 }
 
-void Form1::mnuCheck_Click() {
-  Carry([this](bool) { return session_.Check(); });
-}
+void Form1::mnuCheck_Click() { Carry([this](bool) { return session_.Check(); }); }
 
-void Form1::mnuReveal_Click() {
-  Carry([this](bool) { return session_.Reveal(); });
-}
+void Form1::mnuReveal_Click() { Carry([this](bool) { return session_.Reveal(); }); }
 
-void Form1::mnuUndo_Click() {
-  Carry([this](bool) { return session_.Undo(); });
-}
+void Form1::mnuUndo_Click() { Carry([this](bool) { return session_.Undo(); }); }
 
-void Form1::mnuRedo_Click() {
-  Carry([this](bool) { return session_.Redo(); });
-}
+void Form1::mnuRedo_Click() { Carry([this](bool) { return session_.Redo(); }); }
 
 void Form1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) session_.PauseClock(isMinimized());

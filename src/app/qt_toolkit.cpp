@@ -122,7 +122,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, Languag
   const auto showReport = [&] {
     const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString(), language);
     report->setText(ShownText(ThemeWordsReport(read)));
-    ok->setEnabled(read.words.size() <= kThemeWordLimit);
+    ok->setEnabled(read.Fit());
   };
   QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);
   showReport();

@@ -97,7 +97,7 @@ std::string ParseTheme(const std::string& value, Options& options) {
   for (const std::string& entry : read.unusable) std::cerr << "Skipped theme entry " << entry << ": not 8 letters A to Z.\n";
   for (const std::string& entry : read.repeated) std::cerr << "Skipped theme entry " << entry << ": given before.\n";
   if (read.words.empty()) return "--theme: no usable theme word";
-  if (read.words.size() > loopword::kThemeWordLimit) {
+  if (!read.Fit()) {
     return "--theme: at most 23 theme words, " + std::to_string(read.words.size()) + " given";
   }
   options.fill.theme = read.words;

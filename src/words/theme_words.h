@@ -22,6 +22,9 @@ struct ThemeWords {
   std::vector<std::string> unusable;
   /// Entries that repeat an earlier usable word.
   std::vector<std::string> repeated;
+
+  /// Whether the words fit in one puzzle: at most kThemeWordLimit of them.
+  [[nodiscard]] bool Fit() const { return words.size() <= kThemeWordLimit; }
 };
 
 /// Splits `text` at line ends, spaces, tabs and commas, folds every entry by the rules of `language`
