@@ -75,15 +75,20 @@ const char* ModeName(Mode mode) {
 
 }  // namespace
 
-/// One session, its picture drawn as SVG whenever the page asks for the view.
+/// One session, its picture drawn as SVG whenever the page asks for the view. The page shows no compile in
+/// progress: a compile runs to its end within the command, its steps never drawn.
 class WebSession {
  public:
-  WebSession() : session_(kDataFolder, SteadyClock()) {}
+  WebSession() : session_(kDataFolder, SteadyClock()) { session_.ShowCompileSteps(false); }
 
   std::string CurrentMode() const { return ModeName(session_.CurrentMode()); }
   val StartMessages() const { return MessagesObject(session_.StartReport().messages); }
-  val Compile(bool confirmed) { return ReplyObject(session_.Compile(confirmed)); }
-  val Advance() { return ReplyObject(session_.AdvanceCompile()); }
+  /// Compiles a puzzle to its end; the reply says how it ended, or why none was started.
+  val Compile(bool confirmed) {
+    Reply reply = session_.Compile(confirmed);
+    while (session_.CurrentMode() == Mode::Compiling) reply = session_.AdvanceCompile();
+    return ReplyObject(reply);
+  }
   val PressViewButton(bool confirmed) { return ReplyObject(session_.PressViewButton(confirmed)); }
   val StartSolving() { return ReplyObject(session_.StartSolving()); }
   val Check() { return ReplyObject(session_.Check()); }
@@ -216,7 +221,6 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("mode", &WebSession::CurrentMode)
       .function("startMessages", &WebSession::StartMessages)
       .function("compile", &WebSession::Compile)
-      .function("advance", &WebSession::Advance)
       .function("pressViewButton", &WebSession::PressViewButton)
       .function("startSolving", &WebSession::StartSolving)
       .function("check", &WebSession::Check)
