@@ -1,38 +1,30 @@
 #!/usr/bin/env python3
-"""Per language: the words read, the words left after folding and de-duplication, puzzle times, one-solution share.
+"""Per language and level: the bundled list's words, puzzle times and the share of varied puzzles with one solution.
 
-Usage: bench/languages.py [--compile build/bin/loopword-compile] [--count 20] [--seed 1]
+Usage: bench/languages.py [--compile build/bin/loopword-compile] [--count 20] [--seed 1] [--languages en,de,...]
 
-For each language other than English it reads the Debian word list (/usr/share/dict/...) through
-loopword-compile --language, then makes --count classic and --count varied puzzles from the bundled
-list (data/<code>-words.txt), timing each run, and counts how many of the varied puzzles have
-exactly one solution by the solver of bench/quality.py.
+For each language and each of its three bundled levels (data/L1words.txt ... for English,
+data/<code>-L1words.txt ... for the others) it makes --count classic and --count varied puzzles
+through loopword-compile (with --language but for English), timing each run, and counts how many of the varied puzzles
+have exactly one solution by the solver of bench/quality.py. It prints a Markdown table.
 """
 import argparse
 import pathlib
-import re
-import subprocess
 import sys
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "bench"))
+sys.path.insert(0, str(ROOT / "tools"))
+from loopword_blocklist import LEVELS, OTHER_LANGUAGES, level_file_name  # noqa: E402
 from quality import puzzles, sheet_grids  # noqa: E402
 
-SYSTEM_LISTS = {"de": "ngerman", "fr": "french", "es": "spanish", "it": "italian", "pt": "portuguese", "nl": "dutch"}
 
-
-def folded_count(compile_path, code, path):
-    """The words loopword-compile keeps from a list read in a language, from its puzzle's header."""
-    out = subprocess.run([compile_path, "--dict", path, "--language", code, "--count", "1", "--seed", "1"],
-                         check=True, capture_output=True, text=True).stdout
-    return int(re.search(r"# word list: .* \((\d+) words\)", out).group(1))
-
-
-def timed_puzzles(compile_path, code, count, seed, *flags):
-    """The puzzles of one run from the language's bundled list, and milliseconds per puzzle."""
+def timed_puzzles(compile_path, code, path, count, seed, *flags):
+    """The puzzles of one run from a list, and milliseconds per puzzle."""
     start = time.perf_counter()
-    made = puzzles(compile_path, str(ROOT / "data" / f"{code}-words.txt"), count, seed, "--language", code, *flags)
+    language = () if code == "en" else ("--language", code)
+    made = puzzles(compile_path, str(path), count, seed, *language, *flags)
     return made, (time.perf_counter() - start) * 1000 / count
 
 
@@ -41,19 +33,18 @@ def main():
     parser.add_argument("--compile", default=str(ROOT / "build/bin/loopword-compile"))
     parser.add_argument("--count", type=int, default=20)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--languages", default=",".join(("en",) + OTHER_LANGUAGES))
     args = parser.parse_args()
-    print("lang  lines read  8-letter words kept  bundled  classic ms/puzzle  varied ms/puzzle  one solution")
-    for code, name in SYSTEM_LISTS.items():
-        path = f"/usr/share/dict/{name}"
-        with open(path, "rb") as f:
-            lines = f.read().count(b"\n")
-        kept = folded_count(args.compile, code, path)
-        bundled = sum(1 for _ in open(ROOT / "data" / f"{code}-words.txt", "rb"))
-        _, classic_ms = timed_puzzles(args.compile, code, args.count, args.seed)
-        varied, varied_ms = timed_puzzles(args.compile, code, args.count, args.seed, "--varied")
-        single = sum(1 for lines_ in varied if sheet_grids(lines_) == 1)
-        print(f"{code:4}  {lines:10,}  {kept:19,}  {bundled:7,}  {classic_ms:17.0f}  {varied_ms:16.0f}  "
-              f"{single}/{len(varied)}")
+    print("| Language | Level | Words | Classic ms/puzzle | Varied ms/puzzle | One solution (of %d varied) |" % args.count)
+    print("|---|---|---|---|---|---|")
+    for code in args.languages.split(","):
+        for level in LEVELS:
+            path = ROOT / "data" / level_file_name(code, level)
+            words = path.stat().st_size // 10
+            _, classic_ms = timed_puzzles(args.compile, code, path, args.count, args.seed)
+            varied, varied_ms = timed_puzzles(args.compile, code, path, args.count, args.seed, "--varied")
+            single = sum(1 for lines in varied if sheet_grids(lines) == 1)
+            print(f"| {code} | {level} | {words:,} | {classic_ms:.0f} | {varied_ms:.0f} | {single} |", flush=True)
 
 
 if __name__ == "__main__":

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figur wird gefüllt</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Rätselblatt</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Lösungsblatt</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Rätsel wird gelöst</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Leere Figur</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (gefunden)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Wörter: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>Hinweis %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, falsch</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Quadrat %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Quadrat %1, Feld %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Feld %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>
@@ -376,6 +431,30 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 Themenwort kommt in jedes Rätsel.</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Wörterbuch: %1 (%2 Wörter, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>als Windows-1252 gelesen, %1 mit Ñ als N gelesen</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 mit Ñ als N gelesen</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 ergibt %2: nicht 8 Buchstaben A bis Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>als Windows-1252 gelesen</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>die Liste ist weder UTF-8- noch Windows-1252-Text</translation>
     </message>
     <message>
         <source>Loopword is still compiling a puzzle.</source>

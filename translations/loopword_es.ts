@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figura rellenándose</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Hoja del pasatiempo</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Hoja de la solución</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Pasatiempo en resolución</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Figura vacía</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (encontrada)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Palabras: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>pista %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, incorrecta</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Cuadrado %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Cuadrado %1, casilla %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Casilla %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>
@@ -376,6 +431,30 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 palabra del tema estará en cada pasatiempo.</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Diccionario: %1 (%2 palabras, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>leído como Windows-1252, %1 con Ñ leída como N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 con Ñ leída como N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 se lee %2: no son 8 letras de la A a la Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>leído como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>la lista no es texto UTF-8 ni Windows-1252</translation>
     </message>
     <message>
         <source>Loopword is still compiling a puzzle.</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figure en cours de remplissage</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Feuille de la grille</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Feuille de la solution</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Grille en cours de résolution</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Figure vide</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (trouvé)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Mots : %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>indice %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, faux</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Carré %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Carré %1, case %2 : %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Case %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>
@@ -376,6 +431,30 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 mot du thème sera dans chaque grille.</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dictionnaire : %1 (%2 mots, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>lu en Windows-1252, %1 avec Ñ lu comme N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 avec Ñ lu comme N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 se lit %2 : pas 8 lettres de A à Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>lu en Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>la liste n&apos;est ni du texte UTF-8 ni du texte Windows-1252</translation>
     </message>
     <message>
         <source>Loopword is still compiling a puzzle.</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figura in riempimento</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Foglio dello schema</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Foglio della soluzione</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Schema in soluzione</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Figura vuota</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (trovata)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Parole: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>indizio %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, sbagliata</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Quadrato %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Quadrato %1, casella %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Casella %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>
@@ -376,6 +431,30 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 parola a tema sarà in ogni schema.</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dizionario: %1 (%2 parole, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>letto come Windows-1252, %1 con Ñ letta come N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 con Ñ letta come N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 si legge %2: non sono 8 lettere dalla A alla Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>letto come Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>l&apos;elenco non è testo UTF-8 né Windows-1252</translation>
     </message>
     <message>
         <source>Loopword is still compiling a puzzle.</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figuur wordt gevuld</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Puzzelblad</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Oplossingsblad</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Puzzel wordt opgelost</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Lege figuur</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (gevonden)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Woorden: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>hint %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, fout</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Vierkant %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Vierkant %1, vakje %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Vakje %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>
@@ -376,6 +431,30 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 themawoord komt in elke puzzel.</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Woordenboek: %1 (%2 woorden, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>gelezen als Windows-1252, %1 met Ñ gelezen als N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 met Ñ gelezen als N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 wordt %2: geen 8 letters A tot Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>gelezen als Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>de lijst is geen UTF-8- of Windows-1252-tekst</translation>
     </message>
     <message>
         <source>Loopword is still compiling a puzzle.</source>

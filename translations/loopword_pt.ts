@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Figure being filled</source>
+        <translation>Figura a ser preenchida</translation>
+    </message>
+    <message>
+        <source>Puzzle sheet</source>
+        <translation>Folha do passatempo</translation>
+    </message>
+    <message>
+        <source>Solution sheet</source>
+        <translation>Folha da solução</translation>
+    </message>
+    <message>
+        <source>Puzzle being solved</source>
+        <translation>Passatempo a ser resolvido</translation>
+    </message>
+    <message>
+        <source>Empty figure</source>
+        <translation>Figura vazia</translation>
+    </message>
+    <message>
+        <source>%1 (found)</source>
+        <translation>%1 (encontrada)</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Palavras: %1</translation>
+    </message>
+    <message>
+        <source>hint %1</source>
+        <translation>pista %1</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, errada</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Quadrado %1</translation>
+    </message>
+    <message>
+        <source>Square %1, cell %2: %3</source>
+        <translation>Quadrado %1, casa %2: %3</translation>
+    </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Casa %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Loopword Puzzles</source>
@@ -376,6 +431,30 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>1 theme word will be in every puzzle.</source>
         <translation>1 palavra do tema estará em todos os passatempos.</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2 words, %3)</source>
+        <translation>Dicionário: %1 (%2 palavras, %3)</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252, %1 with Ñ read as N</source>
+        <translation>lido como Windows-1252, %1 com Ñ lido como N</translation>
+    </message>
+    <message>
+        <source>%1 with Ñ read as N</source>
+        <translation>%1 com Ñ lido como N</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: not 8 letters A to Z.</source>
+        <translation>%1 lê-se %2: não são 8 letras de A a Z.</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252</source>
+        <translation>lido como Windows-1252</translation>
+    </message>
+    <message>
+        <source>the list is neither UTF-8 nor Windows-1252 text</source>
+        <translation>a lista não é texto UTF-8 nem Windows-1252</translation>
     </message>
     <message>
         <source>Loopword is still compiling a puzzle.</source>

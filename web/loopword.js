@@ -41,7 +41,9 @@ function say(message) {
   $('message').textContent = message;
 }
 
-/// Sends a command, asks its question and sends it again confirmed, then shows the outcome.
+/// Sends a command, asks its question and sends it again confirmed, then shows the outcome. A reply carries its
+/// message and question in English and as data (messageLines, questionLines: each line plain text or
+/// { context, pattern, values }), as the view carries its title (titleLines), for the page to translate them.
 async function run(command, args = [], confirmable = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let answer = await send(command, ...args, ...(confirmable ? [false] : []));
@@ -81,12 +83,9 @@ function show(view) {
   if (view.file) keepProgress(view.file);
 }
 
-/// The word list select: three levels in English; every other language has one bundled list.
+/// The word list select: Level 1-3 of the language in use, or the user's list.
 function showLevel(view) {
-  const oneList = view.language !== 'en';
-  for (const option of $('level').options) option.hidden = oneList && ['2', '3'].includes(option.value);
-  $('level').options[0].textContent = oneList ? 'Bundled list' : 'Level 1';
-  $('level').value = oneList && view.level > 1 ? '1' : String(view.level);
+  $('level').value = String(view.level);
 }
 
 /// Whether `select` has an option for `value`.
@@ -94,7 +93,7 @@ function offers(select, value) {
   return [...select.options].some((option) => option.value === value);
 }
 
-/// The word list the page carries for `language`, unpacked the first time it is asked for; none for English.
+/// The levels the page carries for `language` in one text, unpacked the first time it is asked for; none for English.
 function bundledList(language) {
   if (language === 'en') return Promise.resolve('');
   if (!unpackedLists.has(language)) {
@@ -196,9 +195,10 @@ async function keepTheme(words, title) {
 /// Gives a new worker the choices of the form, as after a stop: the language first, as it rules how the list is read.
 async function applyChoices() {
   const language = $('language').value;
+  const level = Number($('level').value);  // read first: the view after the language shows the session's level
   if (language !== 'en') await run('chooseLanguage', [language, await bundledList(language)]);
   if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
-  else await run('chooseWordList', [Number($('level').value), '', '']);
+  else await run('chooseWordList', [level, '', '']);
   await setFill();
   if ($('start-word').value) await chooseStart();
   await run('chooseTheme', [keptTheme.words, keptTheme.title]);

@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -28,18 +29,48 @@ constexpr const char* kDataFolder = "/loopword";
 /// Where word lists the user picks are put for the session to read.
 constexpr const char* kUploadFolder = "/uploads";
 
+/// A phrase as data, for the page to translate: the text itself when plain, else {context, pattern, values}.
+val PhraseData(const Phrase& phrase) {
+  if (phrase.IsPlain()) return val(phrase.Plain());
+  val values = val::array();
+  for (const Phrase& value : phrase.Values()) values.call<void>("push", PhraseData(value));
+  val data = val::object();
+  data.set("context", std::string(phrase.Pattern().context));
+  data.set("pattern", std::string(phrase.Pattern().source));
+  data.set("values", values);
+  return data;
+}
+
+/// A message's lines as data, top to bottom.
+val MessageData(const Message& message) {
+  val lines = val::array();
+  for (const Phrase& line : message.Lines()) lines.call<void>("push", PhraseData(line));
+  return lines;
+}
+
 val ReplyObject(const Reply& reply) {
   val object = val::object();
-  object.set("message", reply.message);
-  object.set("question", reply.question);
+  object.set("message", EnglishText(reply.message));
+  object.set("messageLines", MessageData(reply.message));
+  object.set("question", EnglishText(reply.question));
+  object.set("questionLines", MessageData(reply.question));
   object.set("redraw", reply.redraw);
   return object;
 }
 
-val MessagesObject(const std::vector<std::string>& messages) {
-  val list = val::array();
-  for (const std::string& message : messages) list.call<void>("push", message);
-  return list;
+/// The messages of a word list's load as one reply, a line after another.
+val MessagesObject(const std::vector<Message>& messages) {
+  Message all;
+  for (const Message& message : messages) all.Append(message);
+  return ReplyObject({all, {}, false});
+}
+
+/// `phrase` with the plain value `path` named by its file name alone: the page's folders are its own.
+Phrase WithFileName(const Phrase& phrase, const std::string& path) {
+  if (phrase.IsPlain()) return phrase.Plain() == path ? Phrase(std::filesystem::path(path).filename().string()) : phrase;
+  std::vector<Phrase> values;
+  for (const Phrase& value : phrase.Values()) values.push_back(WithFileName(value, path));
+  return Phrase(phrase.Pattern(), values);
 }
 
 /// Writes `text` as the user's file `name` (its folders left out) and gives its path; the messages
@@ -110,9 +141,11 @@ class WebSession {
 
   /// What the theme box says of the words typed so far, and whether they can be kept.
   val ThemeReport(const std::string& words) const {
-    const ThemeWords read = ReadThemeWords(words);
+    const ThemeWords read = ReadThemeWords(words, session_.Dictionaries().CurrentLanguage());
     val report = val::object();
-    report.set("text", ThemeWordsReport(read));
+    const Message said = ThemeWordsReport(read);
+    report.set("text", EnglishText(said));
+    report.set("lines", MessageData(said));
     report.set("usable", read.words.size() <= kThemeWordLimit);
     return report;
   }
@@ -133,12 +166,16 @@ class WebSession {
   }
 
   /// Reads the word lists in the language with the two-letter `code` from now on; `list` is that
-  /// language's bundled list (none for English), put where the session looks for it.
+  /// language's packed levels (none for English), put as three level files where the session looks for them.
   val ChooseLanguage(const std::string& code, const std::string& list) {
     const std::optional<Language> language = LanguageFromCode(code);
-    if (!language) return MessagesObject({"Loopword has no word lists in the language \"" + code + "\"."});
+    if (!language) return MessagesObject({Message(Phrase("Loopword has no word lists in the language \"" + code + "\"."))});
     if (*language != Language::English) {
-      std::ofstream(std::string(kDataFolder) + "/" + BundledListName(1, *language), std::ios::binary) << list;
+      const std::array<std::string, 3> levels = UnpackLevels(list);
+      for (int level = 1; level <= 3; ++level) {
+        std::ofstream(std::string(kDataFolder) + "/" + BundledListName(level, *language), std::ios::binary)
+            << levels.at(static_cast<std::size_t>(level - 1));
+      }
     }
     return MessagesObject(session_.ChooseLanguage(*language).messages);
   }
@@ -163,7 +200,9 @@ class WebSession {
     view.set("viewButton", shown.offer.viewButton);
     view.set("undo", shown.offer.undo);
     view.set("redo", shown.offer.redo);
-    view.set("title", TitleBar(shown.windowTitle));
+    const Message title = TitleBar(shown.windowTitle);
+    view.set("title", EnglishText(title));
+    view.set("titleLines", MessageData(title));
     view.set("level", session_.Dictionaries().DictLevel);
     view.set("language", std::string(LanguageCode(session_.Dictionaries().CurrentLanguage())));
     view.set("file", session_.PuzzleFileText());
@@ -189,12 +228,11 @@ class WebSession {
   }
 
  private:
-  /// The title bar's `title` with the list named by its file name alone: the page's folders are its own.
-  std::string TitleBar(std::string title) const {
+  /// The title bar's `full` title with the list named by its file name alone: the page's folders are its own.
+  Message TitleBar(const Message& full) const {
     const std::string path = session_.Dictionaries().ChosenPath();
-    if (const std::size_t at = title.find(path); at != std::string::npos && !path.empty()) {
-      title.replace(at, path.size(), std::filesystem::path(path).filename().string());
-    }
+    Message title;
+    for (const Phrase& line : full.Lines()) title.Add(path.empty() ? line : WithFileName(line, path));
     return title;
   }
 

@@ -5,8 +5,7 @@ const session = core.then((module) => new module.Session());
 onmessage = async ({ data }) => {
   const loopword = await session;
   const start = performance.now();
-  let reply = data.command === 'view' ? {} : loopword[data.command](...data.args) ?? {};
+  const reply = data.command === 'view' ? {} : loopword[data.command](...data.args) ?? {};
   const ms = performance.now() - start;  // the session's own time, before the view is drawn
-  if (Array.isArray(reply)) reply = { message: reply.join('\n') };
   postMessage({ id: data.id, reply, ms, view: data.command === 'sheets' ? null : loopword.view() });
 };

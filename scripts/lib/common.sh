@@ -5,20 +5,23 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # Debian packages building and running the program need (qt6-l10n-tools: lrelease makes its translations;
-# qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language).
+# qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language;
+# libcli11-dev: loopword-compile's options, header only).
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config libcli11-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation
 )
 # Debian packages building the web page needs: the C++ compiler to WebAssembly.
 WEB_PACKAGES=(emscripten)
 # Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides (the w* word lists:
-# puzzles in other languages are checked against them).
+# puzzles in other languages are checked against them; qt6-base-private-dev: the window's accessibility is switched
+# on in its tests as a screen reader would; at-spi2-core, python3-pyatspi, dbus-daemon: the window read over the
+# accessibility bus).
 TEST_PACKAGES=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev
-  xvfb x11-utils x11-apps xdotool imagemagick python3
+  xvfb x11-utils x11-apps xdotool imagemagick python3 at-spi2-core python3-pyatspi dbus-daemon
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream
   wngerman wfrench wspanish witalian wportuguese wdutch
@@ -51,8 +54,8 @@ install_missing() {
   as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# configure_and_build DIR [cmake options...]: configures and builds one build folder.
-configure_and_build() {
+# configure DIR [cmake options...]: configures one build folder, showing CMake's output only when it fails.
+configure() {
   local dir="$1"
   shift
   local log
@@ -64,5 +67,10 @@ configure_and_build() {
     return 1
   fi
   rm -f "$log"
-  cmake --build "$dir" -j "$JOBS"
+}
+
+# configure_and_build DIR [cmake options...]: configures and builds one build folder.
+configure_and_build() {
+  configure "$@"
+  cmake --build "$1" -j "$JOBS"
 }

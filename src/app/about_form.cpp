@@ -1,12 +1,18 @@
 // Laying out the About box and its three ways out, and the user guide window.
 #include "app/about_form.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 #include "app/fonts.h"
 #include "display/units.h"
@@ -22,17 +28,45 @@ constexpr const char* kGuideSource = "qrc:/guide.html";
 constexpr int kGuideWidth = 9000;
 constexpr int kGuideHeight = 9600;
 
+/// The smallest text area of the About box; it grows to show the whole text.
+constexpr int kTextWidth = 4755;
+constexpr int kTextHeight = 1044;
+
+/// The size the text area needs to show each of its lines whole, at least the smallest one.
+QSize TextAreaSize(const QPlainTextEdit& area) {
+  const QFontMetrics metrics(area.font());
+  const QTextDocument& document = *area.document();
+  qreal width = 0;
+  qreal height = 0;
+  for (QTextBlock line = document.firstBlock(); line.isValid(); line = line.next()) {
+    width = std::max<qreal>(width, metrics.horizontalAdvance(line.text()));
+    height += document.documentLayout()->blockBoundingRect(line).height();
+  }
+  const int margins = 2 * (static_cast<int>(document.documentMargin()) + area.frameWidth()) + metrics.averageCharWidth();
+  return {std::max(TwipsToPixels(kTextWidth), static_cast<int>(std::ceil(width)) + margins),
+          std::max(TwipsToPixels(kTextHeight), static_cast<int>(std::ceil(height)) + margins)};
+}
+
 }  // namespace
+
+QString AboutText() {
+  QString text = QString::fromLatin1(kAboutText) + QString::fromLatin1(kLicenceText);
+  for (const char* credit : kWordCredits) text += "\n" + QString::fromUtf8(credit);
+  return text;
+}
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("About Loopword"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(TwipsToPixels(5400), TwipsToPixels(1980));
   setFont(SansFont({"MS Sans Serif", "Microsoft Sans Serif"}, 7.8, true));
 
-  aboutText_ = new QPlainTextEdit(QString::fromLatin1(kAboutText), this);
+  aboutText_ = new QPlainTextEdit(AboutText(), this);
   aboutText_->setReadOnly(true);
-  aboutText_->setGeometry(TwipsToPixels(72), TwipsToPixels(48), TwipsToPixels(4755), TwipsToPixels(1044));
+  aboutText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  const QSize text = TextAreaSize(*aboutText_);
+  const int wider = text.width() - TwipsToPixels(kTextWidth), taller = text.height() - TwipsToPixels(kTextHeight);
+  setFixedSize(TwipsToPixels(5400) + wider, TwipsToPixels(1980) + taller);
+  aboutText_->setGeometry(TwipsToPixels(72), TwipsToPixels(48), text.width(), text.height());
   QPalette buttonFace = aboutText_->palette();
   buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
   aboutText_->setPalette(buttonFace);
@@ -43,13 +77,13 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
 
   auto* icon = new QLabel(this);
   icon->setPixmap(QApplication::windowIcon().pixmap(kIconSide, kIconSide));
-  icon->setGeometry(TwipsToPixels(4896), TwipsToPixels(48), kIconSide, kIconSide);
+  icon->setGeometry(TwipsToPixels(4896) + wider, TwipsToPixels(48), kIconSide, kIconSide);
 
   auto* version = new QLabel(tr("Version 1.0"), this);
-  version->setGeometry(TwipsToPixels(456), TwipsToPixels(1152), TwipsToPixels(4092), TwipsToPixels(312));
+  version->setGeometry(TwipsToPixels(456), TwipsToPixels(1152) + taller, TwipsToPixels(4092), TwipsToPixels(312));
 
   auto* ok = new QPushButton("OK", this);
-  ok->setGeometry(TwipsToPixels(2184), TwipsToPixels(1584), TwipsToPixels(510), TwipsToPixels(315));
+  ok->setGeometry(TwipsToPixels(2184) + wider / 2, TwipsToPixels(1584) + taller, TwipsToPixels(510), TwipsToPixels(315));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &AboutForm::Unload);
 }

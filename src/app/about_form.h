@@ -1,8 +1,10 @@
-// The About box (release line, version, icon and an OK button), the Help text and the user guide window.
+// The About box (release line, licence, word credits, version, icon and an OK button), the Help text and the user guide window.
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
+#include <QString>
+#include <array>
 
 class QPlainTextEdit;
 class QTextBrowser;
@@ -25,12 +27,32 @@ class AboutForm final : public QDialog {
   QPlainTextEdit* aboutText_;
 };
 
-/// The text of the About box, line by line.
+/// The opening of the About box, line by line.
 inline constexpr const char* kAboutText =
     "\n"
     "Loopword - October 2005\n"
-    "Makes 8-shaped word puzzles to print and solve on paper.\n"
-    "Word lists from SCOWL (Spell Checker Oriented Word Lists).\n";
+    "Makes 8-shaped word puzzles to print and solve on paper.\n";
+
+/// The licence of the program, as the About box states it.
+inline constexpr const char* kLicenceText =
+    "Free software under the GNU General Public License, version 3\n"
+    "or (at your option) any later version: GPL-3.0-or-later.\n";
+
+/// Where the words come from, a line each, as the About box lists them: a new source is one more line.
+inline constexpr std::array kWordCredits = {
+    "English word lists from SCOWL (Spell Checker Oriented Word Lists)",
+    "German from igerman98",
+    "French from wfrench",
+    "Spanish from wspanish",
+    "Italian from witalian",
+    "Portuguese from ispell.pt",
+    "Dutch from OpenTaal",
+    "Offensive words left out with the naughty-words blocklist",
+    "Word frequencies from subtitle word lists",
+};
+
+/// The whole text of the About box: the opening, the licence and the word credits.
+QString AboutText();
 
 /// What Help shows: the puzzle and its rules.
 inline constexpr const char* kHelpText =

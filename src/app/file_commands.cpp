@@ -53,10 +53,10 @@ bool FileCommands::ConfirmOverwrite(const std::string& path) {
   std::error_code error;
   const auto length = std::filesystem::file_size(path, error);
   if (error || length == 0) return true;
-  return toolkit_.AskYesNo(QObject::tr("OverWrite file: %1 ?").arg(QString::fromStdString(path)).toStdString());
+  return toolkit_.AskYesNo(Message(LOOPWORD_TEXT("QObject", "OverWrite file: %1 ?"), {path}));
 }
 
-bool FileCommands::Write(const char* failureHeading, const std::string& path, const std::function<SaveOutcome()>& write) {
+bool FileCommands::Write(Text failureHeading, const std::string& path, const std::function<SaveOutcome()>& write) {
   toolkit_.SetBusy(true);
   const SaveOutcome outcome = write();
   toolkit_.SetBusy(false);
@@ -64,10 +64,10 @@ bool FileCommands::Write(const char* failureHeading, const std::string& path, co
   return outcome.saved;
 }
 
-bool FileCommands::WriteText(const char* failureHeading, const std::string& path, std::string_view text) {
+bool FileCommands::WriteText(Text failureHeading, const std::string& path, std::string_view text) {
   return Write(failureHeading, path, [&]() -> SaveOutcome {
-    const std::string failure = WriteFileAtomically(path, text);
-    return {failure.empty(), failure};
+    Message failure = WriteFileAtomically(path, text);
+    return {failure.empty(), std::move(failure)};
   });
 }
 
@@ -84,7 +84,7 @@ std::optional<std::pair<std::string, std::string>> FileCommands::AskPuzzleText()
 
 bool FileCommands::SavePuzzle(const std::string& text) {
   const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for this puzzle"), kPuzzleFilesName, kPuzzleExtension);
-  return !path.empty() && WriteText(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the puzzle to:"), path, text);
+  return !path.empty() && WriteText(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), path, text);
 }
 
 void FileCommands::ExportWebPage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill) {
@@ -94,10 +94,10 @@ void FileCommands::ExportWebPage(const std::string& pagePath, const std::functio
   const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   const std::optional<std::string> filled = fill(page);
   if (!filled) {
-    toolkit_.ShowMessage(std::string(QT_TRANSLATE_NOOP("Messages", "Loopword's web page is missing or damaged:")) + "\n" + pagePath);
+    toolkit_.ShowMessage(Message(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")).Add(pagePath));
     return;
   }
-  WriteText(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the web page to:"), path, *filled);
+  WriteText(LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"), path, *filled);
 }
 
 std::string FileCommands::AskWordList() {
@@ -108,14 +108,14 @@ void FileCommands::SaveBitmap(const QImage& picture) {
   const std::string path =
       AskFileName("SAVE", QT_TRANSLATE_NOOP("Messages", "Select destination file for a bitmap copy of this puzzle"), QT_TRANSLATE_NOOP("Messages", "Loopword Bitmap Files"), "*.bmp");
   if (path.empty() || !ConfirmOverwrite(path)) return;
-  if (!Write(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the bitmap to:"), path, [&] { return SaveBitmapFile(picture, QString::fromStdString(path)); })) return;
+  if (!Write(LOOPWORD_TEXT("Messages", "Loopword could not save the bitmap to:"), path, [&] { return SaveBitmapFile(picture, QString::fromStdString(path)); })) return;
   const qint64 length = QFileInfo(QString::fromStdString(path)).size();
-  toolkit_.ShowMessage(QObject::tr("Loopword copied to:\n%1\n %2 bytes").arg(QString::fromStdString(path)).arg(length).toStdString());
+  toolkit_.ShowMessage(Message(LOOPWORD_TEXT("QObject", "Loopword copied to:\n%1\n %2 bytes"), {path, length}));
 }
 
 void FileCommands::ExportPdf(const Puzzle& puzzle) {
   const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a PDF of this puzzle"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
-  if (!path.empty()) Write(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the PDF to:"), path, [&] { return loopword::ExportPdf(puzzle, QString::fromStdString(path), LocalePaper()); });
+  if (!path.empty()) Write(LOOPWORD_TEXT("Messages", "Loopword could not save the PDF to:"), path, [&] { return loopword::ExportPdf(puzzle, QString::fromStdString(path), LocalePaper()); });
 }
 
 void FileCommands::ExportSvg(const Puzzle& puzzle) {
@@ -124,14 +124,14 @@ void FileCommands::ExportSvg(const Puzzle& puzzle) {
   const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
   if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
   const SaveOutcome outcome = loopword::ExportSvg(puzzle, QString::fromStdString(path));
-  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the SVG files to:"), path, outcome.reason));
+  if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the SVG files to:"), path, outcome.reason));
 }
 
 void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& starting) {
-  if (!toolkit_.AskYesNo(QT_TRANSLATE_NOOP("Messages", "Do you wish to print puzzle and its solution?"))) return;
+  if (!toolkit_.AskYesNo(LOOPWORD_TEXT("Messages", "Do you wish to print puzzle and its solution?"))) return;
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (defaultPrinter.isNull()) {
-    toolkit_.ShowMessage(QT_TRANSLATE_NOOP("Messages", "There is no printer to print on.\nSet up a default printer, then print again."));
+    toolkit_.ShowMessage(LOOPWORD_TEXT("Messages", "There is no printer to print on.\nSet up a default printer, then print again."));
     return;
   }
   QPrinter printer(defaultPrinter, QPrinter::HighResolution);
@@ -140,15 +140,15 @@ void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& star
   toolkit_.SetBusy(true);
   if (!painter.begin(&printer)) {
     toolkit_.SetBusy(false);
-    toolkit_.ShowMessage(QObject::tr("The printer %1 could not start printing.").arg(defaultPrinter.printerName()).toStdString());
+    toolkit_.ShowMessage(Message(LOOPWORD_TEXT("QObject", "The printer %1 could not start printing."), {defaultPrinter.printerName().toStdString()}));
     return;
   }
   starting();
   PaintPrintedPage(painter, printer.resolution(), puzzle);
   const bool sent = painter.end() && printer.printerState() != QPrinter::Error;
   toolkit_.SetBusy(false);
-  toolkit_.ShowMessage(sent ? QT_TRANSLATE_NOOP("Messages", "Done")
-                            : QObject::tr("The page could not be sent to the printer %1.").arg(defaultPrinter.printerName()).toStdString());
+  toolkit_.ShowMessage(sent ? Message(LOOPWORD_TEXT("Messages", "Done"))
+                            : Message(LOOPWORD_TEXT("QObject", "The page could not be sent to the printer %1."), {defaultPrinter.printerName().toStdString()}));
 }
 
 std::string FileCommands::AskBooklet(const CompileOptions& fill) {
@@ -167,10 +167,9 @@ void FileCommands::WriteBooklet(const BookletOutcome& made, const std::string& p
     toolkit_.ShowMessage(made.failure);
     return;
   }
-  if (!Write(QT_TRANSLATE_NOOP("Messages", "Loopword could not save the booklet to:"), path, [&] { return WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper()); })) return;
+  if (!Write(LOOPWORD_TEXT("Messages", "Loopword could not save the booklet to:"), path, [&] { return WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper()); })) return;
   const int pages = BookletPageCount(static_cast<int>(run.puzzles.size()));
-  const std::string written = QObject::tr("Booklet written: %1, %2 pages.").arg(QString::fromStdString(path)).arg(pages).toStdString();
-  toolkit_.ShowMessage(run.note.empty() ? written : written + "\n" + run.note);
+  toolkit_.ShowMessage(Message(LOOPWORD_TEXT("QObject", "Booklet written: %1, %2 pages."), {path, pages}).Append(run.note));
 }
 
 }  // namespace loopword

@@ -54,8 +54,8 @@ class FileCommands {
   std::string AskSavePath(const std::string& title, const std::string& typesName, const std::string& extension);
   std::string AskNewFile(const std::string& title, const std::string& typesName, const std::string& extension);
   bool ConfirmOverwrite(const std::string& path);
-  bool Write(const char* failureHeading, const std::string& path, const std::function<SaveOutcome()>& write);
-  bool WriteText(const char* failureHeading, const std::string& path, std::string_view text);
+  bool Write(Text failureHeading, const std::string& path, const std::function<SaveOutcome()>& write);
+  bool WriteText(Text failureHeading, const std::string& path, std::string_view text);
 
   Toolkit& toolkit_;
   FNDialog gf1;  // the one file-name dialog of the window

@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
+#include <QLocale>
 #include <QSettings>
 #include <QTimer>
 
 #include "app/about_form.h"
+#include "app/figure_reading.h"
 #include "app/picture_box.h"
 #include "app/translations.h"
 #include "display/units.h"
@@ -22,9 +24,13 @@ namespace {
 /// Where the language of the word lists is remembered between runs.
 constexpr const char* kLanguageSetting = "dictionary/language";
 
+/// The language the user chose last; before any choice, the desktop's language when Loopword has
+/// word lists in it (the C locale counts as English), else English.
 Language RememberedLanguage() {
-  const std::string code = QSettings().value(kLanguageSetting).toString().toStdString();
-  return LanguageFromCode(code).value_or(Language::English);
+  const QSettings settings;
+  const QString desktop = QLocale().name().section('_', 0, 0);  // "C" for the C locale
+  const QString code = settings.contains(kLanguageSetting) ? settings.value(kLanguageSetting).toString() : desktop;
+  return LanguageFromCode(code.toStdString()).value_or(Language::English);
 }
 
 }  // namespace
@@ -62,13 +68,14 @@ QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>
 
 void Form1::ShowLoadReport(const LoadReport& report) {
   menus_.MarkDictionary(report.level);
-  for (const std::string& message : report.messages) toolkit_.ShowMessage(message);
+  for (const Message& message : report.messages) toolkit_.ShowMessage(message);
   ShowState();
 }
 
 void Form1::mnuTheme_Click() {
   const ThemeChoice& chosen = session_.Theme();
-  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.words), chosen.title});
+  const std::optional<ThemeEntry> entry =
+      toolkit_.AskTheme({ThemeText(chosen.words), chosen.title}, session_.Dictionaries().CurrentLanguage());
   if (!entry) return;
   session_.ChooseTheme(entry->words, entry->title);
   ShowState();
@@ -86,6 +93,7 @@ void Form1::ShowState() {
   setWindowTitle("[*]" + ShownText(view.windowTitle));
   setWindowModified(view.unsaved);
   picture1_->update();
+  picture1_->ShowReading(ReadFigure(session_));
 }
 
 std::optional<Reply> Form1::Carry(const std::function<Reply(bool confirmed)>& command) {
@@ -138,7 +146,7 @@ void Form1::mnuExportWeb_Click() {
 }
 
 void Form1::mnuBooklet_Click() {
-  if (const std::string refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
+  if (const Message refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
     toolkit_.ShowMessage(refusal);
     return;
   }
@@ -151,7 +159,7 @@ void Form1::mnuBooklet_Click() {
   fill.unique = asked.unique;
   const BookletOutcome made = session_.MakeBooklet(
       {asked.count, asked.noRepeats}, fill, [this](int done, int total) {
-        return toolkit_.ShowProgress(QObject::tr("Puzzles made: %1 of %2").arg(done).arg(total).toStdString(), done, total);
+        return toolkit_.ShowProgress(Message(LOOPWORD_TEXT("QObject", "Puzzles made: %1 of %2"), {done, total}), done, total);
       });
   toolkit_.EndProgress();
   ShowState();
@@ -166,7 +174,7 @@ void Form1::ShowModal(const std::function<void()>& show) {
 }
 
 void Form1::Helpx_Click() {
-  ShowModal([this] { toolkit_.ShowMessage(kHelpText); });
+  ShowModal([this] { toolkit_.ShowMessage(Message(Phrase(kHelpText))); });
 }
 
 void Form1::mnuGuide_Click() { ShowUserGuide(guide_, this); }
@@ -216,7 +224,7 @@ void Form1::mnuStart_Click(int index) {
     session_.ChooseRandomStartWord();
   } else {
     for (;;) {  // asked again until accepted or cancelled
-      const Reply reply = session_.EnterStartWord(toolkit_.InputBox(QT_TRANSLATE_NOOP("Messages", "Enter 8-letter word A..Z"), QT_TRANSLATE_NOOP("Messages", "Start Word")));
+      const Reply reply = session_.EnterStartWord(toolkit_.InputBox(LOOPWORD_TEXT("Messages", "Enter 8-letter word A..Z"), LOOPWORD_TEXT("Messages", "Start Word")));
       if (reply.message.empty()) break;
       toolkit_.ShowMessage(reply.message);
     }

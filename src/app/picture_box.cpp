@@ -1,13 +1,16 @@
 // Laying out the picture area, painting the sheet's view, passing on its clicks and keys and every
-// mouse-button release of the view button.
+// mouse-button release of the view button, and keeping what screen readers read of it.
 #include "app/picture_box.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <optional>
+#include <utility>
 
+#include "app/figure_access.h"
 #include "app/fonts.h"
 #include "display/units.h"
 #include "output/sheet_image.h"
@@ -64,7 +67,20 @@ PictureArea BuildPictureArea(QWidget* window, SheetSource source) {
   return {client, picture, button};
 }
 
-ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::NoFocus); }
+ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  // a click without the mouse comes from a screen reader's press action
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (!handlingInput_) emit mouseUp(Qt::LeftButton);
+  });
+}
+
+template <typename Handle>
+void ViewButton::AsInput(const Handle& handle) {
+  handlingInput_ = true;
+  handle();
+  handlingInput_ = false;
+}
 
 void ViewButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
@@ -76,13 +92,27 @@ void ViewButton::mousePressEvent(QMouseEvent* event) {
 
 void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
   const bool over = rect().contains(event->position().toPoint());
-  if (event->button() == Qt::LeftButton) QPushButton::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) AsInput([&] { QPushButton::mouseReleaseEvent(event); });
   if (over && isEnabled()) emit mouseUp(event->button());
+}
+
+void ViewButton::keyPressEvent(QKeyEvent* event) {
+  AsInput([&] { QPushButton::keyPressEvent(event); });
+}
+
+void ViewButton::keyReleaseEvent(QKeyEvent* event) {
+  AsInput([&] { QPushButton::keyReleaseEvent(event); });
 }
 
 PictureBox::PictureBox(SheetSource source, QWidget* parent) : QWidget(parent), source_(std::move(source)) {
   setFixedSize(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
   setFocusPolicy(Qt::ClickFocus);
+  InstallFigureAccess();
+}
+
+void PictureBox::ShowReading(FigureReading reading) {
+  const FigureReading before = std::exchange(reading_, std::move(reading));
+  AnnounceFigureChange(*this, before);
 }
 
 bool PictureBox::event(QEvent* event) {
@@ -105,6 +135,12 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, SheetImage(source_(), devicePixelRatioF()));  // the window may have moved to another screen
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // after the focus event the toolkit sends for the whole picture, so that screen readers end on the cell
+  QTimer::singleShot(0, this, [this] { AnnounceFocusedCell(*this); });
 }
 
 }  // namespace loopword

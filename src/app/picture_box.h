@@ -5,12 +5,14 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/figure_reading.h"
 #include "display/sheet_view.h"
 #include "play/solving.h"
 
 namespace loopword {
 
-/// The view button: acts on the release of any mouse button over it, never on the keyboard.
+/// The view button: acts on the release of any mouse button over it, and on a screen reader's
+/// press action as on the left button; never on the keyboard.
 class ViewButton final : public QPushButton {
   Q_OBJECT
  public:
@@ -23,6 +25,15 @@ class ViewButton final : public QPushButton {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  /// Runs `handle`, the push button's own handling of an input event, whose click is not a press action.
+  template <typename Handle>
+  void AsInput(const Handle& handle);
+
+  bool handlingInput_ = false;  // a click now comes from the mouse or keyboard, not from a press action
 };
 
 /// What the picture shows now.
@@ -30,10 +41,15 @@ using SheetSource = std::function<SheetView()>;
 
 /// Paints the sheet view `source` gives, at the screen's pixel ratio, whenever it is asked to repaint;
 /// passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
+/// Screen readers find the figure in it as a table of cells (app/figure_access.h).
 class PictureBox final : public QWidget {
   Q_OBJECT
  public:
   PictureBox(SheetSource source, QWidget* parent);
+
+  /// The figure as screen readers read it from now on; they are told what changed.
+  void ShowReading(FigureReading reading);
+  [[nodiscard]] const FigureReading& Reading() const { return reading_; }
 
  signals:
   /// The left mouse button was pressed at `pixel` of the picture.
@@ -47,9 +63,11 @@ class PictureBox final : public QWidget {
   bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   SheetSource source_;
+  FigureReading reading_;
 };
 
 /// The window's client area: the picture in its sunken frame, with the view button inside it.

@@ -26,9 +26,9 @@ namespace loopword {
 
 namespace {
 
-QMessageBox::StandardButton Ask(QWidget* parent, const std::string& text, QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton Ask(QWidget* parent, const Message& message, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(QMessageBox::NoIcon, kProgramName, ShownText(text), buttons, parent);
+  QMessageBox box(QMessageBox::NoIcon, kProgramName, ShownText(message), buttons, parent);
   box.setTextFormat(Qt::PlainText);  // file names and titles are shown as typed, never as markup
   box.setDefaultButton(defaultButton);
   return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -36,13 +36,13 @@ QMessageBox::StandardButton Ask(QWidget* parent, const std::string& text, QMessa
 
 }  // namespace
 
-void QtToolkit::ShowMessage(const std::string& text) { Ask(parent_, text, QMessageBox::Ok, QMessageBox::Ok); }
+void QtToolkit::ShowMessage(const Message& message) { Ask(parent_, message, QMessageBox::Ok, QMessageBox::Ok); }
 
-bool QtToolkit::AskYesNo(const std::string& text) {
-  return Ask(parent_, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+bool QtToolkit::AskYesNo(const Message& question) {
+  return Ask(parent_, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-std::string QtToolkit::InputBox(const std::string& prompt, const std::string& title) {
+std::string QtToolkit::InputBox(const Message& prompt, const Message& title) {
   bool accepted = false;
   const QString answer = QInputDialog::getText(parent_, ShownText(title), ShownText(prompt),
                                                QLineEdit::Normal, QString(), &accepted);
@@ -90,7 +90,7 @@ std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initia
   return BookletChoices{count->value(), noRepeats->isChecked(), varied->isChecked(), unique->isChecked()};
 }
 
-std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
+std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, Language language) {
   QDialog dialog(parent_);
   dialog.setWindowTitle(QObject::tr("Theme words"));
   auto* words = new QPlainTextEdit(QString::fromStdString(current.words), &dialog);
@@ -119,7 +119,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
     if (ok->isEnabled()) dialog.accept();
   });
   const auto showReport = [&] {
-    const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString());
+    const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString(), language);
     report->setText(ShownText(ThemeWordsReport(read)));
     ok->setEnabled(read.words.size() <= kThemeWordLimit);
   };
@@ -139,7 +139,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current) {
   return ThemeEntry{words->toPlainText().toStdString(), title->text().toStdString()};
 }
 
-bool QtToolkit::ShowProgress(const std::string& text, int done, int total) {
+bool QtToolkit::ShowProgress(const Message& text, int done, int total) {
   if (!progress_) {
     progress_ = std::make_unique<QProgressDialog>(QString(), QObject::tr("Cancel"), 0, total, parent_);
     progress_->setWindowTitle(kProgramName);
@@ -147,7 +147,7 @@ bool QtToolkit::ShowProgress(const std::string& text, int done, int total) {
     progress_->setMinimumDuration(0);
   }
   progress_->setMaximum(total);
-  progress_->setLabelText(QString::fromStdString(text));
+  progress_->setLabelText(ShownText(text));
   progress_->setValue(done);
   QCoreApplication::processEvents();
   return !progress_->wasCanceled();

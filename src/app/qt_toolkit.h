@@ -16,13 +16,13 @@ class QtToolkit final : public Toolkit {
   /// The window that message boxes and the input box belong to.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
-  void ShowMessage(const std::string& text) override;
-  bool AskYesNo(const std::string& text) override;
-  std::string InputBox(const std::string& prompt, const std::string& title) override;
+  void ShowMessage(const Message& message) override;
+  bool AskYesNo(const Message& question) override;
+  std::string InputBox(const Message& prompt, const Message& title) override;
   std::string ShowFileDialog(const FileDialogRequest& request) override;
   std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) override;
-  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) override;
-  bool ShowProgress(const std::string& text, int done, int total) override;
+  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) override;
+  bool ShowProgress(const Message& text, int done, int total) override;
   void EndProgress() override;
   void SetBusy(bool busy) override;
   [[nodiscard]] std::string ProgramFolder() const override;

@@ -4,11 +4,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
-#include <QStringList>
-#include <vector>
 
-#include "board/program_text.h"
 #include "display/sheets.h"
 
 namespace loopword {
@@ -17,48 +13,8 @@ namespace {
 
 constexpr const char* kMessages = "Messages";
 
-/// A message pattern of the core and the expression that knows a line filled from it.
-struct KnownPattern {
-  const char* pattern;
-  QRegularExpression filled;
-};
-
-/// "Line %1: %2." as ^Line (\d+|.*): (\d+|.*)\.$: a value is a number where it can be one, else it
-/// takes all the text it can, as a path or a title coming first must.
-QRegularExpression FilledLine(const QString& pattern) {
-  static const QRegularExpression marker("%[1-9]");
-  QString expression = "^";
-  qsizetype from = 0;
-  for (auto found = marker.globalMatch(pattern); found.hasNext();) {
-    const QRegularExpressionMatch match = found.next();
-    expression += QRegularExpression::escape(pattern.mid(from, match.capturedStart() - from)) + "(\\d+|.*)";
-    from = match.capturedEnd();
-  }
-  return QRegularExpression(expression + QRegularExpression::escape(pattern.mid(from)) + "$");
-}
-
-const std::vector<KnownPattern>& KnownPatterns() {
-  static const std::vector<KnownPattern> known = [] {
-    std::vector<KnownPattern> list;
-    for (const char* pattern : texts::kPatterns) list.push_back({pattern, FilledLine(QString::fromUtf8(pattern))});
-    return list;
-  }();
-  return known;
-}
-
-QString ShownLine(const QString& line) {
-  const QByteArray source = line.toUtf8();
-  const QString fixed = QCoreApplication::translate(kMessages, source.constData());
-  if (fixed != line) return fixed;
-  for (const KnownPattern& known : KnownPatterns()) {
-    const QRegularExpressionMatch match = known.filled.match(line);
-    if (!match.hasMatch()) continue;
-    std::vector<std::string> values;
-    for (int v = 1; v <= match.lastCapturedIndex(); ++v) values.push_back(ShownLine(match.captured(v)).toStdString());
-    return QString::fromStdString(FillText(QCoreApplication::translate(kMessages, known.pattern).toStdString(), values));
-  }
-  return line;
-}
+/// A pattern as the installed translations give it.
+std::string TranslatedPattern(const Text& pattern) { return QCoreApplication::translate(pattern.context, pattern.source).toStdString(); }
 
 /// The sheets' words as the installed translations give them.
 SheetTexts TranslatedSheetTexts() {
@@ -84,13 +40,9 @@ void KeepEnglishInTheCLocale() {
   QLocale::setDefault(QLocale::c());
 }
 
-QString ShownText(const std::string& text) {
-  const QString whole = QCoreApplication::translate(kMessages, text.c_str());
-  if (whole != QString::fromStdString(text)) return whole;
-  QStringList lines = whole.split('\n');
-  for (QString& line : lines) line = ShownLine(line);
-  return lines.join('\n');
-}
+QString ShownText(const std::string& text) { return QCoreApplication::translate(kMessages, text.c_str()); }
+
+QString ShownText(const Message& message) { return QString::fromStdString(RenderedText(message, TranslatedPattern)); }
 
 Translations::Translations(const std::string& programFolder) {
   const QString folder = QString::fromStdString(programFolder);

@@ -5,6 +5,8 @@
 #include <QTranslator>
 #include <string>
 
+#include "board/message.h"
+
 namespace loopword {
 
 /// Makes the C locale the default when the environment's messages locale (LC_ALL, else LC_MESSAGES,
@@ -12,11 +14,12 @@ namespace loopword {
 /// ignores the LANGUAGE list then, and so does the program, where Qt alone would still follow it.
 void KeepEnglishInTheCLocale();
 
-/// A message of the program as the installed translations give it: a fixed text by its own
-/// translation; otherwise line by line, a line filled from one of the core's message patterns by the
-/// pattern's translation with the values (themselves translated where they are texts, as a
-/// difficulty is), any other line as it stands. Without a translation, the text as it stands.
+/// A fixed text of the "Messages" context (a caption, a file dialog's title) as the installed
+/// translations give it; without a translation, the text as it stands.
 QString ShownText(const std::string& text);
+/// A message as the installed translations give it, line by line: each pattern by its translation
+/// with its values put in, plain values as they stand and patterns among them translated in turn.
+QString ShownText(const Message& message);
 
 /// Loads the translation of the default locale's language (loopword_de.qm, ...) found beside the
 /// program in `programFolder` or in its installed data folder, with the toolkit's own where the

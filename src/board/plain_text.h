@@ -20,6 +20,9 @@ struct Character {
 /// The character `text` (not empty) starts with; nullopt when its first bytes are not well-formed UTF-8.
 std::optional<Character> FirstCharacter(std::string_view text);
 
+/// Appends the code point `code` (at most U+10FFFF, no surrogate) to `text` in UTF-8.
+void AppendCharacter(std::string& text, char32_t code);
+
 /// True when `text` is well-formed UTF-8 without control characters other than tab.
 bool IsCleanText(std::string_view text);
 

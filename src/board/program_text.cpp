@@ -1,18 +1,19 @@
-// Filling the patterns of the program's messages with their values.
+// Comparing the program's texts, and filling the patterns of its messages with their values.
 #include "board/program_text.h"
 
 namespace loopword {
 
-namespace {
+bool operator==(const Text& a, const Text& b) {
+  return std::string_view(a.context) == b.context && std::string_view(a.source) == b.source;
+}
 
-template <typename Values>
-std::string Filled(std::string_view pattern, const Values& values) {
+std::string FillText(std::string_view pattern, const std::vector<std::string>& values) {
   std::string text;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
     const auto index = marker ? static_cast<std::size_t>(pattern[i + 1] - '1') : values.size();
     if (index < values.size()) {
-      text += values.begin()[index];
+      text += values[index];
       ++i;
     } else {
       text += pattern[i];
@@ -20,11 +21,5 @@ std::string Filled(std::string_view pattern, const Values& values) {
   }
   return text;
 }
-
-}  // namespace
-
-std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) { return Filled(pattern, values); }
-
-std::string FillText(std::string_view pattern, const std::vector<std::string>& values) { return Filled(pattern, values); }
 
 }  // namespace loopword

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "board/hint_cells.h"
-#include "board/program_text.h"
 
 namespace loopword {
 
@@ -18,13 +17,15 @@ void Puzzle::AddPlacement(const PlacementLine& placement) {
 namespace {
 
 /// The names files and the command line use; messages name a difficulty by them too, so they are marked for translation.
-constexpr std::array<std::string_view, 5> kDifficultyNames = {
+constexpr std::array<Text, 5> kDifficultyNames = {
     LOOPWORD_TEXT("Messages", "standard"), LOOPWORD_TEXT("Messages", "easy"), LOOPWORD_TEXT("Messages", "medium"),
     LOOPWORD_TEXT("Messages", "hard"), LOOPWORD_TEXT("Messages", "expert")};
 
 }  // namespace
 
-std::string_view DifficultyName(Difficulty difficulty) { return kDifficultyNames[static_cast<std::size_t>(difficulty)]; }
+Text DifficultyText(Difficulty difficulty) { return kDifficultyNames[static_cast<std::size_t>(difficulty)]; }
+
+std::string_view DifficultyName(Difficulty difficulty) { return DifficultyText(difficulty).source; }
 
 std::string DifficultyLabel(Difficulty difficulty) {
   std::string label(DifficultyName(difficulty));
@@ -33,7 +34,7 @@ std::string DifficultyLabel(Difficulty difficulty) {
 }
 
 std::optional<Difficulty> DifficultyNamed(std::string_view name) {
-  const auto found = std::find(kDifficultyNames.begin(), kDifficultyNames.end(), name);
+  const auto found = std::find_if(kDifficultyNames.begin(), kDifficultyNames.end(), [&](const Text& text) { return text.source == name; });
   if (found == kDifficultyNames.end()) return std::nullopt;
   return static_cast<Difficulty>(found - kDifficultyNames.begin());
 }

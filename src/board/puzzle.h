@@ -8,6 +8,7 @@
 
 #include "board/board.h"
 #include "board/placement_line.h"
+#include "board/program_text.h"
 
 namespace loopword {
 
@@ -17,6 +18,8 @@ enum class Difficulty { Standard, Easy, Medium, Hard, Expert };
 
 /// The lower-case name of a difficulty as files and the command line write it: "hard".
 std::string_view DifficultyName(Difficulty difficulty);
+/// That name as messages give it, translated with them.
+Text DifficultyText(Difficulty difficulty);
 /// The name as a sheet's header line shows it: "Hard".
 std::string DifficultyLabel(Difficulty difficulty);
 /// The difficulty of a lower-case name; nullopt for any other text.

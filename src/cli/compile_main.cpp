@@ -1,7 +1,9 @@
 // loopword-compile: makes puzzles without a window, prints them as puzzle text and can write a booklet PDF.
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <QGuiApplication>
+#include <algorithm>
 #include <charconv>
 #include <csignal>
 #include <chrono>
@@ -9,10 +11,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,74 +36,11 @@
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: loopword-compile (--dict FILE | --level 1|2|3) [--language de|fr|es|it|pt|nl] [--count N] [--seed S]\n"
-    "                        [--start WORD] [--out FILE] [--pdf FILE] [--no-repeats] [--quiet] [--varied]\n"
-    "                        [--unique] [--theme FILE|WORDS] [--title TEXT]\n"
-    "                        [--difficulty standard|easy|medium|hard|expert] [--grade]\n"
-    "       loopword-compile --grade-file FILE\n"
-    "Run loopword-compile --help for what each option does.\n";
-
-constexpr std::string_view kHelp =
-    "Makes 8-shaped word puzzles from a word list and prints them.\n"
-    "\n"
-    "  --dict FILE    word list: one word per line; lines of 8 letters, all capitals or all\n"
-    "                 lower case, are used\n"
-    "  --level L      the bundled word list of level L: 1 easy, 2 medium, 3 hard\n"
-    "  --language C   puzzles in another language: de German, fr French, es Spanish, it Italian,\n"
-    "                 pt Portuguese, nl Dutch (default: English). --dict FILE is read by that\n"
-    "                 language's rules: accents dropped (German: Ä Ö Ü ß as AE OE UE SS, nouns with\n"
-    "                 their capital read too), words that then read alike kept once; --level, or\n"
-    "                 neither option, takes the language's bundled list. Its puzzles carry a\n"
-    "                 \"# language:\" line\n"
-    "  --count N      number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)\n"
-    "  --seed S       seed of the run, 0 to 18446744073709551615 (default: drawn at random);\n"
-    "                 puzzle k of the run has seed S+k-1, see below\n"
-    "  --start WORD   word for the crossing square 12 (default: a random word per puzzle)\n"
-    "  --out FILE     write the puzzles to FILE (a .loopword puzzle file) instead of printing them;\n"
-    "                 they go into a temporary file beside it, which replaces FILE at the end\n"
-    "  --pdf FILE     also write a booklet: one puzzle a page, then the answer pages\n"
-    "  --no-repeats   no word in two puzzles, for as long as the word list allows\n"
-    "  --quiet        print no puzzles (with --pdf: only the booklet is written)\n"
-    "  --varied       draw each puzzle at random among all puzzles around its square-12 word,\n"
-    "                 so words turn up as often as the puzzles that use them, not by letter weight\n"
-    "                 (on lists of a few dozen words: every puzzle can come out, not equally often)\n"
-    "  --unique       keep only puzzles whose puzzle sheet (word list, word 12 and the hint\n"
-    "                 letters) allows exactly one solution; works with or without --varied\n"
-    "  --theme T      theme words every puzzle holds once, 1 to 23, the rest coming from the word\n"
-    "                 list: T is a file or the words themselves (\"WORD WORD ...\"); line ends, spaces\n"
-    "                 or commas separate them, any case is read as capitals, and entries that are\n"
-    "                 not 8 letters A to Z or are repeated are named and skipped. With --no-repeats\n"
-    "                 only the other words are kept apart. When the theme words provably cannot all\n"
-    "                 go into one puzzle, or none is found in time, the run says so (exit status 1).\n"
-    "  --title TEXT   a title of at most 60 characters, printed beside the program's name on both\n"
-    "                 sheets and kept in a \"# title:\" line; line ends and tabs become spaces\n"
-    "  --difficulty D the puzzle sheet's grade: standard (the default) gives the usual 18 hint\n"
-    "                 letters; easy, medium, hard and expert choose the hint cells so that the sheet\n"
-    "                 has exactly one solution and needs exactly the techniques of its grade: easy\n"
-    "                 placing words and comparing neighbours, medium sets of words, hard trying each\n"
-    "                 candidate, expert more trial or trial and error. Kept in a \"# difficulty:\"\n"
-    "                 line, the cells in a \"# hints:\" line (square.position, e.g. 03.5)\n"
-    "  --grade        add each puzzle's grade and effort as a \"# grade:\" comment line\n"
-    "  --grade-file F print the grade and effort of each puzzle of puzzle file F and make none\n"
-    "  --help         show this text\n"
-    "\n"
-    "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one\n"
-    "exists, or says that none can be made from the word list (exit status 1).\n"
-    "\n"
-    "Each puzzle is printed as comment lines starting with '#' (word list, fill, seed), then\n"
-    "23 placement lines in square order: square, ring letters from the top-left cell clockwise,\n"
-    "start cell (9 stands for 1), word. An empty line separates puzzles. Each puzzle is written as\n"
-    "soon as it is made.\n"
-    "\n"
-    "A puzzle's seed line makes that very puzzle again: --count 1 --seed S with the same word list,\n"
-    "--start, --varied, --unique and --difficulty. With --no-repeats a puzzle also depends on the\n"
-    "words the puzzles before it used, so past the first one such a puzzle may come out differently\n"
-    "alone.\n"
-    "\n"
-    "Exit status: 0 done; 1 the word list could not be read, or the puzzles could not be made or\n"
-    "written (those made before a failure are still written); 2 wrong arguments, named on the\n"
-    "first line of the message.\n";
+constexpr std::string_view kProgram = "loopword-compile";
+/// The width the help and the usage are wrapped to.
+constexpr std::size_t kTextWidth = 100;
+/// Where the help starts an option's description.
+constexpr std::size_t kDescriptionColumn = 17;
 
 /// Most puzzles one run makes.
 constexpr long long kCountLimit = 1'000'000;
@@ -121,19 +62,18 @@ struct Options {
   std::string gradeFile;
 };
 
+/// True when all of `text` is a whole number from `least` to `most`, which then goes into `value`.
 template <typename Number>
-bool ParseNumber(std::string_view text, Number& value) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
+bool ReadNumber(std::string_view text, Number least, Number most, Number& value) {
+  Number read{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+  if (error != std::errc() || end != text.data() + text.size() || read < least || read > most) return false;
+  value = read;
+  return true;
 }
 
-bool TakesValue(std::string_view name) {
-  for (const std::string_view option : {"--dict", "--level", "--language", "--count", "--seed", "--start", "--out", "--pdf", "--theme", "--title",
-                                        "--difficulty", "--grade-file"}) {
-    if (name == option) return true;
-  }
-  return false;
-}
+/// "" when `fine`, else `wrong`: what an option check returns.
+std::string Unless(bool fine, const std::string& wrong) { return fine ? "" : wrong; }
 
 /// The theme text of --theme: the file it names, or the value itself; nullopt when a named file
 /// cannot be read.
@@ -151,7 +91,7 @@ std::optional<std::string> ThemeText(const std::string& value) {
 std::string ParseTheme(const std::string& value, Options& options) {
   const std::optional<std::string> text = ThemeText(value);
   if (!text) return "--theme: could not read " + value;
-  const loopword::ThemeWords read = loopword::ReadThemeWords(*text);
+  const loopword::ThemeWords read = loopword::ReadThemeWords(*text, options.language);
   for (const std::string& entry : read.unusable) std::cerr << "Skipped theme entry " << entry << ": not 8 letters A to Z.\n";
   for (const std::string& entry : read.repeated) std::cerr << "Skipped theme entry " << entry << ": given before.\n";
   if (read.words.empty()) return "--theme: no usable theme word";
@@ -162,82 +102,296 @@ std::string ParseTheme(const std::string& value, Options& options) {
   return {};
 }
 
-/// Reads the value of option `name` (one that TakesValue); what is wrong with it, or "".
-std::string ParseValue(std::string_view name, const std::string& value, Options& options) {
-  if (value.empty()) return std::string(name) + " needs a value";
-  if (name == "--level" && !(ParseNumber(value, options.level) && options.level >= 1 && options.level <= 3)) {
-    return "--level must be 1, 2 or 3";
+/// Reads the word of --start into `options` by the rules of their language (--language is read
+/// first, wherever it stands); what is wrong with it, or "".
+std::string ParseStart(const std::string& value, Options& options) {
+  const loopword::StartWordCheck check = loopword::CheckStartWord(value, options.language);
+  if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
+    return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : loopword::EnglishText(check.message));
   }
-  if (name == "--count" && !(ParseNumber(value, options.count) && options.count >= 1 && options.count <= kCountLimit)) {
-    return "--count must be a whole number from 1 to 1,000,000";
-  }
-  if (name == "--seed" && !ParseNumber(value, options.seed.emplace())) {
-    return "--seed must be a whole number from 0 to " + std::to_string(UINT64_MAX);
-  }
-  if (name == "--start") {
-    const loopword::StartWordCheck check = loopword::CheckStartWord(value);
-    if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
-      return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : check.message);
-    }
-    options.startWord = check.word;
-  }
-  if (name == "--theme") return ParseTheme(value, options);
-  if (name == "--title") {
-    if (loopword::CharacterCount(value) > loopword::kTitleLimit) return "--title: at most 60 characters";
-    options.title = loopword::PlainTitle(value);
-  }
-  if (name == "--difficulty") {
-    const std::optional<loopword::Difficulty> difficulty = loopword::DifficultyNamed(value);
-    if (!difficulty) return "--difficulty must be standard, easy, medium, hard or expert";
-    options.fill.difficulty = *difficulty;
-  }
-  if (name == "--grade-file") options.gradeFile = value;
-  if (name == "--language") {
-    const std::optional<loopword::Language> language = loopword::LanguageFromCode(value);
-    if (!language || *language == loopword::Language::English) return "--language must be de, fr, es, it, pt or nl";
-    options.language = *language;
-  }
-  if (name == "--dict") options.dictionary = value;
-  if (name == "--out") options.out = value;
-  if (name == "--pdf") options.pdf = value;
+  options.startWord = check.word;
   return {};
 }
 
-/// What is wrong with the options as a whole, or "".
+/// Reads the language code of --language into `options`; what is wrong with it, or "".
+std::string ParseLanguage(const std::string& value, Options& options) {
+  const std::optional<loopword::Language> language = loopword::LanguageFromCode(value);
+  if (!language || *language == loopword::Language::English) return "--language must be de, fr, es, it, pt or nl";
+  options.language = *language;
+  return {};
+}
+
+/// Reads the grade of --difficulty into `options`; what is wrong with it, or "".
+std::string ParseDifficulty(const std::string& value, Options& options) {
+  const std::optional<loopword::Difficulty> difficulty = loopword::DifficultyNamed(value);
+  if (!difficulty) return "--difficulty must be standard, easy, medium, hard or expert";
+  options.fill.difficulty = *difficulty;
+  return {};
+}
+
+/// Reads the title of --title into `options`; what is wrong with it, or "".
+std::string ParseTitle(const std::string& value, Options& options) {
+  if (loopword::CharacterCount(value) > loopword::kTitleLimit) return "--title: at most 60 characters";
+  options.title = loopword::PlainTitle(value);
+  return {};
+}
+
+/// Takes the value of one option into the options; what is wrong with it, or "".
+using ValueReader = std::function<std::string(const std::string&)>;
+
+/// Declares an option that takes a value, named `value` in the help and the usage; `read` takes it
+/// (the last one given wins).
+CLI::Option* AddValueOption(CLI::App& app, const std::string& name, const std::string& value, const std::string& help,
+                            ValueReader read) {
+  const auto check = [name, read = std::move(read)](const std::string& text) {
+    return text.empty() ? name + " needs a value" : read(text);
+  };
+  return app.add_option(name, help)->type_name(value)->check(CLI::Validator(check, ""));
+}
+
+/// A value taken into a string of the options as it is.
+ValueReader Keep(std::string& into) {
+  return [&into](const std::string& value) {
+    into = value;
+    return std::string();
+  };
+}
+
+/// Declares every option with its value check, its help and the options it does not go with.
+void DeclareOptions(CLI::App& app, Options& options) {
+  app.description("Makes 8-shaped word puzzles from a word list and prints them.");
+  app.set_help_flag();
+  app.allow_extras();  // named as unknown options by ParseArguments
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+
+  CLI::Option* dictionary = AddValueOption(app, "--dict", "FILE",
+      "word list: one word per line; lines of 8 letters, all capitals or all lower case, are used; a file "
+      "that is not UTF-8 is read as Windows-1252 (ISO-8859-1 alike), which the \"# word list:\" line then says",
+      Keep(options.dictionary));
+  CLI::Option* level = AddValueOption(app, "--level", "1|2|3", "a bundled word list: 1 easy, 2 medium, 3 hard",
+      [&](const std::string& value) { return Unless(ReadNumber(value, 1, 3, options.level), "--level must be 1, 2 or 3"); });
+  dictionary->excludes(level);
+  AddValueOption(app, "--language", "de|fr|es|it|pt|nl",
+      "puzzles in another language: de German, fr French, es Spanish, it Italian, pt Portuguese, nl Dutch "
+      "(default: English). --dict FILE is read by that language's rules: accents dropped (German: Ä Ö Ü ß as AE "
+      "OE UE SS, nouns with their capital read too), words that then read alike kept once; --level, or neither "
+      "option, takes the language's bundled list. Its puzzles carry a \"# language:\" line",
+      [&](const std::string& value) { return ParseLanguage(value, options); });
+  AddValueOption(app, "--count", "N",
+      "number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)",
+      [&](const std::string& value) {
+        return Unless(ReadNumber(value, 1LL, kCountLimit, options.count), "--count must be a whole number from 1 to 1,000,000");
+      });
+  AddValueOption(app, "--seed", "S",
+      "seed of the run, 0 to 18446744073709551615 (default: drawn at random); puzzle k of the run has "
+      "seed S+k-1, see below",
+      [&](const std::string& value) {
+        return Unless(ReadNumber(value, std::uint64_t{0}, UINT64_MAX, options.seed.emplace()),
+                      "--seed must be a whole number from 0 to " + std::to_string(UINT64_MAX));
+      });
+  AddValueOption(app, "--start", "WORD",
+      "word for the crossing square 12, 8 letters (default: a random word per puzzle); it need not be in the "
+      "word list; with --language read by that language's rules, as --dict lines are, in any case",
+      [&](const std::string& value) { return ParseStart(value, options); });
+  AddValueOption(app, "--out", "FILE",
+      "write the puzzles to FILE (a .loopword puzzle file the window opens) instead of printing them; they go "
+      "into a temporary file beside it, which replaces FILE at the end, so an interrupted run leaves FILE as "
+      "it was",
+      Keep(options.out));
+  AddValueOption(app, "--pdf", "FILE",
+      "also write a booklet on the paper of the locale (A4, or Letter where inches are used): one puzzle a "
+      "page, headed with its number, then the answer pages with four solutions each",
+      Keep(options.pdf));
+  app.add_flag("--no-repeats", options.noRepeats,
+      "no word in two puzzles, for as long as the word list allows; a note on standard error says from "
+      "which puzzle on words repeat");
+  app.add_flag("--quiet", options.quiet, "print no puzzles (--out and --pdf still write theirs)");
+  app.add_flag("--varied", options.fill.varied,
+      "draw each puzzle at random among all puzzles around its square-12 word, so words turn up as often as "
+      "the puzzles that use them, not by letter weight (on lists of a few dozen words: every puzzle can come "
+      "out, not equally often)");
+  app.add_flag("--unique", options.fill.unique,
+      "keep only puzzles whose puzzle sheet (word list, word 12 and the hint letters) allows exactly one "
+      "solution; works with or without --varied");
+  AddValueOption(app, "--theme", "FILE|WORDS",
+      "theme words every puzzle holds once, 1 to 23, the rest coming from the word list: a file or the words "
+      "themselves (\"WORD WORD ...\"); line ends, spaces or commas separate them, any case is read as "
+      "capitals (with --language by that language's rules: Fußball is FUSSBALL in German), and entries that are not 8 letters A to Z or are repeated are named and skipped. With "
+      "--no-repeats only the other words are kept apart. When the theme words provably cannot all go into one "
+      "puzzle, or none is found in time, the run says so (exit status 1).",
+      [&](const std::string& value) { return ParseTheme(value, options); });
+  AddValueOption(app, "--title", "TEXT",
+      "a title of at most 60 characters, printed beside the program's name on both sheets and kept in a "
+      "\"# title:\" line; line ends and tabs become spaces",
+      [&](const std::string& value) { return ParseTitle(value, options); });
+  AddValueOption(app, "--difficulty", "standard|easy|medium|hard|expert",
+      "the puzzle sheet's grade: standard (the default) gives the usual 18 hint letters; easy, medium, hard "
+      "and expert choose the hint cells (never in square 12) so that the sheet has exactly one solution, "
+      "with or without --unique, and needs exactly the techniques of its grade: easy placing words and "
+      "comparing neighbours, medium sets of words, hard trying each candidate, expert more trial or trial "
+      "and error; the harder the grade, the fewer hint letters. expert always draws its fill as --varied "
+      "does: the usual fill's look-alike words need too many hints to leave an Expert sheet. A fill that "
+      "cannot reach the grade is replaced, up to 40 fills a puzzle; then the run gives up (exit status 1). "
+      "Kept in a \"# difficulty:\" line, the cells in a \"# hints:\" line (square.position, e.g. 03.5)",
+      [&](const std::string& value) { return ParseDifficulty(value, options); });
+  app.add_flag("--grade", options.grade,
+      "add each puzzle's grade as a \"# grade:\" comment line: the grade, the highest technique needed "
+      "(1 singles, 2 neighbour elimination, 3 sets, 4 lookahead, 5 search), the steps of each and the effort "
+      "(tentative placements); standard sheets too, which mostly come out Expert as many allow several "
+      "solutions");
+  CLI::Option* gradeFile = AddValueOption(app, "--grade-file", "FILE",
+      "print the grade of each puzzle of a puzzle file, by its own hint cells, as --grade gives it, and make "
+      "none; it goes with no other option",
+      Keep(options.gradeFile));
+  for (CLI::Option* other : app.get_options()) {
+    if (other != gradeFile) gradeFile->excludes(other);
+  }
+  app.add_flag_callback("--help", [] { throw CLI::CallForHelp(); }, "show this text")->trigger_on_parse();
+
+  app.footer(
+      "When the usual fill fails 1,000 times, an exhaustive search decides: it makes a puzzle if one exists, "
+      "or says that none can be made from the word list (exit status 1).\n"
+      "\n"
+      "Each puzzle is printed as comment lines starting with '#' (word list, fill, seed), then 23 placement "
+      "lines in square order: square, ring letters from the top-left cell clockwise, start cell (9 stands for "
+      "1), word. An empty line separates puzzles. Each puzzle is written as soon as it is made, so memory "
+      "stays the same whatever the count; on a terminal, a run longer than a second shows a progress bar on "
+      "standard error.\n"
+      "\n"
+      "A puzzle's seed line makes that very puzzle again: --count 1 --seed S with the same word list, "
+      "--start, --varied, --unique and --difficulty. With --no-repeats a puzzle also depends on the words the "
+      "puzzles before it used, so past the first one such a puzzle may come out differently alone.\n"
+      "\n"
+      "Exit status: 0 done; 1 the word list could not be read, or the puzzles could not be made or written "
+      "(those made before a failure are still written); 2 wrong arguments, or options that do not go "
+      "together, named on the first line of the message.");
+}
+
+/// The words of `text`, split at spaces.
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t space = std::min(text.find(' ', at), text.size());
+    if (space > at) words.emplace_back(text.substr(at, space - at));
+    at = space + 1;
+  }
+  return words;
+}
+
+/// `pieces` joined by spaces into lines of at most kTextWidth characters (a longer piece keeps a line
+/// of its own) ending in a line end; the first line goes on from column `column`, the others start
+/// with `indent` spaces.
+std::string Fill(const std::vector<std::string>& pieces, std::size_t indent, std::size_t column) {
+  std::string filled;
+  bool lineStarted = false;
+  for (const std::string& piece : pieces) {
+    if (lineStarted && column + 1 + piece.size() > kTextWidth) {
+      filled += "\n" + std::string(indent, ' ');
+      column = indent;
+      lineStarted = false;
+    }
+    if (lineStarted) {
+      filled += ' ';
+      ++column;
+    }
+    filled += piece;
+    column += piece.size();
+    lineStarted = true;
+  }
+  return filled + "\n";
+}
+
+/// How the help and the usage show an option: its name and what its value is.
+std::string Shown(const CLI::Option& option) {
+  const std::string value = option.get_type_name();
+  return option.get_name() + (option.get_expected_min() > 0 ? " " + value : "");
+}
+
+/// The help: the description, each option with what it does, then the footer.
+class HelpLayout final : public CLI::Formatter {
+ public:
+  std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode) const override {
+    std::string help = Fill(Words(app->get_description()), 0, 0) + "\n";
+    for (const CLI::Option* option : app->get_options()) {
+      const std::string name = "  " + Shown(*option);
+      const std::string lead = name.size() < kDescriptionColumn
+                                   ? name + std::string(kDescriptionColumn - name.size(), ' ')
+                                   : name + "\n" + std::string(kDescriptionColumn, ' ');
+      help += lead + Fill(Words(option->get_description()), kDescriptionColumn, kDescriptionColumn);
+    }
+    const std::string footer = app->get_footer();
+    for (std::size_t at = 0; at < footer.size();) {
+      const std::size_t end = std::min(footer.find("\n\n", at), footer.size());
+      help += "\n" + Fill(Words(std::string_view(footer).substr(at, end - at)), 0, 0);
+      at = end + 2;
+    }
+    return help;
+  }
+};
+
+/// The usage: the options that make puzzles, those that exclude each other joined by "|", then each
+/// option that goes with no other on a line of its own.
+std::string Usage(const CLI::App& app) {
+  const auto options = app.get_options([](const CLI::Option* option) { return option->get_name() != "--help"; });
+  std::vector<std::string> together, alone;
+  const CLI::Option* previous = nullptr;
+  for (const CLI::Option* option : options) {
+    const std::set<CLI::Option*> excluded = option->get_excludes();
+    if (excluded.size() + 1 == options.size()) {
+      alone.push_back(Shown(*option));
+    } else if (previous != nullptr && std::ranges::find(excluded, previous) != excluded.end()) {
+      together.back().insert(together.back().size() - 1, " | " + Shown(*option));
+    } else {
+      together.push_back("[" + Shown(*option) + "]");
+    }
+    previous = option;
+  }
+  const std::string usage = "usage: ", command = std::string(kProgram) + " ";
+  std::string text = usage + command + Fill(together, usage.size() + command.size(), usage.size() + command.size());
+  for (const std::string& form : alone) text += std::string(usage.size(), ' ') + command + form + "\n";
+  return text + "Run " + command + "--help for what each option does.\n";
+}
+
+/// The first line of the message about arguments the parser refused.
+std::string Refusal(const CLI::ParseError& error) {
+  const std::string what = error.what();
+  const std::string name = what.substr(0, what.find(':'));
+  // A check's own message names its option already; the parser puts the name before it once more.
+  if (error.get_name() == "ValidationError") return what.substr(std::min(name.size() + 2, what.size()));
+  if (error.get_name() == "ArgumentMismatch") return name + " needs a value";
+  if (error.get_name() == "ExcludesError") {
+    const std::size_t split = what.find(" excludes ");
+    std::string first = what.substr(0, split), second = what.substr(split + 10);
+    if (second == "--grade-file") std::swap(first, second);
+    if (first != "--grade-file") return "give " + first + " or " + second + ", not both";
+    return "--grade-file makes no puzzles: give no " + (second == "--dict" || second == "--level" ? "word list" : second);
+  }
+  return what;
+}
+
+/// What is wrong with the options as a whole, beyond the options that do not go together, or "".
 std::string CheckTogether(const Options& options) {
-  if (!options.gradeFile.empty()) return options.dictionary.empty() && options.level == 0 ? "" : "--grade-file makes no puzzles: give no word list";
-  if (options.dictionary.empty() && options.level == 0 && options.language == loopword::Language::English) {
+  if (options.gradeFile.empty() && options.dictionary.empty() && options.level == 0 &&
+      options.language == loopword::Language::English) {
     return "no word list: give --dict FILE or --level 1|2|3";
   }
-  if (!options.dictionary.empty() && options.level != 0) return "give --dict or --level, not both";
   if (!options.pdf.empty() && options.count > loopword::kBookletLimit) {
     return "a booklet (--pdf) holds at most " + std::to_string(loopword::kBookletLimit) + " puzzles";
   }
   return {};
 }
 
-/// Reads the arguments into `options`; what is wrong with them, or "".
-std::string ParseArguments(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view name = argv[i];
-    if (name == "--quiet") {
-      options.quiet = true;
-    } else if (name == "--no-repeats") {
-      options.noRepeats = true;
-    } else if (name == "--varied") {
-      options.fill.varied = true;
-    } else if (name == "--unique") {
-      options.fill.unique = true;
-    } else if (name == "--grade") {
-      options.grade = true;
-    } else if (!TakesValue(name)) {
-      return "unknown option " + std::string(name);
-    } else if (i + 1 >= argc) {
-      return std::string(name) + " needs a value";
-    } else if (std::string wrong = ParseValue(name, argv[++i], options); !wrong.empty()) {
-      return wrong;
-    }
+/// Reads the arguments into `options`; what is wrong with them, or "". Throws CLI::CallForHelp
+/// when they ask for the help.
+std::string ParseArguments(CLI::App& app, int argc, char** argv, Options& options) {
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    throw;
+  } catch (const CLI::ParseError& error) {
+    return Refusal(error);
   }
+  if (!app.remaining().empty()) return "unknown option " + app.remaining().front();
   return CheckTogether(options);
 }
 
@@ -296,7 +450,7 @@ class TextOutput {
   /// Ends the text (a file replaces --out now); false, after saying why, when it could not be written.
   bool Finish() {
     temporaryFile = nullptr;
-    const std::string failure = file_ ? file_->Finish() : std::cout.flush() ? "" : "The output could not be written.";
+    const std::string failure = file_ ? loopword::EnglishText(file_->Finish()) : std::cout.flush() ? "" : "The output could not be written.";
     if (!failure.empty()) {
       std::cerr << "Could not write " << (file_ ? path_ : "standard output") << ": " << failure << '\n';
     }
@@ -316,7 +470,7 @@ std::uint64_t PuzzleSeed(std::uint64_t runSeed, int index) { return runSeed + st
 bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::string& path) {
   const loopword::SaveOutcome saved =
       loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper());
-  if (!saved.saved) std::cerr << "Could not write " << path << ": " << saved.reason << '\n';
+  if (!saved.saved) std::cerr << "Could not write " << path << ": " << loopword::EnglishText(saved.reason) << '\n';
   return saved.saved;
 }
 
@@ -329,7 +483,7 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
     std::cerr << "Could not read the word list " << dictionaries.ChosenPath() << ": " << report.cause << '\n';
     return false;
   }
-  for (const std::string& message : report.messages) std::cerr << message << '\n';
+  for (const loopword::Message& message : report.messages) std::cerr << loopword::EnglishText(message) << '\n';
   return report.outcome == loopword::LoadOutcome::Loaded;
 }
 
@@ -341,7 +495,8 @@ loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::Diction
           .seed = std::nullopt,
           .theme = options.fill.theme,
           .title = options.title,
-          .language = options.language};
+          .language = options.language,
+          .wordListNote = loopword::EnglishText(dictionaries.Note())};
 }
 
 /// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".
@@ -354,7 +509,7 @@ std::string GradeLine(const loopword::Puzzle& puzzle) {
 int GradeFile(const std::string& path) {
   const loopword::PuzzleFileResult read = loopword::ReadPuzzleFile(path);
   if (read.fault) {
-    std::cerr << read.message << '\n';
+    std::cerr << loopword::EnglishText(read.message) << '\n';
     return 1;
   }
   for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
@@ -403,9 +558,9 @@ int Run(const Options& options, const char* argv0) {
   bar.Finish();
 
   if (!output.Finish()) return 1;
-  if (!run.note.empty()) std::cerr << run.note << '\n';
+  if (!run.note.empty()) std::cerr << loopword::EnglishText(run.note) << '\n';
   if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << compiler.FailureMessage(lastOutcome, options.startWord, options.fill) << '\n';
+    std::cerr << loopword::EnglishText(compiler.FailureMessage(lastOutcome, options.startWord, options.fill)) << '\n';
     return 1;
   }
   return options.pdf.empty() || WriteBooklet(answers, options.pdf) ? 0 : 1;
@@ -420,16 +575,19 @@ void KeepToolkitQuiet(QtMsgType type, const QMessageLogContext&, const QString& 
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--help") {
-      std::cout << kHelp;
-      return 0;
-    }
-  }
   Options options;
-  const std::string wrong = ParseArguments(argc, argv, options);
+  CLI::App app;
+  DeclareOptions(app, options);
+  app.formatter(std::make_shared<HelpLayout>());
+  std::string wrong;
+  try {
+    wrong = ParseArguments(app, argc, argv, options);
+  } catch (const CLI::CallForHelp&) {
+    std::cout << app.help();
+    return 0;
+  }
   if (!wrong.empty()) {
-    std::cerr << "loopword-compile: " << wrong << '\n' << kUsage;
+    std::cerr << kProgram << ": " << wrong << '\n' << Usage(app);
     return 2;
   }
   std::ios::sync_with_stdio(false);

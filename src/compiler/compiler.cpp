@@ -39,21 +39,19 @@ std::vector<PlacementLine> PlacementsOf(const exact::FillResult& result) {
   return {result.lines.begin(), result.lines.end()};
 }
 
-std::string ThemeImpossibleMessage(const std::string& startWord) {
+Message ThemeImpossibleMessage(const std::string& startWord) {
   if (startWord.empty()) return LOOPWORD_TEXT("Messages", "The theme words cannot all be placed in one puzzle with this dictionary.");
-  return FillText(texts::kThemeImpossibleWithStart, {startWord});
+  return Message(texts::kThemeImpossibleWithStart, {startWord});
 }
 
 }  // namespace
 
-std::string ImpossibleMessage(const std::string& startWord) {
+Message ImpossibleMessage(const std::string& startWord) {
   if (startWord.empty()) return LOOPWORD_TEXT("Messages", "No puzzle can be made from this dictionary.");
-  return FillText(texts::kImpossibleWithStart, {startWord});
+  return Message(texts::kImpossibleWithStart, {startWord});
 }
 
-std::string TooFewWordsMessage(int distinctWords) {
-  return FillText(texts::kTooFewWords, {std::to_string(distinctWords)});
-}
+Message TooFewWordsMessage(int distinctWords) { return Message(texts::kTooFewWords, {distinctWords}); }
 
 bool DrawsVaried(const CompileOptions& options) { return options.varied || options.difficulty == Difficulty::Expert; }
 
@@ -83,27 +81,28 @@ bool Compiler::TooFewWords(const std::string& startWord, const std::vector<std::
   return WordsAvailable(startWord, theme) < kWordsNeeded;
 }
 
-std::string Compiler::FailureMessage(CompileOutcome outcome, const std::string& startWord, const CompileOptions& options) const {
+Message Compiler::FailureMessage(CompileOutcome outcome, const std::string& startWord, const CompileOptions& options) const {
   const bool themed = !options.theme.empty();
   switch (outcome) {
     case CompileOutcome::Impossible:
       if (!themed) return ImpossibleMessage(startWord);
-      return ThemeImpossibleMessage(startWord) + (themeWordLeftOut_.empty() ? "" : "\n" + FillText(texts::kThemeFitsWithout, {themeWordLeftOut_}));
+      if (themeWordLeftOut_.empty()) return ThemeImpossibleMessage(startWord);
+      return ThemeImpossibleMessage(startWord).Add(Phrase(texts::kThemeFitsWithout, {themeWordLeftOut_}));
     case CompileOutcome::TooFewWords:
       if (!themed) return TooFewWordsMessage(DistinctWordCount());
-      return FillText(texts::kTooFewWithTheme, {std::to_string(WordsAvailable(startWord, options.theme))});
+      return Message(texts::kTooFewWithTheme, {WordsAvailable(startWord, options.theme)});
     case CompileOutcome::GaveUp:
       if (options.difficulty != Difficulty::Standard) {
-        return FillText(themed ? texts::kNoGradedThemePuzzle : texts::kNoGradedPuzzle,
-                        {DifficultyName(options.difficulty), std::to_string(kGradedFillLimit)});
+        return Message(themed ? texts::kNoGradedThemePuzzle : texts::kNoGradedPuzzle,
+                       {DifficultyText(options.difficulty), kGradedFillLimit});
       }
       if (!themed) return kGiveUpMessage;
-      return FillText(texts::kNoThemePuzzleInTime, {std::to_string(kThemeSearchSeconds)});
+      return Message(texts::kNoThemePuzzleInTime, {kThemeSearchSeconds});
     case CompileOutcome::Complete:
     case CompileOutcome::Stopped:
       break;
   }
-  return "";
+  return {};
 }
 
 CompileOutcome Compiler::Compile(Puzzle& puzzle, const std::string& startWord, const Observer& observer,

@@ -8,7 +8,7 @@
 
 #include "board/board.h"
 #include "board/placement_line.h"
-#include "board/program_text.h"
+#include "board/message.h"
 #include "board/puzzle.h"
 #include "compiler/candidate_search.h"
 #include "random/random_source.h"
@@ -21,7 +21,7 @@ namespace loopword {
 /// Failed attempts in a row after which a compile gives up.
 inline constexpr int kAttemptLimit = 1000;
 /// What the user is told when a compile gives up.
-inline constexpr const char* kGiveUpMessage =
+inline constexpr Text kGiveUpMessage =
     LOOPWORD_TEXT("Messages", "No complete puzzle could be made with this dictionary and starting word.");
 /// Pairs the exact search may try before a compile gives up without a proof.
 inline constexpr std::int64_t kExactSearchBudget = 3'000'000;
@@ -33,9 +33,9 @@ inline constexpr int kWordsNeeded = 23;
 inline constexpr int kThemeSearchSeconds = 20;
 
 /// What the user is told when no puzzle exists: with the typed starting word, or ("") with any.
-std::string ImpossibleMessage(const std::string& startWord);
+Message ImpossibleMessage(const std::string& startWord);
 /// What the user is told when the dictionary holds fewer than kWordsNeeded different words.
-std::string TooFewWordsMessage(int distinctWords);
+Message TooFewWordsMessage(int distinctWords);
 
 /// How a compile fills the figure.
 struct CompileOptions {
@@ -121,7 +121,7 @@ class Compiler {
   [[nodiscard]] bool TooFewWords(const std::string& startWord, const std::vector<std::string>& theme = {}) const;
   /// What the user is told when the last compile, with `startWord` and `options`, ended with
   /// `outcome`: "" when it made a puzzle or was stopped.
-  [[nodiscard]] std::string FailureMessage(CompileOutcome outcome, const std::string& startWord,
+  [[nodiscard]] Message FailureMessage(CompileOutcome outcome, const std::string& startWord,
                                            const CompileOptions& options) const;
   /// Asks the running compile to stop at its next step.
   void RequestStop() { stopRequested_ = true; }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "board/letters.h"
+#include "board/processor_paths.h"
 #include "compiler/candidate_search.h"
 #include "compiler/word_groups.h"
 
@@ -195,7 +196,12 @@ class IndexedSearch final : public CandidateSearch {
     return ranking;
   }
 
-  CandidateList FindCandidates(const std::string& squarePattern) override {
+  CandidateList FindCandidates(const std::string& squarePattern) override { return CandidatesFor(squarePattern); }
+
+ private:
+  /// The candidates of FindCandidates, built for processors with and without POPCNT (which a
+  /// virtual function cannot be).
+  LOOPWORD_POPCOUNT_PATHS CandidateList CandidatesFor(const std::string& squarePattern) {
     const std::string pattern = NormalisedPattern(squarePattern);
     pending_ = PendingPositions(pattern);
     FittingPairs(FixedCells(pattern), levels_[0]);
@@ -206,7 +212,6 @@ class IndexedSearch final : public CandidateSearch {
     return Shortlist(total);
   }
 
- private:
   /// The pairs that fitted one square's pattern when it was last counted, and how many still fit.
   struct CachedFitting {
     bool valid = false;
@@ -308,7 +313,7 @@ class IndexedSearch final : public CandidateSearch {
   }
 
   /// The number of fitting pairs for square `square`, counted again only when its pattern changed.
-  int CachedCountFor(int square, const std::string& pattern, const std::vector<FixedCell>& fixed) {
+  LOOPWORD_POPCOUNT_PATHS int CachedCountFor(int square, const std::string& pattern, const std::vector<FixedCell>& fixed) {
     CachedFitting& cached = cache_[square];
     if (!cached.valid || cached.pattern != pattern) {
       cached.valid = true;
@@ -407,7 +412,7 @@ class IndexedSearch final : public CandidateSearch {
   }
 
   /// Every best-scoring line from the highest down, then the highest line below them.
-  CandidateList Shortlist(int total) {
+  LOOPWORD_POPCOUNT_PATHS CandidateList Shortlist(int total) {
     CandidateList result;
     result.total = total;
     SparseSet& best = classes_.bestPairs;

@@ -16,17 +16,17 @@ inline constexpr int kSheetHeight = 7092;
 
 /// The instruction line printed below the figure on the puzzle sheet.
 inline constexpr const char* kInstructionLine =
-    LOOPWORD_TEXT("Sheets", "Place 23 8-letter words clock-wise into 8 spaces around each square.");
+    LOOPWORD_TEXT("Sheets", "Place 23 8-letter words clock-wise into 8 spaces around each square.").source;
 
 /// The words the sheets print besides the puzzle's own: English unless a front end chooses others.
 struct SheetTexts {
-  std::string puzzleHeading = LOOPWORD_TEXT("Sheets", "PUZZLE");
-  std::string solutionHeading = LOOPWORD_TEXT("Sheets", "SOLUTION");
+  std::string puzzleHeading = LOOPWORD_TEXT("Sheets", "PUZZLE").source;
+  std::string solutionHeading = LOOPWORD_TEXT("Sheets", "SOLUTION").source;
   std::string instructionLine = kInstructionLine;
   /// A graded sheet's "Difficulty: Hard": the word before the grade, and the grades Easy to Expert.
-  std::string difficulty = LOOPWORD_TEXT("Sheets", "Difficulty:");
-  std::array<std::string, 4> grades = {LOOPWORD_TEXT("Sheets", "Easy"), LOOPWORD_TEXT("Sheets", "Medium"),
-                                       LOOPWORD_TEXT("Sheets", "Hard"), LOOPWORD_TEXT("Sheets", "Expert")};
+  std::string difficulty = LOOPWORD_TEXT("Sheets", "Difficulty:").source;
+  std::array<std::string, 4> grades = {LOOPWORD_TEXT("Sheets", "Easy").source, LOOPWORD_TEXT("Sheets", "Medium").source,
+                                       LOOPWORD_TEXT("Sheets", "Hard").source, LOOPWORD_TEXT("Sheets", "Expert").source};
 };
 
 /// The texts every sheet is drawn with from now on; a front end sets them once, before it draws.

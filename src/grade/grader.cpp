@@ -9,6 +9,7 @@
 #include <set>
 
 #include "board/letters.h"
+#include "board/processor_paths.h"
 
 namespace loopword::grade {
 
@@ -123,7 +124,7 @@ class Grader {
     return Settle(state);
   }
 
-  Applied Apply(Technique technique, State& state, std::int64_t& effort) const {
+  LOOPWORD_POPCOUNT_PATHS Applied Apply(Technique technique, State& state, std::int64_t& effort) const {
     switch (technique) {
       case Technique::Singles: return Singles(state);
       case Technique::Neighbours: return Neighbours(state);
@@ -136,7 +137,7 @@ class Grader {
 
   /// Fills the open squares by trial and error with techniques 1-4 between guesses, adding each
   /// grid found to `grids` until it holds two or the guesses reach kSearchLimit.
-  void Search(State state, std::int64_t& guesses, std::set<std::string>& grids) const {
+  LOOPWORD_POPCOUNT_PATHS void Search(State state, std::int64_t& guesses, std::set<std::string>& grids) const {
     if (!PropagateWithLookahead(state)) return;
     if (state.open == 0) {
       grids.emplace(state.letter.begin(), state.letter.end());
@@ -305,7 +306,7 @@ class Grader {
   }
 
   /// Keeps only `allowed` in `alive`; how many were dropped.
-  static int Narrow(Candidates& alive, const Candidates& allowed) {
+  LOOPWORD_POPCOUNT_PATHS static int Narrow(Candidates& alive, const Candidates& allowed) {
     const auto before = alive.count();
     alive &= allowed;
     return static_cast<int>(before - alive.count());

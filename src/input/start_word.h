@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "words/language.h"
+#include "board/message.h"
+
 namespace loopword {
 
 /// What a typed starting word turned out to be.
@@ -16,12 +19,14 @@ struct StartWordCheck {
   Verdict verdict = Verdict::Cancelled;
   /// The accepted word in capitals; empty unless accepted.
   std::string word;
-  /// The message that asks again; empty when accepted or cancelled.
-  std::string message;
+  /// The message that asks again; nothing when accepted or cancelled.
+  Message message;
 };
 
-/// Checks a UTF-8 answer: blank means cancelled; otherwise 8 characters (not bytes) a-z or A-Z,
-/// taken in capitals.
-StartWordCheck CheckStartWord(const std::string& answer);
+/// Checks a UTF-8 answer: blank means cancelled. In English it must be 8 characters (not bytes)
+/// a-z or A-Z, taken in capitals. In another language it is folded by that language's rules in any
+/// case (FoldTypedWord: "Fußball" is FUSSBALL in German) and must give 8 letters A..Z; the message
+/// names the word as typed, and what it reads as when it folds to another number of letters.
+StartWordCheck CheckStartWord(const std::string& answer, Language language);
 
 }  // namespace loopword

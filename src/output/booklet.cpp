@@ -43,7 +43,7 @@ std::string Heading(int index) { return QCoreApplication::translate("Sheets", "P
 int BookletPageCount(int puzzles) { return puzzles + (puzzles + kAnswersPerPage - 1) / kAnswersPerPage; }
 
 SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& path, const QPageSize& paper) {
-  if (puzzles.empty()) return {false, QT_TRANSLATE_NOOP("Messages", "There is no puzzle to put in the booklet.")};
+  if (puzzles.empty()) return {false, LOOPWORD_TEXT("Messages", "There is no puzzle to put in the booklet.")};
   const QSizeF size = paper.size(QPageSize::Inch) * kTwipsPerInch;
   const Area whole{kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin};
   const int count = static_cast<int>(puzzles.size());

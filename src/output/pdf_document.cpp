@@ -23,7 +23,7 @@ SaveOutcome WritePdf(const QString& path, const QPageSize& paper, int pages, con
         }
         return painter.end();
       },
-      QT_TRANSLATE_NOOP("Messages", "The PDF could not be written."));
+      LOOPWORD_TEXT("Messages", "The PDF could not be written."));
 }
 
 }  // namespace loopword

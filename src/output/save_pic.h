@@ -6,6 +6,9 @@
 #include <functional>
 #include <string>
 
+#include "board/message.h"
+
+class QFileDevice;
 class QSaveFile;
 
 namespace loopword {
@@ -13,15 +16,18 @@ namespace loopword {
 /// How writing a bitmap file went.
 struct SaveOutcome {
   bool saved = false;
-  /// Why it failed, in words for the user; empty when saved.
-  std::string reason;
+  /// Why it failed, for the user; nothing when saved.
+  Message reason;
 };
+
+/// Why `file` failed, as the toolkit says it: a value shown as it stands, in the system's language already.
+Message FileError(const QFileDevice& file);
 
 /// Writes a file through `write`, which fills the open file and says whether that worked: into a
 /// temporary file beside `path`, renamed over it only when complete, so a failure leaves any
 /// existing file as it was and no part file. `failure` is the reason given when `write` fails
 /// without a file error.
-SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFile&)>& write, const std::string& failure);
+SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFile&)>& write, Text failure);
 
 /// Writes `picture` as a 24-bit Windows bitmap: into a temporary file beside `path`, renamed
 /// over it only when complete, so a failure leaves any existing file as it was and no part file.

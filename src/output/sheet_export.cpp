@@ -55,13 +55,13 @@ SaveOutcome ExportSvg(const Puzzle& puzzle, const QString& path) {
   QSaveFile puzzleFile(puzzlePath);
   QSaveFile solutionFile(solutionPath);
   for (QSaveFile* file : {&puzzleFile, &solutionFile}) {
-    if (QFileInfo(file->fileName()).isDir()) return {false, QT_TRANSLATE_NOOP("Messages", "A folder of that name is in the way.")};
+    if (QFileInfo(file->fileName()).isDir()) return {false, LOOPWORD_TEXT("Messages", "A folder of that name is in the way.")};
     file->setDirectWriteFallback(false);
-    if (!file->open(QIODevice::WriteOnly)) return {false, file->errorString().toStdString()};
+    if (!file->open(QIODevice::WriteOnly)) return {false, FileError(*file)};
   }
   const bool drawn = WriteSvgSheet(puzzleFile, PuzzleSheetView(puzzle)) && WriteSvgSheet(solutionFile, SolutionSheetView(puzzle));
   if (!drawn || !puzzleFile.commit() || !solutionFile.commit()) {
-    return {false, QT_TRANSLATE_NOOP("Messages", "The SVG files could not be written.")};
+    return {false, LOOPWORD_TEXT("Messages", "The SVG files could not be written.")};
   }
   return {true, {}};
 }

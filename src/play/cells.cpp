@@ -50,8 +50,7 @@ std::vector<RingCell> RingCellsAt(TwipPoint point) {
 }
 
 TwipPoint LetterPointUnder(TwipPoint point) {
-  constexpr int kCell = 300;  // every cell's top-left corner lies on this grid
-  return {point.x / kCell * kCell + 100, point.y / kCell * kCell + 50};
+  return {point.x / kCellSide * kCellSide + 100, point.y / kCellSide * kCellSide + 50};
 }
 
 }  // namespace loopword

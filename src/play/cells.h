@@ -47,7 +47,10 @@ struct CellArray {
 /// where no ring cell lies.
 std::vector<RingCell> RingCellsAt(TwipPoint point);
 
-/// The letter point of the 300-twip grid cell that holds `point` (twips, not negative).
+/// The side of a letter cell in twips: every cell's top-left corner lies on a grid of this size.
+inline constexpr int kCellSide = 300;
+
+/// The letter point of the grid cell that holds `point` (twips, not negative).
 TwipPoint LetterPointUnder(TwipPoint point);
 
 }  // namespace loopword

@@ -4,18 +4,17 @@
 #include <unordered_set>
 
 #include "board/geometry.h"
-#include "board/program_text.h"
 
 namespace loopword {
 
 namespace {
 
-std::string RepeatsNote(int withoutRepeats, int count) {
+Message RepeatsNote(int withoutRepeats, int count) {
   if (withoutRepeats >= count) return {};
   if (withoutRepeats <= 1) {
     return LOOPWORD_TEXT("Messages", "The word list is too small to keep words apart: words repeat from puzzle 2 on.");
   }
-  return FillText(texts::kWordsRepeatFrom, {std::to_string(withoutRepeats), std::to_string(withoutRepeats + 1)});
+  return Message(texts::kWordsRepeatFrom, {withoutRepeats, withoutRepeats + 1});
 }
 
 BookletRun Cancelled() { return {BookletRun::Outcome::Cancelled, {}, 0, {}}; }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "board/message.h"
 #include "board/puzzle.h"
 #include "words/dictionary.h"
 
@@ -37,7 +38,7 @@ struct BookletRun {
   /// With no repeats asked for: how many puzzles from the first share no word; count when all.
   int withoutRepeats = 0;
   /// What the user should be told about repeats; empty when nothing needs saying.
-  std::string note;
+  Message note;
 };
 
 /// The words of `words` without those in `taken`, with the same letter counts.

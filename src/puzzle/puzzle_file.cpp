@@ -8,15 +8,14 @@
 
 #include "board/placement_line.h"
 #include "board/plain_text.h"
-#include "board/program_text.h"
 #include "words/theme_words.h"
 
 namespace loopword {
 
 namespace {
 
-constexpr const char* kNotWritten = LOOPWORD_TEXT("Messages", "The file could not be written.");
-constexpr const char* kLineForm = LOOPWORD_TEXT("Messages", "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"");
+constexpr Text kNotWritten = LOOPWORD_TEXT("Messages", "The file could not be written.");
+constexpr Text kLineForm = LOOPWORD_TEXT("Messages", "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"");
 constexpr std::string_view kTitleLine = "# title:";
 constexpr std::string_view kThemeLine = "# theme:";
 constexpr std::string_view kLanguageLine = "# language:";
@@ -74,7 +73,7 @@ std::string HintCellsText(const std::vector<RingCell>& cells) {
 }
 
 /// What is wrong with a "# difficulty:" or "# hints:" comment line; nullopt for any other line.
-std::optional<std::string> SheetLineFault(std::string_view line) {
+std::optional<Text> SheetLineFault(std::string_view line) {
   if (line.starts_with(kDifficultyLine)) {
     const std::vector<std::string_view> entries = Entries(line.substr(kDifficultyLine.size()));
     if (entries.size() != 1 || !DifficultyNamed(entries[0])) return LOOPWORD_TEXT("Messages", "the difficulty must be standard, easy, medium, hard or expert");
@@ -115,7 +114,7 @@ class PuzzleReader {
   std::vector<FilePuzzle> TakePuzzles() { return std::move(puzzles_); }
 
  private:
-  std::optional<PuzzleFileFault> Fault(std::string what) const { return PuzzleFileFault{lastLine_, std::move(what)}; }
+  std::optional<PuzzleFileFault> Fault(Phrase what) const { return PuzzleFileFault{lastLine_, std::move(what)}; }
 
   std::optional<PuzzleFileFault> Comment(std::string_view line) {
     if (!IsCleanText(line)) return Fault(LOOPWORD_TEXT("Messages", "bad character in a comment line"));
@@ -128,7 +127,7 @@ class PuzzleReader {
     const auto lines = current_.puzzle.placements.size();
     if (lines == 0) return std::nullopt;
     if (lines < kSquareCount) {
-      return PuzzleFileFault{number, FillText(texts::kTooFewPlacementLines, {std::to_string(lines)})};
+      return PuzzleFileFault{number, Phrase(texts::kTooFewPlacementLines, {lines})};
     }
     Board& board = current_.puzzle.board;
     for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
@@ -145,7 +144,7 @@ class PuzzleReader {
     const std::optional<PlacementLine> line = PlacementLine::Parse(text);
     if (!line) return Fault(kLineForm);
     if (line->square != square) {
-      return Fault(FillText(texts::kSquareOutOfOrder, {SquareLabel(line->square), SquareLabel(square)}));
+      return Fault(Phrase(texts::kSquareOutOfOrder, {SquareLabel(line->square), SquareLabel(square)}));
     }
     if (auto fault = CheckRing(*line)) return fault;
     Board& board = current_.puzzle.board;
@@ -159,11 +158,11 @@ class PuzzleReader {
     const int start = line.StartPosition();
     for (int k = 0; k < kRingSize; ++k) {
       if (line.ring[static_cast<std::size_t>((start - 1 + k) % kRingSize)] != line.word[static_cast<std::size_t>(k)]) {
-        return Fault(FillText(texts::kRingNotWord, {line.ring, line.word, std::to_string(start)}));
+        return Fault(Phrase(texts::kRingNotWord, {line.ring, line.word, start}));
       }
     }
     for (const PlacementLine& placed : current_.puzzle.placements) {
-      if (placed.word == line.word) return Fault(FillText(texts::kWordRepeated, {line.word, SquareLabel(placed.square)}));
+      if (placed.word == line.word) return Fault(Phrase(texts::kWordRepeated, {line.word, SquareLabel(placed.square)}));
     }
     return std::nullopt;
   }
@@ -173,7 +172,7 @@ class PuzzleReader {
     for (const Overlap& rule : Overlaps()) {
       if (std::max(rule.squareA, rule.squareB) != square) continue;
       if (RingLetterAt(board.SquareWord[rule.squareA], rule.positionA) != RingLetterAt(board.SquareWord[rule.squareB], rule.positionB)) {
-        return Fault(FillText(texts::kSharedCellDisagrees, {SquareLabel(square), SquareLabel(std::min(rule.squareA, rule.squareB))}));
+        return Fault(Phrase(texts::kSharedCellDisagrees, {SquareLabel(square), SquareLabel(std::min(rule.squareA, rule.squareB))}));
       }
     }
     return std::nullopt;
@@ -185,12 +184,12 @@ class PuzzleReader {
 };
 
 /// The fault as a sentence: "Line 17: square 15 where square 17 belongs." or "The file holds no puzzle."
-std::string FaultSentence(const PuzzleFileFault& fault) {
-  return fault.line > 0 ? FillText(texts::kFaultOnLine, {std::to_string(fault.line), fault.what}) : fault.what;
+Phrase FaultSentence(const PuzzleFileFault& fault) {
+  return fault.line > 0 ? Phrase(texts::kFaultOnLine, {fault.line, fault.what}) : fault.what;
 }
 
 /// Why a file that could not be read is refused.
-constexpr const char* kUnreadable = LOOPWORD_TEXT("Messages", "The file could not be read.");
+constexpr Text kUnreadable = LOOPWORD_TEXT("Messages", "The file could not be read.");
 
 PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
   PuzzleFileResult result;
@@ -201,14 +200,15 @@ PuzzleFileResult Refused(const std::string& fileName, PuzzleFileFault fault) {
 
 }  // namespace
 
-std::string RefusalMessage(const std::string& fileName, const std::string& why) {
-  return std::string(LOOPWORD_TEXT("Messages", "Loopword could not open the puzzle file:")) + "\n" + fileName + "\n" + why;
+Message RefusalMessage(const std::string& fileName, const Phrase& why) {
+  return Message(LOOPWORD_TEXT("Messages", "Loopword could not open the puzzle file:")).Add(fileName).Add(why);
 }
 
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
   std::vector<std::string> lines = {"# Loopword puzzle"};
   if (const std::string title = PlainTitle(origin.title); !title.empty()) lines.push_back(std::string(kTitleLine) + " " + title);
-  lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words)");
+  const std::string note = origin.wordListNote.empty() ? "" : ", " + origin.wordListNote;
+  lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words" + note + ")");
   if (origin.language != Language::English) lines.push_back(std::string(kLanguageLine) + " " + std::string(LanguageCode(origin.language)));
   lines.push_back("# fill: " + origin.fill);
   if (origin.difficulty != Difficulty::Standard) lines.push_back(std::string(kDifficultyLine) + " " + std::string(DifficultyName(origin.difficulty)));
@@ -224,7 +224,7 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
 
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
   const std::optional<std::string_view> words = LineAfter(puzzle.comments, kThemeLine);
-  return words ? ReadThemeWords(*words).words : std::vector<std::string>{};
+  return words ? ReadThemeWords(*words, LanguageOf(puzzle)).words : std::vector<std::string>{};
 }
 
 Language LanguageOf(const FilePuzzle& puzzle) {
@@ -285,7 +285,7 @@ PuzzleFileResult ReadPuzzleFile(const std::string& path) {
   return ParsePuzzleText(*read.text, path);
 }
 
-std::string WriteFileAtomically(const std::string& path, std::string_view text) {
+Message WriteFileAtomically(const std::string& path, std::string_view text) {
   AtomicFile file(path);
   file.Write(text);
   return file.Finish();
@@ -316,7 +316,7 @@ bool AtomicFile::Write(std::string_view text) {
   return failure_.empty();
 }
 
-std::string AtomicFile::Finish() {
+Message AtomicFile::Finish() {
   std::error_code error;
   if (failure_.empty()) {
     out_.close();

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/message.h"
 #include "board/puzzle.h"
 #include "words/language.h"
 
@@ -37,6 +38,8 @@ struct PuzzleOrigin {
   std::optional<std::vector<RingCell>> hints{};
   /// The language of the word list.
   Language language = Language::English;
+  /// How the list was read (ReadNote: "read as Windows-1252", ...); "" for a plain UTF-8 list.
+  std::string wordListNote{};
 };
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
@@ -62,23 +65,23 @@ std::string FormatPuzzle(const FilePuzzle& puzzle);
 std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles);
 
 /// What the user is told when the file `fileName` cannot be opened as a puzzle, and `why`.
-std::string RefusalMessage(const std::string& fileName, const std::string& why);
+Message RefusalMessage(const std::string& fileName, const Phrase& why);
 
 /// The first fault of a text that is not a puzzle file: its line (0 for the whole file) and what is wrong.
 struct PuzzleFileFault {
   int line = 0;
   /// For a line, in lower case without a full stop ("the word LOOPWORD is already in square 03"), as
   /// the message's "Line 17: ..." sentence ends it; for the whole file, a sentence ("The file holds no puzzle.").
-  std::string what;
+  Phrase what;
 };
 
 /// What reading a puzzle file gave: the puzzles, or the first fault and the message for the user.
 struct PuzzleFileResult {
   std::vector<FilePuzzle> puzzles;
   std::optional<PuzzleFileFault> fault;
-  /// For the user: names the file, then the fault as a sentence ("Line 17: …." or "The file …."); empty
+  /// For the user: names the file, then the fault as a sentence ("Line 17: …." or "The file …."); nothing
   /// when the file was read.
-  std::string message;
+  Message message;
 };
 
 /// Reads puzzle text (LF or CR LF line ends, an optional UTF-8 byte-order mark); `fileName` only
@@ -92,7 +95,7 @@ PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileN
 /// The text of a puzzle file, or what the user is told when it cannot be read.
 struct PuzzleFileText {
   std::optional<std::string> text;
-  std::string message;
+  Message message;
 };
 
 /// Reads the file at `path` through a bounded buffer: a file over kPuzzleFileLimit is read only just
@@ -102,8 +105,8 @@ PuzzleFileText ReadPuzzleFileText(const std::string& path);
 /// Reads the puzzle file at `path` through a bounded buffer; files over kPuzzleFileLimit are refused.
 PuzzleFileResult ReadPuzzleFile(const std::string& path);
 
-/// Writes `text` to `path` through a temporary file renamed over it; "" when done, else why not.
-std::string WriteFileAtomically(const std::string& path, std::string_view text);
+/// Writes `text` to `path` through a temporary file renamed over it; nothing when done, else why not.
+Message WriteFileAtomically(const std::string& path, std::string_view text);
 
 /// A file written piece by piece into a temporary file in its folder, which replaces `path` only
 /// when finished; the temporary file is removed when anything fails or the writer goes unfinished.
@@ -116,8 +119,8 @@ class AtomicFile {
 
   /// Appends `text`; false once anything has failed.
   bool Write(std::string_view text);
-  /// Renames the temporary file over the path: "" when done, else why not.
-  std::string Finish();
+  /// Renames the temporary file over the path: nothing when done, else why not.
+  Message Finish();
   /// The temporary file being written; empty when none could be started.
   [[nodiscard]] const std::string& TemporaryPath() const { return part_; }
 
@@ -125,7 +128,7 @@ class AtomicFile {
   std::string path_;
   std::string part_;
   std::ofstream out_;
-  std::string failure_;
+  Message failure_;
   bool finished_ = false;
 };
 

@@ -27,7 +27,7 @@ bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) =
 struct OpenedPuzzle {
   std::optional<FilePuzzle> file;
   std::optional<SolvingState> solving;
-  std::string message;
+  Message message;
 };
 
 OpenedPuzzle ReadPuzzleText(const std::string& text, const std::string& name) {
@@ -41,14 +41,14 @@ OpenedPuzzle ReadPuzzleText(const std::string& text, const std::string& name) {
   return {std::nullopt, std::nullopt, RefusalMessage(name, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged."))};
 }
 
-Reply Ask(const char* question) { return {{}, question, false}; }
-Reply Tell(std::string message) { return {std::move(message), {}, false}; }
+Reply Ask(Message question) { return {{}, std::move(question), false}; }
+Reply Tell(Message message) { return {std::move(message), {}, false}; }
 Reply Redrawn() { return {{}, {}, true}; }
 
 }  // namespace
 
-std::string SaveFailureMessage(const char* heading, const std::string& path, const std::string& reason) {
-  return std::string(heading) + "\n" + path + "\n" + reason;
+Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason) {
+  return Message(heading).Add(path).Append(reason);
 }
 
 Clock SteadyClock() {
@@ -107,11 +107,11 @@ Compiler& Session::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
   return *compiler_;
 }
 
-std::string Session::WhyNoPuzzle() {
+Message Session::WhyNoPuzzle() {
   if (mode_ == Mode::Compiling) return kStillCompiling;  // the compiler is the compile's until it ends
   const Compiler& compiler = CompilerFor(dictionaries_.Words());
   const CompileOptions fill = FillWithTheme(fill_);
-  if (!compiler.TooFewWords(startWord_, fill.theme)) return "";
+  if (!compiler.TooFewWords(startWord_, fill.theme)) return {};
   return compiler.FailureMessage(CompileOutcome::TooFewWords, startWord_, fill);
 }
 
@@ -122,17 +122,17 @@ CompileOptions Session::FillWithTheme(CompileOptions fill) const {
 
 void Session::ChooseTheme(std::string_view words, std::string_view title) {
   if (mode_ == Mode::Compiling) return;
-  std::vector<std::string> usable = ReadThemeWords(words).words;
+  std::vector<std::string> usable = ReadThemeWords(words, dictionaries_.CurrentLanguage()).words;
   if (usable.size() > kThemeWordLimit) usable.resize(kThemeWordLimit);
   theme_ = {std::move(usable), PlainTitle(title)};
 }
 
-std::string Session::WindowTitle() const {
-  const std::string& list = dictionaries_.Title();
-  std::string title = list.empty() ? kProgramName : list;
+Message Session::WindowTitle() const {
+  const Message& list = dictionaries_.Title();
+  const Phrase title = list.empty() ? Phrase(kProgramName) : list.Lines().front();
   const std::size_t count = theme_.words.size();
-  if (count == 0) return title;
-  return FillText(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, std::to_string(count)});
+  if (count == 0) return Message(title);
+  return Message(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, count});
 }
 
 bool Session::Unsaved() const { return solving_ && TypedLines(*solving_) != savedLetters_; }
@@ -150,7 +150,7 @@ void Session::EndSolving() {
 Reply Session::Compile(bool confirmed) {
   return Answer([&]() -> Reply {
     if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
-    if (std::string refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
+    if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
     EndSolving();
     compileSeed_ = std::exchange(nextSeed_, std::nullopt);
@@ -225,7 +225,8 @@ Reply Session::FinishCompile() {
                               .title = theme_.title,
                               .difficulty = puzzle_.difficulty,
                               .hints = puzzle_.hints,
-                              .language = dictionaries_.CurrentLanguage()});
+                              .language = dictionaries_.CurrentLanguage(),
+                              .wordListNote = EnglishText(dictionaries_.Note())});
   ShowSolution();
   return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
@@ -391,7 +392,7 @@ Reply Session::AfterSolvingChange() {
   ShowSolving();
   Reply reply = Redrawn();
   const bool solved = solving_->IsSolved();
-  if (solved && !solvedTold_) reply.message = FillText(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)});
+  if (solved && !solvedTold_) reply.message = Message(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)});
   solvedTold_ = solved;
   return reply;
 }
@@ -418,7 +419,7 @@ Reply Session::EnterStartWord(const std::string& answer) {
   return Answer([&]() -> Reply {
     if (mode_ == Mode::Compiling) return {};
     startChoice_ = 1;
-    const StartWordCheck check = CheckStartWord(answer);
+    const StartWordCheck check = CheckStartWord(answer, dictionaries_.CurrentLanguage());
     if (check.verdict != StartWordCheck::Verdict::Accepted) return Tell(check.message);
     startWord_ = check.word;
     if (solving_) return {};  // the puzzle being solved stays on screen

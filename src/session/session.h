@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "board/program_text.h"
+#include "board/message.h"
 #include "compiler/compiler.h"
 #include "play/solving.h"
 #include "puzzle/booklet_maker.h"
@@ -22,7 +22,7 @@ namespace loopword {
 /// The puzzles a booklet run made, and what its last failed compile tells the user.
 struct BookletOutcome {
   BookletRun run;
-  std::string failure;
+  Message failure;
 };
 
 /// The theme words every compile and booklet puts into its puzzles, and the title they carry.
@@ -53,9 +53,9 @@ class Session {
   /// What a front end shows now.
   [[nodiscard]] View CurrentView() const;
 
-  /// What the user is told when the list in use, with the starting word, cannot make a puzzle; "" when it
-  /// can. While a compile runs, the compile is all it says (kStillCompiling).
-  std::string WhyNoPuzzle();
+  /// What the user is told when the list in use, with the starting word, cannot make a puzzle; nothing when
+  /// it can. While a compile runs, the compile is all it says (kStillCompiling).
+  Message WhyNoPuzzle();
   /// Starts a compile with the chosen list, starting word and fill; refused with a message when
   /// the list cannot make a puzzle, asks first when solving would lose letters typed since the last save.
   Reply Compile(bool confirmed = false);
@@ -89,7 +89,8 @@ class Session {
   void PauseClock(bool paused);
   /// A random starting word from now on.
   void ChooseRandomStartWord();
-  /// Takes a typed starting word; the message asks again, none when accepted or cancelled.
+  /// Takes a typed starting word, read by the rules of the lists' language; the message asks again,
+  /// none when accepted or cancelled.
   Reply EnterStartWord(const std::string& answer);
   /// Loads dictionary `level` (0 the user's file at `userPath`); a failed load keeps the words in use.
   LoadReport ChooseWordList(int level, const std::string& userPath = {});
@@ -112,11 +113,12 @@ class Session {
   /// The fill choices compiles use; their theme words come from the theme choice.
   void SetFill(const CompileOptions& fill) { fill_ = fill; }
   /// The theme words and title of the compiles and booklets from now on: the usable words of the
-  /// typed `words` once each, at most kThemeWordLimit, and `title` as plain text. Ignored during a compile.
+  /// typed `words` (read by the rules of the lists' language) once each, at most kThemeWordLimit,
+  /// and `title` as plain text. Ignored during a compile.
   void ChooseTheme(std::string_view words, std::string_view title);
   [[nodiscard]] const ThemeChoice& Theme() const { return theme_; }
   /// What the title bar says: the word list in use and how many theme words are set.
-  [[nodiscard]] std::string WindowTitle() const;
+  [[nodiscard]] Message WindowTitle() const;
   [[nodiscard]] Mode CurrentMode() const { return mode_; }
   [[nodiscard]] const char* Caption() const;
   /// The commands on offer in the current mode.
@@ -177,10 +179,10 @@ class Session {
 };
 
 /// What the user is told of a command that needs the compiler while a compile runs.
-inline constexpr const char* kStillCompiling = LOOPWORD_TEXT("Messages", "Loopword is still compiling a puzzle.");
+inline constexpr Text kStillCompiling = LOOPWORD_TEXT("Messages", "Loopword is still compiling a puzzle.");
 
 /// What the user is told when a file could not be saved to `path`: `heading` ("Loopword could not
 /// save the puzzle to:"), the path and why, a line each.
-std::string SaveFailureMessage(const char* heading, const std::string& path, const std::string& reason);
+Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason);
 
 }  // namespace loopword

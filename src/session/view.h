@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "board/program_text.h"
+#include "board/message.h"
 #include "display/sheet_view.h"
 
 namespace loopword {
@@ -19,15 +19,15 @@ enum class Mode {
 };
 
 /// Captions of the view button, which name what its next press shows.
-inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzle");
-inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution");
-inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop");
+inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzle").source;
+inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution").source;
+inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop").source;
 
 /// What a command did: the message to show, or the question to ask before it can go on (asked, the
 /// command is given again confirmed), and whether the picture changed.
 struct Reply {
-  std::string message;
-  std::string question;
+  Message message;
+  Message question;
   bool redraw = false;
 };
 
@@ -49,7 +49,7 @@ struct View {
   const char* caption = kShowPuzzle;
   Offer offer;
   /// The title bar: the word list in use and how many theme words are set.
-  std::string windowTitle;
+  Message windowTitle;
   /// Whether the letters on screen are not those last saved or opened; the title bar marks it with a "*".
   bool unsaved = false;
   /// What the last command that answers with a Reply told or asked.

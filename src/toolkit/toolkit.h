@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "words/language.h"
+#include "board/message.h"
+
 namespace loopword {
 
 /// The program's name, the title of every message box.
@@ -41,12 +44,12 @@ class Toolkit {
  public:
   virtual ~Toolkit() = default;
 
-  /// Shows `text` with an OK button, titled "Loopword", no icon; returns when it is closed.
-  virtual void ShowMessage(const std::string& text) = 0;
-  /// Asks `text` with Yes and No (Yes the default); true when the user chose Yes.
-  virtual bool AskYesNo(const std::string& text) = 0;
+  /// Shows `message` with an OK button, titled "Loopword", no icon; returns when it is closed.
+  virtual void ShowMessage(const Message& message) = 0;
+  /// Asks `question` with Yes and No (Yes the default); true when the user chose Yes.
+  virtual bool AskYesNo(const Message& question) = 0;
   /// Asks for a line of text with an empty answer field; "" when cancelled.
-  virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+  virtual std::string InputBox(const Message& prompt, const Message& title) = 0;
   /// Asks for a file; the full path, or "" when cancelled. Never asks about overwriting and
   /// never adds an extension to a typed name.
   virtual std::string ShowFileDialog(const FileDialogRequest& request) = 0;
@@ -54,11 +57,11 @@ class Toolkit {
   /// `initial`; nullopt when cancelled.
   virtual std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) = 0;
   /// Asks for theme words and a title, starting from `current` and saying while the words are
-  /// typed which can be used; nullopt when cancelled, both empty when cleared.
-  virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) = 0;
+  /// typed which can be used when read in `language`; nullopt when cancelled, both empty when cleared.
+  virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) = 0;
   /// Shows (or updates) a progress bar with a Cancel button: `text`, `done` of `total`. Lets the
   /// event loop run; false once the user has cancelled.
-  virtual bool ShowProgress(const std::string& text, int done, int total) = 0;
+  virtual bool ShowProgress(const Message& text, int done, int total) = 0;
   /// Closes the progress bar.
   virtual void EndProgress() = 0;
   /// Shows the busy pointer (arrow with hourglass) over the whole program, or the default one.

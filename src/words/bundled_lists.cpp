@@ -2,8 +2,10 @@
 #include "words/bundled_lists.h"
 
 #include <filesystem>
+#include <algorithm>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 #include "words/dictionary_state.h"
 
@@ -26,8 +28,32 @@ std::optional<fs::path> FoundFile(const fs::path& folder, const fs::path& name) 
 }  // namespace
 
 std::string BundledListName(int level, Language language) {
-  if (language != Language::English) return std::string(LanguageCode(language)) + "-words.txt";
-  return kLevelFileNames.at(static_cast<std::size_t>(level - 1));
+  const std::string name = kLevelFileNames.at(static_cast<std::size_t>(level - 1));
+  return language == Language::English ? name : std::string(LanguageCode(language)) + "-" + name;
+}
+
+std::array<std::string, 3> UnpackLevels(std::string_view packed) {
+  std::array<std::vector<std::string_view>, 3> added;
+  std::size_t level = 0;
+  while (!packed.empty()) {
+    const std::size_t end = std::min(packed.find('\n'), packed.size());
+    std::string_view line = packed.substr(0, end);
+    packed.remove_prefix(std::min(end + 1, packed.size()));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty()) {
+      level = std::min<std::size_t>(level + 1, added.size() - 1);
+    } else {
+      added.at(level).push_back(line);
+    }
+  }
+  std::array<std::string, 3> levels;
+  std::vector<std::string_view> words;
+  for (std::size_t index = 0; index < levels.size(); ++index) {
+    words.insert(words.end(), added.at(index).begin(), added.at(index).end());
+    std::sort(words.begin(), words.end());
+    for (const std::string_view word : words) levels.at(index).append(word).append("\r\n");
+  }
+  return levels;
 }
 
 std::string BundledListPath(const std::string& programFolder, int level, Language language) {

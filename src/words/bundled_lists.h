@@ -1,15 +1,23 @@
 // Where the bundled word lists and the web page are: beside the program, or in the installed data folder.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "words/language.h"
 
 namespace loopword {
 
-/// File name of the bundled list of `level` (1..3) in `language`: English has three levels, every
-/// other language one list ("de-words.txt", ...) that stands at each level.
+/// File name of the bundled list of `level` (1..3) in `language`: "L1words.txt" ... in English,
+/// the language code before it in the others ("de-L1words.txt", ...).
 std::string BundledListName(int level, Language language);
+
+/// The three level lists of a language packed in one text, each word once: the Level 1 words, an empty
+/// line, the words Level 2 adds, an empty line, the words Level 3 adds (lines end in LF or CR LF). Each
+/// list comes back sorted, a word a line ending in CR LF, as the bundled files are; words after a third
+/// empty line count as Level 3.
+std::array<std::string, 3> UnpackLevels(std::string_view packed);
 
 /// Full path of the bundled list of `level` (1..3) in `language` for a program in `programFolder`:
 /// the file in that folder when it exists there, else in `../share/loopword/` when it exists there,

@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <unordered_set>
 
 #include "board/letters.h"
+#include "board/plain_text.h"
 #include "board/program_text.h"
 
 namespace loopword {
@@ -53,34 +55,130 @@ bool IsLowerCaseWord(const Word& line) {
   return std::all_of(line.begin(), line.end(), IsSmallLetter);
 }
 
-/// Splits a byte stream into lines and keeps the acceptable ones.
+/// True for the bytes no text file holds: NUL and the control characters other than tab, the line
+/// ends, vertical tab, form feed and Ctrl+Z (the end mark of old DOS files).
+bool IsBinaryByte(unsigned char byte) {
+  return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\v' && byte != '\f' && byte != '\r' && byte != 0x1A;
+}
+
+/// The characters of the Windows-1252 bytes 0x80..0x9F; 0 for the five it leaves undefined.
+constexpr std::array<char16_t, 32> kWindows1252From80 = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+
+/// The character a Windows-1252 byte stands for; 0 for a byte it leaves undefined.
+char32_t Windows1252Character(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kWindows1252From80[byte - 0x80] : byte;
+}
+
+/// A line of Windows-1252 text in UTF-8 (every byte defined).
+std::string Windows1252AsUtf8(std::string_view line) {
+  std::string text;
+  for (const char c : line) AppendCharacter(text, Windows1252Character(static_cast<unsigned char>(c)));
+  return text;
+}
+
+/// True when a UTF-8 line writes Ñ or ñ, precomposed or as N with a combining tilde.
+bool HoldsEnye(std::string_view line) {
+  constexpr std::string_view kCombiningTilde = "\xCC\x83";
+  for (std::size_t at = line.find(kCombiningTilde); at != std::string_view::npos; at = line.find(kCombiningTilde, at + 1)) {
+    if (at > 0 && (line[at - 1] == 'N' || line[at - 1] == 'n')) return true;
+  }
+  return line.find("\xC3\x91") != std::string_view::npos || line.find("\xC3\xB1") != std::string_view::npos;
+}
+
+/// Checks UTF-8 a byte at a time, keeping a character that a read cuts in two.
+class Utf8Check {
+ public:
+  /// False once the bytes so far cannot be UTF-8.
+  bool Take(unsigned char byte) {
+    if (taken_ == 0) {
+      if (byte < 0x80) return true;
+      length_ = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
+      if (length_ == 0 || byte > 0xF4) return false;
+    } else if ((byte & 0xC0) != 0x80) {
+      return false;
+    }
+    bytes_[taken_++] = static_cast<char>(byte);
+    if (taken_ < length_) return true;
+    taken_ = 0;
+    return FirstCharacter(std::string_view(bytes_.data(), length_)).has_value();
+  }
+  /// True when no character is left unfinished.
+  [[nodiscard]] bool Complete() const { return taken_ == 0; }
+
+ private:
+  std::array<char, 4> bytes_{};
+  std::size_t taken_ = 0;
+  std::size_t length_ = 0;
+};
+
+/// Splits a byte stream into lines and keeps the acceptable ones, reading it in one encoding.
 class LineParser {
  public:
-  explicit LineParser(Language language) : language_(language) {}
+  LineParser(Language language, TextEncoding encoding) : language_(language), encoding_(encoding) {}
 
-  /// Feeds the next bytes of the file; returns false once the word limit is passed.
+  /// Feeds the next bytes of the file; false once reading stops (the word limit passed, or the
+  /// bytes are not text in the encoding).
   bool Feed(std::string_view bytes) {
     for (char c : bytes) {
-      if (!FeedByte(c)) return false;
+      if (!FeedByte(static_cast<unsigned char>(c))) return false;
     }
     return true;
   }
 
-  /// Ends the last line, which needs no line end; returns false if that passes the limit.
-  bool Finish() { return length_ == 0 || EndLine(); }
+  /// Ends the text: the last line needs no line end, but a UTF-8 character must be whole.
+  void Finish() {
+    if (stop_ != Stop::None) return;
+    if (!utf8_.Complete()) {
+      stop_ = Stop::NotUtf8;
+    } else if (length_ > 0 && !EndLine()) {
+      stop_ = Stop::TooManyWords;
+    }
+  }
 
-  ReadResult Result(LoadOutcome outcome) {
+  /// True when the text turned out not to be UTF-8, at line Line().
+  [[nodiscard]] bool NotUtf8() const { return stop_ == Stop::NotUtf8; }
+  /// The line being read, from 1.
+  [[nodiscard]] int Line() const { return line_; }
+
+  /// What the text gave; a text that is not text counts from `notUtf8Line` at least, the line
+  /// where reading it as UTF-8 failed.
+  ReadResult Result(int notUtf8Line) {
     ReadResult result;
-    result.outcome = outcome;
-    if (outcome == LoadOutcome::Loaded && rows_.empty()) result.outcome = LoadOutcome::NoWords;
-    if (result.outcome == LoadOutcome::Loaded) result.dictionary = Dictionary(std::move(rows_), weight_);
+    result.encoding = encoding_;
+    result.outcome = stop_ == Stop::TooManyWords ? LoadOutcome::TooManyWords
+                     : stop_ == Stop::NotText    ? LoadOutcome::NotText
+                     : rows_.empty()             ? LoadOutcome::NoWords
+                                                 : LoadOutcome::Loaded;
+    if (result.outcome == LoadOutcome::NotText) result.badLine = std::max(line_, notUtf8Line);
+    if (result.outcome == LoadOutcome::Loaded) {
+      result.dictionary = Dictionary(std::move(rows_), weight_);
+      result.enyeWords = enyeWords_;
+    }
     return result;
   }
 
  private:
-  bool FeedByte(char c) {
+  /// Why reading stopped before the end.
+  enum class Stop { None, TooManyWords, NotUtf8, NotText };
+
+  bool FeedByte(unsigned char byte) {
+    if (IsBinaryByte(byte) || (encoding_ == TextEncoding::Windows1252 && Windows1252Character(byte) == 0)) {
+      stop_ = Stop::NotText;
+    } else if (encoding_ == TextEncoding::Utf8 && !utf8_.Take(byte)) {
+      stop_ = Stop::NotUtf8;
+    } else if (!FeedTextByte(static_cast<char>(byte))) {
+      stop_ = Stop::TooManyWords;
+    }
+    return stop_ == Stop::None;
+  }
+
+  /// Takes a byte of text; false once the word limit is passed.
+  bool FeedTextByte(char c) {
     if (c == '\r') {
       skipLineFeed_ = true;
+      ++line_;
       return EndLine();
     }
     if (c == '\n') {
@@ -88,29 +186,32 @@ class LineParser {
         skipLineFeed_ = false;
         return true;
       }
+      ++line_;
       return EndLine();
     }
     skipLineFeed_ = false;
-    if (length_ < kLineBytes) line_[static_cast<std::size_t>(length_)] = c;
+    if (length_ < kLineBytes) bytes_[static_cast<std::size_t>(length_)] = c;
     if (length_ <= kLineBytes) ++length_;  // kLineBytes + 1 stands for "too long", whatever the real length
     return true;
   }
 
   bool EndLine() {
-    const std::string_view line(line_.data(), static_cast<std::size_t>(std::min(length_, kLineBytes)));
+    const std::string_view line(bytes_.data(), static_cast<std::size_t>(std::min(length_, kLineBytes)));
     const bool tooLong = length_ > kLineBytes;
     length_ = 0;
     if (language_ == Language::English) return EndEnglishLine(line);
-    return tooLong || EndFoldedLine(line);
+    if (tooLong) return true;
+    return encoding_ == TextEncoding::Utf8 ? EndFoldedLine(line) : EndFoldedLine(Windows1252AsUtf8(line));
   }
 
-  /// Folds a line by the language's rules and keeps it when it gives a new 8-letter word.
+  /// Folds a UTF-8 line by the language's rules and keeps it when it gives a new 8-letter word.
   bool EndFoldedLine(std::string_view line) {
     const std::string word = FoldWord(language_, line);
     if (word.size() != kWordLength || !seen_.insert(word).second) return true;
     if (static_cast<int>(rows_.size()) >= kWordLimit) return false;
     for (char c : word) ++weight_[static_cast<std::size_t>(c - 'A')];
     rows_.push_back(BuildRotations(ToWord(word)));
+    if (language_ == Language::Spanish && HoldsEnye(line)) ++enyeWords_;
     return true;
   }
 
@@ -135,11 +236,16 @@ class LineParser {
   /// Longest line that is folded; longer lines are never words.
   static constexpr int kLineBytes = 64;
   Language language_;
-  std::array<char, kLineBytes> line_{};
+  TextEncoding encoding_;
+  Utf8Check utf8_;
+  Stop stop_ = Stop::None;
+  int line_ = 1;
+  std::array<char, kLineBytes> bytes_{};
   int length_ = 0;
   bool skipLineFeed_ = false;
   std::vector<WordRotations> rows_;
   std::array<std::int64_t, 26> weight_{};
+  int enyeWords_ = 0;
   /// The folded words kept so far; words that fold alike are kept once.
   std::unordered_set<std::string> seen_;
 };
@@ -157,36 +263,50 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+/// Gives a parser the whole text from its start, until the parser stops; why the text could not
+/// be read, or "".
+using TextFeed = std::function<std::string(LineParser&)>;
+
+/// Reads a text with `feed` as UTF-8 and, when it is not, once more as Windows-1252.
+ReadResult ReadText(Language language, const TextFeed& feed) {
+  LineParser parser(language, TextEncoding::Utf8);
+  std::string cause = feed(parser);
+  const int notUtf8Line = parser.NotUtf8() ? parser.Line() : 0;
+  if (cause.empty() && notUtf8Line > 0) {
+    parser = LineParser(language, TextEncoding::Windows1252);
+    cause = feed(parser);
+  }
+  return cause.empty() ? parser.Result(notUtf8Line) : ReadFailure(std::move(cause));
+}
+
 }  // namespace
 
 ReadResult ParseDictionaryText(std::string_view text, Language language) {
-  LineParser parser(language);
-  if (!parser.Feed(SkipByteOrderMark(text)) || !parser.Finish()) {
-    return parser.Result(LoadOutcome::TooManyWords);
-  }
-  return parser.Result(LoadOutcome::Loaded);
+  return ReadText(language, [text](LineParser& parser) {
+    if (parser.Feed(SkipByteOrderMark(text))) parser.Finish();
+    return std::string();
+  });
 }
 
 ReadResult ReadDictionaryFile(const std::string& path, Language language) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return ReadFailure(LOOPWORD_TEXT("Messages", "Is a folder"));
+  if (std::filesystem::is_directory(path, error)) return ReadFailure(LOOPWORD_TEXT("Messages", "Is a folder").source);
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return ReadFailure(std::strerror(errno));
-  LineParser parser(language);
   constexpr std::size_t kBufferSize = 64 * 1024;
   auto buffer = std::make_unique<char[]>(kBufferSize);
-  bool first = true;
-  for (;;) {
-    const std::size_t got = std::fread(buffer.get(), 1, kBufferSize, file.get());
-    if (std::ferror(file.get())) return ReadFailure(std::strerror(errno));
-    std::string_view chunk(buffer.get(), got);
-    if (first) chunk = SkipByteOrderMark(chunk);
-    first = false;
-    if (!parser.Feed(chunk)) return parser.Result(LoadOutcome::TooManyWords);
-    if (std::feof(file.get())) break;
-  }
-  if (!parser.Finish()) return parser.Result(LoadOutcome::TooManyWords);
-  return parser.Result(LoadOutcome::Loaded);
+  return ReadText(language, [&](LineParser& parser) -> std::string {
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0) return std::strerror(errno);
+    for (bool first = true;; first = false) {
+      const std::size_t got = std::fread(buffer.get(), 1, kBufferSize, file.get());
+      if (std::ferror(file.get())) return std::strerror(errno);
+      const std::string_view chunk(buffer.get(), got);
+      if (!parser.Feed(first ? SkipByteOrderMark(chunk) : chunk)) return "";
+      if (std::feof(file.get())) break;
+    }
+    parser.Finish();
+    return "";
+  });
 }
 
 }  // namespace loopword

@@ -61,7 +61,14 @@ enum class LoadOutcome {
   Loaded,        ///< at least one word, within the limit
   NoWords,       ///< the file holds no line of exactly 8 capital letters
   TooManyWords,  ///< more than kWordLimit acceptable lines
+  NotText,       ///< the file is neither UTF-8 nor Windows-1252 text (binary, or bytes neither defines)
   ReadError,     ///< the file could not be opened or read
+};
+
+/// How the bytes of a word list were read.
+enum class TextEncoding {
+  Utf8,         ///< well-formed UTF-8, plain ASCII included
+  Windows1252,  ///< not UTF-8: Windows-1252, which reads ISO-8859-1 (Latin-1) text alike
 };
 
 /// What ReadDictionaryFile found; `dictionary` is meaningful only when outcome is Loaded.
@@ -70,14 +77,24 @@ struct ReadResult {
   Dictionary dictionary;
   /// Why the file could not be read ("No such file or directory", "Is a folder", ...); empty otherwise.
   std::string cause;
+  /// How the whole file was read.
+  TextEncoding encoding = TextEncoding::Utf8;
+  /// Spanish: how many of the words kept were written with Ñ, read as N.
+  int enyeWords = 0;
+  /// NotText: the line (from 1) by which the file has shown it is neither UTF-8 nor Windows-1252.
+  int badLine = 0;
 };
 
 /// Reads a word list: one word per line, lines ending in CR, CR LF or LF, an optional UTF-8
-/// byte-order mark. In English only lines of exactly 8 capitals A..Z, or of exactly 8 lower-case
+/// byte-order mark. The whole file is read as UTF-8 when it is well-formed UTF-8, else as
+/// Windows-1252; a NUL or other control character (tab, line ends, form feed, vertical tab and
+/// Ctrl+Z aside), or a byte Windows-1252 leaves undefined in a file that is not UTF-8, makes it
+/// NotText. In English only lines of exactly 8 capitals A..Z, or of exactly 8 lower-case
 /// letters a..z (read as capitals), are kept, in file order. In another language each line is
 /// folded by that language's rules (FoldWord) and kept, in file order, when it gives 8 letters
 /// and no earlier line gave the same word.
-/// Reads through a fixed-size buffer, so memory stays bounded whatever the file holds.
+/// Reads through a fixed-size buffer, so memory stays bounded whatever the file holds; a file that
+/// turns out not to be UTF-8 is read a second time.
 ReadResult ReadDictionaryFile(const std::string& path, Language language = Language::English);
 
 /// Parses dictionary text held in memory, with the same rules as ReadDictionaryFile.

@@ -1,7 +1,6 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
 #include "words/dictionary_state.h"
 
-#include "board/program_text.h"
 #include "words/bundled_lists.h"
 
 namespace loopword {
@@ -28,11 +27,12 @@ LoadReport DictionaryState::LoadDictionary() {
   const std::string path = ChosenPath();
   ReadResult read = ReadDictionaryFile(path, language_);
   report.outcome = read.outcome;
-  report.messages = LoadMessages(read.outcome, path);
+  report.messages = LoadMessages(read, path);
   report.cause = read.cause;
   if (read.outcome == LoadOutcome::Loaded) {
+    note_ = ReadNote(read);
     words_ = std::make_shared<const Dictionary>(std::move(read.dictionary));
-    title_ = DictionaryTitle(path, words_->WordCount());
+    title_ = DictionaryTitle(path, words_->WordCount(), note_);
   }
   return report;
 }
@@ -48,23 +48,32 @@ std::string DictionaryState::ChosenPath() const {
   return known ? DictPath[static_cast<std::size_t>(DictLevel)] : std::string();
 }
 
-std::string DictionaryTitle(const std::string& path, int wordCount) {
-  return FillText(texts::kDictionaryTitle, {path, std::to_string(wordCount)});
+Message ReadNote(const ReadResult& read) {
+  const bool windows1252 = read.encoding == TextEncoding::Windows1252;
+  if (read.enyeWords == 0) return windows1252 ? Message(LOOPWORD_TEXT("Messages", "read as Windows-1252")) : Message();
+  return Message(windows1252 ? texts::kWindows1252AndEnyeNote : texts::kEnyeNote, {read.enyeWords});
 }
 
-std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path) {
-  switch (outcome) {
+Message DictionaryTitle(const std::string& path, int wordCount, const Message& note) {
+  if (note.empty()) return Message(texts::kDictionaryTitle, {path, wordCount});
+  return Message(texts::kDictionaryTitleWithNote, {path, wordCount, note.Lines().front()});
+}
+
+std::vector<Message> LoadMessages(const ReadResult& read, const std::string& path) {
+  const Message heading = Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add(path);
+  switch (read.outcome) {
     case LoadOutcome::Loaded:
       return {};
     case LoadOutcome::NoWords:
       return {LOOPWORD_TEXT("Messages", "There are no 8-letter words in this dictionary")};
     case LoadOutcome::TooManyWords:
       return {LOOPWORD_TEXT("Messages", "Dictionary limit is 49,000 words")};
+    case LoadOutcome::NotText:
+      return {Message(heading).Add(Phrase(texts::kFaultOnLine, {read.badLine, Phrase(LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text"))}))};
     case LoadOutcome::ReadError:
       break;
   }
-  return {std::string(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")) + "\n" + path + "\n" +
-          LOOPWORD_TEXT("Messages", "Program may not run correctly")};
+  return {Message(heading).Add(LOOPWORD_TEXT("Messages", "Program may not run correctly"))};
 }
 
 }  // namespace loopword

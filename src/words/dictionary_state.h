@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "board/message.h"
 #include "words/dictionary.h"
 
 namespace loopword {
@@ -21,7 +22,7 @@ struct LoadReport {
   int level = 1;
   LoadOutcome outcome = LoadOutcome::ReadError;
   /// The messages to show, in order (none after a successful load).
-  std::vector<std::string> messages;
+  std::vector<Message> messages;
   /// Why the file could not be read, after a read error; empty otherwise.
   std::string cause;
 };
@@ -40,8 +41,7 @@ class DictionaryState {
   /// Loads DictPath[DictLevel], read by the rules of the language in use; on success it replaces
   /// the words in use, otherwise they stay.
   LoadReport LoadDictionary();
-  /// Makes `language` the language of the bundled levels (a language with one list has it at every
-  /// level) and of user lists, from the next load on.
+  /// Makes `language` the language of the bundled levels and of user lists, from the next load on.
   void UseLanguage(Language language);
   /// The language the lists are read in.
   [[nodiscard]] Language CurrentLanguage() const { return language_; }
@@ -54,8 +54,10 @@ class DictionaryState {
   [[nodiscard]] std::shared_ptr<const Dictionary> Words() const { return words_; }
   /// Number of words in use.
   [[nodiscard]] int WordCount() const { return words_->WordCount(); }
-  /// The window title naming the words in use, or "" before any load succeeded.
-  [[nodiscard]] const std::string& Title() const { return title_; }
+  /// The window title naming the words in use; nothing before any load succeeded.
+  [[nodiscard]] const Message& Title() const { return title_; }
+  /// How the words in use were read, as ReadNote says it.
+  [[nodiscard]] const Message& Note() const { return note_; }
 
  private:
   /// Finds the bundled lists of the language in use.
@@ -64,12 +66,16 @@ class DictionaryState {
   std::string programFolder_;
   Language language_ = Language::English;
   std::shared_ptr<const Dictionary> words_;
-  std::string title_;
+  Message title_;
+  Message note_;
 };
 
-/// "Dictionary: <path> (<count> words)".
-std::string DictionaryTitle(const std::string& path, int wordCount);
+/// What the title and a puzzle's word-list line say of how a list was read: nothing for a UTF-8 list
+/// without Ñ words, else "read as Windows-1252", "12 with Ñ read as N" or both.
+Message ReadNote(const ReadResult& read);
+/// "Dictionary: <path> (<count> words)", with ", <note>" before the parenthesis closes when there is one.
+Message DictionaryTitle(const std::string& path, int wordCount, const Message& note);
 /// The messages that tell the user how a load of `path` ended (none for a successful load).
-std::vector<std::string> LoadMessages(LoadOutcome outcome, const std::string& path);
+std::vector<Message> LoadMessages(const ReadResult& read, const std::string& path);
 
 }  // namespace loopword

@@ -62,6 +62,28 @@ bool AcceptedCases(Language language, const std::string& cases) {
   return language == Language::German && cases[0] == 'c' && cases.find('c', 1) == std::string::npos;
 }
 
+/// The capitals of `text` folded character by character, with the case of each letter ('c' or 's'
+/// in `cases`); nullopt when a character has no rule in `language`.
+std::optional<std::string> FoldLetters(Language language, std::string_view text, std::string& cases) {
+  std::string capitals;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::optional<Character> character = FirstCharacter(text.substr(at));
+    if (!character) return std::nullopt;
+    at += character->length;
+    const char32_t c = character->code;
+    if (language != Language::English && IsCombiningMark(c)) {
+      if (capitals.empty()) return std::nullopt;
+      if (language == Language::German && c == kCombiningDiaeresis && IsUmlautBase(capitals.back())) capitals += 'E';
+      continue;
+    }
+    const Folded folded = FoldCharacter(language, c);
+    if (folded.capitals.empty()) return std::nullopt;
+    capitals += folded.capitals;
+    cases += folded.letterCase == Case::Capital ? 'c' : 's';
+  }
+  return capitals;
+}
+
 }  // namespace
 
 std::string_view LanguageCode(Language language) { return kNames[static_cast<std::size_t>(language)].code; }
@@ -76,24 +98,14 @@ std::optional<Language> LanguageFromCode(std::string_view code) {
 }
 
 std::string FoldWord(Language language, std::string_view line) {
-  std::string capitals;
-  std::string cases;  // 'c' or 's' for each letter
-  for (std::size_t at = 0; at < line.size();) {
-    const std::optional<Character> character = FirstCharacter(line.substr(at));
-    if (!character) return "";
-    at += character->length;
-    const char32_t c = character->code;
-    if (language != Language::English && IsCombiningMark(c)) {
-      if (capitals.empty()) return "";
-      if (language == Language::German && c == kCombiningDiaeresis && IsUmlautBase(capitals.back())) capitals += 'E';
-      continue;
-    }
-    const Folded folded = FoldCharacter(language, c);
-    if (folded.capitals.empty()) return "";
-    capitals += folded.capitals;
-    cases += folded.letterCase == Case::Capital ? 'c' : 's';
-  }
-  return AcceptedCases(language, cases) ? capitals : "";
+  std::string cases;
+  const std::optional<std::string> capitals = FoldLetters(language, line, cases);
+  return capitals && AcceptedCases(language, cases) ? *capitals : "";
+}
+
+std::string FoldTypedWord(Language language, std::string_view typed) {
+  std::string cases;
+  return FoldLetters(language, typed, cases).value_or("");
 }
 
 }  // namespace loopword

@@ -30,4 +30,9 @@ std::optional<Language> LanguageFromCode(std::string_view code);
 /// may start with a capital (nouns). Any other character, or other mixed case, makes no word.
 std::string FoldWord(Language language, std::string_view line);
 
+/// A word the user typed, folded by the same rules as FoldWord but in any mix of cases ("Mädchen",
+/// "giraffes", "GiRaFfEs"); "" when a character has no rule in `language`. The result may have any
+/// number of letters.
+std::string FoldTypedWord(Language language, std::string_view typed);
+
 }  // namespace loopword

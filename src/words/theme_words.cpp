@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "board/program_text.h"
 #include "words/dictionary.h"
 
 namespace loopword {
@@ -12,32 +11,20 @@ namespace {
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ','; }
 
-std::string Capitals(std::string_view entry) {
-  std::string word(entry);
-  for (char& c : word) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return word;
-}
-
-bool IsUsable(const std::string& word) {
-  return word.size() == kWordLength && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
 /// Entries a report names before it only counts the rest.
 constexpr std::size_t kEntriesNamed = 8;
 
 /// A report line, `pattern` filled with the entries it names: "Given twice: A, B and 3 more."
-std::string EntriesLine(const char* pattern, const std::vector<std::string>& entries) {
+Phrase EntriesLine(Text pattern, const std::vector<std::string>& entries) {
   std::string named;
   for (std::size_t i = 0; i < std::min(entries.size(), kEntriesNamed); ++i) named += (i == 0 ? "" : ", ") + entries[i];
-  if (entries.size() > kEntriesNamed) named = FillText(texts::kEntriesAndMore, {named, std::to_string(entries.size() - kEntriesNamed)});
-  return FillText(pattern, {named});
+  if (entries.size() <= kEntriesNamed) return Phrase(pattern, {named});
+  return Phrase(pattern, {Phrase(texts::kEntriesAndMore, {named, entries.size() - kEntriesNamed})});
 }
 
 }  // namespace
 
-ThemeWords ReadThemeWords(std::string_view text) {
+ThemeWords ReadThemeWords(std::string_view text, Language language) {
   ThemeWords read;
   std::size_t at = 0;
   while (at < text.size()) {
@@ -47,8 +34,8 @@ ThemeWords ReadThemeWords(std::string_view text) {
     }
     const std::size_t end = std::min(text.size(), static_cast<std::size_t>(std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), IsSeparator) - text.begin()));
     const std::string_view entry = text.substr(at, end - at);
-    const std::string word = Capitals(entry);
-    if (!IsUsable(word)) {
+    const std::string word = FoldTypedWord(language, entry);
+    if (word.size() != kWordLength) {
       read.unusable.emplace_back(entry);
     } else if (std::find(read.words.begin(), read.words.end(), word) != read.words.end()) {
       read.repeated.emplace_back(entry);
@@ -66,19 +53,19 @@ std::string ThemeText(const std::vector<std::string>& words) {
   return text;
 }
 
-std::string ThemeWordsReport(const ThemeWords& read) {
+Message ThemeWordsReport(const ThemeWords& read) {
   const std::size_t count = read.words.size();
-  std::string report;
+  Message report;
   if (count == 0) {
     report = LOOPWORD_TEXT("Messages", "No theme words: puzzles come from the word list alone.");
   } else if (count > kThemeWordLimit) {
-    report = FillText(texts::kTooManyThemeWords, {std::to_string(count)});
+    report = Message(texts::kTooManyThemeWords, {count});
   } else {
-    report = count == 1 ? LOOPWORD_TEXT("Messages", "1 theme word will be in every puzzle.")
-                        : FillText(texts::kThemeWordsInEveryPuzzle, {std::to_string(count)});
+    report = count == 1 ? Message(LOOPWORD_TEXT("Messages", "1 theme word will be in every puzzle."))
+                        : Message(texts::kThemeWordsInEveryPuzzle, {count});
   }
-  if (!read.unusable.empty()) report += "\n" + EntriesLine(texts::kNotEightLetters, read.unusable);
-  if (!read.repeated.empty()) report += "\n" + EntriesLine(texts::kGivenTwice, read.repeated);
+  if (!read.unusable.empty()) report.Add(EntriesLine(texts::kNotEightLetters, read.unusable));
+  if (!read.repeated.empty()) report.Add(EntriesLine(texts::kGivenTwice, read.repeated));
   return report;
 }
 

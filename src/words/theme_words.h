@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "words/language.h"
+#include "board/message.h"
+
 namespace loopword {
 
 /// Most theme words one puzzle can hold: one per square.
@@ -14,19 +17,20 @@ inline constexpr int kThemeWordLimit = 23;
 /// entries that cannot be used, as typed.
 struct ThemeWords {
   std::vector<std::string> words;
-  /// Entries that are not 8 letters A to Z once read as capitals.
+  /// Entries that are not 8 letters A to Z once folded.
   std::vector<std::string> unusable;
   /// Entries that repeat an earlier usable word.
   std::vector<std::string> repeated;
 };
 
-/// Splits `text` at line ends, spaces, tabs and commas, reads every entry as capitals and keeps the
+/// Splits `text` at line ends, spaces, tabs and commas, folds every entry by the rules of `language`
+/// in any case (FoldTypedWord: "giraffes" is GIRAFFES, German "Mädchen" MAEDCHEN) and keeps the
 /// usable ones once each.
-ThemeWords ReadThemeWords(std::string_view text);
+ThemeWords ReadThemeWords(std::string_view text, Language language);
 
 /// What the theme dialog says of `read` while the words are typed, a line for each point: how many
 /// words can be used (or that there are too many), then the entries that cannot, as typed.
-std::string ThemeWordsReport(const ThemeWords& read);
+Message ThemeWordsReport(const ThemeWords& read);
 
 /// `words` one a line, as the theme box shows them and ReadThemeWords reads them back.
 std::string ThemeText(const std::vector<std::string>& words);

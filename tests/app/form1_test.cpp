@@ -1,9 +1,13 @@
 // Drives the main window as an adapter of the session: menus per mode, dialog answers, input, Help and the guide.
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 
+#include "app/about_form.h"
 #include "app/translations.h"
-#include "board/program_text.h"
+#include "board/message.h"
 #include "compiler/compiler.h"
 #include "grade/grader.h"
 #include "puzzle/puzzle_file.h"
@@ -53,6 +57,22 @@ TEST_F(Form1Test, WithoutLevelOneItSaysSoAndHelpAndTheGuideNamingEveryCommandOpe
       EXPECT_TRUE(item->isSeparator() || bare.findChild<QTextBrowser*>()->toPlainText().contains(command)) << command.toStdString();
     }
   }
+}
+
+TEST_F(Form1Test, TheAboutBoxShowsTheLicenceAndEveryWordSourceWhole) {
+  auto window = NewWindow();
+  AboutForm about(window.get());
+  about.show();
+  QCoreApplication::processEvents();
+  const auto* text = about.findChild<QPlainTextEdit*>();
+  const QString shown = text->toPlainText();
+  EXPECT_TRUE(shown.contains("GNU General Public License, version 3") && shown.contains("GPL-3.0-or-later")) << shown.toStdString();
+  for (const char* credit : kWordCredits) EXPECT_TRUE(shown.contains(QString::fromUtf8(credit))) << credit;
+  EXPECT_EQ(text->verticalScrollBar()->maximum(), 0) << "every line is in view";
+  EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0) << "every line is whole";
+  const QRect ok = about.findChild<QPushButton*>()->geometry();
+  EXPECT_TRUE(about.rect().contains(text->geometry()) && about.rect().contains(ok));
+  EXPECT_GT(ok.top(), text->geometry().bottom());
 }
 
 TEST_F(Form1Test, ClicksAndKeysOnThePictureReachTheSolvingButNotTheViewButton) {
@@ -150,7 +170,7 @@ TEST_F(Form1Test, ThePictureRepaintsAtEachCompileStepAndForAStartingWordAndPaint
 TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersReachTheRun) {
   auto window = CompiledWindow();
   Choose(*window, "mnuSave", Target("monday"));
-  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n01 ", 0), 0u);
+  EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (1431 words)\n# fill: classic\n01 ", 0), 0u);
   Choose(*window, "copyx", Target("before.bmp"));
   EXPECT_EQ(ReadFile(Target("before.bmp")).at(28), 24) << "24 bits a pixel";
   EXPECT_EQ(QImage(QString::fromStdString(Target("before.bmp"))), window->PictureImage().convertToFormat(QImage::Format_RGB32));
@@ -178,7 +198,7 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
   window->MenuItem("mnuVaried")->trigger();
   Choose(*window, "mnuDictLevel0", target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n"));
   Choose(*window, "mnuSolve", "");
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{TooFewWordsMessage(3)});
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{EnglishText(TooFewWordsMessage(3))});
   EXPECT_EQ(window->PictureImage(), before);
   Choose(*NewWindow(), "mnuOpen", "");
   EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
@@ -207,18 +227,78 @@ TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
 TEST_F(Form1Test, TheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndIsRemembered) {
   auto window = NewWindow();
   window->MenuItem("mnuLanguage2")->trigger();  // Français
-  EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + program.Path().string() + "/fr-words.txt\nProgram may not run correctly");
+  EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + program.Path().string() + "/fr-L1words.txt\nProgram may not run correctly");
   const std::string list = target.Write("mine.txt", "\xC3\xA9l\xC3\xA9phant\nELEPHANT\nr\xC3\xA9" "cr\xC3\xA9" "ent\nParisien\n");
   Choose(*window, "mnuDictLevel0", list);
   EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (2 words)");
   auto next = NewWindow();
   EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked());
-  std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-words.txt", program.Path() / "fr-words.txt");
+  std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-L3words.txt", program.Path() / "fr-L3words.txt");
   next->MenuItem("mnuDictLevel3")->trigger();
   next->mnuSolve_Click();
   testing::FinishCompile(*next);
   Choose(*next, "mnuSave", Target("lundi"));
-  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-words.txt (39022 words)\n# language: fr\n"), std::string::npos);
+  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-L3words.txt (38963 words)\n# language: fr\n"), std::string::npos);
+}
+
+TEST_F(Form1Test, AFirstRunTakesTheDesktopsLanguageWhenThereAreListsInItAndAChoiceMadeIsKept) {
+  const struct {
+    QLocale desktop;
+    const char* chosen;  // the remembered choice; none on a first run
+    int marked;          // the Language item checked: 0 English, 1 Deutsch, 2 Français, ...
+  } cases[] = {
+      {QLocale(QLocale::German, QLocale::Germany), nullptr, 1},
+      {QLocale(QLocale::German, QLocale::Austria), nullptr, 1},
+      {QLocale(QLocale::Portuguese, QLocale::Brazil), nullptr, 5},
+      {QLocale(QLocale::Japanese, QLocale::Japan), nullptr, 0},
+      {QLocale::c(), nullptr, 0},
+      {QLocale(QLocale::German, QLocale::Germany), "fr", 2},
+      {QLocale(QLocale::German, QLocale::Germany), "en", 0},
+  };
+  for (const auto& c : cases) {
+    QSettings().clear();
+    if (c.chosen != nullptr) QSettings().setValue("dictionary/language", c.chosen);
+    QLocale::setDefault(c.desktop);
+    auto window = NewWindow();
+    EXPECT_TRUE(window->MenuItem(QString("mnuLanguage%1").arg(c.marked))->isChecked()) << c.desktop.name().toStdString();
+    EXPECT_EQ(QSettings().value("dictionary/language").toString().toStdString(), c.chosen ? c.chosen : "")
+        << "the desktop's language is followed, not remembered";
+  }
+}
+
+TEST_F(Form1Test, WordsTypedInTheStartingWordBoxAndTheThemeDialogAreFoldedByTheListsLanguage) {
+  auto window = NewWindow();
+  window->MenuItem("mnuLanguage1")->trigger();  // Deutsch
+  const QImage before = window->PictureImage();
+  toolkit.messages.clear();
+  toolkit.inputReplies = {"Fu\u00DFb\u00E4lle", "Fu\u00DFball"};
+  window->MenuItem("mnuStart1")->trigger();
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Fu\u00DFb\u00E4lle reads as FUSSBAELLE: not 8 letters A to Z."});
+  EXPECT_EQ(window->StartWord(), "FUSSBALL");
+  EXPECT_NE(window->PictureImage(), before);
+  toolkit.themeReplies = {ThemeEntry{"M\u00E4dchen, Fu\u00DFball K\u00E4se", ""}};
+  window->MenuItem("mnuTheme")->trigger();
+  EXPECT_EQ(toolkit.themeLanguages.back(), Language::German);
+  toolkit.themeReplies = {std::nullopt};
+  window->MenuItem("mnuTheme")->trigger();
+  EXPECT_EQ(toolkit.themeAsked.back().words, "MAEDCHEN\nFUSSBALL\n");
+}
+
+TEST_F(Form1Test, AWindows1252ListIsNamedSoInTheTitleAndInTheSavedPuzzle) {
+  auto window = NewWindow();
+  const std::string level1 = ReadFile(program.Path() / "L1words.txt");
+  const std::string list = target.Write("mine.txt", level1 + "caf\xE9" "bars\r\n");
+  const std::string words = std::to_string(std::count(level1.begin(), level1.end(), '\n')) + " words";
+  Choose(*window, "mnuDictLevel0", list);
+  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (" + words + ", read as Windows-1252)");
+  window->mnuSolve_Click();
+  testing::FinishCompile(*window);
+  Choose(*window, "mnuSave", Target("mine"));
+  EXPECT_EQ(ReadFile(Target("mine.loopword")).rfind("# Loopword puzzle\n# word list: mine.txt (" + words + ", read as Windows-1252)\n", 0), 0u);
+  const std::string neither = target.Write("neither.txt", "PLATYPUS\n\x81\n");
+  Choose(*window, "mnuDictLevel0", neither);
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Error while reading dictionary:\n" + neither + "\nLine 2: the list is neither UTF-8 nor Windows-1252 text."});
+  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (" + words + ", read as Windows-1252)");
 }
 
 TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
@@ -241,24 +321,34 @@ TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
 
 TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithTheirValuesKept) {
   using namespace texts;
-  const std::string title = FillText(kTitleWithThemeWords, {FillText(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", "120"}), "5"});
-  const std::string refusal = "Loopword could not open the puzzle file:\n/tmp/2024: Zoo.loopword\n" +
-                              FillText(kFaultOnLine, {"17", FillText(kWordRepeated, {"LOOPWORD", "03"})});
-  const std::vector<std::pair<std::string, std::string>> cases = {
+  const Message title(kTitleWithThemeWords, {Phrase(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", 120}), 5});
+  const Message refusal = RefusalMessage("/tmp/2024: Zoo.loopword", Phrase(kFaultOnLine, {17, Phrase(kWordRepeated, {"LOOPWORD", "03"})}));
+  const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
+  const std::vector<std::pair<Message, std::string>> cases = {
       {title, "W\u00F6rterbuch: /home/ute/Listen (neu)/tiere.txt (120 W\u00F6rter) - 5 Themenw\u00F6rter"},
       {refusal, "Loopword konnte die R\u00E4tseldatei nicht \u00F6ffnen:\n/tmp/2024: Zoo.loopword\n"
                 "Zeile 17: das Wort LOOPWORD steht schon in Quadrat 03."},
-      {FillText(kFaultOnLine, {"5", "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8"}),
+      {ParsePuzzleText("# Loopword puzzle\n# a\n# b\n# c\n# hints: 3.5\n", "Zoo: 5").message,
+       "Loopword konnte die R\u00E4tseldatei nicht \u00F6ffnen:\nZoo: 5\n"
        "Zeile 5: die Hinweisfelder werden SS.P geschrieben: Quadrat 01 bis 23 au\u00DFer 12, Ringposition 1 bis 8."},
-      {FillText(kNoGradedPuzzle, {"hard", "400"}),
-       "Unter 400 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
-      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9")),
+      {compiler.FailureMessage(CompileOutcome::GaveUp, "", {.difficulty = Difficulty::Hard}),
+       "Unter 40 mit diesem W\u00F6rterbuch erstellten R\u00E4tseln war keines der Schwierigkeit \u201ESchwer\u201C."},
+      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9", Language::English)),
        "1 Themenwort kommt in jedes R\u00E4tsel.\nNicht 8 Buchstaben A bis Z: cat, 1, 2, 3, 4, 5, 6, 7 und 2 weitere."},
-      {"Stop\n/tmp/Stop", "Anhalten\n/tmp/Stop"}};
-  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), english) << "without a translation";
+      {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "Done", Message(Phrase("hard"))),
+       "Loopword konnte das R\u00E4tsel nicht speichern unter:\nDone\nhard"},
+      {Message(kDictionaryTitleWithNote, {"/tmp/Liste (alt).txt", 120, Phrase(kWindows1252AndEnyeNote, {12})}),
+       "W\u00F6rterbuch: /tmp/Liste (alt).txt (120 W\u00F6rter, als Windows-1252 gelesen, 12 mit \u00D1 als N gelesen)"},
+      {Message(kDictionaryTitleWithNote, {"/tmp/l.txt", 7, Phrase(kEnyeNote, {3})}), "W\u00F6rterbuch: /tmp/l.txt (7 W\u00F6rter, 3 mit \u00D1 als N gelesen)"},
+      {Message(kDictionaryTitleWithNote, {"/tmp/l.txt", 7, Phrase(LOOPWORD_TEXT("Messages", "read as Windows-1252"))}),
+       "W\u00F6rterbuch: /tmp/l.txt (7 W\u00F6rter, als Windows-1252 gelesen)"},
+      {Message(kReadsAsOtherLength, {"Fu\u00DFb\u00E4lle", "FUSSBAELLE"}), "Fu\u00DFb\u00E4lle ergibt FUSSBAELLE: nicht 8 Buchstaben A bis Z."},
+      {Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add("/tmp/x.txt").Add(Phrase(kFaultOnLine, {4, Phrase(LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text"))})),
+       "Fehler beim Lesen des W\u00F6rterbuchs:\n/tmp/x.txt\nZeile 4: die Liste ist weder UTF-8- noch Windows-1252-Text."}};
+  for (const auto& [message, german] : cases) EXPECT_EQ(ShownText(message).toStdString(), EnglishText(message)) << "without a translation";
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const Translations translations(LOOPWORD_PROGRAM_DIR);
-  for (const auto& [english, german] : cases) EXPECT_EQ(ShownText(english).toStdString(), german);
+  for (const auto& [message, german] : cases) EXPECT_EQ(ShownText(message).toStdString(), german);
 }
 
 TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilCleared) {

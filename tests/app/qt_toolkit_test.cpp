@@ -37,8 +37,8 @@ std::string Reply(const Answer& answer) {
 TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
   testing::TempDir dir;
   const std::string typedPath = (dir.Path() / "sheet").string();
-  const auto yesNo = [](QtToolkit& toolkit) { return toolkit.AskYesNo("Exit anyway?") ? "yes" : "no"; };
-  const auto input = [](QtToolkit& toolkit) { return "[" + toolkit.InputBox("Enter a word", "Starting Word") + "]"; };
+  const auto yesNo = [](QtToolkit& toolkit) { return toolkit.AskYesNo(Message(Phrase("Exit anyway?"))) ? "yes" : "no"; };
+  const auto input = [](QtToolkit& toolkit) { return "[" + toolkit.InputBox(Message(Phrase("Enter a word")), Message(Phrase("Starting Word"))) + "]"; };
   const auto file = [&dir](QtToolkit& toolkit) {
     return toolkit.ShowFileDialog({true, "Save as", "Bitmap Files", "*.bmp", dir.Path().string()});
   };
@@ -49,7 +49,7 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
            (chosen->unique ? " unique" : "");
   };
   const auto theme = [](QtToolkit& toolkit) {
-    const std::optional<ThemeEntry> chosen = toolkit.AskTheme({"", "Zoo"});
+    const std::optional<ThemeEntry> chosen = toolkit.AskTheme({"", "Zoo"}, Language::English);
     return chosen ? "[" + chosen->words + "|" + chosen->title + "]" : std::string("cancelled");
   };
   std::string tooMany;

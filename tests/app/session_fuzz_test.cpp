@@ -91,7 +91,7 @@ class Session {
   void Loaded(const std::string& path) {
     const ReadResult read = ReadDictionaryFile(path);
     if (read.outcome != LoadOutcome::Loaded) return;
-    title_ = DictionaryTitle(path, read.dictionary.WordCount());
+    title_ = EnglishText(DictionaryTitle(path, read.dictionary.WordCount(), ReadNote(read)));
     words_ = testing::WordSet(read.dictionary);
   }
 
@@ -125,13 +125,13 @@ class Session {
     });
     const std::string said = toolkit_.messages.size() > shown ? toolkit_.messages.back() : "";
     if (TooFewWords()) {  // refused before anything changes
-      if (said != TooFewWordsMessage(static_cast<int>(words_.size()))) fault_ = "a too small list not refused: " + said;
+      if (said != EnglishText(TooFewWordsMessage(static_cast<int>(words_.size())))) fault_ = "a too small list not refused: " + said;
       return;
     }
     solving_ = false;
     buttonEnabled_ = said == "Done";
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
-    const bool explained = said == kGiveUpMessage || said == ImpossibleMessage(startWord_) || (stopped && said.empty());
+    const bool explained = said == kGiveUpMessage.source || said == EnglishText(ImpossibleMessage(startWord_)) || (stopped && said.empty());
     if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
     if (buttonEnabled_) { puzzleWords_ = words_; puzzleStart_ = startWord_; }  // the puzzle is checked after every action
   }
@@ -186,7 +186,7 @@ class Session {
     Trigger(QString("mnuStart%1").arg(startMark_));
     if (startMark_ == 0) startWord_.clear();
     for (const std::string& answer : answers) {  // asked until accepted or blank
-      const StartWordCheck check = CheckStartWord(answer);
+      const StartWordCheck check = CheckStartWord(answer, Language::English);  // the window starts in English under LC_ALL=C
       if (startMark_ == 1 && check.verdict == StartWordCheck::Verdict::Accepted) startWord_ = check.word;
       if (startMark_ == 0 || check.verdict == StartWordCheck::Verdict::Accepted || check.verdict == StartWordCheck::Verdict::Cancelled) break;
     }

@@ -1,5 +1,6 @@
 // Checks loopword-compile as a user runs it: puzzle text with its header, --out, --quiet, booklets, no repeats,
 // wrong arguments and unreadable files, seeds that make each puzzle again.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -26,7 +27,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   const PuzzleFileResult read = ReadPuzzleFile(out);
   ASSERT_EQ(read.puzzles.size(), 4u) << read.message;
   EXPECT_EQ(FormatPuzzleFile(read.puzzles), printed);
-  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 6508, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
+  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 1431, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
   std::set<std::string> words;
   for (const FilePuzzle& puzzle : read.puzzles) {
     for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
@@ -51,6 +52,8 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--seed abc", 2, "--seed must be a whole number from 0 to 18446744073709551615"},
       {list + "--start abc", 2, "--start: Specify 8-letter word"},
       {list + "--start ÉCLAIRÉS", 2, "--start: Specify A..Z leters"},
+      {list + "--start Fußbälle --language de", 2, "--start: Fußbälle reads as FUSSBAELLE: not 8 letters A to Z."},
+      {list + "--language fr --start œillets", 2, "--start: Not 8 letters A to Z: œillets."},
       {list + "--out", 2, "--out needs a value"},
       {list + "--pdf x.pdf --count 501", 2, "a booklet (--pdf) holds at most 500 puzzles"},
       {list + "--bogus 1", 2, "unknown option --bogus"},
@@ -65,6 +68,17 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--theme ', ,'", 2, "--theme: no usable theme word"},
       {list + "--difficulty tricky", 2, "--difficulty must be standard, easy, medium, hard or expert"},
       {list + "--grade-file x.loopword", 2, "--grade-file makes no puzzles: give no word list"},
+      {"--level 2 --grade-file x.loopword", 2, "--grade-file makes no puzzles: give no word list"},
+      {"--grade-file x.loopword --difficulty hard", 2, "--grade-file makes no puzzles: give no --difficulty"},
+      {"--grade-file x.loopword --out y.loopword", 2, "--grade-file makes no puzzles: give no --out"},
+      {"--grade --grade-file x.loopword", 2, "--grade-file makes no puzzles: give no --grade"},
+      {"--language de --grade-file x.loopword", 2, "--grade-file makes no puzzles: give no --language"},
+      {"--grade-file x.loopword --count 2 --varied", 2, "--grade-file makes no puzzles: give no --count"},
+      {list + "--out ''", 2, "--out needs a value"},
+      {list + "--count 2 --count 0", 2, "--count must be a whole number from 1 to 1,000,000"},
+      {list + "--seed -1", 2, "--seed must be a whole number from 0 to 18446744073709551615"},
+      {list + "--level=4", 2, "--level must be 1, 2 or 3"},
+      {list + "stray", 2, "unknown option stray"},
       {"--grade-file /proc/none/x.loopword", 1, "Loopword could not open the puzzle file:\n/proc/none/x.loopword\nThe file could not be read."},
       {list + "--title " + std::string(61, 'x'), 2, "--title: at most 60 characters"},
       {list + "--theme 'ABSOLUTE GATEWAYS " + theme22 + "'", 2, "--theme: at most 23 theme words, 24 given"},
@@ -80,6 +94,19 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
     const std::string expected = status == 2 ? "loopword-compile: " + says + "\nusage: " : says + "\n";
     EXPECT_EQ(status == 2 ? error.substr(0, expected.size()) : error, expected) << arguments;
   }
+}
+
+TEST(CompileTool, HelpWinsOverWrongArgumentsAndExplainsEveryOptionTheUsageNames) {
+  const auto [help, status] = testing::RunTool(LOOPWORD_COMPILE_TOOL " --level 9 --help 2>&1");
+  ASSERT_EQ(status, 0);
+  EXPECT_TRUE(help.starts_with("Makes 8-shaped word puzzles")) << help;
+  const std::string usage = testing::RunTool(LOOPWORD_COMPILE_TOOL " --bogus 2>&1").first;
+  std::set<std::string> named;
+  for (std::size_t at = usage.find("--", usage.find("usage: ")); at != std::string::npos; at = usage.find("--", at + 2)) {
+    named.insert(usage.substr(at, usage.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", at + 2) - at));
+  }
+  EXPECT_GE(named.size(), 17u) << usage;
+  for (const std::string& option : named) EXPECT_NE(help.find("\n  " + option + " "), std::string::npos) << option;
 }
 
 TEST(CompileTool, GradedPuzzlesCarryTheirGradeAndHintCellsAndGradeTheSameFromTheirFile) {
@@ -107,7 +134,7 @@ TEST(CompileTool, EveryLanguageMakesValidPuzzlesFromItsBundledListAndFromTheSyst
   const std::string check = "python3 " LOOPWORD_DATA_DIR "/../tools/check-puzzles ";
   for (const auto& [code, system] : {std::pair{"de", "ngerman"}, {"fr", "french"}, {"es", "spanish"}, {"it", "italian"},
                                      {"pt", "portuguese"}, {"nl", "dutch"}}) {
-    const std::string bundled = std::string(LOOPWORD_DATA_DIR "/") + code + "-words.txt", debian = std::string("/usr/share/dict/") + system;
+    const std::string bundled = std::string(LOOPWORD_DATA_DIR "/") + code + "-L1words.txt", debian = std::string("/usr/share/dict/") + system;
     for (const auto& [arguments, list] : {std::pair{std::string("--varied"), bundled}, {"--dict " + debian, debian}}) {
       const std::string made = testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --count 2 --language " + code + " " + arguments).first;
       EXPECT_NE(made.find(std::string("\n# language: ") + code + "\n"), std::string::npos) << made;
@@ -116,6 +143,33 @@ TEST(CompileTool, EveryLanguageMakesValidPuzzlesFromItsBundledListAndFromTheSyst
       EXPECT_EQ(testing::RunTool(check + list + " < " + puzzles), std::make_pair(std::string("2 puzzles checked, 0 with faults\n"), 0))
           << code << " " << arguments;
     }
+  }
+}
+
+TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHowTheListWasRead) {
+  const std::string tool = LOOPWORD_COMPILE_TOOL " --seed 5 ";
+  for (const std::string& arguments : {"--language de --theme 'Mädchen, Fußball' --start STRASSEN", "--theme 'Mädchen, Fußball' --start Straßen --language de"}) {
+    const PuzzleFileResult made = ParsePuzzleText(testing::RunTool(tool + arguments).first, "made");
+    ASSERT_EQ(made.puzzles.size(), 1u) << arguments << ": " << made.message;
+    EXPECT_EQ(ThemeWordsOf(made.puzzles[0]), (std::vector<std::string>{"MAEDCHEN", "FUSSBALL"})) << arguments;
+    EXPECT_EQ(made.puzzles[0].puzzle.placements[11].word, "STRASSEN") << arguments;
+  }
+  testing::TempDir folder;
+  const std::string level1 = testing::ReadFile(LOOPWORD_DATA_DIR "/L1words.txt");
+  const auto words = [&](int more) { return std::to_string(std::count(level1.begin(), level1.end(), '\n') + more) + " words"; };
+  const struct {
+    std::string language, list, header;
+  } lists[] = {
+      {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (" + words(0) + ", read as Windows-1252)"},
+      {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (" + words(1) + ", 1 with \xC3\x91 read as N)"},
+      {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFAes\r\n", "# word list: mine.txt (" + words(1) + ", read as Windows-1252, 1 with \xC3\x91 read as N)"},
+  };
+  for (const auto& [language, list, header] : lists) {
+    const std::string path = folder.Write("mine.txt", list);
+    const std::string options = (language.empty() ? "" : " --language " + language) + " --dict " + path;
+    const PuzzleFileResult made = ParsePuzzleText(testing::RunTool(tool + options).first, "made");
+    ASSERT_EQ(made.puzzles.size(), 1u) << header << ": " << made.message;
+    EXPECT_EQ(made.puzzles[0].comments.at(1), header);
   }
 }
 

@@ -70,7 +70,7 @@ TEST(Compiler, TellsAtOnceWhenTheListHasTooFewDifferentWords) {
     const auto run = RecordCompile(compiler, start);
     EXPECT_EQ(run.outcome, CompileOutcome::TooFewWords);
     EXPECT_EQ(run.Count(Kind::AttemptStarted), 0);
-    EXPECT_EQ(TooFewWordsMessage(compiler.DistinctWordCount()), "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinct) + ".");
+    EXPECT_EQ(EnglishText(TooFewWordsMessage(compiler.DistinctWordCount())), "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinct) + ".");
   }
 }
 

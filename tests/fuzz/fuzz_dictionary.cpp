@@ -1,4 +1,4 @@
-// Fuzzes the word-list reader: any bytes give a sound result and only words of 8 capitals.
+// Fuzzes the word-list reader: the first byte picks the language, any further bytes give a sound result and only words of 8 capitals.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -6,11 +6,16 @@
 #include "words/dictionary.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const loopword::ReadResult result = loopword::ParseDictionaryText(text);
+  if (size == 0) return 0;
+  const loopword::Language language = loopword::kLanguages[data[0] % loopword::kLanguages.size()];
+  const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+  const loopword::ReadResult result = loopword::ParseDictionaryText(text, language);
+  if (result.outcome == loopword::LoadOutcome::NotText && (result.badLine < 1 || result.dictionary.WordCount() != 0)) std::abort();
   if (result.outcome != loopword::LoadOutcome::Loaded) return 0;
   const loopword::Dictionary& words = result.dictionary;
   if (words.WordCount() < 1 || words.WordCount() > loopword::kWordLimit) std::abort();
+  if (result.enyeWords < 0 || result.enyeWords > words.WordCount()) std::abort();
+  if (result.enyeWords > 0 && language != loopword::Language::Spanish) std::abort();
   for (int n = 1; n <= words.WordCount(); ++n) {
     for (char c : words.WordPool(n)) {
       if (c < 'A' || c > 'Z') std::abort();

@@ -46,7 +46,7 @@ TEST(BookletMaker, KeepsWordsApartWhileTheListAllowsSaysHowFarItGotAndStopsWhenC
     EXPECT_EQ(run.outcome, c.outcome) << c.words;
     ASSERT_EQ(static_cast<int>(run.puzzles.size()), c.puzzles);
     EXPECT_EQ(run.withoutRepeats, c.withoutRepeats) << c.words;
-    EXPECT_EQ(run.note, c.note);
+    EXPECT_EQ(EnglishText(run.note), c.note);
     std::set<std::string> seen;
     for (int i = 0; i < c.withoutRepeats; ++i) {
       for (const std::string& word : SortedWords(run.puzzles[static_cast<std::size_t>(i)])) {

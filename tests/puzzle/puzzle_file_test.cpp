@@ -118,12 +118,13 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
     const PuzzleFileResult read = ReadPuzzleFile(path);
     ASSERT_TRUE(read.fault) << what;
     EXPECT_EQ(read.fault->line, line) << what;
-    EXPECT_NE(read.fault->what.find(what), std::string::npos) << read.fault->what;
+    const std::string fault = EnglishText(read.fault->what), message = EnglishText(read.message);
+    EXPECT_NE(fault.find(what), std::string::npos) << fault;
     EXPECT_TRUE(read.puzzles.empty());
     const std::string head = "Loopword could not open the puzzle file:\n" + path + "\n";
-    ASSERT_TRUE(read.message.starts_with(head + (line ? "Line " + std::to_string(line) + ": " : ""))) << read.message;
-    EXPECT_TRUE(std::isupper(static_cast<unsigned char>(read.message[head.size()]))) << read.message;
-    EXPECT_TRUE(read.message.ends_with('.')) << read.message;
+    ASSERT_TRUE(message.starts_with(head + (line ? "Line " + std::to_string(line) + ": " : ""))) << message;
+    EXPECT_TRUE(std::isupper(static_cast<unsigned char>(message[head.size()]))) << message;
+    EXPECT_TRUE(message.ends_with('.')) << message;
   }
 }
 
@@ -137,10 +138,10 @@ TEST(PlacementLine, RejectsDamagedText) {
 TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
   testing::TempDir folder;
   const std::string path = folder.Write("kept", "old");
-  EXPECT_NE(WriteFileAtomically(folder.Path().string(), "new"), "") << "a folder in the way";
-  EXPECT_NE(WriteFileAtomically((folder.Path() / "missing" / "x").string(), "new"), "");
+  EXPECT_EQ(EnglishText(WriteFileAtomically(folder.Path().string(), "new")), "A folder of that name is in the way.");
+  EXPECT_EQ(EnglishText(WriteFileAtomically((folder.Path() / "missing" / "x").string(), "new")), "The file could not be written.");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no part file left";
-  EXPECT_EQ(WriteFileAtomically(path, "new"), "");
+  EXPECT_TRUE(WriteFileAtomically(path, "new").empty());
   EXPECT_EQ(testing::ReadFile(path), "new");
 }
 

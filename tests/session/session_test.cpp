@@ -54,7 +54,7 @@ class SessionTest : public ::testing::Test {
     for (int s = first; s <= std::max(first, last); ++s) {
       session.ClickAt(CellPoint(s, 1));
       for (const char letter : session.CurrentPuzzle().board.SquareWord[static_cast<std::size_t>(s)]) {
-        const std::string message = session.Type(letter).message;
+        const std::string message = EnglishText(session.Type(letter).message);
         if (!message.empty()) told.push_back(message);
       }
     }
@@ -139,6 +139,35 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
   }
 }
 
+TEST_F(SessionTest, TypedWordsAreReadInTheListsLanguageAndAWordThatDoesNotFoldChangesNothing) {
+  const struct {
+    Language language;
+    std::string typed, startWord, message;
+    std::vector<std::string> theme;  // of "Mädchen" and the typed word
+  } cases[] = {
+      {Language::German, "Fu\u00DFball", "FUSSBALL", "", {"MAEDCHEN", "FUSSBALL"}},
+      {Language::German, "Fu\u00DFb\u00E4lle", "GIRAFFES", "Fu\u00DFb\u00E4lle reads as FUSSBAELLE: not 8 letters A to Z.", {"MAEDCHEN"}},
+      {Language::French, "\u00E9l\u00E9phant", "ELEPHANT", "", {"ELEPHANT"}},
+      {Language::English, "\u00E9l\u00E9phant", "GIRAFFES", "Specify A..Z leters", {}},
+      {Language::English, "platypus", "PLATYPUS", "", {"PLATYPUS"}},
+  };
+  for (const auto& c : cases) {
+    auto session = NewSession();
+    session->ChooseLanguage(c.language);
+    session->EnterStartWord("giraffes");
+    const SheetView before = session->CurrentView().picture;
+    const Reply reply = session->EnterStartWord(c.typed);
+    EXPECT_EQ(EnglishText(reply.message), c.message) << c.typed;
+    EXPECT_EQ(session->StartWord(), c.startWord) << c.typed;
+    EXPECT_EQ(reply.redraw, c.message.empty()) << c.typed;
+    if (!c.message.empty()) {
+      EXPECT_EQ(session->CurrentView().picture, before) << "the picture stays for " << c.typed;
+    }
+    session->ChooseTheme("M\u00E4dchen, " + c.typed, "");
+    EXPECT_EQ(session->Theme().words, c.theme) << c.typed;
+  }
+}
+
 TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
   auto session = NewSession();
   session->Compile();
@@ -153,8 +182,8 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
       {withPuzzle, {}, true, "Done", Mode::ShowingSolution},
       {withPuzzle, {true, true}, true, "Done", Mode::ShowingSolution},
       {withPuzzle, {true, true}, false, "Done", Mode::ShowingSolution},
-      {without, {}, true, ImpossibleMessage(without[0]), Mode::Idle},
-      {without, {true}, false, ImpossibleMessage(without[0]), Mode::Idle},
+      {without, {}, true, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
+      {without, {true}, false, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
   };
   for (const auto& c : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(c.words.begin(), c.words.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
@@ -162,7 +191,7 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
     session->SetFill(c.fill);
     session->ShowCompileSteps(c.steps);
     session->Compile();
-    EXPECT_EQ(Finish(*session).message, c.said);
+    EXPECT_EQ(EnglishText(Finish(*session).message), c.said);
     EXPECT_EQ(session->CurrentMode(), c.mode) << c.said;
     const SheetView shown = c.mode == Mode::Idle ? FigureView() : SolutionSheetView(session->CurrentPuzzle());
     EXPECT_EQ(session->CurrentView().picture, shown) << c.said << (c.steps ? " with steps" : " without steps");
@@ -189,7 +218,7 @@ TEST_F(SessionTest, ACompileWithoutStepsDrawsNothingOnTheWayAndEndsWithThePuzzle
           EXPECT_FALSE(reply.redraw) << "no step to draw";
         }
       }
-      EXPECT_EQ(reply.message, "Done");
+      EXPECT_EQ(EnglishText(reply.message), "Done");
       EXPECT_EQ(atOnce->CurrentMode(), Mode::ShowingSolution);
       EXPECT_EQ(atOnce->PuzzleFileText(), stepped->PuzzleFileText()) << "seed " << seed;
       EXPECT_EQ(atOnce->CurrentView().picture, stepped->CurrentView().picture) << "seed " << seed;
@@ -216,9 +245,9 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
   for (const auto& [list, themeWords, said] : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(list.begin(), list.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
     session->ChooseTheme(ThemeText(themeWords), "Week 3 <i>fish</i>");
-    EXPECT_NE(session->WindowTitle().find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
+    EXPECT_NE(EnglishText(session->WindowTitle()).find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
     const Reply reply = session->Compile();
-    EXPECT_EQ(reply.message.empty() ? Finish(*session).message : reply.message, said);
+    EXPECT_EQ(EnglishText(reply.message.empty() ? Finish(*session).message : reply.message), said);
     if (said != "Done") continue;
     std::set<std::string> words(list.begin(), list.end());
     words.insert(themeWords.begin(), themeWords.end());
@@ -293,7 +322,7 @@ TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolv
   now += 127'000;
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07"});
   EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
-  EXPECT_EQ(session->Exit().question, "") << "a solved puzzle is left without a question";
+  EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
 }
 
 TEST_F(SessionTest, ADamagedTextChangesNothingButTheMessage) {
@@ -304,7 +333,7 @@ TEST_F(SessionTest, ADamagedTextChangesNothingButTheMessage) {
   const View before = session->CurrentView();
   for (const std::string& text : {std::string("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n"), damagedLetters, std::string(kPuzzleFileLimit + 1, '#')}) {
     const Reply reply = session->OpenText(text, "bad.loopword");
-    EXPECT_EQ(reply.message.rfind("Loopword could not open the puzzle file:\nbad.loopword\n", 0), 0u) << reply.message;
+    EXPECT_EQ(EnglishText(reply.message).rfind("Loopword could not open the puzzle file:\nbad.loopword\n", 0), 0u) << reply.message;
     const View after = session->CurrentView();
     EXPECT_EQ(after.picture, before.picture) << "the picture stays";
     EXPECT_EQ(after.mode, Mode::Solving);
@@ -422,7 +451,7 @@ TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndMarkTheTitle) {
       const View view = session->CurrentView();
       EXPECT_EQ(view.unsaved, unsaved) << name;
       EXPECT_EQ(view.windowTitle, session->WindowTitle()) << name;
-      EXPECT_EQ(command(*session).question, unsaved ? question : "") << name;
+      EXPECT_EQ(EnglishText(command(*session).question), unsaved ? question : "") << name;
     }
   }
 }
@@ -449,10 +478,10 @@ TEST_F(SessionTest, DuringACompileTheFigureHoldsEachPlacedWordAndTheViewShowsThe
     last = session->AdvanceCompile();
     ASSERT_LT(steps, 100000);
   }
-  EXPECT_EQ(last.message, "Done");
+  EXPECT_EQ(EnglishText(last.message), "Done");
   const View done = session->CurrentView();
   EXPECT_EQ(done.picture, SolutionSheetView(session->CurrentPuzzle()));
-  EXPECT_EQ(done.reply.message, "Done");
+  EXPECT_EQ(EnglishText(done.reply.message), "Done");
 }
 
 TEST_F(SessionTest, CommandsArrivingWhileACompileRunsOnItsWorkerAreRefusedAndNeverTouchItsCompiler) {
@@ -464,19 +493,19 @@ TEST_F(SessionTest, CommandsArrivingWhileACompileRunsOnItsWorkerAreRefusedAndNev
     session->Compile();
     int turn = 0;
     while (session->CurrentMode() == Mode::Compiling) {
-      const std::string title = session->WindowTitle();
+      const Message title = session->WindowTitle();
       switch (turn++ % 8) {
-        case 0: EXPECT_EQ(session->WhyNoPuzzle(), kStillCompiling); break;
+        case 0: EXPECT_EQ(session->WhyNoPuzzle(), Message(kStillCompiling)); break;
         case 1: {
           const BookletOutcome booklet = session->MakeBooklet({2, false}, fill, [](int, int) { return true; });
           EXPECT_TRUE(booklet.run.puzzles.empty());
-          EXPECT_EQ(booklet.failure, kStillCompiling);
+          EXPECT_EQ(booklet.failure, Message(kStillCompiling));
           break;
         }
         case 2: EXPECT_TRUE(session->ChooseWordList(kUserDictionary, list).messages.empty()); break;
         case 3: session->ChooseTheme("ELEPHANT", "Zoo"); break;
-        case 4: EXPECT_EQ(session->Compile().message, ""); break;
-        case 5: EXPECT_EQ(session->OpenText("# Loopword puzzle\n", "x.loopword").message, ""); break;
+        case 4: EXPECT_TRUE(session->Compile().message.empty()); break;
+        case 5: EXPECT_TRUE(session->OpenText("# Loopword puzzle\n", "x.loopword").message.empty()); break;
         case 6: EXPECT_EQ(session->EnterStartWord("ELEPHANT").redraw, false); break;
         default: session->SetFill({}); break;
       }
@@ -486,7 +515,7 @@ TEST_F(SessionTest, CommandsArrivingWhileACompileRunsOnItsWorkerAreRefusedAndNev
     EXPECT_EQ(session->CurrentMode(), Mode::ShowingSolution);
     EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(session->CurrentPuzzle()), words), "");
     EXPECT_TRUE(session->Theme().words.empty());
-    EXPECT_EQ(session->WhyNoPuzzle(), "") << "free again";
+    EXPECT_TRUE(session->WhyNoPuzzle().empty()) << "free again";
   }
 }
 
@@ -497,7 +526,7 @@ TEST_F(SessionTest, ASessionEndedOrLeftDuringACompileStopsItsWorker) {
       session->Compile();
       for (int step = 0; step < steps; ++step) session->AdvanceCompile();
       if (exit) {
-        EXPECT_EQ(session->Exit().question, "");
+        EXPECT_TRUE(session->Exit().question.empty());
         EXPECT_EQ(session->CurrentMode(), Mode::Closed);
         EXPECT_EQ(session->AdvanceCompile().redraw, false);
       }

@@ -16,9 +16,9 @@ class ScriptedToolkit : public Toolkit {
  public:
   explicit ScriptedToolkit(std::string folder = "/opt/loopword") : folder_(std::move(folder)) {}
 
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool AskYesNo(const std::string& text) override { questions.push_back(text); return Next(yesNoReplies, true); }
-  std::string InputBox(const std::string&, const std::string&) override { return Next(inputReplies, std::string()); }
+  void ShowMessage(const Message& message) override { messages.push_back(EnglishText(message)); }
+  bool AskYesNo(const Message& question) override { questions.push_back(EnglishText(question)); return Next(yesNoReplies, true); }
+  std::string InputBox(const Message&, const Message&) override { return Next(inputReplies, std::string()); }
   std::string ShowFileDialog(const FileDialogRequest& request) override {
     fileDialogs.push_back(request);
     return Next(fileReplies, std::string());
@@ -27,16 +27,18 @@ class ScriptedToolkit : public Toolkit {
     bookletAsked.push_back(initial);
     return Next(bookletReplies, std::optional<BookletChoices>());
   }
-  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current) override {
+  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) override {
     themeAsked.push_back(current);
+    themeLanguages.push_back(language);
     return Next(themeReplies, std::optional<ThemeEntry>());
   }
   /// The user presses Cancel once `done` reaches `cancelAtDone`; never when it is negative.
-  bool ShowProgress(const std::string&, int done, int) override { progressOpen = true; return cancelAtDone < 0 || done < cancelAtDone; }
+  bool ShowProgress(const Message&, int done, int) override { progressOpen = true; return cancelAtDone < 0 || done < cancelAtDone; }
   void EndProgress() override { progressOpen = false; }
   void SetBusy(bool isBusy) override { busy = isBusy; }
   [[nodiscard]] std::string ProgramFolder() const override { return folder_; }
 
+  /// What was shown and asked, in English.
   std::vector<std::string> messages, questions;
   std::deque<bool> yesNoReplies;
   std::deque<std::string> inputReplies, fileReplies;
@@ -44,6 +46,7 @@ class ScriptedToolkit : public Toolkit {
   std::vector<BookletChoices> bookletAsked;
   std::deque<std::optional<BookletChoices>> bookletReplies;
   std::vector<ThemeEntry> themeAsked;
+  std::vector<Language> themeLanguages;
   std::deque<std::optional<ThemeEntry>> themeReplies;
   int cancelAtDone = -1;
   bool busy = false, progressOpen = false;

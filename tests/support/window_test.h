@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLocale>
 #include <QSettings>
 #include <QTest>
 #include <filesystem>
@@ -30,6 +31,7 @@ class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
     QSettings().clear();  // every test starts as a first run
+    QLocale::setDefault(QLocale::c());  // on an English desktop
     std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
   }
 

@@ -4,7 +4,7 @@
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 missing=""
-[ -f "$1" ] || missing="the page $1 (scripts/web builds it)"
+[ -f "$1" ] || missing="the page $1 (scripts/web builds it, -DLOOPWORD_WEB_PAGE ships it)"
 [ -x /usr/bin/chromium ] || missing="chromium (apt-get install chromium)"
 [ -d "$here/node_modules/playwright-core" ] || missing="playwright-core (npm ci in tests/web)"
 if [ -n "$missing" ]; then

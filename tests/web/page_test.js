@@ -90,13 +90,15 @@ describe('puzzles made in the page', () => {
     { level: 3, seed: 5, options: ['varied', 'unique'] },
     { level: 1, seed: 21, options: ['varied'], difficulty: 'hard' },
     { level: 2, seed: 31, options: ['varied'], language: 'de' },
+    { level: 1, seed: 12, options: ['varied', 'unique'], language: 'es' },
+    { level: 3, seed: 40, options: [], language: 'nl' },
   ];
   for (const { level, seed, options, difficulty = 'standard', language = 'en' } of cases) {
     it(`level ${level}, seed ${seed} ${options.join(' ')} ${difficulty} ${language}: saved, sound and as loopword-compile makes it`, async () => {
       const query = [`level=${level}`, `language=${language}`, `seed=${seed}`, `difficulty=${difficulty}`, ...options.map((option) => `${option}=1`)].join('&');
       const page = await openPage(`?${query}`);
       const saved = await savePuzzle(page);
-      const words = path.join(root, 'data', language === 'en' ? `L${level}words.txt` : `${language}-words.txt`);
+      const words = path.join(root, 'data', language === 'en' ? `L${level}words.txt` : `${language}-L${level}words.txt`);
       execFileSync(path.join(root, 'tools', 'check-puzzles'), [words], { input: saved });
       const languageArgs = language === 'en' ? [] : ['--language', language];
       const made = execFileSync(compileTool, ['--level', String(level), ...languageArgs, '--seed', String(seed), '--difficulty', difficulty, ...options.map((o) => `--${o}`)]);
@@ -219,8 +221,8 @@ describe('the page as a file', () => {
     const own = await browser.newContext();
     const page = await openPage('', await own.newPage());
     await page.selectOption('#language', 'fr');
-    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-words.txt'));
-    const accented = fs.readFileSync(path.join(root, 'data', 'fr-words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-L1words.txt'));
+    const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
     await page.setInputFiles('#list-file', { name: 'mots.txt', mimeType: 'text/plain', buffer: Buffer.from(accented) });
     await page.waitForFunction(() => document.querySelector('#title').textContent.includes('mots.txt'));
     await page.click('#compile');
@@ -228,7 +230,47 @@ describe('the page as a file', () => {
     const saved = await savePuzzle(page);
     assert.match(saved, /^# language: fr$/m);
     assert.match(solutionRings(saved).join(''), /E/);
-    execFileSync(path.join(root, 'tools', 'check-puzzles'), [path.join(root, 'data', 'fr-words.txt')], { input: saved });
+    execFileSync(path.join(root, 'tools', 'check-puzzles'), [path.join(root, 'data', 'fr-L1words.txt')], { input: saved });
+    await own.close();
+  });
+
+  it('offers Level 1-3 in every language, each loading its own bundled list', async () => {
+    const own = await browser.newContext();
+    const page = await openPage('', await own.newPage());
+    for (const language of ['it', 'pt', 'en']) {
+      await page.selectOption('#language', language);
+      for (const level of ['3', '2', '1']) {
+        await page.selectOption('#level', level);
+        const name = language === 'en' ? `L${level}words.txt` : `${language}-L${level}words.txt`;
+        const count = fs.statSync(path.join(root, 'data', name)).size / 10;
+        await page.waitForFunction((title) => document.querySelector('#title').textContent.includes(title), `${name} (${count} words)`);
+        const shown = await page.$$eval('#level option', (options) => options.filter((o) => !o.hidden).map((o) => o.textContent));
+        assert.deepEqual(shown.slice(0, 3), ['Level 1', 'Level 2', 'Level 3']);
+      }
+    }
+    await own.close();
+  });
+
+  it('reads typed words and a Windows-1252 list by the rules of Deutsch', async () => {
+    const own = await browser.newContext();
+    const page = await openPage('?language=de&seed=8&start=Fu%C3%9Fball', await own.newPage());
+    assert.match(await savePuzzle(page), /^12 [A-Z]{8} \d FUSSBALL$/m);
+    await page.click('#theme summary');
+    await page.fill('#theme-words', 'M\u00E4dchen, M\u00E4rchen\nFu\u00DFb\u00E4lle');
+    await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('Fu\u00DFb\u00E4lle'));
+    assert.match(await page.textContent('#theme-report'), /^2 theme words will be in every puzzle\./);
+    await page.click('#theme-keep');
+    await settled(page);
+    const list = Buffer.concat([fs.readFileSync(path.join(root, 'data', 'L1words.txt')), Buffer.from('M\xE4dchen\r\nK\xE4sebrot\r\n', 'latin1')]);
+    await page.setInputFiles('#list-file', { name: 'liste.txt', mimeType: 'text/plain', buffer: list });
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('liste.txt'));
+    assert.match(await page.textContent('#title'), /\(6509 words, read as Windows-1252\)/);
+    await page.click('#compile');
+    await settled(page);
+    const saved = await savePuzzle(page);
+    assert.match(saved, /^# word list: liste\.txt \(6509 words, read as Windows-1252\)$/m);
+    assert.match(saved, /^# theme: MAEDCHEN MAERCHEN$/m);
+    assert.match(saved, /^12 [A-Z]{8} \d FUSSBALL$/m);
     await own.close();
   });
 

@@ -1,4 +1,4 @@
-// Checks how word-list files are read (line ends, accepted lines, letter counts, limits, damage) and which list is in use.
+// Checks how word-list files are read (line ends, encodings, accepted lines, letter counts, limits, damage) and which list is in use.
 #include "words/dictionary.h"
 #include "words/dictionary_state.h"
 
@@ -26,7 +26,7 @@ TEST(ReadDictionary, EveryLineEndAByteOrderMarkDuplicatesAndRotations) {
 
 TEST(ReadDictionary, EightCapitalsOrEightLowerCaseLettersCountingLettersBeforeTheFirstBadOne) {
   const ReadResult result = ParseDictionaryText(
-      "ABCDEFG\nABCDEFGHI\nABCDEFGH \nABC-EFGH\nABCD\xC9" "FGH\nABCD\0FGH\nABCDEFG1\nZZZZZZZZ\n"
+      "ABCDEFG\nABCDEFGHI\nABCDEFGH \nABC-EFGH\nABCD\xC9" "FGH\nABCD\x7F" "FGH\nABCDEFG1\nZZZZZZZZ\n"
       "platypus\nBrussels\nmIXEDcas\nabcdefg1\ncaf\xC3\xA9" "bar\ndon't-go\n"s);
   ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
   EXPECT_EQ(Words(result), (std::vector<std::string>{"ZZZZZZZZ", "PLATYPUS"}));
@@ -93,6 +93,76 @@ TEST(ReadDictionary, OtherLanguagesKeepFoldedEightLetterWordsOnce) {
   EXPECT_EQ(Words(ParseDictionaryText(text, Language::French)), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));
 }
 
+/// `lines` joined, each followed by `lineEnd`.
+std::string Joined(const std::vector<std::string>& lines, const std::string& lineEnd) {
+  std::string text;
+  for (const std::string& line : lines) text += line + lineEnd;
+  return text;
+}
+
+TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
+  const struct {
+    const char* what;
+    Language language;
+    std::vector<std::string> lines;  // byte by byte
+    TextEncoding encoding;
+    std::vector<std::string> words;
+    int enyeWords;
+  } cases[] = {
+      {"German, Windows-1252", Language::German, {"M\xE4" "dchen", "Fu\xDF" "ball", "K\xE4" "se", "\x84Zitat\x93"}, TextEncoding::Windows1252,
+       {"MAEDCHEN", "FUSSBALL"}, 0},
+      {"French, Latin-1 letters; a Windows-1252 ligature has no rule", Language::French,
+       {"\xE9l\xE9phant", "gar\xE7onne", "\x9Cillets", "ELEPHANT"}, TextEncoding::Windows1252, {"ELEPHANT", "GARCONNE"}, 0},
+      {"Spanish, Windows-1252: the words kept with \xD1", Language::Spanish,
+       {"peque\xF1os", "compa\xF1\xED" "a", "PEQUENOS", "caminata", "NI\xD1" "ERAS"}, TextEncoding::Windows1252,
+       {"PEQUENOS", "COMPANIA", "CAMINATA"}, 2},
+      {"Spanish, UTF-8: precomposed and decomposed \xC3\x91, a tilde on another letter", Language::Spanish,
+       {"peque\xC3\xB1os", "an\xCC\x83" "adidos", "la\xCC\x83" "minado", "compa\xC3\xB1\xC3\xAD" "a"}, TextEncoding::Utf8,
+       {"PEQUENOS", "ANADIDOS", "LAMINADO", "COMPANIA"}, 3},
+      {"French, UTF-8 with a character a read cuts nowhere", Language::French, {"\xC3\xA9l\xC3\xA9phant", "\xE2\x82\xAC"}, TextEncoding::Utf8,
+       {"ELEPHANT"}, 0},
+      {"English, Windows-1252: plain ASCII words read as always", Language::English, {"PLATYPUS", "caf\xE9" "bars", "keepsake", "Caf\xE9"},
+       TextEncoding::Windows1252, {"PLATYPUS", "KEEPSAKE"}, 0},
+      {"English, a cut UTF-8 character at the very end", Language::English, {"PLATYPUS", "ABC\xC3"}, TextEncoding::Windows1252, {"PLATYPUS"}, 0},
+  };
+  for (const auto& c : cases) {
+    for (const std::string lineEnd : {"\r\n", "\n"}) {
+      const ReadResult read = ParseDictionaryText(Joined(c.lines, lineEnd), c.language);
+      ASSERT_EQ(read.outcome, LoadOutcome::Loaded) << c.what;
+      EXPECT_EQ(Words(read), c.words) << c.what;
+      EXPECT_EQ(read.encoding, c.encoding) << c.what;
+      EXPECT_EQ(read.enyeWords, c.enyeWords) << c.what;
+    }
+  }
+}
+
+TEST(ReadDictionary, AFileInNeitherEncodingNamesTheLineByWhichItIsNeither) {
+  const struct {
+    std::string text;
+    int badLine;
+  } cases[] = {
+      {"ABCDEFGH\nBCD\x81" "EFGH\n", 2},
+      {"ABCDEFGH\r\nBCDEFGHA\r\n\x8D", 3},
+      {"ABCDEFGH\rBCDEFGHA\r\x8F", 3},
+      {"\xE9t\xE9\n\x90", 2},
+      {"\x9D", 1},
+      {"ABCDEFGH\nABCD\0EFGH\n\xE9"s, 2},  // NUL: binary in either encoding
+      {"ABCDEFGH\n\x01\x02\x03", 2},
+      {"\xC2\x81 is UTF-8, undefined in Windows-1252\nPLATYPUS\n\xE9 is not UTF-8\n", 3},
+      {"\xE9 is not UTF-8\nPLATYPUS\n\xC2\x81 nor this Windows-1252\n", 3},
+  };
+  for (const auto& c : cases) {
+    for (Language language : {Language::English, Language::German}) {
+      const ReadResult read = ParseDictionaryText(c.text, language);
+      EXPECT_EQ(read.outcome, LoadOutcome::NotText) << c.text;
+      EXPECT_EQ(read.badLine, c.badLine) << c.text;
+      EXPECT_EQ(read.dictionary.WordCount(), 0) << c.text;
+    }
+  }
+  EXPECT_EQ(Words(ParseDictionaryText("PLATYPUS\t\nKEEPSAKE\f\v\x1A\x7F\nABCDEFGH\n")), (std::vector<std::string>{"ABCDEFGH"}))
+      << "tab, form feed, vertical tab, Ctrl+Z and DEL are text";
+}
+
 TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
   testing::TempDir dir;
   std::string text(64 * 1024 - 11, 'x');  // the CR and the LF of one line end fall into two reads
@@ -104,14 +174,57 @@ TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
   EXPECT_EQ(ReadDictionaryFile(dir.Write("huge.txt", std::string(64 << 20, 'Q'))).outcome, LoadOutcome::NoWords);
 }
 
+TEST(ReadDictionaryFile, TheWholeFileDecidesItsEncodingWhereverABufferEnds) {
+  testing::TempDir dir;
+  const std::string beforeEdge(64 * 1024 - 1, 'x');  // a two-byte character cut by the end of the first read
+  const ReadResult cut = ReadDictionaryFile(dir.Write("cut.txt", beforeEdge + "\xC3\xA9\n\xC3\xA9l\xC3\xA9phant\n"), Language::French);
+  EXPECT_EQ(cut.encoding, TextEncoding::Utf8);
+  EXPECT_EQ(Words(cut), std::vector<std::string>{"ELEPHANT"});
+  const std::string late = "\xC3\xA9l\xC3\xA9phant\n" + std::string(200'000, 'x') + "\ngar\xE7onne\n";  // not UTF-8 after three reads
+  const ReadResult windows = ReadDictionaryFile(dir.Write("late.txt", late), Language::French);
+  EXPECT_EQ(windows.encoding, TextEncoding::Windows1252);
+  EXPECT_EQ(Words(windows), (std::vector<std::string>{"GARCONNE"})) << "the first line read again as Windows-1252 is no word";
+  const ReadResult binary = ReadDictionaryFile(dir.Write("late.bin", late + std::string(100'000, 'y') + "\n\x81\n"));
+  EXPECT_EQ(binary.outcome, LoadOutcome::NotText);
+  EXPECT_EQ(binary.badLine, 5);
+}
+
 TEST(DictionaryState, EachLevelHasItsFileAFailedLoadSaysWhyAndKeepsTheLastList) {
   testing::TempDir dir;
   DictionaryState state(dir.Path().string() + "/");
   EXPECT_EQ(state.LoadDictionary().level, 1);  // its missing file's message and the bare title: the window tests
   EXPECT_TRUE(state.Choose(kUserDictionary, dir.Write("good.txt", "PLATYPUS\r\nKEEPSAKE\r\n")).messages.empty());
   EXPECT_FALSE(state.Choose(kUserDictionary, dir.Write("bad.txt", "lower\ncase\n")).messages.empty()) << "a failed load says why";
-  EXPECT_EQ(state.Title(), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
+  EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
   EXPECT_EQ(state.Choose(7).outcome, LoadOutcome::ReadError);
+}
+
+TEST(DictionaryState, TheTitleAndNoteSayHowAListWasReadAndAListInNeitherEncodingKeepsTheLastOne) {
+  testing::TempDir dir;
+  DictionaryState state(dir.Path().string() + "/");
+  state.UseLanguage(Language::Spanish);
+  const struct {
+    std::string file, text, note;
+  } cases[] = {
+      {"plain.txt", "PLATYPUS\r\nKEEPSAKE\r\n", ""},
+      {"latin.txt", "PLATYPUS\r\nKEEPSAKE\r\ncaf\xE9sito\r\n", "read as Windows-1252"},
+      {"enye.txt", "peque\xC3\xB1os\nKEEPSAKE\n", "1 with \xC3\x91 read as N"},
+      {"both.txt", "peque\xF1os\nma\xF1" "anita\nKEEPSAKE\n", "read as Windows-1252, 2 with \xC3\x91 read as N"},
+  };
+  for (const auto& c : cases) {
+    const std::string path = dir.Write(c.file, c.text);
+    EXPECT_TRUE(state.Choose(kUserDictionary, path).messages.empty()) << c.file;
+    EXPECT_EQ(EnglishText(state.Note()), c.note) << c.file;
+    EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + path + " (" + std::to_string(state.WordCount()) + " words" + (c.note.empty() ? "" : ", " + c.note) + ")");
+  }
+  const Message titleBefore = state.Title();
+  const std::string bad = dir.Write("bad.txt", "PLATYPUS\nKEEPSAKE\nABC\x81" "DEFGH\n");
+  const LoadReport report = state.Choose(kUserDictionary, bad);
+  EXPECT_EQ(report.outcome, LoadOutcome::NotText);
+  ASSERT_EQ(report.messages.size(), 1u);
+  EXPECT_EQ(EnglishText(report.messages.front()), "Error while reading dictionary:\n" + bad + "\nLine 3: the list is neither UTF-8 nor Windows-1252 text.");
+  EXPECT_EQ(state.Title(), titleBefore);
+  EXPECT_EQ(state.WordCount(), 3);
 }
 
 }  // namespace

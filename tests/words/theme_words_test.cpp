@@ -28,13 +28,32 @@ TEST(ThemeWords, PastedTextIsReadIntoUsableRepeatedAndUnusableEntriesAndReported
        "No theme words: puzzles come from the word list alone.\nNot 8 letters A to Z: Abc, Bbc, Cbc, Dbc, Ebc, Fbc, Gbc, Hbc and 2 more."},
   };
   for (const auto& c : cases) {
-    const ThemeWords read = ReadThemeWords(c.text);
+    const ThemeWords read = ReadThemeWords(c.text, Language::English);
     EXPECT_EQ(read.words, c.words) << c.text;
     EXPECT_EQ(read.unusable, c.unusable) << c.text;
     EXPECT_EQ(read.repeated, c.repeated) << c.text;
-    EXPECT_EQ(ThemeWordsReport(read), c.report) << c.text;
+    EXPECT_EQ(EnglishText(ThemeWordsReport(read)), c.report) << c.text;
   }
-  EXPECT_EQ(ThemeWordsReport(ReadThemeWords(twentyFour)), "A puzzle holds at most 23 theme words; these are 24.");
+  EXPECT_EQ(EnglishText(ThemeWordsReport(ReadThemeWords(twentyFour, Language::English))), "A puzzle holds at most 23 theme words; these are 24.");
+}
+
+TEST(ThemeWords, EachLanguageFoldsTheEntriesByItsRulesAndTellsTheOnesThatDoNotFold) {
+  const struct {
+    Language language;
+    std::string text;
+    std::vector<std::string> words, unusable, repeated;
+  } cases[] = {
+      {Language::German, "M\u00E4dchen Fu\u00DFball, MAEDCHEN\nSchl\u00FCssel k\u00E4se", {"MAEDCHEN", "FUSSBALL"}, {"Schl\u00FCssel", "k\u00E4se"}, {"MAEDCHEN"}},
+      {Language::English, "M\u00E4dchen Fu\u00DFball giraffes", {"GIRAFFES"}, {"M\u00E4dchen", "Fu\u00DFball"}, {}},
+      {Language::French, "\u00E9l\u00E9phant ELEPHANT \u0153illets", {"ELEPHANT"}, {"\u0153illets"}, {"ELEPHANT"}},
+      {Language::Spanish, "peque\u00F1os,PEQUENOS", {"PEQUENOS"}, {}, {"PEQUENOS"}},
+  };
+  for (const auto& c : cases) {
+    const ThemeWords read = ReadThemeWords(c.text, c.language);
+    EXPECT_EQ(read.words, c.words) << LanguageCode(c.language) << " " << c.text;
+    EXPECT_EQ(read.unusable, c.unusable) << LanguageCode(c.language) << " " << c.text;
+    EXPECT_EQ(read.repeated, c.repeated) << LanguageCode(c.language) << " " << c.text;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+// Reading the figure on screen from the session: the sheet on show, or the grid being solved.
+#include "app/figure_reading.h"
+
+#include "play/cells.h"
+
+namespace loopword {
+
+namespace {
+
+/// A letter of a ring string as a cell shows it: `shows`, or empty where the ring has none.
+CellReading RingCellReading(const std::string& ring, int position, CellShows shows) {
+  const char letter = RingLetterAt(ring, position);
+  if (letter == ' ' || letter == '\0') return {};
+  return {letter, shows};
+}
+
+/// The sheet's words in the order the puzzle sheet lists them, none found.
+std::vector<ListedWord> ListedWords(const Puzzle& puzzle) {
+  std::vector<ListedWord> listed;
+  for (std::string& word : SortedWords(puzzle)) listed.push_back({std::move(word), false});
+  return listed;
+}
+
+void ReadPuzzleSheet(const Puzzle& puzzle, FigureReading& reading) {
+  std::vector<RingCell> given = SheetHintCells(puzzle);
+  for (int position = 1; position <= kRingSize; ++position) given.push_back({kCrossingSquare, position});
+  CellArray<bool> isGiven{};
+  for (const RingCell& cell : given) isGiven[cell] = true;
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      if (isGiven[{square, position}]) {  // from either square of a shared cell
+        reading.cells[square][position] = RingCellReading(puzzle.board.SquareWord[square], position, CellShows::Hint);
+      }
+    }
+  }
+}
+
+void ReadSolutionSheet(const Puzzle& puzzle, FigureReading& reading) {
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      reading.cells[square][position] = RingCellReading(puzzle.board.SquareWord[square], position, CellShows::Letter);
+    }
+  }
+}
+
+CellReading SolvingCellReading(const SolvingState& solving, RingCell cell) {
+  const char letter = solving.LetterAt(cell);
+  if (letter == ' ') return {};
+  if (solving.IsFixed(cell)) return {letter, CellShows::Hint};
+  return {letter, solving.IsMarked(cell) ? CellShows::Wrong : CellShows::Letter};
+}
+
+void ReadSolving(const SolvingState& solving, FigureReading& reading) {
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      reading.cells[square][position] = SolvingCellReading(solving, {square, position});
+    }
+  }
+  reading.current = solving.Selected();
+  for (ListedWord& listed : reading.words) listed.found = solving.IsStruck(listed.word);
+}
+
+}  // namespace
+
+FigureReading ReadFigure(const Session& session) {
+  FigureReading reading;
+  const Puzzle& puzzle = session.CurrentPuzzle();
+  switch (session.CurrentMode()) {
+    case Mode::ShowingPuzzle:
+      reading.sheet = FigureSheet::Puzzle;
+      reading.words = ListedWords(puzzle);
+      ReadPuzzleSheet(puzzle, reading);
+      break;
+    case Mode::ShowingSolution:
+      reading.sheet = FigureSheet::Solution;
+      reading.words = ListedWords(puzzle);
+      ReadSolutionSheet(puzzle, reading);
+      break;
+    case Mode::Solving:
+      reading.sheet = FigureSheet::Solving;
+      reading.words = ListedWords(puzzle);
+      if (const SolvingState* solving = session.Solving()) ReadSolving(*solving, reading);
+      break;
+    case Mode::Compiling: reading.sheet = FigureSheet::Compiling; break;
+    case Mode::Idle:
+    case Mode::Closed: break;
+  }
+  return reading;
+}
+
+}  // namespace loopword

@@ -1,0 +1,43 @@
+// Building messages line by line and giving them in English.
+#include "board/message.h"
+
+#include <ostream>
+
+namespace loopword {
+
+Message& Message::Add(Phrase line) {
+  lines_.push_back(std::move(line));
+  return *this;
+}
+
+Message& Message::Append(const Message& more) {
+  lines_.insert(lines_.end(), more.lines_.begin(), more.lines_.end());
+  return *this;
+}
+
+std::string RenderedText(const Phrase& phrase, const PatternText& patternText) {
+  if (phrase.IsPlain()) return phrase.Plain();
+  std::vector<std::string> values;
+  for (const Phrase& value : phrase.Values()) values.push_back(RenderedText(value, patternText));
+  return FillText(patternText(phrase.Pattern()), values);
+}
+
+std::string RenderedText(const Message& message, const PatternText& patternText) {
+  std::string text;
+  for (std::size_t i = 0; i < message.Lines().size(); ++i) text += (i == 0 ? "" : "\n") + RenderedText(message.Lines()[i], patternText);
+  return text;
+}
+
+namespace {
+
+std::string EnglishPattern(const Text& pattern) { return pattern.source; }
+
+}  // namespace
+
+std::string EnglishText(const Phrase& phrase) { return RenderedText(phrase, EnglishPattern); }
+
+std::string EnglishText(const Message& message) { return RenderedText(message, EnglishPattern); }
+
+std::ostream& operator<<(std::ostream& out, const Message& message) { return out << EnglishText(message); }
+
+}  // namespace loopword

@@ -1,0 +1,273 @@
+// Reads the window's figure as a screen reader does, through Qt's accessibility interfaces, and follows the events it is sent.
+#include <QAccessible>
+#include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <vector>
+
+#include "app/qt_toolkit.h"
+#include "app/translations.h"
+#include "board/hint_cells.h"
+#include "support/window_test.h"
+
+/// Failures show texts as text.
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace loopword {
+namespace {
+
+/// One event a screen reader was sent: what happened to which object, and the name it had then
+/// (of an alert: the names of all its parts, which a screen reader reads out).
+struct SentEvent {
+  QAccessible::Event type;
+  QObject* object;
+  int child;
+  QString name;
+};
+
+QString NamesWithin(const QAccessibleInterface& part) {
+  QString names = part.text(QAccessible::Name);
+  for (int i = 0; i < part.childCount(); ++i) names += "|" + NamesWithin(*part.child(i));
+  return names;
+}
+
+std::vector<SentEvent>& Sent() {
+  static std::vector<SentEvent> sent;
+  return sent;
+}
+
+void RecordEvent(QAccessibleEvent* event) {
+  const QAccessibleInterface* about = event->accessibleInterface();
+  QString name;
+  if (about) name = event->type() == QAccessible::Alert ? NamesWithin(*about) : about->text(QAccessible::Name);
+  Sent().push_back({event->type(), event->object(), event->child(), name});
+}
+
+/// A window test with the accessibility of the toolkit switched on, as when a screen reader runs,
+/// and every event it would send recorded instead.
+class FigureAccessTest : public testing::WindowTest {
+ protected:
+  FigureAccessTest() {
+    QAccessible::installUpdateHandler(RecordEvent);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+  }
+  ~FigureAccessTest() override {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    Sent().clear();
+  }
+
+  static QAccessibleInterface* Table(const Form1& window) { return QAccessible::queryAccessibleInterface(window.findChild<PictureBox*>()); }
+  static QAccessibleInterface* Cell(const Form1& window, RingCell cell) {
+    return Table(window)->tableInterface()->cellAt(cell.square - 1, cell.position - 1);
+  }
+  static QString CellName(const Form1& window, RingCell cell) { return Cell(window, cell)->text(QAccessible::Name); }
+  static int ChildIndex(const Form1& window, RingCell cell) { return Table(window)->indexOfChild(Cell(window, cell)); }
+  /// The letter of `cell` in the solution of the window's puzzle.
+  static char Solution(const Form1& window, RingCell cell) { return window.CurrentPuzzle().board.SquareWord[cell.square][cell.position - 1]; }
+
+  /// Whether an event of `type` about `object` (its child `child`, -1 itself) was sent since the events were last cleared.
+  static bool WasSent(QAccessible::Event type, const QObject* object, int child = -1) {
+    return std::any_of(Sent().begin(), Sent().end(), [&](const SentEvent& e) { return e.type == type && e.object == object && e.child == child; });
+  }
+};
+
+TEST_F(FigureAccessTest, TheFigureIsATableOfTwentyThreeSquaresByEightCellsBesideTheViewButton) {
+  auto window = CompiledWindow();
+  QAccessibleInterface* table = Table(*window);
+  ASSERT_NE(table, nullptr);
+  ASSERT_NE(table->tableInterface(), nullptr);
+  EXPECT_EQ(table->role(), QAccessible::Table);
+  EXPECT_EQ(table->tableInterface()->rowCount(), 23);
+  EXPECT_EQ(table->tableInterface()->columnCount(), 8);
+  EXPECT_EQ(table->tableInterface()->cellAt(23, 0), nullptr);
+  EXPECT_EQ(table->tableInterface()->cellAt(0, 8), nullptr);
+  ASSERT_EQ(table->childCount(), 23 * 8 + 1);
+  QAccessibleInterface* button = table->child(23 * 8);
+  EXPECT_EQ(button->object(), window->Command1());
+  EXPECT_EQ(table->indexOfChild(button), 23 * 8);
+  EXPECT_EQ(button->text(QAccessible::Name), window->Caption());
+
+  QAccessibleInterface* cell = Cell(*window, {5, 3});
+  ASSERT_NE(cell->tableCellInterface(), nullptr);
+  EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 4);
+  EXPECT_EQ(cell->tableCellInterface()->columnIndex(), 2);
+  EXPECT_EQ(cell->parent(), table);
+  EXPECT_EQ(table->child(table->indexOfChild(cell)), cell);
+  EXPECT_EQ(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name), "Square 5");
+  EXPECT_EQ(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell) << "the cell lies where it is drawn";
+  window->show();  // a hidden widget has no place on screen
+  const QRect buttonRect = button->rect();
+  EXPECT_EQ(table->childAt(buttonRect.center().x(), buttonRect.center().y()), button);
+}
+
+TEST_F(FigureAccessTest, EachSheetNamesTheLettersItShowsAndListsTheWords) {
+  auto window = CompiledWindow();
+  const auto letter = [&](RingCell cell) { return QString(QChar::fromLatin1(Solution(*window, cell))); };
+  // the solution sheet: every cell's letter
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Solution sheet");
+  int wrong = 0;
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      const QString expected = QString("Square %1, cell %2: %3").arg(square).arg(position).arg(letter({square, position}));
+      wrong += CellName(*window, {square, position}) != expected;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+
+  // the puzzle sheet: square 12's word and the hint cells, read from either square of a shared cell
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  ASSERT_EQ(window->CurrentPuzzle().hints, std::nullopt) << "a classic compile gives the standard hint cells";
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle sheet");
+  const struct {
+    RingCell cell;
+    bool hint;
+    const char* why;
+  } cells[] = {
+      {{12, 1}, true, "square 12's word"},
+      {{12, 8}, true, "square 12's word"},
+      {{1, 5}, true, "square 1's cell shared with square 12"},
+      {{23, 1}, true, "square 23's cell shared with square 12"},
+      {HintCells[0], true, "a hint cell"},
+      {HintCells[17], true, "a hint cell"},
+      {{1, 1}, false, "a cell of square 1, which has no hint"},
+      {{23, 8}, false, "a cell of square 23"},
+      {{HintCells[0].square, HintCells[0].position % 8 + 1}, false, "the cell after a hint"},
+  };
+  for (const auto& [cell, hint, why] : cells) {
+    const QString content = hint ? "hint " + letter(cell) : QString("empty");
+    EXPECT_EQ(CellName(*window, cell), QString("Square %1, cell %2: %3").arg(cell.square).arg(cell.position).arg(content)) << why;
+  }
+  const QString description = Table(*window)->text(QAccessible::Description);
+  QStringList words;
+  for (const std::string& word : SortedWords(window->CurrentPuzzle())) words << QString::fromStdString(word);
+  EXPECT_EQ(description, "Words: " + words.join(", "));
+  EXPECT_EQ(Table(*window)->tableInterface()->selectedCellCount(), 0) << "nothing is selected on a sheet";
+}
+
+TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndTheNextCellIsSelectedAndFocused) {
+  auto window = CompiledWindow();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->MenuItem("mnuPlay")->trigger();
+  auto* picture = window->findChild<PictureBox*>();
+  ASSERT_TRUE(picture->hasFocus());
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle being solved");
+  const RingCell typedInto = window->Solving()->Selected();
+  const char wrongLetter = Solution(*window, typedInto) == 'Q' ? 'R' : 'Q';
+  QTest::keyClick(picture, static_cast<char>(wrongLetter + 'a' - 'A'));
+  const RingCell next = window->Solving()->Selected();
+  ASSERT_NE(next, typedInto);
+  const QString typedName = QString("Square %1, cell %2: %3").arg(typedInto.square).arg(typedInto.position).arg(wrongLetter);
+  EXPECT_EQ(CellName(*window, typedInto), typedName);
+  const QAccessible::State state = Cell(*window, next)->state();
+  EXPECT_TRUE(state.selected && state.focused);
+  EXPECT_FALSE(Cell(*window, typedInto)->state().selected);
+  EXPECT_EQ(Table(*window)->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{Cell(*window, next)});
+  EXPECT_EQ(Table(*window)->focusChild(), Cell(*window, next));
+
+  window->MenuItem("mnuCheck")->trigger();
+  EXPECT_EQ(CellName(*window, typedInto), typedName + ", wrong");
+  const QString description = Table(*window)->text(QAccessible::Description);
+  const std::string& crossingWord = window->CurrentPuzzle().placements.at(kCrossingSquare - 1).word;
+  EXPECT_TRUE(description.startsWith("Words: ")) << description.toStdString();
+  EXPECT_TRUE(description.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
+  EXPECT_EQ(description.count("(found)"), 1) << "no other word is complete yet";
+}
+
+TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChangesOrTheSheetChanges) {
+  auto window = CompiledWindow();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto* picture = window->findChild<PictureBox*>();
+  const auto child = [&](RingCell cell) { return ChildIndex(*window, cell); };
+
+  Sent().clear();
+  window->MenuItem("mnuPlay")->trigger();
+  QCoreApplication::processEvents();  // the focus passes on to the selected cell after the picture takes it
+  const RingCell first = window->Solving()->Selected();
+  EXPECT_TRUE(WasSent(QAccessible::NameChanged, picture)) << "the picture's name says a puzzle is being solved";
+  EXPECT_TRUE(WasSent(QAccessible::Selection, picture, child(first)));
+  ASSERT_FALSE(Sent().empty());
+  EXPECT_EQ(Sent().back().type, QAccessible::Focus) << "the selected cell has the focus last";
+  EXPECT_EQ(Sent().back().child, child(first));
+  EXPECT_EQ(Sent().back().name, CellName(*window, first));
+
+  enum class Changed { None, CellLeft, CellReached };  // whose letter the step changed
+  const struct {
+    const char* what;
+    std::function<void()> step;
+    bool moves;  // the selection moves on: the new cell is selected and focused
+    Changed changed;
+  } steps[] = {
+      {"an arrow key", [&] { QTest::keyClick(picture, Qt::Key_Right); }, true, Changed::None},
+      {"a letter typed", [&] { QTest::keyClick(picture, 'q'); }, true, Changed::CellLeft},
+      {"Backspace clears the cell it moves back to", [&] { QTest::keyClick(picture, Qt::Key_Backspace); }, true, Changed::CellReached},
+      {"Reveal letter fills the selected cell", [&] { window->MenuItem("mnuReveal")->trigger(); }, false, Changed::CellLeft},
+  };
+  for (const auto& [what, step, moves, changed] : steps) {
+    const RingCell before = window->Solving()->Selected();
+    Sent().clear();
+    step();
+    const RingCell after = window->Solving()->Selected();
+    ASSERT_EQ(after != before, moves) << what;
+    EXPECT_EQ(WasSent(QAccessible::Selection, picture, child(after)), moves) << what;
+    EXPECT_EQ(WasSent(QAccessible::Focus, picture, child(after)), moves) << what;
+    EXPECT_EQ(WasSent(QAccessible::NameChanged, picture, child(before)), changed == Changed::CellLeft) << what;
+    if (moves) {
+      EXPECT_EQ(WasSent(QAccessible::NameChanged, picture, child(after)), changed == Changed::CellReached) << what;
+    }
+  }
+
+  const RingCell lastSelected = window->Solving()->Selected();
+  Sent().clear();
+  toolkit.yesNoReplies = {true};
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  ASSERT_EQ(window->Caption(), "Show Puzzle");
+  EXPECT_TRUE(WasSent(QAccessible::NameChanged, window->Command1())) << "the view button's new caption";
+  EXPECT_TRUE(WasSent(QAccessible::NameChanged, picture)) << "the picture's name says the solution is on show";
+  EXPECT_TRUE(WasSent(QAccessible::SelectionRemove, picture, child(lastSelected))) << "no cell is selected on a sheet";
+}
+
+TEST_F(FigureAccessTest, AScreenReadersPressActionPressesTheViewButtonAndAMouseClickStillPressesItOnce) {
+  auto window = CompiledWindow();
+  QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(window->Command1())->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  for (int wait = 0; wait < 100 && window->Caption() == "Show Puzzle"; ++wait) QTest::qWait(10);  // the press is shown first
+  EXPECT_EQ(window->Caption(), "Show Solution");
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle sheet");
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  EXPECT_EQ(window->Caption(), "Show Puzzle");
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Solution sheet");
+}
+
+TEST_F(FigureAccessTest, UnderAGermanLocaleTheFigureReadsInGerman) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  QSettings().setValue("dictionary/language", "en");  // the English list of the test's folder, on a German desktop
+  const Translations german(LOOPWORD_PROGRAM_DIR);
+  auto window = CompiledWindow();
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name).toStdString(), "R\u00E4tselblatt");
+  EXPECT_TRUE(Table(*window)->text(QAccessible::Description).startsWith(QString::fromUtf8("W\u00F6rter: ")));
+  EXPECT_EQ(CellName(*window, {12, 1}), QString("Quadrat 12, Feld 1: Hinweis %1").arg(Solution(*window, {12, 1})));
+  EXPECT_EQ(CellName(*window, {1, 1}), "Quadrat 1, Feld 1: leer");
+  EXPECT_EQ(Cell(*window, {5, 3})->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name), "Quadrat 5");
+}
+
+TEST_F(FigureAccessTest, AMessageIsAnAlertThatReadsItsText) {
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  closer.start(10);
+  QtToolkit().ShowMessage(Message(Phrase("Done")));
+  const auto alert = std::find_if(Sent().begin(), Sent().end(), [](const SentEvent& e) { return e.type == QAccessible::Alert; });
+  ASSERT_NE(alert, Sent().end());
+  EXPECT_TRUE(alert->name.split('|').contains("Done")) << alert->name.toStdString();
+}
+
+}  // namespace
+}  // namespace loopword

@@ -1,0 +1,84 @@
+// Messages as data: each producer's message reads in English as always, its patterns and values kept apart.
+#include "board/message.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "compiler/compiler.h"
+#include "input/start_word.h"
+#include "puzzle/puzzle_file.h"
+#include "session/session.h"
+#include "support/temp_dir.h"
+#include "words/dictionary_state.h"
+#include "words/theme_words.h"
+
+namespace loopword {
+namespace {
+
+TEST(Message, EachProducerReadsInEnglishWordForWordAsBefore) {
+  testing::TempDir folder;
+  const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
+  const CompileOptions themed{.theme = {"ELEPHANT"}};
+  const std::pair<Message, std::string> cases[] = {
+      {LoadMessages(ReadResult{.outcome = LoadOutcome::ReadError}, "/home/ute/Listen: neu/L1words.txt").front(),
+       "Error while reading dictionary:\n/home/ute/Listen: neu/L1words.txt\nProgram may not run correctly"},
+      {LoadMessages(ReadResult{.outcome = LoadOutcome::TooManyWords}, "big.txt").front(), "Dictionary limit is 49,000 words"},
+      {DictionaryTitle("/tmp/a: b.txt", 120, {}), "Dictionary: /tmp/a: b.txt (120 words)"},
+      {ParsePuzzleText("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n", "/tmp/2024: Zoo %2.loopword").message,
+       "Loopword could not open the puzzle file:\n/tmp/2024: Zoo %2.loopword\n"
+       "Line 2: the ring ABCDEFGH is not the word ABCDEFGX read clockwise from cell 1."},
+      {ParsePuzzleText("# only a comment\n", "x.loopword").message, "Loopword could not open the puzzle file:\nx.loopword\nThe file holds no puzzle."},
+      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9 cat", Language::English)),
+       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: cat, 1, 2, 3, 4, 5, 6, 7 and 3 more."},
+      {ThemeWordsReport(ReadThemeWords("giraffes GIRAFFES penguins", Language::English)), "2 theme words will be in every puzzle.\nGiven twice: GIRAFFES."},
+      {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "/tmp/a: b.loopword",
+                          WriteFileAtomically(folder.Path().string(), "text")),
+       "Loopword could not save the puzzle to:\n/tmp/a: b.loopword\nA folder of that name is in the way."},
+      {ImpossibleMessage("LOOPWORD"), "No puzzle can be made from this dictionary with the starting word LOOPWORD."},
+      {ImpossibleMessage(""), "No puzzle can be made from this dictionary."},
+      {compiler.FailureMessage(CompileOutcome::Impossible, "LOOPWORD", themed),
+       "The theme words cannot all be placed in one puzzle with this dictionary with the starting word LOOPWORD."},
+      {compiler.FailureMessage(CompileOutcome::TooFewWords, "LOOPWORD", themed),
+       "A puzzle needs 23 different words; the dictionary and the theme words have 2."},
+      {compiler.FailureMessage(CompileOutcome::TooFewWords, "LOOPWORD", {}), "A puzzle needs 23 different words; this dictionary has 0."},
+      {compiler.FailureMessage(CompileOutcome::GaveUp, "LOOPWORD", {}), "No complete puzzle could be made with this dictionary and starting word."},
+      {compiler.FailureMessage(CompileOutcome::GaveUp, "", {.difficulty = Difficulty::Expert}),
+       "No expert puzzle was found in 40 puzzles made with this dictionary."},
+      {compiler.FailureMessage(CompileOutcome::GaveUp, "", themed), "No puzzle with all the theme words was found in 20 seconds."},
+      {compiler.FailureMessage(CompileOutcome::Complete, "", {}), ""},
+      {CheckStartWord("lamb", Language::English).message, "Specify 8-letter word"},
+      {CheckStartWord("lamb-chop", Language::English).message, "Specify 8-letter word"},
+      {CheckStartWord("lamb.cut", Language::English).message, "Specify A..Z leters"},
+  };
+  for (const auto& [message, english] : cases) {
+    EXPECT_EQ(EnglishText(message), english);
+    EXPECT_EQ(message.empty(), english.empty()) << english;
+  }
+}
+
+TEST(Message, PatternsAndValuesStayApartDownToTheNestedFault) {
+  const Message refusal = ParsePuzzleText("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n", "Line 2: %1").message;
+  ASSERT_EQ(refusal.Lines().size(), 3u);
+  EXPECT_EQ(refusal.Lines()[0], Phrase(LOOPWORD_TEXT("Messages", "Loopword could not open the puzzle file:")));
+  EXPECT_EQ(refusal.Lines()[1], Phrase("Line 2: %1")) << "a file name is a value, however it reads";
+  const Phrase& fault = refusal.Lines()[2];
+  ASSERT_FALSE(fault.IsPlain());
+  EXPECT_EQ(fault.Pattern(), texts::kFaultOnLine);
+  ASSERT_EQ(fault.Values().size(), 2u);
+  EXPECT_EQ(fault.Values()[0], Phrase(2));
+  EXPECT_EQ(fault.Values()[1], Phrase(texts::kRingNotWord, {"ABCDEFGH", "ABCDEFGX", 1}));
+  EXPECT_NE(Message(Phrase("Done")), Message(LOOPWORD_TEXT("Messages", "Done"))) << "the same English, but only one is translated";
+  EXPECT_NE(Phrase(LOOPWORD_TEXT("Messages", "Done")), Phrase(LOOPWORD_TEXT("Sheets", "Done"))) << "a text belongs to its context";
+}
+
+TEST(Message, RenderingFillsEachPatternWithItsRenderedValuesAndJoinsTheLines) {
+  const Message message = Message(texts::kTitleWithThemeWords, {Phrase(texts::kDictionaryTitle, {"%2 list", 9}), 4}).Add("second %1");
+  const auto shouting = [](const Text& pattern) { return "<" + std::string(pattern.source) + ">"; };
+  EXPECT_EQ(RenderedText(message, shouting), "<<Dictionary: %2 list (9 words)> - 4 theme words>\nsecond %1");
+  EXPECT_EQ(EnglishText(message), "Dictionary: %2 list (9 words) - 4 theme words\nsecond %1");
+  EXPECT_EQ(EnglishText(Message()), "");
+}
+
+}  // namespace
+}  // namespace loopword

@@ -1,0 +1,109 @@
+// Checks the live compile's hand-over: steps in order and one at a time, stopping mid-run, the end of a
+// run, and a live compile destroyed while its worker waits.
+#include <gtest/gtest.h>
+
+#include "session/live_compile.h"
+#include "support/compiled_puzzles.h"
+
+namespace loopword {
+namespace {
+
+using Kind = CompileEvent::Kind;
+
+/// The events of a live compile, step by step, taken until it finished.
+std::vector<std::vector<LiveEvent>> TakeAllSteps(LiveCompile& live) {
+  std::vector<std::vector<LiveEvent>> steps;
+  while (!live.Finished()) {
+    std::vector<LiveEvent> step = live.NextStep();
+    if (!step.empty()) steps.push_back(std::move(step));
+  }
+  return steps;
+}
+
+/// Events compared by what the screen draws from them.
+std::vector<std::tuple<Kind, int, int, std::string>> Drawn(const std::vector<CompileEvent>& events) {
+  std::vector<std::tuple<Kind, int, int, std::string>> drawn;
+  for (const CompileEvent& event : events) drawn.emplace_back(event.kind, event.square, event.position, event.ring);
+  return drawn;
+}
+
+TEST(LiveCompile, HandsOverTheEventsOfAPlainCompileOneScreenStepAtATimeThenEnds) {
+  const auto words = testing::BundledList("L1words.txt");
+  const struct {
+    std::string name;
+    std::shared_ptr<const Dictionary> list;
+    std::string start;
+    CompileOptions fill;
+  } cases[] = {
+      {"classic", words, "", {}},
+      {"classic from a starting word", words, "ABSOLUTE", {}},
+      {"varied, one solution", words, "", {.varied = true, .unique = true}},
+      {"graded", words, "", {.difficulty = Difficulty::Medium}},
+      {"too few words", testing::ListOf({"ABSOLUTE", "GATEWAYS", "SCHEDULE"}), "", {}},
+  };
+  for (const auto& [name, list, start, fill] : cases) {
+    SCOPED_TRACE(name);
+    Compiler plain(list, RandomSource(5));
+    const testing::RecordedCompile expected = testing::RecordCompile(plain, start, fill);
+
+    Compiler compiler(list, RandomSource(5));
+    LiveCompile live(compiler, start, fill);
+    const std::vector<std::vector<LiveEvent>> steps = TakeAllSteps(live);
+    std::vector<CompileEvent> events;
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+      const std::vector<LiveEvent>& step = steps[s];
+      for (std::size_t e = 0; e < step.size(); ++e) {
+        const Kind kind = step[e].event.kind;
+        // A placed word opens its step; a blanked cell or a search report closes it.
+        EXPECT_TRUE(kind != Kind::WordPlaced || e == 0) << "step " << s << " event " << e;
+        EXPECT_TRUE(!EndsLiveStep(kind) || e + 1 == step.size()) << "step " << s << " event " << e;
+        EXPECT_EQ(step[e].puzzle.has_value(), kind == Kind::PuzzleComplete);
+        events.push_back(step[e].event);
+      }
+    }
+    EXPECT_EQ(Drawn(events), Drawn(expected.events));
+    EXPECT_TRUE(live.NextStep().empty());
+    EXPECT_EQ(live.Outcome(), expected.outcome);
+    const Puzzle puzzle = live.TakePuzzle();
+    EXPECT_EQ(testing::TextLines(puzzle), testing::TextLines(expected.puzzle));
+    if (expected.outcome == CompileOutcome::Complete) {
+      EXPECT_EQ(testing::TextLines(*steps.back().back().puzzle), testing::TextLines(puzzle));
+    }
+  }
+}
+
+TEST(LiveCompile, StopEndsTheRunWhereItIsAndDropsTheEventsNotTaken) {
+  const auto words = testing::BundledList("L1words.txt");
+  for (const int taken : {0, 1, 6, 40}) {
+    SCOPED_TRACE(taken);
+    Compiler compiler(words, RandomSource(8));
+    LiveCompile live(compiler, "", {});
+    int steps = 0;
+    while (steps < taken) steps += live.NextStep().empty() ? 0 : 1;
+    live.Stop();
+    EXPECT_TRUE(live.NextStep().empty());
+    EXPECT_TRUE(live.Finished());
+    EXPECT_EQ(live.Outcome(), CompileOutcome::Stopped);
+    EXPECT_FALSE(live.TakePuzzle().board.IsComplete());
+  }
+}
+
+TEST(LiveCompile, DestroyedWhileItsWorkerWaitsItLeavesTheCompilerToTheNextRun) {
+  const auto words = testing::BundledList("L1words.txt");
+  Compiler plain(words, RandomSource(2));
+  const testing::RecordedCompile expected = testing::RecordCompile(plain);
+  Compiler compiler(words, RandomSource(9));
+  for (const int taken : {0, 3}) {
+    auto live = std::make_unique<LiveCompile>(compiler, "", CompileOptions{});
+    int steps = 0;
+    while (steps < taken) steps += live->NextStep().empty() ? 0 : 1;
+    live.reset();  // joins the worker: the compiler is this thread's again
+  }
+  compiler.UseRandom(RandomSource(2));
+  const testing::RecordedCompile again = testing::RecordCompile(compiler);
+  EXPECT_EQ(again.outcome, CompileOutcome::Complete);
+  EXPECT_EQ(testing::TextLines(again.puzzle), testing::TextLines(expected.puzzle));
+}
+
+}  // namespace
+}  // namespace loopword
