@@ -1,6 +1,7 @@
 // The session as the web page's worker calls it: commands in, replies and the session's view, its picture as SVG, out.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <array>
@@ -218,6 +219,9 @@ class WebSession {
     return view;
   }
 
+  /// The bytes the module holds allocated now: flat over many compiles unless something is kept that should not be.
+  double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
+
   /// Both sheets of the puzzle on show, drawn afresh for printing.
   val Sheets() const {
     val sheets = val::object();
@@ -279,7 +283,8 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("chooseLanguage", &WebSession::ChooseLanguage)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)
-      .function("sheets", &WebSession::Sheets);
+      .function("sheets", &WebSession::Sheets)
+      .function("heapInUse", &WebSession::HeapInUse);
 }
 
 }  // namespace loopword
