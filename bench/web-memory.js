@@ -1,5 +1,6 @@
 // Measures the web page's memory in headless chromium over many compiles, each shown as the Compile button shows it.
-// Usage: node bench/web-memory.js [PAGE] [COMPILES]   (npm ci in tests/web first; scripts/web builds the page)
+// Usage: node bench/web-memory.js [PAGE] [COMPILES] [--no-gc]   (npm ci in tests/web first; scripts/web builds the page)
+// --no-gc reads the memory as it stands, garbage not yet collected included.
 'use strict';
 
 const fs = require('node:fs');
@@ -10,6 +11,7 @@ const root = path.resolve(__dirname, '..');
 const { chromium } = require(path.join(root, 'tests/web/node_modules/playwright-core'));
 const page = process.argv[2] ?? path.join(root, 'build-web/loopword.html');
 const kCompiles = Number(process.argv[3] ?? 200);
+const kCollect = process.argv[4] !== '--no-gc';
 const kCheckpoints = [20, 50, 100, 150, 200, 300, 500].filter((count) => count < kCompiles).concat(kCompiles);
 const MB = 1024 * 1024;
 
@@ -25,10 +27,12 @@ async function rendererBytes(browserSession) {
   return bytes;
 }
 
-/// After a full garbage collection: the page's JS heap and DOM nodes, the worker's WebAssembly memory, the renderer's memory.
+/// After a full garbage collection (unless --no-gc): the page's JS heap and DOM nodes, the worker's WebAssembly memory, the renderer's memory.
 async function measure(tab, tabSession, browserSession) {
-  await tabSession.send('HeapProfiler.collectGarbage');
-  await tab.workers()[0].evaluate(() => gc());
+  if (kCollect) {
+    await tabSession.send('HeapProfiler.collectGarbage');
+    await tab.workers()[0].evaluate(() => gc());
+  }
   const { metrics } = await tabSession.send('Performance.getMetrics');
   const metric = (name) => metrics.find((entry) => entry.name === name).value;
   const [wasm, heap] = await tab.workers()[0].evaluate(async () => (typeof core === 'undefined' ? [NaN, NaN]  // an older page
