@@ -110,6 +110,22 @@ def inflected_forms(language, word):
     return forms
 
 
+def npm_blocklist(language, naughty_entries, whole_entries=()):
+    """The Blocklist of the npm lists of `language`: English single-word naughty-words entries with
+    their English forms; in the other languages every entry whole (those lists hold everyday words
+    whose forms must stay), and the extra `whole_entries` (french-badwords-list) whole too."""
+    blocklist = Blocklist(language)
+    for entry in naughty_entries:
+        entry = entry.strip()
+        if language != "en":
+            blocklist.add_whole(entry)
+        elif re.fullmatch(r"[a-z]+", entry.lower()):
+            blocklist.add(entry.lower())
+    for entry in whole_entries:
+        blocklist.add_whole(entry.strip())
+    return blocklist
+
+
 def read_blocklist(path, language):
     """The Blocklist of the project file `path`; raises ValueError naming the line of a bad entry."""
     blocklist = Blocklist(language)

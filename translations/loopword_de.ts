@@ -138,7 +138,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Aus diesem Wörterbuch lässt sich kein Rätsel bilden.</translation>
+        <translation>Aus diesem Wörterbuch lässt sich kein Rätsel erstellen.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -166,7 +166,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>Exiting ends solving this puzzle. Exit anyway?</source>
-        <translation>Das Beenden beendet das Lösen dieses Rätsels. Trotzdem beenden?</translation>
+        <translation>Beim Beenden endet das Lösen dieses Rätsels. Trotzdem beenden?</translation>
     </message>
     <message>
         <source>Show Puzzle</source>
@@ -242,7 +242,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Aus diesem Wörterbuch lässt sich mit dem Startwort %1 kein Rätsel bilden.</translation>
+        <translation>Aus diesem Wörterbuch lässt sich mit dem Startwort %1 kein Rätsel erstellen.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -322,7 +322,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Mit diesem Wörterbuch und Startwort ließ sich kein vollständiges Rätsel bilden.</translation>
+        <translation>Mit diesem Wörterbuch und Startwort ließ sich kein vollständiges Rätsel erstellen.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
@@ -460,6 +460,28 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Loopword is still compiling a puzzle.</source>
         <translation>Loopword erstellt noch ein Rätsel.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Dieses Programm erstellt ein Worträtsel in Form einer 8, das Sie ausdrucken und in Ruhe lösen können.
+
+- Das Rätsel hat 23 Wörter aus je 8 Buchstaben in 23 Quadraten
+- Ein Wort und einige Buchstaben sind als Hinweis vorgegeben
+- Jedes Wort wird im Uhrzeigersinn um sein Quadrat geschrieben
+- Ein Wort kann in jedem Feld rund um das Quadrat beginnen
+- Buchstaben in gemeinsamen Feldern müssen übereinstimmen
+- Kein Wort darf zweimal vorkommen
+- Sie können eines der drei mitgelieferten Wörterbücher oder ein eigenes verwenden
+- Eigene Wörterbücher müssen sortierte Textdateien mit einem Wort pro Zeile sein</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -475,7 +497,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword kopiert nach:
+        <translation>Loopword hat das Bild kopiert nach:
 %1
  %2 Bytes</translation>
     </message>
@@ -736,6 +758,60 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+</source>
+        <translation>
+Loopword - Oktober 2005
+Erstellt Worträtsel in Form einer 8 zum Ausdrucken und Lösen auf Papier.
+</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3
+oder (nach Ihrer Wahl) jeder späteren Version: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Englische Wortlisten aus SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Deutsch aus igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Französisch aus wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Spanisch aus wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italienisch aus witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugiesisch aus ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Niederländisch aus OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Anstößige Wörter mit der Sperrliste naughty-words ausgelassen</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Worthäufigkeiten aus Wortlisten von Untertiteln</translation>
     </message>
 </context>
 </TS>

@@ -138,7 +138,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Con este diccionario no se puede hacer ningún pasatiempo.</translation>
+        <translation>Con este diccionario no se puede crear ningún pasatiempo.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -242,7 +242,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Con este diccionario y la palabra inicial %1 no se puede hacer ningún pasatiempo.</translation>
+        <translation>Con este diccionario y la palabra inicial %1 no se puede crear ningún pasatiempo.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -262,11 +262,11 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation>No se encontró ningún pasatiempo de dificultad «%1» entre %2 pasatiempos hechos con este diccionario.</translation>
+        <translation>No se encontró ningún pasatiempo de dificultad «%1» entre %2 pasatiempos creados con este diccionario.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation>No se encontró ningún pasatiempo de dificultad «%1» entre %2 pasatiempos hechos con este diccionario y estas palabras del tema.</translation>
+        <translation>No se encontró ningún pasatiempo de dificultad «%1» entre %2 pasatiempos creados con este diccionario y estas palabras del tema.</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
@@ -274,7 +274,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation>Los pasatiempos 1 a %1 no comparten ninguna palabra; la lista de palabras no da para más, así que las palabras se repiten a partir del pasatiempo %2.</translation>
+        <translation>Los pasatiempos del 1 al %1 no comparten ninguna palabra; la lista de palabras no da para más, así que las palabras se repiten a partir del pasatiempo %2.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
@@ -322,7 +322,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>No se pudo hacer ningún pasatiempo completo con este diccionario y esta palabra inicial.</translation>
+        <translation>No se pudo crear ningún pasatiempo completo con este diccionario y esta palabra inicial.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
@@ -460,6 +460,28 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Loopword is still compiling a puzzle.</source>
         <translation>Loopword todavía está creando un pasatiempo.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Este programa crea un pasatiempo de palabras en forma de 8 para que lo imprima y lo resuelva con calma.
+
+- El pasatiempo tiene 23 palabras de 8 letras en 23 cuadrados
+- Como pista se dan una palabra y algunas letras
+- Cada palabra se escribe en sentido horario alrededor de su cuadrado
+- Una palabra puede empezar en cualquier casilla alrededor del cuadrado
+- Las letras de las casillas compartidas deben coincidir
+- Ninguna palabra puede usarse dos veces
+- Puede usar uno de los tres diccionarios incluidos o uno propio
+- Un diccionario propio debe ser un archivo de texto ordenado, con una palabra por línea</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -475,7 +497,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword copiado en:
+        <translation>Loopword ha copiado la imagen en:
 %1
  %2 bytes</translation>
     </message>
@@ -493,7 +515,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Puzzles made: %1 of %2</source>
-        <translation>Pasatiempos hechos: %1 de %2</translation>
+        <translation>Pasatiempos creados: %1 de %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -529,7 +551,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Make boo&amp;klet…</source>
-        <translation>Hacer &amp;cuadernillo…</translation>
+        <translation>Crear &amp;cuadernillo…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -617,7 +639,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Make booklet</source>
-        <translation>Hacer cuadernillo</translation>
+        <translation>Crear cuadernillo</translation>
     </message>
     <message>
         <source>No word twice in the booklet</source>
@@ -692,7 +714,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Ponga 23 palabras de 8 letras, en sentido horario, en cada cuadrado.</translation>
+        <translation>Rodee los cuadrados con 23 palabras de 8 letras en sentido horario.</translation>
     </message>
     <message>
         <source>PUZZLE</source>
@@ -736,6 +758,60 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Versión 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+</source>
+        <translation>
+Loopword - octubre de 2005
+Crea pasatiempos de palabras en forma de 8 para imprimir y resolver en papel.
+</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Software libre bajo la GNU General Public License, versión 3
+o (a su elección) cualquier versión posterior: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Listas de palabras en inglés de SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Alemán: igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Francés: wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Español: wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiano: witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugués: ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Neerlandés: OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Palabras ofensivas excluidas con la lista de bloqueo naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Frecuencias de palabras tomadas de listas de palabras de subtítulos</translation>
     </message>
 </context>
 </TS>

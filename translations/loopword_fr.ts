@@ -138,7 +138,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Aucune grille ne peut être faite avec ce dictionnaire.</translation>
+        <translation>Aucune grille ne peut être créée avec ce dictionnaire.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -242,7 +242,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Aucune grille ne peut être faite avec ce dictionnaire et le mot de départ %1.</translation>
+        <translation>Aucune grille ne peut être créée avec ce dictionnaire et le mot de départ %1.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -262,11 +262,11 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles faites avec ce dictionnaire.</translation>
+        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles créées avec ce dictionnaire.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles faites avec ce dictionnaire et ces mots du thème.</translation>
+        <translation>Aucune grille de difficulté « %1 » n&apos;a été trouvée parmi %2 grilles créées avec ce dictionnaire et ces mots du thème.</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
@@ -310,7 +310,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>medium</source>
-        <translation>Moyen</translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>hard</source>
@@ -322,7 +322,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Aucune grille complète n&apos;a pu être faite avec ce dictionnaire et ce mot de départ.</translation>
+        <translation>Aucune grille complète n&apos;a pu être créée avec ce dictionnaire et ce mot de départ.</translation>
     </message>
     <message>
         <source>There is no puzzle to put in the booklet.</source>
@@ -460,6 +460,28 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Loopword is still compiling a puzzle.</source>
         <translation>Loopword est encore en train de créer une grille.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Ce programme crée une grille de mots en forme de 8, à imprimer et à résoudre à votre rythme.
+
+- La grille compte 23 mots de 8 lettres dans 23 carrés
+- Un mot et quelques lettres sont donnés comme indices
+- Chaque mot s&apos;écrit dans le sens horaire autour de son carré
+- Un mot peut commencer sur n&apos;importe quelle case autour du carré
+- Les cases communes à deux carrés portent la même lettre
+- Un même mot ne peut pas servir deux fois
+- Vous pouvez utiliser l&apos;un des trois dictionnaires fournis ou le vôtre
+- Un dictionnaire personnel doit être un fichier texte trié, avec un mot par ligne</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -475,7 +497,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword copié dans :
+        <translation>Loopword a copié l&apos;image dans :
 %1
  %2 octets</translation>
     </message>
@@ -493,7 +515,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Puzzles made: %1 of %2</source>
-        <translation>Grilles faites : %1 sur %2</translation>
+        <translation>Grilles créées : %1 sur %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -529,7 +551,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Make boo&amp;klet…</source>
-        <translation>Faire un &amp;livret…</translation>
+        <translation>Créer un &amp;livret…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -617,7 +639,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Make booklet</source>
-        <translation>Faire un livret</translation>
+        <translation>Créer un livret</translation>
     </message>
     <message>
         <source>No word twice in the booklet</source>
@@ -669,7 +691,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation>&amp;Moyen</translation>
+        <translation>&amp;Moyenne</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
@@ -712,7 +734,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation>Moyen</translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Hard</source>
@@ -736,6 +758,60 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+</source>
+        <translation>
+Loopword - octobre 2005
+Crée des grilles de mots en forme de 8 à imprimer et à résoudre sur papier.
+</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Logiciel libre sous licence GNU General Public License, version 3
+ou (à votre choix) toute version ultérieure : GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Listes de mots anglais issues de SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Allemand : igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Français : wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Espagnol : wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italien : witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugais : ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Néerlandais : OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Mots injurieux écartés grâce à la liste de blocage naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Fréquences des mots issues de listes de mots de sous-titres</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Puzzle being solved</source>
-        <translation>Schema in soluzione</translation>
+        <translation>Schema in risoluzione</translation>
     </message>
     <message>
         <source>Empty figure</source>
@@ -186,7 +186,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Con questo dizionario non si può fare nessuno schema con la parola iniziale %1.</translation>
+        <translation>Con questo dizionario non si può creare nessuno schema con la parola iniziale %1.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -206,11 +206,11 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation>Fra %2 schemi fatti con questo dizionario non ne è stato trovato nessuno di difficoltà «%1».</translation>
+        <translation>Fra %2 schemi creati con questo dizionario non ne è stato trovato nessuno di difficoltà «%1».</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation>Fra %2 schemi fatti con questo dizionario e queste parole a tema non ne è stato trovato nessuno di difficoltà «%1».</translation>
+        <translation>Fra %2 schemi creati con questo dizionario e queste parole a tema non ne è stato trovato nessuno di difficoltà «%1».</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
@@ -270,11 +270,11 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Con questo dizionario non si può fare nessuno schema.</translation>
+        <translation>Con questo dizionario non si può creare nessuno schema.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Con questo dizionario e questa parola iniziale non si è potuto fare uno schema completo.</translation>
+        <translation>Con questo dizionario e questa parola iniziale non è stato possibile creare uno schema completo.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -326,7 +326,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8</source>
-        <translation>le caselle suggerite si scrivono SS.P: quadrato da 01 a 23 ma non 12, posizione nell&apos;anello da 1 a 8</translation>
+        <translation>le caselle indizio si scrivono SS.P: quadrato da 01 a 23 ma non 12, posizione nell&apos;anello da 1 a 8</translation>
     </message>
     <message>
         <source>The file holds no puzzle.</source>
@@ -460,6 +460,28 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Loopword is still compiling a puzzle.</source>
         <translation>Loopword sta ancora creando uno schema.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Questo programma crea uno schema di parole a forma di 8 da stampare e risolvere con calma.
+
+- Lo schema ha 23 parole di 8 lettere in 23 quadrati
+- Come indizio sono date una parola e alcune lettere
+- Ogni parola va scritta in senso orario attorno al suo quadrato
+- Una parola può cominciare in qualsiasi casella attorno al quadrato
+- Le lettere delle caselle comuni devono coincidere
+- Nessuna parola può essere usata due volte
+- Puoi usare uno dei tre dizionari forniti o uno tuo
+- Un dizionario personale deve essere un file di testo ordinato, con una parola per riga</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -475,7 +497,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword ha copiato in:
+        <translation>Loopword ha copiato l&apos;immagine in:
 %1
  %2 byte</translation>
     </message>
@@ -493,7 +515,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>Puzzles made: %1 of %2</source>
-        <translation>Schemi fatti: %1 di %2</translation>
+        <translation>Schemi creati: %1 di %2</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -736,6 +758,60 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Versione 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+</source>
+        <translation>
+Loopword - ottobre 2005
+Crea schemi di parole a forma di 8 da stampare e risolvere su carta.
+</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Software libero sotto la GNU General Public License, versione 3
+o (a tua scelta) qualsiasi versione successiva: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Elenchi di parole inglesi da SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Tedesco: igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Francese: wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Spagnolo: wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiano: witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portoghese: ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Olandese: OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Parole offensive escluse con la lista di blocco naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Frequenze delle parole da elenchi di parole dei sottotitoli</translation>
     </message>
 </context>
 </TS>

@@ -218,7 +218,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation>Puzzel 1 tot en met %1 hebben geen woord gemeen; de woordenlijst laat niet meer toe, dus vanaf puzzel %2 komen woorden terug.</translation>
+        <translation>Puzzels 1 tot en met %1 hebben geen woord gemeen; de woordenlijst laat niet meer toe, dus vanaf puzzel %2 komen woorden terug.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
@@ -460,6 +460,28 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Loopword is still compiling a puzzle.</source>
         <translation>Loopword is nog een puzzel aan het samenstellen.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Dit programma maakt een woordpuzzel in de vorm van een 8, om af te drukken en op je gemak op te lossen.
+
+- De puzzel heeft 23 woorden van 8 letters in 23 vierkanten
+- Eén woord en een aantal letters zijn als hint gegeven
+- Elk woord wordt met de klok mee rond zijn vierkant geschreven
+- Een woord kan in elk vakje rond het vierkant beginnen
+- Letters in gedeelde vakjes moeten gelijk zijn
+- Geen woord mag twee keer voorkomen
+- Je kunt een van de drie meegeleverde woordenboeken gebruiken of een eigen woordenboek
+- Een eigen woordenboek moet een gesorteerd tekstbestand zijn, met één woord per regel</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -475,7 +497,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>Loopword heeft gekopieerd naar:
+        <translation>Loopword heeft de afbeelding gekopieerd naar:
 %1
  %2 bytes</translation>
     </message>
@@ -585,7 +607,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     </message>
     <message>
         <source>Solve on &amp;screen</source>
-        <translation>&amp;Oplossen op scherm</translation>
+        <translation>Op het scherm &amp;oplossen</translation>
     </message>
     <message>
         <source>C&amp;heck</source>
@@ -736,6 +758,60 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Versie 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+</source>
+        <translation>
+Loopword - oktober 2005
+Maakt woordpuzzels in de vorm van een 8 om af te drukken en op papier op te lossen.
+</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Vrije software onder de GNU General Public License, versie 3
+of (naar keuze) een latere versie: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Engelse woordenlijsten uit SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Duits uit igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Frans uit wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Spaans uit wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiaans uit witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Portugees uit ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Nederlands uit OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Aanstootgevende woorden weggelaten met de blokkeerlijst naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Woordfrequenties uit woordenlijsten van ondertitels</translation>
     </message>
 </context>
 </TS>

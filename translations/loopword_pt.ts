@@ -186,7 +186,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary with the starting word %1.</source>
-        <translation>Com este dicionário não se pode fazer nenhum passatempo com a palavra inicial %1.</translation>
+        <translation>Com este dicionário não se pode criar nenhum passatempo com a palavra inicial %1.</translation>
     </message>
     <message>
         <source>The theme words cannot all be placed in one puzzle with this dictionary with the starting word %1.</source>
@@ -206,11 +206,11 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary.</source>
-        <translation>Em %2 passatempos feitos com este dicionário não se encontrou nenhum de dificuldade «%1».</translation>
+        <translation>Em %2 passatempos criados com este dicionário não se encontrou nenhum de dificuldade «%1».</translation>
     </message>
     <message>
         <source>No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.</source>
-        <translation>Em %2 passatempos feitos com este dicionário e estas palavras do tema não se encontrou nenhum de dificuldade «%1».</translation>
+        <translation>Em %2 passatempos criados com este dicionário e estas palavras do tema não se encontrou nenhum de dificuldade «%1».</translation>
     </message>
     <message>
         <source>No puzzle with all the theme words was found in %1 seconds.</source>
@@ -218,7 +218,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.</source>
-        <translation>Os passatempos 1 a %1 não têm palavras em comum; a lista de palavras não permite mais, por isso as palavras repetem-se a partir do passatempo %2.</translation>
+        <translation>Os passatempos do 1 ao %1 não têm palavras em comum; a lista de palavras não permite mais, por isso as palavras repetem-se a partir do passatempo %2.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
@@ -270,11 +270,11 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>No puzzle can be made from this dictionary.</source>
-        <translation>Com este dicionário não se pode fazer nenhum passatempo.</translation>
+        <translation>Com este dicionário não se pode criar nenhum passatempo.</translation>
     </message>
     <message>
         <source>No complete puzzle could be made with this dictionary and starting word.</source>
-        <translation>Com este dicionário e esta palavra inicial não foi possível fazer um passatempo completo.</translation>
+        <translation>Com este dicionário e esta palavra inicial não foi possível criar um passatempo completo.</translation>
     </message>
     <message>
         <source>Specify 8-letter word</source>
@@ -460,6 +460,28 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Loopword is still compiling a puzzle.</source>
         <translation>O Loopword ainda está a criar um passatempo.</translation>
     </message>
+    <message>
+        <source>This program will create an 8-shaped word puzzle for you to print and solve at your leisure.
+
+- There are 23 words in 23 squares in the puzzle, each 8-letter long
+- One word and a number of letters are provided as hint
+- Each word must be placed clock-wise around each square
+- A word can start in any position around a square
+- Overlapping letters must be same
+- A word cannot be made twice
+- You can three standard or your own dictionary
+- User dictionaries must be sorted text files, one word in each line</source>
+        <translation>Este programa cria um passatempo de palavras em forma de 8 para imprimir e resolver com calma.
+
+- O passatempo tem 23 palavras de 8 letras em 23 quadrados
+- Uma palavra e algumas letras são dadas como pista
+- Cada palavra escreve-se em sentido horário à volta do seu quadrado
+- Uma palavra pode começar em qualquer casa à volta do quadrado
+- As letras das casas partilhadas têm de ser iguais
+- Nenhuma palavra pode ser usada duas vezes
+- Pode usar um dos três dicionários incluídos ou um dicionário próprio
+- Um dicionário próprio tem de ser um ficheiro de texto ordenado, com uma palavra por linha</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -475,7 +497,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Loopword copied to:
 %1
  %2 bytes</source>
-        <translation>O Loopword copiou para:
+        <translation>O Loopword copiou a imagem para:
 %1
  %2 bytes</translation>
     </message>
@@ -493,7 +515,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>Puzzles made: %1 of %2</source>
-        <translation>Passatempos feitos: %1 de %2</translation>
+        <translation>Passatempos criados: %1 de %2</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -692,7 +714,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <name>Sheets</name>
     <message>
         <source>Place 23 8-letter words clock-wise into 8 spaces around each square.</source>
-        <translation>Coloque 23 palavras de 8 letras, em sentido horário, nos quadrados.</translation>
+        <translation>Rodeie os quadrados com 23 palavras de 8 letras em sentido horário.</translation>
     </message>
     <message>
         <source>PUZZLE</source>
@@ -736,6 +758,60 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Version 1.0</source>
         <translation>Versão 1.0</translation>
+    </message>
+    <message>
+        <source>
+Loopword - October 2005
+Makes 8-shaped word puzzles to print and solve on paper.
+</source>
+        <translation>
+Loopword - outubro de 2005
+Cria passatempos de palavras em forma de 8 para imprimir e resolver em papel.
+</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3
+or (at your option) any later version: GPL-3.0-or-later.
+</source>
+        <translation>Software livre sob a GNU General Public License, versão 3
+ou (à sua escolha) qualquer versão posterior: GPL-3.0-or-later.
+</translation>
+    </message>
+    <message>
+        <source>English word lists from SCOWL (Spell Checker Oriented Word Lists)</source>
+        <translation>Listas de palavras inglesas do SCOWL (Spell Checker Oriented Word Lists)</translation>
+    </message>
+    <message>
+        <source>German from igerman98</source>
+        <translation>Alemão: igerman98</translation>
+    </message>
+    <message>
+        <source>French from wfrench</source>
+        <translation>Francês: wfrench</translation>
+    </message>
+    <message>
+        <source>Spanish from wspanish</source>
+        <translation>Espanhol: wspanish</translation>
+    </message>
+    <message>
+        <source>Italian from witalian</source>
+        <translation>Italiano: witalian</translation>
+    </message>
+    <message>
+        <source>Portuguese from ispell.pt</source>
+        <translation>Português: ispell.pt</translation>
+    </message>
+    <message>
+        <source>Dutch from OpenTaal</source>
+        <translation>Neerlandês: OpenTaal</translation>
+    </message>
+    <message>
+        <source>Offensive words left out with the naughty-words blocklist</source>
+        <translation>Palavras ofensivas excluídas com a lista de bloqueio naughty-words</translation>
+    </message>
+    <message>
+        <source>Word frequencies from subtitle word lists</source>
+        <translation>Frequências de palavras tiradas de listas de palavras de legendas</translation>
     </message>
 </context>
 </TS>

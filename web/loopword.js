@@ -2,13 +2,27 @@
 'use strict';
 
 const $ = (id) => document.getElementById(id);
+// The page as it came, before the script changed it: "Save as web page" writes it with the puzzle inside.
+const pageSource = `<!DOCTYPE html>\n${document.documentElement.outerHTML}`;
 const kSolvingKeys = { Backspace: 0, Delete: 1, ArrowLeft: 2, ArrowRight: 3, ArrowUp: 4, ArrowDown: 5 };
 const kTab = 6;
 const kBackTab = 7;
+const kStorePrefix = 'loopword:';
 const kProgressPrefix = 'loopword:puzzle:';
+const kTimePrefix = 'loopword:time:';
+const kSquarePrefix = 'loopword:square:';
 const kLastPuzzle = 'loopword:last';
 const kTheme = 'loopword:theme';
 const kLanguage = 'loopword:language';
+const kKeyboards = {
+  qwerty: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM'],
+  qwertz: ['QWERTZUIOP', 'ASDFGHJKL', 'YXCVBNM'],
+  azerty: ['AZERTYUIOP', 'QSDFGHJKLM', 'WXCVBN'],
+};
+const kKeyboardOf = { de: 'qwertz', fr: 'azerty' };
+const kGivenSquare = 12;  // the square whose word the puzzle gives
+const kThemeLimit = 20000;  // characters in the theme box: far more than a puzzle's words
+const kFields = 'input, textarea, select, [contenteditable]';
 
 let worker = null;
 let nextId = 0;
@@ -18,6 +32,11 @@ let running = 0;  // commands sent and not yet shown
 let userList = null;  // the word list file the user picked: { name, bytes }
 let keptTheme = { words: '', title: '' };  // the theme words and title kept last
 const unpackedLists = new Map();  // language code → promise of its bundled word list's bytes
+let stickyMessage = false;  // a warning that stays until the user does something
+let storageWarned = false;
+let keyboardLayout = '';
+let firstPuzzleComing = true;  // the square being solved is kept only once the first puzzle is back where it was left
+const clock = { key: '', ms: 0, since: 0 };  // the time spent on the puzzle on show, counted while solving
 
 function startWorker() {
   const source = $('loopword-worker').textContent;
@@ -26,7 +45,7 @@ function startWorker() {
     pending.get(data.id)(data);
     pending.delete(data.id);
   };
-  worker.onerror = (event) => say(`Loopword stopped working: ${event.message}`);
+  worker.onerror = (event) => say(`Loopword stopped working: ${event.message}`, true);
 }
 
 function send(command, ...args) {
@@ -37,40 +56,70 @@ function send(command, ...args) {
   });
 }
 
-function say(message) {
-  $('message').textContent = message;
+/// Shows `message` without the page's own folders; a sticky one stays until the user acts.
+function say(message, sticky = false) {
+  if (stickyMessage && !sticky) return;
+  stickyMessage = sticky && message !== '';
+  $('message').textContent = message.replace(/\/(?:uploads|loopword)\//g, '');
+  $('message').classList.toggle('warning', stickyMessage);
 }
 
-/// Sends a command, asks its question and sends it again confirmed, then shows the outcome. A reply carries its
-/// message and question in English and as data (messageLines, questionLines: each line plain text or
-/// { context, pattern, values }), as the view carries its title (titleLines), for the page to translate them.
-async function run(command, args = [], confirmable = false) {
+/// Sends a command, asks its question and sends it again confirmed, then shows the outcome; a sticky message stays.
+/// A reply carries its message and question in English and as data (messageLines, questionLines: each line plain
+/// text or { context, pattern, values }), as the view carries its title (titleLines), for the page to translate them.
+async function run(command, args = [], confirmable = false, sticky = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let answer = await send(command, ...args, ...(confirmable ? [false] : []));
   if (answer.reply.question && window.confirm(answer.reply.question)) answer = await send(command, ...args, true);
-  if (typeof answer.reply.message === 'string') say(answer.reply.message);
+  if (typeof answer.reply.message === 'string') say(answer.reply.message, sticky && answer.reply.message !== '');
   if (answer.view) show(answer.view);
   $('main').setAttribute('aria-busy', String(--running > 0));
   return answer;
 }
 
 /// The file's placement lines: the same puzzle whatever its comments and typed letters.
-function puzzleKey(file) {
-  return kProgressPrefix + file.split('\n').filter((line) => line && !line.startsWith('#')).join('|');
+function placement(file) {
+  return file.split('\n').filter((line) => line && !line.startsWith('#')).join('|');
+}
+
+/// The puzzle file without the letters typed into it.
+function puzzleOnly(file) {
+  return file.split('\n').filter((line) => !line.startsWith('# typed ')).join('\n');
 }
 
 function store(name, value) {
   try {
     localStorage.setItem(name, value);
   } catch {
-    // Private windows and full storage keep no progress; the page works on without it.
+    if (!storageWarned) say('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.', true);
+    storageWarned = true;
+  }
+}
+
+function saved(name) {
+  try {
+    return localStorage.getItem(name);
+  } catch {
+    return null;
+  }
+}
+
+function forget(names) {
+  try {
+    for (const name of names) localStorage.removeItem(name);
+  } catch {
+    // Nothing was kept.
   }
 }
 
 function show(view) {
   shown = view;
-  const svg = new DOMParser().parseFromString(view.picture, 'image/svg+xml').documentElement;
-  $('picture').replaceChildren(document.importNode(svg, true));
+  // The cell borders drawn darker than on paper, to stand out on screen.
+  const picture = view.picture.replaceAll('stroke="#c0c0c0"', 'stroke="#767676"');
+  const svg = new DOMParser().parseFromString(picture, 'image/svg+xml').documentElement;
+  svg.setAttribute('aria-hidden', 'true');
+  $('picture').replaceChildren(document.importNode(svg, true), ...gridRows(view));
+  fitFigure($('picture').querySelector('svg'));
   $('view-button').textContent = view.caption;
   $('view-button').disabled = !view.viewButton;
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view[button.dataset.needs];
@@ -78,9 +127,25 @@ function show(view) {
   $('title').textContent = view.title;
   $('language').value = view.language;
   showLevel(view);
-  $('keyboard').hidden = view.mode !== 'solving';
-  showText(view);
-  if (view.file) keepProgress(view.file);
+  showKeyboard(view);
+  showWords(view);
+  if (view.file) keepProgress(view.file, view.mode === 'solving');
+  tick();
+}
+
+/// Shows the figure alone, cropped to its cells: on a phone every cell is as big as the width allows.
+function fitFigure(svg) {
+  const cells = [...svg?.querySelectorAll('rect') ?? []].map((rect) => ['x', 'y', 'width', 'height'].map((name) => Number(rect.getAttribute(name))))
+    .filter(([, , width, height]) => width === height && width > 100 && width <= 400);
+  if (cells.length === 0) return;
+  const left = Math.min(...cells.map(([x]) => x));
+  const top = Math.min(...cells.map(([, y]) => y));
+  const right = Math.max(...cells.map(([x, , size]) => x + size));
+  const bottom = Math.max(...cells.map(([, y, size]) => y + size));
+  const margin = 40;
+  svg.setAttribute('viewBox', `${left - margin} ${top - margin} ${right - left + 2 * margin} ${bottom - top + 2 * margin}`);
+  svg.removeAttribute('width');
+  svg.removeAttribute('height');
 }
 
 /// The word list select: Level 1-3 of the language in use, or the user's list.
@@ -97,7 +162,8 @@ function offers(select, value) {
 function bundledList(language) {
   if (language === 'en') return Promise.resolve('');
   if (!unpackedLists.has(language)) {
-    const packed = document.querySelector(`script[data-language="${language}"]`).textContent;
+    const packed = document.querySelector(`script[data-language="${language}"]`)?.textContent;
+    if (!packed) return Promise.resolve('');
     const gzipped = new Blob([Uint8Array.from(atob(packed), (c) => c.charCodeAt(0))]);
     const list = new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
     unpackedLists.set(language, list.then((bytes) => new Uint8Array(bytes)));
@@ -105,42 +171,79 @@ function bundledList(language) {
   return unpackedLists.get(language);
 }
 
-/// The word list and the letters round each square as text, for screen readers, search and copy.
-function showText(view) {
+/// The words to find, struck through once found.
+function showWords(view) {
   $('words').replaceChildren(...view.words.map(({ word, found }) => {
     const item = document.createElement('li');
-    item.textContent = found ? `${word} (found)` : word;
+    item.textContent = word;
+    if (found) {
+      item.className = 'found';
+      item.append(Object.assign(document.createElement('span'), { className: 'visually-hidden', textContent: ' (found)' }));
+    }
     return item;
   }));
-  $('grid').replaceChildren(...view.rings.map((ring, index) => {
+}
+
+/// Whether `cells` ([square, position] pairs) hold the cell `position` of square `square`.
+function among(cells = [], square, position) {
+  return cells.some(([s, p]) => s === square && p === position);
+}
+
+/// The figure's squares as grid rows for screen readers, the selected cell named by aria-activedescendant.
+function gridRows(view) {
+  $('picture').removeAttribute('aria-activedescendant');
+  return view.rings.map((ring, index) => {
     const row = document.createElement('div');
     row.setAttribute('role', 'row');
-    row.setAttribute('aria-label', `Square ${index + 1}`);
+    row.className = 'visually-hidden';
     [...ring].forEach((letter, position) => {
       const cell = row.appendChild(document.createElement('div'));
       cell.setAttribute('role', 'gridcell');
+      cell.id = `cell-${index + 1}-${position + 1}`;
       const selected = view.selectedSquare === index + 1 && view.selectedPosition === position + 1;
-      if (selected) cell.setAttribute('aria-selected', 'true');
-      cell.textContent = `Square ${index + 1}, cell ${position + 1}: ${letter === ' ' ? 'empty' : letter}`;
+      cell.setAttribute('aria-selected', String(selected));
+      if (selected) $('picture').setAttribute('aria-activedescendant', cell.id);
+      const notes = [letter === ' ' ? 'empty' : letter];
+      if (index + 1 === kGivenSquare || among(view.hints, index + 1, position + 1)) notes.push('hint');
+      if (among(view.marked, index + 1, position + 1)) notes.push('wrong');
+      cell.textContent = `Square ${index + 1}, cell ${position + 1}: ${notes.join(', ')}`;
     });
     return row;
-  }));
+  });
 }
 
-function keepProgress(file) {
-  store(puzzleKey(file), file);
-  store(kLastPuzzle, file);
-  const puzzleOnly = file.split('\n').filter((line) => !line.startsWith('# typed ')).join('\n');
-  $('link').href = `#${encodeURIComponent(puzzleOnly)}`;
-  $('link').hidden = false;
-}
-
-function saved(name) {
-  try {
-    return localStorage.getItem(name);
-  } catch {
-    return null;
+/// Keeps the puzzle on show for the next visit and, while it is solved, its letters.
+function keepProgress(file, solving) {
+  const key = placement(file);
+  if (clock.key !== key) {
+    stopClock();
+    Object.assign(clock, { key, ms: Number(saved(kTimePrefix + key)) || 0, since: 0 });
+    prepareSheets(false);
   }
+  if (solving) store(kProgressPrefix + key, file);
+  if (solving && shown.selectedSquare && !firstPuzzleComing) store(kSquarePrefix + key, String(shown.selectedSquare));
+  store(kLastPuzzle, puzzleOnly(file));
+}
+
+/// Whether every word of the puzzle being solved has been found.
+function solved(view) {
+  return view.words.length > 0 && view.words.every(({ found }) => found);
+}
+
+/// Counts the time while a puzzle is being solved in a visible page, and shows it.
+function tick() {
+  const counting = shown?.mode === 'solving' && !solved(shown) && !document.hidden;
+  if (counting && !clock.since) clock.since = performance.now();
+  if (!counting) stopClock();
+  const seconds = Math.floor((clock.ms + (clock.since ? performance.now() - clock.since : 0)) / 1000);
+  $('timer').textContent = `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')}`;
+}
+
+function stopClock() {
+  if (!clock.since) return;
+  clock.ms += performance.now() - clock.since;
+  clock.since = 0;
+  if (clock.key) store(kTimePrefix + clock.key, String(Math.round(clock.ms)));
 }
 
 async function readFile(input) {
@@ -167,7 +270,7 @@ async function chooseLanguage() {
 
 async function chooseStart() {
   const typed = document.querySelector('input[name=start]:checked').value === 'typed';
-  if (typed) await run('enterStartWord', [$('start-word').value]);
+  if (typed) await run('enterStartWord', [$('start-word').value], false, true);
   else await run('chooseRandomStartWord');
 }
 
@@ -177,7 +280,13 @@ function setFill() {
 
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
-  const { reply } = await send('themeReport', $('theme-words').value);
+  const words = $('theme-words').value;
+  if (words.length > kThemeLimit) {
+    $('theme-report').textContent = `The theme box takes up to ${kThemeLimit} characters, and this is ${words.length}: keep the words a puzzle can hold.`;
+    $('theme-keep').disabled = true;
+    return;
+  }
+  const { reply } = await send('themeReport', words);
   $('theme-report').textContent = reply.text;
   $('theme-keep').disabled = !reply.usable;
 }
@@ -204,9 +313,17 @@ async function applyChoices() {
   await run('chooseTheme', [keptTheme.words, keptTheme.title]);
 }
 
-/// Compiles a puzzle; the view button stops it by ending the worker, whose successor gets the choices.
-async function compile(seed) {
-  if (seed !== undefined && !(await send('seedNextCompile', seed)).reply) say('The seed in the address is not a whole number from 0 to 18446744073709551615.');
+/// Seeds the next compile with the seed field's number, if any; false (and a warning that stays) for a bad one.
+async function seedFromField() {
+  const seed = $('seed').value.trim();
+  if (seed === '' || (await send('seedNextCompile', seed)).reply) return true;
+  say(`The seed "${seed}" is not a whole number from 0 to 18446744073709551615: no puzzle was made.`, true);
+  return false;
+}
+
+/// Makes a puzzle; the view button stops it by ending the worker, whose successor gets the choices.
+async function compile() {
+  if (!(await seedFromField())) return false;
   const button = $('view-button');
   button.textContent = 'Stop';
   button.disabled = false;
@@ -214,6 +331,7 @@ async function compile(seed) {
   for (const other of document.querySelectorAll('[data-needs]')) other.disabled = true;
   await run('compile', [], true);
   button.onclick = pressViewButton;
+  return true;
 }
 
 async function stopCompile() {
@@ -230,25 +348,92 @@ async function pressViewButton() {
   await run('pressViewButton', [], true);
 }
 
-async function openText(name, bytes) {
-  const progress = saved(puzzleKey(new TextDecoder().decode(bytes)));
-  await run('open', [name, progress ?? bytes], true);
+/// Opens the puzzle file `bytes` with the progress kept for it; a file that cannot be read leaves its warning standing.
+async function openText(name, bytes, sticky = true) {
+  const key = placement(new TextDecoder().decode(bytes));
+  const progress = saved(kProgressPrefix + key);
+  await run('open', [name, progress ?? bytes], true, sticky);
+  return Boolean(shown?.file) && placement(shown.file) === key;
 }
 
-function download(name, text) {
+function download(name, content, type = 'text/plain') {
   const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+  link.href = URL.createObjectURL(new Blob([content], { type }));
   link.download = name;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 0);
 }
 
-async function print() {
+/// Fills the print sheets: the puzzle, and the solution too when asked.
+async function prepareSheets(withSolution) {
   const { reply } = await send('sheets');
-  const sheets = [reply.puzzle, ...($('print-solution').checked ? [reply.solution] : [])];
+  const sheets = reply.puzzle ? [reply.puzzle, ...(withSolution ? [reply.solution] : [])] : [];
   $('print-sheets').replaceChildren(...sheets.map((sheet) =>
     document.importNode(new DOMParser().parseFromString(sheet, 'image/svg+xml').documentElement, true)));
+}
+
+/// Prints the puzzle, and the solution when asked; the browser's own Print prints the puzzle.
+async function printSheets(withSolution) {
+  await prepareSheets(withSolution);
   window.print();
+}
+
+/// The pupil link: this page's address with the puzzle, without the letters, after the #.
+function pupilLink() {
+  return `${location.origin === 'null' ? location.protocol + '//' : location.origin}${location.pathname}#${encodeURIComponent(puzzleOnly(shown.file))}`;
+}
+
+async function copyLink() {
+  const link = pupilLink();
+  const note = $('link-note');
+  if (location.protocol === 'file:') {
+    note.textContent = 'This page was opened from a file on this computer, so a link to it works only here. '
+      + 'Put the page on a web server to share links, or use "Save as web page" and give pupils that file.';
+    $('export').focus();
+    return;
+  }
+  try {
+    await navigator.clipboard.writeText(link);
+    note.textContent = 'The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.';
+  } catch {
+    note.textContent = `Copy this pupil link: ${link}`;
+  }
+}
+
+/// Saves this page with the puzzle inside: whoever opens it solves that puzzle, offline.
+function exportPage() {
+  const file = new TextEncoder().encode(puzzleOnly(shown.file));
+  const packed = btoa(String.fromCharCode(...file));
+  const page = pageSource.replace(/<meta name="loopword-puzzle" content="[^"]*">/, `<meta name="loopword-puzzle" content="${packed}">`);
+  download('loopword-puzzle.html', page, 'text/html');
+}
+
+async function startOver() {
+  if (!window.confirm('Start this puzzle over? Its letters and time go.')) return;
+  await clearPuzzle();
+}
+
+/// Clears the letters and the time of the puzzle on show and starts solving it afresh.
+async function clearPuzzle() {
+  const key = placement(shown.file);
+  stopClock();
+  forget([kProgressPrefix + key, kTimePrefix + key, kSquarePrefix + key]);
+  Object.assign(clock, { key, ms: 0, since: 0 });
+  await run('open', ['puzzle', puzzleOnly(shown.file), true]);
+  await startSolving();
+}
+
+async function forgetAll() {
+  if (!window.confirm("Forget every puzzle and all progress kept in this browser? Use this on a shared computer.")) return;
+  let names = [];
+  try {
+    names = Object.keys(localStorage).filter((name) => name.startsWith(kStorePrefix));
+  } catch {
+    // Nothing was kept.
+  }
+  forget(names);
+  if (shown?.file) await clearPuzzle();
+  say('This browser has forgotten its puzzles.');
 }
 
 function clickCell(event) {
@@ -258,11 +443,6 @@ function clickCell(event) {
   run('clickAt', [Math.round(point.x), Math.round(point.y)]);
 }
 
-function solvingKey(event) {
-  if (event.key === 'Tab' && shown?.mode === 'solving') return event.shiftKey ? kBackTab : kTab;
-  return kSolvingKeys[event.key];
-}
-
 /// Ctrl+Z undoes the last solving step, Ctrl+Shift+Z and Ctrl+Y do it again.
 function undoCommand(event) {
   const key = event.key.toLowerCase();
@@ -270,12 +450,8 @@ function undoCommand(event) {
   return key === 'y' ? 'redo' : undefined;
 }
 
-function typeKey(event) {
-  if (event.key === 'F5' || event.key === 'F6' || event.key === 'F7') {
-    event.preventDefault();
-    ({ F5: $('compile'), F6: $('solve'), F7: $('check') })[event.key].click();
-    return;
-  }
+/// Keys typed while the figure has focus: letters, Backspace, Delete, the arrows and Page Up/Down for the squares.
+function typeInFigure(event) {
   if (shown?.mode !== 'solving' || event.altKey) return;
   if (event.ctrlKey || event.metaKey) {
     const command = undoCommand(event);
@@ -285,33 +461,93 @@ function typeKey(event) {
     }
     return;
   }
-  const key = solvingKey(event);
+  const key = { PageDown: kTab, PageUp: kBackTab }[event.key] ?? kSolvingKeys[event.key];
   if (key !== undefined) run('press', [key]);
-  else if (/^[a-z]$/i.test(event.key)) run('type', [event.key]);
+  else if (/^\p{L}$/u.test(event.key)) run('type', [event.key.normalize('NFD')[0]]);
   else return;
   event.preventDefault();
 }
 
-function buildKeyboard() {
-  const keys = [...'ABCDEFGHIJKLMNOPQRSTUVWXYZ'].map((letter) => [letter, () => run('type', [letter])]);
-  keys.push(['⌫', () => run('press', [kSolvingKeys.Backspace])], ['←', () => run('press', [kSolvingKeys.ArrowLeft])],
-    ['→', () => run('press', [kSolvingKeys.ArrowRight])]);
-  $('keyboard').replaceChildren(...keys.map(([label, press]) => {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.textContent = label;
-    if (label.length > 1 || !/[A-Z]/.test(label)) button.setAttribute('aria-label', { '⌫': 'Backspace', '←': 'Left', '→': 'Right' }[label]);
-    button.addEventListener('click', press);
-    return button;
+/// F6 solves and F7 checks, unless a field is being typed in.
+function shortcut(event) {
+  if (event.target.closest?.(kFields)) return;
+  const button = { F6: $('face-solve'), F7: $('check') }[event.key];
+  if (!button) return;
+  event.preventDefault();
+  if (!button.disabled) button.click();
+}
+
+function keyButton(label, name, press) {
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.textContent = label;
+  if (name) button.setAttribute('aria-label', name);
+  button.addEventListener('click', press);
+  return button;
+}
+
+/// The on-screen keyboard while solving, laid out as the puzzle language's keyboard.
+function showKeyboard(view) {
+  $('keyboard').hidden = view.mode !== 'solving' || document.body.dataset.face !== 'solve';
+  const layout = kKeyboardOf[view.language] ?? 'qwerty';
+  if (layout === keyboardLayout) return;
+  keyboardLayout = layout;
+  const rows = kKeyboards[layout].map((letters) => [...letters].map((letter) => keyButton(letter, '', () => run('type', [letter]))));
+  rows.push([
+    keyButton('⇤', 'Previous square', () => run('press', [kBackTab])),
+    keyButton('←', 'Left', () => run('press', [kSolvingKeys.ArrowLeft])),
+    keyButton('→', 'Right', () => run('press', [kSolvingKeys.ArrowRight])),
+    keyButton('⇥', 'Next square', () => run('press', [kTab])),
+    keyButton('⌫', 'Backspace', () => run('press', [kSolvingKeys.Backspace])),
+    keyButton('Check', '', check),
+  ]);
+  $('keyboard').replaceChildren(...rows.map((keys) => {
+    const row = document.createElement('div');
+    row.className = 'keys';
+    row.append(...keys);
+    return row;
   }));
 }
 
+/// Checks the letters and says how many are wrong, for everyone and for screen readers, unless the session spoke.
+async function check() {
+  const { reply } = await run('check');
+  if (reply.message || shown?.mode !== 'solving') return;
+  const wrong = shown.marked.length;
+  say(wrong === 0 ? 'Check: every letter so far is right.' : `Check: ${wrong} ${wrong === 1 ? 'letter is' : 'letters are'} wrong, marked in the figure.`);
+}
+
+async function startSolving() {
+  if (shown?.puzzle && shown.mode !== 'solving') await run('startSolving');
+}
+
+/// Selects the square `square` was being solved when the page was left, going from square to square.
+async function returnToSquare(square) {
+  for (let step = 0; square && shown?.mode === 'solving' && shown.selectedSquare !== square && step < 24; ++step) {
+    await run('press', [kTab]);
+  }
+}
+
+/// Shows the face to solve (starting to solve the puzzle on show) or the face to make puzzles.
+async function showFace(face) {
+  document.body.dataset.face = face;
+  $('make').hidden = face !== 'make';
+  $('face-solve').setAttribute('aria-pressed', String(face === 'solve'));
+  $('face-make').setAttribute('aria-pressed', String(face === 'make'));
+  if (face === 'solve') await startSolving();
+  if (shown) showKeyboard(shown);
+}
+
 function wire() {
+  document.addEventListener('pointerdown', () => { stickyMessage = false; }, true);
+  document.addEventListener('keydown', (event) => { if (!['Shift', 'Control', 'Alt', 'Meta'].includes(event.key)) stickyMessage = false; }, true);
+  $('face-solve').addEventListener('click', () => showFace('solve'));
+  $('face-make').addEventListener('click', () => showFace('make'));
   $('level').addEventListener('change', chooseList);
   $('language').addEventListener('change', chooseLanguage);
   $('list-file').addEventListener('change', async () => {
     userList = await readFile($('list-file')) ?? userList;
-    if (userList) await run('chooseWordList', [0, userList.name, userList.bytes]);
+    if (userList) await run('chooseWordList', [0, userList.name, userList.bytes], false, true);
     else showLevel(shown);
   });
   for (const radio of document.querySelectorAll('input[name=start]')) radio.addEventListener('change', chooseStart);
@@ -325,23 +561,34 @@ function wire() {
   $('theme-clear').addEventListener('click', () => keepTheme('', ''));
   $('compile').addEventListener('click', () => compile());
   $('view-button').onclick = pressViewButton;
-  $('solve').addEventListener('click', async () => {
-    await run('startSolving');
-    $('picture').focus();
-  });
-  $('check').addEventListener('click', () => run('check'));
+  $('check').addEventListener('click', check);
   $('reveal').addEventListener('click', () => run('reveal'));
+  $('undo').addEventListener('click', () => run('undo'));
+  $('redo').addEventListener('click', () => run('redo'));
+  $('start-over').addEventListener('click', startOver);
   $('open').addEventListener('click', () => $('puzzle-file').click());
   $('puzzle-file').addEventListener('change', async () => {
     const file = await readFile($('puzzle-file'));
     if (file) await openText(file.name, file.bytes);
   });
-  $('save').addEventListener('click', () => download('puzzle.loopword', shown.file));
-  $('print').addEventListener('click', print);
-  $('picture').addEventListener('click', clickCell);
-  document.addEventListener('keydown', typeKey);
-  document.addEventListener('visibilitychange', () => send('pauseClock', document.hidden));
-  buildKeyboard();
+  $('save').addEventListener('click', () => download('puzzle.loopword', puzzleOnly(shown.file)));
+  $('print').addEventListener('click', () => printSheets(false));
+  $('print-both').addEventListener('click', () => printSheets(true));
+  $('copy-link').addEventListener('click', copyLink);
+  $('export').addEventListener('click', exportPage);
+  $('forget').addEventListener('click', forgetAll);
+  $('picture').addEventListener('click', (event) => {
+    clickCell(event);
+    $('picture').focus({ preventScroll: true });
+  });
+  $('picture').addEventListener('keydown', typeInFigure);
+  document.addEventListener('keydown', shortcut);
+  document.addEventListener('visibilitychange', () => {
+    send('pauseClock', document.hidden);
+    tick();
+  });
+  window.addEventListener('afterprint', () => prepareSheets(false));
+  setInterval(tick, 1000);
 }
 
 /// The choices the address gives: ?level=2&language=de&seed=77&varied=1&unique=1&difficulty=hard&start=WORD;
@@ -353,6 +600,7 @@ async function applyAddress(query) {
   if (offers($('difficulty'), query.get('difficulty'))) $('difficulty').value = query.get('difficulty');
   $('varied').checked = query.get('varied') === '1';
   $('unique').checked = query.get('unique') === '1';
+  $('seed').value = query.get('seed') ?? '';
   if (query.get('start')) {
     $('start-word').value = query.get('start');
     document.querySelector('input[name=start][value=typed]').checked = true;
@@ -360,15 +608,30 @@ async function applyAddress(query) {
   await applyChoices();
 }
 
-/// The puzzle a page exported by the desktop program carries, as bytes; null for none.
+/// The puzzle a page exported by the desktop program or by "Save as web page" carries, as bytes; null for none.
 function embeddedPuzzle() {
   const content = document.querySelector('meta[name=loopword-puzzle]').content;
-  return content ? Uint8Array.from(atob(content), (c) => c.charCodeAt(0)) : null;
+  try {
+    return content ? Uint8Array.from(atob(content), (c) => c.charCodeAt(0)) : null;
+  } catch {
+    say('The puzzle inside this page is damaged and cannot be read.', true);
+    return null;
+  }
 }
 
-/// The first puzzle: the one in the address fragment or carried by the page, ready to solve; a
-/// compile the address asks for; the last one solved here; or a new one. A puzzle solved here
-/// before comes back with its letters.
+/// The puzzle after the # of the address, as bytes; null for none or a damaged link (which leaves a warning).
+function linkedPuzzle() {
+  if (location.hash.length <= 1) return null;
+  try {
+    return new TextEncoder().encode(decodeURIComponent(location.hash.slice(1)));
+  } catch {
+    say('This link is damaged: the puzzle after its # cannot be read. Ask for the link again.', true);
+    return null;
+  }
+}
+
+/// The first puzzle: the one the link or the page carries; the one a seed in the address makes; the one on show
+/// here last; or a new one; always ready to solve, with the letters typed into it before.
 async function firstPuzzle() {
   const query = new URLSearchParams(location.search);
   keptTheme = { ...keptTheme, ...JSON.parse(saved(kTheme) ?? '{}') };
@@ -376,15 +639,18 @@ async function firstPuzzle() {
   $('theme-title').value = keptTheme.title;
   await applyAddress(query);
   await reportTheme();
-  const fragment = decodeURIComponent(location.hash.slice(1));
-  const given = fragment ? new TextEncoder().encode(fragment) : embeddedPuzzle();
+  const given = linkedPuzzle() ?? embeddedPuzzle();
   const last = saved(kLastPuzzle);
-  if (given) await openText('the puzzle given', given);
-  else if (!query.has('seed') && last) await openText('saved puzzle', new TextEncoder().encode(last));
-  else await compile(query.get('seed') ?? undefined);
-  const progress = shown.file && saved(puzzleKey(shown.file));
-  if (progress && progress !== shown.file) await run('open', ['saved puzzle', progress], true);
-  if (given && shown.mode === 'solution') await run('startSolving');
+  let opened = Boolean(given) && await openText('the puzzle in the link', given);
+  if (!opened && query.has('seed') && await compile()) opened = await openText('the puzzle made', new TextEncoder().encode(shown.file));
+  if (!opened && last) opened = await openText('the puzzle kept here', new TextEncoder().encode(last), false);
+  if (!opened) {
+    $('seed').value = '';
+    await compile();
+  }
+  await startSolving();
+  await returnToSquare(Number(saved(kSquarePrefix + placement(shown?.file ?? ''))));
+  firstPuzzleComing = false;
   performance.mark('first-puzzle');
 }
 

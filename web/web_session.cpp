@@ -188,7 +188,7 @@ class WebSession {
 
   /// What the page shows, from the session's view: the picture, the view button, the commands on offer, the word
   /// list, its language, the title, the puzzle file with the letters typed so far and, for screen readers, the
-  /// letters of every square and the selected cell while solving.
+  /// letters of every square, the hint cells, the cells Check marked wrong and the selected cell while solving.
   val View() const {
     const loopword::View shown = session_.CurrentView();
     val view = val::object();
@@ -215,6 +215,8 @@ class WebSession {
       view.set("selectedSquare", shown.picture.cursor->square);
       view.set("selectedPosition", shown.picture.cursor->position);
     }
+    view.set("hints", CellList(solving ? shown.picture.hints : std::vector<RingCell>()));
+    view.set("marked", CellList(solving ? shown.picture.marked : std::vector<RingCell>()));
     view.set("words", Words(solving ? shown.picture.struck : std::vector<bool>()));
     return view;
   }
@@ -238,6 +240,18 @@ class WebSession {
     Message title;
     for (const Phrase& line : full.Lines()) title.Add(path.empty() ? line : WithFileName(line, path));
     return title;
+  }
+
+  /// `cells` as [square, position] pairs.
+  static val CellList(const std::vector<RingCell>& cells) {
+    val list = val::array();
+    for (const RingCell& cell : cells) {
+      val pair = val::array();
+      pair.call<void>("push", cell.square);
+      pair.call<void>("push", cell.position);
+      list.call<void>("push", pair);
+    }
+    return list;
   }
 
   /// The listed words in alphabetical order, each with whether some ring reads it (`struck`, by row, while solving).

@@ -3,9 +3,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -23,10 +25,17 @@ namespace {
 
 /// The program's icon in the box is shown whole, 32 pixels square.
 constexpr int kIconSide = 32;
-// The user guide: compiled in from docs/guide.html.
-constexpr const char* kGuideSource = "qrc:/guide.html";
+// The user guide: compiled in from docs/guide.html and its translations docs/guide.de.html, ...
+constexpr const char* kEnglishGuide = ":/guide.html";
 constexpr int kGuideWidth = 9000;
 constexpr int kGuideHeight = 9600;
+
+/// The user guide's resource in the language of the default locale (":/guide.de.html"), or the
+/// English one where the guide has no translation into it.
+QString UserGuidePath() {
+  const QString translated = QString(":/guide.%1.html").arg(QLocale::languageToCode(QLocale().language()));
+  return QFile::exists(translated) ? translated : kEnglishGuide;
+}
 
 /// The smallest text area of the About box; it grows to show the whole text.
 constexpr int kTextWidth = 4755;
@@ -50,8 +59,8 @@ QSize TextAreaSize(const QPlainTextEdit& area) {
 }  // namespace
 
 QString AboutText() {
-  QString text = QString::fromLatin1(kAboutText) + QString::fromLatin1(kLicenceText);
-  for (const char* credit : kWordCredits) text += "\n" + QString::fromUtf8(credit);
+  QString text = AboutForm::tr(kAboutText) + AboutForm::tr(kLicenceText);
+  for (const char* credit : kWordCredits) text += "\n" + AboutForm::tr(credit);
   return text;
 }
 
@@ -116,7 +125,7 @@ void ShowUserGuide(QPointer<QTextBrowser>& guide, QWidget* parent) {
     guide->setWindowFlag(Qt::Window);
     guide->setWindowTitle(QObject::tr("Loopword User Guide"));
     guide->setOpenExternalLinks(true);
-    guide->setSource(QUrl(kGuideSource));
+    guide->setSource(QUrl("qrc" + UserGuidePath()));
     guide->resize(TwipsToPixels(kGuideWidth), TwipsToPixels(kGuideHeight));
   }
   guide->show();

@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include "display/sheets.h"
+#include "output/sheet_language.h"
 
 namespace loopword {
 
@@ -15,18 +16,6 @@ constexpr const char* kMessages = "Messages";
 
 /// A pattern as the installed translations give it.
 std::string TranslatedPattern(const Text& pattern) { return QCoreApplication::translate(pattern.context, pattern.source).toStdString(); }
-
-/// The sheets' words as the installed translations give them.
-SheetTexts TranslatedSheetTexts() {
-  const SheetTexts english;
-  const auto translated = [](const std::string& text) {
-    return QCoreApplication::translate("Sheets", text.c_str()).toStdString();
-  };
-  SheetTexts texts{translated(english.puzzleHeading), translated(english.solutionHeading), translated(english.instructionLine),
-                   translated(english.difficulty), {}};
-  for (std::size_t g = 0; g < texts.grades.size(); ++g) texts.grades[g] = translated(english.grades[g]);
-  return texts;
-}
 
 }  // namespace
 
@@ -45,13 +34,7 @@ QString ShownText(const std::string& text) { return QCoreApplication::translate(
 QString ShownText(const Message& message) { return QString::fromStdString(RenderedText(message, TranslatedPattern)); }
 
 Translations::Translations(const std::string& programFolder) {
-  const QString folder = QString::fromStdString(programFolder);
-  for (const QString& place : {folder, folder + "/../share/loopword"}) {
-    if (program_.load(QLocale(), "loopword", "_", place)) {
-      QCoreApplication::installTranslator(&program_);
-      break;
-    }
-  }
+  if (LoadProgramTranslation(program_, QLocale(), programFolder)) QCoreApplication::installTranslator(&program_);
   if (toolkit_.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&toolkit_);
   }

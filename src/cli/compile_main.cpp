@@ -27,6 +27,7 @@
 #include "input/start_word.h"
 #include "output/booklet.h"
 #include "output/sheet_export.h"
+#include "output/sheet_language.h"
 #include "puzzle/booklet_maker.h"
 #include "puzzle/puzzle_file.h"
 #include "random/random_source.h"
@@ -487,18 +488,6 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
   return report.outcome == loopword::LoadOutcome::Loaded;
 }
 
-/// The header facts shared by every puzzle of the run; the seed is each puzzle's own.
-loopword::PuzzleOrigin RunOrigin(const Options& options, const loopword::DictionaryState& dictionaries) {
-  return {.wordList = std::filesystem::path(dictionaries.ChosenPath()).filename().string(),
-          .wordCount = dictionaries.WordCount(),
-          .fill = loopword::FillName(options.fill),
-          .seed = std::nullopt,
-          .theme = options.fill.theme,
-          .title = options.title,
-          .language = options.language,
-          .wordListNote = loopword::EnglishText(dictionaries.Note())};
-}
-
 /// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".
 std::string GradeLine(const loopword::Puzzle& puzzle) {
   const loopword::grade::Sheet sheet = loopword::grade::SheetOf(puzzle.placements, loopword::SheetHintCells(puzzle));
@@ -536,7 +525,7 @@ int Run(const Options& options, const char* argv0) {
     return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
   };
 
-  loopword::PuzzleOrigin origin = RunOrigin(options, dictionaries);
+  loopword::PuzzleOrigin origin = loopword::ListOrigin(dictionaries, options.fill, options.title);
   TextOutput output(options);
   std::vector<loopword::Puzzle> answers;  // kept only for a booklet, at most kBookletLimit of them
   const auto keep = [&](loopword::Puzzle&& puzzle) {
@@ -597,5 +586,6 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(KeepToolkitQuiet);
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
+  loopword::UseSheetLanguage(options.language, loopword::RunningProgramFolder(argv[0]));
   return Run(options, argv[0]);
 }

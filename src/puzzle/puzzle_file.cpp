@@ -204,6 +204,17 @@ Message RefusalMessage(const std::string& fileName, const Phrase& why) {
   return Message(LOOPWORD_TEXT("Messages", "Loopword could not open the puzzle file:")).Add(fileName).Add(why);
 }
 
+PuzzleOrigin ListOrigin(const DictionaryState& dictionaries, const CompileOptions& fill, const std::string& title) {
+  return {.wordList = std::filesystem::path(dictionaries.ChosenPath()).filename().string(),
+          .wordCount = dictionaries.WordCount(),
+          .fill = FillName(fill),
+          .seed = std::nullopt,
+          .theme = fill.theme,
+          .title = title,
+          .language = dictionaries.CurrentLanguage(),
+          .wordListNote = EnglishText(dictionaries.Note())};
+}
+
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
   std::vector<std::string> lines = {"# Loopword puzzle"};
   if (const std::string title = PlainTitle(origin.title); !title.empty()) lines.push_back(std::string(kTitleLine) + " " + title);

@@ -10,6 +10,8 @@
 
 #include "board/message.h"
 #include "board/puzzle.h"
+#include "compiler/compiler.h"
+#include "words/dictionary_state.h"
 #include "words/language.h"
 
 namespace loopword {
@@ -41,6 +43,11 @@ struct PuzzleOrigin {
   /// How the list was read (ReadNote: "read as Windows-1252", ...); "" for a plain UTF-8 list.
   std::string wordListNote{};
 };
+
+/// Where the puzzles made from the list in use with `fill` and `title` come from: the list's file name,
+/// word count, language and how it was read, the fill's name and theme words; each puzzle adds its own
+/// seed, grade and hint cells.
+PuzzleOrigin ListOrigin(const DictionaryState& dictionaries, const CompileOptions& fill, const std::string& title);
 
 /// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
 struct FilePuzzle {

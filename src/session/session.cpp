@@ -216,17 +216,11 @@ Reply Session::FinishCompile() {
     return {compiler_->FailureMessage(outcome, startWord_, fill), {}, true};
   }
   puzzle_.title = theme_.title;
-  const std::string path = dictionaries_.ChosenPath();
-  comments_ = HeaderComments({.wordList = std::filesystem::path(path).filename().string(),
-                              .wordCount = dictionaries_.WordCount(),
-                              .fill = FillName(fill),
-                              .seed = compileSeed_,
-                              .theme = fill.theme,
-                              .title = theme_.title,
-                              .difficulty = puzzle_.difficulty,
-                              .hints = puzzle_.hints,
-                              .language = dictionaries_.CurrentLanguage(),
-                              .wordListNote = EnglishText(dictionaries_.Note())});
+  PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
+  origin.seed = compileSeed_;
+  origin.difficulty = puzzle_.difficulty;
+  origin.hints = puzzle_.hints;
+  comments_ = HeaderComments(origin);
   ShowSolution();
   return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }

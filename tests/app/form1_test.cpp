@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QTextBrowser>
 
 #include "app/about_form.h"
@@ -24,6 +25,17 @@ namespace {
 using testing::ReadFile;
 using Form1Test = testing::WindowTest;
 
+/// The commands of the window's menus as the guide names them: "File \u25B8 Open puzzle\u2026".
+QStringList MenuCommands(const Form1& window) {
+  QStringList commands;
+  for (const QAction* menu : window.menuBar()->actions()) {
+    for (const QAction* item : menu->menu()->actions()) {
+      if (!item->isSeparator()) commands << QString(menu->text() + QStringLiteral(" \u25B8 ") + item->text()).remove('&');
+    }
+  }
+  return commands;
+}
+
 TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerMode) {
   auto window = NewWindow();
   const std::vector<std::pair<std::function<void()>, std::string>> steps = {  // after each step: what is enabled
@@ -42,7 +54,7 @@ TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerMode) {
   }
 }
 
-TEST_F(Form1Test, WithoutLevelOneItSaysSoAndHelpAndTheGuideNamingEveryCommandOpen) {
+TEST_F(Form1Test, WithoutLevelOneItSaysSoAndHelpAndTheGuideOpen) {
   const testing::TempDir empty;
   Form1 bare(toolkit, empty.Path().string());
   EXPECT_EQ(toolkit.messages.at(0), "Error while reading dictionary:\n" + empty.Path().string() + "/L1words.txt\nProgram may not run correctly");
@@ -50,13 +62,7 @@ TEST_F(Form1Test, WithoutLevelOneItSaysSoAndHelpAndTheGuideNamingEveryCommandOpe
   Choose(bare, "Helpx", "");
   EXPECT_EQ(toolkit.messages.size(), 1u);
   bare.MenuItem("mnuGuide")->trigger();
-  ASSERT_NE(bare.findChild<QTextBrowser*>(), nullptr);
-  for (const QAction* menu : bare.menuBar()->actions()) {
-    for (const QAction* item : menu->menu()->actions()) {
-      const QString command = QString(menu->text() + QStringLiteral(" \u25B8 ") + item->text()).remove('&');
-      EXPECT_TRUE(item->isSeparator() || bare.findChild<QTextBrowser*>()->toPlainText().contains(command)) << command.toStdString();
-    }
-  }
+  EXPECT_NE(bare.findChild<QTextBrowser*>(), nullptr);
 }
 
 TEST_F(Form1Test, TheAboutBoxShowsTheLicenceAndEveryWordSourceWhole) {
@@ -317,6 +323,47 @@ TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
   for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
   EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;
   EXPECT_NE(texts.find("\n23 W\u00F6rter aus 8 Buchstaben"), std::string::npos) << texts;
+}
+
+TEST_F(Form1Test, HelpAboutAndTheGuideSpeakTheLanguageOfTheLocaleOrElseEnglish) {
+  const struct {
+    QLocale locale;
+    QString guide;
+    std::string helpStart, aboutLine;
+  } cases[] = {
+      {QLocale::c(), "qrc:/guide.html", kHelpText, "Loopword - October 2005"},
+      {QLocale(QLocale::Japanese, QLocale::Japan), "qrc:/guide.html", kHelpText, "Loopword - October 2005"},
+      {QLocale(QLocale::German, QLocale::Austria), "qrc:/guide.de.html", "Dieses Programm erstellt ein Wortr\u00E4tsel in Form einer 8", "Loopword - Oktober 2005"},
+      {QLocale(QLocale::French, QLocale::Canada), "qrc:/guide.fr.html", "Ce programme cr\u00E9e une grille de mots en forme de 8", "Loopword - octobre 2005"},
+      {QLocale(QLocale::Spanish, QLocale::Mexico), "qrc:/guide.es.html", "Este programa crea un pasatiempo de palabras", "Loopword - octubre de 2005"},
+      {QLocale(QLocale::Italian, QLocale::Italy), "qrc:/guide.it.html", "Questo programma crea uno schema di parole", "Loopword - ottobre 2005"},
+      {QLocale(QLocale::Portuguese, QLocale::Brazil), "qrc:/guide.pt.html", "Este programa cria um passatempo de palavras", "Loopword - outubro de 2005"},
+      {QLocale(QLocale::Dutch, QLocale::Belgium), "qrc:/guide.nl.html", "Dit programma maakt een woordpuzzel", "Loopword - oktober 2005"}};
+  for (const auto& [locale, guide, helpStart, aboutLine] : cases) {
+    SCOPED_TRACE(locale.name().toStdString());
+    QLocale::setDefault(locale);
+    const Translations translations(LOOPWORD_PROGRAM_DIR);
+    auto window = NewWindow();
+    Choose(*window, "Helpx", "");
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(ShownText(toolkit.messages[0]).toStdString().rfind(helpStart, 0), 0u) << ShownText(toolkit.messages[0]).toStdString();
+    if (helpStart == kHelpText) {
+      EXPECT_EQ(ShownText(toolkit.messages[0]).toStdString(), kHelpText) << "English byte for byte";
+    }
+    std::string about;
+    QTimer::singleShot(0, [&] {
+      about = window->findChild<AboutForm*>()->findChild<QPlainTextEdit*>()->toPlainText().toStdString();
+      QTest::keyClick(window->findChild<AboutForm*>(), Qt::Key_Escape);
+    });
+    window->MenuItem("Aboutx")->trigger();
+    EXPECT_NE(about.find("\n" + aboutLine + "\n"), std::string::npos) << about;
+    window->MenuItem("mnuGuide")->trigger();
+    const QTextBrowser* shown = window->findChild<QTextBrowser*>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->source().toString().toStdString(), guide.toStdString());
+    EXPECT_EQ(shown->documentTitle().toStdString(), shown->windowTitle().toStdString()) << "the guide's title is the window's";
+    for (const QString& command : MenuCommands(*window)) EXPECT_TRUE(shown->toPlainText().contains(command)) << command.toStdString();
+  }
 }
 
 TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithTheirValuesKept) {

@@ -16,14 +16,21 @@
 namespace loopword {
 namespace {
 
+/// A read of a word list that ended so.
+ReadResult Ended(LoadOutcome outcome) {
+  ReadResult read;
+  read.outcome = outcome;
+  return read;
+}
+
 TEST(Message, EachProducerReadsInEnglishWordForWordAsBefore) {
   testing::TempDir folder;
   const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
   const CompileOptions themed{.theme = {"ELEPHANT"}};
   const std::pair<Message, std::string> cases[] = {
-      {LoadMessages(ReadResult{.outcome = LoadOutcome::ReadError}, "/home/ute/Listen: neu/L1words.txt").front(),
+      {LoadMessages(Ended(LoadOutcome::ReadError), "/home/ute/Listen: neu/L1words.txt").front(),
        "Error while reading dictionary:\n/home/ute/Listen: neu/L1words.txt\nProgram may not run correctly"},
-      {LoadMessages(ReadResult{.outcome = LoadOutcome::TooManyWords}, "big.txt").front(), "Dictionary limit is 49,000 words"},
+      {LoadMessages(Ended(LoadOutcome::TooManyWords), "big.txt").front(), "Dictionary limit is 49,000 words"},
       {DictionaryTitle("/tmp/a: b.txt", 120, {}), "Dictionary: /tmp/a: b.txt (120 words)"},
       {ParsePuzzleText("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n", "/tmp/2024: Zoo %2.loopword").message,
        "Loopword could not open the puzzle file:\n/tmp/2024: Zoo %2.loopword\n"

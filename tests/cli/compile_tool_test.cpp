@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "puzzle/puzzle_file.h"
 #include "support/run_tool.h"
@@ -35,6 +36,28 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
     const std::string text = testing::PdfPageText(pdf, page);
     EXPECT_NE(text.find("Puzzle " + std::to_string(page)), std::string::npos);
     EXPECT_NE(text.find("Week 12: <b>Animals</b> & co"), std::string::npos);
+  }
+}
+
+TEST(CompileTool, ABookletsSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
+  const struct {
+    std::string language;
+    std::vector<std::string> puzzlePage, answerPage;
+  } cases[] = {
+      {"", {"Puzzle 1", "PUZZLE", "Difficulty: Easy", "Place 23 8-letter words clock-wise into 8 spaces around each square."},
+       {"1", "SOLUTION", "Difficulty: Easy"}},
+      {"--language de", {"R\u00E4tsel 1", "R\u00C4TSEL", "Schwierigkeit: Leicht", "23 W\u00F6rter aus 8 Buchstaben im Uhrzeigersinn"},
+       {"1", "L\u00D6SUNG", "Schwierigkeit: Leicht"}},
+      {"--language es", {"Pasatiempo 1", "PASATIEMPO", "Dificultad: F\u00E1cil", "Rodee los cuadrados con 23 palabras"},
+       {"1", "SOLUCI\u00D3N", "Dificultad: F\u00E1cil"}},
+  };
+  for (const auto& [language, puzzlePage, answerPage] : cases) {
+    testing::TempDir folder;
+    const std::string pdf = (folder.Path() / "week.pdf").string();
+    ASSERT_EQ(Compile(language + " --seed 4 --difficulty easy --quiet --pdf " + pdf).second, 0) << language;
+    const std::string puzzle = testing::PdfPageText(pdf, 1), answers = testing::PdfPageText(pdf, 2);
+    for (const std::string& text : puzzlePage) EXPECT_NE(puzzle.find(text), std::string::npos) << language << ": " << text << " in\n" << puzzle;
+    for (const std::string& text : answerPage) EXPECT_NE(answers.find(text), std::string::npos) << language << ": " << text << " in\n" << answers;
   }
 }
 
@@ -148,7 +171,7 @@ TEST(CompileTool, EveryLanguageMakesValidPuzzlesFromItsBundledListAndFromTheSyst
 
 TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHowTheListWasRead) {
   const std::string tool = LOOPWORD_COMPILE_TOOL " --seed 5 ";
-  for (const std::string& arguments : {"--language de --theme 'Mädchen, Fußball' --start STRASSEN", "--theme 'Mädchen, Fußball' --start Straßen --language de"}) {
+  for (const char* arguments : {"--language de --theme 'Mädchen, Fußball' --start STRASSEN", "--theme 'Mädchen, Fußball' --start Straßen --language de"}) {
     const PuzzleFileResult made = ParsePuzzleText(testing::RunTool(tool + arguments).first, "made");
     ASSERT_EQ(made.puzzles.size(), 1u) << arguments << ": " << made.message;
     EXPECT_EQ(ThemeWordsOf(made.puzzles[0]), (std::vector<std::string>{"MAEDCHEN", "FUSSBALL"})) << arguments;
@@ -162,7 +185,7 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   } lists[] = {
       {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (" + words(0) + ", read as Windows-1252)"},
       {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (" + words(1) + ", 1 with \xC3\x91 read as N)"},
-      {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFAes\r\n", "# word list: mine.txt (" + words(1) + ", read as Windows-1252, 1 with \xC3\x91 read as N)"},
+      {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFA" "es\r\n", "# word list: mine.txt (" + words(1) + ", read as Windows-1252, 1 with \xC3\x91 read as N)"},
   };
   for (const auto& [language, list, header] : lists) {
     const std::string path = folder.Write("mine.txt", list);

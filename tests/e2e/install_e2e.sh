@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix: loopword-compile --level finds the installed lists
-# from any folder (and names the list it misses), its manual page has every option of --help,
-# and the window (in a private X server) names the installed list. Usage: install_e2e.sh BUILD_DIR
+# from any folder (and names the list it misses) and prints a German booklet's sheets from the
+# installed translation, the translated guides lie beside the English one, its manual page has every
+# option of --help, and the window (in a private X server) names the installed list. Usage: install_e2e.sh BUILD_DIR
 set -euo pipefail
 prefix="$(mktemp -d)"
 trap '[ -n "${app_pid:-}" ] && kill $app_pid $X_PID; rm -rf "$prefix"' EXIT
@@ -15,6 +16,11 @@ tr -d '\r' <"$lists/L2words.txt" | comm -23 "$prefix/words" - >"$prefix/stranger
 mv "$lists" "$prefix/hidden"
 { "$bin/loopword-compile" --level 2 2>&1 || true; } | grep -qF "$bin/L2words.txt" || fail "no list, no message"
 mv "$prefix/hidden" "$lists"
+(cd / && "$bin/loopword-compile" --language de --quiet --pdf "$prefix/de.pdf")
+pdftotext "$prefix/de.pdf" - | grep -q "^RÄTSEL$" || fail "the German booklet's puzzle sheet is not headed RÄTSEL"
+for code in de fr es it pt nl; do
+  grep -q "<html lang=\"$code\">" "$prefix/share/doc/loopword/guide.$code.html" || fail "no installed guide.$code.html"
+done
 if grep -q '^LOOPWORD_WEB_PAGE:FILEPATH=.' "$1/CMakeCache.txt"; then
   grep -q 'name="loopword-puzzle"' "$lists/loopword.html" || fail "no web page beside the installed lists"
 fi

@@ -5,6 +5,7 @@ const { describe, it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
+const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
@@ -40,20 +41,27 @@ function settled(page) {
 
 /// Presses `key` (or taps the on-screen key) and waits for the page to show what it did.
 async function press(page, key, tap = false) {
-  await (tap ? page.tap(`#keyboard button:text-is("${key}")`) : page.keyboard.press(key));
+  if (tap) await page.tap(`#keyboard button:text-is("${key}")`);
+  else {
+    await page.focus('#picture');
+    await page.keyboard.press(key);
+  }
   await settled(page);
 }
 
-/// Opens the page with `address` (query and fragment) and waits for its first puzzle.
+/// Opens the page with `address` (query and fragment) and waits for its first puzzle; the page may ask no question
+/// and throw no error.
 async function openPage(address = '', page = undefined) {
   const tab = page ?? await context.newPage();
   tab.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
+  tab.on('pageerror', (error) => assert.fail(`the page threw: ${error.message}`));
   await tab.goto(pageUrl + address);
   await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
   return tab;
 }
 
 async function savePuzzle(page) {
+  await page.click('#face-make');
   const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save')]);
   const file = path.join(scratch, `saved-${Date.now()}.loopword`);
   await download.saveAs(file);
@@ -62,8 +70,8 @@ async function savePuzzle(page) {
 
 /// The letters round each square and the selected cell, as the page offers them to screen readers.
 function readGrid(page) {
-  return page.$$eval('#grid [role=row]', (rows) => ({
-    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
+  return page.$$eval('#picture [role=row]', (rows) => ({
+    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1].split(', ')[0]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
     selected: rows.flatMap((row, square) => [...row.children].flatMap((cell, position) =>
       (cell.getAttribute('aria-selected') === 'true' ? [[square, position]] : []))),
   }));
@@ -74,12 +82,12 @@ function solutionRings(file) {
   return file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 }
 
-/// Types the solution with the keyboard alone: the selected cell's letter, Tab once its square is full.
+/// Types the solution with the keyboard alone: the selected cell's letter, Page Down once its square is full.
 async function typeSolution(page, rings) {
   for (let step = 0; step < 400 && !(await page.textContent('#message')).startsWith('Solved in'); ++step) {
     const { rings: shownRings, selected: [[square, position]] } = await readGrid(page);
     const full = !shownRings[square].includes(' ');
-    await press(page, full ? 'Tab' : rings[square][position]);
+    await press(page, full ? 'PageDown' : rings[square][position]);
   }
 }
 
@@ -113,8 +121,6 @@ describe('solving in the page', () => {
   it('keeps typed letters over a reload and says when the typed answer is solved', async () => {
     const page = await openPage('?level=1&seed=9');
     const rings = solutionRings(await savePuzzle(page));
-    await page.click('#solve');
-    await settled(page);
     for (let letter = 0; letter < 2; ++letter) {
       const { selected: [[square, position]] } = await readGrid(page);
       await press(page, rings[square][position]);
@@ -128,48 +134,252 @@ describe('solving in the page', () => {
     await page.close();
   });
 
-  it('takes typed letters back with Ctrl+Z and brings them back with Ctrl+Shift+Z and Ctrl+Y', async () => {
+  it('takes typed letters back with Ctrl+Z or Undo, brings them back with Ctrl+Shift+Z, Ctrl+Y or Redo, and says what Check found', async () => {
     const page = await openPage('?level=1&seed=13');
-    await page.click('#solve');
-    await settled(page);
     const { rings: untyped } = await readGrid(page);
     for (const letter of 'KEY') await press(page, letter);
     const { rings: typed } = await readGrid(page);
     assert.notDeepEqual(typed, untyped);
-    const steps = [['Control+Z', 3, untyped], ['Control+Z', 1, untyped], ['Control+Shift+Z', 3, typed], ['Control+Z', 1, null], ['Control+Y', 1, typed]];
+    const steps = [['Control+Z', 3, untyped], ['Control+Z', 1, untyped], ['Control+Shift+Z', 3, typed], ['Control+Z', 1, null], ['Control+Y', 1, typed],
+      ['#undo', 3, untyped], ['#redo', 3, typed]];
     for (const [key, times, expected] of steps) {
-      for (let i = 0; i < times; ++i) await press(page, key);
+      for (let i = 0; i < times; ++i) {
+        if (key.startsWith('#')) {
+          await page.click(key);
+          await settled(page);
+        } else await press(page, key);
+      }
       const { rings } = await readGrid(page);
       if (expected) assert.deepEqual(rings, expected, key);
       else assert.ok(rings.join('') !== typed.join('') && rings.join('') !== untyped.join(''), key);
     }
-    await page.close();
-  });
-
-  it('plays at phone width with the on-screen keyboard', async () => {
-    const phone = await browser.newContext({ viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
-    const page = await openPage('?level=1&seed=3', await phone.newPage());
-    await page.tap('#solve');
+    await page.click('#check');
     await settled(page);
-    const { selected: [[square, position]] } = await readGrid(page);
-    await press(page, 'Q', true);
-    assert.equal((await readGrid(page)).rings[square][position], 'Q');
-    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page is wider than the phone');
-    await phone.close();
+    assert.match(await page.textContent('[role=status]#message'), /^Check: \d+ letters? (is|are) wrong/);
+    assert.ok((await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent))).some((name) => name.endsWith(', wrong')));
+    await page.close();
   });
 });
 
+/// A fresh browser profile, nothing kept from other tests, at `width` × `height`.
+function profile(width = 1280, height = 800, colorScheme = 'light') {
+  const phone = width < 600;
+  return browser.newContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone, colorScheme, acceptDownloads: true });
+}
+
+/// The puzzle as a pupil link's fragment: its file without comments.
+function linkFragment(file) {
+  return `#${encodeURIComponent(file)}`;
+}
+
+describe('the page for a pupil', () => {
+  const puzzle = () => execFileSync(compileTool, ['--level', '1', '--seed', '12']).toString('latin1');
+  const openings = [
+    ['a seed link', () => '?level=1&seed=12'],
+    ['a pupil link', () => linkFragment(puzzle())],
+  ];
+  for (const [name, address] of openings) {
+    it(`opens ${name} ready to solve, with the hints and no answers`, async () => {
+      const own = await profile();
+      const page = await openPage(address(), await own.newPage());
+      const { rings } = await readGrid(page);
+      assert.equal(rings.length, 23);
+      const solution = solutionRings(puzzle());
+      const shownLetters = rings.join('').replaceAll(' ', '').length;
+      assert.ok(shownLetters > 0 && shownLetters < solution.join('').length / 3, `${shownLetters} letters on show`);
+      for (const [square, ring] of rings.entries()) {
+        [...ring].forEach((letter, position) => assert.ok(letter === ' ' || letter === solution[square][position]));
+      }
+      const names = await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
+      const hints = names.filter((name) => name.endsWith(', hint'));
+      assert.ok(hints.length > 8 && hints.every((name) => !name.includes('empty')), hints.join('\n'));
+      assert.equal(await page.getAttribute('#face-solve', 'aria-pressed'), 'true');
+      assert.ok(await page.isEnabled('#check'));
+      await own.close();
+    });
+  }
+
+  it('keeps letters and time of a seed link over a reload, shared with the pupil link of the same puzzle', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=12', await own.newPage());
+    for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
+    const { rings: typed, selected: [[square]] } = await readGrid(page);
+    await page.waitForFunction(() => document.querySelector('#timer').textContent !== '0:00');
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.deepEqual((await readGrid(page)).rings, typed);
+    assert.equal((await readGrid(page)).selected[0][0], square);
+    assert.notEqual(await page.textContent('#timer'), '0:00');
+    const linked = await openPage(linkFragment(puzzle()), await own.newPage());
+    assert.deepEqual((await readGrid(linked)).rings, typed);
+    await own.close();
+  });
+
+  it('starts over and forgets every puzzle only when the user agrees', async () => {
+    const own = await profile();
+    const page = await own.newPage();
+    const answers = [];
+    page.on('dialog', (dialog) => (answers.shift() ? dialog.accept() : dialog.dismiss()));
+    await page.goto(`${pageUrl}?level=1&seed=12`);
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    const { rings: untyped } = await readGrid(page);
+    await press(page, 'A');
+    const { rings: typed } = await readGrid(page);
+    for (const agree of [false, true]) {
+      answers.push(agree);
+      await page.click('#start-over');
+      await settled(page);
+      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typed);
+    }
+    await press(page, 'A');
+    await page.click('#face-make');
+    answers.push(true);
+    await page.click('#forget');
+    await settled(page);
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.deepEqual((await readGrid(page)).rings, untyped);
+    await own.close();
+  });
+
+  it('sends keys to the figure only while it has focus; Tab leaves it and fields take their own typing', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=12', await own.newPage());
+    const { rings: untyped } = await readGrid(page);
+    await page.focus('#picture');
+    await page.keyboard.press('Tab');
+    assert.notEqual(await page.evaluate(() => document.activeElement.id), 'picture');
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'picture');
+    await page.click('#face-make');
+    for (const field of ['#theme-title', '#seed']) {
+      if (field === '#theme-title') await page.click('#theme summary');
+      await page.fill(field, '');
+      await page.keyboard.type('abc');
+      await page.keyboard.press('F7');
+      assert.equal(await page.inputValue(field), 'abc', field);
+    }
+    await settled(page);
+    assert.deepEqual((await readGrid(page)).rings, untyped);
+    await own.close();
+  });
+
+  const damaged = [
+    ['#%', /damaged/],
+    ['#%E0%A4%A', /damaged/],
+    ['#not%20a%20puzzle', /./],
+    ['?level=1&seed=banana', /seed "banana"/],
+    ['?level=1&seed=-1', /seed "-1"/],
+  ];
+  for (const [address, message] of damaged) {
+    it(`says once what is wrong with the address ${address}, keeps saying it and keeps the last good puzzle`, async () => {
+      const own = await profile();
+      const good = await openPage('?level=1&seed=12', await own.newPage());
+      const { rings } = await readGrid(good);
+      const page = await openPage(address, await own.newPage());
+      assert.match(await page.textContent('#message'), message);
+      assert.equal(await page.getAttribute('#message', 'class'), 'warning');
+      await page.waitForTimeout(1200);
+      assert.match(await page.textContent('#message'), message);
+      assert.deepEqual((await readGrid(page)).rings, rings.map((ring) => ring));
+      assert.doesNotMatch(await page.textContent('#message'), /\/(uploads|loopword)\//);
+      await own.close();
+    });
+  }
+});
+
+/// The screen point of the cell above the middle of the square numbered `label` in the figure.
+function cellAbove(page, label) {
+  return page.$eval('#picture svg', (svg, number) => {
+    const text = [...svg.querySelectorAll('text')].find((element) => element.textContent === number);
+    text.scrollIntoView({ block: 'center' });
+    const [x, y] = ['x', 'y'].map((name) => Number(text.getAttribute(name)));
+    const middle = [...svg.querySelectorAll('rect')].find((rect) => {
+      const [left, top, width] = ['x', 'y', 'width'].map((name) => Number(rect.getAttribute(name)));
+      return width < 300 && left <= x && x <= left + width && top <= y && y <= top + width;
+    });
+    const size = Number(middle.getAttribute('width'));
+    const point = new DOMPoint(Number(middle.getAttribute('x')) + size / 2, Number(middle.getAttribute('y')) + size / 2 - 300)
+      .matrixTransform(svg.getScreenCTM());
+    return [point.x, point.y];
+  }, label);
+}
+
+describe('the page on a phone and a desktop', () => {
+  const layouts = [['en', 'QWERTYUIOP'], ['de', 'QWERTZUIOP'], ['fr', 'AZERTYUIOP']];
+  for (const [language, firstRow] of layouts) {
+    it(`fits a 360 px phone with big cells and the ${language} keyboard pinned at the bottom`, async () => {
+      const own = await profile(360, 740);
+      const page = await openPage(`?level=1&seed=3&language=${language}`, await own.newPage());
+      const cell = await page.$eval('#picture svg', (svg) => svg.getBoundingClientRect().width / svg.viewBox.baseVal.width * 300);
+      assert.ok(cell >= 22, `cells of ${cell} px`);
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page is wider than the phone');
+      const keys = await page.$$eval('#keyboard button', (buttons) => buttons.map((b) => ({ name: b.getAttribute('aria-label') ?? b.textContent, box: b.getBoundingClientRect().toJSON() })));
+      assert.equal(keys.slice(0, 10).map(({ name }) => name).join(''), firstRow);
+      for (const { name, box } of keys) {
+        assert.ok(box.height >= 44 && box.bottom <= 740, `${name}: ${JSON.stringify(box)}`);
+      }
+      for (const name of ['Backspace', 'Left', 'Right', 'Next square', 'Check']) assert.ok(keys.some((key) => key.name === name), name);
+      const squares = [];
+      for (const label of ['1', '23']) {
+        await page.touchscreen.tap(...await cellAbove(page, label));
+        await settled(page);
+        squares.push((await readGrid(page)).selected[0][0]);
+      }
+      assert.deepEqual(squares, [0, 22]);
+      await own.close();
+    });
+  }
+
+  it('sets the figure and the word list side by side at 1280 px', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=3', await own.newPage());
+    const figure = await page.$eval('#picture', (element) => element.getBoundingClientRect().toJSON());
+    const words = await page.$eval('#words', (element) => element.getBoundingClientRect().toJSON());
+    assert.ok(words.left >= figure.right && words.top < figure.bottom, JSON.stringify({ figure, words }));
+    assert.equal(await page.locator('#words li').count(), 23);
+    await own.close();
+  });
+
+  const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+  for (const [width, height, scheme] of [[360, 740, 'light'], [1280, 800, 'light'], [360, 740, 'dark'], [1280, 800, 'dark']]) {
+    it(`has no serious accessibility fault at ${width} px in ${scheme} mode, solving and making`, async () => {
+      const own = await profile(width, height, scheme);
+      const page = await openPage('?level=1&seed=3', await own.newPage());
+      await press(page, 'A');
+      for (const face of ['solve', 'make']) {
+        await page.click(`#face-${face}`);
+        await settled(page);
+        await page.evaluate(axeSource);
+        const faults = await page.evaluate(async () => (await axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'best-practice'] })).violations
+          .filter(({ impact }) => impact === 'serious' || impact === 'critical')
+          .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target.join(' ')).join(', ')}`));
+        assert.deepEqual(faults, [], face);
+      }
+      await own.close();
+    });
+  }
+});
+
 describe('the page as a file', () => {
-  it('prints the puzzle and the solution on one page', async () => {
+  it("prints the puzzle with the browser's own Print, and with the solution when asked, on one page", async () => {
     const page = await openPage('?level=2&seed=8');
+    const words = (await page.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent)));
     await page.evaluate(() => { window.print = () => {}; });
-    await page.check('#print-solution');
-    await page.click('#print');
-    await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
-    for (const format of ['A4', 'Letter']) {
-      const pdf = path.join(scratch, `print-${format}.pdf`);
-      await page.pdf({ path: pdf, format });
-      assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+1$/m, format);
+    for (const withSolution of [false, true]) {
+      if (withSolution) {
+        await page.click('#face-make');
+        await page.click('#print-both');
+      }
+      await page.waitForFunction((sheets) => document.querySelectorAll('#print-sheets svg').length === sheets, withSolution ? 2 : 1);
+      for (const format of ['A4', 'Letter']) {
+        const pdf = path.join(scratch, `print-${format}.pdf`);
+        await page.pdf({ path: pdf, format });
+        assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+1$/m, format);
+        const text = execFileSync('pdftotext', [pdf, '-']).toString();
+        for (const word of words) assert.ok(text.includes(word), `${word} printed on ${format}`);
+        assert.doesNotMatch(text, /Make puzzle|Check/);
+      }
     }
     await page.close();
   });
@@ -202,6 +412,7 @@ describe('the page as a file', () => {
 
   it('puts the theme words kept in the theme box into every puzzle', async () => {
     const page = await openPage('?level=2&seed=6');
+    await page.click('#face-make');
     await page.click('#theme summary');
     await page.fill('#theme-words', 'elephant, Giraffes\ncat');
     await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('cat'));
@@ -217,9 +428,25 @@ describe('the page as a file', () => {
     await page.close();
   });
 
+  const themes = [
+    ['a huge paste', 'elephant '.repeat(5000), /takes up to 20000 characters/],
+    ['no 8-letter word', 'cat, dog, horse', /No theme words[^]*Not 8 letters A to Z: cat, dog, horse/],
+  ];
+  for (const [name, words, report] of themes) {
+    it(`says what it makes of ${name} in the theme box`, async () => {
+      const page = await openPage('?level=1&seed=6');
+      await page.click('#face-make');
+      await page.click('#theme summary');
+      await page.fill('#theme-words', words);
+      await page.waitForFunction((pattern) => new RegExp(pattern).test(document.querySelector('#theme-report').textContent), report.source);
+      await page.close();
+    });
+  }
+
   it('reads a user list picked after Français by French rules: accents dropped, capitals', async () => {
     const own = await browser.newContext();
     const page = await openPage('', await own.newPage());
+    await page.click('#face-make');
     await page.selectOption('#language', 'fr');
     await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-L1words.txt'));
     const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
@@ -237,6 +464,7 @@ describe('the page as a file', () => {
   it('offers Level 1-3 in every language, each loading its own bundled list', async () => {
     const own = await browser.newContext();
     const page = await openPage('', await own.newPage());
+    await page.click('#face-make');
     for (const language of ['it', 'pt', 'en']) {
       await page.selectOption('#language', language);
       for (const level of ['3', '2', '1']) {
@@ -264,14 +492,61 @@ describe('the page as a file', () => {
     const list = Buffer.concat([fs.readFileSync(path.join(root, 'data', 'L1words.txt')), Buffer.from('M\xE4dchen\r\nK\xE4sebrot\r\n', 'latin1')]);
     await page.setInputFiles('#list-file', { name: 'liste.txt', mimeType: 'text/plain', buffer: list });
     await page.waitForFunction(() => document.querySelector('#title').textContent.includes('liste.txt'));
-    assert.match(await page.textContent('#title'), /\(6509 words, read as Windows-1252\)/);
+    const [, read] = (await page.textContent('#title')).match(/\((\d+ words, read as Windows-1252)\)/);
     await page.click('#compile');
     await settled(page);
     const saved = await savePuzzle(page);
-    assert.match(saved, /^# word list: liste\.txt \(6509 words, read as Windows-1252\)$/m);
+    assert.ok(saved.includes(`# word list: liste.txt (${read})\n`));
     assert.match(saved, /^# theme: MAEDCHEN MAERCHEN$/m);
     assert.match(saved, /^12 [A-Z]{8} \d FUSSBALL$/m);
     await own.close();
+  });
+
+  it('saves itself as a web page holding the puzzle, and says a link made from disk works only here', async () => {
+    const page = await openPage('?level=1&seed=14');
+    const original = await savePuzzle(page);
+    await page.click('#copy-link');
+    assert.match(await page.textContent('#link-note'), /works only here[^]*Save as web page/);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'export');
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
+    const saved = path.join(scratch, 'saved-page.html');
+    await download.saveAs(saved);
+    const own = await profile();
+    const reopened = await openPage('', await own.newPage());
+    await reopened.goto(pathToFileURL(saved).href);
+    await reopened.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.equal(await reopened.getAttribute('#face-solve', 'aria-pressed'), 'true');
+    assert.equal((await readGrid(reopened)).rings.length, 23);
+    assert.equal(await savePuzzle(reopened), original);
+    await own.close();
+    await page.close();
+  });
+
+  it('copies a pupil link on a web host that opens the same puzzle ready to solve', async () => {
+    const server = http.createServer((request, response) => {
+      response.writeHead(200, { 'content-type': 'text/html' });
+      response.end(fs.readFileSync(process.env.LOOPWORD_PAGE));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    const own = await profile();
+    await own.grantPermissions(['clipboard-read', 'clipboard-write']);
+    const hosted = `http://127.0.0.1:${server.address().port}/loopword.html`;
+    const teacher = await own.newPage();
+    await teacher.goto(`${hosted}?level=2&seed=15`);
+    await teacher.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    const puzzle = await savePuzzle(teacher);
+    await teacher.click('#copy-link');
+    await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('copied'));
+    const link = await teacher.evaluate(() => navigator.clipboard.readText());
+    assert.ok(link.startsWith(`${hosted}#`), link);
+    const pupil = await (await profile()).newPage();
+    await pupil.goto(link);
+    await pupil.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true');
+    assert.equal(await savePuzzle(pupil), puzzle);
+    await pupil.context().close();
+    await own.close();
+    server.close();
   });
 
   it('made no request beyond the page itself', () => {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
 """Checks the bundled word lists in data/: format, nested levels, sizes, and no blocklisted word or form in any level."""
+import json
 import os
 import sys
 import tempfile
@@ -9,10 +10,13 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 sys.path.insert(0, os.path.join(ROOT, "tools"))
 from loopword_blocklist import (  # noqa: E402
     LEVELS, MINIMUM_LEVEL1, OTHER_LANGUAGES, Blocklist, blocklist_path, format_faults, inflected_forms,
-    is_roman_numeral, level_file_name, read_blocklist)
+    is_roman_numeral, level_file_name, npm_blocklist, read_blocklist)
 from loopword_language import fold  # noqa: E402
 
 DATA = os.path.join(ROOT, "data")
+# The npm blocklists the lists were filtered with, at the versions tools/make-wordlists pins, as
+# `npm ci` in tests/web installs them (scripts/test runs it before the tests).
+NPM_MODULES = os.path.join(ROOT, "tests", "web", "node_modules")
 LANGUAGES = ("en",) + OTHER_LANGUAGES
 
 
@@ -44,6 +48,19 @@ class BundledListsTest(unittest.TestCase):
             for level in LEVELS:
                 with self.subTest(language=language, level=level):
                     self.assertEqual([w for w in level_words(language, level) if blocklist.blocks(w)], [])
+
+    def test_no_level_holds_a_word_of_the_npm_blocklists(self):
+        if not os.path.isdir(os.path.join(NPM_MODULES, "naughty-words")):
+            self.skipTest("run `npm ci` in tests/web for the npm blocklists")
+        with open(os.path.join(NPM_MODULES, "french-badwords-list", "list.txt"), encoding="utf-8") as f:
+            french = f.read().split("\n")
+        for language in LANGUAGES:
+            with open(os.path.join(NPM_MODULES, "naughty-words", "%s.json" % language), encoding="utf-8") as f:
+                blocklist = npm_blocklist(language, json.load(f), french if language == "fr" else ())
+            kept = read_blocklist(blocklist_path(DATA, language), language).kept
+            for level in LEVELS:
+                with self.subTest(language=language, level=level):
+                    self.assertEqual([w for w in level_words(language, level) if blocklist.blocks(w) and w not in kept], [])
 
     def test_no_level_holds_a_roman_numeral(self):
         for language in LANGUAGES:

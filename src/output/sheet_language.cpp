@@ -1,0 +1,49 @@
+// Finding and installing the program's translations; the sheets' words in the language they give.
+#include "output/sheet_language.h"
+
+#include <QCoreApplication>
+#include <functional>
+
+namespace loopword {
+
+namespace {
+
+/// The sheets' words, each English one given to `translated`.
+SheetTexts SheetTextsFrom(const std::function<QString(const char* english)>& translated) {
+  const SheetTexts english;
+  const auto shown = [&](const std::string& text) { return translated(text.c_str()).toStdString(); };
+  SheetTexts texts{shown(english.puzzleHeading), shown(english.solutionHeading), shown(english.instructionLine),
+                   shown(english.difficulty), {}};
+  for (std::size_t g = 0; g < texts.grades.size(); ++g) texts.grades[g] = shown(english.grades[g]);
+  return texts;
+}
+
+}  // namespace
+
+bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale, const std::string& programFolder) {
+  const QString folder = QString::fromStdString(programFolder);
+  for (const QString& place : {folder, folder + "/../share/loopword"}) {
+    if (translator.load(locale, "loopword", "_", place)) return true;
+  }
+  return false;
+}
+
+SheetTexts TranslatedSheetTexts() {
+  return SheetTextsFrom([](const char* english) { return QCoreApplication::translate("Sheets", english); });
+}
+
+void UseSheetLanguage(Language language, const std::string& programFolder) {
+  if (language == Language::English) return;
+  static QTranslator translator;
+  const std::string_view code = LanguageCode(language);
+  if (!LoadProgramTranslation(translator, QLocale(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))), programFolder)) {
+    return;
+  }
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::installTranslator(&translator);  // a booklet's "Puzzle 3"
+  UseSheetTexts(SheetTextsFrom([](const char* english) {
+    const QString translated = translator.translate("Sheets", english);
+    return translated.isEmpty() ? QString::fromUtf8(english) : translated;
+  }));
+}
+
+}  // namespace loopword

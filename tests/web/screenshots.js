@@ -1,0 +1,33 @@
+// Takes the web page's screenshots for the README in headless chromium: node tests/web/screenshots.js PAGE [FOLDER].
+'use strict';
+
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+const { chromium } = require('playwright-core');
+
+const [pagePath, folder = path.resolve(__dirname, '../../docs')] = process.argv.slice(2);
+const shots = [
+  { name: 'web-desktop.png', viewport: { width: 1280, height: 800 }, phone: false },
+  { name: 'web-phone.png', viewport: { width: 360, height: 740 }, phone: true },
+];
+
+async function main() {
+  const args = process.getuid() === 0 ? ['--no-sandbox'] : [];
+  const browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args });
+  for (const { name, viewport, phone } of shots) {
+    const context = await browser.newContext({ viewport, isMobile: phone, hasTouch: phone, deviceScaleFactor: phone ? 2 : 1 });
+    const page = await context.newPage();
+    await page.goto(`${pathToFileURL(pagePath).href}?level=1&seed=12`);
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    await page.evaluate(() => document.getElementById('picture').focus({ preventScroll: true }));
+    for (const key of 'FIRE') {
+      await page.keyboard.press(key);
+      await page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
+    }
+    await page.screenshot({ path: path.join(folder, name) });
+    await context.close();
+  }
+  await browser.close();
+}
+
+main();
