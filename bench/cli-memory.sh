@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Peak memory and time of loopword-compile over growing counts, printed, quiet, and into --out:
 # the peak should stay flat whatever the count. Usage: cli-memory.sh [PROGRAM] [COUNT...]
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 program="${1:-$root/build/bin/loopword-compile}"

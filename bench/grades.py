@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Difficulty grades of the puzzles loopword-compile makes, per bundled level.
 
 Usage: bench/grades.py [--compile build/bin/loopword-compile] [--levels 1 2 3] [--count 500]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Per language and level: the bundled list's words, puzzle times and the share of varied puzzles with one solution.
 
 Usage: bench/languages.py [--compile build/bin/loopword-compile] [--count 20] [--seed 1] [--languages en,de,...]

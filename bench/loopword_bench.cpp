@@ -1,4 +1,5 @@
 // Measures the word-list load (UTF-8 and Windows-1252) and the puzzle compile on the bundled and the 49,000-word lists, and theme fills.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Quality figures of the puzzles loopword-compile makes: word spread, letter share, one solution.
 
 Usage: bench/quality.py [--compile build/bin/loopword-compile] [--dict data/L3words.txt]

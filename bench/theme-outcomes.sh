@@ -2,6 +2,7 @@
 # Counts, over 100 theme puzzles of N Level 1 words (rest from Level 1, random start), how many were
 # made, failed with a proof, or spent the time budget, and prints the median and slowest times.
 # Usage: bench/theme-outcomes.sh BUILD_DIR [N=15] [RUNS=100]
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 build=${1:?usage: theme-outcomes.sh BUILD_DIR [N] [RUNS]}
 count=${2:-15}

@@ -1,6 +1,7 @@
 // Measures the web page's memory in headless chromium over many compiles, each shown as the Compile button shows it.
 // Usage: node bench/web-memory.js [PAGE] [COMPILES] [--no-gc]   (npm ci in tests/web first; scripts/web builds the page)
 // --no-gc reads the memory as it stands, garbage not yet collected included.
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
 const fs = require('node:fs');

@@ -1,5 +1,6 @@
 // Times the web page in headless chromium: its size, load to the first puzzle drawn (English and German), and varied puzzles against native.
 // Usage: node bench/web-timing.js [PAGE] [LOOPWORD_BENCH]   (npm ci in tests/web first; scripts/web builds the page)
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
 const { execFileSync } = require('node:child_process');

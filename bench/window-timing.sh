@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times the real program in a private X server: start-up until the window is drawn with Level 1,
 # then F5 until the "Done" box on Level 3 (live drawing included). Usage: window-timing.sh [PROGRAM]
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 program="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/bin/loopword}"
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/private_x.sh"

@@ -1,4 +1,5 @@
 // Build tool: writes the program's icon as PNG files for the icon theme, one per size.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGuiApplication>
 #include <QString>
 #include <cstdio>

@@ -1,5 +1,6 @@
 # Puts the page together into one file: the style, the page script, the worker (the module and its driver)
 # and the other languages' packed word lists inlined.
+# SPDX-License-Identifier: GPL-3.0-or-later
 file(READ ${SOURCE}/index.html page)
 file(READ ${SOURCE}/loopword.css style)
 file(READ ${SOURCE}/loopword.js script)

@@ -1,4 +1,5 @@
 // The page's script: passes the user's commands to the session in a worker and shows what it answers.
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
 const $ = (id) => document.getElementById(id);

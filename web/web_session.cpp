@@ -1,4 +1,5 @@
 // The session as the web page's worker calls it: commands in, replies and the session's view, its picture as SVG, out.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <malloc.h>

@@ -1,4 +1,5 @@
 // The page's worker: runs the session and answers each command with its reply and what to show now.
+// SPDX-License-Identifier: GPL-3.0-or-later
 const core = createLoopword();  // the WebAssembly module, its memory read by bench/web-memory.js
 const session = core.then((module) => new module.Session());
 

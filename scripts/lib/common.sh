@@ -1,4 +1,5 @@
 # Shared by scripts/run and scripts/test: installs what is missing and builds the program.
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"

@@ -1,4 +1,5 @@
 // Laying out the About box and its three ways out, and the user guide window.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_form.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,4 +1,5 @@
 // The About box (release line, licence, word credits, version, icon and an OK button), the Help text and the user guide window.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,5 @@
 // The picture box's accessible table, its cells and row headers, and the events that keep screen readers up to date.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/figure_access.h"
 
 #include <QAccessibleWidget>

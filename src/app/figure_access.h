@@ -1,4 +1,5 @@
 // The figure on screen for screen readers: the picture box as a table of the squares' ring cells.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/figure_reading.h"

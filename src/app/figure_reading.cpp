@@ -1,4 +1,5 @@
 // Reading the figure on screen from the session: the sheet on show, or the grid being solved.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/figure_reading.h"
 
 #include "play/cells.h"

@@ -1,4 +1,5 @@
 // What the figure on screen shows, cell by cell, for a screen reader: read from the session in one place.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

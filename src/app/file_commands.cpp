@@ -1,4 +1,5 @@
 // Asking for the files of the File menu and writing them, with the messages that tell how it went.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/file_commands.h"
 
 #include <QFileInfo>

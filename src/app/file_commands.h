@@ -1,5 +1,6 @@
 // The File menu's dialogs and writes: asking for file names, confirming overwrites, and writing bitmaps, PDFs,
 // SVGs, booklets and the printed page.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,5 @@
 // Building fonts with clean fallbacks for faces the system lacks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/fonts.h"
 
 namespace loopword {

@@ -1,4 +1,5 @@
 // The window's fonts by face name, falling back to the sans faces the system has.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>

@@ -1,4 +1,5 @@
 // The main window: start-up, the handlers of its commands over the session, and the compile watched live.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
 #include <QCloseEvent>

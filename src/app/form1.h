@@ -1,4 +1,5 @@
 // The main window: the picture area with its view button, the menus and every command.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QMainWindow>

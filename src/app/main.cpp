@@ -1,4 +1,5 @@
 // Program entry: the application, its icon and the main window.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
 #include "app/form1.h"

@@ -1,4 +1,5 @@
 // Building the main window's menus and turning their items on and off.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_menus.h"
 
 #include <QActionGroup>

@@ -1,4 +1,5 @@
 // The main window's menu bar: every item with its text, name and keys, and which items are on.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QKeySequence>

@@ -1,5 +1,6 @@
 // Laying out the picture area, painting the sheet's view, passing on its clicks and keys and every
 // mouse-button release of the view button, and keeping what screen readers read of it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/picture_box.h"
 
 #include <QFrame>

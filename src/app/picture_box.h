@@ -1,4 +1,5 @@
 // The picture area on screen: the view of the sheet in its sunken frame, the view button inside it, and the keys it takes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPushButton>

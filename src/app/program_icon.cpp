@@ -1,4 +1,5 @@
 // Draws the icon: two loops of squares meeting in a dark-red crossing square.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program_icon.h"
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 // The program's icon: a small figure 8 of lettered squares.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QIcon>

@@ -1,4 +1,5 @@
 // Qt's message box, input dialog, override cursor and event loop behind the toolkit interface.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt_toolkit.h"
 
 #include <QApplication>

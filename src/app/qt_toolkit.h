@@ -1,4 +1,5 @@
 // The toolkit services with Qt: message boxes, input box, busy pointer, event loop, program folder.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPointer>

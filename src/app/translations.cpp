@@ -1,4 +1,5 @@
 // Installing the translation of the system's language; messages and the sheets' words as it gives them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/translations.h"
 
 #include <QCoreApplication>

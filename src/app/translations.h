@@ -1,4 +1,5 @@
 // The program's texts in the language of the system's locale: menus, dialogs, messages and the sheets' words.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // Cell letters, square patterns and the overlap check.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/board.h"
 
 #include "board/letters.h"

@@ -1,4 +1,5 @@
 // Per-square state of the puzzle being built: ring strings, cell letters, patterns and marks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Parsing of the overlap rules and the neighbour table derived from them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/geometry.h"
 
 #include <algorithm>

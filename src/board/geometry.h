@@ -1,4 +1,5 @@
 // Fixed geometry of the figure: where squares and ring cells lie, and which cells two squares share.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

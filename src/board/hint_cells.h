@@ -1,4 +1,5 @@
 // The cells whose letters the puzzle sheet gives away besides square 12's word.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

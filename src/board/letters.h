@@ -1,4 +1,5 @@
 // The letters a word may hold: the capitals A..Z, with lower case read as capitals where typed.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Building messages line by line and giving them in English.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/message.h"
 
 #include <ostream>

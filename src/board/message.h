@@ -1,4 +1,5 @@
 // What the program tells and asks the user, as data: marked patterns with their values, never finished sentences.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <concepts>

@@ -1,4 +1,5 @@
 // A fixed array indexed by int numbers from a first one: squares and ring positions from 1, chain steps from 0.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

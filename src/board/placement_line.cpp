@@ -1,4 +1,5 @@
 // Writing and reading placement lines.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/placement_line.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 // The 22-character record of one placed word: "SS RRRRRRRR D WWWWWWWW".
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // Decoding UTF-8 one character at a time for the checks and the title.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/plain_text.h"
 
 namespace loopword {

@@ -1,4 +1,5 @@
 // Plain text a user gives the puzzle: well-formed UTF-8 checks and the one-line title.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

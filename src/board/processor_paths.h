@@ -1,4 +1,5 @@
 // Population counts on the processor's own instruction where it has one, chosen when the program starts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 /// Marks a function whose time goes into population counts: on x86-64 it is built twice, with the

@@ -1,4 +1,5 @@
 // Comparing the program's texts, and filling the patterns of its messages with their values.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/program_text.h"
 
 namespace loopword {

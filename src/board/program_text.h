@@ -1,4 +1,5 @@
 // The program's own texts: every text marked for translation, and the patterns of messages that carry values.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

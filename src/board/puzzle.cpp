@@ -1,4 +1,5 @@
 // Keeping a puzzle's placements in square order, and its word list.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/puzzle.h"
 
 #include <algorithm>

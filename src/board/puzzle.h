@@ -1,4 +1,5 @@
 // A puzzle: the board with every square's ring and the placement that records each word.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // loopword-compile: makes puzzles without a window, prints them as puzzle text and can write a booklet PDF.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>

@@ -1,4 +1,5 @@
 // Helpers shared by both candidate searches.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/candidate_search.h"
 
 #include <algorithm>

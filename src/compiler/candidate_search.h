@@ -1,4 +1,5 @@
 // The searches over the word list that the compile driver needs for one square at a time.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

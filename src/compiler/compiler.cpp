@@ -1,4 +1,5 @@
 // The attempt loop: set up square 12, fill the most constrained open square, repeat.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/compiler.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The compile driver: fills the figure square by square and reports every step as it happens.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -7,6 +7,7 @@
 // letter combination rather than per pair: the fitting pairs are split by those letters,
 // heaviest first, and only the best-scoring pairs and the highest line of the next lower score
 // ever become candidate lines.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <array>
 #include <bit>

@@ -1,4 +1,5 @@
 // The straight scan over every available word in all rotations, with text lines in sorted lists.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cstdio>
 #include <string_view>

@@ -1,4 +1,5 @@
 // Grouping duplicate rows by sorting row numbers on their words.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/word_groups.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Rows of a dictionary that hold the same word, and the row of a given word.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

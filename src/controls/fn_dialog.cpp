@@ -1,4 +1,5 @@
 // Building the dialog request from the control's settings and guarding the current directory.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/fn_dialog.h"
 
 #include <algorithm>

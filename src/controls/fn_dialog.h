@@ -1,4 +1,5 @@
 // The file-name dialog control: four settings, then one call that asks for a file to open or save.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

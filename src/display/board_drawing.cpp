@@ -1,4 +1,5 @@
 // The figure's drawing routines.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/board_drawing.h"
 
 #include "board/board.h"

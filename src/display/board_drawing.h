@@ -1,4 +1,5 @@
 // Drawing the figure: the header line, the 23 numbered squares, their letters and the start marks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

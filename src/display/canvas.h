@@ -1,4 +1,5 @@
 // The surface the figure and the sheets are painted on: boxes and text placed in twips.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

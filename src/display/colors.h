@@ -1,4 +1,5 @@
 // The colours the figure and the sheets are drawn in.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "display/canvas.h"

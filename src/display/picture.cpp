@@ -1,4 +1,5 @@
 // Drawing through the picture area's current state.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/picture.h"
 
 namespace loopword {

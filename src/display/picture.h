@@ -1,4 +1,5 @@
 // The picture area's drawing state (pen, text colour, font, text position) over a canvas.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Making the sheet views and drawing them: the figure with a compile's steps, the sheets' text and letters, the solving marks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/sheet_view.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // What the picture shows, as a value, and the one routine that draws it: the figure as a compile leaves it, the
 // puzzle sheet, the solution sheet and the puzzle sheet being solved.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

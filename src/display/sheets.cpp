@@ -1,4 +1,5 @@
 // The words the sheets print besides the puzzle's own, and where their word list goes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/sheets.h"
 
 namespace loopword {

@@ -1,4 +1,5 @@
 // The sheets' size, the words they print besides the puzzle's own, and where their word list goes.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // SVG elements for the canvas operations: boxes as rectangles, texts as escaped text elements.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/svg_canvas.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // A canvas that keeps what is drawn as SVG elements, for pages and files made without a toolkit.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Lengths in twips (1/1440 inch) and their one conversion to device units and pixels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // Building the chain squares' pair classes and the backward completion counts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/chain_model.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // The two loops as chains of 11 squares tied to square 12, with every (word, ring) pair of each
 // square grouped by the letters it shares with its chain neighbours, and completion counts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

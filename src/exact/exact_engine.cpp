@@ -1,4 +1,5 @@
 // Choosing square-12 words, drawing and searching fills, and counting a sheet's grids.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/exact_engine.h"
 
 #include <algorithm>

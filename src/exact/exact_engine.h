@@ -1,5 +1,6 @@
 // The exact fill engine of one dictionary: decides whether a puzzle exists, draws varied puzzles,
 // and counts the letter grids a puzzle sheet allows.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <span>

@@ -1,5 +1,6 @@
 // Depth-first search over completable pairs, pruned for small word sets by the words still free,
 // and the weighted random walk down both chains.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/fill_search.h"
 
 #include <algorithm>

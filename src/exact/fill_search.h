@@ -1,5 +1,6 @@
 // Complete, repeat-free fills of both chains around one square-12 ring: a depth-first search
 // that only takes completable pairs, and random walks drawn from the completion counts.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The placement search of theme words (square 12 first, then the most constrained word), pruned by
 // letter passes round each loop that count the free squares, and the fill of the free squares.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/theme_search.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // Theme fills: a puzzle holding every theme word once, found by placing the theme words one by one
 // while letters can still pass round both loops, then filling the other squares from the list.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <chrono>

@@ -1,4 +1,5 @@
 // Graded sheets: well-spread hints until the sheet is easy, then hints taken away down to the grade.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "grade/graded_sheet.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Choosing the hint cells of a complete puzzle so that its sheet has one solution and a chosen grade.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // A person-like solver of puzzle sheets: candidates per square, narrowed by techniques in order.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "grade/grader.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Grading a puzzle sheet by the hardest technique a person needs to solve it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // The starting-word rules: 8 letters A..Z, lower case accepted, blanks count as characters; other languages fold.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "input/start_word.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Checking the starting word a user types for square 12.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Laying out booklet pages: headings and sheets placed in twips, drawn from the sheets' views.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/booklet.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 // The booklet PDF: one puzzle sheet a page, then answer pages with several solution sheets each.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPageSize>

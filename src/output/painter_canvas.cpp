@@ -1,4 +1,5 @@
 // Boxes and texts in twips, scaled to the device and drawn with QPainter.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/painter_canvas.h"
 
 #include <QFontMetricsF>

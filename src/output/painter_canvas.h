@@ -1,4 +1,5 @@
 // Paints the figure's boxes and texts with a QPainter on any device: screen image, bitmap or printer page.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 // One PDF writer for the exported page and the booklet: QPdfWriter into a QSaveFile.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/pdf_document.h"
 
 #include <QPdfWriter>

@@ -1,4 +1,5 @@
 // Writing a vector PDF of several pages through a painter, atomically.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPageSize>

@@ -1,4 +1,5 @@
 // Sheets on the page: translate, scale, clip, then the same drawing of a sheet's view as the screen.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/print_page.h"
 
 #include "display/colors.h"

@@ -1,4 +1,5 @@
 // Placing the puzzle and solution sheets on a page, drawn at the page's resolution.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPainter>

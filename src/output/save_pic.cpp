@@ -1,4 +1,5 @@
 // The atomic file writer and the bitmap writer on top of it.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/save_pic.h"
 
 #include <QFileInfo>

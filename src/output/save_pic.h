@@ -1,4 +1,5 @@
 // Writing files without risk: any file through a temporary one, and a picture as a bitmap file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,5 @@
 // PDF and SVG through the same drawing of the sheets' views as the screen and the printer, written atomically.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_export.h"
 
 #include <QFileInfo>

@@ -1,4 +1,5 @@
 // Exporting a puzzle as the printed page in a PDF file, or as its two sheets in SVG files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPageSize>

@@ -1,4 +1,5 @@
 // Drawing a sheet's view into an image with one painter.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_image.h"
 
 #include <cmath>

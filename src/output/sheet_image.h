@@ -1,4 +1,5 @@
 // A sheet's view drawn into an image at screen resolution: what the picture area paints and Save as bitmap saves.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,5 @@
 // Finding and installing the program's translations; the sheets' words in the language they give.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_language.h"
 
 #include <QCoreApplication>

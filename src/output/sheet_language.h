@@ -1,4 +1,5 @@
 // The program's translations found beside it or in its data folder, and the sheets' words they give.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLocale>

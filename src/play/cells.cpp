@@ -1,4 +1,5 @@
 // Numbering the distinct cells of the figure from the overlap rules.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/cells.h"
 
 namespace loopword {

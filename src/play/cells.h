@@ -1,4 +1,5 @@
 // The figure's distinct letter cells: a ring cell that two squares share is one cell.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

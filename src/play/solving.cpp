@@ -1,4 +1,5 @@
 // Typing, moving, checking and completing a puzzle solved on screen.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/solving.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Solving a puzzle on screen: the letters typed into the figure, the selected cell and the checks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // Writing and reading the "# typed" comment lines.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/typed_lines.h"
 
 #include <optional>

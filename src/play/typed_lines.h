@@ -1,4 +1,5 @@
 // Keeping the letters typed into a puzzle as comment lines of its puzzle file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

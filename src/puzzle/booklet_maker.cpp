@@ -1,4 +1,5 @@
 // The booklet maker's loop: one puzzle after another, each from the words still free.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/booklet_maker.h"
 
 #include <unordered_set>

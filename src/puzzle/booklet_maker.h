@@ -1,4 +1,5 @@
 // Making the puzzles of a booklet one after another, with progress, cancelling and no word twice.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

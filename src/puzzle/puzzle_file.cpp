@@ -1,4 +1,5 @@
 // Writing puzzle text, and reading it strictly: the first fault is reported with its line.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/puzzle_file.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // The puzzle text format: comment lines, then 23 placement lines per puzzle, puzzles separated by an empty line.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

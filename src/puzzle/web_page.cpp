@@ -1,4 +1,5 @@
 // The web page's puzzle slot filled with a puzzle in base64.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/web_page.h"
 
 #include <algorithm>

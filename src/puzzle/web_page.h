@@ -1,4 +1,5 @@
 // Putting one puzzle into a copy of the web page, which then opens it ready to solve.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

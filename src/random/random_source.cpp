@@ -1,4 +1,5 @@
 // Uniform draws from a 64-bit Mersenne Twister.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "random/random_source.h"
 
 #include <algorithm>

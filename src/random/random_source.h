@@ -1,4 +1,5 @@
 // The one random generator of a compile: seeded once, each draw uniform over 1..m.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

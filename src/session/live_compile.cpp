@@ -1,4 +1,5 @@
 // The worker thread of a live compile and the hand-over of its events one step at a time.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/live_compile.h"
 
 #include <chrono>

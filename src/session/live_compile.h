@@ -1,4 +1,5 @@
 // A compile run on a worker thread in step with the screen: the caller draws one step of events at a time.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <condition_variable>

@@ -1,4 +1,5 @@
 // A live compile for builds without threads (the web page): made at once, its events handed over one step at a time.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/live_compile.h"
 
 namespace loopword {

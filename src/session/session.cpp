@@ -1,4 +1,5 @@
 // The session's commands: what each does to the mode, the puzzle, the choices, the solving and the picture.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/session.h"
 
 #include <algorithm>

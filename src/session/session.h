@@ -1,4 +1,5 @@
 // The program's state behind any front end: the puzzle, the mode, the choices, solving and the live compile.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // What every front end shows after a command: the picture, the view button, the commands on offer, the title and what to tell the user.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

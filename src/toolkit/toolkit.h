@@ -1,4 +1,5 @@
 // What the program asks of the windowing toolkit: messages, questions, pointer, folder.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // Looking up the bundled word lists beside the program or in the installed data folder.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/bundled_lists.h"
 
 #include <filesystem>

@@ -1,4 +1,5 @@
 // Where the bundled word lists and the web page are: beside the program, or in the installed data folder.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

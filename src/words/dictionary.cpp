@@ -1,4 +1,5 @@
 // Reading word lists into rotation tables.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/dictionary.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // A loaded word list: every accepted word with its 8 rotations and the letter counts of its file.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

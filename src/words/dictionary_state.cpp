@@ -1,4 +1,5 @@
 // Loading the chosen dictionary and keeping the previous one when a load fails.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/dictionary_state.h"
 
 #include "words/bundled_lists.h"

@@ -1,4 +1,5 @@
 // The dictionary in use, the four dictionary paths and the choice among them.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

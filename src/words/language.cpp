@@ -1,4 +1,5 @@
 // Folding word-list lines into capitals, by the rules of each language.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/language.h"
 
 #include "board/plain_text.h"

@@ -1,4 +1,5 @@
 // The languages puzzles are made in, and how each one folds a word-list line into capitals A..Z.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

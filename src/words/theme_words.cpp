@@ -1,4 +1,5 @@
 // Splitting theme text into entries and sorting out the ones a puzzle cannot use.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/theme_words.h"
 
 #include <algorithm>

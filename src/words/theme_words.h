@@ -1,4 +1,5 @@
 // Reading theme words from typed or pasted text: words separated by line ends, spaces or commas.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

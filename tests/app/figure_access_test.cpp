@@ -1,4 +1,5 @@
 // Reads the window's figure as a screen reader does, through Qt's accessibility interfaces, and follows the events it is sent.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>

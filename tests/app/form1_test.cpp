@@ -1,4 +1,5 @@
 // Drives the main window as an adapter of the session: menus per mode, dialog answers, input, Help and the guide.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -2,6 +2,7 @@
 # Plays one whole session (compile, both sheets, save, print to a PDF printer, exit) in the
 # sanitized build and fails on any leak that LeakSanitizer finds.
 # Usage: leak_check.sh SESSION_DRIVER DATA_DIR
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 binary="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -1,4 +1,5 @@
 // Checks that the real Qt dialogs behind the toolkit hand back what the user answered with the keyboard.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt_toolkit.h"
 
 #include <gtest/gtest.h>

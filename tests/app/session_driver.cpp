@@ -1,4 +1,5 @@
 // Drives the real window through one printing session with scripted answers, for the print and leak checks.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QApplication>
 #include <QPrinter>

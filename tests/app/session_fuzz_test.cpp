@@ -1,4 +1,5 @@
 // Plays random user sessions against the main window and checks after every action that it tells the truth and lost nothing.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QTimer>

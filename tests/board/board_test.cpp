@@ -1,4 +1,5 @@
 // Checks the square patterns built from neighbours and the overlap check (every compiled puzzle's shared cells: puzzle_check.h).
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/board.h"
 
 #include <gtest/gtest.h>

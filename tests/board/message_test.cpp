@@ -1,4 +1,5 @@
 // Messages as data: each producer's message reads in English as always, its patterns and values kept apart.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/message.h"
 
 #include <gtest/gtest.h>

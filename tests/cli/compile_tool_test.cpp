@@ -1,5 +1,6 @@
 // Checks loopword-compile as a user runs it: puzzle text with its header, --out, --quiet, booklets, no repeats,
 // wrong arguments and unreadable files, seeds that make each puzzle again.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 // Checks ranking and candidate lists of both searches on small word lists with known answers.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/candidate_search.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Checks the compile driver: sound puzzles and their event order, starting words, stopping and giving up; the exact modes'
 // decisions after the classic fill gives up, varied and one-solution fills shown through the classic events.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compiler/compiler.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Runs the indexed and the reference search side by side: from the same seeds both must rank the
 // same squares and list the same candidates at every step, and so place the same words.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Checks the file-name dialog control: the filter, the start folder and its choice, the current directory.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/fn_dialog.h"
 
 #include <gtest/gtest.h>

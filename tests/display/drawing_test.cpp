@@ -1,5 +1,6 @@
 // Checks start marks, the figure's steps, the sheets and the solving view against a recording canvas (what is drawn
 // where, in which colour), and the SVG canvas.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks a screenshot of the main window after a compile: 23 dark tags and ink in all 184 ring cells."""
 import pathlib
 import sys

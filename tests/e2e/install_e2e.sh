@@ -3,6 +3,7 @@
 # from any folder (and names the list it misses) and prints a German booklet's sheets from the
 # installed translation, the translated guides lie beside the English one, its manual page has every
 # option of --help, and the window (in a private X server) names the installed list. Usage: install_e2e.sh BUILD_DIR
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 prefix="$(mktemp -d)"
 trap '[ -n "${app_pid:-}" ] && kill $app_pid $X_PID; rm -rf "$prefix"' EXIT

@@ -2,6 +2,7 @@
 # Builds the Debian package from a build folder and checks it: no lintian errors, dependencies
 # from the libraries used, a valid desktop entry and AppStream data, loopword-compile running
 # from the unpacked tree. Usage: package_check.sh BUILD_DIR
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 for tool in cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
   command -v $tool >/dev/null || { echo "SKIP: $tool is missing (scripts/test installs it)"; exit 77; }

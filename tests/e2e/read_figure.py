@@ -1,6 +1,7 @@
 # What a screen reader gets of the running window over AT-SPI: "listen" prints the focus and
 # name-change events as they come, until stopped; "message TEXT" checks that an alert on show says
 # TEXT; "check EVENTS_FILE" checks the figure's table and those events.
+# SPDX-License-Identifier: GPL-3.0-or-later
 import sys
 
 import pyatspi

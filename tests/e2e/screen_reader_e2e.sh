@@ -2,6 +2,7 @@
 # Runs the real program in a private X server with its own accessibility bus, as under a screen
 # reader: compiles (F5), solves (F6), moves and types, then checks over AT-SPI what a screen reader
 # gets of the figure and which focus and name events it was sent. Usage: screen_reader_e2e.sh PROGRAM
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

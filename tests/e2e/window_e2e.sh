@@ -2,6 +2,7 @@
 # Runs the real program in a private X server: F5 compiles, the "Done" box is answered with Enter,
 # and a screenshot of the window must show 23 dark tags and a letter in every ring cell.
 # Usage: window_e2e.sh PROGRAM
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -1,4 +1,5 @@
 // Checks the exact engine against an independent brute-force solver on small made-up word lists.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/exact_engine.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Checks theme fills against an independent brute-force solver on small made-up word lists.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact/theme_search.h"
 
 #include <gtest/gtest.h>

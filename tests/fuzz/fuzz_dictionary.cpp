@@ -1,4 +1,5 @@
 // Fuzzes the word-list reader: the first byte picks the language, any further bytes give a sound result and only words of 8 capitals.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>

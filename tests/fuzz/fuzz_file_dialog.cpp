@@ -1,4 +1,5 @@
 // Fuzzes the file-name dialog's handling of its mode text, filter and folder settings.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdint>
 #include <cstdlib>
 #include <string>

@@ -1,4 +1,5 @@
 // Fuzzes the placement-line reader: whatever it accepts writes back to the same text.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>

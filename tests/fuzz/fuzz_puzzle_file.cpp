@@ -1,4 +1,5 @@
 // Fuzzes the puzzle file reader: whatever it accepts writes back to text that reads the same.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>

@@ -1,5 +1,6 @@
 // Fuzzes the starting-word check: the first byte picks the language; an accepted word is always 8 capitals,
 // in English made letter for letter from the answer.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdint>
 #include <cstdlib>
 #include <string>

@@ -1,4 +1,5 @@
 // Checks the grader and graded puzzles against an independent brute-force solver.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "grade/grader.h"
 
 #include <gtest/gtest.h>

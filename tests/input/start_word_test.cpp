@@ -1,4 +1,5 @@
 // Checks the rules for a typed starting word: English as it always was, other languages folded by their rules.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "input/start_word.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Checks the PDF and SVG exports and the booklet through the files they write, read with poppler and Qt.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QFile>

@@ -2,6 +2,7 @@
 # Prints from the window to a PDF printer of a private CUPS server and checks the page; then
 # prints with no printer set up and expects a message instead of "Done".
 # Usage: print_e2e.sh SESSION_DRIVER DATA_DIR
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 binary="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -1,6 +1,7 @@
 # Sourced by the print tests: start_print_work DATA_DIR (below) starts a private CUPS server, after which
 # CUPS_SERVER points at it and PDF_OUT is where printed pages arrive; add_pdf_printer adds the default
 # printer, stop_private_cups stops the server and removes its traces. Needs Debian's cups and printer-driver-cups-pdf.
+# SPDX-License-Identifier: GPL-3.0-or-later
 
 # The print tests' common start: skipped (status 77) unless run as the superuser, which the private server
 # and the PDF printer's settings file need; makes $work with a program folder holding DATA_DIR's first

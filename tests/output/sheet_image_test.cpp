@@ -1,4 +1,5 @@
 // Checks the picture drawn for a high-DPI screen: finer than a stretched copy, the bitmap's size and resolution kept.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_image.h"
 
 #include <gtest/gtest.h>

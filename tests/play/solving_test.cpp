@@ -1,4 +1,5 @@
 // The solving state through its public operations: cells, typing, moving, words, checks, saved lines.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <map>

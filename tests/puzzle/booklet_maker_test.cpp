@@ -1,4 +1,5 @@
 // Checks making a booklet's puzzles: no word twice while the list allows, cancelling, giving up.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/booklet_maker.h"
 
 #include <gtest/gtest.h>

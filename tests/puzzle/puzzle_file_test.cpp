@@ -1,4 +1,5 @@
 // Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line, damaged placement lines.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/puzzle_file.h"
 
 #include <gtest/gtest.h>

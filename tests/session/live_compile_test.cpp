@@ -1,5 +1,6 @@
 // Checks the live compile's hand-over: steps in order and one at a time, stopping mid-run, the end of a
 // run, and a live compile destroyed while its worker waits.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "session/live_compile.h"

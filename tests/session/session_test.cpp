@@ -1,5 +1,6 @@
 // The session without any window: the view each command leaves in each mode, compiles to their end, solving against a
 // fake clock, undo and redo, unsaved letters, file texts, and commands arriving while a compile runs on its worker.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The set-up's package check passes on this build with the scripts' lists, and names the package
 # when a list leaves out one the build needs. Usage: package_check_test.sh BUILD_DIR
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 check="$root/scripts/check-packages"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The build ships the named web page only when it is there and newer than every source it is built
 # from, copying it again once rebuilt, and otherwise stops saying why. Usage: web_page_ship_test.sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 ship="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/cmake/ship_web_page.cmake"
 work="$(mktemp -d)"

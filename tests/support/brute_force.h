@@ -1,5 +1,6 @@
 // An independent solver for tests: every letter grid that a word list allows around square 12,
 // found by trying the open square with the fewest fitting words first; planted lists and sheets.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <algorithm>

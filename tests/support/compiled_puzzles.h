@@ -1,4 +1,5 @@
 // Word lists and real puzzles for tests: the bundled lists, lists made from words, fixed-seed compiles.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <algorithm>

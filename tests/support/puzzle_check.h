@@ -1,4 +1,5 @@
 // An independent check of a finished puzzle: 23 words from the list, agreeing cells, no repeats.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <map>

@@ -1,4 +1,5 @@
 // Test entry for code that needs Qt: a QApplication on the offscreen platform, then every test.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 // A canvas for tests: records every drawing operation with its place, colour, text and font.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // Running a command-line tool from a test, and reading PDFs through poppler's tools.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <sys/wait.h>

@@ -1,4 +1,5 @@
 // A toolkit for tests: records every message and answers questions from a script.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <deque>

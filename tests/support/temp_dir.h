@@ -1,4 +1,5 @@
 // A fresh folder for one test, removed with everything in it when the test ends; reading a file whole.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>

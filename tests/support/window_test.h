@@ -1,4 +1,5 @@
 // A fixture for main-window tests: a program folder with the first level, scripted answers and chosen files.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <gtest/gtest.h>

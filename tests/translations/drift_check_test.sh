@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # scripts/update-translations --check passes on the sources as they are, and fails naming the file
 # and the text when a translation file or a translated guide falls out of step with the sources.
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 work="$(mktemp -d)"

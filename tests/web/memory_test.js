@@ -1,4 +1,5 @@
 // The web page in Debian's chromium over many compiles: the core's memory and the page's elements stay as they were.
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
 const { it, before, after } = require('node:test');

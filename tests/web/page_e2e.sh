@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the browser tests of the web page: skipped without the page, chromium or the driver, failed for that in CI.
 # Usage: page_e2e.sh PAGE COMPILE_TOOL
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 missing=""

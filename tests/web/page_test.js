@@ -1,4 +1,5 @@
 // The web page in Debian's chromium, opened from disk: making, saving, solving, reloading, phones, printing, languages, hostile names.
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
 const { describe, it, before, after } = require('node:test');

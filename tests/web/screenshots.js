@@ -1,4 +1,5 @@
 // Takes the web page's screenshots for the README in headless chromium: node tests/web/screenshots.js PAGE [FOLDER].
+// SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
 const path = require('node:path');

@@ -1,4 +1,5 @@
 // Checks the bundled list names of every language and level, where a list is found, and unpacking a language's packed levels.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/bundled_lists.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // Checks how word-list files are read (line ends, encodings, accepted lines, letter counts, limits, damage) and which list is in use.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/dictionary.h"
 #include "words/dictionary_state.h"
 

@@ -1,4 +1,5 @@
 // Checks how typed or pasted theme text is read: separators, case, unusable and repeated entries, and what the dialog says.
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/theme_words.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the bundled word lists in data/: format, nested levels, sizes, and no blocklisted word or form in any level."""
 import json
 import os
