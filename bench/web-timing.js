@@ -14,6 +14,8 @@ const page = process.argv[2] ?? path.join(root, 'build-web/loopword.html');
 const nativeBench = process.argv[3] ?? path.join(root, 'build/bin/loopword_bench');
 const kLoads = 7;
 const kPuzzles = 300;  // the worker's clock ticks in 0.1 ms: the compile time is a mean over many
+const kRounds = 10;  // the machine is shared: the fastest round of each side is compared
+const kCoreCompiles = 500;
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -26,8 +28,11 @@ async function firstPuzzleMs(browser, query) {
   return ms;
 }
 
-/// Over varied puzzles on level 3, after one that prepares the list: the mean compile inside the
-/// page's worker, and the median whole command as the page sees it (compile, drawing and the answer).
+/// Over varied puzzles on level 3, after one that prepares the list: the mean compile command inside the
+/// page's worker (from the command to the finished puzzle), the median whole command as the page sees it
+/// (compile, the view drawn as SVG, the answer and the page showing it), and the WebAssembly core alone:
+/// the fastest of rounds of compiles run back to back in the worker (a page that still hands out its
+/// steps has them taken, as its worker did).
 async function variedMs(browser) {
   const tab = await browser.newPage();
   await tab.goto(`${pathToFileURL(page).href}?level=3&varied=1&seed=1`);
@@ -37,19 +42,32 @@ async function variedMs(browser) {
   for (let i = 0; i < kPuzzles; ++i) {
     const [compile, command] = await tab.evaluate(async () => {
       const start = performance.now();
-      const answer = await send('compile', false);
+      const answer = await run('compile', [], true);
       return [answer.ms, performance.now() - start];
     });
     compiles.push(compile);
     commands.push(command);
   }
+  const rounds = [];
+  for (let round = 0; round < kRounds; ++round) {
+    rounds.push(await tab.workers()[0].evaluate(async (count) => {
+      const loopword = await session;
+      const start = performance.now();
+      for (let i = 0; i < count; ++i) {
+        loopword.compile(false);
+        while (loopword.mode() === 'compiling') loopword.advance();
+      }
+      return (performance.now() - start) / count;
+    }, kCoreCompiles));
+  }
   await tab.close();
-  return { compile: compiles.reduce((a, b) => a + b) / compiles.length, command: median(commands) };
+  return { compile: compiles.reduce((a, b) => a + b) / compiles.length, command: median(commands), core: Math.min(...rounds) };
 }
 
 function nativeVariedMs() {
-  const output = execFileSync(nativeBench, ['--benchmark_filter=^BM_VariedWithEvents/L3$', '--benchmark_format=json']);
-  return JSON.parse(output).benchmarks[0].real_time;
+  const output = execFileSync(nativeBench, ['--benchmark_filter=^BM_VariedWithEvents/L3$', '--benchmark_format=json',
+    `--benchmark_repetitions=${kRounds}`]);
+  return Math.min(...JSON.parse(output).benchmarks.filter((run) => run.run_type === 'iteration').map((run) => run.real_time));
 }
 
 async function main() {
@@ -64,11 +82,12 @@ async function main() {
   await browser.close();
   const native = nativeVariedMs();
   console.log(`page size:                      ${(fs.statSync(page).size / 1e6).toFixed(2)} MB (target 2 MB)`);
-  console.log(`load to first puzzle (median):  ${(median(loads) / 1000).toFixed(3)} s of ${kLoads} loads (target 1.5 s)`);
+  console.log(`load to first puzzle (median):  ${(median(loads) / 1000).toFixed(3)} s of ${kLoads} loads (target 1 s)`);
   console.log(`the same, first German puzzle:  ${(median(germanLoads) / 1000).toFixed(3)} s (the list unpacked and read)`);
-  console.log(`varied puzzle, level 3, page:   ${inPage.compile.toFixed(3)} ms in the worker (mean of ${kPuzzles}), ${inPage.command.toFixed(1)} ms with drawing and answer (median)`);
-  console.log(`varied puzzle, level 3, native: ${native.toFixed(3)} ms (loopword_bench BM_VariedWithEvents/L3: the fill and its events, as the page makes them)`);
-  console.log(`page / native:                  ${(inPage.compile / native).toFixed(2)}x (target 3x)`);
+  console.log(`varied puzzle, level 3, page:   ${inPage.core.toFixed(3)} ms, the WebAssembly core (fastest of ${kRounds} rounds of ${kCoreCompiles} compiles in the worker)`);
+  console.log(`  the compile command:          ${inPage.compile.toFixed(3)} ms in the worker (mean of ${kPuzzles}), ${inPage.command.toFixed(1)} ms with the view drawn and shown (median)`);
+  console.log(`varied puzzle, level 3, native: ${native.toFixed(3)} ms (fastest of ${kRounds} runs of loopword_bench BM_VariedWithEvents/L3: the fill and its events)`);
+  console.log(`page core / native:             ${(inPage.core / native).toFixed(2)}x (target 2x)`);
 }
 
 main();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <array>
@@ -107,15 +108,20 @@ const char* ModeName(Mode mode) {
 
 }  // namespace
 
-/// One session, its picture drawn as SVG whenever the page asks for the view.
+/// One session, its picture drawn as SVG whenever the page asks for the view. The page shows no compile in
+/// progress: a compile runs to its end within the command, its steps never drawn.
 class WebSession {
  public:
-  WebSession() : session_(kDataFolder, SteadyClock()) {}
+  WebSession() : session_(kDataFolder, SteadyClock()) { session_.ShowCompileSteps(false); }
 
   std::string CurrentMode() const { return ModeName(session_.CurrentMode()); }
   val StartMessages() const { return MessagesObject(session_.StartReport().messages); }
-  val Compile(bool confirmed) { return ReplyObject(session_.Compile(confirmed)); }
-  val Advance() { return ReplyObject(session_.AdvanceCompile()); }
+  /// Compiles a puzzle to its end; the reply says how it ended, or why none was started.
+  val Compile(bool confirmed) {
+    Reply reply = session_.Compile(confirmed);
+    while (session_.CurrentMode() == Mode::Compiling) reply = session_.AdvanceCompile();
+    return ReplyObject(reply);
+  }
   val PressViewButton(bool confirmed) { return ReplyObject(session_.PressViewButton(confirmed)); }
   val StartSolving() { return ReplyObject(session_.StartSolving()); }
   val Check() { return ReplyObject(session_.Check()); }
@@ -216,6 +222,9 @@ class WebSession {
     return view;
   }
 
+  /// The bytes the module holds allocated now: flat over many compiles unless something is kept that should not be.
+  double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
+
   /// Both sheets of the puzzle on show, drawn afresh for printing.
   val Sheets() const {
     val sheets = val::object();
@@ -269,7 +278,6 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("mode", &WebSession::CurrentMode)
       .function("startMessages", &WebSession::StartMessages)
       .function("compile", &WebSession::Compile)
-      .function("advance", &WebSession::Advance)
       .function("pressViewButton", &WebSession::PressViewButton)
       .function("startSolving", &WebSession::StartSolving)
       .function("check", &WebSession::Check)
@@ -290,7 +298,8 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("chooseLanguage", &WebSession::ChooseLanguage)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)
-      .function("sheets", &WebSession::Sheets);
+      .function("sheets", &WebSession::Sheets)
+      .function("heapInUse", &WebSession::HeapInUse);
 }
 
 }  // namespace loopword

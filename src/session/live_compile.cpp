@@ -13,8 +13,8 @@ constexpr std::chrono::milliseconds kStepWait{10};
 
 }  // namespace
 
-LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill)
-    : fill_(fill), worker_([this, &compiler, startWord] {
+LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill, bool steps)
+    : fill_(fill), steps_(steps), worker_([this, &compiler, startWord] {
         Puzzle puzzle;
         const CompileOutcome outcome = compiler.Compile(
             puzzle, startWord, [&](const CompileEvent& event) { Observe(event, puzzle, compiler); }, fill_);
@@ -33,6 +33,7 @@ void LiveCompile::Observe(const CompileEvent& event, const Puzzle& puzzle, Compi
     compiler.RequestStop();
     return;
   }
+  if (!steps_) return;
   if (event.kind == CompileEvent::Kind::WordPlaced && !events_.empty()) WaitUntilTaken(lock);
   std::optional<Puzzle> finished;
   if (event.kind == CompileEvent::Kind::PuzzleComplete) finished = puzzle;

@@ -25,12 +25,13 @@ inline bool EndsLiveStep(CompileEvent::Kind kind) {
   return kind == CompileEvent::Kind::CellBlanked || kind == CompileEvent::Kind::Searching;
 }
 
-/// Runs `compiler` on a worker thread (in a build without threads, at once in the constructor). The worker pauses at every point where the screen should
-/// show what was drawn (after a blanked cell or a search report, before a placed word) until the
-/// caller took the step, so the fill goes at the pace the screen shows it.
+/// Runs `compiler` on a worker thread (in a build without threads, at once in the constructor). With `steps`, the
+/// worker pauses at every point where the screen should show what was drawn (after a blanked cell or a search
+/// report, before a placed word) until the caller took the step, so the fill goes at the pace the screen shows
+/// it; without, it runs through and hands over no events, for a screen that shows only the outcome.
 class LiveCompile {
  public:
-  LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill);
+  LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill, bool steps = true);
   ~LiveCompile();
   LiveCompile(const LiveCompile&) = delete;
   LiveCompile& operator=(const LiveCompile&) = delete;
@@ -53,6 +54,7 @@ class LiveCompile {
   void WaitUntilTaken(std::unique_lock<std::mutex>& lock);
 
   const CompileOptions fill_;
+  const bool steps_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<LiveEvent> events_;

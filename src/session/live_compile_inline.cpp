@@ -4,7 +4,8 @@
 
 namespace loopword {
 
-LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill) : fill_(fill) {
+LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill, bool steps)
+    : fill_(fill), steps_(steps) {
   Puzzle puzzle;
   outcome_ = compiler.Compile(
       puzzle, startWord, [&](const CompileEvent& event) { Observe(event, puzzle, compiler); }, fill_);
@@ -15,6 +16,7 @@ LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const
 LiveCompile::~LiveCompile() = default;
 
 void LiveCompile::Observe(const CompileEvent& event, const Puzzle& puzzle, Compiler&) {
+  if (!steps_) return;
   std::optional<Puzzle> finished;
   if (event.kind == CompileEvent::Kind::PuzzleComplete) finished = puzzle;
   events_.push_back({event, std::move(finished)});

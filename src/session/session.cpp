@@ -157,7 +157,7 @@ Reply Session::Compile(bool confirmed) {
     compileSeed_ = std::exchange(nextSeed_, std::nullopt);
     if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
     mode_ = Mode::Compiling;
-    live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, FillWithTheme(fill_));
+    live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, FillWithTheme(fill_), compileSteps_);
     return {};
   });
 }
@@ -211,6 +211,7 @@ Reply Session::FinishCompile() {
   puzzle_ = live_->TakePuzzle();
   live_.reset();
   if (outcome != CompileOutcome::Complete) {
+    ShowEmptyFigure();
     mode_ = Mode::Idle;
     idleCaption_ = kShowSolution;
     return {compiler_->FailureMessage(outcome, startWord_, fill), {}, true};

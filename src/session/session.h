@@ -108,6 +108,9 @@ class Session {
   /// The next compile draws from `seed` alone, as loopword-compile's --seed does, and its puzzle
   /// keeps the seed among its comment lines; later compiles draw on from there.
   void SeedNextCompile(std::uint64_t seed) { nextSeed_ = seed; }
+  /// Whether compiles hand the screen their steps to draw (the default) or only their outcome, for a
+  /// front end that shows no compile in progress.
+  void ShowCompileSteps(bool shown) { compileSteps_ = shown; }
   /// The fill choices compiles use; their theme words come from the theme choice.
   void SetFill(const CompileOptions& fill) { fill_ = fill; }
   /// The theme words and title of the compiles and booklets from now on: the usable words of the
@@ -155,6 +158,7 @@ class Session {
   std::unique_ptr<Compiler> compiler_;
   std::unique_ptr<LiveCompile> live_;  // runs on compiler_; declared after it, so it ends first
   CompileOptions fill_;
+  bool compileSteps_ = true;
   ThemeChoice theme_;
   std::string startWord_;
   int startChoice_ = 0;

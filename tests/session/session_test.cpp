@@ -179,18 +179,51 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothing) {
   const std::vector<std::string> without = testing::PlantedList(6, 26, 8, 1);
   ASSERT_FALSE(testing::BruteForceGrids(testing::AroundFirstWord(withPuzzle), 1).empty());
   ASSERT_TRUE(testing::BruteForceGrids(testing::AroundFirstWord(without), 1).empty());
-  const struct { const std::vector<std::string>& words; CompileOptions fill; std::string said; Mode mode; } cases[] = {
-      {withPuzzle, {}, "Done", Mode::ShowingSolution},
-      {withPuzzle, {true, true}, "Done", Mode::ShowingSolution},
-      {without, {}, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
+  const struct { const std::vector<std::string>& words; CompileOptions fill; bool steps; std::string said; Mode mode; } cases[] = {
+      {withPuzzle, {}, true, "Done", Mode::ShowingSolution},
+      {withPuzzle, {true, true}, true, "Done", Mode::ShowingSolution},
+      {withPuzzle, {true, true}, false, "Done", Mode::ShowingSolution},
+      {without, {}, true, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
+      {without, {true}, false, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
   };
   for (const auto& c : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(c.words.begin(), c.words.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
     session->EnterStartWord(c.words[0]);
     session->SetFill(c.fill);
+    session->ShowCompileSteps(c.steps);
     session->Compile();
     EXPECT_EQ(EnglishText(Finish(*session).message), c.said);
     EXPECT_EQ(session->CurrentMode(), c.mode) << c.said;
+    const SheetView shown = c.mode == Mode::Idle ? FigureView() : SolutionSheetView(session->CurrentPuzzle());
+    EXPECT_EQ(session->CurrentView().picture, shown) << c.said << (c.steps ? " with steps" : " without steps");
+  }
+}
+
+TEST_F(SessionTest, ACompileWithoutStepsDrawsNothingOnTheWayAndEndsWithThePuzzleTheStepsLeadTo) {
+  const CompileOptions fills[] = {{}, {true}, {true, true}, {false, true}};
+  for (const std::uint64_t seed : {1u, 5u, 77u}) {
+    for (const CompileOptions& fill : fills) {
+      auto stepped = NewSession();
+      auto atOnce = NewSession();
+      atOnce->ShowCompileSteps(false);
+      for (Session* session : {stepped.get(), atOnce.get()}) {
+        session->SeedNextCompile(seed);
+        session->SetFill(fill);
+        session->Compile();
+      }
+      Finish(*stepped);
+      Reply reply;
+      while (atOnce->CurrentMode() == Mode::Compiling) {
+        reply = atOnce->AdvanceCompile();
+        if (atOnce->CurrentMode() == Mode::Compiling) {
+          EXPECT_FALSE(reply.redraw) << "no step to draw";
+        }
+      }
+      EXPECT_EQ(EnglishText(reply.message), "Done");
+      EXPECT_EQ(atOnce->CurrentMode(), Mode::ShowingSolution);
+      EXPECT_EQ(atOnce->PuzzleFileText(), stepped->PuzzleFileText()) << "seed " << seed;
+      EXPECT_EQ(atOnce->CurrentView().picture, stepped->CurrentView().picture) << "seed " << seed;
+    }
   }
 }
 
