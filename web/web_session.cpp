@@ -1,7 +1,6 @@
 // The session as the web page's worker calls it: commands in, replies and the session's view, its picture as SVG, out.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
 #include <malloc.h>
 
 #include <algorithm>
@@ -12,10 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "display/sheet_view.h"
 #include "display/sheets.h"
-#include "display/svg_canvas.h"
 #include "session/session.h"
+#include "page_data.h"
 #include "words/bundled_lists.h"
 #include "words/language.h"
 #include "words/theme_words.h"
@@ -31,50 +29,6 @@ constexpr const char* kDataFolder = "/loopword";
 /// Where word lists the user picks are put for the session to read.
 constexpr const char* kUploadFolder = "/uploads";
 
-/// A phrase as data, for the page to translate: the text itself when plain, else {context, pattern, values}.
-val PhraseData(const Phrase& phrase) {
-  if (phrase.IsPlain()) return val(phrase.Plain());
-  val values = val::array();
-  for (const Phrase& value : phrase.Values()) values.call<void>("push", PhraseData(value));
-  val data = val::object();
-  data.set("context", std::string(phrase.Pattern().context));
-  data.set("pattern", std::string(phrase.Pattern().source));
-  data.set("values", values);
-  return data;
-}
-
-/// A message's lines as data, top to bottom.
-val MessageData(const Message& message) {
-  val lines = val::array();
-  for (const Phrase& line : message.Lines()) lines.call<void>("push", PhraseData(line));
-  return lines;
-}
-
-val ReplyObject(const Reply& reply) {
-  val object = val::object();
-  object.set("message", EnglishText(reply.message));
-  object.set("messageLines", MessageData(reply.message));
-  object.set("question", EnglishText(reply.question));
-  object.set("questionLines", MessageData(reply.question));
-  object.set("redraw", reply.redraw);
-  return object;
-}
-
-/// The messages of a word list's load as one reply, a line after another.
-val MessagesObject(const std::vector<Message>& messages) {
-  Message all;
-  for (const Message& message : messages) all.Append(message);
-  return ReplyObject({all, {}, false});
-}
-
-/// `phrase` with the plain value `path` named by its file name alone: the page's folders are its own.
-Phrase WithFileName(const Phrase& phrase, const std::string& path) {
-  if (phrase.IsPlain()) return phrase.Plain() == path ? Phrase(std::filesystem::path(path).filename().string()) : phrase;
-  std::vector<Phrase> values;
-  for (const Phrase& value : phrase.Values()) values.push_back(WithFileName(value, path));
-  return Phrase(phrase.Pattern(), values);
-}
-
 /// Writes `text` as the user's file `name` (its folders left out) and gives its path; the messages
 /// name the file as the user knows it.
 std::string PutUpload(const std::string& name, const std::string& text) {
@@ -84,26 +38,6 @@ std::string PutUpload(const std::string& name, const std::string& text) {
   const std::string path = std::string(kUploadFolder) + "/" + fileName;
   std::ofstream(path, std::ios::binary) << text;
   return path;
-}
-
-/// `sheet` drawn as an SVG document labelled `label`.
-std::string SheetDocument(const SheetView& sheet, const std::string& label) {
-  SvgCanvas canvas(kSheetWidth, kSheetHeight);
-  Picture picture(canvas);
-  DrawSheetView(picture, sheet);
-  return canvas.Document(label);
-}
-
-const char* ModeName(Mode mode) {
-  switch (mode) {
-    case Mode::Idle: return "idle";
-    case Mode::Compiling: return "compiling";
-    case Mode::ShowingPuzzle: return "puzzle";
-    case Mode::ShowingSolution: return "solution";
-    case Mode::Solving: return "solving";
-    case Mode::Closed: break;
-  }
-  return "closed";
 }
 
 }  // namespace
@@ -241,18 +175,6 @@ class WebSession {
     Message title;
     for (const Phrase& line : full.Lines()) title.Add(path.empty() ? line : WithFileName(line, path));
     return title;
-  }
-
-  /// `cells` as [square, position] pairs.
-  static val CellList(const std::vector<RingCell>& cells) {
-    val list = val::array();
-    for (const RingCell& cell : cells) {
-      val pair = val::array();
-      pair.call<void>("push", cell.square);
-      pair.call<void>("push", cell.position);
-      list.call<void>("push", pair);
-    }
-    return list;
   }
 
   /// The listed words in alphabetical order, each with whether some ring reads it (`struck`, by row, while solving).
