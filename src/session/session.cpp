@@ -366,21 +366,18 @@ Reply Session::ClickAt(TwipPoint point) {
 }
 
 Reply Session::Undo() {
-  return Answer([&]() -> Reply {
-    if (!solving_ || undone_.empty()) return {};
-    redone_.push_back(std::exchange(*solving_, std::move(undone_.back())));
-    undone_.pop_back();
-    return AfterSolvingChange();
-  });
+  return Answer([&] { return StepBack(undone_, redone_); });
 }
 
 Reply Session::Redo() {
-  return Answer([&]() -> Reply {
-    if (!solving_ || redone_.empty()) return {};
-    undone_.push_back(std::exchange(*solving_, std::move(redone_.back())));
-    redone_.pop_back();
-    return AfterSolvingChange();
-  });
+  return Answer([&] { return StepBack(redone_, undone_); });
+}
+
+Reply Session::StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to) {
+  if (!solving_ || from.empty()) return {};
+  to.push_back(std::exchange(*solving_, std::move(from.back())));
+  from.pop_back();
+  return AfterSolvingChange();
 }
 
 Reply Session::AfterSolvingChange() {

@@ -149,6 +149,8 @@ class Session {
   void ShowPuzzle();
   void ShowSolving();
   Reply SolvingStep(const std::function<void(SolvingState&)>& step);
+  /// Goes back to the latest solving kept in `from`, keeping the solving it leaves in `to`: Undo and Redo.
+  Reply StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to);
   Reply AfterSolvingChange();
   std::int64_t SolvingMs() const;
 
