@@ -205,17 +205,23 @@ void Session::TakeStep(const LiveEvent& live) {
 
 void Session::ShowEmptyFigure() { picture_ = FigureView(); }
 
+void Session::EndCompileWithoutPuzzle() {
+  puzzle_ = live_->TakePuzzle();
+  live_.reset();
+  ShowEmptyFigure();
+  mode_ = Mode::Idle;
+  idleCaption_ = kShowSolution;
+}
+
 Reply Session::FinishCompile() {
   const CompileOutcome outcome = live_->Outcome();
   const CompileOptions fill = live_->Fill();
-  puzzle_ = live_->TakePuzzle();
-  live_.reset();
   if (outcome != CompileOutcome::Complete) {
-    ShowEmptyFigure();
-    mode_ = Mode::Idle;
-    idleCaption_ = kShowSolution;
+    EndCompileWithoutPuzzle();
     return {compiler_->FailureMessage(outcome, startWord_, fill), {}, true};
   }
+  puzzle_ = live_->TakePuzzle();
+  live_.reset();
   puzzle_.title = theme_.title;
   PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
   origin.seed = compileSeed_;
@@ -231,11 +237,7 @@ Reply Session::PressViewButton(bool confirmed) {
     switch (mode_) {
       case Mode::Compiling:
         live_->Stop();
-        puzzle_ = live_->TakePuzzle();
-        live_.reset();
-        ShowEmptyFigure();
-        mode_ = Mode::Idle;
-        idleCaption_ = kShowSolution;
+        EndCompileWithoutPuzzle();
         return Redrawn();
       case Mode::ShowingSolution: ShowPuzzle(); return Redrawn();
       case Mode::Solving:

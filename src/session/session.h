@@ -143,6 +143,8 @@ class Session {
   void ShowEmptyFigure();
   void TakeStep(const LiveEvent& live);
   Reply FinishCompile();
+  /// Ends the compile that made no puzzle (stopped or failed): the empty figure, the button idle as Show Solution.
+  void EndCompileWithoutPuzzle();
   CompileOptions FillWithTheme(CompileOptions fill) const;
   std::string FileText(bool withTypedLetters) const;
   void ShowSolution();
