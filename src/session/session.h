@@ -121,9 +121,6 @@ class Session {
   /// What the title bar says: the word list in use and how many theme words are set.
   [[nodiscard]] Message WindowTitle() const;
   [[nodiscard]] Mode CurrentMode() const { return mode_; }
-  [[nodiscard]] const char* Caption() const;
-  /// The commands on offer in the current mode.
-  [[nodiscard]] Offer Offered() const;
   /// Whether a compiled or opened puzzle can be shown, saved and solved.
   [[nodiscard]] bool HasPuzzle() const;
   [[nodiscard]] const Puzzle& CurrentPuzzle() const { return puzzle_; }
@@ -136,6 +133,9 @@ class Session {
  private:
   template <typename Command>
   Reply Answer(Command command);
+  /// The view button's caption and the commands on offer in the current mode, as CurrentView gives them.
+  const char* Caption() const;
+  Offer Offered() const;
   Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
   bool Unsaved() const;
   bool LettersAtStake() const;
