@@ -5,17 +5,12 @@
 #include <algorithm>
 
 #include "board/letters.h"
+#include "board/plain_text.h"
 #include "words/dictionary.h"
 
 namespace loopword {
 
 namespace {
-
-/// Characters in UTF-8 text: every byte that does not continue a multi-byte character.
-std::size_t CharacterCount(const std::string& text) {
-  return static_cast<std::size_t>(std::count_if(
-      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
-}
 
 /// The English rules, kept as they always were.
 StartWordCheck CheckEnglishStartWord(const std::string& answer) {
