@@ -10,6 +10,7 @@ entry a line, '#' starting a comment:
 
 Entries are folded into capitals like the lists themselves (German Ä to AE, other accents dropped).
 """
+# SPDX-License-Identifier: GPL-3.0-or-later
 import re
 
 from loopword_language import fold

@@ -3,6 +3,7 @@
 Scripts import this module instead of copying the tables: SQUARE_X, SQUARE_Y, RING_X, RING_Y
 (index 0 unused: the program numbers them from 1) and cell_point(square, position), in twips.
 """
+# SPDX-License-Identifier: GPL-3.0-or-later
 import pathlib
 import re
 

@@ -5,6 +5,7 @@ English keeps lines of capitals or of lower-case letters a-z.  Other languages d
 sharp s as SS, and also reads lines that start with a capital (nouns).  A line that folds into
 anything but capitals A-Z is no word.
 """
+# SPDX-License-Identifier: GPL-3.0-or-later
 import re
 import unicodedata
 
