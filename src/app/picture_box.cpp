@@ -13,9 +13,9 @@
 
 #include "app/figure_access.h"
 #include "app/fonts.h"
+#include "display/sheets.h"
 #include "display/units.h"
 #include "output/sheet_image.h"
-#include "output/print_page.h"
 
 namespace loopword {
 

@@ -6,7 +6,6 @@
 
 #include "board/puzzle.h"
 #include "display/sheet_view.h"
-#include "display/sheets.h"
 
 namespace loopword {
 

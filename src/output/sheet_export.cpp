@@ -9,7 +9,7 @@
 #include <QSvgGenerator>
 
 #include "display/sheets.h"
-#include "output/painter_canvas.h"
+#include "display/units.h"
 #include "output/pdf_document.h"
 #include "output/print_page.h"
 
