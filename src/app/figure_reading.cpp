@@ -15,6 +15,14 @@ CellReading RingCellReading(const std::string& ring, int position, CellShows sho
   return {letter, shows};
 }
 
+/// Sets every ring cell of the 23 squares to what `read` makes of it.
+template <typename Read>
+void ReadEachCell(FigureReading& reading, const Read& read) {
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) reading.cells[square][position] = read(RingCell{square, position});
+  }
+}
+
 /// The sheet's words in the order the puzzle sheet lists them, none found.
 std::vector<ListedWord> ListedWords(const Puzzle& puzzle) {
   std::vector<ListedWord> listed;
@@ -27,21 +35,15 @@ void ReadPuzzleSheet(const Puzzle& puzzle, FigureReading& reading) {
   for (int position = 1; position <= kRingSize; ++position) given.push_back({kCrossingSquare, position});
   CellArray<bool> isGiven{};
   for (const RingCell& cell : given) isGiven[cell] = true;
-  for (int square = 1; square <= kSquareCount; ++square) {
-    for (int position = 1; position <= kRingSize; ++position) {
-      if (isGiven[{square, position}]) {  // from either square of a shared cell
-        reading.cells[square][position] = RingCellReading(puzzle.board.SquareWord[square], position, CellShows::Hint);
-      }
-    }
-  }
+  ReadEachCell(reading, [&](RingCell cell) {  // a shared cell is given from either of its squares
+    return isGiven[cell] ? RingCellReading(puzzle.board.SquareWord[cell.square], cell.position, CellShows::Hint) : CellReading{};
+  });
 }
 
 void ReadSolutionSheet(const Puzzle& puzzle, FigureReading& reading) {
-  for (int square = 1; square <= kSquareCount; ++square) {
-    for (int position = 1; position <= kRingSize; ++position) {
-      reading.cells[square][position] = RingCellReading(puzzle.board.SquareWord[square], position, CellShows::Letter);
-    }
-  }
+  ReadEachCell(reading, [&](RingCell cell) {
+    return RingCellReading(puzzle.board.SquareWord[cell.square], cell.position, CellShows::Letter);
+  });
 }
 
 CellReading SolvingCellReading(const SolvingState& solving, RingCell cell) {
@@ -52,11 +54,7 @@ CellReading SolvingCellReading(const SolvingState& solving, RingCell cell) {
 }
 
 void ReadSolving(const SolvingState& solving, FigureReading& reading) {
-  for (int square = 1; square <= kSquareCount; ++square) {
-    for (int position = 1; position <= kRingSize; ++position) {
-      reading.cells[square][position] = SolvingCellReading(solving, {square, position});
-    }
-  }
+  ReadEachCell(reading, [&](RingCell cell) { return SolvingCellReading(solving, cell); });
   reading.current = solving.Selected();
   for (ListedWord& listed : reading.words) listed.found = solving.IsStruck(listed.word);
 }
