@@ -423,13 +423,15 @@ Reply Session::EnterStartWord(const std::string& answer) {
   });
 }
 
+LoadReport Session::ListsKept() const { return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}}; }
+
 LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
-  if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}};
+  if (mode_ == Mode::Compiling) return ListsKept();
   return dictionaries_.Choose(level, userPath);
 }
 
 LoadReport Session::ChooseLanguage(Language language) {
-  if (mode_ == Mode::Compiling) return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}};
+  if (mode_ == Mode::Compiling) return ListsKept();
   dictionaries_.UseLanguage(language);
   return dictionaries_.LoadDictionary();
 }

@@ -137,6 +137,8 @@ class Session {
   const char* Caption() const;
   Offer Offered() const;
   Compiler& CompilerFor(const std::shared_ptr<const Dictionary>& words);
+  /// What a word-list or language choice refused during a compile reports: the list in use, kept.
+  LoadReport ListsKept() const;
   bool Unsaved() const;
   bool LettersAtStake() const;
   void EndSolving();
