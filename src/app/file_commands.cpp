@@ -5,12 +5,12 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "app/remembered_choices.h"
 #include "output/booklet.h"
 #include "output/print_page.h"
 #include "output/sheet_export.h"
@@ -21,8 +21,6 @@ namespace loopword {
 namespace {
 
 constexpr const char* kPuzzleFilesName = QT_TRANSLATE_NOOP("Messages", "Loopword Puzzles");
-// Where the folder of the file chosen last in a file dialog is remembered.
-constexpr const char* kFolderSetting = "files/folder";
 
 }  // namespace
 
@@ -31,11 +29,10 @@ std::string FileCommands::AskFileName(const char* mode, const std::string& title
   gf1.Title = title;
   gf1.FileTypes = patterns;
   gf1.FileTypesName = typesName;
-  QSettings settings;
-  gf1.DefaultDir = DialogStartFolder(settings.value(kFolderSetting).toString().toStdString(), toolkit_.ProgramFolder(),
+  gf1.DefaultDir = DialogStartFolder(RememberedFolder(), toolkit_.ProgramFolder(),
                                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
   const std::string path = gf1.GetFileName(mode);
-  if (!path.empty()) settings.setValue(kFolderSetting, QString::fromStdString(std::filesystem::path(path).parent_path().string()));
+  if (!path.empty()) RememberFolderOf(path);
   return path;
 }
 

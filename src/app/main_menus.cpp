@@ -4,7 +4,6 @@
 
 #include <QActionGroup>
 #include <QMenuBar>
-#include <QSettings>
 #include <algorithm>
 
 #include "app/form1.h"
@@ -12,11 +11,6 @@
 namespace loopword {
 
 namespace {
-
-// Where the Solution menu's fill choices are remembered between runs.
-constexpr const char* kVariedSetting = "fill/varied";
-constexpr const char* kUniqueSetting = "fill/unique";
-constexpr const char* kDifficultySetting = "fill/difficulty";
 
 QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {}) {
   QAction* action = menu->addAction(text);
@@ -52,11 +46,11 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
   return item;
 }
 
-QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key) {
+QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& name, FillSwitch fill) {
   QAction* item = AddItem(menu, text, name);
   item->setCheckable(true);
-  item->setChecked(QSettings().value(key, false).toBool());
-  QObject::connect(item, &QAction::toggled, window_, [key](bool on) { QSettings().setValue(key, on); });
+  item->setChecked(RememberedSwitch(fill));
+  QObject::connect(item, &QAction::toggled, window_, [fill](bool on) { RememberSwitch(fill, on); });
   return item;
 }
 
@@ -65,19 +59,17 @@ void MainMenus::AddDifficultyMenu(QMenu* solution) {
   menu->setObjectName("mnuDifficulty");
   auto* group = new QActionGroup(window_);
   group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  const std::optional<Difficulty> remembered = DifficultyNamed(QSettings().value(kDifficultySetting).toString().toStdString());
+  const Difficulty remembered = RememberedDifficulty();
   const QStringList texts = {QObject::tr("&Standard"), QObject::tr("&Easy"), QObject::tr("&Medium"), QObject::tr("&Hard"),
                              QObject::tr("E&xpert")};
   for (int i = 0; i < texts.size(); ++i) {
     const auto difficulty = static_cast<Difficulty>(i);
     QAction* item = AddItem(menu, texts[i], "mnuDifficulty" + QString::number(i));
     item->setCheckable(true);
-    item->setChecked(difficulty == remembered.value_or(Difficulty::Standard));
+    item->setChecked(difficulty == remembered);
     group->addAction(item);
     difficultyItems_.push_back(item);
-    QObject::connect(item, &QAction::triggered, window_, [difficulty] {
-      QSettings().setValue(kDifficultySetting, QString::fromUtf8(DifficultyName(difficulty).data(), DifficultyName(difficulty).size()));
-    });
+    QObject::connect(item, &QAction::triggered, window_, [difficulty] { RememberDifficulty(difficulty); });
   }
 }
 
@@ -115,8 +107,8 @@ void MainMenus::Build(Form1& window, bool webPage) {
 
   QMenu* solution = window.menuBar()->addMenu(QObject::tr("&Solution"));
   QAction* mnuSolve = AddCommand(solution, QObject::tr("&Compile"), "mnuSolve", &Form1::mnuSolve_Click, QKeySequence(Qt::Key_F5));
-  mnuVaried_ = AddSetting(solution, QObject::tr("&Varied words"), "mnuVaried", kVariedSetting);
-  mnuUnique_ = AddSetting(solution, QObject::tr("&One solution"), "mnuUnique", kUniqueSetting);
+  mnuVaried_ = AddSetting(solution, QObject::tr("&Varied words"), "mnuVaried", FillSwitch::Varied);
+  mnuUnique_ = AddSetting(solution, QObject::tr("&One solution"), "mnuUnique", FillSwitch::Unique);
   AddDifficultyMenu(solution);
   solution->addSeparator();
   mnuPlay_ = AddCommand(solution, QObject::tr("Solve on &screen"), "mnuPlay", &Form1::mnuPlay_Click, QKeySequence(Qt::Key_F6));

@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "app/remembered_choices.h"
 #include "compiler/compiler.h"
 #include "session/session.h"
 
@@ -37,7 +38,7 @@ class MainMenus {
  private:
   QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
                       const QKeySequence& shortcut);
-  QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, const char* key);
+  QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, FillSwitch fill);
   void AddDifficultyMenu(QMenu* solution);
   QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
                          void (Form1::*handler)(int));
