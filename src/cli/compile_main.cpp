@@ -526,16 +526,13 @@ int Run(const Options& options, const char* argv0) {
     return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
   };
 
-  loopword::PuzzleOrigin origin = loopword::ListOrigin(dictionaries, options.fill, options.title);
+  const loopword::PuzzleOrigin origin = loopword::ListOrigin(dictionaries, options.fill, options.title);
   TextOutput output(options);
   std::vector<loopword::Puzzle> answers;  // kept only for a booklet, at most kBookletLimit of them
   const auto keep = [&](loopword::Puzzle&& puzzle) {
     const std::string separator = made > 0 ? "\n" : "";
     if (!options.pdf.empty()) answers.push_back(puzzle);
-    origin.seed = PuzzleSeed(runSeed, made++);
-    origin.difficulty = puzzle.difficulty;
-    origin.hints = puzzle.hints;
-    std::vector<std::string> comments = loopword::HeaderComments(origin);
+    std::vector<std::string> comments = loopword::PuzzleComments(origin, puzzle, PuzzleSeed(runSeed, made++));
     if (options.grade) comments.push_back(GradeLine(puzzle));
     return output.Write(separator + loopword::FormatPuzzle({std::move(comments), std::move(puzzle)}));
   };

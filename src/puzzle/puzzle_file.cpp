@@ -234,6 +234,13 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
   return lines;
 }
 
+std::vector<std::string> PuzzleComments(PuzzleOrigin list, const Puzzle& puzzle, std::optional<std::uint64_t> seed) {
+  list.seed = seed;
+  list.difficulty = puzzle.difficulty;
+  list.hints = puzzle.hints;
+  return HeaderComments(list);
+}
+
 std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
   const std::optional<std::string_view> words = LineAfter(puzzle.comments, kThemeLine);
   return words ? ReadThemeWords(*words, LanguageOf(puzzle)).words : std::vector<std::string>{};

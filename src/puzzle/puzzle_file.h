@@ -61,6 +61,9 @@ struct FilePuzzle {
 /// difficulty, its hint cells when they are not the standard ones ("# hints: 03.5 07.2", square
 /// and ring position), seed and its theme words.
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
+/// The comment lines of `puzzle`, made from the list and fill of `list` (ListOrigin) and drawn from
+/// `seed`: HeaderComments with the puzzle's own seed, grade and hint cells.
+std::vector<std::string> PuzzleComments(PuzzleOrigin list, const Puzzle& puzzle, std::optional<std::uint64_t> seed);
 /// The language a puzzle's "# language:" comment line names; English when it has none or names
 /// no language the program knows.
 Language LanguageOf(const FilePuzzle& puzzle);

@@ -223,11 +223,7 @@ Reply Session::FinishCompile() {
   puzzle_ = live_->TakePuzzle();
   live_.reset();
   puzzle_.title = theme_.title;
-  PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
-  origin.seed = compileSeed_;
-  origin.difficulty = puzzle_.difficulty;
-  origin.hints = puzzle_.hints;
-  comments_ = HeaderComments(origin);
+  comments_ = PuzzleComments(ListOrigin(dictionaries_, fill, theme_.title), puzzle_, compileSeed_);
   ShowSolution();
   return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
 }
