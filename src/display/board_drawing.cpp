@@ -14,8 +14,6 @@ namespace {
 constexpr int kCell = 300;
 /// Side of a square's tag in twips.
 constexpr int kTagSide = 260;
-/// Side of the box that blanks a letter, in twips.
-constexpr int kBlankSide = 250;
 /// Side of a start mark in twips.
 constexpr int kMarkSide = 25;
 
@@ -93,10 +91,6 @@ void DrawCellLetter(Picture& picture, int square, int position, const std::strin
   picture.CurrentX = point.x;
   picture.CurrentY = point.y;
   picture.Print(letter);
-}
-
-void DrawBlankCell(Picture& picture, int square, int position) {
-  FillCellBox(picture, square, position, kBlankSide, ColorBack);
 }
 
 void DrawSquareLetters(Picture& picture, int square, const std::string& ring) {

@@ -34,10 +34,6 @@ void DrawBoard(Picture& picture, Color tagColor);
 /// in the current font and colour.
 void DrawCellLetter(Picture& picture, int square, int position, const std::string& letter);
 
-/// Blanks the letter of ring position `position` (1..8) of `square`: a 250-twip box in ColorBack
-/// from 75 twips left of and 25 above its letter point.
-void DrawBlankCell(Picture& picture, int square, int position);
-
 /// Prints the first 8 characters of `ring` round square `square`, character p at ring position p.
 void DrawSquareLetters(Picture& picture, int square, const std::string& ring);
 
