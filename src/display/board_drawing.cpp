@@ -5,13 +5,12 @@
 #include "board/board.h"
 #include "board/geometry.h"
 #include "display/colors.h"
+#include "play/cells.h"
 
 namespace loopword {
 
 namespace {
 
-/// Cell edge in twips.
-constexpr int kCell = 300;
 /// Side of a square's tag in twips.
 constexpr int kTagSide = 260;
 /// Side of a start mark in twips.
@@ -57,13 +56,13 @@ void DrawSquareGrid(Picture& picture, int x, int y) {
   picture.DrawWidth = 1;
   for (int r = 1; r <= 3; ++r) {
     for (int c = 1; c <= 3; ++c) {
-      const int left = x + kCell * c;
-      const int top = y + kCell * r;
-      picture.LineBox(left, top, left + kCell, top + kCell, ColorGrey);
+      const int left = x + kCellSide * c;
+      const int top = y + kCellSide * r;
+      picture.LineBox(left, top, left + kCellSide, top + kCellSide, ColorGrey);
     }
   }
   picture.DrawWidth = 2;
-  picture.LineBox(x + kCell, y + kCell, x + 4 * kCell, y + 4 * kCell, ColorInk);
+  picture.LineBox(x + kCellSide, y + kCellSide, x + 4 * kCellSide, y + 4 * kCellSide, ColorInk);
 }
 
 void DrawSquare(Picture& picture, int square, Color tagColor) {

@@ -10,8 +10,6 @@ namespace loopword {
 
 namespace {
 
-/// Distance in twips between neighbouring cell points.
-constexpr int kCellStep = 300;
 /// Most cell steps from one side of the figure to the other.
 constexpr int kMostSteps = 21;
 
@@ -184,7 +182,7 @@ void SolvingState::MoveRound(int steps) {
 void SolvingState::MoveOnScreen(int dx, int dy) {
   const TwipPoint from = CellPoint(selected_.square, selected_.position);
   for (int step = 1; step <= kMostSteps; ++step) {
-    const TwipPoint to{from.x + dx * kCellStep * step, from.y + dy * kCellStep * step};
+    const TwipPoint to{from.x + dx * kCellSide * step, from.y + dy * kCellSide * step};
     const std::vector<RingCell> cells = RingCellsAt(to);
     if (cells.empty()) continue;
     const auto same = std::find_if(cells.begin(), cells.end(), [this](RingCell c) { return c.square == selected_.square; });
