@@ -79,7 +79,7 @@ std::string Unless(bool fine, const std::string& wrong) { return fine ? "" : wro
 
 /// The theme text of --theme: the file it names, or the value itself; nullopt when a named file
 /// cannot be read.
-std::optional<std::string> ThemeText(const std::string& value) {
+std::optional<std::string> ThemeArgumentText(const std::string& value) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(value, error)) return value;
   std::ifstream file(value, std::ios::binary);
@@ -91,7 +91,7 @@ std::optional<std::string> ThemeText(const std::string& value) {
 /// Reads the theme words of --theme into `options`, naming on stderr the entries it skips; what is
 /// wrong with them, or "".
 std::string ParseTheme(const std::string& value, Options& options) {
-  const std::optional<std::string> text = ThemeText(value);
+  const std::optional<std::string> text = ThemeArgumentText(value);
   if (!text) return "--theme: could not read " + value;
   const loopword::ThemeWords read = loopword::ReadThemeWords(*text, options.language);
   for (const std::string& entry : read.unusable) std::cerr << "Skipped theme entry " << entry << ": not 8 letters A to Z.\n";
