@@ -12,7 +12,7 @@ namespace loopword {
 /// What the session is doing, which decides what the view button offers.
 enum class Mode {
   Idle,             ///< no puzzle to show: the button cannot be pressed
-  Compiling,        ///< a compile is drawn step by step: the button stops it
+  Compiling,        ///< a compile runs, its steps shown unless the front end asked for none: the button stops it
   ShowingPuzzle,    ///< the puzzle sheet is on show
   ShowingSolution,  ///< the solution sheet is on show
   Solving,          ///< the puzzle is being solved on screen
@@ -32,7 +32,7 @@ struct Reply {
   bool redraw = false;
 };
 
-/// Which commands a front end offers now; all off while a compile or a booklet run goes on.
+/// Which commands a front end offers now: while a compile runs, only the view button (Stop).
 struct Offer {
   bool commands = false;  ///< compile, open, print, the exports, the booklet and the word-list and starting-word choices
   bool puzzle = false;    ///< save and solve on screen, which need a puzzle
