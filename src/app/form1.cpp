@@ -8,12 +8,12 @@
 #include <QTimer>
 
 #include "app/about_form.h"
-#include "app/figure_reading.h"
 #include "app/picture_box.h"
 #include "app/remembered_choices.h"
 #include "app/translations.h"
 #include "display/units.h"
 #include "output/sheet_image.h"
+#include "session/figure_reading.h"
 #include "words/bundled_lists.h"
 #include "words/theme_words.h"
 

@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/figure_reading.h"
 #include "display/sheet_view.h"
 #include "play/solving.h"
+#include "session/figure_reading.h"
 
 namespace loopword {
 

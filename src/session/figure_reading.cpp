@@ -1,6 +1,6 @@
 // Reading the figure on screen from the session: the sheet on show, or the grid being solved.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/figure_reading.h"
+#include "session/figure_reading.h"
 
 #include "play/cells.h"
 
