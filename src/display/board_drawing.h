@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "board/geometry.h"
 #include "display/canvas.h"

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <iterator>
 #include <utility>
 
