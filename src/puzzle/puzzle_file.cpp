@@ -205,6 +205,10 @@ Message RefusalMessage(const std::string& fileName, const Phrase& why) {
   return Message(LOOPWORD_TEXT("Messages", "Loopword could not open the puzzle file:")).Add(fileName).Add(why);
 }
 
+Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason) {
+  return Message(heading).Add(path).Append(reason);
+}
+
 PuzzleOrigin ListOrigin(const DictionaryState& dictionaries, const CompileOptions& fill, const std::string& title) {
   return {.wordList = std::filesystem::path(dictionaries.ChosenPath()).filename().string(),
           .wordCount = dictionaries.WordCount(),

@@ -77,6 +77,9 @@ std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles);
 
 /// What the user is told when the file `fileName` cannot be opened as a puzzle, and `why`.
 Message RefusalMessage(const std::string& fileName, const Phrase& why);
+/// What the user is told when a file could not be saved to `path`: `heading` ("Loopword could not
+/// save the puzzle to:"), the path and why, a line each.
+Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason);
 
 /// The first fault of a text that is not a puzzle file: its line (0 for the whole file) and what is wrong.
 struct PuzzleFileFault {

@@ -47,10 +47,6 @@ Reply Redrawn() { return {{}, {}, true}; }
 
 }  // namespace
 
-Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason) {
-  return Message(heading).Add(path).Append(reason);
-}
-
 Clock SteadyClock() {
   return [] {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();

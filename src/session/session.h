@@ -188,8 +188,4 @@ class Session {
 /// What the user is told of a command that needs the compiler while a compile runs.
 inline constexpr Text kStillCompiling = LOOPWORD_TEXT("Messages", "Loopword is still compiling a puzzle.");
 
-/// What the user is told when a file could not be saved to `path`: `heading` ("Loopword could not
-/// save the puzzle to:"), the path and why, a line each.
-Message SaveFailureMessage(Text heading, const std::string& path, const Message& reason);
-
 }  // namespace loopword
