@@ -78,7 +78,7 @@ bool ApplyTypedLines(SolvingState& state, const std::vector<std::string>& commen
   SolvingState updated = state;
   CellArray<char> given{};
   for (const std::string& comment : comments) {
-    if (comment.compare(0, kTypedPrefix.size(), kTypedPrefix) != 0) continue;
+    if (!IsTypedLine(comment)) continue;
     const auto line = ParseTypedLine(comment);
     if (!line || !ApplyTypedSquare(updated, *line, given)) return false;
   }

@@ -13,6 +13,9 @@ namespace loopword {
 /// How a comment line that keeps a square's letters begins: "# typed SS LLLLLLLL".
 inline constexpr std::string_view kTypedPrefix = "# typed ";
 
+/// Whether the comment line `comment` keeps a square's letters: it begins with kTypedPrefix.
+inline bool IsTypedLine(std::string_view comment) { return comment.starts_with(kTypedPrefix); }
+
 /// One comment line "# typed SS LLLLLLLL" for each square holding a letter the solver typed:
 /// the square as two digits, then its 8 letters in ring-position order with '.' for an empty cell.
 std::vector<std::string> TypedLines(const SolvingState& state);

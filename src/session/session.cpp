@@ -21,8 +21,6 @@ namespace loopword {
 
 namespace {
 
-bool IsTypedLine(const std::string& line) { return line.rfind(kTypedPrefix, 0) == 0; }
-
 /// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
 struct OpenedPuzzle {
   std::optional<FilePuzzle> file;
