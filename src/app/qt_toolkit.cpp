@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 
 #include "app/translations.h"
-#include "controls/fn_dialog.h"
 #include "board/plain_text.h"
+#include "controls/fn_dialog.h"
 #include "puzzle/booklet_maker.h"
 #include "words/theme_words.h"
 

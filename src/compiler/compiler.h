@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "board/board.h"
-#include "board/placement_line.h"
 #include "board/message.h"
+#include "board/placement_line.h"
 #include "board/puzzle.h"
 #include "compiler/candidate_search.h"
-#include "random/random_source.h"
 #include "compiler/word_groups.h"
 #include "exact/exact_engine.h"
 #include "exact/theme_search.h"
+#include "random/random_source.h"
 
 namespace loopword {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "board/program_text.h"
 #include "board/geometry.h"
+#include "board/program_text.h"
 
 namespace loopword {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "words/language.h"
 #include "board/message.h"
+#include "words/language.h"
 
 namespace loopword {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "words/language.h"
 #include "board/message.h"
+#include "words/language.h"
 
 namespace loopword {
 

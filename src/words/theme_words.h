@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "words/language.h"
 #include "board/message.h"
+#include "words/language.h"
 
 namespace loopword {
 
