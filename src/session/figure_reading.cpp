@@ -64,20 +64,18 @@ void ReadSolving(const SolvingState& solving, FigureReading& reading) {
 FigureReading ReadFigure(const Session& session) {
   FigureReading reading;
   const Puzzle& puzzle = session.CurrentPuzzle();
+  if (session.HasPuzzle()) reading.words = ListedWords(puzzle);
   switch (session.CurrentMode()) {
     case Mode::ShowingPuzzle:
       reading.sheet = FigureSheet::Puzzle;
-      reading.words = ListedWords(puzzle);
       ReadPuzzleSheet(puzzle, reading);
       break;
     case Mode::ShowingSolution:
       reading.sheet = FigureSheet::Solution;
-      reading.words = ListedWords(puzzle);
       ReadSolutionSheet(puzzle, reading);
       break;
     case Mode::Solving:
       reading.sheet = FigureSheet::Solving;
-      reading.words = ListedWords(puzzle);
       if (const SolvingState* solving = session.Solving()) ReadSolving(*solving, reading);
       break;
     case Mode::Compiling: reading.sheet = FigureSheet::Compiling; break;
