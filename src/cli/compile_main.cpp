@@ -489,10 +489,10 @@ bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) 
   return report.outcome == loopword::LoadOutcome::Loaded;
 }
 
-/// The comment line that gives a puzzle's grade: "# grade: Hard, technique 4, steps …, effort 212".
-std::string GradeLine(const loopword::Puzzle& puzzle) {
+/// A puzzle's grade by its own hint cells: "grade: Hard, technique 4, steps …, effort 212".
+std::string GradeOf(const loopword::Puzzle& puzzle) {
   const loopword::grade::Sheet sheet = loopword::grade::SheetOf(puzzle.placements, loopword::SheetHintCells(puzzle));
-  return "# " + loopword::grade::DescribeGrade(loopword::grade::GradeSheet(sheet));
+  return loopword::grade::DescribeGrade(loopword::grade::GradeSheet(sheet));
 }
 
 /// Prints the grade line of each puzzle of the file at `path`, numbered from 1.
@@ -503,7 +503,7 @@ int GradeFile(const std::string& path) {
     return 1;
   }
   for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
-    std::cout << "# puzzle " << i + 1 << ": " << GradeLine(read.puzzles[i].puzzle).substr(2) << '\n';
+    std::cout << "# puzzle " << i + 1 << ": " << GradeOf(read.puzzles[i].puzzle) << '\n';
   }
   return std::cout.flush() ? 0 : 1;
 }
@@ -533,7 +533,7 @@ int Run(const Options& options, const char* argv0) {
     const std::string separator = made > 0 ? "\n" : "";
     if (!options.pdf.empty()) answers.push_back(puzzle);
     std::vector<std::string> comments = loopword::PuzzleComments(origin, puzzle, PuzzleSeed(runSeed, made++));
-    if (options.grade) comments.push_back(GradeLine(puzzle));
+    if (options.grade) comments.push_back("# " + GradeOf(puzzle));
     return output.Write(separator + loopword::FormatPuzzle({std::move(comments), std::move(puzzle)}));
   };
   ProgressBar bar;
