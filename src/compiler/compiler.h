@@ -121,9 +121,9 @@ class Compiler {
   /// words, holds fewer different words than a puzzle needs: a compile would end at once with TooFewWords.
   [[nodiscard]] bool TooFewWords(const std::string& startWord, const std::vector<std::string>& theme = {}) const;
   /// What the user is told when the last compile, with `startWord` and `options`, ended with
-  /// `outcome`: "" when it made a puzzle or was stopped.
+  /// `outcome`: nothing when it made a puzzle or was stopped.
   [[nodiscard]] Message FailureMessage(CompileOutcome outcome, const std::string& startWord,
-                                           const CompileOptions& options) const;
+                                       const CompileOptions& options) const;
   /// Asks the running compile to stop at its next step.
   void RequestStop() { stopRequested_ = true; }
 
