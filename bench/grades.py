@@ -1,5 +1,4 @@
 #!/usr/bin/env python3
-# SPDX-License-Identifier: GPL-3.0-or-later
 """Difficulty grades of the puzzles loopword-compile makes, per bundled level.
 
 Usage: bench/grades.py [--compile build/bin/loopword-compile] [--levels 1 2 3] [--count 500]
@@ -13,6 +12,7 @@ hint count and the median time per run. With --check, every graded puzzle's solu
 counted here, by the solver of quality.py reading the "# hints:" line. With --solutions, that
 count (1, or 2 for two or more) is printed for each puzzle of a puzzle file instead.
 """
+# SPDX-License-Identifier: GPL-3.0-or-later
 import argparse
 import collections
 import pathlib

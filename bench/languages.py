@@ -1,5 +1,4 @@
 #!/usr/bin/env python3
-# SPDX-License-Identifier: GPL-3.0-or-later
 """Per language and level: the bundled list's words, puzzle times and the share of varied puzzles with one solution.
 
 Usage: bench/languages.py [--compile build/bin/loopword-compile] [--count 20] [--seed 1] [--languages en,de,...]
@@ -9,6 +8,7 @@ data/<code>-L1words.txt ... for the others) it makes --count classic and --count
 through loopword-compile (with --language but for English), timing each run, and counts how many of the varied puzzles
 have exactly one solution by the solver of bench/quality.py. It prints a Markdown table.
 """
+# SPDX-License-Identifier: GPL-3.0-or-later
 import argparse
 import pathlib
 import sys

@@ -1,5 +1,4 @@
 #!/usr/bin/env python3
-# SPDX-License-Identifier: GPL-3.0-or-later
 """Quality figures of the puzzles loopword-compile makes: word spread, letter share, one solution.
 
 Usage: bench/quality.py [--compile build/bin/loopword-compile] [--dict data/L3words.txt]
@@ -11,6 +10,7 @@ share of puzzles one word appears in and E's share of the placed letters; then, 
 solver of its own: every letter grid that the puzzle sheet (its 22 other words each used once,
 word 12 as shown, the hint letters) allows, trying the open square with the fewest options first.
 """
+# SPDX-License-Identifier: GPL-3.0-or-later
 import argparse
 import collections
 import pathlib

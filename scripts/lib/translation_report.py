@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-# SPDX-License-Identifier: GPL-3.0-or-later
 """Says what lupdate changed in one translation file: texts new in the sources, texts whose English
 changed (a new text much like one no longer used in its context, or one lupdate matched to its old
 text), texts the sources no longer use and texts still unfinished.
 Usage: translation_report.py NAME BEFORE.ts AFTER.ts; exit 1 when any is listed."""
+# SPDX-License-Identifier: GPL-3.0-or-later
 import difflib
 import sys
 import xml.etree.ElementTree as ElementTree
