@@ -6,15 +6,15 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <charconv>
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <set>

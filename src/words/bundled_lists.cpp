@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/bundled_lists.h"
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <system_error>
 #include <vector>
