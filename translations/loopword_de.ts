@@ -1059,6 +1059,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>the puzzle kept here</source>
         <translation>das hier gespeicherte Rätsel</translation>
     </message>
+    <message>
+        <source>User guide</source>
+        <translation>Anleitung</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

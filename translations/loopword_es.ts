@@ -1059,6 +1059,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>the puzzle kept here</source>
         <translation>el pasatiempo guardado aquí</translation>
     </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guía</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

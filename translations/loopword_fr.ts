@@ -1059,6 +1059,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>the puzzle kept here</source>
         <translation>la grille gardée ici</translation>
     </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guide</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1059,6 +1059,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>the puzzle kept here</source>
         <translation>lo schema conservato qui</translation>
     </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guida</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

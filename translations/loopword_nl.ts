@@ -1059,6 +1059,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>the puzzle kept here</source>
         <translation>de hier bewaarde puzzel</translation>
     </message>
+    <message>
+        <source>User guide</source>
+        <translation>Handleiding</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

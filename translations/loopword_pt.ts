@@ -1059,6 +1059,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>the puzzle kept here</source>
         <translation>o passatempo guardado aqui</translation>
     </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guia</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

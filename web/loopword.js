@@ -247,17 +247,26 @@ function offers(select, value) {
   return [...select.options].some((option) => option.value === value);
 }
 
+/// The bytes the page carries gzipped in base64 in the script element of `type` for `language`; null for none.
+async function carried(type, language) {
+  const packed = document.querySelector(`script[type="${type}"][data-language="${language}"]`)?.textContent;
+  if (!packed) return null;
+  const gzipped = new Blob([Uint8Array.from(atob(packed), (c) => c.charCodeAt(0))]);
+  return new Uint8Array(await new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer());
+}
+
 /// The levels the page carries for `language` in one text, unpacked the first time it is asked for; none for English.
 function bundledList(language) {
   if (language === 'en') return Promise.resolve('');
-  if (!unpackedLists.has(language)) {
-    const packed = document.querySelector(`script[data-language="${language}"]`)?.textContent;
-    if (!packed) return Promise.resolve('');
-    const gzipped = new Blob([Uint8Array.from(atob(packed), (c) => c.charCodeAt(0))]);
-    const list = new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
-    unpackedLists.set(language, list.then((bytes) => new Uint8Array(bytes)));
-  }
+  if (!unpackedLists.has(language)) unpackedLists.set(language, carried('application/x-loopword-list', language).then((bytes) => bytes ?? ''));
   return unpackedLists.get(language);
+}
+
+/// Opens the user guide in the page's language (English where the page carries none) in a tab of its own.
+async function openGuide() {
+  const tab = window.open('', '_blank');
+  const guide = await carried('application/x-loopword-guide', pageLanguage) ?? await carried('application/x-loopword-guide', 'en');
+  if (tab && guide) tab.location = URL.createObjectURL(new Blob([guide], { type: 'text/html' }));
 }
 
 /// The words to find, struck through once found.
@@ -672,6 +681,7 @@ function wire() {
   $('copy-link').addEventListener('click', copyLink);
   $('export').addEventListener('click', exportPage);
   $('forget').addEventListener('click', forgetAll);
+  $('guide').addEventListener('click', openGuide);
   $('picture').addEventListener('click', (event) => {
     clickCell(event);
     $('picture').focus({ preventScroll: true });

@@ -592,7 +592,7 @@ function readableTexts(page) {
 describe('the page in every language', () => {
   const english = translationsOf('de').WebPage;
   for (const [language, locale] of [['de', 'de-DE'], ['fr', 'fr-CA'], ['es', 'es-MX'], ['it', 'it-IT'], ['pt', 'pt-BR'], ['nl', 'nl-BE']]) {
-    it(`speaks ${language} to a browser set to ${locale}: controls, messages, sheets and the puzzle's words`, async () => {
+    it(`speaks ${language} to a browser set to ${locale}: controls, messages, sheets, guide and the puzzle's words`, async () => {
       const texts = translationsOf(language);
       const own = await englishContext({ locale });
       const page = await openPage('?level=1&seed=6', await own.newPage());
@@ -607,6 +607,9 @@ describe('the page in every language', () => {
         const untranslated = (await readableTexts(page)).filter((text) => english.has(text) && texts.WebPage.get(text) !== text);
         assert.deepEqual(untranslated, [], `English left in the ${face} face`);
       }
+      const [guide] = await Promise.all([page.waitForEvent('popup'), page.click('#guide')]);
+      await guide.waitForFunction((code) => document.documentElement.lang === code && document.querySelector('h2'), language);
+      await guide.close();
       const heading = texts.Sheets.get('PUZZLE');
       await page.waitForFunction((word) => document.querySelector('#print-sheets').textContent.includes(word), heading);
       await own.close();

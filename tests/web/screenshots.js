@@ -16,7 +16,7 @@ async function main() {
   const args = process.getuid() === 0 ? ['--no-sandbox'] : [];
   const browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args });
   for (const { name, viewport, phone } of shots) {
-    const context = await browser.newContext({ viewport, isMobile: phone, hasTouch: phone, deviceScaleFactor: phone ? 2 : 1 });
+    const context = await browser.newContext({ locale: 'en-US', viewport, isMobile: phone, hasTouch: phone, deviceScaleFactor: phone ? 2 : 1 });
     const page = await context.newPage();
     await page.goto(`${pathToFileURL(pagePath).href}?level=1&seed=12`);
     await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
