@@ -203,6 +203,7 @@ function show(view) {
   const picture = view.picture.replaceAll('stroke="#c0c0c0"', 'stroke="#767676"');
   const svg = new DOMParser().parseFromString(picture, 'image/svg+xml').documentElement;
   svg.setAttribute('aria-hidden', 'true');
+  svg.setAttribute('translate', 'no');
   $('picture').replaceChildren(document.importNode(svg, true), ...gridRows(view));
   fitFigure($('picture').querySelector('svg'));
   $('view-button').textContent = trIn('Messages', view.caption);
@@ -590,7 +591,8 @@ function showKeyboard(view) {
   const layout = kKeyboardOf[view.language] ?? 'qwerty';
   if (layout === keyboardLayout) return;
   keyboardLayout = layout;
-  const rows = kKeyboards[layout].map((letters) => [...letters].map((letter) => keyButton(letter, '', () => run('type', [letter]))));
+  const rows = kKeyboards[layout].map((letters) => [...letters].map((letter) =>
+    Object.assign(keyButton(letter, '', () => run('type', [letter])), { translate: false })));
   rows.push([
     keyButton('⇤', tr('Previous square'), () => run('press', [kBackTab])),
     keyButton('←', tr('Left'), () => run('press', [kSolvingKeys.ArrowLeft])),
