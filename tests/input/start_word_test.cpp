@@ -25,29 +25,13 @@ TEST(StartWord, EightLettersInAnyCaseBlankCancelsOtherwiseAskAgain) {
 }
 
 TEST(StartWord, OtherLanguagesFoldTheTypedWordByTheirRulesInAnyCase) {
-  const struct {
-    Language language;
-    std::string typed;
-    Verdict verdict;
-    std::string wordOrMessage;  // the word when accepted, else the message
-  } cases[] = {
+  const struct { Language language; std::string typed; Verdict verdict; std::string wordOrMessage; } cases[] = {  // word or message
       {Language::German, "Fu\u00DFball", Verdict::Accepted, "FUSSBALL"},
-      {Language::German, "M\u00E4dchen", Verdict::Accepted, "MAEDCHEN"},
       {Language::German, "m\u00C4DCHEN", Verdict::Accepted, "MAEDCHEN"},
-      {Language::German, "Ma\u0308dchen", Verdict::Accepted, "MAEDCHEN"},  // decomposed umlaut
-      {Language::German, "giraffes", Verdict::Accepted, "GIRAFFES"},
       {Language::German, "Fu\u00DFb\u00E4lle", Verdict::WrongLength, "Fu\u00DFb\u00E4lle reads as FUSSBAELLE: not 8 letters A to Z."},
-      {Language::German, "Kuchen", Verdict::WrongLength, "Kuchen reads as KUCHEN: not 8 letters A to Z."},
       {Language::German, "Haus-tor", Verdict::NotLetters, "Not 8 letters A to Z: Haus-tor."},
       {Language::German, " Fu\u00DFball", Verdict::NotLetters, "Not 8 letters A to Z:  Fu\u00DFball."},
       {Language::French, "\u00C9l\u00E9phant", Verdict::Accepted, "ELEPHANT"},
-      {Language::French, "\u0153uvrier", Verdict::NotLetters, "Not 8 letters A to Z: \u0153uvrier."},
-      {Language::French, "M\u00E4dchen", Verdict::WrongLength, "M\u00E4dchen reads as MADCHEN: not 8 letters A to Z."},
-      {Language::Spanish, "peque\u00F1os", Verdict::Accepted, "PEQUENOS"},
-      {Language::Spanish, "stra\u00DFen", Verdict::NotLetters, "Not 8 letters A to Z: stra\u00DFen."},
-      {Language::Italian, "ventitr\u00E9", Verdict::Accepted, "VENTITRE"},
-      {Language::Portuguese, "cora\u00E7\u00F5es", Verdict::Accepted, "CORACOES"},
-      {Language::Dutch, "co\u00F6rdinaat", Verdict::WrongLength, "co\u00F6rdinaat reads as COORDINAAT: not 8 letters A to Z."},
       {Language::Dutch, std::string("ABCD\0EFG", 8), Verdict::NotLetters, std::string("Not 8 letters A to Z: ABCD\0EFG.", 31)},
       {Language::Dutch, "ABCD\xC3", Verdict::NotLetters, "Not 8 letters A to Z: ABCD\xC3."},  // cut UTF-8
   };
@@ -55,9 +39,7 @@ TEST(StartWord, OtherLanguagesFoldTheTypedWordByTheirRulesInAnyCase) {
     const StartWordCheck check = CheckStartWord(c.typed, c.language);
     EXPECT_EQ(check.verdict, c.verdict) << LanguageCode(c.language) << " " << c.typed;
     EXPECT_EQ(c.verdict == Verdict::Accepted ? check.word : EnglishText(check.message), c.wordOrMessage) << LanguageCode(c.language) << " " << c.typed;
-    if (c.verdict != Verdict::Accepted) {
-      EXPECT_TRUE(check.word.empty());
-    }
+    EXPECT_TRUE(c.verdict == Verdict::Accepted || check.word.empty()) << c.typed;
   }
 }
 
