@@ -39,9 +39,7 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
 TEST(PuzzleFile, TitlesAreKeptAsOneLineOfPlainTextAndReadBackOntoThePuzzle) {
   const Puzzle made = testing::CompiledPuzzles(1)[0];
   const std::string sixty(60, 'y');
-  const struct {
-    std::string given, kept;
-  } cases[] = {
+  const struct { std::string given, kept; } cases[] = {
       {"Week 12: <b>Animals</b> & co", "Week 12: <b>Animals</b> & co"},
       {"  two\nlines\r\tand  tabs ", "two lines and tabs"},
       {"Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", "Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98"},
@@ -61,11 +59,7 @@ TEST(PuzzleFile, TitlesAreKeptAsOneLineOfPlainTextAndReadBackOntoThePuzzle) {
 TEST(PuzzleFile, GradedSheetsKeepTheirDifficultyAndHintCells) {
   const Puzzle made = testing::CompiledPuzzles(1)[0];
   using Hints = std::optional<std::vector<RingCell>>;
-  const struct {
-    Difficulty difficulty;
-    Hints hints;
-    std::string lines;
-  } cases[] = {
+  const struct { Difficulty difficulty; Hints hints; std::string lines; } cases[] = {
       {Difficulty::Hard, Hints({{1, 1}, {3, 5}, {14, 1}, {23, 8}}), "# difficulty: hard\n# hints: 01.1 03.5 14.1 23.8\n"},
       {Difficulty::Expert, Hints(std::vector<RingCell>{}), "# difficulty: expert\n# hints:\n"},
       {Difficulty::Standard, std::nullopt, "# fill: classic\n# seed: 1\n"},

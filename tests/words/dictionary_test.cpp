@@ -102,13 +102,8 @@ std::string Joined(const std::vector<std::string>& lines, const std::string& lin
 }
 
 TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
-  const struct {
-    const char* what;
-    Language language;
-    std::vector<std::string> lines;  // byte by byte
-    TextEncoding encoding;
-    std::vector<std::string> words;
-    int enyeWords;
+  const struct {  // the lines byte by byte
+    const char* what; Language language; std::vector<std::string> lines; TextEncoding encoding; std::vector<std::string> words; int enyeWords;
   } cases[] = {
       {"German, Windows-1252", Language::German, {"M\xE4" "dchen", "Fu\xDF" "ball", "K\xE4" "se", "\x84Zitat\x93"}, TextEncoding::Windows1252,
        {"MAEDCHEN", "FUSSBALL"}, 0},
@@ -138,10 +133,7 @@ TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
 }
 
 TEST(ReadDictionary, AFileInNeitherEncodingNamesTheLineByWhichItIsNeither) {
-  const struct {
-    std::string text;
-    int badLine;
-  } cases[] = {
+  const struct { std::string text; int badLine; } cases[] = {
       {"ABCDEFGH\nBCD\x81" "EFGH\n", 2},
       {"ABCDEFGH\r\nBCDEFGHA\r\n\x8D", 3},
       {"ABCDEFGH\rBCDEFGHA\r\x8F", 3},
@@ -204,9 +196,7 @@ TEST(DictionaryState, TheTitleAndNoteSayHowAListWasReadAndAListInNeitherEncoding
   testing::TempDir dir;
   DictionaryState state(dir.Path().string() + "/");
   state.UseLanguage(Language::Spanish);
-  const struct {
-    std::string file, text, note;
-  } cases[] = {
+  const struct { std::string file, text, note; } cases[] = {
       {"plain.txt", "PLATYPUS\r\nKEEPSAKE\r\n", ""},
       {"latin.txt", "PLATYPUS\r\nKEEPSAKE\r\ncaf\xE9sito\r\n", "read as Windows-1252"},
       {"enye.txt", "peque\xC3\xB1os\nKEEPSAKE\n", "1 with \xC3\x91 read as N"},

@@ -12,11 +12,7 @@ TEST(ThemeWords, PastedTextIsReadIntoUsableRepeatedAndUnusableEntriesAndReported
   for (char c = 'A'; c < 'K'; ++c) ten += std::string(1, c) + "bc, ";
   std::string twentyFour;
   for (char c = 'A'; c <= 'X'; ++c) twentyFour += std::string(8, c) + "\n";
-  const struct {
-    std::string text;
-    std::vector<std::string> words, unusable, repeated;
-    std::string report;
-  } cases[] = {
+  const struct { std::string text; std::vector<std::string> words, unusable, repeated; std::string report; } cases[] = {
       {"", {}, {}, {}, "No theme words: puzzles come from the word list alone."},
       {" ,\t\r\n,, ", {}, {}, {}, "No theme words: puzzles come from the word list alone."},
       {"elephant", {"ELEPHANT"}, {}, {}, "1 theme word will be in every puzzle."},
@@ -39,11 +35,7 @@ TEST(ThemeWords, PastedTextIsReadIntoUsableRepeatedAndUnusableEntriesAndReported
 }
 
 TEST(ThemeWords, EachLanguageFoldsTheEntriesByItsRulesAndTellsTheOnesThatDoNotFold) {
-  const struct {
-    Language language;
-    std::string text;
-    std::vector<std::string> words, unusable, repeated;
-  } cases[] = {
+  const struct { Language language; std::string text; std::vector<std::string> words, unusable, repeated; } cases[] = {
       {Language::German, "M\u00E4dchen Fu\u00DFball, MAEDCHEN\nSchl\u00FCssel k\u00E4se", {"MAEDCHEN", "FUSSBALL"}, {"Schl\u00FCssel", "k\u00E4se"}, {"MAEDCHEN"}},
       {Language::English, "M\u00E4dchen Fu\u00DFball giraffes", {"GIRAFFES"}, {"M\u00E4dchen", "Fu\u00DFball"}, {}},
       {Language::French, "\u00E9l\u00E9phant ELEPHANT \u0153illets", {"ELEPHANT"}, {"\u0153illets"}, {"ELEPHANT"}},
