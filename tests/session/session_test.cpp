@@ -442,7 +442,6 @@ TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndMarkTheTitle) {
       act(*session);
       const View view = session->CurrentView();
       EXPECT_EQ(view.unsaved, unsaved) << name;
-      EXPECT_EQ(view.windowTitle, session->WindowTitle()) << name;
       EXPECT_EQ(EnglishText(command(*session).question), unsaved ? question : "") << name;
     }
   }
