@@ -41,10 +41,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
 }
 
 TEST(CompileTool, ABookletsSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
-  const struct {
-    std::string language;
-    std::vector<std::string> puzzlePage, answerPage;
-  } cases[] = {
+  const struct { std::string language; std::vector<std::string> puzzlePage, answerPage; } cases[] = {
       {"", {"Puzzle 1", "PUZZLE", "Difficulty: Easy", "Place 23 8-letter words clock-wise into 8 spaces around each square."},
        {"1", "SOLUTION", "Difficulty: Easy"}},
       {"--language de", {"R\u00E4tsel 1", "R\u00C4TSEL", "Schwierigkeit: Leicht", "23 W\u00F6rter aus 8 Buchstaben im Uhrzeigersinn"},
@@ -66,11 +63,7 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
   const std::string list = "--dict " LOOPWORD_DATA_DIR "/L1words.txt ";
   const std::string theme22 = "SCHEDULE ATTEMPTS SHOWCASE KOWTOWED GRANDSON SCRAMBLE BLOODIED SHRILLER LEATHERY GRAPHICS "
                               "SCUTTLED CANVASES SHUNNING LIMERICK GRASPING SEDATING CLERKING SICKNESS LOVELIER GRATUITY SEQUENCE COTTAGES";
-  const struct {
-    std::string arguments;
-    int status;
-    std::string says;
-  } cases[] = {
+  const struct { std::string arguments; int status; std::string says; } cases[] = {
       {list + "--count 0", 2, "--count must be a whole number from 1 to 1,000,000"},
       {list + "--count 99999999999", 2, "--count must be a whole number from 1 to 1,000,000"},
       {list + "--seed abc", 2, "--seed must be a whole number from 0 to 18446744073709551615"},
@@ -181,9 +174,7 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   testing::TempDir folder;
   const std::string level1 = testing::ReadFile(LOOPWORD_DATA_DIR "/L1words.txt");
   const auto words = [&](int more) { return std::to_string(std::count(level1.begin(), level1.end(), '\n') + more) + " words"; };
-  const struct {
-    std::string language, list, header;
-  } lists[] = {
+  const struct { std::string language, list, header; } lists[] = {
       {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (" + words(0) + ", read as Windows-1252)"},
       {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (" + words(1) + ", 1 with \xC3\x91 read as N)"},
       {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFA" "es\r\n", "# word list: mine.txt (" + words(1) + ", read as Windows-1252, 1 with \xC3\x91 read as N)"},
