@@ -40,7 +40,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   }
 }
 
-TEST(CompileTool, ABookletsSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
+TEST(CompileTool, BookletAndSvgSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
   const struct { std::string language; std::vector<std::string> puzzlePage, answerPage; } cases[] = {
       {"", {"Puzzle 1", "PUZZLE", "Difficulty: Easy", "Place 23 8-letter words clock-wise into 8 spaces around each square."},
        {"1", "SOLUTION", "Difficulty: Easy"}},
@@ -51,11 +51,15 @@ TEST(CompileTool, ABookletsSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
   };
   for (const auto& [language, puzzlePage, answerPage] : cases) {
     testing::TempDir folder;
-    const std::string pdf = (folder.Path() / "week.pdf").string();
-    ASSERT_EQ(Compile(language + " --seed 4 --difficulty easy --quiet --pdf " + pdf).second, 0) << language;
+    const std::string pdf = (folder.Path() / "week.pdf").string(), svg = (folder.Path() / "week.svg").string();
+    ASSERT_EQ(Compile(language + " --seed 4 --difficulty easy --quiet --pdf " + pdf + " --svg " + svg).second, 0) << language;
     const std::string puzzle = testing::PdfPageText(pdf, 1), answers = testing::PdfPageText(pdf, 2);
+    const std::string puzzleSheet = testing::ReadFile(folder.Path() / "week-puzzle.svg");
+    const std::string solutionSheet = testing::ReadFile(folder.Path() / "week-solution.svg");
     for (const std::string& text : puzzlePage) EXPECT_NE(puzzle.find(text), std::string::npos) << language << ": " << text << " in\n" << puzzle;
     for (const std::string& text : answerPage) EXPECT_NE(answers.find(text), std::string::npos) << language << ": " << text << " in\n" << answers;
+    for (const std::string& text : {puzzlePage[1], puzzlePage[2]}) EXPECT_NE(puzzleSheet.find(text), std::string::npos) << language << ": " << text;
+    EXPECT_NE(solutionSheet.find(answerPage[1]), std::string::npos) << language;
   }
 }
 
@@ -73,6 +77,8 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--language fr --start œillets", 2, "--start: Not 8 letters A to Z: œillets."},
       {list + "--out", 2, "--out needs a value"},
       {list + "--pdf x.pdf --count 501", 2, "a booklet (--pdf) holds at most 500 puzzles"},
+      {list + "--svg x.svg --count 2", 2, "--svg writes the sheets of one puzzle: give no --count"},
+      {list + "--quiet --svg /proc/none/x.svg", 1, "Could not write /proc/none/x.svg: No such file or directory"},
       {list + "--bogus 1", 2, "unknown option --bogus"},
       {list + "--level 1", 2, "give --dict or --level, not both"},
       {"--level 4", 2, "--level must be 1, 2 or 3"},
