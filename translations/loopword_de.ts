@@ -750,6 +750,321 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Page language</source>
+        <translation>Sprache der Seite</translation>
+    </message>
+    <message>
+        <source>Faces</source>
+        <translation>Ansichten</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Make a puzzle</source>
+        <translation>Rätsel erstellen</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Wortliste</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Stufe 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Stufe 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Stufe 3</translation>
+    </message>
+    <message>
+        <source>Own list…</source>
+        <translation>Eigene Liste…</translation>
+    </message>
+    <message>
+        <source>Puzzle language</source>
+        <translation>Sprache des Rätsels</translation>
+    </message>
+    <message>
+        <source>Own word list file</source>
+        <translation>Datei der eigenen Wortliste</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Starting word</source>
+        <translation>Startwort</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>This word:</source>
+        <translation>Dieses Wort:</translation>
+    </message>
+    <message>
+        <source>Starting word, 8 letters</source>
+        <translation>Startwort, 8 Buchstaben</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startzahl</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Abwechslungsreiche Wörter</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Eindeutige Lösung</translation>
+    </message>
+    <message>
+        <source>Theme words and title</source>
+        <translation>Themenwörter und Titel</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them:</source>
+        <translation>Wörter, getrennt durch Zeilenumbrüche, Leerzeichen oder Kommas:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Puzzle commands</source>
+        <translation>Befehle zum Rätsel</translation>
+    </message>
+    <message>
+        <source>Make puzzle</source>
+        <translation>Rätsel erstellen</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Rätsel zeigen</translation>
+    </message>
+    <message>
+        <source>Print puzzle and solution</source>
+        <translation>Rätsel und Lösung drucken</translation>
+    </message>
+    <message>
+        <source>Save puzzle file</source>
+        <translation>Rätseldatei speichern</translation>
+    </message>
+    <message>
+        <source>Open puzzle file…</source>
+        <translation>Rätseldatei öffnen…</translation>
+    </message>
+    <message>
+        <source>Puzzle file</source>
+        <translation>Rätseldatei</translation>
+    </message>
+    <message>
+        <source>Copy pupil link</source>
+        <translation>Link für Schüler kopieren</translation>
+    </message>
+    <message>
+        <source>Save as web page</source>
+        <translation>Als Webseite speichern</translation>
+    </message>
+    <message>
+        <source>Forget this browser&apos;s puzzles</source>
+        <translation>Rätsel dieses Browsers vergessen</translation>
+    </message>
+    <message>
+        <source>Solving commands</source>
+        <translation>Befehle zum Lösen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>Buchstaben aufdecken</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Puzzle figure: choose a square and type its letters clockwise</source>
+        <translation>Rätselfigur: Wählen Sie ein Quadrat und tippen Sie seine Buchstaben im Uhrzeigersinn ein</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Bildschirmtastatur</translation>
+    </message>
+    <message>
+        <source>Loopword stopped working: %1</source>
+        <translation>Loopword funktioniert nicht mehr: %1</translation>
+    </message>
+    <message>
+        <source>This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.</source>
+        <translation>Dieser Browser speichert hier keinen Fortschritt (sein Speicher ist voll oder abgeschaltet): Die Buchstaben gehen verloren, wenn die Seite geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>(found)</source>
+        <translation>(gefunden)</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>Das Feld für Themenwörter fasst bis zu %1 Zeichen, dies sind %2: Geben Sie nur so viele Wörter ein, wie ein Rätsel aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>Die Startzahl „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615: Es wurde kein Rätsel erstellt.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
+        <translation>Diese Seite wurde aus einer Datei auf diesem Computer geöffnet, ein Link darauf funktioniert also nur hier. Legen Sie die Seite auf einen Webserver, um Links zu teilen, oder verwenden Sie „%1“ und geben Sie den Schülern diese Datei.</translation>
+    </message>
+    <message>
+        <source>The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.</source>
+        <translation>Der Link für Schüler ist kopiert: Fügen Sie ihn dort ein, wo Ihre Klasse ihn findet. Er öffnet dieses Rätsel, bereit zum Lösen.</translation>
+    </message>
+    <message>
+        <source>Copy this pupil link: %1</source>
+        <translation>Kopieren Sie diesen Link für Schüler: %1</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Dieses Rätsel neu beginnen? Seine Buchstaben und die Zeit gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
+        <translation>Alle Rätsel und allen Fortschritt vergessen, die dieser Browser gespeichert hat? Nützlich auf einem gemeinsam genutzten Computer.</translation>
+    </message>
+    <message>
+        <source>This browser has forgotten its puzzles.</source>
+        <translation>Dieser Browser hat seine Rätsel vergessen.</translation>
+    </message>
+    <message>
+        <source>Previous square</source>
+        <translation>Vorheriges Quadrat</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Next square</source>
+        <translation>Nächstes Quadrat</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Prüfung: Alle Buchstaben bis jetzt sind richtig.</translation>
+    </message>
+    <message>
+        <source>Check: 1 letter is wrong, marked in the figure.</source>
+        <translation>Prüfung: 1 Buchstabe ist falsch, in der Figur markiert.</translation>
+    </message>
+    <message>
+        <source>Check: %1 letters are wrong, marked in the figure.</source>
+        <translation>Prüfung: %1 Buchstaben sind falsch, in der Figur markiert.</translation>
+    </message>
+    <message>
+        <source>The puzzle inside this page is damaged and cannot be read.</source>
+        <translation>Das Rätsel in dieser Seite ist beschädigt und kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
+        <translation>Dieser Link ist beschädigt: Das Rätsel nach seinem # kann nicht gelesen werden. Bitten Sie noch einmal um den Link.</translation>
+    </message>
+    <message>
+        <source>the puzzle in the link</source>
+        <translation>das Rätsel im Link</translation>
+    </message>
+    <message>
+        <source>the puzzle made</source>
+        <translation>das erstellte Rätsel</translation>
+    </message>
+    <message>
+        <source>the puzzle kept here</source>
+        <translation>das hier gespeicherte Rätsel</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
     <name>loopword::AboutForm</name>
     <message>
         <source>About Loopword</source>

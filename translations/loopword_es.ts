@@ -750,6 +750,321 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Page language</source>
+        <translation>Idioma de la página</translation>
+    </message>
+    <message>
+        <source>Faces</source>
+        <translation>Vistas</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Make a puzzle</source>
+        <translation>Crear un pasatiempo</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Lista de palabras</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Nivel 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Nivel 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Nivel 3</translation>
+    </message>
+    <message>
+        <source>Own list…</source>
+        <translation>Lista propia…</translation>
+    </message>
+    <message>
+        <source>Puzzle language</source>
+        <translation>Idioma del pasatiempo</translation>
+    </message>
+    <message>
+        <source>Own word list file</source>
+        <translation>Archivo de la lista de palabras propia</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Starting word</source>
+        <translation>Palabra inicial</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>This word:</source>
+        <translation>Esta palabra:</translation>
+    </message>
+    <message>
+        <source>Starting word, 8 letters</source>
+        <translation>Palabra inicial, 8 letras</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>cualquiera</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Palabras variadas</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Una sola solución</translation>
+    </message>
+    <message>
+        <source>Theme words and title</source>
+        <translation>Palabras del tema y título</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them:</source>
+        <translation>Palabras, separadas por saltos de línea, espacios o comas:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Puzzle commands</source>
+        <translation>Órdenes del pasatiempo</translation>
+    </message>
+    <message>
+        <source>Make puzzle</source>
+        <translation>Crear pasatiempo</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Ver pasatiempo</translation>
+    </message>
+    <message>
+        <source>Print puzzle and solution</source>
+        <translation>Imprimir pasatiempo y solución</translation>
+    </message>
+    <message>
+        <source>Save puzzle file</source>
+        <translation>Guardar archivo del pasatiempo</translation>
+    </message>
+    <message>
+        <source>Open puzzle file…</source>
+        <translation>Abrir archivo de pasatiempo…</translation>
+    </message>
+    <message>
+        <source>Puzzle file</source>
+        <translation>Archivo de pasatiempo</translation>
+    </message>
+    <message>
+        <source>Copy pupil link</source>
+        <translation>Copiar enlace para los alumnos</translation>
+    </message>
+    <message>
+        <source>Save as web page</source>
+        <translation>Guardar como página web</translation>
+    </message>
+    <message>
+        <source>Forget this browser&apos;s puzzles</source>
+        <translation>Olvidar los pasatiempos de este navegador</translation>
+    </message>
+    <message>
+        <source>Solving commands</source>
+        <translation>Órdenes para resolver</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>Revelar letra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Puzzle figure: choose a square and type its letters clockwise</source>
+        <translation>Figura del pasatiempo: elija un cuadrado y escriba sus letras en sentido horario</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Teclado en pantalla</translation>
+    </message>
+    <message>
+        <source>Loopword stopped working: %1</source>
+        <translation>Loopword dejó de funcionar: %1</translation>
+    </message>
+    <message>
+        <source>This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.</source>
+        <translation>Este navegador no guarda aquí el progreso (su almacenamiento está lleno o desactivado): las letras se pierden al cerrar la página.</translation>
+    </message>
+    <message>
+        <source>(found)</source>
+        <translation>(encontrada)</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>pista</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>incorrecta</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>El cuadro de palabras del tema admite hasta %1 caracteres, y este tiene %2: deje solo las palabras que caben en un pasatiempo.</translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>La semilla «%1» no es un número entero de 0 a 18446744073709551615: no se creó ningún pasatiempo.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
+        <translation>Esta página se abrió desde un archivo de este ordenador, así que un enlace a ella solo funciona aquí. Ponga la página en un servidor web para compartir enlaces, o use «%1» y dé ese archivo a los alumnos.</translation>
+    </message>
+    <message>
+        <source>The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.</source>
+        <translation>El enlace para los alumnos está copiado: péguelo donde su clase lo encuentre. Abre este pasatiempo, listo para resolver.</translation>
+    </message>
+    <message>
+        <source>Copy this pupil link: %1</source>
+        <translation>Copie este enlace para los alumnos: %1</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>¿Empezar de nuevo este pasatiempo? Se pierden sus letras y su tiempo.</translation>
+    </message>
+    <message>
+        <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
+        <translation>¿Olvidar todos los pasatiempos y todo el progreso guardados en este navegador? Úselo en un ordenador compartido.</translation>
+    </message>
+    <message>
+        <source>This browser has forgotten its puzzles.</source>
+        <translation>Este navegador ha olvidado sus pasatiempos.</translation>
+    </message>
+    <message>
+        <source>Previous square</source>
+        <translation>Cuadrado anterior</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Next square</source>
+        <translation>Cuadrado siguiente</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Comprobación: todas las letras hasta ahora son correctas.</translation>
+    </message>
+    <message>
+        <source>Check: 1 letter is wrong, marked in the figure.</source>
+        <translation>Comprobación: 1 letra es incorrecta, marcada en la figura.</translation>
+    </message>
+    <message>
+        <source>Check: %1 letters are wrong, marked in the figure.</source>
+        <translation>Comprobación: %1 letras son incorrectas, marcadas en la figura.</translation>
+    </message>
+    <message>
+        <source>The puzzle inside this page is damaged and cannot be read.</source>
+        <translation>El pasatiempo de esta página está dañado y no se puede leer.</translation>
+    </message>
+    <message>
+        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
+        <translation>Este enlace está dañado: el pasatiempo tras su # no se puede leer. Pida el enlace de nuevo.</translation>
+    </message>
+    <message>
+        <source>the puzzle in the link</source>
+        <translation>el pasatiempo del enlace</translation>
+    </message>
+    <message>
+        <source>the puzzle made</source>
+        <translation>el pasatiempo creado</translation>
+    </message>
+    <message>
+        <source>the puzzle kept here</source>
+        <translation>el pasatiempo guardado aquí</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guía</translation>
+    </message>
+</context>
+<context>
     <name>loopword::AboutForm</name>
     <message>
         <source>About Loopword</source>

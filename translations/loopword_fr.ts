@@ -750,6 +750,321 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Page language</source>
+        <translation>Langue de la page</translation>
+    </message>
+    <message>
+        <source>Faces</source>
+        <translation>Vues</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Make a puzzle</source>
+        <translation>Créer une grille</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Liste de mots</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Niveau 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Niveau 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Niveau 3</translation>
+    </message>
+    <message>
+        <source>Own list…</source>
+        <translation>Liste personnelle…</translation>
+    </message>
+    <message>
+        <source>Puzzle language</source>
+        <translation>Langue de la grille</translation>
+    </message>
+    <message>
+        <source>Own word list file</source>
+        <translation>Fichier de la liste de mots personnelle</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Starting word</source>
+        <translation>Mot de départ</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>This word:</source>
+        <translation>Ce mot :</translation>
+    </message>
+    <message>
+        <source>Starting word, 8 letters</source>
+        <translation>Mot de départ, 8 lettres</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Graine</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>au choix</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Mots variés</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Une seule solution</translation>
+    </message>
+    <message>
+        <source>Theme words and title</source>
+        <translation>Mots du thème et titre</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them:</source>
+        <translation>Mots, séparés par des retours à la ligne, des espaces ou des virgules :</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Puzzle commands</source>
+        <translation>Commandes de la grille</translation>
+    </message>
+    <message>
+        <source>Make puzzle</source>
+        <translation>Créer la grille</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Voir la grille</translation>
+    </message>
+    <message>
+        <source>Print puzzle and solution</source>
+        <translation>Imprimer la grille et la solution</translation>
+    </message>
+    <message>
+        <source>Save puzzle file</source>
+        <translation>Enregistrer le fichier de la grille</translation>
+    </message>
+    <message>
+        <source>Open puzzle file…</source>
+        <translation>Ouvrir un fichier de grille…</translation>
+    </message>
+    <message>
+        <source>Puzzle file</source>
+        <translation>Fichier de grille</translation>
+    </message>
+    <message>
+        <source>Copy pupil link</source>
+        <translation>Copier le lien pour les élèves</translation>
+    </message>
+    <message>
+        <source>Save as web page</source>
+        <translation>Enregistrer en page web</translation>
+    </message>
+    <message>
+        <source>Forget this browser&apos;s puzzles</source>
+        <translation>Oublier les grilles de ce navigateur</translation>
+    </message>
+    <message>
+        <source>Solving commands</source>
+        <translation>Commandes de résolution</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>Dévoiler une lettre</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Puzzle figure: choose a square and type its letters clockwise</source>
+        <translation>Figure de la grille : choisissez un carré et tapez ses lettres dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Clavier à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Loopword stopped working: %1</source>
+        <translation>Loopword s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.</source>
+        <translation>Ce navigateur ne garde ici aucune progression (son stockage est plein ou désactivé) : les lettres seront perdues à la fermeture de la page.</translation>
+    </message>
+    <message>
+        <source>(found)</source>
+        <translation>(trouvé)</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>indice</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>La zone des mots du thème accepte jusqu&apos;à %1 caractères, et celle-ci en a %2 : ne gardez que les mots qu&apos;une grille peut contenir.</translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>La graine « %1 » n&apos;est pas un nombre entier de 0 à 18446744073709551615 : aucune grille n&apos;a été créée.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
+        <translation>Cette page a été ouverte depuis un fichier de cet ordinateur : un lien vers elle ne fonctionne qu&apos;ici. Mettez la page sur un serveur web pour partager des liens, ou utilisez « %1 » et donnez ce fichier aux élèves.</translation>
+    </message>
+    <message>
+        <source>The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.</source>
+        <translation>Le lien pour les élèves est copié : collez-le là où votre classe le trouvera. Il ouvre cette grille, prête à être résolue.</translation>
+    </message>
+    <message>
+        <source>Copy this pupil link: %1</source>
+        <translation>Copiez ce lien pour les élèves : %1</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Recommencer cette grille ? Ses lettres et son temps seront perdus.</translation>
+    </message>
+    <message>
+        <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
+        <translation>Oublier toutes les grilles et toute la progression gardées dans ce navigateur ? À utiliser sur un ordinateur partagé.</translation>
+    </message>
+    <message>
+        <source>This browser has forgotten its puzzles.</source>
+        <translation>Ce navigateur a oublié ses grilles.</translation>
+    </message>
+    <message>
+        <source>Previous square</source>
+        <translation>Carré précédent</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Next square</source>
+        <translation>Carré suivant</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Vérification : toutes les lettres jusqu&apos;ici sont justes.</translation>
+    </message>
+    <message>
+        <source>Check: 1 letter is wrong, marked in the figure.</source>
+        <translation>Vérification : 1 lettre est fausse, marquée dans la figure.</translation>
+    </message>
+    <message>
+        <source>Check: %1 letters are wrong, marked in the figure.</source>
+        <translation>Vérification : %1 lettres sont fausses, marquées dans la figure.</translation>
+    </message>
+    <message>
+        <source>The puzzle inside this page is damaged and cannot be read.</source>
+        <translation>La grille contenue dans cette page est endommagée et ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
+        <translation>Ce lien est endommagé : la grille après son # ne peut pas être lue. Redemandez le lien.</translation>
+    </message>
+    <message>
+        <source>the puzzle in the link</source>
+        <translation>la grille du lien</translation>
+    </message>
+    <message>
+        <source>the puzzle made</source>
+        <translation>la grille créée</translation>
+    </message>
+    <message>
+        <source>the puzzle kept here</source>
+        <translation>la grille gardée ici</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guide</translation>
+    </message>
+</context>
+<context>
     <name>loopword::AboutForm</name>
     <message>
         <source>About Loopword</source>

@@ -750,6 +750,321 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Page language</source>
+        <translation>Lingua della pagina</translation>
+    </message>
+    <message>
+        <source>Faces</source>
+        <translation>Viste</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Make a puzzle</source>
+        <translation>Crea uno schema</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Elenco di parole</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Livello 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Livello 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Livello 3</translation>
+    </message>
+    <message>
+        <source>Own list…</source>
+        <translation>Elenco personale…</translation>
+    </message>
+    <message>
+        <source>Puzzle language</source>
+        <translation>Lingua dello schema</translation>
+    </message>
+    <message>
+        <source>Own word list file</source>
+        <translation>File dell&apos;elenco di parole personale</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficoltà</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Starting word</source>
+        <translation>Parola iniziale</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+    <message>
+        <source>This word:</source>
+        <translation>Questa parola:</translation>
+    </message>
+    <message>
+        <source>Starting word, 8 letters</source>
+        <translation>Parola iniziale, 8 lettere</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Seme</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>qualsiasi</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Parole variate</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Una sola soluzione</translation>
+    </message>
+    <message>
+        <source>Theme words and title</source>
+        <translation>Parole a tema e titolo</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them:</source>
+        <translation>Parole, separate da a capo, spazi o virgole:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantieni</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Puzzle commands</source>
+        <translation>Comandi dello schema</translation>
+    </message>
+    <message>
+        <source>Make puzzle</source>
+        <translation>Crea schema</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Mostra schema</translation>
+    </message>
+    <message>
+        <source>Print puzzle and solution</source>
+        <translation>Stampa schema e soluzione</translation>
+    </message>
+    <message>
+        <source>Save puzzle file</source>
+        <translation>Salva file dello schema</translation>
+    </message>
+    <message>
+        <source>Open puzzle file…</source>
+        <translation>Apri file di schema…</translation>
+    </message>
+    <message>
+        <source>Puzzle file</source>
+        <translation>File di schema</translation>
+    </message>
+    <message>
+        <source>Copy pupil link</source>
+        <translation>Copia link per gli alunni</translation>
+    </message>
+    <message>
+        <source>Save as web page</source>
+        <translation>Salva come pagina web</translation>
+    </message>
+    <message>
+        <source>Forget this browser&apos;s puzzles</source>
+        <translation>Dimentica gli schemi di questo browser</translation>
+    </message>
+    <message>
+        <source>Solving commands</source>
+        <translation>Comandi per risolvere</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controlla</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>Rivela lettera</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Puzzle figure: choose a square and type its letters clockwise</source>
+        <translation>Figura dello schema: scegli un quadrato e digita le sue lettere in senso orario</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Parole</translation>
+    </message>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Tastiera su schermo</translation>
+    </message>
+    <message>
+        <source>Loopword stopped working: %1</source>
+        <translation>Loopword ha smesso di funzionare: %1</translation>
+    </message>
+    <message>
+        <source>This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.</source>
+        <translation>Questo browser non conserva qui i progressi (la sua memoria è piena o disattivata): le lettere si perdono alla chiusura della pagina.</translation>
+    </message>
+    <message>
+        <source>(found)</source>
+        <translation>(trovata)</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>indizio</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>sbagliata</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>Il riquadro delle parole a tema accetta fino a %1 caratteri, e questo ne ha %2: tieni solo le parole che uno schema può contenere.</translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>Il seme «%1» non è un numero intero da 0 a 18446744073709551615: non è stato creato nessuno schema.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
+        <translation>Questa pagina è stata aperta da un file di questo computer, quindi un link a essa funziona solo qui. Metti la pagina su un server web per condividere i link, oppure usa «%1» e dai quel file agli alunni.</translation>
+    </message>
+    <message>
+        <source>The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.</source>
+        <translation>Il link per gli alunni è copiato: incollalo dove la tua classe lo troverà. Apre questo schema, pronto da risolvere.</translation>
+    </message>
+    <message>
+        <source>Copy this pupil link: %1</source>
+        <translation>Copia questo link per gli alunni: %1</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Ricominciare questo schema? Le sue lettere e il tempo andranno persi.</translation>
+    </message>
+    <message>
+        <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
+        <translation>Dimenticare tutti gli schemi e tutti i progressi conservati in questo browser? Usalo su un computer condiviso.</translation>
+    </message>
+    <message>
+        <source>This browser has forgotten its puzzles.</source>
+        <translation>Questo browser ha dimenticato i suoi schemi.</translation>
+    </message>
+    <message>
+        <source>Previous square</source>
+        <translation>Quadrato precedente</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Next square</source>
+        <translation>Quadrato successivo</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Controllo: tutte le lettere finora sono giuste.</translation>
+    </message>
+    <message>
+        <source>Check: 1 letter is wrong, marked in the figure.</source>
+        <translation>Controllo: 1 lettera è sbagliata, segnata nella figura.</translation>
+    </message>
+    <message>
+        <source>Check: %1 letters are wrong, marked in the figure.</source>
+        <translation>Controllo: %1 lettere sono sbagliate, segnate nella figura.</translation>
+    </message>
+    <message>
+        <source>The puzzle inside this page is damaged and cannot be read.</source>
+        <translation>Lo schema contenuto in questa pagina è danneggiato e non si può leggere.</translation>
+    </message>
+    <message>
+        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
+        <translation>Questo link è danneggiato: lo schema dopo il suo # non si può leggere. Chiedi di nuovo il link.</translation>
+    </message>
+    <message>
+        <source>the puzzle in the link</source>
+        <translation>lo schema del link</translation>
+    </message>
+    <message>
+        <source>the puzzle made</source>
+        <translation>lo schema creato</translation>
+    </message>
+    <message>
+        <source>the puzzle kept here</source>
+        <translation>lo schema conservato qui</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guida</translation>
+    </message>
+</context>
+<context>
     <name>loopword::AboutForm</name>
     <message>
         <source>About Loopword</source>

@@ -750,6 +750,321 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Page language</source>
+        <translation>Taal van de pagina</translation>
+    </message>
+    <message>
+        <source>Faces</source>
+        <translation>Weergaven</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Oplossen</translation>
+    </message>
+    <message>
+        <source>Make a puzzle</source>
+        <translation>Puzzel maken</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Woordenlijst</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Niveau 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Niveau 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Niveau 3</translation>
+    </message>
+    <message>
+        <source>Own list…</source>
+        <translation>Eigen lijst…</translation>
+    </message>
+    <message>
+        <source>Puzzle language</source>
+        <translation>Taal van de puzzel</translation>
+    </message>
+    <message>
+        <source>Own word list file</source>
+        <translation>Bestand van de eigen woordenlijst</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Moeilijkheid</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Makkelijk</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Gemiddeld</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Moeilijk</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Starting word</source>
+        <translation>Beginwoord</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Willekeurig</translation>
+    </message>
+    <message>
+        <source>This word:</source>
+        <translation>Dit woord:</translation>
+    </message>
+    <message>
+        <source>Starting word, 8 letters</source>
+        <translation>Beginwoord, 8 letters</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startgetal</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>willekeurig</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Gevarieerde woorden</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Unieke oplossing</translation>
+    </message>
+    <message>
+        <source>Theme words and title</source>
+        <translation>Themawoorden en titel</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them:</source>
+        <translation>Woorden, gescheiden door regeleinden, spaties of komma&apos;s:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Bewaren</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Puzzle commands</source>
+        <translation>Puzzelopdrachten</translation>
+    </message>
+    <message>
+        <source>Make puzzle</source>
+        <translation>Puzzel maken</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Puzzel tonen</translation>
+    </message>
+    <message>
+        <source>Print puzzle and solution</source>
+        <translation>Puzzel en oplossing afdrukken</translation>
+    </message>
+    <message>
+        <source>Save puzzle file</source>
+        <translation>Puzzelbestand opslaan</translation>
+    </message>
+    <message>
+        <source>Open puzzle file…</source>
+        <translation>Puzzelbestand openen…</translation>
+    </message>
+    <message>
+        <source>Puzzle file</source>
+        <translation>Puzzelbestand</translation>
+    </message>
+    <message>
+        <source>Copy pupil link</source>
+        <translation>Leerlingenlink kopiëren</translation>
+    </message>
+    <message>
+        <source>Save as web page</source>
+        <translation>Opslaan als webpagina</translation>
+    </message>
+    <message>
+        <source>Forget this browser&apos;s puzzles</source>
+        <translation>Puzzels van deze browser vergeten</translation>
+    </message>
+    <message>
+        <source>Solving commands</source>
+        <translation>Opdrachten voor het oplossen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>Letter onthullen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Opnieuw beginnen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Puzzle figure: choose a square and type its letters clockwise</source>
+        <translation>Puzzelfiguur: kies een vierkant en typ de letters met de klok mee</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Woorden</translation>
+    </message>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Schermtoetsenbord</translation>
+    </message>
+    <message>
+        <source>Loopword stopped working: %1</source>
+        <translation>Loopword werkt niet meer: %1</translation>
+    </message>
+    <message>
+        <source>This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.</source>
+        <translation>Deze browser bewaart hier geen voortgang (de opslag is vol of uitgeschakeld): de letters gaan verloren als de pagina sluit.</translation>
+    </message>
+    <message>
+        <source>(found)</source>
+        <translation>(gevonden)</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>hint</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>Het vak voor themawoorden neemt tot %1 tekens, en dit zijn er %2: houd het bij de woorden die een puzzel kan bevatten.</translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>Het startgetal „%1” is geen geheel getal van 0 tot 18446744073709551615: er is geen puzzel gemaakt.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
+        <translation>Deze pagina is geopend vanuit een bestand op deze computer, dus een link ernaar werkt alleen hier. Zet de pagina op een webserver om links te delen, of gebruik „%1” en geef leerlingen dat bestand.</translation>
+    </message>
+    <message>
+        <source>The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.</source>
+        <translation>De leerlingenlink is gekopieerd: plak hem waar je klas hem vindt. Hij opent deze puzzel, klaar om op te lossen.</translation>
+    </message>
+    <message>
+        <source>Copy this pupil link: %1</source>
+        <translation>Kopieer deze leerlingenlink: %1</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Deze puzzel opnieuw beginnen? De letters en de tijd gaan verloren.</translation>
+    </message>
+    <message>
+        <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
+        <translation>Alle puzzels en alle voortgang in deze browser vergeten? Gebruik dit op een gedeelde computer.</translation>
+    </message>
+    <message>
+        <source>This browser has forgotten its puzzles.</source>
+        <translation>Deze browser is zijn puzzels vergeten.</translation>
+    </message>
+    <message>
+        <source>Previous square</source>
+        <translation>Vorig vierkant</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Next square</source>
+        <translation>Volgend vierkant</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Controle: alle letters tot nu toe zijn goed.</translation>
+    </message>
+    <message>
+        <source>Check: 1 letter is wrong, marked in the figure.</source>
+        <translation>Controle: 1 letter is fout, gemarkeerd in de figuur.</translation>
+    </message>
+    <message>
+        <source>Check: %1 letters are wrong, marked in the figure.</source>
+        <translation>Controle: %1 letters zijn fout, gemarkeerd in de figuur.</translation>
+    </message>
+    <message>
+        <source>The puzzle inside this page is damaged and cannot be read.</source>
+        <translation>De puzzel in deze pagina is beschadigd en kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
+        <translation>Deze link is beschadigd: de puzzel na de # kan niet worden gelezen. Vraag de link opnieuw.</translation>
+    </message>
+    <message>
+        <source>the puzzle in the link</source>
+        <translation>de puzzel in de link</translation>
+    </message>
+    <message>
+        <source>the puzzle made</source>
+        <translation>de gemaakte puzzel</translation>
+    </message>
+    <message>
+        <source>the puzzle kept here</source>
+        <translation>de hier bewaarde puzzel</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Handleiding</translation>
+    </message>
+</context>
+<context>
     <name>loopword::AboutForm</name>
     <message>
         <source>About Loopword</source>

@@ -750,6 +750,321 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Page language</source>
+        <translation>Língua da página</translation>
+    </message>
+    <message>
+        <source>Faces</source>
+        <translation>Vistas</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Make a puzzle</source>
+        <translation>Criar um passatempo</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Lista de palavras</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Nível 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Nível 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Nível 3</translation>
+    </message>
+    <message>
+        <source>Own list…</source>
+        <translation>Lista própria…</translation>
+    </message>
+    <message>
+        <source>Puzzle language</source>
+        <translation>Língua do passatempo</translation>
+    </message>
+    <message>
+        <source>Own word list file</source>
+        <translation>Ficheiro da lista de palavras própria</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificuldade</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Starting word</source>
+        <translation>Palavra inicial</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+    <message>
+        <source>This word:</source>
+        <translation>Esta palavra:</translation>
+    </message>
+    <message>
+        <source>Starting word, 8 letters</source>
+        <translation>Palavra inicial, 8 letras</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semente</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>qualquer</translation>
+    </message>
+    <message>
+        <source>Varied words</source>
+        <translation>Palavras variadas</translation>
+    </message>
+    <message>
+        <source>One solution</source>
+        <translation>Uma só solução</translation>
+    </message>
+    <message>
+        <source>Theme words and title</source>
+        <translation>Palavras do tema e título</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them:</source>
+        <translation>Palavras, separadas por mudanças de linha, espaços ou vírgulas:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Puzzle commands</source>
+        <translation>Comandos do passatempo</translation>
+    </message>
+    <message>
+        <source>Make puzzle</source>
+        <translation>Criar passatempo</translation>
+    </message>
+    <message>
+        <source>Show Puzzle</source>
+        <translation>Ver passatempo</translation>
+    </message>
+    <message>
+        <source>Print puzzle and solution</source>
+        <translation>Imprimir passatempo e solução</translation>
+    </message>
+    <message>
+        <source>Save puzzle file</source>
+        <translation>Guardar ficheiro do passatempo</translation>
+    </message>
+    <message>
+        <source>Open puzzle file…</source>
+        <translation>Abrir ficheiro de passatempo…</translation>
+    </message>
+    <message>
+        <source>Puzzle file</source>
+        <translation>Ficheiro de passatempo</translation>
+    </message>
+    <message>
+        <source>Copy pupil link</source>
+        <translation>Copiar ligação para os alunos</translation>
+    </message>
+    <message>
+        <source>Save as web page</source>
+        <translation>Guardar como página web</translation>
+    </message>
+    <message>
+        <source>Forget this browser&apos;s puzzles</source>
+        <translation>Esquecer os passatempos deste navegador</translation>
+    </message>
+    <message>
+        <source>Solving commands</source>
+        <translation>Comandos para resolver</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>Revelar letra</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Recomeçar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Puzzle figure: choose a square and type its letters clockwise</source>
+        <translation>Figura do passatempo: escolha um quadrado e escreva as suas letras em sentido horário</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palavras</translation>
+    </message>
+    <message>
+        <source>On-screen keyboard</source>
+        <translation>Teclado no ecrã</translation>
+    </message>
+    <message>
+        <source>Loopword stopped working: %1</source>
+        <translation>O Loopword deixou de funcionar: %1</translation>
+    </message>
+    <message>
+        <source>This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.</source>
+        <translation>Este navegador não guarda aqui o progresso (o seu armazenamento está cheio ou desativado): as letras perdem-se ao fechar a página.</translation>
+    </message>
+    <message>
+        <source>(found)</source>
+        <translation>(encontrada)</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>pista</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>errada</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>A caixa das palavras do tema aceita até %1 carateres, e esta tem %2: deixe só as palavras que cabem num passatempo.</translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>A semente «%1» não é um número inteiro de 0 a 18446744073709551615: não foi criado nenhum passatempo.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
+        <translation>Esta página foi aberta a partir de um ficheiro deste computador, por isso uma ligação para ela só funciona aqui. Coloque a página num servidor web para partilhar ligações, ou use «%1» e dê esse ficheiro aos alunos.</translation>
+    </message>
+    <message>
+        <source>The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.</source>
+        <translation>A ligação para os alunos foi copiada: cole-a onde a turma a encontre. Abre este passatempo, pronto a resolver.</translation>
+    </message>
+    <message>
+        <source>Copy this pupil link: %1</source>
+        <translation>Copie esta ligação para os alunos: %1</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Recomeçar este passatempo? As suas letras e o tempo perdem-se.</translation>
+    </message>
+    <message>
+        <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
+        <translation>Esquecer todos os passatempos e todo o progresso guardados neste navegador? Use isto num computador partilhado.</translation>
+    </message>
+    <message>
+        <source>This browser has forgotten its puzzles.</source>
+        <translation>Este navegador esqueceu os seus passatempos.</translation>
+    </message>
+    <message>
+        <source>Previous square</source>
+        <translation>Quadrado anterior</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Next square</source>
+        <translation>Quadrado seguinte</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retrocesso</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Verificação: todas as letras até agora estão certas.</translation>
+    </message>
+    <message>
+        <source>Check: 1 letter is wrong, marked in the figure.</source>
+        <translation>Verificação: 1 letra está errada, marcada na figura.</translation>
+    </message>
+    <message>
+        <source>Check: %1 letters are wrong, marked in the figure.</source>
+        <translation>Verificação: %1 letras estão erradas, marcadas na figura.</translation>
+    </message>
+    <message>
+        <source>The puzzle inside this page is damaged and cannot be read.</source>
+        <translation>O passatempo desta página está danificado e não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
+        <translation>Esta ligação está danificada: o passatempo depois do seu # não pode ser lido. Peça a ligação de novo.</translation>
+    </message>
+    <message>
+        <source>the puzzle in the link</source>
+        <translation>o passatempo da ligação</translation>
+    </message>
+    <message>
+        <source>the puzzle made</source>
+        <translation>o passatempo criado</translation>
+    </message>
+    <message>
+        <source>the puzzle kept here</source>
+        <translation>o passatempo guardado aqui</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guia</translation>
+    </message>
+</context>
+<context>
     <name>loopword::AboutForm</name>
     <message>
         <source>About Loopword</source>

@@ -1,9 +1,11 @@
-# Puts the page together into one file: the style, the page script, the worker (the module and its driver)
-# and the other languages' packed word lists inlined.
+# Puts the page together into one file: the style, the page script with its translations, the worker (the module
+# and its driver), the other languages' packed word lists and the user guides inlined.
 # SPDX-License-Identifier: GPL-3.0-or-later
 file(READ ${SOURCE}/index.html page)
 file(READ ${SOURCE}/loopword.css style)
 file(READ ${SOURCE}/loopword.js script)
+file(READ ${TEXTS} texts)
+string(REPLACE "/* LOOPWORD_TEXTS */ {}" "${texts}" script "${script}")
 file(READ ${MODULE} module)
 file(READ ${SOURCE}/worker.js driver)
 set(worker "${module}\n${driver}")
@@ -19,6 +21,11 @@ set(lists "")
 foreach(language ${languages})
   file(READ ${LISTS}/${language}-levels.txt.gz.b64 packed)
   string(APPEND lists "<script type=\"application/x-loopword-list\" data-language=\"${language}\">${packed}</script>\n")
+endforeach()
+string(REPLACE "," ";" guides "${GUIDES}")
+foreach(language ${guides})
+  file(READ ${LISTS}/guide-${language}.html.gz.b64 packed)
+  string(APPEND lists "<script type=\"application/x-loopword-guide\" data-language=\"${language}\">${packed}</script>\n")
 endforeach()
 string(REPLACE "<!-- LOOPWORD_LISTS -->\n" "${lists}" page "${page}")
 string(REPLACE "/* LOOPWORD_STYLE */" "${style}" page "${page}")

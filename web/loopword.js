@@ -15,6 +15,11 @@ const kSquarePrefix = 'loopword:square:';
 const kLastPuzzle = 'loopword:last';
 const kTheme = 'loopword:theme';
 const kLanguage = 'loopword:language';
+const kPageLanguage = 'loopword:page-language';
+const kLanguageNames = { en: 'English', de: 'Deutsch', fr: 'Français', es: 'Español', it: 'Italiano', pt: 'Português', nl: 'Nederlands' };
+// The translations of the page's texts, the messages and the sheets' words, per language: made from the .ts files.
+const kTranslations = /* LOOPWORD_TEXTS */ {};
+const kTranslatedAttributes = ['aria-label', 'placeholder', 'title'];
 const kKeyboards = {
   qwerty: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM'],
   qwertz: ['QWERTZUIOP', 'ASDFGHJKL', 'YXCVBNM'],
@@ -38,15 +43,93 @@ let storageWarned = false;
 let keyboardLayout = '';
 let firstPuzzleComing = true;  // the square being solved is kept only once the first puzzle is back where it was left
 const clock = { key: '', ms: 0, since: 0 };  // the time spent on the puzzle on show, counted while solving
+let pageLanguage = 'en';
+let sheetLanguage = 'en';  // the language the session draws the sheets' words in
+const pageTexts = [];  // the page's own English texts: { node, attribute } or { node, before, after }, and the text
+const liveTexts = new Map();  // element → what shows its text in the page's language, shown again when it changes
+
+/// `text` of `context` in the page's language, English where there is no translation, %1 … %9 filled with `values`
+/// in one pass.
+function trIn(context, text, ...values) {
+  const pattern = kTranslations[pageLanguage]?.[context]?.[text] ?? text;
+  return pattern.replace(/%([1-9])/g, (place, n) => (n <= values.length ? String(values[n - 1]) : place));
+}
+
+/// One of the page's own texts in its language.
+function tr(text, ...values) {
+  return trIn('WebPage', text, ...values);
+}
+
+/// A message line as the session sends it (plain text, or { context, pattern, values }) in the page's language.
+function rendered(phrase) {
+  return typeof phrase === 'string' ? phrase : trIn(phrase.context, phrase.pattern, ...phrase.values.map(rendered));
+}
+
+function renderedLines(lines = []) {
+  return lines.map(rendered).join('\n');
+}
+
+/// Shows `text()` in `element`, and again whenever the page's language changes.
+function showText(element, text) {
+  liveTexts.set(element, text);
+  element.textContent = text();
+}
+
+/// The texts of the page as it came (its body outside translate="no", with a letter), to translate them.
+function collectPageTexts() {
+  const skipped = (node) => ['SCRIPT', 'STYLE'].includes(node.tagName) || node.getAttribute('translate') === 'no';
+  const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT, {
+    acceptNode: (node) => (node.nodeType === Node.ELEMENT_NODE && skipped(node) ? NodeFilter.FILTER_REJECT : NodeFilter.FILTER_ACCEPT),
+  });
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    if (node.nodeType === Node.TEXT_NODE) {
+      const [, before, text, after] = node.textContent.match(/^(\s*)([\s\S]*?)(\s*)$/);
+      if (/\p{L}/u.test(text)) pageTexts.push({ node, before, after, text: text.replace(/\s+/g, ' ') });
+    } else {
+      for (const attribute of kTranslatedAttributes.filter((name) => /\p{L}/u.test(node.getAttribute(name) ?? ''))) {
+        pageTexts.push({ node, attribute, text: node.getAttribute(attribute).replace(/\s+/g, ' ').trim() });
+      }
+    }
+  }
+}
+
+/// The language the page speaks at first: the one chosen here last, else the browser's first one the page knows.
+function firstPageLanguage() {
+  const known = (code) => (code in kLanguageNames ? code : null);
+  return known(saved(kPageLanguage)) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en';
+}
+
+/// Speaks `language` from now on: the page's texts, its messages and the view on show.
+function usePageLanguage(language) {
+  pageLanguage = language;
+  document.documentElement.lang = language;
+  $('page-language').value = language;
+  for (const { node, attribute, before, after, text } of pageTexts) {
+    if (attribute) node.setAttribute(attribute, trIn('WebPage', text));
+    else node.textContent = before + trIn('WebPage', text) + after;
+  }
+  for (const [element, text] of liveTexts) element.textContent = text();
+  keyboardLayout = '';
+  if (shown) show(shown);
+}
+
+/// The page's two language menus, each language named in its own words.
+function fillLanguageMenus() {
+  for (const select of [$('page-language'), $('language')]) {
+    select.replaceChildren(...Object.entries(kLanguageNames).map(([code, name]) =>
+      Object.assign(new Option(name, code), { lang: code, translate: false })));
+  }
+}
 
 function startWorker() {
   const source = $('loopword-worker').textContent;
   worker = new Worker(URL.createObjectURL(new Blob([source], { type: 'text/javascript' })));
+  sheetLanguage = 'en';
   worker.onmessage = ({ data }) => {
     pending.get(data.id)(data);
     pending.delete(data.id);
   };
-  worker.onerror = (event) => say(`Loopword stopped working: ${event.message}`, true);
+  worker.onerror = (event) => say(() => tr('Loopword stopped working: %1', event.message), true);
 }
 
 function send(command, ...args) {
@@ -57,11 +140,11 @@ function send(command, ...args) {
   });
 }
 
-/// Shows `message` without the page's own folders; a sticky one stays until the user acts.
-function say(message, sticky = false) {
+/// Shows the message `text()` without the page's own folders; a sticky one stays until the user acts.
+function say(text, sticky = false) {
   if (stickyMessage && !sticky) return;
-  stickyMessage = sticky && message !== '';
-  $('message').textContent = message.replace(/\/(?:uploads|loopword)\//g, '');
+  stickyMessage = sticky && text() !== '';
+  showText($('message'), () => text().replace(/\/(?:uploads|loopword)\//g, ''));
   $('message').classList.toggle('warning', stickyMessage);
 }
 
@@ -71,8 +154,9 @@ function say(message, sticky = false) {
 async function run(command, args = [], confirmable = false, sticky = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let answer = await send(command, ...args, ...(confirmable ? [false] : []));
-  if (answer.reply.question && window.confirm(answer.reply.question)) answer = await send(command, ...args, true);
-  if (typeof answer.reply.message === 'string') say(answer.reply.message, sticky && answer.reply.message !== '');
+  if (answer.reply.question && window.confirm(renderedLines(answer.reply.questionLines))) answer = await send(command, ...args, true);
+  const { messageLines } = answer.reply;
+  if (messageLines) say(() => renderedLines(messageLines), sticky && messageLines.length > 0);
   if (answer.view) show(answer.view);
   $('main').setAttribute('aria-busy', String(--running > 0));
   return answer;
@@ -92,7 +176,7 @@ function store(name, value) {
   try {
     localStorage.setItem(name, value);
   } catch {
-    if (!storageWarned) say('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.', true);
+    if (!storageWarned) say(() => tr('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.'), true);
     storageWarned = true;
   }
 }
@@ -119,14 +203,19 @@ function show(view) {
   const picture = view.picture.replaceAll('stroke="#c0c0c0"', 'stroke="#767676"');
   const svg = new DOMParser().parseFromString(picture, 'image/svg+xml').documentElement;
   svg.setAttribute('aria-hidden', 'true');
+  svg.setAttribute('translate', 'no');
   $('picture').replaceChildren(document.importNode(svg, true), ...gridRows(view));
   fitFigure($('picture').querySelector('svg'));
-  $('view-button').textContent = view.caption;
+  $('view-button').textContent = trIn('Messages', view.caption);
   $('view-button').disabled = !view.viewButton;
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view[button.dataset.needs];
   $('choices').disabled = !view.commands;
-  $('title').textContent = view.title;
+  $('title').textContent = renderedLines(view.titleLines);
   $('language').value = view.language;
+  if (view.language !== sheetLanguage) {
+    sheetLanguage = view.language;
+    send('useSheetTexts', kTranslations[sheetLanguage]?.Sheets ?? {});
+  }
   showLevel(view);
   showKeyboard(view);
   showWords(view);
@@ -159,17 +248,26 @@ function offers(select, value) {
   return [...select.options].some((option) => option.value === value);
 }
 
+/// The bytes the page carries gzipped in base64 in the script element of `type` for `language`; null for none.
+async function carried(type, language) {
+  const packed = document.querySelector(`script[type="${type}"][data-language="${language}"]`)?.textContent;
+  if (!packed) return null;
+  const gzipped = new Blob([Uint8Array.from(atob(packed), (c) => c.charCodeAt(0))]);
+  return new Uint8Array(await new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer());
+}
+
 /// The levels the page carries for `language` in one text, unpacked the first time it is asked for; none for English.
 function bundledList(language) {
   if (language === 'en') return Promise.resolve('');
-  if (!unpackedLists.has(language)) {
-    const packed = document.querySelector(`script[data-language="${language}"]`)?.textContent;
-    if (!packed) return Promise.resolve('');
-    const gzipped = new Blob([Uint8Array.from(atob(packed), (c) => c.charCodeAt(0))]);
-    const list = new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
-    unpackedLists.set(language, list.then((bytes) => new Uint8Array(bytes)));
-  }
+  if (!unpackedLists.has(language)) unpackedLists.set(language, carried('application/x-loopword-list', language).then((bytes) => bytes ?? ''));
   return unpackedLists.get(language);
+}
+
+/// Opens the user guide in the page's language (English where the page carries none) in a tab of its own.
+async function openGuide() {
+  const tab = window.open('', '_blank');
+  const guide = await carried('application/x-loopword-guide', pageLanguage) ?? await carried('application/x-loopword-guide', 'en');
+  if (tab && guide) tab.location = URL.createObjectURL(new Blob([guide], { type: 'text/html' }));
 }
 
 /// The words to find, struck through once found.
@@ -179,7 +277,7 @@ function showWords(view) {
     item.textContent = word;
     if (found) {
       item.className = 'found';
-      item.append(Object.assign(document.createElement('span'), { className: 'visually-hidden', textContent: ' (found)' }));
+      item.append(Object.assign(document.createElement('span'), { className: 'visually-hidden', textContent: ` ${tr('(found)')}` }));
     }
     return item;
   }));
@@ -204,10 +302,10 @@ function gridRows(view) {
       const selected = view.selectedSquare === index + 1 && view.selectedPosition === position + 1;
       cell.setAttribute('aria-selected', String(selected));
       if (selected) $('picture').setAttribute('aria-activedescendant', cell.id);
-      const notes = [letter === ' ' ? 'empty' : letter];
-      if (index + 1 === kGivenSquare || among(view.hints, index + 1, position + 1)) notes.push('hint');
-      if (among(view.marked, index + 1, position + 1)) notes.push('wrong');
-      cell.textContent = `Square ${index + 1}, cell ${position + 1}: ${notes.join(', ')}`;
+      const notes = [letter === ' ' ? trIn('Accessibility', 'empty') : letter];
+      if (index + 1 === kGivenSquare || among(view.hints, index + 1, position + 1)) notes.push(tr('hint'));
+      if (among(view.marked, index + 1, position + 1)) notes.push(tr('wrong'));
+      cell.textContent = trIn('Accessibility', 'Square %1, cell %2: %3', index + 1, position + 1, notes.join(', '));
     });
     return row;
   });
@@ -283,12 +381,12 @@ function setFill() {
 async function reportTheme() {
   const words = $('theme-words').value;
   if (words.length > kThemeLimit) {
-    $('theme-report').textContent = `The theme box takes up to ${kThemeLimit} characters, and this is ${words.length}: keep the words a puzzle can hold.`;
+    showText($('theme-report'), () => tr('The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.', kThemeLimit, words.length));
     $('theme-keep').disabled = true;
     return;
   }
   const { reply } = await send('themeReport', words);
-  $('theme-report').textContent = reply.text;
+  showText($('theme-report'), () => renderedLines(reply.lines));
   $('theme-keep').disabled = !reply.usable;
 }
 
@@ -318,7 +416,7 @@ async function applyChoices() {
 async function seedFromField() {
   const seed = $('seed').value.trim();
   if (seed === '' || (await send('seedNextCompile', seed)).reply) return true;
-  say(`The seed "${seed}" is not a whole number from 0 to 18446744073709551615: no puzzle was made.`, true);
+  say(() => tr('The seed "%1" is not a whole number from 0 to 18446744073709551615: no puzzle was made.', seed), true);
   return false;
 }
 
@@ -326,7 +424,7 @@ async function seedFromField() {
 async function compile() {
   if (!(await seedFromField())) return false;
   const button = $('view-button');
-  button.textContent = 'Stop';
+  button.textContent = trIn('Messages', 'Stop');
   button.disabled = false;
   button.onclick = stopCompile;
   for (const other of document.querySelectorAll('[data-needs]')) other.disabled = true;
@@ -388,16 +486,16 @@ async function copyLink() {
   const link = pupilLink();
   const note = $('link-note');
   if (location.protocol === 'file:') {
-    note.textContent = 'This page was opened from a file on this computer, so a link to it works only here. '
-      + 'Put the page on a web server to share links, or use "Save as web page" and give pupils that file.';
+    showText(note, () => tr('This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use "%1" and give pupils that file.',
+      tr('Save as web page')));
     $('export').focus();
     return;
   }
   try {
     await navigator.clipboard.writeText(link);
-    note.textContent = 'The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.';
+    showText(note, () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.'));
   } catch {
-    note.textContent = `Copy this pupil link: ${link}`;
+    showText(note, () => tr('Copy this pupil link: %1', link));
   }
 }
 
@@ -410,7 +508,7 @@ function exportPage() {
 }
 
 async function startOver() {
-  if (!window.confirm('Start this puzzle over? Its letters and time go.')) return;
+  if (!window.confirm(tr('Start this puzzle over? Its letters and time go.'))) return;
   await clearPuzzle();
 }
 
@@ -425,7 +523,7 @@ async function clearPuzzle() {
 }
 
 async function forgetAll() {
-  if (!window.confirm("Forget every puzzle and all progress kept in this browser? Use this on a shared computer.")) return;
+  if (!window.confirm(tr('Forget every puzzle and all progress kept in this browser? Use this on a shared computer.'))) return;
   let names = [];
   try {
     names = Object.keys(localStorage).filter((name) => name.startsWith(kStorePrefix));
@@ -434,7 +532,7 @@ async function forgetAll() {
   }
   forget(names);
   if (shown?.file) await clearPuzzle();
-  say('This browser has forgotten its puzzles.');
+  say(() => tr('This browser has forgotten its puzzles.'));
 }
 
 function clickCell(event) {
@@ -493,14 +591,15 @@ function showKeyboard(view) {
   const layout = kKeyboardOf[view.language] ?? 'qwerty';
   if (layout === keyboardLayout) return;
   keyboardLayout = layout;
-  const rows = kKeyboards[layout].map((letters) => [...letters].map((letter) => keyButton(letter, '', () => run('type', [letter]))));
+  const rows = kKeyboards[layout].map((letters) => [...letters].map((letter) =>
+    Object.assign(keyButton(letter, '', () => run('type', [letter])), { translate: false })));
   rows.push([
-    keyButton('⇤', 'Previous square', () => run('press', [kBackTab])),
-    keyButton('←', 'Left', () => run('press', [kSolvingKeys.ArrowLeft])),
-    keyButton('→', 'Right', () => run('press', [kSolvingKeys.ArrowRight])),
-    keyButton('⇥', 'Next square', () => run('press', [kTab])),
-    keyButton('⌫', 'Backspace', () => run('press', [kSolvingKeys.Backspace])),
-    keyButton('Check', '', check),
+    keyButton('⇤', tr('Previous square'), () => run('press', [kBackTab])),
+    keyButton('←', tr('Left'), () => run('press', [kSolvingKeys.ArrowLeft])),
+    keyButton('→', tr('Right'), () => run('press', [kSolvingKeys.ArrowRight])),
+    keyButton('⇥', tr('Next square'), () => run('press', [kTab])),
+    keyButton('⌫', tr('Backspace'), () => run('press', [kSolvingKeys.Backspace])),
+    keyButton(tr('Check'), '', check),
   ]);
   $('keyboard').replaceChildren(...rows.map((keys) => {
     const row = document.createElement('div');
@@ -515,7 +614,9 @@ async function check() {
   const { reply } = await run('check');
   if (reply.message || shown?.mode !== 'solving') return;
   const wrong = shown.marked.length;
-  say(wrong === 0 ? 'Check: every letter so far is right.' : `Check: ${wrong} ${wrong === 1 ? 'letter is' : 'letters are'} wrong, marked in the figure.`);
+  if (wrong === 0) say(() => tr('Check: every letter so far is right.'));
+  else if (wrong === 1) say(() => tr('Check: 1 letter is wrong, marked in the figure.'));
+  else say(() => tr('Check: %1 letters are wrong, marked in the figure.', wrong));
 }
 
 async function startSolving() {
@@ -546,6 +647,10 @@ function wire() {
   $('face-make').addEventListener('click', () => showFace('make'));
   $('level').addEventListener('change', chooseList);
   $('language').addEventListener('change', chooseLanguage);
+  $('page-language').addEventListener('change', () => {
+    store(kPageLanguage, $('page-language').value);
+    usePageLanguage($('page-language').value);
+  });
   $('list-file').addEventListener('change', async () => {
     userList = await readFile($('list-file')) ?? userList;
     if (userList) await run('chooseWordList', [0, userList.name, userList.bytes], false, true);
@@ -578,6 +683,7 @@ function wire() {
   $('copy-link').addEventListener('click', copyLink);
   $('export').addEventListener('click', exportPage);
   $('forget').addEventListener('click', forgetAll);
+  $('guide').addEventListener('click', openGuide);
   $('picture').addEventListener('click', (event) => {
     clickCell(event);
     $('picture').focus({ preventScroll: true });
@@ -593,9 +699,10 @@ function wire() {
 }
 
 /// The choices the address gives: ?level=2&language=de&seed=77&varied=1&unique=1&difficulty=hard&start=WORD;
-/// the language chosen last here when the address gives none.
+/// the language chosen last here when the address gives none, else the page's language.
 async function applyAddress(query) {
   if (['1', '2', '3'].includes(query.get('level'))) $('level').value = query.get('level');
+  if (!saved(kLanguage)) store(kLanguage, pageLanguage);  // a first visit makes puzzles in the page's language
   const language = query.get('language') ?? saved(kLanguage);
   if (offers($('language'), language)) $('language').value = language;
   if (offers($('difficulty'), query.get('difficulty'))) $('difficulty').value = query.get('difficulty');
@@ -615,7 +722,7 @@ function embeddedPuzzle() {
   try {
     return content ? Uint8Array.from(atob(content), (c) => c.charCodeAt(0)) : null;
   } catch {
-    say('The puzzle inside this page is damaged and cannot be read.', true);
+    say(() => tr('The puzzle inside this page is damaged and cannot be read.'), true);
     return null;
   }
 }
@@ -626,7 +733,7 @@ function linkedPuzzle() {
   try {
     return new TextEncoder().encode(decodeURIComponent(location.hash.slice(1)));
   } catch {
-    say('This link is damaged: the puzzle after its # cannot be read. Ask for the link again.', true);
+    say(() => tr('This link is damaged: the puzzle after its # cannot be read. Ask for the link again.'), true);
     return null;
   }
 }
@@ -642,9 +749,9 @@ async function firstPuzzle() {
   await reportTheme();
   const given = linkedPuzzle() ?? embeddedPuzzle();
   const last = saved(kLastPuzzle);
-  let opened = Boolean(given) && await openText('the puzzle in the link', given);
-  if (!opened && query.has('seed') && await compile()) opened = await openText('the puzzle made', new TextEncoder().encode(shown.file));
-  if (!opened && last) opened = await openText('the puzzle kept here', new TextEncoder().encode(last), false);
+  let opened = Boolean(given) && await openText(tr('the puzzle in the link'), given);
+  if (!opened && query.has('seed') && await compile()) opened = await openText(tr('the puzzle made'), new TextEncoder().encode(shown.file));
+  if (!opened && last) opened = await openText(tr('the puzzle kept here'), new TextEncoder().encode(last), false);
   if (!opened) {
     $('seed').value = '';
     await compile();
@@ -656,10 +763,12 @@ async function firstPuzzle() {
 }
 
 async function main() {
+  collectPageTexts();
+  fillLanguageMenus();
+  usePageLanguage(firstPageLanguage());
   wire();
   startWorker();
-  const { reply } = await run('startMessages');
-  if (reply.message) say(reply.message);
+  await run('startMessages');
   await firstPuzzle();
 }
 

@@ -168,6 +168,15 @@ class WebSession {
     return sheets;
   }
 
+  /// Draws the sheets from now on in the words `translations` gives (English word → its translation), English
+  /// where it gives none.
+  void UseSheetTexts(const val& translations) {
+    loopword::UseSheetTexts(TranslatedSheetTexts([&](const std::string& english) {
+      const val translated = translations[english];
+      return translated.isString() ? translated.as<std::string>() : english;
+    }));
+  }
+
  private:
   /// The title bar's `full` title with the list named by its file name alone: the page's folders are its own.
   Message TitleBar(const Message& full) const {
@@ -221,6 +230,7 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)
       .function("sheets", &WebSession::Sheets)
+      .function("useSheetTexts", &WebSession::UseSheetTexts)
       .function("heapInUse", &WebSession::HeapInUse);
 }
 

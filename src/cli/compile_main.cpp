@@ -56,6 +56,7 @@ struct Options {
   std::string startWord;  // checked, in capitals; empty for a random word per puzzle
   std::string out;
   std::string pdf;
+  std::string svg;
   bool noRepeats = false;
   bool quiet = false;
   loopword::CompileOptions fill;
@@ -204,10 +205,14 @@ void DeclareOptions(CLI::App& app, Options& options) {
       "also write a booklet on the paper of the locale (A4, or Letter where inches are used): one puzzle a "
       "page, headed with its number, then the answer pages with four solutions each",
       Keep(options.pdf));
+  AddValueOption(app, "--svg", "FILE",
+      "also write the puzzle's two sheets as SVG files: FILE without its .svg ending, then -puzzle.svg and "
+      "-solution.svg; with one puzzle only",
+      Keep(options.svg));
   app.add_flag("--no-repeats", options.noRepeats,
       "no word in two puzzles, for as long as the word list allows; a note on standard error says from "
       "which puzzle on words repeat");
-  app.add_flag("--quiet", options.quiet, "print no puzzles (--out and --pdf still write theirs)");
+  app.add_flag("--quiet", options.quiet, "print no puzzles (--out, --pdf and --svg still write theirs)");
   app.add_flag("--varied", options.fill.varied,
       "draw each puzzle at random among all puzzles around its square-12 word, so words turn up as often as "
       "the puzzles that use them, not by letter weight (on lists of a few dozen words: every puzzle can come "
@@ -380,6 +385,7 @@ std::string CheckTogether(const Options& options) {
   if (!options.pdf.empty() && options.count > loopword::kBookletLimit) {
     return "a booklet (--pdf) holds at most " + std::to_string(loopword::kBookletLimit) + " puzzles";
   }
+  if (!options.svg.empty() && options.count > 1) return "--svg writes the sheets of one puzzle: give no --count";
   return {};
 }
 
@@ -476,6 +482,13 @@ bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::strin
   return saved.saved;
 }
 
+/// Writes the two SVG sheets of `puzzle` for `path`; false, after saying why, when they could not be written.
+bool WriteSheets(const loopword::Puzzle& puzzle, const std::string& path) {
+  const loopword::SaveOutcome saved = loopword::ExportSvg(puzzle, QString::fromStdString(path));
+  if (!saved.saved) std::cerr << "Could not write " << path << ": " << loopword::EnglishText(saved.reason) << '\n';
+  return saved.saved;
+}
+
 /// Loads the chosen word list; false, after saying why, when it cannot be used.
 bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) {
   dictionaries.UseLanguage(options.language);
@@ -528,10 +541,10 @@ int Run(const Options& options, const char* argv0) {
 
   const loopword::PuzzleOrigin origin = loopword::ListOrigin(dictionaries, options.fill, options.title);
   TextOutput output(options);
-  std::vector<loopword::Puzzle> answers;  // kept only for a booklet, at most kBookletLimit of them
+  std::vector<loopword::Puzzle> answers;  // kept only for a booklet (at most kBookletLimit of them) or the SVG sheets
   const auto keep = [&](loopword::Puzzle&& puzzle) {
     const std::string separator = made > 0 ? "\n" : "";
-    if (!options.pdf.empty()) answers.push_back(puzzle);
+    if (!options.pdf.empty() || !options.svg.empty()) answers.push_back(puzzle);
     std::vector<std::string> comments = loopword::PuzzleComments(origin, puzzle, PuzzleSeed(runSeed, made++));
     if (options.grade) comments.push_back("# " + GradeOf(puzzle));
     return output.Write(separator + loopword::FormatPuzzle({std::move(comments), std::move(puzzle)}));
@@ -550,7 +563,9 @@ int Run(const Options& options, const char* argv0) {
     std::cerr << loopword::EnglishText(compiler.FailureMessage(lastOutcome, options.startWord, options.fill)) << '\n';
     return 1;
   }
-  return options.pdf.empty() || WriteBooklet(answers, options.pdf) ? 0 : 1;
+  const bool booklet = options.pdf.empty() || WriteBooklet(answers, options.pdf);
+  const bool sheets = options.svg.empty() || WriteSheets(answers.front(), options.svg);
+  return booklet && sheets ? 0 : 1;
 }
 
 /// Passes on the toolkit's critical and fatal messages; its debug, information and warning chatter
@@ -578,8 +593,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::ios::sync_with_stdio(false);
-  std::unique_ptr<QGuiApplication> application;  // the booklet's fonts and painter need one
-  if (!options.pdf.empty()) {
+  std::unique_ptr<QGuiApplication> application;  // the booklet's and the sheets' fonts and painter need one
+  if (!options.pdf.empty() || !options.svg.empty()) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(KeepToolkitQuiet);
     application = std::make_unique<QGuiApplication>(argc, argv);

@@ -13,6 +13,14 @@ SheetTexts& Chosen() {
 
 }  // namespace
 
+SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::string& english)>& translated) {
+  const SheetTexts english;
+  SheetTexts texts{translated(english.puzzleHeading), translated(english.solutionHeading), translated(english.instructionLine),
+                   translated(english.difficulty), {}};
+  for (std::size_t g = 0; g < texts.grades.size(); ++g) texts.grades[g] = translated(english.grades[g]);
+  return texts;
+}
+
 void UseSheetTexts(const SheetTexts& texts) { Chosen() = texts; }
 
 const SheetTexts& ChosenSheetTexts() { return Chosen(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "board/geometry.h"
@@ -29,6 +30,9 @@ struct SheetTexts {
   std::array<std::string, 4> grades = {LOOPWORD_TEXT("Sheets", "Easy").source, LOOPWORD_TEXT("Sheets", "Medium").source,
                                        LOOPWORD_TEXT("Sheets", "Hard").source, LOOPWORD_TEXT("Sheets", "Expert").source};
 };
+
+/// The sheets' words, each English one given to `translated`.
+SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::string& english)>& translated);
 
 /// The texts every sheet is drawn with from now on; a front end sets them once, before it draws.
 void UseSheetTexts(const SheetTexts& texts);

@@ -11,12 +11,7 @@ namespace {
 
 /// The sheets' words, each English one given to `translated`.
 SheetTexts SheetTextsFrom(const std::function<QString(const char* english)>& translated) {
-  const SheetTexts english;
-  const auto shown = [&](const std::string& text) { return translated(text.c_str()).toStdString(); };
-  SheetTexts texts{shown(english.puzzleHeading), shown(english.solutionHeading), shown(english.instructionLine),
-                   shown(english.difficulty), {}};
-  for (std::size_t g = 0; g < texts.grades.size(); ++g) texts.grades[g] = shown(english.grades[g]);
-  return texts;
+  return TranslatedSheetTexts([&](const std::string& english) { return translated(english.c_str()).toStdString(); });
 }
 
 }  // namespace

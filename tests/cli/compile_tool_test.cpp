@@ -40,11 +40,8 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   }
 }
 
-TEST(CompileTool, ABookletsSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
-  const struct {
-    std::string language;
-    std::vector<std::string> puzzlePage, answerPage;
-  } cases[] = {
+TEST(CompileTool, BookletAndSvgSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
+  const struct { std::string language; std::vector<std::string> puzzlePage, answerPage; } cases[] = {
       {"", {"Puzzle 1", "PUZZLE", "Difficulty: Easy", "Place 23 8-letter words clock-wise into 8 spaces around each square."},
        {"1", "SOLUTION", "Difficulty: Easy"}},
       {"--language de", {"R\u00E4tsel 1", "R\u00C4TSEL", "Schwierigkeit: Leicht", "23 W\u00F6rter aus 8 Buchstaben im Uhrzeigersinn"},
@@ -54,11 +51,15 @@ TEST(CompileTool, ABookletsSheetsSpeakThePuzzlesLanguageAndEnglishWithoutOne) {
   };
   for (const auto& [language, puzzlePage, answerPage] : cases) {
     testing::TempDir folder;
-    const std::string pdf = (folder.Path() / "week.pdf").string();
-    ASSERT_EQ(Compile(language + " --seed 4 --difficulty easy --quiet --pdf " + pdf).second, 0) << language;
+    const std::string pdf = (folder.Path() / "week.pdf").string(), svg = (folder.Path() / "week.svg").string();
+    ASSERT_EQ(Compile(language + " --seed 4 --difficulty easy --quiet --pdf " + pdf + " --svg " + svg).second, 0) << language;
     const std::string puzzle = testing::PdfPageText(pdf, 1), answers = testing::PdfPageText(pdf, 2);
+    const std::string puzzleSheet = testing::ReadFile(folder.Path() / "week-puzzle.svg");
+    const std::string solutionSheet = testing::ReadFile(folder.Path() / "week-solution.svg");
     for (const std::string& text : puzzlePage) EXPECT_NE(puzzle.find(text), std::string::npos) << language << ": " << text << " in\n" << puzzle;
     for (const std::string& text : answerPage) EXPECT_NE(answers.find(text), std::string::npos) << language << ": " << text << " in\n" << answers;
+    for (const std::string& text : {puzzlePage[1], puzzlePage[2]}) EXPECT_NE(puzzleSheet.find(text), std::string::npos) << language << ": " << text;
+    EXPECT_NE(solutionSheet.find(answerPage[1]), std::string::npos) << language;
   }
 }
 
@@ -66,11 +67,7 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
   const std::string list = "--dict " LOOPWORD_DATA_DIR "/L1words.txt ";
   const std::string theme22 = "SCHEDULE ATTEMPTS SHOWCASE KOWTOWED GRANDSON SCRAMBLE BLOODIED SHRILLER LEATHERY GRAPHICS "
                               "SCUTTLED CANVASES SHUNNING LIMERICK GRASPING SEDATING CLERKING SICKNESS LOVELIER GRATUITY SEQUENCE COTTAGES";
-  const struct {
-    std::string arguments;
-    int status;
-    std::string says;
-  } cases[] = {
+  const struct { std::string arguments; int status; std::string says; } cases[] = {
       {list + "--count 0", 2, "--count must be a whole number from 1 to 1,000,000"},
       {list + "--count 99999999999", 2, "--count must be a whole number from 1 to 1,000,000"},
       {list + "--seed abc", 2, "--seed must be a whole number from 0 to 18446744073709551615"},
@@ -80,6 +77,8 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--language fr --start œillets", 2, "--start: Not 8 letters A to Z: œillets."},
       {list + "--out", 2, "--out needs a value"},
       {list + "--pdf x.pdf --count 501", 2, "a booklet (--pdf) holds at most 500 puzzles"},
+      {list + "--svg x.svg --count 2", 2, "--svg writes the sheets of one puzzle: give no --count"},
+      {list + "--quiet --svg /proc/none/x.svg", 1, "Could not write /proc/none/x.svg: No such file or directory"},
       {list + "--bogus 1", 2, "unknown option --bogus"},
       {list + "--level 1", 2, "give --dict or --level, not both"},
       {"--level 4", 2, "--level must be 1, 2 or 3"},
@@ -181,9 +180,7 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   testing::TempDir folder;
   const std::string level1 = testing::ReadFile(LOOPWORD_DATA_DIR "/L1words.txt");
   const auto words = [&](int more) { return std::to_string(std::count(level1.begin(), level1.end(), '\n') + more) + " words"; };
-  const struct {
-    std::string language, list, header;
-  } lists[] = {
+  const struct { std::string language, list, header; } lists[] = {
       {"", level1 + "caf\xE9" "bars\r\n", "# word list: mine.txt (" + words(0) + ", read as Windows-1252)"},
       {"es", level1 + "peque\xC3\xB1os\r\n", "# word list: mine.txt (" + words(1) + ", 1 with \xC3\x91 read as N)"},
       {"es", level1 + "peque\xF1os\r\n\xD1" "and\xFA" "es\r\n", "# word list: mine.txt (" + words(1) + ", read as Windows-1252, 1 with \xC3\x91 read as N)"},

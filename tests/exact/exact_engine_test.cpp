@@ -16,12 +16,6 @@ namespace {
 using testing::BruteForceGrids;
 using testing::PlantedList;
 
-std::vector<std::string> LinesOf(const FillResult& result) {
-  std::vector<std::string> lines;
-  for (int s = 1; s <= kSquareCount; ++s) lines.push_back(result.lines[static_cast<std::size_t>(s)].ToString());
-  return lines;
-}
-
 TEST(ExactEngine, DecidesAndDrawsLikeBruteForceAndASpentBudgetNeverClaimsAProof) {
   const std::array<int, 3> kinds[] = {{26, 6, 0}, {6, 8, 1}, {4, 4, 2}, {3, 6, 1}, {8, 12, 3}, {26, 4, 1}};  // letters, decoys, dropped
   int found = 0, impossible = 0;
@@ -35,7 +29,7 @@ TEST(ExactEngine, DecidesAndDrawsLikeBruteForceAndASpentBudgetNeverClaimsAProof)
       for (const auto search : {&ExactEngine::Decide, &ExactEngine::DrawVaried}) {
         const FillResult result = (engine.*search)(list[0], random, {});
         ASSERT_EQ(result.status, exists ? SearchStatus::Found : SearchStatus::Impossible) << letters << " letters, seed " << seed;
-        EXPECT_EQ(exists ? testing::CheckPuzzle(LinesOf(result), {list.begin(), list.end()}, list[0]) : "", "");
+        EXPECT_EQ(exists ? testing::CheckPuzzle(testing::TextLines(result.lines), {list.begin(), list.end()}, list[0]) : "", "");
         const SearchStatus cut = (engine.*search)(list[0], random, {1, {}}).status;
         EXPECT_TRUE(cut == SearchStatus::BudgetSpent || cut == result.status);
       }
@@ -53,7 +47,7 @@ TEST(ExactEngine, CountsTheGridsOfASheetLikeBruteForce) {
       RandomSource random(seed);
       const FillResult fill = ExactEngine(*testing::ListOf(list)).Decide(list[0], random, {});
       if (fill.status != SearchStatus::Found) continue;  // planted lists can repeat a word
-      const std::size_t expected = BruteForceGrids(testing::SheetOf(LinesOf(fill)), 50).size();
+      const std::size_t expected = BruteForceGrids(testing::SheetOf(testing::TextLines(fill.lines)), 50).size();
       const std::vector<PlacementLine> placements(fill.lines.begin(), fill.lines.end());
       const SolutionCount counted = CountSheetSolutions(placements, 50, {});
       EXPECT_TRUE(counted.settled) << letters << " letters, seed " << seed;

@@ -49,12 +49,6 @@ bool BruteForceThemeFill(const std::set<std::string>& words, const std::string& 
   return false;
 }
 
-std::vector<std::string> LinesOf(const ThemeResult& result) {
-  std::vector<std::string> lines;
-  for (int s = 1; s <= kSquareCount; ++s) lines.push_back(result.lines[s].ToString());
-  return lines;
-}
-
 /// A planted list, its theme (the planted words at `themeAt`, every other one left out of the list,
 /// and a made-up word when `foreign`) and the list without those left out.
 struct ThemeCase {
@@ -97,7 +91,7 @@ TEST(ThemeEngine, FindsAThemeFillExactlyWhenBruteForceDoesAndEveryThemeWordOnce)
             << test.letters << " letters, seed " << seed << ", start " << start;
         (exists ? found : impossible) += 1;
         if (!exists) continue;
-        const std::vector<std::string> lines = LinesOf(result);
+        const std::vector<std::string> lines = testing::TextLines(result.lines);
         EXPECT_EQ(testing::CheckPuzzle(lines, all, start), "");
         for (const std::string& word : theme) {
           EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.substr(14) == word; }), 1) << word;

@@ -37,8 +37,7 @@ TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
       const exact::FillResult fill = exact::ExactEngine(*testing::ListOf(list)).Decide(list[0], source, {});
       if (fill.status != exact::SearchStatus::Found) continue;
       const std::vector<PlacementLine> placements(fill.lines.begin(), fill.lines.end());
-      std::vector<std::string> lines;
-      for (const PlacementLine& line : placements) lines.push_back(line.ToString());
+      const std::vector<std::string> lines = testing::TextLines(placements);
       for (const std::size_t count : letters < 26 ? std::vector<std::size_t>{18, 30, 200} : std::vector<std::size_t>{0, 2, 5, 18}) {
         const std::vector<RingCell> hints = SomeHintCells(count, random);
         const Sheet sheet = SheetOf(placements, hints);

@@ -36,45 +36,29 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
   EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
 }
 
-TEST(PuzzleFile, TitlesAreKeptAsOneLineOfPlainTextAndReadBackOntoThePuzzle) {
+TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesAndHintCellsAreReadBackOntoThePuzzle) {
   const Puzzle made = testing::CompiledPuzzles(1)[0];
   const std::string sixty(60, 'y');
-  const struct {
-    std::string given, kept;
-  } cases[] = {
-      {"Week 12: <b>Animals</b> & co", "Week 12: <b>Animals</b> & co"},
-      {"  two\nlines\r\tand  tabs ", "two lines and tabs"},
-      {"Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", "Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98"},
-      {"bad\xFF\xC3 bytes\x7F\xC2\x85!", "bad bytes !"},
-      {sixty + "zzz", sixty},
-      {" \t\n", ""},
-  };
-  for (const auto& [given, kept] : cases) {
-    const std::string text = FormatPuzzle({HeaderComments({"L1words.txt", 6508, "classic", 1, {}, given}), made});
-    const PuzzleFileResult read = ParsePuzzleText(text, "titled.loopword");
-    ASSERT_EQ(read.puzzles.size(), 1u) << read.message;
-    EXPECT_EQ(read.puzzles[0].puzzle.title, kept) << given;
-    EXPECT_EQ(text.find("# title:") != std::string::npos, !kept.empty()) << given;
-  }
-}
-
-TEST(PuzzleFile, GradedSheetsKeepTheirDifficultyAndHintCells) {
-  const Puzzle made = testing::CompiledPuzzles(1)[0];
   using Hints = std::optional<std::vector<RingCell>>;
-  const struct {
-    Difficulty difficulty;
-    Hints hints;
-    std::string lines;
-  } cases[] = {
-      {Difficulty::Hard, Hints({{1, 1}, {3, 5}, {14, 1}, {23, 8}}), "# difficulty: hard\n# hints: 01.1 03.5 14.1 23.8\n"},
-      {Difficulty::Expert, Hints(std::vector<RingCell>{}), "# difficulty: expert\n# hints:\n"},
-      {Difficulty::Standard, std::nullopt, "# fill: classic\n# seed: 1\n"},
+  const Difficulty standard = Difficulty::Standard;
+  const struct { std::string title, kept; Difficulty difficulty; Hints hints; std::string lines; } cases[] = {
+      {"Week 12: <b>Animals</b> & co", "Week 12: <b>Animals</b> & co", standard, {}, ""},
+      {"  two\nlines\r\tand  tabs ", "two lines and tabs", standard, {}, ""},
+      {"Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", "Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", standard, {}, ""},
+      {"bad\xFF\xC3 bytes\x7F\xC2\x85!", "bad bytes !", standard, {}, ""},
+      {sixty + "zzz", sixty, standard, {}, ""},
+      {" \t\n", "", standard, std::nullopt, "# fill: classic\n# seed: 1\n"},
+      {"", "", Difficulty::Hard, Hints({{1, 1}, {3, 5}, {14, 1}, {23, 8}}), "# difficulty: hard\n# hints: 01.1 03.5 14.1 23.8\n"},
+      {"", "", Difficulty::Expert, Hints(std::vector<RingCell>{}), "# difficulty: expert\n# hints:\n"},
   };
-  for (const auto& [difficulty, hints, lines] : cases) {
-    const std::string text = FormatPuzzle({HeaderComments({.wordList = "L1words.txt", .wordCount = 6508, .seed = 1, .difficulty = difficulty, .hints = hints}), made});
+  for (const auto& [title, kept, difficulty, hints, lines] : cases) {
+    const PuzzleOrigin origin{.wordList = "L1words.txt", .wordCount = 6508, .seed = 1, .title = title, .difficulty = difficulty, .hints = hints};
+    const std::string text = FormatPuzzle({HeaderComments(origin), made});
     EXPECT_NE(text.find(lines), std::string::npos) << text;
-    const PuzzleFileResult read = ParsePuzzleText(text, "graded.loopword");
+    EXPECT_EQ(text.find("# title:") != std::string::npos, !kept.empty()) << title;
+    const PuzzleFileResult read = ParsePuzzleText(text, "made.loopword");
     ASSERT_EQ(read.puzzles.size(), 1u) << read.message;
+    EXPECT_EQ(read.puzzles[0].puzzle.title, kept) << title;
     EXPECT_EQ(read.puzzles[0].puzzle.difficulty, difficulty) << lines;
     EXPECT_EQ(read.puzzles[0].puzzle.hints, hints) << lines;
   }

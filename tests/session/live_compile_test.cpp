@@ -30,12 +30,7 @@ std::vector<std::tuple<Kind, int, int, std::string>> Drawn(const std::vector<Com
 
 TEST(LiveCompile, HandsOverTheEventsOfAPlainCompileOneScreenStepAtATimeThenEnds) {
   const auto words = testing::BundledList("L1words.txt");
-  const struct {
-    std::string name;
-    std::shared_ptr<const Dictionary> list;
-    std::string start;
-    CompileOptions fill;
-  } cases[] = {
+  const struct { std::string name; std::shared_ptr<const Dictionary> list; std::string start; CompileOptions fill; } cases[] = {
       {"classic", words, "", {}},
       {"classic from a starting word", words, "ABSOLUTE", {}},
       {"varied, one solution", words, "", {.varied = true, .unique = true}},

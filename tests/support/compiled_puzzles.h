@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <ranges>
 #include <set>
 #include <string>
 #include <vector>
@@ -67,11 +68,12 @@ inline std::vector<Puzzle> CompiledPuzzles(int count, std::uint64_t seed = 11) {
   return puzzles;
 }
 
-/// A puzzle's placement lines as a puzzle file writes them, in square order.
-inline std::vector<std::string> TextLines(const Puzzle& puzzle) {
+/// Placement lines as a puzzle file writes them, in square order: a search's, or a puzzle's below.
+inline std::vector<std::string> TextLines(const std::ranges::range auto& placements) {
   std::vector<std::string> lines;
-  for (const PlacementLine& placement : puzzle.placements) lines.push_back(placement.ToString());
+  for (const PlacementLine& placement : placements) lines.push_back(placement.ToString());
   return lines;
 }
+inline std::vector<std::string> TextLines(const Puzzle& puzzle) { return TextLines(puzzle.placements); }
 
 }  // namespace loopword::testing

@@ -24,7 +24,7 @@ const remoteRequests = [];
 before(async () => {
   const args = process.getuid() === 0 ? ['--no-sandbox'] : [];
   browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args });
-  context = await browser.newContext({ acceptDownloads: true });
+  context = await englishContext();
   context.on('request', (request) => {
     if (!/^(file|data|blob):/.test(request.url())) remoteRequests.push(request.url());
   });
@@ -34,6 +34,11 @@ after(async () => {
   await browser?.close();
   fs.rmSync(scratch, { recursive: true, force: true });
 });
+
+/// A browser profile of its own whose language is English unless `options` say otherwise.
+function englishContext(options = {}) {
+  return browser.newContext({ locale: 'en-US', acceptDownloads: true, ...options });
+}
 
 /// Waits until the page has shown the outcome of every command given.
 function settled(page) {
@@ -165,7 +170,7 @@ describe('solving in the page', () => {
 /// A fresh browser profile, nothing kept from other tests, at `width` × `height`.
 function profile(width = 1280, height = 800, colorScheme = 'light') {
   const phone = width < 600;
-  return browser.newContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone, colorScheme, acceptDownloads: true });
+  return englishContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone, colorScheme });
 }
 
 /// The puzzle as a pupil link's fragment: its file without comments.
@@ -445,7 +450,7 @@ describe('the page as a file', () => {
   }
 
   it('reads a user list picked after Français by French rules: accents dropped, capitals', async () => {
-    const own = await browser.newContext();
+    const own = await englishContext();
     const page = await openPage('', await own.newPage());
     await page.click('#face-make');
     await page.selectOption('#language', 'fr');
@@ -463,7 +468,7 @@ describe('the page as a file', () => {
   });
 
   it('offers Level 1-3 in every language, each loading its own bundled list', async () => {
-    const own = await browser.newContext();
+    const own = await englishContext();
     const page = await openPage('', await own.newPage());
     await page.click('#face-make');
     for (const language of ['it', 'pt', 'en']) {
@@ -481,7 +486,7 @@ describe('the page as a file', () => {
   });
 
   it('reads typed words and a Windows-1252 list by the rules of Deutsch', async () => {
-    const own = await browser.newContext();
+    const own = await englishContext();
     const page = await openPage('?language=de&seed=8&start=Fu%C3%9Fball', await own.newPage());
     assert.match(await savePuzzle(page), /^12 [A-Z]{8} \d FUSSBALL$/m);
     await page.click('#theme summary');
@@ -552,5 +557,85 @@ describe('the page as a file', () => {
 
   it('made no request beyond the page itself', () => {
     assert.deepEqual(remoteRequests, []);
+  });
+});
+
+/// The translations of translations/loopword_xx.ts: context → English text → translation.
+function translationsOf(language) {
+  const unescape = (text) => text.replace(/&(lt|gt|quot|apos|amp);/g, (_, name) => ({ lt: '<', gt: '>', quot: '"', apos: "'", amp: '&' })[name]);
+  const file = fs.readFileSync(path.join(root, 'translations', `loopword_${language}.ts`), 'utf8');
+  const contexts = {};
+  for (const [, name, body] of file.matchAll(/<context>\s*<name>([^<]*)<\/name>([\s\S]*?)<\/context>/g)) {
+    contexts[name] = new Map([...body.matchAll(/<source>([^<]*)<\/source>\s*<translation>([^<]*)<\/translation>/g)]
+      .map(([, source, translation]) => [unescape(source), unescape(translation)]));
+  }
+  return contexts;
+}
+
+/// Every text of the page a reader meets: the body's texts outside translate="no" and the names and hints of its
+/// controls, the on-screen keyboard and the figure's cells included.
+function readableTexts(page) {
+  return page.evaluate(() => {
+    const texts = [];
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT, {
+      acceptNode: (node) => (node.nodeType === Node.ELEMENT_NODE && (node.getAttribute('translate') === 'no' || ['SCRIPT', 'STYLE'].includes(node.tagName))
+        ? NodeFilter.FILTER_REJECT : NodeFilter.FILTER_ACCEPT),
+    });
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      if (node.nodeType === Node.TEXT_NODE) texts.push(node.textContent);
+      else texts.push(...['aria-label', 'placeholder', 'title'].map((name) => node.getAttribute(name) ?? ''));
+    }
+    return texts.map((text) => text.replace(/\s+/g, ' ').trim()).filter((text) => /\p{L}/u.test(text));
+  });
+}
+
+describe('the page in every language', () => {
+  /// Whether each text is one of `translations` (its %1 … %9 standing for any value).
+  const allTranslated = (translations) => {
+    const patterns = Object.values(translations).flatMap((texts) => [...texts.values()]).map((text) =>
+      new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/\s+/g, '\\s+').replace(/%[1-9]/g, '.+')}$`, 's'));
+    return (text) => patterns.some((pattern) => pattern.test(text));
+  };
+  for (const [language, locale] of [['de', 'de-DE'], ['fr', 'fr-CA'], ['es', 'es-MX'], ['it', 'it-IT'], ['pt', 'pt-BR'], ['nl', 'nl-BE']]) {
+    it(`speaks ${language} to a browser set to ${locale}: controls, messages, sheets, guide and the puzzle's words`, async () => {
+      const texts = translationsOf(language);
+      const own = await englishContext({ locale });
+      const page = await openPage('?level=1&seed=6', await own.newPage());
+      assert.equal(await page.evaluate(() => document.documentElement.lang), language);
+      assert.equal(await page.inputValue('#language'), language);
+      await page.click('#check');
+      await settled(page);
+      assert.equal(await page.textContent('#message'), texts.WebPage.get('Check: every letter so far is right.'));
+      for (const face of ['solve', 'make']) {
+        await page.click(`#face-${face}`);
+        await settled(page);
+        const untranslated = (await readableTexts(page)).filter((text) => !allTranslated(texts)(text));
+        assert.deepEqual(untranslated, [], `texts not in loopword_${language}.ts in the ${face} face`);
+      }
+      const [guide] = await Promise.all([page.waitForEvent('popup'), page.click('#guide')]);
+      await guide.waitForFunction((code) => document.documentElement.lang === code && document.querySelector('h2'), language);
+      await guide.close();
+      const heading = texts.Sheets.get('PUZZLE');
+      await page.waitForFunction((word) => document.querySelector('#print-sheets').textContent.includes(word), heading);
+      await own.close();
+    });
+  }
+
+  it('changes language from its menu, keeps it over a reload, and speaks English to a browser in a language it lacks', async () => {
+    const spanish = translationsOf('es');
+    const own = await englishContext({ locale: 'sv-SE' });
+    const page = await openPage('?level=1&seed=6', await own.newPage());
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+    assert.equal(await page.textContent('#face-solve'), 'Solve');
+    await page.selectOption('#page-language', 'es');
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'es');
+    const dictionary = spanish.Messages.get('Dictionary: %1 (%2 words)').replace('%1', 'L1words.txt').replace('%2', '1431');
+    for (const step of ['chosen', 'reloaded']) {
+      assert.equal(await page.textContent('#face-solve'), spanish.WebPage.get('Solve'), step);
+      assert.equal(await page.textContent('#title'), dictionary, step);
+      assert.equal(await page.inputValue('#language'), 'en', `${step}: the puzzle keeps its language`);
+      if (step === 'chosen') await openPage('', page);
+    }
+    await own.close();
   });
 });

@@ -8,15 +8,15 @@ const { chromium } = require('playwright-core');
 
 const [pagePath, folder = path.resolve(__dirname, '../../docs')] = process.argv.slice(2);
 const shots = [
-  { name: 'web-desktop.png', viewport: { width: 1280, height: 800 }, phone: false },
-  { name: 'web-phone.png', viewport: { width: 360, height: 740 }, phone: true },
+  { name: 'web-desktop.png', viewport: { width: 1280, height: 800 }, phone: false, locale: 'en-US' },
+  { name: 'web-phone.png', viewport: { width: 360, height: 740 }, phone: true, locale: 'de-DE' },
 ];
 
 async function main() {
   const args = process.getuid() === 0 ? ['--no-sandbox'] : [];
   const browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args });
-  for (const { name, viewport, phone } of shots) {
-    const context = await browser.newContext({ viewport, isMobile: phone, hasTouch: phone, deviceScaleFactor: phone ? 2 : 1 });
+  for (const { name, viewport, phone, locale } of shots) {
+    const context = await browser.newContext({ locale, viewport, isMobile: phone, hasTouch: phone, deviceScaleFactor: phone ? 2 : 1 });
     const page = await context.newPage();
     await page.goto(`${pathToFileURL(pagePath).href}?level=1&seed=12`);
     await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);

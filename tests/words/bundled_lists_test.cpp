@@ -1,4 +1,4 @@
-// Checks the bundled list names of every language and level, where a list is found, and unpacking a language's packed levels.
+// Checks where a bundled list is found and unpacking a language's packed levels.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/bundled_lists.h"
 
@@ -11,20 +11,6 @@
 
 namespace loopword {
 namespace {
-
-TEST(BundledLists, EveryLanguageHasThreeLevelFilesAndOnlyEnglishHasNoCode) {
-  const struct {
-    Language language;
-    int level;
-    std::string name;
-  } cases[] = {
-      {Language::English, 1, "L1words.txt"},    {Language::English, 3, "L3words.txt"},
-      {Language::German, 1, "de-L1words.txt"},  {Language::French, 2, "fr-L2words.txt"},
-      {Language::Spanish, 3, "es-L3words.txt"}, {Language::Italian, 1, "it-L1words.txt"},
-      {Language::Portuguese, 2, "pt-L2words.txt"}, {Language::Dutch, 3, "nl-L3words.txt"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(BundledListName(c.level, c.language), c.name) << c.name;
-}
 
 TEST(BundledLists, ALevelIsFoundBesideTheProgramThenInTheDataFolderElseNamedBesideTheProgram) {
   testing::TempDir root;
@@ -40,10 +26,7 @@ TEST(BundledLists, ALevelIsFoundBesideTheProgramThenInTheDataFolderElseNamedBesi
 }
 
 TEST(BundledLists, PackedLevelsUnpackIntoNestedSortedListsWithCrLf) {
-  const struct {
-    std::string packed;
-    std::array<std::string, 3> levels;
-  } cases[] = {
+  const struct { std::string packed; std::array<std::string, 3> levels; } cases[] = {
       {"BBBBBBBB\r\nAAAAAAAA\r\n\r\nDDDDDDDD\r\nCCCCCCCC\r\n\r\nEEEEEEEE\r\n",
        {"AAAAAAAA\r\nBBBBBBBB\r\n", "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\n",
         "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n"}},

@@ -102,13 +102,8 @@ std::string Joined(const std::vector<std::string>& lines, const std::string& lin
 }
 
 TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
-  const struct {
-    const char* what;
-    Language language;
-    std::vector<std::string> lines;  // byte by byte
-    TextEncoding encoding;
-    std::vector<std::string> words;
-    int enyeWords;
+  const struct {  // the lines byte by byte
+    const char* what; Language language; std::vector<std::string> lines; TextEncoding encoding; std::vector<std::string> words; int enyeWords;
   } cases[] = {
       {"German, Windows-1252", Language::German, {"M\xE4" "dchen", "Fu\xDF" "ball", "K\xE4" "se", "\x84Zitat\x93"}, TextEncoding::Windows1252,
        {"MAEDCHEN", "FUSSBALL"}, 0},
@@ -138,10 +133,7 @@ TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
 }
 
 TEST(ReadDictionary, AFileInNeitherEncodingNamesTheLineByWhichItIsNeither) {
-  const struct {
-    std::string text;
-    int badLine;
-  } cases[] = {
+  const struct { std::string text; int badLine; } cases[] = {
       {"ABCDEFGH\nBCD\x81" "EFGH\n", 2},
       {"ABCDEFGH\r\nBCDEFGHA\r\n\x8D", 3},
       {"ABCDEFGH\rBCDEFGHA\r\x8F", 3},
@@ -190,35 +182,26 @@ TEST(ReadDictionaryFile, TheWholeFileDecidesItsEncodingWhereverABufferEnds) {
   EXPECT_EQ(binary.badLine, 5);
 }
 
-TEST(DictionaryState, EachLevelHasItsFileAFailedLoadSaysWhyAndKeepsTheLastList) {
+TEST(DictionaryState, TheTitleAndNoteSayHowAListWasReadAndAFailedLoadSaysWhyAndKeepsTheLastList) {
   testing::TempDir dir;
   DictionaryState state(dir.Path().string() + "/");
   EXPECT_EQ(state.LoadDictionary().level, 1);  // its missing file's message and the bare title: the window tests
-  EXPECT_TRUE(state.Choose(kUserDictionary, dir.Write("good.txt", "PLATYPUS\r\nKEEPSAKE\r\n")).messages.empty());
-  EXPECT_FALSE(state.Choose(kUserDictionary, dir.Write("bad.txt", "lower\ncase\n")).messages.empty()) << "a failed load says why";
-  EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + (dir.Path() / "good.txt").string() + " (2 words)");
   EXPECT_EQ(state.Choose(7).outcome, LoadOutcome::ReadError);
-}
-
-TEST(DictionaryState, TheTitleAndNoteSayHowAListWasReadAndAListInNeitherEncodingKeepsTheLastOne) {
-  testing::TempDir dir;
-  DictionaryState state(dir.Path().string() + "/");
   state.UseLanguage(Language::Spanish);
-  const struct {
-    std::string file, text, note;
-  } cases[] = {
-      {"plain.txt", "PLATYPUS\r\nKEEPSAKE\r\n", ""},
-      {"latin.txt", "PLATYPUS\r\nKEEPSAKE\r\ncaf\xE9sito\r\n", "read as Windows-1252"},
-      {"enye.txt", "peque\xC3\xB1os\nKEEPSAKE\n", "1 with \xC3\x91 read as N"},
-      {"both.txt", "peque\xF1os\nma\xF1" "anita\nKEEPSAKE\n", "read as Windows-1252, 2 with \xC3\x91 read as N"},
+  const struct { std::string file, text, words, note; } cases[] = {
+      {"plain.txt", "PLATYPUS\r\nKEEPSAKE\r\n", "2 words", ""},
+      {"latin.txt", "PLATYPUS\r\nKEEPSAKE\r\ncaf\xE9sito\r\n", "3 words", "read as Windows-1252"},
+      {"enye.txt", "peque\xC3\xB1os\nKEEPSAKE\n", "2 words", "1 with \xC3\x91 read as N"},
+      {"both.txt", "peque\xF1os\nma\xF1" "anita\nKEEPSAKE\n", "3 words", "read as Windows-1252, 2 with \xC3\x91 read as N"},
   };
   for (const auto& c : cases) {
     const std::string path = dir.Write(c.file, c.text);
     EXPECT_TRUE(state.Choose(kUserDictionary, path).messages.empty()) << c.file;
     EXPECT_EQ(EnglishText(state.Note()), c.note) << c.file;
-    EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + path + " (" + std::to_string(state.WordCount()) + " words" + (c.note.empty() ? "" : ", " + c.note) + ")");
+    EXPECT_EQ(EnglishText(state.Title()), "Dictionary: " + path + " (" + c.words + (c.note.empty() ? "" : ", " + c.note) + ")");
   }
   const Message titleBefore = state.Title();
+  EXPECT_FALSE(state.Choose(kUserDictionary, dir.Write("lower.txt", "lower\ncase\n")).messages.empty()) << "a list without words";
   const std::string bad = dir.Write("bad.txt", "PLATYPUS\nKEEPSAKE\nABC\x81" "DEFGH\n");
   const LoadReport report = state.Choose(kUserDictionary, bad);
   EXPECT_EQ(report.outcome, LoadOutcome::NotText);

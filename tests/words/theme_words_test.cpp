@@ -7,15 +7,13 @@
 namespace loopword {
 namespace {
 
-TEST(ThemeWords, PastedTextIsReadIntoUsableRepeatedAndUnusableEntriesAndReported) {
+TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusableEntriesAndReported) {
   std::string ten;
   for (char c = 'A'; c < 'K'; ++c) ten += std::string(1, c) + "bc, ";
   std::string twentyFour;
   for (char c = 'A'; c <= 'X'; ++c) twentyFour += std::string(8, c) + "\n";
   const struct {
-    std::string text;
-    std::vector<std::string> words, unusable, repeated;
-    std::string report;
+    std::string text; std::vector<std::string> words, unusable, repeated; std::string report; Language language = Language::English;
   } cases[] = {
       {"", {}, {}, {}, "No theme words: puzzles come from the word list alone."},
       {" ,\t\r\n,, ", {}, {}, {}, "No theme words: puzzles come from the word list alone."},
@@ -27,34 +25,22 @@ TEST(ThemeWords, PastedTextIsReadIntoUsableRepeatedAndUnusableEntriesAndReported
        "1 theme word will be in every puzzle.\nNot 8 letters A to Z: cat, éléphant, rhinoceros, zebra's."},
       {ten, {}, {"Abc", "Bbc", "Cbc", "Dbc", "Ebc", "Fbc", "Gbc", "Hbc", "Ibc", "Jbc"}, {},
        "No theme words: puzzles come from the word list alone.\nNot 8 letters A to Z: Abc, Bbc, Cbc, Dbc, Ebc, Fbc, Gbc, Hbc and 2 more."},
-  };
-  for (const auto& c : cases) {
-    const ThemeWords read = ReadThemeWords(c.text, Language::English);
-    EXPECT_EQ(read.words, c.words) << c.text;
-    EXPECT_EQ(read.unusable, c.unusable) << c.text;
-    EXPECT_EQ(read.repeated, c.repeated) << c.text;
-    EXPECT_EQ(EnglishText(ThemeWordsReport(read)), c.report) << c.text;
-  }
-  EXPECT_EQ(EnglishText(ThemeWordsReport(ReadThemeWords(twentyFour, Language::English))), "A puzzle holds at most 23 theme words; these are 24.");
-}
-
-TEST(ThemeWords, EachLanguageFoldsTheEntriesByItsRulesAndTellsTheOnesThatDoNotFold) {
-  const struct {
-    Language language;
-    std::string text;
-    std::vector<std::string> words, unusable, repeated;
-  } cases[] = {
-      {Language::German, "M\u00E4dchen Fu\u00DFball, MAEDCHEN\nSchl\u00FCssel k\u00E4se", {"MAEDCHEN", "FUSSBALL"}, {"Schl\u00FCssel", "k\u00E4se"}, {"MAEDCHEN"}},
-      {Language::English, "M\u00E4dchen Fu\u00DFball giraffes", {"GIRAFFES"}, {"M\u00E4dchen", "Fu\u00DFball"}, {}},
-      {Language::French, "\u00E9l\u00E9phant ELEPHANT \u0153illets", {"ELEPHANT"}, {"\u0153illets"}, {"ELEPHANT"}},
-      {Language::Spanish, "peque\u00F1os,PEQUENOS", {"PEQUENOS"}, {}, {"PEQUENOS"}},
+      {"M\u00E4dchen Fu\u00DFball, MAEDCHEN\nSchl\u00FCssel k\u00E4se", {"MAEDCHEN", "FUSSBALL"}, {"Schl\u00FCssel", "k\u00E4se"}, {"MAEDCHEN"},
+       "2 theme words will be in every puzzle.\nNot 8 letters A to Z: Schl\u00FCssel, k\u00E4se.\nGiven twice: MAEDCHEN.", Language::German},
+      {"M\u00E4dchen Fu\u00DFball giraffes", {"GIRAFFES"}, {"M\u00E4dchen", "Fu\u00DFball"}, {},
+       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: M\u00E4dchen, Fu\u00DFball."},
+      {"\u00E9l\u00E9phant ELEPHANT \u0153illets", {"ELEPHANT"}, {"\u0153illets"}, {"ELEPHANT"},
+       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: \u0153illets.\nGiven twice: ELEPHANT.", Language::French},
+      {"peque\u00F1os,PEQUENOS", {"PEQUENOS"}, {}, {"PEQUENOS"}, "1 theme word will be in every puzzle.\nGiven twice: PEQUENOS.", Language::Spanish},
   };
   for (const auto& c : cases) {
     const ThemeWords read = ReadThemeWords(c.text, c.language);
     EXPECT_EQ(read.words, c.words) << LanguageCode(c.language) << " " << c.text;
     EXPECT_EQ(read.unusable, c.unusable) << LanguageCode(c.language) << " " << c.text;
     EXPECT_EQ(read.repeated, c.repeated) << LanguageCode(c.language) << " " << c.text;
+    EXPECT_EQ(EnglishText(ThemeWordsReport(read)), c.report) << LanguageCode(c.language) << " " << c.text;
   }
+  EXPECT_EQ(EnglishText(ThemeWordsReport(ReadThemeWords(twentyFour, Language::English))), "A puzzle holds at most 23 theme words; these are 24.");
 }
 
 }  // namespace

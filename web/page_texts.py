@@ -1,0 +1,152 @@
+#!/usr/bin/env python3
+# The web page's texts: found in its HTML and script, handed to lupdate, and built into the page from the .ts files.
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Usage:
+  page_texts.py sources INDEX.html SCRIPT.js OUT.cpp
+      writes the page's English texts as LOOPWORD_TEXT lines for lupdate to find
+  page_texts.py table INDEX.html SCRIPT.js OUT.json TS...
+      writes the translations the page uses, per language, from the .ts files
+  page_texts.py check SCRIPT.js TS...
+      fails, naming them, on the texts of trIn() calls that a .ts file has no finished translation for
+
+The page's texts are every text of its body and every aria-label, placeholder and title attribute, outside
+script, style and elements marked translate="no", that holds a letter; and the first argument of each tr() call in
+its script, a string literal. The page translates them in the context "WebPage", with the core's messages
+(context "Messages"), the sheets' words (context "Sheets") and the cells' names (context "Accessibility")."""
+import html.parser
+import json
+import re
+import sys
+import xml.etree.ElementTree as ElementTree
+
+PAGE_CONTEXT = "WebPage"
+CONTEXTS = (PAGE_CONTEXT, "Messages", "Sheets", "Accessibility")
+ATTRIBUTES = ("aria-label", "placeholder", "title")
+SKIPPED_ELEMENTS = ("script", "style", "head")
+VOID_ELEMENTS = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source", "track", "wbr"}
+LETTER = re.compile(r"[^\W\d_]")
+ESCAPES = {"n": "\n", "t": "\t"}  # the other escapes of a literal stand for the character itself
+TR_IN_CALL = re.compile(r"""\btrIn\(\s*'(\w+)',\s*'((?:[^'\\\n]|\\.)*)'""")
+TR_CALL = re.compile(r"""(?<!function )\btr\(\s*(?:'((?:[^'\\\n]|\\.)*)'|"((?:[^"\\\n]|\\.)*)"|([^)\s]))""")
+
+
+class PageTextParser(html.parser.HTMLParser):
+    """Collects the translatable texts of a page's body in the order they stand."""
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.skipping = []  # for each open element: whether it or one around it is not translated
+        self.texts = []
+
+    def handle_starttag(self, tag, attributes):
+        attributes = dict(attributes)
+        skipped = (bool(self.skipping) and self.skipping[-1]) or tag in SKIPPED_ELEMENTS \
+            or attributes.get("translate") == "no"
+        if not skipped:
+            self.texts += [attributes[name] for name in ATTRIBUTES if name in attributes]
+        if tag not in VOID_ELEMENTS:
+            self.skipping.append(skipped)
+
+    def handle_endtag(self, tag):
+        if tag not in VOID_ELEMENTS and self.skipping:
+            self.skipping.pop()
+
+    def handle_data(self, data):
+        if not (self.skipping and self.skipping[-1]):
+            self.texts.append(data)
+
+
+def shown(text):
+    """`text` as the page compares it: its white space collapsed; None when it holds no letter."""
+    text = " ".join(text.split())
+    return text if LETTER.search(text) else None
+
+
+def script_texts(script):
+    """The texts of the tr() calls of `script`; a call whose text is not a literal is an error."""
+    texts = []
+    for match in TR_CALL.finditer(script):
+        literal = match.group(1) if match.group(1) is not None else match.group(2)
+        if literal is None:
+            line = script.count("\n", 0, match.start()) + 1
+            raise SystemExit(f"line {line} of the page's script: tr() needs its text as a string literal")
+        texts.append(unescaped(literal))
+    return texts
+
+
+def unescaped(literal):
+    return re.sub(r"\\(.)", lambda escape: ESCAPES.get(escape.group(1), escape.group(1)), literal)
+
+
+def page_texts(index_path, script_path):
+    """The page's texts in the order they stand, each once."""
+    parser = PageTextParser()
+    with open(index_path, encoding="utf-8") as page:
+        parser.feed(page.read())
+    with open(script_path, encoding="utf-8") as script:
+        texts = [shown(text) for text in parser.texts] + script_texts(script.read())
+    return list(dict.fromkeys(text for text in texts if text))
+
+
+def cpp_literal(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"').replace("\n", "\\n") + '"'
+
+
+def write_sources(index_path, script_path, out_path):
+    with open(out_path, "w", encoding="utf-8") as out:
+        out.write("// The web page's texts, for lupdate.\n")
+        for text in page_texts(index_path, script_path):
+            out.write(f"LOOPWORD_TEXT({cpp_literal(PAGE_CONTEXT)}, {cpp_literal(text)});\n")
+
+
+def translations(ts_path):
+    """(language code, {context: {English: translation}}) of the finished translations of a .ts file."""
+    root = ElementTree.parse(ts_path).getroot()
+    table = {}
+    for context in root.iter("context"):
+        name = context.findtext("name")
+        if name not in CONTEXTS:
+            continue
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is None or translation.get("type") or not translation.text:
+                continue
+            table.setdefault(name, {})[message.findtext("source")] = translation.text
+    return root.get("language").split("_")[0], table
+
+
+def write_table(index_path, script_path, out_path, ts_paths):
+    """The translations of the page's texts, the messages and the sheets' words, per language."""
+    used = set(page_texts(index_path, script_path))
+    table = {}
+    for ts_path in ts_paths:
+        language, contexts = translations(ts_path)
+        contexts[PAGE_CONTEXT] = {text: shown for text, shown in contexts.get(PAGE_CONTEXT, {}).items() if text in used}
+        table[language] = contexts
+    with open(out_path, "w", encoding="utf-8") as out:
+        json.dump(table, out, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
+
+
+def check(script_path, ts_paths):
+    """Names each text the script takes from another context that a .ts file does not translate; exit 1 if any."""
+    with open(script_path, encoding="utf-8") as script:
+        wanted = {(context, unescaped(text)) for context, text in TR_IN_CALL.findall(script.read())}
+    missing = []
+    for ts_path in ts_paths:
+        language, contexts = translations(ts_path)
+        missing += [f"{language}: [{context}] {text}" for context, text in sorted(wanted)
+                    if text not in contexts.get(context, {})]
+    for line in missing:
+        print(f"The page's script uses a text no translation has: {line}")
+    return 1 if missing else 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 5 and sys.argv[1] == "sources":
+        write_sources(*sys.argv[2:5])
+    elif len(sys.argv) >= 5 and sys.argv[1] == "table":
+        write_table(*sys.argv[2:5], sys.argv[5:])
+    elif len(sys.argv) >= 3 and sys.argv[1] == "check":
+        sys.exit(check(sys.argv[2], sys.argv[3:]))
+    else:
+        raise SystemExit(__doc__)
