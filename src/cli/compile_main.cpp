@@ -474,19 +474,20 @@ class TextOutput {
 /// The seed of puzzle `index` (from 0) of a run: the run's seed, then one more for each puzzle.
 std::uint64_t PuzzleSeed(std::uint64_t runSeed, int index) { return runSeed + static_cast<std::uint64_t>(index); }
 
-/// Writes the booklet of `puzzles` to `path`; false, after saying why, when it could not be written.
-bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::string& path) {
-  const loopword::SaveOutcome saved =
-      loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper());
+/// Whether `saved` says the file at `path` was written; when not, says why on standard error.
+bool Written(const loopword::SaveOutcome& saved, const std::string& path) {
   if (!saved.saved) std::cerr << "Could not write " << path << ": " << loopword::EnglishText(saved.reason) << '\n';
   return saved.saved;
 }
 
+/// Writes the booklet of `puzzles` to `path`; false, after saying why, when it could not be written.
+bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::string& path) {
+  return Written(loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper()), path);
+}
+
 /// Writes the two SVG sheets of `puzzle` for `path`; false, after saying why, when they could not be written.
 bool WriteSheets(const loopword::Puzzle& puzzle, const std::string& path) {
-  const loopword::SaveOutcome saved = loopword::ExportSvg(puzzle, QString::fromStdString(path));
-  if (!saved.saved) std::cerr << "Could not write " << path << ": " << loopword::EnglishText(saved.reason) << '\n';
-  return saved.saved;
+  return Written(loopword::ExportSvg(puzzle, QString::fromStdString(path)), path);
 }
 
 /// Loads the chosen word list; false, after saying why, when it cannot be used.
