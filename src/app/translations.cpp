@@ -39,7 +39,7 @@ Translations::Translations(const std::string& programFolder) {
   if (toolkit_.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&toolkit_);
   }
-  UseSheetTexts(TranslatedSheetTexts());
+  UseSheetTexts(InstalledSheetTexts());
 }
 
 Translations::~Translations() {

@@ -3,18 +3,8 @@
 #include "output/sheet_language.h"
 
 #include <QCoreApplication>
-#include <functional>
 
 namespace loopword {
-
-namespace {
-
-/// The sheets' words, each English one given to `translated`.
-SheetTexts SheetTextsFrom(const std::function<QString(const char* english)>& translated) {
-  return TranslatedSheetTexts([&](const std::string& english) { return translated(english.c_str()).toStdString(); });
-}
-
-}  // namespace
 
 bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale, const std::string& programFolder) {
   const QString folder = QString::fromStdString(programFolder);
@@ -24,8 +14,9 @@ bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale, cons
   return false;
 }
 
-SheetTexts TranslatedSheetTexts() {
-  return SheetTextsFrom([](const char* english) { return QCoreApplication::translate("Sheets", english); });
+SheetTexts InstalledSheetTexts() {
+  return TranslatedSheetTexts(
+      [](const std::string& english) { return QCoreApplication::translate("Sheets", english.c_str()).toStdString(); });
 }
 
 void UseSheetLanguage(Language language, const std::string& programFolder) {
@@ -36,9 +27,9 @@ void UseSheetLanguage(Language language, const std::string& programFolder) {
     return;
   }
   if (QCoreApplication::instance() != nullptr) QCoreApplication::installTranslator(&translator);  // a booklet's "Puzzle 3"
-  UseSheetTexts(SheetTextsFrom([](const char* english) {
-    const QString translated = translator.translate("Sheets", english);
-    return translated.isEmpty() ? QString::fromUtf8(english) : translated;
+  UseSheetTexts(TranslatedSheetTexts([](const std::string& english) {
+    const QString translated = translator.translate("Sheets", english.c_str());
+    return translated.isEmpty() ? english : translated.toStdString();
   }));
 }
 

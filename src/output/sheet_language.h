@@ -16,7 +16,7 @@ namespace loopword {
 bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale, const std::string& programFolder);
 
 /// The sheets' words as the installed translations give them: English where none gives them.
-SheetTexts TranslatedSheetTexts();
+SheetTexts InstalledSheetTexts();
 
 /// Draws every sheet from now on in the words of `language`, from the program's translation of it
 /// found from `programFolder`, and so a booklet's headings when the application object exists.
