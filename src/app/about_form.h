@@ -7,6 +7,8 @@
 #include <QString>
 #include <array>
 
+#include "board/program_text.h"
+
 class QPlainTextEdit;
 class QTextBrowser;
 
@@ -56,8 +58,7 @@ inline constexpr std::array kWordCredits = {
 QString AboutText();
 
 /// What Help shows: the puzzle and its rules (a message, translated like the others).
-inline constexpr const char* kHelpText = QT_TRANSLATE_NOOP("Messages",
-    "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
+inline constexpr Text kHelpText = LOOPWORD_TEXT("Messages", "This program will create an 8-shaped word puzzle for you to print and solve at your leisure.\n"
     "\n"
     "- There are 23 words in 23 squares in the puzzle, each 8-letter long\n"
     "- One word and a number of letters are provided as hint\n"

@@ -156,7 +156,7 @@ void Form1::ShowModal(const std::function<void()>& show) {
 }
 
 void Form1::Helpx_Click() {
-  ShowModal([this] { toolkit_.ShowMessage(Message(Phrase(kHelpText))); });
+  ShowModal([this] { toolkit_.ShowMessage(Message(kHelpText)); });
 }
 
 void Form1::mnuGuide_Click() { ShowUserGuide(guide_, this); }

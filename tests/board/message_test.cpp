@@ -16,12 +16,19 @@
 namespace loopword {
 namespace {
 
+/// The outcome of reading a list over the limit.
+ReadResult TooManyWords() {
+  ReadResult read;
+  read.outcome = LoadOutcome::TooManyWords;
+  return read;
+}
+
 TEST(Message, EachProducerReadsInEnglishWordForWordAsBefore) {
   testing::TempDir folder;
   const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
   const CompileOptions themed{.theme = {"ELEPHANT"}};
   const std::pair<Message, std::string> cases[] = {
-      {LoadMessages(ReadResult{.outcome = LoadOutcome::TooManyWords}, "big.txt").front(), "Dictionary limit is 49,000 words"},
+      {LoadMessages(TooManyWords(), "big.txt").front(), "Dictionary limit is 49,000 words"},
       {ParsePuzzleText("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n", "/tmp/2024: Zoo %2.loopword").message,
        "Loopword could not open the puzzle file:\n/tmp/2024: Zoo %2.loopword\n"
        "Line 2: the ring ABCDEFGH is not the word ABCDEFGX read clockwise from cell 1."},

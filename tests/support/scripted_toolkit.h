@@ -17,7 +17,10 @@ class ScriptedToolkit : public Toolkit {
  public:
   explicit ScriptedToolkit(std::string folder = "/opt/loopword") : folder_(std::move(folder)) {}
 
-  void ShowMessage(const Message& message) override { messages.push_back(EnglishText(message)); }
+  void ShowMessage(const Message& message) override {
+    messages.push_back(EnglishText(message));
+    lastMessage = message;
+  }
   bool AskYesNo(const Message& question) override { questions.push_back(EnglishText(question)); return Next(yesNoReplies, true); }
   std::string InputBox(const Message&, const Message&) override { return Next(inputReplies, std::string()); }
   std::string ShowFileDialog(const FileDialogRequest& request) override {
@@ -41,6 +44,7 @@ class ScriptedToolkit : public Toolkit {
 
   /// What was shown and asked, in English.
   std::vector<std::string> messages, questions;
+  Message lastMessage;  // the last message as data, to render as the window does
   std::deque<bool> yesNoReplies;
   std::deque<std::string> inputReplies, fileReplies;
   std::vector<FileDialogRequest> fileDialogs;
