@@ -8,6 +8,7 @@
 
 #include "app/figure_reading.h"
 #include "display/sheet_view.h"
+#include "output/sheet_image.h"
 #include "play/solving.h"
 
 namespace loopword {
@@ -68,6 +69,7 @@ class PictureBox final : public QWidget {
 
  private:
   SheetSource source_;
+  SheetImages images_;  // keeps the empty figure: a live compile's steps draw only themselves
   FigureReading reading_;
 };
 
