@@ -135,7 +135,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, SheetImage(source_(), devicePixelRatioF()));  // the window may have moved to another screen
+  painter.drawImage(0, 0, images_.Draw(source_(), devicePixelRatioF()));  // the window may have moved to another screen
 }
 
 void PictureBox::focusInEvent(QFocusEvent* event) {

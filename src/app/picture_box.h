@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "display/sheet_view.h"
+#include "output/sheet_image.h"
 #include "play/solving.h"
 #include "session/figure_reading.h"
 
@@ -68,6 +69,7 @@ class PictureBox final : public QWidget {
 
  private:
   SheetSource source_;
+  SheetImages images_;  // keeps the empty figure: a live compile's steps draw only themselves
   FigureReading reading_;
 };
 

