@@ -149,12 +149,12 @@ function say(text, sticky = false) {
 }
 
 /// Sends a command, asks its question and sends it again confirmed, then shows the outcome; a sticky message stays.
-/// A reply carries its message and question in English and as data (messageLines, questionLines: each line plain
-/// text or { context, pattern, values }), as the view carries its title (titleLines), for the page to translate them.
+/// A reply carries its message and question as data (messageLines, questionLines: each line plain text or
+/// { context, pattern, values }), as the view carries its title (titleLines), for the page to show in its language.
 async function run(command, args = [], confirmable = false, sticky = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let answer = await send(command, ...args, ...(confirmable ? [false] : []));
-  if (answer.reply.question && window.confirm(renderedLines(answer.reply.questionLines))) answer = await send(command, ...args, true);
+  if (answer.reply.questionLines?.length && window.confirm(renderedLines(answer.reply.questionLines))) answer = await send(command, ...args, true);
   const { messageLines } = answer.reply;
   if (messageLines) say(() => renderedLines(messageLines), sticky && messageLines.length > 0);
   if (answer.view) show(answer.view);
@@ -612,7 +612,7 @@ function showKeyboard(view) {
 /// Checks the letters and says how many are wrong, for everyone and for screen readers, unless the session spoke.
 async function check() {
   const { reply } = await run('check');
-  if (reply.message || shown?.mode !== 'solving') return;
+  if (reply.messageLines?.length || shown?.mode !== 'solving') return;
   const wrong = shown.marked.length;
   if (wrong === 0) say(() => tr('Check: every letter so far is right.'));
   else if (wrong === 1) say(() => tr('Check: 1 letter is wrong, marked in the figure.'));

@@ -30,9 +30,7 @@ val MessageData(const Message& message) {
 
 val ReplyObject(const Reply& reply) {
   val object = val::object();
-  object.set("message", EnglishText(reply.message));
   object.set("messageLines", MessageData(reply.message));
-  object.set("question", EnglishText(reply.question));
   object.set("questionLines", MessageData(reply.question));
   object.set("redraw", reply.redraw);
   return object;

@@ -18,7 +18,7 @@ namespace loopword {
 emscripten::val PhraseData(const Phrase& phrase);
 /// A message's lines as data, top to bottom.
 emscripten::val MessageData(const Message& message);
-/// A reply as the page reads it: its message and question in English and as data, and whether to redraw.
+/// A reply as the page reads it: its message and question as data, and whether to redraw.
 emscripten::val ReplyObject(const Reply& reply);
 /// The messages of a word list's load as one reply, a line after another.
 emscripten::val MessagesObject(const std::vector<Message>& messages);

@@ -80,7 +80,6 @@ class WebSession {
     const ThemeWords read = ReadThemeWords(words, session_.Dictionaries().CurrentLanguage());
     val report = val::object();
     const Message said = ThemeWordsReport(read);
-    report.set("text", EnglishText(said));
     report.set("lines", MessageData(said));
     report.set("usable", read.Fit());
     return report;
@@ -137,7 +136,6 @@ class WebSession {
     view.set("undo", shown.offer.undo);
     view.set("redo", shown.offer.redo);
     const Message title = TitleBar(shown.windowTitle);
-    view.set("title", EnglishText(title));
     view.set("titleLines", MessageData(title));
     view.set("level", session_.Dictionaries().DictLevel);
     view.set("language", std::string(LanguageCode(session_.Dictionaries().CurrentLanguage())));
