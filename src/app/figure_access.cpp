@@ -22,13 +22,13 @@ constexpr int kCellsInTable = kSquareCount * kRingSize;
 int ChildIndex(RingCell cell) { return (cell.square - 1) * kRingSize + cell.position - 1; }
 RingCell CellOfChild(int index) { return {index / kRingSize + 1, index % kRingSize + 1}; }
 
-QString SheetName(FigureSheet sheet) {
-  switch (sheet) {
-    case FigureSheet::Compiling: return QCoreApplication::translate("Accessibility", "Figure being filled");
-    case FigureSheet::Puzzle: return QCoreApplication::translate("Accessibility", "Puzzle sheet");
-    case FigureSheet::Solution: return QCoreApplication::translate("Accessibility", "Solution sheet");
-    case FigureSheet::Solving: return QCoreApplication::translate("Accessibility", "Puzzle being solved");
-    case FigureSheet::Empty: break;
+QString SheetName(const FigureReading& reading) {
+  if (reading.filling) return QCoreApplication::translate("Accessibility", "Figure being filled");
+  switch (reading.sheet) {
+    case Sheet::Puzzle: return QCoreApplication::translate("Accessibility", "Puzzle sheet");
+    case Sheet::Solution: return QCoreApplication::translate("Accessibility", "Solution sheet");
+    case Sheet::Solving: return QCoreApplication::translate("Accessibility", "Puzzle being solved");
+    case Sheet::Figure: break;
   }
   return QCoreApplication::translate("Accessibility", "Empty figure");
 }
@@ -124,8 +124,8 @@ class RingCellPart final : public FigurePart, public QAccessibleTableCellInterfa
     QAccessible::State state;
     if (!picture_) return state;
     const FigureReading& reading = picture_->Reading();
-    state.readOnly = reading.sheet != FigureSheet::Solving || reading.cells[cell_.square][cell_.position].shows == CellShows::Hint;
-    state.selectable = reading.sheet == FigureSheet::Solving;
+    state.readOnly = reading.sheet != Sheet::Solving || reading.cells[cell_.square][cell_.position].shows == CellShows::Hint;
+    state.selectable = reading.sheet == Sheet::Solving;
     state.focusable = state.selectable;
     state.selected = isSelected();
     state.focused = state.selected && picture_->hasFocus();
@@ -163,7 +163,7 @@ class FigureTable final : public QAccessibleWidget, public QAccessibleTableInter
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return SheetName(picture_->Reading().sheet);
+    if (t == QAccessible::Name) return SheetName(picture_->Reading());
     if (t == QAccessible::Description) return WordListText(picture_->Reading().words);
     return QAccessibleWidget::text(t);
   }
@@ -286,7 +286,7 @@ void InstallFigureAccess() {
 void AnnounceFigureChange(PictureBox& picture, const FigureReading& before) {
   if (!QAccessible::isActive()) return;
   const FigureReading& after = picture.Reading();
-  if (after.sheet != before.sheet) Send(picture, QAccessible::NameChanged);
+  if (SheetName(after) != SheetName(before)) Send(picture, QAccessible::NameChanged);
   if (after.words != before.words) Send(picture, QAccessible::DescriptionChanged);
   for (int square = 1; square <= kSquareCount; ++square) {
     for (int position = 1; position <= kRingSize; ++position) {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "session/figure_reading.h"
+#include "session/view.h"
 
 class QWidget;
 

@@ -111,21 +111,21 @@ void FileCommands::SaveBitmap(const QImage& picture) {
   toolkit_.ShowMessage(Message(LOOPWORD_TEXT("QObject", "Loopword copied to:\n%1\n %2 bytes"), {path, length}));
 }
 
-void FileCommands::ExportPdf(const Puzzle& puzzle) {
+void FileCommands::ExportPdf(const PrintedSheets& sheets) {
   const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a PDF of this puzzle"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
-  if (!path.empty()) Write(LOOPWORD_TEXT("Messages", "Loopword could not save the PDF to:"), path, [&] { return loopword::ExportPdf(puzzle, QString::fromStdString(path), LocalePaper()); });
+  if (!path.empty()) Write(LOOPWORD_TEXT("Messages", "Loopword could not save the PDF to:"), path, [&] { return loopword::ExportPdf(sheets, QString::fromStdString(path), LocalePaper()); });
 }
 
-void FileCommands::ExportSvg(const Puzzle& puzzle) {
+void FileCommands::ExportSvg(const PrintedSheets& sheets) {
   const std::string path = AskSavePath(QT_TRANSLATE_NOOP("Messages", "Select a name for the SVG files of this puzzle"), QT_TRANSLATE_NOOP("Messages", "SVG Files"), ".svg");
   if (path.empty()) return;
   const auto [puzzlePath, solutionPath] = SvgPaths(QString::fromStdString(path));
   if (!ConfirmOverwrite(puzzlePath.toStdString()) || !ConfirmOverwrite(solutionPath.toStdString())) return;
-  const SaveOutcome outcome = loopword::ExportSvg(puzzle, QString::fromStdString(path));
+  const SaveOutcome outcome = loopword::ExportSvg(sheets, QString::fromStdString(path));
   if (!outcome.saved) toolkit_.ShowMessage(SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the SVG files to:"), path, outcome.reason));
 }
 
-void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& starting) {
+void FileCommands::Print(const PrintedSheets& sheets, const std::function<void()>& starting) {
   if (!toolkit_.AskYesNo(LOOPWORD_TEXT("Messages", "Do you wish to print puzzle and its solution?"))) return;
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (defaultPrinter.isNull()) {
@@ -142,7 +142,7 @@ void FileCommands::Print(const Puzzle& puzzle, const std::function<void()>& star
     return;
   }
   starting();
-  PaintPrintedPage(painter, printer.resolution(), puzzle);
+  PaintPrintedPage(painter, printer.resolution(), sheets);
   const bool sent = painter.end() && printer.printerState() != QPrinter::Error;
   toolkit_.SetBusy(false);
   toolkit_.ShowMessage(sent ? Message(LOOPWORD_TEXT("Messages", "Done"))
@@ -158,16 +158,14 @@ std::string FileCommands::AskBooklet(const CompileOptions& fill) {
   return AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for the booklet"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
 }
 
-void FileCommands::WriteBooklet(const BookletOutcome& made, const std::string& path) {
-  const BookletRun& run = made.run;
-  if (run.outcome == BookletRun::Outcome::Cancelled) return;
-  if (run.outcome == BookletRun::Outcome::GaveUp) {
-    toolkit_.ShowMessage(made.failure);
+void FileCommands::WriteBooklet(const Reply& run, const std::vector<PrintedSheets>& made, const std::string& path) {
+  if (!run.done) {
+    for (const Message& message : run.messages) toolkit_.ShowMessage(message);
     return;
   }
-  if (!Write(LOOPWORD_TEXT("Messages", "Loopword could not save the booklet to:"), path, [&] { return WriteBookletPdf(run.puzzles, QString::fromStdString(path), LocalePaper()); })) return;
-  const int pages = BookletPageCount(static_cast<int>(run.puzzles.size()));
-  toolkit_.ShowMessage(Message(LOOPWORD_TEXT("QObject", "Booklet written: %1, %2 pages."), {path, pages}).Append(run.note));
+  if (!Write(LOOPWORD_TEXT("Messages", "Loopword could not save the booklet to:"), path, [&] { return WriteBookletPdf(made, QString::fromStdString(path), LocalePaper()); })) return;
+  const int pages = BookletPageCount(static_cast<int>(made.size()));
+  toolkit_.ShowMessage(Message(LOOPWORD_TEXT("QObject", "Booklet written: %1, %2 pages."), {path, pages}).Append(run.Told()));
 }
 
 }  // namespace loopword

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "board/puzzle.h"
 #include "controls/fn_dialog.h"
@@ -36,18 +37,19 @@ class FileCommands {
   std::string AskWordList();
   /// Save as bitmap: asks for a file and writes `picture` to it, telling its length.
   void SaveBitmap(const QImage& picture);
-  /// Export PDF: asks for a file and writes the printed page of `puzzle` to it.
-  void ExportPdf(const Puzzle& puzzle);
-  /// Export SVG: asks for a name and writes the two sheets of `puzzle` beside it.
-  void ExportSvg(const Puzzle& puzzle);
-  /// Print: asks first, then prints `puzzle` on the default printer; `starting` runs once the printer has started.
-  void Print(const Puzzle& puzzle, const std::function<void()>& starting);
+  /// Export PDF: asks for a file and writes the printed page of `sheets` to it.
+  void ExportPdf(const PrintedSheets& sheets);
+  /// Export SVG: asks for a name and writes the two `sheets` beside it.
+  void ExportSvg(const PrintedSheets& sheets);
+  /// Print: asks first, then prints `sheets` on the default printer; `starting` runs once the printer has started.
+  void Print(const PrintedSheets& sheets, const std::function<void()>& starting);
   /// The booklet dialog, starting from its last answers and `fill`, then the file; "" when cancelled.
   std::string AskBooklet(const CompileOptions& fill);
   /// The booklet dialog's last answers.
   [[nodiscard]] const BookletChoices& Booklet() const { return booklet_; }
-  /// Writes the puzzles `made` to the booklet file `path` and tells how it went; nothing when cancelled.
-  void WriteBooklet(const BookletOutcome& made, const std::string& path);
+  /// Writes the booklet of the puzzles whose sheets are `made` to `path` and tells how it went, with `said`, what the
+  /// run told; nothing when the run was cancelled or gave up (its messages say why).
+  void WriteBooklet(const Reply& run, const std::vector<PrintedSheets>& made, const std::string& path);
 
  private:
   std::string AskFileName(const char* mode, const std::string& title, const std::string& typesName,

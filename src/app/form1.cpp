@@ -13,16 +13,31 @@
 #include "app/translations.h"
 #include "display/units.h"
 #include "output/sheet_image.h"
-#include "session/figure_reading.h"
+#include "output/sheet_language.h"
+#include "puzzle/web_page.h"
 #include "words/bundled_lists.h"
 #include "words/theme_words.h"
 
 namespace loopword {
 
+namespace {
+
+/// How long one turn of the event loop lets a compile work unseen: the window stays live meanwhile.
+constexpr std::chrono::milliseconds kCompileTurn{40};
+
+SessionSetup WindowSetup(const std::string& programFolder, Language language) {
+  SessionSetup setup;
+  setup.language = language;
+  setup.sheetTexts = [programFolder](Language of) { return SheetTextsIn(of, programFolder); };
+  return setup;
+}
+
+}  // namespace
+
 Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
     : toolkit_(toolkit),
       files_(toolkit),
-      session_(programFolder, SteadyClock(), RememberedLanguage()),
+      session_(programFolder, WindowSetup(programFolder, RememberedChoices().language)),
       webPage_(WebPagePath(programFolder)) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   const PictureArea area = BuildPictureArea(this, [this] { return session_.CurrentView().picture; });
@@ -39,10 +54,12 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   compileTimer_->setInterval(0);
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   menus_.Build(*this, !webPage_.empty());
-  menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
-  const ThemeEntry theme = RememberedTheme();
-  session_.ChooseTheme(theme.words, theme.title);
-  ShowLoadReport(session_.StartReport());
+  const Reply started = session_.CurrentView().reply;  // the start-up load
+  const Reply restored = session_.Restore(RememberedChoices());
+  menus_.MarkChoices(session_.CurrentView().choices);
+  Tell(started);
+  Tell(restored);
+  ShowState();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -50,20 +67,17 @@ Form1::~Form1() = default;
 
 QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
 
-void Form1::ShowLoadReport(const LoadReport& report) {
-  menus_.MarkDictionary(report.level);
-  for (const Message& message : report.messages) toolkit_.ShowMessage(message);
-  ShowState();
+void Form1::Tell(const Reply& reply) {
+  for (const Message& message : reply.messages) toolkit_.ShowMessage(message);
 }
 
 void Form1::mnuTheme_Click() {
-  const ThemeChoice& chosen = session_.Theme();
-  const std::optional<ThemeEntry> entry =
-      toolkit_.AskTheme({ThemeText(chosen.words), chosen.title}, session_.Dictionaries().CurrentLanguage());
-  if (!entry) return;
-  session_.ChooseTheme(entry->words, entry->title);
-  ShowState();
-  RememberTheme({ThemeText(session_.Theme().words), session_.Theme().title});
+  const Choices chosen = session_.CurrentView().choices;
+  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.themeWords), chosen.title}, [this](const std::string& words) {
+    const Reply check = session_.CheckTheme(words);
+    return ThemeReport{check.Told(), check.done};
+  });
+  if (entry) Carry([&](bool) { return session_.ChooseTheme(entry->words, entry->title); });
 }
 
 void Form1::ShowState() {
@@ -75,17 +89,18 @@ void Form1::ShowState() {
   setWindowTitle("[*]" + ShownText(view.windowTitle));
   setWindowModified(view.unsaved);
   picture1_->update();
-  picture1_->ShowReading(ReadFigure(session_));
+  picture1_->ShowReading(view.reading);
 }
 
 std::optional<Reply> Form1::Carry(const std::function<Reply(bool confirmed)>& command) {
   Reply reply = command(false);
-  if (!reply.question.empty()) {
-    if (!toolkit_.AskYesNo(reply.question)) return std::nullopt;
+  if (!reply.question.empty()) {  // every question asks before letters are dropped: Enter keeps them
+    if (!toolkit_.AskYesNo(reply.question, false)) return std::nullopt;
     reply = command(true);
   }
+  if (reply.changed.choices) RememberChoices(session_.CurrentView().choices);
   ShowState();
-  if (!reply.message.empty()) toolkit_.ShowMessage(reply.message);
+  Tell(reply);
   return reply;
 }
 
@@ -94,7 +109,7 @@ QString Form1::Caption() const { return command1_->text(); }
 bool Form1::ButtonEnabled() const { return command1_->isEnabled(); }
 
 void Form1::mnuprint_Click() {
-  files_.Print(session_.CurrentPuzzle(), [this] {
+  files_.Print(session_.CurrentView().puzzle->sheets, [this] {
     session_.ShowSheetsForPrinting();  // the screen shows each sheet as it is printed, unless a puzzle is being solved
     ShowState();
   });
@@ -103,33 +118,37 @@ void Form1::mnuprint_Click() {
 QImage Form1::PictureImage() const { return SheetImage(session_.CurrentView().picture); }
 
 void Form1::copyx_Click() {  // while solving, the plain sheet without the typed letters
-  files_.SaveBitmap(session_.Solving() ? SheetImage(PuzzleSheetView(session_.CurrentPuzzle())) : PictureImage());
+  const View view = session_.CurrentView();
+  files_.SaveBitmap(SheetImage(view.mode == Mode::Solving ? view.puzzle->sheets.puzzle : view.picture));
 }
 
 void Form1::mnuOpen_Click() {
   const auto opened = files_.AskPuzzleText();
   if (!opened) return;
   Carry([&](bool confirmed) { return session_.OpenText(opened->second, opened->first, confirmed); });
-  if (session_.Solving()) picture1_->setFocus();  // solving goes on where it was saved
+  if (session_.CurrentView().mode == Mode::Solving) picture1_->setFocus();  // solving goes on where it was saved
 }
 
 void Form1::mnuSave_Click() {
-  if (!session_.HasPuzzle()) return;
-  if (files_.SavePuzzle(session_.PuzzleFileText())) session_.MarkSaved();
+  const View view = session_.CurrentView();
+  if (!view.offer.puzzle) return;
+  if (files_.SavePuzzle(view.puzzle->file)) session_.MarkSaved();
   ShowState();
 }
 
-void Form1::mnuExportPdf_Click() { files_.ExportPdf(session_.CurrentPuzzle()); }
+void Form1::mnuExportPdf_Click() { files_.ExportPdf(session_.CurrentView().puzzle->sheets); }
 
-void Form1::mnuExportSvg_Click() { files_.ExportSvg(session_.CurrentPuzzle()); }
+void Form1::mnuExportSvg_Click() { files_.ExportSvg(session_.CurrentView().puzzle->sheets); }
 
 void Form1::mnuExportWeb_Click() {
-  if (session_.HasPuzzle()) files_.ExportWebPage(webPage_, [this](std::string_view page) { return session_.WebPageText(page); });
+  const View view = session_.CurrentView();
+  if (!view.offer.puzzle) return;
+  files_.ExportWebPage(webPage_, [&](std::string_view page) { return PageWithPuzzle(page, view.puzzle->sheetFile); });
 }
 
 void Form1::mnuBooklet_Click() {
-  if (const Message refusal = session_.WhyNoPuzzle(); !refusal.empty()) {
-    toolkit_.ShowMessage(refusal);
+  if (const Reply check = session_.CheckPuzzlesCanBeMade(); !check.done) {
+    Tell(check);
     return;
   }
   const std::string path = files_.AskBooklet(menus_.FillChoice());
@@ -139,13 +158,21 @@ void Form1::mnuBooklet_Click() {
   CompileOptions fill = menus_.FillChoice();
   fill.varied = asked.varied;
   fill.unique = asked.unique;
-  const BookletOutcome made = session_.MakeBooklet(
-      {asked.count, asked.noRepeats}, fill, [this](int done, int total) {
+  session_.SetFill(fill);
+  std::vector<PrintedSheets> made;
+  const Reply run = session_.MakeBooklet(
+      {{asked.count, asked.noRepeats}, std::nullopt, false},
+      [this](int done, int total) {
         return toolkit_.ShowProgress(Message(LOOPWORD_TEXT("QObject", "Puzzles made: %1 of %2"), {done, total}), done, total);
+      },
+      [&made](MadePuzzle&& puzzle) {
+        made.push_back(std::move(puzzle.sheets));
+        return true;
       });
   toolkit_.EndProgress();
+  session_.SetFill(menus_.FillChoice());  // the booklet's own fill was for the booklet alone
   ShowState();
-  if (session_.CurrentMode() != Mode::Closed) files_.WriteBooklet(made, path);
+  if (session_.CurrentView().mode != Mode::Closed) files_.WriteBooklet(run, made, path);
 }
 
 void Form1::ShowModal(const std::function<void()>& show) {
@@ -179,65 +206,62 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::mnuSolve_Click() {
-  session_.SetFill(menus_.FillChoice());
   if (!Carry([this](bool confirmed) { return session_.Compile(confirmed); }) || !Busy()) return;
   toolkit_.SetBusy(true);
   compileTimer_->start();
 }
 
+void Form1::mnuFill_Click() { Carry([this](bool) { return session_.SetFill(menus_.FillChoice()); }); }
+
 bool Form1::Compiling() const { return compileTimer_->isActive(); }
 
 void Form1::AdvanceCompile() {
-  const Reply reply = session_.AdvanceCompile();
-  if (reply.redraw) picture1_->update();  // the step just taken shows
+  const Reply reply = session_.AdvanceCompile(kCompileTurn);
+  if (reply.changed.picture) picture1_->update();  // the step just taken shows
   if (Busy()) return;
   compileTimer_->stop();  // done, given up, stopped with the view button or by Exit
   toolkit_.SetBusy(false);
   ShowState();
-  if (!reply.message.empty()) toolkit_.ShowMessage(reply.message);
+  Tell(reply);
 }
 
 void Form1::Command1_MouseUp() { Carry([this](bool confirmed) { return session_.PressViewButton(confirmed); }); }
 
 void Form1::mnuStart_Click(int index) {
+  menus_.MarkStart(index == 0 ? StartItem::Random : StartItem::Input);  // the mark stays on Input when it is cancelled
   if (index == 0) {
-    session_.ChooseRandomStartWord();
-  } else {
-    for (;;) {  // asked again until accepted or cancelled
-      const Reply reply = session_.EnterStartWord(toolkit_.InputBox(LOOPWORD_TEXT("Messages", "Enter 8-letter word A..Z"), LOOPWORD_TEXT("Messages", "Start Word")));
-      if (reply.message.empty()) break;
-      toolkit_.ShowMessage(reply.message);
-    }
+    Carry([this](bool) { return session_.ChooseRandomStartWord(); });
+    return;
   }
-  menus_.MarkStart(session_.StartChoice());
-  ShowState();  // the word shows in square 12
+  for (;;) {  // asked again until accepted or cancelled
+    const std::string answer = toolkit_.InputBox(LOOPWORD_TEXT("Messages", "Enter 8-letter word A..Z"), LOOPWORD_TEXT("Messages", "Start Word"));
+    const std::optional<Reply> reply = Carry([&](bool) { return session_.EnterStartWord(answer); });
+    if (!reply || reply->done || reply->messages.empty()) break;  // accepted, or cancelled without a word
+  }
 }
 
 void Form1::mnuDictLevel_Click(int index) {
   const std::string path = index == kUserDictionary ? files_.AskWordList() : "";
   if (index == kUserDictionary && path.empty()) {
-    menus_.MarkDictionary(session_.Dictionaries().DictLevel);
+    menus_.MarkChoices(session_.CurrentView().choices);
     return;
   }
   if (index != kUserDictionary) toolkit_.SetBusy(true);
-  const LoadReport report = session_.ChooseWordList(index, path);
+  Carry([&](bool) { return session_.ChooseWordList(index, path); });
   toolkit_.SetBusy(false);
-  ShowLoadReport(report);
+  menus_.MarkChoices(session_.CurrentView().choices);
 }
 
 void Form1::mnuLanguage_Click(int index) {
-  const Language language = kLanguages.at(static_cast<std::size_t>(index));
   toolkit_.SetBusy(true);
-  const LoadReport report = session_.ChooseLanguage(language);
+  Carry([&](bool) { return session_.ChooseLanguage(kLanguages.at(static_cast<std::size_t>(index))); });
   toolkit_.SetBusy(false);
-  RememberLanguage(session_.Dictionaries().CurrentLanguage());
-  menus_.MarkLanguage(session_.Dictionaries().CurrentLanguage());
-  ShowLoadReport(report);
+  menus_.MarkChoices(session_.CurrentView().choices);
 }
 
-void Form1::mnuPlay_Click() {
+void Form1::mnuSolveOnScreen_Click() {
   const std::optional<Reply> reply = Carry([this](bool) { return session_.StartSolving(); });
-  if (reply && reply->redraw) picture1_->setFocus();
+  if (reply && reply->changed.picture) picture1_->setFocus();
 }
 
 void Form1::mnuCheck_Click() { Carry([this](bool) { return session_.Check(); }); }

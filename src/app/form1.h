@@ -57,6 +57,8 @@ class Form1 final : public QMainWindow {
   void Exitx_Click();
   /// Solution > Compile: fills the figure, watched live, until done, stopped or given up.
   void mnuSolve_Click();
+  /// Solution > Varied words, One solution and Difficulty: the fill of the next compiles, remembered.
+  void mnuFill_Click();
   /// Starting Word: 0 random, 1 typed by the user.
   void mnuStart_Click(int index);
   /// Dictionary: 0 a user file, 1..3 the bundled levels.
@@ -68,7 +70,7 @@ class Form1 final : public QMainWindow {
   /// The view button's mouse-up: stop request, or the next sheet.
   void Command1_MouseUp();
   /// Solution > Solve on screen: the puzzle sheet becomes editable; nothing while solving already.
-  void mnuPlay_Click();
+  void mnuSolveOnScreen_Click();
   /// Solution > Check: marks the typed letters that differ from the solution.
   void mnuCheck_Click();
   /// Solution > Reveal letter: fills the selected cell from the solution.
@@ -77,24 +79,18 @@ class Form1 final : public QMainWindow {
   void mnuUndo_Click();
   void mnuRedo_Click();
 
-  /// The starting word for square 12; "" for a random one.
-  [[nodiscard]] const std::string& StartWord() const { return session_.StartWord(); }
+  /// What the session shows now: all the window shows comes from it.
+  [[nodiscard]] View CurrentView() const { return session_.CurrentView(); }
   /// The view button's caption.
   [[nodiscard]] QString Caption() const;
   /// Whether the view button can be pressed.
   [[nodiscard]] bool ButtonEnabled() const;
   /// The view button, for the tests that press it.
   [[nodiscard]] ViewButton* Command1() const { return command1_; }
-  /// The puzzle as last compiled (or as the interrupted attempt left it).
-  [[nodiscard]] const Puzzle& CurrentPuzzle() const { return session_.CurrentPuzzle(); }
-  /// The dictionary choice and the words in use.
-  [[nodiscard]] const DictionaryState& Dictionaries() const { return session_.Dictionaries(); }
   /// The picture as it shows now, one pixel a screen pixel.
   [[nodiscard]] QImage PictureImage() const;
   /// True while a compile is drawn on screen.
   [[nodiscard]] bool Compiling() const;
-  /// The puzzle being solved on screen; null when none is.
-  [[nodiscard]] const SolvingState* Solving() const { return session_.Solving(); }
   /// The menu items by their control names ("mnuSolve", "mnuStart0", "mnuDictLevel2", ...).
   [[nodiscard]] QAction* MenuItem(const QString& name) const;
 
@@ -103,12 +99,12 @@ class Form1 final : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
-  void ShowLoadReport(const LoadReport& report);
   void ShowState();
+  void Tell(const Reply& reply);
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
   void AdvanceCompile();
   void ShowModal(const std::function<void()>& show);
-  bool Busy() const { return session_.CurrentMode() == Mode::Compiling; }
+  bool Busy() const { return session_.CurrentView().mode == Mode::Compiling; }
 
   Toolkit& toolkit_;
   FileCommands files_;

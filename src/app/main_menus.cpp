@@ -12,12 +12,17 @@ namespace loopword {
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QKeySequence& shortcut = {}) {
+QAction* AddItem(QMenu* menu, const QString& text, const QString& name, const QList<QKeySequence>& shortcuts = {}) {
   QAction* action = menu->addAction(text);
   action->setObjectName(name);
-  action->setShortcut(shortcut);
+  action->setShortcuts(shortcuts);
   return action;
 }
+
+/// The keys of a standard command as this desktop binds them.
+QList<QKeySequence> Standard(QKeySequence::StandardKey key) { return QKeySequence::keyBindings(key); }
+/// Ctrl with `key`, for the commands no desktop standard names.
+QList<QKeySequence> Ctrl(Qt::Key key) { return {QKeySequence(Qt::CTRL | key)}; }
 
 /// The languages by their own names, each with the first of its letters no name before it took as
 /// its mnemonic: &English, &Deutsch, &Français, E&spañol, ...
@@ -40,17 +45,16 @@ QStringList LanguageItems() {
 }  // namespace
 
 QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
-                               const QKeySequence& shortcut) {
-  QAction* item = AddItem(menu, text, name, shortcut);
+                               const QList<QKeySequence>& shortcuts) {
+  QAction* item = AddItem(menu, text, name, shortcuts);
   QObject::connect(item, &QAction::triggered, window_, [window = window_, handler] { (window->*handler)(); });
   return item;
 }
 
-QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& name, FillSwitch fill) {
+QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& name) {
   QAction* item = AddItem(menu, text, name);
   item->setCheckable(true);
-  item->setChecked(RememberedSwitch(fill));
-  QObject::connect(item, &QAction::toggled, window_, [fill](bool on) { RememberSwitch(fill, on); });
+  QObject::connect(item, &QAction::triggered, window_, [window = window_] { window->mnuFill_Click(); });
   return item;
 }
 
@@ -59,17 +63,16 @@ void MainMenus::AddDifficultyMenu(QMenu* solution) {
   menu->setObjectName("mnuDifficulty");
   auto* group = new QActionGroup(window_);
   group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  const Difficulty remembered = RememberedDifficulty();
   const QStringList texts = {QObject::tr("&Standard"), QObject::tr("&Easy"), QObject::tr("&Medium"), QObject::tr("&Hard"),
                              QObject::tr("E&xpert")};
   for (int i = 0; i < texts.size(); ++i) {
     const auto difficulty = static_cast<Difficulty>(i);
     QAction* item = AddItem(menu, texts[i], "mnuDifficulty" + QString::number(i));
     item->setCheckable(true);
-    item->setChecked(difficulty == remembered);
+    item->setChecked(difficulty == Difficulty::Standard);
     group->addAction(item);
     difficultyItems_.push_back(item);
-    QObject::connect(item, &QAction::triggered, window_, [difficulty] { RememberDifficulty(difficulty); });
+    QObject::connect(item, &QAction::triggered, window_, [window = window_] { window->mnuFill_Click(); });
   }
 }
 
@@ -90,38 +93,42 @@ QActionGroup* MainMenus::AddGroup(QMenu* menu, const QStringList& texts, const Q
 void MainMenus::Build(Form1& window, bool webPage) {
   window_ = &window;
   QMenu* file = window.menuBar()->addMenu(QObject::tr("&File"));
-  QAction* mnuOpen = AddCommand(file, QObject::tr("&Open puzzle…"), "mnuOpen", &Form1::mnuOpen_Click, QKeySequence("Ctrl+O"));
-  mnuSave_ = AddCommand(file, QObject::tr("&Save puzzle…"), "mnuSave", &Form1::mnuSave_Click, QKeySequence("Ctrl+S"));
-  QAction* mnuprint = AddCommand(file, QObject::tr("&Print"), "mnuprint", &Form1::mnuprint_Click, QKeySequence("Ctrl+P"));
-  QAction* copyx = AddCommand(file, QObject::tr("Save as &bitmap"), "copyx", &Form1::copyx_Click, QKeySequence("Ctrl+B"));
-  QAction* mnuExportPdf = AddCommand(file, QObject::tr("&Export PDF…"), "mnuExportPdf", &Form1::mnuExportPdf_Click, QKeySequence("Ctrl+E"));
+  QAction* mnuOpen = AddCommand(file, QObject::tr("&Open puzzle…"), "mnuOpen", &Form1::mnuOpen_Click, Standard(QKeySequence::Open));
+  mnuSave_ = AddCommand(file, QObject::tr("&Save puzzle…"), "mnuSave", &Form1::mnuSave_Click, Standard(QKeySequence::Save));
+  QAction* mnuprint = AddCommand(file, QObject::tr("&Print"), "mnuprint", &Form1::mnuprint_Click, Standard(QKeySequence::Print));
+  QAction* copyx = AddCommand(file, QObject::tr("Save as &bitmap"), "copyx", &Form1::copyx_Click, Ctrl(Qt::Key_B));
+  QAction* mnuExportPdf = AddCommand(file, QObject::tr("&Export PDF…"), "mnuExportPdf", &Form1::mnuExportPdf_Click, Ctrl(Qt::Key_E));
   QAction* mnuExportSvg = AddCommand(file, QObject::tr("Export S&VG…"), "mnuExportSvg", &Form1::mnuExportSvg_Click, {});
   mnuExportWeb_ = AddCommand(file, QObject::tr("Export &web page…"), "mnuExportWeb", &Form1::mnuExportWeb_Click, {});
   mnuExportWeb_->setVisible(webPage);
   QAction* mnuBooklet = AddCommand(file, QObject::tr("Make boo&klet…"), "mnuBooklet", &Form1::mnuBooklet_Click, {});
   file->addSeparator();
-  AddCommand(file, QObject::tr("&Help"), "Helpx", &Form1::Helpx_Click, QKeySequence(Qt::Key_F1));
+  AddCommand(file, QObject::tr("&Help"), "Helpx", &Form1::Helpx_Click, Standard(QKeySequence::HelpContents));
   AddCommand(file, QObject::tr("&About"), "Aboutx", &Form1::Aboutx_Click, {});
   file->addSeparator()->setObjectName("dash1");
-  AddCommand(file, QObject::tr("E&xit"), "Exitx", &Form1::Exitx_Click, QKeySequence("Ctrl+Q"));
+  AddCommand(file, QObject::tr("E&xit"), "Exitx", &Form1::Exitx_Click, Standard(QKeySequence::Quit));
 
   QMenu* solution = window.menuBar()->addMenu(QObject::tr("&Solution"));
-  QAction* mnuSolve = AddCommand(solution, QObject::tr("&Compile"), "mnuSolve", &Form1::mnuSolve_Click, QKeySequence(Qt::Key_F5));
-  mnuVaried_ = AddSetting(solution, QObject::tr("&Varied words"), "mnuVaried", FillSwitch::Varied);
-  mnuUnique_ = AddSetting(solution, QObject::tr("&One solution"), "mnuUnique", FillSwitch::Unique);
+  QAction* mnuSolve = AddCommand(solution, QObject::tr("&Compile"), "mnuSolve", &Form1::mnuSolve_Click, {QKeySequence(Qt::Key_F5)});
+  mnuVaried_ = AddSetting(solution, QObject::tr("&Varied words"), "mnuVaried");
+  mnuUnique_ = AddSetting(solution, QObject::tr("&One solution"), "mnuUnique");
   AddDifficultyMenu(solution);
   solution->addSeparator();
-  mnuPlay_ = AddCommand(solution, QObject::tr("Solve on &screen"), "mnuPlay", &Form1::mnuPlay_Click, QKeySequence(Qt::Key_F6));
-  mnuCheck_ = AddCommand(solution, QObject::tr("C&heck"), "mnuCheck", &Form1::mnuCheck_Click, QKeySequence(Qt::Key_F7));
+  mnuSolveOnScreen_ = AddCommand(solution, QObject::tr("Solve on &screen"), "mnuSolveOnScreen", &Form1::mnuSolveOnScreen_Click, {QKeySequence(Qt::Key_F6)});
+  mnuCheck_ = AddCommand(solution, QObject::tr("C&heck"), "mnuCheck", &Form1::mnuCheck_Click, {QKeySequence(Qt::Key_F7)});
   mnuReveal_ = AddCommand(solution, QObject::tr("&Reveal letter"), "mnuReveal", &Form1::mnuReveal_Click, {});
-  mnuUndo_ = AddCommand(solution, QObject::tr("&Undo"), "mnuUndo", &Form1::mnuUndo_Click, QKeySequence("Ctrl+Z"));
-  mnuRedo_ = AddCommand(solution, QObject::tr("R&edo"), "mnuRedo", &Form1::mnuRedo_Click, {});
-  mnuRedo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  mnuUndo_ = AddCommand(solution, QObject::tr("&Undo"), "mnuUndo", &Form1::mnuUndo_Click, Standard(QKeySequence::Undo));
+  // Ctrl+Shift+Z and Ctrl+Y both, whichever the desktop binds first
+  QList<QKeySequence> redo = Standard(QKeySequence::Redo);
+  for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+    if (!redo.contains(key)) redo << key;
+  }
+  mnuRedo_ = AddCommand(solution, QObject::tr("R&edo"), "mnuRedo", &Form1::mnuRedo_Click, redo);
   commands_ = {mnuSolve, mnuprint, copyx, mnuOpen, mnuExportPdf, mnuExportSvg, mnuBooklet};
 
   QMenu* start = window.menuBar()->addMenu(QObject::tr("S&tarting Word"));
   mnuStart_ = AddGroup(start, {QObject::tr("&Random"), QObject::tr("&Input")}, "mnuStart", startItems_, &Form1::mnuStart_Click);
-  MarkStart(0);
+  MarkStart(StartItem::Random);
 
   QMenu* dictionary = window.menuBar()->addMenu(QObject::tr("&Dictionary"));
   mnuDictLevel_ = AddGroup(dictionary, {QObject::tr("&User"), QObject::tr("Level &1"), QObject::tr("Level &2"), QObject::tr("Level &3")}, "mnuDictLevel", dictItems_,
@@ -129,7 +136,7 @@ void MainMenus::Build(Form1& window, bool webPage) {
   mnuLanguage_ = AddGroup(dictionary->addMenu(QObject::tr("&Language")), LanguageItems(), "mnuLanguage", languageItems_,
                           &Form1::mnuLanguage_Click);
   dictionary->addSeparator();
-  commands_.push_back(AddCommand(dictionary, QObject::tr("&Theme words…"), "mnuTheme", &Form1::mnuTheme_Click, QKeySequence("Ctrl+T")));
+  commands_.push_back(AddCommand(dictionary, QObject::tr("&Theme words…"), "mnuTheme", &Form1::mnuTheme_Click, Ctrl(Qt::Key_T)));
 
   QMenu* help = window.menuBar()->addMenu(QObject::tr("&Help"));
   AddCommand(help, QObject::tr("&User guide"), "mnuGuide", &Form1::mnuGuide_Click, {});
@@ -149,17 +156,21 @@ void MainMenus::Enable(const Offer& offer) {
   mnuLanguage_->setEnabled(offer.commands);
   mnuSave_->setEnabled(offer.puzzle);
   mnuExportWeb_->setEnabled(offer.puzzle);
-  mnuPlay_->setEnabled(offer.puzzle);
+  mnuSolveOnScreen_->setEnabled(offer.puzzle);
   mnuCheck_->setEnabled(offer.solving);
   mnuReveal_->setEnabled(offer.solving);
   mnuUndo_->setEnabled(offer.undo);
   mnuRedo_->setEnabled(offer.redo);
 }
 
-void MainMenus::MarkDictionary(int level) { dictItems_[static_cast<std::size_t>(level)]->setChecked(true); }
+void MainMenus::MarkChoices(const Choices& choices) {
+  dictItems_[static_cast<std::size_t>(choices.level)]->setChecked(true);
+  languageItems_[static_cast<std::size_t>(choices.language)]->setChecked(true);
+  mnuVaried_->setChecked(choices.varied);
+  mnuUnique_->setChecked(choices.unique);
+  difficultyItems_[static_cast<std::size_t>(choices.difficulty)]->setChecked(true);
+}
 
-void MainMenus::MarkLanguage(Language language) { languageItems_[static_cast<std::size_t>(language)]->setChecked(true); }
-
-void MainMenus::MarkStart(int choice) { startItems_[static_cast<std::size_t>(choice)]->setChecked(true); }
+void MainMenus::MarkStart(StartItem item) { startItems_[static_cast<std::size_t>(item)]->setChecked(true); }
 
 }  // namespace loopword

@@ -6,7 +6,6 @@
 #include <QString>
 #include <vector>
 
-#include "app/remembered_choices.h"
 #include "compiler/compiler.h"
 #include "session/session.h"
 
@@ -18,6 +17,9 @@ namespace loopword {
 
 class Form1;
 
+/// The items of the Starting Word menu.
+enum class StartItem { Random, Input };
+
 /// The menu items of the main window, wired to its handlers; the fill choices are remembered between runs.
 class MainMenus {
  public:
@@ -28,17 +30,15 @@ class MainMenus {
   [[nodiscard]] CompileOptions FillChoice() const;
   /// Turns each command on or off as `offer` says.
   void Enable(const Offer& offer);
-  /// Puts the Dictionary menu's mark on `level`.
-  void MarkDictionary(int level);
-  /// Puts the Dictionary > Language menu's mark on `language`.
-  void MarkLanguage(Language language);
-  /// Puts the Starting Word menu's mark on `choice` (0 random, 1 typed).
-  void MarkStart(int choice);
+  /// Marks the word list, its language and the fill of `choices` in the Dictionary and Solution menus.
+  void MarkChoices(const Choices& choices);
+  /// Puts the Starting Word menu's mark on `item`.
+  void MarkStart(StartItem item);
 
  private:
   QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
-                      const QKeySequence& shortcut);
-  QAction* AddSetting(QMenu* menu, const QString& text, const QString& name, FillSwitch fill);
+                      const QList<QKeySequence>& shortcuts);
+  QAction* AddSetting(QMenu* menu, const QString& text, const QString& name);
   void AddDifficultyMenu(QMenu* solution);
   QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
                          void (Form1::*handler)(int));
@@ -47,14 +47,14 @@ class MainMenus {
   std::vector<QAction*> commands_;  // on whenever no compile or booklet runs
   QAction* mnuSave_ = nullptr;
   QAction* mnuExportWeb_ = nullptr;
-  QAction* mnuPlay_ = nullptr;
+  QAction* mnuSolveOnScreen_ = nullptr;
   QAction* mnuCheck_ = nullptr;
   QAction* mnuReveal_ = nullptr;
   QAction* mnuUndo_ = nullptr;
   QAction* mnuRedo_ = nullptr;
-  QAction* mnuVaried_ = nullptr;  // Varied words: remembered between runs
-  QAction* mnuUnique_ = nullptr;  // One solution: remembered between runs
-  std::vector<QAction*> difficultyItems_;  // Difficulty: Standard, Easy..Expert, one checked, remembered between runs
+  QAction* mnuVaried_ = nullptr;  // Varied words
+  QAction* mnuUnique_ = nullptr;  // One solution
+  std::vector<QAction*> difficultyItems_;  // Difficulty: Standard, Easy..Expert, one checked
   QActionGroup* mnuStart_ = nullptr;  // Random, Input: one checked
   std::vector<QAction*> startItems_;
   QActionGroup* mnuDictLevel_ = nullptr;  // User, Level 1..3: one checked

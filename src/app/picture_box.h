@@ -9,7 +9,7 @@
 #include "display/sheet_view.h"
 #include "output/sheet_image.h"
 #include "play/solving.h"
-#include "session/figure_reading.h"
+#include "session/view.h"
 
 namespace loopword {
 

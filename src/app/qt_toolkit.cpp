@@ -39,8 +39,8 @@ QMessageBox::StandardButton Ask(QWidget* parent, const Message& message, QMessag
 
 void QtToolkit::ShowMessage(const Message& message) { Ask(parent_, message, QMessageBox::Ok, QMessageBox::Ok); }
 
-bool QtToolkit::AskYesNo(const Message& question) {
-  return Ask(parent_, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+bool QtToolkit::AskYesNo(const Message& question, bool yesByDefault) {
+  return Ask(parent_, question, QMessageBox::Yes | QMessageBox::No, yesByDefault ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::string QtToolkit::InputBox(const Message& prompt, const Message& title) {
@@ -91,7 +91,7 @@ std::optional<BookletChoices> QtToolkit::AskBooklet(const BookletChoices& initia
   return BookletChoices{count->value(), noRepeats->isChecked(), varied->isChecked(), unique->isChecked()};
 }
 
-std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, Language language) {
+std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, const ThemeCheck& check) {
   QDialog dialog(parent_);
   dialog.setWindowTitle(QObject::tr("Theme words"));
   auto* words = new QPlainTextEdit(QString::fromStdString(current.words), &dialog);
@@ -120,9 +120,9 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, Languag
     if (ok->isEnabled()) dialog.accept();
   });
   const auto showReport = [&] {
-    const ThemeWords read = ReadThemeWords(words->toPlainText().toStdString(), language);
-    report->setText(ShownText(ThemeWordsReport(read)));
-    ok->setEnabled(read.Fit());
+    const ThemeReport read = check(words->toPlainText().toStdString());
+    report->setText(ShownText(read.text));
+    ok->setEnabled(read.usable);
   };
   QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);
   showReport();

@@ -18,11 +18,11 @@ class QtToolkit final : public Toolkit {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void ShowMessage(const Message& message) override;
-  bool AskYesNo(const Message& question) override;
+  bool AskYesNo(const Message& question, bool yesByDefault = true) override;
   std::string InputBox(const Message& prompt, const Message& title) override;
   std::string ShowFileDialog(const FileDialogRequest& request) override;
   std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) override;
-  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) override;
+  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, const ThemeCheck& check) override;
   bool ShowProgress(const Message& text, int done, int total) override;
   void EndProgress() override;
   void SetBusy(bool busy) override;

@@ -1,4 +1,4 @@
-// Keeping the window's choices in the user's settings, each under a key of its own.
+// Keeping the window's choices in the user's settings as their encoded text, and reading the separate keys of before.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/remembered_choices.h"
 
@@ -6,53 +6,48 @@
 #include <QSettings>
 #include <filesystem>
 
+#include "words/theme_words.h"
+
 namespace loopword {
 
 namespace {
 
-constexpr const char* kLanguageSetting = "dictionary/language";
-constexpr const char* kThemeWordsSetting = "theme/words";
-constexpr const char* kThemeTitleSetting = "theme/title";
-constexpr const char* kVariedSetting = "fill/varied";
-constexpr const char* kUniqueSetting = "fill/unique";
-constexpr const char* kDifficultySetting = "fill/difficulty";
+constexpr const char* kChoicesSetting = "choices";
 constexpr const char* kFolderSetting = "files/folder";
 
-const char* SwitchSetting(FillSwitch fill) { return fill == FillSwitch::Varied ? kVariedSetting : kUniqueSetting; }
-
-QString FromName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+/// The keys earlier versions kept each choice under, read once when there is no choices text yet.
+Choices EarlierChoices(const QSettings& settings) {
+  Choices choices;
+  const QString desktop = QLocale().name().section('_', 0, 0);  // "C" for the C locale
+  choices.language = LanguageFromCode(settings.value("dictionary/language", desktop).toString().toStdString()).value_or(Language::English);
+  choices.varied = settings.value("fill/varied", false).toBool();
+  choices.unique = settings.value("fill/unique", false).toBool();
+  choices.difficulty = DifficultyNamed(settings.value("fill/difficulty").toString().toStdString()).value_or(Difficulty::Standard);
+  ThemeWords theme = ReadThemeWords(settings.value("theme/words").toString().toStdString(), choices.language);
+  if (theme.Fit()) choices.themeWords = std::move(theme.words);
+  choices.title = settings.value("theme/title").toString().toStdString();
+  return choices;
+}
 
 }  // namespace
 
-Language RememberedLanguage() {
+Choices RememberedChoices() {
   const QSettings settings;
-  const QString desktop = QLocale().name().section('_', 0, 0);  // "C" for the C locale
-  const QString code = settings.contains(kLanguageSetting) ? settings.value(kLanguageSetting).toString() : desktop;
-  return LanguageFromCode(code.toStdString()).value_or(Language::English);
+  Choices choices = settings.contains(kChoicesSetting) ? DecodeChoices(settings.value(kChoicesSetting).toString().toStdString()).choices
+                                                       : EarlierChoices(settings);
+  choices.level = 1;
+  choices.startWord.clear();
+  choices.seed.reset();
+  return choices;
 }
 
-void RememberLanguage(Language language) { QSettings().setValue(kLanguageSetting, FromName(LanguageCode(language))); }
-
-ThemeEntry RememberedTheme() {
-  const QSettings settings;
-  return {settings.value(kThemeWordsSetting).toString().toStdString(), settings.value(kThemeTitleSetting).toString().toStdString()};
+void RememberChoices(const Choices& choices) {
+  Choices kept = choices;
+  kept.level = 1;
+  kept.startWord.clear();
+  kept.seed.reset();
+  QSettings().setValue(kChoicesSetting, QString::fromStdString(kept.Encode()));
 }
-
-void RememberTheme(const ThemeEntry& theme) {
-  QSettings settings;
-  settings.setValue(kThemeWordsSetting, QString::fromStdString(theme.words));
-  settings.setValue(kThemeTitleSetting, QString::fromStdString(theme.title));
-}
-
-bool RememberedSwitch(FillSwitch fill) { return QSettings().value(SwitchSetting(fill), false).toBool(); }
-
-void RememberSwitch(FillSwitch fill, bool on) { QSettings().setValue(SwitchSetting(fill), on); }
-
-Difficulty RememberedDifficulty() {
-  return DifficultyNamed(QSettings().value(kDifficultySetting).toString().toStdString()).value_or(Difficulty::Standard);
-}
-
-void RememberDifficulty(Difficulty difficulty) { QSettings().setValue(kDifficultySetting, FromName(DifficultyName(difficulty))); }
 
 std::string RememberedFolder() { return QSettings().value(kFolderSetting).toString().toStdString(); }
 

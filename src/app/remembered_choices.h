@@ -1,36 +1,19 @@
-// The choices the window remembers between runs: the word lists' language, the theme words with their title, the fill and the last folder.
+// The choices the window remembers between runs, kept as the one text the choices encode to, and the last folder.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
 
-#include "board/puzzle.h"
-#include "toolkit/toolkit.h"
-#include "words/language.h"
+#include "session/choices.h"
 
 namespace loopword {
 
-/// The language the user chose last; before any choice, the desktop's language when Loopword has
-/// word lists in it (the C locale counts as English), else English.
-Language RememberedLanguage();
-/// Keeps `language` as the user's choice.
-void RememberLanguage(Language language);
-
-/// The theme words and title kept last; both empty before any.
-ThemeEntry RememberedTheme();
-/// Keeps the theme words and title of `theme`.
-void RememberTheme(const ThemeEntry& theme);
-
-/// The switches of the Solution menu's fill.
-enum class FillSwitch { Varied, Unique };
-/// Whether `fill` was left on; off before any choice.
-bool RememberedSwitch(FillSwitch fill);
-/// Keeps whether `fill` is on.
-void RememberSwitch(FillSwitch fill, bool on);
-/// The difficulty chosen last; Standard before any choice.
-Difficulty RememberedDifficulty();
-/// Keeps `difficulty` as the user's choice.
-void RememberDifficulty(Difficulty difficulty);
+/// The choices kept last (language, fill, difficulty, theme words and title); before any, the defaults in the
+/// desktop's language when Loopword has word lists in it (the C locale counts as English). A damaged text gives
+/// the defaults. A run always starts from Level 1 and a random starting word.
+Choices RememberedChoices();
+/// Keeps `choices`, but for the level, the starting word and the seed, which a run does not take over.
+void RememberChoices(const Choices& choices);
 
 /// The folder of the file chosen last in a file dialog; "" before any.
 std::string RememberedFolder();

@@ -6,7 +6,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-#include "display/sheets.h"
 #include "output/sheet_language.h"
 
 namespace loopword {
@@ -39,13 +38,11 @@ Translations::Translations(const std::string& programFolder) {
   if (toolkit_.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&toolkit_);
   }
-  UseSheetTexts(InstalledSheetTexts());
 }
 
 Translations::~Translations() {
   QCoreApplication::removeTranslator(&program_);
   QCoreApplication::removeTranslator(&toolkit_);
-  UseSheetTexts({});
 }
 
 }  // namespace loopword

@@ -24,8 +24,8 @@ QString ShownText(const Message& message);
 
 /// Loads the translation of the default locale's language (loopword_de.qm, ...) found beside the
 /// program in `programFolder` or in its installed data folder, with the toolkit's own where the
-/// system has it, and gives the sheets their translated words. English, the source language, and
-/// the C locale need no translation: nothing changes then.
+/// system has it. English, the source language, and the C locale need no translation: nothing
+/// changes then. (The sheets speak the puzzle's language, whatever the window's: see SheetTextsIn.)
 class Translations {
  public:
   explicit Translations(const std::string& programFolder);

@@ -41,4 +41,21 @@ std::string EnglishText(const Message& message) { return RenderedText(message, E
 
 std::ostream& operator<<(std::ostream& out, const Message& message) { return out << EnglishText(message); }
 
+namespace {
+
+Phrase PhraseWithPlainReplaced(const Phrase& phrase, const std::string& from, const std::string& to) {
+  if (phrase.IsPlain()) return phrase.Plain() == from ? Phrase(to) : phrase;
+  std::vector<Phrase> values;
+  for (const Phrase& value : phrase.Values()) values.push_back(PhraseWithPlainReplaced(value, from, to));
+  return Phrase(phrase.Pattern(), std::move(values));
+}
+
+}  // namespace
+
+Message WithPlainReplaced(const Message& message, const std::string& from, const std::string& to) {
+  Message replaced;
+  for (const Phrase& line : message.Lines()) replaced.Add(PhraseWithPlainReplaced(line, from, to));
+  return replaced;
+}
+
 }  // namespace loopword

@@ -71,6 +71,9 @@ class Message {
   std::vector<Phrase> lines_;
 };
 
+/// `message` with every plain value that reads `from` (a path, say) made `to`, in every line and value.
+Message WithPlainReplaced(const Message& message, const std::string& from, const std::string& to);
+
 /// The text a front end shows for a pattern: its translation, or its English source.
 using PatternText = std::function<std::string(const Text& pattern)>;
 

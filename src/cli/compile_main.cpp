@@ -23,8 +23,7 @@
 #include <vector>
 
 #include "board/plain_text.h"
-#include "compiler/compiler.h"
-#include "grade/grader.h"
+#include "grade/graded_sheet.h"
 #include "input/start_word.h"
 #include "output/booklet.h"
 #include "output/sheet_export.h"
@@ -32,9 +31,8 @@
 #include "puzzle/booklet_maker.h"
 #include "puzzle/puzzle_file.h"
 #include "random/random_source.h"
+#include "session/session.h"
 #include "words/bundled_lists.h"
-#include "words/dictionary_state.h"
-#include "words/theme_words.h"
 
 namespace {
 
@@ -60,6 +58,7 @@ struct Options {
   bool noRepeats = false;
   bool quiet = false;
   loopword::CompileOptions fill;
+  std::string themeText;  // the words of --theme as given (its file read), for the session to read
   std::string title;
   bool grade = false;
   std::string gradeFile;
@@ -89,19 +88,11 @@ std::optional<std::string> ThemeArgumentText(const std::string& value) {
   return text;
 }
 
-/// Reads the theme words of --theme into `options`, naming on stderr the entries it skips; what is
-/// wrong with them, or "".
+/// Takes the text of --theme into `options` (the session reads the words); what is wrong with it, or "".
 std::string ParseTheme(const std::string& value, Options& options) {
   const std::optional<std::string> text = ThemeArgumentText(value);
   if (!text) return "--theme: could not read " + value;
-  const loopword::ThemeWords read = loopword::ReadThemeWords(*text, options.language);
-  for (const std::string& entry : read.unusable) std::cerr << "Skipped theme entry " << entry << ": not 8 letters A to Z.\n";
-  for (const std::string& entry : read.repeated) std::cerr << "Skipped theme entry " << entry << ": given before.\n";
-  if (read.words.empty()) return "--theme: no usable theme word";
-  if (!read.Fit()) {
-    return "--theme: at most 23 theme words, " + std::to_string(read.words.size()) + " given";
-  }
-  options.fill.theme = read.words;
+  options.themeText = *text;
   return {};
 }
 
@@ -471,42 +462,59 @@ class TextOutput {
   std::optional<loopword::AtomicFile> file_;
 };
 
-/// The seed of puzzle `index` (from 0) of a run: the run's seed, then one more for each puzzle.
-std::uint64_t PuzzleSeed(std::uint64_t runSeed, int index) { return runSeed + static_cast<std::uint64_t>(index); }
-
 /// Whether `saved` says the file at `path` was written; when not, says why on standard error.
 bool Written(const loopword::SaveOutcome& saved, const std::string& path) {
   if (!saved.saved) std::cerr << "Could not write " << path << ": " << loopword::EnglishText(saved.reason) << '\n';
   return saved.saved;
 }
 
-/// Writes the booklet of `puzzles` to `path`; false, after saying why, when it could not be written.
-bool WriteBooklet(const std::vector<loopword::Puzzle>& puzzles, const std::string& path) {
-  return Written(loopword::WriteBookletPdf(puzzles, QString::fromStdString(path), loopword::LocalePaper()), path);
+/// Says what is wrong with the arguments, as the parser's refusals are said, and gives their exit status.
+int Refuse(const std::string& wrong) {
+  std::cerr << kProgram << ": " << wrong << '\n' << "Run " << kProgram << " --help for what each option does.\n";
+  return 2;
 }
 
-/// Writes the two SVG sheets of `puzzle` for `path`; false, after saying why, when they could not be written.
-bool WriteSheets(const loopword::Puzzle& puzzle, const std::string& path) {
-  return Written(loopword::ExportSvg(puzzle, QString::fromStdString(path)), path);
+/// Says each message of `reply` on standard error, in English.
+void SayMessages(const loopword::Reply& reply) {
+  for (const loopword::Message& message : reply.messages) std::cerr << loopword::EnglishText(message) << '\n';
 }
 
-/// Loads the chosen word list; false, after saying why, when it cannot be used.
-bool LoadWords(const Options& options, loopword::DictionaryState& dictionaries) {
-  dictionaries.UseLanguage(options.language);
-  const int level = options.dictionary.empty() ? std::max(options.level, 1) : options.level;
-  const loopword::LoadReport report = dictionaries.Choose(level, options.dictionary);
-  if (report.outcome == loopword::LoadOutcome::ReadError) {
-    std::cerr << "Could not read the word list " << dictionaries.ChosenPath() << ": " << report.cause << '\n';
-    return false;
+/// What the session is given by this front end: the lists' language and the sheets' words from the program's translations.
+loopword::SessionSetup CommandLineSetup(const Options& options, const std::string& programFolder) {
+  loopword::SessionSetup setup;
+  setup.language = options.language;
+  setup.sheetTexts = [programFolder](loopword::Language language) { return loopword::SheetTextsIn(language, programFolder); };
+  return setup;
+}
+
+/// The choices the options make, but for the word list file, which the session loads on its own.
+loopword::Choices ChoicesOf(const Options& options) {
+  loopword::Choices choices;
+  choices.language = options.language;
+  choices.level = std::max(options.level, 1);
+  choices.difficulty = options.fill.difficulty;
+  choices.varied = options.fill.varied;
+  choices.unique = options.fill.unique;
+  choices.startWord = options.startWord;
+  return choices;
+}
+
+/// Loads the chosen word list and takes the theme; the exit status when they cannot be used, after saying why.
+std::optional<int> PrepareSession(const Options& options, loopword::Session& session) {
+  loopword::Reply loaded = session.Restore(ChoicesOf(options));
+  if (!options.dictionary.empty()) loaded = session.ChooseWordList(loopword::kOwnList, options.dictionary);
+  if (!loaded.done) {
+    if (!loaded.cause.empty()) std::cerr << "Could not read the word list " << options.dictionary << ": " << loaded.cause << '\n';
+    else SayMessages(loaded);
+    return 1;
   }
-  for (const loopword::Message& message : report.messages) std::cerr << loopword::EnglishText(message) << '\n';
-  return report.outcome == loopword::LoadOutcome::Loaded;
-}
-
-/// A puzzle's grade by its own hint cells: "grade: Hard, technique 4, steps …, effort 212".
-std::string GradeOf(const loopword::Puzzle& puzzle) {
-  const loopword::grade::Sheet sheet = loopword::grade::SheetOf(puzzle.placements, loopword::SheetHintCells(puzzle));
-  return loopword::grade::DescribeGrade(loopword::grade::GradeSheet(sheet));
+  SayMessages(loaded);
+  if (options.themeText.empty() && options.title.empty()) return std::nullopt;
+  const loopword::Reply theme = session.ChooseTheme(options.themeText, options.title);
+  if (!theme.done) return Refuse("--theme: " + loopword::EnglishText(theme.Told()));
+  SayMessages(theme);
+  if (!options.themeText.empty() && session.CurrentView().choices.themeWords.empty()) return Refuse("--theme: no usable theme word");
+  return std::nullopt;
 }
 
 /// Prints the grade line of each puzzle of the file at `path`, numbered from 1.
@@ -517,56 +525,39 @@ int GradeFile(const std::string& path) {
     return 1;
   }
   for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
-    std::cout << "# puzzle " << i + 1 << ": " << GradeOf(read.puzzles[i].puzzle) << '\n';
+    std::cout << "# puzzle " << i + 1 << ": " << loopword::grade::GradeLine(read.puzzles[i].puzzle) << '\n';
   }
   return std::cout.flush() ? 0 : 1;
 }
 
 int Run(const Options& options, const char* argv0) {
   if (!options.gradeFile.empty()) return GradeFile(options.gradeFile);
-  loopword::DictionaryState dictionaries(loopword::RunningProgramFolder(argv0));
-  if (!LoadWords(options, dictionaries)) return 1;
-  const auto words = dictionaries.Words();
-  const std::uint64_t runSeed = options.seed ? *options.seed : loopword::EntropySeed();
-  loopword::Compiler compiler(words, loopword::RandomSource(runSeed));
-  int made = 0;
-  loopword::CompileOutcome lastOutcome = loopword::CompileOutcome::Complete;
-  const auto makePuzzle = [&](const std::shared_ptr<const loopword::Dictionary>& from) {
-    compiler.UseWords(from);
-    compiler.UseRandom(loopword::RandomSource(PuzzleSeed(runSeed, made)));
-    loopword::Puzzle puzzle;
-    lastOutcome = compiler.Compile(puzzle, options.startWord, [](const loopword::CompileEvent&) {}, options.fill);
-    puzzle.title = options.title;
-    return lastOutcome == loopword::CompileOutcome::Complete ? std::optional(puzzle) : std::nullopt;
-  };
-
-  const loopword::PuzzleOrigin origin = loopword::ListOrigin(dictionaries, options.fill, options.title);
+  const std::string programFolder = loopword::RunningProgramFolder(argv0);
+  loopword::Session session(programFolder, CommandLineSetup(options, programFolder));
+  if (const std::optional<int> status = PrepareSession(options, session)) return *status;
   TextOutput output(options);
-  std::vector<loopword::Puzzle> answers;  // kept only for a booklet (at most kBookletLimit of them) or the SVG sheets
-  const auto keep = [&](loopword::Puzzle&& puzzle) {
-    const std::string separator = made > 0 ? "\n" : "";
-    if (!options.pdf.empty() || !options.svg.empty()) answers.push_back(puzzle);
-    std::vector<std::string> comments = loopword::PuzzleComments(origin, puzzle, PuzzleSeed(runSeed, made++));
-    if (options.grade) comments.push_back("# " + GradeOf(puzzle));
-    return output.Write(separator + loopword::FormatPuzzle({std::move(comments), std::move(puzzle)}));
+  std::vector<loopword::PrintedSheets> sheets;  // kept only for a booklet (at most kBookletLimit of them) or the SVG sheets
+  bool first = true;
+  const auto keep = [&](loopword::MadePuzzle&& made) {
+    if (!options.pdf.empty() || !options.svg.empty()) sheets.push_back(std::move(made.sheets));
+    const std::string separator = first ? "" : "\n";
+    first = false;
+    return output.Write(separator + loopword::FormatPuzzle(made.file));
   };
   ProgressBar bar;
-  const loopword::BookletRun run = loopword::StreamBookletPuzzles(
-      {static_cast<int>(options.count), options.noRepeats}, words, makePuzzle, keep, [&](int done, int total) {
-        bar.Show(done, total);
-        return true;
-      });
+  const loopword::BookletOrder order{{static_cast<int>(options.count), options.noRepeats},
+                                     options.seed ? *options.seed : loopword::EntropySeed(), options.grade};
+  const loopword::Reply run = session.MakeBooklet(order, [&](int done, int total) {
+    bar.Show(done, total);
+    return true;
+  }, keep);
   bar.Finish();
-
   if (!output.Finish()) return 1;
-  if (!run.note.empty()) std::cerr << loopword::EnglishText(run.note) << '\n';
-  if (run.outcome != loopword::BookletRun::Outcome::Complete) {
-    std::cerr << loopword::EnglishText(compiler.FailureMessage(lastOutcome, options.startWord, options.fill)) << '\n';
-    return 1;
-  }
-  const bool booklet = options.pdf.empty() || WriteBooklet(answers, options.pdf);
-  const bool sheets = options.svg.empty() || WriteSheets(answers.front(), options.svg);
-  return booklet && sheets ? 0 : 1;
+  SayMessages(run);
+  if (!run.done) return 1;
+  const bool booklet = options.pdf.empty() || Written(loopword::WriteBookletPdf(sheets, QString::fromStdString(options.pdf), loopword::LocalePaper()), options.pdf);
+  const bool svg = options.svg.empty() || Written(loopword::ExportSvg(sheets.front(), QString::fromStdString(options.svg)), options.svg);
+  return booklet && svg ? 0 : 1;
 }
 
 /// Passes on the toolkit's critical and fatal messages; its debug, information and warning chatter
@@ -594,12 +585,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::ios::sync_with_stdio(false);
-  std::unique_ptr<QGuiApplication> application;  // the booklet's and the sheets' fonts and painter need one
-  if (!options.pdf.empty() || !options.svg.empty()) {
+  std::unique_ptr<QGuiApplication> application;  // the booklet's fonts and painter need one
+  if (!options.pdf.empty()) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(KeepToolkitQuiet);
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
-  loopword::UseSheetLanguage(options.language, loopword::RunningProgramFolder(argv[0]));
   return Run(options, argv[0]);
 }

@@ -58,7 +58,7 @@ void DrawSquareGrid(Picture& picture, int x, int y) {
     for (int c = 1; c <= 3; ++c) {
       const int left = x + kCellSide * c;
       const int top = y + kCellSide * r;
-      picture.LineBox(left, top, left + kCellSide, top + kCellSide, ColorGrey);
+      picture.LineBox(left, top, left + kCellSide, top + kCellSide, picture.GridColor);
     }
   }
   picture.DrawWidth = 2;

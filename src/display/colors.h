@@ -12,6 +12,8 @@ inline constexpr Color ColorInk{10, 10, 10};
 inline constexpr Color ColorPaper{240, 240, 240};
 /// The thin inner lines of a square's cell grid.
 inline constexpr Color ColorGrey{192, 192, 192};
+/// The cell grid on a screen, darker than on paper so that it stands out against a lit background.
+inline constexpr Color ColorScreenGrid{118, 118, 118};
 /// Tag colour of the plain figure.
 inline constexpr Color ColorFrame{140, 50, 50};
 /// Tag colour of the square the compiler is working on.

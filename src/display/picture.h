@@ -21,6 +21,8 @@ class Picture {
   int DrawWidth = 1;
   /// Colour of printed text.
   Color ForeColor = ColorInk;
+  /// Colour of the thin inner lines of a square's cell grid.
+  Color GridColor = ColorGrey;
   /// Face of printed text.
   std::string FontName = "courier new";
   /// Size of printed text in points.

@@ -46,7 +46,7 @@ void DrawTitle(Picture& picture, const std::string& title, int right) {
 void DrawHeader(Picture& picture, const SheetView& view) {
   int right = kSheetWidth - kHeaderRightMargin;
   if (view.grade != Difficulty::Standard) {
-    const SheetTexts& texts = ChosenSheetTexts();
+    const SheetTexts& texts = view.texts;
     const std::string grade = texts.difficulty + " " + texts.grades[static_cast<std::size_t>(view.grade) - 1];
     right -= CharacterCount(grade) * kTitleCharWidth;
     PrintHeaderText(picture, right, grade);
@@ -78,11 +78,11 @@ void DrawHeadingAndRows(Picture& picture, const SheetView& view, const std::stri
 /// Leaves "Courier New" bold, 10 points.
 void DrawPuzzleFrame(Picture& picture, const SheetView& view) {
   DrawBoard(picture, ColorInk);
-  DrawHeadingAndRows(picture, view, ChosenSheetTexts().puzzleHeading);
+  DrawHeadingAndRows(picture, view, view.texts.puzzleHeading);
   picture.CurrentX = 160;
   picture.CurrentY = 6800;
   picture.FontSize = 6;
-  picture.Print(ChosenSheetTexts().instructionLine);
+  picture.Print(view.texts.instructionLine);
   picture.FontSize = 10;
   picture.FontBold = true;
 }
@@ -99,7 +99,7 @@ void DrawPuzzleSheet(Picture& picture, const SheetView& view) {
 void DrawSolutionSheet(Picture& picture, const SheetView& view) {
   DrawBoard(picture, ColorInk);
   for (int square = 1; square <= kSquareCount; ++square) DrawSquareLetters(picture, square, view.rings[square]);
-  DrawHeadingAndRows(picture, view, ChosenSheetTexts().solutionHeading);
+  DrawHeadingAndRows(picture, view, view.texts.solutionHeading);
   picture.FontBold = true;
   for (const RingCell& start : view.starts) DrawStartMark(picture, start);
 }
@@ -153,9 +153,10 @@ void DrawSolving(Picture& picture, const SheetView& view) {
 }
 
 /// The view of a sheet of `puzzle` with its header; for the puzzle sheet and solving, its word list and hint cells.
-SheetView SheetOf(Sheet sheet, const Puzzle& puzzle) {
+SheetView SheetOf(Sheet sheet, const Puzzle& puzzle, const SheetTexts& texts) {
   SheetView view;
   view.sheet = sheet;
+  view.texts = texts;
   view.title = puzzle.title;
   view.grade = puzzle.difficulty;
   if (sheet == Sheet::Solution) return view;
@@ -186,8 +187,8 @@ SheetView FigureView(FigureSteps figure) {
   return view;
 }
 
-SheetView PuzzleSheetView(const Puzzle& puzzle) {
-  SheetView view = SheetOf(Sheet::Puzzle, puzzle);
+SheetView PuzzleSheetView(const Puzzle& puzzle, const SheetTexts& texts) {
+  SheetView view = SheetOf(Sheet::Puzzle, puzzle, texts);
   for (int square = 1; square <= kSquareCount; ++square) view.rings[square] = std::string(puzzle.board.SquareWord[square].size(), ' ');
   view.rings[kCrossingSquare] = puzzle.board.SquareWord[kCrossingSquare];
   for (const RingCell& cell : view.hints) {
@@ -197,8 +198,8 @@ SheetView PuzzleSheetView(const Puzzle& puzzle) {
   return view;
 }
 
-SheetView SolutionSheetView(const Puzzle& puzzle) {
-  SheetView view = SheetOf(Sheet::Solution, puzzle);
+SheetView SolutionSheetView(const Puzzle& puzzle, const SheetTexts& texts) {
+  SheetView view = SheetOf(Sheet::Solution, puzzle, texts);
   for (int square = 1; square <= kSquareCount; ++square) view.rings[square] = puzzle.board.SquareWord[square];
   for (const PlacementLine& placement : puzzle.placements) {
     view.rows.push_back(SquareLabel(placement.square) + ' ' + placement.word);
@@ -207,8 +208,8 @@ SheetView SolutionSheetView(const Puzzle& puzzle) {
   return view;
 }
 
-SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle) {
-  SheetView view = SheetOf(Sheet::Solving, puzzle);
+SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle, const SheetTexts& texts) {
+  SheetView view = SheetOf(Sheet::Solving, puzzle, texts);
   for (int square = 1; square <= kSquareCount; ++square) {
     view.rings[square] = state.Ring(square);
     for (int position = 1; position <= kRingSize; ++position) {
@@ -219,6 +220,22 @@ SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle) {
   for (const std::string& word : view.rows) view.struck.push_back(state.IsStruck(word));
   view.cursor = state.Selected();
   return view;
+}
+
+TwipBox FigureBox() {
+  TwipBox box{SquareX[1], SquareY[1], SquareX[1], SquareY[1]};
+  for (int square = 1; square <= kSquareCount; ++square) {
+    box.left = std::min(box.left, SquareX[square]);
+    box.top = std::min(box.top, SquareY[square]);
+    box.right = std::max(box.right, SquareX[square]);
+    box.bottom = std::max(box.bottom, SquareY[square]);
+  }
+  // a square's block of cells lies one cell in from its corner and is three cells wide
+  return {box.left + kCellSide, box.top + kCellSide, box.right + 4 * kCellSide, box.bottom + 4 * kCellSide};
+}
+
+PrintedSheets SheetsOf(const Puzzle& puzzle, const SheetTexts& texts) {
+  return {PuzzleSheetView(puzzle, texts), SolutionSheetView(puzzle, texts)};
 }
 
 void DrawSheetView(Picture& picture, const SheetView& view) {

@@ -10,6 +10,7 @@
 #include "board/puzzle.h"
 #include "display/canvas.h"
 #include "display/picture.h"
+#include "display/sheets.h"
 #include "play/cells.h"
 #include "play/solving.h"
 
@@ -76,18 +77,40 @@ struct SheetView {
   std::optional<RingCell> cursor;
   /// Solution: the cell each placement's word starts in, in placement order.
   std::vector<RingCell> starts;
+  /// The words the sheet prints besides the puzzle's own, in the puzzle's language.
+  SheetTexts texts;
 
   friend bool operator==(const SheetView&, const SheetView&) = default;
 };
 
 /// The empty figure with `figure` drawn on it.
 SheetView FigureView(FigureSteps figure = {});
-/// The puzzle sheet of `puzzle`: square 12's word and the hint letters.
-SheetView PuzzleSheetView(const Puzzle& puzzle);
+/// The puzzle sheet of `puzzle`: square 12's word and the hint letters, with `texts` around them.
+SheetView PuzzleSheetView(const Puzzle& puzzle, const SheetTexts& texts = {});
 /// The solution sheet of `puzzle`: every square's letters and the start of every word.
-SheetView SolutionSheetView(const Puzzle& puzzle);
+SheetView SolutionSheetView(const Puzzle& puzzle, const SheetTexts& texts = {});
 /// The puzzle sheet of `puzzle` as `state` shows it while it is solved.
-SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle);
+SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle, const SheetTexts& texts = {});
+
+/// A puzzle's two sheets as they print.
+struct PrintedSheets {
+  SheetView puzzle;
+  SheetView solution;
+  friend bool operator==(const PrintedSheets&, const PrintedSheets&) = default;
+};
+
+/// Both sheets of `puzzle` with `texts` around them.
+PrintedSheets SheetsOf(const Puzzle& puzzle, const SheetTexts& texts = {});
+
+/// A box of the picture in twips.
+struct TwipBox {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+/// The box round every square's cells: the figure without the sheet's texts.
+TwipBox FigureBox();
 
 /// Clears the picture and draws `view` on it.
 void DrawSheetView(Picture& picture, const SheetView& view);

@@ -4,26 +4,13 @@
 
 namespace loopword {
 
-namespace {
-
-SheetTexts& Chosen() {
-  static SheetTexts texts;
-  return texts;
-}
-
-}  // namespace
-
 SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::string& english)>& translated) {
   const SheetTexts english;
   SheetTexts texts{translated(english.puzzleHeading), translated(english.solutionHeading), translated(english.instructionLine),
-                   translated(english.difficulty), {}};
+                   translated(english.difficulty), {}, translated(english.puzzleNumber)};
   for (std::size_t g = 0; g < texts.grades.size(); ++g) texts.grades[g] = translated(english.grades[g]);
   return texts;
 }
-
-void UseSheetTexts(const SheetTexts& texts) { Chosen() = texts; }
-
-const SheetTexts& ChosenSheetTexts() { return Chosen(); }
 
 TwipPoint ListRowPoint(int row) { return {5500, 500 + 250 * (row + 1)}; }
 

@@ -20,7 +20,7 @@ inline constexpr int kSheetHeight = 7092;
 inline constexpr const char* kInstructionLine =
     LOOPWORD_TEXT("Sheets", "Place 23 8-letter words clock-wise into 8 spaces around each square.").source;
 
-/// The words the sheets print besides the puzzle's own: English unless a front end chooses others.
+/// The words the sheets print besides the puzzle's own, in the puzzle's language: English by default.
 struct SheetTexts {
   std::string puzzleHeading = LOOPWORD_TEXT("Sheets", "PUZZLE").source;
   std::string solutionHeading = LOOPWORD_TEXT("Sheets", "SOLUTION").source;
@@ -29,15 +29,14 @@ struct SheetTexts {
   std::string difficulty = LOOPWORD_TEXT("Sheets", "Difficulty:").source;
   std::array<std::string, 4> grades = {LOOPWORD_TEXT("Sheets", "Easy").source, LOOPWORD_TEXT("Sheets", "Medium").source,
                                        LOOPWORD_TEXT("Sheets", "Hard").source, LOOPWORD_TEXT("Sheets", "Expert").source};
+  /// A booklet page's heading, "Puzzle %1" with the puzzle's number.
+  std::string puzzleNumber = LOOPWORD_TEXT("Sheets", "Puzzle %1").source;
+
+  friend bool operator==(const SheetTexts&, const SheetTexts&) = default;
 };
 
 /// The sheets' words, each English one given to `translated`.
 SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::string& english)>& translated);
-
-/// The texts every sheet is drawn with from now on; a front end sets them once, before it draws.
-void UseSheetTexts(const SheetTexts& texts);
-/// The texts the sheets are drawn with.
-const SheetTexts& ChosenSheetTexts();
 
 /// Where row `row` (0 first) of a sheet's word list is printed, in twips; the title is above row 0.
 TwipPoint ListRowPoint(int row);

@@ -7,6 +7,7 @@
 
 #include "board/plain_text.h"
 #include "display/colors.h"
+#include "display/sheets.h"
 #include "display/units.h"
 
 namespace loopword {
@@ -15,6 +16,9 @@ namespace {
 
 /// Twips a point of a font's size takes.
 constexpr int kTwipsPerPoint = 20;
+/// How far below a text's top its baseline lies, in parts of the font's size: the ascent of the sheets' monospaced
+/// font (Courier New and its metric twin Liberation Mono), as the printer's and the screen's painters place it.
+constexpr double kAscent = 0.8325;
 
 std::string Hex(Color color) {
   char text[8];
@@ -65,18 +69,38 @@ void SvgCanvas::FillBox(int x1, int y1, int x2, int y2, Color color) {
 
 void SvgCanvas::DrawText(int x, int y, const std::string& text, const Font& font, Color color) {
   if (text.empty()) return;
-  elements_.push_back("<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" font-family=\"'" +
+  const int baseline = y + static_cast<int>(font.size * kTwipsPerPoint * kAscent + 0.5);
+  elements_.push_back("<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(baseline) + "\" font-family=\"'" +
                       XmlText(font.face) + "', 'Liberation Mono', monospace\" font-size=\"" +
                       std::to_string(font.size * kTwipsPerPoint) + "\"" + (font.bold ? " font-weight=\"bold\"" : "") +
-                      " fill=\"" + Hex(color) + "\" dominant-baseline=\"text-before-edge\" xml:space=\"preserve\">" +
+                      " fill=\"" + Hex(color) + "\" xml:space=\"preserve\">" +
                       XmlText(text) + "</text>");
 }
 
-std::string SvgCanvas::Document(const std::string& label) const {
-  std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + std::to_string(width_) + " " +
-                         std::to_string(height_) + "\" role=\"img\" aria-label=\"" + XmlText(label) + "\">";
+std::string SvgCanvas::Document(const std::string& label, const std::optional<std::array<int, 4>>& shown) const {
+  const std::array<int, 4> box = shown.value_or(std::array<int, 4>{0, 0, width_, height_});
+  const std::string size = shown ? "" : "width=\"" + std::to_string(TwipsToPixels(width_)) + "\" height=\"" +
+                                            std::to_string(TwipsToPixels(height_)) + "\" ";
+  std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\" " + size + "viewBox=\"" + std::to_string(box[0]) + " " +
+                         std::to_string(box[1]) + " " + std::to_string(box[2]) + " " + std::to_string(box[3]) +
+                         "\" role=\"img\" aria-label=\"" + XmlText(label) + "\"><title>" + XmlText(label) + "</title>";
   for (const std::string& element : elements_) document += element;
   return document + "</svg>";
+}
+
+std::string SheetSvg(const SheetView& sheet, const std::string& label, SvgSurface surface) {
+  SvgCanvas canvas(kSheetWidth, kSheetHeight);
+  Picture picture(canvas);
+  if (surface == SvgSurface::Paper) {
+    DrawSheetView(picture, sheet);
+    return canvas.Document(label);
+  }
+  picture.GridColor = ColorScreenGrid;
+  DrawSheetView(picture, sheet);
+  constexpr int kMargin = 40;  // round the figure, clear of its outer lines
+  const TwipBox figure = FigureBox();
+  return canvas.Document(label, std::array<int, 4>{figure.left - kMargin, figure.top - kMargin,
+                                                   figure.right - figure.left + 2 * kMargin, figure.bottom - figure.top + 2 * kMargin});
 }
 
 }  // namespace loopword

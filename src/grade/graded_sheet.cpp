@@ -161,4 +161,8 @@ std::optional<GradedHints> ChooseHints(const std::vector<PlacementLine>& placeme
   return std::nullopt;
 }
 
+std::string GradeLine(const Puzzle& puzzle) {
+  return DescribeGrade(GradeSheet(SheetOf(puzzle.placements, SheetHintCells(puzzle))));
+}
+
 }  // namespace loopword::grade

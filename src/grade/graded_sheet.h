@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "board/puzzle.h"
@@ -21,6 +22,9 @@ struct GradedHints {
   std::vector<RingCell> hints;
   GradeReport report;
 };
+
+/// The grade of `puzzle`'s sheet by its own hint cells, as one line: "grade: Hard, technique 4, steps …, effort 212".
+std::string GradeLine(const Puzzle& puzzle);
 
 /// Chooses hint cells for the complete puzzle `placements` (in square order) so that its sheet
 /// has exactly one grid and grades `target` (Easy to Expert): many well-spread hints for Easy,

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/booklet.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 #include "display/colors.h"
@@ -36,30 +35,35 @@ void PlaceSheet(QPainter& painter, double dotsPerInch, const Area& area, const s
   PaintSheetOnPage(painter, dotsPerInch, QPointF(left, top + kHeadingSpace), scale, sheet);
 }
 
-/// "Puzzle 3" in the language of the program's texts.
-std::string Heading(int index) { return QCoreApplication::translate("Sheets", "Puzzle %1").arg(index + 1).toStdString(); }
+/// "Puzzle 3" in the language of the sheet's texts.
+std::string Heading(const SheetView& sheet, int index) {
+  std::string heading = sheet.texts.puzzleNumber;
+  const std::size_t place = heading.find("%1");
+  if (place != std::string::npos) heading.replace(place, 2, std::to_string(index + 1));
+  return heading;
+}
 
 }  // namespace
 
 int BookletPageCount(int puzzles) { return puzzles + (puzzles + kAnswersPerPage - 1) / kAnswersPerPage; }
 
-SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& path, const QPageSize& paper) {
+SaveOutcome WriteBookletPdf(const std::vector<PrintedSheets>& puzzles, const QString& path, const QPageSize& paper) {
   if (puzzles.empty()) return {false, LOOPWORD_TEXT("Messages", "There is no puzzle to put in the booklet.")};
   const QSizeF size = paper.size(QPageSize::Inch) * kTwipsPerInch;
   const Area whole{kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin};
   const int count = static_cast<int>(puzzles.size());
   return WritePdf(path, paper, BookletPageCount(count), [&](QPainter& painter, double dotsPerInch, int index) {
     if (index < count) {
-      const Puzzle& puzzle = puzzles[static_cast<std::size_t>(index)];
-      PlaceSheet(painter, dotsPerInch, whole, Heading(index), kPuzzleHeading, PuzzleSheetView(puzzle));
+      const SheetView& sheet = puzzles[static_cast<std::size_t>(index)].puzzle;
+      PlaceSheet(painter, dotsPerInch, whole, Heading(sheet, index), kPuzzleHeading, sheet);
       return;
     }
     const int first = (index - count) * kAnswersPerPage;
     for (int k = first; k < std::min(count, first + kAnswersPerPage); ++k) {
       const Area cell{whole.x + (k - first) % 2 * whole.width / 2, whole.y + (k - first) / 2 * whole.height / 2,
                       whole.width / 2, whole.height / 2};
-      const Puzzle& puzzle = puzzles[static_cast<std::size_t>(k)];
-      PlaceSheet(painter, dotsPerInch, cell, Heading(k), kAnswerHeading, SolutionSheetView(puzzle));
+      const SheetView& sheet = puzzles[static_cast<std::size_t>(k)].solution;
+      PlaceSheet(painter, dotsPerInch, cell, Heading(sheet, k), kAnswerHeading, sheet);
     }
   });
 }

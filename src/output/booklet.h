@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "board/puzzle.h"
+#include "display/sheet_view.h"
 #include "output/save_pic.h"
 
 namespace loopword {
@@ -17,9 +17,9 @@ inline constexpr int kAnswersPerPage = 4;
 /// Pages of a booklet of `puzzles` puzzles: one for each puzzle, then the answer pages.
 int BookletPageCount(int puzzles);
 
-/// Writes the booklet of `puzzles` on `paper`: page i holds puzzle i's sheet, enlarged, centred
-/// and headed "Puzzle i"; then the answer pages, each with the solution sheets of kAnswersPerPage
-/// puzzles headed by their numbers. `path` is replaced only when the whole booklet is written.
-SaveOutcome WriteBookletPdf(const std::vector<Puzzle>& puzzles, const QString& path, const QPageSize& paper);
+/// Writes the booklet of the puzzles whose sheets are `puzzles` on `paper`: page i holds puzzle i's sheet, enlarged,
+/// centred and headed "Puzzle i" in the sheet's language; then the answer pages, each with the solution sheets of
+/// kAnswersPerPage puzzles headed by their numbers. `path` is replaced only when the whole booklet is written.
+SaveOutcome WriteBookletPdf(const std::vector<PrintedSheets>& puzzles, const QString& path, const QPageSize& paper);
 
 }  // namespace loopword

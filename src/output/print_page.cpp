@@ -19,9 +19,9 @@ void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, do
   painter.restore();
 }
 
-void PaintPrintedPage(QPainter& painter, double dotsPerInch, const Puzzle& puzzle) {
-  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kPrintScale, PuzzleSheetView(puzzle));
-  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kPrintScale, SolutionSheetView(puzzle));
+void PaintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedSheets& sheets) {
+  PaintSheetOnPage(painter, dotsPerInch, kPuzzleOnPage, kPrintScale, sheets.puzzle);
+  PaintSheetOnPage(painter, dotsPerInch, kSolutionOnPage, kPrintScale, sheets.solution);
 }
 
 }  // namespace loopword

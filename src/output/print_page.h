@@ -21,6 +21,6 @@ inline constexpr double kPrintScale = 1.1;
 void PaintSheetOnPage(QPainter& painter, double dotsPerInch, QPointF topLeft, double scale, const SheetView& sheet);
 
 /// The printed page: the puzzle sheet above and the solution sheet below, both at kPrintScale.
-void PaintPrintedPage(QPainter& painter, double dotsPerInch, const Puzzle& puzzle);
+void PaintPrintedPage(QPainter& painter, double dotsPerInch, const PrintedSheets& sheets);
 
 }  // namespace loopword

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_language.h"
 
-#include <QCoreApplication>
+#include <map>
+#include <utility>
 
 namespace loopword {
 
@@ -14,23 +15,21 @@ bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale, cons
   return false;
 }
 
-SheetTexts InstalledSheetTexts() {
-  return TranslatedSheetTexts(
-      [](const std::string& english) { return QCoreApplication::translate("Sheets", english.c_str()).toStdString(); });
-}
-
-void UseSheetLanguage(Language language, const std::string& programFolder) {
-  if (language == Language::English) return;
-  static QTranslator translator;
+SheetTexts SheetTextsIn(Language language, const std::string& programFolder) {
+  if (language == Language::English) return {};
+  static std::map<std::pair<Language, std::string>, SheetTexts> read;
+  const auto known = read.find({language, programFolder});
+  if (known != read.end()) return known->second;
+  QTranslator translator;
   const std::string_view code = LanguageCode(language);
-  if (!LoadProgramTranslation(translator, QLocale(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))), programFolder)) {
-    return;
+  SheetTexts texts;
+  if (LoadProgramTranslation(translator, QLocale(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))), programFolder)) {
+    texts = TranslatedSheetTexts([&](const std::string& english) {
+      const QString translated = translator.translate("Sheets", english.c_str());
+      return translated.isEmpty() ? english : translated.toStdString();
+    });
   }
-  if (QCoreApplication::instance() != nullptr) QCoreApplication::installTranslator(&translator);  // a booklet's "Puzzle 3"
-  UseSheetTexts(TranslatedSheetTexts([](const std::string& english) {
-    const QString translated = translator.translate("Sheets", english.c_str());
-    return translated.isEmpty() ? english : translated.toStdString();
-  }));
+  return read.emplace(std::pair{language, programFolder}, texts).first->second;
 }
 
 }  // namespace loopword

@@ -15,12 +15,8 @@ namespace loopword {
 /// `programFolder` or its installed data folder (../share/loopword); false when there is none.
 bool LoadProgramTranslation(QTranslator& translator, const QLocale& locale, const std::string& programFolder);
 
-/// The sheets' words as the installed translations give them: English where none gives them.
-SheetTexts InstalledSheetTexts();
-
-/// Draws every sheet from now on in the words of `language`, from the program's translation of it
-/// found from `programFolder`, and so a booklet's headings when the application object exists.
-/// English, or a language without a translation, keeps the English words.
-void UseSheetLanguage(Language language, const std::string& programFolder);
+/// The sheets' words in `language`, from the program's translation of it found from `programFolder` (read once per
+/// language); English for English, a language without a translation, and each word the translation lacks.
+SheetTexts SheetTextsIn(Language language, const std::string& programFolder);
 
 }  // namespace loopword

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/typed_lines.h"
 
+#include <algorithm>
+#include <charconv>
 #include <optional>
 
 #include "board/board.h"
@@ -13,6 +15,8 @@ namespace {
 
 /// Length of a typed line: prefix, two digits, a blank and 8 letters.
 constexpr std::size_t kTypedLineLength = kTypedPrefix.size() + 3 + kRingSize;
+/// Longest solving time a progress line may keep: a year, in seconds.
+constexpr std::int64_t kLongestSolvingSeconds = 366LL * 24 * 3600;
 /// How an empty cell is written.
 constexpr char kEmptyMark = '.';
 
@@ -84,6 +88,24 @@ bool ApplyTypedLines(SolvingState& state, const std::vector<std::string>& commen
   }
   state = updated;
   return true;
+}
+
+std::string ProgressLine(std::int64_t solvingMs) {
+  return std::string(kProgressPrefix) + "time=" + std::to_string(std::max<std::int64_t>(0, solvingMs) / 1000);
+}
+
+std::int64_t SolvingTimeOf(const std::vector<std::string>& comments) {
+  for (const std::string& comment : comments) {
+    if (!comment.starts_with(kProgressPrefix)) continue;
+    std::string_view value = std::string_view(comment).substr(kProgressPrefix.size());
+    if (!value.starts_with("time=")) return 0;
+    value.remove_prefix(5);
+    std::int64_t seconds = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+    if (error != std::errc() || end == value.data() || seconds < 0 || seconds > kLongestSolvingSeconds) return 0;
+    return seconds * 1000;
+  }
+  return 0;
 }
 
 }  // namespace loopword

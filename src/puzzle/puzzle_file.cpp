@@ -3,6 +3,8 @@
 #include "puzzle/puzzle_file.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -321,8 +323,9 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path) {
     return;
   }
   part_ = path + ".part-" + std::to_string(std::random_device()());
+  errno = 0;
   out_.open(part_, std::ios::binary | std::ios::trunc);
-  if (!out_) failure_ = kNotWritten;
+  if (!out_) failure_ = errno != 0 ? Message(Phrase(std::strerror(errno))) : Message(kNotWritten);  // the system's reason, as it says it
 }
 
 AtomicFile::~AtomicFile() {

@@ -1,6 +1,6 @@
-// Reading the figure on screen from the session: the sheet on show, or the grid being solved.
+// Reading the figure for screen readers from the picture: the sheet on show, or the grid being solved.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "session/figure_reading.h"
+#include "session/view.h"
 
 #include "play/cells.h"
 
@@ -8,80 +8,47 @@ namespace loopword {
 
 namespace {
 
-/// A letter of a ring string as a cell shows it: `shows`, or empty where the ring has none.
-CellReading RingCellReading(const std::string& ring, int position, CellShows shows) {
-  const char letter = RingLetterAt(ring, position);
-  if (letter == ' ' || letter == '\0') return {};
-  return {letter, shows};
+/// Whether each ring cell is among `cells`, a shared cell from either of its squares.
+CellArray<bool> AmongCells(const std::vector<RingCell>& cells) {
+  CellArray<bool> among{};
+  for (const RingCell& cell : cells) among[cell] = true;
+  return among;
 }
 
-/// Sets every ring cell of the 23 squares to what `read` makes of it.
-template <typename Read>
-void ReadEachCell(FigureReading& reading, const Read& read) {
-  for (int square = 1; square <= kSquareCount; ++square) {
-    for (int position = 1; position <= kRingSize; ++position) reading.cells[square][position] = read(RingCell{square, position});
+/// The letter `picture` shows in `cell`, read from either of its squares' rings: a shared cell's letter may stand in
+/// one ring only (the puzzle sheet gives square 12's word in its own ring).
+char LetterShown(const SheetView& picture, RingCell cell) {
+  for (const RingCell& same : RingCellsAt(CellPoint(cell.square, cell.position))) {
+    const char letter = RingLetterAt(picture.rings[same.square], same.position);
+    if (letter != ' ' && letter != '\0') return letter;
   }
-}
-
-/// The sheet's words in the order the puzzle sheet lists them, none found.
-std::vector<ListedWord> ListedWords(const Puzzle& puzzle) {
-  std::vector<ListedWord> listed;
-  for (std::string& word : SortedWords(puzzle)) listed.push_back({std::move(word), false});
-  return listed;
-}
-
-void ReadPuzzleSheet(const Puzzle& puzzle, FigureReading& reading) {
-  std::vector<RingCell> given = SheetHintCells(puzzle);
-  for (int position = 1; position <= kRingSize; ++position) given.push_back({kCrossingSquare, position});
-  CellArray<bool> isGiven{};
-  for (const RingCell& cell : given) isGiven[cell] = true;
-  ReadEachCell(reading, [&](RingCell cell) {  // a shared cell is given from either of its squares
-    return isGiven[cell] ? RingCellReading(puzzle.board.SquareWord[cell.square], cell.position, CellShows::Hint) : CellReading{};
-  });
-}
-
-void ReadSolutionSheet(const Puzzle& puzzle, FigureReading& reading) {
-  ReadEachCell(reading, [&](RingCell cell) {
-    return RingCellReading(puzzle.board.SquareWord[cell.square], cell.position, CellShows::Letter);
-  });
-}
-
-CellReading SolvingCellReading(const SolvingState& solving, RingCell cell) {
-  const char letter = solving.LetterAt(cell);
-  if (letter == ' ') return {};
-  if (solving.IsFixed(cell)) return {letter, CellShows::Hint};
-  return {letter, solving.IsMarked(cell) ? CellShows::Wrong : CellShows::Letter};
-}
-
-void ReadSolving(const SolvingState& solving, FigureReading& reading) {
-  ReadEachCell(reading, [&](RingCell cell) { return SolvingCellReading(solving, cell); });
-  reading.current = solving.Selected();
-  for (ListedWord& listed : reading.words) listed.found = solving.IsStruck(listed.word);
+  return ' ';
 }
 
 }  // namespace
 
-FigureReading ReadFigure(const Session& session) {
+FigureReading ReadFigure(const SheetView& picture, Mode mode, std::vector<ListedWord> words) {
   FigureReading reading;
-  const Puzzle& puzzle = session.CurrentPuzzle();
-  if (session.HasPuzzle()) reading.words = ListedWords(puzzle);
-  switch (session.CurrentMode()) {
-    case Mode::ShowingPuzzle:
-      reading.sheet = FigureSheet::Puzzle;
-      ReadPuzzleSheet(puzzle, reading);
-      break;
-    case Mode::ShowingSolution:
-      reading.sheet = FigureSheet::Solution;
-      ReadSolutionSheet(puzzle, reading);
-      break;
-    case Mode::Solving:
-      reading.sheet = FigureSheet::Solving;
-      if (const SolvingState* solving = session.Solving()) ReadSolving(*solving, reading);
-      break;
-    case Mode::Compiling: reading.sheet = FigureSheet::Compiling; break;
-    case Mode::Idle:
-    case Mode::Closed: break;
+  reading.sheet = picture.sheet;
+  reading.filling = mode == Mode::Compiling;
+  reading.words = std::move(words);
+  if (picture.sheet == Sheet::Figure) return reading;
+  std::vector<RingCell> given = picture.hints;
+  for (int position = 1; position <= kRingSize; ++position) given.push_back({kCrossingSquare, position});
+  const CellArray<bool> isGiven = AmongCells(given);
+  const CellArray<bool> isMarked = AmongCells(picture.marked);
+  for (int square = 1; square <= kSquareCount; ++square) {
+    for (int position = 1; position <= kRingSize; ++position) {
+      const RingCell cell{square, position};
+      const char letter = LetterShown(picture, cell);
+      if (letter == ' ') continue;
+      CellShows shows = CellShows::Letter;
+      if (picture.sheet != Sheet::Solution && isGiven[cell]) shows = CellShows::Hint;
+      else if (isMarked[cell]) shows = CellShows::Wrong;
+      reading.cells[square][position] = {letter, shows};
+    }
   }
+  if (picture.sheet == Sheet::Solving) reading.current = picture.cursor;
   return reading;
 }
 

@@ -1,8 +1,6 @@
-// The worker thread of a live compile and the hand-over of its events one step at a time.
+// The live compile on a worker thread: its events handed over one step at a time, or its progress while unseen.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/live_compile.h"
-
-#include <chrono>
 
 namespace loopword {
 
@@ -13,39 +11,49 @@ constexpr std::chrono::milliseconds kStepWait{10};
 
 }  // namespace
 
-LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill, bool steps)
-    : fill_(fill), steps_(steps), worker_([this, &compiler, startWord] {
-        Puzzle puzzle;
-        const CompileOutcome outcome = compiler.Compile(
-            puzzle, startWord, [&](const CompileEvent& event) { Observe(event, puzzle, compiler); }, fill_);
-        const std::lock_guard lock(mutex_);
-        outcome_ = outcome;
-        puzzle_ = std::move(puzzle);
-        done_ = true;
-        changed_.notify_all();
-      }) {}
+struct LiveCompile::Worker {
+  std::thread thread;
+};
+
+LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill, bool shown)
+    : compiler_(compiler), startWord_(startWord), fill_(fill), shown_(shown), worker_(std::make_unique<Worker>()) {
+  worker_->thread = std::thread([this] { Work(); });
+}
 
 LiveCompile::~LiveCompile() { Stop(); }
 
-void LiveCompile::Observe(const CompileEvent& event, const Puzzle& puzzle, Compiler& compiler) {
+void LiveCompile::Work() {
+  Puzzle puzzle;
+  const CompileOutcome outcome =
+      compiler_.Compile(puzzle, startWord_, [&](const CompileEvent& event) { Observe(event, puzzle); }, fill_);
+  const std::lock_guard lock(mutex_);
+  outcome_ = outcome;
+  puzzle_ = std::move(puzzle);
+  done_ = true;
+  changed_.notify_all();
+}
+
+void LiveCompile::Observe(const CompileEvent& event, const Puzzle& puzzle) {
   std::unique_lock lock(mutex_);
+  if (event.kind == CompileEvent::Kind::AttemptStarted) progress_ = {progress_.attempts + 1, false};
+  if (event.kind == CompileEvent::Kind::Searching) progress_.searching = true;
   if (stop_) {
-    compiler.RequestStop();
+    compiler_.RequestStop();
     return;
   }
-  if (!steps_) return;
+  if (!shown_) return;
   if (event.kind == CompileEvent::Kind::WordPlaced && !events_.empty()) WaitUntilTaken(lock);
   std::optional<Puzzle> finished;
   if (event.kind == CompileEvent::Kind::PuzzleComplete) finished = puzzle;
-  events_.push_back({event, std::move(finished)});
+  if (shown_) events_.push_back({event, std::move(finished)});
   if (EndsLiveStep(event.kind)) WaitUntilTaken(lock);
-  if (stop_) compiler.RequestStop();
+  if (stop_) compiler_.RequestStop();
 }
 
 void LiveCompile::WaitUntilTaken(std::unique_lock<std::mutex>& lock) {
   stepReady_ = true;
   changed_.notify_all();
-  changed_.wait(lock, [this] { return !stepReady_ || stop_; });
+  changed_.wait(lock, [this] { return !stepReady_ || stop_ || !shown_; });
 }
 
 std::vector<LiveEvent> LiveCompile::NextStep() {
@@ -58,9 +66,27 @@ std::vector<LiveEvent> LiveCompile::NextStep() {
   return step;
 }
 
+void LiveCompile::Run(std::chrono::milliseconds budget) {
+  std::unique_lock lock(mutex_);
+  changed_.wait_for(lock, budget, [this] { return done_; });
+}
+
+void LiveCompile::Hide() {
+  const std::lock_guard lock(mutex_);
+  shown_ = false;
+  events_.clear();
+  stepReady_ = false;
+  changed_.notify_all();
+}
+
 bool LiveCompile::Finished() {
   const std::lock_guard lock(mutex_);
   return done_ && events_.empty();
+}
+
+CompileProgress LiveCompile::Progress() {
+  const std::lock_guard lock(mutex_);
+  return progress_;
 }
 
 void LiveCompile::Stop() {
@@ -70,7 +96,7 @@ void LiveCompile::Stop() {
     events_.clear();
     changed_.notify_all();
   }
-  if (worker_.joinable()) worker_.join();
+  if (worker_->thread.joinable()) worker_->thread.join();
 }
 
 }  // namespace loopword

@@ -4,22 +4,26 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <iterator>
 #include <utility>
 
 #include "board/plain_text.h"
 #include "board/program_text.h"
 #include "display/colors.h"
+#include "grade/graded_sheet.h"
 #include "input/start_word.h"
 #include "play/typed_lines.h"
-#include "puzzle/puzzle_file.h"
-#include "puzzle/web_page.h"
 #include "toolkit/toolkit.h"
 #include "words/theme_words.h"
 
 namespace loopword {
 
 namespace {
+
+/// What the progress note says while a compile goes on unseen.
+constexpr Text kTryingAgain = LOOPWORD_TEXT("Messages", "Still trying: attempt %1 of %2.");
+constexpr Text kSearching = LOOPWORD_TEXT("Messages", "Searching every puzzle the word list allows…");
 
 /// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
 struct OpenedPuzzle {
@@ -39,11 +43,52 @@ OpenedPuzzle ReadPuzzleText(const std::string& text, const std::string& name) {
   return {std::nullopt, std::nullopt, RefusalMessage(name, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged."))};
 }
 
-Reply Ask(Message question) { return {{}, std::move(question), false}; }
-Reply Tell(Message message) { return {std::move(message), {}, false}; }
-Reply Redrawn() { return {{}, {}, true}; }
+Reply Ask(Message question) {
+  Reply reply;
+  reply.question = std::move(question);
+  return reply;
+}
+Reply Tell(Message message, bool done = true) {
+  Reply reply;
+  reply.done = done;
+  if (!message.empty()) reply.messages.push_back(std::move(message));
+  return reply;
+}
+Reply Redrawn() {
+  Reply reply;
+  reply.changed.picture = true;
+  return reply;
+}
+Reply ChoicesChanged() {
+  Reply reply;
+  reply.changed.choices = true;
+  return reply;
+}
+Reply NotDone() {
+  Reply reply;
+  reply.done = false;
+  return reply;
+}
+
+/// `message` naming the file at `path` by its name alone.
+Message WithoutFolders(const Message& message, const std::string& path) {
+  return WithPlainReplaced(message, path, std::filesystem::path(path).filename().string());
+}
+
+/// The placement lines of `puzzle` joined by "|".
+std::string PlacementKey(const Puzzle& puzzle) {
+  std::string key;
+  for (const PlacementLine& placement : puzzle.placements) key += (key.empty() ? "" : "|") + placement.ToString();
+  return key;
+}
 
 }  // namespace
+
+Message Reply::Told() const {
+  Message all;
+  for (const Message& message : messages) all.Append(message);
+  return all;
+}
 
 Clock SteadyClock() {
   return [] {
@@ -52,10 +97,12 @@ Clock SteadyClock() {
   };
 }
 
-Session::Session(const std::string& programFolder, Clock clock, Language language)
-    : clock_(std::move(clock)), dictionaries_(programFolder) {
-  dictionaries_.UseLanguage(language);
-  startReport_ = dictionaries_.LoadDictionary();
+Session::Session(const std::string& programFolder, SessionSetup setup)
+    : setup_(std::move(setup)), dictionaries_(programFolder) {
+  if (!setup_.sheetTexts) setup_.sheetTexts = [](Language) { return SheetTexts(); };
+  sheetTexts_ = setup_.sheetTexts(Language::English);
+  dictionaries_.UseLanguage(setup_.language);
+  reply_ = LoadReply(dictionaries_.LoadDictionary());
 }
 
 Session::~Session() { live_.reset(); }
@@ -67,7 +114,55 @@ Reply Session::Answer(Command command) {
 }
 
 View Session::CurrentView() const {
-  return {mode_, picture_, Caption(), Offered(), WindowTitle(), Unsaved(), reply_};
+  View view;
+  view.mode = mode_;
+  view.picture = picture_;
+  view.caption = Caption();
+  view.offer = Offered();
+  view.windowTitle = WindowTitle();
+  view.unsaved = Unsaved();
+  view.reply = reply_;
+  view.choices = CurrentChoices();
+  view.puzzle = ShownPuzzle();
+  if (HasPuzzle()) {
+    for (std::string& word : SortedWords(puzzle_)) view.words.push_back({std::move(word), false});
+  }
+  if (solving_) {
+    for (ListedWord& listed : view.words) listed.found = solving_->IsStruck(listed.word);
+    view.solved = solving_->IsSolved();
+    view.clock = {SolvingMs(), clockStart_.has_value()};
+  }
+  view.reading = ReadFigure(picture_, mode_, view.words);
+  if (mode_ == Mode::Compiling && live_ && !compileSteps_) {
+    const CompileProgress progress = live_->Progress();
+    if (progress.searching) view.progress = Message(kSearching);
+    else if (progress.attempts > 1) view.progress = Message(kTryingAgain, {progress.attempts, kAttemptLimit});
+  }
+  return view;
+}
+
+Choices Session::CurrentChoices() const {
+  Choices choices;
+  choices.language = dictionaries_.CurrentLanguage();
+  choices.level = dictionaries_.DictLevel;
+  choices.difficulty = fill_.difficulty;
+  choices.varied = fill_.varied;
+  choices.unique = fill_.unique;
+  choices.startWord = startWord_;
+  choices.seed = nextSeed_;
+  choices.themeWords = theme_.words;
+  choices.title = theme_.title;
+  return choices;
+}
+
+std::optional<PuzzleView> Session::ShownPuzzle() const {
+  if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return std::nullopt;
+  return PuzzleView{puzzle_,
+                    puzzleLanguage_,
+                    SheetsOf(puzzle_, sheetTexts_),
+                    FileText(true),
+                    FileText(false),
+                    PlacementKey(puzzle_)};
 }
 
 const char* Session::Caption() const {
@@ -101,6 +196,21 @@ Compiler& Session::CompilerFor(const std::shared_ptr<const Dictionary>& words) {
   return *compiler_;
 }
 
+Reply Session::Refusal(Message message) const { return Tell(std::move(message), false); }
+
+Reply Session::LoadReply(const LoadReport& report) {
+  Reply reply;
+  reply.changed.choices = true;
+  reply.done = report.outcome == LoadOutcome::Loaded;
+  reply.messages = report.messages;
+  reply.cause = report.cause;
+  if (setup_.fileNamesOnly) {  // the messages name the front end's own folders: the file's name alone
+    const std::string path = dictionaries_.ChosenPath();
+    for (Message& message : reply.messages) message = WithoutFolders(message, path);
+  }
+  return reply;
+}
+
 Message Session::WhyNoPuzzle() {
   if (mode_ == Mode::Compiling) return kStillCompiling;  // the compiler is the compile's until it ends
   const Compiler& compiler = CompilerFor(dictionaries_.Words());
@@ -109,21 +219,85 @@ Message Session::WhyNoPuzzle() {
   return compiler.FailureMessage(CompileOutcome::TooFewWords, startWord_, fill);
 }
 
+Reply Session::CheckPuzzlesCanBeMade() {
+  return Answer([&] {
+    Message why = WhyNoPuzzle();
+    return why.empty() ? Reply() : Refusal(std::move(why));
+  });
+}
+
 CompileOptions Session::FillWithTheme(CompileOptions fill) const {
   fill.theme = theme_.words;
   return fill;
 }
 
-void Session::ChooseTheme(std::string_view words, std::string_view title) {
-  if (mode_ == Mode::Compiling) return;
-  std::vector<std::string> usable = ReadThemeWords(words, dictionaries_.CurrentLanguage()).words;
-  if (usable.size() > kThemeWordLimit) usable.resize(kThemeWordLimit);
-  theme_ = {std::move(usable), PlainTitle(title)};
+Reply Session::SetFill(const CompileOptions& fill) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    fill_ = {fill.varied, fill.unique, {}, fill.difficulty};
+    return ChoicesChanged();
+  });
+}
+
+Reply Session::CheckTheme(std::string_view words) const {
+  const ThemeWords read = ReadThemeWords(words, dictionaries_.CurrentLanguage());
+  return Tell(ThemeWordsReport(read), read.Fit());
+}
+
+Reply Session::ChooseTheme(std::string_view words, std::string_view title) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    ThemeWords read = ReadThemeWords(words, dictionaries_.CurrentLanguage());
+    if (!read.Fit()) return Refusal(ThemeWordsReport(read));
+    theme_ = {std::move(read.words), PlainTitle(title)};
+    Reply reply = ChoicesChanged();
+    if (Message skipped = SkippedEntries(read); !skipped.empty()) reply.messages.push_back(std::move(skipped));
+    return reply;
+  });
+}
+
+Reply Session::SeedNextCompile(std::uint64_t seed) {
+  return Answer([&] {
+    nextSeed_ = seed;
+    return ChoicesChanged();
+  });
+}
+
+Reply Session::ShowCompileSteps(bool shown) {
+  compileSteps_ = shown;
+  return {};
+}
+
+Reply Session::Restore(const Choices& choices) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    Reply reply = ChoicesChanged();
+    const auto take = [&](const LoadReport& report) {
+      const Reply loaded = LoadReply(report);
+      reply.done = reply.done && loaded.done;
+      reply.messages.insert(reply.messages.end(), loaded.messages.begin(), loaded.messages.end());
+    };
+    const bool ownList = dictionaries_.DictLevel == kOwnList && choices.level == kOwnList;
+    if (choices.language != dictionaries_.CurrentLanguage()) {
+      dictionaries_.UseLanguage(choices.language);
+      if (!ownList) dictionaries_.DictLevel = choices.level == kOwnList ? 1 : choices.level;
+      take(dictionaries_.LoadDictionary());
+    } else if (!ownList && choices.level != dictionaries_.DictLevel) {
+      take(dictionaries_.Choose(choices.level == kOwnList ? 1 : choices.level));
+    }
+    fill_ = {choices.varied, choices.unique, {}, choices.difficulty};
+    startWord_ = choices.startWord;
+    nextSeed_ = choices.seed;
+    theme_ = {choices.themeWords, PlainTitle(choices.title)};
+    if (theme_.words.size() > kThemeWordLimit) theme_.words.clear();
+    return reply;
+  });
 }
 
 Message Session::WindowTitle() const {
   const Message& list = dictionaries_.Title();
-  const Phrase title = list.empty() ? Phrase(kProgramName) : list.Lines().front();
+  Phrase title = list.empty() ? Phrase(kProgramName) : list.Lines().front();
+  if (setup_.fileNamesOnly) title = WithoutFolders(Message(title), dictionaries_.ChosenPath()).Lines().front();
   const std::size_t count = theme_.words.size();
   if (count == 0) return Message(title);
   return Message(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, count});
@@ -139,32 +313,49 @@ void Session::EndSolving() {
   redone_.clear();
   savedLetters_.clear();
   clockStart_.reset();
+  solvedMs_ = 0;
 }
 
 Reply Session::Compile(bool confirmed) {
   return Answer([&]() -> Reply {
-    if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
-    if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Tell(std::move(refusal));
+    if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return NotDone();
+    if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
     EndSolving();
     compileSeed_ = std::exchange(nextSeed_, std::nullopt);
     if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
     mode_ = Mode::Compiling;
+    compileStart_ = setup_.clock();
     live_ = std::make_unique<LiveCompile>(*compiler_, startWord_, FillWithTheme(fill_), compileSteps_);
     return {};
   });
 }
 
-Reply Session::AdvanceCompile() {
+Reply Session::AdvanceCompile(std::chrono::milliseconds budget) {
   return Answer([&]() -> Reply {
-    if (mode_ != Mode::Compiling) return {};
-    Reply reply;
-    for (const LiveEvent& live : live_->NextStep()) {
-      TakeStep(live);
-      reply.redraw = true;
-    }
+    if (mode_ != Mode::Compiling) return NotDone();
+    Reply reply = TakeSteps(budget);
     return live_->Finished() ? FinishCompile() : reply;
   });
+}
+
+Reply Session::TakeSteps(std::chrono::milliseconds budget) {
+  Reply reply;
+  if (compileSteps_ && setup_.clock() - *compileStart_ >= kLiveCompileTime.count()) {
+    compileSteps_ = false;  // long enough on show: the rest goes on unseen, with a note of how far it got
+    live_->Hide();
+    reply.changed.picture = true;
+  }
+  if (!compileSteps_) {
+    live_->Run(budget);
+    reply.changed.picture = true;  // the progress note
+    return reply;
+  }
+  for (const LiveEvent& live : live_->NextStep()) {
+    TakeStep(live);
+    reply.changed.picture = true;
+  }
+  return reply;
 }
 
 void Session::TakeStep(const LiveEvent& live) {
@@ -180,15 +371,11 @@ void Session::TakeStep(const LiveEvent& live) {
       figure.PrintRing(event.square, event.ring);
       figure.DrawSquare(event.square, ColorInk);
       break;
-    case Kind::PuzzleComplete:  // the finished figure shown whole, as an opened puzzle shows it
-      puzzle_ = *live.puzzle;
-      puzzle_.title = theme_.title;
-      picture_ = SolutionSheetView(puzzle_);
-      break;
     case Kind::Stopped:
     case Kind::GaveUp:
     case Kind::Impossible:
     case Kind::TooFewWords: ShowEmptyFigure(); break;
+    case Kind::PuzzleComplete:  // FinishCompile shows the finished puzzle whole, as an opened puzzle shows
     case Kind::Searching:
     case Kind::AttemptStarted:
     case Kind::AttemptFailed:
@@ -209,16 +396,32 @@ void Session::EndCompileWithoutPuzzle() {
 Reply Session::FinishCompile() {
   const CompileOutcome outcome = live_->Outcome();
   const CompileOptions fill = live_->Fill();
+  const bool steps = compileSteps_;
+  compileSteps_ = true;
   if (outcome != CompileOutcome::Complete) {
     EndCompileWithoutPuzzle();
-    return {compiler_->FailureMessage(outcome, startWord_, fill), {}, true};
+    const Message failure = compiler_->FailureMessage(outcome, startWord_, fill);
+    Reply reply = Tell(failure, outcome == CompileOutcome::Stopped);
+    reply.changed.picture = true;
+    return reply;
   }
-  puzzle_ = live_->TakePuzzle();
+  compileSteps_ = steps;  // as the front end asked
+  Puzzle made = live_->TakePuzzle();
   live_.reset();
-  puzzle_.title = theme_.title;
-  comments_ = PuzzleComments(ListOrigin(dictionaries_, fill, theme_.title), puzzle_, compileSeed_);
+  made.title = theme_.title;
+  std::vector<std::string> comments = PuzzleComments(ListOrigin(dictionaries_, fill, theme_.title), made, compileSeed_);
+  UsePuzzle(std::move(made), std::move(comments), dictionaries_.CurrentLanguage());
   ShowSolution();
-  return {LOOPWORD_TEXT("Messages", "Done"), {}, true};
+  Reply reply = Tell(LOOPWORD_TEXT("Messages", "Done"));
+  reply.changed.picture = true;
+  return reply;
+}
+
+void Session::UsePuzzle(Puzzle puzzle, std::vector<std::string> comments, Language language) {
+  puzzle_ = std::move(puzzle);
+  comments_ = std::move(comments);
+  if (language != puzzleLanguage_ || setup_.sheetTexts(language) != sheetTexts_) sheetTexts_ = setup_.sheetTexts(language);
+  puzzleLanguage_ = language;
 }
 
 Reply Session::PressViewButton(bool confirmed) {
@@ -226,6 +429,7 @@ Reply Session::PressViewButton(bool confirmed) {
     switch (mode_) {
       case Mode::Compiling:
         live_->Stop();
+        compileSteps_ = true;
         EndCompileWithoutPuzzle();
         return Redrawn();
       case Mode::ShowingSolution: ShowPuzzle(); return Redrawn();
@@ -238,87 +442,90 @@ Reply Session::PressViewButton(bool confirmed) {
       case Mode::Idle:
       case Mode::Closed: break;
     }
-    return {};
+    return NotDone();
   });
 }
 
 void Session::ShowPuzzle() {
   mode_ = Mode::ShowingPuzzle;
-  picture_ = PuzzleSheetView(puzzle_);
+  picture_ = PuzzleSheetView(puzzle_, sheetTexts_);
 }
 
 void Session::ShowSolution() {
   mode_ = Mode::ShowingSolution;
-  picture_ = SolutionSheetView(puzzle_);
+  picture_ = SolutionSheetView(puzzle_, sheetTexts_);
 }
 
-void Session::ShowSheetsForPrinting() {
-  if (solving_ || mode_ == Mode::Compiling) return;
-  const Mode mode = mode_;
-  ShowSolution();
-  if (mode == Mode::Idle) {
-    mode_ = Mode::Idle;
-    idleCaption_ = kShowPuzzle;
-  }
-}
-
-Reply Session::OpenText(const std::string& text, const std::string& name, bool confirmed) {
+Reply Session::ShowSheetsForPrinting() {
   return Answer([&]() -> Reply {
-    if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return {};
-    OpenedPuzzle opened = ReadPuzzleText(text, name);
-    if (!opened.file) return Tell(opened.message);
-    if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
-    EndSolving();
-    puzzle_ = std::move(opened.file->puzzle);
-    comments_ = std::move(opened.file->comments);
+    if (solving_ || mode_ == Mode::Compiling) return {};
+    const Mode mode = mode_;
     ShowSolution();
-    if (!opened.solving) return Redrawn();
-    StartSolving();  // solving goes on where it was saved
-    solving_ = std::move(opened.solving);
-    savedLetters_ = TypedLines(*solving_);
-    ShowSolving();
+    if (mode == Mode::Idle) {
+      mode_ = Mode::Idle;
+      idleCaption_ = kShowPuzzle;
+    }
     return Redrawn();
   });
 }
 
-std::string Session::FileText(bool withTypedLetters) const {
+Reply Session::OpenText(const std::string& text, const std::string& name, bool confirmed) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return NotDone();
+    OpenedPuzzle opened = ReadPuzzleText(text, name);
+    if (!opened.file) return Refusal(opened.message);
+    if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
+    EndSolving();
+    const Language language = LanguageOf(*opened.file);
+    UsePuzzle(std::move(opened.file->puzzle), std::move(opened.file->comments), language);
+    ShowSolution();
+    if (!opened.solving) return Redrawn();
+    StartSolving();  // solving goes on where it was saved, the time spent before counted on
+    solving_ = std::move(opened.solving);
+    solvedMs_ = SolvingTimeOf(comments_);
+    solvedTold_ = solving_->IsSolved();
+    if (solvedTold_) clockStart_.reset();
+    savedLetters_ = TypedLines(*solving_);
+    ShowSolving();
+    reply_ = Redrawn();
+    return reply_;
+  });
+}
+
+std::string Session::FileText(bool withProgress) const {
   std::vector<std::string> comments = comments_;
-  std::erase_if(comments, IsTypedLine);
-  if (withTypedLetters && solving_) {
+  std::erase_if(comments, IsSolvingLine);
+  if (withProgress && solving_) {
     const std::vector<std::string> typed = TypedLines(*solving_);
     std::copy(typed.begin(), typed.end(), std::back_inserter(comments));
+    if (!typed.empty() || SolvingMs() >= 1000) comments.push_back(ProgressLine(SolvingMs()));
   }
   return FormatPuzzleFile({{comments, puzzle_}});
 }
 
-std::string Session::PuzzleFileText() const { return HasPuzzle() ? FileText(true) : ""; }
-
-void Session::MarkSaved() {
+Reply Session::MarkSaved() {
   if (solving_) savedLetters_ = TypedLines(*solving_);
-}
-
-std::optional<std::string> Session::WebPageText(std::string_view page) const {
-  if (!HasPuzzle()) return std::nullopt;
-  return PageWithPuzzle(page, FileText(false));
+  return {};
 }
 
 Reply Session::StartSolving() {
   return Answer([&]() -> Reply {
-    if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return {};
+    if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return NotDone();
     solving_.emplace(puzzle_);
     solvedTold_ = false;
     solvedMs_ = 0;
-    clockStart_ = clock_();
+    clockStart_.reset();
+    if (!clockPaused_) clockStart_ = setup_.clock();
     mode_ = Mode::Solving;
     ShowSolving();
     return Redrawn();
   });
 }
 
-void Session::ShowSolving() { picture_ = SolvingSheetView(*solving_, puzzle_); }
+void Session::ShowSolving() { picture_ = SolvingSheetView(*solving_, puzzle_, sheetTexts_); }
 
 Reply Session::SolvingStep(const std::function<void(SolvingState&)>& step) {
-  if (!solving_) return {};
+  if (!solving_) return NotDone();
   SolvingState before = *solving_;
   step(*solving_);
   if (!solving_->SameCells(before)) {  // a letter or a mark changed: a step to undo
@@ -344,13 +551,21 @@ Reply Session::Type(char letter) {
   return Answer([&]() -> Reply {
     bool typed = false;
     Reply reply = SolvingStep([&](SolvingState& solving) { typed = solving.Type(letter); });
-    return typed ? reply : Reply{};
+    return typed ? reply : NotDone();
   });
 }
 
 Reply Session::ClickAt(TwipPoint point) {
   return Answer([&]() -> Reply {
-    if (!solving_ || !solving_->SelectAt(point)) return {};
+    if (!solving_ || !solving_->SelectAt(point)) return NotDone();
+    ShowSolving();
+    return Redrawn();
+  });
+}
+
+Reply Session::Select(RingCell cell) {
+  return Answer([&]() -> Reply {
+    if (!solving_ || !solving_->Select(cell)) return NotDone();
     ShowSolving();
     return Redrawn();
   });
@@ -365,7 +580,7 @@ Reply Session::Redo() {
 }
 
 Reply Session::StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to) {
-  if (!solving_ || from.empty()) return {};
+  if (!solving_ || from.empty()) return NotDone();
   to.push_back(std::exchange(*solving_, std::move(from.back())));
   from.pop_back();
   return AfterSolvingChange();
@@ -375,92 +590,129 @@ Reply Session::AfterSolvingChange() {
   ShowSolving();
   Reply reply = Redrawn();
   const bool solved = solving_->IsSolved();
-  if (solved && !solvedTold_) reply.message = Message(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)});
+  if (solved && !solvedTold_) reply.messages.push_back(Message(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)}));
+  if (solved && clockStart_) {  // the clock stops at the solution, and goes on if a letter is taken back
+    solvedMs_ = SolvingMs();
+    clockStart_.reset();
+  } else if (!solved && !clockStart_ && !clockPaused_) {
+    clockStart_ = setup_.clock();
+  }
   solvedTold_ = solved;
   return reply;
 }
 
-std::int64_t Session::SolvingMs() const { return solvedMs_ + (clockStart_ ? clock_() - *clockStart_ : 0); }
-
-void Session::PauseClock(bool paused) {
-  if (!solving_ || paused != clockStart_.has_value()) return;
-  if (paused) {
-    solvedMs_ += clock_() - *clockStart_;
-    clockStart_.reset();
-  } else {
-    clockStart_ = clock_();
-  }
+std::int64_t Session::SolvingMs() const {
+  return solvedMs_ + (clockStart_ ? std::max<std::int64_t>(0, setup_.clock() - *clockStart_) : 0);
 }
 
-void Session::ChooseRandomStartWord() {
-  if (mode_ == Mode::Compiling) return;
-  startChoice_ = 0;
-  startWord_.clear();
+Reply Session::PauseClock(bool paused) {
+  clockPaused_ = paused;
+  if (!solving_ || paused != clockStart_.has_value() || (!paused && solving_->IsSolved())) return {};
+  if (paused) {
+    solvedMs_ = SolvingMs();
+    clockStart_.reset();
+  } else {
+    clockStart_ = setup_.clock();
+  }
+  return {};
+}
+
+Reply Session::ChooseRandomStartWord() {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    startWord_.clear();
+    return ChoicesChanged();
+  });
 }
 
 Reply Session::EnterStartWord(const std::string& answer) {
   return Answer([&]() -> Reply {
-    if (mode_ == Mode::Compiling) return {};
-    startChoice_ = 1;
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
     const StartWordCheck check = CheckStartWord(answer, dictionaries_.CurrentLanguage());
-    if (check.verdict != StartWordCheck::Verdict::Accepted) return Tell(check.message);
+    if (check.verdict == StartWordCheck::Verdict::Cancelled) return NotDone();
+    if (check.verdict != StartWordCheck::Verdict::Accepted) return Refusal(check.message);
     startWord_ = check.word;
-    if (solving_) return {};  // the puzzle being solved stays on screen
+    Reply reply = ChoicesChanged();
+    if (solving_) return reply;  // the puzzle being solved stays on screen
     ShowEmptyFigure();
     picture_.figure.PrintRing(kCrossingSquare, startWord_);
-    return Redrawn();
+    reply.changed.picture = true;
+    return reply;
   });
 }
 
-LoadReport Session::ListsKept() const { return {dictionaries_.DictLevel, LoadOutcome::Loaded, {}, {}}; }
-
-LoadReport Session::ChooseWordList(int level, const std::string& userPath) {
-  if (mode_ == Mode::Compiling) return ListsKept();
-  return dictionaries_.Choose(level, userPath);
+Reply Session::ChooseWordList(int level, const std::string& userPath) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    return LoadReply(dictionaries_.Choose(level, userPath));
+  });
 }
 
-LoadReport Session::ChooseLanguage(Language language) {
-  if (mode_ == Mode::Compiling) return ListsKept();
-  dictionaries_.UseLanguage(language);
-  return dictionaries_.LoadDictionary();
+Reply Session::ChooseLanguage(Language language) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    dictionaries_.UseLanguage(language);
+    return LoadReply(dictionaries_.LoadDictionary());
+  });
 }
 
-BookletOutcome Session::MakeBooklet(const BookletRequest& request, const CompileOptions& fill,
-                                    const BookletProgress& progress) {
-  BookletOutcome outcome;
-  if (mode_ == Mode::Compiling) {  // the compiler is the compile's until it ends
-    outcome.run.outcome = BookletRun::Outcome::GaveUp;
-    outcome.failure = kStillCompiling;
-    return outcome;
-  }
-  const CompileOptions themed = FillWithTheme(fill);
-  int done = 0;
-  const auto goesOn = [&](int made, int total) {
-    done = made;
-    return mode_ != Mode::Closed && progress(made, total);
+std::optional<Puzzle> Session::MakeBookletPuzzle(Compiler& compiler, const CompileOptions& fill,
+                                                 const BookletProgress& goesOn, int done, int total, Message& failure) {
+  Puzzle puzzle;
+  const auto observer = [&](const CompileEvent& event) {
+    using Kind = CompileEvent::Kind;
+    if ((event.kind == Kind::AttemptStarted || event.kind == Kind::Searching) && !goesOn(done, total)) compiler.RequestStop();
   };
-  const auto make = [&](const std::shared_ptr<const Dictionary>& words) -> std::optional<Puzzle> {
-    Compiler& compiler = CompilerFor(words);
-    Puzzle puzzle;
-    const auto observer = [&](const CompileEvent& event) {
-      using Kind = CompileEvent::Kind;
-      if ((event.kind == Kind::AttemptStarted || event.kind == Kind::Searching) && !goesOn(done, request.count)) {
-        compiler.RequestStop();
-      }
+  const CompileOutcome result = compiler.Compile(puzzle, startWord_, observer, fill);
+  puzzle.title = theme_.title;
+  if (result == CompileOutcome::Complete) return puzzle;
+  failure = compiler.FailureMessage(result, startWord_, fill);
+  return std::nullopt;
+}
+
+Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink) {
+  return Answer([&]() -> Reply {
+    if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
+    const CompileOptions fill = FillWithTheme(fill_);
+    const PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
+    const int total = order.request.count;
+    int done = 0;
+    Message failure;
+    const auto goesOn = [&](int made, int count) {
+      done = made;
+      return mode_ != Mode::Closed && progress(made, count);
     };
-    const CompileOutcome result = compiler.Compile(puzzle, startWord_, observer, themed);
-    puzzle.title = theme_.title;
-    if (result == CompileOutcome::Complete) return puzzle;
-    outcome.failure = compiler.FailureMessage(result, startWord_, themed);
-    return std::nullopt;
-  };
-  outcome.run = MakeBookletPuzzles(request, dictionaries_.Words(), make, goesOn);
-  return outcome;
+    const auto seedOf = [&](int index) -> std::optional<std::uint64_t> {
+      if (!order.seed) return std::nullopt;
+      return *order.seed + static_cast<std::uint64_t>(index);
+    };
+    const auto make = [&](const std::shared_ptr<const Dictionary>& words) {
+      Compiler& compiler = CompilerFor(words);
+      if (const auto seed = seedOf(done)) compiler.UseRandom(RandomSource(*seed));
+      return MakeBookletPuzzle(compiler, fill, goesOn, done, total, failure);
+    };
+    int index = 0;
+    const auto keep = [&](Puzzle&& puzzle) {
+      std::vector<std::string> comments = PuzzleComments(origin, puzzle, seedOf(index++));
+      if (order.grades) comments.push_back("# " + grade::GradeLine(puzzle));
+      PrintedSheets sheets = SheetsOf(puzzle, setup_.sheetTexts(dictionaries_.CurrentLanguage()));
+      return sink({{std::move(comments), std::move(puzzle)}, std::move(sheets)});
+    };
+    const BookletRun run = StreamBookletPuzzles(order.request, dictionaries_.Words(), make, keep, goesOn);
+    Reply reply;
+    if (!run.note.empty()) reply.messages.push_back(run.note);
+    if (run.outcome == BookletRun::Outcome::GaveUp) {
+      reply.done = false;
+      if (!failure.empty()) reply.messages.push_back(failure);
+    }
+    if (run.outcome == BookletRun::Outcome::Cancelled) reply.done = false;
+    return reply;
+  });
 }
 
 Reply Session::Exit(bool confirmed) {
   return Answer([&]() -> Reply {
-    if (mode_ == Mode::Closed) return {};
+    if (mode_ == Mode::Closed) return NotDone();
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Exiting ends solving this puzzle. Exit anyway?"));
     EndSolving();
     live_.reset();  // a running compile stops where it is

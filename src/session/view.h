@@ -1,11 +1,16 @@
-// What every front end shows after a command: the picture, the view button, the commands on offer, the title and what to tell the user.
+// What every front end shows after a command: the picture, the view button, the commands on offer, the choices, the
+// words to find, the clock, the puzzle's texts and what to tell the user; a front end reads nothing else.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "board/message.h"
 #include "display/sheet_view.h"
+#include "session/choices.h"
 
 namespace loopword {
 
@@ -24,12 +29,29 @@ inline constexpr const char* kShowPuzzle = LOOPWORD_TEXT("Messages", "Show Puzzl
 inline constexpr const char* kShowSolution = LOOPWORD_TEXT("Messages", "Show Solution").source;
 inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop").source;
 
-/// What a command did: the message to show, or the question to ask before it can go on (asked, the
-/// command is given again confirmed), and whether the picture changed.
+/// What a command changed, so that a front end need not compare views.
+struct Changes {
+  bool picture = false;  ///< the picture (and what goes with it: the words to find, the reading)
+  bool choices = false;  ///< the choices: the word list, its language, the fill, the start word, the theme
+
+  friend bool operator==(const Changes&, const Changes&) = default;
+};
+
+/// What every command answers: what it changed, whether it did what was asked, what to tell the user (each message
+/// a box of its own, in order) and the question to ask before it can go on (asked, the command is given again
+/// confirmed).
 struct Reply {
-  Message message;
+  Changes changed;
+  /// False when the command was refused, failed or was cancelled: its messages say why.
+  bool done = true;
+  std::vector<Message> messages;
   Message question;
-  bool redraw = false;
+  /// What the system said of a failure (why a file could not be read), for a front end that shows it as it stands.
+  std::string cause;
+
+  /// All the messages, one after the other: the text of a front end that shows them in one place.
+  [[nodiscard]] Message Told() const;
+  friend bool operator==(const Reply&, const Reply&) = default;
 };
 
 /// Which commands a front end offers now: while a compile runs, only the view button (Stop).
@@ -40,6 +62,64 @@ struct Offer {
   bool viewButton = false;
   bool undo = false;      ///< a solving step can be undone
   bool redo = false;      ///< an undone solving step can be done again
+
+  friend bool operator==(const Offer&, const Offer&) = default;
+};
+
+/// How a cell came by what it shows.
+enum class CellShows {
+  Empty,   ///< no letter
+  Hint,    ///< a letter the puzzle sheet gives (square 12's word and the hint cells)
+  Letter,  ///< a letter of the solution sheet, or one typed while solving
+  Wrong,   ///< a typed letter Check found wrong
+};
+
+/// One ring cell as a screen reader reads it.
+struct CellReading {
+  char letter = ' ';
+  CellShows shows = CellShows::Empty;
+  friend bool operator==(const CellReading&, const CellReading&) = default;
+};
+
+/// One word of the sheet's list, and whether the solver has found it (some ring reads it).
+struct ListedWord {
+  std::string word;
+  bool found = false;
+  friend bool operator==(const ListedWord&, const ListedWord&) = default;
+};
+
+/// The figure as a reader takes it in: which sheet it is part of (or the figure being filled), every ring cell of the
+/// 23 squares (a shared cell read from both of its squares), the selected cell while solving and the words to find.
+struct FigureReading {
+  Sheet sheet = Sheet::Figure;
+  bool filling = false;
+  SquareArray<RingArray<CellReading>> cells{};
+  std::optional<RingCell> current;
+  std::vector<ListedWord> words;
+  friend bool operator==(const FigureReading&, const FigureReading&) = default;
+};
+
+/// The time spent solving: what the clock shows, and whether it goes on counting from there.
+struct SolvingClock {
+  std::int64_t elapsedMs = 0;
+  bool running = false;
+  friend bool operator==(const SolvingClock&, const SolvingClock&) = default;
+};
+
+/// The puzzle as last compiled or opened (or as a stopped compile left it, or empty before any), for printing,
+/// exporting, saving and keeping progress; the view's offer says whether it is a whole puzzle to save and solve.
+struct PuzzleView {
+  Puzzle puzzle;
+  Language language = Language::English;
+  /// Both sheets as they print, in the puzzle's language.
+  PrintedSheets sheets;
+  /// The puzzle file text with the letters typed and the time spent, as saving writes it.
+  std::string file;
+  /// The puzzle file text without them: what a pupil is given.
+  std::string sheetFile;
+  /// The puzzle's placement lines joined by "|": the same for one puzzle whatever its comments and letters.
+  std::string key;
+  friend bool operator==(const PuzzleView&, const PuzzleView&) = default;
 };
 
 /// Everything a front end shows after a command; drawing `picture` gives the picture.
@@ -53,8 +133,26 @@ struct View {
   Message windowTitle;
   /// Whether the letters on screen are not those last saved or opened; the title bar marks it with a "*".
   bool unsaved = false;
-  /// What the last command that answers with a Reply told or asked.
+  /// What the last command told or asked.
   Reply reply;
+  /// The choices the next compile makes its puzzle with.
+  Choices choices;
+  /// The puzzle's words in alphabetical order, found or not; none without a puzzle.
+  std::vector<ListedWord> words;
+  /// Whether the puzzle being solved is solved: every cell filled and the rings reading different listed words.
+  bool solved = false;
+  SolvingClock clock;
+  /// The figure for screen readers, read from the picture.
+  FigureReading reading;
+  /// The puzzle as last compiled or opened; none while a compile runs.
+  std::optional<PuzzleView> puzzle;
+  /// While a compile runs unseen: how far it has got.
+  Message progress;
 };
+
+/// What the figure of `picture` shows, cell by cell: the puzzle sheet's given letters, the solution's letters, the
+/// solving grid with its selected cell, or nothing on the figure alone (being filled while `mode` is Compiling);
+/// with the words to find.
+FigureReading ReadFigure(const SheetView& picture, Mode mode, std::vector<ListedWord> words);
 
 }  // namespace loopword

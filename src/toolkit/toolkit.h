@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,14 @@ struct ThemeEntry {
   std::string title;
 };
 
+/// What a theme box says of the words typed so far, and whether they can be kept.
+struct ThemeReport {
+  Message text;
+  bool usable = false;
+};
+/// Reads the words typed so far as the program will take them.
+using ThemeCheck = std::function<ThemeReport(const std::string& words)>;
+
 /// Toolkit services behind one small interface: the real toolkit in the program, a script in tests.
 class Toolkit {
  public:
@@ -47,8 +56,8 @@ class Toolkit {
 
   /// Shows `message` with an OK button, titled "Loopword", no icon; returns when it is closed.
   virtual void ShowMessage(const Message& message) = 0;
-  /// Asks `question` with Yes and No (Yes the default); true when the user chose Yes.
-  virtual bool AskYesNo(const Message& question) = 0;
+  /// Asks `question` with Yes and No, `yesByDefault` saying which Enter chooses; true when the user chose Yes.
+  virtual bool AskYesNo(const Message& question, bool yesByDefault = true) = 0;
   /// Asks for a line of text with an empty answer field; "" when cancelled.
   virtual std::string InputBox(const Message& prompt, const Message& title) = 0;
   /// Asks for a file; the full path, or "" when cancelled. Never asks about overwriting and
@@ -58,8 +67,8 @@ class Toolkit {
   /// `initial`; nullopt when cancelled.
   virtual std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) = 0;
   /// Asks for theme words and a title, starting from `current` and saying while the words are
-  /// typed which can be used when read in `language`; nullopt when cancelled, both empty when cleared.
-  virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) = 0;
+  /// typed what `check` makes of them; nullopt when cancelled, both empty when cleared.
+  virtual std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, const ThemeCheck& check) = 0;
   /// Shows (or updates) a progress bar with a Cancel button: `text`, `done` of `total`. Lets the
   /// event loop run; false once the user has cancelled.
   virtual bool ShowProgress(const Message& text, int done, int total) = 0;

@@ -65,9 +65,14 @@ Message ThemeWordsReport(const ThemeWords& read) {
     report = count == 1 ? Message(LOOPWORD_TEXT("Messages", "1 theme word will be in every puzzle."))
                         : Message(texts::kThemeWordsInEveryPuzzle, {count});
   }
-  if (!read.unusable.empty()) report.Add(EntriesLine(texts::kNotEightLetters, read.unusable));
-  if (!read.repeated.empty()) report.Add(EntriesLine(texts::kGivenTwice, read.repeated));
-  return report;
+  return report.Append(SkippedEntries(read));
+}
+
+Message SkippedEntries(const ThemeWords& read) {
+  Message skipped;
+  if (!read.unusable.empty()) skipped.Add(EntriesLine(texts::kNotEightLetters, read.unusable));
+  if (!read.repeated.empty()) skipped.Add(EntriesLine(texts::kGivenTwice, read.repeated));
+  return skipped;
 }
 
 }  // namespace loopword

@@ -36,6 +36,9 @@ ThemeWords ReadThemeWords(std::string_view text, Language language);
 /// words can be used (or that there are too many), then the entries that cannot, as typed.
 Message ThemeWordsReport(const ThemeWords& read);
 
+/// The entries of `read` that cannot be used, a line for each kind (not 8 letters, given before); nothing when all can.
+Message SkippedEntries(const ThemeWords& read);
+
 /// `words` one a line, as the theme box shows them and ReadThemeWords reads them back.
 std::string ThemeText(const std::vector<std::string>& words);
 

@@ -66,7 +66,7 @@ class FigureAccessTest : public testing::WindowTest {
   static QString CellName(const Form1& window, RingCell cell) { return Cell(window, cell)->text(QAccessible::Name); }
   static int ChildIndex(const Form1& window, RingCell cell) { return Table(window)->indexOfChild(Cell(window, cell)); }
   /// The letter of `cell` in the solution of the window's puzzle.
-  static char Solution(const Form1& window, RingCell cell) { return window.CurrentPuzzle().board.SquareWord[cell.square][cell.position - 1]; }
+  static char Solution(const Form1& window, RingCell cell) { return window.CurrentView().puzzle->puzzle.board.SquareWord[cell.square][cell.position - 1]; }
 
   /// Whether an event of `type` about `object` (its child `child`, -1 itself) was sent since the events were last cleared.
   static bool WasSent(QAccessible::Event type, const QObject* object, int child = -1) {
@@ -119,7 +119,7 @@ TEST_F(FigureAccessTest, EachSheetNamesTheLettersItShowsAndListsTheWords) {
 
   // the puzzle sheet: square 12's word and the hint cells, read from either square of a shared cell
   QTest::mouseClick(window->Command1(), Qt::LeftButton);
-  ASSERT_EQ(window->CurrentPuzzle().hints, std::nullopt) << "a classic compile gives the standard hint cells";
+  ASSERT_EQ(window->CurrentView().puzzle->puzzle.hints, std::nullopt) << "a classic compile gives the standard hint cells";
   EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle sheet");
   const struct { RingCell cell; bool hint; const char* why; } cells[] = {
       {{12, 1}, true, "square 12's word"},
@@ -135,7 +135,7 @@ TEST_F(FigureAccessTest, EachSheetNamesTheLettersItShowsAndListsTheWords) {
   }
   const QString description = Table(*window)->text(QAccessible::Description);
   QStringList words;
-  for (const std::string& word : SortedWords(window->CurrentPuzzle())) words << QString::fromStdString(word);
+  for (const std::string& word : SortedWords(window->CurrentView().puzzle->puzzle)) words << QString::fromStdString(word);
   EXPECT_EQ(description, "Words: " + words.join(", "));
   EXPECT_EQ(Table(*window)->tableInterface()->selectedCellCount(), 0) << "nothing is selected on a sheet";
 }
@@ -144,14 +144,14 @@ TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndTheNextCellIsSelecte
   auto window = CompiledWindow();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  window->MenuItem("mnuPlay")->trigger();
+  window->MenuItem("mnuSolveOnScreen")->trigger();
   auto* picture = window->findChild<PictureBox*>();
   ASSERT_TRUE(picture->hasFocus());
   EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle being solved");
-  const RingCell typedInto = window->Solving()->Selected();
+  const RingCell typedInto = *window->CurrentView().reading.current;
   const char wrongLetter = Solution(*window, typedInto) == 'Q' ? 'R' : 'Q';
   QTest::keyClick(picture, static_cast<char>(wrongLetter + 'a' - 'A'));
-  const RingCell next = window->Solving()->Selected();
+  const RingCell next = *window->CurrentView().reading.current;
   ASSERT_NE(next, typedInto);
   const QString typedName = QString("Square %1, cell %2: %3").arg(typedInto.square).arg(typedInto.position).arg(wrongLetter);
   EXPECT_EQ(CellName(*window, typedInto), typedName);
@@ -164,7 +164,7 @@ TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndTheNextCellIsSelecte
   window->MenuItem("mnuCheck")->trigger();
   EXPECT_EQ(CellName(*window, typedInto), typedName + ", wrong");
   const QString description = Table(*window)->text(QAccessible::Description);
-  const std::string& crossingWord = window->CurrentPuzzle().placements.at(kCrossingSquare - 1).word;
+  const std::string crossingWord = window->CurrentView().puzzle->puzzle.placements.at(kCrossingSquare - 1).word;
   EXPECT_TRUE(description.startsWith("Words: ")) << description.toStdString();
   EXPECT_TRUE(description.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
   EXPECT_EQ(description.count("(found)"), 1) << "no other word is complete yet";
@@ -178,9 +178,9 @@ TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChanges
   const auto child = [&](RingCell cell) { return ChildIndex(*window, cell); };
 
   Sent().clear();
-  window->MenuItem("mnuPlay")->trigger();
+  window->MenuItem("mnuSolveOnScreen")->trigger();
   QCoreApplication::processEvents();  // the focus passes on to the selected cell after the picture takes it
-  const RingCell first = window->Solving()->Selected();
+  const RingCell first = *window->CurrentView().reading.current;
   EXPECT_TRUE(WasSent(QAccessible::NameChanged, picture)) << "the picture's name says a puzzle is being solved";
   EXPECT_TRUE(WasSent(QAccessible::Selection, picture, child(first)));
   ASSERT_FALSE(Sent().empty());
@@ -197,10 +197,10 @@ TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChanges
       {"Reveal letter fills the selected cell", [&] { window->MenuItem("mnuReveal")->trigger(); }, false, Changed::CellLeft},
   };
   for (const auto& [what, step, moves, changed] : steps) {
-    const RingCell before = window->Solving()->Selected();
+    const RingCell before = *window->CurrentView().reading.current;
     Sent().clear();
     step();
-    const RingCell after = window->Solving()->Selected();
+    const RingCell after = *window->CurrentView().reading.current;
     ASSERT_EQ(after != before, moves) << what;
     EXPECT_EQ(WasSent(QAccessible::Selection, picture, child(after)), moves) << what;
     EXPECT_EQ(WasSent(QAccessible::Focus, picture, child(after)), moves) << what;
@@ -210,7 +210,7 @@ TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChanges
     }
   }
 
-  const RingCell lastSelected = window->Solving()->Selected();
+  const RingCell lastSelected = *window->CurrentView().reading.current;
   Sent().clear();
   toolkit.yesNoReplies = {true};
   QTest::mouseClick(window->Command1(), Qt::LeftButton);

@@ -41,13 +41,13 @@ TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerMode) {
   const std::vector<std::pair<std::function<void()>, std::string>> steps = {  // after each step: what is enabled
       {[] {}, "Solve Open Start1 DictLevel2 "},
       {[&] { window->mnuSolve_Click(); }, "Button"},
-      {[&] { testing::FinishCompile(*window); }, "Solve Open Save Play Start1 DictLevel2 Button"},
-      {[&] { window->mnuPlay_Click(); }, "Solve Open Save Play Check Start1 DictLevel2 Button"},
-      {[&] { QTest::mouseClick(window->Command1(), Qt::RightButton); }, "Solve Open Save Play Start1 DictLevel2 Button"}};
+      {[&] { testing::FinishCompile(*window); }, "Solve Open Save SolveOnScreen Start1 DictLevel2 Button"},
+      {[&] { window->mnuSolveOnScreen_Click(); }, "Solve Open Save SolveOnScreen Check Start1 DictLevel2 Button"},
+      {[&] { QTest::mouseClick(window->Command1(), Qt::RightButton); }, "Solve Open Save SolveOnScreen Start1 DictLevel2 Button"}};
   for (const auto& [step, expected] : steps) {
     step();
     std::string enabled;
-    for (const char* item : {"Solve", "Open", "Save", "Play", "Check", "Start1", "DictLevel2"}) {
+    for (const char* item : {"Solve", "Open", "Save", "SolveOnScreen", "Check", "Start1", "DictLevel2"}) {
       if (window->MenuItem(QString("mnu") + item)->isEnabled()) enabled += std::string(item) + " ";
     }
     EXPECT_EQ(enabled + (window->ButtonEnabled() ? "Button" : ""), expected);
@@ -83,14 +83,14 @@ TEST_F(Form1Test, TheAboutBoxShowsTheLicenceAndEveryWordSourceWhole) {
 
 TEST_F(Form1Test, ClicksAndKeysOnThePictureReachTheSolvingButNotTheViewButton) {
   auto window = CompiledWindow();
-  window->MenuItem("mnuPlay")->trigger();
+  window->MenuItem("mnuSolveOnScreen")->trigger();
   const QImage untyped = window->PictureImage();
   QTest::keyClick(window->Command1(), Qt::Key_Space);  // only a mouse button presses it
   QTest::mouseClick(window->findChild<PictureBox*>(), Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(4, 2).x), TwipsToPixels(CellPoint(4, 2).y)));
-  QTest::keyClick(window->findChild<PictureBox*>(), window->CurrentPuzzle().board.SquareWord[4][1] == 'Q' ? 'r' : 'q');
+  QTest::keyClick(window->findChild<PictureBox*>(), window->CurrentView().puzzle->puzzle.board.SquareWord[4][1] == 'Q' ? 'r' : 'q');
   window->MenuItem("mnuCheck")->trigger();
-  ASSERT_NE(window->Solving(), nullptr) << "a key pressed the view button";
-  EXPECT_TRUE(window->Solving()->IsMarked({4, 2}));
+  ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "a key pressed the view button";
+  EXPECT_EQ(window->CurrentView().reading.cells[4][2].shows, CellShows::Wrong);
   EXPECT_NE(window->PictureImage(), untyped);
 }
 
@@ -111,7 +111,7 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersOneByOneCtrlShiftZBringsThemBackAndT
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   auto* picture = window->findChild<PictureBox*>();
   QTest::keyClick(window.get(), Qt::Key_F6);
-  ASSERT_NE(window->Solving(), nullptr) << "F6 solves on screen";
+  ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "F6 solves on screen";
   for (const char letter : {'k', 'e', 'y'}) QTest::keyClick(picture, letter);  // into square 1's first empty cells
   EXPECT_TRUE(window->isWindowModified());
   EXPECT_TRUE(window->windowTitle().startsWith("[*]"));
@@ -217,7 +217,7 @@ TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
   window->MenuItem("mnuDifficulty3")->trigger();
   window->MenuItem("mnuSolve")->trigger();
   testing::FinishCompile(*window);
-  const Puzzle& puzzle = window->CurrentPuzzle();
+  const Puzzle puzzle = window->CurrentView().puzzle->puzzle;
   EXPECT_EQ(puzzle.difficulty, Difficulty::Hard);
   Choose(*window, "mnuSave", Target("hard.loopword"));
   const PuzzleFileResult saved = ReadPuzzleFile(Target("hard.loopword"));
@@ -276,32 +276,51 @@ TEST_F(Form1Test, WordsTypedInTheStartingWordBoxAndTheThemeDialogAreFoldedByTheL
   toolkit.inputReplies = {"Fu\u00DFb\u00E4lle", "Fu\u00DFball"};
   window->MenuItem("mnuStart1")->trigger();
   EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Fu\u00DFb\u00E4lle reads as FUSSBAELLE: not 8 letters A to Z."});
-  EXPECT_EQ(window->StartWord(), "FUSSBALL");
+  EXPECT_EQ(window->CurrentView().choices.startWord, "FUSSBALL");
   EXPECT_NE(window->PictureImage(), before);
+  toolkit.themeTyped = {"M\u00E4dchen, Fu\u00DFball K\u00E4se"};
   toolkit.themeReplies = {ThemeEntry{"M\u00E4dchen, Fu\u00DFball K\u00E4se", ""}};
   window->MenuItem("mnuTheme")->trigger();
-  EXPECT_EQ(toolkit.themeLanguages.back(), Language::German);
+  ASSERT_EQ(toolkit.themeReports.size(), 1u);
+  EXPECT_EQ(EnglishText(toolkit.themeReports[0].text), "2 theme words will be in every puzzle.\nNot 8 letters A to Z: K\u00E4se.")
+      << "the box reads the words as the lists' language does";
+  EXPECT_TRUE(toolkit.themeReports[0].usable);
   toolkit.themeReplies = {std::nullopt};
   window->MenuItem("mnuTheme")->trigger();
   EXPECT_EQ(toolkit.themeAsked.back().words, "MAEDCHEN\nFUSSBALL\n");
 }
 
-TEST_F(Form1Test, UnderAGermanLocaleTheMenusTheButtonAndTheSheetsAreGerman) {
+/// The texts drawn on `sheet`, a line each.
+std::string SheetTexts(const SheetView& sheet) {
+  testing::RecordingCanvas canvas;
+  Picture picture(canvas);
+  DrawSheetView(picture, sheet);
+  std::string texts;
+  for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
+  return texts;
+}
+
+TEST_F(Form1Test, UnderAGermanLocaleTheMenusAndTheButtonAreGermanAndTheSheetsSpeakThePuzzlesLanguage) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const Translations german(LOOPWORD_PROGRAM_DIR);
-  auto window = CompiledWindow();
+  for (const char* file : {"loopword_de.qm", "de-L1words.txt"}) {
+    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_PROGRAM_DIR) / file, program.Path() / file);
+  }
+  auto window = NewWindow();  // German lists on a German desktop
+  window->mnuSolve_Click();
+  testing::FinishCompile(*window);
   QStringList menus;
   for (const QAction* menu : window->menuBar()->actions()) menus << menu->text();
   EXPECT_EQ(menus.join(' ').toStdString(), "&Datei &L\u00F6sung S&tartwort &W\u00F6rterbuch &Hilfe");
   EXPECT_EQ(window->MenuItem("mnuOpen")->text().toStdString(), "R\u00E4tsel \u00F6&ffnen\u2026");
   EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");
-  testing::RecordingCanvas canvas;
-  Picture sheet(canvas);
-  DrawSheetView(sheet, PuzzleSheetView(window->CurrentPuzzle()));
-  std::string texts;
-  for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
+  const std::string texts = SheetTexts(window->CurrentView().puzzle->sheets.puzzle);
   EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;
   EXPECT_NE(texts.find("\n23 W\u00F6rter aus 8 Buchstaben"), std::string::npos) << texts;
+  window->MenuItem("mnuLanguage0")->trigger();  // an English puzzle on the German desktop
+  window->mnuSolve_Click();
+  testing::FinishCompile(*window);
+  EXPECT_NE(SheetTexts(window->CurrentView().picture).find("\nSOLUTION\n"), std::string::npos);
 }
 
 TEST_F(Form1Test, HelpAboutAndTheGuideSpeakTheLanguageOfTheLocaleOrElseEnglish) {
@@ -374,9 +393,10 @@ TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRu
   EXPECT_TRUE(window->windowTitle().endsWith(" - 2 theme words")) << window->windowTitle().toStdString();
   window->MenuItem("mnuSolve")->trigger();
   testing::FinishCompile(*window);
-  const std::vector<std::string> words = SortedWords(window->CurrentPuzzle());
+  const Puzzle puzzle = window->CurrentView().puzzle->puzzle;
+  const std::vector<std::string> words = SortedWords(puzzle);
   EXPECT_TRUE(std::ranges::count(words, "ELEPHANT") == 1 && std::ranges::count(words, "GIRAFFES") == 1);
-  EXPECT_EQ(window->CurrentPuzzle().title, "Zoo <b>day</b>");
+  EXPECT_EQ(puzzle.title, "Zoo <b>day</b>");
   auto next = NewWindow();
   EXPECT_EQ(next->windowTitle(), window->windowTitle());
   toolkit.themeReplies = {ThemeEntry{}};

@@ -1,6 +1,7 @@
 // Checks that the real Qt dialogs behind the toolkit hand back what the user answered with the keyboard.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt_toolkit.h"
+#include "words/theme_words.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,8 @@ std::string Reply(const Answer& answer) {
 TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
   testing::TempDir dir;
   const std::string typedPath = (dir.Path() / "sheet").string();
-  const auto yesNo = [](QtToolkit& toolkit) { return toolkit.AskYesNo(Message(Phrase("Exit anyway?"))) ? "yes" : "no"; };
+  const auto yesNo = [](QtToolkit& toolkit) { return toolkit.AskYesNo(Message(Phrase("Print?"))) ? "yes" : "no"; };
+  const auto keepByDefault = [](QtToolkit& toolkit) { return toolkit.AskYesNo(Message(Phrase("Exit anyway?")), false) ? "yes" : "no"; };
   const auto input = [](QtToolkit& toolkit) { return "[" + toolkit.InputBox(Message(Phrase("Enter a word")), Message(Phrase("Starting Word"))) + "]"; };
   const auto file = [&dir](QtToolkit& toolkit) {
     return toolkit.ShowFileDialog({true, "Save as", "Bitmap Files", "*.bmp", dir.Path().string()});
@@ -50,7 +52,10 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
            (chosen->unique ? " unique" : "");
   };
   const auto theme = [](QtToolkit& toolkit) {
-    const std::optional<ThemeEntry> chosen = toolkit.AskTheme({"", "Zoo"}, Language::English);
+    const std::optional<ThemeEntry> chosen = toolkit.AskTheme({"", "Zoo"}, [](const std::string& words) {
+      const ThemeWords read = ReadThemeWords(words, Language::English);
+      return ThemeReport{ThemeWordsReport(read), read.Fit()};
+    });
     return chosen ? "[" + chosen->words + "|" + chosen->title + "]" : std::string("cancelled");
   };
   std::string tooMany;
@@ -58,6 +63,7 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
   const std::vector<Answer> answers = {
       {"Enter takes Yes, the default", yesNo, "", {Qt::Key_Return}, "yes"},
       {"Escape says No", yesNo, "", {Qt::Key_Escape}, "no"},
+      {"Enter keeps what a No keeps where No is the default", keepByDefault, "", {Qt::Key_Return}, "no"},
       {"a typed word", input, "platypus", {Qt::Key_Return}, "[platypus]"},
       {"a cancelled input box", input, "platypus", {Qt::Key_Escape}, "[]"},
       {"a typed full path, no extension added", file, typedPath, {Qt::Key_Return}, typedPath},

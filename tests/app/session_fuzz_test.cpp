@@ -141,7 +141,16 @@ class Session {
   bool TooFewWords() const { return int(words_.size()) + (!startWord_.empty() && !words_.count(startWord_) ? 1 : 0) < 23; }
 
   /// True while leaving the puzzle being solved would lose letters typed into it.
-  bool LettersAtStake() const { return solving_ && window_.Solving()->HasTypedLetters() && !window_.Solving()->IsSolved(); }
+  bool LettersAtStake() const {
+    const View view = window_.CurrentView();
+    if (!solving_ || view.mode != Mode::Solving || view.solved) return false;
+    for (int square = 1; square <= kSquareCount; ++square) {
+      for (const CellReading& cell : view.reading.cells[square]) {
+        if (cell.shows == CellShows::Letter || cell.shows == CellShows::Wrong) return true;
+      }
+    }
+    return false;
+  }
 
   /// Every command tried while a compile is drawn: each must be disabled and do nothing; the button says Stop.
   void Meddle() {
@@ -164,7 +173,7 @@ class Session {
   /// Solve on screen, then random clicks, keys, letters, checks and reveals on the picture.
   void Solve() {
     Log("Solve on screen");
-    Trigger("mnuPlay");
+    Trigger("mnuSolveOnScreen");
     if (buttonEnabled_) { caption_ = "Show Solution"; solving_ = true; }
     auto* picture = window_.findChild<PictureBox*>();
     static const std::vector<Qt::Key> kKeys = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
@@ -246,13 +255,14 @@ class Session {
     if (window_.windowTitle().toStdString() != "[*]" + title_) fault << "title '" << window_.windowTitle().toStdString() << "'\n";
     if (!window_.MenuItem(QString("mnuDictLevel%1").arg(dictionaryMark_))->isChecked()) fault << "Dictionary mark\n";  // marks exclude each other
     if (!window_.MenuItem(QString("mnuStart%1").arg(startMark_))->isChecked()) fault << "Starting Word mark\n";
-    if (window_.StartWord() != startWord_) fault << "starting word '" << window_.StartWord() << "'\n";
+    const View view = window_.CurrentView();
+    if (view.choices.startWord != startWord_) fault << "starting word '" << view.choices.startWord << "'\n";
     if (window_.Caption() != caption_ || window_.ButtonEnabled() != buttonEnabled_) fault << "button '" << window_.Caption().toStdString() << "'\n";
     if (toolkit_.busy || window_.Compiling()) fault << "still busy\n";
-    const std::string verdict = buttonEnabled_ ? testing::CheckPuzzle(testing::TextLines(window_.CurrentPuzzle()), puzzleWords_, puzzleStart_) : "";
+    const std::string verdict = buttonEnabled_ ? testing::CheckPuzzle(testing::TextLines(view.puzzle.value_or(PuzzleView{}).puzzle), puzzleWords_, puzzleStart_) : "";
     if (!verdict.empty()) fault << "the puzzle on show is unsound: " << verdict << '\n';
     if (fs::current_path() != startDirectory_) fault << "the current directory changed\n";
-    if ((window_.Solving() != nullptr) != solving_) fault << "solving is " << (solving_ ? "off" : "on") << '\n';
+    if ((view.mode == Mode::Solving) != solving_) fault << "solving is " << (solving_ ? "off" : "on") << '\n';
     return fault.str();
   }
 

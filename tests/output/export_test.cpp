@@ -64,7 +64,7 @@ struct ExportTest : ::testing::Test {
 
 TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndEveryWordInItsList) {
   const std::string pdf = Path("page.pdf").toStdString();
-  ASSERT_TRUE(ExportPdf(puzzle, Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
+  ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
   EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
   const std::string fonts = RunTool("pdffonts " + pdf).first;  // a font's row ends in its emb, sub, uni and object columns
@@ -84,7 +84,7 @@ TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
   for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
     EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
   }
-  ASSERT_TRUE(ExportSvg(puzzle, Path("a.svg")).saved);
+  ASSERT_TRUE(ExportSvg(SheetsOf(puzzle), Path("a.svg")).saved);
   const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
   EXPECT_NE(puzzleTexts.find("PUZZLE\n"), std::string::npos);
   EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos);
@@ -98,9 +98,9 @@ TEST_F(ExportTest, FailedExportsLeaveNoFileAndKeepWhatWasThere) {
   fs::create_directory(folder.Path() / "taken.pdf");
   fs::create_directory(folder.Path() / "kept-solution.svg");
   folder.Write("kept-puzzle.svg", "precious");
-  for (const SaveOutcome& outcome : {ExportPdf(puzzle, Path("taken.pdf"), LocalePaper()),
-                                     ExportPdf(puzzle, Path("missing/x.pdf"), LocalePaper()),
-                                     ExportSvg(puzzle, Path("kept.svg")), WriteBookletPdf({}, Path("b.pdf"), LocalePaper()),
+  for (const SaveOutcome& outcome : {ExportPdf(SheetsOf(puzzle), Path("taken.pdf"), LocalePaper()),
+                                     ExportPdf(SheetsOf(puzzle), Path("missing/x.pdf"), LocalePaper()),
+                                     ExportSvg(SheetsOf(puzzle), Path("kept.svg")), WriteBookletPdf({}, Path("b.pdf"), LocalePaper()),
                                      SaveBitmapFile(QImage(8, 8, QImage::Format_RGB32), Path("taken.pdf"))}) {
     EXPECT_FALSE(outcome.saved);
     EXPECT_NE(EnglishText(outcome.reason), "");
@@ -111,10 +111,12 @@ TEST_F(ExportTest, FailedExportsLeaveNoFileAndKeepWhatWasThere) {
 
 TEST_F(ExportTest, BookletHasAPagePerPuzzleThenAnswerPagesHoldingEachPuzzlesWordsInOrder) {
   const std::vector<Puzzle> puzzles = testing::CompiledPuzzles(30, 21);
+  std::vector<PrintedSheets> sheets;
+  for (const Puzzle& made : puzzles) sheets.push_back(SheetsOf(made));
   const std::string pdf = Path("booklet.pdf").toStdString();
-  ASSERT_TRUE(WriteBookletPdf(puzzles, Path("booklet.pdf"), QPageSize(QPageSize::A4)).saved);
+  ASSERT_TRUE(WriteBookletPdf(sheets, Path("booklet.pdf"), QPageSize(QPageSize::A4)).saved);
   const int pages = testing::PdfPageCount(pdf);
-  ASSERT_EQ(pages, 30 + (30 + kAnswersPerPage - 1) / kAnswersPerPage);
+  ASSERT_EQ(pages, 38) << "30 puzzles, then 8 answer pages of four";
   const auto holds = [&](int page, int number) {  // the title and all words of puzzle `number`
     const std::string text = testing::PdfPageText(pdf, page);
     const std::vector<std::string> words = SortedWords(puzzles[static_cast<std::size_t>(number - 1)]);

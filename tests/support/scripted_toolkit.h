@@ -21,7 +21,11 @@ class ScriptedToolkit : public Toolkit {
     messages.push_back(EnglishText(message));
     lastMessage = message;
   }
-  bool AskYesNo(const Message& question) override { questions.push_back(EnglishText(question)); return Next(yesNoReplies, true); }
+  bool AskYesNo(const Message& question, bool yesByDefault) override {
+    questions.push_back(EnglishText(question));
+    yesByDefaults.push_back(yesByDefault);
+    return Next(yesNoReplies, true);
+  }
   std::string InputBox(const Message&, const Message&) override { return Next(inputReplies, std::string()); }
   std::string ShowFileDialog(const FileDialogRequest& request) override {
     fileDialogs.push_back(request);
@@ -31,9 +35,9 @@ class ScriptedToolkit : public Toolkit {
     bookletAsked.push_back(initial);
     return Next(bookletReplies, std::optional<BookletChoices>());
   }
-  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, Language language) override {
+  std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, const ThemeCheck& check) override {
     themeAsked.push_back(current);
-    themeLanguages.push_back(language);
+    for (const std::string& typed : themeTyped) themeReports.push_back(check(typed));
     return Next(themeReplies, std::optional<ThemeEntry>());
   }
   /// The user presses Cancel once `done` reaches `cancelAtDone`; never when it is negative.
@@ -44,6 +48,7 @@ class ScriptedToolkit : public Toolkit {
 
   /// What was shown and asked, in English.
   std::vector<std::string> messages, questions;
+  std::vector<bool> yesByDefaults;  // for each question, whether Enter answers Yes
   Message lastMessage;  // the last message as data, to render as the window does
   std::deque<bool> yesNoReplies;
   std::deque<std::string> inputReplies, fileReplies;
@@ -51,7 +56,8 @@ class ScriptedToolkit : public Toolkit {
   std::vector<BookletChoices> bookletAsked;
   std::deque<std::optional<BookletChoices>> bookletReplies;
   std::vector<ThemeEntry> themeAsked;
-  std::vector<Language> themeLanguages;
+  std::vector<std::string> themeTyped;  // typed into the theme box before it is answered
+  std::vector<ThemeReport> themeReports;  // what the box said of each
   std::deque<std::optional<ThemeEntry>> themeReplies;
   int cancelAtDone = -1;
   bool busy = false, progressOpen = false;

@@ -1,0 +1,187 @@
+// Writing the choices as "name=value" pairs and reading them back, a damaged value falling back to its default.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/choices.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+#include "board/plain_text.h"
+#include "input/start_word.h"
+#include "words/theme_words.h"
+
+namespace loopword {
+
+namespace {
+
+/// What the note says when some choices were damaged: their names.
+constexpr Text kDamagedChoices = LOOPWORD_TEXT("Messages", "Some choices could not be read and are back at their defaults: %1.");
+
+bool Unreserved(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' || c == '~';
+}
+
+std::string PercentEncoded(std::string_view text) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string encoded;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (Unreserved(byte)) {
+      encoded += c;
+    } else {
+      encoded += '%';
+      encoded += kDigits[byte >> 4];
+      encoded += kDigits[byte & 15];
+    }
+  }
+  return encoded;
+}
+
+/// `text` with "%XX" made bytes and "+" a space; nullopt for a "%" without two hex digits.
+std::optional<std::string> PercentDecoded(std::string_view text) {
+  std::string decoded;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '+') {
+      decoded += ' ';
+    } else if (text[i] != '%') {
+      decoded += text[i];
+    } else {
+      unsigned value = 0;
+      if (i + 2 >= text.size()) return std::nullopt;
+      const auto [end, error] = std::from_chars(text.data() + i + 1, text.data() + i + 3, value, 16);
+      if (error != std::errc() || end != text.data() + i + 3) return std::nullopt;
+      decoded += static_cast<char>(value);
+      i += 2;
+    }
+  }
+  return decoded;
+}
+
+void Put(std::string& text, std::string_view name, std::string_view value) {
+  if (!text.empty()) text += '&';
+  text.append(name).append("=").append(PercentEncoded(value));
+}
+
+template <typename Number>
+std::optional<Number> WholeNumber(std::string_view text, Number least, Number most) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < least || value > most) return std::nullopt;
+  return value;
+}
+
+std::optional<bool> Switch(std::string_view text) {
+  if (text == "1") return true;
+  if (text == "0") return false;
+  return std::nullopt;
+}
+
+/// Reads one value into `choices`; false when it is damaged.
+using ValueReader = std::function<bool(const std::string& value, Choices& choices)>;
+
+const std::map<std::string_view, ValueReader>& Readers() {
+  static const std::map<std::string_view, ValueReader> readers = {
+      {"level", [](const std::string& v, Choices& c) {
+         const auto level = WholeNumber(v, 1, 3);
+         if (level) c.level = *level;
+         return level.has_value();
+       }},
+      {"difficulty", [](const std::string& v, Choices& c) {
+         const auto difficulty = DifficultyNamed(v);
+         if (difficulty) c.difficulty = *difficulty;
+         return difficulty.has_value();
+       }},
+      {"varied", [](const std::string& v, Choices& c) {
+         const auto on = Switch(v);
+         if (on) c.varied = *on;
+         return on.has_value();
+       }},
+      {"unique", [](const std::string& v, Choices& c) {
+         const auto on = Switch(v);
+         if (on) c.unique = *on;
+         return on.has_value();
+       }},
+      {"seed", [](const std::string& v, Choices& c) {
+         c.seed = WholeNumber(v, std::uint64_t{0}, UINT64_MAX);
+         return c.seed.has_value();
+       }},
+      {"start", [](const std::string& v, Choices& c) {
+         const StartWordCheck check = CheckStartWord(v, c.language);
+         if (check.verdict == StartWordCheck::Verdict::Accepted) c.startWord = check.word;
+         return check.verdict == StartWordCheck::Verdict::Accepted;
+       }},
+      {"theme", [](const std::string& v, Choices& c) {
+         ThemeWords read = ReadThemeWords(v, c.language);
+         const bool whole = read.unusable.empty() && read.repeated.empty() && read.Fit();
+         if (read.Fit()) c.themeWords = std::move(read.words);
+         return whole;
+       }},
+      {"title", [](const std::string& v, Choices& c) {
+         c.title = PlainTitle(v);
+         return CharacterCount(v) <= kTitleLimit;
+       }},
+  };
+  return readers;
+}
+
+}  // namespace
+
+std::string Choices::Encode() const {
+  const Choices defaults;
+  std::string text;
+  if (language != defaults.language) Put(text, "language", LanguageCode(language));
+  if (level != defaults.level && level != kOwnList) Put(text, "level", std::to_string(level));
+  if (difficulty != defaults.difficulty) Put(text, "difficulty", DifficultyName(difficulty));
+  if (varied) Put(text, "varied", "1");
+  if (unique) Put(text, "unique", "1");
+  if (!startWord.empty()) Put(text, "start", startWord);
+  if (seed) Put(text, "seed", std::to_string(*seed));
+  if (!themeWords.empty()) {
+    std::string words;
+    for (const std::string& word : themeWords) words += (words.empty() ? "" : " ") + word;
+    Put(text, "theme", words);
+  }
+  if (!title.empty()) Put(text, "title", title);
+  return text;
+}
+
+DecodedChoices DecodeChoices(std::string_view text) {
+  if (!text.empty() && (text.front() == '?' || text.front() == '#')) text.remove_prefix(1);
+  std::vector<std::pair<std::string, std::optional<std::string>>> pairs;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t end = std::min(text.find('&', at), text.size());
+    const std::string_view pair = text.substr(at, end - at);
+    const std::size_t equals = pair.find('=');
+    if (!pair.empty()) {
+      const std::string_view name = pair.substr(0, equals);
+      pairs.emplace_back(std::string(name), equals == std::string_view::npos ? std::nullopt : PercentDecoded(pair.substr(equals + 1)));
+    }
+    at = end + 1;
+  }
+  DecodedChoices decoded;
+  std::vector<std::string> damaged;
+  const auto mark = [&](const std::string& name) {
+    if (std::find(damaged.begin(), damaged.end(), name) == damaged.end()) damaged.push_back(name);
+  };
+  for (const auto& [name, value] : pairs) {  // the language first: it rules how the words are read
+    if (name != "language") continue;
+    const std::optional<Language> language = value ? LanguageFromCode(*value) : std::nullopt;
+    if (language) decoded.choices.language = *language;
+    else mark(name);
+  }
+  for (const auto& [name, value] : pairs) {
+    const auto reader = Readers().find(name);
+    if (reader == Readers().end()) continue;
+    Choices tried = decoded.choices;
+    if (value && reader->second(*value, tried)) decoded.choices = std::move(tried);
+    else mark(name);
+  }
+  if (!damaged.empty()) {
+    std::string names;
+    for (const std::string& name : damaged) names += (names.empty() ? "" : ", ") + name;
+    decoded.note = Message(kDamagedChoices, {names});
+  }
+  return decoded;
+}
+
+}  // namespace loopword

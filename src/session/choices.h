@@ -1,0 +1,55 @@
+// The user's choices for the next puzzles as one value, and the text that carries them in an address, a setting or storage.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/message.h"
+#include "board/puzzle.h"
+#include "words/language.h"
+
+namespace loopword {
+
+/// The word list: a bundled level 1..3, or the user's own list.
+inline constexpr int kOwnList = 0;
+
+/// Everything the user chooses before a compile: the words, how they are filled in and what every puzzle holds.
+struct Choices {
+  Language language = Language::English;
+  /// A bundled level 1..3, or kOwnList for the list the user picked (which no text carries).
+  int level = 1;
+  Difficulty difficulty = Difficulty::Standard;
+  bool varied = false;
+  bool unique = false;
+  /// The word for square 12 in 8 capitals; "" for a random one.
+  std::string startWord;
+  /// The seed of the next compile; none for one drawn at random.
+  std::optional<std::uint64_t> seed;
+  /// Theme words, 8 capitals each, and the title the puzzles carry.
+  std::vector<std::string> themeWords;
+  std::string title;
+
+  /// The choices as text: "name=value" pairs joined by "&", the values percent-encoded, the defaults left
+  /// out (so the default choices are ""). An address after its "?" and the stored choices use it.
+  [[nodiscard]] std::string Encode() const;
+
+  friend bool operator==(const Choices&, const Choices&) = default;
+};
+
+/// Choices read back from text, and what could not be read of it.
+struct DecodedChoices {
+  Choices choices;
+  /// Empty when every pair was read; else names the choices that were damaged and are back at their defaults.
+  Message note;
+};
+
+/// Reads `text` as Choices::Encode writes it (a leading "?" or "#" is skipped). A value that cannot be read
+/// leaves its choice at the default and is named in the note; names it does not know are passed over, so
+/// addresses may carry more. The start word and theme words are read by the rules of the decoded language.
+DecodedChoices DecodeChoices(std::string_view text);
+
+}  // namespace loopword
