@@ -1,15 +1,26 @@
-// The session's replies, messages, cells and pictures as the data the web page reads.
+// The session's view as the data the web page reads.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page_data.h"
 
-#include <filesystem>
-
-#include "display/sheets.h"
-#include "display/svg_canvas.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 
 using emscripten::val;
+
+namespace {
+
+const char* ShowsName(CellShows shows) {
+  switch (shows) {
+    case CellShows::Hint: return "hint";
+    case CellShows::Letter: return "letter";
+    case CellShows::Wrong: return "wrong";
+    case CellShows::Empty: break;
+  }
+  return "empty";
+}
+
+}  // namespace
 
 val PhraseData(const Phrase& phrase) {
   if (phrase.IsPlain()) return val(phrase.Plain());
@@ -28,32 +39,66 @@ val MessageData(const Message& message) {
   return lines;
 }
 
-val ReplyObject(const Reply& reply) {
-  val object = val::object();
-  object.set("messageLines", MessageData(reply.message));
-  object.set("questionLines", MessageData(reply.question));
-  object.set("redraw", reply.redraw);
-  return object;
+val OfferData(const Offer& offer) {
+  val data = val::object();
+  data.set("commands", offer.commands);
+  data.set("puzzle", offer.puzzle);
+  data.set("solving", offer.solving);
+  data.set("viewButton", offer.viewButton);
+  data.set("undo", offer.undo);
+  data.set("redo", offer.redo);
+  return data;
 }
 
-val MessagesObject(const std::vector<Message>& messages) {
-  Message all;
-  for (const Message& message : messages) all.Append(message);
-  return ReplyObject({all, {}, false});
+val ChoicesData(const Choices& choices) {
+  val data = val::object();
+  data.set("language", std::string(LanguageCode(choices.language)));
+  data.set("level", choices.level);
+  data.set("difficulty", std::string(DifficultyName(choices.difficulty)));
+  data.set("varied", choices.varied);
+  data.set("unique", choices.unique);
+  data.set("start", choices.startWord);
+  data.set("seed", choices.seed ? std::to_string(*choices.seed) : std::string());
+  data.set("themeWords", ThemeText(choices.themeWords));
+  data.set("title", choices.title);
+  Choices kept = choices;  // what the browser keeps for the next visit: not the next compile's seed
+  kept.seed.reset();
+  data.set("kept", kept.Encode());
+  return data;
 }
 
-Phrase WithFileName(const Phrase& phrase, const std::string& path) {
-  if (phrase.IsPlain()) return phrase.Plain() == path ? Phrase(std::filesystem::path(path).filename().string()) : phrase;
-  std::vector<Phrase> values;
-  for (const Phrase& value : phrase.Values()) values.push_back(WithFileName(value, path));
-  return Phrase(phrase.Pattern(), values);
+val WordsData(const std::vector<ListedWord>& words) {
+  val list = val::array();
+  for (const ListedWord& listed : words) {
+    val entry = val::object();
+    entry.set("word", listed.word);
+    entry.set("found", listed.found);
+    list.call<void>("push", entry);
+  }
+  return list;
 }
 
-std::string SheetDocument(const SheetView& sheet, const std::string& label) {
-  SvgCanvas canvas(kSheetWidth, kSheetHeight);
-  Picture picture(canvas);
-  DrawSheetView(picture, sheet);
-  return canvas.Document(label);
+val CellsData(const FigureReading& reading) {
+  val squares = val::array();
+  if (reading.sheet == Sheet::Figure) return squares;
+  for (int square = 1; square <= kSquareCount; ++square) {
+    val cells = val::array();
+    for (const CellReading& cell : reading.cells[square]) {
+      val entry = val::object();
+      entry.set("letter", std::string(1, cell.letter));
+      entry.set("shows", std::string(ShowsName(cell.shows)));
+      cells.call<void>("push", entry);
+    }
+    squares.call<void>("push", cells);
+  }
+  return squares;
+}
+
+val CellData(RingCell cell) {
+  val pair = val::array();
+  pair.call<void>("push", cell.square);
+  pair.call<void>("push", cell.position);
+  return pair;
 }
 
 const char* ModeName(Mode mode) {
@@ -66,17 +111,6 @@ const char* ModeName(Mode mode) {
     case Mode::Closed: break;
   }
   return "closed";
-}
-
-val CellList(const std::vector<RingCell>& cells) {
-  val list = val::array();
-  for (const RingCell& cell : cells) {
-    val pair = val::array();
-    pair.call<void>("push", cell.square);
-    pair.call<void>("push", cell.position);
-    list.call<void>("push", pair);
-  }
-  return list;
 }
 
 }  // namespace loopword

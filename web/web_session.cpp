@@ -1,22 +1,22 @@
-// The session as the web page's worker calls it: commands in, replies and the session's view, its picture as SVG, out.
+// The session as the web page's worker calls it: commands in, the session's view out as data, its picture as SVG.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <emscripten.h>
 #include <emscripten/bind.h>
 #include <malloc.h>
 
-#include <algorithm>
 #include <array>
-#include <charconv>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 
-#include "display/sheets.h"
-#include "session/session.h"
+#include "display/svg_canvas.h"
 #include "page_data.h"
+#include "session/session.h"
 #include "words/bundled_lists.h"
 #include "words/language.h"
-#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -29,8 +29,7 @@ constexpr const char* kDataFolder = "/loopword";
 /// Where word lists the user picks are put for the session to read.
 constexpr const char* kUploadFolder = "/uploads";
 
-/// Writes `text` as the user's file `name` (its folders left out) and gives its path; the messages
-/// name the file as the user knows it.
+/// Writes `text` as the user's file `name` (its folders left out) and gives its path.
 std::string PutUpload(const std::string& name, const std::string& text) {
   std::filesystem::create_directories(kUploadFolder);
   std::string fileName = std::filesystem::path(name).filename().string();
@@ -40,180 +39,225 @@ std::string PutUpload(const std::string& name, const std::string& text) {
   return path;
 }
 
+/// The solving key a key of the page stands for: the DOM's names of the keys, Page Down and Page Up for the squares.
+std::optional<SolvingKey> SolvingKeyNamed(const std::string& name) {
+  static const std::map<std::string, SolvingKey> keys = {
+      {"Backspace", SolvingKey::Backspace}, {"Delete", SolvingKey::Delete}, {"ArrowLeft", SolvingKey::Left},
+      {"ArrowRight", SolvingKey::Right},    {"ArrowUp", SolvingKey::Up},     {"ArrowDown", SolvingKey::Down},
+      {"PageDown", SolvingKey::Tab},        {"PageUp", SolvingKey::BackTab}};
+  const auto key = keys.find(name);
+  return key == keys.end() ? std::nullopt : std::optional(key->second);
+}
+
 }  // namespace
 
-/// One session, its picture drawn as SVG whenever the page asks for the view. The page shows no compile in
-/// progress: a compile runs to its end within the command, its steps never drawn.
+/// One session for the page's worker. The page shows a compile as it goes: the worker lets it advance a slice at a
+/// time between its messages, so the view button's Stop reaches it and keeps what it made so far.
 class WebSession {
  public:
-  WebSession() : session_(kDataFolder, SteadyClock()) { session_.ShowCompileSteps(false); }
+  WebSession() : session_(kDataFolder, Setup()) {}
 
-  std::string CurrentMode() const { return ModeName(session_.CurrentMode()); }
-  val StartMessages() const { return MessagesObject(session_.StartReport().messages); }
-  /// Compiles a puzzle to its end; the reply says how it ended, or why none was started.
-  val Compile(bool confirmed) {
-    Reply reply = session_.Compile(confirmed);
-    while (session_.CurrentMode() == Mode::Compiling) reply = session_.AdvanceCompile();
-    return ReplyObject(reply);
+  /// The sheets' words per language, from the page's translations (language code → English word → translation).
+  void UseSheetTranslations(const val& table) {
+    for (const Language language : kLanguages) {
+      const val words = table[std::string(LanguageCode(language))];
+      if (words.isUndefined() || words.isNull()) continue;
+      sheetTexts_[language] = TranslatedSheetTexts([&](const std::string& english) {
+        const val translated = words[english];
+        return translated.isString() ? translated.as<std::string>() : english;
+      });
+    }
   }
-  val PressViewButton(bool confirmed) { return ReplyObject(session_.PressViewButton(confirmed)); }
-  val StartSolving() { return ReplyObject(session_.StartSolving()); }
-  val Check() { return ReplyObject(session_.Check()); }
-  val Reveal() { return ReplyObject(session_.Reveal()); }
-  val Press(int key) { return ReplyObject(session_.Press(static_cast<SolvingKey>(key))); }
-  val Type(const std::string& letter) { return ReplyObject(session_.Type(letter.empty() ? ' ' : letter[0])); }
-  val ClickAt(int x, int y) { return ReplyObject(session_.ClickAt({x, y})); }
-  val Undo() { return ReplyObject(session_.Undo()); }
-  val Redo() { return ReplyObject(session_.Redo()); }
+
+  void Compile(bool confirmed) { session_.Compile(confirmed); }
+  void AdvanceCompile(int milliseconds) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    do session_.AdvanceCompile(std::chrono::milliseconds(milliseconds));
+    while (Compiling() && std::chrono::steady_clock::now() < until);
+  }
+  void PressViewButton(bool confirmed) { session_.PressViewButton(confirmed); }
+  bool Compiling() const { return session_.CurrentView().mode == Mode::Compiling; }
+  void ShowCompileSteps(bool shown) { session_.ShowCompileSteps(shown); }
+  void StartSolving() { session_.StartSolving(); }
+  void Check() { session_.Check(); }
+  void Reveal() { session_.Reveal(); }
+  void Press(const std::string& key) {
+    if (const auto solvingKey = SolvingKeyNamed(key)) session_.Press(*solvingKey);
+  }
+  void Type(const std::string& letter) { session_.Type(letter.empty() ? ' ' : letter[0]); }
+  void ClickAt(int x, int y) { session_.ClickAt({x, y}); }
+  void Select(int square, int position) { session_.Select({square, position}); }
+  void Undo() { session_.Undo(); }
+  void Redo() { session_.Redo(); }
   void PauseClock(bool paused) { session_.PauseClock(paused); }
   void ChooseRandomStartWord() { session_.ChooseRandomStartWord(); }
-  val EnterStartWord(const std::string& answer) { return ReplyObject(session_.EnterStartWord(answer)); }
-  /// The fill choices: varied words, one solution and the difficulty by its name ("standard", "hard", ...).
+  void EnterStartWord(const std::string& answer) { session_.EnterStartWord(answer); }
   void SetFill(bool varied, bool unique, const std::string& difficulty) {
     session_.SetFill({varied, unique, {}, DifficultyNamed(difficulty).value_or(Difficulty::Standard)});
   }
-  /// The theme words typed so far and the title, for the next compiles.
   void ChooseTheme(const std::string& words, const std::string& title) { session_.ChooseTheme(words, title); }
+  void MarkSaved() { session_.MarkSaved(); }
+  void Open(const std::string& name, const std::string& text, bool confirmed) { session_.OpenText(text, name, confirmed); }
 
   /// What the theme box says of the words typed so far, and whether they can be kept.
-  val ThemeReport(const std::string& words) const {
-    const ThemeWords read = ReadThemeWords(words, session_.Dictionaries().CurrentLanguage());
+  val CheckTheme(const std::string& words) const {
+    const Reply check = session_.CheckTheme(words);
     val report = val::object();
-    const Message said = ThemeWordsReport(read);
-    report.set("lines", MessageData(said));
-    report.set("usable", read.Fit());
+    report.set("lines", MessageData(check.Told()));
+    report.set("usable", check.done);
     return report;
   }
 
-  /// Seeds the next compile with the decimal `seed`; false when it is not a whole number from 0 to 2^64 - 1.
-  bool SeedNextCompile(const std::string& seed) {
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(seed.data(), seed.data() + seed.size(), value);
-    if (error != std::errc() || end != seed.data() + seed.size() || seed.empty()) return false;
-    session_.SeedNextCompile(value);
-    return true;
+  /// Seeds the next compile with the decimal `seed`; a text that is no seed is refused with a message.
+  void SeedNextCompile(const std::string& seed) {
+    if (const auto value = ReadSeed(seed)) {
+      session_.SeedNextCompile(*value);
+    } else {
+      refusal_ = SeedRefusal(seed);
+    }
+  }
+
+  /// Takes the choices kept in the browser (`kept`, as Choices::Encode wrote them), then those of the page's
+  /// address (`address`, after its "?") over them: an address that makes a puzzle gives all its choices, in the
+  /// kept language unless it names one. Damaged texts are named in the reply.
+  void Restore(const std::string& kept, const std::string& address) {
+    DecodedChoices choices = DecodeChoices(kept);
+    Message note = choices.note;
+    if (!address.empty() && address != "?") {
+      DecodedChoices asked = DecodeChoices(address);
+      if (asked.choices.language == Language::English && address.find("language=") == std::string::npos) {
+        asked = DecodeChoices(address + "&language=" + std::string(LanguageCode(choices.choices.language)));
+      }
+      choices = std::move(asked);
+      note.Append(choices.note);
+    }
+    session_.Restore(choices.choices);
+    refusal_ = note;
   }
 
   /// Loads bundled level 1..3, or for 0 the word list `text` the user picked as file `name`.
-  val ChooseWordList(int level, const std::string& name, const std::string& text) {
-    const std::string path = level == 0 ? PutUpload(name, text) : "";
-    return MessagesObject(session_.ChooseWordList(level, path).messages);
+  void ChooseWordList(int level, const std::string& name, const std::string& text) {
+    session_.ChooseWordList(level, level == kOwnList ? PutUpload(name, text) : "");
   }
 
-  /// Reads the word lists in the language with the two-letter `code` from now on; `list` is that
-  /// language's packed levels (none for English), put as three level files where the session looks for them.
-  val ChooseLanguage(const std::string& code, const std::string& list) {
+  /// Puts `levels`, the packed levels of the language with the two-letter `code`, as its three level files where
+  /// the session looks for them (English's are built in).
+  void ProvideLists(const std::string& code, const std::string& levels) {
     const std::optional<Language> language = LanguageFromCode(code);
-    if (!language) return MessagesObject({Message(Phrase("Loopword has no word lists in the language \"" + code + "\"."))});
-    if (*language != Language::English) {
-      const std::array<std::string, 3> levels = UnpackLevels(list);
-      for (int level = 1; level <= 3; ++level) {
-        std::ofstream(std::string(kDataFolder) + "/" + BundledListName(level, *language), std::ios::binary)
-            << levels.at(static_cast<std::size_t>(level - 1));
-      }
+    if (!language || *language == Language::English) return;
+    const std::array<std::string, 3> unpacked = UnpackLevels(levels);
+    for (int level = 1; level <= 3; ++level) {
+      std::ofstream(std::string(kDataFolder) + "/" + BundledListName(level, *language), std::ios::binary)
+          << unpacked.at(static_cast<std::size_t>(level - 1));
     }
-    return MessagesObject(session_.ChooseLanguage(*language).messages);
   }
 
-  /// Opens the puzzle file `text` the user picked as file `name`.
-  val Open(const std::string& name, const std::string& text, bool confirmed) {
-    return ReplyObject(session_.OpenText(text, name, confirmed));
+  /// Reads the word lists in the language with the two-letter `code` from now on, its packed `levels` put first.
+  void ChooseLanguage(const std::string& code, const std::string& levels) {
+    ProvideLists(code, levels);
+    if (const std::optional<Language> language = LanguageFromCode(code)) session_.ChooseLanguage(*language);
   }
 
-  /// What the page shows, from the session's view: the picture, the view button, the commands on offer, the word
-  /// list, its language, the title, the puzzle file with the letters typed so far and, for screen readers, the
-  /// letters of every square, the hint cells, the cells Check marked wrong and the selected cell while solving.
-  val View() const {
+  /// What the page shows, all of it from the session's view.
+  val View() {
     const loopword::View shown = session_.CurrentView();
     val view = val::object();
     view.set("mode", std::string(ModeName(shown.mode)));
-    view.set("picture", SheetDocument(shown.picture, ModeName(shown.mode)));
+    view.set("picture", SheetSvg(shown.picture, "", SvgSurface::Screen));
     view.set("caption", std::string(shown.caption));
-    view.set("commands", shown.offer.commands);
-    view.set("puzzle", shown.offer.puzzle);
-    view.set("solving", shown.offer.solving);
-    view.set("viewButton", shown.offer.viewButton);
-    view.set("undo", shown.offer.undo);
-    view.set("redo", shown.offer.redo);
-    const Message title = TitleBar(shown.windowTitle);
-    view.set("titleLines", MessageData(title));
-    view.set("level", session_.Dictionaries().DictLevel);
-    view.set("language", std::string(LanguageCode(session_.Dictionaries().CurrentLanguage())));
-    view.set("file", session_.PuzzleFileText());
-    const bool solving = shown.picture.sheet == Sheet::Solving;
-    val rings = val::array();
-    if (solving) for (const std::string& ring : shown.picture.rings) rings.call<void>("push", ring);
-    view.set("rings", rings);
-    if (solving && shown.picture.cursor) {
-      view.set("selectedSquare", shown.picture.cursor->square);
-      view.set("selectedPosition", shown.picture.cursor->position);
+    view.set("offer", OfferData(shown.offer));
+    view.set("titleLines", MessageData(shown.windowTitle));
+    view.set("unsaved", shown.unsaved);
+    Message told = shown.reply.Told();
+    if (!refusal_.empty()) told = std::exchange(refusal_, {}).Append(told);  // said by this front end's own checks
+    view.set("messageLines", MessageData(told));
+    view.set("questionLines", MessageData(shown.reply.question));
+    view.set("choices", ChoicesData(shown.choices));
+    view.set("words", WordsData(shown.words));
+    view.set("solved", shown.solved);
+    view.set("elapsedMs", static_cast<double>(shown.clock.elapsedMs));
+    view.set("clockRunning", shown.clock.running);
+    view.set("cells", CellsData(shown.reading));
+    if (shown.reading.current) view.set("cursor", CellData(*shown.reading.current));
+    view.set("wrongLetters", static_cast<int>(shown.picture.marked.size()));
+    if (shown.offer.puzzle && shown.puzzle) {
+      val puzzle = val::object();
+      puzzle.set("file", shown.puzzle->file);
+      puzzle.set("sheetFile", shown.puzzle->sheetFile);
+      puzzle.set("key", shown.puzzle->key);
+      view.set("puzzle", puzzle);
+      view.set("puzzleLanguage", std::string(LanguageCode(shown.puzzle->language)));
     }
-    view.set("hints", CellList(solving ? shown.picture.hints : std::vector<RingCell>()));
-    view.set("marked", CellList(solving ? shown.picture.marked : std::vector<RingCell>()));
-    view.set("words", Words(solving ? shown.picture.struck : std::vector<bool>()));
+    view.set("progressLines", MessageData(shown.progress));
     return view;
+  }
+
+  /// Both sheets of the puzzle on show as they print; nothing without a puzzle.
+  val Sheets() const {
+    val sheets = val::object();
+    const loopword::View shown = session_.CurrentView();
+    if (!shown.offer.puzzle || !shown.puzzle) return sheets;
+    sheets.set("puzzle", SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet"));
+    sheets.set("solution", SheetSvg(shown.puzzle->sheets.solution, "Solution sheet"));
+    return sheets;
   }
 
   /// The bytes the module holds allocated now: flat over many compiles unless something is kept that should not be.
   double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
 
-  /// Both sheets of the puzzle on show, drawn afresh for printing.
-  val Sheets() const {
-    val sheets = val::object();
-    if (!session_.HasPuzzle()) return sheets;
-    sheets.set("puzzle", SheetDocument(PuzzleSheetView(session_.CurrentPuzzle()), "Puzzle sheet"));
-    sheets.set("solution", SheetDocument(SolutionSheetView(session_.CurrentPuzzle()), "Solution sheet"));
-    return sheets;
-  }
-
-  /// Draws the sheets from now on in the words `translations` gives (English word → its translation), English
-  /// where it gives none.
-  void UseSheetTexts(const val& translations) {
-    loopword::UseSheetTexts(TranslatedSheetTexts([&](const std::string& english) {
-      const val translated = translations[english];
-      return translated.isString() ? translated.as<std::string>() : english;
-    }));
-  }
-
  private:
-  /// The title bar's `full` title with the list named by its file name alone: the page's folders are its own.
-  Message TitleBar(const Message& full) const {
-    const std::string path = session_.Dictionaries().ChosenPath();
-    Message title;
-    for (const Phrase& line : full.Lines()) title.Add(path.empty() ? line : WithFileName(line, path));
-    return title;
+  SessionSetup Setup() {
+    SessionSetup setup;
+    setup.fileNamesOnly = true;
+    setup.sheetTexts = [this](Language language) {
+      const auto texts = sheetTexts_.find(language);
+      return texts == sheetTexts_.end() ? SheetTexts() : texts->second;
+    };
+    return setup;
   }
 
-  /// The listed words in alphabetical order, each with whether some ring reads it (`struck`, by row, while solving).
-  val Words(const std::vector<bool>& struck) const {
-    val words = val::array();
-    if (!session_.HasPuzzle()) return words;
-    const std::vector<std::string> sorted = SortedWords(session_.CurrentPuzzle());
-    for (std::size_t row = 0; row < sorted.size(); ++row) {
-      val entry = val::object();
-      entry.set("word", sorted[row]);
-      entry.set("found", row < struck.size() && struck[row]);
-      words.call<void>("push", entry);
-    }
-    return words;
-  }
-
+  std::map<Language, SheetTexts> sheetTexts_;  // declared before the session, which reads it
   Session session_;
+  Message refusal_;  // what the page's own input checks said, told with the next view
 };
 
+namespace {
+
+/// The page's one session. The commands that may switch to the compile's own stack (its steps, its Stop) come
+/// through the exported functions below, which the worker calls directly: a switch unwinds to such an entry point.
+WebSession* theSession = nullptr;
+
+WebSession* NewSession() {
+  delete theSession;
+  theSession = new WebSession();
+  return theSession;
+}
+
+}  // namespace
+
+extern "C" {
+EMSCRIPTEN_KEEPALIVE void loopword_advance_compile(int milliseconds) {
+  if (theSession != nullptr) theSession->AdvanceCompile(milliseconds);
+}
+EMSCRIPTEN_KEEPALIVE void loopword_press_view_button(int confirmed) {
+  if (theSession != nullptr) theSession->PressViewButton(confirmed != 0);
+}
+}
+
 EMSCRIPTEN_BINDINGS(loopword) {
+  emscripten::function("newSession", &NewSession, emscripten::allow_raw_pointers());
   emscripten::class_<WebSession>("Session")
-      .constructor<>()
-      .function("mode", &WebSession::CurrentMode)
-      .function("startMessages", &WebSession::StartMessages)
+      .function("useSheetTranslations", &WebSession::UseSheetTranslations)
       .function("compile", &WebSession::Compile)
-      .function("pressViewButton", &WebSession::PressViewButton)
+      .function("compiling", &WebSession::Compiling)
+      .function("showCompileSteps", &WebSession::ShowCompileSteps)
       .function("startSolving", &WebSession::StartSolving)
       .function("check", &WebSession::Check)
       .function("reveal", &WebSession::Reveal)
       .function("press", &WebSession::Press)
       .function("type", &WebSession::Type)
       .function("clickAt", &WebSession::ClickAt)
+      .function("select", &WebSession::Select)
       .function("undo", &WebSession::Undo)
       .function("redo", &WebSession::Redo)
       .function("pauseClock", &WebSession::PauseClock)
@@ -221,14 +265,16 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("enterStartWord", &WebSession::EnterStartWord)
       .function("setFill", &WebSession::SetFill)
       .function("chooseTheme", &WebSession::ChooseTheme)
-      .function("themeReport", &WebSession::ThemeReport)
+      .function("checkTheme", &WebSession::CheckTheme)
       .function("seedNextCompile", &WebSession::SeedNextCompile)
+      .function("restore", &WebSession::Restore)
       .function("chooseWordList", &WebSession::ChooseWordList)
       .function("chooseLanguage", &WebSession::ChooseLanguage)
+      .function("provideLists", &WebSession::ProvideLists)
+      .function("markSaved", &WebSession::MarkSaved)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)
       .function("sheets", &WebSession::Sheets)
-      .function("useSheetTexts", &WebSession::UseSheetTexts)
       .function("heapInUse", &WebSession::HeapInUse);
 }
 

@@ -1,12 +1,34 @@
-// The page's worker: runs the session and answers each command with its reply and what to show now.
+// The page's worker: runs the session, answers each command with the view it leaves, and lets a compile advance
+// a slice at a time between commands, so that Stop reaches it.
 // SPDX-License-Identifier: GPL-3.0-or-later
 const core = createLoopword();  // the WebAssembly module, its memory read by bench/web-memory.js
-const session = core.then((module) => new module.Session());
+const session = core.then((module) => module.newSession());
+const kSlice = 30;  // milliseconds a compile works before the page is shown how far it got
+let compiles = null;  // the ids of the compile commands answered when the compile ends
 
-onmessage = async ({ data }) => {
-  const loopword = await session;
-  const start = performance.now();
-  const reply = data.command === 'view' ? {} : loopword[data.command](...data.args) ?? {};
-  const ms = performance.now() - start;  // the session's own time, before the view is drawn
-  postMessage({ id: data.id, reply, ms, view: data.command === 'sheets' ? null : loopword.view() });
+/// Lets the running compile advance until it ends, showing each slice, and answers the compile commands then.
+async function advance(module, loopword) {
+  while (loopword.compiling()) {
+    module._loopword_advance_compile(kSlice);
+    postMessage({ view: loopword.view() });
+    await new Promise((resume) => setTimeout(resume, 0));  // the commands that came meanwhile, Stop among them
+  }
+  const view = loopword.view();
+  for (const id of compiles) postMessage({ id, view });
+  compiles = null;
+}
+
+onmessage = async ({ data: { id, command, args } }) => {
+  const [module, loopword] = await Promise.all([core, session]);
+  // Only the session's entry points may switch to a compile's own stack: its steps and its Stop come through them.
+  let result;
+  if (command === 'pressViewButton') module._loopword_press_view_button(args[0] ? 1 : 0);
+  else if (command !== 'view') result = loopword[command](...args);
+  if (result !== undefined) return postMessage({ id, result });  // a query: the sheets, a theme report, the heap
+  if (loopword.compiling()) {
+    if (compiles) return compiles.push(id);
+    compiles = [id];
+    return advance(module, loopword);
+  }
+  return postMessage({ id, view: loopword.view() });
 };

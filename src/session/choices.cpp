@@ -14,6 +14,8 @@ namespace loopword {
 
 namespace {
 
+/// What the user is told of a seed that is no seed.
+constexpr Text kBadSeed = LOOPWORD_TEXT("Messages", "The seed \"%1\" is not a whole number from 0 to 18446744073709551615: no puzzle was made.");
 /// What the note says when some choices were damaged: their names.
 constexpr Text kDamagedChoices = LOOPWORD_TEXT("Messages", "Some choices could not be read and are back at their defaults: %1.");
 
@@ -102,7 +104,7 @@ const std::map<std::string_view, ValueReader>& Readers() {
          return on.has_value();
        }},
       {"seed", [](const std::string& v, Choices& c) {
-         c.seed = WholeNumber(v, std::uint64_t{0}, UINT64_MAX);
+         c.seed = ReadSeed(v);
          return c.seed.has_value();
        }},
       {"start", [](const std::string& v, Choices& c) {
@@ -125,6 +127,10 @@ const std::map<std::string_view, ValueReader>& Readers() {
 }
 
 }  // namespace
+
+std::optional<std::uint64_t> ReadSeed(std::string_view text) { return WholeNumber(text, std::uint64_t{0}, UINT64_MAX); }
+
+Message SeedRefusal(std::string_view text) { return Message(kBadSeed, {std::string(text)}); }
 
 std::string Choices::Encode() const {
   const Choices defaults;
@@ -160,21 +166,22 @@ DecodedChoices DecodeChoices(std::string_view text) {
   }
   DecodedChoices decoded;
   std::vector<std::string> damaged;
-  const auto mark = [&](const std::string& name) {
-    if (std::find(damaged.begin(), damaged.end(), name) == damaged.end()) damaged.push_back(name);
+  const auto mark = [&](const std::string& name, const std::optional<std::string>& value) {
+    const std::string said = value ? name + " \"" + *value + "\"" : name;
+    if (std::find(damaged.begin(), damaged.end(), said) == damaged.end()) damaged.push_back(said);
   };
   for (const auto& [name, value] : pairs) {  // the language first: it rules how the words are read
     if (name != "language") continue;
     const std::optional<Language> language = value ? LanguageFromCode(*value) : std::nullopt;
     if (language) decoded.choices.language = *language;
-    else mark(name);
+    else mark(name, value);
   }
   for (const auto& [name, value] : pairs) {
     const auto reader = Readers().find(name);
     if (reader == Readers().end()) continue;
     Choices tried = decoded.choices;
     if (value && reader->second(*value, tried)) decoded.choices = std::move(tried);
-    else mark(name);
+    else mark(name, value);
   }
   if (!damaged.empty()) {
     std::string names;

@@ -47,6 +47,11 @@ struct DecodedChoices {
   Message note;
 };
 
+/// The seed `text` names: a whole number from 0 to 2^64 - 1 in decimal digits; nullopt for any other text.
+std::optional<std::uint64_t> ReadSeed(std::string_view text);
+/// What the user is told when `text` is given as a seed and is none.
+Message SeedRefusal(std::string_view text);
+
 /// Reads `text` as Choices::Encode writes it (a leading "?" or "#" is skipped). A value that cannot be read
 /// leaves its choice at the default and is named in the note; names it does not know are passed over, so
 /// addresses may carry more. The start word and theme words are read by the rules of the decoded language.

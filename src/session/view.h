@@ -119,7 +119,6 @@ struct PuzzleView {
   std::string sheetFile;
   /// The puzzle's placement lines joined by "|": the same for one puzzle whatever its comments and letters.
   std::string key;
-  friend bool operator==(const PuzzleView&, const PuzzleView&) = default;
 };
 
 /// Everything a front end shows after a command; drawing `picture` gives the picture.
