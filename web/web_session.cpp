@@ -69,14 +69,14 @@ class WebSession {
     }
   }
 
-  void Compile(bool confirmed) { session_.Compile(confirmed); }
+  void Compile(bool confirmed) { Take(session_.Compile(confirmed)); }
   void AdvanceCompile(int milliseconds) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    do session_.AdvanceCompile(std::chrono::milliseconds(milliseconds));
-    while (Compiling() && std::chrono::steady_clock::now() < until);
+    do Take(session_.AdvanceCompile(std::chrono::milliseconds(milliseconds)));
+    while (compiling_ && std::chrono::steady_clock::now() < until);
   }
-  void PressViewButton(bool confirmed) { session_.PressViewButton(confirmed); }
-  bool Compiling() const { return session_.CurrentView().mode == Mode::Compiling; }
+  void PressViewButton(bool confirmed) { Take(session_.PressViewButton(confirmed)); }
+  bool Compiling() const { return compiling_; }
   void ShowCompileSteps(bool shown) { session_.ShowCompileSteps(shown); }
   void StartSolving() { session_.StartSolving(); }
   void Check() { session_.Check(); }
@@ -206,6 +206,11 @@ class WebSession {
   double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
 
  private:
+  /// Follows whether a compile runs from what a command changed.
+  void Take(const Reply& reply) {
+    if (reply.changed.mode) compiling_ = session_.CurrentView().mode == Mode::Compiling;
+  }
+
   SessionSetup Setup() {
     SessionSetup setup;
     setup.fileNamesOnly = true;
@@ -219,6 +224,7 @@ class WebSession {
   std::map<Language, SheetTexts> sheetTexts_;  // declared before the session, which reads it
   Session session_;
   Message refusal_;  // what the page's own input checks said, told with the next view
+  bool compiling_ = false;
 };
 
 namespace {

@@ -5,12 +5,26 @@
 
 #include "session/live_compile.h"
 
+#include <memory>
+
 namespace loopword {
 
 namespace {
 
 constexpr std::size_t kCompileStack = 2 << 20;      // the exact searches recurse a square at a time
 constexpr std::size_t kSwitchStack = 256 << 10;  // what a switch keeps of the frames it leaves
+
+/// The memory a compile's fiber runs in: allocated once, as one compile runs at a time, and never cleared.
+struct FiberMemory {
+  std::unique_ptr<char[]> callerData{new char[kSwitchStack]};
+  std::unique_ptr<char[]> compileData{new char[kSwitchStack]};
+  std::unique_ptr<char[]> stack{new char[kCompileStack]};
+};
+
+FiberMemory& Memory() {
+  static FiberMemory memory;
+  return memory;
+}
 
 }  // namespace
 
@@ -19,9 +33,6 @@ constexpr std::size_t kSwitchStack = 256 << 10;  // what a switch keeps of the f
 struct LiveCompile::Worker {
   emscripten_fiber_t caller{};
   emscripten_fiber_t compile{};
-  std::vector<char> callerData = std::vector<char>(kSwitchStack);
-  std::vector<char> compileData = std::vector<char>(kSwitchStack);
-  std::vector<char> stack = std::vector<char>(kCompileStack);
   /// Unseen, the compile hands the caller back its turn at this time.
   std::chrono::steady_clock::time_point until;
 
@@ -33,9 +44,9 @@ struct LiveCompile::Worker {
 LiveCompile::LiveCompile(Compiler& compiler, const std::string& startWord, const CompileOptions& fill, bool shown)
     : compiler_(compiler), startWord_(startWord), fill_(fill), shown_(shown), worker_(std::make_unique<Worker>()) {
   Worker& w = *worker_;
-  emscripten_fiber_init_from_current_context(&w.caller, w.callerData.data(), w.callerData.size());
-  emscripten_fiber_init(&w.compile, &Worker::Start, this, w.stack.data(), w.stack.size(), w.compileData.data(),
-                        w.compileData.size());
+  FiberMemory& memory = Memory();
+  emscripten_fiber_init_from_current_context(&w.caller, memory.callerData.get(), kSwitchStack);
+  emscripten_fiber_init(&w.compile, &Worker::Start, this, memory.stack.get(), kCompileStack, memory.compileData.get(), kSwitchStack);
 }
 
 LiveCompile::~LiveCompile() = default;  // ended by Stop or run to its end before; a fiber cannot be switched to here

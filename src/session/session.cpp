@@ -101,6 +101,7 @@ Session::Session(const std::string& programFolder, SessionSetup setup)
     : setup_(std::move(setup)), dictionaries_(programFolder) {
   if (!setup_.sheetTexts) setup_.sheetTexts = [](Language) { return SheetTexts(); };
   sheetTexts_ = setup_.sheetTexts(Language::English);
+  PreparePuzzleView();
   dictionaries_.UseLanguage(setup_.language);
   reply_ = LoadReply(dictionaries_.LoadDictionary());
 }
@@ -109,7 +110,9 @@ Session::~Session() { live_.reset(); }
 
 template <typename Command>
 Reply Session::Answer(Command command) {
+  const Mode before = mode_;
   reply_ = command();
+  reply_.changed.mode = mode_ != before;
   return reply_;
 }
 
@@ -156,13 +159,14 @@ Choices Session::CurrentChoices() const {
 }
 
 std::optional<PuzzleView> Session::ShownPuzzle() const {
-  if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return std::nullopt;
-  return PuzzleView{puzzle_,
-                    puzzleLanguage_,
-                    SheetsOf(puzzle_, sheetTexts_),
-                    FileText(true),
-                    FileText(false),
-                    PlacementKey(puzzle_)};
+  if (mode_ == Mode::Compiling) return std::nullopt;
+  PuzzleView shown = puzzleView_;
+  if (solving_) shown.file = FileText(true);  // the letters and time of now
+  return shown;
+}
+
+void Session::PreparePuzzleView() {
+  puzzleView_ = {puzzle_, puzzleLanguage_, SheetsOf(puzzle_, sheetTexts_), FileText(false), FileText(false), PlacementKey(puzzle_)};
 }
 
 const char* Session::Caption() const {
@@ -388,6 +392,7 @@ void Session::ShowEmptyFigure() { picture_ = FigureView(); }
 void Session::EndCompileWithoutPuzzle() {
   puzzle_ = live_->TakePuzzle();
   live_.reset();
+  PreparePuzzleView();
   ShowEmptyFigure();
   mode_ = Mode::Idle;
   idleCaption_ = kShowSolution;
@@ -420,8 +425,9 @@ Reply Session::FinishCompile() {
 void Session::UsePuzzle(Puzzle puzzle, std::vector<std::string> comments, Language language) {
   puzzle_ = std::move(puzzle);
   comments_ = std::move(comments);
-  if (language != puzzleLanguage_ || setup_.sheetTexts(language) != sheetTexts_) sheetTexts_ = setup_.sheetTexts(language);
+  sheetTexts_ = setup_.sheetTexts(language);
   puzzleLanguage_ = language;
+  PreparePuzzleView();
 }
 
 Reply Session::PressViewButton(bool confirmed) {

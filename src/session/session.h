@@ -160,6 +160,7 @@ class Session {
   Reply LoadReply(const LoadReport& report);
   Choices CurrentChoices() const;
   std::optional<PuzzleView> ShownPuzzle() const;
+  void PreparePuzzleView();
   bool HasPuzzle() const;
   bool Unsaved() const;
   bool LettersAtStake() const;
@@ -201,6 +202,7 @@ class Session {
   Language puzzleLanguage_ = Language::English;
   SheetTexts sheetTexts_;  // in the puzzle's language
   std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
+  PuzzleView puzzleView_;  // the puzzle's sheets and texts, made when the puzzle comes; its letters added when shown
   std::optional<SolvingState> solving_;
   std::vector<SolvingState> undone_;  // the solving before each step that can be undone, latest last
   std::vector<SolvingState> redone_;  // the solving before each undo that can be done again, latest last

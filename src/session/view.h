@@ -33,6 +33,7 @@ inline constexpr const char* kStop = LOOPWORD_TEXT("Messages", "Stop").source;
 struct Changes {
   bool picture = false;  ///< the picture (and what goes with it: the words to find, the reading)
   bool choices = false;  ///< the choices: the word list, its language, the fill, the start word, the theme
+  bool mode = false;     ///< the mode: a compile began or ended, the other sheet or solving is on show
 
   friend bool operator==(const Changes&, const Changes&) = default;
 };
