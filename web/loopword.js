@@ -10,9 +10,7 @@ const kLanguageNames = { en: 'English', de: 'Deutsch', fr: 'Français', es: 'Esp
 // The translations of the page's texts, the messages and the sheets' words, per language: made from the .ts files.
 const kTranslations = /* LOOPWORD_TEXTS */ {};
 const kTranslatedAttributes = ['aria-label', 'placeholder', 'title'];
-const kKeyboards = { qwerty: ['QWERTYUIOP', 'ASDFGHJKL', 'ZXCVBNM'], qwertz: ['QWERTZUIOP', 'ASDFGHJKL', 'YXCVBNM'], azerty: ['AZERTYUIOP', 'QSDFGHJKLM', 'WXCVBN'] };
 const kKeyboardOf = { de: 'qwertz', fr: 'azerty' };
-const kThemeLimit = 20000;  // characters in the theme box: far more than a puzzle's words
 
 let worker = null;
 let nextId = 0;
@@ -21,7 +19,6 @@ let shown = null;  // the view last shown
 let shownChoices = null;  // the choices the fields show
 let running = 0;  // commands sent and not yet shown
 let stickyMessage = false;  // a warning that stays until the user does something
-let keyboardLayout = '';
 let clockShown = { ms: 0, since: 0 };  // the view's clock and when it came
 let pageLanguage = 'en';
 let sheetsKey = null;  // the puzzle the print sheets show
@@ -82,8 +79,16 @@ function usePageLanguage(language) {
     else node.textContent = before + trIn('WebPage', text) + after;
   }
   for (const [element, text] of liveTexts) element.textContent = text();
-  keyboardLayout = '';
   if (shown) show(shown);
+}
+
+/// What `use` gives for the browser's storage, or `otherwise` where it throws (a storage that is off, damaged text).
+function stored(use, otherwise = null) {
+  try {
+    return use(localStorage);
+  } catch {
+    return otherwise;
+  }
 }
 
 /// What the browser keeps for the page, each entry checked before use: a damaged or foreign entry is dropped with a
@@ -91,42 +96,20 @@ function usePageLanguage(language) {
 const storage = {
   warned: false,
   read(name, valid = () => true) {
-    let value = null;
-    try {
-      value = localStorage.getItem(kStore + name);
-    } catch {
-      return null;
-    }
+    const value = stored((kept) => kept.getItem(kStore + name));
     if (value === null || valid(value)) return value;
-    this.drop([name]);
+    storage.drop([name]);
     say(() => tr('A damaged entry this browser kept for the page was dropped.'));
     return null;
   },
   write(name, value) {
-    try {
-      localStorage.setItem(kStore + name, value);
-    } catch {
-      if (!this.warned) say(() => tr('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.'), true);
-      this.warned = true;
-    }
+    if (stored((kept) => kept.setItem(kStore + name, value) ?? true, false) || storage.warned) return;
+    storage.warned = true;
+    say(() => tr('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.'), true);
   },
-  drop(names) {
-    try {
-      for (const name of names) localStorage.removeItem(kStore + name);
-    } catch {
-      // Nothing was kept.
-    }
-  },
-  names() {
-    try {
-      return Object.keys(localStorage).filter((name) => name.startsWith(kStore)).map((name) => name.slice(kStore.length));
-    } catch {
-      return [];
-    }
-  },
+  drop: (names) => stored((kept) => names.forEach((name) => kept.removeItem(kStore + name))),
+  names: () => stored((kept) => Object.keys(kept).filter((name) => name.startsWith(kStore)).map((name) => name.slice(kStore.length)), []),
 };
-
-const isPuzzleText = (text) => text.startsWith('# Loopword puzzle\n') && text.length < 1 << 20;
 
 function startWorker() {
   worker = new Worker(URL.createObjectURL(new Blob([$('loopword-worker').textContent], { type: 'text/javascript' })));
@@ -233,7 +216,7 @@ function showWords(view) {
 
 /// Keeps the puzzle on show for the next visit and, while it is solved, its letters, time and selected cell.
 function keepProgress(view) {
-  if (!view.puzzle) return;
+  if (!view.offer.puzzle) return;
   if (view.mode === 'solving') {
     storage.write(`puzzle:${view.puzzle.key}`, view.puzzle.file);
     if (view.cursor && started) storage.write(`square:${view.puzzle.key}`, view.cursor.join('.'));
@@ -302,13 +285,7 @@ function setFill() {
 
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
-  const words = $('theme-words').value;
-  if (words.length > kThemeLimit) {
-    showText($('theme-report'), () => tr('The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.', kThemeLimit, words.length));
-    $('theme-keep').disabled = true;
-    return;
-  }
-  const { result } = await send('checkTheme', words);
+  const { result } = await send('checkTheme', $('theme-words').value);
   showText($('theme-report'), () => renderedLines(result.lines));
   $('theme-keep').disabled = !result.usable;
 }
@@ -328,14 +305,14 @@ function compile(steps = true) {
 
 /// Opens the puzzle file `text` with the progress kept for it; a file that cannot be read leaves its warning standing.
 async function openText(name, text, sticky = true) {
-  await run('open', [name, text], true, sticky);
-  const key = shown.puzzle?.key;
-  const progress = key && storage.read(`puzzle:${key}`, isPuzzleText);
+  if (!(await run('open', [name, text], true, sticky)).done) return false;
+  const key = shown.puzzle.key;
+  const progress = storage.read(`puzzle:${key}`);
   if (progress && progress !== shown.puzzle.file) {
     const view = await run('open', [name, progress], true, false);
-    if (view.puzzle?.key !== key) storage.drop([`puzzle:${key}`]);  // progress that no longer opens goes
+    if (!view.done) storage.drop([`puzzle:${key}`]);  // progress that no longer opens goes
   }
-  return Boolean(shown.puzzle);
+  return true;
 }
 
 function download(name, content, type = 'text/plain') {
@@ -388,7 +365,7 @@ async function clearPuzzle() {
 async function forgetAll() {
   if (!window.confirm(tr('Forget every puzzle and all progress kept in this browser? Use this on a shared computer.'))) return;
   storage.drop(storage.names());
-  if (shown?.puzzle) await clearPuzzle();
+  if (shown?.offer.puzzle) await clearPuzzle();
   say(() => tr('This browser has forgotten its puzzles.'));
 }
 
@@ -422,32 +399,18 @@ function shortcut(event) {
   if (!button.disabled) button.click();
 }
 
-function keyButton(label, name, press) {
-  const button = Object.assign(document.createElement('button'), { type: 'button', textContent: label });
-  if (name) button.setAttribute('aria-label', name);
-  button.addEventListener('click', press);
-  return button;
-}
-
 /// The on-screen keyboard while solving, laid out as the puzzle language's keyboard.
 function showKeyboard(view) {
   $('keyboard').hidden = view.mode !== 'solving' || document.body.dataset.face !== 'solve';
   const layout = kKeyboardOf[view.puzzleLanguage] ?? 'qwerty';
-  if (layout === keyboardLayout) return;
-  keyboardLayout = layout;
-  const rows = kKeyboards[layout].map((letters) => [...letters].map((letter) => Object.assign(keyButton(letter, '', () => run('type', [letter])), { translate: false })));
-  rows.push([
-    keyButton('⇤', tr('Previous square'), () => run('press', ['PageUp'])),
-    keyButton('←', tr('Left'), () => run('press', ['ArrowLeft'])),
-    keyButton('→', tr('Right'), () => run('press', ['ArrowRight'])),
-    keyButton('⇥', tr('Next square'), () => run('press', ['PageDown'])),
-    keyButton('⌫', tr('Backspace'), () => run('press', ['Backspace'])),
-    keyButton(tr('Check'), '', check),
-  ]);
-  $('keyboard').replaceChildren(...rows.map((keys) => Object.assign(document.createElement('div'), { className: 'keys' })).map((row, i) => {
-    row.append(...rows[i]);
-    return row;
-  }));
+  for (const row of $('keyboard').querySelectorAll('[data-layout]')) row.hidden = row.dataset.layout !== layout;
+}
+
+function pressKey({ target }) {
+  const key = target.closest('button');
+  if (key?.dataset.key) run('press', [key.dataset.key]);
+  else if (key?.dataset.command === 'check') check();
+  else if (key) run('type', [key.textContent]);
 }
 
 /// Checks the letters and says how many are wrong, for everyone and for screen readers, unless the session spoke.
@@ -506,9 +469,7 @@ function wire() {
   on('compile', 'click', () => compile());
   on('view-button', 'click', () => run('pressViewButton', [], true));
   on('check', 'click', check);
-  on('reveal', 'click', () => run('reveal'));
-  on('undo', 'click', () => run('undo'));
-  on('redo', 'click', () => run('redo'));
+  for (const command of ['reveal', 'undo', 'redo']) on(command, 'click', () => run(command));
   on('start-over', 'click', () => window.confirm(tr('Start this puzzle over? Its letters and time go.')) && clearPuzzle());
   on('open', 'click', () => $('puzzle-file').click());
   on('puzzle-file', 'change', async () => {
@@ -518,15 +479,13 @@ function wire() {
   on('save', 'click', () => download('puzzle.loopword', shown.puzzle.sheetFile));
   on('print', 'click', () => printSheets(false));
   on('print-both', 'click', () => printSheets(true));
-  on('copy-link', 'click', copyLink);
-  on('export', 'click', exportPage);
-  on('forget', 'click', forgetAll);
-  on('guide', 'click', openGuide);
+  for (const [id, command] of [['copy-link', copyLink], ['export', exportPage], ['forget', forgetAll], ['guide', openGuide]]) on(id, 'click', command);
   on('picture', 'click', (event) => {
     clickCell(event);
     $('picture').focus({ preventScroll: true });
   });
   on('picture', 'keydown', typeInFigure);
+  on('keyboard', 'click', pressKey);
   document.addEventListener('keydown', shortcut);
   document.addEventListener('visibilitychange', () => run('pauseClock', [document.hidden]));
   window.addEventListener('afterprint', () => prepareSheets(false));
@@ -536,34 +495,19 @@ function wire() {
 /// The puzzle a link (after the #) or a saved page carries, as text; null for none, a warning that stays when damaged.
 function givenPuzzle() {
   const content = document.querySelector('meta[name=loopword-puzzle]').content;
-  try {
-    if (location.hash.length > 1) return decodeURIComponent(location.hash.slice(1));
-  } catch {
-    say(() => tr('This link is damaged: the puzzle after its # cannot be read. Ask for the link again.'), true);
-    return null;
-  }
-  try {
-    return content ? new TextDecoder().decode(Uint8Array.from(atob(content), (c) => c.charCodeAt(0))) : null;
-  } catch {
-    say(() => tr('The puzzle inside this page is damaged and cannot be read.'), true);
-    return null;
-  }
+  const linked = location.hash.length > 1 ? stored(() => decodeURIComponent(location.hash.slice(1)), false) : null;
+  const carried = !linked && content ? stored(() => new TextDecoder().decode(Uint8Array.from(atob(content), (c) => c.charCodeAt(0))), false) : null;
+  if (linked === false) say(() => tr('This link is damaged: the puzzle after its # cannot be read. Ask for the link again.'), true);
+  else if (carried === false) say(() => tr('The puzzle inside this page is damaged and cannot be read.'), true);
+  return linked || carried || null;
 }
 
-/// The choices kept here before they were kept as one text: the list language and the theme box, taken over once.
+/// The choices kept here before they were kept as one text, taken over once: the list language and the theme box.
 function earlierChoices() {
-  const language = storage.read('language', (code) => code in kLanguageNames);
-  const theme = storage.read('theme', (text) => {
-    try {
-      const { words, title } = JSON.parse(text);
-      return typeof words === 'string' && typeof title === 'string';
-    } catch {
-      return false;
-    }
-  });
+  const language = storage.read('language', (code) => code in kLanguageNames) ?? pageLanguage;
+  const theme = stored(() => JSON.parse(storage.read('theme', (text) => stored(() => typeof JSON.parse(text).words === 'string', false))));
   storage.drop(['language', 'theme', ...storage.names().filter((name) => name.startsWith('time:'))]);
-  const { words = '', title = '' } = theme ? JSON.parse(theme) : {};
-  return new URLSearchParams({ language: language ?? pageLanguage, ...(words && { theme: words }), ...(title && { title }) }).toString();
+  return new URLSearchParams({ language, theme: theme?.words ?? '', title: typeof theme?.title === 'string' ? theme.title : '' }).toString();
 }
 
 /// The first puzzle: the one the link or the page carries; the one a seed in the address makes; the one on show
@@ -576,12 +520,13 @@ async function firstPuzzle() {
   await reportTheme();
   const given = givenPuzzle();
   let opened = Boolean(given) && await openText(tr('the puzzle in the link'), given);
-  if (!opened && shown.choices.seed) opened = Boolean((await compile(false)).puzzle) && await openText(tr('the puzzle made'), shown.puzzle.sheetFile);
-  const last = storage.read('last', isPuzzleText);
+  if (!opened && shown.choices.seed) opened = (await compile(false)).offer.puzzle && await openText(tr('the puzzle made'), shown.puzzle.sheetFile);
+  const last = storage.read('last');
   if (!opened && last) opened = await openText(tr('the puzzle kept here'), last, false);
+  if (!opened && last) storage.drop(['last']);  // a puzzle kept here that no longer opens goes
   if (!opened) await compile(false);
   await startSolving();
-  const [square, position = 1] = (storage.read(`square:${shown?.puzzle?.key}`, (text) => /^\d{1,2}(\.\d)?$/.test(text)) ?? '').split('.').map(Number);
+  const [square, position = 1] = (storage.read(`square:${shown.puzzle?.key}`, (text) => /^\d{1,2}(\.\d)?$/.test(text)) ?? '').split('.').map(Number);
   if (square) await run('select', [square, position]);
   started = true;
   storage.write('choices', shown.choices.kept);

@@ -70,10 +70,13 @@ class WebSession {
   }
 
   void Compile(bool confirmed) { Take(session_.Compile(confirmed)); }
-  void AdvanceCompile(int milliseconds) {
+  /// Lets the compile work for up to `milliseconds`, and while it is shown live, for `steps` steps at most: a pace
+  /// the page can show.
+  void AdvanceCompile(int milliseconds, int steps) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    do Take(session_.AdvanceCompile(std::chrono::milliseconds(milliseconds)));
-    while (compiling_ && std::chrono::steady_clock::now() < until);
+    for (int step = 0; step < steps && compiling_ && std::chrono::steady_clock::now() < until; ++step) {
+      Take(session_.AdvanceCompile(std::chrono::milliseconds(milliseconds)));
+    }
   }
   void PressViewButton(bool confirmed) { Take(session_.PressViewButton(confirmed)); }
   bool Compiling() const { return compiling_; }
@@ -169,6 +172,7 @@ class WebSession {
     view.set("titleLines", MessageData(shown.windowTitle));
     view.set("unsaved", shown.unsaved);
     Message told = shown.reply.Told();
+    view.set("done", shown.reply.done && refusal_.empty());
     if (!refusal_.empty()) told = std::exchange(refusal_, {}).Append(told);  // said by this front end's own checks
     view.set("messageLines", MessageData(told));
     view.set("questionLines", MessageData(shown.reply.question));
@@ -180,7 +184,7 @@ class WebSession {
     view.set("cells", CellsData(shown.reading));
     if (shown.reading.current) view.set("cursor", CellData(*shown.reading.current));
     view.set("wrongLetters", static_cast<int>(shown.picture.marked.size()));
-    if (shown.offer.puzzle && shown.puzzle) {
+    if (shown.puzzle) {  // also a stopped compile's, to print
       val puzzle = val::object();
       puzzle.set("file", shown.puzzle->file);
       puzzle.set("sheetFile", shown.puzzle->sheetFile);
@@ -196,7 +200,7 @@ class WebSession {
   val Sheets() const {
     val sheets = val::object();
     const loopword::View shown = session_.CurrentView();
-    if (!shown.offer.puzzle || !shown.puzzle) return sheets;
+    if (!shown.puzzle) return sheets;
     sheets.set("puzzle", SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet"));
     sheets.set("solution", SheetSvg(shown.puzzle->sheets.solution, "Solution sheet"));
     return sheets;
@@ -242,8 +246,8 @@ WebSession* NewSession() {
 }  // namespace
 
 extern "C" {
-EMSCRIPTEN_KEEPALIVE void loopword_advance_compile(int milliseconds) {
-  if (theSession != nullptr) theSession->AdvanceCompile(milliseconds);
+EMSCRIPTEN_KEEPALIVE void loopword_advance_compile(int milliseconds, int steps) {
+  if (theSession != nullptr) theSession->AdvanceCompile(milliseconds, steps);
 }
 EMSCRIPTEN_KEEPALIVE void loopword_press_view_button(int confirmed) {
   if (theSession != nullptr) theSession->PressViewButton(confirmed != 0);

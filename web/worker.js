@@ -4,12 +4,13 @@
 const core = createLoopword();  // the WebAssembly module, its memory read by bench/web-memory.js
 const session = core.then((module) => module.newSession());
 const kSlice = 30;  // milliseconds a compile works before the page is shown how far it got
+const kSteps = 20;  // steps a compile shown live takes before the page shows them
 let compiles = null;  // the ids of the compile commands answered when the compile ends
 
 /// Lets the running compile advance until it ends, showing each slice, and answers the compile commands then.
 async function advance(module, loopword) {
   while (loopword.compiling()) {
-    module._loopword_advance_compile(kSlice);
+    module._loopword_advance_compile(kSlice, kSteps);
     postMessage({ view: loopword.view() });
     await new Promise((resume) => setTimeout(resume, 0));  // the commands that came meanwhile, Stop among them
   }

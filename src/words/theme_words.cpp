@@ -27,6 +27,10 @@ Phrase EntriesLine(Text pattern, const std::vector<std::string>& entries) {
 
 ThemeWords ReadThemeWords(std::string_view text, Language language) {
   ThemeWords read;
+  if (text.size() > kThemeTextLimit) {  // bytes, which are never fewer than its characters
+    read.tooLong = text.size();
+    return read;
+  }
   std::size_t at = 0;
   while (at < text.size()) {
     if (IsSeparator(text[at])) {
@@ -57,7 +61,10 @@ std::string ThemeText(const std::vector<std::string>& words) {
 Message ThemeWordsReport(const ThemeWords& read) {
   const std::size_t count = read.words.size();
   Message report;
-  if (count == 0) {
+  if (read.tooLong > 0) {
+    report = Message(LOOPWORD_TEXT("Messages", "The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold."),
+                     {static_cast<int>(kThemeTextLimit), static_cast<int>(read.tooLong)});
+  } else if (count == 0) {
     report = LOOPWORD_TEXT("Messages", "No theme words: puzzles come from the word list alone.");
   } else if (count > kThemeWordLimit) {
     report = Message(texts::kTooManyThemeWords, {count});

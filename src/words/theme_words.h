@@ -13,6 +13,8 @@ namespace loopword {
 
 /// Most theme words one puzzle can hold: one per square.
 inline constexpr int kThemeWordLimit = 23;
+/// Longest theme text read, in characters: far more than a puzzle's words; a longer paste is refused whole.
+inline constexpr std::size_t kThemeTextLimit = 20000;
 
 /// What a theme text gave: the usable words in their order (8 capitals, each once), and the
 /// entries that cannot be used, as typed.
@@ -22,9 +24,11 @@ struct ThemeWords {
   std::vector<std::string> unusable;
   /// Entries that repeat an earlier usable word.
   std::vector<std::string> repeated;
+  /// The characters of a text over kThemeTextLimit, which is not read; 0 for a text that was.
+  std::size_t tooLong = 0;
 
-  /// Whether the words fit in one puzzle: at most kThemeWordLimit of them.
-  [[nodiscard]] bool Fit() const { return words.size() <= kThemeWordLimit; }
+  /// Whether the words fit in one puzzle: at most kThemeWordLimit of them, from a text that was read.
+  [[nodiscard]] bool Fit() const { return words.size() <= kThemeWordLimit && tooLong == 0; }
 };
 
 /// Splits `text` at line ends, spaces, tabs and commas, folds every entry by the rules of `language`

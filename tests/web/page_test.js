@@ -123,6 +123,33 @@ describe('puzzles made in the page', () => {
   }
 });
 
+describe('a compile in the page', () => {
+  it('shows the fill as it goes; Stop ends it where it is, in the same worker, keeping what it made and the list', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=4', await own.newPage());
+    const [worker] = page.workers();
+    await worker.evaluate(() => { self.neverEnded = true; });
+    await page.click('#face-make');
+    // 25 words of one letter each make no puzzle: a thousand attempts fail, then the search proves it; Stop comes first
+    const words = [...'ABCDEFGHIJKLMNOPQRSTUVWXY'].map((letter) => letter.repeat(8)).join('\n');
+    await page.setInputFiles('#list-file', { name: 'few.txt', mimeType: 'text/plain', buffer: Buffer.from(words) });
+    await settled(page);
+    await page.click('#compile');
+    await page.waitForFunction(() => document.querySelector('#view-button').textContent === 'Stop' && document.querySelectorAll('#picture svg text').length > 0);
+    await page.click('#view-button');
+    await settled(page);
+    assert.equal(await page.textContent('#view-button'), 'Show Solution');
+    assert.ok(await page.isDisabled('#view-button'));
+    assert.equal(await worker.evaluate(() => self.neverEnded), true, 'the worker was not ended to stop');
+    const placed = await page.evaluate(() => shown.puzzle.key.split('|').filter(Boolean).length);
+    assert.ok(placed >= 1 && placed < 23, `the stopped compile placed ${placed} words`);
+    assert.match(await page.textContent('#title'), /few\.txt \(25 words\)/, 'the list stays chosen');
+    await page.click('#print-both');
+    await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
+    await own.close();
+  });
+});
+
 describe('solving in the page', () => {
   it('keeps typed letters over a reload and says when the typed answer is solved', async () => {
     const page = await openPage('?level=1&seed=9');
@@ -320,7 +347,7 @@ describe('the page on a phone and a desktop', () => {
       const cell = await page.$eval('#picture svg', (svg) => svg.getBoundingClientRect().width / svg.viewBox.baseVal.width * 300);
       assert.ok(cell >= 22, `cells of ${cell} px`);
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page is wider than the phone');
-      const keys = await page.$$eval('#keyboard button', (buttons) => buttons.map((b) => ({ name: b.getAttribute('aria-label') ?? b.textContent, box: b.getBoundingClientRect().toJSON() })));
+      const keys = await page.$$eval('#keyboard .keys:not([hidden]) button', (buttons) => buttons.map((b) => ({ name: b.getAttribute('aria-label') ?? b.textContent, box: b.getBoundingClientRect().toJSON() })));
       assert.equal(keys.slice(0, 10).map(({ name }) => name).join(''), firstRow);
       for (const { name, box } of keys) {
         assert.ok(box.height >= 44 && box.bottom <= 740, `${name}: ${JSON.stringify(box)}`);
