@@ -97,8 +97,7 @@ def _german_verb(word):
             participles |= {stem + "T", stem + "EN"}
         participles |= {"GE" + stem + "T", "GE" + stem + "ET", "GE" + stem + "EN"}
     forms |= _product(participles, _DE_ADJECTIVE)
-    plain = {form for form in forms if not form.startswith(_DE_INSEPARABLE[1:])}
-    return forms | _product(_DE_SEPARABLE, plain | {"ZU" + word})
+    return forms | _product(_DE_SEPARABLE, forms | {"ZU" + word})
 
 
 def _german(word):
@@ -157,8 +156,7 @@ def _dutch_verb(word):
             participles |= {stem + "T", stem + "D", stem + "TE", stem + "DE"}
     participles.add("GE" + word)
     forms |= participles
-    plain = {form for form in forms if not form.startswith(_NL_INSEPARABLE[1:])}
-    return forms | _product(_NL_SEPARABLE, plain | {"TE" + word})
+    return forms | _product(_NL_SEPARABLE, forms | {"TE" + word})
 
 
 def _dutch(word):
