@@ -26,8 +26,11 @@ from loopword_classroom import classroom_path, read_classroom  # noqa: E402
 def puzzle_words(compile_path, code, source, count, seed, *flags):
     """The words of `count` puzzles, in the order they come: the last field of each placement line."""
     language = () if code == "en" else ("--language", code)
-    result = subprocess.run([compile_path, *source, *language, "--count", str(count), "--seed", str(seed), *flags],
-                            capture_output=True, text=True, check=False)
+    try:
+        result = subprocess.run([compile_path, *source, *language, "--count", str(count), "--seed", str(seed), *flags],
+                                capture_output=True, text=True, check=False)
+    except OSError as e:
+        sys.exit("cannot run %s: %s (build it, or give --compile PATH)" % (compile_path, e.strerror))
     if result.returncode != 0:
         sys.exit("%s failed for %s: %s" % (compile_path, code, result.stderr.strip()))
     return [line.split()[-1] for line in result.stdout.split("\n") if line and not line.startswith("#")]
