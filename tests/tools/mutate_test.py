@@ -67,8 +67,8 @@ class RunTest(unittest.TestCase):
         self.folder.cleanup()
 
     def run_tool(self, test_cmd, *options):
-        return subprocess.run([sys.executable, str(TOOL), "--build", self.build, "--build-cmd", f"! grep -q '>= 7' {self.source}",
-                               "--test-cmd", test_cmd, "--count", "0", *options, self.source],
+        return subprocess.run([sys.executable, str(TOOL), "--build", self.build, "--count", "0", "--build-cmd",
+                               f"! grep -q '>= 7' {self.source}", "--test-cmd", test_cmd, *options, self.source],
                               capture_output=True, text=True, timeout=60)
 
     def assert_restored(self):
@@ -86,7 +86,8 @@ class RunTest(unittest.TestCase):
             judged = {m["mutation"]: (m["status"], m["line"]) for m in json.load(f)["mutants"]}
         self.assertEqual(judged, {"return !(…)": ("survived", 3), "== → !=": ("killed", 3),
                                   "|| → &&": ("timed out", 3), "> → >=": ("did not build", 3)})
-        self.assertIn("ready.cpp:3: return !(a == 2 || a > 7);", result.stdout)
+        self.assertIn("ready.cpp:3:3  return !(…)\n    - return a == 2 || a > 7;\n    + return !(a == 2 || a > 7);",
+                      result.stdout)
         self.assertRegex(result.stdout, r"ready.cpp +1 +1 +1 +1 +50%")
         self.assert_restored()
 
