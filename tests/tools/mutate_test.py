@@ -12,6 +12,7 @@ import tempfile
 import unittest
 
 TOOL = pathlib.Path(__file__).resolve().parents[2] / "tools" / "mutate"
+sys.dont_write_bytecode = True  # no tools/__pycache__ in the source tree
 loader = importlib.machinery.SourceFileLoader("mutate", str(TOOL))
 mutate = importlib.util.module_from_spec(importlib.util.spec_from_loader("mutate", loader))
 loader.exec_module(mutate)
