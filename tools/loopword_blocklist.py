@@ -3,9 +3,12 @@
 A project blocklist (data/extra-blocklist.txt for English, data/blocklist-xx.txt for the others) has one
 entry a line, '#' starting a comment:
 
-  word     the word and its inflected forms by the rules of the list's language
+  word     the word and all its inflected and derived forms by the rules of the list's language
+           (tools/loopword_morphology.py: maldito blocks MALDITAS, chier CHIERAIS, neuken INNEUKEN)
   word*    every word that starts with it (the first part of compounds)
-  *word    every word that ends with it (the last part of compounds)
+  *word    every word that ends with it or with its plural, case or gender forms (the last part of
+           compounds: *nazi blocks NEONAZIS)
+  *word*   every word that holds it anywhere (a stem no innocent word shares: Dutch *neger*)
   !word    this word is kept even when a rule above would block it (an innocent look-alike)
 
 Entries are folded into capitals like the lists themselves (German Ä to AE, other accents dropped).
@@ -14,101 +17,76 @@ Entries are folded into capitals like the lists themselves (German Ä to AE, oth
 import re
 
 from loopword_language import fold
+from loopword_morphology import forms as inflected_forms, noun_forms
 
 LEVELS = (1, 2, 3)
 OTHER_LANGUAGES = ("de", "fr", "es", "it", "pt", "nl")
 MINIMUM_LEVEL1 = 900
 
-# Endings added to a blocked word by language, before any stem rule: plurals, cases, genders, agent nouns.
-_ENDINGS = {
-    "en": ("", "S", "ES", "ED", "ING", "ER", "ERS", "Y"),
-    "de": ("", "E", "EN", "ER", "ES", "EM", "N", "S", "ERN", "IN", "INNEN", "CHEN", "EREI"),
-    "fr": ("", "S", "X", "E", "ES", "EUR", "EURS", "EUSE", "EUSES", "ERIE", "ERIES"),
-    "es": ("", "S", "ES", "A", "AS", "O", "OS", "ON", "ONES", "ONA", "ONAS", "ITO", "ITA", "ITOS", "ITAS"),
-    "it": ("", "A", "E", "I", "O", "ONE", "ONI", "ATA", "ATE", "ATO", "ATI", "ETTA", "ETTE"),
-    "pt": ("", "S", "A", "AS", "O", "OS", "AO", "OES", "ONA", "ONAS", "INHA", "INHO"),
-    "nl": ("", "EN", "S", "E", "ER", "JE", "JES", "TJE", "TJES", "ERS", "ERIJ"),
-}
-
-# Verb endings: a blocked word ending in one of the infinitive endings also blocks its stem followed by
-# each of the forms (and, in German and Dutch, the participles with ge-).
-_VERBS = {
-    "de": (("EN", "N"), ("E", "EN", "END", "ENDE", "ENDEN", "ENDER", "ENDES", "EST", "ET", "ST", "T", "TE", "TEN",
-                         "TER", "TES", "TEST", "TET", "ER", "ERIN", "UNG", "EREI")),
-    "fr": (("ER", "IR", "RE"), ("E", "ES", "ENT", "ONS", "EZ", "AI", "AS", "A", "AIS", "AIT", "AIENT", "ANT",
-                                "EE", "EES", "ERAI", "ERAS", "ERA", "ERONT", "ERAIT", "EUR", "EURS", "EUSE",
-                                "EUSES", "IS", "IT", "ISSENT", "I", "IE", "IES", "U", "UE", "US", "UES")),
-    "es": (("AR", "ER", "IR"), ("O", "AS", "A", "AMOS", "AIS", "AN", "E", "ES", "EN", "EMOS", "ADO", "ADA", "ADOS",
-                                "ADAS", "IDO", "IDA", "IDOS", "IDAS", "ANDO", "IENDO", "ABA", "ABAN", "IA", "IAN",
-                                "ARA", "ARAN", "ARE", "ARON", "ASTE", "ADOR", "ADORA", "ADORES", "ADORAS")),
-    "it": (("ARE", "ERE", "IRE", "ARSI", "ERSI", "IRSI"),
-           ("O", "I", "A", "E", "IAMO", "ATE", "ETE", "ITE", "ANO", "ONO", "ATO", "ATA", "ATI", "UTO", "UTA", "UTI",
-            "ITO", "ITA", "ITI", "ANDO", "ENDO", "AVA", "AVANO", "EVA", "AVO", "ERA", "ERO", "ATORE", "ATRICE")),
-    "pt": (("AR", "ER", "IR"), ("O", "AS", "A", "AMOS", "AM", "E", "ES", "EM", "EMOS", "ADO", "ADA", "ADOS", "ADAS",
-                                "IDO", "IDA", "IDOS", "IDAS", "ANDO", "ENDO", "INDO", "AVA", "AVAM", "IA", "IAM",
-                                "OU", "EU", "IU", "ARAM", "ERAM", "ADOR", "ADORA")),
-    "nl": (("EN",), ("", "T", "TE", "TEN", "D", "DE", "DEN", "ER", "ERS", "ERIJ", "EN", "END", "ENDE")),
-}
-_PARTICIPLES = {"de": ("T", "TE", "TEN", "TER", "TES", "TEM", "EN", "ENE", "ENEN"), "nl": ("T", "D", "EN", "TE", "DE")}
-
 _ROMAN = re.compile(r"M{0,4}(CM|CD|D?C{0,3})(XC|XL|L?X{0,3})(IX|IV|V?I{0,3})")
 
 
 class Blocklist:
-    """The words, prefixes and suffixes a blocklist blocks in one language, and the words it keeps."""
+    """The words, prefixes, suffixes and infixes a blocklist blocks in one language, each with the entry
+    that blocks it, and the words it keeps."""
 
     def __init__(self, language):
         self.language = language
-        self.forms = set()
-        self.prefixes = set()
-        self.suffixes = set()
+        self.forms = {}
+        self.prefixes = {}
+        self.suffixes = {}
+        self.infixes = {}
         self.kept = set()
 
     def add(self, entry):
         """Adds one entry (see the module text); returns False when it folds into no word."""
-        marker, word = "", entry
-        if entry and entry[0] in "!*":
-            marker, word = entry[0], entry[1:]
-        elif entry.endswith("*"):
-            marker, word = "prefix", entry[:-1]
+        word = entry
+        starred_front, starred_back = word.startswith("*"), word.endswith("*") and len(word) > 1
+        if word.startswith("!"):
+            word = word[1:]
+        word = word[1 if starred_front else 0: len(word) - (1 if starred_back else 0)]
         folded = fold(self.language, word) or fold(self.language, word.lower())
         if not folded:
             return False
-        if marker == "!":
+        if entry.startswith("!"):
             self.kept.add(folded)
-        elif marker == "*":
-            self.suffixes.add(folded)
-        elif marker == "prefix":
-            self.prefixes.add(folded)
+        elif starred_front and starred_back:
+            self.infixes.setdefault(folded, entry)
+        elif starred_front:
+            for form in noun_forms(self.language, folded):
+                self.suffixes.setdefault(form, entry)
+        elif starred_back:
+            self.prefixes.setdefault(folded, entry)
         else:
-            self.forms |= inflected_forms(self.language, folded)
+            for form in inflected_forms(self.language, folded):
+                self.forms.setdefault(form, entry)
         return True
 
-    def add_whole(self, entry):
+    def add_whole(self, entry, label=None):
         """Blocks only the entry itself, folded; entries that fold into no word are skipped."""
         folded = fold(self.language, entry) or fold(self.language, entry.lower())
         if folded:
-            self.forms.add(folded)
+            self.forms.setdefault(folded, label or entry)
+
+    def entry_blocking(self, word):
+        """The entry that blocks the capitalised `word`, or None when none does or the word is kept."""
+        if word in self.kept:
+            return None
+        if word in self.forms:
+            return self.forms[word]
+        for size in range(1, len(word) + 1):
+            if word[:size] in self.prefixes:
+                return self.prefixes[word[:size]]
+            if word[-size:] in self.suffixes:
+                return self.suffixes[word[-size:]]
+        for infix, entry in self.infixes.items():
+            if infix in word:
+                return entry
+        return None
 
     def blocks(self, word):
         """Whether the capitalised `word` is blocked."""
-        if word in self.kept:
-            return False
-        return (word in self.forms or any(word.startswith(p) for p in self.prefixes)
-                or any(word.endswith(s) for s in self.suffixes))
-
-
-def inflected_forms(language, word):
-    """The capitalised `word` and the forms its language's rules derive from it."""
-    forms = {word + ending for ending in _ENDINGS[language]}
-    infinitives, verb_forms = _VERBS.get(language, ((), ()))
-    for infinitive in infinitives:
-        if word.endswith(infinitive) and len(word) > len(infinitive) + 1:
-            stem = word[: -len(infinitive)]
-            forms |= {stem + ending for ending in verb_forms}
-            forms |= {"GE" + stem + ending for ending in _PARTICIPLES.get(language, ())}
-            break
-    return forms
+        return self.entry_blocking(word) is not None
 
 
 def npm_blocklist(language, naughty_entries, whole_entries=()):

@@ -1,0 +1,42 @@
+"""Reading the classroom lists, data/classroom-xx.txt: a verdict for every Level 1 word and Level 1 candidate a reader judged.
+
+One word a line in the list's capitals, one space, the verdict; '#' starts a comment; sorted by word.
+
+  ok         fit for Level 1
+  rare       a 12-year-old would not know it, or an administrative or newspaper word: not in Level 1
+  form       a verb form with an attached pronoun or a rare tense or person: not in Level 1
+  unfit      a teacher would not read it aloud to a class (sexual, drugs, curses, insults, violence):
+             not in Level 1
+  offensive  an obscenity, sexual slang or a slur: in no level
+"""
+# SPDX-License-Identifier: GPL-3.0-or-later
+import os
+import re
+
+VERDICTS = ("ok", "rare", "form", "unfit", "offensive")
+
+
+def classroom_path(data_folder, language):
+    return os.path.join(data_folder, "classroom-%s.txt" % language)
+
+
+def read_classroom(path):
+    """The verdicts of a classroom list by word, or None when the language has none yet; raises
+    ValueError naming the line of a malformed, repeated or unsorted entry."""
+    if not os.path.exists(path):
+        return None
+    verdicts = {}
+    previous = ""
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            fields = line.split("#", 1)[0].split()
+            if not fields:
+                continue
+            where = "%s:%d: " % (path, number)
+            if len(fields) != 2 or not re.fullmatch(r"[A-Z]{8}", fields[0]) or fields[1] not in VERDICTS:
+                raise ValueError(where + "%r is not a word of 8 capitals and one of %s" % (line.strip(), ", ".join(VERDICTS)))
+            if fields[0] <= previous:
+                raise ValueError(where + "%s is repeated or out of order" % fields[0])
+            previous = fields[0]
+            verdicts[fields[0]] = fields[1]
+    return verdicts
