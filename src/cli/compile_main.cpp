@@ -50,35 +50,40 @@ struct Options {
   int level = 0;  // a bundled list instead of `dictionary` when 1..3
   loopword::Language language = loopword::Language::English;
   long long count = 1;
-  std::optional<std::uint64_t> seed;
-  std::string startWord;  // checked, in capitals; empty for a random word per puzzle
+  std::uint64_t seed = 0;
+  bool seedGiven = false;
+  std::string start;  // as given: the session reads it by the rules of the lists' language
   std::string out;
   std::string pdf;
   std::string svg;
   bool noRepeats = false;
   bool quiet = false;
   loopword::CompileOptions fill;
-  std::string themeText;  // the words of --theme as given (its file read), for the session to read
+  std::string theme;  // as given: a file, or the words themselves
   std::string title;
   bool grade = false;
   std::string gradeFile;
 };
 
-/// True when all of `text` is a whole number from `least` to `most`, which then goes into `value`.
+/// True when all of `text` is a whole number from `least` to `most`.
 template <typename Number>
-bool ReadNumber(std::string_view text, Number least, Number most, Number& value) {
+bool IsNumberIn(std::string_view text, Number least, Number most) {
   Number read{};
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
-  if (error != std::errc() || end != text.data() + text.size() || read < least || read > most) return false;
-  value = read;
-  return true;
+  return error == std::errc() && end == text.data() + text.size() && read >= least && read <= most;
 }
 
-/// "" when `fine`, else `wrong`: what an option check returns.
-std::string Unless(bool fine, const std::string& wrong) { return fine ? "" : wrong; }
+/// A check of an option's value: `wrong` when `fine` says no; the parser puts the option's name before it.
+CLI::Validator Checked(std::function<bool(const std::string&)> fine, const std::string& wrong) {
+  return CLI::Validator([fine = std::move(fine), wrong](const std::string& value) { return fine(value) ? std::string() : wrong; }, "");
+}
 
-/// The theme text of --theme: the file it names, or the value itself; nullopt when a named file
-/// cannot be read.
+/// A check that the value is not empty.
+CLI::Validator Given() {
+  return Checked([](const std::string& value) { return !value.empty(); }, "needs a value");
+}
+
+/// The text of --theme: the file it names, or the value itself; nullopt when a named file cannot be read.
 std::optional<std::string> ThemeArgumentText(const std::string& value) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(value, error)) return value;
@@ -88,67 +93,15 @@ std::optional<std::string> ThemeArgumentText(const std::string& value) {
   return text;
 }
 
-/// Takes the text of --theme into `options` (the session reads the words); what is wrong with it, or "".
-std::string ParseTheme(const std::string& value, Options& options) {
-  const std::optional<std::string> text = ThemeArgumentText(value);
-  if (!text) return "--theme: could not read " + value;
-  options.themeText = *text;
-  return {};
-}
-
-/// Reads the word of --start into `options` by the rules of their language (--language is read
-/// first, wherever it stands); what is wrong with it, or "".
-std::string ParseStart(const std::string& value, Options& options) {
-  const loopword::StartWordCheck check = loopword::CheckStartWord(value, options.language);
-  if (check.verdict != loopword::StartWordCheck::Verdict::Accepted) {
-    return "--start: " + (check.message.empty() ? std::string("Specify 8-letter word") : loopword::EnglishText(check.message));
-  }
-  options.startWord = check.word;
-  return {};
-}
-
-/// Reads the language code of --language into `options`; what is wrong with it, or "".
-std::string ParseLanguage(const std::string& value, Options& options) {
-  const std::optional<loopword::Language> language = loopword::LanguageFromCode(value);
-  if (!language || *language == loopword::Language::English) return "--language must be de, fr, es, it, pt or nl";
-  options.language = *language;
-  return {};
-}
-
-/// Reads the grade of --difficulty into `options`; what is wrong with it, or "".
-std::string ParseDifficulty(const std::string& value, Options& options) {
-  const std::optional<loopword::Difficulty> difficulty = loopword::DifficultyNamed(value);
-  if (!difficulty) return "--difficulty must be standard, easy, medium, hard or expert";
-  options.fill.difficulty = *difficulty;
-  return {};
-}
-
-/// Reads the title of --title into `options`; what is wrong with it, or "".
-std::string ParseTitle(const std::string& value, Options& options) {
-  if (loopword::CharacterCount(value) > loopword::kTitleLimit) return "--title: at most 60 characters";
-  options.title = loopword::PlainTitle(value);
-  return {};
-}
-
-/// Takes the value of one option into the options; what is wrong with it, or "".
-using ValueReader = std::function<std::string(const std::string&)>;
-
-/// Declares an option that takes a value, named `value` in the help and the usage; `read` takes it
-/// (the last one given wins).
-CLI::Option* AddValueOption(CLI::App& app, const std::string& name, const std::string& value, const std::string& help,
-                            ValueReader read) {
-  const auto check = [name, read = std::move(read)](const std::string& text) {
-    return text.empty() ? name + " needs a value" : read(text);
-  };
-  return app.add_option(name, help)->type_name(value)->check(CLI::Validator(check, ""));
-}
-
-/// A value taken into a string of the options as it is.
-ValueReader Keep(std::string& into) {
-  return [&into](const std::string& value) {
-    into = value;
+/// Takes a value by its name, as the value's number the option reads: `wrong` for a name `named` does not know.
+template <typename Value>
+CLI::Validator ByName(std::function<std::optional<Value>(const std::string&)> named, const std::string& wrong) {
+  return CLI::Validator([named = std::move(named), wrong](std::string& text) {
+    const std::optional<Value> value = named(text);
+    if (!value) return wrong;
+    text = std::to_string(static_cast<int>(*value));
     return std::string();
-  };
+  }, "");
 }
 
 /// Declares every option with its value check, its help and the options it does not go with.
@@ -158,48 +111,45 @@ void DeclareOptions(CLI::App& app, Options& options) {
   app.allow_extras();  // named as unknown options by ParseArguments
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
-  CLI::Option* dictionary = AddValueOption(app, "--dict", "FILE",
+  CLI::Option* dictionary = app.add_option("--dict", options.dictionary,
       "word list: one word per line; lines of 8 letters, all capitals or all lower case, are used; a file "
-      "that is not UTF-8 is read as Windows-1252 (ISO-8859-1 alike), which the \"# word list:\" line then says",
-      Keep(options.dictionary));
-  CLI::Option* level = AddValueOption(app, "--level", "1|2|3", "a bundled word list: 1 easy, 2 medium, 3 hard",
-      [&](const std::string& value) { return Unless(ReadNumber(value, 1, 3, options.level), "--level must be 1, 2 or 3"); });
+      "that is not UTF-8 is read as Windows-1252 (ISO-8859-1 alike), which the \"# word list:\" line then says")
+      ->type_name("FILE")->check(Given());
+  CLI::Option* level = app.add_option("--level", options.level, "a bundled word list: 1 easy, 2 medium, 3 hard")
+      ->type_name("1|2|3")->check(Checked([](const std::string& v) { return IsNumberIn(v, 1, 3); }, "must be 1, 2 or 3"));
   dictionary->excludes(level);
-  AddValueOption(app, "--language", "de|fr|es|it|pt|nl",
+  const auto otherLanguage = [](const std::string& code) {
+    const std::optional<loopword::Language> language = loopword::LanguageFromCode(code);
+    return language == loopword::Language::English ? std::nullopt : language;
+  };
+  app.add_option("--language", options.language,
       "puzzles in another language: de German, fr French, es Spanish, it Italian, pt Portuguese, nl Dutch "
       "(default: English). --dict FILE is read by that language's rules: accents dropped (German: Ä Ö Ü ß as AE "
       "OE UE SS, nouns with their capital read too), words that then read alike kept once; --level, or neither "
-      "option, takes the language's bundled list. Its puzzles carry a \"# language:\" line",
-      [&](const std::string& value) { return ParseLanguage(value, options); });
-  AddValueOption(app, "--count", "N",
-      "number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)",
-      [&](const std::string& value) {
-        return Unless(ReadNumber(value, 1LL, kCountLimit, options.count), "--count must be a whole number from 1 to 1,000,000");
-      });
-  AddValueOption(app, "--seed", "S",
+      "option, takes the language's bundled list. Its puzzles carry a \"# language:\" line")
+      ->type_name("de|fr|es|it|pt|nl")
+      ->transform(ByName<loopword::Language>(otherLanguage, "must be de, fr, es, it, pt or nl"));
+  app.add_option("--count", options.count, "number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)")
+      ->type_name("N")->check(Checked([](const std::string& v) { return IsNumberIn(v, 1LL, kCountLimit); }, "must be a whole number from 1 to 1,000,000"));
+  app.add_option("--seed", options.seed,
       "seed of the run, 0 to 18446744073709551615 (default: drawn at random); puzzle k of the run has "
-      "seed S+k-1, see below",
-      [&](const std::string& value) {
-        return Unless(ReadNumber(value, std::uint64_t{0}, UINT64_MAX, options.seed.emplace()),
-                      "--seed must be a whole number from 0 to " + std::to_string(UINT64_MAX));
-      });
-  AddValueOption(app, "--start", "WORD",
+      "seed S+k-1, see below")
+      ->type_name("S")->check(Checked([](const std::string& v) { return loopword::ReadSeed(v).has_value(); },
+                                      "must be a whole number from 0 to " + std::to_string(UINT64_MAX)));
+  app.add_option("--start", options.start,
       "word for the crossing square 12, 8 letters (default: a random word per puzzle); it need not be in the "
-      "word list; with --language read by that language's rules, as --dict lines are, in any case",
-      [&](const std::string& value) { return ParseStart(value, options); });
-  AddValueOption(app, "--out", "FILE",
+      "word list; with --language read by that language's rules, as --dict lines are, in any case")
+      ->type_name("WORD")->check(Given());
+  app.add_option("--out", options.out,
       "write the puzzles to FILE (a .loopword puzzle file the window opens) instead of printing them; they go "
       "into a temporary file beside it, which replaces FILE at the end, so an interrupted run leaves FILE as "
-      "it was",
-      Keep(options.out));
-  AddValueOption(app, "--pdf", "FILE",
+      "it was")->type_name("FILE")->check(Given());
+  app.add_option("--pdf", options.pdf,
       "also write a booklet on the paper of the locale (A4, or Letter where inches are used): one puzzle a "
-      "page, headed with its number, then the answer pages with four solutions each",
-      Keep(options.pdf));
-  AddValueOption(app, "--svg", "FILE",
+      "page, headed with its number, then the answer pages with four solutions each")->type_name("FILE")->check(Given());
+  app.add_option("--svg", options.svg,
       "also write the puzzle's two sheets as SVG files: FILE without its .svg ending, then -puzzle.svg and "
-      "-solution.svg; with one puzzle only",
-      Keep(options.svg));
+      "-solution.svg; with one puzzle only")->type_name("FILE")->check(Given());
   app.add_flag("--no-repeats", options.noRepeats,
       "no word in two puzzles, for as long as the word list allows; a note on standard error says from "
       "which puzzle on words repeat");
@@ -211,18 +161,17 @@ void DeclareOptions(CLI::App& app, Options& options) {
   app.add_flag("--unique", options.fill.unique,
       "keep only puzzles whose puzzle sheet (word list, word 12 and the hint letters) allows exactly one "
       "solution; works with or without --varied");
-  AddValueOption(app, "--theme", "FILE|WORDS",
+  app.add_option("--theme", options.theme,
       "theme words every puzzle holds once, 1 to 23, the rest coming from the word list: a file or the words "
       "themselves (\"WORD WORD ...\"); line ends, spaces or commas separate them, any case is read as "
       "capitals (with --language by that language's rules: Fußball is FUSSBALL in German), and entries that are not 8 letters A to Z or are repeated are named and skipped. With "
       "--no-repeats only the other words are kept apart. When the theme words provably cannot all go into one "
-      "puzzle, or none is found in time, the run says so (exit status 1).",
-      [&](const std::string& value) { return ParseTheme(value, options); });
-  AddValueOption(app, "--title", "TEXT",
+      "puzzle, or none is found in time, the run says so (exit status 1).")
+      ->type_name("FILE|WORDS")->check(Given());
+  app.add_option("--title", options.title,
       "a title of at most 60 characters, printed beside the program's name on both sheets and kept in a "
-      "\"# title:\" line; line ends and tabs become spaces",
-      [&](const std::string& value) { return ParseTitle(value, options); });
-  AddValueOption(app, "--difficulty", "standard|easy|medium|hard|expert",
+      "\"# title:\" line; line ends and tabs become spaces")->type_name("TEXT");
+  app.add_option("--difficulty", options.fill.difficulty,
       "the puzzle sheet's grade: standard (the default) gives the usual 18 hint letters; easy, medium, hard "
       "and expert choose the hint cells (never in square 12) so that the sheet has exactly one solution, "
       "with or without --unique, and needs exactly the techniques of its grade: easy placing words and "
@@ -230,17 +179,18 @@ void DeclareOptions(CLI::App& app, Options& options) {
       "and error; the harder the grade, the fewer hint letters. expert always draws its fill as --varied "
       "does: the usual fill's look-alike words need too many hints to leave an Expert sheet. A fill that "
       "cannot reach the grade is replaced, up to 40 fills a puzzle; then the run gives up (exit status 1). "
-      "Kept in a \"# difficulty:\" line, the cells in a \"# hints:\" line (square.position, e.g. 03.5)",
-      [&](const std::string& value) { return ParseDifficulty(value, options); });
+      "Kept in a \"# difficulty:\" line, the cells in a \"# hints:\" line (square.position, e.g. 03.5)")
+      ->type_name("standard|easy|medium|hard|expert")
+      ->transform(ByName<loopword::Difficulty>([](const std::string& name) { return loopword::DifficultyNamed(name); },
+                                               "must be standard, easy, medium, hard or expert"));
   app.add_flag("--grade", options.grade,
       "add each puzzle's grade as a \"# grade:\" comment line: the grade, the highest technique needed "
       "(1 singles, 2 neighbour elimination, 3 sets, 4 lookahead, 5 search), the steps of each and the effort "
       "(tentative placements); standard sheets too, which mostly come out Expert as many allow several "
       "solutions");
-  CLI::Option* gradeFile = AddValueOption(app, "--grade-file", "FILE",
+  CLI::Option* gradeFile = app.add_option("--grade-file", options.gradeFile,
       "print the grade of each puzzle of a puzzle file, by its own hint cells, as --grade gives it, and make "
-      "none; it goes with no other option",
-      Keep(options.gradeFile));
+      "none; it goes with no other option")->type_name("FILE")->check(Given());
   for (CLI::Option* other : app.get_options()) {
     if (other != gradeFile) gradeFile->excludes(other);
   }
@@ -350,21 +300,15 @@ std::string Usage(const CLI::App& app) {
   return text + "Run " + command + "--help for what each option does.\n";
 }
 
-/// The first line of the message about arguments the parser refused.
-std::string Refusal(const CLI::ParseError& error) {
-  const std::string what = error.what();
-  const std::string name = what.substr(0, what.find(':'));
-  // A check's own message names its option already; the parser puts the name before it once more.
-  if (error.get_name() == "ValidationError") return what.substr(std::min(name.size() + 2, what.size()));
-  if (error.get_name() == "ArgumentMismatch") return name + " needs a value";
-  if (error.get_name() == "ExcludesError") {
-    const std::size_t split = what.find(" excludes ");
-    std::string first = what.substr(0, split), second = what.substr(split + 10);
-    if (second == "--grade-file") std::swap(first, second);
-    if (first != "--grade-file") return "give " + first + " or " + second + ", not both";
-    return "--grade-file makes no puzzles: give no " + (second == "--dict" || second == "--level" ? "word list" : second);
+/// What is wrong when options that exclude each other were given together: the options given say which.
+std::string Conflict(const CLI::App& app) {
+  if (app.count("--grade-file") == 0) return "give --dict or --level, not both";
+  for (const CLI::Option* option : app.get_options()) {
+    const std::string name = option->get_name();
+    if (name == "--grade-file" || option->count() == 0) continue;
+    return "--grade-file makes no puzzles: give no " + (name == "--dict" || name == "--level" ? std::string("word list") : name);
   }
-  return what;
+  return "--grade-file goes with no other option";
 }
 
 /// What is wrong with the options as a whole, beyond the options that do not go together, or "".
@@ -387,8 +331,10 @@ std::string ParseArguments(CLI::App& app, int argc, char** argv, Options& option
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
     throw;
+  } catch (const CLI::ExcludesError&) {
+    return Conflict(app);
   } catch (const CLI::ParseError& error) {
-    return Refusal(error);
+    return error.what();
   }
   if (!app.remaining().empty()) return "unknown option " + app.remaining().front();
   return CheckTogether(options);
@@ -495,7 +441,6 @@ loopword::Choices ChoicesOf(const Options& options) {
   choices.difficulty = options.fill.difficulty;
   choices.varied = options.fill.varied;
   choices.unique = options.fill.unique;
-  choices.startWord = options.startWord;
   return choices;
 }
 
@@ -509,11 +454,20 @@ std::optional<int> PrepareSession(const Options& options, loopword::Session& ses
     return 1;
   }
   SayMessages(loaded);
-  if (options.themeText.empty() && options.title.empty()) return std::nullopt;
-  const loopword::Reply theme = session.ChooseTheme(options.themeText, options.title);
+  if (!options.start.empty()) {
+    const loopword::Reply start = session.EnterStartWord(options.start);
+    if (!start.done) return Refuse("--start: " + (start.messages.empty() ? std::string("Specify 8-letter word") : loopword::EnglishText(start.Told())));
+  }
+  if (options.theme.empty() && options.title.empty()) return std::nullopt;
+  const std::optional<std::string> themeText = ThemeArgumentText(options.theme);
+  if (!themeText) return Refuse("--theme: could not read " + options.theme);
+  if (const loopword::Reply title = session.ChooseTheme("", options.title); !title.done) {
+    return Refuse("--title: " + loopword::EnglishText(title.Told()));
+  }
+  const loopword::Reply theme = session.ChooseTheme(*themeText, options.title);
   if (!theme.done) return Refuse("--theme: " + loopword::EnglishText(theme.Told()));
   SayMessages(theme);
-  if (!options.themeText.empty() && session.CurrentView().choices.themeWords.empty()) return Refuse("--theme: no usable theme word");
+  if (!options.theme.empty() && session.CurrentView().choices.themeWords.empty()) return Refuse("--theme: no usable theme word");
   return std::nullopt;
 }
 
@@ -546,7 +500,7 @@ int Run(const Options& options, const char* argv0) {
   };
   ProgressBar bar;
   const loopword::BookletOrder order{{static_cast<int>(options.count), options.noRepeats},
-                                     options.seed ? *options.seed : loopword::EntropySeed(), options.grade};
+                                     options.seedGiven ? options.seed : loopword::EntropySeed(), options.grade};
   const loopword::Reply run = session.MakeBooklet(order, [&](int done, int total) {
     bar.Show(done, total);
     return true;
@@ -584,6 +538,7 @@ int main(int argc, char** argv) {
     std::cerr << kProgram << ": " << wrong << '\n' << Usage(app);
     return 2;
   }
+  options.seedGiven = app.count("--seed") > 0;
   std::ios::sync_with_stdio(false);
   std::unique_ptr<QGuiApplication> application;  // the booklet's fonts and painter need one
   if (!options.pdf.empty()) {

@@ -24,6 +24,7 @@ namespace {
 /// What the progress note says while a compile goes on unseen.
 constexpr Text kTryingAgain = LOOPWORD_TEXT("Messages", "Still trying: attempt %1 of %2.");
 constexpr Text kSearching = LOOPWORD_TEXT("Messages", "Searching every puzzle the word list allows…");
+constexpr Text kTitleTooLong = LOOPWORD_TEXT("Messages", "A title holds at most 60 characters; this one has %1.");
 
 /// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
 struct OpenedPuzzle {
@@ -251,6 +252,7 @@ Reply Session::CheckTheme(std::string_view words) const {
 Reply Session::ChooseTheme(std::string_view words, std::string_view title) {
   return Answer([&]() -> Reply {
     if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    if (const int length = CharacterCount(title); length > kTitleLimit) return Refusal(Message(kTitleTooLong, {length}));
     ThemeWords read = ReadThemeWords(words, dictionaries_.CurrentLanguage());
     if (!read.Fit()) return Refusal(ThemeWordsReport(read));
     theme_ = {std::move(read.words), PlainTitle(title)};
