@@ -70,8 +70,8 @@ void SvgCanvas::FillBox(int x1, int y1, int x2, int y2, Color color) {
 void SvgCanvas::DrawText(int x, int y, const std::string& text, const Font& font, Color color) {
   if (text.empty()) return;
   const int baseline = y + static_cast<int>(font.size * kTwipsPerPoint * kAscent + 0.5);
-  elements_.push_back("<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(baseline) + "\" font-family=\"'" +
-                      XmlText(font.face) + "', 'Liberation Mono', monospace\" font-size=\"" +
+  elements_.push_back("<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(baseline) + "\" font-family=\"" +
+                      XmlText(font.face) + "\" font-size=\"" +
                       std::to_string(font.size * kTwipsPerPoint) + "\"" + (font.bold ? " font-weight=\"bold\"" : "") +
                       " fill=\"" + Hex(color) + "\" xml:space=\"preserve\">" +
                       XmlText(text) + "</text>");

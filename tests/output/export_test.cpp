@@ -7,7 +7,13 @@
 #include <filesystem>
 #include <sstream>
 
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "display/sheets.h"
+#include "display/units.h"
 #include "output/booklet.h"
+#include "output/sheet_image.h"
 #include "output/save_pic.h"
 #include "output/sheet_export.h"
 #include "support/compiled_puzzles.h"
@@ -91,6 +97,43 @@ TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
   for (const std::string& line : testing::TextLines(puzzle)) {
     EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
     EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
+  }
+}
+
+/// The grey of `image` around (x, y): the mean of the 3 × 3 pixels there, so that edges drawn half a pixel apart or
+/// smoothed otherwise count alike.
+int GreyAround(const QImage& image, int x, int y) {
+  int sum = 0;
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) sum += qGray(image.pixel(std::clamp(x + dx, 0, image.width() - 1), std::clamp(y + dy, 0, image.height() - 1)));
+  }
+  return sum / 9;
+}
+
+/// The share of the places of `a` and `b` (of one size) whose greys around differ by more than `by`.
+double DifferentPlaces(const QImage& a, const QImage& b, int by) {
+  int different = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) different += std::abs(GreyAround(a, x, y) - GreyAround(b, x, y)) > by;
+  }
+  return static_cast<double>(different) / (a.width() * a.height());
+}
+
+TEST_F(ExportTest, EachSvgSheetRendersAsTheSheetDrawsOnScreen) {
+  const PrintedSheets sheets = SheetsOf(puzzle, SheetTexts{.puzzleHeading = "R\u00C4TSEL"});
+  ASSERT_TRUE(ExportSvg(sheets, Path("a.svg")).saved);
+  for (const auto& [file, sheet] : {std::pair{"a-puzzle.svg", sheets.puzzle}, std::pair{"a-solution.svg", sheets.solution}}) {
+    QSvgRenderer svg(Path(file));
+    ASSERT_TRUE(svg.isValid()) << file;
+    const QImage screen = SheetImage(sheet).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(svg.defaultSize(), screen.size()) << file << ": as big as on screen";
+    QImage rendered(screen.size(), QImage::Format_RGB32);
+    rendered.fill(Qt::white);
+    QPainter painter(&rendered);
+    svg.render(&painter);
+    painter.end();
+    EXPECT_LT(DifferentPlaces(rendered, screen, 64), 0.01) << file << ": the same picture, but for how edges are smoothed";
+    EXPECT_EQ(DifferentPlaces(rendered, screen, 128), 0.0) << file;
   }
 }
 
