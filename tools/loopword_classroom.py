@@ -1,5 +1,7 @@
-"""Reading the classroom lists, data/classroom-xx.txt (a verdict for every Level 1 word and Level 1 candidate a reader
-judged), and the puzzle-word readings, data/puzzle-words-xx.txt (the words of Level 1 puzzles, each read once).
+"""Reading the classroom lists (data/classroom-xx.txt) and the puzzle-word readings (data/puzzle-words-xx.txt).
+
+A classroom list holds a verdict for every Level 1 word and Level 1 candidate a reader judged; the puzzle-word
+readings hold the words of Level 1 puzzles, each read once.
 
 One word a line in the list's capitals, one space, the verdict; '#' starts a comment; sorted by word.
 
