@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks the bundled word lists in data/: format, nested levels, sizes, no blocklisted word or form in any level, Level 1 as the classroom lists judge it; and the blocklist and classroom-list rules."""
+"""Checks the bundled word lists in data/: format, nested levels, sizes, no blocklisted word or form in any level, Level 1 as the classroom lists and puzzle-word readings judge it; and the blocklist and classroom-list rules."""
 import json
 import os
 import sys
@@ -12,7 +12,7 @@ sys.path.insert(0, os.path.join(ROOT, "tools"))
 from loopword_blocklist import (  # noqa: E402
     LEVELS, MINIMUM_LEVEL1, OTHER_LANGUAGES, Blocklist, blocklist_path, format_faults, inflected_forms,
     is_roman_numeral, level_file_name, npm_blocklist, read_blocklist)
-from loopword_classroom import classroom_path, read_classroom  # noqa: E402
+from loopword_classroom import classroom_path, puzzle_words_path, read_classroom, read_puzzle_words  # noqa: E402
 from loopword_language import fold  # noqa: E402
 
 DATA = os.path.join(ROOT, "data")
@@ -64,14 +64,17 @@ class BundledListsTest(unittest.TestCase):
                 with self.subTest(language=language, level=level):
                     self.assertEqual([w for w in level_words(language, level) if blocklist.blocks(w) and w not in kept], [])
 
-    def test_level1_holds_only_words_the_classroom_list_judges_ok(self):
+    def test_level1_holds_only_words_judged_ok_and_none_read_unknown_in_puzzles(self):
         for language in LANGUAGES:
+            # Both files are read whole: a malformed, unsorted or repeated line raises.
             verdicts = read_classroom(classroom_path(DATA, language))
+            readings = read_puzzle_words(puzzle_words_path(DATA, language))
             with self.subTest(language=language):
-                if verdicts is None:
-                    continue  # the language's review is not in yet
-                self.assertEqual([(w, verdicts.get(w, "no verdict")) for w in level_words(language, 1)
-                                  if verdicts.get(w) != "ok"], [])
+                self.assertIsNotNone(verdicts)
+                self.assertIsNotNone(readings)
+                level1 = level_words(language, 1)
+                self.assertEqual([(w, verdicts.get(w, "no verdict")) for w in level1 if verdicts.get(w) != "ok"], [])
+                self.assertEqual([(w, readings[w]) for w in level1 if readings.get(w, "known") != "known"], [])
 
     def test_no_level_holds_a_word_the_classroom_list_judges_offensive(self):
         for language in LANGUAGES:
@@ -196,21 +199,29 @@ class BlocklistRulesTest(unittest.TestCase):
                     read_blocklist(f.name, "en")
             os.unlink(f.name)
 
-    def test_classroom_lists_are_read_and_bad_lines_named(self):
-        cases = [("# review\nABCDEFGH ok\nBCDEFGHI unfit  # gloss\n\n", {"ABCDEFGH": "ok", "BCDEFGHI": "unfit"}),
-                 ("abcdefgh ok\n", ":1:"), ("ABCDEFGH fine\n", ":1:"), ("ABCDEFGH ok rare\n", ":1:"),
-                 ("ABCDEFG ok\n", ":1:"), ("ABCDEFGH ok\nABCDEFGH ok\n", ":2:"), ("BCDEFGHI ok\nABCDEFGH form\n", ":2:")]
-        for text, expected in cases:
+    def test_classroom_lists_and_puzzle_readings_are_read_and_bad_lines_named(self):
+        cases = [(read_classroom, "# review\nABCDEFGH ok\nBCDEFGHI unfit  # gloss\n\n", {"ABCDEFGH": "ok", "BCDEFGHI": "unfit"}),
+                 (read_classroom, "abcdefgh ok\n", ":1:"), (read_classroom, "ABCDEFGH fine\n", ":1:"),
+                 (read_classroom, "ABCDEFGH ok rare\n", ":1:"), (read_classroom, "ABCDEFG ok\n", ":1:"),
+                 (read_classroom, "ABCDEFGH ok\nABCDEFGH ok\n", ":2:"), (read_classroom, "BCDEFGHI ok\nABCDEFGH form\n", ":2:"),
+                 (read_classroom, "ABCDEFGH known\n", ":1:"),
+                 (read_puzzle_words, "# read\nABCDEFGH known\nBCDEFGHI unknown  # gloss\nCDEFGHIJ unfit\n",
+                  {"ABCDEFGH": "known", "BCDEFGHI": "unknown", "CDEFGHIJ": "unfit"}),
+                 (read_puzzle_words, "ABCDEFGH ok\n", ":1:"), (read_puzzle_words, "ABCDEFGH known unfit\n", ":1:"),
+                 (read_puzzle_words, "BCDEFGHI known\nABCDEFGH known\n", ":2:"),
+                 (read_puzzle_words, "ABCDEFGH known\nABCDEFGH unknown\n", ":2:")]
+        for read, text, expected in cases:
             with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as f:
                 f.write(text)
-            with self.subTest(text=text):
+            with self.subTest(read=read.__name__, text=text):
                 if isinstance(expected, dict):
-                    self.assertEqual(read_classroom(f.name), expected)
+                    self.assertEqual(read(f.name), expected)
                 else:
                     with self.assertRaisesRegex(ValueError, r"\.txt" + expected):
-                        read_classroom(f.name)
+                        read(f.name)
             os.unlink(f.name)
         self.assertIsNone(read_classroom(os.path.join(DATA, "classroom-none.txt")))
+        self.assertIsNone(read_puzzle_words(puzzle_words_path(DATA, "none")))
 
     def test_roman_numerals(self):
         cases = [("MCMXCVII", True), ("MDCLXVI", True), ("XLVIII", True), ("MIMIC", False), ("CIVIL", False),
