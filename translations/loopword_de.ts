@@ -205,24 +205,8 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Loopword konnte das Heft nicht speichern unter:</translation>
     </message>
     <message>
-        <source>Dictionary: %1 (%2 words)</source>
-        <translation>Wörterbuch: %1 (%2 Wörter)</translation>
-    </message>
-    <message>
-        <source>%1 - 1 theme word</source>
-        <translation>%1 - 1 Themenwort</translation>
-    </message>
-    <message>
-        <source>%1 - %2 theme words</source>
-        <translation>%1 - %2 Themenwörter</translation>
-    </message>
-    <message>
         <source>Solved in %1</source>
         <translation>Gelöst in %1</translation>
-    </message>
-    <message>
-        <source>%1 theme words will be in every puzzle.</source>
-        <translation>%1 Themenwörter kommen in jedes Rätsel.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -345,10 +329,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Das Bild konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>The SVG files could not be written.</source>
-        <translation>Die SVG-Dateien konnten nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
         <translation>Die Wortliste ist zu klein, um Wiederholungen zu vermeiden: ab Rätsel 2 wiederholen sich Wörter.</translation>
     </message>
@@ -429,14 +409,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Keine Themenwörter: Die Rätsel entstehen nur aus der Wortliste.</translation>
     </message>
     <message>
-        <source>1 theme word will be in every puzzle.</source>
-        <translation>1 Themenwort kommt in jedes Rätsel.</translation>
-    </message>
-    <message>
-        <source>Dictionary: %1 (%2 words, %3)</source>
-        <translation>Wörterbuch: %1 (%2 Wörter, %3)</translation>
-    </message>
-    <message>
         <source>read as Windows-1252, %1 with Ñ read as N</source>
         <translation>als Windows-1252 gelesen, %1 mit Ñ als N gelesen</translation>
     </message>
@@ -481,6 +453,74 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
 - Kein Wort darf zweimal vorkommen
 - Sie können eines der drei mitgelieferten Wörterbücher oder ein eigenes verwenden
 - Eigene Wörterbücher müssen sortierte Textdateien mit einem Wort pro Zeile sein</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words)</source>
+        <comment>Dictionary: %1 (1 word)</comment>
+        <translation>
+            <numerusform>Wörterbuch: %1 (%n Wort)</numerusform>
+            <numerusform>Wörterbuch: %1 (%n Wörter)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words, %2)</source>
+        <comment>Dictionary: %1 (1 word, %2)</comment>
+        <translation>
+            <numerusform>Wörterbuch: %1 (%n Wort, %2)</numerusform>
+            <numerusform>Wörterbuch: %1 (%n Wörter, %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n theme words</source>
+        <comment>%1 - 1 theme word</comment>
+        <translation>
+            <numerusform>%1 - %n Themenwort</numerusform>
+            <numerusform>%1 - %n Themenwörter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n theme words will be in every puzzle.</source>
+        <comment>1 theme word will be in every puzzle.</comment>
+        <translation>
+            <numerusform>%n Themenwort kommt in jedes Rätsel.</numerusform>
+            <numerusform>%n Themenwörter kommen in jedes Rätsel.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>Die Startzahl „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615: Es wurde kein Rätsel erstellt.</translation>
+    </message>
+    <message>
+        <source>Some choices could not be read and are back at their defaults: %1.</source>
+        <translation>Einige Einstellungen konnten nicht gelesen werden und stehen wieder auf ihrem Vorgabewert: %1.</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Prüfung: Alle Buchstaben bis jetzt sind richtig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n letters are wrong, marked in the figure.</source>
+        <comment>Check: 1 letter is wrong, marked in the figure.</comment>
+        <translation>
+            <numerusform>Prüfung: %n Buchstabe ist falsch, in der Figur markiert.</numerusform>
+            <numerusform>Prüfung: %n Buchstaben sind falsch, in der Figur markiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still trying: attempt %1 of %2.</source>
+        <translation>Noch am Versuchen: Versuch %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Searching every puzzle the word list allows…</source>
+        <translation>Alle Rätsel werden durchsucht, die die Wortliste zulässt …</translation>
+    </message>
+    <message>
+        <source>A title holds at most 60 characters; this one has %1.</source>
+        <translation>Ein Titel hat höchstens 60 Zeichen; dieser hat %1.</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>Das Feld für Themenwörter fasst bis zu %1 Zeichen, dies sind %2: Geben Sie nur so viele Wörter ein, wie ein Rätsel aufnehmen kann.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1016,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>falsch</translation>
     </message>
     <message>
-        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
-        <translation>Das Feld für Themenwörter fasst bis zu %1 Zeichen, dies sind %2: Geben Sie nur so viele Wörter ein, wie ein Rätsel aufnehmen kann.</translation>
-    </message>
-    <message>
-        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
-        <translation>Die Startzahl „%1“ ist keine ganze Zahl von 0 bis 18446744073709551615: Es wurde kein Rätsel erstellt.</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Diese Seite wurde aus einer Datei auf diesem Computer geöffnet, ein Link darauf funktioniert also nur hier. Legen Sie die Seite auf einen Webserver, um Links zu teilen, oder verwenden Sie „%1“ und geben Sie den Schülern diese Datei.</translation>
     </message>
@@ -1028,18 +1060,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Rücktaste</translation>
     </message>
     <message>
-        <source>Check: every letter so far is right.</source>
-        <translation>Prüfung: Alle Buchstaben bis jetzt sind richtig.</translation>
-    </message>
-    <message>
-        <source>Check: 1 letter is wrong, marked in the figure.</source>
-        <translation>Prüfung: 1 Buchstabe ist falsch, in der Figur markiert.</translation>
-    </message>
-    <message>
-        <source>Check: %1 letters are wrong, marked in the figure.</source>
-        <translation>Prüfung: %1 Buchstaben sind falsch, in der Figur markiert.</translation>
-    </message>
-    <message>
         <source>The puzzle inside this page is damaged and cannot be read.</source>
         <translation>Das Rätsel in dieser Seite ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
@@ -1062,6 +1082,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>User guide</source>
         <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>A damaged entry this browser kept for the page was dropped.</source>
+        <translation>Ein beschädigter Eintrag, den dieser Browser für die Seite aufbewahrt hatte, wurde verworfen.</translation>
     </message>
 </context>
 <context>

@@ -205,24 +205,8 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Loopword no pudo guardar el cuadernillo en:</translation>
     </message>
     <message>
-        <source>Dictionary: %1 (%2 words)</source>
-        <translation>Diccionario: %1 (%2 palabras)</translation>
-    </message>
-    <message>
-        <source>%1 - 1 theme word</source>
-        <translation>%1 - 1 palabra del tema</translation>
-    </message>
-    <message>
-        <source>%1 - %2 theme words</source>
-        <translation>%1 - %2 palabras del tema</translation>
-    </message>
-    <message>
         <source>Solved in %1</source>
         <translation>Resuelto en %1</translation>
-    </message>
-    <message>
-        <source>%1 theme words will be in every puzzle.</source>
-        <translation>%1 palabras del tema estarán en cada pasatiempo.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -345,10 +329,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>No se pudo escribir la imagen.</translation>
     </message>
     <message>
-        <source>The SVG files could not be written.</source>
-        <translation>No se pudieron escribir los archivos SVG.</translation>
-    </message>
-    <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
         <translation>La lista de palabras es demasiado pequeña para no repetir palabras: se repiten a partir del pasatiempo 2.</translation>
     </message>
@@ -429,14 +409,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Sin palabras del tema: los pasatiempos salen solo de la lista de palabras.</translation>
     </message>
     <message>
-        <source>1 theme word will be in every puzzle.</source>
-        <translation>1 palabra del tema estará en cada pasatiempo.</translation>
-    </message>
-    <message>
-        <source>Dictionary: %1 (%2 words, %3)</source>
-        <translation>Diccionario: %1 (%2 palabras, %3)</translation>
-    </message>
-    <message>
         <source>read as Windows-1252, %1 with Ñ read as N</source>
         <translation>leído como Windows-1252, %1 con Ñ leída como N</translation>
     </message>
@@ -481,6 +453,74 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
 - Ninguna palabra puede usarse dos veces
 - Puede usar uno de los tres diccionarios incluidos o uno propio
 - Un diccionario propio debe ser un archivo de texto ordenado, con una palabra por línea</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words)</source>
+        <comment>Dictionary: %1 (1 word)</comment>
+        <translation>
+            <numerusform>Diccionario: %1 (%n palabra)</numerusform>
+            <numerusform>Diccionario: %1 (%n palabras)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words, %2)</source>
+        <comment>Dictionary: %1 (1 word, %2)</comment>
+        <translation>
+            <numerusform>Diccionario: %1 (%n palabra, %2)</numerusform>
+            <numerusform>Diccionario: %1 (%n palabras, %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n theme words</source>
+        <comment>%1 - 1 theme word</comment>
+        <translation>
+            <numerusform>%1 - %n palabra del tema</numerusform>
+            <numerusform>%1 - %n palabras del tema</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n theme words will be in every puzzle.</source>
+        <comment>1 theme word will be in every puzzle.</comment>
+        <translation>
+            <numerusform>%n palabra del tema estará en cada pasatiempo.</numerusform>
+            <numerusform>%n palabras del tema estarán en cada pasatiempo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>La semilla «%1» no es un número entero de 0 a 18446744073709551615: no se creó ningún pasatiempo.</translation>
+    </message>
+    <message>
+        <source>Some choices could not be read and are back at their defaults: %1.</source>
+        <translation>Algunas opciones no se pudieron leer y vuelven a su valor predeterminado: %1.</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Comprobación: todas las letras hasta ahora son correctas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n letters are wrong, marked in the figure.</source>
+        <comment>Check: 1 letter is wrong, marked in the figure.</comment>
+        <translation>
+            <numerusform>Comprobación: %n letra es incorrecta, marcada en la figura.</numerusform>
+            <numerusform>Comprobación: %n letras son incorrectas, marcadas en la figura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still trying: attempt %1 of %2.</source>
+        <translation>Sigue intentándolo: intento %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Searching every puzzle the word list allows…</source>
+        <translation>Buscando entre todos los pasatiempos que permite la lista de palabras…</translation>
+    </message>
+    <message>
+        <source>A title holds at most 60 characters; this one has %1.</source>
+        <translation>Un título tiene como máximo 60 caracteres; este tiene %1.</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>El cuadro de palabras del tema admite hasta %1 caracteres, y este tiene %2: deje solo las palabras que caben en un pasatiempo.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1016,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>incorrecta</translation>
     </message>
     <message>
-        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
-        <translation>El cuadro de palabras del tema admite hasta %1 caracteres, y este tiene %2: deje solo las palabras que caben en un pasatiempo.</translation>
-    </message>
-    <message>
-        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
-        <translation>La semilla «%1» no es un número entero de 0 a 18446744073709551615: no se creó ningún pasatiempo.</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Esta página se abrió desde un archivo de este ordenador, así que un enlace a ella solo funciona aquí. Ponga la página en un servidor web para compartir enlaces, o use «%1» y dé ese archivo a los alumnos.</translation>
     </message>
@@ -1028,18 +1060,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Retroceso</translation>
     </message>
     <message>
-        <source>Check: every letter so far is right.</source>
-        <translation>Comprobación: todas las letras hasta ahora son correctas.</translation>
-    </message>
-    <message>
-        <source>Check: 1 letter is wrong, marked in the figure.</source>
-        <translation>Comprobación: 1 letra es incorrecta, marcada en la figura.</translation>
-    </message>
-    <message>
-        <source>Check: %1 letters are wrong, marked in the figure.</source>
-        <translation>Comprobación: %1 letras son incorrectas, marcadas en la figura.</translation>
-    </message>
-    <message>
         <source>The puzzle inside this page is damaged and cannot be read.</source>
         <translation>El pasatiempo de esta página está dañado y no se puede leer.</translation>
     </message>
@@ -1062,6 +1082,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>User guide</source>
         <translation>Guía</translation>
+    </message>
+    <message>
+        <source>A damaged entry this browser kept for the page was dropped.</source>
+        <translation>Se descartó una entrada dañada que este navegador guardaba para la página.</translation>
     </message>
 </context>
 <context>

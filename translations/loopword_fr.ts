@@ -205,24 +205,8 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Loopword n&apos;a pas pu enregistrer le livret dans :</translation>
     </message>
     <message>
-        <source>Dictionary: %1 (%2 words)</source>
-        <translation>Dictionnaire : %1 (%2 mots)</translation>
-    </message>
-    <message>
-        <source>%1 - 1 theme word</source>
-        <translation>%1 - 1 mot du thème</translation>
-    </message>
-    <message>
-        <source>%1 - %2 theme words</source>
-        <translation>%1 - %2 mots du thème</translation>
-    </message>
-    <message>
         <source>Solved in %1</source>
         <translation>Résolue en %1</translation>
-    </message>
-    <message>
-        <source>%1 theme words will be in every puzzle.</source>
-        <translation>%1 mots du thème seront dans chaque grille.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -345,10 +329,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>L&apos;image n&apos;a pas pu être écrite.</translation>
     </message>
     <message>
-        <source>The SVG files could not be written.</source>
-        <translation>Les fichiers SVG n&apos;ont pas pu être écrits.</translation>
-    </message>
-    <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
         <translation>La liste de mots est trop petite pour éviter les répétitions : des mots se répètent à partir de la grille 2.</translation>
     </message>
@@ -429,14 +409,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Aucun mot du thème : les grilles viennent de la seule liste de mots.</translation>
     </message>
     <message>
-        <source>1 theme word will be in every puzzle.</source>
-        <translation>1 mot du thème sera dans chaque grille.</translation>
-    </message>
-    <message>
-        <source>Dictionary: %1 (%2 words, %3)</source>
-        <translation>Dictionnaire : %1 (%2 mots, %3)</translation>
-    </message>
-    <message>
         <source>read as Windows-1252, %1 with Ñ read as N</source>
         <translation>lu en Windows-1252, %1 avec Ñ lu comme N</translation>
     </message>
@@ -481,6 +453,74 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
 - Un même mot ne peut pas servir deux fois
 - Vous pouvez utiliser l&apos;un des trois dictionnaires fournis ou le vôtre
 - Un dictionnaire personnel doit être un fichier texte trié, avec un mot par ligne</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words)</source>
+        <comment>Dictionary: %1 (1 word)</comment>
+        <translation>
+            <numerusform>Dictionnaire : %1 (%n mot)</numerusform>
+            <numerusform>Dictionnaire : %1 (%n mots)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words, %2)</source>
+        <comment>Dictionary: %1 (1 word, %2)</comment>
+        <translation>
+            <numerusform>Dictionnaire : %1 (%n mot, %2)</numerusform>
+            <numerusform>Dictionnaire : %1 (%n mots, %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n theme words</source>
+        <comment>%1 - 1 theme word</comment>
+        <translation>
+            <numerusform>%1 - %n mot du thème</numerusform>
+            <numerusform>%1 - %n mots du thème</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n theme words will be in every puzzle.</source>
+        <comment>1 theme word will be in every puzzle.</comment>
+        <translation>
+            <numerusform>%n mot du thème sera dans chaque grille.</numerusform>
+            <numerusform>%n mots du thème seront dans chaque grille.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>La graine « %1 » n&apos;est pas un nombre entier de 0 à 18446744073709551615 : aucune grille n&apos;a été créée.</translation>
+    </message>
+    <message>
+        <source>Some choices could not be read and are back at their defaults: %1.</source>
+        <translation>Certains choix n’ont pas pu être lus et reprennent leur valeur par défaut : %1.</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Vérification : toutes les lettres jusqu&apos;ici sont justes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n letters are wrong, marked in the figure.</source>
+        <comment>Check: 1 letter is wrong, marked in the figure.</comment>
+        <translation>
+            <numerusform>Vérification : %n lettre est fausse, marquée dans la figure.</numerusform>
+            <numerusform>Vérification : %n lettres sont fausses, marquées dans la figure.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still trying: attempt %1 of %2.</source>
+        <translation>Nouvel essai : tentative %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Searching every puzzle the word list allows…</source>
+        <translation>Recherche parmi toutes les grilles que la liste de mots permet…</translation>
+    </message>
+    <message>
+        <source>A title holds at most 60 characters; this one has %1.</source>
+        <translation>Un titre compte au plus 60 caractères ; celui-ci en a %1.</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>La zone des mots du thème accepte jusqu&apos;à %1 caractères, et celle-ci en a %2 : ne gardez que les mots qu&apos;une grille peut contenir.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1016,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>faux</translation>
     </message>
     <message>
-        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
-        <translation>La zone des mots du thème accepte jusqu&apos;à %1 caractères, et celle-ci en a %2 : ne gardez que les mots qu&apos;une grille peut contenir.</translation>
-    </message>
-    <message>
-        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
-        <translation>La graine « %1 » n&apos;est pas un nombre entier de 0 à 18446744073709551615 : aucune grille n&apos;a été créée.</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Cette page a été ouverte depuis un fichier de cet ordinateur : un lien vers elle ne fonctionne qu&apos;ici. Mettez la page sur un serveur web pour partager des liens, ou utilisez « %1 » et donnez ce fichier aux élèves.</translation>
     </message>
@@ -1028,18 +1060,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Retour arrière</translation>
     </message>
     <message>
-        <source>Check: every letter so far is right.</source>
-        <translation>Vérification : toutes les lettres jusqu&apos;ici sont justes.</translation>
-    </message>
-    <message>
-        <source>Check: 1 letter is wrong, marked in the figure.</source>
-        <translation>Vérification : 1 lettre est fausse, marquée dans la figure.</translation>
-    </message>
-    <message>
-        <source>Check: %1 letters are wrong, marked in the figure.</source>
-        <translation>Vérification : %1 lettres sont fausses, marquées dans la figure.</translation>
-    </message>
-    <message>
         <source>The puzzle inside this page is damaged and cannot be read.</source>
         <translation>La grille contenue dans cette page est endommagée et ne peut pas être lue.</translation>
     </message>
@@ -1062,6 +1082,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>User guide</source>
         <translation>Guide</translation>
+    </message>
+    <message>
+        <source>A damaged entry this browser kept for the page was dropped.</source>
+        <translation>Une entrée endommagée que ce navigateur gardait pour la page a été supprimée.</translation>
     </message>
 </context>
 <context>

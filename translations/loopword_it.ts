@@ -149,24 +149,8 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Parola iniziale</translation>
     </message>
     <message>
-        <source>Dictionary: %1 (%2 words)</source>
-        <translation>Dizionario: %1 (%2 parole)</translation>
-    </message>
-    <message>
-        <source>%1 - 1 theme word</source>
-        <translation>%1 - 1 parola a tema</translation>
-    </message>
-    <message>
-        <source>%1 - %2 theme words</source>
-        <translation>%1 - %2 parole a tema</translation>
-    </message>
-    <message>
         <source>Solved in %1</source>
         <translation>Risolto in %1</translation>
-    </message>
-    <message>
-        <source>%1 theme words will be in every puzzle.</source>
-        <translation>%1 parole a tema saranno in ogni schema.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -305,10 +289,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Non è stato possibile scrivere l&apos;immagine.</translation>
     </message>
     <message>
-        <source>The SVG files could not be written.</source>
-        <translation>Non è stato possibile scrivere i file SVG.</translation>
-    </message>
-    <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
         <translation>L&apos;elenco di parole è troppo piccolo per non ripeterle: le parole si ripetono dallo schema 2 in poi.</translation>
     </message>
@@ -429,14 +409,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Nessuna parola a tema: gli schemi vengono solo dall&apos;elenco di parole.</translation>
     </message>
     <message>
-        <source>1 theme word will be in every puzzle.</source>
-        <translation>1 parola a tema sarà in ogni schema.</translation>
-    </message>
-    <message>
-        <source>Dictionary: %1 (%2 words, %3)</source>
-        <translation>Dizionario: %1 (%2 parole, %3)</translation>
-    </message>
-    <message>
         <source>read as Windows-1252, %1 with Ñ read as N</source>
         <translation>letto come Windows-1252, %1 con Ñ letta come N</translation>
     </message>
@@ -481,6 +453,74 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
 - Nessuna parola può essere usata due volte
 - Puoi usare uno dei tre dizionari forniti o uno tuo
 - Un dizionario personale deve essere un file di testo ordinato, con una parola per riga</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words)</source>
+        <comment>Dictionary: %1 (1 word)</comment>
+        <translation>
+            <numerusform>Dizionario: %1 (%n parola)</numerusform>
+            <numerusform>Dizionario: %1 (%n parole)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words, %2)</source>
+        <comment>Dictionary: %1 (1 word, %2)</comment>
+        <translation>
+            <numerusform>Dizionario: %1 (%n parola, %2)</numerusform>
+            <numerusform>Dizionario: %1 (%n parole, %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n theme words</source>
+        <comment>%1 - 1 theme word</comment>
+        <translation>
+            <numerusform>%1 - %n parola a tema</numerusform>
+            <numerusform>%1 - %n parole a tema</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n theme words will be in every puzzle.</source>
+        <comment>1 theme word will be in every puzzle.</comment>
+        <translation>
+            <numerusform>%n parola a tema sarà in ogni schema.</numerusform>
+            <numerusform>%n parole a tema saranno in ogni schema.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>Il seme «%1» non è un numero intero da 0 a 18446744073709551615: non è stato creato nessuno schema.</translation>
+    </message>
+    <message>
+        <source>Some choices could not be read and are back at their defaults: %1.</source>
+        <translation>Alcune scelte non si possono leggere e tornano al valore predefinito: %1.</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Controllo: tutte le lettere finora sono giuste.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n letters are wrong, marked in the figure.</source>
+        <comment>Check: 1 letter is wrong, marked in the figure.</comment>
+        <translation>
+            <numerusform>Controllo: %n lettera è sbagliata, segnata nella figura.</numerusform>
+            <numerusform>Controllo: %n lettere sono sbagliate, segnate nella figura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still trying: attempt %1 of %2.</source>
+        <translation>Ancora in corso: tentativo %1 di %2.</translation>
+    </message>
+    <message>
+        <source>Searching every puzzle the word list allows…</source>
+        <translation>Ricerca fra tutti gli schemi che l’elenco di parole permette…</translation>
+    </message>
+    <message>
+        <source>A title holds at most 60 characters; this one has %1.</source>
+        <translation>Un titolo ha al massimo 60 caratteri; questo ne ha %1.</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>Il riquadro delle parole a tema accetta fino a %1 caratteri, e questo ne ha %2: tieni solo le parole che uno schema può contenere.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1016,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>sbagliata</translation>
     </message>
     <message>
-        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
-        <translation>Il riquadro delle parole a tema accetta fino a %1 caratteri, e questo ne ha %2: tieni solo le parole che uno schema può contenere.</translation>
-    </message>
-    <message>
-        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
-        <translation>Il seme «%1» non è un numero intero da 0 a 18446744073709551615: non è stato creato nessuno schema.</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Questa pagina è stata aperta da un file di questo computer, quindi un link a essa funziona solo qui. Metti la pagina su un server web per condividere i link, oppure usa «%1» e dai quel file agli alunni.</translation>
     </message>
@@ -1028,18 +1060,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Backspace</translation>
     </message>
     <message>
-        <source>Check: every letter so far is right.</source>
-        <translation>Controllo: tutte le lettere finora sono giuste.</translation>
-    </message>
-    <message>
-        <source>Check: 1 letter is wrong, marked in the figure.</source>
-        <translation>Controllo: 1 lettera è sbagliata, segnata nella figura.</translation>
-    </message>
-    <message>
-        <source>Check: %1 letters are wrong, marked in the figure.</source>
-        <translation>Controllo: %1 lettere sono sbagliate, segnate nella figura.</translation>
-    </message>
-    <message>
         <source>The puzzle inside this page is damaged and cannot be read.</source>
         <translation>Lo schema contenuto in questa pagina è danneggiato e non si può leggere.</translation>
     </message>
@@ -1062,6 +1082,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>User guide</source>
         <translation>Guida</translation>
+    </message>
+    <message>
+        <source>A damaged entry this browser kept for the page was dropped.</source>
+        <translation>Una voce danneggiata che questo browser conservava per la pagina è stata scartata.</translation>
     </message>
 </context>
 <context>

@@ -149,24 +149,8 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Beginwoord</translation>
     </message>
     <message>
-        <source>Dictionary: %1 (%2 words)</source>
-        <translation>Woordenboek: %1 (%2 woorden)</translation>
-    </message>
-    <message>
-        <source>%1 - 1 theme word</source>
-        <translation>%1 - 1 themawoord</translation>
-    </message>
-    <message>
-        <source>%1 - %2 theme words</source>
-        <translation>%1 - %2 themawoorden</translation>
-    </message>
-    <message>
         <source>Solved in %1</source>
         <translation>Opgelost in %1</translation>
-    </message>
-    <message>
-        <source>%1 theme words will be in every puzzle.</source>
-        <translation>%1 themawoorden komen in elke puzzel.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -305,10 +289,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>De afbeelding kon niet geschreven worden.</translation>
     </message>
     <message>
-        <source>The SVG files could not be written.</source>
-        <translation>De SVG-bestanden konden niet geschreven worden.</translation>
-    </message>
-    <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
         <translation>De woordenlijst is te klein om herhaling te vermijden: vanaf puzzel 2 komen woorden terug.</translation>
     </message>
@@ -429,14 +409,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Geen themawoorden: de puzzels komen alleen uit de woordenlijst.</translation>
     </message>
     <message>
-        <source>1 theme word will be in every puzzle.</source>
-        <translation>1 themawoord komt in elke puzzel.</translation>
-    </message>
-    <message>
-        <source>Dictionary: %1 (%2 words, %3)</source>
-        <translation>Woordenboek: %1 (%2 woorden, %3)</translation>
-    </message>
-    <message>
         <source>read as Windows-1252, %1 with Ñ read as N</source>
         <translation>gelezen als Windows-1252, %1 met Ñ gelezen als N</translation>
     </message>
@@ -481,6 +453,74 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
 - Geen woord mag twee keer voorkomen
 - Je kunt een van de drie meegeleverde woordenboeken gebruiken of een eigen woordenboek
 - Een eigen woordenboek moet een gesorteerd tekstbestand zijn, met één woord per regel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words)</source>
+        <comment>Dictionary: %1 (1 word)</comment>
+        <translation>
+            <numerusform>Woordenboek: %1 (%n woord)</numerusform>
+            <numerusform>Woordenboek: %1 (%n woorden)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words, %2)</source>
+        <comment>Dictionary: %1 (1 word, %2)</comment>
+        <translation>
+            <numerusform>Woordenboek: %1 (%n woord, %2)</numerusform>
+            <numerusform>Woordenboek: %1 (%n woorden, %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n theme words</source>
+        <comment>%1 - 1 theme word</comment>
+        <translation>
+            <numerusform>%1 - %n themawoord</numerusform>
+            <numerusform>%1 - %n themawoorden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n theme words will be in every puzzle.</source>
+        <comment>1 theme word will be in every puzzle.</comment>
+        <translation>
+            <numerusform>%n themawoord komt in elke puzzel.</numerusform>
+            <numerusform>%n themawoorden komen in elke puzzel.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>Het startgetal „%1” is geen geheel getal van 0 tot 18446744073709551615: er is geen puzzel gemaakt.</translation>
+    </message>
+    <message>
+        <source>Some choices could not be read and are back at their defaults: %1.</source>
+        <translation>Sommige keuzes konden niet worden gelezen en staan weer op hun standaardwaarde: %1.</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Controle: alle letters tot nu toe zijn goed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n letters are wrong, marked in the figure.</source>
+        <comment>Check: 1 letter is wrong, marked in the figure.</comment>
+        <translation>
+            <numerusform>Controle: %n letter is fout, gemarkeerd in de figuur.</numerusform>
+            <numerusform>Controle: %n letters zijn fout, gemarkeerd in de figuur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still trying: attempt %1 of %2.</source>
+        <translation>Nog bezig: poging %1 van %2.</translation>
+    </message>
+    <message>
+        <source>Searching every puzzle the word list allows…</source>
+        <translation>Alle puzzels die de woordenlijst toelaat worden doorzocht…</translation>
+    </message>
+    <message>
+        <source>A title holds at most 60 characters; this one has %1.</source>
+        <translation>Een titel heeft hoogstens 60 tekens; deze heeft er %1.</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>Het vak voor themawoorden neemt tot %1 tekens, en dit zijn er %2: houd het bij de woorden die een puzzel kan bevatten.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1016,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>fout</translation>
     </message>
     <message>
-        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
-        <translation>Het vak voor themawoorden neemt tot %1 tekens, en dit zijn er %2: houd het bij de woorden die een puzzel kan bevatten.</translation>
-    </message>
-    <message>
-        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
-        <translation>Het startgetal „%1” is geen geheel getal van 0 tot 18446744073709551615: er is geen puzzel gemaakt.</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Deze pagina is geopend vanuit een bestand op deze computer, dus een link ernaar werkt alleen hier. Zet de pagina op een webserver om links te delen, of gebruik „%1” en geef leerlingen dat bestand.</translation>
     </message>
@@ -1028,18 +1060,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Backspace</translation>
     </message>
     <message>
-        <source>Check: every letter so far is right.</source>
-        <translation>Controle: alle letters tot nu toe zijn goed.</translation>
-    </message>
-    <message>
-        <source>Check: 1 letter is wrong, marked in the figure.</source>
-        <translation>Controle: 1 letter is fout, gemarkeerd in de figuur.</translation>
-    </message>
-    <message>
-        <source>Check: %1 letters are wrong, marked in the figure.</source>
-        <translation>Controle: %1 letters zijn fout, gemarkeerd in de figuur.</translation>
-    </message>
-    <message>
         <source>The puzzle inside this page is damaged and cannot be read.</source>
         <translation>De puzzel in deze pagina is beschadigd en kan niet worden gelezen.</translation>
     </message>
@@ -1062,6 +1082,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>User guide</source>
         <translation>Handleiding</translation>
+    </message>
+    <message>
+        <source>A damaged entry this browser kept for the page was dropped.</source>
+        <translation>Een beschadigd gegeven dat deze browser voor de pagina bewaarde, is verwijderd.</translation>
     </message>
 </context>
 <context>

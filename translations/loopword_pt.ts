@@ -149,24 +149,8 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Palavra inicial</translation>
     </message>
     <message>
-        <source>Dictionary: %1 (%2 words)</source>
-        <translation>Dicionário: %1 (%2 palavras)</translation>
-    </message>
-    <message>
-        <source>%1 - 1 theme word</source>
-        <translation>%1 - 1 palavra do tema</translation>
-    </message>
-    <message>
-        <source>%1 - %2 theme words</source>
-        <translation>%1 - %2 palavras do tema</translation>
-    </message>
-    <message>
         <source>Solved in %1</source>
         <translation>Resolvido em %1</translation>
-    </message>
-    <message>
-        <source>%1 theme words will be in every puzzle.</source>
-        <translation>%1 palavras do tema estarão em todos os passatempos.</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -305,10 +289,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Não foi possível escrever a imagem.</translation>
     </message>
     <message>
-        <source>The SVG files could not be written.</source>
-        <translation>Não foi possível escrever os ficheiros SVG.</translation>
-    </message>
-    <message>
         <source>The word list is too small to keep words apart: words repeat from puzzle 2 on.</source>
         <translation>A lista de palavras é demasiado pequena para não as repetir: as palavras repetem-se a partir do passatempo 2.</translation>
     </message>
@@ -429,14 +409,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Nenhuma palavra do tema: os passatempos saem só da lista de palavras.</translation>
     </message>
     <message>
-        <source>1 theme word will be in every puzzle.</source>
-        <translation>1 palavra do tema estará em todos os passatempos.</translation>
-    </message>
-    <message>
-        <source>Dictionary: %1 (%2 words, %3)</source>
-        <translation>Dicionário: %1 (%2 palavras, %3)</translation>
-    </message>
-    <message>
         <source>read as Windows-1252, %1 with Ñ read as N</source>
         <translation>lido como Windows-1252, %1 com Ñ lido como N</translation>
     </message>
@@ -481,6 +453,74 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
 - Nenhuma palavra pode ser usada duas vezes
 - Pode usar um dos três dicionários incluídos ou um dicionário próprio
 - Um dicionário próprio tem de ser um ficheiro de texto ordenado, com uma palavra por linha</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words)</source>
+        <comment>Dictionary: %1 (1 word)</comment>
+        <translation>
+            <numerusform>Dicionário: %1 (%n palavra)</numerusform>
+            <numerusform>Dicionário: %1 (%n palavras)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dictionary: %1 (%n words, %2)</source>
+        <comment>Dictionary: %1 (1 word, %2)</comment>
+        <translation>
+            <numerusform>Dicionário: %1 (%n palavra, %2)</numerusform>
+            <numerusform>Dicionário: %1 (%n palavras, %2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n theme words</source>
+        <comment>%1 - 1 theme word</comment>
+        <translation>
+            <numerusform>%1 - %n palavra do tema</numerusform>
+            <numerusform>%1 - %n palavras do tema</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n theme words will be in every puzzle.</source>
+        <comment>1 theme word will be in every puzzle.</comment>
+        <translation>
+            <numerusform>%n palavra do tema estará em todos os passatempos.</numerusform>
+            <numerusform>%n palavras do tema estarão em todos os passatempos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
+        <translation>A semente «%1» não é um número inteiro de 0 a 18446744073709551615: não foi criado nenhum passatempo.</translation>
+    </message>
+    <message>
+        <source>Some choices could not be read and are back at their defaults: %1.</source>
+        <translation>Algumas escolhas não puderam ser lidas e voltam ao valor predefinido: %1.</translation>
+    </message>
+    <message>
+        <source>Check: every letter so far is right.</source>
+        <translation>Verificação: todas as letras até agora estão certas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n letters are wrong, marked in the figure.</source>
+        <comment>Check: 1 letter is wrong, marked in the figure.</comment>
+        <translation>
+            <numerusform>Verificação: %n letra está errada, marcada na figura.</numerusform>
+            <numerusform>Verificação: %n letras estão erradas, marcadas na figura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Still trying: attempt %1 of %2.</source>
+        <translation>Ainda a tentar: tentativa %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Searching every puzzle the word list allows…</source>
+        <translation>A procurar entre todos os passatempos que a lista de palavras permite…</translation>
+    </message>
+    <message>
+        <source>A title holds at most 60 characters; this one has %1.</source>
+        <translation>Um título tem no máximo 60 carateres; este tem %1.</translation>
+    </message>
+    <message>
+        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
+        <translation>A caixa das palavras do tema aceita até %1 carateres, e esta tem %2: deixe só as palavras que cabem num passatempo.</translation>
     </message>
 </context>
 <context>
@@ -976,14 +1016,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>errada</translation>
     </message>
     <message>
-        <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
-        <translation>A caixa das palavras do tema aceita até %1 carateres, e esta tem %2: deixe só as palavras que cabem num passatempo.</translation>
-    </message>
-    <message>
-        <source>The seed &quot;%1&quot; is not a whole number from 0 to 18446744073709551615: no puzzle was made.</source>
-        <translation>A semente «%1» não é um número inteiro de 0 a 18446744073709551615: não foi criado nenhum passatempo.</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Esta página foi aberta a partir de um ficheiro deste computador, por isso uma ligação para ela só funciona aqui. Coloque a página num servidor web para partilhar ligações, ou use «%1» e dê esse ficheiro aos alunos.</translation>
     </message>
@@ -1028,18 +1060,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Retrocesso</translation>
     </message>
     <message>
-        <source>Check: every letter so far is right.</source>
-        <translation>Verificação: todas as letras até agora estão certas.</translation>
-    </message>
-    <message>
-        <source>Check: 1 letter is wrong, marked in the figure.</source>
-        <translation>Verificação: 1 letra está errada, marcada na figura.</translation>
-    </message>
-    <message>
-        <source>Check: %1 letters are wrong, marked in the figure.</source>
-        <translation>Verificação: %1 letras estão erradas, marcadas na figura.</translation>
-    </message>
-    <message>
         <source>The puzzle inside this page is damaged and cannot be read.</source>
         <translation>O passatempo desta página está danificado e não pode ser lido.</translation>
     </message>
@@ -1062,6 +1082,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>User guide</source>
         <translation>Guia</translation>
+    </message>
+    <message>
+        <source>A damaged entry this browser kept for the page was dropped.</source>
+        <translation>Foi descartada uma entrada danificada que este navegador guardava para a página.</translation>
     </message>
 </context>
 <context>

@@ -36,9 +36,16 @@ function tr(text, ...values) {
   return trIn('WebPage', text, ...values);
 }
 
-/// A message line as the session sends it (plain text, or { context, pattern, values }) in the page's language.
+/// A message line as the session sends it (plain text, or { context, pattern, values } and for a count { count, one })
+/// in the page's language; a count in the form of the language for it (French counts 0 and 1 alike).
 function rendered(phrase) {
-  return typeof phrase === 'string' ? phrase : trIn(phrase.context, phrase.pattern, ...phrase.values.map(rendered));
+  if (typeof phrase === 'string') return phrase;
+  const values = phrase.values.map(rendered);
+  const forms = kTranslations[pageLanguage]?.[phrase.context]?.[phrase.pattern];
+  if (phrase.count === undefined) return trIn(phrase.context, phrase.pattern, ...values);
+  const plural = pageLanguage === 'fr' ? phrase.count > 1 : phrase.count !== 1;
+  const pattern = Array.isArray(forms) ? forms[plural ? forms.length - 1 : 0] : (plural ? phrase.pattern : phrase.one);
+  return pattern.replaceAll('%n', phrase.count).replace(/%([1-9])/g, (place, n) => (n <= values.length ? values[n - 1] : place));
 }
 
 function renderedLines(lines = []) {
@@ -413,14 +420,10 @@ function pressKey({ target }) {
   else if (key) run('type', [key.textContent]);
 }
 
-/// Checks the letters and says how many are wrong, for everyone and for screen readers, unless the session spoke.
+/// Checks the letters and says what Check found, for everyone and for screen readers, unless the session spoke.
 async function check() {
   const view = await run('check');
-  if (view.messageLines.length || view.mode !== 'solving') return;
-  const wrong = view.wrongLetters;
-  if (wrong === 0) say(() => tr('Check: every letter so far is right.'));
-  else if (wrong === 1) say(() => tr('Check: 1 letter is wrong, marked in the figure.'));
-  else say(() => tr('Check: %1 letters are wrong, marked in the figure.', wrong));
+  if (!view.messageLines.length && view.mode === 'solving') say(() => renderedLines(view.checkLines));
 }
 
 async function startSolving() {

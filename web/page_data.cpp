@@ -30,6 +30,10 @@ val PhraseData(const Phrase& phrase) {
   data.set("context", std::string(phrase.Pattern().context));
   data.set("pattern", std::string(phrase.Pattern().source));
   data.set("values", values);
+  if (const auto& count = phrase.Count()) {
+    data.set("count", static_cast<double>(*count));
+    data.set("one", std::string(phrase.Pattern().one));
+  }
   return data;
 }
 

@@ -100,7 +100,8 @@ def write_sources(index_path, script_path, out_path):
 
 
 def translations(ts_path):
-    """(language code, {context: {English: translation}}) of the finished translations of a .ts file."""
+    """(language code, {context: {English: translation}}) of the finished translations of a .ts file; a text that
+    counts (numerus) has the list of its plural forms as its translation."""
     root = ElementTree.parse(ts_path).getroot()
     table = {}
     for context in root.iter("context"):
@@ -109,9 +110,13 @@ def translations(ts_path):
             continue
         for message in context.iter("message"):
             translation = message.find("translation")
-            if translation is None or translation.get("type") or not translation.text:
+            if translation is None or translation.get("type"):
                 continue
-            table.setdefault(name, {})[message.findtext("source")] = translation.text
+            forms = [form.text for form in translation.iter("numerusform")]
+            if message.get("numerus") == "yes" and forms and all(forms):
+                table.setdefault(name, {})[message.findtext("source")] = forms
+            elif translation.text and not forms:
+                table.setdefault(name, {})[message.findtext("source")] = translation.text
     return root.get("language").split("_")[0], table
 
 

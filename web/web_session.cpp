@@ -183,7 +183,7 @@ class WebSession {
     view.set("clockRunning", shown.clock.running);
     view.set("cells", CellsData(shown.reading));
     if (shown.reading.current) view.set("cursor", CellData(*shown.reading.current));
-    view.set("wrongLetters", static_cast<int>(shown.picture.marked.size()));
+    view.set("checkLines", MessageData(CheckReport(shown.picture)));
     if (shown.puzzle) {  // also a stopped compile's, to print
       val puzzle = val::object();
       puzzle.set("file", shown.puzzle->file);

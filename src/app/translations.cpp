@@ -15,7 +15,14 @@ namespace {
 constexpr const char* kMessages = "Messages";
 
 /// A pattern as the installed translations give it.
-std::string TranslatedPattern(const Text& pattern) { return QCoreApplication::translate(pattern.context, pattern.source).toStdString(); }
+/// A pattern as the installed translations give it; a counting pattern in the form of its language for `count` (the
+/// English ones where no translation gives it).
+std::string TranslatedPattern(const Text& pattern, std::optional<long long> count) {
+  if (!pattern.Counts()) return QCoreApplication::translate(pattern.context, pattern.source).toStdString();
+  const QString translated = QCoreApplication::translate(pattern.context, pattern.source, pattern.one, static_cast<int>(count.value_or(0)));
+  if (translated == QString(pattern.source).replace("%n", QString::number(count.value_or(0)))) return EnglishPattern(pattern, count);
+  return translated.toStdString();
+}
 
 }  // namespace
 

@@ -20,7 +20,13 @@ std::string RenderedText(const Phrase& phrase, const PatternText& patternText) {
   if (phrase.IsPlain()) return phrase.Plain();
   std::vector<std::string> values;
   for (const Phrase& value : phrase.Values()) values.push_back(RenderedText(value, patternText));
-  return FillText(patternText(phrase.Pattern()), values);
+  std::string pattern = patternText(phrase.Pattern(), phrase.Count());
+  if (phrase.Count()) {
+    for (std::size_t at = pattern.find("%n"); at != std::string::npos; at = pattern.find("%n", at)) {
+      pattern.replace(at, 2, std::to_string(*phrase.Count()));
+    }
+  }
+  return FillText(pattern, values);
 }
 
 std::string RenderedText(const Message& message, const PatternText& patternText) {
@@ -29,11 +35,9 @@ std::string RenderedText(const Message& message, const PatternText& patternText)
   return text;
 }
 
-namespace {
-
-std::string EnglishPattern(const Text& pattern) { return pattern.source; }
-
-}  // namespace
+std::string EnglishPattern(const Text& pattern, std::optional<long long> count) {
+  return pattern.Counts() && count == 1 ? pattern.one : pattern.source;
+}
 
 std::string EnglishText(const Phrase& phrase) { return RenderedText(phrase, EnglishPattern); }
 
@@ -47,7 +51,7 @@ Phrase PhraseWithPlainReplaced(const Phrase& phrase, const std::string& from, co
   if (phrase.IsPlain()) return phrase.Plain() == from ? Phrase(to) : phrase;
   std::vector<Phrase> values;
   for (const Phrase& value : phrase.Values()) values.push_back(PhraseWithPlainReplaced(value, from, to));
-  return Phrase(phrase.Pattern(), std::move(values));
+  return phrase.WithValues(std::move(values));
 }
 
 }  // namespace

@@ -29,6 +29,12 @@ class Phrase {
   Phrase(Number number) : plain_(std::to_string(number)) {}
   /// `pattern`, translated where it is shown, with `values` in place of %1, %2, ...
   Phrase(Text pattern, std::vector<Phrase> values = {}) : pattern_(pattern), values_(std::move(values)) {}
+  /// `pattern`, a text that counts, in the form its language gives `count`, which stands for its %n.
+  static Phrase Counted(Text pattern, long long count, std::vector<Phrase> values = {}) {
+    Phrase phrase(pattern, std::move(values));
+    phrase.count_ = count;
+    return phrase;
+  }
 
   /// Whether this is text shown as it is.
   [[nodiscard]] bool IsPlain() const { return !pattern_; }
@@ -38,6 +44,14 @@ class Phrase {
   [[nodiscard]] const Text& Pattern() const { return *pattern_; }
   /// The values of the pattern's %1, %2, ...; none for plain text.
   [[nodiscard]] const std::vector<Phrase>& Values() const { return values_; }
+  /// What a counting pattern's %n stands for; none for a pattern that does not count.
+  [[nodiscard]] const std::optional<long long>& Count() const { return count_; }
+  /// This phrase with `values` in place of its values; its pattern and count kept.
+  [[nodiscard]] Phrase WithValues(std::vector<Phrase> values) const {
+    Phrase phrase = *this;
+    phrase.values_ = std::move(values);
+    return phrase;
+  }
 
   friend bool operator==(const Phrase&, const Phrase&) = default;
 
@@ -45,6 +59,7 @@ class Phrase {
   std::optional<Text> pattern_;
   std::string plain_;
   std::vector<Phrase> values_;
+  std::optional<long long> count_;
 };
 
 /// A message or question for the user: its lines, top to bottom; none for nothing to tell.
@@ -74,10 +89,14 @@ class Message {
 /// `message` with every plain value that reads `from` (a path, say) made `to`, in every line and value.
 Message WithPlainReplaced(const Message& message, const std::string& from, const std::string& to);
 
-/// The text a front end shows for a pattern: its translation, or its English source.
-using PatternText = std::function<std::string(const Text& pattern)>;
+/// The text a front end shows for a pattern: its translation, or its English source; for a pattern that counts, the
+/// form for `count` (its %n may be left for the rendering to fill).
+using PatternText = std::function<std::string(const Text& pattern, std::optional<long long> count)>;
 
-/// The phrase with each pattern in it given by `patternText` and filled with its values in turn.
+/// The English of `pattern`: its source, or for a count of one its form for one.
+std::string EnglishPattern(const Text& pattern, std::optional<long long> count);
+
+/// The phrase with each pattern in it given by `patternText` and filled with its values in turn, %n with its count.
 std::string RenderedText(const Phrase& phrase, const PatternText& patternText);
 /// The message's lines rendered so, joined by "\n"; "" for nothing to tell.
 std::string RenderedText(const Message& message, const PatternText& patternText);

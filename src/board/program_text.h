@@ -9,13 +9,21 @@
 /// `text` marked for translation in `context` ("Messages", "Sheets"): lupdate finds every text marked so, and the
 /// window looks it up there when it shows it. The only way a program text is made.
 #define LOOPWORD_TEXT(context, text) (::loopword::Text{context, text})
+/// A text that counts something: `text` holds %n for the count and says it for any count but one, `one` is the
+/// English for a count of one (lupdate takes it as the translation's comment; each language gives its plural forms).
+#define LOOPWORD_COUNTED_TEXT(context, text, one) (::loopword::Text{context, text, one})
 
 namespace loopword {
 
-/// A text of the program, marked for translation: the English text and the context it is translated in.
+/// A text of the program, marked for translation: the English text and the context it is translated in; for a text
+/// that counts, the English for a count of one.
 struct Text {
   const char* context;
   const char* source;
+  const char* one = nullptr;
+
+  /// Whether the text counts something: its %n stands for the count.
+  [[nodiscard]] bool Counts() const { return one != nullptr; }
 };
 
 bool operator==(const Text& a, const Text& b);
@@ -27,16 +35,15 @@ std::string FillText(std::string_view pattern, const std::vector<std::string>& v
 /// Patterns of messages that carry a path, a number, a word or another message (see board/message.h).
 namespace texts {
 
-inline constexpr Text kDictionaryTitle = LOOPWORD_TEXT("Messages", "Dictionary: %1 (%2 words)");
+inline constexpr Text kDictionaryTitle = LOOPWORD_COUNTED_TEXT("Messages", "Dictionary: %1 (%n words)", "Dictionary: %1 (1 word)");
 /// The title of a list read otherwise than as plain UTF-8; %3 is the note of how it was read (below).
-inline constexpr Text kDictionaryTitleWithNote = LOOPWORD_TEXT("Messages", "Dictionary: %1 (%2 words, %3)");
+inline constexpr Text kDictionaryTitleWithNote = LOOPWORD_COUNTED_TEXT("Messages", "Dictionary: %1 (%n words, %2)", "Dictionary: %1 (1 word, %2)");
 inline constexpr Text kWindows1252AndEnyeNote = LOOPWORD_TEXT("Messages", "read as Windows-1252, %1 with Ñ read as N");
 inline constexpr Text kEnyeNote = LOOPWORD_TEXT("Messages", "%1 with Ñ read as N");
-inline constexpr Text kTitleWithThemeWord = LOOPWORD_TEXT("Messages", "%1 - 1 theme word");
-inline constexpr Text kTitleWithThemeWords = LOOPWORD_TEXT("Messages", "%1 - %2 theme words");
+inline constexpr Text kTitleWithThemeWords = LOOPWORD_COUNTED_TEXT("Messages", "%1 - %n theme words", "%1 - 1 theme word");
 inline constexpr Text kSolvedIn = LOOPWORD_TEXT("Messages", "Solved in %1");
 
-inline constexpr Text kThemeWordsInEveryPuzzle = LOOPWORD_TEXT("Messages", "%1 theme words will be in every puzzle.");
+inline constexpr Text kThemeWordsInEveryPuzzle = LOOPWORD_COUNTED_TEXT("Messages", "%n theme words will be in every puzzle.", "1 theme word will be in every puzzle.");
 inline constexpr Text kTooManyThemeWords = LOOPWORD_TEXT("Messages", "A puzzle holds at most 23 theme words; these are %1.");
 inline constexpr Text kNotEightLetters = LOOPWORD_TEXT("Messages", "Not 8 letters A to Z: %1.");
 inline constexpr Text kReadsAsOtherLength = LOOPWORD_TEXT("Messages", "%1 reads as %2: not 8 letters A to Z.");

@@ -1,4 +1,4 @@
-// Reading the figure for screen readers from the picture: the sheet on show, or the grid being solved.
+// Reading the figure for screen readers from the picture: the sheet on show, or the grid being solved; what Check found.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/view.h"
 
@@ -26,6 +26,13 @@ char LetterShown(const SheetView& picture, RingCell cell) {
 }
 
 }  // namespace
+
+Message CheckReport(const SheetView& picture) {
+  const auto wrong = static_cast<long long>(picture.marked.size());
+  if (wrong == 0) return LOOPWORD_TEXT("Messages", "Check: every letter so far is right.");
+  return Message(Phrase::Counted(LOOPWORD_COUNTED_TEXT("Messages", "Check: %n letters are wrong, marked in the figure.",
+                                                       "Check: 1 letter is wrong, marked in the figure."), wrong));
+}
 
 FigureReading ReadFigure(const SheetView& picture, Mode mode, std::vector<ListedWord> words) {
   FigureReading reading;

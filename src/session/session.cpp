@@ -306,7 +306,7 @@ Message Session::WindowTitle() const {
   if (setup_.fileNamesOnly) title = WithoutFolders(Message(title), dictionaries_.ChosenPath()).Lines().front();
   const std::size_t count = theme_.words.size();
   if (count == 0) return Message(title);
-  return Message(count == 1 ? texts::kTitleWithThemeWord : texts::kTitleWithThemeWords, {title, count});
+  return Message(Phrase::Counted(texts::kTitleWithThemeWords, static_cast<long long>(count), {title}));
 }
 
 bool Session::Unsaved() const { return solving_ && TypedLines(*solving_) != savedLetters_; }

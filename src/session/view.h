@@ -150,6 +150,9 @@ struct View {
   Message progress;
 };
 
+/// What a front end that says what Check found tells: every letter right, or how many are wrong.
+Message CheckReport(const SheetView& picture);
+
 /// What the figure of `picture` shows, cell by cell: the puzzle sheet's given letters, the solution's letters, the
 /// solving grid with its selected cell, or nothing on the figure alone (being filled while `mode` is Compiling);
 /// with the words to find.

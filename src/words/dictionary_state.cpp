@@ -56,8 +56,8 @@ Message ReadNote(const ReadResult& read) {
 }
 
 Message DictionaryTitle(const std::string& path, int wordCount, const Message& note) {
-  if (note.empty()) return Message(texts::kDictionaryTitle, {path, wordCount});
-  return Message(texts::kDictionaryTitleWithNote, {path, wordCount, note.Lines().front()});
+  if (note.empty()) return Message(Phrase::Counted(texts::kDictionaryTitle, wordCount, {path}));
+  return Message(Phrase::Counted(texts::kDictionaryTitleWithNote, wordCount, {path, note.Lines().front()}));
 }
 
 std::vector<Message> LoadMessages(const ReadResult& read, const std::string& path) {

@@ -69,8 +69,7 @@ Message ThemeWordsReport(const ThemeWords& read) {
   } else if (count > kThemeWordLimit) {
     report = Message(texts::kTooManyThemeWords, {count});
   } else {
-    report = count == 1 ? Message(LOOPWORD_TEXT("Messages", "1 theme word will be in every puzzle."))
-                        : Message(texts::kThemeWordsInEveryPuzzle, {count});
+    report = Message(Phrase::Counted(texts::kThemeWordsInEveryPuzzle, static_cast<long long>(count)));
   }
   return report.Append(SkippedEntries(read));
 }

@@ -363,7 +363,7 @@ TEST_F(Form1Test, HelpAboutAndTheGuideSpeakTheLanguageOfTheLocaleOrElseEnglish) 
 
 TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithTheirValuesKept) {
   using namespace texts;
-  const Message title(kTitleWithThemeWords, {Phrase(kDictionaryTitle, {"/home/ute/Listen (neu)/tiere.txt", 120}), 5});
+  const Message title(Phrase::Counted(kTitleWithThemeWords, 5, {Phrase::Counted(kDictionaryTitle, 120, {"/home/ute/Listen (neu)/tiere.txt"})}));
   const Message refusal = RefusalMessage("/tmp/2024: Zoo.loopword", Phrase(kFaultOnLine, {17, Phrase(kWordRepeated, {"LOOPWORD", "03"})}));
   const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
   const std::vector<std::pair<Message, std::string>> cases = {
@@ -376,7 +376,7 @@ TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithThei
        "1 Themenwort kommt in jedes R\u00E4tsel.\nNicht 8 Buchstaben A bis Z: cat, 1, 2, 3, 4, 5, 6, 7 und 2 weitere."},
       {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "Done", Message(Phrase("hard"))),
        "Loopword konnte das R\u00E4tsel nicht speichern unter:\nDone\nhard"},
-      {Message(kDictionaryTitleWithNote, {"/tmp/Liste (alt).txt", 120, Phrase(kWindows1252AndEnyeNote, {12})}),
+      {Message(Phrase::Counted(kDictionaryTitleWithNote, 120, {"/tmp/Liste (alt).txt", Phrase(kWindows1252AndEnyeNote, {12})})),
        "W\u00F6rterbuch: /tmp/Liste (alt).txt (120 W\u00F6rter, als Windows-1252 gelesen, 12 mit \u00D1 als N gelesen)"},
       {Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add("/tmp/x.txt").Add(Phrase(kFaultOnLine, {4, Phrase(LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text"))})),
        "Fehler beim Lesen des W\u00F6rterbuchs:\n/tmp/x.txt\nZeile 4: die Liste ist weder UTF-8- noch Windows-1252-Text."}};

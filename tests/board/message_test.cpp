@@ -66,11 +66,21 @@ TEST(Message, PatternsAndValuesStayApartDownToTheNestedFault) {
   EXPECT_NE(Phrase(LOOPWORD_TEXT("Messages", "Done")), Phrase(LOOPWORD_TEXT("Sheets", "Done"))) << "a text belongs to its context";
 }
 
-TEST(Message, RenderingFillsEachPatternWithItsRenderedValuesAndJoinsTheLines) {
-  const Message message = Message(texts::kTitleWithThemeWords, {Phrase(texts::kDictionaryTitle, {"%2 list", 9}), 4}).Add("second %1");
-  const auto shouting = [](const Text& pattern) { return "<" + std::string(pattern.source) + ">"; };
-  EXPECT_EQ(RenderedText(message, shouting), "<<Dictionary: %2 list (9 words)> - 4 theme words>\nsecond %1");
-  EXPECT_EQ(EnglishText(message), "Dictionary: %2 list (9 words) - 4 theme words\nsecond %1");
+TEST(Message, RenderingFillsEachPatternWithItsRenderedValuesItsCountAndJoinsTheLines) {
+  const auto title = [](long long words, long long themeWords) {
+    return Message(Phrase::Counted(texts::kTitleWithThemeWords, themeWords, {Phrase::Counted(texts::kDictionaryTitle, words, {"%2 %n list"})}))
+        .Add("second %1");
+  };
+  const auto shouting = [](const Text& pattern, std::optional<long long> count) {
+    return "<" + std::string(count == 1 ? pattern.one : pattern.source) + ">";
+  };
+  EXPECT_EQ(RenderedText(title(9, 4), shouting), "<<Dictionary: %2 %n list (9 words)> - 4 theme words>\nsecond %1");
+  const struct { long long words, themeWords; std::string english; } cases[] = {
+      {9, 4, "Dictionary: %2 %n list (9 words) - 4 theme words"},
+      {1, 1, "Dictionary: %2 %n list (1 word) - 1 theme word"},
+      {0, 2, "Dictionary: %2 %n list (0 words) - 2 theme words"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EnglishText(title(c.words, c.themeWords)), c.english + "\nsecond %1");
   EXPECT_EQ(EnglishText(Message()), "");
 }
 

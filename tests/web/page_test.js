@@ -595,6 +595,10 @@ function translationsOf(language) {
   for (const [, name, body] of file.matchAll(/<context>\s*<name>([^<]*)<\/name>([\s\S]*?)<\/context>/g)) {
     contexts[name] = new Map([...body.matchAll(/<source>([^<]*)<\/source>\s*<translation>([^<]*)<\/translation>/g)]
       .map(([, source, translation]) => [unescape(source), unescape(translation)]));
+    // a text that counts: its plural form, the last
+    for (const [, source, forms] of body.matchAll(/<source>([^<]*)<\/source>\s*<comment>[^<]*<\/comment>\s*<translation>([\s\S]*?)<\/translation>/g)) {
+      contexts[name].set(unescape(source), unescape([...forms.matchAll(/<numerusform>([^<]*)<\/numerusform>/g)].at(-1)[1]));
+    }
   }
   return contexts;
 }
@@ -620,7 +624,7 @@ describe('the page in every language', () => {
   /// Whether each text is one of `translations` (its %1 … %9 standing for any value).
   const allTranslated = (translations) => {
     const patterns = Object.values(translations).flatMap((texts) => [...texts.values()]).map((text) =>
-      new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/\s+/g, '\\s+').replace(/%[1-9]/g, '.+')}$`, 's'));
+      new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/\s+/g, '\\s+').replace(/%[1-9n]/g, '.+')}$`, 's'));
     return (text) => patterns.some((pattern) => pattern.test(text));
   };
   for (const [language, locale] of [['de', 'de-DE'], ['fr', 'fr-CA'], ['es', 'es-MX'], ['it', 'it-IT'], ['pt', 'pt-BR'], ['nl', 'nl-BE']]) {
@@ -632,7 +636,7 @@ describe('the page in every language', () => {
       assert.equal(await page.inputValue('#language'), language);
       await page.click('#check');
       await settled(page);
-      assert.equal(await page.textContent('#message'), texts.WebPage.get('Check: every letter so far is right.'));
+      assert.equal(await page.textContent('#message'), texts.Messages.get('Check: every letter so far is right.'));
       for (const face of ['solve', 'make']) {
         await page.click(`#face-${face}`);
         await settled(page);
@@ -656,7 +660,7 @@ describe('the page in every language', () => {
     assert.equal(await page.textContent('#face-solve'), 'Solve');
     await page.selectOption('#page-language', 'es');
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'es');
-    const dictionary = spanish.Messages.get('Dictionary: %1 (%2 words)').replace('%1', 'L1words.txt').replace('%2', '1431');
+    const dictionary = spanish.Messages.get('Dictionary: %1 (%n words)').replace('%1', 'L1words.txt').replace('%n', '1431');
     for (const step of ['chosen', 'reloaded']) {
       assert.equal(await page.textContent('#face-solve'), spanish.WebPage.get('Solve'), step);
       assert.equal(await page.textContent('#title'), dictionary, step);
