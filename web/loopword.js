@@ -32,9 +32,7 @@ function trIn(context, text, ...values) {
   return pattern.replace(/%([1-9])/g, (place, n) => (n <= values.length ? String(values[n - 1]) : place));
 }
 
-function tr(text, ...values) {
-  return trIn('WebPage', text, ...values);
-}
+const tr = (text, ...values) => trIn('WebPage', text, ...values);
 
 /// A message line as the session sends it (plain text, or { context, pattern, values } and for a count { count, one })
 /// in the page's language; a count in the form of the language for it (French counts 0 and 1 alike).
@@ -48,9 +46,7 @@ function rendered(phrase) {
   return pattern.replaceAll('%n', phrase.count).replace(/%([1-9])/g, (place, n) => (n <= values.length ? values[n - 1] : place));
 }
 
-function renderedLines(lines = []) {
-  return lines.map(rendered).join('\n');
-}
+const renderedLines = (lines = []) => lines.map(rendered).join('\n');
 
 /// Shows `text()` in `element`, and again whenever the page's language changes.
 function showText(element, text) {
@@ -129,11 +125,7 @@ function startWorker() {
 }
 
 function send(command, ...args) {
-  return new Promise((resolve) => {
-    const id = nextId++;
-    pending.set(id, resolve);
-    worker.postMessage({ id, command, args });
-  });
+  return new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
 }
 
 /// Shows the message `text()`; a sticky one stays until the user acts.
@@ -180,15 +172,11 @@ function showChoices(choices) {
   if (choices.kept === shownChoices) return;
   shownChoices = choices.kept;
   if (started) storage.write('choices', choices.kept);
-  $('level').value = String(choices.level);
-  $('language').value = choices.language;
-  $('difficulty').value = choices.difficulty;
-  $('varied').checked = choices.varied;
-  $('unique').checked = choices.unique;
-  $('start-word').value = choices.start;
+  const fields = { level: choices.level, language: choices.language, difficulty: choices.difficulty, 'start-word': choices.start,
+    'theme-words': choices.themeWords, 'theme-title': choices.title };
+  for (const [id, value] of Object.entries(fields)) $(id).value = String(value);
+  for (const id of ['varied', 'unique']) $(id).checked = choices[id];
   document.querySelector(`input[name=start][value=${choices.start ? 'typed' : 'random'}]`).checked = true;
-  $('theme-words').value = choices.themeWords;
-  $('theme-title').value = choices.title;
 }
 
 /// The figure's squares as grid rows for screen readers, the selected cell named by aria-activedescendant.
@@ -276,19 +264,14 @@ async function chooseList() {
   else await run('chooseWordList', [level, '', '']);
 }
 
-async function chooseLanguage() {
-  const language = $('language').value;
-  await run('chooseLanguage', [language, await bundledList(language)]);
-}
+const chooseLanguage = async () => run('chooseLanguage', [$('language').value, await bundledList($('language').value)]);
 
 async function chooseStart() {
   if (document.querySelector('input[name=start]:checked').value === 'typed') await run('enterStartWord', [$('start-word').value], false, true);
   else await run('chooseRandomStartWord');
 }
 
-function setFill() {
-  return run('setFill', [$('varied').checked, $('unique').checked, $('difficulty').value]);
-}
+const setFill = () => run('setFill', [$('varied').checked, $('unique').checked, $('difficulty').value]);
 
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
@@ -297,10 +280,7 @@ async function reportTheme() {
   $('theme-keep').disabled = !result.usable;
 }
 
-async function keepTheme(words, title) {
-  await run('chooseTheme', [words, title]);
-  await reportTheme();
-}
+const keepTheme = (words, title) => run('chooseTheme', [words, title]).then(reportTheme);
 
 /// Makes a puzzle with the seed of the seed field, if any: the view button stops it, keeping what it made so far.
 function compile(steps = true) {
@@ -335,25 +315,17 @@ async function prepareSheets(withSolution) {
   $('print-sheets').replaceChildren(...sheets.map((sheet) => document.importNode(new DOMParser().parseFromString(sheet, 'image/svg+xml').documentElement, true)));
 }
 
-async function printSheets(withSolution) {
-  await prepareSheets(withSolution);
-  window.print();
-}
+const printSheets = (withSolution) => prepareSheets(withSolution).then(() => window.print());
 
 async function copyLink() {
-  const link = `${location.origin === 'null' ? location.protocol + '//' : location.origin}${location.pathname}#${encodeURIComponent(shown.puzzle.sheetFile)}`;
-  const note = $('link-note');
+  const note = (text) => showText($('link-note'), text);
   if (location.protocol === 'file:') {
-    showText(note, () => tr('This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use "%1" and give pupils that file.', tr('Save as web page')));
-    $('export').focus();
-    return;
+    note(() => tr('This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use "%1" and give pupils that file.', tr('Save as web page')));
+    return $('export').focus();
   }
-  try {
-    await navigator.clipboard.writeText(link);
-    showText(note, () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.'));
-  } catch {
-    showText(note, () => tr('Copy this pupil link: %1', link));
-  }
+  const link = `${location.origin}${location.pathname}#${encodeURIComponent(shown.puzzle.sheetFile)}`;
+  const copied = await navigator.clipboard.writeText(link).then(() => true, () => false);
+  note(copied ? () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.') : () => tr('Copy this pupil link: %1', link));
 }
 
 /// Saves this page with the puzzle inside: whoever opens it solves that puzzle, offline.
@@ -376,8 +348,10 @@ async function forgetAll() {
   say(() => tr('This browser has forgotten its puzzles.'));
 }
 
+/// A click on the figure, at its point in the picture's twips; the figure takes the keys from then on.
 function clickCell(event) {
   const svg = $('picture').querySelector('svg');
+  $('picture').focus({ preventScroll: true });
   if (!svg || shown?.mode !== 'solving') return;
   const point = new DOMPoint(event.clientX, event.clientY).matrixTransform(svg.getScreenCTM().inverse());
   run('clickAt', [Math.round(point.x), Math.round(point.y)]);
@@ -426,9 +400,7 @@ async function check() {
   if (!view.messageLines.length && view.mode === 'solving') say(() => renderedLines(view.checkLines));
 }
 
-async function startSolving() {
-  if (shown?.offer.puzzle && shown.mode !== 'solving') await run('startSolving');
-}
+const startSolving = async () => shown?.offer.puzzle && shown.mode !== 'solving' && run('startSolving');
 
 /// Shows the face to solve (starting to solve the puzzle on show) or the face to make puzzles.
 async function showFace(face) {
@@ -440,15 +412,22 @@ async function showFace(face) {
   if (shown) showKeyboard(shown);
 }
 
-function on(id, type, listener) {
-  $(id).addEventListener(type, listener);
-}
+const on = (id, type, listener) => $(id).addEventListener(type, listener);
 
+/// What each control does: a button that names its command (data-run) gives it, asking first where it says so.
 function wire() {
-  document.addEventListener('pointerdown', () => { stickyMessage = false; }, true);
-  document.addEventListener('keydown', (event) => { if (!['Shift', 'Control', 'Alt', 'Meta'].includes(event.key)) stickyMessage = false; }, true);
-  on('face-solve', 'click', () => showFace('solve'));
-  on('face-make', 'click', () => showFace('make'));
+  const act = (event) => { if (event.type === 'pointerdown' || !['Shift', 'Control', 'Alt', 'Meta'].includes(event.key)) stickyMessage = false; };
+  for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, act, true);
+  document.addEventListener('click', ({ target }) => {
+    const button = target.closest('[data-run]');
+    if (button) run(button.dataset.run, [], button.hasAttribute('data-asks'));
+  });
+  const clicks = { 'face-solve': () => showFace('solve'), 'face-make': () => showFace('make'), compile: () => compile(), check,
+    'theme-keep': () => keepTheme($('theme-words').value, $('theme-title').value), 'theme-clear': () => keepTheme('', ''),
+    'start-over': () => window.confirm(tr('Start this puzzle over? Its letters and time go.')) && clearPuzzle(),
+    open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
+    'print-both': () => printSheets(true), 'copy-link': copyLink, export: exportPage, forget: forgetAll, guide: openGuide, keyboard: pressKey };
+  for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('level', 'change', chooseList);
   on('language', 'change', chooseLanguage);
   on('page-language', 'change', () => {
@@ -467,28 +446,12 @@ function wire() {
   });
   for (const choice of ['varied', 'unique', 'difficulty']) on(choice, 'change', setFill);
   on('theme-words', 'input', reportTheme);
-  on('theme-keep', 'click', () => keepTheme($('theme-words').value, $('theme-title').value));
-  on('theme-clear', 'click', () => keepTheme('', ''));
-  on('compile', 'click', () => compile());
-  on('view-button', 'click', () => run('pressViewButton', [], true));
-  on('check', 'click', check);
-  for (const command of ['reveal', 'undo', 'redo']) on(command, 'click', () => run(command));
-  on('start-over', 'click', () => window.confirm(tr('Start this puzzle over? Its letters and time go.')) && clearPuzzle());
-  on('open', 'click', () => $('puzzle-file').click());
   on('puzzle-file', 'change', async () => {
     const file = await readFile($('puzzle-file'));
     if (file) await openText(file.name, new TextDecoder().decode(file.bytes));
   });
-  on('save', 'click', () => download('puzzle.loopword', shown.puzzle.sheetFile));
-  on('print', 'click', () => printSheets(false));
-  on('print-both', 'click', () => printSheets(true));
-  for (const [id, command] of [['copy-link', copyLink], ['export', exportPage], ['forget', forgetAll], ['guide', openGuide]]) on(id, 'click', command);
-  on('picture', 'click', (event) => {
-    clickCell(event);
-    $('picture').focus({ preventScroll: true });
-  });
+  on('picture', 'click', clickCell);
   on('picture', 'keydown', typeInFigure);
-  on('keyboard', 'click', pressKey);
   document.addEventListener('keydown', shortcut);
   document.addEventListener('visibilitychange', () => run('pauseClock', [document.hidden]));
   window.addEventListener('afterprint', () => prepareSheets(false));
