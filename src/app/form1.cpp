@@ -218,7 +218,10 @@ bool Form1::Compiling() const { return compileTimer_->isActive(); }
 void Form1::AdvanceCompile() {
   const Reply reply = session_.AdvanceCompile(kCompileTurn);
   if (reply.changed.picture) picture1_->update();  // the step just taken shows
-  if (Busy()) return;
+  if (const View view = session_.CurrentView(); view.mode == Mode::Compiling) {
+    if (!view.progress.empty()) setWindowTitle("[*]" + ShownText(view.windowTitle) + " - " + ShownText(view.progress));  // unseen: how far it got
+    return;
+  }
   compileTimer_->stop();  // done, given up, stopped with the view button or by Exit
   toolkit_.SetBusy(false);
   ShowState();

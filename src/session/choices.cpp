@@ -112,11 +112,11 @@ const std::map<std::string_view, ValueReader>& Readers() {
          if (check.verdict == StartWordCheck::Verdict::Accepted) c.startWord = check.word;
          return check.verdict == StartWordCheck::Verdict::Accepted;
        }},
-      {"theme", [](const std::string& v, Choices& c) {
+      {"theme", [](const std::string& v, Choices& c) {  // entries that are no word are passed over, as typed ones are
          ThemeWords read = ReadThemeWords(v, c.language);
-         const bool whole = read.unusable.empty() && read.repeated.empty() && read.Fit();
-         if (read.Fit()) c.themeWords = std::move(read.words);
-         return whole;
+         if (!read.Fit() || read.words.empty()) return false;
+         c.themeWords = std::move(read.words);
+         return true;
        }},
       {"title", [](const std::string& v, Choices& c) {
          c.title = PlainTitle(v);
