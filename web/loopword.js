@@ -3,12 +3,18 @@
 'use strict';
 
 const $ = (id) => document.getElementById(id);
-// The page as it came, before the script changed it: "Save as web page" writes it with the puzzle inside.
-const pageSource = `<!DOCTYPE html>\n${document.documentElement.outerHTML}`;
+// "site": the page put on a web host, which fetches its parts beside it; "file": the one file that carries them.
+const kForm = document.querySelector('meta[name=loopword-form]').content;
+// The one-file page as it came, before the script changed it: "Save as web page" writes it with the puzzle inside.
+const pageSource = kForm === 'file' ? `<!DOCTYPE html>\n${document.documentElement.outerHTML}` : null;
 const kStore = 'loopword:';
 const kLanguageNames = { en: 'English', de: 'Deutsch', fr: 'Français', es: 'Español', it: 'Italiano', pt: 'Português', nl: 'Nederlands' };
-// The translations of the page's texts, the messages and the sheets' words, per language: made from the .ts files.
-const kTranslations = /* LOOPWORD_TEXTS */ {};
+// The translations of the page's texts, the messages and the sheets' words, per language: made from the .ts files,
+// and fetched or unpacked at start.
+let kTranslations = {};
+let translationsRead = null;  // the promise of kTranslations
+let translationsDone = false;
+let sessionStarted = false;
 const kTranslatedAttributes = ['aria-label', 'placeholder', 'title'];
 const kKeyboardOf = { de: 'qwertz', fr: 'azerty' };
 
@@ -85,14 +91,17 @@ function usePageLanguage(language) {
   if (shown) show(shown);
 }
 
-/// What `use` gives for the browser's storage, or `otherwise` where it throws (a storage that is off, damaged text).
-function stored(use, otherwise = null) {
+/// What `use()` gives, or `otherwise` where it throws (a storage that is off, damaged text).
+function attempt(use, otherwise = null) {
   try {
-    return use(localStorage);
+    return use();
   } catch {
     return otherwise;
   }
 }
+
+/// What `use` gives for the browser's storage, or `otherwise` where it throws.
+const stored = (use, otherwise = null) => attempt(() => use(localStorage), otherwise);
 
 /// What the browser keeps for the page, each entry checked before use: a damaged or foreign entry is dropped with a
 /// note; a storage that is full, off or throws lets the page go on keeping nothing.
@@ -114,14 +123,76 @@ const storage = {
   names: () => stored((kept) => Object.keys(kept).filter((name) => name.startsWith(kStore)).map((name) => name.slice(kStore.length)), []),
 };
 
-function startWorker() {
-  worker = new Worker(URL.createObjectURL(new Blob([$('loopword-worker').textContent], { type: 'text/javascript' })));
+/// The bytes of `stream` unzipped.
+const gunzipped = (stream) => new Response(stream.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then((bytes) => new Uint8Array(bytes));
+
+/// The bytes base 85 `text` stands for (as the page's build wrote it: four bytes to five digits, the last group cut).
+function fromBase85(text) {
+  const digits = Array.from({ length: 94 }, (_, i) => String.fromCharCode(33 + i)).filter((c) => !'"&\'<>\\`'.includes(c));
+  const value = new Map(digits.slice(0, 85).map((digit, index) => [digit, index]));
+  const bytes = new Uint8Array(Math.floor((text.length * 4) / 5));
+  for (let at = 0, out = 0; at < text.length; at += 5) {
+    const group = text.slice(at, at + 5).padEnd(5, digits[84]);
+    let number = 0;
+    for (const digit of group) number = number * 85 + value.get(digit);
+    for (let byte = 0; byte < 4 && out < bytes.length; byte++) bytes[out++] = (number >>> (24 - 8 * byte)) & 255;
+  }
+  return bytes;
+}
+
+/// The bytes of the page's part `name` ("lists/de.words", "texts.json", …): unpacked from inside the one-file page,
+/// fetched beside the hosted one (gzipped where the browser can unzip); null where it cannot be had.
+async function resource(name) {
+  try {
+    if (kForm === 'file') {
+      const packed = document.querySelector(`script[type="application/x-loopword-data"][data-name="${name}"]`)?.textContent;
+      return packed ? await gunzipped(new Blob([fromBase85(packed)]).stream()) : null;
+    }
+    if ('DecompressionStream' in window) {
+      const zipped = await fetch(`${name}.gz`);
+      if (zipped.ok) return await gunzipped(zipped.body);
+    }
+    const plain = await fetch(name);
+    return plain.ok ? new Uint8Array(await plain.arrayBuffer()) : null;
+  } catch {
+    return null;
+  }
+}
+
+/// Starts the worker: beside the hosted page it compiles the module while it downloads; the one-file page gives it
+/// the module it carries.
+async function startWorker() {
+  if (kForm === 'site') {
+    worker = new Worker('worker.js');
+  } else {
+    const script = await resource('worker.js');
+    worker = new Worker(URL.createObjectURL(new Blob([script], { type: 'text/javascript' })));
+  }
   worker.onmessage = ({ data }) => {
     if (data.id === undefined) return show(data.view);  // a compile as it goes
     pending.get(data.id)(data);
     pending.delete(data.id);
   };
   worker.onerror = (event) => say(() => tr('Loopword stopped working: %1', event.message), true);
+  const wasm = kForm === 'file' ? await resource('loopword_web.wasm') : null;
+  worker.postMessage({ command: 'load', args: [wasm] }, wasm ? [wasm.buffer] : []);
+}
+
+/// Gives the session the sheets' words in every language, once it and the translations are there.
+function translateSheets() {
+  if (sessionStarted && translationsDone) {
+    send('useSheetTranslations', Object.fromEntries(Object.keys(kLanguageNames).map((code) => [code, kTranslations[code]?.Sheets ?? {}])));
+  }
+}
+
+/// The translations of the page's texts, read once.
+function readTranslations() {
+  translationsRead ??= resource('texts.json').then((bytes) => {
+    kTranslations = (bytes && attempt(() => JSON.parse(new TextDecoder().decode(bytes)))) ?? {};
+    translationsDone = true;
+    translateSheets();
+  });
+  return translationsRead;
 }
 
 function send(command, ...args) {
@@ -230,25 +301,21 @@ function tick() {
   $('timer').textContent = text;
 }
 
-/// The bytes the page carries gzipped in base64 in the script element of `type` for `language`; null for none.
-async function carried(type, language) {
-  const packed = document.querySelector(`script[type="${type}"][data-language="${language}"]`)?.textContent;
-  if (!packed) return null;
-  const gzipped = new Blob([Uint8Array.from(atob(packed), (c) => c.charCodeAt(0))]);
-  return new Uint8Array(await new Response(gzipped.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer());
+const providedLists = new Map();  // language code → promise that its word lists are in the worker
+/// Puts the word lists of `language` in the worker, once.
+function provideLists(language) {
+  if (!providedLists.has(language)) {
+    providedLists.set(language, resource(`lists/${language}.words`).then((packed) => send('provideLists', language, packed ?? '')));
+  }
+  return providedLists.get(language);
 }
 
-const unpackedLists = new Map();  // language code → promise of its packed levels
-function bundledList(language) {
-  if (language === 'en') return Promise.resolve('');
-  if (!unpackedLists.has(language)) unpackedLists.set(language, carried('application/x-loopword-list', language).then((bytes) => bytes ?? ''));
-  return unpackedLists.get(language);
-}
-
-/// Opens the user guide in the page's language (English where the page carries none) in a tab of its own.
+/// Opens the user guide in the page's language (English where there is none) in a tab of its own.
 async function openGuide() {
+  const language = kLanguageNames[pageLanguage] ? pageLanguage : 'en';
+  if (kForm === 'site') return window.open(`guides/${language}.html`, '_blank');
   const tab = window.open('', '_blank');
-  const guide = await carried('application/x-loopword-guide', pageLanguage) ?? await carried('application/x-loopword-guide', 'en');
+  const guide = await resource(`guides/${language}.html`);
   if (tab && guide) tab.location = URL.createObjectURL(new Blob([guide], { type: 'text/html' }));
 }
 
@@ -264,7 +331,10 @@ async function chooseList() {
   else await run('chooseWordList', [level, '', '']);
 }
 
-const chooseLanguage = async () => run('chooseLanguage', [$('language').value, await bundledList($('language').value)]);
+const chooseLanguage = async () => {
+  await Promise.all([provideLists($('language').value), readTranslations()]);
+  return run('chooseLanguage', [$('language').value]);
+};
 
 async function chooseStart() {
   if (document.querySelector('input[name=start]:checked').value === 'typed') await run('enterStartWord', [$('start-word').value], false, true);
@@ -328,10 +398,12 @@ async function copyLink() {
   note(copied ? () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.') : () => tr('Copy this pupil link: %1', link));
 }
 
-/// Saves this page with the puzzle inside: whoever opens it solves that puzzle, offline.
-function exportPage() {
+/// Saves the one-file page with the puzzle inside: whoever opens it solves that puzzle, offline.
+async function exportPage() {
   const packed = btoa(String.fromCharCode(...new TextEncoder().encode(shown.puzzle.sheetFile)));
-  download('loopword-puzzle.html', pageSource.replace(/<meta name="loopword-puzzle" content="[^"]*">/, `<meta name="loopword-puzzle" content="${packed}">`), 'text/html');
+  const page = pageSource ?? await fetch('loopword.html').then((answer) => (answer.ok ? answer.text() : null), () => null);
+  if (!page) return showText($('link-note'), () => tr('The page to save could not be fetched: connect to the internet and try again.'));
+  download('loopword-puzzle.html', page.replace(/<meta name="loopword-puzzle" content="[^"]*">/, `<meta name="loopword-puzzle" content="${packed}">`), 'text/html');
 }
 
 /// Clears the letters and the time of the puzzle on show and starts solving it afresh.
@@ -461,8 +533,8 @@ function wire() {
 /// The puzzle a link (after the #) or a saved page carries, as text; null for none, a warning that stays when damaged.
 function givenPuzzle() {
   const content = document.querySelector('meta[name=loopword-puzzle]').content;
-  const linked = location.hash.length > 1 ? stored(() => decodeURIComponent(location.hash.slice(1)), false) : null;
-  const carried = !linked && content ? stored(() => new TextDecoder().decode(Uint8Array.from(atob(content), (c) => c.charCodeAt(0))), false) : null;
+  const linked = location.hash.length > 1 ? attempt(() => decodeURIComponent(location.hash.slice(1)), false) : null;
+  const carried = !linked && content ? attempt(() => new TextDecoder().decode(Uint8Array.from(atob(content), (c) => c.charCodeAt(0))), false) : null;
   if (linked === false) say(() => tr('This link is damaged: the puzzle after its # cannot be read. Ask for the link again.'), true);
   else if (carried === false) say(() => tr('The puzzle inside this page is damaged and cannot be read.'), true);
   return linked || carried || null;
@@ -471,17 +543,15 @@ function givenPuzzle() {
 /// The choices kept here before they were kept as one text, taken over once: the list language and the theme box.
 function earlierChoices() {
   const language = storage.read('language', (code) => code in kLanguageNames) ?? pageLanguage;
-  const theme = stored(() => JSON.parse(storage.read('theme', (text) => stored(() => typeof JSON.parse(text).words === 'string', false))));
+  const theme = attempt(() => JSON.parse(storage.read('theme', (text) => attempt(() => typeof JSON.parse(text).words === 'string', false))));
   storage.drop(['language', 'theme', ...storage.names().filter((name) => name.startsWith('time:'))]);
-  return new URLSearchParams({ language, theme: theme?.words ?? '', title: typeof theme?.title === 'string' ? theme.title : '' }).toString();
+  const choices = { language, theme: theme?.words, title: typeof theme?.title === 'string' ? theme.title : '' };
+  return new URLSearchParams(Object.entries(choices).filter(([, value]) => value)).toString();
 }
 
 /// The first puzzle: the one the link or the page carries; the one a seed in the address makes; the one on show
 /// here last; or a new one; always ready to solve, with the letters typed into it before.
-async function firstPuzzle() {
-  const kept = storage.read('choices', (text) => !/[\s<>]/.test(text)) ?? earlierChoices();
-  const language = new URLSearchParams(location.search).get('language') ?? new URLSearchParams(kept).get('language') ?? 'en';
-  if (language in kLanguageNames) await send('provideLists', language, await bundledList(language));
+async function firstPuzzle(kept) {
   await run('restore', [kept, location.search], false, true);
   await reportTheme();
   const given = givenPuzzle();
@@ -499,19 +569,51 @@ async function firstPuzzle() {
   performance.mark('first-puzzle');
 }
 
+/// The hosted page is kept for use offline and updated by its service worker. A page it takes over from an older
+/// version opens the new one the next time it is hidden, its progress kept.
+function keepOffline() {
+  if (kForm !== 'site' || !('serviceWorker' in navigator)) return;
+  const controlled = Boolean(navigator.serviceWorker.controller);
+  navigator.serviceWorker.register('sw.js').catch(() => {});
+  navigator.serviceWorker.addEventListener('controllerchange', () => {
+    if (controlled) document.addEventListener('visibilitychange', () => document.hidden && location.reload());
+  });
+}
+
+/// Starts the session in the language of the word lists the choices kept here or the address name, its lists
+/// fetched while the worker loads; gives the kept choices.
+async function startSession() {
+  const kept = storage.read('choices', (text) => !/[\s<>]/.test(text)) ?? earlierChoices();
+  const named = new URLSearchParams(location.search).get('language') ?? new URLSearchParams(kept).get('language');
+  const language = named in kLanguageNames ? named : 'en';
+  const started = startWorker();
+  const lists = resource(`lists/${language}.words`);
+  await started;
+  providedLists.set(language, lists.then((packed) => send('provideLists', language, packed ?? '')));
+  if (language !== 'en' || pageLanguage !== 'en') await readTranslations();
+  await providedLists.get(language);
+  await send('newSession', language);
+  sessionStarted = true;
+  translateSheets();
+  return kept;
+}
+
 async function main() {
   collectPageTexts();
-  for (const select of [$('page-language'), $('language')]) {
-    select.replaceChildren(...Object.entries(kLanguageNames).map(([code, name]) => Object.assign(new Option(name, code), { lang: code, translate: false })));
+  if (kForm === 'site' && location.protocol === 'file:') {
+    return say(() => tr('This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.'), true);
   }
+  keepOffline();
   const known = (code) => (code in kLanguageNames ? code : null);
-  usePageLanguage(known(storage.read('page-language', known)) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en');
+  const language = known(storage.read('page-language', known)) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en';
+  pageLanguage = language;
+  if (language !== 'en') readTranslations().then(() => usePageLanguage(language));
+  else usePageLanguage(language);
   wire();
-  startWorker();
-  const sheets = Object.fromEntries(Object.keys(kLanguageNames).map((code) => [code, kTranslations[code]?.Sheets ?? {}]));
-  await send('useSheetTranslations', sheets);
+  const kept = await startSession();
   await run('view', [], false, true);  // what the start-up load said
-  await firstPuzzle();
+  await firstPuzzle(kept);
+  readTranslations();
 }
 
 main();

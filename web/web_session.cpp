@@ -7,13 +7,13 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
 
 #include "display/svg_canvas.h"
 #include "page_data.h"
+#include "puzzle/puzzle_file.h"
 #include "session/session.h"
 #include "words/bundled_lists.h"
 #include "words/language.h"
@@ -24,7 +24,7 @@ namespace {
 
 using emscripten::val;
 
-/// Where the bundled word lists are embedded in the module's file system.
+/// Where the word lists the page provides are put in the module's file system, for the session to read.
 constexpr const char* kDataFolder = "/loopword";
 /// Where word lists the user picks are put for the session to read.
 constexpr const char* kUploadFolder = "/uploads";
@@ -35,7 +35,7 @@ std::string PutUpload(const std::string& name, const std::string& text) {
   std::string fileName = std::filesystem::path(name).filename().string();
   if (fileName.empty() || fileName == "." || fileName == "..") fileName = "file";
   const std::string path = std::string(kUploadFolder) + "/" + fileName;
-  std::ofstream(path, std::ios::binary) << text;
+  WriteFileAtomically(path, text);
   return path;
 }
 
@@ -55,7 +55,7 @@ std::optional<SolvingKey> SolvingKeyNamed(const std::string& name) {
 /// time between its messages, so the view button's Stop reaches it and keeps what it made so far.
 class WebSession {
  public:
-  WebSession() : session_(kDataFolder, Setup()) {}
+  explicit WebSession(Language language) : session_(kDataFolder, Setup(language)) {}
 
   /// The sheets' words per language, from the page's translations (language code → English word → translation).
   void UseSheetTranslations(const val& table) {
@@ -143,21 +143,8 @@ class WebSession {
     session_.ChooseWordList(level, level == kOwnList ? PutUpload(name, text) : "");
   }
 
-  /// Puts `levels`, the packed levels of the language with the two-letter `code`, as its three level files where
-  /// the session looks for them (English's are built in).
-  void ProvideLists(const std::string& code, const std::string& levels) {
-    const std::optional<Language> language = LanguageFromCode(code);
-    if (!language || *language == Language::English) return;
-    const std::array<std::string, 3> unpacked = UnpackLevels(levels);
-    for (int level = 1; level <= 3; ++level) {
-      std::ofstream(std::string(kDataFolder) + "/" + BundledListName(level, *language), std::ios::binary)
-          << unpacked.at(static_cast<std::size_t>(level - 1));
-    }
-  }
-
-  /// Reads the word lists in the language with the two-letter `code` from now on, its packed `levels` put first.
-  void ChooseLanguage(const std::string& code, const std::string& levels) {
-    ProvideLists(code, levels);
+  /// Reads the word lists in the language with the two-letter `code` from now on (put there by provideLists).
+  void ChooseLanguage(const std::string& code) {
     if (const std::optional<Language> language = LanguageFromCode(code)) session_.ChooseLanguage(*language);
   }
 
@@ -215,8 +202,9 @@ class WebSession {
     if (reply.changed.mode) compiling_ = session_.CurrentView().mode == Mode::Compiling;
   }
 
-  SessionSetup Setup() {
+  SessionSetup Setup(Language language) {
     SessionSetup setup;
+    setup.language = language;
     setup.fileNamesOnly = true;
     setup.sheetTexts = [this](Language language) {
       const auto texts = sheetTexts_.find(language);
@@ -237,10 +225,25 @@ namespace {
 /// through the exported functions below, which the worker calls directly: a switch unwinds to such an entry point.
 WebSession* theSession = nullptr;
 
-WebSession* NewSession() {
+/// A new session reading the word lists in the language with the two-letter `code` (English for a code it does not
+/// know): they are provided first.
+WebSession* NewSession(const std::string& code) {
   delete theSession;
-  theSession = new WebSession();
+  theSession = new WebSession(LanguageFromCode(code).value_or(Language::English));
   return theSession;
+}
+
+/// Puts `packed`, the packed levels of the language with the two-letter `code`, as its three level files where the
+/// session looks for them.
+void ProvideLists(const std::string& code, const std::string& packed) {
+  const std::optional<Language> language = LanguageFromCode(code);
+  if (!language) return;
+  std::filesystem::create_directories(kDataFolder);
+  const std::array<std::string, 3> levels = UnpackLevels(packed);
+  for (int level = 1; level <= 3; ++level) {
+    WriteFileAtomically(std::string(kDataFolder) + "/" + BundledListName(level, *language),
+                        levels.at(static_cast<std::size_t>(level - 1)));
+  }
 }
 
 }  // namespace
@@ -256,6 +259,7 @@ EMSCRIPTEN_KEEPALIVE void loopword_press_view_button(int confirmed) {
 
 EMSCRIPTEN_BINDINGS(loopword) {
   emscripten::function("newSession", &NewSession, emscripten::allow_raw_pointers());
+  emscripten::function("provideLists", &ProvideLists);
   emscripten::class_<WebSession>("Session")
       .function("useSheetTranslations", &WebSession::UseSheetTranslations)
       .function("compile", &WebSession::Compile)
@@ -280,7 +284,6 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("restore", &WebSession::Restore)
       .function("chooseWordList", &WebSession::ChooseWordList)
       .function("chooseLanguage", &WebSession::ChooseLanguage)
-      .function("provideLists", &WebSession::ProvideLists)
       .function("markSaved", &WebSession::MarkSaved)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)

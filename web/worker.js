@@ -1,14 +1,14 @@
 // The page's worker: runs the session, answers each command with the view it leaves, and lets a compile advance
 // a slice at a time between commands, so that Stop reaches it.
 // SPDX-License-Identifier: GPL-3.0-or-later
-const core = createLoopword();  // the WebAssembly module, its memory read by bench/web-memory.js
-const session = core.then((module) => module.newSession());
 const kSlice = 30;  // milliseconds a compile works before the page is shown how far it got
 const kSteps = 20;  // steps a compile shown live takes before the page shows them
+let core = null;  // the WebAssembly module once `load` asked for it; its memory read by bench/web-memory.js
+let loopword = null;  // the session, once `newSession` made it
 let compiles = null;  // the ids of the compile commands answered when the compile ends
 
 /// Lets the running compile advance until it ends, showing each slice, and answers the compile commands then.
-async function advance(module, loopword) {
+async function advance(module) {
   while (loopword.compiling()) {
     module._loopword_advance_compile(kSlice, kSteps);
     postMessage({ view: loopword.view() });
@@ -19,8 +19,21 @@ async function advance(module, loopword) {
   compiles = null;
 }
 
+/// The commands that come before the session: the module (its code given, or fetched beside this script), the
+/// word lists of a language, and the session itself.
+const kStartCommands = {
+  load: (wasmBinary) => { core = createLoopword(wasmBinary ? { wasmBinary } : {}); },
+  provideLists: (module, code, packed) => module.provideLists(code, packed),
+  newSession: (module, code) => { loopword = module.newSession(code); },
+};
+
 onmessage = async ({ data: { id, command, args } }) => {
-  const [module, loopword] = await Promise.all([core, session]);
+  if (command === 'load') return kStartCommands.load(...args);
+  const module = await core;
+  if (command in kStartCommands) {
+    kStartCommands[command](module, ...args);
+    return postMessage({ id, result: true });
+  }
   // Only the session's entry points may switch to a compile's own stack: its steps and its Stop come through them.
   let result;
   if (command === 'pressViewButton') module._loopword_press_view_button(args[0] ? 1 : 0);
@@ -29,7 +42,7 @@ onmessage = async ({ data: { id, command, args } }) => {
   if (loopword.compiling()) {
     if (compiles) return compiles.push(id);
     compiles = [id];
-    return advance(module, loopword);
+    return advance(module);
   }
   return postMessage({ id, view: loopword.view() });
 };

@@ -13,18 +13,19 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation
 )
-# Debian packages building the web page needs: the C++ compiler to WebAssembly.
-WEB_PACKAGES=(emscripten)
+# Debian packages building the web page needs: the C++ compiler to WebAssembly; zopfli, which gzips the page's parts
+# smaller than gzip does; python3, which puts the page together.
+WEB_PACKAGES=(emscripten zopfli python3)
 # Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides (the w* word lists:
 # puzzles in other languages are checked against them; qt6-base-private-dev: the window's accessibility is switched
 # on in its tests as a screen reader would; at-spi2-core, python3-pyatspi, dbus-daemon: the window read over the
-# accessibility bus).
+# accessibility bus; ccache: tools/mutate rebuilds each mutant through it).
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev
   xvfb x11-utils x11-apps xdotool imagemagick python3 at-spi2-core python3-pyatspi dbus-daemon
   cups cups-client printer-driver-cups-pdf poppler-utils
-  dpkg-dev lintian desktop-file-utils appstream
+  dpkg-dev lintian desktop-file-utils appstream ccache
   wngerman wfrench wspanish witalian wportuguese wdutch
   "${WEB_PACKAGES[@]}" chromium
 )

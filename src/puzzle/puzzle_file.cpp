@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <random>
+#include <utility>
+
+#include <unistd.h>
 
 #include "board/placement_line.h"
 #include "board/plain_text.h"
@@ -293,14 +297,15 @@ PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileN
 }
 
 PuzzleFileText ReadPuzzleFileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
   std::string text;
   char buffer[1 << 16];
   while (in && text.size() <= kPuzzleFileLimit) {
-    in.read(buffer, sizeof buffer);
-    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    const std::size_t read = std::fread(buffer, 1, sizeof buffer, in.get());
+    text.append(buffer, read);
+    if (read < sizeof buffer) break;
   }
-  if (!in.eof() && text.size() <= kPuzzleFileLimit) return {std::nullopt, Refused(path, {0, kUnreadable}).message};
+  if ((!in || std::ferror(in.get())) && text.size() <= kPuzzleFileLimit) return {std::nullopt, Refused(path, {0, kUnreadable}).message};
   return {std::move(text), {}};
 }
 
@@ -324,30 +329,31 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path) {
   }
   part_ = path + ".part-" + std::to_string(std::random_device()());
   errno = 0;
-  out_.open(part_, std::ios::binary | std::ios::trunc);
-  if (!out_) failure_ = errno != 0 ? Message(Phrase(std::strerror(errno))) : Message(kNotWritten);  // the system's reason, as it says it
+  out_ = std::fopen(part_.c_str(), "wb");
+  if (out_ == nullptr) failure_ = errno != 0 ? Message(Phrase(std::strerror(errno))) : Message(kNotWritten);  // the system's reason, as it says it
 }
 
 AtomicFile::~AtomicFile() {
+  if (out_ != nullptr) std::fclose(out_);
   if (finished_ || part_.empty()) return;
-  out_.close();
   std::error_code error;
   std::filesystem::remove(part_, error);
 }
 
 bool AtomicFile::Write(std::string_view text) {
   if (!failure_.empty()) return false;
-  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-  if (!out_) failure_ = kNotWritten;
+  if (std::fwrite(text.data(), 1, text.size(), out_) != text.size()) failure_ = kNotWritten;
   return failure_.empty();
 }
 
 Message AtomicFile::Finish() {
   std::error_code error;
   if (failure_.empty()) {
-    out_.close();
-    if (out_) std::filesystem::rename(part_, path_, error);
-    if (!out_ || error) failure_ = kNotWritten;
+    // On the disk before it replaces the file: a crash or a power cut leaves the old file or the new one, whole.
+    const bool written = std::fflush(out_) == 0 && ::fsync(fileno(out_)) == 0;
+    const bool closed = std::fclose(std::exchange(out_, nullptr)) == 0;
+    if (written && closed) std::filesystem::rename(part_, path_, error);
+    if (!written || !closed || error) failure_ = kNotWritten;
   }
   if (!failure_.empty() && !part_.empty()) std::filesystem::remove(part_, error);
   finished_ = true;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -141,7 +141,7 @@ class AtomicFile {
  private:
   std::string path_;
   std::string part_;
-  std::ofstream out_;
+  std::FILE* out_ = nullptr;
   Message failure_;
   bool finished_ = false;
 };

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
-#include <vector>
 
 #include "words/dictionary_state.h"
 
@@ -34,25 +33,20 @@ std::string BundledListName(int level, Language language) {
 }
 
 std::array<std::string, 3> UnpackLevels(std::string_view packed) {
-  std::array<std::vector<std::string_view>, 3> added;
-  std::size_t level = 0;
-  while (!packed.empty()) {
-    const std::size_t end = std::min(packed.find('\n'), packed.size());
-    std::string_view line = packed.substr(0, end);
-    packed.remove_prefix(std::min(end + 1, packed.size()));
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty()) {
-      level = std::min<std::size_t>(level + 1, added.size() - 1);
-    } else {
-      added.at(level).push_back(line);
-    }
-  }
+  constexpr int kSharedLimit = 8;  // letters a word may share with the word before, given by its mark
   std::array<std::string, 3> levels;
-  std::vector<std::string_view> words;
-  for (std::size_t index = 0; index < levels.size(); ++index) {
-    words.insert(words.end(), added.at(index).begin(), added.at(index).end());
-    std::sort(words.begin(), words.end());
-    for (const std::string_view word : words) levels.at(index).append(word).append("\r\n");
+  std::string word;
+  while (!packed.empty()) {
+    const int mark = packed.front() - 'a';
+    const int shared = mark % kSharedLimit;
+    const std::size_t level = static_cast<std::size_t>(mark / kSharedLimit);
+    if (mark < 0 || level >= levels.size() || static_cast<std::size_t>(shared) > word.size()) break;
+    packed.remove_prefix(1);
+    const std::size_t letters = std::min(packed.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), packed.size());
+    word.resize(static_cast<std::size_t>(shared));
+    word.append(packed.substr(0, letters));
+    packed.remove_prefix(letters);
+    for (std::size_t from = level; from < levels.size(); ++from) levels.at(from).append(word).append("\r\n");
   }
   return levels;
 }

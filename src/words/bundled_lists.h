@@ -14,10 +14,11 @@ namespace loopword {
 /// the language code before it in the others ("de-L1words.txt", ...).
 std::string BundledListName(int level, Language language);
 
-/// The three level lists of a language packed in one text, each word once: the Level 1 words, an empty
-/// line, the words Level 2 adds, an empty line, the words Level 3 adds (lines end in LF or CR LF). Each
-/// list comes back sorted, a word a line ending in CR LF, as the bundled files are; words after a third
-/// empty line count as Level 3.
+/// The three level lists of a language packed in one text: every word of Level 3 once, in order, each
+/// written as a mark and the letters that differ from the word before. The mark is a lower-case letter:
+/// 'a' + 8 × (the word's lowest level - 1) + (how many letters it shares with the word before, 0..7).
+/// Each list comes back sorted, a word a line ending in CR LF, as the bundled files are; a mark out of
+/// range ends the text there, so a damaged text gives the words before the damage.
 std::array<std::string, 3> UnpackLevels(std::string_view packed);
 
 /// Full path of the bundled list of `level` (1..3) in `language` for a program in `programFolder`:

@@ -3,7 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <ranges>
 #include <set>
@@ -229,6 +231,14 @@ TEST(SvgCanvas, TextsShowAsTheirCharactersAndClearingKeepsOnlyTheBackground) {
   canvas.Clear();
   const std::string cleared = canvas.Document("x");
   EXPECT_EQ(cleared.substr(cleared.find("</title>")), "</title><rect x=\"0\" y=\"0\" width=\"100\" height=\"50\" fill=\"#ffffff\"/></svg>");
+}
+
+// The web page paints the empty figure from its markup before its engine has started; the engine's first view must
+// then draw the same, or the page would change under the pupil's eyes.
+TEST(SvgCanvas, TheWebPagesFigureBeforeItsEngineStartsIsTheEmptyFigureTheEngineDraws) {
+  std::ifstream file(std::string(LOOPWORD_DATA_DIR) + "/../web/empty-figure.svg", std::ios::binary);
+  const std::string markup((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(markup, SheetSvg(FigureView(), "", SvgSurface::Screen));
 }
 
 }  // namespace

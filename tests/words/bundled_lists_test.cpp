@@ -25,15 +25,15 @@ TEST(BundledLists, ALevelIsFoundBesideTheProgramThenInTheDataFolderElseNamedBesi
   EXPECT_EQ(BundledListPath(bin.string(), 3, Language::German), (bin / "de-L3words.txt").string());
 }
 
-TEST(BundledLists, PackedLevelsUnpackIntoNestedSortedListsWithCrLf) {
+TEST(BundledLists, PackedLevelsUnpackIntoNestedListsWithCrLfUpToAnyDamage) {
+  // Marks: a–h a Level 1 word sharing 0–7 letters with the word before, i–p Level 2, q–x Level 3.
+  const std::string all = "AAAAAAAA\r\nAAAAAAAB\r\nAACCCCCC\r\nAACDDDDD\r\nZZZZZZZZ\r\n";
   const struct { std::string packed; std::array<std::string, 3> levels; } cases[] = {
-      {"BBBBBBBB\r\nAAAAAAAA\r\n\r\nDDDDDDDD\r\nCCCCCCCC\r\n\r\nEEEEEEEE\r\n",
-       {"AAAAAAAA\r\nBBBBBBBB\r\n", "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\n",
-        "AAAAAAAA\r\nBBBBBBBB\r\nCCCCCCCC\r\nDDDDDDDD\r\nEEEEEEEE\r\n"}},
-      {"ZZZZZZZZ\nAAAAAAAA\n\n\nMMMMMMMM", {"AAAAAAAA\r\nZZZZZZZZ\r\n", "AAAAAAAA\r\nZZZZZZZZ\r\n",
-                                              "AAAAAAAA\r\nMMMMMMMM\r\nZZZZZZZZ\r\n"}},
-      {"AAAAAAAA\r\n", {"AAAAAAAA\r\n", "AAAAAAAA\r\n", "AAAAAAAA\r\n"}},
-      {"\r\n\r\nAAAAAAAA\r\n\r\nBBBBBBBB\r\n", {"", "", "AAAAAAAA\r\nBBBBBBBB\r\n"}},
+      {"aAAAAAAAAhBkCCCCCCtDDDDDaZZZZZZZZ",
+       {"AAAAAAAA\r\nAAAAAAAB\r\nZZZZZZZZ\r\n", "AAAAAAAA\r\nAAAAAAAB\r\nAACCCCCC\r\nZZZZZZZZ\r\n", all}},
+      {"aAAAAAAAAyBBB", {"AAAAAAAA\r\n", "AAAAAAAA\r\n", "AAAAAAAA\r\n"}},  // a mark out of range
+      {"qAAAAAAAA1aBBBBBBBB", {"", "", "AAAAAAAA\r\n"}},                      // a sign that is no mark
+      {"hABCDEFGH", {"", "", ""}},  // sharing more letters than the word before has
       {"", {"", "", ""}},
   };
   for (const auto& c : cases) EXPECT_EQ(UnpackLevels(c.packed), c.levels) << c.packed;

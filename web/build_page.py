@@ -1,0 +1,162 @@
+#!/usr/bin/env python3
+# Puts the web page together in its two forms: the site to put on a web host, and the one file that works from disk.
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Usage: build_page.py SOURCE DATA DOCS MODULE TEXTS OUT
+
+SOURCE is web/, DATA the word lists' folder, DOCS the user guides' folder, MODULE the WebAssembly module's script
+(its .wasm beside it), TEXTS the page's translations (page_texts.py table). Writes OUT/site/ and OUT/loopword.html.
+
+The site: index.html with its style inline and its script beside it, the module as a .wasm file the browser
+compiles while it downloads, each language's word lists and the translations as files fetched when first needed
+(gzipped, and plain for browsers that cannot unzip), the guides, a web app manifest with icons, and a service worker
+that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 85."""
+import gzip
+import hashlib
+import json
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+LANGUAGES = ("en", "de", "fr", "es", "it", "pt", "nl")
+# Base 85 digits: the printable characters that need no escaping in HTML, so no "</script" can be spelt.
+DIGITS_85 = "".join(c for c in map(chr, range(0x21, 0x7F)) if c not in "\"&'<>\\`")[:85]
+SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
+# The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
+SITE_CORE = ("./", "index.html", "loopword.js", "worker.js", "loopword_web.js", "loopword_web.wasm",
+             "manifest.webmanifest", "icons/loopword-192.png", "icons/loopword-512.png")
+CSP = {
+    "site": "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src 'self' data:;"
+            " worker-src 'self'; connect-src 'self'; manifest-src 'self'",
+    "file": "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; worker-src blob:;"
+            " style-src 'unsafe-inline'; img-src data:",
+}
+SITE_HEAD = """<link rel="manifest" href="manifest.webmanifest">
+<link rel="icon" href="icons/loopword-192.png" sizes="192x192">
+<link rel="apple-touch-icon" href="icons/loopword-192.png">
+<meta name="theme-color" content="#9b2f2f">
+<meta name="description" content="Loopword: word puzzles shaped like an 8 to solve and make, in seven languages.">"""
+
+
+def level_words(data, language, level):
+    prefix = "" if language == "en" else f"{language}-"
+    return {line.strip() for line in (data / f"{prefix}L{level}words.txt").read_text().splitlines() if line.strip()}
+
+
+def packed_levels(data, language):
+    """A language's three levels in one text: each word of Level 3 once, in order, as a mark (its lowest level and
+    the letters it shares with the word before) and the letters that differ."""
+    levels = [level_words(data, language, level) for level in (1, 2, 3)]
+    marks, before = [], ""
+    for word in sorted(set().union(*levels)):
+        shared = 0
+        while shared < min(len(word), len(before), SHARED_LIMIT - 1) and word[shared] == before[shared]:
+            shared += 1
+        lowest = next(index for index, level in enumerate(levels) if word in level)
+        marks.append(chr(ord("a") + SHARED_LIMIT * lowest + shared) + word[shared:])
+        before = word
+    return "".join(marks).encode("ascii")
+
+
+def gzipped(data):
+    """`data` gzipped as small as this machine can: by zopfli where it is installed."""
+    if shutil.which("zopfli"):
+        with tempfile.NamedTemporaryFile() as plain:
+            plain.write(data)
+            plain.flush()
+            return subprocess.run(["zopfli", "-c", plain.name], check=True, capture_output=True).stdout
+    return gzip.compress(data, 9, mtime=0)
+
+
+def base85(data):
+    """`data` in base 85, four bytes to five digits, the last group cut to what its bytes need."""
+    digits = []
+    for start in range(0, len(data), 4):
+        group = data[start:start + 4]
+        value = int.from_bytes(group.ljust(4, b"\0"), "big")
+        five = []
+        for _ in range(5):
+            value, digit = divmod(value, 85)
+            five.append(DIGITS_85[digit])
+        digits.append("".join(reversed(five))[:len(group) + 1])
+    return "".join(digits)
+
+
+def resources(data, docs, texts):
+    """The parts the page fetches or carries, by name, as bytes."""
+    parts = {f"lists/{language}.words": packed_levels(data, language) for language in LANGUAGES}
+    parts["texts.json"] = texts.read_bytes()
+    for language in LANGUAGES:
+        parts[f"guides/{language}.html"] = (docs / ("guide.html" if language == "en" else f"guide.{language}.html")).read_bytes()
+    return parts
+
+
+def page(source, form, figure, body_end):
+    """index.html for `form` ("site" or "file"): the style inline, the empty figure drawn at once."""
+    html = (source / "index.html").read_text()
+    style = (source / "loopword.css").read_text()
+    for placeholder, text in (("LOOPWORD_CSP", CSP[form]), ("LOOPWORD_FORM", form)):
+        html = html.replace(placeholder, text)
+    html = html.replace("<!-- LOOPWORD_HEAD -->\n", SITE_HEAD + "\n" if form == "site" else "")
+    html = html.replace("/* LOOPWORD_STYLE */", style).replace("<!-- LOOPWORD_FIGURE -->", figure.strip())
+    return html.replace("<!-- LOOPWORD_SCRIPTS -->\n", body_end)
+
+
+def checked_inline(name, text):
+    if "</script" in text.lower():
+        sys.exit(f"build_page.py: {name} holds a closing script tag and cannot be inlined")
+    return text
+
+
+def write_site(out, source, module, parts, packed, figure, one_file):
+    site = out / "site"
+    shutil.rmtree(site, ignore_errors=True)
+    (site / "icons").mkdir(parents=True)
+    (site / "index.html").write_text(page(source, "site", figure, '<script src="loopword.js" defer></script>\n'))
+    shutil.copy(source / "loopword.js", site)
+    (site / "worker.js").write_text("importScripts('loopword_web.js');\n" + (source / "worker.js").read_text())
+    shutil.copy(module, site / "loopword_web.js")
+    shutil.copy(module.with_suffix(".wasm"), site / "loopword_web.wasm")
+    shutil.copy(source / "manifest.webmanifest", site)
+    for size in (192, 512):
+        shutil.copy(source / "icons" / f"loopword-{size}.png", site / "icons")
+    for name, content in parts.items():
+        path = site / name
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(content)
+        if not name.startswith("guides/"):  # the guides open as pages of their own
+            path.with_name(path.name + ".gz").write_bytes(packed[name])
+    (site / "loopword.html").write_bytes(one_file)  # what "Save as web page" puts the puzzle into
+    files = sorted(path for path in site.rglob("*") if path.is_file())
+    version = hashlib.sha256(b"".join(path.read_bytes() for path in files)).hexdigest()[:16]
+    worker = (source / "sw.js").read_text()
+    worker = worker.replace("'LOOPWORD_VERSION'", json.dumps(version)).replace("['LOOPWORD_CORE']", json.dumps(SITE_CORE))
+    (site / "sw.js").write_text(worker)
+
+
+def one_file(source, packed, figure):
+    """The one-file page: every part inside it, gzipped in base 85; the worker's script and module among them."""
+    scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base85(content)}</script>\n'
+                      for name, content in packed.items())
+    script = checked_inline("loopword.js", (source / "loopword.js").read_text())
+    return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n").encode()
+
+
+def main(source, data, docs, module, texts, out):
+    source, data, docs, module, texts, out = map(pathlib.Path, (source, data, docs, module, texts, out))
+    # Hidden from screen readers as the figure the page draws is: the cells beneath it name what it shows.
+    figure = (source / "empty-figure.svg").read_text().replace("<svg ", '<svg aria-hidden="true" translate="no" ', 1)
+    parts = resources(data, docs, texts)
+    packed = {name: gzipped(content) for name, content in parts.items()}
+    packed["worker.js"] = gzipped(module.read_bytes() + b"\n" + (source / "worker.js").read_bytes())
+    packed["loopword_web.wasm"] = gzipped(module.with_suffix(".wasm").read_bytes())
+    single = one_file(source, packed, figure)
+    (out / "loopword.html").write_bytes(single)
+    write_site(out, source, module, parts, packed, figure, single)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 7:
+        sys.exit(__doc__)
+    main(*sys.argv[1:])
