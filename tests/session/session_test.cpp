@@ -513,7 +513,7 @@ TEST_F(SessionTest, DuringACompileTheFigureHoldsEachPlacedWord) {
     const View view = session->CurrentView();
     ASSERT_EQ(view.picture.sheet, Sheet::Figure);
     EXPECT_TRUE(view.reading.filling);
-    EXPECT_EQ(view.caption, kStop);
+    EXPECT_STREQ(view.caption, kStop);
     EXPECT_FALSE(view.puzzle.has_value()) << "nothing to print or save while it runs";
     for (const FigureSteps::SquareTag& drawn : view.picture.figure.Squares()) {
       if (drawn.tag != ColorInk) continue;  // a placed word: its letters are in its cells, last printed
