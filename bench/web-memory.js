@@ -37,7 +37,7 @@ async function measure(tab, tabSession, browserSession) {
   const { metrics } = await tabSession.send('Performance.getMetrics');
   const metric = (name) => metrics.find((entry) => entry.name === name).value;
   const [wasm, heap] = await tab.workers()[0].evaluate(async () => (typeof core === 'undefined' ? [NaN, NaN]  // an older page
-    : [(await core).HEAP8.buffer.byteLength, (await session).heapInUse()]));
+    : [(await core).HEAP8.buffer.byteLength, loopword.heapInUse()]));
   return { jsHeap: metric('JSHeapUsedSize'), nodes: metric('Nodes'), wasm, heap, renderer: await rendererBytes(browserSession) };
 }
 

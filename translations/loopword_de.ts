@@ -1087,6 +1087,18 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>A damaged entry this browser kept for the page was dropped.</source>
         <translation>Ein beschädigter Eintrag, den dieser Browser für die Seite aufbewahrt hatte, wurde verworfen.</translation>
     </message>
+    <message>
+        <source>The word lists in %1 could not be fetched: connect to the internet and reload the page.</source>
+        <translation>Die Wortlisten auf %1 konnten nicht geladen werden: Verbinden Sie sich mit dem Internet und laden Sie die Seite neu.</translation>
+    </message>
+    <message>
+        <source>The page to save could not be fetched: connect to the internet and try again.</source>
+        <translation>Die zu speichernde Seite konnte nicht geladen werden: Verbinden Sie sich mit dem Internet und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
+        <translation>Dies ist die Form von Loopword für einen Webserver: Öffnen Sie sie über einen Webserver, oder öffnen Sie loopword.html, die Seite in einer Datei, direkt von der Festplatte.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1087,6 +1087,18 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>A damaged entry this browser kept for the page was dropped.</source>
         <translation>Se descartó una entrada dañada que este navegador guardaba para la página.</translation>
     </message>
+    <message>
+        <source>The word lists in %1 could not be fetched: connect to the internet and reload the page.</source>
+        <translation>No se pudieron descargar las listas de palabras en %1: conéctese a internet y vuelva a cargar la página.</translation>
+    </message>
+    <message>
+        <source>The page to save could not be fetched: connect to the internet and try again.</source>
+        <translation>No se pudo descargar la página que se iba a guardar: conéctese a internet y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
+        <translation>Esta es la versión de Loopword para un servidor web: ábrala desde un servidor web, o abra loopword.html, la página de un solo archivo, desde el disco.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1087,6 +1087,18 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>A damaged entry this browser kept for the page was dropped.</source>
         <translation>Une entrée endommagée que ce navigateur gardait pour la page a été supprimée.</translation>
     </message>
+    <message>
+        <source>The word lists in %1 could not be fetched: connect to the internet and reload the page.</source>
+        <translation>Les listes de mots en %1 n’ont pas pu être chargées : connectez-vous à Internet et rechargez la page.</translation>
+    </message>
+    <message>
+        <source>The page to save could not be fetched: connect to the internet and try again.</source>
+        <translation>La page à enregistrer n’a pas pu être chargée : connectez-vous à Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
+        <translation>Ceci est la version de Loopword pour un hébergeur web : ouvrez-la depuis un serveur web, ou ouvrez loopword.html, la page en un seul fichier, depuis le disque.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1087,6 +1087,18 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>A damaged entry this browser kept for the page was dropped.</source>
         <translation>Una voce danneggiata che questo browser conservava per la pagina è stata scartata.</translation>
     </message>
+    <message>
+        <source>The word lists in %1 could not be fetched: connect to the internet and reload the page.</source>
+        <translation>Non è stato possibile scaricare le liste di parole in %1: connettiti a internet e ricarica la pagina.</translation>
+    </message>
+    <message>
+        <source>The page to save could not be fetched: connect to the internet and try again.</source>
+        <translation>Non è stato possibile scaricare la pagina da salvare: connettiti a internet e riprova.</translation>
+    </message>
+    <message>
+        <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
+        <translation>Questa è la versione di Loopword per un server web: aprila da un server web, oppure apri dal disco loopword.html, la pagina in un solo file.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1087,6 +1087,18 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>A damaged entry this browser kept for the page was dropped.</source>
         <translation>Een beschadigd gegeven dat deze browser voor de pagina bewaarde, is verwijderd.</translation>
     </message>
+    <message>
+        <source>The word lists in %1 could not be fetched: connect to the internet and reload the page.</source>
+        <translation>De woordenlijsten in het %1 konden niet worden opgehaald: maak verbinding met internet en laad de pagina opnieuw.</translation>
+    </message>
+    <message>
+        <source>The page to save could not be fetched: connect to the internet and try again.</source>
+        <translation>De pagina om op te slaan kon niet worden opgehaald: maak verbinding met internet en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
+        <translation>Dit is de vorm van Loopword voor een webserver: open hem via een webserver, of open loopword.html, de pagina in één bestand, vanaf de schijf.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1087,6 +1087,18 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>A damaged entry this browser kept for the page was dropped.</source>
         <translation>Foi descartada uma entrada danificada que este navegador guardava para a página.</translation>
     </message>
+    <message>
+        <source>The word lists in %1 could not be fetched: connect to the internet and reload the page.</source>
+        <translation>Não foi possível descarregar as listas de palavras em %1: ligue-se à internet e recarregue a página.</translation>
+    </message>
+    <message>
+        <source>The page to save could not be fetched: connect to the internet and try again.</source>
+        <translation>Não foi possível descarregar a página a guardar: ligue-se à internet e tente de novo.</translation>
+    </message>
+    <message>
+        <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
+        <translation>Esta é a versão do Loopword para um servidor web: abra-a a partir de um servidor web, ou abra do disco loopword.html, a página num só ficheiro.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

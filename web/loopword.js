@@ -140,6 +140,8 @@ function fromBase85(text) {
   return bytes;
 }
 
+const fetchedParts = new Set();  // the parts the hosted page fetched: kept for use offline once its service worker runs
+
 /// The bytes of the page's part `name` ("lists/de.words", "texts.json", …): unpacked from inside the one-file page,
 /// fetched beside the hosted one (gzipped where the browser can unzip); null where it cannot be had.
 async function resource(name) {
@@ -148,10 +150,9 @@ async function resource(name) {
       const packed = document.querySelector(`script[type="application/x-loopword-data"][data-name="${name}"]`)?.textContent;
       return packed ? await gunzipped(new Blob([fromBase85(packed)]).stream()) : null;
     }
-    if ('DecompressionStream' in window) {
-      const zipped = await fetch(`${name}.gz`);
-      if (zipped.ok) return await gunzipped(zipped.body);
-    }
+    const zipped = 'DecompressionStream' in window ? await fetch(`${name}.gz`).catch(() => null) : null;
+    fetchedParts.add(zipped?.ok ? `${name}.gz` : name);
+    if (zipped?.ok) return await gunzipped(zipped.body);
     const plain = await fetch(name);
     return plain.ok ? new Uint8Array(await plain.arrayBuffer()) : null;
   } catch {
@@ -212,7 +213,7 @@ async function run(command, args = [], confirmable = false, sticky = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let { view } = await send(command, ...args, ...(confirmable ? [false] : []));
   if (view.questionLines.length && window.confirm(renderedLines(view.questionLines))) ({ view } = await send(command, ...args, true));
-  if (view.messageLines.length || !sticky) say(() => renderedLines(view.messageLines), sticky && view.messageLines.length > 0);
+  if (view.messageLines.length || !sticky) say(() => renderedLines(view.messageLines), sticky && !view.done && view.messageLines.length > 0);
   show(view);
   $('main').setAttribute('aria-busy', String(--running > 0));
   return view;
@@ -301,11 +302,17 @@ function tick() {
   $('timer').textContent = text;
 }
 
+/// Gives the worker the packed word lists of `language`; says so where they could not be had.
+const listsGiven = (language) => (packed) => {
+  if (!packed) say(() => tr('The word lists in %1 could not be fetched: connect to the internet and reload the page.', kLanguageNames[language]), true);
+  return send('provideLists', language, packed ?? '');
+};
+
 const providedLists = new Map();  // language code → promise that its word lists are in the worker
 /// Puts the word lists of `language` in the worker, once.
 function provideLists(language) {
   if (!providedLists.has(language)) {
-    providedLists.set(language, resource(`lists/${language}.words`).then((packed) => send('provideLists', language, packed ?? '')));
+    providedLists.set(language, resource(`lists/${language}.words`).then(listsGiven(language)));
   }
   return providedLists.get(language);
 }
@@ -577,6 +584,7 @@ function keepOffline() {
   navigator.serviceWorker.register('sw.js').catch(() => {});
   navigator.serviceWorker.addEventListener('controllerchange', () => {
     if (controlled) document.addEventListener('visibilitychange', () => document.hidden && location.reload());
+    else fetchedParts.forEach((part) => fetch(part));  // fetched before the worker ran: through it now, to be kept
   });
 }
 
@@ -589,7 +597,7 @@ async function startSession() {
   const started = startWorker();
   const lists = resource(`lists/${language}.words`);
   await started;
-  providedLists.set(language, lists.then((packed) => send('provideLists', language, packed ?? '')));
+  providedLists.set(language, lists.then(listsGiven(language)));
   if (language !== 'en' || pageLanguage !== 'en') await readTranslations();
   await providedLists.get(language);
   await send('newSession', language);
