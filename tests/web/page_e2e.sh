@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the browser tests of the web page: skipped without the page, chromium or the driver, failed for that in CI.
+# Runs the browser tests of the web page, as one file and as a site: skipped without the page, chromium or the driver, failed for that in CI.
 # Usage: page_e2e.sh PAGE COMPILE_TOOL
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
@@ -13,4 +13,4 @@ if [ -n "$missing" ]; then
   if [ -n "${CI:-}" ]; then exit 1; fi
   exit 77
 fi
-LOOPWORD_PAGE="$1" LOOPWORD_COMPILE="$2" exec node --test "$here/page_test.js" "$here/memory_test.js"
+LOOPWORD_PAGE="$1" LOOPWORD_COMPILE="$2" exec node --test "$here/page_test.js" "$here/memory_test.js" "$here/site_test.js"

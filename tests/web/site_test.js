@@ -1,0 +1,112 @@
+// The page as a site on a web host (served from 127.0.0.1 by the test) and as one file: installing, offline, storage
+// that was damaged, the one file's size.
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+
+const { describe, it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+const { chromium } = require('playwright-core');
+
+const onePage = process.env.LOOPWORD_PAGE;
+const site = path.join(path.dirname(onePage), 'site');
+const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip', '.words': 'text/plain' };
+
+let browser;
+let server;
+let address;
+
+before(async () => {
+  browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+  server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+    const file = path.join(site, path.normalize(name));
+    if (!file.startsWith(site) || !fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, { 'content-type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  address = `http://127.0.0.1:${server.address().port}/`;
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+/// A new profile's page at `url`, its errors and console errors collected, once its first puzzle shows.
+async function visit(url, context = undefined) {
+  const own = context ?? await browser.newContext({ locale: 'en-US', viewport: { width: 360, height: 740 } });
+  const page = await own.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+  await page.goto(url);
+  await firstPuzzle(page);
+  return page;
+}
+
+const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+const squaresShown = (page) => page.locator('#picture [role=row]').count();
+
+describe('the site on a web host', () => {
+  it('is installable, works offline after one visit and logs no error', async () => {
+    const page = await visit(address);
+    assert.equal(await squaresShown(page), 23);
+    const manifest = await (await page.request.get(`${address}manifest.webmanifest`)).json();
+    assert.equal(manifest.display, 'standalone');
+    for (const size of ['192x192', '512x512']) {
+      const icon = manifest.icons.find((entry) => entry.sizes === size);
+      assert.equal((await page.request.get(address + icon.src)).status(), 200, size);
+    }
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await page.waitForTimeout(500);  // what the page fetched before the worker ran, fetched again through it
+    await page.context().setOffline(true);
+    await page.reload();
+    await firstPuzzle(page);
+    assert.equal(await squaresShown(page), 23);
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  });
+
+  it('says it needs a web host when opened from disk', async () => {
+    const page = await (await browser.newContext({ locale: 'en-US' })).newPage();
+    await page.goto(pathToFileURL(path.join(site, 'index.html')).href);
+    await page.waitForFunction(() => document.querySelector('#message').textContent.includes('loopword.html'));
+    await page.context().close();
+  });
+});
+
+describe('storage', () => {
+  it('a damaged or foreign entry under any name the page keeps is dropped, and the page goes on', async () => {
+    const context = await browser.newContext({ locale: 'en-US' });
+    const page = await visit(address, context);
+    const names = await page.evaluate(() => Object.keys(localStorage).filter((name) => name.startsWith('loopword:')));
+    const puzzle = names.find((name) => name.startsWith('loopword:puzzle:'));
+    assert.ok(puzzle && names.includes('loopword:choices') && names.includes('loopword:last'), names.join(', '));
+    names.push(puzzle.replace(':puzzle:', ':square:'), 'loopword:page-language');
+    names.push('loopword:language', 'loopword:theme', 'loopword:time:x');  // the names pages kept before
+    for (const name of names) {
+      for (const damaged of ['{', '{"words":5}', '\u0000\ud800', 'x'.repeat(20000)]) {
+        await page.evaluate(([key, value]) => localStorage.setItem(key, value), [name, damaged]);
+        await page.reload();
+        await firstPuzzle(page);
+        assert.equal(await squaresShown(page), 23, `${name} = ${damaged.slice(0, 12)}`);
+      }
+    }
+    assert.deepEqual(page.errors, []);
+    await context.close();
+  });
+});
+
+describe('the one-file page', () => {
+  it('carries all seven languages in at most 800,000 bytes', () => {
+    const html = fs.readFileSync(onePage, 'utf8');
+    assert.ok(fs.statSync(onePage).size <= 800000, `${fs.statSync(onePage).size} bytes`);
+    for (const language of ['en', 'de', 'fr', 'es', 'it', 'pt', 'nl']) assert.match(html, new RegExp(`data-name="lists/${language}.words"`));
+  });
+});
