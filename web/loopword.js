@@ -220,11 +220,10 @@ async function run(command, args = [], confirmable = false, sticky = false) {
 }
 
 function show(view) {
+  const figure = JSON.stringify([view.picture, view.cells, view.cursor, pageLanguage]);
   shown = view;
-  const svg = new DOMParser().parseFromString(view.picture, 'image/svg+xml').documentElement;
-  svg.setAttribute('aria-hidden', 'true');
-  svg.setAttribute('translate', 'no');
-  $('picture').replaceChildren(document.importNode(svg, true), ...gridRows(view));
+  if (figure !== drawnFigure) drawFigure(view);  // a compile going on unseen sends the same figure many times
+  drawnFigure = figure;
   $('view-button').textContent = trIn('Messages', view.caption);
   $('view-button').disabled = !view.offer.viewButton;
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view.offer[button.dataset.needs];
@@ -237,6 +236,16 @@ function show(view) {
   keepProgress(view);
   clockShown = { ms: view.elapsedMs, since: view.clockRunning ? performance.now() : 0 };
   tick();
+}
+
+let drawnFigure = null;  // what the figure was drawn from last
+
+/// The figure as the view draws it, and its cells for screen readers.
+function drawFigure(view) {
+  const svg = new DOMParser().parseFromString(view.picture, 'image/svg+xml').documentElement;
+  svg.setAttribute('aria-hidden', 'true');
+  svg.setAttribute('translate', 'no');
+  $('picture').replaceChildren(document.importNode(svg, true), ...gridRows(view));
 }
 
 /// The choices the session makes puzzles with, in the fields, unless they show them already.

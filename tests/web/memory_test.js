@@ -26,7 +26,7 @@ after(async () => {
 async function held(tab) {
   const worker = tab.workers()[0];
   return {
-    heap: await worker.evaluate(() => session.then((loopword) => loopword.heapInUse())),
+    heap: await worker.evaluate(() => loopword.heapInUse()),
     memory: await worker.evaluate(() => core.then((module) => module.HEAP8.buffer.byteLength)),
     elements: await tab.evaluate(() => document.getElementsByTagName('*').length),
   };
