@@ -160,8 +160,8 @@ async function resource(name) {
   }
 }
 
-/// Starts the worker: beside the hosted page it compiles the module while it downloads; the one-file page gives it
-/// the module it carries.
+/// Starts the worker and gives it the module: compiled while it downloads beside the hosted page, unpacked from
+/// the one-file page.
 async function startWorker() {
   if (kForm === 'site') {
     worker = new Worker('worker.js');
@@ -175,8 +175,11 @@ async function startWorker() {
     pending.delete(data.id);
   };
   worker.onerror = (event) => say(() => tr('Loopword stopped working: %1', event.message), true);
-  const wasm = kForm === 'file' ? await resource('loopword_web.wasm') : null;
-  worker.postMessage({ command: 'load', args: [wasm] }, wasm ? [wasm.buffer] : []);
+  // The hosted module is fetched as the page's markup asks, while the page loads, and compiled as it downloads; the
+  // worker fetches it itself where that fails (a host that does not serve it as application/wasm).
+  const wasm = kForm === 'file' ? await resource('loopword_web.wasm')
+    : await WebAssembly.compileStreaming(fetch('loopword_web.wasm')).catch(() => null);
+  worker.postMessage({ command: 'load', args: [wasm] }, wasm instanceof Uint8Array ? [wasm.buffer] : []);
 }
 
 /// Gives the session the sheets' words in every language, once it and the translations are there.
@@ -620,7 +623,6 @@ async function main() {
   if (kForm === 'site' && location.protocol === 'file:') {
     return say(() => tr('This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.'), true);
   }
-  keepOffline();
   const known = (code) => (code in kLanguageNames ? code : null);
   const language = known(storage.read('page-language', known)) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en';
   pageLanguage = language;
@@ -630,6 +632,7 @@ async function main() {
   const kept = await startSession();
   await run('view', [], false, true);  // what the start-up load said
   await firstPuzzle(kept);
+  keepOffline();  // after the first puzzle: what the service worker keeps does not compete with it on a slow line
   readTranslations();
 }
 

@@ -19,10 +19,16 @@ async function advance(module) {
   compiles = null;
 }
 
+/// Instantiates the module the page compiled, for the module's script.
+const instantiated = (compiled) => (imports, done) => {
+  WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled));
+  return {};
+};
+
 /// The commands that come before the session: the module (its code given, or fetched beside this script), the
 /// word lists of a language, and the session itself.
 const kStartCommands = {
-  load: (wasmBinary) => { core = createLoopword(wasmBinary ? { wasmBinary } : {}); },
+  load: (wasm) => { core = createLoopword(wasm instanceof WebAssembly.Module ? { instantiateWasm: instantiated(wasm) } : wasm ? { wasmBinary: wasm } : {}); },
   provideLists: (module, code, packed) => module.provideLists(code, packed),
   newSession: (module, code) => { loopword = module.newSession(code); },
 };
