@@ -12,7 +12,7 @@ const { pathToFileURL } = require('node:url');
 const { chromium } = require('playwright-core');
 
 const onePage = process.env.LOOPWORD_PAGE;
-const site = path.join(path.dirname(onePage), 'site');
+const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(onePage), 'site');  // built beside the one file
 const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip', '.words': 'text/plain' };
 
