@@ -64,12 +64,12 @@ describe('the site on a web host', () => {
       assert.equal((await page.request.get(address + icon.src)).status(), 200, size);
     }
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-    await page.waitForTimeout(500);  // what the page fetched before the worker ran, fetched again through it
+    assert.deepEqual(page.errors, []);
+    await page.waitForFunction(async () => (await (await caches.open((await caches.keys())[0])).keys()).some((kept) => kept.url.includes('/lists/')));
     await page.context().setOffline(true);
     await page.reload();
     await firstPuzzle(page);
     assert.equal(await squaresShown(page), 23);
-    assert.deepEqual(page.errors, []);
     await page.context().close();
   });
 
