@@ -619,6 +619,7 @@ async function startSession() {
 }
 
 async function main() {
+  $('language').append(...[...$('page-language').options].map((option) => option.cloneNode(true)));  // the same languages
   collectPageTexts();
   if (kForm === 'site' && location.protocol === 'file:') {
     return say(() => tr('This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.'), true);

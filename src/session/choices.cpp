@@ -81,28 +81,22 @@ std::optional<bool> Switch(std::string_view text) {
 /// Reads one value into `choices`; false when it is damaged.
 using ValueReader = std::function<bool(const std::string& value, Choices& choices)>;
 
+/// A reader that sets `member` to what `read` makes of the value; damaged when it makes nothing of it.
+template <typename Value, typename Read>
+ValueReader Into(Value Choices::*member, Read read) {
+  return [member, read](const std::string& v, Choices& c) {
+    const auto value = read(v);
+    if (value) c.*member = *value;
+    return value.has_value();
+  };
+}
+
 const std::map<std::string_view, ValueReader>& Readers() {
   static const std::map<std::string_view, ValueReader> readers = {
-      {"level", [](const std::string& v, Choices& c) {
-         const auto level = WholeNumber(v, 1, 3);
-         if (level) c.level = *level;
-         return level.has_value();
-       }},
-      {"difficulty", [](const std::string& v, Choices& c) {
-         const auto difficulty = DifficultyNamed(v);
-         if (difficulty) c.difficulty = *difficulty;
-         return difficulty.has_value();
-       }},
-      {"varied", [](const std::string& v, Choices& c) {
-         const auto on = Switch(v);
-         if (on) c.varied = *on;
-         return on.has_value();
-       }},
-      {"unique", [](const std::string& v, Choices& c) {
-         const auto on = Switch(v);
-         if (on) c.unique = *on;
-         return on.has_value();
-       }},
+      {"level", Into(&Choices::level, [](std::string_view v) { return WholeNumber(v, 1, 3); })},
+      {"difficulty", Into(&Choices::difficulty, [](std::string_view v) { return DifficultyNamed(v); })},
+      {"varied", Into(&Choices::varied, Switch)},
+      {"unique", Into(&Choices::unique, Switch)},
       {"seed", [](const std::string& v, Choices& c) {
          c.seed = ReadSeed(v);
          return c.seed.has_value();
