@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -18,6 +17,7 @@
 #include "display/sheets.h"
 #include "display/svg_canvas.h"
 #include "support/recording_canvas.h"
+#include "support/temp_dir.h"
 
 namespace loopword {
 namespace {
@@ -231,9 +231,7 @@ TEST(SvgCanvas, TextsShowAsTheirCharactersAndClearingKeepsOnlyTheBackground) {
 // The web page paints the empty figure from its markup before its engine has started; the engine's first view must
 // then draw the same, or the page would change under the pupil's eyes.
 TEST(SvgCanvas, TheWebPagesFigureBeforeItsEngineStartsIsTheEmptyFigureTheEngineDraws) {
-  std::ifstream file(std::string(LOOPWORD_DATA_DIR) + "/../web/empty-figure.svg", std::ios::binary);
-  const std::string markup((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(markup, SheetSvg(FigureView(), "", SvgSurface::Screen));
+  EXPECT_EQ(testing::ReadFile(std::string(LOOPWORD_DATA_DIR) + "/../web/empty-figure.svg"), SheetSvg(FigureView(), "", SvgSurface::Screen));
 }
 
 }  // namespace
