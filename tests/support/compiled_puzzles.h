@@ -25,12 +25,15 @@ inline std::shared_ptr<const Dictionary> BundledList(const std::string& name, co
   return ListFromText(ReadFile(folder + "/" + name));
 }
 
-/// A word list of `words`, one a line.
-inline std::shared_ptr<const Dictionary> ListOf(const std::vector<std::string>& words) {
+/// The text of a word list of `words`, one a line.
+inline std::string ListText(const std::vector<std::string>& words) {
   std::string text;
   for (const std::string& word : words) text += word + "\n";
-  return ListFromText(text);
+  return text;
 }
+
+/// A word list of `words`, one a line.
+inline std::shared_ptr<const Dictionary> ListOf(const std::vector<std::string>& words) { return ListFromText(ListText(words)); }
 
 /// The different words of a list.
 inline std::set<std::string> WordSet(const Dictionary& words) {
