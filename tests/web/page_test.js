@@ -151,22 +151,6 @@ describe('a compile in the page', () => {
 });
 
 describe('solving in the page', () => {
-  it('keeps typed letters over a reload and says when the typed answer is solved', async () => {
-    const page = await openPage('?level=1&seed=9');
-    const rings = solutionRings(await savePuzzle(page));
-    for (let letter = 0; letter < 2; ++letter) {
-      const { selected: [[square, position]] } = await readGrid(page);
-      await press(page, rings[square][position]);
-    }
-    const { rings: before } = await readGrid(page);
-    await page.goto(pageUrl);
-    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-    assert.deepEqual((await readGrid(page)).rings, before);
-    await typeSolution(page, rings);
-    assert.match(await page.textContent('#message'), /^Solved in \d+:\d\d$/);
-    await page.close();
-  });
-
   it('takes typed letters back with Ctrl+Z or Undo, brings them back with Ctrl+Shift+Z, Ctrl+Y or Redo, and says what Check found', async () => {
     const page = await openPage('?level=1&seed=13');
     const { rings: untyped } = await readGrid(page);
@@ -232,7 +216,7 @@ describe('the page for a pupil', () => {
     });
   }
 
-  it('keeps letters and time of a seed link over a reload, shared with the pupil link of the same puzzle', async () => {
+  it('keeps letters and time of a seed link over a reload, shared with the pupil link of the same puzzle and the bare page', async () => {
     const own = await profile();
     const page = await openPage('?level=1&seed=12', await own.newPage());
     for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
@@ -245,6 +229,8 @@ describe('the page for a pupil', () => {
     assert.notEqual(await page.textContent('#timer'), '0:00');
     const linked = await openPage(linkFragment(puzzle()), await own.newPage());
     assert.deepEqual((await readGrid(linked)).rings, typed);
+    const bare = await openPage('', await own.newPage());
+    assert.deepEqual((await readGrid(bare)).rings, typed, 'the page opened bare shows the last puzzle');
     await own.close();
   });
 
@@ -443,24 +429,6 @@ describe('the page as a file', () => {
     await page.close();
   });
 
-  it('puts the theme words kept in the theme box into every puzzle', async () => {
-    const page = await openPage('?level=2&seed=6');
-    await page.click('#face-make');
-    await page.click('#theme summary');
-    await page.fill('#theme-words', 'elephant, Giraffes\ncat');
-    await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('cat'));
-    await page.fill('#theme-title', 'Zoo week');
-    await page.click('#theme-keep');
-    await settled(page);
-    await page.click('#compile');
-    await settled(page);
-    const saved = await savePuzzle(page);
-    assert.match(saved, /^# title: Zoo week$/m);
-    assert.match(saved, /^# theme: ELEPHANT GIRAFFES$/m);
-    for (const word of ['ELEPHANT', 'GIRAFFES']) assert.match(saved, new RegExp(` ${word}$`, 'm'));
-    await page.close();
-  });
-
   const themes = [
     ['a huge paste', 'elephant '.repeat(5000), /takes up to 20000 characters/],
     ['no 8-letter word', 'cat, dog, horse', /No theme words[^]*Not 8 letters A to Z: cat, dog, horse/],
@@ -512,7 +480,7 @@ describe('the page as a file', () => {
     await own.close();
   });
 
-  it('reads typed words and a Windows-1252 list by the rules of Deutsch', async () => {
+  it('reads typed words and a Windows-1252 list by the rules of Deutsch, and puts the theme words kept into the puzzle', async () => {
     const own = await englishContext();
     const page = await openPage('?language=de&seed=8&start=Fu%C3%9Fball', await own.newPage());
     assert.match(await savePuzzle(page), /^12 [A-Z]{8} \d FUSSBALL$/m);
@@ -520,6 +488,7 @@ describe('the page as a file', () => {
     await page.fill('#theme-words', 'M\u00E4dchen, M\u00E4rchen\nFu\u00DFb\u00E4lle');
     await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('Fu\u00DFb\u00E4lle'));
     assert.match(await page.textContent('#theme-report'), /^2 theme words will be in every puzzle\./);
+    await page.fill('#theme-title', 'Zoo week');
     await page.click('#theme-keep');
     await settled(page);
     const list = Buffer.concat([fs.readFileSync(path.join(root, 'data', 'L1words.txt')), Buffer.from('M\xE4dchen\r\nK\xE4sebrot\r\n', 'latin1')]);
@@ -530,7 +499,9 @@ describe('the page as a file', () => {
     await settled(page);
     const saved = await savePuzzle(page);
     assert.ok(saved.includes(`# word list: liste.txt (${read})\n`));
+    assert.match(saved, /^# title: Zoo week$/m);
     assert.match(saved, /^# theme: MAEDCHEN MAERCHEN$/m);
+    for (const word of ['MAEDCHEN', 'MAERCHEN']) assert.match(saved, new RegExp(` ${word}$`, 'm'));
     assert.match(saved, /^12 [A-Z]{8} \d FUSSBALL$/m);
     await own.close();
   });

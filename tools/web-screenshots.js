@@ -1,12 +1,13 @@
-// Takes the web page's screenshots for the README in headless chromium: node tests/web/screenshots.js PAGE [FOLDER].
+// Takes the web page's screenshots for the README in headless chromium: node tools/web-screenshots.js PAGE [FOLDER]
+// (playwright-core from tests/web: npm ci there first).
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { chromium } = require('playwright-core');
+const { chromium } = require(path.resolve(__dirname, '../tests/web/node_modules/playwright-core'));
 
-const [pagePath, folder = path.resolve(__dirname, '../../docs')] = process.argv.slice(2);
+const [pagePath, folder = path.resolve(__dirname, '../docs')] = process.argv.slice(2);
 const shots = [
   { name: 'web-desktop.png', viewport: { width: 1280, height: 800 }, phone: false, locale: 'en-US' },
   { name: 'web-phone.png', viewport: { width: 360, height: 740 }, phone: true, locale: 'de-DE' },
