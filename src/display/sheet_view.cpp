@@ -117,11 +117,11 @@ void DrawSelection(Picture& picture, RingCell selected) {
   ShadeCell(picture, selected, ColorSelection);
 }
 
-/// A pencil letter: 7-point regular in the pencil colour, set off from a sure letter's place so that it stands in
+/// A pencil letter: 8-point regular in the pencil colour, set off from a sure letter's place so that it stands in
 /// the middle of where a sure letter would.
-constexpr int kPencilSize = 7;
-constexpr int kPencilDx = 18;
-constexpr int kPencilDy = 32;
+constexpr int kPencilSize = 8;
+constexpr int kPencilDx = 12;
+constexpr int kPencilDy = 21;
 
 void DrawPencilLetter(Picture& picture, RingCell cell, char letter) {
   const TwipPoint point = CellPoint(cell.square, cell.position);
