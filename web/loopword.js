@@ -128,11 +128,13 @@ function send(command, ...args) {
   return new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
 }
 
-/// Shows the message `text()`; a sticky one stays until the user acts.
+/// Shows the message `text()`; a sticky one stays until the user acts, and one that comes before the first puzzle is
+/// on show is added to those standing (a link's damaged choices, then what making its puzzle said).
 function say(text, sticky = false) {
   if (stickyMessage && !sticky) return;
+  const standing = stickyMessage && !started ? liveTexts.get($('message')) : null;
   stickyMessage = sticky && text() !== '';
-  showText($('message'), text);
+  showText($('message'), standing && text() ? () => `${standing()}\n${text()}` : text);
   $('message').classList.toggle('warning', stickyMessage);
 }
 
@@ -498,7 +500,10 @@ function earlierChoices() {
   const language = storage.read('language', (code) => code in kLanguageNames) ?? pageLanguage;
   const theme = stored(() => JSON.parse(storage.read('theme', (text) => stored(() => typeof JSON.parse(text).words === 'string', false))));
   storage.drop(['language', 'theme', ...storage.names().filter((name) => name.startsWith('time:'))]);
-  return new URLSearchParams({ language, theme: theme?.words ?? '', title: typeof theme?.title === 'string' ? theme.title : '' }).toString();
+  const kept = new URLSearchParams({ language });  // an empty theme is no theme, not a damaged one
+  if (theme?.words) kept.set('theme', theme.words);
+  if (typeof theme?.title === 'string' && theme.title) kept.set('title', theme.title);
+  return kept.toString();
 }
 
 /// The first puzzle: the one the link or the page carries; the one a seed in the address makes; the one on show
