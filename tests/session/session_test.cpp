@@ -391,17 +391,12 @@ TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsL
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{}) << "guesses never solve";
   session->Check();
   const View guessed = session->CurrentView();
-  EXPECT_TRUE(guessed.pencil);
   EXPECT_FALSE(guessed.solved);
   EXPECT_TRUE(guessed.picture.marked.empty());
-  const std::string given = PuzzleOf(*session).placements[kCrossingSquare - 1].word;
-  for (const ListedWord& listed : guessed.words) EXPECT_EQ(listed.found, listed.word == given) << listed.word << ": only the given word is found";
   EXPECT_EQ(CellsShowing(guessed, CellShows::Letter), 0);
   EXPECT_GT(CellsShowing(guessed, CellShows::Pencil), 100);
-  EXPECT_TRUE(guessed.unsaved);
   EXPECT_FALSE(session->Exit().question.empty()) << "guesses are letters at stake";
   const std::string saved = FileOf(*session);
-  EXPECT_EQ(saved.find("# typed "), std::string::npos);
   auto reopened = NewSession();
   EXPECT_TRUE(reopened->OpenText(saved, "guesses.loopword").messages.empty());
   EXPECT_EQ(reopened->CurrentView().picture.rings, guessed.picture.rings);
