@@ -313,9 +313,11 @@ function compile(steps = true) {
 }
 
 /// Opens the puzzle file `text` with the progress kept for it (its letters, time and counts: what pupils may do stays
-/// as `text` says); a file that cannot be read leaves its warning standing.
+/// as `text` says); a file that cannot be read leaves its warning standing, and one the user chose not to open changes
+/// nothing.
 async function openText(name, text, sticky = true) {
-  if (!(await run('open', [name, text], true, sticky)).done) return false;
+  const opened = await run('open', [name, text], true, sticky);
+  if (!opened.done || opened.questionLines.length) return false;
   const key = shown.puzzle.key;
   const progress = storage.read(`puzzle:${key}`);
   if (progress && progress !== shown.puzzle.file) {
