@@ -55,6 +55,14 @@
         <source>Cell %1</source>
         <translation>Feld %1</translation>
     </message>
+    <message>
+        <source>%1, pencil</source>
+        <translation>%1, Bleistift</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -203,10 +211,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Loopword could not save the booklet to:</source>
         <translation>Loopword konnte das Heft nicht speichern unter:</translation>
-    </message>
-    <message>
-        <source>Solved in %1</source>
-        <translation>Gelöst in %1</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -522,6 +526,62 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
         <translation>Das Feld für Themenwörter fasst bis zu %1 Zeichen, dies sind %2: Geben Sie nur so viele Wörter ein, wie ein Rätsel aufnehmen kann.</translation>
     </message>
+    <message>
+        <source>What your teacher turned off could not be read (&quot;%1&quot;): everything is allowed.</source>
+        <translation>Was Ihre Lehrkraft ausgeschaltet hat, ließ sich nicht lesen („%1“): Alles ist erlaubt.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1.</source>
+        <translation>Ihre Lehrkraft hat %1 ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1 and %2.</source>
+        <translation>Ihre Lehrkraft hat %1 und %2 ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1, %2 and %3.</source>
+        <translation>Ihre Lehrkraft hat %1, %2 und %3 ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>„Prüfen“</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>„Buchstaben aufdecken“</translation>
+    </message>
+    <message>
+        <source>the timer</source>
+        <translation>die Zeitanzeige</translation>
+    </message>
+    <message>
+        <source>Some pencil letters kept with this puzzle were damaged and were left out.</source>
+        <translation>Einige mit diesem Rätsel aufbewahrte Bleistiftbuchstaben waren beschädigt und wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 and %3</source>
+        <translation>Gelöst in %1 mit %2 und %3</translation>
+    </message>
+    <message>
+        <source>Solved with %1 and %2</source>
+        <translation>Gelöst mit %1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks</source>
+        <comment>1 check</comment>
+        <translation>
+            <numerusform>%n Prüfung</numerusform>
+            <numerusform>%n Prüfungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters revealed</source>
+        <comment>1 letter revealed</comment>
+        <translation>
+            <numerusform>%n aufgedecktem Buchstaben</numerusform>
+            <numerusform>%n aufgedeckten Buchstaben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -748,6 +808,14 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>R&amp;edo</source>
         <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>Blei&amp;stift</translation>
+    </message>
+    <message>
+        <source>Hide &amp;timer</source>
+        <translation>&amp;Zeitanzeige ausblenden</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1166,32 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Dies ist die Form von Loopword für einen Webserver: Öffnen Sie sie über einen Webserver, oder öffnen Sie loopword.html, die Seite in einer Datei, direkt von der Festplatte.</translation>
+        <source>What pupils may do</source>
+        <translation>Was Schüler dürfen</translation>
+    </message>
+    <message>
+        <source>Pupils may check</source>
+        <translation>Schüler dürfen prüfen</translation>
+    </message>
+    <message>
+        <source>Pupils may reveal letters</source>
+        <translation>Schüler dürfen Buchstaben aufdecken</translation>
+    </message>
+    <message>
+        <source>Show the timer</source>
+        <translation>Zeitanzeige zeigen</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Bleistift</translation>
+    </message>
+    <message>
+        <source>Hide timer</source>
+        <translation>Zeitanzeige ausblenden</translation>
+    </message>
+    <message>
+        <source>pencil</source>
+        <translation>Bleistift</translation>
     </message>
 </context>
 <context>

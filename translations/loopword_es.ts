@@ -55,6 +55,14 @@
         <source>Cell %1</source>
         <translation>Casilla %1</translation>
     </message>
+    <message>
+        <source>%1, pencil</source>
+        <translation>%1, a lápiz</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -203,10 +211,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Loopword could not save the booklet to:</source>
         <translation>Loopword no pudo guardar el cuadernillo en:</translation>
-    </message>
-    <message>
-        <source>Solved in %1</source>
-        <translation>Resuelto en %1</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -522,6 +526,62 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
         <translation>El cuadro de palabras del tema admite hasta %1 caracteres, y este tiene %2: deje solo las palabras que caben en un pasatiempo.</translation>
     </message>
+    <message>
+        <source>What your teacher turned off could not be read (&quot;%1&quot;): everything is allowed.</source>
+        <translation>No se pudo leer lo que su profesor desactivó («%1»): todo está permitido.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1.</source>
+        <translation>Su profesor ha desactivado %1.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1 and %2.</source>
+        <translation>Su profesor ha desactivado %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1, %2 and %3.</source>
+        <translation>Su profesor ha desactivado %1, %2 y %3.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>«Comprobar»</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>«Revelar letra»</translation>
+    </message>
+    <message>
+        <source>the timer</source>
+        <translation>el cronómetro</translation>
+    </message>
+    <message>
+        <source>Some pencil letters kept with this puzzle were damaged and were left out.</source>
+        <translation>Algunas letras a lápiz guardadas con este pasatiempo estaban dañadas y se han omitido.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 and %3</source>
+        <translation>Resuelto en %1 con %2 y %3</translation>
+    </message>
+    <message>
+        <source>Solved with %1 and %2</source>
+        <translation>Resuelto con %1 y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks</source>
+        <comment>1 check</comment>
+        <translation>
+            <numerusform>%n comprobación</numerusform>
+            <numerusform>%n comprobaciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters revealed</source>
+        <comment>1 letter revealed</comment>
+        <translation>
+            <numerusform>%n letra revelada</numerusform>
+            <numerusform>%n letras reveladas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -748,6 +808,14 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>R&amp;edo</source>
         <translation>Re&amp;hacer</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>&amp;Lápiz</translation>
+    </message>
+    <message>
+        <source>Hide &amp;timer</source>
+        <translation>Ocultar el cro&amp;nómetro</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1166,32 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Esta es la versión de Loopword para un servidor web: ábrala desde un servidor web, o abra loopword.html, la página de un solo archivo, desde el disco.</translation>
+        <source>What pupils may do</source>
+        <translation>Lo que pueden hacer los alumnos</translation>
+    </message>
+    <message>
+        <source>Pupils may check</source>
+        <translation>Los alumnos pueden comprobar</translation>
+    </message>
+    <message>
+        <source>Pupils may reveal letters</source>
+        <translation>Los alumnos pueden revelar letras</translation>
+    </message>
+    <message>
+        <source>Show the timer</source>
+        <translation>Mostrar el cronómetro</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Hide timer</source>
+        <translation>Ocultar el cronómetro</translation>
+    </message>
+    <message>
+        <source>pencil</source>
+        <translation>a lápiz</translation>
     </message>
 </context>
 <context>

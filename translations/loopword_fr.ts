@@ -55,6 +55,14 @@
         <source>Cell %1</source>
         <translation>Case %1</translation>
     </message>
+    <message>
+        <source>%1, pencil</source>
+        <translation>%1, au crayon</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -203,10 +211,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Loopword could not save the booklet to:</source>
         <translation>Loopword n&apos;a pas pu enregistrer le livret dans :</translation>
-    </message>
-    <message>
-        <source>Solved in %1</source>
-        <translation>Résolue en %1</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -522,6 +526,62 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
         <translation>La zone des mots du thème accepte jusqu&apos;à %1 caractères, et celle-ci en a %2 : ne gardez que les mots qu&apos;une grille peut contenir.</translation>
     </message>
+    <message>
+        <source>What your teacher turned off could not be read (&quot;%1&quot;): everything is allowed.</source>
+        <translation>Ce que votre enseignant a désactivé n’a pas pu être lu (« %1 ») : tout est permis.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1.</source>
+        <translation>Votre enseignant a désactivé %1.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1 and %2.</source>
+        <translation>Votre enseignant a désactivé %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1, %2 and %3.</source>
+        <translation>Votre enseignant a désactivé %1, %2 et %3.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>« Vérifier »</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>« Dévoiler une lettre »</translation>
+    </message>
+    <message>
+        <source>the timer</source>
+        <translation>le chronomètre</translation>
+    </message>
+    <message>
+        <source>Some pencil letters kept with this puzzle were damaged and were left out.</source>
+        <translation>Certaines lettres au crayon gardées avec cette grille étaient endommagées et ont été laissées de côté.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 and %3</source>
+        <translation>Résolue en %1 avec %2 et %3</translation>
+    </message>
+    <message>
+        <source>Solved with %1 and %2</source>
+        <translation>Résolue avec %1 et %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks</source>
+        <comment>1 check</comment>
+        <translation>
+            <numerusform>%n vérification</numerusform>
+            <numerusform>%n vérifications</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters revealed</source>
+        <comment>1 letter revealed</comment>
+        <translation>
+            <numerusform>%n lettre dévoilée</numerusform>
+            <numerusform>%n lettres dévoilées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -748,6 +808,14 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>R&amp;edo</source>
         <translation>Réta&amp;blir</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>Cra&amp;yon</translation>
+    </message>
+    <message>
+        <source>Hide &amp;timer</source>
+        <translation>Masquer le chr&amp;onomètre</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1166,32 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Ceci est la version de Loopword pour un hébergeur web : ouvrez-la depuis un serveur web, ou ouvrez loopword.html, la page en un seul fichier, depuis le disque.</translation>
+        <source>What pupils may do</source>
+        <translation>Ce que les élèves peuvent faire</translation>
+    </message>
+    <message>
+        <source>Pupils may check</source>
+        <translation>Les élèves peuvent vérifier</translation>
+    </message>
+    <message>
+        <source>Pupils may reveal letters</source>
+        <translation>Les élèves peuvent dévoiler des lettres</translation>
+    </message>
+    <message>
+        <source>Show the timer</source>
+        <translation>Afficher le chronomètre</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Crayon</translation>
+    </message>
+    <message>
+        <source>Hide timer</source>
+        <translation>Masquer le chronomètre</translation>
+    </message>
+    <message>
+        <source>pencil</source>
+        <translation>au crayon</translation>
     </message>
 </context>
 <context>

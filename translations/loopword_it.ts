@@ -55,6 +55,14 @@
         <source>Cell %1</source>
         <translation>Casella %1</translation>
     </message>
+    <message>
+        <source>%1, pencil</source>
+        <translation>%1, a matita</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -147,10 +155,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Start Word</source>
         <translation>Parola iniziale</translation>
-    </message>
-    <message>
-        <source>Solved in %1</source>
-        <translation>Risolto in %1</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -522,6 +526,62 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
         <translation>Il riquadro delle parole a tema accetta fino a %1 caratteri, e questo ne ha %2: tieni solo le parole che uno schema può contenere.</translation>
     </message>
+    <message>
+        <source>What your teacher turned off could not be read (&quot;%1&quot;): everything is allowed.</source>
+        <translation>Non è stato possibile leggere che cosa ha disattivato il tuo insegnante («%1»): è tutto permesso.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1.</source>
+        <translation>Il tuo insegnante ha disattivato %1.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1 and %2.</source>
+        <translation>Il tuo insegnante ha disattivato %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1, %2 and %3.</source>
+        <translation>Il tuo insegnante ha disattivato %1, %2 e %3.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>«Controlla»</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>«Rivela lettera»</translation>
+    </message>
+    <message>
+        <source>the timer</source>
+        <translation>il cronometro</translation>
+    </message>
+    <message>
+        <source>Some pencil letters kept with this puzzle were damaged and were left out.</source>
+        <translation>Alcune lettere a matita salvate con questo schema erano danneggiate e sono state tralasciate.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 and %3</source>
+        <translation>Risolto in %1 con %2 e %3</translation>
+    </message>
+    <message>
+        <source>Solved with %1 and %2</source>
+        <translation>Risolto con %1 e %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks</source>
+        <comment>1 check</comment>
+        <translation>
+            <numerusform>%n controllo</numerusform>
+            <numerusform>%n controlli</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters revealed</source>
+        <comment>1 letter revealed</comment>
+        <translation>
+            <numerusform>%n lettera rivelata</numerusform>
+            <numerusform>%n lettere rivelate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -748,6 +808,14 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>R&amp;edo</source>
         <translation>R&amp;ipeti</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>&amp;Matita</translation>
+    </message>
+    <message>
+        <source>Hide &amp;timer</source>
+        <translation>&amp;Nascondi il cronometro</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1166,32 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Questa è la versione di Loopword per un server web: aprila da un server web, oppure apri dal disco loopword.html, la pagina in un solo file.</translation>
+        <source>What pupils may do</source>
+        <translation>Che cosa possono fare gli alunni</translation>
+    </message>
+    <message>
+        <source>Pupils may check</source>
+        <translation>Gli alunni possono controllare</translation>
+    </message>
+    <message>
+        <source>Pupils may reveal letters</source>
+        <translation>Gli alunni possono rivelare lettere</translation>
+    </message>
+    <message>
+        <source>Show the timer</source>
+        <translation>Mostra il cronometro</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Matita</translation>
+    </message>
+    <message>
+        <source>Hide timer</source>
+        <translation>Nascondi il cronometro</translation>
+    </message>
+    <message>
+        <source>pencil</source>
+        <translation>a matita</translation>
     </message>
 </context>
 <context>

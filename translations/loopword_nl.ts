@@ -55,6 +55,14 @@
         <source>Cell %1</source>
         <translation>Vakje %1</translation>
     </message>
+    <message>
+        <source>%1, pencil</source>
+        <translation>%1, potlood</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -147,10 +155,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Start Word</source>
         <translation>Beginwoord</translation>
-    </message>
-    <message>
-        <source>Solved in %1</source>
-        <translation>Opgelost in %1</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -522,6 +526,62 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
         <translation>Het vak voor themawoorden neemt tot %1 tekens, en dit zijn er %2: houd het bij de woorden die een puzzel kan bevatten.</translation>
     </message>
+    <message>
+        <source>What your teacher turned off could not be read (&quot;%1&quot;): everything is allowed.</source>
+        <translation>Wat je leraar heeft uitgezet, kon niet worden gelezen („%1”): alles is toegestaan.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1.</source>
+        <translation>Je leraar heeft %1 uitgezet.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1 and %2.</source>
+        <translation>Je leraar heeft %1 en %2 uitgezet.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1, %2 and %3.</source>
+        <translation>Je leraar heeft %1, %2 en %3 uitgezet.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>„Controleren”</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>„Letter onthullen”</translation>
+    </message>
+    <message>
+        <source>the timer</source>
+        <translation>de timer</translation>
+    </message>
+    <message>
+        <source>Some pencil letters kept with this puzzle were damaged and were left out.</source>
+        <translation>Sommige potloodletters die bij deze puzzel bewaard waren, waren beschadigd en zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 and %3</source>
+        <translation>Opgelost in %1 met %2 en %3</translation>
+    </message>
+    <message>
+        <source>Solved with %1 and %2</source>
+        <translation>Opgelost met %1 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks</source>
+        <comment>1 check</comment>
+        <translation>
+            <numerusform>%n controle</numerusform>
+            <numerusform>%n controles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters revealed</source>
+        <comment>1 letter revealed</comment>
+        <translation>
+            <numerusform>%n onthulde letter</numerusform>
+            <numerusform>%n onthulde letters</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -748,6 +808,14 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>R&amp;edo</source>
         <translation>Opn&amp;ieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>&amp;Potlood</translation>
+    </message>
+    <message>
+        <source>Hide &amp;timer</source>
+        <translation>&amp;Timer verbergen</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1166,32 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Dit is de vorm van Loopword voor een webserver: open hem via een webserver, of open loopword.html, de pagina in één bestand, vanaf de schijf.</translation>
+        <source>What pupils may do</source>
+        <translation>Wat leerlingen mogen</translation>
+    </message>
+    <message>
+        <source>Pupils may check</source>
+        <translation>Leerlingen mogen controleren</translation>
+    </message>
+    <message>
+        <source>Pupils may reveal letters</source>
+        <translation>Leerlingen mogen letters onthullen</translation>
+    </message>
+    <message>
+        <source>Show the timer</source>
+        <translation>Timer tonen</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Potlood</translation>
+    </message>
+    <message>
+        <source>Hide timer</source>
+        <translation>Timer verbergen</translation>
+    </message>
+    <message>
+        <source>pencil</source>
+        <translation>potlood</translation>
     </message>
 </context>
 <context>

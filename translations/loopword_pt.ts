@@ -55,6 +55,14 @@
         <source>Cell %1</source>
         <translation>Casa %1</translation>
     </message>
+    <message>
+        <source>%1, pencil</source>
+        <translation>%1, a lápis</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -147,10 +155,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Start Word</source>
         <translation>Palavra inicial</translation>
-    </message>
-    <message>
-        <source>Solved in %1</source>
-        <translation>Resolvido em %1</translation>
     </message>
     <message>
         <source>A puzzle holds at most 23 theme words; these are %1.</source>
@@ -522,6 +526,62 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>The theme box takes up to %1 characters, and this is %2: keep the words a puzzle can hold.</source>
         <translation>A caixa das palavras do tema aceita até %1 carateres, e esta tem %2: deixe só as palavras que cabem num passatempo.</translation>
     </message>
+    <message>
+        <source>What your teacher turned off could not be read (&quot;%1&quot;): everything is allowed.</source>
+        <translation>Não foi possível ler o que o professor desativou («%1»): tudo é permitido.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1.</source>
+        <translation>O professor desativou %1.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1 and %2.</source>
+        <translation>O professor desativou %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Your teacher has turned off %1, %2 and %3.</source>
+        <translation>O professor desativou %1, %2 e %3.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>«Verificar»</translation>
+    </message>
+    <message>
+        <source>Reveal letter</source>
+        <translation>«Revelar letra»</translation>
+    </message>
+    <message>
+        <source>the timer</source>
+        <translation>o cronómetro</translation>
+    </message>
+    <message>
+        <source>Some pencil letters kept with this puzzle were damaged and were left out.</source>
+        <translation>Algumas letras a lápis guardadas com este passatempo estavam danificadas e foram omitidas.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 and %3</source>
+        <translation>Resolvido em %1 com %2 e %3</translation>
+    </message>
+    <message>
+        <source>Solved with %1 and %2</source>
+        <translation>Resolvido com %1 e %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checks</source>
+        <comment>1 check</comment>
+        <translation>
+            <numerusform>%n verificação</numerusform>
+            <numerusform>%n verificações</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters revealed</source>
+        <comment>1 letter revealed</comment>
+        <translation>
+            <numerusform>%n letra revelada</numerusform>
+            <numerusform>%n letras reveladas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -748,6 +808,14 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>R&amp;edo</source>
         <translation>Re&amp;fazer</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>&amp;Lápis</translation>
+    </message>
+    <message>
+        <source>Hide &amp;timer</source>
+        <translation>&amp;Ocultar o cronómetro</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1166,32 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Esta é a versão do Loopword para um servidor web: abra-a a partir de um servidor web, ou abra do disco loopword.html, a página num só ficheiro.</translation>
+        <source>What pupils may do</source>
+        <translation>O que os alunos podem fazer</translation>
+    </message>
+    <message>
+        <source>Pupils may check</source>
+        <translation>Os alunos podem verificar</translation>
+    </message>
+    <message>
+        <source>Pupils may reveal letters</source>
+        <translation>Os alunos podem revelar letras</translation>
+    </message>
+    <message>
+        <source>Show the timer</source>
+        <translation>Mostrar o cronómetro</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Lápis</translation>
+    </message>
+    <message>
+        <source>Hide timer</source>
+        <translation>Ocultar o cronómetro</translation>
+    </message>
+    <message>
+        <source>pencil</source>
+        <translation>a lápis</translation>
     </message>
 </context>
 <context>

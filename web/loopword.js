@@ -203,11 +203,13 @@ function send(command, ...args) {
   return new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
 }
 
-/// Shows the message `text()`; a sticky one stays until the user acts.
+/// Shows the message `text()`; a sticky one stays until the user acts, and one that comes before the first puzzle is
+/// on show is added to those standing (a link's damaged choices, then what making its puzzle said).
 function say(text, sticky = false) {
   if (stickyMessage && !sticky) return;
+  const standing = stickyMessage && !started ? liveTexts.get($('message')) : null;
   stickyMessage = sticky && text() !== '';
-  showText($('message'), text);
+  showText($('message'), standing && text() ? () => `${standing()}\n${text()}` : text);
   $('message').classList.toggle('warning', stickyMessage);
 }
 
@@ -231,6 +233,7 @@ function show(view) {
   $('view-button').disabled = !view.offer.viewButton;
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view.offer[button.dataset.needs];
   $('choices').disabled = !view.offer.commands;
+  showRules(view);
   $('title').textContent = renderedLines(view.titleLines);
   if (view.mode === 'compiling' && view.progressLines.length) say(() => renderedLines(view.progressLines));
   showChoices(view.choices);
@@ -251,6 +254,16 @@ function drawFigure(view) {
   $('picture').replaceChildren(document.importNode(svg, true), ...gridRows(view));
 }
 
+/// Only what the puzzle's rules allow, and the line that says what the teacher turned off; the pencil and the timer.
+function showRules(view) {
+  for (const [id, allowed] of [['check', view.rules.check], ['reveal', view.rules.reveal], ['hide-timer', view.rules.timer]]) $(id).hidden = !allowed;
+  $('keyboard').querySelector('[data-command=check]').hidden = !view.rules.check;
+  $('rules-note').textContent = renderedLines(view.rulesNoteLines);
+  $('pencil').setAttribute('aria-pressed', String(view.pencil));
+  $('hide-timer').setAttribute('aria-pressed', String(view.timerHidden));
+  $('timer').hidden = !view.timerShown;
+}
+
 /// The choices the session makes puzzles with, in the fields, unless they show them already.
 function showChoices(choices) {
   if (choices.kept === shownChoices) return;
@@ -260,6 +273,7 @@ function showChoices(choices) {
     'theme-words': choices.themeWords, 'theme-title': choices.title };
   for (const [id, value] of Object.entries(fields)) $(id).value = String(value);
   for (const id of ['varied', 'unique']) $(id).checked = choices[id];
+  for (const rule of ['check', 'reveal', 'timer']) $(`allow-${rule}`).checked = choices.pupils[rule];
   document.querySelector(`input[name=start][value=${choices.start ? 'typed' : 'random'}]`).checked = true;
 }
 
@@ -277,7 +291,7 @@ function gridRows(view) {
       const selected = cursorSquare === index + 1 && cursorPosition === position + 1;
       cell.setAttribute('aria-selected', String(selected));
       if (selected) $('picture').setAttribute('aria-activedescendant', cell.id);
-      const notes = { empty: [trIn('Accessibility', 'empty')], hint: [letter, tr('hint')], wrong: [letter, tr('wrong')] }[shows] ?? [letter];
+      const notes = { empty: [trIn('Accessibility', 'empty')], hint: [letter, tr('hint')], wrong: [letter, tr('wrong')], pencil: [letter, tr('pencil')] }[shows] ?? [letter];
       cell.textContent = trIn('Accessibility', 'Square %1, cell %2: %3', index + 1, position + 1, notes.join(', '));
     });
     return row;
@@ -362,6 +376,14 @@ async function chooseStart() {
 
 const setFill = () => run('setFill', [$('varied').checked, $('unique').checked, $('difficulty').value]);
 
+const setPupilRules = () => run('setPupilRules', ['check', 'reveal', 'timer'].map((rule) => $(`allow-${rule}`).checked));
+
+/// Hides the timer or shows it again, remembered in this browser.
+async function hideTimer(hidden) {
+  const view = await run('hideTimer', [hidden]);
+  storage.write('timer-hidden', view.timerHidden ? '1' : '0');
+}
+
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
   const { result } = await send('checkTheme', $('theme-words').value);
@@ -379,13 +401,16 @@ function compile(steps = true) {
   return run('compile', [], true, true);
 }
 
-/// Opens the puzzle file `text` with the progress kept for it; a file that cannot be read leaves its warning standing.
+/// Opens the puzzle file `text` with the progress kept for it (its letters, time and counts: what pupils may do stays
+/// as `text` says); a file that cannot be read leaves its warning standing, and one the user chose not to open changes
+/// nothing.
 async function openText(name, text, sticky = true) {
-  if (!(await run('open', [name, text], true, sticky)).done) return false;
+  const opened = await run('open', [name, text], true, sticky);
+  if (!opened.done || opened.questionLines.length) return false;
   const key = shown.puzzle.key;
   const progress = storage.read(`puzzle:${key}`);
   if (progress && progress !== shown.puzzle.file) {
-    const view = await run('open', [name, progress], true, false);
+    const view = await run('resume', [progress], false, true);
     if (!view.done) storage.drop([`puzzle:${key}`]);  // progress that no longer opens goes
   }
   return true;
@@ -457,15 +482,17 @@ function typeInFigure(event) {
     else return;
   } else if (/^\p{L}$/u.test(event.key)) {
     run('type', [event.key.normalize('NFD')[0]]);
+  } else if (event.key === '.') {
+    run('togglePencil');
   } else if (['Backspace', 'Delete', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'PageDown', 'PageUp'].includes(event.key)) {
     run('press', [event.key]);
   } else return;
   event.preventDefault();
 }
 
-/// F6 solves and F7 checks, unless a field is being typed in.
+/// F6 solves, F7 checks and F8 turns the pencil on or off, unless a field is being typed in.
 function shortcut(event) {
-  const button = { F6: $('face-solve'), F7: $('check') }[event.key];
+  const button = { F6: $('face-solve'), F7: $('check'), F8: $('pencil') }[event.key];
   if (!button || event.target.closest?.('input, textarea, select, [contenteditable]')) return;
   event.preventDefault();
   if (!button.disabled) button.click();
@@ -517,7 +544,8 @@ function wire() {
     'theme-keep': () => keepTheme($('theme-words').value, $('theme-title').value), 'theme-clear': () => keepTheme('', ''),
     'start-over': () => window.confirm(tr('Start this puzzle over? Its letters and time go.')) && clearPuzzle(),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
-    'print-both': () => printSheets(true), 'copy-link': copyLink, export: exportPage, forget: forgetAll, guide: openGuide, keyboard: pressKey };
+    'print-both': () => printSheets(true), 'copy-link': copyLink, export: exportPage, forget: forgetAll, guide: openGuide, keyboard: pressKey,
+    'hide-timer': () => hideTimer(!shown.timerHidden) };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('level', 'change', chooseList);
   on('language', 'change', chooseLanguage);
@@ -536,6 +564,7 @@ function wire() {
     chooseStart();
   });
   for (const choice of ['varied', 'unique', 'difficulty']) on(choice, 'change', setFill);
+  for (const rule of ['check', 'reveal', 'timer']) on(`allow-${rule}`, 'change', setPupilRules);
   on('theme-words', 'input', reportTheme);
   on('puzzle-file', 'change', async () => {
     const file = await readFile($('puzzle-file'));
@@ -564,8 +593,10 @@ function earlierChoices() {
   const language = storage.read('language', (code) => code in kLanguageNames) ?? pageLanguage;
   const theme = attempt(() => JSON.parse(storage.read('theme', (text) => attempt(() => typeof JSON.parse(text).words === 'string', false))));
   storage.drop(['language', 'theme', ...storage.names().filter((name) => name.startsWith('time:'))]);
-  const choices = { language, theme: theme?.words, title: typeof theme?.title === 'string' ? theme.title : '' };
-  return new URLSearchParams(Object.entries(choices).filter(([, value]) => value)).toString();
+  const kept = new URLSearchParams({ language });  // an empty theme is no theme, not a damaged one
+  if (theme?.words) kept.set('theme', theme.words);
+  if (typeof theme?.title === 'string' && theme.title) kept.set('title', theme.title);
+  return kept.toString();
 }
 
 /// The first puzzle: the one the link or the page carries; the one a seed in the address makes; the one on show
@@ -632,6 +663,7 @@ async function main() {
   wire();
   const kept = await startSession();
   await run('view', [], false, true);  // what the start-up load said
+  await send('hideTimer', storage.read('timer-hidden', (text) => ['0', '1'].includes(text)) === '1');
   await firstPuzzle(kept);
   keepOffline();  // after the first puzzle: what the service worker keeps does not compete with it on a slow line
   readTranslations();

@@ -15,6 +15,7 @@ const char* ShowsName(CellShows shows) {
     case CellShows::Hint: return "hint";
     case CellShows::Letter: return "letter";
     case CellShows::Wrong: return "wrong";
+    case CellShows::Pencil: return "pencil";
     case CellShows::Empty: break;
   }
   return "empty";
@@ -48,6 +49,8 @@ val OfferData(const Offer& offer) {
   data.set("commands", offer.commands);
   data.set("puzzle", offer.puzzle);
   data.set("solving", offer.solving);
+  data.set("check", offer.check);
+  data.set("reveal", offer.reveal);
   data.set("viewButton", offer.viewButton);
   data.set("undo", offer.undo);
   data.set("redo", offer.redo);
@@ -65,9 +68,18 @@ val ChoicesData(const Choices& choices) {
   data.set("seed", choices.seed ? std::to_string(*choices.seed) : std::string());
   data.set("themeWords", ThemeText(choices.themeWords));
   data.set("title", choices.title);
+  data.set("pupils", RulesData(choices.pupils));
   Choices kept = choices;  // what the browser keeps for the next visit: not the next compile's seed
   kept.seed.reset();
   data.set("kept", kept.Encode());
+  return data;
+}
+
+val RulesData(const PupilRules& rules) {
+  val data = val::object();
+  data.set("check", rules.check);
+  data.set("reveal", rules.reveal);
+  data.set("timer", rules.timer);
   return data;
 }
 

@@ -16,14 +16,16 @@ namespace loopword {
 emscripten::val PhraseData(const Phrase& phrase);
 /// A message's lines as data, top to bottom.
 emscripten::val MessageData(const Message& message);
-/// The commands on offer: {commands, puzzle, solving, viewButton, undo, redo}.
+/// The commands on offer: {commands, puzzle, solving, check, reveal, viewButton, undo, redo}.
 emscripten::val OfferData(const Offer& offer);
-/// The choices: each field, the theme words one a line, and the whole as the text that keeps them.
+/// What pupils may do: {check, reveal, timer}.
+emscripten::val RulesData(const PupilRules& rules);
+/// The choices: each field, the theme words one a line, what pupils may do, and the whole as the text that keeps them.
 emscripten::val ChoicesData(const Choices& choices);
 /// The words to find: [{word, found}].
 emscripten::val WordsData(const std::vector<ListedWord>& words);
 /// The figure for screen readers: per square its 8 cells, each {letter, shows} (shows: "empty", "hint", "letter",
-/// "wrong").
+/// "wrong", "pencil").
 emscripten::val CellsData(const FigureReading& reading);
 /// A ring cell as [square, position].
 emscripten::val CellData(RingCell cell);

@@ -93,6 +93,10 @@ class WebSession {
   void Undo() { session_.Undo(); }
   void Redo() { session_.Redo(); }
   void PauseClock(bool paused) { session_.PauseClock(paused); }
+  void TogglePencil() { session_.TogglePencil(); }
+  void HideTimer(bool hidden) { session_.HideTimer(hidden); }
+  void SetPupilRules(bool check, bool reveal, bool timer) { session_.SetPupilRules({check, reveal, timer}); }
+  void Resume(const std::string& text) { session_.Resume(text); }
   void ChooseRandomStartWord() { session_.ChooseRandomStartWord(); }
   void EnterStartWord(const std::string& answer) { session_.EnterStartWord(answer); }
   void SetFill(bool varied, bool unique, const std::string& difficulty) {
@@ -168,6 +172,11 @@ class WebSession {
     view.set("solved", shown.solved);
     view.set("elapsedMs", static_cast<double>(shown.clock.elapsedMs));
     view.set("clockRunning", shown.clock.running);
+    view.set("timerShown", shown.clock.shown);
+    view.set("timerHidden", shown.clock.hidden);
+    view.set("pencil", shown.pencil);
+    view.set("rules", RulesData(shown.rules));
+    view.set("rulesNoteLines", MessageData(shown.rulesNote));
     view.set("cells", CellsData(shown.reading));
     if (shown.reading.current) view.set("cursor", CellData(*shown.reading.current));
     view.set("checkLines", MessageData(CheckReport(shown.picture)));
@@ -275,6 +284,10 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("undo", &WebSession::Undo)
       .function("redo", &WebSession::Redo)
       .function("pauseClock", &WebSession::PauseClock)
+      .function("togglePencil", &WebSession::TogglePencil)
+      .function("hideTimer", &WebSession::HideTimer)
+      .function("setPupilRules", &WebSession::SetPupilRules)
+      .function("resume", &WebSession::Resume)
       .function("chooseRandomStartWord", &WebSession::ChooseRandomStartWord)
       .function("enterStartWord", &WebSession::EnterStartWord)
       .function("setFill", &WebSession::SetFill)

@@ -50,6 +50,7 @@ QString CellContent(const CellReading& reading) {
     case CellShows::Hint: return QCoreApplication::translate("Accessibility", "hint %1").arg(letter);
     case CellShows::Letter: return letter;
     case CellShows::Wrong: return QCoreApplication::translate("Accessibility", "%1, wrong").arg(letter);
+    case CellShows::Pencil: return QCoreApplication::translate("Accessibility", "%1, pencil").arg(letter);
     case CellShows::Empty: break;
   }
   return QCoreApplication::translate("Accessibility", "empty");

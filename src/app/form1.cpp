@@ -4,7 +4,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QTimer>
 
 #include "app/about_form.h"
@@ -49,13 +51,22 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   });
   connect(picture1_, &PictureBox::solvingKey, this, [this](SolvingKey key) { Carry([&](bool) { return session_.Press(key); }); });
   connect(picture1_, &PictureBox::typed, this, [this](char letter) { Carry([&](bool) { return session_.Type(letter); }); });
+  connect(picture1_, &PictureBox::pencilKey, this, [this] { mnuPencil_Click(); });
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
   compileTimer_ = new QTimer(this);
   compileTimer_->setInterval(0);
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   menus_.Build(*this, !webPage_.empty());
+  clock_ = new QLabel(this);
+  clock_->setAccessibleName(QCoreApplication::translate("Accessibility", "Time"));
+  clock_->setContentsMargins(0, 0, TwipsToPixels(120), 0);
+  menuBar()->setCornerWidget(clock_, Qt::TopRightCorner);
+  clockTimer_ = new QTimer(this);
+  clockTimer_->setInterval(1000);
+  connect(clockTimer_, &QTimer::timeout, this, [this] { ShowClock(); });
   const Reply started = session_.CurrentView().reply;  // the start-up load
   const Reply restored = session_.Restore(RememberedChoices());
+  session_.HideTimer(RememberedTimerHidden());
   menus_.MarkChoices(session_.CurrentView().choices);
   Tell(started);
   Tell(restored);
@@ -86,10 +97,22 @@ void Form1::ShowState() {
   command1_->setText(ShownText(view.caption));
   command1_->setEnabled(view.offer.viewButton);
   menus_.Enable(view.offer);
+  menus_.MarkSolving(view);
   setWindowTitle("[*]" + ShownText(view.windowTitle));
   setWindowModified(view.unsaved);
   picture1_->update();
   picture1_->ShowReading(view.reading);
+  ShowClock();
+}
+
+void Form1::ShowClock() {
+  if (clock_ == nullptr) return;  // not made yet
+  const View view = session_.CurrentView();
+  clock_->setText(QString::fromStdString(SolvingTimeText(view.clock.elapsedMs / 1000)));
+  clock_->setVisible(view.mode == Mode::Solving && view.clock.shown);
+  const bool ticking = clock_->isVisibleTo(this) && view.clock.running;
+  if (ticking && !clockTimer_->isActive()) clockTimer_->start();
+  if (!ticking) clockTimer_->stop();
 }
 
 std::optional<Reply> Form1::Carry(const std::function<Reply(bool confirmed)>& command) {
@@ -275,9 +298,32 @@ void Form1::mnuUndo_Click() { Carry([this](bool) { return session_.Undo(); }); }
 
 void Form1::mnuRedo_Click() { Carry([this](bool) { return session_.Redo(); }); }
 
+void Form1::mnuPencil_Click() { Carry([this](bool) { return session_.TogglePencil(); }); }
+
+void Form1::mnuHideTimer_Click() {
+  const bool hidden = !session_.CurrentView().clock.hidden;
+  RememberTimerHidden(hidden);
+  Carry([&](bool) { return session_.HideTimer(hidden); });
+}
+
 void Form1::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange) session_.PauseClock(isMinimized());
+  if (event->type() == QEvent::WindowStateChange) {
+    session_.PauseClock(isMinimized());
+    ShowClock();
+  }
   QMainWindow::changeEvent(event);
+}
+
+void Form1::hideEvent(QHideEvent* event) {  // hidden, the clock waits; as minimised, on desktops that hide the window
+  session_.PauseClock(true);
+  ShowClock();
+  QMainWindow::hideEvent(event);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  session_.PauseClock(isMinimized());
+  ShowClock();
+  QMainWindow::showEvent(event);
 }
 
 }  // namespace loopword

@@ -14,6 +14,7 @@
 #include "toolkit/toolkit.h"
 
 class QAction;
+class QLabel;
 class QTextBrowser;
 class QTimer;
 
@@ -78,6 +79,10 @@ class Form1 final : public QMainWindow {
   /// Solution > Undo and Redo: takes back the last solving step, or does an undone one again.
   void mnuUndo_Click();
   void mnuRedo_Click();
+  /// Solution > Pencil: the letters typed from now on go in pencil, or in ink again.
+  void mnuPencil_Click();
+  /// Solution > Hide timer: the time spent solving, at the right of the menu bar, out of view or back; remembered.
+  void mnuHideTimer_Click();
 
   /// What the session shows now: all the window shows comes from it.
   [[nodiscard]] View CurrentView() const { return session_.CurrentView(); }
@@ -93,13 +98,18 @@ class Form1 final : public QMainWindow {
   [[nodiscard]] bool Compiling() const;
   /// The menu items by their control names ("mnuSolve", "mnuStart0", "mnuDictLevel2", ...).
   [[nodiscard]] QAction* MenuItem(const QString& name) const;
+  /// The time spent solving as the menu bar shows it; hidden while nothing is solved or the timer is out of view.
+  [[nodiscard]] const QLabel* Clock() const { return clock_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void ShowState();
+  void ShowClock();
   void Tell(const Reply& reply);
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
   void AdvanceCompile();
@@ -113,6 +123,8 @@ class Form1 final : public QMainWindow {
   PictureBox* picture1_ = nullptr;
   ViewButton* command1_ = nullptr;
   QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
+  QLabel* clock_ = nullptr;  // the time spent solving, at the right of the menu bar
+  QTimer* clockTimer_ = nullptr;  // shows the next second while the solving clock runs
   std::string webPage_;  // the web page built with the program; "" when there is none
   QPointer<AboutForm> about_;
   QPointer<QTextBrowser> guide_;

@@ -58,6 +58,13 @@ QAction* MainMenus::AddSetting(QMenu* menu, const QString& text, const QString& 
   return item;
 }
 
+QAction* MainMenus::AddToggle(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
+                             const QList<QKeySequence>& shortcuts) {
+  QAction* item = AddCommand(menu, text, name, handler, shortcuts);
+  item->setCheckable(true);  // its mark follows the session's view, set again after each command
+  return item;
+}
+
 void MainMenus::AddDifficultyMenu(QMenu* solution) {
   QMenu* menu = solution->addMenu(QObject::tr("&Difficulty"));
   menu->setObjectName("mnuDifficulty");
@@ -124,6 +131,8 @@ void MainMenus::Build(Form1& window, bool webPage) {
     if (!redo.contains(key)) redo << key;
   }
   mnuRedo_ = AddCommand(solution, QObject::tr("R&edo"), "mnuRedo", &Form1::mnuRedo_Click, redo);
+  mnuPencil_ = AddToggle(solution, QObject::tr("&Pencil"), "mnuPencil", &Form1::mnuPencil_Click, {QKeySequence(Qt::Key_F8)});
+  mnuHideTimer_ = AddToggle(solution, QObject::tr("Hide &timer"), "mnuHideTimer", &Form1::mnuHideTimer_Click, {});
   commands_ = {mnuSolve, mnuprint, copyx, mnuOpen, mnuExportPdf, mnuExportSvg, mnuBooklet};
 
   QMenu* start = window.menuBar()->addMenu(QObject::tr("S&tarting Word"));
@@ -157,10 +166,17 @@ void MainMenus::Enable(const Offer& offer) {
   mnuSave_->setEnabled(offer.puzzle);
   mnuExportWeb_->setEnabled(offer.puzzle);
   mnuSolveOnScreen_->setEnabled(offer.puzzle);
-  mnuCheck_->setEnabled(offer.solving);
-  mnuReveal_->setEnabled(offer.solving);
+  mnuCheck_->setEnabled(offer.check);
+  mnuReveal_->setEnabled(offer.reveal);
+  mnuPencil_->setEnabled(offer.solving);
   mnuUndo_->setEnabled(offer.undo);
   mnuRedo_->setEnabled(offer.redo);
+}
+
+void MainMenus::MarkSolving(const View& view) {
+  mnuPencil_->setChecked(view.pencil);
+  mnuHideTimer_->setChecked(view.clock.hidden);
+  mnuHideTimer_->setEnabled(view.rules.timer);
 }
 
 void MainMenus::MarkChoices(const Choices& choices) {

@@ -30,6 +30,8 @@ class MainMenus {
   [[nodiscard]] CompileOptions FillChoice() const;
   /// Turns each command on or off as `offer` says.
   void Enable(const Offer& offer);
+  /// Marks Pencil and Hide timer as `view` has them.
+  void MarkSolving(const View& view);
   /// Marks the word list, its language and the fill of `choices` in the Dictionary and Solution menus.
   void MarkChoices(const Choices& choices);
   /// Puts the Starting Word menu's mark on `item`.
@@ -39,6 +41,8 @@ class MainMenus {
   QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
                       const QList<QKeySequence>& shortcuts);
   QAction* AddSetting(QMenu* menu, const QString& text, const QString& name);
+  QAction* AddToggle(QMenu* menu, const QString& text, const QString& name, void (Form1::*handler)(),
+                     const QList<QKeySequence>& shortcuts);
   void AddDifficultyMenu(QMenu* solution);
   QActionGroup* AddGroup(QMenu* menu, const QStringList& texts, const QString& name, std::vector<QAction*>& items,
                          void (Form1::*handler)(int));
@@ -52,6 +56,8 @@ class MainMenus {
   QAction* mnuReveal_ = nullptr;
   QAction* mnuUndo_ = nullptr;
   QAction* mnuRedo_ = nullptr;
+  QAction* mnuPencil_ = nullptr;
+  QAction* mnuHideTimer_ = nullptr;
   QAction* mnuVaried_ = nullptr;  // Varied words
   QAction* mnuUnique_ = nullptr;  // One solution
   std::vector<QAction*> difficultyItems_;  // Difficulty: Standard, Easy..Expert, one checked

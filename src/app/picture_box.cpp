@@ -122,6 +122,8 @@ bool PictureBox::event(QEvent* event) {
   const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
   if (const auto solvingKey = SolvingKeyOf(key->key())) {
     emit this->solvingKey(*solvingKey);
+  } else if (plain && key->text() == QStringLiteral(".")) {
+    emit pencilKey();
   } else if (plain && key->text().size() == 1) {
     emit typed(key->text().at(0).toLatin1());
   }

@@ -42,7 +42,7 @@ class ViewButton final : public QPushButton {
 using SheetSource = std::function<SheetView()>;
 
 /// Paints the sheet view `source` gives, at the screen's pixel ratio, whenever it is asked to repaint;
-/// passes on clicks, solving keys (Tab and Shift+Tab included) and typed characters.
+/// passes on clicks, solving keys (Tab and Shift+Tab included), typed characters and the pencil's key.
 /// Screen readers find the figure in it as a table of cells (app/figure_access.h).
 class PictureBox final : public QWidget {
   Q_OBJECT
@@ -60,6 +60,8 @@ class PictureBox final : public QWidget {
   void solvingKey(SolvingKey key);
   /// A character was typed, without Ctrl, Alt or Meta, while the picture had the focus.
   void typed(char character);
+  /// The key "." was typed while the picture had the focus: the pencil goes on or off.
+  void pencilKey();
 
  protected:
   bool event(QEvent* event) override;

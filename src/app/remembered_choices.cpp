@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* kChoicesSetting = "choices";
 constexpr const char* kFolderSetting = "files/folder";
+constexpr const char* kTimerHiddenSetting = "solving/hideTimer";
 
 /// The keys earlier versions kept each choice under, read once when there is no choices text yet.
 Choices EarlierChoices(const QSettings& settings) {
@@ -38,6 +39,7 @@ Choices RememberedChoices() {
   choices.level = 1;
   choices.startWord.clear();
   choices.seed.reset();
+  choices.pupils = {};
   return choices;
 }
 
@@ -46,8 +48,13 @@ void RememberChoices(const Choices& choices) {
   kept.level = 1;
   kept.startWord.clear();
   kept.seed.reset();
+  kept.pupils = {};  // the rules of a puzzle opened here go with it: the window has no choice of its own for them
   QSettings().setValue(kChoicesSetting, QString::fromStdString(kept.Encode()));
 }
+
+bool RememberedTimerHidden() { return QSettings().value(kTimerHiddenSetting, false).toBool(); }
+
+void RememberTimerHidden(bool hidden) { QSettings().setValue(kTimerHiddenSetting, hidden); }
 
 std::string RememberedFolder() { return QSettings().value(kFolderSetting).toString().toStdString(); }
 

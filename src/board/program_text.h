@@ -41,7 +41,6 @@ inline constexpr Text kDictionaryTitleWithNote = LOOPWORD_COUNTED_TEXT("Messages
 inline constexpr Text kWindows1252AndEnyeNote = LOOPWORD_TEXT("Messages", "read as Windows-1252, %1 with Ñ read as N");
 inline constexpr Text kEnyeNote = LOOPWORD_TEXT("Messages", "%1 with Ñ read as N");
 inline constexpr Text kTitleWithThemeWords = LOOPWORD_COUNTED_TEXT("Messages", "%1 - %n theme words", "%1 - 1 theme word");
-inline constexpr Text kSolvedIn = LOOPWORD_TEXT("Messages", "Solved in %1");
 
 inline constexpr Text kThemeWordsInEveryPuzzle = LOOPWORD_COUNTED_TEXT("Messages", "%n theme words will be in every puzzle.", "1 theme word will be in every puzzle.");
 inline constexpr Text kTooManyThemeWords = LOOPWORD_TEXT("Messages", "A puzzle holds at most 23 theme words; these are %1.");

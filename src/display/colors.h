@@ -27,5 +27,7 @@ inline constexpr Color ColorSelection{255, 196, 64};
 inline constexpr Color ColorSquareShade{255, 238, 196};
 /// Letters that Check found wrong.
 inline constexpr Color ColorError{200, 20, 20};
+/// Letters typed in pencil: guesses, grey beside the ink of sure letters (and readable on the selection's shades).
+inline constexpr Color ColorPencil{100, 100, 100};
 
 }  // namespace loopword

@@ -117,10 +117,30 @@ void DrawSelection(Picture& picture, RingCell selected) {
   ShadeCell(picture, selected, ColorSelection);
 }
 
-/// Prints every filled cell's letter once, marked letters in the error colour.
+/// A pencil letter: 8-point regular in the pencil colour, set off from a sure letter's place so that it stands in
+/// the middle of where a sure letter would.
+constexpr int kPencilSize = 8;
+constexpr int kPencilDx = 12;
+constexpr int kPencilDy = 21;
+
+void DrawPencilLetter(Picture& picture, RingCell cell, char letter) {
+  const TwipPoint point = CellPoint(cell.square, cell.position);
+  picture.FontSize = kPencilSize;
+  picture.FontBold = false;
+  picture.ForeColor = ColorPencil;
+  picture.CurrentX = point.x + kPencilDx;
+  picture.CurrentY = point.y + kPencilDy;
+  picture.Print(std::string(1, letter));
+  picture.FontSize = 10;
+  picture.FontBold = true;
+}
+
+/// Prints every filled cell's letter once, marked letters in the error colour, pencil letters grey and smaller.
 void DrawSolvingLetters(Picture& picture, const SheetView& view) {
   CellArray<bool> marked{};
   for (const RingCell& cell : view.marked) marked[cell] = true;
+  CellArray<bool> pencil{};
+  for (const RingCell& cell : view.pencil) pencil[cell] = true;
   CellArray<bool> drawn{};
   for (int square = 1; square <= kSquareCount; ++square) {
     for (int position = 1; position <= kRingSize; ++position) {
@@ -129,6 +149,10 @@ void DrawSolvingLetters(Picture& picture, const SheetView& view) {
       bool& done = drawn[cell];
       if (done || letter == ' ' || letter == '\0') continue;
       done = true;
+      if (pencil[cell]) {
+        DrawPencilLetter(picture, cell, letter);
+        continue;
+      }
       picture.ForeColor = marked[cell] ? ColorError : ColorInk;
       DrawCellLetter(picture, square, position, std::string(1, letter));
     }
@@ -215,6 +239,7 @@ SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle, cons
     for (int position = 1; position <= kRingSize; ++position) {
       const RingCell cell{square, position};
       if (state.IsMarked(cell) && FirstOfItsCell(cell)) view.marked.push_back(cell);
+      if (state.IsPencil(cell) && FirstOfItsCell(cell)) view.pencil.push_back(cell);
     }
   }
   for (const std::string& word : view.rows) view.struck.push_back(state.IsStruck(word));

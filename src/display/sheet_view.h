@@ -72,8 +72,9 @@ struct SheetView {
   SquareArray<std::string> rings{};
   /// Puzzle and solving: the hint cells besides square 12, in the order they are printed.
   std::vector<RingCell> hints;
-  /// Solving: the cells Check marked wrong, and the selected cell.
+  /// Solving: the cells Check marked wrong, those holding a pencil letter, and the selected cell.
   std::vector<RingCell> marked;
+  std::vector<RingCell> pencil;
   std::optional<RingCell> cursor;
   /// Solution: the cell each placement's word starts in, in placement order.
   std::vector<RingCell> starts;

@@ -59,7 +59,11 @@ char SolvingState::LetterAt(RingCell cell) const {
   return IsRingCell(cell) ? cells_[cell].letter : ' ';
 }
 
-std::string SolvingState::Ring(int square) const { return ReadClockwise(square, 1); }
+std::string SolvingState::Ring(int square) const {
+  std::string ring;
+  for (int position = 1; position <= kRingSize; ++position) ring += LetterAt({square, position});
+  return ring;
+}
 
 bool SolvingState::IsFixed(RingCell cell) const {
   return IsRingCell(cell) && cells_[cell].fixed;
@@ -67,6 +71,10 @@ bool SolvingState::IsFixed(RingCell cell) const {
 
 bool SolvingState::IsMarked(RingCell cell) const {
   return IsRingCell(cell) && cells_[cell].marked;
+}
+
+bool SolvingState::IsPencil(RingCell cell) const {
+  return IsRingCell(cell) && cells_[cell].pencil;
 }
 
 bool SolvingState::IsStruck(std::string_view word) const {
@@ -84,7 +92,7 @@ bool SolvingState::HasTypedLetters() const {
 }
 
 bool SolvingState::IsSolved() const {
-  if (std::any_of(cells_.begin(), cells_.end(), [](const Cell& cell) { return cell.letter == ' '; })) return false;
+  if (std::any_of(cells_.begin(), cells_.end(), [](const Cell& cell) { return cell.letter == ' ' || cell.pencil; })) return false;
   std::vector<std::vector<int>> reads;
   for (int square = 1; square <= kSquareCount; ++square) reads.push_back(WordsReadBy(square));
   std::vector<int> ringOfWord(words_.size(), -1);
@@ -114,10 +122,10 @@ bool SolvingState::SelectAt(TwipPoint point) {
   return true;
 }
 
-bool SolvingState::Type(char letter) {
+bool SolvingState::Type(char letter, bool pencil) {
   const char capital = ToCapital(letter);
   if (!IsCapitalLetter(capital)) return false;
-  Put(selected_, capital);
+  Put(selected_, capital, pencil);
   MoveRound(1);
   clickedLast_ = false;
   return true;
@@ -140,26 +148,31 @@ void SolvingState::Press(SolvingKey key) {
   }
 }
 
-bool SolvingState::Put(RingCell cell, char letter) {
+bool SolvingState::Put(RingCell cell, char letter, bool pencil) {
   const bool valid = letter == ' ' || IsCapitalLetter(letter);
   if (!IsRingCell(cell) || !valid || cells_[cell].fixed) return false;
   Cell& at = cells_[cell];
-  if (at.letter != letter) at.marked = false;
+  if (at.letter != letter || pencil) at.marked = false;
   at.letter = letter;
+  at.pencil = pencil && letter != ' ';
   return true;
 }
 
 void SolvingState::Check() {
-  for (Cell& cell : cells_) cell.marked = !cell.fixed && cell.letter != ' ' && cell.letter != cell.solution;
+  for (Cell& cell : cells_) cell.marked = !cell.fixed && !cell.pencil && cell.letter != ' ' && cell.letter != cell.solution;
 }
 
 void SolvingState::RevealLetter() {
   Put(selected_, cells_[selected_].solution);
 }
 
+char SolvingState::SureLetterAt(RingCell cell) const {
+  return IsRingCell(cell) && !cells_[cell].pencil ? cells_[cell].letter : ' ';
+}
+
 std::string SolvingState::ReadClockwise(int square, int start) const {
   std::string text;
-  for (int k = 0; k < kRingSize; ++k) text += LetterAt({square, (start - 1 + k) % kRingSize + 1});
+  for (int k = 0; k < kRingSize; ++k) text += SureLetterAt({square, (start - 1 + k) % kRingSize + 1});
   return text;
 }
 

@@ -1,4 +1,4 @@
-// Solving a puzzle on screen: the letters typed into the figure, the selected cell and the checks.
+// Solving a puzzle on screen: the letters typed into the figure, sure or in pencil, the selected cell and the checks.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -15,7 +15,8 @@ namespace loopword {
 enum class SolvingKey { Backspace, Delete, Left, Right, Up, Down, Tab, BackTab };
 
 /// A puzzle being solved: its solution, the fixed cells (square 12's word and the hints), the
-/// letters typed so far, the cells Check marked and the selected cell.
+/// letters typed so far (each sure or in pencil), the cells Check marked and the selected cell.
+/// A pencil letter is a guess: it shows, but Check, the words found and "solved" pass over it.
 class SolvingState {
  public:
   /// Starts solving `puzzle`: only the fixed cells filled, the selection on square 1's first
@@ -30,15 +31,17 @@ class SolvingState {
   [[nodiscard]] bool IsFixed(RingCell cell) const;
   /// Whether Check marked the letter in `cell` as wrong and it has not been changed since.
   [[nodiscard]] bool IsMarked(RingCell cell) const;
+  /// Whether the letter in `cell` is written in pencil.
+  [[nodiscard]] bool IsPencil(RingCell cell) const;
   /// The selected cell.
   [[nodiscard]] RingCell Selected() const { return selected_; }
-  /// Whether some ring reads `word` clockwise from some cell.
+  /// Whether some ring reads `word` clockwise from some cell in sure letters.
   [[nodiscard]] bool IsStruck(std::string_view word) const;
-  /// Whether any cell that is not fixed holds a letter.
+  /// Whether any cell that is not fixed holds a letter, sure or in pencil.
   [[nodiscard]] bool HasTypedLetters() const;
-  /// Whether every cell is filled and the 23 rings read 23 different listed words.
+  /// Whether every cell holds a sure letter and the 23 rings read 23 different listed words.
   [[nodiscard]] bool IsSolved() const;
-  /// Whether every cell holds the same letter and mark as in `other` (a state of the same puzzle).
+  /// Whether every cell holds the same letter, pencil and mark as in `other` (a state of the same puzzle).
   [[nodiscard]] bool SameCells(const SolvingState& other) const { return cells_ == other.cells_; }
 
   /// Selects `cell`; returns false and changes nothing for a cell outside the figure.
@@ -47,21 +50,25 @@ class SolvingState {
   /// which it comes earlier round the ring, or the other square when it was just selected by a click.
   /// Returns false and changes nothing where no ring cell lies.
   bool SelectAt(TwipPoint point);
-  /// Writes a letter A-Z (either case) into the selected cell unless it is fixed and moves the
-  /// selection one cell clockwise round its square; returns false and does nothing for other characters.
-  bool Type(char letter);
+  /// Writes a letter A-Z (either case), in pencil when `pencil`, into the selected cell unless it is fixed, over
+  /// whatever it held, and moves the selection one cell clockwise round its square; returns false and does nothing
+  /// for other characters.
+  bool Type(char letter, bool pencil = false);
   /// Backspace clears and moves back, Delete clears, the arrows move to the neighbouring cell on
   /// screen, Tab and BackTab go to the next or previous square's first empty cell.
   void Press(SolvingKey key);
-  /// Writes `letter` (A-Z, or ' ' to clear) into `cell` unless it is fixed; the selection stays.
-  /// Returns false for a fixed cell, a cell outside the figure or another character.
-  bool Put(RingCell cell, char letter);
-  /// Marks every letter that differs from the solution.
+  /// Writes `letter` (A-Z, or ' ' to clear), in pencil when `pencil`, into `cell` unless it is fixed; the
+  /// selection stays. Returns false for a fixed cell, a cell outside the figure or another character.
+  bool Put(RingCell cell, char letter, bool pencil = false);
+  /// Marks every sure letter that differs from the solution.
   void Check();
-  /// Fills the selected cell with its letter of the solution.
+  /// Fills the selected cell with its sure letter of the solution.
   void RevealLetter();
 
  private:
+  /// The sure letter in `cell`, ' ' for an empty cell or a pencil letter.
+  [[nodiscard]] char SureLetterAt(RingCell cell) const;
+  /// The 8 sure letters round `square` from ring position `start` on.
   [[nodiscard]] std::string ReadClockwise(int square, int start) const;
   [[nodiscard]] std::vector<int> WordsReadBy(int square) const;
   void MoveRound(int steps);
@@ -74,6 +81,7 @@ class SolvingState {
     char solution = ' ';
     bool fixed = false;   // given: square 12 and the hint cells
     bool marked = false;  // found wrong by the last check
+    bool pencil = false;  // the letter is a guess
     friend bool operator==(const Cell&, const Cell&) = default;
   };
 

@@ -17,6 +17,34 @@ namespace loopword {
 /// The word list: a bundled level 1..3, or the user's own list.
 inline constexpr int kOwnList = 0;
 
+/// What a teacher lets pupils do while they solve: Check, Reveal letter and seeing the timer (all allowed at first).
+/// A classroom rule, not a lock: the page holds the whole engine.
+struct PupilRules {
+  bool check = true;
+  bool reveal = true;
+  bool timer = true;
+
+  /// The names of what is turned off ("check", "reveal", "timer") joined by ","; "" when everything is allowed.
+  [[nodiscard]] std::string Encode() const;
+
+  friend bool operator==(const PupilRules&, const PupilRules&) = default;
+};
+
+/// Rules read back from text, and what could not be read of it.
+struct DecodedRules {
+  PupilRules rules;
+  /// Empty when the text was read; else names it, and the rules are the defaults.
+  Message note;
+};
+
+/// Reads `text` as PupilRules::Encode writes it (names separated by "," or blanks, in any order); a name it does
+/// not know, or none at all between two separators, gives the defaults with a note.
+DecodedRules DecodePupilRules(std::string_view text);
+
+/// The one line a Solve face shows when something is turned off: "Your teacher has turned off Reveal letter.";
+/// nothing when everything is allowed.
+Message RulesNote(const PupilRules& rules);
+
 /// Everything the user chooses before a compile: the words, how they are filled in and what every puzzle holds.
 struct Choices {
   Language language = Language::English;
@@ -32,6 +60,8 @@ struct Choices {
   /// Theme words, 8 capitals each, and the title the puzzles carry.
   std::vector<std::string> themeWords;
   std::string title;
+  /// What pupils may do with the puzzle on show and the puzzles made from now on; carried as "off=reveal,timer".
+  PupilRules pupils;
 
   /// The choices as text: "name=value" pairs joined by "&", the values percent-encoded, the defaults left
   /// out (so the default choices are ""). An address after its "?" and the stored choices use it.

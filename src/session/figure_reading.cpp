@@ -44,6 +44,7 @@ FigureReading ReadFigure(const SheetView& picture, Mode mode, std::vector<Listed
   for (int position = 1; position <= kRingSize; ++position) given.push_back({kCrossingSquare, position});
   const CellArray<bool> isGiven = AmongCells(given);
   const CellArray<bool> isMarked = AmongCells(picture.marked);
+  const CellArray<bool> isPencil = AmongCells(picture.pencil);
   for (int square = 1; square <= kSquareCount; ++square) {
     for (int position = 1; position <= kRingSize; ++position) {
       const RingCell cell{square, position};
@@ -52,6 +53,7 @@ FigureReading ReadFigure(const SheetView& picture, Mode mode, std::vector<Listed
       CellShows shows = CellShows::Letter;
       if (picture.sheet != Sheet::Solution && isGiven[cell]) shows = CellShows::Hint;
       else if (isMarked[cell]) shows = CellShows::Wrong;
+      else if (isPencil[cell]) shows = CellShows::Pencil;
       reading.cells[square][position] = {letter, shows};
     }
   }

@@ -25,23 +25,47 @@ namespace {
 constexpr Text kTryingAgain = LOOPWORD_TEXT("Messages", "Still trying: attempt %1 of %2.");
 constexpr Text kSearching = LOOPWORD_TEXT("Messages", "Searching every puzzle the word list allows…");
 constexpr Text kTitleTooLong = LOOPWORD_TEXT("Messages", "A title holds at most 60 characters; this one has %1.");
+constexpr Text kPencilDropped = LOOPWORD_TEXT("Messages", "Some pencil letters kept with this puzzle were damaged and were left out.");
+/// What the end of solving says: the time (unless the clock is out of view), the checks and the letters revealed.
+constexpr Text kSolvedIn = LOOPWORD_TEXT("Messages", "Solved in %1 with %2 and %3");
+constexpr Text kSolvedWith = LOOPWORD_TEXT("Messages", "Solved with %1 and %2");
+constexpr Text kChecks = LOOPWORD_COUNTED_TEXT("Messages", "%n checks", "1 check");
+constexpr Text kLettersRevealed = LOOPWORD_COUNTED_TEXT("Messages", "%n letters revealed", "1 letter revealed");
 
-/// The first puzzle of a puzzle file with the solving its typed lines keep, or what is wrong with the file.
+/// How the comment line that keeps what pupils may not do begins: "# off for pupils: reveal,timer".
+constexpr std::string_view kRulesPrefix = "# off for pupils: ";
+
+bool IsRulesLine(std::string_view comment) { return comment.starts_with(kRulesPrefix); }
+
+/// The first puzzle of a puzzle file with the solving its typed and pencil lines keep, what its rules line allows, or
+/// what is wrong with the file; the notes say what was left out of a file that opens.
 struct OpenedPuzzle {
   std::optional<FilePuzzle> file;
   std::optional<SolvingState> solving;
   Message message;
+  PupilRules rules;
+  Message rulesNote;
+  Message pencilNote;
 };
 
 OpenedPuzzle ReadPuzzleText(const std::string& text, const std::string& name) {
   PuzzleFileResult read = ParsePuzzleText(text, name);
-  if (read.fault) return {std::nullopt, std::nullopt, read.message};
-  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}};
+  if (read.fault) return {std::nullopt, std::nullopt, read.message, {}, {}, {}};
+  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}, {}, {}, {}};
   const std::vector<std::string>& comments = opened.file->comments;
-  if (std::none_of(comments.begin(), comments.end(), IsTypedLine)) return opened;
+  const auto rules = std::find_if(comments.begin(), comments.end(), [](const std::string& line) { return IsRulesLine(line); });
+  if (rules != comments.end()) {
+    DecodedRules decoded = DecodePupilRules(std::string_view(*rules).substr(kRulesPrefix.size()));
+    opened.rules = decoded.rules;
+    opened.rulesNote = decoded.note;
+  }
+  if (std::none_of(comments.begin(), comments.end(), [](const std::string& line) { return IsSolvingLine(line); })) return opened;
   opened.solving.emplace(opened.file->puzzle);
-  if (ApplyTypedLines(*opened.solving, comments)) return opened;
-  return {std::nullopt, std::nullopt, RefusalMessage(name, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged."))};
+  if (!ApplyTypedLines(*opened.solving, comments)) {
+    return {std::nullopt, std::nullopt, RefusalMessage(name, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged.")), {}, {}, {}};
+  }
+  if (ApplyPencilLines(*opened.solving, comments) > 0) opened.pencilNote = Message(kPencilDropped);
+  return opened;
 }
 
 Reply Ask(Message question) {
@@ -134,8 +158,15 @@ View Session::CurrentView() const {
   if (solving_) {
     for (ListedWord& listed : view.words) listed.found = solving_->IsStruck(listed.word);
     view.solved = solving_->IsSolved();
-    view.clock = {SolvingMs(), clockStart_.has_value()};
+    view.clock.elapsedMs = SolvingMs();
+    view.clock.running = clockStart_.has_value();
+    view.counts = {checks_, revealed_};
   }
+  view.clock.shown = ClockShown();
+  view.clock.hidden = timerHidden_;
+  view.pencil = pencil_;
+  view.rules = rules_;
+  view.rulesNote = RulesNote(rules_);
   view.reading = ReadFigure(picture_, mode_, view.words);
   if (mode_ == Mode::Compiling && live_ && !compileSteps_) {
     const CompileProgress progress = live_->Progress();
@@ -156,6 +187,7 @@ Choices Session::CurrentChoices() const {
   choices.seed = nextSeed_;
   choices.themeWords = theme_.words;
   choices.title = theme_.title;
+  choices.pupils = rules_;
   return choices;
 }
 
@@ -185,7 +217,8 @@ const char* Session::Caption() const {
 Offer Session::Offered() const {
   const bool free = mode_ != Mode::Compiling && mode_ != Mode::Closed;
   const bool solving = free && solving_.has_value();
-  return {free, free && HasPuzzle(), solving, mode_ != Mode::Idle, solving && !undone_.empty(), solving && !redone_.empty()};
+  return {free, free && HasPuzzle(), solving, solving && rules_.check, solving && rules_.reveal, mode_ != Mode::Idle,
+          solving && !undone_.empty(), solving && !redone_.empty()};
 }
 
 bool Session::HasPuzzle() const {
@@ -296,6 +329,10 @@ Reply Session::Restore(const Choices& choices) {
     nextSeed_ = choices.seed;
     theme_ = {choices.themeWords, PlainTitle(choices.title)};
     if (theme_.words.size() > kThemeWordLimit) theme_.words.clear();
+    if (choices.pupils != rules_) {
+      rules_ = choices.pupils;
+      PreparePuzzleView();
+    }
     return reply;
   });
 }
@@ -309,7 +346,15 @@ Message Session::WindowTitle() const {
   return Message(Phrase::Counted(texts::kTitleWithThemeWords, static_cast<long long>(count), {title}));
 }
 
-bool Session::Unsaved() const { return solving_ && TypedLines(*solving_) != savedLetters_; }
+/// The lines that keep the letters of `solving`, sure and in pencil.
+std::vector<std::string> LetterLines(const SolvingState& solving) {
+  std::vector<std::string> lines = TypedLines(solving);
+  const std::vector<std::string> pencil = PencilLines(solving);
+  lines.insert(lines.end(), pencil.begin(), pencil.end());
+  return lines;
+}
+
+bool Session::Unsaved() const { return solving_ && LetterLines(*solving_) != savedLetters_; }
 
 bool Session::LettersAtStake() const { return Unsaved() && solving_->HasTypedLetters() && !solving_->IsSolved(); }
 
@@ -320,6 +365,8 @@ void Session::EndSolving() {
   savedLetters_.clear();
   clockStart_.reset();
   solvedMs_ = 0;
+  checks_ = 0;
+  revealed_ = 0;
 }
 
 Reply Session::Compile(bool confirmed) {
@@ -427,6 +474,7 @@ Reply Session::FinishCompile() {
 void Session::UsePuzzle(Puzzle puzzle, std::vector<std::string> comments, Language language) {
   puzzle_ = std::move(puzzle);
   comments_ = std::move(comments);
+  std::erase_if(comments_, [](const std::string& line) { return IsRulesLine(line); });  // kept as rules_
   sheetTexts_ = setup_.sheetTexts(language);
   puzzleLanguage_ = language;
   PreparePuzzleView();
@@ -485,34 +533,60 @@ Reply Session::OpenText(const std::string& text, const std::string& name, bool c
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
     EndSolving();
     const Language language = LanguageOf(*opened.file);
+    rules_ = opened.rules;
     UsePuzzle(std::move(opened.file->puzzle), std::move(opened.file->comments), language);
     ShowSolution();
-    if (!opened.solving) return Redrawn();
-    StartSolving();  // solving goes on where it was saved, the time spent before counted on
-    solving_ = std::move(opened.solving);
-    solvedMs_ = SolvingTimeOf(comments_);
-    solvedTold_ = solving_->IsSolved();
-    if (solvedTold_) clockStart_.reset();
-    savedLetters_ = TypedLines(*solving_);
-    ShowSolving();
-    reply_ = Redrawn();
-    return reply_;
+    Reply reply = Redrawn();
+    for (const Message* note : {&opened.rulesNote, &opened.pencilNote}) {
+      if (!note->empty()) reply.messages.push_back(*note);
+    }
+    if (opened.solving) SolveFrom(std::move(*opened.solving), comments_);
+    return reply;
   });
+}
+
+Reply Session::Resume(const std::string& text) {
+  return Answer([&]() -> Reply {
+    if (!HasPuzzle() || LettersAtStake()) return NotDone();
+    OpenedPuzzle opened = ReadPuzzleText(text, "");
+    if (!opened.file || !opened.solving || PlacementKey(opened.file->puzzle) != PlacementKey(puzzle_)) return NotDone();
+    EndSolving();
+    SolveFrom(std::move(*opened.solving), opened.file->comments);
+    Reply reply = Redrawn();
+    if (!opened.pencilNote.empty()) reply.messages.push_back(opened.pencilNote);
+    return reply;
+  });
+}
+
+void Session::SolveFrom(SolvingState solving, const std::vector<std::string>& comments) {
+  mode_ = Mode::ShowingSolution;
+  StartSolving();  // solving goes on where it was saved, the time spent before counted on
+  solving_ = std::move(solving);
+  const SolvingProgress progress = SolvingProgressOf(comments);
+  solvedMs_ = progress.ms;
+  checks_ = progress.checks;
+  revealed_ = progress.revealed;
+  solvedTold_ = solving_->IsSolved();
+  if (solvedTold_) clockStart_.reset();
+  savedLetters_ = LetterLines(*solving_);
+  ShowSolving();
 }
 
 std::string Session::FileText(bool withProgress) const {
   std::vector<std::string> comments = comments_;
   std::erase_if(comments, IsSolvingLine);
+  if (rules_ != PupilRules{}) comments.push_back(std::string(kRulesPrefix) + rules_.Encode());
   if (withProgress && solving_) {
-    const std::vector<std::string> typed = TypedLines(*solving_);
-    std::copy(typed.begin(), typed.end(), std::back_inserter(comments));
-    if (!typed.empty() || SolvingMs() >= 1000) comments.push_back(ProgressLine(SolvingMs()));
+    const std::vector<std::string> letters = LetterLines(*solving_);
+    std::copy(letters.begin(), letters.end(), std::back_inserter(comments));
+    const SolvingProgress progress{SolvingMs(), checks_, revealed_};
+    if (!letters.empty() || progress.ms >= 1000 || checks_ > 0 || revealed_ > 0) comments.push_back(ProgressLine(progress));
   }
   return FormatPuzzleFile({{comments, puzzle_}});
 }
 
 Reply Session::MarkSaved() {
-  if (solving_) savedLetters_ = TypedLines(*solving_);
+  if (solving_) savedLetters_ = LetterLines(*solving_);
   return {};
 }
 
@@ -522,6 +596,8 @@ Reply Session::StartSolving() {
     solving_.emplace(puzzle_);
     solvedTold_ = false;
     solvedMs_ = 0;
+    checks_ = 0;
+    revealed_ = 0;
     clockStart_.reset();
     if (!clockPaused_) clockStart_ = setup_.clock();
     mode_ = Mode::Solving;
@@ -544,11 +620,22 @@ Reply Session::SolvingStep(const std::function<void(SolvingState&)>& step) {
 }
 
 Reply Session::Check() {
-  return Answer([&] { return SolvingStep([](SolvingState& solving) { solving.Check(); }); });
+  return Answer([&]() -> Reply {
+    if (!solving_ || !rules_.check) return NotDone();
+    if (!solving_->IsSolved()) ++checks_;
+    return SolvingStep([](SolvingState& solving) { solving.Check(); });
+  });
 }
 
 Reply Session::Reveal() {
-  return Answer([&] { return SolvingStep([](SolvingState& solving) { solving.RevealLetter(); }); });
+  return Answer([&]() -> Reply {
+    if (!solving_ || !rules_.reveal) return NotDone();
+    return SolvingStep([this](SolvingState& solving) {
+      const SolvingState before = solving;
+      solving.RevealLetter();
+      if (!solving.SameCells(before)) ++revealed_;
+    });
+  });
 }
 
 Reply Session::Press(SolvingKey key) {
@@ -558,7 +645,7 @@ Reply Session::Press(SolvingKey key) {
 Reply Session::Type(char letter) {
   return Answer([&]() -> Reply {
     bool typed = false;
-    Reply reply = SolvingStep([&](SolvingState& solving) { typed = solving.Type(letter); });
+    Reply reply = SolvingStep([&](SolvingState& solving) { typed = solving.Type(letter, pencil_); });
     return typed ? reply : NotDone();
   });
 }
@@ -598,7 +685,7 @@ Reply Session::AfterSolvingChange() {
   ShowSolving();
   Reply reply = Redrawn();
   const bool solved = solving_->IsSolved();
-  if (solved && !solvedTold_) reply.messages.push_back(Message(texts::kSolvedIn, {SolvingTimeText(SolvingMs() / 1000)}));
+  if (solved && !solvedTold_) reply.messages.push_back(SolvedMessage());
   if (solved && clockStart_) {  // the clock stops at the solution, and goes on if a letter is taken back
     solvedMs_ = SolvingMs();
     clockStart_.reset();
@@ -611,6 +698,38 @@ Reply Session::AfterSolvingChange() {
 
 std::int64_t Session::SolvingMs() const {
   return solvedMs_ + (clockStart_ ? std::max<std::int64_t>(0, setup_.clock() - *clockStart_) : 0);
+}
+
+bool Session::ClockShown() const { return rules_.timer && !timerHidden_; }
+
+Message Session::SolvedMessage() const {
+  const Phrase checks = Phrase::Counted(kChecks, checks_);
+  const Phrase revealed = Phrase::Counted(kLettersRevealed, revealed_);
+  if (!ClockShown()) return Message(kSolvedWith, {checks, revealed});
+  return Message(kSolvedIn, {SolvingTimeText(SolvingMs() / 1000), checks, revealed});
+}
+
+Reply Session::TogglePencil() {
+  return Answer([&] {
+    pencil_ = !pencil_;
+    return Reply();
+  });
+}
+
+Reply Session::HideTimer(bool hidden) {
+  return Answer([&] {
+    timerHidden_ = hidden;
+    return Reply();
+  });
+}
+
+Reply Session::SetPupilRules(const PupilRules& rules) {
+  return Answer([&]() -> Reply {
+    if (mode_ == Mode::Compiling) return Refusal(kStillCompiling);
+    rules_ = rules;
+    PreparePuzzleView();
+    return ChoicesChanged();
+  });
 }
 
 Reply Session::PauseClock(bool paused) {

@@ -100,7 +100,14 @@ class Session {
   Reply MarkSaved();
   /// Starts solving the puzzle on screen.
   Reply StartSolving();
-  /// Check, Reveal letter, a solving key, a typed character, a click (twips of the picture) and a chosen cell.
+  /// Takes the letters, pencil letters, time and counts that `text` keeps for the puzzle on show (the progress a
+  /// front end kept of it), solving it from there; the puzzle's own lines (its title, what pupils may do) stay.
+  /// Not done, changing nothing, when `text` is damaged, holds no progress or another puzzle, or when letters typed
+  /// since the last save would be lost.
+  Reply Resume(const std::string& text);
+  /// Check, Reveal letter, a solving key, a typed character, a click (twips of the picture) and a chosen cell. Check
+  /// and Reveal letter are refused where the puzzle's rules turn them off; each Check given before the puzzle is
+  /// solved and each letter revealed is counted, and no undo takes a count back.
   Reply Check();
   Reply Reveal();
   Reply Press(SolvingKey key);
@@ -113,6 +120,12 @@ class Session {
   Reply Redo();
   /// Stops or starts the solving clock (the window was minimised or the page hidden, or back again).
   Reply PauseClock(bool paused);
+  /// Letters typed from now on go in pencil, or again as sure letters.
+  Reply TogglePencil();
+  /// Hides the solving clock from view (the solver finds it stressful) or shows it again; it counts all the same.
+  Reply HideTimer(bool hidden);
+  /// What pupils may do with the puzzle on show and the puzzles made from now on: its files and pages carry it.
+  Reply SetPupilRules(const PupilRules& rules);
   /// A random starting word from now on.
   Reply ChooseRandomStartWord();
   /// Takes a typed starting word, read by the rules of the lists' language; the message asks again,
@@ -181,7 +194,10 @@ class Session {
   Reply SolvingStep(const std::function<void(SolvingState&)>& step);
   Reply StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to);
   Reply AfterSolvingChange();
+  void SolveFrom(SolvingState solving, const std::vector<std::string>& comments);
   std::int64_t SolvingMs() const;
+  bool ClockShown() const;
+  Message SolvedMessage() const;
   std::optional<Puzzle> MakeBookletPuzzle(Compiler& compiler, const CompileOptions& fill, const BookletProgress& goesOn,
                                           int done, int total, Message& failure);
 
@@ -213,6 +229,11 @@ class Session {
   std::int64_t solvedMs_ = 0;  // time solved before the clock last started
   std::optional<std::int64_t> clockStart_;  // set while the solving clock runs
   bool clockPaused_ = false;  // the front end is hidden: the clock waits
+  bool timerHidden_ = false;  // the solver hid the clock
+  bool pencil_ = false;  // letters are typed in pencil
+  PupilRules rules_;  // what pupils may do with the puzzle on show and those made from now on
+  int checks_ = 0;  // the checks given to the puzzle being solved
+  int revealed_ = 0;  // the letters revealed in it
 };
 
 /// What the user is told of a command that needs the compiler while a compile runs.

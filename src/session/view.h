@@ -59,7 +59,9 @@ struct Reply {
 struct Offer {
   bool commands = false;  ///< compile, open, print, the exports, the booklet and the word-list and starting-word choices
   bool puzzle = false;    ///< save and solve on screen, which need a puzzle
-  bool solving = false;   ///< check and reveal letter, which need a puzzle being solved
+  bool solving = false;   ///< the commands that need a puzzle being solved: start over, pencil
+  bool check = false;     ///< check, while solving a puzzle whose rules allow it
+  bool reveal = false;    ///< reveal letter, while solving a puzzle whose rules allow it
   bool viewButton = false;
   bool undo = false;      ///< a solving step can be undone
   bool redo = false;      ///< an undone solving step can be done again
@@ -73,6 +75,7 @@ enum class CellShows {
   Hint,    ///< a letter the puzzle sheet gives (square 12's word and the hint cells)
   Letter,  ///< a letter of the solution sheet, or one typed while solving
   Wrong,   ///< a typed letter Check found wrong
+  Pencil,  ///< a letter typed in pencil: a guess
 };
 
 /// One ring cell as a screen reader reads it.
@@ -100,11 +103,22 @@ struct FigureReading {
   friend bool operator==(const FigureReading&, const FigureReading&) = default;
 };
 
-/// The time spent solving: what the clock shows, and whether it goes on counting from there.
+/// The time spent solving: what the clock shows, whether it goes on counting from there, and whether it is on show
+/// (the solver may hide it, the puzzle's rules may turn it off).
 struct SolvingClock {
   std::int64_t elapsedMs = 0;
   bool running = false;
+  bool shown = true;
+  /// The solver chose to hide it.
+  bool hidden = false;
   friend bool operator==(const SolvingClock&, const SolvingClock&) = default;
+};
+
+/// How the puzzle being solved has been helped along: the checks given and the letters revealed.
+struct SolvingCounts {
+  int checks = 0;
+  int revealed = 0;
+  friend bool operator==(const SolvingCounts&, const SolvingCounts&) = default;
 };
 
 /// The puzzle as last compiled or opened (or as a stopped compile left it, or empty before any), for printing,
@@ -142,6 +156,12 @@ struct View {
   /// Whether the puzzle being solved is solved: every cell filled and the rings reading different listed words.
   bool solved = false;
   SolvingClock clock;
+  SolvingCounts counts;
+  /// Whether letters are typed in pencil.
+  bool pencil = false;
+  /// What the puzzle on show lets pupils do, and the line that says what is turned off (nothing when all is allowed).
+  PupilRules rules;
+  Message rulesNote;
   /// The figure for screen readers, read from the picture.
   FigureReading reading;
   /// The puzzle as last compiled or opened; none while a compile runs.

@@ -1,5 +1,6 @@
 // Drives the main window as an adapter of the session: menus per mode, dialog answers, input, Help and the guide.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -152,6 +153,37 @@ class PaintCounter : public QObject {
   }
   int paints = 0;
 };
+
+TEST_F(Form1Test, PencilComesOnWithF8OrItsMenuAndGoesWithTheDotKeyAndAHiddenTimerIsRemembered) {
+  auto window = CompiledWindow();
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto* picture = window->findChild<PictureBox*>();
+  QTest::keyClick(window.get(), Qt::Key_F6);
+  EXPECT_TRUE(window->Clock()->isVisible()) << "the time spent, while solving";
+  const struct { std::function<void()> press; bool pencil; CellShows typed; } steps[] = {
+      {[&] { QTest::keyClick(window.get(), Qt::Key_F8); }, true, CellShows::Pencil},
+      {[&] { QTest::keyClick(picture, '.'); }, false, CellShows::Letter},
+      {[&] { window->MenuItem("mnuPencil")->trigger(); }, true, CellShows::Pencil},
+  };
+  for (const auto& [press, pencil, typed] : steps) {
+    press();
+    EXPECT_EQ(window->MenuItem("mnuPencil")->isChecked(), pencil);
+    const RingCell cell = *window->CurrentView().reading.current;
+    QTest::keyClick(picture, 'q');
+    EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
+  }
+  Choose(*window, "mnuHideTimer", "");
+  EXPECT_FALSE(window->Clock()->isVisible());
+  auto next = NewWindow();
+  next->show();
+  next->mnuSolve_Click();
+  testing::FinishCompile(*next);
+  next->mnuSolveOnScreen_Click();
+  EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
+  EXPECT_FALSE(next->Clock()->isVisible());
+}
 
 TEST_F(Form1Test, ThePictureRepaintsAtEachCompileStepAndForAStartingWordAndPaintsWhatBitmapsSave) {
   auto window = NewWindow();

@@ -144,11 +144,12 @@ TEST(Sheets, TheTitleAndTheGradeStandInTheHeaderLineOfEverySheetAboveTheFigureAn
   }
 }
 
-TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourStruckWords) {
+TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourPencilOnesSmallerAndGreyStruckWords) {
   const Puzzle sample = Sample();
   SolvingState state(sample);
   state.Put({6, 1}, 'Q');
   state.Put({1, 1}, 'X');  // also 2.4
+  state.Put({7, 3}, 'Q', true);  // a wrong guess: never marked
   state.Check();
   for (int p = 1; p <= kRingSize; ++p) state.Put({4, p}, 'D');  // square 4 now reads square 23's word
   state.Select({6, 1});
@@ -176,6 +177,15 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   }
   EXPECT_EQ(errors, (std::set{At(6, 1), At(1, 1)}));
   EXPECT_EQ(struck, std::set<std::string>{"DDDDDDDD"});
+  std::vector<CanvasOp> pencil;
+  std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(pencil), [](const CanvasOp& op) { return op.color == ColorPencil; });
+  ASSERT_EQ(pencil.size(), 1u);
+  EXPECT_EQ(pencil[0].text, "Q");
+  EXPECT_LT(pencil[0].font.size, 10);
+  EXPECT_FALSE(pencil[0].font.bold);
+  const TwipPoint sure = CellPoint(7, 3);  // where a sure letter's 10-point box starts: the guess lies inside that box
+  EXPECT_TRUE(pencil[0].x1 > sure.x && pencil[0].x1 + pencil[0].font.size * 12 < sure.x + 120) << pencil[0].x1;
+  EXPECT_TRUE(pencil[0].y1 > sure.y && pencil[0].y1 + pencil[0].font.size * 20 < sure.y + 200) << pencil[0].y1;
 }
 
 TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPrintedSinceItsBlank) {

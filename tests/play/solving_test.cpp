@@ -1,4 +1,4 @@
-// The solving state through its public operations: cells, typing, moving, words, checks, saved lines.
+// The solving state through its public operations: cells, typing (sure and in pencil), moving, words, checks, saved lines.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -122,6 +122,80 @@ TEST(TypedLines, TypedLettersComeBackOtherCommentsAreIgnoredDamagedLinesChangeNo
     EXPECT_FALSE(ApplyTypedLines(typed, {"# typed 09 .C......", "# typed 01 A.......", damaged})) << damaged;
     EXPECT_EQ(TypedLines(typed), lines) << damaged;
   }
+}
+
+TEST(Solving, PencilLettersShowButCheckWordsAndSolvedPassOverThem) {
+  // Each step writes into 1.1 (also 2.4; its solution is 'A'): a capital sure, a small letter in pencil.
+  const struct { std::string steps; char shows; bool pencil, marked, struck; } cases[] = {
+      {"q", 'Q', true, false, false},   // a wrong guess is never marked
+      {"Q", 'Q', false, true, false},
+      {"qA", 'A', false, false, true},  // a sure letter replaces a guess
+      {"Aq", 'Q', true, false, false},  // and a guess a sure letter
+      {"a", 'A', true, false, false},   // a right guess finds no word
+  };
+  for (const auto& c : cases) {
+    SolvingState state = Solving(Grid());  // every cell sure and right: solved
+    state.Put({1, 1}, ' ');
+    for (const char step : c.steps) {
+      state.Select({1, 1});
+      state.Type(step, std::islower(static_cast<unsigned char>(step)) != 0);
+    }
+    state.Check();
+    EXPECT_EQ(state.LetterAt({2, 4}), c.shows) << c.steps;
+    EXPECT_EQ(state.IsPencil({2, 4}), c.pencil) << c.steps;
+    EXPECT_EQ(state.IsMarked({1, 1}), c.marked) << c.steps;
+    EXPECT_EQ(state.IsStruck(RingOf(Grid(), 1)), c.struck) << c.steps;
+    EXPECT_EQ(state.IsSolved(), c.struck) << c.steps;
+    EXPECT_TRUE(state.HasTypedLetters()) << c.steps;
+  }
+  SolvingState hint = Solving();
+  EXPECT_FALSE(hint.Put({1, 5}, 'Q', true)) << "a hint cell takes no pencil";
+  EXPECT_FALSE(hint.IsPencil({1, 5}));
+}
+
+TEST(TypedLines, PencilLettersComeBackApartFromSureOnesAndADamagedPencilLineIsLeftOutAlone) {
+  SolvingState typed = Solving();
+  typed.Put({1, 1}, 'A');  // also 2.4
+  typed.Put({1, 2}, 'P', true);
+  typed.Put({4, 5}, 'Q', true);
+  const auto sure = TypedLines(typed);
+  const auto pencil = PencilLines(typed);
+  EXPECT_EQ(sure.size(), 2u);
+  EXPECT_EQ(pencil, (std::vector<std::string>{"# pencil 01 .P......", "# pencil 04 ....Q..."}));
+  std::vector<std::string> comments = sure;
+  comments.insert(comments.end(), pencil.begin(), pencil.end());
+  SolvingState reopened = Solving();
+  ASSERT_TRUE(ApplyTypedLines(reopened, comments));
+  EXPECT_EQ(ApplyPencilLines(reopened, comments), 0);
+  EXPECT_EQ(TypedLines(reopened), sure);
+  EXPECT_EQ(PencilLines(reopened), pencil);
+  const std::string overHint = std::string("# pencil 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
+  for (const char* damaged : {"# pencil 05 AB", "# pencil 24 ABCDEFGH", "# pencil 05 abcdefgh", overHint.c_str(),
+                              "# pencil 02 ...B....",    // over the sure letter of 1.1
+                              "# pencil 01 .R......"}) {  // 1.2 was given P by the line before
+    SolvingState state = Solving();
+    ApplyTypedLines(state, comments);
+    std::vector<std::string> lines = comments;
+    lines.push_back(damaged);
+    EXPECT_EQ(ApplyPencilLines(state, lines), 1) << damaged;
+    EXPECT_EQ(PencilLines(state), pencil) << damaged << ": the good lines stay";
+  }
+}
+
+TEST(TypedLines, TheProgressLineKeepsTimeChecksAndRevealedLettersAndReadsWhatItCanOfADamagedOne) {
+  EXPECT_EQ(ProgressLine({61'500, 0, 0}), "# progress time=61");
+  EXPECT_EQ(ProgressLine({252'000, 2, 1}), "# progress time=252 checks=2 revealed=1");
+  const struct { const char* line; SolvingProgress read; } cases[] = {
+      {"# progress time=252 checks=2 revealed=1", {252'000, 2, 1}},
+      {"# progress revealed=3 time=4 later=x", {4'000, 0, 3}},  // any order; names it does not know are passed over
+      {"# progress time=-4 checks=2", {0, 2, 0}},
+      {"# progress time=x checks=2x revealed=1", {0, 0, 1}},
+      {"# progress time=99999999999 checks=-1", {0, 0, 0}},
+      {"# progress checks=99999999999999999999", {0, 0, 0}},
+      {"# progress seconds=4", {0, 0, 0}},
+  };
+  for (const auto& [line, read] : cases) EXPECT_EQ(SolvingProgressOf({"# title: x", line}), read) << line;
+  EXPECT_EQ(SolvingProgressOf({}), SolvingProgress{});
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ TEST(Choices, EveryChoiceComesBackFromItsText) {
   german.seed = UINT64_MAX;
   german.themeWords = {"MAEDCHEN", "ELEPHANT"};
   german.title = "Woche 3: Tiere & Co. <b> 100%";
+  german.pupils = {false, true, false};
   Choices kept;
   kept.level = kOwnList;  // the user's own list is not carried: the text gives Level 1
   for (const Choices& choices : {Choices{}, german, kept}) {
@@ -67,6 +68,39 @@ TEST(Choices, ADamagedTextGivesTheDefaultsOfWhatItDamagedAndNamesThem) {
   for (char c = 'A'; c <= 'X'; ++c) tooMany += std::string(8, c) + "+";
   EXPECT_TRUE(DecodeChoices(tooMany).choices.themeWords.empty()) << "24 theme words are no theme";
   EXPECT_FALSE(DecodeChoices(tooMany).note.empty());
+}
+
+TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextAllowsEverythingWithANote) {
+  const struct { const char* text; PupilRules rules; bool read; } cases[] = {
+      {"", {}, true},
+      {"reveal", {true, false, true}, true},
+      {"timer reveal check", {false, false, false}, true},  // "+" in an address reads as a blank
+      {" reveal , timer ", {true, false, false}, true},
+      {"reveal,reveal", {true, false, true}, true},
+      {"reveal,zzz", {}, false},
+      {"Reveal", {}, false},
+      {"reveal,,timer", {}, false},
+      {",", {}, false},
+      {"reveal,", {}, false},
+  };
+  for (const auto& c : cases) {
+    const DecodedRules decoded = DecodePupilRules(c.text);
+    EXPECT_EQ(decoded.rules, c.rules) << c.text;
+    EXPECT_EQ(EnglishText(decoded.note), c.read ? "" : std::string("What your teacher turned off could not be read (\"") + c.text + "\"): everything is allowed.");
+    if (c.read) {
+      EXPECT_EQ(DecodePupilRules(c.rules.Encode()).rules, c.rules) << c.text;
+    }
+  }
+  EXPECT_EQ((PupilRules{false, false, false}).Encode(), "check,reveal,timer");
+  EXPECT_EQ(DecodeChoices("seed=4&off=reveal+timer").choices.pupils, (PupilRules{true, false, false}));
+  EXPECT_EQ(EnglishText(DecodeChoices("off=revael").note), "Some choices could not be read and are back at their defaults: off \"revael\".");
+  const struct { PupilRules rules; const char* note; } notes[] = {
+      {{}, ""},
+      {{true, false, true}, "Your teacher has turned off Reveal letter."},
+      {{false, true, false}, "Your teacher has turned off Check and the timer."},
+      {{false, false, false}, "Your teacher has turned off Check, Reveal letter and the timer."},
+  };
+  for (const auto& [rules, note] : notes) EXPECT_EQ(EnglishText(RulesNote(rules)), note);
 }
 
 }  // namespace

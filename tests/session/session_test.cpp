@@ -1,5 +1,6 @@
 // The session without any window: the view each command leaves in each mode, compiles to their end, solving against a
-// fake clock, undo and redo, unsaved letters, file texts, and commands arriving while a compile runs on its worker.
+// fake clock, pencil letters, counts and what pupils may do, undo and redo, unsaved letters, file texts, and commands
+// arriving while a compile runs on its worker.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -338,7 +339,7 @@ TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolv
   now = 1'000'000;
   session->PauseClock(false);
   now += 127'000;
-  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07"});
+  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07 with 0 checks and 0 letters revealed"});
   EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
   now += 60'000;
   EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false})) << "the clock stops at the solution";
@@ -373,6 +374,114 @@ TEST_F(SessionTest, TheTimeSpentGoesWithTheLettersIntoTheFileAndOnFromThereWhenI
   }
 }
 
+/// How many cells of the figure a screen reader hears as showing `shows`.
+int CellsShowing(const View& view, CellShows shows) {
+  int count = 0;
+  for (int square = 1; square <= kSquareCount; ++square) {
+    count += static_cast<int>(std::ranges::count_if(view.reading.cells[square], [shows](const CellReading& cell) { return cell.shows == shows; }));
+  }
+  return count;
+}
+
+TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsLeftOutWithANote) {
+  auto session = NewSession();
+  Reach(*session, Start::Solving);
+  session->TogglePencil();
+  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{}) << "guesses never solve";
+  session->Check();
+  const View guessed = session->CurrentView();
+  EXPECT_FALSE(guessed.solved);
+  EXPECT_TRUE(guessed.picture.marked.empty());
+  EXPECT_EQ(CellsShowing(guessed, CellShows::Letter), 0);
+  EXPECT_GT(CellsShowing(guessed, CellShows::Pencil), 100);
+  EXPECT_FALSE(session->Exit().question.empty()) << "guesses are letters at stake";
+  const std::string saved = FileOf(*session);
+  auto reopened = NewSession();
+  EXPECT_TRUE(reopened->OpenText(saved, "guesses.loopword").messages.empty());
+  EXPECT_EQ(reopened->CurrentView().picture.rings, guessed.picture.rings);
+  EXPECT_EQ(reopened->CurrentView().picture.pencil, guessed.picture.pencil);
+  EXPECT_FALSE(reopened->CurrentView().unsaved);
+  std::string damaged = saved;
+  damaged.replace(damaged.find("# pencil 01 ") + 12, 2, "zz");
+  const Reply opened = reopened->OpenText(damaged, "damaged.loopword");
+  EXPECT_EQ(EnglishText(opened.Told()), "Some pencil letters kept with this puzzle were damaged and were left out.");
+  EXPECT_EQ(ModeOf(*reopened), Mode::Solving) << "the puzzle opens";
+  EXPECT_GT(CellsShowing(reopened->CurrentView(), CellShows::Pencil), 100) << "the other pencil lines stay";
+  EXPECT_LT(CellsShowing(reopened->CurrentView(), CellShows::Pencil), CellsShowing(guessed, CellShows::Pencil));
+  session->TogglePencil();
+  const std::vector<std::string> told = Fill(*session, 1, kSquareCount);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].rfind("Solved in ", 0), 0u) << "sure letters over every guess solve it";
+}
+
+TEST_F(SessionTest, ChecksAndRevealedLettersAreCountedKeptWithTheProgressAndToldAtTheEnd) {
+  auto session = NewSession();
+  Reach(*session, Start::Solving);
+  session->Check();
+  session->Check();  // a check that finds nothing counts all the same
+  session->Press(SolvingKey::Tab);
+  session->Reveal();
+  session->Reveal();  // the letter is there already: nothing revealed
+  session->Undo();    // the letter goes, the count stays
+  EXPECT_EQ(session->CurrentView().counts, (SolvingCounts{2, 1}));
+  now += 5'000;
+  const std::string saved = FileOf(*session);
+  EXPECT_NE(saved.find("\n# progress time=5 checks=2 revealed=1\n"), std::string::npos) << saved;
+  auto reopened = NewSession();
+  reopened->OpenText(saved, "saved.loopword");
+  EXPECT_EQ(reopened->CurrentView().counts, (SolvingCounts{2, 1}));
+  reopened->HideTimer(true);
+  EXPECT_FALSE(reopened->CurrentView().clock.shown);
+  EXPECT_EQ(Fill(*reopened, 1, kSquareCount), std::vector<std::string>{"Solved with 2 checks and 1 letter revealed"}) << "no time while the timer is hidden";
+  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 0:05 with 2 checks and 1 letter revealed"});
+  session->Check();
+  EXPECT_EQ(session->CurrentView().counts.checks, 2) << "a check of a solved puzzle counts nothing";
+}
+
+TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRefusesIt) {
+  auto teacher = NewSession();
+  Reach(*teacher, Start::Puzzle);
+  const std::string open = teacher->CurrentView().puzzle->sheetFile;
+  EXPECT_TRUE(teacher->SetPupilRules({true, false, false}).changed.choices);
+  const std::string strict = teacher->CurrentView().puzzle->sheetFile;
+  EXPECT_NE(strict.find("\n# off for pupils: reveal,timer\n"), std::string::npos) << strict;
+  EXPECT_NE(teacher->CurrentView().choices.Encode().find("off=reveal%2Ctimer"), std::string::npos);
+  teacher->Compile();
+  Finish(*teacher);
+  EXPECT_NE(FileOf(*teacher).find("# off for pupils: reveal,timer"), std::string::npos) << "the next puzzle keeps them";
+
+  auto pupil = NewSession();  // solved a while with the open puzzle, its progress kept
+  pupil->OpenText(open, "link");
+  pupil->StartSolving();
+  Fill(*pupil, 3);
+  const std::string progress = FileOf(*pupil);
+  pupil = NewSession();
+  EXPECT_TRUE(pupil->OpenText(strict, "link").messages.empty());
+  EXPECT_TRUE(pupil->Resume(progress).done);
+  const View view = pupil->CurrentView();
+  EXPECT_EQ(view.picture.rings[3], PuzzleOf(*pupil).board.SquareWord[3]) << "the letters come back";
+  EXPECT_EQ(view.rules, (PupilRules{true, false, false})) << "what the link allows stays";
+  EXPECT_EQ(OfferDigits(view.offer) + (view.offer.check ? " check" : "") + (view.offer.reveal ? " reveal" : ""), "111100 check");
+  EXPECT_FALSE(view.clock.shown);
+  EXPECT_EQ(EnglishText(view.rulesNote), "Your teacher has turned off Reveal letter and the timer.");
+  EXPECT_FALSE(pupil->Reveal().done);
+  EXPECT_EQ(pupil->CurrentView().picture, view.picture);
+  teacher->StartSolving();
+  Fill(*teacher, 2);
+  EXPECT_FALSE(pupil->Resume(FileOf(*teacher)).done) << "the progress of another puzzle";
+  EXPECT_EQ(pupil->CurrentView().picture, view.picture);
+
+  for (const std::string flags : {"reveal,zzz", "revael", "reveal,,timer"}) {
+    std::string damaged = strict;
+    damaged.replace(damaged.find("reveal,timer"), 12, flags);
+    auto opened = NewSession();
+    const Reply reply = opened->OpenText(damaged, "link");
+    EXPECT_EQ(EnglishText(reply.Told()), "What your teacher turned off could not be read (\"" + flags + "\"): everything is allowed.");
+    EXPECT_EQ(opened->CurrentView().rules, PupilRules{}) << flags;
+    EXPECT_EQ(ModeOf(*opened), Mode::ShowingSolution) << flags << ": the puzzle opens";
+  }
+}
+
 TEST_F(SessionTest, ADamagedTextChangesNothingButTheMessage) {
   auto session = NewSession();
   Reach(*session, Start::SolvingWithLetters);
@@ -392,25 +501,38 @@ TEST_F(SessionTest, ADamagedTextChangesNothingButTheMessage) {
 }
 
 /// Plays `steps` on a session solving its puzzle from square 1's first cell: a letter types it, '<' is Backspace,
-/// '>' moves right, 'c' checks, 'r' reveals, 'u' undoes, 'd' redoes. What square 1 shows then: its ring, '!' under
-/// each mark, and which of undo and redo are on offer.
+/// '>' moves right, '1' goes back to the first cell, 'p' turns the pencil on or off, 'c' checks, 'r' reveals, 'u'
+/// undoes, 'd' redoes. What square 1 shows then: its ring (pencil letters in lower case), '!' under each mark, and
+/// which of undo and redo are on offer.
 std::string Played(Session& session, std::string_view steps) {
   session.ClickAt(CellPoint(1, 1));
   for (const char step : steps) {
     if (step >= 'A' && step <= 'Z') session.Type(step);
     if (step == '<') session.Press(SolvingKey::Backspace);
     if (step == '>') session.Press(SolvingKey::Right);
+    if (step == '1') session.Select({1, 1});
+    if (step == 'p') session.TogglePencil();
     if (step == 'c') session.Check();
     if (step == 'r') session.Reveal();
     if (step == 'u') session.Undo();
     if (step == 'd') session.Redo();
   }
-  const View view = session.CurrentView();
+  View view = session.CurrentView();
+  if (view.pencil) session.TogglePencil();  // the next row starts in ink
   std::string marks(kRingSize, ' ');
   for (const RingCell& cell : view.picture.marked) {
     if (cell.square == 1) marks[static_cast<std::size_t>(cell.position - 1)] = '!';
   }
+  for (const RingCell& cell : view.picture.pencil) {
+    if (cell.square == 1) view.picture.rings[1][static_cast<std::size_t>(cell.position - 1)] += 'a' - 'A';
+  }
   return view.picture.rings[1] + "|" + marks + "|" + (view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : "");
+}
+
+std::string Lower(const std::string& text) {
+  std::string lower = text;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
 }
 
 TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoAndRedo) {
@@ -436,6 +558,13 @@ TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoA
       {"cc", "        |        |"},             // a check that marks nothing changes nothing
       {"r", first + "       |        |undo"},
       {"ru", "        |        | redo"},
+      {"p", "        |        |"},                     // the pencil itself is no step
+      {"pAB", "ab      |        |undo"},
+      {"pABu", "a       |        |undo redo"},
+      {"pA1pB", "B       |        |undo"},             // a sure letter over a guess
+      {"A1pB", "b       |        |undo"},              // and a guess over a sure letter
+      {"p" + wrong + "c", Lower(wrong) + "       |        |undo"},  // Check passes over a guess
+      {"pr", first + "       |        |undo"},         // a revealed letter is sure
   };
   for (const auto& [steps, shows] : cases) {
     session->StartSolving();

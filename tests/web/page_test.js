@@ -178,6 +178,67 @@ describe('solving in the page', () => {
   });
 });
 
+describe('pencil letters and the timer', () => {
+  it('writes pencil letters after the Pencil button or ".", which Check passes over and a reload keeps', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=9', await own.newPage());
+    const rings = solutionRings(await savePuzzle(page));
+    await page.click('#face-solve');
+    const pencilCells = async () => (await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent)))
+      .filter((name) => name.endsWith(', pencil'));
+    for (const [toggle, pressed] of [['#pencil', 'true'], ['.', 'false'], ['.', 'true']]) {
+      if (toggle === '.') await press(page, '.');
+      else {
+        await page.click(toggle);
+        await settled(page);
+      }
+      assert.equal(await page.getAttribute('#pencil', 'aria-pressed'), pressed, toggle);
+    }
+    const { selected: [[square, position]] } = await readGrid(page);
+    await press(page, rings[square][position] === 'Q' ? 'X' : 'Q');  // a wrong guess
+    assert.match(await page.textContent(`#cell-${square + 1}-${position + 1}`), /: [QX], pencil$/);
+    await page.click('#check');
+    await settled(page);
+    assert.equal(await page.textContent('#message'), 'Check: every letter so far is right.');
+    const guessed = await pencilCells();
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.deepEqual(await pencilCells(), guessed);
+    await own.close();
+  });
+
+  it('stops the clock while the page is hidden, and hides the timer when asked, over a reload', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=12', await own.newPage());
+    await page.waitForFunction(() => shown.clockRunning);
+    const elapsed = () => page.evaluate(() => run('view').then((view) => view.elapsedMs));
+    const hide = async (hidden) => {
+      await page.evaluate((state) => {
+        Object.defineProperty(document, 'hidden', { configurable: true, get: () => state });
+        Object.defineProperty(document, 'visibilityState', { configurable: true, get: () => (state ? 'hidden' : 'visible') });
+        document.dispatchEvent(new Event('visibilitychange'));
+      }, hidden);
+      await settled(page);
+    };
+    await hide(true);
+    const paused = await elapsed();
+    await page.waitForTimeout(1200);
+    assert.equal(await elapsed(), paused, 'hidden, the clock waits');
+    assert.equal(await page.evaluate(() => shown.clockRunning), false);
+    await hide(false);
+    await page.waitForFunction((before) => run('view').then((view) => view.elapsedMs > before), paused);
+    assert.ok(await page.isVisible('#timer'));
+    await page.click('#hide-timer');
+    await settled(page);
+    for (const step of ['hidden', 'reloaded']) {
+      assert.equal(await page.getAttribute('#hide-timer', 'aria-pressed'), 'true', step);
+      assert.ok(await page.isHidden('#timer'), step);
+      if (step === 'hidden') await openPage('?level=1&seed=12', page);
+    }
+    await own.close();
+  });
+});
+
 /// A fresh browser profile, nothing kept from other tests, at `width` × `height`.
 function profile(width = 1280, height = 800, colorScheme = 'light') {
   const phone = width < 600;
@@ -231,6 +292,31 @@ describe('the page for a pupil', () => {
     assert.deepEqual((await readGrid(linked)).rings, typed);
     const bare = await openPage('', await own.newPage());
     assert.deepEqual((await readGrid(bare)).rings, typed, 'the page opened bare shows the last puzzle');
+    await own.close();
+  });
+
+  it('opens only what the teacher allows, from a pupil link or a class link, and everything with a note when it cannot tell', async () => {
+    const own = await profile();
+    const teacher = await openPage('?level=1&seed=12', await own.newPage());
+    await teacher.click('#face-make');
+    await teacher.uncheck('#allow-reveal');
+    await settled(teacher);
+    const strict = await teacher.evaluate(() => shown.puzzle.sheetFile);
+    const openings = [
+      ['a pupil link made with Reveal off', linkFragment(strict), false, null],
+      ['a class link with off=reveal', '?level=1&seed=12&off=reveal', false, null],
+      ['a pupil link with an unknown flag', linkFragment(strict.replace('off for pupils: reveal', 'off for pupils: reveal,hints')), true,
+        /^What your teacher turned off could not be read \("reveal,hints"\): everything is allowed\.$/],
+      ['a class link with a damaged flag', '?level=1&seed=12&off=revael', true, /^Some choices could not be read [^\n]*: off "revael"\./],
+    ];
+    for (const [name, address, reveal, note] of openings) {
+      const pupil = await openPage(address, await (await profile()).newPage());
+      assert.equal(await pupil.isVisible('#reveal'), reveal, name);
+      assert.ok(await pupil.isVisible('#check'), name);
+      assert.equal(await pupil.textContent('#rules-note'), reveal ? '' : 'Your teacher has turned off Reveal letter.', name);
+      if (note) assert.match(await pupil.textContent('#message'), note, name);
+      await pupil.context().close();
+    }
     await own.close();
   });
 
@@ -424,7 +510,7 @@ describe('the page as a file', () => {
     assert.ok(await page.isEnabled('#check'), 'solving from the start');
     assert.ok((await page.textContent('#picture svg')).includes('<img src=x onerror=alert(1)>'));
     await typeSolution(page, solutionRings(puzzle.toString('latin1')));
-    assert.match(await page.textContent('#message'), /^Solved in/);
+    assert.match(await page.textContent('#message'), /^Solved in \d+:\d\d with 0 checks and 0 letters revealed$/);
     assert.equal(await page.locator('img').count(), 0);
     await page.close();
   });
