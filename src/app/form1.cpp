@@ -73,7 +73,7 @@ void Form1::Tell(const Reply& reply) {
 
 void Form1::mnuTheme_Click() {
   const Choices chosen = session_.CurrentView().choices;
-  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.themeWords), chosen.title}, [this](const std::string& words) {
+  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.themeWords, chosen.clues), chosen.title}, [this](const std::string& words) {
     const Reply check = session_.CheckTheme(words);
     return ThemeReport{check.Told(), check.done};
   });
