@@ -50,6 +50,12 @@ std::string QtToolkit::InputBox(const Message& prompt, const Message& title) {
   return accepted ? answer.toStdString() : std::string();
 }
 
+std::optional<int> QtToolkit::AskNumber(const Message& prompt, const Message& title, int least, int most, int initial) {
+  bool accepted = false;
+  const int number = QInputDialog::getInt(parent_, ShownText(title), ShownText(prompt), initial, least, most, 1, &accepted);
+  return accepted ? std::optional(number) : std::nullopt;
+}
+
 std::string QtToolkit::ShowFileDialog(const FileDialogRequest& request) {
   FileDialogRequest shown = request;
   shown.filterName = ShownText(request.filterName).toStdString();
