@@ -20,7 +20,7 @@ emscripten::val MessageData(const Message& message);
 emscripten::val OfferData(const Offer& offer);
 /// The choices: each field, the theme words one a line, and the whole as the text that keeps them.
 emscripten::val ChoicesData(const Choices& choices);
-/// The words to find: [{word, found}].
+/// The words to find: [{word, clue, found}], a clued word shown by its clue.
 emscripten::val WordsData(const std::vector<ListedWord>& words);
 /// The figure for screen readers: per square its 8 cells, each {letter, shows} (shows: "empty", "hint", "letter",
 /// "wrong").

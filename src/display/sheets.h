@@ -11,6 +11,9 @@
 
 namespace loopword {
 
+/// Solution sheets on one answer page of a booklet or class set (two columns, two rows).
+inline constexpr int kAnswersPerPage = 4;
+
 /// Width of a sheet (the inside of the picture area), in twips.
 inline constexpr int kSheetWidth = 6936;
 /// Height of a sheet (the inside of the picture area), in twips.

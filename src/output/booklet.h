@@ -11,9 +11,6 @@
 
 namespace loopword {
 
-/// Solution sheets on one answer page (two columns, two rows).
-inline constexpr int kAnswersPerPage = 4;
-
 /// Pages of a booklet of `puzzles` puzzles: one for each puzzle, then the answer pages.
 int BookletPageCount(int puzzles);
 

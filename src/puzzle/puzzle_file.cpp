@@ -101,12 +101,17 @@ std::optional<Text> SheetLineFault(std::string_view line) {
   return std::nullopt;
 }
 
+/// Whether one of the placements of `puzzle` holds `word`.
+bool HoldsWord(const Puzzle& puzzle, const std::string& word) {
+  return std::any_of(puzzle.placements.begin(), puzzle.placements.end(), [&word](const PlacementLine& placement) { return placement.word == word; });
+}
+
 /// Sets the puzzle's title, difficulty, hint cells and clues from its comment lines.
 void ReadSheetComments(FilePuzzle& read) {
   read.puzzle.title = TitleOf(read.comments);
   for (const std::string& line : read.comments) {
     const auto clue = line.starts_with(kClueLine) ? ReadClue(std::string_view(line).substr(kClueLine.size())) : std::nullopt;
-    if (clue && std::ranges::any_of(read.puzzle.placements, [&](const PlacementLine& p) { return p.word == clue->first; })) read.puzzle.clues.insert(*clue);
+    if (clue && HoldsWord(read.puzzle, clue->first)) read.puzzle.clues.insert(*clue);
   }
   if (const auto difficulty = LineAfter(read.comments, kDifficultyLine)) read.puzzle.difficulty = *DifficultyNamed(Entries(*difficulty)[0]);
   if (const auto hints = LineAfter(read.comments, kHintsLine)) read.puzzle.hints = ReadHintCells(*hints);
@@ -143,7 +148,7 @@ class PuzzleReader {
     if (line.starts_with(kClueLine)) {
       const auto clue = ReadClue(line.substr(kClueLine.size()));
       if (!clue) return Fault(LOOPWORD_TEXT("Messages", "a clue line must be \"# clue: WORD clue\": 8 capitals, then a clue of 1 to 60 characters"));
-      if (std::ranges::any_of(clueLines_, [&](const auto& given) { return given.second == clue->first; })) {
+      if (std::any_of(clueLines_.begin(), clueLines_.end(), [&](const auto& given) { return given.second == clue->first; })) {
         return Fault(Phrase(LOOPWORD_TEXT("Messages", "the word %1 has a clue already"), {clue->first}));
       }
       clueLines_.emplace_back(lastLine_, clue->first);
@@ -159,7 +164,7 @@ class PuzzleReader {
       return PuzzleFileFault{number, Phrase(texts::kTooFewPlacementLines, {lines})};
     }
     for (const auto& [line, word] : clueLines_) {
-      if (std::ranges::none_of(current_.puzzle.placements, [&](const PlacementLine& p) { return p.word == word; })) {
+      if (!HoldsWord(current_.puzzle, word)) {
         return PuzzleFileFault{line, Phrase(LOOPWORD_TEXT("Messages", "the clue is for %1, which is not in the puzzle"), {word})};
       }
     }
