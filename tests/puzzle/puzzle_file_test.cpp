@@ -68,7 +68,7 @@ TEST(PuzzleFile, CluesAreKeptAsACommentLineEachAndReadBackOntoThePuzzle) {
   Puzzle made = testing::CompiledPuzzles(1)[0];
   const std::string first = made.placements[4].word, second = made.placements[20].word, sixty(60, 'y');
   made.clues = {{first, "un animal = gris, tr\u00E8s grand"}, {second, sixty}};
-  const std::string text = FormatPuzzle({PuzzleComments({.wordList = "L1words.txt", .wordCount = 1431}, made, 7), made});
+  const std::string text = FormatPuzzle({PuzzleComments({.wordList = "L1words.txt", .wordCount = 1431, .seed = {}}, made, 7), made});
   EXPECT_NE(text.find("\n# clue: " + first + " un animal = gris, tr\u00E8s grand\n"), std::string::npos) << text;
   const PuzzleFileResult read = ParsePuzzleText(text, "clues.loopword");
   ASSERT_EQ(read.puzzles.size(), 1u) << read.message;
