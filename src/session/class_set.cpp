@@ -67,8 +67,8 @@ std::uint64_t ClassSet::SeedOf(int number) const {
 }
 
 std::string ClassSet::Encode() const {
-  std::string text = choices.Encode();
-  text += (text.empty() ? "" : "&") + std::string("pupils=") + std::to_string(pupils);
+  const std::string chosen = choices.Encode();
+  std::string text = "pupils=" + std::to_string(pupils) + (chosen.empty() ? "" : "&") + chosen;
   if (!skipped.empty()) {
     text += "&skip=";
     for (std::size_t i = 0; i < skipped.size(); ++i) text += (i == 0 ? "" : ".") + std::to_string(skipped[i]);

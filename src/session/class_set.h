@@ -31,8 +31,9 @@ struct ClassSet {
 
   /// The seed of pupil `number` (1..pupils).
   [[nodiscard]] std::uint64_t SeedOf(int number) const;
-  /// The set as text: the choices' text, then "pupils=N", "skip=3.17" when seeds were passed over, and last a check
-  /// of all that ("check=" and 8 hex digits), so that a link cut short or changed is known.
+  /// The set as text: "pupils=N" first, so that a link cut anywhere after it is still known as one, the choices' text,
+  /// "skip=3.17" when seeds were passed over, and last a check of all that ("check=" and 8 hex digits), so that a
+  /// link cut short or changed is known.
   [[nodiscard]] std::string Encode() const;
 
   friend bool operator==(const ClassSet&, const ClassSet&) = default;

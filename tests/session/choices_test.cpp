@@ -112,7 +112,7 @@ TEST(ClassSet, ALinkIsGivenForTheBundledListsWithinTwoThousandCharacters) {
   set.choices.seed = 5;
   set.pupils = 30;
   const ClassLink link = ClassLinkOf(set, "https://school.example/loopword.html");
-  EXPECT_TRUE(link.link.starts_with("https://school.example/loopword.html?unique=1&seed=5&pupils=30&check=")) << link.link;
+  EXPECT_TRUE(link.link.starts_with("https://school.example/loopword.html?pupils=30&unique=1&seed=5&check=")) << link.link;
   EXPECT_EQ(DecodeClassSet(link.link.substr(link.link.find('?'))).set, set);
   ClassSet own = set;
   own.choices.level = kOwnList;
