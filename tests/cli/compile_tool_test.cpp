@@ -153,6 +153,31 @@ TEST(CompileTool, GradedPuzzlesCarryTheirGradeAndHintCellsAndGradeTheSameFromThe
   }
 }
 
+TEST(CompileTool, CluedThemeWordsStandAsTheirCluesOnPagesHeadedPuzzleKOfNAndComeBackFromTheFile) {
+  testing::TempDir folder;
+  const Clues clues = {{"DOLPHINS", "clever sea mammals"}, {"ELEPHANT", "a big grey animal with a trunk"}, {"GIRAFFES", "tall, with long necks"},
+                       {"KANGAROO", "it jumps and keeps its baby in a pouch"}, {"PENGUINS", "birds that swim but cannot fly"}};
+  std::string theme;
+  for (const auto& [word, clue] : clues) theme += word + " = " + clue + "\n";
+  const std::string out = (folder.Path() / "zoo.loopword").string(), pdf = (folder.Path() / "zoo.pdf").string();
+  ASSERT_EQ(Compile("--theme " + folder.Write("zoo.txt", theme) + " --count 5 --seed 3 --quiet --out " + out + " --pdf " + pdf).second, 0);
+  ASSERT_EQ(testing::PdfPageCount(pdf), 7) << "five puzzles, then two answer pages";
+  for (int page = 1; page <= 5; ++page) {
+    const std::string text = testing::PdfPageText(pdf, page);
+    EXPECT_NE(text.find("Puzzle " + std::to_string(page) + " of 5"), std::string::npos) << text;
+    for (const auto& [word, clue] : clues) {
+      EXPECT_EQ(text.find(word), std::string::npos) << word << " on page " << page;
+      EXPECT_NE(text.find(clue.substr(0, clue.find(' '))), std::string::npos) << clue << " on page " << page;
+    }
+  }
+  const PuzzleFileResult read = ReadPuzzleFile(out);
+  ASSERT_EQ(read.puzzles.size(), 5u) << read.message;
+  for (const FilePuzzle& puzzle : read.puzzles) EXPECT_EQ(puzzle.puzzle.clues, clues);
+  const auto [grades, status] = testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --grade-file " + out);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(std::count(grades.begin(), grades.end(), '\n'), 5) << grades;
+}
+
 TEST(CompileTool, EveryLanguageMakesValidPuzzlesFromItsBundledListAndFromTheSystemsList) {
   const std::string check = "python3 " LOOPWORD_DATA_DIR "/../tools/check-puzzles ";
   for (const auto& [code, system] : {std::pair{"de", "ngerman"}, {"fr", "french"}, {"es", "spanish"}, {"it", "italian"},
