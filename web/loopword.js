@@ -335,9 +335,12 @@ function showProgress({ lines, done, total }) {
   say(() => renderedLines(lines));
 }
 
-/// Sends a query that makes a class set of the pupils asked for, showing its progress; what it answers.
+/// Sends a query that makes a class set of the pupils asked for, from the seed of the seed field if any, showing its
+/// progress; what it answers.
 async function classSet(command, ...args) {
   $('main').setAttribute('aria-busy', String(++running > 0));
+  const seed = $('seed').value.trim();
+  if (seed) send('seedNextCompile', seed);  // taken first: the worker takes commands in order
   const { result } = await send(command, Number($('pupils').value), ...args);
   $('class-progress').hidden = true;
   say(() => renderedLines(result.lines), !result.done);
