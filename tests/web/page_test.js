@@ -591,7 +591,8 @@ describe('a class set in the page', () => {
   const theme = 'ELEPHANT = a big grey animal with a trunk\ngiraffes\nkangaroo = it jumps and keeps its baby in a pouch';
 
   it('prints a puzzle a page headed with its number, clues in place of their words, then the answers', async () => {
-    const page = await openPage('?level=1&seed=3');
+    const own = await profile();
+    const page = await openPage('?level=1&seed=3', await own.newPage());
     await page.evaluate(() => { window.print = () => {}; });
     await page.click('#face-make');
     await page.click('#theme summary');
@@ -616,7 +617,7 @@ describe('a class set in the page', () => {
       assert.doesNotMatch(text, /ELEPHANT|KANGAROO|Make puzzle/);
     }
     assert.match(execFileSync('pdftotext', ['-f', '6', '-l', '6', pdf, '-']).toString(), /Puzzle 4 of 5[^]*ELEPHANT = a big/);
-    await page.close();
+    await own.close();
   });
 
   it('gives one link on which each pupil opens their own puzzle by number, keeping their letters', async () => {
