@@ -762,10 +762,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>&amp;Leeren</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Wörter, getrennt durch Zeilenenden, Leerzeichen oder Kommas:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titel:</translation>
     </message>
@@ -816,6 +812,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>&amp;Class set…</source>
         <translation>&amp;Klassensatz…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Wörter, getrennt durch Zeilenenden, Leerzeichen oder Kommas; eine Zeile WORT = Umschreibung führt das Wort mit seiner Umschreibung auf:</translation>
     </message>
 </context>
 <context>

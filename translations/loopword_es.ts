@@ -762,10 +762,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Palabras, separadas por saltos de línea, espacios o comas:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Título:</translation>
     </message>
@@ -816,6 +812,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>&amp;Class set…</source>
         <translation>&amp;Juego para la clase…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Palabras, separadas por saltos de línea, espacios o comas; una línea PALABRA = definición da la palabra por su definición:</translation>
     </message>
 </context>
 <context>

@@ -762,10 +762,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>&amp;Effacer</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Mots, séparés par des fins de ligne, des espaces ou des virgules :</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titre :</translation>
     </message>
@@ -816,6 +812,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>&amp;Class set…</source>
         <translation>Jeu pour la &amp;classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Mots, séparés par des fins de ligne, des espaces ou des virgules ; une ligne MOT = définition donne le mot par sa définition :</translation>
     </message>
 </context>
 <context>

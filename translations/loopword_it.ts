@@ -786,10 +786,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>&amp;Svuota</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Parole, separate da a capo, spazi o virgole:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titolo:</translation>
     </message>
@@ -816,6 +812,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>&amp;Class set…</source>
         <translation>Se&amp;rie per la classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Parole, separate da a capo, spazi o virgole; una riga PAROLA = definizione dà la parola con la sua definizione:</translation>
     </message>
 </context>
 <context>

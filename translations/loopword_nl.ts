@@ -786,10 +786,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Leeg&amp;maken</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Woorden, gescheiden door regeleinden, spaties of komma&apos;s:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titel:</translation>
     </message>
@@ -816,6 +812,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>&amp;Class set…</source>
         <translation>&amp;Klassenset…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Woorden, gescheiden door regeleinden, spaties of komma&apos;s; een regel WOORD = omschrijving geeft het woord met zijn omschrijving:</translation>
     </message>
 </context>
 <context>

@@ -786,10 +786,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>&amp;Limpar</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Palavras, separadas por mudanças de linha, espaços ou vírgulas:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Título:</translation>
     </message>
@@ -816,6 +812,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>&amp;Class set…</source>
         <translation>Conjunto para a &amp;turma…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Palavras, separadas por mudanças de linha, espaços ou vírgulas; uma linha PALAVRA = definição dá a palavra pela sua definição:</translation>
     </message>
 </context>
 <context>

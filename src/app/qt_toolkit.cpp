@@ -132,7 +132,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, const T
   };
   QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);
   showReport();
-  auto* wordsLabel = new QLabel(QObject::tr("&Words, with line ends, spaces or commas between them:"), &dialog);
+  auto* wordsLabel = new QLabel(QObject::tr("&Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:"), &dialog);
   wordsLabel->setBuddy(words);
   auto* titleLabel = new QLabel(QObject::tr("&Title:"), &dialog);
   titleLabel->setBuddy(title);
