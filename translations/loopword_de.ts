@@ -582,6 +582,66 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
             <numerusform>%n aufgedeckten Buchstaben</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select destination file for the class set</source>
+        <translation>Zieldatei für den Klassensatz auswählen</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Erstellte Rätsel: %1 von %2</translation>
+    </message>
+    <message>
+        <source>a clue line must be &quot;# clue: WORD clue&quot;: 8 capitals, then a clue of 1 to 60 characters</source>
+        <translation>eine Umschreibungszeile muss „# clue: WORT Umschreibung“ lauten: 8 Großbuchstaben, dann eine Umschreibung von 1 bis 60 Zeichen</translation>
+    </message>
+    <message>
+        <source>the word %1 has a clue already</source>
+        <translation>das Wort %1 hat schon eine Umschreibung</translation>
+    </message>
+    <message>
+        <source>the clue is for %1, which is not in the puzzle</source>
+        <translation>die Umschreibung gilt %1, das nicht im Rätsel steht</translation>
+    </message>
+    <message>
+        <source>This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.</source>
+        <translation>Dieser Klassenlink ist abgeschnitten oder beschädigt und kann Ihr Rätsel nicht erstellen: Bitten Sie Ihre Lehrkraft noch einmal um den Link.</translation>
+    </message>
+    <message>
+        <source>A class set is for %1 to %2 pupils.</source>
+        <translation>Ein Klassensatz ist für %1 bis %2 Schüler.</translation>
+    </message>
+    <message>
+        <source>Choose your number from 1 to %1.</source>
+        <translation>Wählen Sie Ihre Nummer von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>A class link needs one of the page&apos;s own word lists: pupils&apos; pages do not have the list you opened.</source>
+        <translation>Ein Klassenlink braucht eine der Wortlisten der Seite: Die Seiten der Schüler haben die geöffnete Liste nicht.</translation>
+    </message>
+    <message>
+        <source>The class link would be %1 characters long, more than the %2 a link can safely hold: shorten the clues or the title.</source>
+        <translation>Der Klassenlink wäre %1 Zeichen lang, mehr als die %2, die ein Link sicher fasst: Kürzen Sie die Umschreibungen oder den Titel.</translation>
+    </message>
+    <message>
+        <source>These choices give too few different puzzles for %1 pupils: try fewer theme words or a longer word list.</source>
+        <translation>Diese Einstellungen ergeben zu wenige verschiedene Rätsel für %1 Schüler: Versuchen Sie weniger Themenwörter oder eine längere Wortliste.</translation>
+    </message>
+    <message>
+        <source>Clues are cut to 60 characters: %1.</source>
+        <translation>Umschreibungen werden auf 60 Zeichen gekürzt: %1.</translation>
+    </message>
+    <message>
+        <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
+        <translation>Eine Umschreibung darf kein „=“ enthalten, daher haben diese Wörter keine: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are listed by their clues.</source>
+        <comment>1 of them is listed by its clue.</comment>
+        <translation>
+            <numerusform>%n davon steht als Umschreibung in der Liste.</numerusform>
+            <numerusform>%n davon stehen als Umschreibung in der Liste.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -612,10 +672,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Booklet written: %1, %2 pages.</source>
         <translation>Heft geschrieben: %1, %2 Seiten.</translation>
-    </message>
-    <message>
-        <source>Puzzles made: %1 of %2</source>
-        <translation>Erstellte Rätsel: %1 von %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -766,10 +822,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>&amp;Leeren</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Wörter, getrennt durch Zeilenenden, Leerzeichen oder Kommas:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titel:</translation>
     </message>
@@ -817,6 +869,22 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Hide &amp;timer</source>
         <translation>&amp;Zeitanzeige ausblenden</translation>
     </message>
+    <message>
+        <source>Number of pupils:</source>
+        <translation>Anzahl der Schüler:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Klassensatz</translation>
+    </message>
+    <message>
+        <source>&amp;Class set…</source>
+        <translation>&amp;Klassensatz…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Wörter, getrennt durch Zeilenenden, Leerzeichen oder Kommas; eine Zeile WORT = Umschreibung führt das Wort mit seiner Umschreibung auf:</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>
@@ -853,8 +921,8 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Experte</translation>
     </message>
     <message>
-        <source>Puzzle %1</source>
-        <translation>Rätsel %1</translation>
+        <source>Puzzle %1 of %2</source>
+        <translation>Rätsel %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -962,10 +1030,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Theme words and title</source>
         <translation>Themenwörter und Titel</translation>
-    </message>
-    <message>
-        <source>Words, with line ends, spaces or commas between them:</source>
-        <translation>Wörter, getrennt durch Zeilenumbrüche, Leerzeichen oder Kommas:</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1166,6 +1230,8 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Dies ist die Form von Loopword für einen Webserver: Öffnen Sie sie über einen Webserver, oder öffnen Sie loopword.html, die Seite in einer Datei, direkt von der Festplatte.</translation>
+    </message>
+    <message>
         <source>What pupils may do</source>
         <translation>Was Schüler dürfen</translation>
     </message>
@@ -1192,6 +1258,58 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>pencil</source>
         <translation>Bleistift</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>Wörter, getrennt durch Zeilenumbrüche, Leerzeichen oder Kommas; eine Zeile WORT = Umschreibung führt das Wort mit seiner Umschreibung auf:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Klassensatz</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Print class set</source>
+        <translation>Klassensatz drucken</translation>
+    </message>
+    <message>
+        <source>Copy class link</source>
+        <translation>Klassenlink kopieren</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Ihre Nummer</translation>
+    </message>
+    <message>
+        <source>Your teacher gave each pupil a number: choose yours to open your own puzzle.</source>
+        <translation>Ihre Lehrkraft hat jedem Schüler eine Nummer gegeben: Wählen Sie Ihre, um Ihr eigenes Rätsel zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Open my puzzle</source>
+        <translation>Mein Rätsel öffnen</translation>
+    </message>
+    <message>
+        <source>This page makes your puzzle from the link. Another version of the page may make a different puzzle for the same number, which your teacher&apos;s answers do not fit: then ask for a new link.</source>
+        <translation>Diese Seite erstellt Ihr Rätsel aus dem Link. Eine andere Version der Seite kann für dieselbe Nummer ein anderes Rätsel erstellen, zu dem die Lösungen Ihrer Lehrkraft nicht passen: Bitten Sie dann um einen neuen Link.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use &quot;%1&quot;.</source>
+        <translation>Diese Seite wurde aus einer Datei auf diesem Computer geöffnet, ein Klassenlink darauf funktioniert also nur hier. Legen Sie die Seite auf einen Webserver, um Ihrer Klasse einen Link zu geben, oder verwenden Sie „%1“.</translation>
+    </message>
+    <message>
+        <source>The class link is copied: give it to your class. Each pupil opens it and chooses their number.</source>
+        <translation>Der Klassenlink ist kopiert: Geben Sie ihn Ihrer Klasse. Jeder Schüler öffnet ihn und wählt seine Nummer.</translation>
+    </message>
+    <message>
+        <source>Copy this class link: %1</source>
+        <translation>Kopieren Sie diesen Klassenlink: %1</translation>
+    </message>
+    <message>
+        <source>your puzzle</source>
+        <translation>Ihr Rätsel</translation>
     </message>
 </context>
 <context>

@@ -582,6 +582,66 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
             <numerusform>%n letras reveladas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select destination file for the class set</source>
+        <translation>Elija el archivo del juego para la clase</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Pasatiempos creados: %1 de %2</translation>
+    </message>
+    <message>
+        <source>a clue line must be &quot;# clue: WORD clue&quot;: 8 capitals, then a clue of 1 to 60 characters</source>
+        <translation>una línea de definición debe ser «# clue: PALABRA definición»: 8 mayúsculas y luego una definición de 1 a 60 caracteres</translation>
+    </message>
+    <message>
+        <source>the word %1 has a clue already</source>
+        <translation>la palabra %1 ya tiene una definición</translation>
+    </message>
+    <message>
+        <source>the clue is for %1, which is not in the puzzle</source>
+        <translation>la definición es de %1, que no está en el pasatiempo</translation>
+    </message>
+    <message>
+        <source>This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.</source>
+        <translation>Este enlace de clase está cortado o dañado y no puede crear su pasatiempo: pida otra vez el enlace a su profesor.</translation>
+    </message>
+    <message>
+        <source>A class set is for %1 to %2 pupils.</source>
+        <translation>Un juego para la clase es para %1 a %2 alumnos.</translation>
+    </message>
+    <message>
+        <source>Choose your number from 1 to %1.</source>
+        <translation>Elija su número del 1 al %1.</translation>
+    </message>
+    <message>
+        <source>A class link needs one of the page&apos;s own word lists: pupils&apos; pages do not have the list you opened.</source>
+        <translation>Un enlace de clase necesita una de las listas de palabras de la página: las páginas de los alumnos no tienen la lista que usted abrió.</translation>
+    </message>
+    <message>
+        <source>The class link would be %1 characters long, more than the %2 a link can safely hold: shorten the clues or the title.</source>
+        <translation>El enlace de clase tendría %1 caracteres, más de los %2 que un enlace admite con seguridad: acorte las definiciones o el título.</translation>
+    </message>
+    <message>
+        <source>These choices give too few different puzzles for %1 pupils: try fewer theme words or a longer word list.</source>
+        <translation>Estas opciones dan demasiado pocos pasatiempos distintos para %1 alumnos: pruebe con menos palabras del tema o una lista de palabras más larga.</translation>
+    </message>
+    <message>
+        <source>Clues are cut to 60 characters: %1.</source>
+        <translation>Las definiciones se cortan a 60 caracteres: %1.</translation>
+    </message>
+    <message>
+        <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
+        <translation>Una definición no puede contener «=», así que estas palabras no tienen ninguna: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are listed by their clues.</source>
+        <comment>1 of them is listed by its clue.</comment>
+        <translation>
+            <numerusform>%n de ellas aparece por su definición.</numerusform>
+            <numerusform>%n de ellas aparecen por su definición.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -612,10 +672,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Booklet written: %1, %2 pages.</source>
         <translation>Cuadernillo escrito: %1, %2 páginas.</translation>
-    </message>
-    <message>
-        <source>Puzzles made: %1 of %2</source>
-        <translation>Pasatiempos creados: %1 de %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -766,10 +822,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Palabras, separadas por saltos de línea, espacios o comas:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Título:</translation>
     </message>
@@ -817,6 +869,22 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Hide &amp;timer</source>
         <translation>Ocultar el cro&amp;nómetro</translation>
     </message>
+    <message>
+        <source>Number of pupils:</source>
+        <translation>Número de alumnos:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Juego para la clase</translation>
+    </message>
+    <message>
+        <source>&amp;Class set…</source>
+        <translation>&amp;Juego para la clase…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Palabras, separadas por saltos de línea, espacios o comas; una línea PALABRA = definición da la palabra por su definición:</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>
@@ -853,8 +921,8 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Experto</translation>
     </message>
     <message>
-        <source>Puzzle %1</source>
-        <translation>Pasatiempo %1</translation>
+        <source>Puzzle %1 of %2</source>
+        <translation>Pasatiempo %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -962,10 +1030,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Theme words and title</source>
         <translation>Palabras del tema y título</translation>
-    </message>
-    <message>
-        <source>Words, with line ends, spaces or commas between them:</source>
-        <translation>Palabras, separadas por saltos de línea, espacios o comas:</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1166,6 +1230,8 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Esta es la versión de Loopword para un servidor web: ábrala desde un servidor web, o abra loopword.html, la página de un solo archivo, desde el disco.</translation>
+    </message>
+    <message>
         <source>What pupils may do</source>
         <translation>Lo que pueden hacer los alumnos</translation>
     </message>
@@ -1192,6 +1258,58 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>pencil</source>
         <translation>a lápiz</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>Palabras, separadas por saltos de línea, espacios o comas; una línea PALABRA = definición da la palabra por su definición:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Juego para la clase</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Print class set</source>
+        <translation>Imprimir el juego para la clase</translation>
+    </message>
+    <message>
+        <source>Copy class link</source>
+        <translation>Copiar enlace de clase</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Su número</translation>
+    </message>
+    <message>
+        <source>Your teacher gave each pupil a number: choose yours to open your own puzzle.</source>
+        <translation>Su profesor dio un número a cada alumno: elija el suyo para abrir su propio pasatiempo.</translation>
+    </message>
+    <message>
+        <source>Open my puzzle</source>
+        <translation>Abrir mi pasatiempo</translation>
+    </message>
+    <message>
+        <source>This page makes your puzzle from the link. Another version of the page may make a different puzzle for the same number, which your teacher&apos;s answers do not fit: then ask for a new link.</source>
+        <translation>Esta página crea su pasatiempo a partir del enlace. Otra versión de la página puede crear un pasatiempo distinto para el mismo número, al que no corresponden las soluciones de su profesor: pida entonces un enlace nuevo.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use &quot;%1&quot;.</source>
+        <translation>Esta página se abrió desde un archivo de este ordenador, así que un enlace de clase a ella solo funciona aquí. Ponga la página en un servidor web para dar un enlace a su clase, o use «%1».</translation>
+    </message>
+    <message>
+        <source>The class link is copied: give it to your class. Each pupil opens it and chooses their number.</source>
+        <translation>El enlace de clase está copiado: déselo a su clase. Cada alumno lo abre y elige su número.</translation>
+    </message>
+    <message>
+        <source>Copy this class link: %1</source>
+        <translation>Copie este enlace de clase: %1</translation>
+    </message>
+    <message>
+        <source>your puzzle</source>
+        <translation>su pasatiempo</translation>
     </message>
 </context>
 <context>

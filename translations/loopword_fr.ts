@@ -582,6 +582,66 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
             <numerusform>%n lettres dévoilées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select destination file for the class set</source>
+        <translation>Choisir le fichier du jeu pour la classe</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Grilles créées : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>a clue line must be &quot;# clue: WORD clue&quot;: 8 capitals, then a clue of 1 to 60 characters</source>
+        <translation>une ligne de définition doit être « # clue: MOT définition » : 8 majuscules, puis une définition de 1 à 60 caractères</translation>
+    </message>
+    <message>
+        <source>the word %1 has a clue already</source>
+        <translation>le mot %1 a déjà une définition</translation>
+    </message>
+    <message>
+        <source>the clue is for %1, which is not in the puzzle</source>
+        <translation>la définition est celle de %1, qui n’est pas dans la grille</translation>
+    </message>
+    <message>
+        <source>This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.</source>
+        <translation>Ce lien de classe est tronqué ou abîmé et ne peut pas créer votre grille : redemandez le lien à votre enseignant.</translation>
+    </message>
+    <message>
+        <source>A class set is for %1 to %2 pupils.</source>
+        <translation>Un jeu pour la classe compte de %1 à %2 élèves.</translation>
+    </message>
+    <message>
+        <source>Choose your number from 1 to %1.</source>
+        <translation>Choisissez votre numéro de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>A class link needs one of the page&apos;s own word lists: pupils&apos; pages do not have the list you opened.</source>
+        <translation>Un lien de classe demande l’une des listes de mots de la page : les pages des élèves n’ont pas la liste que vous avez ouverte.</translation>
+    </message>
+    <message>
+        <source>The class link would be %1 characters long, more than the %2 a link can safely hold: shorten the clues or the title.</source>
+        <translation>Le lien de classe ferait %1 caractères, plus que les %2 qu’un lien contient sans risque : raccourcissez les définitions ou le titre.</translation>
+    </message>
+    <message>
+        <source>These choices give too few different puzzles for %1 pupils: try fewer theme words or a longer word list.</source>
+        <translation>Ces choix donnent trop peu de grilles différentes pour %1 élèves : essayez moins de mots du thème ou une liste de mots plus longue.</translation>
+    </message>
+    <message>
+        <source>Clues are cut to 60 characters: %1.</source>
+        <translation>Les définitions sont coupées à 60 caractères : %1.</translation>
+    </message>
+    <message>
+        <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
+        <translation>Une définition ne peut pas contenir « = », ces mots n’en ont donc pas : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are listed by their clues.</source>
+        <comment>1 of them is listed by its clue.</comment>
+        <translation>
+            <numerusform>%n d’entre eux figure par sa définition.</numerusform>
+            <numerusform>%n d’entre eux figurent par leur définition.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -612,10 +672,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Booklet written: %1, %2 pages.</source>
         <translation>Livret écrit : %1, %2 pages.</translation>
-    </message>
-    <message>
-        <source>Puzzles made: %1 of %2</source>
-        <translation>Grilles créées : %1 sur %2</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -766,10 +822,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>&amp;Effacer</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Mots, séparés par des fins de ligne, des espaces ou des virgules :</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titre :</translation>
     </message>
@@ -817,6 +869,22 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Hide &amp;timer</source>
         <translation>Masquer le chr&amp;onomètre</translation>
     </message>
+    <message>
+        <source>Number of pupils:</source>
+        <translation>Nombre d’élèves :</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Jeu pour la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Class set…</source>
+        <translation>Jeu pour la &amp;classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Mots, séparés par des fins de ligne, des espaces ou des virgules ; une ligne MOT = définition donne le mot par sa définition :</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>
@@ -853,8 +921,8 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Expert</translation>
     </message>
     <message>
-        <source>Puzzle %1</source>
-        <translation>Grille %1</translation>
+        <source>Puzzle %1 of %2</source>
+        <translation>Grille %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -962,10 +1030,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Theme words and title</source>
         <translation>Mots du thème et titre</translation>
-    </message>
-    <message>
-        <source>Words, with line ends, spaces or commas between them:</source>
-        <translation>Mots, séparés par des retours à la ligne, des espaces ou des virgules :</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1166,6 +1230,8 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Ceci est la version de Loopword pour un hébergeur web : ouvrez-la depuis un serveur web, ou ouvrez loopword.html, la page en un seul fichier, depuis le disque.</translation>
+    </message>
+    <message>
         <source>What pupils may do</source>
         <translation>Ce que les élèves peuvent faire</translation>
     </message>
@@ -1192,6 +1258,58 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>pencil</source>
         <translation>au crayon</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>Mots, séparés par des retours à la ligne, des espaces ou des virgules ; une ligne MOT = définition donne le mot par sa définition :</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Jeu pour la classe</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Print class set</source>
+        <translation>Imprimer le jeu pour la classe</translation>
+    </message>
+    <message>
+        <source>Copy class link</source>
+        <translation>Copier le lien de classe</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Votre numéro</translation>
+    </message>
+    <message>
+        <source>Your teacher gave each pupil a number: choose yours to open your own puzzle.</source>
+        <translation>Votre enseignant a donné un numéro à chaque élève : choisissez le vôtre pour ouvrir votre propre grille.</translation>
+    </message>
+    <message>
+        <source>Open my puzzle</source>
+        <translation>Ouvrir ma grille</translation>
+    </message>
+    <message>
+        <source>This page makes your puzzle from the link. Another version of the page may make a different puzzle for the same number, which your teacher&apos;s answers do not fit: then ask for a new link.</source>
+        <translation>Cette page crée votre grille à partir du lien. Une autre version de la page peut créer une autre grille pour le même numéro, à laquelle les solutions de votre enseignant ne correspondent pas : demandez alors un nouveau lien.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use &quot;%1&quot;.</source>
+        <translation>Cette page a été ouverte depuis un fichier de cet ordinateur : un lien de classe vers elle ne fonctionne qu’ici. Mettez la page sur un serveur web pour donner un seul lien à votre classe, ou utilisez « %1 ».</translation>
+    </message>
+    <message>
+        <source>The class link is copied: give it to your class. Each pupil opens it and chooses their number.</source>
+        <translation>Le lien de classe est copié : donnez-le à votre classe. Chaque élève l’ouvre et choisit son numéro.</translation>
+    </message>
+    <message>
+        <source>Copy this class link: %1</source>
+        <translation>Copiez ce lien de classe : %1</translation>
+    </message>
+    <message>
+        <source>your puzzle</source>
+        <translation>votre grille</translation>
     </message>
 </context>
 <context>

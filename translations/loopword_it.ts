@@ -582,6 +582,66 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
             <numerusform>%n lettere rivelate</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select destination file for the class set</source>
+        <translation>Scegli il file della serie per la classe</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Schemi creati: %1 di %2</translation>
+    </message>
+    <message>
+        <source>a clue line must be &quot;# clue: WORD clue&quot;: 8 capitals, then a clue of 1 to 60 characters</source>
+        <translation>una riga di definizione deve essere «# clue: PAROLA definizione»: 8 maiuscole, poi una definizione da 1 a 60 caratteri</translation>
+    </message>
+    <message>
+        <source>the word %1 has a clue already</source>
+        <translation>la parola %1 ha già una definizione</translation>
+    </message>
+    <message>
+        <source>the clue is for %1, which is not in the puzzle</source>
+        <translation>la definizione è di %1, che non è nello schema</translation>
+    </message>
+    <message>
+        <source>This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.</source>
+        <translation>Questo link di classe è troncato o danneggiato e non può creare il tuo schema: chiedi di nuovo il link al tuo insegnante.</translation>
+    </message>
+    <message>
+        <source>A class set is for %1 to %2 pupils.</source>
+        <translation>Una serie per la classe è per %1-%2 alunni.</translation>
+    </message>
+    <message>
+        <source>Choose your number from 1 to %1.</source>
+        <translation>Scegli il tuo numero da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>A class link needs one of the page&apos;s own word lists: pupils&apos; pages do not have the list you opened.</source>
+        <translation>Un link di classe richiede uno degli elenchi di parole della pagina: le pagine degli alunni non hanno l’elenco che hai aperto.</translation>
+    </message>
+    <message>
+        <source>The class link would be %1 characters long, more than the %2 a link can safely hold: shorten the clues or the title.</source>
+        <translation>Il link di classe sarebbe lungo %1 caratteri, più dei %2 che un link contiene senza rischi: accorcia le definizioni o il titolo.</translation>
+    </message>
+    <message>
+        <source>These choices give too few different puzzles for %1 pupils: try fewer theme words or a longer word list.</source>
+        <translation>Queste scelte danno troppo pochi schemi diversi per %1 alunni: prova con meno parole a tema o un elenco di parole più lungo.</translation>
+    </message>
+    <message>
+        <source>Clues are cut to 60 characters: %1.</source>
+        <translation>Le definizioni sono tagliate a 60 caratteri: %1.</translation>
+    </message>
+    <message>
+        <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
+        <translation>Una definizione non può contenere «=», quindi queste parole non ne hanno: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are listed by their clues.</source>
+        <comment>1 of them is listed by its clue.</comment>
+        <translation>
+            <numerusform>%n di esse compare con la sua definizione.</numerusform>
+            <numerusform>%n di esse compaiono con la loro definizione.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -612,10 +672,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Booklet written: %1, %2 pages.</source>
         <translation>Libretto scritto: %1, %2 pagine.</translation>
-    </message>
-    <message>
-        <source>Puzzles made: %1 of %2</source>
-        <translation>Schemi creati: %1 di %2</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -790,10 +846,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>&amp;Svuota</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Parole, separate da a capo, spazi o virgole:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titolo:</translation>
     </message>
@@ -816,6 +868,22 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Hide &amp;timer</source>
         <translation>&amp;Nascondi il cronometro</translation>
+    </message>
+    <message>
+        <source>Number of pupils:</source>
+        <translation>Numero di alunni:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Serie per la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Class set…</source>
+        <translation>Se&amp;rie per la classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Parole, separate da a capo, spazi o virgole; una riga PAROLA = definizione dà la parola con la sua definizione:</translation>
     </message>
 </context>
 <context>
@@ -853,8 +921,8 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Esperto</translation>
     </message>
     <message>
-        <source>Puzzle %1</source>
-        <translation>Schema %1</translation>
+        <source>Puzzle %1 of %2</source>
+        <translation>Schema %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -962,10 +1030,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Theme words and title</source>
         <translation>Parole a tema e titolo</translation>
-    </message>
-    <message>
-        <source>Words, with line ends, spaces or commas between them:</source>
-        <translation>Parole, separate da a capo, spazi o virgole:</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1166,6 +1230,8 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Questa è la versione di Loopword per un server web: aprila da un server web, oppure apri dal disco loopword.html, la pagina in un solo file.</translation>
+    </message>
+    <message>
         <source>What pupils may do</source>
         <translation>Che cosa possono fare gli alunni</translation>
     </message>
@@ -1192,6 +1258,58 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>pencil</source>
         <translation>a matita</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>Parole, separate da a capo, spazi o virgole; una riga PAROLA = definizione dà la parola con la sua definizione:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Serie per la classe</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Alunni</translation>
+    </message>
+    <message>
+        <source>Print class set</source>
+        <translation>Stampa la serie per la classe</translation>
+    </message>
+    <message>
+        <source>Copy class link</source>
+        <translation>Copia link di classe</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Il tuo numero</translation>
+    </message>
+    <message>
+        <source>Your teacher gave each pupil a number: choose yours to open your own puzzle.</source>
+        <translation>Il tuo insegnante ha dato un numero a ogni alunno: scegli il tuo per aprire il tuo schema.</translation>
+    </message>
+    <message>
+        <source>Open my puzzle</source>
+        <translation>Apri il mio schema</translation>
+    </message>
+    <message>
+        <source>This page makes your puzzle from the link. Another version of the page may make a different puzzle for the same number, which your teacher&apos;s answers do not fit: then ask for a new link.</source>
+        <translation>Questa pagina crea il tuo schema dal link. Un’altra versione della pagina può creare uno schema diverso per lo stesso numero, a cui le soluzioni del tuo insegnante non corrispondono: allora chiedi un nuovo link.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use &quot;%1&quot;.</source>
+        <translation>Questa pagina è stata aperta da un file di questo computer, quindi un link di classe a essa funziona solo qui. Metti la pagina su un server web per dare un link alla tua classe, oppure usa «%1».</translation>
+    </message>
+    <message>
+        <source>The class link is copied: give it to your class. Each pupil opens it and chooses their number.</source>
+        <translation>Il link di classe è copiato: dallo alla tua classe. Ogni alunno lo apre e sceglie il suo numero.</translation>
+    </message>
+    <message>
+        <source>Copy this class link: %1</source>
+        <translation>Copia questo link di classe: %1</translation>
+    </message>
+    <message>
+        <source>your puzzle</source>
+        <translation>il tuo schema</translation>
     </message>
 </context>
 <context>

@@ -582,6 +582,66 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
             <numerusform>%n onthulde letters</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select destination file for the class set</source>
+        <translation>Kies het bestand voor de klassenset</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Puzzels gemaakt: %1 van %2</translation>
+    </message>
+    <message>
+        <source>a clue line must be &quot;# clue: WORD clue&quot;: 8 capitals, then a clue of 1 to 60 characters</source>
+        <translation>een omschrijvingsregel moet „# clue: WOORD omschrijving” zijn: 8 hoofdletters, dan een omschrijving van 1 tot 60 tekens</translation>
+    </message>
+    <message>
+        <source>the word %1 has a clue already</source>
+        <translation>het woord %1 heeft al een omschrijving</translation>
+    </message>
+    <message>
+        <source>the clue is for %1, which is not in the puzzle</source>
+        <translation>de omschrijving hoort bij %1, dat niet in de puzzel staat</translation>
+    </message>
+    <message>
+        <source>This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.</source>
+        <translation>Deze klassenlink is afgebroken of beschadigd en kan je puzzel niet maken: vraag je leraar opnieuw om de link.</translation>
+    </message>
+    <message>
+        <source>A class set is for %1 to %2 pupils.</source>
+        <translation>Een klassenset is voor %1 tot %2 leerlingen.</translation>
+    </message>
+    <message>
+        <source>Choose your number from 1 to %1.</source>
+        <translation>Kies je nummer van 1 tot %1.</translation>
+    </message>
+    <message>
+        <source>A class link needs one of the page&apos;s own word lists: pupils&apos; pages do not have the list you opened.</source>
+        <translation>Een klassenlink heeft een van de woordenlijsten van de pagina nodig: de pagina’s van de leerlingen hebben de lijst die je opende niet.</translation>
+    </message>
+    <message>
+        <source>The class link would be %1 characters long, more than the %2 a link can safely hold: shorten the clues or the title.</source>
+        <translation>De klassenlink zou %1 tekens lang zijn, meer dan de %2 die een link veilig kan bevatten: maak de omschrijvingen of de titel korter.</translation>
+    </message>
+    <message>
+        <source>These choices give too few different puzzles for %1 pupils: try fewer theme words or a longer word list.</source>
+        <translation>Deze keuzes geven te weinig verschillende puzzels voor %1 leerlingen: probeer minder themawoorden of een langere woordenlijst.</translation>
+    </message>
+    <message>
+        <source>Clues are cut to 60 characters: %1.</source>
+        <translation>Omschrijvingen worden ingekort tot 60 tekens: %1.</translation>
+    </message>
+    <message>
+        <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
+        <translation>Een omschrijving mag geen „=” bevatten, dus deze woorden hebben er geen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are listed by their clues.</source>
+        <comment>1 of them is listed by its clue.</comment>
+        <translation>
+            <numerusform>%n daarvan staat in de lijst als omschrijving.</numerusform>
+            <numerusform>%n daarvan staan in de lijst als omschrijving.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -612,10 +672,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Booklet written: %1, %2 pages.</source>
         <translation>Boekje geschreven: %1, %2 pagina&apos;s.</translation>
-    </message>
-    <message>
-        <source>Puzzles made: %1 of %2</source>
-        <translation>Puzzels gemaakt: %1 van %2</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -790,10 +846,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Leeg&amp;maken</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Woorden, gescheiden door regeleinden, spaties of komma&apos;s:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Titel:</translation>
     </message>
@@ -816,6 +868,22 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Hide &amp;timer</source>
         <translation>&amp;Timer verbergen</translation>
+    </message>
+    <message>
+        <source>Number of pupils:</source>
+        <translation>Aantal leerlingen:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Klassenset</translation>
+    </message>
+    <message>
+        <source>&amp;Class set…</source>
+        <translation>&amp;Klassenset…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Woorden, gescheiden door regeleinden, spaties of komma&apos;s; een regel WOORD = omschrijving geeft het woord met zijn omschrijving:</translation>
     </message>
 </context>
 <context>
@@ -853,8 +921,8 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Expert</translation>
     </message>
     <message>
-        <source>Puzzle %1</source>
-        <translation>Puzzel %1</translation>
+        <source>Puzzle %1 of %2</source>
+        <translation>Puzzel %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -962,10 +1030,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Theme words and title</source>
         <translation>Themawoorden en titel</translation>
-    </message>
-    <message>
-        <source>Words, with line ends, spaces or commas between them:</source>
-        <translation>Woorden, gescheiden door regeleinden, spaties of komma&apos;s:</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1166,6 +1230,8 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Dit is de vorm van Loopword voor een webserver: open hem via een webserver, of open loopword.html, de pagina in één bestand, vanaf de schijf.</translation>
+    </message>
+    <message>
         <source>What pupils may do</source>
         <translation>Wat leerlingen mogen</translation>
     </message>
@@ -1192,6 +1258,58 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>pencil</source>
         <translation>potlood</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>Woorden, gescheiden door regeleinden, spaties of komma&apos;s; een regel WOORD = omschrijving geeft het woord met zijn omschrijving:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Klassenset</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Leerlingen</translation>
+    </message>
+    <message>
+        <source>Print class set</source>
+        <translation>Klassenset afdrukken</translation>
+    </message>
+    <message>
+        <source>Copy class link</source>
+        <translation>Klassenlink kopiëren</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Je nummer</translation>
+    </message>
+    <message>
+        <source>Your teacher gave each pupil a number: choose yours to open your own puzzle.</source>
+        <translation>Je leraar heeft elke leerling een nummer gegeven: kies het jouwe om je eigen puzzel te openen.</translation>
+    </message>
+    <message>
+        <source>Open my puzzle</source>
+        <translation>Mijn puzzel openen</translation>
+    </message>
+    <message>
+        <source>This page makes your puzzle from the link. Another version of the page may make a different puzzle for the same number, which your teacher&apos;s answers do not fit: then ask for a new link.</source>
+        <translation>Deze pagina maakt je puzzel uit de link. Een andere versie van de pagina kan voor hetzelfde nummer een andere puzzel maken, waar de antwoorden van je leraar niet bij passen: vraag dan om een nieuwe link.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use &quot;%1&quot;.</source>
+        <translation>Deze pagina is geopend vanuit een bestand op deze computer, dus een klassenlink ernaar werkt alleen hier. Zet de pagina op een webserver om je klas één link te geven, of gebruik „%1”.</translation>
+    </message>
+    <message>
+        <source>The class link is copied: give it to your class. Each pupil opens it and chooses their number.</source>
+        <translation>De klassenlink is gekopieerd: geef hem aan je klas. Elke leerling opent hem en kiest zijn nummer.</translation>
+    </message>
+    <message>
+        <source>Copy this class link: %1</source>
+        <translation>Kopieer deze klassenlink: %1</translation>
+    </message>
+    <message>
+        <source>your puzzle</source>
+        <translation>je puzzel</translation>
     </message>
 </context>
 <context>

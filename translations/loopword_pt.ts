@@ -582,6 +582,66 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
             <numerusform>%n letras reveladas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Select destination file for the class set</source>
+        <translation>Escolha o ficheiro do conjunto para a turma</translation>
+    </message>
+    <message>
+        <source>Puzzles made: %1 of %2</source>
+        <translation>Passatempos criados: %1 de %2</translation>
+    </message>
+    <message>
+        <source>a clue line must be &quot;# clue: WORD clue&quot;: 8 capitals, then a clue of 1 to 60 characters</source>
+        <translation>uma linha de definição tem de ser «# clue: PALAVRA definição»: 8 maiúsculas e depois uma definição de 1 a 60 caracteres</translation>
+    </message>
+    <message>
+        <source>the word %1 has a clue already</source>
+        <translation>a palavra %1 já tem uma definição</translation>
+    </message>
+    <message>
+        <source>the clue is for %1, which is not in the puzzle</source>
+        <translation>a definição é de %1, que não está no passatempo</translation>
+    </message>
+    <message>
+        <source>This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.</source>
+        <translation>Esta ligação da turma está cortada ou danificada e não pode criar o passatempo: peça de novo a ligação ao professor.</translation>
+    </message>
+    <message>
+        <source>A class set is for %1 to %2 pupils.</source>
+        <translation>Um conjunto para a turma é para %1 a %2 alunos.</translation>
+    </message>
+    <message>
+        <source>Choose your number from 1 to %1.</source>
+        <translation>Escolha o seu número de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>A class link needs one of the page&apos;s own word lists: pupils&apos; pages do not have the list you opened.</source>
+        <translation>Uma ligação da turma precisa de uma das listas de palavras da página: as páginas dos alunos não têm a lista que foi aberta.</translation>
+    </message>
+    <message>
+        <source>The class link would be %1 characters long, more than the %2 a link can safely hold: shorten the clues or the title.</source>
+        <translation>A ligação da turma teria %1 caracteres, mais do que os %2 que uma ligação comporta com segurança: encurte as definições ou o título.</translation>
+    </message>
+    <message>
+        <source>These choices give too few different puzzles for %1 pupils: try fewer theme words or a longer word list.</source>
+        <translation>Estas escolhas dão poucos passatempos diferentes para %1 alunos: experimente menos palavras do tema ou uma lista de palavras mais longa.</translation>
+    </message>
+    <message>
+        <source>Clues are cut to 60 characters: %1.</source>
+        <translation>As definições são cortadas a 60 caracteres: %1.</translation>
+    </message>
+    <message>
+        <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
+        <translation>Uma definição não pode conter «=», por isso estas palavras não têm nenhuma: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are listed by their clues.</source>
+        <comment>1 of them is listed by its clue.</comment>
+        <translation>
+            <numerusform>%n delas aparece pela sua definição.</numerusform>
+            <numerusform>%n delas aparecem pela sua definição.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -612,10 +672,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Booklet written: %1, %2 pages.</source>
         <translation>Caderno escrito: %1, %2 páginas.</translation>
-    </message>
-    <message>
-        <source>Puzzles made: %1 of %2</source>
-        <translation>Passatempos criados: %1 de %2</translation>
     </message>
     <message>
         <source>&amp;Difficulty</source>
@@ -790,10 +846,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>&amp;Limpar</translation>
     </message>
     <message>
-        <source>&amp;Words, with line ends, spaces or commas between them:</source>
-        <translation>&amp;Palavras, separadas por mudanças de linha, espaços ou vírgulas:</translation>
-    </message>
-    <message>
         <source>&amp;Title:</source>
         <translation>&amp;Título:</translation>
     </message>
@@ -816,6 +868,22 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Hide &amp;timer</source>
         <translation>&amp;Ocultar o cronómetro</translation>
+    </message>
+    <message>
+        <source>Number of pupils:</source>
+        <translation>Número de alunos:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Conjunto para a turma</translation>
+    </message>
+    <message>
+        <source>&amp;Class set…</source>
+        <translation>Conjunto para a &amp;turma…</translation>
+    </message>
+    <message>
+        <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>&amp;Palavras, separadas por mudanças de linha, espaços ou vírgulas; uma linha PALAVRA = definição dá a palavra pela sua definição:</translation>
     </message>
 </context>
 <context>
@@ -853,8 +921,8 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Especialista</translation>
     </message>
     <message>
-        <source>Puzzle %1</source>
-        <translation>Passatempo %1</translation>
+        <source>Puzzle %1 of %2</source>
+        <translation>Passatempo %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -962,10 +1030,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Theme words and title</source>
         <translation>Palavras do tema e título</translation>
-    </message>
-    <message>
-        <source>Words, with line ends, spaces or commas between them:</source>
-        <translation>Palavras, separadas por mudanças de linha, espaços ou vírgulas:</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1166,6 +1230,8 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.</source>
         <translation>Esta é a versão do Loopword para um servidor web: abra-a a partir de um servidor web, ou abra do disco loopword.html, a página num só ficheiro.</translation>
+    </message>
+    <message>
         <source>What pupils may do</source>
         <translation>O que os alunos podem fazer</translation>
     </message>
@@ -1192,6 +1258,58 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>pencil</source>
         <translation>a lápis</translation>
+    </message>
+    <message>
+        <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
+        <translation>Palavras, separadas por mudanças de linha, espaços ou vírgulas; uma linha PALAVRA = definição dá a palavra pela sua definição:</translation>
+    </message>
+    <message>
+        <source>Class set</source>
+        <translation>Conjunto para a turma</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Alunos</translation>
+    </message>
+    <message>
+        <source>Print class set</source>
+        <translation>Imprimir o conjunto para a turma</translation>
+    </message>
+    <message>
+        <source>Copy class link</source>
+        <translation>Copiar ligação da turma</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>O seu número</translation>
+    </message>
+    <message>
+        <source>Your teacher gave each pupil a number: choose yours to open your own puzzle.</source>
+        <translation>O professor deu um número a cada aluno: escolha o seu para abrir o seu próprio passatempo.</translation>
+    </message>
+    <message>
+        <source>Open my puzzle</source>
+        <translation>Abrir o meu passatempo</translation>
+    </message>
+    <message>
+        <source>This page makes your puzzle from the link. Another version of the page may make a different puzzle for the same number, which your teacher&apos;s answers do not fit: then ask for a new link.</source>
+        <translation>Esta página cria o passatempo a partir da ligação. Outra versão da página pode criar um passatempo diferente para o mesmo número, ao qual as soluções do professor não correspondem: peça então uma nova ligação.</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use &quot;%1&quot;.</source>
+        <translation>Esta página foi aberta a partir de um ficheiro deste computador, por isso uma ligação da turma para ela só funciona aqui. Coloque a página num servidor web para dar uma ligação à turma, ou use «%1».</translation>
+    </message>
+    <message>
+        <source>The class link is copied: give it to your class. Each pupil opens it and chooses their number.</source>
+        <translation>A ligação da turma foi copiada: dê-a à turma. Cada aluno abre-a e escolhe o seu número.</translation>
+    </message>
+    <message>
+        <source>Copy this class link: %1</source>
+        <translation>Copie esta ligação da turma: %1</translation>
+    </message>
+    <message>
+        <source>your puzzle</source>
+        <translation>o seu passatempo</translation>
     </message>
 </context>
 <context>

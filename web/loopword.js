@@ -171,6 +171,7 @@ async function startWorker() {
   }
   worker.onmessage = ({ data }) => {
     if (data.id === undefined) return show(data.view);  // a compile as it goes
+    if (data.progress) return showProgress(data.progress);  // a class set as it is made
     pending.get(data.id)(data);
     pending.delete(data.id);
   };
@@ -298,10 +299,10 @@ function gridRows(view) {
   });
 }
 
-/// The words to find, struck through once found.
+/// The words to find (or their clues), struck through once found.
 function showWords(view) {
-  $('words').replaceChildren(...view.words.map(({ word, found }) => {
-    const item = Object.assign(document.createElement('li'), { textContent: word, className: found ? 'found' : '' });
+  $('words').replaceChildren(...view.words.map(({ word, clue, found }) => {
+    const item = Object.assign(document.createElement('li'), { textContent: word, className: `${found ? 'found' : ''} ${clue ? 'clue' : ''}`.trim() });
     if (found) item.append(Object.assign(document.createElement('span'), { className: 'visually-hidden', textContent: ` ${tr('(found)')}` }));
     return item;
   }));
@@ -442,6 +443,80 @@ async function copyLink() {
   note(copied ? () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.') : () => tr('Copy this pupil link: %1', link));
 }
 
+/// Shows how far the class set being made has got, as the progress bar and the message.
+function showProgress({ lines, done, total }) {
+  Object.assign($('class-progress'), { hidden: false, max: total, value: done });
+  say(() => renderedLines(lines));
+}
+
+/// Sends a query that makes a class set of the pupils asked for, from the seed of the seed field if any, showing its
+/// progress; what it answers.
+async function classSet(command, ...args) {
+  $('main').setAttribute('aria-busy', String(++running > 0));
+  const seed = $('seed').value.trim();
+  if (seed) send('seedNextCompile', seed);  // taken first: the worker takes commands in order
+  const { result } = await send(command, Number($('pupils').value), ...args);
+  $('class-progress').hidden = true;
+  say(() => renderedLines(result.lines), !result.done);
+  $('main').setAttribute('aria-busy', String(--running > 0));
+  return result;
+}
+
+/// A new `tag` element with `properties` holding `children`.
+function made(tag, properties, ...children) {
+  const element = Object.assign(document.createElement(tag), properties);
+  element.append(...children);
+  return element;
+}
+
+/// Prints the class set: each puzzle on a page of its own headed with its number and title, then the answers.
+async function printClassSet() {
+  const { done, pages, answerPages } = await classSet('makeClassSet');
+  if (!done) return;
+  const svg = (text) => document.importNode(new DOMParser().parseFromString(text, 'image/svg+xml').documentElement, true);
+  const heading = ({ heading: text, title }) => made('h2', { textContent: text }, ...(title ? [made('span', { textContent: title })] : []));
+  $('print-sheets').replaceChildren(...pages.map((page) => made('section', { className: 'class-page' }, heading(page), svg(page.sheet))),
+    ...answerPages.map((answers) => made('section', { className: 'class-page answers' },
+      ...answers.map(({ heading: text, sheet }) => made('figure', {}, made('figcaption', { textContent: text }), svg(sheet))))));
+  window.print();
+}
+
+/// Copies the link that gives each pupil of the class set their own puzzle, on the chooser of their number.
+async function copyClassLink() {
+  const note = (text) => showText($('link-note'), text);
+  if (location.protocol === 'file:') {
+    note(() => tr('This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use "%1".', tr('Print class set')));
+    return $('print-class').focus();
+  }
+  const { link } = await classSet('classLink', `${location.origin}${location.pathname}`);
+  if (!link) return;
+  const copied = await navigator.clipboard.writeText(link).then(() => true, () => false);
+  note(copied ? () => tr('The class link is copied: give it to your class. Each pupil opens it and chooses their number.') : () => tr('Copy this class link: %1', link));
+}
+
+/// Opens the puzzle of the number chosen on a class link's chooser, ready to solve with the letters typed into it before.
+async function openNumber() {
+  if (!(await run('chooseClassPuzzle', [location.search, Number($('pupil-number').value)], false, true)).done) return false;
+  storage.write(`class:${location.search}`, $('pupil-number').value);
+  if (!(await compile(false)).offer.puzzle || !(await openText(tr('your puzzle'), shown.puzzle.sheetFile))) return false;
+  await startSolving();
+  return true;
+}
+
+/// A class link: the chooser of the pupil's number, and the puzzle of the number chosen here before.
+async function offerNumbers({ pupils, lines }) {
+  $('chooser').hidden = false;
+  $('pupil-number').max = pupils || '';
+  if (lines.length) say(() => renderedLines(lines), true);
+  const chosen = storage.read(`class:${location.search}`, (text) => /^\d{1,2}$/.test(text));
+  if (!chosen || lines.length) return false;
+  $('pupil-number').value = chosen;
+  return openNumber();
+}
+
+/// Saves this page with the puzzle inside: whoever opens it solves that puzzle, offline.
+function exportPage() {
+
 /// Saves the one-file page with the puzzle inside: whoever opens it solves that puzzle, offline.
 async function exportPage() {
   const packed = btoa(String.fromCharCode(...new TextEncoder().encode(shown.puzzle.sheetFile)));
@@ -545,7 +620,7 @@ function wire() {
     'start-over': () => window.confirm(tr('Start this puzzle over? Its letters and time go.')) && clearPuzzle(),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
     'print-both': () => printSheets(true), 'copy-link': copyLink, export: exportPage, forget: forgetAll, guide: openGuide, keyboard: pressKey,
-    'hide-timer': () => hideTimer(!shown.timerHidden) };
+    'hide-timer': () => hideTimer(!shown.timerHidden), 'print-class': printClassSet, 'copy-class-link': copyClassLink, 'open-number': openNumber };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('level', 'change', chooseList);
   on('language', 'change', chooseLanguage);
@@ -599,11 +674,9 @@ function earlierChoices() {
   return kept.toString();
 }
 
-/// The first puzzle: the one the link or the page carries; the one a seed in the address makes; the one on show
-/// here last; or a new one; always ready to solve, with the letters typed into it before.
-async function firstPuzzle(kept) {
-  await run('restore', [kept, location.search], false, true);
-  await reportTheme();
+/// The puzzle the link or the page carries; the one a seed in the address makes; the one on show here last; or a new
+/// one; ready to solve.
+async function openFirstPuzzle() {
   const given = givenPuzzle();
   let opened = Boolean(given) && await openText(tr('the puzzle in the link'), given);
   if (!opened && shown.choices.seed) opened = (await compile(false)).offer.puzzle && await openText(tr('the puzzle made'), shown.puzzle.sheetFile);
@@ -612,6 +685,15 @@ async function firstPuzzle(kept) {
   if (!opened && last) storage.drop(['last']);  // a puzzle kept here that no longer opens goes
   if (!opened) await compile(false);
   await startSolving();
+}
+
+/// The first puzzle, with the letters typed into it before: the chooser's on a class link, else openFirstPuzzle's.
+async function firstPuzzle(kept) {
+  await run('restore', [kept, location.search], false, true);
+  await reportTheme();
+  const classLink = (await send('readClassLink', location.search)).result;
+  if (classLink.classLink) await offerNumbers(classLink);
+  else await openFirstPuzzle();
   const [square, position = 1] = (storage.read(`square:${shown.puzzle?.key}`, (text) => /^\d{1,2}(\.\d)?$/.test(text)) ?? '').split('.').map(Number);
   if (square) await run('select', [square, position]);
   started = true;

@@ -66,7 +66,7 @@ val ChoicesData(const Choices& choices) {
   data.set("unique", choices.unique);
   data.set("start", choices.startWord);
   data.set("seed", choices.seed ? std::to_string(*choices.seed) : std::string());
-  data.set("themeWords", ThemeText(choices.themeWords));
+  data.set("themeWords", ThemeText(choices.themeWords, choices.clues));
   data.set("title", choices.title);
   data.set("pupils", RulesData(choices.pupils));
   Choices kept = choices;  // what the browser keeps for the next visit: not the next compile's seed
@@ -87,7 +87,8 @@ val WordsData(const std::vector<ListedWord>& words) {
   val list = val::array();
   for (const ListedWord& listed : words) {
     val entry = val::object();
-    entry.set("word", listed.word);
+    entry.set("word", listed.Shown());
+    entry.set("clue", !listed.clue.empty());
     entry.set("found", listed.found);
     list.call<void>("push", entry);
   }

@@ -22,7 +22,7 @@ emscripten::val OfferData(const Offer& offer);
 emscripten::val RulesData(const PupilRules& rules);
 /// The choices: each field, the theme words one a line, what pupils may do, and the whole as the text that keeps them.
 emscripten::val ChoicesData(const Choices& choices);
-/// The words to find: [{word, found}].
+/// The words to find: [{word, clue, found}], a clued word shown by its clue.
 emscripten::val WordsData(const std::vector<ListedWord>& words);
 /// The figure for screen readers: per square its 8 cells, each {letter, shows} (shows: "empty", "hint", "letter",
 /// "wrong", "pencil").

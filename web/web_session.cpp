@@ -142,6 +142,67 @@ class WebSession {
     refusal_ = note;
   }
 
+  /// What the page's address (`query`, after its "?") says of a class: {classLink, pupils, lines}, the lines saying what
+  /// is wrong with a link cut short or damaged.
+  val ReadClassLink(const std::string& query) const {
+    const DecodedClassSet decoded = DecodeClassSet(query);
+    val link = val::object();
+    link.set("classLink", decoded.classLink);
+    link.set("pupils", decoded.pupils);
+    link.set("lines", MessageData(decoded.note));
+    return link;
+  }
+
+  /// Makes the next compile the puzzle of pupil `number` of the class link `query`; a damaged link or a number
+  /// that is not the set's is refused.
+  void ChooseClassPuzzle(const std::string& query, int number) {
+    const DecodedClassSet decoded = DecodeClassSet(query);
+    if (decoded.set) session_.ChooseClassPuzzle(*decoded.set, number);
+    else refusal_ = decoded.note;
+  }
+
+  /// Makes a class set of `pupils` puzzles with the choices in use, telling `progress` (lines, done, total) how far it
+  /// got: {done, lines, pages: [{heading, title, sheet}], answerPages: [[{heading, sheet}]]}, the sheets as SVG,
+  /// the answers kAnswersPerPage a page.
+  val MakeClassSet(int pupils, const val& progress) {
+    val pages = val::array(), answerPages = val::array();
+    int made = 0;
+    const Reply run = session_.MakeClassSet(pupils, Told(progress), [&](MadePuzzle&& puzzle) {
+      const SheetView& sheet = puzzle.sheets.puzzle;
+      val page = val::object();
+      page.set("heading", PuzzleHeading(sheet.texts, ++made, pupils));
+      page.set("title", sheet.title);
+      page.set("sheet", SheetSvg(sheet, "Puzzle sheet"));
+      pages.call<void>("push", page);
+      if ((made - 1) % kAnswersPerPage == 0) answerPages.call<void>("push", val::array());
+      val answer = val::object();
+      answer.set("heading", PuzzleHeading(sheet.texts, made, pupils));
+      answer.set("sheet", SheetSvg(puzzle.sheets.solution, "Solution sheet"));
+      answerPages[answerPages["length"].as<int>() - 1].call<void>("push", answer);
+      return true;
+    });
+    val result = RunData(run);
+    result.set("pages", pages);
+    result.set("answerPages", answerPages);
+    return result;
+  }
+
+  /// The class link of `pupils` puzzles with the choices in use, for the page at `address`: the set made last when it
+  /// is for them, else made now, telling `progress` how far it got. {done, lines, link}.
+  val ClassLink(int pupils, const std::string& address, const val& progress) {
+    std::optional<ClassSet> set = session_.CurrentView().classSet;
+    Reply run;
+    if (!set || set->pupils != pupils) {
+      run = session_.MakeClassSet(pupils, Told(progress), [](MadePuzzle&&) { return true; });
+      set = session_.CurrentView().classSet;
+    }
+    const loopword::ClassLink link = run.done && set ? ClassLinkOf(*set, address) : loopword::ClassLink{};
+    if (!link.refusal.empty()) run = {{}, false, {link.refusal}, {}, {}};
+    val result = RunData(run);
+    result.set("link", link.link);
+    return result;
+  }
+
   /// Loads bundled level 1..3, or for 0 the word list `text` the user picked as file `name`.
   void ChooseWordList(int level, const std::string& name, const std::string& text) {
     session_.ChooseWordList(level, level == kOwnList ? PutUpload(name, text) : "");
@@ -206,6 +267,22 @@ class WebSession {
   double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
 
  private:
+  /// A booklet's progress for `progress`, a function of the page: the lines saying how far it got, done and total.
+  static BookletProgress Told(const val& progress) {
+    return [progress](int done, int total) {
+      progress(MessageData(Message(texts::kPuzzlesMade, {done, total})), done, total);
+      return true;
+    };
+  }
+
+  /// What a run the page waits for answers: {done, lines}.
+  static val RunData(const Reply& run) {
+    val result = val::object();
+    result.set("done", run.done);
+    result.set("lines", MessageData(run.Told()));
+    return result;
+  }
+
   /// Follows whether a compile runs from what a command changed.
   void Take(const Reply& reply) {
     if (reply.changed.mode) compiling_ = session_.CurrentView().mode == Mode::Compiling;
@@ -298,6 +375,10 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("chooseWordList", &WebSession::ChooseWordList)
       .function("chooseLanguage", &WebSession::ChooseLanguage)
       .function("markSaved", &WebSession::MarkSaved)
+      .function("readClassLink", &WebSession::ReadClassLink)
+      .function("chooseClassPuzzle", &WebSession::ChooseClassPuzzle)
+      .function("makeClassSet", &WebSession::MakeClassSet)
+      .function("classLink", &WebSession::ClassLink)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)
       .function("sheets", &WebSession::Sheets)

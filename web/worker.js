@@ -6,6 +6,8 @@ const kSteps = 20;  // steps a compile shown live takes before the page shows th
 let core = null;  // the WebAssembly module once `load` asked for it; its memory read by bench/web-memory.js
 let loopword = null;  // the session, once `newSession` made it
 let compiles = null;  // the ids of the compile commands answered when the compile ends
+// The queries that make many puzzles, and tell the page how far they got as they go.
+const kReporting = new Set(['makeClassSet', 'classLink']);
 
 /// Lets the running compile advance until it ends, showing each slice, and answers the compile commands then.
 async function advance(module) {
@@ -43,8 +45,9 @@ onmessage = async ({ data: { id, command, args } }) => {
   // Only the session's entry points may switch to a compile's own stack: its steps and its Stop come through them.
   let result;
   if (command === 'pressViewButton') module._loopword_press_view_button(args[0] ? 1 : 0);
+  else if (kReporting.has(command)) result = loopword[command](...args, (lines, done, total) => postMessage({ id, progress: { lines, done, total } }));
   else if (command !== 'view') result = loopword[command](...args);
-  if (result !== undefined) return postMessage({ id, result });  // a query: the sheets, a theme report, the heap
+  if (result !== undefined) return postMessage({ id, result });  // a query: the sheets, a theme report, a class set, the heap
   if (loopword.compiling()) {
     if (compiles) return compiles.push(id);
     compiles = [id];

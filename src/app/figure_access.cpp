@@ -38,7 +38,7 @@ QString WordListText(const std::vector<ListedWord>& words) {
   if (words.empty()) return {};
   QStringList shown;
   for (const ListedWord& listed : words) {
-    const QString word = QString::fromStdString(listed.word);
+    const QString word = QString::fromStdString(listed.Shown());
     shown << (listed.found ? QCoreApplication::translate("Accessibility", "%1 (found)").arg(word) : word);
   }
   return QCoreApplication::translate("Accessibility", "Words: %1").arg(shown.join(QStringLiteral(", ")));

@@ -158,6 +158,16 @@ std::string FileCommands::AskBooklet(const CompileOptions& fill) {
   return AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for the booklet"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
 }
 
+std::optional<std::pair<int, std::string>> FileCommands::AskClassSet() {
+  const std::optional<int> pupils = toolkit_.AskNumber(LOOPWORD_TEXT("QObject", "Number of pupils:"), LOOPWORD_TEXT("QObject", "Class set"),
+                                                       kFewestPupils, kMostPupils, pupils_);
+  if (!pupils) return std::nullopt;
+  pupils_ = *pupils;
+  std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for the class set"), QT_TRANSLATE_NOOP("Messages", "PDF Files"), ".pdf");
+  if (path.empty()) return std::nullopt;
+  return std::pair{*pupils, std::move(path)};
+}
+
 void FileCommands::WriteBooklet(const Reply& run, const std::vector<PrintedSheets>& made, const std::string& path) {
   if (!run.done) {
     for (const Message& message : run.messages) toolkit_.ShowMessage(message);

@@ -45,10 +45,12 @@ class FileCommands {
   void Print(const PrintedSheets& sheets, const std::function<void()>& starting);
   /// The booklet dialog, starting from its last answers and `fill`, then the file; "" when cancelled.
   std::string AskBooklet(const CompileOptions& fill);
+  /// Class set: asks how many pupils (starting from the last answer), then the file; nothing when cancelled.
+  std::optional<std::pair<int, std::string>> AskClassSet();
   /// The booklet dialog's last answers.
   [[nodiscard]] const BookletChoices& Booklet() const { return booklet_; }
-  /// Writes the booklet of the puzzles whose sheets are `made` to `path` and tells how it went, with `said`, what the
-  /// run told; nothing when the run was cancelled or gave up (its messages say why).
+  /// Writes the booklet (or class set) of the puzzles whose sheets are `made` to `path` and tells how it went, with
+  /// what the run told; nothing when the run was cancelled or gave up (its messages say why).
   void WriteBooklet(const Reply& run, const std::vector<PrintedSheets>& made, const std::string& path);
 
  private:
@@ -63,6 +65,7 @@ class FileCommands {
   Toolkit& toolkit_;
   FNDialog gf1;  // the one file-name dialog of the window
   BookletChoices booklet_;  // the booklet dialog's last answers
+  int pupils_ = 30;  // the last number of pupils asked for
 };
 
 }  // namespace loopword

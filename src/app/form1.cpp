@@ -84,7 +84,7 @@ void Form1::Tell(const Reply& reply) {
 
 void Form1::mnuTheme_Click() {
   const Choices chosen = session_.CurrentView().choices;
-  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.themeWords), chosen.title}, [this](const std::string& words) {
+  const std::optional<ThemeEntry> entry = toolkit_.AskTheme({ThemeText(chosen.themeWords, chosen.clues), chosen.title}, [this](const std::string& words) {
     const Reply check = session_.CheckTheme(words);
     return ThemeReport{check.Told(), check.done};
   });
@@ -186,7 +186,7 @@ void Form1::mnuBooklet_Click() {
   const Reply run = session_.MakeBooklet(
       {{asked.count, asked.noRepeats}, std::nullopt, false},
       [this](int done, int total) {
-        return toolkit_.ShowProgress(Message(LOOPWORD_TEXT("QObject", "Puzzles made: %1 of %2"), {done, total}), done, total);
+        return toolkit_.ShowProgress(Message(texts::kPuzzlesMade, {done, total}), done, total);
       },
       [&made](MadePuzzle&& puzzle) {
         made.push_back(std::move(puzzle.sheets));
@@ -196,6 +196,29 @@ void Form1::mnuBooklet_Click() {
   session_.SetFill(menus_.FillChoice());  // the booklet's own fill was for the booklet alone
   ShowState();
   if (session_.CurrentView().mode != Mode::Closed) files_.WriteBooklet(run, made, path);
+}
+
+void Form1::mnuClassSet_Click() {
+  if (const Reply check = session_.CheckPuzzlesCanBeMade(); !check.done) {
+    Tell(check);
+    return;
+  }
+  const auto asked = files_.AskClassSet();
+  if (!asked) return;
+  menus_.Enable({});  // nothing else while the class set is made
+  std::vector<PrintedSheets> made;
+  const Reply run = session_.MakeClassSet(
+      asked->first,
+      [this](int done, int total) {
+        return toolkit_.ShowProgress(Message(texts::kPuzzlesMade, {done, total}), done, total);
+      },
+      [&made](MadePuzzle&& puzzle) {
+        made.push_back(std::move(puzzle.sheets));
+        return true;
+      });
+  toolkit_.EndProgress();
+  ShowState();
+  if (session_.CurrentView().mode != Mode::Closed) files_.WriteBooklet(run, made, asked->second);
 }
 
 void Form1::ShowModal(const std::function<void()>& show) {

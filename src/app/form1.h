@@ -48,6 +48,9 @@ class Form1 final : public QMainWindow {
   void mnuExportWeb_Click();
   /// Make booklet: many puzzles and their answers in one PDF, with a progress bar that can cancel.
   void mnuBooklet_Click();
+  /// Class set: as many different one-solution puzzles as pupils and their answers in one PDF, with a progress bar
+  /// that can cancel.
+  void mnuClassSet_Click();
   /// Help: what the puzzle is and how to play.
   void Helpx_Click();
   /// Help > User guide: the guide to every command, in a window of its own.

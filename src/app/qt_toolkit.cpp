@@ -50,6 +50,12 @@ std::string QtToolkit::InputBox(const Message& prompt, const Message& title) {
   return accepted ? answer.toStdString() : std::string();
 }
 
+std::optional<int> QtToolkit::AskNumber(const Message& prompt, const Message& title, int least, int most, int initial) {
+  bool accepted = false;
+  const int number = QInputDialog::getInt(parent_, ShownText(title), ShownText(prompt), initial, least, most, 1, &accepted);
+  return accepted ? std::optional(number) : std::nullopt;
+}
+
 std::string QtToolkit::ShowFileDialog(const FileDialogRequest& request) {
   FileDialogRequest shown = request;
   shown.filterName = ShownText(request.filterName).toStdString();
@@ -126,7 +132,7 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, const T
   };
   QObject::connect(words, &QPlainTextEdit::textChanged, &dialog, showReport);
   showReport();
-  auto* wordsLabel = new QLabel(QObject::tr("&Words, with line ends, spaces or commas between them:"), &dialog);
+  auto* wordsLabel = new QLabel(QObject::tr("&Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:"), &dialog);
   wordsLabel->setBuddy(words);
   auto* titleLabel = new QLabel(QObject::tr("&Title:"), &dialog);
   titleLabel->setBuddy(title);

@@ -21,6 +21,7 @@ class QtToolkit final : public Toolkit {
   bool AskYesNo(const Message& question, bool yesByDefault = true) override;
   std::string InputBox(const Message& prompt, const Message& title) override;
   std::string ShowFileDialog(const FileDialogRequest& request) override;
+  std::optional<int> AskNumber(const Message& prompt, const Message& title, int least, int most, int initial) override;
   std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) override;
   std::optional<ThemeEntry> AskTheme(const ThemeEntry& current, const ThemeCheck& check) override;
   bool ShowProgress(const Message& text, int done, int total) override;

@@ -49,17 +49,19 @@ bool IsCleanText(std::string_view text) {
   return true;
 }
 
-std::string PlainTitle(std::string_view text) {
+std::string PlainTitle(std::string_view text) { return PlainLine(text, kTitleLimit); }
+
+std::string PlainLine(std::string_view text, int limit) {
   std::string title;
   int characters = 0;
   bool spaceDue = false;
-  while (!text.empty() && characters < kTitleLimit) {
+  while (!text.empty() && characters < limit) {
     const std::optional<Character> next = FirstCharacter(text);
     const std::size_t length = next ? next->length : 1;
     if (next && (IsControl(next->code) || next->code == ' ')) {
       spaceDue = !title.empty();
     } else if (next) {
-      if (spaceDue && characters + 1 < kTitleLimit) {
+      if (spaceDue && characters + 1 < limit) {
         title += ' ';
         ++characters;
       }

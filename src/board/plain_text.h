@@ -31,6 +31,8 @@ bool IsCleanText(std::string_view text);
 /// turned into spaces, runs of spaces made one, no space at either end, at most kTitleLimit
 /// characters. Bytes that are not UTF-8 are dropped.
 std::string PlainTitle(std::string_view text);
+/// `text` as one line of plain text, as PlainTitle makes it, of at most `limit` characters.
+std::string PlainLine(std::string_view text, int limit);
 
 /// The number of characters (code points) of well-formed UTF-8 `text`.
 int CharacterCount(std::string_view text);

@@ -60,6 +60,7 @@ inline constexpr Text kNoGradedPuzzle = LOOPWORD_TEXT("Messages", "No %1 puzzle 
 inline constexpr Text kNoGradedThemePuzzle =
     LOOPWORD_TEXT("Messages", "No %1 puzzle was found in %2 puzzles made with this dictionary and these theme words.");
 inline constexpr Text kNoThemePuzzleInTime = LOOPWORD_TEXT("Messages", "No puzzle with all the theme words was found in %1 seconds.");
+inline constexpr Text kPuzzlesMade = LOOPWORD_TEXT("Messages", "Puzzles made: %1 of %2");
 inline constexpr Text kWordsRepeatFrom =
     LOOPWORD_TEXT("Messages", "Puzzles 1 to %1 share no word; the word list allows no more, so words repeat from puzzle %2 on.");
 

@@ -52,4 +52,20 @@ std::vector<std::string> SortedWords(const Puzzle& puzzle) {
   return words;
 }
 
+std::vector<ListedEntry> SheetList(const Puzzle& puzzle) {
+  std::vector<ListedEntry> plain, clued;
+  for (std::string& word : SortedWords(puzzle)) {
+    const auto clue = puzzle.clues.find(word);
+    if (clue == puzzle.clues.end()) plain.push_back({std::move(word), ""});
+    else clued.push_back({std::move(word), clue->second});
+  }
+  const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c; };
+  std::stable_sort(clued.begin(), clued.end(), [&](const ListedEntry& a, const ListedEntry& b) {
+    return std::lexicographical_compare(a.clue.begin(), a.clue.end(), b.clue.begin(), b.clue.end(),
+                                        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y)); });
+  });
+  plain.insert(plain.end(), clued.begin(), clued.end());
+  return plain;
+}
+
 }  // namespace loopword

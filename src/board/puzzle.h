@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,13 +27,20 @@ std::string DifficultyLabel(Difficulty difficulty);
 /// The difficulty of a lower-case name; nullopt for any other text.
 std::optional<Difficulty> DifficultyNamed(std::string_view name);
 
-/// The board, its placements in square order, its title and the hint cells of its sheet.
+/// Most characters a clue keeps.
+inline constexpr int kClueLimit = 60;
+/// The clues of theme words, by word (8 capitals): one line of plain text each, at most kClueLimit characters.
+using Clues = std::map<std::string, std::string>;
+
+/// The board, its placements in square order, its title, its clues and the hint cells of its sheet.
 struct Puzzle {
   Board board;
   /// One placement per filled square, in square order.
   std::vector<PlacementLine> placements;
   /// One line of plain text the sheets show beside the program's name; "" for none.
   std::string title;
+  /// The clues the puzzle sheet lists instead of their words; each clued word is one of the puzzle's.
+  Clues clues{};
   /// How the sheet was graded; Standard for the usual sheet.
   Difficulty difficulty = Difficulty::Standard;
   /// The cells whose letters the sheet gives besides square 12, in square order (a graded sheet
@@ -47,7 +55,18 @@ struct Puzzle {
 /// or the standard HintCells.
 std::vector<RingCell> SheetHintCells(const Puzzle& puzzle);
 
-/// The puzzle's words in alphabetical order, as the puzzle sheet lists them.
+/// The puzzle's words in alphabetical order.
 std::vector<std::string> SortedWords(const Puzzle& puzzle);
+
+/// One entry of the puzzle sheet's list: a word, and the clue it is listed by ("" for a word listed as itself).
+struct ListedEntry {
+  std::string word;
+  std::string clue;
+  friend bool operator==(const ListedEntry&, const ListedEntry&) = default;
+};
+
+/// The puzzle sheet's list: the words without a clue in alphabetical order, then the clued words in alphabetical
+/// order of their clues (letters compared without regard to case).
+std::vector<ListedEntry> SheetList(const Puzzle& puzzle);
 
 }  // namespace loopword

@@ -146,7 +146,7 @@ void DeclareOptions(CLI::App& app, Options& options) {
       "it was")->type_name("FILE")->check(Given());
   app.add_option("--pdf", options.pdf,
       "also write a booklet on the paper of the locale (A4, or Letter where inches are used): one puzzle a "
-      "page, headed with its number, then the answer pages with four solutions each")->type_name("FILE")->check(Given());
+      "page, headed \"Puzzle k of N\" with the title beside, then the answer pages with four solutions each")->type_name("FILE")->check(Given());
   app.add_option("--svg", options.svg,
       "also write the puzzle's two sheets as SVG files: FILE without its .svg ending, then -puzzle.svg and "
       "-solution.svg; with one puzzle only")->type_name("FILE")->check(Given());
@@ -164,7 +164,9 @@ void DeclareOptions(CLI::App& app, Options& options) {
   app.add_option("--theme", options.theme,
       "theme words every puzzle holds once, 1 to 23, the rest coming from the word list: a file or the words "
       "themselves (\"WORD WORD ...\"); line ends, spaces or commas separate them, any case is read as "
-      "capitals (with --language by that language's rules: Fußball is FUSSBALL in German), and entries that are not 8 letters A to Z or are repeated are named and skipped. With "
+      "capitals (with --language by that language's rules: Fußball is FUSSBALL in German), and entries that are not 8 letters A to Z or are repeated are named and skipped. A "
+      "line WORD = clue gives that word a clue of up to 60 characters, which the puzzle sheet lists instead of the word "
+      "and a \"# clue:\" line keeps; the grade and --unique stay those of the words. With "
       "--no-repeats only the other words are kept apart. When the theme words provably cannot all go into one "
       "puzzle, or none is found in time, the run says so (exit status 1).")
       ->type_name("FILE|WORDS")->check(Given());

@@ -3,6 +3,7 @@
 #include "display/sheet_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "board/board.h"
 #include "board/plain_text.h"
@@ -55,22 +56,114 @@ void DrawHeader(Picture& picture, const SheetView& view) {
   DrawTitle(picture, view.title, right);
 }
 
-/// Prints the header, the sheet's heading in 10-point bold and the rows below it in 8-point regular.
+/// Where the list starts when its rows are longer than a word: just right of the figure.
+constexpr int kWideListLeft = 4950;
+/// Where the list's lines must end: above the puzzle sheet's instruction line.
+constexpr int kListBottom = 6780;
+/// The largest and the smallest type of the list, in points: the rows of a word each take the largest.
+constexpr int kListSize = 8;
+constexpr int kSmallestListSize = 3;
+/// The width of a Courier character of `size` points, and the distance from one list line to the next, in twips.
+constexpr int CharWidth(int size) { return size * 20 * 6 / 10; }
+constexpr int LineHeight(int size) { return 250 * size / kListSize; }
+
+/// One line of the list as it is printed: the row it belongs to, where it stands and its text.
+struct ListLine {
+  std::size_t row = 0;
+  TwipPoint at{};
+  std::string text;
+};
+
+/// The list laid out: the left edge its heading shares, the size of its type and its lines.
+struct ListLayout {
+  int left = 0;
+  int size = kListSize;
+  std::vector<ListLine> lines;
+};
+
+/// `text` cut into lines of at most `width` characters, the lines after the first `indent` characters less, at spaces
+/// where it can, within a word where it must.
+std::vector<std::string> Wrapped(std::string_view text, int width, int indent) {
+  std::vector<std::string> lines;
+  std::string line;
+  const auto room = [&] { return lines.empty() ? width : width - indent; };
+  const auto endLine = [&] {
+    if (!line.empty()) lines.push_back(std::move(line));
+    line.clear();
+  };
+  while (!text.empty()) {
+    const std::size_t space = std::min(text.find(' '), text.size());
+    std::string_view word = text.substr(0, space);
+    text.remove_prefix(std::min(space + 1, text.size()));
+    if (word.empty()) continue;
+    if (!line.empty() && CharacterCount(line) + 1 + CharacterCount(word) > room()) endLine();
+    while (CharacterCount(word) > room()) {  // a word longer than a line: as much as the line holds, the rest below
+      const std::string part = FirstCharacters(word, room());
+      word.remove_prefix(part.size());
+      line = part;
+      endLine();
+    }
+    line += (line.empty() ? "" : " ") + std::string(word);
+  }
+  endLine();
+  return lines;
+}
+
+/// The list of `view`: a row a line in the sheet's usual 8-point type where every row fits in one; otherwise wider,
+/// from just right of the figure, each row wrapped (on the solution sheet with " = " and its clue after it), in the
+/// largest type from 8 to 3 points that holds them all above kListBottom, with a little room between rows where it
+/// fits (lines that would still pass it are left out).
+ListLayout LayOutList(const SheetView& view) {
+  const auto clueOf = [&](std::size_t row) { return row < view.clues.size() ? view.clues[row] : std::string(); };
+  const int classicWidth = (kSheetWidth - kHeaderRightMargin - ListRowPoint(0).x) / CharWidth(kListSize);
+  bool classic = true;
+  for (std::size_t row = 0; row < view.rows.size(); ++row) classic = classic && clueOf(row).empty() && CharacterCount(view.rows[row]) <= classicWidth;
+  ListLayout layout{ListRowPoint(0).x, kListSize, {}};
+  if (classic) {
+    for (std::size_t row = 0; row < view.rows.size(); ++row) layout.lines.push_back({row, ListRowPoint(static_cast<int>(row)), view.rows[row]});
+    return layout;
+  }
+  constexpr int kIndent = 2;  // characters the lines after a row's first stand in
+  layout.left = kWideListLeft;
+  for (int size = kListSize; size >= kSmallestListSize; --size) {
+    for (const int gap : {LineHeight(size) / 4, 0}) {
+      const int width = (kSheetWidth - kHeaderRightMargin - kWideListLeft) / CharWidth(size);
+      layout.size = size;
+      layout.lines.clear();
+      int y = ListRowPoint(0).y;
+      for (std::size_t row = 0; row < view.rows.size(); ++row) {
+        const std::string clue = clueOf(row);
+        for (std::string& line : Wrapped(clue.empty() ? view.rows[row] : view.rows[row] + " = " + clue, width, kIndent)) {
+          const bool more = !layout.lines.empty() && layout.lines.back().row == row;  // a line after the row's first
+          const int x = kWideListLeft + (more ? kIndent * CharWidth(size) : 0);
+          layout.lines.push_back({row, {x, y}, std::move(line)});
+          y += LineHeight(size);
+        }
+        y += gap;
+      }
+      if (layout.lines.empty() || layout.lines.back().at.y + LineHeight(size) <= kListBottom) return layout;
+    }
+  }
+  std::erase_if(layout.lines, [&](const ListLine& line) { return line.at.y + LineHeight(layout.size) > kListBottom; });
+  return layout;
+}
+
+/// Prints the header, the sheet's heading in 10-point bold and the list below it in regular type.
 void DrawHeadingAndRows(Picture& picture, const SheetView& view, const std::string& heading) {
   DrawHeader(picture, view);
+  const ListLayout list = LayOutList(view);
   picture.FontName = "Courier New";
   picture.FontSize = 10;
-  picture.CurrentX = ListRowPoint(0).x;
+  picture.CurrentX = list.left;
   picture.CurrentY = 250;
   picture.FontBold = true;
   picture.Print(heading);
-  picture.FontSize = 8;
+  picture.FontSize = list.size;
   picture.FontBold = false;
-  for (std::size_t i = 0; i < view.rows.size(); ++i) {
-    const TwipPoint row = ListRowPoint(static_cast<int>(i));
-    picture.CurrentX = row.x;
-    picture.CurrentY = row.y;
-    picture.Print(view.rows[i]);
+  for (const ListLine& line : list.lines) {
+    picture.CurrentX = line.at.x;
+    picture.CurrentY = line.at.y;
+    picture.Print(line.text);
   }
 }
 
@@ -160,12 +253,15 @@ void DrawSolvingLetters(Picture& picture, const SheetView& view) {
   picture.ForeColor = ColorInk;
 }
 
-/// Draws a line through each listed word that some ring reads, at the middle of its letters.
-void StrikeWords(Picture& picture, const std::vector<bool>& struck) {
-  for (std::size_t row = 0; row < struck.size(); ++row) {
-    if (!struck[row]) continue;
-    const TwipPoint at = ListRowPoint(static_cast<int>(row));
-    picture.LineBoxFilled(at.x - 20, at.y + 65, at.x + 790, at.y + 85, ColorInk);
+/// Draws a line through each line of every listed word or clue whose word some ring reads, at the middle of its letters.
+void StrikeWords(Picture& picture, const SheetView& view) {
+  const ListLayout list = LayOutList(view);
+  const int size = list.size;
+  for (const ListLine& line : list.lines) {
+    if (line.row >= view.struck.size() || !view.struck[line.row]) continue;
+    const TwipPoint at = line.at;
+    const int right = at.x + CharacterCount(line.text) * CharWidth(size) + 22 * size / kListSize;
+    picture.LineBoxFilled(at.x - 20 * size / kListSize, at.y + 65 * size / kListSize, right, at.y + 85 * size / kListSize, ColorInk);
   }
 }
 
@@ -173,7 +269,7 @@ void DrawSolving(Picture& picture, const SheetView& view) {
   if (view.cursor) DrawSelection(picture, *view.cursor);
   DrawPuzzleFrame(picture, view);
   DrawSolvingLetters(picture, view);
-  StrikeWords(picture, view.struck);
+  StrikeWords(picture, view);
 }
 
 /// The view of a sheet of `puzzle` with its header; for the puzzle sheet and solving, its word list and hint cells.
@@ -184,7 +280,7 @@ SheetView SheetOf(Sheet sheet, const Puzzle& puzzle, const SheetTexts& texts) {
   view.title = puzzle.title;
   view.grade = puzzle.difficulty;
   if (sheet == Sheet::Solution) return view;
-  view.rows = SortedWords(puzzle);
+  for (ListedEntry& entry : SheetList(puzzle)) view.rows.push_back(entry.clue.empty() ? std::move(entry.word) : std::move(entry.clue));
   view.hints = SheetHintCells(puzzle);
   return view;
 }
@@ -227,6 +323,8 @@ SheetView SolutionSheetView(const Puzzle& puzzle, const SheetTexts& texts) {
   for (int square = 1; square <= kSquareCount; ++square) view.rings[square] = puzzle.board.SquareWord[square];
   for (const PlacementLine& placement : puzzle.placements) {
     view.rows.push_back(SquareLabel(placement.square) + ' ' + placement.word);
+    const auto clue = puzzle.clues.find(placement.word);
+    view.clues.push_back(clue == puzzle.clues.end() ? "" : clue->second);
     view.starts.push_back({placement.square, placement.StartPosition()});
   }
   return view;
@@ -242,7 +340,7 @@ SheetView SolvingSheetView(const SolvingState& state, const Puzzle& puzzle, cons
       if (state.IsPencil(cell) && FirstOfItsCell(cell)) view.pencil.push_back(cell);
     }
   }
-  for (const std::string& word : view.rows) view.struck.push_back(state.IsStruck(word));
+  for (const ListedEntry& entry : SheetList(puzzle)) view.struck.push_back(state.IsStruck(entry.word));
   view.cursor = state.Selected();
   return view;
 }

@@ -64,8 +64,11 @@ struct SheetView {
   /// The puzzle's title and grade in the header line (sheets only).
   std::string title;
   Difficulty grade = Difficulty::Standard;
-  /// The list beside the figure: the words in alphabetical order, or on the solution sheet "SS WORD" by placement.
+  /// The list beside the figure: the puzzle's list (SheetList: words, then clues), or on the solution sheet
+  /// "SS WORD" by placement.
   std::vector<std::string> rows;
+  /// Solution: the clue of each row's word, printed below it; "" for none.
+  std::vector<std::string> clues;
   /// Solving: whether some ring reads the word of each row.
   std::vector<bool> struck;
   /// The letters shown round each square in ring-position order, ' ' for an empty cell (sheets only).

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/sheets.h"
 
+#include "board/program_text.h"
+
 namespace loopword {
 
 SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::string& english)>& translated) {
@@ -13,5 +15,9 @@ SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::strin
 }
 
 TwipPoint ListRowPoint(int row) { return {5500, 500 + 250 * (row + 1)}; }
+
+std::string PuzzleHeading(const SheetTexts& texts, int number, int count) {
+  return FillText(texts.puzzleNumber, {std::to_string(number), std::to_string(count)});
+}
 
 }  // namespace loopword

@@ -11,6 +11,9 @@
 
 namespace loopword {
 
+/// Solution sheets on one answer page of a booklet or class set (two columns, two rows).
+inline constexpr int kAnswersPerPage = 4;
+
 /// Width of a sheet (the inside of the picture area), in twips.
 inline constexpr int kSheetWidth = 6936;
 /// Height of a sheet (the inside of the picture area), in twips.
@@ -29,8 +32,8 @@ struct SheetTexts {
   std::string difficulty = LOOPWORD_TEXT("Sheets", "Difficulty:").source;
   std::array<std::string, 4> grades = {LOOPWORD_TEXT("Sheets", "Easy").source, LOOPWORD_TEXT("Sheets", "Medium").source,
                                        LOOPWORD_TEXT("Sheets", "Hard").source, LOOPWORD_TEXT("Sheets", "Expert").source};
-  /// A booklet page's heading, "Puzzle %1" with the puzzle's number.
-  std::string puzzleNumber = LOOPWORD_TEXT("Sheets", "Puzzle %1").source;
+  /// A booklet page's heading, "Puzzle %1 of %2" with the puzzle's number and how many the booklet holds.
+  std::string puzzleNumber = LOOPWORD_TEXT("Sheets", "Puzzle %1 of %2").source;
 
   friend bool operator==(const SheetTexts&, const SheetTexts&) = default;
 };
@@ -40,5 +43,8 @@ SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::strin
 
 /// Where row `row` (0 first) of a sheet's word list is printed, in twips; the title is above row 0.
 TwipPoint ListRowPoint(int row);
+
+/// The heading of puzzle `number` of `count` in a booklet or class set, in the language of `texts`: "Puzzle 3 of 28".
+std::string PuzzleHeading(const SheetTexts& texts, int number, int count);
 
 }  // namespace loopword

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "board/plain_text.h"
 #include "display/colors.h"
 #include "display/sheets.h"
 #include "output/painter_canvas.h"
@@ -18,29 +19,34 @@ constexpr double kMargin = 720;            // half an inch round every page
 constexpr double kHeadingSpace = 480;      // between a heading's top and its sheet
 const Font kPuzzleHeading{"Courier New", 18, true};
 const Font kAnswerHeading{"Courier New", 11, true};
+/// The title beside a puzzle page's heading, on its baseline.
+const Font kHeadingTitle{"Courier New", 11, true};
 
 /// A box of the page in twips.
 struct Area {
   double x, y, width, height;
 };
 
-/// Draws `heading` and, below it, `sheet`, as large as fits in `area`, centred.
+/// The width of `text` in Courier of `font`, in twips: its characters are 0.6 of its size wide.
+double TextWidth(const std::string& text, const Font& font) { return CharacterCount(text) * font.size * 20 * 0.6; }
+
+/// Draws `heading` (with the sheet's title beside it when `titled` and there is room) and, below it, `sheet`, as
+/// large as fits in `area`, centred.
 void PlaceSheet(QPainter& painter, double dotsPerInch, const Area& area, const std::string& heading, const Font& font,
-                const SheetView& sheet) {
+                const SheetView& sheet, bool titled) {
   const double scale = std::min(area.width / kSheetWidth, (area.height - kHeadingSpace) / kSheetHeight);
   const double left = area.x + (area.width - scale * kSheetWidth) / 2;
   const double top = area.y + (area.height - kHeadingSpace - scale * kSheetHeight) / 2;
   PainterCanvas page(painter, dotsPerInch, 0, 0, ColorBack);
   page.DrawText(static_cast<int>(left), static_cast<int>(top), heading, font, ColorInk);
+  const double titleLeft = left + TextWidth(heading + "  ", font);
+  const int room = static_cast<int>((left + scale * kSheetWidth - titleLeft) / TextWidth("x", kHeadingTitle));
+  if (titled && !sheet.title.empty() && room >= 4) {
+    const std::string title = CharacterCount(sheet.title) <= room ? sheet.title : FirstCharacters(sheet.title, room - 3) + "...";
+    const double baseline = (font.size - kHeadingTitle.size) * 20 * 0.8;  // the smaller type on the heading's baseline
+    page.DrawText(static_cast<int>(titleLeft), static_cast<int>(top + baseline), title, kHeadingTitle, ColorInk);
+  }
   PaintSheetOnPage(painter, dotsPerInch, QPointF(left, top + kHeadingSpace), scale, sheet);
-}
-
-/// "Puzzle 3" in the language of the sheet's texts.
-std::string Heading(const SheetView& sheet, int index) {
-  std::string heading = sheet.texts.puzzleNumber;
-  const std::size_t place = heading.find("%1");
-  if (place != std::string::npos) heading.replace(place, 2, std::to_string(index + 1));
-  return heading;
 }
 
 }  // namespace
@@ -55,7 +61,7 @@ SaveOutcome WriteBookletPdf(const std::vector<PrintedSheets>& puzzles, const QSt
   return WritePdf(path, paper, BookletPageCount(count), [&](QPainter& painter, double dotsPerInch, int index) {
     if (index < count) {
       const SheetView& sheet = puzzles[static_cast<std::size_t>(index)].puzzle;
-      PlaceSheet(painter, dotsPerInch, whole, Heading(sheet, index), kPuzzleHeading, sheet);
+      PlaceSheet(painter, dotsPerInch, whole, PuzzleHeading(sheet.texts, index + 1, count), kPuzzleHeading, sheet, true);
       return;
     }
     const int first = (index - count) * kAnswersPerPage;
@@ -63,7 +69,7 @@ SaveOutcome WriteBookletPdf(const std::vector<PrintedSheets>& puzzles, const QSt
       const Area cell{whole.x + (k - first) % 2 * whole.width / 2, whole.y + (k - first) / 2 * whole.height / 2,
                       whole.width / 2, whole.height / 2};
       const SheetView& sheet = puzzles[static_cast<std::size_t>(k)].solution;
-      PlaceSheet(painter, dotsPerInch, cell, Heading(sheet, k), kAnswerHeading, sheet);
+      PlaceSheet(painter, dotsPerInch, cell, PuzzleHeading(sheet.texts, k + 1, count), kAnswerHeading, sheet, false);
     }
   });
 }

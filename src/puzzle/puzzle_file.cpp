@@ -29,6 +29,20 @@ constexpr std::string_view kLanguageLine = "# language:";
 
 constexpr std::string_view kDifficultyLine = "# difficulty:";
 constexpr std::string_view kHintsLine = "# hints:";
+constexpr std::string_view kClueLine = "# clue:";
+
+/// The word and clue of a "# clue:" line's text: 8 capitals, then a clue of 1 to kClueLimit characters; nullopt
+/// for any other text.
+std::optional<std::pair<std::string, std::string>> ReadClue(std::string_view text) {
+  constexpr std::size_t length = kWordLength;
+  while (text.starts_with(' ')) text.remove_prefix(1);
+  const std::string_view word = text.substr(0, std::min(text.size(), length));
+  const bool capitals = word.size() == length && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+  if (!capitals || text.size() == length || text[length] != ' ') return std::nullopt;
+  std::string clue = PlainLine(text.substr(length), kClueLimit + 1);
+  if (clue.empty() || CharacterCount(clue) > kClueLimit) return std::nullopt;
+  return std::pair{std::string(word), std::move(clue)};
+}
 
 /// The text after `start` of the first comment line that begins with it; nullopt when none does.
 std::optional<std::string_view> LineAfter(const std::vector<std::string>& comments, std::string_view start) {
@@ -91,9 +105,18 @@ std::optional<Text> SheetLineFault(std::string_view line) {
   return std::nullopt;
 }
 
-/// Sets the puzzle's title, difficulty and hint cells from its comment lines.
+/// Whether one of the placements of `puzzle` holds `word`.
+bool HoldsWord(const Puzzle& puzzle, const std::string& word) {
+  return std::any_of(puzzle.placements.begin(), puzzle.placements.end(), [&word](const PlacementLine& placement) { return placement.word == word; });
+}
+
+/// Sets the puzzle's title, difficulty, hint cells and clues from its comment lines.
 void ReadSheetComments(FilePuzzle& read) {
   read.puzzle.title = TitleOf(read.comments);
+  for (const std::string& line : read.comments) {
+    const auto clue = line.starts_with(kClueLine) ? ReadClue(std::string_view(line).substr(kClueLine.size())) : std::nullopt;
+    if (clue && HoldsWord(read.puzzle, clue->first)) read.puzzle.clues.insert(*clue);
+  }
   if (const auto difficulty = LineAfter(read.comments, kDifficultyLine)) read.puzzle.difficulty = *DifficultyNamed(Entries(*difficulty)[0]);
   if (const auto hints = LineAfter(read.comments, kHintsLine)) read.puzzle.hints = ReadHintCells(*hints);
 }
@@ -126,6 +149,14 @@ class PuzzleReader {
   std::optional<PuzzleFileFault> Comment(std::string_view line) {
     if (!IsCleanText(line)) return Fault(LOOPWORD_TEXT("Messages", "bad character in a comment line"));
     if (auto fault = SheetLineFault(line)) return Fault(*fault);
+    if (line.starts_with(kClueLine)) {
+      const auto clue = ReadClue(line.substr(kClueLine.size()));
+      if (!clue) return Fault(LOOPWORD_TEXT("Messages", "a clue line must be \"# clue: WORD clue\": 8 capitals, then a clue of 1 to 60 characters"));
+      if (std::any_of(clueLines_.begin(), clueLines_.end(), [&](const auto& given) { return given.second == clue->first; })) {
+        return Fault(Phrase(LOOPWORD_TEXT("Messages", "the word %1 has a clue already"), {clue->first}));
+      }
+      clueLines_.emplace_back(lastLine_, clue->first);
+    }
     current_.comments.emplace_back(line);
     return std::nullopt;
   }
@@ -136,6 +167,12 @@ class PuzzleReader {
     if (lines < kSquareCount) {
       return PuzzleFileFault{number, Phrase(texts::kTooFewPlacementLines, {lines})};
     }
+    for (const auto& [line, word] : clueLines_) {
+      if (!HoldsWord(current_.puzzle, word)) {
+        return PuzzleFileFault{line, Phrase(LOOPWORD_TEXT("Messages", "the clue is for %1, which is not in the puzzle"), {word})};
+      }
+    }
+    clueLines_.clear();
     Board& board = current_.puzzle.board;
     for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
     puzzles_.push_back(std::move(current_));
@@ -187,6 +224,7 @@ class PuzzleReader {
 
   std::vector<FilePuzzle> puzzles_;
   FilePuzzle current_;
+  std::vector<std::pair<int, std::string>> clueLines_;  // the line and word of each clue of the puzzle being read
   int lastLine_ = 0;
 };
 
@@ -241,6 +279,7 @@ std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
     for (const std::string& word : origin.theme) line += " " + word;
     lines.push_back(line);
   }
+  for (const auto& [word, clue] : origin.clues) lines.push_back(std::string(kClueLine) + " " + word + " " + clue);
   return lines;
 }
 
@@ -248,6 +287,7 @@ std::vector<std::string> PuzzleComments(PuzzleOrigin list, const Puzzle& puzzle,
   list.seed = seed;
   list.difficulty = puzzle.difficulty;
   list.hints = puzzle.hints;
+  list.clues = puzzle.clues;
   return HeaderComments(list);
 }
 

@@ -36,6 +36,8 @@ struct PuzzleOrigin {
   std::vector<std::string> theme{};
   /// The puzzle's title; "" for none.
   std::string title{};
+  /// The clues of its theme words.
+  Clues clues{};
   /// The grade of the puzzle's sheet, and its hint cells when they are not the standard ones.
   Difficulty difficulty = Difficulty::Standard;
   std::optional<std::vector<RingCell>> hints{};
@@ -59,10 +61,10 @@ struct FilePuzzle {
 /// The comment lines a saved puzzle starts with: "# Loopword puzzle", its title when it has one,
 /// word list, its language unless English ("# language: de"), fill, for a graded sheet its
 /// difficulty, its hint cells when they are not the standard ones ("# hints: 03.5 07.2", square
-/// and ring position), seed and its theme words.
+/// and ring position), seed, its theme words and a line for each clue ("# clue: ELEPHANT a big grey animal").
 std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
 /// The comment lines of `puzzle`, made from the list and fill of `list` (ListOrigin) and drawn from
-/// `seed`: HeaderComments with the puzzle's own seed, grade and hint cells.
+/// `seed`: HeaderComments with the puzzle's own seed, grade, hint cells and clues.
 std::vector<std::string> PuzzleComments(PuzzleOrigin list, const Puzzle& puzzle, std::optional<std::uint64_t> seed);
 /// The language a puzzle's "# language:" comment line names; English when it has none or names
 /// no language the program knows.
@@ -102,8 +104,9 @@ struct PuzzleFileResult {
 /// names the file in the message.
 /// Every puzzle must be complete: 23 lines in square order, each ring its word from its start
 /// cell, shared cells agreeing, no word twice. Boards come filled and marked, ready to draw, with
-/// the title of a "# title:" comment line and the difficulty and hint cells of "# difficulty:" and
-/// "# hints:" lines.
+/// the title of a "# title:" comment line, the difficulty and hint cells of "# difficulty:" and
+/// "# hints:" lines, and the clues of "# clue: WORD clue" lines (a word of the puzzle, a clue of 1 to
+/// kClueLimit characters, one clue a word).
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName);
 
 /// The text of a puzzle file, or what the user is told when it cannot be read.

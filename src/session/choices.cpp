@@ -44,6 +44,8 @@ std::string PercentEncoded(std::string_view text) {
     const auto byte = static_cast<unsigned char>(c);
     if (Unreserved(byte)) {
       encoded += c;
+    } else if (c == ' ') {
+      encoded += '+';
     } else {
       encoded += '%';
       encoded += kDigits[byte >> 4];
@@ -124,6 +126,7 @@ const std::map<std::string_view, ValueReader>& Readers() {
          ThemeWords read = ReadThemeWords(v, c.language);
          if (!read.Fit() || read.words.empty()) return false;
          c.themeWords = std::move(read.words);
+         c.clues = std::move(read.clues);
          return true;
        }},
       {"title", [](const std::string& v, Choices& c) {
@@ -200,7 +203,10 @@ std::string Choices::Encode() const {
   if (seed) Put(text, "seed", std::to_string(*seed));
   if (!themeWords.empty()) {
     std::string words;
-    for (const std::string& word : themeWords) words += (words.empty() ? "" : " ") + word;
+    for (const std::string& word : themeWords) {
+      const auto clue = clues.find(word);
+      words += (words.empty() ? "" : clues.empty() ? " " : "\n") + word + (clue == clues.end() ? "" : "=" + clue->second);
+    }
     Put(text, "theme", words);
   }
   if (!title.empty()) Put(text, "title", title);

@@ -57,14 +57,16 @@ struct Choices {
   std::string startWord;
   /// The seed of the next compile; none for one drawn at random.
   std::optional<std::uint64_t> seed;
-  /// Theme words, 8 capitals each, and the title the puzzles carry.
+  /// Theme words, 8 capitals each, the clues of some of them and the title the puzzles carry.
   std::vector<std::string> themeWords;
+  Clues clues;
   std::string title;
   /// What pupils may do with the puzzle on show and the puzzles made from now on; carried as "off=reveal,timer".
   PupilRules pupils;
 
-  /// The choices as text: "name=value" pairs joined by "&", the values percent-encoded, the defaults left
-  /// out (so the default choices are ""). An address after its "?" and the stored choices use it.
+  /// The choices as text: "name=value" pairs joined by "&", the values percent-encoded (a space as "+"), the defaults
+  /// left out (so the default choices are ""); theme words with clues go one a line as "WORD=clue". An address after
+  /// its "?" and the stored choices use it.
   [[nodiscard]] std::string Encode() const;
 
   friend bool operator==(const Choices&, const Choices&) = default;

@@ -153,7 +153,7 @@ View Session::CurrentView() const {
   view.choices = CurrentChoices();
   view.puzzle = ShownPuzzle();
   if (HasPuzzle()) {
-    for (std::string& word : SortedWords(puzzle_)) view.words.push_back({std::move(word), false});
+    for (ListedEntry& entry : SheetList(puzzle_)) view.words.push_back({std::move(entry.word), std::move(entry.clue), false});
   }
   if (solving_) {
     for (ListedWord& listed : view.words) listed.found = solving_->IsStruck(listed.word);
@@ -168,6 +168,9 @@ View Session::CurrentView() const {
   view.rules = rules_;
   view.rulesNote = RulesNote(rules_);
   view.reading = ReadFigure(picture_, mode_, view.words);
+  Choices now = view.choices;
+  now.seed.reset();
+  if (classSet_ && now == classSetChoices_) view.classSet = classSet_;
   if (mode_ == Mode::Compiling && live_ && !compileSteps_) {
     const CompileProgress progress = live_->Progress();
     if (progress.searching) view.progress = Message(kSearching);
@@ -186,6 +189,7 @@ Choices Session::CurrentChoices() const {
   choices.startWord = startWord_;
   choices.seed = nextSeed_;
   choices.themeWords = theme_.words;
+  choices.clues = theme_.clues;
   choices.title = theme_.title;
   choices.pupils = rules_;
   return choices;
@@ -264,6 +268,14 @@ Reply Session::CheckPuzzlesCanBeMade() {
   });
 }
 
+Clues Session::CluesOf(const Puzzle& puzzle) const {
+  Clues clues;
+  for (const PlacementLine& placement : puzzle.placements) {
+    if (const auto clue = theme_.clues.find(placement.word); clue != theme_.clues.end()) clues.insert(*clue);
+  }
+  return clues;
+}
+
 CompileOptions Session::FillWithTheme(CompileOptions fill) const {
   fill.theme = theme_.words;
   return fill;
@@ -288,7 +300,7 @@ Reply Session::ChooseTheme(std::string_view words, std::string_view title) {
     if (const int length = CharacterCount(title); length > kTitleLimit) return Refusal(Message(kTitleTooLong, {length}));
     ThemeWords read = ReadThemeWords(words, dictionaries_.CurrentLanguage());
     if (!read.Fit()) return Refusal(ThemeWordsReport(read));
-    theme_ = {std::move(read.words), PlainTitle(title)};
+    theme_ = {std::move(read.words), std::move(read.clues), PlainTitle(title)};
     Reply reply = ChoicesChanged();
     if (Message skipped = SkippedEntries(read); !skipped.empty()) reply.messages.push_back(std::move(skipped));
     return reply;
@@ -327,8 +339,11 @@ Reply Session::Restore(const Choices& choices) {
     fill_ = {choices.varied, choices.unique, {}, choices.difficulty};
     startWord_ = choices.startWord;
     nextSeed_ = choices.seed;
-    theme_ = {choices.themeWords, PlainTitle(choices.title)};
-    if (theme_.words.size() > kThemeWordLimit) theme_.words.clear();
+    theme_ = {choices.themeWords, choices.clues, PlainTitle(choices.title)};
+    if (theme_.words.size() > kThemeWordLimit) theme_ = {{}, {}, theme_.title};
+    std::erase_if(theme_.clues, [&](const auto& clue) {
+      return std::find(theme_.words.begin(), theme_.words.end(), clue.first) == theme_.words.end() || clue.second != PlainLine(clue.second, kClueLimit);
+    });
     if (choices.pupils != rules_) {
       rules_ = choices.pupils;
       PreparePuzzleView();
@@ -463,6 +478,7 @@ Reply Session::FinishCompile() {
   Puzzle made = live_->TakePuzzle();
   live_.reset();
   made.title = theme_.title;
+  made.clues = CluesOf(made);
   std::vector<std::string> comments = PuzzleComments(ListOrigin(dictionaries_, fill, theme_.title), made, compileSeed_);
   UsePuzzle(std::move(made), std::move(comments), dictionaries_.CurrentLanguage());
   ShowSolution();
@@ -792,6 +808,7 @@ std::optional<Puzzle> Session::MakeBookletPuzzle(Compiler& compiler, const Compi
   };
   const CompileOutcome result = compiler.Compile(puzzle, startWord_, observer, fill);
   puzzle.title = theme_.title;
+  puzzle.clues = CluesOf(puzzle);
   if (result == CompileOutcome::Complete) return puzzle;
   failure = compiler.FailureMessage(result, startWord_, fill);
   return std::nullopt;
@@ -835,6 +852,62 @@ Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& pro
     if (run.outcome == BookletRun::Outcome::Cancelled) reply.done = false;
     return reply;
   });
+}
+
+Reply Session::MakeClassSet(int pupils, const BookletProgress& progress, const BookletSink& sink) {
+  return Answer([&]() -> Reply {
+    if (Message refusal = PupilsRefusal(pupils); !refusal.empty()) return Refusal(std::move(refusal));
+    if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
+    CompileOptions fill = FillWithTheme(fill_);
+    fill.unique = true;
+    ClassSet set{CurrentChoices(), pupils, {}};
+    set.choices.unique = true;
+    const std::uint64_t first = nextSeed_.value_or(EntropySeed());
+    set.choices.seed = first;
+    const PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
+    const SheetTexts texts = setup_.sheetTexts(dictionaries_.CurrentLanguage());
+    bool cancelled = false;
+    const auto goesOn = [&](int done, int total) {
+      cancelled = cancelled || mode_ == Mode::Closed || !progress(done, total);
+      return !cancelled;
+    };
+    std::vector<std::string> keys;  // of the puzzles made so far
+    Message failure;
+    if (!goesOn(0, pupils)) return NotDone();
+    for (std::uint64_t offset = 0; std::ssize(keys) < pupils; ++offset) {
+      if (std::ssize(set.skipped) > pupils) {
+        return Refusal(Message(LOOPWORD_TEXT("Messages", "These choices give too few different puzzles for %1 pupils: try fewer theme words or a longer word list."), {pupils}));
+      }
+      Compiler& compiler = CompilerFor(dictionaries_.Words());
+      compiler.UseRandom(RandomSource(first + offset));
+      const int done = static_cast<int>(keys.size());
+      std::optional<Puzzle> puzzle = MakeBookletPuzzle(compiler, fill, goesOn, done, pupils, failure);
+      if (cancelled) return NotDone();
+      if (!puzzle) return Refusal(failure);
+      std::string key = PlacementKey(*puzzle);
+      if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
+        set.skipped.push_back(offset);
+        continue;
+      }
+      keys.push_back(std::move(key));
+      std::vector<std::string> comments = PuzzleComments(origin, *puzzle, first + offset);
+      PrintedSheets sheets = SheetsOf(*puzzle, texts);
+      if (!sink({{std::move(comments), std::move(*puzzle)}, std::move(sheets)}) || !goesOn(std::ssize(keys), pupils)) return NotDone();
+    }
+    classSet_ = std::move(set);
+    classSetChoices_ = CurrentChoices();
+    classSetChoices_.seed.reset();
+    return Reply();
+  });
+}
+
+Reply Session::ChooseClassPuzzle(const ClassSet& set, int number) {
+  if (Message refusal = NumberRefusal(set, number); !refusal.empty()) {
+    return Answer([&] { return Refusal(std::move(refusal)); });
+  }
+  Choices choices = set.choices;
+  choices.seed = set.SeedOf(number);
+  return Restore(choices);
 }
 
 Reply Session::Exit(bool confirmed) {

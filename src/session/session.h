@@ -18,6 +18,7 @@
 #include "puzzle/booklet_maker.h"
 #include "puzzle/puzzle_file.h"
 #include "session/choices.h"
+#include "session/class_set.h"
 #include "session/live_compile.h"
 #include "session/view.h"
 #include "words/dictionary_state.h"
@@ -59,10 +60,12 @@ struct BookletOrder {
   bool grades = false;
 };
 
-/// The theme words every compile and booklet puts into its puzzles, and the title they carry.
+/// The theme words every compile and booklet puts into its puzzles, their clues, and the title they carry.
 struct ThemeChoice {
   /// Distinct words of 8 capitals, at most kThemeWordLimit; none for the usual fill.
   std::vector<std::string> words;
+  /// The clues of some of the words.
+  Clues clues;
   /// One line of plain text; "" for none.
   std::string title;
 };
@@ -138,8 +141,9 @@ class Session {
   /// The fill of the next compiles: varied, one solution and the difficulty (its theme words are the theme's).
   Reply SetFill(const CompileOptions& fill);
   /// The theme words and title of the compiles and booklets from now on: the usable words of the typed `words`
-  /// (read by the rules of the lists' language) once each, and `title` as plain text. Entries that cannot be
-  /// used are named; more words than a puzzle holds are refused and change nothing.
+  /// (read by the rules of the lists' language) once each with their clues ("WORD = clue" lines), and `title` as
+  /// plain text. Entries that cannot be used, clues cut short or dropped are named; more words than a puzzle holds
+  /// are refused and change nothing.
   Reply ChooseTheme(std::string_view words, std::string_view title);
   /// What ChooseTheme would say of `words`, changing nothing: for a box that reports while the words are typed.
   /// Not done when they could not be kept.
@@ -155,6 +159,15 @@ class Session {
   /// is told how many are done and may cancel, as leaving the program does. Refused while a compile runs or
   /// when the list cannot make a puzzle.
   Reply MakeBooklet(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink);
+  /// Makes a class set: `pupils` different puzzles with the choices in use and One solution on, from the seed given
+  /// for the next compile or one drawn, each handed to `sink` as it is made; `progress` is told how many are done and
+  /// may cancel. Refused when `pupils` is out of range, a compile runs or the list cannot make a puzzle; not done when
+  /// cancelled, or when the puzzles cannot be made, which its messages say as for one puzzle. The view holds the set
+  /// made while the choices it was made with stay.
+  Reply MakeClassSet(int pupils, const BookletProgress& progress, const BookletSink& sink);
+  /// Takes the choices of `set` and seeds the next compile with pupil `number`'s seed, so that the compile makes that
+  /// pupil's puzzle; a number that is not the set's is refused.
+  Reply ChooseClassPuzzle(const ClassSet& set, int number);
   /// Refused, with what the user is told, when the list in use with the starting word and theme cannot make a
   /// puzzle or a compile runs; done otherwise.
   Reply CheckPuzzlesCanBeMade();
@@ -186,6 +199,7 @@ class Session {
   Reply FinishCompile();
   void EndCompileWithoutPuzzle();
   CompileOptions FillWithTheme(CompileOptions fill) const;
+  Clues CluesOf(const Puzzle& puzzle) const;
   std::string FileText(bool withProgress) const;
   void UsePuzzle(Puzzle puzzle, std::vector<std::string> comments, Language language);
   void ShowSolution();
@@ -225,6 +239,8 @@ class Session {
   std::vector<std::string> savedLetters_;  // the typed lines of the letters last saved or opened
   std::optional<std::uint64_t> nextSeed_;  // the seed of the next compile, when one was given
   std::optional<std::uint64_t> compileSeed_;  // the seed of the running compile, when one was given
+  std::optional<ClassSet> classSet_;  // the class set last made
+  Choices classSetChoices_;  // the choices in use when it was made, without a seed
   bool solvedTold_ = false;  // "Solved in" was told for the letters as they stand
   std::int64_t solvedMs_ = 0;  // time solved before the clock last started
   std::optional<std::int64_t> clockStart_;  // set while the solving clock runs

@@ -11,6 +11,7 @@
 #include "board/message.h"
 #include "display/sheet_view.h"
 #include "session/choices.h"
+#include "session/class_set.h"
 
 namespace loopword {
 
@@ -85,10 +86,14 @@ struct CellReading {
   friend bool operator==(const CellReading&, const CellReading&) = default;
 };
 
-/// One word of the sheet's list, and whether the solver has found it (some ring reads it).
+/// One word of the sheet's list, the clue it is listed by ("" for none), and whether the solver has found it (some
+/// ring reads it).
 struct ListedWord {
   std::string word;
+  std::string clue;
   bool found = false;
+  /// What the list shows for it: its clue, or the word itself.
+  [[nodiscard]] const std::string& Shown() const { return clue.empty() ? word : clue; }
   friend bool operator==(const ListedWord&, const ListedWord&) = default;
 };
 
@@ -151,7 +156,8 @@ struct View {
   Reply reply;
   /// The choices the next compile makes its puzzle with.
   Choices choices;
-  /// The puzzle's words in alphabetical order, found or not; none without a puzzle.
+  /// The puzzle's list as its sheet gives it (the words in alphabetical order, then the clued ones by their clues),
+  /// found or not; none without a puzzle.
   std::vector<ListedWord> words;
   /// Whether the puzzle being solved is solved: every cell filled and the rings reading different listed words.
   bool solved = false;
@@ -168,6 +174,8 @@ struct View {
   std::optional<PuzzleView> puzzle;
   /// While a compile runs unseen: how far it has got.
   Message progress;
+  /// The class set last made, while the choices it was made with are the choices in use.
+  std::optional<ClassSet> classSet;
 };
 
 /// What a front end that says what Check found tells: every letter right, or how many are wrong.

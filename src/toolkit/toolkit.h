@@ -63,6 +63,9 @@ class Toolkit {
   /// Asks for a file; the full path, or "" when cancelled. Never asks about overwriting and
   /// never adds an extension to a typed name.
   virtual std::string ShowFileDialog(const FileDialogRequest& request) = 0;
+  /// Asks for a whole number from `least` to `most`, starting from `initial`, with `prompt` beside the field and
+  /// `title` above; nullopt when cancelled.
+  virtual std::optional<int> AskNumber(const Message& prompt, const Message& title, int least, int most, int initial) = 0;
   /// Asks how many puzzles a booklet holds (1..500) and whether words may repeat, starting from
   /// `initial`; nullopt when cancelled.
   virtual std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) = 0;

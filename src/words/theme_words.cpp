@@ -1,9 +1,12 @@
-// Splitting theme text into entries and sorting out the ones a puzzle cannot use.
+// Splitting theme text into entries and clue lines, and sorting out the ones a puzzle cannot use.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/theme_words.h"
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 
+#include "board/plain_text.h"
 #include "words/dictionary.h"
 
 namespace loopword {
@@ -11,6 +14,18 @@ namespace loopword {
 namespace {
 
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ','; }
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+constexpr Text kCluesCut = LOOPWORD_TEXT("Messages", "Clues are cut to 60 characters: %1.");
+constexpr Text kEqualsInClue = LOOPWORD_TEXT("Messages", "A clue cannot hold \"=\", so these words have none: %1.");
+constexpr Text kCluedWords = LOOPWORD_COUNTED_TEXT("Messages", "%n of them are listed by their clues.", "1 of them is listed by its clue.");
+
+/// `text` without separators at either end.
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsSeparator(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSeparator(text.back())) text.remove_suffix(1);
+  return text;
+}
 
 /// Entries a report names before it only counts the rest.
 constexpr std::size_t kEntriesNamed = 8;
@@ -23,6 +38,72 @@ Phrase EntriesLine(Text pattern, const std::vector<std::string>& entries) {
   return Phrase(pattern, {Phrase(texts::kEntriesAndMore, {named, entries.size() - kEntriesNamed})});
 }
 
+/// Reads the theme text `text` into `read`.
+class ThemeReader {
+ public:
+  ThemeReader(ThemeWords& read, Language language) : read_(read), language_(language) {}
+
+  /// Takes one line: a clue line, or entries between separators.
+  void Line(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+      Entries(line);
+      return;
+    }
+    const std::string_view entry = Trimmed(line.substr(0, equals));
+    if (entry.empty()) {
+      read_.unusable.emplace_back(Trimmed(line));
+      return;
+    }
+    const std::string_view given = line.substr(equals + 1);
+    const std::optional<std::string> word = Take(entry);
+    if (!word) return;
+    if (given.find('=') != std::string_view::npos) {
+      read_.equalsInClue.push_back(*word);
+      return;
+    }
+    std::string clue = PlainLine(given, INT_MAX);
+    if (clue.empty()) return;
+    if (CharacterCount(clue) > kClueLimit) {
+      clue = PlainLine(FirstCharacters(clue, kClueLimit), kClueLimit);
+      read_.cutClues.push_back(*word);
+    }
+    read_.clues[*word] = std::move(clue);
+  }
+
+ private:
+  void Entries(std::string_view line) {
+    std::size_t at = 0;
+    while (at < line.size()) {
+      if (IsSeparator(line[at])) {
+        ++at;
+        continue;
+      }
+      const auto end = static_cast<std::size_t>(std::find_if(line.begin() + static_cast<std::ptrdiff_t>(at), line.end(), IsSeparator) - line.begin());
+      Take(line.substr(at, end - at));
+      at = end;
+    }
+  }
+
+  /// The word `entry` folds to when it is usable and new; else nullopt, the entry noted.
+  std::optional<std::string> Take(std::string_view entry) {
+    std::string word = FoldTypedWord(language_, entry);
+    if (word.size() != kWordLength) {
+      read_.unusable.emplace_back(entry);
+      return std::nullopt;
+    }
+    if (std::find(read_.words.begin(), read_.words.end(), word) != read_.words.end()) {
+      read_.repeated.emplace_back(entry);
+      return std::nullopt;
+    }
+    read_.words.push_back(word);
+    return word;
+  }
+
+  ThemeWords& read_;
+  Language language_;
+};
+
 }  // namespace
 
 ThemeWords ReadThemeWords(std::string_view text, Language language) {
@@ -31,30 +112,21 @@ ThemeWords ReadThemeWords(std::string_view text, Language language) {
     read.tooLong = text.size();
     return read;
   }
-  std::size_t at = 0;
-  while (at < text.size()) {
-    if (IsSeparator(text[at])) {
-      ++at;
-      continue;
-    }
-    const std::size_t end = std::min(text.size(), static_cast<std::size_t>(std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), IsSeparator) - text.begin()));
-    const std::string_view entry = text.substr(at, end - at);
-    const std::string word = FoldTypedWord(language, entry);
-    if (word.size() != kWordLength) {
-      read.unusable.emplace_back(entry);
-    } else if (std::find(read.words.begin(), read.words.end(), word) != read.words.end()) {
-      read.repeated.emplace_back(entry);
-    } else {
-      read.words.push_back(word);
-    }
-    at = end;
+  ThemeReader reader(read, language);
+  while (!text.empty()) {
+    const auto end = static_cast<std::size_t>(std::find_if(text.begin(), text.end(), IsLineEnd) - text.begin());
+    reader.Line(text.substr(0, end));
+    text.remove_prefix(std::min(end + 1, text.size()));
   }
   return read;
 }
 
-std::string ThemeText(const std::vector<std::string>& words) {
+std::string ThemeText(const std::vector<std::string>& words, const Clues& clues) {
   std::string text;
-  for (const std::string& word : words) text += word + '\n';
+  for (const std::string& word : words) {
+    const auto clue = clues.find(word);
+    text += word + (clue == clues.end() ? "" : " = " + clue->second) + '\n';
+  }
   return text;
 }
 
@@ -70,6 +142,7 @@ Message ThemeWordsReport(const ThemeWords& read) {
     report = Message(texts::kTooManyThemeWords, {count});
   } else {
     report = Message(Phrase::Counted(texts::kThemeWordsInEveryPuzzle, static_cast<long long>(count)));
+    if (!read.clues.empty()) report.Add(Phrase::Counted(kCluedWords, static_cast<long long>(read.clues.size())));
   }
   return report.Append(SkippedEntries(read));
 }
@@ -78,6 +151,8 @@ Message SkippedEntries(const ThemeWords& read) {
   Message skipped;
   if (!read.unusable.empty()) skipped.Add(EntriesLine(texts::kNotEightLetters, read.unusable));
   if (!read.repeated.empty()) skipped.Add(EntriesLine(texts::kGivenTwice, read.repeated));
+  if (!read.cutClues.empty()) skipped.Add(EntriesLine(kCluesCut, read.cutClues));
+  if (!read.equalsInClue.empty()) skipped.Add(EntriesLine(kEqualsInClue, read.equalsInClue));
   return skipped;
 }
 

@@ -1,4 +1,4 @@
-// Reading theme words from typed or pasted text: words separated by line ends, spaces or commas.
+// Reading theme words from typed or pasted text: words separated by line ends, spaces or commas, and "WORD = clue" lines.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/message.h"
+#include "board/puzzle.h"
 #include "words/language.h"
 
 namespace loopword {
@@ -16,14 +17,20 @@ inline constexpr int kThemeWordLimit = 23;
 /// Longest theme text read, in characters: far more than a puzzle's words; a longer paste is refused whole.
 inline constexpr std::size_t kThemeTextLimit = 20000;
 
-/// What a theme text gave: the usable words in their order (8 capitals, each once), and the
+/// What a theme text gave: the usable words in their order (8 capitals, each once), their clues, and the
 /// entries that cannot be used, as typed.
 struct ThemeWords {
   std::vector<std::string> words;
-  /// Entries that are not 8 letters A to Z once folded.
+  /// The clues of the words that have one.
+  Clues clues;
+  /// Entries that are not 8 letters A to Z once folded, and clue lines without a word.
   std::vector<std::string> unusable;
   /// Entries that repeat an earlier usable word.
   std::vector<std::string> repeated;
+  /// Words whose clue was longer than kClueLimit characters and was cut to that.
+  std::vector<std::string> cutClues;
+  /// Words whose clue held another "=": they are kept without a clue.
+  std::vector<std::string> equalsInClue;
   /// The characters of a text over kThemeTextLimit, which is not read; 0 for a text that was.
   std::size_t tooLong = 0;
 
@@ -31,19 +38,22 @@ struct ThemeWords {
   [[nodiscard]] bool Fit() const { return words.size() <= kThemeWordLimit && tooLong == 0; }
 };
 
-/// Splits `text` at line ends, spaces, tabs and commas, folds every entry by the rules of `language`
-/// in any case (FoldTypedWord: "giraffes" is GIRAFFES, German "Mädchen" MAEDCHEN) and keeps the
-/// usable ones once each.
+/// Reads `text` line by line. A line holding "=" gives the word before it the clue after it ("ELEPHANT = a big grey
+/// animal"; spaces round both trimmed, the clue made one line of plain text, cut to kClueLimit characters, none when
+/// empty). Other lines are split at spaces, tabs and commas. Every word is folded by the rules of `language` in any
+/// case (FoldTypedWord: "giraffes" is GIRAFFES, German "Mädchen" MAEDCHEN) and the usable ones are kept once each.
 ThemeWords ReadThemeWords(std::string_view text, Language language);
 
 /// What the theme dialog says of `read` while the words are typed, a line for each point: how many
 /// words can be used (or that there are too many), then the entries that cannot, as typed.
 Message ThemeWordsReport(const ThemeWords& read);
 
-/// The entries of `read` that cannot be used, a line for each kind (not 8 letters, given before); nothing when all can.
+/// The entries of `read` that cannot be used as given, a line for each kind (not 8 letters, given before, a clue cut
+/// short, a clue holding "="); nothing when all can.
 Message SkippedEntries(const ThemeWords& read);
 
-/// `words` one a line, as the theme box shows them and ReadThemeWords reads them back.
-std::string ThemeText(const std::vector<std::string>& words);
+/// `words` one a line, each with its clue from `clues` as "WORD = clue", as the theme box shows them and
+/// ReadThemeWords reads them back.
+std::string ThemeText(const std::vector<std::string>& words, const Clues& clues = {});
 
 }  // namespace loopword

@@ -230,6 +230,29 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapAndTheBookletDialogsAnswersR
   EXPECT_EQ(toolkit.bookletAsked.back().count, 3) << "the dialog starts from the last answers";
 }
 
+TEST_F(Form1Test, AClassSetAsksForThePupilsAndAFileAndWritesTheirPuzzlesWithTheCluesThenTheAnswers) {
+  auto window = NewWindow();
+  toolkit.themeReplies = {ThemeEntry{"ELEPHANT = a big grey animal\ngiraffes", "Zoo"}};
+  window->mnuTheme_Click();
+  toolkit.numberReplies = {3};
+  Choose(*window, "mnuClassSet", Target("class.pdf"));
+  EXPECT_EQ(toolkit.numberAsked.back(), (std::array{2, 40, 30}));
+  ASSERT_EQ(testing::PdfPageCount(Target("class.pdf")), BookletPageCount(3));
+  for (int page = 1; page <= 3; ++page) {
+    const std::string text = testing::PdfPageText(Target("class.pdf"), page);
+    EXPECT_NE(text.find("Puzzle " + std::to_string(page) + " of 3"), std::string::npos) << text;
+    EXPECT_NE(text.find("a big grey animal"), std::string::npos) << text;
+    EXPECT_NE(text.find("GIRAFFES"), std::string::npos) << text;
+    EXPECT_EQ(text.find("ELEPHANT"), std::string::npos) << text;
+  }
+  EXPECT_NE(testing::PdfPageText(Target("class.pdf"), 4).find("ELEPHANT = a big"), std::string::npos) << "the answers give word and clue";
+  EXPECT_EQ(toolkit.messages.back(), "Booklet written: " + Target("class.pdf") + ", 4 pages.");
+  toolkit.numberReplies = {std::nullopt};
+  Choose(*window, "mnuClassSet", Target("none.pdf"));
+  EXPECT_FALSE(std::filesystem::exists(Target("none.pdf")));
+  EXPECT_EQ(toolkit.numberAsked.back()[2], 3) << "the last answer";
+}
+
 TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndTheFillAreRemembered) {
   auto window = CompiledWindow();
   const QImage before = window->PictureImage();

@@ -35,7 +35,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
     for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
     const int page = static_cast<int>(words.size()) / 23;
     const std::string text = testing::PdfPageText(pdf, page);
-    EXPECT_NE(text.find("Puzzle " + std::to_string(page)), std::string::npos);
+    EXPECT_NE(text.find("Puzzle " + std::to_string(page) + " of 4"), std::string::npos);
     EXPECT_NE(text.find("Week 12: <b>Animals</b> & co"), std::string::npos);
   }
 }
@@ -128,17 +128,20 @@ TEST(CompileTool, HelpWinsOverWrongArgumentsAndExplainsEveryOptionTheUsageNames)
   for (const std::string& option : named) EXPECT_NE(help.find("\n  " + option + " "), std::string::npos) << option;
 }
 
-TEST(CompileTool, GradedPuzzlesCarryTheirGradeAndHintCellsAndGradeTheSameFromTheirFile) {
+TEST(CompileTool, GradedPuzzlesCarryTheirGradeHintCellsAndCluesAndGradeTheSameFromTheirFile) {
   testing::TempDir folder;
+  const std::string theme = " --theme '" + folder.Write("zoo.txt", "ELEPHANT = a big grey animal\nGIRAFFES") + "'";
   for (const auto& [name, difficulty] : {std::pair{"standard", Difficulty::Standard}, std::pair{"medium", Difficulty::Medium},
                                          std::pair{"expert", Difficulty::Expert}}) {
     const std::string out = (folder.Path() / (std::string(name) + ".loopword")).string();
-    ASSERT_EQ(Compile(std::string("--count 2 --varied --unique --grade --difficulty ") + name + " --out " + out).second, 0);
+    const bool clued = difficulty == Difficulty::Medium;
+    ASSERT_EQ(Compile(std::string("--count 2 --varied --unique --grade --difficulty ") + name + (clued ? theme : "") + " --out " + out).second, 0);
     const PuzzleFileResult read = ReadPuzzleFile(out);
     ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
     std::string gradeLines;
     for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
       const FilePuzzle& puzzle = read.puzzles[i];
+      EXPECT_EQ(puzzle.puzzle.clues, (clued ? Clues{{"ELEPHANT", "a big grey animal"}} : Clues{}));
       EXPECT_EQ(puzzle.puzzle.difficulty, difficulty);
       EXPECT_EQ(puzzle.puzzle.hints.has_value(), difficulty != Difficulty::Standard);
       const std::string& grade = puzzle.comments.back();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <numeric>
 #include <ranges>
 #include <set>
 
@@ -186,6 +187,68 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   const TwipPoint sure = CellPoint(7, 3);  // where a sure letter's 10-point box starts: the guess lies inside that box
   EXPECT_TRUE(pencil[0].x1 > sure.x && pencil[0].x1 + pencil[0].font.size * 12 < sure.x + 120) << pencil[0].x1;
   EXPECT_TRUE(pencil[0].y1 > sure.y && pencil[0].y1 + pencil[0].font.size * 20 < sure.y + 200) << pencil[0].y1;
+}
+
+/// The texts of `text` without its spaces.
+std::string Unspaced(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
+TEST(Sheets, CluesAreListedAfterTheWordsByClueAndWrapOrShrinkToStayRightOfTheFigureAndAboveTheInstructionLine) {
+  const std::string sixty = "a long clue of sixty characters that fills a whole line, yes";
+  const std::string unbroken = std::string(30, 'w') + " " + std::string(29, 'v');
+  const struct { int clued; std::string clue; bool wide; } cases[] = {
+      {3, "a pet", false},  // as short as a word: the usual list
+      {5, "a clue of about thirty chars", true},
+      {23, sixty, true},    // every word clued as long as a clue may be
+      {23, unbroken, true},
+  };
+  for (const auto& [clued, clue, wide] : cases) {
+    Puzzle sample = Sample();
+    std::vector<std::string> expected;  // the puzzle sheet's list: plain words, then the clues by clue
+    for (int s = 1; s <= kSquareCount; ++s) {
+      const std::string& word = sample.placements[static_cast<std::size_t>(s - 1)].word;
+      if (s <= clued) sample.clues[word] = static_cast<char>('a' + (s * 7) % 23) + clue;
+    }
+    for (const ListedEntry& entry : SheetList(sample)) expected.push_back(entry.clue.empty() ? entry.word : entry.clue);
+    EXPECT_TRUE(std::ranges::is_sorted(expected.end() - clued, expected.end())) << clue;
+    std::string solution;
+    for (const PlacementLine& placement : sample.placements) {
+      solution += SquareLabel(placement.square) + placement.word + (placement.square <= clued ? "=" + sample.clues[placement.word] : "");
+    }
+    SheetView solving = PuzzleSheetView(sample);
+    solving.sheet = Sheet::Solving;
+    solving.struck.assign(expected.size(), false);
+    solving.struck.back() = true;
+    for (const SheetView& view : {PuzzleSheetView(sample), solving, SolutionSheetView(sample)}) {
+      RecordingCanvas canvas;
+      Picture picture(canvas);
+      DrawSheetView(picture, view);
+      const bool onSolution = view.sheet == Sheet::Solution;
+      std::vector<CanvasOp> list;
+      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(list), [](const CanvasOp& op) { return !op.font.bold && op.y1 > 500 && op.y1 < 6800; });
+      std::string shown;
+      int below = 0;
+      for (const CanvasOp& line : list) {
+        const int width = static_cast<int>(std::ranges::count_if(line.text, [](char c) { return (c & 0xC0) != 0x80; })) * line.font.size * 12;
+        EXPECT_GE(line.x1, FigureBox().right) << line.text << ": right of the figure";
+        EXPECT_LE(line.x1 + width, kSheetWidth - 100) << line.text;
+        EXPECT_GE(line.y1, below) << line.text << ": below the line before it";
+        EXPECT_LE(line.y1 + line.font.size * 20, 6780) << line.text << ": above the instruction line";
+        EXPECT_GE(line.font.size, 3);
+        EXPECT_EQ(line.font.size, wide || onSolution ? list.front().font.size : 8) << "one size for the list";
+        below = line.y1 + line.font.size * 20;
+        shown += line.text;
+      }
+      EXPECT_EQ(Unspaced(shown), Unspaced(onSolution ? solution : std::accumulate(expected.begin(), expected.end(), std::string()))) << clue;
+      if (view.sheet != Sheet::Solving) continue;
+      const std::size_t lastLines = wide ? std::ranges::count_if(list, [&](const CanvasOp& op) { return op.y1 >= list[list.size() - 1].y1 - 3 * 250; }) : 1;
+      const auto strikes = std::ranges::count_if(canvas.Of(Kind::FilledBox), [&](const CanvasOp& box) { return box.color == ColorInk && box.x1 >= FigureBox().right - 40; });
+      EXPECT_GE(static_cast<std::size_t>(strikes), 1u) << "the found word's clue struck";
+      EXPECT_LE(static_cast<std::size_t>(strikes), lastLines) << "its lines alone";
+    }
+  }
 }
 
 TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPrintedSinceItsBlank) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <array>
 #include <QXmlStreamReader>
 #include <filesystem>
 #include <sstream>
@@ -86,6 +87,47 @@ TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndEveryWordInI
   }
 }
 
+/// The boxes pdftotext finds words in, as [xMin, yMin, xMax, yMax], and the page's width and height.
+std::pair<std::vector<std::array<double, 4>>, std::array<double, 2>> WordBoxes(const std::string& pdf) {
+  const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
+  const auto number = [&](std::size_t from, const std::string& name) { return std::stod(html.substr(html.find(name + "=\"", from) + name.size() + 2)); };
+  std::vector<std::array<double, 4>> boxes;
+  for (auto at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
+    boxes.push_back({number(at, "xMin"), number(at, "yMin"), number(at, "xMax"), number(at, "yMax")});
+  }
+  const std::size_t page = html.find("<page ");
+  return {boxes, {number(page, "width"), number(page, "height")}};
+}
+
+TEST_F(ExportTest, CluesStandOnThePuzzleSheetInsteadOfTheirWordsAndWithThemOnTheSolutionAllOnOnePage) {
+  const std::vector<std::string> clues = {"a big grey animal with a trunk (elephants)", "tall, with a very long neck: giraffes",
+                                          "it jumps and keeps its baby in a pouch, kangaroos", "a bird that swims but cannot fly, penguins",
+                                          "clever sea mammals, dolphins", "a slow reptile with a shell on its back - tortoises",
+                                          "it has spines and rolls into a ball, hedgehogs", "a red or grey animal with a bushy tail, squirrels"};
+  std::vector<std::string> clued;
+  for (std::size_t i = 0; i < clues.size(); ++i) {
+    clued.push_back(puzzle.placements[i * 3].word);
+    puzzle.clues[clued.back()] = clues[i];
+  }
+  const std::string pdf = Path("clues.pdf").toStdString();
+  ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("clues.pdf"), QPageSize(QPageSize::A4)).saved);
+  EXPECT_EQ(testing::PdfPageCount(pdf), 1);
+  const auto [boxes, page] = WordBoxes(pdf);
+  for (const auto& [left, top, right, bottom] : boxes) EXPECT_TRUE(left >= 0 && top >= 0 && right <= page[0] && bottom <= page[1]) << left << " " << top;
+  const double solutionTitle = WordTops(pdf, "SOLUTION").at(0);
+  for (const std::string& word : SortedWords(puzzle)) {
+    const std::vector<double> tops = WordTops(pdf, word);
+    const bool hasClue = puzzle.clues.contains(word);
+    ASSERT_EQ(tops.size(), hasClue ? 1u : 2u) << word << ": on the puzzle sheet only when it has no clue";
+    EXPECT_GT(tops.back(), solutionTitle) << word;
+  }
+  for (const std::string& clue : clues) {  // its last word, once on each sheet
+    const std::vector<double> tops = WordTops(pdf, clue.substr(clue.rfind(' ') + 1));
+    ASSERT_EQ(tops.size(), 2u) << clue;
+    EXPECT_TRUE(tops[0] < solutionTitle && tops[1] > solutionTitle) << clue;
+  }
+}
+
 TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
   for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
     EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
@@ -163,7 +205,7 @@ TEST_F(ExportTest, BookletHasAPagePerPuzzleThenAnswerPagesHoldingEachPuzzlesWord
   const auto holds = [&](int page, int number) {  // the title and all words of puzzle `number`
     const std::string text = testing::PdfPageText(pdf, page);
     const std::vector<std::string> words = SortedWords(puzzles[static_cast<std::size_t>(number - 1)]);
-    return text.find("Puzzle " + std::to_string(number) + "\n") != std::string::npos &&
+    return text.find("Puzzle " + std::to_string(number) + " of 30\n") != std::string::npos &&
            std::all_of(words.begin(), words.end(), [&](const std::string& w) { return text.find(w) != std::string::npos; });
   };
   for (int number = 1, answerPage = 31; number <= 30; ++number) {

@@ -64,6 +64,20 @@ TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesAndHintCellsAreReadBackOntoTheP
   }
 }
 
+TEST(PuzzleFile, CluesAreKeptAsACommentLineEachAndReadBackOntoThePuzzle) {
+  Puzzle made = testing::CompiledPuzzles(1)[0];
+  const std::string first = made.placements[4].word, second = made.placements[20].word, sixty(60, 'y');
+  made.clues = {{first, "un animal = gris, tr\u00E8s grand"}, {second, sixty}};
+  const std::string text = FormatPuzzle({PuzzleComments({.wordList = "L1words.txt", .wordCount = 1431, .seed = {}}, made, 7), made});
+  EXPECT_NE(text.find("\n# clue: " + first + " un animal = gris, tr\u00E8s grand\n"), std::string::npos) << text;
+  const PuzzleFileResult read = ParsePuzzleText(text, "clues.loopword");
+  ASSERT_EQ(read.puzzles.size(), 1u) << read.message;
+  EXPECT_EQ(read.puzzles[0].puzzle.clues, made.clues);
+  EXPECT_EQ(FormatPuzzle(read.puzzles[0]), text);
+  made.clues.clear();
+  EXPECT_TRUE(ParsePuzzleText(FormatPuzzle({PuzzleComments({}, made, 7), made}), "").puzzles.at(0).puzzle.clues.empty());
+}
+
 TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
   testing::TempDir folder;
   std::vector<std::string> good = testing::TextLines(testing::CompiledPuzzles(1)[0]);
@@ -91,6 +105,11 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
       {join(good, 0, "# hints: 01.1 12.3"), 1, "hint cells must be written SS.P"},
       {join(good, 0, "# hints: 3.5"), 1, "hint cells must be written SS.P"},
       {join(good, 0, "# hints: 03.9"), 1, "hint cells must be written SS.P"},
+      {join(good, 0, "# clue: " + good[5].substr(14)), 1, "a clue line must be \"# clue: WORD clue\""},
+      {join(good, 0, "# clue: elephant a pet"), 1, "a clue line must be"},
+      {join(good, 0, "# clue: " + good[5].substr(14) + " " + std::string(61, 'x')), 1, "a clue line must be"},
+      {join(good, 0, "# clue: " + good[5].substr(14) + " one\n# clue: " + good[5].substr(14) + " two"), 2, "the word " + good[5].substr(14) + " has a clue already"},
+      {join(good, 0, "# title: x\n# clue: ABCDEFGH not in it"), 2, "the clue is for ABCDEFGH, which is not in the puzzle"},
       {join(short22, -1, "") + "\n", 24, "a puzzle needs 23 placement lines, this one has 22"},
       {join(short22, -1, ""), 23, "this one has 22"},
       {join(good, -1, "") + good[23] + "\n", 25, "more than 23 placement lines"},

@@ -1,8 +1,10 @@
-// The choices as one text: every value written and read back, damaged texts read as the defaults with a note.
+// The choices and class sets as text: every value written and read back, damaged texts read as the defaults with a note,
+// class links cut or changed known as such.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "session/choices.h"
+#include "session/class_set.h"
 
 namespace loopword {
 namespace {
@@ -16,7 +18,8 @@ TEST(Choices, EveryChoiceComesBackFromItsText) {
   german.unique = true;
   german.startWord = "FUSSBALL";
   german.seed = UINT64_MAX;
-  german.themeWords = {"MAEDCHEN", "ELEPHANT"};
+  german.themeWords = {"MAEDCHEN", "ELEPHANT", "FUSSBALL"};
+  german.clues = {{"ELEPHANT", "ein gro\u00DFes graues Tier & Co. 100%"}, {"MAEDCHEN", "girl"}};
   german.title = "Woche 3: Tiere & Co. <b> 100%";
   german.pupils = {false, true, false};
   Choices kept;
@@ -101,6 +104,64 @@ TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextA
       {{false, false, false}, "Your teacher has turned off Check, Reveal letter and the timer."},
   };
   for (const auto& [rules, note] : notes) EXPECT_EQ(EnglishText(RulesNote(rules)), note);
+}
+
+TEST(ClassSet, ItsTextGivesEveryPupilTheSeedOfTheirPuzzleAndACutOrChangedLinkIsKnown) {
+  ClassSet set;
+  set.choices.language = Language::French;
+  set.choices.difficulty = Difficulty::Medium;
+  set.choices.unique = true;
+  set.choices.seed = 1000;
+  set.choices.themeWords = {"ELEPHANT", "GIRAFFES"};
+  set.choices.clues = {{"ELEPHANT", "un grand animal gris"}};
+  set.choices.title = "Semaine 3";
+  set.pupils = 28;
+  set.skipped = {3, 7};
+  const std::string text = set.Encode();
+  const DecodedClassSet decoded = DecodeClassSet("?" + text);
+  ASSERT_TRUE(decoded.set) << EnglishText(decoded.note);
+  EXPECT_EQ(*decoded.set, set);
+  const std::vector<std::uint64_t> seeds = {1000, 1001, 1002, 1004, 1005, 1006, 1008};  // pupils 1 to 7: 3 and 7 passed over
+  for (int number = 1; number <= 7; ++number) EXPECT_EQ(set.SeedOf(number), seeds[static_cast<std::size_t>(number - 1)]) << number;
+  for (std::size_t length = text.find("pupils=") + 7; length < text.size(); ++length) {  // cut anywhere, even where the rest reads
+    const DecodedClassSet cut = DecodeClassSet(text.substr(0, length));
+    EXPECT_TRUE(cut.classLink && !cut.set) << text.substr(0, length);
+    EXPECT_EQ(EnglishText(cut.note), "This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.");
+  }
+  for (const std::string& changed : {std::string(text).replace(text.find("1000"), 4, "1001"), std::string(text).replace(text.find("unique=1"), 8, "unique=0"),
+                                     text + "&x=1", std::string(text).replace(text.find("check="), 6, "check=0")}) {
+    EXPECT_FALSE(DecodeClassSet(changed).set) << changed;
+  }
+  EXPECT_EQ(DecodeClassSet(text).pupils, 28) << "how many, to offer the numbers";
+  EXPECT_FALSE(DecodeClassSet("level=2&seed=7").classLink);
+  for (const auto& [pupils, refused] : {std::pair{1, true}, {2, false}, {40, false}, {41, true}}) EXPECT_EQ(PupilsRefusal(pupils).empty(), !refused) << pupils;
+  EXPECT_EQ(EnglishText(NumberRefusal(set, 29)), "Choose your number from 1 to 28.");
+  EXPECT_TRUE(NumberRefusal(set, 28).empty());
+  EXPECT_FALSE(NumberRefusal(set, 0).empty());
+}
+
+TEST(ClassSet, ALinkIsGivenForTheBundledListsWithinTwoThousandCharacters) {
+  ClassSet set;
+  set.choices.unique = true;
+  set.choices.seed = 5;
+  set.pupils = 30;
+  const ClassLink link = ClassLinkOf(set, "https://school.example/loopword.html");
+  EXPECT_TRUE(link.link.starts_with("https://school.example/loopword.html?pupils=30&unique=1&seed=5&check=")) << link.link;
+  EXPECT_EQ(DecodeClassSet(link.link.substr(link.link.find('?'))).set, set);
+  ClassSet own = set;
+  own.choices.level = kOwnList;
+  EXPECT_TRUE(ClassLinkOf(own, "x").link.empty());
+  EXPECT_NE(EnglishText(ClassLinkOf(own, "x").refusal).find("word list"), std::string::npos);
+  ClassSet wordy = set;
+  for (char c = 'A'; c < 'A' + 23; ++c) {
+    wordy.choices.themeWords.push_back(std::string(8, c));
+    std::string accents;
+    for (int i = 0; i < 60; ++i) accents += "\u00E9";
+    wordy.choices.clues[std::string(8, c)] = accents;
+  }
+  const ClassLink longLink = ClassLinkOf(wordy, "https://school.example/loopword.html");
+  EXPECT_TRUE(longLink.link.empty());
+  EXPECT_TRUE(EnglishText(longLink.refusal).starts_with("The class link would be 8")) << EnglishText(longLink.refusal);
 }
 
 }  // namespace

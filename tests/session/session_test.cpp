@@ -283,6 +283,64 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
   }
 }
 
+TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordAndAPupilsNumberMakesTheirsAgain) {
+  auto teacher = NewSession();
+  const std::vector<std::string> theme = {"ELEPHANT", "GIRAFFES", "PENGUINS"};
+  const Clues clues = {{"ELEPHANT", "a big grey animal"}, {"PENGUINS", "birds that swim"}};
+  teacher->ChooseTheme("ELEPHANT = a big grey animal\nGIRAFFES\nPENGUINS = birds that swim", "Zoo");
+  teacher->SeedNextCompile(77);  // One solution is off: the class set turns it on
+  std::vector<MadePuzzle> made;
+  int shown = -1;
+  const auto progress = [&](int done, int total) {
+    EXPECT_EQ(total, 6);
+    shown = done;
+    return true;
+  };
+  const auto keep = [&](MadePuzzle&& puzzle) {
+    made.push_back(std::move(puzzle));
+    return true;
+  };
+  ASSERT_TRUE(teacher->MakeClassSet(6, progress, keep).done);
+  ASSERT_EQ(made.size(), 6u);
+  EXPECT_EQ(shown, 6);
+  std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt")), grids;
+  words.insert(theme.begin(), theme.end());
+  for (const MadePuzzle& puzzle : made) {
+    const std::vector<std::string> lines = testing::TextLines(puzzle.file.puzzle);
+    EXPECT_EQ(testing::CheckPuzzle(lines, words), "");
+    for (const std::string& word : theme) EXPECT_EQ(std::ranges::count(SortedWords(puzzle.file.puzzle), word), 1) << word;
+    EXPECT_EQ(puzzle.file.puzzle.clues, clues);
+    EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, SheetHintCells(puzzle.file.puzzle)), 2).size(), 1u) << "one solution";
+    grids.insert(std::accumulate(lines.begin(), lines.end(), std::string()));
+  }
+  EXPECT_EQ(grids.size(), 6u) << "all different";
+  const std::optional<ClassSet> set = teacher->CurrentView().classSet;
+  ASSERT_TRUE(set);
+  const std::optional<ClassSet> linked = DecodeClassSet(set->Encode()).set;
+  ASSERT_TRUE(linked);
+  for (const int number : {2, 6}) {  // a pupil's page, from the link alone
+    auto pupil = NewSession();
+    ASSERT_TRUE(pupil->ChooseClassPuzzle(*linked, number).done);
+    pupil->Compile();
+    Finish(*pupil);
+    EXPECT_EQ(PuzzleOf(*pupil).placements, made[static_cast<std::size_t>(number - 1)].file.puzzle.placements) << number;
+    EXPECT_EQ(PuzzleOf(*pupil).clues, clues);
+  }
+  EXPECT_EQ(EnglishText(NewSession()->ChooseClassPuzzle(*linked, 7).Told()), "Choose your number from 1 to 6.");
+  EXPECT_EQ(EnglishText(teacher->MakeClassSet(41, progress, keep).Told()), "A class set is for 2 to 40 pupils.");
+  teacher->ChooseTheme("ELEPHANT", "");
+  EXPECT_FALSE(teacher->CurrentView().classSet) << "made with other choices";
+  const std::vector<std::string> planted = testing::PlantedList(3, 26, 8, 0);  // as for one puzzle: the theme cannot go in
+  std::vector<std::string> list(planted.begin(), planted.begin() + 5), unplaceable(planted.begin() + 5, planted.begin() + 11);
+  list.insert(list.end(), planted.begin() + 11, planted.begin() + 23);
+  unplaceable.insert(unplaceable.begin() + 1, "ZZZZZZZZ");
+  teacher->ChooseWordList(kOwnList, files.Write("list.txt", std::accumulate(list.begin(), list.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
+  teacher->ChooseTheme(ThemeText(unplaceable), "");
+  const Reply impossible = teacher->MakeClassSet(2, [](int, int) { return true; }, keep);
+  EXPECT_FALSE(impossible.done);
+  EXPECT_EQ(EnglishText(impossible.Told()), "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit.");
+}
+
 TEST_F(SessionTest, ASeededCompileMakesThePuzzleOfItsSeedAndSavesTheSeedTheNextDrawsOn) {
   auto session = NewSession();
   for (const CompileOptions& fill : {CompileOptions{}, CompileOptions{true, false}}) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <deque>
 #include <optional>
 #include <string>
@@ -31,6 +32,10 @@ class ScriptedToolkit : public Toolkit {
     fileDialogs.push_back(request);
     return Next(fileReplies, std::string());
   }
+  std::optional<int> AskNumber(const Message&, const Message&, int least, int most, int initial) override {
+    numberAsked.push_back({least, most, initial});
+    return Next(numberReplies, std::optional<int>());
+  }
   std::optional<BookletChoices> AskBooklet(const BookletChoices& initial) override {
     bookletAsked.push_back(initial);
     return Next(bookletReplies, std::optional<BookletChoices>());
@@ -53,6 +58,8 @@ class ScriptedToolkit : public Toolkit {
   std::deque<bool> yesNoReplies;
   std::deque<std::string> inputReplies, fileReplies;
   std::vector<FileDialogRequest> fileDialogs;
+  std::vector<std::array<int, 3>> numberAsked;  // least, most and the number the field starts from
+  std::deque<std::optional<int>> numberReplies;
   std::vector<BookletChoices> bookletAsked;
   std::deque<std::optional<BookletChoices>> bookletReplies;
   std::vector<ThemeEntry> themeAsked;

@@ -644,6 +644,100 @@ describe('the page as a file', () => {
   });
 });
 
+describe('a class set in the page', () => {
+  const theme = 'ELEPHANT = a big grey animal with a trunk\ngiraffes\nkangaroo = it jumps and keeps its baby in a pouch';
+
+  it('prints a puzzle a page headed with its number, clues in place of their words, then the answers', async () => {
+    const own = await profile();
+    const page = await openPage('?level=1&seed=3', await own.newPage());
+    await page.evaluate(() => { window.print = () => {}; });
+    await page.click('#face-make');
+    await page.click('#theme summary');
+    await page.fill('#theme-words', theme);
+    await page.fill('#theme-title', 'Zoo week');
+    await page.click('#theme-keep');
+    await settled(page);
+    for (const [pupils, said] of [['41', /A class set is for 2 to 40 pupils\./], ['5', /^$/]]) {
+      await page.fill('#pupils', pupils);
+      await page.click('#print-class');
+      await settled(page);
+      assert.match(await page.textContent('#message'), said);
+    }
+    const pdf = path.join(scratch, 'class-set.pdf');
+    await page.pdf({ path: pdf, format: 'A4' });
+    assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+7$/m, 'five puzzles, then two answer pages');
+    for (let number = 1; number <= 5; ++number) {
+      const text = execFileSync('pdftotext', ['-f', String(number), '-l', String(number), pdf, '-']).toString();
+      assert.match(text, new RegExp(`Puzzle ${number} of 5\\s+Zoo week`));
+      assert.match(text, /a big grey animal[^]*its baby in a pouch/);
+      assert.match(text, /GIRAFFES/);
+      assert.doesNotMatch(text, /ELEPHANT|KANGAROO|Make puzzle/);
+    }
+    assert.match(execFileSync('pdftotext', ['-f', '6', '-l', '6', pdf, '-']).toString(), /Puzzle 4 of 5[^]*ELEPHANT = a big/);
+    await own.close();
+  });
+
+  it('gives one link on which each pupil opens their own puzzle by number, keeping their letters', async () => {
+    const server = http.createServer((request, response) => {
+      response.writeHead(200, { 'content-type': 'text/html' });
+      response.end(fs.readFileSync(process.env.LOOPWORD_PAGE));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    const own = await profile();
+    await own.grantPermissions(['clipboard-read', 'clipboard-write']);
+    const teacher = await own.newPage();
+    await teacher.goto(`http://127.0.0.1:${server.address().port}/loopword.html?level=1&difficulty=medium`);
+    await teacher.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    await teacher.click('#face-make');
+    await teacher.click('#theme summary');
+    await teacher.fill('#theme-words', theme);
+    await teacher.click('#theme-keep');
+    await settled(teacher);
+    await teacher.fill('#pupils', '3');
+    await teacher.click('#copy-class-link');
+    await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('copied'));
+    const link = await teacher.evaluate(() => navigator.clipboard.readText());
+    assert.ok(link.length <= 2000 && link.includes('pupils=3'), link);
+    const files = [];
+    for (const number of [1, 2]) {
+      const pupil = await (await profile()).newPage();
+      await pupil.goto(link);
+      await pupil.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+      assert.ok(await pupil.isVisible('#chooser'));
+      for (const [typed, said] of [['4', /^Choose your number from 1 to 3\.$/], [String(number), /^Done$/]]) {
+        await pupil.fill('#pupil-number', typed);
+        await pupil.click('#open-number');
+        await settled(pupil);
+        assert.match(await pupil.textContent('#message'), said);
+      }
+      assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true');
+      const words = await pupil.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
+      assert.ok(words.includes('it jumps and keeps its baby in a pouch') && words.includes('GIRAFFES') && !words.includes('ELEPHANT'), words.join());
+      for (const key of ['A', 'B']) await press(pupil, key);
+      const { rings: typed } = await readGrid(pupil);
+      await pupil.reload();
+      await pupil.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+      assert.equal(await pupil.inputValue('#pupil-number'), String(number), 'the number chosen before');
+      assert.deepEqual((await readGrid(pupil)).rings, typed, 'the letters typed before');
+      files.push((await savePuzzle(pupil)).split('\n').filter((line) => /^\d\d /.test(line)).join('\n'));
+      await pupil.context().close();
+    }
+    assert.notEqual(files[0], files[1], 'two pupils, two puzzles');
+    const cut = await (await profile()).newPage();
+    await cut.goto(link.slice(0, link.indexOf('&theme=') + 20));
+    await cut.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    assert.ok(await cut.isVisible('#chooser'));
+    await cut.fill('#pupil-number', '1');
+    await cut.click('#open-number');
+    await settled(cut);
+    assert.match(await cut.textContent('#message'), /^This class link is cut short or damaged/);
+    assert.ok(await cut.isVisible('#chooser'));
+    await cut.context().close();
+    await own.close();
+    server.close();
+  });
+});
+
 /// The translations of translations/loopword_xx.ts: context → English text → translation.
 function translationsOf(language) {
   const unescape = (text) => text.replace(/&(lt|gt|quot|apos|amp);/g, (_, name) => ({ lt: '<', gt: '>', quot: '"', apos: "'", amp: '&' })[name]);

@@ -1,4 +1,4 @@
-// Checks how typed or pasted theme text is read: separators, case, unusable and repeated entries, and what the dialog says.
+// Checks how typed or pasted theme text is read: separators, case, clue lines, unusable and repeated entries, and what the dialog says.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "words/theme_words.h"
 
@@ -41,6 +41,42 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
     EXPECT_EQ(EnglishText(ThemeWordsReport(read)), c.report) << LanguageCode(c.language) << " " << c.text;
   }
   EXPECT_EQ(EnglishText(ThemeWordsReport(ReadThemeWords(twentyFour, Language::English))), "A puzzle holds at most 23 theme words; these are 24.");
+}
+
+TEST(ThemeWords, ALineWithAnEqualsSignGivesItsWordAClueCutToSixtyCharactersAndBadCluesAreNamed) {
+  const std::string long70 = "a very long clue that goes on and on past the sixty characters allowed";
+  std::string accents;
+  for (int i = 0; i < 70; ++i) accents += "\u00E9";
+  using C = Clues;
+  const struct {
+    std::string text; std::vector<std::string> words; C clues; std::vector<std::string> unusable; std::string report; Language language = Language::English;
+  } cases[] = {
+      {"ELEPHANT = a big grey animal with a trunk\r\ngiraffes penguins", {"ELEPHANT", "GIRAFFES", "PENGUINS"}, C{{"ELEPHANT", "a big grey animal with a trunk"}}, {},
+       "3 theme words will be in every puzzle.\n1 of them is listed by its clue."},
+      {"elephant=\t a   big\tanimal \ngiraffes = tall, with long necks", {"ELEPHANT", "GIRAFFES"}, C{{"ELEPHANT", "a big animal"}, {"GIRAFFES", "tall, with long necks"}}, {},
+       "2 theme words will be in every puzzle.\n2 of them are listed by their clues."},
+      {" = no word here\ncat = a pet\nice cream = cold", {}, {}, {"= no word here", "cat", "ice cream"},
+       "No theme words: puzzles come from the word list alone.\nNot 8 letters A to Z: = no word here, cat, ice cream."},
+      {"ELEPHANT =   \n", {"ELEPHANT"}, {}, {}, "1 theme word will be in every puzzle."},
+      {"ELEPHANT = 2 + 2 = 4", {"ELEPHANT"}, {}, {}, "1 theme word will be in every puzzle.\nA clue cannot hold \"=\", so these words have none: ELEPHANT."},
+      {"ELEPHANT = " + long70, {"ELEPHANT"}, C{{"ELEPHANT", long70.substr(0, 60)}}, {},
+       "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nClues are cut to 60 characters: ELEPHANT."},
+      {"ELEPHANT = " + accents, {"ELEPHANT"}, C{{"ELEPHANT", accents.substr(0, 120)}}, {},
+       "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nClues are cut to 60 characters: ELEPHANT."},
+      {"elephant = one\nELEPHANT = two", {"ELEPHANT"}, C{{"ELEPHANT", "one"}}, {}, "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nGiven twice: ELEPHANT."},
+      {"M\u00E4dchen = girl\nKatze = cat", {"MAEDCHEN"}, C{{"MAEDCHEN", "girl"}}, {"Katze"},
+       "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nNot 8 letters A to Z: Katze.", Language::German},
+  };
+  for (const auto& c : cases) {
+    const ThemeWords read = ReadThemeWords(c.text, c.language);
+    EXPECT_EQ(read.words, c.words) << c.text;
+    EXPECT_EQ(read.clues, c.clues) << c.text;
+    EXPECT_EQ(read.unusable, c.unusable) << c.text;
+    EXPECT_EQ(EnglishText(ThemeWordsReport(read)), c.report) << c.text;
+    const ThemeWords again = ReadThemeWords(ThemeText(read.words, read.clues), c.language);  // as the theme box shows them
+    EXPECT_EQ(again.words, read.words) << c.text;
+    EXPECT_EQ(again.clues, read.clues) << c.text;
+  }
 }
 
 }  // namespace
