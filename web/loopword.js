@@ -514,9 +514,6 @@ async function offerNumbers({ pupils, lines }) {
   return openNumber();
 }
 
-/// Saves this page with the puzzle inside: whoever opens it solves that puzzle, offline.
-function exportPage() {
-
 /// Saves the one-file page with the puzzle inside: whoever opens it solves that puzzle, offline.
 async function exportPage() {
   const packed = btoa(String.fromCharCode(...new TextEncoder().encode(shown.puzzle.sheetFile)));
