@@ -590,7 +590,7 @@ async function check() {
   if (!view.messageLines.length && view.mode === 'solving') say(() => renderedLines(view.checkLines));
 }
 
-const startSolving = async () => shown?.offer.puzzle && shown.mode !== 'solving' && run('startSolving');
+const startSolving = async () => shown?.offer.puzzle && shown.mode !== 'solving' && run('startSolving', [], false, true);
 
 /// Shows the face to solve (starting to solve the puzzle on show) or the face to make puzzles.
 async function showFace(face) {
