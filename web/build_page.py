@@ -6,10 +6,11 @@
 SOURCE is web/, DATA the word lists' folder, DOCS the user guides' folder, MODULE the WebAssembly module's script
 (its .wasm beside it), TEXTS the page's translations (page_texts.py table). Writes OUT/site/ and OUT/loopword.html.
 
-The site: index.html with its style inline and its script beside it, the module as a .wasm file the browser
+The site: index.html with its style and script inline, the module as a .wasm file the browser
 compiles while it downloads, each language's word lists and the translations as files fetched when first needed
 (gzipped, and plain for browsers that cannot unzip), the guides, a web app manifest with icons, and a service worker
 that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 85."""
+import base64
 import gzip
 import hashlib
 import json
@@ -24,7 +25,7 @@ LANGUAGES = ("en", "de", "fr", "es", "it", "pt", "nl")
 DIGITS_85 = "".join(c for c in map(chr, range(0x21, 0x7F)) if c not in "\"&'<>\\`")[:85]
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
-SITE_CORE = ("./", "index.html", "loopword.js", "worker.js", "loopword_web.wasm",
+SITE_CORE = ("./", "index.html", "worker.js", "loopword_web.wasm",
              "manifest.webmanifest", "icons/loopword-192.png", "icons/loopword-512.png")
 CSP = {
     "site": "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src 'self' data:;"
@@ -119,8 +120,11 @@ def write_site(out, source, module, parts, packed, figure, one_file):
     site = out / "site"
     shutil.rmtree(site, ignore_errors=True)
     (site / "icons").mkdir(parents=True)
-    (site / "index.html").write_text(page(source, "site", figure, '<script src="loopword.js" defer></script>\n'))
-    shutil.copy(source / "loopword.js", site)
+    # The page's script inside the page, allowed by its digest: the worker starts one round trip sooner.
+    script = checked_inline("loopword.js", (source / "loopword.js").read_text())
+    digest = base64.b64encode(hashlib.sha256(f"\n{script}".encode()).digest()).decode()
+    html = page(source, "site", figure, f"<script>\n{script}</script>\n")
+    (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' 'sha256-{digest}'", 1))
     # The module's script and the worker's own in one file: one round trip less before the module downloads.
     (site / "worker.js").write_bytes(worker_script(source, module))
     shutil.copy(module.with_suffix(".wasm"), site / "loopword_web.wasm")
