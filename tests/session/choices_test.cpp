@@ -134,7 +134,9 @@ TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharac
   EXPECT_EQ(DecodeClassSet(text).pupils, 28) << "how many, to offer the numbers";
   EXPECT_FALSE(DecodeClassSet("level=2&seed=7").classLink);
   for (const auto& [pupils, refused] : {std::pair{1, true}, {2, false}, {40, false}, {41, true}}) EXPECT_EQ(PupilsRefusal(pupils).empty(), !refused) << pupils;
-  for (const auto& [number, refused] : {std::pair{0, true}, {1, false}, {28, false}, {29, true}}) EXPECT_EQ(NumberRefusal(set, number).empty(), !refused) << number;
+  for (const auto& [number, refused] : {std::pair{0, true}, {1, false}, {28, false}, {29, true}}) {
+    EXPECT_EQ(NumberRefusal(set, number).empty(), !refused) << number;
+  }
   const ClassLink link = ClassLinkOf(set, "https://school.example/loopword.html");
   EXPECT_TRUE(link.link.starts_with("https://school.example/loopword.html?pupils=28&")) << link.link;
   EXPECT_EQ(DecodeClassSet(link.link.substr(link.link.find('?'))).set, set);
