@@ -1,5 +1,4 @@
-// The choices and class sets as text: every value written and read back, damaged texts read as the defaults with a note,
-// class links cut or changed known as such.
+// The choices and class sets as text: read back whole, damaged texts read as defaults with a note, changed links known.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// Checks the live compile's hand-over: steps in order and one at a time, stopping mid-run, the end of a
-// run, and a live compile destroyed while its worker waits.
+// Checks the live compile's hand-over: steps in order and one at a time, its end, stopped or destroyed mid-run.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 

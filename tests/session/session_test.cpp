@@ -1,6 +1,4 @@
-// The session without any window: the view each command leaves in each mode, compiles to their end, solving against a
-// fake clock, pencil letters, counts and what pupils may do, undo and redo, unsaved letters, file texts, and commands
-// arriving while a compile runs on its worker.
+// The session without any window: views per command and mode, compiles, solving on a fake clock, pupils, undo, files.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -525,45 +523,30 @@ TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoA
   }
 }
 
-TEST_F(SessionTest, ANewCompileOrOpenClearsTheHistory) {  // the letters table shows solving anew clears it
-  const std::function<void(Session&)> leaving[] = {
-      [](Session& s) { s.Compile(true); },
-      [](Session& s) { s.OpenText(FileOf(s), "again.loopword", true); },
-  };
-  for (const auto& leave : leaving) {
-    auto session = NewSession();
-    Reach(*session, Start::SolvingWithLetters);
-    session->Undo();
-    ASSERT_TRUE(session->CurrentView().offer.undo && session->CurrentView().offer.redo);
-    leave(*session);
-    Finish(*session);
-    if (ModeOf(*session) != Mode::Solving) session->StartSolving();
-    const View view = session->CurrentView();
-    EXPECT_FALSE(view.offer.undo || view.offer.redo);
-    EXPECT_EQ(session->Undo().changed.picture, false);
-    EXPECT_EQ(session->CurrentView().picture, view.picture) << "nothing to undo";
-  }
-}
-
-TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndMarkTheTitle) {
+TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndANewCompileOrOpenClearsTheHistory) {
   const auto type = [](Session& s) { s.ClickAt(CellPoint(2, 1)); s.Type('q'); };
+  const auto undoOne = [&](Session& s) { type(s); s.Type('q'); s.Undo(); };  // undo and redo on offer
   const auto reopen = [](Session& s) { s.OpenText(FileOf(s), "saved.loopword", true); };
-  const struct { const char* name; std::function<void(Session&)> act; bool unsaved; } cases[] = {
-      {"nothing typed", [](Session&) {}, false},
-      {"a letter typed", type, true},
-      {"typed and saved", [&](Session& s) { type(s); s.MarkSaved(); }, false},
-      {"saved, then typed", [&](Session& s) { type(s); s.MarkSaved(); s.ClickAt(CellPoint(3, 1)); s.Type('q'); }, true},
-      {"saved, then one of two letters undone", [&](Session& s) { type(s); s.Type('q'); s.MarkSaved(); s.Undo(); }, true},
-      {"undone and done again to what was saved", [&](Session& s) { type(s); s.MarkSaved(); s.Undo(); s.Redo(); }, false},
-      {"only checked", [](Session& s) { s.Check(); }, false},
-      {"typed, then opened with its letters", [&](Session& s) { type(s); reopen(s); }, false},
-      {"opened with letters, then typed", [&](Session& s) { type(s); reopen(s); s.ClickAt(CellPoint(5, 1)); s.Type('q'); }, true},
+  const struct { const char* name; std::function<void(Session&)> act; bool unsaved; const char* history; } cases[] = {
+      {"nothing typed", [](Session&) {}, false, ""},
+      {"a letter typed", type, true, "undo"},
+      {"typed and saved", [&](Session& s) { type(s); s.MarkSaved(); }, false, "undo"},
+      {"saved, then typed", [&](Session& s) { type(s); s.MarkSaved(); s.ClickAt(CellPoint(3, 1)); s.Type('q'); }, true, "undo"},
+      {"saved, then one of two letters undone", [&](Session& s) { type(s); s.Type('q'); s.MarkSaved(); s.Undo(); }, true, "undo redo"},
+      {"undone and done again to what was saved", [&](Session& s) { type(s); s.MarkSaved(); s.Undo(); s.Redo(); }, false, "undo"},
+      {"only checked", [](Session& s) { s.Check(); }, false, ""},
+      {"typed, then opened with its letters", [&](Session& s) { undoOne(s); reopen(s); }, false, ""},
+      {"opened with letters, then typed", [&](Session& s) { type(s); reopen(s); s.ClickAt(CellPoint(5, 1)); s.Type('q'); }, true, "undo"},
+      {"typed, then a new puzzle", [&](Session& s) { undoOne(s); s.Compile(true); Finish(s); s.StartSolving(); }, false, ""},
   };
-  for (const auto& [name, act, unsaved] : cases) {  // the other commands ask alike: the command table
+  for (const auto& [name, act, unsaved, history] : cases) {  // the other commands ask alike: the command table
     auto session = NewSession();
     Reach(*session, Start::Solving);
     act(*session);
-    EXPECT_EQ(session->CurrentView().unsaved, unsaved) << name;
+    const View view = session->CurrentView();
+    EXPECT_EQ(view.unsaved, unsaved) << name;
+    EXPECT_EQ(std::string(view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : ""), history) << name;
+    EXPECT_TRUE(*history || !session->Undo().changed.picture) << name << ": nothing to undo";
     const std::string question = unsaved ? "Exiting ends solving this puzzle. Exit anyway?" : "";
     EXPECT_EQ(EnglishText(session->Exit().question), question) << name;
   }
