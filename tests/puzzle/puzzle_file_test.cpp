@@ -36,23 +36,26 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
   EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
 }
 
-TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesAndHintCellsAreReadBackOntoThePuzzle) {
+TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesHintCellsAndCluesAreReadBackOntoThePuzzle) {
   const Puzzle made = testing::CompiledPuzzles(1)[0];
-  const std::string sixty(60, 'y');
+  const std::string sixty(60, 'y'), first = made.placements[4].word;
+  const Clues clues = {{first, "un animal = gris, tr\u00E8s grand"}, {made.placements[20].word, sixty}};
   using Hints = std::optional<std::vector<RingCell>>;
   const Difficulty standard = Difficulty::Standard;
-  const struct { std::string title, kept; Difficulty difficulty; Hints hints; std::string lines; } cases[] = {
-      {"Week 12: <b>Animals</b> & co", "Week 12: <b>Animals</b> & co", standard, {}, ""},
-      {"  two\nlines\r\tand  tabs ", "two lines and tabs", standard, {}, ""},
-      {"Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", "Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", standard, {}, ""},
-      {"bad\xFF\xC3 bytes\x7F\xC2\x85!", "bad bytes !", standard, {}, ""},
-      {sixty + "zzz", sixty, standard, {}, ""},
-      {" \t\n", "", standard, std::nullopt, "# fill: classic\n# seed: 1\n"},
-      {"", "", Difficulty::Hard, Hints({{1, 1}, {3, 5}, {14, 1}, {23, 8}}), "# difficulty: hard\n# hints: 01.1 03.5 14.1 23.8\n"},
-      {"", "", Difficulty::Expert, Hints(std::vector<RingCell>{}), "# difficulty: expert\n# hints:\n"},
+  const struct { std::string title, kept; Difficulty difficulty; Hints hints; Clues clues; std::string lines; } cases[] = {
+      {"Week 12: <b>Animals</b> & co", "Week 12: <b>Animals</b> & co", standard, {}, {}, ""},
+      {"  two\nlines\r\tand  tabs ", "two lines and tabs", standard, {}, {}, ""},
+      {"Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", "Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x90\x98", standard, {}, {}, ""},
+      {"bad\xFF\xC3 bytes\x7F\xC2\x85!", "bad bytes !", standard, {}, {}, ""},
+      {sixty + "zzz", sixty, standard, {}, {}, ""},
+      {" \t\n", "", standard, std::nullopt, {}, "# fill: classic\n# seed: 1\n"},
+      {"", "", Difficulty::Hard, Hints({{1, 1}, {3, 5}, {14, 1}, {23, 8}}), {}, "# difficulty: hard\n# hints: 01.1 03.5 14.1 23.8\n"},
+      {"", "", Difficulty::Expert, Hints(std::vector<RingCell>{}), {}, "# difficulty: expert\n# hints:\n"},
+      {"", "", standard, {}, clues, "\n# clue: " + first + " un animal = gris, tr\u00E8s grand\n"},  // a clue line each
   };
-  for (const auto& [title, kept, difficulty, hints, lines] : cases) {
-    const PuzzleOrigin origin{.wordList = "L1words.txt", .wordCount = 6508, .seed = 1, .title = title, .difficulty = difficulty, .hints = hints};
+  for (const auto& [title, kept, difficulty, hints, clued, lines] : cases) {
+    const PuzzleOrigin origin{.wordList = "L1words.txt", .wordCount = 6508, .seed = 1, .title = title, .clues = clued, .difficulty = difficulty,
+                              .hints = hints};
     const std::string text = FormatPuzzle({HeaderComments(origin), made});
     EXPECT_NE(text.find(lines), std::string::npos) << text;
     EXPECT_EQ(text.find("# title:") != std::string::npos, !kept.empty()) << title;
@@ -61,21 +64,9 @@ TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesAndHintCellsAreReadBackOntoTheP
     EXPECT_EQ(read.puzzles[0].puzzle.title, kept) << title;
     EXPECT_EQ(read.puzzles[0].puzzle.difficulty, difficulty) << lines;
     EXPECT_EQ(read.puzzles[0].puzzle.hints, hints) << lines;
+    EXPECT_EQ(read.puzzles[0].puzzle.clues, clued) << lines;
+    EXPECT_EQ(FormatPuzzle(read.puzzles[0]), text) << "as written";
   }
-}
-
-TEST(PuzzleFile, CluesAreKeptAsACommentLineEachAndReadBackOntoThePuzzle) {
-  Puzzle made = testing::CompiledPuzzles(1)[0];
-  const std::string first = made.placements[4].word, second = made.placements[20].word, sixty(60, 'y');
-  made.clues = {{first, "un animal = gris, tr\u00E8s grand"}, {second, sixty}};
-  const std::string text = FormatPuzzle({PuzzleComments({.wordList = "L1words.txt", .wordCount = 1431, .seed = {}}, made, 7), made});
-  EXPECT_NE(text.find("\n# clue: " + first + " un animal = gris, tr\u00E8s grand\n"), std::string::npos) << text;
-  const PuzzleFileResult read = ParsePuzzleText(text, "clues.loopword");
-  ASSERT_EQ(read.puzzles.size(), 1u) << read.message;
-  EXPECT_EQ(read.puzzles[0].puzzle.clues, made.clues);
-  EXPECT_EQ(FormatPuzzle(read.puzzles[0]), text);
-  made.clues.clear();
-  EXPECT_TRUE(ParsePuzzleText(FormatPuzzle({PuzzleComments({}, made, 7), made}), "").puzzles.at(0).puzzle.clues.empty());
 }
 
 TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {

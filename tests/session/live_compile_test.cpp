@@ -1,5 +1,4 @@
-// Checks the live compile's hand-over: steps in order and one at a time, stopping mid-run, the end of a
-// run, and a live compile destroyed while its worker waits.
+// Checks the live compile's hand-over: steps in order and one at a time, its end, stopped or destroyed mid-run.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -68,33 +67,27 @@ TEST(LiveCompile, HandsOverTheEventsOfAPlainCompileOneScreenStepAtATimeThenEnds)
   }
 }
 
-TEST(LiveCompile, StopEndsTheRunWhereItIsAndDropsTheEventsNotTaken) {
+TEST(LiveCompile, StoppedOrDestroyedWhileItsWorkerWaitsItEndsWhereItIsAndLeavesTheCompilerToTheNextRun) {
   const auto words = testing::BundledList("L1words.txt");
+  Compiler compiler(words, RandomSource(8));
   for (const int taken : {0, 1, 6, 40}) {
-    SCOPED_TRACE(taken);
-    Compiler compiler(words, RandomSource(8));
-    LiveCompile live(compiler, "", {});
-    int steps = 0;
-    while (steps < taken) steps += live.NextStep().empty() ? 0 : 1;
-    live.Stop();
-    EXPECT_TRUE(live.NextStep().empty());
-    EXPECT_TRUE(live.Finished());
-    EXPECT_EQ(live.Outcome(), CompileOutcome::Stopped);
-    EXPECT_FALSE(live.TakePuzzle().board.IsComplete());
+    for (const bool stop : {true, false}) {
+      SCOPED_TRACE(std::to_string(taken) + (stop ? " steps, stopped" : " steps, destroyed"));
+      auto live = std::make_unique<LiveCompile>(compiler, "", CompileOptions{});
+      int steps = 0;
+      while (steps < taken) steps += live->NextStep().empty() ? 0 : 1;
+      if (stop) {
+        live->Stop();
+        EXPECT_TRUE(live->NextStep().empty()) << "the events not taken are dropped";
+        EXPECT_TRUE(live->Finished());
+        EXPECT_EQ(live->Outcome(), CompileOutcome::Stopped);
+        EXPECT_FALSE(live->TakePuzzle().board.IsComplete());
+      }
+      live.reset();  // joins the worker: the compiler is this thread's again
+    }
   }
-}
-
-TEST(LiveCompile, DestroyedWhileItsWorkerWaitsItLeavesTheCompilerToTheNextRun) {
-  const auto words = testing::BundledList("L1words.txt");
   Compiler plain(words, RandomSource(2));
   const testing::RecordedCompile expected = testing::RecordCompile(plain);
-  Compiler compiler(words, RandomSource(9));
-  for (const int taken : {0, 3}) {
-    auto live = std::make_unique<LiveCompile>(compiler, "", CompileOptions{});
-    int steps = 0;
-    while (steps < taken) steps += live->NextStep().empty() ? 0 : 1;
-    live.reset();  // joins the worker: the compiler is this thread's again
-  }
   compiler.UseRandom(RandomSource(2));
   const testing::RecordedCompile again = testing::RecordCompile(compiler);
   EXPECT_EQ(again.outcome, CompileOutcome::Complete);

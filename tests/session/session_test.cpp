@@ -1,6 +1,4 @@
-// The session without any window: the view each command leaves in each mode, compiles to their end, solving against a
-// fake clock, pencil letters, counts and what pupils may do, undo and redo, unsaved letters, file texts, and commands
-// arriving while a compile runs on its worker.
+// The session without any window: views per command and mode, compiles, solving on a fake clock, pupils, undo, files.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -97,9 +95,8 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
   const auto exit = [](Session& s) { return s.Exit(); };
   const auto undo = [](Session& s) { return s.Undo(); };
   const auto type = [](Session& s) { return s.Type('q'); };
-  const auto openSaved = [](Session& s, bool yes) { return s.OpenText(FileOf(s), "saved.loopword", yes); };
-  const auto open = [openSaved](Session& s) { return openSaved(s, false); };
-  const auto openYes = [openSaved](Session& s) { return openSaved(s, true); };
+  const auto open = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword"); };
+  const auto openYes = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword", true); };
   using enum Sheet;
   const std::vector<CommandCase> cases = {
       {"press with nothing to show", Start::Fresh, press, Mode::Idle, Figure, kShowPuzzle, "100000", false, false},
@@ -150,30 +147,6 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
   }
 }
 
-TEST_F(SessionTest, TypedWordsAreReadInTheListsLanguageAndAWordThatDoesNotFoldChangesNothing) {
-  const struct { Language language; std::string typed, startWord, message; std::vector<std::string> theme; } cases[] = {  // theme: of "Mädchen" and the typed word
-      {Language::German, "Fu\u00DFball", "FUSSBALL", "", {"MAEDCHEN", "FUSSBALL"}},
-      {Language::German, "Fu\u00DFb\u00E4lle", "GIRAFFES", "Fu\u00DFb\u00E4lle reads as FUSSBAELLE: not 8 letters A to Z.", {"MAEDCHEN"}},
-      {Language::French, "\u00E9l\u00E9phant", "ELEPHANT", "", {"ELEPHANT"}},
-      {Language::English, "\u00E9l\u00E9phant", "GIRAFFES", "Specify A..Z leters", {}},
-  };
-  for (const auto& c : cases) {
-    auto session = NewSession();
-    session->ChooseLanguage(c.language);
-    session->EnterStartWord("giraffes");
-    const SheetView before = session->CurrentView().picture;
-    const Reply reply = session->EnterStartWord(c.typed);
-    EXPECT_EQ(EnglishText(reply.Told()), c.message) << c.typed;
-    EXPECT_EQ(session->CurrentView().choices.startWord, c.startWord) << c.typed;
-    EXPECT_EQ(reply.changed.picture, c.message.empty()) << c.typed;
-    if (!c.message.empty()) {
-      EXPECT_EQ(session->CurrentView().picture, before) << "the picture stays for " << c.typed;
-    }
-    session->ChooseTheme("M\u00E4dchen, " + c.typed, "");
-    EXPECT_EQ(session->CurrentView().choices.themeWords, c.theme) << c.typed;
-  }
-}
-
 TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWhatWasMade) {
   auto session = NewSession();
   session->SeedNextCompile(3);
@@ -181,7 +154,7 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
   for (int step = 0; step < 195; ++step) session->AdvanceCompile();  // past the blanked cells, into the placements
   EXPECT_TRUE(session->PressViewButton().messages.empty());
   const View stopped = session->CurrentView();
-  EXPECT_FALSE(stopped.offer.puzzle);
+  EXPECT_FALSE(stopped.offer.puzzle) << "a stopped compile's puzzle is not offered";
   ASSERT_TRUE(stopped.puzzle.has_value()) << "what the stopped compile made is kept, to print";
   EXPECT_GT(stopped.puzzle->puzzle.placements.size(), 1u) << "two attempts in: square 12 and more";
   EXPECT_LT(stopped.puzzle->puzzle.placements.size(), 23u);
@@ -194,7 +167,6 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
   const struct { const std::vector<std::string>& words; CompileOptions fill; bool steps; std::string said; Mode mode; } cases[] = {
       {withPuzzle, {}, true, "Done", Mode::ShowingSolution},
       {withPuzzle, {true, true}, true, "Done", Mode::ShowingSolution},
-      {withPuzzle, {true, true}, false, "Done", Mode::ShowingSolution},
       {without, {}, true, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
       {without, {true}, false, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
   };
@@ -211,33 +183,44 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
   }
 }
 
-TEST_F(SessionTest, ACompileWithoutStepsDrawsNothingOnTheWayAndEndsWithThePuzzleTheStepsLeadTo) {
+TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingOnTheWayAndEndsWithThePuzzleTheStepsLeadTo) {
   const CompileOptions fills[] = {{}, {true}, {true, true}, {false, true}};
   for (const std::uint64_t seed : {1u, 5u, 77u}) {
     for (const CompileOptions& fill : fills) {
-      auto stepped = NewSession();
-      auto atOnce = NewSession();
-      atOnce->ShowCompileSteps(false);
-      for (Session* session : {stepped.get(), atOnce.get()}) {
+      std::vector<std::pair<std::string, SheetView>> ends;  // with steps, then without
+      for (const bool steps : {true, false}) {
+        auto session = NewSession();
+        session->ShowCompileSteps(steps);
         session->SeedNextCompile(seed);
         session->SetFill(fill);
         session->Compile();
-      }
-      Finish(*stepped);
-      while (ModeOf(*atOnce) == Mode::Compiling) {
-        atOnce->AdvanceCompile();
-        if (ModeOf(*atOnce) == Mode::Compiling) {
-          EXPECT_EQ(atOnce->CurrentView().picture, FigureView()) << "no step drawn";
+        while (ModeOf(*session) == Mode::Compiling) {
+          const View view = session->CurrentView();
+          ASSERT_EQ(view.picture.sheet, Sheet::Figure);
+          EXPECT_TRUE(steps || view.picture == FigureView()) << "no step drawn";
+          EXPECT_TRUE(view.reading.filling);
+          EXPECT_STREQ(view.caption, kStop);
+          EXPECT_FALSE(view.puzzle.has_value()) << "nothing to print or save while it runs";
+          for (const FigureSteps::SquareTag& drawn : view.picture.figure.Squares()) {
+            if (drawn.tag != ColorInk) continue;  // a placed word: its letters are in its cells, last printed
+            for (int p = 1; p <= kRingSize; ++p) {
+              const std::string& printed = view.picture.figure.Printed({drawn.square, p});
+              ASSERT_FALSE(printed.empty()) << drawn.square << "." << p;
+              if (drawn.square == kCrossingSquare) continue;
+              EXPECT_LE(printed.size(), 2u) << "a shared cell holds the letter of both its squares";
+            }
+          }
+          session->AdvanceCompile();
         }
+        EXPECT_EQ(ModeOf(*session), Mode::ShowingSolution);
+        ends.emplace_back(FileOf(*session), session->CurrentView().picture);
       }
-      EXPECT_EQ(ModeOf(*atOnce), Mode::ShowingSolution);
-      EXPECT_EQ(FileOf(*atOnce), FileOf(*stepped)) << "seed " << seed;
-      EXPECT_EQ(atOnce->CurrentView().picture, stepped->CurrentView().picture) << "seed " << seed;
+      EXPECT_EQ(ends[1], ends[0]) << "seed " << seed << " " << FillName(fill);
     }
   }
 }
 
-TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) {
+TEST_F(SessionTest, ThemeWordsThatCannotGoInSayWhyForOnePuzzleAndForAClassSet) {
   const std::vector<std::string> planted = testing::PlantedList(3, 26, 8, 0);
   const std::vector<std::string> theme(planted.begin() + 5, planted.begin() + 11);  // none of them left in the list
   const auto listWithout = [&](std::size_t fromGrid) {
@@ -248,42 +231,23 @@ TEST_F(SessionTest, ThemeWordsGoIntoEveryPuzzleWithTheTitleOrTheFailureSaysWhy) 
   std::vector<std::string> unplaceable = theme;
   unplaceable.insert(unplaceable.begin() + 1, "ZZZZZZZZ");  // found after one word left out in vain, well within the time for it
   const struct { std::vector<std::string> list, theme; std::string said; } cases[] = {
-      {listWithout(12), theme, "Done"},
       {listWithout(12), unplaceable, "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit."},
       {listWithout(4), theme, "A puzzle needs 23 different words; the dictionary and the theme words have 15."},
   };
   auto session = NewSession();
   for (const auto& [list, themeWords, said] : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
-    session->ChooseTheme(ThemeText(themeWords), "Week 3 <i>fish</i>");
+    session->ChooseTheme(ThemeText(themeWords), "Week 3");
     EXPECT_NE(EnglishText(session->CurrentView().windowTitle).find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
     const Reply reply = session->Compile();
     EXPECT_EQ(EnglishText(reply.messages.empty() ? Finish(*session).Told() : reply.Told()), said);
-    if (said != "Done") continue;
-    std::set<std::string> words(list.begin(), list.end());
-    words.insert(themeWords.begin(), themeWords.end());
-    const std::vector<std::string> lines = testing::TextLines(PuzzleOf(*session));
-    EXPECT_EQ(testing::CheckPuzzle(lines, words), "");
-    for (const std::string& word : themeWords) EXPECT_EQ(std::ranges::count(SortedWords(PuzzleOf(*session)), word), 1) << word;
-    const PuzzleFileResult saved = ParsePuzzleText(FileOf(*session), "themed.loopword");
-    ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
-    EXPECT_EQ(saved.puzzles[0].puzzle.title, "Week 3 <i>fish</i>");
-    EXPECT_EQ(ThemeWordsOf(saved.puzzles[0]), themeWords);
-    session->SetFill({true, false});
-    std::vector<FilePuzzle> booklet;
-    const Reply made = session->MakeBooklet({{2, true}, std::nullopt, false}, [](int, int) { return true; },
-                                            [&](MadePuzzle&& puzzle) { booklet.push_back(std::move(puzzle.file)); return true; });
-    ASSERT_EQ(booklet.size(), 2u) << made.Told();
-    for (const FilePuzzle& puzzle : booklet) {
-      EXPECT_EQ(puzzle.puzzle.title, "Week 3 <i>fish</i>");
-      EXPECT_EQ(ThemeWordsOf(puzzle), themeWords);
-      for (const std::string& word : themeWords) EXPECT_EQ(std::ranges::count(SortedWords(puzzle.puzzle), word), 1) << word;
-    }
-    session->SetFill({});
+    const Reply classSet = session->MakeClassSet(2, [](int, int) { return true; }, [](MadePuzzle&&) { return true; });
+    EXPECT_FALSE(classSet.done) << said;
+    EXPECT_EQ(EnglishText(classSet.Told()), said) << "a class set fails as one puzzle does";
   }
 }
 
-TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordAndAPupilsNumberMakesTheirsAgain) {
+TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordAndAPupilsNumberAndSeedMakeTheirsAgain) {
   auto teacher = NewSession();
   const std::vector<std::string> theme = {"ELEPHANT", "GIRAFFES", "PENGUINS"};
   const Clues clues = {{"ELEPHANT", "a big grey animal"}, {"PENGUINS", "birds that swim"}};
@@ -310,13 +274,13 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
     EXPECT_EQ(testing::CheckPuzzle(lines, words), "");
     for (const std::string& word : theme) EXPECT_EQ(std::ranges::count(SortedWords(puzzle.file.puzzle), word), 1) << word;
     EXPECT_EQ(puzzle.file.puzzle.clues, clues);
+    EXPECT_EQ(puzzle.file.puzzle.title, "Zoo");
+    EXPECT_EQ(ThemeWordsOf(puzzle.file), theme);
     EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, SheetHintCells(puzzle.file.puzzle)), 2).size(), 1u) << "one solution";
     grids.insert(std::accumulate(lines.begin(), lines.end(), std::string()));
   }
   EXPECT_EQ(grids.size(), 6u) << "all different";
-  const std::optional<ClassSet> set = teacher->CurrentView().classSet;
-  ASSERT_TRUE(set);
-  const std::optional<ClassSet> linked = DecodeClassSet(set->Encode()).set;
+  const std::optional<ClassSet> linked = teacher->CurrentView().classSet;  // its text reads back whole
   ASSERT_TRUE(linked);
   for (const int number : {2, 6}) {  // a pupil's page, from the link alone
     auto pupil = NewSession();
@@ -325,38 +289,15 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
     Finish(*pupil);
     EXPECT_EQ(PuzzleOf(*pupil).placements, made[static_cast<std::size_t>(number - 1)].file.puzzle.placements) << number;
     EXPECT_EQ(PuzzleOf(*pupil).clues, clues);
+    EXPECT_NE(FileOf(*pupil).find("\n# seed: " + std::to_string(linked->SeedOf(number)) + "\n"), std::string::npos);
+    pupil->Compile();
+    Finish(*pupil);
+    EXPECT_EQ(FileOf(*pupil).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
   }
   EXPECT_EQ(EnglishText(NewSession()->ChooseClassPuzzle(*linked, 7).Told()), "Choose your number from 1 to 6.");
   EXPECT_EQ(EnglishText(teacher->MakeClassSet(41, progress, keep).Told()), "A class set is for 2 to 40 pupils.");
   teacher->ChooseTheme("ELEPHANT", "");
   EXPECT_FALSE(teacher->CurrentView().classSet) << "made with other choices";
-  const std::vector<std::string> planted = testing::PlantedList(3, 26, 8, 0);  // as for one puzzle: the theme cannot go in
-  std::vector<std::string> list(planted.begin(), planted.begin() + 5), unplaceable(planted.begin() + 5, planted.begin() + 11);
-  list.insert(list.end(), planted.begin() + 11, planted.begin() + 23);
-  unplaceable.insert(unplaceable.begin() + 1, "ZZZZZZZZ");
-  teacher->ChooseWordList(kOwnList, files.Write("list.txt", std::accumulate(list.begin(), list.end(), std::string(), [](auto text, auto& word) { return text + word + "\n"; })));
-  teacher->ChooseTheme(ThemeText(unplaceable), "");
-  const Reply impossible = teacher->MakeClassSet(2, [](int, int) { return true; }, keep);
-  EXPECT_FALSE(impossible.done);
-  EXPECT_EQ(EnglishText(impossible.Told()), "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit.");
-}
-
-TEST_F(SessionTest, ASeededCompileMakesThePuzzleOfItsSeedAndSavesTheSeedTheNextDrawsOn) {
-  auto session = NewSession();
-  for (const CompileOptions& fill : {CompileOptions{}, CompileOptions{true, false}}) {
-    Compiler compiler(testing::BundledList("L1words.txt"), RandomSource(77));
-    Puzzle expected;
-    compiler.Compile(expected, "", [](const CompileEvent&) {}, fill);
-    session->SetFill(fill);
-    session->SeedNextCompile(77);
-    session->Compile();
-    Finish(*session);
-    EXPECT_EQ(PuzzleOf(*session).placements, expected.placements) << FillName(fill);
-    EXPECT_NE(FileOf(*session).find("\n# seed: 77\n"), std::string::npos);
-    session->Compile();
-    Finish(*session);
-    EXPECT_EQ(FileOf(*session).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
-  }
 }
 
 /// The bytes of base64 `text`, read independently of the writer.
@@ -370,75 +311,75 @@ std::string FromBase64(std::string_view text) {
   return bytes;
 }
 
-TEST_F(SessionTest, AWebPageCarriesThePuzzleWithoutTheTypedLettersOrNothingWithoutASlotOrAPuzzle) {
-  for (const std::string_view bytes : {"", "f", "fo", "foo", "foob", "fooba", "foobar", "\xFF\xFE<\"/>"}) EXPECT_EQ(FromBase64(Base64(bytes)), bytes);
-  EXPECT_EQ(Base64("foobar!"), "Zm9vYmFyIQ==");
+TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamagedTextsAndSolvedIsToldOnce) {
   auto session = NewSession();
-  const std::string page = "<head>" + std::string(kPagePuzzleSlot) + "</head>";
   Reach(*session, Start::SolvingWithLetters);
-  now += 5000;
-  const PuzzleView shown = *session->CurrentView().puzzle;
-  EXPECT_NE(shown.file.find("# typed"), std::string::npos);
-  EXPECT_NE(shown.file.find("# progress time=5"), std::string::npos);
-  const std::string html = PageWithPuzzle(page, shown.sheetFile).value_or("");
-  const std::size_t start = html.find("content=\"") + 9;
-  const PuzzleFileResult carried = ParsePuzzleText(FromBase64(html.substr(start, html.find('"', start) - start)), "page");
-  ASSERT_EQ(carried.puzzles.size(), 1u) << carried.message;
-  EXPECT_EQ(carried.puzzles[0].puzzle.placements, shown.puzzle.placements);
-  EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed") || line.starts_with("# progress"); }));
-  EXPECT_EQ(PageWithPuzzle("<head></head>", shown.sheetFile), std::nullopt) << "no slot";
-}
-
-TEST_F(SessionTest, TheSolvingClockStopsWhileMinimisedAndSolvedIsToldOncePerSolve) {
-  auto session = NewSession();
-  Reach(*session, Start::Solving);
+  session->Check();
+  session->Check();  // a check that finds nothing counts all the same
+  session->Press(SolvingKey::Tab);
+  session->Reveal();
+  session->Reveal();  // the letter is there already: nothing revealed
+  session->Undo();    // the letter goes, the count stays
+  EXPECT_EQ(session->CurrentView().counts, (SolvingCounts{2, 1}));
   now = 60'000;
   session->PauseClock(true);
   now = 1'000'000;
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{60'000, false})) << "minimised, the clock waits";
   session->PauseClock(false);
-  now += 127'000;
-  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07 with 0 checks and 0 letters revealed"});
-  EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
-  now += 60'000;
-  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false})) << "the clock stops at the solution";
-  EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
-}
-
-TEST_F(SessionTest, TheTimeSpentGoesWithTheLettersIntoTheFileAndOnFromThereWhenItIsOpened) {
-  auto session = NewSession();
-  Reach(*session, Start::SolvingWithLetters);
-  now += 61'500;
+  now += 1'500;
   const std::string saved = FileOf(*session);
-  EXPECT_NE(saved.find("\n# progress time=61\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("\n# progress time=61 checks=2 revealed=1\n"), std::string::npos) << saved;
+  for (const std::string_view bytes : {"", "f", "fo", "foo", "foob", "fooba", "foobar", "\xFF\xFE<\"/>"}) EXPECT_EQ(FromBase64(Base64(bytes)), bytes);
+  EXPECT_EQ(Base64("foobar!"), "Zm9vYmFyIQ==");
+  const std::string sheetFile = session->CurrentView().puzzle->sheetFile;
+  const std::string html = PageWithPuzzle("<head>" + std::string(kPagePuzzleSlot) + "</head>", sheetFile).value_or("");
+  const std::size_t start = html.find("content=\"") + 9;
+  const PuzzleFileResult carried = ParsePuzzleText(FromBase64(html.substr(start, html.find('"', start) - start)), "page");
+  ASSERT_EQ(carried.puzzles.size(), 1u) << carried.message;
+  EXPECT_EQ(carried.puzzles[0].puzzle.placements, PuzzleOf(*session).placements) << "a web page carries the puzzle";
+  EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed") || line.starts_with("# progress"); }));
+  EXPECT_EQ(PageWithPuzzle("<head></head>", sheetFile), std::nullopt) << "no slot";
+  std::string damagedLetters = saved;
+  damagedLetters.replace(damagedLetters.find("# typed 04 ") + 11, 8, "QQ");
+  const View before = session->CurrentView();
+  for (const std::string& text : {std::string("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n"), damagedLetters, std::string(kPuzzleFileLimit + 1, '#')}) {
+    const Reply reply = session->OpenText(text, "bad.loopword");
+    EXPECT_EQ(EnglishText(reply.Told()).rfind("Loopword could not open the puzzle file:\nbad.loopword\n", 0), 0u) << reply.Told();
+    EXPECT_FALSE(reply.done);
+    const View after = session->CurrentView();
+    EXPECT_EQ(after.picture, before.picture) << "a damaged text changes nothing but the message";
+    EXPECT_EQ(after.mode, Mode::Solving);
+    EXPECT_TRUE(after.unsaved);
+    EXPECT_EQ(after.reply, reply);
+  }
   auto reopened = NewSession();
   reopened->OpenText(saved, "saved.loopword");
   EXPECT_EQ(reopened->CurrentView().clock, (SolvingClock{61'000, true}));
+  EXPECT_EQ(reopened->CurrentView().counts, (SolvingCounts{2, 1}));
   now += 4'000;
   EXPECT_EQ(reopened->CurrentView().clock.elapsedMs, 65'000);
   reopened->PauseClock(true);
-  now += 100'000;
-  EXPECT_EQ(reopened->CurrentView().clock, (SolvingClock{65'000, false})) << "hidden, the clock waits";
   now -= 500'000;
   reopened->PauseClock(false);
   now -= 1'000;
   EXPECT_EQ(reopened->CurrentView().clock.elapsedMs, 65'000) << "a clock going backwards counts nothing";
-  for (const std::string damaged : {"time=-4", "time=x", "seconds=4", "time=99999999999"}) {
-    std::string text = saved;
-    text.replace(text.find("time=61"), 7, damaged);
-    auto session2 = NewSession();
-    session2->OpenText(text, "damaged.loopword");
-    EXPECT_EQ(session2->CurrentView().clock.elapsedMs, 0) << damaged;
-    EXPECT_EQ(session2->CurrentView().mode, Mode::Solving) << damaged << ": the letters open all the same";
-  }
-}
-
-/// How many cells of the figure a screen reader hears as showing `shows`.
-int CellsShowing(const View& view, CellShows shows) {
-  int count = 0;
-  for (int square = 1; square <= kSquareCount; ++square) {
-    count += static_cast<int>(std::ranges::count_if(view.reading.cells[square], [shows](const CellReading& cell) { return cell.shows == shows; }));
-  }
-  return count;
+  reopened->HideTimer(true);
+  EXPECT_FALSE(reopened->CurrentView().clock.shown);
+  EXPECT_EQ(Fill(*reopened, 1, kSquareCount), std::vector<std::string>{"Solved with 2 checks and 1 letter revealed"}) << "no time while the timer is hidden";
+  now += 501'000 + 121'500;
+  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07 with 2 checks and 1 letter revealed"});
+  EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
+  now += 60'000;
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false})) << "the clock stops at the solution";
+  session->Check();
+  EXPECT_EQ(session->CurrentView().counts.checks, 2) << "a check of a solved puzzle counts nothing";
+  EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
+  std::string damagedTime = saved;  // the damaged progress lines themselves are the solving tests'
+  damagedTime.replace(damagedTime.find("time=61"), 7, "time=x");
+  auto damaged = NewSession();
+  damaged->OpenText(damagedTime, "damaged.loopword");
+  EXPECT_EQ(damaged->CurrentView().clock.elapsedMs, 0);
+  EXPECT_EQ(damaged->CurrentView().mode, Mode::Solving) << "a damaged progress line: the letters open all the same";
 }
 
 TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsLeftOutWithANote) {
@@ -448,10 +389,8 @@ TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsL
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{}) << "guesses never solve";
   session->Check();
   const View guessed = session->CurrentView();
-  EXPECT_FALSE(guessed.solved);
-  EXPECT_TRUE(guessed.picture.marked.empty());
-  EXPECT_EQ(CellsShowing(guessed, CellShows::Letter), 0);
-  EXPECT_GT(CellsShowing(guessed, CellShows::Pencil), 100);
+  EXPECT_TRUE(guessed.picture.marked.empty()) << "Check passes over them";
+  EXPECT_GT(guessed.picture.pencil.size(), 100u);
   EXPECT_FALSE(session->Exit().question.empty()) << "guesses are letters at stake";
   const std::string saved = FileOf(*session);
   auto reopened = NewSession();
@@ -464,36 +403,8 @@ TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsL
   const Reply opened = reopened->OpenText(damaged, "damaged.loopword");
   EXPECT_EQ(EnglishText(opened.Told()), "Some pencil letters kept with this puzzle were damaged and were left out.");
   EXPECT_EQ(ModeOf(*reopened), Mode::Solving) << "the puzzle opens";
-  EXPECT_GT(CellsShowing(reopened->CurrentView(), CellShows::Pencil), 100) << "the other pencil lines stay";
-  EXPECT_LT(CellsShowing(reopened->CurrentView(), CellShows::Pencil), CellsShowing(guessed, CellShows::Pencil));
-  session->TogglePencil();
-  const std::vector<std::string> told = Fill(*session, 1, kSquareCount);
-  ASSERT_EQ(told.size(), 1u);
-  EXPECT_EQ(told[0].rfind("Solved in ", 0), 0u) << "sure letters over every guess solve it";
-}
-
-TEST_F(SessionTest, ChecksAndRevealedLettersAreCountedKeptWithTheProgressAndToldAtTheEnd) {
-  auto session = NewSession();
-  Reach(*session, Start::Solving);
-  session->Check();
-  session->Check();  // a check that finds nothing counts all the same
-  session->Press(SolvingKey::Tab);
-  session->Reveal();
-  session->Reveal();  // the letter is there already: nothing revealed
-  session->Undo();    // the letter goes, the count stays
-  EXPECT_EQ(session->CurrentView().counts, (SolvingCounts{2, 1}));
-  now += 5'000;
-  const std::string saved = FileOf(*session);
-  EXPECT_NE(saved.find("\n# progress time=5 checks=2 revealed=1\n"), std::string::npos) << saved;
-  auto reopened = NewSession();
-  reopened->OpenText(saved, "saved.loopword");
-  EXPECT_EQ(reopened->CurrentView().counts, (SolvingCounts{2, 1}));
-  reopened->HideTimer(true);
-  EXPECT_FALSE(reopened->CurrentView().clock.shown);
-  EXPECT_EQ(Fill(*reopened, 1, kSquareCount), std::vector<std::string>{"Solved with 2 checks and 1 letter revealed"}) << "no time while the timer is hidden";
-  EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 0:05 with 2 checks and 1 letter revealed"});
-  session->Check();
-  EXPECT_EQ(session->CurrentView().counts.checks, 2) << "a check of a solved puzzle counts nothing";
+  EXPECT_GT(reopened->CurrentView().picture.pencil.size(), 100u) << "the other pencil lines stay";
+  EXPECT_LT(reopened->CurrentView().picture.pencil.size(), guessed.picture.pencil.size());
 }
 
 TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRefusesIt) {
@@ -529,33 +440,13 @@ TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRef
   EXPECT_FALSE(pupil->Resume(FileOf(*teacher)).done) << "the progress of another puzzle";
   EXPECT_EQ(pupil->CurrentView().picture, view.picture);
 
-  for (const std::string flags : {"reveal,zzz", "revael", "reveal,,timer"}) {
-    std::string damaged = strict;
-    damaged.replace(damaged.find("reveal,timer"), 12, flags);
-    auto opened = NewSession();
-    const Reply reply = opened->OpenText(damaged, "link");
-    EXPECT_EQ(EnglishText(reply.Told()), "What your teacher turned off could not be read (\"" + flags + "\"): everything is allowed.");
-    EXPECT_EQ(opened->CurrentView().rules, PupilRules{}) << flags;
-    EXPECT_EQ(ModeOf(*opened), Mode::ShowingSolution) << flags << ": the puzzle opens";
-  }
-}
-
-TEST_F(SessionTest, ADamagedTextChangesNothingButTheMessage) {
-  auto session = NewSession();
-  Reach(*session, Start::SolvingWithLetters);
-  std::string damagedLetters = FileOf(*session);
-  damagedLetters.replace(damagedLetters.find("# typed 04 ") + 11, 8, "QQ");
-  const View before = session->CurrentView();
-  for (const std::string& text : {std::string("# Loopword puzzle\n01 ABCDEFGH 1 ABCDEFGX\n"), damagedLetters, std::string(kPuzzleFileLimit + 1, '#')}) {
-    const Reply reply = session->OpenText(text, "bad.loopword");
-    EXPECT_EQ(EnglishText(reply.Told()).rfind("Loopword could not open the puzzle file:\nbad.loopword\n", 0), 0u) << reply.Told();
-    EXPECT_FALSE(reply.done);
-    const View after = session->CurrentView();
-    EXPECT_EQ(after.picture, before.picture) << "the picture stays";
-    EXPECT_EQ(after.mode, Mode::Solving);
-    EXPECT_TRUE(after.unsaved);
-    EXPECT_EQ(after.reply, reply);
-  }
+  std::string damaged = strict;  // the damaged texts themselves are the choices tests'
+  damaged.replace(damaged.find("reveal,timer"), 12, "revael");
+  auto opened = NewSession();
+  const Reply reply = opened->OpenText(damaged, "link");
+  EXPECT_EQ(EnglishText(reply.Told()), "What your teacher turned off could not be read (\"revael\"): everything is allowed.");
+  EXPECT_EQ(opened->CurrentView().rules, PupilRules{});
+  EXPECT_EQ(ModeOf(*opened), Mode::ShowingSolution) << "the puzzle opens";
 }
 
 /// Plays `steps` on a session solving its puzzle from square 1's first cell: a letter types it, '<' is Backspace,
@@ -587,17 +478,11 @@ std::string Played(Session& session, std::string_view steps) {
   return view.picture.rings[1] + "|" + marks + "|" + (view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : "");
 }
 
-std::string Lower(const std::string& text) {
-  std::string lower = text;
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
-
 TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoAndRedo) {
   auto session = NewSession();
   Reach(*session, Start::Solution);
   const std::string word = PuzzleOf(*session).board.SquareWord[1];
-  const std::string wrong(1, word[0] == 'Q' ? 'X' : 'Q');
+  const std::string wrong(1, word[0] == 'Q' ? 'X' : 'Q'), wrongGuess(1, word[0] == 'Q' ? 'x' : 'q');
   const std::string first(1, word[0]);
   const struct { std::string steps, shows; } cases[] = {
       {"", "        |        |"},
@@ -621,7 +506,7 @@ TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoA
       {"pABu", "a       |        |undo redo"},
       {"pA1pB", "B       |        |undo"},             // a sure letter over a guess
       {"A1pB", "b       |        |undo"},              // and a guess over a sure letter
-      {"p" + wrong + "c", Lower(wrong) + "       |        |undo"},  // Check passes over a guess
+      {"p" + wrong + "c", wrongGuess + "       |        |undo"},  // Check passes over a guess
       {"pr", first + "       |        |undo"},         // a revealed letter is sure
   };
   for (const auto& [steps, shows] : cases) {
@@ -638,80 +523,32 @@ TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoA
   }
 }
 
-TEST_F(SessionTest, ANewCompileOrOpenClearsTheHistory) {
-  const std::function<void(Session&)> leaving[] = {
-      [](Session& s) { s.Compile(true); },
-      [](Session& s) { s.OpenText(FileOf(s), "again.loopword", true); },
-      [](Session& s) { s.PressViewButton(true); s.StartSolving(); },
-  };
-  for (const auto& leave : leaving) {
-    auto session = NewSession();
-    Reach(*session, Start::SolvingWithLetters);
-    session->Undo();
-    ASSERT_TRUE(session->CurrentView().offer.undo && session->CurrentView().offer.redo);
-    leave(*session);
-    Finish(*session);
-    if (ModeOf(*session) != Mode::Solving) session->StartSolving();
-    const View view = session->CurrentView();
-    EXPECT_FALSE(view.offer.undo || view.offer.redo);
-    EXPECT_EQ(session->Undo().changed.picture, false);
-    EXPECT_EQ(session->CurrentView().picture, view.picture) << "nothing to undo";
-  }
-}
-
-TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndMarkTheTitle) {
+TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndANewCompileOrOpenClearsTheHistory) {
   const auto type = [](Session& s) { s.ClickAt(CellPoint(2, 1)); s.Type('q'); };
+  const auto undoOne = [&](Session& s) { type(s); s.Type('q'); s.Undo(); };  // undo and redo on offer
   const auto reopen = [](Session& s) { s.OpenText(FileOf(s), "saved.loopword", true); };
-  const struct { const char* name; std::function<void(Session&)> act; bool unsaved; } cases[] = {
-      {"nothing typed", [](Session&) {}, false},
-      {"a letter typed", type, true},
-      {"typed and saved", [&](Session& s) { type(s); s.MarkSaved(); }, false},
-      {"saved, then typed", [&](Session& s) { type(s); s.MarkSaved(); s.ClickAt(CellPoint(3, 1)); s.Type('q'); }, true},
-      {"saved, then one of two letters undone", [&](Session& s) { type(s); s.Type('q'); s.MarkSaved(); s.Undo(); }, true},
-      {"undone and done again to what was saved", [&](Session& s) { type(s); s.MarkSaved(); s.Undo(); s.Redo(); }, false},
-      {"only checked", [](Session& s) { s.Check(); }, false},
-      {"typed, then opened with its letters", [&](Session& s) { type(s); reopen(s); }, false},
-      {"opened with letters, then typed", [&](Session& s) { type(s); reopen(s); s.ClickAt(CellPoint(5, 1)); s.Type('q'); }, true},
+  const struct { const char* name; std::function<void(Session&)> act; bool unsaved; const char* history; } cases[] = {
+      {"nothing typed", [](Session&) {}, false, ""},
+      {"a letter typed", type, true, "undo"},
+      {"typed and saved", [&](Session& s) { type(s); s.MarkSaved(); }, false, "undo"},
+      {"saved, then typed", [&](Session& s) { type(s); s.MarkSaved(); s.ClickAt(CellPoint(3, 1)); s.Type('q'); }, true, "undo"},
+      {"saved, then one of two letters undone", [&](Session& s) { type(s); s.Type('q'); s.MarkSaved(); s.Undo(); }, true, "undo redo"},
+      {"undone and done again to what was saved", [&](Session& s) { type(s); s.MarkSaved(); s.Undo(); s.Redo(); }, false, "undo"},
+      {"only checked", [](Session& s) { s.Check(); }, false, ""},
+      {"typed, then opened with its letters", [&](Session& s) { undoOne(s); reopen(s); }, false, ""},
+      {"opened with letters, then typed", [&](Session& s) { type(s); reopen(s); s.ClickAt(CellPoint(5, 1)); s.Type('q'); }, true, "undo"},
+      {"typed, then a new puzzle", [&](Session& s) { undoOne(s); s.Compile(true); Finish(s); s.StartSolving(); }, false, ""},
   };
-  const std::vector<std::pair<std::function<Reply(Session&)>, std::string>> leaving = {
-      {[](Session& s) { return s.Exit(); }, "Exiting ends solving this puzzle. Exit anyway?"},
-      {[](Session& s) { return s.Compile(); }, "Compiling a new puzzle ends solving this one. Compile anyway?"},
-      {[](Session& s) { return s.PressViewButton(); }, "Showing the solution ends solving this puzzle. Show it anyway?"},
-      {[](Session& s) { return s.OpenText(FileOf(s), "other.loopword"); }, "Opening a puzzle ends solving this one. Open anyway?"},
-  };
-  for (const auto& [name, act, unsaved] : cases) {
-    for (const auto& [command, question] : leaving) {
-      auto session = NewSession();
-      Reach(*session, Start::Solving);
-      act(*session);
-      const View view = session->CurrentView();
-      EXPECT_EQ(view.unsaved, unsaved) << name;
-      EXPECT_EQ(EnglishText(command(*session).question), unsaved ? question : "") << name;
-    }
-  }
-}
-
-TEST_F(SessionTest, DuringACompileTheFigureHoldsEachPlacedWord) {
-  auto session = NewSession();
-  session->SeedNextCompile(5);
-  session->Compile();
-  for (int steps = 0; ModeOf(*session) == Mode::Compiling; ++steps) {
+  for (const auto& [name, act, unsaved, history] : cases) {  // the other commands ask alike: the command table
+    auto session = NewSession();
+    Reach(*session, Start::Solving);
+    act(*session);
     const View view = session->CurrentView();
-    ASSERT_EQ(view.picture.sheet, Sheet::Figure);
-    EXPECT_TRUE(view.reading.filling);
-    EXPECT_STREQ(view.caption, kStop);
-    EXPECT_FALSE(view.puzzle.has_value()) << "nothing to print or save while it runs";
-    for (const FigureSteps::SquareTag& drawn : view.picture.figure.Squares()) {
-      if (drawn.tag != ColorInk) continue;  // a placed word: its letters are in its cells, last printed
-      for (int p = 1; p <= kRingSize; ++p) {
-        const std::string& printed = view.picture.figure.Printed({drawn.square, p});
-        ASSERT_FALSE(printed.empty()) << drawn.square << "." << p;
-        if (drawn.square == kCrossingSquare) continue;
-        EXPECT_LE(printed.size(), 2u) << "a shared cell holds the letter of both its squares";
-      }
-    }
-    session->AdvanceCompile();
-    ASSERT_LT(steps, 100000);
+    EXPECT_EQ(view.unsaved, unsaved) << name;
+    EXPECT_EQ(std::string(view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : ""), history) << name;
+    EXPECT_TRUE(*history || !session->Undo().changed.picture) << name << ": nothing to undo";
+    const std::string question = unsaved ? "Exiting ends solving this puzzle. Exit anyway?" : "";
+    EXPECT_EQ(EnglishText(session->Exit().question), question) << name;
   }
 }
 
@@ -745,24 +582,7 @@ TEST_F(SessionTest, CommandsArrivingWhileACompileRunsOnItsWorkerAreRefusedAndNev
     }
     EXPECT_EQ(ModeOf(*session), Mode::ShowingSolution);
     EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(PuzzleOf(*session)), words), "");
-    EXPECT_TRUE(session->CurrentView().choices.themeWords.empty());
     EXPECT_TRUE(session->CheckPuzzlesCanBeMade().done) << "free again";
-  }
-}
-
-TEST_F(SessionTest, ASessionEndedOrLeftDuringACompileStopsItsWorker) {
-  for (const int steps : {0, 1, 5, 60}) {
-    for (const bool exit : {false, true}) {
-      auto session = NewSession();
-      session->Compile();
-      for (int step = 0; step < steps; ++step) session->AdvanceCompile();
-      if (exit) {
-        EXPECT_TRUE(session->Exit().question.empty());
-        EXPECT_EQ(ModeOf(*session), Mode::Closed);
-        EXPECT_EQ(session->AdvanceCompile().changed.picture, false);
-      }
-      session.reset();  // joins the worker: a thread still running would be caught by the sanitizers
-    }
   }
 }
 
