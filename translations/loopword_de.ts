@@ -341,6 +341,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
+        <source>The file is read-only.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
         <translation>keine Platzierungszeile der Form &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>

@@ -341,6 +341,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>No se pudo escribir el archivo.</translation>
     </message>
     <message>
+        <source>The file is read-only.</source>
+        <translation>El archivo es de solo lectura.</translation>
+    </message>
+    <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
         <translation>no es una línea de colocación de la forma &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>

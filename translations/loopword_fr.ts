@@ -341,6 +341,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Le fichier n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
+        <source>The file is read-only.</source>
+        <translation>Le fichier est en lecture seule.</translation>
+    </message>
+    <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
         <translation>pas une ligne de placement de la forme &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>

@@ -301,6 +301,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Non è stato possibile scrivere il file.</translation>
     </message>
     <message>
+        <source>The file is read-only.</source>
+        <translation>Il file è di sola lettura.</translation>
+    </message>
+    <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
         <translation>non è una riga di posizionamento della forma &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>

@@ -301,6 +301,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Het bestand kon niet geschreven worden.</translation>
     </message>
     <message>
+        <source>The file is read-only.</source>
+        <translation>Het bestand is alleen-lezen.</translation>
+    </message>
+    <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
         <translation>geen plaatsingsregel van de vorm &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>

@@ -301,6 +301,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Não foi possível escrever o ficheiro.</translation>
     </message>
     <message>
+        <source>The file is read-only.</source>
+        <translation>O ficheiro é só de leitura.</translation>
+    </message>
+    <message>
         <source>not a placement line of the form &quot;SS RRRRRRRR D WWWWWWWW&quot;</source>
         <translation>não é uma linha de colocação da forma &quot;SS RRRRRRRR D WWWWWWWW&quot;</translation>
     </message>

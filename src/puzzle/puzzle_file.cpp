@@ -11,6 +11,7 @@
 #include <random>
 #include <utility>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "board/placement_line.h"
@@ -363,14 +364,25 @@ Message WriteFileAtomically(const std::string& path, std::string_view text) {
 
 AtomicFile::AtomicFile(const std::string& path) : path_(path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
+  // A link is followed: the file it names is replaced and the link stays.
+  if (std::filesystem::is_symlink(path, error)) path_ = std::filesystem::weakly_canonical(path, error).string();
+  if (error) path_ = path;
+  const std::filesystem::file_status old = std::filesystem::status(path_, error);
+  if (std::filesystem::is_directory(old)) {
     failure_ = LOOPWORD_TEXT("Messages", "A folder of that name is in the way.");
     return;
   }
-  part_ = path + ".part-" + std::to_string(std::random_device()());
+  const bool replacing = std::filesystem::exists(old);
+  if (replacing && (old.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+    failure_ = LOOPWORD_TEXT("Messages", "The file is read-only.");
+    return;
+  }
+  part_ = path_ + ".part-" + std::to_string(std::random_device()());
   errno = 0;
   out_ = std::fopen(part_.c_str(), "wb");
   if (out_ == nullptr) failure_ = errno != 0 ? Message(Phrase(std::strerror(errno))) : Message(kNotWritten);  // the system's reason, as it says it
+  // The new file is as private as the one it replaces.
+  if (out_ != nullptr && replacing) ::fchmod(fileno(out_), static_cast<mode_t>(old.permissions() & std::filesystem::perms::mask));
 }
 
 AtomicFile::~AtomicFile() {

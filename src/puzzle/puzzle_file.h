@@ -127,6 +127,8 @@ Message WriteFileAtomically(const std::string& path, std::string_view text);
 
 /// A file written piece by piece into a temporary file in its folder, which replaces `path` only
 /// when finished; the temporary file is removed when anything fails or the writer goes unfinished.
+/// A link at `path` is followed (the file it names is replaced, the link stays); a read-only file is
+/// refused; the new file keeps the permissions of the one it replaces.
 class AtomicFile {
  public:
   explicit AtomicFile(const std::string& path);

@@ -1,10 +1,15 @@
-// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line, damaged placement lines.
+// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line, damaged placement lines, saving that fails.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/puzzle_file.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cctype>
+#include <csignal>
+#include <filesystem>
+#include <functional>
 
 #include "support/compiled_puzzles.h"
 #include "support/temp_dir.h"
@@ -131,13 +136,57 @@ TEST(PlacementLine, RejectsDamagedText) {
 }
 
 TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
+  namespace fs = std::filesystem;
+  const std::string big(1 << 20, 'x');
+  const auto contents = [](const std::string& path) { return fs::is_regular_file(path) ? testing::ReadFile(path) : "(no file)"; };
+  const struct {
+    const char* name;
+    std::function<std::string(const testing::TempDir&)> target;  // makes the case, gives the path to write
+    rlim_t sizeLimit;  // the largest file the system lets the program write; 0: no limit of ours
+    const char* said;  // "" when written
+  } cases[] = {
+      {"a new file", [](const auto& folder) { return (folder.Path() / "new").string(); }, 0, ""},
+      {"over a file", [](const auto& folder) { return folder.Write("kept", "old"); }, 0, ""},
+      {"a folder in the way", [](const auto& folder) { return folder.Path().string(); }, 0, "A folder of that name is in the way."},
+      {"a missing folder", [](const auto& folder) { return (folder.Path() / "missing" / "x").string(); }, 0, "No such file or directory"},
+      {"over a read-only file", [](const auto& folder) {
+         const std::string path = folder.Write("kept", "old");
+         fs::permissions(path, fs::perms::owner_read);
+         return path;
+       }, 0, "The file is read-only."},
+      {"a disk that fills up half way", [](const auto& folder) { return folder.Write("kept", "old"); }, 4096, "The file could not be written."},
+  };
+  for (const auto& c : cases) {
+    testing::TempDir folder;
+    const std::string path = c.target(folder);
+    const std::string before = contents(path);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full = limit;
+    if (c.sizeLimit != 0) limit.rlim_cur = c.sizeLimit;  // writing past it fails with EFBIG, as on a full disk
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const std::string said = EnglishText(WriteFileAtomically(path, big));
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    EXPECT_EQ(said, c.said) << c.name;
+    EXPECT_EQ(contents(path), *c.said ? before : big) << c.name << ": whole or as it was";
+    for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
+      EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << c.name << ": " << entry.path();
+    }
+  }
+}
+
+TEST(PuzzleFile, SavingFollowsALinkAndKeepsAPrivateFilePrivate) {
+  namespace fs = std::filesystem;
   testing::TempDir folder;
-  const std::string path = folder.Write("kept", "old");
-  EXPECT_EQ(EnglishText(WriteFileAtomically(folder.Path().string(), "new")), "A folder of that name is in the way.");
-  EXPECT_EQ(EnglishText(WriteFileAtomically((folder.Path() / "missing" / "x").string(), "new")), "No such file or directory") << "the system says why";
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no part file left";
-  EXPECT_TRUE(WriteFileAtomically(path, "new").empty());
-  EXPECT_EQ(testing::ReadFile(path), "new");
+  const std::string target = folder.Write("target", "old");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  const fs::path link = folder.Path() / "link";
+  fs::create_symlink(target, link);
+  ASSERT_TRUE(WriteFileAtomically(link.string(), "new").empty());
+  EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
+  EXPECT_EQ(testing::ReadFile(target), "new") << "the file it names is replaced";
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::mask, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace
