@@ -67,6 +67,26 @@ TEST(LiveCompile, HandsOverTheEventsOfAPlainCompileOneScreenStepAtATimeThenEnds)
   }
 }
 
+TEST(LiveCompile, StoppedWhileTheExactSearchRunsItEndsStoppedNeverWithAProofOrAPuzzle) {
+  const auto words = testing::BundledList("L1words.txt");  // an Expert sheet from it takes long searches
+  int stopped = 0;
+  for (const bool unique : {false, true}) {
+    for (const std::uint64_t seed : {1u, 2u, 3u, 4u}) {
+      const CompileOptions fill{.unique = unique, .difficulty = Difficulty::Expert};
+      Compiler compiler(words, RandomSource(seed));
+      LiveCompile live(compiler, "", fill, false);
+      while (!live.Finished() && !live.Progress().searching) live.Run(std::chrono::milliseconds(1));
+      if (live.Finished()) continue;  // made before the search's first report: nothing to stop
+      live.Stop();
+      while (!live.Finished()) live.Run(std::chrono::milliseconds(1));
+      EXPECT_EQ(live.Outcome(), CompileOutcome::Stopped) << FillName(fill) << ", seed " << seed;
+      EXPECT_TRUE(compiler.FailureMessage(live.Outcome(), "", fill).empty()) << "a stop is not reported";
+      ++stopped;
+    }
+  }
+  EXPECT_GE(stopped, 2) << "stops that came while the search ran";
+}
+
 TEST(LiveCompile, StoppedOrDestroyedWhileItsWorkerWaitsItEndsWhereItIsAndLeavesTheCompilerToTheNextRun) {
   const auto words = testing::BundledList("L1words.txt");
   Compiler compiler(words, RandomSource(8));
