@@ -128,20 +128,6 @@ TEST_F(ExportTest, CluesStandOnThePuzzleSheetInsteadOfTheirWordsAndWithThemOnThe
   }
 }
 
-TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
-  for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
-    EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
-  }
-  ASSERT_TRUE(ExportSvg(SheetsOf(puzzle), Path("a.svg")).saved);
-  const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
-  EXPECT_NE(puzzleTexts.find("PUZZLE\n"), std::string::npos);
-  EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos);
-  for (const std::string& line : testing::TextLines(puzzle)) {
-    EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
-    EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
-  }
-}
-
 /// The grey of `image` around (x, y): the mean of the 3 × 3 pixels there, so that edges drawn half a pixel apart or
 /// smoothed otherwise count alike.
 int GreyAround(const QImage& image, int x, int y) {
@@ -161,9 +147,19 @@ double DifferentPlaces(const QImage& a, const QImage& b, int by) {
   return static_cast<double>(different) / (a.width() * a.height());
 }
 
-TEST_F(ExportTest, EachSvgSheetRendersAsTheSheetDrawsOnScreen) {
+TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenNameEachRenderingAsTheSheetDrawsOnScreen) {
+  for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
+    EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
+  }
   const PrintedSheets sheets = SheetsOf(puzzle, SheetTexts{.puzzleHeading = "R\u00C4TSEL"});
   ASSERT_TRUE(ExportSvg(sheets, Path("a.svg")).saved);
+  const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
+  EXPECT_NE(puzzleTexts.find("R\u00C4TSEL\n"), std::string::npos) << puzzleTexts;
+  EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos) << solutionTexts;
+  for (const std::string& line : testing::TextLines(puzzle)) {
+    EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
+    EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
+  }
   for (const auto& [file, sheet] : {std::pair{"a-puzzle.svg", sheets.puzzle}, std::pair{"a-solution.svg", sheets.solution}}) {
     QSvgRenderer svg(Path(file));
     ASSERT_TRUE(svg.isValid()) << file;
