@@ -114,7 +114,7 @@ TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonWhosePressActionPre
   }
   EXPECT_EQ(wrong, 0);
 
-  // a screen reader's press shows the puzzle sheet: square 12's word, the hint cells, read from either square of a shared cell
+  // a screen reader's press shows the puzzle sheet: square 12's word and hint cells, read from either square they share
   QAccessibleActionInterface* actions = button->actionInterface();
   ASSERT_NE(actions, nullptr);
   ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
