@@ -245,6 +245,7 @@ TEST_F(Form1Test, ATooSmallListIsRefusedLeavingThePictureAndTheListsFolderAndThe
 
 TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
   auto window = NewWindow();
+  EXPECT_TRUE(window->MenuItem("mnuDifficulty0")->isChecked()) << "Standard on a first run";
   window->MenuItem("mnuDifficulty3")->trigger();
   window->MenuItem("mnuSolve")->trigger();
   testing::FinishCompile(*window);
@@ -252,7 +253,8 @@ TEST_F(Form1Test, TheChosenDifficultyGradesTheCompiledSheetAndIsRemembered) {
   const PuzzleFileResult saved = ReadPuzzleFile(Target("hard.loopword"));
   ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
   EXPECT_EQ(saved.puzzles[0].puzzle.difficulty, Difficulty::Hard);
-  EXPECT_TRUE(NewWindow()->MenuItem("mnuDifficulty3")->isChecked());
+  auto again = NewWindow();
+  EXPECT_TRUE(again->MenuItem("mnuDifficulty3")->isChecked() && !again->MenuItem("mnuDifficulty0")->isChecked());
 }
 
 TEST_F(Form1Test, TheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndIsRemembered) {
