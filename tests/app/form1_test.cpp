@@ -85,7 +85,7 @@ std::string TypedLinesOf(const std::string& path) {
   return typed;
 }
 
-TEST_F(Form1Test, CtrlZTakesBackTypedLettersOneByOneCtrlShiftZBringsThemBackAndTheTitleMarksLettersNotSaved) {
+TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackThePencilComesAndGoesAndAHiddenTimerIsRemembered) {
   auto window = CompiledWindow();
   window->show();
   window->activateWindow();
@@ -93,6 +93,7 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersOneByOneCtrlShiftZBringsThemBackAndT
   auto* picture = window->findChild<PictureBox*>();
   QTest::keyClick(window.get(), Qt::Key_F6);
   ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "F6 solves on screen";
+  EXPECT_TRUE(window->Clock()->isVisible()) << "the time spent, while solving";
   for (const char letter : {'k', 'e', 'y'}) QTest::keyClick(picture, letter);  // into square 1's first empty cells
   EXPECT_TRUE(window->isWindowModified());
   Choose(*window, "mnuSave", Target("typed.loopword"));
@@ -117,10 +118,29 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersOneByOneCtrlShiftZBringsThemBackAndT
     EXPECT_EQ(now == typed, saved == Letters::All) << keys.toString().toStdString() << now;
     EXPECT_FALSE(window->isWindowModified());
   }
-  QTest::keyClick(picture, 'w');
+  QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(1, 1).x), TwipsToPixels(CellPoint(1, 1).y)));
+  const struct { std::function<void()> press; bool pencil; CellShows typed; } pencilSteps[] = {
+      {[&] { QTest::keyClick(window.get(), Qt::Key_F8); }, true, CellShows::Pencil},
+      {[&] { QTest::keyClick(picture, '.'); }, false, CellShows::Letter},
+      {[&] { window->MenuItem("mnuPencil")->trigger(); }, true, CellShows::Pencil},
+  };
+  for (const auto& [press, pencil, typed] : pencilSteps) {
+    press();
+    EXPECT_EQ(window->MenuItem("mnuPencil")->isChecked(), pencil);
+    const RingCell cell = *window->CurrentView().reading.current;
+    QTest::keyClick(picture, 'q');
+    EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
+  }
+  Choose(*window, "mnuHideTimer", "");
+  EXPECT_FALSE(window->Clock()->isVisible());
   Choose(*window, "mnuSave", Target("last.loopword"));
   window->close();
   EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
+  auto next = CompiledWindow();
+  next->show();
+  next->mnuSolveOnScreen_Click();
+  EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
+  EXPECT_FALSE(next->Clock()->isVisible());
 }
 
 /// Counts the paint events of the object it filters.
@@ -132,35 +152,6 @@ class PaintCounter : public QObject {
   }
   int paints = 0;
 };
-
-TEST_F(Form1Test, PencilComesOnWithF8OrItsMenuAndGoesWithTheDotKeyAndAHiddenTimerIsRemembered) {
-  auto window = CompiledWindow();
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  auto* picture = window->findChild<PictureBox*>();
-  QTest::keyClick(window.get(), Qt::Key_F6);
-  EXPECT_TRUE(window->Clock()->isVisible()) << "the time spent, while solving";
-  const struct { std::function<void()> press; bool pencil; CellShows typed; } steps[] = {
-      {[&] { QTest::keyClick(window.get(), Qt::Key_F8); }, true, CellShows::Pencil},
-      {[&] { QTest::keyClick(picture, '.'); }, false, CellShows::Letter},
-      {[&] { window->MenuItem("mnuPencil")->trigger(); }, true, CellShows::Pencil},
-  };
-  for (const auto& [press, pencil, typed] : steps) {
-    press();
-    EXPECT_EQ(window->MenuItem("mnuPencil")->isChecked(), pencil);
-    const RingCell cell = *window->CurrentView().reading.current;
-    QTest::keyClick(picture, 'q');
-    EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
-  }
-  Choose(*window, "mnuHideTimer", "");
-  EXPECT_FALSE(window->Clock()->isVisible());
-  auto next = CompiledWindow();
-  next->show();
-  next->mnuSolveOnScreen_Click();
-  EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
-  EXPECT_FALSE(next->Clock()->isVisible());
-}
 
 TEST_F(Form1Test, ThePictureRepaintsAtEachCompileStepAndForAStartingWordAndPaintsWhatBitmapsSave) {
   auto window = NewWindow();
