@@ -62,19 +62,6 @@ TEST_F(Form1Test, WithoutLevelOneItSaysSo) {
   EXPECT_EQ(bare.windowTitle(), "[*]Loopword");
 }
 
-TEST_F(Form1Test, ClicksAndKeysOnThePictureReachTheSolvingButNotTheViewButton) {
-  auto window = CompiledWindow();
-  window->MenuItem("mnuSolveOnScreen")->trigger();
-  const QImage untyped = window->PictureImage();
-  QTest::keyClick(window->Command1(), Qt::Key_Space);  // only a mouse button presses it
-  QTest::mouseClick(window->findChild<PictureBox*>(), Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(4, 2).x), TwipsToPixels(CellPoint(4, 2).y)));
-  QTest::keyClick(window->findChild<PictureBox*>(), window->CurrentView().puzzle->puzzle.board.SquareWord[4][1] == 'Q' ? 'r' : 'q');
-  window->MenuItem("mnuCheck")->trigger();
-  ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "a key pressed the view button";
-  EXPECT_EQ(window->CurrentView().reading.cells[4][2].shows, CellShows::Wrong);
-  EXPECT_NE(window->PictureImage(), untyped);
-}
-
 /// The "# typed" lines of the puzzle file at `path`.
 std::string TypedLinesOf(const std::string& path) {
   std::string typed;
@@ -85,7 +72,7 @@ std::string TypedLinesOf(const std::string& path) {
   return typed;
 }
 
-TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackThePencilComesAndGoesAndAHiddenTimerIsRemembered) {
+TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKeysReachTheCellsPencilComesAndGoes) {
   auto window = CompiledWindow();
   window->show();
   window->activateWindow();
@@ -118,6 +105,14 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackThePencilCom
     EXPECT_EQ(now == typed, saved == Letters::All) << keys.toString().toStdString() << now;
     EXPECT_FALSE(window->isWindowModified());
   }
+  const QImage untyped = window->PictureImage();
+  QTest::keyClick(window->Command1(), Qt::Key_Space);  // only a mouse button presses it
+  QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(4, 2).x), TwipsToPixels(CellPoint(4, 2).y)));
+  QTest::keyClick(picture, window->CurrentView().puzzle->puzzle.board.SquareWord[4][1] == 'Q' ? 'r' : 'q');
+  window->MenuItem("mnuCheck")->trigger();
+  ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "a key pressed the view button";
+  EXPECT_EQ(window->CurrentView().reading.cells[4][2].shows, CellShows::Wrong);
+  EXPECT_NE(window->PictureImage(), untyped);
   QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(1, 1).x), TwipsToPixels(CellPoint(1, 1).y)));
   const struct { std::function<void()> press; bool pencil; CellShows typed; } pencilSteps[] = {
       {[&] { QTest::keyClick(window.get(), Qt::Key_F8); }, true, CellShows::Pencil},
