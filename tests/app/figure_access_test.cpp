@@ -64,7 +64,6 @@ class FigureAccessTest : public testing::WindowTest {
     return Table(window)->tableInterface()->cellAt(cell.square - 1, cell.position - 1);
   }
   static QString CellName(const Form1& window, RingCell cell) { return Cell(window, cell)->text(QAccessible::Name); }
-  static int ChildIndex(const Form1& window, RingCell cell) { return Table(window)->indexOfChild(Cell(window, cell)); }
   /// The letter of `cell` in the solution of the window's puzzle.
   static char Solution(const Form1& window, RingCell cell) { return window.CurrentView().puzzle->puzzle.board.SquareWord[cell.square][cell.position - 1]; }
 
@@ -149,7 +148,7 @@ TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndScreenReadersAreTold
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   auto* picture = window->findChild<PictureBox*>();
-  const auto child = [&](RingCell cell) { return ChildIndex(*window, cell); };
+  const auto child = [&](RingCell cell) { return Table(*window)->indexOfChild(Cell(*window, cell)); };
 
   Sent().clear();
   window->MenuItem("mnuSolveOnScreen")->trigger();
