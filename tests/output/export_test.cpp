@@ -6,7 +6,7 @@
 #include <array>
 #include <QXmlStreamReader>
 #include <filesystem>
-#include <sstream>
+#include <regex>
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -37,16 +37,11 @@ std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
   return tops;
 }
 
-/// The "emb" column of every font row pdffonts lists (the fifth field from the end).
+/// The "emb" column of every font row pdffonts lists (the fifth field from the end, before sub, uni and the object).
 std::vector<std::string> EmbeddedColumn(const std::string& listing) {
+  static const std::regex row(R"((\S+) +(?:yes|no) +(?:yes|no) +\d+ +\d+\n)");
   std::vector<std::string> column;
-  std::istringstream lines(listing.substr(listing.find("---") + 1));
-  for (std::string line; std::getline(lines, line);) {
-    std::vector<std::string> fields;
-    std::istringstream words(line);
-    for (std::string field; words >> field;) fields.push_back(field);
-    if (fields.size() >= 5 && line.find("---") == std::string::npos) column.push_back(fields[fields.size() - 5]);
-  }
+  for (std::sregex_iterator at(listing.begin(), listing.end(), row), end; at != end; ++at) column.push_back((*at)[1]);
   return column;
 }
 
