@@ -64,7 +64,6 @@ class FigureAccessTest : public testing::WindowTest {
     return Table(window)->tableInterface()->cellAt(cell.square - 1, cell.position - 1);
   }
   static QString CellName(const Form1& window, RingCell cell) { return Cell(window, cell)->text(QAccessible::Name); }
-  static int ChildIndex(const Form1& window, RingCell cell) { return Table(window)->indexOfChild(Cell(window, cell)); }
   /// The letter of `cell` in the solution of the window's puzzle.
   static char Solution(const Form1& window, RingCell cell) { return window.CurrentView().puzzle->puzzle.board.SquareWord[cell.square][cell.position - 1]; }
 
@@ -74,7 +73,7 @@ class FigureAccessTest : public testing::WindowTest {
   }
 };
 
-TEST_F(FigureAccessTest, TheFigureIsATableOfTwentyThreeSquaresByEightCellsBesideTheViewButton) {
+TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonWhosePressActionPressesItAndEachSheetNamesItsLettersAndWords) {
   auto window = CompiledWindow();
   QAccessibleInterface* table = Table(*window);
   ASSERT_NE(table, nullptr);
@@ -101,10 +100,7 @@ TEST_F(FigureAccessTest, TheFigureIsATableOfTwentyThreeSquaresByEightCellsBeside
   window->show();  // a hidden widget has no place on screen
   const QRect buttonRect = button->rect();
   EXPECT_EQ(table->childAt(buttonRect.center().x(), buttonRect.center().y()), button);
-}
 
-TEST_F(FigureAccessTest, EachSheetNamesTheLettersItShowsAndListsTheWords) {
-  auto window = CompiledWindow();
   const auto letter = [&](RingCell cell) { return QString(QChar::fromLatin1(Solution(*window, cell))); };
   // the solution sheet: every cell's letter
   EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Solution sheet");
@@ -117,8 +113,13 @@ TEST_F(FigureAccessTest, EachSheetNamesTheLettersItShowsAndListsTheWords) {
   }
   EXPECT_EQ(wrong, 0);
 
-  // the puzzle sheet: square 12's word and the hint cells, read from either square of a shared cell
-  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  // a screen reader's press shows the puzzle sheet: square 12's word and hint cells, read from either square they share
+  QAccessibleActionInterface* actions = button->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  for (int wait = 0; wait < 100 && window->Caption() == "Show Puzzle"; ++wait) QTest::qWait(10);  // the press is shown first
+  EXPECT_EQ(window->Caption(), "Show Solution");
   ASSERT_EQ(window->CurrentView().puzzle->puzzle.hints, std::nullopt) << "a classic compile gives the standard hint cells";
   EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle sheet");
   const struct { RingCell cell; bool hint; const char* why; } cells[] = {
@@ -138,48 +139,22 @@ TEST_F(FigureAccessTest, EachSheetNamesTheLettersItShowsAndListsTheWords) {
   for (const std::string& word : SortedWords(window->CurrentView().puzzle->puzzle)) words << QString::fromStdString(word);
   EXPECT_EQ(description, "Words: " + words.join(", "));
   EXPECT_EQ(Table(*window)->tableInterface()->selectedCellCount(), 0) << "nothing is selected on a sheet";
+  QTest::mouseClick(window->Command1(), Qt::LeftButton);
+  EXPECT_EQ(window->Caption(), "Show Puzzle") << "a mouse click still presses the button once";
 }
 
-TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndTheNextCellIsSelectedAndFocused) {
-  auto window = CompiledWindow();
-  window->show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  window->MenuItem("mnuSolveOnScreen")->trigger();
-  auto* picture = window->findChild<PictureBox*>();
-  ASSERT_TRUE(picture->hasFocus());
-  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle being solved");
-  const RingCell typedInto = *window->CurrentView().reading.current;
-  const char wrongLetter = Solution(*window, typedInto) == 'Q' ? 'R' : 'Q';
-  QTest::keyClick(picture, static_cast<char>(wrongLetter + 'a' - 'A'));
-  const RingCell next = *window->CurrentView().reading.current;
-  ASSERT_NE(next, typedInto);
-  const QString typedName = QString("Square %1, cell %2: %3").arg(typedInto.square).arg(typedInto.position).arg(wrongLetter);
-  EXPECT_EQ(CellName(*window, typedInto), typedName);
-  const QAccessible::State state = Cell(*window, next)->state();
-  EXPECT_TRUE(state.selected && state.focused);
-  EXPECT_FALSE(Cell(*window, typedInto)->state().selected);
-  EXPECT_EQ(Table(*window)->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{Cell(*window, next)});
-  EXPECT_EQ(Table(*window)->focusChild(), Cell(*window, next));
-
-  window->MenuItem("mnuCheck")->trigger();
-  EXPECT_EQ(CellName(*window, typedInto), typedName + ", wrong");
-  const QString description = Table(*window)->text(QAccessible::Description);
-  const std::string crossingWord = window->CurrentView().puzzle->puzzle.placements.at(kCrossingSquare - 1).word;
-  EXPECT_TRUE(description.startsWith("Words: ")) << description.toStdString();
-  EXPECT_TRUE(description.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
-  EXPECT_EQ(description.count("(found)"), 1) << "no other word is complete yet";
-}
-
-TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChangesOrTheSheetChanges) {
+TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndScreenReadersAreToldWhenTheSelectionMovesALetterOrTheSheetChanges) {
   auto window = CompiledWindow();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   auto* picture = window->findChild<PictureBox*>();
-  const auto child = [&](RingCell cell) { return ChildIndex(*window, cell); };
+  const auto child = [&](RingCell cell) { return Table(*window)->indexOfChild(Cell(*window, cell)); };
 
   Sent().clear();
   window->MenuItem("mnuSolveOnScreen")->trigger();
   QCoreApplication::processEvents();  // the focus passes on to the selected cell after the picture takes it
+  ASSERT_TRUE(picture->hasFocus());
+  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle being solved");
   const RingCell first = *window->CurrentView().reading.current;
   EXPECT_TRUE(WasSent(QAccessible::NameChanged, picture)) << "the picture's name says a puzzle is being solved";
   EXPECT_TRUE(WasSent(QAccessible::Selection, picture, child(first)));
@@ -187,6 +162,25 @@ TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChanges
   EXPECT_EQ(Sent().back().type, QAccessible::Focus) << "the selected cell has the focus last";
   EXPECT_EQ(Sent().back().child, child(first));
   EXPECT_EQ(Sent().back().name, CellName(*window, first));
+
+  const char wrongLetter = Solution(*window, first) == 'Q' ? 'R' : 'Q';
+  QTest::keyClick(picture, static_cast<char>(wrongLetter + 'a' - 'A'));
+  const RingCell next = *window->CurrentView().reading.current;
+  ASSERT_NE(next, first);
+  const QString typedName = QString("Square %1, cell %2: %3").arg(first.square).arg(first.position).arg(wrongLetter);
+  EXPECT_EQ(CellName(*window, first), typedName);
+  const QAccessible::State state = Cell(*window, next)->state();
+  EXPECT_TRUE(state.selected && state.focused);
+  EXPECT_FALSE(Cell(*window, first)->state().selected);
+  EXPECT_EQ(Table(*window)->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{Cell(*window, next)});
+  EXPECT_EQ(Table(*window)->focusChild(), Cell(*window, next));
+  window->MenuItem("mnuCheck")->trigger();
+  EXPECT_EQ(CellName(*window, first), typedName + ", wrong");
+  const QString description = Table(*window)->text(QAccessible::Description);
+  const std::string crossingWord = window->CurrentView().puzzle->puzzle.placements.at(kCrossingSquare - 1).word;
+  EXPECT_TRUE(description.startsWith("Words: ")) << description.toStdString();
+  EXPECT_TRUE(description.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
+  EXPECT_EQ(description.count("(found)"), 1) << "no other word is complete yet";
 
   enum class Changed { None, CellLeft, CellReached };  // whose letter the step changed
   // moves: the selection moves on, the new cell is selected and focused
@@ -218,20 +212,6 @@ TEST_F(FigureAccessTest, ScreenReadersAreToldWhenTheSelectionMovesALetterChanges
   EXPECT_TRUE(WasSent(QAccessible::NameChanged, window->Command1())) << "the view button's new caption";
   EXPECT_TRUE(WasSent(QAccessible::NameChanged, picture)) << "the picture's name says the solution is on show";
   EXPECT_TRUE(WasSent(QAccessible::SelectionRemove, picture, child(lastSelected))) << "no cell is selected on a sheet";
-}
-
-TEST_F(FigureAccessTest, AScreenReadersPressActionPressesTheViewButtonAndAMouseClickStillPressesItOnce) {
-  auto window = CompiledWindow();
-  QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(window->Command1())->actionInterface();
-  ASSERT_NE(actions, nullptr);
-  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-  actions->doAction(QAccessibleActionInterface::pressAction());
-  for (int wait = 0; wait < 100 && window->Caption() == "Show Puzzle"; ++wait) QTest::qWait(10);  // the press is shown first
-  EXPECT_EQ(window->Caption(), "Show Solution");
-  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Puzzle sheet");
-  QTest::mouseClick(window->Command1(), Qt::LeftButton);
-  EXPECT_EQ(window->Caption(), "Show Puzzle");
-  EXPECT_EQ(Table(*window)->text(QAccessible::Name), "Solution sheet");
 }
 
 TEST_F(FigureAccessTest, UnderAGermanLocaleTheFigureReadsInGerman) {

@@ -38,7 +38,6 @@ TEST(FNDialog, AsksWithItsSettingsAndLeavesTheCurrentDirectoryAlone) {
   EXPECT_EQ(std::pair(toolkit.fileDialogs[0].save, toolkit.fileDialogs[1].save), std::pair(false, true)) << "OPEN, save";
   EXPECT_EQ(toolkit.fileDialogs[0].folder, "/opt/loopword/");
   EXPECT_EQ(DialogFilter(toolkit.fileDialogs[0]), "Dictionary Files (*.txt *.dat *.dic)");
-  EXPECT_EQ(dialog.DefaultDir, "/opt/loopword");
 }
 
 TEST(FNDialog, StartsInTheFolderUsedLastElseAWritableProgramFolderElseTheDocuments) {

@@ -6,7 +6,7 @@
 #include <array>
 #include <QXmlStreamReader>
 #include <filesystem>
-#include <sstream>
+#include <regex>
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -37,16 +37,11 @@ std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
   return tops;
 }
 
-/// The "emb" column of every font row pdffonts lists (the fifth field from the end).
+/// The "emb" column of every font row pdffonts lists (the fifth field from the end, before sub, uni and the object).
 std::vector<std::string> EmbeddedColumn(const std::string& listing) {
+  static const std::regex row(R"((\S+) +(?:yes|no) +(?:yes|no) +\d+ +\d+\n)");
   std::vector<std::string> column;
-  std::istringstream lines(listing.substr(listing.find("---") + 1));
-  for (std::string line; std::getline(lines, line);) {
-    std::vector<std::string> fields;
-    std::istringstream words(line);
-    for (std::string field; words >> field;) fields.push_back(field);
-    if (fields.size() >= 5 && line.find("---") == std::string::npos) column.push_back(fields[fields.size() - 5]);
-  }
+  for (std::sregex_iterator at(listing.begin(), listing.end(), row), end; at != end; ++at) column.push_back((*at)[1]);
   return column;
 }
 
@@ -69,24 +64,6 @@ struct ExportTest : ::testing::Test {
   QString Path(const std::string& name) const { return QString::fromStdString((folder.Path() / name).string()); }
 };
 
-TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndEveryWordInItsList) {
-  const std::string pdf = Path("page.pdf").toStdString();
-  ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
-  EXPECT_EQ(testing::PdfPageCount(pdf), 1);
-  EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
-  const std::string fonts = RunTool("pdffonts " + pdf).first;  // a font's row ends in its emb, sub, uni and object columns
-  const std::vector<std::string> embedded = EmbeddedColumn(fonts);
-  EXPECT_FALSE(embedded.empty()) << fonts;
-  EXPECT_EQ(std::count(embedded.begin(), embedded.end(), "yes"), std::ssize(embedded)) << fonts;
-  EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
-  const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
-  for (const std::string& word : SortedWords(puzzle)) {  // once in the puzzle's list, once in the solution's
-    const std::vector<double> tops = WordTops(pdf, word);
-    ASSERT_EQ(tops.size(), 2u) << word;
-    EXPECT_TRUE(std::ranges::is_sorted(std::vector{puzzleTitle, tops[0], solutionTitle, tops[1]})) << word;
-  }
-}
-
 /// The boxes pdftotext finds words in, as [xMin, yMin, xMax, yMax], and the page's width and height.
 std::pair<std::vector<std::array<double, 4>>, std::array<double, 2>> WordBoxes(const std::string& pdf) {
   const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
@@ -99,46 +76,35 @@ std::pair<std::vector<std::array<double, 4>>, std::array<double, 2>> WordBoxes(c
   return {boxes, {number(page, "width"), number(page, "height")}};
 }
 
-TEST_F(ExportTest, CluesStandOnThePuzzleSheetInsteadOfTheirWordsAndWithThemOnTheSolutionAllOnOnePage) {
+TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsEveryWordInItsListAndCluesInsteadOfTheirWords) {
   const std::vector<std::string> clues = {"a big grey animal with a trunk (elephants)", "tall, with a very long neck: giraffes",
                                           "it jumps and keeps its baby in a pouch, kangaroos", "a bird that swims but cannot fly, penguins",
                                           "clever sea mammals, dolphins", "a slow reptile with a shell on its back - tortoises",
                                           "it has spines and rolls into a ball, hedgehogs", "a red or grey animal with a bushy tail, squirrels"};
-  std::vector<std::string> clued;
-  for (std::size_t i = 0; i < clues.size(); ++i) {
-    clued.push_back(puzzle.placements[i * 3].word);
-    puzzle.clues[clued.back()] = clues[i];
-  }
-  const std::string pdf = Path("clues.pdf").toStdString();
-  ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("clues.pdf"), QPageSize(QPageSize::A4)).saved);
+  for (std::size_t i = 0; i < clues.size(); ++i) puzzle.clues[puzzle.placements[i * 3].word] = clues[i];
+  const std::string pdf = Path("page.pdf").toStdString();
+  ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
+  EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
+  const std::string fonts = RunTool("pdffonts " + pdf).first;  // a font's row ends in its emb, sub, uni and object columns
+  const std::vector<std::string> embedded = EmbeddedColumn(fonts);
+  EXPECT_FALSE(embedded.empty()) << fonts;
+  EXPECT_EQ(std::count(embedded.begin(), embedded.end(), "yes"), std::ssize(embedded)) << fonts;
+  EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
   const auto [boxes, page] = WordBoxes(pdf);
   for (const auto& [left, top, right, bottom] : boxes) EXPECT_TRUE(left >= 0 && top >= 0 && right <= page[0] && bottom <= page[1]) << left << " " << top;
-  const double solutionTitle = WordTops(pdf, "SOLUTION").at(0);
-  for (const std::string& word : SortedWords(puzzle)) {
+  const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
+  for (const std::string& word : SortedWords(puzzle)) {  // once in the puzzle's list unless it has a clue, once in the solution's
     const std::vector<double> tops = WordTops(pdf, word);
     const bool hasClue = puzzle.clues.contains(word);
-    ASSERT_EQ(tops.size(), hasClue ? 1u : 2u) << word << ": on the puzzle sheet only when it has no clue";
-    EXPECT_GT(tops.back(), solutionTitle) << word;
+    ASSERT_EQ(tops.size(), hasClue ? 1u : 2u) << word;
+    EXPECT_TRUE(std::ranges::is_sorted(hasClue ? std::vector{solutionTitle, tops[0]} : std::vector{puzzleTitle, tops[0], solutionTitle, tops[1]}))
+        << word;
   }
   for (const std::string& clue : clues) {  // its last word, once on each sheet
     const std::vector<double> tops = WordTops(pdf, clue.substr(clue.rfind(' ') + 1));
     ASSERT_EQ(tops.size(), 2u) << clue;
     EXPECT_TRUE(tops[0] < solutionTitle && tops[1] > solutionTitle) << clue;
-  }
-}
-
-TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenName) {
-  for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
-    EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
-  }
-  ASSERT_TRUE(ExportSvg(SheetsOf(puzzle), Path("a.svg")).saved);
-  const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
-  EXPECT_NE(puzzleTexts.find("PUZZLE\n"), std::string::npos);
-  EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos);
-  for (const std::string& line : testing::TextLines(puzzle)) {
-    EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
-    EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
   }
 }
 
@@ -161,9 +127,19 @@ double DifferentPlaces(const QImage& a, const QImage& b, int by) {
   return static_cast<double>(different) / (a.width() * a.height());
 }
 
-TEST_F(ExportTest, EachSvgSheetRendersAsTheSheetDrawsOnScreen) {
+TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenNameEachRenderingAsTheSheetDrawsOnScreen) {
+  for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
+    EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
+  }
   const PrintedSheets sheets = SheetsOf(puzzle, SheetTexts{.puzzleHeading = "R\u00C4TSEL"});
   ASSERT_TRUE(ExportSvg(sheets, Path("a.svg")).saved);
+  const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
+  EXPECT_NE(puzzleTexts.find("R\u00C4TSEL\n"), std::string::npos) << puzzleTexts;
+  EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos) << solutionTexts;
+  for (const std::string& line : testing::TextLines(puzzle)) {
+    EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
+    EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
+  }
   for (const auto& [file, sheet] : {std::pair{"a-puzzle.svg", sheets.puzzle}, std::pair{"a-solution.svg", sheets.solution}}) {
     QSvgRenderer svg(Path(file));
     ASSERT_TRUE(svg.isValid()) << file;
