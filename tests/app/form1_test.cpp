@@ -13,6 +13,7 @@
 #include "board/message.h"
 #include "compiler/compiler.h"
 #include "puzzle/puzzle_file.h"
+#include "puzzle/web_page.h"
 #include "display/sheet_view.h"
 #include "output/booklet.h"
 #include "support/recording_canvas.h"
@@ -125,6 +126,41 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKey
   next->mnuSolveOnScreen_Click();
   EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
   EXPECT_FALSE(next->Clock()->isVisible());
+}
+
+TEST_F(Form1Test, ASaveThatFailsLeavesTheLettersAtStakeAndEveryExportAsksBeforeReplacingAFile) {
+  const std::string page = "<html><meta name=\"loopword-puzzle\" content=\"\"></html>";
+  std::ofstream(program.Path() / "loopword.html") << page;  // found in the program folder, as installed
+  auto window = CompiledWindow();
+  window->mnuSolveOnScreen_Click();
+  QTest::keyClick(window->findChild<PictureBox*>(), 'k');
+  Choose(*window, "mnuSave", Target("missing/typed.loopword"));
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword could not save the puzzle to:")) << toolkit.messages[0];
+  EXPECT_TRUE(window->isWindowModified()) << "the letters are still unsaved";
+  toolkit.yesNoReplies = {false};  // No: go on solving
+  window->close();
+  EXPECT_EQ(toolkit.questions.size(), 1u) << "Exit asks before it drops the typed letters";
+  EXPECT_EQ(window->CurrentView().mode, Mode::Solving);
+  const std::string puzzleFile = window->CurrentView().puzzle->sheetFile;
+  const struct { const char* item; std::string chosen, replaced; bool yes; std::string after; } exports[] = {
+      {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), false, "old"},
+      {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), true, "<svg"},
+      {"mnuExportWeb", Target("page.html"), Target("page.html"), false, "old"},
+      {"mnuExportWeb", Target("page.html"), Target("page.html"), true, *PageWithPuzzle(page, puzzleFile)},
+  };
+  for (const auto& [item, chosen, replaced, yes, after] : exports) {
+    std::ofstream(replaced) << "old";
+    Choose(*window, item, chosen, yes);
+    EXPECT_EQ(toolkit.questions.size(), 1u) << item;
+    EXPECT_TRUE(ReadFile(replaced).starts_with(after)) << item << (yes ? ", replaced" : ", kept");
+  }
+  std::filesystem::remove(program.Path() / "loopword.html");
+  auto withoutPage = CompiledWindow();
+  Choose(*withoutPage, "mnuExportWeb", Target("other.html"));
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword's web page is missing or damaged:")) << toolkit.messages[0];
+  EXPECT_FALSE(std::filesystem::exists(Target("other.html")));
 }
 
 /// Counts the paint events of the object it filters.
