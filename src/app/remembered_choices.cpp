@@ -20,7 +20,8 @@ constexpr const char* kTimerHiddenSetting = "solving/hideTimer";
 Choices EarlierChoices(const QSettings& settings) {
   Choices choices;
   const QString desktop = QLocale().name().section('_', 0, 0);  // "C" for the C locale
-  choices.language = LanguageFromCode(settings.value("dictionary/language", desktop).toString().toStdString()).value_or(Language::English);
+  const auto known = [](const QString& code) { return LanguageFromCode(code.toStdString()); };
+  choices.language = known(settings.value("dictionary/language").toString()).value_or(known(desktop).value_or(Language::English));
   choices.varied = settings.value("fill/varied", false).toBool();
   choices.unique = settings.value("fill/unique", false).toBool();
   choices.difficulty = DifficultyNamed(settings.value("fill/difficulty").toString().toStdString()).value_or(Difficulty::Standard);

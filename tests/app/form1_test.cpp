@@ -295,6 +295,8 @@ TEST_F(Form1Test, AFirstRunTakesTheDesktopsLanguageWhenThereAreListsInItAndAChoi
       {QLocale::c(), nullptr, 0},
       {QLocale(QLocale::German, QLocale::Germany), "fr", 2},
       {QLocale(QLocale::German, QLocale::Germany), "en", 0},
+      {QLocale(QLocale::German, QLocale::Germany), "tlh", 1},  // a language it does not know: as on a first run
+      {QLocale(QLocale::German, QLocale::Germany), "", 1},
   };
   for (const auto& c : cases) {
     QSettings().clear();
