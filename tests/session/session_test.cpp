@@ -373,6 +373,12 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false})) << "the clock stops at the solution";
   session->Check();
   EXPECT_EQ(session->CurrentView().counts.checks, 2) << "a check of a solved puzzle counts nothing";
+  session->Undo();  // the last letter taken back: solving goes on, with the time that went before
+  EXPECT_FALSE(session->CurrentView().solved);
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, true}));
+  now += 1'000;
+  EXPECT_EQ(EnglishText(session->Redo().Told()), "Solved in 3:08 with 2 checks and 1 letter revealed");
+  EXPECT_TRUE(session->CurrentView().solved);
   EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
   std::string damagedTime = saved;  // the damaged progress lines themselves are the solving tests'
   damagedTime.replace(damagedTime.find("time=61"), 7, "time=x");
