@@ -195,35 +195,6 @@ describe('solving in the page', () => {
     assert.deepEqual(await pencilCells(), guessed);
     await page.context().close();
   });
-
-  it('stops the clock while the page is hidden, and hides the timer when asked, over a reload', async () => {
-    const page = await openPage('?level=1&seed=12');
-    await page.waitForFunction(() => shown.clockRunning);
-    const elapsed = () => page.evaluate(() => run('view').then((view) => view.elapsedMs));
-    const hide = async (hidden) => {
-      await page.evaluate((state) => {
-        Object.defineProperty(document, 'hidden', { configurable: true, get: () => state });
-        Object.defineProperty(document, 'visibilityState', { configurable: true, get: () => (state ? 'hidden' : 'visible') });
-        document.dispatchEvent(new Event('visibilitychange'));
-      }, hidden);
-      await settled(page);
-    };
-    await hide(true);
-    const paused = await elapsed();
-    await page.waitForTimeout(1200);
-    assert.equal(await elapsed(), paused, 'hidden, the clock waits');
-    assert.equal(await page.evaluate(() => shown.clockRunning), false);
-    await hide(false);
-    await page.waitForFunction((before) => run('view').then((view) => view.elapsedMs > before), paused);
-    assert.ok(await page.isVisible('#timer'));
-    await press(page, '#hide-timer');
-    for (const step of ['hidden', 'reloaded']) {
-      assert.equal(await page.getAttribute('#hide-timer', 'aria-pressed'), 'true', step);
-      assert.ok(await page.isHidden('#timer'), step);
-      if (step === 'hidden') await openPage('?level=1&seed=12', { page });
-    }
-    await page.context().close();
-  });
 });
 
 describe('the page for a pupil', () => {
@@ -249,6 +220,7 @@ describe('the page for a pupil', () => {
     const solution = solutionRings(puzzle);
     for (const [name, address, rulesNote, note] of openings) {
       const pupil = await openPage(address);
+      if (note) assert.match(await pupil.textContent('#message'), note, name);
       const { rings } = await readGrid(pupil);
       assert.equal(rings.length, 23, name);
       const shownLetters = rings.join('').replaceAll(' ', '').length;
@@ -262,14 +234,30 @@ describe('the page for a pupil', () => {
       assert.ok(await pupil.isVisible('#check') && await pupil.isEnabled('#check'), name);
       assert.equal(await pupil.isVisible('#reveal'), !rulesNote, name);
       assert.equal(await pupil.textContent('#rules-note'), rulesNote, name);
-      if (note) assert.match(await pupil.textContent('#message'), note, name);
       await pupil.context().close();
     }
     await teacher.context().close();
   });
 
-  it('keeps letters and time of a seed link over a reload, shared with the pupil link of the same puzzle and the bare page', async () => {
+  it('keeps letters and time over a reload, shared with the pupil link and the bare page; the clock stops while hidden', async () => {
     const page = await openPage('?level=1&seed=12');
+    await page.waitForFunction(() => shown.clockRunning);
+    const elapsed = () => page.evaluate(() => run('view').then((view) => view.elapsedMs));
+    const hide = async (hidden) => {
+      await page.evaluate((state) => {
+        Object.defineProperty(document, 'hidden', { configurable: true, get: () => state });
+        Object.defineProperty(document, 'visibilityState', { configurable: true, get: () => (state ? 'hidden' : 'visible') });
+        document.dispatchEvent(new Event('visibilitychange'));
+      }, hidden);
+      await settled(page);
+    };
+    await hide(true);
+    const paused = await elapsed();
+    await page.waitForTimeout(1200);
+    assert.equal(await elapsed(), paused, 'hidden, the clock waits');
+    assert.equal(await page.evaluate(() => shown.clockRunning), false);
+    await hide(false);
+    await page.waitForFunction((before) => run('view').then((view) => view.elapsedMs > before), paused);
     for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
     const { rings: typed, selected: [[square]] } = await readGrid(page);
     await page.waitForFunction(() => document.querySelector('#timer').textContent !== '0:00');
@@ -277,6 +265,13 @@ describe('the page for a pupil', () => {
     assert.deepEqual((await readGrid(page)).rings, typed);
     assert.equal((await readGrid(page)).selected[0][0], square);
     assert.notEqual(await page.textContent('#timer'), '0:00');
+    assert.ok(await page.isVisible('#timer'));
+    await press(page, '#hide-timer');
+    for (const step of ['hidden', 'reloaded']) {
+      assert.equal(await page.getAttribute('#hide-timer', 'aria-pressed'), 'true', step);
+      assert.ok(await page.isHidden('#timer'), step);
+      if (step === 'hidden') await reload(page);
+    }
     const linked = await openPage(`#${encodeURIComponent(puzzle)}`, { page: await page.context().newPage() });
     assert.deepEqual((await readGrid(linked)).rings, typed);
     const bare = await openPage('', { page: await page.context().newPage() });
@@ -284,31 +279,12 @@ describe('the page for a pupil', () => {
     await page.context().close();
   });
 
-  it('starts over and forgets every puzzle only when the user agrees', async () => {
+  it('sends keys to the figure only while it has focus, fields take their own; starts over and forgets all only if the user agrees', async () => {
     const page = await (await profile()).newPage();
     const answers = [];
     page.on('dialog', (dialog) => (answers.shift() ? dialog.accept() : dialog.dismiss()));
     await page.goto(`${pageUrl}?level=1&seed=12`);
     await firstPuzzle(page);
-    const { rings: untyped } = await readGrid(page);
-    await press(page, 'A');
-    const { rings: typed } = await readGrid(page);
-    for (const agree of [false, true]) {
-      answers.push(agree);
-      await press(page, '#start-over');
-      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typed);
-    }
-    await press(page, 'A');
-    await page.click('#face-make');
-    answers.push(true);
-    await press(page, '#forget');
-    await reload(page);
-    assert.deepEqual((await readGrid(page)).rings, untyped);
-    await page.context().close();
-  });
-
-  it('sends keys to the figure only while it has focus; Tab leaves it and fields take their own typing', async () => {
-    const page = await openPage('?level=1&seed=12');
     const { rings: untyped } = await readGrid(page);
     await page.focus('#picture');
     await page.keyboard.press('Tab');
@@ -324,6 +300,20 @@ describe('the page for a pupil', () => {
       assert.equal(await page.inputValue(field), 'abc', field);
     }
     await settled(page);
+    assert.deepEqual((await readGrid(page)).rings, untyped, 'keys typed into fields');
+    await page.click('#face-solve');
+    await press(page, 'A');
+    const { rings: typed } = await readGrid(page);
+    for (const agree of [false, true]) {
+      answers.push(agree);
+      await press(page, '#start-over');
+      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typed);
+    }
+    await press(page, 'A');
+    await page.click('#face-make');
+    answers.push(true);
+    await press(page, '#forget');
+    await reload(page);
     assert.deepEqual((await readGrid(page)).rings, untyped);
     await page.context().close();
   });
