@@ -31,12 +31,11 @@ after(async () => {
   fs.rmSync(scratch, { recursive: true, force: true });
 });
 
-/// A fresh browser profile, nothing kept from other tests, in English at 1280 × 800 unless `options` say otherwise; it
-/// notes every request beyond the page itself.
+/// A fresh profile in English at 1280 × 800 unless `options` say otherwise, noting every request beyond the page.
 async function profile({ width = 1280, height = 800, ...options } = {}) {
   const phone = width < 600;
-  const own = await browser.newContext({ locale: 'en-US', acceptDownloads: true, viewport: { width, height }, hasTouch: phone,
-    isMobile: phone, ...options });
+  const own = await browser.newContext({ locale: 'en-US', acceptDownloads: true, viewport: { width, height },
+    hasTouch: phone, isMobile: phone, ...options });
   await own.route(`${hosted}*`, (route) => route.fulfill({ contentType: 'text/html', path: process.env.LOOPWORD_PAGE }));
   own.on('request', (request) => {
     if (!/^(file|data|blob):/.test(request.url()) && !request.url().startsWith(hosted)) remoteRequests.push(request.url());
@@ -45,16 +44,12 @@ async function profile({ width = 1280, height = 800, ...options } = {}) {
 }
 
 /// Waits until the page has shown the outcome of every command given.
-function settled(page) {
-  return page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
-}
-
+const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
 const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
 const reload = (page) => page.reload().then(() => firstPuzzle(page));
 const cellNames = (page) => page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
 
-/// Presses `key` in the figure, or clicks the control `key` names when it starts with "#", and waits for the page to
-/// show what it did.
+/// Presses `key` in the figure, or clicks the control `key` names if it starts with "#", and waits for the outcome.
 async function press(page, key) {
   if (key.startsWith('#')) await page.click(key);
   else {
@@ -64,8 +59,8 @@ async function press(page, key) {
   await settled(page);
 }
 
-/// Opens `address` (the page's query and fragment, or a whole URL) in `page`, or in a fresh profile made with `options`,
-/// and waits for its first puzzle; the page may ask no question and throw no error.
+/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile, and waits for its first puzzle; the
+/// page may ask no question and throw no error.
 async function openPage(address = '', { page, ...options } = {}) {
   const tab = page ?? await (await profile(options)).newPage();
   tab.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
@@ -93,9 +88,7 @@ function readGrid(page) {
 }
 
 /// The 23 rings of a saved puzzle file, in square order.
-function solutionRings(file) {
-  return file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
-}
+const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
 /// Types the solution with the keyboard alone: the selected cell's letter, Page Down once its square is full.
 async function typeSolution(page, rings) {
