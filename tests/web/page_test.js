@@ -6,7 +6,6 @@ const { describe, it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
-const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
@@ -17,17 +16,14 @@ const pageUrl = pathToFileURL(process.env.LOOPWORD_PAGE).href;
 const compileTool = process.env.LOOPWORD_COMPILE;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-web-'));
 
-let browser;
-let context;
+/// Where each profile finds the page as a web host would serve it.
+const hosted = 'http://127.0.0.1:9/loopword.html';
 const remoteRequests = [];
+let browser;
 
 before(async () => {
   const args = process.getuid() === 0 ? ['--no-sandbox'] : [];
   browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args });
-  context = await englishContext();
-  context.on('request', (request) => {
-    if (!/^(file|data|blob):/.test(request.url())) remoteRequests.push(request.url());
-  });
 });
 
 after(async () => {
@@ -35,19 +31,27 @@ after(async () => {
   fs.rmSync(scratch, { recursive: true, force: true });
 });
 
-/// A browser profile of its own whose language is English unless `options` say otherwise.
-function englishContext(options = {}) {
-  return browser.newContext({ locale: 'en-US', acceptDownloads: true, ...options });
+/// A fresh profile in English at 1280 × 800 unless `options` say otherwise, noting every request beyond the page.
+async function profile({ width = 1280, height = 800, ...options } = {}) {
+  const phone = width < 600;
+  const own = await browser.newContext({ locale: 'en-US', acceptDownloads: true, viewport: { width, height },
+    hasTouch: phone, isMobile: phone, ...options });
+  await own.route(`${hosted}*`, (route) => route.fulfill({ contentType: 'text/html', path: process.env.LOOPWORD_PAGE }));
+  own.on('request', (request) => {
+    if (!/^(file|data|blob):/.test(request.url()) && !request.url().startsWith(hosted)) remoteRequests.push(request.url());
+  });
+  return own;
 }
 
 /// Waits until the page has shown the outcome of every command given.
-function settled(page) {
-  return page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
-}
+const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
+const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+const reload = (page) => page.reload().then(() => firstPuzzle(page));
+const cellNames = (page) => page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
 
-/// Presses `key` (or taps the on-screen key) and waits for the page to show what it did.
-async function press(page, key, tap = false) {
-  if (tap) await page.tap(`#keyboard button:text-is("${key}")`);
+/// Presses `key` in the figure, or clicks the control `key` names if it starts with "#", and waits for the outcome.
+async function press(page, key) {
+  if (key.startsWith('#')) await page.click(key);
   else {
     await page.focus('#picture');
     await page.keyboard.press(key);
@@ -55,14 +59,14 @@ async function press(page, key, tap = false) {
   await settled(page);
 }
 
-/// Opens the page with `address` (query and fragment) and waits for its first puzzle; the page may ask no question
-/// and throw no error.
-async function openPage(address = '', page = undefined) {
-  const tab = page ?? await context.newPage();
+/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile, and waits for its first puzzle; the
+/// page may ask no question and throw no error.
+async function openPage(address = '', { page, ...options } = {}) {
+  const tab = page ?? await (await profile(options)).newPage();
   tab.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
   tab.on('pageerror', (error) => assert.fail(`the page threw: ${error.message}`));
-  await tab.goto(pageUrl + address);
-  await tab.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+  await tab.goto(/^[a-z]+:/.test(address) ? address : pageUrl + address);
+  await firstPuzzle(tab);
   return tab;
 }
 
@@ -84,9 +88,7 @@ function readGrid(page) {
 }
 
 /// The 23 rings of a saved puzzle file, in square order.
-function solutionRings(file) {
-  return file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
-}
+const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
 /// Types the solution with the keyboard alone: the selected cell's letter, Page Down once its square is full.
 async function typeSolution(page, rings) {
@@ -118,15 +120,12 @@ describe('puzzles made in the page', () => {
       const made = execFileSync(compileTool, ['--level', String(level), ...languageArgs, '--seed', String(seed), '--difficulty', difficulty, ...options.map((o) => `--${o}`)]);
       assert.equal(saved, made.toString('latin1'));
       if (language !== 'en') assert.match(saved, new RegExp(`^# language: ${language}$`, 'm'));
-      await page.close();
+      await page.context().close();
     });
   }
-});
 
-describe('a compile in the page', () => {
   it('shows the fill as it goes; Stop ends it where it is, in the same worker, keeping what it made and the list', async () => {
-    const own = await profile();
-    const page = await openPage('?level=1&seed=4', await own.newPage());
+    const page = await openPage('?level=1&seed=4');
     const [worker] = page.workers();
     await worker.evaluate(() => { self.neverEnded = true; });
     await page.click('#face-make');
@@ -136,8 +135,7 @@ describe('a compile in the page', () => {
     await settled(page);
     await page.click('#compile');
     await page.waitForFunction(() => document.querySelector('#view-button').textContent === 'Stop' && document.querySelectorAll('#picture svg text').length > 0);
-    await page.click('#view-button');
-    await settled(page);
+    await press(page, '#view-button');
     assert.equal(await page.textContent('#view-button'), 'Show Solution');
     assert.ok(await page.isDisabled('#view-button'));
     assert.equal(await worker.evaluate(() => self.neverEnded), true, 'the worker was not ended to stop');
@@ -146,7 +144,7 @@ describe('a compile in the page', () => {
     assert.match(await page.textContent('#title'), /few\.txt \(25 words\)/, 'the list stays chosen');
     await page.click('#print-both');
     await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
-    await own.close();
+    await page.context().close();
   });
 });
 
@@ -160,56 +158,82 @@ describe('solving in the page', () => {
     const steps = [['Control+Z', 3, untyped], ['Control+Z', 1, untyped], ['Control+Shift+Z', 3, typed], ['Control+Z', 1, null], ['Control+Y', 1, typed],
       ['#undo', 3, untyped], ['#redo', 3, typed]];
     for (const [key, times, expected] of steps) {
-      for (let i = 0; i < times; ++i) {
-        if (key.startsWith('#')) {
-          await page.click(key);
-          await settled(page);
-        } else await press(page, key);
-      }
+      for (let i = 0; i < times; ++i) await press(page, key);
       const { rings } = await readGrid(page);
       if (expected) assert.deepEqual(rings, expected, key);
       else assert.ok(rings.join('') !== typed.join('') && rings.join('') !== untyped.join(''), key);
     }
-    await page.click('#check');
-    await settled(page);
+    await press(page, '#check');
     assert.match(await page.textContent('[role=status]#message'), /^Check: \d+ letters? (is|are) wrong/);
-    assert.ok((await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent))).some((name) => name.endsWith(', wrong')));
-    await page.close();
+    assert.ok((await cellNames(page)).some((name) => name.endsWith(', wrong')));
+    await page.context().close();
   });
-});
 
-describe('pencil letters and the timer', () => {
   it('writes pencil letters after the Pencil button or ".", which Check passes over and a reload keeps', async () => {
-    const own = await profile();
-    const page = await openPage('?level=1&seed=9', await own.newPage());
+    const page = await openPage('?level=1&seed=9');
     const rings = solutionRings(await savePuzzle(page));
     await page.click('#face-solve');
-    const pencilCells = async () => (await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent)))
-      .filter((name) => name.endsWith(', pencil'));
+    const pencilCells = async () => (await cellNames(page)).filter((name) => name.endsWith(', pencil'));
     for (const [toggle, pressed] of [['#pencil', 'true'], ['.', 'false'], ['.', 'true']]) {
-      if (toggle === '.') await press(page, '.');
-      else {
-        await page.click(toggle);
-        await settled(page);
-      }
+      await press(page, toggle);
       assert.equal(await page.getAttribute('#pencil', 'aria-pressed'), pressed, toggle);
     }
     const { selected: [[square, position]] } = await readGrid(page);
     await press(page, rings[square][position] === 'Q' ? 'X' : 'Q');  // a wrong guess
     assert.match(await page.textContent(`#cell-${square + 1}-${position + 1}`), /: [QX], pencil$/);
-    await page.click('#check');
-    await settled(page);
+    await press(page, '#check');
     assert.equal(await page.textContent('#message'), 'Check: every letter so far is right.');
     const guessed = await pencilCells();
-    await page.reload();
-    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    await reload(page);
     assert.deepEqual(await pencilCells(), guessed);
-    await own.close();
+    await page.context().close();
+  });
+});
+
+describe('the page for a pupil', () => {
+  const puzzle = execFileSync(compileTool, ['--level', '1', '--seed', '12']).toString('latin1');
+
+  it('opens a seed, pupil or class link ready to solve with hints and no answers, with only what the teacher allows', async () => {
+    const teacher = await openPage('?level=1&seed=12');
+    await teacher.click('#face-make');
+    await teacher.uncheck('#allow-reveal');
+    await settled(teacher);
+    const strict = await teacher.evaluate(() => shown.puzzle.sheetFile);
+    const unknownFlag = strict.replace('off for pupils: reveal', 'off for pupils: reveal,hints');
+    const off = 'Your teacher has turned off Reveal letter.';
+    const openings = [
+      ['a seed link', '?level=1&seed=12', ''],
+      ['a pupil link', `#${encodeURIComponent(puzzle)}`, ''],
+      ['a pupil link made with Reveal off', `#${encodeURIComponent(strict)}`, off],
+      ['a class link with off=reveal', '?level=1&seed=12&off=reveal', off],
+      ['a pupil link with an unknown flag', `#${encodeURIComponent(unknownFlag)}`, '',
+        /^What your teacher turned off could not be read \("reveal,hints"\): everything is allowed\.$/],
+      ['a class link with a damaged flag', '?level=1&seed=12&off=revael', '', /^Some choices could not be read [^\n]*: off "revael"\./],
+    ];
+    const solution = solutionRings(puzzle);
+    for (const [name, address, rulesNote, note] of openings) {
+      const pupil = await openPage(address);
+      if (note) assert.match(await pupil.textContent('#message'), note, name);
+      const { rings } = await readGrid(pupil);
+      assert.equal(rings.length, 23, name);
+      const shownLetters = rings.join('').replaceAll(' ', '').length;
+      assert.ok(shownLetters > 0 && shownLetters < solution.join('').length / 3, `${name}: ${shownLetters} letters on show`);
+      for (const [square, ring] of rings.entries()) {
+        [...ring].forEach((letter, position) => assert.ok(letter === ' ' || letter === solution[square][position], name));
+      }
+      const hints = (await cellNames(pupil)).filter((cell) => cell.endsWith(', hint'));
+      assert.ok(hints.length > 8 && hints.every((cell) => !cell.includes('empty')), `${name}: ${hints.join('\n')}`);
+      assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true', name);
+      assert.ok(await pupil.isVisible('#check') && await pupil.isEnabled('#check'), name);
+      assert.equal(await pupil.isVisible('#reveal'), !rulesNote, name);
+      assert.equal(await pupil.textContent('#rules-note'), rulesNote, name);
+      await pupil.context().close();
+    }
+    await teacher.context().close();
   });
 
-  it('stops the clock while the page is hidden, and hides the timer when asked, over a reload', async () => {
-    const own = await profile();
-    const page = await openPage('?level=1&seed=12', await own.newPage());
+  it('keeps letters and time over a reload, shared with the pupil link and the bare page; the clock stops while hidden', async () => {
+    const page = await openPage('?level=1&seed=12');
     await page.waitForFunction(() => shown.clockRunning);
     const elapsed = () => page.evaluate(() => run('view').then((view) => view.elapsedMs));
     const hide = async (hidden) => {
@@ -227,129 +251,33 @@ describe('pencil letters and the timer', () => {
     assert.equal(await page.evaluate(() => shown.clockRunning), false);
     await hide(false);
     await page.waitForFunction((before) => run('view').then((view) => view.elapsedMs > before), paused);
-    assert.ok(await page.isVisible('#timer'));
-    await page.click('#hide-timer');
-    await settled(page);
-    for (const step of ['hidden', 'reloaded']) {
-      assert.equal(await page.getAttribute('#hide-timer', 'aria-pressed'), 'true', step);
-      assert.ok(await page.isHidden('#timer'), step);
-      if (step === 'hidden') await openPage('?level=1&seed=12', page);
-    }
-    await own.close();
-  });
-});
-
-/// A fresh browser profile, nothing kept from other tests, at `width` × `height`.
-function profile(width = 1280, height = 800, colorScheme = 'light') {
-  const phone = width < 600;
-  return englishContext({ viewport: { width, height }, hasTouch: phone, isMobile: phone, colorScheme });
-}
-
-/// The puzzle as a pupil link's fragment: its file without comments.
-function linkFragment(file) {
-  return `#${encodeURIComponent(file)}`;
-}
-
-describe('the page for a pupil', () => {
-  const puzzle = () => execFileSync(compileTool, ['--level', '1', '--seed', '12']).toString('latin1');
-  const openings = [
-    ['a seed link', () => '?level=1&seed=12'],
-    ['a pupil link', () => linkFragment(puzzle())],
-  ];
-  for (const [name, address] of openings) {
-    it(`opens ${name} ready to solve, with the hints and no answers`, async () => {
-      const own = await profile();
-      const page = await openPage(address(), await own.newPage());
-      const { rings } = await readGrid(page);
-      assert.equal(rings.length, 23);
-      const solution = solutionRings(puzzle());
-      const shownLetters = rings.join('').replaceAll(' ', '').length;
-      assert.ok(shownLetters > 0 && shownLetters < solution.join('').length / 3, `${shownLetters} letters on show`);
-      for (const [square, ring] of rings.entries()) {
-        [...ring].forEach((letter, position) => assert.ok(letter === ' ' || letter === solution[square][position]));
-      }
-      const names = await page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
-      const hints = names.filter((name) => name.endsWith(', hint'));
-      assert.ok(hints.length > 8 && hints.every((name) => !name.includes('empty')), hints.join('\n'));
-      assert.equal(await page.getAttribute('#face-solve', 'aria-pressed'), 'true');
-      assert.ok(await page.isEnabled('#check'));
-      await own.close();
-    });
-  }
-
-  it('keeps letters and time of a seed link over a reload, shared with the pupil link of the same puzzle and the bare page', async () => {
-    const own = await profile();
-    const page = await openPage('?level=1&seed=12', await own.newPage());
     for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
     const { rings: typed, selected: [[square]] } = await readGrid(page);
     await page.waitForFunction(() => document.querySelector('#timer').textContent !== '0:00');
-    await page.reload();
-    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    await reload(page);
     assert.deepEqual((await readGrid(page)).rings, typed);
     assert.equal((await readGrid(page)).selected[0][0], square);
     assert.notEqual(await page.textContent('#timer'), '0:00');
-    const linked = await openPage(linkFragment(puzzle()), await own.newPage());
-    assert.deepEqual((await readGrid(linked)).rings, typed);
-    const bare = await openPage('', await own.newPage());
-    assert.deepEqual((await readGrid(bare)).rings, typed, 'the page opened bare shows the last puzzle');
-    await own.close();
-  });
-
-  it('opens only what the teacher allows, from a pupil link or a class link, and everything with a note when it cannot tell', async () => {
-    const own = await profile();
-    const teacher = await openPage('?level=1&seed=12', await own.newPage());
-    await teacher.click('#face-make');
-    await teacher.uncheck('#allow-reveal');
-    await settled(teacher);
-    const strict = await teacher.evaluate(() => shown.puzzle.sheetFile);
-    const openings = [
-      ['a pupil link made with Reveal off', linkFragment(strict), false, null],
-      ['a class link with off=reveal', '?level=1&seed=12&off=reveal', false, null],
-      ['a pupil link with an unknown flag', linkFragment(strict.replace('off for pupils: reveal', 'off for pupils: reveal,hints')), true,
-        /^What your teacher turned off could not be read \("reveal,hints"\): everything is allowed\.$/],
-      ['a class link with a damaged flag', '?level=1&seed=12&off=revael', true, /^Some choices could not be read [^\n]*: off "revael"\./],
-    ];
-    for (const [name, address, reveal, note] of openings) {
-      const pupil = await openPage(address, await (await profile()).newPage());
-      assert.equal(await pupil.isVisible('#reveal'), reveal, name);
-      assert.ok(await pupil.isVisible('#check'), name);
-      assert.equal(await pupil.textContent('#rules-note'), reveal ? '' : 'Your teacher has turned off Reveal letter.', name);
-      if (note) assert.match(await pupil.textContent('#message'), note, name);
-      await pupil.context().close();
+    assert.ok(await page.isVisible('#timer'));
+    await press(page, '#hide-timer');
+    for (const step of ['hidden', 'reloaded']) {
+      assert.equal(await page.getAttribute('#hide-timer', 'aria-pressed'), 'true', step);
+      assert.ok(await page.isHidden('#timer'), step);
+      if (step === 'hidden') await reload(page);
     }
-    await own.close();
+    const linked = await openPage(`#${encodeURIComponent(puzzle)}`, { page: await page.context().newPage() });
+    assert.deepEqual((await readGrid(linked)).rings, typed);
+    const bare = await openPage('', { page: await page.context().newPage() });
+    assert.deepEqual((await readGrid(bare)).rings, typed, 'the page opened bare shows the last puzzle');
+    await page.context().close();
   });
 
-  it('starts over and forgets every puzzle only when the user agrees', async () => {
-    const own = await profile();
-    const page = await own.newPage();
+  it('sends keys to the figure only while it has focus, fields take their own; starts over and forgets all only if the user agrees', async () => {
+    const page = await (await profile()).newPage();
     const answers = [];
     page.on('dialog', (dialog) => (answers.shift() ? dialog.accept() : dialog.dismiss()));
     await page.goto(`${pageUrl}?level=1&seed=12`);
-    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-    const { rings: untyped } = await readGrid(page);
-    await press(page, 'A');
-    const { rings: typed } = await readGrid(page);
-    for (const agree of [false, true]) {
-      answers.push(agree);
-      await page.click('#start-over');
-      await settled(page);
-      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typed);
-    }
-    await press(page, 'A');
-    await page.click('#face-make');
-    answers.push(true);
-    await page.click('#forget');
-    await settled(page);
-    await page.reload();
-    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-    assert.deepEqual((await readGrid(page)).rings, untyped);
-    await own.close();
-  });
-
-  it('sends keys to the figure only while it has focus; Tab leaves it and fields take their own typing', async () => {
-    const own = await profile();
-    const page = await openPage('?level=1&seed=12', await own.newPage());
+    await firstPuzzle(page);
     const { rings: untyped } = await readGrid(page);
     await page.focus('#picture');
     await page.keyboard.press('Tab');
@@ -365,32 +293,46 @@ describe('the page for a pupil', () => {
       assert.equal(await page.inputValue(field), 'abc', field);
     }
     await settled(page);
+    assert.deepEqual((await readGrid(page)).rings, untyped, 'keys typed into fields');
+    await page.click('#face-solve');
+    await press(page, 'A');
+    const { rings: typed } = await readGrid(page);
+    for (const agree of [false, true]) {
+      answers.push(agree);
+      await press(page, '#start-over');
+      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typed);
+    }
+    await press(page, 'A');
+    await page.click('#face-make');
+    answers.push(true);
+    await press(page, '#forget');
+    await reload(page);
     assert.deepEqual((await readGrid(page)).rings, untyped);
-    await own.close();
+    await page.context().close();
   });
 
-  const damaged = [
-    ['#%', /damaged/],
-    ['#%E0%A4%A', /damaged/],
-    ['#not%20a%20puzzle', /./],
-    ['?level=1&seed=banana', /seed "banana"/],
-    ['?level=1&seed=-1', /seed "-1"/],
-  ];
-  for (const [address, message] of damaged) {
-    it(`says once what is wrong with the address ${address}, keeps saying it and keeps the last good puzzle`, async () => {
-      const own = await profile();
-      const good = await openPage('?level=1&seed=12', await own.newPage());
-      const { rings } = await readGrid(good);
-      const page = await openPage(address, await own.newPage());
-      assert.match(await page.textContent('#message'), message);
-      assert.equal(await page.getAttribute('#message', 'class'), 'warning');
+  it('says once what is wrong with a damaged address, keeps saying it and keeps the last good puzzle', async () => {
+    const good = await openPage('?level=1&seed=12');
+    const { rings } = await readGrid(good);
+    const damaged = [
+      ['#%', /damaged/],
+      ['#%E0%A4%A', /damaged/],
+      ['#not%20a%20puzzle', /./],
+      ['?level=1&seed=banana', /seed "banana"/],
+      ['?level=1&seed=-1', /seed "-1"/],
+    ];
+    for (const [address, message] of damaged) {
+      const page = await openPage(address, { page: await good.context().newPage() });
+      assert.match(await page.textContent('#message'), message, address);
+      assert.equal(await page.getAttribute('#message', 'class'), 'warning', address);
       await page.waitForTimeout(1200);
-      assert.match(await page.textContent('#message'), message);
-      assert.deepEqual((await readGrid(page)).rings, rings.map((ring) => ring));
-      assert.doesNotMatch(await page.textContent('#message'), /\/(uploads|loopword)\//);
-      await own.close();
-    });
-  }
+      assert.match(await page.textContent('#message'), message, address);
+      assert.deepEqual((await readGrid(page)).rings, rings, address);
+      assert.doesNotMatch(await page.textContent('#message'), /\/(uploads|loopword)\//, address);
+      await page.close();
+    }
+    await good.context().close();
+  });
 });
 
 /// The screen point of the cell above the middle of the square numbered `label` in the figure.
@@ -414,8 +356,7 @@ describe('the page on a phone and a desktop', () => {
   const layouts = [['en', 'QWERTYUIOP'], ['de', 'QWERTZUIOP'], ['fr', 'AZERTYUIOP']];
   for (const [language, firstRow] of layouts) {
     it(`fits a 360 px phone with big cells and the ${language} keyboard pinned at the bottom`, async () => {
-      const own = await profile(360, 740);
-      const page = await openPage(`?level=1&seed=3&language=${language}`, await own.newPage());
+      const page = await openPage(`?level=1&seed=3&language=${language}`, { width: 360, height: 740 });
       const cell = await page.$eval('#picture svg', (svg) => svg.getBoundingClientRect().width / svg.viewBox.baseVal.width * 300);
       assert.ok(cell >= 22, `cells of ${cell} px`);
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page is wider than the phone');
@@ -425,51 +366,41 @@ describe('the page on a phone and a desktop', () => {
         assert.ok(box.height >= 44 && box.bottom <= 740, `${name}: ${JSON.stringify(box)}`);
       }
       for (const name of ['Backspace', 'Left', 'Right', 'Next square', 'Check']) assert.ok(keys.some((key) => key.name === name), name);
-      const squares = [];
-      for (const label of ['1', '23']) {
+      for (const [label, square] of [['1', 0], ['23', 22]]) {
         await page.touchscreen.tap(...await cellAbove(page, label));
         await settled(page);
-        squares.push((await readGrid(page)).selected[0][0]);
+        assert.equal((await readGrid(page)).selected[0][0], square, `a tap on square ${label}`);
       }
-      assert.deepEqual(squares, [0, 22]);
-      await own.close();
+      await page.context().close();
     });
   }
 
-  it('sets the figure and the word list side by side at 1280 px', async () => {
-    const own = await profile();
-    const page = await openPage('?level=1&seed=3', await own.newPage());
-    const figure = await page.$eval('#picture', (element) => element.getBoundingClientRect().toJSON());
-    const words = await page.$eval('#words', (element) => element.getBoundingClientRect().toJSON());
-    assert.ok(words.left >= figure.right && words.top < figure.bottom, JSON.stringify({ figure, words }));
-    assert.equal(await page.locator('#words li').count(), 23);
-    await own.close();
-  });
-
   const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
-  for (const [width, height, scheme] of [[360, 740, 'light'], [1280, 800, 'light'], [360, 740, 'dark'], [1280, 800, 'dark']]) {
-    it(`has no serious accessibility fault at ${width} px in ${scheme} mode, solving and making`, async () => {
-      const own = await profile(width, height, scheme);
-      const page = await openPage('?level=1&seed=3', await own.newPage());
+  for (const [width, height, colorScheme] of [[360, 740, 'light'], [1280, 800, 'light'], [360, 740, 'dark'], [1280, 800, 'dark']]) {
+    it(`has no serious accessibility fault at ${width} px in ${colorScheme} mode, solving and making`, async () => {
+      const page = await openPage('?level=1&seed=3', { width, height, colorScheme });
       await press(page, 'A');
       for (const face of ['solve', 'make']) {
-        await page.click(`#face-${face}`);
-        await settled(page);
+        await press(page, `#face-${face}`);
         await page.evaluate(axeSource);
         const faults = await page.evaluate(async () => (await axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'best-practice'] })).violations
           .filter(({ impact }) => impact === 'serious' || impact === 'critical')
           .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target.join(' ')).join(', ')}`));
         assert.deepEqual(faults, [], face);
       }
-      await own.close();
+      await page.context().close();
     });
   }
 });
 
 describe('the page as a file', () => {
-  it("prints the puzzle with the browser's own Print, and with the solution when asked, on one page", async () => {
+  it("sets figure and words side by side at 1280 px; prints with the browser's Print, with the solution when asked, on one page", async () => {
     const page = await openPage('?level=2&seed=8');
+    const figure = await page.$eval('#picture', (element) => element.getBoundingClientRect().toJSON());
+    const box = await page.$eval('#words', (element) => element.getBoundingClientRect().toJSON());
+    assert.ok(box.left >= figure.right && box.top < figure.bottom, JSON.stringify({ figure, box }));
     const words = (await page.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent)));
+    assert.equal(words.length, 23);
     await page.evaluate(() => { window.print = () => {}; });
     for (const withSolution of [false, true]) {
       if (withSolution) {
@@ -486,71 +417,41 @@ describe('the page as a file', () => {
         assert.doesNotMatch(text, /Make puzzle|Check/);
       }
     }
-    await page.close();
+    await page.context().close();
   });
 
-  it('shows names from files as text, never as markup', async () => {
-    const page = await openPage('?level=1&seed=2');
-    const name = '<img src=x onerror=alert(1)>.loopword';
-    await page.setInputFiles('#puzzle-file', { name, mimeType: 'text/plain', buffer: Buffer.from('not a puzzle\n') });
-    await page.waitForFunction((shown) => document.querySelector('#message').textContent.includes(shown), name);
-    assert.equal(await page.locator('img').count(), 0);
-    await page.close();
-  });
-
-  it('opens the puzzle the desktop program put into it ready to solve, its title as text', async () => {
-    const puzzle = execFileSync(compileTool, ['--level', '1', '--seed', '4', '--title', '<img src=x onerror=alert(1)>']);
+  it('opens the puzzle the desktop program put into it ready to solve, names as text, and saves itself as a web page', async () => {
+    const markup = '<img src=x onerror=alert(1)>';
+    const puzzle = execFileSync(compileTool, ['--level', '1', '--seed', '4', '--title', markup]);
     const html = fs.readFileSync(process.env.LOOPWORD_PAGE, 'latin1')
       .replace('<meta name="loopword-puzzle" content="">', `<meta name="loopword-puzzle" content="${puzzle.toString('base64')}">`);
     const exported = path.join(scratch, 'exported.html');
     fs.writeFileSync(exported, html, 'latin1');
-    const page = await context.newPage();
-    await page.goto(pathToFileURL(exported).href);
-    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    const page = await openPage(pathToFileURL(exported).href);
     assert.ok(await page.isEnabled('#check'), 'solving from the start');
-    assert.ok((await page.textContent('#picture svg')).includes('<img src=x onerror=alert(1)>'));
-    await typeSolution(page, solutionRings(puzzle.toString('latin1')));
-    assert.match(await page.textContent('#message'), /^Solved in \d+:\d\d with 0 checks and 0 letters revealed$/);
-    assert.equal(await page.locator('img').count(), 0);
-    await page.close();
+    assert.ok((await page.textContent('#picture svg')).includes(markup));
+    await page.setInputFiles('#puzzle-file', { name: `${markup}.loopword`, mimeType: 'text/plain', buffer: Buffer.from('not a puzzle\n') });
+    await page.waitForFunction((name) => document.querySelector('#message').textContent.includes(name), `${markup}.loopword`);
+    const original = await savePuzzle(page);
+    await page.click('#copy-link');
+    assert.match(await page.textContent('#link-note'), /works only here[^]*Save as web page/);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'export');
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
+    const saved = path.join(scratch, 'saved-page.html');
+    await download.saveAs(saved);
+    const reopened = await openPage(pathToFileURL(saved).href);
+    assert.equal(await reopened.getAttribute('#face-solve', 'aria-pressed'), 'true');
+    await typeSolution(reopened, solutionRings(puzzle.toString('latin1')));
+    assert.match(await reopened.textContent('#message'), /^Solved in \d+:\d\d with 0 checks and 0 letters revealed$/);
+    assert.equal(await savePuzzle(reopened), original);
+    for (const tab of [page, reopened]) {
+      assert.equal(await tab.locator('img').count(), 0);
+      await tab.context().close();
+    }
   });
 
-  const themes = [
-    ['a huge paste', 'elephant '.repeat(5000), /takes up to 20000 characters/],
-    ['no 8-letter word', 'cat, dog, horse', /No theme words[^]*Not 8 letters A to Z: cat, dog, horse/],
-  ];
-  for (const [name, words, report] of themes) {
-    it(`says what it makes of ${name} in the theme box`, async () => {
-      const page = await openPage('?level=1&seed=6');
-      await page.click('#face-make');
-      await page.click('#theme summary');
-      await page.fill('#theme-words', words);
-      await page.waitForFunction((pattern) => new RegExp(pattern).test(document.querySelector('#theme-report').textContent), report.source);
-      await page.close();
-    });
-  }
-
-  it('reads a user list picked after Français by French rules: accents dropped, capitals', async () => {
-    const own = await englishContext();
-    const page = await openPage('', await own.newPage());
-    await page.click('#face-make');
-    await page.selectOption('#language', 'fr');
-    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-L1words.txt'));
-    const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
-    await page.setInputFiles('#list-file', { name: 'mots.txt', mimeType: 'text/plain', buffer: Buffer.from(accented) });
-    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('mots.txt'));
-    await page.click('#compile');
-    await settled(page);
-    const saved = await savePuzzle(page);
-    assert.match(saved, /^# language: fr$/m);
-    assert.match(solutionRings(saved).join(''), /E/);
-    execFileSync(path.join(root, 'tools', 'check-puzzles'), [path.join(root, 'data', 'fr-L1words.txt')], { input: saved });
-    await own.close();
-  });
-
-  it('offers Level 1-3 in every language, each loading its own bundled list', async () => {
-    const own = await englishContext();
-    const page = await openPage('', await own.newPage());
+  it('offers Level 1-3 in every language, each loading its own list, and reads a list picked after Français by its rules', async () => {
+    const page = await openPage('');
     await page.click('#face-make');
     for (const language of ['it', 'pt', 'en']) {
       await page.selectOption('#language', language);
@@ -559,112 +460,79 @@ describe('the page as a file', () => {
         const name = language === 'en' ? `L${level}words.txt` : `${language}-L${level}words.txt`;
         const count = fs.statSync(path.join(root, 'data', name)).size / 10;
         await page.waitForFunction((title) => document.querySelector('#title').textContent.includes(title), `${name} (${count} words)`);
-        const shown = await page.$$eval('#level option', (options) => options.filter((o) => !o.hidden).map((o) => o.textContent));
-        assert.deepEqual(shown.slice(0, 3), ['Level 1', 'Level 2', 'Level 3']);
       }
     }
-    await own.close();
+    await page.selectOption('#language', 'fr');
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-L1words.txt'));
+    // accents dropped, capitals
+    const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
+    await page.setInputFiles('#list-file', { name: 'mots.txt', mimeType: 'text/plain', buffer: Buffer.from(accented) });
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('mots.txt'));
+    await press(page, '#compile');
+    const saved = await savePuzzle(page);
+    assert.match(saved, /^# language: fr$/m);
+    assert.match(solutionRings(saved).join(''), /E/);
+    execFileSync(path.join(root, 'tools', 'check-puzzles'), [path.join(root, 'data', 'fr-L1words.txt')], { input: saved });
+    await page.context().close();
   });
 
-  it('reads typed words and a Windows-1252 list by the rules of Deutsch, and puts the theme words kept into the puzzle', async () => {
-    const own = await englishContext();
-    const page = await openPage('?language=de&seed=8&start=Fu%C3%9Fball', await own.newPage());
+  it('reads theme words and a Windows-1252 list by the rules of Deutsch, and puts the theme words kept into the puzzle', async () => {
+    const page = await openPage('?language=de&seed=8&start=Fu%C3%9Fball');
     assert.match(await savePuzzle(page), /^12 [A-Z]{8} \d FUSSBALL$/m);
     await page.click('#theme summary');
-    await page.fill('#theme-words', 'M\u00E4dchen, M\u00E4rchen\nFu\u00DFb\u00E4lle');
-    await page.waitForFunction(() => document.querySelector('#theme-report').textContent.includes('Fu\u00DFb\u00E4lle'));
-    assert.match(await page.textContent('#theme-report'), /^2 theme words will be in every puzzle\./);
+    const themes = [
+      ['elephant '.repeat(5000), /takes up to 20000 characters/],
+      ['cat, dog, horse', /No theme words[^]*Not 8 letters A to Z: cat, dog, horse/],
+      ['M\u00E4dchen, M\u00E4rchen\nFu\u00DFb\u00E4lle', /^2 theme words will be in every puzzle\.[^]*Fu\u00DFb\u00E4lle/],
+    ];
+    for (const [words, report] of themes) {
+      await page.fill('#theme-words', words);
+      await page.waitForFunction((pattern) => new RegExp(pattern).test(document.querySelector('#theme-report').textContent), report.source);
+    }
     await page.fill('#theme-title', 'Zoo week');
-    await page.click('#theme-keep');
-    await settled(page);
+    await press(page, '#theme-keep');
     const list = Buffer.concat([fs.readFileSync(path.join(root, 'data', 'L1words.txt')), Buffer.from('M\xE4dchen\r\nK\xE4sebrot\r\n', 'latin1')]);
     await page.setInputFiles('#list-file', { name: 'liste.txt', mimeType: 'text/plain', buffer: list });
     await page.waitForFunction(() => document.querySelector('#title').textContent.includes('liste.txt'));
     const [, read] = (await page.textContent('#title')).match(/\((\d+ words, read as Windows-1252)\)/);
-    await page.click('#compile');
-    await settled(page);
+    await press(page, '#compile');
     const saved = await savePuzzle(page);
     assert.ok(saved.includes(`# word list: liste.txt (${read})\n`));
     assert.match(saved, /^# title: Zoo week$/m);
     assert.match(saved, /^# theme: MAEDCHEN MAERCHEN$/m);
     for (const word of ['MAEDCHEN', 'MAERCHEN']) assert.match(saved, new RegExp(` ${word}$`, 'm'));
     assert.match(saved, /^12 [A-Z]{8} \d FUSSBALL$/m);
-    await own.close();
-  });
-
-  it('saves itself as a web page holding the puzzle, and says a link made from disk works only here', async () => {
-    const page = await openPage('?level=1&seed=14');
-    const original = await savePuzzle(page);
-    await page.click('#copy-link');
-    assert.match(await page.textContent('#link-note'), /works only here[^]*Save as web page/);
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'export');
-    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
-    const saved = path.join(scratch, 'saved-page.html');
-    await download.saveAs(saved);
-    const own = await profile();
-    const reopened = await openPage('', await own.newPage());
-    await reopened.goto(pathToFileURL(saved).href);
-    await reopened.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-    assert.equal(await reopened.getAttribute('#face-solve', 'aria-pressed'), 'true');
-    assert.equal((await readGrid(reopened)).rings.length, 23);
-    assert.equal(await savePuzzle(reopened), original);
-    await own.close();
-    await page.close();
-  });
-
-  it('copies a pupil link on a web host that opens the same puzzle ready to solve', async () => {
-    const server = http.createServer((request, response) => {
-      response.writeHead(200, { 'content-type': 'text/html' });
-      response.end(fs.readFileSync(process.env.LOOPWORD_PAGE));
-    });
-    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-    const own = await profile();
-    await own.grantPermissions(['clipboard-read', 'clipboard-write']);
-    const hosted = `http://127.0.0.1:${server.address().port}/loopword.html`;
-    const teacher = await own.newPage();
-    await teacher.goto(`${hosted}?level=2&seed=15`);
-    await teacher.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-    const puzzle = await savePuzzle(teacher);
-    await teacher.click('#copy-link');
-    await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('copied'));
-    const link = await teacher.evaluate(() => navigator.clipboard.readText());
-    assert.ok(link.startsWith(`${hosted}#`), link);
-    const pupil = await (await profile()).newPage();
-    await pupil.goto(link);
-    await pupil.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-    assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true');
-    assert.equal(await savePuzzle(pupil), puzzle);
-    await pupil.context().close();
-    await own.close();
-    server.close();
-  });
-
-  it('made no request beyond the page itself', () => {
-    assert.deepEqual(remoteRequests, []);
+    await page.context().close();
   });
 });
 
-describe('a class set in the page', () => {
+describe('links and class sets on a web host', () => {
   const theme = 'ELEPHANT = a big grey animal with a trunk\ngiraffes\nkangaroo = it jumps and keeps its baby in a pouch';
 
-  it('prints a puzzle a page headed with its number, clues in place of their words, then the answers', async () => {
-    const own = await profile();
-    const page = await openPage('?level=1&seed=3', await own.newPage());
-    await page.evaluate(() => { window.print = () => {}; });
-    await page.click('#face-make');
-    await page.click('#theme summary');
-    await page.fill('#theme-words', theme);
-    await page.fill('#theme-title', 'Zoo week');
-    await page.click('#theme-keep');
-    await settled(page);
+  it('copies a pupil link; prints a class set, a page a puzzle headed with its number, clues for words, then answers; one link for all', async () => {
+    const teacher = await openPage(`${hosted}?level=1&seed=3&difficulty=medium`, { permissions: ['clipboard-read', 'clipboard-write'] });
+    const puzzle = await savePuzzle(teacher);
+    await teacher.click('#copy-link');
+    await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('pupil link is copied'));
+    const pupilLink = await teacher.evaluate(() => navigator.clipboard.readText());
+    assert.ok(pupilLink.startsWith(`${hosted}#`), pupilLink);
+    const pupil = await openPage(pupilLink);
+    assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true');
+    assert.equal(await savePuzzle(pupil), puzzle);
+    await pupil.context().close();
+
+    await teacher.evaluate(() => { window.print = () => {}; });
+    await teacher.click('#theme summary');
+    await teacher.fill('#theme-words', theme);
+    await teacher.fill('#theme-title', 'Zoo week');
+    await press(teacher, '#theme-keep');
     for (const [pupils, said] of [['41', /A class set is for 2 to 40 pupils\./], ['5', /^$/]]) {
-      await page.fill('#pupils', pupils);
-      await page.click('#print-class');
-      await settled(page);
-      assert.match(await page.textContent('#message'), said);
+      await teacher.fill('#pupils', pupils);
+      await press(teacher, '#print-class');
+      assert.match(await teacher.textContent('#message'), said);
     }
     const pdf = path.join(scratch, 'class-set.pdf');
-    await page.pdf({ path: pdf, format: 'A4' });
+    await teacher.pdf({ path: pdf, format: 'A4' });
     assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+7$/m, 'five puzzles, then two answer pages');
     for (let number = 1; number <= 5; ++number) {
       const text = execFileSync('pdftotext', ['-f', String(number), '-l', String(number), pdf, '-']).toString();
@@ -674,40 +542,18 @@ describe('a class set in the page', () => {
       assert.doesNotMatch(text, /ELEPHANT|KANGAROO|Make puzzle/);
     }
     assert.match(execFileSync('pdftotext', ['-f', '6', '-l', '6', pdf, '-']).toString(), /Puzzle 4 of 5[^]*ELEPHANT = a big/);
-    await own.close();
-  });
 
-  it('gives one link on which each pupil opens their own puzzle by number, keeping their letters', async () => {
-    const server = http.createServer((request, response) => {
-      response.writeHead(200, { 'content-type': 'text/html' });
-      response.end(fs.readFileSync(process.env.LOOPWORD_PAGE));
-    });
-    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-    const own = await profile();
-    await own.grantPermissions(['clipboard-read', 'clipboard-write']);
-    const teacher = await own.newPage();
-    await teacher.goto(`http://127.0.0.1:${server.address().port}/loopword.html?level=1&difficulty=medium`);
-    await teacher.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
-    await teacher.click('#face-make');
-    await teacher.click('#theme summary');
-    await teacher.fill('#theme-words', theme);
-    await teacher.click('#theme-keep');
-    await settled(teacher);
-    await teacher.fill('#pupils', '3');
     await teacher.click('#copy-class-link');
-    await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('copied'));
+    await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('class link is copied'));
     const link = await teacher.evaluate(() => navigator.clipboard.readText());
-    assert.ok(link.length <= 2000 && link.includes('pupils=3'), link);
+    assert.ok(link.length <= 2000 && link.includes('pupils=5'), link);
     const files = [];
     for (const number of [1, 2]) {
-      const pupil = await (await profile()).newPage();
-      await pupil.goto(link);
-      await pupil.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+      const pupil = await openPage(link);
       assert.ok(await pupil.isVisible('#chooser'));
-      for (const [typed, said] of [['4', /^Choose your number from 1 to 3\.$/], [String(number), /^Done$/]]) {
+      for (const [typed, said] of [['6', /^Choose your number from 1 to 5\.$/], [String(number), /^Done$/]]) {
         await pupil.fill('#pupil-number', typed);
-        await pupil.click('#open-number');
-        await settled(pupil);
+        await press(pupil, '#open-number');
         assert.match(await pupil.textContent('#message'), said);
       }
       assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true');
@@ -715,26 +561,21 @@ describe('a class set in the page', () => {
       assert.ok(words.includes('it jumps and keeps its baby in a pouch') && words.includes('GIRAFFES') && !words.includes('ELEPHANT'), words.join());
       for (const key of ['A', 'B']) await press(pupil, key);
       const { rings: typed } = await readGrid(pupil);
-      await pupil.reload();
-      await pupil.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+      await reload(pupil);
       assert.equal(await pupil.inputValue('#pupil-number'), String(number), 'the number chosen before');
       assert.deepEqual((await readGrid(pupil)).rings, typed, 'the letters typed before');
-      files.push((await savePuzzle(pupil)).split('\n').filter((line) => /^\d\d /.test(line)).join('\n'));
+      files.push(solutionRings(await savePuzzle(pupil)).join('\n'));
       await pupil.context().close();
     }
     assert.notEqual(files[0], files[1], 'two pupils, two puzzles');
-    const cut = await (await profile()).newPage();
-    await cut.goto(link.slice(0, link.indexOf('&theme=') + 20));
-    await cut.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+    const cut = await openPage(link.slice(0, link.indexOf('&theme=') + 20));
     assert.ok(await cut.isVisible('#chooser'));
     await cut.fill('#pupil-number', '1');
-    await cut.click('#open-number');
-    await settled(cut);
+    await press(cut, '#open-number');
     assert.match(await cut.textContent('#message'), /^This class link is cut short or damaged/);
     assert.ok(await cut.isVisible('#chooser'));
     await cut.context().close();
-    await own.close();
-    server.close();
+    await teacher.context().close();
   });
 });
 
@@ -781,32 +622,27 @@ describe('the page in every language', () => {
   for (const [language, locale] of [['de', 'de-DE'], ['fr', 'fr-CA'], ['es', 'es-MX'], ['it', 'it-IT'], ['pt', 'pt-BR'], ['nl', 'nl-BE']]) {
     it(`speaks ${language} to a browser set to ${locale}: controls, messages, sheets, guide and the puzzle's words`, async () => {
       const texts = translationsOf(language);
-      const own = await englishContext({ locale });
-      const page = await openPage('?level=1&seed=6', await own.newPage());
+      const page = await openPage('?level=1&seed=6', { locale });
       assert.equal(await page.evaluate(() => document.documentElement.lang), language);
       assert.equal(await page.inputValue('#language'), language);
-      await page.click('#check');
-      await settled(page);
+      await press(page, '#check');
       assert.equal(await page.textContent('#message'), texts.Messages.get('Check: every letter so far is right.'));
       for (const face of ['solve', 'make']) {
-        await page.click(`#face-${face}`);
-        await settled(page);
+        await press(page, `#face-${face}`);
         const untranslated = (await readableTexts(page)).filter((text) => !allTranslated(texts)(text));
         assert.deepEqual(untranslated, [], `texts not in loopword_${language}.ts in the ${face} face`);
       }
       const [guide] = await Promise.all([page.waitForEvent('popup'), page.click('#guide')]);
       await guide.waitForFunction((code) => document.documentElement.lang === code && document.querySelector('h2'), language);
       await guide.close();
-      const heading = texts.Sheets.get('PUZZLE');
-      await page.waitForFunction((word) => document.querySelector('#print-sheets').textContent.includes(word), heading);
-      await own.close();
+      await page.waitForFunction((word) => document.querySelector('#print-sheets').textContent.includes(word), texts.Sheets.get('PUZZLE'));
+      await page.context().close();
     });
   }
 
   it('changes language from its menu, keeps it over a reload, and speaks English to a browser in a language it lacks', async () => {
     const spanish = translationsOf('es');
-    const own = await englishContext({ locale: 'sv-SE' });
-    const page = await openPage('?level=1&seed=6', await own.newPage());
+    const page = await openPage('?level=1&seed=6', { locale: 'sv-SE' });
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
     assert.equal(await page.textContent('#face-solve'), 'Solve');
     await page.selectOption('#page-language', 'es');
@@ -816,8 +652,12 @@ describe('the page in every language', () => {
       assert.equal(await page.textContent('#face-solve'), spanish.WebPage.get('Solve'), step);
       assert.equal(await page.textContent('#title'), dictionary, step);
       assert.equal(await page.inputValue('#language'), 'en', `${step}: the puzzle keeps its language`);
-      if (step === 'chosen') await openPage('', page);
+      if (step === 'chosen') await openPage('', { page });
     }
-    await own.close();
+    await page.context().close();
+  });
+
+  it('made no request beyond the page itself', () => {
+    assert.deepEqual(remoteRequests, []);
   });
 });
