@@ -54,6 +54,7 @@ TEST(Choices, ADamagedTextGivesTheDefaultsOfWhatItDamagedAndNamesThem) {
   const struct { const char* text; const char* named; } cases[] = {
       {"level=4", "level \"4\""},
       {"level=1&seed=-1&seed=banana", "seed \"-1\", seed \"banana\""},
+      {"seed=12x", "seed \"12x\""},
       {"language=xx&varied=2", "language \"xx\", varied \"2\""},
       {"difficulty=tricky&unique", "difficulty \"tricky\", unique"},
       {"theme=%E0%A4%A", "theme"},
@@ -129,6 +130,11 @@ TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharac
   for (const std::string& changed : {std::string(text).replace(text.find("1000"), 4, "1001"), std::string(text).replace(text.find("unique=1"), 8, "unique=0"),
                                      text + "&x=1", std::string(text).replace(text.find("check="), 6, "check=0")}) {
     EXPECT_FALSE(DecodeClassSet(changed).set) << changed;
+  }
+  for (const std::vector<std::uint64_t>& skipped : {std::vector<std::uint64_t>{7, 3}, {3, 3}}) {
+    ClassSet unordered = set;
+    unordered.skipped = skipped;
+    EXPECT_FALSE(DecodeClassSet(unordered.Encode()).set) << "the puzzles passed over, out of order";
   }
   EXPECT_EQ(DecodeClassSet(text).pupils, 28) << "how many, to offer the numbers";
   EXPECT_FALSE(DecodeClassSet("level=2&seed=7").classLink);

@@ -137,6 +137,7 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
     EXPECT_EQ(view.picture.sheet, c.sheet) << c.name;
     EXPECT_STREQ(view.caption, c.caption) << c.name;
     EXPECT_EQ(OfferDigits(view.offer), c.offer) << c.name;
+    EXPECT_TRUE(view.offer.check == view.offer.solving && view.offer.reveal == view.offer.solving) << c.name << ": Check and Reveal letter only while solving";
     EXPECT_EQ(!reply.question.empty(), c.asks) << c.name;
     EXPECT_EQ(view.reply.question, reply.question) << c.name;
     EXPECT_EQ(reply.changed.picture, c.redraw) << c.name;
@@ -245,6 +246,18 @@ TEST_F(SessionTest, ThemeWordsThatCannotGoInSayWhyForOnePuzzleAndForAClassSet) {
     EXPECT_FALSE(classSet.done) << said;
     EXPECT_EQ(EnglishText(classSet.Told()), said) << "a class set fails as one puzzle does";
   }
+}
+
+TEST_F(SessionTest, AClassSetIsRefusedWhenTheListGivesTooFewDifferentPuzzles) {
+  auto teacher = NewSession();
+  const std::vector<std::string> list = testing::PlantedList(1, 26, 0, 0);  // few puzzles around its first word
+  teacher->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
+  teacher->EnterStartWord(list[0]);
+  int made = 0;
+  const Reply reply = teacher->MakeClassSet(3, [](int, int) { return true; }, [&](MadePuzzle&&) { return ++made > 0; });
+  EXPECT_FALSE(reply.done);
+  EXPECT_LT(made, 3);
+  EXPECT_EQ(EnglishText(reply.Told()), "These choices give too few different puzzles for 3 pupils: try fewer theme words or a longer word list.");
 }
 
 TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordAndAPupilsNumberAndSeedMakeTheirsAgain) {
