@@ -132,7 +132,7 @@ class Session {
     solving_ = false;
     buttonEnabled_ = said == "Done";
     caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
-    const bool explained = said == kGiveUpMessage.source || said == EnglishText(ImpossibleMessage(startWord_)) || (stopped && said.empty());
+    const bool explained = stopped ? said.empty() : said == kGiveUpMessage.source || said == EnglishText(ImpossibleMessage(startWord_));  // a stop proves nothing
     if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
     if (buttonEnabled_) { puzzleWords_ = words_; puzzleStart_ = startWord_; }  // the puzzle is checked after every action
   }
