@@ -50,12 +50,7 @@ TEST(ReadDictionary, NoWordsAndTheLimit) {
 }
 
 TEST(FoldWord, EachLanguageFoldsByItsOwnRules) {
-  struct Case {
-    Language language;
-    std::string line;
-    std::string folded;  // "" when the line is no word in that language
-  };
-  const std::vector<Case> cases = {
+  const struct { Language language; std::string line, folded; /* "" when no word in that language */ } cases[] = {
       {Language::English, "platypus", "PLATYPUS"},
       {Language::English, "caf\xC3\xA9" "bar", ""},
       {Language::English, "Brussels", ""},
@@ -81,7 +76,7 @@ TEST(FoldWord, EachLanguageFoldsByItsOwnRules) {
       {Language::Spanish, "ni\xC3", ""},            // cut UTF-8
       {Language::German, "\xC0\x80", ""},          // overlong UTF-8
   };
-  for (const Case& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
+  for (const auto& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
   for (Language language : kLanguages) EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language);
   EXPECT_EQ(LanguageFromCode("xx"), std::nullopt);
 }
@@ -92,13 +87,6 @@ TEST(ReadDictionary, OtherLanguagesKeepFoldedEightLetterWordsOnce) {
   EXPECT_EQ(Words(german), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));
   EXPECT_EQ(german.dictionary.LetterWeight()['E' - 'A'], 3) << "the letters of the kept words alone";
   EXPECT_EQ(Words(ParseDictionaryText(text, Language::French)), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));
-}
-
-/// `lines` joined, each followed by `lineEnd`.
-std::string Joined(const std::vector<std::string>& lines, const std::string& lineEnd) {
-  std::string text;
-  for (const std::string& line : lines) text += line + lineEnd;
-  return text;
 }
 
 TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
@@ -123,7 +111,9 @@ TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
   };
   for (const auto& c : cases) {
     for (const std::string lineEnd : {"\r\n", "\n"}) {
-      const ReadResult read = ParseDictionaryText(Joined(c.lines, lineEnd), c.language);
+      std::string text;
+      for (const std::string& line : c.lines) text += line + lineEnd;
+      const ReadResult read = ParseDictionaryText(text, c.language);
       ASSERT_EQ(read.outcome, LoadOutcome::Loaded) << c.what;
       EXPECT_EQ(Words(read), c.words) << c.what;
       EXPECT_EQ(read.encoding, c.encoding) << c.what;
@@ -156,7 +146,7 @@ TEST(ReadDictionary, AFileInNeitherEncodingNamesTheLineByWhichItIsNeither) {
       << "tab, form feed, vertical tab, Ctrl+Z and DEL are text";
 }
 
-TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
+TEST(ReadDictionaryFile, FilesAcrossBufferEdgesInEitherEncodingAndFilesThatCannotBeRead) {
   testing::TempDir dir;
   std::string text(64 * 1024 - 11, 'x');  // the CR and the LF of one line end fall into two reads
   text += "\r\nABCDEFGH\r\nBCDEFGHA";
@@ -165,10 +155,7 @@ TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
     EXPECT_EQ(ReadDictionaryFile(path).outcome, LoadOutcome::ReadError) << path;
   }
   EXPECT_EQ(ReadDictionaryFile(dir.Write("huge.txt", std::string(64 << 20, 'Q'))).outcome, LoadOutcome::NoWords);
-}
-
-TEST(ReadDictionaryFile, TheWholeFileDecidesItsEncodingWhereverABufferEnds) {
-  testing::TempDir dir;
+  // the whole file decides its encoding wherever a buffer ends
   const std::string beforeEdge(64 * 1024 - 1, 'x');  // a two-byte character cut by the end of the first read
   const ReadResult cut = ReadDictionaryFile(dir.Write("cut.txt", beforeEdge + "\xC3\xA9\n\xC3\xA9l\xC3\xA9phant\n"), Language::French);
   EXPECT_EQ(cut.encoding, TextEncoding::Utf8);
