@@ -16,14 +16,6 @@
 namespace loopword::grade {
 namespace {
 
-/// `count` hint cells drawn from the cells a graded sheet may give.
-std::vector<RingCell> SomeHintCells(std::size_t count, std::mt19937_64& random) {
-  std::vector<RingCell> cells = HintableCells();
-  std::shuffle(cells.begin(), cells.end(), random);
-  cells.resize(std::min(count, cells.size()));
-  return cells;
-}
-
 /// Whether techniques up to `ceiling` solve the sheet.
 bool SolvesWithin(const Sheet& sheet, int ceiling) { return GradeSheet(sheet, ceiling).solved; }
 
@@ -40,7 +32,9 @@ TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
       const std::vector<PlacementLine> placements(fill.lines.begin(), fill.lines.end());
       const std::vector<std::string> lines = testing::TextLines(placements);
       for (const std::size_t count : letters < 26 ? std::vector<std::size_t>{18, 30, 200} : std::vector<std::size_t>{0, 2, 5, 18}) {
-        const std::vector<RingCell> hints = SomeHintCells(count, random);
+        std::vector<RingCell> hints = HintableCells();  // `count` of the cells a graded sheet may give
+        std::shuffle(hints.begin(), hints.end(), random);
+        hints.resize(std::min(count, hints.size()));
         const Sheet sheet = SheetOf(placements, hints);
         const std::size_t grids = testing::BruteForceGrids(testing::SheetOf(lines, hints), 2).size();
         const GradeReport report = GradeSheet(sheet);
