@@ -18,14 +18,12 @@ std::vector<std::string> Words(const ReadResult& result) {
   return words;
 }
 
-TEST(ReadDictionary, EveryLineEndAByteOrderMarkDuplicatesAndRotations) {
-  const ReadResult result = ParseDictionaryText("\xEF\xBB\xBF" "AAAAAAAA\r\nABCDEFGH\nCCCCCCCC\rAAAAAAAA\n\rEEEEEEEE");
-  ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
-  EXPECT_EQ(Words(result), (std::vector<std::string>{"AAAAAAAA", "ABCDEFGH", "CCCCCCCC", "AAAAAAAA", "EEEEEEEE"}));
-  EXPECT_EQ(ToString(result.dictionary.WordList(2, 8)), "HABCDEFG") << "rotations wrap round";
-}
-
-TEST(ReadDictionary, EightCapitalsOrEightLowerCaseLettersCountingLettersBeforeTheFirstBadOne) {
+TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLetterCountsAndTheLimit) {
+  const ReadResult ends = ParseDictionaryText("\xEF\xBB\xBF" "AAAAAAAA\r\nABCDEFGH\nCCCCCCCC\rAAAAAAAA\n\rEEEEEEEE");
+  ASSERT_EQ(ends.outcome, LoadOutcome::Loaded);
+  EXPECT_EQ(Words(ends), (std::vector<std::string>{"AAAAAAAA", "ABCDEFGH", "CCCCCCCC", "AAAAAAAA", "EEEEEEEE"}));
+  EXPECT_EQ(ToString(ends.dictionary.WordList(2, 8)), "HABCDEFG") << "rotations wrap round";
+  // eight capitals or eight lower-case letters, counting the letters before a line's first bad one
   const ReadResult result = ParseDictionaryText(
       "ABCDEFG\nABCDEFGHI\nABCDEFGH \nABC-EFGH\nABCD\xC9" "FGH\nABCD\x7F" "FGH\nABCDEFG1\nZZZZZZZZ\n"
       "platypus\nBrussels\nmIXEDcas\nabcdefg1\ncaf\xC3\xA9" "bar\ndon't-go\n"s);
@@ -37,9 +35,6 @@ TEST(ReadDictionary, EightCapitalsOrEightLowerCaseLettersCountingLettersBeforeTh
   EXPECT_EQ(weight['B' - 'A'], 5) << "the four A lines and Brussels up to its r; abcdefg1 counts nothing";
   EXPECT_EQ(weight['P' - 'A'], 2) << "lower-case letters count as capitals";
   EXPECT_EQ(weight['Z' - 'A'], 8);
-}
-
-TEST(ReadDictionary, NoWordsAndTheLimit) {
   for (const std::string& text : {""s, "\r\n\n"s, "hello\nworld\n"s, std::string(3'000'000, 'A')}) {
     EXPECT_EQ(ParseDictionaryText(text).outcome, LoadOutcome::NoWords) << text.size();
   }
