@@ -20,7 +20,7 @@ namespace {
 bool SolvesWithin(const Sheet& sheet, int ceiling) { return GradeSheet(sheet, ceiling).solved; }
 
 // Sets first matter on real lists: the graded puzzles below need them for Medium.
-TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
+TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridNeedsSearchForSeveralAndFindsNoneWhereHintsContradict) {
   std::map<int, int> seenNeeded;
   std::mt19937_64 random(7);
   for (const int letters : {5, 8, 26}) {
@@ -45,19 +45,15 @@ TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
         EXPECT_EQ(SolvesWithin(sheet, std::min(report.needed, kTechniqueCount - 1)), report.needed < kTechniqueCount) << where;
         EXPECT_TRUE(hints.size() < HintableCells().size() || report.needed == 1) << where << ": every letter given";
         ++seenNeeded[report.needed];
+        Sheet wrong = sheet;  // every hint a letter no word of the list holds: no grid
+        for (Sheet::Hint& hint : wrong.hints) hint.letter = 'Q';
+        for (int ceiling = 1; letters < 26 && ceiling <= kTechniqueCount; ++ceiling) EXPECT_FALSE(SolvesWithin(wrong, ceiling)) << where;
       }
     }
   }
   for (const Technique technique : {Technique::Singles, Technique::Neighbours, Technique::Lookahead, Technique::Search}) {
     EXPECT_GT(seenNeeded[static_cast<int>(technique)], 0) << "technique " << static_cast<int>(technique);
   }
-}
-
-TEST(Grader, FindsNoGridWhereAHintContradictsTheWords) {
-  const std::vector<PlacementLine> placements = testing::CompiledPuzzles(1, 3).front().placements;
-  Sheet sheet = SheetOf(placements, {HintCells.begin(), HintCells.end()});
-  for (Sheet::Hint& hint : sheet.hints) hint.letter = hint.letter == 'Q' ? 'J' : 'Q';
-  for (int ceiling = 1; ceiling <= kTechniqueCount; ++ceiling) EXPECT_FALSE(SolvesWithin(sheet, ceiling)) << ceiling;
 }
 
 TEST(GradedPuzzles, HaveOneGridAndNeedExactlyTheTechniquesOfTheirGrade) {
