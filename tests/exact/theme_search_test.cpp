@@ -96,8 +96,7 @@ TEST(ThemeEngine, OneSolutionThemePuzzlesHaveOneGridByAnIndependentCount) {
   for (std::uint64_t seed = 1; seed <= 6; ++seed) {
     const std::vector<std::string> planted = testing::PlantedList(seed, 26, 6, 0);
     Compiler compiler(testing::ListOf({planted.begin() + 3, planted.end()}), RandomSource(seed));
-    CompileOptions options{seed % 2 == 0, true};
-    options.theme = {planted[1], planted[2]};
+    const CompileOptions options{seed % 2 == 0, true, {planted[1], planted[2]}};
     Puzzle puzzle;
     if (compiler.Compile(puzzle, planted[0], [](const CompileEvent&) {}, options) != CompileOutcome::Complete) continue;
     EXPECT_EQ(BruteForceGrids(testing::SheetOf(testing::TextLines(puzzle)), 2).size(), 1u) << "seed " << seed;

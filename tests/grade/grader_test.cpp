@@ -61,8 +61,7 @@ TEST(GradedPuzzles, HaveOneGridAndNeedExactlyTheTechniquesOfTheirGrade) {
   for (const char* list : {"L1words.txt", "L2words.txt", "L3words.txt"}) {
     Compiler compiler(testing::BundledList(list), RandomSource(11));
     for (const Difficulty grade : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert}) {
-      CompileOptions options{true, false};
-      options.difficulty = grade;
+      const CompileOptions options{.varied = true, .difficulty = grade};
       Puzzle puzzle;
       ASSERT_EQ(compiler.Compile(puzzle, "", [](const CompileEvent&) {}, options), CompileOutcome::Complete) << list;
       const std::string where = std::string(list) + ", " + std::string(DifficultyName(grade));
