@@ -46,7 +46,11 @@ bool BruteForceThemeFill(const std::set<std::string>& words, const std::string& 
 TEST(ThemeEngine, FindsAThemeFillExactlyWhenBruteForceDoesAndEveryThemeWordOnce) {
   // A planted list and its theme: the planted words at `themeAt`, every other one left out of the list,
   // and a made-up word when `foreign`.
-  const struct { int letters, decoys, dropped; std::vector<std::size_t> themeAt; bool foreign; } cases[] = {{26, 4, 0, {1, 2}, false},     {26, 6, 0, {3, 9, 14, 20, 21}, false},
+  const struct {
+    int letters, decoys, dropped;
+    std::vector<std::size_t> themeAt;
+    bool foreign;
+  } cases[] = {{26, 4, 0, {1, 2}, false},     {26, 6, 0, {3, 9, 14, 20, 21}, false},
                              {26, 8, 1, {1, 5, 7}, false},    {26, 4, 0, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 0}, false},
                              {26, 4, 2, {1, 2, 3}, false},   {26, 4, 0, {4, 5}, true},
                              {26, 6, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, false}};

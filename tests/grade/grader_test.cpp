@@ -47,7 +47,9 @@ TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridNeedsSearchForSeveralAndFin
         ++seenNeeded[report.needed];
         Sheet wrong = sheet;  // every hint a letter no word of the list holds: no grid
         for (Sheet::Hint& hint : wrong.hints) hint.letter = 'Q';
-        for (int ceiling = 1; letters < 26 && ceiling <= kTechniqueCount; ++ceiling) EXPECT_FALSE(SolvesWithin(wrong, ceiling)) << where;
+        for (int ceiling = 1; letters < 26 && ceiling <= kTechniqueCount; ++ceiling) {
+          EXPECT_FALSE(SolvesWithin(wrong, ceiling)) << where;
+        }
       }
     }
   }

@@ -44,7 +44,7 @@ TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLette
   EXPECT_EQ(ParseDictionaryText(full + "ABCDEFGH").outcome, LoadOutcome::TooManyWords);
 }
 
-TEST(FoldWord, EachLanguageFoldsByItsOwnRules) {
+TEST(FoldWord, EachLanguageFoldsByItsOwnRulesAndAListKeepsItsFoldedWordsOnce) {
   const struct { Language language; std::string line, folded; /* "" when no word in that language */ } cases[] = {
       {Language::English, "platypus", "PLATYPUS"},
       {Language::English, "caf\xC3\xA9" "bar", ""},
@@ -74,9 +74,7 @@ TEST(FoldWord, EachLanguageFoldsByItsOwnRules) {
   for (const auto& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
   for (Language language : kLanguages) EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language);
   EXPECT_EQ(LanguageFromCode("xx"), std::nullopt);
-}
-
-TEST(ReadDictionary, OtherLanguagesKeepFoldedEightLetterWordsOnce) {
+  // a list in another language keeps its folded eight-letter words once
   const std::string text = "M\xC3\xA4" "dchen\nMAEDCHEN\nSchl\xC3\xBC" "ssel\nStra\xC3\x9F" "e\n" + std::string(200, 'a') + "\nabaiss\xC3\xA9s\nabaisses\n";
   const ReadResult german = ParseDictionaryText(text, Language::German);
   EXPECT_EQ(Words(german), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));

@@ -17,7 +17,11 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
   for (int i = 0; i < 70; ++i) accents += "\u00E9";
   using C = Clues;  // a line with an equals sign gives its word a clue, cut to 60 characters
   const struct {
-    std::string text; std::vector<std::string> words; C clues; std::vector<std::string> unusable, repeated; std::string report;
+    std::string text;
+    std::vector<std::string> words;
+    C clues;
+    std::vector<std::string> unusable, repeated;
+    std::string report;
     Language language = Language::English;
   } cases[] = {
       {"", {}, {}, {}, {}, "No theme words: puzzles come from the word list alone."},
