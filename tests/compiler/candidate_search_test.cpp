@@ -28,18 +28,13 @@ std::vector<std::string> Lines(const CandidateList& found) {
   return lines;
 }
 
-Board WithCrossingWord(const std::string& word) {
-  Board board;
-  board.SquareWord[12] = word;
-  board.SquareMark[12] = MarkOn;
-  for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
-  return board;
-}
-
 TEST_P(CandidateSearchTest, RanksFewestPairsFirstSkipsFilledAndUnletteredSquares) {
   // Each of A..H fits one rotation of ABCDEFGH; each CCCCCCCC adds 8 for square 11's C.
   auto search = Search("ABCDEFGH\nCCCCCCCC\nCCCCCCCC\nCXXXXXXX\n");
-  Board board = WithCrossingWord("ABCDEFGH");
+  Board board;  // ABCDEFGH in the crossing square
+  board.SquareWord[12] = "ABCDEFGH";
+  board.SquareMark[12] = MarkOn;
+  for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
   EXPECT_EQ(search->RankOpenSquares(board), (std::vector<RankLine>{{1, 1}, {1, 13}, {1, 23}, {18, 11}}));
   search->Withdraw(2);  // the same word in row 3 goes with it
   board.SquareMark[13] = MarkOn;

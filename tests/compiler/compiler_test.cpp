@@ -19,34 +19,54 @@ using Kind = CompileEvent::Kind;
 
 using testing::RecordCompile;
 
-TEST(Compiler, SoundPuzzlesReportBlankingThenTheStartWordThenEachSquareInTurn) {
+TEST(Compiler, EveryModeMakesSoundPuzzlesShownAsBlankingThenTheStartWordThenEachSquareInTurn) {
   const auto words = testing::BundledList("L1words.txt");  // lists repeating their words: the window sessions
-  Compiler compiler(words, RandomSource(3));
-  std::set<std::string> starts;
-  for (int i = 0; i < 12; ++i) {
-    const std::string typed = i % 4 == 0 ? "EEEEEEEE" : i % 4 == 1 ? "TRIANGLE" : "";  // outside and inside the list
-    const auto run = RecordCompile(compiler, typed);
-    ASSERT_EQ(run.outcome, CompileOutcome::Complete);
-    ASSERT_EQ(testing::CheckPuzzle(testing::TextLines(run.puzzle), testing::WordSet(*words), typed), "") << "run " << i;
-    EXPECT_TRUE(typed.empty() || (run.puzzle.placements[11] == PlacementLine{12, typed, 1, typed}));
-    starts.insert(run.puzzle.board.SquareWord[12]);
-    EXPECT_EQ(run.events[0].kind, Kind::RunStarted);
-    EXPECT_EQ(run.events.back().kind, Kind::PuzzleComplete);
-    const auto start = std::find_if(run.events.rbegin(), run.events.rend(), [](const CompileEvent& e) { return e.kind == Kind::StartWordPlaced; }).base();
-    ASSERT_EQ(run.events.end() - start, 1 + 2 * 22);
-    EXPECT_TRUE(start->square == 1 || start->square == 11 || start->square == 13 || start->square == 23)
-        << "the fill begins next to the crossing square";
-    for (auto it = start; it != run.events.end() - 1; it += 2) {
-      EXPECT_EQ(it->kind, Kind::SquareHighlighted);
-      EXPECT_EQ((it + 1)->kind, Kind::WordPlaced);
-      EXPECT_EQ((it + 1)->square, it->square);
-      EXPECT_EQ((it + 1)->ring, run.puzzle.board.SquareWord[static_cast<std::size_t>(it->square)]);
+  std::vector<Kind> shown = {Kind::AttemptStarted};  // the last attempt; the exact modes search headless before it
+  shown.insert(shown.end(), 184, Kind::CellBlanked);
+  shown.push_back(Kind::StartWordPlaced);
+  for (int i = 0; i < 22; ++i) shown.insert(shown.end(), {Kind::SquareHighlighted, Kind::WordPlaced});
+  shown.push_back(Kind::PuzzleComplete);
+  for (const CompileOptions& mode :
+       {CompileOptions{}, CompileOptions{true, false}, CompileOptions{false, true}, CompileOptions{true, true}}) {
+    const std::string what = std::string(mode.varied ? "varied" : "weighted") + (mode.unique ? ", one solution" : "");
+    Compiler compiler(words, RandomSource(3));
+    std::set<std::string> starts;
+    for (int i = 0; i < 12; ++i) {
+      const std::string typed = i % 4 == 0 ? "EEEEEEEE" : i % 4 == 1 ? "TRIANGLE" : "";  // outside and inside the list
+      const auto run = RecordCompile(compiler, typed, mode);
+      ASSERT_EQ(run.outcome, CompileOutcome::Complete) << what;
+      ASSERT_EQ(testing::CheckPuzzle(testing::TextLines(run.puzzle), testing::WordSet(*words), typed), "")
+          << what << ", run " << i;
+      EXPECT_TRUE(typed.empty() || (run.puzzle.placements[11] == PlacementLine{12, typed, 1, typed}));
+      EXPECT_TRUE(run.puzzle.board.IsComplete());
+      starts.insert(run.puzzle.board.SquareWord[12]);
+      const auto last = run.kinds.end() - static_cast<std::ptrdiff_t>(shown.size());
+      EXPECT_EQ(std::vector<Kind>(last, run.kinds.end()), shown) << what;
+      const bool classic = !mode.varied && !mode.unique;
+      EXPECT_EQ(classic ? run.kinds[0] : *(last - 1), Kind::RunStarted) << what;
+      const std::ptrdiff_t before = last - 1 - run.kinds.begin();  // events before RunStarted
+      EXPECT_EQ(std::count(run.kinds.begin(), last - 1, Kind::Searching), classic ? 0 : before) << what;
+      const auto start = run.events.end() - 1 - 2 * 22;
+      EXPECT_TRUE(start->square == 1 || start->square == 11 || start->square == 13 || start->square == 23)
+          << what << ": the fill begins next to the crossing square";
+      for (auto it = start; it != run.events.end() - 1; it += 2) {
+        EXPECT_EQ((it + 1)->square, it->square);
+        EXPECT_EQ((it + 1)->ring, run.puzzle.board.SquareWord[static_cast<std::size_t>(it->square)]);
+      }
+      EXPECT_EQ(mode.unique ? testing::BruteForceGrids(testing::SheetOf(testing::TextLines(run.puzzle)), 2).size() : 1u, 1u);
     }
+    EXPECT_GE(starts.size(), 7u) << what << ": a random starting word for every untyped compile";
+    int placed = 0;
+    const auto stopped = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
+      if (e.kind == Kind::WordPlaced && ++placed == 3) compiler.RequestStop();
+    });
+    EXPECT_EQ(stopped.outcome, CompileOutcome::Stopped) << what;
+    EXPECT_EQ(stopped.Count(Kind::WordPlaced), 3);
+    EXPECT_EQ(stopped.kinds.back(), Kind::Stopped);
   }
-  EXPECT_GE(starts.size(), 7u) << "a random starting word for every untyped compile";
 }
 
-TEST(Compiler, StopIsSeenAtTheNextStepAndTheNextCompileRunsAfresh) {
+TEST(Compiler, StopDuringBlankingIsSeenAtTheNextStepAndTheNextCompileRunsAfresh) {
   Compiler compiler(testing::BundledList("L1words.txt"), RandomSource(1));
   int blanked = 0;
   const auto duringBlanking = RecordCompile(compiler, "", {}, [&](const CompileEvent& e) {
@@ -55,11 +75,6 @@ TEST(Compiler, StopIsSeenAtTheNextStepAndTheNextCompileRunsAfresh) {
   EXPECT_EQ(duringBlanking.outcome, CompileOutcome::Stopped);
   EXPECT_EQ(duringBlanking.Count(Kind::CellBlanked), 184);
   EXPECT_EQ(duringBlanking.Count(Kind::SquareHighlighted), 0);
-  const auto duringFilling = RecordCompile(compiler, "", {}, [&](const CompileEvent& e) {
-    if (e.kind == Kind::WordPlaced) compiler.RequestStop();
-  });
-  EXPECT_EQ(duringFilling.Count(Kind::WordPlaced), 1);
-  EXPECT_EQ(duringFilling.events.back().kind, Kind::Stopped);
   EXPECT_EQ(RecordCompile(compiler).outcome, CompileOutcome::Complete);
 }
 
@@ -72,34 +87,6 @@ TEST(Compiler, TellsAtOnceWhenTheListHasTooFewDifferentWords) {
     EXPECT_EQ(run.outcome, CompileOutcome::TooFewWords);
     EXPECT_EQ(run.Count(Kind::AttemptStarted), 0);
     EXPECT_EQ(EnglishText(TooFewWordsMessage(compiler.DistinctWordCount())), "A puzzle needs 23 different words; this dictionary has " + std::to_string(distinct) + ".");
-  }
-}
-
-TEST(ExactCompile, EveryModeMakesSoundPuzzlesShownLikeAClassicFill) {
-  const auto words = testing::BundledList("L1words.txt");
-  std::vector<Kind> shown = {Kind::RunStarted, Kind::AttemptStarted};  // after headless searching only
-  shown.insert(shown.end(), 184, Kind::CellBlanked);
-  shown.push_back(Kind::StartWordPlaced);
-  for (int i = 0; i < 22; ++i) shown.insert(shown.end(), {Kind::SquareHighlighted, Kind::WordPlaced});
-  shown.push_back(Kind::PuzzleComplete);
-  for (const CompileOptions& mode : {CompileOptions{true, false}, CompileOptions{false, true}, CompileOptions{true, true}}) {
-    Compiler compiler(words, RandomSource(11));
-    for (const std::string start : {"", "TRIANGLE", "QQQQQQQQ"}) {
-      const auto run = RecordCompile(compiler, start, mode);
-      ASSERT_EQ(run.outcome, CompileOutcome::Complete);
-      const auto searching = run.kinds.end() - static_cast<std::ptrdiff_t>(shown.size());
-      EXPECT_EQ(std::vector<Kind>(searching, run.kinds.end()), shown);
-      EXPECT_EQ(std::count(run.kinds.begin(), searching, Kind::Searching), searching - run.kinds.begin());
-      EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(run.puzzle), testing::WordSet(*words), start), "");
-      EXPECT_TRUE(run.puzzle.board.IsComplete());
-      EXPECT_EQ(mode.unique ? testing::BruteForceGrids(testing::SheetOf(testing::TextLines(run.puzzle)), 2).size() : 1u, 1u);
-    }
-    int placed = 0;
-    const auto stopped = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
-      if (e.kind == Kind::WordPlaced && ++placed == 3) compiler.RequestStop();
-    });
-    EXPECT_EQ(stopped.outcome, CompileOutcome::Stopped);
-    EXPECT_EQ(stopped.Count(Kind::WordPlaced), 3);
   }
 }
 

@@ -16,17 +16,14 @@ namespace loopword::exact {
 namespace {
 
 using testing::BruteForceGrids;
-using testing::Rotate;
+
+/// Whether the 8-letter `ring` reads `word` from one of its cells.
+bool IsTurnOf(const std::string& ring, const std::string& word) { return (ring + ring).find(word) != std::string::npos; }
 
 /// Whether two words of `words` are rotations of each other, so that a grid would not tell them apart.
 bool HasRotatedTwins(const std::set<std::string>& words) {
-  std::set<std::string> rings;
-  for (const std::string& word : words) {
-    std::set<std::string> own;
-    for (int r = 0; r < 8; ++r) own.insert(Rotate(word, r));
-    for (const std::string& ring : own) {
-      if (!rings.insert(ring).second) return true;
-    }
+  for (auto a = words.begin(); a != words.end(); ++a) {
+    if (std::any_of(std::next(a), words.end(), [&](const std::string& b) { return IsTurnOf(*a, b); })) return true;
   }
   return false;
 }
@@ -36,36 +33,30 @@ bool BruteForceThemeFill(const std::set<std::string>& words, const std::string& 
   testing::GridProblem problem{words, centre, {}};
   problem.words.erase(centre);
   for (const std::string& grid : BruteForceGrids(problem, 1'000'000)) {
-    const bool holdsAll = std::all_of(theme.begin(), theme.end(), [&](const std::string& word) {
-      for (int s = 0; s < kSquareCount; ++s) {
-        const std::string ring = grid.substr(static_cast<std::size_t>(s) * 8, 8);
-        for (int r = 0; r < 8; ++r) {
-          if (Rotate(word, r) == ring) return true;
-        }
-      }
-      return false;
-    });
-    if (holdsAll) return true;
+    if (std::all_of(theme.begin(), theme.end(), [&](const std::string& word) {
+          for (std::size_t s = 0; s < grid.size(); s += 8) {
+            if (IsTurnOf(grid.substr(s, 8), word)) return true;
+          }
+          return false;
+        })) return true;
   }
   return false;
 }
 
-/// A planted list, its theme (the planted words at `themeAt`, every other one left out of the list,
-/// and a made-up word when `foreign`) and the list without those left out.
-struct ThemeCase {
-  int letters, decoys, dropped;
-  std::vector<std::size_t> themeAt;
-  bool foreign;
-};
-
 TEST(ThemeEngine, FindsAThemeFillExactlyWhenBruteForceDoesAndEveryThemeWordOnce) {
-  const ThemeCase cases[] = {{26, 4, 0, {1, 2}, false},     {26, 6, 0, {3, 9, 14, 20, 21}, false},
+  // A planted list and its theme: the planted words at `themeAt`, every other one left out of the list,
+  // and a made-up word when `foreign`.
+  const struct {
+    int letters, decoys, dropped;
+    std::vector<std::size_t> themeAt;
+    bool foreign;
+  } cases[] = {{26, 4, 0, {1, 2}, false},     {26, 6, 0, {3, 9, 14, 20, 21}, false},
                              {26, 8, 1, {1, 5, 7}, false},    {26, 4, 0, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 0}, false},
                              {26, 4, 2, {1, 2, 3}, false},   {26, 4, 0, {4, 5}, true},
                              {26, 6, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, false}};
   int found = 0, impossible = 0;
   const bool sanitized = std::getenv("LOOPWORD_SANITIZED") != nullptr;  // there the brute force, the same in every build, is too slow
-  for (const ThemeCase& test : cases) {
+  for (const auto& test : cases) {
     for (std::uint64_t seed = 1; seed <= 2; ++seed) {
       const std::vector<std::string> planted = testing::PlantedList(seed, test.letters, test.decoys, test.dropped);
       std::vector<std::string> theme;
@@ -109,8 +100,7 @@ TEST(ThemeEngine, OneSolutionThemePuzzlesHaveOneGridByAnIndependentCount) {
   for (std::uint64_t seed = 1; seed <= 6; ++seed) {
     const std::vector<std::string> planted = testing::PlantedList(seed, 26, 6, 0);
     Compiler compiler(testing::ListOf({planted.begin() + 3, planted.end()}), RandomSource(seed));
-    CompileOptions options{seed % 2 == 0, true};
-    options.theme = {planted[1], planted[2]};
+    const CompileOptions options{seed % 2 == 0, true, {planted[1], planted[2]}};
     Puzzle puzzle;
     if (compiler.Compile(puzzle, planted[0], [](const CompileEvent&) {}, options) != CompileOutcome::Complete) continue;
     EXPECT_EQ(BruteForceGrids(testing::SheetOf(testing::TextLines(puzzle)), 2).size(), 1u) << "seed " << seed;

@@ -16,19 +16,11 @@
 namespace loopword::grade {
 namespace {
 
-/// `count` hint cells drawn from the cells a graded sheet may give.
-std::vector<RingCell> SomeHintCells(std::size_t count, std::mt19937_64& random) {
-  std::vector<RingCell> cells = HintableCells();
-  std::shuffle(cells.begin(), cells.end(), random);
-  cells.resize(std::min(count, cells.size()));
-  return cells;
-}
-
 /// Whether techniques up to `ceiling` solve the sheet.
 bool SolvesWithin(const Sheet& sheet, int ceiling) { return GradeSheet(sheet, ceiling).solved; }
 
 // Sets first matter on real lists: the graded puzzles below need them for Medium.
-TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
+TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridNeedsSearchForSeveralAndFindsNoneWhereHintsContradict) {
   std::map<int, int> seenNeeded;
   std::mt19937_64 random(7);
   for (const int letters : {5, 8, 26}) {
@@ -40,7 +32,9 @@ TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
       const std::vector<PlacementLine> placements(fill.lines.begin(), fill.lines.end());
       const std::vector<std::string> lines = testing::TextLines(placements);
       for (const std::size_t count : letters < 26 ? std::vector<std::size_t>{18, 30, 200} : std::vector<std::size_t>{0, 2, 5, 18}) {
-        const std::vector<RingCell> hints = SomeHintCells(count, random);
+        std::vector<RingCell> hints = HintableCells();  // `count` of the cells a graded sheet may give
+        std::shuffle(hints.begin(), hints.end(), random);
+        hints.resize(std::min(count, hints.size()));
         const Sheet sheet = SheetOf(placements, hints);
         const std::size_t grids = testing::BruteForceGrids(testing::SheetOf(lines, hints), 2).size();
         const GradeReport report = GradeSheet(sheet);
@@ -51,6 +45,11 @@ TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
         EXPECT_EQ(SolvesWithin(sheet, std::min(report.needed, kTechniqueCount - 1)), report.needed < kTechniqueCount) << where;
         EXPECT_TRUE(hints.size() < HintableCells().size() || report.needed == 1) << where << ": every letter given";
         ++seenNeeded[report.needed];
+        Sheet wrong = sheet;  // every hint a letter no word of the list holds: no grid
+        for (Sheet::Hint& hint : wrong.hints) hint.letter = 'Q';
+        for (int ceiling = 1; letters < 26 && ceiling <= kTechniqueCount; ++ceiling) {
+          EXPECT_FALSE(SolvesWithin(wrong, ceiling)) << where;
+        }
       }
     }
   }
@@ -59,20 +58,12 @@ TEST(Grader, SolvesWithoutSearchOnlySheetsWithOneGridAndNeedsSearchForSeveral) {
   }
 }
 
-TEST(Grader, FindsNoGridWhereAHintContradictsTheWords) {
-  const std::vector<PlacementLine> placements = testing::CompiledPuzzles(1, 3).front().placements;
-  Sheet sheet = SheetOf(placements, {HintCells.begin(), HintCells.end()});
-  for (Sheet::Hint& hint : sheet.hints) hint.letter = hint.letter == 'Q' ? 'J' : 'Q';
-  for (int ceiling = 1; ceiling <= kTechniqueCount; ++ceiling) EXPECT_FALSE(SolvesWithin(sheet, ceiling)) << ceiling;
-}
-
 TEST(GradedPuzzles, HaveOneGridAndNeedExactlyTheTechniquesOfTheirGrade) {
   std::map<Difficulty, std::vector<std::size_t>> hintCounts;
   for (const char* list : {"L1words.txt", "L2words.txt", "L3words.txt"}) {
     Compiler compiler(testing::BundledList(list), RandomSource(11));
     for (const Difficulty grade : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard, Difficulty::Expert}) {
-      CompileOptions options{true, false};
-      options.difficulty = grade;
+      const CompileOptions options{.varied = true, .difficulty = grade};
       Puzzle puzzle;
       ASSERT_EQ(compiler.Compile(puzzle, "", [](const CompileEvent&) {}, options), CompileOutcome::Complete) << list;
       const std::string where = std::string(list) + ", " + std::string(DifficultyName(grade));

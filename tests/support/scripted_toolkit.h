@@ -22,9 +22,8 @@ class ScriptedToolkit : public Toolkit {
     messages.push_back(EnglishText(message));
     lastMessage = message;
   }
-  bool AskYesNo(const Message& question, bool yesByDefault) override {
+  bool AskYesNo(const Message& question, bool) override {
     questions.push_back(EnglishText(question));
-    yesByDefaults.push_back(yesByDefault);
     return Next(yesNoReplies, true);
   }
   std::string InputBox(const Message&, const Message&) override { return Next(inputReplies, std::string()); }
@@ -53,7 +52,6 @@ class ScriptedToolkit : public Toolkit {
 
   /// What was shown and asked, in English.
   std::vector<std::string> messages, questions;
-  std::vector<bool> yesByDefaults;  // for each question, whether Enter answers Yes
   Message lastMessage;  // the last message as data, to render as the window does
   std::deque<bool> yesNoReplies;
   std::deque<std::string> inputReplies, fileReplies;

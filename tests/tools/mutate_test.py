@@ -59,13 +59,10 @@ class SitesTest(unittest.TestCase):
 class RunTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
+        self.addCleanup(self.folder.cleanup)
         self.source = os.path.join(self.folder.name, "ready.cpp")
         self.build = os.path.join(self.folder.name, "build")
-        with open(self.source, "wb") as f:
-            f.write(SOURCE)
-
-    def tearDown(self):
-        self.folder.cleanup()
+        pathlib.Path(self.source).write_bytes(SOURCE)
 
     def run_tool(self, test_cmd, *options):
         return subprocess.run([sys.executable, str(TOOL), "--build", self.build, "--count", "0", "--build-cmd",
@@ -73,8 +70,7 @@ class RunTest(unittest.TestCase):
                               capture_output=True, text=True, timeout=60)
 
     def assert_restored(self):
-        with open(self.source, "rb") as f:
-            self.assertEqual(f.read(), SOURCE)
+        self.assertEqual(pathlib.Path(self.source).read_bytes(), SOURCE)
         self.assertFalse(os.path.exists(os.path.join(self.build, "mutate-backup")))
 
     def test_each_mutant_is_judged_and_the_file_restored(self):
@@ -83,8 +79,8 @@ class RunTest(unittest.TestCase):
         result = self.run_tool(f"grep -q 'a == 2' {self.source} && {{ grep -q '||' {self.source} || sleep 20; }}",
                                "--timeout", "2", "--report", report)
         self.assertEqual(result.returncode, 0, result.stderr)
-        with open(report, encoding="utf-8") as f:
-            judged = {m["mutation"]: (m["status"], m["line"]) for m in json.load(f)["mutants"]}
+        mutants = json.loads(pathlib.Path(report).read_text(encoding="utf-8"))["mutants"]
+        judged = {m["mutation"]: (m["status"], m["line"]) for m in mutants}
         self.assertEqual(judged, {"return !(…)": ("survived", 3), "== → !=": ("killed", 3),
                                   "|| → &&": ("timed out", 3), "> → >=": ("did not build", 3)})
         self.assertIn("ready.cpp:3:3  return !(…)\n    - return a == 2 || a > 7;\n    + return !(a == 2 || a > 7);",

@@ -15,11 +15,10 @@ namespace {
 TEST(BundledLists, ALevelIsFoundBesideTheProgramThenInTheDataFolderElseNamedBesideTheProgram) {
   testing::TempDir root;
   const std::filesystem::path bin = root.Path() / "bin", share = root.Path() / "share" / "loopword";
-  std::filesystem::create_directories(bin);
-  std::filesystem::create_directories(share);
-  std::ofstream(share / "de-L2words.txt") << "HAUSTUER\r\n";
-  std::ofstream(bin / "de-L1words.txt") << "HAUSTUER\r\n";
-  std::ofstream(share / "de-L1words.txt") << "HAUSTUER\r\n";
+  for (const std::filesystem::path& file : {share / "de-L2words.txt", bin / "de-L1words.txt", share / "de-L1words.txt"}) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file) << "HAUSTUER\r\n";
+  }
   EXPECT_EQ(BundledListPath(bin.string(), 1, Language::German), (bin / "de-L1words.txt").string());
   EXPECT_EQ(BundledListPath(bin.string(), 2, Language::German), (share / "de-L2words.txt").string());
   EXPECT_EQ(BundledListPath(bin.string(), 3, Language::German), (bin / "de-L3words.txt").string());

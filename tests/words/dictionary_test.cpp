@@ -18,14 +18,12 @@ std::vector<std::string> Words(const ReadResult& result) {
   return words;
 }
 
-TEST(ReadDictionary, EveryLineEndAByteOrderMarkDuplicatesAndRotations) {
-  const ReadResult result = ParseDictionaryText("\xEF\xBB\xBF" "AAAAAAAA\r\nABCDEFGH\nCCCCCCCC\rAAAAAAAA\n\rEEEEEEEE");
-  ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
-  EXPECT_EQ(Words(result), (std::vector<std::string>{"AAAAAAAA", "ABCDEFGH", "CCCCCCCC", "AAAAAAAA", "EEEEEEEE"}));
-  EXPECT_EQ(ToString(result.dictionary.WordList(2, 8)), "HABCDEFG") << "rotations wrap round";
-}
-
-TEST(ReadDictionary, EightCapitalsOrEightLowerCaseLettersCountingLettersBeforeTheFirstBadOne) {
+TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLetterCountsAndTheLimit) {
+  const ReadResult ends = ParseDictionaryText("\xEF\xBB\xBF" "AAAAAAAA\r\nABCDEFGH\nCCCCCCCC\rAAAAAAAA\n\rEEEEEEEE");
+  ASSERT_EQ(ends.outcome, LoadOutcome::Loaded);
+  EXPECT_EQ(Words(ends), (std::vector<std::string>{"AAAAAAAA", "ABCDEFGH", "CCCCCCCC", "AAAAAAAA", "EEEEEEEE"}));
+  EXPECT_EQ(ToString(ends.dictionary.WordList(2, 8)), "HABCDEFG") << "rotations wrap round";
+  // eight capitals or eight lower-case letters, counting the letters before a line's first bad one
   const ReadResult result = ParseDictionaryText(
       "ABCDEFG\nABCDEFGHI\nABCDEFGH \nABC-EFGH\nABCD\xC9" "FGH\nABCD\x7F" "FGH\nABCDEFG1\nZZZZZZZZ\n"
       "platypus\nBrussels\nmIXEDcas\nabcdefg1\ncaf\xC3\xA9" "bar\ndon't-go\n"s);
@@ -37,9 +35,6 @@ TEST(ReadDictionary, EightCapitalsOrEightLowerCaseLettersCountingLettersBeforeTh
   EXPECT_EQ(weight['B' - 'A'], 5) << "the four A lines and Brussels up to its r; abcdefg1 counts nothing";
   EXPECT_EQ(weight['P' - 'A'], 2) << "lower-case letters count as capitals";
   EXPECT_EQ(weight['Z' - 'A'], 8);
-}
-
-TEST(ReadDictionary, NoWordsAndTheLimit) {
   for (const std::string& text : {""s, "\r\n\n"s, "hello\nworld\n"s, std::string(3'000'000, 'A')}) {
     EXPECT_EQ(ParseDictionaryText(text).outcome, LoadOutcome::NoWords) << text.size();
   }
@@ -49,13 +44,8 @@ TEST(ReadDictionary, NoWordsAndTheLimit) {
   EXPECT_EQ(ParseDictionaryText(full + "ABCDEFGH").outcome, LoadOutcome::TooManyWords);
 }
 
-TEST(FoldWord, EachLanguageFoldsByItsOwnRules) {
-  struct Case {
-    Language language;
-    std::string line;
-    std::string folded;  // "" when the line is no word in that language
-  };
-  const std::vector<Case> cases = {
+TEST(FoldWord, EachLanguageFoldsByItsOwnRulesAndAListKeepsItsFoldedWordsOnce) {
+  const struct { Language language; std::string line, folded; /* "" when no word in that language */ } cases[] = {
       {Language::English, "platypus", "PLATYPUS"},
       {Language::English, "caf\xC3\xA9" "bar", ""},
       {Language::English, "Brussels", ""},
@@ -81,24 +71,15 @@ TEST(FoldWord, EachLanguageFoldsByItsOwnRules) {
       {Language::Spanish, "ni\xC3", ""},            // cut UTF-8
       {Language::German, "\xC0\x80", ""},          // overlong UTF-8
   };
-  for (const Case& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
+  for (const auto& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
   for (Language language : kLanguages) EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language);
   EXPECT_EQ(LanguageFromCode("xx"), std::nullopt);
-}
-
-TEST(ReadDictionary, OtherLanguagesKeepFoldedEightLetterWordsOnce) {
+  // a list in another language keeps its folded eight-letter words once
   const std::string text = "M\xC3\xA4" "dchen\nMAEDCHEN\nSchl\xC3\xBC" "ssel\nStra\xC3\x9F" "e\n" + std::string(200, 'a') + "\nabaiss\xC3\xA9s\nabaisses\n";
   const ReadResult german = ParseDictionaryText(text, Language::German);
   EXPECT_EQ(Words(german), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));
   EXPECT_EQ(german.dictionary.LetterWeight()['E' - 'A'], 3) << "the letters of the kept words alone";
   EXPECT_EQ(Words(ParseDictionaryText(text, Language::French)), (std::vector<std::string>{"MAEDCHEN", "ABAISSES"}));
-}
-
-/// `lines` joined, each followed by `lineEnd`.
-std::string Joined(const std::vector<std::string>& lines, const std::string& lineEnd) {
-  std::string text;
-  for (const std::string& line : lines) text += line + lineEnd;
-  return text;
 }
 
 TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
@@ -123,7 +104,9 @@ TEST(ReadDictionary, AListThatIsNotUtf8IsReadAsWindows1252WithEitherLineEnd) {
   };
   for (const auto& c : cases) {
     for (const std::string lineEnd : {"\r\n", "\n"}) {
-      const ReadResult read = ParseDictionaryText(Joined(c.lines, lineEnd), c.language);
+      std::string text;
+      for (const std::string& line : c.lines) text += line + lineEnd;
+      const ReadResult read = ParseDictionaryText(text, c.language);
       ASSERT_EQ(read.outcome, LoadOutcome::Loaded) << c.what;
       EXPECT_EQ(Words(read), c.words) << c.what;
       EXPECT_EQ(read.encoding, c.encoding) << c.what;
@@ -156,7 +139,7 @@ TEST(ReadDictionary, AFileInNeitherEncodingNamesTheLineByWhichItIsNeither) {
       << "tab, form feed, vertical tab, Ctrl+Z and DEL are text";
 }
 
-TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
+TEST(ReadDictionaryFile, FilesAcrossBufferEdgesInEitherEncodingAndFilesThatCannotBeRead) {
   testing::TempDir dir;
   std::string text(64 * 1024 - 11, 'x');  // the CR and the LF of one line end fall into two reads
   text += "\r\nABCDEFGH\r\nBCDEFGHA";
@@ -165,10 +148,7 @@ TEST(ReadDictionaryFile, FilesAcrossBufferEdgesAndFilesThatCannotBeRead) {
     EXPECT_EQ(ReadDictionaryFile(path).outcome, LoadOutcome::ReadError) << path;
   }
   EXPECT_EQ(ReadDictionaryFile(dir.Write("huge.txt", std::string(64 << 20, 'Q'))).outcome, LoadOutcome::NoWords);
-}
-
-TEST(ReadDictionaryFile, TheWholeFileDecidesItsEncodingWhereverABufferEnds) {
-  testing::TempDir dir;
+  // the whole file decides its encoding wherever a buffer ends
   const std::string beforeEdge(64 * 1024 - 1, 'x');  // a two-byte character cut by the end of the first read
   const ReadResult cut = ReadDictionaryFile(dir.Write("cut.txt", beforeEdge + "\xC3\xA9\n\xC3\xA9l\xC3\xA9phant\n"), Language::French);
   EXPECT_EQ(cut.encoding, TextEncoding::Utf8);
