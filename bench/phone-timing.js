@@ -1,6 +1,6 @@
 // How soon a phone shows the first puzzle's letters: the hosted page over slow 4G with a 4x slower CPU (the values
 // Lighthouse's mobile preset applies in the browser: 562.5 ms round trips, 1.47 Mbit/s down), 360 x 740.
-// Usage: node bench/phone-timing.js [RUNS]   (scripts/web builds build-web/site first)
+// Usage: node bench/phone-timing.js [RUNS] [SITE]   (SITE: build-web/site, which scripts/web builds)
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
@@ -10,10 +10,11 @@ const path = require('node:path');
 const root = path.resolve(__dirname, '..');
 const { chromium } = require(path.join(root, 'tests/web/node_modules/playwright-core'));
 const runs = Number(process.argv[2] ?? 5);
+const site = process.argv[3] ?? path.join(root, 'build-web/site');
 const port = 8933;
 
 (async () => {
-  const server = spawn('node', [path.join(__dirname, 'static-server.js'), path.join(root, 'build-web/site'), String(port)]);
+  const server = spawn('node', [path.join(__dirname, 'static-server.js'), site, String(port)]);
   await new Promise((resolve) => setTimeout(resolve, 500));
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
   const times = [];
