@@ -13,4 +13,4 @@ if [ -n "$missing" ]; then
   if [ -n "${CI:-}" ]; then exit 1; fi
   exit 77
 fi
-LOOPWORD_PAGE="$1" LOOPWORD_COMPILE="$2" exec node --test "$here/page_test.js" "$here/memory_test.js" "$here/site_test.js"
+LOOPWORD_PAGE="$1" LOOPWORD_COMPILE="$2" exec node --test "$here/page_test.js" "$here/site_test.js"
