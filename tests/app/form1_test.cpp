@@ -13,7 +13,6 @@
 #include "board/message.h"
 #include "compiler/compiler.h"
 #include "puzzle/puzzle_file.h"
-#include "puzzle/web_page.h"
 #include "display/sheet_view.h"
 #include "output/booklet.h"
 #include "support/recording_canvas.h"
@@ -147,7 +146,8 @@ TEST_F(Form1Test, ASaveThatFailsLeavesTheLettersAtStakeAndEveryExportAsksBeforeR
       {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), false, "old"},
       {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), true, "<svg"},
       {"mnuExportWeb", Target("page.html"), Target("page.html"), false, "old"},
-      {"mnuExportWeb", Target("page.html"), Target("page.html"), true, *PageWithPuzzle(page, puzzleFile)},
+      {"mnuExportWeb", Target("page.html"), Target("page.html"), true,
+       "<html><meta name=\"loopword-puzzle\" content=\"" + QByteArray::fromStdString(puzzleFile).toBase64().toStdString() + "\">"},
   };
   for (const auto& [item, chosen, replaced, yes, after] : exports) {
     std::ofstream(replaced) << "old";

@@ -22,10 +22,12 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
   const Language languages[] = {Language::English, Language::German};
   for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
     const Language language = languages[written.size()];
-    written.push_back({HeaderComments({.wordList = "L1words.txt", .wordCount = 6508, .seed = 42, .language = language}), std::move(puzzle)});
+    Clues clues;  // the first puzzle's clue is its own
+    if (written.empty()) clues[puzzle.placements[0].word] = "the first word";
+    written.push_back({HeaderComments({.wordList = "L1words.txt", .wordCount = 6508, .seed = 42, .clues = clues, .language = language}), std::move(puzzle)});
   }
   const std::string text = FormatPuzzleFile(written);
-  EXPECT_EQ(text.substr(0, 86), "# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n01 ");
+  EXPECT_TRUE(text.starts_with("# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n# clue: ")) << text;
   std::string crlf;
   for (const char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   for (const std::string& variant : {text, crlf, "\xEF\xBB\xBF" + text}) {
@@ -35,6 +37,7 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
       EXPECT_EQ(read.puzzles[i].puzzle.board.SquareWord, written[i].puzzle.board.SquareWord);
       EXPECT_TRUE(read.puzzles[i].puzzle.board.IsComplete());
       EXPECT_EQ(LanguageOf(read.puzzles[i]), languages[i]) << "a \"# language: de\" line, none for English";
+      EXPECT_EQ(read.puzzles[i].puzzle.clues.size(), 1 - i);
     }
     EXPECT_EQ(FormatPuzzleFile(read.puzzles), text) << "lines and comments as written";
   }
@@ -54,7 +57,7 @@ TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesHintCellsAndCluesAreReadBackOnt
       {"bad\xFF\xC3 bytes\x7F\xC2\x85!", "bad bytes !", standard, {}, {}, ""},
       {sixty + "zzz", sixty, standard, {}, {}, ""},
       {" \t\n", "", standard, std::nullopt, {}, "# fill: classic\n# seed: 1\n"},
-      {"", "", Difficulty::Hard, Hints({{1, 1}, {3, 5}, {14, 1}, {23, 8}}), {}, "# difficulty: hard\n# hints: 01.1 03.5 14.1 23.8\n"},
+      {"", "", Difficulty::Hard, Hints({{1, 1}, {3, 5}, {19, 1}, {23, 8}}), {}, "# difficulty: hard\n# hints: 01.1 03.5 19.1 23.8\n"},
       {"", "", Difficulty::Expert, Hints(std::vector<RingCell>{}), {}, "# difficulty: expert\n# hints:\n"},
       {"", "", standard, {}, clues, "\n# clue: " + first + " un animal = gris, tr\u00E8s grand\n"},  // a clue line each
   };
