@@ -18,8 +18,10 @@ namespace {
 TEST(Message, EachProducerReadsInEnglishWordForWordAsBefore) {
   const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
   const CompileOptions themed{.theme = {"ELEPHANT"}};
+  ReadResult tooManyWords;
+  tooManyWords.outcome = LoadOutcome::TooManyWords;
   const std::pair<Message, std::string> cases[] = {
-      {LoadMessages({.outcome = LoadOutcome::TooManyWords}, "big.txt").front(), "Dictionary limit is 49,000 words"},
+      {LoadMessages(tooManyWords, "big.txt").front(), "Dictionary limit is 49,000 words"},
       {ImpossibleMessage("LOOPWORD"), "No puzzle can be made from this dictionary with the starting word LOOPWORD."},
       {ImpossibleMessage(""), "No puzzle can be made from this dictionary."},
       {compiler.FailureMessage(CompileOutcome::GaveUp, "LOOPWORD", {}), "No complete puzzle could be made with this dictionary and starting word."},
