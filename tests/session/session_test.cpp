@@ -313,6 +313,23 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   EXPECT_FALSE(teacher->CurrentView().classSet) << "made with other choices";
 }
 
+TEST_F(SessionTest, AClassSetMadeWithoutAChosenSeedStillGivesEachPupilTheirPuzzle) {
+  auto teacher = NewSession();
+  std::vector<MadePuzzle> made;
+  const auto keep = [&](MadePuzzle&& puzzle) {
+    made.push_back(std::move(puzzle));
+    return true;
+  };
+  ASSERT_TRUE(teacher->MakeClassSet(2, [](int, int) { return true; }, keep).done);
+  const std::optional<ClassSet> linked = teacher->CurrentView().classSet;
+  ASSERT_TRUE(linked);
+  auto pupil = NewSession();
+  ASSERT_TRUE(pupil->ChooseClassPuzzle(*linked, 2).done);
+  pupil->Compile();
+  Finish(*pupil);
+  EXPECT_EQ(PuzzleOf(*pupil).placements, made.at(1).file.puzzle.placements);
+}
+
 /// The bytes of base64 `text`, read independently of the writer.
 std::string FromBase64(std::string_view text) {
   const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
