@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <array>
-#include <QXmlStreamReader>
-#include <filesystem>
-#include <regex>
-
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <array>
+#include <filesystem>
+#include <iterator>
+#include <sstream>
 
 #include "display/sheets.h"
 #include "display/units.h"
@@ -39,9 +39,16 @@ std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
 
 /// The "emb" column of every font row pdffonts lists (the fifth field from the end, before sub, uni and the object).
 std::vector<std::string> EmbeddedColumn(const std::string& listing) {
-  static const std::regex row(R"((\S+) +(?:yes|no) +(?:yes|no) +\d+ +\d+\n)");
+  const auto yesOrNo = [](const std::string& field) { return field == "yes" || field == "no"; };
+  const auto number = [](const std::string& field) { return field.find_first_not_of("0123456789") == std::string::npos; };
   std::vector<std::string> column;
-  for (std::sregex_iterator at(listing.begin(), listing.end(), row), end; at != end; ++at) column.push_back((*at)[1]);
+  std::istringstream lines(listing);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    const std::vector<std::string> fields{std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
+    const auto end = fields.end();
+    if (fields.size() >= 5 && yesOrNo(end[-4]) && yesOrNo(end[-3]) && number(end[-2]) && number(end[-1])) column.push_back(end[-5]);
+  }
   return column;
 }
 
