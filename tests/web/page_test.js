@@ -106,7 +106,7 @@ describe('puzzles made in the page', () => {
     { level: 3, seed: 5, options: ['varied', 'unique'] },
     { level: 1, seed: 21, options: ['varied'], difficulty: 'hard' },
     { level: 2, seed: 31, options: ['varied'], language: 'de' },
-    { level: 1, seed: 12, options: ['varied', 'unique'], language: 'es' },
+    { level: 1, seed: 12, options: ['varied', 'unique'], difficulty: 'medium', language: 'es' },
     { level: 3, seed: 40, options: [], language: 'nl' },
   ];
   for (const { level, seed, options, difficulty = 'standard', language = 'en' } of cases) {
