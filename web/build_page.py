@@ -26,7 +26,7 @@ DIGITS_85 = "".join(c for c in map(chr, range(0x21, 0x7F)) if c not in "\"&'<>\\
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
 SITE_CORE = ("./", "index.html", "worker.js", "loopword_web.wasm",
-             "manifest.webmanifest", "icons/loopword-192.png", "icons/loopword-512.png")
+             "manifest.webmanifest", "icons/loopword.svg", "icons/loopword-192.png", "icons/loopword-512.png")
 CSP = {
     "site": "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src 'self' data:;"
             " worker-src 'self'; connect-src 'self'; manifest-src 'self'",
@@ -35,7 +35,7 @@ CSP = {
 }
 SITE_HEAD = """<link rel="preload" href="loopword_web.wasm" as="fetch" type="application/wasm" crossorigin>
 <link rel="manifest" href="manifest.webmanifest">
-<link rel="icon" href="icons/loopword-192.png" sizes="192x192">
+<link rel="icon" href="icons/loopword.svg" type="image/svg+xml">
 <link rel="apple-touch-icon" href="icons/loopword-192.png">
 <meta name="theme-color" content="#9b2f2f">
 <meta name="description" content="Loopword: word puzzles shaped like an 8 to solve and make, in seven languages.">"""
@@ -46,10 +46,10 @@ def level_words(data, language, level):
     return {line.strip() for line in (data / f"{prefix}L{level}words.txt").read_text().splitlines() if line.strip()}
 
 
-def packed_levels(data, language):
-    """A language's three levels in one text: each word of Level 3 once, in order, as a mark (its lowest level and
-    the letters it shares with the word before) and the letters that differ."""
-    levels = [level_words(data, language, level) for level in (1, 2, 3)]
+def packed_levels(data, language, top=3):
+    """A language's levels up to `top` in one text: each word of the top level once, in order, as a mark (its lowest
+    level and the letters it shares with the word before) and the letters that differ."""
+    levels = [level_words(data, language, level) for level in range(1, top + 1)]
     marks, before = [], ""
     for word in sorted(set().union(*levels)):
         shared = 0
@@ -129,8 +129,8 @@ def write_site(out, source, module, parts, packed, figure, one_file):
     (site / "worker.js").write_bytes(worker_script(source, module))
     shutil.copy(module.with_suffix(".wasm"), site / "loopword_web.wasm")
     shutil.copy(source / "manifest.webmanifest", site)
-    for size in (192, 512):
-        shutil.copy(source / "icons" / f"loopword-{size}.png", site / "icons")
+    for icon in ("loopword.svg", "loopword-192.png", "loopword-512.png"):  # the tab's icon is a few hundred bytes
+        shutil.copy(source / "icons" / icon, site / "icons")
     for name, content in parts.items():
         path = site / name
         path.parent.mkdir(parents=True, exist_ok=True)
@@ -163,7 +163,10 @@ def main(source, data, docs, module, texts, out):
     packed["loopword_web.wasm"] = gzipped(module.with_suffix(".wasm").read_bytes())
     single = one_file(source, packed, figure)
     (out / "loopword.html").write_bytes(single)
-    write_site(out, source, module, parts, packed, figure, single)
+    # The hosted page's first puzzle waits for Level 1 alone; the one file carries every level anyway.
+    first = {f"lists/{language}-1.words": packed_levels(data, language, 1) for language in LANGUAGES}
+    packed.update({name: gzipped(content) for name, content in first.items()})
+    write_site(out, source, module, {**parts, **first}, packed, figure, single)
 
 
 if __name__ == "__main__":

@@ -215,12 +215,13 @@ function say(text, sticky = false) {
 }
 
 /// Sends a command, asks its question and sends it again confirmed, then shows the view it leaves and what it said.
-async function run(command, args = [], confirmable = false, sticky = false) {
+async function run(command, args = [], confirmable = false, sticky = false, drawn = true) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let { view } = await send(command, ...args, ...(confirmable ? [false] : []));
   if (view.questionLines.length && window.confirm(renderedLines(view.questionLines))) ({ view } = await send(command, ...args, true));
   if (view.messageLines.length || !sticky) say(() => renderedLines(view.messageLines), sticky && !view.done && view.messageLines.length > 0);
-  show(view);
+  if (drawn) show(view);
+  else shown = view;  // drawn by a command that follows at once
   $('main').setAttribute('aria-busy', String(--running > 0));
   return view;
 }
@@ -249,10 +250,12 @@ let drawnFigure = null;  // what the figure was drawn from last
 
 /// The figure as the view draws it, and its cells for screen readers.
 function drawFigure(view) {
-  const svg = new DOMParser().parseFromString(view.picture, 'image/svg+xml').documentElement;
+  const markup = document.createElement('template');
+  markup.innerHTML = view.picture;  // the core's picture, read by the page's own parser: no copy between documents
+  const svg = markup.content.firstElementChild;
   svg.setAttribute('aria-hidden', 'true');
   svg.setAttribute('translate', 'no');
-  $('picture').replaceChildren(document.importNode(svg, true), ...gridRows(view));
+  $('picture').replaceChildren(svg, ...gridRows(view));
 }
 
 /// Only what the puzzle's rules allow, and the line that says what the teacher turned off; the pencil and the timer.
@@ -316,7 +319,8 @@ function keepProgress(view) {
     if (view.cursor && started) storage.write(`square:${view.puzzle.key}`, view.cursor.join('.'));
   }
   storage.write('last', view.puzzle.sheetFile);
-  if (sheetsKey !== view.puzzle.key) prepareSheets(false);  // the browser's own Print prints the puzzle
+  // The browser's own Print prints the puzzle: its sheet is made once the commands sent so far are answered.
+  if (sheetsKey !== view.puzzle.key) setTimeout(() => prepareSheets(false), 0);
   sheetsKey = view.puzzle.key;
 }
 
@@ -330,9 +334,9 @@ function tick() {
 }
 
 /// Gives the worker the packed word lists of `language`; says so where they could not be had.
-const listsGiven = (language) => (packed) => {
+const listsGiven = (language, levels = 3) => (packed) => {
   if (!packed) say(() => tr('The word lists in %1 could not be fetched: connect to the internet and reload the page.', kLanguageNames[language]), true);
-  return send('provideLists', language, packed ?? '');
+  return send('provideLists', language, packed ?? '', levels);
 };
 
 const providedLists = new Map();  // language code → promise that its word lists are in the worker
@@ -361,8 +365,9 @@ async function readFile(input) {
 
 async function chooseList() {
   const level = Number($('level').value);
-  if (level === 0) $('list-file').click();
-  else await run('chooseWordList', [level, '', '']);
+  if (level === 0) return $('list-file').click();
+  await provideLists($('language').value);  // all levels: the first puzzle may have had Level 1 alone
+  await run('chooseWordList', [level, '', '']);
 }
 
 const chooseLanguage = async () => {
@@ -395,11 +400,11 @@ async function reportTheme() {
 const keepTheme = (words, title) => run('chooseTheme', [words, title]).then(reportTheme);
 
 /// Makes a puzzle with the seed of the seed field, if any: the view button stops it, keeping what it made so far.
-function compile(steps = true) {
+function compile(steps = true, drawn = true) {
   const seed = $('seed').value.trim();
   if (seed) send('seedNextCompile', seed);  // taken before the compile: the worker takes commands in order
   send('showCompileSteps', steps);
-  return run('compile', [], true, true);
+  return run('compile', [], true, true, drawn);
 }
 
 /// Opens the puzzle file `text` with the progress kept for it (its letters, time and counts: what pupils may do stays
@@ -680,17 +685,21 @@ async function openFirstPuzzle() {
   const last = storage.read('last');
   if (!opened && last) opened = await openText(tr('the puzzle kept here'), last, false);
   if (!opened && last) storage.drop(['last']);  // a puzzle kept here that no longer opens goes
-  if (!opened) await compile(false);
-  await startSolving();
+  if (!opened) await compile(false, false);
+  if (!(await startSolving())) show(shown);
 }
 
 /// The first puzzle, with the letters typed into it before: the chooser's on a class link, else openFirstPuzzle's.
 async function firstPuzzle(kept) {
-  await run('restore', [kept, location.search], false, true);
+  await run('restore', [kept, location.search], false, true, false);  // drawn with the puzzle, or before the chooser
   await reportTheme();
   const classLink = (await send('readClassLink', location.search)).result;
-  if (classLink.classLink) await offerNumbers(classLink);
-  else await openFirstPuzzle();
+  if (classLink.classLink) {
+    show(shown);
+    await offerNumbers(classLink);
+  } else {
+    await openFirstPuzzle();
+  }
   const [square, position = 1] = (storage.read(`square:${shown.puzzle?.key}`, (text) => /^\d{1,2}(\.\d)?$/.test(text)) ?? '').split('.').map(Number);
   if (square) await run('select', [square, position]);
   started = true;
@@ -716,12 +725,14 @@ async function startSession() {
   const kept = storage.read('choices', (text) => !/[\s<>]/.test(text)) ?? earlierChoices();
   const named = new URLSearchParams(location.search).get('language') ?? new URLSearchParams(kept).get('language');
   const language = named in kLanguageNames ? named : 'en';
+  // A new visitor's first puzzle is on Level 1: the hosted page fetches that level first, the rest after the puzzle.
+  const firstLevelOnly = kForm === 'site' && !location.search && [null, '1'].includes(new URLSearchParams(kept ?? '').get('level'));
   const started = startWorker();
-  const lists = resource(`lists/${language}.words`);
+  const lists = resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
   await started;
-  providedLists.set(language, lists.then(listsGiven(language)));
+  if (!firstLevelOnly) providedLists.set(language, lists.then(listsGiven(language)));
   if (language !== 'en' || pageLanguage !== 'en') await readTranslations();
-  await providedLists.get(language);
+  await (providedLists.get(language) ?? lists.then(listsGiven(language, 1)));
   await send('newSession', language);
   sessionStarted = true;
   translateSheets();
@@ -741,9 +752,10 @@ async function main() {
   else usePageLanguage(language);
   wire();
   const kept = await startSession();
-  await run('view', [], false, true);  // what the start-up load said
-  await send('hideTimer', storage.read('timer-hidden', (text) => ['0', '1'].includes(text)) === '1');
+  await run('view', [], false, true, false);  // what the start-up load said
+  send('hideTimer', storage.read('timer-hidden', (text) => ['0', '1'].includes(text)) === '1');
   await firstPuzzle(kept);
+  provideLists($('language').value);
   keepOffline();  // after the first puzzle: what the service worker keeps does not compete with it on a slow line
   readTranslations();
 }

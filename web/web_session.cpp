@@ -4,6 +4,7 @@
 #include <emscripten/bind.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
@@ -319,16 +320,16 @@ WebSession* NewSession(const std::string& code) {
   return theSession;
 }
 
-/// Puts `packed`, the packed levels of the language with the two-letter `code`, as its three level files where the
-/// session looks for them.
-void ProvideLists(const std::string& code, const std::string& packed) {
+/// Puts `packed`, the packed levels of the language with the two-letter `code`, as its level files where the session
+/// looks for them: all three, or Level 1 alone when `levels` is 1 (the page's first puzzle, the rest following).
+void ProvideLists(const std::string& code, const std::string& packed, int levels) {
   const std::optional<Language> language = LanguageFromCode(code);
   if (!language) return;
   std::filesystem::create_directories(kDataFolder);
-  const std::array<std::string, 3> levels = UnpackLevels(packed);
-  for (int level = 1; level <= 3; ++level) {
+  const std::array<std::string, 3> unpacked = UnpackLevels(packed);
+  for (int level = 1; level <= std::clamp(levels, 1, 3); ++level) {
     WriteFileAtomically(std::string(kDataFolder) + "/" + BundledListName(level, *language),
-                        levels.at(static_cast<std::size_t>(level - 1)));
+                        unpacked.at(static_cast<std::size_t>(level - 1)));
   }
 }
 

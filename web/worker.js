@@ -31,7 +31,7 @@ const instantiated = (compiled) => (imports, done) => {
 /// word lists of a language, and the session itself.
 const kStartCommands = {
   load: (wasm) => { core = createLoopword(wasm instanceof WebAssembly.Module ? { instantiateWasm: instantiated(wasm) } : wasm ? { wasmBinary: wasm } : {}); },
-  provideLists: (module, code, packed) => module.provideLists(code, packed),
+  provideLists: (module, code, packed, levels = 3) => module.provideLists(code, packed, levels),
   newSession: (module, code) => { loopword = module.newSession(code); },
 };
 

@@ -57,6 +57,10 @@ describe('the site on a web host', () => {
   it('is installable, works offline after one visit and logs no error', async () => {
     const page = await visit(address);
     assert.equal(await squaresShown(page), 23);
+    await page.click('#face-make');  // the first puzzle needed Level 1 alone: Level 3 comes whole all the same
+    await page.selectOption('#level', '3');
+    const words = fs.statSync(path.join(__dirname, '../../data/L3words.txt')).size / 10;
+    await page.waitForFunction((title) => document.querySelector('#title').textContent.includes(title), `L3words.txt (${words} words)`);
     const manifest = await (await page.request.get(`${address}manifest.webmanifest`)).json();
     assert.equal(manifest.display, 'standalone');
     for (const size of ['192x192', '512x512']) {
@@ -65,7 +69,7 @@ describe('the site on a web host', () => {
     }
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     assert.deepEqual(page.errors, []);
-    await page.waitForFunction(async () => (await (await caches.open((await caches.keys())[0])).keys()).some((kept) => kept.url.includes('/lists/')));
+    await page.waitForFunction(async () => (await (await caches.open((await caches.keys())[0])).keys()).some((kept) => kept.url.includes('/lists/en.words')));
     await page.context().setOffline(true);
     await page.reload();
     await firstPuzzle(page);
