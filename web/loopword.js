@@ -248,11 +248,16 @@ function show(view) {
 
 let drawnFigure = null;  // what the figure was drawn from last
 
+/// The element of an SVG picture the core drew, read by the page's own parser (no copy from another document).
+function pictureElement(svg) {
+  const markup = document.createElement('template');
+  markup.innerHTML = svg;
+  return markup.content.firstElementChild;
+}
+
 /// The figure as the view draws it, and its cells for screen readers.
 function drawFigure(view) {
-  const markup = document.createElement('template');
-  markup.innerHTML = view.picture;  // the core's picture, read by the page's own parser: no copy between documents
-  const svg = markup.content.firstElementChild;
+  const svg = pictureElement(view.picture);
   svg.setAttribute('aria-hidden', 'true');
   svg.setAttribute('translate', 'no');
   $('picture').replaceChildren(svg, ...gridRows(view));
@@ -432,7 +437,7 @@ function download(name, content, type = 'text/plain') {
 async function prepareSheets(withSolution) {
   const { result } = await send('sheets');
   const sheets = result.puzzle ? [result.puzzle, ...(withSolution ? [result.solution] : [])] : [];
-  $('print-sheets').replaceChildren(...sheets.map((sheet) => document.importNode(new DOMParser().parseFromString(sheet, 'image/svg+xml').documentElement, true)));
+  $('print-sheets').replaceChildren(...sheets.map(pictureElement));
 }
 
 const printSheets = (withSolution) => prepareSheets(withSolution).then(() => window.print());
@@ -478,11 +483,10 @@ function made(tag, properties, ...children) {
 async function printClassSet() {
   const { done, pages, answerPages } = await classSet('makeClassSet');
   if (!done) return;
-  const svg = (text) => document.importNode(new DOMParser().parseFromString(text, 'image/svg+xml').documentElement, true);
   const heading = ({ heading: text, title }) => made('h2', { textContent: text }, ...(title ? [made('span', { textContent: title })] : []));
-  $('print-sheets').replaceChildren(...pages.map((page) => made('section', { className: 'class-page' }, heading(page), svg(page.sheet))),
+  $('print-sheets').replaceChildren(...pages.map((page) => made('section', { className: 'class-page' }, heading(page), pictureElement(page.sheet))),
     ...answerPages.map((answers) => made('section', { className: 'class-page answers' },
-      ...answers.map(({ heading: text, sheet }) => made('figure', {}, made('figcaption', { textContent: text }), svg(sheet))))));
+      ...answers.map(({ heading: text, sheet }) => made('figure', {}, made('figcaption', { textContent: text }), pictureElement(sheet))))));
   window.print();
 }
 
