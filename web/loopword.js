@@ -734,9 +734,10 @@ async function startSession() {
   const started = startWorker();
   const lists = resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
   await started;
-  if (!firstLevelOnly) providedLists.set(language, lists.then(listsGiven(language)));
+  const given = lists.then(listsGiven(language, firstLevelOnly ? 1 : 3));
+  if (!firstLevelOnly) providedLists.set(language, given);
   if (language !== 'en' || pageLanguage !== 'en') await readTranslations();
-  await (providedLists.get(language) ?? lists.then(listsGiven(language, 1)));
+  await given;
   await send('newSession', language);
   sessionStarted = true;
   translateSheets();
