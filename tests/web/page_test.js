@@ -65,8 +65,7 @@ async function press(page, key) {
   await settled(page);
 }
 
-/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile, and waits for its first puzzle; the
-/// page may ask no question and throw no error.
+/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile; the page may not ask or throw.
 async function openPage(address = '', { page, ...options } = {}) {
   const tab = page ?? await (await profile(options)).newPage();
   tab.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
@@ -548,8 +547,7 @@ function translationsOf(language) {
   return contexts;
 }
 
-/// Every text of the page a reader meets: the body's texts outside translate="no" and the names and hints of its
-/// controls, the on-screen keyboard and the figure's cells included.
+/// Every text a reader meets outside translate="no": texts, and names and hints of controls, keys and cells.
 function readableTexts(page) {
   return page.evaluate(() => {
     const texts = [];
