@@ -240,7 +240,7 @@ TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingOnTheWayAndE
   }
 }
 
-TEST_F(SessionTest, ThemeWordsThatCannotGoInSayWhyForOnePuzzleAndForAClassSet) {
+TEST_F(SessionTest, ThemeWordsThatCannotGoInOrAListGivingTooFewPuzzlesSayWhyForOnePuzzleAndForAClassSet) {
   const std::vector<std::string> planted = testing::PlantedList(3, 26, 8, 0);
   const std::vector<std::string> theme(planted.begin() + 5, planted.begin() + 11);  // none of them left in the list
   const auto listWithout = [&](std::size_t fromGrid) {
@@ -250,32 +250,27 @@ TEST_F(SessionTest, ThemeWordsThatCannotGoInSayWhyForOnePuzzleAndForAClassSet) {
   };
   std::vector<std::string> unplaceable = theme;
   unplaceable.insert(unplaceable.begin() + 1, "ZZZZZZZZ");  // found after one word left out in vain, well within the time for it
-  const struct { std::vector<std::string> list, theme; std::string said; } cases[] = {
-      {listWithout(12), unplaceable, "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit."},
-      {listWithout(4), theme, "A puzzle needs 23 different words; the dictionary and the theme words have 15."},
+  const std::vector<std::string> few = testing::PlantedList(1, 26, 0, 0);  // few puzzles around its first word
+  const std::string unplaced = "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit.";
+  const std::string tooFewWords = "A puzzle needs 23 different words; the dictionary and the theme words have 15.";
+  const struct { std::vector<std::string> list, theme; std::string start; int pupils; std::string compiled, said; } cases[] = {
+      {listWithout(12), unplaceable, "", 2, unplaced, unplaced},
+      {listWithout(4), theme, "", 2, tooFewWords, tooFewWords},
+      {few, {}, few[0], 3, "Done", "These choices give too few different puzzles for 3 pupils: try fewer theme words or a longer word list."},
   };
-  auto session = NewSession();
-  for (const auto& [list, themeWords, said] : cases) {
+  for (const auto& [list, themeWords, start, pupils, compiled, said] : cases) {
+    auto session = NewSession();
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
     session->ChooseTheme(ThemeText(themeWords), "Week 3");
+    if (!start.empty()) session->EnterStartWord(start);
     const Reply reply = session->Compile();
-    EXPECT_EQ(EnglishText(reply.messages.empty() ? Finish(*session).Told() : reply.Told()), said);
-    const Reply classSet = session->MakeClassSet(2, [](int, int) { return true; }, [](MadePuzzle&&) { return true; });
+    EXPECT_EQ(EnglishText(reply.messages.empty() ? Finish(*session).Told() : reply.Told()), compiled);
+    std::vector<MadePuzzle> made;
+    const Reply classSet = session->MakeClassSet(pupils, [](int, int) { return true; }, Keep(made));
     EXPECT_FALSE(classSet.done) << said;
+    EXPECT_LT(std::ssize(made), pupils) << said;
     EXPECT_EQ(EnglishText(classSet.Told()), said) << "a class set fails as one puzzle does";
   }
-}
-
-TEST_F(SessionTest, AClassSetIsRefusedWhenTheListGivesTooFewDifferentPuzzles) {
-  auto teacher = NewSession();
-  const std::vector<std::string> list = testing::PlantedList(1, 26, 0, 0);  // few puzzles around its first word
-  teacher->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
-  teacher->EnterStartWord(list[0]);
-  int made = 0;
-  const Reply reply = teacher->MakeClassSet(3, [](int, int) { return true; }, [&](MadePuzzle&&) { return ++made > 0; });
-  EXPECT_FALSE(reply.done);
-  EXPECT_LT(made, 3);
-  EXPECT_EQ(EnglishText(reply.Told()), "These choices give too few different puzzles for 3 pupils: try fewer theme words or a longer word list.");
 }
 
 TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordAndAPupilsNumberAndSeedMakeTheirsAgain) {
@@ -322,15 +317,11 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   EXPECT_EQ(EnglishText(teacher->MakeClassSet(41, progress, Keep(made)).Told()), "A class set is for 2 to 40 pupils.");
   teacher->ChooseTheme("ELEPHANT", "");
   EXPECT_FALSE(teacher->CurrentView().classSet) << "made with other choices";
-}
-
-TEST_F(SessionTest, AClassSetMadeWithoutAChosenSeedStillGivesEachPupilTheirPuzzle) {
-  auto teacher = NewSession();
-  std::vector<MadePuzzle> made;
-  ASSERT_TRUE(teacher->MakeClassSet(2, [](int, int) { return true; }, Keep(made)).done);
-  const std::optional<ClassSet> linked = teacher->CurrentView().classSet;
-  ASSERT_TRUE(linked);
-  EXPECT_EQ(PuzzleOf(*Pupil(*linked, 2)).placements, made.at(1).file.puzzle.placements);
+  auto unseeded = NewSession();  // made without a chosen seed, a pupil's puzzle all the same
+  made.clear();
+  ASSERT_TRUE(unseeded->MakeClassSet(2, [](int, int) { return true; }, Keep(made)).done);
+  ASSERT_TRUE(unseeded->CurrentView().classSet);
+  EXPECT_EQ(PuzzleOf(*Pupil(*unseeded->CurrentView().classSet, 2)).placements, made.at(1).file.puzzle.placements);
 }
 
 TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamagedTextsAndSolvedIsToldOnce) {
