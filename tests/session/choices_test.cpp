@@ -31,7 +31,6 @@ TEST(Choices, EveryChoiceComesBackFromItsText) {
     EXPECT_TRUE(decoded.note.empty()) << choices.Encode();
   }
   EXPECT_EQ(Choices{}.Encode(), "") << "the defaults take no text";
-  EXPECT_EQ(DecodeChoices("?" + german.Encode()).choices, german) << "as an address gives it";
 }
 
 TEST(Choices, AnAddressWrittenByHandIsReadAsTheCommandLineReadsItsOptions) {
@@ -90,9 +89,7 @@ TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextA
     const DecodedRules decoded = DecodePupilRules(c.text);
     EXPECT_EQ(decoded.rules, c.rules) << c.text;
     EXPECT_EQ(EnglishText(decoded.note), c.read ? "" : std::string("What your teacher turned off could not be read (\"") + c.text + "\"): everything is allowed.");
-    if (c.read) {
-      EXPECT_EQ(DecodePupilRules(c.rules.Encode()).rules, c.rules) << c.text;
-    }
+    EXPECT_TRUE(!c.read || DecodePupilRules(c.rules.Encode()).rules == c.rules) << c.text << ": read back from its own text";
   }
   EXPECT_EQ((PupilRules{false, false, false}).Encode(), "check,reveal,timer");
   EXPECT_EQ(DecodeChoices("seed=4&off=reveal+timer").choices.pupils, (PupilRules{true, false, false}));
@@ -127,14 +124,15 @@ TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharac
     EXPECT_TRUE(cut.classLink && !cut.set) << text.substr(0, length);
     EXPECT_EQ(EnglishText(cut.note), "This class link is cut short or damaged, so it cannot make your puzzle: ask your teacher for the link again.");
   }
-  for (const std::string& changed : {std::string(text).replace(text.find("1000"), 4, "1001"), std::string(text).replace(text.find("unique=1"), 8, "unique=0"),
-                                     text + "&x=1", std::string(text).replace(text.find("check="), 6, "check=0")}) {
-    EXPECT_FALSE(DecodeClassSet(changed).set) << changed;
-  }
-  for (const std::vector<std::uint64_t>& skipped : {std::vector<std::uint64_t>{7, 3}, {3, 3}}) {
-    ClassSet unordered = set;
-    unordered.skipped = skipped;
-    EXPECT_FALSE(DecodeClassSet(unordered.Encode()).set) << "the puzzles passed over, out of order";
+  const auto changed = [&](std::string_view from, std::string_view to) {
+    return std::string(text).replace(text.find(from), from.size(), to);
+  };
+  ClassSet unordered = set, twice = set;  // the puzzles passed over, out of order
+  unordered.skipped = {7, 3};
+  twice.skipped = {3, 3};
+  for (const std::string& other : {changed("1000", "1001"), changed("unique=1", "unique=0"), text + "&x=1",
+                                   changed("check=", "check=0"), unordered.Encode(), twice.Encode()}) {
+    EXPECT_FALSE(DecodeClassSet(other).set) << other;
   }
   EXPECT_EQ(DecodeClassSet(text).pupils, 28) << "how many, to offer the numbers";
   EXPECT_FALSE(DecodeClassSet("level=2&seed=7").classLink);
@@ -151,10 +149,10 @@ TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharac
   EXPECT_NE(EnglishText(ClassLinkOf(own, "x").refusal).find("word list"), std::string::npos);
   ClassSet wordy = set;
   wordy.choices.themeWords.clear();
+  std::string accents;
+  for (int i = 0; i < 60; ++i) accents += "\u00E9";
   for (char c = 'A'; c < 'A' + 23; ++c) {
     wordy.choices.themeWords.push_back(std::string(8, c));
-    std::string accents;
-    for (int i = 0; i < 60; ++i) accents += "\u00E9";
     wordy.choices.clues[std::string(8, c)] = accents;
   }
   const ClassLink longLink = ClassLinkOf(wordy, "https://school.example/loopword.html");

@@ -69,10 +69,30 @@ class SessionTest : public ::testing::Test {
     return told;
   }
 
-  std::unique_ptr<Session> NewSession() {
+  /// A session on the fake clock, brought to `start`.
+  std::unique_ptr<Session> NewSession(Start start = Start::Fresh) {
     SessionSetup setup;
     setup.clock = [this] { return now; };
-    return std::make_unique<Session>(program.Path().string(), setup);
+    auto session = std::make_unique<Session>(program.Path().string(), setup);
+    Reach(*session, start);
+    return session;
+  }
+
+  /// A sink that keeps each puzzle of a booklet or class set in `made`.
+  static BookletSink Keep(std::vector<MadePuzzle>& made) {
+    return [&made](MadePuzzle&& puzzle) {
+      made.push_back(std::move(puzzle));
+      return true;
+    };
+  }
+
+  /// A pupil's page given class set `set` and `number`, its puzzle compiled.
+  std::unique_ptr<Session> Pupil(const ClassSet& set, int number) {
+    auto pupil = NewSession();
+    EXPECT_TRUE(pupil->ChooseClassPuzzle(set, number).done) << number;
+    pupil->Compile();
+    Finish(*pupil);
+    return pupil;
   }
 
   testing::TempDir program, files;
@@ -129,8 +149,7 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
       {"open them, confirmed: solving goes on", Start::SolvingWithLetters, openYes, Mode::Solving, Solving, kShowSolution, "111100", false, true},
   };
   for (const CommandCase& c : cases) {
-    auto session = NewSession();
-    Reach(*session, c.start);
+    auto session = NewSession(c.start);
     const Reply reply = c.command(*session);
     const View view = session->CurrentView();
     EXPECT_EQ(view.mode, c.mode) << c.name;
@@ -221,7 +240,7 @@ TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingOnTheWayAndE
   }
 }
 
-TEST_F(SessionTest, ThemeWordsThatCannotGoInSayWhyForOnePuzzleAndForAClassSet) {
+TEST_F(SessionTest, ThemeWordsThatCannotGoInOrAListGivingTooFewPuzzlesSayWhyForOnePuzzleAndForAClassSet) {
   const std::vector<std::string> planted = testing::PlantedList(3, 26, 8, 0);
   const std::vector<std::string> theme(planted.begin() + 5, planted.begin() + 11);  // none of them left in the list
   const auto listWithout = [&](std::size_t fromGrid) {
@@ -231,33 +250,27 @@ TEST_F(SessionTest, ThemeWordsThatCannotGoInSayWhyForOnePuzzleAndForAClassSet) {
   };
   std::vector<std::string> unplaceable = theme;
   unplaceable.insert(unplaceable.begin() + 1, "ZZZZZZZZ");  // found after one word left out in vain, well within the time for it
-  const struct { std::vector<std::string> list, theme; std::string said; } cases[] = {
-      {listWithout(12), unplaceable, "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit."},
-      {listWithout(4), theme, "A puzzle needs 23 different words; the dictionary and the theme words have 15."},
+  const std::vector<std::string> few = testing::PlantedList(1, 26, 0, 0);  // few puzzles around its first word
+  const std::string unplaced = "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit.";
+  const std::string tooFewWords = "A puzzle needs 23 different words; the dictionary and the theme words have 15.";
+  const struct { std::vector<std::string> list, theme; std::string start; int pupils; std::string compiled, said; } cases[] = {
+      {listWithout(12), unplaceable, "", 2, unplaced, unplaced},
+      {listWithout(4), theme, "", 2, tooFewWords, tooFewWords},
+      {few, {}, few[0], 3, "Done", "These choices give too few different puzzles for 3 pupils: try fewer theme words or a longer word list."},
   };
-  auto session = NewSession();
-  for (const auto& [list, themeWords, said] : cases) {
+  for (const auto& [list, themeWords, start, pupils, compiled, said] : cases) {
+    auto session = NewSession();
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
     session->ChooseTheme(ThemeText(themeWords), "Week 3");
-    EXPECT_NE(EnglishText(session->CurrentView().windowTitle).find(" - " + std::to_string(themeWords.size()) + " theme words"), std::string::npos);
+    if (!start.empty()) session->EnterStartWord(start);
     const Reply reply = session->Compile();
-    EXPECT_EQ(EnglishText(reply.messages.empty() ? Finish(*session).Told() : reply.Told()), said);
-    const Reply classSet = session->MakeClassSet(2, [](int, int) { return true; }, [](MadePuzzle&&) { return true; });
+    EXPECT_EQ(EnglishText(reply.messages.empty() ? Finish(*session).Told() : reply.Told()), compiled);
+    std::vector<MadePuzzle> made;
+    const Reply classSet = session->MakeClassSet(pupils, [](int, int) { return true; }, Keep(made));
     EXPECT_FALSE(classSet.done) << said;
+    EXPECT_LT(std::ssize(made), pupils) << said;
     EXPECT_EQ(EnglishText(classSet.Told()), said) << "a class set fails as one puzzle does";
   }
-}
-
-TEST_F(SessionTest, AClassSetIsRefusedWhenTheListGivesTooFewDifferentPuzzles) {
-  auto teacher = NewSession();
-  const std::vector<std::string> list = testing::PlantedList(1, 26, 0, 0);  // few puzzles around its first word
-  teacher->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
-  teacher->EnterStartWord(list[0]);
-  int made = 0;
-  const Reply reply = teacher->MakeClassSet(3, [](int, int) { return true; }, [&](MadePuzzle&&) { return ++made > 0; });
-  EXPECT_FALSE(reply.done);
-  EXPECT_LT(made, 3);
-  EXPECT_EQ(EnglishText(reply.Told()), "These choices give too few different puzzles for 3 pupils: try fewer theme words or a longer word list.");
 }
 
 TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordAndAPupilsNumberAndSeedMakeTheirsAgain) {
@@ -273,11 +286,7 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
     shown = done;
     return true;
   };
-  const auto keep = [&](MadePuzzle&& puzzle) {
-    made.push_back(std::move(puzzle));
-    return true;
-  };
-  ASSERT_TRUE(teacher->MakeClassSet(6, progress, keep).done);
+  ASSERT_TRUE(teacher->MakeClassSet(6, progress, Keep(made)).done);
   ASSERT_EQ(made.size(), 6u);
   EXPECT_EQ(shown, 6);
   std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt")), grids;
@@ -296,10 +305,7 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   const std::optional<ClassSet> linked = teacher->CurrentView().classSet;  // its text reads back whole
   ASSERT_TRUE(linked);
   for (const int number : {2, 6}) {  // a pupil's page, from the link alone
-    auto pupil = NewSession();
-    ASSERT_TRUE(pupil->ChooseClassPuzzle(*linked, number).done);
-    pupil->Compile();
-    Finish(*pupil);
+    auto pupil = Pupil(*linked, number);
     EXPECT_EQ(PuzzleOf(*pupil).placements, made[static_cast<std::size_t>(number - 1)].file.puzzle.placements) << number;
     EXPECT_EQ(PuzzleOf(*pupil).clues, clues);
     EXPECT_NE(FileOf(*pupil).find("\n# seed: " + std::to_string(linked->SeedOf(number)) + "\n"), std::string::npos);
@@ -308,42 +314,18 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
     EXPECT_EQ(FileOf(*pupil).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
   }
   EXPECT_EQ(EnglishText(NewSession()->ChooseClassPuzzle(*linked, 7).Told()), "Choose your number from 1 to 6.");
-  EXPECT_EQ(EnglishText(teacher->MakeClassSet(41, progress, keep).Told()), "A class set is for 2 to 40 pupils.");
+  EXPECT_EQ(EnglishText(teacher->MakeClassSet(41, progress, Keep(made)).Told()), "A class set is for 2 to 40 pupils.");
   teacher->ChooseTheme("ELEPHANT", "");
   EXPECT_FALSE(teacher->CurrentView().classSet) << "made with other choices";
-}
-
-TEST_F(SessionTest, AClassSetMadeWithoutAChosenSeedStillGivesEachPupilTheirPuzzle) {
-  auto teacher = NewSession();
-  std::vector<MadePuzzle> made;
-  const auto keep = [&](MadePuzzle&& puzzle) {
-    made.push_back(std::move(puzzle));
-    return true;
-  };
-  ASSERT_TRUE(teacher->MakeClassSet(2, [](int, int) { return true; }, keep).done);
-  const std::optional<ClassSet> linked = teacher->CurrentView().classSet;
-  ASSERT_TRUE(linked);
-  auto pupil = NewSession();
-  ASSERT_TRUE(pupil->ChooseClassPuzzle(*linked, 2).done);
-  pupil->Compile();
-  Finish(*pupil);
-  EXPECT_EQ(PuzzleOf(*pupil).placements, made.at(1).file.puzzle.placements);
-}
-
-/// The bytes of base64 `text`, read independently of the writer.
-std::string FromBase64(std::string_view text) {
-  const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string bytes;
-  for (std::size_t i = 0, bits = 0, value = 0; i < text.size() && text[i] != '='; ++i) {
-    value = value << 6 | digits.find(text[i]);
-    if ((bits += 6) >= 8) bytes += static_cast<char>(value >> (bits -= 8) & 0xFF);
-  }
-  return bytes;
+  auto unseeded = NewSession();  // made without a chosen seed, a pupil's puzzle all the same
+  made.clear();
+  ASSERT_TRUE(unseeded->MakeClassSet(2, [](int, int) { return true; }, Keep(made)).done);
+  ASSERT_TRUE(unseeded->CurrentView().classSet);
+  EXPECT_EQ(PuzzleOf(*Pupil(*unseeded->CurrentView().classSet, 2)).placements, made.at(1).file.puzzle.placements);
 }
 
 TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamagedTextsAndSolvedIsToldOnce) {
-  auto session = NewSession();
-  Reach(*session, Start::SolvingWithLetters);
+  auto session = NewSession(Start::SolvingWithLetters);
   session->Check();
   session->Check();  // a check that finds nothing counts all the same
   session->Press(SolvingKey::Tab);
@@ -359,12 +341,14 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   now += 1'500;
   const std::string saved = FileOf(*session);
   EXPECT_NE(saved.find("\n# progress time=61 checks=2 revealed=1\n"), std::string::npos) << saved;
-  for (const std::string_view bytes : {"", "f", "fo", "foo", "foob", "fooba", "foobar", "\xFF\xFE<\"/>"}) EXPECT_EQ(FromBase64(Base64(bytes)), bytes);
-  EXPECT_EQ(Base64("foobar!"), "Zm9vYmFyIQ==");
+  const std::map<std::string_view, std::string_view> base64 = {  // the standard's examples, and its last two digits
+      {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="},
+      {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {"\xFF\xFE<\"/>", "//48Ii8+"}};
+  for (const auto& [bytes, text] : base64) EXPECT_EQ(Base64(bytes), text);
   const std::string sheetFile = session->CurrentView().puzzle->sheetFile;
-  const std::string html = PageWithPuzzle("<head>" + std::string(kPagePuzzleSlot) + "</head>", sheetFile).value_or("");
-  const std::size_t start = html.find("content=\"") + 9;
-  const PuzzleFileResult carried = ParsePuzzleText(FromBase64(html.substr(start, html.find('"', start) - start)), "page");
+  EXPECT_EQ(PageWithPuzzle("<head>" + std::string(kPagePuzzleSlot) + "</head>", sheetFile),
+            "<head><meta name=\"loopword-puzzle\" content=\"" + Base64(sheetFile) + "\"></head>");
+  const PuzzleFileResult carried = ParsePuzzleText(sheetFile, "page");
   ASSERT_EQ(carried.puzzles.size(), 1u) << carried.message;
   EXPECT_EQ(carried.puzzles[0].puzzle.placements, PuzzleOf(*session).placements) << "a web page carries the puzzle";
   EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed") || line.starts_with("# progress"); }));
@@ -419,13 +403,10 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
 }
 
 TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsLeftOutWithANote) {
-  auto session = NewSession();
-  Reach(*session, Start::Solving);
+  auto session = NewSession(Start::Solving);
   session->TogglePencil();
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{}) << "guesses never solve";
-  session->Check();
   const View guessed = session->CurrentView();
-  EXPECT_TRUE(guessed.picture.marked.empty()) << "Check passes over them";
   EXPECT_GT(guessed.picture.pencil.size(), 100u);
   EXPECT_FALSE(session->Exit().question.empty()) << "guesses are letters at stake";
   const std::string saved = FileOf(*session);
@@ -444,8 +425,7 @@ TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsL
 }
 
 TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRefusesIt) {
-  auto teacher = NewSession();
-  Reach(*teacher, Start::Puzzle);
+  auto teacher = NewSession(Start::Puzzle);
   const std::string open = teacher->CurrentView().puzzle->sheetFile;
   EXPECT_TRUE(teacher->SetPupilRules({true, false, false}).changed.choices);
   const std::string strict = teacher->CurrentView().puzzle->sheetFile;
@@ -515,8 +495,7 @@ std::string Played(Session& session, std::string_view steps) {
 }
 
 TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoAndRedo) {
-  auto session = NewSession();
-  Reach(*session, Start::Solution);
+  auto session = NewSession(Start::Solution);
   const std::string word = PuzzleOf(*session).board.SquareWord[1];
   const std::string wrong(1, word[0] == 'Q' ? 'X' : 'Q'), wrongGuess(1, word[0] == 'Q' ? 'x' : 'q');
   const std::string first(1, word[0]);
@@ -576,8 +555,7 @@ TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndANewCompileOrOpen
       {"typed, then a new puzzle", [&](Session& s) { undoOne(s); s.Compile(true); Finish(s); s.StartSolving(); }, false, ""},
   };
   for (const auto& [name, act, unsaved, history] : cases) {  // the other commands ask alike: the command table
-    auto session = NewSession();
-    Reach(*session, Start::Solving);
+    auto session = NewSession(Start::Solving);
     act(*session);
     const View view = session->CurrentView();
     EXPECT_EQ(view.unsaved, unsaved) << name;
