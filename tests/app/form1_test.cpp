@@ -13,9 +13,7 @@
 #include "board/message.h"
 #include "compiler/compiler.h"
 #include "puzzle/puzzle_file.h"
-#include "display/sheet_view.h"
 #include "output/booklet.h"
-#include "support/recording_canvas.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
 #include "words/theme_words.h"
@@ -302,39 +300,6 @@ TEST_F(Form1Test, AFirstRunTakesTheDesktopsLanguageWhenThereAreListsInItAndAChoi
     EXPECT_EQ(QSettings().value("dictionary/language").toString().toStdString(), c.chosen ? c.chosen : "")
         << "the desktop's language is followed, not remembered";
   }
-}
-
-/// The texts drawn on `sheet`, a line each.
-std::string SheetTexts(const SheetView& sheet) {
-  testing::RecordingCanvas canvas;
-  Picture picture(canvas);
-  DrawSheetView(picture, sheet);
-  std::string texts;
-  for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
-  return texts;
-}
-
-TEST_F(Form1Test, UnderAGermanLocaleTheMenusAndTheButtonAreGermanAndTheSheetsSpeakThePuzzlesLanguage) {
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  const Translations german(LOOPWORD_PROGRAM_DIR);
-  for (const char* file : {"loopword_de.qm", "de-L1words.txt"}) {
-    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_PROGRAM_DIR) / file, program.Path() / file);
-  }
-  auto window = NewWindow();  // German lists on a German desktop
-  window->mnuSolve_Click();
-  testing::FinishCompile(*window);
-  QStringList menus;
-  for (const QAction* menu : window->menuBar()->actions()) menus << menu->text();
-  EXPECT_EQ(menus.join(' ').toStdString(), "&Datei &L\u00F6sung S&tartwort &W\u00F6rterbuch &Hilfe");
-  EXPECT_EQ(window->MenuItem("mnuOpen")->text().toStdString(), "R\u00E4tsel \u00F6&ffnen\u2026");
-  EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");
-  const std::string texts = SheetTexts(window->CurrentView().puzzle->sheets.puzzle);
-  EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;
-  EXPECT_NE(texts.find("\n23 W\u00F6rter aus 8 Buchstaben"), std::string::npos) << texts;
-  window->MenuItem("mnuLanguage0")->trigger();  // an English puzzle on the German desktop
-  window->mnuSolve_Click();
-  testing::FinishCompile(*window);
-  EXPECT_NE(SheetTexts(window->CurrentView().picture).find("\nSOLUTION\n"), std::string::npos);
 }
 
 TEST_F(Form1Test, HelpAboutWithTheLicenceAndEveryWordSourceWholeAndTheGuideSpeakTheLanguageOfTheLocaleOrElseEnglish) {
