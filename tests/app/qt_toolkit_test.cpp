@@ -39,9 +39,8 @@ std::string Reply(const Answer& answer) {
 TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
   testing::TempDir dir;
   const std::string typedPath = (dir.Path() / "sheet").string();
-  const auto yesNo = [](bool yesByDefault) {
-    return [=](QtToolkit& toolkit) { return toolkit.AskYesNo(Message(Phrase("Exit anyway?")), yesByDefault) ? "yes" : "no"; };
-  };
+  const auto yesNo = [](QtToolkit& toolkit) { return toolkit.AskYesNo(Message(Phrase("Print?"))) ? "yes" : "no"; };
+  const auto keepByDefault = [](QtToolkit& toolkit) { return toolkit.AskYesNo(Message(Phrase("Exit anyway?")), false) ? "yes" : "no"; };
   const auto input = [](QtToolkit& toolkit) { return "[" + toolkit.InputBox(Message(Phrase("Enter a word")), Message(Phrase("Starting Word"))) + "]"; };
   const auto file = [&dir](QtToolkit& toolkit) {
     return toolkit.ShowFileDialog({true, "Save as", "Bitmap Files", "*.bmp", dir.Path().string()});
@@ -62,9 +61,9 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
   std::string tooMany;
   for (char c = 'A'; c <= 'X'; ++c) tooMany += std::string(8, c) + " ";
   const std::vector<Answer> answers = {
-      {"Enter takes Yes, the default", yesNo(true), "", {Qt::Key_Return}, "yes"},
-      {"Escape says No", yesNo(true), "", {Qt::Key_Escape}, "no"},
-      {"Enter keeps what a No keeps where No is the default", yesNo(false), "", {Qt::Key_Return}, "no"},
+      {"Enter takes Yes, the default", yesNo, "", {Qt::Key_Return}, "yes"},
+      {"Escape says No", yesNo, "", {Qt::Key_Escape}, "no"},
+      {"Enter keeps what a No keeps where No is the default", keepByDefault, "", {Qt::Key_Return}, "no"},
       {"a typed word", input, "platypus", {Qt::Key_Return}, "[platypus]"},
       {"a cancelled input box", input, "platypus", {Qt::Key_Escape}, "[]"},
       {"a typed full path, no extension added", file, typedPath, {Qt::Key_Return}, typedPath},
