@@ -1,6 +1,7 @@
 // Reads the window's figure as a screen reader does, through Qt's accessibility interfaces, and follows the events it is sent.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
+#include <QMenuBar>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -10,6 +11,8 @@
 #include "app/qt_toolkit.h"
 #include "app/translations.h"
 #include "board/hint_cells.h"
+#include "display/sheet_view.h"
+#include "support/recording_canvas.h"
 #include "support/window_test.h"
 
 /// Failures show texts as text.
@@ -73,7 +76,7 @@ class FigureAccessTest : public testing::WindowTest {
   }
 };
 
-TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonWhosePressActionPressesItAndEachSheetNamesItsLettersAndWords) {
+TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonEachSheetNamesItsLettersAndWordsAndScreenReadersFollowSolving) {
   auto window = CompiledWindow();
   QAccessibleInterface* table = Table(*window);
   ASSERT_NE(table, nullptr);
@@ -141,11 +144,7 @@ TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonWhosePressActionPre
   EXPECT_EQ(Table(*window)->tableInterface()->selectedCellCount(), 0) << "nothing is selected on a sheet";
   QTest::mouseClick(window->Command1(), Qt::LeftButton);
   EXPECT_EQ(window->Caption(), "Show Puzzle") << "a mouse click still presses the button once";
-}
 
-TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndScreenReadersAreToldWhenTheSelectionMovesALetterOrTheSheetChanges) {
-  auto window = CompiledWindow();
-  window->show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   auto* picture = window->findChild<PictureBox*>();
   const auto child = [&](RingCell cell) { return Table(*window)->indexOfChild(Cell(*window, cell)); };
@@ -176,11 +175,11 @@ TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndScreenReadersAreTold
   EXPECT_EQ(Table(*window)->focusChild(), Cell(*window, next));
   window->MenuItem("mnuCheck")->trigger();
   EXPECT_EQ(CellName(*window, first), typedName + ", wrong");
-  const QString description = Table(*window)->text(QAccessible::Description);
+  const QString solvingWords = Table(*window)->text(QAccessible::Description);
   const std::string crossingWord = window->CurrentView().puzzle->puzzle.placements.at(kCrossingSquare - 1).word;
-  EXPECT_TRUE(description.startsWith("Words: ")) << description.toStdString();
-  EXPECT_TRUE(description.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
-  EXPECT_EQ(description.count("(found)"), 1) << "no other word is complete yet";
+  EXPECT_TRUE(solvingWords.startsWith("Words: ")) << solvingWords.toStdString();
+  EXPECT_TRUE(solvingWords.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
+  EXPECT_EQ(solvingWords.count("(found)"), 1) << "no other word is complete yet";
 
   enum class Changed { None, CellLeft, CellReached };  // whose letter the step changed
   // moves: the selection moves on, the new cell is selected and focused
@@ -214,17 +213,41 @@ TEST_F(FigureAccessTest, WhileSolvingTheTypedLetterIsReadAndScreenReadersAreTold
   EXPECT_TRUE(WasSent(QAccessible::SelectionRemove, picture, child(lastSelected))) << "no cell is selected on a sheet";
 }
 
-TEST_F(FigureAccessTest, UnderAGermanLocaleTheFigureReadsInGerman) {
+/// The texts drawn on `sheet`, a line each.
+std::string SheetTexts(const SheetView& sheet) {
+  testing::RecordingCanvas canvas;
+  Picture picture(canvas);
+  DrawSheetView(picture, sheet);
+  std::string texts;
+  for (const testing::CanvasOp& text : canvas.Of(testing::CanvasOp::Kind::Text)) texts += text.text + "\n";
+  return texts;
+}
+
+TEST_F(FigureAccessTest, UnderAGermanLocaleTheMenusTheButtonAndTheFigureAreGermanAndTheSheetsSpeakThePuzzlesLanguage) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  QSettings().setValue("dictionary/language", "en");  // the English list of the test's folder, on a German desktop
   const Translations german(LOOPWORD_PROGRAM_DIR);
-  auto window = CompiledWindow();
+  for (const char* file : {"loopword_de.qm", "de-L1words.txt"}) {
+    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_PROGRAM_DIR) / file, program.Path() / file);
+  }
+  auto window = CompiledWindow();  // German lists on a German desktop
+  QStringList menus;
+  for (const QAction* menu : window->menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus.join(' ').toStdString(), "&Datei &L\u00F6sung S&tartwort &W\u00F6rterbuch &Hilfe");
+  EXPECT_EQ(window->MenuItem("mnuOpen")->text().toStdString(), "R\u00E4tsel \u00F6&ffnen\u2026");
+  EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");
+  const std::string texts = SheetTexts(window->CurrentView().puzzle->sheets.puzzle);
+  EXPECT_NE(texts.find("\nR\u00C4TSEL\n"), std::string::npos) << texts;
+  EXPECT_NE(texts.find("\n23 W\u00F6rter aus 8 Buchstaben"), std::string::npos) << texts;
   QTest::mouseClick(window->Command1(), Qt::LeftButton);
   EXPECT_EQ(Table(*window)->text(QAccessible::Name).toStdString(), "R\u00E4tselblatt");
   EXPECT_TRUE(Table(*window)->text(QAccessible::Description).startsWith(QString::fromUtf8("W\u00F6rter: ")));
   EXPECT_EQ(CellName(*window, {12, 1}), QString("Quadrat 12, Feld 1: Hinweis %1").arg(Solution(*window, {12, 1})));
   EXPECT_EQ(CellName(*window, {1, 1}), "Quadrat 1, Feld 1: leer");
   EXPECT_EQ(Cell(*window, {5, 3})->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name), "Quadrat 5");
+  window->MenuItem("mnuLanguage0")->trigger();  // an English puzzle on the German desktop
+  window->mnuSolve_Click();
+  testing::FinishCompile(*window);
+  EXPECT_NE(SheetTexts(window->CurrentView().picture).find("\nSOLUTION\n"), std::string::npos);
 }
 
 TEST_F(FigureAccessTest, AMessageIsAnAlertThatReadsItsText) {
