@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <iterator>
 #include <map>
 #include <numeric>
@@ -43,7 +42,6 @@ bool Inside(const TwipPoint& point, const CanvasOp& op) { return point.x >= op.x
 TwipPoint Centre(const CanvasOp& op) { return {(op.x1 + op.x2) / 2, (op.y1 + op.y2) / 2}; }
 Spot At(int square, int position) { return {CellPoint(square, position).x, CellPoint(square, position).y}; }
 
-/// What drawing `view` records.
 RecordingCanvas Drawn(const SheetView& view) {
   RecordingCanvas canvas;
   Picture picture(canvas);
@@ -110,39 +108,6 @@ TEST(Sheets, PuzzleAndSolvingShowSquareTwelveTheHintCellsAndTheSortedWordsSoluti
   EXPECT_EQ(Drawn(SolutionSheetView(sample)).Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
 }
 
-TEST(Sheets, TheTitleAndTheGradeStandInTheHeaderLineOfEverySheetAboveTheFigureAndInsideTheSheet) {
-  const std::string longest = std::string(59, 'W') + "!";
-  const struct { std::string title, shown; Difficulty difficulty; } cases[] = {
-      {"", "", Difficulty::Standard},
-      {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", Difficulty::Standard},
-      {longest, longest, Difficulty::Standard},
-      {std::string(200, 'x'), std::string(59, 'x') + "...", Difficulty::Standard},
-      {"", "", Difficulty::Hard},
-      {std::string(200, 'x'), std::string(39, 'x') + "...", Difficulty::Medium},
-  };
-  for (const auto& [title, shown, difficulty] : cases) {
-    Puzzle sample = Sample();
-    sample.title = title;
-    sample.difficulty = difficulty;
-    SolvingState solving(sample);
-    for (const SheetView& view : {PuzzleSheetView(sample), SolutionSheetView(sample), SolvingSheetView(solving, sample)}) {
-      const RecordingCanvas canvas = Drawn(view);
-      std::vector<CanvasOp> header;
-      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(header), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
-      std::ranges::sort(header, {}, &CanvasOp::x1);
-      std::vector<std::string> expected;
-      if (!shown.empty()) expected.push_back(shown);
-      if (difficulty != Difficulty::Standard) expected.push_back("Difficulty: " + DifficultyLabel(difficulty));
-      std::vector<std::string> texts;
-      for (const CanvasOp& text : header) {
-        texts.push_back(text.text);
-        for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(text.y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
-      }
-      EXPECT_EQ(texts, expected) << title;
-    }
-  }
-}
-
 TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourPencilOnesSmallerAndGreyStruckWords) {
   const Puzzle sample = Sample();
   SolvingState state(sample);
@@ -185,41 +150,53 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   EXPECT_TRUE(pencil[0].y1 > sure.y && pencil[0].y1 + pencil[0].font.size * 20 < sure.y + 200) << pencil[0].y1;
 }
 
-/// The texts of `text` without its spaces.
-std::string Unspaced(std::string text) {
-  std::erase(text, ' ');
-  return text;
-}
-
-TEST(Sheets, CluesAreListedAfterTheWordsByClueAndWrapOrShrinkToStayRightOfTheFigureAndAboveTheInstructionLine) {
+TEST(Sheets, TitleAndGradeStandAboveTheFigureWordsThenCluesByClueWrapOrShrinkRightOfItAndAboveTheInstructionLine) {
+  const std::string longest = std::string(59, 'W') + "!";
   const std::string sixty = "a long clue of sixty characters that fills a whole line, yes";
   const std::string unbroken = std::string(30, 'w') + " " + std::string(29, 'v');
-  const struct { int clued; std::string clue; bool wide; } cases[] = {
-      {3, "a pet", false},  // as short as a word: the usual list
-      {5, "a clue of about thirty chars", true},
-      {23, sixty, true},    // every word clued as long as a clue may be
-      {23, unbroken, true},
+  const auto unspaced = [](std::string text) {
+    std::erase(text, ' ');
+    return text;
   };
-  for (const auto& [clued, clue, wide] : cases) {
+  const struct { int clued; std::string clue; bool wide;
+                 std::string title; Difficulty difficulty; std::vector<std::string> header; } cases[] = {
+      {3, "a pet", false, "", Difficulty::Standard, {}},  // a clue as short as a word: the usual list
+      {5, "a clue of about thirty chars", true, "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", Difficulty::Standard,
+       {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F"}},
+      {23, sixty, true, longest, Difficulty::Standard, {longest}},  // every word clued as long as a clue may be
+      {23, unbroken, true, std::string(200, 'x'), Difficulty::Standard, {std::string(59, 'x') + "..."}},
+      {0, "", false, "", Difficulty::Hard, {"Difficulty: Hard"}},
+      {0, "", false, std::string(200, 'x'), Difficulty::Medium, {std::string(39, 'x') + "...", "Difficulty: Medium"}},
+  };
+  for (const auto& [clued, clue, wide, title, difficulty, header] : cases) {
     Puzzle sample = Sample();
-    std::vector<std::string> expected;  // the puzzle sheet's list: plain words, then the clues by clue
-    for (int s = 1; s <= kSquareCount; ++s) {
-      const std::string& word = sample.placements[static_cast<std::size_t>(s - 1)].word;
-      if (s <= clued) sample.clues[word] = static_cast<char>('a' + (s * 7) % 23) + clue;
+    sample.title = title;
+    sample.difficulty = difficulty;
+    for (const PlacementLine& placement : sample.placements | std::views::take(clued)) {
+      sample.clues[placement.word] = static_cast<char>('a' + (placement.square * 7) % 23) + clue;
     }
+    std::vector<std::string> expected;  // the puzzle sheet's list: plain words, then the clues by clue
     for (const ListedEntry& entry : SheetList(sample)) expected.push_back(entry.clue.empty() ? entry.word : entry.clue);
     EXPECT_TRUE(std::ranges::is_sorted(expected.end() - clued, expected.end())) << clue;
     std::string solution;
     for (const PlacementLine& placement : sample.placements) {
       solution += SquareLabel(placement.square) + placement.word + (placement.square <= clued ? "=" + sample.clues[placement.word] : "");
     }
-    SheetView solving = PuzzleSheetView(sample);
-    solving.sheet = Sheet::Solving;
-    solving.struck.assign(expected.size(), false);
+    SheetView solving = SolvingSheetView(SolvingState(sample), sample);
+    ASSERT_EQ(solving.struck.size(), expected.size());
     solving.struck.back() = true;
     for (const SheetView& view : {PuzzleSheetView(sample), solving, SolutionSheetView(sample)}) {
       const RecordingCanvas canvas = Drawn(view);
       const bool onSolution = view.sheet == Sheet::Solution;
+      std::vector<CanvasOp> heading;
+      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(heading), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
+      std::ranges::sort(heading, {}, &CanvasOp::x1);
+      std::vector<std::string> texts;
+      for (const CanvasOp& text : heading) {
+        texts.push_back(text.text);
+        for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(text.y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
+      }
+      EXPECT_EQ(texts, header) << title;
       std::vector<CanvasOp> list;
       std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(list), [](const CanvasOp& op) { return !op.font.bold && op.y1 > 500 && op.y1 < 6800; });
       std::string shown;
@@ -235,7 +212,7 @@ TEST(Sheets, CluesAreListedAfterTheWordsByClueAndWrapOrShrinkToStayRightOfTheFig
         below = line.y1 + line.font.size * 20;
         shown += line.text;
       }
-      EXPECT_EQ(Unspaced(shown), Unspaced(onSolution ? solution : std::accumulate(expected.begin(), expected.end(), std::string()))) << clue;
+      EXPECT_EQ(unspaced(shown), unspaced(onSolution ? solution : std::accumulate(expected.begin(), expected.end(), std::string()))) << clue;
       if (view.sheet != Sheet::Solving) continue;
       const std::size_t lastLines = wide ? std::ranges::count_if(list, [&](const CanvasOp& op) { return op.y1 >= list[list.size() - 1].y1 - 3 * 250; }) : 1;
       const auto strikes = std::ranges::count_if(canvas.Of(Kind::FilledBox), [&](const CanvasOp& box) { return box.color == ColorInk && box.x1 >= FigureBox().right - 40; });
@@ -271,8 +248,7 @@ TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPri
   EXPECT_EQ(letters, expected) << "each letter as often as it was printed, square 12's first blanked";
 }
 
-// The web page paints the empty figure from its markup before its engine has started; the engine's first view must
-// then draw the same, or the page would change under the pupil's eyes.
+// The page paints the empty figure from its markup until its engine starts, whose first view must draw the same.
 TEST(SvgCanvas, TextsShowAsTheirCharactersClearingKeepsOnlyTheBackgroundAndThePagesFigureIsTheEmptyFigure) {
   const struct { std::string text, xml; } cases[] = {
       {"<img src=x onerror=alert(1)>", "&lt;img src=x onerror=alert(1)&gt;"},
