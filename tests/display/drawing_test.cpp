@@ -27,8 +27,7 @@ using testing::RecordingCanvas;
 using Kind = CanvasOp::Kind;
 using Spot = std::pair<int, int>;
 
-/// A puzzle whose square s holds eight times the letter 'A' + s - 1, its word eight times the
-/// letter 'Z' - s + 1, so alphabetical order is the reverse of square order.
+/// A puzzle whose square s holds 'A' + s - 1 eight times, its word 'Z' - s + 1: words sort in reverse square order.
 Puzzle Sample() {
   Puzzle puzzle;
   for (int s = 1; s <= kSquareCount; ++s) {
@@ -104,7 +103,6 @@ TEST(Sheets, PuzzleAndSolvingShowSquareTwelveTheHintCellsAndTheSortedWordsSoluti
   EXPECT_TRUE(std::ranges::is_sorted(listed));
   ASSERT_EQ(Texts(canvas, std::string(kInstructionLine).size()).size(), 1u);
   EXPECT_EQ(Texts(canvas, std::string(kInstructionLine).size())[0].second, kInstructionLine);
-  // the solution's rows are checked in the exported sheets, its letters on the screen
   EXPECT_EQ(Drawn(SolutionSheetView(sample)).Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
 }
 
