@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #include "display/sheets.h"
@@ -43,15 +44,15 @@ struct ExportTest : ::testing::Test {
   QString Path(const std::string& name) const { return QString::fromStdString((folder.Path() / name).string()); }
 };
 
-/// The words pdftotext finds in reading order with their boxes as [xMin, yMin, xMax, yMax], and the page's size.
-std::pair<std::vector<std::pair<std::string, std::array<double, 4>>>, std::array<double, 2>> Words(const std::string& pdf) {
+/// The boxes pdftotext finds each word in, in reading order, as [xMin, yMin, xMax, yMax], and the page's size.
+std::pair<std::map<std::string, std::vector<std::array<double, 4>>>, std::array<double, 2>> Words(const std::string& pdf) {
   const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
   const auto number = [&](std::size_t from, const std::string& name) { return std::stod(html.substr(html.find(name + "=\"", from) + name.size() + 2)); };
-  std::vector<std::pair<std::string, std::array<double, 4>>> words;
+  std::map<std::string, std::vector<std::array<double, 4>>> words;
   for (auto at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
     const std::size_t text = html.find('>', at) + 1;
     const std::array<double, 4> box = {number(at, "xMin"), number(at, "yMin"), number(at, "xMax"), number(at, "yMax")};
-    words.push_back({html.substr(text, html.find("</word>", text) - text), box});
+    words[html.substr(text, html.find("</word>", text) - text)].push_back(box);
   }
   const std::size_t page = html.find("<page ");
   return {words, {number(page, "width"), number(page, "height")}};
@@ -70,20 +71,16 @@ TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndCluesInstead
   EXPECT_FALSE(embedded.empty()) << fonts;
   EXPECT_EQ(std::count(embedded.begin(), embedded.end(), "yes"), std::ssize(embedded)) << fonts;
   EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
-  const auto [words, page] = Words(pdf);
-  const auto tops = [&words](const std::string& word) {  // of the boxes `word` stands in, in reading order
-    std::vector<double> found;
-    for (const auto& [text, box] : words) if (text == word) found.push_back(box[1]);
-    return found;
-  };
-  for (const auto& [text, box] : words) EXPECT_TRUE(box[0] >= 0 && box[1] >= 0 && box[2] <= page[0] && box[3] <= page[1]) << text;
-  const double puzzleTitle = tops("PUZZLE").at(0), solutionTitle = tops("SOLUTION").at(0);
+  auto [words, page] = Words(pdf);
+  for (const auto& [text, boxes] : words) {
+    for (const auto& [left, top, right, bottom] : boxes) EXPECT_TRUE(left >= 0 && top >= 0 && right <= page[0] && bottom <= page[1]) << text;
+  }
+  const double puzzleTitle = words["PUZZLE"].at(0)[1], solutionTitle = words["SOLUTION"].at(0)[1];
   for (const auto& [word, clue] : puzzle.clues) {  // its last word once on each sheet; its word on the solution only
-    const std::vector<double> at = tops(clue.substr(clue.rfind(' ') + 1));
+    const std::vector<std::array<double, 4>> at = words[clue.substr(clue.rfind(' ') + 1)], wordAt = words[word];
     ASSERT_EQ(at.size(), 2u) << clue;
-    EXPECT_TRUE(puzzleTitle < at[0] && at[0] < solutionTitle && at[1] > solutionTitle) << clue;
-    const std::vector<double> wordAt = tops(word);
-    EXPECT_TRUE(wordAt.size() == 1 && wordAt[0] > solutionTitle) << word << ": " << wordAt.size() << " times";
+    EXPECT_TRUE(puzzleTitle < at[0][1] && at[0][1] < solutionTitle && at[1][1] > solutionTitle) << clue;
+    EXPECT_TRUE(wordAt.size() == 1 && wordAt[0][1] > solutionTitle) << word << ": " << wordAt.size() << " times";
   }
 }
 
