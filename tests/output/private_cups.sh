@@ -44,7 +44,6 @@ CONF
   return 1
 }
 
-# Adds the PDF printer and makes it the default.
 add_pdf_printer() {
   lpadmin -p "$PDF_QUEUE" -E -v "cups-pdf:/$PDF_QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
   lpadmin -d "$PDF_QUEUE"
