@@ -76,18 +76,6 @@ TEST(DrawStartMark, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAsO
   }
 }
 
-TEST(Sheets, PuzzleSheetClearsThePageAndShowsTheSortedWordsAndTheInstructionSolutionAStartMarkOnEveryTag) {
-  const Puzzle sample = Sample();
-  const RecordingCanvas canvas = Drawn(PuzzleSheetView(sample));
-  EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
-  std::vector<std::string> listed;
-  for (const auto& [spot, text] : Texts(canvas, 8)) listed.push_back(text);
-  EXPECT_EQ(SortedWords(sample), listed);
-  EXPECT_TRUE(std::ranges::is_sorted(listed));
-  EXPECT_EQ(std::ranges::count(canvas.Of(Kind::Text), std::string(kInstructionLine), &CanvasOp::text), 1) << "the instruction once";
-  EXPECT_EQ(Drawn(SolutionSheetView(sample)).Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
-}
-
 TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourPencilOnesSmallerAndGreyStruckWords) {
   const Puzzle sample = Sample();
   SolvingState state(sample);
@@ -130,7 +118,7 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   EXPECT_TRUE(pencil[0].y1 > sure.y && pencil[0].y1 + pencil[0].font.size * 20 < sure.y + 200) << pencil[0].y1;
 }
 
-TEST(Sheets, TitleAndGradeAboveTheFigureSquareTwelveAndTheHintCellsInItWordsThenCluesByClueRightOfIt) {
+TEST(Sheets, OnCleanPaperTitleAndGradeAboveTheFigureSquareTwelveAndHintCellsInItWordsThenCluesRightOfIt) {
   const std::vector<RingCell> graded = {{1, 1}, {14, 1}, {23, 8}}, none;
   const std::string longest = std::string(59, 'W') + "!";
   const std::string sixty = "a long clue of sixty characters that fills a whole line, yes";
@@ -161,6 +149,7 @@ TEST(Sheets, TitleAndGradeAboveTheFigureSquareTwelveAndTheHintCellsInItWordsThen
     }
     std::vector<std::string> expected;  // the puzzle sheet's list: plain words, then the clues by clue
     for (const ListedEntry& entry : SheetList(sample)) expected.push_back(entry.clue.empty() ? entry.word : entry.clue);
+    EXPECT_TRUE(std::ranges::is_sorted(expected.begin(), expected.end() - clued)) << clue;
     EXPECT_TRUE(std::ranges::is_sorted(expected.end() - clued, expected.end())) << clue;
     std::string solution;
     for (const PlacementLine& placement : sample.placements) {
@@ -172,6 +161,10 @@ TEST(Sheets, TitleAndGradeAboveTheFigureSquareTwelveAndTheHintCellsInItWordsThen
     for (const SheetView& view : {PuzzleSheetView(sample), solving, SolutionSheetView(sample)}) {
       const RecordingCanvas canvas = Drawn(view);
       const bool onSolution = view.sheet == Sheet::Solution;
+      EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
+      EXPECT_TRUE(!onSolution || canvas.Of(Kind::FilledBox).size() == 24u + 23u) << "tags, then one start mark a square";
+      const auto instructions = std::ranges::count(canvas.Of(Kind::Text), std::string(kInstructionLine), &CanvasOp::text);
+      EXPECT_TRUE(view.sheet != Sheet::Puzzle || instructions == 1) << instructions << " instruction lines";
       const auto drawn = Texts(canvas, 1);
       const std::map<Spot, std::string> letters(drawn.begin(), drawn.end());
       EXPECT_TRUE(onSolution || std::ranges::equal(std::views::keys(letters), std::views::keys(cells))) << cells.size();
@@ -188,7 +181,7 @@ TEST(Sheets, TitleAndGradeAboveTheFigureSquareTwelveAndTheHintCellsInItWordsThen
       EXPECT_EQ(texts, header) << title;
       std::vector<CanvasOp> list;
       std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(list), [](const CanvasOp& op) { return !op.font.bold && op.y1 > 500 && op.y1 < 6800; });
-      std::string shown;
+      std::vector<std::string> lines;
       int below = 0;
       for (const CanvasOp& line : list) {
         const int width = static_cast<int>(std::ranges::count_if(line.text, [](char c) { return (c & 0xC0) != 0x80; })) * line.font.size * 12;
@@ -199,8 +192,10 @@ TEST(Sheets, TitleAndGradeAboveTheFigureSquareTwelveAndTheHintCellsInItWordsThen
         EXPECT_GE(line.font.size, 3);
         EXPECT_EQ(line.font.size, wide || onSolution ? list.front().font.size : 8) << "one size for the list";
         below = line.y1 + line.font.size * 20;
-        shown += line.text;
+        lines.push_back(line.text);
       }
+      EXPECT_TRUE(clued > 0 || onSolution || lines == SortedWords(sample)) << "a line for each word, in order";
+      const std::string shown = std::accumulate(lines.begin(), lines.end(), std::string());
       const std::string listed = onSolution ? solution : std::accumulate(expected.begin(), expected.end(), std::string());
       EXPECT_TRUE(std::ranges::equal(shown | unspaced, listed | unspaced)) << shown << "\nnot\n" << listed;
       if (view.sheet != Sheet::Solving) continue;
