@@ -11,7 +11,6 @@
 #include <sstream>
 
 #include "display/sheets.h"
-#include "display/units.h"
 #include "output/booklet.h"
 #include "output/sheet_image.h"
 #include "output/save_pic.h"
