@@ -34,8 +34,7 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   for (const FilePuzzle& puzzle : read.puzzles) {
     for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
     const int page = static_cast<int>(words.size()) / 23;
-    const std::string text = testing::PdfPageText(pdf, page);
-    EXPECT_NE(text.find("Week 12: <b>Animals</b> & co"), std::string::npos) << "page " << page;
+    EXPECT_NE(testing::PdfPageText(pdf, page).find("Week 12: <b>Animals</b> & co"), std::string::npos) << "page " << page;
   }
 }
 
