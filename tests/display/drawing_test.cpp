@@ -48,11 +48,11 @@ RecordingCanvas Drawn(const SheetView& view) {
   return canvas;
 }
 
-/// The texts of `length` characters (1: those in letter size) in drawing order, with where they were drawn.
-std::vector<std::pair<Spot, std::string>> Texts(const RecordingCanvas& canvas, std::size_t length) {
+/// The letters drawn in letter size, in drawing order, with where they were drawn.
+std::vector<std::pair<Spot, std::string>> Letters(const RecordingCanvas& canvas) {
   std::vector<std::pair<Spot, std::string>> texts;
   for (const CanvasOp& op : canvas.Of(Kind::Text)) {
-    if (op.text.size() == length && (length > 1 || op.font.size == 10) && op.text != "Loopword") texts.push_back({{op.x1, op.y1}, op.text});
+    if (op.text.size() == 1 && op.font.size == 10) texts.push_back({{op.x1, op.y1}, op.text});
   }
   return texts;
 }
@@ -92,7 +92,7 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   EXPECT_EQ(shades.back().color, ColorSelection);
   EXPECT_TRUE(Inside(CellPoint(6, 1), shades.back()));
   EXPECT_FALSE(Inside(CellPoint(6, 2), shades.back()));
-  const auto drawn = Texts(canvas, 1);
+  const auto drawn = Letters(canvas);
   const std::map<Spot, std::string> letters(drawn.begin(), drawn.end());
   EXPECT_EQ(letters.size(), 8u + 18u + 2u + 7u);
   EXPECT_EQ(drawn.size(), letters.size()) << "each cell once";
@@ -165,7 +165,7 @@ TEST(Sheets, OnCleanPaperTitleAndGradeAboveTheFigureSquareTwelveAndHintCellsInIt
       EXPECT_TRUE(!onSolution || canvas.Of(Kind::FilledBox).size() == 24u + 23u) << "tags, then one start mark a square";
       const auto instructions = std::ranges::count(canvas.Of(Kind::Text), std::string(kInstructionLine), &CanvasOp::text);
       EXPECT_TRUE(view.sheet != Sheet::Puzzle || instructions == 1) << instructions << " instruction lines";
-      const auto drawn = Texts(canvas, 1);
+      const auto drawn = Letters(canvas);
       const std::map<Spot, std::string> letters(drawn.begin(), drawn.end());
       EXPECT_TRUE(onSolution || std::ranges::equal(std::views::keys(letters), std::views::keys(cells))) << cells.size();
       // the sample's shared cells disagree: the puzzle sheet shows each square's own letter
@@ -227,7 +227,7 @@ TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPri
   EXPECT_EQ(tags[0].second, ColorFrame);
   EXPECT_EQ(std::vector(tags.end() - 2, tags.end()), (std::vector<std::pair<int, Color>>{{3, ColorYellow}, {5, ColorInk}}));
   std::map<Spot, std::string> letters;
-  for (const auto& [spot, letter] : Texts(canvas, 1)) letters[spot] += letter;
+  for (const auto& [spot, letter] : Letters(canvas)) letters[spot] += letter;
   std::map<Spot, std::string> expected;
   for (int p = 2; p <= kRingSize; ++p) expected[At(kCrossingSquare, p)] = std::string(2, static_cast<char>('A' + p - 1));
   EXPECT_EQ(letters, expected) << "each letter as often as it was printed, square 12's first blanked";
