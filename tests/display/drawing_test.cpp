@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <iterator>
 #include <map>
 #include <numeric>
@@ -28,8 +27,7 @@ using testing::RecordingCanvas;
 using Kind = CanvasOp::Kind;
 using Spot = std::pair<int, int>;
 
-/// A puzzle whose square s holds eight times the letter 'A' + s - 1, its word eight times the
-/// letter 'Z' - s + 1, so alphabetical order is the reverse of square order.
+/// A puzzle whose square s holds 'A' + s - 1 eight times, its word 'Z' - s + 1: words sort in reverse square order.
 Puzzle Sample() {
   Puzzle puzzle;
   for (int s = 1; s <= kSquareCount; ++s) {
@@ -43,7 +41,6 @@ bool Inside(const TwipPoint& point, const CanvasOp& op) { return point.x >= op.x
 TwipPoint Centre(const CanvasOp& op) { return {(op.x1 + op.x2) / 2, (op.y1 + op.y2) / 2}; }
 Spot At(int square, int position) { return {CellPoint(square, position).x, CellPoint(square, position).y}; }
 
-/// What drawing `view` records.
 RecordingCanvas Drawn(const SheetView& view) {
   RecordingCanvas canvas;
   Picture picture(canvas);
@@ -51,11 +48,11 @@ RecordingCanvas Drawn(const SheetView& view) {
   return canvas;
 }
 
-/// The texts of `length` characters (1: those in letter size) in drawing order, with where they were drawn.
-std::vector<std::pair<Spot, std::string>> Texts(const RecordingCanvas& canvas, std::size_t length) {
+/// The letters drawn in letter size, in drawing order, with where they were drawn.
+std::vector<std::pair<Spot, std::string>> Letters(const RecordingCanvas& canvas) {
   std::vector<std::pair<Spot, std::string>> texts;
   for (const CanvasOp& op : canvas.Of(Kind::Text)) {
-    if (op.text.size() == length && (length > 1 || op.font.size == 10) && op.text != "Loopword") texts.push_back({{op.x1, op.y1}, op.text});
+    if (op.text.size() == 1 && op.font.size == 10) texts.push_back({{op.x1, op.y1}, op.text});
   }
   return texts;
 }
@@ -79,70 +76,6 @@ TEST(DrawStartMark, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAsO
   }
 }
 
-TEST(Sheets, PuzzleAndSolvingShowSquareTwelveTheHintCellsAndTheSortedWordsSolutionAStartMarkOnEveryTag) {
-  Puzzle sample = Sample();
-  const std::vector<RingCell> graded = {{1, 1}, {14, 1}, {23, 8}};
-  for (const auto& [hints, shown] : {std::pair{std::optional<std::vector<RingCell>>(), std::vector<RingCell>(HintCells.begin(), HintCells.end())},
-                                     std::pair{std::optional(graded), graded}, std::pair{std::optional(std::vector<RingCell>()), std::vector<RingCell>()}}) {
-    sample.hints = hints;
-    std::map<Spot, std::string> expected;
-    for (int p = 1; p <= kRingSize; ++p) expected[At(12, p)] = "L";
-    for (const RingCell& hint : shown) expected[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
-    const SolvingState solving(sample);
-    for (const SheetView& view : {PuzzleSheetView(sample), SolvingSheetView(solving, sample)}) {
-      const auto drawn = Texts(Drawn(view), 1);
-      const std::map<Spot, std::string> letters(drawn.begin(), drawn.end());
-      EXPECT_TRUE(std::ranges::equal(std::views::keys(letters), std::views::keys(expected))) << shown.size() << " hints";
-      // the sample's shared cells disagree: the puzzle sheet shows each square's own letter
-      if (view.sheet != Sheet::Puzzle) continue;
-      EXPECT_EQ(letters, expected) << shown.size() << " hints";
-    }
-  }
-  const RecordingCanvas canvas = Drawn(PuzzleSheetView(sample));
-  EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
-  std::vector<std::string> listed;
-  for (const auto& [spot, text] : Texts(canvas, 8)) listed.push_back(text);
-  EXPECT_EQ(SortedWords(sample), listed);
-  EXPECT_TRUE(std::ranges::is_sorted(listed));
-  ASSERT_EQ(Texts(canvas, std::string(kInstructionLine).size()).size(), 1u);
-  EXPECT_EQ(Texts(canvas, std::string(kInstructionLine).size())[0].second, kInstructionLine);
-  // the solution's rows are checked in the exported sheets, its letters on the screen
-  EXPECT_EQ(Drawn(SolutionSheetView(sample)).Of(Kind::FilledBox).size(), 24u + 23u) << "tags, then one start mark a square";
-}
-
-TEST(Sheets, TheTitleAndTheGradeStandInTheHeaderLineOfEverySheetAboveTheFigureAndInsideTheSheet) {
-  const std::string longest = std::string(59, 'W') + "!";
-  const struct { std::string title, shown; Difficulty difficulty; } cases[] = {
-      {"", "", Difficulty::Standard},
-      {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", Difficulty::Standard},
-      {longest, longest, Difficulty::Standard},
-      {std::string(200, 'x'), std::string(59, 'x') + "...", Difficulty::Standard},
-      {"", "", Difficulty::Hard},
-      {std::string(200, 'x'), std::string(39, 'x') + "...", Difficulty::Medium},
-  };
-  for (const auto& [title, shown, difficulty] : cases) {
-    Puzzle sample = Sample();
-    sample.title = title;
-    sample.difficulty = difficulty;
-    SolvingState solving(sample);
-    for (const SheetView& view : {PuzzleSheetView(sample), SolutionSheetView(sample), SolvingSheetView(solving, sample)}) {
-      const RecordingCanvas canvas = Drawn(view);
-      std::vector<CanvasOp> header;
-      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(header), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
-      std::ranges::sort(header, {}, &CanvasOp::x1);
-      std::vector<std::string> expected;
-      if (!shown.empty()) expected.push_back(shown);
-      if (difficulty != Difficulty::Standard) expected.push_back("Difficulty: " + DifficultyLabel(difficulty));
-      std::vector<std::string> texts;
-      for (const CanvasOp& text : header) {
-        texts.push_back(text.text);
-        for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(text.y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
-      }
-      EXPECT_EQ(texts, expected) << title;
-    }
-  }
-}
-
 TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourPencilOnesSmallerAndGreyStruckWords) {
   const Puzzle sample = Sample();
   SolvingState state(sample);
@@ -159,7 +92,7 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   EXPECT_EQ(shades.back().color, ColorSelection);
   EXPECT_TRUE(Inside(CellPoint(6, 1), shades.back()));
   EXPECT_FALSE(Inside(CellPoint(6, 2), shades.back()));
-  const auto drawn = Texts(canvas, 1);
+  const auto drawn = Letters(canvas);
   const std::map<Spot, std::string> letters(drawn.begin(), drawn.end());
   EXPECT_EQ(letters.size(), 8u + 18u + 2u + 7u);
   EXPECT_EQ(drawn.size(), letters.size()) << "each cell once";
@@ -185,44 +118,70 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   EXPECT_TRUE(pencil[0].y1 > sure.y && pencil[0].y1 + pencil[0].font.size * 20 < sure.y + 200) << pencil[0].y1;
 }
 
-/// The texts of `text` without its spaces.
-std::string Unspaced(std::string text) {
-  std::erase(text, ' ');
-  return text;
-}
-
-TEST(Sheets, CluesAreListedAfterTheWordsByClueAndWrapOrShrinkToStayRightOfTheFigureAndAboveTheInstructionLine) {
+TEST(Sheets, OnCleanPaperTitleAndGradeAboveTheFigureSquareTwelveAndHintCellsInItWordsThenCluesRightOfIt) {
+  const std::vector<RingCell> graded = {{1, 1}, {14, 1}, {23, 8}}, none;
+  const std::string longest = std::string(59, 'W') + "!";
   const std::string sixty = "a long clue of sixty characters that fills a whole line, yes";
   const std::string unbroken = std::string(30, 'w') + " " + std::string(29, 'v');
-  const struct { int clued; std::string clue; bool wide; } cases[] = {
-      {3, "a pet", false},  // as short as a word: the usual list
-      {5, "a clue of about thirty chars", true},
-      {23, sixty, true},    // every word clued as long as a clue may be
-      {23, unbroken, true},
+  const auto unspaced = std::views::filter([](char c) { return c != ' '; });
+  const struct { int clued; std::string clue; bool wide; std::string title; Difficulty difficulty;
+                 std::vector<std::string> header; std::optional<std::vector<RingCell>> hints; } cases[] = {
+      {3, "a pet", false, "", Difficulty::Standard, {}, {}},  // a clue as short as a word: the usual list
+      {5, "a clue of about thirty chars", true, "Week 3 <b>fish</b> & \xF0\x9F\x90\x9F", Difficulty::Standard,
+       {"Week 3 <b>fish</b> & \xF0\x9F\x90\x9F"}, graded},
+      {23, sixty, true, longest, Difficulty::Standard, {longest}, none},  // every word clued as long as a clue may be
+      {23, unbroken, true, std::string(200, 'x'), Difficulty::Standard, {std::string(59, 'x') + "..."}, {}},
+      {0, "", false, "", Difficulty::Hard, {"Difficulty: Hard"}, {}},
+      {0, "", false, std::string(200, 'x'), Difficulty::Medium, {std::string(39, 'x') + "...", "Difficulty: Medium"}, {}},
   };
-  for (const auto& [clued, clue, wide] : cases) {
+  for (const auto& [clued, clue, wide, title, difficulty, header, hints] : cases) {
     Puzzle sample = Sample();
-    std::vector<std::string> expected;  // the puzzle sheet's list: plain words, then the clues by clue
-    for (int s = 1; s <= kSquareCount; ++s) {
-      const std::string& word = sample.placements[static_cast<std::size_t>(s - 1)].word;
-      if (s <= clued) sample.clues[word] = static_cast<char>('a' + (s * 7) % 23) + clue;
+    sample.title = title;
+    sample.difficulty = difficulty;
+    sample.hints = hints;
+    std::map<Spot, std::string> cells;  // square 12's letters and the hint cells', each showing its own square's letter
+    for (int p = 1; p <= kRingSize; ++p) cells[At(12, p)] = "L";
+    for (const RingCell& hint : hints.value_or(std::vector(HintCells.begin(), HintCells.end()))) {
+      cells[At(hint.square, hint.position)] = std::string(1, static_cast<char>('A' + hint.square - 1));
     }
+    for (const PlacementLine& placement : sample.placements | std::views::take(clued)) {
+      sample.clues[placement.word] = static_cast<char>('a' + (placement.square * 7) % 23) + clue;
+    }
+    std::vector<std::string> expected;  // the puzzle sheet's list: plain words, then the clues by clue
     for (const ListedEntry& entry : SheetList(sample)) expected.push_back(entry.clue.empty() ? entry.word : entry.clue);
+    EXPECT_TRUE(std::ranges::is_sorted(expected.begin(), expected.end() - clued)) << clue;
     EXPECT_TRUE(std::ranges::is_sorted(expected.end() - clued, expected.end())) << clue;
     std::string solution;
     for (const PlacementLine& placement : sample.placements) {
       solution += SquareLabel(placement.square) + placement.word + (placement.square <= clued ? "=" + sample.clues[placement.word] : "");
     }
-    SheetView solving = PuzzleSheetView(sample);
-    solving.sheet = Sheet::Solving;
-    solving.struck.assign(expected.size(), false);
+    SheetView solving = SolvingSheetView(SolvingState(sample), sample);
+    ASSERT_EQ(solving.struck.size(), expected.size());
     solving.struck.back() = true;
     for (const SheetView& view : {PuzzleSheetView(sample), solving, SolutionSheetView(sample)}) {
       const RecordingCanvas canvas = Drawn(view);
       const bool onSolution = view.sheet == Sheet::Solution;
+      EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
+      EXPECT_TRUE(!onSolution || canvas.Of(Kind::FilledBox).size() == 24u + 23u) << "tags, then one start mark a square";
+      const auto instructions = std::ranges::count(canvas.Of(Kind::Text), std::string(kInstructionLine), &CanvasOp::text);
+      EXPECT_TRUE(view.sheet != Sheet::Puzzle || instructions == 1) << instructions << " instruction lines";
+      const auto drawn = Letters(canvas);
+      const std::map<Spot, std::string> letters(drawn.begin(), drawn.end());
+      EXPECT_TRUE(onSolution || std::ranges::equal(std::views::keys(letters), std::views::keys(cells))) << cells.size();
+      // the sample's shared cells disagree: the puzzle sheet shows each square's own letter
+      EXPECT_TRUE(view.sheet != Sheet::Puzzle || letters == cells) << cells.size() << " cells";
+      std::vector<CanvasOp> heading;
+      std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(heading), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
+      std::ranges::sort(heading, {}, &CanvasOp::x1);
+      std::vector<std::string> texts;
+      for (const CanvasOp& text : heading) {
+        texts.push_back(text.text);
+        for (const CanvasOp& box : canvas.Of(Kind::Box)) EXPECT_LT(text.y1 + 8 * 20 * 5 / 4, box.y1) << "above the figure";
+      }
+      EXPECT_EQ(texts, header) << title;
       std::vector<CanvasOp> list;
       std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(list), [](const CanvasOp& op) { return !op.font.bold && op.y1 > 500 && op.y1 < 6800; });
-      std::string shown;
+      std::vector<std::string> lines;
       int below = 0;
       for (const CanvasOp& line : list) {
         const int width = static_cast<int>(std::ranges::count_if(line.text, [](char c) { return (c & 0xC0) != 0x80; })) * line.font.size * 12;
@@ -233,9 +192,12 @@ TEST(Sheets, CluesAreListedAfterTheWordsByClueAndWrapOrShrinkToStayRightOfTheFig
         EXPECT_GE(line.font.size, 3);
         EXPECT_EQ(line.font.size, wide || onSolution ? list.front().font.size : 8) << "one size for the list";
         below = line.y1 + line.font.size * 20;
-        shown += line.text;
+        lines.push_back(line.text);
       }
-      EXPECT_EQ(Unspaced(shown), Unspaced(onSolution ? solution : std::accumulate(expected.begin(), expected.end(), std::string()))) << clue;
+      EXPECT_TRUE(clued > 0 || onSolution || lines == SortedWords(sample)) << "a line for each word, in order";
+      const std::string shown = std::accumulate(lines.begin(), lines.end(), std::string());
+      const std::string listed = onSolution ? solution : std::accumulate(expected.begin(), expected.end(), std::string());
+      EXPECT_TRUE(std::ranges::equal(shown | unspaced, listed | unspaced)) << shown << "\nnot\n" << listed;
       if (view.sheet != Sheet::Solving) continue;
       const std::size_t lastLines = wide ? std::ranges::count_if(list, [&](const CanvasOp& op) { return op.y1 >= list[list.size() - 1].y1 - 3 * 250; }) : 1;
       const auto strikes = std::ranges::count_if(canvas.Of(Kind::FilledBox), [&](const CanvasOp& box) { return box.color == ColorInk && box.x1 >= FigureBox().right - 40; });
@@ -265,14 +227,13 @@ TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPri
   EXPECT_EQ(tags[0].second, ColorFrame);
   EXPECT_EQ(std::vector(tags.end() - 2, tags.end()), (std::vector<std::pair<int, Color>>{{3, ColorYellow}, {5, ColorInk}}));
   std::map<Spot, std::string> letters;
-  for (const auto& [spot, letter] : Texts(canvas, 1)) letters[spot] += letter;
+  for (const auto& [spot, letter] : Letters(canvas)) letters[spot] += letter;
   std::map<Spot, std::string> expected;
   for (int p = 2; p <= kRingSize; ++p) expected[At(kCrossingSquare, p)] = std::string(2, static_cast<char>('A' + p - 1));
   EXPECT_EQ(letters, expected) << "each letter as often as it was printed, square 12's first blanked";
 }
 
-// The web page paints the empty figure from its markup before its engine has started; the engine's first view must
-// then draw the same, or the page would change under the pupil's eyes.
+// The page paints the empty figure from its markup until its engine starts, whose first view must draw the same.
 TEST(SvgCanvas, TextsShowAsTheirCharactersClearingKeepsOnlyTheBackgroundAndThePagesFigureIsTheEmptyFigure) {
   const struct { std::string text, xml; } cases[] = {
       {"<img src=x onerror=alert(1)>", "&lt;img src=x onerror=alert(1)&gt;"},

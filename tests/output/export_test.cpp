@@ -2,17 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QXmlStreamReader>
 #include <array>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #include "display/sheets.h"
-#include "display/units.h"
 #include "output/booklet.h"
 #include "output/sheet_image.h"
 #include "output/save_pic.h"
@@ -27,42 +25,16 @@ namespace {
 namespace fs = std::filesystem;
 using testing::RunTool;
 
-/// The tops of all boxes pdftotext finds `word` in on page 1, in reading order.
-std::vector<double> WordTops(const std::string& pdf, const std::string& word) {
-  const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
-  std::vector<double> tops;
-  for (auto at = html.find(">" + word + "</word>"); at != std::string::npos; at = html.find(">" + word + "</word>", at + 1)) {
-    tops.push_back(std::stod(html.substr(html.rfind("yMin=\"", at) + 6)));
-  }
-  return tops;
-}
-
-/// The "emb" column of every font row pdffonts lists (the fifth field from the end, before sub, uni and the object).
+/// The "emb" column of every font row pdffonts lists: the fifth field from the end of each line below its heading.
 std::vector<std::string> EmbeddedColumn(const std::string& listing) {
-  const auto yesOrNo = [](const std::string& field) { return field == "yes" || field == "no"; };
-  const auto number = [](const std::string& field) { return field.find_first_not_of("0123456789") == std::string::npos; };
   std::vector<std::string> column;
-  std::istringstream lines(listing);
+  std::istringstream lines(listing.substr(listing.find("\n---") + 1));
   for (std::string line; std::getline(lines, line);) {
     std::istringstream words(line);
     const std::vector<std::string> fields{std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
-    const auto end = fields.end();
-    if (fields.size() >= 5 && yesOrNo(end[-4]) && yesOrNo(end[-3]) && number(end[-2]) && number(end[-1])) column.push_back(end[-5]);
+    if (fields.size() >= 5 && !line.starts_with("---")) column.push_back(fields.end()[-5]);
   }
   return column;
-}
-
-/// The texts of all <text> elements of an SVG file, one a line.
-std::string SvgTexts(const QString& path) {
-  QFile file(path);
-  QXmlStreamReader svg(file.open(QIODevice::ReadOnly) ? &file : nullptr);
-  std::string texts;
-  while (!svg.atEnd()) {
-    if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("text")) {
-      texts += svg.readElementText(QXmlStreamReader::IncludeChildElements).toStdString() + '\n';
-    }
-  }
-  return svg.hasError() ? "malformed" : texts;
 }
 
 struct ExportTest : ::testing::Test {
@@ -71,52 +43,47 @@ struct ExportTest : ::testing::Test {
   QString Path(const std::string& name) const { return QString::fromStdString((folder.Path() / name).string()); }
 };
 
-/// The boxes pdftotext finds words in, as [xMin, yMin, xMax, yMax], and the page's width and height.
-std::pair<std::vector<std::array<double, 4>>, std::array<double, 2>> WordBoxes(const std::string& pdf) {
+/// The boxes pdftotext finds each word in, in reading order, as [xMin, yMin, xMax, yMax], and the page's size.
+std::pair<std::map<std::string, std::vector<std::array<double, 4>>>, std::array<double, 2>> Words(const std::string& pdf) {
   const std::string html = RunTool("pdftotext -bbox '" + pdf + "' -").first;
   const auto number = [&](std::size_t from, const std::string& name) { return std::stod(html.substr(html.find(name + "=\"", from) + name.size() + 2)); };
-  std::vector<std::array<double, 4>> boxes;
+  std::map<std::string, std::vector<std::array<double, 4>>> words;
   for (auto at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
-    boxes.push_back({number(at, "xMin"), number(at, "yMin"), number(at, "xMax"), number(at, "yMax")});
+    const std::size_t text = html.find('>', at) + 1;
+    const std::array<double, 4> box = {number(at, "xMin"), number(at, "yMin"), number(at, "xMax"), number(at, "yMax")};
+    words[html.substr(text, html.find("</word>", text) - text)].push_back(box);
   }
   const std::size_t page = html.find("<page ");
-  return {boxes, {number(page, "width"), number(page, "height")}};
+  return {words, {number(page, "width"), number(page, "height")}};
 }
 
-TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsEveryWordInItsListAndCluesInsteadOfTheirWords) {
-  const std::vector<std::string> clues = {"a big grey animal with a trunk (elephants)", "tall, with a very long neck: giraffes",
-                                          "it jumps and keeps its baby in a pouch, kangaroos", "a bird that swims but cannot fly, penguins",
-                                          "clever sea mammals, dolphins", "a slow reptile with a shell on its back - tortoises",
-                                          "it has spines and rolls into a ball, hedgehogs", "a red or grey animal with a bushy tail, squirrels"};
-  for (std::size_t i = 0; i < clues.size(); ++i) puzzle.clues[puzzle.placements[i * 3].word] = clues[i];
+TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndCluesInsteadOfTheirWordsOnThePuzzleSheet) {
+  for (std::size_t i = 0; i < 8; ++i) {  // long enough to wrap, each ending in its own word
+    puzzle.clues[puzzle.placements[i * 3].word] = "a (long) clue, long enough to wrap in the list: clue" + std::to_string(i);
+  }
   const std::string pdf = Path("page.pdf").toStdString();
   ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
   EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
-  const std::string fonts = RunTool("pdffonts " + pdf).first;  // a font's row ends in its emb, sub, uni and object columns
+  const std::string fonts = RunTool("pdffonts " + pdf).first;
   const std::vector<std::string> embedded = EmbeddedColumn(fonts);
   EXPECT_FALSE(embedded.empty()) << fonts;
   EXPECT_EQ(std::count(embedded.begin(), embedded.end(), "yes"), std::ssize(embedded)) << fonts;
   EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
-  const auto [boxes, page] = WordBoxes(pdf);
-  for (const auto& [left, top, right, bottom] : boxes) EXPECT_TRUE(left >= 0 && top >= 0 && right <= page[0] && bottom <= page[1]) << left << " " << top;
-  const double puzzleTitle = WordTops(pdf, "PUZZLE").at(0), solutionTitle = WordTops(pdf, "SOLUTION").at(0);
-  for (const std::string& word : SortedWords(puzzle)) {  // once in the puzzle's list unless it has a clue, once in the solution's
-    const std::vector<double> tops = WordTops(pdf, word);
-    const bool hasClue = puzzle.clues.contains(word);
-    ASSERT_EQ(tops.size(), hasClue ? 1u : 2u) << word;
-    EXPECT_TRUE(std::ranges::is_sorted(hasClue ? std::vector{solutionTitle, tops[0]} : std::vector{puzzleTitle, tops[0], solutionTitle, tops[1]}))
-        << word;
+  auto [words, page] = Words(pdf);
+  for (const auto& [text, boxes] : words) {
+    for (const auto& [left, top, right, bottom] : boxes) EXPECT_TRUE(left >= 0 && top >= 0 && right <= page[0] && bottom <= page[1]) << text;
   }
-  for (const std::string& clue : clues) {  // its last word, once on each sheet
-    const std::vector<double> tops = WordTops(pdf, clue.substr(clue.rfind(' ') + 1));
-    ASSERT_EQ(tops.size(), 2u) << clue;
-    EXPECT_TRUE(tops[0] < solutionTitle && tops[1] > solutionTitle) << clue;
+  const double puzzleTitle = words["PUZZLE"].at(0)[1], solutionTitle = words["SOLUTION"].at(0)[1];
+  for (const auto& [word, clue] : puzzle.clues) {  // its last word once on each sheet; its word on the solution only
+    const std::vector<std::array<double, 4>> at = words[clue.substr(clue.rfind(' ') + 1)], wordAt = words[word];
+    ASSERT_EQ(at.size(), 2u) << clue;
+    EXPECT_TRUE(puzzleTitle < at[0][1] && at[0][1] < solutionTitle && at[1][1] > solutionTitle) << clue;
+    EXPECT_TRUE(wordAt.size() == 1 && wordAt[0][1] > solutionTitle) << word << ": " << wordAt.size() << " times";
   }
 }
 
-/// The grey of `image` around (x, y): the mean of the 3 × 3 pixels there, so that edges drawn half a pixel apart or
-/// smoothed otherwise count alike.
+/// The mean grey of the 3 × 3 pixels of `image` around (x, y): edges drawn half a pixel apart or smoothed count alike.
 int GreyAround(const QImage& image, int x, int y) {
   int sum = 0;
   for (int dy = -1; dy <= 1; ++dy) {
@@ -140,12 +107,13 @@ TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenNameEachRenderingAsTh
   }
   const PrintedSheets sheets = SheetsOf(puzzle, SheetTexts{.puzzleHeading = "R\u00C4TSEL"});
   ASSERT_TRUE(ExportSvg(sheets, Path("a.svg")).saved);
-  const std::string puzzleTexts = SvgTexts(Path("a-puzzle.svg")), solutionTexts = SvgTexts(Path("a-solution.svg"));
-  EXPECT_NE(puzzleTexts.find("R\u00C4TSEL\n"), std::string::npos) << puzzleTexts;
-  EXPECT_NE(solutionTexts.find("SOLUTION\n"), std::string::npos) << solutionTexts;
+  const std::string puzzleSvg = testing::ReadFile(folder.Path() / "a-puzzle.svg");  // each text one <text> element
+  const std::string solutionSvg = testing::ReadFile(folder.Path() / "a-solution.svg");
+  EXPECT_NE(puzzleSvg.find(">R\u00C4TSEL</text>"), std::string::npos);
+  EXPECT_NE(solutionSvg.find(">SOLUTION</text>"), std::string::npos);
   for (const std::string& line : testing::TextLines(puzzle)) {
-    EXPECT_NE(puzzleTexts.find(line.substr(14) + "\n"), std::string::npos) << line;
-    EXPECT_NE(solutionTexts.find(line.substr(0, 2) + " " + line.substr(14) + "\n"), std::string::npos) << line;
+    EXPECT_NE(puzzleSvg.find(">" + line.substr(14) + "</text>"), std::string::npos) << line;
+    EXPECT_NE(solutionSvg.find(line.substr(0, 2) + " " + line.substr(14) + "</text>"), std::string::npos) << line;
   }
   for (const auto& [file, sheet] : {std::pair{"a-puzzle.svg", sheets.puzzle}, std::pair{"a-solution.svg", sheets.solution}}) {
     QSvgRenderer svg(Path(file));

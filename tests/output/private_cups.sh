@@ -1,11 +1,10 @@
-# Sourced by the print tests: start_print_work DATA_DIR (below) starts a private CUPS server, after which
-# CUPS_SERVER points at it and PDF_OUT is where printed pages arrive; add_pdf_printer adds the default
-# printer, stop_private_cups stops the server and removes its traces. Needs Debian's cups and printer-driver-cups-pdf.
+# Sourced by the print tests: start_print_work DATA_DIR starts a private CUPS server, after which CUPS_SERVER
+# points at it and PDF_OUT is where printed pages arrive; add_pdf_printer adds the default printer.
+# Needs Debian's cups and printer-driver-cups-pdf.
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The print tests' common start: skipped (status 77) unless run as the superuser, which the private server
-# and the PDF printer's settings file need; makes $work with a program folder holding DATA_DIR's first
-# level and starts the server in it; the calling test's exit stops the server and removes $work.
+# Skipped (status 77) unless run as the superuser, which the server and the PDF printer's settings file need;
+# makes $work with a program folder holding DATA_DIR's first level; the test's exit stops the server, removes $work.
 start_print_work() {
   [ "$(id -u)" -eq 0 ] || { echo "skipped: a private print server needs the superuser"; exit 77; }
   work="$(mktemp -d)"
@@ -13,11 +12,7 @@ start_print_work() {
   trap 'stop_private_cups; rm -rf "$work"' EXIT
   mkdir -p "$work/program"
   cp "$1/L1words.txt" "$work/program/"
-  start_private_cups "$work/cups"
-}
-
-start_private_cups() {
-  local root="$1"
+  local root="$work/cups"
   mkdir -p "$root"/{conf,spool,cache,state,log,tmp,pdf}
   chmod 0755 "$root" "$root"/{conf,cache,state,log}
   chmod 1777 "$root/tmp" "$root/pdf"
@@ -49,7 +44,6 @@ CONF
   return 1
 }
 
-# Adds the PDF printer and makes it the default.
 add_pdf_printer() {
   lpadmin -p "$PDF_QUEUE" -E -v "cups-pdf:/$PDF_QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
   lpadmin -d "$PDF_QUEUE"
