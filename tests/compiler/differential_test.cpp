@@ -1,5 +1,4 @@
-// Runs the indexed and the reference search side by side: from the same seeds both must rank the
-// same squares and list the same candidates at every step, and so place the same words.
+// Runs the indexed and the reference search side by side: from the same seeds both must answer alike at every step.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -63,19 +62,13 @@ class RecordingSearch final : public CandidateSearch {
   std::unique_ptr<CandidateSearch> inner_;
 };
 
-struct Case {
-  const char* name;
-  std::shared_ptr<const Dictionary> words;
-  int runs;
-  std::vector<std::string> starts;
-  int mostlyComplete;  // percentage of complete compiles expected at least
-  std::int64_t reached = 0;  // a score that some shortlist must reach
-};
-
 TEST(Differential, BothSearchesAnswerAlikeAtEveryStep) {
   const auto level1 = testing::BundledList("L1words.txt");
   const std::vector<std::string> randomAndTyped = {"", "", "", "TRIANGLE", "", "KEEPSAKE", "", "ZZZZZZZZ"};
-  const Case cases[] = {
+  const struct {  // at least `mostlyComplete` per cent complete; some shortlist must reach the score `reached`
+    const char* name; std::shared_ptr<const Dictionary> words; int runs; std::vector<std::string> starts; int mostlyComplete;
+    std::int64_t reached = 0;
+  } cases[] = {
       {"Level 1", level1, 600, {"", "", "", "TRIANGLE", "", "KEEPSAKE"}, 90},
       {"Level 3", testing::BundledList("L3words.txt"), 300, {"", "", "", "PLATYPUS"}, 90},
       {"49,000 words", testing::BundledList("W49000.txt", LOOPWORD_BENCH_DATA_DIR), 150, {"", "", "ELEPHANT"}, 90},
@@ -83,7 +76,7 @@ TEST(Differential, BothSearchesAnswerAlikeAtEveryStep) {
       {"300 words", Sample(*level1, 300, 6), 150, randomAndTyped, 0},
       {"scores above a million keep their order", HeavyScores(), 40, {"", "TRIANGLE"}, 0, 1'000'000},
   };
-  for (const Case& c : cases) {  // both searches compile from the same seed, every answer compared
+  for (const auto& c : cases) {  // both searches compile from the same seed, every answer compared
     const int runs = std::getenv("LOOPWORD_SANITIZED") ? std::max(1, c.runs / 20) : c.runs;  // many times slower there
     const std::uint64_t seed = static_cast<std::uint64_t>(&c - cases + 1);
     std::array<RecordingSearch*, 2> recorders{new RecordingSearch(MakeReferenceSearch(c.words)),
