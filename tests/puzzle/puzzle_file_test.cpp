@@ -17,6 +17,8 @@
 namespace loopword {
 namespace {
 
+namespace fs = std::filesystem;
+
 TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
   std::vector<FilePuzzle> written;
   const Language languages[] = {Language::English, Language::German};
@@ -139,7 +141,6 @@ TEST(PlacementLine, RejectsDamagedText) {
 }
 
 TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
-  namespace fs = std::filesystem;
   const std::string big(1 << 20, 'x');
   const auto contents = [](const std::string& path) { return fs::is_regular_file(path) ? testing::ReadFile(path) : "(no file)"; };
   const struct {
@@ -180,7 +181,6 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
 }
 
 TEST(PuzzleFile, SavingFollowsALinkAndKeepsAPrivateFilePrivate) {
-  namespace fs = std::filesystem;
   testing::TempDir folder;
   const std::string target = folder.Write("target", "old");
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
