@@ -141,8 +141,7 @@ TEST(ReadDictionary, AFileInNeitherEncodingNamesTheLineByWhichItIsNeither) {
 
 TEST(ReadDictionaryFile, FilesAcrossBufferEdgesInEitherEncodingAndFilesThatCannotBeRead) {
   testing::TempDir dir;
-  std::string text(64 * 1024 - 11, 'x');  // the CR and the LF of one line end fall into two reads
-  text += "\r\nABCDEFGH\r\nBCDEFGHA";
+  const std::string text = std::string(64 * 1024 - 11, 'x') + "\r\nABCDEFGH\r\nBCDEFGHA";  // a CR LF split by two reads
   EXPECT_EQ(Words(ReadDictionaryFile(dir.Write("split.txt", text))), (std::vector<std::string>{"ABCDEFGH", "BCDEFGHA"}));
   for (const std::string& path : {(dir.Path() / "missing.txt").string(), dir.Path().string(), "/proc/self/mem"s}) {
     EXPECT_EQ(ReadDictionaryFile(path).outcome, LoadOutcome::ReadError) << path;
