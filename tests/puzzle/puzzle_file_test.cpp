@@ -143,11 +143,9 @@ TEST(PlacementLine, RejectsDamagedText) {
 TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
   const std::string big(1 << 20, 'x');
   const auto contents = [](const std::string& path) { return fs::is_regular_file(path) ? testing::ReadFile(path) : "(no file)"; };
-  const struct {
-    const char* name;
-    std::function<std::string(const testing::TempDir&)> target;  // makes the case, gives the path to write
-    rlim_t sizeLimit;  // the largest file the system lets the program write; 0: no limit of ours
-    const char* said;  // "" when written
+  const struct {  // `target` makes the case, gives the path; `sizeLimit`: the largest file allowed, 0: no limit of ours
+    const char* name; std::function<std::string(const testing::TempDir&)> target;
+    rlim_t sizeLimit; const char* said;  // "" when written
   } cases[] = {
       {"a new file", [](const auto& folder) { return (folder.Path() / "new").string(); }, 0, ""},
       {"over a file", [](const auto& folder) { return folder.Write("kept", "old"); }, 0, ""},
