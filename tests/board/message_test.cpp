@@ -8,9 +8,7 @@
 
 #include "compiler/compiler.h"
 #include "puzzle/puzzle_file.h"
-#include "session/session.h"
 #include "words/dictionary_state.h"
-#include "words/theme_words.h"
 
 namespace loopword {
 namespace {
