@@ -12,9 +12,8 @@ namespace {
 
 std::size_t Cell(int square, int position) { return static_cast<std::size_t>(CellIndexOf({square, position})); }
 
-/// Letters of the 148 cells by cell number. Squares 3 and 15 of the answer key agree only in their
-/// shared and hint cells (3, 5, 8), so their other letters can trade places: `trade` 1 swaps them,
-/// 2 copies square 3's into 15 (the same word twice).
+/// Letters of the 148 cells by cell number. Squares 3 and 15 agree only in their shared and hint cells (3, 5, 8), so
+/// their other letters can trade places: `trade` 1 swaps them, 2 copies square 3's into 15 (the same word twice).
 std::string Grid(int trade = 0) {
   std::string grid;
   for (std::size_t i = 0; i < kCellCount; ++i) grid += static_cast<char>('A' + (i * 7 + i / 26) % 26);
@@ -144,14 +143,12 @@ TEST(TypedLines, SureAndPencilLettersComeBackApartOtherCommentsAreIgnoredAndDama
   ASSERT_EQ(sure.size(), 3u);
   EXPECT_EQ(sure[1], std::string("# typed 02 ...A..") + Grid()[Cell(2, 7)] + ".");
   EXPECT_EQ(pencil, (std::vector<std::string>{"# pencil 01 .P......", "# pencil 10 .Q......"}));
-  EXPECT_TRUE(TypedLines(Solving()).empty());
   std::vector<std::string> comments = {"# Loopword puzzle", "# typedef"};
   comments.insert(comments.end(), sure.begin(), sure.end());
   comments.insert(comments.end(), pencil.begin(), pencil.end());
   SolvingState reopened = Solving();
   ASSERT_TRUE(ApplyTypedLines(reopened, comments));
   EXPECT_EQ(ApplyPencilLines(reopened, comments), 0);
-  for (int s = 1; s <= kSquareCount; ++s) EXPECT_EQ(reopened.Ring(s), typed.Ring(s));
   EXPECT_EQ(TypedLines(reopened), sure);
   EXPECT_EQ(PencilLines(reopened), pencil);
   const std::string overHint = std::string("# typed 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";

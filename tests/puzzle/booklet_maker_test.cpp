@@ -11,7 +11,6 @@
 namespace loopword {
 namespace {
 
-/// A word list of `count` distinct words.
 std::shared_ptr<const Dictionary> NumberedWords(int count) {
   std::vector<WordRotations> rows;
   for (int n = 0; n < count; ++n) rows.push_back(BuildRotations({'W', 'O', 'R', 'D', 'A', char('A' + n / 26), 'A', char('A' + n % 26)}));

@@ -17,6 +17,8 @@
 namespace loopword {
 namespace {
 
+namespace fs = std::filesystem;
+
 TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
   std::vector<FilePuzzle> written;
   const Language languages[] = {Language::English, Language::German};
@@ -139,14 +141,11 @@ TEST(PlacementLine, RejectsDamagedText) {
 }
 
 TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
-  namespace fs = std::filesystem;
   const std::string big(1 << 20, 'x');
   const auto contents = [](const std::string& path) { return fs::is_regular_file(path) ? testing::ReadFile(path) : "(no file)"; };
-  const struct {
-    const char* name;
-    std::function<std::string(const testing::TempDir&)> target;  // makes the case, gives the path to write
-    rlim_t sizeLimit;  // the largest file the system lets the program write; 0: no limit of ours
-    const char* said;  // "" when written
+  const struct {  // `target` makes the case, gives the path; `sizeLimit`: the largest file allowed, 0: no limit of ours
+    const char* name; std::function<std::string(const testing::TempDir&)> target;
+    rlim_t sizeLimit; const char* said;  // "" when written
   } cases[] = {
       {"a new file", [](const auto& folder) { return (folder.Path() / "new").string(); }, 0, ""},
       {"over a file", [](const auto& folder) { return folder.Write("kept", "old"); }, 0, ""},
@@ -180,7 +179,6 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
 }
 
 TEST(PuzzleFile, SavingFollowsALinkAndKeepsAPrivateFilePrivate) {
-  namespace fs = std::filesystem;
   testing::TempDir folder;
   const std::string target = folder.Write("target", "old");
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);

@@ -16,46 +16,42 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
   std::string accents;
   for (int i = 0; i < 70; ++i) accents += "\u00E9";
   using C = Clues;  // a line with an equals sign gives its word a clue, cut to 60 characters
-  const struct {
-    std::string text;
-    std::vector<std::string> words;
-    C clues;
-    std::vector<std::string> unusable, repeated;
-    std::string report;
-    Language language = Language::English;
-  } cases[] = {
-      {"", {}, {}, {}, {}, "No theme words: puzzles come from the word list alone."},
-      {" ,\t\r\n,, ", {}, {}, {}, {}, "No theme words: puzzles come from the word list alone."},
-      {"elephant", {"ELEPHANT"}, {}, {}, {}, "1 theme word will be in every puzzle."},
+  const std::string none = "No theme words: puzzles come from the word list alone.";
+  const std::string one = "1 theme word will be in every puzzle.", two = "2 theme words will be in every puzzle.";
+  const std::string notAZ = "\nNot 8 letters A to Z: ", twice = "\nGiven twice: ";
+  const std::string byClue = "\n1 of them is listed by its clue.", cut = "\nClues are cut to 60 characters: ELEPHANT.";
+  const struct { std::string text; std::vector<std::string> words; C clues; std::vector<std::string> unusable, repeated;
+                 std::string report; Language language = Language::English; } cases[] = {
+      {"", {}, {}, {}, {}, none},
+      {" ,\t\r\n,, ", {}, {}, {}, {}, none},
+      {"elephant", {"ELEPHANT"}, {}, {}, {}, one},
       {"Elephant,giraffes\r\nPENGUINS\tdolphins", {"ELEPHANT", "GIRAFFES", "PENGUINS", "DOLPHINS"}, {}, {}, {}, "4 theme words will be in every puzzle."},
       {"giraffes GIRAFFES Giraffes", {"GIRAFFES"}, {}, {}, {"GIRAFFES", "Giraffes"},
-       "1 theme word will be in every puzzle.\nGiven twice: GIRAFFES, Giraffes."},
+       one + twice + "GIRAFFES, Giraffes."},
       {"cat, éléphant, rhinoceros, zebra's, kangaroo", {"KANGAROO"}, {}, {"cat", "éléphant", "rhinoceros", "zebra's"}, {},
-       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: cat, éléphant, rhinoceros, zebra's."},
+       one + notAZ + "cat, éléphant, rhinoceros, zebra's."},
       {ten, {}, {}, {"Abc", "Bbc", "Cbc", "Dbc", "Ebc", "Fbc", "Gbc", "Hbc", "Ibc", "Jbc"}, {},
-       "No theme words: puzzles come from the word list alone.\nNot 8 letters A to Z: Abc, Bbc, Cbc, Dbc, Ebc, Fbc, Gbc, Hbc and 2 more."},
+       none + notAZ + "Abc, Bbc, Cbc, Dbc, Ebc, Fbc, Gbc, Hbc and 2 more."},
       {"M\u00E4dchen Fu\u00DFball, MAEDCHEN\nSchl\u00FCssel k\u00E4se", {"MAEDCHEN", "FUSSBALL"}, {}, {"Schl\u00FCssel", "k\u00E4se"}, {"MAEDCHEN"},
-       "2 theme words will be in every puzzle.\nNot 8 letters A to Z: Schl\u00FCssel, k\u00E4se.\nGiven twice: MAEDCHEN.", Language::German},
+       two + notAZ + "Schl\u00FCssel, k\u00E4se." + twice + "MAEDCHEN.", Language::German},
       {"M\u00E4dchen Fu\u00DFball giraffes", {"GIRAFFES"}, {}, {"M\u00E4dchen", "Fu\u00DFball"}, {},
-       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: M\u00E4dchen, Fu\u00DFball."},
+       one + notAZ + "M\u00E4dchen, Fu\u00DFball."},
       {"\u00E9l\u00E9phant ELEPHANT \u0153illets", {"ELEPHANT"}, {}, {"\u0153illets"}, {"ELEPHANT"},
-       "1 theme word will be in every puzzle.\nNot 8 letters A to Z: \u0153illets.\nGiven twice: ELEPHANT.", Language::French},
-      {"peque\u00F1os,PEQUENOS", {"PEQUENOS"}, {}, {}, {"PEQUENOS"}, "1 theme word will be in every puzzle.\nGiven twice: PEQUENOS.", Language::Spanish},
+       one + notAZ + "\u0153illets." + twice + "ELEPHANT.", Language::French},
+      {"peque\u00F1os,PEQUENOS", {"PEQUENOS"}, {}, {}, {"PEQUENOS"}, one + twice + "PEQUENOS.", Language::Spanish},
       {"ELEPHANT = a big grey animal with a trunk\r\ngiraffes penguins", {"ELEPHANT", "GIRAFFES", "PENGUINS"}, C{{"ELEPHANT", "a big grey animal with a trunk"}}, {}, {},
-       "3 theme words will be in every puzzle.\n1 of them is listed by its clue."},
+       "3 theme words will be in every puzzle." + byClue},
       {"elephant=\t a   big\tanimal \ngiraffes = tall, with long necks", {"ELEPHANT", "GIRAFFES"}, C{{"ELEPHANT", "a big animal"}, {"GIRAFFES", "tall, with long necks"}}, {}, {},
-       "2 theme words will be in every puzzle.\n2 of them are listed by their clues."},
+       two + "\n2 of them are listed by their clues."},
       {" = no word here\ncat = a pet\nice cream = cold", {}, {}, {"= no word here", "cat", "ice cream"}, {},
-       "No theme words: puzzles come from the word list alone.\nNot 8 letters A to Z: = no word here, cat, ice cream."},
-      {"ELEPHANT =   \n", {"ELEPHANT"}, {}, {}, {}, "1 theme word will be in every puzzle."},
-      {"ELEPHANT = 2 + 2 = 4", {"ELEPHANT"}, {}, {}, {}, "1 theme word will be in every puzzle.\nA clue cannot hold \"=\", so these words have none: ELEPHANT."},
-      {"ELEPHANT = " + long70, {"ELEPHANT"}, C{{"ELEPHANT", long70.substr(0, 60)}}, {}, {},
-       "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nClues are cut to 60 characters: ELEPHANT."},
-      {"ELEPHANT = " + accents, {"ELEPHANT"}, C{{"ELEPHANT", accents.substr(0, 120)}}, {}, {},
-       "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nClues are cut to 60 characters: ELEPHANT."},
-      {"elephant = one\nELEPHANT = two", {"ELEPHANT"}, C{{"ELEPHANT", "one"}}, {}, {"ELEPHANT"}, "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nGiven twice: ELEPHANT."},
+       none + notAZ + "= no word here, cat, ice cream."},
+      {"ELEPHANT =   \n", {"ELEPHANT"}, {}, {}, {}, one},
+      {"ELEPHANT = 2 + 2 = 4", {"ELEPHANT"}, {}, {}, {}, one + "\nA clue cannot hold \"=\", so these words have none: ELEPHANT."},
+      {"ELEPHANT = " + long70, {"ELEPHANT"}, C{{"ELEPHANT", long70.substr(0, 60)}}, {}, {}, one + byClue + cut},
+      {"ELEPHANT = " + accents, {"ELEPHANT"}, C{{"ELEPHANT", accents.substr(0, 120)}}, {}, {}, one + byClue + cut},
+      {"elephant = one\nELEPHANT = two", {"ELEPHANT"}, C{{"ELEPHANT", "one"}}, {}, {"ELEPHANT"}, one + byClue + twice + "ELEPHANT."},
       {"M\u00E4dchen = girl\nKatze = cat", {"MAEDCHEN"}, C{{"MAEDCHEN", "girl"}}, {"Katze"}, {},
-       "1 theme word will be in every puzzle.\n1 of them is listed by its clue.\nNot 8 letters A to Z: Katze.", Language::German},
+       one + byClue + notAZ + "Katze.", Language::German},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(LanguageCode(c.language)) + " " + c.text);

@@ -16,8 +16,7 @@ from loopword_classroom import classroom_path, puzzle_words_path, read_classroom
 from loopword_language import fold  # noqa: E402
 
 DATA = os.path.join(ROOT, "data")
-# The npm blocklists the lists were filtered with, at the versions tools/make-wordlists pins, as
-# `npm ci` in tests/web installs them (scripts/test runs it before the tests).
+# The npm blocklists the lists were filtered with, at the versions tools/make-wordlists pins (`npm ci` in tests/web).
 NPM_MODULES = os.path.join(ROOT, "tests", "web", "node_modules")
 LANGUAGES = ("en",) + OTHER_LANGUAGES
 
@@ -28,30 +27,46 @@ def level_words(language, level):
 
 
 class BundledListsTest(unittest.TestCase):
-    def test_every_list_is_sorted_unique_eight_capitals_with_cr_lf(self):
-        for language in LANGUAGES:
-            for level in LEVELS:
-                with self.subTest(language=language, level=level):
-                    with open(os.path.join(DATA, level_file_name(language, level)), "rb") as f:
-                        self.assertEqual(format_faults(f.read())[:5], [])
+    # Per language: innocent words the project's own blocklists must keep.
+    KEPT_BY_THE_BLOCKLISTS = {
+        "en": "CLASSICS SCRAPING COCKTAIL SCATTERS SPICIEST ASSEMBLY", "de": "ABMARSCH EINMARSCH LESBISCH",
+        "fr": "VIOLETTE PEDALEUR BRANLANT TRINGLES", "it": "VIOLENTO SCOPERTA TROMBONE",
+        "es": "ESCOGIDO COGIERON RECOGIDA ZORRILLO POLLERIA MAMADERA",
+        "pt": "VADIARIA JUDIARIA GALDERIO PANASCAL", "nl": "NEGEREND VOGELPIK SEKSISME AFPIKKEN KUTTER",
+    }
 
-    def test_levels_are_nested_and_level1_is_large_enough(self):
+    def test_each_languages_levels_are_well_formed_nested_and_hold_no_unfit_word(self):
         for language in LANGUAGES:
             with self.subTest(language=language):
-                level1, level2, level3 = (set(level_words(language, level)) for level in LEVELS)
+                levels = []  # sorted unique eight capitals with CR LF
+                for level in LEVELS:
+                    with open(os.path.join(DATA, level_file_name(language, level)), "rb") as f:
+                        data = f.read()
+                    self.assertEqual(format_faults(data)[:5], [], "level %d" % level)
+                    levels.append(data.decode("ascii").split())
+                level1, level2, level3 = (set(words) for words in levels)
                 self.assertGreaterEqual(len(level1), MINIMUM_LEVEL1)
                 self.assertEqual(sorted(level1 - level2), [])
                 self.assertEqual(sorted(level2 - level3), [])
                 self.assertLess(len(level1), len(level2))
-
-    def test_no_level_holds_a_blocklisted_word_or_form_a_word_judged_offensive_or_a_roman_numeral(self):
-        for language in LANGUAGES:
-            blocklist = read_blocklist(blocklist_path(DATA, language), language)
-            offensive = {w for w, v in (read_classroom(classroom_path(DATA, language)) or {}).items() if v == "offensive"}
-            for level in LEVELS:
-                with self.subTest(language=language, level=level):
-                    unfit = [w for w in level_words(language, level) if blocklist.blocks(w) or w in offensive or is_roman_numeral(w)]
-                    self.assertEqual(unfit, [])
+                if language in OTHER_LANGUAGES:  # their unfamiliar words stay out of levels 1 and 2
+                    with open(os.path.join(DATA, "unfamiliar-%s.txt" % language), encoding="utf-8") as f:
+                        unfamiliar = {fold(language, line.split("#")[0].strip()) for line in f} - {""}
+                    self.assertEqual(sorted(unfamiliar & level2), [])
+                blocklist = read_blocklist(blocklist_path(DATA, language), language)
+                for word in self.KEPT_BY_THE_BLOCKLISTS[language].split():
+                    self.assertFalse(blocklist.blocks(word), "an innocent look-alike blocked: " + word)
+                # Both files are read whole: a malformed, unsorted or repeated line raises.
+                verdicts = read_classroom(classroom_path(DATA, language))
+                readings = read_puzzle_words(puzzle_words_path(DATA, language))
+                self.assertIsNotNone(verdicts)
+                self.assertIsNotNone(readings)
+                offensive = {w for w, v in verdicts.items() if v == "offensive"}
+                for level, words in zip(LEVELS, levels):  # no blocklisted word or form, none judged offensive, no numeral
+                    unfit = [w for w in words if blocklist.blocks(w) or w in offensive or is_roman_numeral(w)]
+                    self.assertEqual(unfit, [], "level %d" % level)
+                self.assertEqual([(w, verdicts.get(w, "no verdict")) for w in levels[0] if verdicts.get(w) != "ok"], [])
+                self.assertEqual([(w, readings[w]) for w in levels[0] if readings.get(w, "known") != "known"], [])
 
     def test_no_level_holds_a_word_of_the_npm_blocklists(self):
         if not os.path.isdir(os.path.join(NPM_MODULES, "naughty-words")):
@@ -65,25 +80,6 @@ class BundledListsTest(unittest.TestCase):
             for level in LEVELS:
                 with self.subTest(language=language, level=level):
                     self.assertEqual([w for w in level_words(language, level) if blocklist.blocks(w) and w not in kept], [])
-
-    def test_level1_holds_only_words_judged_ok_and_none_read_unknown_in_puzzles(self):
-        for language in LANGUAGES:
-            # Both files are read whole: a malformed, unsorted or repeated line raises.
-            verdicts = read_classroom(classroom_path(DATA, language))
-            readings = read_puzzle_words(puzzle_words_path(DATA, language))
-            with self.subTest(language=language):
-                self.assertIsNotNone(verdicts)
-                self.assertIsNotNone(readings)
-                level1 = level_words(language, 1)
-                self.assertEqual([(w, verdicts.get(w, "no verdict")) for w in level1 if verdicts.get(w) != "ok"], [])
-                self.assertEqual([(w, readings[w]) for w in level1 if readings.get(w, "known") != "known"], [])
-
-    def test_unfamiliar_words_stay_out_of_levels_1_and_2(self):
-        for language in OTHER_LANGUAGES:
-            with open(os.path.join(DATA, "unfamiliar-%s.txt" % language), encoding="utf-8") as f:
-                unfamiliar = {fold(language, line.split("#")[0].strip()) for line in f} - {""}
-            with self.subTest(language=language):
-                self.assertEqual(sorted(unfamiliar & set(level_words(language, 2))), [])
 
     def test_spanish_lists_hold_no_word_that_only_folding_enye_makes(self):
         path = "/usr/share/dict/spanish"
@@ -146,21 +142,6 @@ class BlocklistRulesTest(unittest.TestCase):
         ("pt", ("vadia", "!vadiaria", "foder"), "VADIARIA FODERADO"),
     ]
 
-    # Per language: innocent words the project's own blocklists must keep.
-    KEPT_BY_THE_BLOCKLISTS = [
-        ("en", "CLASSICS SCRAPING COCKTAIL SCATTERS SPICIEST ASSEMBLY"), ("de", "ABMARSCH EINMARSCH LESBISCH"),
-        ("fr", "VIOLETTE PEDALEUR BRANLANT TRINGLES"), ("it", "VIOLENTO SCOPERTA TROMBONE"),
-        ("es", "ESCOGIDO COGIERON RECOGIDA ZORRILLO POLLERIA MAMADERA"),
-        ("pt", "VADIARIA JUDIARIA GALDERIO PANASCAL"), ("nl", "NEGEREND VOGELPIK SEKSISME AFPIKKEN KUTTER"),
-    ]
-
-    def test_the_project_blocklists_keep_the_innocent_look_alikes(self):
-        for language, words in self.KEPT_BY_THE_BLOCKLISTS:
-            blocklist = read_blocklist(blocklist_path(DATA, language), language)
-            for word in words.split():
-                with self.subTest(language=language, word=word):
-                    self.assertFalse(blocklist.blocks(word))
-
     def test_every_form_of_a_blocked_word_is_blocked_and_innocent_look_alikes_stay(self):
         cases = [(language, (entry,), words, True) for language, entry, words in self.CAUGHT]
         for language, entries, words, blocked in cases + [(*case, False) for case in self.KEPT]:
@@ -168,18 +149,14 @@ class BlocklistRulesTest(unittest.TestCase):
             for word in words.split():
                 with self.subTest(language=language, entries=entries, word=word):
                     self.assertEqual(blocklist.blocks(word), blocked)
-
-    def test_the_entry_that_blocks_a_word_is_named(self):
         self.assertEqual(self.blocklist("nl", "kut*", "*hoer").entry_blocking("STOEPHOEREN"), "*hoer")
 
-    def test_a_bad_blocklist_line_is_named(self):
-        for text in ("two words\n", "w0rd\n", "ok\n*\n"):
-            with self.subTest(text=text):
-                with self.assertRaisesRegex(ValueError, r"\.txt:\d+:"):
-                    read_blocklist(self.text_file(text), "en")
-
-    def test_classroom_lists_and_puzzle_readings_are_read_and_bad_lines_named(self):
-        cases = [(read_classroom, "# review\nABCDEFGH ok\nBCDEFGHI unfit  # gloss\n\n", {"ABCDEFGH": "ok", "BCDEFGHI": "unfit"}),
+    def test_classroom_lists_and_puzzle_readings_are_read_and_bad_lines_named_as_in_blocklists(self):
+        def read_english_blocklist(path):
+            return read_blocklist(path, "en")
+        cases = [(read_english_blocklist, "two words\n", ":1:"), (read_english_blocklist, "w0rd\n", ":1:"),
+                 (read_english_blocklist, "ok\n*\n", ":2:"),
+                 (read_classroom, "# review\nABCDEFGH ok\nBCDEFGHI unfit  # gloss\n\n", {"ABCDEFGH": "ok", "BCDEFGHI": "unfit"}),
                  (read_classroom, "abcdefgh ok\n", ":1:"), (read_classroom, "ABCDEFGH fine\n", ":1:"),
                  (read_classroom, "ABCDEFGH ok rare\n", ":1:"), (read_classroom, "ABCDEFG ok\n", ":1:"),
                  (read_classroom, "ABCDEFGH ok\nABCDEFGH ok\n", ":2:"), (read_classroom, "BCDEFGHI ok\nABCDEFGH form\n", ":2:"),
