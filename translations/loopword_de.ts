@@ -1140,18 +1140,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Dieser Browser speichert hier keinen Fortschritt (sein Speicher ist voll oder abgeschaltet): Die Buchstaben gehen verloren, wenn die Seite geschlossen wird.</translation>
     </message>
     <message>
-        <source>(found)</source>
-        <translation>(gefunden)</translation>
-    </message>
-    <message>
-        <source>hint</source>
-        <translation>Hinweis</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>falsch</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Diese Seite wurde aus einer Datei auf diesem Computer geöffnet, ein Link darauf funktioniert also nur hier. Legen Sie die Seite auf einen Webserver, um Links zu teilen, oder verwenden Sie „%1“ und geben Sie den Schülern diese Datei.</translation>
     </message>
@@ -1258,10 +1246,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Hide timer</source>
         <translation>Zeitanzeige ausblenden</translation>
-    </message>
-    <message>
-        <source>pencil</source>
-        <translation>Bleistift</translation>
     </message>
     <message>
         <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>

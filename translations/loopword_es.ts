@@ -1140,18 +1140,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Este navegador no guarda aquí el progreso (su almacenamiento está lleno o desactivado): las letras se pierden al cerrar la página.</translation>
     </message>
     <message>
-        <source>(found)</source>
-        <translation>(encontrada)</translation>
-    </message>
-    <message>
-        <source>hint</source>
-        <translation>pista</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>incorrecta</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Esta página se abrió desde un archivo de este ordenador, así que un enlace a ella solo funciona aquí. Ponga la página en un servidor web para compartir enlaces, o use «%1» y dé ese archivo a los alumnos.</translation>
     </message>
@@ -1258,10 +1246,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Hide timer</source>
         <translation>Ocultar el cronómetro</translation>
-    </message>
-    <message>
-        <source>pencil</source>
-        <translation>a lápiz</translation>
     </message>
     <message>
         <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>

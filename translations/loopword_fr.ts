@@ -1140,18 +1140,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Ce navigateur ne garde ici aucune progression (son stockage est plein ou désactivé) : les lettres seront perdues à la fermeture de la page.</translation>
     </message>
     <message>
-        <source>(found)</source>
-        <translation>(trouvé)</translation>
-    </message>
-    <message>
-        <source>hint</source>
-        <translation>indice</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>faux</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Cette page a été ouverte depuis un fichier de cet ordinateur : un lien vers elle ne fonctionne qu&apos;ici. Mettez la page sur un serveur web pour partager des liens, ou utilisez « %1 » et donnez ce fichier aux élèves.</translation>
     </message>
@@ -1258,10 +1246,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Hide timer</source>
         <translation>Masquer le chronomètre</translation>
-    </message>
-    <message>
-        <source>pencil</source>
-        <translation>au crayon</translation>
     </message>
     <message>
         <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>

@@ -1140,18 +1140,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Questo browser non conserva qui i progressi (la sua memoria è piena o disattivata): le lettere si perdono alla chiusura della pagina.</translation>
     </message>
     <message>
-        <source>(found)</source>
-        <translation>(trovata)</translation>
-    </message>
-    <message>
-        <source>hint</source>
-        <translation>indizio</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>sbagliata</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Questa pagina è stata aperta da un file di questo computer, quindi un link a essa funziona solo qui. Metti la pagina su un server web per condividere i link, oppure usa «%1» e dai quel file agli alunni.</translation>
     </message>
@@ -1258,10 +1246,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Hide timer</source>
         <translation>Nascondi il cronometro</translation>
-    </message>
-    <message>
-        <source>pencil</source>
-        <translation>a matita</translation>
     </message>
     <message>
         <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>

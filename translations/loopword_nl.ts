@@ -1140,18 +1140,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Deze browser bewaart hier geen voortgang (de opslag is vol of uitgeschakeld): de letters gaan verloren als de pagina sluit.</translation>
     </message>
     <message>
-        <source>(found)</source>
-        <translation>(gevonden)</translation>
-    </message>
-    <message>
-        <source>hint</source>
-        <translation>hint</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>fout</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Deze pagina is geopend vanuit een bestand op deze computer, dus een link ernaar werkt alleen hier. Zet de pagina op een webserver om links te delen, of gebruik „%1” en geef leerlingen dat bestand.</translation>
     </message>
@@ -1258,10 +1246,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Hide timer</source>
         <translation>Timer verbergen</translation>
-    </message>
-    <message>
-        <source>pencil</source>
-        <translation>potlood</translation>
     </message>
     <message>
         <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>

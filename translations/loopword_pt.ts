@@ -1140,18 +1140,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Este navegador não guarda aqui o progresso (o seu armazenamento está cheio ou desativado): as letras perdem-se ao fechar a página.</translation>
     </message>
     <message>
-        <source>(found)</source>
-        <translation>(encontrada)</translation>
-    </message>
-    <message>
-        <source>hint</source>
-        <translation>pista</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>errada</translation>
-    </message>
-    <message>
         <source>This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use &quot;%1&quot; and give pupils that file.</source>
         <translation>Esta página foi aberta a partir de um ficheiro deste computador, por isso uma ligação para ela só funciona aqui. Coloque a página num servidor web para partilhar ligações, ou use «%1» e dê esse ficheiro aos alunos.</translation>
     </message>
@@ -1258,10 +1246,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Hide timer</source>
         <translation>Ocultar o cronómetro</translation>
-    </message>
-    <message>
-        <source>pencil</source>
-        <translation>a lápis</translation>
     </message>
     <message>
         <source>Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>

@@ -13,7 +13,6 @@ const kLanguageNames = { en: 'English', de: 'Deutsch', fr: 'Français', es: 'Esp
 // and fetched or unpacked at start.
 let kTranslations = {};
 let translationsRead = null;  // the promise of kTranslations
-let translationsDone = false;
 let sessionStarted = false;
 const kTranslatedAttributes = ['aria-label', 'placeholder', 'title'];
 const kKeyboardOf = { de: 'qwertz', fr: 'azerty' };
@@ -28,31 +27,18 @@ let stickyMessage = false;  // a warning that stays until the user does somethin
 let clockShown = { ms: 0, since: 0 };  // the view's clock and when it came
 let pageLanguage = 'en';
 let sheetsKey = null;  // the puzzle the print sheets show
+let drawnFigure = null;  // the figure's markup last drawn
 let started = false;  // the first puzzle is back where it was left: its cell and the choices are kept from now on
 const pageTexts = [];  // the page's own English texts: { node, attribute } or { node, before, after }, and the text
 const liveTexts = new Map();  // element → what shows its text in the page's language, shown again when it changes
 
-/// `text` of `context` in the page's language, English where there is no translation, %1 … %9 filled with `values`.
-function trIn(context, text, ...values) {
-  const pattern = kTranslations[pageLanguage]?.[context]?.[text] ?? text;
-  return pattern.replace(/%([1-9])/g, (place, n) => (n <= values.length ? String(values[n - 1]) : place));
+/// The page's `text` in its language, English where there is no translation.
+const translated = (text) => kTranslations[pageLanguage]?.WebPage?.[text] ?? text;
+
+/// The page's `text` in its language, %1 … %9 filled with `values`.
+function tr(text, ...values) {
+  return translated(text).replace(/%([1-9])/g, (place, n) => (n <= values.length ? String(values[n - 1]) : place));
 }
-
-const tr = (text, ...values) => trIn('WebPage', text, ...values);
-
-/// A message line as the session sends it (plain text, or { context, pattern, values } and for a count { count, one })
-/// in the page's language; a count in the form of the language for it (French counts 0 and 1 alike).
-function rendered(phrase) {
-  if (typeof phrase === 'string') return phrase;
-  const values = phrase.values.map(rendered);
-  const forms = kTranslations[pageLanguage]?.[phrase.context]?.[phrase.pattern];
-  if (phrase.count === undefined) return trIn(phrase.context, phrase.pattern, ...values);
-  const plural = pageLanguage === 'fr' ? phrase.count > 1 : phrase.count !== 1;
-  const pattern = Array.isArray(forms) ? forms[plural ? forms.length - 1 : 0] : (plural ? phrase.pattern : phrase.one);
-  return pattern.replaceAll('%n', phrase.count).replace(/%([1-9])/g, (place, n) => (n <= values.length ? values[n - 1] : place));
-}
-
-const renderedLines = (lines = []) => lines.map(rendered).join('\n');
 
 /// Shows `text()` in `element`, and again whenever the page's language changes.
 function showText(element, text) {
@@ -84,11 +70,11 @@ function usePageLanguage(language) {
   document.documentElement.lang = language;
   $('page-language').value = language;
   for (const { node, attribute, before, after, text } of pageTexts) {
-    if (attribute) node.setAttribute(attribute, trIn('WebPage', text));
-    else node.textContent = before + trIn('WebPage', text) + after;
+    if (attribute) node.setAttribute(attribute, translated(text));
+    else node.textContent = before + translated(text) + after;
   }
   for (const [element, text] of liveTexts) element.textContent = text();
-  if (shown) show(shown);
+  if (sessionStarted) send('usePageLanguage', language).then(() => run('view', [], false, true));
 }
 
 /// What `use()` gives, or `otherwise` where it throws (a storage that is off, damaged text).
@@ -183,19 +169,11 @@ async function startWorker() {
   worker.postMessage({ command: 'load', args: [wasm] }, wasm instanceof Uint8Array ? [wasm.buffer] : []);
 }
 
-/// Gives the session the sheets' words in every language, once it and the translations are there.
-function translateSheets() {
-  if (sessionStarted && translationsDone) {
-    send('useSheetTranslations', Object.fromEntries(Object.keys(kLanguageNames).map((code) => [code, kTranslations[code]?.Sheets ?? {}])));
-  }
-}
-
-/// The translations of the page's texts, read once.
+/// The translations of the page's texts, read once, and given to the session once it is there.
 function readTranslations() {
   translationsRead ??= resource('texts.json').then((bytes) => {
     kTranslations = (bytes && attempt(() => JSON.parse(new TextDecoder().decode(bytes)))) ?? {};
-    translationsDone = true;
-    translateSheets();
+    if (sessionStarted) send('useTranslations', kTranslations);
   });
   return translationsRead;
 }
@@ -218,8 +196,8 @@ function say(text, sticky = false) {
 async function run(command, args = [], confirmable = false, sticky = false, drawn = true) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let { view } = await send(command, ...args, ...(confirmable ? [false] : []));
-  if (view.questionLines.length && window.confirm(renderedLines(view.questionLines))) ({ view } = await send(command, ...args, true));
-  if (view.messageLines.length || !sticky) say(() => renderedLines(view.messageLines), sticky && !view.done && view.messageLines.length > 0);
+  if (view.question && window.confirm(view.question)) ({ view } = await send(command, ...args, true));
+  if (view.message || !sticky) say(() => view.message, sticky && !view.done && view.message !== '');
   if (drawn) show(view);
   else shown = view;  // drawn by a command that follows at once
   $('main').setAttribute('aria-busy', String(--running > 0));
@@ -227,47 +205,31 @@ async function run(command, args = [], confirmable = false, sticky = false, draw
 }
 
 function show(view) {
-  const figure = JSON.stringify([view.picture, view.cells, view.cursor, pageLanguage]);
   shown = view;
-  if (figure !== drawnFigure) drawFigure(view);  // a compile going on unseen sends the same figure many times
-  drawnFigure = figure;
-  $('view-button').textContent = trIn('Messages', view.caption);
+  if (drawnFigure !== view.figure) $('picture').innerHTML = view.figure;  // a compile going on unseen sends it many times
+  drawnFigure = view.figure;
+  if (view.cursorCell) $('picture').setAttribute('aria-activedescendant', view.cursorCell);
+  else $('picture').removeAttribute('aria-activedescendant');
+  $('view-button').textContent = view.caption;
   $('view-button').disabled = !view.offer.viewButton;
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view.offer[button.dataset.needs];
   $('choices').disabled = !view.offer.commands;
   showRules(view);
-  $('title').textContent = renderedLines(view.titleLines);
-  if (view.mode === 'compiling' && view.progressLines.length) say(() => renderedLines(view.progressLines));
+  $('title').textContent = view.title;
+  if (view.mode === 'compiling' && view.progress) say(() => view.progress);
   showChoices(view.choices);
   showKeyboard(view);
-  showWords(view);
+  $('words').innerHTML = view.words;
   keepProgress(view);
   clockShown = { ms: view.elapsedMs, since: view.clockRunning ? performance.now() : 0 };
   tick();
-}
-
-let drawnFigure = null;  // what the figure was drawn from last
-
-/// The element of an SVG picture the core drew, read by the page's own parser (no copy from another document).
-function pictureElement(svg) {
-  const markup = document.createElement('template');
-  markup.innerHTML = svg;
-  return markup.content.firstElementChild;
-}
-
-/// The figure as the view draws it, and its cells for screen readers.
-function drawFigure(view) {
-  const svg = pictureElement(view.picture);
-  svg.setAttribute('aria-hidden', 'true');
-  svg.setAttribute('translate', 'no');
-  $('picture').replaceChildren(svg, ...gridRows(view));
 }
 
 /// Only what the puzzle's rules allow, and the line that says what the teacher turned off; the pencil and the timer.
 function showRules(view) {
   for (const [id, allowed] of [['check', view.rules.check], ['reveal', view.rules.reveal], ['hide-timer', view.rules.timer]]) $(id).hidden = !allowed;
   $('keyboard').querySelector('[data-command=check]').hidden = !view.rules.check;
-  $('rules-note').textContent = renderedLines(view.rulesNoteLines);
+  $('rules-note').textContent = view.rulesNote;
   $('pencil').setAttribute('aria-pressed', String(view.pencil));
   $('hide-timer').setAttribute('aria-pressed', String(view.timerHidden));
   $('timer').hidden = !view.timerShown;
@@ -278,42 +240,7 @@ function showChoices(choices) {
   if (choices.kept === shownChoices) return;
   shownChoices = choices.kept;
   if (started) storage.write('choices', choices.kept);
-  const fields = { level: choices.level, language: choices.language, difficulty: choices.difficulty, 'start-word': choices.start,
-    'theme-words': choices.themeWords, 'theme-title': choices.title };
-  for (const [id, value] of Object.entries(fields)) $(id).value = String(value);
-  for (const id of ['varied', 'unique']) $(id).checked = choices[id];
-  for (const rule of ['check', 'reveal', 'timer']) $(`allow-${rule}`).checked = choices.pupils[rule];
-  document.querySelector(`input[name=start][value=${choices.start ? 'typed' : 'random'}]`).checked = true;
-}
-
-/// The figure's squares as grid rows for screen readers, the selected cell named by aria-activedescendant.
-function gridRows(view) {
-  $('picture').removeAttribute('aria-activedescendant');
-  const [cursorSquare, cursorPosition] = view.cursor ?? [];
-  return view.cells.map((cells, index) => {
-    const row = Object.assign(document.createElement('div'), { className: 'visually-hidden' });
-    row.setAttribute('role', 'row');
-    cells.forEach(({ letter, shows }, position) => {
-      const cell = row.appendChild(document.createElement('div'));
-      cell.setAttribute('role', 'gridcell');
-      cell.id = `cell-${index + 1}-${position + 1}`;
-      const selected = cursorSquare === index + 1 && cursorPosition === position + 1;
-      cell.setAttribute('aria-selected', String(selected));
-      if (selected) $('picture').setAttribute('aria-activedescendant', cell.id);
-      const notes = { empty: [trIn('Accessibility', 'empty')], hint: [letter, tr('hint')], wrong: [letter, tr('wrong')], pencil: [letter, tr('pencil')] }[shows] ?? [letter];
-      cell.textContent = trIn('Accessibility', 'Square %1, cell %2: %3', index + 1, position + 1, notes.join(', '));
-    });
-    return row;
-  });
-}
-
-/// The words to find (or their clues), struck through once found.
-function showWords(view) {
-  $('words').replaceChildren(...view.words.map(({ word, clue, found }) => {
-    const item = Object.assign(document.createElement('li'), { textContent: word, className: `${found ? 'found' : ''} ${clue ? 'clue' : ''}`.trim() });
-    if (found) item.append(Object.assign(document.createElement('span'), { className: 'visually-hidden', textContent: ` ${tr('(found)')}` }));
-    return item;
-  }));
+  for (const [id, value] of Object.entries(choices.fields)) $(id)[typeof value === 'boolean' ? 'checked' : 'value'] = value;
 }
 
 /// Keeps the puzzle on show for the next visit and, while it is solved, its letters, time and selected cell.
@@ -321,7 +248,7 @@ function keepProgress(view) {
   if (!view.offer.puzzle) return;
   if (view.mode === 'solving') {
     storage.write(`puzzle:${view.puzzle.key}`, view.puzzle.file);
-    if (view.cursor && started) storage.write(`square:${view.puzzle.key}`, view.cursor.join('.'));
+    if (view.cursor && started) storage.write(`square:${view.puzzle.key}`, view.cursor);
   }
   storage.write('last', view.puzzle.sheetFile);
   // The browser's own Print prints the puzzle: its sheet is made once the commands sent so far are answered.
@@ -368,26 +295,16 @@ async function readFile(input) {
   return file ? { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) } : null;
 }
 
-async function chooseList() {
-  const level = Number($('level').value);
-  if (level === 0) return $('list-file').click();
-  await provideLists($('language').value);  // all levels: the first puzzle may have had Level 1 alone
-  await run('chooseWordList', [level, '', '']);
+/// Takes a choice field's new value: an own list is picked first, a language's lists and texts fetched first.
+async function choose({ target }) {
+  if (!target.matches('[data-choice]')) return;
+  if (target.id === 'level' && target.value === '0') return $('list-file').click();
+  if (target.id === 'start-word') $('start-typed').checked = true;
+  await Promise.all([provideLists($('language').value), ...(target.id === 'language' ? [readTranslations()] : [])]);
+  const typed = ['start-typed', 'start-word'].includes(target.id);
+  const value = typed ? $('start-word').value : String(target.type === 'checkbox' ? target.checked : target.value);
+  await run('choose', [target.id, value], false, typed);
 }
-
-const chooseLanguage = async () => {
-  await Promise.all([provideLists($('language').value), readTranslations()]);
-  return run('chooseLanguage', [$('language').value]);
-};
-
-async function chooseStart() {
-  if (document.querySelector('input[name=start]:checked').value === 'typed') await run('enterStartWord', [$('start-word').value], false, true);
-  else await run('chooseRandomStartWord');
-}
-
-const setFill = () => run('setFill', [$('varied').checked, $('unique').checked, $('difficulty').value]);
-
-const setPupilRules = () => run('setPupilRules', ['check', 'reveal', 'timer'].map((rule) => $(`allow-${rule}`).checked));
 
 /// Hides the timer or shows it again, remembered in this browser.
 async function hideTimer(hidden) {
@@ -398,7 +315,7 @@ async function hideTimer(hidden) {
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
   const { result } = await send('checkTheme', $('theme-words').value);
-  showText($('theme-report'), () => renderedLines(result.lines));
+  $('theme-report').textContent = result.text;
   $('theme-keep').disabled = !result.usable;
 }
 
@@ -417,7 +334,7 @@ function compile(steps = true, drawn = true) {
 /// nothing.
 async function openText(name, text, sticky = true) {
   const opened = await run('open', [name, text], true, sticky);
-  if (!opened.done || opened.questionLines.length) return false;
+  if (!opened.done || opened.question) return false;
   const key = shown.puzzle.key;
   const progress = storage.read(`puzzle:${key}`);
   if (progress && progress !== shown.puzzle.file) {
@@ -436,27 +353,35 @@ function download(name, content, type = 'text/plain') {
 /// Fills the print sheets: the puzzle, and the solution too when asked.
 async function prepareSheets(withSolution) {
   const { result } = await send('sheets');
-  const sheets = result.puzzle ? [result.puzzle, ...(withSolution ? [result.solution] : [])] : [];
-  $('print-sheets').replaceChildren(...sheets.map(pictureElement));
+  $('print-sheets').innerHTML = result.puzzle ? result.puzzle + (withSolution ? result.solution : '') : '';
 }
 
 const printSheets = (withSolution) => prepareSheets(withSolution).then(() => window.print());
 
-async function copyLink() {
-  const note = (text) => showText($('link-note'), text);
+/// What a copied pupil or class link says, and where a page opened from a file sends the teacher instead.
+const kLinks = {
+  pupil: { instead: 'export', fromFile: () => tr('This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use "%1" and give pupils that file.', tr('Save as web page')),
+    copied: () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.'), copy: (link) => tr('Copy this pupil link: %1', link) },
+  class: { instead: 'print-class', fromFile: () => tr('This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use "%1".', tr('Print class set')),
+    copied: () => tr('The class link is copied: give it to your class. Each pupil opens it and chooses their number.'), copy: (link) => tr('Copy this class link: %1', link) },
+};
+
+/// Copies the pupil link to the puzzle on show, or the class link that gives each pupil of a class set their own.
+async function copyLink(kind) {
+  const { instead, fromFile, copied, copy } = kLinks[kind];
   if (location.protocol === 'file:') {
-    note(() => tr('This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use "%1" and give pupils that file.', tr('Save as web page')));
-    return $('export').focus();
+    showText($('link-note'), fromFile);
+    return $(instead).focus();
   }
-  const link = `${location.origin}${location.pathname}#${encodeURIComponent(shown.puzzle.sheetFile)}`;
-  const copied = await navigator.clipboard.writeText(link).then(() => true, () => false);
-  note(copied ? () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.') : () => tr('Copy this pupil link: %1', link));
+  const page = `${location.origin}${location.pathname}`;
+  const link = kind === 'pupil' ? `${page}#${encodeURIComponent(shown.puzzle.sheetFile)}` : (await classSet('classLink', page)).link;
+  if (link) showText($('link-note'), await navigator.clipboard.writeText(link).then(() => copied, () => () => copy(link)));
 }
 
 /// Shows how far the class set being made has got, as the progress bar and the message.
-function showProgress({ lines, done, total }) {
+function showProgress({ text, done, total }) {
   Object.assign($('class-progress'), { hidden: false, max: total, value: done });
-  say(() => renderedLines(lines));
+  say(() => text);
 }
 
 /// Sends a query that makes a class set of the pupils asked for, from the seed of the seed field if any, showing its
@@ -467,40 +392,17 @@ async function classSet(command, ...args) {
   if (seed) send('seedNextCompile', seed);  // taken first: the worker takes commands in order
   const { result } = await send(command, Number($('pupils').value), ...args);
   $('class-progress').hidden = true;
-  say(() => renderedLines(result.lines), !result.done);
+  say(() => result.text, !result.done);
   $('main').setAttribute('aria-busy', String(--running > 0));
   return result;
 }
 
-/// A new `tag` element with `properties` holding `children`.
-function made(tag, properties, ...children) {
-  const element = Object.assign(document.createElement(tag), properties);
-  element.append(...children);
-  return element;
-}
-
 /// Prints the class set: each puzzle on a page of its own headed with its number and title, then the answers.
 async function printClassSet() {
-  const { done, pages, answerPages } = await classSet('makeClassSet');
+  const { done, markup } = await classSet('makeClassSet');
   if (!done) return;
-  const heading = ({ heading: text, title }) => made('h2', { textContent: text }, ...(title ? [made('span', { textContent: title })] : []));
-  $('print-sheets').replaceChildren(...pages.map((page) => made('section', { className: 'class-page' }, heading(page), pictureElement(page.sheet))),
-    ...answerPages.map((answers) => made('section', { className: 'class-page answers' },
-      ...answers.map(({ heading: text, sheet }) => made('figure', {}, made('figcaption', { textContent: text }), pictureElement(sheet))))));
+  $('print-sheets').innerHTML = markup;
   window.print();
-}
-
-/// Copies the link that gives each pupil of the class set their own puzzle, on the chooser of their number.
-async function copyClassLink() {
-  const note = (text) => showText($('link-note'), text);
-  if (location.protocol === 'file:') {
-    note(() => tr('This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use "%1".', tr('Print class set')));
-    return $('print-class').focus();
-  }
-  const { link } = await classSet('classLink', `${location.origin}${location.pathname}`);
-  if (!link) return;
-  const copied = await navigator.clipboard.writeText(link).then(() => true, () => false);
-  note(copied ? () => tr('The class link is copied: give it to your class. Each pupil opens it and chooses their number.') : () => tr('Copy this class link: %1', link));
 }
 
 /// Opens the puzzle of the number chosen on a class link's chooser, ready to solve with the letters typed into it before.
@@ -513,12 +415,12 @@ async function openNumber() {
 }
 
 /// A class link: the chooser of the pupil's number, and the puzzle of the number chosen here before.
-async function offerNumbers({ pupils, lines }) {
+async function offerNumbers({ pupils, text }) {
   $('chooser').hidden = false;
   $('pupil-number').max = pupils || '';
-  if (lines.length) say(() => renderedLines(lines), true);
-  const chosen = storage.read(`class:${location.search}`, (text) => /^\d{1,2}$/.test(text));
-  if (!chosen || lines.length) return false;
+  if (text) say(() => text, true);
+  const chosen = storage.read(`class:${location.search}`, (number) => /^\d{1,2}$/.test(number));
+  if (!chosen || text) return false;
   $('pupil-number').value = chosen;
   return openNumber();
 }
@@ -596,7 +498,7 @@ function pressKey({ target }) {
 /// Checks the letters and says what Check found, for everyone and for screen readers, unless the session spoke.
 async function check() {
   const view = await run('check');
-  if (!view.messageLines.length && view.mode === 'solving') say(() => renderedLines(view.checkLines));
+  if (!view.message && view.mode === 'solving') say(() => view.check);
 }
 
 const startSolving = async () => shown?.offer.puzzle && shown.mode !== 'solving' && run('startSolving', [], false, true);
@@ -625,11 +527,10 @@ function wire() {
     'theme-keep': () => keepTheme($('theme-words').value, $('theme-title').value), 'theme-clear': () => keepTheme('', ''),
     'start-over': () => window.confirm(tr('Start this puzzle over? Its letters and time go.')) && clearPuzzle(),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
-    'print-both': () => printSheets(true), 'copy-link': copyLink, export: exportPage, forget: forgetAll, guide: openGuide, keyboard: pressKey,
-    'hide-timer': () => hideTimer(!shown.timerHidden), 'print-class': printClassSet, 'copy-class-link': copyClassLink, 'open-number': openNumber };
+    'print-both': () => printSheets(true), 'copy-link': () => copyLink('pupil'), export: exportPage, forget: forgetAll, guide: openGuide, keyboard: pressKey,
+    'hide-timer': () => hideTimer(!shown.timerHidden), 'print-class': printClassSet, 'copy-class-link': () => copyLink('class'), 'open-number': openNumber };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
-  on('level', 'change', chooseList);
-  on('language', 'change', chooseLanguage);
+  on('choices', 'change', choose);
   on('page-language', 'change', () => {
     storage.write('page-language', $('page-language').value);
     usePageLanguage($('page-language').value);
@@ -639,13 +540,6 @@ function wire() {
     if (list) await run('chooseWordList', [0, list.name, list.bytes], false, true);
     else show(shown);
   });
-  for (const radio of document.querySelectorAll('input[name=start]')) radio.addEventListener('change', chooseStart);
-  on('start-word', 'change', () => {
-    document.querySelector('input[name=start][value=typed]').checked = true;
-    chooseStart();
-  });
-  for (const choice of ['varied', 'unique', 'difficulty']) on(choice, 'change', setFill);
-  for (const rule of ['check', 'reveal', 'timer']) on(`allow-${rule}`, 'change', setPupilRules);
   on('theme-words', 'input', reportTheme);
   on('puzzle-file', 'change', async () => {
     const file = await readFile($('puzzle-file'));
@@ -740,7 +634,8 @@ async function startSession() {
   await given;
   await send('newSession', language);
   sessionStarted = true;
-  translateSheets();
+  send('useTranslations', kTranslations);  // again once read, if they are still on their way
+  send('usePageLanguage', pageLanguage);
   return kept;
 }
 

@@ -8,42 +8,6 @@ namespace loopword {
 
 using emscripten::val;
 
-namespace {
-
-const char* ShowsName(CellShows shows) {
-  switch (shows) {
-    case CellShows::Hint: return "hint";
-    case CellShows::Letter: return "letter";
-    case CellShows::Wrong: return "wrong";
-    case CellShows::Pencil: return "pencil";
-    case CellShows::Empty: break;
-  }
-  return "empty";
-}
-
-}  // namespace
-
-val PhraseData(const Phrase& phrase) {
-  if (phrase.IsPlain()) return val(phrase.Plain());
-  val values = val::array();
-  for (const Phrase& value : phrase.Values()) values.call<void>("push", PhraseData(value));
-  val data = val::object();
-  data.set("context", std::string(phrase.Pattern().context));
-  data.set("pattern", std::string(phrase.Pattern().source));
-  data.set("values", values);
-  if (const auto& count = phrase.Count()) {
-    data.set("count", static_cast<double>(*count));
-    data.set("one", std::string(phrase.Pattern().one));
-  }
-  return data;
-}
-
-val MessageData(const Message& message) {
-  val lines = val::array();
-  for (const Phrase& line : message.Lines()) lines.call<void>("push", PhraseData(line));
-  return lines;
-}
-
 val OfferData(const Offer& offer) {
   val data = val::object();
   data.set("commands", offer.commands);
@@ -58,17 +22,23 @@ val OfferData(const Offer& offer) {
 }
 
 val ChoicesData(const Choices& choices) {
+  val fields = val::object();  // by the id of the page's field that shows each
+  fields.set("language", std::string(LanguageCode(choices.language)));
+  fields.set("level", std::to_string(choices.level));
+  fields.set("difficulty", std::string(DifficultyName(choices.difficulty)));
+  fields.set("varied", choices.varied);
+  fields.set("unique", choices.unique);
+  fields.set("start-word", choices.startWord);
+  fields.set("start-typed", !choices.startWord.empty());
+  fields.set("start-random", choices.startWord.empty());
+  fields.set("theme-words", ThemeText(choices.themeWords, choices.clues));
+  fields.set("theme-title", choices.title);
+  fields.set("allow-check", choices.pupils.check);
+  fields.set("allow-reveal", choices.pupils.reveal);
+  fields.set("allow-timer", choices.pupils.timer);
   val data = val::object();
-  data.set("language", std::string(LanguageCode(choices.language)));
-  data.set("level", choices.level);
-  data.set("difficulty", std::string(DifficultyName(choices.difficulty)));
-  data.set("varied", choices.varied);
-  data.set("unique", choices.unique);
-  data.set("start", choices.startWord);
+  data.set("fields", fields);
   data.set("seed", choices.seed ? std::to_string(*choices.seed) : std::string());
-  data.set("themeWords", ThemeText(choices.themeWords, choices.clues));
-  data.set("title", choices.title);
-  data.set("pupils", RulesData(choices.pupils));
   Choices kept = choices;  // what the browser keeps for the next visit: not the next compile's seed
   kept.seed.reset();
   data.set("kept", kept.Encode());
@@ -81,41 +51,6 @@ val RulesData(const PupilRules& rules) {
   data.set("reveal", rules.reveal);
   data.set("timer", rules.timer);
   return data;
-}
-
-val WordsData(const std::vector<ListedWord>& words) {
-  val list = val::array();
-  for (const ListedWord& listed : words) {
-    val entry = val::object();
-    entry.set("word", listed.Shown());
-    entry.set("clue", !listed.clue.empty());
-    entry.set("found", listed.found);
-    list.call<void>("push", entry);
-  }
-  return list;
-}
-
-val CellsData(const FigureReading& reading) {
-  val squares = val::array();
-  if (reading.sheet == Sheet::Figure) return squares;
-  for (int square = 1; square <= kSquareCount; ++square) {
-    val cells = val::array();
-    for (const CellReading& cell : reading.cells[square]) {
-      val entry = val::object();
-      entry.set("letter", std::string(1, cell.letter));
-      entry.set("shows", std::string(ShowsName(cell.shows)));
-      cells.call<void>("push", entry);
-    }
-    squares.call<void>("push", cells);
-  }
-  return squares;
-}
-
-val CellData(RingCell cell) {
-  val pair = val::array();
-  pair.call<void>("push", cell.square);
-  pair.call<void>("push", cell.position);
-  return pair;
 }
 
 const char* ModeName(Mode mode) {

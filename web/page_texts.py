@@ -6,8 +6,6 @@
       writes the page's English texts as LOOPWORD_TEXT lines for lupdate to find
   page_texts.py table INDEX.html SCRIPT.js OUT.json TS...
       writes the translations the page uses, per language, from the .ts files
-  page_texts.py check SCRIPT.js TS...
-      fails, naming them, on the texts of trIn() calls that a .ts file has no finished translation for
 
 The page's texts are every text of its body and every aria-label, placeholder and title attribute, outside
 script, style and elements marked translate="no", that holds a letter; and the first argument of each tr() call in
@@ -26,7 +24,6 @@ SKIPPED_ELEMENTS = ("script", "style", "head")
 VOID_ELEMENTS = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source", "track", "wbr"}
 LETTER = re.compile(r"[^\W\d_]")
 ESCAPES = {"n": "\n", "t": "\t"}  # the other escapes of a literal stand for the character itself
-TR_IN_CALL = re.compile(r"""\btrIn\(\s*'(\w+)',\s*'((?:[^'\\\n]|\\.)*)'""")
 TR_CALL = re.compile(r"""(?<!function )\btr\(\s*(?:'((?:[^'\\\n]|\\.)*)'|"((?:[^"\\\n]|\\.)*)"|([^)\s]))""")
 
 
@@ -132,26 +129,10 @@ def write_table(index_path, script_path, out_path, ts_paths):
         json.dump(table, out, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
 
 
-def check(script_path, ts_paths):
-    """Names each text the script takes from another context that a .ts file does not translate; exit 1 if any."""
-    with open(script_path, encoding="utf-8") as script:
-        wanted = {(context, unescaped(text)) for context, text in TR_IN_CALL.findall(script.read())}
-    missing = []
-    for ts_path in ts_paths:
-        language, contexts = translations(ts_path)
-        missing += [f"{language}: [{context}] {text}" for context, text in sorted(wanted)
-                    if text not in contexts.get(context, {})]
-    for line in missing:
-        print(f"The page's script uses a text no translation has: {line}")
-    return 1 if missing else 0
-
-
 if __name__ == "__main__":
     if len(sys.argv) == 5 and sys.argv[1] == "sources":
         write_sources(*sys.argv[2:5])
     elif len(sys.argv) >= 5 and sys.argv[1] == "table":
         write_table(*sys.argv[2:5], sys.argv[5:])
-    elif len(sys.argv) >= 3 and sys.argv[1] == "check":
-        sys.exit(check(sys.argv[2], sys.argv[3:]))
     else:
         raise SystemExit(__doc__)

@@ -14,6 +14,7 @@
 
 #include "display/svg_canvas.h"
 #include "page_data.h"
+#include "page_render.h"
 #include "puzzle/puzzle_file.h"
 #include "session/session.h"
 #include "words/bundled_lists.h"
@@ -58,17 +59,11 @@ class WebSession {
  public:
   explicit WebSession(Language language) : session_(kDataFolder, Setup(language)) {}
 
-  /// The sheets' words per language, from the page's translations (language code → English word → translation).
-  void UseSheetTranslations(const val& table) {
-    for (const Language language : kLanguages) {
-      const val words = table[std::string(LanguageCode(language))];
-      if (words.isUndefined() || words.isNull()) continue;
-      sheetTexts_[language] = TranslatedSheetTexts([&](const std::string& english) {
-        const val translated = words[english];
-        return translated.isString() ? translated.as<std::string>() : english;
-      });
-    }
-  }
+  /// The page's translations (language code → context → English → translation or plural forms), for the sheets'
+  /// words in the puzzle's language and the view's texts in the page's.
+  void UseTranslations(const val& table) { language_.UseTranslations(table); }
+  /// Renders the view's texts in the language with the two-letter `code` from now on.
+  void UsePageLanguage(const std::string& code) { language_.Speak(code); }
 
   void Compile(bool confirmed) { Take(session_.Compile(confirmed)); }
   /// Lets the compile work for up to `milliseconds`, and while it is shown live, for `steps` steps at most: a pace
@@ -96,12 +91,31 @@ class WebSession {
   void PauseClock(bool paused) { session_.PauseClock(paused); }
   void TogglePencil() { session_.TogglePencil(); }
   void HideTimer(bool hidden) { session_.HideTimer(hidden); }
-  void SetPupilRules(bool check, bool reveal, bool timer) { session_.SetPupilRules({check, reveal, timer}); }
   void Resume(const std::string& text) { session_.Resume(text); }
-  void ChooseRandomStartWord() { session_.ChooseRandomStartWord(); }
-  void EnterStartWord(const std::string& answer) { session_.EnterStartWord(answer); }
-  void SetFill(bool varied, bool unique, const std::string& difficulty) {
-    session_.SetFill({varied, unique, {}, DifficultyNamed(difficulty).value_or(Difficulty::Standard)});
+  /// Takes what the page's choice field with the id `field` now holds (a box: "true" or "false"): the word list's
+  /// level or language (its lists provided first), the difficulty, varied words, one solution, the start word (for
+  /// "start-typed" and "start-word" the word typed) or a random one, what pupils may do.
+  void Choose(const std::string& field, const std::string& value) {
+    const Choices choices = session_.CurrentView().choices;
+    const bool on = value == "true";
+    CompileOptions fill{choices.varied, choices.unique, {}, choices.difficulty};
+    PupilRules pupils = choices.pupils;
+    if (field == "level") {
+      ChooseWordList(std::atoi(value.c_str()), "", "");
+    } else if (field == "language") {
+      ChooseLanguage(value);
+    } else if (field == "start-random") {
+      session_.ChooseRandomStartWord();
+    } else if (field == "start-typed" || field == "start-word") {
+      session_.EnterStartWord(value);
+    } else if (field == "difficulty" || field == "varied" || field == "unique") {
+      if (field == "difficulty") fill.difficulty = DifficultyNamed(value).value_or(Difficulty::Standard);
+      else (field == "varied" ? fill.varied : fill.unique) = on;
+      session_.SetFill(fill);
+    } else if (field.rfind("allow-", 0) == 0) {
+      (field == "allow-check" ? pupils.check : field == "allow-reveal" ? pupils.reveal : pupils.timer) = on;
+      session_.SetPupilRules(pupils);
+    }
   }
   void ChooseTheme(const std::string& words, const std::string& title) { session_.ChooseTheme(words, title); }
   void MarkSaved() { session_.MarkSaved(); }
@@ -111,7 +125,7 @@ class WebSession {
   val CheckTheme(const std::string& words) const {
     const Reply check = session_.CheckTheme(words);
     val report = val::object();
-    report.set("lines", MessageData(check.Told()));
+    report.set("text", language_.Rendered(check.Told()));
     report.set("usable", check.done);
     return report;
   }
@@ -150,7 +164,7 @@ class WebSession {
     val link = val::object();
     link.set("classLink", decoded.classLink);
     link.set("pupils", decoded.pupils);
-    link.set("lines", MessageData(decoded.note));
+    link.set("text", language_.Rendered(decoded.note));
     return link;
   }
 
@@ -162,29 +176,25 @@ class WebSession {
     else refusal_ = decoded.note;
   }
 
-  /// Makes a class set of `pupils` puzzles with the choices in use, telling `progress` (lines, done, total) how far it
-  /// got: {done, lines, pages: [{heading, title, sheet}], answerPages: [[{heading, sheet}]]}, the sheets as SVG,
-  /// the answers kAnswersPerPage a page.
+  /// Makes a class set of `pupils` puzzles with the choices in use, telling `progress` (text, done, total) how far it
+  /// got: {done, text, markup}, the markup its printed pages: each puzzle on a page of its own, then the answers
+  /// kAnswersPerPage a page.
   val MakeClassSet(int pupils, const val& progress) {
-    val pages = val::array(), answerPages = val::array();
+    std::string pages, answerPages;
+    std::vector<std::pair<std::string, std::string>> answers;
     int made = 0;
     const Reply run = session_.MakeClassSet(pupils, Told(progress), [&](MadePuzzle&& puzzle) {
       const SheetView& sheet = puzzle.sheets.puzzle;
-      val page = val::object();
-      page.set("heading", PuzzleHeading(sheet.texts, ++made, pupils));
-      page.set("title", sheet.title);
-      page.set("sheet", SheetSvg(sheet, "Puzzle sheet"));
-      pages.call<void>("push", page);
-      if ((made - 1) % kAnswersPerPage == 0) answerPages.call<void>("push", val::array());
-      val answer = val::object();
-      answer.set("heading", PuzzleHeading(sheet.texts, made, pupils));
-      answer.set("sheet", SheetSvg(puzzle.sheets.solution, "Solution sheet"));
-      answerPages[answerPages["length"].as<int>() - 1].call<void>("push", answer);
+      const std::string heading = PuzzleHeading(sheet.texts, ++made, pupils);
+      pages += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"));
+      answers.emplace_back(heading, SheetSvg(puzzle.sheets.solution, "Solution sheet"));
+      if (static_cast<int>(answers.size()) == kAnswersPerPage || made == pupils) {
+        answerPages += ClassAnswerPage(std::exchange(answers, {}));
+      }
       return true;
     });
     val result = RunData(run);
-    result.set("pages", pages);
-    result.set("answerPages", answerPages);
+    result.set("markup", pages + answerPages);
     return result;
   }
 
@@ -214,23 +224,27 @@ class WebSession {
     if (const std::optional<Language> language = LanguageFromCode(code)) session_.ChooseLanguage(*language);
   }
 
-  /// What the page shows, all of it from the session's view.
+  /// What the page shows, all of it from the session's view, its texts in the page's language.
   val View() {
     const loopword::View shown = session_.CurrentView();
     val view = val::object();
     view.set("mode", std::string(ModeName(shown.mode)));
-    view.set("picture", SheetSvg(shown.picture, "", SvgSurface::Screen));
-    view.set("caption", std::string(shown.caption));
+    view.set("figure", FigureMarkup(SheetSvg(shown.picture, "", SvgSurface::Screen), shown.reading, language_));
+    view.set("cursorCell", CursorCellId(shown.reading));
+    if (shown.reading.current) {
+      view.set("cursor", std::to_string(shown.reading.current->square) + "." + std::to_string(shown.reading.current->position));
+    }
+    view.set("caption", language_.Translated("Messages", shown.caption));
     view.set("offer", OfferData(shown.offer));
-    view.set("titleLines", MessageData(shown.windowTitle));
+    view.set("title", language_.Rendered(shown.windowTitle));
     view.set("unsaved", shown.unsaved);
     Message told = shown.reply.Told();
     view.set("done", shown.reply.done && refusal_.empty());
     if (!refusal_.empty()) told = std::exchange(refusal_, {}).Append(told);  // said by this front end's own checks
-    view.set("messageLines", MessageData(told));
-    view.set("questionLines", MessageData(shown.reply.question));
+    view.set("message", language_.Rendered(told));
+    view.set("question", language_.Rendered(shown.reply.question));
     view.set("choices", ChoicesData(shown.choices));
-    view.set("words", WordsData(shown.words));
+    view.set("words", WordsMarkup(shown.words, language_));
     view.set("solved", shown.solved);
     view.set("elapsedMs", static_cast<double>(shown.clock.elapsedMs));
     view.set("clockRunning", shown.clock.running);
@@ -238,10 +252,8 @@ class WebSession {
     view.set("timerHidden", shown.clock.hidden);
     view.set("pencil", shown.pencil);
     view.set("rules", RulesData(shown.rules));
-    view.set("rulesNoteLines", MessageData(shown.rulesNote));
-    view.set("cells", CellsData(shown.reading));
-    if (shown.reading.current) view.set("cursor", CellData(*shown.reading.current));
-    view.set("checkLines", MessageData(CheckReport(shown.picture)));
+    view.set("rulesNote", language_.Rendered(shown.rulesNote));
+    view.set("check", language_.Rendered(CheckReport(shown.picture)));
     if (shown.puzzle) {  // also a stopped compile's, to print
       val puzzle = val::object();
       puzzle.set("file", shown.puzzle->file);
@@ -250,7 +262,7 @@ class WebSession {
       view.set("puzzle", puzzle);
       view.set("puzzleLanguage", std::string(LanguageCode(shown.puzzle->language)));
     }
-    view.set("progressLines", MessageData(shown.progress));
+    view.set("progress", language_.Rendered(shown.progress));
     return view;
   }
 
@@ -269,18 +281,18 @@ class WebSession {
 
  private:
   /// A booklet's progress for `progress`, a function of the page: the lines saying how far it got, done and total.
-  static BookletProgress Told(const val& progress) {
-    return [progress](int done, int total) {
-      progress(MessageData(Message(texts::kPuzzlesMade, {done, total})), done, total);
+  BookletProgress Told(const val& progress) const {
+    return [this, progress](int done, int total) {
+      progress(language_.Rendered(Message(texts::kPuzzlesMade, {done, total})), done, total);
       return true;
     };
   }
 
-  /// What a run the page waits for answers: {done, lines}.
-  static val RunData(const Reply& run) {
+  /// What a run the page waits for answers: {done, text}.
+  val RunData(const Reply& run) const {
     val result = val::object();
     result.set("done", run.done);
-    result.set("lines", MessageData(run.Told()));
+    result.set("text", language_.Rendered(run.Told()));
     return result;
   }
 
@@ -293,14 +305,11 @@ class WebSession {
     SessionSetup setup;
     setup.language = language;
     setup.fileNamesOnly = true;
-    setup.sheetTexts = [this](Language language) {
-      const auto texts = sheetTexts_.find(language);
-      return texts == sheetTexts_.end() ? SheetTexts() : texts->second;
-    };
+    setup.sheetTexts = [this](Language language) { return language_.SheetTextsIn(language); };
     return setup;
   }
 
-  std::map<Language, SheetTexts> sheetTexts_;  // declared before the session, which reads it
+  PageLanguage language_;  // declared before the session, which reads the sheets' words from it
   Session session_;
   Message refusal_;  // what the page's own input checks said, told with the next view
   bool compiling_ = false;
@@ -348,7 +357,8 @@ EMSCRIPTEN_BINDINGS(loopword) {
   emscripten::function("newSession", &NewSession, emscripten::allow_raw_pointers());
   emscripten::function("provideLists", &ProvideLists);
   emscripten::class_<WebSession>("Session")
-      .function("useSheetTranslations", &WebSession::UseSheetTranslations)
+      .function("useTranslations", &WebSession::UseTranslations)
+      .function("usePageLanguage", &WebSession::UsePageLanguage)
       .function("compile", &WebSession::Compile)
       .function("compiling", &WebSession::Compiling)
       .function("showCompileSteps", &WebSession::ShowCompileSteps)
@@ -364,11 +374,8 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("pauseClock", &WebSession::PauseClock)
       .function("togglePencil", &WebSession::TogglePencil)
       .function("hideTimer", &WebSession::HideTimer)
-      .function("setPupilRules", &WebSession::SetPupilRules)
       .function("resume", &WebSession::Resume)
-      .function("chooseRandomStartWord", &WebSession::ChooseRandomStartWord)
-      .function("enterStartWord", &WebSession::EnterStartWord)
-      .function("setFill", &WebSession::SetFill)
+      .function("choose", &WebSession::Choose)
       .function("chooseTheme", &WebSession::ChooseTheme)
       .function("checkTheme", &WebSession::CheckTheme)
       .function("seedNextCompile", &WebSession::SeedNextCompile)

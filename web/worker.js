@@ -45,7 +45,7 @@ onmessage = async ({ data: { id, command, args } }) => {
   // Only the session's entry points may switch to a compile's own stack: its steps and its Stop come through them.
   let result;
   if (command === 'pressViewButton') module._loopword_press_view_button(args[0] ? 1 : 0);
-  else if (kReporting.has(command)) result = loopword[command](...args, (lines, done, total) => postMessage({ id, progress: { lines, done, total } }));
+  else if (kReporting.has(command)) result = loopword[command](...args, (text, done, total) => postMessage({ id, progress: { text, done, total } }));
   else if (command !== 'view') result = loopword[command](...args);
   if (result !== undefined) return postMessage({ id, result });  // a query: the sheets, a theme report, a class set, the heap
   if (loopword.compiling()) {

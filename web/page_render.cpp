@@ -1,0 +1,176 @@
+// The view in the page's language, and the markup of what the page shows beside the picture.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "page_render.h"
+
+#include "board/program_text.h"
+
+namespace loopword {
+
+using emscripten::val;
+
+namespace {
+
+/// Whether `value` is a JavaScript object (not null): what a table of translations is made of.
+bool IsTable(const val& value) { return !value.isNull() && value.typeOf().as<std::string>() == "object"; }
+
+}  // namespace
+
+void PageLanguage::UseTranslations(const val& table) {
+  for (const Language language : kLanguages) {
+    const std::string code(LanguageCode(language));
+    const val contexts = table[code];
+    if (!IsTable(contexts)) continue;
+    const val contextNames = val::global("Object").call<val>("keys", contexts);
+    for (int c = 0; c < contextNames["length"].as<int>(); ++c) {
+      const std::string context = contextNames[c].as<std::string>();
+      const val texts = contexts[context];
+      if (!IsTable(texts)) continue;
+      const val english = val::global("Object").call<val>("keys", texts);
+      for (int t = 0; t < english["length"].as<int>(); ++t) {
+        const val translated = texts[english[t]];
+        Forms forms;
+        if (translated.isString()) forms.push_back(translated.as<std::string>());
+        else if (val::global("Array").call<bool>("isArray", translated)) forms = emscripten::vecFromJSArray<std::string>(translated);
+        if (!forms.empty()) table_[code][context + "\n" + english[t].as<std::string>()] = std::move(forms);
+      }
+    }
+  }
+}
+
+const PageLanguage::Forms* PageLanguage::Found(const std::string& code, const std::string& context,
+                                               const std::string& english) const {
+  const auto language = table_.find(code);
+  if (language == table_.end()) return nullptr;
+  const auto forms = language->second.find(context + "\n" + english);
+  return forms == language->second.end() ? nullptr : &forms->second;
+}
+
+std::string PageLanguage::Translated(const std::string& context, const std::string& english) const {
+  const Forms* forms = Found(code_, context, english);
+  return forms ? forms->front() : english;
+}
+
+std::string PageLanguage::Translated(const Text& text) const { return Translated(text.context, text.source); }
+
+std::string PageLanguage::Rendered(const Message& message) const {
+  return RenderedText(message, [this](const Text& pattern, std::optional<long long> count) {
+    const Forms* forms = Found(code_, pattern.context, pattern.source);
+    if (!count) return forms ? forms->front() : std::string(pattern.source);
+    const bool plural = code_ == "fr" ? *count > 1 : *count != 1;  // French counts 0 as it counts 1
+    if (forms && forms->size() > 1) return plural ? forms->back() : forms->front();
+    return EnglishPattern(pattern, plural ? 2 : 1);
+  });
+}
+
+SheetTexts PageLanguage::SheetTextsIn(Language language) const {
+  const std::string code(LanguageCode(language));
+  if (table_.count(code) == 0) return SheetTexts();
+  return TranslatedSheetTexts([&](const std::string& english) {
+    const Forms* forms = Found(code, "Sheets", english);
+    return forms ? forms->front() : english;
+  });
+}
+
+std::string HtmlEscaped(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
+
+namespace {
+
+// What the page reads out for the figure and the word list, as the window does.
+constexpr Text kCell = LOOPWORD_TEXT("Accessibility", "Square %1, cell %2: %3");
+constexpr Text kEmpty = LOOPWORD_TEXT("Accessibility", "empty");
+constexpr Text kHint = LOOPWORD_TEXT("Accessibility", "hint %1");
+constexpr Text kWrong = LOOPWORD_TEXT("Accessibility", "%1, wrong");
+constexpr Text kPencil = LOOPWORD_TEXT("Accessibility", "%1, pencil");
+constexpr Text kFound = LOOPWORD_TEXT("Accessibility", "%1 (found)");
+
+std::string CellId(int square, int position) {
+  return "cell-" + std::to_string(square) + "-" + std::to_string(position);
+}
+
+/// What a screen reader says of a cell's content.
+std::string CellContent(const CellReading& cell, const PageLanguage& language) {
+  const std::string letter(1, cell.letter);
+  const auto with = [&](const Text& pattern) { return FillText(language.Translated(pattern), {letter}); };
+  switch (cell.shows) {
+    case CellShows::Hint: return with(kHint);
+    case CellShows::Wrong: return with(kWrong);
+    case CellShows::Pencil: return with(kPencil);
+    case CellShows::Letter: return letter;
+    case CellShows::Empty: break;
+  }
+  return language.Translated(kEmpty);
+}
+
+}  // namespace
+
+std::string FigureMarkup(const std::string& svg, const FigureReading& reading, const PageLanguage& language) {
+  std::string markup = svg;
+  if (const auto start = markup.find("<svg"); start != std::string::npos) {
+    markup.insert(start + 4, R"( aria-hidden="true" translate="no")");
+  }
+  if (reading.sheet == Sheet::Figure) return markup;
+  const std::string current = CursorCellId(reading);
+  const std::string square = language.Translated(kCell);
+  for (int s = 1; s <= kSquareCount; ++s) {
+    markup += R"(<div class="visually-hidden" role="row">)";
+    for (int p = 1; p <= kRingSize; ++p) {
+      const std::string id = CellId(s, p);
+      const CellReading& cell = reading.cells[s][p];
+      const std::string said = FillText(square, {std::to_string(s), std::to_string(p), CellContent(cell, language)});
+      markup += R"(<div role="gridcell" id=")" + id + R"(" aria-selected=")" + (id == current ? "true" : "false") + "\">" +
+                HtmlEscaped(said) + "</div>";
+    }
+    markup += "</div>";
+  }
+  return markup;
+}
+
+std::string CursorCellId(const FigureReading& reading) {
+  if (reading.sheet == Sheet::Figure || !reading.current) return "";
+  return CellId(reading.current->square, reading.current->position);
+}
+
+std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage& language) {
+  std::string markup;
+  for (const ListedWord& listed : words) {
+    const std::string shown = HtmlEscaped(listed.Shown());
+    std::string classes = std::string(listed.found ? "found " : "") + (listed.clue.empty() ? "" : "clue");
+    if (!classes.empty() && classes.back() == ' ') classes.pop_back();
+    markup += "<li" + (classes.empty() ? std::string() : " class=\"" + classes + "\"") + ">";
+    if (!listed.found) {
+      markup += shown + "</li>";
+      continue;
+    }
+    const std::string said = FillText(language.Translated(kFound), {listed.Shown()});
+    markup += R"(<span aria-hidden="true">)" + shown + R"(</span><span class="visually-hidden">)" + HtmlEscaped(said) +
+              "</span></li>";
+  }
+  return markup;
+}
+
+std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet) {
+  const std::string titled = title.empty() ? "" : "<span>" + HtmlEscaped(title) + "</span>";
+  return R"(<section class="class-page"><h2>)" + HtmlEscaped(heading) + titled + "</h2>" + sheet + "</section>";
+}
+
+std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string>>& headedSheets) {
+  std::string markup = R"(<section class="class-page answers">)";
+  for (const auto& [heading, sheet] : headedSheets) {
+    markup += "<figure><figcaption>" + HtmlEscaped(heading) + "</figcaption>" + sheet + "</figure>";
+  }
+  return markup + "</section>";
+}
+
+}  // namespace loopword
