@@ -9,7 +9,7 @@ SOURCE is web/, DATA the word lists' folder, DOCS the user guides' folder, MODUL
 The site: index.html with its style and script inline, the module as a .wasm file the browser
 compiles while it downloads, each language's word lists and the translations as files fetched when first needed
 (gzipped, and plain for browsers that cannot unzip), the guides, a web app manifest with icons, and a service worker
-that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 85."""
+that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 64."""
 import base64
 import gzip
 import hashlib
@@ -21,8 +21,6 @@ import sys
 import tempfile
 
 LANGUAGES = ("en", "de", "fr", "es", "it", "pt", "nl")
-# Base 85 digits: the printable characters that need no escaping in HTML, so no "</script" can be spelt.
-DIGITS_85 = "".join(c for c in map(chr, range(0x21, 0x7F)) if c not in "\"&'<>\\`")[:85]
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
 SITE_CORE = ("./", "index.html", "worker.js", "loopword_web.wasm",
@@ -30,7 +28,7 @@ SITE_CORE = ("./", "index.html", "worker.js", "loopword_web.wasm",
 CSP = {
     "site": "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src 'self' data:;"
             " worker-src 'self'; connect-src 'self'; manifest-src 'self'",
-    "file": "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; worker-src blob:;"
+    "file": "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; worker-src blob:; connect-src data:;"
             " style-src 'unsafe-inline'; img-src data:",
 }
 SITE_HEAD = """<link rel="preload" href="loopword_web.wasm" as="fetch" type="application/wasm" crossorigin>
@@ -69,20 +67,6 @@ def gzipped(data):
             plain.flush()
             return subprocess.run(["zopfli", "-c", plain.name], check=True, capture_output=True).stdout
     return gzip.compress(data, 9, mtime=0)
-
-
-def base85(data):
-    """`data` in base 85, four bytes to five digits, the last group cut to what its bytes need."""
-    digits = []
-    for start in range(0, len(data), 4):
-        group = data[start:start + 4]
-        value = int.from_bytes(group.ljust(4, b"\0"), "big")
-        five = []
-        for _ in range(5):
-            value, digit = divmod(value, 85)
-            five.append(DIGITS_85[digit])
-        digits.append("".join(reversed(five))[:len(group) + 1])
-    return "".join(digits)
 
 
 def resources(data, docs, texts):
@@ -147,7 +131,7 @@ def write_site(out, source, module, parts, packed, figure, one_file):
 
 def one_file(source, packed, figure):
     """The one-file page: every part inside it, gzipped in base 85; the worker's script and module among them."""
-    scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base85(content)}</script>\n'
+    scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base64.b64encode(content).decode("ascii")}</script>\n'
                       for name, content in packed.items())
     script = checked_inline("loopword.js", (source / "loopword.js").read_text())
     return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n").encode()

@@ -15,7 +15,6 @@ let kTranslations = {};
 let translationsRead = null;  // the promise of kTranslations
 let sessionStarted = false;
 const kTranslatedAttributes = ['aria-label', 'placeholder', 'title'];
-const kKeyboardOf = { de: 'qwertz', fr: 'azerty' };
 
 let worker = null;
 let nextId = 0;
@@ -112,20 +111,6 @@ const storage = {
 /// The bytes of `stream` unzipped.
 const gunzipped = (stream) => new Response(stream.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then((bytes) => new Uint8Array(bytes));
 
-/// The bytes base 85 `text` stands for (as the page's build wrote it: four bytes to five digits, the last group cut).
-function fromBase85(text) {
-  const digits = Array.from({ length: 94 }, (_, i) => String.fromCharCode(33 + i)).filter((c) => !'"&\'<>\\`'.includes(c));
-  const value = new Map(digits.slice(0, 85).map((digit, index) => [digit, index]));
-  const bytes = new Uint8Array(Math.floor((text.length * 4) / 5));
-  for (let at = 0, out = 0; at < text.length; at += 5) {
-    const group = text.slice(at, at + 5).padEnd(5, digits[84]);
-    let number = 0;
-    for (const digit of group) number = number * 85 + value.get(digit);
-    for (let byte = 0; byte < 4 && out < bytes.length; byte++) bytes[out++] = (number >>> (24 - 8 * byte)) & 255;
-  }
-  return bytes;
-}
-
 const fetchedParts = new Set();  // the parts the hosted page fetched: kept for use offline once its service worker runs
 
 /// The bytes of the page's part `name` ("lists/de.words", "texts.json", …): unpacked from inside the one-file page,
@@ -134,7 +119,7 @@ async function resource(name) {
   try {
     if (kForm === 'file') {
       const packed = document.querySelector(`script[type="application/x-loopword-data"][data-name="${name}"]`)?.textContent;
-      return packed ? await gunzipped(new Blob([fromBase85(packed)]).stream()) : null;
+      return packed ? await gunzipped((await fetch(`data:application/gzip;base64,${packed}`)).body) : null;
     }
     const zipped = 'DecompressionStream' in window ? await fetch(`${name}.gz`).catch(() => null) : null;
     fetchedParts.add(zipped?.ok ? `${name}.gz` : name);
@@ -204,35 +189,25 @@ async function run(command, args = [], confirmable = false, sticky = false, draw
   return view;
 }
 
+/// Shows the view: the figure, the words, the texts, what is hidden, pressed and on offer, the choices, the clock.
 function show(view) {
   shown = view;
   if (drawnFigure !== view.figure) $('picture').innerHTML = view.figure;  // a compile going on unseen sends it many times
   drawnFigure = view.figure;
   if (view.cursorCell) $('picture').setAttribute('aria-activedescendant', view.cursorCell);
   else $('picture').removeAttribute('aria-activedescendant');
-  $('view-button').textContent = view.caption;
-  $('view-button').disabled = !view.offer.viewButton;
+  $('words').innerHTML = view.words;
+  for (const [id, text] of Object.entries(view.texts)) $(id).textContent = text;
+  for (const [id, hidden] of Object.entries(view.hidden)) $(id).hidden = hidden;
+  for (const [id, pressed] of Object.entries(view.pressed)) $(id).setAttribute('aria-pressed', String(pressed));
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view.offer[button.dataset.needs];
-  $('choices').disabled = !view.offer.commands;
-  showRules(view);
-  $('title').textContent = view.title;
+  $('view-button').disabled = !view.offer.viewButton;
   if (view.mode === 'compiling' && view.progress) say(() => view.progress);
   showChoices(view.choices);
   showKeyboard(view);
-  $('words').innerHTML = view.words;
   keepProgress(view);
   clockShown = { ms: view.elapsedMs, since: view.clockRunning ? performance.now() : 0 };
   tick();
-}
-
-/// Only what the puzzle's rules allow, and the line that says what the teacher turned off; the pencil and the timer.
-function showRules(view) {
-  for (const [id, allowed] of [['check', view.rules.check], ['reveal', view.rules.reveal], ['hide-timer', view.rules.timer]]) $(id).hidden = !allowed;
-  $('keyboard').querySelector('[data-command=check]').hidden = !view.rules.check;
-  $('rules-note').textContent = view.rulesNote;
-  $('pencil').setAttribute('aria-pressed', String(view.pencil));
-  $('hide-timer').setAttribute('aria-pressed', String(view.timerHidden));
-  $('timer').hidden = !view.timerShown;
 }
 
 /// The choices the session makes puzzles with, in the fields, unless they show them already.
@@ -484,8 +459,7 @@ function shortcut(event) {
 /// The on-screen keyboard while solving, laid out as the puzzle language's keyboard.
 function showKeyboard(view) {
   $('keyboard').hidden = view.mode !== 'solving' || document.body.dataset.face !== 'solve';
-  const layout = kKeyboardOf[view.puzzleLanguage] ?? 'qwerty';
-  for (const row of $('keyboard').querySelectorAll('[data-layout]')) row.hidden = row.dataset.layout !== layout;
+  for (const row of $('keyboard').querySelectorAll('[data-layout]')) row.hidden = row.dataset.layout !== (view.keyboard ?? 'qwerty');
 }
 
 function pressKey({ target }) {

@@ -45,14 +45,6 @@ val ChoicesData(const Choices& choices) {
   return data;
 }
 
-val RulesData(const PupilRules& rules) {
-  val data = val::object();
-  data.set("check", rules.check);
-  data.set("reveal", rules.reveal);
-  data.set("timer", rules.timer);
-  return data;
-}
-
 const char* ModeName(Mode mode) {
   switch (mode) {
     case Mode::Idle: return "idle";

@@ -1,4 +1,4 @@
-// The session's view as the data the web page reads: what is on offer, what pupils may do, the choices.
+// The session's view as the data the web page reads: what is on offer and the choices.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -10,8 +10,6 @@ namespace loopword {
 
 /// The commands on offer: {commands, puzzle, solving, check, reveal, viewButton, undo, redo}.
 emscripten::val OfferData(const Offer& offer);
-/// What pupils may do: {check, reveal, timer}.
-emscripten::val RulesData(const PupilRules& rules);
 /// The choices: {fields: each by the id of the page's field that shows it, seed, kept: the text that keeps them}.
 emscripten::val ChoicesData(const Choices& choices);
 /// The page's name of a mode: "idle", "compiling", "puzzle", "solution", "solving" or "closed".

@@ -8,6 +8,7 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,6 +40,29 @@ std::string PutUpload(const std::string& name, const std::string& text) {
   const std::string path = std::string(kUploadFolder) + "/" + fileName;
   WriteFileAtomically(path, text);
   return path;
+}
+
+/// `texts` as an object: element id → text.
+val Texts(std::initializer_list<std::pair<const char*, std::string>> texts) {
+  val object = val::object();
+  for (const auto& [id, text] : texts) object.set(id, text);
+  return object;
+}
+
+/// `flags` as an object: element id → whether it is so.
+val Flags(std::initializer_list<std::pair<const char*, bool>> flags) {
+  val object = val::object();
+  for (const auto& [id, on] : flags) object.set(id, on);
+  return object;
+}
+
+/// The on-screen keyboard's layout for letters of `language`: the one its keyboards have.
+const char* KeyboardLayout(Language language) {
+  switch (language) {
+    case Language::German: return "qwertz";
+    case Language::French: return "azerty";
+    default: return "qwerty";
+  }
 }
 
 /// The solving key a key of the page stands for: the DOM's names of the keys, Page Down and Page Up for the squares.
@@ -234,9 +258,14 @@ class WebSession {
     if (shown.reading.current) {
       view.set("cursor", std::to_string(shown.reading.current->square) + "." + std::to_string(shown.reading.current->position));
     }
-    view.set("caption", language_.Translated("Messages", shown.caption));
     view.set("offer", OfferData(shown.offer));
-    view.set("title", language_.Rendered(shown.windowTitle));
+    view.set("texts", Texts({{"view-button", language_.Translated("Messages", shown.caption)},
+                             {"title", language_.Rendered(shown.windowTitle)},
+                             {"rules-note", language_.Rendered(shown.rulesNote)}}));
+    view.set("hidden", Flags({{"check", !shown.rules.check}, {"key-check", !shown.rules.check},
+                              {"reveal", !shown.rules.reveal}, {"hide-timer", !shown.rules.timer},
+                              {"timer", !shown.clock.shown}}));
+    view.set("pressed", Flags({{"pencil", shown.pencil}, {"hide-timer", shown.clock.hidden}}));
     view.set("unsaved", shown.unsaved);
     Message told = shown.reply.Told();
     view.set("done", shown.reply.done && refusal_.empty());
@@ -248,11 +277,7 @@ class WebSession {
     view.set("solved", shown.solved);
     view.set("elapsedMs", static_cast<double>(shown.clock.elapsedMs));
     view.set("clockRunning", shown.clock.running);
-    view.set("timerShown", shown.clock.shown);
     view.set("timerHidden", shown.clock.hidden);
-    view.set("pencil", shown.pencil);
-    view.set("rules", RulesData(shown.rules));
-    view.set("rulesNote", language_.Rendered(shown.rulesNote));
     view.set("check", language_.Rendered(CheckReport(shown.picture)));
     if (shown.puzzle) {  // also a stopped compile's, to print
       val puzzle = val::object();
@@ -260,7 +285,7 @@ class WebSession {
       puzzle.set("sheetFile", shown.puzzle->sheetFile);
       puzzle.set("key", shown.puzzle->key);
       view.set("puzzle", puzzle);
-      view.set("puzzleLanguage", std::string(LanguageCode(shown.puzzle->language)));
+      view.set("keyboard", std::string(KeyboardLayout(shown.puzzle->language)));
     }
     view.set("progress", language_.Rendered(shown.progress));
     return view;
