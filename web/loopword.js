@@ -9,8 +9,7 @@ const kForm = document.querySelector('meta[name=loopword-form]').content;
 const pageSource = kForm === 'file' ? `<!DOCTYPE html>\n${document.documentElement.outerHTML}` : null;
 const kStore = 'loopword:';
 const kLanguageNames = { en: 'English', de: 'Deutsch', fr: 'Français', es: 'Español', it: 'Italiano', pt: 'Português', nl: 'Nederlands' };
-// The translations of the page's texts, the messages and the sheets' words, per language: made from the .ts files,
-// and fetched or unpacked at start.
+// The page's translations per language (its texts, the messages, the sheets' words), made from the .ts files.
 let kTranslations = {};
 let translationsRead = null;  // the promise of kTranslations
 let sessionStarted = false;
@@ -85,11 +84,9 @@ function attempt(use, otherwise = null) {
   }
 }
 
-/// What `use` gives for the browser's storage, or `otherwise` where it throws.
 const stored = (use, otherwise = null) => attempt(() => use(localStorage), otherwise);
 
-/// What the browser keeps for the page, each entry checked before use: a damaged or foreign entry is dropped with a
-/// note; a storage that is full, off or throws lets the page go on keeping nothing.
+/// What the browser keeps for the page: a damaged entry is dropped with a note; a full or closed storage keeps nothing.
 const storage = {
   warned: false,
   read(name, valid = () => true) {
@@ -113,8 +110,7 @@ const gunzipped = (stream) => new Response(stream.pipeThrough(new DecompressionS
 
 const fetchedParts = new Set();  // the parts the hosted page fetched: kept for use offline once its service worker runs
 
-/// The bytes of the page's part `name` ("lists/de.words", "texts.json", …): unpacked from inside the one-file page,
-/// fetched beside the hosted one (gzipped where the browser can unzip); null where it cannot be had.
+/// The bytes of the page's part `name` ("lists/de.words", …), unpacked or fetched (gzipped if it can); null for none.
 async function resource(name) {
   try {
     if (kForm === 'file') {
@@ -131,8 +127,7 @@ async function resource(name) {
   }
 }
 
-/// Starts the worker and gives it the module: compiled while it downloads beside the hosted page, unpacked from
-/// the one-file page.
+/// Starts the worker and gives it the module: compiled as it downloads for the hosted page, unpacked in the one file.
 async function startWorker() {
   if (kForm === 'site') {
     worker = new Worker('worker.js');
@@ -147,8 +142,7 @@ async function startWorker() {
     pending.delete(data.id);
   };
   worker.onerror = (event) => say(() => tr('Loopword stopped working: %1', event.message), true);
-  // The hosted module is fetched as the page's markup asks, while the page loads, and compiled as it downloads; the
-  // worker fetches it itself where that fails (a host that does not serve it as application/wasm).
+  // Preloaded by the page's markup; the worker fetches it itself where a host does not serve it as application/wasm.
   const wasm = kForm === 'file' ? await resource('loopword_web.wasm')
     : await WebAssembly.compileStreaming(fetch('loopword_web.wasm')).catch(() => null);
   worker.postMessage({ command: 'load', args: [wasm] }, wasm instanceof Uint8Array ? [wasm.buffer] : []);
@@ -167,8 +161,7 @@ function send(command, ...args) {
   return new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
 }
 
-/// Shows the message `text()`; a sticky one stays until the user acts, and one that comes before the first puzzle is
-/// on show is added to those standing (a link's damaged choices, then what making its puzzle said).
+/// Shows the message `text()`; a sticky one stays until the user acts; before the first puzzle, messages add up.
 function say(text, sticky = false) {
   if (stickyMessage && !sticky) return;
   const standing = stickyMessage && !started ? liveTexts.get($('message')) : null;
@@ -231,8 +224,7 @@ function keepProgress(view) {
   sheetsKey = view.puzzle.key;
 }
 
-/// Shows the time spent on the puzzle, as the session counts it, going on between views while its clock runs; each
-/// second that passes is kept with the letters.
+/// Shows the session's clock, going on between views while it runs; each second is kept with the letters.
 function tick() {
   const seconds = Math.floor((clockShown.ms + (clockShown.since ? performance.now() - clockShown.since : 0)) / 1000);
   const text = `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')}`;
@@ -304,9 +296,7 @@ function compile(steps = true, drawn = true) {
   return run('compile', [], true, true, drawn);
 }
 
-/// Opens the puzzle file `text` with the progress kept for it (its letters, time and counts: what pupils may do stays
-/// as `text` says); a file that cannot be read leaves its warning standing, and one the user chose not to open changes
-/// nothing.
+/// Opens the puzzle file `text` with the letters, time and counts kept for it; whether it opened.
 async function openText(name, text, sticky = true) {
   const opened = await run('open', [name, text], true, sticky);
   if (!opened.done || opened.question) return false;
@@ -359,8 +349,7 @@ function showProgress({ text, done, total }) {
   say(() => text);
 }
 
-/// Sends a query that makes a class set of the pupils asked for, from the seed of the seed field if any, showing its
-/// progress; what it answers.
+/// Sends a query that makes a class set of the pupils asked for (from the seed field's seed), showing its progress.
 async function classSet(command, ...args) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   const seed = $('seed').value.trim();
@@ -548,8 +537,7 @@ function earlierChoices() {
   return kept.toString();
 }
 
-/// The puzzle the link or the page carries; the one a seed in the address makes; the one on show here last; or a new
-/// one; ready to solve.
+/// Solves the puzzle the link or page carries, else the address's seed makes, else the last one here, else a new one.
 async function openFirstPuzzle() {
   const given = givenPuzzle();
   let opened = Boolean(given) && await openText(tr('the puzzle in the link'), given);
@@ -579,8 +567,7 @@ async function firstPuzzle(kept) {
   performance.mark('first-puzzle');
 }
 
-/// The hosted page is kept for use offline and updated by its service worker. A page it takes over from an older
-/// version opens the new one the next time it is hidden, its progress kept.
+/// The hosted page's service worker keeps it offline; an older version open reloads as the new one once hidden.
 function keepOffline() {
   if (kForm !== 'site' || !('serviceWorker' in navigator)) return;
   const controlled = Boolean(navigator.serviceWorker.controller);
@@ -591,8 +578,7 @@ function keepOffline() {
   });
 }
 
-/// Starts the session in the language of the word lists the choices kept here or the address name, its lists
-/// fetched while the worker loads; gives the kept choices.
+/// Starts the session in the kept or the address's language, its lists fetched as the worker loads; the kept choices.
 async function startSession() {
   const kept = storage.read('choices', (text) => !/[\s<>]/.test(text)) ?? earlierChoices();
   const named = new URLSearchParams(location.search).get('language') ?? new URLSearchParams(kept).get('language');
