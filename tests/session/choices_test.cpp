@@ -91,8 +91,6 @@ TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextA
     EXPECT_EQ(EnglishText(decoded.note), c.read ? "" : std::string("What your teacher turned off could not be read (\"") + c.text + "\"): everything is allowed.");
     EXPECT_TRUE(!c.read || DecodePupilRules(c.rules.Encode()).rules == c.rules) << c.text << ": read back from its own text";
   }
-  EXPECT_EQ((PupilRules{false, false, false}).Encode(), "check,reveal,timer");
-  EXPECT_EQ(DecodeChoices("seed=4&off=reveal+timer").choices.pupils, (PupilRules{true, false, false}));
   const struct { PupilRules rules; const char* note; } notes[] = {
       {{}, ""},
       {{true, false, true}, "Your teacher has turned off Reveal letter."},
