@@ -200,7 +200,9 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
   }
 }
 
-TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingOnTheWayAndEndsWithThePuzzleTheStepsLeadTo) {
+TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingRefusesCommandsOnTheWayAndEndsWhereTheStepsLead) {
+  const std::string list = files.Write("other.txt", testing::ReadFile(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt"));
+  const std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt"));
   const CompileOptions fills[] = {{}, {true}, {true, true}, {false, true}};
   for (const std::uint64_t seed : {1u, 5u, 77u}) {
     for (const CompileOptions& fill : fills) {
@@ -211,6 +213,7 @@ TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingOnTheWayAndE
         session->SeedNextCompile(seed);
         session->SetFill(fill);
         session->Compile();
+        int turn = 0;
         while (ModeOf(*session) == Mode::Compiling) {
           const View view = session->CurrentView();
           ASSERT_EQ(view.picture.sheet, Sheet::Figure);
@@ -225,10 +228,28 @@ TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingOnTheWayAndE
               EXPECT_LE(printed.size(), 2u) << "a shared cell holds the letter of both its squares";
             }
           }
+          const Reply reply = [&] {  // a command arriving while the compile runs on its worker
+            switch (turn++ % 9) {
+              case 0: return session->CheckPuzzlesCanBeMade();
+              case 1: return session->MakeBooklet({{2, false}, std::nullopt, false}, [](int, int) { return true; },
+                                                  [](MadePuzzle&&) { ADD_FAILURE() << "no booklet while compiling"; return true; });
+              case 2: return session->ChooseWordList(kUserDictionary, list);
+              case 3: return session->ChooseTheme("ELEPHANT", "Zoo");
+              case 4: return session->Compile();
+              case 5: return session->OpenText("# Loopword puzzle\n", "x.loopword");
+              case 6: return session->EnterStartWord("ELEPHANT");
+              case 7: return session->Restore(Choices{});
+              default: return session->SetFill({});
+            }
+          }();
+          EXPECT_FALSE(reply.done) << turn;
+          EXPECT_EQ(session->CurrentView().choices, view.choices) << "the list, fill and theme stay";
           session->AdvanceCompile();
         }
         EXPECT_EQ(ModeOf(*session), Mode::ShowingSolution);
+        EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(PuzzleOf(*session)), words), "");
         ends.emplace_back(FileOf(*session), session->CurrentView().picture);
+        EXPECT_TRUE(session->CheckPuzzlesCanBeMade().done) << "free again";
       }
       EXPECT_EQ(ends[1], ends[0]) << "seed " << seed << " " << FillName(fill);
     }
@@ -403,7 +424,7 @@ TEST_F(SessionTest, PencilLettersNeverSolveGoWithTheFileAndADamagedPencilLineIsL
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{}) << "guesses never solve";
   const View guessed = session->CurrentView();
   EXPECT_GT(guessed.picture.pencil.size(), 100u);
-  EXPECT_FALSE(session->Exit().question.empty()) << "guesses are letters at stake";
+  EXPECT_EQ(EnglishText(session->Exit().question), "Exiting ends solving this puzzle. Exit anyway?") << "guesses are at stake";
   const std::string saved = FileOf(*session);
   auto reopened = NewSession();
   EXPECT_TRUE(reopened->OpenText(saved, "guesses.loopword").messages.empty());
@@ -461,19 +482,27 @@ TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRef
 }
 
 /// Plays `steps` on a session solving its puzzle from square 1's first cell: a letter types it, '<' is Backspace,
-/// '>' moves right, 'p' turns the pencil on or off, 'c' checks, 'r' reveals, 'u' undoes, 'd' redoes. What square 1
-/// shows then: its ring (pencil letters in lower case), '!' under each mark, and which of undo and redo are on offer.
+/// '>' moves right, '1' goes back to the first cell, 'p' turns the pencil on or off, 'c' checks, 'r' reveals, 'u'
+/// undoes, 'd' redoes, 's' marks the letters saved, 'o' opens the puzzle's own file, 'n' solves a new puzzle. What
+/// square 1 shows then: its ring (pencil letters in lower case), '!' under each mark, which of undo and redo are on
+/// offer and whether letters are unsaved.
 std::string Played(Session& session, std::string_view steps) {
   session.ClickAt(CellPoint(1, 1));
   for (const char step : steps) {
     if (step >= 'A' && step <= 'Z') session.Type(step);
     if (step == '<') session.Press(SolvingKey::Backspace);
     if (step == '>') session.Press(SolvingKey::Right);
+    if (step == '1') session.Select({1, 1});
     if (step == 'p') session.TogglePencil();
     if (step == 'c') session.Check();
     if (step == 'r') session.Reveal();
     if (step == 'u') session.Undo();
     if (step == 'd') session.Redo();
+    if (step == 's') session.MarkSaved();
+    if (step == 'o') session.OpenText(FileOf(session), "saved.loopword", true);
+    if (step == 'n') session.Compile(true);
+    while (session.CurrentView().mode == Mode::Compiling) session.AdvanceCompile();
+    if (step == 'n') session.StartSolving();
   }
   View view = session.CurrentView();
   if (view.pencil) session.TogglePencil();  // the next row starts in ink
@@ -484,37 +513,41 @@ std::string Played(Session& session, std::string_view steps) {
   for (const RingCell& cell : view.picture.pencil) {
     if (cell.square == 1) view.picture.rings[1][static_cast<std::size_t>(cell.position - 1)] += 'a' - 'A';
   }
-  return view.picture.rings[1] + "|" + marks + "|" + (view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : "");
+  return view.picture.rings[1] + "|" + marks + "|" + (view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : "") +
+         (view.unsaved ? " unsaved" : "");
 }
 
-TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoAndRedo) {
-  auto session = NewSession(Start::Solution);
+TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoAndRedoAndOnlyUnsavedLettersAreKnown) {
+  auto session = NewSession(Start::Solving);
   const std::string word = PuzzleOf(*session).board.SquareWord[1];
   const std::string wrong(1, word[0] == 'Q' ? 'X' : 'Q');
   const std::string first(1, word[0]);
   const struct { std::string steps, shows; } cases[] = {
-      {"ABC", "ABC     |        |undo"},
-      {"ABCuuuddd", "ABC     |        |undo"},
-      {"ABCuuuuuu", "        |        | redo"},  // nothing more to undo: nothing changes
-      {"ABCuudddd", "ABC     |        |undo"},    // nothing more to redo
-      {"ABCuuZd", "AZ      |        |undo"},     // a new letter drops what was undone
-      {"ABC<", "AB      |        |undo"},
-      {"ABC<u", "ABC     |        |undo redo"},
-      {"A>>>>u", "        |        | redo"},       // moving is no step
-      {wrong + "c", wrong + "       |!       |undo"},
-      {wrong + "cu", wrong + "       |        |undo redo"},
-      {wrong + "cud", wrong + "       |!       |undo"},
-      {"cc", "        |        |"},             // a check that marks nothing changes nothing
-      {"r", first + "       |        |undo"},
+      {"ABCuuuddd", "ABC     |        |undo unsaved"},
+      {"ABCuuuuuu", "        |        | redo"},          // nothing more to undo: nothing changes
+      {"ABCuudddd", "ABC     |        |undo unsaved"},    // nothing more to redo
+      {"ABCuuZd", "AZ      |        |undo unsaved"},     // a new letter drops what was undone
+      {"ABC<", "AB      |        |undo unsaved"},
+      {"ABC<u", "ABC     |        |undo redo unsaved"},
+      {"A>>>>u", "        |        | redo"},             // moving is no step
+      {wrong + "cu", wrong + "       |        |undo redo unsaved"},
+      {wrong + "cud", wrong + "       |!       |undo unsaved"},
+      {"cc", "        |        |"},                     // a check that marks nothing changes nothing
       {"ru", "        |        | redo"},
-      {"p", "        |        |"},                     // the pencil itself is no step
-      {"pAB", "ab      |        |undo"},
-      {"pABu", "a       |        |undo redo"},
-      {"pr", first + "       |        |undo"},         // a revealed letter is sure
+      {"p", "        |        |"},                      // the pencil itself is no step
+      {"pAB", "ab      |        |undo unsaved"},
+      {"pABu", "a       |        |undo redo unsaved"},
+      {"pr", first + "       |        |undo unsaved"},  // a revealed letter is sure
+      {"AsB", "AB      |        |undo unsaved"},
+      {"ABsu", "A       |        |undo redo unsaved"},
+      {"Asud", "A       |        |undo"},               // back to what was saved
+      {"ABuou", "A       |        |"},                  // opened with its letters: nothing to undo
+      {"Ao1B", "B       |        |undo unsaved"},
+      {"ABunu", "        |        |"},                  // a new puzzle: the last row, as it changes the puzzle
   };
   for (const auto& [steps, shows] : cases) {
-    session->StartSolving();
-    session->PressViewButton(true);
+    const std::string played = Played(*session, steps);
+    session->PressViewButton(true);  // the next row starts afresh
     session->StartSolving();
     std::string expected = shows;
     const View fresh = session->CurrentView();
@@ -522,66 +555,7 @@ TEST_F(SessionTest, EachLetterTypedRevealedOrClearedAndEachCheckIsOneStepToUndoA
       const char hint = fresh.picture.rings[1][static_cast<std::size_t>(p - 1)];
       if (hint != ' ') expected[static_cast<std::size_t>(p - 1)] = hint;
     }
-    EXPECT_EQ(Played(*session, steps), expected) << steps;
-  }
-}
-
-TEST_F(SessionTest, OnlyLettersNotSavedOrOpenedAreAskedAboutAndANewCompileOrOpenClearsTheHistory) {
-  const auto type = [](Session& s) { s.ClickAt(CellPoint(2, 1)); s.Type('q'); };
-  const auto undoOne = [&](Session& s) { type(s); s.Type('q'); s.Undo(); };  // undo and redo on offer
-  const auto reopen = [](Session& s) { s.OpenText(FileOf(s), "saved.loopword", true); };
-  const struct { const char* name; std::function<void(Session&)> act; bool unsaved; const char* history; } cases[] = {
-      {"saved, then typed", [&](Session& s) { type(s); s.MarkSaved(); s.ClickAt(CellPoint(3, 1)); s.Type('q'); }, true, "undo"},
-      {"saved, then one of two letters undone", [&](Session& s) { type(s); s.Type('q'); s.MarkSaved(); s.Undo(); }, true, "undo redo"},
-      {"undone and done again to what was saved", [&](Session& s) { type(s); s.MarkSaved(); s.Undo(); s.Redo(); }, false, "undo"},
-      {"only checked", [](Session& s) { s.Check(); }, false, ""},
-      {"typed, then opened with its letters", [&](Session& s) { undoOne(s); reopen(s); }, false, ""},
-      {"opened with letters, then typed", [&](Session& s) { type(s); reopen(s); s.ClickAt(CellPoint(5, 1)); s.Type('q'); }, true, "undo"},
-      {"typed, then a new puzzle", [&](Session& s) { undoOne(s); s.Compile(true); Finish(s); s.StartSolving(); }, false, ""},
-  };
-  for (const auto& [name, act, unsaved, history] : cases) {  // the other commands ask alike: the command table
-    auto session = NewSession(Start::Solving);
-    act(*session);
-    const View view = session->CurrentView();
-    EXPECT_EQ(view.unsaved, unsaved) << name;
-    EXPECT_EQ(std::string(view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : ""), history) << name;
-    EXPECT_TRUE(*history || !session->Undo().changed.picture) << name << ": nothing to undo";
-    const std::string question = unsaved ? "Exiting ends solving this puzzle. Exit anyway?" : "";
-    EXPECT_EQ(EnglishText(session->Exit().question), question) << name;
-  }
-}
-
-TEST_F(SessionTest, CommandsArrivingWhileACompileRunsOnItsWorkerAreRefusedAndNeverTouchItsCompiler) {
-  const std::string list = files.Write("other.txt", testing::ReadFile(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt"));
-  const std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt"));
-  for (const CompileOptions& fill : {CompileOptions{}, CompileOptions{true, true}}) {
-    auto session = NewSession();
-    session->SetFill(fill);
-    session->Compile();
-    int turn = 0;
-    while (ModeOf(*session) == Mode::Compiling) {
-      const Choices choices = session->CurrentView().choices;
-      const Reply reply = [&] {
-        switch (turn++ % 9) {
-          case 0: return session->CheckPuzzlesCanBeMade();
-          case 1: return session->MakeBooklet({{2, false}, std::nullopt, false}, [](int, int) { return true; },
-                                              [](MadePuzzle&&) { ADD_FAILURE() << "no booklet while compiling"; return true; });
-          case 2: return session->ChooseWordList(kUserDictionary, list);
-          case 3: return session->ChooseTheme("ELEPHANT", "Zoo");
-          case 4: return session->Compile();
-          case 5: return session->OpenText("# Loopword puzzle\n", "x.loopword");
-          case 6: return session->EnterStartWord("ELEPHANT");
-          case 7: return session->Restore(Choices{});
-          default: return session->SetFill({});
-        }
-      }();
-      EXPECT_FALSE(reply.done) << turn;
-      EXPECT_EQ(session->CurrentView().choices, choices) << "the list, fill and theme stay";
-      session->AdvanceCompile();
-    }
-    EXPECT_EQ(ModeOf(*session), Mode::ShowingSolution);
-    EXPECT_EQ(testing::CheckPuzzle(testing::TextLines(PuzzleOf(*session)), words), "");
-    EXPECT_TRUE(session->CheckPuzzlesCanBeMade().done) << "free again";
+    EXPECT_EQ(played, expected) << steps;
   }
 }
 
