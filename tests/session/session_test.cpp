@@ -21,7 +21,6 @@
 namespace loopword {
 namespace {
 
-/// What the session shows now.
 Mode ModeOf(const Session& session) { return session.CurrentView().mode; }
 /// The puzzle as last compiled or opened.
 Puzzle PuzzleOf(const Session& session) { return session.CurrentView().puzzle.value_or(PuzzleView{}).puzzle; }
@@ -111,7 +110,10 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
   const auto press = [](Session& s) { return s.PressViewButton(); };
   const auto pressYes = [](Session& s) { return s.PressViewButton(true); };
   const auto compile = [](Session& s) { return s.Compile(); };
+  const auto solve = [](Session& s) { return s.StartSolving(); };
+  const auto check = [](Session& s) { return s.Check(); };
   const auto exit = [](Session& s) { return s.Exit(); };
+  const auto undo = [](Session& s) { return s.Undo(); };
   const auto type = [](Session& s) { return s.Type('q'); };
   const auto open = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword"); };
   const auto openYes = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword", true); };
@@ -130,15 +132,15 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
       {"compile while solving, nothing typed", Start::Solving, compile, Mode::Compiling, Solving, kStop, "000100", false, false},
       {"compile while solving, letters typed", Start::SolvingWithLetters, compile, Mode::Solving, Solving, kShowSolution, "111110", true, false},
       {"compile while solving, letters saved", Start::SolvingWithSavedLetters, compile, Mode::Compiling, Solving, kStop, "000100", false, false},
-      {"solve with no puzzle", Start::Fresh, &Session::StartSolving, Mode::Idle, Figure, kShowPuzzle, "100000", false, false},
-      {"solve the puzzle sheet", Start::Puzzle, &Session::StartSolving, Mode::Solving, Solving, kShowSolution, "111100", false, true},
-      {"solve while solving", Start::Solving, &Session::StartSolving, Mode::Solving, Solving, kShowSolution, "111100", false, false},
-      {"check while not solving", Start::Solution, &Session::Check, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, false},
-      {"check while solving", Start::Solving, &Session::Check, Mode::Solving, Solving, kShowSolution, "111100", false, true},
+      {"solve with no puzzle", Start::Fresh, solve, Mode::Idle, Figure, kShowPuzzle, "100000", false, false},
+      {"solve the puzzle sheet", Start::Puzzle, solve, Mode::Solving, Solving, kShowSolution, "111100", false, true},
+      {"solve while solving", Start::Solving, solve, Mode::Solving, Solving, kShowSolution, "111100", false, false},
+      {"check while not solving", Start::Solution, check, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, false},
+      {"check while solving", Start::Solving, check, Mode::Solving, Solving, kShowSolution, "111100", false, true},
       {"type while solving", Start::Solving, type, Mode::Solving, Solving, kShowSolution, "111110", false, true},
-      {"undo with nothing to undo", Start::Solving, &Session::Undo, Mode::Solving, Solving, kShowSolution, "111100", false, false},
-      {"undo a typed letter", Start::SolvingWithLetters, &Session::Undo, Mode::Solving, Solving, kShowSolution, "111111", false, true},
-      {"undo while not solving", Start::Solution, &Session::Undo, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, false},
+      {"undo with nothing to undo", Start::Solving, undo, Mode::Solving, Solving, kShowSolution, "111100", false, false},
+      {"undo a typed letter", Start::SolvingWithLetters, undo, Mode::Solving, Solving, kShowSolution, "111111", false, true},
+      {"undo while not solving", Start::Solution, undo, Mode::ShowingSolution, Solution, kShowPuzzle, "110100", false, false},
       {"exit while compiling", Start::Compiling, exit, Mode::Closed, Figure, kShowPuzzle, "000100", false, false},
       {"exit while solving, letters typed", Start::SolvingWithLetters, exit, Mode::Solving, Solving, kShowSolution, "111110", true, false},
       {"exit while solving, letters saved", Start::SolvingWithSavedLetters, exit, Mode::Closed, Solving, kShowPuzzle, "000100", false, false},
@@ -153,7 +155,7 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
     EXPECT_EQ(std::tuple(view.mode, view.picture.sheet, std::string(view.caption), OfferDigits(view.offer)),
               std::tuple(c.mode, c.sheet, std::string(c.caption), c.offer)) << c.name;
     EXPECT_TRUE(view.offer.check == view.offer.solving && view.offer.reveal == view.offer.solving) << c.name << ": Check and Reveal letter only while solving";
-    EXPECT_EQ(std::pair(!reply.question.empty(), reply.changed.picture), std::pair(c.asks, c.redraw)) << c.name << ": asks, redraws";
+    EXPECT_EQ(std::pair(!reply.question.empty(), reply.changed.picture), std::pair(c.asks, c.redraw)) << c.name;
     EXPECT_TRUE(reply.messages.empty()) << c.name << ": " << reply.Told();
     EXPECT_EQ(view.picture.cursor.has_value(), c.sheet == Solving) << c.name;
     EXPECT_EQ(view.reading.current, c.sheet == Solving ? view.picture.cursor : std::nullopt) << c.name;
@@ -199,6 +201,7 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
 TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingRefusesCommandsOnTheWayAndEndsWhereTheStepsLead) {
   const std::string list = files.Write("other.txt", testing::ReadFile(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt"));
   const std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt"));
+  const auto noBooklet = [](MadePuzzle&&) { ADD_FAILURE() << "no booklet while compiling"; return true; };
   const CompileOptions fills[] = {{}, {true}, {true, true}, {false, true}};
   for (const std::uint64_t seed : {1u, 5u, 77u}) {
     for (const CompileOptions& fill : fills) {
@@ -227,8 +230,7 @@ TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingRefusesComma
           const Reply reply = [&] {  // a command arriving while the compile runs on its worker
             switch (turn++ % 9) {
               case 0: return session->CheckPuzzlesCanBeMade();
-              case 1: return session->MakeBooklet({{2, false}, std::nullopt, false}, [](int, int) { return true; },
-                                                  [](MadePuzzle&&) { ADD_FAILURE() << "no booklet while compiling"; return true; });
+              case 1: return session->MakeBooklet({{2, false}, std::nullopt, false}, {}, noBooklet);
               case 2: return session->ChooseWordList(kUserDictionary, list);
               case 3: return session->ChooseTheme("ELEPHANT", "Zoo");
               case 4: return session->Compile();
@@ -474,11 +476,11 @@ std::string Played(Session& session, std::string_view steps) {
   for (const RingCell& cell : view.picture.pencil) {
     if (cell.square == 1) view.picture.rings[1][static_cast<std::size_t>(cell.position - 1)] += 'a' - 'A';
   }
-  return view.picture.rings[1] + "|" + marks + "|" + (view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : "") +
-         (view.unsaved ? " unsaved" : "");
+  const std::string history = std::string(view.offer.undo ? "undo" : "") + (view.offer.redo ? " redo" : "");
+  return view.picture.rings[1] + "|" + marks + "|" + history + (view.unsaved ? " unsaved" : "");
 }
 
-TEST_F(SessionTest, EachLetterOrCheckIsOneStepToUndoOnlyUnsavedLettersAreKnownAndPencilLettersNeverSolveButGoWithTheFile) {
+TEST_F(SessionTest, EachLetterOrCheckIsAStepToUndoUnsavedLettersAreKnownAndPencilLettersNeverSolveButGoWithTheFile) {
   auto session = NewSession(Start::Solving);
   const std::string first(1, PuzzleOf(*session).board.SquareWord[1][0]);
   const std::string wrong(1, first[0] == 'Q' ? 'X' : 'Q');
@@ -510,14 +512,14 @@ TEST_F(SessionTest, EachLetterOrCheckIsOneStepToUndoOnlyUnsavedLettersAreKnownAn
     session->PressViewButton(true);  // the next row starts afresh
     session->StartSolving();
     std::string expected = shows;
-    const std::string fresh = session->CurrentView().picture.rings[1];  // a hint cell shows its letter whatever is typed
+    const std::string fresh = session->CurrentView().picture.rings[1];  // a hint cell shows its letter, typed or not
     for (std::size_t p = 0; p < fresh.size(); ++p) expected[p] = fresh[p] == ' ' ? expected[p] : fresh[p];
     EXPECT_EQ(played, expected) << steps;
   }
   session->TogglePencil();  // on the new puzzle
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{}) << "guesses never solve";
   const View guessed = session->CurrentView();
-  EXPECT_EQ(EnglishText(session->Exit().question), "Exiting ends solving this puzzle. Exit anyway?") << "guesses are at stake";
+  EXPECT_EQ(EnglishText(session->Exit().question), "Exiting ends solving this puzzle. Exit anyway?") << "guesses";
   auto reopened = NewSession();
   EXPECT_TRUE(reopened->OpenText(FileOf(*session), "guesses.loopword").messages.empty());
   EXPECT_EQ(reopened->CurrentView().picture.rings, guessed.picture.rings);
