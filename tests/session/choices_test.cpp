@@ -101,7 +101,7 @@ TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextA
 }
 
 TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharactersAndACutOrChangedOneIsKnown) {
-  ClassSet set;  // its choices are read as every choice is: it needs a seed and One solution
+  ClassSet set;  // its choices' text is the choices tests': a class set needs a seed and One solution
   set.choices.unique = true;
   set.choices.seed = 1000;
   set.pupils = 28;

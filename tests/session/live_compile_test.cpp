@@ -53,7 +53,7 @@ TEST(LiveCompile, HandsOverTheEventsOfAPlainCompileOneScreenStepAtATimeThenEnds)
     const Puzzle puzzle = live.TakePuzzle();
     EXPECT_EQ(testing::TextLines(puzzle), testing::TextLines(expected.puzzle));
     EXPECT_EQ(completed.has_value(), expected.outcome == CompileOutcome::Complete);
-    EXPECT_EQ(testing::TextLines(completed.value_or(puzzle)), testing::TextLines(puzzle)) << "the last event's";
+    EXPECT_EQ(testing::TextLines(completed.value_or(puzzle)), testing::TextLines(puzzle)) << "the completing event's";
   }
 }
 
