@@ -91,8 +91,6 @@ TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextA
     EXPECT_EQ(EnglishText(decoded.note), c.read ? "" : std::string("What your teacher turned off could not be read (\"") + c.text + "\"): everything is allowed.");
     EXPECT_TRUE(!c.read || DecodePupilRules(c.rules.Encode()).rules == c.rules) << c.text << ": read back from its own text";
   }
-  EXPECT_EQ((PupilRules{false, false, false}).Encode(), "check,reveal,timer");
-  EXPECT_EQ(DecodeChoices("seed=4&off=reveal+timer").choices.pupils, (PupilRules{true, false, false}));
   const struct { PupilRules rules; const char* note; } notes[] = {
       {{}, ""},
       {{true, false, true}, "Your teacher has turned off Reveal letter."},
@@ -103,20 +101,13 @@ TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextA
 }
 
 TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharactersAndACutOrChangedOneIsKnown) {
-  ClassSet set;
-  set.choices.language = Language::French;
-  set.choices.difficulty = Difficulty::Medium;
+  ClassSet set;  // its choices' text is the choices tests': a class set needs a seed and One solution
   set.choices.unique = true;
   set.choices.seed = 1000;
-  set.choices.themeWords = {"ELEPHANT", "GIRAFFES"};
-  set.choices.clues = {{"ELEPHANT", "un grand animal gris"}};
-  set.choices.title = "Semaine 3";
   set.pupils = 28;
   set.skipped = {3, 7};
   const std::string text = set.Encode();
-  const DecodedClassSet decoded = DecodeClassSet("?" + text);
-  ASSERT_TRUE(decoded.set) << EnglishText(decoded.note);
-  EXPECT_EQ(*decoded.set, set);
+  EXPECT_EQ(DecodeClassSet("?" + text).set, set) << "read back whole, after an address's \"?\"";
   const std::vector<std::uint64_t> seeds = {1000, 1001, 1002, 1004, 1005, 1006, 1008};  // pupils 1 to 7: 3 and 7 passed over
   for (int number = 1; number <= 7; ++number) EXPECT_EQ(set.SeedOf(number), seeds[static_cast<std::size_t>(number - 1)]) << number;
   for (std::size_t length = text.find("pupils=") + 7; length < text.size(); ++length) {  // cut anywhere, even where the rest reads
@@ -134,7 +125,6 @@ TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharac
                                    changed("check=", "check=0"), unordered.Encode(), twice.Encode()}) {
     EXPECT_FALSE(DecodeClassSet(other).set) << other;
   }
-  EXPECT_EQ(DecodeClassSet(text).pupils, 28) << "how many, to offer the numbers";
   EXPECT_FALSE(DecodeClassSet("level=2&seed=7").classLink);
   for (const auto& [pupils, refused] : {std::pair{1, true}, {2, false}, {40, false}, {41, true}}) EXPECT_EQ(PupilsRefusal(pupils).empty(), !refused) << pupils;
   for (const auto& [number, refused] : {std::pair{0, true}, {1, false}, {28, false}, {29, true}}) {
@@ -142,13 +132,11 @@ TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharac
   }
   const ClassLink link = ClassLinkOf(set, "https://school.example/loopword.html");
   EXPECT_TRUE(link.link.starts_with("https://school.example/loopword.html?pupils=28&")) << link.link;
-  EXPECT_EQ(DecodeClassSet(link.link.substr(link.link.find('?'))).set, set);
   ClassSet own = set;
   own.choices.level = kOwnList;
   EXPECT_TRUE(ClassLinkOf(own, "x").link.empty());
   EXPECT_NE(EnglishText(ClassLinkOf(own, "x").refusal).find("word list"), std::string::npos);
   ClassSet wordy = set;
-  wordy.choices.themeWords.clear();
   std::string accents;
   for (int i = 0; i < 60; ++i) accents += "\u00E9";
   for (char c = 'A'; c < 'A' + 23; ++c) {
