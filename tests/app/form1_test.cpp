@@ -12,7 +12,6 @@
 #include "app/translations.h"
 #include "board/message.h"
 #include "compiler/compiler.h"
-#include "puzzle/puzzle_file.h"
 #include "output/booklet.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
@@ -218,51 +217,39 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReac
   EXPECT_EQ(toolkit.numberAsked.back()[2], 3) << "the last answer";
 }
 
-TEST_F(Form1Test, TheDifficultyGradesTheSheetATooSmallListIsRefusedLeavingThePictureAndTheseChoicesAreRemembered) {
-  auto window = NewWindow();
-  window->MenuItem("mnuDifficulty3")->trigger();
-  window->MenuItem("mnuSolve")->trigger();
-  testing::FinishCompile(*window);
-  const std::string hard = (program.Path() / "hard.loopword").string();  // not where the list is chosen from below
-  Choose(*window, "mnuSave", hard);
-  const PuzzleFileResult saved = ReadPuzzleFile(hard);
-  ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
-  EXPECT_EQ(saved.puzzles[0].puzzle.difficulty, Difficulty::Hard);
-  const QImage before = window->PictureImage();
-  window->MenuItem("mnuVaried")->trigger();
-  Choose(*window, "mnuDictLevel0", target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n"));
-  Choose(*window, "mnuSolve", "");
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{EnglishText(TooFewWordsMessage(3))});
-  EXPECT_EQ(window->PictureImage(), before);
-  auto again = NewWindow();
-  Choose(*again, "mnuOpen", "");
-  EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
-  EXPECT_TRUE(again->MenuItem("mnuVaried")->isChecked());
-  EXPECT_TRUE(again->MenuItem("mnuDifficulty3")->isChecked() && !again->MenuItem("mnuDifficulty0")->isChecked());
-}
-
-TEST_F(Form1Test, AMissingFirstListIsToldAndTheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndIsRemembered) {
+TEST_F(Form1Test, AMissingFirstListIsToldATooSmallListIsRefusedLeavingThePictureAndLanguageDifficultyAndFillAreRemembered) {
   const testing::TempDir empty;
   const Form1 bare(toolkit, empty.Path().string());
   EXPECT_EQ(bare.windowTitle(), "[*]Loopword");
-  auto window = NewWindow();
+  auto window = CompiledWindow();
   window->MenuItem("mnuLanguage2")->trigger();  // Français
   const auto missing = [](const std::filesystem::path& list) {
     return "Error while reading dictionary:\n" + list.string() + "\nProgram may not run correctly";
   };
-  EXPECT_EQ(toolkit.messages.at(0), missing(empty.Path() / "L1words.txt"));
-  EXPECT_EQ(toolkit.messages.at(1), missing(program.Path() / "fr-L1words.txt"));
+  EXPECT_EQ(toolkit.messages.front(), missing(empty.Path() / "L1words.txt"));
+  EXPECT_EQ(toolkit.messages.back(), missing(program.Path() / "fr-L1words.txt"));
+  window->MenuItem("mnuDifficulty3")->trigger();
+  window->MenuItem("mnuVaried")->trigger();
+  const QImage before = window->PictureImage();
+  Choose(*window, "mnuDictLevel0", target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n"));
+  Choose(*window, "mnuSolve", "");
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{EnglishText(TooFewWordsMessage(3))});
+  EXPECT_EQ(window->PictureImage(), before);
   const std::string list = target.Write("mine.txt", "\xC3\xA9l\xC3\xA9phant\nELEPHANT\nr\xC3\xA9" "cr\xC3\xA9" "ent\nParisien\n");
   Choose(*window, "mnuDictLevel0", list);
-  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (2 words)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (2 words)") << "read by French rules";
   auto next = NewWindow();
-  EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked());
+  Choose(*next, "mnuOpen", "");
+  EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
+  EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked() && next->MenuItem("mnuVaried")->isChecked());
+  EXPECT_TRUE(next->MenuItem("mnuDifficulty3")->isChecked() && !next->MenuItem("mnuDifficulty0")->isChecked());
   std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-L3words.txt", program.Path() / "fr-L3words.txt");
   next->MenuItem("mnuDictLevel3")->trigger();
   next->mnuSolve_Click();
   testing::FinishCompile(*next);
   Choose(*next, "mnuSave", Target("lundi"));
-  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-L3words.txt (38836 words)\n# language: fr\n"), std::string::npos);
+  const std::string header = "# word list: fr-L3words.txt (38836 words)\n# language: fr\n# fill: varied\n# difficulty: hard\n";
+  EXPECT_NE(ReadFile(Target("lundi.loopword")).find(header), std::string::npos) << ReadFile(Target("lundi.loopword"));
 }
 
 TEST_F(Form1Test, AFirstRunTakesTheDesktopsLanguageWhenThereAreListsInItAndAChoiceMadeIsKept) {
