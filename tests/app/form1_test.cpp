@@ -74,7 +74,9 @@ std::string TypedLinesOf(const std::string& path) {
   return typed;
 }
 
-TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKeysReachTheCellsPencilComesAndGoes) {
+TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveKeepsThemAtStakeExportsAskBeforeReplacing) {
+  const std::string page = "<html><meta name=\"loopword-puzzle\" content=\"\"></html>";
+  std::ofstream(program.Path() / "loopword.html") << page;  // found in the program folder, as installed
   auto window = CompiledWindow();
   window->show();
   window->activateWindow();
@@ -84,6 +86,14 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKey
   ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "F6 solves on screen";
   EXPECT_TRUE(window->Clock()->isVisible()) << "the time spent, while solving";
   for (const char letter : {'k', 'e', 'y'}) QTest::keyClick(picture, letter);  // into square 1's first empty cells
+  Choose(*window, "mnuSave", Target("missing/typed.loopword"));
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword could not save the puzzle to:")) << toolkit.messages[0];
+  EXPECT_TRUE(window->isWindowModified()) << "the letters are still unsaved";
+  toolkit.yesNoReplies = {false};  // No: go on solving
+  window->close();
+  EXPECT_EQ(toolkit.questions.size(), 1u) << "Exit asks before it drops the typed letters";
+  ASSERT_EQ(window->CurrentView().mode, Mode::Solving);
   Choose(*window, "mnuSave", Target("typed.loopword"));
   const std::string typed = TypedLinesOf(Target("typed.loopword"));
   EXPECT_EQ(std::ranges::count(typed, 'K') + std::ranges::count(typed, 'E') + std::ranges::count(typed, 'Y') > 0, true) << typed;
@@ -124,32 +134,6 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKey
     QTest::keyClick(picture, 'q');
     EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
   }
-  Choose(*window, "mnuHideTimer", "");
-  EXPECT_FALSE(window->Clock()->isVisible());
-  Choose(*window, "mnuSave", Target("last.loopword"));
-  window->close();
-  EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
-  auto next = CompiledWindow();
-  next->show();
-  next->mnuSolveOnScreen_Click();
-  EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
-  EXPECT_FALSE(next->Clock()->isVisible());
-}
-
-TEST_F(Form1Test, ASaveThatFailsLeavesTheLettersAtStakeAndEveryExportAsksBeforeReplacingAFile) {
-  const std::string page = "<html><meta name=\"loopword-puzzle\" content=\"\"></html>";
-  std::ofstream(program.Path() / "loopword.html") << page;  // found in the program folder, as installed
-  auto window = CompiledWindow();
-  window->mnuSolveOnScreen_Click();
-  QTest::keyClick(window->findChild<PictureBox*>(), 'k');
-  Choose(*window, "mnuSave", Target("missing/typed.loopword"));
-  ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword could not save the puzzle to:")) << toolkit.messages[0];
-  EXPECT_TRUE(window->isWindowModified()) << "the letters are still unsaved";
-  toolkit.yesNoReplies = {false};  // No: go on solving
-  window->close();
-  EXPECT_EQ(toolkit.questions.size(), 1u) << "Exit asks before it drops the typed letters";
-  EXPECT_EQ(window->CurrentView().mode, Mode::Solving);
   const std::string puzzleFile = window->CurrentView().puzzle->sheetFile;
   const struct { const char* item; std::string chosen, replaced; bool yes; std::string after; } exports[] = {
       {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), false, "old"},
@@ -164,12 +148,21 @@ TEST_F(Form1Test, ASaveThatFailsLeavesTheLettersAtStakeAndEveryExportAsksBeforeR
     EXPECT_EQ(toolkit.questions.size(), 1u) << item;
     EXPECT_TRUE(ReadFile(replaced).starts_with(after)) << item << (yes ? ", replaced" : ", kept");
   }
+  Choose(*window, "mnuHideTimer", "");
+  EXPECT_FALSE(window->Clock()->isVisible());
+  Choose(*window, "mnuSave", Target("last.loopword"));
+  window->close();
+  EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
   std::filesystem::remove(program.Path() / "loopword.html");
-  auto withoutPage = CompiledWindow();
-  Choose(*withoutPage, "mnuExportWeb", Target("other.html"));
+  auto next = CompiledWindow();
+  Choose(*next, "mnuExportWeb", Target("other.html"));
   ASSERT_EQ(toolkit.messages.size(), 1u);
   EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword's web page is missing or damaged:")) << toolkit.messages[0];
   EXPECT_FALSE(std::filesystem::exists(Target("other.html")));
+  next->show();
+  next->mnuSolveOnScreen_Click();
+  EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
+  EXPECT_FALSE(next->Clock()->isVisible());
 }
 
 TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReachTheRunAndAClassSetHasCluesThenAnswers) {
