@@ -165,7 +165,7 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
   EXPECT_FALSE(next->Clock()->isVisible());
 }
 
-TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReachTheRunAndAClassSetHasCluesThenAnswers) {
+TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReachTheRunAClassSetHasCluesAndThemeWordsAreKept) {
   auto window = CompiledWindow();
   Choose(*window, "mnuSave", Target("monday"));
   EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (1431 words)\n# fill: classic\n01 ", 0), 0u);
@@ -189,8 +189,9 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReac
   EXPECT_FALSE(toolkit.progressOpen);
   EXPECT_EQ(toolkit.bookletAsked.back().count, 3) << "the dialog starts from the last answers";
   toolkit.cancelAtDone = -1;
-  toolkit.themeReplies = {ThemeEntry{"ELEPHANT = a big grey animal\ngiraffes", "Zoo"}};
+  toolkit.themeReplies = {ThemeEntry{"ELEPHANT = a big grey animal\ngiraffes\nxyz elephant", "Zoo <b>day</b>"}};
   reopened->mnuTheme_Click();
+  EXPECT_TRUE(reopened->windowTitle().endsWith(" - 2 theme words")) << reopened->windowTitle().toStdString();
   toolkit.numberReplies = {3};
   Choose(*reopened, "mnuClassSet", Target("pupils.pdf"));
   EXPECT_EQ(toolkit.numberAsked.back(), (std::array{2, 40, 30}));
@@ -208,6 +209,24 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReac
   Choose(*reopened, "mnuClassSet", Target("none.pdf"));
   EXPECT_FALSE(std::filesystem::exists(Target("none.pdf")));
   EXPECT_EQ(toolkit.numberAsked.back()[2], 3) << "the last answer";
+  auto next = NewWindow();
+  EXPECT_TRUE(next->windowTitle().endsWith(" - 2 theme words")) << "kept for the next run";
+  toolkit.themeReplies = {ThemeEntry{}};
+  next->MenuItem("mnuTheme")->trigger();
+  EXPECT_EQ(toolkit.themeAsked.back().words, "ELEPHANT = a big grey animal\nGIRAFFES\n");
+  EXPECT_EQ(toolkit.themeAsked.back().title, "Zoo <b>day</b>");
+  auto cleared = NewWindow();
+  EXPECT_FALSE(cleared->windowTitle().contains("theme"));
+  cleared->MenuItem("mnuLanguage1")->trigger();  // Deutsch: typed words are read as German lists read them
+  toolkit.themeTyped = {"M\u00E4dchen, Fu\u00DFball K\u00E4se"};
+  toolkit.themeReplies = {ThemeEntry{"M\u00E4dchen, Fu\u00DFball K\u00E4se", ""}};
+  cleared->MenuItem("mnuTheme")->trigger();
+  ASSERT_EQ(toolkit.themeReports.size(), 1u);
+  EXPECT_EQ(EnglishText(toolkit.themeReports[0].text), "2 theme words will be in every puzzle.\nNot 8 letters A to Z: K\u00E4se.");
+  EXPECT_TRUE(toolkit.themeReports[0].usable);
+  toolkit.themeReplies = {std::nullopt};
+  cleared->MenuItem("mnuTheme")->trigger();
+  EXPECT_EQ(toolkit.themeAsked.back().words, "MAEDCHEN\nFUSSBALL\n");
 }
 
 TEST_F(Form1Test, AMissingFirstListIsToldATooSmallListIsRefusedLeavingThePictureAndLanguageDifficultyAndFillAreRemembered) {
@@ -335,31 +354,6 @@ TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithThei
     EXPECT_NE(shown, EnglishText(message)) << "translated";
     for (const std::string& value : values) EXPECT_NE(shown.find(value), std::string::npos) << value << " in " << shown;
   }
-}
-
-TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheTitleBarAndTheNextRunUntilClearedAndAreReadByTheListsLanguage) {
-  auto window = NewWindow();
-  toolkit.themeReplies = {ThemeEntry{"elephant, GIRAFFES\nxyz elephant", "Zoo <b>day</b>"}};
-  window->MenuItem("mnuTheme")->trigger();
-  EXPECT_TRUE(window->windowTitle().endsWith(" - 2 theme words")) << window->windowTitle().toStdString();
-  auto next = NewWindow();
-  EXPECT_EQ(next->windowTitle(), window->windowTitle());
-  toolkit.themeReplies = {ThemeEntry{}};
-  next->MenuItem("mnuTheme")->trigger();
-  EXPECT_EQ(toolkit.themeAsked.back().words, "ELEPHANT\nGIRAFFES\n");
-  EXPECT_EQ(toolkit.themeAsked.back().title, "Zoo <b>day</b>");
-  auto cleared = NewWindow();
-  EXPECT_FALSE(cleared->windowTitle().contains("theme"));
-  cleared->MenuItem("mnuLanguage1")->trigger();  // Deutsch: typed words are read as German lists read them
-  toolkit.themeTyped = {"M\u00E4dchen, Fu\u00DFball K\u00E4se"};
-  toolkit.themeReplies = {ThemeEntry{"M\u00E4dchen, Fu\u00DFball K\u00E4se", ""}};
-  cleared->MenuItem("mnuTheme")->trigger();
-  ASSERT_EQ(toolkit.themeReports.size(), 1u);
-  EXPECT_EQ(EnglishText(toolkit.themeReports[0].text), "2 theme words will be in every puzzle.\nNot 8 letters A to Z: K\u00E4se.");
-  EXPECT_TRUE(toolkit.themeReports[0].usable);
-  toolkit.themeReplies = {std::nullopt};
-  cleared->MenuItem("mnuTheme")->trigger();
-  EXPECT_EQ(toolkit.themeAsked.back().words, "MAEDCHEN\nFUSSBALL\n");
 }
 
 }  // namespace
