@@ -15,14 +15,12 @@
 #include "support/recording_canvas.h"
 #include "support/window_test.h"
 
-/// Failures show texts as text.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace loopword {
 namespace {
 
-/// One event a screen reader was sent: what happened to which object, and the name it had then
-/// (of an alert: the names of all its parts, which a screen reader reads out).
+/// One event a screen reader was sent, with the name its object had then (an alert's: the names of all its parts).
 struct SentEvent {
   QAccessible::Event type;
   QObject* object;
@@ -48,8 +46,7 @@ void RecordEvent(QAccessibleEvent* event) {
   Sent().push_back({event->type(), event->object(), event->child(), name});
 }
 
-/// A window test with the accessibility of the toolkit switched on, as when a screen reader runs,
-/// and every event it would send recorded instead.
+/// A window test with accessibility on, as under a screen reader, recording every event it would send.
 class FigureAccessTest : public testing::WindowTest {
  protected:
   FigureAccessTest() {
@@ -67,7 +64,6 @@ class FigureAccessTest : public testing::WindowTest {
     return Table(window)->tableInterface()->cellAt(cell.square - 1, cell.position - 1);
   }
   static QString CellName(const Form1& window, RingCell cell) { return Cell(window, cell)->text(QAccessible::Name); }
-  /// The letter of `cell` in the solution of the window's puzzle.
   static char Solution(const Form1& window, RingCell cell) { return window.CurrentView().puzzle->puzzle.board.SquareWord[cell.square][cell.position - 1]; }
 
   /// Whether an event of `type` about `object` (its child `child`, -1 itself) was sent since the events were last cleared.
@@ -107,8 +103,9 @@ TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonEachSheetNamesItsLe
       const QString expected = QString("Square %1, cell %2: %3").arg(square).arg(position).arg(letter({square, position}));
       QAccessibleInterface* at = Cell(*window, {square, position});
       const QAccessibleTableCellInterface* place = at->tableCellInterface();
-      wrong += at->text(QAccessible::Name) != expected || at->parent() != table || table->child(table->indexOfChild(at)) != at ||
-               place == nullptr || place->rowIndex() != square - 1 || place->columnIndex() != position - 1 ||
+      wrong += at->text(QAccessible::Name) != expected || at->parent() != table || place == nullptr ||
+               table->child(table->indexOfChild(at)) != at || place->rowIndex() != square - 1 ||
+               place->columnIndex() != position - 1 ||
                place->rowHeaderCells().value(0)->text(QAccessible::Name) != QString("Square %1").arg(square);
     }
   }
