@@ -158,27 +158,10 @@ TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonEachSheetNamesItsLe
   EXPECT_EQ(Sent().back().name, CellName(*window, first));
 
   const char wrongLetter = Solution(*window, first) == 'Q' ? 'R' : 'Q';
-  QTest::keyClick(picture, static_cast<char>(wrongLetter + 'a' - 'A'));
-  const RingCell next = *window->CurrentView().reading.current;
-  ASSERT_NE(next, first);
-  const QString typedName = QString("Square %1, cell %2: %3").arg(first.square).arg(first.position).arg(wrongLetter);
-  EXPECT_EQ(CellName(*window, first), typedName);
-  const QAccessible::State state = Cell(*window, next)->state();
-  EXPECT_TRUE(state.selected && state.focused);
-  EXPECT_FALSE(Cell(*window, first)->state().selected);
-  EXPECT_EQ(Table(*window)->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{Cell(*window, next)});
-  EXPECT_EQ(Table(*window)->focusChild(), Cell(*window, next));
-  window->MenuItem("mnuCheck")->trigger();
-  EXPECT_EQ(CellName(*window, first), typedName + ", wrong");
-  const QString solvingWords = Table(*window)->text(QAccessible::Description);
-  const std::string crossingWord = window->CurrentView().puzzle->puzzle.placements.at(kCrossingSquare - 1).word;
-  EXPECT_TRUE(solvingWords.startsWith("Words: ")) << solvingWords.toStdString();
-  EXPECT_TRUE(solvingWords.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
-  EXPECT_EQ(solvingWords.count("(found)"), 1) << "no other word is complete yet";
-
   enum class Changed { None, CellLeft, CellReached };  // whose letter the step changed
-  // moves: the selection moves on, the new cell is selected and focused
+  // moves: the selection moves on; the cell selected after the step, and only it, is selected and focused
   const struct { const char* what; std::function<void()> step; bool moves; Changed changed; } steps[] = {
+      {"a wrong letter typed", [&] { QTest::keyClick(picture, wrongLetter == 'Q' ? 'q' : 'r'); }, true, Changed::CellLeft},
       {"an arrow key", [&] { QTest::keyClick(picture, Qt::Key_Right); }, true, Changed::None},
       {"a letter typed", [&] { QTest::keyClick(picture, 'q'); }, true, Changed::CellLeft},
       {"Backspace clears the cell it moves back to", [&] { QTest::keyClick(picture, Qt::Key_Backspace); }, true, Changed::CellReached},
@@ -190,13 +173,23 @@ TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonEachSheetNamesItsLe
     step();
     const RingCell after = *window->CurrentView().reading.current;
     ASSERT_EQ(after != before, moves) << what;
+    const QAccessible::State state = Cell(*window, after)->state();
+    EXPECT_TRUE(state.selected && state.focused && table->focusChild() == Cell(*window, after)) << what;
+    EXPECT_EQ(table->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{Cell(*window, after)}) << what;
     EXPECT_EQ(WasSent(QAccessible::Selection, picture, child(after)), moves) << what;
     EXPECT_EQ(WasSent(QAccessible::Focus, picture, child(after)), moves) << what;
     EXPECT_EQ(WasSent(QAccessible::NameChanged, picture, child(before)), changed == Changed::CellLeft) << what;
-    if (moves) {
-      EXPECT_EQ(WasSent(QAccessible::NameChanged, picture, child(after)), changed == Changed::CellReached) << what;
-    }
+    EXPECT_EQ(moves && WasSent(QAccessible::NameChanged, picture, child(after)), changed == Changed::CellReached) << what;
   }
+  const QString typedName = QString("Square %1, cell %2: %3").arg(first.square).arg(first.position).arg(wrongLetter);
+  EXPECT_EQ(CellName(*window, first), typedName);
+  window->MenuItem("mnuCheck")->trigger();
+  EXPECT_EQ(CellName(*window, first), typedName + ", wrong");
+  const QString solvingWords = Table(*window)->text(QAccessible::Description);
+  const std::string crossingWord = window->CurrentView().puzzle->puzzle.placements.at(kCrossingSquare - 1).word;
+  EXPECT_TRUE(solvingWords.startsWith("Words: ")) << solvingWords.toStdString();
+  EXPECT_TRUE(solvingWords.contains(QString::fromStdString(crossingWord) + " (found)")) << "square 12's word is given whole";
+  EXPECT_EQ(solvingWords.count("(found)"), 1) << "no other word is complete yet";
 
   const RingCell lastSelected = *window->CurrentView().reading.current;
   Sent().clear();
