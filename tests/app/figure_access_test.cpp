@@ -89,8 +89,7 @@ TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonEachSheetNamesItsLe
   QAccessibleInterface* cell = Cell(*window, {5, 3});
   EXPECT_EQ(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell) << "the cell lies where it is drawn";
   window->show();  // a hidden widget has no place on screen
-  const QRect buttonRect = button->rect();
-  EXPECT_EQ(table->childAt(buttonRect.center().x(), buttonRect.center().y()), button);
+  EXPECT_EQ(table->childAt(button->rect().center().x(), button->rect().center().y()), button);
 
   const auto letter = [&](RingCell cell) { return QString(QChar::fromLatin1(Solution(*window, cell))); };
   // the solution sheet: every cell's letter, its row and column, its square as the row's header
@@ -130,10 +129,9 @@ TEST_F(FigureAccessTest, TheFigureIsATableBesideTheViewButtonEachSheetNamesItsLe
     const QString content = hint ? "hint " + letter(cell) : QString("empty");
     EXPECT_EQ(CellName(*window, cell), QString("Square %1, cell %2: %3").arg(cell.square).arg(cell.position).arg(content)) << why;
   }
-  const QString description = Table(*window)->text(QAccessible::Description);
   QStringList words;
   for (const std::string& word : SortedWords(window->CurrentView().puzzle->puzzle)) words << QString::fromStdString(word);
-  EXPECT_EQ(description, "Words: " + words.join(", "));
+  EXPECT_EQ(Table(*window)->text(QAccessible::Description), "Words: " + words.join(", "));
   EXPECT_EQ(Table(*window)->tableInterface()->selectedCellCount(), 0) << "nothing is selected on a sheet";
   QTest::mouseClick(window->Command1(), Qt::LeftButton);
   EXPECT_EQ(window->Caption(), "Show Puzzle") << "a mouse click still presses the button once";
