@@ -12,7 +12,6 @@
 #include "app/translations.h"
 #include "board/message.h"
 #include "compiler/compiler.h"
-#include "puzzle/puzzle_file.h"
 #include "output/booklet.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
@@ -24,8 +23,22 @@ namespace {
 using testing::ReadFile;
 using Form1Test = testing::WindowTest;
 
-TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerMode) {
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+  int paints = 0;
+};
+
+TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerModeThePictureRepaintsAtEachStepAndPaintsWhatBitmapsSave) {
   auto window = NewWindow();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  auto* picture = window->findChild<PictureBox*>();
+  PaintCounter counter;
+  picture->installEventFilter(&counter);
   const std::vector<std::pair<std::function<void()>, std::string>> steps = {  // after each step: what is enabled
       {[] {}, "Solve Open Start1 DictLevel2 "},
       {[&] { window->mnuSolve_Click(); }, "Button"},
@@ -40,9 +53,18 @@ TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerMode) {
     }
     EXPECT_EQ(enabled + (window->ButtonEnabled() ? "Button" : ""), expected);
   }
+  EXPECT_GT(counter.paints, 20) << "repainted as the compile's steps come";
+  QCoreApplication::processEvents();
+  counter.paints = 0;
+  toolkit.inputReplies = {"ELEPHANT"};
+  window->MenuItem("mnuStart1")->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_GT(counter.paints, 0) << "the starting word shows";
+  const QRect aboveTheButton(0, 0, picture->width(), window->Command1()->y());
+  EXPECT_EQ(picture->grab(aboveTheButton).toImage().convertToFormat(QImage::Format_RGB32),
+            window->PictureImage().copy(aboveTheButton).convertToFormat(QImage::Format_RGB32));
 }
 
-/// The "# typed" lines of the puzzle file at `path`.
 std::string TypedLinesOf(const std::string& path) {
   std::string typed;
   std::istringstream lines(ReadFile(path));
@@ -52,7 +74,9 @@ std::string TypedLinesOf(const std::string& path) {
   return typed;
 }
 
-TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKeysReachTheCellsPencilComesAndGoes) {
+TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveKeepsThemAtStakeExportsAskBeforeReplacing) {
+  const std::string page = "<html><meta name=\"loopword-puzzle\" content=\"\"></html>";
+  std::ofstream(program.Path() / "loopword.html") << page;  // found in the program folder, as installed
   auto window = CompiledWindow();
   window->show();
   window->activateWindow();
@@ -62,21 +86,27 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKey
   ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "F6 solves on screen";
   EXPECT_TRUE(window->Clock()->isVisible()) << "the time spent, while solving";
   for (const char letter : {'k', 'e', 'y'}) QTest::keyClick(picture, letter);  // into square 1's first empty cells
+  Choose(*window, "mnuSave", Target("missing/typed.loopword"));
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword could not save the puzzle to:")) << toolkit.messages[0];
+  EXPECT_TRUE(window->isWindowModified()) << "the letters are still unsaved";
+  toolkit.yesNoReplies = {false};  // No: go on solving
+  window->close();
+  EXPECT_EQ(toolkit.questions.size(), 1u) << "Exit asks before it drops the typed letters";
+  ASSERT_EQ(window->CurrentView().mode, Mode::Solving);
   Choose(*window, "mnuSave", Target("typed.loopword"));
   const std::string typed = TypedLinesOf(Target("typed.loopword"));
   EXPECT_EQ(std::ranges::count(typed, 'K') + std::ranges::count(typed, 'E') + std::ranges::count(typed, 'Y') > 0, true) << typed;
   enum class Letters { None, Some, All };
-  const struct { QKeySequence keys; int times; bool modified; Letters saved; } steps[] = {  // each saved after
-      {QKeySequence("Ctrl+Z"), 3, true, Letters::None},
-      {QKeySequence("Ctrl+Z"), 1, false, Letters::None},  // nothing more to undo
-      {QKeySequence("Ctrl+Shift+Z"), 3, true, Letters::All},
-      {QKeySequence("Ctrl+Shift+Z"), 1, false, Letters::All},  // nothing more to redo
-      {QKeySequence("Ctrl+Z"), 1, true, Letters::Some},
-      {QKeySequence("Ctrl+Y"), 1, true, Letters::All},
+  const struct { QKeySequence keys; int times; Letters saved; } steps[] = {  // each saved after
+      {QKeySequence("Ctrl+Z"), 3, Letters::None},
+      {QKeySequence("Ctrl+Shift+Z"), 3, Letters::All},
+      {QKeySequence("Ctrl+Z"), 1, Letters::Some},
+      {QKeySequence("Ctrl+Y"), 1, Letters::All},
   };
-  for (const auto& [keys, times, modified, saved] : steps) {
+  for (const auto& [keys, times, saved] : steps) {
     for (int i = 0; i < times; ++i) QTest::keySequence(picture, keys);
-    EXPECT_EQ(window->isWindowModified(), modified) << keys.toString().toStdString();
+    EXPECT_TRUE(window->isWindowModified()) << keys.toString().toStdString();
     Choose(*window, "mnuSave", Target("undone.loopword"));
     const std::string now = TypedLinesOf(Target("undone.loopword"));
     EXPECT_EQ(now.empty(), saved == Letters::None) << keys.toString().toStdString();
@@ -104,32 +134,6 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackClicksAndKey
     QTest::keyClick(picture, 'q');
     EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
   }
-  Choose(*window, "mnuHideTimer", "");
-  EXPECT_FALSE(window->Clock()->isVisible());
-  Choose(*window, "mnuSave", Target("last.loopword"));
-  window->close();
-  EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
-  auto next = CompiledWindow();
-  next->show();
-  next->mnuSolveOnScreen_Click();
-  EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
-  EXPECT_FALSE(next->Clock()->isVisible());
-}
-
-TEST_F(Form1Test, ASaveThatFailsLeavesTheLettersAtStakeAndEveryExportAsksBeforeReplacingAFile) {
-  const std::string page = "<html><meta name=\"loopword-puzzle\" content=\"\"></html>";
-  std::ofstream(program.Path() / "loopword.html") << page;  // found in the program folder, as installed
-  auto window = CompiledWindow();
-  window->mnuSolveOnScreen_Click();
-  QTest::keyClick(window->findChild<PictureBox*>(), 'k');
-  Choose(*window, "mnuSave", Target("missing/typed.loopword"));
-  ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword could not save the puzzle to:")) << toolkit.messages[0];
-  EXPECT_TRUE(window->isWindowModified()) << "the letters are still unsaved";
-  toolkit.yesNoReplies = {false};  // No: go on solving
-  window->close();
-  EXPECT_EQ(toolkit.questions.size(), 1u) << "Exit asks before it drops the typed letters";
-  EXPECT_EQ(window->CurrentView().mode, Mode::Solving);
   const std::string puzzleFile = window->CurrentView().puzzle->sheetFile;
   const struct { const char* item; std::string chosen, replaced; bool yes; std::string after; } exports[] = {
       {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), false, "old"},
@@ -144,45 +148,24 @@ TEST_F(Form1Test, ASaveThatFailsLeavesTheLettersAtStakeAndEveryExportAsksBeforeR
     EXPECT_EQ(toolkit.questions.size(), 1u) << item;
     EXPECT_TRUE(ReadFile(replaced).starts_with(after)) << item << (yes ? ", replaced" : ", kept");
   }
+  Choose(*window, "mnuHideTimer", "");
+  EXPECT_FALSE(window->Clock()->isVisible());
+  Choose(*window, "mnuSave", Target("last.loopword"));
+  window->close();
+  EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
   std::filesystem::remove(program.Path() / "loopword.html");
-  auto withoutPage = CompiledWindow();
-  Choose(*withoutPage, "mnuExportWeb", Target("other.html"));
+  auto next = CompiledWindow();
+  Choose(*next, "mnuExportWeb", Target("other.html"));
   ASSERT_EQ(toolkit.messages.size(), 1u);
   EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword's web page is missing or damaged:")) << toolkit.messages[0];
   EXPECT_FALSE(std::filesystem::exists(Target("other.html")));
+  next->show();
+  next->mnuSolveOnScreen_Click();
+  EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
+  EXPECT_FALSE(next->Clock()->isVisible());
 }
 
-/// Counts the paint events of the object it filters.
-class PaintCounter : public QObject {
- public:
-  bool eventFilter(QObject*, QEvent* event) override {
-    paints += event->type() == QEvent::Paint;
-    return false;
-  }
-  int paints = 0;
-};
-
-TEST_F(Form1Test, ThePictureRepaintsAtEachCompileStepAndForAStartingWordAndPaintsWhatBitmapsSave) {
-  auto window = NewWindow();
-  window->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  auto* picture = window->findChild<PictureBox*>();
-  PaintCounter counter;
-  picture->installEventFilter(&counter);
-  window->mnuSolve_Click();
-  testing::FinishCompile(*window);
-  EXPECT_GT(counter.paints, 20) << "repainted as the steps come";
-  counter.paints = 0;
-  toolkit.inputReplies = {"ELEPHANT"};
-  window->MenuItem("mnuStart1")->trigger();
-  QCoreApplication::processEvents();
-  EXPECT_GT(counter.paints, 0) << "the starting word shows";
-  const QRect aboveTheButton(0, 0, picture->width(), window->Command1()->y());
-  EXPECT_EQ(picture->grab(aboveTheButton).toImage().convertToFormat(QImage::Format_RGB32),
-            window->PictureImage().copy(aboveTheButton).convertToFormat(QImage::Format_RGB32));
-}
-
-TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReachTheRunAndAClassSetHasCluesThenAnswers) {
+TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReachTheRunAClassSetHasCluesAndThemeWordsAreKept) {
   auto window = CompiledWindow();
   Choose(*window, "mnuSave", Target("monday"));
   EXPECT_EQ(ReadFile(Target("monday.loopword")).rfind("# Loopword puzzle\n# word list: L1words.txt (1431 words)\n# fill: classic\n01 ", 0), 0u);
@@ -206,8 +189,9 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReac
   EXPECT_FALSE(toolkit.progressOpen);
   EXPECT_EQ(toolkit.bookletAsked.back().count, 3) << "the dialog starts from the last answers";
   toolkit.cancelAtDone = -1;
-  toolkit.themeReplies = {ThemeEntry{"ELEPHANT = a big grey animal\ngiraffes", "Zoo"}};
+  toolkit.themeReplies = {ThemeEntry{"ELEPHANT = a big grey animal\ngiraffes\nxyz elephant", "Zoo <b>day</b>"}};
   reopened->mnuTheme_Click();
+  EXPECT_TRUE(reopened->windowTitle().endsWith(" - 2 theme words")) << reopened->windowTitle().toStdString();
   toolkit.numberReplies = {3};
   Choose(*reopened, "mnuClassSet", Target("pupils.pdf"));
   EXPECT_EQ(toolkit.numberAsked.back(), (std::array{2, 40, 30}));
@@ -225,93 +209,108 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReac
   Choose(*reopened, "mnuClassSet", Target("none.pdf"));
   EXPECT_FALSE(std::filesystem::exists(Target("none.pdf")));
   EXPECT_EQ(toolkit.numberAsked.back()[2], 3) << "the last answer";
+  auto next = NewWindow();
+  EXPECT_TRUE(next->windowTitle().endsWith(" - 2 theme words")) << "kept for the next run";
+  toolkit.themeReplies = {ThemeEntry{}};
+  next->MenuItem("mnuTheme")->trigger();
+  EXPECT_EQ(toolkit.themeAsked.back().words, "ELEPHANT = a big grey animal\nGIRAFFES\n");
+  EXPECT_EQ(toolkit.themeAsked.back().title, "Zoo <b>day</b>");
+  auto cleared = NewWindow();
+  EXPECT_FALSE(cleared->windowTitle().contains("theme"));
+  cleared->MenuItem("mnuLanguage1")->trigger();  // Deutsch: typed words are read as German lists read them
+  toolkit.themeTyped = {"M\u00E4dchen, Fu\u00DFball K\u00E4se"};
+  toolkit.themeReplies = {ThemeEntry{"M\u00E4dchen, Fu\u00DFball K\u00E4se", ""}};
+  cleared->MenuItem("mnuTheme")->trigger();
+  ASSERT_EQ(toolkit.themeReports.size(), 1u);
+  EXPECT_EQ(EnglishText(toolkit.themeReports[0].text), "2 theme words will be in every puzzle.\nNot 8 letters A to Z: K\u00E4se.");
+  EXPECT_TRUE(toolkit.themeReports[0].usable);
+  toolkit.themeReplies = {std::nullopt};
+  cleared->MenuItem("mnuTheme")->trigger();
+  EXPECT_EQ(toolkit.themeAsked.back().words, "MAEDCHEN\nFUSSBALL\n");
 }
 
-TEST_F(Form1Test, TheDifficultyGradesTheSheetATooSmallListIsRefusedLeavingThePictureAndTheseChoicesAreRemembered) {
-  auto window = NewWindow();
-  EXPECT_TRUE(window->MenuItem("mnuDifficulty0")->isChecked()) << "Standard on a first run";
-  window->MenuItem("mnuDifficulty3")->trigger();
-  window->MenuItem("mnuSolve")->trigger();
-  testing::FinishCompile(*window);
-  const std::string hard = (program.Path() / "hard.loopword").string();  // not where the list is chosen from below
-  Choose(*window, "mnuSave", hard);
-  const PuzzleFileResult saved = ReadPuzzleFile(hard);
-  ASSERT_EQ(saved.puzzles.size(), 1u) << saved.message;
-  EXPECT_EQ(saved.puzzles[0].puzzle.difficulty, Difficulty::Hard);
-  const QImage before = window->PictureImage();
-  window->MenuItem("mnuVaried")->trigger();
-  Choose(*window, "mnuDictLevel0", target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n"));
-  Choose(*window, "mnuSolve", "");
-  EXPECT_EQ(toolkit.messages, std::vector<std::string>{EnglishText(TooFewWordsMessage(3))});
-  EXPECT_EQ(window->PictureImage(), before);
-  auto again = NewWindow();
-  Choose(*again, "mnuOpen", "");
-  EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
-  EXPECT_TRUE(again->MenuItem("mnuVaried")->isChecked());
-  EXPECT_TRUE(again->MenuItem("mnuDifficulty3")->isChecked() && !again->MenuItem("mnuDifficulty0")->isChecked());
-}
-
-TEST_F(Form1Test, AMissingFirstListIsToldAndTheChosenLanguageReadsUserListsByItsRulesMarksSavedPuzzlesAndIsRemembered) {
+TEST_F(Form1Test, AMissingFirstListIsToldATooSmallListIsRefusedLeavingThePictureAndLanguageDifficultyAndFillAreRemembered) {
   const testing::TempDir empty;
   const Form1 bare(toolkit, empty.Path().string());
   EXPECT_EQ(bare.windowTitle(), "[*]Loopword");
-  auto window = NewWindow();
+  auto window = CompiledWindow();
   window->MenuItem("mnuLanguage2")->trigger();  // Français
   const auto missing = [](const std::filesystem::path& list) {
     return "Error while reading dictionary:\n" + list.string() + "\nProgram may not run correctly";
   };
-  EXPECT_EQ(toolkit.messages.at(0), missing(empty.Path() / "L1words.txt"));
-  EXPECT_EQ(toolkit.messages.at(1), missing(program.Path() / "fr-L1words.txt"));
+  EXPECT_EQ(toolkit.messages.front(), missing(empty.Path() / "L1words.txt"));
+  EXPECT_EQ(toolkit.messages.back(), missing(program.Path() / "fr-L1words.txt"));
+  window->MenuItem("mnuDifficulty3")->trigger();
+  window->MenuItem("mnuVaried")->trigger();
+  const QImage before = window->PictureImage();
+  Choose(*window, "mnuDictLevel0", target.Write("mine.dic", "ABCDEFGH\nPLATYPUS\nKEEPSAKE\n"));
+  Choose(*window, "mnuSolve", "");
+  EXPECT_EQ(toolkit.messages, std::vector<std::string>{EnglishText(TooFewWordsMessage(3))});
+  EXPECT_EQ(window->PictureImage(), before);
   const std::string list = target.Write("mine.txt", "\xC3\xA9l\xC3\xA9phant\nELEPHANT\nr\xC3\xA9" "cr\xC3\xA9" "ent\nParisien\n");
   Choose(*window, "mnuDictLevel0", list);
-  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (2 words)");
+  EXPECT_EQ(window->windowTitle().toStdString(), "[*]Dictionary: " + list + " (2 words)") << "read by French rules";
   auto next = NewWindow();
-  EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked());
+  Choose(*next, "mnuOpen", "");
+  EXPECT_EQ(toolkit.fileDialogs.back().folder, target.Path().string() + "/");
+  EXPECT_TRUE(next->MenuItem("mnuLanguage2")->isChecked() && next->MenuItem("mnuVaried")->isChecked());
+  EXPECT_TRUE(next->MenuItem("mnuDifficulty3")->isChecked() && !next->MenuItem("mnuDifficulty0")->isChecked());
   std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-L3words.txt", program.Path() / "fr-L3words.txt");
   next->MenuItem("mnuDictLevel3")->trigger();
   next->mnuSolve_Click();
   testing::FinishCompile(*next);
   Choose(*next, "mnuSave", Target("lundi"));
-  EXPECT_NE(ReadFile(Target("lundi.loopword")).find("# word list: fr-L3words.txt (38836 words)\n# language: fr\n"), std::string::npos);
+  const std::string header = "# word list: fr-L3words.txt (38836 words)\n# language: fr\n# fill: varied\n# difficulty: hard\n";
+  EXPECT_NE(ReadFile(Target("lundi.loopword")).find(header), std::string::npos) << ReadFile(Target("lundi.loopword"));
 }
 
-TEST_F(Form1Test, AFirstRunTakesTheDesktopsLanguageWhenThereAreListsInItAndAChoiceMadeIsKept) {
-  // The remembered choice (none on a first run) and the Language item checked: 0 English, 1 Deutsch, 2 Français, ...
-  const struct { QLocale desktop; const char* chosen; int marked; } cases[] = {
-      {QLocale(QLocale::German, QLocale::Austria), nullptr, 1},
-      {QLocale(QLocale::Portuguese, QLocale::Brazil), nullptr, 5},
-      {QLocale(QLocale::Japanese, QLocale::Japan), nullptr, 0},
-      {QLocale(QLocale::German, QLocale::Germany), "fr", 2},
-      {QLocale(QLocale::German, QLocale::Germany), "en", 0},
-      {QLocale(QLocale::German, QLocale::Germany), "tlh", 1},  // a language it does not know: as on a first run
-      {QLocale(QLocale::German, QLocale::Germany), "", 1},
-  };
-  for (const auto& c : cases) {
+TEST_F(Form1Test, HelpAboutTheGuideAndMessagesSpeakTheLocalesLanguageOrEnglishAndItsListsAreTakenUnlessAnotherWasChosen) {
+  using namespace texts;
+  const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
+  const std::vector<std::pair<Message, std::vector<std::string>>> messages = {  // each message, the values it must keep
+      {Message(Phrase::Counted(kTitleWithThemeWords, 5, {Phrase::Counted(kDictionaryTitle, 120, {"/home/ute/Listen (neu)/tiere.txt"})})),
+       {"/home/ute/Listen (neu)/tiere.txt (120 ", " 5 "}},
+      {RefusalMessage("/tmp/2024: Zoo.loopword", Phrase(kFaultOnLine, {17, Phrase(kWordRepeated, {"LOOPWORD", "03"})})),
+       {":\n/tmp/2024: Zoo.loopword\n", " 17: ", " LOOPWORD ", " 03."}},
+      {compiler.FailureMessage(CompileOutcome::GaveUp, "", {.difficulty = Difficulty::Hard}), {" 40 "}},
+      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9", Language::English)), {"1 ", ": cat, 1, 2, 3, 4, 5, 6, 7 ", " 2 "}},
+      {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "Done", Message(Phrase("hard"))), {":\nDone\nhard"}},
+      {Message(Phrase::Counted(kDictionaryTitleWithNote, 120, {"/tmp/Liste (alt).txt", Phrase(kWindows1252AndEnyeNote, {12})})),
+       {": /tmp/Liste (alt).txt (120 ", "Windows-1252", " 12 "}},
+      {Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add("/tmp/x.txt").Add(Phrase(kFaultOnLine, {4, Phrase(LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text"))})),
+       {":\n/tmp/x.txt\n", " 4: ", "UTF-8"}}};
+  // The list language remembered (none on a first run) and the Language item checked: 0 English, 1 Deutsch, 2 Français, ...
+  const struct { QLocale locale; const char* chosen; int marked; QString guide; std::string helpStart, aboutLine; } cases[] = {
+      {QLocale("ja_JP"), nullptr, 0, "qrc:/guide.html", kHelpText.source, "Loopword - October 2005"},
+      {QLocale("de_AT"), nullptr, 1, "qrc:/guide.de.html", "Dieses Programm erstellt ein Wortr\u00E4tsel in Form einer 8", "Loopword - Oktober 2005"},
+      {QLocale("fr_CA"), nullptr, 2, "qrc:/guide.fr.html", "Ce programme cr\u00E9e une grille de mots en forme de 8", "Loopword - octobre 2005"},
+      {QLocale("nl_BE"), nullptr, 6, "qrc:/guide.nl.html", "Dit programma maakt een woordpuzzel", "Loopword - oktober 2005"},
+      {QLocale("pt_BR"), nullptr, 5, "", "", ""},  // no Help checks: the list language only
+      {QLocale("de_DE"), "fr", 2, "", "", ""},
+      {QLocale("de_DE"), "en", 0, "", "", ""},
+      {QLocale("de_DE"), "tlh", 1, "", "", ""},  // a language it does not know: as on a first run
+      {QLocale("de_DE"), "", 1, "", "", ""}};
+  for (const auto& [locale, chosen, marked, guide, helpStart, aboutLine] : cases) {
+    SCOPED_TRACE(locale.name().toStdString() + (chosen ? std::string(", chose ") + chosen : ""));
     QSettings().clear();
-    if (c.chosen != nullptr) QSettings().setValue("dictionary/language", c.chosen);
-    QLocale::setDefault(c.desktop);
-    auto window = NewWindow();
-    EXPECT_TRUE(window->MenuItem(QString("mnuLanguage%1").arg(c.marked))->isChecked()) << c.desktop.name().toStdString();
-    EXPECT_EQ(QSettings().value("dictionary/language").toString().toStdString(), c.chosen ? c.chosen : "")
-        << "the desktop's language is followed, not remembered";
-  }
-}
-
-TEST_F(Form1Test, HelpAboutWithTheLicenceAndEveryWordSourceWholeAndTheGuideSpeakTheLanguageOfTheLocaleOrElseEnglish) {
-  const struct { QLocale locale; QString guide; std::string helpStart, aboutLine; } cases[] = {
-      {QLocale(QLocale::Japanese, QLocale::Japan), "qrc:/guide.html", kHelpText.source, "Loopword - October 2005"},
-      {QLocale(QLocale::German, QLocale::Austria), "qrc:/guide.de.html", "Dieses Programm erstellt ein Wortr\u00E4tsel in Form einer 8", "Loopword - Oktober 2005"},
-      {QLocale(QLocale::French, QLocale::Canada), "qrc:/guide.fr.html", "Ce programme cr\u00E9e une grille de mots en forme de 8", "Loopword - octobre 2005"},
-      {QLocale(QLocale::Dutch, QLocale::Belgium), "qrc:/guide.nl.html", "Dit programma maakt een woordpuzzel", "Loopword - oktober 2005"}};
-  for (const auto& [locale, guide, helpStart, aboutLine] : cases) {
-    SCOPED_TRACE(locale.name().toStdString());
+    if (chosen != nullptr) QSettings().setValue("dictionary/language", chosen);
     QLocale::setDefault(locale);
     const Translations translations(LOOPWORD_PROGRAM_DIR);
     auto window = NewWindow();
+    EXPECT_TRUE(window->MenuItem(QString("mnuLanguage%1").arg(marked))->isChecked());
+    EXPECT_EQ(QSettings().value("dictionary/language").toString().toStdString(), chosen ? chosen : "")
+        << "the desktop's language is followed, not remembered";
+    if (guide.isEmpty()) continue;
     Choose(*window, "Helpx", "");
     ASSERT_EQ(toolkit.messages.size(), 1u);
     const std::string help = ShownText(toolkit.lastMessage).toStdString();
     EXPECT_EQ(help.rfind(helpStart, 0), 0u) << help;
+    for (const auto& [message, values] : messages) {  // translated, keeping each path, number and word, or else English
+      const std::string shown = ShownText(message).toStdString();
+      EXPECT_EQ(shown == EnglishText(message), helpStart == kHelpText.source) << shown;
+      const bool german = locale.language() == QLocale::German;  // the values as German writes them
+      for (const std::string& value : values) EXPECT_TRUE(!german || shown.find(value) != shown.npos) << value;
+    }
     QString about;
     QTimer::singleShot(0, [&] {
       auto* box = window->findChild<AboutForm*>();
@@ -340,60 +339,6 @@ TEST_F(Form1Test, HelpAboutWithTheLicenceAndEveryWordSourceWholeAndTheGuideSpeak
       }
     }
   }
-}
-
-TEST_F(Form1Test, MessagesCarryingPathsNumbersAndWordsAreShownTranslatedWithTheirValuesKept) {
-  using namespace texts;
-  const Compiler compiler(std::make_shared<const Dictionary>(), RandomSource(1));
-  const std::vector<std::pair<Message, std::vector<std::string>>> cases = {  // each message, the values it must keep
-      {Message(Phrase::Counted(kTitleWithThemeWords, 5, {Phrase::Counted(kDictionaryTitle, 120, {"/home/ute/Listen (neu)/tiere.txt"})})),
-       {"/home/ute/Listen (neu)/tiere.txt (120 ", " 5 "}},
-      {RefusalMessage("/tmp/2024: Zoo.loopword", Phrase(kFaultOnLine, {17, Phrase(kWordRepeated, {"LOOPWORD", "03"})})),
-       {":\n/tmp/2024: Zoo.loopword\n", " 17: ", " LOOPWORD ", " 03."}},
-      {compiler.FailureMessage(CompileOutcome::GaveUp, "", {.difficulty = Difficulty::Hard}), {" 40 "}},
-      {ThemeWordsReport(ReadThemeWords("ELEPHANT cat 1 2 3 4 5 6 7 8 9", Language::English)), {"1 ", ": cat, 1, 2, 3, 4, 5, 6, 7 ", " 2 "}},
-      {SaveFailureMessage(LOOPWORD_TEXT("Messages", "Loopword could not save the puzzle to:"), "Done", Message(Phrase("hard"))), {":\nDone\nhard"}},
-      {Message(Phrase::Counted(kDictionaryTitleWithNote, 120, {"/tmp/Liste (alt).txt", Phrase(kWindows1252AndEnyeNote, {12})})),
-       {": /tmp/Liste (alt).txt (120 ", "Windows-1252", " 12 "}},
-      {Message(LOOPWORD_TEXT("Messages", "Error while reading dictionary:")).Add("/tmp/x.txt").Add(Phrase(kFaultOnLine, {4, Phrase(LOOPWORD_TEXT("Messages", "the list is neither UTF-8 nor Windows-1252 text"))})),
-       {":\n/tmp/x.txt\n", " 4: ", "UTF-8"}}};
-  for (const auto& [message, values] : cases) EXPECT_EQ(ShownText(message).toStdString(), EnglishText(message)) << "without a translation";
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  const Translations translations(LOOPWORD_PROGRAM_DIR);
-  for (const auto& [message, values] : cases) {
-    const std::string shown = ShownText(message).toStdString();
-    EXPECT_NE(shown, EnglishText(message)) << "translated";
-    for (const std::string& value : values) EXPECT_NE(shown.find(value), std::string::npos) << value << " in " << shown;
-  }
-}
-
-TEST_F(Form1Test, ThemeWordsFromTheDialogGoIntoTheCompileTheTitleBarAndTheNextRunUntilClearedAndAreReadByTheListsLanguage) {
-  auto window = NewWindow();
-  toolkit.themeReplies = {ThemeEntry{"elephant, GIRAFFES\nxyz elephant", "Zoo <b>day</b>"}};
-  window->MenuItem("mnuTheme")->trigger();
-  EXPECT_TRUE(window->windowTitle().endsWith(" - 2 theme words")) << window->windowTitle().toStdString();
-  window->MenuItem("mnuSolve")->trigger();
-  testing::FinishCompile(*window);
-  const std::vector<std::string> words = SortedWords(window->CurrentView().puzzle->puzzle);
-  EXPECT_TRUE(std::ranges::count(words, "ELEPHANT") == 1 && std::ranges::count(words, "GIRAFFES") == 1);
-  auto next = NewWindow();
-  EXPECT_EQ(next->windowTitle(), window->windowTitle());
-  toolkit.themeReplies = {ThemeEntry{}};
-  next->MenuItem("mnuTheme")->trigger();
-  EXPECT_EQ(toolkit.themeAsked.back().words, "ELEPHANT\nGIRAFFES\n");
-  EXPECT_EQ(toolkit.themeAsked.back().title, "Zoo <b>day</b>");
-  auto cleared = NewWindow();
-  EXPECT_FALSE(cleared->windowTitle().contains("theme"));
-  cleared->MenuItem("mnuLanguage1")->trigger();  // Deutsch: typed words are read as German lists read them
-  toolkit.themeTyped = {"M\u00E4dchen, Fu\u00DFball K\u00E4se"};
-  toolkit.themeReplies = {ThemeEntry{"M\u00E4dchen, Fu\u00DFball K\u00E4se", ""}};
-  cleared->MenuItem("mnuTheme")->trigger();
-  ASSERT_EQ(toolkit.themeReports.size(), 1u);
-  EXPECT_EQ(EnglishText(toolkit.themeReports[0].text), "2 theme words will be in every puzzle.\nNot 8 letters A to Z: K\u00E4se.");
-  EXPECT_TRUE(toolkit.themeReports[0].usable);
-  toolkit.themeReplies = {std::nullopt};
-  cleared->MenuItem("mnuTheme")->trigger();
-  EXPECT_EQ(toolkit.themeAsked.back().words, "MAEDCHEN\nFUSSBALL\n");
 }
 
 }  // namespace

@@ -14,13 +14,6 @@
 
 namespace {
 
-bool WriteGeometry(const std::string& path) {
-  const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageLayout();
-  std::ofstream file(path);
-  return static_cast<bool>(file << layout.fullRectPoints().width() << ' ' << layout.fullRectPoints().height() << ' '
-                                << layout.paintRectPoints().left() << ' ' << layout.paintRectPoints().top() << std::endl);
-}
-
 /// Plays the session of `mode`; "" or what went wrong. print: compile, print with Yes ("Done", solution on show), the
 /// page geometry in points (paper width, height, printable left, top) to `out`; no-printer: the same without a printer,
 /// not "Done" and the view unchanged; whole: compile, both sheets, a bitmap to `out`, print, Exit through the menu.
@@ -47,7 +40,12 @@ std::string Play(loopword::Form1& window, loopword::testing::ScriptedToolkit& to
   }
   if (said != "Done") return "printing said: " + said;
   if (window.Caption() != "Show Puzzle" || toolkit.busy) return "after printing the solution must be on show";
-  return mode == "print" && !WriteGeometry(out) ? "cannot write the page geometry" : "";
+  if (mode != "print") return "";
+  const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution).pageLayout();
+  std::ofstream file(out);
+  file << layout.fullRectPoints().width() << ' ' << layout.fullRectPoints().height() << ' '
+       << layout.paintRectPoints().left() << ' ' << layout.paintRectPoints().top() << std::endl;
+  return file ? "" : "cannot write the page geometry";
 }
 
 }  // namespace

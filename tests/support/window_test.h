@@ -37,7 +37,6 @@ class WindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<Form1> NewWindow() { return std::make_unique<Form1>(toolkit, program.Path().string()); }
-  /// A new window with a compiled puzzle on show.
   std::unique_ptr<Form1> CompiledWindow() {
     auto window = NewWindow();
     window->mnuSolve_Click();
