@@ -1,5 +1,4 @@
-// Checks start marks, the figure's steps, the sheets and the solving view against a recording canvas (what is drawn
-// where, in which colour), and the SVG canvas.
+// Checks what start marks, the figure's steps, the sheets and the solving view draw where, and the SVG canvas.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -99,16 +98,16 @@ TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErro
   EXPECT_EQ(letters.at(At(6, 1)) + letters.at(At(2, 4)) + letters.at(At(4, 3)) + letters.at(At(12, 2)), "QXDL");
   std::set<Spot> errors;
   std::set<std::string> struck;  // the listed words with an ink line across their letters, inside their height
+  std::vector<CanvasOp> pencil;
   for (const CanvasOp& op : canvas.Of(Kind::Text)) {
     if (op.color == ColorError) errors.insert({op.x1, op.y1});
+    if (op.color == ColorPencil) pencil.push_back(op);
     if (op.text.size() == 8 && std::any_of(sheet, canvas.ops.end(), [&op](const CanvasOp& line) {
           return line.kind == Kind::FilledBox && line.color == ColorInk && line.x1 <= op.x1 && line.x2 > op.x1 + 400 && line.y1 > op.y1 && line.y2 < op.y1 + 160;
         })) struck.insert(op.text);
   }
   EXPECT_EQ(errors, (std::set{At(6, 1), At(1, 1)}));
   EXPECT_EQ(struck, std::set<std::string>{"DDDDDDDD"});
-  std::vector<CanvasOp> pencil;
-  std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(pencil), [](const CanvasOp& op) { return op.color == ColorPencil; });
   ASSERT_EQ(pencil.size(), 1u);
   EXPECT_EQ(pencil[0].text, "Q");
   EXPECT_LT(pencil[0].font.size, 10);
@@ -168,8 +167,7 @@ TEST(Sheets, OnCleanPaperTitleAndGradeAboveTheFigureSquareTwelveAndHintCellsInIt
       const auto drawn = Letters(canvas);
       const std::map<Spot, std::string> letters(drawn.begin(), drawn.end());
       EXPECT_TRUE(onSolution || std::ranges::equal(std::views::keys(letters), std::views::keys(cells))) << cells.size();
-      // the sample's shared cells disagree: the puzzle sheet shows each square's own letter
-      EXPECT_TRUE(view.sheet != Sheet::Puzzle || letters == cells) << cells.size() << " cells";
+      EXPECT_TRUE(view.sheet != Sheet::Puzzle || letters == cells) << "each square's own letter where shared cells disagree";
       std::vector<CanvasOp> heading;
       std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(heading), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
       std::ranges::sort(heading, {}, &CanvasOp::x1);
@@ -233,7 +231,6 @@ TEST(FigureSteps, EachSquareDrawnLastOnTopInItsLastColourEachCellShowsWhatWasPri
   EXPECT_EQ(letters, expected) << "each letter as often as it was printed, square 12's first blanked";
 }
 
-// The page paints the empty figure from its markup until its engine starts, whose first view must draw the same.
 TEST(SvgCanvas, TextsShowAsTheirCharactersClearingKeepsOnlyTheBackgroundAndThePagesFigureIsTheEmptyFigure) {
   const struct { std::string text, xml; } cases[] = {
       {"<img src=x onerror=alert(1)>", "&lt;img src=x onerror=alert(1)&gt;"},
