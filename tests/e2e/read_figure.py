@@ -1,6 +1,5 @@
-# What a screen reader gets of the running window over AT-SPI: "listen" prints the focus and
-# name-change events as they come, until stopped; "message TEXT" checks that an alert on show says
-# TEXT; "check EVENTS_FILE" checks the figure's table and those events.
+# What a screen reader gets of the running window over AT-SPI: "listen" prints focus and name events until stopped;
+# "message TEXT" checks that an alert on show says TEXT; "check EVENTS_FILE" checks the figure's table and those events.
 # SPDX-License-Identifier: GPL-3.0-or-later
 import sys
 
@@ -36,9 +35,7 @@ def program():
     desktop = pyatspi.Registry.getDesktop(0)
     apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
     app = next((a for a in apps if a is not None and a.name == "Loopword"), None)
-    if app is None:
-        sys.exit("the program is not on the accessibility bus")
-    return app
+    return app if app is not None else sys.exit("the program is not on the accessibility bus")
 
 
 def message(text):
@@ -84,9 +81,4 @@ def check(events_file):
 
 
 if __name__ == "__main__":
-    if sys.argv[1] == "listen":
-        listen()
-    elif sys.argv[1] == "message":
-        message(sys.argv[2])
-    else:
-        check(sys.argv[2])
+    {"listen": listen, "message": message, "check": check}[sys.argv[1]](*sys.argv[2:])

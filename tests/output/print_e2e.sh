@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Prints from the window to a PDF printer of a private CUPS server and checks the page; then
-# prints with no printer set up and expects a message instead of "Done".
+# Prints from the window to a private PDF printer and checks the page; with no printer, expects a message, not "Done".
 # Usage: print_e2e.sh SESSION_DRIVER DATA_DIR
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
