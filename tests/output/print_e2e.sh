@@ -17,4 +17,15 @@ for _ in $(seq 300); do
 done
 [ -n "$pdf" ] || { echo "no PDF arrived from the printer" >&2; lpstat -W all -o >&2 || true; tail -n 20 "$work/cups/log/error_log" >&2; exit 1; }
 sleep 0.5  # let the printer finish writing the file
-python3 "$here/check_printed_page.py" "$pdf" "$work/geometry"
+fail() { echo "$*" >&2; exit 1; }
+pdfinfo "$pdf" | grep -qE '^Pages: +1$' || fail "not one page"
+read -r _ _ left top <"$work/geometry"  # paper width, height, printable left, top, in points
+pdftoppm -r 72 -gray -singlefile "$pdf" "$work/page"  # a pixel a point; ink: grey below half, black on white
+convert "$work/page.pgm" -threshold 50% "$work/ink.pgm"
+read -r w h x y < <(convert "$work/ink.pgm" -format '%@\n' info: | tr 'x+' '  ')  # the box round all ink
+awk -v x="$x" -v y="$y" -v l="$left" -v t="$top" 'BEGIN { exit !(x >= l - 1 && y >= t - 1) }' ||
+  fail "ink in the margin left of $left or above $top: ${w}x$h+$x+$y"
+ink() { convert "$work/ink.pgm" -crop "$1" -format '%[fx:int(w*h*(1-mean))]' info:; }
+upper="$(ink "${w}x$((h / 2))+$x+$y")" lower="$(ink "${w}x$((h - h / 2))+$x+$((y + h / 2))")"
+[ "$upper" -ge 2000 ] && [ "$lower" -ge 2000 ] || fail "ink of two sheets one above the other expected, not $upper, $lower"
+echo "one page; ink on the printable area only, $upper and $lower dark pixels in its upper and lower half"
