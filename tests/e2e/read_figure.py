@@ -24,11 +24,8 @@ def find(accessible, wanted, depth=0):
         return None
     if wanted(accessible):
         return accessible
-    for index in range(accessible.childCount):
-        found = find(accessible.getChildAtIndex(index), wanted, depth + 1)
-        if found:
-            return found
-    return None
+    found = (find(accessible.getChildAtIndex(index), wanted, depth + 1) for index in range(accessible.childCount))
+    return next((child for child in found if child is not None), None)
 
 
 def program():
@@ -75,9 +72,7 @@ def check(events_file):
     expect(focus[-3:] == moves, f"the focus follows the selected cell: {focus}")
     named = [name for kind, _, name in events if kind == "object:property-change:accessible-name"]
     expect("Show Solution" in named, "the view button's new caption is told")
-    for failure in failures:
-        print("FAIL:", failure)
-    sys.exit(1 if failures else 0)
+    sys.exit("\n".join("FAIL: " + failure for failure in failures) or None)
 
 
 if __name__ == "__main__":
