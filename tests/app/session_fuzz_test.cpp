@@ -143,7 +143,7 @@ class Session {
   /// True while leaving the puzzle being solved would lose letters typed into it.
   bool LettersAtStake() const {
     const View view = window_.CurrentView();
-    const auto typed = [](const CellReading& cell) { return cell.shows == CellShows::Letter || cell.shows == CellShows::Wrong; };
+    const auto typed = [](const CellReading& c) { return c.shows == CellShows::Letter || c.shows == CellShows::Wrong; };
     return solving_ && view.mode == Mode::Solving && !view.solved &&
            std::ranges::any_of(view.reading.cells, [&](const auto& ring) { return std::ranges::any_of(ring, typed); });
   }
@@ -166,7 +166,6 @@ class Session {
     if (buttonEnabled_) caption_ = caption_ == "Show Puzzle" ? "Show Solution" : "Show Puzzle";
   }
 
-  /// Solve on screen, then random clicks, keys, letters, checks and reveals on the picture.
   void Solve() {
     Log("Solve on screen");
     Trigger("mnuSolveOnScreen");

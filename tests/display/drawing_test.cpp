@@ -165,7 +165,7 @@ TEST(Sheets, OnCleanPaperTitleAndGradeAboveTheFigureSquareTwelveAndHintCellsInIt
       EXPECT_TRUE(view.sheet != Sheet::Puzzle || instructions == 1) << instructions << " instruction lines";
       const std::map<Spot, std::string> letters = Letters(canvas);
       EXPECT_TRUE(onSolution || std::ranges::equal(std::views::keys(letters), std::views::keys(cells))) << cells.size();
-      EXPECT_TRUE(view.sheet != Sheet::Puzzle || letters == cells) << "each square's own letter where shared cells disagree";
+      EXPECT_TRUE(view.sheet != Sheet::Puzzle || letters == cells) << "each square's own letter";
       std::vector<CanvasOp> heading;
       std::ranges::copy_if(canvas.Of(Kind::Text), std::back_inserter(heading), [](const CanvasOp& op) { return op.font.size == 8 && op.font.bold; });
       std::ranges::sort(heading, {}, &CanvasOp::x1);

@@ -52,7 +52,7 @@ TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndCluesInstead
   ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
   EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
-  const std::string fonts = RunTool("pdffonts " + pdf).first;  // below its heading, a font a line: "emb" is 5th from the end
+  const std::string fonts = RunTool("pdffonts " + pdf).first;  // "emb": 5th field from the end
   EXPECT_EQ(RunTool("pdffonts " + pdf + " | awk 'NR > 2 {print $(NF - 4)}' | sort -u").first, "yes\n") << fonts;
   EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
   auto [words, page] = Words(pdf);

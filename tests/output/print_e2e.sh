@@ -27,5 +27,5 @@ awk -v x="$x" -v y="$y" -v l="$left" -v t="$top" 'BEGIN { exit !(x >= l - 1 && y
   fail "ink in the margin left of $left or above $top: ${w}x$h+$x+$y"
 ink() { convert "$work/ink.pgm" -crop "$1" -format '%[fx:int(w*h*(1-mean))]' info:; }
 upper="$(ink "${w}x$((h / 2))+$x+$y")" lower="$(ink "${w}x$((h - h / 2))+$x+$((y + h / 2))")"
-[ "$upper" -ge 2000 ] && [ "$lower" -ge 2000 ] || fail "ink of two sheets one above the other expected, not $upper, $lower"
+[ "$upper" -ge 2000 ] && [ "$lower" -ge 2000 ] || fail "two sheets' ink one above the other expected, not $upper, $lower"
 echo "one page; ink on the printable area only, $upper and $lower dark pixels in its upper and lower half"
