@@ -108,7 +108,6 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
 TEST(CompileTool, HelpWinsOverWrongArgumentsAndExplainsEveryOptionTheUsageNames) {
   const auto [help, status] = testing::RunTool(LOOPWORD_COMPILE_TOOL " --level 9 --help 2>&1");
   ASSERT_EQ(status, 0);
-  EXPECT_TRUE(help.starts_with("Makes 8-shaped word puzzles")) << help;
   const std::string named = testing::RunTool(LOOPWORD_COMPILE_TOOL " stray 2>&1 | grep -oe '--[a-z-]*' | sort -u").first;
   EXPECT_GE(std::ranges::count(named, '\n'), 17) << named;
   std::istringstream options(named);
