@@ -143,13 +143,9 @@ class Session {
   /// True while leaving the puzzle being solved would lose letters typed into it.
   bool LettersAtStake() const {
     const View view = window_.CurrentView();
-    if (!solving_ || view.mode != Mode::Solving || view.solved) return false;
-    for (int square = 1; square <= kSquareCount; ++square) {
-      for (const CellReading& cell : view.reading.cells[square]) {
-        if (cell.shows == CellShows::Letter || cell.shows == CellShows::Wrong) return true;
-      }
-    }
-    return false;
+    const auto typed = [](const CellReading& c) { return c.shows == CellShows::Letter || c.shows == CellShows::Wrong; };
+    return solving_ && view.mode == Mode::Solving && !view.solved &&
+           std::ranges::any_of(view.reading.cells, [&](const auto& ring) { return std::ranges::any_of(ring, typed); });
   }
 
   /// Every command tried while a compile is drawn: each must be disabled and do nothing; the button says Stop.
@@ -170,7 +166,6 @@ class Session {
     if (buttonEnabled_) caption_ = caption_ == "Show Puzzle" ? "Show Solution" : "Show Puzzle";
   }
 
-  /// Solve on screen, then random clicks, keys, letters, checks and reveals on the picture.
   void Solve() {
     Log("Solve on screen");
     Trigger("mnuSolveOnScreen");

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix: loopword-compile --level finds the installed lists
-# from any folder (and names the list it misses) and prints a German booklet's sheets from the
-# installed translation, the translated guides lie beside the English one, its manual page has every
-# option of --help, and the window (in a private X server) names the installed list. Usage: install_e2e.sh BUILD_DIR
+# Installs the build into a temporary prefix and runs it: lists, translations, guides, web page, manual page, window.
+# Usage: install_e2e.sh BUILD_DIR
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 prefix="$(mktemp -d)"

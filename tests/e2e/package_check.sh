@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder and checks it: no lintian errors, dependencies
-# from the libraries used, a valid desktop entry and AppStream data, loopword-compile running
-# from the unpacked tree. Usage: package_check.sh BUILD_DIR
+# Builds the Debian package and checks its lintian errors, dependencies, desktop entry, AppStream data and a run.
+# Usage: package_check.sh BUILD_DIR
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 for tool in cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do

@@ -1,5 +1,4 @@
-# Sourced by the scripts that run the real program: start_private_x starts an X server of its
-# own (Xvfb on a free display), exports DISPLAY and sets X_PID for stopping it later; wait_for_window.
+# Sourced by the scripts that run the real program: start_private_x (Xvfb; DISPLAY, X_PID) and wait_for_window.
 # SPDX-License-Identifier: GPL-3.0-or-later
 start_private_x() {
   local display_file

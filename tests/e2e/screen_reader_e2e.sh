@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs the real program in a private X server with its own accessibility bus, as under a screen
-# reader: compiles (F5), solves (F6), moves and types, then checks over AT-SPI what a screen reader
-# gets of the figure and which focus and name events it was sent. Usage: screen_reader_e2e.sh PROGRAM
+# Runs the real program as under a screen reader, compiles, solves and types, and checks what AT-SPI tells of it.
+# Usage: screen_reader_e2e.sh PROGRAM
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 program="$1"
@@ -31,14 +30,12 @@ sleep 1
 xdotool windowfocus --sync "$main" key F5
 done_box="$(wait_for_window '^Loopword$')"
 "$python" "$here/read_figure.py" message Done
-xdotool windowfocus --sync "$done_box" key Return
+act() { xdotool "$@"; sleep 0.5; }  # each step given time to reach the program and the listener
+act windowfocus --sync "$done_box" key Return
+act windowfocus --sync "$main" key F6
+act key Right
+act type q
 sleep 0.5
-xdotool windowfocus --sync "$main" key F6
-sleep 0.5
-xdotool key Right
-sleep 0.5
-xdotool type q
-sleep 1
 kill "$listener"
 wait "$listener" 2>/dev/null || true
 "$python" "$here/read_figure.py" check "$work/events"

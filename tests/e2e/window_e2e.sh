@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Runs the real program in a private X server: F5 compiles, the "Done" box is answered with Enter,
-# and a screenshot of the window must hold far more ink than the empty figure: a letter in each of 184 cells.
+# Runs the real program in a private X server: F5 compiles, Enter closes "Done", and the window shows the puzzle.
 # Usage: window_e2e.sh PROGRAM
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail

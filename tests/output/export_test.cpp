@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <iterator>
 #include <map>
-#include <sstream>
 
 #include "display/sheets.h"
 #include "output/booklet.h"
@@ -24,18 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::RunTool;
-
-/// The "emb" column of every font row pdffonts lists: the fifth field from the end of each line below its heading.
-std::vector<std::string> EmbeddedColumn(const std::string& listing) {
-  std::vector<std::string> column;
-  std::istringstream lines(listing.substr(listing.find("\n---") + 1));
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    const std::vector<std::string> fields{std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()};
-    if (fields.size() >= 5 && !line.starts_with("---")) column.push_back(fields.end()[-5]);
-  }
-  return column;
-}
 
 struct ExportTest : ::testing::Test {
   Puzzle puzzle = testing::CompiledPuzzles(1)[0];
@@ -65,10 +52,8 @@ TEST_F(ExportTest, PdfIsThePrintedPageOnItsPaperWithEmbeddedFontsAndCluesInstead
   ASSERT_TRUE(ExportPdf(SheetsOf(puzzle), Path("page.pdf"), QPageSize(QPageSize::Letter)).saved);
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
   EXPECT_NE(RunTool("pdfinfo " + pdf).first.find("Page size:       612 x 792"), std::string::npos);
-  const std::string fonts = RunTool("pdffonts " + pdf).first;
-  const std::vector<std::string> embedded = EmbeddedColumn(fonts);
-  EXPECT_FALSE(embedded.empty()) << fonts;
-  EXPECT_EQ(std::count(embedded.begin(), embedded.end(), "yes"), std::ssize(embedded)) << fonts;
+  const std::string fonts = RunTool("pdffonts " + pdf).first;  // "emb": 5th field from the end
+  EXPECT_EQ(RunTool("pdffonts " + pdf + " | awk 'NR > 2 {print $(NF - 4)}' | sort -u").first, "yes\n") << fonts;
   EXPECT_EQ(fonts.find("Type 3"), std::string::npos) << fonts;
   auto [words, page] = Words(pdf);
   for (const auto& [text, boxes] : words) {
@@ -105,12 +90,10 @@ TEST_F(ExportTest, SvgWritesBothSheetsAsTextBesideTheChosenNameEachRenderingAsTh
   for (const std::string chosen : {"a", "a.svg", "a.SVG"}) {
     EXPECT_EQ(SvgPaths(Path(chosen)), std::make_pair(Path("a-puzzle.svg"), Path("a-solution.svg"))) << chosen;
   }
-  const PrintedSheets sheets = SheetsOf(puzzle, SheetTexts{.puzzleHeading = "R\u00C4TSEL"});
+  const PrintedSheets sheets = SheetsOf(puzzle);
   ASSERT_TRUE(ExportSvg(sheets, Path("a.svg")).saved);
   const std::string puzzleSvg = testing::ReadFile(folder.Path() / "a-puzzle.svg");  // each text one <text> element
   const std::string solutionSvg = testing::ReadFile(folder.Path() / "a-solution.svg");
-  EXPECT_NE(puzzleSvg.find(">R\u00C4TSEL</text>"), std::string::npos);
-  EXPECT_NE(solutionSvg.find(">SOLUTION</text>"), std::string::npos);
   for (const std::string& line : testing::TextLines(puzzle)) {
     EXPECT_NE(puzzleSvg.find(">" + line.substr(14) + "</text>"), std::string::npos) << line;
     EXPECT_NE(solutionSvg.find(line.substr(0, 2) + " " + line.substr(14) + "</text>"), std::string::npos) << line;

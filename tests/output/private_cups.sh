@@ -1,10 +1,8 @@
-# Sourced by the print tests: start_print_work DATA_DIR starts a private CUPS server, after which CUPS_SERVER
-# points at it and PDF_OUT is where printed pages arrive; add_pdf_printer adds the default printer.
-# Needs Debian's cups and printer-driver-cups-pdf.
+# Sourced by the print tests (needs cups and printer-driver-cups-pdf): a private CUPS server with a PDF printer.
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Skipped (status 77) unless run as the superuser, which the server and the PDF printer's settings file need;
-# makes $work with a program folder holding DATA_DIR's first level; the test's exit stops the server, removes $work.
+# start_print_work DATA_DIR: as the superuser only (else status 77), starts the server (CUPS_SERVER), prints to
+# PDF_OUT, makes $work with a program folder holding DATA_DIR's first level; the test's exit stops and removes it all.
 start_print_work() {
   [ "$(id -u)" -eq 0 ] || { echo "skipped: a private print server needs the superuser"; exit 77; }
   work="$(mktemp -d)"

@@ -1,5 +1,4 @@
-// Checks the picture drawn for a high-DPI screen (finer than a stretched copy, the bitmap's size and resolution kept)
-// and that the kept empty figure draws a live compile's steps as a whole drawing does.
+// Checks sheet pictures: finer on a high-DPI screen, the bitmap's size and resolution kept, a live compile's steps.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_image.h"
 
