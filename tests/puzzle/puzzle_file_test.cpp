@@ -169,7 +169,7 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWasFollowLinksAndK
     const std::string path = c.target(folder);
     const std::string before = contents(path);
     const bool link = fs::is_symlink(path);
-    const fs::perms permissions = fs::status(path).permissions();
+    const fs::perms mode = fs::status(path).permissions();
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit full = limit;
@@ -181,7 +181,7 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWasFollowLinksAndK
     EXPECT_EQ(said, c.said) << c.name;
     EXPECT_EQ(contents(path), *c.said ? before : big) << c.name << ": whole or as it was";
     EXPECT_EQ(fs::is_symlink(path), link) << c.name << ": a link stays a link, to the file it named";
-    EXPECT_TRUE(before == "(no file)" || fs::status(path).permissions() == permissions) << c.name << ": permissions kept";
+    EXPECT_TRUE(before == "(no file)" || fs::status(path).permissions() == mode) << c.name << ": permissions kept";
     for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
       EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << c.name << ": " << entry.path();
     }
