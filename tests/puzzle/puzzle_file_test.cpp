@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
+TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsTitlesGradesHintCellsAndCluesFromLfCrLfAndABom) {
   std::vector<FilePuzzle> written;
   const Language languages[] = {Language::English, Language::German};
   for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
@@ -44,10 +44,7 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
     EXPECT_EQ(FormatPuzzleFile(read.puzzles), text) << "lines and comments as written";
   }
   EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
-}
-
-TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesHintCellsAndCluesAreReadBackOntoThePuzzle) {
-  const Puzzle made = testing::CompiledPuzzles(1)[0];
+  const Puzzle& made = written[0].puzzle;
   const std::string sixty(60, 'y'), first = made.placements[4].word;
   const Clues clues = {{first, "un animal = gris, tr\u00E8s grand"}, {made.placements[20].word, sixty}};
   using Hints = std::optional<std::vector<RingCell>>;
