@@ -29,7 +29,7 @@ TEST(Compiler, EveryModeMakesSoundPuzzlesShownAsBlankingThenTheStartWordThenEach
        {CompileOptions{}, CompileOptions{true, false}, CompileOptions{false, true}, CompileOptions{true, true}}) {
     const std::string what = std::string(mode.varied ? "varied" : "weighted") + (mode.unique ? ", one solution" : "");
     Compiler compiler(words, RandomSource(3));
-    const struct { Kind kind; int at; std::ptrdiff_t placed; } stops[] = {{Kind::CellBlanked, 10, 0}, {Kind::WordPlaced, 3, 3}};
+    const struct { Kind kind; int at, placed; } stops[] = {{Kind::CellBlanked, 10, 0}, {Kind::WordPlaced, 3, 3}};
     for (const auto& stop : stops) {  // a Stop is seen at the next step, and the compiles after it run afresh
       int seen = 0;
       const auto run = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
