@@ -46,8 +46,6 @@ TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLette
 TEST(FoldWord, EachLanguageFoldsByItsOwnRulesAndAListKeepsItsFoldedWordsOnce) {
   const struct { Language language; std::string line, folded; /* "" when no word in that language */ } cases[] = {
       {Language::English, "platypus", "PLATYPUS"},
-      {Language::German, "M\xC3\xA4" "dchen", "MAEDCHEN"},
-      {Language::German, "Stra\xC3\x9F" "enbahn", "STRASSENBAHN"},
       {Language::German, "\xC3\x9C" "BERALL", "UEBERALL"},
       {Language::German, "Mo\xCC\x88" "we", "MOEWE"},  // decomposed umlaut
       {Language::German, "Caf\xC3\xA9", "CAFE"},
