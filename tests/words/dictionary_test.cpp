@@ -45,18 +45,14 @@ TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLette
 
 TEST(FoldWord, EachLanguageFoldsByItsOwnRulesAndAListKeepsItsFoldedWordsOnce) {
   const struct { Language language; std::string line, folded; /* "" when no word in that language */ } cases[] = {
-      {Language::English, "platypus", "PLATYPUS"},
       {Language::German, "\xC3\x9C" "BERALL", "UEBERALL"},
       {Language::German, "Mo\xCC\x88" "we", "MOEWE"},  // decomposed umlaut
       {Language::German, "Caf\xC3\xA9", "CAFE"},
       {Language::German, "HaUs", ""},
-      {Language::French, "\xC3\xA9l\xC3\xA9phant", "ELEPHANT"},
-      {Language::French, "gar\xC3\xA7on", "GARCON"},
       {Language::French, "e\xCC\x81t\xC3\xA9", "ETE"},  // decomposed accent
       {Language::French, "\xC5\x93uvre", ""},                  // no rule for the ligature
       {Language::French, "Paris", ""},                          // only German reads capitalised lines
       {Language::French, "m\xC3\xA4" "dchen", "MADCHEN"},
-      {Language::Spanish, "ni\xC3\xB1o", "NINO"},
       {Language::Spanish, "PEQUE\xC3\x91O", "PEQUENO"},
       {Language::Dutch, "stra\xC3\x9F" "e", ""},
       {Language::Spanish, "\xCC\x81" "abc", ""},  // a mark with no letter
