@@ -9,7 +9,7 @@
 namespace loopword {
 namespace {
 
-TEST(SquarePattern, PendingFreeAndFixedCells) {
+TEST(Board, SquarePatternsHoldPendingFreeAndFixedCellsAndOverlapsCountOnlyMarkedSquares) {
   Board board;
   EXPECT_EQ(board.SquarePattern[5], "..**..**") << "empty figure: shared cells pending";
   board.SquareWord[12] = "ABCDEFGH";
@@ -22,11 +22,6 @@ TEST(SquarePattern, PendingFreeAndFixedCells) {
   board.SquareWord[2] = "ABC";  // a short ring string fixes nothing where it has no letter
   board.BuildSquarePattern(1);
   EXPECT_EQ(board.SquarePattern[1], "....A...");
-}
-
-TEST(CheckOverlaps, OnlyMarkedSquaresCountAndManyFaultsGiveOne) {
-  Board board;
-  board.SquareWord[12] = "ABCDEFGH";
   board.SquareMark[12] = MarkOn;
   board.SquareWord[1] = "ZZZZZZZZ";
   EXPECT_EQ(board.CheckOverlaps(), 0);

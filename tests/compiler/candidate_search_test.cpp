@@ -44,7 +44,7 @@ TEST_P(CandidateSearchTest, RanksFewestPairsFirstSkipsFilledAndUnletteredSquares
   EXPECT_TRUE(search->RankOpenSquares(Board()).empty()) << "wildcards only";
 }
 
-TEST_P(CandidateSearchTest, ShortlistIsTheBestLinesDownwardsThenTheOneBelow) {
+TEST_P(CandidateSearchTest, ShortlistsTheBestLinesWithTheirStartDigitsAndReadsOddPatternsSafely) {
   // Letter weights: B 1, X 8 and Y 4 (the rejected lines count up to their first bad character).
   auto search = Search("ABCDEFGH\nAXCDEFGH\nAYCDEFGH\nXXXXXXX1\nYYY1YYYY\n");
   EXPECT_EQ(Lines(search->FindCandidates("A*......")),
@@ -53,10 +53,7 @@ TEST_P(CandidateSearchTest, ShortlistIsTheBestLinesDownwardsThenTheOneBelow) {
             (std::vector<std::string>{"3", "0 3 AYCDEFGH 9", "0 2 AXCDEFGH 9", "0 1 ABCDEFGH 9"}))
       << "no pending cell: every line ties";
   EXPECT_EQ(Lines(search->FindCandidates("..A....Z")), std::vector<std::string>{"0"});
-}
-
-TEST_P(CandidateSearchTest, RotationsCarryStartDigitTenMinusRotationCoincidingOnesTwiceAndOddPatternsAreReadSafely) {
-  auto search = Search("ABCDEFGH\nABCDABCD\n");
+  search = Search("ABCDEFGH\nABCDABCD\n");
   EXPECT_EQ(Lines(search->FindCandidates("..A...E.")), (std::vector<std::string>{"1", "0 1 GHABCDEF 3"}));
   EXPECT_EQ(Lines(search->FindCandidates("AB.DA...")),
             (std::vector<std::string>{"2", "0 2 ABCDABCD 9", "0 2 ABCDABCD 5"}));

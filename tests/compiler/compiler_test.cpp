@@ -29,19 +29,18 @@ TEST(Compiler, EveryModeMakesSoundPuzzlesShownAsBlankingThenTheStartWordThenEach
        {CompileOptions{}, CompileOptions{true, false}, CompileOptions{false, true}, CompileOptions{true, true}}) {
     const std::string what = std::string(mode.varied ? "varied" : "weighted") + (mode.unique ? ", one solution" : "");
     Compiler compiler(words, RandomSource(3));
-    int blanked = 0, placed = 0;  // a Stop is seen at the next step, and the compiles after it run afresh
-    const auto duringBlanking = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
-      if (e.kind == Kind::CellBlanked && ++blanked == 10) compiler.RequestStop();
-    });
-    EXPECT_EQ(duringBlanking.outcome, CompileOutcome::Stopped) << what;
-    EXPECT_EQ(duringBlanking.Count(Kind::CellBlanked), 184) << what;
-    EXPECT_EQ(duringBlanking.Count(Kind::SquareHighlighted), 0) << what;
-    const auto stopped = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
-      if (e.kind == Kind::WordPlaced && ++placed == 3) compiler.RequestStop();
-    });
-    EXPECT_EQ(stopped.outcome, CompileOutcome::Stopped) << what;
-    EXPECT_EQ(stopped.Count(Kind::WordPlaced), 3);
-    EXPECT_EQ(stopped.kinds.back(), Kind::Stopped);
+    const struct { Kind kind; int at, placed; } stops[] = {{Kind::CellBlanked, 10, 0}, {Kind::WordPlaced, 3, 3}};
+    for (const auto& stop : stops) {  // a Stop is seen at the next step, and the compiles after it run afresh
+      int seen = 0;
+      const auto run = RecordCompile(compiler, "", mode, [&](const CompileEvent& e) {
+        if (e.kind == stop.kind && ++seen == stop.at) compiler.RequestStop();
+      });
+      EXPECT_EQ(run.outcome, CompileOutcome::Stopped) << what;
+      EXPECT_EQ(run.kinds.back(), Kind::Stopped) << what;
+      EXPECT_EQ(run.Count(Kind::CellBlanked), 184) << what;
+      EXPECT_EQ(run.Count(Kind::SquareHighlighted), stop.placed) << what;
+      EXPECT_EQ(run.Count(Kind::WordPlaced), stop.placed) << what;
+    }
     std::set<std::string> starts;
     for (int i = 0; i < 12; ++i) {
       const std::string typed = i % 4 == 0 ? "EEEEEEEE" : i % 4 == 1 ? "TRIANGLE" : "";  // outside and inside the list

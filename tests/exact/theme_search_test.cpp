@@ -56,17 +56,14 @@ TEST(ThemeEngine, FindsAThemeFillExactlyWhenBruteForceDoesAndEveryThemeWordOnce)
     for (std::uint64_t seed = 1; seed <= 2; ++seed) {
       const std::vector<std::string> planted = testing::PlantedList(seed, 26, test.decoys, test.dropped);
       std::vector<std::string> theme;
-      for (const std::size_t at : test.themeAt) {
-        if (at < planted.size()) theme.push_back(planted[at]);
-      }
+      for (const std::size_t at : test.themeAt) theme.push_back(planted.at(at));
       if (test.foreign) theme.push_back("QXQXQXQX");
-      std::set<std::string> list(planted.begin(), planted.end());
-      for (std::size_t i = 0; i < theme.size(); i += 2) list.erase(theme[i]);
-      std::set<std::string> all = list;
+      std::set<std::string> list(planted.begin(), planted.end()), all = list;  // the list and the theme words
       all.insert(theme.begin(), theme.end());
+      for (std::size_t i = 0; i < theme.size(); i += 2) list.erase(theme[i]);
       std::sort(theme.begin(), theme.end());
       theme.erase(std::unique(theme.begin(), theme.end()), theme.end());
-      if (HasRotatedTwins(all) || list.empty()) continue;
+      if (HasRotatedTwins(all)) continue;
       const ExactEngine listEngine(*testing::ListOf({list.begin(), list.end()}));
       const ThemeEngine engine(listEngine.Model(), theme);
       for (const std::string& start : {planted[0], std::string()}) {

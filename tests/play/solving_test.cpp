@@ -88,12 +88,8 @@ TEST(Solving, TypingMovingAndClicking) {
 }
 
 TEST(Solving, SolvedWhenEveryRingReadsADifferentListedWordStruckWhileSomeRingReadsIt) {
-  std::string wrong = Grid(), empty = Grid();
-  wrong[Cell(5, 2)] = wrong[Cell(5, 2)] == 'Q' ? 'R' : 'Q';
-  empty[Cell(7, 1)] = ' ';
-  for (const auto& [grid, solved] : std::vector<std::pair<std::string, bool>>{
-           {Grid(), true}, {Grid(1), true}, {Grid(2), false}, {wrong, false}, {empty, false}}) {
-    EXPECT_EQ(Solving(grid).IsSolved(), solved) << grid;
+  for (const auto& [trade, solved] : {std::pair{0, true}, {1, true}, {2, false}}) {
+    EXPECT_EQ(Solving(Grid(trade)).IsSolved(), solved) << "trade " << trade;
   }
   SolvingState state = Solving(Grid(1));  // square 3 reads square 15's word and the other way round
   const std::string nine = RingOf(Grid(), 9);

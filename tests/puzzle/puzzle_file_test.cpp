@@ -1,4 +1,4 @@
-// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line, damaged placement lines, saving that fails.
+// Checks puzzle files: written and read back equal, every kind of damage refused at its first bad line, damaged placement lines, saving.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/puzzle_file.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteOrderMark) {
+TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsTitlesGradesHintCellsAndCluesFromLfCrLfAndABom) {
   std::vector<FilePuzzle> written;
   const Language languages[] = {Language::English, Language::German};
   for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
@@ -44,10 +44,7 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsFromLfCrLfAndAByteO
     EXPECT_EQ(FormatPuzzleFile(read.puzzles), text) << "lines and comments as written";
   }
   EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
-}
-
-TEST(PuzzleFile, TitlesAsOneLineOfPlainTextGradesHintCellsAndCluesAreReadBackOntoThePuzzle) {
-  const Puzzle made = testing::CompiledPuzzles(1)[0];
+  const Puzzle& made = written[0].puzzle;
   const std::string sixty(60, 'y'), first = made.placements[4].word;
   const Clues clues = {{first, "un animal = gris, tr\u00E8s grand"}, {made.placements[20].word, sixty}};
   using Hints = std::optional<std::vector<RingCell>>;
@@ -140,7 +137,7 @@ TEST(PlacementLine, RejectsDamagedText) {
   }
 }
 
-TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
+TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWasFollowLinksAndKeepPermissions) {
   const std::string big(1 << 20, 'x');
   const auto contents = [](const std::string& path) { return fs::is_regular_file(path) ? testing::ReadFile(path) : "(no file)"; };
   const struct {  // `target` makes the case, gives the path; `sizeLimit`: the largest file allowed, 0: no limit of ours
@@ -157,11 +154,19 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
          return path;
        }, 0, "The file is read-only."},
       {"a disk that fills up half way", [](const auto& folder) { return folder.Write("kept", "old"); }, 4096, "The file could not be written."},
+      {"through a link to a private file", [](const auto& folder) {
+         const std::string target = folder.Write("target", "old");
+         fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+         fs::create_symlink(target, folder.Path() / "link");
+         return (folder.Path() / "link").string();
+       }, 0, ""},
   };
   for (const auto& c : cases) {
     testing::TempDir folder;
     const std::string path = c.target(folder);
     const std::string before = contents(path);
+    const bool link = fs::is_symlink(path);
+    const fs::perms mode = fs::status(path).permissions();
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit full = limit;
@@ -172,22 +177,12 @@ TEST(PuzzleFile, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
     ::setrlimit(RLIMIT_FSIZE, &full);
     EXPECT_EQ(said, c.said) << c.name;
     EXPECT_EQ(contents(path), *c.said ? before : big) << c.name << ": whole or as it was";
+    EXPECT_EQ(fs::is_symlink(path), link) << c.name << ": a link stays a link, to the file it named";
+    EXPECT_TRUE(before == "(no file)" || fs::status(path).permissions() == mode) << c.name << ": permissions kept";
     for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
       EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << c.name << ": " << entry.path();
     }
   }
-}
-
-TEST(PuzzleFile, SavingFollowsALinkAndKeepsAPrivateFilePrivate) {
-  testing::TempDir folder;
-  const std::string target = folder.Write("target", "old");
-  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
-  const fs::path link = folder.Path() / "link";
-  fs::create_symlink(target, link);
-  ASSERT_TRUE(WriteFileAtomically(link.string(), "new").empty());
-  EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
-  EXPECT_EQ(testing::ReadFile(target), "new") << "the file it names is replaced";
-  EXPECT_EQ(fs::status(target).permissions() & fs::perms::mask, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace

@@ -29,11 +29,8 @@ inline std::string CheckPuzzle(const std::vector<std::string>& lines, const std:
     const std::string word = line.substr(14, 8);
     if (!words.count(word) && !(square == 12 && word == startWord)) return "not a dictionary word: " + line;
     if (!used.insert(word).second) return "word used twice: " + word;
-    for (int k = 0; k < 8; ++k) {  // the word read clockwise from its start cell
-      if (ring[static_cast<std::size_t>((start - 1 + k) % 8)] != word[static_cast<std::size_t>(k)]) {
-        return "ring is not the word from its start cell: " + line;
-      }
-    }
+    const std::size_t from = static_cast<std::size_t>(start - 1);  // the word read clockwise from its start cell
+    if (ring.substr(from) + ring.substr(0, from) != word) return "ring is not the word from its start cell: " + line;
     for (int p = 1; p <= 8; ++p) {
       const char letter = ring[static_cast<std::size_t>(p - 1)];
       if (letter < 'A' || letter > 'Z') return "not a capital letter: " + line;

@@ -10,8 +10,7 @@
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QStandardPaths::setTestModeEnabled(true);  // settings of a test never reach the user's own
-  // nor those of a test running beside it
+  QStandardPaths::setTestModeEnabled(true);  // settings of a test never reach the user's own, nor another test's:
   QCoreApplication::setApplicationName(QCoreApplication::applicationName() + "-" + QString::number(QCoreApplication::applicationPid()));
   QSettings().clear();
   ::testing::InitGoogleTest(&argc, argv);

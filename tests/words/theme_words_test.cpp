@@ -12,7 +12,6 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
   for (char c = 'A'; c < 'K'; ++c) ten += std::string(1, c) + "bc, ";
   std::string twentyFour;
   for (char c = 'A'; c <= 'X'; ++c) twentyFour += std::string(8, c) + "\n";
-  const std::string long70 = "a very long clue that goes on and on past the sixty characters allowed";
   std::string accents;
   for (int i = 0; i < 70; ++i) accents += "\u00E9";
   using C = Clues;  // a line with an equals sign gives its word a clue, cut to 60 characters
@@ -24,7 +23,6 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
                  std::string report; Language language = Language::English; } cases[] = {
       {"", {}, {}, {}, {}, none},
       {" ,\t\r\n,, ", {}, {}, {}, {}, none},
-      {"elephant", {"ELEPHANT"}, {}, {}, {}, one},
       {"Elephant,giraffes\r\nPENGUINS\tdolphins", {"ELEPHANT", "GIRAFFES", "PENGUINS", "DOLPHINS"}, {}, {}, {}, "4 theme words will be in every puzzle."},
       {"giraffes GIRAFFES Giraffes", {"GIRAFFES"}, {}, {}, {"GIRAFFES", "Giraffes"},
        one + twice + "GIRAFFES, Giraffes."},
@@ -34,11 +32,6 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
        none + notAZ + "Abc, Bbc, Cbc, Dbc, Ebc, Fbc, Gbc, Hbc and 2 more."},
       {"M\u00E4dchen Fu\u00DFball, MAEDCHEN\nSchl\u00FCssel k\u00E4se", {"MAEDCHEN", "FUSSBALL"}, {}, {"Schl\u00FCssel", "k\u00E4se"}, {"MAEDCHEN"},
        two + notAZ + "Schl\u00FCssel, k\u00E4se." + twice + "MAEDCHEN.", Language::German},
-      {"M\u00E4dchen Fu\u00DFball giraffes", {"GIRAFFES"}, {}, {"M\u00E4dchen", "Fu\u00DFball"}, {},
-       one + notAZ + "M\u00E4dchen, Fu\u00DFball."},
-      {"\u00E9l\u00E9phant ELEPHANT \u0153illets", {"ELEPHANT"}, {}, {"\u0153illets"}, {"ELEPHANT"},
-       one + notAZ + "\u0153illets." + twice + "ELEPHANT.", Language::French},
-      {"peque\u00F1os,PEQUENOS", {"PEQUENOS"}, {}, {}, {"PEQUENOS"}, one + twice + "PEQUENOS.", Language::Spanish},
       {"ELEPHANT = a big grey animal with a trunk\r\ngiraffes penguins", {"ELEPHANT", "GIRAFFES", "PENGUINS"}, C{{"ELEPHANT", "a big grey animal with a trunk"}}, {}, {},
        "3 theme words will be in every puzzle." + byClue},
       {"elephant=\t a   big\tanimal \ngiraffes = tall, with long necks", {"ELEPHANT", "GIRAFFES"}, C{{"ELEPHANT", "a big animal"}, {"GIRAFFES", "tall, with long necks"}}, {}, {},
@@ -47,7 +40,6 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
        none + notAZ + "= no word here, cat, ice cream."},
       {"ELEPHANT =   \n", {"ELEPHANT"}, {}, {}, {}, one},
       {"ELEPHANT = 2 + 2 = 4", {"ELEPHANT"}, {}, {}, {}, one + "\nA clue cannot hold \"=\", so these words have none: ELEPHANT."},
-      {"ELEPHANT = " + long70, {"ELEPHANT"}, C{{"ELEPHANT", long70.substr(0, 60)}}, {}, {}, one + byClue + cut},
       {"ELEPHANT = " + accents, {"ELEPHANT"}, C{{"ELEPHANT", accents.substr(0, 120)}}, {}, {}, one + byClue + cut},
       {"elephant = one\nELEPHANT = two", {"ELEPHANT"}, C{{"ELEPHANT", "one"}}, {}, {"ELEPHANT"}, one + byClue + twice + "ELEPHANT."},
       {"M\u00E4dchen = girl\nKatze = cat", {"MAEDCHEN"}, C{{"MAEDCHEN", "girl"}}, {"Katze"}, {},
