@@ -65,10 +65,12 @@ async function press(page, key) {
   await settled(page);
 }
 
-/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile; the page may not ask or throw.
-async function openPage(address = '', { page, ...options } = {}) {
+/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile; the page may not throw, nor ask
+/// unless given `answers` to take in turn (true: OK).
+async function openPage(address = '', { page, answers, ...options } = {}) {
   const tab = page ?? await (await profile(options)).newPage();
-  tab.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
+  tab.on('dialog', (dialog) => (answers?.length ? (answers.shift() ? dialog.accept() : dialog.dismiss())
+    : assert.fail(`the page asked: ${dialog.message()}`)));
   tab.on('pageerror', (error) => assert.fail(`the page threw: ${error.message}`));
   await tab.goto(/^[a-z]+:/.test(address) ? address : pageUrl + address);
   await firstPuzzle(tab);
@@ -86,7 +88,7 @@ async function savePuzzle(page) {
 /// The letters round each square and the selected cell, as the page offers them to screen readers.
 function readGrid(page) {
   return page.$$eval('#picture [role=row]', (rows) => ({
-    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1].split(', ')[0]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
+    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1].replace(/^hint /, '').split(', ')[0]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
     selected: rows.flatMap((row, square) => [...row.children].flatMap((cell, position) =>
       (cell.getAttribute('aria-selected') === 'true' ? [[square, position]] : []))),
   }));
@@ -143,11 +145,11 @@ describe('puzzles made in the page', () => {
     assert.equal(await page.textContent('#view-button'), 'Show Solution');
     assert.ok(await page.isDisabled('#view-button'));
     assert.equal(await worker.evaluate(() => self.neverEnded), true, 'the worker was not ended to stop');
-    const placed = await page.evaluate(() => shown.puzzle.key.split('|').filter(Boolean).length);
-    assert.ok(placed >= 1 && placed < 23, `the stopped compile placed ${placed} words`);
     assert.match(await page.textContent('#title'), /few\.txt \(25 words\)/, 'the list stays chosen');
     await page.click('#print-both');
     await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
+    const placed = (await page.textContent('#print-sheets')).split('SOLUTION')[1].match(/\d+ [A-Z]{8}/g) ?? [];
+    assert.ok(placed.length >= 1 && placed.length < 23, `the stopped compile placed ${placed}`);
   });
 });
 
@@ -198,7 +200,7 @@ describe('the page for a pupil', () => {
     await teacher.click('#face-make');
     await teacher.uncheck('#allow-reveal');
     await settled(teacher);
-    const strict = await teacher.evaluate(() => shown.puzzle.sheetFile);
+    const strict = await savePuzzle(teacher);
     const unknownFlag = strict.replace('off for pupils: reveal', 'off for pupils: reveal,hints');
     const off = 'Your teacher has turned off Reveal letter.';
     const openings = [
@@ -209,19 +211,16 @@ describe('the page for a pupil', () => {
       ['a pupil link with an unknown flag', `#${encodeURIComponent(unknownFlag)}`, '',
         /^What your teacher turned off could not be read \("reveal,hints"\): everything is allowed\.$/],
     ];
-    const solution = solutionRings(puzzle);
+    const solution = solutionRings(puzzle).join('');
     for (const [name, address, rulesNote, note] of openings) {
       const pupil = await openPage(address);
       if (note) assert.match(await pupil.textContent('#message'), note, name);
-      const { rings } = await readGrid(pupil);
-      assert.equal(rings.length, 23, name);
-      const shownLetters = rings.join('').replaceAll(' ', '').length;
-      assert.ok(shownLetters > 0 && shownLetters < solution.join('').length / 3, `${name}: ${shownLetters} letters on show`);
-      for (const [square, ring] of rings.entries()) {
-        [...ring].forEach((letter, position) => assert.ok(letter === ' ' || letter === solution[square][position], name));
-      }
-      const hints = (await cellNames(pupil)).filter((cell) => cell.endsWith(', hint'));
-      assert.ok(hints.length > 8 && hints.every((cell) => !cell.includes('empty')), `${name}: ${hints.join('\n')}`);
+      const cells = (await cellNames(pupil)).map((cell) => cell.split(': ')[1]);
+      assert.equal(cells.length, solution.length, name);
+      // each letter on show is a hint ("X, hint" or "hint X"), and the right one; fewer than a third of them
+      const onShow = cells.flatMap((cell, at) => (cell === 'empty' ? [] : [[cell, solution[at]]]));
+      assert.ok(onShow.length > 8 && onShow.length < solution.length / 3, `${name}: ${onShow.length} letters on show`);
+      assert.ok(onShow.every(([cell, letter]) => [`${letter}, hint`, `hint ${letter}`].includes(cell)), `${name}: ${onShow.join(' ')}`);
       assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true', name);
       assert.ok(await pupil.isVisible('#check') && await pupil.isEnabled('#check'), name);
       assert.equal(await pupil.isVisible('#reveal'), !rulesNote, name);
@@ -231,8 +230,9 @@ describe('the page for a pupil', () => {
 
   it('keeps letters and time over a reload, shared with the pupil link and the bare page; the clock stops while hidden', async () => {
     const page = await openPage('?level=1&seed=12');
-    await page.waitForFunction(() => shown.clockRunning);
-    const elapsed = () => page.evaluate(() => run('view').then((view) => view.elapsedMs));
+    const clock = () => page.textContent('#timer');
+    const tick = async () => page.waitForFunction((shown) => document.querySelector('#timer').textContent !== shown,
+      await clock());
     const hide = async (hidden) => {
       await page.evaluate((state) => {
         Object.defineProperty(document, 'hidden', { configurable: true, get: () => state });
@@ -241,19 +241,18 @@ describe('the page for a pupil', () => {
       await settled(page);
     };
     await hide(true);
-    const paused = await elapsed();
+    const paused = await clock();
     await page.waitForTimeout(1200);
-    assert.equal(await elapsed(), paused, 'hidden, the clock waits');
-    assert.equal(await page.evaluate(() => shown.clockRunning), false);
+    assert.equal(await clock(), paused, 'hidden, the clock waits');
     await hide(false);
-    await page.waitForFunction((before) => run('view').then((view) => view.elapsedMs > before), paused);
+    await tick();
     for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
     const { rings: typed, selected: [[square]] } = await readGrid(page);
-    await page.waitForFunction(() => document.querySelector('#timer').textContent !== '0:00');
+    await tick();  // the selected square is kept at the clock's next tick
     await reload(page);
     assert.deepEqual((await readGrid(page)).rings, typed);
     assert.equal((await readGrid(page)).selected[0][0], square);
-    assert.notEqual(await page.textContent('#timer'), '0:00');
+    assert.notEqual(await clock(), '0:00', 'the time kept');
     assert.ok(await page.isVisible('#timer'));
     await press(page, '#hide-timer');
     for (const step of ['hidden', 'reloaded']) {
@@ -268,11 +267,8 @@ describe('the page for a pupil', () => {
   });
 
   it('keys go to the figure only while it has focus; starts over and forgets only if asked; a damaged address keeps the last puzzle', async () => {
-    const page = await (await profile()).newPage();
     const answers = [];
-    page.on('dialog', (dialog) => (answers.shift() ? dialog.accept() : dialog.dismiss()));
-    await page.goto(`${pageUrl}?level=1&seed=12`);
-    await firstPuzzle(page);
+    const page = await openPage('?level=1&seed=12', { answers });
     const { rings: untyped } = await readGrid(page);
     const damaged = [
       ['#%', /damaged/],
@@ -531,22 +527,6 @@ describe('links and class sets on a web host', () => {
   });
 });
 
-/// The translations of translations/loopword_xx.ts: context → English text → translation.
-function translationsOf(language) {
-  const unescape = (text) => text.replace(/&(lt|gt|quot|apos|amp);/g, (_, name) => ({ lt: '<', gt: '>', quot: '"', apos: "'", amp: '&' })[name]);
-  const file = fs.readFileSync(path.join(root, 'translations', `loopword_${language}.ts`), 'utf8');
-  const contexts = {};
-  for (const [, name, body] of file.matchAll(/<context>\s*<name>([^<]*)<\/name>([\s\S]*?)<\/context>/g)) {
-    contexts[name] = new Map([...body.matchAll(/<source>([^<]*)<\/source>\s*<translation>([^<]*)<\/translation>/g)]
-      .map(([, source, translation]) => [unescape(source), unescape(translation)]));
-    // a text that counts: its plural form, the last
-    for (const [, source, forms] of body.matchAll(/<source>([^<]*)<\/source>\s*<comment>[^<]*<\/comment>\s*<translation>([\s\S]*?)<\/translation>/g)) {
-      contexts[name].set(unescape(source), unescape([...forms.matchAll(/<numerusform>([^<]*)<\/numerusform>/g)].at(-1)[1]));
-    }
-  }
-  return contexts;
-}
-
 /// Every text a reader meets outside translate="no": texts, and names and hints of controls, keys and cells.
 function readableTexts(page) {
   return page.evaluate(() => {
@@ -564,42 +544,44 @@ function readableTexts(page) {
 }
 
 describe('the page in every language', () => {
+  const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
+  /// The page's translations, as its build puts them beside it: language → context → English text → translation.
+  const pageTexts = JSON.parse(fs.readFileSync(path.join(site, 'texts.json'), 'utf8'));
   /// Whether each text is one of `translations` (its %1 … %9 standing for any value).
   const allTranslated = (translations) => {
-    const patterns = Object.values(translations).flatMap((texts) => [...texts.values()]).map((text) =>
+    const patterns = Object.values(translations).flatMap((texts) => Object.values(texts).flat()).map((text) =>
       new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/\s+/g, '\\s+').replace(/%[1-9n]/g, '.+')}$`, 's'));
     return (text) => patterns.some((pattern) => pattern.test(text));
   };
   for (const [language, locale] of [['de', 'de-DE'], ['fr', 'fr-CA'], ['es', 'es-MX'], ['it', 'it-IT'], ['pt', 'pt-BR'], ['nl', 'nl-BE']]) {
     it(`speaks ${language} to a browser set to ${locale}: controls, messages, sheets, guide and the puzzle's words`, async () => {
-      const texts = translationsOf(language);
+      const texts = pageTexts[language];
       const page = await openPage('?level=1&seed=6', { locale });
       assert.equal(await page.evaluate(() => document.documentElement.lang), language);
       assert.equal(await page.inputValue('#language'), language);
       await press(page, '#check');
-      assert.equal(await page.textContent('#message'), texts.Messages.get('Check: every letter so far is right.'));
+      assert.equal(await page.textContent('#message'), texts.Messages['Check: every letter so far is right.']);
       for (const face of ['solve', 'make']) {
         await press(page, `#face-${face}`);
         const untranslated = (await readableTexts(page)).filter((text) => !allTranslated(texts)(text));
-        assert.deepEqual(untranslated, [], `texts not in loopword_${language}.ts in the ${face} face`);
+        assert.deepEqual(untranslated, [], `texts the page does not translate into ${language} in the ${face} face`);
       }
       const [guide] = await Promise.all([page.waitForEvent('popup'), page.click('#guide')]);
       await guide.waitForFunction((code) => document.documentElement.lang === code && document.querySelector('h2'), language);
       await guide.close();
-      await page.waitForFunction((word) => document.querySelector('#print-sheets').textContent.includes(word), texts.Sheets.get('PUZZLE'));
+      await page.waitForFunction((word) => document.querySelector('#print-sheets').textContent.includes(word), texts.Sheets.PUZZLE);
     });
   }
 
   it('changes language from its menu, keeps it over a reload, and speaks English to a browser in a language it lacks', async () => {
-    const spanish = translationsOf('es');
     const page = await openPage('?level=1&seed=6', { locale: 'sv-SE' });
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
     assert.equal(await page.textContent('#face-solve'), 'Solve');
     await page.selectOption('#page-language', 'es');
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'es');
-    const dictionary = spanish.Messages.get('Dictionary: %1 (%n words)').replace('%1', 'L1words.txt').replace('%n', '1431');
+    const dictionary = pageTexts.es.Messages['Dictionary: %1 (%n words)'].at(-1).replace('%1', 'L1words.txt').replace('%n', '1431');
     for (const step of ['chosen', 'reloaded']) {
-      assert.equal(await page.textContent('#face-solve'), spanish.WebPage.get('Solve'), step);
+      assert.equal(await page.textContent('#face-solve'), pageTexts.es.WebPage.Solve, step);
       assert.equal(await page.textContent('#title'), dictionary, step);
       assert.equal(await page.inputValue('#language'), 'en', `${step}: the puzzle keeps its language`);
       if (step === 'chosen') await openPage('', { page });
