@@ -130,7 +130,7 @@ describe('puzzles made in the page', () => {
     });
   }
 
-  it('shows the fill as it goes; Stop ends it where it is, in the same worker, keeping what it made and the list', async () => {
+  it('Stop ends the fill where it is, in the same worker, keeping what it made; a list picked after Français reads French', async () => {
     const page = await openPage('?level=1&seed=4');
     const [worker] = page.workers();
     await worker.evaluate(() => { self.neverEnded = true; });
@@ -150,6 +150,16 @@ describe('puzzles made in the page', () => {
     await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
     const placed = (await page.textContent('#print-sheets')).split('SOLUTION')[1].match(/\d+ [A-Z]{8}/g) ?? [];
     assert.ok(placed.length >= 1 && placed.length < 23, `the stopped compile placed ${placed}`);
+    await page.selectOption('#language', 'fr');  // then a list picked is read the French way
+    await settled(page);
+    const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
+    await page.setInputFiles('#list-file', { name: 'mots.txt', mimeType: 'text/plain', buffer: Buffer.from(accented) });
+    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('mots.txt'));
+    await press(page, '#compile');
+    const saved = await savePuzzle(page);
+    assert.match(saved, /^# language: fr$/m);
+    assert.match(solutionRings(saved).join(''), /E/);
+    execFileSync(path.join(root, 'tools', 'check-puzzles'), [path.join(root, 'data', 'fr-L1words.txt')], { input: saved });
   });
 });
 
@@ -228,8 +238,10 @@ describe('the page for a pupil', () => {
     }
   });
 
-  it('keeps letters and time over a reload, shared with the pupil link and the bare page; the clock stops while hidden', async () => {
-    const page = await openPage('?level=1&seed=12');
+  it('keeps letters and time over a reload and in other tabs, even at a damaged address; the clock stops while hidden', async () => {
+    const answers = [];
+    const page = await openPage('?level=1&seed=12', { answers });
+    const { rings: untyped } = await readGrid(page);
     const clock = () => page.textContent('#timer');
     const tick = async () => page.waitForFunction((shown) => document.querySelector('#timer').textContent !== shown,
       await clock());
@@ -264,14 +276,8 @@ describe('the page for a pupil', () => {
     assert.deepEqual((await readGrid(linked)).rings, typed);
     const bare = await openPage('', { page: await page.context().newPage() });
     assert.deepEqual((await readGrid(bare)).rings, typed, 'the page opened bare shows the last puzzle');
-  });
-
-  it('keys go to the figure only while it has focus; starts over and forgets only if asked; a damaged address keeps the last puzzle', async () => {
-    const answers = [];
-    const page = await openPage('?level=1&seed=12', { answers });
-    const { rings: untyped } = await readGrid(page);
+    for (const tab of [linked, bare]) await tab.close();
     const damaged = [
-      ['#%', /damaged/],
       ['#%E0%A4%A', /damaged/],
       ['#not%20a%20puzzle', /./],
       ['?level=1&seed=banana', /seed "banana"/],
@@ -282,11 +288,11 @@ describe('the page for a pupil', () => {
       assert.equal(await tab.getAttribute('#message', 'class'), 'warning', address);
       await tab.waitForTimeout(1200);
       assert.match(await tab.textContent('#message'), message, address);
-      assert.deepEqual((await readGrid(tab)).rings, untyped, address);
+      assert.deepEqual((await readGrid(tab)).rings, typed, address);
       assert.doesNotMatch(await tab.textContent('#message'), /\/(uploads|loopword)\//, address);
       await tab.close();
     }
-    await page.focus('#picture');
+    await page.focus('#picture');  // keys go to the figure only while it has focus
     await page.keyboard.press('Tab');
     assert.notEqual(await page.evaluate(() => document.activeElement.id), 'picture');
     await page.keyboard.press('Shift+Tab');
@@ -300,14 +306,14 @@ describe('the page for a pupil', () => {
       assert.equal(await page.inputValue(field), 'abc', field);
     }
     await settled(page);
-    assert.deepEqual((await readGrid(page)).rings, untyped, 'keys typed into fields');
+    assert.deepEqual((await readGrid(page)).rings, typed, 'keys typed into fields');
     await page.click('#face-solve');
     await press(page, 'A');
-    const { rings: typed } = await readGrid(page);
-    for (const agree of [false, true]) {
+    const { rings: typedMore } = await readGrid(page);
+    for (const agree of [false, true]) {  // starts over and forgets only if asked
       answers.push(agree);
       await press(page, '#start-over');
-      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typed);
+      assert.deepEqual((await readGrid(page)).rings, agree ? untyped : typedMore);
     }
     await press(page, 'A');
     await page.click('#face-make');
@@ -425,21 +431,6 @@ describe('the page as a file', () => {
     assert.match(await reopened.textContent('#message'), /^Solved in \d+:\d\d with 0 checks and 0 letters revealed$/);
     assert.equal(await savePuzzle(reopened), original);
     for (const tab of [page, reopened]) assert.equal(await tab.locator('img').count(), 0);
-  });
-
-  it('reads a list picked after choosing Français by the rules of French', async () => {
-    const page = await openPage('');
-    await page.click('#face-make');
-    await page.selectOption('#language', 'fr');
-    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('fr-L1words.txt'));
-    const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
-    await page.setInputFiles('#list-file', { name: 'mots.txt', mimeType: 'text/plain', buffer: Buffer.from(accented) });
-    await page.waitForFunction(() => document.querySelector('#title').textContent.includes('mots.txt'));
-    await press(page, '#compile');
-    const saved = await savePuzzle(page);
-    assert.match(saved, /^# language: fr$/m);
-    assert.match(solutionRings(saved).join(''), /E/);
-    execFileSync(path.join(root, 'tools', 'check-puzzles'), [path.join(root, 'data', 'fr-L1words.txt')], { input: saved });
   });
 
   it('reads theme words and a Windows-1252 list by the rules of Deutsch, and puts the theme words kept into the puzzle', async () => {
