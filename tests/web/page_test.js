@@ -29,6 +29,7 @@ before(async () => {
 
 afterEach(async () => {
   for (const own of profiles.splice(0)) await own.close();
+  assert.deepEqual(remoteRequests.splice(0), [], 'a request beyond the page itself');
 });
 
 after(async () => {
@@ -539,9 +540,5 @@ describe('the page in every language', () => {
       assert.equal(await page.inputValue('#language'), 'en', `${step}: the puzzle keeps its language`);
       if (step === 'chosen') await openPage('', { page });
     }
-  });
-
-  it('made no request beyond the page itself', () => {
-    assert.deepEqual(remoteRequests, []);
   });
 });
