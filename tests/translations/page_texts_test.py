@@ -30,13 +30,10 @@ def run(*args):
 
 
 def ts_file(folder, language, messages):
-    """A .ts file of `messages`: (context, source, translation, type or None)."""
-    contexts = {}
-    for context, source, translation, kind in messages:
-        kind_attribute = f' type="{kind}"' if kind else ""
-        contexts.setdefault(context, []).append(
-            f"<message><source>{source}</source><translation{kind_attribute}>{translation}</translation></message>")
-    body = "".join(f"<context><name>{name}</name>{''.join(items)}</context>" for name, items in contexts.items())
+    """A .ts file of `messages`: (context, source, translation, type or None), each in a context element of its own."""
+    body = "".join(f"<context><name>{context}</name><message><source>{source}</source>"
+                   f"<translation{f' type={kind!r}' if kind else ''}>{translation}</translation></message></context>"
+                   for context, source, translation, kind in messages)
     path = folder / f"loopword_{language}.ts"
     path.write_text(f'<?xml version="1.0" encoding="utf-8"?><TS version="2.1" language="{language}_XX">{body}</TS>',
                     encoding="utf-8")
@@ -45,7 +42,7 @@ def ts_file(folder, language, messages):
 
 class PageTextsTest(unittest.TestCase):
     def setUp(self):
-        self.folder = pathlib.Path(tempfile.mkdtemp())
+        self.folder = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory()))
         self.page = self.folder / "index.html"
         self.page.write_text(PAGE, encoding="utf-8")
         self.script = self.folder / "loopword.js"

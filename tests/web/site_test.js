@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
-const { describe, it, before, after } = require('node:test');
+const { it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const http = require('node:http');
@@ -39,9 +39,8 @@ after(async () => {
 });
 
 /// A new profile's page at `url`, its errors and console errors collected, once its first puzzle shows.
-async function visit(url, context = undefined) {
-  const own = context ?? await browser.newContext({ locale: 'en-US', viewport: { width: 360, height: 740 } });
-  const page = await own.newPage();
+async function visit(url) {
+  const page = await (await browser.newContext({ locale: 'en-US', viewport: { width: 360, height: 740 } })).newPage();
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
@@ -53,60 +52,53 @@ async function visit(url, context = undefined) {
 const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
 const squaresShown = (page) => page.locator('#picture [role=row]').count();
 
-describe('the site on a web host', () => {
-  it('is installable, works offline after one visit and logs no error; opened from disk, says it needs a web host', async () => {
-    const page = await visit(address);
-    assert.equal(await squaresShown(page), 23);
-    await page.click('#face-make');  // the first puzzle needed Level 1 alone: Level 3 comes whole all the same
-    await page.selectOption('#level', '3');
-    const words = fs.statSync(path.join(__dirname, '../../data/L3words.txt')).size / 10;
-    await page.waitForFunction((title) => document.querySelector('#title').textContent.includes(title), `L3words.txt (${words} words)`);
-    const manifest = await (await page.request.get(`${address}manifest.webmanifest`)).json();
-    assert.equal(manifest.display, 'standalone');
-    for (const size of ['192x192', '512x512']) {
-      const icon = manifest.icons.find((entry) => entry.sizes === size);
-      assert.equal((await page.request.get(address + icon.src)).status(), 200, size);
-    }
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-    assert.deepEqual(page.errors, []);
-    await page.waitForFunction(async () => (await (await caches.open((await caches.keys())[0])).keys()).some((kept) => kept.url.includes('/lists/en.words')));
-    const local = await page.context().newPage();
-    await local.goto(pathToFileURL(path.join(site, 'index.html')).href);
-    await local.waitForFunction(() => document.querySelector('#message').textContent.includes('loopword.html'));
-    await page.context().setOffline(true);
-    await page.reload();
-    await firstPuzzle(page);
-    assert.equal(await squaresShown(page), 23);
-    await page.context().close();
-  });
+it('the site on a web host installs, works offline after one visit, logs no error; from disk, says it needs a host', async () => {
+  const page = await visit(address);
+  assert.equal(await squaresShown(page), 23);
+  await page.click('#face-make');  // the first puzzle needed Level 1 alone: Level 3 comes whole all the same
+  await page.selectOption('#level', '3');
+  const words = fs.statSync(path.join(__dirname, '../../data/L3words.txt')).size / 10;
+  await page.waitForFunction((title) => document.querySelector('#title').textContent.includes(title), `L3words.txt (${words} words)`);
+  const manifest = await (await page.request.get(`${address}manifest.webmanifest`)).json();
+  assert.equal(manifest.display, 'standalone');
+  for (const size of ['192x192', '512x512']) {
+    const icon = manifest.icons.find((entry) => entry.sizes === size);
+    assert.equal((await page.request.get(address + icon.src)).status(), 200, size);
+  }
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  assert.deepEqual(page.errors, []);
+  await page.waitForFunction(async () => (await (await caches.open((await caches.keys())[0])).keys()).some((kept) => kept.url.includes('/lists/en.words')));
+  const local = await page.context().newPage();
+  await local.goto(pathToFileURL(path.join(site, 'index.html')).href);
+  await local.waitForFunction(() => document.querySelector('#message').textContent.includes('loopword.html'));
+  await page.context().setOffline(true);
+  await page.reload();
+  await firstPuzzle(page);
+  assert.equal(await squaresShown(page), 23);
+  await page.context().close();
 });
 
-describe('storage', () => {
-  it('a damaged or foreign entry under any name the page keeps is dropped, and the page goes on', async () => {
-    const context = await browser.newContext({ locale: 'en-US' });
-    const page = await visit(address, context);
-    const names = await page.evaluate(() => Object.keys(localStorage).filter((name) => name.startsWith('loopword:')));
-    const puzzle = names.find((name) => name.startsWith('loopword:puzzle:'));
-    assert.ok(puzzle && names.includes('loopword:choices') && names.includes('loopword:last'), names.join(', '));
-    names.push(puzzle.replace(':puzzle:', ':square:'), 'loopword:page-language');
-    names.push('loopword:language', 'loopword:theme', 'loopword:time:x');  // the names pages kept before
-    for (const name of names) {
-      for (const damaged of ['{', '{"words":5}', '\u0000\ud800', 'x'.repeat(20000)]) {
-        await page.evaluate(([key, value]) => localStorage.setItem(key, value), [name, damaged]);
-        await page.reload();
-        await firstPuzzle(page);
-        assert.equal(await squaresShown(page), 23, `${name} = ${damaged.slice(0, 12)}`);
-      }
+it('storage: a damaged or foreign entry under any name the page keeps is dropped, and the page goes on', async () => {
+  const page = await visit(address);
+  const names = await page.evaluate(() => Object.keys(localStorage).filter((name) => name.startsWith('loopword:')));
+  const puzzle = names.find((name) => name.startsWith('loopword:puzzle:'));
+  assert.ok(puzzle && names.includes('loopword:choices') && names.includes('loopword:last'), names.join(', '));
+  names.push(puzzle.replace(':puzzle:', ':square:'), 'loopword:page-language');
+  names.push('loopword:language', 'loopword:theme', 'loopword:time:x');  // the names pages kept before
+  for (const name of names) {
+    for (const damaged of ['{', '{"words":5}', '\u0000\ud800', 'x'.repeat(20000)]) {
+      await page.evaluate(([key, value]) => localStorage.setItem(key, value), [name, damaged]);
+      await page.reload();
+      await firstPuzzle(page);
+      assert.equal(await squaresShown(page), 23, `${name} = ${damaged.slice(0, 12)}`);
     }
-    assert.deepEqual(page.errors, []);
-    await context.close();
-  });
+  }
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
 });
 
-describe('the one-file page', () => {
-  it('carries all seven languages in at most 800,000 bytes', () => {
-    const html = fs.readFileSync(onePage, 'utf8');
-    assert.ok(fs.statSync(onePage).size <= 800000, `${fs.statSync(onePage).size} bytes`);
-    for (const language of ['en', 'de', 'fr', 'es', 'it', 'pt', 'nl']) assert.match(html, new RegExp(`data-name="lists/${language}.words"`));
-  });
+it('the one-file page carries all seven languages in at most 800,000 bytes', () => {
+  const html = fs.readFileSync(onePage, 'utf8');
+  assert.ok(fs.statSync(onePage).size <= 800000, `${fs.statSync(onePage).size} bytes`);
+  for (const language of ['en', 'de', 'fr', 'es', 'it', 'pt', 'nl']) assert.match(html, new RegExp(`data-name="lists/${language}.words"`));
 });
