@@ -72,7 +72,7 @@ function usePageLanguage(language) {
     else node.textContent = before + translated(text) + after;
   }
   for (const [element, text] of liveTexts) element.textContent = text();
-  if (sessionStarted) send('usePageLanguage', language).then(() => run('view', [], false, true));
+  if (sessionStarted) send('usePageLanguage', language).then(() => Promise.all([run('view', [], false, true), reportTheme()]));
 }
 
 /// What `use()` gives, or `otherwise` where it throws (a storage that is off, damaged text).
