@@ -494,8 +494,9 @@ function wire() {
     'hide-timer': () => hideTimer(!shown.timerHidden), 'print-class': printClassSet, 'copy-class-link': () => copyLink('class'), 'open-number': openNumber };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('choices', 'change', choose);
-  on('page-language', 'change', () => {
+  on('page-language', 'change', async () => {
     storage.write('page-language', $('page-language').value);
+    await readTranslations();
     usePageLanguage($('page-language').value);
   });
   on('list-file', 'change', async () => {

@@ -532,11 +532,11 @@ describe('the page in every language', () => {
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
     assert.equal(await page.textContent('#face-solve'), 'Solve');
     await page.selectOption('#page-language', 'es');
-    assert.equal(await page.evaluate(() => document.documentElement.lang), 'es');
     const dictionary = pageTexts.es.Messages['Dictionary: %1 (%n words)'].at(-1).replace('%1', 'L1words.txt').replace('%n', '1431');
     for (const step of ['chosen', 'reloaded']) {
+      await page.waitForFunction((title) => document.querySelector('#title').textContent === title, dictionary);
+      assert.equal(await page.evaluate(() => document.documentElement.lang), 'es', step);
       assert.equal(await page.textContent('#face-solve'), pageTexts.es.WebPage.Solve, step);
-      assert.equal(await page.textContent('#title'), dictionary, step);
       assert.equal(await page.inputValue('#language'), 'en', `${step}: the puzzle keeps its language`);
       if (step === 'chosen') await openPage('', { page });
     }
