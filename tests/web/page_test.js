@@ -171,7 +171,7 @@ describe('solving in the page', () => {
     assert.match(found, /^Check: \d+ letters? (is|are) wrong/);
     assert.ok((await cellNames(page)).some((name) => name.endsWith(', wrong')));
     const solution = solutionRings(execFileSync(compileTool, ['--level', '1', '--seed', '13']).toString('latin1'));
-    for (const [toggle, pressed] of [['#pencil', 'true'], ['.', 'false'], ['.', 'true']]) {
+    for (const [toggle, pressed] of [['#pencil', 'true'], ['.', 'false'], ['F8', 'true']]) {
       await press(page, toggle);
       assert.equal(await page.getAttribute('#pencil', 'aria-pressed'), pressed, toggle);
     }
@@ -179,8 +179,8 @@ describe('solving in the page', () => {
     const guess = `#cell-${square + 1}-${position + 1}`;
     await press(page, solution[square][position] === 'Q' ? 'X' : 'Q');  // a wrong guess
     assert.match(await page.textContent(guess), /: [QX], pencil$/);
-    await press(page, '#check');
-    assert.equal(await page.textContent('#message'), found, 'Check passes over the pencil letter');
+    await press(page, 'F7');
+    assert.equal(await page.textContent('#message'), found, 'Check (F7) passes over the pencil letter');
     await reload(page);
     assert.match(await page.textContent(guess), /: [QX], pencil$/, 'the pencil letter kept over a reload');
   });
@@ -385,6 +385,9 @@ describe('the page as a file', () => {
     fs.writeFileSync(exported, html, 'latin1');
     const page = await openPage(pathToFileURL(exported).href);
     assert.ok(await page.isEnabled('#check'), 'solving from the start');
+    fs.writeFileSync(path.join(scratch, 'damaged.html'), html.replace(puzzle.toString('base64'), '!not base 64!'), 'latin1');
+    const damaged = await openPage(pathToFileURL(path.join(scratch, 'damaged.html')).href);
+    assert.match(await damaged.textContent('#message'), /The puzzle inside this page is damaged and cannot be read\./);
     assert.ok((await page.textContent('#picture svg')).includes(markup));
     await page.setInputFiles('#puzzle-file', { name: `${markup}.loopword`, mimeType: 'text/plain', buffer: Buffer.from('not a puzzle\n') });
     await page.waitForFunction((name) => document.querySelector('#message').textContent.includes(name), `${markup}.loopword`);
