@@ -45,17 +45,22 @@ const PageLanguage::Forms* PageLanguage::Found(const std::string& code, const st
   return forms == language->second.end() ? nullptr : &forms->second;
 }
 
-std::string PageLanguage::Translated(const std::string& context, const std::string& english) const {
-  const Forms* forms = Found(code_, context, english);
+std::string PageLanguage::TranslatedIn(const std::string& code, const std::string& context,
+                                       const std::string& english) const {
+  const Forms* forms = Found(code, context, english);
   return forms ? forms->front() : english;
+}
+
+std::string PageLanguage::Translated(const std::string& context, const std::string& english) const {
+  return TranslatedIn(code_, context, english);
 }
 
 std::string PageLanguage::Translated(const Text& text) const { return Translated(text.context, text.source); }
 
 std::string PageLanguage::Rendered(const Message& message) const {
   return RenderedText(message, [this](const Text& pattern, std::optional<long long> count) {
+    if (!count) return Translated(pattern);
     const Forms* forms = Found(code_, pattern.context, pattern.source);
-    if (!count) return forms ? forms->front() : std::string(pattern.source);
     const bool plural = code_ == "fr" ? *count > 1 : *count != 1;  // French counts 0 as it counts 1
     if (forms && forms->size() > 1) return plural ? forms->back() : forms->front();
     return EnglishPattern(pattern, plural ? 2 : 1);
@@ -65,10 +70,7 @@ std::string PageLanguage::Rendered(const Message& message) const {
 SheetTexts PageLanguage::SheetTextsIn(Language language) const {
   const std::string code(LanguageCode(language));
   if (table_.count(code) == 0) return SheetTexts();
-  return TranslatedSheetTexts([&](const std::string& english) {
-    const Forms* forms = Found(code, "Sheets", english);
-    return forms ? forms->front() : english;
-  });
+  return TranslatedSheetTexts([&](const std::string& english) { return TranslatedIn(code, "Sheets", english); });
 }
 
 std::string HtmlEscaped(const std::string& text) {
@@ -146,9 +148,10 @@ std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage
   std::string markup;
   for (const ListedWord& listed : words) {
     const std::string shown = HtmlEscaped(listed.Shown());
-    std::string classes = std::string(listed.found ? "found " : "") + (listed.clue.empty() ? "" : "clue");
-    if (!classes.empty() && classes.back() == ' ') classes.pop_back();
-    markup += "<li" + (classes.empty() ? std::string() : " class=\"" + classes + "\"") + ">";
+    const bool clued = !listed.clue.empty();
+    const char* classes = listed.found ? (clued ? R"( class="found clue")" : R"( class="found")")
+                                       : (clued ? R"( class="clue")" : "");
+    markup += std::string("<li") + classes + ">";
     if (!listed.found) {
       markup += shown + "</li>";
       continue;

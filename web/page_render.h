@@ -38,6 +38,8 @@ class PageLanguage {
  private:
   using Forms = std::vector<std::string>;
   [[nodiscard]] const Forms* Found(const std::string& code, const std::string& context, const std::string& english) const;
+  [[nodiscard]] std::string TranslatedIn(const std::string& code, const std::string& context,
+                                         const std::string& english) const;
 
   std::map<std::string, std::map<std::string, Forms>> table_;  // code → context + "\n" + English → forms
   std::string code_ = "en";
