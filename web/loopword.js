@@ -1,4 +1,4 @@
-// The page's script: wires the page to the session in a worker, shows the view it answers with, keeps progress.
+// The page's script: wires the page to the session in a worker, shows the view it answers with, keeps what it says.
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
@@ -13,7 +13,6 @@ const kLanguageNames = { en: 'English', de: 'Deutsch', fr: 'Français', es: 'Esp
 let kTranslations = {};
 let translationsRead = null;  // the promise of kTranslations
 let sessionStarted = false;
-const kTranslatedAttributes = ['aria-label', 'placeholder', 'title'];
 
 let worker = null;
 let nextId = 0;
@@ -26,9 +25,10 @@ let clockShown = { ms: 0, since: 0 };  // the view's clock and when it came
 let pageLanguage = 'en';
 let sheetsKey = null;  // the puzzle the print sheets show
 let drawnFigure = null;  // the figure's markup last drawn
-let started = false;  // the first puzzle is back where it was left: its cell and the choices are kept from now on
+let started = false;  // the first puzzle is on show: messages no longer add up
+let messageText = () => '';  // what the message says, in the page's language
+let storageWarned = false;  // whether the page said that the browser keeps nothing
 const pageTexts = [];  // the page's own English texts: { node, attribute } or { node, before, after }, and the text
-const liveTexts = new Map();  // element → what shows its text in the page's language, shown again when it changes
 
 /// The page's `text` in its language, English where there is no translation.
 const translated = (text) => kTranslations[pageLanguage]?.WebPage?.[text] ?? text;
@@ -36,12 +36,6 @@ const translated = (text) => kTranslations[pageLanguage]?.WebPage?.[text] ?? tex
 /// The page's `text` in its language, %1 … %9 filled with `values`.
 function tr(text, ...values) {
   return translated(text).replace(/%([1-9])/g, (place, n) => (n <= values.length ? String(values[n - 1]) : place));
-}
-
-/// Shows `text()` in `element`, and again whenever the page's language changes.
-function showText(element, text) {
-  liveTexts.set(element, text);
-  element.textContent = text();
 }
 
 /// The texts of the page as it came (its body outside translate="no", with a letter), to translate them.
@@ -55,7 +49,7 @@ function collectPageTexts() {
       const [, before, text, after] = node.textContent.match(/^(\s*)([\s\S]*?)(\s*)$/);
       if (/\p{L}/u.test(text)) pageTexts.push({ node, before, after, text: text.replace(/\s+/g, ' ') });
     } else {
-      for (const attribute of kTranslatedAttributes.filter((name) => /\p{L}/u.test(node.getAttribute(name) ?? ''))) {
+      for (const attribute of ['aria-label', 'placeholder', 'title'].filter((name) => /\p{L}/u.test(node.getAttribute(name) ?? ''))) {
         pageTexts.push({ node, attribute, text: node.getAttribute(attribute).replace(/\s+/g, ' ').trim() });
       }
     }
@@ -71,7 +65,7 @@ function usePageLanguage(language) {
     if (attribute) node.setAttribute(attribute, translated(text));
     else node.textContent = before + translated(text) + after;
   }
-  for (const [element, text] of liveTexts) element.textContent = text();
+  $('message').textContent = messageText();
   if (sessionStarted) send('usePageLanguage', language).then(() => Promise.all([run('view', [], false, true), reportTheme()]));
 }
 
@@ -84,26 +78,19 @@ function attempt(use, otherwise = null) {
   }
 }
 
-const stored = (use, otherwise = null) => attempt(() => use(localStorage), otherwise);
+/// Writes the entry `name` the browser keeps for the page (null drops it); whether it could.
+const store = (name, value) => attempt(() => (value === null ? localStorage.removeItem(kStore + name) : localStorage.setItem(kStore + name, value)) ?? true, false);
+/// The entries the browser keeps for the page, by name without its prefix; none where its storage is off.
+const keptEntries = () => attempt(() => Object.fromEntries(Object.keys(localStorage).filter((name) => name.startsWith(kStore))
+  .map((name) => [name.slice(kStore.length), localStorage.getItem(name)])), {});
 
-/// What the browser keeps for the page: a damaged entry is dropped with a note; a full or closed storage keeps nothing.
-const storage = {
-  warned: false,
-  read(name, valid = () => true) {
-    const value = stored((kept) => kept.getItem(kStore + name));
-    if (value === null || valid(value)) return value;
-    storage.drop([name]);
-    say(() => tr('A damaged entry this browser kept for the page was dropped.'));
-    return null;
-  },
-  write(name, value) {
-    if (stored((kept) => kept.setItem(kStore + name, value) ?? true, false) || storage.warned) return;
-    storage.warned = true;
-    say(() => tr('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.'), true);
-  },
-  drop: (names) => stored((kept) => names.forEach((name) => kept.removeItem(kStore + name))),
-  names: () => stored((kept) => Object.keys(kept).filter((name) => name.startsWith(kStore)).map((name) => name.slice(kStore.length)), []),
-};
+/// Keeps what the view says the browser keeps; a full or closed storage keeps nothing, which is said once.
+function keep({ keep: changes = {}, forget }) {
+  if (forget) Object.keys(keptEntries()).forEach((name) => store(name, null));
+  if (Object.entries(changes).map(([name, value]) => store(name, value)).every(Boolean) || storageWarned) return;
+  storageWarned = true;
+  say(() => tr('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.'), true);
+}
 
 /// The bytes of `stream` unzipped.
 const gunzipped = (stream) => new Response(stream.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then((bytes) => new Uint8Array(bytes));
@@ -136,6 +123,7 @@ async function startWorker() {
     worker = new Worker(URL.createObjectURL(new Blob([script], { type: 'text/javascript' })));
   }
   worker.onmessage = ({ data }) => {
+    if (data.view) keep(data.view);
     if (data.id === undefined) return show(data.view);  // a compile as it goes
     if (data.progress) return showProgress(data.progress);  // a class set as it is made
     pending.get(data.id)(data);
@@ -164,20 +152,20 @@ function send(command, ...args) {
 /// Shows the message `text()`; a sticky one stays until the user acts; before the first puzzle, messages add up.
 function say(text, sticky = false) {
   if (stickyMessage && !sticky) return;
-  const standing = stickyMessage && !started ? liveTexts.get($('message')) : null;
+  const standing = stickyMessage && !started ? messageText : null;
   stickyMessage = sticky && text() !== '';
-  showText($('message'), standing && text() ? () => `${standing()}\n${text()}` : text);
+  messageText = standing && text() ? () => `${standing()}\n${text()}` : text;
+  $('message').textContent = messageText();
   $('message').classList.toggle('warning', stickyMessage);
 }
 
 /// Sends a command, asks its question and sends it again confirmed, then shows the view it leaves and what it said.
-async function run(command, args = [], confirmable = false, sticky = false, drawn = true) {
+async function run(command, args = [], confirmable = false, sticky = false) {
   $('main').setAttribute('aria-busy', String(++running > 0));
   let { view } = await send(command, ...args, ...(confirmable ? [false] : []));
   if (view.question && window.confirm(view.question)) ({ view } = await send(command, ...args, true));
   if (view.message || !sticky) say(() => view.message, sticky && !view.done && view.message !== '');
-  if (drawn) show(view);
-  else shown = view;  // drawn by a command that follows at once
+  show(view);
   $('main').setAttribute('aria-busy', String(--running > 0));
   return view;
 }
@@ -195,10 +183,13 @@ function show(view) {
   for (const [id, pressed] of Object.entries(view.pressed)) $(id).setAttribute('aria-pressed', String(pressed));
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view.offer[button.dataset.needs];
   $('view-button').disabled = !view.offer.viewButton;
+  if (view.number) Object.assign($('pupil-number'), view.number);
   if (view.mode === 'compiling' && view.progress) say(() => view.progress);
   showChoices(view.choices);
   showKeyboard(view);
-  keepProgress(view);
+  // The browser's own Print prints the puzzle: its sheet is made once the commands sent so far are answered.
+  if (view.offer.puzzle && sheetsKey !== view.puzzle.key) setTimeout(() => prepareSheets(false), 0);
+  if (view.offer.puzzle) sheetsKey = view.puzzle.key;
   clockShown = { ms: view.elapsedMs, since: view.clockRunning ? performance.now() : 0 };
   tick();
 }
@@ -207,28 +198,14 @@ function show(view) {
 function showChoices(choices) {
   if (choices.kept === shownChoices) return;
   shownChoices = choices.kept;
-  if (started) storage.write('choices', choices.kept);
   for (const [id, value] of Object.entries(choices.fields)) $(id)[typeof value === 'boolean' ? 'checked' : 'value'] = value;
-}
-
-/// Keeps the puzzle on show for the next visit and, while it is solved, its letters, time and selected cell.
-function keepProgress(view) {
-  if (!view.offer.puzzle) return;
-  if (view.mode === 'solving') {
-    storage.write(`puzzle:${view.puzzle.key}`, view.puzzle.file);
-    if (view.cursor && started) storage.write(`square:${view.puzzle.key}`, view.cursor);
-  }
-  storage.write('last', view.puzzle.sheetFile);
-  // The browser's own Print prints the puzzle: its sheet is made once the commands sent so far are answered.
-  if (sheetsKey !== view.puzzle.key) setTimeout(() => prepareSheets(false), 0);
-  sheetsKey = view.puzzle.key;
 }
 
 /// Shows the session's clock, going on between views while it runs; each second is kept with the letters.
 function tick() {
   const seconds = Math.floor((clockShown.ms + (clockShown.since ? performance.now() - clockShown.since : 0)) / 1000);
   const text = `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')}`;
-  if (text !== $('timer').textContent && clockShown.since && started && !running) send('view').then(({ view }) => keepProgress(view));
+  if (text !== $('timer').textContent && clockShown.since && started && !running) send('view');
   $('timer').textContent = text;
 }
 
@@ -273,12 +250,6 @@ async function choose({ target }) {
   await run('choose', [target.id, value], false, typed);
 }
 
-/// Hides the timer or shows it again, remembered in this browser.
-async function hideTimer(hidden) {
-  const view = await run('hideTimer', [hidden]);
-  storage.write('timer-hidden', view.timerHidden ? '1' : '0');
-}
-
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
   const { result } = await send('checkTheme', $('theme-words').value);
@@ -288,27 +259,6 @@ async function reportTheme() {
 
 const keepTheme = (words, title) => run('chooseTheme', [words, title]).then(reportTheme);
 
-/// Makes a puzzle with the seed of the seed field, if any: the view button stops it, keeping what it made so far.
-function compile(steps = true, drawn = true) {
-  const seed = $('seed').value.trim();
-  if (seed) send('seedNextCompile', seed);  // taken before the compile: the worker takes commands in order
-  send('showCompileSteps', steps);
-  return run('compile', [], true, true, drawn);
-}
-
-/// Opens the puzzle file `text` with the letters, time and counts kept for it; whether it opened.
-async function openText(name, text, sticky = true) {
-  const opened = await run('open', [name, text], true, sticky);
-  if (!opened.done || opened.question) return false;
-  const key = shown.puzzle.key;
-  const progress = storage.read(`puzzle:${key}`);
-  if (progress && progress !== shown.puzzle.file) {
-    const view = await run('resume', [progress], false, true);
-    if (!view.done) storage.drop([`puzzle:${key}`]);  // progress that no longer opens goes
-  }
-  return true;
-}
-
 function download(name, content, type = 'text/plain') {
   const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(new Blob([content], { type })), download: name });
   link.click();
@@ -316,31 +266,19 @@ function download(name, content, type = 'text/plain') {
 }
 
 /// Fills the print sheets: the puzzle, and the solution too when asked.
-async function prepareSheets(withSolution) {
-  const { result } = await send('sheets');
-  $('print-sheets').innerHTML = result.puzzle ? result.puzzle + (withSolution ? result.solution : '') : '';
-}
+const prepareSheets = (withSolution) => send('sheets', withSolution).then(({ result }) => { $('print-sheets').innerHTML = result; });
 
 const printSheets = (withSolution) => prepareSheets(withSolution).then(() => window.print());
 
-/// What a copied pupil or class link says, and where a page opened from a file sends the teacher instead.
-const kLinks = {
-  pupil: { instead: 'export', fromFile: () => tr('This page was opened from a file on this computer, so a link to it works only here. Put the page on a web server to share links, or use "%1" and give pupils that file.', tr('Save as web page')),
-    copied: () => tr('The pupil link is copied: paste it where your class will find it. It opens this puzzle, ready to solve.'), copy: (link) => tr('Copy this pupil link: %1', link) },
-  class: { instead: 'print-class', fromFile: () => tr('This page was opened from a file on this computer, so a class link to it works only here. Put the page on a web server to give your class one link, or use "%1".', tr('Print class set')),
-    copied: () => tr('The class link is copied: give it to your class. Each pupil opens it and chooses their number.'), copy: (link) => tr('Copy this class link: %1', link) },
-};
+/// Shows the view after the note under the page's links: `outcome` of a pupil or class link or the saved page.
+const noteLink = (kind, outcome, link = '') => send('noteLink', kind, outcome, link).then(({ view }) => show(view));
 
 /// Copies the pupil link to the puzzle on show, or the class link that gives each pupil of a class set their own.
 async function copyLink(kind) {
-  const { instead, fromFile, copied, copy } = kLinks[kind];
-  if (location.protocol === 'file:') {
-    showText($('link-note'), fromFile);
-    return $(instead).focus();
-  }
+  if (location.protocol === 'file:') return noteLink(kind, 'from-file').then(() => $(kind === 'pupil' ? 'export' : 'print-class').focus());
   const page = `${location.origin}${location.pathname}`;
-  const link = kind === 'pupil' ? `${page}#${encodeURIComponent(shown.puzzle.sheetFile)}` : (await classSet('classLink', page)).link;
-  if (link) showText($('link-note'), await navigator.clipboard.writeText(link).then(() => copied, () => () => copy(link)));
+  const link = kind === 'pupil' ? (await send('pupilLink', page)).result : (await classSet('classLink', page)).link;
+  if (link) await noteLink(kind, await navigator.clipboard.writeText(link).then(() => 'copied', () => 'copy'), link);
 }
 
 /// Shows how far the class set being made has got, as the progress bar and the message.
@@ -352,9 +290,7 @@ function showProgress({ text, done, total }) {
 /// Sends a query that makes a class set of the pupils asked for (from the seed field's seed), showing its progress.
 async function classSet(command, ...args) {
   $('main').setAttribute('aria-busy', String(++running > 0));
-  const seed = $('seed').value.trim();
-  if (seed) send('seedNextCompile', seed);  // taken first: the worker takes commands in order
-  const { result } = await send(command, Number($('pupils').value), ...args);
+  const { result } = await send(command, Number($('pupils').value), $('seed').value.trim(), ...args);
   $('class-progress').hidden = true;
   say(() => result.text, !result.done);
   $('main').setAttribute('aria-busy', String(--running > 0));
@@ -369,46 +305,12 @@ async function printClassSet() {
   window.print();
 }
 
-/// Opens the puzzle of the number chosen on a class link's chooser, ready to solve with the letters typed into it before.
-async function openNumber() {
-  if (!(await run('chooseClassPuzzle', [location.search, Number($('pupil-number').value)], false, true)).done) return false;
-  storage.write(`class:${location.search}`, $('pupil-number').value);
-  if (!(await compile(false)).offer.puzzle || !(await openText(tr('your puzzle'), shown.puzzle.sheetFile))) return false;
-  await startSolving();
-  return true;
-}
-
-/// A class link: the chooser of the pupil's number, and the puzzle of the number chosen here before.
-async function offerNumbers({ pupils, text }) {
-  $('chooser').hidden = false;
-  $('pupil-number').max = pupils || '';
-  if (text) say(() => text, true);
-  const chosen = storage.read(`class:${location.search}`, (number) => /^\d{1,2}$/.test(number));
-  if (!chosen || text) return false;
-  $('pupil-number').value = chosen;
-  return openNumber();
-}
-
 /// Saves the one-file page with the puzzle inside: whoever opens it solves that puzzle, offline.
 async function exportPage() {
-  const packed = btoa(String.fromCharCode(...new TextEncoder().encode(shown.puzzle.sheetFile)));
-  const page = pageSource ?? await fetch('loopword.html').then((answer) => (answer.ok ? answer.text() : null), () => null);
-  if (!page) return showText($('link-note'), () => tr('The page to save could not be fetched: connect to the internet and try again.'));
-  download('loopword-puzzle.html', page.replace(/<meta name="loopword-puzzle" content="[^"]*">/, `<meta name="loopword-puzzle" content="${packed}">`), 'text/html');
-}
-
-/// Clears the letters and the time of the puzzle on show and starts solving it afresh.
-async function clearPuzzle() {
-  storage.drop([`puzzle:${shown.puzzle.key}`, `square:${shown.puzzle.key}`]);
-  await run('open', ['puzzle', shown.puzzle.sheetFile, true]);
-  await startSolving();
-}
-
-async function forgetAll() {
-  if (!window.confirm(tr('Forget every puzzle and all progress kept in this browser? Use this on a shared computer.'))) return;
-  storage.drop(storage.names());
-  if (shown?.offer.puzzle) await clearPuzzle();
-  say(() => tr('This browser has forgotten its puzzles.'));
+  const page = pageSource ?? await fetch('loopword.html').then((answer) => (answer.ok ? answer.text() : ''), () => '');
+  const { result } = await send('pageWithPuzzle', page);
+  if (result) download('loopword-puzzle.html', result, 'text/html');
+  else noteLink('export', 'unfetched');
 }
 
 /// A click on the figure, at its point in the picture's twips; the figure takes the keys from then on.
@@ -420,21 +322,13 @@ function clickCell(event) {
   run('clickAt', [Math.round(point.x), Math.round(point.y)]);
 }
 
-/// Keys typed while the figure has focus: letters, and the keys the session names; Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y.
+/// Keys typed while the figure has focus go to the session, its letters decomposed; Tab, the function keys and the
+/// browser's own shortcuts (with Control or Alt, but for Z and Y) keep their work.
 function typeInFigure(event) {
-  if (shown?.mode !== 'solving' || event.altKey) return;
-  const key = event.key.toLowerCase();
-  if (event.ctrlKey || event.metaKey) {
-    if (key === 'z' || key === 'y') run(key === 'z' && !event.shiftKey ? 'undo' : 'redo');
-    else return;
-  } else if (/^\p{L}$/u.test(event.key)) {
-    run('type', [event.key.normalize('NFD')[0]]);
-  } else if (event.key === '.') {
-    run('togglePencil');
-  } else if (['Backspace', 'Delete', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'PageDown', 'PageUp'].includes(event.key)) {
-    run('press', [event.key]);
-  } else return;
+  const control = event.ctrlKey || event.metaKey;
+  if (shown?.mode !== 'solving' || event.altKey || /^(Tab|F\d+)$/.test(event.key) || (control && !/^[zy]$/i.test(event.key))) return;
   event.preventDefault();
+  run('key', [event.key.normalize('NFD'), control, event.shiftKey]);
 }
 
 /// F6 solves, F7 checks and F8 turns the pencil on or off, unless a field is being typed in.
@@ -451,17 +345,10 @@ function showKeyboard(view) {
   for (const row of $('keyboard').querySelectorAll('[data-layout]')) row.hidden = row.dataset.layout !== (view.keyboard ?? 'qwerty');
 }
 
+/// A key of the on-screen keyboard: a letter or the key it names.
 function pressKey({ target }) {
-  const key = target.closest('button');
-  if (key?.dataset.key) run('press', [key.dataset.key]);
-  else if (key?.dataset.command === 'check') check();
-  else if (key) run('type', [key.textContent]);
-}
-
-/// Checks the letters and says what Check found, for everyone and for screen readers, unless the session spoke.
-async function check() {
-  const view = await run('check');
-  if (!view.message && view.mode === 'solving') say(() => view.check);
+  const key = target.closest('button:not([data-run])');
+  if (key) run('key', [key.dataset.key ?? key.textContent, false, false]);
 }
 
 const startSolving = async () => shown?.offer.puzzle && shown.mode !== 'solving' && run('startSolving', [], false, true);
@@ -486,16 +373,16 @@ function wire() {
     const button = target.closest('[data-run]');
     if (button) run(button.dataset.run, [], button.hasAttribute('data-asks'));
   });
-  const clicks = { 'face-solve': () => showFace('solve'), 'face-make': () => showFace('make'), compile: () => compile(), check,
+  const clicks = { 'face-solve': () => showFace('solve'), 'face-make': () => showFace('make'), compile: () => run('compile', [$('seed').value.trim()], true, true),
     'theme-keep': () => keepTheme($('theme-words').value, $('theme-title').value), 'theme-clear': () => keepTheme('', ''),
-    'start-over': () => window.confirm(tr('Start this puzzle over? Its letters and time go.')) && clearPuzzle(),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
-    'print-both': () => printSheets(true), 'copy-link': () => copyLink('pupil'), export: exportPage, forget: forgetAll, guide: openGuide, keyboard: pressKey,
-    'hide-timer': () => hideTimer(!shown.timerHidden), 'print-class': printClassSet, 'copy-class-link': () => copyLink('class'), 'open-number': openNumber };
+    'print-both': () => printSheets(true), 'copy-link': () => copyLink('pupil'), export: exportPage, guide: openGuide, keyboard: pressKey,
+    'print-class': printClassSet, 'copy-class-link': () => copyLink('class'),
+    'open-number': () => run('openNumber', [Number($('pupil-number').value)], false, true) };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('choices', 'change', choose);
   on('page-language', 'change', async () => {
-    storage.write('page-language', $('page-language').value);
+    store('page-language', $('page-language').value);
     await readTranslations();
     usePageLanguage($('page-language').value);
   });
@@ -507,7 +394,7 @@ function wire() {
   on('theme-words', 'input', reportTheme);
   on('puzzle-file', 'change', async () => {
     const file = await readFile($('puzzle-file'));
-    if (file) await openText(file.name, new TextDecoder().decode(file.bytes));
+    if (file) await run('open', [file.name, new TextDecoder().decode(file.bytes)], true, true);
   });
   on('picture', 'click', clickCell);
   on('picture', 'keydown', typeInFigure);
@@ -517,55 +404,13 @@ function wire() {
   setInterval(tick, 1000);
 }
 
-/// The puzzle a link (after the #) or a saved page carries, as text; null for none, a warning that stays when damaged.
-function givenPuzzle() {
-  const content = document.querySelector('meta[name=loopword-puzzle]').content;
-  const linked = location.hash.length > 1 ? attempt(() => decodeURIComponent(location.hash.slice(1)), false) : null;
-  const carried = !linked && content ? attempt(() => new TextDecoder().decode(Uint8Array.from(atob(content), (c) => c.charCodeAt(0))), false) : null;
-  if (linked === false) say(() => tr('This link is damaged: the puzzle after its # cannot be read. Ask for the link again.'), true);
-  else if (carried === false) say(() => tr('The puzzle inside this page is damaged and cannot be read.'), true);
-  return linked || carried || null;
-}
-
-/// The choices kept here before they were kept as one text, taken over once: the list language and the theme box.
-function earlierChoices() {
-  const language = storage.read('language', (code) => code in kLanguageNames) ?? pageLanguage;
-  const theme = attempt(() => JSON.parse(storage.read('theme', (text) => attempt(() => typeof JSON.parse(text).words === 'string', false))));
-  storage.drop(['language', 'theme', ...storage.names().filter((name) => name.startsWith('time:'))]);
-  const kept = new URLSearchParams({ language });  // an empty theme is no theme, not a damaged one
-  if (theme?.words) kept.set('theme', theme.words);
-  if (typeof theme?.title === 'string' && theme.title) kept.set('title', theme.title);
-  return kept.toString();
-}
-
-/// Solves the puzzle the link or page carries, else the address's seed makes, else the last one here, else a new one.
-async function openFirstPuzzle() {
-  const given = givenPuzzle();
-  let opened = Boolean(given) && await openText(tr('the puzzle in the link'), given);
-  if (!opened && shown.choices.seed) opened = (await compile(false)).offer.puzzle && await openText(tr('the puzzle made'), shown.puzzle.sheetFile);
-  const last = storage.read('last');
-  if (!opened && last) opened = await openText(tr('the puzzle kept here'), last, false);
-  if (!opened && last) storage.drop(['last']);  // a puzzle kept here that no longer opens goes
-  if (!opened) await compile(false, false);
-  if (!(await startSolving())) show(shown);
-}
-
-/// The first puzzle, with the letters typed into it before: the chooser's on a class link, else openFirstPuzzle's.
+/// Opens the first puzzle: the core reads what the browser kept, the page's address and the puzzle a saved page carries.
 async function firstPuzzle(kept) {
-  await run('restore', [kept, location.search], false, true, false);  // drawn with the puzzle, or before the chooser
-  await reportTheme();
-  const classLink = (await send('readClassLink', location.search)).result;
-  if (classLink.classLink) {
-    show(shown);
-    await offerNumbers(classLink);
-  } else {
-    await openFirstPuzzle();
-  }
-  const [square, position = 1] = (storage.read(`square:${shown.puzzle?.key}`, (text) => /^\d{1,2}(\.\d)?$/.test(text)) ?? '').split('.').map(Number);
-  if (square) await run('select', [square, position]);
+  const carried = document.querySelector('meta[name=loopword-puzzle]').content;
+  await run('start', [kept, location.search, location.hash.slice(1), carried], false, true);
   started = true;
-  storage.write('choices', shown.choices.kept);
   performance.mark('first-puzzle');
+  await reportTheme();
 }
 
 /// The hosted page's service worker keeps it offline; an older version open reloads as the new one once hidden.
@@ -579,13 +424,14 @@ function keepOffline() {
   });
 }
 
-/// Starts the session in the kept or the address's language, its lists fetched as the worker loads; the kept choices.
-async function startSession() {
-  const kept = storage.read('choices', (text) => !/[\s<>]/.test(text)) ?? earlierChoices();
-  const named = new URLSearchParams(location.search).get('language') ?? new URLSearchParams(kept).get('language');
+/// Starts the session in the address's or the kept language, its lists fetched as the worker loads.
+async function startSession(entries) {
+  const earlier = entries.language in kLanguageNames ? entries.language : pageLanguage;  // as an older page kept it
+  const kept = new URLSearchParams(entries.choices ?? `language=${earlier}`);
+  const named = new URLSearchParams(location.search).get('language') ?? kept.get('language');
   const language = named in kLanguageNames ? named : 'en';
   // A new visitor's first puzzle is on Level 1: the hosted page fetches that level first, the rest after the puzzle.
-  const firstLevelOnly = kForm === 'site' && !location.search && [null, '1'].includes(new URLSearchParams(kept ?? '').get('level'));
+  const firstLevelOnly = kForm === 'site' && !location.search && [null, '1'].includes(kept.get('level'));
   const started = startWorker();
   const lists = resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
   await started;
@@ -597,7 +443,6 @@ async function startSession() {
   sessionStarted = true;
   send('useTranslations', kTranslations);  // again once read, if they are still on their way
   send('usePageLanguage', pageLanguage);
-  return kept;
 }
 
 async function main() {
@@ -606,15 +451,14 @@ async function main() {
   if (kForm === 'site' && location.protocol === 'file:') {
     return say(() => tr('This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.'), true);
   }
+  const kept = keptEntries();
   const known = (code) => (code in kLanguageNames ? code : null);
-  const language = known(storage.read('page-language', known)) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en';
+  const language = known(kept['page-language']) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en';
   pageLanguage = language;
   if (language !== 'en') readTranslations().then(() => usePageLanguage(language));
   else usePageLanguage(language);
   wire();
-  const kept = await startSession();
-  await run('view', [], false, true, false);  // what the start-up load said
-  send('hideTimer', storage.read('timer-hidden', (text) => ['0', '1'].includes(text)) === '1');
+  await startSession(kept);
   await firstPuzzle(kept);
   provideLists($('language').value);
   keepOffline();  // after the first puzzle: what the service worker keeps does not compete with it on a slow line

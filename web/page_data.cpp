@@ -39,10 +39,14 @@ val ChoicesData(const Choices& choices) {
   val data = val::object();
   data.set("fields", fields);
   data.set("seed", choices.seed ? std::to_string(*choices.seed) : std::string());
-  Choices kept = choices;  // what the browser keeps for the next visit: not the next compile's seed
-  kept.seed.reset();
-  data.set("kept", kept.Encode());
+  data.set("kept", KeptChoices(choices));
   return data;
+}
+
+std::string KeptChoices(const Choices& choices) {
+  Choices kept = choices;
+  kept.seed.reset();
+  return kept.Encode();
 }
 
 const char* ModeName(Mode mode) {

@@ -4,6 +4,8 @@
 
 #include <emscripten/val.h>
 
+#include <string>
+
 #include "session/view.h"
 
 namespace loopword {
@@ -12,6 +14,8 @@ namespace loopword {
 emscripten::val OfferData(const Offer& offer);
 /// The choices: {fields: each by the id of the page's field that shows it, seed, kept: the text that keeps them}.
 emscripten::val ChoicesData(const Choices& choices);
+/// The choices as the browser keeps them for the next visit: all but the next compile's seed.
+std::string KeptChoices(const Choices& choices);
 /// The page's name of a mode: "idle", "compiling", "puzzle", "solution", "solving" or "closed".
 const char* ModeName(Mode mode);
 

@@ -26,6 +26,8 @@ class PageLanguage {
   void UseTranslations(const emscripten::val& table);
   /// Speaks the language with the two-letter `code` from now on; English for one without translations.
   void Speak(const std::string& code) { code_ = code; }
+  /// The two-letter code of the language the page speaks.
+  [[nodiscard]] const std::string& Code() const { return code_; }
 
   /// `english` of `context` in the page's language, English where there is no translation.
   [[nodiscard]] std::string Translated(const std::string& context, const std::string& english) const;

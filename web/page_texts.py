@@ -8,11 +8,12 @@
       writes the translations the page uses, per language, from the .ts files
 
 The page's texts are every text of its body and every aria-label, placeholder and title attribute, outside
-script, style and elements marked translate="no", that holds a letter; and the first argument of each tr() call in
-its script, a string literal. The page translates them in the context "WebPage", with the core's messages
+script, style and elements marked translate="no", that holds a letter; the first argument of each tr() call in
+its script, a string literal; and the texts its core marks LOOPWORD_TEXT("WebPage", …) in the .cpp files beside it. The page translates them in the context "WebPage", with the core's messages
 (context "Messages"), the sheets' words (context "Sheets") and the cells' names (context "Accessibility")."""
 import html.parser
 import json
+import pathlib
 import re
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -24,6 +25,8 @@ SKIPPED_ELEMENTS = ("script", "style", "head")
 VOID_ELEMENTS = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source", "track", "wbr"}
 LETTER = re.compile(r"[^\W\d_]")
 ESCAPES = {"n": "\n", "t": "\t"}  # the other escapes of a literal stand for the character itself
+CORE_TEXT = re.compile(r'LOOPWORD_TEXT\(\s*"WebPage",\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)\)')
+CORE_LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 TR_CALL = re.compile(r"""(?<!function )\btr\(\s*(?:'((?:[^'\\\n]|\\.)*)'|"((?:[^"\\\n]|\\.)*)"|([^)\s]))""")
 
 
@@ -117,9 +120,18 @@ def translations(ts_path):
     return root.get("language").split("_")[0], table
 
 
+def core_texts(folder):
+    """The texts the page's core (the .cpp files in `folder`) marks for the page, its literals joined."""
+    texts = []
+    for source in sorted(pathlib.Path(folder).glob("*.cpp")):
+        for match in CORE_TEXT.finditer(source.read_text(encoding="utf-8")):
+            texts.append("".join(unescaped(literal) for literal in CORE_LITERAL.findall(match.group(1))))
+    return texts
+
+
 def write_table(index_path, script_path, out_path, ts_paths):
     """The translations of the page's texts, the messages and the sheets' words, per language."""
-    used = set(page_texts(index_path, script_path))
+    used = set(page_texts(index_path, script_path)) | set(core_texts(pathlib.Path(index_path).parent))
     table = {}
     for ts_path in ts_paths:
         language, contexts = translations(ts_path)

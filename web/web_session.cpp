@@ -8,15 +8,18 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
 
+#include "browser_keeping.h"
 #include "display/svg_canvas.h"
 #include "page_data.h"
 #include "page_render.h"
 #include "puzzle/puzzle_file.h"
+#include "puzzle/web_page.h"
 #include "session/session.h"
 #include "words/bundled_lists.h"
 #include "words/language.h"
@@ -65,6 +68,82 @@ const char* KeyboardLayout(Language language) {
   }
 }
 
+// What the page names the puzzles it opens by, and what it tells of the browser's entries and the page's links.
+constexpr Text kPuzzleInLink = LOOPWORD_TEXT("WebPage", "the puzzle in the link");
+constexpr Text kPuzzleMade = LOOPWORD_TEXT("WebPage", "the puzzle made");
+constexpr Text kPuzzleKeptHere = LOOPWORD_TEXT("WebPage", "the puzzle kept here");
+constexpr Text kYourPuzzle = LOOPWORD_TEXT("WebPage", "your puzzle");
+constexpr Text kDamagedLink =
+    LOOPWORD_TEXT("WebPage", "This link is damaged: the puzzle after its # cannot be read. Ask for the link again.");
+constexpr Text kDamagedPage = LOOPWORD_TEXT("WebPage", "The puzzle inside this page is damaged and cannot be read.");
+constexpr Text kStartOverQuestion = LOOPWORD_TEXT("WebPage", "Start this puzzle over? Its letters and time go.");
+constexpr Text kForgetQuestion = LOOPWORD_TEXT(
+    "WebPage", "Forget every puzzle and all progress kept in this browser? Use this on a shared computer.");
+constexpr Text kForgotten = LOOPWORD_TEXT("WebPage", "This browser has forgotten its puzzles.");
+
+/// What the note under the page's links says: of a pupil link ("pupil"), a class link ("class") or the saved page
+/// ("export"), after `outcome`: "from-file" (a page opened from disk has no link to share), "copied", "copy" (the
+/// clipboard refused: the link to copy by hand) or "unfetched" (the page to save could not be had).
+Message LinkNote(const std::string& kind, const std::string& outcome, const std::string& link) {
+  struct Note {
+    const char* kind;
+    const char* outcome;
+    Text text;
+  };
+  static constexpr Note kNotes[] = {
+      {"pupil", "from-file",
+       LOOPWORD_TEXT("WebPage", "This page was opened from a file on this computer, so a link to it works only here. "
+                                "Put the page on a web server to share links, or use \"%1\" and give pupils that file.")},
+      {"pupil", "copied", LOOPWORD_TEXT("WebPage", "The pupil link is copied: paste it where your class will find it. "
+                                                   "It opens this puzzle, ready to solve.")},
+      {"pupil", "copy", LOOPWORD_TEXT("WebPage", "Copy this pupil link: %1")},
+      {"class", "from-file",
+       LOOPWORD_TEXT("WebPage", "This page was opened from a file on this computer, so a class link to it works only "
+                                "here. Put the page on a web server to give your class one link, or use \"%1\".")},
+      {"class", "copied", LOOPWORD_TEXT("WebPage", "The class link is copied: give it to your class. "
+                                                   "Each pupil opens it and chooses their number.")},
+      {"class", "copy", LOOPWORD_TEXT("WebPage", "Copy this class link: %1")},
+      {"export", "unfetched",
+       LOOPWORD_TEXT("WebPage", "The page to save could not be fetched: connect to the internet and try again.")}};
+  const auto* note = std::find_if(std::begin(kNotes), std::end(kNotes),
+                                  [&](const Note& note) { return kind == note.kind && outcome == note.outcome; });
+  if (note == std::end(kNotes)) return {};
+  if (outcome != "from-file") return Message(note->text, {link});
+  return Message(note->text, {Phrase(kind == "pupil" ? LOOPWORD_TEXT("WebPage", "Save as web page")
+                                                     : LOOPWORD_TEXT("WebPage", "Print class set"))});
+}
+
+/// The number `text` writes in `least` to `most` decimal digits; nullopt for other text.
+std::optional<int> Digits(std::string_view text, std::size_t least, std::size_t most) {
+  int number = 0;
+  if (text.size() < least || text.size() > most) return std::nullopt;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
+/// The cell a kept "SQUARE.POSITION" (or "SQUARE", its first cell) names; nullopt for other text.
+std::optional<RingCell> KeptCell(std::string_view text) {
+  const std::size_t dot = std::min(text.find('.'), text.size());
+  const std::string_view square = text.substr(0, dot);
+  const std::string_view position = dot < text.size() ? text.substr(dot + 1) : "1";
+  const std::optional<int> squareNumber = Digits(square, 1, 2);
+  const std::optional<int> positionNumber = Digits(position, 1, 1);
+  if (!squareNumber || !positionNumber) return std::nullopt;
+  return RingCell{*squareNumber, *positionNumber};
+}
+
+/// The entries of `object` (name → text), as the page hands over what the browser keeps.
+std::map<std::string, std::string> Entries(const val& object) {
+  std::map<std::string, std::string> entries;
+  for (const auto& name : emscripten::vecFromJSArray<std::string>(val::global("Object").call<val>("keys", object))) {
+    if (object[name].isString()) entries[name] = object[name].as<std::string>();
+  }
+  return entries;
+}
+
 /// The solving key a key of the page stands for: the DOM's names of the keys, Page Down and Page Up for the squares.
 std::optional<SolvingKey> SolvingKeyNamed(const std::string& name) {
   static const std::map<std::string, SolvingKey> keys = {
@@ -89,7 +168,91 @@ class WebSession {
   /// Renders the view's texts in the language with the two-letter `code` from now on.
   void UsePageLanguage(const std::string& code) { language_.Speak(code); }
 
-  void Compile(bool confirmed) { Take(session_.Compile(confirmed)); }
+  /// Starts the page's visit with what the browser kept (`kept`: entry name → text), the page's address (`query`
+  /// after its "?", `link` after its "#") and the puzzle a saved page carries (`carried`, in base 64). On a class link: the chooser, and the puzzle of the number
+  /// chosen here before; else the first puzzle (OpenFirstPuzzle), with the letters, time and cell kept for it.
+  void Start(const val& kept, const std::string& query, const std::string& link, const std::string& carried) {
+    keeping_ = BrowserKeeping(Entries(kept));
+    query_ = query;
+    if (const Reply loaded = session_.CurrentView().reply; !loaded.done) Warn(loaded.Told());
+    keeping_.Read("page-language", [](const std::string& code) { return LanguageFromCode(code).has_value(); });
+    const std::string earlier = keeping_.EarlierChoices(language_.Code());
+    Restore(keeping_.Read("choices").value_or(earlier), query);  // damaged choices are named and back at their defaults
+    session_.HideTimer(keeping_.Read("timer-hidden", [](const std::string& text) { return text == "0" || text == "1"; }) == "1");
+    const DecodedClassSet classSet = DecodeClassSet(query);
+    if (!classSet.classLink) return OpenFirstPuzzle(link, carried);
+    Warn(classSet.note);
+    const auto number = [](const std::string& text) { return Digits(text, 1, 2).has_value(); };
+    const std::optional<std::string> chosen = keeping_.Read("class:" + query, number);
+    chooser_ = Chooser{classSet.pupils, chosen.value_or(""), true};
+    if (chosen && classSet.note.empty()) return OpenNumber(*Digits(*chosen, 1, 2));
+    Started();
+  }
+
+  /// Opens the puzzle of pupil `number` of the class link the page was opened with, ready to solve, with the letters
+  /// typed into it before; a number that is not the set's is refused.
+  void OpenNumber(int number) {
+    const DecodedClassSet decoded = DecodeClassSet(query_);
+    const Reply chosen = decoded.set ? session_.ChooseClassPuzzle(*decoded.set, number) : Reply{};
+    if (!decoded.set || !chosen.done) return Warn(decoded.set ? chosen.Told() : decoded.note);
+    keeping_.Write("class:" + query_, std::to_string(number));
+    CompileThen([this] {
+      if (OpenMade(kYourPuzzle)) SolveFirst();
+    });
+  }
+
+  /// Starts the puzzle on show over, its letters, time and cell gone; asks first.
+  void StartOver(bool confirmed) {
+    const loopword::View shown = session_.CurrentView();
+    if (!shown.offer.puzzle || !shown.puzzle) return;
+    if (!confirmed) {
+      question_ = Message(kStartOverQuestion);
+      return;
+    }
+    keeping_.Drop("puzzle:" + shown.puzzle->key);
+    keeping_.Drop("square:" + shown.puzzle->key);
+    session_.OpenText(shown.puzzle->sheetFile, "puzzle", true);
+    session_.StartSolving();
+  }
+
+  /// Forgets every puzzle and all progress the browser keeps (the page drops its entries when the view says
+  /// "forget") and starts the puzzle on show over; asks first.
+  void Forget(bool confirmed) {
+    if (!confirmed) {
+      question_ = Message(kForgetQuestion);
+      return;
+    }
+    keeping_.Forget();
+    forgetting_ = true;
+    StartOver(true);
+    Tell(Message(kForgotten));
+  }
+
+  /// Hides the timer or shows it again.
+  void ToggleTimer() { session_.HideTimer(!session_.CurrentView().clock.hidden); }
+
+  /// Puts `note` (LinkNote's kind and outcome, with the link) under the page's links.
+  void NoteLink(const std::string& kind, const std::string& outcome, const std::string& link) {
+    linkNote_ = LinkNote(kind, outcome, link);
+  }
+
+  /// The pupil link to the puzzle on show, for the page at `address`: the puzzle after its "#".
+  std::string PupilLink(const std::string& address) const {
+    const loopword::View shown = session_.CurrentView();
+    if (!shown.puzzle) return "";
+    std::string link = address + "#";
+    for (const char c : PercentEncoded(shown.puzzle->sheetFile)) {
+      link += c == '+' ? "%20" : std::string(1, c);  // a space, written as pupil links have always written it
+    }
+    return link;
+  }
+
+  /// Makes a puzzle, its steps shown, from the decimal `seed` where one is given; a text that is no seed is refused.
+  void Compile(const std::string& seed, bool confirmed) {
+    if (const std::optional<Message> refusal = SeedNextCompile(seed)) return Refuse(*refusal);
+    session_.ShowCompileSteps(true);
+    Take(session_.Compile(confirmed));
+  }
   /// Lets the compile work for up to `milliseconds`, and while it is shown live, for `steps` steps at most: a pace
   /// the page can show.
   void AdvanceCompile(int milliseconds, int steps) {
@@ -100,22 +263,36 @@ class WebSession {
   }
   void PressViewButton(bool confirmed) { Take(session_.PressViewButton(confirmed)); }
   bool Compiling() const { return compiling_; }
-  void ShowCompileSteps(bool shown) { session_.ShowCompileSteps(shown); }
   void StartSolving() { session_.StartSolving(); }
-  void Check() { session_.Check(); }
-  void Reveal() { session_.Reveal(); }
-  void Press(const std::string& key) {
-    if (const auto solvingKey = SolvingKeyNamed(key)) session_.Press(*solvingKey);
+  /// Checks the letters; where the session says nothing of it, Check's report tells what it found.
+  void Check() {
+    const Reply checked = session_.Check();
+    const loopword::View shown = session_.CurrentView();
+    if (checked.Told().empty() && shown.mode == Mode::Solving) Tell(CheckReport(shown.picture));
   }
-  void Type(const std::string& letter) { session_.Type(letter.empty() ? ' ' : letter[0]); }
+  void Reveal() { session_.Reveal(); }
+  /// A key pressed on the figure or the page's keyboard, by its DOM name (a letter decomposed, its accents after it):
+  /// a letter, "." for the pencil, the keys SolvingKeyNamed names; with `control`, Z undoes, Shift+Z or Y redoes.
+  void Key(const std::string& key, bool control, bool shift) {
+    const char first = key.empty() ? '\0' : key[0];
+    const bool letter = ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')) &&
+                        std::all_of(key.begin() + 1, key.end(), [](char c) { return (c & 0x80) != 0; });
+    if (control) {
+      if ((first == 'z' || first == 'Z') && !shift) session_.Undo();
+      else if (first == 'z' || first == 'Z' || first == 'y' || first == 'Y') session_.Redo();
+    } else if (letter) {
+      session_.Type(first);
+    } else if (key == ".") {
+      session_.TogglePencil();
+    } else if (const auto solvingKey = SolvingKeyNamed(key)) {
+      session_.Press(*solvingKey);
+    }
+  }
   void ClickAt(int x, int y) { session_.ClickAt({x, y}); }
-  void Select(int square, int position) { session_.Select({square, position}); }
   void Undo() { session_.Undo(); }
   void Redo() { session_.Redo(); }
   void PauseClock(bool paused) { session_.PauseClock(paused); }
   void TogglePencil() { session_.TogglePencil(); }
-  void HideTimer(bool hidden) { session_.HideTimer(hidden); }
-  void Resume(const std::string& text) { session_.Resume(text); }
   /// Takes what the page's choice field with the id `field` now holds (a box: "true" or "false"): the word list's
   /// level or language (its lists provided first), the difficulty, varied words, one solution, the start word (for
   /// "start-typed" and "start-word" the word typed) or a random one, what pupils may do.
@@ -142,8 +319,10 @@ class WebSession {
     }
   }
   void ChooseTheme(const std::string& words, const std::string& title) { session_.ChooseTheme(words, title); }
-  void MarkSaved() { session_.MarkSaved(); }
-  void Open(const std::string& name, const std::string& text, bool confirmed) { session_.OpenText(text, name, confirmed); }
+  /// Opens the puzzle file `text` named `name`, with the letters, time and counts the browser kept for it.
+  void Open(const std::string& name, const std::string& text, bool confirmed) {
+    OpenWithProgress(name, text, confirmed);
+  }
 
   /// What the theme box says of the words typed so far, and whether they can be kept.
   val CheckTheme(const std::string& words) const {
@@ -154,13 +333,10 @@ class WebSession {
     return report;
   }
 
-  /// Seeds the next compile with the decimal `seed`; a text that is no seed is refused with a message.
-  void SeedNextCompile(const std::string& seed) {
-    if (const auto value = ReadSeed(seed)) {
-      session_.SeedNextCompile(*value);
-    } else {
-      refusal_ = SeedRefusal(seed);
-    }
+  /// The one-file page `page` with the puzzle on show inside, which whoever opens it solves; "" for none.
+  std::string PageWithPuzzleOnShow(const std::string& page) const {
+    const loopword::View shown = session_.CurrentView();
+    return shown.puzzle ? PageWithPuzzle(page, shown.puzzle->sheetFile).value_or("") : "";
   }
 
   /// Takes the choices kept in the browser (`kept`, as Choices::Encode wrote them), then those of the page's
@@ -178,32 +354,14 @@ class WebSession {
       note.Append(choices.note);
     }
     session_.Restore(choices.choices);
-    refusal_ = note;
-  }
-
-  /// What the page's address (`query`, after its "?") says of a class: {classLink, pupils, lines}, the lines saying what
-  /// is wrong with a link cut short or damaged.
-  val ReadClassLink(const std::string& query) const {
-    const DecodedClassSet decoded = DecodeClassSet(query);
-    val link = val::object();
-    link.set("classLink", decoded.classLink);
-    link.set("pupils", decoded.pupils);
-    link.set("text", language_.Rendered(decoded.note));
-    return link;
-  }
-
-  /// Makes the next compile the puzzle of pupil `number` of the class link `query`; a damaged link or a number
-  /// that is not the set's is refused.
-  void ChooseClassPuzzle(const std::string& query, int number) {
-    const DecodedClassSet decoded = DecodeClassSet(query);
-    if (decoded.set) session_.ChooseClassPuzzle(*decoded.set, number);
-    else refusal_ = decoded.note;
+    Warn(note);
   }
 
   /// Makes a class set of `pupils` puzzles with the choices in use, telling `progress` (text, done, total) how far it
   /// got: {done, text, markup}, the markup its printed pages: each puzzle on a page of its own, then the answers
   /// kAnswersPerPage a page.
-  val MakeClassSet(int pupils, const val& progress) {
+  val MakeClassSet(int pupils, const std::string& seed, const val& progress) {
+    if (const std::optional<Message> refusal = SeedNextCompile(seed)) return RunData(Refusal(*refusal));
     std::string pages, answerPages;
     std::vector<std::pair<std::string, std::string>> answers;
     int made = 0;
@@ -223,16 +381,18 @@ class WebSession {
   }
 
   /// The class link of `pupils` puzzles with the choices in use, for the page at `address`: the set made last when it
-  /// is for them, else made now, telling `progress` how far it got. {done, lines, link}.
-  val ClassLink(int pupils, const std::string& address, const val& progress) {
+  /// is for them, else made now (from `seed` when one is given), telling `progress` how far it got. {done, lines, link}.
+  val ClassLink(int pupils, const std::string& seed, const std::string& address, const val& progress) {
     std::optional<ClassSet> set = session_.CurrentView().classSet;
     Reply run;
-    if (!set || set->pupils != pupils) {
+    if (const std::optional<Message> refusal = SeedNextCompile(seed)) {
+      run = Refusal(*refusal);
+    } else if (!set || set->pupils != pupils) {
       run = session_.MakeClassSet(pupils, Told(progress), [](MadePuzzle&&) { return true; });
       set = session_.CurrentView().classSet;
     }
     const loopword::ClassLink link = run.done && set ? ClassLinkOf(*set, address) : loopword::ClassLink{};
-    if (!link.refusal.empty()) run = {{}, false, {link.refusal}, {}, {}};
+    if (!link.refusal.empty()) run = Refusal(link.refusal);
     val result = RunData(run);
     result.set("link", link.link);
     return result;
@@ -261,24 +421,30 @@ class WebSession {
     view.set("offer", OfferData(shown.offer));
     view.set("texts", Texts({{"view-button", language_.Translated("Messages", shown.caption)},
                              {"title", language_.Rendered(shown.windowTitle)},
-                             {"rules-note", language_.Rendered(shown.rulesNote)}}));
+                             {"rules-note", language_.Rendered(shown.rulesNote)},
+                             {"link-note", language_.Rendered(linkNote_)}}));
     view.set("hidden", Flags({{"check", !shown.rules.check}, {"key-check", !shown.rules.check},
                               {"reveal", !shown.rules.reveal}, {"hide-timer", !shown.rules.timer},
-                              {"timer", !shown.clock.shown}}));
+                              {"timer", !shown.clock.shown}, {"chooser", !chooser_}}));
+    if (chooser_ && std::exchange(chooser_->unseen, false)) {  // the number field as the chooser first shows it
+      view.set("number", Texts({{"max", chooser_->pupils > 0 ? std::to_string(chooser_->pupils) : ""},
+                                {"value", chooser_->chosen}}));
+    }
     view.set("pressed", Flags({{"pencil", shown.pencil}, {"hide-timer", shown.clock.hidden}}));
     view.set("unsaved", shown.unsaved);
-    Message told = shown.reply.Told();
-    view.set("done", shown.reply.done && refusal_.empty());
-    if (!refusal_.empty()) told = std::exchange(refusal_, {}).Append(told);  // said by this front end's own checks
-    view.set("message", language_.Rendered(told));
-    view.set("question", language_.Rendered(shown.reply.question));
+    Warn(keeping_.TakeNote());
+    view.set("done", shown.reply.done && !warned_);
+    if (!compiling_) {  // what this front end said is told with the view the command that said it waits for
+      view.set("message", language_.Rendered(ToldWith(std::exchange(refused_, false) ? Message() : shown.reply.Told())));
+      warned_ = false;
+    }
+    view.set("question", language_.Rendered(question_.empty() ? shown.reply.question : std::exchange(question_, {})));
     view.set("choices", ChoicesData(shown.choices));
     view.set("words", WordsMarkup(shown.words, language_));
     view.set("solved", shown.solved);
     view.set("elapsedMs", static_cast<double>(shown.clock.elapsedMs));
     view.set("clockRunning", shown.clock.running);
     view.set("timerHidden", shown.clock.hidden);
-    view.set("check", language_.Rendered(CheckReport(shown.picture)));
     if (shown.puzzle) {  // also a stopped compile's, to print
       val puzzle = val::object();
       puzzle.set("file", shown.puzzle->file);
@@ -288,17 +454,18 @@ class WebSession {
       view.set("keyboard", std::string(KeyboardLayout(shown.puzzle->language)));
     }
     view.set("progress", language_.Rendered(shown.progress));
+    KeepProgress(shown);
+    view.set("keep", KeptChanges());
+    view.set("forget", std::exchange(forgetting_, false));
     return view;
   }
 
-  /// Both sheets of the puzzle on show as they print; nothing without a puzzle.
-  val Sheets() const {
-    val sheets = val::object();
+  /// The puzzle sheet of the puzzle on show as it prints, and its solution sheet after it when asked; "" for none.
+  std::string Sheets(bool withSolution) const {
     const loopword::View shown = session_.CurrentView();
-    if (!shown.puzzle) return sheets;
-    sheets.set("puzzle", SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet"));
-    sheets.set("solution", SheetSvg(shown.puzzle->sheets.solution, "Solution sheet"));
-    return sheets;
+    if (!shown.puzzle) return "";
+    return SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet") +
+           (withSolution ? SheetSvg(shown.puzzle->sheets.solution, "Solution sheet") : "");
   }
 
   /// The bytes the module holds allocated now: flat over many compiles unless something is kept that should not be.
@@ -321,9 +488,153 @@ class WebSession {
     return result;
   }
 
-  /// Follows whether a compile runs from what a command changed.
+  /// Seeds the next compile with the decimal `seed` unless it is empty; what refuses a text that is no seed.
+  std::optional<Message> SeedNextCompile(const std::string& seed) {
+    if (seed.empty()) return std::nullopt;
+    const std::optional<std::uint64_t> value = ReadSeed(seed);
+    if (!value) return SeedRefusal(seed);
+    session_.SeedNextCompile(*value);
+    return std::nullopt;
+  }
+
+  static Reply Refusal(const Message& message) { return {{}, false, {message}, {}, {}}; }
+
+  /// Says `message` instead of what the session last said: this front end refused the command.
+  void Refuse(const Message& message) {
+    Warn(message);
+    refused_ = true;
+  }
+
+  /// Follows whether a compile runs from what a command changed; what was to follow a compile follows its end.
   void Take(const Reply& reply) {
     if (reply.changed.mode) compiling_ = session_.CurrentView().mode == Mode::Compiling;
+    if (compiling_ || !afterCompile_) return;
+    Say(session_.CurrentView().reply);  // what the compile said stays with what follows it
+    std::exchange(afterCompile_, {})();
+  }
+
+  /// Tells what `reply` said with the next view, as a warning when it was not done.
+  void Say(const Reply& reply) {
+    if (reply.done) Tell(reply.Told());
+    else Warn(reply.Told());
+  }
+
+  /// What this front end has to tell, then `replied` unless that was its last line already; nothing more to tell.
+  Message ToldWith(const Message& replied) {
+    Message told = std::exchange(told_, {});
+    const auto& lines = told.Lines();
+    const std::size_t size = replied.Lines().size();
+    if (lines.size() < size || !std::equal(lines.end() - static_cast<std::ptrdiff_t>(size), lines.end(), replied.Lines().begin())) {
+      told.Append(replied);
+    }
+    return told;
+  }
+
+  /// Tells `message` with the next view; a warning stays until the user acts.
+  void Tell(const Message& message) { told_.Append(message); }
+  void Warn(const Message& message) {
+    Tell(message);
+    warned_ = warned_ || !message.empty();
+  }
+
+  /// The puzzle the link or the saved page carries, else the one the address's seed makes, else the one solved here
+  /// last, else a new one.
+  void OpenFirstPuzzle(const std::string& link, const std::string& carried) {
+    if (const auto given = GivenPuzzle(link, carried); given && OpenWithProgress(Named(kPuzzleInLink), *given)) {
+      return SolveFirst();
+    }
+    if (!session_.CurrentView().choices.seed) return OpenLastOrNew();
+    CompileThen([this] {
+      if (OpenMade(kPuzzleMade)) SolveFirst();
+      else OpenLastOrNew();
+    });
+  }
+
+  /// The puzzle after the link's "#", else the one a saved page carries; a damaged one is told of.
+  std::optional<std::string> GivenPuzzle(const std::string& link, const std::string& carried) {
+    if (!link.empty()) {
+      if (std::optional<std::string> text = PercentDecoded(link)) return text;
+      Warn(Message(kDamagedLink));
+    }
+    if (carried.empty()) return std::nullopt;
+    std::optional<std::string> text = Base64Decoded(carried);
+    if (!text) Warn(Message(kDamagedPage));
+    return text;
+  }
+
+  void OpenLastOrNew() {
+    const std::optional<std::string> last = keeping_.Read("last");
+    if (last && OpenWithProgress(Named(kPuzzleKeptHere), *last, false, false)) return SolveFirst();
+    if (last) keeping_.Drop("last");  // a puzzle kept here that no longer opens goes
+    CompileThen([this] { SolveFirst(); });
+  }
+
+  /// Opens the puzzle the compile made, named `name`; whether it opened.
+  bool OpenMade(Text name) {
+    const loopword::View made = session_.CurrentView();
+    return made.offer.puzzle && made.puzzle && OpenWithProgress(Named(name), made.puzzle->sheetFile);
+  }
+
+  /// Opens the puzzle file `text`, resuming the progress the browser kept for it; whether it opened. A puzzle that
+  /// does not open is told of when `told`; progress that no longer fits it goes.
+  bool OpenWithProgress(const std::string& name, const std::string& text, bool confirmed = false, bool told = true) {
+    const Reply opened = session_.OpenText(text, name, confirmed);
+    if (opened.done || told) Say(opened);
+    if (!opened.done || !opened.question.empty()) return false;
+    const loopword::View shown = session_.CurrentView();
+    const std::string key = "puzzle:" + shown.puzzle->key;
+    if (const auto progress = keeping_.Read(key); progress && *progress != shown.puzzle->file) {
+      if (!session_.Resume(*progress).done) keeping_.Drop(key);
+    }
+    return true;
+  }
+
+  /// Solves the first puzzle from the cell selected when it was last left.
+  void SolveFirst() {
+    const loopword::View shown = session_.CurrentView();
+    if (shown.offer.puzzle && shown.mode != Mode::Solving) session_.StartSolving();
+    const auto cell = [](const std::string& text) { return KeptCell(text).has_value(); };
+    if (shown.puzzle) {
+      if (const auto kept = keeping_.Read("square:" + shown.puzzle->key, cell)) session_.Select(*KeptCell(*kept));
+    }
+    Started();
+  }
+
+  /// From now on the choices and the selected cell are kept.
+  void Started() { started_ = true; }
+
+  /// Makes a puzzle without showing its steps, then does `next`.
+  void CompileThen(std::function<void()> next) {
+    afterCompile_ = std::move(next);
+    session_.ShowCompileSteps(false);
+    Take(session_.Compile(false));
+  }
+
+  std::string Named(Text name) const { return language_.Translated(name); }
+
+  /// Keeps the choices, whether the timer is hidden, the puzzle on show for the next visit and, while it is solved,
+  /// its letters, time and selected cell.
+  void KeepProgress(const loopword::View& shown) {
+    if (started_) {
+      keeping_.Write("choices", KeptChoices(shown.choices));
+      keeping_.Write("timer-hidden", shown.clock.hidden ? "1" : "0");
+    }
+    if (!shown.offer.puzzle || !shown.puzzle) return;
+    if (shown.mode == Mode::Solving) {
+      keeping_.Write("puzzle:" + shown.puzzle->key, shown.puzzle->file);
+      if (shown.reading.current && started_) {
+        keeping_.Write("square:" + shown.puzzle->key, std::to_string(shown.reading.current->square) + "." +
+                                                          std::to_string(shown.reading.current->position));
+      }
+    }
+    keeping_.Write("last", shown.puzzle->sheetFile);
+  }
+
+  /// What the browser is to keep from now on: name → text, or null to drop the entry.
+  val KeptChanges() {
+    val changes = val::object();
+    for (const auto& [name, value] : keeping_.TakeChanges()) changes.set(name, value ? val(*value) : val::null());
+    return changes;
   }
 
   SessionSetup Setup(Language language) {
@@ -336,8 +647,25 @@ class WebSession {
 
   PageLanguage language_;  // declared before the session, which reads the sheets' words from it
   Session session_;
-  Message refusal_;  // what the page's own input checks said, told with the next view
+  BrowserKeeping keeping_;
+  std::string query_;  // the page's address after its "?"
+  /// A class link's chooser of the pupil's number: the set's size (0 when the link is damaged), the number chosen here
+  /// before, and whether the page has yet to fill its field.
+  struct Chooser {
+    int pupils = 0;
+    std::string chosen;
+    bool unseen = true;
+  };
+  std::optional<Chooser> chooser_;
+  Message told_;      // what this front end says with the next view: its own checks, the first puzzle's notes
+  bool warned_ = false;  // whether that is a warning
+  bool refused_ = false;  // whether that is all there is to tell: this front end refused the command
+  Message question_;  // a question of this front end's, asked with the next view
+  Message linkNote_;  // the note under the page's links
+  bool forgetting_ = false;  // the page is to drop every entry the browser keeps for it
+  bool started_ = false;     // the first puzzle is back where it was left: from now on its cell and the choices are kept
   bool compiling_ = false;
+  std::function<void()> afterCompile_;  // what the start does once the compile it asked for ends
 };
 
 namespace {
@@ -382,34 +710,31 @@ EMSCRIPTEN_BINDINGS(loopword) {
   emscripten::function("newSession", &NewSession, emscripten::allow_raw_pointers());
   emscripten::function("provideLists", &ProvideLists);
   emscripten::class_<WebSession>("Session")
+      .function("start", &WebSession::Start)
+      .function("openNumber", &WebSession::OpenNumber)
+      .function("startOver", &WebSession::StartOver)
+      .function("forget", &WebSession::Forget)
+      .function("toggleTimer", &WebSession::ToggleTimer)
+      .function("noteLink", &WebSession::NoteLink)
+      .function("pupilLink", &WebSession::PupilLink)
       .function("useTranslations", &WebSession::UseTranslations)
       .function("usePageLanguage", &WebSession::UsePageLanguage)
       .function("compile", &WebSession::Compile)
       .function("compiling", &WebSession::Compiling)
-      .function("showCompileSteps", &WebSession::ShowCompileSteps)
       .function("startSolving", &WebSession::StartSolving)
       .function("check", &WebSession::Check)
       .function("reveal", &WebSession::Reveal)
-      .function("press", &WebSession::Press)
-      .function("type", &WebSession::Type)
+      .function("key", &WebSession::Key)
       .function("clickAt", &WebSession::ClickAt)
-      .function("select", &WebSession::Select)
       .function("undo", &WebSession::Undo)
       .function("redo", &WebSession::Redo)
       .function("pauseClock", &WebSession::PauseClock)
       .function("togglePencil", &WebSession::TogglePencil)
-      .function("hideTimer", &WebSession::HideTimer)
-      .function("resume", &WebSession::Resume)
       .function("choose", &WebSession::Choose)
       .function("chooseTheme", &WebSession::ChooseTheme)
       .function("checkTheme", &WebSession::CheckTheme)
-      .function("seedNextCompile", &WebSession::SeedNextCompile)
-      .function("restore", &WebSession::Restore)
+      .function("pageWithPuzzle", &WebSession::PageWithPuzzleOnShow)
       .function("chooseWordList", &WebSession::ChooseWordList)
-      .function("chooseLanguage", &WebSession::ChooseLanguage)
-      .function("markSaved", &WebSession::MarkSaved)
-      .function("readClassLink", &WebSession::ReadClassLink)
-      .function("chooseClassPuzzle", &WebSession::ChooseClassPuzzle)
       .function("makeClassSet", &WebSession::MakeClassSet)
       .function("classLink", &WebSession::ClassLink)
       .function("open", &WebSession::Open)

@@ -11,8 +11,9 @@ const kReporting = new Set(['makeClassSet', 'classLink']);
 
 /// Lets the running compile advance until it ends, showing each slice, and answers the compile commands then.
 async function advance(module) {
-  while (loopword.compiling()) {
+  for (;;) {
     module._loopword_advance_compile(kSlice, kSteps);
+    if (!loopword.compiling()) break;  // the view the compile commands wait for tells what the compile said
     postMessage({ view: loopword.view() });
     await new Promise((resume) => setTimeout(resume, 0));  // the commands that came meanwhile, Stop among them
   }

@@ -11,11 +11,13 @@ namespace loopword {
 /// The empty slot of the web page that a puzzle goes into.
 inline constexpr std::string_view kPagePuzzleSlot = R"(<meta name="loopword-puzzle" content="">)";
 
-/// `page` with the puzzle file text `puzzle` in its slot, in base64 so that no character of it can
-/// end the slot; nullopt when the page has no empty slot.
+/// `page` with the puzzle file text `puzzle` in its slot (in place of a puzzle there), in base64 so that no
+/// character of it can end the slot; nullopt when the page has no slot.
 std::optional<std::string> PageWithPuzzle(std::string_view page, std::string_view puzzle);
 
 /// `bytes` in base64 (RFC 4648, with padding).
 std::string Base64(std::string_view bytes);
+/// The bytes base64 `text` stands for (its padding may be left off); nullopt for text that is not base64.
+std::optional<std::string> Base64Decoded(std::string_view text);
 
 }  // namespace loopword

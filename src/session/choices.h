@@ -84,6 +84,11 @@ std::optional<std::uint64_t> ReadSeed(std::string_view text);
 /// What the user is told when `text` is given as a seed and is none.
 Message SeedRefusal(std::string_view text);
 
+/// `text` for an address: letters, digits and "-_.~" as they are, a space as "+", every other byte as "%XX".
+std::string PercentEncoded(std::string_view text);
+/// `text` of an address with "%XX" made bytes and "+" a space; nullopt for a "%" without two hex digits.
+std::optional<std::string> PercentDecoded(std::string_view text);
+
 /// Reads `text` as Choices::Encode writes it (a leading "?" or "#" is skipped). A value that cannot be read
 /// leaves its choice at the default and is named in the note; names it does not know are passed over, so
 /// addresses may carry more. The start word and theme words are read by the rules of the decoded language.

@@ -356,7 +356,11 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   EXPECT_NE(saved.find("\n# progress time=61 checks=2 revealed=1\n"), std::string::npos) << saved;
   const std::map<std::string_view, std::string_view> base64 = {  // the standard's examples, and its last two digits
       {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foobar", "Zm9vYmFy"}, {"\xFF\xFE<\"/>", "//48Ii8+"}};
-  for (const auto& [bytes, text] : base64) EXPECT_EQ(Base64(bytes), text);
+  for (const auto& [bytes, text] : base64) {
+    EXPECT_EQ(Base64(bytes), text);
+    EXPECT_EQ(Base64Decoded(text), bytes) << text;
+  }
+  for (const std::string_view damaged : {"Zm9v!", "Zm9vY", "Zg=\n", "Z==="}) EXPECT_EQ(Base64Decoded(damaged), std::nullopt) << damaged;
   const std::string sheetFile = session->CurrentView().puzzle->sheetFile;
   EXPECT_EQ(PageWithPuzzle("<head>" + std::string(kPagePuzzleSlot) + "</head>", sheetFile),
             "<head><meta name=\"loopword-puzzle\" content=\"" + Base64(sheetFile) + "\"></head>");
@@ -365,6 +369,8 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   EXPECT_EQ(carried.puzzles[0].puzzle.placements, PuzzleOf(*session).placements) << "a web page carries the puzzle";
   EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed") || line.starts_with("# progress"); }));
   EXPECT_EQ(PageWithPuzzle("<head></head>", sheetFile), std::nullopt) << "no slot";
+  EXPECT_EQ(PageWithPuzzle(*PageWithPuzzle(kPagePuzzleSlot, "an older puzzle"), sheetFile), PageWithPuzzle(kPagePuzzleSlot, sheetFile))
+      << "a page that carries a puzzle carries the new one instead";
   std::string damagedLetters = saved;
   damagedLetters.replace(damagedLetters.find("# typed 04 ") + 11, 8, "QQ");
   const View before = session->CurrentView();

@@ -392,7 +392,7 @@ describe('the page as a file', () => {
     await page.setInputFiles('#puzzle-file', { name: `${markup}.loopword`, mimeType: 'text/plain', buffer: Buffer.from('not a puzzle\n') });
     await page.waitForFunction((name) => document.querySelector('#message').textContent.includes(name), `${markup}.loopword`);
     const original = await savePuzzle(page);
-    await page.click('#copy-link');
+    await press(page, '#copy-link');
     assert.match(await page.textContent('#link-note'), /works only here[^]*Save as web page/);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'export');
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
