@@ -410,6 +410,7 @@ async function firstPuzzle(kept) {
   await run('start', [kept, location.search, location.hash.slice(1), carried], false, true);
   started = true;
   performance.mark('first-puzzle');
+  await new Promise((idle) => (window.requestIdleCallback ?? setTimeout)(idle));  // shown before more is fetched
   await reportTheme();
 }
 
