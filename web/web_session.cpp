@@ -169,8 +169,9 @@ class WebSession {
   void UsePageLanguage(const std::string& code) { language_.Speak(code); }
 
   /// Starts the page's visit with what the browser kept (`kept`: entry name → text), the page's address (`query`
-  /// after its "?", `link` after its "#") and the puzzle a saved page carries (`carried`, in base 64). On a class link: the chooser, and the puzzle of the number
-  /// chosen here before; else the first puzzle (OpenFirstPuzzle), with the letters, time and cell kept for it.
+  /// after its "?", `link` after its "#") and the puzzle a saved page carries (`carried`, in base 64). On a class
+  /// link: the chooser, and the puzzle of the number chosen here before; else the first puzzle (OpenFirstPuzzle),
+  /// with the letters, time and cell kept for it.
   void Start(const val& kept, const std::string& query, const std::string& link, const std::string& carried) {
     keeping_ = BrowserKeeping(Entries(kept));
     query_ = query;
@@ -178,7 +179,8 @@ class WebSession {
     keeping_.Read("page-language", [](const std::string& code) { return LanguageFromCode(code).has_value(); });
     const std::string earlier = keeping_.EarlierChoices(language_.Code());
     Restore(keeping_.Read("choices").value_or(earlier), query);  // damaged choices are named and back at their defaults
-    session_.HideTimer(keeping_.Read("timer-hidden", [](const std::string& text) { return text == "0" || text == "1"; }) == "1");
+    const auto flag = [](const std::string& text) { return text == "0" || text == "1"; };
+    session_.HideTimer(keeping_.Read("timer-hidden", flag) == "1");
     const DecodedClassSet classSet = DecodeClassSet(query);
     if (!classSet.classLink) return OpenFirstPuzzle(link, carried);
     Warn(classSet.note);
@@ -193,8 +195,8 @@ class WebSession {
   /// typed into it before; a number that is not the set's is refused.
   void OpenNumber(int number) {
     const DecodedClassSet decoded = DecodeClassSet(query_);
-    const Reply chosen = decoded.set ? session_.ChooseClassPuzzle(*decoded.set, number) : Reply{};
-    if (!decoded.set || !chosen.done) return Warn(decoded.set ? chosen.Told() : decoded.note);
+    if (!decoded.set) return Refuse(decoded.note);
+    if (!session_.ChooseClassPuzzle(*decoded.set, number).done) return;  // its reply says why
     keeping_.Write("class:" + query_, std::to_string(number));
     CompileThen([this] {
       if (OpenMade(kYourPuzzle)) SolveFirst();
@@ -231,7 +233,7 @@ class WebSession {
   /// Hides the timer or shows it again.
   void ToggleTimer() { session_.HideTimer(!session_.CurrentView().clock.hidden); }
 
-  /// Puts `note` (LinkNote's kind and outcome, with the link) under the page's links.
+  /// Puts the note on `outcome` for a link of `kind` (as LinkNote reads them, with the link) under the page's links.
   void NoteLink(const std::string& kind, const std::string& outcome, const std::string& link) {
     linkNote_ = LinkNote(kind, outcome, link);
   }
