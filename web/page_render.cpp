@@ -89,30 +89,8 @@ std::string HtmlEscaped(const std::string& text) {
 
 namespace {
 
-// What the page reads out for the figure and the word list, as the window does.
-constexpr Text kCell = LOOPWORD_TEXT("Accessibility", "Square %1, cell %2: %3");
-constexpr Text kEmpty = LOOPWORD_TEXT("Accessibility", "empty");
-constexpr Text kHint = LOOPWORD_TEXT("Accessibility", "hint %1");
-constexpr Text kWrong = LOOPWORD_TEXT("Accessibility", "%1, wrong");
-constexpr Text kPencil = LOOPWORD_TEXT("Accessibility", "%1, pencil");
-constexpr Text kFound = LOOPWORD_TEXT("Accessibility", "%1 (found)");
-
 std::string CellId(int square, int position) {
   return "cell-" + std::to_string(square) + "-" + std::to_string(position);
-}
-
-/// What a screen reader says of a cell's content.
-std::string CellContent(const CellReading& cell, const PageLanguage& language) {
-  const std::string letter(1, cell.letter);
-  const auto with = [&](const Text& pattern) { return FillText(language.Translated(pattern), {letter}); };
-  switch (cell.shows) {
-    case CellShows::Hint: return with(kHint);
-    case CellShows::Wrong: return with(kWrong);
-    case CellShows::Pencil: return with(kPencil);
-    case CellShows::Letter: return letter;
-    case CellShows::Empty: break;
-  }
-  return language.Translated(kEmpty);
 }
 
 }  // namespace
@@ -124,13 +102,11 @@ std::string FigureMarkup(const std::string& svg, const FigureReading& reading, c
   }
   if (reading.sheet == Sheet::Figure) return markup;
   const std::string current = CursorCellId(reading);
-  const std::string square = language.Translated(kCell);
   for (int s = 1; s <= kSquareCount; ++s) {
     markup += R"(<div class="visually-hidden" role="row">)";
     for (int p = 1; p <= kRingSize; ++p) {
       const std::string id = CellId(s, p);
-      const CellReading& cell = reading.cells[s][p];
-      const std::string said = FillText(square, {std::to_string(s), std::to_string(p), CellContent(cell, language)});
+      const std::string said = language.Rendered(CellSaid({s, p}, reading.cells[s][p]));
       markup += R"(<div role="gridcell" id=")" + id + R"(" aria-selected=")" + (id == current ? "true" : "false") + "\">" +
                 HtmlEscaped(said) + "</div>";
     }
@@ -156,7 +132,7 @@ std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage
       markup += shown + "</li>";
       continue;
     }
-    const std::string said = FillText(language.Translated(kFound), {listed.Shown()});
+    const std::string said = language.Rendered(WordSaid(listed));
     markup += R"(<span aria-hidden="true">)" + shown + R"(</span><span class="visually-hidden">)" + HtmlEscaped(said) +
               "</span></li>";
   }

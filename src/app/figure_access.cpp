@@ -9,6 +9,7 @@
 #include <array>
 
 #include "app/picture_box.h"
+#include "app/translations.h"
 #include "display/units.h"
 #include "play/cells.h"
 
@@ -37,23 +38,8 @@ QString SheetName(const FigureReading& reading) {
 QString WordListText(const std::vector<ListedWord>& words) {
   if (words.empty()) return {};
   QStringList shown;
-  for (const ListedWord& listed : words) {
-    const QString word = QString::fromStdString(listed.Shown());
-    shown << (listed.found ? QCoreApplication::translate("Accessibility", "%1 (found)").arg(word) : word);
-  }
+  for (const ListedWord& listed : words) shown << ShownText(WordSaid(listed));
   return QCoreApplication::translate("Accessibility", "Words: %1").arg(shown.join(QStringLiteral(", ")));
-}
-
-QString CellContent(const CellReading& reading) {
-  const QString letter(QChar::fromLatin1(reading.letter));
-  switch (reading.shows) {
-    case CellShows::Hint: return QCoreApplication::translate("Accessibility", "hint %1").arg(letter);
-    case CellShows::Letter: return letter;
-    case CellShows::Wrong: return QCoreApplication::translate("Accessibility", "%1, wrong").arg(letter);
-    case CellShows::Pencil: return QCoreApplication::translate("Accessibility", "%1, pencil").arg(letter);
-    case CellShows::Empty: break;
-  }
-  return QCoreApplication::translate("Accessibility", "empty");
 }
 
 QString RowName(int square) { return QCoreApplication::translate("Accessibility", "Square %1").arg(square); }
@@ -114,10 +100,7 @@ class RingCellPart final : public FigurePart, public QAccessibleTableCellInterfa
 
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !picture_) return {};
-    return QCoreApplication::translate("Accessibility", "Square %1, cell %2: %3")
-        .arg(cell_.square)
-        .arg(cell_.position)
-        .arg(CellContent(picture_->Reading().cells[cell_.square][cell_.position]));
+    return ShownText(CellSaid(cell_, picture_->Reading().cells[cell_.square][cell_.position]));
   }
   QRect rect() const override { return OnScreen(CellPixels(cell_)); }
   QAccessible::Role role() const override { return QAccessible::Cell; }

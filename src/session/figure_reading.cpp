@@ -8,6 +8,26 @@ namespace loopword {
 
 namespace {
 
+constexpr Text kCellSaid = LOOPWORD_TEXT("Accessibility", "Square %1, cell %2: %3");
+constexpr Text kEmpty = LOOPWORD_TEXT("Accessibility", "empty");
+constexpr Text kHint = LOOPWORD_TEXT("Accessibility", "hint %1");
+constexpr Text kWrong = LOOPWORD_TEXT("Accessibility", "%1, wrong");
+constexpr Text kPencil = LOOPWORD_TEXT("Accessibility", "%1, pencil");
+constexpr Text kFound = LOOPWORD_TEXT("Accessibility", "%1 (found)");
+
+/// What a screen reader says of a cell's content.
+Phrase CellContent(const CellReading& reading) {
+  const std::string letter(1, reading.letter);
+  switch (reading.shows) {
+    case CellShows::Hint: return Phrase(kHint, {letter});
+    case CellShows::Wrong: return Phrase(kWrong, {letter});
+    case CellShows::Pencil: return Phrase(kPencil, {letter});
+    case CellShows::Letter: return Phrase(letter);
+    case CellShows::Empty: break;
+  }
+  return Phrase(kEmpty);
+}
+
 /// Whether each ring cell is among `cells`, a shared cell from either of its squares.
 CellArray<bool> AmongCells(const std::vector<RingCell>& cells) {
   CellArray<bool> among{};
@@ -59,6 +79,14 @@ FigureReading ReadFigure(const SheetView& picture, Mode mode, std::vector<Listed
   }
   if (picture.sheet == Sheet::Solving) reading.current = picture.cursor;
   return reading;
+}
+
+Message CellSaid(RingCell cell, const CellReading& reading) {
+  return Message(kCellSaid, {cell.square, cell.position, CellContent(reading)});
+}
+
+Message WordSaid(const ListedWord& word) {
+  return word.found ? Message(kFound, {word.Shown()}) : Message(Phrase(word.Shown()));
 }
 
 }  // namespace loopword

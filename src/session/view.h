@@ -185,5 +185,9 @@ Message CheckReport(const SheetView& picture);
 /// solving grid with its selected cell, or nothing on the figure alone (being filled while `mode` is Compiling);
 /// with the words to find.
 FigureReading ReadFigure(const SheetView& picture, Mode mode, std::vector<ListedWord> words);
+/// What a screen reader says of ring cell `cell` showing `reading`: "Square 5, cell 3: hint A".
+Message CellSaid(RingCell cell, const CellReading& reading);
+/// What a screen reader says of a word of the list: the word or its clue, "(found)" after it once found.
+Message WordSaid(const ListedWord& word);
 
 }  // namespace loopword

@@ -27,7 +27,7 @@ cases=(
   "loopword_de.ts: unfinished [Sheets] SOLUTION"
   "sed -i 's|>Keep</button>|>Use these words</button>|' tree/web/index.html"
   "loopword_es.ts: new [WebPage] Use these words"
-  "sed -i 's|\"Accessibility\", \"empty\"|\"Accessibility\", \"vacant\"|' tree/web/page_render.cpp"
+  "sed -i 's|\"Accessibility\", \"empty\"|\"Accessibility\", \"vacant\"|' tree/src/session/figure_reading.cpp"
   "loopword_pt.ts: new [Accessibility] vacant"
   "sed -i 's|Making a puzzle</h2>|Making puzzles</h2>|' tree/docs/guide.html"
   "docs/guide.pt.html: made from another version of docs/guide.html"
