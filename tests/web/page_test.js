@@ -285,6 +285,9 @@ describe('the page for a pupil', () => {
     }
     await settled(page);
     assert.deepEqual((await readGrid(page)).rings, typed, 'keys typed into fields');
+    await press(page, '#compile');  // "abc" is no seed: nothing is made, nothing asked, the letters stay
+    assert.match(await page.textContent('#message'), /^The seed "abc" is not a whole number[^]*no puzzle was made\.$/);
+    assert.deepEqual((await readGrid(page)).rings, typed, 'a seed that is none');
     await page.click('#face-solve');
     await press(page, 'A');
     const { rings: typedMore } = await readGrid(page);
