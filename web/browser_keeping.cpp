@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/plain_text.h"
 #include "session/choices.h"
 #include "words/language.h"
 
@@ -13,21 +14,6 @@ namespace loopword {
 
 namespace {
 constexpr Text kDamagedEntry = LOOPWORD_TEXT("WebPage", "A damaged entry this browser kept for the page was dropped.");
-
-/// `code` (a UTF-16 unit, a lone surrogate read as U+FFFD) in UTF-8 after `text`.
-void AppendUtf8(std::string& text, unsigned code) {
-  if (code >= 0xD800 && code <= 0xDFFF) code = 0xFFFD;
-  if (code < 0x80) {
-    text += static_cast<char>(code);
-  } else if (code < 0x800) {
-    text += static_cast<char>(0xC0 | code >> 6);
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    text += static_cast<char>(0xE0 | code >> 12);
-    text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 /// The JSON string that starts at `at` in `text`, `at` moved past it; nullopt where none starts there.
 std::optional<std::string> JsonString(std::string_view text, std::size_t& at) {
@@ -49,7 +35,7 @@ std::optional<std::string> JsonString(std::string_view text, std::size_t& at) {
           std::from_chars(&text[at + 1], &text[at + 5], code, 16).ptr != &text[at + 5]) {
         return std::nullopt;
       }
-      AppendUtf8(read, code);
+      AppendCharacter(read, code >= 0xD800 && code <= 0xDFFF ? 0xFFFD : code);  // a lone surrogate: unreadable
       at += 4;
     }
   }

@@ -38,7 +38,6 @@ val ChoicesData(const Choices& choices) {
   fields.set("allow-timer", choices.pupils.timer);
   val data = val::object();
   data.set("fields", fields);
-  data.set("seed", choices.seed ? std::to_string(*choices.seed) : std::string());
   data.set("kept", KeptChoices(choices));
   return data;
 }

@@ -12,7 +12,7 @@ namespace loopword {
 
 /// The commands on offer: {commands, puzzle, solving, check, reveal, viewButton, undo, redo}.
 emscripten::val OfferData(const Offer& offer);
-/// The choices: {fields: each by the id of the page's field that shows it, seed, kept: the text that keeps them}.
+/// The choices: {fields: each by the id of the page's field that shows it, kept: the text that keeps them}.
 emscripten::val ChoicesData(const Choices& choices);
 /// The choices as the browser keeps them for the next visit: all but the next compile's seed.
 std::string KeptChoices(const Choices& choices);

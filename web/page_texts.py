@@ -9,7 +9,8 @@
 
 The page's texts are every text of its body and every aria-label, placeholder and title attribute, outside
 script, style and elements marked translate="no", that holds a letter; the first argument of each tr() call in
-its script, a string literal; and the texts its core marks LOOPWORD_TEXT("WebPage", …) in the .cpp files beside it. The page translates them in the context "WebPage", with the core's messages
+its script, a string literal; and the texts its core marks LOOPWORD_TEXT("WebPage", …) in the .cpp files beside
+it. The page translates them in the context "WebPage", with the core's messages
 (context "Messages"), the sheets' words (context "Sheets") and the cells' names (context "Accessibility")."""
 import html.parser
 import json

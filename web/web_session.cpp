@@ -113,24 +113,13 @@ Message LinkNote(const std::string& kind, const std::string& outcome, const std:
                                                      : LOOPWORD_TEXT("WebPage", "Print class set"))});
 }
 
-/// The number `text` writes in `least` to `most` decimal digits; nullopt for other text.
-std::optional<int> Digits(std::string_view text, std::size_t least, std::size_t most) {
-  int number = 0;
-  if (text.size() < least || text.size() > most) return std::nullopt;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-  }
-  return number;
-}
-
 /// The cell a kept "SQUARE.POSITION" (or "SQUARE", its first cell) names; nullopt for other text.
 std::optional<RingCell> KeptCell(std::string_view text) {
   const std::size_t dot = std::min(text.find('.'), text.size());
   const std::string_view square = text.substr(0, dot);
   const std::string_view position = dot < text.size() ? text.substr(dot + 1) : "1";
-  const std::optional<int> squareNumber = Digits(square, 1, 2);
-  const std::optional<int> positionNumber = Digits(position, 1, 1);
+  const std::optional<int> squareNumber = WholeNumber(square, 0, 99);
+  const std::optional<int> positionNumber = WholeNumber(position, 0, 9);
   if (!squareNumber || !positionNumber) return std::nullopt;
   return RingCell{*squareNumber, *positionNumber};
 }
@@ -184,10 +173,10 @@ class WebSession {
     const DecodedClassSet classSet = DecodeClassSet(query);
     if (!classSet.classLink) return OpenFirstPuzzle(link, carried);
     Warn(classSet.note);
-    const auto number = [](const std::string& text) { return Digits(text, 1, 2).has_value(); };
+    const auto number = [](const std::string& text) { return WholeNumber(text, 0, 99).has_value(); };
     const std::optional<std::string> chosen = keeping_.Read("class:" + query, number);
     chooser_ = Chooser{classSet.pupils, chosen.value_or(""), true};
-    if (chosen && classSet.note.empty()) return OpenNumber(*Digits(*chosen, 1, 2));
+    if (chosen && classSet.note.empty()) return OpenNumber(*WholeNumber(*chosen, 0, 99));
     Started();
   }
 
@@ -417,9 +406,6 @@ class WebSession {
     view.set("mode", std::string(ModeName(shown.mode)));
     view.set("figure", FigureMarkup(SheetSvg(shown.picture, "", SvgSurface::Screen), shown.reading, language_));
     view.set("cursorCell", CursorCellId(shown.reading));
-    if (shown.reading.current) {
-      view.set("cursor", std::to_string(shown.reading.current->square) + "." + std::to_string(shown.reading.current->position));
-    }
     view.set("offer", OfferData(shown.offer));
     view.set("texts", Texts({{"view-button", language_.Translated("Messages", shown.caption)},
                              {"title", language_.Rendered(shown.windowTitle)},
@@ -446,10 +432,8 @@ class WebSession {
     view.set("solved", shown.solved);
     view.set("elapsedMs", static_cast<double>(shown.clock.elapsedMs));
     view.set("clockRunning", shown.clock.running);
-    view.set("timerHidden", shown.clock.hidden);
     if (shown.puzzle) {  // also a stopped compile's, to print
       val puzzle = val::object();
-      puzzle.set("file", shown.puzzle->file);
       puzzle.set("sheetFile", shown.puzzle->sheetFile);
       puzzle.set("key", shown.puzzle->key);
       view.set("puzzle", puzzle);

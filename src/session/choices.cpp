@@ -42,14 +42,6 @@ void Put(std::string& text, std::string_view name, std::string_view value) {
   text.append(name).append("=").append(PercentEncoded(value));
 }
 
-template <typename Number>
-std::optional<Number> WholeNumber(std::string_view text, Number least, Number most) {
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < least || value > most) return std::nullopt;
-  return value;
-}
-
 std::optional<bool> Switch(std::string_view text) {
   if (text == "1") return true;
   if (text == "0") return false;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -78,6 +79,16 @@ struct DecodedChoices {
   /// Empty when every pair was read; else names the choices that were damaged and are back at their defaults.
   Message note;
 };
+
+/// The whole number from `least` to `most` that `text` writes in decimal digits and nothing else; nullopt for other
+/// text.
+template <typename Number>
+std::optional<Number> WholeNumber(std::string_view text, Number least, Number most) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < least || value > most) return std::nullopt;
+  return value;
+}
 
 /// The seed `text` names: a whole number from 0 to 2^64 - 1 in decimal digits; nullopt for any other text.
 std::optional<std::uint64_t> ReadSeed(std::string_view text);
