@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "board/message.h"
+#include "board/whole_number.h"
 #include "board/puzzle.h"
 #include "words/language.h"
 
@@ -79,16 +80,6 @@ struct DecodedChoices {
   /// Empty when every pair was read; else names the choices that were damaged and are back at their defaults.
   Message note;
 };
-
-/// The whole number from `least` to `most` that `text` writes in decimal digits and nothing else; nullopt for other
-/// text.
-template <typename Number>
-std::optional<Number> WholeNumber(std::string_view text, Number least, Number most) {
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < least || value > most) return std::nullopt;
-  return value;
-}
 
 /// The seed `text` names: a whole number from 0 to 2^64 - 1 in decimal digits; nullopt for any other text.
 std::optional<std::uint64_t> ReadSeed(std::string_view text);
