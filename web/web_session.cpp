@@ -293,7 +293,7 @@ class WebSession {
     CompileOptions fill{choices.varied, choices.unique, {}, choices.difficulty};
     PupilRules pupils = choices.pupils;
     if (field == "level") {
-      ChooseWordList(std::atoi(value.c_str()), "", "");
+      if (const std::optional<int> level = WholeNumber(value, kOwnList, 3)) ChooseWordList(*level, "", "");
     } else if (field == "language") {
       ChooseLanguage(value);
     } else if (field == "start-random") {

@@ -3,19 +3,22 @@
 #include "board/geometry.h"
 
 #include <algorithm>
-#include <charconv>
+#include <limits>
+
+#include "board/whole_number.h"
 
 namespace loopword {
 
 namespace {
 
+/// Reads the whole number before the first "," of `text` into `value` and passes over it and the comma; false when
+/// that field is no whole number.
 bool ReadField(std::string_view& text, int& value) {
-  const char* begin = text.data();
-  const char* end = text.data() + text.size();
-  auto [next, error] = std::from_chars(begin, end, value);
-  if (error != std::errc() || next == begin) return false;
-  text.remove_prefix(static_cast<std::size_t>(next - begin));
-  if (!text.empty() && text.front() == ',') text.remove_prefix(1);
+  const std::size_t comma = std::min(text.find(','), text.size());
+  const std::optional<int> number = WholeNumber(text.substr(0, comma), 0, std::numeric_limits<int>::max());
+  if (!number) return false;
+  value = *number;
+  text.remove_prefix(std::min(comma + 1, text.size()));
   return true;
 }
 

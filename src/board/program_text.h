@@ -71,6 +71,9 @@ inline constexpr Text kRingNotWord = LOOPWORD_TEXT("Messages", "the ring %1 is n
 inline constexpr Text kWordRepeated = LOOPWORD_TEXT("Messages", "the word %1 is already in square %2");
 inline constexpr Text kSharedCellDisagrees = LOOPWORD_TEXT("Messages", "square %1 disagrees with square %2 at a shared cell");
 
+/// Why a file could not be written where a folder has its name: every writer of files says it so.
+inline constexpr Text kFolderInTheWay = LOOPWORD_TEXT("Messages", "A folder of that name is in the way.");
+
 
 }  // namespace texts
 

@@ -5,7 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 #include <algorithm>
-#include <charconv>
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "board/plain_text.h"
+#include "board/whole_number.h"
 #include "grade/graded_sheet.h"
 #include "input/start_word.h"
 #include "output/booklet.h"
@@ -64,14 +65,6 @@ struct Options {
   bool grade = false;
   std::string gradeFile;
 };
-
-/// True when all of `text` is a whole number from `least` to `most`.
-template <typename Number>
-bool IsNumberIn(std::string_view text, Number least, Number most) {
-  Number read{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
-  return error == std::errc() && end == text.data() + text.size() && read >= least && read <= most;
-}
 
 /// A check of an option's value: `wrong` when `fine` says no; the parser puts the option's name before it.
 CLI::Validator Checked(std::function<bool(const std::string&)> fine, const std::string& wrong) {
@@ -116,7 +109,7 @@ void DeclareOptions(CLI::App& app, Options& options) {
       "that is not UTF-8 is read as Windows-1252 (ISO-8859-1 alike), which the \"# word list:\" line then says")
       ->type_name("FILE")->check(Given());
   CLI::Option* level = app.add_option("--level", options.level, "a bundled word list: 1 easy, 2 medium, 3 hard")
-      ->type_name("1|2|3")->check(Checked([](const std::string& v) { return IsNumberIn(v, 1, 3); }, "must be 1, 2 or 3"));
+      ->type_name("1|2|3")->check(Checked([](const std::string& v) { return loopword::WholeNumber(v, 1, 3).has_value(); }, "must be 1, 2 or 3"));
   dictionary->excludes(level);
   const auto otherLanguage = [](const std::string& code) {
     const std::optional<loopword::Language> language = loopword::LanguageFromCode(code);
@@ -130,7 +123,7 @@ void DeclareOptions(CLI::App& app, Options& options) {
       ->type_name("de|fr|es|it|pt|nl")
       ->transform(ByName<loopword::Language>(otherLanguage, "must be de, fr, es, it, pt or nl"));
   app.add_option("--count", options.count, "number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)")
-      ->type_name("N")->check(Checked([](const std::string& v) { return IsNumberIn(v, 1LL, kCountLimit); }, "must be a whole number from 1 to 1,000,000"));
+      ->type_name("N")->check(Checked([](const std::string& v) { return loopword::WholeNumber(v, 1LL, kCountLimit).has_value(); }, "must be a whole number from 1 to 1,000,000"));
   app.add_option("--seed", options.seed,
       "seed of the run, 0 to 18446744073709551615 (default: drawn at random); puzzle k of the run has "
       "seed S+k-1, see below")
@@ -326,6 +319,35 @@ std::string CheckTogether(const Options& options) {
   return {};
 }
 
+/// The option of `app` that the parser's message `said` names first; nullptr when it names none.
+const CLI::Option* NamedOption(const CLI::App& app, const std::string& said) {
+  const CLI::Option* named = nullptr;
+  std::size_t namedAt = std::string::npos;
+  for (const CLI::Option* option : app.get_options()) {
+    const std::string name = option->get_name();
+    for (std::size_t at = said.find(name); at != std::string::npos; at = said.find(name, at + 1)) {
+      const std::size_t end = at + name.size();
+      const bool whole = end == said.size() || (said[end] != '-' && std::isalpha(static_cast<unsigned char>(said[end])) == 0);
+      if (whole && at < namedAt) named = option, namedAt = at;
+      if (whole) break;
+    }
+  }
+  return named;
+}
+
+/// The parser's refusal in plain words: an option given without its value, or a value given to an option that
+/// takes none, is said so; a failed check of a value says what the check says.
+std::string PlainRefusal(const CLI::App& app, const CLI::ParseError& error) {
+  const bool countMismatch = dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr;
+  const bool unreadable = dynamic_cast<const CLI::ConversionError*>(&error) != nullptr;
+  const CLI::Option* option = NamedOption(app, error.what());
+  if (option == nullptr) return error.what();
+  const bool takesValue = option->get_expected_min() > 0;
+  if (countMismatch && takesValue) return option->get_name() + " needs a value";
+  if ((countMismatch || unreadable) && !takesValue) return option->get_name() + " takes no value";
+  return error.what();
+}
+
 /// Reads the arguments into `options`; what is wrong with them, or "". Throws CLI::CallForHelp
 /// when they ask for the help.
 std::string ParseArguments(CLI::App& app, int argc, char** argv, Options& options) {
@@ -336,7 +358,7 @@ std::string ParseArguments(CLI::App& app, int argc, char** argv, Options& option
   } catch (const CLI::ExcludesError&) {
     return Conflict(app);
   } catch (const CLI::ParseError& error) {
-    return error.what();
+    return PlainRefusal(app, error);
   }
   if (!app.remaining().empty()) return "unknown option " + app.remaining().front();
   return CheckTogether(options);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "board/whole_number.h"
 #include "compiler/candidate_search.h"
 #include "compiler/word_groups.h"
 
@@ -19,8 +20,9 @@ constexpr std::size_t kWordColumn = kScoreDigits + 1;
 constexpr std::size_t kRingColumn = kWordColumn + 7;
 constexpr std::size_t kDigitColumn = kRingColumn + 9;
 
+/// The zero-padded number in `length` columns of `line` from `from`.
 std::int64_t NumberAt(const std::string& line, std::size_t from, std::size_t length) {
-  return std::stoll(line.substr(from, length));
+  return WholeNumber(std::string_view(line).substr(from, length), std::int64_t{0}, INT64_MAX).value_or(0);
 }
 
 Candidate ParseCandidateLine(const std::string& line) {

@@ -9,8 +9,10 @@ namespace loopword {
 
 Message FileError(const QFileDevice& file) { return Message(Phrase(file.errorString().toStdString())); }
 
+Message FolderInTheWay(const QString& path) { return QFileInfo(path).isDir() ? Message(texts::kFolderInTheWay) : Message(); }
+
 SaveOutcome SaveAtomically(const QString& path, const std::function<bool(QSaveFile&)>& write, Text failure) {
-  if (QFileInfo(path).isDir()) return {false, LOOPWORD_TEXT("Messages", "A folder of that name is in the way.")};
+  if (Message inTheWay = FolderInTheWay(path); !inTheWay.empty()) return {false, std::move(inTheWay)};
   QSaveFile file(path);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly)) return {false, FileError(file)};

@@ -24,6 +24,9 @@ struct SaveOutcome {
 /// Why `file` failed, as the toolkit says it: a value shown as it stands, in the system's language already.
 Message FileError(const QFileDevice& file);
 
+/// Why no file can be written at `path` because a folder has its name; nothing when none has.
+Message FolderInTheWay(const QString& path);
+
 /// Writes a file through `write`, which fills the open file and says whether that worked: into a
 /// temporary file beside `path`, renamed over it only when complete, so a failure leaves any
 /// existing file as it was and no part file. `failure` is the reason given when `write` fails

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/sheet_export.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 
@@ -34,7 +33,7 @@ std::pair<QString, QString> SvgPaths(const QString& path) {
 SaveOutcome ExportSvg(const PrintedSheets& sheets, const QString& path) {
   const auto [puzzlePath, solutionPath] = SvgPaths(path);
   for (const QString& file : {puzzlePath, solutionPath}) {
-    if (QFileInfo(file).isDir()) return {false, LOOPWORD_TEXT("Messages", "A folder of that name is in the way.")};
+    if (Message inTheWay = FolderInTheWay(file); !inTheWay.empty()) return {false, std::move(inTheWay)};
   }
   const std::pair<const QString&, const SheetView&> files[] = {{puzzlePath, sheets.puzzle}, {solutionPath, sheets.solution}};
   for (const auto& [file, sheet] : files) {

@@ -135,6 +135,21 @@ std::optional<std::string> PercentDecoded(std::string_view text) {
   return decoded;
 }
 
+std::vector<NamedValue> NamedValues(std::string_view text) {
+  std::vector<NamedValue> pairs;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t end = std::min(text.find('&', at), text.size());
+    const std::string_view pair = text.substr(at, end - at);
+    const std::size_t equals = pair.find('=');
+    if (!pair.empty()) {
+      pairs.push_back({std::string(pair.substr(0, equals)),
+                       equals == std::string_view::npos ? std::nullopt : PercentDecoded(pair.substr(equals + 1))});
+    }
+    at = end + 1;
+  }
+  return pairs;
+}
+
 std::string PupilRules::Encode() const {
   std::string text;
   for (const auto& [allowed, name] : {std::pair{check, kCheckName}, {reveal, kRevealName}, {timer, kTimerName}}) {
@@ -207,17 +222,7 @@ std::string Choices::Encode() const {
 
 DecodedChoices DecodeChoices(std::string_view text) {
   if (!text.empty() && (text.front() == '?' || text.front() == '#')) text.remove_prefix(1);
-  std::vector<std::pair<std::string, std::optional<std::string>>> pairs;
-  for (std::size_t at = 0; at <= text.size();) {
-    const std::size_t end = std::min(text.find('&', at), text.size());
-    const std::string_view pair = text.substr(at, end - at);
-    const std::size_t equals = pair.find('=');
-    if (!pair.empty()) {
-      const std::string_view name = pair.substr(0, equals);
-      pairs.emplace_back(std::string(name), equals == std::string_view::npos ? std::nullopt : PercentDecoded(pair.substr(equals + 1)));
-    }
-    at = end + 1;
-  }
+  const std::vector<NamedValue> pairs = NamedValues(text);
   DecodedChoices decoded;
   std::vector<std::string> damaged;
   const auto mark = [&](const std::string& name, const std::optional<std::string>& value) {

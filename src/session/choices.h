@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -90,6 +89,19 @@ Message SeedRefusal(std::string_view text);
 std::string PercentEncoded(std::string_view text);
 /// `text` of an address with "%XX" made bytes and "+" a space; nullopt for a "%" without two hex digits.
 std::optional<std::string> PercentDecoded(std::string_view text);
+
+/// One "name=value" pair of an address or a stored text.
+struct NamedValue {
+  std::string name;
+  /// The value percent-decoded; nullopt when the pair has no "=" or its value holds a damaged "%".
+  std::optional<std::string> value;
+
+  friend bool operator==(const NamedValue&, const NamedValue&) = default;
+};
+
+/// The "name=value" pairs of `text` joined by "&", in the order they stand, a name given twice kept twice and empty
+/// pieces passed over; each value percent-decoded. Every reader of such a text goes through it.
+std::vector<NamedValue> NamedValues(std::string_view text);
 
 /// Reads `text` as Choices::Encode writes it (a leading "?" or "#" is skipped). A value that cannot be read
 /// leaves its choice at the default and is named in the note; names it does not know are passed over, so

@@ -3,7 +3,6 @@
 #include "session/class_set.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace loopword {
 
@@ -23,23 +22,10 @@ std::string CheckOf(std::string_view text) {
   return check;
 }
 
-/// The whole number `text` is, from 0 to `most`; nullopt for any other text.
-std::optional<std::uint64_t> Number(std::string_view text, std::uint64_t most) {
-  std::uint64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > most) return std::nullopt;
-  return value;
-}
-
-/// The value of the first pair named `name` in the "&"-joined pairs of `text`; nullopt when there is none.
-std::optional<std::string_view> ValueOf(std::string_view text, std::string_view name) {
-  for (std::size_t at = 0; at <= text.size();) {
-    const std::size_t end = std::min(text.find('&', at), text.size());
-    const std::string_view pair = text.substr(at, end - at);
-    if (pair.size() > name.size() && pair.starts_with(name) && pair[name.size()] == '=') return pair.substr(name.size() + 1);
-    at = end + 1;
-  }
-  return std::nullopt;
+/// The value of the first pair named `name` among `pairs`; nullopt when there is none or it has no value.
+std::optional<std::string> ValueOf(const std::vector<NamedValue>& pairs, std::string_view name) {
+  const auto pair = std::ranges::find(pairs, name, &NamedValue::name);
+  return pair == pairs.end() ? std::nullopt : pair->value;
 }
 
 /// The offsets of a "skip" value: whole numbers joined by ".", increasing; nullopt for any other text.
@@ -47,7 +33,7 @@ std::optional<std::vector<std::uint64_t>> Skipped(std::string_view text) {
   std::vector<std::uint64_t> offsets;
   for (std::size_t at = 0; at <= text.size();) {
     const std::size_t end = std::min(text.find('.', at), text.size());
-    const auto offset = Number(text.substr(at, end - at), 1'000'000);
+    const auto offset = WholeNumber(text.substr(at, end - at), std::uint64_t{0}, std::uint64_t{1'000'000});
     if (!offset || (!offsets.empty() && *offset <= offsets.back())) return std::nullopt;
     offsets.push_back(*offset);
     at = end + 1;
@@ -89,17 +75,18 @@ Message NumberRefusal(const ClassSet& set, int number) {
 DecodedClassSet DecodeClassSet(std::string_view text) {
   if (!text.empty() && (text.front() == '?' || text.front() == '#')) text.remove_prefix(1);
   DecodedClassSet decoded;
-  const std::optional<std::string_view> pupils = ValueOf(text, "pupils");
-  decoded.classLink = pupils.has_value() || text.starts_with("pupils");
+  const std::vector<NamedValue> pairs = NamedValues(text);
+  const std::optional<std::string> pupils = ValueOf(pairs, "pupils");
+  decoded.classLink = std::ranges::find(pairs, "pupils", &NamedValue::name) != pairs.end() || text.starts_with("pupils");
   if (!decoded.classLink) return decoded;
-  const auto count = Number(pupils.value_or(""), kMostPupils);
+  const auto count = WholeNumber(pupils.value_or(""), 0, kMostPupils);
   decoded.pupils = count && static_cast<int>(*count) >= kFewestPupils ? static_cast<int>(*count) : 0;
   decoded.note = kDamagedLink;
   const std::size_t checkAt = text.rfind(kCheckName);
   if (checkAt == std::string_view::npos || text.substr(checkAt + kCheckName.size()) != CheckOf(text.substr(0, checkAt))) return decoded;
   const std::string_view body = text.substr(0, checkAt);
   const DecodedChoices choices = DecodeChoices(body);
-  const std::optional<std::string_view> skip = ValueOf(body, "skip");
+  const std::optional<std::string> skip = ValueOf(NamedValues(body), "skip");
   const auto skipped = skip ? Skipped(*skip) : std::optional<std::vector<std::uint64_t>>(std::vector<std::uint64_t>{});
   if (!choices.note.empty() || !choices.choices.seed || !choices.choices.unique || decoded.pupils == 0 || !skipped) return decoded;
   decoded.set = ClassSet{choices.choices, decoded.pupils, *skipped};
