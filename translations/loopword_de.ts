@@ -646,6 +646,26 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
             <numerusform>%n davon stehen als Umschreibung in der Liste.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -836,26 +856,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>&amp;Difficulty</source>
         <translation>Sch&amp;wierigkeit</translation>
-    </message>
-    <message>
-        <source>&amp;Standard</source>
-        <translation>S&amp;tandard</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>&amp;Leicht</translation>
-    </message>
-    <message>
-        <source>&amp;Medium</source>
-        <translation>&amp;Mittel</translation>
-    </message>
-    <message>
-        <source>&amp;Hard</source>
-        <translation>&amp;Schwer</translation>
-    </message>
-    <message>
-        <source>E&amp;xpert</source>
-        <translation>&amp;Experte</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

@@ -646,6 +646,26 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
             <numerusform>%n de ellas aparecen por su definición.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -836,26 +856,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>&amp;Difficulty</source>
         <translation>Di&amp;ficultad</translation>
-    </message>
-    <message>
-        <source>&amp;Standard</source>
-        <translation>&amp;Estándar</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>&amp;Fácil</translation>
-    </message>
-    <message>
-        <source>&amp;Medium</source>
-        <translation>&amp;Media</translation>
-    </message>
-    <message>
-        <source>&amp;Hard</source>
-        <translation>&amp;Difícil</translation>
-    </message>
-    <message>
-        <source>E&amp;xpert</source>
-        <translation>E&amp;xperto</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

@@ -646,6 +646,26 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
             <numerusform>%n d’entre eux figurent par leur définition.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -836,26 +856,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>&amp;Difficulty</source>
         <translation>Di&amp;fficulté</translation>
-    </message>
-    <message>
-        <source>&amp;Standard</source>
-        <translation>&amp;Standard</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>&amp;Facile</translation>
-    </message>
-    <message>
-        <source>&amp;Medium</source>
-        <translation>&amp;Moyenne</translation>
-    </message>
-    <message>
-        <source>&amp;Hard</source>
-        <translation>&amp;Difficile</translation>
-    </message>
-    <message>
-        <source>E&amp;xpert</source>
-        <translation>&amp;Expert</translation>
     </message>
     <message>
         <source>&amp;Undo</source>

@@ -646,6 +646,26 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
             <numerusform>%n di esse compaiono con la loro definizione.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -680,26 +700,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>&amp;Difficulty</source>
         <translation>&amp;Difficoltà</translation>
-    </message>
-    <message>
-        <source>&amp;Standard</source>
-        <translation>&amp;Standard</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>&amp;Facile</translation>
-    </message>
-    <message>
-        <source>&amp;Medium</source>
-        <translation>&amp;Media</translation>
-    </message>
-    <message>
-        <source>&amp;Hard</source>
-        <translation>&amp;Difficile</translation>
-    </message>
-    <message>
-        <source>E&amp;xpert</source>
-        <translation>&amp;Esperto</translation>
     </message>
     <message>
         <source>&amp;File</source>

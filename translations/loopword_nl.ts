@@ -646,6 +646,26 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
             <numerusform>%n daarvan staan in de lijst als omschrijving.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Makkelijk</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Gemiddeld</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Moeilijk</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -680,26 +700,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>&amp;Difficulty</source>
         <translation>&amp;Moeilijkheid</translation>
-    </message>
-    <message>
-        <source>&amp;Standard</source>
-        <translation>&amp;Standaard</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>&amp;Makkelijk</translation>
-    </message>
-    <message>
-        <source>&amp;Medium</source>
-        <translation>&amp;Gemiddeld</translation>
-    </message>
-    <message>
-        <source>&amp;Hard</source>
-        <translation>M&amp;oeilijk</translation>
-    </message>
-    <message>
-        <source>E&amp;xpert</source>
-        <translation>&amp;Expert</translation>
     </message>
     <message>
         <source>&amp;File</source>

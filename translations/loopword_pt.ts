@@ -646,6 +646,26 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
             <numerusform>%n delas aparecem pela sua definição.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -680,26 +700,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>&amp;Difficulty</source>
         <translation>&amp;Dificuldade</translation>
-    </message>
-    <message>
-        <source>&amp;Standard</source>
-        <translation>&amp;Padrão</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>&amp;Fácil</translation>
-    </message>
-    <message>
-        <source>&amp;Medium</source>
-        <translation>&amp;Média</translation>
-    </message>
-    <message>
-        <source>&amp;Hard</source>
-        <translation>&amp;Difícil</translation>
-    </message>
-    <message>
-        <source>E&amp;xpert</source>
-        <translation>&amp;Especialista</translation>
     </message>
     <message>
         <source>&amp;File</source>

@@ -20,7 +20,9 @@ import subprocess
 import sys
 import tempfile
 
-LANGUAGES = ("en", "de", "fr", "es", "it", "pt", "nl")
+import page_texts
+
+LANGUAGES = tuple(code for code, _, _ in page_texts.languages())
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
 SITE_CORE = ("./", "index.html", "worker.js", "loopword_web.wasm",
@@ -84,8 +86,8 @@ def worker_script(source, module):
 
 
 def page(source, form, figure, body_end):
-    """index.html for `form` ("site" or "file"): the style inline, the empty figure drawn at once."""
-    html = (source / "index.html").read_text()
+    """index.html for `form` ("site" or "file"): its lists filled in, the style inline, the empty figure drawn at once."""
+    html = page_texts.read_page(source / "index.html")
     style = (source / "loopword.css").read_text()
     for placeholder, text in (("LOOPWORD_CSP", CSP[form]), ("LOOPWORD_FORM", form)):
         html = html.replace(placeholder, text)

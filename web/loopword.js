@@ -8,7 +8,7 @@ const kForm = document.querySelector('meta[name=loopword-form]').content;
 // The one-file page as it came, before the script changed it: "Save as web page" writes it with the puzzle inside.
 const pageSource = kForm === 'file' ? `<!DOCTYPE html>\n${document.documentElement.outerHTML}` : null;
 const kStore = 'loopword:';
-const kLanguageNames = { en: 'English', de: 'Deutsch', fr: 'Français', es: 'Español', it: 'Italiano', pt: 'Português', nl: 'Nederlands' };
+const kLanguageNames = Object.fromEntries([...$('page-language').options].map((option) => [option.value, option.text]));
 // The page's translations per language (its texts, the messages, the sheets' words), made from the .ts files.
 let kTranslations = {};
 let translationsRead = null;  // the promise of kTranslations

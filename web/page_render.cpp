@@ -61,9 +61,10 @@ std::string PageLanguage::Rendered(const Message& message) const {
   return RenderedText(message, [this](const Text& pattern, std::optional<long long> count) {
     if (!count) return Translated(pattern);
     const Forms* forms = Found(code_, pattern.context, pattern.source);
-    const bool plural = code_ == "fr" ? *count > 1 : *count != 1;  // French counts 0 as it counts 1
-    if (forms && forms->size() > 1) return plural ? forms->back() : forms->front();
-    return EnglishPattern(pattern, plural ? 2 : 1);
+    const std::optional<Language> language = LanguageFromCode(code_);
+    const auto form = static_cast<std::size_t>(PluralFormIndex(language.value_or(Language::English), *count));
+    if (forms && form < forms->size()) return (*forms)[form];
+    return EnglishPattern(pattern, *count);
   });
 }
 

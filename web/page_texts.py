@@ -6,12 +6,19 @@
       writes the page's English texts as LOOPWORD_TEXT lines for lupdate to find
   page_texts.py table INDEX.html SCRIPT.js OUT.json TS...
       writes the translations the page uses, per language, from the .ts files
+  page_texts.py page INDEX.html OUT.html
+      writes the page with its lists of languages and difficulties filled in
+
+The page's lists of languages and difficulties are made from the core's tables of them (src/words/language.cpp,
+src/board/puzzle.cpp), which the window's menus and the command line's help are made from too: each
+<!-- LOOPWORD_LANGUAGE_OPTIONS --> or <!-- LOOPWORD_DIFFICULTY_OPTIONS --> line of the page becomes its options.
 
 The page's texts are every text of its body and every aria-label, placeholder and title attribute, outside
 script, style and elements marked translate="no", that holds a letter; the first argument of each tr() call in
 its script, a string literal; and the texts its core marks LOOPWORD_TEXT("WebPage", …) in the .cpp files beside
 it. The page translates them in the context "WebPage", with the core's messages
 (context "Messages"), the sheets' words (context "Sheets") and the cells' names (context "Accessibility")."""
+import html
 import html.parser
 import json
 import pathlib
@@ -29,6 +36,47 @@ ESCAPES = {"n": "\n", "t": "\t"}  # the other escapes of a literal stand for the
 CORE_TEXT = re.compile(r'LOOPWORD_TEXT\(\s*"WebPage",\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)\)')
 CORE_LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 TR_CALL = re.compile(r"""(?<!function )\btr\(\s*(?:'((?:[^'\\\n]|\\.)*)'|"((?:[^"\\\n]|\\.)*)"|([^)\s]))""")
+
+CORE = pathlib.Path(__file__).resolve().parents[1] / "src"
+LANGUAGE_ENTRY = re.compile(r'^ *\{"([a-z]{2})", "([^"\\]+)", "([^"\\]+)"\},$', re.M)
+DIFFICULTY_ENTRY = re.compile(r'^ *\{LOOPWORD_TEXT\("Messages", "([a-z]+)"\), LOOPWORD_TEXT\("Messages", "([^"\\]+)"\)\},$', re.M)
+OPTIONS_LINE = re.compile(r"^( *)<!-- LOOPWORD_(LANGUAGE|DIFFICULTY)_OPTIONS -->$", re.M)
+
+
+def core_table(path, entry):
+    """The entries of the core's table in `path` (under src/), in their order."""
+    found = entry.findall((CORE / path).read_text(encoding="utf-8"))
+    if not found:
+        raise SystemExit(f"page_texts.py: no table found in src/{path}")
+    return found
+
+
+def languages():
+    """(code, own name, English name) of every language, as the core lists them."""
+    return core_table("words/language.cpp", LANGUAGE_ENTRY)
+
+
+def difficulties():
+    """(name, shown name) of every difficulty, as the core lists them."""
+    return core_table("board/puzzle.cpp", DIFFICULTY_ENTRY)
+
+
+def options(kind):
+    """The <option> elements of the page's list of `kind` ("LANGUAGE" or "DIFFICULTY")."""
+    if kind == "LANGUAGE":  # each language by its own name, which no translation changes
+        return [f'<option value="{code}" lang="{code}" translate="no">{html.escape(name)}</option>'
+                for code, name, _ in languages()]
+    return [f'<option value="{name}">{html.escape(shown)}</option>' for name, shown in difficulties()]
+
+
+def filled_page(page):
+    """`page` (the text of index.html) with its lists' options filled in."""
+    return OPTIONS_LINE.sub(lambda line: "\n".join(line.group(1) + option for option in options(line.group(2))), page)
+
+
+def read_page(index_path):
+    with open(index_path, encoding="utf-8") as page:
+        return filled_page(page.read())
 
 
 class PageTextParser(html.parser.HTMLParser):
@@ -82,8 +130,7 @@ def unescaped(literal):
 def page_texts(index_path, script_path):
     """The page's texts in the order they stand, each once."""
     parser = PageTextParser()
-    with open(index_path, encoding="utf-8") as page:
-        parser.feed(page.read())
+    parser.feed(read_page(index_path))
     with open(script_path, encoding="utf-8") as script:
         texts = [shown(text) for text in parser.texts] + script_texts(script.read())
     return list(dict.fromkeys(text for text in texts if text))
@@ -147,5 +194,7 @@ if __name__ == "__main__":
         write_sources(*sys.argv[2:5])
     elif len(sys.argv) >= 5 and sys.argv[1] == "table":
         write_table(*sys.argv[2:5], sys.argv[5:])
+    elif len(sys.argv) == 4 and sys.argv[1] == "page":
+        pathlib.Path(sys.argv[3]).write_text(read_page(sys.argv[2]), encoding="utf-8")
     else:
         raise SystemExit(__doc__)

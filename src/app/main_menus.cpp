@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "app/translations.h"
 
 namespace loopword {
 
@@ -24,13 +25,12 @@ QList<QKeySequence> Standard(QKeySequence::StandardKey key) { return QKeySequenc
 /// Ctrl with `key`, for the commands no desktop standard names.
 QList<QKeySequence> Ctrl(Qt::Key key) { return {QKeySequence(Qt::CTRL | key)}; }
 
-/// The languages by their own names, each with the first of its letters no name before it took as
-/// its mnemonic: &English, &Deutsch, &Français, E&spañol, ...
-QStringList LanguageItems() {
+/// `names` as menu items, each with the first of its letters no name before it took as its mnemonic:
+/// &English, &Deutsch, &Français, E&spañol, ...
+QStringList WithMnemonics(const QStringList& names) {
   QStringList items;
   QString taken;
-  for (Language language : kLanguages) {
-    const QString name = QString::fromUtf8(LanguageName(language).data(), static_cast<qsizetype>(LanguageName(language).size()));
+  for (const QString& name : names) {
     const auto free = std::find_if(name.begin(), name.end(), [&](QChar c) { return c.isLetter() && !taken.contains(c.toLower()); });
     if (free == name.end()) {
       items << name;
@@ -40,6 +40,20 @@ QStringList LanguageItems() {
     items << QString(name).insert(free - name.begin(), '&');
   }
   return items;
+}
+
+/// The languages by their own names.
+QStringList LanguageItems() {
+  QStringList names;
+  for (Language language : kLanguages) names << QString::fromUtf8(LanguageName(language).data(), static_cast<qsizetype>(LanguageName(language).size()));
+  return WithMnemonics(names);
+}
+
+/// The difficulties as the translations name them.
+QStringList DifficultyItems() {
+  QStringList names;
+  for (Difficulty difficulty : kDifficulties) names << ShownText(Message(DifficultyLabelText(difficulty)));
+  return WithMnemonics(names);
 }
 
 }  // namespace
@@ -70,8 +84,7 @@ void MainMenus::AddDifficultyMenu(QMenu* solution) {
   menu->setObjectName("mnuDifficulty");
   auto* group = new QActionGroup(window_);
   group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-  const QStringList texts = {QObject::tr("&Standard"), QObject::tr("&Easy"), QObject::tr("&Medium"), QObject::tr("&Hard"),
-                             QObject::tr("E&xpert")};
+  const QStringList texts = DifficultyItems();
   for (int i = 0; i < texts.size(); ++i) {
     const auto difficulty = static_cast<Difficulty>(i);
     QAction* item = AddItem(menu, texts[i], "mnuDifficulty" + QString::number(i));

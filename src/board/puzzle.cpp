@@ -17,27 +17,38 @@ void Puzzle::AddPlacement(const PlacementLine& placement) {
 
 namespace {
 
-/// The names files and the command line use; messages name a difficulty by them too, so they are marked for translation.
-constexpr std::array<Text, 5> kDifficultyNames = {
-    LOOPWORD_TEXT("Messages", "standard"), LOOPWORD_TEXT("Messages", "easy"), LOOPWORD_TEXT("Messages", "medium"),
-    LOOPWORD_TEXT("Messages", "hard"), LOOPWORD_TEXT("Messages", "expert")};
+/// A difficulty's two texts.
+struct DifficultyTexts {
+  /// The name files and the command line use; messages name a difficulty by it too, so it is marked for translation.
+  Text name;
+  /// The name as menus and lists show it.
+  Text label;
+};
+
+/// Every difficulty's texts, in the order of Difficulty: what the window's menu, the command line's help and the
+/// page's list are made from. The page's build reads these lines too (web/page_texts.py): one entry a line.
+constexpr std::array<DifficultyTexts, kDifficulties.size()> kDifficultyTexts = {{
+    {LOOPWORD_TEXT("Messages", "standard"), LOOPWORD_TEXT("Messages", "Standard")},
+    {LOOPWORD_TEXT("Messages", "easy"), LOOPWORD_TEXT("Messages", "Easy")},
+    {LOOPWORD_TEXT("Messages", "medium"), LOOPWORD_TEXT("Messages", "Medium")},
+    {LOOPWORD_TEXT("Messages", "hard"), LOOPWORD_TEXT("Messages", "Hard")},
+    {LOOPWORD_TEXT("Messages", "expert"), LOOPWORD_TEXT("Messages", "Expert")},
+}};
 
 }  // namespace
 
-Text DifficultyText(Difficulty difficulty) { return kDifficultyNames[static_cast<std::size_t>(difficulty)]; }
+Text DifficultyText(Difficulty difficulty) { return kDifficultyTexts[static_cast<std::size_t>(difficulty)].name; }
 
 std::string_view DifficultyName(Difficulty difficulty) { return DifficultyText(difficulty).source; }
 
-std::string DifficultyLabel(Difficulty difficulty) {
-  std::string label(DifficultyName(difficulty));
-  label.front() = static_cast<char>(label.front() - 'a' + 'A');
-  return label;
-}
+Text DifficultyLabelText(Difficulty difficulty) { return kDifficultyTexts[static_cast<std::size_t>(difficulty)].label; }
+
+std::string DifficultyLabel(Difficulty difficulty) { return DifficultyLabelText(difficulty).source; }
 
 std::optional<Difficulty> DifficultyNamed(std::string_view name) {
-  const auto found = std::find_if(kDifficultyNames.begin(), kDifficultyNames.end(), [&](const Text& text) { return text.source == name; });
-  if (found == kDifficultyNames.end()) return std::nullopt;
-  return static_cast<Difficulty>(found - kDifficultyNames.begin());
+  const auto found = std::ranges::find_if(kDifficulties, [&](Difficulty difficulty) { return DifficultyName(difficulty) == name; });
+  if (found == kDifficulties.end()) return std::nullopt;
+  return *found;
 }
 
 std::vector<RingCell> SheetHintCells(const Puzzle& puzzle) {

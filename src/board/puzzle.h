@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,12 +18,17 @@ namespace loopword {
 /// How hard a puzzle sheet is: Standard gives the usual hint cells; the others are graded sheets
 /// whose hint cells were chosen so that a person needs exactly the techniques of that grade.
 enum class Difficulty { Standard, Easy, Medium, Hard, Expert };
+/// Every difficulty, the easiest sheet first after the usual one, in the order menus and lists show them.
+inline constexpr std::array<Difficulty, 5> kDifficulties = {Difficulty::Standard, Difficulty::Easy, Difficulty::Medium,
+                                                            Difficulty::Hard, Difficulty::Expert};
 
 /// The lower-case name of a difficulty as files and the command line write it: "hard".
 std::string_view DifficultyName(Difficulty difficulty);
 /// That name as messages give it, translated with them.
 Text DifficultyText(Difficulty difficulty);
-/// The name as a sheet's header line shows it: "Hard".
+/// The name as menus and lists show it, translated with the messages: "Hard".
+Text DifficultyLabelText(Difficulty difficulty);
+/// That name in English, as a puzzle's grade line gives it.
 std::string DifficultyLabel(Difficulty difficulty);
 /// The difficulty of a lower-case name; nullopt for any other text.
 std::optional<Difficulty> DifficultyNamed(std::string_view name);

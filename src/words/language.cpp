@@ -8,19 +8,24 @@ namespace loopword {
 
 namespace {
 
+/// The names of a language: its two-letter code, its own name and its English name.
 struct LanguageNames {
   std::string_view code;
   std::string_view name;
+  std::string_view englishName;
 };
 
+/// Every language's names, in the order of Language: what the window's menu, the command line's help and the page's
+/// language lists are made from. The page's build reads these lines too (web/page_texts.py): one entry a line, three
+/// plain literals each.
 constexpr std::array<LanguageNames, kLanguages.size()> kNames = {{
-    {"en", "English"},
-    {"de", "Deutsch"},
-    {"fr", "Fran\xC3\xA7" "ais"},
-    {"es", "Espa\xC3\xB1ol"},
-    {"it", "Italiano"},
-    {"pt", "Portugu\xC3\xAAs"},
-    {"nl", "Nederlands"},
+    {"en", "English", "English"},
+    {"de", "Deutsch", "German"},
+    {"fr", "Français", "French"},
+    {"es", "Español", "Spanish"},
+    {"it", "Italiano", "Italian"},
+    {"pt", "Português", "Portuguese"},
+    {"nl", "Nederlands", "Dutch"},
 }};
 
 /// The base capital of each Latin-1 letter U+00C0..U+00FF, '?' where the letter has no base letter
@@ -91,11 +96,20 @@ std::string_view LanguageCode(Language language) { return kNames[static_cast<std
 
 std::string_view LanguageName(Language language) { return kNames[static_cast<std::size_t>(language)].name; }
 
+std::string_view LanguageEnglishName(Language language) { return kNames[static_cast<std::size_t>(language)].englishName; }
+
 std::optional<Language> LanguageFromCode(std::string_view code) {
   for (Language language : kLanguages) {
     if (LanguageCode(language) == code) return language;
   }
   return std::nullopt;
+}
+
+int PluralFormCount(Language) { return 2; }
+
+int PluralFormIndex(Language language, long long n) {
+  const bool zeroIsSingular = language == Language::French || language == Language::Portuguese;
+  return (zeroIsSingular ? n <= 1 : n == 1) ? 0 : 1;
 }
 
 std::string FoldWord(Language language, std::string_view line) {

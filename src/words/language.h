@@ -21,8 +21,18 @@ inline constexpr std::array<Language, 7> kLanguages = {Language::English, Langua
 std::string_view LanguageCode(Language language);
 /// The language's own name for itself: "English", "Deutsch", "Français", ...
 std::string_view LanguageName(Language language);
+/// The language's name in English: "German", "French", ...
+std::string_view LanguageEnglishName(Language language);
 /// The language with a two-letter code; nullopt for any other text.
 std::optional<Language> LanguageFromCode(std::string_view code);
+
+/// How many forms a text that counts takes in `language`: the forms its translation gives, in the order the window's
+/// toolkit numbers them.
+int PluralFormCount(Language language);
+/// Which of `language`'s forms, from 0, a count of `n` takes: the singular (0) for 1, and in French and Portuguese (as
+/// Brazil writes it, whose rules the translation follows) for 0 too; the plural (1) for any other count. The window's
+/// toolkit picks the same form of the same translation.
+int PluralFormIndex(Language language, long long n);
 
 /// One word-list line in `language`, folded into capitals A..Z; "" when the line is no word there.
 /// English: only letters a..z, all capitals or all lower case. Every other language also reads the

@@ -4,10 +4,43 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+#include <limits>
 #include <map>
+#include <optional>
+
+#include "board/geometry.h"
+#include "board/whole_number.h"
 
 namespace loopword {
 namespace {
+
+TEST(WholeNumber, OnlyDecimalDigitsWithinTheLimitsReadAsANumber) {
+  const struct { std::string_view text; std::optional<long long> read; } cases[] = {
+      {"", std::nullopt},    {"0", 0},    {"007", 7},    {"+1", std::nullopt}, {"-1", std::nullopt},  {" 1", std::nullopt},
+      {"1 ", std::nullopt},  {"1a", std::nullopt},       {"0x1", std::nullopt}, {"1.0", std::nullopt}, {"1000", 1000},
+      {"1001", std::nullopt}, {"99999999999999999999999", std::nullopt},
+  };
+  for (const auto& [text, read] : cases) EXPECT_EQ(WholeNumber(text, 0LL, 1000LL), read) << '"' << text << '"';
+  const std::optional<int> zeroOnly = WholeNumber("1", 0, 0), fromTwo = WholeNumber("1", 2, 3);
+  EXPECT_FALSE(zeroOnly || fromTwo) << "the least and the most bound the number";
+  EXPECT_EQ(WholeNumber("18446744073709551615", std::uint64_t{0}, UINT64_MAX), UINT64_MAX);
+  EXPECT_FALSE(WholeNumber("18446744073709551616", std::uint64_t{0}, UINT64_MAX)) << "past the type's range";
+  EXPECT_EQ(WholeNumber("2147483647", 0, std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
+  EXPECT_FALSE(WholeNumber("2147483648", 0, std::numeric_limits<int>::max()));
+}
+
+TEST(Geometry, AnOverlapRuleIsFourWholeNumbersAndAnyOtherTextIsNone) {
+  const struct { std::string_view rule; std::array<int, 4> read; } cases[] = {
+      {"1,5,12,1", {1, 5, 12, 1}}, {"23,1,12,5", {23, 1, 12, 5}}, {"1,5,12", {0, 0, 0, 0}}, {"1,5,12,1,2", {0, 0, 0, 0}},
+      {"1,-5,12,1", {0, 0, 0, 0}}, {"1, 5,12,1", {0, 0, 0, 0}}, {"1,,12,1", {0, 0, 0, 0}}, {"", {0, 0, 0, 0}},
+  };
+  for (const auto& [rule, read] : cases) {
+    const Overlap parsed = ParseOverlapRule(rule);
+    EXPECT_EQ((std::array<int, 4>{parsed.squareA, parsed.positionA, parsed.squareB, parsed.positionB}), read) << rule;
+  }
+}
 
 TEST(Board, SquarePatternsHoldPendingFreeAndFixedCellsAndOverlapsCountOnlyMarkedSquares) {
   Board board;
