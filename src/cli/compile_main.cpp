@@ -97,36 +97,23 @@ CLI::Validator ByName(std::function<std::optional<Value>(const std::string&)> na
   }, "");
 }
 
-/// `items` joined by ", ", the last two by " `last` ": "de, fr or es".
-std::string Listed(const std::vector<std::string>& items, const std::string& last) {
+/// `items` joined by `between`, the last two by `last`: "de, fr or es" for ", " and " or ".
+std::string Joined(const std::vector<std::string>& items, const std::string& between, const std::string& last) {
   std::string text;
-  for (std::size_t i = 0; i < items.size(); ++i) text += (i == 0 ? "" : i + 1 == items.size() ? " " + last + " " : ", ") + items[i];
+  for (std::size_t i = 0; i < items.size(); ++i) text += (i == 0 ? "" : i + 1 == items.size() ? last : between) + items[i];
   return text;
 }
 
-/// `items` joined by "|", as the help shows the values an option takes.
-std::string Alternatives(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : "|") + item;
-  return text;
-}
-
-/// The codes of the languages --language takes: every one but English, the default.
-std::vector<std::string> OtherLanguageCodes() {
-  std::vector<std::string> codes;
+/// The codes of the languages --language takes (every one but English, the default), and what its help says of
+/// each: "de German".
+std::pair<std::vector<std::string>, std::vector<std::string>> OtherLanguages() {
+  std::vector<std::string> codes, named;
   for (const loopword::Language language : loopword::kLanguages) {
-    if (language != loopword::Language::English) codes.emplace_back(loopword::LanguageCode(language));
+    if (language == loopword::Language::English) continue;
+    codes.emplace_back(loopword::LanguageCode(language));
+    named.push_back(codes.back() + " " + std::string(loopword::LanguageEnglishName(language)));
   }
-  return codes;
-}
-
-/// What --language's help says of each language it takes: "de German, fr French, ...".
-std::string OtherLanguagesNamed() {
-  std::string text;
-  for (const std::string& code : OtherLanguageCodes()) {
-    text += (text.empty() ? "" : ", ") + code + " " + std::string(loopword::LanguageEnglishName(*loopword::LanguageFromCode(code)));
-  }
-  return text;
+  return {codes, named};
 }
 
 /// The names of every difficulty, as --difficulty takes them.
@@ -150,17 +137,18 @@ void DeclareOptions(CLI::App& app, Options& options) {
   CLI::Option* level = app.add_option("--level", options.level, "a bundled word list: 1 easy, 2 medium, 3 hard")
       ->type_name("1|2|3")->check(Checked([](const std::string& v) { return loopword::WholeNumber(v, 1, 3).has_value(); }, "must be 1, 2 or 3"));
   dictionary->excludes(level);
+  const auto [languageCodes, languagesNamed] = OtherLanguages();
   const auto otherLanguage = [](const std::string& code) {
     const std::optional<loopword::Language> language = loopword::LanguageFromCode(code);
     return language == loopword::Language::English ? std::nullopt : language;
   };
   app.add_option("--language", options.language,
-      "puzzles in another language: " + OtherLanguagesNamed() +
+      "puzzles in another language: " + Joined(languagesNamed, ", ", ", ") +
       " (default: English). --dict FILE is read by that language's rules: accents dropped (German: Ä Ö Ü ß as AE "
       "OE UE SS, nouns with their capital read too), words that then read alike kept once; --level, or neither "
       "option, takes the language's bundled list. Its puzzles carry a \"# language:\" line")
-      ->type_name(Alternatives(OtherLanguageCodes()))
-      ->transform(ByName<loopword::Language>(otherLanguage, "must be " + Listed(OtherLanguageCodes(), "or")));
+      ->type_name(Joined(languageCodes, "|", "|"))
+      ->transform(ByName<loopword::Language>(otherLanguage, "must be " + Joined(languageCodes, ", ", " or ")));
   app.add_option("--count", options.count, "number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)")
       ->type_name("N")->check(Checked([](const std::string& v) { return loopword::WholeNumber(v, 1LL, kCountLimit).has_value(); }, "must be a whole number from 1 to 1,000,000"));
   app.add_option("--seed", options.seed,
@@ -214,9 +202,9 @@ void DeclareOptions(CLI::App& app, Options& options) {
       "does: the usual fill's look-alike words need too many hints to leave an Expert sheet. A fill that "
       "cannot reach the grade is replaced, up to 40 fills a puzzle; then the run gives up (exit status 1). "
       "Kept in a \"# difficulty:\" line, the cells in a \"# hints:\" line (square.position, e.g. 03.5)")
-      ->type_name(Alternatives(DifficultyNames()))
+      ->type_name(Joined(DifficultyNames(), "|", "|"))
       ->transform(ByName<loopword::Difficulty>([](const std::string& name) { return loopword::DifficultyNamed(name); },
-                                               "must be " + Listed(DifficultyNames(), "or")));
+                                               "must be " + Joined(DifficultyNames(), ", ", " or ")));
   app.add_flag("--grade", options.grade,
       "add each puzzle's grade as a \"# grade:\" comment line: the grade, the highest technique needed "
       "(1 singles, 2 neighbour elimination, 3 sets, 4 lookahead, 5 search), the steps of each and the effort "

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include "app/about_form.h"
 #include "app/translations.h"
@@ -15,6 +16,7 @@
 #include "output/booklet.h"
 #include "support/run_tool.h"
 #include "support/window_test.h"
+#include "words/language.h"
 #include "words/theme_words.h"
 
 namespace loopword {
@@ -337,6 +339,35 @@ TEST_F(Form1Test, HelpAboutTheGuideAndMessagesSpeakTheLocalesLanguageOrEnglishAn
         const QString command = QString(menu->text() + QStringLiteral(" \u25B8 ") + item->text()).remove('&');
         EXPECT_TRUE(item->isSeparator() || shown->toPlainText().contains(command)) << command.toStdString();
       }
+    }
+  }
+}
+
+/// The forms the translation file of `code` gives the counted text `text`, in their order.
+std::vector<std::string> TranslatedForms(const std::string& code, const Text& text) {
+  const std::string ts = ReadFile(LOOPWORD_DATA_DIR "/../translations/loopword_" + code + ".ts");
+  const std::size_t message = ts.find(std::string("<source>") + text.source + "</source>");
+  const std::size_t end = ts.find("</message>", message);
+  const std::string open = "<numerusform>", close = "</numerusform>";
+  std::vector<std::string> forms;
+  for (std::size_t at = ts.find(open, message); at < end; at = ts.find(open, at + 1)) {
+    forms.push_back(ts.substr(at + open.size(), ts.find(close, at) - at - open.size()));
+  }
+  return forms;
+}
+
+TEST(PluralForms, TheWindowsTranslationsGiveEveryCountTheFormTheCoreChoosesForThePage) {
+  const Text counted = texts::kDictionaryTitle;
+  for (const Language language : kLanguages) {
+    if (language == Language::English) continue;  // the source language has no translation file
+    const std::string code(LanguageCode(language));
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QString::fromStdString(std::string(LOOPWORD_PROGRAM_DIR) + "/loopword_" + code + ".qm"))) << code;
+    const std::vector<std::string> forms = TranslatedForms(code, counted);
+    ASSERT_EQ(static_cast<int>(forms.size()), PluralFormCount(language)) << code;
+    for (const long long n : {0LL, 1LL, 2LL, 5LL, 21LL, 1000000LL}) {
+      const QString shown = translator.translate(counted.context, counted.source, counted.one, static_cast<int>(n));
+      EXPECT_EQ(shown.toStdString(), forms[static_cast<std::size_t>(PluralFormIndex(language, n))]) << code << ", " << n;
     }
   }
 }
