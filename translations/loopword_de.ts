@@ -646,26 +646,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
             <numerusform>%n davon stehen als Umschreibung in der Liste.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Leicht</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Mittel</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Schwer</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experte</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -927,6 +907,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Puzzle %1 of %2</source>
         <translation>Rätsel %1 von %2</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

@@ -646,26 +646,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
             <numerusform>%n de ellas aparecen por su definición.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Standard</source>
-        <translation>Estándar</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Fácil</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Media</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Difícil</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experto</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -927,6 +907,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Puzzle %1 of %2</source>
         <translation>Pasatiempo %1 de %2</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
     </message>
 </context>
 <context>

@@ -646,26 +646,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
             <numerusform>%n d’entre eux figurent par leur définition.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Facile</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Moyenne</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Difficile</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Expert</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -927,6 +907,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Puzzle %1 of %2</source>
         <translation>Grille %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

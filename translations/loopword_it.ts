@@ -646,26 +646,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
             <numerusform>%n di esse compaiono con la loro definizione.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Facile</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Media</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Difficile</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Esperto</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -927,6 +907,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Puzzle %1 of %2</source>
         <translation>Schema %1 di %2</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>

@@ -646,26 +646,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
             <numerusform>%n daarvan staan in de lijst als omschrijving.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standaard</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Makkelijk</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Gemiddeld</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Moeilijk</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Expert</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -927,6 +907,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Puzzle %1 of %2</source>
         <translation>Puzzel %1 van %2</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standaard</translation>
     </message>
 </context>
 <context>

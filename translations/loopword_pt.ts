@@ -646,26 +646,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
             <numerusform>%n delas aparecem pela sua definição.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Standard</source>
-        <translation>Padrão</translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation>Fácil</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Média</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Difícil</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Especialista</translation>
-    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -927,6 +907,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Puzzle %1 of %2</source>
         <translation>Passatempo %1 de %2</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
     </message>
 </context>
 <context>

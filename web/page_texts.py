@@ -39,7 +39,7 @@ TR_CALL = re.compile(r"""(?<!function )\btr\(\s*(?:'((?:[^'\\\n]|\\.)*)'|"((?:[^
 
 CORE = pathlib.Path(__file__).resolve().parents[1] / "src"
 LANGUAGE_ENTRY = re.compile(r'^ *\{"([a-z]{2})", "([^"\\]+)", "([^"\\]+)"\},$', re.M)
-DIFFICULTY_ENTRY = re.compile(r'^ *\{LOOPWORD_TEXT\("Messages", "([a-z]+)"\), LOOPWORD_TEXT\("Messages", "([^"\\]+)"\)\},$', re.M)
+DIFFICULTY_ENTRY = re.compile(r'^ *\{LOOPWORD_TEXT\("\w+", "([a-z]+)"\), LOOPWORD_TEXT\("\w+", "([^"\\]+)"\)\},$', re.M)
 OPTIONS_LINE = re.compile(r"^( *)<!-- LOOPWORD_(LANGUAGE|DIFFICULTY)_OPTIONS -->$", re.M)
 
 

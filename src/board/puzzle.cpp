@@ -21,18 +21,18 @@ namespace {
 struct DifficultyTexts {
   /// The name files and the command line use; messages name a difficulty by it too, so it is marked for translation.
   Text name;
-  /// The name as menus and lists show it.
+  /// The name as menus, lists and graded sheets show it.
   Text label;
 };
 
-/// Every difficulty's texts, in the order of Difficulty: what the window's menu, the command line's help and the
-/// page's list are made from. The page's build reads these lines too (web/page_texts.py): one entry a line.
+/// Every difficulty's texts, in the order of Difficulty: what the window's menu, the command line's help, the page's
+/// list and the graded sheets are made from. The page's build reads these lines too (web/page_texts.py): one entry a line.
 constexpr std::array<DifficultyTexts, kDifficulties.size()> kDifficultyTexts = {{
-    {LOOPWORD_TEXT("Messages", "standard"), LOOPWORD_TEXT("Messages", "Standard")},
-    {LOOPWORD_TEXT("Messages", "easy"), LOOPWORD_TEXT("Messages", "Easy")},
-    {LOOPWORD_TEXT("Messages", "medium"), LOOPWORD_TEXT("Messages", "Medium")},
-    {LOOPWORD_TEXT("Messages", "hard"), LOOPWORD_TEXT("Messages", "Hard")},
-    {LOOPWORD_TEXT("Messages", "expert"), LOOPWORD_TEXT("Messages", "Expert")},
+    {LOOPWORD_TEXT("Messages", "standard"), LOOPWORD_TEXT("Sheets", "Standard")},
+    {LOOPWORD_TEXT("Messages", "easy"), LOOPWORD_TEXT("Sheets", "Easy")},
+    {LOOPWORD_TEXT("Messages", "medium"), LOOPWORD_TEXT("Sheets", "Medium")},
+    {LOOPWORD_TEXT("Messages", "hard"), LOOPWORD_TEXT("Sheets", "Hard")},
+    {LOOPWORD_TEXT("Messages", "expert"), LOOPWORD_TEXT("Sheets", "Expert")},
 }};
 
 }  // namespace

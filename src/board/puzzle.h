@@ -26,7 +26,7 @@ inline constexpr std::array<Difficulty, 5> kDifficulties = {Difficulty::Standard
 std::string_view DifficultyName(Difficulty difficulty);
 /// That name as messages give it, translated with them.
 Text DifficultyText(Difficulty difficulty);
-/// The name as menus and lists show it, translated with the messages: "Hard".
+/// The name as menus, lists and a graded sheet show it, translated with the sheets' words: "Hard".
 Text DifficultyLabelText(Difficulty difficulty);
 /// That name in English, as a puzzle's grade line gives it.
 std::string DifficultyLabel(Difficulty difficulty);

@@ -3,8 +3,15 @@
 #include "display/sheets.h"
 
 #include "board/program_text.h"
+#include "board/puzzle.h"
 
 namespace loopword {
+
+std::array<std::string, 4> EnglishGrades() {
+  std::array<std::string, 4> grades;
+  for (std::size_t g = 0; g < grades.size(); ++g) grades[g] = DifficultyLabel(kDifficulties[g + 1]);
+  return grades;
+}
 
 SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::string& english)>& translated) {
   const SheetTexts english;

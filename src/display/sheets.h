@@ -23,6 +23,9 @@ inline constexpr int kSheetHeight = 7092;
 inline constexpr const char* kInstructionLine =
     LOOPWORD_TEXT("Sheets", "Place 23 8-letter words clock-wise into 8 spaces around each square.").source;
 
+/// The grades Easy to Expert in English: the names of the difficulties after Standard, as sheets print them.
+std::array<std::string, 4> EnglishGrades();
+
 /// The words the sheets print besides the puzzle's own, in the puzzle's language: English by default.
 struct SheetTexts {
   std::string puzzleHeading = LOOPWORD_TEXT("Sheets", "PUZZLE").source;
@@ -30,8 +33,7 @@ struct SheetTexts {
   std::string instructionLine = kInstructionLine;
   /// A graded sheet's "Difficulty: Hard": the word before the grade, and the grades Easy to Expert.
   std::string difficulty = LOOPWORD_TEXT("Sheets", "Difficulty:").source;
-  std::array<std::string, 4> grades = {LOOPWORD_TEXT("Sheets", "Easy").source, LOOPWORD_TEXT("Sheets", "Medium").source,
-                                       LOOPWORD_TEXT("Sheets", "Hard").source, LOOPWORD_TEXT("Sheets", "Expert").source};
+  std::array<std::string, 4> grades = EnglishGrades();
   /// A booklet page's heading, "Puzzle %1 of %2" with the puzzle's number and how many the booklet holds.
   std::string puzzleNumber = LOOPWORD_TEXT("Sheets", "Puzzle %1 of %2").source;
 
