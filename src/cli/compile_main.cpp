@@ -5,7 +5,6 @@
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -346,20 +345,16 @@ std::string CheckTogether(const Options& options) {
   return {};
 }
 
-/// The option of `app` that the parser's message `said` names first; nullptr when it names none.
+/// The option of `app` that the parser's message `said` names first, as a word of its own (a colon after it
+/// allowed); nullptr when it names none.
 const CLI::Option* NamedOption(const CLI::App& app, const std::string& said) {
-  const CLI::Option* named = nullptr;
-  std::size_t namedAt = std::string::npos;
-  for (const CLI::Option* option : app.get_options()) {
-    const std::string name = option->get_name();
-    for (std::size_t at = said.find(name); at != std::string::npos; at = said.find(name, at + 1)) {
-      const std::size_t end = at + name.size();
-      const bool whole = end == said.size() || (said[end] != '-' && std::isalpha(static_cast<unsigned char>(said[end])) == 0);
-      if (whole && at < namedAt) named = option, namedAt = at;
-      if (whole) break;
+  for (std::string word : Words(said)) {
+    if (word.ends_with(':')) word.pop_back();
+    for (const CLI::Option* option : app.get_options()) {
+      if (option->get_name() == word) return option;
     }
   }
-  return named;
+  return nullptr;
 }
 
 /// The parser's refusal in plain words: an option given without its value, or a value given to an option that
