@@ -46,7 +46,7 @@ Text DifficultyLabelText(Difficulty difficulty) { return kDifficultyTexts[static
 std::string DifficultyLabel(Difficulty difficulty) { return DifficultyLabelText(difficulty).source; }
 
 std::optional<Difficulty> DifficultyNamed(std::string_view name) {
-  const auto found = std::ranges::find_if(kDifficulties, [&](Difficulty difficulty) { return DifficultyName(difficulty) == name; });
+  const auto found = std::find_if(kDifficulties.begin(), kDifficulties.end(), [&](Difficulty difficulty) { return DifficultyName(difficulty) == name; });
   if (found == kDifficulties.end()) return std::nullopt;
   return *found;
 }

@@ -22,10 +22,16 @@ std::string CheckOf(std::string_view text) {
   return check;
 }
 
+/// The first pair named `name` among `pairs`; nullptr when there is none.
+const NamedValue* PairNamed(const std::vector<NamedValue>& pairs, std::string_view name) {
+  const auto pair = std::find_if(pairs.begin(), pairs.end(), [name](const NamedValue& named) { return named.name == name; });
+  return pair == pairs.end() ? nullptr : &*pair;
+}
+
 /// The value of the first pair named `name` among `pairs`; nullopt when there is none or it has no value.
 std::optional<std::string> ValueOf(const std::vector<NamedValue>& pairs, std::string_view name) {
-  const auto pair = std::ranges::find(pairs, name, &NamedValue::name);
-  return pair == pairs.end() ? std::nullopt : pair->value;
+  const NamedValue* pair = PairNamed(pairs, name);
+  return pair ? pair->value : std::nullopt;
 }
 
 /// The offsets of a "skip" value: whole numbers joined by ".", increasing; nullopt for any other text.
@@ -77,7 +83,7 @@ DecodedClassSet DecodeClassSet(std::string_view text) {
   DecodedClassSet decoded;
   const std::vector<NamedValue> pairs = NamedValues(text);
   const std::optional<std::string> pupils = ValueOf(pairs, "pupils");
-  decoded.classLink = std::ranges::find(pairs, "pupils", &NamedValue::name) != pairs.end() || text.starts_with("pupils");
+  decoded.classLink = PairNamed(pairs, "pupils") != nullptr || text.starts_with("pupils");
   if (!decoded.classLink) return decoded;
   const auto count = WholeNumber(pupils.value_or(""), 0, kMostPupils);
   decoded.pupils = count && static_cast<int>(*count) >= kFewestPupils ? static_cast<int>(*count) : 0;
