@@ -279,6 +279,8 @@ Clues Session::CluesOf(const Puzzle& puzzle) const {
 
 CompileOptions Session::FillWithTheme(CompileOptions fill) const {
   fill.theme = theme_.words;
+  fill.clued.clear();
+  for (const auto& [word, clue] : theme_.clues) fill.clued.push_back(word);
   return fill;
 }
 
