@@ -33,12 +33,16 @@ TEST(WorkInOrder, EveryPieceIsDoneOnceAndHandedOnInOrderWithinItsWindowUntilTheR
     std::vector<std::thread::id> threads;
     int mostAhead = 0;
     std::atomic<int> started = 0;
-    const auto work = [&](int worker, int index, const std::atomic<bool>&) {
+    std::atomic<bool> stopSeen = false;
+    const auto work = [&](int worker, int index, const std::atomic<bool>& stop) {
       ++started;
       // later pieces finish first now and then, so order must be restored; a piece past the end of a run called off
-      // takes long enough for the run to be asked whether it goes on
-      const bool calledOff = c.goesUntil >= 0 && index >= c.goesUntil;
-      std::this_thread::sleep_for(std::chrono::milliseconds(calledOff ? 300 : (index * 7 + worker * 3) % 5));
+      // goes on until it is told to stop (or for 5 s), so the run is asked whether it goes on while it waits
+      if (c.goesUntil >= 0 && index >= c.goesUntil) {
+        for (int wait = 0; wait < 500 && !stop; ++wait) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        stopSeen = stopSeen || stop;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds((index * 7 + worker * 3) % 5));
       const std::lock_guard lock(mutex);
       ++doneTimes[static_cast<std::size_t>(index)];
       threads.push_back(std::this_thread::get_id());
@@ -57,6 +61,9 @@ TEST(WorkInOrder, EveryPieceIsDoneOnceAndHandedOnInOrderWithinItsWindowUntilTheR
     const int handed = WorkInOrder(c.count, c.workers, work, hand, goesOn);
     const std::string name = std::to_string(c.count) + " pieces, " + std::to_string(c.workers) + " workers";
     EXPECT_EQ(handed, c.handed) << name;
+    if (c.goesUntil >= 0) {
+      EXPECT_TRUE(stopSeen) << name << ": the work in hand was not told that the run ended";
+    }
     for (int i = 0; i < static_cast<int>(handedOrder.size()); ++i) EXPECT_EQ(handedOrder[static_cast<std::size_t>(i)], i) << name;
     EXPECT_TRUE(std::all_of(doneTimes.begin(), doneTimes.end(), [](int times) { return times <= 1; })) << name;
     for (int i = 0; i < handed; ++i) EXPECT_EQ(doneTimes[static_cast<std::size_t>(i)], 1) << name << " piece " << i;
