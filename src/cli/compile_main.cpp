@@ -19,6 +19,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "board/plain_text.h"
@@ -44,6 +45,8 @@ constexpr std::size_t kDescriptionColumn = 17;
 
 /// Most puzzles one run makes.
 constexpr long long kCountLimit = 1'000'000;
+/// Most puzzles --jobs makes at once.
+constexpr int kJobsLimit = 256;
 
 struct Options {
   std::string dictionary;
@@ -63,6 +66,7 @@ struct Options {
   std::string title;
   bool grade = false;
   std::string gradeFile;
+  int jobs = 0;  // 0: one for each core of the machine (one with --no-repeats)
 };
 
 /// A check of an option's value: `wrong` when `fine` says no; the parser puts the option's name before it.
@@ -169,6 +173,10 @@ void DeclareOptions(CLI::App& app, Options& options) {
   app.add_option("--svg", options.svg,
       "also write the puzzle's two sheets as SVG files: FILE without its .svg ending, then -puzzle.svg and "
       "-solution.svg; with one puzzle only")->type_name("FILE")->check(Given());
+  app.add_option("--jobs", options.jobs,
+      "puzzles made at once, 1 to 256 (default: one for each core of the machine); the puzzles and their order "
+      "are the same for any N. --no-repeats makes one puzzle after another, so it goes with --jobs 1 only")
+      ->type_name("N")->check(Checked([](const std::string& v) { return IsNumberIn(v, 1, kJobsLimit); }, "must be a whole number from 1 to 256"));
   app.add_flag("--no-repeats", options.noRepeats,
       "no word in two puzzles, for as long as the word list allows; a note on standard error says from "
       "which puzzle on words repeat");
@@ -342,6 +350,7 @@ std::string CheckTogether(const Options& options) {
     return "a booklet (--pdf) holds at most " + std::to_string(loopword::kBookletLimit) + " puzzles";
   }
   if (!options.svg.empty() && options.count > 1) return "--svg writes the sheets of one puzzle: give no --count";
+  if (options.noRepeats && options.jobs > 1) return "--no-repeats makes one puzzle after another: give --jobs 1 or no --jobs";
   return {};
 }
 
@@ -517,6 +526,13 @@ std::optional<int> PrepareSession(const Options& options, loopword::Session& ses
   return std::nullopt;
 }
 
+/// How many puzzles are made at once: as asked, else one for each core (one for --no-repeats, which needs them in turn).
+int Jobs(const Options& options) {
+  if (options.jobs > 0) return options.jobs;
+  if (options.noRepeats) return 1;
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, static_cast<unsigned>(kJobsLimit)));
+}
+
 /// Prints the grade line of each puzzle of the file at `path`, numbered from 1.
 int GradeFile(const std::string& path) {
   const loopword::PuzzleFileResult read = loopword::ReadPuzzleFile(path);
@@ -546,7 +562,7 @@ int Run(const Options& options, const char* argv0) {
   };
   ProgressBar bar;
   const loopword::BookletOrder order{{static_cast<int>(options.count), options.noRepeats},
-                                     options.seedGiven ? options.seed : loopword::EntropySeed(), options.grade};
+                                     options.seedGiven ? options.seed : loopword::EntropySeed(), options.grade, Jobs(options)};
   const loopword::Reply run = session.MakeBooklet(order, [&](int done, int total) {
     bar.Show(done, total);
     return true;

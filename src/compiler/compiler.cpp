@@ -204,7 +204,7 @@ CompileOutcome Compiler::MakeThemeFill(Puzzle& made, const std::string& startWor
                                        const CompileOptions& options) {
   if (!theme_ || theme_->Theme() != options.theme) theme_ = std::make_unique<exact::ThemeEngine>(Exact().Model(), options.theme);
   const exact::ThemeLimits limits{std::chrono::seconds(kThemeSearchSeconds), Limits(observer).poll};
-  exact::ThemeResult result = theme_->Fill(startWord, DrawsVaried(options), random_, limits);
+  exact::ThemeResult result = theme_->Fill(startWord, DrawsVaried(options), random_, limits, options.clued);
   themeWordLeftOut_ = result.withoutWord;
   if (result.status == exact::SearchStatus::Found) {
     made.placements = {result.lines.begin(), result.lines.end()};

@@ -50,6 +50,9 @@ struct CompileOptions {
   /// The grade of the puzzle sheet: Standard gives the usual hint cells; the other grades choose
   /// hint cells so the sheet has exactly one grid and needs exactly the grade's techniques.
   Difficulty difficulty = Difficulty::Standard;
+  /// The theme words that carry a clue. The puzzle sheet prints square 12's word whole, which would give its clue
+  /// away: none of them goes there while a word without a clue can.
+  std::vector<std::string> clued{};
 };
 
 /// What happened during a compile, in the order it happened.

@@ -73,10 +73,10 @@ void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
 /// first, then always the unplaced theme word with the fewest squares left, over those squares.
 class PlacementSearch {
  public:
-  PlacementSearch(const ThemeEngine& engine, std::uint32_t themes, bool varied, RandomSource& random,
+  PlacementSearch(const ThemeEngine& engine, std::uint32_t themes, std::uint32_t clued, bool varied, RandomSource& random,
                   const ThemeLimits& limits, std::chrono::steady_clock::time_point deadline)
-      : engine_(engine), model_(engine.List()), themes_(themes), varied_(varied), random_(random), limits_(limits),
-        deadline_(deadline) {
+      : engine_(engine), model_(engine.List()), themes_(themes), clued_(clued), varied_(varied), random_(random),
+        limits_(limits), deadline_(deadline) {
     for (int s = 1; s <= kSquareCount; ++s) assigned_[s] = kUndecided;
     // With n theme words at most 23 - n chain squares are free: one layer per count from 0.
     const auto layers = static_cast<std::size_t>(kSquareCount + 1 - std::popcount(themes));
@@ -143,14 +143,17 @@ class PlacementSearch {
     }
   }
 
-  /// Tries each theme word in square 12, then a list word there.
+  /// Tries each theme word without a clue in square 12, then a list word there, then the theme words with a clue
+  /// (whose clue the sheet would give away).
   Step DecideCentre() {
-    std::vector<int> options;
+    std::vector<int> options, cluedOptions;
     for (int theme = 0; theme < 32; ++theme) {
-      if (InSet(theme)) options.push_back(theme);
+      if (InSet(theme)) (((clued_ >> theme) & 1u) != 0 ? cluedOptions : options).push_back(theme);
     }
     Shuffle(options);
-    if (UnplacedCount() < kSquareCount) options.push_back(kFree);  // last: the theme words still fit after it
+    if (UnplacedCount() < kSquareCount) options.push_back(kFree);  // after them: the theme words still fit after it
+    Shuffle(cluedOptions);
+    options.insert(options.end(), cluedOptions.begin(), cluedOptions.end());
     for (const int option : options) {
       const Step step = TryCentre(option, option >= 0 ? engine_.ThemeWords()[static_cast<std::size_t>(option)] : std::optional<Word>());
       if (step != Step::Continue) return step;
@@ -443,6 +446,7 @@ class PlacementSearch {
   const ThemeEngine& engine_;
   const ChainModel& model_;
   std::uint32_t themes_;
+  std::uint32_t clued_;  // the theme words with a clue, a bit each
   bool varied_;
   RandomSource& random_;
   const ThemeLimits& limits_;
@@ -490,14 +494,19 @@ ThemeEngine::ThemeEngine(const ChainModel& list, std::vector<std::string> theme)
   }
 }
 
-ThemeResult ThemeEngine::Fill(const std::string& startWord, bool varied, RandomSource& random, const ThemeLimits& limits) const {
+ThemeResult ThemeEngine::Fill(const std::string& startWord, bool varied, RandomSource& random, const ThemeLimits& limits,
+                              const std::vector<std::string>& clued) const {
   const auto deadline = std::chrono::steady_clock::now() + limits.time;
   const std::uint32_t all = theme_.size() >= 32 ? ~0u : (1u << theme_.size()) - 1;
-  ThemeResult result = PlacementSearch(*this, all, varied, random, limits, deadline).Run(startWord);
+  std::uint32_t cluedBits = 0;
+  for (std::size_t theme = 0; theme < theme_.size() && theme < 32; ++theme) {
+    if (std::find(clued.begin(), clued.end(), theme_[theme]) != clued.end()) cluedBits |= 1u << theme;
+  }
+  ThemeResult result = PlacementSearch(*this, all, cluedBits, varied, random, limits, deadline).Run(startWord);
   if (result.status != SearchStatus::Impossible || theme_.size() < 2) return result;
   const auto leaveOneOutEnd = std::min(deadline, std::chrono::steady_clock::now() + kLeaveOneOutTime);
   for (std::size_t left = 0; left < theme_.size(); ++left) {
-    const ThemeResult without = PlacementSearch(*this, all & ~(1u << left), false, random, limits, leaveOneOutEnd).Run(startWord);
+    const ThemeResult without = PlacementSearch(*this, all & ~(1u << left), cluedBits, false, random, limits, leaveOneOutEnd).Run(startWord);
     if (without.status == SearchStatus::Found) {
       result.withoutWord = theme_[left];
       break;

@@ -42,10 +42,11 @@ class ThemeEngine {
   /// The theme words, as given.
   [[nodiscard]] const std::vector<std::string>& Theme() const { return theme_; }
   /// A puzzle with every theme word once and the other squares from the list, no word twice, with
-  /// `startWord` in square 12 ("" for a theme or list word there): drawn at random among the fills
-  /// of its theme places when `varied`. Impossible only when proven; then, as time allows, looks for
-  /// one theme word without which the others fit.
-  ThemeResult Fill(const std::string& startWord, bool varied, RandomSource& random, const ThemeLimits& limits) const;
+  /// `startWord` in square 12 ("" for a theme or list word there, a theme word of `clued` only when no other word
+  /// fits): drawn at random among the fills of its theme places when `varied`. Impossible only when proven; then, as
+  /// time allows, looks for one theme word without which the others fit.
+  ThemeResult Fill(const std::string& startWord, bool varied, RandomSource& random, const ThemeLimits& limits,
+                   const std::vector<std::string>& clued = {}) const;
 
   /// The key pairs (left, right) that the rings of theme word `theme` give chain square k of `chain`.
   using KeyPairs = std::vector<std::pair<std::uint16_t, std::uint16_t>>;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "board/text_hash.h"
+
 namespace loopword {
 
 namespace {
@@ -13,8 +15,7 @@ constexpr Text kDamagedLink = LOOPWORD_TEXT("Messages", "This class link is cut 
 
 /// The check of `text`: FNV-1a, folded to 32 bits, as 8 lower-case hex digits.
 std::string CheckOf(std::string_view text) {
-  std::uint64_t hash = 14695981039346656037ULL;
-  for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  const std::uint64_t hash = TextHash(text);
   static constexpr char kDigits[] = "0123456789abcdef";
   const auto folded = static_cast<std::uint32_t>(hash ^ (hash >> 32));
   std::string check(8, '0');

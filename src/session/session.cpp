@@ -14,6 +14,7 @@
 #include "grade/graded_sheet.h"
 #include "input/start_word.h"
 #include "play/typed_lines.h"
+#include "session/work_in_order.h"
 #include "toolkit/toolkit.h"
 #include "words/theme_words.h"
 
@@ -278,6 +279,8 @@ Clues Session::CluesOf(const Puzzle& puzzle) const {
 
 CompileOptions Session::FillWithTheme(CompileOptions fill) const {
   fill.theme = theme_.words;
+  fill.clued.clear();
+  for (const auto& [word, clue] : theme_.clues) fill.clued.push_back(word);
   return fill;
 }
 
@@ -814,9 +817,63 @@ std::optional<Puzzle> Session::MakeBookletPuzzle(Compiler& compiler, const Compi
   return std::nullopt;
 }
 
+MadePuzzle Session::BookletPuzzle(Puzzle puzzle, const PuzzleOrigin& origin, std::optional<std::uint64_t> seed,
+                                  bool graded, const SheetTexts& texts) const {
+  std::vector<std::string> comments = PuzzleComments(origin, puzzle, seed);
+  if (graded) comments.push_back("# " + grade::GradeLine(puzzle));
+  PrintedSheets sheets = SheetsOf(puzzle, texts);
+  return {{std::move(comments), std::move(puzzle)}, std::move(sheets)};
+}
+
+Reply Session::MakeBookletOnThreads(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink) {
+  const CompileOptions fill = FillWithTheme(fill_);
+  const PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
+  const SheetTexts texts = setup_.sheetTexts(dictionaries_.CurrentLanguage());
+  const int total = order.request.count;
+  const int workers = std::clamp(order.jobs, 1, total);
+  std::vector<std::unique_ptr<Compiler>> compilers;  // one a worker: a compiler is no thread's but its own
+  for (int worker = 0; worker < workers; ++worker) compilers.push_back(std::make_unique<Compiler>(dictionaries_.Words(), RandomSource(0)));
+  // Puzzle k waits in slot k modulo the window until it is handed on; a failure leaves its slot empty and says why.
+  const auto window = static_cast<std::size_t>(workers * kPiecesAheadPerWorker);
+  std::vector<std::optional<MadePuzzle>> made(window);
+  std::vector<Message> failures(window);
+  const auto work = [&](int worker, int index, const std::atomic<bool>& stop) {
+    Compiler& compiler = *compilers[static_cast<std::size_t>(worker)];
+    const std::uint64_t seed = *order.seed + static_cast<std::uint64_t>(index);
+    compiler.UseRandom(RandomSource(seed));
+    Puzzle puzzle;
+    const CompileOutcome outcome = compiler.Compile(puzzle, startWord_, [&](const CompileEvent&) { if (stop) compiler.RequestStop(); }, fill);
+    const std::size_t slot = static_cast<std::size_t>(index) % window;
+    if (outcome != CompileOutcome::Complete) {
+      failures[slot] = compiler.FailureMessage(outcome, startWord_, fill);
+      return;
+    }
+    puzzle.title = theme_.title;
+    puzzle.clues = CluesOf(puzzle);
+    made[slot] = BookletPuzzle(std::move(puzzle), origin, seed, order.grades, texts);
+  };
+  int handed = 0;
+  Message failure;
+  const auto goesOn = [&] { return mode_ != Mode::Closed && progress(handed, total); };
+  const auto hand = [&](int index) {
+    std::optional<MadePuzzle>& puzzle = made[static_cast<std::size_t>(index) % window];
+    if (!puzzle) {
+      failure = failures[static_cast<std::size_t>(index) % window];
+      return false;
+    }
+    const bool kept = sink(*std::exchange(puzzle, std::nullopt));
+    handed = index + 1;
+    return kept && goesOn();
+  };
+  if (!goesOn()) return NotDone();
+  if (WorkInOrder(total, workers, work, hand, goesOn) == total) return {};
+  return failure.empty() ? NotDone() : Refusal(failure);
+}
+
 Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink) {
   return Answer([&]() -> Reply {
     if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
+    if (order.jobs > 1 && order.seed && !order.request.noRepeats) return MakeBookletOnThreads(order, progress, sink);
     const CompileOptions fill = FillWithTheme(fill_);
     const PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
     const int total = order.request.count;
@@ -836,12 +893,8 @@ Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& pro
       return MakeBookletPuzzle(compiler, fill, goesOn, done, total, failure);
     };
     int index = 0;
-    const auto keep = [&](Puzzle&& puzzle) {
-      std::vector<std::string> comments = PuzzleComments(origin, puzzle, seedOf(index++));
-      if (order.grades) comments.push_back("# " + grade::GradeLine(puzzle));
-      PrintedSheets sheets = SheetsOf(puzzle, setup_.sheetTexts(dictionaries_.CurrentLanguage()));
-      return sink({{std::move(comments), std::move(puzzle)}, std::move(sheets)});
-    };
+    const SheetTexts texts = setup_.sheetTexts(dictionaries_.CurrentLanguage());
+    const auto keep = [&](Puzzle&& puzzle) { return sink(BookletPuzzle(std::move(puzzle), origin, seedOf(index++), order.grades, texts)); };
     const BookletRun run = StreamBookletPuzzles(order.request, dictionaries_.Words(), make, keep, goesOn);
     Reply reply;
     if (!run.note.empty()) reply.messages.push_back(run.note);

@@ -53,11 +53,13 @@ using BookletSink = std::function<bool(MadePuzzle&& made)>;
 
 /// What a booklet run makes: how many puzzles, whether a word may appear in two of them, whether each puzzle's
 /// comments carry its grade, and the seed of the first puzzle (puzzle k is made from seed + k - 1 alone); without a
-/// seed they are drawn from the session's random source.
+/// seed they are drawn from the session's random source. With a seed and words allowed in two puzzles, `jobs`
+/// puzzles are made at once, each on a thread of its own: the same puzzles, handed on in the same order.
 struct BookletOrder {
   BookletRequest request;
   std::optional<std::uint64_t> seed;
   bool grades = false;
+  int jobs = 1;
 };
 
 /// The theme words every compile and booklet puts into its puzzles, their clues, and the title they carry.
@@ -212,6 +214,9 @@ class Session {
   std::int64_t SolvingMs() const;
   bool ClockShown() const;
   Message SolvedMessage() const;
+  Reply MakeBookletOnThreads(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink);
+  MadePuzzle BookletPuzzle(Puzzle puzzle, const PuzzleOrigin& origin, std::optional<std::uint64_t> seed, bool graded,
+                           const SheetTexts& texts) const;
   std::optional<Puzzle> MakeBookletPuzzle(Compiler& compiler, const CompileOptions& fill, const BookletProgress& goesOn,
                                           int done, int total, Message& failure);
 

@@ -94,6 +94,9 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "stray", 2, "unknown option stray"},
       {"--grade-file /proc/none/x.loopword", 1, "Loopword could not open the puzzle file:\n/proc/none/x.loopword\nThe file could not be read."},
       {list + "--title " + std::string(61, 'x'), 2, "--title: A title holds at most 60 characters; this one has 61."},
+      {list + "--jobs 0", 2, "--jobs: must be a whole number from 1 to 256"},
+      {list + "--jobs 257", 2, "--jobs: must be a whole number from 1 to 256"},
+      {list + "--count 3 --no-repeats --jobs 2", 2, "--no-repeats makes one puzzle after another: give --jobs 1 or no --jobs"},
       {list + "--start ABSOLUTE --theme 'xyz,GATEWAYS gateways " + theme22 + "'", 1,
        "Not 8 letters A to Z: xyz.\nGiven twice: gateways.\n"
        "The theme words cannot all be placed in one puzzle with this dictionary with the starting word ABSOLUTE."},
@@ -105,6 +108,33 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
     EXPECT_EQ(exit, status) << arguments;
     const std::string expected = status == 2 ? "loopword-compile: " + says + "\n" : says + "\n";
     EXPECT_EQ(status == 2 ? error.substr(0, expected.size()) : error, expected) << arguments;
+  }
+}
+
+TEST(CompileTool, PuzzlesMadeAtOnceAreThoseMadeOneAfterAnotherInTheSameOrder) {
+  const std::string theme = " --theme 'ELEPHANT = a big grey animal,DINOSAUR,COMPUTER' --title Zoo";
+  const struct { int count; std::string arguments; } cases[] = {
+      {9, "--seed 5"},
+      {5, "--seed 8 --difficulty medium --grade"},
+      {6, "--seed 3 --varied" + theme},
+      {3, "--seed 2 --unique" + theme},
+      {1, "--seed 4"},
+      {4, "--seed 6 --no-repeats"},  // one after another, whatever the machine's cores
+  };
+  for (const auto& [count, options] : cases) {
+    const std::string arguments = "--count " + std::to_string(count) + " " + options;
+    testing::TempDir folder;
+    const auto path = [&](const std::string& name) { return (folder.Path() / name).string(); };
+    const std::string alone = arguments + (arguments.find("--no-repeats") == std::string::npos ? " --jobs 1" : "");
+    const auto [printed, status] = Compile(alone + " --pdf " + path("alone.pdf"));
+    ASSERT_EQ(status, 0) << alone;
+    const std::string atOnce = arguments + (arguments.find("--no-repeats") == std::string::npos ? " --jobs 3" : "");
+    ASSERT_EQ(Compile(atOnce + " --quiet --out " + path("at-once.loopword") + " --pdf " + path("at-once.pdf")).second, 0) << atOnce;
+    EXPECT_EQ(testing::ReadFile(path("at-once.loopword")), printed) << atOnce;
+    EXPECT_EQ(Compile(atOnce).first, printed) << atOnce;
+    for (int page = 1; page <= count + (count + 3) / 4; ++page) {
+      EXPECT_EQ(testing::PdfPageText(path("at-once.pdf"), page), testing::PdfPageText(path("alone.pdf"), page)) << atOnce << " page " << page;
+    }
   }
 }
 

@@ -101,5 +101,36 @@ TEST(ExactCompile, DecidesWhenTheClassicFillGivesUp) {
   EXPECT_TRUE(madeAfterGivingUp >= 2 && proven >= 2) << madeAfterGivingUp << " made after giving up, " << proven << " proven";
 }
 
+TEST(ThemeCompile, SquareTwelveWhoseWordTheSheetPrintsHoldsNoCluedThemeWordWhileAnotherWordFits) {
+  const std::vector<std::string> theme = {"ELEPHANT", "DINOSAUR", "COMPUTER", "MOUNTAIN"};
+  const Puzzle twentyThree = testing::CompiledPuzzles(1, 5).front();
+  std::vector<std::string> all;  // every word of a puzzle the list makes, each a clued theme word
+  for (const PlacementLine& placement : twentyThree.placements) all.push_back(placement.word);
+  const struct { std::vector<std::string> theme, clued; bool varied, unique; std::string centreFrom; } cases[] = {
+      {theme, {"ELEPHANT", "DINOSAUR", "COMPUTER"}, false, false, "MOUNTAIN"},  // the one plain theme word
+      {theme, {"ELEPHANT", "DINOSAUR", "COMPUTER"}, true, true, "MOUNTAIN"},
+      {theme, theme, false, false, "list"},  // every theme word clued: a word of the list
+      {theme, theme, true, false, "list"},
+      {theme, theme, false, true, "list"},
+      {all, all, false, false, "theme"},  // every one of the 23 words clued: one of them all the same
+  };
+  const auto words = testing::BundledList("L1words.txt");
+  for (const auto& [themeWords, clued, varied, unique, centreFrom] : cases) {
+    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+      Compiler compiler(words, RandomSource(seed));
+      CompileOptions options{varied, unique, themeWords};
+      options.clued = clued;
+      Puzzle puzzle;
+      ASSERT_EQ(compiler.Compile(puzzle, "", [](const CompileEvent&) {}, options), CompileOutcome::Complete) << centreFrom << " seed " << seed;
+      const std::string word = std::find_if(puzzle.placements.begin(), puzzle.placements.end(), [](const PlacementLine& p) { return p.square == kCrossingSquare; })->word;
+      const bool isClued = std::find(clued.begin(), clued.end(), word) != clued.end();
+      const bool isTheme = std::find(themeWords.begin(), themeWords.end(), word) != themeWords.end();
+      if (centreFrom == "list") EXPECT_FALSE(isTheme) << word << " seed " << seed;
+      else if (centreFrom == "theme") EXPECT_TRUE(isClued) << word << " seed " << seed;
+      else EXPECT_EQ(word, centreFrom) << " seed " << seed;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace loopword
