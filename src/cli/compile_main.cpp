@@ -176,7 +176,7 @@ void DeclareOptions(CLI::App& app, Options& options) {
   app.add_option("--jobs", options.jobs,
       "puzzles made at once, 1 to 256 (default: one for each core of the machine); the puzzles and their order "
       "are the same for any N. --no-repeats makes one puzzle after another, so it goes with --jobs 1 only")
-      ->type_name("N")->check(Checked([](const std::string& v) { return IsNumberIn(v, 1, kJobsLimit); }, "must be a whole number from 1 to 256"));
+      ->type_name("N")->check(Checked([](const std::string& v) { return loopword::WholeNumber(v, 1, kJobsLimit).has_value(); }, "must be a whole number from 1 to 256"));
   app.add_flag("--no-repeats", options.noRepeats,
       "no word in two puzzles, for as long as the word list allows; a note on standard error says from "
       "which puzzle on words repeat");
