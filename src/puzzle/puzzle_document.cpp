@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <map>
 #include <utility>
@@ -221,11 +222,77 @@ std::vector<std::string> LinesOf(LineKind kind, const PuzzleDocument& document) 
   return {};
 }
 
-/// The language the first language line of `lines` names; English when none does.
+/// The language a language line's text names, when it is one the program writes a line for.
+std::optional<Language> ReadLanguage(std::string_view text) {
+  const std::optional<Language> language = LanguageFromCode(Trimmed(text));
+  return language == Language::English ? std::nullopt : language;
+}
+
+/// The language of the first language line of `lines` that names one besides English; English when none does.
 Language LanguageOfLines(const std::vector<std::string>& lines) {
-  const auto line = std::find_if(lines.begin(), lines.end(), [](const std::string& text) { return text.starts_with(kLanguageLine); });
-  if (line == lines.end()) return Language::English;
-  return LanguageFromCode(Trimmed(std::string_view(*line).substr(kLanguageLine.size()))).value_or(Language::English);
+  for (const std::string& line : lines) {
+    if (!line.starts_with(kLanguageLine)) continue;
+    if (const auto language = ReadLanguage(std::string_view(line).substr(kLanguageLine.size()))) return *language;
+  }
+  return Language::English;
+}
+
+/// What a line of a kind read once gives a document.
+using Reading = std::function<void(PuzzleDocument&)>;
+
+/// What `line` of `kind` (`rest` after its start) gives a document in `language` when it is read as the program
+/// writes it; nullopt when it is not: the line is then another line.
+std::optional<Reading> ReadOnce(LineKind kind, std::string_view line, std::string_view rest, Language language) {
+  const auto exactly = [line](const std::string& written, Reading reading) { return written == line ? std::optional(reading) : std::nullopt; };
+  switch (kind) {
+    case LineKind::Header: return Reading([](PuzzleDocument&) {});
+    case LineKind::Title: {
+      std::string title = PlainTitle(rest);
+      if (title.empty()) return std::nullopt;
+      return Reading([title](PuzzleDocument& document) { document.puzzle.title = title; });
+    }
+    case LineKind::WordList: {
+      const std::optional<WordListSource> list = ReadWordList(rest);
+      if (!list) return std::nullopt;
+      return exactly(WordListLine(*list), [list](PuzzleDocument& document) { document.origin.wordList = list; });
+    }
+    case LineKind::Language:  // the document's language is read before its lines
+      return ReadLanguage(rest) ? std::optional(Reading([](PuzzleDocument&) {})) : std::nullopt;
+    case LineKind::Fill: {
+      std::string fill(Trimmed(rest));
+      return exactly(LineOf(kFillLine, fill), [fill](PuzzleDocument& document) { document.origin.fill = fill; });
+    }
+    case LineKind::Difficulty: {
+      const std::optional<Difficulty> difficulty = ReadDifficulty(rest);
+      if (!difficulty || *difficulty == Difficulty::Standard) return std::nullopt;
+      return Reading([difficulty](PuzzleDocument& document) { document.puzzle.difficulty = *difficulty; });
+    }
+    case LineKind::Hints: {
+      std::optional<std::vector<RingCell>> hints = ReadHintCells(rest);
+      if (!hints) return std::nullopt;
+      return Reading([hints](PuzzleDocument& document) { document.puzzle.hints = hints; });
+    }
+    case LineKind::Seed: {
+      const auto seed = WholeNumber(rest.substr(std::min<std::size_t>(1, rest.size())), std::uint64_t{0}, UINT64_MAX);
+      if (!seed) return std::nullopt;
+      return exactly(LineOf(kSeedLine, std::to_string(*seed)), [seed](PuzzleDocument& document) { document.origin.seed = seed; });
+    }
+    case LineKind::Theme: {
+      std::vector<std::string> words = ReadThemeWords(rest, language).words;
+      if (words.empty()) return std::nullopt;
+      return exactly(ThemeLine(words), [words](PuzzleDocument& document) { document.theme = words; });
+    }
+    case LineKind::Grade: {
+      std::string grade(line.substr(2));
+      return Reading([grade](PuzzleDocument& document) { document.grade = grade; });
+    }
+    case LineKind::Clue:
+    case LineKind::Rules:
+    case LineKind::Typed:
+    case LineKind::Pencil:
+    case LineKind::Progress: break;
+  }
+  return std::nullopt;
 }
 
 /// Reads comment lines one by one into a document, keeping the lines it does not take where they stood.
@@ -238,77 +305,55 @@ class DocumentReader {
 
   void Line(const std::string& line) {
     const std::optional<LineKind> kind = KindOf(line);
-    if (kind) {
-      const auto k = static_cast<std::size_t>(*kind);
+    if (!kind) return Keep(line);
+    const auto k = static_cast<std::size_t>(*kind);
+    const std::string_view rest = std::string_view(line).substr(kLineStarts[k].size());
+    if (*kind >= LineKind::Rules) {  // the rules and progress of the first line, every typed and pencil line; the rest go
       const bool first = !seen_[k];
       seen_[k] = true;
-      if (Take(*kind, line, std::string_view(line).substr(kLineStarts[k].size()), first)) {
-        anchor_ = {*kind, ++taken_[k]};
-        return;
-      }
-      if (*kind >= LineKind::Rules) return;  // the solving's own lines and the rules are written anew
+      if (TakeSolving(*kind, rest, first)) anchor_ = {*kind, ++taken_[k]};
+      return;
     }
-    document_.otherLines.push_back({line, anchor_.first, anchor_.second});
+    if (*kind == LineKind::Clue) {
+      const auto clue = ReadClue(rest);
+      if (!clue || !HoldsWord(clue->first) || !document_.puzzle.clues.insert(*clue).second) return Keep(line);
+      anchor_ = {*kind, ++taken_[k]};
+      return;
+    }
+    const std::optional<Reading> reading = ReadOnce(*kind, line, rest, document_.language);
+    if (reading && taken_[k] == 0) {
+      (*reading)(document_);
+      anchor_ = {*kind, ++taken_[k]};
+      return;
+    }
+    // A later line the program would take stays after the line taken, so that it is never read first.
+    if (reading && anchor_.first < *kind) anchor_ = {*kind, taken_[k]};
+    Keep(line);
   }
 
   PuzzleDocument Take() { return std::move(document_); }
 
  private:
-  /// Whether `line` of `kind` (`rest` after its start, `first` of its kind) is taken into the document.
-  bool Take(LineKind kind, std::string_view line, std::string_view rest, bool first) {
-    Puzzle& puzzle = document_.puzzle;
-    PuzzleOrigin& origin = document_.origin;
+  void Keep(const std::string& line) { document_.otherLines.push_back({line, anchor_.first, anchor_.second}); }
+
+  /// Whether a rules, typed, pencil or progress line (`rest` after its start, `first` of its kind) is taken.
+  bool TakeSolving(LineKind kind, std::string_view rest, bool first) {
+    KeptSolving& solving = document_.solving;
     switch (kind) {
-      case LineKind::Header: return first;
-      case LineKind::Title:
-        if (first) puzzle.title = PlainTitle(rest);
-        return first && !puzzle.title.empty();
-      case LineKind::WordList: return first && Exact(kind, line, origin.wordList, ReadWordList(rest));
-      case LineKind::Language: return first && document_.language != Language::English;
-      case LineKind::Fill: return first && Exact(kind, line, origin.fill, std::optional<std::string>(Trimmed(rest)));
-      case LineKind::Difficulty:
-        if (first) puzzle.difficulty = ReadDifficulty(rest).value_or(Difficulty::Standard);
-        return first && puzzle.difficulty != Difficulty::Standard;
-      case LineKind::Hints:
-        if (first) puzzle.hints = ReadHintCells(rest);
-        return first && puzzle.hints.has_value();
-      case LineKind::Seed: return first && Exact(kind, line, origin.seed, WholeNumber(rest.substr(std::min<std::size_t>(1, rest.size())), std::uint64_t{0}, UINT64_MAX));
-      case LineKind::Theme: {
-        std::vector<std::string> words = ReadThemeWords(rest, document_.language).words;
-        if (!first || ThemeLine(words) != line) return false;
-        document_.theme = std::move(words);
-        return true;
+      case LineKind::Rules: {
+        if (!first) return false;
+        DecodedRules decoded = DecodePupilRules(rest);
+        document_.rules = decoded.rules;
+        document_.rulesNote = std::move(decoded.note);
+        return document_.rules != PupilRules{};
       }
-      case LineKind::Clue: {
-        const auto clue = ReadClue(rest);
-        return clue && HoldsWord(clue->first) && puzzle.clues.insert(*clue).second;
-      }
-      case LineKind::Grade: return first && Exact(kind, line, document_.grade, std::optional<std::string>(line.substr(2)));
-      case LineKind::Rules: return first && TakeRules(rest);
-      case LineKind::Typed: return TakeSquare(rest, document_.solving.letters.typed, [&] { document_.solving.typedDamaged = true; });
-      case LineKind::Pencil: return TakeSquare(rest, document_.solving.letters.pencil, [&] { ++document_.solving.pencilDamaged; });
+      case LineKind::Typed: return TakeSquare(rest, solving.letters.typed, [&] { solving.typedDamaged = true; });
+      case LineKind::Pencil: return TakeSquare(rest, solving.letters.pencil, [&] { ++solving.pencilDamaged; });
       case LineKind::Progress:
-        if (first) document_.solving.progress = ReadProgress(rest);
+        if (first) solving.progress = ReadProgress(rest);
         return first;
+      default: return false;
     }
-    return false;
-  }
-
-  /// Sets `field` to `value` when the program writes `line` for it; false, leaving it unset, otherwise.
-  template <typename Value>
-  bool Exact(LineKind kind, std::string_view line, std::optional<Value>& field, std::optional<Value> value) {
-    field = std::move(value);
-    const std::vector<std::string> written = LinesOf(kind, document_);
-    if (written.size() == 1 && written[0] == line) return true;
-    field.reset();
-    return false;
-  }
-
-  bool TakeRules(std::string_view rest) {
-    DecodedRules decoded = DecodePupilRules(rest);
-    document_.rules = decoded.rules;
-    document_.rulesNote = std::move(decoded.note);
-    return document_.rules != PupilRules{};
   }
 
   template <typename Damaged>
