@@ -21,19 +21,19 @@ namespace loopword {
 /// gives it.
 struct WordListSource {
   /// The list's file name, without folders.
-  std::string file;
+  std::string file{};
   int words = 0;
   /// How the list was read (ReadNote: "read as Windows-1252", ...); "" for a plain UTF-8 list.
-  std::string note;
+  std::string note{};
   friend bool operator==(const WordListSource&, const WordListSource&) = default;
 };
 
 /// Where a puzzle came from: its word list, its fill as FillName gives it ("# fill: classic") and the seed that makes
 /// this very puzzle again ("# seed: 42"); each none when the file does not say.
 struct PuzzleOrigin {
-  std::optional<WordListSource> wordList;
-  std::optional<std::string> fill;
-  std::optional<std::uint64_t> seed;
+  std::optional<WordListSource> wordList{};
+  std::optional<std::string> fill{};
+  std::optional<std::uint64_t> seed{};
   friend bool operator==(const PuzzleOrigin&, const PuzzleOrigin&) = default;
 };
 
@@ -44,15 +44,15 @@ inline constexpr char kNoLetter = '.';
 /// capital or kNoLetter.
 struct SquareLetters {
   int square = 0;
-  std::string cells;
+  std::string cells{};
   friend bool operator==(const SquareLetters&, const SquareLetters&) = default;
 };
 
 /// The letters kept with a puzzle being solved: an entry for each square holding a sure letter the solver typed
 /// ("# typed" lines, pencil letters left out), and one for each square holding a pencil letter ("# pencil" lines).
 struct KeptLetters {
-  std::vector<SquareLetters> typed;
-  std::vector<SquareLetters> pencil;
+  std::vector<SquareLetters> typed{};
+  std::vector<SquareLetters> pencil{};
   [[nodiscard]] bool empty() const { return typed.empty() && pencil.empty(); }
   friend bool operator==(const KeptLetters&, const KeptLetters&) = default;
 };
@@ -69,8 +69,8 @@ struct SolvingProgress {
 /// The solving a puzzle file keeps, and what of it was damaged: a damaged typed line spoils all the letters, a damaged
 /// pencil line only itself; damaged lines are not kept.
 struct KeptSolving {
-  KeptLetters letters;
-  std::optional<SolvingProgress> progress;
+  KeptLetters letters{};
+  std::optional<SolvingProgress> progress{};
   bool typedDamaged = false;
   int pencilDamaged = 0;
   /// Whether the file keeps any solving at all, damaged or not.
@@ -105,20 +105,20 @@ struct OtherLine {
 /// them. Rules, typed, pencil and progress lines are the program's own: their later and damaged lines go.
 struct PuzzleDocument {
   /// With its title, clues, difficulty and hint cells.
-  Puzzle puzzle;
-  PuzzleOrigin origin;
+  Puzzle puzzle{};
+  PuzzleOrigin origin{};
   /// The language of the word list.
   Language language = Language::English;
   /// The theme words the puzzle was made to hold; none for a puzzle without a theme.
-  std::vector<std::string> theme;
+  std::vector<std::string> theme{};
   /// The grade of the puzzle's sheet as grade::GradeLine gives it ("grade: Hard, technique 4, ..."), when kept.
-  std::optional<std::string> grade;
+  std::optional<std::string> grade{};
   /// What pupils may do with the puzzle, and what could not be read of its line (said when it opens).
-  PupilRules rules;
-  Message rulesNote;
-  KeptSolving solving;
+  PupilRules rules{};
+  Message rulesNote{};
+  KeptSolving solving{};
   /// In the order read.
-  std::vector<OtherLine> otherLines;
+  std::vector<OtherLine> otherLines{};
 };
 
 /// The document every puzzle made from the list in use with `fill` starts from: the list's file name, word count,
