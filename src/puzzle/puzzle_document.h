@@ -98,11 +98,13 @@ struct OtherLine {
 /// for each clue (by word), the grade, what pupils may not do, the typed and pencil letters and the progress; then
 /// the placement lines. Every other line follows the line it followed when read.
 ///
-/// Read, the first line of a kind gives its value, except clue, typed and pencil lines, which give one each. A line
-/// the program would not write as it stands for the value read (a seed "007"), a later line of a kind
-/// read once, and a line whose value is written as no line at all ("# language: en") is an other line; the title,
-/// language, difficulty, hint cells, clues and rules are read as loosely as ever and written as the program writes
-/// them. Rules, typed, pencil and progress lines are the program's own: their later and damaged lines go.
+/// Read, a kind read once takes its first line that gives a value the program writes a line for: the word list, fill,
+/// seed, theme and grade only when spelt as the program spells them; the title, language, difficulty and hint cells
+/// read as loosely as ever (extra spaces) and written as the program writes them. Clue, typed and pencil lines give
+/// one each. Every other comment line is an other line (a note, "# seed: 007", "# language: en", a second title; one
+/// of a kind read once goes after the line taken, so that it is never read first). The rules and progress lines are
+/// the program's own: the first is read (the rules' names in any order), later ones go; damaged rules give a note,
+/// damaged typed and pencil lines go, counted.
 struct PuzzleDocument {
   /// With its title, clues, difficulty and hint cells.
   Puzzle puzzle{};
