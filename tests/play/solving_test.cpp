@@ -144,9 +144,14 @@ TEST(KeptLetters, SureAndPencilLettersComeBackApartAndDamagedSquaresAreLeftOut) 
   EXPECT_EQ(LettersOf(reopened), kept);
   const std::string overHint = std::string(1, Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
   const SquareLetters damagedSquares[] = {{5, "AB"}, {5, "ABCDEFGHI"}, {0, "ABCDEFGH"}, {24, "ABCDEFGH"}, {5, "abcdefgh"},
-                                          {5, "AB-DEFGH"}, {4, overHint}, {2, "...B...."}};  // the last disagrees with 1.1 below
+                                          {5, "AB-DEFGH"}, {4, overHint},
+                                          {2, "...B...."}, {9, ".......Z"}};  // the last two disagree with 1.1 and 9.8 below
+  const std::vector<SquareLetters> good = {{9, ".C.....Y"}, {1, "A......."}};
+  SolvingState agreeing = typed;
+  ASSERT_TRUE(ApplyTypedLetters(agreeing, {{good}}));
   for (const SquareLetters& damaged : damagedSquares) {
-    KeptSolving letters{{{{9, ".C......"}, {1, "A......."}, damaged}, {}}};
+    KeptSolving letters{{good}};
+    letters.letters.typed.push_back(damaged);
     EXPECT_FALSE(ApplyTypedLetters(typed, letters)) << damaged.square << " " << damaged.cells;
     EXPECT_EQ(LettersOf(typed), kept) << damaged.cells << ": damaged letters change nothing";
   }
