@@ -415,6 +415,27 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   EXPECT_EQ(reopened->CurrentView().mode, Mode::Solving);
 }
 
+TEST_F(SessionTest, FilesItSavedOpenAndAreSavedAgainByteForByte) {
+  const auto data = [](const std::string& name) { return testing::ReadFile(LOOPWORD_TESTS_DIR "/puzzle/data/" + name + ".loopword"); };
+  const struct { std::string name; Mode mode; std::string sheet; } cases[] = {
+      {"theme", Mode::ShowingSolution, "theme"},
+      {"graded", Mode::ShowingSolution, "graded"},
+      {"theme-solving", Mode::Solving, "theme-sheet"},  // rules, letters, pencil letters, checks and a letter revealed
+      {"graded-solving", Mode::Solving, ""},
+      {"german-solving", Mode::Solving, ""},
+  };
+  for (const auto& [name, mode, sheet] : cases) {
+    auto session = NewSession();
+    const std::string text = data(name);
+    EXPECT_TRUE(session->OpenText(text, name + ".loopword").done) << name;
+    EXPECT_EQ(ModeOf(*session), mode) << name;
+    EXPECT_EQ(FileOf(*session), text) << name;
+    if (!sheet.empty()) {
+      EXPECT_EQ(session->CurrentView().puzzle->sheetFile, data(sheet)) << name << ": a pupil's sheet";
+    }
+  }
+}
+
 TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRefusesIt) {
   auto teacher = NewSession(Start::Solving);
   Fill(*teacher, 3);
