@@ -184,40 +184,42 @@ std::vector<std::string> SquareLines(std::string_view start, const std::vector<S
   return lines;
 }
 
-/// A line when `text` holds one, none otherwise.
-std::vector<std::string> Optional(const std::optional<std::string>& text) { return text ? std::vector{*text} : std::vector<std::string>{}; }
+/// The line `make` makes when `written`; none otherwise.
+template <typename Make>
+std::vector<std::string> LineWhen(bool written, const Make& make) {
+  return written ? std::vector<std::string>{make()} : std::vector<std::string>{};
+}
 
 /// The lines of `kind` the program writes for `document`.
 std::vector<std::string> LinesOf(LineKind kind, const PuzzleDocument& document) {
   const Puzzle& puzzle = document.puzzle;
   const PuzzleOrigin& origin = document.origin;
-  const auto when = [](bool written, const auto& line) { return written ? std::optional<std::string>(line()) : std::nullopt; };
   switch (kind) {
     case LineKind::Header: return {std::string(kHeaderLine)};
     case LineKind::Title: {
       const std::string title = PlainTitle(puzzle.title);
-      return Optional(when(!title.empty(), [&] { return LineOf(kTitleLine, title); }));
+      return LineWhen(!title.empty(), [&] { return LineOf(kTitleLine, title); });
     }
-    case LineKind::WordList: return Optional(when(origin.wordList.has_value(), [&] { return WordListLine(*origin.wordList); }));
+    case LineKind::WordList: return LineWhen(origin.wordList.has_value(), [&] { return WordListLine(*origin.wordList); });
     case LineKind::Language:
-      return Optional(when(document.language != Language::English, [&] { return LineOf(kLanguageLine, LanguageCode(document.language)); }));
-    case LineKind::Fill: return Optional(when(origin.fill.has_value(), [&] { return LineOf(kFillLine, *origin.fill); }));
+      return LineWhen(document.language != Language::English, [&] { return LineOf(kLanguageLine, LanguageCode(document.language)); });
+    case LineKind::Fill: return LineWhen(origin.fill.has_value(), [&] { return LineOf(kFillLine, *origin.fill); });
     case LineKind::Difficulty:
-      return Optional(when(puzzle.difficulty != Difficulty::Standard, [&] { return LineOf(kDifficultyLine, DifficultyName(puzzle.difficulty)); }));
-    case LineKind::Hints: return Optional(when(puzzle.hints.has_value(), [&] { return HintsLine(*puzzle.hints); }));
-    case LineKind::Seed: return Optional(when(origin.seed.has_value(), [&] { return LineOf(kSeedLine, std::to_string(*origin.seed)); }));
-    case LineKind::Theme: return Optional(when(!document.theme.empty(), [&] { return ThemeLine(document.theme); }));
+      return LineWhen(puzzle.difficulty != Difficulty::Standard, [&] { return LineOf(kDifficultyLine, DifficultyName(puzzle.difficulty)); });
+    case LineKind::Hints: return LineWhen(puzzle.hints.has_value(), [&] { return HintsLine(*puzzle.hints); });
+    case LineKind::Seed: return LineWhen(origin.seed.has_value(), [&] { return LineOf(kSeedLine, std::to_string(*origin.seed)); });
+    case LineKind::Theme: return LineWhen(!document.theme.empty(), [&] { return ThemeLine(document.theme); });
     case LineKind::Clue: {
       std::vector<std::string> lines;
       for (const auto& [word, clue] : puzzle.clues) lines.push_back(LineOf(kClueLine, word + " " + clue));
       return lines;
     }
-    case LineKind::Grade: return Optional(when(document.grade.has_value(), [&] { return "# " + *document.grade; }));
+    case LineKind::Grade: return LineWhen(document.grade.has_value(), [&] { return "# " + *document.grade; });
     case LineKind::Rules:
-      return Optional(when(document.rules != PupilRules{}, [&] { return std::string(kRulesLine) + document.rules.Encode(); }));
+      return LineWhen(document.rules != PupilRules{}, [&] { return std::string(kRulesLine) + document.rules.Encode(); });
     case LineKind::Typed: return SquareLines(kTypedLine, document.solving.letters.typed);
     case LineKind::Pencil: return SquareLines(kPencilLine, document.solving.letters.pencil);
-    case LineKind::Progress: return Optional(when(document.solving.progress.has_value(), [&] { return ProgressLine(*document.solving.progress); }));
+    case LineKind::Progress: return LineWhen(document.solving.progress.has_value(), [&] { return ProgressLine(*document.solving.progress); });
   }
   return {};
 }
