@@ -558,7 +558,7 @@ int Run(const Options& options, const char* argv0) {
     if (!options.pdf.empty() || !options.svg.empty()) sheets.push_back(std::move(made.sheets));
     const std::string separator = first ? "" : "\n";
     first = false;
-    return output.Write(separator + loopword::FormatPuzzle(made.file));
+    return output.Write(separator + loopword::FormatPuzzle(made.document));
   };
   ProgressBar bar;
   const loopword::BookletOrder order{{static_cast<int>(options.count), options.noRepeats},

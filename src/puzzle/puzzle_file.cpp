@@ -16,7 +16,6 @@
 
 #include "board/placement_line.h"
 #include "board/plain_text.h"
-#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -24,102 +23,15 @@ namespace {
 
 constexpr Text kNotWritten = LOOPWORD_TEXT("Messages", "The file could not be written.");
 constexpr Text kLineForm = LOOPWORD_TEXT("Messages", "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"");
-constexpr std::string_view kTitleLine = "# title:";
-constexpr std::string_view kThemeLine = "# theme:";
-constexpr std::string_view kLanguageLine = "# language:";
-
-constexpr std::string_view kDifficultyLine = "# difficulty:";
-constexpr std::string_view kHintsLine = "# hints:";
-constexpr std::string_view kClueLine = "# clue:";
-
-/// The word and clue of a "# clue:" line's text: 8 capitals, then a clue of 1 to kClueLimit characters; nullopt
-/// for any other text.
-std::optional<std::pair<std::string, std::string>> ReadClue(std::string_view text) {
-  constexpr std::size_t length = kWordLength;
-  while (text.starts_with(' ')) text.remove_prefix(1);
-  const std::string_view word = text.substr(0, std::min(text.size(), length));
-  const bool capitals = word.size() == length && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-  if (!capitals || text.size() == length || text[length] != ' ') return std::nullopt;
-  std::string clue = PlainLine(text.substr(length), kClueLimit + 1);
-  if (clue.empty() || CharacterCount(clue) > kClueLimit) return std::nullopt;
-  return std::pair{std::string(word), std::move(clue)};
-}
-
-/// The text after `start` of the first comment line that begins with it; nullopt when none does.
-std::optional<std::string_view> LineAfter(const std::vector<std::string>& comments, std::string_view start) {
-  for (const std::string& line : comments) {
-    if (line.starts_with(start)) return std::string_view(line).substr(start.size());
-  }
-  return std::nullopt;
-}
-
-/// The title a "# title:" comment line gives; "" when there is none.
-std::string TitleOf(const std::vector<std::string>& comments) {
-  return PlainTitle(LineAfter(comments, kTitleLine).value_or(""));
-}
-
-/// The words of `text` between spaces.
-std::vector<std::string_view> Entries(std::string_view text) {
-  std::vector<std::string_view> entries;
-  while (!text.empty()) {
-    const std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) break;
-    text.remove_prefix(start);
-    const std::size_t end = std::min(text.find(' '), text.size());
-    entries.push_back(text.substr(0, end));
-    text.remove_prefix(end);
-  }
-  return entries;
-}
-
-/// The hint cells of a "# hints:" line's text, "SS.P" each: square 01-23 but not 12, ring position 1-8.
-std::optional<std::vector<RingCell>> ReadHintCells(std::string_view text) {
-  std::vector<RingCell> cells;
-  for (const std::string_view entry : Entries(text)) {
-    const bool shaped = entry.size() == 4 && entry[2] == '.' &&
-                        std::all_of(entry.begin(), entry.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
-    if (!shaped) return std::nullopt;
-    const RingCell cell{(entry[0] - '0') * 10 + entry[1] - '0', entry[3] - '0'};
-    if (cell.square < 1 || cell.square > kSquareCount || cell.square == kCrossingSquare || cell.position < 1 || cell.position > kRingSize) {
-      return std::nullopt;
-    }
-    cells.push_back(cell);
-  }
-  return cells;
-}
-
-std::string HintCellsText(const std::vector<RingCell>& cells) {
-  std::string text(kHintsLine);
-  for (const RingCell& cell : cells) text += " " + SquareLabel(cell.square) + "." + std::to_string(cell.position);
-  return text;
-}
-
-/// What is wrong with a "# difficulty:" or "# hints:" comment line; nullopt for any other line.
-std::optional<Text> SheetLineFault(std::string_view line) {
-  if (line.starts_with(kDifficultyLine)) {
-    const std::vector<std::string_view> entries = Entries(line.substr(kDifficultyLine.size()));
-    if (entries.size() != 1 || !DifficultyNamed(entries[0])) return LOOPWORD_TEXT("Messages", "the difficulty must be standard, easy, medium, hard or expert");
-  }
-  if (line.starts_with(kHintsLine) && !ReadHintCells(line.substr(kHintsLine.size()))) {
-    return LOOPWORD_TEXT("Messages", "hint cells must be written SS.P: square 01 to 23 but not 12, ring position 1 to 8");
-  }
-  return std::nullopt;
-}
+/// One puzzle as it is read: its comment lines and its placements.
+struct ReadPuzzle {
+  std::vector<std::string> comments;
+  Puzzle puzzle;
+};
 
 /// Whether one of the placements of `puzzle` holds `word`.
 bool HoldsWord(const Puzzle& puzzle, const std::string& word) {
   return std::any_of(puzzle.placements.begin(), puzzle.placements.end(), [&word](const PlacementLine& placement) { return placement.word == word; });
-}
-
-/// Sets the puzzle's title, difficulty, hint cells and clues from its comment lines.
-void ReadSheetComments(FilePuzzle& read) {
-  read.puzzle.title = TitleOf(read.comments);
-  for (const std::string& line : read.comments) {
-    const auto clue = line.starts_with(kClueLine) ? ReadClue(std::string_view(line).substr(kClueLine.size())) : std::nullopt;
-    if (clue && HoldsWord(read.puzzle, clue->first)) read.puzzle.clues.insert(*clue);
-  }
-  if (const auto difficulty = LineAfter(read.comments, kDifficultyLine)) read.puzzle.difficulty = *DifficultyNamed(Entries(*difficulty)[0]);
-  if (const auto hints = LineAfter(read.comments, kHintsLine)) read.puzzle.hints = ReadHintCells(*hints);
 }
 
 /// Reads the puzzles line by line, keeping the puzzle being read and the first fault.
@@ -142,21 +54,19 @@ class PuzzleReader {
     return std::nullopt;
   }
 
-  std::vector<FilePuzzle> TakePuzzles() { return std::move(puzzles_); }
+  std::vector<ReadPuzzle> TakePuzzles() { return std::move(puzzles_); }
 
  private:
   std::optional<PuzzleFileFault> Fault(Phrase what) const { return PuzzleFileFault{lastLine_, std::move(what)}; }
 
   std::optional<PuzzleFileFault> Comment(std::string_view line) {
     if (!IsCleanText(line)) return Fault(LOOPWORD_TEXT("Messages", "bad character in a comment line"));
-    if (auto fault = SheetLineFault(line)) return Fault(*fault);
-    if (line.starts_with(kClueLine)) {
-      const auto clue = ReadClue(line.substr(kClueLine.size()));
-      if (!clue) return Fault(LOOPWORD_TEXT("Messages", "a clue line must be \"# clue: WORD clue\": 8 capitals, then a clue of 1 to 60 characters"));
-      if (std::any_of(clueLines_.begin(), clueLines_.end(), [&](const auto& given) { return given.second == clue->first; })) {
-        return Fault(Phrase(LOOPWORD_TEXT("Messages", "the word %1 has a clue already"), {clue->first}));
+    if (auto fault = CommentLineFault(line)) return Fault(*fault);
+    if (const std::optional<std::string> word = ClueWord(line)) {
+      if (std::any_of(clueLines_.begin(), clueLines_.end(), [&](const auto& given) { return given.second == *word; })) {
+        return Fault(Phrase(LOOPWORD_TEXT("Messages", "the word %1 has a clue already"), {*word}));
       }
-      clueLines_.emplace_back(lastLine_, clue->first);
+      clueLines_.emplace_back(lastLine_, *word);
     }
     current_.comments.emplace_back(line);
     return std::nullopt;
@@ -177,7 +87,7 @@ class PuzzleReader {
     Board& board = current_.puzzle.board;
     for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
     puzzles_.push_back(std::move(current_));
-    current_ = FilePuzzle{};
+    current_ = ReadPuzzle{};
     return std::nullopt;
   }
 
@@ -223,8 +133,8 @@ class PuzzleReader {
     return std::nullopt;
   }
 
-  std::vector<FilePuzzle> puzzles_;
-  FilePuzzle current_;
+  std::vector<ReadPuzzle> puzzles_;
+  ReadPuzzle current_;
   std::vector<std::pair<int, std::string>> clueLines_;  // the line and word of each clue of the puzzle being read
   int lastLine_ = 0;
 };
@@ -254,65 +164,16 @@ Message SaveFailureMessage(Text heading, const std::string& path, const Message&
   return Message(heading).Add(path).Append(reason);
 }
 
-PuzzleOrigin ListOrigin(const DictionaryState& dictionaries, const CompileOptions& fill, const std::string& title) {
-  return {.wordList = std::filesystem::path(dictionaries.ChosenPath()).filename().string(),
-          .wordCount = dictionaries.WordCount(),
-          .fill = FillName(fill),
-          .seed = std::nullopt,
-          .theme = fill.theme,
-          .title = title,
-          .language = dictionaries.CurrentLanguage(),
-          .wordListNote = EnglishText(dictionaries.Note())};
-}
-
-std::vector<std::string> HeaderComments(const PuzzleOrigin& origin) {
-  std::vector<std::string> lines = {"# Loopword puzzle"};
-  if (const std::string title = PlainTitle(origin.title); !title.empty()) lines.push_back(std::string(kTitleLine) + " " + title);
-  const std::string note = origin.wordListNote.empty() ? "" : ", " + origin.wordListNote;
-  lines.push_back("# word list: " + origin.wordList + " (" + std::to_string(origin.wordCount) + " words" + note + ")");
-  if (origin.language != Language::English) lines.push_back(std::string(kLanguageLine) + " " + std::string(LanguageCode(origin.language)));
-  lines.push_back("# fill: " + origin.fill);
-  if (origin.difficulty != Difficulty::Standard) lines.push_back(std::string(kDifficultyLine) + " " + std::string(DifficultyName(origin.difficulty)));
-  if (origin.hints) lines.push_back(HintCellsText(*origin.hints));
-  if (origin.seed) lines.push_back("# seed: " + std::to_string(*origin.seed));
-  if (!origin.theme.empty()) {
-    std::string line(kThemeLine);
-    for (const std::string& word : origin.theme) line += " " + word;
-    lines.push_back(line);
-  }
-  for (const auto& [word, clue] : origin.clues) lines.push_back(std::string(kClueLine) + " " + word + " " + clue);
-  return lines;
-}
-
-std::vector<std::string> PuzzleComments(PuzzleOrigin list, const Puzzle& puzzle, std::optional<std::uint64_t> seed) {
-  list.seed = seed;
-  list.difficulty = puzzle.difficulty;
-  list.hints = puzzle.hints;
-  list.clues = puzzle.clues;
-  return HeaderComments(list);
-}
-
-std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle) {
-  const std::optional<std::string_view> words = LineAfter(puzzle.comments, kThemeLine);
-  return words ? ReadThemeWords(*words, LanguageOf(puzzle)).words : std::vector<std::string>{};
-}
-
-Language LanguageOf(const FilePuzzle& puzzle) {
-  std::string_view code = LineAfter(puzzle.comments, kLanguageLine).value_or("");
-  while (code.starts_with(' ')) code.remove_prefix(1);
-  return LanguageFromCode(code).value_or(Language::English);
-}
-
-std::string FormatPuzzle(const FilePuzzle& puzzle) {
+std::string FormatPuzzle(const PuzzleDocument& puzzle) {
   std::string text;
-  for (const std::string& line : puzzle.comments) text += line + '\n';
+  for (const std::string& line : CommentLines(puzzle)) text += line + '\n';
   for (const PlacementLine& placement : puzzle.puzzle.placements) text += placement.ToString() + '\n';
   return text;
 }
 
-std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles) {
+std::string FormatPuzzleFile(const std::vector<PuzzleDocument>& puzzles) {
   std::string text;
-  for (const FilePuzzle& puzzle : puzzles) {
+  for (const PuzzleDocument& puzzle : puzzles) {
     if (!text.empty()) text += '\n';
     text += FormatPuzzle(puzzle);
   }
@@ -332,9 +193,9 @@ PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileN
     if (auto fault = reader.Line(++number, line)) return Refused(fileName, *fault);
   }
   if (auto fault = reader.End()) return Refused(fileName, *fault);
-  std::vector<FilePuzzle> puzzles = reader.TakePuzzles();
-  for (FilePuzzle& read : puzzles) ReadSheetComments(read);
-  return {std::move(puzzles), std::nullopt, {}};
+  std::vector<PuzzleDocument> documents;
+  for (ReadPuzzle& read : reader.TakePuzzles()) documents.push_back(ReadDocument(read.comments, std::move(read.puzzle)));
+  return {std::move(documents), std::nullopt, {}};
 }
 
 PuzzleFileText ReadPuzzleFileText(const std::string& path) {

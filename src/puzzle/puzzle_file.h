@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -11,9 +10,7 @@
 
 #include "board/message.h"
 #include "board/puzzle.h"
-#include "compiler/compiler.h"
-#include "words/dictionary_state.h"
-#include "words/language.h"
+#include "puzzle/puzzle_document.h"
 
 namespace loopword {
 
@@ -22,60 +19,10 @@ inline constexpr const char* kPuzzleExtension = ".loopword";
 /// Largest puzzle file that is read, in bytes.
 inline constexpr std::size_t kPuzzleFileLimit = 1 << 20;
 
-/// Where a puzzle came from, as its header comment lines record it.
-struct PuzzleOrigin {
-  /// File name of the word list (no folder).
-  std::string wordList;
-  /// Number of words in that list.
-  int wordCount = 0;
-  /// The fill choices, as FillName gives them.
-  std::string fill = "classic";
-  /// The seed that makes this very puzzle again, when known.
-  std::optional<std::uint64_t> seed;
-  /// The theme words the puzzle was made to hold; none for a puzzle without a theme.
-  std::vector<std::string> theme{};
-  /// The puzzle's title; "" for none.
-  std::string title{};
-  /// The clues of its theme words.
-  Clues clues{};
-  /// The grade of the puzzle's sheet, and its hint cells when they are not the standard ones.
-  Difficulty difficulty = Difficulty::Standard;
-  std::optional<std::vector<RingCell>> hints{};
-  /// The language of the word list.
-  Language language = Language::English;
-  /// How the list was read (ReadNote: "read as Windows-1252", ...); "" for a plain UTF-8 list.
-  std::string wordListNote{};
-};
-
-/// Where the puzzles made from the list in use with `fill` and `title` come from: the list's file name,
-/// word count, language and how it was read, the fill's name and theme words; each puzzle adds its own
-/// seed, grade and hint cells.
-PuzzleOrigin ListOrigin(const DictionaryState& dictionaries, const CompileOptions& fill, const std::string& title);
-
-/// One puzzle of a file and the comment lines (each starting with '#') that belong to it.
-struct FilePuzzle {
-  std::vector<std::string> comments;
-  Puzzle puzzle;
-};
-
-/// The comment lines a saved puzzle starts with: "# Loopword puzzle", its title when it has one,
-/// word list, its language unless English ("# language: de"), fill, for a graded sheet its
-/// difficulty, its hint cells when they are not the standard ones ("# hints: 03.5 07.2", square
-/// and ring position), seed, its theme words and a line for each clue ("# clue: ELEPHANT a big grey animal").
-std::vector<std::string> HeaderComments(const PuzzleOrigin& origin);
-/// The comment lines of `puzzle`, made from the list and fill of `list` (ListOrigin) and drawn from
-/// `seed`: HeaderComments with the puzzle's own seed, grade, hint cells and clues.
-std::vector<std::string> PuzzleComments(PuzzleOrigin list, const Puzzle& puzzle, std::optional<std::uint64_t> seed);
-/// The language a puzzle's "# language:" comment line names; English when it has none or names
-/// no language the program knows.
-Language LanguageOf(const FilePuzzle& puzzle);
-/// The theme words a puzzle's "# theme:" comment line names; none when it has no such line.
-std::vector<std::string> ThemeWordsOf(const FilePuzzle& puzzle);
-
 /// The text of one puzzle: its comment lines, then its placement lines, each ending in LF.
-std::string FormatPuzzle(const FilePuzzle& puzzle);
+std::string FormatPuzzle(const PuzzleDocument& puzzle);
 /// The text of a puzzle file: the puzzles one after another with one empty line between them.
-std::string FormatPuzzleFile(const std::vector<FilePuzzle>& puzzles);
+std::string FormatPuzzleFile(const std::vector<PuzzleDocument>& puzzles);
 
 /// What the user is told when the file `fileName` cannot be opened as a puzzle, and `why`.
 Message RefusalMessage(const std::string& fileName, const Phrase& why);
@@ -93,7 +40,7 @@ struct PuzzleFileFault {
 
 /// What reading a puzzle file gave: the puzzles, or the first fault and the message for the user.
 struct PuzzleFileResult {
-  std::vector<FilePuzzle> puzzles;
+  std::vector<PuzzleDocument> puzzles;
   std::optional<PuzzleFileFault> fault;
   /// For the user: names the file, then the fault as a sentence ("Line 17: …." or "The file …."); nothing
   /// when the file was read.
@@ -103,10 +50,10 @@ struct PuzzleFileResult {
 /// Reads puzzle text (LF or CR LF line ends, an optional UTF-8 byte-order mark); `fileName` only
 /// names the file in the message.
 /// Every puzzle must be complete: 23 lines in square order, each ring its word from its start
-/// cell, shared cells agreeing, no word twice. Boards come filled and marked, ready to draw, with
-/// the title of a "# title:" comment line, the difficulty and hint cells of "# difficulty:" and
-/// "# hints:" lines, and the clues of "# clue: WORD clue" lines (a word of the puzzle, a clue of 1 to
-/// kClueLimit characters, one clue a word).
+/// cell, shared cells agreeing, no word twice; its comment lines, which come before its placement lines
+/// (those after the last puzzle belong to it), must be clean text, with a difficulty, hint cells and
+/// clues that can be read (a word of the puzzle, a clue of 1 to kClueLimit characters, one clue a word).
+/// Boards come filled and marked, ready to draw, in documents as ReadDocument reads them.
 PuzzleFileResult ParsePuzzleText(std::string_view text, const std::string& fileName);
 
 /// The text of a puzzle file, or what the user is told when it cannot be read.

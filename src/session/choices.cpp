@@ -18,8 +18,6 @@ namespace {
 constexpr Text kBadSeed = LOOPWORD_TEXT("Messages", "The seed \"%1\" is not a whole number from 0 to 18446744073709551615: no puzzle was made.");
 /// What the note says when some choices were damaged: their names.
 constexpr Text kDamagedChoices = LOOPWORD_TEXT("Messages", "Some choices could not be read and are back at their defaults: %1.");
-/// What the note says when the rules a teacher set could not be read.
-constexpr Text kDamagedRules = LOOPWORD_TEXT("Messages", "What your teacher turned off could not be read (\"%1\"): everything is allowed.");
 /// The line that says what a teacher turned off: one, two or three of the commands below.
 constexpr Text kTurnedOffOne = LOOPWORD_TEXT("Messages", "Your teacher has turned off %1.");
 constexpr Text kTurnedOffTwo = LOOPWORD_TEXT("Messages", "Your teacher has turned off %1 and %2.");
@@ -27,11 +25,6 @@ constexpr Text kTurnedOffThree = LOOPWORD_TEXT("Messages", "Your teacher has tur
 constexpr Text kOffCheck = LOOPWORD_TEXT("Messages", "Check");
 constexpr Text kOffReveal = LOOPWORD_TEXT("Messages", "Reveal letter");
 constexpr Text kOffTimer = LOOPWORD_TEXT("Messages", "the timer");
-
-/// The names of the rules in a text, in the order Encode writes them.
-constexpr std::string_view kCheckName = "check";
-constexpr std::string_view kRevealName = "reveal";
-constexpr std::string_view kTimerName = "timer";
 
 bool Unreserved(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' || c == '~';
@@ -148,39 +141,6 @@ std::vector<NamedValue> NamedValues(std::string_view text) {
     at = end + 1;
   }
   return pairs;
-}
-
-std::string PupilRules::Encode() const {
-  std::string text;
-  for (const auto& [allowed, name] : {std::pair{check, kCheckName}, {reveal, kRevealName}, {timer, kTimerName}}) {
-    if (!allowed) text.append(text.empty() ? "" : ",").append(name);
-  }
-  return text;
-}
-
-DecodedRules DecodePupilRules(std::string_view text) {
-  PupilRules read;
-  bool whole = true;
-  const bool blank = text.find_first_not_of(' ') == std::string_view::npos;
-  for (std::size_t start = 0; !blank && start <= text.size();) {  // each piece between commas holds one name or more
-    const std::size_t comma = std::min(text.find(',', start), text.size());
-    int names = 0;
-    for (std::size_t at = start; at < comma;) {
-      const std::size_t end = std::min(text.find(' ', at), comma);
-      const std::string_view name = text.substr(at, end - at);
-      at = end + 1;
-      if (name.empty()) continue;
-      ++names;
-      if (name == kCheckName) read.check = false;
-      else if (name == kRevealName) read.reveal = false;
-      else if (name == kTimerName) read.timer = false;
-      else whole = false;
-    }
-    whole = whole && names > 0;
-    start = comma + 1;
-  }
-  if (!whole) return {PupilRules{}, Message(kDamagedRules, {std::string(text)})};
-  return {read, {}};
 }
 
 Message RulesNote(const PupilRules& rules) {

@@ -11,36 +11,13 @@
 #include "board/message.h"
 #include "board/whole_number.h"
 #include "board/puzzle.h"
+#include "puzzle/pupil_rules.h"
 #include "words/language.h"
 
 namespace loopword {
 
 /// The word list: a bundled level 1..3, or the user's own list.
 inline constexpr int kOwnList = 0;
-
-/// What a teacher lets pupils do while they solve: Check, Reveal letter and seeing the timer (all allowed at first).
-/// A classroom rule, not a lock: the page holds the whole engine.
-struct PupilRules {
-  bool check = true;
-  bool reveal = true;
-  bool timer = true;
-
-  /// The names of what is turned off ("check", "reveal", "timer") joined by ","; "" when everything is allowed.
-  [[nodiscard]] std::string Encode() const;
-
-  friend bool operator==(const PupilRules&, const PupilRules&) = default;
-};
-
-/// Rules read back from text, and what could not be read of it.
-struct DecodedRules {
-  PupilRules rules;
-  /// Empty when the text was read; else names it, and the rules are the defaults.
-  Message note;
-};
-
-/// Reads `text` as PupilRules::Encode writes it (names separated by "," or blanks, in any order); a name it does
-/// not know, or none at all between two separators, gives the defaults with a note.
-DecodedRules DecodePupilRules(std::string_view text);
 
 /// The one line a Solve face shows when something is turned off: "Your teacher has turned off Reveal letter.";
 /// nothing when everything is allowed.

@@ -13,7 +13,7 @@
 #include "display/colors.h"
 #include "grade/graded_sheet.h"
 #include "input/start_word.h"
-#include "play/typed_lines.h"
+#include "play/kept_letters.h"
 #include "session/work_in_order.h"
 #include "toolkit/toolkit.h"
 #include "words/theme_words.h"
@@ -33,39 +33,26 @@ constexpr Text kSolvedWith = LOOPWORD_TEXT("Messages", "Solved with %1 and %2");
 constexpr Text kChecks = LOOPWORD_COUNTED_TEXT("Messages", "%n checks", "1 check");
 constexpr Text kLettersRevealed = LOOPWORD_COUNTED_TEXT("Messages", "%n letters revealed", "1 letter revealed");
 
-/// How the comment line that keeps what pupils may not do begins: "# off for pupils: reveal,timer".
-constexpr std::string_view kRulesPrefix = "# off for pupils: ";
-
-bool IsRulesLine(std::string_view comment) { return comment.starts_with(kRulesPrefix); }
-
-/// The first puzzle of a puzzle file with the solving its typed and pencil lines keep, what its rules line allows, or
-/// what is wrong with the file; the notes say what was left out of a file that opens.
+/// The first puzzle of a puzzle file with the solving it keeps, or what is wrong with the file; the note says what was
+/// left out of the pencil letters of a file that opens.
 struct OpenedPuzzle {
-  std::optional<FilePuzzle> file;
+  std::optional<PuzzleDocument> document;
   std::optional<SolvingState> solving;
   Message message;
-  PupilRules rules;
-  Message rulesNote;
   Message pencilNote;
 };
 
 OpenedPuzzle ReadPuzzleText(const std::string& text, const std::string& name) {
   PuzzleFileResult read = ParsePuzzleText(text, name);
-  if (read.fault) return {std::nullopt, std::nullopt, read.message, {}, {}, {}};
-  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}, {}, {}, {}};
-  const std::vector<std::string>& comments = opened.file->comments;
-  const auto rules = std::find_if(comments.begin(), comments.end(), [](const std::string& line) { return IsRulesLine(line); });
-  if (rules != comments.end()) {
-    DecodedRules decoded = DecodePupilRules(std::string_view(*rules).substr(kRulesPrefix.size()));
-    opened.rules = decoded.rules;
-    opened.rulesNote = decoded.note;
+  if (read.fault) return {std::nullopt, std::nullopt, read.message, {}};
+  OpenedPuzzle opened{std::move(read.puzzles.front()), std::nullopt, {}, {}};
+  const KeptSolving& kept = opened.document->solving;
+  if (!kept.Kept()) return opened;
+  opened.solving.emplace(opened.document->puzzle);
+  if (!ApplyTypedLetters(*opened.solving, kept)) {
+    return {std::nullopt, std::nullopt, RefusalMessage(name, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged.")), {}};
   }
-  if (std::none_of(comments.begin(), comments.end(), [](const std::string& line) { return IsSolvingLine(line); })) return opened;
-  opened.solving.emplace(opened.file->puzzle);
-  if (!ApplyTypedLines(*opened.solving, comments)) {
-    return {std::nullopt, std::nullopt, RefusalMessage(name, LOOPWORD_TEXT("Messages", "The letters typed into it are damaged.")), {}, {}, {}};
-  }
-  if (ApplyPencilLines(*opened.solving, comments) > 0) opened.pencilNote = Message(kPencilDropped);
+  if (ApplyPencilLetters(*opened.solving, kept) > 0) opened.pencilNote = Message(kPencilDropped);
   return opened;
 }
 
@@ -364,15 +351,7 @@ Message Session::WindowTitle() const {
   return Message(Phrase::Counted(texts::kTitleWithThemeWords, static_cast<long long>(count), {title}));
 }
 
-/// The lines that keep the letters of `solving`, sure and in pencil.
-std::vector<std::string> LetterLines(const SolvingState& solving) {
-  std::vector<std::string> lines = TypedLines(solving);
-  const std::vector<std::string> pencil = PencilLines(solving);
-  lines.insert(lines.end(), pencil.begin(), pencil.end());
-  return lines;
-}
-
-bool Session::Unsaved() const { return solving_ && LetterLines(*solving_) != savedLetters_; }
+bool Session::Unsaved() const { return solving_ && LettersOf(*solving_) != savedLetters_; }
 
 bool Session::LettersAtStake() const { return Unsaved() && solving_->HasTypedLetters() && !solving_->IsSolved(); }
 
@@ -380,7 +359,7 @@ void Session::EndSolving() {
   solving_.reset();
   undone_.clear();
   redone_.clear();
-  savedLetters_.clear();
+  savedLetters_ = {};
   clockStart_.reset();
   solvedMs_ = 0;
   checks_ = 0;
@@ -482,20 +461,19 @@ Reply Session::FinishCompile() {
   live_.reset();
   made.title = theme_.title;
   made.clues = CluesOf(made);
-  std::vector<std::string> comments = PuzzleComments(ListOrigin(dictionaries_, fill, theme_.title), made, compileSeed_);
-  UsePuzzle(std::move(made), std::move(comments), dictionaries_.CurrentLanguage());
+  UsePuzzle(MadeDocument(ListDocument(dictionaries_, fill), std::move(made), compileSeed_));
   ShowSolution();
   Reply reply = Tell(LOOPWORD_TEXT("Messages", "Done"));
   reply.changed.picture = true;
   return reply;
 }
 
-void Session::UsePuzzle(Puzzle puzzle, std::vector<std::string> comments, Language language) {
-  puzzle_ = std::move(puzzle);
-  comments_ = std::move(comments);
-  std::erase_if(comments_, [](const std::string& line) { return IsRulesLine(line); });  // kept as rules_
-  sheetTexts_ = setup_.sheetTexts(language);
-  puzzleLanguage_ = language;
+void Session::UsePuzzle(PuzzleDocument document) {
+  puzzle_ = std::exchange(document.puzzle, {});  // the document keeps the rest: the puzzle is puzzle_, the rules rules_
+  document.solving = {};
+  sheetTexts_ = setup_.sheetTexts(document.language);
+  puzzleLanguage_ = document.language;
+  document_ = std::move(document);
   PreparePuzzleView();
 }
 
@@ -548,18 +526,18 @@ Reply Session::OpenText(const std::string& text, const std::string& name, bool c
   return Answer([&]() -> Reply {
     if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return NotDone();
     OpenedPuzzle opened = ReadPuzzleText(text, name);
-    if (!opened.file) return Refusal(opened.message);
+    if (!opened.document) return Refusal(opened.message);
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Opening a puzzle ends solving this one. Open anyway?"));
     EndSolving();
-    const Language language = LanguageOf(*opened.file);
-    rules_ = opened.rules;
-    UsePuzzle(std::move(opened.file->puzzle), std::move(opened.file->comments), language);
-    ShowSolution();
+    rules_ = opened.document->rules;
     Reply reply = Redrawn();
-    for (const Message* note : {&opened.rulesNote, &opened.pencilNote}) {
-      if (!note->empty()) reply.messages.push_back(*note);
+    for (const Message& note : {opened.document->rulesNote, opened.pencilNote}) {
+      if (!note.empty()) reply.messages.push_back(note);
     }
-    if (opened.solving) SolveFrom(std::move(*opened.solving), comments_);
+    const SolvingProgress progress = opened.document->solving.progress.value_or(SolvingProgress{});
+    UsePuzzle(std::move(*opened.document));
+    ShowSolution();
+    if (opened.solving) SolveFrom(std::move(*opened.solving), progress);
     return reply;
   });
 }
@@ -568,44 +546,42 @@ Reply Session::Resume(const std::string& text) {
   return Answer([&]() -> Reply {
     if (!HasPuzzle() || LettersAtStake()) return NotDone();
     OpenedPuzzle opened = ReadPuzzleText(text, "");
-    if (!opened.file || !opened.solving || PlacementKey(opened.file->puzzle) != PlacementKey(puzzle_)) return NotDone();
+    if (!opened.document || !opened.solving || PlacementKey(opened.document->puzzle) != PlacementKey(puzzle_)) return NotDone();
     EndSolving();
-    SolveFrom(std::move(*opened.solving), opened.file->comments);
+    SolveFrom(std::move(*opened.solving), opened.document->solving.progress.value_or(SolvingProgress{}));
     Reply reply = Redrawn();
     if (!opened.pencilNote.empty()) reply.messages.push_back(opened.pencilNote);
     return reply;
   });
 }
 
-void Session::SolveFrom(SolvingState solving, const std::vector<std::string>& comments) {
+void Session::SolveFrom(SolvingState solving, const SolvingProgress& progress) {
   mode_ = Mode::ShowingSolution;
   StartSolving();  // solving goes on where it was saved, the time spent before counted on
   solving_ = std::move(solving);
-  const SolvingProgress progress = SolvingProgressOf(comments);
   solvedMs_ = progress.ms;
   checks_ = progress.checks;
   revealed_ = progress.revealed;
   solvedTold_ = solving_->IsSolved();
   if (solvedTold_) clockStart_.reset();
-  savedLetters_ = LetterLines(*solving_);
+  savedLetters_ = LettersOf(*solving_);
   ShowSolving();
 }
 
 std::string Session::FileText(bool withProgress) const {
-  std::vector<std::string> comments = comments_;
-  std::erase_if(comments, IsSolvingLine);
-  if (rules_ != PupilRules{}) comments.push_back(std::string(kRulesPrefix) + rules_.Encode());
+  PuzzleDocument document = document_;
+  document.puzzle = puzzle_;
+  document.rules = rules_;
   if (withProgress && solving_) {
-    const std::vector<std::string> letters = LetterLines(*solving_);
-    std::copy(letters.begin(), letters.end(), std::back_inserter(comments));
+    document.solving.letters = LettersOf(*solving_);
     const SolvingProgress progress{SolvingMs(), checks_, revealed_};
-    if (!letters.empty() || progress.ms >= 1000 || checks_ > 0 || revealed_ > 0) comments.push_back(ProgressLine(progress));
+    if (!document.solving.letters.empty() || progress.ms >= 1000 || checks_ > 0 || revealed_ > 0) document.solving.progress = progress;
   }
-  return FormatPuzzleFile({{comments, puzzle_}});
+  return FormatPuzzle(document);
 }
 
 Reply Session::MarkSaved() {
-  if (solving_) savedLetters_ = LetterLines(*solving_);
+  if (solving_) savedLetters_ = LettersOf(*solving_);
   return {};
 }
 
@@ -817,17 +793,17 @@ std::optional<Puzzle> Session::MakeBookletPuzzle(Compiler& compiler, const Compi
   return std::nullopt;
 }
 
-MadePuzzle Session::BookletPuzzle(Puzzle puzzle, const PuzzleOrigin& origin, std::optional<std::uint64_t> seed,
+MadePuzzle Session::BookletPuzzle(Puzzle puzzle, const PuzzleDocument& list, std::optional<std::uint64_t> seed,
                                   bool graded, const SheetTexts& texts) const {
-  std::vector<std::string> comments = PuzzleComments(origin, puzzle, seed);
-  if (graded) comments.push_back("# " + grade::GradeLine(puzzle));
-  PrintedSheets sheets = SheetsOf(puzzle, texts);
-  return {{std::move(comments), std::move(puzzle)}, std::move(sheets)};
+  PuzzleDocument document = MadeDocument(list, std::move(puzzle), seed);
+  if (graded) document.grade = grade::GradeLine(document.puzzle);
+  PrintedSheets sheets = SheetsOf(document.puzzle, texts);
+  return {std::move(document), std::move(sheets)};
 }
 
 Reply Session::MakeBookletOnThreads(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink) {
   const CompileOptions fill = FillWithTheme(fill_);
-  const PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
+  const PuzzleDocument list = ListDocument(dictionaries_, fill);
   const SheetTexts texts = setup_.sheetTexts(dictionaries_.CurrentLanguage());
   const int total = order.request.count;
   const int workers = std::clamp(order.jobs, 1, total);
@@ -850,7 +826,7 @@ Reply Session::MakeBookletOnThreads(const BookletOrder& order, const BookletProg
     }
     puzzle.title = theme_.title;
     puzzle.clues = CluesOf(puzzle);
-    made[slot] = BookletPuzzle(std::move(puzzle), origin, seed, order.grades, texts);
+    made[slot] = BookletPuzzle(std::move(puzzle), list, seed, order.grades, texts);
   };
   int handed = 0;
   Message failure;
@@ -875,7 +851,7 @@ Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& pro
     if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
     if (order.jobs > 1 && order.seed && !order.request.noRepeats) return MakeBookletOnThreads(order, progress, sink);
     const CompileOptions fill = FillWithTheme(fill_);
-    const PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
+    const PuzzleDocument list = ListDocument(dictionaries_, fill);
     const int total = order.request.count;
     int done = 0;
     Message failure;
@@ -894,7 +870,7 @@ Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& pro
     };
     int index = 0;
     const SheetTexts texts = setup_.sheetTexts(dictionaries_.CurrentLanguage());
-    const auto keep = [&](Puzzle&& puzzle) { return sink(BookletPuzzle(std::move(puzzle), origin, seedOf(index++), order.grades, texts)); };
+    const auto keep = [&](Puzzle&& puzzle) { return sink(BookletPuzzle(std::move(puzzle), list, seedOf(index++), order.grades, texts)); };
     const BookletRun run = StreamBookletPuzzles(order.request, dictionaries_.Words(), make, keep, goesOn);
     Reply reply;
     if (!run.note.empty()) reply.messages.push_back(run.note);
@@ -917,7 +893,7 @@ Reply Session::MakeClassSet(int pupils, const BookletProgress& progress, const B
     set.choices.unique = true;
     const std::uint64_t first = nextSeed_.value_or(EntropySeed());
     set.choices.seed = first;
-    const PuzzleOrigin origin = ListOrigin(dictionaries_, fill, theme_.title);
+    const PuzzleDocument list = ListDocument(dictionaries_, fill);
     const SheetTexts texts = setup_.sheetTexts(dictionaries_.CurrentLanguage());
     bool cancelled = false;
     const auto goesOn = [&](int done, int total) {
@@ -943,9 +919,8 @@ Reply Session::MakeClassSet(int pupils, const BookletProgress& progress, const B
         continue;
       }
       keys.push_back(std::move(key));
-      std::vector<std::string> comments = PuzzleComments(origin, *puzzle, first + offset);
       PrintedSheets sheets = SheetsOf(*puzzle, texts);
-      if (!sink({{std::move(comments), std::move(*puzzle)}, std::move(sheets)}) || !goesOn(std::ssize(keys), pupils)) return NotDone();
+      if (!sink({MadeDocument(list, std::move(*puzzle), first + offset), std::move(sheets)}) || !goesOn(std::ssize(keys), pupils)) return NotDone();
     }
     classSet_ = std::move(set);
     classSetChoices_ = CurrentChoices();

@@ -42,17 +42,17 @@ struct SessionSetup {
   bool fileNamesOnly = false;
 };
 
-/// One puzzle of a booklet as it is made: with the comment lines its puzzle file gives it (seed and grade included),
-/// and its sheets in the lists' language.
+/// One puzzle of a booklet as it is made: its document, as its puzzle file keeps it (seed and grade included), and
+/// its sheets in the lists' language.
 struct MadePuzzle {
-  FilePuzzle file;
+  PuzzleDocument document;
   PrintedSheets sheets;
 };
 /// Takes each puzzle of a booklet as it is made; false to end the run (as cancelled).
 using BookletSink = std::function<bool(MadePuzzle&& made)>;
 
 /// What a booklet run makes: how many puzzles, whether a word may appear in two of them, whether each puzzle's
-/// comments carry its grade, and the seed of the first puzzle (puzzle k is made from seed + k - 1 alone); without a
+/// file keeps its grade, and the seed of the first puzzle (puzzle k is made from seed + k - 1 alone); without a
 /// seed they are drawn from the session's random source. With a seed and words allowed in two puzzles, `jobs`
 /// puzzles are made at once, each on a thread of its own: the same puzzles, handed on in the same order.
 struct BookletOrder {
@@ -203,19 +203,19 @@ class Session {
   CompileOptions FillWithTheme(CompileOptions fill) const;
   Clues CluesOf(const Puzzle& puzzle) const;
   std::string FileText(bool withProgress) const;
-  void UsePuzzle(Puzzle puzzle, std::vector<std::string> comments, Language language);
+  void UsePuzzle(PuzzleDocument document);
   void ShowSolution();
   void ShowPuzzle();
   void ShowSolving();
   Reply SolvingStep(const std::function<void(SolvingState&)>& step);
   Reply StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to);
   Reply AfterSolvingChange();
-  void SolveFrom(SolvingState solving, const std::vector<std::string>& comments);
+  void SolveFrom(SolvingState solving, const SolvingProgress& progress);
   std::int64_t SolvingMs() const;
   bool ClockShown() const;
   Message SolvedMessage() const;
   Reply MakeBookletOnThreads(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink);
-  MadePuzzle BookletPuzzle(Puzzle puzzle, const PuzzleOrigin& origin, std::optional<std::uint64_t> seed, bool graded,
+  MadePuzzle BookletPuzzle(Puzzle puzzle, const PuzzleDocument& list, std::optional<std::uint64_t> seed, bool graded,
                            const SheetTexts& texts) const;
   std::optional<Puzzle> MakeBookletPuzzle(Compiler& compiler, const CompileOptions& fill, const BookletProgress& goesOn,
                                           int done, int total, Message& failure);
@@ -236,12 +236,12 @@ class Session {
   Puzzle puzzle_;  // as last compiled or opened, or as an interrupted compile left it
   Language puzzleLanguage_ = Language::English;
   SheetTexts sheetTexts_;  // in the puzzle's language
-  std::vector<std::string> comments_;  // the comment lines the puzzle is saved with
+  PuzzleDocument document_;  // what the puzzle is saved with besides puzzle_ and rules_: where it came from, its other lines
   PuzzleView puzzleView_;  // the puzzle's sheets and texts, made when the puzzle comes; its letters added when shown
   std::optional<SolvingState> solving_;
   std::vector<SolvingState> undone_;  // the solving before each step that can be undone, latest last
   std::vector<SolvingState> redone_;  // the solving before each undo that can be done again, latest last
-  std::vector<std::string> savedLetters_;  // the typed lines of the letters last saved or opened
+  KeptLetters savedLetters_;  // the letters last saved or opened
   std::optional<std::uint64_t> nextSeed_;  // the seed of the next compile, when one was given
   std::optional<std::uint64_t> compileSeed_;  // the seed of the running compile, when one was given
   std::optional<ClassSet> classSet_;  // the class set last made

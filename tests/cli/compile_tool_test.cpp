@@ -29,9 +29,10 @@ TEST(CompileTool, PrintsOrWritesPuzzleTextAndBookletsOfPuzzlesThatShareNoWord) {
   const PuzzleFileResult read = ReadPuzzleFile(out);
   ASSERT_EQ(read.puzzles.size(), 4u) << read.message;
   EXPECT_EQ(FormatPuzzleFile(read.puzzles), printed);
-  EXPECT_EQ(read.puzzles[3].comments, HeaderComments({"L1words.txt", 1431, "classic", 12, {}, "Week 12: <b>Animals</b> & co"}));
+  EXPECT_EQ(read.puzzles[3].origin, (PuzzleOrigin{WordListSource{"L1words.txt", 1431, ""}, "classic", 12}));
   std::set<std::string> words;
-  for (const FilePuzzle& puzzle : read.puzzles) {
+  for (const PuzzleDocument& puzzle : read.puzzles) {
+    EXPECT_EQ(puzzle.puzzle.title, "Week 12: <b>Animals</b> & co");
     for (const PlacementLine& placement : puzzle.puzzle.placements) EXPECT_TRUE(words.insert(placement.word).second) << placement.word;
     const int page = static_cast<int>(words.size()) / 23;
     EXPECT_NE(testing::PdfPageText(pdf, page).find("Week 12: <b>Animals</b> & co"), std::string::npos) << "page " << page;
@@ -160,17 +161,16 @@ TEST(CompileTool, GradedPuzzlesCarryTheirGradeHintCellsAndCluesGradeTheSameFromT
     ASSERT_EQ(read.puzzles.size(), 2u) << read.message;
     std::string gradeLines;
     for (std::size_t i = 0; i < read.puzzles.size(); ++i) {
-      const FilePuzzle& puzzle = read.puzzles[i];
+      const PuzzleDocument& puzzle = read.puzzles[i];
       EXPECT_EQ(puzzle.puzzle.clues, (clued ? Clues{{"ELEPHANT", "a big grey animal"}} : Clues{}));
       EXPECT_EQ(puzzle.puzzle.difficulty, difficulty);
       EXPECT_EQ(puzzle.puzzle.hints.has_value(), difficulty != Difficulty::Standard);
-      const std::string& grade = puzzle.comments.back();
-      EXPECT_TRUE(difficulty == Difficulty::Standard || grade.starts_with("# grade: " + DifficultyLabel(difficulty) + ",")) << grade;
-      gradeLines += "# puzzle " + std::to_string(i + 1) + ": " + grade.substr(2) + "\n";
-      EXPECT_EQ(puzzle.comments.at(2), "# fill: varied, one solution");
-      const auto seed = std::ranges::find_if(puzzle.comments, [](const std::string& line) { return line.starts_with("# seed: "); });
-      ASSERT_NE(seed, puzzle.comments.end());
-      const std::string again = Compile("--count 1" + options + " --seed " + seed->substr(8)).first;
+      const std::string grade = puzzle.grade.value_or("");
+      EXPECT_TRUE(difficulty == Difficulty::Standard || grade.starts_with("grade: " + DifficultyLabel(difficulty) + ",")) << grade;
+      gradeLines += "# puzzle " + std::to_string(i + 1) + ": " + grade + "\n";
+      EXPECT_EQ(puzzle.origin.fill, "varied, one solution");
+      ASSERT_TRUE(puzzle.origin.seed);
+      const std::string again = Compile("--count 1" + options + " --seed " + std::to_string(*puzzle.origin.seed)).first;
       EXPECT_EQ(again, FormatPuzzleFile({puzzle})) << "made again from its seed";
     }
     EXPECT_EQ(testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --grade-file " + out), std::make_pair(gradeLines, 0));
@@ -198,7 +198,7 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   for (const char* arguments : {"--language de --theme 'Mädchen, Fußball' --start STRASSEN", "--theme 'Mädchen, Fußball' --start Straßen --language de"}) {
     const PuzzleFileResult made = ParsePuzzleText(testing::RunTool(tool + arguments).first, "made");
     ASSERT_EQ(made.puzzles.size(), 1u) << arguments << ": " << made.message;
-    EXPECT_EQ(ThemeWordsOf(made.puzzles[0]), (std::vector<std::string>{"MAEDCHEN", "FUSSBALL"})) << arguments;
+    EXPECT_EQ(made.puzzles[0].theme, (std::vector<std::string>{"MAEDCHEN", "FUSSBALL"})) << arguments;
     EXPECT_EQ(made.puzzles[0].puzzle.placements[11].word, "STRASSEN") << arguments;
   }
   testing::TempDir folder;  // each note on its own is checked where lists are read
@@ -206,8 +206,8 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   const std::string path = folder.Write("mine.txt", level1 + "peque\xF1os\r\n\xD1" "and\xFA" "es\r\n");
   const PuzzleFileResult made = ParsePuzzleText(testing::RunTool(tool + "--language es --dict " + path).first, "made");
   ASSERT_EQ(made.puzzles.size(), 1u) << made.message;
-  EXPECT_EQ(made.puzzles[0].comments.at(1), "# word list: mine.txt (" + std::to_string(std::ranges::count(level1, '\n') + 1) +
-                                                " words, read as Windows-1252, 1 with \xC3\x91 read as N)");
+  const int words = static_cast<int>(std::ranges::count(level1, '\n')) + 1;
+  EXPECT_EQ(made.puzzles[0].origin.wordList, (WordListSource{"mine.txt", words, "read as Windows-1252, 1 with \xC3\x91 read as N"}));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "play/solving.h"
-#include "play/typed_lines.h"
+#include "play/kept_letters.h"
 
 namespace loopword {
 namespace {
@@ -128,57 +128,48 @@ TEST(Solving, PencilLettersShowButCheckWordsAndSolvedPassOverThem) {
   EXPECT_FALSE(hint.IsPencil({1, 5}));
 }
 
-TEST(TypedLines, SureAndPencilLettersComeBackApartOtherCommentsAreIgnoredAndDamagedLinesAreLeftOut) {
+TEST(KeptLetters, SureAndPencilLettersComeBackApartAndDamagedSquaresAreLeftOut) {
   SolvingState typed = Solving();
   typed.Put({1, 1}, 'A');  // also 2.4
   typed.Put({4, 5}, 'B');
   typed.Put({1, 2}, 'P', true);
   typed.Put({10, 2}, 'Q', true);
-  const auto sure = TypedLines(typed);
-  const auto pencil = PencilLines(typed);
-  ASSERT_EQ(sure.size(), 3u);
-  EXPECT_EQ(sure[1], std::string("# typed 02 ...A..") + Grid()[Cell(2, 7)] + ".");
-  EXPECT_EQ(pencil, (std::vector<std::string>{"# pencil 01 .P......", "# pencil 10 .Q......"}));
-  std::vector<std::string> comments = {"# Loopword puzzle", "# typedef"};
-  comments.insert(comments.end(), sure.begin(), sure.end());
-  comments.insert(comments.end(), pencil.begin(), pencil.end());
+  const KeptLetters kept = LettersOf(typed);
+  ASSERT_EQ(kept.typed.size(), 3u);
+  EXPECT_EQ(kept.typed[1], (SquareLetters{2, std::string("...A..") + Grid()[Cell(2, 7)] + "."}));
+  EXPECT_EQ(kept.pencil, (std::vector<SquareLetters>{{1, ".P......"}, {10, ".Q......"}}));
   SolvingState reopened = Solving();
-  ASSERT_TRUE(ApplyTypedLines(reopened, comments));
-  EXPECT_EQ(ApplyPencilLines(reopened, comments), 0);
-  EXPECT_EQ(TypedLines(reopened), sure);
-  EXPECT_EQ(PencilLines(reopened), pencil);
-  const std::string overHint = std::string("# typed 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
-  for (const char* damaged : {"# typed 05 AB", "# typed 05 ABCDEFGHI", "# typed 5  ABCDEFGH", "# typed 00 ABCDEFGH",
-                              "# typed 24 ABCDEFGH", "# typed 05 abcdefgh", "# typed 05 AB-DEFGH", overHint.c_str(),
-                              "# typed 02 ...B...."}) {  // the last disagrees with 1.1 below
-    EXPECT_FALSE(ApplyTypedLines(typed, {"# typed 09 .C......", "# typed 01 A.......", damaged})) << damaged;
-    EXPECT_EQ(TypedLines(typed), sure) << damaged << ": a damaged typed line changes nothing";
+  ASSERT_TRUE(ApplyTypedLetters(reopened, {kept}));
+  EXPECT_EQ(ApplyPencilLetters(reopened, {kept}), 0);
+  EXPECT_EQ(LettersOf(reopened), kept);
+  const std::string overHint = std::string(1, Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
+  const SquareLetters damagedSquares[] = {{5, "AB"}, {5, "ABCDEFGHI"}, {0, "ABCDEFGH"}, {24, "ABCDEFGH"}, {5, "abcdefgh"},
+                                          {5, "AB-DEFGH"}, {4, overHint},
+                                          {2, "...B...."}, {9, ".......Z"}};  // the last two disagree with 1.1 and 9.8 below
+  const std::vector<SquareLetters> good = {{9, ".C.....Y"}, {1, "A......."}};
+  SolvingState agreeing = typed;
+  ASSERT_TRUE(ApplyTypedLetters(agreeing, {{good}}));
+  for (const SquareLetters& damaged : damagedSquares) {
+    KeptSolving letters{{good}};
+    letters.letters.typed.push_back(damaged);
+    EXPECT_FALSE(ApplyTypedLetters(typed, letters)) << damaged.square << " " << damaged.cells;
+    EXPECT_EQ(LettersOf(typed), kept) << damaged.cells << ": damaged letters change nothing";
   }
-  const std::string pencilOverHint = std::string("# pencil 04 ") + (Grid()[Cell(4, 1)] == 'Q' ? 'R' : 'Q') + ".......";
-  for (const char* damaged : {"# pencil 05 AB", "# pencil 24 ABCDEFGH", "# pencil 05 abcdefgh", pencilOverHint.c_str(),
-                              "# pencil 02 ...B....",    // over the sure letter of 1.1
-                              "# pencil 01 .R......"}) {  // 1.2 was given P by the line before
+  KeptSolving unread = {kept};
+  unread.typedDamaged = true;
+  EXPECT_FALSE(ApplyTypedLetters(typed, unread)) << "a typed line that could not be read";
+  const SquareLetters damagedPencil[] = {{5, "AB"}, {24, "ABCDEFGH"}, {5, "abcdefgh"}, {4, overHint},
+                                         {2, "...B...."},    // over the sure letter of 1.1
+                                         {1, ".R......"}};  // 1.2 was given P by the square before
+  for (const SquareLetters& damaged : damagedPencil) {
     SolvingState state = Solving();
-    ApplyTypedLines(state, comments);
-    std::vector<std::string> lines = comments;
-    lines.push_back(damaged);
-    EXPECT_EQ(ApplyPencilLines(state, lines), 1) << damaged;
-    EXPECT_EQ(PencilLines(state), pencil) << damaged << ": the good lines stay";
+    KeptSolving letters = {kept};
+    ApplyTypedLetters(state, letters);
+    letters.letters.pencil.push_back(damaged);
+    letters.pencilDamaged = 2;  // lines that could not be read
+    EXPECT_EQ(ApplyPencilLetters(state, letters), 3) << damaged.cells;
+    EXPECT_EQ(LettersOf(state).pencil, kept.pencil) << damaged.cells << ": the good squares stay";
   }
-}
-
-TEST(TypedLines, TheProgressLineKeepsTimeChecksAndRevealedLettersAndReadsWhatItCanOfADamagedOne) {
-  EXPECT_EQ(ProgressLine({61'500, 0, 0}), "# progress time=61");
-  const struct { const char* line; SolvingProgress read; } cases[] = {
-      {"# progress revealed=3 time=4 later=x", {4'000, 0, 3}},  // any order; names it does not know are passed over
-      {"# progress time=-4 checks=2", {0, 2, 0}},
-      {"# progress time=x checks=2x revealed=1", {0, 0, 1}},
-      {"# progress time=99999999999 checks=-1", {0, 0, 0}},
-      {"# progress checks=99999999999999999999", {0, 0, 0}},
-      {"# progress seconds=4", {0, 0, 0}},
-  };
-  for (const auto& [line, read] : cases) EXPECT_EQ(SolvingProgressOf({"# title: x", line}), read) << line;
-  EXPECT_EQ(SolvingProgressOf({}), SolvingProgress{});
 }
 
 }  // namespace

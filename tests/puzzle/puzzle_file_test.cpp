@@ -20,13 +20,12 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsTitlesGradesHintCellsAndCluesFromLfCrLfAndABom) {
-  std::vector<FilePuzzle> written;
+  std::vector<PuzzleDocument> written;
   const Language languages[] = {Language::English, Language::German};
+  const PuzzleOrigin origin{WordListSource{"L1words.txt", 6508, ""}, "classic", 42};
   for (Puzzle& puzzle : testing::CompiledPuzzles(2)) {
-    const Language language = languages[written.size()];
-    Clues clues;  // the first puzzle's clue is its own
-    if (written.empty()) clues[puzzle.placements[0].word] = "the first word";
-    written.push_back({HeaderComments({.wordList = "L1words.txt", .wordCount = 6508, .seed = 42, .clues = clues, .language = language}), std::move(puzzle)});
+    if (written.empty()) puzzle.clues[puzzle.placements[0].word] = "the first word";  // the first puzzle's clue is its own
+    written.push_back({.puzzle = std::move(puzzle), .origin = origin, .language = languages[written.size()]});
   }
   const std::string text = FormatPuzzleFile(written);
   EXPECT_TRUE(text.starts_with("# Loopword puzzle\n# word list: L1words.txt (6508 words)\n# fill: classic\n# seed: 42\n# clue: ")) << text;
@@ -38,12 +37,12 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsTitlesGradesHintCel
     for (std::size_t i = 0; i < 2; ++i) {
       EXPECT_EQ(read.puzzles[i].puzzle.board.SquareWord, written[i].puzzle.board.SquareWord);
       EXPECT_TRUE(read.puzzles[i].puzzle.board.IsComplete());
-      EXPECT_EQ(LanguageOf(read.puzzles[i]), languages[i]) << "a \"# language: de\" line, none for English";
+      EXPECT_EQ(read.puzzles[i].language, languages[i]) << "a \"# language: de\" line, none for English";
       EXPECT_EQ(read.puzzles[i].puzzle.clues.size(), 1 - i);
     }
     EXPECT_EQ(FormatPuzzleFile(read.puzzles), text) << "lines and comments as written";
   }
-  EXPECT_EQ(ParsePuzzleText(text + "\n# typed 01\n", "").puzzles[1].comments.back(), "# typed 01");
+  EXPECT_EQ(ParsePuzzleText(text + "\n# a note\n", "").puzzles[1].otherLines.back().text, "# a note") << "a comment after the last puzzle is its";
   const Puzzle& made = written[0].puzzle;
   const std::string sixty(60, 'y'), first = made.placements[4].word;
   const Clues clues = {{first, "un animal = gris, tr\u00E8s grand"}, {made.placements[20].word, sixty}};
@@ -61,9 +60,12 @@ TEST(PuzzleFile, WrittenPuzzlesReadBackEqualWithTheirCommentsTitlesGradesHintCel
       {"", "", standard, {}, clues, "\n# clue: " + first + " un animal = gris, tr\u00E8s grand\n"},  // a clue line each
   };
   for (const auto& [title, kept, difficulty, hints, clued, lines] : cases) {
-    const PuzzleOrigin origin{.wordList = "L1words.txt", .wordCount = 6508, .seed = 1, .title = title, .clues = clued, .difficulty = difficulty,
-                              .hints = hints};
-    const std::string text = FormatPuzzle({HeaderComments(origin), made});
+    Puzzle puzzle = made;
+    puzzle.title = title;
+    puzzle.clues = clued;
+    puzzle.difficulty = difficulty;
+    puzzle.hints = hints;
+    const std::string text = FormatPuzzle({.puzzle = puzzle, .origin = {WordListSource{"L1words.txt", 6508, ""}, "classic", 1}});
     EXPECT_NE(text.find(lines), std::string::npos) << text;
     EXPECT_EQ(text.find("# title:") != std::string::npos, !kept.empty()) << title;
     const PuzzleFileResult read = ParsePuzzleText(text, "made.loopword");

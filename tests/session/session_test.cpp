@@ -305,13 +305,13 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt")), grids;
   words.insert(theme.begin(), theme.end());
   for (const MadePuzzle& puzzle : made) {
-    const std::vector<std::string> lines = testing::TextLines(puzzle.file.puzzle);
+    const std::vector<std::string> lines = testing::TextLines(puzzle.document.puzzle);
     EXPECT_EQ(testing::CheckPuzzle(lines, words), "");
-    for (const std::string& word : theme) EXPECT_EQ(std::ranges::count(SortedWords(puzzle.file.puzzle), word), 1) << word;
-    EXPECT_EQ(puzzle.file.puzzle.clues, clues);
-    EXPECT_EQ(puzzle.file.puzzle.title, "Zoo");
-    EXPECT_EQ(ThemeWordsOf(puzzle.file), theme);
-    EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, SheetHintCells(puzzle.file.puzzle)), 2).size(), 1u) << "one solution";
+    for (const std::string& word : theme) EXPECT_EQ(std::ranges::count(SortedWords(puzzle.document.puzzle), word), 1) << word;
+    EXPECT_EQ(puzzle.document.puzzle.clues, clues);
+    EXPECT_EQ(puzzle.document.puzzle.title, "Zoo");
+    EXPECT_EQ(puzzle.document.theme, theme);
+    EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, SheetHintCells(puzzle.document.puzzle)), 2).size(), 1u) << "one solution";
     grids.insert(std::accumulate(lines.begin(), lines.end(), std::string()));
   }
   EXPECT_EQ(grids.size(), 6u) << "all different";
@@ -319,7 +319,7 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   ASSERT_TRUE(linked);
   for (const int number : {2, 6}) {  // a pupil's page, from the link alone
     auto pupil = Pupil(*linked, number);
-    EXPECT_EQ(PuzzleOf(*pupil).placements, made[static_cast<std::size_t>(number - 1)].file.puzzle.placements) << number;
+    EXPECT_EQ(PuzzleOf(*pupil).placements, made[static_cast<std::size_t>(number - 1)].document.puzzle.placements) << number;
     EXPECT_EQ(PuzzleOf(*pupil).clues, clues);
     EXPECT_NE(FileOf(*pupil).find("\n# seed: " + std::to_string(linked->SeedOf(number)) + "\n"), std::string::npos);
     pupil->Compile();
@@ -334,7 +334,7 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   made.clear();
   ASSERT_TRUE(unseeded->MakeClassSet(2, [](int, int) { return true; }, Keep(made)).done);
   ASSERT_TRUE(unseeded->CurrentView().classSet);
-  EXPECT_EQ(PuzzleOf(*Pupil(*unseeded->CurrentView().classSet, 2)).placements, made.at(1).file.puzzle.placements);
+  EXPECT_EQ(PuzzleOf(*Pupil(*unseeded->CurrentView().classSet, 2)).placements, made.at(1).document.puzzle.placements);
 }
 
 TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamagedTextsAndSolvedIsToldOnce) {
@@ -367,7 +367,7 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   const PuzzleFileResult carried = ParsePuzzleText(sheetFile, "page");
   ASSERT_EQ(carried.puzzles.size(), 1u) << carried.message;
   EXPECT_EQ(carried.puzzles[0].puzzle.placements, PuzzleOf(*session).placements) << "a web page carries the puzzle";
-  EXPECT_TRUE(std::none_of(carried.puzzles[0].comments.begin(), carried.puzzles[0].comments.end(), [](const std::string& line) { return line.starts_with("# typed") || line.starts_with("# progress"); }));
+  EXPECT_FALSE(carried.puzzles[0].solving.Kept()) << "nor the letters and progress";
   EXPECT_EQ(PageWithPuzzle("<head></head>", sheetFile), std::nullopt) << "no slot";
   EXPECT_EQ(PageWithPuzzle(*PageWithPuzzle(kPagePuzzleSlot, "an older puzzle"), sheetFile), PageWithPuzzle(kPagePuzzleSlot, sheetFile))
       << "a page that carries a puzzle carries the new one instead";
@@ -413,6 +413,27 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   reopened->OpenText(damagedTime, "damaged.loopword");  // solved: opened without a question
   EXPECT_EQ(reopened->CurrentView().clock.elapsedMs, 0) << "a damaged progress line: the letters open all the same";
   EXPECT_EQ(reopened->CurrentView().mode, Mode::Solving);
+}
+
+TEST_F(SessionTest, FilesItSavedOpenAndAreSavedAgainByteForByte) {
+  const auto data = [](const std::string& name) { return testing::ReadFile(LOOPWORD_TESTS_DIR "/puzzle/data/" + name + ".loopword"); };
+  const struct { std::string name; Mode mode; std::string sheet; } cases[] = {
+      {"theme", Mode::ShowingSolution, "theme"},
+      {"graded", Mode::ShowingSolution, "graded"},
+      {"theme-solving", Mode::Solving, "theme-sheet"},  // rules, letters, pencil letters, checks and a letter revealed
+      {"graded-solving", Mode::Solving, ""},
+      {"german-solving", Mode::Solving, ""},
+  };
+  for (const auto& [name, mode, sheet] : cases) {
+    auto session = NewSession();
+    const std::string text = data(name);
+    EXPECT_TRUE(session->OpenText(text, name + ".loopword").done) << name;
+    EXPECT_EQ(ModeOf(*session), mode) << name;
+    EXPECT_EQ(FileOf(*session), text) << name;
+    if (!sheet.empty()) {
+      EXPECT_EQ(session->CurrentView().puzzle->sheetFile, data(sheet)) << name << ": a pupil's sheet";
+    }
+  }
 }
 
 TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRefusesIt) {

@@ -87,7 +87,7 @@ TEST(WorkInOrder, ABookletMadeOnSeveralThreadsHoldsThePuzzlesAndSheetsMadeOneAft
     session.SetFill({false, false, {}, Difficulty::Medium});
     std::vector<std::string> texts;
     const auto keep = [&](MadePuzzle&& made) {
-      texts.push_back(FormatPuzzle(made.file) + made.sheets.puzzle.title + made.sheets.solution.title);
+      texts.push_back(FormatPuzzle(made.document) + made.sheets.puzzle.title + made.sheets.solution.title);
       return static_cast<int>(texts.size()) != cancelAfter;
     };
     const Reply run = session.MakeBooklet({{7, noRepeats}, 40, true, jobs}, [](int, int) { return true; }, keep);
