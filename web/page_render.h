@@ -61,4 +61,9 @@ std::string ClassPuzzlePage(const std::string& heading, const std::string& title
 /// A class set's printed page of answers: each solution sheet (SVG) under its heading.
 std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string>>& headedSheets);
 
+/// What the note under the page's links says: of a pupil link ("pupil"), a class link ("class") or the saved page
+/// ("export"), after `outcome`: "from-file" (a page opened from disk has no link to share), "copied", "copy" (the
+/// clipboard refused: the link to copy by hand, `link`) or "unfetched" (the page to save could not be had).
+Message LinkNote(const std::string& kind, const std::string& outcome, const std::string& link);
+
 }  // namespace loopword

@@ -73,15 +73,22 @@ Reply Ask(Message question) {
   reply.question = std::move(question);
   return reply;
 }
+/// Tells `message`: a status when the command was done, else why it was not.
 Reply Tell(Message message, bool done = true) {
   Reply reply;
   reply.done = done;
-  if (!message.empty()) reply.messages.push_back(std::move(message));
+  if (!message.empty()) reply.messages.emplace_back(std::move(message), done ? MessageKind::Status : MessageKind::Error);
   return reply;
 }
 Reply Redrawn() {
   Reply reply;
   reply.changed.picture = true;
+  return reply;
+}
+/// The picture and the progress kept of the puzzle being solved changed.
+Reply Solved() {
+  Reply reply = Redrawn();
+  reply.changed.progress = true;
   return reply;
 }
 Reply ChoicesChanged() {
@@ -115,6 +122,12 @@ Message Reply::Told() const {
   return all;
 }
 
+MessageKind Reply::Gravest() const {
+  MessageKind gravest = MessageKind::Status;
+  for (const Said& message : messages) gravest = std::max(gravest, message.kind);
+  return gravest;
+}
+
 Clock SteadyClock() {
   return [] {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
@@ -136,8 +149,10 @@ Session::~Session() { live_.reset(); }
 template <typename Command>
 Reply Session::Answer(Command command) {
   const Mode before = mode_;
+  const bool solving = solving_.has_value();
   reply_ = command();
   reply_.changed.mode = mode_ != before;
+  reply_.changed.progress = reply_.changed.progress || solving != solving_.has_value();
   return reply_;
 }
 
@@ -160,6 +175,7 @@ View Session::CurrentView() const {
     view.solved = solving_->IsSolved();
     view.clock.elapsedMs = SolvingMs();
     view.clock.running = clockStart_.has_value();
+    view.clock.text = SolvingTimeText(view.clock.elapsedMs / 1000);
     view.counts = {checks_, revealed_};
   }
   view.clock.shown = ClockShown();
@@ -244,7 +260,8 @@ Reply Session::LoadReply(const LoadReport& report) {
   Reply reply;
   reply.changed.choices = true;
   reply.done = report.outcome == LoadOutcome::Loaded;
-  reply.messages = report.messages;
+  const MessageKind kind = reply.done ? MessageKind::Warning : MessageKind::Error;  // a list read in part, or not
+  for (const Message& message : report.messages) reply.messages.emplace_back(message, kind);
   reply.cause = report.cause;
   if (setup_.fileNamesOnly) {  // the messages name the front end's own folders: the file's name alone
     const std::string path = dictionaries_.ChosenPath();
@@ -302,7 +319,7 @@ Reply Session::ChooseTheme(std::string_view words, std::string_view title) {
     if (!read.Fit()) return Refusal(ThemeWordsReport(read));
     theme_ = {std::move(read.words), std::move(read.clues), PlainTitle(title)};
     Reply reply = ChoicesChanged();
-    if (Message skipped = SkippedEntries(read); !skipped.empty()) reply.messages.push_back(std::move(skipped));
+    if (Message skipped = SkippedEntries(read); !skipped.empty()) reply.messages.emplace_back(std::move(skipped), MessageKind::Warning);
     return reply;
   });
 }
@@ -554,9 +571,10 @@ Reply Session::OpenText(const std::string& text, const std::string& name, bool c
     ShowSolution();
     Reply reply = Redrawn();
     for (const Message* note : {&opened.rulesNote, &opened.pencilNote}) {
-      if (!note->empty()) reply.messages.push_back(*note);
+      if (!note->empty()) reply.messages.emplace_back(*note, MessageKind::Warning);
     }
     if (opened.solving) SolveFrom(std::move(*opened.solving), comments_);
+    reply.changed.progress = true;  // what was kept of the puzzle shown before is no longer on show
     return reply;
   });
 }
@@ -568,8 +586,8 @@ Reply Session::Resume(const std::string& text) {
     if (!opened.file || !opened.solving || PlacementKey(opened.file->puzzle) != PlacementKey(puzzle_)) return NotDone();
     EndSolving();
     SolveFrom(std::move(*opened.solving), opened.file->comments);
-    Reply reply = Redrawn();
-    if (!opened.pencilNote.empty()) reply.messages.push_back(opened.pencilNote);
+    Reply reply = Solved();
+    if (!opened.pencilNote.empty()) reply.messages.emplace_back(opened.pencilNote, MessageKind::Warning);
     return reply;
   });
 }
@@ -618,7 +636,7 @@ Reply Session::StartSolving() {
     if (!clockPaused_) clockStart_ = setup_.clock();
     mode_ = Mode::Solving;
     ShowSolving();
-    return Redrawn();
+    return Solved();
   });
 }
 
@@ -670,7 +688,7 @@ Reply Session::ClickAt(TwipPoint point) {
   return Answer([&]() -> Reply {
     if (!solving_ || !solving_->SelectAt(point)) return NotDone();
     ShowSolving();
-    return Redrawn();
+    return Solved();
   });
 }
 
@@ -678,7 +696,7 @@ Reply Session::Select(RingCell cell) {
   return Answer([&]() -> Reply {
     if (!solving_ || !solving_->Select(cell)) return NotDone();
     ShowSolving();
-    return Redrawn();
+    return Solved();
   });
 }
 
@@ -699,7 +717,7 @@ Reply Session::StepBack(std::vector<SolvingState>& from, std::vector<SolvingStat
 
 Reply Session::AfterSolvingChange() {
   ShowSolving();
-  Reply reply = Redrawn();
+  Reply reply = Solved();
   const bool solved = solving_->IsSolved();
   if (solved && !solvedTold_) reply.messages.push_back(SolvedMessage());
   if (solved && clockStart_) {  // the clock stops at the solution, and goes on if a letter is taken back
@@ -757,7 +775,9 @@ Reply Session::PauseClock(bool paused) {
   } else {
     clockStart_ = setup_.clock();
   }
-  return {};
+  Reply reply;
+  reply.changed.progress = true;  // the time to keep
+  return reply;
 }
 
 Reply Session::ChooseRandomStartWord() {
@@ -844,10 +864,10 @@ Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& pro
     };
     const BookletRun run = StreamBookletPuzzles(order.request, dictionaries_.Words(), make, keep, goesOn);
     Reply reply;
-    if (!run.note.empty()) reply.messages.push_back(run.note);
+    if (!run.note.empty()) reply.messages.emplace_back(run.note, MessageKind::Warning);
     if (run.outcome == BookletRun::Outcome::GaveUp) {
       reply.done = false;
-      if (!failure.empty()) reply.messages.push_back(failure);
+      if (!failure.empty()) reply.messages.emplace_back(failure, MessageKind::Error);
     }
     if (run.outcome == BookletRun::Outcome::Cancelled) reply.done = false;
     return reply;
