@@ -76,7 +76,6 @@ constexpr Text kYourPuzzle = LOOPWORD_TEXT("WebPage", "your puzzle");
 constexpr Text kDamagedLink =
     LOOPWORD_TEXT("WebPage", "This link is damaged: the puzzle after its # cannot be read. Ask for the link again.");
 constexpr Text kDamagedPage = LOOPWORD_TEXT("WebPage", "The puzzle inside this page is damaged and cannot be read.");
-constexpr Text kStartOverQuestion = LOOPWORD_TEXT("WebPage", "Start this puzzle over? Its letters and time go.");
 constexpr Text kForgetQuestion = LOOPWORD_TEXT(
     "WebPage", "Forget every puzzle and all progress kept in this browser? Use this on a shared computer.");
 constexpr Text kForgotten = LOOPWORD_TEXT("WebPage", "This browser has forgotten its puzzles.");
@@ -133,16 +132,6 @@ std::map<std::string, std::string> Entries(const val& object) {
   return entries;
 }
 
-/// The solving key a key of the page stands for: the DOM's names of the keys, Page Down and Page Up for the squares.
-std::optional<SolvingKey> SolvingKeyNamed(const std::string& name) {
-  static const std::map<std::string, SolvingKey> keys = {
-      {"Backspace", SolvingKey::Backspace}, {"Delete", SolvingKey::Delete}, {"ArrowLeft", SolvingKey::Left},
-      {"ArrowRight", SolvingKey::Right},    {"ArrowUp", SolvingKey::Up},     {"ArrowDown", SolvingKey::Down},
-      {"PageDown", SolvingKey::Tab},        {"PageUp", SolvingKey::BackTab}};
-  const auto key = keys.find(name);
-  return key == keys.end() ? std::nullopt : std::optional(key->second);
-}
-
 }  // namespace
 
 /// One session for the page's worker. The page shows a compile as it goes: the worker lets it advance a slice at a
@@ -192,18 +181,13 @@ class WebSession {
     });
   }
 
-  /// Starts the puzzle on show over, its letters, time and cell gone; asks first.
+  /// Starts the puzzle being solved over, its letters, time and counts gone (Undo brings them back); asks first.
   void StartOver(bool confirmed) {
+    const Reply reply = session_.StartOver(confirmed);
     const loopword::View shown = session_.CurrentView();
-    if (!shown.offer.puzzle || !shown.puzzle) return;
-    if (!confirmed) {
-      question_ = Message(kStartOverQuestion);
-      return;
-    }
+    if (!reply.done || !reply.question.empty() || !shown.puzzle) return;
     keeping_.Drop("puzzle:" + shown.puzzle->key);
     keeping_.Drop("square:" + shown.puzzle->key);
-    session_.OpenText(shown.puzzle->sheetFile, "puzzle", true);
-    session_.StartSolving();
   }
 
   /// Forgets every puzzle and all progress the browser keeps (the page drops its entries when the view says
@@ -255,30 +239,10 @@ class WebSession {
   void PressViewButton(bool confirmed) { Take(session_.PressViewButton(confirmed)); }
   bool Compiling() const { return compiling_; }
   void StartSolving() { session_.StartSolving(); }
-  /// Checks the letters; where the session says nothing of it, Check's report tells what it found.
-  void Check() {
-    const Reply checked = session_.Check();
-    const loopword::View shown = session_.CurrentView();
-    if (checked.Told().empty() && shown.mode == Mode::Solving) Tell(CheckReport(shown.picture));
-  }
+  void Check() { session_.Check(); }
   void Reveal() { session_.Reveal(); }
-  /// A key pressed on the figure or the page's keyboard, by its DOM name (a letter decomposed, its accents after it):
-  /// a letter, "." for the pencil, the keys SolvingKeyNamed names; with `control`, Z undoes, Shift+Z or Y redoes.
-  void Key(const std::string& key, bool control, bool shift) {
-    const char first = key.empty() ? '\0' : key[0];
-    const bool letter = ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')) &&
-                        std::all_of(key.begin() + 1, key.end(), [](char c) { return (c & 0x80) != 0; });
-    if (control) {
-      if ((first == 'z' || first == 'Z') && !shift) session_.Undo();
-      else if (first == 'z' || first == 'Z' || first == 'y' || first == 'Y') session_.Redo();
-    } else if (letter) {
-      session_.Type(first);
-    } else if (key == ".") {
-      session_.TogglePencil();
-    } else if (const auto solvingKey = SolvingKeyNamed(key)) {
-      session_.Press(*solvingKey);
-    }
-  }
+  /// A key pressed on the figure or the page's keyboard, by its DOM name (Session::Key).
+  void Key(const std::string& key, bool control, bool shift) { session_.Key(key, control, shift); }
   void ClickAt(int x, int y) { session_.ClickAt({x, y}); }
   void Undo() { session_.Undo(); }
   void Redo() { session_.Redo(); }
