@@ -322,13 +322,13 @@ function clickCell(event) {
   run('clickAt', [Math.round(point.x), Math.round(point.y)]);
 }
 
-/// Keys typed while the figure has focus go to the session, its letters decomposed; Tab, the function keys and the
+/// Keys typed while the figure has focus go to the session by their names; Tab, the function keys and the
 /// browser's own shortcuts (with Control or Alt, but for Z and Y) keep their work.
 function typeInFigure(event) {
   const control = event.ctrlKey || event.metaKey;
   if (shown?.mode !== 'solving' || event.altKey || /^(Tab|F\d+)$/.test(event.key) || (control && !/^[zy]$/i.test(event.key))) return;
   event.preventDefault();
-  run('key', [event.key.normalize('NFD'), control, event.shiftKey]);
+  run('key', [event.key, control, event.shiftKey]);
 }
 
 /// F6 solves, F7 checks and F8 turns the pencil on or off, unless a field is being typed in.

@@ -46,20 +46,9 @@ std::string PutUpload(const std::string& name, const std::string& text) {
 }
 
 // What the page asks and tells of the browser's entries.
-constexpr Text kStartOverQuestion = LOOPWORD_TEXT("WebPage", "Start this puzzle over? Its letters and time go.");
 constexpr Text kForgetQuestion = LOOPWORD_TEXT(
     "WebPage", "Forget every puzzle and all progress kept in this browser? Use this on a shared computer.");
 constexpr Text kForgotten = LOOPWORD_TEXT("WebPage", "This browser has forgotten its puzzles.");
-
-/// The solving key a key of the page stands for: the DOM's names of the keys, Page Down and Page Up for the squares.
-std::optional<SolvingKey> SolvingKeyNamed(const std::string& name) {
-  static const std::map<std::string, SolvingKey> keys = {
-      {"Backspace", SolvingKey::Backspace}, {"Delete", SolvingKey::Delete}, {"ArrowLeft", SolvingKey::Left},
-      {"ArrowRight", SolvingKey::Right},    {"ArrowUp", SolvingKey::Up},     {"ArrowDown", SolvingKey::Down},
-      {"PageDown", SolvingKey::Tab},        {"PageUp", SolvingKey::BackTab}};
-  const auto key = keys.find(name);
-  return key == keys.end() ? std::nullopt : std::optional(key->second);
-}
 
 }  // namespace
 
@@ -89,24 +78,16 @@ class WebSession {
   }
   val OpenNumber(int number) { return Answer(first_.OpenNumber(number)); }
 
-  /// Starts the puzzle on show over, its letters, time and cell gone; asks first.
-  val StartOver(bool confirmed) {
-    const loopword::View shown = session_.CurrentView();
-    if (!shown.offer.puzzle || !shown.puzzle) return Answer(NotDone());
-    if (!confirmed) return Answer(Asked(kStartOverQuestion));
-    session_.OpenText(shown.puzzle->sheetFile, "puzzle", true);
-    return Answer(session_.StartSolving());
-  }
+  /// Starts the puzzle being solved over, its letters, time and counts gone (Undo brings them back); asks first.
+  val StartOver(bool confirmed) { return Answer(session_.StartOver(confirmed)); }
 
   /// Forgets every puzzle and all progress the browser keeps (the page drops its entries when the answer says
   /// "forget") and starts the puzzle on show over; asks first.
   val Forget(bool confirmed) {
     if (!confirmed) return Answer(Asked(kForgetQuestion));
     kept_ = KeptEntries();
-    StartOver(true);
-    Reply forgotten;
-    forgotten.messages.emplace_back(Message(kForgotten));
-    return Answer(forgotten, true);
+    session_.StartOver(true);
+    return Answer(Reply{{}, true, {Message(kForgotten)}, {}, {}}, true);
   }
 
   val ToggleTimer() { return Answer(session_.HideTimer(!session_.CurrentView().clock.hidden)); }
@@ -152,29 +133,10 @@ class WebSession {
   val LastReply() { return Answer(session_.CurrentView().reply); }
 
   val StartSolving() { return Answer(session_.StartSolving()); }
-  /// Checks the letters; where the session says nothing of it, Check's report tells what it found.
-  val Check() {
-    Reply checked = session_.Check();
-    const loopword::View shown = session_.CurrentView();
-    if (checked.messages.empty() && shown.mode == Mode::Solving) checked.messages.emplace_back(CheckReport(shown.picture));
-    return Answer(checked);
-  }
+  val Check() { return Answer(session_.Check()); }
   val Reveal() { return Answer(session_.Reveal()); }
-  /// A key pressed on the figure or the page's keyboard, by its DOM name (a letter decomposed, its accents after it):
-  /// a letter, "." for the pencil, the keys SolvingKeyNamed names; with `control`, Z undoes, Shift+Z or Y redoes.
-  val Key(const std::string& key, bool control, bool shift) {
-    const char first = key.empty() ? '\0' : key[0];
-    const bool letter = ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')) &&
-                        std::all_of(key.begin() + 1, key.end(), [](char c) { return (c & 0x80) != 0; });
-    const bool z = first == 'z' || first == 'Z';
-    if (control && z && !shift) return Answer(session_.Undo());
-    if (control && (z || first == 'y' || first == 'Y')) return Answer(session_.Redo());
-    if (control) return Answer(NotDone());
-    if (letter) return Answer(session_.Type(first));
-    if (key == ".") return Answer(session_.TogglePencil());
-    const auto solvingKey = SolvingKeyNamed(key);
-    return Answer(solvingKey ? session_.Press(*solvingKey) : NotDone());
-  }
+  /// A key pressed on the figure or the page's keyboard, by its DOM name (Session::Key).
+  val Key(const std::string& key, bool control, bool shift) { return Answer(session_.Key(key, control, shift)); }
   val ClickAt(int x, int y) { return Answer(session_.ClickAt({x, y})); }
   val Undo() { return Answer(session_.Undo()); }
   val Redo() { return Answer(session_.Redo()); }

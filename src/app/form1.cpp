@@ -49,9 +49,9 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) {
     Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
   });
-  connect(picture1_, &PictureBox::solvingKey, this, [this](SolvingKey key) { Carry([&](bool) { return session_.Press(key); }); });
-  connect(picture1_, &PictureBox::typed, this, [this](char letter) { Carry([&](bool) { return session_.Type(letter); }); });
-  connect(picture1_, &PictureBox::pencilKey, this, [this] { mnuPencil_Click(); });
+  connect(picture1_, &PictureBox::keyPressed, this, [this](const std::string& key, bool control, bool shift) {
+    Carry([&](bool) { return session_.Key(key, control, shift); });
+  });
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
   compileTimer_ = new QTimer(this);
   compileTimer_->setInterval(0);

@@ -26,11 +26,7 @@ constexpr Text kTryingAgain = LOOPWORD_TEXT("Messages", "Still trying: attempt %
 constexpr Text kSearching = LOOPWORD_TEXT("Messages", "Searching every puzzle the word list allows…");
 constexpr Text kTitleTooLong = LOOPWORD_TEXT("Messages", "A title holds at most 60 characters; this one has %1.");
 constexpr Text kPencilDropped = LOOPWORD_TEXT("Messages", "Some pencil letters kept with this puzzle were damaged and were left out.");
-/// What the end of solving says: the time (unless the clock is out of view), the checks and the letters revealed.
-constexpr Text kSolvedIn = LOOPWORD_TEXT("Messages", "Solved in %1 with %2 and %3");
-constexpr Text kSolvedWith = LOOPWORD_TEXT("Messages", "Solved with %1 and %2");
-constexpr Text kChecks = LOOPWORD_COUNTED_TEXT("Messages", "%n checks", "1 check");
-constexpr Text kLettersRevealed = LOOPWORD_COUNTED_TEXT("Messages", "%n letters revealed", "1 letter revealed");
+constexpr Text kStartOverQuestion = LOOPWORD_TEXT("WebPage", "Start this puzzle over? Its letters and time go.");
 
 /// How the comment line that keeps what pupils may not do begins: "# off for pupils: reveal,timer".
 constexpr std::string_view kRulesPrefix = "# off for pupils: ";
@@ -149,10 +145,10 @@ Session::~Session() { live_.reset(); }
 template <typename Command>
 Reply Session::Answer(Command command) {
   const Mode before = mode_;
-  const bool solving = solving_.has_value();
+  const bool solving = round_.has_value();
   reply_ = command();
   reply_.changed.mode = mode_ != before;
-  reply_.changed.progress = reply_.changed.progress || solving != solving_.has_value();
+  reply_.changed.progress = reply_.changed.progress || solving != round_.has_value();
   return reply_;
 }
 
@@ -170,17 +166,18 @@ View Session::CurrentView() const {
   if (HasPuzzle()) {
     for (ListedEntry& entry : SheetList(puzzle_)) view.words.push_back({std::move(entry.word), std::move(entry.clue), false});
   }
-  if (solving_) {
-    for (ListedWord& listed : view.words) listed.found = solving_->IsStruck(listed.word);
-    view.solved = solving_->IsSolved();
-    view.clock.elapsedMs = SolvingMs();
-    view.clock.running = clockStart_.has_value();
-    view.clock.text = SolvingTimeText(view.clock.elapsedMs / 1000);
-    view.counts = {checks_, revealed_};
+  if (round_) {
+    for (ListedWord& listed : view.words) listed.found = round_->Letters().IsStruck(listed.word);
+    view.solved = round_->Solved();
+    const SolvingProgress progress = round_->Progress();
+    view.clock.elapsedMs = progress.ms;
+    view.clock.running = round_->ClockRunning();
+    view.clock.text = SolvingTimeText(progress.ms / 1000);
+    view.counts = {progress.checks, progress.revealed};
+    view.pencil = round_->Pencil();
   }
   view.clock.shown = ClockShown();
   view.clock.hidden = timerHidden_;
-  view.pencil = pencil_;
   view.rules = rules_;
   view.rulesNote = RulesNote(rules_);
   view.reading = ReadFigure(picture_, mode_, view.words);
@@ -214,7 +211,7 @@ Choices Session::CurrentChoices() const {
 std::optional<PuzzleView> Session::ShownPuzzle() const {
   if (mode_ == Mode::Compiling) return std::nullopt;
   PuzzleView shown = puzzleView_;
-  if (solving_) shown.file = FileText(true);  // the letters and time of now
+  if (round_) shown.file = FileText(true);  // the letters and time of now
   return shown;
 }
 
@@ -236,9 +233,9 @@ const char* Session::Caption() const {
 
 Offer Session::Offered() const {
   const bool free = mode_ != Mode::Compiling && mode_ != Mode::Closed;
-  const bool solving = free && solving_.has_value();
+  const bool solving = free && round_.has_value();
   return {free, free && HasPuzzle(), solving, solving && rules_.check, solving && rules_.reveal, mode_ != Mode::Idle,
-          solving && !undone_.empty(), solving && !redone_.empty()};
+          solving && round_->CanUndo(), solving && round_->CanRedo()};
 }
 
 bool Session::HasPuzzle() const {
@@ -386,19 +383,50 @@ std::vector<std::string> LetterLines(const SolvingState& solving) {
   return lines;
 }
 
-bool Session::Unsaved() const { return solving_ && LetterLines(*solving_) != savedLetters_; }
+bool Session::Unsaved() const { return round_ && LetterLines(round_->Letters()) != savedLetters_; }
 
-bool Session::LettersAtStake() const { return Unsaved() && solving_->HasTypedLetters() && !solving_->IsSolved(); }
+bool Session::LettersAtStake() const { return Unsaved() && round_->Letters().HasTypedLetters() && !round_->Solved(); }
 
 void Session::EndSolving() {
-  solving_.reset();
-  undone_.clear();
-  redone_.clear();
+  round_.reset();
   savedLetters_.clear();
-  clockStart_.reset();
-  solvedMs_ = 0;
-  checks_ = 0;
-  revealed_ = 0;
+}
+
+/// Everything the screen shows of the puzzle on it, kept while a compile runs: a compile that makes no puzzle puts it
+/// back as it was.
+struct Session::Screen {
+  Mode mode;
+  const char* idleCaption;
+  SheetView picture;
+  Puzzle puzzle;
+  Language language;
+  SheetTexts sheetTexts;
+  std::vector<std::string> comments;
+  PuzzleView puzzleView;
+  std::optional<SolvingRound> round;
+  std::vector<std::string> savedLetters;
+};
+
+void Session::KeepScreen() {
+  if (round_) round_->PauseClock(true);  // no time goes by for it while it is away
+  beforeCompile_.reset(new Screen{mode_, idleCaption_, picture_, puzzle_, puzzleLanguage_, sheetTexts_, comments_,
+                                  puzzleView_, std::exchange(round_, std::nullopt), std::exchange(savedLetters_, {})});
+}
+
+void Session::PutScreenBack() {
+  Screen& kept = *beforeCompile_;
+  mode_ = kept.mode;
+  idleCaption_ = kept.idleCaption;
+  picture_ = std::move(kept.picture);
+  puzzle_ = std::move(kept.puzzle);
+  puzzleLanguage_ = kept.language;
+  sheetTexts_ = std::move(kept.sheetTexts);
+  comments_ = std::move(kept.comments);
+  puzzleView_ = std::move(kept.puzzleView);
+  round_ = std::move(kept.round);
+  savedLetters_ = std::move(kept.savedLetters);
+  if (round_) round_->PauseClock(clockPaused_);
+  beforeCompile_.reset();
 }
 
 Reply Session::Compile(bool confirmed) {
@@ -406,7 +434,7 @@ Reply Session::Compile(bool confirmed) {
     if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return NotDone();
     if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
-    EndSolving();
+    KeepScreen();
     compileSeed_ = std::exchange(nextSeed_, std::nullopt);
     if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
     mode_ = Mode::Compiling;
@@ -471,6 +499,12 @@ void Session::TakeStep(const LiveEvent& live) {
 void Session::ShowEmptyFigure() { picture_ = FigureView(); }
 
 void Session::EndCompileWithoutPuzzle() {
+  if (beforeCompile_ && beforeCompile_->mode != Mode::Idle) {  // the puzzle that was on screen stays, as it was
+    live_.reset();
+    PutScreenBack();
+    return;
+  }
+  beforeCompile_.reset();
   puzzle_ = live_->TakePuzzle();
   live_.reset();
   PreparePuzzleView();
@@ -494,6 +528,7 @@ Reply Session::FinishCompile() {
   compileSteps_ = steps;  // as the front end asked
   Puzzle made = live_->TakePuzzle();
   live_.reset();
+  beforeCompile_.reset();
   made.title = theme_.title;
   made.clues = CluesOf(made);
   std::vector<std::string> comments = PuzzleComments(ListOrigin(dictionaries_, fill, theme_.title), made, compileSeed_);
@@ -547,7 +582,7 @@ void Session::ShowSolution() {
 
 Reply Session::ShowSheetsForPrinting() {
   return Answer([&]() -> Reply {
-    if (solving_ || mode_ == Mode::Compiling) return {};
+    if (round_ || mode_ == Mode::Compiling) return {};
     const Mode mode = mode_;
     ShowSolution();
     if (mode == Mode::Idle) {
@@ -595,14 +630,8 @@ Reply Session::Resume(const std::string& text) {
 void Session::SolveFrom(SolvingState solving, const std::vector<std::string>& comments) {
   mode_ = Mode::ShowingSolution;
   StartSolving();  // solving goes on where it was saved, the time spent before counted on
-  solving_ = std::move(solving);
-  const SolvingProgress progress = SolvingProgressOf(comments);
-  solvedMs_ = progress.ms;
-  checks_ = progress.checks;
-  revealed_ = progress.revealed;
-  solvedTold_ = solving_->IsSolved();
-  if (solvedTold_) clockStart_.reset();
-  savedLetters_ = LetterLines(*solving_);
+  round_.emplace(puzzle_, std::move(solving), SolvingProgressOf(comments), setup_.clock, clockPaused_);
+  savedLetters_ = LetterLines(round_->Letters());
   ShowSolving();
 }
 
@@ -610,142 +639,111 @@ std::string Session::FileText(bool withProgress) const {
   std::vector<std::string> comments = comments_;
   std::erase_if(comments, IsSolvingLine);
   if (rules_ != PupilRules{}) comments.push_back(std::string(kRulesPrefix) + rules_.Encode());
-  if (withProgress && solving_) {
-    const std::vector<std::string> letters = LetterLines(*solving_);
+  if (withProgress && round_) {
+    const std::vector<std::string> letters = LetterLines(round_->Letters());
     std::copy(letters.begin(), letters.end(), std::back_inserter(comments));
-    const SolvingProgress progress{SolvingMs(), checks_, revealed_};
-    if (!letters.empty() || progress.ms >= 1000 || checks_ > 0 || revealed_ > 0) comments.push_back(ProgressLine(progress));
+    const SolvingProgress progress = round_->Progress();
+    if (!letters.empty() || progress.ms >= 1000 || progress.checks > 0 || progress.revealed > 0) comments.push_back(ProgressLine(progress));
   }
   return FormatPuzzleFile({{comments, puzzle_}});
 }
 
 Reply Session::MarkSaved() {
-  if (solving_) savedLetters_ = LetterLines(*solving_);
+  if (round_) savedLetters_ = LetterLines(round_->Letters());
   return {};
 }
 
 Reply Session::StartSolving() {
   return Answer([&]() -> Reply {
     if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return NotDone();
-    solving_.emplace(puzzle_);
-    solvedTold_ = false;
-    solvedMs_ = 0;
-    checks_ = 0;
-    revealed_ = 0;
-    clockStart_.reset();
-    if (!clockPaused_) clockStart_ = setup_.clock();
+    round_.emplace(puzzle_, setup_.clock, clockPaused_);
     mode_ = Mode::Solving;
     ShowSolving();
     return Solved();
   });
 }
 
-void Session::ShowSolving() { picture_ = SolvingSheetView(*solving_, puzzle_, sheetTexts_); }
+void Session::ShowSolving() { picture_ = SolvingSheetView(round_->Letters(), puzzle_, sheetTexts_); }
 
-Reply Session::SolvingStep(const std::function<void(SolvingState&)>& step) {
-  if (!solving_) return NotDone();
-  SolvingState before = *solving_;
-  step(*solving_);
-  if (!solving_->SameCells(before)) {  // a letter or a mark changed: a step to undo
-    undone_.push_back(std::move(before));
-    redone_.clear();
-  }
-  return AfterSolvingChange();
+Reply Session::RoundCommand(const std::function<bool(SolvingRound&)>& command) {
+  if (!round_ || !command(*round_)) return NotDone();
+  ShowSolving();
+  Reply reply = Solved();
+  if (round_->JustSolved()) reply.messages.push_back(round_->SolvedMessage(ClockShown()));
+  return reply;
 }
 
 Reply Session::Check() {
   return Answer([&]() -> Reply {
-    if (!solving_ || !rules_.check) return NotDone();
-    if (!solving_->IsSolved()) ++checks_;
-    return SolvingStep([](SolvingState& solving) { solving.Check(); });
+    if (!rules_.check) return NotDone();
+    Reply reply = RoundCommand(&SolvingRound::Check);
+    if (reply.done) reply.messages.push_back(CheckReport(picture_));
+    return reply;
   });
 }
 
 Reply Session::Reveal() {
   return Answer([&]() -> Reply {
-    if (!solving_ || !rules_.reveal) return NotDone();
-    return SolvingStep([this](SolvingState& solving) {
-      const SolvingState before = solving;
-      solving.RevealLetter();
-      if (!solving.SameCells(before)) ++revealed_;
-    });
+    if (!rules_.reveal) return NotDone();
+    return RoundCommand(&SolvingRound::Reveal);
   });
 }
 
 Reply Session::Press(SolvingKey key) {
-  return Answer([&] { return SolvingStep([key](SolvingState& solving) { solving.Press(key); }); });
+  return Answer([&] { return RoundCommand([key](SolvingRound& round) { return round.Press(key); }); });
 }
 
-Reply Session::Type(char letter) {
-  return Answer([&]() -> Reply {
-    bool typed = false;
-    Reply reply = SolvingStep([&](SolvingState& solving) { typed = solving.Type(letter, pencil_); });
-    return typed ? reply : NotDone();
+Reply Session::Type(std::string_view typed) {
+  return Answer([&] {
+    const std::string letters = FoldTypedWord(puzzleLanguage_, typed);
+    return RoundCommand([&](SolvingRound& round) { return round.Type(letters); });
   });
+}
+
+Reply Session::Key(std::string_view key, bool control, bool shift) {
+  if (control) {
+    if (key == "z" || key == "Z") return shift ? Redo() : Undo();
+    if (key == "y" || key == "Y") return Redo();
+  } else if (key == ".") {
+    return TogglePencil();
+  } else if (const std::optional<SolvingKey> solvingKey = SolvingKeyNamed(key)) {
+    return Press(*solvingKey);
+  } else if (IsOneCharacter(key)) {
+    return Type(key);
+  }
+  return Answer(NotDone);
 }
 
 Reply Session::ClickAt(TwipPoint point) {
-  return Answer([&]() -> Reply {
-    if (!solving_ || !solving_->SelectAt(point)) return NotDone();
-    ShowSolving();
-    return Solved();
-  });
+  return Answer([&] { return RoundCommand([point](SolvingRound& round) { return round.SelectAt(point); }); });
 }
 
 Reply Session::Select(RingCell cell) {
+  return Answer([&] { return RoundCommand([cell](SolvingRound& round) { return round.Select(cell); }); });
+}
+
+Reply Session::StartOver(bool confirmed) {
   return Answer([&]() -> Reply {
-    if (!solving_ || !solving_->Select(cell)) return NotDone();
-    ShowSolving();
-    return Solved();
+    if (mode_ != Mode::Solving || !round_) return NotDone();
+    if (round_->Letters().HasTypedLetters() && !confirmed) return Ask(kStartOverQuestion);
+    return RoundCommand(&SolvingRound::StartOver);
   });
 }
 
 Reply Session::Undo() {
-  return Answer([&] { return StepBack(undone_, redone_); });
+  return Answer([&] { return RoundCommand(&SolvingRound::Undo); });
 }
 
 Reply Session::Redo() {
-  return Answer([&] { return StepBack(redone_, undone_); });
-}
-
-Reply Session::StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to) {
-  if (!solving_ || from.empty()) return NotDone();
-  to.push_back(std::exchange(*solving_, std::move(from.back())));
-  from.pop_back();
-  return AfterSolvingChange();
-}
-
-Reply Session::AfterSolvingChange() {
-  ShowSolving();
-  Reply reply = Solved();
-  const bool solved = solving_->IsSolved();
-  if (solved && !solvedTold_) reply.messages.push_back(SolvedMessage());
-  if (solved && clockStart_) {  // the clock stops at the solution, and goes on if a letter is taken back
-    solvedMs_ = SolvingMs();
-    clockStart_.reset();
-  } else if (!solved && !clockStart_ && !clockPaused_) {
-    clockStart_ = setup_.clock();
-  }
-  solvedTold_ = solved;
-  return reply;
-}
-
-std::int64_t Session::SolvingMs() const {
-  return solvedMs_ + (clockStart_ ? std::max<std::int64_t>(0, setup_.clock() - *clockStart_) : 0);
+  return Answer([&] { return RoundCommand(&SolvingRound::Redo); });
 }
 
 bool Session::ClockShown() const { return rules_.timer && !timerHidden_; }
 
-Message Session::SolvedMessage() const {
-  const Phrase checks = Phrase::Counted(kChecks, checks_);
-  const Phrase revealed = Phrase::Counted(kLettersRevealed, revealed_);
-  if (!ClockShown()) return Message(kSolvedWith, {checks, revealed});
-  return Message(kSolvedIn, {SolvingTimeText(SolvingMs() / 1000), checks, revealed});
-}
-
 Reply Session::TogglePencil() {
-  return Answer([&] {
-    pencil_ = !pencil_;
+  return Answer([&]() -> Reply {
+    if (!round_) return NotDone();
+    round_->TogglePencil();
     return Reply();
   });
 }
@@ -768,14 +766,9 @@ Reply Session::SetPupilRules(const PupilRules& rules) {
 
 Reply Session::PauseClock(bool paused) {
   clockPaused_ = paused;
-  if (!solving_ || paused != clockStart_.has_value() || (!paused && solving_->IsSolved())) return {};
-  if (paused) {
-    solvedMs_ = SolvingMs();
-    clockStart_.reset();
-  } else {
-    clockStart_ = setup_.clock();
-  }
   Reply reply;
+  if (!round_) return reply;
+  round_->PauseClock(paused);
   reply.changed.progress = true;  // the time to keep
   return reply;
 }
@@ -796,7 +789,7 @@ Reply Session::EnterStartWord(const std::string& answer) {
     if (check.verdict != StartWordCheck::Verdict::Accepted) return Refusal(check.message);
     startWord_ = check.word;
     Reply reply = ChoicesChanged();
-    if (solving_) return reply;  // the puzzle being solved stays on screen
+    if (round_) return reply;  // the puzzle being solved stays on screen
     ShowEmptyFigure();
     picture_.figure.PrintRing(kCrossingSquare, startWord_);
     reply.changed.picture = true;

@@ -62,7 +62,7 @@ class SessionTest : public ::testing::Test {
       session.ClickAt(CellPoint(s, 1));
       const std::string word = PuzzleOf(session).board.SquareWord[s];
       for (const char letter : word) {
-        const std::string message = EnglishText(session.Type(letter).Told());
+        const std::string message = EnglishText(session.Type(std::string(1, letter)).Told());
         if (!message.empty()) told.push_back(message);
       }
     }
@@ -114,7 +114,7 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
   const auto check = [](Session& s) { return s.Check(); };
   const auto exit = [](Session& s) { return s.Exit(); };
   const auto undo = [](Session& s) { return s.Undo(); };
-  const auto type = [](Session& s) { return s.Type('q'); };
+  const auto type = [](Session& s) { return s.Type("q"); };
   const auto open = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword"); };
   const auto openYes = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword", true); };
   using enum Sheet;
@@ -341,7 +341,7 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   auto session = NewSession(Start::SolvingWithLetters);
   session->Check();
   session->Check();  // a check that finds nothing counts all the same
-  session->Press(SolvingKey::Tab);
+  session->Press(SolvingKey::NextSquare);
   session->Reveal();
   session->Reveal();  // the letter is there already: nothing revealed
   session->Undo();    // the letter goes, the count stays
@@ -458,7 +458,7 @@ TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRef
 std::string Played(Session& session, std::string_view steps) {
   session.ClickAt(CellPoint(1, 1));
   for (const char step : steps) {
-    if (step >= 'A' && step <= 'Z') session.Type(step);
+    if (step >= 'A' && step <= 'Z') session.Type(std::string(1, step));
     if (step == '<') session.Press(SolvingKey::Backspace);
     if (step == '>') session.Press(SolvingKey::Right);
     if (step == '1') session.Select({1, 1});
