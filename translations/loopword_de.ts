@@ -1299,6 +1299,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>your puzzle</source>
         <translation>Ihr Rätsel</translation>
     </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

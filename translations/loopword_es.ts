@@ -1299,6 +1299,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>your puzzle</source>
         <translation>su pasatiempo</translation>
     </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1299,6 +1299,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>your puzzle</source>
         <translation>votre grille</translation>
     </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

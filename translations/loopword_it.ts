@@ -1299,6 +1299,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>your puzzle</source>
         <translation>il tuo schema</translation>
     </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

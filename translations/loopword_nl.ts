@@ -1299,6 +1299,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>your puzzle</source>
         <translation>je puzzel</translation>
     </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

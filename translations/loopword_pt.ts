@@ -1299,6 +1299,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>your puzzle</source>
         <translation>o seu passatempo</translation>
     </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>
