@@ -270,7 +270,9 @@ class WebSession {
   }
 
   /// What a command answers the page (AnswerData), the entries the browser is to keep taken from the view.
+  /// While a compile runs, the commands waiting for it are answered once it has ended: what to keep waits till then.
   val Answer(const Reply& reply, bool forget = false) {
+    if (Compiling()) return AnswerData(reply, language_, {}, forget, first_.Chooser());
     for (const auto& [name, value] : EntriesToKeep(session_.CurrentView())) kept_.Write(name, value);
     return AnswerData(reply, language_, kept_.TakeChanges(), forget, first_.Chooser());
   }
