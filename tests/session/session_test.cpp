@@ -349,7 +349,7 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   now = 60'000;
   session->PauseClock(true);
   now = 1'000'000;
-  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{60'000, false})) << "minimised, the clock waits";
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{60'000, false, true, false, "1:00"})) << "minimised, the clock waits";
   session->PauseClock(false);
   now += 1'500;
   const std::string saved = FileOf(*session);
@@ -399,12 +399,12 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07 with 2 checks and 1 letter revealed"});
   EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
   now += 60'000;
-  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false})) << "the clock stops at the solution";
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false, true, false, "3:07"})) << "the clock stops at the solution";
   session->Check();
   EXPECT_EQ(session->CurrentView().counts.checks, 2) << "a check of a solved puzzle counts nothing";
   session->Undo();  // the last letter taken back: solving goes on, with the time that went before
   EXPECT_FALSE(session->CurrentView().solved);
-  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, true}));
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, true, true, false, "3:07"}));
   now += 1'000;
   EXPECT_EQ(EnglishText(session->Redo().Told()), "Solved in 3:08 with 2 checks and 1 letter revealed");
   EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
@@ -536,6 +536,34 @@ TEST_F(SessionTest, EachLetterOrCheckIsAStepToUndoUnsavedLettersAreKnownAndPenci
   EXPECT_EQ(EnglishText(opened.Told()), "Some pencil letters kept with this puzzle were damaged and were left out.");
   EXPECT_GT(reopened->CurrentView().picture.pencil.size(), 100u) << "the puzzle opens with the other pencil lines";
   EXPECT_LT(reopened->CurrentView().picture.pencil.size(), guessed.picture.pencil.size());
+}
+
+TEST_F(SessionTest, EachMessageSaysItsKindAndEachReplyWhetherTheProgressToKeepChanged) {
+  using enum MessageKind;
+  struct KindCase { const char* name; Start start; std::function<Reply(Session&)> command; MessageKind gravest; bool progress; };
+  const KindCase cases[] = {
+      {"a letter typed", Start::Solving, [](Session& s) { return s.Type("A"); }, Status, true},
+      {"a cell clicked", Start::Solving, [](Session& s) { return s.ClickAt(CellPoint(3, 2)); }, Status, true},
+      {"check", Start::SolvingWithLetters, [](Session& s) { return s.Check(); }, Status, true},
+      {"the clock paused", Start::Solving, [](Session& s) { return s.PauseClock(true); }, Status, true},
+      {"the clock paused with nothing solved", Start::Solution, [](Session& s) { return s.PauseClock(true); }, Status, false},
+      {"solving begun", Start::Solution, [](Session& s) { return s.StartSolving(); }, Status, true},
+      {"solving ended", Start::SolvingWithLetters, [](Session& s) { return s.PressViewButton(true); }, Status, true},
+      {"the other sheet", Start::Solution, [](Session& s) { return s.PressViewButton(); }, Status, false},
+      {"the pencil", Start::Solving, [](Session& s) { return s.TogglePencil(); }, Status, false},
+      {"a compile ended", Start::Compiling, [](Session& s) { return Finish(s); }, Status, false},
+      {"theme words left out", Start::Fresh, [](Session& s) { return s.ChooseTheme("ELEPHANT\nzoo", ""); }, Warning, false},
+      {"a word list that is not there", Start::Fresh, [](Session& s) { return s.ChooseWordList(3); }, Error, false},
+      {"a damaged puzzle text", Start::Solving, [](Session& s) { return s.OpenText("not a puzzle", "x.loopword"); }, Error, false},
+      {"a choice while compiling", Start::Compiling, [](Session& s) { return s.ChooseRandomStartWord(); }, Error, false},
+  };
+  for (const KindCase& c : cases) {
+    auto session = NewSession(c.start);
+    const Reply reply = c.command(*session);
+    EXPECT_EQ(std::pair(reply.Gravest(), reply.changed.progress), std::pair(c.gravest, c.progress)) << c.name;
+    if (c.gravest != Status) EXPECT_FALSE(reply.Told().empty()) << c.name << ": says what went wrong";
+    EXPECT_EQ(reply.done, c.gravest != Error) << c.name << ": a refusal is an error";
+  }
 }
 
 }  // namespace
