@@ -1301,7 +1301,7 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     </message>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas ist schiefgegangen; Ihre Buchstaben bleiben erhalten. Laden Sie die Seite neu, um weiterzumachen.</translation>
     </message>
 </context>
 <context>

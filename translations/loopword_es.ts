@@ -1301,7 +1301,7 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     </message>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algo ha fallado; sus letras se conservan. Recargue la página para continuar.</translation>
     </message>
 </context>
 <context>

@@ -1301,7 +1301,7 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     </message>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite ; vos lettres sont conservées. Rechargez la page pour continuer.</translation>
     </message>
 </context>
 <context>

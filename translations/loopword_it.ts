@@ -1301,7 +1301,7 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     </message>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualcosa è andato storto; le lettere sono conservate. Ricarica la pagina per continuare.</translation>
     </message>
 </context>
 <context>

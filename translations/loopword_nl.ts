@@ -1301,7 +1301,7 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     </message>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is iets misgegaan; de letters blijven bewaard. Laad de pagina opnieuw om verder te gaan.</translation>
     </message>
 </context>
 <context>

@@ -1301,7 +1301,7 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     </message>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algo correu mal; as letras ficam guardadas. Recarregue a página para continuar.</translation>
     </message>
 </context>
 <context>
