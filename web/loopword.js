@@ -271,7 +271,7 @@ async function reportTheme() {
   const { result } = await send('checkTheme', $('theme-words').value);
   if (!result) return;
   $('theme-report').textContent = result.text;
-  $('theme-keep').disabled = !result.usable;
+  $('theme-keep').disabled = !result.done;
 }
 
 const keepTheme = (words, title) => run('chooseTheme', [words, title]).then(reportTheme);

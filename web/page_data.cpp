@@ -156,4 +156,26 @@ const char* ModeName(Mode mode) {
   return "closed";
 }
 
+val RunData(const Reply& run, const PageLanguage& language) {
+  val result = val::object();
+  result.set("done", run.done);
+  result.set("text", language.Rendered(run.Told()));
+  return result;
+}
+
+BookletProgress ProgressTold(const val& progress, const PageLanguage& language) {
+  return [&language, progress](int done, int total) {
+    progress(language.Rendered(Message(texts::kPuzzlesMade, {done, total})), done, total);
+    return true;
+  };
+}
+
+std::string PupilLinkTo(const std::string& address, const std::string& sheetFile) {
+  std::string link = address + "#";
+  for (const char c : PercentEncoded(sheetFile)) {
+    link += c == '+' ? "%20" : std::string(1, c);  // a space, written as pupil links have always written it
+  }
+  return link;
+}
+
 }  // namespace loopword

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "page_render.h"
+#include "puzzle/booklet_maker.h"
 #include "session/first_puzzle.h"
 #include "session/view.h"
 
@@ -37,5 +38,12 @@ emscripten::val AnswerData(const Reply& reply, const PageLanguage& language, con
 std::map<std::string, std::string> Entries(const emscripten::val& object);
 /// The page's name of a mode: "idle", "compiling", "puzzle", "solution", "solving" or "closed".
 const char* ModeName(Mode mode);
+
+/// What a run the page waits for answers: {done, text}.
+emscripten::val RunData(const Reply& run, const PageLanguage& language);
+/// A run's progress for `progress`, a function of the page: the lines saying how far it got, done and total.
+BookletProgress ProgressTold(const emscripten::val& progress, const PageLanguage& language);
+/// The pupil link to the puzzle file `sheetFile` for the page at `address`: the puzzle after its "#".
+std::string PupilLinkTo(const std::string& address, const std::string& sheetFile);
 
 }  // namespace loopword

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "board/program_text.h"
+#include "display/svg_canvas.h"
 
 namespace loopword {
 
@@ -153,6 +154,17 @@ std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string
     markup += "<figure><figcaption>" + HtmlEscaped(heading) + "</figcaption>" + sheet + "</figure>";
   }
   return markup + "</section>";
+}
+
+bool ClassSetPages::Add(const PrintedSheets& sheets) {
+  const SheetView& sheet = sheets.puzzle;
+  const std::string heading = PuzzleHeading(sheet.texts, ++made_, pupils_);
+  pages_ += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"));
+  answers_.emplace_back(heading, SheetSvg(sheets.solution, "Solution sheet"));
+  if (static_cast<int>(answers_.size()) == kAnswersPerPage || made_ == pupils_) {
+    answerPages_ += ClassAnswerPage(std::exchange(answers_, {}));
+  }
+  return true;
 }
 
 Message LinkNote(const std::string& kind, const std::string& outcome, const std::string& link) {

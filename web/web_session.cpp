@@ -8,8 +8,6 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
-#include <initializer_list>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -101,12 +99,7 @@ class WebSession {
   /// The pupil link to the puzzle on show, for the page at `address`: the puzzle after its "#".
   std::string PupilLink(const std::string& address) const {
     const loopword::View shown = session_.CurrentView();
-    if (!shown.puzzle) return "";
-    std::string link = address + "#";
-    for (const char c : PercentEncoded(shown.puzzle->sheetFile)) {
-      link += c == '+' ? "%20" : std::string(1, c);  // a space, written as pupil links have always written it
-    }
-    return link;
+    return shown.puzzle ? PupilLinkTo(address, shown.puzzle->sheetFile) : "";
   }
 
   /// Makes a puzzle, its steps shown, from the decimal `seed` where one is given; a text that is no seed is refused.
@@ -174,14 +167,8 @@ class WebSession {
     return Answer(first_.Open(name, text, confirmed));
   }
 
-  /// What the theme box says of the words typed so far, and whether they can be kept.
-  val CheckTheme(const std::string& words) const {
-    const Reply check = session_.CheckTheme(words);
-    val report = val::object();
-    report.set("text", language_.Rendered(check.Told()));
-    report.set("usable", check.done);
-    return report;
-  }
+  /// What the theme box says of the words typed so far, and whether they can be kept: {done, text}.
+  val CheckTheme(const std::string& words) const { return RunData(session_.CheckTheme(words), language_); }
 
   /// The one-file page `page` with the puzzle on show inside, which whoever opens it solves; "" for none.
   std::string PageWithPuzzleOnShow(const std::string& page) const {
@@ -190,25 +177,14 @@ class WebSession {
   }
 
   /// Makes a class set of `pupils` puzzles with the choices in use, telling `progress` (text, done, total) how far it
-  /// got: {done, text, markup}, the markup its printed pages: each puzzle on a page of its own, then the answers
-  /// kAnswersPerPage a page.
+  /// got: {done, text, markup}, the markup its printed pages (ClassSetPages).
   val MakeClassSet(int pupils, const std::string& seed, const val& progress) {
-    if (const std::optional<Message> refusal = SeedNextCompile(seed)) return RunData(Refusal(*refusal));
-    std::string pages, answerPages;
-    std::vector<std::pair<std::string, std::string>> answers;
-    int made = 0;
-    const Reply run = session_.MakeClassSet(pupils, Told(progress), [&](MadePuzzle&& puzzle) {
-      const SheetView& sheet = puzzle.sheets.puzzle;
-      const std::string heading = PuzzleHeading(sheet.texts, ++made, pupils);
-      pages += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"));
-      answers.emplace_back(heading, SheetSvg(puzzle.sheets.solution, "Solution sheet"));
-      if (static_cast<int>(answers.size()) == kAnswersPerPage || made == pupils) {
-        answerPages += ClassAnswerPage(std::exchange(answers, {}));
-      }
-      return true;
-    });
-    val result = RunData(run);
-    result.set("markup", pages + answerPages);
+    if (const std::optional<Message> refusal = SeedNextCompile(seed)) return RunData(Refusal(*refusal), language_);
+    ClassSetPages pages(pupils);
+    const Reply run = session_.MakeClassSet(pupils, ProgressTold(progress, language_),
+                                            [&](MadePuzzle&& puzzle) { return pages.Add(puzzle.sheets); });
+    val result = RunData(run, language_);
+    result.set("markup", pages.Markup());
     return result;
   }
 
@@ -220,12 +196,12 @@ class WebSession {
     if (const std::optional<Message> refusal = SeedNextCompile(seed)) {
       run = Refusal(*refusal);
     } else if (!set || set->pupils != pupils) {
-      run = session_.MakeClassSet(pupils, Told(progress), [](MadePuzzle&&) { return true; });
+      run = session_.MakeClassSet(pupils, ProgressTold(progress, language_), [](MadePuzzle&&) { return true; });
       set = session_.CurrentView().classSet;
     }
     const loopword::ClassLink link = run.done && set ? ClassLinkOf(*set, address) : loopword::ClassLink{};
     if (!link.refusal.empty()) run = Refusal(link.refusal);
-    val result = RunData(run);
+    val result = RunData(run, language_);
     result.set("link", link.link);
     return result;
   }
@@ -253,22 +229,6 @@ class WebSession {
   double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
 
  private:
-  /// A booklet's progress for `progress`, a function of the page: the lines saying how far it got, done and total.
-  BookletProgress Told(const val& progress) const {
-    return [this, progress](int done, int total) {
-      progress(language_.Rendered(Message(texts::kPuzzlesMade, {done, total})), done, total);
-      return true;
-    };
-  }
-
-  /// What a run the page waits for answers: {done, text}.
-  val RunData(const Reply& run) const {
-    val result = val::object();
-    result.set("done", run.done);
-    result.set("text", language_.Rendered(run.Told()));
-    return result;
-  }
-
   /// What a command answers the page (AnswerData), the entries the browser is to keep taken from the view.
   /// While a compile runs, the commands waiting for it are answered once it has ended: what to keep waits till then.
   val Answer(const Reply& reply, bool forget = false) {
@@ -277,7 +237,6 @@ class WebSession {
     return AnswerData(reply, language_, kept_.TakeChanges(), forget, first_.Chooser());
   }
 
-  static Reply NotDone() { return {{}, false, {}, {}, {}}; }
   static Reply Refusal(const Message& message) { return {{}, false, {Said(message, MessageKind::Error)}, {}, {}}; }
   static Reply Asked(const Text& question) { return {{}, true, {}, Message(question), {}}; }
 
@@ -295,12 +254,9 @@ class WebSession {
     if (const std::optional<Language> language = LanguageFromCode(code)) session_.ChooseLanguage(*language);
   }
 
+  /// The session's setup: the sheets' words from the page's translations, the word lists named by their files alone.
   SessionSetup Setup(Language language) {
-    SessionSetup setup;
-    setup.language = language;
-    setup.fileNamesOnly = true;
-    setup.sheetTexts = [this](Language language) { return language_.SheetTextsIn(language); };
-    return setup;
+    return {SteadyClock(), language, [this](Language puzzles) { return language_.SheetTextsIn(puzzles); }, true};
   }
 
   PageLanguage language_;  // declared before the session, which reads the sheets' words from it
