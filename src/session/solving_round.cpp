@@ -154,7 +154,7 @@ void SolvingRound::AfterChange() {
 
 void SolvingRound::PauseClock(bool paused) {
   paused_ = paused;
-  if (paused == clockStart_.has_value() || (!paused && Solved())) return;
+  if (paused != clockStart_.has_value() || (!paused && Solved())) return;
   if (paused) {
     spentMs_ = Elapsed();
     clockStart_.reset();

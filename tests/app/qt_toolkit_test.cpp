@@ -16,17 +16,33 @@
 namespace loopword {
 namespace {
 
-/// A dialog opened by `ask`, the text typed over its focused field's text, then the keys pressed, and the reply expected.
-struct Answer { const char* what; std::function<std::string(QtToolkit&)> ask; std::string typed; std::vector<Qt::Key> keys; std::string expected; };
+/// A dialog opened by `ask`, the text typed over its focused field's text, then the keys pressed, the keys that answer
+/// the question it asks on the way (none when it asks none), and the reply expected.
+struct Answer {
+  const char* what;
+  std::function<std::string(QtToolkit&)> ask;
+  std::string typed;
+  std::vector<Qt::Key> keys;
+  std::string expected;
+  std::vector<Qt::Key> answered = {};
+};
 
-/// Once `ask` opens its dialog, types the answer into it; what the toolkit then returns.
+/// Once `ask` opens its dialog, types the answer into it, and the answer to its question into the box that asks it;
+/// what the toolkit then returns.
 std::string Reply(const Answer& answer) {
   QTimer typist;
+  QWidget* first = nullptr;
   QObject::connect(&typist, &QTimer::timeout, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog == nullptr || QApplication::activeWindow() != dialog) return;  // keys go to the active window
-    typist.stop();
+    if (dialog == nullptr || dialog == first || QApplication::activeWindow() != dialog) return;  // keys go to the active window
     const auto focused = [dialog] { return dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog; };
+    if (first != nullptr) {  // the question the dialog asks
+      typist.stop();
+      for (const Qt::Key key : answer.answered) QTest::keyClick(focused(), key);
+      return;
+    }
+    first = dialog;
+    if (answer.answered.empty()) typist.stop();
     if (!answer.typed.empty()) QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(focused(), QString::fromStdString(answer.typed));
     for (const Qt::Key key : answer.keys) QTest::keyClick(focused(), key);
@@ -72,7 +88,9 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
       {"a cancelled booklet", booklet, "", {Qt::Key_Escape}, "cancelled"},
       {"theme words, Tab to the title, Enter", theme, "elephant, giraffes", {Qt::Key_Tab, Qt::Key_Return}, "[elephant, giraffes|Zoo]"},
       {"24 theme words cannot be kept", theme, tooMany, {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape}, "cancelled"},
-      {"Clear empties both", theme, "elephant", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, "[|]"},
+      {"Clear asks first: Yes empties both", theme, "elephant", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, "[|]", {Qt::Key_Y}},
+      {"Clear asks first: No, the default, keeps both", theme, "elephant", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Return},
+       "[elephant|Zoo]", {Qt::Key_Return}},
   };
   for (const Answer& answer : answers) EXPECT_EQ(Reply(answer), answer.expected) << answer.what;
 }
