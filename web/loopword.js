@@ -182,13 +182,14 @@ async function run(command, args = [], confirmable = false, quiet = false) {
 /// Tells that a command failed, the browser's entries untouched; where the worker's module died with it, starts a new
 /// worker from what the browser keeps.
 function failed(error) {
-  say(() => tr('Something went wrong; your letters are kept. Reload the page to go on.'), true);
+  const told = () => say(() => tr('Something went wrong; your letters are kept. Reload the page to go on.'), true);
+  told();
   if (error !== 'aborted' || restarted) return;
   worker.terminate();
   for (const resolve of pending.values()) resolve({ error });
   pending.clear();
   providedLists.clear();
-  restarted = startSession(keptEntries()).then(() => firstPuzzle(keptEntries())).finally(() => { restarted = null; });
+  restarted = startSession(keptEntries()).then(() => firstPuzzle(keptEntries())).then(told).finally(() => { restarted = null; });
 }
 
 /// Shows the view: the figure, the words, the texts, what is hidden, pressed and on offer, the choices, the clock.

@@ -335,6 +335,17 @@ describe('the page and its worker', () => {
     assert.doesNotMatch(await page.textContent('#message'), /went wrong/, 'the next command says what it says');
     await reload(page);
     assert.deepEqual((await readGrid(page)).rings, rings, 'the letters typed before and after, over a reload');
+    const [worker] = page.workers();  // a core that dies with a command: a new worker goes on from what was kept
+    await worker.evaluate(() => { loopword.key = () => { throw new WebAssembly.RuntimeError('unreachable'); }; });
+    await page.press('#picture', 'C');
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 1);
+    await settled(page);
+    assert.match(await page.textContent('#message'), /^Something went wrong/);
+    assert.deepEqual((await readGrid(page)).rings, rings, 'the letters kept, back on show');
+    assert.ok(!page.workers().includes(worker), 'the worker whose core died is gone');
+    const restarted = await readGrid(page);
+    await press(page, 'C');
+    assert.notDeepEqual(await readGrid(page), restarted, 'the new worker takes the keys typed');
   });
 
   it('reads the view without changing it or what the browser keeps', async () => {
