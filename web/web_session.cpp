@@ -229,12 +229,12 @@ class WebSession {
   double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
 
  private:
-  /// What a command answers the page (AnswerData), the entries the browser is to keep taken from the view.
-  /// While a compile runs, the commands waiting for it are answered once it has ended: what to keep waits till then.
+  /// What a command answers the page (AnswerData): what the browser is to keep is the view's entries, whole, and the
+  /// entries dropped or written since. While a compile runs, the commands waiting for it are answered once it has
+  /// ended: what to keep waits till then.
   val Answer(const Reply& reply, bool forget = false) {
-    if (Compiling()) return AnswerData(reply, language_, {}, forget, first_.Chooser());
-    for (const auto& [name, value] : EntriesToKeep(session_.CurrentView())) kept_.Write(name, value);
-    return AnswerData(reply, language_, kept_.TakeChanges(), forget, first_.Chooser());
+    const KeptChanges keep = Compiling() ? KeptChanges() : kept_.KeepWhole(EntriesToKeep(session_.CurrentView()));
+    return AnswerData(reply, language_, keep, forget, first_.Chooser());
   }
 
   static Reply Refusal(const Message& message) { return {{}, false, {Said(message, MessageKind::Error)}, {}, {}}; }

@@ -33,6 +33,13 @@ void KeptEntries::Drop(const std::string& name) {
   if (entries_.erase(name) > 0) changes_[name] = std::nullopt;
 }
 
+std::map<std::string, std::optional<std::string>> KeptEntries::KeepWhole(const std::map<std::string, std::string>& entries) {
+  for (const auto& [name, value] : entries) Write(name, value);
+  std::map<std::string, std::optional<std::string>> changes = TakeChanges();
+  changes.insert(entries.begin(), entries.end());
+  return changes;
+}
+
 Message KeptEntries::TakeNote() {
   return std::exchange(droppedDamaged_, false) ? Message(kDamagedEntry) : Message();
 }

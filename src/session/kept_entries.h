@@ -30,6 +30,8 @@ class KeptEntries {
 
   /// What changed since the last call: name → the value to keep, or nullopt to drop the entry.
   std::map<std::string, std::optional<std::string>> TakeChanges() { return std::exchange(changes_, {}); }
+  /// Keeps each of `entries`; what changed since the last call, every one of them with it: a snapshot to write whole.
+  std::map<std::string, std::optional<std::string>> KeepWhole(const std::map<std::string, std::string>& entries);
   /// The warning on the damaged entries dropped since the last call; empty for none.
   Message TakeNote();
 

@@ -159,7 +159,11 @@ TEST_F(FirstPuzzleTest, WhatIsKeptOfAViewIsItsChoicesPuzzleProgressAndCellAndKep
   kept.Write("last", "other");
   kept.Drop("choices");
   kept.Drop("never kept");
-  EXPECT_EQ(kept.TakeChanges(), (std::map<std::string, std::optional<std::string>>{{"choices", std::nullopt}, {"last", "other"}}));
+  EXPECT_EQ(kept.KeepWhole({{"timer-hidden", "1"}, {"last", "other"}}),
+            (std::map<std::string, std::optional<std::string>>{{"choices", std::nullopt}, {"last", "other"}, {"timer-hidden", "1"}}))
+      << "the entries whole, and those dropped";
+  EXPECT_EQ(kept.Read("timer-hidden"), "1");
+  EXPECT_TRUE(kept.TakeChanges().empty());
   const auto number = [](const std::string& text) { return text == "1"; };
   for (const auto& [value, read] : {std::pair("1", true), std::pair("x", false)}) {
     KeptEntries one(Entries{{"n", value}});
