@@ -346,6 +346,24 @@ describe('the page and its worker', () => {
     assert.notDeepEqual(await readGrid(page), restarted, 'the new worker takes the keys typed');
   });
 
+  it('keeps each choice over a reload', async () => {
+    const page = await openPage();
+    await page.click('#face-make');
+    const choices = [
+      ['#level', (field) => page.selectOption(field, '2'), (field) => page.inputValue(field), '2'],
+      ['#difficulty', (field) => page.selectOption(field, 'hard'), (field) => page.inputValue(field), 'hard'],
+      ['#varied', (field) => page.check(field), (field) => page.isChecked(field), true],
+      ['#allow-check', (field) => page.uncheck(field), (field) => page.isChecked(field), false],
+    ];
+    for (const [field, choose, read, chosen] of choices) {
+      await choose(field);
+      await settled(page);
+      await reload(page);
+      await page.click('#face-make');
+      assert.equal(await read(field), chosen, field);
+    }
+  });
+
   it('reads the view without changing it or what the browser keeps', async () => {
     const page = await openPage('?level=1&seed=12', { answers: [true] });  // OK to the solution, letters typed
     const readings = [
