@@ -81,9 +81,8 @@ function answer(module, id, command, args) {
 
 onmessage = async ({ data: { id, command, args } }) => {
   if (command === 'load') return kStartCommands.load(...args);
-  const module = await core;
   try {
-    return answer(module, id, command, args);
+    return answer(await core, id, command, args);
   } catch (error) {
     return fail([id], error);
   }

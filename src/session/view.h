@@ -50,7 +50,7 @@ enum class MessageKind { Status, Warning, Error };
 /// One message of a reply, with its kind.
 struct Said : Message {
   MessageKind kind = MessageKind::Status;
-  // NOLINTNEXTLINE(google-explicit-constructor): a plain message is a status
+  /// A plain message is a status.
   Said(Message message, MessageKind kind = MessageKind::Status) : Message(std::move(message)), kind(kind) {}
   friend bool operator==(const Said&, const Said&) = default;
 };
