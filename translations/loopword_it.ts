@@ -646,6 +646,18 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
             <numerusform>%n di esse compaiono con la loro definizione.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Matita attiva</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>Svuotare le parole a tema, le loro definizioni e il titolo?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Ricominciare questo schema? Le sue lettere e il tempo andranno persi.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -888,6 +900,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Parole, separate da a capo, spazi o virgole; una riga PAROLA = definizione dà la parola con la sua definizione:</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>Ricomincia da ca&amp;po</translation>
     </message>
 </context>
 <context>
@@ -1150,10 +1166,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Copy this pupil link: %1</source>
         <translation>Copia questo link per gli alunni: %1</translation>
-    </message>
-    <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>Ricominciare questo schema? Le sue lettere e il tempo andranno persi.</translation>
     </message>
     <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>

@@ -646,6 +646,18 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
             <numerusform>%n daarvan staan in de lijst als omschrijving.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Potlood aan</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>De themawoorden, hun omschrijvingen en de titel leegmaken?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Deze puzzel opnieuw beginnen? De letters en de tijd gaan verloren.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -888,6 +900,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Woorden, gescheiden door regeleinden, spaties of komma&apos;s; een regel WOORD = omschrijving geeft het woord met zijn omschrijving:</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>Opnieuw &amp;beginnen</translation>
     </message>
 </context>
 <context>
@@ -1150,10 +1166,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Copy this pupil link: %1</source>
         <translation>Kopieer deze leerlingenlink: %1</translation>
-    </message>
-    <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>Deze puzzel opnieuw beginnen? De letters en de tijd gaan verloren.</translation>
     </message>
     <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>

@@ -26,7 +26,7 @@ constexpr Text kTryingAgain = LOOPWORD_TEXT("Messages", "Still trying: attempt %
 constexpr Text kSearching = LOOPWORD_TEXT("Messages", "Searching every puzzle the word list allows…");
 constexpr Text kTitleTooLong = LOOPWORD_TEXT("Messages", "A title holds at most 60 characters; this one has %1.");
 constexpr Text kPencilDropped = LOOPWORD_TEXT("Messages", "Some pencil letters kept with this puzzle were damaged and were left out.");
-constexpr Text kStartOverQuestion = LOOPWORD_TEXT("WebPage", "Start this puzzle over? Its letters and time go.");
+constexpr Text kStartOverQuestion = LOOPWORD_TEXT("Messages", "Start this puzzle over? Its letters and time go.");
 
 /// How the comment line that keeps what pupils may not do begins: "# off for pupils: reveal,timer".
 constexpr std::string_view kRulesPrefix = "# off for pupils: ";

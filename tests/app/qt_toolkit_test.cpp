@@ -30,19 +30,21 @@ struct Answer {
 /// Once `ask` opens its dialog, types the answer into it, and the answer to its question into the box that asks it;
 /// what the toolkit then returns.
 std::string Reply(const Answer& answer) {
-  QTimer typist;
+  QTimer typist, answerer;  // one timer each: a timer waits while its own handler runs
   QWidget* first = nullptr;
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box == nullptr || box == first) return;
+    answerer.stop();
+    for (const Qt::Key key : answer.answered) QTest::keyClick(box->focusWidget() != nullptr ? box->focusWidget() : box, key);
+  });
   QObject::connect(&typist, &QTimer::timeout, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog == nullptr || dialog == first || QApplication::activeWindow() != dialog) return;  // keys go to the active window
-    const auto focused = [dialog] { return dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog; };
-    if (first != nullptr) {  // the question the dialog asks
-      typist.stop();
-      for (const Qt::Key key : answer.answered) QTest::keyClick(focused(), key);
-      return;
-    }
+    if (dialog == nullptr || QApplication::activeWindow() != dialog) return;  // keys go to the active window
+    typist.stop();
     first = dialog;
-    if (answer.answered.empty()) typist.stop();
+    if (!answer.answered.empty()) answerer.start(10);
+    const auto focused = [dialog] { return dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog; };
     if (!answer.typed.empty()) QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(focused(), QString::fromStdString(answer.typed));
     for (const Qt::Key key : answer.keys) QTest::keyClick(focused(), key);
