@@ -646,6 +646,18 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
             <numerusform>%n davon stehen als Umschreibung in der Liste.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Bleistift an</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>Die Themenwörter, ihre Umschreibungen und den Titel leeren?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Dieses Rätsel neu beginnen? Seine Buchstaben und die Zeit gehen verloren.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -868,6 +880,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Wörter, getrennt durch Zeilenenden, Leerzeichen oder Kommas; eine Zeile WORT = Umschreibung führt das Wort mit seiner Umschreibung auf:</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>Neu be&amp;ginnen</translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1152,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Kopieren Sie diesen Link für Schüler: %1</translation>
     </message>
     <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>Dieses Rätsel neu beginnen? Seine Buchstaben und die Zeit gehen verloren.</translation>
-    </message>
-    <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
         <translation>Alle Rätsel und allen Fortschritt vergessen, die dieser Browser gespeichert hat? Nützlich auf einem gemeinsam genutzten Computer.</translation>
     </message>
@@ -1282,6 +1294,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>your puzzle</source>
         <translation>Ihr Rätsel</translation>
+    </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation>Etwas ist schiefgegangen; Ihre Buchstaben bleiben erhalten. Laden Sie die Seite neu, um weiterzumachen.</translation>
     </message>
 </context>
 <context>

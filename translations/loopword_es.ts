@@ -646,6 +646,18 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
             <numerusform>%n de ellas aparecen por su definición.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Lápiz activado</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>¿Borrar las palabras del tema, sus definiciones y el título?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>¿Empezar de nuevo este pasatiempo? Se pierden sus letras y su tiempo.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -868,6 +880,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Palabras, separadas por saltos de línea, espacios o comas; una línea PALABRA = definición da la palabra por su definición:</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>&amp;Empezar de nuevo</translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1152,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Copie este enlace para los alumnos: %1</translation>
     </message>
     <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>¿Empezar de nuevo este pasatiempo? Se pierden sus letras y su tiempo.</translation>
-    </message>
-    <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
         <translation>¿Olvidar todos los pasatiempos y todo el progreso guardados en este navegador? Úselo en un ordenador compartido.</translation>
     </message>
@@ -1282,6 +1294,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>your puzzle</source>
         <translation>su pasatiempo</translation>
+    </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation>Algo ha fallado; sus letras se conservan. Recargue la página para continuar.</translation>
     </message>
 </context>
 <context>

@@ -646,6 +646,18 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
             <numerusform>%n d’entre eux figurent par leur définition.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Crayon activé</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>Effacer les mots du thème, leurs définitions et le titre ?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Recommencer cette grille ? Ses lettres et son temps seront perdus.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -868,6 +880,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Mots, séparés par des fins de ligne, des espaces ou des virgules ; une ligne MOT = définition donne le mot par sa définition :</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>R&amp;ecommencer</translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1152,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Copiez ce lien pour les élèves : %1</translation>
     </message>
     <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>Recommencer cette grille ? Ses lettres et son temps seront perdus.</translation>
-    </message>
-    <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
         <translation>Oublier toutes les grilles et toute la progression gardées dans ce navigateur ? À utiliser sur un ordinateur partagé.</translation>
     </message>
@@ -1282,6 +1294,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>your puzzle</source>
         <translation>votre grille</translation>
+    </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation>Une erreur s&apos;est produite ; vos lettres sont conservées. Rechargez la page pour continuer.</translation>
     </message>
 </context>
 <context>

@@ -646,6 +646,18 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
             <numerusform>%n di esse compaiono con la loro definizione.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Matita attiva</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>Svuotare le parole a tema, le loro definizioni e il titolo?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Ricominciare questo schema? Le sue lettere e il tempo andranno persi.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -868,6 +880,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Parole, separate da a capo, spazi o virgole; una riga PAROLA = definizione dà la parola con la sua definizione:</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>Ricomincia da ca&amp;po</translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1152,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Copia questo link per gli alunni: %1</translation>
     </message>
     <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>Ricominciare questo schema? Le sue lettere e il tempo andranno persi.</translation>
-    </message>
-    <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
         <translation>Dimenticare tutti gli schemi e tutti i progressi conservati in questo browser? Usalo su un computer condiviso.</translation>
     </message>
@@ -1282,6 +1294,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>your puzzle</source>
         <translation>il tuo schema</translation>
+    </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation>Qualcosa è andato storto; le lettere sono conservate. Ricarica la pagina per continuare.</translation>
     </message>
 </context>
 <context>

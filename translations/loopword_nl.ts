@@ -646,6 +646,18 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
             <numerusform>%n daarvan staan in de lijst als omschrijving.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Potlood aan</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>De themawoorden, hun omschrijvingen en de titel leegmaken?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Deze puzzel opnieuw beginnen? De letters en de tijd gaan verloren.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -868,6 +880,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Woorden, gescheiden door regeleinden, spaties of komma&apos;s; een regel WOORD = omschrijving geeft het woord met zijn omschrijving:</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>Opnieuw &amp;beginnen</translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1152,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Kopieer deze leerlingenlink: %1</translation>
     </message>
     <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>Deze puzzel opnieuw beginnen? De letters en de tijd gaan verloren.</translation>
-    </message>
-    <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
         <translation>Alle puzzels en alle voortgang in deze browser vergeten? Gebruik dit op een gedeelde computer.</translation>
     </message>
@@ -1282,6 +1294,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>your puzzle</source>
         <translation>je puzzel</translation>
+    </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation>Er is iets misgegaan; de letters blijven bewaard. Laad de pagina opnieuw om verder te gaan.</translation>
     </message>
 </context>
 <context>

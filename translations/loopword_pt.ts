@@ -646,6 +646,18 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
             <numerusform>%n delas aparecem pela sua definição.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pencil on</source>
+        <translation>Lápis ativado</translation>
+    </message>
+    <message>
+        <source>Clear the theme words, their clues and the title?</source>
+        <translation>Limpar as palavras do tema, as suas definições e o título?</translation>
+    </message>
+    <message>
+        <source>Start this puzzle over? Its letters and time go.</source>
+        <translation>Recomeçar este passatempo? As suas letras e o tempo perdem-se.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -868,6 +880,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>&amp;Words, with line ends, spaces or commas between them; a line WORD = clue lists the word by its clue:</source>
         <translation>&amp;Palavras, separadas por mudanças de linha, espaços ou vírgulas; uma linha PALAVRA = definição dá a palavra pela sua definição:</translation>
+    </message>
+    <message>
+        <source>St&amp;art over</source>
+        <translation>Reco&amp;meçar</translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1152,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Copie esta ligação para os alunos: %1</translation>
     </message>
     <message>
-        <source>Start this puzzle over? Its letters and time go.</source>
-        <translation>Recomeçar este passatempo? As suas letras e o tempo perdem-se.</translation>
-    </message>
-    <message>
         <source>Forget every puzzle and all progress kept in this browser? Use this on a shared computer.</source>
         <translation>Esquecer todos os passatempos e todo o progresso guardados neste navegador? Use isto num computador partilhado.</translation>
     </message>
@@ -1282,6 +1294,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>your puzzle</source>
         <translation>o seu passatempo</translation>
+    </message>
+    <message>
+        <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
+        <translation>Algo correu mal; as letras ficam guardadas. Recarregue a página para continuar.</translation>
     </message>
 </context>
 <context>

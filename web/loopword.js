@@ -1,4 +1,5 @@
-// The page's script: wires the page to the session in a worker, shows the view it answers with, keeps what it says.
+// The page's script: wires the page to the session in a worker, shows the view and reply it answers with, keeps what
+// the reply says to keep.
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
@@ -20,13 +21,11 @@ const pending = new Map();
 let shown = null;  // the view last shown
 let shownChoices = null;  // the choices the fields show
 let running = 0;  // commands sent and not yet shown
-let stickyMessage = false;  // a warning that stays until the user does something
-let clockShown = { ms: 0, since: 0 };  // the view's clock and when it came
 let pageLanguage = 'en';
 let sheetsKey = null;  // the puzzle the print sheets show
 let drawnFigure = null;  // the figure's markup last drawn
-let started = false;  // the first puzzle is on show: messages no longer add up
 let messageText = () => '';  // what the message says, in the page's language
+let restarted = null;  // the promise of the worker started again after its module died
 let storageWarned = false;  // whether the page said that the browser keeps nothing
 const pageTexts = [];  // the page's own English texts: { node, attribute } or { node, before, after }, and the text
 
@@ -66,7 +65,7 @@ function usePageLanguage(language) {
     else node.textContent = before + translated(text) + after;
   }
   $('message').textContent = messageText();
-  if (sessionStarted) send('usePageLanguage', language).then(() => Promise.all([run('view', [], false, true), reportTheme()]));
+  if (sessionStarted) send('usePageLanguage', language).then(() => Promise.all([send('view').then(({ result }) => result && show(result)), reportTheme()]));
 }
 
 /// What `use()` gives, or `otherwise` where it throws (a storage that is off, damaged text).
@@ -84,7 +83,7 @@ const store = (name, value) => attempt(() => (value === null ? localStorage.remo
 const keptEntries = () => attempt(() => Object.fromEntries(Object.keys(localStorage).filter((name) => name.startsWith(kStore))
   .map((name) => [name.slice(kStore.length), localStorage.getItem(name)])), {});
 
-/// Keeps what the view says the browser keeps; a full or closed storage keeps nothing, which is said once.
+/// Keeps what a command's reply says the browser keeps; a full or closed storage keeps nothing, which is said once.
 function keep({ keep: changes = {}, forget }) {
   if (forget) Object.keys(keptEntries()).forEach((name) => store(name, null));
   if (Object.entries(changes).map(([name, value]) => store(name, value)).every(Boolean) || storageWarned) return;
@@ -123,10 +122,11 @@ async function startWorker() {
     worker = new Worker(URL.createObjectURL(new Blob([script], { type: 'text/javascript' })));
   }
   worker.onmessage = ({ data }) => {
-    if (data.view) keep(data.view);
     if (data.id === undefined) return show(data.view);  // a compile as it goes
     if (data.progress) return showProgress(data.progress);  // a class set as it is made
-    pending.get(data.id)(data);
+    if (data.reply) keep(data.reply);
+    if (data.error) failed(data.error);
+    pending.get(data.id)?.(data);
     pending.delete(data.id);
   };
   worker.onerror = (event) => say(() => tr('Loopword stopped working: %1', event.message), true);
@@ -149,25 +149,47 @@ function send(command, ...args) {
   return new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
 }
 
-/// Shows the message `text()`; a sticky one stays until the user acts; before the first puzzle, messages add up.
-function say(text, sticky = false) {
-  if (stickyMessage && !sticky) return;
-  const standing = stickyMessage && !started ? messageText : null;
-  stickyMessage = sticky && text() !== '';
-  messageText = standing && text() ? () => `${standing()}\n${text()}` : text;
-  $('message').textContent = messageText();
-  $('message').classList.toggle('warning', stickyMessage);
+/// Shows the message `text()`: a status, or a warning (or an error), which looks it and stays until the next command.
+function say(text, warning = false) {
+  messageText = text;
+  $('message').textContent = text();
+  $('message').classList.toggle('warning', warning);
 }
 
-/// Sends a command, asks its question and sends it again confirmed, then shows the view it leaves and what it said.
-async function run(command, args = [], confirmable = false, sticky = false) {
-  $('main').setAttribute('aria-busy', String(++running > 0));
-  let { view } = await send(command, ...args, ...(confirmable ? [false] : []));
-  if (view.question && window.confirm(view.question)) ({ view } = await send(command, ...args, true));
-  if (view.message || !sticky) say(() => view.message, sticky && !view.done && view.message !== '');
-  show(view);
-  $('main').setAttribute('aria-busy', String(--running > 0));
-  return view;
+/// Marks the page busy while commands are on their way, and not once they are answered.
+function busy(commands) {
+  running += commands;
+  $('main').setAttribute('aria-busy', String(running > 0));
+}
+
+/// Sends a command, asks its question and sends it again confirmed, then shows the view it leaves and what it said
+/// (a `quiet` command leaves the message standing when it says nothing). A command that failed shows what the error
+/// says; the answer either way.
+async function run(command, args = [], confirmable = false, quiet = false) {
+  busy(1);
+  try {
+    let answer = await send(command, ...args, ...(confirmable ? [false] : []));
+    if (answer.reply?.question && window.confirm(answer.reply.question)) answer = await send(command, ...args, true);
+    const { view, reply } = answer;
+    if (reply && (reply.message || !quiet)) say(() => reply.message, reply.kind !== 'status');
+    if (view) show(view);
+    return answer;
+  } finally {
+    busy(-1);
+  }
+}
+
+/// Tells that a command failed, the browser's entries untouched; where the worker's module died with it, starts a new
+/// worker from what the browser keeps.
+function failed(error) {
+  const told = () => say(() => tr('Something went wrong; your letters are kept. Reload the page to go on.'), true);
+  told();
+  if (error !== 'aborted' || restarted) return;
+  worker.terminate();
+  for (const resolve of pending.values()) resolve({ error });
+  pending.clear();
+  providedLists.clear();
+  restarted = startSession(keptEntries()).then(() => firstPuzzle(keptEntries())).then(told).finally(() => { restarted = null; });
 }
 
 /// Shows the view: the figure, the words, the texts, what is hidden, pressed and on offer, the choices, the clock.
@@ -183,15 +205,12 @@ function show(view) {
   for (const [id, pressed] of Object.entries(view.pressed)) $(id).setAttribute('aria-pressed', String(pressed));
   for (const button of document.querySelectorAll('[data-needs]')) button.disabled = !view.offer[button.dataset.needs];
   $('view-button').disabled = !view.offer.viewButton;
-  if (view.number) Object.assign($('pupil-number'), view.number);
   if (view.mode === 'compiling' && view.progress) say(() => view.progress);
   showChoices(view.choices);
   showKeyboard(view);
   // The browser's own Print prints the puzzle: its sheet is made once the commands sent so far are answered.
   if (view.offer.puzzle && sheetsKey !== view.puzzle.key) setTimeout(() => prepareSheets(false), 0);
   if (view.offer.puzzle) sheetsKey = view.puzzle.key;
-  clockShown = { ms: view.elapsedMs, since: view.clockRunning ? performance.now() : 0 };
-  tick();
 }
 
 /// The choices the session makes puzzles with, in the fields, unless they show them already.
@@ -201,12 +220,10 @@ function showChoices(choices) {
   for (const [id, value] of Object.entries(choices.fields)) $(id)[typeof value === 'boolean' ? 'checked' : 'value'] = value;
 }
 
-/// Shows the session's clock, going on between views while it runs; each second is kept with the letters.
+/// Shows the session's clock as it goes on between views while it runs.
 function tick() {
-  const seconds = Math.floor((clockShown.ms + (clockShown.since ? performance.now() - clockShown.since : 0)) / 1000);
-  const text = `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')}`;
-  if (text !== $('timer').textContent && clockShown.since && started && !running) send('view');
-  $('timer').textContent = text;
+  if (!shown?.clockRunning || running) return;
+  send('clockText').then(({ result }) => { if (result) $('timer').textContent = result; });
 }
 
 /// Gives the worker the packed word lists of `language`; says so where they could not be had.
@@ -253,8 +270,9 @@ async function choose({ target }) {
 /// Says which theme words can be used while they are typed; Keep waits for a usable set.
 async function reportTheme() {
   const { result } = await send('checkTheme', $('theme-words').value);
+  if (!result) return;
   $('theme-report').textContent = result.text;
-  $('theme-keep').disabled = !result.usable;
+  $('theme-keep').disabled = !result.done;
 }
 
 const keepTheme = (words, title) => run('chooseTheme', [words, title]).then(reportTheme);
@@ -266,12 +284,12 @@ function download(name, content, type = 'text/plain') {
 }
 
 /// Fills the print sheets: the puzzle, and the solution too when asked.
-const prepareSheets = (withSolution) => send('sheets', withSolution).then(({ result }) => { $('print-sheets').innerHTML = result; });
+const prepareSheets = (withSolution) => send('sheets', withSolution).then(({ result = '' }) => { $('print-sheets').innerHTML = result; });
 
 const printSheets = (withSolution) => prepareSheets(withSolution).then(() => window.print());
 
 /// Shows the view after the note under the page's links: `outcome` of a pupil or class link or the saved page.
-const noteLink = (kind, outcome, link = '') => send('noteLink', kind, outcome, link).then(({ view }) => show(view));
+const noteLink = (kind, outcome, link = '') => run('noteLink', [kind, outcome, link], false, true);
 
 /// Copies the pupil link to the puzzle on show, or the class link that gives each pupil of a class set their own.
 async function copyLink(kind) {
@@ -289,12 +307,12 @@ function showProgress({ text, done, total }) {
 
 /// Sends a query that makes a class set of the pupils asked for (from the seed field's seed), showing its progress.
 async function classSet(command, ...args) {
-  $('main').setAttribute('aria-busy', String(++running > 0));
+  busy(1);
   const { result } = await send(command, Number($('pupils').value), $('seed').value.trim(), ...args);
   $('class-progress').hidden = true;
-  say(() => result.text, !result.done);
-  $('main').setAttribute('aria-busy', String(--running > 0));
-  return result;
+  if (result) say(() => result.text, !result.done);
+  busy(-1);
+  return result ?? { done: false };
 }
 
 /// Prints the class set: each puzzle on a page of its own headed with its number and title, then the answers.
@@ -322,13 +340,13 @@ function clickCell(event) {
   run('clickAt', [Math.round(point.x), Math.round(point.y)]);
 }
 
-/// Keys typed while the figure has focus go to the session, its letters decomposed; Tab, the function keys and the
+/// Keys typed while the figure has focus go to the session by their names; Tab, the function keys and the
 /// browser's own shortcuts (with Control or Alt, but for Z and Y) keep their work.
 function typeInFigure(event) {
   const control = event.ctrlKey || event.metaKey;
   if (shown?.mode !== 'solving' || event.altKey || /^(Tab|F\d+)$/.test(event.key) || (control && !/^[zy]$/i.test(event.key))) return;
   event.preventDefault();
-  run('key', [event.key.normalize('NFD'), control, event.shiftKey]);
+  run('key', [event.key, control, event.shiftKey]);
 }
 
 /// F6 solves, F7 checks and F8 turns the pencil on or off, unless a field is being typed in.
@@ -367,8 +385,6 @@ const on = (id, type, listener) => $(id).addEventListener(type, listener);
 
 /// What each control does: a button that names its command (data-run) gives it, asking first where it says so.
 function wire() {
-  const act = (event) => { if (event.type === 'pointerdown' || !['Shift', 'Control', 'Alt', 'Meta'].includes(event.key)) stickyMessage = false; };
-  for (const type of ['pointerdown', 'keydown']) document.addEventListener(type, act, true);
   document.addEventListener('click', ({ target }) => {
     const button = target.closest('[data-run]');
     if (button) run(button.dataset.run, [], button.hasAttribute('data-asks'));
@@ -399,7 +415,7 @@ function wire() {
   on('picture', 'click', clickCell);
   on('picture', 'keydown', typeInFigure);
   document.addEventListener('keydown', shortcut);
-  document.addEventListener('visibilitychange', () => run('pauseClock', [document.hidden]));
+  document.addEventListener('visibilitychange', () => run('pauseClock', [document.hidden], false, true));
   window.addEventListener('afterprint', () => prepareSheets(false));
   setInterval(tick, 1000);
 }
@@ -407,8 +423,8 @@ function wire() {
 /// Opens the first puzzle: the core reads what the browser kept, the page's address and the puzzle a saved page carries.
 async function firstPuzzle(kept) {
   const carried = document.querySelector('meta[name=loopword-puzzle]').content;
-  await run('start', [kept, location.search, location.hash.slice(1), carried], false, true);
-  started = true;
+  const { reply } = await run('start', [kept, location.search, location.hash.slice(1), carried], false, true);
+  if (reply?.chooser) Object.assign($('pupil-number'), reply.chooser);  // the number field as the chooser first shows it
   performance.mark('first-puzzle');
   await new Promise((idle) => (window.requestIdleCallback ?? setTimeout)(idle));  // shown before more is fetched
   await reportTheme();
@@ -427,8 +443,7 @@ function keepOffline() {
 
 /// Starts the session in the address's or the kept language, its lists fetched as the worker loads.
 async function startSession(entries) {
-  const earlier = entries.language in kLanguageNames ? entries.language : pageLanguage;  // as an older page kept it
-  const kept = new URLSearchParams(entries.choices ?? `language=${earlier}`);
+  const kept = new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
   const named = new URLSearchParams(location.search).get('language') ?? kept.get('language');
   const language = named in kLanguageNames ? named : 'en';
   // A new visitor's first puzzle is on Level 1: the hosted page fetches that level first, the rest after the puzzle.

@@ -1,11 +1,17 @@
-// The session's view as the data the web page reads: what is on offer and the choices.
+// The session's view and replies as the data the web page reads: what it shows, what is on offer, the choices, what
+// a command said and what the browser keeps.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <emscripten/val.h>
 
+#include <map>
+#include <optional>
 #include <string>
 
+#include "page_render.h"
+#include "puzzle/booklet_maker.h"
+#include "session/first_puzzle.h"
 #include "session/view.h"
 
 namespace loopword {
@@ -14,9 +20,30 @@ namespace loopword {
 emscripten::val OfferData(const Offer& offer);
 /// The choices: {fields: each by the id of the page's field that shows it, kept: the text that keeps them}.
 emscripten::val ChoicesData(const Choices& choices);
-/// The choices as the browser keeps them for the next visit: all but the next compile's seed.
-std::string KeptChoices(const Choices& choices);
+/// The page's name of a message's kind: "status", "warning" or "error".
+const char* KindName(MessageKind kind);
+/// What the browser is to keep: entry name → its text, or nullopt to drop it.
+using KeptChanges = std::map<std::string, std::optional<std::string>>;
+
+/// What the page shows of `shown`, its texts in `language`: the figure, the words, the texts by element id (with the
+/// note under the links, `linkNote`), what is hidden (the chooser unless `chooser`), pressed and on offer, the choices,
+/// the clock and the puzzle.
+emscripten::val ViewData(const View& shown, const PageLanguage& language, const Message& linkNote, bool chooser);
+/// What a command answers the page: {done, kind: the gravest message's kind, message, question, keep: the entries the
+/// browser is to keep (null drops one), forget: whether it drops all of them first, chooser: the class link's number
+/// field {max, value}, on a class link}.
+emscripten::val AnswerData(const Reply& reply, const PageLanguage& language, const KeptChanges& keep, bool forget,
+                           const std::optional<ClassChooser>& chooser);
+/// The entries of `object` (name → text), as the page hands over what the browser keeps.
+std::map<std::string, std::string> Entries(const emscripten::val& object);
 /// The page's name of a mode: "idle", "compiling", "puzzle", "solution", "solving" or "closed".
 const char* ModeName(Mode mode);
+
+/// What a run the page waits for answers: {done, text}.
+emscripten::val RunData(const Reply& run, const PageLanguage& language);
+/// A run's progress for `progress`, a function of the page: the lines saying how far it got, done and total.
+BookletProgress ProgressTold(const emscripten::val& progress, const PageLanguage& language);
+/// The pupil link to the puzzle file `sheetFile` for the page at `address`: the puzzle after its "#".
+std::string PupilLinkTo(const std::string& address, const std::string& sheetFile);
 
 }  // namespace loopword

@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page_render.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "board/program_text.h"
+#include "display/svg_canvas.h"
 
 namespace loopword {
 
@@ -152,5 +156,46 @@ std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string
   }
   return markup + "</section>";
 }
+
+bool ClassSetPages::Add(const PrintedSheets& sheets) {
+  const SheetView& sheet = sheets.puzzle;
+  const std::string heading = PuzzleHeading(sheet.texts, ++made_, pupils_);
+  pages_ += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"));
+  answers_.emplace_back(heading, SheetSvg(sheets.solution, "Solution sheet"));
+  if (static_cast<int>(answers_.size()) == kAnswersPerPage || made_ == pupils_) {
+    answerPages_ += ClassAnswerPage(std::exchange(answers_, {}));
+  }
+  return true;
+}
+
+Message LinkNote(const std::string& kind, const std::string& outcome, const std::string& link) {
+  struct Note {
+    const char* kind;
+    const char* outcome;
+    Text text;
+  };
+  static constexpr Note kNotes[] = {
+      {"pupil", "from-file",
+       LOOPWORD_TEXT("WebPage", "This page was opened from a file on this computer, so a link to it works only here. "
+                                "Put the page on a web server to share links, or use \"%1\" and give pupils that file.")},
+      {"pupil", "copied", LOOPWORD_TEXT("WebPage", "The pupil link is copied: paste it where your class will find it. "
+                                                   "It opens this puzzle, ready to solve.")},
+      {"pupil", "copy", LOOPWORD_TEXT("WebPage", "Copy this pupil link: %1")},
+      {"class", "from-file",
+       LOOPWORD_TEXT("WebPage", "This page was opened from a file on this computer, so a class link to it works only "
+                                "here. Put the page on a web server to give your class one link, or use \"%1\".")},
+      {"class", "copied", LOOPWORD_TEXT("WebPage", "The class link is copied: give it to your class. "
+                                                   "Each pupil opens it and chooses their number.")},
+      {"class", "copy", LOOPWORD_TEXT("WebPage", "Copy this class link: %1")},
+      {"export", "unfetched",
+       LOOPWORD_TEXT("WebPage", "The page to save could not be fetched: connect to the internet and try again.")}};
+  const auto* note = std::find_if(std::begin(kNotes), std::end(kNotes),
+                                  [&](const Note& note) { return kind == note.kind && outcome == note.outcome; });
+  if (note == std::end(kNotes)) return {};
+  if (outcome != "from-file") return Message(note->text, {link});
+  return Message(note->text, {Phrase(kind == "pupil" ? LOOPWORD_TEXT("WebPage", "Save as web page")
+                                                     : LOOPWORD_TEXT("WebPage", "Print class set"))});
+}
+
 
 }  // namespace loopword

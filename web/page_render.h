@@ -61,4 +61,25 @@ std::string ClassPuzzlePage(const std::string& heading, const std::string& title
 /// A class set's printed page of answers: each solution sheet (SVG) under its heading.
 std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string>>& headedSheets);
 
+/// A class set's printed pages as its puzzles are made: each puzzle on a page of its own, headed with its number and
+/// title, then the answers kAnswersPerPage a page.
+class ClassSetPages {
+ public:
+  explicit ClassSetPages(int pupils) : pupils_(pupils) {}
+  /// Adds the pages of the next puzzle made, its sheets `sheets`; true, to go on.
+  bool Add(const PrintedSheets& sheets);
+  [[nodiscard]] std::string Markup() const { return pages_ + answerPages_; }
+
+ private:
+  int pupils_ = 0;
+  int made_ = 0;
+  std::string pages_, answerPages_;
+  std::vector<std::pair<std::string, std::string>> answers_;  // the headings and solution sheets not yet on a page
+};
+
+/// What the note under the page's links says: of a pupil link ("pupil"), a class link ("class") or the saved page
+/// ("export"), after `outcome`: "from-file" (a page opened from disk has no link to share), "copied", "copy" (the
+/// clipboard refused: the link to copy by hand, `link`) or "unfetched" (the page to save could not be had).
+Message LinkNote(const std::string& kind, const std::string& outcome, const std::string& link);
+
 }  // namespace loopword

@@ -16,7 +16,7 @@ src/board/puzzle.cpp), which the window's menus and the command line's help are 
 The page's texts are every text of its body and every aria-label, placeholder and title attribute, outside
 script, style and elements marked translate="no", that holds a letter; the first argument of each tr() call in
 its script, a string literal; and the texts its core marks LOOPWORD_TEXT("WebPage", …) in the .cpp files beside
-it. The page translates them in the context "WebPage", with the core's messages
+it and in the session layer's. The page translates them in the context "WebPage", with the core's messages
 (context "Messages"), the sheets' words (context "Sheets") and the cells' names (context "Accessibility")."""
 import html
 import html.parser
@@ -28,6 +28,7 @@ import xml.etree.ElementTree as ElementTree
 
 PAGE_CONTEXT = "WebPage"
 CONTEXTS = (PAGE_CONTEXT, "Messages", "Sheets", "Accessibility")
+SESSION_FOLDER = "../src/session"  # the session layer beside the page, whose first puzzle it shares with the window
 ATTRIBUTES = ("aria-label", "placeholder", "title")
 SKIPPED_ELEMENTS = ("script", "style", "head")
 VOID_ELEMENTS = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source", "track", "wbr"}
@@ -179,7 +180,8 @@ def core_texts(folder):
 
 def write_table(index_path, script_path, out_path, ts_paths):
     """The translations of the page's texts, the messages and the sheets' words, per language."""
-    used = set(page_texts(index_path, script_path)) | set(core_texts(pathlib.Path(index_path).parent))
+    folder = pathlib.Path(index_path).parent
+    used = set(page_texts(index_path, script_path)) | set(core_texts(folder)) | set(core_texts(folder / SESSION_FOLDER))
     table = {}
     for ts_path in ts_paths:
         language, contexts = translations(ts_path)

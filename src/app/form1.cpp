@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -27,6 +28,9 @@ namespace {
 /// How long one turn of the event loop lets a compile work unseen: the window stays live meanwhile.
 constexpr std::chrono::milliseconds kCompileTurn{40};
 
+/// What the menu bar says while letters are typed in pencil.
+constexpr Text kPencilOn = LOOPWORD_TEXT("Messages", "Pencil on");
+
 SessionSetup WindowSetup(const std::string& programFolder, Language language) {
   SessionSetup setup;
   setup.language = language;
@@ -49,18 +53,25 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) {
     Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
   });
-  connect(picture1_, &PictureBox::solvingKey, this, [this](SolvingKey key) { Carry([&](bool) { return session_.Press(key); }); });
-  connect(picture1_, &PictureBox::typed, this, [this](char letter) { Carry([&](bool) { return session_.Type(letter); }); });
-  connect(picture1_, &PictureBox::pencilKey, this, [this] { mnuPencil_Click(); });
+  connect(picture1_, &PictureBox::keyPressed, this, [this](const std::string& key, bool control, bool shift) {
+    Carry([&](bool) { return session_.Key(key, control, shift); });
+  });
   connect(command1_, &ViewButton::mouseUp, this, [this] { Command1_MouseUp(); });
   compileTimer_ = new QTimer(this);
   compileTimer_->setInterval(0);
   connect(compileTimer_, &QTimer::timeout, this, [this] { AdvanceCompile(); });
   menus_.Build(*this, !webPage_.empty());
-  clock_ = new QLabel(this);
+  auto* corner = new QWidget(this);
+  auto* cornerRow = new QHBoxLayout(corner);
+  cornerRow->setContentsMargins(0, 0, TwipsToPixels(120), 0);
+  cornerRow->setSpacing(TwipsToPixels(120));
+  pencilMark_ = new QLabel(ShownText(Message(kPencilOn)), corner);
+  pencilMark_->hide();
+  clock_ = new QLabel(corner);
   clock_->setAccessibleName(QCoreApplication::translate("Accessibility", "Time"));
-  clock_->setContentsMargins(0, 0, TwipsToPixels(120), 0);
-  menuBar()->setCornerWidget(clock_, Qt::TopRightCorner);
+  cornerRow->addWidget(pencilMark_);
+  cornerRow->addWidget(clock_);
+  menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
   clockTimer_ = new QTimer(this);
   clockTimer_->setInterval(1000);
   connect(clockTimer_, &QTimer::timeout, this, [this] { ShowClock(); });
@@ -98,6 +109,7 @@ void Form1::ShowState() {
   command1_->setEnabled(view.offer.viewButton);
   menus_.Enable(view.offer);
   menus_.MarkSolving(view);
+  pencilMark_->setVisible(view.mode == Mode::Solving && view.pencil);
   setWindowTitle("[*]" + ShownText(view.windowTitle));
   setWindowModified(view.unsaved);
   picture1_->update();
@@ -316,6 +328,8 @@ void Form1::mnuSolveOnScreen_Click() {
 void Form1::mnuCheck_Click() { Carry([this](bool) { return session_.Check(); }); }
 
 void Form1::mnuReveal_Click() { Carry([this](bool) { return session_.Reveal(); }); }
+
+void Form1::mnuStartOver_Click() { Carry([this](bool confirmed) { return session_.StartOver(confirmed); }); }
 
 void Form1::mnuUndo_Click() { Carry([this](bool) { return session_.Undo(); }); }
 

@@ -79,6 +79,9 @@ class Form1 final : public QMainWindow {
   void mnuCheck_Click();
   /// Solution > Reveal letter: fills the selected cell from the solution.
   void mnuReveal_Click();
+  /// Solution > Start over: clears the letters typed and counts the time and help from 0 again, after a question
+  /// while letters are typed; Undo brings them back.
+  void mnuStartOver_Click();
   /// Solution > Undo and Redo: takes back the last solving step, or does an undone one again.
   void mnuUndo_Click();
   void mnuRedo_Click();
@@ -103,6 +106,8 @@ class Form1 final : public QMainWindow {
   [[nodiscard]] QAction* MenuItem(const QString& name) const;
   /// The time spent solving as the menu bar shows it; hidden while nothing is solved or the timer is out of view.
   [[nodiscard]] const QLabel* Clock() const { return clock_; }
+  /// What the menu bar says beside the time while letters are typed in pencil; hidden otherwise.
+  [[nodiscard]] const QLabel* PencilMark() const { return pencilMark_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -127,6 +132,7 @@ class Form1 final : public QMainWindow {
   ViewButton* command1_ = nullptr;
   QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
   QLabel* clock_ = nullptr;  // the time spent solving, at the right of the menu bar
+  QLabel* pencilMark_ = nullptr;  // "Pencil on" before it while letters go in pencil
   QTimer* clockTimer_ = nullptr;  // shows the next second while the solving clock runs
   std::string webPage_;  // the web page built with the program; "" when there is none
   QPointer<AboutForm> about_;

@@ -138,6 +138,7 @@ void MainMenus::Build(Form1& window, bool webPage) {
   mnuSolveOnScreen_ = AddCommand(solution, QObject::tr("Solve on &screen"), "mnuSolveOnScreen", &Form1::mnuSolveOnScreen_Click, {QKeySequence(Qt::Key_F6)});
   mnuCheck_ = AddCommand(solution, QObject::tr("C&heck"), "mnuCheck", &Form1::mnuCheck_Click, {QKeySequence(Qt::Key_F7)});
   mnuReveal_ = AddCommand(solution, QObject::tr("&Reveal letter"), "mnuReveal", &Form1::mnuReveal_Click, {});
+  mnuStartOver_ = AddCommand(solution, QObject::tr("St&art over"), "mnuStartOver", &Form1::mnuStartOver_Click, {});
   mnuUndo_ = AddCommand(solution, QObject::tr("&Undo"), "mnuUndo", &Form1::mnuUndo_Click, Standard(QKeySequence::Undo));
   // Ctrl+Shift+Z and Ctrl+Y both, whichever the desktop binds first
   QList<QKeySequence> redo = Standard(QKeySequence::Redo);
@@ -182,6 +183,7 @@ void MainMenus::Enable(const Offer& offer) {
   mnuSolveOnScreen_->setEnabled(offer.puzzle);
   mnuCheck_->setEnabled(offer.check);
   mnuReveal_->setEnabled(offer.reveal);
+  mnuStartOver_->setEnabled(offer.solving);
   mnuPencil_->setEnabled(offer.solving);
   mnuUndo_->setEnabled(offer.undo);
   mnuRedo_->setEnabled(offer.redo);

@@ -54,6 +54,7 @@ class MainMenus {
   QAction* mnuSolveOnScreen_ = nullptr;
   QAction* mnuCheck_ = nullptr;
   QAction* mnuReveal_ = nullptr;
+  QAction* mnuStartOver_ = nullptr;
   QAction* mnuUndo_ = nullptr;
   QAction* mnuRedo_ = nullptr;
   QAction* mnuPencil_ = nullptr;

@@ -36,19 +36,27 @@ constexpr int kButtonHeight = 396;
 static_assert(kSheetWidth == kPictureWidth - 2 * kPictureBorder && kSheetHeight == kPictureHeight - 2 * kPictureBorder,
               "the sheets fill the picture's drawing area");
 
-/// The solving key a key of the keyboard stands for; nullopt for any other key.
-std::optional<SolvingKey> SolvingKeyOf(int key) {
-  switch (key) {
-    case Qt::Key_Backspace: return SolvingKey::Backspace;
-    case Qt::Key_Delete: return SolvingKey::Delete;
-    case Qt::Key_Left: return SolvingKey::Left;
-    case Qt::Key_Right: return SolvingKey::Right;
-    case Qt::Key_Up: return SolvingKey::Up;
-    case Qt::Key_Down: return SolvingKey::Down;
-    case Qt::Key_Tab: return SolvingKey::Tab;
-    case Qt::Key_Backtab: return SolvingKey::BackTab;
-    default: return std::nullopt;
+/// The name a browser gives the key of `event` (KeyboardEvent.key) for the keys solving takes: the keys that move and
+/// clear, the character typed, or with Ctrl the letter of the key; "" for any other key.
+std::string KeyName(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Backspace: return "Backspace";
+    case Qt::Key_Delete: return "Delete";
+    case Qt::Key_Left: return "ArrowLeft";
+    case Qt::Key_Right: return "ArrowRight";
+    case Qt::Key_Up: return "ArrowUp";
+    case Qt::Key_Down: return "ArrowDown";
+    case Qt::Key_PageDown: return "PageDown";
+    case Qt::Key_PageUp: return "PageUp";
+    default: break;
   }
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (modifiers & Qt::ControlModifier) {
+    const int key = event.key();
+    return key >= Qt::Key_A && key <= Qt::Key_Z ? std::string(1, static_cast<char>('a' + (key - Qt::Key_A))) : "";
+  }
+  if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) return "";
+  return event.text().toStdString();
 }
 
 }  // namespace
@@ -69,18 +77,11 @@ PictureArea BuildPictureArea(QWidget* window, SheetSource source) {
 }
 
 ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) {
-  setFocusPolicy(Qt::NoFocus);
-  // a click without the mouse comes from a screen reader's press action
+  setFocusPolicy(Qt::TabFocus);
+  // a click without the mouse comes from the keyboard or a screen reader's press action
   connect(this, &QAbstractButton::clicked, this, [this] {
-    if (!handlingInput_) emit mouseUp(Qt::LeftButton);
+    if (!handlingMouse_) emit mouseUp(Qt::LeftButton);
   });
-}
-
-template <typename Handle>
-void ViewButton::AsInput(const Handle& handle) {
-  handlingInput_ = true;
-  handle();
-  handlingInput_ = false;
 }
 
 void ViewButton::mousePressEvent(QMouseEvent* event) {
@@ -93,16 +94,12 @@ void ViewButton::mousePressEvent(QMouseEvent* event) {
 
 void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
   const bool over = rect().contains(event->position().toPoint());
-  if (event->button() == Qt::LeftButton) AsInput([&] { QPushButton::mouseReleaseEvent(event); });
+  if (event->button() == Qt::LeftButton) {
+    handlingMouse_ = true;
+    QPushButton::mouseReleaseEvent(event);
+    handlingMouse_ = false;
+  }
   if (over && isEnabled()) emit mouseUp(event->button());
-}
-
-void ViewButton::keyPressEvent(QKeyEvent* event) {
-  AsInput([&] { QPushButton::keyPressEvent(event); });
-}
-
-void ViewButton::keyReleaseEvent(QKeyEvent* event) {
-  AsInput([&] { QPushButton::keyReleaseEvent(event); });
 }
 
 PictureBox::PictureBox(SheetSource source, QWidget* parent) : QWidget(parent), source_(std::move(source)) {
@@ -116,18 +113,13 @@ void PictureBox::ShowReading(FigureReading reading) {
   AnnounceFigureChange(*this, before);
 }
 
-bool PictureBox::event(QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QWidget::event(event);
-  const auto* key = static_cast<QKeyEvent*>(event);  // Tab too, which would move the focus
-  const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-  if (const auto solvingKey = SolvingKeyOf(key->key())) {
-    emit this->solvingKey(*solvingKey);
-  } else if (plain && key->text() == QStringLiteral(".")) {
-    emit pencilKey();
-  } else if (plain && key->text().size() == 1) {
-    emit typed(key->text().at(0).toLatin1());
+void PictureBox::keyPressEvent(QKeyEvent* event) {  // Tab and Shift+Tab never come here: they move the focus on
+  const std::string name = KeyName(*event);
+  if (name.empty()) {
+    QWidget::keyPressEvent(event);
+    return;
   }
-  return true;
+  emit keyPressed(name, event->modifiers().testFlag(Qt::ControlModifier), event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "display/sheet_view.h"
 #include "output/sheet_image.h"
@@ -13,8 +14,8 @@
 
 namespace loopword {
 
-/// The view button: acts on the release of any mouse button over it, and on a screen reader's
-/// press action as on the left button; never on the keyboard.
+/// The view button: acts on the release of any mouse button over it, and on a screen reader's press action or the
+/// keyboard (Tab reaches it from the figure) as on the left button.
 class ViewButton final : public QPushButton {
   Q_OBJECT
  public:
@@ -27,22 +28,16 @@ class ViewButton final : public QPushButton {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
-  /// Runs `handle`, the push button's own handling of an input event, whose click is not a press action.
-  template <typename Handle>
-  void AsInput(const Handle& handle);
-
-  bool handlingInput_ = false;  // a click now comes from the mouse or keyboard, not from a press action
+  bool handlingMouse_ = false;  // a click now comes from the mouse, whose release is told already
 };
 
 /// What the picture shows now.
 using SheetSource = std::function<SheetView()>;
 
 /// Paints the sheet view `source` gives, at the screen's pixel ratio, whenever it is asked to repaint;
-/// passes on clicks, solving keys (Tab and Shift+Tab included), typed characters and the pencil's key.
+/// passes on clicks and the keys pressed by name; Tab and Shift+Tab move the focus on, out of the figure.
 /// Screen readers find the figure in it as a table of cells (app/figure_access.h).
 class PictureBox final : public QWidget {
   Q_OBJECT
@@ -56,15 +51,12 @@ class PictureBox final : public QWidget {
  signals:
   /// The left mouse button was pressed at `pixel` of the picture.
   void clicked(QPoint pixel);
-  /// A solving key was pressed while the picture had the focus.
-  void solvingKey(SolvingKey key);
-  /// A character was typed, without Ctrl, Alt or Meta, while the picture had the focus.
-  void typed(char character);
-  /// The key "." was typed while the picture had the focus: the pencil goes on or off.
-  void pencilKey();
+  /// A key was pressed while the picture had the focus, named as a browser names it (Session::Key): "ArrowLeft",
+  /// "PageDown", "Backspace", the character typed ("ä", "."), or with `control` the letter of its key.
+  void keyPressed(const std::string& key, bool control, bool shift);
 
  protected:
-  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

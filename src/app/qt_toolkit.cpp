@@ -27,6 +27,8 @@ namespace loopword {
 
 namespace {
 
+constexpr Text kClearThemeQuestion = LOOPWORD_TEXT("Messages", "Clear the theme words, their clues and the title?");
+
 QMessageBox::StandardButton Ask(QWidget* parent, const Message& message, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
   QMessageBox box(QMessageBox::NoIcon, kProgramName, ShownText(message), buttons, parent);
@@ -117,7 +119,8 @@ std::optional<ThemeEntry> QtToolkit::AskTheme(const ThemeEntry& current, const T
   bool cleared = false;
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  QObject::connect(clear, &QPushButton::clicked, &dialog, [&] {
+  QObject::connect(clear, &QPushButton::clicked, &dialog, [&] {  // asked first: No keeps what the box holds
+    if (Ask(&dialog, Message(kClearThemeQuestion), QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) return;
     cleared = true;
     dialog.accept();
   });

@@ -143,8 +143,8 @@ void SolvingState::Press(SolvingKey key) {
     case SolvingKey::Right: MoveOnScreen(1, 0); break;
     case SolvingKey::Up: MoveOnScreen(0, -1); break;
     case SolvingKey::Down: MoveOnScreen(0, 1); break;
-    case SolvingKey::Tab: GoToSquare(selected_.square % kSquareCount + 1); break;
-    case SolvingKey::BackTab: GoToSquare((selected_.square + kSquareCount - 2) % kSquareCount + 1); break;
+    case SolvingKey::NextSquare: GoToSquare(selected_.square % kSquareCount + 1); break;
+    case SolvingKey::PreviousSquare: GoToSquare((selected_.square + kSquareCount - 2) % kSquareCount + 1); break;
   }
 }
 

@@ -12,7 +12,7 @@
 namespace loopword {
 
 /// The keys that move the selection or clear a cell while solving; letters go through Type.
-enum class SolvingKey { Backspace, Delete, Left, Right, Up, Down, Tab, BackTab };
+enum class SolvingKey { Backspace, Delete, Left, Right, Up, Down, NextSquare, PreviousSquare };
 
 /// A puzzle being solved: its solution, the fixed cells (square 12's word and the hints), the
 /// letters typed so far (each sure or in pencil), the cells Check marked and the selected cell.
@@ -55,7 +55,7 @@ class SolvingState {
   /// for other characters.
   bool Type(char letter, bool pencil = false);
   /// Backspace clears and moves back, Delete clears, the arrows move to the neighbouring cell on
-  /// screen, Tab and BackTab go to the next or previous square's first empty cell.
+  /// screen, NextSquare and PreviousSquare go to the next or previous square's first empty cell.
   void Press(SolvingKey key);
   /// Writes `letter` (A-Z, or ' ' to clear), in pencil when `pencil`, into `cell` unless it is fixed; the
   /// selection stays. Returns false for a fixed cell, a cell outside the figure or another character.

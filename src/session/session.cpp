@@ -27,11 +27,7 @@ constexpr Text kTryingAgain = LOOPWORD_TEXT("Messages", "Still trying: attempt %
 constexpr Text kSearching = LOOPWORD_TEXT("Messages", "Searching every puzzle the word list allows…");
 constexpr Text kTitleTooLong = LOOPWORD_TEXT("Messages", "A title holds at most 60 characters; this one has %1.");
 constexpr Text kPencilDropped = LOOPWORD_TEXT("Messages", "Some pencil letters kept with this puzzle were damaged and were left out.");
-/// What the end of solving says: the time (unless the clock is out of view), the checks and the letters revealed.
-constexpr Text kSolvedIn = LOOPWORD_TEXT("Messages", "Solved in %1 with %2 and %3");
-constexpr Text kSolvedWith = LOOPWORD_TEXT("Messages", "Solved with %1 and %2");
-constexpr Text kChecks = LOOPWORD_COUNTED_TEXT("Messages", "%n checks", "1 check");
-constexpr Text kLettersRevealed = LOOPWORD_COUNTED_TEXT("Messages", "%n letters revealed", "1 letter revealed");
+constexpr Text kStartOverQuestion = LOOPWORD_TEXT("Messages", "Start this puzzle over? Its letters and time go.");
 
 /// The first puzzle of a puzzle file with the solving it keeps, or what is wrong with the file; the note says what was
 /// left out of the pencil letters of a file that opens.
@@ -61,15 +57,22 @@ Reply Ask(Message question) {
   reply.question = std::move(question);
   return reply;
 }
+/// Tells `message`: a status when the command was done, else why it was not.
 Reply Tell(Message message, bool done = true) {
   Reply reply;
   reply.done = done;
-  if (!message.empty()) reply.messages.push_back(std::move(message));
+  if (!message.empty()) reply.messages.emplace_back(std::move(message), done ? MessageKind::Status : MessageKind::Error);
   return reply;
 }
 Reply Redrawn() {
   Reply reply;
   reply.changed.picture = true;
+  return reply;
+}
+/// The picture and the progress kept of the puzzle being solved changed.
+Reply Solved() {
+  Reply reply = Redrawn();
+  reply.changed.progress = true;
   return reply;
 }
 Reply ChoicesChanged() {
@@ -103,6 +106,12 @@ Message Reply::Told() const {
   return all;
 }
 
+MessageKind Reply::Gravest() const {
+  MessageKind gravest = MessageKind::Status;
+  for (const Said& message : messages) gravest = std::max(gravest, message.kind);
+  return gravest;
+}
+
 Clock SteadyClock() {
   return [] {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
@@ -124,8 +133,10 @@ Session::~Session() { live_.reset(); }
 template <typename Command>
 Reply Session::Answer(Command command) {
   const Mode before = mode_;
+  const bool solving = round_.has_value();
   reply_ = command();
   reply_.changed.mode = mode_ != before;
+  reply_.changed.progress = reply_.changed.progress || solving != round_.has_value();
   return reply_;
 }
 
@@ -143,16 +154,18 @@ View Session::CurrentView() const {
   if (HasPuzzle()) {
     for (ListedEntry& entry : SheetList(puzzle_)) view.words.push_back({std::move(entry.word), std::move(entry.clue), false});
   }
-  if (solving_) {
-    for (ListedWord& listed : view.words) listed.found = solving_->IsStruck(listed.word);
-    view.solved = solving_->IsSolved();
-    view.clock.elapsedMs = SolvingMs();
-    view.clock.running = clockStart_.has_value();
-    view.counts = {checks_, revealed_};
+  if (round_) {
+    for (ListedWord& listed : view.words) listed.found = round_->Letters().IsStruck(listed.word);
+    view.solved = round_->Solved();
+    const SolvingProgress progress = round_->Progress();
+    view.clock.elapsedMs = progress.ms;
+    view.clock.running = round_->ClockRunning();
+    view.clock.text = SolvingTimeText(progress.ms / 1000);
+    view.counts = {progress.checks, progress.revealed};
+    view.pencil = round_->Pencil();
   }
   view.clock.shown = ClockShown();
   view.clock.hidden = timerHidden_;
-  view.pencil = pencil_;
   view.rules = rules_;
   view.rulesNote = RulesNote(rules_);
   view.reading = ReadFigure(picture_, mode_, view.words);
@@ -186,7 +199,7 @@ Choices Session::CurrentChoices() const {
 std::optional<PuzzleView> Session::ShownPuzzle() const {
   if (mode_ == Mode::Compiling) return std::nullopt;
   PuzzleView shown = puzzleView_;
-  if (solving_) shown.file = FileText(true);  // the letters and time of now
+  if (round_) shown.file = FileText(true);  // the letters and time of now
   return shown;
 }
 
@@ -208,9 +221,9 @@ const char* Session::Caption() const {
 
 Offer Session::Offered() const {
   const bool free = mode_ != Mode::Compiling && mode_ != Mode::Closed;
-  const bool solving = free && solving_.has_value();
+  const bool solving = free && round_.has_value();
   return {free, free && HasPuzzle(), solving, solving && rules_.check, solving && rules_.reveal, mode_ != Mode::Idle,
-          solving && !undone_.empty(), solving && !redone_.empty()};
+          solving && round_->CanUndo(), solving && round_->CanRedo()};
 }
 
 bool Session::HasPuzzle() const {
@@ -232,7 +245,8 @@ Reply Session::LoadReply(const LoadReport& report) {
   Reply reply;
   reply.changed.choices = true;
   reply.done = report.outcome == LoadOutcome::Loaded;
-  reply.messages = report.messages;
+  const MessageKind kind = reply.done ? MessageKind::Warning : MessageKind::Error;  // a list read in part, or not
+  for (const Message& message : report.messages) reply.messages.emplace_back(message, kind);
   reply.cause = report.cause;
   if (setup_.fileNamesOnly) {  // the messages name the front end's own folders: the file's name alone
     const std::string path = dictionaries_.ChosenPath();
@@ -292,7 +306,7 @@ Reply Session::ChooseTheme(std::string_view words, std::string_view title) {
     if (!read.Fit()) return Refusal(ThemeWordsReport(read));
     theme_ = {std::move(read.words), std::move(read.clues), PlainTitle(title)};
     Reply reply = ChoicesChanged();
-    if (Message skipped = SkippedEntries(read); !skipped.empty()) reply.messages.push_back(std::move(skipped));
+    if (Message skipped = SkippedEntries(read); !skipped.empty()) reply.messages.emplace_back(std::move(skipped), MessageKind::Warning);
     return reply;
   });
 }
@@ -351,19 +365,50 @@ Message Session::WindowTitle() const {
   return Message(Phrase::Counted(texts::kTitleWithThemeWords, static_cast<long long>(count), {title}));
 }
 
-bool Session::Unsaved() const { return solving_ && LettersOf(*solving_) != savedLetters_; }
+bool Session::Unsaved() const { return round_ && LettersOf(round_->Letters()) != savedLetters_; }
 
-bool Session::LettersAtStake() const { return Unsaved() && solving_->HasTypedLetters() && !solving_->IsSolved(); }
+bool Session::LettersAtStake() const { return Unsaved() && round_->Letters().HasTypedLetters() && !round_->Solved(); }
 
 void Session::EndSolving() {
-  solving_.reset();
-  undone_.clear();
-  redone_.clear();
+  round_.reset();
   savedLetters_ = {};
-  clockStart_.reset();
-  solvedMs_ = 0;
-  checks_ = 0;
-  revealed_ = 0;
+}
+
+/// Everything the screen shows of the puzzle on it, kept while a compile runs: a compile that makes no puzzle puts it
+/// back as it was.
+struct Session::Screen {
+  Mode mode;
+  const char* idleCaption;
+  SheetView picture;
+  Puzzle puzzle;
+  Language language;
+  SheetTexts sheetTexts;
+  PuzzleDocument document;
+  PuzzleView puzzleView;
+  std::optional<SolvingRound> round;
+  KeptLetters savedLetters;
+};
+
+void Session::KeepScreen() {
+  if (round_) round_->PauseClock(true);  // no time goes by for it while it is away
+  beforeCompile_.reset(new Screen{mode_, idleCaption_, picture_, puzzle_, puzzleLanguage_, sheetTexts_, document_,
+                                  puzzleView_, std::exchange(round_, std::nullopt), std::exchange(savedLetters_, {})});
+}
+
+void Session::PutScreenBack() {
+  Screen& kept = *beforeCompile_;
+  mode_ = kept.mode;
+  idleCaption_ = kept.idleCaption;
+  picture_ = std::move(kept.picture);
+  puzzle_ = std::move(kept.puzzle);
+  puzzleLanguage_ = kept.language;
+  sheetTexts_ = std::move(kept.sheetTexts);
+  document_ = std::move(kept.document);
+  puzzleView_ = std::move(kept.puzzleView);
+  round_ = std::move(kept.round);
+  savedLetters_ = std::move(kept.savedLetters);
+  if (round_) round_->PauseClock(clockPaused_);
+  beforeCompile_.reset();
 }
 
 Reply Session::Compile(bool confirmed) {
@@ -371,7 +416,7 @@ Reply Session::Compile(bool confirmed) {
     if (mode_ == Mode::Compiling || mode_ == Mode::Closed) return NotDone();
     if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
-    EndSolving();
+    KeepScreen();
     compileSeed_ = std::exchange(nextSeed_, std::nullopt);
     if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
     mode_ = Mode::Compiling;
@@ -436,6 +481,12 @@ void Session::TakeStep(const LiveEvent& live) {
 void Session::ShowEmptyFigure() { picture_ = FigureView(); }
 
 void Session::EndCompileWithoutPuzzle() {
+  if (beforeCompile_ && beforeCompile_->mode != Mode::Idle) {  // the puzzle that was on screen stays, as it was
+    live_.reset();
+    PutScreenBack();
+    return;
+  }
+  beforeCompile_.reset();
   puzzle_ = live_->TakePuzzle();
   live_.reset();
   PreparePuzzleView();
@@ -459,6 +510,7 @@ Reply Session::FinishCompile() {
   compileSteps_ = steps;  // as the front end asked
   Puzzle made = live_->TakePuzzle();
   live_.reset();
+  beforeCompile_.reset();
   made.title = theme_.title;
   made.clues = CluesOf(made);
   UsePuzzle(MadeDocument(ListDocument(dictionaries_, fill), std::move(made), compileSeed_));
@@ -511,7 +563,7 @@ void Session::ShowSolution() {
 
 Reply Session::ShowSheetsForPrinting() {
   return Answer([&]() -> Reply {
-    if (solving_ || mode_ == Mode::Compiling) return {};
+    if (round_ || mode_ == Mode::Compiling) return {};
     const Mode mode = mode_;
     ShowSolution();
     if (mode == Mode::Idle) {
@@ -532,12 +584,13 @@ Reply Session::OpenText(const std::string& text, const std::string& name, bool c
     rules_ = opened.document->rules;
     Reply reply = Redrawn();
     for (const Message& note : {opened.document->rulesNote, opened.pencilNote}) {
-      if (!note.empty()) reply.messages.push_back(note);
+      if (!note.empty()) reply.messages.emplace_back(note, MessageKind::Warning);
     }
     const SolvingProgress progress = opened.document->solving.progress.value_or(SolvingProgress{});
     UsePuzzle(std::move(*opened.document));
     ShowSolution();
     if (opened.solving) SolveFrom(std::move(*opened.solving), progress);
+    reply.changed.progress = true;  // what was kept of the puzzle shown before is no longer on show
     return reply;
   });
 }
@@ -549,8 +602,8 @@ Reply Session::Resume(const std::string& text) {
     if (!opened.document || !opened.solving || PlacementKey(opened.document->puzzle) != PlacementKey(puzzle_)) return NotDone();
     EndSolving();
     SolveFrom(std::move(*opened.solving), opened.document->solving.progress.value_or(SolvingProgress{}));
-    Reply reply = Redrawn();
-    if (!opened.pencilNote.empty()) reply.messages.push_back(opened.pencilNote);
+    Reply reply = Solved();
+    if (!opened.pencilNote.empty()) reply.messages.emplace_back(opened.pencilNote, MessageKind::Warning);
     return reply;
   });
 }
@@ -558,13 +611,8 @@ Reply Session::Resume(const std::string& text) {
 void Session::SolveFrom(SolvingState solving, const SolvingProgress& progress) {
   mode_ = Mode::ShowingSolution;
   StartSolving();  // solving goes on where it was saved, the time spent before counted on
-  solving_ = std::move(solving);
-  solvedMs_ = progress.ms;
-  checks_ = progress.checks;
-  revealed_ = progress.revealed;
-  solvedTold_ = solving_->IsSolved();
-  if (solvedTold_) clockStart_.reset();
-  savedLetters_ = LettersOf(*solving_);
+  round_.emplace(puzzle_, std::move(solving), progress, setup_.clock, clockPaused_);
+  savedLetters_ = LettersOf(round_->Letters());
   ShowSolving();
 }
 
@@ -572,141 +620,110 @@ std::string Session::FileText(bool withProgress) const {
   PuzzleDocument document = document_;
   document.puzzle = puzzle_;
   document.rules = rules_;
-  if (withProgress && solving_) {
-    document.solving.letters = LettersOf(*solving_);
-    const SolvingProgress progress{SolvingMs(), checks_, revealed_};
-    if (!document.solving.letters.empty() || progress.ms >= 1000 || checks_ > 0 || revealed_ > 0) document.solving.progress = progress;
+  if (withProgress && round_) {
+    document.solving.letters = LettersOf(round_->Letters());
+    const SolvingProgress progress = round_->Progress();
+    if (!document.solving.letters.empty() || progress.ms >= 1000 || progress.checks > 0 || progress.revealed > 0) document.solving.progress = progress;
   }
   return FormatPuzzle(document);
 }
 
 Reply Session::MarkSaved() {
-  if (solving_) savedLetters_ = LettersOf(*solving_);
+  if (round_) savedLetters_ = LettersOf(round_->Letters());
   return {};
 }
 
 Reply Session::StartSolving() {
   return Answer([&]() -> Reply {
     if (mode_ != Mode::ShowingPuzzle && mode_ != Mode::ShowingSolution) return NotDone();
-    solving_.emplace(puzzle_);
-    solvedTold_ = false;
-    solvedMs_ = 0;
-    checks_ = 0;
-    revealed_ = 0;
-    clockStart_.reset();
-    if (!clockPaused_) clockStart_ = setup_.clock();
+    round_.emplace(puzzle_, setup_.clock, clockPaused_);
     mode_ = Mode::Solving;
     ShowSolving();
-    return Redrawn();
+    return Solved();
   });
 }
 
-void Session::ShowSolving() { picture_ = SolvingSheetView(*solving_, puzzle_, sheetTexts_); }
+void Session::ShowSolving() { picture_ = SolvingSheetView(round_->Letters(), puzzle_, sheetTexts_); }
 
-Reply Session::SolvingStep(const std::function<void(SolvingState&)>& step) {
-  if (!solving_) return NotDone();
-  SolvingState before = *solving_;
-  step(*solving_);
-  if (!solving_->SameCells(before)) {  // a letter or a mark changed: a step to undo
-    undone_.push_back(std::move(before));
-    redone_.clear();
-  }
-  return AfterSolvingChange();
+Reply Session::RoundCommand(const std::function<bool(SolvingRound&)>& command) {
+  if (!round_ || !command(*round_)) return NotDone();
+  ShowSolving();
+  Reply reply = Solved();
+  if (round_->JustSolved()) reply.messages.push_back(round_->SolvedMessage(ClockShown()));
+  return reply;
 }
 
 Reply Session::Check() {
   return Answer([&]() -> Reply {
-    if (!solving_ || !rules_.check) return NotDone();
-    if (!solving_->IsSolved()) ++checks_;
-    return SolvingStep([](SolvingState& solving) { solving.Check(); });
+    if (!rules_.check) return NotDone();
+    Reply reply = RoundCommand(&SolvingRound::Check);
+    if (reply.done) reply.messages.push_back(CheckReport(picture_));
+    return reply;
   });
 }
 
 Reply Session::Reveal() {
   return Answer([&]() -> Reply {
-    if (!solving_ || !rules_.reveal) return NotDone();
-    return SolvingStep([this](SolvingState& solving) {
-      const SolvingState before = solving;
-      solving.RevealLetter();
-      if (!solving.SameCells(before)) ++revealed_;
-    });
+    if (!rules_.reveal) return NotDone();
+    return RoundCommand(&SolvingRound::Reveal);
   });
 }
 
 Reply Session::Press(SolvingKey key) {
-  return Answer([&] { return SolvingStep([key](SolvingState& solving) { solving.Press(key); }); });
+  return Answer([&] { return RoundCommand([key](SolvingRound& round) { return round.Press(key); }); });
 }
 
-Reply Session::Type(char letter) {
-  return Answer([&]() -> Reply {
-    bool typed = false;
-    Reply reply = SolvingStep([&](SolvingState& solving) { typed = solving.Type(letter, pencil_); });
-    return typed ? reply : NotDone();
+Reply Session::Type(std::string_view typed) {
+  return Answer([&] {
+    const std::string letters = FoldTypedWord(puzzleLanguage_, typed);
+    return RoundCommand([&](SolvingRound& round) { return round.Type(letters); });
   });
+}
+
+Reply Session::Key(std::string_view key, bool control, bool shift) {
+  if (control) {
+    if (key == "z" || key == "Z") return shift ? Redo() : Undo();
+    if (key == "y" || key == "Y") return Redo();
+  } else if (key == ".") {
+    return TogglePencil();
+  } else if (const std::optional<SolvingKey> solvingKey = SolvingKeyNamed(key)) {
+    return Press(*solvingKey);
+  } else if (IsOneCharacter(key)) {
+    return Type(key);
+  }
+  return Answer(NotDone);
 }
 
 Reply Session::ClickAt(TwipPoint point) {
-  return Answer([&]() -> Reply {
-    if (!solving_ || !solving_->SelectAt(point)) return NotDone();
-    ShowSolving();
-    return Redrawn();
-  });
+  return Answer([&] { return RoundCommand([point](SolvingRound& round) { return round.SelectAt(point); }); });
 }
 
 Reply Session::Select(RingCell cell) {
+  return Answer([&] { return RoundCommand([cell](SolvingRound& round) { return round.Select(cell); }); });
+}
+
+Reply Session::StartOver(bool confirmed) {
   return Answer([&]() -> Reply {
-    if (!solving_ || !solving_->Select(cell)) return NotDone();
-    ShowSolving();
-    return Redrawn();
+    if (mode_ != Mode::Solving || !round_) return NotDone();
+    if (round_->Letters().HasTypedLetters() && !confirmed) return Ask(kStartOverQuestion);
+    return RoundCommand(&SolvingRound::StartOver);
   });
 }
 
 Reply Session::Undo() {
-  return Answer([&] { return StepBack(undone_, redone_); });
+  return Answer([&] { return RoundCommand(&SolvingRound::Undo); });
 }
 
 Reply Session::Redo() {
-  return Answer([&] { return StepBack(redone_, undone_); });
-}
-
-Reply Session::StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to) {
-  if (!solving_ || from.empty()) return NotDone();
-  to.push_back(std::exchange(*solving_, std::move(from.back())));
-  from.pop_back();
-  return AfterSolvingChange();
-}
-
-Reply Session::AfterSolvingChange() {
-  ShowSolving();
-  Reply reply = Redrawn();
-  const bool solved = solving_->IsSolved();
-  if (solved && !solvedTold_) reply.messages.push_back(SolvedMessage());
-  if (solved && clockStart_) {  // the clock stops at the solution, and goes on if a letter is taken back
-    solvedMs_ = SolvingMs();
-    clockStart_.reset();
-  } else if (!solved && !clockStart_ && !clockPaused_) {
-    clockStart_ = setup_.clock();
-  }
-  solvedTold_ = solved;
-  return reply;
-}
-
-std::int64_t Session::SolvingMs() const {
-  return solvedMs_ + (clockStart_ ? std::max<std::int64_t>(0, setup_.clock() - *clockStart_) : 0);
+  return Answer([&] { return RoundCommand(&SolvingRound::Redo); });
 }
 
 bool Session::ClockShown() const { return rules_.timer && !timerHidden_; }
 
-Message Session::SolvedMessage() const {
-  const Phrase checks = Phrase::Counted(kChecks, checks_);
-  const Phrase revealed = Phrase::Counted(kLettersRevealed, revealed_);
-  if (!ClockShown()) return Message(kSolvedWith, {checks, revealed});
-  return Message(kSolvedIn, {SolvingTimeText(SolvingMs() / 1000), checks, revealed});
-}
-
 Reply Session::TogglePencil() {
-  return Answer([&] {
-    pencil_ = !pencil_;
+  return Answer([&]() -> Reply {
+    if (!round_) return NotDone();
+    round_->TogglePencil();
     return Reply();
   });
 }
@@ -729,14 +746,11 @@ Reply Session::SetPupilRules(const PupilRules& rules) {
 
 Reply Session::PauseClock(bool paused) {
   clockPaused_ = paused;
-  if (!solving_ || paused != clockStart_.has_value() || (!paused && solving_->IsSolved())) return {};
-  if (paused) {
-    solvedMs_ = SolvingMs();
-    clockStart_.reset();
-  } else {
-    clockStart_ = setup_.clock();
-  }
-  return {};
+  Reply reply;
+  if (!round_) return reply;
+  round_->PauseClock(paused);
+  reply.changed.progress = true;  // the time to keep
+  return reply;
 }
 
 Reply Session::ChooseRandomStartWord() {
@@ -755,7 +769,7 @@ Reply Session::EnterStartWord(const std::string& answer) {
     if (check.verdict != StartWordCheck::Verdict::Accepted) return Refusal(check.message);
     startWord_ = check.word;
     Reply reply = ChoicesChanged();
-    if (solving_) return reply;  // the puzzle being solved stays on screen
+    if (round_) return reply;  // the puzzle being solved stays on screen
     ShowEmptyFigure();
     picture_.figure.PrintRing(kCrossingSquare, startWord_);
     reply.changed.picture = true;
@@ -873,10 +887,10 @@ Reply Session::MakeBooklet(const BookletOrder& order, const BookletProgress& pro
     const auto keep = [&](Puzzle&& puzzle) { return sink(BookletPuzzle(std::move(puzzle), list, seedOf(index++), order.grades, texts)); };
     const BookletRun run = StreamBookletPuzzles(order.request, dictionaries_.Words(), make, keep, goesOn);
     Reply reply;
-    if (!run.note.empty()) reply.messages.push_back(run.note);
+    if (!run.note.empty()) reply.messages.emplace_back(run.note, MessageKind::Warning);
     if (run.outcome == BookletRun::Outcome::GaveUp) {
       reply.done = false;
-      if (!failure.empty()) reply.messages.push_back(failure);
+      if (!failure.empty()) reply.messages.emplace_back(failure, MessageKind::Error);
     }
     if (run.outcome == BookletRun::Outcome::Cancelled) reply.done = false;
     return reply;

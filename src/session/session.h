@@ -20,13 +20,12 @@
 #include "session/choices.h"
 #include "session/class_set.h"
 #include "session/live_compile.h"
+#include "session/solving_round.h"
 #include "session/view.h"
 #include "words/dictionary_state.h"
 
 namespace loopword {
 
-/// Milliseconds from any fixed point; only differences are used.
-using Clock = std::function<std::int64_t()>;
 /// The steady clock of the machine.
 Clock SteadyClock();
 
@@ -110,22 +109,32 @@ class Session {
   /// Not done, changing nothing, when `text` is damaged, holds no progress or another puzzle, or when letters typed
   /// since the last save would be lost.
   Reply Resume(const std::string& text);
-  /// Check, Reveal letter, a solving key, a typed character, a click (twips of the picture) and a chosen cell. Check
-  /// and Reveal letter are refused where the puzzle's rules turn them off; each Check given before the puzzle is
-  /// solved and each letter revealed is counted, and no undo takes a count back.
+  /// Check, Reveal letter, a solving key, a click (twips of the picture) and a chosen cell. Check and Reveal letter
+  /// are refused where the puzzle's rules turn them off; each Check given before the puzzle is solved and each letter
+  /// revealed is counted, and no undo takes a count back but that of Start over. Check's reply says what it found.
   Reply Check();
   Reply Reveal();
   Reply Press(SolvingKey key);
-  Reply Type(char letter);
+  /// The text one key press typed (UTF-8: "a", "Ä", "ß", "e" with a combining accent), folded as the word lists of the
+  /// puzzle's language fold it ("Ä" is AE in German, "é" E in French), its letters typed one after the other as one
+  /// step; not done, changing nothing, when it holds anything else (a digit, a sign, a control character).
+  Reply Type(std::string_view typed);
+  /// A key pressed while solving, by its DOM name as a browser gives it: a character is typed, "." turns the pencil
+  /// on or off, SolvingKeyNamed's names are pressed; with `control`, "z" undoes, Shift+"z" or "y" redoes. Not done
+  /// for any other key.
+  Reply Key(std::string_view key, bool control, bool shift);
   Reply ClickAt(TwipPoint point);
   Reply Select(RingCell cell);
-  /// Takes back the last solving step (a letter typed, revealed or cleared, or a Check), or does it
+  /// Clears every letter and mark of the puzzle being solved and counts its time, checks and revealed letters from 0
+  /// again, as one step that Undo takes back; asks first when letters are typed.
+  Reply StartOver(bool confirmed = false);
+  /// Takes back the last solving step (a letter typed, revealed or cleared, a Check or a Start over), or does it
   /// again; nothing when there is none.
   Reply Undo();
   Reply Redo();
   /// Stops or starts the solving clock (the window was minimised or the page hidden, or back again).
   Reply PauseClock(bool paused);
-  /// Letters typed from now on go in pencil, or again as sure letters.
+  /// Letters typed from now on go in pencil, or again as sure letters; not done unless solving.
   Reply TogglePencil();
   /// Hides the solving clock from view (the solver finds it stressful) or shows it again; it counts all the same.
   Reply HideTimer(bool hidden);
@@ -207,13 +216,11 @@ class Session {
   void ShowSolution();
   void ShowPuzzle();
   void ShowSolving();
-  Reply SolvingStep(const std::function<void(SolvingState&)>& step);
-  Reply StepBack(std::vector<SolvingState>& from, std::vector<SolvingState>& to);
-  Reply AfterSolvingChange();
+  Reply RoundCommand(const std::function<bool(SolvingRound&)>& command);
   void SolveFrom(SolvingState solving, const SolvingProgress& progress);
-  std::int64_t SolvingMs() const;
   bool ClockShown() const;
-  Message SolvedMessage() const;
+  void KeepScreen();
+  void PutScreenBack();
   Reply MakeBookletOnThreads(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink);
   MadePuzzle BookletPuzzle(Puzzle puzzle, const PuzzleDocument& list, std::optional<std::uint64_t> seed, bool graded,
                            const SheetTexts& texts) const;
@@ -238,23 +245,17 @@ class Session {
   SheetTexts sheetTexts_;  // in the puzzle's language
   PuzzleDocument document_;  // what the puzzle is saved with besides puzzle_ and rules_: where it came from, its other lines
   PuzzleView puzzleView_;  // the puzzle's sheets and texts, made when the puzzle comes; its letters added when shown
-  std::optional<SolvingState> solving_;
-  std::vector<SolvingState> undone_;  // the solving before each step that can be undone, latest last
-  std::vector<SolvingState> redone_;  // the solving before each undo that can be done again, latest last
+  std::optional<SolvingRound> round_;  // while a puzzle is being solved
   KeptLetters savedLetters_;  // the letters last saved or opened
   std::optional<std::uint64_t> nextSeed_;  // the seed of the next compile, when one was given
   std::optional<std::uint64_t> compileSeed_;  // the seed of the running compile, when one was given
   std::optional<ClassSet> classSet_;  // the class set last made
   Choices classSetChoices_;  // the choices in use when it was made, without a seed
-  bool solvedTold_ = false;  // "Solved in" was told for the letters as they stand
-  std::int64_t solvedMs_ = 0;  // time solved before the clock last started
-  std::optional<std::int64_t> clockStart_;  // set while the solving clock runs
   bool clockPaused_ = false;  // the front end is hidden: the clock waits
   bool timerHidden_ = false;  // the solver hid the clock
-  bool pencil_ = false;  // letters are typed in pencil
   PupilRules rules_;  // what pupils may do with the puzzle on show and those made from now on
-  int checks_ = 0;  // the checks given to the puzzle being solved
-  int revealed_ = 0;  // the letters revealed in it
+  struct Screen;
+  std::unique_ptr<Screen> beforeCompile_;  // what was on screen when the running compile began
 };
 
 /// What the user is told of a command that needs the compiler while a compile runs.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/message.h"
@@ -35,24 +36,41 @@ struct Changes {
   bool picture = false;  ///< the picture (and what goes with it: the words to find, the reading)
   bool choices = false;  ///< the choices: the word list, its language, the fill, the start word, the theme
   bool mode = false;     ///< the mode: a compile began or ended, the other sheet or solving is on show
+  /// What a front end keeps of the puzzle being solved (its puzzle file text with the letters, pencil, time and counts,
+  /// and the selected cell): solving began, went on a step, its clock stopped or started, or solving ended.
+  bool progress = false;
 
   friend bool operator==(const Changes&, const Changes&) = default;
 };
 
+/// How a message of a reply is meant: what was done or found, a note that something was dropped or left out, or why
+/// a command was refused or failed.
+enum class MessageKind { Status, Warning, Error };
+
+/// One message of a reply, with its kind.
+struct Said : Message {
+  MessageKind kind = MessageKind::Status;
+  /// A plain message is a status.
+  Said(Message message, MessageKind kind = MessageKind::Status) : Message(std::move(message)), kind(kind) {}
+  friend bool operator==(const Said&, const Said&) = default;
+};
+
 /// What every command answers: what it changed, whether it did what was asked, what to tell the user (each message
-/// a box of its own, in order) and the question to ask before it can go on (asked, the command is given again
-/// confirmed).
+/// a box of its own, in order, with its kind) and the question to ask before it can go on (asked, the command is given
+/// again confirmed).
 struct Reply {
   Changes changed;
   /// False when the command was refused, failed or was cancelled: its messages say why.
   bool done = true;
-  std::vector<Message> messages;
+  std::vector<Said> messages;
   Message question;
   /// What the system said of a failure (why a file could not be read), for a front end that shows it as it stands.
   std::string cause;
 
   /// All the messages, one after the other: the text of a front end that shows them in one place.
   [[nodiscard]] Message Told() const;
+  /// The gravest kind among the messages: Status for none.
+  [[nodiscard]] MessageKind Gravest() const;
   friend bool operator==(const Reply&, const Reply&) = default;
 };
 
@@ -116,6 +134,8 @@ struct SolvingClock {
   bool shown = true;
   /// The solver chose to hide it.
   bool hidden = false;
+  /// What it shows: "m:ss".
+  std::string text = "0:00";
   friend bool operator==(const SolvingClock&, const SolvingClock&) = default;
 };
 

@@ -33,6 +33,7 @@ constexpr std::array<LanguageNames, kLanguages.size()> kNames = {{
 constexpr std::string_view kLatin1Bases = "AAAAAA?CEEEEIIII?NOOOOO??UUUUY??AAAAAA?CEEEEIIII?NOOOOO??UUUUY?Y";
 
 constexpr char32_t kSharpS = 0xDF;
+constexpr char32_t kCapitalSharpS = 0x1E9E;
 constexpr char32_t kCombiningDiaeresis = 0x308;
 
 bool IsCombiningMark(char32_t c) { return c >= 0x300 && c <= 0x36F; }
@@ -54,6 +55,7 @@ Folded FoldCharacter(Language language, char32_t c) {
   if (c >= 'a' && c <= 'z') return {std::string(1, static_cast<char>(c - 'a' + 'A')), Case::Small};
   if (language == Language::English) return {};
   if (c == kSharpS && language == Language::German) return {"SS", Case::Small};
+  if (c == kCapitalSharpS && language == Language::German) return {"SS", Case::Capital};
   if (c < 0xC0 || c > 0xFF || kLatin1Bases[c - 0xC0] == '?') return {};
   const char base = kLatin1Bases[c - 0xC0];
   const char32_t capital = c & ~char32_t{0x20};
@@ -121,6 +123,15 @@ std::string FoldWord(Language language, std::string_view line) {
 std::string FoldTypedWord(Language language, std::string_view typed) {
   std::string cases;
   return FoldLetters(language, typed, cases).value_or("");
+}
+
+bool IsOneCharacter(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::optional<Character> character = FirstCharacter(text.substr(at));
+    if (!character || (at > 0 && !IsCombiningMark(character->code))) return false;
+    at += character->length;
+  }
+  return !text.empty();
 }
 
 }  // namespace loopword

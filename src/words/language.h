@@ -37,7 +37,7 @@ int PluralFormIndex(Language language, long long n);
 /// One word-list line in `language`, folded into capitals A..Z; "" when the line is no word there.
 /// English: only letters a..z, all capitals or all lower case. Every other language also reads the
 /// accented letters of Latin-1 and combining marks (UTF-8, precomposed or decomposed): the marks
-/// are dropped (É→E, Ç→C, Ñ→N), except that German writes Ä→AE, Ö→OE, Ü→UE and ß→SS. German lines
+/// are dropped (É→E, Ç→C, Ñ→N), except that German writes Ä→AE, Ö→OE, Ü→UE and ß (or ẞ)→SS. German lines
 /// may start with a capital (nouns). Any other character, or other mixed case, makes no word.
 std::string FoldWord(Language language, std::string_view line);
 
@@ -45,5 +45,8 @@ std::string FoldWord(Language language, std::string_view line);
 /// "giraffes", "GiRaFfEs"); "" when a character has no rule in `language`. The result may have any
 /// number of letters.
 std::string FoldTypedWord(Language language, std::string_view typed);
+
+/// Whether `text` is one character as a key types it (UTF-8): one code point, with the combining marks after it.
+bool IsOneCharacter(std::string_view text);
 
 }  // namespace loopword

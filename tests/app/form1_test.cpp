@@ -1,5 +1,7 @@
 // Drives the main window as an adapter of the session: menus per mode, dialog answers, input, Help and the guide.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -15,6 +17,7 @@
 #include "compiler/compiler.h"
 #include "output/booklet.h"
 #include "support/run_tool.h"
+#include "support/typed_keys.h"
 #include "support/window_test.h"
 #include "words/language.h"
 #include "words/theme_words.h"
@@ -116,12 +119,14 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
     EXPECT_FALSE(window->isWindowModified());
   }
   const QImage untyped = window->PictureImage();
-  QTest::keyClick(window->Command1(), Qt::Key_Space);  // only a mouse button presses it
   QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(4, 2).x), TwipsToPixels(CellPoint(4, 2).y)));
   QTest::keyClick(picture, window->CurrentView().puzzle->puzzle.board.SquareWord[4][1] == 'Q' ? 'r' : 'q');
+  toolkit.messages.clear();
   window->MenuItem("mnuCheck")->trigger();
-  ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "a key pressed the view button";
+  ASSERT_EQ(window->CurrentView().mode, Mode::Solving);
   EXPECT_EQ(window->CurrentView().reading.cells[4][2].shows, CellShows::Wrong);
+  ASSERT_EQ(toolkit.messages.size(), 1u) << "Check tells what it found";
+  EXPECT_TRUE(toolkit.messages[0].starts_with("Check: ") && toolkit.messages[0].ends_with(" wrong, marked in the figure.")) << toolkit.messages[0];
   EXPECT_NE(window->PictureImage(), untyped);
   QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(1, 1).x), TwipsToPixels(CellPoint(1, 1).y)));
   const struct { std::function<void()> press; bool pencil; CellShows typed; } pencilSteps[] = {
@@ -132,6 +137,7 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
   for (const auto& [press, pencil, typed] : pencilSteps) {
     press();
     EXPECT_EQ(window->MenuItem("mnuPencil")->isChecked(), pencil);
+    EXPECT_EQ(window->PencilMark()->isVisible(), pencil) << "beside the time";
     const RingCell cell = *window->CurrentView().reading.current;
     QTest::keyClick(picture, 'q');
     EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
@@ -165,6 +171,81 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
   next->mnuSolveOnScreen_Click();
   EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";
   EXPECT_FALSE(next->Clock()->isVisible());
+}
+
+/// Presses the key that types `text` on `widget`, as a keyboard of any layout sends it.
+void TypeKey(QWidget* widget, const std::string& text) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromStdString(text));
+  QApplication::sendEvent(widget, &press);
+}
+
+TEST_F(Form1Test, KeysTypedIntoTheFigureFillWhatTheSessionFillsPageKeysChangeSquareAndTabLeavesForTheViewButton) {
+  const std::string english = CompiledWindow()->CurrentView().puzzle->file;
+  auto window = NewWindow();
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto* picture = window->findChild<PictureBox*>();
+  const auto solveIn = [&](Language language) {
+    std::ofstream(Target("typed.loopword")) << testing::PuzzleFileIn(english, language);
+    Choose(*window, "mnuOpen", Target("typed.loopword"));
+    window->mnuSolveOnScreen_Click();
+    const RingCell cell = testing::FreeCell(window->CurrentView());
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(TwipsToPixels(CellPoint(cell.square, cell.position).x), TwipsToPixels(CellPoint(cell.square, cell.position).y)));
+    EXPECT_EQ(window->CurrentView().picture.cursor, cell);
+    return cell;
+  };
+  for (const auto& [language, key, fills] : testing::TypedKeys()) {
+    const RingCell cell = solveIn(language);
+    const SheetView before = window->CurrentView().picture;
+    TypeKey(picture, key);
+    EXPECT_EQ(testing::RingFrom(window->CurrentView(), cell), testing::RingOf(fills)) << key;
+    if (fills.empty()) {
+      EXPECT_EQ(window->CurrentView().picture, before) << key;
+    }
+  }
+  const RingCell cell = solveIn(Language::German);
+  for (const char* key : {"M", "\xC3\x84", "D", "C", "H", "E", "N"}) TypeKey(picture, key);
+  EXPECT_EQ(testing::RingFrom(window->CurrentView(), cell), "MAEDCHEN") << "as the German lists spell it";
+  const struct { Qt::Key key; int square; } moves[] = {
+      {Qt::Key_PageDown, cell.square % kSquareCount + 1}, {Qt::Key_PageUp, cell.square}, {Qt::Key_PageUp, (cell.square + kSquareCount - 2) % kSquareCount + 1}};
+  for (const auto& [key, square] : moves) {
+    QTest::keyClick(picture, key);
+    EXPECT_EQ(window->CurrentView().picture.cursor->square, square);
+  }
+  ASSERT_TRUE(picture->hasFocus());
+  const SheetView typed = window->CurrentView().picture;
+  QTest::keyClick(picture, Qt::Key_Tab);
+  EXPECT_TRUE(window->Command1()->hasFocus()) << "Tab leaves the figure";
+  EXPECT_EQ(window->CurrentView().picture, typed);
+  toolkit.yesNoReplies = {true};
+  QTest::keyClick(window->Command1(), Qt::Key_Space);
+  EXPECT_EQ(toolkit.questions.size(), 1u) << "the view button, pressed by the keyboard, asks before the letters go";
+  EXPECT_EQ(window->CurrentView().mode, Mode::ShowingSolution);
+}
+
+TEST_F(Form1Test, StartOverAsksFirstAndUndoBringsTheLettersBack) {
+  auto window = CompiledWindow();
+  window->show();
+  window->mnuSolveOnScreen_Click();
+  EXPECT_TRUE(window->MenuItem("mnuStartOver")->isEnabled());
+  auto* picture = window->findChild<PictureBox*>();
+  for (const char* key : {"k", "e", "y"}) TypeKey(picture, key);
+  const SheetView typed = window->CurrentView().picture;
+  const struct { bool yes; bool cleared; } answers[] = {{false, false}, {true, true}};
+  for (const auto& [yes, cleared] : answers) {
+    Choose(*window, "mnuStartOver", "", yes);
+    EXPECT_EQ(toolkit.questions, std::vector<std::string>{"Start this puzzle over? Its letters and time go."});
+    EXPECT_EQ(window->CurrentView().picture == typed, !cleared) << (yes ? "Yes" : "No");
+  }
+  EXPECT_FALSE(window->isWindowModified()) << "no letters left to save";
+  window->MenuItem("mnuUndo")->trigger();
+  EXPECT_EQ(window->CurrentView().picture, typed);
+  window->MenuItem("mnuRedo")->trigger();
+  EXPECT_NE(window->CurrentView().picture, typed);
+  window->MenuItem("mnuSolve")->trigger();
+  testing::FinishCompile(*window);
+  EXPECT_FALSE(window->MenuItem("mnuStartOver")->isEnabled()) << "only while solving";
 }
 
 TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReachTheRunAClassSetHasCluesAndThemeWordsAreKept) {

@@ -16,16 +16,34 @@
 namespace loopword {
 namespace {
 
-/// A dialog opened by `ask`, the text typed over its focused field's text, then the keys pressed, and the reply expected.
-struct Answer { const char* what; std::function<std::string(QtToolkit&)> ask; std::string typed; std::vector<Qt::Key> keys; std::string expected; };
+/// A dialog opened by `ask`, the text typed over its focused field's text, then the keys pressed, the keys that answer
+/// the question it asks on the way (none when it asks none), and the reply expected.
+struct Answer {
+  const char* what;
+  std::function<std::string(QtToolkit&)> ask;
+  std::string typed;
+  std::vector<Qt::Key> keys;
+  std::string expected;
+  std::vector<Qt::Key> answered = {};
+};
 
-/// Once `ask` opens its dialog, types the answer into it; what the toolkit then returns.
+/// Once `ask` opens its dialog, types the answer into it, and the answer to its question into the box that asks it;
+/// what the toolkit then returns.
 std::string Reply(const Answer& answer) {
-  QTimer typist;
+  QTimer typist, answerer;  // one timer each: a timer waits while its own handler runs
+  QWidget* first = nullptr;
+  QObject::connect(&answerer, &QTimer::timeout, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box == nullptr || box == first) return;
+    answerer.stop();
+    for (const Qt::Key key : answer.answered) QTest::keyClick(box->focusWidget() != nullptr ? box->focusWidget() : box, key);
+  });
   QObject::connect(&typist, &QTimer::timeout, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
     if (dialog == nullptr || QApplication::activeWindow() != dialog) return;  // keys go to the active window
     typist.stop();
+    first = dialog;
+    if (!answer.answered.empty()) answerer.start(10);
     const auto focused = [dialog] { return dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog; };
     if (!answer.typed.empty()) QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(focused(), QString::fromStdString(answer.typed));
@@ -72,7 +90,9 @@ TEST(QtToolkit, EachDialogReturnsWhatWasTypedIntoIt) {
       {"a cancelled booklet", booklet, "", {Qt::Key_Escape}, "cancelled"},
       {"theme words, Tab to the title, Enter", theme, "elephant, giraffes", {Qt::Key_Tab, Qt::Key_Return}, "[elephant, giraffes|Zoo]"},
       {"24 theme words cannot be kept", theme, tooMany, {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape}, "cancelled"},
-      {"Clear empties both", theme, "elephant", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, "[|]"},
+      {"Clear asks first: Yes empties both", theme, "elephant", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, "[|]", {Qt::Key_Y}},
+      {"Clear asks first: No, the default, keeps both", theme, "elephant", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Return},
+       "[elephant|Zoo]", {Qt::Key_Return}},
   };
   for (const Answer& answer : answers) EXPECT_EQ(Reply(answer), answer.expected) << answer.what;
 }

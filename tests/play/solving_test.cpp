@@ -48,7 +48,7 @@ TEST(Solving, TypingMovingAndClicking) {
   // square 1, '#' for its given letter, marked letters in lower case.
   struct Case { RingCell start; std::string keys; RingCell selected; std::string ring1; };
   const std::map<char, SolvingKey> keys = {{'<', SolvingKey::Backspace}, {'~', SolvingKey::Delete}, {'(', SolvingKey::Left},
-      {')', SolvingKey::Right}, {'^', SolvingKey::Up}, {'_', SolvingKey::Down}, {'>', SolvingKey::Tab}, {'|', SolvingKey::BackTab}};
+      {')', SolvingKey::Right}, {'^', SolvingKey::Up}, {'_', SolvingKey::Down}, {'>', SolvingKey::NextSquare}, {'|', SolvingKey::PreviousSquare}};
   const std::vector<Case> cases = {
       {{1, 1}, "a1!b?.", {1, 3}, "AB  #   "},  // other keys do nothing
       {{1, 3}, "xyzw", {1, 7}, "  XY#W  "},    // the given cell 5 is passed over

@@ -16,6 +16,7 @@
 #include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
 #include "support/temp_dir.h"
+#include "support/typed_keys.h"
 #include "words/theme_words.h"
 
 namespace loopword {
@@ -62,7 +63,7 @@ class SessionTest : public ::testing::Test {
       session.ClickAt(CellPoint(s, 1));
       const std::string word = PuzzleOf(session).board.SquareWord[s];
       for (const char letter : word) {
-        const std::string message = EnglishText(session.Type(letter).Told());
+        const std::string message = EnglishText(session.Type(std::string(1, letter)).Told());
         if (!message.empty()) told.push_back(message);
       }
     }
@@ -114,7 +115,7 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
   const auto check = [](Session& s) { return s.Check(); };
   const auto exit = [](Session& s) { return s.Exit(); };
   const auto undo = [](Session& s) { return s.Undo(); };
-  const auto type = [](Session& s) { return s.Type('q'); };
+  const auto type = [](Session& s) { return s.Type("q"); };
   const auto open = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword"); };
   const auto openYes = [](Session& s) { return s.OpenText(FileOf(s), "saved.loopword", true); };
   using enum Sheet;
@@ -156,7 +157,7 @@ TEST_F(SessionTest, EachCommandInEachModeLeavesItsViewSheetCaptionOfferQuestionA
               std::tuple(c.mode, c.sheet, std::string(c.caption), c.offer)) << c.name;
     EXPECT_TRUE(view.offer.check == view.offer.solving && view.offer.reveal == view.offer.solving) << c.name << ": Check and Reveal letter only while solving";
     EXPECT_EQ(std::pair(!reply.question.empty(), reply.changed.picture), std::pair(c.asks, c.redraw)) << c.name;
-    EXPECT_TRUE(reply.messages.empty()) << c.name << ": " << reply.Told();
+    EXPECT_TRUE(reply.messages.empty() || reply.Told() == CheckReport(view.picture)) << c.name << ": only Check tells, what it found: " << reply.Told();
     EXPECT_EQ(view.picture.cursor.has_value(), c.sheet == Solving) << c.name;
     EXPECT_EQ(view.reading.current, c.sheet == Solving ? view.picture.cursor : std::nullopt) << c.name;
     EXPECT_EQ(view.puzzle.has_value(), c.mode != Mode::Compiling) << c.name;
@@ -179,22 +180,28 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
     ASSERT_FALSE(testing::BruteForceGrids(testing::AroundFirstWord(withPuzzle), 1).empty());
     ASSERT_TRUE(testing::BruteForceGrids(testing::AroundFirstWord(without), 1).empty());
   }
-  const struct { const std::vector<std::string>& words; CompileOptions fill; bool steps; std::string said; Mode mode; } cases[] = {
-      {withPuzzle, {}, true, "Done", Mode::ShowingSolution},
-      {withPuzzle, {true, true}, true, "Done", Mode::ShowingSolution},
-      {without, {}, true, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
-      {without, {true}, false, EnglishText(ImpossibleMessage(without[0])), Mode::Idle},
+  const struct { const std::vector<std::string>& words; CompileOptions fill; bool steps; std::string said; bool made; } cases[] = {
+      {without, {}, true, EnglishText(ImpossibleMessage(without[0])), false},  // nothing on screen before it
+      {withPuzzle, {}, true, "Done", true},
+      {withPuzzle, {true, true}, true, "Done", true},
+      {without, {}, true, EnglishText(ImpossibleMessage(without[0])), false},  // the puzzle made before stays
+      {without, {true}, false, EnglishText(ImpossibleMessage(without[0])), false},
   };
+  session = NewSession();
   for (const auto& c : cases) {
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(c.words)));
     session->EnterStartWord(c.words[0]);
     session->SetFill(c.fill);
     session->ShowCompileSteps(c.steps);
+    const View before = session->CurrentView();
     session->Compile();
     EXPECT_EQ(EnglishText(Finish(*session).Told()), c.said);
-    EXPECT_EQ(ModeOf(*session), c.mode) << c.said;
-    const SheetView shown = c.mode == Mode::Idle ? FigureView() : SolutionSheetView(PuzzleOf(*session));
-    EXPECT_EQ(session->CurrentView().picture, shown) << c.said << (c.steps ? " with steps" : " without steps");
+    const View after = session->CurrentView();
+    const bool kept = !c.made && before.puzzle->puzzle.placements.size() == 23u;
+    EXPECT_EQ(after.mode, c.made ? Mode::ShowingSolution : kept ? before.mode : Mode::Idle) << c.said;
+    const SheetView shown = kept ? before.picture : c.made ? SolutionSheetView(PuzzleOf(*session)) : FigureView();
+    EXPECT_EQ(after.picture, shown) << c.said << (c.steps ? " with steps" : " without steps");
+    EXPECT_EQ(after.puzzle->key == before.puzzle->key, kept) << c.said;
   }
 }
 
@@ -341,7 +348,7 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   auto session = NewSession(Start::SolvingWithLetters);
   session->Check();
   session->Check();  // a check that finds nothing counts all the same
-  session->Press(SolvingKey::Tab);
+  session->Press(SolvingKey::NextSquare);
   session->Reveal();
   session->Reveal();  // the letter is there already: nothing revealed
   session->Undo();    // the letter goes, the count stays
@@ -349,7 +356,7 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   now = 60'000;
   session->PauseClock(true);
   now = 1'000'000;
-  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{60'000, false})) << "minimised, the clock waits";
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{60'000, false, true, false, "1:00"})) << "minimised, the clock waits";
   session->PauseClock(false);
   now += 1'500;
   const std::string saved = FileOf(*session);
@@ -399,12 +406,12 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07 with 2 checks and 1 letter revealed"});
   EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
   now += 60'000;
-  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false})) << "the clock stops at the solution";
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false, true, false, "3:07"})) << "the clock stops at the solution";
   session->Check();
   EXPECT_EQ(session->CurrentView().counts.checks, 2) << "a check of a solved puzzle counts nothing";
   session->Undo();  // the last letter taken back: solving goes on, with the time that went before
   EXPECT_FALSE(session->CurrentView().solved);
-  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, true}));
+  EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, true, true, false, "3:07"}));
   now += 1'000;
   EXPECT_EQ(EnglishText(session->Redo().Told()), "Solved in 3:08 with 2 checks and 1 letter revealed");
   EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
@@ -471,23 +478,165 @@ TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRef
   EXPECT_EQ(ModeOf(*pupil), Mode::ShowingSolution) << "the puzzle opens";
 }
 
-/// Plays `steps` on a session solving its puzzle from square 1's first cell: a letter types it, '<' is Backspace,
-/// '>' moves right, '1' goes back to the first cell, 'p' turns the pencil on or off, 'c' checks, 'r' reveals, 'u'
-/// undoes, 'd' redoes, 's' marks the letters saved, 'o' opens the puzzle's own file, 'n' solves a new puzzle. What
-/// square 1 shows then: its ring (pencil letters in lower case), '!' under each mark, which of undo and redo are on
-/// offer and whether letters are unsaved.
+TEST_F(SessionTest, AKeyTypesTheLettersTheWordListsOfThePuzzlesLanguageSpellAsOneStepAndAnythingElseNothing) {
+  const std::string english = FileOf(*NewSession(Start::Solution));
+  auto session = NewSession();
+  const auto solveIn = [&](Language language) {
+    session->OpenText(testing::PuzzleFileIn(english, language), "typed.loopword", true);
+    session->StartSolving();
+    const RingCell cell = testing::FreeCell(session->CurrentView());
+    session->Select(cell);
+    return cell;
+  };
+  for (const auto& [language, key, fills] : testing::TypedKeys()) {
+    const RingCell cell = solveIn(language);
+    const View before = session->CurrentView();
+    const Reply reply = session->Key(key, false, false);
+    const View after = session->CurrentView();
+    EXPECT_EQ(reply.done, !fills.empty()) << key;
+    EXPECT_EQ(testing::RingFrom(after, cell), testing::RingOf(fills)) << key;
+    if (fills.empty()) {
+      EXPECT_EQ(after.picture, before.picture) << key;
+      EXPECT_FALSE(after.offer.undo) << key;
+    }
+    session->Undo();
+    EXPECT_EQ(session->CurrentView().picture, before.picture) << key << ": one step";
+  }
+  const RingCell cell = solveIn(Language::German);
+  for (const char* key : {"M", "\xC3\x84", "D", "c", "H", "E", "N"}) session->Key(key, false, false);
+  EXPECT_EQ(testing::RingFrom(session->CurrentView(), cell), "MAEDCHEN") << "as the German lists spell it";
+
+  const int square = cell.square;
+  const struct { const char* key; bool control, shift, done; int square; } moves[] = {
+      {"PageDown", false, false, true, square % kSquareCount + 1},
+      {"PageUp", false, false, true, square},
+      {"PageUp", false, true, true, (square + kSquareCount - 2) % kSquareCount + 1},
+      {"Tab", false, false, false, (square + kSquareCount - 2) % kSquareCount + 1},  // Tab leaves the figure
+      {"x", true, false, false, (square + kSquareCount - 2) % kSquareCount + 1},
+  };
+  for (const auto& [key, control, shift, done, toSquare] : moves) {
+    const View before = session->CurrentView();
+    EXPECT_EQ(session->Key(key, control, shift).done, done) << key;
+    const View after = session->CurrentView();
+    EXPECT_EQ(after.picture.cursor->square, toSquare) << key;
+    if (!done) {
+      EXPECT_EQ(after.picture, before.picture) << key;
+    }
+  }
+  session->PressViewButton(true);
+  EXPECT_FALSE(session->Key("a", false, false).done) << "no letters but while solving";
+}
+
+TEST_F(SessionTest, StartOverAsksFirstAndClearsLettersTimeAndCountsAsOneStepThatUndoBringsBack) {
+  const struct { Start start; bool asks, done; } starts[] = {
+      {Start::Solution, false, false}, {Start::Solving, false, true}, {Start::SolvingWithLetters, true, true}};
+  for (const auto& [start, asks, done] : starts) {
+    auto session = NewSession(start);
+    const View before = session->CurrentView();
+    const Reply reply = session->StartOver();
+    EXPECT_EQ(EnglishText(reply.question), asks ? "Start this puzzle over? Its letters and time go." : "");
+    EXPECT_EQ(reply.done, done);
+    if (asks || !done) {
+      EXPECT_EQ(session->CurrentView().picture, before.picture) << "asked first: nothing changes yet";
+    }
+  }
+  auto session = NewSession(Start::Solving);
+  const View fresh = session->CurrentView();
+  Fill(*session, 4);
+  session->Key(".", false, false);
+  session->Key("PageDown", false, false);
+  session->Key("q", false, false);  // in pencil
+  session->Check();
+  session->Reveal();
+  now = 90'000;
+  const View before = session->CurrentView();
+  ASSERT_TRUE(!before.picture.pencil.empty() && before.counts.checks == 1);
+  const Reply started = session->StartOver(true);
+  EXPECT_TRUE(started.done && started.changed.picture);
+  const auto shown = [&] {
+    const View view = session->CurrentView();
+    return std::tuple(view.picture.rings, view.picture.pencil, view.picture.marked, view.counts, view.clock.elapsedMs, view.unsaved);
+  };
+  const auto fromStart = std::tuple(fresh.picture.rings, fresh.picture.pencil, fresh.picture.marked, SolvingCounts{}, std::int64_t{0}, false);
+  const auto asBefore = std::tuple(before.picture.rings, before.picture.pencil, before.picture.marked, before.counts, before.clock.elapsedMs, true);
+  EXPECT_EQ(shown(), fromStart);
+  EXPECT_TRUE(session->CurrentView().clock.running);
+  session->Undo();
+  EXPECT_EQ(shown(), asBefore) << "letters, pencil letters, marks, counts and time back";
+  session->Redo();
+  EXPECT_EQ(shown(), fromStart);
+  session->Undo();
+  now += 1'000;
+  EXPECT_EQ(session->CurrentView().clock.elapsedMs, before.clock.elapsedMs + 1'000) << "the time goes on from there";
+}
+
+TEST_F(SessionTest, CheckSaysWhetherEveryLetterIsRightOrHowManyAreWrong) {
+  const struct { int wrong; const char* said; } cases[] = {
+      {0, "Check: every letter so far is right."},
+      {1, "Check: 1 letter is wrong, marked in the figure."},
+      {2, "Check: 2 letters are wrong, marked in the figure."},
+  };
+  for (const auto& [wrong, said] : cases) {
+    auto session = NewSession(Start::Solution);
+    session->OpenText(testing::PuzzleFileIn(FileOf(*session), Language::English), "check.loopword");
+    session->StartSolving();
+    Fill(*session, 4);
+    const RingCell cell = testing::FreeCell(session->CurrentView());
+    const std::string word = PuzzleOf(*session).board.SquareWord[cell.square];
+    session->Select(cell);
+    for (int p = 0; p < wrong; ++p) session->Type(word[(cell.position - 1 + p) % kRingSize] == 'Q' ? "X" : "Q");
+    const Reply checked = session->Check();
+    EXPECT_EQ(EnglishText(checked.Told()), said);
+    EXPECT_EQ(session->CurrentView().picture.marked.size(), static_cast<std::size_t>(wrong));
+  }
+}
+
+TEST_F(SessionTest, ACompileThatMakesNoPuzzleLeavesThePuzzleBeingSolvedItsLettersTimeAndStepsAsTheyWere) {
+  const std::vector<std::string> without = testing::PlantedList(6, 26, 8, 1);  // no puzzle: the compile tests'
+  const struct { const char* name; std::function<void(Session&)> end; } cases[] = {
+      {"none can be made", [](Session& session) { Finish(session); }},
+      {"stopped before it made one", [](Session& session) { session.PressViewButton(); }},
+  };
+  for (const auto& [name, end] : cases) {
+    auto session = NewSession(Start::SolvingWithLetters);
+    session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(without)));
+    session->EnterStartWord(without[0]);
+    now = 20'000;
+    const View before = session->CurrentView();
+    EXPECT_FALSE(session->Compile().question.empty()) << name;
+    session->Compile(true);
+    ASSERT_EQ(ModeOf(*session), Mode::Compiling) << name;
+    now += 30'000;
+    end(*session);
+    const View after = session->CurrentView();
+    EXPECT_EQ(std::tuple(after.mode, after.offer, after.counts, after.clock.elapsedMs, after.unsaved),
+              std::tuple(Mode::Solving, before.offer, before.counts, before.clock.elapsedMs, true)) << name;
+    EXPECT_EQ(after.picture, before.picture) << name;
+    EXPECT_EQ(after.puzzle->file, before.puzzle->file) << name;
+    EXPECT_TRUE(session->Undo().done) << name << ": the letters typed before can be taken back";
+  }
+}
+
+/// Plays `steps` on a session solving its puzzle from square 1's first cell, most by the keys a browser names: a
+/// letter types it, '<' is Backspace, '>' moves right, '1' goes back to the first cell, 'p' turns the pencil on or
+/// off, 'c' checks, 'r' reveals, 'u' undoes (Ctrl+Z), 'd' and 'y' redo (Ctrl+Shift+Z, Ctrl+Y), '0' starts over, 's'
+/// marks the letters saved, 'o' opens the puzzle's own file, 'n' solves a new puzzle. What square 1 shows then: its
+/// ring (pencil letters in lower case), '!' under each mark, which of undo and redo are on offer and whether letters
+/// are unsaved.
 std::string Played(Session& session, std::string_view steps) {
   session.ClickAt(CellPoint(1, 1));
   for (const char step : steps) {
-    if (step >= 'A' && step <= 'Z') session.Type(step);
-    if (step == '<') session.Press(SolvingKey::Backspace);
-    if (step == '>') session.Press(SolvingKey::Right);
+    if (step >= 'A' && step <= 'Z') session.Key(std::string(1, step), false, false);
+    if (step == '<') session.Key("Backspace", false, false);
+    if (step == '>') session.Key("ArrowRight", false, false);
     if (step == '1') session.Select({1, 1});
-    if (step == 'p') session.TogglePencil();
+    if (step == 'p') session.Key(".", false, false);
     if (step == 'c') session.Check();
     if (step == 'r') session.Reveal();
-    if (step == 'u') session.Undo();
-    if (step == 'd') session.Redo();
+    if (step == 'u') session.Key("z", true, false);
+    if (step == 'd') session.Key("Z", true, true);
+    if (step == 'y') session.Key("y", true, false);
+    if (step == '0') session.StartOver(true);
     if (step == 's') session.MarkSaved();
     if (step == 'o') session.OpenText(FileOf(session), "saved.loopword", true);
     if (step == 'n') session.Compile(true);
@@ -514,7 +663,7 @@ TEST_F(SessionTest, EachLetterOrCheckIsAStepToUndoUnsavedLettersAreKnownAndPenci
   const struct { std::string steps, shows; } cases[] = {
       {"ABCuuuddd", "ABC     |        |undo unsaved"},
       {"ABCuuuuuu", "        |        | redo"},          // nothing more to undo: nothing changes
-      {"ABCuudddd", "ABC     |        |undo unsaved"},    // nothing more to redo
+      {"ABCuuddyd", "ABC     |        |undo unsaved"},    // nothing more to redo
       {"ABCuuZd", "AZ      |        |undo unsaved"},     // a new letter drops what was undone
       {"ABC<", "AB      |        |undo unsaved"},
       {"ABC<u", "ABC     |        |undo redo unsaved"},
@@ -532,6 +681,10 @@ TEST_F(SessionTest, EachLetterOrCheckIsAStepToUndoUnsavedLettersAreKnownAndPenci
       {"Asud", "A       |        |undo"},               // back to what was saved
       {"ABuou", "A       |        |"},                  // opened with its letters: nothing to undo
       {"Ao1B", "B       |        |undo unsaved"},
+      {"AB0", "        |        |undo"},               // started over: no letters, as when it began
+      {"pAp" + wrong + "c0u", "a" + wrong + "      | !      |undo redo unsaved"},  // letters, pencil and marks back
+      {"AB0ud", "        |        |undo"},
+      {"AB0uA", "ABA     |        |undo unsaved"},      // the cell selected before
       {"ABunu", "        |        |"},                  // a new puzzle: the last row, as it changes the puzzle
   };
   for (const auto& [steps, shows] : cases) {
@@ -557,6 +710,34 @@ TEST_F(SessionTest, EachLetterOrCheckIsAStepToUndoUnsavedLettersAreKnownAndPenci
   EXPECT_EQ(EnglishText(opened.Told()), "Some pencil letters kept with this puzzle were damaged and were left out.");
   EXPECT_GT(reopened->CurrentView().picture.pencil.size(), 100u) << "the puzzle opens with the other pencil lines";
   EXPECT_LT(reopened->CurrentView().picture.pencil.size(), guessed.picture.pencil.size());
+}
+
+TEST_F(SessionTest, EachMessageSaysItsKindAndEachReplyWhetherTheProgressToKeepChanged) {
+  using enum MessageKind;
+  struct KindCase { const char* name; Start start; std::function<Reply(Session&)> command; MessageKind gravest; bool progress; };
+  const KindCase cases[] = {
+      {"a letter typed", Start::Solving, [](Session& s) { return s.Type("A"); }, Status, true},
+      {"a cell clicked", Start::Solving, [](Session& s) { return s.ClickAt(CellPoint(3, 2)); }, Status, true},
+      {"check", Start::SolvingWithLetters, [](Session& s) { return s.Check(); }, Status, true},
+      {"the clock paused", Start::Solving, [](Session& s) { return s.PauseClock(true); }, Status, true},
+      {"the clock paused with nothing solved", Start::Solution, [](Session& s) { return s.PauseClock(true); }, Status, false},
+      {"solving begun", Start::Solution, [](Session& s) { return s.StartSolving(); }, Status, true},
+      {"solving ended", Start::SolvingWithLetters, [](Session& s) { return s.PressViewButton(true); }, Status, true},
+      {"the other sheet", Start::Solution, [](Session& s) { return s.PressViewButton(); }, Status, false},
+      {"the pencil", Start::Solving, [](Session& s) { return s.TogglePencil(); }, Status, false},
+      {"a compile ended", Start::Compiling, [](Session& s) { return Finish(s); }, Status, false},
+      {"theme words left out", Start::Fresh, [](Session& s) { return s.ChooseTheme("ELEPHANT\nzoo", ""); }, Warning, false},
+      {"a word list that is not there", Start::Fresh, [](Session& s) { return s.ChooseWordList(3); }, Error, false},
+      {"a damaged puzzle text", Start::Solving, [](Session& s) { return s.OpenText("not a puzzle", "x.loopword"); }, Error, false},
+      {"a choice while compiling", Start::Compiling, [](Session& s) { return s.ChooseRandomStartWord(); }, Error, false},
+  };
+  for (const KindCase& c : cases) {
+    auto session = NewSession(c.start);
+    const Reply reply = c.command(*session);
+    EXPECT_EQ(std::pair(reply.Gravest(), reply.changed.progress), std::pair(c.gravest, c.progress)) << c.name;
+    if (c.gravest != Status) EXPECT_FALSE(reply.Told().empty()) << c.name << ": says what went wrong";
+    EXPECT_EQ(reply.done, c.gravest != Error) << c.name << ": a refusal is an error";
+  }
 }
 
 }  // namespace

@@ -56,6 +56,12 @@ const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesB
 const reload = (page) => page.reload().then(() => firstPuzzle(page));
 const cellNames = (page) => page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
 
+/// Hides the page (as a tab put in the background) or shows it again, and waits for the session to have taken it.
+const setHidden = (page, hidden) => page.evaluate((state) => {
+  Object.defineProperty(document, 'hidden', { configurable: true, get: () => state });
+  document.dispatchEvent(new Event('visibilitychange'));
+}, hidden).then(() => settled(page));
+
 /// Presses `key` in the figure, or clicks the control `key` names if it starts with "#", and waits for the outcome.
 async function press(page, key) {
   if (key.startsWith('#')) await page.click(key);
@@ -119,8 +125,9 @@ describe('puzzles made in the page', () => {
     });
   }
 
-  it('Stop ends the fill in the same worker, keeping what it made; a list picked after Français is read as French', async () => {
+  it('Stop ends the fill in the same worker, the puzzle on show before back; a list picked after Français is read as French', async () => {
     const page = await openPage('?level=1&seed=4');
+    const solving = await readGrid(page);
     const [worker] = page.workers();
     await worker.evaluate(() => { self.neverEnded = true; });
     await page.click('#face-make');
@@ -132,13 +139,10 @@ describe('puzzles made in the page', () => {
     await page.waitForFunction(() => document.querySelector('#view-button').textContent === 'Stop' && document.querySelectorAll('#picture svg text').length > 0);
     await press(page, '#view-button');
     assert.equal(await page.textContent('#view-button'), 'Show Solution');
-    assert.ok(await page.isDisabled('#view-button'));
+    assert.ok(await page.isEnabled('#view-button'));
+    assert.deepEqual(await readGrid(page), solving, 'the puzzle solved before the compile, as it was');
     assert.equal(await worker.evaluate(() => self.neverEnded), true, 'the worker was not ended to stop');
     assert.match(await page.textContent('#title'), /few\.txt \(25 words\)/, 'the list stays chosen');
-    await page.click('#print-both');
-    await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
-    const placed = (await page.textContent('#print-sheets')).split('SOLUTION')[1].match(/\d+ [A-Z]{8}/g) ?? [];
-    assert.ok(placed.length >= 1 && placed.length < 23, `the stopped compile placed ${placed}`);
     await page.selectOption('#language', 'fr');  // then a list picked is read the French way
     await settled(page);
     const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
@@ -228,10 +232,7 @@ describe('the page for a pupil', () => {
     const clock = () => page.textContent('#timer');
     const tick = async () => page.waitForFunction((shown) => document.querySelector('#timer').textContent !== shown,
       await clock());
-    const hide = (hidden) => page.evaluate((state) => {
-      Object.defineProperty(document, 'hidden', { configurable: true, get: () => state });
-      document.dispatchEvent(new Event('visibilitychange'));
-    }, hidden).then(() => settled(page));
+    const hide = (hidden) => setHidden(page, hidden);
     await hide(true);
     const paused = await clock();
     await page.waitForTimeout(1200);
@@ -240,7 +241,9 @@ describe('the page for a pupil', () => {
     await tick();
     for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
     const { rings: typed, selected } = await readGrid(page);
-    await tick();  // the selected cell is kept at the clock's next tick
+    await tick();  // a second on the clock: the time is kept with the next step
+    await press(page, 'PageUp');
+    await press(page, 'PageDown');
     await reload(page);
     assert.deepEqual(await readGrid(page), { rings: typed, selected });
     assert.notEqual(await clock(), '0:00', 'the time kept');
@@ -302,6 +305,81 @@ describe('the page for a pupil', () => {
     await press(page, '#forget');
     await reload(page);
     assert.deepEqual((await readGrid(page)).rings, untyped);
+  });
+});
+
+describe('the page and its worker', () => {
+  const storage = (page) => page.evaluate(() => JSON.stringify(Object.keys(localStorage).sort().map((name) => [name, localStorage.getItem(name)])));
+
+  it('answers a command the core throws on with an error: the page not busy, the message shown, the letters kept', async () => {
+    const page = await openPage('?level=1&seed=12');
+    const failures = [
+      ['key', [], 'embind refuses a call with too few arguments'],
+      ['open', [1, 2, false], 'embind refuses a number for text'],
+      ['noSuchCommand', [], 'the session has no such command'],
+    ];
+    for (const [command, args, what] of failures) {
+      await press(page, 'A');
+      const before = { grid: await readGrid(page), kept: await storage(page) };
+      const answer = await page.evaluate(([name, values]) => run(name, values), [command, args]);
+      assert.ok(answer.error && !answer.reply, what);
+      await settled(page);
+      assert.match(await page.textContent('#message'), /^Something went wrong; your letters are kept\./, what);
+      assert.equal(await page.getAttribute('#message', 'class'), 'warning', what);
+      assert.deepEqual({ grid: await readGrid(page), kept: await storage(page) }, before, what);
+    }
+    await press(page, 'B');  // the session goes on where it was
+    const { rings } = await readGrid(page);
+    assert.doesNotMatch(await page.textContent('#message'), /went wrong/, 'the next command says what it says');
+    await reload(page);
+    assert.deepEqual((await readGrid(page)).rings, rings, 'the letters typed before and after, over a reload');
+    const [worker] = page.workers();  // a core that dies with a command: a new worker goes on from what was kept
+    await worker.evaluate(() => { loopword.key = () => { throw new WebAssembly.RuntimeError('unreachable'); }; });
+    await page.press('#picture', 'C');
+    await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 1
+      && /^Something went wrong/.test(document.querySelector('#message').textContent));  // said again once it is back
+    await settled(page);
+    assert.deepEqual((await readGrid(page)).rings, rings, 'the letters kept, back on show');
+    assert.ok(!page.workers().includes(worker), 'the worker whose core died is gone');
+    const restarted = await readGrid(page);
+    await press(page, 'C');
+    assert.notDeepEqual(await readGrid(page), restarted, 'the new worker takes the keys typed');
+  });
+
+  it('keeps each choice over a reload', async () => {
+    const page = await openPage();
+    await page.click('#face-make');
+    const choices = [
+      ['#level', (field) => page.selectOption(field, '2'), (field) => page.inputValue(field), '2'],
+      ['#difficulty', (field) => page.selectOption(field, 'hard'), (field) => page.inputValue(field), 'hard'],
+      ['#varied', (field) => page.check(field), (field) => page.isChecked(field), true],
+      ['#allow-check', (field) => page.uncheck(field), (field) => page.isChecked(field), false],
+    ];
+    for (const [field, choose, read, chosen] of choices) {
+      await choose(field);
+      await settled(page);
+      await reload(page);
+      await page.click('#face-make');
+      assert.equal(await read(field), chosen, field);
+    }
+  });
+
+  it('reads the view without changing it or what the browser keeps', async () => {
+    const page = await openPage('?level=1&seed=12', { answers: [true] });  // OK to the solution, letters typed
+    const readings = [
+      ['solving', 'solving', () => press(page, 'A')],
+      ['making', 'solving', () => press(page, '#face-make')],
+      ['the solution on show', 'solution', () => press(page, '#view-button')],
+    ];
+    await setHidden(page, true);  // the clock stands: the views read in a row are alike
+    for (const [state, mode, reach] of readings) {
+      await reach();
+      const kept = await storage(page);
+      const [first, second] = await page.evaluate(async () => [(await send('view')).result, (await send('view')).result]);
+      assert.equal(first.mode, mode, state);
+      assert.deepEqual(second, first, state);
+      assert.equal(await storage(page), kept, state);
+    }
   });
 });
 

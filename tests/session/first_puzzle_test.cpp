@@ -1,0 +1,181 @@
+// The first puzzle a front end shows and what it keeps between visits, through a real session on the bundled Level 1.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/first_puzzle.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "board/geometry.h"
+#include "puzzle/web_page.h"
+#include "support/temp_dir.h"
+
+namespace loopword {
+namespace {
+
+using Entries = std::map<std::string, std::string>;
+
+class FirstPuzzleTest : public ::testing::Test {
+ protected:
+  FirstPuzzleTest() {
+    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
+  }
+
+  std::unique_ptr<Session> NewSession() {
+    SessionSetup setup;
+    setup.clock = [] { return std::int64_t{0}; };
+    return std::make_unique<Session>(program.Path().string(), setup);
+  }
+
+  /// Lets every compile the first puzzle waits for run to its end; what it said once it waits no more.
+  static Reply Settled(Session& session, FirstPuzzle& first, Reply reply, bool* compiled = nullptr) {
+    while (first.Waiting()) {
+      if (compiled) *compiled = true;
+      while (session.CurrentView().mode == Mode::Compiling) session.AdvanceCompile();
+      reply = first.AfterCompile();
+    }
+    return reply;
+  }
+
+  /// The puzzle file text the address's seed makes, and its progress after letters typed into square 3.
+  void MakePuzzle() {
+    auto maker = NewSession();
+    maker->SeedNextCompile(12);
+    maker->Compile();
+    while (maker->CurrentView().mode == Mode::Compiling) maker->AdvanceCompile();
+    maker->StartSolving();
+    maker->ClickAt(CellPoint(3, 1));
+    for (const char* letter : {"A", "B", "C"}) maker->Type(letter);
+    const View solved = maker->CurrentView();
+    puzzle = solved.puzzle->sheetFile;
+    key = solved.puzzle->key;
+    progress = solved.puzzle->file;
+  }
+
+  static std::string Named(const Text& name) { return name.source; }
+
+  testing::TempDir program;
+  std::string puzzle, key, progress;
+};
+
+TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFromWhereItWasLeft) {
+  MakePuzzle();
+  struct StartCase {
+    const char* name;
+    Entries kept;
+    StartAddress address;
+    bool given;     // the puzzle on show is the one made above
+    bool resumed;   // with its letters
+    bool compiled;  // a compile ran first
+    MessageKind told;
+  };
+  const std::string link = PercentEncoded(puzzle);
+  const Entries solvedHere{{"puzzle:" + key, progress}, {"square:" + key, "3.6"}};
+  const StartCase cases[] = {
+      {"a link", {}, {"", link, ""}, true, false, false, MessageKind::Status},
+      {"a link to a puzzle solved here before", solvedHere, {"", link, ""}, true, true, false, MessageKind::Status},
+      {"a saved page's puzzle", solvedHere, {"", "", Base64(puzzle)}, true, true, false, MessageKind::Status},
+      {"a damaged link, the last puzzle kept", {{"last", puzzle}}, {"", "%E0%A4%A", ""}, true, false, false, MessageKind::Warning},
+      {"a damaged saved page, nothing kept", {}, {"", "", "!not base 64!"}, false, false, true, MessageKind::Warning},
+      {"a link that is no puzzle", {{"last", puzzle}}, {"", "not%20a%20puzzle", ""}, true, false, false, MessageKind::Error},
+      {"the address's seed", {}, {"seed=12", "", ""}, true, false, true, MessageKind::Status},
+      {"the last puzzle kept", {{"last", puzzle}}, {}, true, false, false, MessageKind::Status},
+      {"nothing kept", {}, {}, false, false, true, MessageKind::Status},
+      {"a last puzzle that no longer opens", {{"last", "junk"}}, {}, false, false, true, MessageKind::Status},
+      {"damaged choices kept", {{"choices", "level=banana"}, {"last", puzzle}}, {}, true, false, false, MessageKind::Warning},
+      {"a damaged entry of the timer", {{"timer-hidden", "maybe"}, {"last", puzzle}}, {}, true, false, false, MessageKind::Warning},
+  };
+  for (const StartCase& c : cases) {
+    auto session = NewSession();
+    KeptEntries kept(c.kept);
+    FirstPuzzle first(*session, kept, Named);
+    bool compiled = false;
+    const Reply told = Settled(*session, first, first.Start(c.address), &compiled);
+    const View view = session->CurrentView();
+    ASSERT_EQ(view.mode, Mode::Solving) << c.name;
+    EXPECT_EQ(view.puzzle->key == key, c.given) << c.name;
+    EXPECT_EQ(view.puzzle->file == progress, c.resumed) << c.name;
+    EXPECT_EQ(compiled, c.compiled) << c.name;
+    EXPECT_EQ(told.Gravest(), c.told) << c.name << ": " << EnglishText(told.Told());
+    if (c.resumed) EXPECT_EQ(view.reading.current, (RingCell{3, 6})) << c.name << ": the cell selected when it was left";
+    const auto changes = kept.TakeChanges();
+    EXPECT_EQ(changes.contains("last") && !changes.at("last"), c.kept.contains("last") && !c.given) << c.name << ": a last puzzle that does not open goes";
+  }
+}
+
+TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeAgain) {
+  auto teacher = NewSession();
+  ASSERT_TRUE(teacher->MakeClassSet(3, [](int, int) { return true; }, [](MadePuzzle&&) { return true; }).done);
+  const std::string link = ClassLinkOf(*teacher->CurrentView().classSet, "https://example.org/").link;
+  const std::string query = link.substr(link.find('?'));
+  std::string pupilsKey;
+  for (const auto& [entries, chosen] : {std::pair(Entries{}, ""), std::pair(Entries{{"class:" + query, "2"}}, "2")}) {
+    auto pupil = NewSession();
+    KeptEntries kept(entries);
+    FirstPuzzle first(*pupil, kept, Named);
+    Reply told = Settled(*pupil, first, first.Start({query, "", ""}));
+    EXPECT_EQ(first.Chooser(), (ClassChooser{3, chosen})) << chosen;
+    if (*chosen == '\0') {
+      EXPECT_EQ(pupil->CurrentView().mode, Mode::Idle) << "the chooser waits for a number";
+      EXPECT_FALSE(first.OpenNumber(4).done) << "a number that is not the set's";
+      told = Settled(*pupil, first, first.OpenNumber(2));
+      EXPECT_EQ(kept.TakeChanges().at("class:" + query), "2");
+      pupilsKey = pupil->CurrentView().puzzle->key;
+    }
+    EXPECT_EQ(pupil->CurrentView().mode, Mode::Solving) << chosen;
+    EXPECT_EQ(pupil->CurrentView().puzzle->key, pupilsKey) << "pupil 2's puzzle";
+    EXPECT_EQ(EnglishText(told.Told()), "Done");
+  }
+  StartAddress cut{query.substr(0, query.size() / 2), "", ""};
+  auto pupil = NewSession();
+  KeptEntries kept;
+  FirstPuzzle first(*pupil, kept, Named);
+  EXPECT_EQ(first.Start(cut).Gravest(), MessageKind::Warning) << "a class link cut short";
+  EXPECT_EQ(first.OpenNumber(1).Gravest(), MessageKind::Error);
+}
+
+TEST_F(FirstPuzzleTest, WhatIsKeptOfAViewIsItsChoicesPuzzleProgressAndCellAndKeptEntriesHandBackOnlyChanges) {
+  MakePuzzle();
+  auto session = NewSession();
+  session->OpenText(progress, "kept.loopword");
+  session->Select({5, 2});
+  const View view = session->CurrentView();
+  const Entries entries = EntriesToKeep(view);
+  EXPECT_EQ(entries.at("puzzle:" + key), view.puzzle->file);
+  EXPECT_EQ(KeptCell(entries.at("square:" + key)), (RingCell{5, 2}));
+  EXPECT_EQ(entries.at("last"), view.puzzle->sheetFile);
+  Choices choices = view.choices;
+  choices.seed.reset();  // the next compile's seed is not kept
+  EXPECT_EQ(DecodeChoices(entries.at("choices")).choices, choices);
+  session->PressViewButton(true);
+  EXPECT_FALSE(EntriesToKeep(session->CurrentView()).contains("puzzle:" + key)) << "nothing solved, no progress";
+
+  KeptEntries kept(entries);
+  for (const auto& [name, value] : entries) kept.Write(name, value);
+  EXPECT_TRUE(kept.TakeChanges().empty()) << "what is kept already is no change";
+  kept.Write("last", "other");
+  kept.Drop("choices");
+  kept.Drop("never kept");
+  EXPECT_EQ(kept.KeepWhole({{"timer-hidden", "1"}, {"last", "other"}}),
+            (std::map<std::string, std::optional<std::string>>{{"choices", std::nullopt}, {"last", "other"}, {"timer-hidden", "1"}}))
+      << "the entries whole, and those dropped";
+  EXPECT_EQ(kept.Read("timer-hidden"), "1");
+  EXPECT_TRUE(kept.TakeChanges().empty());
+  const auto number = [](const std::string& text) { return text == "1"; };
+  for (const auto& [value, read] : {std::pair("1", true), std::pair("x", false)}) {
+    KeptEntries one(Entries{{"n", value}});
+    EXPECT_EQ(one.Read("n", number).has_value(), read) << value;
+    EXPECT_EQ(one.TakeNote().empty(), read) << value << ": a damaged entry is told of";
+    EXPECT_EQ(one.TakeChanges().size(), read ? 0u : 1u) << value << ": and dropped";
+  }
+  for (const auto& [text, cell] : {std::pair("7.3", std::optional(RingCell{7, 3})), std::pair("7", std::optional(RingCell{7, 1})),
+                                   std::pair("x.3", std::optional<RingCell>())}) {
+    EXPECT_EQ(KeptCell(text), cell) << text;
+  }
+}
+
+}  // namespace
+}  // namespace loopword
