@@ -211,6 +211,11 @@ def _french_verb(word):
     else:
         stem, endings = word[:-2], _FR_RE
     forms = _product({stem}, endings)
+    if word.endswith(("VENIR", "TENIR")):  # parvenir: PARVIENT, PARVIENNE, PARVIENDRA, PARVINT, PARVENU
+        base = word[:-4]
+        forms |= _product({base + "IEN"}, ("S", "T", "NE", "NES", "NENT")) | _product({base + "IENDR"}, _FUTURE_ENDINGS["fr"])
+        forms |= _product({base + "IN"}, ("S", "T", "MES", "TES", "RENT", "SSE", "SSES", "SSENT")) | _product(
+            {base + "ENU"}, ("", "E", "S", "ES"))
     if stem.endswith("G"):  # manger: MANGEONS, MANGEAIT
         forms |= _product({stem + "E"}, [e for e in endings if e[0] in "AO"])
     return forms
@@ -428,6 +433,13 @@ _NOUN_RULES = {
 def forms(language, word):
     """The capitalised `word` and every inflected or derived form of it by its language's rules."""
     return _RULES[language](word) | future_forms(language, word) if word else set()
+
+
+def verb_forms(language, verb):
+    """The conjugated forms of the French, Spanish, Italian or Portuguese infinitive `verb` (no nouns
+    or adjectives derived from it)."""
+    conjugate = {"fr": _french_verb, "es": _spanish_verb, "it": _italian_verb, "pt": _portuguese_verb}[language]
+    return conjugate(verb) | {verb} | future_forms(language, verb)
 
 
 def noun_forms(language, word):
