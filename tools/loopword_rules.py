@@ -321,6 +321,10 @@ _VERB_ONLY = {
 }
 
 
+# French finite endings no noun has (INVESTIT, FINANCONS).
+_FR_FINITE = ("T", "ONS", "EZ", "AIS", "IONS", "IEZ")
+
+
 def rare_families(language, verdicts, words, lexicon):
     """The words of `words` that are forms of a verb whose infinitive or past participle is judged rare
     (the forms with an ending of the verb alone)."""
@@ -335,6 +339,7 @@ def rare_families(language, verdicts, words, lexicon):
     for verb, judged in sorted(rare_verbs.items()):
         stem = verb[: -len(next(e for e in _INFINITIVES[language] if verb.endswith(e)))]
         for form in {f for f in verb_forms(language, verb) & words if f[len(stem):] in _VERB_ONLY[language]
+                     or (language == "fr" and f[len(stem):].endswith(_FR_FINITE))
                      or (not f.startswith(stem) and f.endswith(_VERB_ONLY[language]))}:
             found.setdefault(form, "%s, a form of %s (%s judged rare)" % (form, verb, judged))
     return found
