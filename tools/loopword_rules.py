@@ -31,8 +31,8 @@ from loopword_language import LANGUAGES, fold
 from loopword_morphology import verb_forms
 
 CONCEPT_VERDICTS = ("ok", "unfit")
-# The word lists the form rules read, by language (Debian's w* packages).
-LEXICON_FILES = {"de": "ngerman", "fr": "french", "es": "spanish", "it": "italian", "pt": "portuguese",
+# The word lists the form rules read, by language (Debian's w* packages; English and German have no form rule).
+LEXICON_FILES = {"fr": "french", "es": "spanish", "it": "italian", "pt": "portuguese",
                  "nl": "dutch"}
 
 _ES_PRONOUNS = ("ME", "TE", "SE", "LO", "LA", "LE", "NOS", "LOS", "LAS", "LES")
@@ -124,10 +124,10 @@ class Lexicon(set):
 
 def read_lexicon(language, level3=()):
     """The Lexicon of the language's Debian word list (any length, folded) and its Level 3 words, or None
-    when the list is missing."""
-    path = "/usr/share/dict/" + LEXICON_FILES.get(language, "-")
-    if not os.path.exists(path):
+    when the language has no form rule or the list is missing."""
+    if language not in LEXICON_FILES or not os.path.exists("/usr/share/dict/" + LEXICON_FILES[language]):
         return None
+    path = "/usr/share/dict/" + LEXICON_FILES[language]
     with open(path, encoding="utf-8") as f:
         return Lexicon(({fold(language, line.strip()) for line in f} | set(level3)) - {""})
 
