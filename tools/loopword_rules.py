@@ -310,8 +310,9 @@ def verb_of(language, word, lexicon):
 # (CHAMBRES, ESTRADAS, LIBERTAD stay: a noun of the same spelling is read first; -ee of a rare -er verb
 # goes: FINANCEE, DESTINEE).
 _VERB_ONLY = {
-    "fr": ("ER", "IR", "RE", "T", "ONS", "EZ", "AIS", "AIENT", "IONS", "IEZ", "IE", "IS", "U", "UE", "US", "UES", "EE",
-           "EES"),
+    "fr": ("ER", "IR", "RE", "T", "IT", "ENT", "ISSENT", "ONS", "ISSONS", "EZ", "ISSEZ", "AIS", "AIT", "AIENT",
+           "ISSAIS", "ISSAIT", "IONS", "IEZ", "ERA", "ERAI", "ERAS", "ERONS", "EREZ", "ERONT", "ERAIT", "IRA", "IRAI",
+           "IRAS", "IRAIT", "IE", "IS", "U", "UE", "US", "UES", "EE", "EES"),
     "es": ("AR", "ER", "IR", "ANDO", "IENDO", "AMOS", "EMOS", "IMOS", "ARON", "IERON", "ABA", "ABAN", "IO", "IERA",
            "IERAN", "ASE", "IESE", "ARIA", "ERIA", "IRIA"),
     "it": ("ARE", "ERE", "IRE", "ANDO", "ENDO", "IAMO", "AVA", "EVA", "IVA", "AVANO", "EVANO", "IVANO", "ERANNO",
@@ -319,10 +320,6 @@ _VERB_ONLY = {
     "pt": ("AR", "ER", "IR", "ANDO", "ENDO", "INDO", "AMOS", "EMOS", "IMOS", "ARAM", "ERAM", "IRAM", "AVA", "AVAM",
            "OU", "EU", "IU", "AREI", "EREI", "IREI", "ARIA", "ERIA", "IRIA", "ASSE", "ESSE", "ISSE"),
 }
-
-
-# French finite endings no noun has (INVESTIT, FINANCONS).
-_FR_FINITE = ("T", "ONS", "EZ", "AIS", "IONS", "IEZ")
 
 
 def rare_families(language, verdicts, words, lexicon):
@@ -339,7 +336,6 @@ def rare_families(language, verdicts, words, lexicon):
     for verb, judged in sorted(rare_verbs.items()):
         stem = verb[: -len(next(e for e in _INFINITIVES[language] if verb.endswith(e)))]
         for form in {f for f in verb_forms(language, verb) & words if f[len(stem):] in _VERB_ONLY[language]
-                     or (language == "fr" and f[len(stem):].endswith(_FR_FINITE))
                      or (not f.startswith(stem) and f.endswith(_VERB_ONLY[language]))}:
             found.setdefault(form, "%s, a form of %s (%s judged rare)" % (form, verb, judged))
     return found
