@@ -135,15 +135,14 @@ def read_lexicon(language, level3=()):
 # ---------------------------------------------------------------- form rules
 
 def _is_verb(language, infinitive, lexicon):
-    """Whether the infinitive (Italian without its final e) is a verb of the word list: it and its
-    first person plural or past participle are in it (PRIMER, Spanish for first, has no PRIMEMOS)."""
+    """Whether the infinitive (Italian without its final e) is a verb of the word list: it and one of its
+    participles, gerunds or first persons plural are in it (PRIMER, Spanish for first, has none)."""
     stem, ending = infinitive[:-2], infinitive[-2:]
     if language == "es":
         others = {stem + e for e in ("ADO", "ADA", "IDO", "IDA", "ANDO", "IENDO", "AMOS", "EMOS", "IMOS", "ADOR", "IDOR")}
-    else:
-        others = {stem + "IAMO", stem[:-1] + "IAMO" if stem.endswith("I") else stem + "IAMO",
-                  stem + {"AR": "ATO", "ER": "UTO", "IR": "ITO"}[ending]}
-    return (infinitive if language == "es" else infinitive + "E") in lexicon and bool(others & lexicon)
+        return infinitive in lexicon and bool(others & lexicon)
+    others = {stem.removesuffix("I") + "IAMO", stem + {"AR": "ATO", "ER": "UTO", "IR": "ITO"}[ending]}
+    return infinitive + "E" in lexicon and bool(others & lexicon)
 
 
 def _imperative_infinitives(language, verb):
@@ -178,25 +177,35 @@ def _pronoun_form(language, word, lexicon):
     return False
 
 
-def _rare_tense(language, word, lexicon):
-    if language == "es":  # future subjunctive: HABLARE beside HABLASE, TUVIEREN beside TUVIESE
-        for ending in ("", "S", "MOS", "IS", "N"):
-            for future, imperfect in (("ARE", "ASE"), ("IERE", "IESE")):
-                stem = word[: len(word) - len(ending)]
-                if word.endswith(ending) and stem.endswith(future) and stem[: -len(future)] + imperfect in lexicon and len(stem) > len(future) + 1:
-                    return True
-    if language == "pt":  # future subjunctive of a verb whose form is no infinitive: QUISEREM beside QUISESSE
-        for ending in ("", "ES", "MOS", "DES", "EM"):
-            stem = word[: len(word) - len(ending)]
-            if word.endswith(ending) and stem.endswith("R") and len(stem) > 3 and stem[:-1] + "SSE" in lexicon and stem[:-1] + "NDO" not in lexicon:
-                return True
-    if language == "fr":  # passé simple and imperfect subjunctive of -er verbs: DONNAMES, PARLASSE
-        for ending in ("AMES", "ATES", "ASSE", "ASSES", "ASSENT", "ASSIONS", "ASSIEZ", "ERENT"):
-            stem = word[: -len(ending)]
-            if word.endswith(ending) and len(stem) > 2 and stem + "ER" in lexicon and (
-                    stem + ending[:3] + "ER" not in lexicon and stem + "ERER" not in lexicon):
-                return True
-    return False
+def _stems(word, endings):
+    """The word without each of the `endings` it ends with ("" included)."""
+    return [word[: len(word) - len(ending)] for ending in endings if word.endswith(ending)]
+
+
+def _spanish_future_subjunctive(word, lexicon):
+    """HABLARE beside HABLASE, TUVIEREN beside TUVIESE."""
+    return any(stem.endswith(future) and len(stem) > len(future) + 1 and stem[: -len(future)] + imperfect in lexicon
+               for stem in _stems(word, ("", "S", "MOS", "IS", "N"))
+               for future, imperfect in (("ARE", "ASE"), ("IERE", "IESE")))
+
+
+def _portuguese_future_subjunctive(word, lexicon):
+    """QUISEREM beside QUISESSE, of a verb whose form is no infinitive (FALAREM has FALANDO: a personal
+    infinitive)."""
+    return any(stem.endswith("R") and len(stem) > 3 and stem[:-1] + "SSE" in lexicon and stem[:-1] + "NDO" not in lexicon
+               for stem in _stems(word, ("", "ES", "MOS", "DES", "EM")))
+
+
+def _french_literary_tense(word, lexicon):
+    """Passé simple and imperfect subjunctive of an -er verb (DONNAMES, PARLASSE), not a form of a verb in
+    -asser or -érer (RAMASSES, ALTERENT)."""
+    endings = ("AMES", "ATES", "ASSE", "ASSES", "ASSENT", "ASSIONS", "ASSIEZ", "ERENT")
+    return any(len(word) - len(ending) > 2 and word[: -len(ending)] + "ER" in lexicon
+               and word[: -len(ending)] + ending[:3] + "ER" not in lexicon and word[: -len(ending)] + "ERER" not in lexicon
+               for ending in endings if word.endswith(ending))
+
+
+_RARE_TENSES = {"es": _spanish_future_subjunctive, "pt": _portuguese_future_subjunctive, "fr": _french_literary_tense}
 
 
 def _dutch_stems(infinitive):
@@ -277,7 +286,7 @@ def form_kind(language, word, lexicon):
         return None
     if language in ("es", "it") and _pronoun_form(language, word, lexicon):
         return "pronoun"
-    if language in ("es", "pt", "fr") and _rare_tense(language, word, lexicon):
+    if language in _RARE_TENSES and _RARE_TENSES[language](word, lexicon):
         return "tense"
     if language == "nl" and _joined_verb(word, lexicon):
         return "joined"
