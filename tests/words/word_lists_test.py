@@ -244,7 +244,7 @@ class BlocklistRulesTest(unittest.TestCase):
         ("pt", "estuprar", "ESTUPREI ESTUPROU ESTUPRASSE"), ("pt", "maldito", "MALDITAS"), ("pt", "foder", "FODERAM FODIDAS"),
         ("pt", "cabrão", "CABROES CABRONA"), ("pt", "crioulo", "CRIOULOS CRIOULAS"), ("fr", "sodom*", "SODOMITE"),
         # y to i after a prefix entry; a prefix entry after a verb prefix; adjective degrees; every tense
-        ("en", "sissy*", "SISSIES SISSIEST SISSYISH"), ("fr", "piss*", "PISSEREZ COMPISSE COMPISSA REPISSER"),
+        ("en", "sissy*", "SISSIES SISSIEST SISSYISH"), ("en", "tarty", "TARTIEST TARTIER TARTILY"), ("fr", "piss*", "PISSEREZ COMPISSE COMPISSA REPISSER"),
         ("de", "tuntig", "TUNTIGE TUNTIGEM TUNTIGER TUNTIGST TUNTIGSTE"), ("pt", "judiar", "JUDIEMOS JUDIOU JUDIEI"),
         ("fr", "baiser", "BAISERAI BAISERAS BAISEREZ BAISASSE BAISIONS"), ("fr", "foutre", "FOUTRAI FOUTRIONS"),
         ("fr", "parvenir", "PARVIENT PARVIENDRA PARVINT PARVENUE"), ("es", "joder", "JODERE JODERIAN"),
@@ -262,7 +262,7 @@ class BlocklistRulesTest(unittest.TestCase):
         ("it", ("violare", "negro"), "VIOLENTO VIOLENZA"), ("it", ("scopare",), "SCOPERTA SCOPERTE"),
         ("fr", ("violer", "!violette", "pédale", "!pédaleur"), "VIOLETTE PEDALEUR VIOLENTS"),
         ("pt", ("vadia", "!vadiaria", "foder"), "VADIARIA FODERADO"),
-        ("fr", ("piss*", "!pissette"), "TAPISSER EPISSURE CREPISSE GLAPISSE PISSETTE"), ("en", ("sissy*",), "SISTERLY"),
+        ("fr", ("piss*", "!pissette"), "TAPISSER EPISSURE CREPISSE GLAPISSE PISSETTE"), ("en", ("sissy*",), "SISTERLY"), ("en", ("tarty",), "TARTNESS TARTLETS TARTAN"),
         ("de", ("tuntig",), "STUNTMAN MITUNTER"), ("pt", ("judiar", "!judia"), "JUDIA JUDICIAL ADJUDICA"),
         ("fr", ("baiser",), "BAISSERA BAISOTER ABAISSER"),
     ]
