@@ -80,7 +80,7 @@ class Blocklist:
         """Blocks only the entry itself, folded, and when it is a verb its future and conditional (the
         tenses a vulgar verb keeps its sense in); entries that fold into no word are skipped."""
         folded = fold(self.language, entry) or fold(self.language, entry.lower())
-        verb = entry[-1:].isascii()  # French bourré is a participle, bourre no verb of it
+        verb = entry[-1:].isascii()  # an entry ending in an accent (French bourré) is no infinitive
         for form in {folded} | (future_forms(self.language, folded) if verb else set()) if folded else ():
             self.forms.setdefault(form, label or entry)
 
