@@ -11,16 +11,25 @@ entry a line, '#' starting a comment:
   *word*   every word that holds it anywhere (a stem no innocent word shares: Dutch *neger*)
   !word    this word is kept even when a rule above would block it (an innocent look-alike)
 
+A prefix entry (word*) also matches after one of the language's verb prefixes (French COMPISSE beside
+piss*), and in English a prefix ending in a consonant and y also matches with y turned to ie (SISSIEST
+beside sissy*).
+
+An entry may be followed by loanword marks: @de @nl ... (or @all for every other language) make it an
+entry of those languages' blocklists too, a word they borrowed: it blocks there its forms by the rules of
+both languages (fuck* @all blocks Dutch FUCKTEN; peepshow @de blocks German PEEPSHOWS).
+
 Entries are folded into capitals like the lists themselves (German Ä to AE, other accents dropped).
 """
 # SPDX-License-Identifier: GPL-3.0-or-later
 import re
 
 from loopword_language import fold
-from loopword_morphology import forms as inflected_forms, noun_forms
+from loopword_morphology import VERB_PREFIXES, forms as inflected_forms, future_forms, noun_forms
 
 LEVELS = (1, 2, 3)
 OTHER_LANGUAGES = ("de", "fr", "es", "it", "pt", "nl")
+ALL_LANGUAGES = ("en",) + OTHER_LANGUAGES
 MINIMUM_LEVEL1 = 900
 
 _ROMAN = re.compile(r"M{0,4}(CM|CD|D?C{0,3})(XC|XL|L?X{0,3})(IX|IV|V?I{0,3})")
@@ -38,8 +47,10 @@ class Blocklist:
         self.infixes = {}
         self.kept = set()
 
-    def add(self, entry):
-        """Adds one entry (see the module text); returns False when it folds into no word."""
+    def add(self, entry, lender=None, label=None):
+        """Adds one entry (see the module text); returns False when it folds into no word.  An entry
+        borrowed from the blocklist of the `lender` language also takes the forms of that language."""
+        label = label or entry
         word = entry
         starred_front, starred_back = word.startswith("*"), word.endswith("*") and len(word) > 1
         if word.startswith("!"):
@@ -48,25 +59,30 @@ class Blocklist:
         folded = fold(self.language, word) or fold(self.language, word.lower())
         if not folded:
             return False
+        languages = {self.language} | ({lender} if lender else set())
         if entry.startswith("!"):
             self.kept.add(folded)
         elif starred_front and starred_back:
-            self.infixes.setdefault(folded, entry)
+            self.infixes.setdefault(folded, label)
         elif starred_front:
-            for form in noun_forms(self.language, folded):
-                self.suffixes.setdefault(form, entry)
+            for form in set().union(*(noun_forms(language, folded) for language in languages)):
+                self.suffixes.setdefault(form, label)
         elif starred_back:
-            self.prefixes.setdefault(folded, entry)
+            self.prefixes.setdefault(folded, label)
+            if "en" in languages and re.fullmatch(r".*[^AEIOUY]Y", folded):
+                self.prefixes.setdefault(folded[:-1] + "IE", label)  # sissy*: SISSIES, SISSIEST
         else:
-            for form in inflected_forms(self.language, folded):
-                self.forms.setdefault(form, entry)
+            for form in set().union(*(inflected_forms(language, folded) for language in languages)):
+                self.forms.setdefault(form, label)
         return True
 
     def add_whole(self, entry, label=None):
-        """Blocks only the entry itself, folded; entries that fold into no word are skipped."""
+        """Blocks only the entry itself, folded, and when it is a verb its future and conditional (the
+        tenses a vulgar verb keeps its sense in); entries that fold into no word are skipped."""
         folded = fold(self.language, entry) or fold(self.language, entry.lower())
-        if folded:
-            self.forms.setdefault(folded, label or entry)
+        verb = entry[-1:].isascii()  # an entry ending in an accent (French bourré) is no infinitive
+        for form in {folded} | (future_forms(self.language, folded) if verb else set()) if folded else ():
+            self.forms.setdefault(form, label or entry)
 
     def entry_blocking(self, word):
         """The entry that blocks the capitalised `word`, or None when none does or the word is kept."""
@@ -79,6 +95,12 @@ class Blocklist:
                 return self.prefixes[word[:size]]
             if word[-size:] in self.suffixes:
                 return self.suffixes[word[-size:]]
+        for verb_prefix in VERB_PREFIXES.get(self.language, ()):
+            if word.startswith(verb_prefix):
+                rest = word[len(verb_prefix):]
+                for size in range(1, len(rest) + 1):
+                    if rest[:size] in self.prefixes:
+                        return self.prefixes[rest[:size]]
         for infix, entry in self.infixes.items():
             if infix in word:
                 return entry
@@ -92,7 +114,8 @@ class Blocklist:
 def npm_blocklist(language, naughty_entries, whole_entries=()):
     """The Blocklist of the npm lists of `language`: English single-word naughty-words entries with
     their English forms; in the other languages every entry whole (those lists hold everyday words
-    whose forms must stay), and the extra `whole_entries` (french-badwords-list) whole too."""
+    whose forms must stay, with a verb's future and conditional only), and the extra `whole_entries`
+    (french-badwords-list) the same way."""
     blocklist = Blocklist(language)
     for entry in naughty_entries:
         entry = entry.strip()
@@ -105,14 +128,43 @@ def npm_blocklist(language, naughty_entries, whole_entries=()):
     return blocklist
 
 
-def read_blocklist(path, language):
-    """The Blocklist of the project file `path`; raises ValueError naming the line of a bad entry."""
-    blocklist = Blocklist(language)
+def blocklist_entries(path):
+    """The entries of the project file `path`: (line number, entry, the languages that borrowed it);
+    raises ValueError naming the line of an entry of several words or an unknown loanword mark."""
+    entries = []
     with open(path, encoding="utf-8") as f:
         for number, line in enumerate(f, 1):
-            entry = line.split("#", 1)[0].strip()
-            if entry and (" " in entry or not blocklist.add(entry)):
-                raise ValueError("%s:%d: %r is not one word of the language" % (path, number, entry))
+            fields = line.split("#", 1)[0].split()
+            if not fields:
+                continue
+            marks = [field[1:] for field in fields[1:]]
+            if any(not field.startswith("@") for field in fields[1:]):
+                raise ValueError("%s:%d: %r is not one word of the language" % (path, number, " ".join(fields)))
+            if any(mark != "all" and mark not in ALL_LANGUAGES for mark in marks):
+                raise ValueError("%s:%d: %r has an unknown loanword mark" % (path, number, " ".join(fields)))
+            borrowers = set(ALL_LANGUAGES) if "all" in marks else set(marks)
+            entries.append((number, fields[0], borrowers))
+    return entries
+
+
+def read_blocklist(path, language):
+    """The Blocklist of the project file `path` alone; raises ValueError naming the line of a bad entry."""
+    blocklist = Blocklist(language)
+    for number, entry, _ in blocklist_entries(path):
+        if not blocklist.add(entry):
+            raise ValueError("%s:%d: %r is not one word of the language" % (path, number, entry))
+    return blocklist
+
+
+def language_blocklist(data_folder, language):
+    """The Blocklist of `language`: its project file and the loanword entries other languages' project
+    files mark for it (labelled xx:entry); raises ValueError like read_blocklist."""
+    blocklist = read_blocklist(blocklist_path(data_folder, language), language)
+    for lender in ALL_LANGUAGES:
+        path = blocklist_path(data_folder, lender)
+        for number, entry, borrowers in blocklist_entries(path) if lender != language else ():
+            if language in borrowers and not blocklist.add(entry, lender, "%s:%s" % (lender, entry)):
+                raise ValueError("%s:%d: %r is not one word of %s" % (path, number, entry, language))
     return blocklist
 
 

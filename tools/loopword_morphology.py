@@ -12,10 +12,15 @@ every word a blocklist entry removes is read (tools/make-wordlists --removals) b
 
 noun_forms(language, word) gives the plural, case and gender forms only: what a compound entry
 (*word) may end in.
+
+VERB_PREFIXES holds per language the prefixes that make new verbs of any verb (French compisser from
+pisser): a blocklist's prefix entry also matches after them.
 """
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 _VOWELS = set("AEIOUY")
+
+VERB_PREFIXES = {"fr": ("COM", "CON", "DE", "DES", "EN", "EM", "RE", "SUR")}
 
 
 def _product(stems, endings):
@@ -102,6 +107,8 @@ def _german_verb(word):
 
 def _german(word):
     forms = _german_noun(word)
+    if word.endswith(("IG", "ISCH", "LICH", "HAFT", "BAR")):  # an adjective: its comparative and superlative
+        forms |= _product({word + "ER", word + "ST"}, _DE_ADJECTIVE)
     if len(word) > 4 and (word.endswith("EN") or word.endswith("ELN") or word.endswith("ERN")):
         forms |= _german_verb(word)
     return forms
@@ -204,6 +211,11 @@ def _french_verb(word):
     else:
         stem, endings = word[:-2], _FR_RE
     forms = _product({stem}, endings)
+    if word.endswith(("VENIR", "TENIR")):  # parvenir: PARVIENT, PARVIENNE, PARVIENDRA, PARVINT, PARVENU
+        base = word[:-4]
+        forms |= _product({base + "IEN"}, ("S", "T", "NE", "NES", "NENT")) | _product({base + "IENDR"}, _FUTURE_ENDINGS["fr"])
+        forms |= _product({base + "IN"}, ("S", "T", "MES", "TES", "RENT", "SSE", "SSES", "SSENT")) | _product(
+            {base + "ENU"}, ("", "E", "S", "ES"))
     if stem.endswith("G"):  # manger: MANGEONS, MANGEAIT
         forms |= _product({stem + "E"}, [e for e in endings if e[0] in "AO"])
     return forms
@@ -369,8 +381,41 @@ def _portuguese(word):
     return forms
 
 
+# ---------------------------------------------------------------- future and conditional
+
+_FUTURE_ENDINGS = {
+    "fr": ("AI", "AS", "A", "ONS", "EZ", "ONT", "AIS", "AIT", "IONS", "IEZ", "AIENT"),
+    "es": ("E", "AS", "A", "EMOS", "EIS", "AN", "IA", "IAS", "IAMOS", "IAIS", "IAN"),
+    "it": ("O", "AI", "A", "EMO", "ETE", "ANNO", "EI", "ESTI", "EBBE", "EMMO", "ESTE", "EBBERO"),
+    "pt": ("EI", "AS", "A", "EMOS", "EIS", "AO", "IA", "IAS", "IAMOS", "IEIS", "IAM"),
+}
+
+
+def _future_stem(language, verb):
+    """The stem the future and conditional endings attach to, or None when `verb` is no infinitive."""
+    if language == "fr" and verb.endswith(("ER", "IR")):
+        return verb
+    if language == "fr" and verb.endswith("RE"):
+        return verb[:-1]  # foutre: FOUTRAI
+    if language in ("es", "pt") and verb.endswith(("AR", "ER", "IR")):
+        return verb
+    if language == "it" and verb.endswith("ARE"):
+        return verb[:-3] + "ER"  # scopare: SCOPERO
+    if language == "it" and verb.endswith(("ERE", "IRE")):
+        return verb[:-1]
+    return None
+
+
+def future_forms(language, verb):
+    """The future and conditional of the infinitive `verb` (French, Spanish, Italian, Portuguese: one
+    word each; German and Dutch build them with an auxiliary, so they have none)."""
+    stem = _future_stem(language, verb) if len(verb) > 3 else None
+    return _product({stem}, _FUTURE_ENDINGS[language]) if stem else set()
+
+
 # ---------------------------------------------------------------- the languages
 
+_FUTURE_ENDINGS.update({"en": (), "de": (), "nl": ()})
 _RULES = {"en": _english, "de": _german, "nl": _dutch, "fr": _french, "es": _spanish, "it": _italian,
           "pt": _portuguese}
 
@@ -387,7 +432,14 @@ _NOUN_RULES = {
 
 def forms(language, word):
     """The capitalised `word` and every inflected or derived form of it by its language's rules."""
-    return _RULES[language](word) if word else set()
+    return _RULES[language](word) | future_forms(language, word) if word else set()
+
+
+def verb_forms(language, verb):
+    """The conjugated forms of the French, Spanish, Italian or Portuguese infinitive `verb` (no nouns
+    or adjectives derived from it)."""
+    conjugate = {"fr": _french_verb, "es": _spanish_verb, "it": _italian_verb, "pt": _portuguese_verb}[language]
+    return conjugate(verb) | {verb} | future_forms(language, verb)
 
 
 def noun_forms(language, word):
