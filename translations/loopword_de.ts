@@ -658,6 +658,22 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Start this puzzle over? Its letters and time go.</source>
         <translation>Dieses Rätsel neu beginnen? Seine Buchstaben und die Zeit gehen verloren.</translation>
     </message>
+    <message>
+        <source>A result code has 11 characters; this one has %1.</source>
+        <translation>Ein Ergebniscode hat 11 Zeichen; dieser hat %1.</translation>
+    </message>
+    <message>
+        <source>A result code has only digits 2 to 9 and letters other than I, L and O; this one has %1.</source>
+        <translation>Ein Ergebniscode hat nur die Ziffern 2 bis 9 und Buchstaben außer I, L und O; dieser hat %1.</translation>
+    </message>
+    <message>
+        <source>This code is for puzzle %1, but the class set has %2 puzzles: a character may be typed wrongly.</source>
+        <translation>Dieser Code gehört zu Rätsel %1, aber der Klassensatz hat %2 Rätsel: Vielleicht ist ein Zeichen falsch getippt.</translation>
+    </message>
+    <message>
+        <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
+        <translation>Dieser Code passt nicht zum Klassensatz: Vielleicht ist ein Zeichen falsch getippt, oder er gehört zu einem anderen Satz.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -658,6 +658,22 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Start this puzzle over? Its letters and time go.</source>
         <translation>¿Empezar de nuevo este pasatiempo? Se pierden sus letras y su tiempo.</translation>
     </message>
+    <message>
+        <source>A result code has 11 characters; this one has %1.</source>
+        <translation>Un código de resultado tiene 11 caracteres; este tiene %1.</translation>
+    </message>
+    <message>
+        <source>A result code has only digits 2 to 9 and letters other than I, L and O; this one has %1.</source>
+        <translation>Un código de resultado solo tiene las cifras del 2 al 9 y letras que no sean I, L ni O; este tiene %1.</translation>
+    </message>
+    <message>
+        <source>This code is for puzzle %1, but the class set has %2 puzzles: a character may be typed wrongly.</source>
+        <translation>Este código es del pasatiempo %1, pero el juego para la clase tiene %2 pasatiempos: quizá se escribió mal un carácter.</translation>
+    </message>
+    <message>
+        <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
+        <translation>Este código no corresponde al juego para la clase: quizá se escribió mal un carácter, o es de otro juego.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -658,6 +658,22 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Start this puzzle over? Its letters and time go.</source>
         <translation>Recommencer cette grille ? Ses lettres et son temps seront perdus.</translation>
     </message>
+    <message>
+        <source>A result code has 11 characters; this one has %1.</source>
+        <translation>Un code de résultat a 11 caractères ; celui-ci en a %1.</translation>
+    </message>
+    <message>
+        <source>A result code has only digits 2 to 9 and letters other than I, L and O; this one has %1.</source>
+        <translation>Un code de résultat n’a que les chiffres 2 à 9 et les lettres autres que I, L et O ; celui-ci contient %1.</translation>
+    </message>
+    <message>
+        <source>This code is for puzzle %1, but the class set has %2 puzzles: a character may be typed wrongly.</source>
+        <translation>Ce code est celui de la grille %1, mais le jeu pour la classe a %2 grilles : un caractère a peut-être été mal tapé.</translation>
+    </message>
+    <message>
+        <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
+        <translation>Ce code ne correspond pas au jeu pour la classe : un caractère a peut-être été mal tapé, ou il vient d’un autre jeu.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -658,6 +658,22 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Start this puzzle over? Its letters and time go.</source>
         <translation>Ricominciare questo schema? Le sue lettere e il tempo andranno persi.</translation>
     </message>
+    <message>
+        <source>A result code has 11 characters; this one has %1.</source>
+        <translation>Un codice del risultato ha 11 caratteri; questo ne ha %1.</translation>
+    </message>
+    <message>
+        <source>A result code has only digits 2 to 9 and letters other than I, L and O; this one has %1.</source>
+        <translation>Un codice del risultato ha solo le cifre da 2 a 9 e le lettere tranne I, L e O; questo contiene %1.</translation>
+    </message>
+    <message>
+        <source>This code is for puzzle %1, but the class set has %2 puzzles: a character may be typed wrongly.</source>
+        <translation>Questo codice è dello schema %1, ma la serie per la classe ha %2 schemi: forse un carattere è stato scritto male.</translation>
+    </message>
+    <message>
+        <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
+        <translation>Questo codice non corrisponde alla serie per la classe: forse un carattere è stato scritto male, o viene da un&apos;altra serie.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -658,6 +658,22 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Start this puzzle over? Its letters and time go.</source>
         <translation>Deze puzzel opnieuw beginnen? De letters en de tijd gaan verloren.</translation>
     </message>
+    <message>
+        <source>A result code has 11 characters; this one has %1.</source>
+        <translation>Een resultaatcode heeft 11 tekens; deze heeft er %1.</translation>
+    </message>
+    <message>
+        <source>A result code has only digits 2 to 9 and letters other than I, L and O; this one has %1.</source>
+        <translation>Een resultaatcode heeft alleen de cijfers 2 tot en met 9 en letters behalve I, L en O; deze heeft %1.</translation>
+    </message>
+    <message>
+        <source>This code is for puzzle %1, but the class set has %2 puzzles: a character may be typed wrongly.</source>
+        <translation>Deze code hoort bij puzzel %1, maar de klassenset heeft %2 puzzels: misschien is een teken verkeerd getypt.</translation>
+    </message>
+    <message>
+        <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
+        <translation>Deze code past niet bij de klassenset: misschien is een teken verkeerd getypt, of hij hoort bij een andere set.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -658,6 +658,22 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Start this puzzle over? Its letters and time go.</source>
         <translation>Recomeçar este passatempo? As suas letras e o tempo perdem-se.</translation>
     </message>
+    <message>
+        <source>A result code has 11 characters; this one has %1.</source>
+        <translation>Um código de resultado tem 11 caracteres; este tem %1.</translation>
+    </message>
+    <message>
+        <source>A result code has only digits 2 to 9 and letters other than I, L and O; this one has %1.</source>
+        <translation>Um código de resultado só tem os algarismos de 2 a 9 e letras que não sejam I, L nem O; este tem %1.</translation>
+    </message>
+    <message>
+        <source>This code is for puzzle %1, but the class set has %2 puzzles: a character may be typed wrongly.</source>
+        <translation>Este código é do passatempo %1, mas o conjunto para a turma tem %2 passatempos: talvez um carácter tenha sido mal escrito.</translation>
+    </message>
+    <message>
+        <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
+        <translation>Este código não corresponde ao conjunto para a turma: talvez um carácter tenha sido mal escrito, ou é de outro conjunto.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
