@@ -89,13 +89,15 @@ class Session {
   [[nodiscard]] View CurrentView() const;
 
   /// Starts a compile with the chosen list, starting word and fill; refused with a message when
-  /// the list cannot make a puzzle, asks first when solving would lose letters typed since the last save.
+  /// the list cannot make a puzzle, asks first when solving would lose letters typed since the last save. A compile
+  /// that makes no puzzle, or is stopped before it makes one, leaves the puzzle that was on screen as it was (its
+  /// letters, time and steps to undo too); with none on screen, it leaves what it made so far.
   Reply Compile(bool confirmed = false);
   /// Takes steps of the running compile for up to `budget`: while it is shown live, one step a call (each to be
   /// drawn); then as many as the budget allows, unseen. At its end, what the user is told.
   Reply AdvanceCompile(std::chrono::milliseconds budget = std::chrono::milliseconds(50));
-  /// The view button: asks a compile to stop (it ends at the next step, keeping what it made so far), or shows the
-  /// other sheet (asking first while solving would lose letters).
+  /// The view button: stops a compile (as Compile says what it leaves), or shows the other sheet (asking first while
+  /// solving would lose letters).
   Reply PressViewButton(bool confirmed = false);
   /// Opens the first puzzle of the puzzle file text `text`, named `name` in messages: its solution
   /// sheet, or solving where it was saved. A damaged text changes nothing.

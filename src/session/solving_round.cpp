@@ -55,14 +55,10 @@ Message SolvingRound::SolvedMessage(bool clockShown) const {
 }
 
 bool SolvingRound::Type(std::string_view letters) {
+  if (letters.empty() || !IsCapitalsWord(letters)) return false;
   Step before{letters_, std::nullopt};
-  for (const char letter : letters) {
-    if (!IsCapitalLetter(letter) || !letters_.Type(letter, pencil_)) {
-      letters_ = std::move(before.letters);
-      return false;
-    }
-  }
-  return !letters.empty() && Record(std::move(before));
+  for (const char letter : letters) letters_.Type(letter, pencil_);
+  return Record(std::move(before));
 }
 
 bool SolvingRound::Press(SolvingKey key) {
@@ -118,7 +114,6 @@ bool SolvingRound::Record(Step before) {
 }
 
 bool SolvingRound::StepBack(std::vector<Step>& from, std::vector<Step>& to) {
-  justSolved_ = false;
   if (from.empty()) return false;
   Step step = std::move(from.back());
   from.pop_back();

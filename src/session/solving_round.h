@@ -41,7 +41,7 @@ class SolvingRound {
   [[nodiscard]] bool ClockRunning() const { return clockStart_.has_value(); }
   [[nodiscard]] bool CanUndo() const { return !undone_.empty(); }
   [[nodiscard]] bool CanRedo() const { return !redone_.empty(); }
-  /// Whether the last command solved the puzzle.
+  /// Whether the last command that was done solved the puzzle.
   [[nodiscard]] bool JustSolved() const { return justSolved_; }
   /// What the end of solving says: the time (unless `clockShown` is false), the checks and the letters revealed.
   [[nodiscard]] Message SolvedMessage(bool clockShown) const;

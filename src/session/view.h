@@ -198,7 +198,7 @@ struct View {
   std::optional<ClassSet> classSet;
 };
 
-/// What a front end that says what Check found tells: every letter right, or how many are wrong.
+/// What Check found in `picture`, as its reply tells: every letter right, or how many are wrong.
 Message CheckReport(const SheetView& picture);
 
 /// What the figure of `picture` shows, cell by cell: the puzzle sheet's given letters, the solution's letters, the

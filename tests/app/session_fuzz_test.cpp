@@ -129,12 +129,15 @@ class Session {
       if (said != EnglishText(TooFewWordsMessage(static_cast<int>(words_.size())))) fault_ = "a too small list not refused: " + said;
       return;
     }
-    solving_ = false;
-    buttonEnabled_ = said == "Done";
-    caption_ = buttonEnabled_ ? "Show Puzzle" : "Show Solution";
+    const bool made = said == "Done";
+    if (made || !buttonEnabled_) {  // else the puzzle on screen stays as it was, solved on or not
+      solving_ = false;
+      caption_ = made ? "Show Puzzle" : "Show Solution";
+    }
+    buttonEnabled_ = made || buttonEnabled_;
     const bool explained = stopped ? said.empty() : said == kGiveUpMessage.source || said == EnglishText(ImpossibleMessage(startWord_));  // a stop proves nothing
-    if (!buttonEnabled_ && !explained) fault_ = "a compile ended unexplained: " + said;
-    if (buttonEnabled_) { puzzleWords_ = words_; puzzleStart_ = startWord_; }  // the puzzle is checked after every action
+    if (!made && !explained) fault_ = "a compile ended unexplained: " + said;
+    if (made) { puzzleWords_ = words_; puzzleStart_ = startWord_; }  // the puzzle is checked after every action
   }
 
   /// True when the list in use, with the starting word, cannot make a puzzle of 23 different words.
@@ -171,7 +174,7 @@ class Session {
     Trigger("mnuSolveOnScreen");
     if (buttonEnabled_) { caption_ = "Show Solution"; solving_ = true; }
     auto* picture = window_.findChild<PictureBox*>();
-    static const std::vector<Qt::Key> kKeys = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+    static const std::vector<Qt::Key> kKeys = {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
                                                Qt::Key_Down, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_5, Qt::Key_A, Qt::Key_Z};
     for (int i = Pick(60), kind = Pick(3); i > 0; --i, kind = Pick(3)) {
       const QPoint at(Pick(picture->width()), Pick(picture->height()));

@@ -405,6 +405,7 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   now += 501'000 + 121'500;
   EXPECT_EQ(Fill(*session, 1, kSquareCount), std::vector<std::string>{"Solved in 3:07 with 2 checks and 1 letter revealed"});
   EXPECT_EQ(Fill(*session, 1), std::vector<std::string>{}) << "told once while it stays solved";
+  EXPECT_TRUE(session->Select({2, 1}).messages.empty()) << "told once while it stays solved";
   now += 60'000;
   EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, false, true, false, "3:07"})) << "the clock stops at the solution";
   session->Check();
@@ -414,12 +415,16 @@ TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamag
   EXPECT_EQ(session->CurrentView().clock, (SolvingClock{187'000, true, true, false, "3:07"}));
   now += 1'000;
   EXPECT_EQ(EnglishText(session->Redo().Told()), "Solved in 3:08 with 2 checks and 1 letter revealed");
+  const std::string solvedFile = FileOf(*session);
   EXPECT_TRUE(session->Exit().question.empty()) << "a solved puzzle is left without a question";
   std::string damagedTime = saved;  // the damaged progress lines themselves are the solving tests'
   damagedTime.replace(damagedTime.find("time=61"), 7, "time=x");
   reopened->OpenText(damagedTime, "damaged.loopword");  // solved: opened without a question
   EXPECT_EQ(reopened->CurrentView().clock.elapsedMs, 0) << "a damaged progress line: the letters open all the same";
   EXPECT_EQ(reopened->CurrentView().mode, Mode::Solving);
+  auto solved = NewSession();
+  solved->OpenText(solvedFile, "solved.loopword");
+  EXPECT_EQ(EnglishText(solved->Check().Told()), "Check: every letter so far is right.") << "opened solved: told before";
 }
 
 TEST_F(SessionTest, FilesItSavedOpenAndAreSavedAgainByteForByte) {

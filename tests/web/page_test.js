@@ -125,11 +125,11 @@ describe('puzzles made in the page', () => {
     });
   }
 
-  it('Stop ends the fill in the same worker, the puzzle on show before back; a list picked after Français is read as French', async () => {
+  it('Stop ends the fill in the same worker, keeping the puzzle on screen; a list picked after Français is read as French', async () => {
     const page = await openPage('?level=1&seed=4');
-    const solving = await readGrid(page);
     const [worker] = page.workers();
     await worker.evaluate(() => { self.neverEnded = true; });
+    const before = { grid: await readGrid(page), button: await page.textContent('#view-button') };
     await page.click('#face-make');
     // 25 words of one letter each make no puzzle: a thousand attempts fail, then the search proves it; Stop comes first
     const words = [...'ABCDEFGHIJKLMNOPQRSTUVWXY'].map((letter) => letter.repeat(8)).join('\n');
@@ -138,11 +138,15 @@ describe('puzzles made in the page', () => {
     await page.click('#compile');
     await page.waitForFunction(() => document.querySelector('#view-button').textContent === 'Stop' && document.querySelectorAll('#picture svg text').length > 0);
     await press(page, '#view-button');
-    assert.equal(await page.textContent('#view-button'), 'Show Solution');
+    assert.equal(await page.textContent('#view-button'), before.button);
     assert.ok(await page.isEnabled('#view-button'));
-    assert.deepEqual(await readGrid(page), solving, 'the puzzle solved before the compile, as it was');
+    assert.deepEqual(await readGrid(page), before.grid, 'the puzzle that was on screen stays as it was');
     assert.equal(await worker.evaluate(() => self.neverEnded), true, 'the worker was not ended to stop');
     assert.match(await page.textContent('#title'), /few\.txt \(25 words\)/, 'the list stays chosen');
+    await page.click('#print-both');
+    await page.waitForFunction(() => document.querySelectorAll('#print-sheets svg').length === 2);
+    const placed = (await page.textContent('#print-sheets')).split('SOLUTION')[1].match(/\d+ [A-Z]{8}/g) ?? [];
+    assert.equal(placed.length, 23, `the puzzle kept prints whole: ${placed}`);
     await page.selectOption('#language', 'fr');  // then a list picked is read the French way
     await settled(page);
     const accented = fs.readFileSync(path.join(root, 'data', 'fr-L1words.txt'), 'latin1').toLowerCase().replaceAll('e', 'é');
