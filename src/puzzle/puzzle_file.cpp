@@ -16,6 +16,7 @@
 
 #include "board/placement_line.h"
 #include "board/plain_text.h"
+#include "board/program_text.h"
 
 namespace loopword {
 
@@ -230,7 +231,7 @@ AtomicFile::AtomicFile(const std::string& path) : path_(path) {
   if (error) path_ = path;
   const std::filesystem::file_status old = std::filesystem::status(path_, error);
   if (std::filesystem::is_directory(old)) {
-    failure_ = LOOPWORD_TEXT("Messages", "A folder of that name is in the way.");
+    failure_ = texts::kFolderInTheWay;
     return;
   }
   const bool replacing = std::filesystem::exists(old);
