@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the browser tests of the web page, as one file and as a site: skipped without the page, chromium or the driver, failed for that in CI.
-# Usage: page_e2e.sh PAGE COMPILE_TOOL
+# Usage: page_e2e.sh PAGE COMPILE_TOOL [TEST_FILE...]      (default: page_test.js and site_test.js)
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -13,4 +13,8 @@ if [ -n "$missing" ]; then
   if [ -n "${CI:-}" ]; then exit 1; fi
   exit 77
 fi
-LOOPWORD_PAGE="$1" LOOPWORD_COMPILE="$2" exec node --test "$here/page_test.js" "$here/site_test.js"
+page="$1" compile="$2"
+shift 2
+tests=("$@")
+[ ${#tests[@]} -gt 0 ] || tests=(page_test.js site_test.js)
+LOOPWORD_PAGE="$page" LOOPWORD_COMPILE="$compile" exec node --test "${tests[@]/#/$here/}"
