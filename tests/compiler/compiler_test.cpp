@@ -125,9 +125,13 @@ TEST(ThemeCompile, SquareTwelveWhoseWordTheSheetPrintsHoldsNoCluedThemeWordWhile
       const std::string word = std::find_if(puzzle.placements.begin(), puzzle.placements.end(), [](const PlacementLine& p) { return p.square == kCrossingSquare; })->word;
       const bool isClued = std::find(clued.begin(), clued.end(), word) != clued.end();
       const bool isTheme = std::find(themeWords.begin(), themeWords.end(), word) != themeWords.end();
-      if (centreFrom == "list") EXPECT_FALSE(isTheme) << word << " seed " << seed;
-      else if (centreFrom == "theme") EXPECT_TRUE(isClued) << word << " seed " << seed;
-      else EXPECT_EQ(word, centreFrom) << " seed " << seed;
+      if (centreFrom == "list") {
+        EXPECT_FALSE(isTheme) << word << " seed " << seed;
+      } else if (centreFrom == "theme") {
+        EXPECT_TRUE(isClued) << word << " seed " << seed;
+      } else {
+        EXPECT_EQ(word, centreFrom) << " seed " << seed;
+      }
     }
   }
 }

@@ -100,7 +100,9 @@ TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFr
     EXPECT_EQ(view.puzzle->file == progress, c.resumed) << c.name;
     EXPECT_EQ(compiled, c.compiled) << c.name;
     EXPECT_EQ(told.Gravest(), c.told) << c.name << ": " << EnglishText(told.Told());
-    if (c.resumed) EXPECT_EQ(view.reading.current, (RingCell{3, 6})) << c.name << ": the cell selected when it was left";
+    if (c.resumed) {
+      EXPECT_EQ(view.reading.current, (RingCell{3, 6})) << c.name << ": the cell selected when it was left";
+    }
     const auto changes = kept.TakeChanges();
     EXPECT_EQ(changes.contains("last") && !changes.at("last"), c.kept.contains("last") && !c.given) << c.name << ": a last puzzle that does not open goes";
   }

@@ -740,7 +740,9 @@ TEST_F(SessionTest, EachMessageSaysItsKindAndEachReplyWhetherTheProgressToKeepCh
     auto session = NewSession(c.start);
     const Reply reply = c.command(*session);
     EXPECT_EQ(std::pair(reply.Gravest(), reply.changed.progress), std::pair(c.gravest, c.progress)) << c.name;
-    if (c.gravest != Status) EXPECT_FALSE(reply.Told().empty()) << c.name << ": says what went wrong";
+    if (c.gravest != Status) {
+      EXPECT_FALSE(reply.Told().empty()) << c.name << ": says what went wrong";
+    }
     EXPECT_EQ(reply.done, c.gravest != Error) << c.name << ": a refusal is an error";
   }
 }
