@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 #include <string>
 #include <utility>
@@ -23,10 +22,12 @@ const std::string kSourceDir = LOOPWORD_DATA_DIR "/..";
 std::vector<std::pair<std::string, std::string>> Options(const std::string& page, const std::string& id) {
   const std::size_t start = page.find("<select id=\"" + id + "\"");
   const std::string list = page.substr(start, page.find("</select>", start) - start);
-  const std::regex option("<option value=\"([^\"]*)\"[^>]*>([^<]*)</option>");
   std::vector<std::pair<std::string, std::string>> options;
-  for (auto found = std::sregex_iterator(list.begin(), list.end(), option); found != std::sregex_iterator(); ++found) {
-    options.emplace_back((*found)[1], (*found)[2]);
+  for (std::size_t at = list.find("<option value=\""); at != std::string::npos; at = list.find("<option value=\"", at)) {
+    const std::size_t valueStart = at + 15, valueEnd = list.find('"', valueStart);
+    const std::size_t textStart = list.find('>', valueEnd) + 1, textEnd = list.find("</option>", textStart);
+    options.emplace_back(list.substr(valueStart, valueEnd - valueStart), list.substr(textStart, textEnd - textStart));
+    at = textEnd;
   }
   return options;
 }
