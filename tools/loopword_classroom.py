@@ -44,21 +44,26 @@ def read_puzzle_words(path):
     return read_verdicts(path, READINGS)
 
 
+def data_lines(path):
+    """Each line of the data file at `path` that holds something: its number, "path:N: " to name it, its fields and
+    the line itself, comments left out."""
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            fields = line.split("#", 1)[0].split()
+            if fields:
+                yield number, "%s:%d: " % (path, number), fields, line
+
+
 def read_verdicts(path, allowed):
     if not os.path.exists(path):
         return None
     verdicts = {}
     previous = ""
-    with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            fields = line.split("#", 1)[0].split()
-            if not fields:
-                continue
-            where = "%s:%d: " % (path, number)
-            if len(fields) != 2 or not re.fullmatch(r"[A-Z]{8}", fields[0]) or fields[1] not in allowed:
-                raise ValueError(where + "%r is not a word of 8 capitals and one of %s" % (line.strip(), ", ".join(allowed)))
-            if fields[0] <= previous:
-                raise ValueError(where + "%s is repeated or out of order" % fields[0])
-            previous = fields[0]
-            verdicts[fields[0]] = fields[1]
+    for _, where, fields, line in data_lines(path):
+        if len(fields) != 2 or not re.fullmatch(r"[A-Z]{8}", fields[0]) or fields[1] not in allowed:
+            raise ValueError(where + "%r is not a word of 8 capitals and one of %s" % (line.strip(), ", ".join(allowed)))
+        if fields[0] <= previous:
+            raise ValueError(where + "%s is repeated or out of order" % fields[0])
+        previous = fields[0]
+        verdicts[fields[0]] = fields[1]
     return verdicts

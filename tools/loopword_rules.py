@@ -27,6 +27,7 @@ INVESTIR, INVESTIT, PARVIENT along; CHAMBRES beside a rare CHAMBRER stays, as a 
 import bisect
 import os
 
+from loopword_classroom import data_lines
 from loopword_language import LANGUAGES, fold
 from loopword_morphology import verb_forms
 
@@ -83,25 +84,20 @@ def read_concepts(path):
     """The concepts of the table at `path`; raises ValueError naming the line of a malformed one (no
     verdict, a word that is not 8 capitals, a language missing or unknown)."""
     concepts = []
-    with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            fields = line.split("#", 1)[0].split()
-            if not fields:
-                continue
-            where = "%s:%d: " % (path, number)
-            if len(fields) < 3 or fields[1] not in CONCEPT_VERDICTS:
-                raise ValueError(where + "a concept needs a name, a verdict (%s) and words" % ", ".join(CONCEPT_VERDICTS))
-            words = {language: set() for language in LANGUAGES}
-            for field in fields[2:]:
-                language, _, word = field.partition(":")
-                if language not in words or not (word == "-" or (len(word) == 8 and word.isalpha() and word.isupper()
-                                                                 and word.isascii())):
-                    raise ValueError(where + "%r is not xx:WORD of eight capitals (or xx:-)" % field)
-                words[language] |= {word} - {"-"}
-            missing = [language for language in LANGUAGES if not any(f.startswith(language + ":") for f in fields[2:])]
-            if missing:
-                raise ValueError(where + "%s has no word in %s" % (fields[0], ", ".join(missing)))
-            concepts.append(Concept(fields[0], fields[1], words, number))
+    for number, where, fields, _ in data_lines(path):
+        if len(fields) < 3 or fields[1] not in CONCEPT_VERDICTS:
+            raise ValueError(where + "a concept needs a name, a verdict (%s) and words" % ", ".join(CONCEPT_VERDICTS))
+        words = {language: set() for language in LANGUAGES}
+        for field in fields[2:]:
+            language, _, word = field.partition(":")
+            if language not in words or not (word == "-" or (len(word) == 8 and word.isalpha() and word.isupper()
+                                                             and word.isascii())):
+                raise ValueError(where + "%r is not xx:WORD of eight capitals (or xx:-)" % field)
+            words[language] |= {word} - {"-"}
+        missing = [language for language in LANGUAGES if not any(f.startswith(language + ":") for f in fields[2:])]
+        if missing:
+            raise ValueError(where + "%s has no word in %s" % (fields[0], ", ".join(missing)))
+        concepts.append(Concept(fields[0], fields[1], words, number))
     return concepts
 
 
