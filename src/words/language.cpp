@@ -122,7 +122,8 @@ std::string FoldWord(Language language, std::string_view line) {
 
 std::string FoldTypedWord(Language language, std::string_view typed) {
   std::string cases;
-  return FoldLetters(language, typed, cases).value_or("");
+  // English lists hold no accented letters: a word typed with them (ÉLÉPHANT, café) loses its accents, as in French.
+  return FoldLetters(language == Language::English ? Language::French : language, typed, cases).value_or("");
 }
 
 bool IsOneCharacter(std::string_view text) {

@@ -42,8 +42,8 @@ int PluralFormIndex(Language language, long long n);
 std::string FoldWord(Language language, std::string_view line);
 
 /// A word the user typed, folded by the same rules as FoldWord but in any mix of cases ("Mädchen",
-/// "giraffes", "GiRaFfEs"); "" when a character has no rule in `language`. The result may have any
-/// number of letters.
+/// "giraffes", "GiRaFfEs") and, in English, with accents taken off ("éléphant" is ELEPHANT); "" when a
+/// character has no rule in `language`. The result may have any number of letters.
 std::string FoldTypedWord(Language language, std::string_view typed);
 
 /// Whether `text` is one character as a key types it (UTF-8): one code point, with the combining marks after it.

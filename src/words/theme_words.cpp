@@ -16,7 +16,7 @@ namespace {
 bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ','; }
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
-constexpr Text kCluesCut = LOOPWORD_TEXT("Messages", "Clues are cut to 60 characters: %1.");
+constexpr Text kCluesTooLong = LOOPWORD_TEXT("Messages", "A clue may have up to 60 characters: these lines have longer ones and are left out: %1.");
 constexpr Text kEqualsInClue = LOOPWORD_TEXT("Messages", "A clue cannot hold \"=\", so these words have none: %1.");
 constexpr Text kCluedWords = LOOPWORD_COUNTED_TEXT("Messages", "%n of them are listed by their clues.", "1 of them is listed by its clue.");
 
@@ -45,6 +45,7 @@ class ThemeReader {
 
   /// Takes one line: a clue line, or entries between separators.
   void Line(std::string_view line) {
+    ++lineNumber_;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
       Entries(line);
@@ -56,19 +57,18 @@ class ThemeReader {
       return;
     }
     const std::string_view given = line.substr(equals + 1);
+    std::string clue = PlainLine(given, INT_MAX);
+    if (CharacterCount(clue) > kClueLimit && given.find('=') == std::string_view::npos) {
+      read_.longClueLines.push_back(std::to_string(lineNumber_));
+      return;
+    }
     const std::optional<std::string> word = Take(entry);
     if (!word) return;
     if (given.find('=') != std::string_view::npos) {
       read_.equalsInClue.push_back(*word);
       return;
     }
-    std::string clue = PlainLine(given, INT_MAX);
-    if (clue.empty()) return;
-    if (CharacterCount(clue) > kClueLimit) {
-      clue = PlainLine(FirstCharacters(clue, kClueLimit), kClueLimit);
-      read_.cutClues.push_back(*word);
-    }
-    read_.clues[*word] = std::move(clue);
+    if (!clue.empty()) read_.clues[*word] = std::move(clue);
   }
 
  private:
@@ -102,6 +102,7 @@ class ThemeReader {
 
   ThemeWords& read_;
   Language language_;
+  int lineNumber_ = 0;
 };
 
 }  // namespace
@@ -151,7 +152,7 @@ Message SkippedEntries(const ThemeWords& read) {
   Message skipped;
   if (!read.unusable.empty()) skipped.Add(EntriesLine(texts::kNotEightLetters, read.unusable));
   if (!read.repeated.empty()) skipped.Add(EntriesLine(texts::kGivenTwice, read.repeated));
-  if (!read.cutClues.empty()) skipped.Add(EntriesLine(kCluesCut, read.cutClues));
+  if (!read.longClueLines.empty()) skipped.Add(EntriesLine(kCluesTooLong, read.longClueLines));
   if (!read.equalsInClue.empty()) skipped.Add(EntriesLine(kEqualsInClue, read.equalsInClue));
   return skipped;
 }

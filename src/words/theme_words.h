@@ -27,8 +27,8 @@ struct ThemeWords {
   std::vector<std::string> unusable;
   /// Entries that repeat an earlier usable word.
   std::vector<std::string> repeated;
-  /// Words whose clue was longer than kClueLimit characters and was cut to that.
-  std::vector<std::string> cutClues;
+  /// The numbers of the lines (1 first) whose clue is longer than kClueLimit characters: left out, word and clue.
+  std::vector<std::string> longClueLines;
   /// Words whose clue held another "=": they are kept without a clue.
   std::vector<std::string> equalsInClue;
   /// The characters of a text over kThemeTextLimit, which is not read; 0 for a text that was.
@@ -39,8 +39,8 @@ struct ThemeWords {
 };
 
 /// Reads `text` line by line. A line holding "=" gives the word before it the clue after it ("ELEPHANT = a big grey
-/// animal"; spaces round both trimmed, the clue made one line of plain text, cut to kClueLimit characters, none when
-/// empty). Other lines are split at spaces, tabs and commas. Every word is folded by the rules of `language` in any
+/// animal"; spaces round both trimmed, the clue made one line of plain text, none when empty; a line whose clue is
+/// longer than kClueLimit characters is left out whole). Other lines are split at spaces, tabs and commas. Every word is folded by the rules of `language` in any
 /// case (FoldTypedWord: "giraffes" is GIRAFFES, German "Mädchen" MAEDCHEN) and the usable ones are kept once each.
 ThemeWords ReadThemeWords(std::string_view text, Language language);
 
@@ -48,8 +48,8 @@ ThemeWords ReadThemeWords(std::string_view text, Language language);
 /// words can be used (or that there are too many), then the entries that cannot, as typed.
 Message ThemeWordsReport(const ThemeWords& read);
 
-/// The entries of `read` that cannot be used as given, a line for each kind (not 8 letters, given before, a clue cut
-/// short, a clue holding "="); nothing when all can.
+/// The entries of `read` that cannot be used as given, a line for each kind (not 8 letters, given before, a clue too
+/// long, a clue holding "="); nothing when all can.
 Message SkippedEntries(const ThemeWords& read);
 
 /// `words` one a line, each with its clue from `clues` as "WORD = clue", as the theme box shows them and

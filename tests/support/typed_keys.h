@@ -29,7 +29,7 @@ inline const std::vector<TypedKey>& TypedKeys() {
   static const std::vector<TypedKey> keys = {
       {Language::English, "a", "A"},
       {Language::English, "Q", "Q"},
-      {Language::English, "\xC3\xA9", ""},  // é: English lists hold no accented letters
+      {Language::English, "\xC3\xA9", "E"},  // é: English lists hold no accented letters, so it loses its accent
       {Language::German, "\xC3\x84", "AE"},  // Ä
       {Language::German, "\xC3\xA4", "AE"},  // ä
       {Language::German, "a\xCC\x88", "AE"},  // a and a combining diaeresis
