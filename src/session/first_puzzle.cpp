@@ -10,6 +10,7 @@
 #include "puzzle/web_page.h"
 #include "session/class_set.h"
 #include "words/language.h"
+#include "words/theme_words.h"
 
 namespace loopword {
 
@@ -96,11 +97,18 @@ Reply FirstPuzzle::AfterCompile() {
 void FirstPuzzle::Restore(const std::string& kept, const std::string& query) {
   DecodedChoices choices = DecodeChoices(kept);
   Message note = choices.note;
-  if (!query.empty() && query != "?") {
+  const bool asked = !query.empty() && query != "?";
+  if (asked) {
     choices = DecodeChoices(query);
     note.Append(choices.note);
   }
   session_.Restore(choices.choices);
+  const Choices& restored = choices.choices;
+  const std::optional<std::string> box = kept_.Read("theme-box");
+  if (!asked && box) {  // the theme box as typed, while it gives the theme kept
+    const ThemeWords typed = ReadThemeWords(*box, restored.language);
+    if (typed.words == restored.themeWords && typed.clues == restored.clues) session_.ChooseTheme(*box, restored.title);
+  }
   Warn(note);
 }
 

@@ -65,7 +65,10 @@ std::optional<RingCell> KeptCell(std::string_view text) {
 
 std::map<std::string, std::string> EntriesToKeep(const View& view, bool own) {
   std::map<std::string, std::string> entries{{"timer-hidden", view.clock.hidden ? "1" : "0"}};
-  if (own) entries["choices"] = KeptChoices(view.choices);
+  if (own) {
+    entries["choices"] = KeptChoices(view.choices);
+    entries["theme-box"] = view.themeText;
+  }
   if (!view.offer.puzzle || !view.puzzle) return entries;
   if (view.mode == Mode::Solving) {
     entries[ProgressEntry(view.puzzle->key)] = view.puzzle->file;

@@ -161,6 +161,7 @@ View Session::CurrentView() const {
   view.unsaved = Unsaved();
   view.reply = reply_;
   view.choices = CurrentChoices();
+  view.themeText = theme_.typed.empty() ? ThemeText(theme_.words, theme_.clues) : theme_.typed;
   view.puzzle = ShownPuzzle();
   if (HasPuzzle()) {
     for (ListedEntry& entry : SheetList(puzzle_)) view.words.push_back({std::move(entry.word), std::move(entry.clue), false});
@@ -318,7 +319,7 @@ Reply Session::ChooseTheme(std::string_view words, std::string_view title) {
     if (const int length = CharacterCount(title); length > kTitleLimit) return Refusal(Message(kTitleTooLong, {length}));
     ThemeWords read = ReadThemeWords(words, dictionaries_.CurrentLanguage());
     if (!read.Fit()) return Refusal(ThemeWordsReport(read));
-    theme_ = {std::move(read.words), std::move(read.clues), PlainTitle(title)};
+    theme_ = {std::move(read.words), std::move(read.clues), PlainTitle(title), std::string(words)};
     Reply reply = ChoicesChanged();
     if (Message skipped = SkippedEntries(read); !skipped.empty()) reply.messages.emplace_back(std::move(skipped), MessageKind::Warning);
     return reply;
@@ -357,8 +358,8 @@ Reply Session::Restore(const Choices& choices) {
     fill_ = {choices.varied, choices.unique, {}, choices.difficulty};
     startWord_ = choices.startWord;
     nextSeed_ = choices.seed;
-    theme_ = {choices.themeWords, choices.clues, PlainTitle(choices.title)};
-    if (theme_.words.size() > kThemeWordLimit) theme_ = {{}, {}, theme_.title};
+    theme_ = {choices.themeWords, choices.clues, PlainTitle(choices.title), ""};
+    if (theme_.words.size() > kThemeWordLimit) theme_ = {{}, {}, theme_.title, ""};
     std::erase_if(theme_.clues, [&](const auto& clue) {
       return std::find(theme_.words.begin(), theme_.words.end(), clue.first) == theme_.words.end() || clue.second != PlainLine(clue.second, kClueLimit);
     });

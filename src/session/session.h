@@ -69,6 +69,8 @@ struct ThemeChoice {
   Clues clues;
   /// One line of plain text; "" for none.
   std::string title;
+  /// The theme box as the user typed it, lines it cannot use included; "" when the words came otherwise.
+  std::string typed;
 };
 
 /// How long a compile is shown live, step by step, before it goes on unseen with a note of its progress.

@@ -179,6 +179,8 @@ struct View {
   Reply reply;
   /// The choices the next compile makes its puzzle with.
   Choices choices;
+  /// The theme box: as the user typed it, or the theme's words one a line with their clues.
+  std::string themeText;
   /// The puzzle's list as its sheet gives it (the words in alphabetical order, then the clued ones by their clues),
   /// found or not; none without a puzzle.
   std::vector<ListedWord> words;

@@ -187,6 +187,17 @@ TEST_F(FirstPuzzleTest, WhatIsKeptOfAViewIsItsChoicesPuzzleProgressAndCellAndKep
   session->PressViewButton(true);
   EXPECT_FALSE(EntriesToKeep(session->CurrentView()).contains("puzzle:" + key)) << "nothing solved, no progress";
 
+  const std::string box = "éléphant = a big grey animal\ngiraffes, 🐘\n";  // the theme box comes back as it was typed
+  for (const auto& [theme, shown] : {std::pair("ELEPHANT%3Da+big+grey+animal%0AGIRAFFES", box),
+                                     std::pair("GIRAFFES", std::string("GIRAFFES\n"))}) {
+    auto again = NewSession();
+    KeptEntries keptBox(Entries{{"choices", std::string("theme=") + theme}, {"theme-box", box}});
+    FirstPuzzle started(*again, keptBox, Named);
+    Settled(*again, started, started.Start({}));
+    EXPECT_EQ(again->CurrentView().themeText, shown) << theme << ": the box, while it gives the theme kept";
+    EXPECT_EQ(EntriesToKeep(again->CurrentView()).at("theme-box"), shown);
+  }
+
   KeptEntries kept(entries);
   for (const auto& [name, value] : entries) kept.Write(name, value);
   EXPECT_TRUE(kept.TakeChanges().empty()) << "what is kept already is no change";
