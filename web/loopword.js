@@ -194,12 +194,15 @@ function failed(error) {
 
 /// Shows the view: the figure, the words, the texts, what is hidden, pressed and on offer, the choices, the clock.
 function show(view) {
+  const before = shown;
   shown = view;
   if (drawnFigure !== view.figure) $('picture').innerHTML = view.figure;  // a compile going on unseen sends it many times
   drawnFigure = view.figure;
   if (view.cursorCell) $('picture').setAttribute('aria-activedescendant', view.cursorCell);
   else $('picture').removeAttribute('aria-activedescendant');
   $('words').innerHTML = view.words;
+  $('card-lines').innerHTML = view.card;
+  if (view.card && !before?.card) setTimeout(() => $('result-card').scrollIntoView({ block: 'nearest' }), 0);
   for (const [id, text] of Object.entries(view.texts)) $(id).textContent = text;
   for (const [id, hidden] of Object.entries(view.hidden)) $(id).hidden = hidden;
   for (const [id, pressed] of Object.entries(view.pressed)) $(id).setAttribute('aria-pressed', String(pressed));
@@ -213,11 +216,14 @@ function show(view) {
   if (view.offer.puzzle) sheetsKey = view.puzzle.key;
 }
 
-/// The choices the session makes puzzles with, in the fields, unless they show them already.
+/// The choices the session makes puzzles with, in the fields, unless they show them already; the field being typed in
+/// keeps what is typed.
 function showChoices(choices) {
   if (choices.kept === shownChoices) return;
   shownChoices = choices.kept;
-  for (const [id, value] of Object.entries(choices.fields)) $(id)[typeof value === 'boolean' ? 'checked' : 'value'] = value;
+  for (const [id, value] of Object.entries(choices.fields)) {
+    if ($(id) !== document.activeElement) $(id)[typeof value === 'boolean' ? 'checked' : 'value'] = value;
+  }
 }
 
 /// Shows the session's clock as it goes on between views while it runs.
@@ -267,15 +273,23 @@ async function choose({ target }) {
   await run('choose', [target.id, value], false, typed);
 }
 
-/// Says which theme words can be used while they are typed; Keep waits for a usable set.
+/// Says which theme words can be used while they are typed.
 async function reportTheme() {
   const { result } = await send('checkTheme', $('theme-words').value);
-  if (!result) return;
-  $('theme-report').textContent = result.text;
-  $('theme-keep').disabled = !result.done;
+  if (result) $('theme-report').textContent = result.text;
 }
 
-const keepTheme = (words, title) => run('chooseTheme', [words, title]).then(reportTheme);
+/// Makes puzzles with the theme box and title as they stand; whether the session took them.
+const useThemeBox = () => run('chooseTheme', [$('theme-words').value, $('theme-title').value], false, true)
+  .then(({ reply }) => reply?.done !== false);
+let themeTyping = null;  // the moment after the last key in the theme box or title, when they are used
+function typeTheme() {
+  reportTheme();
+  clearTimeout(themeTyping);
+  themeTyping = setTimeout(() => shown?.mode !== 'compiling' && useThemeBox(), 500);
+}
+/// Gives `command` once the theme box as it stands is in use.
+const withTheme = (command) => async () => (await useThemeBox()) && command();
 
 function download(name, content, type = 'text/plain') {
   const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(new Blob([content], { type })), download: name });
@@ -389,12 +403,13 @@ function wire() {
     const button = target.closest('[data-run]');
     if (button) run(button.dataset.run, [], button.hasAttribute('data-asks'));
   });
-  const clicks = { 'face-solve': () => showFace('solve'), 'face-make': () => showFace('make'), compile: () => run('compile', [$('seed').value.trim()], true, true),
-    'theme-keep': () => keepTheme($('theme-words').value, $('theme-title').value), 'theme-clear': () => keepTheme('', ''),
+  const clicks = { 'face-solve': () => showFace('solve'), 'face-make': () => showFace('make'),
+    compile: withTheme(() => run('compile', [$('seed').value.trim()], true, true)),
+    'theme-clear': () => run('chooseTheme', ['', '']).then(reportTheme), 'full-screen': () => $('board').requestFullscreen?.(),
+    'copy-result': () => navigator.clipboard?.writeText($('card-lines').innerText),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
     'print-both': () => printSheets(true), 'copy-link': () => copyLink('pupil'), export: exportPage, guide: openGuide, keyboard: pressKey,
-    'print-class': printClassSet, 'copy-class-link': () => copyLink('class'),
-    'open-number': () => run('openNumber', [Number($('pupil-number').value)], false, true) };
+    'print-class': withTheme(printClassSet), 'copy-class-link': withTheme(() => copyLink('class')), 'open-number': openNumber };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('choices', 'change', choose);
   on('page-language', 'change', async () => {
@@ -407,7 +422,8 @@ function wire() {
     if (list) await run('chooseWordList', [0, list.name, list.bytes], false, true);
     else show(shown);
   });
-  on('theme-words', 'input', reportTheme);
+  on('theme-words', 'input', typeTheme);
+  on('theme-title', 'input', typeTheme);
   on('puzzle-file', 'change', async () => {
     const file = await readFile($('puzzle-file'));
     if (file) await run('open', [file.name, new TextDecoder().decode(file.bytes)], true, true);
@@ -418,6 +434,14 @@ function wire() {
   document.addEventListener('visibilitychange', () => run('pauseClock', [document.hidden], false, true));
   window.addEventListener('afterprint', () => prepareSheets(false));
   setInterval(tick, 1000);
+}
+
+/// Opens the puzzle of the number chosen on a class link's chooser, and brings the figure into view to type in.
+async function openNumber() {
+  await run('openNumber', [Number($('pupil-number').value)], false, true);
+  if (shown?.mode !== 'solving') return;
+  $('board').scrollIntoView({ block: 'start' });
+  $('picture').focus({ preventScroll: true });
 }
 
 /// Opens the first puzzle: the core reads what the browser kept, the page's address and the puzzle a saved page carries.
@@ -444,7 +468,9 @@ function keepOffline() {
 /// Starts the session in the address's or the kept language, its lists fetched as the worker loads.
 async function startSession(entries) {
   const kept = new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
-  const named = new URLSearchParams(location.search).get('language') ?? kept.get('language');
+  // An address with choices makes its puzzles in the language it names, English where it names none.
+  const asked = new URLSearchParams(location.search);
+  const named = asked.get('language') ?? ([...asked.keys()].length ? 'en' : kept.get('language'));
   const language = named in kLanguageNames ? named : 'en';
   // A new visitor's first puzzle is on Level 1: the hosted page fetches that level first, the rest after the puzzle.
   const firstLevelOnly = kForm === 'site' && !location.search && [null, '1'].includes(kept.get('level'));
@@ -474,6 +500,7 @@ async function main() {
   if (language !== 'en') readTranslations().then(() => usePageLanguage(language));
   else usePageLanguage(language);
   wire();
+  $('make-own').href = location.pathname;  // the page afresh, without the link's puzzle
   await startSession(kept);
   await firstPuzzle(kept);
   provideLists($('language').value);

@@ -51,23 +51,33 @@ std::map<std::string, std::string> Entries(const val& object) {
 }
 
 
-val ViewData(const View& shown, const PageLanguage& language, const Message& linkNote, bool chooser) {
+val ViewData(const View& shown, const PageLanguage& language, const Message& linkNote, const FirstPuzzle& first) {
+  const bool own = first.VisitKind() == Visit::Own;
+  const std::optional<ClassChooser>& chooser = first.Chooser();
+  const bool chooserShown = chooser && chooser->shown;
+  const std::optional<ClassPlace> place = shown.puzzle ? shown.puzzle->classPlace : std::nullopt;
+  // A pupil's page is headed by the puzzle's title, not by the word list it came from.
+  const std::string title = own ? language.Rendered(shown.windowTitle) : shown.puzzle ? shown.puzzle->puzzle.title : "";
   val view = val::object();
   view.set("mode", std::string(ModeName(shown.mode)));
   view.set("figure", FigureMarkup(SheetSvg(shown.picture, "", SvgSurface::Screen), shown.reading, language));
   view.set("cursorCell", CursorCellId(shown.reading));
   view.set("offer", OfferData(shown.offer));
   view.set("texts", Texts({{"view-button", language.Translated("Messages", shown.caption)},
-                           {"title", language.Rendered(shown.windowTitle)},
+                           {"title", title},
+                           {"class-place", place && !chooserShown ? language.Rendered(PlaceLine(*place)) : ""},
                            {"rules-note", language.Rendered(shown.rulesNote)},
                            {"link-note", language.Rendered(linkNote)},
                            {"timer", shown.clock.text}}));
   view.set("hidden", Flags({{"check", !shown.rules.check}, {"key-check", !shown.rules.check},
                             {"reveal", !shown.rules.reveal}, {"hide-timer", !shown.rules.timer},
-                            {"timer", !shown.clock.shown}, {"chooser", !chooser}}));
-  view.set("pressed", Flags({{"pencil", shown.pencil}, {"hide-timer", shown.clock.hidden}}));
+                            {"timer", !shown.clock.shown}, {"chooser", !chooserShown},
+                            {"not-your-number", !chooser || chooserShown}, {"face-make", !own}, {"make-own", own},
+                            {"result-card", !shown.result}}));
+  view.set("pressed", Flags({{"pencil", shown.pencil}, {"key-pencil", shown.pencil}, {"hide-timer", shown.clock.hidden}}));
   view.set("unsaved", shown.unsaved);
-  view.set("choices", ChoicesData(shown.choices));
+  view.set("choices", ChoicesData(shown.choices, shown.themeText));
+  view.set("card", shown.result ? CardMarkup(*shown.result, language) : "");
   view.set("words", WordsMarkup(shown.words, language));
   view.set("solved", shown.solved);
   view.set("clockRunning", shown.clock.running);
@@ -114,7 +124,7 @@ val OfferData(const Offer& offer) {
   return data;
 }
 
-val ChoicesData(const Choices& choices) {
+val ChoicesData(const Choices& choices, const std::string& themeText) {
   val fields = val::object();  // by the id of the page's field that shows each
   fields.set("language", std::string(LanguageCode(choices.language)));
   fields.set("level", std::to_string(choices.level));
@@ -124,7 +134,7 @@ val ChoicesData(const Choices& choices) {
   fields.set("start-word", choices.startWord);
   fields.set("start-typed", !choices.startWord.empty());
   fields.set("start-random", choices.startWord.empty());
-  fields.set("theme-words", ThemeText(choices.themeWords, choices.clues));
+  fields.set("theme-words", themeText);
   fields.set("theme-title", choices.title);
   fields.set("allow-check", choices.pupils.check);
   fields.set("allow-reveal", choices.pupils.reveal);

@@ -18,17 +18,18 @@ namespace loopword {
 
 /// The commands on offer: {commands, puzzle, solving, check, reveal, viewButton, undo, redo}.
 emscripten::val OfferData(const Offer& offer);
-/// The choices: {fields: each by the id of the page's field that shows it, kept: the text that keeps them}.
-emscripten::val ChoicesData(const Choices& choices);
+/// The choices: {fields: each by the id of the page's field that shows it (the theme box showing `themeText`), kept:
+/// the text that keeps them}.
+emscripten::val ChoicesData(const Choices& choices, const std::string& themeText);
 /// The page's name of a message's kind: "status", "warning" or "error".
 const char* KindName(MessageKind kind);
 /// What the browser is to keep: entry name → its text, or nullopt to drop it.
 using KeptChanges = std::map<std::string, std::optional<std::string>>;
 
 /// What the page shows of `shown`, its texts in `language`: the figure, the words, the texts by element id (with the
-/// note under the links, `linkNote`), what is hidden (the chooser unless `chooser`), pressed and on offer, the choices,
-/// the clock and the puzzle.
-emscripten::val ViewData(const View& shown, const PageLanguage& language, const Message& linkNote, bool chooser);
+/// note under the links, `linkNote`), what is hidden (what `first` says of the visit: the chooser of a class link, the
+/// Make face on a pupil's page), pressed and on offer, the choices, the clock, the puzzle and the result card.
+emscripten::val ViewData(const View& shown, const PageLanguage& language, const Message& linkNote, const FirstPuzzle& first);
 /// What a command answers the page: {done, kind: the gravest message's kind, message, question, keep: the entries the
 /// browser is to keep (null drops one), forget: whether it drops all of them first, chooser: the class link's number
 /// field {max, value}, on a class link}.

@@ -144,6 +144,15 @@ std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage
   return markup;
 }
 
+std::string CardMarkup(const ResultCard& card, const PageLanguage& language) {
+  std::string markup;
+  for (const Message& line : CardLines(card)) {
+    const char* tag = markup.empty() ? "h2" : "p";
+    markup += std::string("<") + tag + ">" + HtmlEscaped(language.Rendered(line)) + "</" + tag + ">";
+  }
+  return markup;
+}
+
 std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet) {
   const std::string titled = title.empty() ? "" : "<span>" + HtmlEscaped(title) + "</span>";
   return R"(<section class="class-page"><h2>)" + HtmlEscaped(heading) + titled + "</h2>" + sheet + "</section>";

@@ -13,6 +13,7 @@
 #include "board/message.h"
 #include "board/program_text.h"
 #include "display/sheets.h"
+#include "session/result_card.h"
 #include "session/view.h"
 #include "words/language.h"
 
@@ -56,6 +57,8 @@ std::string FigureMarkup(const std::string& svg, const FigureReading& reading, c
 std::string CursorCellId(const FigureReading& reading);
 /// The words to find as list items: the word (or its clue) shown, struck once found, and read "(found)".
 std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage& language);
+/// The result card of a solved puzzle: its first line as a heading, the others under it.
+std::string CardMarkup(const ResultCard& card, const PageLanguage& language);
 /// A class set's printed page of one puzzle: `heading` ("Puzzle 3 of 30") and the title above its sheet (SVG).
 std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet);
 /// A class set's printed page of answers: each solution sheet (SVG) under its heading.

@@ -75,6 +75,11 @@ class WebSession {
     return Answer(first_.Start({query, link, carried}));
   }
   val OpenNumber(int number) { return Answer(first_.OpenNumber(number)); }
+  /// Shows a class link's chooser again, for a pupil who chose another's number.
+  val ShowChooser() {
+    first_.ShowChooser();
+    return Answer({});
+  }
 
   /// Starts the puzzle being solved over, its letters, time and counts gone (Undo brings them back); asks first.
   val StartOver(bool confirmed) { return Answer(session_.StartOver(confirmed)); }
@@ -212,7 +217,7 @@ class WebSession {
   }
 
   /// What the page shows, all of it from the session's view; reading it changes nothing.
-  val View() const { return ViewData(session_.CurrentView(), language_, linkNote_, first_.Chooser().has_value()); }
+  val View() const { return ViewData(session_.CurrentView(), language_, linkNote_, first_); }
 
   /// What the solving clock shows now.
   std::string ClockText() const { return session_.CurrentView().clock.text; }
@@ -233,7 +238,9 @@ class WebSession {
   /// entries dropped or written since. While a compile runs, the commands waiting for it are answered once it has
   /// ended: what to keep waits till then.
   val Answer(const Reply& reply, bool forget = false) {
-    const KeptChanges keep = Compiling() ? KeptChanges() : kept_.KeepWhole(EntriesToKeep(session_.CurrentView()));
+    if (reply.changed.choices) linkNote_ = {};  // a link copied before may no longer be for the choices in use
+    const bool own = first_.VisitKind() == Visit::Own;
+    const KeptChanges keep = Compiling() ? KeptChanges() : kept_.KeepWhole(EntriesToKeep(session_.CurrentView(), own));
     return AnswerData(reply, language_, keep, forget, first_.Chooser());
   }
 
@@ -310,6 +317,7 @@ EMSCRIPTEN_BINDINGS(loopword) {
   emscripten::class_<WebSession>("Session")
       .function("start", &WebSession::Start)
       .function("openNumber", &WebSession::OpenNumber)
+      .function("showChooser", &WebSession::ShowChooser)
       .function("startOver", &WebSession::StartOver)
       .function("forget", &WebSession::Forget)
       .function("toggleTimer", &WebSession::ToggleTimer)

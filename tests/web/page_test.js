@@ -262,18 +262,22 @@ describe('the page for a pupil', () => {
     const bare = await openPage('', { page: await page.context().newPage() });
     assert.deepEqual((await readGrid(bare)).rings, typed, 'the page opened bare shows the last puzzle');
     for (const tab of [linked, bare]) await tab.close();
-    const damaged = [
-      ['#%E0%A4%A', /damaged/],
-      ['#not%20a%20puzzle', /./],
-      ['?level=1&seed=banana', /seed "banana"/],
+    const refused = /^This link is damaged or cut short\. Ask your teacher for it again\.$/;
+    const damaged = [  // a damaged link opens no puzzle and offers a page of one's own; a bad seed keeps the last puzzle
+      ['#%E0%A4%A', refused, false],
+      ['#not%20a%20puzzle', refused, false],
+      [`#${encodeURIComponent(puzzle).slice(0, -40)}`, refused, false],
+      ['?level=1&seed=banana', /seed "banana"/, true],
     ];
-    for (const [address, message] of damaged) {
+    for (const [address, message, opens] of damaged) {
       const tab = await openPage(address, { page: await page.context().newPage() });
       assert.match(await tab.textContent('#message'), message, address);
       assert.equal(await tab.getAttribute('#message', 'class'), 'warning', address);
       await tab.waitForTimeout(1200);
       assert.match(await tab.textContent('#message'), message, address);
-      assert.deepEqual((await readGrid(tab)).rings, typed, address);
+      assert.deepEqual((await readGrid(tab)).rings, opens ? typed : [], address);
+      assert.equal(await tab.isVisible('#make-own'), !opens, address);
+      assert.equal(await tab.isVisible('#face-make'), opens, address);
       assert.doesNotMatch(await tab.textContent('#message'), /\/(uploads|loopword)\//, address);
       await tab.close();
     }
@@ -599,7 +603,7 @@ describe('the page in every language', () => {
       // each translation as a pattern, its %1 … %9 and %n standing for any value
       const translations = Object.values(texts).flatMap((context) => Object.values(context).flat()).map((text) =>
         new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/\s+/g, '\\s+').replace(/%[1-9n]/g, '.+')}$`, 's'));
-      const page = await openPage('?level=1&seed=6', { locale });
+      const page = await openPage(`?language=${language}&level=1&seed=6`, { locale });
       assert.equal(await page.evaluate(() => document.documentElement.lang), language);
       assert.equal(await page.inputValue('#language'), language);
       await press(page, '#check');
