@@ -27,6 +27,7 @@ let drawnFigure = null;  // the figure's markup last drawn
 let messageText = () => '';  // what the message says, in the page's language
 let restarted = null;  // the promise of the worker started again after its module died
 let storageWarned = false;  // whether the page said that the browser keeps nothing
+let themeTyping = null;  // the moment after the last key in the theme box or title, when they are used
 const pageTexts = [];  // the page's own English texts: { node, attribute } or { node, before, after }, and the text
 
 /// The page's `text` in its language, English where there is no translation.
@@ -166,6 +167,7 @@ function busy(commands) {
 /// (a `quiet` command leaves the message standing when it says nothing). A command that failed shows what the error
 /// says; the answer either way.
 async function run(command, args = [], confirmable = false, quiet = false) {
+  if (themeTyping !== null && command !== 'chooseTheme') await useThemeBox();  // what was typed is used first
   busy(1);
   try {
     let answer = await send(command, ...args, ...(confirmable ? [false] : []));
@@ -280,9 +282,11 @@ async function reportTheme() {
 }
 
 /// Makes puzzles with the theme box and title as they stand; whether the session took them.
-const useThemeBox = () => run('chooseTheme', [$('theme-words').value, $('theme-title').value], false, true)
-  .then(({ reply }) => reply?.done !== false);
-let themeTyping = null;  // the moment after the last key in the theme box or title, when they are used
+function useThemeBox() {
+  clearTimeout(themeTyping);
+  themeTyping = null;
+  return run('chooseTheme', [$('theme-words').value, $('theme-title').value], false, true).then(({ reply }) => reply?.done !== false);
+}
 function typeTheme() {
   reportTheme();
   clearTimeout(themeTyping);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the browser tests of the web page, as one file and as a site: skipped without the page, chromium or the driver, failed for that in CI.
-# Usage: page_e2e.sh PAGE COMPILE_TOOL [TEST_FILE...]      (default: page_test.js and site_test.js)
+# Usage: page_e2e.sh PAGE COMPILE_TOOL [TEST_FILE...]      (default: every test file)
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -16,5 +16,5 @@ fi
 page="$1" compile="$2"
 shift 2
 tests=("$@")
-[ ${#tests[@]} -gt 0 ] || tests=(page_test.js site_test.js)
+[ ${#tests[@]} -gt 0 ] || tests=(page_test.js site_test.js classroom_test.js)
 LOOPWORD_PAGE="$page" LOOPWORD_COMPILE="$compile" exec node --test "${tests[@]/#/$here/}"

@@ -9,22 +9,19 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { chromium } = require('playwright-core');
+const { launch, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
 
 const root = path.resolve(__dirname, '../..');
 const pageUrl = pathToFileURL(process.env.LOOPWORD_PAGE).href;
 const compileTool = process.env.LOOPWORD_COMPILE;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-web-'));
 
-/// Where each profile finds the page as a web host would serve it.
-const hosted = 'http://127.0.0.1:9/loopword.html';
 const remoteRequests = [];
 const profiles = [];
 let browser;
 
 before(async () => {
-  const args = process.getuid() === 0 ? ['--no-sandbox'] : [];
-  browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args });
+  browser = await launch();
 });
 
 afterEach(async () => {
@@ -43,16 +40,12 @@ async function profile({ width = 1280, height = 800, ...options } = {}) {
   const own = await browser.newContext({ locale: 'en-US', acceptDownloads: true, viewport: { width, height },
     hasTouch: phone, isMobile: phone, ...options });
   profiles.push(own);
-  await own.route(`${hosted}*`, (route) => route.fulfill({ contentType: 'text/html', path: process.env.LOOPWORD_PAGE }));
   own.on('request', (request) => {
-    if (!/^(file|data|blob):/.test(request.url()) && !request.url().startsWith(hosted)) remoteRequests.push(request.url());
+    if (!/^(file|data|blob):/.test(request.url())) remoteRequests.push(request.url());
   });
   return own;
 }
 
-/// Waits until the page has shown the outcome of every command given.
-const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
-const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
 const reload = (page) => page.reload().then(() => firstPuzzle(page));
 const cellNames = (page) => page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
 
@@ -61,13 +54,6 @@ const setHidden = (page, hidden) => page.evaluate((state) => {
   Object.defineProperty(document, 'hidden', { configurable: true, get: () => state });
   document.dispatchEvent(new Event('visibilitychange'));
 }, hidden).then(() => settled(page));
-
-/// Presses `key` in the figure, or clicks the control `key` names if it starts with "#", and waits for the outcome.
-async function press(page, key) {
-  if (key.startsWith('#')) await page.click(key);
-  else await page.press('#picture', key);
-  await settled(page);
-}
 
 /// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile; the page may not throw, nor ask
 /// unless given `answers` to take in turn (true: OK).
@@ -90,17 +76,6 @@ async function savePuzzle(page) {
   return fs.readFileSync(file, 'latin1');
 }
 
-/// The letters round each square and the selected cell, as the page offers them to screen readers.
-function readGrid(page) {
-  return page.$$eval('#picture [role=row]', (rows) => ({
-    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1].replace(/^hint /, '').split(', ')[0]).map((l) => (l === 'empty' ? ' ' : l)).join('')),
-    selected: rows.flatMap((row, square) => [...row.children].flatMap((cell, position) =>
-      (cell.getAttribute('aria-selected') === 'true' ? [[square, position]] : []))),
-  }));
-}
-
-/// The 23 rings of a saved puzzle file, in square order.
-const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
 describe('puzzles made in the page', () => {
   const cases = [
@@ -506,7 +481,6 @@ describe('the page as a file', () => {
     await page.fill('#theme-words', 'M\u00E4dchen, M\u00E4rchen\nFu\u00DFb\u00E4lle');
     await page.waitForFunction(() => /^2 theme words will be in every puzzle\.[^]*Fu\u00DFb\u00E4lle/
       .test(document.querySelector('#theme-report').textContent));
-    await press(page, '#theme-keep');
     const list = Buffer.concat([fs.readFileSync(path.join(root, 'data', 'L1words.txt')), Buffer.from('M\xE4dchen\r\nK\xE4sebrot\r\n', 'latin1')]);
     await page.setInputFiles('#list-file', { name: 'liste.txt', mimeType: 'text/plain', buffer: list });
     await page.waitForFunction(() => document.querySelector('#title').textContent.includes('liste.txt'));
@@ -517,64 +491,6 @@ describe('the page as a file', () => {
     assert.match(saved, /^# theme: MAEDCHEN MAERCHEN$/m);
     assert.match(saved, /^12 [A-Z]{8} \d FUSSBALL$/m);
   });
-});
-
-it('on a web host, copies a pupil link; prints a class set, a puzzle a page with its number, clues, then answers; one link', async () => {
-  const theme = 'ELEPHANT = a big grey animal with a trunk\ngiraffes\nkangaroo = it jumps and keeps its baby in a pouch';
-  const teacher = await openPage(`${hosted}?level=1&seed=3&difficulty=medium`, { permissions: ['clipboard-read', 'clipboard-write'] });
-  const puzzle = await savePuzzle(teacher);
-  await teacher.click('#copy-link');
-  await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('pupil link is copied'));
-  const pupilLink = await teacher.evaluate(() => navigator.clipboard.readText());
-  assert.ok(pupilLink.startsWith(`${hosted}#`), pupilLink);
-  assert.equal(await savePuzzle(await openPage(pupilLink)), puzzle);
-
-  await teacher.click('#theme summary');
-  await teacher.fill('#theme-words', theme);
-  await teacher.fill('#theme-title', 'Zoo week');
-  await press(teacher, '#theme-keep');
-  await teacher.fill('#pupils', '5');
-  await press(teacher, '#print-class');
-  const pdf = path.join(scratch, 'class-set.pdf');
-  await teacher.pdf({ path: pdf, format: 'A4' });
-  assert.match(execFileSync('pdfinfo', [pdf]).toString(), /^Pages:\s+7$/m, 'five puzzles, then two answer pages');
-  for (let number = 1; number <= 5; ++number) {
-    const text = execFileSync('pdftotext', ['-f', String(number), '-l', String(number), pdf, '-']).toString();
-    assert.match(text, new RegExp(`Puzzle ${number} of 5\\s+Zoo week`));
-    assert.match(text, /a big grey animal[^]*its baby in a pouch/);
-    assert.match(text, /GIRAFFES/);
-    assert.doesNotMatch(text, /ELEPHANT|KANGAROO|Make puzzle/);
-  }
-  assert.match(execFileSync('pdftotext', ['-f', '6', '-l', '6', pdf, '-']).toString(), /Puzzle 4 of 5[^]*ELEPHANT = a big/);
-
-  await teacher.click('#copy-class-link');
-  await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('class link is copied'));
-  const link = await teacher.evaluate(() => navigator.clipboard.readText());
-  assert.ok(link.length <= 2000 && link.includes('pupils=5'), link);
-  const files = [];
-  for (const number of [1, 2]) {
-    const pupil = await openPage(link);
-    for (const [typed, said] of [['6', /^Choose your number from 1 to 5\.$/], [String(number), /^Done$/]]) {
-      await pupil.fill('#pupil-number', typed);
-      await press(pupil, '#open-number');
-      assert.match(await pupil.textContent('#message'), said);
-    }
-    assert.equal(await pupil.getAttribute('#face-solve', 'aria-pressed'), 'true');
-    const words = await pupil.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
-    assert.ok(words.includes('it jumps and keeps its baby in a pouch') && words.includes('GIRAFFES') && !words.includes('ELEPHANT'), words.join());
-    for (const key of ['A', 'B']) await press(pupil, key);
-    const { rings: typed } = await readGrid(pupil);
-    await reload(pupil);
-    assert.equal(await pupil.inputValue('#pupil-number'), String(number), 'the number chosen before');
-    assert.deepEqual((await readGrid(pupil)).rings, typed, 'the letters typed before');
-    files.push(solutionRings(await savePuzzle(pupil)).join('\n'));
-  }
-  assert.notEqual(files[0], files[1], 'two pupils, two puzzles');
-  const cut = await openPage(link.slice(0, link.indexOf('&theme=') + 20));
-  await cut.fill('#pupil-number', '1');
-  await press(cut, '#open-number');
-  assert.match(await cut.textContent('#message'), /^This class link is cut short or damaged/);
-  assert.ok(await cut.isVisible('#chooser'));
 });
 
 /// Every text a reader meets outside translate="no": texts, and names and hints of controls, keys and cells.

@@ -6,31 +6,20 @@
 const { it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
-const http = require('node:http');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { chromium } = require('playwright-core');
+const { launch, serve, firstPuzzle } = require('./browser');
 
 const onePage = process.env.LOOPWORD_PAGE;
 const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(onePage), 'site');  // built beside the one file
-const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip', '.words': 'text/plain' };
 
 let browser;
 let server;
 let address;
 
 before(async () => {
-  browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
-  server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
-    const file = path.join(site, path.normalize(name));
-    if (!file.startsWith(site) || !fs.existsSync(file)) return response.writeHead(404).end();
-    response.writeHead(200, { 'content-type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  address = `http://127.0.0.1:${server.address().port}/`;
+  browser = await launch();
+  ({ server, address } = await serve(site));
 });
 
 after(async () => {
@@ -49,7 +38,6 @@ async function visit(url) {
   return page;
 }
 
-const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
 const squaresShown = (page) => page.locator('#picture [role=row]').count();
 
 it('the site on a web host installs, works offline after one visit, logs no error; from disk, says it needs a host', async () => {

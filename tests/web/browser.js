@@ -1,0 +1,56 @@
+// What the browser tests share: Debian's chromium, the site served from 127.0.0.1, and waiting for the page.
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip', '.words': 'text/plain' };
+
+/// Debian's chromium, headless.
+const launch = () => chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium',
+  args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+
+/// Serves the folder `site` on 127.0.0.1 as a web host would; resolves to { server, address } once it listens.
+async function serve(site) {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+    const file = path.join(site, path.normalize(name));
+    if (!file.startsWith(site) || !fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, { 'content-type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { server, address: `http://127.0.0.1:${server.address().port}/` };
+}
+
+/// Waits until the page has shown the outcome of every command given.
+const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
+/// Waits until the page shows its first puzzle (or says why it shows none).
+const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+
+/// Presses `key` in the figure, or clicks the control `key` names if it starts with "#", and waits for the outcome.
+async function press(page, key) {
+  if (key.startsWith('#')) await page.click(key);
+  else await page.press('#picture', key);
+  await settled(page);
+}
+
+/// The letters round each square and the selected cell, as the page offers them to screen readers in any language
+/// ("Square 1, cell 2: hint A, …": the letter is the last word before a comma; a cell without one is a blank).
+function readGrid(page) {
+  return page.$$eval('#picture [role=row]', (rows) => ({
+    rings: rows.map((row) => [...row.children].map((cell) => cell.textContent.split(': ')[1].split(', ')[0].split(' ').at(-1))
+      .map((word) => (/^[A-Z]$/.test(word) ? word : ' ')).join('')),
+    selected: rows.flatMap((row, square) => [...row.children].flatMap((cell, position) =>
+      (cell.getAttribute('aria-selected') === 'true' ? [[square, position]] : []))),
+  }));
+}
+
+/// The 23 rings of a puzzle file, in square order.
+const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
+
+module.exports = { launch, serve, settled, firstPuzzle, press, readGrid, solutionRings };

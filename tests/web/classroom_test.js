@@ -1,0 +1,145 @@
+// A class across devices, on the site served from 127.0.0.1: a teacher on a laptop in English shares a class set,
+// pupils on phones in German, French and Dutch each solve their own puzzle of it, and nothing typed is lost.
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+
+const { it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const { launch, serve, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
+
+const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
+/// The page's translations: language → context → English text → translation (or its plural forms).
+const translations = JSON.parse(fs.readFileSync(path.join(site, 'texts.json'), 'utf8'));
+/// The English text `english` of `context` as the page says it in `language`, %1 … %9 matching anything.
+function said(language, context, english) {
+  const text = [translations[language]?.[context]?.[english] ?? english].flat()[0];
+  return new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/%[1-9]/g, '.+')}$`);
+}
+
+let browser;
+let server;
+let address;
+
+before(async () => {
+  browser = await launch();
+  ({ server, address } = await serve(site));
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+/// A page in a new profile: a pupil's phone (360 × 740, touch) or the teacher's laptop, in `locale`.
+async function device(locale, phone = true) {
+  const context = await browser.newContext({ locale, viewport: phone ? { width: 360, height: 740 } : { width: 1280, height: 800 },
+    hasTouch: phone, isMobile: phone, permissions: ['clipboard-read', 'clipboard-write'] });
+  return context.newPage();
+}
+
+/// Opens `url` in `page`, which may neither throw nor ask, once it shows its first puzzle or says why it shows none.
+async function open(page, url) {
+  page.on('pageerror', (error) => assert.fail(`the page threw: ${error.message}`));
+  page.on('dialog', (dialog) => assert.fail(`the page asked: ${dialog.message()}`));
+  await page.goto(url);
+  await firstPuzzle(page);
+  await settled(page);
+  return page;
+}
+
+async function reload(page) {
+  await page.reload();
+  await firstPuzzle(page);
+  await settled(page);
+}
+
+/// The printed class set's pages: the headings and texts of the pupils' sheets, then of the answer pages.
+const printedSet = (page) => page.$$eval('#print-sheets .class-page', (pages) => pages.map((sheet) => sheet.textContent));
+
+/// Taps the on-screen keyboard's key `letter` on a phone.
+const tapKey = (page, letter) => page.locator('#keyboard .keys:not([hidden]) button', { hasText: new RegExp(`^${letter}$`) }).tap()
+  .then(() => settled(page));
+
+it('a teacher shares a class set; pupils on phones in other languages open their own puzzle of it and keep their work', async () => {
+  const teacher = await open(await device('en-GB', false), address);
+  await teacher.click('#face-make');
+  await teacher.click('#theme summary');
+  const theme = 'ELEPHANT = a big grey animal with a trunk\ngiraffes\nkangaroo = it jumps and keeps its baby in a pouch\n🐘';
+  await teacher.fill('#theme-words', theme);  // no Keep: what stands in the box is what is used
+  await teacher.fill('#theme-title', 'Zoo week');
+  await teacher.fill('#pupils', '5');
+  await teacher.uncheck('#allow-reveal');
+  await settled(teacher);
+  await teacher.click('#copy-class-link');
+  await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('class link is copied'));
+  const link = await teacher.evaluate(() => navigator.clipboard.readText());
+  assert.match(link, /[?&]language=en&/, 'the link names the puzzles\' language');
+  await press(teacher, '#print-class');
+  const printed = await printedSet(teacher);
+  assert.equal(printed.length, 5 + 2, 'five puzzles, then two pages of answers');
+  const [, setId] = printed[0].match(/^Puzzle 1 of 5 · set ([2-9A-HJKMNP-Z]{4})Zoo week/) ?? assert.fail(printed[0]);
+  printed.slice(0, 5).forEach((sheet, k) => assert.ok(sheet.startsWith(`Puzzle ${k + 1} of 5 · set ${setId}Zoo week`), sheet));
+  assert.ok(printed[5].includes(`Puzzle 4 of 5 · set ${setId}`), 'the answers name the set');
+  await press(teacher, '#print-class');
+  assert.deepEqual(await printedSet(teacher), printed, 'printed again: the same set the link gives');
+
+  const pupils = [['de-DE', 'de', 1], ['fr-FR', 'fr', 2], ['nl-NL', 'nl', 3]];
+  for (const [locale, language, number] of pupils) {
+    const pupil = await open(await device(locale), link);
+    assert.equal(await pupil.evaluate(() => document.documentElement.lang), language);
+    assert.ok(await pupil.isHidden('#face-make'), 'a pupil\'s page offers no Make face');
+    await pupil.fill('#pupil-number', String(number));
+    await pupil.tap('#open-number');
+    await settled(pupil);
+    assert.ok(await pupil.isHidden('#chooser'), 'the chooser goes once the puzzle is open');
+    const listed = await pupil.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
+    assert.ok(listed.includes('it jumps and keeps its baby in a pouch') && listed.includes('GIRAFFES') && !listed.includes('ELEPHANT'), listed.join());
+    const unspaced = (text) => text.replace(/\s+/g, '');  // the printed sheet breaks a long clue over lines
+    for (const entry of listed) assert.ok(unspaced(printed[number - 1]).includes(unspaced(entry)), `${entry}: a word of printed puzzle ${number}`);
+    assert.match(await pupil.textContent('#class-place'), new RegExp(`${number}\\D+5\\D+${setId}$`));
+    assert.match(await pupil.textContent('#title'), /^Zoo week$/);
+    assert.ok(await pupil.isHidden('#reveal'), 'the teacher turned Reveal off');
+    for (const letter of ['S', 'T']) await tapKey(pupil, letter);
+    const { rings: typed } = await readGrid(pupil);
+    assert.ok(typed.join('').includes('ST'), typed.join('|'));
+    await reload(pupil);
+    assert.ok(await pupil.isHidden('#chooser'), `${language}: the reload opens the pupil's puzzle, not the chooser`);
+    assert.deepEqual((await readGrid(pupil)).rings, typed, `${language}: the letters typed before`);
+    assert.match(await pupil.textContent('#class-place'), new RegExp(setId));
+
+    if (language === 'nl') {  // solved: the card with the result code is in view and stays over a reload
+      const solution = solutionRings(await pupil.evaluate(() => shown.puzzle.sheetFile));  // eslint-disable-line no-undef
+      for (let step = 0; step < 400 && await pupil.isHidden('#result-card'); ++step) {
+        const { rings, selected: [[square, position]] } = await readGrid(pupil);
+        await press(pupil, rings[square] === solution[square] ? 'PageDown' : solution[square][position]);
+      }
+      for (const step of ['solved', 'reloaded']) {
+        assert.ok(await pupil.isVisible('#result-card'), step);
+        const card = await pupil.$$eval('#card-lines > *', (lines) => lines.map((line) => line.textContent));
+        assert.match(card[0], said('nl', 'Messages', 'Solved!'), step);
+        assert.match(card.at(-1), /[2-9A-HJKMNP-Z]{11}$/, step);
+        if (step === 'solved') await reload(pupil);
+      }
+    }
+    if (language === 'fr') {  // "Not your number?" brings the chooser back
+      await pupil.tap('#not-your-number');
+      await settled(pupil);
+      assert.ok(await pupil.isVisible('#chooser'));
+    }
+  }
+
+  const cut = await open(await device('de-DE'), link.slice(0, -12));
+  assert.match(await cut.textContent('#message'), said('de', 'WebPage', 'This link is damaged or cut short. Ask your teacher for it again.'));
+  assert.deepEqual((await readGrid(cut)).rings, [], 'a damaged link opens no puzzle');
+  assert.ok(await cut.isVisible('#make-own'));
+
+  await open(await teacher.context().newPage(), link);  // the teacher tries the link in their own browser
+  await reload(teacher);
+  await teacher.click('#face-make');
+  assert.equal(await teacher.inputValue('#theme-words'), theme, 'the theme box as typed, its unusable line too');
+  assert.equal(await teacher.inputValue('#theme-title'), 'Zoo week');
+  assert.equal(await teacher.isChecked('#allow-reveal'), false);
+  assert.ok(await teacher.isVisible('#face-make'));
+});
