@@ -631,10 +631,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Diese Einstellungen ergeben zu wenige verschiedene Rätsel für %1 Schüler: Versuchen Sie weniger Themenwörter oder eine längere Wortliste.</translation>
     </message>
     <message>
-        <source>Clues are cut to 60 characters: %1.</source>
-        <translation>Umschreibungen werden auf 60 Zeichen gekürzt: %1.</translation>
-    </message>
-    <message>
         <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
         <translation>Eine Umschreibung darf kein „=“ enthalten, daher haben diese Wörter keine: %1.</translation>
     </message>
@@ -673,6 +669,34 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
         <translation>Dieser Code passt nicht zum Klassensatz: Vielleicht ist ein Zeichen falsch getippt, oder er gehört zu einem anderen Satz.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Gelöst!</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2 · set %3</source>
+        <translation>Rätsel %1 von %2 · Satz %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Checks: %1 · letters revealed: %2</source>
+        <translation>Prüfungen: %1 · aufgedeckte Buchstaben: %2</translation>
+    </message>
+    <message>
+        <source>Result code for your teacher: %1</source>
+        <translation>Ergebniscode für Ihre Lehrkraft: %1</translation>
+    </message>
+    <message>
+        <source>The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.</source>
+        <translation>Die Einstellungen haben sich geändert, daher ist dies ein neuer Klassensatz, Satz %2: Links und Ausdrucke von vorher gehören zu Satz %1.</translation>
+    </message>
+    <message>
+        <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
+        <translation>Eine Umschreibung darf bis zu 60 Zeichen haben: Diese Zeilen haben längere und werden weggelassen: %1.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +968,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>set %1</source>
+        <translation>Satz %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>
@@ -1054,10 +1082,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Title</source>
         <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1200,10 +1224,6 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Das Rätsel in dieser Seite ist beschädigt und kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
-        <translation>Dieser Link ist beschädigt: Das Rätsel nach seinem # kann nicht gelesen werden. Bitten Sie noch einmal um den Link.</translation>
-    </message>
-    <message>
         <source>the puzzle in the link</source>
         <translation>das Rätsel im Link</translation>
     </message>
@@ -1314,6 +1334,26 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Etwas ist schiefgegangen; Ihre Buchstaben bleiben erhalten. Laden Sie die Seite neu, um weiterzumachen.</translation>
+    </message>
+    <message>
+        <source>This link is damaged or cut short. Ask your teacher for it again.</source>
+        <translation>Dieser Link ist beschädigt oder abgeschnitten. Bitten Sie Ihre Lehrkraft noch einmal darum.</translation>
+    </message>
+    <message>
+        <source>Make your own puzzle</source>
+        <translation>Eigenes Rätsel erstellen</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Not your number?</source>
+        <translation>Nicht Ihre Nummer?</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
     </message>
 </context>
 <context>

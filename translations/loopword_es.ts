@@ -631,10 +631,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Estas opciones dan demasiado pocos pasatiempos distintos para %1 alumnos: pruebe con menos palabras del tema o una lista de palabras más larga.</translation>
     </message>
     <message>
-        <source>Clues are cut to 60 characters: %1.</source>
-        <translation>Las definiciones se cortan a 60 caracteres: %1.</translation>
-    </message>
-    <message>
         <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
         <translation>Una definición no puede contener «=», así que estas palabras no tienen ninguna: %1.</translation>
     </message>
@@ -673,6 +669,34 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
         <translation>Este código no corresponde al juego para la clase: quizá se escribió mal un carácter, o es de otro juego.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>¡Resuelto!</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2 · set %3</source>
+        <translation>Pasatiempo %1 de %2 · juego %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Checks: %1 · letters revealed: %2</source>
+        <translation>Comprobaciones: %1 · letras reveladas: %2</translation>
+    </message>
+    <message>
+        <source>Result code for your teacher: %1</source>
+        <translation>Código de resultado para su profesor: %1</translation>
+    </message>
+    <message>
+        <source>The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.</source>
+        <translation>Las opciones cambiaron, así que este es un nuevo juego para la clase, el juego %2: los enlaces y las impresiones de antes pertenecen al juego %1.</translation>
+    </message>
+    <message>
+        <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
+        <translation>Una definición puede tener hasta 60 caracteres: estas líneas las tienen más largas y se dejan fuera: %1.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +968,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Standard</source>
         <translation>Estándar</translation>
     </message>
+    <message>
+        <source>set %1</source>
+        <translation>juego %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>
@@ -1054,10 +1082,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Title</source>
         <translation>Título</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Conservar</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1200,10 +1224,6 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>El pasatiempo de esta página está dañado y no se puede leer.</translation>
     </message>
     <message>
-        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
-        <translation>Este enlace está dañado: el pasatiempo tras su # no se puede leer. Pida el enlace de nuevo.</translation>
-    </message>
-    <message>
         <source>the puzzle in the link</source>
         <translation>el pasatiempo del enlace</translation>
     </message>
@@ -1314,6 +1334,26 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Algo ha fallado; sus letras se conservan. Recargue la página para continuar.</translation>
+    </message>
+    <message>
+        <source>This link is damaged or cut short. Ask your teacher for it again.</source>
+        <translation>Este enlace está dañado o cortado. Pídalo otra vez a su profesor.</translation>
+    </message>
+    <message>
+        <source>Make your own puzzle</source>
+        <translation>Crear su propio pasatiempo</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Not your number?</source>
+        <translation>¿No es su número?</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copiar el resultado</translation>
     </message>
 </context>
 <context>

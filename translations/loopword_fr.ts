@@ -631,10 +631,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Ces choix donnent trop peu de grilles différentes pour %1 élèves : essayez moins de mots du thème ou une liste de mots plus longue.</translation>
     </message>
     <message>
-        <source>Clues are cut to 60 characters: %1.</source>
-        <translation>Les définitions sont coupées à 60 caractères : %1.</translation>
-    </message>
-    <message>
         <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
         <translation>Une définition ne peut pas contenir « = », ces mots n’en ont donc pas : %1.</translation>
     </message>
@@ -673,6 +669,34 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
         <translation>Ce code ne correspond pas au jeu pour la classe : un caractère a peut-être été mal tapé, ou il vient d’un autre jeu.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Résolu !</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2 · set %3</source>
+        <translation>Grille %1 sur %2 · jeu %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps : %1</translation>
+    </message>
+    <message>
+        <source>Checks: %1 · letters revealed: %2</source>
+        <translation>Vérifications : %1 · lettres dévoilées : %2</translation>
+    </message>
+    <message>
+        <source>Result code for your teacher: %1</source>
+        <translation>Code de résultat pour votre enseignant : %1</translation>
+    </message>
+    <message>
+        <source>The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.</source>
+        <translation>Les choix ont changé : voici donc un nouveau jeu pour la classe, le jeu %2. Les liens et impressions faits avant appartiennent au jeu %1.</translation>
+    </message>
+    <message>
+        <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
+        <translation>Une définition peut avoir jusqu&apos;à 60 caractères : ces lignes en ont de plus longues et sont laissées de côté : %1.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +968,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>set %1</source>
+        <translation>jeu %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>
@@ -1054,10 +1082,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Title</source>
         <translation>Titre</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Garder</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1200,10 +1224,6 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>La grille contenue dans cette page est endommagée et ne peut pas être lue.</translation>
     </message>
     <message>
-        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
-        <translation>Ce lien est endommagé : la grille après son # ne peut pas être lue. Redemandez le lien.</translation>
-    </message>
-    <message>
         <source>the puzzle in the link</source>
         <translation>la grille du lien</translation>
     </message>
@@ -1314,6 +1334,26 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Une erreur s&apos;est produite ; vos lettres sont conservées. Rechargez la page pour continuer.</translation>
+    </message>
+    <message>
+        <source>This link is damaged or cut short. Ask your teacher for it again.</source>
+        <translation>Ce lien est abîmé ou tronqué. Redemandez-le à votre enseignant.</translation>
+    </message>
+    <message>
+        <source>Make your own puzzle</source>
+        <translation>Créer votre propre grille</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Not your number?</source>
+        <translation>Ce n&apos;est pas votre numéro ?</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copier le résultat</translation>
     </message>
 </context>
 <context>

@@ -631,10 +631,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Queste scelte danno troppo pochi schemi diversi per %1 alunni: prova con meno parole a tema o un elenco di parole più lungo.</translation>
     </message>
     <message>
-        <source>Clues are cut to 60 characters: %1.</source>
-        <translation>Le definizioni sono tagliate a 60 caratteri: %1.</translation>
-    </message>
-    <message>
         <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
         <translation>Una definizione non può contenere «=», quindi queste parole non ne hanno: %1.</translation>
     </message>
@@ -673,6 +669,34 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
         <translation>Questo codice non corrisponde alla serie per la classe: forse un carattere è stato scritto male, o viene da un&apos;altra serie.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Risolto!</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2 · set %3</source>
+        <translation>Schema %1 di %2 · serie %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Checks: %1 · letters revealed: %2</source>
+        <translation>Controlli: %1 · lettere rivelate: %2</translation>
+    </message>
+    <message>
+        <source>Result code for your teacher: %1</source>
+        <translation>Codice del risultato per il tuo insegnante: %1</translation>
+    </message>
+    <message>
+        <source>The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.</source>
+        <translation>Le scelte sono cambiate, quindi questa è una nuova serie per la classe, la serie %2: i link e le stampe fatti prima appartengono alla serie %1.</translation>
+    </message>
+    <message>
+        <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
+        <translation>Una definizione può avere fino a 60 caratteri: queste righe ne hanno di più lunghe e sono escluse: %1.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +968,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>set %1</source>
+        <translation>serie %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>
@@ -1054,10 +1082,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Title</source>
         <translation>Titolo</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Mantieni</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1200,10 +1224,6 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Lo schema contenuto in questa pagina è danneggiato e non si può leggere.</translation>
     </message>
     <message>
-        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
-        <translation>Questo link è danneggiato: lo schema dopo il suo # non si può leggere. Chiedi di nuovo il link.</translation>
-    </message>
-    <message>
         <source>the puzzle in the link</source>
         <translation>lo schema del link</translation>
     </message>
@@ -1314,6 +1334,26 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Qualcosa è andato storto; le lettere sono conservate. Ricarica la pagina per continuare.</translation>
+    </message>
+    <message>
+        <source>This link is damaged or cut short. Ask your teacher for it again.</source>
+        <translation>Questo link è danneggiato o troncato. Chiedilo di nuovo al tuo insegnante.</translation>
+    </message>
+    <message>
+        <source>Make your own puzzle</source>
+        <translation>Crea il tuo schema</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Not your number?</source>
+        <translation>Non è il tuo numero?</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copia il risultato</translation>
     </message>
 </context>
 <context>

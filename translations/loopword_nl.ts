@@ -631,10 +631,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Deze keuzes geven te weinig verschillende puzzels voor %1 leerlingen: probeer minder themawoorden of een langere woordenlijst.</translation>
     </message>
     <message>
-        <source>Clues are cut to 60 characters: %1.</source>
-        <translation>Omschrijvingen worden ingekort tot 60 tekens: %1.</translation>
-    </message>
-    <message>
         <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
         <translation>Een omschrijving mag geen „=” bevatten, dus deze woorden hebben er geen: %1.</translation>
     </message>
@@ -673,6 +669,34 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
         <translation>Deze code past niet bij de klassenset: misschien is een teken verkeerd getypt, of hij hoort bij een andere set.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Opgelost!</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2 · set %3</source>
+        <translation>Puzzel %1 van %2 · set %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tijd: %1</translation>
+    </message>
+    <message>
+        <source>Checks: %1 · letters revealed: %2</source>
+        <translation>Controles: %1 · onthulde letters: %2</translation>
+    </message>
+    <message>
+        <source>Result code for your teacher: %1</source>
+        <translation>Resultaatcode voor je leraar: %1</translation>
+    </message>
+    <message>
+        <source>The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.</source>
+        <translation>De keuzes zijn veranderd, dus dit is een nieuwe klassenset, set %2: links en afdrukken van eerder horen bij set %1.</translation>
+    </message>
+    <message>
+        <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
+        <translation>Een omschrijving mag hoogstens 60 tekens hebben: deze regels hebben langere en worden weggelaten: %1.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +968,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Standard</source>
         <translation>Standaard</translation>
     </message>
+    <message>
+        <source>set %1</source>
+        <translation>set %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>
@@ -1054,10 +1082,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Title</source>
         <translation>Titel</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Bewaren</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1200,10 +1224,6 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>De puzzel in deze pagina is beschadigd en kan niet worden gelezen.</translation>
     </message>
     <message>
-        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
-        <translation>Deze link is beschadigd: de puzzel na de # kan niet worden gelezen. Vraag de link opnieuw.</translation>
-    </message>
-    <message>
         <source>the puzzle in the link</source>
         <translation>de puzzel in de link</translation>
     </message>
@@ -1314,6 +1334,26 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Er is iets misgegaan; de letters blijven bewaard. Laad de pagina opnieuw om verder te gaan.</translation>
+    </message>
+    <message>
+        <source>This link is damaged or cut short. Ask your teacher for it again.</source>
+        <translation>Deze link is beschadigd of afgebroken. Vraag je leraar er opnieuw om.</translation>
+    </message>
+    <message>
+        <source>Make your own puzzle</source>
+        <translation>Maak je eigen puzzel</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>Not your number?</source>
+        <translation>Niet jouw nummer?</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Resultaat kopiëren</translation>
     </message>
 </context>
 <context>

@@ -631,10 +631,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Estas escolhas dão poucos passatempos diferentes para %1 alunos: experimente menos palavras do tema ou uma lista de palavras mais longa.</translation>
     </message>
     <message>
-        <source>Clues are cut to 60 characters: %1.</source>
-        <translation>As definições são cortadas a 60 caracteres: %1.</translation>
-    </message>
-    <message>
         <source>A clue cannot hold &quot;=&quot;, so these words have none: %1.</source>
         <translation>Uma definição não pode conter «=», por isso estas palavras não têm nenhuma: %1.</translation>
     </message>
@@ -673,6 +669,34 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>This code does not fit the class set: a character may be typed wrongly, or it is from another set.</source>
         <translation>Este código não corresponde ao conjunto para a turma: talvez um carácter tenha sido mal escrito, ou é de outro conjunto.</translation>
+    </message>
+    <message>
+        <source>Solved!</source>
+        <translation>Resolvido!</translation>
+    </message>
+    <message>
+        <source>Puzzle %1 of %2 · set %3</source>
+        <translation>Passatempo %1 de %2 · conjunto %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Checks: %1 · letters revealed: %2</source>
+        <translation>Verificações: %1 · letras reveladas: %2</translation>
+    </message>
+    <message>
+        <source>Result code for your teacher: %1</source>
+        <translation>Código de resultado para o professor: %1</translation>
+    </message>
+    <message>
+        <source>The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.</source>
+        <translation>As opções mudaram, por isso este é um novo conjunto para a turma, o conjunto %2: as ligações e impressões feitas antes pertencem ao conjunto %1.</translation>
+    </message>
+    <message>
+        <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
+        <translation>Uma definição pode ter até 60 caracteres: estas linhas têm definições mais longas e ficam de fora: %1.</translation>
     </message>
 </context>
 <context>
@@ -944,6 +968,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Standard</source>
         <translation>Padrão</translation>
     </message>
+    <message>
+        <source>set %1</source>
+        <translation>conjunto %1</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>
@@ -1054,10 +1082,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Title</source>
         <translation>Título</translation>
-    </message>
-    <message>
-        <source>Keep</source>
-        <translation>Manter</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1200,10 +1224,6 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>O passatempo desta página está danificado e não pode ser lido.</translation>
     </message>
     <message>
-        <source>This link is damaged: the puzzle after its # cannot be read. Ask for the link again.</source>
-        <translation>Esta ligação está danificada: o passatempo depois do seu # não pode ser lido. Peça a ligação de novo.</translation>
-    </message>
-    <message>
         <source>the puzzle in the link</source>
         <translation>o passatempo da ligação</translation>
     </message>
@@ -1314,6 +1334,26 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Algo correu mal; as letras ficam guardadas. Recarregue a página para continuar.</translation>
+    </message>
+    <message>
+        <source>This link is damaged or cut short. Ask your teacher for it again.</source>
+        <translation>Esta ligação está danificada ou cortada. Peça-a de novo ao professor.</translation>
+    </message>
+    <message>
+        <source>Make your own puzzle</source>
+        <translation>Criar o seu próprio passatempo</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Ecrã inteiro</translation>
+    </message>
+    <message>
+        <source>Not your number?</source>
+        <translation>Não é o seu número?</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copiar o resultado</translation>
     </message>
 </context>
 <context>
