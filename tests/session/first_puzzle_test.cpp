@@ -160,14 +160,32 @@ TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeA
     first.ShowChooser();
     EXPECT_TRUE(first.Chooser()->shown) << "not their number";
   }
-  for (const std::size_t cut : {query.size() / 2, query.size() - 1}) {
+  std::vector<std::string> damaged = {query + "&language=xx", query + "garbage"};  // cut at every tenth character too
+  for (std::size_t cut = 10; cut < query.size(); cut += 10) damaged.push_back(query.substr(0, cut));
+  for (const std::string& address : damaged) {
     auto pupil = NewSession();
     KeptEntries kept;
     FirstPuzzle first(*pupil, kept, Named);
-    EXPECT_EQ(first.Start({query.substr(0, cut), "", ""}).Gravest(), MessageKind::Error) << "a class link cut short";
-    EXPECT_EQ(first.VisitKind(), Visit::DamagedLink);
-    EXPECT_FALSE(first.Chooser()) << "no chooser for a damaged link";
-    EXPECT_EQ(first.OpenNumber(1).Gravest(), MessageKind::Error);
+    EXPECT_EQ(first.Start({address, "", ""}).Gravest(), MessageKind::Error) << address;
+    EXPECT_EQ(first.VisitKind(), Visit::DamagedLink) << address;
+    EXPECT_FALSE(first.Chooser()) << address << ": no chooser for a damaged link";
+    EXPECT_FALSE(pupil->CurrentView().offer.puzzle) << address;
+    EXPECT_EQ(first.OpenNumber(1).Gravest(), MessageKind::Error) << address;
+  }
+}
+
+TEST_F(FirstPuzzleTest, APupilLinkCutAnywhereOrWithGarbageAfterItOpensNoPuzzle) {
+  MakePuzzle();
+  const std::string link = PercentEncoded(puzzle);
+  std::vector<std::string> damaged = {link + "%00", link + "%ZZ", "garbage" + link};
+  for (std::size_t cut = 10; cut < link.size() - 3; cut += 10) damaged.push_back(link.substr(0, cut));
+  for (const std::string& fragment : damaged) {
+    auto pupil = NewSession();
+    KeptEntries kept;
+    FirstPuzzle first(*pupil, kept, Named);
+    first.Start({"", fragment, ""});
+    EXPECT_EQ(first.VisitKind(), Visit::DamagedLink) << fragment;
+    EXPECT_FALSE(pupil->CurrentView().offer.puzzle) << fragment;
   }
 }
 
