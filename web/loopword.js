@@ -375,9 +375,9 @@ function shortcut(event) {
   if (!button.disabled) button.click();
 }
 
-/// The on-screen keyboard while solving, laid out as the puzzle language's keyboard.
+/// The on-screen keyboard while solving and not yet solved, laid out as the puzzle language's keyboard.
 function showKeyboard(view) {
-  $('keyboard').hidden = view.mode !== 'solving' || document.body.dataset.face !== 'solve';
+  $('keyboard').hidden = view.mode !== 'solving' || view.solved || document.body.dataset.face !== 'solve';
   for (const row of $('keyboard').querySelectorAll('[data-layout]')) row.hidden = row.dataset.layout !== (view.keyboard ?? 'qwerty');
 }
 
