@@ -341,6 +341,15 @@ async function printClassSet() {
   window.print();
 }
 
+/// Reads the result codes pasted under Class results against the class set on screen (made again if need be): the
+/// table on the page, or as a CSV file when `asFile`.
+async function readResults(asFile) {
+  const { done, markup, csv } = await classSet('readResults', $('result-codes').value);
+  if (!done) return;
+  $('results-table').innerHTML = markup;
+  if (asFile) download('class-results.csv', csv, 'text/csv');
+}
+
 /// Saves the one-file page with the puzzle inside: whoever opens it solves that puzzle, offline.
 async function exportPage() {
   const page = pageSource ?? await fetch('loopword.html').then((answer) => (answer.ok ? answer.text() : ''), () => '');
@@ -413,7 +422,7 @@ function wire() {
     'copy-result': () => navigator.clipboard?.writeText($('card-lines').innerText),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
     'print-both': () => printSheets(true), 'copy-link': () => copyLink('pupil'), export: exportPage, guide: openGuide, keyboard: pressKey,
-    'print-class': withTheme(printClassSet), 'copy-class-link': withTheme(() => copyLink('class')), 'open-number': openNumber };
+    'print-class': withTheme(printClassSet), 'read-results': () => readResults(false), 'download-results': () => readResults(true), 'copy-class-link': withTheme(() => copyLink('class')), 'open-number': openNumber };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('choices', 'change', choose);
   on('page-language', 'change', async () => {

@@ -7,6 +7,7 @@
 
 #include "board/program_text.h"
 #include "display/svg_canvas.h"
+#include "play/solving.h"
 
 namespace loopword {
 
@@ -151,6 +152,29 @@ std::string CardMarkup(const ResultCard& card, const PageLanguage& language) {
     markup += std::string("<") + tag + ">" + HtmlEscaped(language.Rendered(line)) + "</" + tag + ">";
   }
   return markup;
+}
+
+std::string ResultsTable(const std::vector<ResultRow>& rows, const PageLanguage& language) {
+  if (rows.empty()) return "";
+  static constexpr Text kHeadings[] = {LOOPWORD_TEXT("WebPage", "Number"), LOOPWORD_TEXT("WebPage", "Time"),
+                                       LOOPWORD_TEXT("WebPage", "Checks"), LOOPWORD_TEXT("WebPage", "Letters revealed"),
+                                       LOOPWORD_TEXT("WebPage", "Result code"), LOOPWORD_TEXT("WebPage", "What is wrong")};
+  std::string markup = "<thead><tr>";
+  for (const Text& heading : kHeadings) markup += "<th>" + HtmlEscaped(language.Translated(heading)) + "</th>";
+  markup += "</tr></thead><tbody>";
+  const auto cells = [](const std::vector<std::string>& texts) {
+    std::string row;
+    for (const std::string& text : texts) row += "<td>" + HtmlEscaped(text) + "</td>";
+    return row;
+  };
+  for (const ResultRow& row : rows) {
+    const std::optional<PupilResult>& result = row.read.result;
+    markup += result ? "<tr>" + cells({std::to_string(result->number), SolvingTimeText(result->seconds), std::to_string(result->checks),
+                                       std::to_string(result->revealed), row.code, ""})
+                     : R"(<tr class="refused">)" + cells({"", "", "", "", row.code, language.Rendered(row.read.refusal)});
+    markup += "</tr>";
+  }
+  return markup + "</tbody>";
 }
 
 std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet) {

@@ -14,6 +14,7 @@
 #include "board/program_text.h"
 #include "display/sheets.h"
 #include "session/result_card.h"
+#include "session/result_code.h"
 #include "session/view.h"
 #include "words/language.h"
 
@@ -59,6 +60,8 @@ std::string CursorCellId(const FigureReading& reading);
 std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage& language);
 /// The result card of a solved puzzle: its first line as a heading, the others under it.
 std::string CardMarkup(const ResultCard& card, const PageLanguage& language);
+/// The teacher's table of result codes read: a row for each, a refused one saying why.
+std::string ResultsTable(const std::vector<ResultRow>& rows, const PageLanguage& language);
 /// A class set's printed page of one puzzle: `heading` ("Puzzle 3 of 30") and the title above its sheet (SVG).
 std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet);
 /// A class set's printed page of answers: each solution sheet (SVG) under its heading.

@@ -109,6 +109,10 @@ void FirstPuzzle::Restore(const std::string& kept, const std::string& query) {
     const ThemeWords typed = ReadThemeWords(*box, restored.language);
     if (typed.words == restored.themeWords && typed.clues == restored.clues) session_.ChooseTheme(*box, restored.title);
   }
+  const auto isClassSet = [](const std::string& text) { return DecodeClassSet(text).set.has_value(); };
+  if (const std::optional<std::string> shared = kept_.Read("class-set", isClassSet); shared && !asked) {
+    session_.UseClassSet(*DecodeClassSet(*shared).set);  // the set shared before stays the one shared
+  }
   Warn(note);
 }
 

@@ -135,6 +135,14 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   assert.deepEqual((await readGrid(cut)).rings, [], 'a damaged link opens no puzzle');
   assert.ok(await cut.isVisible('#make-own'));
 
+  await teacher.check('#varied');  // a choice changed: the note on the link copied goes, and the next share says so
+  await settled(teacher);
+  assert.equal(await teacher.textContent('#link-note'), '');
+  await teacher.click('#copy-class-link');
+  await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('class link is copied'));
+  assert.match(await teacher.textContent('#message'), new RegExp(`new class set, set [2-9A-HJKMNP-Z]{4}: links and prints made before belong to set ${setId}\\.$`));
+  await teacher.uncheck('#varied');
+
   await open(await teacher.context().newPage(), link);  // the teacher tries the link in their own browser
   await reload(teacher);
   await teacher.click('#face-make');
