@@ -7,6 +7,7 @@
 
 #include "board/program_text.h"
 #include "board/whole_number.h"
+#include "puzzle/puzzle_link.h"
 #include "puzzle/web_page.h"
 #include "session/class_set.h"
 #include "words/language.h"
@@ -113,7 +114,7 @@ Reply FirstPuzzle::OpenGiven(const StartAddress& address) {
 /// The puzzle after the link's "#", else the one a saved page carries; a damaged one is warned of.
 std::optional<std::string> FirstPuzzle::GivenPuzzle(const StartAddress& address) {
   if (!address.link.empty()) {
-    if (std::optional<std::string> text = PercentDecoded(address.link)) return text;
+    if (std::optional<std::string> text = PuzzleTextOfLink(address.link)) return text;
     Warn(Message(kDamagedLink));
   }
   if (address.carried.empty()) return std::nullopt;
