@@ -1315,6 +1315,22 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Etwas ist schiefgegangen; Ihre Buchstaben bleiben erhalten. Laden Sie die Seite neu, um weiterzumachen.</translation>
     </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scannen Sie den Code, um den Link zu öffnen</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>QR-Code des Links</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Zum Lösen auf dem Handy scannen</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

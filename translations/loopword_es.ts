@@ -1315,6 +1315,22 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Algo ha fallado; sus letras se conservan. Recargue la página para continuar.</translation>
     </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Escanee el código para abrir el enlace</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Código QR del enlace</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Escanee para resolverlo en un móvil</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1315,6 +1315,22 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Une erreur s&apos;est produite ; vos lettres sont conservées. Rechargez la page pour continuer.</translation>
     </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scannez le code pour ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Code QR du lien</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Scannez pour résoudre sur un téléphone</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

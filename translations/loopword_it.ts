@@ -1315,6 +1315,22 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Qualcosa è andato storto; le lettere sono conservate. Ricarica la pagina per continuare.</translation>
     </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scansiona il codice per aprire il link</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Codice QR del link</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Scansiona per risolverlo sul telefono</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1315,6 +1315,22 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Er is iets misgegaan; de letters blijven bewaard. Laad de pagina opnieuw om verder te gaan.</translation>
     </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scan de code om de link te openen</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>QR-code van de link</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Scan om op een telefoon op te lossen</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

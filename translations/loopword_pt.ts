@@ -1315,6 +1315,22 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Something went wrong; your letters are kept. Reload the page to go on.</source>
         <translation>Algo correu mal; as letras ficam guardadas. Recarregue a página para continuar.</translation>
     </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Leia o código para abrir a ligação</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Código QR da ligação</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Leia para resolver num telemóvel</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -56,8 +56,14 @@ std::string FigureMarkup(const std::string& svg, const FigureReading& reading, c
 std::string CursorCellId(const FigureReading& reading);
 /// The words to find as list items: the word (or its clue) shown, struck once found, and read "(found)".
 std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage& language);
-/// A class set's printed page of one puzzle: `heading` ("Puzzle 3 of 30") and the title above its sheet (SVG).
-std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet);
+/// Where a printed puzzle shows the QR code of its pupil link, the puzzle file `sheetFile`: an empty element that
+/// carries the text after the link's "#" (data-link) for the page's script, which knows the page's address, to draw
+/// the code into.
+std::string ScanLinkMarkup(const std::string& sheetFile);
+/// A class set's printed page of one puzzle: `heading` ("Puzzle 3 of 30") and the title above its sheet (SVG), and
+/// `below` under it.
+std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet,
+                            const std::string& below = "");
 /// A class set's printed page of answers: each solution sheet (SVG) under its heading.
 std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string>>& headedSheets);
 
@@ -66,8 +72,9 @@ std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string
 class ClassSetPages {
  public:
   explicit ClassSetPages(int pupils) : pupils_(pupils) {}
-  /// Adds the pages of the next puzzle made, its sheets `sheets`; true, to go on.
-  bool Add(const PrintedSheets& sheets);
+  /// Adds the pages of the next puzzle made, its sheets `sheets` and file `sheetFile` (whose pupil link its page
+  /// shows as a QR code); true, to go on.
+  bool Add(const PrintedSheets& sheets, const std::string& sheetFile);
   [[nodiscard]] std::string Markup() const { return pages_ + answerPages_; }
 
  private:

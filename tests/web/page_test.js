@@ -521,6 +521,8 @@ it('on a web host, copies a pupil link; prints a class set, a puzzle a page with
   const puzzle = await savePuzzle(teacher);
   await teacher.click('#copy-link');
   await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('pupil link is copied'));
+  await teacher.waitForSelector('#link-code[open]');
+  await teacher.keyboard.press('Escape');  // the link's QR code is closed
   const pupilLink = await teacher.evaluate(() => navigator.clipboard.readText());
   assert.ok(pupilLink.startsWith(`${hosted}#`), pupilLink);
   assert.equal(await savePuzzle(await openPage(pupilLink)), puzzle);
