@@ -75,7 +75,7 @@ async function copiedLink(page, id) {
   const { height } = await page.locator('#link-code-picture svg').boundingBox();
   assert.ok(height > 0.6 * 800, `the code is ${height} px high`);
   await page.keyboard.press('Escape');
-  await page.waitForSelector('#link-code:not([open])');
+  await page.waitForSelector('#link-code[open]', { state: 'detached' });
   assert.equal(await page.evaluate(() => document.activeElement.id), id, 'the focus back where it was');
   return link;
 }
