@@ -165,7 +165,7 @@ std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string
 
 bool ClassSetPages::Add(const PrintedSheets& sheets, const std::string& sheetFile) {
   const SheetView& sheet = sheets.puzzle;
-  const std::string heading = PuzzleHeading(sheet.texts, ++made_, pupils_);
+  const std::string heading = PuzzleHeading(sheet.texts, ++made_, pupils_, sheet.setId);
   pages_ += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"), ScanLinkMarkup(sheetFile));
   answers_.emplace_back(heading, SheetSvg(sheets.solution, "Solution sheet"));
   if (static_cast<int>(answers_.size()) == kAnswersPerPage || made_ == pupils_) {

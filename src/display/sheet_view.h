@@ -83,6 +83,8 @@ struct SheetView {
   std::vector<RingCell> starts;
   /// The words the sheet prints besides the puzzle's own, in the puzzle's language.
   SheetTexts texts;
+  /// Sheets: the short id of the class set the puzzle was made for, printed in its heading; "" for none.
+  std::string setId;
 
   friend bool operator==(const SheetView&, const SheetView&) = default;
 };

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "board/geometry.h"
 #include "board/program_text.h"
@@ -36,6 +37,8 @@ struct SheetTexts {
   std::array<std::string, 4> grades = EnglishGrades();
   /// A booklet page's heading, "Puzzle %1 of %2" with the puzzle's number and how many the booklet holds.
   std::string puzzleNumber = LOOPWORD_TEXT("Sheets", "Puzzle %1 of %2").source;
+  /// What follows it on a class set's pages: "set %1" with the set's short id.
+  std::string setId = LOOPWORD_TEXT("Sheets", "set %1").source;
 
   friend bool operator==(const SheetTexts&, const SheetTexts&) = default;
 };
@@ -46,7 +49,8 @@ SheetTexts TranslatedSheetTexts(const std::function<std::string(const std::strin
 /// Where row `row` (0 first) of a sheet's word list is printed, in twips; the title is above row 0.
 TwipPoint ListRowPoint(int row);
 
-/// The heading of puzzle `number` of `count` in a booklet or class set, in the language of `texts`: "Puzzle 3 of 28".
-std::string PuzzleHeading(const SheetTexts& texts, int number, int count);
+/// The heading of puzzle `number` of `count` in a booklet or class set, in the language of `texts`: "Puzzle 3 of 28",
+/// and for a puzzle of the class set with the short id `setId`, "Puzzle 3 of 28 · set ABCD".
+std::string PuzzleHeading(const SheetTexts& texts, int number, int count, std::string_view setId = {});
 
 }  // namespace loopword

@@ -61,7 +61,7 @@ SaveOutcome WriteBookletPdf(const std::vector<PrintedSheets>& puzzles, const QSt
   return WritePdf(path, paper, BookletPageCount(count), [&](QPainter& painter, double dotsPerInch, int index) {
     if (index < count) {
       const SheetView& sheet = puzzles[static_cast<std::size_t>(index)].puzzle;
-      PlaceSheet(painter, dotsPerInch, whole, PuzzleHeading(sheet.texts, index + 1, count), kPuzzleHeading, sheet, true);
+      PlaceSheet(painter, dotsPerInch, whole, PuzzleHeading(sheet.texts, index + 1, count, sheet.setId), kPuzzleHeading, sheet, true);
       return;
     }
     const int first = (index - count) * kAnswersPerPage;
@@ -69,7 +69,7 @@ SaveOutcome WriteBookletPdf(const std::vector<PrintedSheets>& puzzles, const QSt
       const Area cell{whole.x + (k - first) % 2 * whole.width / 2, whole.y + (k - first) / 2 * whole.height / 2,
                       whole.width / 2, whole.height / 2};
       const SheetView& sheet = puzzles[static_cast<std::size_t>(k)].solution;
-      PlaceSheet(painter, dotsPerInch, cell, PuzzleHeading(sheet.texts, k + 1, count), kAnswerHeading, sheet, false);
+      PlaceSheet(painter, dotsPerInch, cell, PuzzleHeading(sheet.texts, k + 1, count, sheet.setId), kAnswerHeading, sheet, false);
     }
   });
 }

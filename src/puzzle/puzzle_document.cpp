@@ -27,6 +27,7 @@ constexpr std::string_view kFillLine = "# fill:";
 constexpr std::string_view kDifficultyLine = "# difficulty:";
 constexpr std::string_view kHintsLine = "# hints:";
 constexpr std::string_view kSeedLine = "# seed:";
+constexpr std::string_view kClassSetLine = "# class set:";
 constexpr std::string_view kThemeLine = "# theme:";
 constexpr std::string_view kClueLine = "# clue:";
 constexpr std::string_view kGradeLine = "# grade:";
@@ -36,9 +37,10 @@ constexpr std::string_view kPencilLine = "# pencil ";
 constexpr std::string_view kProgressLine = "# progress ";
 
 /// How each kind of line begins, in the order of LineKind.
-constexpr std::array<std::string_view, 15> kLineStarts = {kHeaderLine, kTitleLine,  kWordListLine, kLanguageLine, kFillLine,
-                                                          kDifficultyLine, kHintsLine, kSeedLine, kThemeLine, kClueLine,
-                                                          kGradeLine, kRulesLine, kTypedLine, kPencilLine, kProgressLine};
+constexpr std::array<std::string_view, 16> kLineStarts = {kHeaderLine, kTitleLine,  kWordListLine, kLanguageLine, kFillLine,
+                                                          kDifficultyLine, kHintsLine, kSeedLine, kClassSetLine, kThemeLine,
+                                                          kClueLine, kGradeLine, kRulesLine, kTypedLine, kPencilLine,
+                                                          kProgressLine};
 constexpr std::size_t kKindCount = kLineStarts.size();
 
 /// Longest solving time a progress line may keep: a year, in seconds.
@@ -165,6 +167,24 @@ std::string HintsLine(const std::vector<RingCell>& cells) {
   return text;
 }
 
+std::string ClassSetLine(const ClassPlace& place) {
+  return LineOf(kClassSetLine, std::to_string(place.number) + " of " + std::to_string(place.pupils) + ", set seed " +
+                                   std::to_string(place.setSeed));
+}
+
+/// The class place of a class set line's text, "3 of 30, set seed 42": a number from 1 to the pupils, at most 99.
+std::optional<ClassPlace> ReadClassPlace(std::string_view text) {
+  text = Trimmed(text);
+  const std::size_t of = text.find(" of ");
+  const std::size_t set = text.find(", set seed ");
+  if (of == std::string_view::npos || set == std::string_view::npos || set < of) return std::nullopt;
+  const auto pupils = WholeNumber(text.substr(of + 4, set - of - 4), 1, 99);
+  const auto number = WholeNumber(text.substr(0, of), 1, pupils.value_or(0));
+  const auto seed = WholeNumber(text.substr(set + 11), std::uint64_t{0}, UINT64_MAX);
+  if (!pupils || !number || !seed) return std::nullopt;
+  return ClassPlace{*number, *pupils, *seed};
+}
+
 std::string ThemeLine(const std::vector<std::string>& words) {
   std::string line(kThemeLine);
   for (const std::string& word : words) line += " " + word;
@@ -208,6 +228,7 @@ std::vector<std::string> LinesOf(LineKind kind, const PuzzleDocument& document) 
       return LineWhen(puzzle.difficulty != Difficulty::Standard, [&] { return LineOf(kDifficultyLine, DifficultyName(puzzle.difficulty)); });
     case LineKind::Hints: return LineWhen(puzzle.hints.has_value(), [&] { return HintsLine(*puzzle.hints); });
     case LineKind::Seed: return LineWhen(origin.seed.has_value(), [&] { return LineOf(kSeedLine, std::to_string(*origin.seed)); });
+    case LineKind::ClassSet: return LineWhen(origin.classPlace.has_value(), [&] { return ClassSetLine(*origin.classPlace); });
     case LineKind::Theme: return LineWhen(!document.theme.empty(), [&] { return ThemeLine(document.theme); });
     case LineKind::Clue: {
       std::vector<std::string> lines;
@@ -278,6 +299,11 @@ std::optional<Reading> ReadOnce(LineKind kind, std::string_view line, std::strin
       const auto seed = WholeNumber(rest.substr(std::min<std::size_t>(1, rest.size())), std::uint64_t{0}, UINT64_MAX);
       if (!seed) return std::nullopt;
       return exactly(LineOf(kSeedLine, std::to_string(*seed)), [seed](PuzzleDocument& document) { document.origin.seed = seed; });
+    }
+    case LineKind::ClassSet: {
+      const std::optional<ClassPlace> place = ReadClassPlace(rest);
+      if (!place) return std::nullopt;
+      return exactly(ClassSetLine(*place), [place](PuzzleDocument& document) { document.origin.classPlace = place; });
     }
     case LineKind::Theme: {
       std::vector<std::string> words = ReadThemeWords(rest, language).words;

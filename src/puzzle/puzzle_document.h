@@ -28,12 +28,22 @@ struct WordListSource {
   friend bool operator==(const WordListSource&, const WordListSource&) = default;
 };
 
-/// Where a puzzle came from: its word list, its fill as FillName gives it ("# fill: classic") and the seed that makes
-/// this very puzzle again ("# seed: 42"); each none when the file does not say.
+/// The place of a puzzle in the class set it was made for: pupil `number`'s puzzle of `pupils`, in the set made from
+/// `setSeed` (its first puzzle's seed), as "# class set: 3 of 30, set seed 42" gives it.
+struct ClassPlace {
+  int number = 1;
+  int pupils = 1;
+  std::uint64_t setSeed = 0;
+  friend bool operator==(const ClassPlace&, const ClassPlace&) = default;
+};
+
+/// Where a puzzle came from: its word list, its fill as FillName gives it ("# fill: classic"), the seed that makes
+/// this very puzzle again ("# seed: 42") and its class set; each none when the file does not say.
 struct PuzzleOrigin {
   std::optional<WordListSource> wordList{};
   std::optional<std::string> fill{};
   std::optional<std::uint64_t> seed{};
+  std::optional<ClassPlace> classPlace{};
   friend bool operator==(const PuzzleOrigin&, const PuzzleOrigin&) = default;
 };
 
@@ -79,7 +89,7 @@ struct KeptSolving {
 };
 
 /// The kinds of comment line the program writes, in the order it writes them.
-enum class LineKind { Header, Title, WordList, Language, Fill, Difficulty, Hints, Seed, Theme, Clue, Grade, Rules, Typed, Pencil, Progress };
+enum class LineKind { Header, Title, WordList, Language, Fill, Difficulty, Hints, Seed, ClassSet, Theme, Clue, Grade, Rules, Typed, Pencil, Progress };
 
 /// A comment line the program does not write as it stands (a note of the user's, a line of a later version, a second
 /// title, a line spelt otherwise than the program spells it), kept word for word after the `count`-th line of kind
@@ -94,12 +104,12 @@ struct OtherLine {
 /// One puzzle of a puzzle file and everything its comment lines keep.
 ///
 /// Written, its lines come in the order of LineKind: "# Loopword puzzle", the title, word list, language (unless
-/// English), fill, difficulty (unless standard), hint cells (when not the standard ones), seed, theme words, a line
+/// English), fill, difficulty (unless standard), hint cells (when not the standard ones), seed, class set, theme words, a line
 /// for each clue (by word), the grade, what pupils may not do, the typed and pencil letters and the progress; then
 /// the placement lines. Every other line follows the line it followed when read.
 ///
 /// Read, a kind read once takes its first line that gives a value the program writes a line for: the word list, fill,
-/// seed, theme and grade only when spelt as the program spells them; the title, language, difficulty and hint cells
+/// seed, class set, theme and grade only when spelt as the program spells them; the title, language, difficulty and hint cells
 /// read as loosely as ever (extra spaces) and written as the program writes them. Clue, typed and pencil lines give
 /// one each. Every other comment line is an other line (a note, "# seed: 007", "# language: en", a second title; one
 /// of a kind read once goes after the line taken, so that it is never read first). The rules and progress lines are

@@ -115,11 +115,15 @@ std::optional<std::uint64_t> ReadSeed(std::string_view text) { return WholeNumbe
 
 Message SeedRefusal(std::string_view text) { return Message(kBadSeed, {std::string(text)}); }
 
-std::string Choices::Encode() const {
+std::string Choices::Encode() const { return Written(false); }
+
+std::string Choices::LinkText() const { return Written(true); }
+
+std::string Choices::Written(bool whole) const {
   const Choices defaults;
   std::string text;
-  if (language != defaults.language) Put(text, "language", LanguageCode(language));
-  if (level != defaults.level && level != kOwnList) Put(text, "level", std::to_string(level));
+  if (whole || language != defaults.language) Put(text, "language", LanguageCode(language));
+  if ((whole || level != defaults.level) && level != kOwnList) Put(text, "level", std::to_string(level));
   if (difficulty != defaults.difficulty) Put(text, "difficulty", DifficultyName(difficulty));
   if (varied) Put(text, "varied", "1");
   if (unique) Put(text, "unique", "1");

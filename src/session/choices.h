@@ -47,8 +47,15 @@ struct Choices {
   /// left out (so the default choices are ""); theme words with clues go one a line as "WORD=clue". An address after
   /// its "?" and the stored choices use it.
   [[nodiscard]] std::string Encode() const;
+  /// The same with the language and level always named: what a link carries, so that it makes the same puzzles on a
+  /// page kept in another language.
+  [[nodiscard]] std::string LinkText() const;
 
   friend bool operator==(const Choices&, const Choices&) = default;
+
+ private:
+  /// The text of the choices, the language and level named even at their defaults when `whole`.
+  [[nodiscard]] std::string Written(bool whole) const;
 };
 
 /// Choices read back from text, and what could not be read of it.

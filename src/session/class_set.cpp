@@ -60,8 +60,7 @@ std::uint64_t ClassSet::SeedOf(int number) const {
 }
 
 std::string ClassSet::Encode() const {
-  const std::string chosen = choices.Encode();
-  std::string text = "pupils=" + std::to_string(pupils) + (chosen.empty() ? "" : "&") + chosen;
+  std::string text = "pupils=" + std::to_string(pupils) + "&" + choices.LinkText();
   if (!skipped.empty()) {
     text += "&skip=";
     for (std::size_t i = 0; i < skipped.size(); ++i) text += (i == 0 ? "" : ".") + std::to_string(skipped[i]);

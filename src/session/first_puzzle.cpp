@@ -20,8 +20,7 @@ constexpr Text kPuzzleInLink = LOOPWORD_TEXT("WebPage", "the puzzle in the link"
 constexpr Text kPuzzleMade = LOOPWORD_TEXT("WebPage", "the puzzle made");
 constexpr Text kPuzzleKeptHere = LOOPWORD_TEXT("WebPage", "the puzzle kept here");
 constexpr Text kYourPuzzle = LOOPWORD_TEXT("WebPage", "your puzzle");
-constexpr Text kDamagedLink =
-    LOOPWORD_TEXT("WebPage", "This link is damaged: the puzzle after its # cannot be read. Ask for the link again.");
+constexpr Text kDamagedLink = LOOPWORD_TEXT("WebPage", "This link is damaged or cut short. Ask your teacher for it again.");
 constexpr Text kDamagedPage = LOOPWORD_TEXT("WebPage", "The puzzle inside this page is damaged and cannot be read.");
 
 /// The entry that keeps the number chosen on the class link with the choices `query`.
@@ -43,11 +42,16 @@ Reply FirstPuzzle::Start(const StartAddress& address) {
   session_.HideTimer(kept_.Read("timer-hidden", IsFlag) == "1");
   const DecodedClassSet classSet = DecodeClassSet(address.query);
   if (!classSet.classLink) return OpenGiven(address);
-  Warn(classSet.note);
+  if (!classSet.set) return RefuseLink();
+  visit_ = Visit::ClassLink;
   const std::optional<std::string> chosen = kept_.Read(NumberEntry(query_), IsNumber);
-  chooser_ = ClassChooser{classSet.pupils, chosen.value_or("")};
-  if (chosen && classSet.note.empty()) return OpenNumber(*WholeNumber(*chosen, 0, 99));
+  chooser_ = ClassChooser{classSet.pupils, chosen.value_or(""), true};
+  if (chosen) return OpenNumber(*WholeNumber(*chosen, 0, 99));
   return Told();
+}
+
+void FirstPuzzle::ShowChooser() {
+  if (chooser_) chooser_->shown = true;
 }
 
 Reply FirstPuzzle::OpenNumber(int number) {
@@ -62,6 +66,7 @@ Reply FirstPuzzle::OpenNumber(int number) {
     return Told();
   }
   kept_.Write(NumberEntry(query_), std::to_string(number));
+  chooser_->chosen = std::to_string(number);
   return CompileThen(Next::PupilsPuzzle);
 }
 
@@ -76,7 +81,10 @@ Reply FirstPuzzle::AfterCompile() {
   Say(session_.CurrentView().reply);  // what the compile said stays with what follows it
   switch (next) {
     case Next::SeededPuzzle: return OpenMade(kPuzzleMade) ? SolveFirst() : OpenLastOrNew();
-    case Next::PupilsPuzzle: return OpenMade(kYourPuzzle) ? SolveFirst() : Told();
+    case Next::PupilsPuzzle:
+      if (!OpenMade(kYourPuzzle)) return Told();
+      chooser_->shown = false;
+      return SolveFirst();
     case Next::NewPuzzle:
     case Next::Nothing: break;
   }
@@ -84,17 +92,13 @@ Reply FirstPuzzle::AfterCompile() {
 }
 
 /// Takes the choices kept (`kept`, as Choices::Encode wrote them), then those of the address (`query`) over them: an
-/// address that makes a puzzle gives all its choices, in the kept language unless it names one. Damaged texts are
-/// warned of.
+/// address gives all its choices, those it does not name at their defaults (English for the language, as links are
+/// written), so that it makes the same puzzle on every page. Damaged texts are warned of.
 void FirstPuzzle::Restore(const std::string& kept, const std::string& query) {
   DecodedChoices choices = DecodeChoices(kept);
   Message note = choices.note;
   if (!query.empty() && query != "?") {
-    DecodedChoices asked = DecodeChoices(query);
-    if (asked.choices.language == Language::English && query.find("language=") == std::string::npos) {
-      asked = DecodeChoices(query + "&language=" + std::string(LanguageCode(choices.choices.language)));
-    }
-    choices = std::move(asked);
+    choices = DecodeChoices(query);
     note.Append(choices.note);
   }
   session_.Restore(choices.choices);
@@ -102,8 +106,14 @@ void FirstPuzzle::Restore(const std::string& kept, const std::string& query) {
 }
 
 /// The puzzle the link or the saved page carries, else the one the address's seed makes, else the one solved here
-/// last, else a new one.
+/// last, else a new one. A pupil link that does not open is refused.
 Reply FirstPuzzle::OpenGiven(const StartAddress& address) {
+  if (!address.link.empty()) {
+    const std::optional<std::string> linked = PuzzleTextOfLink(address.link);
+    if (!linked || !OpenWithProgress(named_(kPuzzleInLink), *linked, false, false)) return RefuseLink();
+    visit_ = Visit::PupilLink;
+    return SolveFirst();
+  }
   if (const auto given = GivenPuzzle(address); given && OpenWithProgress(named_(kPuzzleInLink), *given, false, true)) {
     return SolveFirst();
   }
@@ -111,12 +121,16 @@ Reply FirstPuzzle::OpenGiven(const StartAddress& address) {
   return CompileThen(Next::SeededPuzzle);
 }
 
-/// The puzzle after the link's "#", else the one a saved page carries; a damaged one is warned of.
+/// Says that the address's link cannot be used, and opens no puzzle.
+Reply FirstPuzzle::RefuseLink() {
+  visit_ = Visit::DamagedLink;
+  told_.done = false;
+  told_.messages.emplace_back(Message(kDamagedLink), MessageKind::Error);
+  return Told();
+}
+
+/// The puzzle a saved page carries; a damaged one is warned of.
 std::optional<std::string> FirstPuzzle::GivenPuzzle(const StartAddress& address) {
-  if (!address.link.empty()) {
-    if (std::optional<std::string> text = PuzzleTextOfLink(address.link)) return text;
-    Warn(Message(kDamagedLink));
-  }
   if (address.carried.empty()) return std::nullopt;
   std::optional<std::string> text = Base64Decoded(address.carried);
   if (!text) Warn(Message(kDamagedPage));

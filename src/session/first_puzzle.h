@@ -21,13 +21,18 @@ struct StartAddress {
   std::string carried;
 };
 
-/// A class link's chooser of the pupil's number: the set's size (0 when the link is damaged) and the number chosen
-/// before ("" for none).
+/// A class link's chooser of the pupil's number: the set's size, the number chosen before ("" for none) and whether it
+/// is on show (until the puzzle of the number chosen is, and again when the pupil asks to change it).
 struct ClassChooser {
   int pupils = 0;
   std::string chosen;
+  bool shown = true;
   friend bool operator==(const ClassChooser&, const ClassChooser&) = default;
 };
+
+/// What the address of a visit was: the user's own page, a class link or a pupil link (whose page is the pupil's: it
+/// keeps nothing as the user's own choices or puzzle), or a link that cannot be used.
+enum class Visit { Own, ClassLink, PupilLink, DamagedLink };
 
 /// Brings a session to its first puzzle through its commands, resuming what `kept` keeps. A compile it needs runs as
 /// the front end runs every compile: once it has ended, AfterCompile goes on from there.
@@ -52,6 +57,9 @@ class FirstPuzzle {
   Reply AfterCompile();
   /// The chooser of a class link; none on another address.
   [[nodiscard]] const std::optional<ClassChooser>& Chooser() const { return chooser_; }
+  /// Shows the chooser again, for a pupil who chose another's number.
+  void ShowChooser();
+  [[nodiscard]] Visit VisitKind() const { return visit_; }
 
  private:
   /// What follows the compile it waits for.
@@ -59,6 +67,7 @@ class FirstPuzzle {
 
   void Restore(const std::string& kept, const std::string& query);
   Reply OpenGiven(const StartAddress& address);
+  Reply RefuseLink();
   std::optional<std::string> GivenPuzzle(const StartAddress& address);
   Reply OpenLastOrNew();
   bool OpenMade(const Text& name);
@@ -76,6 +85,7 @@ class FirstPuzzle {
   std::optional<ClassChooser> chooser_;
   Reply told_;  // what the start says so far
   Next next_ = Next::Nothing;
+  Visit visit_ = Visit::Own;
 };
 
 }  // namespace loopword

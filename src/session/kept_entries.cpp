@@ -63,9 +63,9 @@ std::optional<RingCell> KeptCell(std::string_view text) {
   return RingCell{*squareNumber, *positionNumber};
 }
 
-std::map<std::string, std::string> EntriesToKeep(const View& view) {
-  std::map<std::string, std::string> entries{{"choices", KeptChoices(view.choices)},
-                                             {"timer-hidden", view.clock.hidden ? "1" : "0"}};
+std::map<std::string, std::string> EntriesToKeep(const View& view, bool own) {
+  std::map<std::string, std::string> entries{{"timer-hidden", view.clock.hidden ? "1" : "0"}};
+  if (own) entries["choices"] = KeptChoices(view.choices);
   if (!view.offer.puzzle || !view.puzzle) return entries;
   if (view.mode == Mode::Solving) {
     entries[ProgressEntry(view.puzzle->key)] = view.puzzle->file;
@@ -73,7 +73,7 @@ std::map<std::string, std::string> EntriesToKeep(const View& view) {
       entries[CellEntry(view.puzzle->key)] = std::to_string(cell->square) + "." + std::to_string(cell->position);
     }
   }
-  entries["last"] = view.puzzle->sheetFile;
+  if (own) entries["last"] = view.puzzle->sheetFile;
   return entries;
 }
 

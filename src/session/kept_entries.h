@@ -49,9 +49,9 @@ std::string CellEntry(const std::string& key);
 /// The cell a kept "SQUARE.POSITION" (or "SQUARE", its first cell) names; nullopt for other text.
 std::optional<RingCell> KeptCell(std::string_view text);
 
-/// What a front end keeps of `view` for the next visit: the choices, whether the timer is hidden, the puzzle on show
-/// ("last") and, while it is solved, its progress (the puzzle file text with the letters, pencil, time and counts) and
-/// its selected cell.
-std::map<std::string, std::string> EntriesToKeep(const View& view);
+/// What a front end keeps of `view` for the next visit: whether the timer is hidden, while a puzzle is solved its
+/// progress (the puzzle file text with the letters, pencil, time and counts) and its selected cell, and on the user's
+/// `own` page (not a pupil's, opened from a link) the choices and the puzzle on show ("last").
+std::map<std::string, std::string> EntriesToKeep(const View& view, bool own = true);
 
 }  // namespace loopword

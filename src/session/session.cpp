@@ -14,6 +14,7 @@
 #include "grade/graded_sheet.h"
 #include "input/start_word.h"
 #include "play/kept_letters.h"
+#include "session/result_code.h"
 #include "session/work_in_order.h"
 #include "toolkit/toolkit.h"
 #include "words/theme_words.h"
@@ -91,6 +92,16 @@ Message WithoutFolders(const Message& message, const std::string& path) {
   return WithPlainReplaced(message, path, std::filesystem::path(path).filename().string());
 }
 
+/// What a teacher is told when their choices changed after a class set was shared.
+constexpr Text kClassSetChanged = LOOPWORD_TEXT("Messages", "The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.");
+
+/// Both sheets of `puzzle`, marked with the short id of the class set at `place` when it has one.
+PrintedSheets ClassSetSheets(const Puzzle& puzzle, const SheetTexts& texts, const std::optional<ClassPlace>& place) {
+  PrintedSheets sheets = SheetsOf(puzzle, texts);
+  if (place) sheets.puzzle.setId = sheets.solution.setId = SetId(place->setSeed);
+  return sheets;
+}
+
 /// The placement lines of `puzzle` joined by "|".
 std::string PlacementKey(const Puzzle& puzzle) {
   std::string key;
@@ -158,6 +169,7 @@ View Session::CurrentView() const {
     for (ListedWord& listed : view.words) listed.found = round_->Letters().IsStruck(listed.word);
     view.solved = round_->Solved();
     const SolvingProgress progress = round_->Progress();
+    if (view.solved) view.result = ResultCardOf(puzzle_, document_.origin.classPlace, progress, rules_.timer);
     view.clock.elapsedMs = progress.ms;
     view.clock.running = round_->ClockRunning();
     view.clock.text = SolvingTimeText(progress.ms / 1000);
@@ -204,7 +216,9 @@ std::optional<PuzzleView> Session::ShownPuzzle() const {
 }
 
 void Session::PreparePuzzleView() {
-  puzzleView_ = {puzzle_, puzzleLanguage_, SheetsOf(puzzle_, sheetTexts_), FileText(false), FileText(false), PlacementKey(puzzle_)};
+  const std::optional<ClassPlace>& place = document_.origin.classPlace;
+  puzzleView_ = {puzzle_, puzzleLanguage_, ClassSetSheets(puzzle_, sheetTexts_, place), FileText(false), FileText(false),
+                 PlacementKey(puzzle_), place};
 }
 
 const char* Session::Caption() const {
@@ -417,6 +431,9 @@ Reply Session::Compile(bool confirmed) {
     if (Message refusal = WhyNoPuzzle(); !refusal.empty()) return Refusal(std::move(refusal));
     if (LettersAtStake() && !confirmed) return Ask(LOOPWORD_TEXT("Messages", "Compiling a new puzzle ends solving this one. Compile anyway?"));
     KeepScreen();
+    compileClassPlace_.reset();
+    if (nextClassPuzzle_ && nextClassPuzzle_->second == CurrentChoices()) compileClassPlace_ = nextClassPuzzle_->first;
+    nextClassPuzzle_.reset();
     compileSeed_ = std::exchange(nextSeed_, std::nullopt);
     if (compileSeed_) compiler_->UseRandom(RandomSource(*compileSeed_));
     mode_ = Mode::Compiling;
@@ -513,7 +530,9 @@ Reply Session::FinishCompile() {
   beforeCompile_.reset();
   made.title = theme_.title;
   made.clues = CluesOf(made);
-  UsePuzzle(MadeDocument(ListDocument(dictionaries_, fill), std::move(made), compileSeed_));
+  PuzzleDocument document = MadeDocument(ListDocument(dictionaries_, fill), std::move(made), compileSeed_);
+  document.origin.classPlace = compileClassPlace_;
+  UsePuzzle(std::move(document));
   ShowSolution();
   Reply reply = Tell(LOOPWORD_TEXT("Messages", "Done"));
   reply.changed.picture = true;
@@ -905,7 +924,8 @@ Reply Session::MakeClassSet(int pupils, const BookletProgress& progress, const B
     fill.unique = true;
     ClassSet set{CurrentChoices(), pupils, {}};
     set.choices.unique = true;
-    const std::uint64_t first = nextSeed_.value_or(EntropySeed());
+    Reply told;
+    const std::uint64_t first = ClassSetSeed(pupils, told);
     set.choices.seed = first;
     const PuzzleDocument list = ListDocument(dictionaries_, fill);
     const SheetTexts texts = setup_.sheetTexts(dictionaries_.CurrentLanguage());
@@ -933,13 +953,16 @@ Reply Session::MakeClassSet(int pupils, const BookletProgress& progress, const B
         continue;
       }
       keys.push_back(std::move(key));
-      PrintedSheets sheets = SheetsOf(*puzzle, texts);
-      if (!sink({MadeDocument(list, std::move(*puzzle), first + offset), std::move(sheets)}) || !goesOn(std::ssize(keys), pupils)) return NotDone();
+      const ClassPlace place{static_cast<int>(keys.size()), pupils, first};
+      PrintedSheets sheets = ClassSetSheets(*puzzle, texts, place);
+      PuzzleDocument document = MadeDocument(list, std::move(*puzzle), first + offset);
+      document.origin.classPlace = place;
+      if (!sink({std::move(document), std::move(sheets)}) || !goesOn(std::ssize(keys), pupils)) return NotDone();
     }
     classSet_ = std::move(set);
     classSetChoices_ = CurrentChoices();
     classSetChoices_.seed.reset();
-    return Reply();
+    return told;
   });
 }
 
@@ -949,7 +972,22 @@ Reply Session::ChooseClassPuzzle(const ClassSet& set, int number) {
   }
   Choices choices = set.choices;
   choices.seed = set.SeedOf(number);
-  return Restore(choices);
+  const Reply restored = Restore(choices);
+  if (restored.done && set.choices.seed) nextClassPuzzle_ = {ClassPlace{number, set.pupils, *set.choices.seed}, CurrentChoices()};
+  return restored;
+}
+
+/// The first seed of a class set of `pupils` with the choices in use: the seed given for the next compile, else the
+/// set's shared before while it is for these choices, else a new one. A set that replaces one shared before with other
+/// choices says so in `told`.
+std::uint64_t Session::ClassSetSeed(int pupils, Reply& told) const {
+  if (nextSeed_) return *nextSeed_;
+  Choices now = CurrentChoices();
+  now.seed.reset();
+  if (classSet_ && classSet_->pupils == pupils && now == classSetChoices_) return *classSet_->choices.seed;
+  const std::uint64_t seed = EntropySeed();
+  if (classSet_) told.messages.emplace_back(Message(kClassSetChanged, {SetId(*classSet_->choices.seed), SetId(seed)}), MessageKind::Warning);
+  return seed;
 }
 
 Reply Session::Exit(bool confirmed) {

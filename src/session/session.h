@@ -223,6 +223,7 @@ class Session {
   bool ClockShown() const;
   void KeepScreen();
   void PutScreenBack();
+  std::uint64_t ClassSetSeed(int pupils, Reply& told) const;
   Reply MakeBookletOnThreads(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink);
   MadePuzzle BookletPuzzle(Puzzle puzzle, const PuzzleDocument& list, std::optional<std::uint64_t> seed, bool graded,
                            const SheetTexts& texts) const;
@@ -251,6 +252,9 @@ class Session {
   KeptLetters savedLetters_;  // the letters last saved or opened
   std::optional<std::uint64_t> nextSeed_;  // the seed of the next compile, when one was given
   std::optional<std::uint64_t> compileSeed_;  // the seed of the running compile, when one was given
+  // The place in its class set of the puzzle a pupil chose, made by the next compile while the choices stay these.
+  std::optional<std::pair<ClassPlace, Choices>> nextClassPuzzle_;
+  std::optional<ClassPlace> compileClassPlace_;  // the place of the running compile's puzzle
   std::optional<ClassSet> classSet_;  // the class set last made
   Choices classSetChoices_;  // the choices in use when it was made, without a seed
   bool clockPaused_ = false;  // the front end is hidden: the clock waits

@@ -13,6 +13,7 @@
 #include "display/sheet_view.h"
 #include "session/choices.h"
 #include "session/class_set.h"
+#include "session/result_card.h"
 
 namespace loopword {
 
@@ -159,6 +160,8 @@ struct PuzzleView {
   std::string sheetFile;
   /// The puzzle's placement lines joined by "|": the same for one puzzle whatever its comments and letters.
   std::string key;
+  /// The puzzle's place in the class set it was made for; none for a puzzle of no class set.
+  std::optional<ClassPlace> classPlace;
 };
 
 /// Everything a front end shows after a command; drawing `picture` gives the picture.
@@ -181,6 +184,8 @@ struct View {
   std::vector<ListedWord> words;
   /// Whether the puzzle being solved is solved: every cell filled and the rings reading different listed words.
   bool solved = false;
+  /// While it is solved: what the solver shows their teacher.
+  std::optional<ResultCard> result;
   SolvingClock clock;
   SolvingCounts counts;
   /// Whether letters are typed in pencil.

@@ -58,6 +58,7 @@ TEST(PuzzleDocument, EachKindOfLineIsReadIntoItsFieldAndWrittenBackAsItWas) {
       {"# hints: 01.1 03.5 23.8", [](const auto& d) { return d.puzzle.hints == std::vector<RingCell>{{1, 1}, {3, 5}, {23, 8}}; }},
       {"# hints:", [](const auto& d) { return d.puzzle.hints == std::vector<RingCell>{}; }},
       {"# seed: 18446744073709551615", [](const auto& d) { return d.origin.seed == UINT64_MAX; }},
+      {"# class set: 3 of 30, set seed 42", [](const auto& d) { return d.origin.classPlace == ClassPlace{3, 30, 42}; }},
       {"# theme: ELEPHANT GIRAFFES", [](const auto& d) { return d.theme == std::vector<std::string>{"ELEPHANT", "GIRAFFES"}; }},
       {clue, [](const auto& d) { return d.puzzle.clues.at(CompiledPlacements().word) == "a word = with its clue"; }},
       {"# grade: Hard, technique 4, steps 22 1466 0 849 0, effort 954",
@@ -107,6 +108,8 @@ TEST(PuzzleDocument, LinesSpeltOtherwiseAreReadLooselyOrKeptWordForWordWhereThey
       {"# Loopword puzzle\n# off for pupils: timer , reveal\n# off for pupils: check\n", "# Loopword puzzle\n# off for pupils: reveal,timer\n"},
       {"# Loopword puzzle\n# progress  time=4 later=x\n# progress time=9\n", "# Loopword puzzle\n# progress time=4\n"},
       {"# Loopword puzzle\n# difficulty:   hard \n# hints:  03.5   01.1\n", "# Loopword puzzle\n# difficulty: hard\n# hints: 03.5 01.1\n"},
+      {"# Loopword puzzle\n# class set: 31 of 30, set seed 4\n# class set: 0 of 3, set seed 4\n# class set: 2 of 3, set 4\n",
+       "# Loopword puzzle\n# class set: 31 of 30, set seed 4\n# class set: 0 of 3, set seed 4\n# class set: 2 of 3, set 4\n"},
   };
   for (const auto& [lines, written] : cases) {
     const std::string text = Written(Read(lines));

@@ -21,7 +21,9 @@ using Entries = std::map<std::string, std::string>;
 class FirstPuzzleTest : public ::testing::Test {
  protected:
   FirstPuzzleTest() {
-    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
+    for (const char* list : {"L1words.txt", "de-L1words.txt"}) {
+      std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / list, program.Path() / list);
+    }
   }
 
   std::unique_ptr<Session> NewSession() {
@@ -67,26 +69,30 @@ TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFr
     const char* name;
     Entries kept;
     StartAddress address;
+    Visit visit;
     bool given;     // the puzzle on show is the one made above
     bool resumed;   // with its letters
     bool compiled;  // a compile ran first
     MessageKind told;
   };
   const std::string link = PercentEncoded(puzzle);
-  const Entries solvedHere{{"puzzle:" + key, progress}, {"square:" + key, "3.6"}};
+  const Entries solvedHere{{"puzzle:" + key, progress}, {"square:" + key, "3.6"}, {"choices", "language=de"}, {"last", "own"}};
+  const Entries lastHere{{"last", puzzle}, {"choices", "language=de"}};
   const StartCase cases[] = {
-      {"a link", {}, {"", link, ""}, true, false, false, MessageKind::Status},
-      {"a link to a puzzle solved here before", solvedHere, {"", link, ""}, true, true, false, MessageKind::Status},
-      {"a saved page's puzzle", solvedHere, {"", "", Base64(puzzle)}, true, true, false, MessageKind::Status},
-      {"a damaged link, the last puzzle kept", {{"last", puzzle}}, {"", "%E0%A4%A", ""}, true, false, false, MessageKind::Warning},
-      {"a damaged saved page, nothing kept", {}, {"", "", "!not base 64!"}, false, false, true, MessageKind::Warning},
-      {"a link that is no puzzle", {{"last", puzzle}}, {"", "not%20a%20puzzle", ""}, true, false, false, MessageKind::Error},
-      {"the address's seed", {}, {"seed=12", "", ""}, true, false, true, MessageKind::Status},
-      {"the last puzzle kept", {{"last", puzzle}}, {}, true, false, false, MessageKind::Status},
-      {"nothing kept", {}, {}, false, false, true, MessageKind::Status},
-      {"a last puzzle that no longer opens", {{"last", "junk"}}, {}, false, false, true, MessageKind::Status},
-      {"damaged choices kept", {{"choices", "level=banana"}, {"last", puzzle}}, {}, true, false, false, MessageKind::Warning},
-      {"a damaged entry of the timer", {{"timer-hidden", "maybe"}, {"last", puzzle}}, {}, true, false, false, MessageKind::Warning},
+      {"a link", {}, {"", link, ""}, Visit::PupilLink, true, false, false, MessageKind::Status},
+      {"a link to a puzzle solved here before", solvedHere, {"", link, ""}, Visit::PupilLink, true, true, false, MessageKind::Status},
+      {"a saved page's puzzle", solvedHere, {"", "", Base64(puzzle)}, Visit::Own, true, true, false, MessageKind::Status},
+      {"a damaged link", lastHere, {"", "%E0%A4%A", ""}, Visit::DamagedLink, false, false, false, MessageKind::Error},
+      {"a link cut short", lastHere, {"", link.substr(0, link.size() - 30), ""}, Visit::DamagedLink, false, false, false, MessageKind::Error},
+      {"a link that is no puzzle", lastHere, {"", "not%20a%20puzzle", ""}, Visit::DamagedLink, false, false, false, MessageKind::Error},
+      {"a damaged saved page, nothing kept", {}, {"", "", "!not base 64!"}, Visit::Own, false, false, true, MessageKind::Warning},
+      {"the address's seed", {}, {"seed=12", "", ""}, Visit::Own, true, false, true, MessageKind::Status},
+      {"the address's seed, the page kept in German", lastHere, {"seed=12", "", ""}, Visit::Own, true, false, true, MessageKind::Status},
+      {"the last puzzle kept", lastHere, {}, Visit::Own, true, false, false, MessageKind::Status},
+      {"nothing kept", {}, {}, Visit::Own, false, false, true, MessageKind::Status},
+      {"a last puzzle that no longer opens", {{"last", "junk"}}, {}, Visit::Own, false, false, true, MessageKind::Status},
+      {"damaged choices kept", {{"choices", "level=banana"}, {"last", puzzle}}, {}, Visit::Own, true, false, false, MessageKind::Warning},
+      {"a damaged entry of the timer", {{"timer-hidden", "maybe"}, {"last", puzzle}}, {}, Visit::Own, true, false, false, MessageKind::Warning},
   };
   for (const StartCase& c : cases) {
     auto session = NewSession();
@@ -95,6 +101,16 @@ TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFr
     bool compiled = false;
     const Reply told = Settled(*session, first, first.Start(c.address), &compiled);
     const View view = session->CurrentView();
+    EXPECT_EQ(first.VisitKind(), c.visit) << c.name;
+    const bool own = c.visit == Visit::Own;
+    for (const char* entry : {"choices", "last"}) {
+      EXPECT_EQ(EntriesToKeep(view, own).contains(entry), own && (entry[0] == 'c' || view.offer.puzzle)) << c.name << ": " << entry;
+    }
+    if (c.visit == Visit::DamagedLink) {
+      EXPECT_FALSE(view.offer.puzzle) << c.name << ": no puzzle opens";
+      EXPECT_EQ(EnglishText(told.Told()), "This link is damaged or cut short. Ask your teacher for it again.") << c.name;
+      continue;
+    }
     ASSERT_EQ(view.mode, Mode::Solving) << c.name;
     EXPECT_EQ(view.puzzle->key == key, c.given) << c.name;
     EXPECT_EQ(view.puzzle->file == progress, c.resumed) << c.name;
@@ -119,7 +135,8 @@ TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeA
     KeptEntries kept(entries);
     FirstPuzzle first(*pupil, kept, Named);
     Reply told = Settled(*pupil, first, first.Start({query, "", ""}));
-    EXPECT_EQ(first.Chooser(), (ClassChooser{3, chosen})) << chosen;
+    EXPECT_EQ(first.Chooser(), (ClassChooser{3, chosen, *chosen == '\0'})) << chosen << ": shown until a puzzle is";
+    EXPECT_EQ(first.VisitKind(), Visit::ClassLink);
     if (*chosen == '\0') {
       EXPECT_EQ(pupil->CurrentView().mode, Mode::Idle) << "the chooser waits for a number";
       EXPECT_FALSE(first.OpenNumber(4).done) << "a number that is not the set's";
@@ -131,12 +148,27 @@ TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeA
     EXPECT_EQ(pupil->CurrentView().puzzle->key, pupilsKey) << "pupil 2's puzzle";
     EXPECT_EQ(EnglishText(told.Told()), "Done");
   }
-  StartAddress cut{query.substr(0, query.size() / 2), "", ""};
-  auto pupil = NewSession();
-  KeptEntries kept;
-  FirstPuzzle first(*pupil, kept, Named);
-  EXPECT_EQ(first.Start(cut).Gravest(), MessageKind::Warning) << "a class link cut short";
-  EXPECT_EQ(first.OpenNumber(1).Gravest(), MessageKind::Error);
+  {  // on a phone kept in German, the English link gives pupil 2 the same puzzle; the chooser comes back when asked
+    auto pupil = NewSession();
+    KeptEntries kept(Entries{{"choices", "language=de"}});
+    FirstPuzzle first(*pupil, kept, Named);
+    Settled(*pupil, first, first.Start({query, "", ""}));
+    Settled(*pupil, first, first.OpenNumber(2));
+    EXPECT_EQ(pupil->CurrentView().puzzle->key, pupilsKey) << "an English class link on a German page";
+    EXPECT_EQ(pupil->CurrentView().puzzle->classPlace, (ClassPlace{2, 3, *teacher->CurrentView().classSet->choices.seed}));
+    EXPECT_FALSE(first.Chooser()->shown);
+    first.ShowChooser();
+    EXPECT_TRUE(first.Chooser()->shown) << "not their number";
+  }
+  for (const std::size_t cut : {query.size() / 2, query.size() - 1}) {
+    auto pupil = NewSession();
+    KeptEntries kept;
+    FirstPuzzle first(*pupil, kept, Named);
+    EXPECT_EQ(first.Start({query.substr(0, cut), "", ""}).Gravest(), MessageKind::Error) << "a class link cut short";
+    EXPECT_EQ(first.VisitKind(), Visit::DamagedLink);
+    EXPECT_FALSE(first.Chooser()) << "no chooser for a damaged link";
+    EXPECT_EQ(first.OpenNumber(1).Gravest(), MessageKind::Error);
+  }
 }
 
 TEST_F(FirstPuzzleTest, WhatIsKeptOfAViewIsItsChoicesPuzzleProgressAndCellAndKeptEntriesHandBackOnlyChanges) {

@@ -9,6 +9,7 @@
 
 #include "board/geometry.h"
 #include "display/colors.h"
+#include "session/result_code.h"
 #include "session/session.h"
 #include "puzzle/puzzle_file.h"
 #include "puzzle/web_page.h"
@@ -342,6 +343,52 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   ASSERT_TRUE(unseeded->MakeClassSet(2, [](int, int) { return true; }, Keep(made)).done);
   ASSERT_TRUE(unseeded->CurrentView().classSet);
   EXPECT_EQ(PuzzleOf(*Pupil(*unseeded->CurrentView().classSet, 2)).placements, made.at(1).document.puzzle.placements);
+}
+
+TEST_F(SessionTest, AClassSetSharedStaysTheSameUntilAChoiceChangesAndAPupilsSolvedPuzzleShowsACodeTheSetAccepts) {
+  auto teacher = NewSession();
+  const auto goOn = [](int, int) { return true; };
+  std::vector<MadePuzzle> first, again, changed;
+  ASSERT_TRUE(teacher->MakeClassSet(3, goOn, Keep(first)).done);
+  const Reply same = teacher->MakeClassSet(3, goOn, Keep(again));
+  EXPECT_TRUE(same.messages.empty()) << EnglishText(same.Told());
+  const ClassSet set = *teacher->CurrentView().classSet;
+  const std::uint64_t seed = *set.choices.seed;
+  std::vector<Puzzle> puzzles;
+  for (std::size_t k = 0; k < 3; ++k) {
+    EXPECT_EQ(again.at(k).document.puzzle.placements, first.at(k).document.puzzle.placements) << "the same set, printed again";
+    EXPECT_EQ(first[k].document.origin.classPlace, (ClassPlace{static_cast<int>(k) + 1, 3, seed}));
+    EXPECT_EQ(first[k].sheets.solution.setId, SetId(seed)) << "the answer key names the set";
+    puzzles.push_back(first[k].document.puzzle);
+  }
+  EXPECT_EQ(PuzzleHeading(first[2].sheets.puzzle.texts, 3, 3, first[2].sheets.puzzle.setId), "Puzzle 3 of 3 · set " + SetId(seed));
+  teacher->SetPupilRules({true, false, true});
+  const Reply renewed = teacher->MakeClassSet(3, goOn, Keep(changed));
+  EXPECT_EQ(renewed.Gravest(), MessageKind::Warning);
+  const std::uint64_t newSeed = *teacher->CurrentView().classSet->choices.seed;
+  EXPECT_EQ(EnglishText(renewed.Told()), "The choices changed, so this is a new class set, set " + SetId(newSeed) +
+                                             ": links and prints made before belong to set " + SetId(seed) + ".");
+
+  auto pupil = Pupil(set, 2);
+  EXPECT_NE(FileOf(*pupil).find("\n# class set: 2 of 3, set seed " + std::to_string(seed) + "\n"), std::string::npos);
+  pupil->StartSolving();
+  pupil->Check();
+  EXPECT_FALSE(pupil->CurrentView().result) << "no card before it is solved";
+  now = 75'000;
+  Fill(*pupil, 1, kSquareCount);
+  const std::optional<ResultCard> card = pupil->CurrentView().result;
+  ASSERT_TRUE(card);
+  EXPECT_EQ(card->time, "1:15");
+  const ReadCode read = ReadResultCode(card->code, seed, puzzles);
+  EXPECT_EQ(read.result, (PupilResult{2, 75, 1, 0})) << EnglishText(read.refusal);
+  EXPECT_FALSE(ReadResultCode(card->code, newSeed, puzzles).result) << "not a code of the new set";
+  std::string lines;
+  for (const Message& line : CardLines(*card)) lines += EnglishText(line) + "\n";
+  EXPECT_EQ(lines, "Solved!\nPuzzle 2 of 3 · set " + SetId(seed) + "\nTime: 1:15\nChecks: 1 · letters revealed: 0\n"
+                   "Result code for your teacher: " + card->code + "\n");
+  auto reopened = NewSession();  // the pupil's file, opened again: the same card
+  reopened->OpenText(FileOf(*pupil), "pupil.loopword");
+  EXPECT_EQ(reopened->CurrentView().result, card);
 }
 
 TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamagedTextsAndSolvedIsToldOnce) {
