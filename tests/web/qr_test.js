@@ -40,10 +40,11 @@ after(async () => {
   fs.rmSync(scratch, { recursive: true, force: true });
 });
 
-/// A new profile's page at `url` (a projector's 1280 × 800 unless `options` say otherwise), print stubbed, once its
-/// first puzzle shows; what it throws or logs as an error is collected.
-async function visit(url, options = {}) {
-  const context = await browser.newContext({ locale: 'en-US', viewport: { width: 1280, height: 800 }, ...options });
+/// A new profile's page at `url` (a projector's 1280 × 800, at 3 device pixels a CSS pixel so that the printed codes'
+/// screenshots are sharp enough to read), print stubbed, once its first puzzle shows; what it throws or logs as an
+/// error is collected.
+async function visit(url) {
+  const context = await browser.newContext({ locale: 'en-US', viewport: { width: 1280, height: 800 }, deviceScaleFactor: 3 });
   await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: address });
   const page = await context.newPage();
   page.errors = [];
@@ -121,7 +122,7 @@ it('the site: a class link as a QR code; each puzzle of the printed class set ca
 });
 
 it('the one-file page on a web host draws the codes from inside itself: the pupil link and the printed puzzle agree', async () => {
-  const page = await visit(`${address}loopword.html?level=1&seed=77`, { deviceScaleFactor: 3 });
+  const page = await visit(`${address}loopword.html?level=1&seed=77`);
   await page.click('#face-make');
   const link = await copiedLink(page, 'copy-link');
   assert.ok(link.startsWith(`${address}loopword.html#p=`), link);
