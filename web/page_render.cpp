@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "board/program_text.h"
+#include "puzzle/puzzle_link.h"
 #include "display/svg_canvas.h"
 #include "play/solving.h"
 
@@ -177,9 +178,14 @@ std::string ResultsTable(const std::vector<ResultRow>& rows, const PageLanguage&
   return markup + "</tbody>";
 }
 
-std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet) {
+std::string ScanLinkMarkup(const std::string& sheetFile) {
+  return R"(<div class="scan-link" data-link=")" + HtmlEscaped(PackedPuzzleLink(sheetFile)) + R"("></div>)";
+}
+
+std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet,
+                            const std::string& below) {
   const std::string titled = title.empty() ? "" : "<span>" + HtmlEscaped(title) + "</span>";
-  return R"(<section class="class-page"><h2>)" + HtmlEscaped(heading) + titled + "</h2>" + sheet + "</section>";
+  return R"(<section class="class-page"><h2>)" + HtmlEscaped(heading) + titled + "</h2>" + sheet + below + "</section>";
 }
 
 std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string>>& headedSheets) {
@@ -190,10 +196,10 @@ std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string
   return markup + "</section>";
 }
 
-bool ClassSetPages::Add(const PrintedSheets& sheets) {
+bool ClassSetPages::Add(const PrintedSheets& sheets, const std::string& sheetFile) {
   const SheetView& sheet = sheets.puzzle;
   const std::string heading = PuzzleHeading(sheet.texts, ++made_, pupils_, sheet.setId);
-  pages_ += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"));
+  pages_ += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"), ScanLinkMarkup(sheetFile));
   answers_.emplace_back(heading, SheetSvg(sheets.solution, "Solution sheet"));
   if (static_cast<int>(answers_.size()) == kAnswersPerPage || made_ == pupils_) {
     answerPages_ += ClassAnswerPage(std::exchange(answers_, {}));

@@ -188,7 +188,7 @@ class WebSession {
     if (const std::optional<Message> refusal = SeedNextCompile(seed)) return RunData(Refusal(*refusal), language_);
     ClassSetPages pages(pupils);
     const Reply run = session_.MakeClassSet(pupils, ProgressTold(progress, language_),
-                                            [&](MadePuzzle&& puzzle) { return pages.Add(puzzle.sheets); });
+                                            [&](MadePuzzle&& puzzle) { return pages.Add(puzzle.sheets, FormatPuzzle(puzzle.document)); });
     val result = RunData(run, language_);
     result.set("markup", pages.Markup());
     return result;
@@ -236,11 +236,12 @@ class WebSession {
   /// What the solving clock shows now.
   std::string ClockText() const { return session_.CurrentView().clock.text; }
 
-  /// The puzzle sheet of the puzzle on show as it prints, and its solution sheet after it when asked; "" for none.
+  /// The puzzle sheet of the puzzle on show as it prints, where its pupil link goes as a QR code, and its solution
+  /// sheet after them when asked; "" for none.
   std::string Sheets(bool withSolution) const {
     const loopword::View shown = session_.CurrentView();
     if (!shown.puzzle) return "";
-    return SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet") +
+    return SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet") + ScanLinkMarkup(shown.puzzle->sheetFile) +
            (withSolution ? SheetSvg(shown.puzzle->sheets.solution, "Solution sheet") : "");
   }
 
