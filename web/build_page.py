@@ -109,12 +109,20 @@ def checked_inline(name, text):
     return text
 
 
+def page_script(source):
+    """The page's script as the page carries it: its lines of comments left out, which the reader of the page
+    does not need (the source keeps them)."""
+    text = (source / "loopword.js").read_text()
+    kept = [line for line in text.split("\n") if not line.lstrip().startswith("//")]
+    return checked_inline("loopword.js", "\n".join(kept))
+
+
 def write_site(out, source, module, parts, packed, figure, one_file):
     site = out / "site"
     shutil.rmtree(site, ignore_errors=True)
     (site / "icons").mkdir(parents=True)
     # The page's script inside the page, allowed by its digest: the worker starts one round trip sooner.
-    script = checked_inline("loopword.js", (source / "loopword.js").read_text())
+    script = page_script(source)
     digest = base64.b64encode(hashlib.sha256(f"\n{script}".encode()).digest()).decode()
     html = page(source, "site", figure, f"<script>\n{script}</script>\n")
     (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' 'sha256-{digest}'", 1))
@@ -142,7 +150,7 @@ def one_file(source, packed, figure):
     """The one-file page: every part inside it, gzipped in base 85; the worker's script and module among them."""
     scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base64.b64encode(content).decode("ascii")}</script>\n'
                       for name, content in packed.items())
-    script = checked_inline("loopword.js", (source / "loopword.js").read_text())
+    script = page_script(source)
     return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n").encode()
 
 
