@@ -135,7 +135,9 @@ TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeA
     KeptEntries kept(entries);
     FirstPuzzle first(*pupil, kept, Named);
     Reply told = Settled(*pupil, first, first.Start({query, "", ""}));
-    if (*chosen == '\0') EXPECT_EQ(told.Gravest(), MessageKind::Warning) << "the damaged choices kept are told of";
+    if (*chosen == '\0') {
+      EXPECT_EQ(told.Gravest(), MessageKind::Warning) << "the damaged choices kept are told of";
+    }
     EXPECT_EQ(first.Chooser(), (ClassChooser{3, chosen, *chosen == '\0'})) << chosen << ": shown until a puzzle is";
     EXPECT_EQ(first.VisitKind(), Visit::ClassLink);
     if (*chosen == '\0') {
