@@ -141,12 +141,16 @@ void Form1::ShowState() {
 
 void Form1::ShowResult(const View& view) {
   const bool shown = result_->isVisibleTo(this);
+  const int widthBefore = width();
   result_->Show(view.result);
-  if (shown == result_->isVisibleTo(this) || isMaximized() || isFullScreen()) return;
-  const QWidget* frame = picture1_->parentWidget();  // the window grows or shrinks by the card: the picture keeps its size
-  const int frameWidth = frame->width();
-  centralWidget()->layout()->activate();
-  resize(width() + frameWidth - frame->width(), height());
+  const bool showing = result_->isVisibleTo(this);
+  if (shown == showing) return;
+  centralWidget()->updateGeometry();  // the window's least size, with the card or without
+  layout()->invalidate();
+  layout()->activate();
+  if (isMaximized() || isFullScreen()) return;
+  const int room = result_->width() + centralWidget()->layout()->spacing();  // the picture keeps its size
+  resize(widthBefore + (showing ? room : -room), height());
 }
 
 void Form1::ShowClock() {
