@@ -175,7 +175,9 @@ class FigureTable final : public QAccessibleWidget, public QAccessibleTableInter
     }
     const QPoint point = picture_->mapFromGlobal(QPoint(x, y));
     if (!picture_->rect().contains(point)) return nullptr;
-    const TwipPoint letter = LetterPointUnder(picture_->SheetPointAt(point));
+    const TwipPoint onSheet = picture_->SheetPointAt(point);
+    if (onSheet.x < 0 || onSheet.y < 0) return nullptr;  // beside the sheet, where the window is wider than it
+    const TwipPoint letter = LetterPointUnder(onSheet);
     const std::vector<RingCell> under = RingCellsAt(letter);
     if (under.empty()) return nullptr;
     const std::optional<RingCell>& current = picture_->Reading().current;
