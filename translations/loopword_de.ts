@@ -647,6 +647,14 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <translation>Bleistift an</translation>
     </message>
     <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
         <source>Clear the theme words, their clues and the title?</source>
         <translation>Die Themenwörter, ihre Umschreibungen und den Titel leeren?</translation>
     </message>

@@ -647,6 +647,14 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <translation>Lápiz activado</translation>
     </message>
     <message>
+        <source>Copy result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
         <source>Clear the theme words, their clues and the title?</source>
         <translation>¿Borrar las palabras del tema, sus definiciones y el título?</translation>
     </message>

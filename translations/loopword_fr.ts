@@ -647,6 +647,14 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <translation>Crayon activé</translation>
     </message>
     <message>
+        <source>Copy result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
         <source>Clear the theme words, their clues and the title?</source>
         <translation>Effacer les mots du thème, leurs définitions et le titre ?</translation>
     </message>

@@ -647,6 +647,14 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <translation>Matita attiva</translation>
     </message>
     <message>
+        <source>Copy result</source>
+        <translation>Copia risultato</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
         <source>Clear the theme words, their clues and the title?</source>
         <translation>Svuotare le parole a tema, le loro definizioni e il titolo?</translation>
     </message>

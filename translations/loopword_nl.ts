@@ -647,6 +647,14 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <translation>Potlood aan</translation>
     </message>
     <message>
+        <source>Copy result</source>
+        <translation>Resultaat kopiëren</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
         <source>Clear the theme words, their clues and the title?</source>
         <translation>De themawoorden, hun omschrijvingen en de titel leegmaken?</translation>
     </message>

@@ -647,6 +647,14 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <translation>Lápis ativado</translation>
     </message>
     <message>
+        <source>Copy result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
         <source>Clear the theme words, their clues and the title?</source>
         <translation>Limpar as palavras do tema, as suas definições e o título?</translation>
     </message>

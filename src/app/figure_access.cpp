@@ -10,7 +10,6 @@
 
 #include "app/picture_box.h"
 #include "app/translations.h"
-#include "display/units.h"
 #include "play/cells.h"
 
 namespace loopword {
@@ -44,11 +43,11 @@ QString WordListText(const std::vector<ListedWord>& words) {
 
 QString RowName(int square) { return QCoreApplication::translate("Accessibility", "Square %1").arg(square); }
 
-/// The ring cell's square on screen, in pixels of the picture.
-QRect CellPixels(RingCell cell) {
+/// The ring cell's square on screen, in pixels of `picture`.
+QRect CellPixels(const PictureBox& picture, RingCell cell) {
   const TwipPoint letter = CellPoint(cell.square, cell.position);
   const TwipPoint inCell = LetterPointUnder({0, 0});  // where a letter point lies in its cell
-  return {TwipsToPixels(letter.x - inCell.x), TwipsToPixels(letter.y - inCell.y), TwipsToPixels(kCellSide), TwipsToPixels(kCellSide)};
+  return picture.PixelsOf({letter.x - inCell.x, letter.y - inCell.y}, kCellSide, kCellSide);
 }
 
 /// What cells and row headers share: a part of the picture's table, valid while the picture lives.
@@ -83,7 +82,8 @@ class RowHeader final : public FigurePart {
   QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? RowName(square_) : QString(); }
   QRect rect() const override {
     QRect ring;
-    for (int position = 1; position <= kRingSize; ++position) ring |= CellPixels({square_, position});
+    if (!picture_) return {};
+    for (int position = 1; position <= kRingSize; ++position) ring |= CellPixels(*picture_, {square_, position});
     return OnScreen(ring);
   }
   QAccessible::Role role() const override { return QAccessible::RowHeader; }
@@ -102,7 +102,7 @@ class RingCellPart final : public FigurePart, public QAccessibleTableCellInterfa
     if (t != QAccessible::Name || !picture_) return {};
     return ShownText(CellSaid(cell_, picture_->Reading().cells[cell_.square][cell_.position]));
   }
-  QRect rect() const override { return OnScreen(CellPixels(cell_)); }
+  QRect rect() const override { return picture_ ? OnScreen(CellPixels(*picture_, cell_)) : QRect(); }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {
     QAccessible::State state;
@@ -175,7 +175,9 @@ class FigureTable final : public QAccessibleWidget, public QAccessibleTableInter
     }
     const QPoint point = picture_->mapFromGlobal(QPoint(x, y));
     if (!picture_->rect().contains(point)) return nullptr;
-    const TwipPoint letter = LetterPointUnder({PixelsToTwips(point.x()), PixelsToTwips(point.y())});
+    const TwipPoint onSheet = picture_->SheetPointAt(point);
+    if (onSheet.x < 0 || onSheet.y < 0) return nullptr;  // beside the sheet, where the window is wider than it
+    const TwipPoint letter = LetterPointUnder(onSheet);
     const std::vector<RingCell> under = RingCellsAt(letter);
     if (under.empty()) return nullptr;
     const std::optional<RingCell>& current = picture_->Reading().current;

@@ -9,10 +9,14 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "app/about_form.h"
 #include "app/picture_box.h"
 #include "app/remembered_choices.h"
+#include "app/result_panel.h"
 #include "app/translations.h"
 #include "display/units.h"
 #include "output/sheet_image.h"
@@ -31,6 +35,13 @@ constexpr std::chrono::milliseconds kCompileTurn{40};
 /// What the menu bar says while letters are typed in pencil.
 constexpr Text kPencilOn = LOOPWORD_TEXT("Messages", "Pencil on");
 
+/// Whether `message` is the news that the puzzle is solved, which the result card tells as well.
+bool IsSolvedNews(const Message& message) {
+  static constexpr std::array<std::string_view, 2> kSolvedNews = {"Solved in %1 with %2 and %3", "Solved with %1 and %2"};
+  if (message.Lines().size() != 1 || message.Lines().front().IsPlain()) return false;
+  return std::ranges::find(kSolvedNews, std::string_view(message.Lines().front().Pattern().source)) != kSolvedNews.end();
+}
+
 SessionSetup WindowSetup(const std::string& programFolder, Language language) {
   SessionSetup setup;
   setup.language = language;
@@ -45,13 +56,14 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
       files_(toolkit),
       session_(programFolder, WindowSetup(programFolder, RememberedChoices().language)),
       webPage_(WebPagePath(programFolder)) {
-  setWindowFlag(Qt::WindowMaximizeButtonHint, false);  // a fixed window: no maximize button
   const PictureArea area = BuildPictureArea(this, [this] { return session_.CurrentView().picture; });
   setCentralWidget(area.client);
   picture1_ = area.picture;
   command1_ = area.button;
-  connect(picture1_, &PictureBox::clicked, this, [this](QPoint pixel) {
-    Carry([&](bool) { return session_.ClickAt({PixelsToTwips(pixel.x()), PixelsToTwips(pixel.y())}); });
+  result_ = new ResultPanel(area.client);
+  area.row->addWidget(result_);
+  connect(picture1_, &PictureBox::clicked, this, [this](TwipPoint point) {
+    Carry([&](bool) { return session_.ClickAt(point); });
   });
   connect(picture1_, &PictureBox::keyPressed, this, [this](const std::string& key, bool control, bool shift) {
     Carry([&](bool) { return session_.Key(key, control, shift); });
@@ -65,10 +77,13 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   auto* cornerRow = new QHBoxLayout(corner);
   cornerRow->setContentsMargins(0, 0, TwipsToPixels(120), 0);
   cornerRow->setSpacing(TwipsToPixels(120));
+  placeMark_ = new QLabel(corner);
+  placeMark_->hide();
   pencilMark_ = new QLabel(ShownText(Message(kPencilOn)), corner);
   pencilMark_->hide();
   clock_ = new QLabel(corner);
   clock_->setAccessibleName(QCoreApplication::translate("Accessibility", "Time"));
+  cornerRow->addWidget(placeMark_);
   cornerRow->addWidget(pencilMark_);
   cornerRow->addWidget(clock_);
   menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
@@ -82,7 +97,7 @@ Form1::Form1(Toolkit& toolkit, const std::string& programFolder)
   Tell(started);
   Tell(restored);
   ShowState();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  resize(sizeHint());  // the picture at its usual size, whatever room the screen has
 }
 
 Form1::~Form1() = default;
@@ -90,7 +105,10 @@ Form1::~Form1() = default;
 QAction* Form1::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
 
 void Form1::Tell(const Reply& reply) {
-  for (const Message& message : reply.messages) toolkit_.ShowMessage(message);
+  const bool carded = result_->isVisibleTo(this);
+  for (const Message& message : reply.messages) {
+    if (!(carded && IsSolvedNews(message))) toolkit_.ShowMessage(message);
+  }
 }
 
 void Form1::mnuTheme_Click() {
@@ -110,11 +128,29 @@ void Form1::ShowState() {
   menus_.Enable(view.offer);
   menus_.MarkSolving(view);
   pencilMark_->setVisible(view.mode == Mode::Solving && view.pencil);
+  const bool placed = view.mode == Mode::Solving && view.puzzle && view.puzzle->classPlace;
+  placeMark_->setText(placed ? ShownText(PlaceLine(*view.puzzle->classPlace)) : QString());
+  placeMark_->setVisible(placed);
   setWindowTitle("[*]" + ShownText(view.windowTitle));
   setWindowModified(view.unsaved);
   picture1_->update();
   picture1_->ShowReading(view.reading);
+  ShowResult(view);
   ShowClock();
+}
+
+void Form1::ShowResult(const View& view) {
+  const bool shown = result_->isVisibleTo(this);
+  const int widthBefore = width();
+  result_->Show(view.result);
+  const bool showing = result_->isVisibleTo(this);
+  if (shown == showing) return;
+  centralWidget()->updateGeometry();  // the window's least size, with the card or without
+  layout()->invalidate();
+  layout()->activate();
+  if (isMaximized() || isFullScreen()) return;
+  const int room = result_->width() + centralWidget()->layout()->spacing();  // the picture keeps its size
+  resize(widthBefore + (showing ? room : -room), height());
 }
 
 void Form1::ShowClock() {

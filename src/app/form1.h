@@ -22,6 +22,7 @@ namespace loopword {
 
 class AboutForm;
 class PictureBox;
+class ResultPanel;
 class ViewButton;
 
 /// The program's window: menus, dialogs and the picture over one session. Talks to the user only
@@ -108,6 +109,10 @@ class Form1 final : public QMainWindow {
   [[nodiscard]] const QLabel* Clock() const { return clock_; }
   /// What the menu bar says beside the time while letters are typed in pencil; hidden otherwise.
   [[nodiscard]] const QLabel* PencilMark() const { return pencilMark_; }
+  /// The puzzle's place in its class set, in the menu bar while it is being solved; hidden otherwise.
+  [[nodiscard]] const QLabel* PlaceMark() const { return placeMark_; }
+  /// The result card beside the figure while the puzzle being solved is solved; hidden otherwise.
+  [[nodiscard]] ResultPanel* Result() const { return result_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -118,6 +123,7 @@ class Form1 final : public QMainWindow {
  private:
   void ShowState();
   void ShowClock();
+  void ShowResult(const View& view);
   void Tell(const Reply& reply);
   std::optional<Reply> Carry(const std::function<Reply(bool confirmed)>& command);
   void AdvanceCompile();
@@ -133,6 +139,8 @@ class Form1 final : public QMainWindow {
   QTimer* compileTimer_ = nullptr;  // draws the next step of a compile at every turn of the event loop
   QLabel* clock_ = nullptr;  // the time spent solving, at the right of the menu bar
   QLabel* pencilMark_ = nullptr;  // "Pencil on" before it while letters go in pencil
+  QLabel* placeMark_ = nullptr;  // "Puzzle 3 of 30 · set ABCD" before them while a class set's puzzle is solved
+  ResultPanel* result_ = nullptr;
   QTimer* clockTimer_ = nullptr;  // shows the next second while the solving clock runs
   std::string webPage_;  // the web page built with the program; "" when there is none
   QPointer<AboutForm> about_;

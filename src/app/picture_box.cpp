@@ -8,13 +8,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
 #include "app/figure_access.h"
 #include "app/fonts.h"
+#include "display/colors.h"
 #include "display/sheets.h"
 #include "display/units.h"
+#include "output/painter_canvas.h"
 #include "output/sheet_image.h"
 
 namespace loopword {
@@ -33,6 +37,10 @@ constexpr int kButtonLeft = 5460;
 constexpr int kButtonTop = 6672;
 constexpr int kButtonWidth = 1410;
 constexpr int kButtonHeight = 396;
+/// How small the sheet may get on screen: a part of its usual size.
+constexpr int kSmallestScale = 2;
+/// Twips in one pixel of the usual size.
+constexpr double kTwipsPerPixel = kTwipsPerInch / kScreenDpi;
 static_assert(kSheetWidth == kPictureWidth - 2 * kPictureBorder && kSheetHeight == kPictureHeight - 2 * kPictureBorder,
               "the sheets fill the picture's drawing area");
 
@@ -59,21 +67,31 @@ std::string KeyName(const QKeyEvent& event) {
   return event.text().toStdString();
 }
 
+/// The sheet's size at its usual size, one pixel a screen pixel.
+QSize SheetPixels() { return {TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight)}; }
+
 }  // namespace
 
 PictureArea BuildPictureArea(QWidget* window, SheetSource source) {
   auto* client = new QWidget(window);
-  client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   client->setFont(SansFont({"Arial", "Liberation Sans"}, 7.8, false));
+  auto* row = new QHBoxLayout(client);
+  const int left = TwipsToPixels(kPictureLeft);
+  const int top = TwipsToPixels(kPictureTop);
+  row->setContentsMargins(left, top, TwipsToPixels(kClientWidth) - left - TwipsToPixels(kPictureWidth),
+                          TwipsToPixels(kClientHeight) - top - TwipsToPixels(kPictureHeight));
+  row->setSpacing(left);
   auto* frame = new QFrame(client);
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   frame->setLineWidth(TwipsToPixels(kPictureBorder));
-  frame->setGeometry(TwipsToPixels(kPictureLeft), TwipsToPixels(kPictureTop), TwipsToPixels(kPictureWidth), TwipsToPixels(kPictureHeight));
+  auto* inside = new QVBoxLayout(frame);  // within the frame's lines
+  inside->setContentsMargins(0, 0, 0, 0);
   auto* picture = new PictureBox(std::move(source), frame);
-  picture->move(TwipsToPixels(kPictureBorder), TwipsToPixels(kPictureBorder));
+  inside->addWidget(picture);
+  row->addWidget(frame, 1);
   auto* button = new ViewButton(picture);
-  button->setGeometry(TwipsToPixels(kButtonLeft), TwipsToPixels(kButtonTop), TwipsToPixels(kButtonWidth), TwipsToPixels(kButtonHeight));
-  return {client, picture, button};
+  picture->PlaceOnSheet(button);
+  return {client, picture, button, row};
 }
 
 ViewButton::ViewButton(QWidget* parent) : QPushButton(parent) {
@@ -103,9 +121,53 @@ void ViewButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 PictureBox::PictureBox(SheetSource source, QWidget* parent) : QWidget(parent), source_(std::move(source)) {
-  setFixedSize(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setFocusPolicy(Qt::ClickFocus);
   InstallFigureAccess();
+}
+
+QSize PictureBox::sizeHint() const { return SheetPixels(); }
+
+QSize PictureBox::minimumSizeHint() const { return SheetPixels() / kSmallestScale; }
+
+double PictureBox::Scale() const {
+  const QSize usual = SheetPixels();
+  return std::min(static_cast<double>(width()) / usual.width(), static_cast<double>(height()) / usual.height());
+}
+
+QPointF PictureBox::SheetOrigin() const {  // whole pixels, so that the sheet's pixels fall on the screen's
+  const QSizeF shown = QSizeF(SheetPixels()) * Scale();
+  return {std::floor((width() - shown.width()) / 2), std::floor((height() - shown.height()) / 2)};
+}
+
+TwipPoint PictureBox::SheetPointAt(QPointF pixel) const {
+  const QPointF unscaled = (pixel - SheetOrigin()) / Scale();
+  return {static_cast<int>(std::lround(unscaled.x() * kTwipsPerPixel)), static_cast<int>(std::lround(unscaled.y() * kTwipsPerPixel))};
+}
+
+QRect PictureBox::PixelsOf(TwipPoint topLeft, int width, int height) const {
+  const double pixelsPerTwip = Scale() / kTwipsPerPixel;
+  const QPointF origin = SheetOrigin();
+  return QRectF(origin.x() + topLeft.x * pixelsPerTwip, origin.y() + topLeft.y * pixelsPerTwip, width * pixelsPerTwip, height * pixelsPerTwip).toRect();
+}
+
+void PictureBox::PlaceOnSheet(QPushButton* button) {
+  button_ = button;
+  buttonFont_ = button->font();
+  PlaceButton();
+}
+
+void PictureBox::PlaceButton() {
+  if (button_ == nullptr) return;
+  button_->setGeometry(PixelsOf({kButtonLeft, kButtonTop}, kButtonWidth, kButtonHeight));
+  QFont font = buttonFont_;
+  font.setPointSizeF(buttonFont_.pointSizeF() * Scale());
+  button_->setFont(font);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceButton();
 }
 
 void PictureBox::ShowReading(FigureReading reading) {
@@ -123,13 +185,16 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {  // Tab and Shift+Tab never c
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) emit clicked(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) emit clicked(SheetPointAt(event->position()));
   QWidget::mousePressEvent(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, images_.Draw(source_(), devicePixelRatioF()));  // the window may have moved to another screen
+  painter.fillRect(rect(), ToQColor(ColorBack));  // the room beside the sheet, as the sheet
+  const double screenRatio = devicePixelRatioF();  // the window may have moved to another screen
+  const QImage sheet = images_.Draw(source_(), screenRatio * Scale());  // drawn at the size shown: sharp
+  painter.drawImage(QRectF(SheetOrigin(), QSizeF(sheet.size()) / screenRatio), sheet);
 }
 
 void PictureBox::focusInEvent(QFocusEvent* event) {

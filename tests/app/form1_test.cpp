@@ -1,6 +1,7 @@
 // Drives the main window as an adapter of the session: menus per mode, dialog answers, input, Help and the guide.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,10 +13,14 @@
 #include <QTranslator>
 
 #include "app/about_form.h"
+#include "app/result_panel.h"
 #include "app/translations.h"
 #include "board/message.h"
 #include "compiler/compiler.h"
 #include "output/booklet.h"
+#include "output/sheet_image.h"
+#include "play/cells.h"
+#include "session/result_code.h"
 #include "support/run_tool.h"
 #include "support/typed_keys.h"
 #include "support/window_test.h"
@@ -452,6 +457,137 @@ TEST(PluralForms, TheWindowsTranslationsGiveEveryCountTheFormTheCoreChoosesForTh
       EXPECT_EQ(shown.toStdString(), forms[static_cast<std::size_t>(PluralFormIndex(language, n))]) << code << ", " << n;
     }
   }
+}
+
+}  // namespace
+}  // namespace loopword
+
+namespace loopword {
+namespace {
+
+/// Where `picture` shows the sheet's point `twips`: the sheet as large as the picture lets it, its shape kept, centred.
+QPoint ShownAt(const PictureBox& picture, TwipPoint twips) {
+  const QSizeF usual(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
+  const double scale = std::min(picture.width() / usual.width(), picture.height() / usual.height());
+  const QPointF origin(std::floor((picture.width() - usual.width() * scale) / 2), std::floor((picture.height() - usual.height() * scale) / 2));
+  return (origin + QPointF(twips.x, twips.y) * scale * kScreenDpi / kTwipsPerInch).toPoint();
+}
+
+/// Clicks the letter point of `cell` in the picture of `window`, at the size it has now.
+void ClickCell(Form1& window, RingCell cell) {
+  auto* picture = window.findChild<PictureBox*>();
+  QTest::mouseClick(picture, Qt::LeftButton, {}, ShownAt(*picture, CellPoint(cell.square, cell.position)));
+}
+
+/// Types every square's word into its ring from its first cell, through the window's picture.
+void SolveInWindow(Form1& window) {
+  auto* picture = window.findChild<PictureBox*>();
+  const Board& board = window.CurrentView().puzzle->puzzle.board;
+  for (int square = 1; square <= kSquareCount; ++square) {
+    ClickCell(window, {square, 1});
+    for (const char letter : board.SquareWord[square]) QTest::keyClick(picture, static_cast<char>(letter - 'A' + 'a'));
+  }
+}
+
+using ResultCardTest = testing::WindowTest;
+
+TEST_F(ResultCardTest, ASolvedPuzzleShowsItsCardBesideTheFigureInsteadOfABoxAgainWhenReopenedUntilAnotherPuzzleIsShown) {
+  Choose(*CompiledWindow(), "mnuSave", Target("plain.loopword"));
+  const std::string plain = ReadFile(Target("plain.loopword"));
+  const std::size_t firstLineEnd = plain.find('\n') + 1;
+  std::ofstream(Target("pupil.loopword")) << plain.substr(0, firstLineEnd) + "# class set: 2 of 3, set seed 42\n" + plain.substr(firstLineEnd);
+  const struct {
+    const char* file;
+    std::string place;  // "" for a puzzle of no class set
+  } cases[] = {{"plain.loopword", ""}, {"pupil.loopword", "Puzzle 2 of 3 \xC2\xB7 set " + SetId(42)}};
+  for (const auto& [file, placeLine] : cases) {
+    SCOPED_TRACE(file);
+    auto window = NewWindow();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Choose(*window, "mnuOpen", Target(file));
+    window->mnuSolveOnScreen_Click();
+    EXPECT_EQ(window->PlaceMark()->isVisible(), !placeLine.empty());
+    EXPECT_EQ(window->PlaceMark()->text().toStdString(), placeLine) << "the place, in the menu bar while solving";
+    EXPECT_FALSE(window->Result()->isVisible()) << "no card before it is solved";
+    const QSize pictureSize = window->findChild<PictureBox*>()->size();
+    const int windowWidth = window->width();
+    toolkit.messages.clear();
+    SolveInWindow(*window);
+    ASSERT_TRUE(window->CurrentView().solved);
+    EXPECT_EQ(toolkit.messages, std::vector<std::string>{}) << "the card tells it: no box";
+    ASSERT_TRUE(window->Result()->isVisible());
+    const std::string code = window->CurrentView().result->code;
+    EXPECT_EQ(code.empty(), placeLine.empty()) << "a code for the class set's puzzle alone";
+    const std::string placeShown = placeLine.empty() ? "" : placeLine + "\n";
+    const std::string codeShown = code.empty() ? "" : "\nResult code for your teacher: " + code;
+    const std::string lines = window->Result()->Text().toStdString();
+    EXPECT_TRUE(lines.starts_with("Solved!\n" + placeShown + "Time: 0:")) << lines;
+    EXPECT_TRUE(lines.ends_with("\nChecks: 0 \xC2\xB7 letters revealed: 0" + codeShown)) << lines;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->findChild<PictureBox*>()->size(), pictureSize) << "the window grew by the card";
+    EXPECT_GT(window->width(), windowWidth);
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(window->Result()->CopyButton(), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), lines);
+
+    Choose(*window, "mnuSave", Target("solved.loopword"));
+    auto reopened = NewWindow();
+    reopened->show();
+    Choose(*reopened, "mnuOpen", Target("solved.loopword"));
+    EXPECT_TRUE(reopened->Result()->isVisible()) << "the solved puzzle's file, opened again";
+    EXPECT_EQ(reopened->Result()->Text().toStdString(), lines);
+    reopened->mnuSolve_Click();
+    testing::FinishCompile(*reopened);
+    EXPECT_FALSE(reopened->Result()->isVisible()) << "another puzzle on show";
+    EXPECT_FALSE(reopened->PlaceMark()->isVisible());
+    window->Command1_MouseUp();
+    EXPECT_NE(window->CurrentView().mode, Mode::Solving);
+    EXPECT_FALSE(window->Result()->isVisible()) << "solving ended";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->width(), windowWidth) << "the window gives the card's room back";
+    EXPECT_EQ(window->findChild<PictureBox*>()->size(), pictureSize);
+  }
+}
+
+TEST_F(ResultCardTest, TheFigureGrowsWithTheWindowKeepingItsShapeSharpAndAClickOnACellSelectsThatCellAtEverySize) {
+  auto window = CompiledWindow();
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->mnuSolveOnScreen_Click();
+  auto* picture = window->findChild<PictureBox*>();
+  const QSize usual(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));
+  EXPECT_EQ(picture->size(), usual) << "the usual size at start";
+  const QSize start = window->size();
+  const int usualButtonWidth = window->Command1()->width();
+  const auto scaleNow = [&] { return std::min(double(picture->width()) / usual.width(), double(picture->height()) / usual.height()); };
+  const QSize sizes[] = {start * 2, QSize(start.width() * 3, start.height()), QSize(start.width(), start.height() * 2), start};
+  const RingCell cells[] = {{1, 1}, {4, 2}, {12, 5}, {23, 8}};
+  for (const QSize size : sizes) {
+    window->resize(size);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->Command1()->width(), std::lround(usualButtonWidth * scaleNow())) << "the view button grows with the sheet";
+    for (const RingCell cell : cells) {
+      ClickCell(*window, cell);
+      const std::vector<RingCell> under = RingCellsAt(CellPoint(cell.square, cell.position));
+      EXPECT_NE(std::ranges::find(under, window->CurrentView().reading.current.value_or(RingCell{0, 0})), under.end())
+          << "square " << cell.square << ", cell " << cell.position << " at " << size.width() << "x" << size.height();
+    }
+  }
+  EXPECT_EQ(picture->size(), usual) << "back at the start size";
+  window->resize(start * 2);
+  QCoreApplication::processEvents();
+  ASSERT_GT(scaleNow(), 1.5);
+  QImage drawn = SheetImage(window->CurrentView().picture, scaleNow());  // drawn afresh at the size shown: sharp
+  drawn.setDevicePixelRatio(1);
+  QImage shown = picture->grab().toImage();
+  shown.setDevicePixelRatio(1);
+  const QPoint corner = ShownAt(*picture, {0, 0});
+  const QRect aboveTheButton(corner, QSize(drawn.width(), window->Command1()->y() - corner.y()));
+  EXPECT_EQ(shown.copy(aboveTheButton).convertToFormat(QImage::Format_RGB32),
+            drawn.copy(QRect(QPoint(0, 0), aboveTheButton.size())).convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
