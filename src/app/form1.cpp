@@ -35,13 +35,6 @@ constexpr std::chrono::milliseconds kCompileTurn{40};
 /// What the menu bar says while letters are typed in pencil.
 constexpr Text kPencilOn = LOOPWORD_TEXT("Messages", "Pencil on");
 
-/// Whether `message` is the news that the puzzle is solved, which the result card tells as well.
-bool IsSolvedNews(const Message& message) {
-  static constexpr std::array<std::string_view, 2> kSolvedNews = {"Solved in %1 with %2 and %3", "Solved with %1 and %2"};
-  if (message.Lines().size() != 1 || message.Lines().front().IsPlain()) return false;
-  return std::ranges::find(kSolvedNews, std::string_view(message.Lines().front().Pattern().source)) != kSolvedNews.end();
-}
-
 SessionSetup WindowSetup(const std::string& programFolder, Language language) {
   SessionSetup setup;
   setup.language = language;

@@ -34,7 +34,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QFrame(parent) {
   lines_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   lines_->setFocusPolicy(Qt::TabFocus);
   copy_ = new QPushButton(ShownText(Message(kCopyResult)), this);
-  connect(copy_, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(Text()); });
+  connect(copy_, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(CardText()); });
   column->addWidget(lines_);
   column->addWidget(copy_, 0, Qt::AlignLeft);
   column->addStretch(1);
@@ -52,6 +52,6 @@ void ResultPanel::Show(const std::optional<ResultCard>& card) {
   setVisible(card.has_value());
 }
 
-QString ResultPanel::Text() const { return lines_->text(); }
+QString ResultPanel::CardText() const { return lines_->text(); }
 
 }  // namespace loopword

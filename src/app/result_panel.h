@@ -23,7 +23,7 @@ class ResultPanel final : public QFrame {
   /// Shows `card`, or hides the panel for none.
   void Show(const std::optional<ResultCard>& card);
   /// The card's lines as shown, one a line: what Copy result puts on the clipboard.
-  [[nodiscard]] QString Text() const;
+  [[nodiscard]] QString CardText() const;
   /// The Copy result button, for the tests that press it.
   [[nodiscard]] QPushButton* CopyButton() const { return copy_; }
 

@@ -54,6 +54,12 @@ Message SolvingRound::SolvedMessage(bool clockShown) const {
   return Message(kSolvedIn, {SolvingTimeText(Elapsed() / 1000), checks, revealed});
 }
 
+bool IsSolvedNews(const Message& message) {
+  if (message.Lines().size() != 1 || message.Lines().front().IsPlain()) return false;
+  const std::string_view pattern = message.Lines().front().Pattern().source;
+  return pattern == kSolvedIn.source || pattern == kSolvedWith.source;
+}
+
 bool SolvingRound::Type(std::string_view letters) {
   if (letters.empty() || !IsCapitalsWord(letters)) return false;
   Step before{letters_, std::nullopt};

@@ -96,4 +96,7 @@ class SolvingRound {
   int revealed_ = 0;
 };
 
+/// Whether `message` is the news SolvingRound::SolvedMessage gives, which a result card tells as well.
+bool IsSolvedNews(const Message& message);
+
 }  // namespace loopword

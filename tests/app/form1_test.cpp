@@ -522,7 +522,7 @@ TEST_F(ResultCardTest, ASolvedPuzzleShowsItsCardBesideTheFigureInsteadOfABoxAgai
     EXPECT_EQ(code.empty(), placeLine.empty()) << "a code for the class set's puzzle alone";
     const std::string placeShown = placeLine.empty() ? "" : placeLine + "\n";
     const std::string codeShown = code.empty() ? "" : "\nResult code for your teacher: " + code;
-    const std::string lines = window->Result()->Text().toStdString();
+    const std::string lines = window->Result()->CardText().toStdString();
     EXPECT_TRUE(lines.starts_with("Solved!\n" + placeShown + "Time: 0:")) << lines;
     EXPECT_TRUE(lines.ends_with("\nChecks: 0 \xC2\xB7 letters revealed: 0" + codeShown)) << lines;
     QCoreApplication::processEvents();
@@ -537,7 +537,7 @@ TEST_F(ResultCardTest, ASolvedPuzzleShowsItsCardBesideTheFigureInsteadOfABoxAgai
     reopened->show();
     Choose(*reopened, "mnuOpen", Target("solved.loopword"));
     EXPECT_TRUE(reopened->Result()->isVisible()) << "the solved puzzle's file, opened again";
-    EXPECT_EQ(reopened->Result()->Text().toStdString(), lines);
+    EXPECT_EQ(reopened->Result()->CardText().toStdString(), lines);
     reopened->mnuSolve_Click();
     testing::FinishCompile(*reopened);
     EXPECT_FALSE(reopened->Result()->isVisible()) << "another puzzle on show";
