@@ -252,7 +252,7 @@ void DeclareOptions(CLI::App& app, Options& options) {
       "time, checks and letters revealed, by number, then the codes refused with what is wrong with each. "
       "Exit status 0 when every code was read, else 1. It goes with --set and --csv only")->type_name("CODES")->check(Given());
   CLI::Option* set = app.add_option("--set", options.setFile,
-      "the class set's puzzle file, as --class-set --out writes it or the window saves it: every puzzle of the set, "
+      "the class set's puzzle file, as --class-set --out writes it: every puzzle of the set, "
       "each with its class set line")->type_name("FILE")->check(Given());
   CLI::Option* csv = app.add_flag("--csv", options.csv,
       "print the table of --results as comma-separated values (with the seconds too), for a spreadsheet");
@@ -636,8 +636,9 @@ struct ClassSetFile {
 
 /// Why `documents` are not the puzzles of one class set, each once, or "".
 std::string NotOneClassSet(const std::vector<loopword::PuzzleDocument>& documents) {
+  if (documents.empty()) return "it holds no puzzle";
   const std::optional<loopword::ClassPlace>& first = documents.front().origin.classPlace;
-  std::vector<bool> seen(first ? static_cast<std::size_t>(first->pupils) : 0);
+  std::set<int> seen;  // the pupils' numbers
   for (std::size_t i = 0; i < documents.size(); ++i) {
     const std::optional<loopword::ClassPlace>& place = documents[i].origin.classPlace;
     const std::string puzzle = "puzzle " + std::to_string(i + 1) + " of the file";
@@ -647,11 +648,11 @@ std::string NotOneClassSet(const std::vector<loopword::PuzzleDocument>& document
              std::to_string(place->setSeed) + ", not " + std::to_string(first->pupils) + " pupils, set seed " + std::to_string(first->setSeed) + ")";
     }
     if (place->number < 1 || place->number > place->pupils) return puzzle + " has the number " + std::to_string(place->number) + ", which the set does not have";
-    if (seen[static_cast<std::size_t>(place->number - 1)]) return "pupil " + std::to_string(place->number) + " has two puzzles";
-    seen[static_cast<std::size_t>(place->number - 1)] = true;
+    if (!seen.insert(place->number).second) return "pupil " + std::to_string(place->number) + " has two puzzles";
   }
-  const auto missing = std::ranges::find(seen, false);
-  if (missing != seen.end()) return "pupil " + std::to_string(missing - seen.begin() + 1) + "'s puzzle is missing";
+  int missing = 1;
+  while (seen.contains(missing)) ++missing;
+  if (missing <= first->pupils) return "pupil " + std::to_string(missing) + "'s puzzle is missing";
   return {};
 }
 
