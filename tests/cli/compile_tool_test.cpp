@@ -157,6 +157,10 @@ TEST(CompileTool, PuzzlesMadeAtOnceAreThoseMadeOneAfterAnotherInTheSameOrder) {
 TEST(CompileTool, HelpWinsOverWrongArgumentsAndExplainsEveryOptionTheUsageNames) {
   const auto [help, status] = testing::RunTool(LOOPWORD_COMPILE_TOOL " --level 9 --help 2>&1");
   ASSERT_EQ(status, 0);
+  const std::string usage = testing::RunTool(LOOPWORD_COMPILE_TOOL " stray 2>&1").first;
+  for (const char* form : {"\n       loopword-compile --grade-file FILE\n", "\n       loopword-compile --results CODES --set FILE [--csv]\n"}) {
+    EXPECT_NE(usage.find(form), std::string::npos) << "a form of its own: " << form << usage;
+  }
   const std::string named = testing::RunTool(LOOPWORD_COMPILE_TOOL " stray 2>&1 | grep -oe '--[a-z-]*' | sort -u").first;
   EXPECT_GE(std::ranges::count(named, '\n'), 17) << named;
   std::istringstream options(named);
@@ -279,8 +283,12 @@ TEST(CompileTool, ResultCodesAreReadAgainstTheClassSetFileAndEveryRefusedCodeSay
                            "                                        " + madeUp + "  " + wrongCheck + "\n"
                            "                                        " + beyond + "  This code is for puzzle 9, but the class set has 3 puzzles: a character may be typed wrongly.\n",
                            1));
-  EXPECT_EQ(testing::RunTool("printf '" + second + "\\r\\n" + first + "' | " + results + "- --csv"),
-            std::make_pair("number,time,seconds,checks,letters revealed,code,problem\r\n1,0:59,59,0,3," + first + ",\r\n2,2:05,125,1,0," + second + ",\r\n", 0));
+  const std::string shuffled = folder.Write("shuffled.loopword", FormatPuzzleFile({set.puzzles[2], set.puzzles[0], set.puzzles[1]}));
+  for (const std::string& setPath : {setFile, shuffled}) {  // the puzzles are taken by their numbers, not their order
+    EXPECT_EQ(testing::RunTool("printf '" + second + "\\r\\n" + first + "' | " LOOPWORD_COMPILE_TOOL " --csv --results - --set " + setPath),
+              std::make_pair("number,time,seconds,checks,letters revealed,code,problem\r\n1,0:59,59,0,3," + first + ",\r\n2,2:05,125,1,0," +
+                             second + ",\r\n", 0)) << setPath;
+  }
 
   struct Refused {
     std::string setFile, codes, says;
