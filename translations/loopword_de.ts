@@ -698,6 +698,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
         <translation>Eine Umschreibung darf bis zu 60 Zeichen haben: Diese Zeilen haben längere und werden weggelassen: %1.</translation>
     </message>
+    <message>
+        <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
+        <translation>Ergebniscodes werden mit dem Klassensatz auf dem Bildschirm gelesen: Drucken Sie zuerst den Klassensatz oder kopieren Sie seinen Link, oder geben Sie seine Startzahl an.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1350,6 +1354,58 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Not your number?</source>
         <translation>Nicht Ihre Nummer?</translation>
+    </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scannen Sie den Code, um den Link zu öffnen</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>QR-Code des Links</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Zum Lösen auf dem Handy scannen</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>Letters revealed</source>
+        <translation>Aufgedeckte Buchstaben</translation>
+    </message>
+    <message>
+        <source>Result code</source>
+        <translation>Ergebniscode</translation>
+    </message>
+    <message>
+        <source>What is wrong</source>
+        <translation>Was nicht stimmt</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>Result codes, one a line, as pupils copied them from their result cards:</source>
+        <translation>Ergebniscodes, einer pro Zeile, wie die Schüler sie von ihrer Ergebniskarte kopiert haben:</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <translation>Ergebnisse lesen</translation>
+    </message>
+    <message>
+        <source>Download as CSV</source>
+        <translation>Als CSV herunterladen</translation>
     </message>
     <message>
         <source>Copy result</source>

@@ -698,6 +698,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
         <translation>Una definición puede tener hasta 60 caracteres: estas líneas las tienen más largas y se dejan fuera: %1.</translation>
     </message>
+    <message>
+        <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
+        <translation>Los códigos de resultado se leen con el juego para la clase en pantalla: imprima antes el juego o copie su enlace, o indique su semilla.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1350,6 +1354,58 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Not your number?</source>
         <translation>¿No es su número?</translation>
+    </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Escanee el código para abrir el enlace</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Código QR del enlace</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Escanee para resolverlo en un móvil</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message>
+        <source>Letters revealed</source>
+        <translation>Letras reveladas</translation>
+    </message>
+    <message>
+        <source>Result code</source>
+        <translation>Código de resultado</translation>
+    </message>
+    <message>
+        <source>What is wrong</source>
+        <translation>Qué falla</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Result codes, one a line, as pupils copied them from their result cards:</source>
+        <translation>Códigos de resultado, uno por línea, tal como los alumnos los copiaron de su tarjeta de resultado:</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <translation>Leer resultados</translation>
+    </message>
+    <message>
+        <source>Download as CSV</source>
+        <translation>Descargar como CSV</translation>
     </message>
     <message>
         <source>Copy result</source>

@@ -698,6 +698,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
         <translation>Une définition peut avoir jusqu&apos;à 60 caractères : ces lignes en ont de plus longues et sont laissées de côté : %1.</translation>
     </message>
+    <message>
+        <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
+        <translation>Les codes de résultat se lisent avec le jeu pour la classe à l&apos;écran : imprimez d&apos;abord le jeu ou copiez son lien, ou donnez sa graine.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1350,6 +1354,58 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Not your number?</source>
         <translation>Ce n&apos;est pas votre numéro ?</translation>
+    </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scannez le code pour ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Code QR du lien</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Scannez pour résoudre sur un téléphone</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Vérifications</translation>
+    </message>
+    <message>
+        <source>Letters revealed</source>
+        <translation>Lettres dévoilées</translation>
+    </message>
+    <message>
+        <source>Result code</source>
+        <translation>Code de résultat</translation>
+    </message>
+    <message>
+        <source>What is wrong</source>
+        <translation>Ce qui ne va pas</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Result codes, one a line, as pupils copied them from their result cards:</source>
+        <translation>Codes de résultat, un par ligne, tels que les élèves les ont copiés de leur carte de résultat :</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <translation>Lire les résultats</translation>
+    </message>
+    <message>
+        <source>Download as CSV</source>
+        <translation>Télécharger en CSV</translation>
     </message>
     <message>
         <source>Copy result</source>

@@ -698,6 +698,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
         <translation>Una definizione può avere fino a 60 caratteri: queste righe ne hanno di più lunghe e sono escluse: %1.</translation>
     </message>
+    <message>
+        <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
+        <translation>I codici del risultato si leggono con la serie per la classe sullo schermo: stampa prima la serie o copiane il link, oppure indica il suo seme.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1350,6 +1354,58 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Not your number?</source>
         <translation>Non è il tuo numero?</translation>
+    </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scansiona il codice per aprire il link</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Codice QR del link</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Scansiona per risolverlo sul telefono</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Controlli</translation>
+    </message>
+    <message>
+        <source>Letters revealed</source>
+        <translation>Lettere rivelate</translation>
+    </message>
+    <message>
+        <source>Result code</source>
+        <translation>Codice del risultato</translation>
+    </message>
+    <message>
+        <source>What is wrong</source>
+        <translation>Cosa non va</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Risultati della classe</translation>
+    </message>
+    <message>
+        <source>Result codes, one a line, as pupils copied them from their result cards:</source>
+        <translation>Codici del risultato, uno per riga, come gli alunni li hanno copiati dalla loro scheda del risultato:</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <translation>Leggi i risultati</translation>
+    </message>
+    <message>
+        <source>Download as CSV</source>
+        <translation>Scarica come CSV</translation>
     </message>
     <message>
         <source>Copy result</source>

@@ -698,6 +698,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
         <translation>Een omschrijving mag hoogstens 60 tekens hebben: deze regels hebben langere en worden weggelaten: %1.</translation>
     </message>
+    <message>
+        <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
+        <translation>Resultaatcodes worden gelezen tegen de klassenset op het scherm: druk eerst de klassenset af of kopieer de link ervan, of geef het startgetal.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1350,6 +1354,58 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Not your number?</source>
         <translation>Niet jouw nummer?</translation>
+    </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Scan de code om de link te openen</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>QR-code van de link</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Scan om op een telefoon op te lossen</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Letters revealed</source>
+        <translation>Onthulde letters</translation>
+    </message>
+    <message>
+        <source>Result code</source>
+        <translation>Resultaatcode</translation>
+    </message>
+    <message>
+        <source>What is wrong</source>
+        <translation>Wat er mis is</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Resultaten van de klas</translation>
+    </message>
+    <message>
+        <source>Result codes, one a line, as pupils copied them from their result cards:</source>
+        <translation>Resultaatcodes, één per regel, zoals leerlingen ze van hun resultaatkaart kopieerden:</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <translation>Resultaten lezen</translation>
+    </message>
+    <message>
+        <source>Download as CSV</source>
+        <translation>Downloaden als CSV</translation>
     </message>
     <message>
         <source>Copy result</source>

@@ -698,6 +698,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>A clue may have up to 60 characters: these lines have longer ones and are left out: %1.</source>
         <translation>Uma definição pode ter até 60 caracteres: estas linhas têm definições mais longas e ficam de fora: %1.</translation>
     </message>
+    <message>
+        <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
+        <translation>Os códigos de resultado são lidos com o conjunto para a turma no ecrã: imprima primeiro o conjunto ou copie a sua ligação, ou indique a sua semente.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1350,6 +1354,58 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Not your number?</source>
         <translation>Não é o seu número?</translation>
+    </message>
+    <message>
+        <source>Scan the code to open the link</source>
+        <translation>Leia o código para abrir a ligação</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>Código QR da ligação</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Scan to solve on a phone</source>
+        <translation>Leia para resolver num telemóvel</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Verificações</translation>
+    </message>
+    <message>
+        <source>Letters revealed</source>
+        <translation>Letras reveladas</translation>
+    </message>
+    <message>
+        <source>Result code</source>
+        <translation>Código de resultado</translation>
+    </message>
+    <message>
+        <source>What is wrong</source>
+        <translation>O que está errado</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Resultados da turma</translation>
+    </message>
+    <message>
+        <source>Result codes, one a line, as pupils copied them from their result cards:</source>
+        <translation>Códigos de resultado, um por linha, tal como os alunos os copiaram do seu cartão de resultado:</translation>
+    </message>
+    <message>
+        <source>Read results</source>
+        <translation>Ler resultados</translation>
+    </message>
+    <message>
+        <source>Download as CSV</source>
+        <translation>Descarregar como CSV</translation>
     </message>
     <message>
         <source>Copy result</source>

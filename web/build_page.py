@@ -8,7 +8,8 @@ SOURCE is web/, DATA the word lists' folder, DOCS the user guides' folder, MODUL
 
 The site: index.html with its style and script inline, the module as a .wasm file the browser
 compiles while it downloads, each language's word lists and the translations as files fetched when first needed
-(gzipped, and plain for browsers that cannot unzip), the guides, a web app manifest with icons, and a service worker
+(gzipped, and plain for browsers that cannot unzip), the guides, the QR code encoder (a script loaded when a link is
+first shown), a web app manifest with icons, and a service worker
 that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 64."""
 import base64
 import gzip
@@ -23,6 +24,8 @@ import tempfile
 import page_texts
 
 LANGUAGES = tuple(code for code, _, _ in page_texts.languages())
+# The QR code encoder, from npm (web/package.json): its one file the page needs, under the name the page loads it by.
+QR_ENCODER = ("node_modules/qrcode-generator/dist/qrcode.js", "qrcode.js")
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
 SITE_CORE = ("./", "index.html", "worker.js", "loopword_web.wasm",
@@ -71,9 +74,13 @@ def gzipped(data):
     return gzip.compress(data, 9, mtime=0)
 
 
-def resources(data, docs, texts):
+def resources(source, data, docs, texts):
     """The parts the page fetches or carries, by name, as bytes."""
     parts = {f"lists/{language}.words": packed_levels(data, language) for language in LANGUAGES}
+    encoder, name = QR_ENCODER
+    if not (source / encoder).is_file():
+        sys.exit(f"build_page.py: no {source / encoder}: run npm ci in web/ (scripts/web does)")
+    parts[name] = (source / encoder).read_bytes()
     parts["texts.json"] = texts.read_bytes()
     for language in LANGUAGES:
         parts[f"guides/{language}.html"] = (docs / ("guide.html" if language == "en" else f"guide.{language}.html")).read_bytes()
@@ -102,12 +109,20 @@ def checked_inline(name, text):
     return text
 
 
+def page_script(source):
+    """The page's script as the page carries it: its lines of comments left out, which the reader of the page
+    does not need (the source keeps them)."""
+    text = (source / "loopword.js").read_text()
+    kept = [line for line in text.split("\n") if not line.lstrip().startswith("//")]
+    return checked_inline("loopword.js", "\n".join(kept))
+
+
 def write_site(out, source, module, parts, packed, figure, one_file):
     site = out / "site"
     shutil.rmtree(site, ignore_errors=True)
     (site / "icons").mkdir(parents=True)
     # The page's script inside the page, allowed by its digest: the worker starts one round trip sooner.
-    script = checked_inline("loopword.js", (source / "loopword.js").read_text())
+    script = page_script(source)
     digest = base64.b64encode(hashlib.sha256(f"\n{script}".encode()).digest()).decode()
     html = page(source, "site", figure, f"<script>\n{script}</script>\n")
     (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' 'sha256-{digest}'", 1))
@@ -121,7 +136,7 @@ def write_site(out, source, module, parts, packed, figure, one_file):
         path = site / name
         path.parent.mkdir(parents=True, exist_ok=True)
         path.write_bytes(content)
-        if not name.startswith("guides/"):  # the guides open as pages of their own
+        if not name.startswith("guides/") and name != QR_ENCODER[1]:  # the guides open as pages, the encoder as a script
             path.with_name(path.name + ".gz").write_bytes(packed[name])
     (site / "loopword.html").write_bytes(one_file)  # what "Save as web page" puts the puzzle into
     files = sorted(path for path in site.rglob("*") if path.is_file())
@@ -135,7 +150,7 @@ def one_file(source, packed, figure):
     """The one-file page: every part inside it, gzipped in base 85; the worker's script and module among them."""
     scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base64.b64encode(content).decode("ascii")}</script>\n'
                       for name, content in packed.items())
-    script = checked_inline("loopword.js", (source / "loopword.js").read_text())
+    script = page_script(source)
     return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n").encode()
 
 
@@ -143,7 +158,7 @@ def main(source, data, docs, module, texts, out):
     source, data, docs, module, texts, out = map(pathlib.Path, (source, data, docs, module, texts, out))
     # Hidden from screen readers as the figure the page draws is: the cells beneath it name what it shows.
     figure = (source / "empty-figure.svg").read_text().replace("<svg ", '<svg aria-hidden="true" translate="no" ', 1)
-    parts = resources(data, docs, texts)
+    parts = resources(source, data, docs, texts)
     packed = {name: gzipped(content) for name, content in parts.items()}
     packed["worker.js"] = gzipped(worker_script(source, module))
     packed["loopword_web.wasm"] = gzipped(module.with_suffix(".wasm").read_bytes())

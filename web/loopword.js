@@ -114,6 +114,63 @@ async function resource(name) {
   }
 }
 
+let qrEncoder = null;  // the promise of the QR code encoder, loaded when the face to make puzzles, a link or a print first needs it
+let qrEncoderLoaded = null;  // the encoder once loaded
+
+/// The QR code encoder (qrcode-generator, from npm): the hosted page's script beside it, or the one file's part run as
+/// a script of the page; null where it could not be had.
+function loadQrEncoder() {
+  qrEncoder ??= new Promise((resolve) => {
+    const script = document.createElement('script');
+    const loaded = () => {
+      resolve(qrEncoderLoaded = window.qrcode ?? null);
+      drawScanLinks();  // into the sheets made before it was loaded
+    };
+    if (kForm === 'site') {
+      fetchedParts.add('qrcode.js');
+      Object.assign(script, { src: 'qrcode.js', onload: loaded, onerror: loaded });
+      return document.head.append(script);
+    }
+    resource('qrcode.js').then((bytes) => {
+      if (bytes) document.head.append(Object.assign(script, { textContent: new TextDecoder().decode(bytes) }));
+      loaded();
+    });
+  }).then((encoder) => encoder ?? (qrEncoder = null));  // tried again next time
+  return qrEncoder;
+}
+
+/// `link` as a QR code (SVG, black on white, its quiet zone round it), error correction `level` ("L" … "H").
+function qrCode(encoder, link, level) {
+  const code = encoder(0, level);
+  code.addData(link);
+  code.make();
+  return code.createSvgTag({ cellSize: 4, margin: 16, scalable: true });
+}
+
+/// The page's own address, without its query and link: what the pupil and class links open.
+const pageAddress = () => `${location.origin}${location.pathname}`;
+
+/// Draws into each printed puzzle the QR code of its pupil link and what it is for, once the encoder is loaded; a
+/// page opened from disk, whose links work only on this computer, prints none.
+function drawScanLinks() {
+  for (const place of $('print-sheets').querySelectorAll('.scan-link')) {
+    if (location.protocol === 'file:') place.remove();
+    else if (qrEncoderLoaded) place.innerHTML = `${qrCode(qrEncoderLoaded, `${pageAddress()}#${place.dataset.link}`, 'L')}<span></span>`;
+    place.querySelector('span')?.append(tr('Scan to solve on a phone'));
+  }
+}
+
+/// Shows `link` as a QR code filling most of the screen, the link under it, until Close or Escape.
+async function showLinkCode(link) {
+  const encoder = await loadQrEncoder();
+  if (!encoder) return;
+  $('link-code-picture').innerHTML = qrCode(encoder, link, 'M');
+  $('link-code-link').textContent = link;
+  const opener = document.activeElement;
+  $('link-code').addEventListener('close', () => opener?.focus(), { once: true });
+  $('link-code').showModal();
+}
+
 /// Starts the worker and gives it the module: compiled as it downloads for the hosted page, unpacked in the one file.
 async function startWorker() {
   if (kForm === 'site') {
@@ -302,9 +359,13 @@ function download(name, content, type = 'text/plain') {
 }
 
 /// Fills the print sheets: the puzzle, and the solution too when asked.
-const prepareSheets = (withSolution) => send('sheets', withSolution).then(({ result = '' }) => { $('print-sheets').innerHTML = result; });
+const prepareSheets = (withSolution) => send('sheets', withSolution).then(({ result = '' }) => {
+  $('print-sheets').innerHTML = result;
+  drawScanLinks();
+});
 
-const printSheets = (withSolution) => prepareSheets(withSolution).then(() => window.print());
+/// Prints the puzzle sheet (and the solution sheet), its pupil link's QR code drawn first.
+const printSheets = (withSolution) => loadQrEncoder().then(() => prepareSheets(withSolution)).then(() => window.print());
 
 /// Shows the view after the note under the page's links: `outcome` of a pupil or class link or the saved page.
 const noteLink = (kind, outcome, link = '') => run('noteLink', [kind, outcome, link], false, true);
@@ -312,9 +373,11 @@ const noteLink = (kind, outcome, link = '') => run('noteLink', [kind, outcome, l
 /// Copies the pupil link to the puzzle on show, or the class link that gives each pupil of a class set their own.
 async function copyLink(kind) {
   if (location.protocol === 'file:') return noteLink(kind, 'from-file').then(() => $(kind === 'pupil' ? 'export' : 'print-class').focus());
-  const page = `${location.origin}${location.pathname}`;
+  const page = pageAddress();
   const link = kind === 'pupil' ? (await send('pupilLink', page)).result : (await classSet('classLink', page)).link;
-  if (link) await noteLink(kind, await navigator.clipboard.writeText(link).then(() => 'copied', () => 'copy'), link);
+  if (!link) return;
+  await noteLink(kind, await navigator.clipboard.writeText(link).then(() => 'copied', () => 'copy'), link);
+  await showLinkCode(link);
 }
 
 /// Shows how far the class set being made has got, as the progress bar and the message.
@@ -335,10 +398,20 @@ async function classSet(command, ...args) {
 
 /// Prints the class set: each puzzle on a page of its own headed with its number and title, then the answers.
 async function printClassSet() {
-  const { done, markup } = await classSet('makeClassSet');
+  const [{ done, markup }] = await Promise.all([classSet('makeClassSet'), loadQrEncoder()]);
   if (!done) return;
   $('print-sheets').innerHTML = markup;
+  drawScanLinks();
   window.print();
+}
+
+/// Reads the result codes pasted under Class results against the class set on screen (made again if need be): the
+/// table on the page, or as a CSV file when `asFile`.
+async function readResults(asFile) {
+  const { done, markup, csv } = await classSet('readResults', $('result-codes').value);
+  if (!done) return;
+  $('results-table').innerHTML = markup;
+  if (asFile) download('class-results.csv', csv, 'text/csv');
 }
 
 /// Saves the one-file page with the puzzle inside: whoever opens it solves that puzzle, offline.
@@ -396,6 +469,7 @@ async function showFace(face) {
   $('face-solve').setAttribute('aria-pressed', String(face === 'solve'));
   $('face-make').setAttribute('aria-pressed', String(face === 'make'));
   if (face === 'solve') await startSolving();
+  else loadQrEncoder();  // the teacher's face: its links and prints show QR codes
   if (shown) showKeyboard(shown);
 }
 
@@ -413,7 +487,7 @@ function wire() {
     'copy-result': () => navigator.clipboard?.writeText($('card-lines').innerText),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
     'print-both': () => printSheets(true), 'copy-link': () => copyLink('pupil'), export: exportPage, guide: openGuide, keyboard: pressKey,
-    'print-class': withTheme(printClassSet), 'copy-class-link': withTheme(() => copyLink('class')), 'open-number': openNumber };
+    'print-class': withTheme(printClassSet), 'read-results': () => readResults(false), 'download-results': () => readResults(true), 'copy-class-link': withTheme(() => copyLink('class')), 'open-number': openNumber };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('choices', 'change', choose);
   on('page-language', 'change', async () => {
@@ -436,6 +510,7 @@ function wire() {
   on('picture', 'keydown', typeInFigure);
   document.addEventListener('keydown', shortcut);
   document.addEventListener('visibilitychange', () => run('pauseClock', [document.hidden], false, true));
+  window.addEventListener('beforeprint', loadQrEncoder);  // the browser's own Print: the codes are drawn once it is loaded
   window.addEventListener('afterprint', () => prepareSheets(false));
   setInterval(tick, 1000);
 }

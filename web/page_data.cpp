@@ -7,6 +7,7 @@
 
 #include "display/svg_canvas.h"
 #include "page_render.h"
+#include "puzzle/puzzle_link.h"
 #include "session/kept_entries.h"
 #include "words/theme_words.h"
 
@@ -181,11 +182,7 @@ BookletProgress ProgressTold(const val& progress, const PageLanguage& language) 
 }
 
 std::string PupilLinkTo(const std::string& address, const std::string& sheetFile) {
-  std::string link = address + "#";
-  for (const char c : PercentEncoded(sheetFile)) {
-    link += c == '+' ? "%20" : std::string(1, c);  // a space, written as pupil links have always written it
-  }
-  return link;
+  return address + "#" + PackedPuzzleLink(sheetFile);
 }
 
 }  // namespace loopword

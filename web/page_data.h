@@ -44,7 +44,7 @@ const char* ModeName(Mode mode);
 emscripten::val RunData(const Reply& run, const PageLanguage& language);
 /// A run's progress for `progress`, a function of the page: the lines saying how far it got, done and total.
 BookletProgress ProgressTold(const emscripten::val& progress, const PageLanguage& language);
-/// The pupil link to the puzzle file `sheetFile` for the page at `address`: the puzzle after its "#".
+/// The pupil link to the puzzle file `sheetFile` for the page at `address`: the puzzle packed after its "#".
 std::string PupilLinkTo(const std::string& address, const std::string& sheetFile);
 
 }  // namespace loopword

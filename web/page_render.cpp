@@ -6,7 +6,9 @@
 #include <iterator>
 
 #include "board/program_text.h"
+#include "puzzle/puzzle_link.h"
 #include "display/svg_canvas.h"
+#include "play/solving.h"
 
 namespace loopword {
 
@@ -153,9 +155,37 @@ std::string CardMarkup(const ResultCard& card, const PageLanguage& language) {
   return markup;
 }
 
-std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet) {
+std::string ResultsTable(const std::vector<ResultRow>& rows, const PageLanguage& language) {
+  if (rows.empty()) return "";
+  static constexpr Text kHeadings[] = {LOOPWORD_TEXT("WebPage", "Number"), LOOPWORD_TEXT("WebPage", "Time"),
+                                       LOOPWORD_TEXT("WebPage", "Checks"), LOOPWORD_TEXT("WebPage", "Letters revealed"),
+                                       LOOPWORD_TEXT("WebPage", "Result code"), LOOPWORD_TEXT("WebPage", "What is wrong")};
+  std::string markup = "<thead><tr>";
+  for (const Text& heading : kHeadings) markup += "<th>" + HtmlEscaped(language.Translated(heading)) + "</th>";
+  markup += "</tr></thead><tbody>";
+  const auto cells = [](const std::vector<std::string>& texts) {
+    std::string row;
+    for (const std::string& text : texts) row += "<td>" + HtmlEscaped(text) + "</td>";
+    return row;
+  };
+  for (const ResultRow& row : rows) {
+    const std::optional<PupilResult>& result = row.read.result;
+    markup += result ? "<tr>" + cells({std::to_string(result->number), SolvingTimeText(result->seconds), std::to_string(result->checks),
+                                       std::to_string(result->revealed), row.code, ""})
+                     : R"(<tr class="refused">)" + cells({"", "", "", "", row.code, language.Rendered(row.read.refusal)});
+    markup += "</tr>";
+  }
+  return markup + "</tbody>";
+}
+
+std::string ScanLinkMarkup(const std::string& sheetFile) {
+  return R"(<div class="scan-link" data-link=")" + HtmlEscaped(PackedPuzzleLink(sheetFile)) + R"("></div>)";
+}
+
+std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet,
+                            const std::string& below) {
   const std::string titled = title.empty() ? "" : "<span>" + HtmlEscaped(title) + "</span>";
-  return R"(<section class="class-page"><h2>)" + HtmlEscaped(heading) + titled + "</h2>" + sheet + "</section>";
+  return R"(<section class="class-page"><h2>)" + HtmlEscaped(heading) + titled + "</h2>" + sheet + below + "</section>";
 }
 
 std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string>>& headedSheets) {
@@ -166,10 +196,10 @@ std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string
   return markup + "</section>";
 }
 
-bool ClassSetPages::Add(const PrintedSheets& sheets) {
+bool ClassSetPages::Add(const PrintedSheets& sheets, const std::string& sheetFile) {
   const SheetView& sheet = sheets.puzzle;
   const std::string heading = PuzzleHeading(sheet.texts, ++made_, pupils_, sheet.setId);
-  pages_ += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"));
+  pages_ += ClassPuzzlePage(heading, sheet.title, SheetSvg(sheet, "Puzzle sheet"), ScanLinkMarkup(sheetFile));
   answers_.emplace_back(heading, SheetSvg(sheets.solution, "Solution sheet"));
   if (static_cast<int>(answers_.size()) == kAnswersPerPage || made_ == pupils_) {
     answerPages_ += ClassAnswerPage(std::exchange(answers_, {}));

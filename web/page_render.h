@@ -14,6 +14,7 @@
 #include "board/program_text.h"
 #include "display/sheets.h"
 #include "session/result_card.h"
+#include "session/result_code.h"
 #include "session/view.h"
 #include "words/language.h"
 
@@ -59,8 +60,16 @@ std::string CursorCellId(const FigureReading& reading);
 std::string WordsMarkup(const std::vector<ListedWord>& words, const PageLanguage& language);
 /// The result card of a solved puzzle: its first line as a heading, the others under it.
 std::string CardMarkup(const ResultCard& card, const PageLanguage& language);
-/// A class set's printed page of one puzzle: `heading` ("Puzzle 3 of 30") and the title above its sheet (SVG).
-std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet);
+/// The teacher's table of result codes read: a row for each, a refused one saying why.
+std::string ResultsTable(const std::vector<ResultRow>& rows, const PageLanguage& language);
+/// Where a printed puzzle shows the QR code of its pupil link, the puzzle file `sheetFile`: an empty element that
+/// carries the text after the link's "#" (data-link) for the page's script, which knows the page's address, to draw
+/// the code into.
+std::string ScanLinkMarkup(const std::string& sheetFile);
+/// A class set's printed page of one puzzle: `heading` ("Puzzle 3 of 30") and the title above its sheet (SVG), and
+/// `below` under it.
+std::string ClassPuzzlePage(const std::string& heading, const std::string& title, const std::string& sheet,
+                            const std::string& below = "");
 /// A class set's printed page of answers: each solution sheet (SVG) under its heading.
 std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string>>& headedSheets);
 
@@ -69,8 +78,9 @@ std::string ClassAnswerPage(const std::vector<std::pair<std::string, std::string
 class ClassSetPages {
  public:
   explicit ClassSetPages(int pupils) : pupils_(pupils) {}
-  /// Adds the pages of the next puzzle made, its sheets `sheets`; true, to go on.
-  bool Add(const PrintedSheets& sheets);
+  /// Adds the pages of the next puzzle made, its sheets `sheets` and file `sheetFile` (whose pupil link its page
+  /// shows as a QR code); true, to go on.
+  bool Add(const PrintedSheets& sheets, const std::string& sheetFile);
   [[nodiscard]] std::string Markup() const { return pages_ + answerPages_; }
 
  private:

@@ -18,6 +18,7 @@
 #include "puzzle/web_page.h"
 #include "session/first_puzzle.h"
 #include "session/kept_entries.h"
+#include "session/result_code.h"
 #include "session/session.h"
 #include "words/bundled_lists.h"
 #include "words/language.h"
@@ -187,7 +188,7 @@ class WebSession {
     if (const std::optional<Message> refusal = SeedNextCompile(seed)) return RunData(Refusal(*refusal), language_);
     ClassSetPages pages(pupils);
     const Reply run = session_.MakeClassSet(pupils, ProgressTold(progress, language_),
-                                            [&](MadePuzzle&& puzzle) { return pages.Add(puzzle.sheets); });
+                                            [&](MadePuzzle&& puzzle) { return pages.Add(puzzle.sheets, FormatPuzzle(puzzle.document)); });
     val result = RunData(run, language_);
     result.set("markup", pages.Markup());
     return result;
@@ -211,6 +212,19 @@ class WebSession {
     return result;
   }
 
+  /// Reads the result codes `codes` (one a line) against the class set of `pupils` with the choices in use: the one
+  /// shared, else the one `seed` makes. {done, text, markup: the table, csv}.
+  val ReadResults(int pupils, const std::string& seed, const std::string& codes, const val& progress) {
+    std::vector<ResultRow> rows;
+    Reply run;
+    if (const std::optional<Message> refusal = SeedNextCompile(seed)) run = Refusal(*refusal);
+    else run = session_.ReadClassResults(pupils, codes, ProgressTold(progress, language_), rows);
+    val result = RunData(run, language_);
+    result.set("markup", ResultsTable(rows, language_));
+    result.set("csv", ResultsCsv(rows, [this](const Message& message) { return language_.Rendered(message); }));
+    return result;
+  }
+
   /// Loads bundled level 1..3, or for 0 the word list `text` the user picked as file `name`.
   val ChooseWordList(int level, const std::string& name, const std::string& text) {
     return Answer(session_.ChooseWordList(level, level == kOwnList ? PutUpload(name, text) : ""));
@@ -222,11 +236,12 @@ class WebSession {
   /// What the solving clock shows now.
   std::string ClockText() const { return session_.CurrentView().clock.text; }
 
-  /// The puzzle sheet of the puzzle on show as it prints, and its solution sheet after it when asked; "" for none.
+  /// The puzzle sheet of the puzzle on show as it prints, where its pupil link goes as a QR code, and its solution
+  /// sheet after them when asked; "" for none.
   std::string Sheets(bool withSolution) const {
     const loopword::View shown = session_.CurrentView();
     if (!shown.puzzle) return "";
-    return SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet") +
+    return SheetSvg(shown.puzzle->sheets.puzzle, "Puzzle sheet") + ScanLinkMarkup(shown.puzzle->sheetFile) +
            (withSolution ? SheetSvg(shown.puzzle->sheets.solution, "Solution sheet") : "");
   }
 
@@ -346,6 +361,7 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("chooseWordList", &WebSession::ChooseWordList)
       .function("makeClassSet", &WebSession::MakeClassSet)
       .function("classLink", &WebSession::ClassLink)
+      .function("readResults", &WebSession::ReadResults)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)
       .function("sheets", &WebSession::Sheets)

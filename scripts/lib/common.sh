@@ -19,7 +19,8 @@ WEB_PACKAGES=(emscripten zopfli python3)
 # Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides (the w* word lists:
 # puzzles in other languages are checked against them; qt6-base-private-dev: the window's accessibility is switched
 # on in its tests as a screen reader would; at-spi2-core, python3-pyatspi, dbus-daemon: the window read over the
-# accessibility bus; ccache: tools/mutate rebuilds each mutant through it).
+# accessibility bus; ccache: tools/mutate rebuilds each mutant through it; zbar-tools: the web page's QR codes read
+# back by zbarimg).
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev
@@ -27,7 +28,7 @@ TEST_PACKAGES=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream ccache
   wngerman wfrench wspanish witalian wportuguese wdutch
-  "${WEB_PACKAGES[@]}" chromium
+  "${WEB_PACKAGES[@]}" chromium zbar-tools
 )
 # Installs the browser driver for the browser tests; only when no npm is there, since a node.js
 # that brings its own npm conflicts with Debian's package.

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/choices.h"
 
-#include <charconv>
 #include <functional>
 #include <map>
 
@@ -25,10 +24,6 @@ constexpr Text kTurnedOffThree = LOOPWORD_TEXT("Messages", "Your teacher has tur
 constexpr Text kOffCheck = LOOPWORD_TEXT("Messages", "Check");
 constexpr Text kOffReveal = LOOPWORD_TEXT("Messages", "Reveal letter");
 constexpr Text kOffTimer = LOOPWORD_TEXT("Messages", "the timer");
-
-bool Unreserved(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' || c == '~';
-}
 
 void Put(std::string& text, std::string_view name, std::string_view value) {
   if (!text.empty()) text += '&';
@@ -90,43 +85,6 @@ const std::map<std::string_view, ValueReader>& Readers() {
 }
 
 }  // namespace
-
-std::string PercentEncoded(std::string_view text) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string encoded;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (Unreserved(byte)) {
-      encoded += c;
-    } else if (c == ' ') {
-      encoded += '+';
-    } else {
-      encoded += '%';
-      encoded += kDigits[byte >> 4];
-      encoded += kDigits[byte & 15];
-    }
-  }
-  return encoded;
-}
-
-std::optional<std::string> PercentDecoded(std::string_view text) {
-  std::string decoded;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '+') {
-      decoded += ' ';
-    } else if (text[i] != '%') {
-      decoded += text[i];
-    } else {
-      unsigned value = 0;
-      if (i + 2 >= text.size()) return std::nullopt;
-      const auto [end, error] = std::from_chars(text.data() + i + 1, text.data() + i + 3, value, 16);
-      if (error != std::errc() || end != text.data() + i + 3) return std::nullopt;
-      decoded += static_cast<char>(value);
-      i += 2;
-    }
-  }
-  return decoded;
-}
 
 std::vector<NamedValue> NamedValues(std::string_view text) {
   std::vector<NamedValue> pairs;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "board/message.h"
+#include "board/percent_encoding.h"
 #include "board/whole_number.h"
 #include "board/puzzle.h"
 #include "puzzle/pupil_rules.h"
@@ -68,11 +69,6 @@ struct DecodedChoices {
 std::optional<std::uint64_t> ReadSeed(std::string_view text);
 /// What the user is told when `text` is given as a seed and is none.
 Message SeedRefusal(std::string_view text);
-
-/// `text` for an address: letters, digits and "-_.~" as they are, a space as "+", every other byte as "%XX".
-std::string PercentEncoded(std::string_view text);
-/// `text` of an address with "%XX" made bytes and "+" a space; nullopt for a "%" without two hex digits.
-std::optional<std::string> PercentDecoded(std::string_view text);
 
 /// One "name=value" pair of an address or a stored text.
 struct NamedValue {

@@ -7,6 +7,7 @@
 
 #include "board/program_text.h"
 #include "board/whole_number.h"
+#include "puzzle/puzzle_link.h"
 #include "puzzle/web_page.h"
 #include "session/class_set.h"
 #include "words/language.h"
@@ -109,6 +110,10 @@ void FirstPuzzle::Restore(const std::string& kept, const std::string& query) {
     const ThemeWords typed = ReadThemeWords(*box, restored.language);
     if (typed.words == restored.themeWords && typed.clues == restored.clues) session_.ChooseTheme(*box, restored.title);
   }
+  const auto isClassSet = [](const std::string& text) { return DecodeClassSet(text).set.has_value(); };
+  if (const std::optional<std::string> shared = kept_.Read("class-set", isClassSet); shared && !asked) {
+    session_.UseClassSet(*DecodeClassSet(*shared).set);  // the set shared before stays the one shared
+  }
   Warn(note);
 }
 
@@ -116,7 +121,7 @@ void FirstPuzzle::Restore(const std::string& kept, const std::string& query) {
 /// last, else a new one. A pupil link that does not open is refused.
 Reply FirstPuzzle::OpenGiven(const StartAddress& address) {
   if (!address.link.empty()) {
-    const std::optional<std::string> linked = PercentDecoded(address.link);
+    const std::optional<std::string> linked = PuzzleTextOfLink(address.link);
     if (!linked || !OpenWithProgress(named_(kPuzzleInLink), *linked, false, false)) return RefuseLink();
     visit_ = Visit::PupilLink;
     return SolveFirst();

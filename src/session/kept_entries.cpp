@@ -68,6 +68,7 @@ std::map<std::string, std::string> EntriesToKeep(const View& view, bool own) {
   if (own) {
     entries["choices"] = KeptChoices(view.choices);
     entries["theme-box"] = view.themeText;
+    if (view.classSet) entries["class-set"] = view.classSet->Encode();
   }
   if (!view.offer.puzzle || !view.puzzle) return entries;
   if (view.mode == Mode::Solving) {

@@ -51,7 +51,8 @@ std::optional<RingCell> KeptCell(std::string_view text);
 
 /// What a front end keeps of `view` for the next visit: whether the timer is hidden, while a puzzle is solved its
 /// progress (the puzzle file text with the letters, pencil, time and counts) and its selected cell, and on the user's
-/// `own` page (not a pupil's, opened from a link) the choices, the theme box as typed and the puzzle on show ("last").
+/// `own` page (not a pupil's, opened from a link) the choices, the theme box as typed, the class set shared with them
+/// and the puzzle on show ("last").
 std::map<std::string, std::string> EntriesToKeep(const View& view, bool own = true);
 
 }  // namespace loopword

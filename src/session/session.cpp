@@ -92,6 +92,8 @@ Message WithoutFolders(const Message& message, const std::string& path) {
   return WithPlainReplaced(message, path, std::filesystem::path(path).filename().string());
 }
 
+/// What a teacher is told who reads result codes with no class set to read them against.
+constexpr Text kNoClassSet = LOOPWORD_TEXT("Messages", "Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.");
 /// What a teacher is told when their choices changed after a class set was shared.
 constexpr Text kClassSetChanged = LOOPWORD_TEXT("Messages", "The choices changed, so this is a new class set, set %2: links and prints made before belong to set %1.");
 
@@ -182,9 +184,7 @@ View Session::CurrentView() const {
   view.rules = rules_;
   view.rulesNote = RulesNote(rules_);
   view.reading = ReadFigure(picture_, mode_, view.words);
-  Choices now = view.choices;
-  now.seed.reset();
-  if (classSet_ && now == classSetChoices_) view.classSet = classSet_;
+  if (classSet_ && ForTheseChoices(*classSet_)) view.classSet = classSet_;
   if (mode_ == Mode::Compiling && live_ && !compileSteps_) {
     const CompileProgress progress = live_->Progress();
     if (progress.searching) view.progress = Message(kSearching);
@@ -936,6 +936,7 @@ Reply Session::MakeClassSet(int pupils, const BookletProgress& progress, const B
       return !cancelled;
     };
     std::vector<std::string> keys;  // of the puzzles made so far
+    std::vector<Puzzle> puzzles;
     Message failure;
     if (!goesOn(0, pupils)) return NotDone();
     for (std::uint64_t offset = 0; std::ssize(keys) < pupils; ++offset) {
@@ -956,13 +957,13 @@ Reply Session::MakeClassSet(int pupils, const BookletProgress& progress, const B
       keys.push_back(std::move(key));
       const ClassPlace place{static_cast<int>(keys.size()), pupils, first};
       PrintedSheets sheets = ClassSetSheets(*puzzle, texts, place);
+      puzzles.push_back(*puzzle);
       PuzzleDocument document = MadeDocument(list, std::move(*puzzle), first + offset);
       document.origin.classPlace = place;
       if (!sink({std::move(document), std::move(sheets)}) || !goesOn(std::ssize(keys), pupils)) return NotDone();
     }
     classSet_ = std::move(set);
-    classSetChoices_ = CurrentChoices();
-    classSetChoices_.seed.reset();
+    classSetPuzzles_ = std::move(puzzles);
     return told;
   });
 }
@@ -978,14 +979,39 @@ Reply Session::ChooseClassPuzzle(const ClassSet& set, int number) {
   return restored;
 }
 
+/// Whether `set` was made with the choices in use (One solution aside, which a class set always has).
+bool Session::ForTheseChoices(const ClassSet& set) const {
+  Choices now = CurrentChoices();
+  Choices made = set.choices;
+  now.seed.reset();
+  made.seed.reset();
+  made.unique = now.unique;
+  return now == made;
+}
+
+Reply Session::UseClassSet(const ClassSet& set) {
+  classSet_ = set;
+  classSetPuzzles_.clear();
+  return {};
+}
+
+Reply Session::ReadClassResults(int pupils, std::string_view codes, const BookletProgress& progress, std::vector<ResultRow>& rows) {
+  const bool shared = classSet_ && classSet_->pupils == pupils && ForTheseChoices(*classSet_);
+  if (!shared && !nextSeed_) return Answer([this] { return Refusal(Message(kNoClassSet)); });
+  const std::uint64_t seed = nextSeed_.value_or(classSet_ ? *classSet_->choices.seed : 0);
+  if (!shared || *classSet_->choices.seed != seed || std::ssize(classSetPuzzles_) != pupils) {
+    if (const Reply made = MakeClassSet(pupils, progress, [](MadePuzzle&&) { return true; }); !made.done) return made;
+  }
+  rows = ReadResults(codes, seed, classSetPuzzles_);
+  return {};
+}
+
 /// The first seed of a class set of `pupils` with the choices in use: the seed given for the next compile, else the
 /// set's shared before while it is for these choices, else a new one. A set that replaces one shared before with other
 /// choices says so in `told`.
 std::uint64_t Session::ClassSetSeed(int pupils, Reply& told) const {
   if (nextSeed_) return *nextSeed_;
-  Choices now = CurrentChoices();
-  now.seed.reset();
-  if (classSet_ && classSet_->pupils == pupils && now == classSetChoices_) return *classSet_->choices.seed;
+  if (classSet_ && classSet_->pupils == pupils && ForTheseChoices(*classSet_)) return *classSet_->choices.seed;
   const std::uint64_t seed = EntropySeed();
   if (classSet_) told.messages.emplace_back(Message(kClassSetChanged, {SetId(*classSet_->choices.seed), SetId(seed)}), MessageKind::Warning);
   return seed;

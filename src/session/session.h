@@ -19,6 +19,7 @@
 #include "puzzle/puzzle_file.h"
 #include "session/choices.h"
 #include "session/class_set.h"
+#include "session/result_code.h"
 #include "session/live_compile.h"
 #include "session/solving_round.h"
 #include "session/view.h"
@@ -183,6 +184,13 @@ class Session {
   /// Takes the choices of `set` and seeds the next compile with pupil `number`'s seed, so that the compile makes that
   /// pupil's puzzle; a number that is not the set's is refused.
   Reply ChooseClassPuzzle(const ClassSet& set, int number);
+  /// Takes `set` as the class set shared before (kept from an earlier visit): shared again, it stays the same while
+  /// the choices it was made with stay.
+  Reply UseClassSet(const ClassSet& set);
+  /// Reads result codes, one a line, into `rows` (ReadResults) against the class set of `pupils` with the choices in
+  /// use: the one shared, else the one the next compile's seed starts; made again first where its puzzles are not
+  /// here, telling `progress`. Refused without such a set.
+  Reply ReadClassResults(int pupils, std::string_view codes, const BookletProgress& progress, std::vector<ResultRow>& rows);
   /// Refused, with what the user is told, when the list in use with the starting word and theme cannot make a
   /// puzzle or a compile runs; done otherwise.
   Reply CheckPuzzlesCanBeMade();
@@ -226,6 +234,7 @@ class Session {
   void KeepScreen();
   void PutScreenBack();
   std::uint64_t ClassSetSeed(int pupils, Reply& told) const;
+  bool ForTheseChoices(const ClassSet& set) const;
   Reply MakeBookletOnThreads(const BookletOrder& order, const BookletProgress& progress, const BookletSink& sink);
   MadePuzzle BookletPuzzle(Puzzle puzzle, const PuzzleDocument& list, std::optional<std::uint64_t> seed, bool graded,
                            const SheetTexts& texts) const;
@@ -257,8 +266,8 @@ class Session {
   // The place in its class set of the puzzle a pupil chose, made by the next compile while the choices stay these.
   std::optional<std::pair<ClassPlace, Choices>> nextClassPuzzle_;
   std::optional<ClassPlace> compileClassPlace_;  // the place of the running compile's puzzle
-  std::optional<ClassSet> classSet_;  // the class set last made
-  Choices classSetChoices_;  // the choices in use when it was made, without a seed
+  std::optional<ClassSet> classSet_;  // the class set last made or kept
+  std::vector<Puzzle> classSetPuzzles_;  // its puzzles by the pupils' numbers, once made here
   bool clockPaused_ = false;  // the front end is hidden: the clock waits
   bool timerHidden_ = false;  // the solver hid the clock
   PupilRules rules_;  // what pupils may do with the puzzle on show and those made from now on

@@ -46,7 +46,8 @@ std::string Written(const PuzzleDocument& document) {
 
 TEST(PuzzleDocument, EachKindOfLineIsReadIntoItsFieldAndWrittenBackAsItWas) {
   using Check = std::function<bool(const PuzzleDocument&)>;
-  const std::string clue = "# clue: " + CompiledPlacements().word + " a word = with its clue";
+  const std::string clued = "a word = with its clue, tr\u00E8s grand: sixty characters in all.";  // as long as a clue may be
+  const std::string clue = "# clue: " + CompiledPlacements().word + " " + clued;
   const struct { std::string line; Check read; } cases[] = {
       {"# title: Zoo & friends", [](const auto& d) { return d.puzzle.title == "Zoo & friends"; }},
       {"# word list: L1words.txt (6508 words)", [](const auto& d) { return d.origin.wordList == WordListSource{"L1words.txt", 6508, ""}; }},
@@ -60,7 +61,7 @@ TEST(PuzzleDocument, EachKindOfLineIsReadIntoItsFieldAndWrittenBackAsItWas) {
       {"# seed: 18446744073709551615", [](const auto& d) { return d.origin.seed == UINT64_MAX; }},
       {"# class set: 3 of 30, set seed 42", [](const auto& d) { return d.origin.classPlace == ClassPlace{3, 30, 42}; }},
       {"# theme: ELEPHANT GIRAFFES", [](const auto& d) { return d.theme == std::vector<std::string>{"ELEPHANT", "GIRAFFES"}; }},
-      {clue, [](const auto& d) { return d.puzzle.clues.at(CompiledPlacements().word) == "a word = with its clue"; }},
+      {clue, [&clued](const auto& d) { return d.puzzle.clues.at(CompiledPlacements().word) == clued; }},
       {"# grade: Hard, technique 4, steps 22 1466 0 849 0, effort 954",
        [](const auto& d) { return d.grade == "grade: Hard, technique 4, steps 22 1466 0 849 0, effort 954"; }},
       {"# off for pupils: reveal,timer", [](const auto& d) { return d.rules == PupilRules{true, false, false} && d.rulesNote.empty(); }},

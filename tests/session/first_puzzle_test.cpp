@@ -130,11 +130,12 @@ TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeA
   const std::string link = ClassLinkOf(*teacher->CurrentView().classSet, "https://example.org/").link;
   const std::string query = link.substr(link.find('?'));
   std::string pupilsKey;
-  for (const auto& [entries, chosen] : {std::pair(Entries{}, ""), std::pair(Entries{{"class:" + query, "2"}}, "2")}) {
+  for (const auto& [entries, chosen] : {std::pair(Entries{{"choices", "level=banana"}}, ""), std::pair(Entries{{"class:" + query, "2"}}, "2")}) {
     auto pupil = NewSession();
     KeptEntries kept(entries);
     FirstPuzzle first(*pupil, kept, Named);
     Reply told = Settled(*pupil, first, first.Start({query, "", ""}));
+    if (*chosen == '\0') EXPECT_EQ(told.Gravest(), MessageKind::Warning) << "the damaged choices kept are told of";
     EXPECT_EQ(first.Chooser(), (ClassChooser{3, chosen, *chosen == '\0'})) << chosen << ": shown until a puzzle is";
     EXPECT_EQ(first.VisitKind(), Visit::ClassLink);
     if (*chosen == '\0') {
@@ -147,6 +148,14 @@ TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeA
     EXPECT_EQ(pupil->CurrentView().mode, Mode::Solving) << chosen;
     EXPECT_EQ(pupil->CurrentView().puzzle->key, pupilsKey) << "pupil 2's puzzle";
     EXPECT_EQ(EnglishText(told.Told()), "Done");
+  }
+  for (const auto& [entry, kept] : {std::pair(teacher->CurrentView().classSet->Encode(), true), std::pair(std::string("pupils=3"), false)}) {
+    auto nextDay = NewSession();  // the teacher's page the next day: the set shared before is the one shared again
+    KeptEntries entries(Entries{{"class-set", entry}});
+    FirstPuzzle first(*nextDay, entries, Named);
+    const Reply told = Settled(*nextDay, first, first.Start({}));
+    EXPECT_EQ(nextDay->CurrentView().classSet == teacher->CurrentView().classSet, kept) << entry;
+    EXPECT_EQ(told.Gravest() == MessageKind::Warning, !kept) << entry << ": a damaged entry is told of";
   }
   {  // on a phone kept in German, the English link gives pupil 2 the same puzzle; the chooser comes back when asked
     auto pupil = NewSession();

@@ -389,6 +389,19 @@ TEST_F(SessionTest, AClassSetSharedStaysTheSameUntilAChoiceChangesAndAPupilsSolv
   auto reopened = NewSession();  // the pupil's file, opened again: the same card
   reopened->OpenText(FileOf(*pupil), "pupil.loopword");
   EXPECT_EQ(reopened->CurrentView().result, card);
+
+  // The teacher reads the codes back: here, and the next day from the set kept (its puzzles made again), not without it.
+  auto nextDay = NewSession();
+  std::vector<ResultRow> rows;
+  EXPECT_EQ(EnglishText(nextDay->ReadClassResults(3, card->code, goOn, rows).Told()),
+            "Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.");
+  nextDay->UseClassSet(set);
+  ASSERT_TRUE(nextDay->ReadClassResults(3, card->code + "\n\n" + card->code.substr(1) + "2", goOn, rows).done);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].read.result, (PupilResult{2, 75, 1, 0}));
+  EXPECT_FALSE(rows[1].read.result) << "a code typed wrongly";
+  ASSERT_TRUE(teacher->ReadClassResults(3, card->code, goOn, rows).done);
+  EXPECT_FALSE(rows.at(0).read.result) << "against the new set, the old set's code";
 }
 
 TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamagedTextsAndSolvedIsToldOnce) {

@@ -5,10 +5,12 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "board/geometry.h"
+#include "board/whole_number.h"
 
 namespace loopword::testing {
 
@@ -22,8 +24,8 @@ inline std::string CheckPuzzle(const std::vector<std::string>& lines, const std:
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (line.size() != 22) return "bad line length: " + line;
-    const int square = std::stoi(line.substr(0, 2));
-    if (square != static_cast<int>(i) + 1) return "lines not in square order: " + line;
+    const int square = static_cast<int>(i) + 1;
+    if (WholeNumber(std::string_view(line).substr(0, 2), 1, kSquareCount) != square) return "lines not in square order: " + line;
     const std::string ring = line.substr(3, 8);
     const int start = line[12] == '9' ? 1 : line[12] - '0';
     const std::string word = line.substr(14, 8);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "board/whole_number.h"
+
 namespace loopword::testing {
 
 /// Runs `command` through the shell; its standard output and exit status (-1 when it did not exit).
@@ -27,8 +29,8 @@ inline std::string PdfPageText(const std::string& pdf, int page) {
 
 /// The page count pdfinfo reports; -1 when it cannot read the file.
 inline int PdfPageCount(const std::string& pdf) {
-  const std::string info = RunTool("pdfinfo '" + pdf + "' 2>/dev/null").first;
-  return info.find("Pages:") == std::string::npos ? -1 : std::stoi(info.substr(info.find("Pages:") + 6));
+  const std::string pages = RunTool("pdfinfo '" + pdf + "' 2>/dev/null | awk '/^Pages:/ {printf \"%s\", $2}'").first;
+  return WholeNumber(pages, 0, 1'000'000).value_or(-1);
 }
 
 }  // namespace loopword::testing

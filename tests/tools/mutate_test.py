@@ -24,7 +24,7 @@ CPP_LINES = [
     ("s = \"a == b\\\" && c\" + t;", ["delete statement"]),
     ("c = '<' + '\\'';", ["delete statement"]),
     ("r = R\"x(a == b)\" && c)x\";", ["delete statement"]),
-    ("#include <map>", []),
+    ("#if A == 1 && B < 2", []),
     ("std::vector<std::pair<int, int>> v{1};", []),
     ("auto&& r = f(a < b);", ["< → <="]),
     ("p->x = a >> 1 << c;", ["delete statement"]),

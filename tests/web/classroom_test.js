@@ -58,6 +58,14 @@ async function reload(page) {
 /// The printed class set's pages: the headings and texts of the pupils' sheets, then of the answer pages.
 const printedSet = (page) => page.$$eval('#print-sheets .class-page', (pages) => pages.map((sheet) => sheet.textContent));
 
+/// Copies the class link, as the note under the links says, and closes its QR code.
+async function copyClassLink(page) {
+  await page.click('#copy-class-link');
+  await page.waitForFunction(() => document.querySelector('#link-note').textContent.includes('class link is copied'));
+  await page.waitForSelector('#link-code[open]');
+  await page.keyboard.press('Escape');
+}
+
 /// Taps the on-screen keyboard's key `letter` on a phone.
 const tapKey = (page, letter) => page.locator('#keyboard .keys:not([hidden]) button', { hasText: new RegExp(`^${letter}$`) }).tap()
   .then(() => settled(page));
@@ -72,8 +80,7 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   await teacher.fill('#pupils', '5');
   await teacher.uncheck('#allow-reveal');
   await settled(teacher);
-  await teacher.click('#copy-class-link');
-  await teacher.waitForFunction(() => document.querySelector('#link-note').textContent.includes('class link is copied'));
+  await copyClassLink(teacher);
   const link = await teacher.evaluate(() => navigator.clipboard.readText());
   assert.match(link, /[?&]language=en&/, 'the link names the puzzles\' language');
   await press(teacher, '#print-class');
@@ -134,6 +141,13 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   assert.match(await cut.textContent('#message'), said('de', 'WebPage', 'This link is damaged or cut short. Ask your teacher for it again.'));
   assert.deepEqual((await readGrid(cut)).rings, [], 'a damaged link opens no puzzle');
   assert.ok(await cut.isVisible('#make-own'));
+
+  await teacher.check('#varied');  // a choice changed: the note on the link copied goes, and the next share says so
+  await settled(teacher);
+  assert.equal(await teacher.textContent('#link-note'), '');
+  await copyClassLink(teacher);
+  assert.match(await teacher.textContent('#message'), new RegExp(`new class set, set [2-9A-HJKMNP-Z]{4}: links and prints made before belong to set ${setId}\\.$`));
+  await teacher.uncheck('#varied');
 
   await open(await teacher.context().newPage(), link);  // the teacher tries the link in their own browser
   await reload(teacher);

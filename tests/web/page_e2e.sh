@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the browser tests of the web page, as one file and as a site: skipped without the page, chromium or the driver, failed for that in CI.
-# Usage: page_e2e.sh PAGE COMPILE_TOOL [TEST_FILE...]      (default: every test file)
+# Usage: page_e2e.sh PAGE COMPILE_TOOL [TEST_FILE...]      (default: every test file; qr_test.js needs zbarimg)
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -8,6 +8,7 @@ missing=""
 [ -f "$1" ] || missing="the page $1 (scripts/web builds it, -DLOOPWORD_WEB_PAGE ships it)"
 [ -x /usr/bin/chromium ] || missing="chromium (apt-get install chromium)"
 [ -d "$here/node_modules/playwright-core" ] || missing="playwright-core (npm ci in tests/web)"
+[[ " ${*:3} " != *" qr_test.js "* ]] || [ -x /usr/bin/zbarimg ] || missing="zbarimg (apt-get install zbar-tools)"
 if [ -n "$missing" ]; then
   echo "Missing $missing"
   if [ -n "${CI:-}" ]; then exit 1; fi
@@ -16,5 +17,5 @@ fi
 page="$1" compile="$2"
 shift 2
 tests=("$@")
-[ ${#tests[@]} -gt 0 ] || tests=(page_test.js site_test.js classroom_test.js)
+[ ${#tests[@]} -gt 0 ] || tests=(page_test.js site_test.js classroom_test.js qr_test.js)
 LOOPWORD_PAGE="$page" LOOPWORD_COMPILE="$compile" exec node --test "${tests[@]/#/$here/}"

@@ -21,7 +21,6 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
   const std::string byClue = "\n1 of them is listed by its clue.", tooLong = "\nA clue may have up to 60 characters: these lines have longer ones and are left out: ";
   const struct { std::string text; std::vector<std::string> words; C clues; std::vector<std::string> unusable, repeated;
                  std::string report; Language language = Language::English; } cases[] = {
-      {"", {}, {}, {}, {}, none},
       {" ,\t\r\n,, ", {}, {}, {}, {}, none},
       {"Elephant,giraffes\r\nPENGUINS\tdolphins", {"ELEPHANT", "GIRAFFES", "PENGUINS", "DOLPHINS"}, {}, {}, {}, "4 theme words will be in every puzzle."},
       {"giraffes GIRAFFES Giraffes", {"GIRAFFES"}, {}, {}, {"GIRAFFES", "Giraffes"},

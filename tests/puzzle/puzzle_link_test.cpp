@@ -1,0 +1,119 @@
+// Checks pupil links: each puzzle file packed and read back the same puzzle, old links still read, damage refused.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "puzzle/puzzle_link.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "board/percent_encoding.h"
+#include "puzzle/puzzle_file.h"
+#include "support/temp_dir.h"
+
+namespace loopword {
+namespace {
+
+namespace fs = std::filesystem;
+
+/// Each puzzle of every file in tests/puzzle/data, written as a file of its own.
+std::vector<std::pair<std::string, PuzzleDocument>> DataPuzzles() {
+  std::vector<std::pair<std::string, PuzzleDocument>> puzzles;
+  for (const fs::directory_entry& file : fs::directory_iterator(LOOPWORD_TESTS_DIR "/puzzle/data")) {
+    const PuzzleFileResult read = ParsePuzzleText(testing::ReadFile(file.path()), file.path().filename());
+    EXPECT_FALSE(read.fault) << read.message;
+    for (const PuzzleDocument& document : read.puzzles) puzzles.emplace_back(file.path().filename().string(), document);
+  }
+  EXPECT_GE(puzzles.size(), 10u);
+  return puzzles;
+}
+
+/// `text` as a pupil link carried it before links were packed.
+std::string OldLink(const std::string& text) {
+  std::string link;
+  for (const char c : PercentEncoded(text)) link += c == '+' ? "%20" : std::string(1, c);
+  return link;
+}
+
+/// The one puzzle the text of `link` reads as.
+std::optional<PuzzleDocument> Opened(const std::string& link) {
+  const std::optional<std::string> text = PuzzleTextOfLink(link);
+  if (!text) return std::nullopt;
+  PuzzleFileResult read = ParsePuzzleText(*text, "link");
+  if (read.puzzles.size() != 1) return std::nullopt;
+  return std::move(read.puzzles[0]);
+}
+
+TEST(PuzzleLink, EveryDataPuzzleOpensFromItsPackedLinkAsAFreshCopyOfItself) {
+  for (const auto& [file, document] : DataPuzzles()) {
+    SCOPED_TRACE(file);
+    const std::string text = FormatPuzzle(document);
+    const std::string link = PackedPuzzleLink(text);
+    EXPECT_TRUE(link.starts_with(kPackedLinkMark)) << link;
+    EXPECT_LT(link.size() * 3, OldLink(text).size() * 2) << "a packed link is under two thirds of an old one";
+    const std::optional<PuzzleDocument> opened = Opened(link);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->puzzle.placements, document.puzzle.placements);
+    EXPECT_EQ(opened->puzzle.board.SquareWord, document.puzzle.board.SquareWord);
+    EXPECT_EQ(opened->puzzle.title, document.puzzle.title);
+    EXPECT_EQ(opened->puzzle.clues, document.puzzle.clues);
+    EXPECT_EQ(opened->puzzle.difficulty, document.puzzle.difficulty);
+    EXPECT_EQ(opened->puzzle.hints, document.puzzle.hints);
+    EXPECT_EQ(opened->origin, document.origin);
+    EXPECT_EQ(opened->language, document.language);
+    EXPECT_EQ(opened->theme, document.theme);
+    EXPECT_EQ(opened->grade, document.grade);
+    EXPECT_EQ(opened->rules, document.rules);
+    EXPECT_EQ(opened->otherLines, document.otherLines);
+    EXPECT_FALSE(opened->solving.Kept()) << "a link gives the puzzle without the letters typed into it";
+    for (const PlacementLine& placement : document.puzzle.placements) EXPECT_EQ(link.find(placement.word), std::string::npos) << placement.word;
+  }
+}
+
+TEST(PuzzleLink, LinksMadeBeforeTheyWerePackedOpenAsTheyAlwaysDid) {
+  const std::string text = FormatPuzzle(DataPuzzles().front().second);
+  struct Case {
+    std::string link;
+    std::optional<std::string> text;
+  };
+  const Case cases[] = {
+      {OldLink(text), text},
+      {PercentEncoded(text), text},
+      {"%23+Loopword%20puzzle%0A", "# Loopword puzzle\n"},
+      {"%23%2", std::nullopt},
+      {"%2G", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PuzzleTextOfLink(c.link), c.text) << c.link;
+}
+
+TEST(PuzzleLink, TextThatIsNotOnePuzzleGoesPercentEncodedAndComesBackAsItWas) {
+  const std::string two = testing::ReadFile(LOOPWORD_TESTS_DIR "/puzzle/data/two.loopword");
+  for (const std::string& text : {two, std::string("not a puzzle"), std::string()}) {
+    const std::string link = PackedPuzzleLink(text);
+    EXPECT_FALSE(link.starts_with(kPackedLinkMark)) << link;
+    EXPECT_EQ(PuzzleTextOfLink(link), text);
+  }
+}
+
+TEST(PuzzleLink, ACutChangedOrLengthenedPackedLinkIsRefused) {
+  const std::string link = PackedPuzzleLink(FormatPuzzle(DataPuzzles().back().second));
+  ASSERT_TRUE(Opened(link));
+  std::vector<std::string> damaged = {link + "A", link + "AAAA", link + "%20", link + "=", "p=", "p=AQ", std::string(link).replace(2, 1, "+")};
+  for (std::size_t cut = 0; cut < link.size(); cut += 10) damaged.push_back(link.substr(0, cut));
+  for (std::size_t at = kPackedLinkMark.size(); at < link.size(); at += 7) {
+    std::string changed = link;
+    changed[at] = changed[at] == 'B' ? 'C' : 'B';
+    damaged.push_back(changed);
+  }
+  std::string version = link;  // a link of a later version, whose first byte is 2
+  version[2] = 'A';
+  version[3] = 'g';
+  damaged.push_back(version);
+  for (const std::string& bad : damaged) {
+    if (bad.starts_with(kPackedLinkMark)) {
+      EXPECT_EQ(PuzzleTextOfLink(bad), std::nullopt) << bad;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace loopword

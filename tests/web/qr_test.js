@@ -1,0 +1,135 @@
+// The pupil and class links as QR codes, read back with zbarimg: on screen after a copy, on the printed puzzles, from
+// the site and from the one-file page on a web host (served from 127.0.0.1 by the test).
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+
+const { it, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const http = require('node:http');
+const os = require('node:os');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
+const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip', '.words': 'text/plain' };
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-qr-'));
+
+let browser;
+let server;
+let address;
+
+before(async () => {
+  browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+  server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+    const file = path.join(site, path.normalize(name));
+    if (!file.startsWith(site) || !fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, { 'content-type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  address = `http://127.0.0.1:${server.address().port}/`;
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  fs.rmSync(scratch, { recursive: true, force: true });
+});
+
+/// A new profile's page at `url` (a projector's 1280 × 800, at 3 device pixels a CSS pixel so that the printed codes'
+/// screenshots are sharp enough to read), print stubbed, once its first puzzle shows; what it throws or logs as an
+/// error is collected.
+async function visit(url) {
+  const context = await browser.newContext({ locale: 'en-US', viewport: { width: 1280, height: 800 }, deviceScaleFactor: 3 });
+  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: address });
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+  await page.addInitScript(() => { window.print = () => {}; });  // the sheets are read from the page, not printed
+  await page.goto(url);
+  await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+  return page;
+}
+
+const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
+
+/// What the QR code in the screenshot of `element` says, as zbarimg reads it.
+async function decoded(element) {
+  const picture = path.join(scratch, `code-${Date.now()}.png`);
+  await element.screenshot({ path: picture });
+  return execFileSync('zbarimg', ['--raw', '-q', picture]).toString().trim();
+}
+
+/// Clicks the copy button `id` and reads back the QR code that it shows: the link it gives, which the page shows
+/// under the code and copies; the code must fill most of the screen's height, and Escape closes it.
+async function copiedLink(page, id) {
+  await page.click(`#${id}`);
+  await page.waitForSelector('#link-code[open]');
+  const link = await decoded(page.locator('#link-code-picture'));
+  assert.equal(await page.textContent('#link-code-link'), link);
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
+  const { height } = await page.locator('#link-code-picture svg').boundingBox();
+  assert.ok(height > 0.6 * 800, `the code is ${height} px high`);
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#link-code[open]', { state: 'detached' });
+  assert.equal(await page.evaluate(() => document.activeElement.id), id, 'the focus back where it was');
+  return link;
+}
+
+/// The words of the puzzle on show, as its word list gives them.
+const puzzleWords = (page) => page.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
+
+it('the site: a copied pupil link shows as a QR code that reads back to it, opens the same puzzle, spells no answer', async () => {
+  const teacher = await visit(`${address}?level=1&seed=77`);
+  assert.ok(!(await teacher.evaluate(() => 'qrcode' in window)), 'the encoder waits until it is needed');
+  await teacher.click('#face-make');
+  const link = await copiedLink(teacher, 'copy-link');
+  assert.match(link, new RegExp(`^${address}#p=[\\w-]+$`));
+  const words = await puzzleWords(teacher);
+  assert.equal(words.length, 23);
+  for (const word of words) assert.ok(!link.includes(word), word);
+  const pupil = await visit(link);
+  assert.deepEqual(await puzzleWords(pupil), words);
+  assert.equal(await pupil.textContent('#title'), await teacher.textContent('#title'));
+  assert.deepEqual([...teacher.errors, ...pupil.errors], []);
+  await teacher.context().close();
+  await pupil.context().close();
+});
+
+it('the site: a class link as a QR code; each puzzle of the printed class set carries its own pupil link', async () => {
+  const teacher = await visit(`${address}?level=1&seed=5`);
+  await teacher.click('#face-make');
+  await teacher.fill('#pupils', '2');
+  assert.match(await copiedLink(teacher, 'copy-class-link'), new RegExp(`^${address}\\?pupils=2&.*check=`));
+  await teacher.click('#print-class');
+  await settled(teacher);
+  await teacher.waitForFunction(() => document.querySelectorAll('#print-sheets .class-page .scan-link svg').length === 2);
+  await teacher.emulateMedia({ media: 'print' });
+  const links = [];
+  for (const place of await teacher.locator('.class-page .scan-link').all()) {
+    assert.equal(await place.locator('span').textContent(), 'Scan to solve on a phone');
+    links.push(await decoded(place.locator('svg')));
+    assert.equal(links.at(-1), `${address}#${await place.getAttribute('data-link')}`);
+  }
+  assert.notEqual(links[0], links[1], 'two pupils, two puzzles');
+  assert.deepEqual(teacher.errors, []);
+  await teacher.context().close();
+});
+
+it('the one-file page on a web host draws the codes from inside itself: the pupil link and the printed puzzle agree', async () => {
+  const page = await visit(`${address}loopword.html?level=1&seed=77`);
+  await page.click('#face-make');
+  const link = await copiedLink(page, 'copy-link');
+  assert.ok(link.startsWith(`${address}loopword.html#p=`), link);
+  await page.click('#print-both');
+  await page.waitForSelector('#print-sheets > .scan-link svg', { state: 'attached' });
+  await page.emulateMedia({ media: 'print' });
+  assert.equal(await decoded(page.locator('#print-sheets > .scan-link svg')), link);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
