@@ -149,8 +149,9 @@ TEST(CompileTool, HelpWinsOverWrongArgumentsAndExplainsEveryOptionTheUsageNames)
   const auto [help, status] = testing::RunTool(LOOPWORD_COMPILE_TOOL " --level 9 --help 2>&1");
   ASSERT_EQ(status, 0);
   const std::string usage = testing::RunTool(LOOPWORD_COMPILE_TOOL " stray 2>&1").first;
-  for (const char* form : {"\n       loopword-compile --grade-file FILE\n", "\n       loopword-compile --results CODES --set FILE [--csv]\n"}) {
-    EXPECT_NE(usage.find(form), std::string::npos) << "a form of its own: " << form << usage;
+  for (const char* form : {"loopword-compile [--dict FILE | --level 1|2|3] ", "\n       loopword-compile --grade-file FILE\n",
+                           "\n       loopword-compile --results CODES --set FILE [--csv]\n"}) {
+    EXPECT_NE(usage.find(form), std::string::npos) << form << " in\n" << usage;
   }
   const std::string named = testing::RunTool(LOOPWORD_COMPILE_TOOL " stray 2>&1 | grep -oe '--[a-z-]*' | sort -u").first;
   EXPECT_GE(std::ranges::count(named, '\n'), 17) << named;
