@@ -6,9 +6,11 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <chrono>
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -32,6 +34,7 @@
 #include "puzzle/booklet_maker.h"
 #include "puzzle/puzzle_file.h"
 #include "random/random_source.h"
+#include "session/result_code.h"
 #include "session/session.h"
 #include "words/bundled_lists.h"
 
@@ -47,6 +50,10 @@ constexpr std::size_t kDescriptionColumn = 17;
 constexpr long long kCountLimit = 1'000'000;
 /// Most puzzles --jobs makes at once.
 constexpr int kJobsLimit = 256;
+/// The most a file of result codes holds: a class set's codes take well under a kilobyte.
+constexpr std::size_t kCodesLimit = 1 << 20;
+/// The group of the options that read files and make no puzzles.
+constexpr std::string_view kReadingGroup = "reading";
 
 struct Options {
   std::string dictionary;
@@ -67,6 +74,10 @@ struct Options {
   bool grade = false;
   std::string gradeFile;
   int jobs = 0;  // 0: one for each core of the machine (one with --no-repeats)
+  int classSet = 0;  // pupils of a class set to make instead of --count puzzles; 0 for none
+  std::string results;  // the result codes to read, "-" for standard input
+  std::string setFile;  // the class set the codes are read against
+  bool csv = false;
 };
 
 /// A check of an option's value: `wrong` when `fine` says no; the parser puts the option's name before it.
@@ -126,6 +137,14 @@ std::vector<std::string> DifficultyNames() {
   return names;
 }
 
+/// Makes the options of `form` go with no option but each other.
+void GoAlone(CLI::App& app, const std::vector<CLI::Option*>& form) {
+  for (CLI::Option* other : app.get_options()) {
+    if (std::ranges::find(form, other) != form.end()) continue;
+    for (CLI::Option* member : form) member->excludes(other);
+  }
+}
+
 /// Declares every option with its value check, its help and the options it does not go with.
 void DeclareOptions(CLI::App& app, Options& options) {
   app.description("Makes 8-shaped word puzzles from a word list and prints them.");
@@ -154,6 +173,13 @@ void DeclareOptions(CLI::App& app, Options& options) {
       ->transform(ByName<loopword::Language>(otherLanguage, "must be " + Joined(languageCodes, ", ", " or ")));
   app.add_option("--count", options.count, "number of puzzles to make, 1 to 1,000,000 (default 1; at most 500 with --pdf)")
       ->type_name("N")->check(Checked([](const std::string& v) { return loopword::WholeNumber(v, 1LL, kCountLimit).has_value(); }, "must be a whole number from 1 to 1,000,000"));
+  app.add_option("--class-set", options.classSet,
+      "make a class set for N pupils, 2 to 40, instead of --count puzzles: N different puzzles with one solution "
+      "each (--unique is always on), each carrying a \"# class set: k of N, set seed S\" line; --pdf prints it "
+      "as the window's File > Class set does, each page headed \"Puzzle k of N\" with the set's id. The same "
+      "choices and --seed make the same set again")
+      ->type_name("N")->check(Checked([](const std::string& v) { return loopword::WholeNumber(v, loopword::kFewestPupils, loopword::kMostPupils).has_value(); },
+                                      "must be a whole number from " + std::to_string(loopword::kFewestPupils) + " to " + std::to_string(loopword::kMostPupils)));
   app.add_option("--seed", options.seed,
       "seed of the run, 0 to 18446744073709551615 (default: drawn at random); puzzle k of the run has "
       "seed S+k-1, see below")
@@ -220,9 +246,22 @@ void DeclareOptions(CLI::App& app, Options& options) {
   CLI::Option* gradeFile = app.add_option("--grade-file", options.gradeFile,
       "print the grade of each puzzle of a puzzle file, by its own hint cells, as --grade gives it, and make "
       "none; it goes with no other option")->type_name("FILE")->check(Given());
-  for (CLI::Option* other : app.get_options()) {
-    if (other != gradeFile) gradeFile->excludes(other);
-  }
+  CLI::Option* results = app.add_option("--results", options.results,
+      "read the result codes of a class set's pupils, one a line, from the file CODES (- for standard input) "
+      "against the class set's puzzle file given with --set, and print a table of them: each pupil's number, "
+      "time, checks and letters revealed, by number, then the codes refused with what is wrong with each. "
+      "Exit status 0 when every code was read, else 1. It goes with --set and --csv only")->type_name("CODES")->check(Given());
+  CLI::Option* set = app.add_option("--set", options.setFile,
+      "the class set's puzzle file, as --class-set --out writes it: every puzzle of the set, "
+      "each with its class set line")->type_name("FILE")->check(Given());
+  CLI::Option* csv = app.add_flag("--csv", options.csv,
+      "print the table of --results as comma-separated values (with the seconds too), for a spreadsheet");
+  results->needs(set);
+  set->needs(results);
+  csv->needs(results);
+  for (CLI::Option* reading : {gradeFile, results, set, csv}) reading->group(std::string(kReadingGroup));
+  GoAlone(app, {gradeFile});
+  GoAlone(app, {results, set, csv});
   app.add_flag_callback("--help", [] { throw CLI::CallForHelp(); }, "show this text")->trigger_on_parse();
 
   app.footer(
@@ -241,7 +280,8 @@ void DeclareOptions(CLI::App& app, Options& options) {
       "\n"
       "Exit status: 0 done; 1 the word list could not be read, or the puzzles could not be made or written "
       "(those made before a failure are still written); 2 wrong arguments, or options that do not go "
-      "together, named on the first line of the message.");
+      "together, named on the first line of the message. With --results: 0 every code was read; 1 a file "
+      "could not be read, the set file is not one class set, there is no code, or a code was refused.");
 }
 
 /// The words of `text`, split at spaces.
@@ -306,17 +346,33 @@ class HelpLayout final : public CLI::Formatter {
   }
 };
 
+/// Whether `options` holds `option`.
+bool Holds(const std::set<CLI::Option*>& options, const CLI::Option* option) {
+  return std::ranges::find(options, option) != options.end();
+}
+
+/// Whether `option` is among the options `excluding` excludes.
+bool Excludes(const CLI::Option& excluding, const CLI::Option* option) { return Holds(excluding.get_excludes(), option); }
+
 /// The usage: the options that make puzzles, those that exclude each other joined by "|", then each
-/// option that goes with no other on a line of its own.
+/// form of the options that read files and make no puzzles on a line of its own (an option the form's
+/// first one does not need in brackets).
 std::string Usage(const CLI::App& app) {
   const auto options = app.get_options([](const CLI::Option* option) { return option->get_name() != "--help"; });
   std::vector<std::string> together, alone;
   const CLI::Option* previous = nullptr;
+  const CLI::Option* lead = nullptr;  // the first option of the form on the last line of `alone`
   for (const CLI::Option* option : options) {
-    const std::set<CLI::Option*> excluded = option->get_excludes();
-    if (excluded.size() + 1 == options.size()) {
-      alone.push_back(Shown(*option));
-    } else if (previous != nullptr && std::ranges::find(excluded, previous) != excluded.end()) {
+    if (option->get_group() == kReadingGroup) {
+      if (lead == nullptr || Excludes(*lead, option)) {
+        lead = option;
+        alone.push_back(Shown(*option));
+      } else {
+        alone.back() += Holds(lead->get_needs(), option) ? " " + Shown(*option) : " [" + Shown(*option) + "]";
+      }
+      continue;
+    }
+    if (previous != nullptr && Excludes(*option, previous)) {
       together.back().insert(together.back().size() - 1, " | " + Shown(*option));
     } else {
       together.push_back("[" + Shown(*option) + "]");
@@ -331,21 +387,45 @@ std::string Usage(const CLI::App& app) {
 
 /// What is wrong when options that exclude each other were given together: the options given say which.
 std::string Conflict(const CLI::App& app) {
-  if (app.count("--grade-file") == 0) return "give --dict or --level, not both";
-  for (const CLI::Option* option : app.get_options()) {
-    const std::string name = option->get_name();
-    if (name == "--grade-file" || option->count() == 0) continue;
-    return "--grade-file makes no puzzles: give no " + (name == "--dict" || name == "--level" ? std::string("word list") : name);
+  const auto given = app.get_options([](const CLI::Option* option) { return option->count() > 0; });
+  for (const CLI::Option* reading : given) {
+    if (reading->get_group() != kReadingGroup) continue;
+    for (const CLI::Option* other : given) {
+      if (!Excludes(*reading, other)) continue;
+      const std::string name = other->get_name();
+      return reading->get_name() + " makes no puzzles: give no " + (name == "--dict" || name == "--level" ? std::string("word list") : name);
+    }
   }
-  return "--grade-file goes with no other option";
+  return "give --dict or --level, not both";
+}
+
+/// What is wrong when an option was given without another that it needs.
+std::string Unmet(const CLI::App& app) {
+  for (const CLI::Option* option : app.get_options()) {
+    if (option->count() == 0) continue;
+    for (const CLI::Option* needed : option->get_needs()) {
+      if (needed->count() == 0) return option->get_name() + " needs " + Shown(*needed);
+    }
+  }
+  return "an option lacks another that it needs";
+}
+
+/// What is wrong with --class-set beside the options given, or "".
+std::string CheckClassSet(const CLI::App& app, const Options& options) {
+  if (app.count("--count") > 0) return "--class-set makes one puzzle for each pupil: give no --count";
+  if (options.noRepeats) return "--class-set puzzles may share words: give no --no-repeats";
+  if (options.jobs > 1) return "--class-set makes one puzzle after another: give --jobs 1 or no --jobs";
+  if (!options.svg.empty()) return "--svg writes the sheets of one puzzle: give no --class-set";
+  return {};
 }
 
 /// What is wrong with the options as a whole, beyond the options that do not go together, or "".
-std::string CheckTogether(const Options& options) {
-  if (options.gradeFile.empty() && options.dictionary.empty() && options.level == 0 &&
+std::string CheckTogether(const CLI::App& app, const Options& options) {
+  if (options.gradeFile.empty() && options.results.empty() && options.dictionary.empty() && options.level == 0 &&
       options.language == loopword::Language::English) {
     return "no word list: give --dict FILE or --level 1|2|3";
   }
+  if (options.classSet > 0) return CheckClassSet(app, options);
   if (!options.pdf.empty() && options.count > loopword::kBookletLimit) {
     return "a booklet (--pdf) holds at most " + std::to_string(loopword::kBookletLimit) + " puzzles";
   }
@@ -388,11 +468,13 @@ std::string ParseArguments(CLI::App& app, int argc, char** argv, Options& option
     throw;
   } catch (const CLI::ExcludesError&) {
     return Conflict(app);
+  } catch (const CLI::RequiresError&) {
+    return Unmet(app);
   } catch (const CLI::ParseError& error) {
     return PlainRefusal(app, error);
   }
   if (!app.remaining().empty()) return "unknown option " + app.remaining().front();
-  return CheckTogether(options);
+  return CheckTogether(app, options);
 }
 
 /// A progress bar on stderr, shown only on a terminal and only once the run has taken a second.
@@ -546,8 +628,142 @@ int GradeFile(const std::string& path) {
   return std::cout.flush() ? 0 : 1;
 }
 
+/// A class set read from its puzzle file: the seed it was made from and its puzzles in the order of the pupils' numbers.
+struct ClassSetFile {
+  std::uint64_t setSeed = 0;
+  std::vector<loopword::Puzzle> puzzles;
+};
+
+/// Why `documents` are not the puzzles of one class set, each once, or "".
+std::string NotOneClassSet(const std::vector<loopword::PuzzleDocument>& documents) {
+  if (documents.empty()) return "it holds no puzzle";
+  const std::optional<loopword::ClassPlace>& first = documents.front().origin.classPlace;
+  std::set<int> seen;  // the pupils' numbers
+  for (std::size_t i = 0; i < documents.size(); ++i) {
+    const std::optional<loopword::ClassPlace>& place = documents[i].origin.classPlace;
+    const std::string puzzle = "puzzle " + std::to_string(i + 1) + " of the file";
+    if (!place) return puzzle + " has no class set line";
+    if (place->setSeed != first->setSeed || place->pupils != first->pupils) {
+      return puzzle + " is of another class set than the first (" + std::to_string(place->pupils) + " pupils, set seed " +
+             std::to_string(place->setSeed) + ", not " + std::to_string(first->pupils) + " pupils, set seed " + std::to_string(first->setSeed) + ")";
+    }
+    if (place->number < 1 || place->number > place->pupils) return puzzle + " has the number " + std::to_string(place->number) + ", which the set does not have";
+    if (!seen.insert(place->number).second) return "pupil " + std::to_string(place->number) + " has two puzzles";
+  }
+  int missing = 1;
+  while (seen.contains(missing)) ++missing;
+  if (missing <= first->pupils) return "pupil " + std::to_string(missing) + "'s puzzle is missing";
+  return {};
+}
+
+/// The class set of the puzzle file at `path`; nullopt, after saying why, when it cannot be read or is not one class set.
+std::optional<ClassSetFile> ReadClassSetFile(const std::string& path) {
+  const loopword::PuzzleFileResult read = loopword::ReadPuzzleFile(path);
+  if (read.fault) {
+    std::cerr << loopword::EnglishText(read.message) << '\n';
+    return std::nullopt;
+  }
+  if (const std::string why = NotOneClassSet(read.puzzles); !why.empty()) {
+    std::cerr << path << " is not one class set: " << why << ".\n";
+    return std::nullopt;
+  }
+  ClassSetFile set{read.puzzles.front().origin.classPlace->setSeed, std::vector<loopword::Puzzle>(read.puzzles.size())};
+  for (const loopword::PuzzleDocument& document : read.puzzles) {
+    set.puzzles[static_cast<std::size_t>(document.origin.classPlace->number - 1)] = document.puzzle;
+  }
+  return set;
+}
+
+/// The text of the file at `path` ("-": standard input) up to kCodesLimit; nullopt, after saying why, when it cannot
+/// be read or is longer.
+std::optional<std::string> ReadCodes(const std::string& path) {
+  const auto refuse = [&](const std::string& why) {
+    std::cerr << "Could not read the result codes " << (path == "-" ? "from standard input" : path) << ": " << why << '\n';
+    return std::nullopt;
+  };
+  std::error_code error;
+  if (path != "-" && std::filesystem::is_directory(path, error)) return refuse("Is a folder");
+  std::ifstream file;
+  if (path != "-") file.open(path, std::ios::binary);
+  if (path != "-" && !file) return refuse(std::strerror(errno));
+  std::istream& in = path == "-" ? std::cin : file;
+  std::string text(kCodesLimit + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (in.bad()) return refuse(std::strerror(errno));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  if (text.size() > kCodesLimit) return refuse("more than " + std::to_string(kCodesLimit / 1024) + " KB, far more than a class's codes");
+  return text;
+}
+
+/// `cells` as lines of columns two spaces apart, each as wide as its widest cell; the columns `right` names aligned
+/// to the right, the others to the left; no line ends in spaces.
+std::string AlignedTable(const std::vector<std::vector<std::string>>& cells, const std::vector<bool>& right) {
+  std::vector<int> widths(right.size());
+  for (const auto& line : cells) {
+    for (std::size_t column = 0; column < line.size(); ++column) widths[column] = std::max(widths[column], loopword::CharacterCount(line[column]));
+  }
+  std::string table;
+  for (const auto& line : cells) {
+    std::string text;
+    for (std::size_t column = 0; column < line.size(); ++column) {
+      const std::string padding(static_cast<std::size_t>(widths[column] - loopword::CharacterCount(line[column])), ' ');
+      text += (column == 0 ? "" : "  ") + (right[column] ? padding + line[column] : line[column] + padding);
+    }
+    table += text.substr(0, text.find_last_not_of(' ') + 1) + "\n";
+  }
+  return table;
+}
+
+/// The results as a plain table: number, time, checks, letters revealed, code and what is wrong with a refused code.
+std::string ResultsTable(const std::vector<loopword::ResultRow>& rows) {
+  std::vector<std::vector<std::string>> cells{{"number", "time", "checks", "letters revealed", "code", "problem"}};
+  for (const loopword::ResultRow& row : rows) {
+    if (const std::optional<loopword::PupilResult>& result = row.read.result) {
+      cells.push_back({std::to_string(result->number), loopword::SolvingTimeText(result->seconds), std::to_string(result->checks),
+                       std::to_string(result->revealed), row.code, ""});
+    } else {
+      cells.push_back({"", "", "", "", row.code, loopword::EnglishText(row.read.refusal)});
+    }
+  }
+  return AlignedTable(cells, {true, true, true, true, false, false});
+}
+
+/// Prints the table of the result codes of --results read against the class set of --set; 0 when every code was read.
+int PrintResults(const Options& options) {
+  const std::optional<ClassSetFile> set = ReadClassSetFile(options.setFile);
+  if (!set) return 1;
+  const std::optional<std::string> codes = ReadCodes(options.results);
+  if (!codes) return 1;
+  const std::vector<loopword::ResultRow> rows = loopword::ReadResults(*codes, set->setSeed, set->puzzles);
+  if (rows.empty()) {
+    std::cerr << "No result codes in " << (options.results == "-" ? "standard input" : options.results) << ".\n";
+    return 1;
+  }
+  std::cout << (options.csv ? loopword::ResultsCsv(rows, [](const loopword::Message& message) { return loopword::EnglishText(message); })
+                            : ResultsTable(rows));
+  const auto refused = std::ranges::count_if(rows, [](const loopword::ResultRow& row) { return !row.read.result; });
+  if (refused > 0) std::cerr << refused << " of " << rows.size() << " result codes refused.\n";
+  return std::cout.flush() && refused == 0 ? 0 : 1;
+}
+
+/// Makes the puzzles the options ask for, handing each to `keep`: a class set, or a run of --count puzzles.
+loopword::Reply MakePuzzles(const Options& options, loopword::Session& session, const loopword::BookletProgress& progress,
+                            const loopword::BookletSink& keep) {
+  if (options.classSet == 0) {
+    const loopword::BookletOrder order{{static_cast<int>(options.count), options.noRepeats},
+                                       options.seedGiven ? options.seed : loopword::EntropySeed(), options.grade, Jobs(options)};
+    return session.MakeBooklet(order, progress, keep);
+  }
+  if (options.seedGiven) session.SeedNextCompile(options.seed);
+  return session.MakeClassSet(options.classSet, progress, [&](loopword::MadePuzzle&& made) {
+    if (options.grade) made.document.grade = loopword::grade::GradeLine(made.document.puzzle);
+    return keep(std::move(made));
+  });
+}
+
 int Run(const Options& options, const char* argv0) {
   if (!options.gradeFile.empty()) return GradeFile(options.gradeFile);
+  if (!options.results.empty()) return PrintResults(options);
   const std::string programFolder = loopword::RunningProgramFolder(argv0);
   loopword::Session session(programFolder, CommandLineSetup(options, programFolder));
   if (const std::optional<int> status = PrepareSession(options, session)) return *status;
@@ -561,9 +777,7 @@ int Run(const Options& options, const char* argv0) {
     return output.Write(separator + loopword::FormatPuzzle(made.document));
   };
   ProgressBar bar;
-  const loopword::BookletOrder order{{static_cast<int>(options.count), options.noRepeats},
-                                     options.seedGiven ? options.seed : loopword::EntropySeed(), options.grade, Jobs(options)};
-  const loopword::Reply run = session.MakeBooklet(order, [&](int done, int total) {
+  const loopword::Reply run = MakePuzzles(options, session, [&](int done, int total) {
     bar.Show(done, total);
     return true;
   }, keep);

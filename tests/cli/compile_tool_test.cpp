@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "puzzle/puzzle_file.h"
+#include "session/result_code.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
 
@@ -92,6 +93,17 @@ TEST(CompileTool, WrongArgumentsAndUnreadableOrUnwritableFilesFailWithTheirStatu
       {list + "--title " + std::string(61, 'x'), 2, "--title: A title holds at most 60 characters; this one has 61."},
       {list + "--jobs 257", 2, "--jobs: must be a whole number from 1 to 256"},
       {list + "--count 3 --no-repeats --jobs 2", 2, "--no-repeats makes one puzzle after another: give --jobs 1 or no --jobs"},
+      {list + "--class-set 3 --count 2", 2, "--class-set makes one puzzle for each pupil: give no --count"},
+      {list + "--class-set 41", 2, "--class-set: must be a whole number from 2 to 40"},
+      {list + "--class-set 3 --jobs 2", 2, "--class-set makes one puzzle after another: give --jobs 1 or no --jobs"},
+      {list + "--class-set 3 --no-repeats", 2, "--class-set puzzles may share words: give no --no-repeats"},
+      {list + "--class-set 3 --svg x.svg", 2, "--svg writes the sheets of one puzzle: give no --class-set"},
+      {"--results codes.txt", 2, "--results needs --set FILE"},
+      {"--csv --set x.loopword", 2, "--set needs --results CODES"},
+      {list + "--results codes.txt --set x.loopword", 2, "--results makes no puzzles: give no word list"},
+      {"--results codes.txt --set x.loopword --class-set 3", 2, "--results makes no puzzles: give no --class-set"},
+      {"--results codes.txt --set x.loopword --grade-file x.loopword", 2, "--grade-file makes no puzzles: give no --results"},
+      {"--results codes.txt --set /proc/none/x.loopword", 1, "Loopword could not open the puzzle file:\n/proc/none/x.loopword\nThe file could not be read."},
       {list + "--start ABSOLUTE --theme 'xyz,GATEWAYS gateways " + theme22 + "'", 1,
        "Not 8 letters A to Z: xyz.\nGiven twice: gateways.\n"
        "The theme words cannot all be placed in one puzzle with this dictionary with the starting word ABSOLUTE."},
@@ -136,6 +148,11 @@ TEST(CompileTool, PuzzlesMadeAtOnceAreThoseMadeOneAfterAnotherInTheSameOrder) {
 TEST(CompileTool, HelpWinsOverWrongArgumentsAndExplainsEveryOptionTheUsageNames) {
   const auto [help, status] = testing::RunTool(LOOPWORD_COMPILE_TOOL " --level 9 --help 2>&1");
   ASSERT_EQ(status, 0);
+  const std::string usage = testing::RunTool(LOOPWORD_COMPILE_TOOL " stray 2>&1").first;
+  for (const char* form : {"loopword-compile [--dict FILE | --level 1|2|3] ", "\n       loopword-compile --grade-file FILE\n",
+                           "\n       loopword-compile --results CODES --set FILE [--csv]\n"}) {
+    EXPECT_NE(usage.find(form), std::string::npos) << form << " in\n" << usage;
+  }
   const std::string named = testing::RunTool(LOOPWORD_COMPILE_TOOL " stray 2>&1 | grep -oe '--[a-z-]*' | sort -u").first;
   EXPECT_GE(std::ranges::count(named, '\n'), 17) << named;
   std::istringstream options(named);
@@ -202,6 +219,93 @@ TEST(CompileTool, TypedWordsFollowTheLanguageWhereverItStandsAndTheHeaderSaysHow
   ASSERT_EQ(made.puzzles.size(), 1u) << made.message;
   const int words = static_cast<int>(std::ranges::count(level1, '\n')) + 1;
   EXPECT_EQ(made.puzzles[0].origin.wordList, (WordListSource{"mine.txt", words, "read as Windows-1252, 1 with \xC3\x91 read as N"}));
+}
+
+/// The class set of `pupils` made from `seed` with the bundled easy list, as its puzzle file `name` in `folder` keeps it.
+PuzzleFileResult ClassSet(const testing::TempDir& folder, const std::string& name, int pupils, int seed) {
+  const std::string out = (folder.Path() / name).string();
+  EXPECT_EQ(Compile("--class-set " + std::to_string(pupils) + " --seed " + std::to_string(seed) + " --out " + out).second, 0);
+  return ReadPuzzleFile(out);
+}
+
+TEST(CompileTool, ClassSetsCarryTheirPlaceComeAgainFromTheirSeedAndPrintWithTheSetsId) {
+  testing::TempDir folder;
+  const PuzzleFileResult set = ClassSet(folder, "set.loopword", 3, 42);
+  ASSERT_EQ(set.puzzles.size(), 3u) << set.message;
+  std::set<std::string> squareTwelve;
+  for (int number = 1; number <= 3; ++number) {
+    const PuzzleDocument& puzzle = set.puzzles[static_cast<std::size_t>(number - 1)];
+    EXPECT_EQ(puzzle.origin.classPlace, (ClassPlace{number, 3, 42}));
+    EXPECT_EQ(puzzle.origin.fill, "one solution");
+    squareTwelve.insert(puzzle.puzzle.placements[11].word);
+  }
+  EXPECT_EQ(squareTwelve.size(), 3u) << "three different puzzles";
+  const std::string pdf = (folder.Path() / "set.pdf").string();
+  const auto [printed, status] = Compile("--class-set 3 --seed 42 --pdf " + pdf);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(printed, testing::ReadFile(folder.Path() / "set.loopword"));
+  for (int page = 1; page <= 3; ++page) {
+    EXPECT_NE(testing::PdfPageText(pdf, page).find("Puzzle " + std::to_string(page) + " of 3 \u00B7 set " + SetId(42)), std::string::npos) << page;
+  }
+  const PuzzleFileResult graded = ParsePuzzleText(Compile("--class-set 2 --seed 42 --grade").first, "graded");
+  ASSERT_EQ(graded.puzzles.size(), 2u) << graded.message;
+  EXPECT_TRUE(graded.puzzles[1].grade.value_or("").starts_with("grade: ")) << "--grade goes with a class set";
+}
+
+TEST(CompileTool, ResultCodesAreReadAgainstTheClassSetFileAndEveryRefusedCodeSaysWhy) {
+  testing::TempDir folder;
+  const PuzzleFileResult set = ClassSet(folder, "set.loopword", 3, 7), other = ClassSet(folder, "other.loopword", 3, 8);
+  ASSERT_EQ(set.puzzles.size(), 3u) << set.message;
+  ASSERT_EQ(other.puzzles.size(), 3u) << other.message;
+  const std::string second = ResultCode({2, 125, 1, 0}, 7, set.puzzles[1].puzzle), first = ResultCode({1, 59, 0, 3}, 7, set.puzzles[0].puzzle);
+  std::string typo = second;
+  typo[5] = typo[5] == 'A' ? 'B' : 'A';
+  const std::string otherSet = ResultCode({3, 30, 0, 0}, 8, other.puzzles[2].puzzle), madeUp = "ZZZZZZZZZZZ";
+  const std::string beyond = ResultCode({9, 30, 0, 0}, 7, set.puzzles[0].puzzle);
+  const std::string setFile = (folder.Path() / "set.loopword").string();
+  const std::string results = std::string(LOOPWORD_COMPILE_TOOL) + " --set " + setFile + " --results ";
+  const std::string codes = folder.Write("codes.txt", second + "\n" + typo + "\n\n" + first.substr(0, 4) + "-" + first.substr(4) + "\n" + otherSet + "\n" + madeUp + "\n" + beyond);
+  const std::string wrongCheck = "This code does not fit the class set: a character may be typed wrongly, or it is from another set.";
+  EXPECT_EQ(testing::RunTool(results + codes + " 2>/dev/null"),
+            std::make_pair("number  time  checks  letters revealed  code         problem\n"
+                           "     1  0:59       0                 3  " + first + "\n"
+                           "     2  2:05       1                 0  " + second + "\n"
+                           "                                        " + typo + "  " + wrongCheck + "\n"
+                           "                                        " + otherSet + "  " + wrongCheck + "\n"
+                           "                                        " + madeUp + "  " + wrongCheck + "\n"
+                           "                                        " + beyond + "  This code is for puzzle 9, but the class set has 3 puzzles: a character may be typed wrongly.\n",
+                           1));
+  const std::string shuffled = folder.Write("shuffled.loopword", FormatPuzzleFile({set.puzzles[2], set.puzzles[0], set.puzzles[1]}));
+  for (const std::string& setPath : {setFile, shuffled}) {  // the puzzles are taken by their numbers, not their order
+    EXPECT_EQ(testing::RunTool("printf '" + second + "\\r\\n" + first + "' | " LOOPWORD_COMPILE_TOOL " --csv --results - --set " + setPath),
+              std::make_pair("number,time,seconds,checks,letters revealed,code,problem\r\n1,0:59,59,0,3," + first + ",\r\n2,2:05,125,1,0," +
+                             second + ",\r\n", 0)) << setPath;
+  }
+
+  struct Refused {
+    std::string setFile, codes, says;
+  };
+  const auto notOne = [&](const std::string& name, const std::vector<PuzzleDocument>& puzzles, const std::string& why) {
+    const std::string path = folder.Write(name, FormatPuzzleFile(puzzles));
+    return Refused{path, codes, path + " is not one class set: " + why + ".\n"};
+  };
+  PuzzleDocument alone = set.puzzles[0];
+  alone.origin.classPlace.reset();
+  const std::string empty = folder.Write("empty.txt", " \n\n"), none = (folder.Path() / "none.txt").string();
+  const Refused refused[] = {
+      notOne("two-sets.loopword", {set.puzzles[0], set.puzzles[1], other.puzzles[2]},
+             "puzzle 3 of the file is of another class set than the first (3 pupils, set seed 8, not 3 pupils, set seed 7)"),
+      notOne("short.loopword", {set.puzzles[0], set.puzzles[2]}, "pupil 2's puzzle is missing"),
+      notOne("twice.loopword", {set.puzzles[0], set.puzzles[1], set.puzzles[0]}, "pupil 1 has two puzzles"),
+      notOne("alone.loopword", {alone}, "puzzle 1 of the file has no class set line"),
+      {setFile, empty, "No result codes in " + empty + ".\n"},
+      {setFile, none, "Could not read the result codes " + none + ": No such file or directory\n"},
+      {setFile, folder.Path().string(), "Could not read the result codes " + folder.Path().string() + ": Is a folder\n"},
+  };
+  for (const auto& [setPath, codesPath, says] : refused) {
+    EXPECT_EQ(testing::RunTool(std::string(LOOPWORD_COMPILE_TOOL) + " --set " + setPath + " --results " + codesPath + " 2>&1 >/dev/null"),
+              std::make_pair(says, 1));
+  }
 }
 
 }  // namespace
