@@ -7,14 +7,11 @@ const { it, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
-const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
-const { chromium } = require('playwright-core');
+const { launch, serve, settled, firstPuzzle } = require('./browser');
 
 const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
-const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip', '.words': 'text/plain' };
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-qr-'));
 
 let browser;
@@ -22,16 +19,8 @@ let server;
 let address;
 
 before(async () => {
-  browser = await chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium', args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
-  server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
-    const file = path.join(site, path.normalize(name));
-    if (!file.startsWith(site) || !fs.existsSync(file)) return response.writeHead(404).end();
-    response.writeHead(200, { 'content-type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  address = `http://127.0.0.1:${server.address().port}/`;
+  browser = await launch();
+  ({ server, address } = await serve(site));
 });
 
 after(async () => {
@@ -52,11 +41,9 @@ async function visit(url) {
   page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
   await page.addInitScript(() => { window.print = () => {}; });  // the sheets are read from the page, not printed
   await page.goto(url);
-  await page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+  await firstPuzzle(page);
   return page;
 }
-
-const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
 
 /// What the QR code in the screenshot of `element` says, as zbarimg reads it.
 async function decoded(element) {
