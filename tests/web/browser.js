@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
+const { before, after } = require('node:test');
 const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
@@ -25,6 +26,21 @@ async function serve(site) {
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { server, address: `http://127.0.0.1:${server.address().port}/` };
+}
+
+/// Starts chromium and serves `site` before a file's tests, and stops both after them: { browser, address } once
+/// started.
+function servedSite(site) {
+  const host = {};
+  before(async () => {
+    host.browser = await launch();
+    Object.assign(host, await serve(site));
+  });
+  after(async () => {
+    await host.browser?.close();
+    host.server?.close();
+  });
+  return host;
 }
 
 /// Waits until the page has shown the outcome of every command given.
@@ -53,4 +69,4 @@ function readGrid(page) {
 /// The 23 rings of a puzzle file, in square order.
 const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
-module.exports = { launch, serve, settled, firstPuzzle, press, readGrid, solutionRings };
+module.exports = { launch, serve, servedSite, settled, firstPuzzle, press, readGrid, solutionRings };

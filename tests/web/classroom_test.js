@@ -3,11 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
-const { it, before, after } = require('node:test');
+const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const { launch, serve, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
+const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
 
 const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
 /// The page's translations: language → context → English text → translation (or its plural forms).
@@ -18,23 +18,11 @@ function said(language, context, english) {
   return new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/%[1-9]/g, '.+')}$`);
 }
 
-let browser;
-let server;
-let address;
-
-before(async () => {
-  browser = await launch();
-  ({ server, address } = await serve(site));
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const host = servedSite(site);
 
 /// A page in a new profile: a pupil's phone (360 × 740, touch) or the teacher's laptop, in `locale`.
 async function device(locale, phone = true) {
-  const context = await browser.newContext({ locale, viewport: phone ? { width: 360, height: 740 } : { width: 1280, height: 800 },
+  const context = await host.browser.newContext({ locale, viewport: phone ? { width: 360, height: 740 } : { width: 1280, height: 800 },
     hasTouch: phone, isMobile: phone, permissions: ['clipboard-read', 'clipboard-write'] });
   return context.newPage();
 }
@@ -71,7 +59,7 @@ const tapKey = (page, letter) => page.locator('#keyboard .keys:not([hidden]) but
   .then(() => settled(page));
 
 it('a teacher shares a class set; pupils on phones in other languages open their own puzzle of it and keep their work', async () => {
-  const teacher = await open(await device('en-GB', false), address);
+  const teacher = await open(await device('en-GB', false), host.address);
   await teacher.click('#face-make');
   await teacher.click('#theme summary');
   const theme = 'ELEPHANT = a big grey animal with a trunk\ngiraffes\nkangaroo = it jumps and keeps its baby in a pouch\n🐘';

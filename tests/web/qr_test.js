@@ -3,29 +3,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
-const { it, before, after } = require('node:test');
+const { it, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { launch, serve, settled, firstPuzzle } = require('./browser');
+const { servedSite, settled, firstPuzzle } = require('./browser');
 
 const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-qr-'));
 
-let browser;
-let server;
-let address;
+const host = servedSite(site);
 
-before(async () => {
-  browser = await launch();
-  ({ server, address } = await serve(site));
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
+after(() => {
   fs.rmSync(scratch, { recursive: true, force: true });
 });
 
@@ -33,8 +24,8 @@ after(async () => {
 /// screenshots are sharp enough to read), print stubbed, once its first puzzle shows; what it throws or logs as an
 /// error is collected.
 async function visit(url) {
-  const context = await browser.newContext({ locale: 'en-US', viewport: { width: 1280, height: 800 }, deviceScaleFactor: 3 });
-  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: address });
+  const context = await host.browser.newContext({ locale: 'en-US', viewport: { width: 1280, height: 800 }, deviceScaleFactor: 3 });
+  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: host.address });
   const page = await context.newPage();
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
@@ -72,11 +63,11 @@ async function copiedLink(page, id) {
 const puzzleWords = (page) => page.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
 
 it('the site: a copied pupil link shows as a QR code that reads back to it, opens the same puzzle, spells no answer', async () => {
-  const teacher = await visit(`${address}?level=1&seed=77`);
+  const teacher = await visit(`${host.address}?level=1&seed=77`);
   assert.ok(!(await teacher.evaluate(() => 'qrcode' in window)), 'the encoder waits until it is needed');
   await teacher.click('#face-make');
   const link = await copiedLink(teacher, 'copy-link');
-  assert.match(link, new RegExp(`^${address}#p=[\\w-]+$`));
+  assert.match(link, new RegExp(`^${host.address}#p=[\\w-]+$`));
   const words = await puzzleWords(teacher);
   assert.equal(words.length, 23);
   for (const word of words) assert.ok(!link.includes(word), word);
@@ -89,10 +80,10 @@ it('the site: a copied pupil link shows as a QR code that reads back to it, open
 });
 
 it('the site: a class link as a QR code; each puzzle of the printed class set carries its own pupil link', async () => {
-  const teacher = await visit(`${address}?level=1&seed=5`);
+  const teacher = await visit(`${host.address}?level=1&seed=5`);
   await teacher.click('#face-make');
   await teacher.fill('#pupils', '2');
-  assert.match(await copiedLink(teacher, 'copy-class-link'), new RegExp(`^${address}\\?pupils=2&.*check=`));
+  assert.match(await copiedLink(teacher, 'copy-class-link'), new RegExp(`^${host.address}\\?pupils=2&.*check=`));
   await teacher.click('#print-class');
   await settled(teacher);
   await teacher.waitForFunction(() => document.querySelectorAll('#print-sheets .class-page .scan-link svg').length === 2);
@@ -101,7 +92,7 @@ it('the site: a class link as a QR code; each puzzle of the printed class set ca
   for (const place of await teacher.locator('.class-page .scan-link').all()) {
     assert.equal(await place.locator('span').textContent(), 'Scan to solve on a phone');
     links.push(await decoded(place.locator('svg')));
-    assert.equal(links.at(-1), `${address}#${await place.getAttribute('data-link')}`);
+    assert.equal(links.at(-1), `${host.address}#${await place.getAttribute('data-link')}`);
   }
   assert.notEqual(links[0], links[1], 'two pupils, two puzzles');
   assert.deepEqual(teacher.errors, []);
@@ -109,10 +100,10 @@ it('the site: a class link as a QR code; each puzzle of the printed class set ca
 });
 
 it('the one-file page on a web host draws the codes from inside itself: the pupil link and the printed puzzle agree', async () => {
-  const page = await visit(`${address}loopword.html?level=1&seed=77`);
+  const page = await visit(`${host.address}loopword.html?level=1&seed=77`);
   await page.click('#face-make');
   const link = await copiedLink(page, 'copy-link');
-  assert.ok(link.startsWith(`${address}loopword.html#p=`), link);
+  assert.ok(link.startsWith(`${host.address}loopword.html#p=`), link);
   await page.click('#print-both');
   await page.waitForSelector('#print-sheets > .scan-link svg', { state: 'attached' });
   await page.emulateMedia({ media: 'print' });

@@ -3,33 +3,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
-const { it, before, after } = require('node:test');
+const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { launch, serve, firstPuzzle } = require('./browser');
+const { servedSite, firstPuzzle } = require('./browser');
 
 const onePage = process.env.LOOPWORD_PAGE;
 const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(onePage), 'site');  // built beside the one file
 
-let browser;
-let server;
-let address;
-
-before(async () => {
-  browser = await launch();
-  ({ server, address } = await serve(site));
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const host = servedSite(site);
 
 /// A new profile's page at `url`, its errors and console errors collected, once its first puzzle shows.
 async function visit(url) {
-  const page = await (await browser.newContext({ locale: 'en-US', viewport: { width: 360, height: 740 } })).newPage();
+  const page = await (await host.browser.newContext({ locale: 'en-US', viewport: { width: 360, height: 740 } })).newPage();
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
@@ -41,17 +29,17 @@ async function visit(url) {
 const squaresShown = (page) => page.locator('#picture [role=row]').count();
 
 it('the site on a web host installs, works offline after one visit, logs no error; from disk, says it needs a host', async () => {
-  const page = await visit(address);
+  const page = await visit(host.address);
   assert.equal(await squaresShown(page), 23);
   await page.click('#face-make');  // the first puzzle needed Level 1 alone: Level 3 comes whole all the same
   await page.selectOption('#level', '3');
   const words = fs.statSync(path.join(__dirname, '../../data/L3words.txt')).size / 10;
   await page.waitForFunction((title) => document.querySelector('#title').textContent.includes(title), `L3words.txt (${words} words)`);
-  const manifest = await (await page.request.get(`${address}manifest.webmanifest`)).json();
+  const manifest = await (await page.request.get(`${host.address}manifest.webmanifest`)).json();
   assert.equal(manifest.display, 'standalone');
   for (const size of ['192x192', '512x512']) {
     const icon = manifest.icons.find((entry) => entry.sizes === size);
-    assert.equal((await page.request.get(address + icon.src)).status(), 200, size);
+    assert.equal((await page.request.get(host.address + icon.src)).status(), 200, size);
   }
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   assert.deepEqual(page.errors, []);
@@ -67,7 +55,7 @@ it('the site on a web host installs, works offline after one visit, logs no erro
 });
 
 it('storage: a damaged or foreign entry under any name the page keeps is dropped, and the page goes on', async () => {
-  const page = await visit(address);
+  const page = await visit(host.address);
   const names = await page.evaluate(() => Object.keys(localStorage).filter((name) => name.startsWith('loopword:')));
   const puzzle = names.find((name) => name.startsWith('loopword:puzzle:'));
   assert.ok(puzzle && names.includes('loopword:choices') && names.includes('loopword:last'), names.join(', '));
