@@ -710,6 +710,38 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
         <translation>Ergebniscodes werden mit dem Klassensatz auf dem Bildschirm gelesen: Drucken Sie zuerst den Klassensatz oder kopieren Sie seinen Link, oder geben Sie seine Startzahl an.</translation>
     </message>
+    <message>
+        <source>Select a file of result codes</source>
+        <translation>Wählen Sie eine Datei mit Ergebniscodes</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Textdateien</translation>
+    </message>
+    <message>
+        <source>Select destination file for the class results</source>
+        <translation>Wählen Sie die Zieldatei für die Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>CSV Files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the class results to:</source>
+        <translation>Loopword konnte die Ergebnisse der Klasse nicht speichern unter:</translation>
+    </message>
+    <message>
+        <source>Save these results as a CSV file for a spreadsheet?</source>
+        <translation>Diese Ergebnisse als CSV-Datei für eine Tabellenkalkulation speichern?</translation>
+    </message>
+    <message>
+        <source>Pupil %1: time %2, checks %3, letters revealed %4</source>
+        <translation>Schüler %1: Zeit %2, Prüfungen %3, aufgedeckte Buchstaben %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -936,6 +968,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>St&amp;art over</source>
         <translation>Neu be&amp;ginnen</translation>
+    </message>
+    <message>
+        <source>Class &amp;results…</source>
+        <translation>&amp;Ergebnisse der Klasse…</translation>
     </message>
 </context>
 <context>

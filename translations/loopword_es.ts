@@ -710,6 +710,38 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
         <translation>Los códigos de resultado se leen con el juego para la clase en pantalla: imprima antes el juego o copie su enlace, o indique su semilla.</translation>
     </message>
+    <message>
+        <source>Select a file of result codes</source>
+        <translation>Elija un archivo de códigos de resultado</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Archivos de texto</translation>
+    </message>
+    <message>
+        <source>Select destination file for the class results</source>
+        <translation>Elija el archivo de destino de los resultados de la clase</translation>
+    </message>
+    <message>
+        <source>CSV Files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the class results to:</source>
+        <translation>Loopword no pudo guardar los resultados de la clase en:</translation>
+    </message>
+    <message>
+        <source>Save these results as a CSV file for a spreadsheet?</source>
+        <translation>¿Guardar estos resultados como archivo CSV para una hoja de cálculo?</translation>
+    </message>
+    <message>
+        <source>Pupil %1: time %2, checks %3, letters revealed %4</source>
+        <translation>Alumno %1: tiempo %2, comprobaciones %3, letras reveladas %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -936,6 +968,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>St&amp;art over</source>
         <translation>&amp;Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Class &amp;results…</source>
+        <translation>&amp;Resultados de la clase…</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,38 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
         <translation>Les codes de résultat se lisent avec le jeu pour la classe à l&apos;écran : imprimez d&apos;abord le jeu ou copiez son lien, ou donnez sa graine.</translation>
     </message>
+    <message>
+        <source>Select a file of result codes</source>
+        <translation>Choisissez un fichier de codes de résultat</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Fichiers texte</translation>
+    </message>
+    <message>
+        <source>Select destination file for the class results</source>
+        <translation>Choisissez le fichier de destination des résultats de la classe</translation>
+    </message>
+    <message>
+        <source>CSV Files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the class results to:</source>
+        <translation>Loopword n&apos;a pas pu enregistrer les résultats de la classe dans :</translation>
+    </message>
+    <message>
+        <source>Save these results as a CSV file for a spreadsheet?</source>
+        <translation>Enregistrer ces résultats dans un fichier CSV pour un tableur ?</translation>
+    </message>
+    <message>
+        <source>Pupil %1: time %2, checks %3, letters revealed %4</source>
+        <translation>Élève %1 : temps %2, vérifications %3, lettres dévoilées %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -936,6 +968,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>St&amp;art over</source>
         <translation>R&amp;ecommencer</translation>
+    </message>
+    <message>
+        <source>Class &amp;results…</source>
+        <translation>&amp;Résultats de la classe…</translation>
     </message>
 </context>
 <context>

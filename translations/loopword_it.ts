@@ -710,6 +710,38 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
         <translation>I codici del risultato si leggono con la serie per la classe sullo schermo: stampa prima la serie o copiane il link, oppure indica il suo seme.</translation>
     </message>
+    <message>
+        <source>Select a file of result codes</source>
+        <translation>Scegli un file di codici del risultato</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>File di testo</translation>
+    </message>
+    <message>
+        <source>Select destination file for the class results</source>
+        <translation>Scegli il file di destinazione dei risultati della classe</translation>
+    </message>
+    <message>
+        <source>CSV Files</source>
+        <translation>File CSV</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the class results to:</source>
+        <translation>Loopword non ha potuto salvare i risultati della classe in:</translation>
+    </message>
+    <message>
+        <source>Save these results as a CSV file for a spreadsheet?</source>
+        <translation>Salvare questi risultati come file CSV per un foglio di calcolo?</translation>
+    </message>
+    <message>
+        <source>Pupil %1: time %2, checks %3, letters revealed %4</source>
+        <translation>Alunno %1: tempo %2, controlli %3, lettere rivelate %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -936,6 +968,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>St&amp;art over</source>
         <translation>Ricomincia da ca&amp;po</translation>
+    </message>
+    <message>
+        <source>Class &amp;results…</source>
+        <translation>&amp;Risultati della classe…</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,38 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
         <translation>Resultaatcodes worden gelezen tegen de klassenset op het scherm: druk eerst de klassenset af of kopieer de link ervan, of geef het startgetal.</translation>
     </message>
+    <message>
+        <source>Select a file of result codes</source>
+        <translation>Kies een bestand met resultaatcodes</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Tekstbestanden</translation>
+    </message>
+    <message>
+        <source>Select destination file for the class results</source>
+        <translation>Kies het doelbestand voor de resultaten van de klas</translation>
+    </message>
+    <message>
+        <source>CSV Files</source>
+        <translation>CSV-bestanden</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the class results to:</source>
+        <translation>Loopword kon de resultaten van de klas niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>Save these results as a CSV file for a spreadsheet?</source>
+        <translation>Deze resultaten als CSV-bestand voor een spreadsheet opslaan?</translation>
+    </message>
+    <message>
+        <source>Pupil %1: time %2, checks %3, letters revealed %4</source>
+        <translation>Leerling %1: tijd %2, controles %3, onthulde letters %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -936,6 +968,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>St&amp;art over</source>
         <translation>Opnieuw &amp;beginnen</translation>
+    </message>
+    <message>
+        <source>Class &amp;results…</source>
+        <translation>&amp;Resultaten van de klas…</translation>
     </message>
 </context>
 <context>

@@ -710,6 +710,38 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.</source>
         <translation>Os códigos de resultado são lidos com o conjunto para a turma no ecrã: imprima primeiro o conjunto ou copie a sua ligação, ou indique a sua semente.</translation>
     </message>
+    <message>
+        <source>Select a file of result codes</source>
+        <translation>Escolha um ficheiro de códigos de resultado</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Ficheiros de texto</translation>
+    </message>
+    <message>
+        <source>Select destination file for the class results</source>
+        <translation>Escolha o ficheiro de destino dos resultados da turma</translation>
+    </message>
+    <message>
+        <source>CSV Files</source>
+        <translation>Ficheiros CSV</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the class results to:</source>
+        <translation>O Loopword não conseguiu guardar os resultados da turma em:</translation>
+    </message>
+    <message>
+        <source>Save these results as a CSV file for a spreadsheet?</source>
+        <translation>Guardar estes resultados como ficheiro CSV para uma folha de cálculo?</translation>
+    </message>
+    <message>
+        <source>Pupil %1: time %2, checks %3, letters revealed %4</source>
+        <translation>Aluno %1: tempo %2, verificações %3, letras reveladas %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -936,6 +968,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>St&amp;art over</source>
         <translation>Reco&amp;meçar</translation>
+    </message>
+    <message>
+        <source>Class &amp;results…</source>
+        <translation>&amp;Resultados da turma…</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,19 @@ std::optional<std::pair<int, std::string>> FileCommands::AskClassSet() {
   return std::pair{*pupils, std::move(path)};
 }
 
+std::optional<std::string> FileCommands::AskResultCodes() {
+  const std::string path = AskFileName("OPEN", QT_TRANSLATE_NOOP("Messages", "Select a file of result codes"), QT_TRANSLATE_NOOP("Messages", "Text Files"), "*.txt");
+  if (path.empty()) return std::nullopt;
+  PuzzleFileText read = ReadPuzzleFileText(path);  // a bounded read of a text file, as of a puzzle
+  if (!read.text) toolkit_.ShowMessage(read.message);
+  return read.text;
+}
+
+void FileCommands::SaveResults(const std::string& csv) {
+  const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for the class results"), QT_TRANSLATE_NOOP("Messages", "CSV Files"), ".csv");
+  if (!path.empty()) WriteText(LOOPWORD_TEXT("Messages", "Loopword could not save the class results to:"), path, csv);
+}
+
 void FileCommands::WriteBooklet(const Reply& run, const std::vector<PrintedSheets>& made, const std::string& path) {
   if (!run.done) {
     for (const Message& message : run.messages) toolkit_.ShowMessage(message);

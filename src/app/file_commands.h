@@ -47,6 +47,11 @@ class FileCommands {
   std::string AskBooklet(const CompileOptions& fill);
   /// Class set: asks how many pupils (starting from the last answer), then the file; nothing when cancelled.
   std::optional<std::pair<int, std::string>> AskClassSet();
+  /// Asks for a text file of result codes, one a line: its text; none when the user cancels or it cannot be read,
+  /// which is told.
+  std::optional<std::string> AskResultCodes();
+  /// Asks where to save the class results `csv` (comma-separated values) and writes them there.
+  void SaveResults(const std::string& csv);
   /// The booklet dialog's last answers.
   [[nodiscard]] const BookletChoices& Booklet() const { return booklet_; }
   /// Writes the booklet (or class set) of the puzzles whose sheets are `made` to `path` and tells how it went, with

@@ -262,6 +262,25 @@ void Form1::mnuClassSet_Click() {
   if (session_.CurrentView().mode != Mode::Closed) files_.WriteBooklet(run, made, asked->second);
 }
 
+void Form1::mnuClassResults_Click() {
+  const std::optional<ClassSet> set = session_.CurrentView().classSet;
+  std::vector<ResultRow> rows;
+  const auto progress = [this](int done, int total) { return toolkit_.ShowProgress(Message(texts::kPuzzlesMade, {done, total}), done, total); };
+  if (!set) {  // the session says why there is nothing to read the codes against
+    Tell(session_.ReadClassResults(0, "", progress, rows));
+    return;
+  }
+  const std::optional<std::string> codes = files_.AskResultCodes();
+  if (!codes) return;
+  const Reply run = session_.ReadClassResults(set->pupils, *codes, progress, rows);
+  toolkit_.EndProgress();
+  if (!run.done) return Tell(run);
+  toolkit_.ShowMessage(ResultsReport(rows));
+  if (!rows.empty() && toolkit_.AskYesNo(Message(LOOPWORD_TEXT("Messages", "Save these results as a CSV file for a spreadsheet?")))) {
+    files_.SaveResults(ResultsCsv(rows, [](const Message& message) { return ShownText(message).toStdString(); }));
+  }
+}
+
 void Form1::ShowModal(const std::function<void()>& show) {
   const bool compiling = compileTimer_->isActive();
   compileTimer_->stop();  // a compile waits while the box is open

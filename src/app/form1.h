@@ -52,6 +52,7 @@ class Form1 final : public QMainWindow {
   /// Class set: as many different one-solution puzzles as pupils and their answers in one PDF, with a progress bar
   /// that can cancel.
   void mnuClassSet_Click();
+  void mnuClassResults_Click();
   /// Help: what the puzzle is and how to play.
   void Helpx_Click();
   /// Help > User guide: the guide to every command, in a window of its own.

@@ -123,6 +123,7 @@ void MainMenus::Build(Form1& window, bool webPage) {
   mnuExportWeb_->setVisible(webPage);
   QAction* mnuBooklet = AddCommand(file, QObject::tr("Make boo&klet…"), "mnuBooklet", &Form1::mnuBooklet_Click, {});
   QAction* mnuClassSet = AddCommand(file, QObject::tr("&Class set…"), "mnuClassSet", &Form1::mnuClassSet_Click, {});
+  QAction* mnuClassResults = AddCommand(file, QObject::tr("Class &results…"), "mnuClassResults", &Form1::mnuClassResults_Click, {});
   file->addSeparator();
   AddCommand(file, QObject::tr("&Help"), "Helpx", &Form1::Helpx_Click, Standard(QKeySequence::HelpContents));
   AddCommand(file, QObject::tr("&About"), "Aboutx", &Form1::Aboutx_Click, {});
@@ -148,7 +149,7 @@ void MainMenus::Build(Form1& window, bool webPage) {
   mnuRedo_ = AddCommand(solution, QObject::tr("R&edo"), "mnuRedo", &Form1::mnuRedo_Click, redo);
   mnuPencil_ = AddToggle(solution, QObject::tr("&Pencil"), "mnuPencil", &Form1::mnuPencil_Click, {QKeySequence(Qt::Key_F8)});
   mnuHideTimer_ = AddToggle(solution, QObject::tr("Hide &timer"), "mnuHideTimer", &Form1::mnuHideTimer_Click, {});
-  commands_ = {mnuSolve, mnuprint, copyx, mnuOpen, mnuExportPdf, mnuExportSvg, mnuBooklet, mnuClassSet};
+  commands_ = {mnuSolve, mnuprint, copyx, mnuOpen, mnuExportPdf, mnuExportSvg, mnuBooklet, mnuClassSet, mnuClassResults};
 
   QMenu* start = window.menuBar()->addMenu(QObject::tr("S&tarting Word"));
   mnuStart_ = AddGroup(start, {QObject::tr("&Random"), QObject::tr("&Input")}, "mnuStart", startItems_, &Form1::mnuStart_Click);

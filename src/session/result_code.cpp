@@ -129,6 +129,20 @@ std::vector<ResultRow> ReadResults(std::string_view lines, std::uint64_t setSeed
   return results;
 }
 
+Message ResultsReport(const std::vector<ResultRow>& rows) {
+  static constexpr Text kResultLine = LOOPWORD_TEXT("Messages", "Pupil %1: time %2, checks %3, letters revealed %4");
+  static constexpr Text kRefusedLine = LOOPWORD_TEXT("Messages", "%1: %2");
+  Message report;
+  for (const ResultRow& row : rows) {
+    if (const std::optional<PupilResult>& result = row.read.result) {
+      report.Add(Phrase(kResultLine, {result->number, SolvingTimeText(result->seconds), result->checks, result->revealed}));
+    } else {
+      report.Add(Phrase(kRefusedLine, {row.code, row.read.refusal.Lines().front()}));
+    }
+  }
+  return report;
+}
+
 std::string ResultsCsv(const std::vector<ResultRow>& rows, const std::function<std::string(const Message&)>& rendered) {
   std::string csv = "number,time,seconds,checks,letters revealed,code,problem\r\n";
   for (const ResultRow& row : rows) {

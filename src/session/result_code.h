@@ -67,6 +67,10 @@ struct ResultRow {
 /// by the pupils' numbers (a number given twice keeps both lines), then the lines refused, in their order.
 std::vector<ResultRow> ReadResults(std::string_view lines, std::uint64_t setSeed, const std::vector<Puzzle>& puzzles);
 
+/// `rows` as the user reads them, a line each: "Pupil 2: time 1:15, checks 1, letters revealed 0", or a refused code
+/// and why.
+Message ResultsReport(const std::vector<ResultRow>& rows);
+
 /// `rows` as comma-separated values with a heading line: number, time ("m:ss"), seconds, checks, letters revealed,
 /// code, and what is wrong (empty for a sound code, else the refusal as `rendered` gives it in the user's language);
 /// texts quoted where they need it, lines ending in CR LF.

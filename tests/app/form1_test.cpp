@@ -293,6 +293,22 @@ TEST_F(Form1Test, TypedPathsSaveAndOpenTheSameBitmapTheBookletDialogsAnswersReac
   }
   EXPECT_NE(testing::PdfPageText(Target("pupils.pdf"), 4).find("ELEPHANT = a big"), std::string::npos) << "the answers give word and clue";
   EXPECT_EQ(toolkit.messages.back(), "Booklet written: " + Target("pupils.pdf") + ", 4 pages.");
+  {  // the pupils' result codes read back against the class set, and saved for a spreadsheet
+    const ClassSet set = *reopened->CurrentView().classSet;
+    Session pupil(program.Path().string());
+    pupil.ChooseClassPuzzle(set, 1);
+    pupil.Compile();
+    while (pupil.CurrentView().mode == Mode::Compiling) pupil.AdvanceCompile();
+    const std::string code = ResultCode({1, 75, 0, 2}, *set.choices.seed, pupil.CurrentView().puzzle->puzzle);
+    std::ofstream(Target("codes.txt")) << code << "\nNOTACODE1\n";
+    toolkit.messages.clear();
+    toolkit.fileReplies = {Target("codes.txt"), Target("results.csv")};
+    toolkit.yesNoReplies = {true};
+    reopened->MenuItem("mnuClassResults")->trigger();
+    EXPECT_EQ(toolkit.messages, std::vector<std::string>{"Pupil 1: time 1:15, checks 0, letters revealed 2\n"
+                                                         "NOTACODE1: A result code has 11 characters; this one has 9."});
+    EXPECT_EQ(ReadFile(Target("results.csv")).substr(0, 7), "number,") << "saved when asked";
+  }
   toolkit.numberReplies = {std::nullopt};
   Choose(*reopened, "mnuClassSet", Target("none.pdf"));
   EXPECT_FALSE(std::filesystem::exists(Target("none.pdf")));
