@@ -81,6 +81,7 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   assert.deepEqual(await printedSet(teacher), printed, 'printed again: the same set the link gives');
 
   const pupils = [['de-DE', 'de', 1], ['fr-FR', 'fr', 2], ['nl-NL', 'nl', 3]];
+  let resultCode = '';
   for (const [locale, language, number] of pupils) {
     const pupil = await open(await device(locale), link);
     assert.equal(await pupil.evaluate(() => document.documentElement.lang), language);
@@ -114,7 +115,7 @@ it('a teacher shares a class set; pupils on phones in other languages open their
         assert.ok(await pupil.isVisible('#result-card'), step);
         const card = await pupil.$$eval('#card-lines > *', (lines) => lines.map((line) => line.textContent));
         assert.match(card[0], said('nl', 'Messages', 'Solved!'), step);
-        assert.match(card.at(-1), /[2-9A-HJKMNP-Z]{11}$/, step);
+        [resultCode] = card.at(-1).match(/[2-9A-HJKMNP-Z]{11}$/) ?? assert.fail(card.at(-1));
         if (step === 'solved') await reload(pupil);
       }
     }
@@ -129,6 +130,13 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   assert.match(await cut.textContent('#message'), said('de', 'WebPage', 'This link is damaged or cut short. Ask your teacher for it again.'));
   assert.deepEqual((await readGrid(cut)).rings, [], 'a damaged link opens no puzzle');
   assert.ok(await cut.isVisible('#make-own'));
+
+  await teacher.click('#results summary');  // the teacher reads the codes back against the set on screen
+  await teacher.fill('#result-codes', `${resultCode}\n${resultCode.slice(0, -1)}Z\n`);
+  await press(teacher, '#read-results');
+  const table = await teacher.$$eval('#results-table tbody tr', (rows) => rows.map((row) => [...row.cells].map((cell) => cell.textContent)));
+  assert.deepEqual(table.map((row) => row.slice(0, 1).concat(row.slice(4, 5))), [['3', resultCode], ['', `${resultCode.slice(0, -1)}Z`]]);
+  assert.match(table[1][5], /typed wrongly/);
 
   await teacher.check('#varied');  // a choice changed: the note on the link copied goes, and the next share says so
   await settled(teacher);
