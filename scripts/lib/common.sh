@@ -4,6 +4,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
+# The compiler cache (ccache, in the test packages) keys its objects by paths below the checkout, so that a second run
+# of the builds, in this folder or in another clone, compiles only what changed.
+export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=true
 
 # Debian packages building and running the program need (qt6-l10n-tools: lrelease makes its translations;
 # qt6-translations-l10n: the toolkit's own texts, such as the Yes and No of a question, in the user's language;
@@ -63,7 +66,9 @@ configure() {
   shift
   local log
   log="$(mktemp)"
-  if ! cmake -S "$ROOT" -B "$dir" "$@" >"$log" 2>&1; then
+  local launcher=()
+  if command -v ccache >/dev/null; then launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+  if ! cmake -S "$ROOT" -B "$dir" "${launcher[@]}" "$@" >"$log" 2>&1; then
     cat "$log" >&2
     rm -f "$log"
     echo "Configuring $dir failed" >&2

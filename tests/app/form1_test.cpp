@@ -498,7 +498,8 @@ void ClickCell(Form1& window, RingCell cell) {
 /// Types every square's word into its ring from its first cell, through the window's picture.
 void SolveInWindow(Form1& window) {
   auto* picture = window.findChild<PictureBox*>();
-  const Board& board = window.CurrentView().puzzle->puzzle.board;
+  const View shown = window.CurrentView();
+  const Board& board = shown.puzzle->puzzle.board;
   for (int square = 1; square <= kSquareCount; ++square) {
     ClickCell(window, {square, 1});
     for (const char letter : board.SquareWord[square]) QTest::keyClick(picture, static_cast<char>(letter - 'A' + 'a'));
