@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/cells.h"
 
+#include <map>
+
 namespace loopword {
 
 namespace {
@@ -41,13 +43,15 @@ int CellIndexOf(RingCell cell) {
 }
 
 std::vector<RingCell> RingCellsAt(TwipPoint point) {
-  std::vector<RingCell> found;
-  for (int square = 1; square <= kSquareCount; ++square) {
-    for (int position = 1; position <= kRingSize; ++position) {
-      if (CellPoint(square, position) == point) found.push_back({square, position});
+  static const std::map<TwipPoint, std::vector<RingCell>> cellsAt = [] {
+    std::map<TwipPoint, std::vector<RingCell>> table;
+    for (int square = 1; square <= kSquareCount; ++square) {
+      for (int position = 1; position <= kRingSize; ++position) table[CellPoint(square, position)].push_back({square, position});
     }
-  }
-  return found;
+    return table;
+  }();
+  const auto found = cellsAt.find(point);
+  return found == cellsAt.end() ? std::vector<RingCell>{} : found->second;
 }
 
 TwipPoint LetterPointUnder(TwipPoint point) {

@@ -80,9 +80,7 @@ bool SolvingState::IsPencil(RingCell cell) const {
 bool SolvingState::IsStruck(std::string_view word) const {
   if (word.find(' ') != std::string_view::npos) return false;  // an empty cell never reads a word
   for (int square = 1; square <= kSquareCount; ++square) {
-    for (int start = 1; start <= kRingSize; ++start) {
-      if (ReadClockwise(square, start) == word) return true;
-    }
+    if (ReadsClockwise(RingTwice(square), word)) return true;
   }
   return false;
 }
@@ -176,14 +174,21 @@ std::string SolvingState::ReadClockwise(int square, int start) const {
   return text;
 }
 
+std::string SolvingState::RingTwice(int square) const {
+  const std::string ring = ReadClockwise(square, 1);
+  return ring + ring;
+}
+
+bool SolvingState::ReadsClockwise(const std::string& ringTwice, std::string_view word) {
+  const std::size_t at = ringTwice.find(word);
+  return word.size() == kRingSize && at < kRingSize;
+}
+
 std::vector<int> SolvingState::WordsReadBy(int square) const {
+  const std::string ringTwice = RingTwice(square);
   std::vector<int> found;
   for (std::size_t word = 0; word < words_.size(); ++word) {
-    for (int start = 1; start <= kRingSize; ++start) {
-      if (ReadClockwise(square, start) != words_[word]) continue;
-      found.push_back(static_cast<int>(word));
-      break;
-    }
+    if (ReadsClockwise(ringTwice, words_[word])) found.push_back(static_cast<int>(word));
   }
   return found;
 }

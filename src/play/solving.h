@@ -70,6 +70,10 @@ class SolvingState {
   [[nodiscard]] char SureLetterAt(RingCell cell) const;
   /// The 8 sure letters round `square` from ring position `start` on.
   [[nodiscard]] std::string ReadClockwise(int square, int start) const;
+  /// The sure letters round `square` twice over: every clockwise reading of the ring is a part of it.
+  [[nodiscard]] std::string RingTwice(int square) const;
+  /// Whether the 8-letter `word` reads clockwise round the ring given twice over, from any start.
+  [[nodiscard]] static bool ReadsClockwise(const std::string& ringTwice, std::string_view word);
   [[nodiscard]] std::vector<int> WordsReadBy(int square) const;
   void MoveRound(int steps);
   void MoveOnScreen(int dx, int dy);

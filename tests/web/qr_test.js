@@ -9,7 +9,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { servedSite, settled, firstPuzzle } = require('./browser');
+const { servedSite, firstPuzzle } = require('./browser');
 
 const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-qr-'));
@@ -30,7 +30,8 @@ async function visit(url) {
   page.errors = [];
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
-  await page.addInitScript(() => { window.print = () => {}; });  // the sheets are read from the page, not printed
+  // The sheets are read from the page, not printed: they are ready once the page asks to print them.
+  await page.addInitScript(() => { window.print = () => { window.printed = (window.printed ?? 0) + 1; }; });
   await page.goto(url);
   await firstPuzzle(page);
   return page;
@@ -85,8 +86,8 @@ it('the site: a class link as a QR code; each puzzle of the printed class set ca
   await teacher.fill('#pupils', '2');
   assert.match(await copiedLink(teacher, 'copy-class-link'), new RegExp(`^${host.address}\\?pupils=2&.*check=`));
   await teacher.click('#print-class');
-  await settled(teacher);
-  await teacher.waitForFunction(() => document.querySelectorAll('#print-sheets .class-page .scan-link svg').length === 2);
+  await teacher.waitForFunction(() => window.printed === 1);
+  assert.equal(await teacher.locator('#print-sheets .class-page .scan-link svg').count(), 2);
   await teacher.emulateMedia({ media: 'print' });
   const links = [];
   for (const place of await teacher.locator('.class-page .scan-link').all()) {
@@ -105,7 +106,7 @@ it('the one-file page on a web host draws the codes from inside itself: the pupi
   const link = await copiedLink(page, 'copy-link');
   assert.ok(link.startsWith(`${host.address}loopword.html#p=`), link);
   await page.click('#print-both');
-  await page.waitForSelector('#print-sheets > .scan-link svg', { state: 'attached' });
+  await page.waitForFunction(() => window.printed === 1);
   await page.emulateMedia({ media: 'print' });
   assert.equal(await decoded(page.locator('#print-sheets > .scan-link svg')), link);
   assert.deepEqual(page.errors, []);
