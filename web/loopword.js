@@ -86,6 +86,7 @@ const keptEntries = () => attempt(() => Object.fromEntries(Object.keys(localStor
 
 /// Keeps what a command's reply says the browser keeps; a full or closed storage keeps nothing, which is said once.
 function keep({ keep: changes = {}, forget }) {
+  if (platform) return;  // a learning platform keeps the learner's progress, not this (perhaps shared) browser
   if (forget) Object.keys(keptEntries()).forEach((name) => store(name, null));
   if (Object.entries(changes).map(([name, value]) => store(name, value)).every(Boolean) || storageWarned) return;
   storageWarned = true;
@@ -183,6 +184,7 @@ async function startWorker() {
     if (data.id === undefined) return show(data.view);  // a compile as it goes
     if (data.progress) return showProgress(data.progress);  // a class set as it is made
     if (data.reply) keep(data.reply);
+    if (data.reply?.platform) tellPlatform(data.reply.platform);
     if (data.error) failed(data.error);
     pending.get(data.id)?.(data);
     pending.delete(data.id);
@@ -248,7 +250,7 @@ function failed(error) {
   for (const resolve of pending.values()) resolve({ error });
   pending.clear();
   providedLists.clear();
-  restarted = startSession(keptEntries()).then(() => firstPuzzle(keptEntries())).then(told).finally(() => { restarted = null; });
+  restarted = startSession(keptHere()).then(() => firstPuzzle(keptHere())).then(told).finally(() => { restarted = null; });
 }
 
 /// Shows the view: the figure, the words, the texts, what is hidden, pressed and on offer, the choices, the clock.
@@ -415,8 +417,11 @@ async function readResults(asFile) {
 }
 
 /// Saves the one-file page with the puzzle inside: whoever opens it solves that puzzle, offline.
+/// The one-file page: this page's own text, or the host's loopword.html; "" where it cannot be had.
+const oneFilePage = async () => pageSource ?? fetch('loopword.html').then((answer) => (answer.ok ? answer.text() : ''), () => '');
+
 async function exportPage() {
-  const page = pageSource ?? await fetch('loopword.html').then((answer) => (answer.ok ? answer.text() : ''), () => '');
+  const page = await oneFilePage();
   const { result } = await send('pageWithPuzzle', page);
   if (result) download('loopword-puzzle.html', result, 'text/html');
   else noteLink('export', 'unfetched');
@@ -487,7 +492,7 @@ function wire() {
     'copy-result': () => navigator.clipboard?.writeText($('card-lines').innerText),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),
     'print-both': () => printSheets(true), 'copy-link': () => copyLink('pupil'), export: exportPage, guide: openGuide, keyboard: pressKey,
-    'print-class': withTheme(printClassSet), 'read-results': () => readResults(false), 'download-results': () => readResults(true), 'copy-class-link': withTheme(() => copyLink('class')), 'open-number': openNumber };
+    'print-class': withTheme(printClassSet), 'read-results': () => readResults(false), 'download-results': () => readResults(true), 'copy-class-link': withTheme(() => copyLink('class')), 'learning-package': withTheme(saveLearningPackage), 'open-number': openNumber };
   for (const [id, listener] of Object.entries(clicks)) on(id, 'click', listener);
   on('choices', 'change', choose);
   on('page-language', 'change', async () => {
@@ -526,7 +531,8 @@ async function openNumber() {
 /// Opens the first puzzle: the core reads what the browser kept, the page's address and the puzzle a saved page carries.
 async function firstPuzzle(kept) {
   const carried = document.querySelector('meta[name=loopword-puzzle]').content;
-  const { reply } = await run('start', [kept, location.search, location.hash.slice(1), carried], false, true);
+  const { reply } = await run('start', [kept, location.search, location.hash.slice(1), carried, platform?.start ?? null], false, true);
+  if (platform && !platform.taken) refusePlatform();
   if (reply?.chooser) Object.assign($('pupil-number'), reply.chooser);  // the number field as the chooser first shows it
   performance.mark('first-puzzle');
   await new Promise((idle) => (window.requestIdleCallback ?? setTimeout)(idle));  // shown before more is fetched
@@ -542,6 +548,73 @@ function keepOffline() {
     if (controlled) document.addEventListener('visibilitychange', () => document.hidden && location.reload());
     else fetchedParts.forEach((part) => fetch(part));  // fetched before the worker ran: through it now, to be kept
   });
+}
+
+let platform = null;  // the learning platform that started the page, if one did: how to call it and what it said
+
+/// The SCORM 1.2 API of the learning platform that started the page, found the usual way: in this window or one
+/// above it, else in the window that opened it or one above that; null for none.
+function platformApi() {
+  const above = (start) => {
+    for (let frame = start, hops = 0; frame && hops < 8; frame = frame.parent === frame ? null : frame.parent, hops += 1) {
+      const api = attempt(() => frame.API, null);  // a frame of another origin is not looked into
+      if (typeof api?.LMSInitialize === 'function') return api;
+    }
+    return null;
+  };
+  return above(window) ?? (window.opener ? above(window.opener) : null);
+}
+
+/// Begins the attempt with the learning platform that started the page, if one did, and reads what it says of the
+/// learner; on leaving, the attempt is finished.
+function startPlatform() {
+  const api = platformApi();
+  if (!api) return;
+  const call = (method, ...args) => attempt(() => String(api[method](...args)), 'false');
+  const taken = call('LMSInitialize', '') === 'true';
+  const get = (element) => (taken ? attempt(() => String(api.LMSGetValue(element) ?? ''), '') : '');
+  platform = { call, taken, leaving: [], start: { learner: get('cmi.core.student_id'), mode: get('cmi.core.lesson_mode'),
+    suspendData: get('cmi.suspend_data'), location: get('cmi.core.lesson_location'), masteryScore: get('cmi.student_data.mastery_score') } };
+  window.addEventListener('pagehide', finishPlatform);
+}
+
+/// What the page starts from: on a learning platform nothing of this browser's, else what the browser keeps.
+const keptHere = () => (platform ? {} : keptEntries());
+
+/// Tells the learning platform the values a command changed, committed, and keeps what to tell it on leaving (and,
+/// for a restart, where the learner is); a platform that refuses them is said once.
+function tellPlatform({ set, leaving }) {
+  if (platform.finished) return;
+  platform.leaving = leaving;
+  for (const [element, value] of set) {
+    if (element === 'cmi.suspend_data') platform.start.suspendData = value;
+    if (element === 'cmi.core.lesson_location') platform.start.location = value;
+  }
+  if (!set.length) return;
+  const told = platform.taken && set.every(([element, value]) => platform.call('LMSSetValue', element, value) === 'true');
+  if (!told || platform.call('LMSCommit', '') !== 'true') refusePlatform();
+}
+function refusePlatform() {
+  if (platform.refused) return;
+  platform.refused = true;
+  setTimeout(() => run('platformRefused'));
+}
+/// Tells the learning platform the time spent and whether the attempt goes on, and ends it.
+function finishPlatform() {
+  if (!platform.taken || platform.finished) return;
+  for (const [element, value] of platform.leaving) platform.call('LMSSetValue', element, value);
+  platform.call('LMSCommit', '');
+  platform.call('LMSFinish', '');
+  platform.finished = true;
+}
+
+/// Saves the class set (made as Print class set makes it) as a package for a learning platform: a .zip with the
+/// one-file page, where each learner solves the puzzle their platform's learner id gives them.
+async function saveLearningPackage() {
+  const page = await oneFilePage();
+  if (!page) return noteLink('export', 'unfetched');
+  const { done, package: bytes } = await classSet('learningPackage', page);
+  if (done) download('loopword-class-set.zip', bytes, 'application/zip');
 }
 
 /// Starts the session in the address's or the kept language, its lists fetched as the worker loads.
@@ -572,7 +645,8 @@ async function main() {
   if (kForm === 'site' && location.protocol === 'file:') {
     return say(() => tr('This is the form of Loopword for a web host: open it from a web server, or open loopword.html, the one-file page, from disk.'), true);
   }
-  const kept = keptEntries();
+  startPlatform();
+  const kept = keptHere();
   const known = (code) => (code in kLanguageNames ? code : null);
   const language = known(kept['page-language']) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en';
   pageLanguage = language;

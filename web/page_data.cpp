@@ -112,6 +112,18 @@ val AnswerData(const Reply& reply, const PageLanguage& language, const KeptChang
 }
 
 
+val PlatformData(const std::vector<PlatformValue>& set, const std::vector<PlatformValue>& leaving) {
+  const auto pairs = [](const std::vector<PlatformValue>& values) {
+    val list = val::array();
+    for (const auto& [element, value] : values) list.call<void>("push", val::array(std::vector<std::string>{element, value}));
+    return list;
+  };
+  val data = val::object();
+  data.set("set", pairs(set));
+  data.set("leaving", pairs(leaving));
+  return data;
+}
+
 val OfferData(const Offer& offer) {
   val data = val::object();
   data.set("commands", offer.commands);

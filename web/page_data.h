@@ -12,6 +12,7 @@
 #include "page_render.h"
 #include "puzzle/booklet_maker.h"
 #include "session/first_puzzle.h"
+#include "session/learning_platform.h"
 #include "session/view.h"
 
 namespace loopword {
@@ -35,6 +36,9 @@ emscripten::val ViewData(const View& shown, const PageLanguage& language, const 
 /// field {max, value}, on a class link}.
 emscripten::val AnswerData(const Reply& reply, const PageLanguage& language, const KeptChanges& keep, bool forget,
                            const std::optional<ClassChooser>& chooser);
+/// What the page tells a learning platform: {set: the values changed by the command, leaving: the values to set as
+/// the learner leaves}, each [element, value].
+emscripten::val PlatformData(const std::vector<PlatformValue>& set, const std::vector<PlatformValue>& leaving);
 /// The entries of `object` (name → text), as the page hands over what the browser keeps.
 std::map<std::string, std::string> Entries(const emscripten::val& object);
 /// The page's name of a mode: "idle", "compiling", "puzzle", "solution", "solving" or "closed".

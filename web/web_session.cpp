@@ -15,9 +15,11 @@
 #include "page_data.h"
 #include "page_render.h"
 #include "puzzle/puzzle_file.h"
+#include "puzzle/learning_package.h"
 #include "puzzle/web_page.h"
 #include "session/first_puzzle.h"
 #include "session/kept_entries.h"
+#include "session/learning_platform.h"
 #include "session/result_code.h"
 #include "session/session.h"
 #include "words/bundled_lists.h"
@@ -48,6 +50,7 @@ std::string PutUpload(const std::string& name, const std::string& text) {
 constexpr Text kForgetQuestion = LOOPWORD_TEXT(
     "WebPage", "Forget every puzzle and all progress kept in this browser? Use this on a shared computer.");
 constexpr Text kForgotten = LOOPWORD_TEXT("WebPage", "This browser has forgotten its puzzles.");
+constexpr Text kPageDamaged = LOOPWORD_TEXT("WebPage", "This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.");
 
 }  // namespace
 
@@ -68,12 +71,30 @@ class WebSession {
   void UsePageLanguage(const std::string& code) { language_.Speak(code); }
 
   /// Starts the page's visit with what the browser kept (`kept`: entry name → text), the page's address (`query`
-  /// after its "?", `link` after its "#") and the puzzle a saved page carries (`carried`, in base 64): the first
-  /// puzzle, or a class link's chooser.
-  val Start(const val& kept, const std::string& query, const std::string& link, const std::string& carried) {
-    kept_ = KeptEntries(Entries(kept));
-    kept_.Read("page-language", [](const std::string& code) { return LanguageFromCode(code).has_value(); });
-    return Answer(first_.Start({query, link, carried}));
+  /// after its "?", `link` after its "#") and the puzzles a saved page carries (`carried`, in base 64): the first
+  /// puzzle, or a class link's chooser. Started by a learning platform (`platform`: what it says of the learner, as
+  /// PlatformStart names it; null for none), it keeps what the platform keeps instead of the browser's entries: the
+  /// learner's puzzle of those carried, solved from where the platform's progress left it.
+  val Start(const val& kept, const std::string& query, const std::string& link, const std::string& carried, const val& platform) {
+    if (platform.isNull() || platform.isUndefined()) return StartInBrowser(kept, query, link, carried);
+    const auto field = [&platform](const char* name) { return platform[name].isString() ? platform[name].as<std::string>() : ""; };
+    platform_.emplace(PlatformStart{field("learner"), field("mode"), field("suspendData"), field("location"), field("masteryScore")});
+    kept_ = KeptEntries();
+    const int number = platform_->PuzzleNumber(static_cast<int>(CarriedPuzzles(carried).size()));
+    Reply reply = first_.Start({query, link, carried, number});
+    const loopword::View shown = session_.CurrentView();
+    if (shown.puzzle && shown.mode == Mode::Solving) {
+      if (const std::optional<std::string> resumed = platform_->KeptProgress(shown.puzzle->sheetFile, shown.puzzle->key)) {
+        session_.Resume(*resumed);
+      }
+      if (const std::optional<RingCell> cell = platform_->LastCell()) session_.Select(*cell);
+    }
+    return Answer(reply);
+  }
+  /// Tells the learner once that the learning platform refused what the page told it.
+  val PlatformRefused() {
+    if (platform_) platform_->Refused();
+    return Answer({});
   }
   val OpenNumber(int number) { return Answer(first_.OpenNumber(number)); }
   /// Shows a class link's chooser again, for a pupil who chose another's number.
@@ -194,6 +215,23 @@ class WebSession {
     return result;
   }
 
+  /// The learning platform package of the class set of `pupils` puzzles (made as MakeClassSet makes it) in the
+  /// one-file page `page`, telling `progress` how far it got: {done, text, package: the .zip's bytes}.
+  val LearningPackage(int pupils, const std::string& seed, const std::string& page, const val& progress) {
+    if (const std::optional<Message> refusal = SeedNextCompile(seed)) return RunData(Refusal(*refusal), language_);
+    std::vector<std::string> puzzles;
+    Reply run = session_.MakeClassSet(pupils, ProgressTold(progress, language_), [&](MadePuzzle&& puzzle) {
+      puzzles.push_back(FormatPuzzle(puzzle.document));
+      return true;
+    });
+    const std::string title = session_.CurrentView().choices.title;
+    const std::optional<std::string> package = run.done ? loopword::LearningPackage(page, puzzles, title.empty() ? "Loopword" : title) : std::nullopt;
+    if (run.done && !package) run = Refusal(Message(kPageDamaged));
+    val result = RunData(run, language_);
+    if (package) result.set("package", val::global("Uint8Array").new_(emscripten::typed_memory_view(package->size(), reinterpret_cast<const std::uint8_t*>(package->data()))));
+    return result;
+  }
+
   /// The class link of `pupils` puzzles with the choices in use, for the page at `address`: the set made last when it
   /// is for them, else made now (from `seed` when one is given), telling `progress` how far it got. {done, lines, link}.
   val ClassLink(int pupils, const std::string& seed, const std::string& address, const val& progress) {
@@ -249,14 +287,28 @@ class WebSession {
   double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
 
  private:
+  /// Starts the visit, the browser's entries `kept` its store (Start).
+  val StartInBrowser(const val& kept, const std::string& query, const std::string& link, const std::string& carried) {
+    kept_ = KeptEntries(Entries(kept));
+    kept_.Read("page-language", [](const std::string& code) { return LanguageFromCode(code).has_value(); });
+    return Answer(first_.Start({query, link, carried}));
+  }
+
   /// What a command answers the page (AnswerData): what the browser is to keep is the view's entries, whole, and the
   /// entries dropped or written since. While a compile runs, the commands waiting for it are answered once it has
   /// ended: what to keep waits till then.
   val Answer(const Reply& reply, bool forget = false) {
     if (reply.changed.choices) linkNote_ = {};  // a link copied before may no longer be for the choices in use
     const bool own = first_.VisitKind() == Visit::Own;
-    const KeptChanges keep = Compiling() ? KeptChanges() : kept_.KeepWhole(EntriesToKeep(session_.CurrentView(), own));
-    return AnswerData(reply, language_, keep, forget, first_.Chooser());
+    const KeptChanges keep = Compiling() || platform_ ? KeptChanges() : kept_.KeepWhole(EntriesToKeep(session_.CurrentView(), own));
+    if (!platform_) return AnswerData(reply, language_, keep, forget, first_.Chooser());
+    const loopword::View shown = session_.CurrentView();
+    const std::vector<PlatformValue> told = platform_->Report(shown);
+    Reply withNote = reply;
+    if (const Message note = platform_->TakeNote(); !note.empty()) withNote.messages.emplace_back(note, MessageKind::Warning);
+    val answer = AnswerData(withNote, language_, keep, forget, first_.Chooser());
+    answer.set("platform", PlatformData(told, platform_->Leaving(shown)));
+    return answer;
   }
 
   static Reply Refusal(const Message& message) { return {{}, false, {Said(message, MessageKind::Error)}, {}, {}}; }
@@ -286,6 +338,7 @@ class WebSession {
   KeptEntries kept_;  // what the browser keeps, as the page handed it over and as it has changed since
   FirstPuzzle first_;
   Message linkNote_;  // the note under the page's links
+  std::optional<LearningPlatform> platform_;  // the learning platform that started the page, if one did
 };
 
 namespace {
@@ -332,6 +385,7 @@ EMSCRIPTEN_BINDINGS(loopword) {
   emscripten::class_<WebSession>("Session")
       .function("start", &WebSession::Start)
       .function("openNumber", &WebSession::OpenNumber)
+      .function("platformRefused", &WebSession::PlatformRefused)
       .function("showChooser", &WebSession::ShowChooser)
       .function("startOver", &WebSession::StartOver)
       .function("forget", &WebSession::Forget)
@@ -361,6 +415,7 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("chooseWordList", &WebSession::ChooseWordList)
       .function("makeClassSet", &WebSession::MakeClassSet)
       .function("classLink", &WebSession::ClassLink)
+      .function("learningPackage", &WebSession::LearningPackage)
       .function("readResults", &WebSession::ReadResults)
       .function("open", &WebSession::Open)
       .function("view", &WebSession::View)

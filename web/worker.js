@@ -7,7 +7,7 @@ let core = null;  // the WebAssembly module once `load` asked for it; its memory
 let loopword = null;  // the session, once `newSession` made it
 let compiles = null;  // the ids of the commands answered when the compile ends
 // The queries that make many puzzles, and tell the page how far they got as they go.
-const kReporting = new Set(['makeClassSet', 'classLink', 'readResults']);
+const kReporting = new Set(['makeClassSet', 'classLink', 'readResults', 'learningPackage']);
 
 /// The answer to the commands `ids` that threw `error`: "aborted" where the module died with it or was left unsound (a
 /// trap, an abort, a C++ exception out of the core), and the page starts a new worker from what the browser keeps;

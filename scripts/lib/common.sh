@@ -31,7 +31,7 @@ TEST_PACKAGES=(
   cups cups-client printer-driver-cups-pdf poppler-utils
   dpkg-dev lintian desktop-file-utils appstream ccache
   wngerman wfrench wspanish witalian wportuguese wdutch
-  "${WEB_PACKAGES[@]}" chromium zbar-tools
+  "${WEB_PACKAGES[@]}" chromium zbar-tools unzip
 )
 # Installs the browser driver for the browser tests; only when no npm is there, since a node.js
 # that brings its own npm conflicts with Debian's package.

@@ -86,7 +86,19 @@ bool FileCommands::SavePuzzle(const std::string& text) {
 }
 
 void FileCommands::ExportWebPage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill) {
-  const std::string path = AskNewFile(QT_TRANSLATE_NOOP("Messages", "Select destination file for a web page of this puzzle"), QT_TRANSLATE_NOOP("Messages", "Web Pages"), ".html");
+  ExportWithPage(pagePath, fill, QT_TRANSLATE_NOOP("Messages", "Select destination file for a web page of this puzzle"),
+                 QT_TRANSLATE_NOOP("Messages", "Web Pages"), ".html", LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"));
+}
+
+void FileCommands::ExportLearningPackage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill) {
+  ExportWithPage(pagePath, fill, QT_TRANSLATE_NOOP("Messages", "Select destination file for a learning platform package of this puzzle"),
+                 QT_TRANSLATE_NOOP("Messages", "Learning Platform Packages"), ".zip",
+                 LOOPWORD_TEXT("Messages", "Loopword could not save the learning platform package to:"));
+}
+
+void FileCommands::ExportWithPage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill,
+                                  const char* title, const char* typesName, const std::string& extension, Text failureHeading) {
+  const std::string path = AskNewFile(title, typesName, extension);
   if (path.empty()) return;
   std::ifstream in(pagePath, std::ios::binary);
   const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -95,7 +107,7 @@ void FileCommands::ExportWebPage(const std::string& pagePath, const std::functio
     toolkit_.ShowMessage(Message(LOOPWORD_TEXT("Messages", "Loopword's web page is missing or damaged:")).Add(pagePath));
     return;
   }
-  WriteText(LOOPWORD_TEXT("Messages", "Loopword could not save the web page to:"), path, *filled);
+  WriteText(failureHeading, path, *filled);
 }
 
 std::string FileCommands::AskWordList() {

@@ -33,6 +33,9 @@ class FileCommands {
   /// Export web page: asks for a file and writes to it what `fill` makes of the web page at `pagePath`
   /// (nullopt: the page is missing or damaged).
   void ExportWebPage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill);
+  /// Asks where to save a package for a learning platform and writes there what `fill` makes of the web page at
+  /// `pagePath` (the .zip); says so when the page is missing or damaged.
+  void ExportLearningPackage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill);
   /// The user's word list; "" when cancelled.
   std::string AskWordList();
   /// Save as bitmap: asks for a file and writes `picture` to it, telling its length.
@@ -66,6 +69,10 @@ class FileCommands {
   bool ConfirmOverwrite(const std::string& path);
   bool Write(Text failureHeading, const std::string& path, const std::function<SaveOutcome()>& write);
   bool WriteText(Text failureHeading, const std::string& path, std::string_view text);
+  /// Asks for a new file (`title`, `typesName`, `extension`) and writes there what `fill` makes of the web page at
+  /// `pagePath`, `failureHeading` heading what went wrong.
+  void ExportWithPage(const std::string& pagePath, const std::function<std::optional<std::string>(std::string_view page)>& fill,
+                      const char* title, const char* typesName, const std::string& extension, Text failureHeading);
 
   Toolkit& toolkit_;
   FNDialog gf1;  // the one file-name dialog of the window

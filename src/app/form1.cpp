@@ -21,6 +21,7 @@
 #include "display/units.h"
 #include "output/sheet_image.h"
 #include "output/sheet_language.h"
+#include "puzzle/learning_package.h"
 #include "puzzle/web_page.h"
 #include "words/bundled_lists.h"
 #include "words/theme_words.h"
@@ -208,6 +209,13 @@ void Form1::mnuExportWeb_Click() {
   const View view = session_.CurrentView();
   if (!view.offer.puzzle) return;
   files_.ExportWebPage(webPage_, [&](std::string_view page) { return PageWithPuzzle(page, view.puzzle->sheetFile); });
+}
+
+void Form1::mnuExportPackage_Click() {
+  const View view = session_.CurrentView();
+  if (!view.offer.puzzle) return;
+  const std::string title = view.puzzle->puzzle.title.empty() ? "Loopword" : view.puzzle->puzzle.title;
+  files_.ExportLearningPackage(webPage_, [&](std::string_view page) { return LearningPackage(page, {view.puzzle->sheetFile}, title); });
 }
 
 void Form1::mnuBooklet_Click() {

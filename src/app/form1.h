@@ -47,6 +47,8 @@ class Form1 final : public QMainWindow {
   void mnuExportSvg_Click();
   /// Export web page: a copy of the web page that opens the puzzle ready to solve.
   void mnuExportWeb_Click();
+  /// Export for a learning platform: a package (.zip) of the web page with the puzzle, which reports to the platform.
+  void mnuExportPackage_Click();
   /// Make booklet: many puzzles and their answers in one PDF, with a progress bar that can cancel.
   void mnuBooklet_Click();
   /// Class set: as many different one-solution puzzles as pupils and their answers in one PDF, with a progress bar

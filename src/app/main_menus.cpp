@@ -121,6 +121,8 @@ void MainMenus::Build(Form1& window, bool webPage) {
   QAction* mnuExportSvg = AddCommand(file, QObject::tr("Export S&VG…"), "mnuExportSvg", &Form1::mnuExportSvg_Click, {});
   mnuExportWeb_ = AddCommand(file, QObject::tr("Export &web page…"), "mnuExportWeb", &Form1::mnuExportWeb_Click, {});
   mnuExportWeb_->setVisible(webPage);
+  mnuExportPackage_ = AddCommand(file, QObject::tr("Export for a &learning platform…"), "mnuExportPackage", &Form1::mnuExportPackage_Click, {});
+  mnuExportPackage_->setVisible(webPage);
   QAction* mnuBooklet = AddCommand(file, QObject::tr("Make boo&klet…"), "mnuBooklet", &Form1::mnuBooklet_Click, {});
   QAction* mnuClassSet = AddCommand(file, QObject::tr("&Class set…"), "mnuClassSet", &Form1::mnuClassSet_Click, {});
   QAction* mnuClassResults = AddCommand(file, QObject::tr("Class &results…"), "mnuClassResults", &Form1::mnuClassResults_Click, {});
@@ -181,6 +183,7 @@ void MainMenus::Enable(const Offer& offer) {
   mnuLanguage_->setEnabled(offer.commands);
   mnuSave_->setEnabled(offer.puzzle);
   mnuExportWeb_->setEnabled(offer.puzzle);
+  mnuExportPackage_->setEnabled(offer.puzzle);
   mnuSolveOnScreen_->setEnabled(offer.puzzle);
   mnuCheck_->setEnabled(offer.check);
   mnuReveal_->setEnabled(offer.reveal);

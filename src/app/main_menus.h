@@ -51,6 +51,7 @@ class MainMenus {
   std::vector<QAction*> commands_;  // on whenever no compile or booklet runs
   QAction* mnuSave_ = nullptr;
   QAction* mnuExportWeb_ = nullptr;
+  QAction* mnuExportPackage_ = nullptr;
   QAction* mnuSolveOnScreen_ = nullptr;
   QAction* mnuCheck_ = nullptr;
   QAction* mnuReveal_ = nullptr;

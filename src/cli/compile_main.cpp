@@ -22,6 +22,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "board/plain_text.h"
@@ -32,6 +33,7 @@
 #include "output/sheet_export.h"
 #include "output/sheet_language.h"
 #include "puzzle/booklet_maker.h"
+#include "puzzle/learning_package.h"
 #include "puzzle/puzzle_file.h"
 #include "random/random_source.h"
 #include "session/result_code.h"
@@ -78,6 +80,7 @@ struct Options {
   std::string results;  // the result codes to read, "-" for standard input
   std::string setFile;  // the class set the codes are read against
   bool csv = false;
+  std::string scorm;  // the learning platform package to write; "" for none
 };
 
 /// A check of an option's value: `wrong` when `fine` says no; the parser puts the option's name before it.
@@ -196,6 +199,11 @@ void DeclareOptions(CLI::App& app, Options& options) {
   app.add_option("--pdf", options.pdf,
       "also write a booklet on the paper of the locale (A4, or Letter where inches are used): one puzzle a "
       "page, headed \"Puzzle k of N\" with the title beside, then the answer pages with four solutions each")->type_name("FILE")->check(Given());
+  app.add_option("--scorm", options.scorm,
+      "also write a package for a learning platform (SCORM 1.2, a .zip to upload as an activity): the one-file "
+      "web page with the puzzle inside, which reports to the platform's grade book; with --count N (2 to 40) or "
+      "--class-set N it holds a class set, and each learner solves the puzzle their learner id picks")
+      ->type_name("FILE")->check(Given());
   app.add_option("--svg", options.svg,
       "also write the puzzle's two sheets as SVG files: FILE without its .svg ending, then -puzzle.svg and "
       "-solution.svg; with one puzzle only")->type_name("FILE")->check(Given());
@@ -410,9 +418,9 @@ std::string Unmet(const CLI::App& app) {
   return "an option lacks another that it needs";
 }
 
-/// What is wrong with --class-set beside the options given, or "".
+/// What is wrong with --class-set (or --scorm with --count) beside the options given, or "".
 std::string CheckClassSet(const CLI::App& app, const Options& options) {
-  if (app.count("--count") > 0) return "--class-set makes one puzzle for each pupil: give no --count";
+  if (app.count("--count") > 0 && app.count("--class-set") > 0) return "--class-set makes one puzzle for each pupil: give no --count";
   if (options.noRepeats) return "--class-set puzzles may share words: give no --no-repeats";
   if (options.jobs > 1) return "--class-set makes one puzzle after another: give --jobs 1 or no --jobs";
   if (!options.svg.empty()) return "--svg writes the sheets of one puzzle: give no --class-set";
@@ -426,6 +434,10 @@ std::string CheckTogether(const CLI::App& app, const Options& options) {
     return "no word list: give --dict FILE or --level 1|2|3";
   }
   if (options.classSet > 0) return CheckClassSet(app, options);
+  if (!options.scorm.empty() && options.count > loopword::kMostPupils) {
+    return "--scorm packs a class set of at most " + std::to_string(loopword::kMostPupils) + " puzzles: give a smaller --count";
+  }
+  if (!options.scorm.empty() && options.count > 1) return CheckClassSet(app, options);
   if (!options.pdf.empty() && options.count > loopword::kBookletLimit) {
     return "a booklet (--pdf) holds at most " + std::to_string(loopword::kBookletLimit) + " puzzles";
   }
@@ -746,6 +758,22 @@ int PrintResults(const Options& options) {
   return std::cout.flush() && refused == 0 ? 0 : 1;
 }
 
+/// Writes the learning platform package of `puzzles` (titled `title`, "Loopword" for none) to `path`, with the web
+/// page installed beside the program in `programFolder`; whether it could, saying why not on standard error.
+bool WritePackage(const std::string& path, const std::string& programFolder, const std::vector<std::string>& puzzles, const std::string& title) {
+  const std::string pagePath = loopword::WebPagePath(programFolder);
+  std::ifstream in(pagePath, std::ios::binary);
+  const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::optional<std::string> package = loopword::LearningPackage(page, puzzles, title.empty() ? "Loopword" : title);
+  if (!package) {
+    std::cerr << "Could not write " << path << ": Loopword's web page is missing or damaged: " << (pagePath.empty() ? "loopword.html" : pagePath) << '\n';
+    return false;
+  }
+  const loopword::Message failed = loopword::WriteFileAtomically(path, *package);
+  if (!failed.empty()) std::cerr << "Could not write " << path << ": " << loopword::EnglishText(failed) << '\n';
+  return failed.empty();
+}
+
 /// Makes the puzzles the options ask for, handing each to `keep`: a class set, or a run of --count puzzles.
 loopword::Reply MakePuzzles(const Options& options, loopword::Session& session, const loopword::BookletProgress& progress,
                             const loopword::BookletSink& keep) {
@@ -769,9 +797,11 @@ int Run(const Options& options, const char* argv0) {
   if (const std::optional<int> status = PrepareSession(options, session)) return *status;
   TextOutput output(options);
   std::vector<loopword::PrintedSheets> sheets;  // kept only for a booklet (at most kBookletLimit of them) or the SVG sheets
+  std::vector<std::string> packed;  // the puzzles of the learning platform package
   bool first = true;
   const auto keep = [&](loopword::MadePuzzle&& made) {
     if (!options.pdf.empty() || !options.svg.empty()) sheets.push_back(std::move(made.sheets));
+    if (!options.scorm.empty()) packed.push_back(loopword::FormatPuzzle(made.document));
     const std::string separator = first ? "" : "\n";
     first = false;
     return output.Write(separator + loopword::FormatPuzzle(made.document));
@@ -787,7 +817,8 @@ int Run(const Options& options, const char* argv0) {
   if (!run.done) return 1;
   const bool booklet = options.pdf.empty() || Written(loopword::WriteBookletPdf(sheets, QString::fromStdString(options.pdf), loopword::LocalePaper()), options.pdf);
   const bool svg = options.svg.empty() || Written(loopword::ExportSvg(sheets.front(), QString::fromStdString(options.svg)), options.svg);
-  return booklet && svg ? 0 : 1;
+  const bool package = options.scorm.empty() || WritePackage(options.scorm, programFolder, packed, session.CurrentView().choices.title);
+  return booklet && svg && package ? 0 : 1;
 }
 
 /// Passes on the toolkit's critical and fatal messages; its debug, information and warning chatter
@@ -815,6 +846,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   options.seedGiven = app.count("--seed") > 0;
+  if (!options.scorm.empty() && options.count > 1) options.classSet = static_cast<int>(std::exchange(options.count, 1));  // one for each learner
   std::ios::sync_with_stdio(false);
   std::unique_ptr<QGuiApplication> application;  // the booklet's fonts and painter need one
   if (!options.pdf.empty()) {

@@ -457,6 +457,13 @@ std::optional<Text> CommentLineFault(std::string_view line) {
   return std::nullopt;
 }
 
+std::optional<LineKind> SolvingLineKind(std::string_view line) {
+  if (line.starts_with(kTypedLine)) return LineKind::Typed;
+  if (line.starts_with(kPencilLine)) return LineKind::Pencil;
+  if (line.starts_with(kProgressLine)) return LineKind::Progress;
+  return std::nullopt;
+}
+
 std::optional<std::string> ClueWord(std::string_view line) {
   if (!line.starts_with(kClueLine)) return std::nullopt;
   const auto clue = ReadClue(line.substr(kClueLine.size()));

@@ -145,6 +145,8 @@ std::vector<std::string> CommentLines(const PuzzleDocument& document);
 /// What is wrong with the comment line `line` on its own: a difficulty, hints or clue line that cannot be read;
 /// nullopt for any other line.
 std::optional<Text> CommentLineFault(std::string_view line);
+/// The kind of `line` when it is one of the lines that keep a puzzle's solving (typed or pencil letters, progress).
+std::optional<LineKind> SolvingLineKind(std::string_view line);
 /// The word a clue line gives a clue, read as CommentLineFault accepts it; nullopt for any other line.
 std::optional<std::string> ClueWord(std::string_view line);
 /// The document of `puzzle` and its comment lines `lines` in the order read (each accepted by CommentLineFault and

@@ -43,13 +43,29 @@ std::optional<std::string> Base64Decoded(std::string_view text) {
 }
 
 std::optional<std::string> PageWithPuzzle(std::string_view page, std::string_view puzzle) {
+  return PageWithPuzzles(page, {std::string(puzzle)});
+}
+
+std::optional<std::string> PageWithPuzzles(std::string_view page, const std::vector<std::string>& puzzles) {
   constexpr std::string_view kOpening = kPagePuzzleSlot.substr(0, kPagePuzzleSlot.find("\"\"") + 1);
   const std::size_t content = page.find(kOpening);
   const std::size_t end = content == std::string_view::npos ? content : page.find('"', content + kOpening.size());
   if (end == std::string_view::npos) return std::nullopt;
+  std::string carried;
+  for (const std::string& puzzle : puzzles) carried += (carried.empty() ? "" : " ") + Base64(puzzle);
   std::string filled(page);
-  filled.replace(content + kOpening.size(), end - content - kOpening.size(), Base64(puzzle));
+  filled.replace(content + kOpening.size(), end - content - kOpening.size(), carried);
   return filled;
+}
+
+std::vector<std::string_view> CarriedPuzzles(std::string_view carried) {
+  std::vector<std::string_view> puzzles;
+  while (!carried.empty()) {
+    const std::size_t blank = std::min(carried.find(' '), carried.size());
+    if (blank > 0) puzzles.push_back(carried.substr(0, blank));
+    carried.remove_prefix(std::min(blank + 1, carried.size()));
+  }
+  return puzzles;
 }
 
 }  // namespace loopword

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/first_puzzle.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "board/program_text.h"
@@ -143,8 +144,10 @@ Reply FirstPuzzle::RefuseLink() {
 
 /// The puzzle a saved page carries; a damaged one is warned of.
 std::optional<std::string> FirstPuzzle::GivenPuzzle(const StartAddress& address) {
-  if (address.carried.empty()) return std::nullopt;
-  std::optional<std::string> text = Base64Decoded(address.carried);
+  const std::vector<std::string_view> carried = CarriedPuzzles(address.carried);
+  if (carried.empty()) return std::nullopt;
+  const auto number = static_cast<std::size_t>(std::clamp(address.number, 1, static_cast<int>(carried.size())));
+  std::optional<std::string> text = Base64Decoded(carried[number - 1]);
   if (!text) Warn(Message(kDamagedPage));
   return text;
 }

@@ -19,6 +19,8 @@ struct StartAddress {
   std::string query;
   std::string link;
   std::string carried;
+  /// Which of the puzzles a saved page carries opens: 1 for the first (a learning platform's learner's, of a class set).
+  int number = 1;
 };
 
 /// A class link's chooser of the pupil's number: the set's size, the number chosen before ("" for none) and whether it

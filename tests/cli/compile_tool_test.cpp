@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <sstream>
 #include <vector>
 
 #include "puzzle/puzzle_file.h"
+#include "puzzle/web_page.h"
 #include "session/result_code.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
@@ -226,6 +228,38 @@ PuzzleFileResult ClassSet(const testing::TempDir& folder, const std::string& nam
   const std::string out = (folder.Path() / name).string();
   EXPECT_EQ(Compile("--class-set " + std::to_string(pupils) + " --seed " + std::to_string(seed) + " --out " + out).second, 0);
   return ReadPuzzleFile(out);
+}
+
+TEST(CompileTool, AScormPackageHoldsTheOneFilePageWithThePuzzlesAndAManifestWhoseOneScoIsThatPage) {
+  testing::TempDir folder;
+  const std::string zip = (folder.Path() / "class.zip").string();
+  const auto [printed, status] = Compile("--count 3 --seed 5 --title 'Week <3> & co' --scorm " + zip);
+  if (!std::filesystem::exists(std::filesystem::path(LOOPWORD_COMPILE_TOOL).parent_path() / "loopword.html")) {
+    EXPECT_EQ(status, 1) << "no web page beside the program: no package";
+    EXPECT_FALSE(std::filesystem::exists(zip));
+    return;
+  }
+  ASSERT_EQ(status, 0);
+  EXPECT_EQ(testing::RunTool("unzip -tq " + zip + " >/dev/null").second, 0) << "every file's CRC sound";
+  EXPECT_EQ(testing::RunTool("unzip -Z1 " + zip).first, "imsmanifest.xml\nindex.html\n");
+  const std::string manifest = testing::RunTool("unzip -p " + zip + " imsmanifest.xml").first;
+  for (const char* part : {"<schemaversion>1.2</schemaversion>", "<organizations default=\"loopword\">", "<organization identifier=\"loopword\">",
+                           "<item identifier=\"puzzle\" identifierref=\"page\"", "<title>Week &lt;3&gt; &amp; co</title>",
+                           "<resource identifier=\"page\" type=\"webcontent\" adlcp:scormtype=\"sco\" href=\"index.html\">", "<file href=\"index.html\"/>"}) {
+    EXPECT_NE(manifest.find(part), std::string::npos) << part << " in\n" << manifest;
+  }
+  const std::string page = testing::RunTool("unzip -p " + zip + " index.html").first;
+  const std::string slot = "<meta name=\"loopword-puzzle\" content=\"";
+  const std::size_t start = page.find(slot) + slot.size();
+  ASSERT_NE(start, std::string::npos + slot.size());
+  std::string carried;
+  for (const std::string_view puzzle : CarriedPuzzles(std::string_view(page).substr(start, page.find('"', start) - start))) {
+    carried += (carried.empty() ? "" : "\n") + Base64Decoded(puzzle).value_or("damaged");
+  }
+  EXPECT_EQ(carried, printed) << "a class set of three, one for each learner";
+  EXPECT_NE(printed.find("# class set: 3 of 3"), std::string::npos);
+  EXPECT_EQ(Compile("--count 41 --scorm " + zip).second, 2) << "a class set holds at most 40";
+  EXPECT_EQ(Compile("--count 3 --class-set 3 --scorm " + zip).second, 2);
 }
 
 TEST(CompileTool, ClassSetsCarryTheirPlaceComeAgainFromTheirSeedAndPrintWithTheSetsId) {

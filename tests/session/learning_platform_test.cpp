@@ -1,0 +1,176 @@
+// What a learning platform is told of a puzzle solved through a real session, and how the progress it kept comes back.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/learning_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "board/geometry.h"
+#include "session/session.h"
+#include "support/temp_dir.h"
+
+namespace loopword {
+namespace {
+
+using Told = std::map<std::string, std::string>;
+
+Told AsMap(const std::vector<PlatformValue>& values) { return {values.begin(), values.end()}; }
+
+class LearningPlatformTest : public ::testing::Test {
+ protected:
+  LearningPlatformTest() {
+    std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
+  }
+
+  /// A session on the fake clock solving the puzzle seed 12 makes.
+  std::unique_ptr<Session> Solving() {
+    SessionSetup setup;
+    setup.clock = [this] { return now; };
+    auto session = std::make_unique<Session>(program.Path().string(), setup);
+    session->SeedNextCompile(12);
+    session->Compile();
+    while (session->CurrentView().mode == Mode::Compiling) session->AdvanceCompile();
+    session->StartSolving();
+    return session;
+  }
+
+  /// Types the answers of squares `first` to `last` (each from its first cell).
+  static void Fill(Session& session, int first, int last) {
+    for (int square = first; square <= last; ++square) {
+      session.ClickAt(CellPoint(square, 1));
+      for (const char letter : session.CurrentView().puzzle->puzzle.board.SquareWord[square]) session.Type(std::string(1, letter));
+    }
+  }
+
+  testing::TempDir program;
+  std::int64_t now = 0;
+};
+
+TEST(PlatformFigures, ScoreLosesPointsForChecksAndLettersRevealedAndTimeIsWrittenAsSpansAre) {
+  const struct { int checks, revealed, score; } scores[] = {{0, 0, 100}, {1, 0, 100 - kCheckPoints}, {0, 1, 100 - kRevealPoints},
+                                                          {3, 2, 100 - 3 * kCheckPoints - 2 * kRevealPoints}, {0, 40, 0}, {-1, -1, 100}};
+  for (const auto& [checks, revealed, score] : scores) EXPECT_EQ(PlatformScore(checks, revealed), score) << checks << ", " << revealed;
+  const struct { std::int64_t ms; const char* span; } times[] = {
+      {0, "00:00:00"}, {65'999, "00:01:05"}, {3'600'000 * 25 + 61'000, "25:01:01"}, {-5, "00:00:00"}, {std::int64_t{1} << 50, "9999:59:59"}};
+  for (const auto& [ms, span] : times) EXPECT_EQ(PlatformTime(ms), span) << ms;
+}
+
+TEST_F(LearningPlatformTest, TellsIncompleteFromTheFirstLetterThenTheProgressAndOnceSolvedTheScoreAndStatusByTheMasteryScore) {
+  const struct { const char* mastery; int checks; const char* status; } cases[] = {
+      {"", 0, "completed"}, {"80", 0, "passed"}, {"100", 1, "failed"}, {"not a score", 1, "completed"}};
+  for (const auto& [mastery, checks, status] : cases) {
+    now = 0;
+    auto session = Solving();
+    LearningPlatform platform({"learner-7", "normal", "", "", mastery});
+    EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "an untouched puzzle tells nothing";
+    session->ClickAt(CellPoint(2, 3));
+    EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "nor does a click";
+    EXPECT_TRUE(platform.Leaving(session->CurrentView()).size() == 2);
+    now = 30'000;
+    Fill(*session, 1, 1);
+    const Told first = AsMap(platform.Report(session->CurrentView()));
+    EXPECT_EQ(first.at("cmi.core.lesson_status"), "incomplete");
+    const RingCell at = *session->CurrentView().reading.current;
+    EXPECT_EQ(first.at("cmi.core.lesson_location"), std::to_string(at.square) + "." + std::to_string(at.position));
+    EXPECT_LE(first.at("cmi.suspend_data").size(), 4096U);
+    EXPECT_EQ(first.count("cmi.core.score.raw"), 0U);
+    EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "what is told once is not told again";
+    for (int k = 0; k < checks; ++k) session->Check();
+    now = 95'000;
+    Fill(*session, 2, kSquareCount);
+    ASSERT_TRUE(session->CurrentView().solved);
+    const Told solved = AsMap(platform.Report(session->CurrentView()));
+    EXPECT_EQ(solved.at("cmi.core.score.raw"), std::to_string(PlatformScore(checks, 0))) << mastery;
+    EXPECT_EQ(solved.at("cmi.core.score.min"), "0");
+    EXPECT_EQ(solved.at("cmi.core.score.max"), "100");
+    EXPECT_EQ(solved.at("cmi.core.lesson_status"), status) << mastery;
+    EXPECT_EQ(AsMap(platform.Leaving(session->CurrentView())), (Told{{"cmi.core.session_time", "00:01:35"}, {"cmi.core.exit", ""}}));
+    session->Select({5, 5});
+    EXPECT_EQ(AsMap(platform.Report(session->CurrentView())), (Told{{"cmi.core.lesson_location", "5.5"}})) << "solved stays solved";
+  }
+}
+
+TEST_F(LearningPlatformTest, TheProgressKeptComesBackForItsPuzzleOnlyAndAnAttemptLeftGoesOnWhereItWas) {
+  auto session = Solving();
+  LearningPlatform first({"learner-7", "normal", "", "", ""});
+  first.Report(session->CurrentView());
+  now = 42'000;
+  Fill(*session, 3, 4);
+  session->TogglePencil();
+  session->Type("Q");
+  const Told told = AsMap(first.Report(session->CurrentView()));
+  EXPECT_EQ(AsMap(first.Leaving(session->CurrentView())), (Told{{"cmi.core.session_time", "00:00:42"}, {"cmi.core.exit", "suspend"}}));
+  const View left = session->CurrentView();
+
+  auto again = Solving();  // the next sitting, perhaps on another computer
+  const std::string sheet = again->CurrentView().puzzle->sheetFile, key = again->CurrentView().puzzle->key;
+  LearningPlatform resumed({"learner-7", "normal", told.at("cmi.suspend_data"), told.at("cmi.core.lesson_location"), ""});
+  const std::optional<std::string> progress = resumed.KeptProgress(sheet, key);
+  ASSERT_TRUE(progress);
+  EXPECT_TRUE(resumed.TakeNote().empty());
+  ASSERT_TRUE(again->Resume(*progress).done);
+  EXPECT_EQ(again->CurrentView().puzzle->file, left.puzzle->file) << "letters, pencil and time as they were";
+  EXPECT_EQ(resumed.LastCell(), left.reading.current);
+
+  const std::string data = told.at("cmi.suspend_data");
+  const struct { const char* what; std::string kept; bool noted; } unusable[] = {
+      {"none kept", "", false},
+      {"cut short", data.substr(0, data.size() - 9), true},
+      {"a line changed", std::string(data).replace(data.find("# typed 03") + 11, 1, "Z"), true},
+      {"of another program", "<progress/>", true},
+      {"only its first line", data.substr(0, data.find('\n')), true},
+  };
+  for (const auto& [what, kept, noted] : unusable) {
+    LearningPlatform platform({"learner-7", "normal", kept, "", ""});
+    EXPECT_FALSE(platform.KeptProgress(sheet, key)) << what;
+    EXPECT_EQ(EnglishText(platform.TakeNote()).find("damaged or cut short") != std::string::npos, noted) << what;
+  }
+  LearningPlatform other({"learner-7", "normal", data, "", ""});
+  EXPECT_FALSE(other.KeptProgress(sheet, key + "|another placement"));
+  EXPECT_NE(EnglishText(other.TakeNote()).find("of another puzzle"), std::string::npos);
+}
+
+TEST_F(LearningPlatformTest, BrowseAndReviewShowThePuzzleAndRecordNothingWhichIsSaidOnce) {
+  for (const char* mode : {"browse", "review"}) {
+    auto session = Solving();
+    LearningPlatform platform({"learner-7", mode, "", "", ""});
+    EXPECT_FALSE(platform.Records());
+    Fill(*session, 1, kSquareCount);
+    EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << mode;
+    EXPECT_TRUE(platform.Leaving(session->CurrentView()).empty()) << mode;
+    EXPECT_NE(EnglishText(platform.TakeNote()).find("nothing you do here is recorded"), std::string::npos) << mode;
+    EXPECT_TRUE(platform.TakeNote().empty()) << mode;
+  }
+  LearningPlatform refusing({"learner-7", "normal", "", "", ""});
+  refusing.Refused();
+  refusing.Refused();
+  const std::string said = EnglishText(refusing.TakeNote());
+  EXPECT_NE(said.find("did not take"), std::string::npos);
+  EXPECT_EQ(said.find("did not take"), said.rfind("did not take")) << "said once";
+  refusing.Refused();
+  EXPECT_TRUE(refusing.TakeNote().empty());
+}
+
+TEST(LearningPlatform, EachLearnerHasOnePuzzleOfTheSetTheSameEveryTimeAndWithoutALearnerTheFirstIsSaid) {
+  std::map<int, int> learners;
+  for (int id = 1; id <= 300; ++id) {
+    const std::string learner = std::to_string(id);
+    const int number = LearningPlatform({learner, "normal", "", "", ""}).PuzzleNumber(30);
+    ASSERT_GE(number, 1);
+    ASSERT_LE(number, 30);
+    EXPECT_EQ(LearningPlatform({learner, "", "", "", ""}).PuzzleNumber(30), number) << learner;
+    ++learners[number];
+  }
+  EXPECT_EQ(learners.size(), 30U) << "every puzzle of the set goes to some learner";
+  LearningPlatform nobody({"", "normal", "", "", ""});
+  EXPECT_EQ(nobody.PuzzleNumber(1), 1);
+  EXPECT_TRUE(nobody.TakeNote().empty()) << "one puzzle is everyone's";
+  EXPECT_EQ(nobody.PuzzleNumber(30), 1);
+  EXPECT_NE(EnglishText(nobody.TakeNote()).find("puzzle 1 of the set"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace loopword
