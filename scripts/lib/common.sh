@@ -23,7 +23,7 @@ WEB_PACKAGES=(emscripten zopfli python3)
 # puzzles in other languages are checked against them; qt6-base-private-dev: the window's accessibility is switched
 # on in its tests as a screen reader would; at-spi2-core, python3-pyatspi, dbus-daemon: the window read over the
 # accessibility bus; ccache: tools/mutate rebuilds each mutant through it; zbar-tools: the web page's QR codes read
-# back by zbarimg).
+# back by zbarimg; unzip: the learning platform package opened as a platform opens it).
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev

@@ -1,0 +1,112 @@
+// A class set packaged by loopword-compile --scorm, played by a learning platform's SCORM 1.2 runtime (scorm-again)
+// in chromium: the package unzipped and launched in a frame under the runtime, its data model read after each step.
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+
+const { it, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { servedSite, settled, press, readGrid, solutionRings } = require('./browser');
+
+const platform = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-platform-'));
+after(() => fs.rmSync(platform, { recursive: true, force: true }));
+
+// The platform: the runtime, a launch page that starts it with the data it kept (given after its "#") and opens the
+// package's page in a frame, and the package unzipped beside them.
+const theme = path.join(platform, 'theme.txt');
+fs.writeFileSync(theme, 'ELEPHANT=The largest animal on land\nSQUIRREL\n');
+const packaged = execFileSync(process.env.LOOPWORD_COMPILE, ['--level', '1', '--count', '3', '--seed', '8', '--theme', theme, '--title', 'Animals', '--scorm',
+  path.join(platform, 'class.zip')]).toString().split(/\n(?=# Loopword puzzle)/).map((puzzle) => puzzle.trim());
+execFileSync('unzip', ['-q', path.join(platform, 'class.zip'), '-d', path.join(platform, 'package')]);
+fs.copyFileSync(path.join(__dirname, 'node_modules/scorm-again/dist/scorm12.js'), path.join(platform, 'scorm12.js'));
+fs.writeFileSync(path.join(platform, 'index.html'), `<!DOCTYPE html><meta charset="utf-8"><script src="scorm12.js"></script>
+<script>
+  const kept = JSON.parse(decodeURIComponent(location.hash.slice(1)) || '{}');
+  window.API = kept.refusing ? Object.fromEntries(['LMSInitialize', 'LMSFinish', 'LMSGetValue', 'LMSSetValue', 'LMSCommit',
+    'LMSGetLastError', 'LMSGetErrorString', 'LMSGetDiagnostic'].map((name) => [name, () => 'false'])) : new Scorm12API({ logLevel: 5 });
+  if (!kept.refusing) window.API.loadFromJSON(kept.cmi ?? {});
+  window.told = {};  // what the page set, write-only elements among them
+  window.API.on?.('LMSSetValue.cmi.*', (element, value) => { window.told[element] = value; });
+  window.API.on?.('LMSFinish', () => { window.finished = true; });
+</script><iframe id="sco" src="package/index.html" style="width: 100%; height: 95vh"></iframe>`);
+const host = servedSite(platform);
+
+/// The platform's launch page for a learner, the data model starting from `cmi`: the page and the package's frame once
+/// its first puzzle shows.
+async function launched(start) {
+  const context = await host.browser.newContext({ viewport: { width: 1024, height: 900 } });
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  await page.goto(`${host.address}#${encodeURIComponent(JSON.stringify(start))}`);
+  const frame = page.frame({ url: /package\/index\.html/ });
+  await frame.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+  await settled(frame);
+  return { page, frame };
+}
+
+/// What the runtime's data model holds now.
+const model = (page) => page.evaluate(() => ({
+  status: API.cmi.core.lesson_status, location: API.cmi.core.lesson_location, suspend: API.cmi.suspend_data,  // eslint-disable-line no-undef
+  score: API.cmi.core.score.raw, min: API.cmi.core.score.min, max: API.cmi.core.score.max,  // eslint-disable-line no-undef
+  time: window.told['cmi.core.session_time'], exit: window.told['cmi.core.exit'], finished: window.finished ?? false }));
+
+/// The puzzle file text on show in the package's page.
+const shownPuzzle = (frame) => frame.evaluate(() => shown.puzzle.sheetFile);  // eslint-disable-line no-undef
+
+it('a learner\'s puzzle of the set reports incomplete from the first letter, resumes from what the platform kept, and reports its score and time once solved', async () => {
+  const learner = { core: { student_id: 'pupil-17', lesson_mode: 'normal' }, student_data: { mastery_score: '80' } };
+  const first = await launched({ cmi: learner });
+  const puzzle = await shownPuzzle(first.frame);
+  assert.ok(packaged.includes(puzzle.trim()), 'the learner solves one of the packaged puzzles');
+  assert.match(puzzle, /# class set: \d of 3, set seed 8/);
+  assert.notEqual((await model(first.page)).status, 'incomplete', 'an untouched puzzle is not begun');
+  const solution = solutionRings(puzzle);
+  const { selected: [[square, position]] } = await readGrid(first.frame);
+  await press(first.frame, solution[square][position]);
+  const begun = await model(first.page);
+  assert.equal(begun.status, 'incomplete');
+  assert.match(begun.suspend, /^loopword-1 /);
+  assert.ok(begun.suspend.length <= 4096);
+  const typed = await readGrid(first.frame);
+  await first.page.context().close();
+
+  // Again on another computer: the platform gives back what it kept, and the same puzzle opens where it was left.
+  const kept = { ...learner, core: { ...learner.core, lesson_location: begun.location }, suspend_data: begun.suspend };
+  const again = await launched({ cmi: kept });
+  assert.equal(await shownPuzzle(again.frame), puzzle);
+  assert.deepEqual(await readGrid(again.frame), typed);
+  for (let step = 0; step < 400 && await again.frame.isHidden('#result-card'); ++step) {
+    const { rings, selected: [[at, cell]] } = await readGrid(again.frame);
+    await press(again.frame, rings[at] === solution[at] ? 'PageDown' : solution[at][cell]);
+  }
+  const solved = await model(again.page);
+  assert.deepEqual([solved.status, solved.score, solved.min, solved.max], ['passed', '100', '0', '100']);
+  await again.page.evaluate(() => { document.getElementById('sco').src = 'about:blank'; });  // the learner leaves
+  await again.page.waitForFunction(() => window.finished === true);
+  const left = await model(again.page);
+  assert.match(left.time, /^\d{2,4}:\d{2}:\d{2}$/);
+  assert.equal(left.exit, '');
+  assert.deepEqual([...first.page.errors, ...again.page.errors], []);
+  await again.page.context().close();
+});
+
+it('progress cut short is set aside with a note; a platform that refuses every call leaves the puzzle to solve and says so once', async () => {
+  const cut = { core: { student_id: 'pupil-17', lesson_mode: 'normal' }, suspend_data: 'loopword-1 5d6f1e0a9c3b2d47 0e2f\n# typed 01 ABC' };
+  const damaged = await launched({ cmi: cut });
+  assert.match(await damaged.frame.textContent('#message'), /damaged or cut short: the puzzle starts afresh/);
+  assert.ok(packaged.includes((await shownPuzzle(damaged.frame)).trim()), 'the puzzle is on show');
+  assert.equal((await model(damaged.page)).suspend, cut.suspend_data, 'what the platform kept stays until a letter is typed');
+  await damaged.page.context().close();
+
+  const refusing = await launched({ refusing: true });
+  assert.ok(packaged.includes((await shownPuzzle(refusing.frame)).trim()));
+  assert.match(await refusing.frame.textContent('#message'), /did not take what this page told it/);
+  const { selected: [[square, position]] } = await readGrid(refusing.frame);
+  await press(refusing.frame, solutionRings(await shownPuzzle(refusing.frame))[square][position]);
+  assert.equal((await readGrid(refusing.frame)).rings[square][position], solutionRings(await shownPuzzle(refusing.frame))[square][position]);
+  await refusing.page.context().close();
+});
