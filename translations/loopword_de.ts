@@ -742,6 +742,38 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Select destination file for a learning platform package of this puzzle</source>
+        <translation>Zieldatei für ein Lernplattform-Paket dieses Rätsels wählen</translation>
+    </message>
+    <message>
+        <source>Learning Platform Packages</source>
+        <translation>Lernplattform-Pakete</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the learning platform package to:</source>
+        <translation>Loopword konnte das Lernplattform-Paket nicht speichern unter:</translation>
+    </message>
+    <message>
+        <source>The learning platform did not say who you are, so this is puzzle 1 of the set.</source>
+        <translation>Die Lernplattform hat nicht gesagt, wer du bist, darum ist dies Rätsel 1 der Reihe.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept for this puzzle is damaged or cut short: the puzzle starts afresh.</source>
+        <translation>Der Fortschritt, den die Lernplattform für dieses Rätsel aufbewahrt hat, ist beschädigt oder unvollständig: Das Rätsel beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept is of another puzzle: this one starts afresh.</source>
+        <translation>Der Fortschritt, den die Lernplattform aufbewahrt hat, gehört zu einem anderen Rätsel: Dieses beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>The learning platform shows this puzzle for a look only: nothing you do here is recorded.</source>
+        <translation>Die Lernplattform zeigt dieses Rätsel nur zum Ansehen: Nichts, was du hier tust, wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>The learning platform did not take what this page told it: you can go on solving, but your progress and result are not recorded.</source>
+        <translation>Die Lernplattform hat nicht angenommen, was diese Seite ihr mitgeteilt hat: Du kannst weiterlösen, aber Fortschritt und Ergebnis werden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -972,6 +1004,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Class &amp;results…</source>
         <translation>&amp;Ergebnisse der Klasse…</translation>
+    </message>
+    <message>
+        <source>Export for a &amp;learning platform…</source>
+        <translation>Für eine &amp;Lernplattform exportieren…</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1490,14 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
     <message>
         <source>Copy result</source>
         <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.</source>
+        <translation>Diese Seite hat keinen Platz für Rätsel: Speichere das Lernplattform-Paket aus loopword.html, wie es ausgeliefert wurde.</translation>
+    </message>
+    <message>
+        <source>Save for a learning platform</source>
+        <translation>Für eine Lernplattform speichern</translation>
     </message>
 </context>
 <context>

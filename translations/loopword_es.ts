@@ -742,6 +742,38 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Select destination file for a learning platform package of this puzzle</source>
+        <translation>Seleccione el archivo de destino de un paquete para plataforma de aprendizaje de este pasatiempo</translation>
+    </message>
+    <message>
+        <source>Learning Platform Packages</source>
+        <translation>Paquetes para plataforma de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the learning platform package to:</source>
+        <translation>Loopword no pudo guardar el paquete para plataforma de aprendizaje en:</translation>
+    </message>
+    <message>
+        <source>The learning platform did not say who you are, so this is puzzle 1 of the set.</source>
+        <translation>La plataforma de aprendizaje no dijo quién eres, así que este es el pasatiempo 1 de la serie.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept for this puzzle is damaged or cut short: the puzzle starts afresh.</source>
+        <translation>El progreso que la plataforma de aprendizaje guardó de este pasatiempo está dañado o incompleto: el pasatiempo empieza de nuevo.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept is of another puzzle: this one starts afresh.</source>
+        <translation>El progreso que la plataforma de aprendizaje guardó es de otro pasatiempo: este empieza de nuevo.</translation>
+    </message>
+    <message>
+        <source>The learning platform shows this puzzle for a look only: nothing you do here is recorded.</source>
+        <translation>La plataforma de aprendizaje muestra este pasatiempo solo para verlo: nada de lo que hagas aquí se registra.</translation>
+    </message>
+    <message>
+        <source>The learning platform did not take what this page told it: you can go on solving, but your progress and result are not recorded.</source>
+        <translation>La plataforma de aprendizaje no aceptó lo que esta página le comunicó: puedes seguir resolviendo, pero tu progreso y tu resultado no se registran.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -972,6 +1004,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Class &amp;results…</source>
         <translation>&amp;Resultados de la clase…</translation>
+    </message>
+    <message>
+        <source>Export for a &amp;learning platform…</source>
+        <translation>Exportar para una plataforma de a&amp;prendizaje…</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1490,14 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
     <message>
         <source>Copy result</source>
         <translation>Copiar el resultado</translation>
+    </message>
+    <message>
+        <source>This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.</source>
+        <translation>Esta página no tiene sitio para pasatiempos: guarde el paquete para plataforma de aprendizaje desde loopword.html tal como se distribuyó.</translation>
+    </message>
+    <message>
+        <source>Save for a learning platform</source>
+        <translation>Guardar para una plataforma de aprendizaje</translation>
     </message>
 </context>
 <context>

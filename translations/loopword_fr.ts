@@ -742,6 +742,38 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>Select destination file for a learning platform package of this puzzle</source>
+        <translation>Choisir le fichier de destination d’un paquet pour plateforme d’apprentissage de cette grille</translation>
+    </message>
+    <message>
+        <source>Learning Platform Packages</source>
+        <translation>Paquets pour plateforme d’apprentissage</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the learning platform package to:</source>
+        <translation>Loopword n’a pas pu enregistrer le paquet pour plateforme d’apprentissage dans :</translation>
+    </message>
+    <message>
+        <source>The learning platform did not say who you are, so this is puzzle 1 of the set.</source>
+        <translation>La plateforme d’apprentissage n’a pas dit qui tu es : voici donc la grille 1 de la série.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept for this puzzle is damaged or cut short: the puzzle starts afresh.</source>
+        <translation>La progression gardée par la plateforme d’apprentissage pour cette grille est abîmée ou tronquée : la grille recommence à zéro.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept is of another puzzle: this one starts afresh.</source>
+        <translation>La progression gardée par la plateforme d’apprentissage est celle d’une autre grille : celle-ci recommence à zéro.</translation>
+    </message>
+    <message>
+        <source>The learning platform shows this puzzle for a look only: nothing you do here is recorded.</source>
+        <translation>La plateforme d’apprentissage montre cette grille pour consultation seulement : rien de ce que tu fais ici n’est enregistré.</translation>
+    </message>
+    <message>
+        <source>The learning platform did not take what this page told it: you can go on solving, but your progress and result are not recorded.</source>
+        <translation>La plateforme d’apprentissage n’a pas accepté ce que cette page lui a transmis : tu peux continuer à résoudre, mais ta progression et ton résultat ne sont pas enregistrés.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -972,6 +1004,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Class &amp;results…</source>
         <translation>&amp;Résultats de la classe…</translation>
+    </message>
+    <message>
+        <source>Export for a &amp;learning platform…</source>
+        <translation>Exporter pour une plateforme d’&amp;apprentissage…</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1490,14 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
     <message>
         <source>Copy result</source>
         <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.</source>
+        <translation>Cette page n’a pas de place pour des grilles : enregistrez le paquet pour plateforme d’apprentissage depuis loopword.html tel qu’il a été livré.</translation>
+    </message>
+    <message>
+        <source>Save for a learning platform</source>
+        <translation>Enregistrer pour une plateforme d’apprentissage</translation>
     </message>
 </context>
 <context>

@@ -742,6 +742,38 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Select destination file for a learning platform package of this puzzle</source>
+        <translation>Seleziona il file di destinazione di un pacchetto per piattaforma didattica di questo schema</translation>
+    </message>
+    <message>
+        <source>Learning Platform Packages</source>
+        <translation>Pacchetti per piattaforma didattica</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the learning platform package to:</source>
+        <translation>Loopword non ha potuto salvare il pacchetto per piattaforma didattica in:</translation>
+    </message>
+    <message>
+        <source>The learning platform did not say who you are, so this is puzzle 1 of the set.</source>
+        <translation>La piattaforma didattica non ha detto chi sei, quindi questo è lo schema 1 della serie.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept for this puzzle is damaged or cut short: the puzzle starts afresh.</source>
+        <translation>I progressi che la piattaforma didattica ha conservato per questo schema sono danneggiati o incompleti: lo schema ricomincia da capo.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept is of another puzzle: this one starts afresh.</source>
+        <translation>I progressi che la piattaforma didattica ha conservato sono di un altro schema: questo ricomincia da capo.</translation>
+    </message>
+    <message>
+        <source>The learning platform shows this puzzle for a look only: nothing you do here is recorded.</source>
+        <translation>La piattaforma didattica mostra questo schema solo da guardare: niente di ciò che fai qui viene registrato.</translation>
+    </message>
+    <message>
+        <source>The learning platform did not take what this page told it: you can go on solving, but your progress and result are not recorded.</source>
+        <translation>La piattaforma didattica non ha accettato ciò che questa pagina le ha comunicato: puoi continuare a risolvere, ma progressi e risultato non vengono registrati.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -972,6 +1004,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Class &amp;results…</source>
         <translation>&amp;Risultati della classe…</translation>
+    </message>
+    <message>
+        <source>Export for a &amp;learning platform…</source>
+        <translation>Esporta per una piattaforma &amp;didattica…</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1490,14 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
     <message>
         <source>Copy result</source>
         <translation>Copia il risultato</translation>
+    </message>
+    <message>
+        <source>This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.</source>
+        <translation>Questa pagina non ha spazio per gli schemi: salva il pacchetto per piattaforma didattica da loopword.html così come è stato distribuito.</translation>
+    </message>
+    <message>
+        <source>Save for a learning platform</source>
+        <translation>Salva per una piattaforma didattica</translation>
     </message>
 </context>
 <context>

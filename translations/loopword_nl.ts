@@ -742,6 +742,38 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Select destination file for a learning platform package of this puzzle</source>
+        <translation>Kies het doelbestand voor een leerplatformpakket van deze puzzel</translation>
+    </message>
+    <message>
+        <source>Learning Platform Packages</source>
+        <translation>Leerplatformpakketten</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the learning platform package to:</source>
+        <translation>Loopword kon het leerplatformpakket niet opslaan in:</translation>
+    </message>
+    <message>
+        <source>The learning platform did not say who you are, so this is puzzle 1 of the set.</source>
+        <translation>Het leerplatform heeft niet gezegd wie je bent, dus dit is puzzel 1 van de reeks.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept for this puzzle is damaged or cut short: the puzzle starts afresh.</source>
+        <translation>De voortgang die het leerplatform voor deze puzzel bewaarde, is beschadigd of afgebroken: de puzzel begint opnieuw.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept is of another puzzle: this one starts afresh.</source>
+        <translation>De voortgang die het leerplatform bewaarde, hoort bij een andere puzzel: deze begint opnieuw.</translation>
+    </message>
+    <message>
+        <source>The learning platform shows this puzzle for a look only: nothing you do here is recorded.</source>
+        <translation>Het leerplatform toont deze puzzel alleen om te bekijken: niets wat je hier doet, wordt vastgelegd.</translation>
+    </message>
+    <message>
+        <source>The learning platform did not take what this page told it: you can go on solving, but your progress and result are not recorded.</source>
+        <translation>Het leerplatform nam niet aan wat deze pagina doorgaf: je kunt verder puzzelen, maar je voortgang en resultaat worden niet vastgelegd.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -972,6 +1004,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Class &amp;results…</source>
         <translation>&amp;Resultaten van de klas…</translation>
+    </message>
+    <message>
+        <source>Export for a &amp;learning platform…</source>
+        <translation>Exporteren voor een &amp;leerplatform…</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1490,14 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
     <message>
         <source>Copy result</source>
         <translation>Resultaat kopiëren</translation>
+    </message>
+    <message>
+        <source>This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.</source>
+        <translation>Deze pagina heeft geen plaats voor puzzels: sla het leerplatformpakket op vanuit loopword.html zoals het geleverd is.</translation>
+    </message>
+    <message>
+        <source>Save for a learning platform</source>
+        <translation>Opslaan voor een leerplatform</translation>
     </message>
 </context>
 <context>

@@ -742,6 +742,38 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Select destination file for a learning platform package of this puzzle</source>
+        <translation>Selecione o ficheiro de destino de um pacote para plataforma de aprendizagem deste passatempo</translation>
+    </message>
+    <message>
+        <source>Learning Platform Packages</source>
+        <translation>Pacotes para plataforma de aprendizagem</translation>
+    </message>
+    <message>
+        <source>Loopword could not save the learning platform package to:</source>
+        <translation>O Loopword não conseguiu guardar o pacote para plataforma de aprendizagem em:</translation>
+    </message>
+    <message>
+        <source>The learning platform did not say who you are, so this is puzzle 1 of the set.</source>
+        <translation>A plataforma de aprendizagem não disse quem és, por isso este é o passatempo 1 da série.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept for this puzzle is damaged or cut short: the puzzle starts afresh.</source>
+        <translation>O progresso que a plataforma de aprendizagem guardou deste passatempo está danificado ou incompleto: o passatempo recomeça do início.</translation>
+    </message>
+    <message>
+        <source>The progress the learning platform kept is of another puzzle: this one starts afresh.</source>
+        <translation>O progresso que a plataforma de aprendizagem guardou é de outro passatempo: este recomeça do início.</translation>
+    </message>
+    <message>
+        <source>The learning platform shows this puzzle for a look only: nothing you do here is recorded.</source>
+        <translation>A plataforma de aprendizagem mostra este passatempo só para ver: nada do que fizeres aqui é registado.</translation>
+    </message>
+    <message>
+        <source>The learning platform did not take what this page told it: you can go on solving, but your progress and result are not recorded.</source>
+        <translation>A plataforma de aprendizagem não aceitou o que esta página lhe comunicou: podes continuar a resolver, mas o teu progresso e o teu resultado não são registados.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -972,6 +1004,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Class &amp;results…</source>
         <translation>&amp;Resultados da turma…</translation>
+    </message>
+    <message>
+        <source>Export for a &amp;learning platform…</source>
+        <translation>Exportar para uma plataforma de a&amp;prendizagem…</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1490,14 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
     <message>
         <source>Copy result</source>
         <translation>Copiar o resultado</translation>
+    </message>
+    <message>
+        <source>This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.</source>
+        <translation>Esta página não tem lugar para passatempos: guarde o pacote para plataforma de aprendizagem a partir do loopword.html tal como foi distribuído.</translation>
+    </message>
+    <message>
+        <source>Save for a learning platform</source>
+        <translation>Guardar para uma plataforma de aprendizagem</translation>
     </message>
 </context>
 <context>

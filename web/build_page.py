@@ -10,7 +10,7 @@ The site: index.html with its style and script inline, the module as a .wasm fil
 compiles while it downloads, each language's word lists and the translations as files fetched when first needed
 (gzipped, and plain for browsers that cannot unzip), the guides, the QR code encoder (a script loaded when a link is
 first shown), a web app manifest with icons, and a service worker
-that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 64."""
+that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 85."""
 import base64
 import gzip
 import hashlib
@@ -148,7 +148,7 @@ def write_site(out, source, module, parts, packed, figure, one_file):
 
 def one_file(source, packed, figure):
     """The one-file page: every part inside it, gzipped in base 85; the worker's script and module among them."""
-    scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base64.b64encode(content).decode("ascii")}</script>\n'
+    scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base64.b85encode(content).decode("ascii")}</script>\n'
                       for name, content in packed.items())
     script = page_script(source)
     return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n").encode()

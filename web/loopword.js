@@ -93,6 +93,22 @@ function keep({ keep: changes = {}, forget }) {
   say(() => tr('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.'), true);
 }
 
+const kBase85 = '0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz!#$%&()*+-;<=>?@^_`{|}~';
+/// The bytes `text` writes in base 85 (RFC 1924's digits, its last group short by the bytes it lacks): how the one
+/// file carries its parts, a sixteenth smaller than base 64.
+function base85Bytes(text) {
+  const digits = new Uint8Array(128);
+  [...kBase85].forEach((digit, value) => { digits[digit.charCodeAt(0)] = value; });
+  const short = (5 - (text.length % 5)) % 5;
+  const bytes = new Uint8Array(((text.length + short) / 5) * 4);
+  for (let at = 0; at < text.length; at += 5) {
+    let group = 0;
+    for (let k = at; k < at + 5; k += 1) group = group * 85 + (k < text.length ? digits[text.charCodeAt(k)] : 84);
+    for (let k = 3; k >= 0; k -= 1, group = Math.floor(group / 256)) bytes[(at / 5) * 4 + k] = group % 256;
+  }
+  return bytes.subarray(0, bytes.length - short);
+}
+
 /// The bytes of `stream` unzipped.
 const gunzipped = (stream) => new Response(stream.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then((bytes) => new Uint8Array(bytes));
 
@@ -103,7 +119,7 @@ async function resource(name) {
   try {
     if (kForm === 'file') {
       const packed = document.querySelector(`script[type="application/x-loopword-data"][data-name="${name}"]`)?.textContent;
-      return packed ? await gunzipped((await fetch(`data:application/gzip;base64,${packed}`)).body) : null;
+      return packed ? await gunzipped(new Blob([base85Bytes(packed)]).stream()) : null;
     }
     const zipped = 'DecompressionStream' in window ? await fetch(`${name}.gz`).catch(() => null) : null;
     fetchedParts.add(zipped?.ok ? `${name}.gz` : name);
