@@ -148,12 +148,14 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
     EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
   }
   const std::string puzzleFile = window->CurrentView().puzzle->sheetFile;
+  const std::string filledPage = "<html><meta name=\"loopword-puzzle\" content=\"" + QByteArray::fromStdString(puzzleFile).toBase64().toStdString() + "\">";
   const struct { const char* item; std::string chosen, replaced; bool yes; std::string after; } exports[] = {
       {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), false, "old"},
       {"mnuExportSvg", Target("sheets.svg"), Target("sheets-puzzle.svg"), true, "<svg"},
       {"mnuExportWeb", Target("page.html"), Target("page.html"), false, "old"},
-      {"mnuExportWeb", Target("page.html"), Target("page.html"), true,
-       "<html><meta name=\"loopword-puzzle\" content=\"" + QByteArray::fromStdString(puzzleFile).toBase64().toStdString() + "\">"},
+      {"mnuExportWeb", Target("page.html"), Target("page.html"), true, filledPage},
+      {"mnuExportPackage", Target("class"), Target("class.zip"), false, "old"},
+      {"mnuExportPackage", Target("class"), Target("class.zip"), true, std::string("PK\x03\x04", 4)},
   };
   for (const auto& [item, chosen, replaced, yes, after] : exports) {
     std::ofstream(replaced) << "old";
@@ -161,6 +163,7 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
     EXPECT_EQ(toolkit.questions.size(), 1u) << item;
     EXPECT_TRUE(ReadFile(replaced).starts_with(after)) << item << (yes ? ", replaced" : ", kept");
   }
+  EXPECT_NE(ReadFile(Target("class.zip")).find(filledPage), std::string::npos) << "the package holds the page with the puzzle";
   Choose(*window, "mnuHideTimer", "");
   EXPECT_FALSE(window->Clock()->isVisible());
   Choose(*window, "mnuSave", Target("last.loopword"));
@@ -168,10 +171,13 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
   EXPECT_TRUE(toolkit.questions.empty()) << "every letter saved: Exit asks nothing";
   std::filesystem::remove(program.Path() / "loopword.html");
   auto next = CompiledWindow();
-  Choose(*next, "mnuExportWeb", Target("other.html"));
-  ASSERT_EQ(toolkit.messages.size(), 1u);
-  EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword's web page is missing or damaged:")) << toolkit.messages[0];
-  EXPECT_FALSE(std::filesystem::exists(Target("other.html")));
+  for (const char* item : {"mnuExportWeb", "mnuExportPackage"}) {
+    toolkit.messages.clear();
+    Choose(*next, item, Target("other.html"));
+    ASSERT_EQ(toolkit.messages.size(), 1u) << item;
+    EXPECT_TRUE(toolkit.messages[0].starts_with("Loopword's web page is missing or damaged:")) << toolkit.messages[0];
+    EXPECT_FALSE(std::filesystem::exists(Target("other.html"))) << item;
+  }
   next->show();
   next->mnuSolveOnScreen_Click();
   EXPECT_TRUE(next->MenuItem("mnuHideTimer")->isChecked()) << "remembered";

@@ -9,7 +9,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { servedSite, settled, press, readGrid, solutionRings } = require('./browser');
+const { servedSite, serve, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
 
 const platform = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-platform-'));
 after(() => fs.rmSync(platform, { recursive: true, force: true }));
@@ -109,4 +109,23 @@ it('progress cut short is set aside with a note; a platform that refuses every c
   await press(refusing.frame, solutionRings(await shownPuzzle(refusing.frame))[square][position]);
   assert.equal((await readGrid(refusing.frame)).rings[square][position], solutionRings(await shownPuzzle(refusing.frame))[square][position]);
   await refusing.page.context().close();
+});
+
+it('the teacher\'s page saves the class set of the Pupils field as a package of the one-file page with each puzzle inside', async () => {
+  const site = await serve(process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site'));
+  const page = await (await host.browser.newContext({ acceptDownloads: true })).newPage();
+  await page.goto(`${site.address}?level=1&seed=4`);
+  await firstPuzzle(page);
+  await page.click('#face-make');
+  await page.fill('#pupils', '2');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#learning-package')]);
+  assert.equal(download.suggestedFilename(), 'loopword-class-set.zip');
+  const zip = path.join(platform, 'from-page.zip');
+  await download.saveAs(zip);
+  assert.equal(execFileSync('unzip', ['-Z1', zip]).toString(), 'imsmanifest.xml\nindex.html\n');
+  const carried = execFileSync('unzip', ['-p', zip, 'index.html']).toString().match(/<meta name="loopword-puzzle" content="([^"]*)">/)[1];
+  const puzzles = carried.split(' ').map((part) => Buffer.from(part, 'base64').toString());
+  assert.deepEqual(puzzles.map((puzzle) => puzzle.match(/# class set: (\d) of 2/)?.[1]), ['1', '2']);
+  await page.context().close();
+  site.server.close();
 });
