@@ -52,18 +52,9 @@ TEST(PuzzleLink, EveryDataPuzzleOpensFromItsPackedLinkAsAFreshCopyOfItself) {
     EXPECT_LT(link.size() * 3, OldLink(text).size() * 2) << "a packed link is under two thirds of an old one";
     const std::optional<PuzzleDocument> opened = Opened(link);
     ASSERT_TRUE(opened);
-    EXPECT_EQ(opened->puzzle.placements, document.puzzle.placements);
-    EXPECT_EQ(opened->puzzle.board.SquareWord, document.puzzle.board.SquareWord);
-    EXPECT_EQ(opened->puzzle.title, document.puzzle.title);
-    EXPECT_EQ(opened->puzzle.clues, document.puzzle.clues);
-    EXPECT_EQ(opened->puzzle.difficulty, document.puzzle.difficulty);
-    EXPECT_EQ(opened->puzzle.hints, document.puzzle.hints);
-    EXPECT_EQ(opened->origin, document.origin);
-    EXPECT_EQ(opened->language, document.language);
-    EXPECT_EQ(opened->theme, document.theme);
-    EXPECT_EQ(opened->grade, document.grade);
-    EXPECT_EQ(opened->rules, document.rules);
-    EXPECT_EQ(opened->otherLines, document.otherLines);
+    PuzzleDocument fresh = document;
+    fresh.solving = {};
+    EXPECT_EQ(FormatPuzzle(*opened), FormatPuzzle(fresh)) << "every line the file writes, but the letters typed";
     EXPECT_FALSE(opened->solving.Kept()) << "a link gives the puzzle without the letters typed into it";
     for (const PlacementLine& placement : document.puzzle.placements) EXPECT_EQ(link.find(placement.word), std::string::npos) << placement.word;
   }
