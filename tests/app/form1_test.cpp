@@ -84,7 +84,7 @@ std::string TypedLinesOf(const std::string& path) {
   return typed;
 }
 
-TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveKeepsThemAtStakeExportsAskBeforeReplacing) {
+TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackStartOverAsksFirstAFailedSaveKeepsThemAtStakeExportsAskBeforeReplacing) {
   const std::string page = "<html><meta name=\"loopword-puzzle\" content=\"\"></html>";
   std::ofstream(program.Path() / "loopword.html") << page;  // found in the program folder, as installed
   auto window = CompiledWindow();
@@ -147,13 +147,14 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackAFailedSaveK
     QTest::keyClick(picture, 'q');
     EXPECT_EQ(window->CurrentView().reading.cells[cell.square][cell.position].shows, typed);
   }
+  Choose(*window, "mnuSave", Target("before-start-over.loopword"));
   const SheetView letters = window->CurrentView().picture;
   for (const bool yes : {false, true}) {
     Choose(*window, "mnuStartOver", "", yes);
     EXPECT_EQ(toolkit.questions, std::vector<std::string>{"Start this puzzle over? Its letters and time go."});
     EXPECT_EQ(window->CurrentView().picture == letters, !yes) << (yes ? "Yes: started over" : "No: kept");
+    EXPECT_EQ(window->isWindowModified(), yes) << "the letters saved are gone";
   }
-  EXPECT_FALSE(window->isWindowModified()) << "no letters left to save";
   window->MenuItem("mnuUndo")->trigger();
   EXPECT_EQ(window->CurrentView().picture, letters) << "Undo brings them back";
   window->MenuItem("mnuRedo")->trigger();
@@ -221,6 +222,7 @@ TEST_F(Form1Test, KeysTypedIntoTheFigureFillWhatTheSessionFillsPageKeysChangeSqu
     }
   }
   const RingCell cell = solveIn(Language::German);
+  TypeKey(picture, "\xC3\x84");  // letters at stake for the view button below
   const struct { Qt::Key key; int square; } moves[] = {
       {Qt::Key_PageDown, cell.square % kSquareCount + 1}, {Qt::Key_PageUp, cell.square}, {Qt::Key_PageUp, (cell.square + kSquareCount - 2) % kSquareCount + 1}};
   for (const auto& [key, square] : moves) {
