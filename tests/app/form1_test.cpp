@@ -87,10 +87,7 @@ std::string TypedLinesOf(const std::string& path) {
 TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackStartOverAsksFirstAFailedSaveKeepsThemAtStakeExportsAskBeforeReplacing) {
   const std::string page = "<html><meta name=\"loopword-puzzle\" content=\"\"></html>";
   std::ofstream(program.Path() / "loopword.html") << page;  // found in the program folder, as installed
-  auto window = CompiledWindow();
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto window = Active(CompiledWindow());
   auto* picture = window->findChild<PictureBox*>();
   QTest::keyClick(window.get(), Qt::Key_F6);
   ASSERT_EQ(window->CurrentView().mode, Mode::Solving) << "F6 solves on screen";
@@ -198,10 +195,7 @@ void TypeKey(QWidget* widget, const std::string& text) {
 
 TEST_F(Form1Test, KeysTypedIntoTheFigureFillWhatTheSessionFillsPageKeysChangeSquareAndTabLeavesForTheViewButton) {
   const std::string english = CompiledWindow()->CurrentView().puzzle->file;
-  auto window = NewWindow();
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto window = Active(NewWindow());
   auto* picture = window->findChild<PictureBox*>();
   const auto solveIn = [&](Language language) {
     std::ofstream(Target("typed.loopword")) << testing::PuzzleFileIn(english, language);
@@ -500,10 +494,7 @@ TEST_F(ResultCardTest, ASolvedPuzzleShowsItsCardBesideTheFigureInsteadOfABoxAgai
   } cases[] = {{"plain.loopword", ""}, {"pupil.loopword", "Puzzle 2 of 3 \xC2\xB7 set " + SetId(42)}};
   for (const auto& [file, placeLine] : cases) {
     SCOPED_TRACE(file);
-    auto window = NewWindow();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto window = Active(NewWindow());
     Choose(*window, "mnuOpen", Target(file));
     window->mnuSolveOnScreen_Click();
     EXPECT_EQ(window->PlaceMark()->isVisible(), !placeLine.empty());
@@ -550,10 +541,7 @@ TEST_F(ResultCardTest, ASolvedPuzzleShowsItsCardBesideTheFigureInsteadOfABoxAgai
 }
 
 TEST_F(ResultCardTest, TheFigureGrowsWithTheWindowKeepingItsShapeSharpAndAClickOnACellSelectsThatCellAtEverySize) {
-  auto window = CompiledWindow();
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto window = Active(CompiledWindow());
   window->mnuSolveOnScreen_Click();
   auto* picture = window->findChild<PictureBox*>();
   const QSize usual(TwipsToPixels(kSheetWidth), TwipsToPixels(kSheetHeight));

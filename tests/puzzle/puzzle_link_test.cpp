@@ -60,28 +60,22 @@ TEST(PuzzleLink, EveryDataPuzzleOpensFromItsPackedLinkAsAFreshCopyOfItself) {
   }
 }
 
-TEST(PuzzleLink, LinksMadeBeforeTheyWerePackedOpenAsTheyAlwaysDid) {
+TEST(PuzzleLink, LinksMadeBeforeTheyWerePackedOpenAsTheyAlwaysDidAndTextThatIsNotOnePuzzleGoesPercentEncoded) {
   const std::string text = FormatPuzzle(DataPuzzles().front().second);
-  struct Case {
-    std::string link;
-    std::optional<std::string> text;
-  };
-  const Case cases[] = {
+  const std::string two = testing::ReadFile(LOOPWORD_TESTS_DIR "/puzzle/data/two.loopword");
+  const struct { std::string link; std::optional<std::string> text; } cases[] = {
       {OldLink(text), text},
       {PercentEncoded(text), text},
       {"%23+Loopword%20puzzle%0A", "# Loopword puzzle\n"},
       {"%23%2", std::nullopt},
       {"%2G", std::nullopt},
+      {PackedPuzzleLink(two), two},  // not one puzzle: not packed
+      {PackedPuzzleLink("not a puzzle"), "not a puzzle"},
+      {PackedPuzzleLink(""), ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(PuzzleTextOfLink(c.link), c.text) << c.link;
-}
-
-TEST(PuzzleLink, TextThatIsNotOnePuzzleGoesPercentEncodedAndComesBackAsItWas) {
-  const std::string two = testing::ReadFile(LOOPWORD_TESTS_DIR "/puzzle/data/two.loopword");
-  for (const std::string& text : {two, std::string("not a puzzle"), std::string()}) {
-    const std::string link = PackedPuzzleLink(text);
-    EXPECT_FALSE(link.starts_with(kPackedLinkMark)) << link;
-    EXPECT_EQ(PuzzleTextOfLink(link), text);
+  for (const auto& c : cases) {
+    EXPECT_EQ(PuzzleTextOfLink(c.link), c.text) << c.link;
+    EXPECT_FALSE(c.link.starts_with(kPackedLinkMark)) << c.link;
   }
 }
 
