@@ -43,6 +43,13 @@ class WindowTest : public ::testing::Test {
     FinishCompile(*window);
     return window;
   }
+  /// `window` shown and active, so that the keys typed reach it.
+  static std::unique_ptr<Form1> Active(std::unique_ptr<Form1> window) {
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    return window;
+  }
   /// The path of `file` in the folder for chosen files.
   [[nodiscard]] std::string Target(const std::string& file) const { return (target.Path() / file).string(); }
 

@@ -35,6 +35,14 @@ def lexicon(language):
     return _LEXICONS[language]
 
 
+def text_file(test, text):
+    """A temporary .txt file holding `text`, removed when `test` ends."""
+    with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as f:
+        f.write(text)
+    test.addCleanup(os.unlink, f.name)
+    return f.name
+
+
 def level_words(language, level):
     with open(os.path.join(DATA, level_file_name(language, level)), "rb") as f:
         return f.read().decode("ascii").split()
@@ -172,16 +180,14 @@ class VerdictRulesTest(unittest.TestCase):
                  ("bomb unfit en:BOMBING %s\n" % every, ":1:"), ("bomb unfit en:BOMBINGS xx:BOMBINGS %s\n" % every, ":1:"),
                  ("# c\nbomb unfit en:BOMBINGS de:BOMBEN\n", ":2:"), ("bomb unfit\n", ":1:")]
         for text, error in cases:
-            with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as f:
-                f.write(text)
-            self.addCleanup(os.unlink, f.name)
+            path = text_file(self, text)
             with self.subTest(text=text):
                 if error is None:
-                    (concept,) = read_concepts(f.name)
+                    (concept,) = read_concepts(path)
                     self.assertEqual((concept.name, concept.verdict, concept.words["en"]), ("bomb", "unfit", {"BOMBINGS"}))
                 else:
                     with self.assertRaisesRegex(ValueError, r"\.txt" + error):
-                        read_concepts(f.name)
+                        read_concepts(path)
 
     def plant(self, language, level, word):
         """A copy of the data folder's lists with `word` planted in `language`'s `level` and the levels above."""
@@ -210,11 +216,11 @@ class VerdictRulesTest(unittest.TestCase):
 
 
 class BlocklistRulesTest(unittest.TestCase):
-    def text_file(self, text):
-        with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as f:
-            f.write(text)
-        self.addCleanup(os.unlink, f.name)
-        return f.name
+    def assert_blocks(self, blocklist, blocked, kept, **trace):
+        """`blocklist` blocks each word of `blocked` and none of `kept` (words separated by blanks)."""
+        for word, expected in [(w, True) for w in blocked.split()] + [(w, False) for w in kept.split()]:
+            with self.subTest(word=word, **trace):
+                self.assertEqual(blocklist.blocks(word), expected)
 
     def blocklist(self, language, *entries):
         blocklist = Blocklist(language)
@@ -262,12 +268,10 @@ class BlocklistRulesTest(unittest.TestCase):
     ]
 
     def test_every_form_of_a_blocked_word_is_blocked_and_innocent_look_alikes_stay(self):
-        cases = [(language, (entry,), words, True) for language, entry, words in self.CAUGHT]
-        for language, entries, words, blocked in cases + [(*case, False) for case in self.KEPT]:
-            blocklist = self.blocklist(language, *entries)
-            for word in words.split():
-                with self.subTest(language=language, entries=entries, word=word):
-                    self.assertEqual(blocklist.blocks(word), blocked)
+        for language, entry, words in self.CAUGHT:
+            self.assert_blocks(self.blocklist(language, entry), words, "", language=language, entries=entry)
+        for language, entries, words in self.KEPT:
+            self.assert_blocks(self.blocklist(language, *entries), "", words, language=language, entries=entries)
         self.assertEqual(self.blocklist("nl", "kut*", "*hoer").entry_blocking("STOEPHOEREN"), "*hoer")
 
     def folder(self, files):
@@ -291,10 +295,7 @@ class BlocklistRulesTest(unittest.TestCase):
 
     def test_loanword_entries_block_in_the_languages_they_name(self):
         for files, language, blocked, kept in self.LOANS:
-            blocklist = language_blocklist(self.folder(files), language)
-            for word, expected in [(w, True) for w in blocked.split()] + [(w, False) for w in kept.split()]:
-                with self.subTest(files=files, language=language, word=word):
-                    self.assertEqual(blocklist.blocks(word), expected)
+            self.assert_blocks(language_blocklist(self.folder(files), language), blocked, kept, files=files, language=language)
         self.assertEqual(language_blocklist(self.folder(self.LOANS[0][0]), "de").entry_blocking("PEEPSHOW"), "en:peepshow")
         for text in ("peepshow @xx\n", "peepshow de\n", "peep show @all\n"):
             with self.subTest(text=text), self.assertRaisesRegex(ValueError, r"extra-blocklist\.txt:1:"):
@@ -306,10 +307,7 @@ class BlocklistRulesTest(unittest.TestCase):
                  ("pt", ("foder",), "FODEREMOS FODERIAM", "FODEMOS"), ("es", ("follar",), "FOLLAREMOS FOLLARIA", "FOLLAMOS"),
                  ("nl", ("neuken",), "NEUKEN", "NEUKTEN")]
         for language, entries, blocked, kept in cases:
-            blocklist = npm_blocklist(language, entries)
-            for word, expected in [(w, True) for w in blocked.split()] + [(w, False) for w in kept.split()]:
-                with self.subTest(language=language, word=word):
-                    self.assertEqual(blocklist.blocks(word), expected)
+            self.assert_blocks(npm_blocklist(language, entries), blocked, kept, language=language)
 
     def test_classroom_lists_and_puzzle_readings_are_read_and_bad_lines_named_as_in_blocklists(self):
         def read_english_blocklist(path):
@@ -329,10 +327,10 @@ class BlocklistRulesTest(unittest.TestCase):
         for read, text, expected in cases:
             with self.subTest(read=read.__name__, text=text):
                 if isinstance(expected, dict):
-                    self.assertEqual(read(self.text_file(text)), expected)
+                    self.assertEqual(read(text_file(self, text)), expected)
                 else:
                     with self.assertRaisesRegex(ValueError, r"\.txt" + expected):
-                        read(self.text_file(text))
+                        read(text_file(self, text))
         self.assertIsNone(read_classroom(os.path.join(DATA, "classroom-none.txt")))
         self.assertIsNone(read_puzzle_words(puzzle_words_path(DATA, "none")))
 
