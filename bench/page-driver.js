@@ -36,8 +36,10 @@ function browserHelpers(page, smoke) {
 async function openPage(browser, helpers, page, query) {
   const tab = await browser.newPage();
   await tab.goto(`${pathToFileURL(page).href}?${query}`);
-  await helpers.firstPuzzle(tab);
-  await tab.waitForFunction(() => document.getElementById('print-sheets').childElementCount > 0);
+  const drawn = helpers.firstPuzzle(tab).then(() => tab.waitForFunction(() => document.getElementById('print-sheets').childElementCount > 0));
+  await drawn.catch((error) => {
+    throw new Error(`the page at ?${query} drew no first puzzle with its print sheet (${error.message.split('\n')[0]})`);
+  });
   return tab;
 }
 
