@@ -38,7 +38,8 @@ async function firstPuzzleMs(browser, helpers, query) {
 }
 
 /// The mean milliseconds of each of `rounds` rounds of `compiles` compiles back to back in the page's worker, each to
-/// its finished puzzle, unseen: the WebAssembly core alone. Throws when a round made no new puzzle.
+/// its finished puzzle with its steps taken as the page's session takes them, none drawn: the WebAssembly core alone.
+/// Throws when a round made no new puzzle.
 function coreRoundsMs(tab, rounds, compiles) {
   return tab.workers()[0].evaluate(async ([rounds, compiles]) => {
     const module = await core;  // the worker's module, and its session `loopword`
