@@ -1,6 +1,6 @@
-// Measures the web page's memory in headless chromium over many compiles, each shown as the Compile button shows it, for
-// three fills; fails when the core holds more after them than after the first 20 (or 1 in a smoke run: a leak), its WebAssembly memory grew
-// or the page kept elements of earlier puzzles.
+// Measures the web page's memory in headless chromium over many puzzles made with its Make puzzle button, for three
+// fills; fails when the core holds more after them than after the first 20 (the first in a smoke run: a leak), its
+// WebAssembly memory grew or the page kept elements of earlier puzzles.
 // Usage: node bench/web-memory.js [--smoke] [--no-gc] [PAGE] [COMPILES]   (npm ci in tests/web first; scripts/web builds the page)
 // --no-gc reads the memory as it stands, garbage not yet collected included. --smoke: 3 compiles of each fill, read
 // after the first and the last, for the test suite; skipped without chromium or the browser driver.
