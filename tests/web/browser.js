@@ -11,9 +11,9 @@ const { chromium } = require('playwright-core');
 const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip', '.words': 'text/plain' };
 
-/// Debian's chromium, headless.
-const launch = () => chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium',
-  args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+/// Debian's chromium, headless, with the command-line switches `args`.
+const launch = (args = []) => chromium.launch({ executablePath: process.env.LOOPWORD_CHROMIUM ?? '/usr/bin/chromium',
+  args: [...args, ...(process.getuid() === 0 ? ['--no-sandbox'] : [])] });
 
 /// Serves the folder `site` on 127.0.0.1 as a web host would; resolves to { server, address } once it listens.
 async function serve(site) {
