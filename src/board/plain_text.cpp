@@ -1,6 +1,8 @@
-// Decoding UTF-8 one character at a time for the checks and the title.
+// Decoding UTF-8 one character at a time for the checks and the title; splitting text into words and lines.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/plain_text.h"
+
+#include <algorithm>
 
 namespace loopword {
 
@@ -86,6 +88,31 @@ std::string FirstCharacters(std::string_view text, int count) {
     if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && taken++ == count) break;
   }
   return std::string(text.substr(0, end));
+}
+
+std::vector<std::string_view> BlankSeparated(std::string_view text) {
+  std::vector<std::string_view> words;
+  while (!text.empty()) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) break;
+    text.remove_prefix(start);
+    const std::size_t end = std::min(text.find(' '), text.size());
+    words.push_back(text.substr(0, end));
+    text.remove_prefix(end);
+  }
+  return words;
+}
+
+std::vector<std::string_view> LinesOf(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return lines;
 }
 
 }  // namespace loopword

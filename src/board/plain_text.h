@@ -1,4 +1,4 @@
-// Plain text a user gives the puzzle: well-formed UTF-8 checks and the one-line title.
+// Plain text a user gives the puzzle: well-formed UTF-8 checks, the one-line title, its words and lines.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace loopword {
 
@@ -33,6 +34,11 @@ bool IsCleanText(std::string_view text);
 std::string PlainTitle(std::string_view text);
 /// `text` as one line of plain text, as PlainTitle makes it, of at most `limit` characters.
 std::string PlainLine(std::string_view text, int limit);
+
+/// The words of `text` between blanks, runs of blanks taken as one.
+std::vector<std::string_view> BlankSeparated(std::string_view text);
+/// The lines of `text`, without their line ends ("\n" or "\r\n"); none for empty text.
+std::vector<std::string_view> LinesOf(std::string_view text);
 
 /// The number of characters (code points) of well-formed UTF-8 `text`.
 int CharacterCount(std::string_view text);

@@ -62,20 +62,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-/// The words of `text` between spaces.
-std::vector<std::string_view> Entries(std::string_view text) {
-  std::vector<std::string_view> entries;
-  while (!text.empty()) {
-    const std::size_t start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) break;
-    text.remove_prefix(start);
-    const std::size_t end = std::min(text.find(' '), text.size());
-    entries.push_back(text.substr(0, end));
-    text.remove_prefix(end);
-  }
-  return entries;
-}
-
 /// The word and clue of a clue line's text: 8 capitals, then a clue of 1 to kClueLimit characters; nullopt for any
 /// other text.
 std::optional<std::pair<std::string, std::string>> ReadClue(std::string_view text) {
@@ -91,14 +77,14 @@ std::optional<std::pair<std::string, std::string>> ReadClue(std::string_view tex
 
 /// The difficulty a difficulty line's text names; nullopt for any other text.
 std::optional<Difficulty> ReadDifficulty(std::string_view text) {
-  const std::vector<std::string_view> entries = Entries(text);
+  const std::vector<std::string_view> entries = BlankSeparated(text);
   return entries.size() == 1 ? DifficultyNamed(entries[0]) : std::nullopt;
 }
 
 /// The hint cells of a hints line's text, "SS.P" each: square 01-23 but not 12, ring position 1-8.
 std::optional<std::vector<RingCell>> ReadHintCells(std::string_view text) {
   std::vector<RingCell> cells;
-  for (const std::string_view entry : Entries(text)) {
+  for (const std::string_view entry : BlankSeparated(text)) {
     if (entry.size() != 4 || entry[2] != '.') return std::nullopt;
     const auto square = WholeNumber(entry.substr(0, 2), 1, kSquareCount);
     const auto position = WholeNumber(entry.substr(3), 1, kRingSize);

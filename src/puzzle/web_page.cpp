@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/web_page.h"
 
+#include "board/plain_text.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -59,13 +61,7 @@ std::optional<std::string> PageWithPuzzles(std::string_view page, const std::vec
 }
 
 std::vector<std::string_view> CarriedPuzzles(std::string_view carried) {
-  std::vector<std::string_view> puzzles;
-  while (!carried.empty()) {
-    const std::size_t blank = std::min(carried.find(' '), carried.size());
-    if (blank > 0) puzzles.push_back(carried.substr(0, blank));
-    carried.remove_prefix(std::min(blank + 1, carried.size()));
-  }
-  return puzzles;
+  return BlankSeparated(carried);
 }
 
 }  // namespace loopword

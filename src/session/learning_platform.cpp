@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "board/plain_text.h"
 #include "board/text_hash.h"
 #include "board/whole_number.h"
 #include "puzzle/puzzle_document.h"
@@ -33,30 +34,6 @@ std::string Hex(std::uint64_t value) {
   char digits[17];
   std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(value));
   return digits;
-}
-
-/// The lines of `text`, without their line ends.
-std::vector<std::string_view> LinesOf(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.push_back(line);
-    text.remove_prefix(std::min(end + 1, text.size()));
-  }
-  return lines;
-}
-
-/// The words of `line`, split at each blank.
-std::vector<std::string_view> WordsOf(std::string_view line) {
-  std::vector<std::string_view> words;
-  for (std::size_t start = 0; start <= line.size();) {
-    const std::size_t blank = std::min(line.find(' ', start), line.size());
-    words.push_back(line.substr(start, blank - start));
-    start = blank + 1;
-  }
-  return words;
 }
 
 /// The typed, pencil and progress lines of the puzzle file text `file`, one a line.
@@ -114,7 +91,7 @@ std::optional<std::string> LearningPlatform::KeptProgress(const std::string& she
   const std::size_t end = start_.suspendData.find('\n');
   const std::string_view check = std::string_view(start_.suspendData).substr(0, end);
   const std::string lines = end == std::string::npos ? "" : start_.suspendData.substr(end + 1);
-  const std::vector<std::string_view> words = WordsOf(check);
+  const std::vector<std::string_view> words = BlankSeparated(check);
   if (words.size() != 3 || words[0] != kSuspendMark || words[2] != Hex(TextHash(lines))) {
     note_.Append(Message(kProgressDamaged));
     return std::nullopt;
