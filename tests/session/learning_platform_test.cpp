@@ -41,7 +41,8 @@ class LearningPlatformTest : public ::testing::Test {
   static void Fill(Session& session, int first, int last) {
     for (int square = first; square <= last; ++square) {
       session.ClickAt(CellPoint(square, 1));
-      for (const char letter : session.CurrentView().puzzle->puzzle.board.SquareWord[square]) session.Type(std::string(1, letter));
+      const std::string word = session.CurrentView().puzzle->puzzle.board.SquareWord[square];
+      for (const char letter : word) session.Type(std::string(1, letter));
     }
   }
 
