@@ -62,10 +62,8 @@ int PlatformScore(int checks, int revealed) {
 
 std::string PlatformTime(std::int64_t ms) {
   const std::int64_t seconds = std::clamp<std::int64_t>(ms / 1000, 0, 9999LL * 3600 + 59 * 60 + 59);
-  char text[16];
-  std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
-  return text;
+  const auto twoDigits = [](std::int64_t value) { return (value < 10 ? "0" : "") + std::to_string(value); };
+  return twoDigits(seconds / 3600) + ":" + twoDigits(seconds / 60 % 60) + ":" + twoDigits(seconds % 60);
 }
 
 std::string SuspendData(const std::string& file, const std::string& key) {
