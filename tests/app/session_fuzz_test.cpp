@@ -278,12 +278,12 @@ class Session {
   const fs::path startDirectory_ = fs::current_path();
 };
 
-// LOOPWORD_SESSIONS sets how many sessions run (default 250, 40 under the sanitizers), LOOPWORD_SESSION_SEED
+// LOOPWORD_SESSIONS sets how many sessions run (default 150, 40 under the sanitizers), LOOPWORD_SESSION_SEED
 // the first seed; a failure prints its seed and the actions that led to it.
 TEST(SessionFuzz, RandomSessionsKeepTheWindowTruthfulAndLoseNothing) {
   qputenv("CUPS_SERVER", "/nonexistent/loopword-test.sock");  // sessions run without a printer
   int sessions = qEnvironmentVariableIntValue("LOOPWORD_SESSIONS");
-  if (sessions <= 0) sessions = qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 250;
+  if (sessions <= 0) sessions = qEnvironmentVariableIsSet("LOOPWORD_SANITIZED") ? 40 : 150;
   const auto firstSeed = static_cast<std::uint64_t>(std::max(qEnvironmentVariableIntValue("LOOPWORD_SESSION_SEED"), 1));
   const Fixtures fixtures;
   const auto programFiles = [&fixtures] {

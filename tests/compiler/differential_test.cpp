@@ -70,11 +70,11 @@ TEST(Differential, BothSearchesAnswerAlikeAtEveryStep) {
     const char* name; std::shared_ptr<const Dictionary> words; int runs; std::vector<std::string> starts; int mostlyComplete;
     std::int64_t reached = 0;
   } cases[] = {
-      {"Level 1", level1, 600, {"", "", "", "TRIANGLE", "", "KEEPSAKE"}, 90},
-      {"Level 3", testing::BundledList("L3words.txt"), 300, {"", "", "", "PLATYPUS"}, 90},
-      {"49,000 words", testing::BundledList("W49000.txt", LOOPWORD_BENCH_DATA_DIR), 150, {"", "", "ELEPHANT"}, 90},
+      {"Level 1", level1, 240, {"", "", "", "TRIANGLE", "", "KEEPSAKE"}, 90},
+      {"Level 3", testing::BundledList("L3words.txt"), 120, {"", "", "", "PLATYPUS"}, 90},
+      {"49,000 words", testing::BundledList("W49000.txt", LOOPWORD_BENCH_DATA_DIR), 60, {"", "", "ELEPHANT"}, 90},
       {"100 words", Sample(*level1, 100, 4), 30, randomAndTyped, 0},
-      {"300 words", Sample(*level1, 300, 6), 150, randomAndTyped, 0},
+      {"300 words", Sample(*level1, 300, 6), 80, randomAndTyped, 0},
       {"scores above a million keep their order", HeavyScores(), 40, {"", "TRIANGLE"}, 0, 1'000'000},
   };
   for (const auto& c : cases) {  // every answer of both searches compared
