@@ -73,7 +73,8 @@ val ViewData(const View& shown, const PageLanguage& language, const Message& lin
   view.set("hidden", Flags({{"check", !shown.rules.check}, {"key-check", !shown.rules.check},
                             {"reveal", !shown.rules.reveal}, {"hide-timer", !shown.rules.timer},
                             {"timer", !shown.clock.shown}, {"chooser", !chooserShown},
-                            {"not-your-number", !chooser || chooserShown}, {"face-make", !own}, {"make-own", own},
+                            {"not-your-number", !chooser || chooserShown}, {"face-make", !own},
+                            {"make-own", own || first.VisitKind() == Visit::PlatformLearner},
                             {"result-card", !shown.result}}));
   view.set("pressed", Flags({{"pencil", shown.pencil}, {"key-pencil", shown.pencil}, {"hide-timer", shown.clock.hidden}}));
   view.set("unsaved", shown.unsaved);

@@ -81,7 +81,7 @@ class WebSession {
     platform_.emplace(PlatformStart{field("learner"), field("mode"), field("suspendData"), field("location"), field("masteryScore")});
     kept_ = KeptEntries();
     const int number = platform_->PuzzleNumber(static_cast<int>(CarriedPuzzles(carried).size()));
-    Reply reply = first_.Start({query, link, carried, number});
+    Reply reply = first_.Start({query, link, carried, number, true});
     const loopword::View shown = session_.CurrentView();
     if (shown.puzzle && shown.mode == Mode::Solving) {
       if (const std::optional<std::string> resumed = platform_->KeptProgress(shown.puzzle->sheetFile, shown.puzzle->key)) {

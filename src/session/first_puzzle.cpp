@@ -43,6 +43,7 @@ Reply FirstPuzzle::Start(const StartAddress& address) {
   Restore(kept_.Read("choices").value_or(language), address.query);  // damaged choices are named, at their defaults
   session_.HideTimer(kept_.Read("timer-hidden", IsFlag) == "1");
   const DecodedClassSet classSet = DecodeClassSet(address.query);
+  if (address.platform) visit_ = Visit::PlatformLearner;
   if (!classSet.classLink) return OpenGiven(address);
   if (!classSet.set) return RefuseLink();
   visit_ = Visit::ClassLink;

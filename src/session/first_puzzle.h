@@ -21,6 +21,8 @@ struct StartAddress {
   std::string carried;
   /// Which of the puzzles a saved page carries opens: 1 for the first (a learning platform's learner's, of a class set).
   int number = 1;
+  /// Whether a learning platform started the page for a learner: their page, as a pupil's, the platform keeping it.
+  bool platform = false;
 };
 
 /// A class link's chooser of the pupil's number: the set's size, the number chosen before ("" for none) and whether it
@@ -32,9 +34,9 @@ struct ClassChooser {
   friend bool operator==(const ClassChooser&, const ClassChooser&) = default;
 };
 
-/// What the address of a visit was: the user's own page, a class link or a pupil link (whose page is the pupil's: it
-/// keeps nothing as the user's own choices or puzzle), or a link that cannot be used.
-enum class Visit { Own, ClassLink, PupilLink, DamagedLink };
+/// What the address of a visit was: the user's own page, a class link, a pupil link or a learning platform's learner
+/// (whose page is the pupil's: it keeps nothing as the user's own choices or puzzle), or a link that cannot be used.
+enum class Visit { Own, ClassLink, PupilLink, PlatformLearner, DamagedLink };
 
 /// Brings a session to its first puzzle through its commands, resuming what `kept` keeps. A compile it needs runs as
 /// the front end runs every compile: once it has ended, AfterCompile goes on from there.

@@ -64,6 +64,7 @@ it('a learner\'s puzzle of the set reports incomplete from the first letter, res
   assert.ok(packaged.includes(puzzle.trim()), 'the learner solves one of the packaged puzzles');
   assert.match(puzzle, /# class set: \d of 3, set seed 8/);
   assert.notEqual((await model(first.page)).status, 'incomplete', 'an untouched puzzle is not begun');
+  assert.ok(await first.frame.isHidden('#face-make') && await first.frame.isHidden('#make-own'), 'the learner\'s page, as a pupil\'s: nothing else to make');
   const solution = solutionRings(puzzle);
   const { selected: [[square, position]] } = await readGrid(first.frame);
   await press(first.frame, solution[square][position]);
