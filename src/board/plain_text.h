@@ -35,6 +35,9 @@ std::string PlainTitle(std::string_view text);
 /// `text` as one line of plain text, as PlainTitle makes it, of at most `limit` characters.
 std::string PlainLine(std::string_view text, int limit);
 
+/// `text` as XML character data: markup characters escaped, control characters and bytes that are not UTF-8 left out.
+std::string XmlText(const std::string& text);
+
 /// The words of `text` between blanks, runs of blanks taken as one.
 std::vector<std::string_view> BlankSeparated(std::string_view text);
 /// The lines of `text`, without their line ends ("\n" or "\r\n"); none for empty text.

@@ -34,22 +34,6 @@ std::string BoxAttributes(int x1, int y1, int x2, int y2) {
 
 }  // namespace
 
-std::string XmlText(const std::string& text) {
-  std::string xml;
-  for (std::string_view rest = text; !rest.empty();) {
-    const std::optional<Character> next = FirstCharacter(rest);
-    const std::size_t length = next ? next->length : 1;  // a byte that is not UTF-8 is left out
-    const char c = rest.front();
-    if (c == '&') xml += "&amp;";
-    else if (c == '<') xml += "&lt;";
-    else if (c == '>') xml += "&gt;";
-    else if (c == '"') xml += "&quot;";
-    else if (next && (next->code >= 0x20 || c == '\t') && next->code != 0x7F) xml += rest.substr(0, length);
-    rest.remove_prefix(length);
-  }
-  return xml;
-}
-
 SvgCanvas::SvgCanvas(int widthTwips, int heightTwips) : width_(widthTwips), height_(heightTwips) { Clear(); }
 
 void SvgCanvas::Clear() {

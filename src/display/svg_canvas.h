@@ -42,8 +42,4 @@ enum class SvgSurface { Paper, Screen };
 /// `sheet` as one SVG document, `label` its name: the sheet as the export writes it, or the figure for a screen.
 std::string SheetSvg(const SheetView& sheet, const std::string& label, SvgSurface surface = SvgSurface::Paper);
 
-/// `text` (Latin-1, as the canvas texts are) as UTF-8 XML character data: markup characters
-/// escaped, control characters left out.
-std::string XmlText(const std::string& text);
-
 }  // namespace loopword

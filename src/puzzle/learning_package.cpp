@@ -2,31 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzle/learning_package.h"
 
+#include "board/plain_text.h"
 #include "board/text_hash.h"
 #include "board/zip_archive.h"
 #include "puzzle/web_page.h"
 
 namespace loopword {
 
-namespace {
-
-/// `text` with the characters XML gives a meaning escaped, and the control characters it forbids left out.
-std::string XmlEscaped(std::string_view text) {
-  std::string escaped;
-  for (const char c : text) {
-    if (c == '&') escaped += "&amp;";
-    else if (c == '<') escaped += "&lt;";
-    else if (c == '>') escaped += "&gt;";
-    else if (c == '"') escaped += "&quot;";
-    else if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') escaped += c;
-  }
-  return escaped;
-}
-
-}  // namespace
-
 std::string PackageManifest(std::string_view title, const std::vector<std::string>& puzzles) {
-  const std::string name = XmlEscaped(title);
+  const std::string name = XmlText(std::string(title));
   std::uint64_t hash = TextHash(title);
   for (const std::string& puzzle : puzzles) hash = TextHash(puzzle, hash);
   const std::string id = "LOOPWORD-" + std::to_string(hash);
