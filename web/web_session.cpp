@@ -224,8 +224,7 @@ class WebSession {
       puzzles.push_back(FormatPuzzle(puzzle.document));
       return true;
     });
-    const std::string title = session_.CurrentView().choices.title;
-    const std::optional<std::string> package = run.done ? loopword::LearningPackage(page, puzzles, title.empty() ? "Loopword" : title) : std::nullopt;
+    const std::optional<std::string> package = run.done ? loopword::LearningPackage(page, puzzles, session_.CurrentView().choices.title) : std::nullopt;
     if (run.done && !package) run = Refusal(Message(kPageDamaged));
     val result = RunData(run, language_);
     if (package) result.set("package", val::global("Uint8Array").new_(emscripten::typed_memory_view(package->size(), reinterpret_cast<const std::uint8_t*>(package->data()))));

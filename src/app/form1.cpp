@@ -214,8 +214,7 @@ void Form1::mnuExportWeb_Click() {
 void Form1::mnuExportPackage_Click() {
   const View view = session_.CurrentView();
   if (!view.offer.puzzle) return;
-  const std::string title = view.puzzle->puzzle.title.empty() ? "Loopword" : view.puzzle->puzzle.title;
-  files_.ExportLearningPackage(webPage_, [&](std::string_view page) { return LearningPackage(page, {view.puzzle->sheetFile}, title); });
+  files_.ExportLearningPackage(webPage_, [&](std::string_view page) { return LearningPackage(page, {view.puzzle->sheetFile}, view.puzzle->puzzle.title); });
 }
 
 void Form1::mnuBooklet_Click() {

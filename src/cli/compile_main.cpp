@@ -758,13 +758,13 @@ int PrintResults(const Options& options) {
   return std::cout.flush() && refused == 0 ? 0 : 1;
 }
 
-/// Writes the learning platform package of `puzzles` (titled `title`, "Loopword" for none) to `path`, with the web
+/// Writes the learning platform package of `puzzles` (titled `title`) to `path`, with the web
 /// page installed beside the program in `programFolder`; whether it could, saying why not on standard error.
 bool WritePackage(const std::string& path, const std::string& programFolder, const std::vector<std::string>& puzzles, const std::string& title) {
   const std::string pagePath = loopword::WebPagePath(programFolder);
   std::ifstream in(pagePath, std::ios::binary);
   const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const std::optional<std::string> package = loopword::LearningPackage(page, puzzles, title.empty() ? "Loopword" : title);
+  const std::optional<std::string> package = loopword::LearningPackage(page, puzzles, title);
   if (!package) {
     std::cerr << "Could not write " << path << ": Loopword's web page is missing or damaged: " << (pagePath.empty() ? "loopword.html" : pagePath) << '\n';
     return false;

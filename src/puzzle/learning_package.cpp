@@ -44,7 +44,7 @@ std::string PackageManifest(std::string_view title, const std::vector<std::strin
 std::optional<std::string> LearningPackage(std::string_view page, const std::vector<std::string>& puzzles, std::string_view title) {
   const std::optional<std::string> filled = PageWithPuzzles(page, puzzles);
   if (!filled) return std::nullopt;
-  return ZipArchive({{"imsmanifest.xml", PackageManifest(title, puzzles)}, {std::string(kPackagePage), *filled}});
+  return ZipArchive({{"imsmanifest.xml", PackageManifest(title.empty() ? "Loopword" : title, puzzles)}, {std::string(kPackagePage), *filled}});
 }
 
 }  // namespace loopword

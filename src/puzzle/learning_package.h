@@ -17,7 +17,7 @@ inline constexpr std::string_view kPackagePage = "index.html";
 std::string PackageManifest(std::string_view title, const std::vector<std::string>& puzzles);
 
 /// The package (a zip archive) of the one-file `page` with the puzzle file texts `puzzles` inside (one, or a class
-/// set: each learner solves the one their platform's learner id picks), titled `title`; nullopt when the page has no
+/// set: each learner solves the one their platform's learner id picks), titled `title` ("Loopword" for none); nullopt when the page has no
 /// slot for puzzles.
 std::optional<std::string> LearningPackage(std::string_view page, const std::vector<std::string>& puzzles, std::string_view title);
 
