@@ -19,7 +19,7 @@ batch() {  # name count test-name-regex files...
 
 page=$(mktemp -d)
 trap 'rm -rf "$page"' EXIT
-page_test="python3 web/build_page.py web data docs $ROOT/build-web/bin/loopword_web.js $ROOT/build-web/web/page-texts.json $page >/dev/null \
+page_test="python3 web/build_page.py web data docs $ROOT/build-web/bin/loopword_solve.js $ROOT/build-web/bin/loopword_make.js $ROOT/build-web/web/page-texts.json $page >/dev/null \
  && cd tests/web && LOOPWORD_PAGE=$page/loopword.html LOOPWORD_SITE=$page/site LOOPWORD_COMPILE=$ROOT/build/bin/loopword-compile \
  timeout 900 node --test page_test.js >/dev/null 2>&1"
 

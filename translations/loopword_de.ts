@@ -1499,6 +1499,10 @@ Richten Sie einen Standarddrucker ein und drucken Sie dann erneut.</translation>
         <source>Save for a learning platform</source>
         <translation>Für eine Lernplattform speichern</translation>
     </message>
+    <message>
+        <source>The part of Loopword that makes puzzles could not be fetched: connect to the internet and try again. Solving goes on.</source>
+        <translation>Der Teil von Loopword, der Rätsel erstellt, konnte nicht geladen werden: Verbinden Sie sich mit dem Internet und versuchen Sie es noch einmal. Das Lösen geht weiter.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

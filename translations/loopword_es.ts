@@ -1499,6 +1499,10 @@ Configure una impresora predeterminada y vuelva a imprimir.</translation>
         <source>Save for a learning platform</source>
         <translation>Guardar para una plataforma de aprendizaje</translation>
     </message>
+    <message>
+        <source>The part of Loopword that makes puzzles could not be fetched: connect to the internet and try again. Solving goes on.</source>
+        <translation>No se pudo descargar la parte de Loopword que crea pasatiempos: conéctese a internet y vuelva a intentarlo. Puede seguir resolviendo.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1499,6 +1499,10 @@ Configurez une imprimante par défaut, puis imprimez de nouveau.</translation>
         <source>Save for a learning platform</source>
         <translation>Enregistrer pour une plateforme d’apprentissage</translation>
     </message>
+    <message>
+        <source>The part of Loopword that makes puzzles could not be fetched: connect to the internet and try again. Solving goes on.</source>
+        <translation>La partie de Loopword qui crée les grilles n’a pas pu être chargée : connectez-vous à Internet et réessayez. La résolution continue.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1499,6 +1499,10 @@ Imposta una stampante predefinita e stampa di nuovo.</translation>
         <source>Save for a learning platform</source>
         <translation>Salva per una piattaforma didattica</translation>
     </message>
+    <message>
+        <source>The part of Loopword that makes puzzles could not be fetched: connect to the internet and try again. Solving goes on.</source>
+        <translation>Non è stato possibile scaricare la parte di Loopword che crea gli schemi: connettiti a internet e riprova. Puoi continuare a risolvere.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

@@ -1499,6 +1499,10 @@ Stel een standaardprinter in en druk dan opnieuw af.</translation>
         <source>Save for a learning platform</source>
         <translation>Opslaan voor een leerplatform</translation>
     </message>
+    <message>
+        <source>The part of Loopword that makes puzzles could not be fetched: connect to the internet and try again. Solving goes on.</source>
+        <translation>Het deel van Loopword dat puzzels maakt kon niet worden opgehaald: maak verbinding met internet en probeer het opnieuw. Je kunt verder met oplossen.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

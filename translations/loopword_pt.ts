@@ -1499,6 +1499,10 @@ Configure uma impressora predefinida e volte a imprimir.</translation>
         <source>Save for a learning platform</source>
         <translation>Guardar para uma plataforma de aprendizagem</translation>
     </message>
+    <message>
+        <source>The part of Loopword that makes puzzles could not be fetched: connect to the internet and try again. Solving goes on.</source>
+        <translation>Não foi possível descarregar a parte do Loopword que cria passatempos: ligue-se à internet e tente de novo. Pode continuar a resolver.</translation>
+    </message>
 </context>
 <context>
     <name>loopword::AboutForm</name>

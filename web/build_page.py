@@ -1,18 +1,23 @@
 #!/usr/bin/env python3
 # Puts the web page together in its two forms: the site to put on a web host, and the one file that works from disk.
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Usage: build_page.py SOURCE DATA DOCS MODULE TEXTS OUT
+"""Usage: build_page.py SOURCE DATA DOCS SOLVE MAKE TEXTS OUT
 
-SOURCE is web/, DATA the word lists' folder, DOCS the user guides' folder, MODULE the WebAssembly module's script
-(its .wasm beside it), TEXTS the page's translations (page_texts.py table). Writes OUT/site/ and OUT/loopword.html.
+SOURCE is web/, DATA the word lists' folder, DOCS the user guides' folder, SOLVE and MAKE the scripts of the
+WebAssembly modules that solve and that make puzzles (each .wasm beside its script), TEXTS the page's translations
+(page_texts.py table). Writes OUT/site/ and OUT/loopword.html. LOOPWORD_READY_SEED, where set, is the seed of the
+puzzles a new visitor starts with; else each build draws its own.
 
-The site: index.html with its style and script inline, the module as a .wasm file the browser
-compiles while it downloads, each language's word lists and the translations as files fetched when first needed
-(gzipped, and plain for browsers that cannot unzip), the guides, the QR code encoder (a script loaded when a link is
-first shown), a web app manifest with icons, and a service worker
-that keeps it all for use offline. The one file carries the same parts inside, gzipped and written in base 85."""
+The site: index.html with its style and script inline and the puzzle a new visitor starts with in each language (made
+now by the make module), the solve module (its script, and its .wasm, which the browser compiles while it downloads),
+the make module fetched when the page first makes a puzzle, each language's word lists and the translations as files
+fetched when first needed (gzipped, and plain for browsers that cannot unzip), the guides, the QR code encoder (a
+script loaded when a link is first shown), a web app manifest with icons, and a service worker that keeps it all for
+use offline. The one file carries the same parts inside, gzipped and written in base 85, but for the solve module:
+both would not fit in it, and the make module solves as well."""
 import base64
 import gzip
+import os
 import hashlib
 import json
 import pathlib
@@ -20,6 +25,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 import page_texts
 
@@ -28,7 +34,7 @@ LANGUAGES = tuple(code for code, _, _ in page_texts.languages())
 QR_ENCODER = ("node_modules/qrcode-generator/dist/qrcode.js", "qrcode.js")
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
-SITE_CORE = ("./", "index.html", "worker.js", "loopword_web.wasm",
+SITE_CORE = ("./", "index.html", "loopword_solve.js", "loopword_solve.wasm",
              "manifest.webmanifest", "icons/loopword.svg", "icons/loopword-192.png", "icons/loopword-512.png")
 CSP = {
     "site": "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src 'self' data:;"
@@ -36,7 +42,7 @@ CSP = {
     "file": "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; worker-src blob:; connect-src data:;"
             " style-src 'unsafe-inline'; img-src data:",
 }
-SITE_HEAD = """<link rel="preload" href="loopword_web.wasm" as="fetch" type="application/wasm" crossorigin>
+SITE_HEAD = """<link rel="preload" href="loopword_solve.wasm" as="fetch" type="application/wasm" crossorigin>
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icons/loopword.svg" type="image/svg+xml">
 <link rel="apple-touch-icon" href="icons/loopword-192.png">
@@ -92,9 +98,24 @@ def worker_script(source, module):
     return module.read_bytes() + b"\n" + (source / "worker.js").read_bytes()
 
 
-def page(source, form, figure, body_end):
-    """index.html for `form` ("site" or "file"): its lists filled in, the style inline, the empty figure drawn at once."""
+def ready_puzzles(source, data, make):
+    """The puzzle a new visitor starts with in each language (language code → puzzle file), made on Level 1 by the make
+    module from this build's seed."""
+    seed = os.environ.get("LOOPWORD_READY_SEED") or str(time.time_ns() // 1000 % 10**12)
+    lists = json.dumps({language: packed_levels(data, language, 1).decode("ascii") for language in LANGUAGES})
+    made = subprocess.run(["node", str(source / "ready_puzzles.js"), str(make), seed], input=lists, text=True,
+                          capture_output=True)
+    if made.returncode != 0:
+        sys.exit(f"build_page.py: the first puzzles could not be made: {made.stderr.strip()}")
+    return made.stdout
+
+
+def page(source, form, figure, body_end, ready):
+    """index.html for `form` ("site" or "file"): its lists filled in, the style inline, the empty figure drawn at once,
+    the puzzles a new visitor starts with (JSON) inside."""
     html = page_texts.read_page(source / "index.html")
+    ready = ready.replace("</", "<\\/")  # the same in JSON, and no end to the script
+    body_end = f'<script type="application/json" id="ready-puzzles">{ready}</script>\n{body_end}'
     style = (source / "loopword.css").read_text()
     for placeholder, text in (("LOOPWORD_CSP", CSP[form]), ("LOOPWORD_FORM", form)):
         html = html.replace(placeholder, text)
@@ -117,18 +138,19 @@ def page_script(source):
     return checked_inline("loopword.js", "\n".join(kept))
 
 
-def write_site(out, source, module, parts, packed, figure, one_file):
+def write_site(out, source, modules, parts, packed, figure, one_file, ready):
     site = out / "site"
     shutil.rmtree(site, ignore_errors=True)
     (site / "icons").mkdir(parents=True)
     # The page's script inside the page, allowed by its digest: the worker starts one round trip sooner.
     script = page_script(source)
     digest = base64.b64encode(hashlib.sha256(f"\n{script}".encode()).digest()).decode()
-    html = page(source, "site", figure, f"<script>\n{script}</script>\n")
+    html = page(source, "site", figure, f"<script>\n{script}</script>\n", ready)
     (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' 'sha256-{digest}'", 1))
-    # The module's script and the worker's own in one file: one round trip less before the module downloads.
-    (site / "worker.js").write_bytes(worker_script(source, module))
-    shutil.copy(module.with_suffix(".wasm"), site / "loopword_web.wasm")
+    # Each module's script and the worker's own in one file: one round trip less before the module downloads.
+    for name, module in modules.items():
+        (site / f"loopword_{name}.js").write_bytes(worker_script(source, module))
+        shutil.copy(module.with_suffix(".wasm"), site / f"loopword_{name}.wasm")
     shutil.copy(source / "manifest.webmanifest", site)
     for icon in ("loopword.svg", "loopword-192.png", "loopword-512.png"):  # the tab's icon is a few hundred bytes
         shutil.copy(source / "icons" / icon, site / "icons")
@@ -146,31 +168,32 @@ def write_site(out, source, module, parts, packed, figure, one_file):
     (site / "sw.js").write_text(worker)
 
 
-def one_file(source, packed, figure):
-    """The one-file page: every part inside it, gzipped in base 85; the worker's script and module among them."""
+def one_file(source, packed, figure, ready):
+    """The one-file page: every part inside it, gzipped in base 85; the make module's script and code among them."""
     scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base64.b85encode(content).decode("ascii")}</script>\n'
                       for name, content in packed.items())
     script = page_script(source)
-    return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n").encode()
+    return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n", ready).encode()
 
 
-def main(source, data, docs, module, texts, out):
-    source, data, docs, module, texts, out = map(pathlib.Path, (source, data, docs, module, texts, out))
+def main(source, data, docs, solve, make, texts, out):
+    source, data, docs, solve, make, texts, out = map(pathlib.Path, (source, data, docs, solve, make, texts, out))
     # Hidden from screen readers as the figure the page draws is: the cells beneath it name what it shows.
     figure = (source / "empty-figure.svg").read_text().replace("<svg ", '<svg aria-hidden="true" translate="no" ', 1)
     parts = resources(source, data, docs, texts)
     packed = {name: gzipped(content) for name, content in parts.items()}
-    packed["worker.js"] = gzipped(worker_script(source, module))
-    packed["loopword_web.wasm"] = gzipped(module.with_suffix(".wasm").read_bytes())
-    single = one_file(source, packed, figure)
+    packed["loopword_make.js"] = gzipped(worker_script(source, make))
+    packed["loopword_make.wasm"] = gzipped(make.with_suffix(".wasm").read_bytes())
+    ready = ready_puzzles(source, data, make)
+    single = one_file(source, packed, figure, ready)
     (out / "loopword.html").write_bytes(single)
     # The hosted page's first puzzle waits for Level 1 alone; the one file carries every level anyway.
     first = {f"lists/{language}-1.words": packed_levels(data, language, 1) for language in LANGUAGES}
     packed.update({name: gzipped(content) for name, content in first.items()})
-    write_site(out, source, module, {**parts, **first}, packed, figure, single)
+    write_site(out, source, {"solve": solve, "make": make}, {**parts, **first}, packed, figure, single, ready)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 7:
+    if len(sys.argv) != 8:
         sys.exit(__doc__)
     main(*sys.argv[1:])

@@ -16,6 +16,17 @@ let translationsRead = null;  // the promise of kTranslations
 let sessionStarted = false;
 
 let worker = null;
+// The module the worker runs: "solve" opens and solves a puzzle made elsewhere and is small, so the hosted page starts
+// with it; "make" is the whole session, fetched once the page has a puzzle to make. The one file carries "make" alone.
+let runningModule = null;
+let makeCode = null;  // the promise of the make module's code, fetched once (null where it could not be had)
+let switching = null;  // the promise of the make module's worker taking over, true once it has
+// The commands only the make module answers: the page moves to it first.
+const kMakingCommands = new Set(['provideLists', 'compile', 'choose', 'chooseTheme', 'checkTheme', 'chooseWordList',
+  'makeClassSet', 'classLink', 'learningPackage', 'readResults']);
+// The puzzle a new visitor starts with in each language, made with the page.
+const kReadyPuzzles = JSON.parse($('ready-puzzles')?.textContent || '{}');
+let sessionLanguage = 'en';  // the language of the session's word lists and puzzles
 let nextId = 0;
 const pending = new Map();
 let shown = null;  // the view last shown
@@ -188,12 +199,33 @@ async function showLinkCode(link) {
   $('link-code').showModal();
 }
 
-/// Starts the worker and gives it the module: compiled as it downloads for the hosted page, unpacked in the one file.
-async function startWorker() {
+/// The code of `module` ("solve" or "make"): compiled as it downloads for the hosted page (null where the host does not
+/// serve it as application/wasm: the worker fetches it itself), unpacked in the one file.
+function moduleCode(module) {
+  if (kForm === 'file') return resource(`loopword_${module}.wasm`);
+  return WebAssembly.compileStreaming(fetch(`loopword_${module}.wasm`)).catch(() => null);
+}
+
+/// Fetches the make module while the page is used, unless it is on its way: its script, and its code compiled. Null
+/// where it could not be had (offline before it was ever fetched).
+function fetchMakeModule() {
+  if (kForm === 'file' || makeCode) return makeCode;
+  const script = fetch('loopword_make.js').then((answer) => answer.ok, () => false);
+  const code = fetch('loopword_make.wasm').then((answer) => (answer.ok ? WebAssembly.compileStreaming(answer).catch(() => 'fetch') : null), () => null);
+  makeCode = Promise.all([script, code]).then(([scripted, compiled]) => (scripted && compiled ? compiled : null));
+  makeCode.then((compiled) => {
+    if (compiled) fetchedParts.add('loopword_make.js').add('loopword_make.wasm');
+    else makeCode = null;  // tried again next time
+  });
+  return makeCode;
+}
+
+/// Starts the worker of `module` and gives it the module's code.
+async function startWorker(module, code) {
   if (kForm === 'site') {
-    worker = new Worker('worker.js');
+    worker = new Worker(`loopword_${module}.js`);
   } else {
-    const script = await resource('worker.js');
+    const script = await resource(`loopword_${module}.js`);
     worker = new Worker(URL.createObjectURL(new Blob([script], { type: 'text/javascript' })));
   }
   worker.onmessage = ({ data }) => {
@@ -206,10 +238,34 @@ async function startWorker() {
     pending.delete(data.id);
   };
   worker.onerror = (event) => say(() => tr('Loopword stopped working: %1', event.message), true);
-  // Preloaded by the page's markup; the worker fetches it itself where a host does not serve it as application/wasm.
-  const wasm = kForm === 'file' ? await resource('loopword_web.wasm')
-    : await WebAssembly.compileStreaming(fetch('loopword_web.wasm')).catch(() => null);
-  worker.postMessage({ command: 'load', args: [wasm] }, wasm instanceof Uint8Array ? [wasm.buffer] : []);
+  const wasm = await code;
+  worker.postMessage({ command: 'load', args: [wasm === 'fetch' ? null : wasm] }, wasm instanceof Uint8Array ? [wasm.buffer] : []);
+}
+
+/// Moves the page to the make module, once: its worker starts from what the browser keeps, as a reload does, so the
+/// puzzle on show comes back with its letters, time and cell. Whether it runs; where it could not be had, says so and
+/// solving goes on.
+function useMakeModule() {
+  if (runningModule === 'make') return Promise.resolve(true);
+  switching ??= (async () => {
+    busy(1);
+    const code = await fetchMakeModule();
+    if (!code) {
+      say(() => tr('The part of Loopword that makes puzzles could not be fetched: connect to the internet and try again. Solving goes on.'), true);
+      busy(-1);
+      switching = null;
+      return false;
+    }
+    worker.terminate();
+    for (const resolve of pending.values()) resolve({});
+    pending.clear();
+    await startSession(keptHere(), 'make', code);
+    await firstPuzzle(keptHere());
+    provideLists($('language').value);
+    busy(-1);
+    return true;
+  })();
+  return switching;
 }
 
 /// The translations of the page's texts, read once, and given to the session once it is there.
@@ -221,7 +277,9 @@ function readTranslations() {
   return translationsRead;
 }
 
-function send(command, ...args) {
+/// Gives the worker `command`; the answer. A command of the make module moves the page to it first.
+async function send(command, ...args) {
+  if (runningModule === 'solve' && kMakingCommands.has(command) && !(await useMakeModule())) return {};
   return new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
 }
 
@@ -250,6 +308,7 @@ async function run(command, args = [], confirmable = false, quiet = false) {
     const { view, reply } = answer;
     if (reply && (reply.message || !quiet)) say(() => reply.message, reply.kind !== 'status');
     if (view) show(view);
+    if (reply?.needsMaking) await useMakeModule();  // the puzzle asked for is to be made: the make module makes it
     return answer;
   } finally {
     busy(-1);
@@ -266,7 +325,7 @@ function failed(error) {
   for (const resolve of pending.values()) resolve({ error });
   pending.clear();
   providedLists.clear();
-  restarted = startSession(keptHere()).then(() => firstPuzzle(keptHere())).then(told).finally(() => { restarted = null; });
+  restarted = startSession(keptHere(), runningModule).then(() => firstPuzzle(keptHere())).then(told).finally(() => { restarted = null; });
 }
 
 /// Shows the view: the figure, the words, the texts, what is hidden, pressed and on offer, the choices, the clock.
@@ -490,7 +549,7 @@ async function showFace(face) {
   $('face-solve').setAttribute('aria-pressed', String(face === 'solve'));
   $('face-make').setAttribute('aria-pressed', String(face === 'make'));
   if (face === 'solve') await startSolving();
-  else loadQrEncoder();  // the teacher's face: its links and prints show QR codes
+  else Promise.all([loadQrEncoder(), reportTheme()]);  // the teacher's face: its links and prints show QR codes
   if (shown) showKeyboard(shown);
 }
 
@@ -544,15 +603,21 @@ async function openNumber() {
   $('picture').focus({ preventScroll: true });
 }
 
-/// Opens the first puzzle: the core reads what the browser kept, the page's address and the puzzle a saved page carries.
+/// Opens the first puzzle: the core reads what the browser kept, the page's address, the puzzle a saved page carries
+/// and the one made for a new visitor. Where it has to be made, the make module makes it.
 async function firstPuzzle(kept) {
   const carried = document.querySelector('meta[name=loopword-puzzle]').content;
-  const { reply } = await run('start', [kept, location.search, location.hash.slice(1), carried, platform?.start ?? null], false, true);
+  const ready = kReadyPuzzles[sessionLanguage] ?? '';
+  const { reply } = await run('start', [kept, location.search, location.hash.slice(1), carried, ready, platform?.start ?? null], false, true);
+  if (reply?.needsMaking) return;  // the make module's start went on from there
   if (platform && !platform.taken) refusePlatform();
   if (reply?.chooser) Object.assign($('pupil-number'), reply.chooser);  // the number field as the chooser first shows it
   performance.mark('first-puzzle');
   await new Promise((idle) => (window.requestIdleCallback ?? setTimeout)(idle));  // shown before more is fetched
-  await reportTheme();
+  // Who may make a puzzle (the page's own visitor) or has one to be made (a class link's pupil) has the make module
+  // fetched while they look at the page.
+  if (reply?.chooser || !shown?.hidden['face-make']) fetchMakeModule();
+  if (runningModule === 'make' && !$('make').hidden) await reportTheme();
 }
 
 /// The hosted page's service worker keeps it offline; an older version open reloads as the new one once hidden.
@@ -562,7 +627,7 @@ function keepOffline() {
   navigator.serviceWorker.register('sw.js').catch(() => {});
   navigator.serviceWorker.addEventListener('controllerchange', () => {
     if (controlled) document.addEventListener('visibilitychange', () => document.hidden && location.reload());
-    else fetchedParts.forEach((part) => fetch(part));  // fetched before the worker ran: through it now, to be kept
+    else fetchedParts.forEach((name) => fetch(name).catch(() => {}));  // fetched before the worker ran: through it now, to be kept
   });
 }
 
@@ -633,22 +698,34 @@ async function saveLearningPackage() {
   if (done) download('loopword-class-set.zip', bytes, 'application/zip');
 }
 
-/// Starts the session in the address's or the kept language, its lists fetched as the worker loads.
-async function startSession(entries) {
+/// Starts the session of `module` (its code given, or fetched now) in the address's or the kept language; the make
+/// module's word lists fetched as its worker loads.
+async function startSession(entries, module, code = moduleCode(module)) {
+  runningModule = module;
   const kept = new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
   // An address with choices makes its puzzles in the language it names, English where it names none.
   const asked = new URLSearchParams(location.search);
   const named = asked.get('language') ?? ([...asked.keys()].length ? 'en' : kept.get('language'));
   const language = named in kLanguageNames ? named : 'en';
+  sessionLanguage = language;
   // A new visitor's first puzzle is on Level 1: the hosted page fetches that level first, the rest after the puzzle.
   const firstLevelOnly = kForm === 'site' && !location.search && [null, '1'].includes(kept.get('level'));
-  const started = startWorker();
+  const started = startWorker(module, code);
+  if (module === 'solve') {  // it reads no word lists
+    await Promise.all([started, language !== 'en' || pageLanguage !== 'en' ? readTranslations() : null]);
+    return newSession(language);
+  }
   const lists = resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
   await started;
   const given = lists.then(listsGiven(language, firstLevelOnly ? 1 : 3));
   if (!firstLevelOnly) providedLists.set(language, given);
   if (language !== 'en' || pageLanguage !== 'en') await readTranslations();
   await given;
+  await newSession(language);
+}
+
+/// Starts the worker's session in `language`, speaking the page's.
+async function newSession(language) {
   await send('newSession', language);
   sessionStarted = true;
   send('useTranslations', kTranslations);  // again once read, if they are still on their way
@@ -670,9 +747,9 @@ async function main() {
   else usePageLanguage(language);
   wire();
   $('make-own').href = location.pathname;  // the page afresh, without the link's puzzle
-  await startSession(kept);
+  await startSession(kept, kForm === 'file' ? 'make' : 'solve');
   await firstPuzzle(kept);
-  provideLists($('language').value);
+  if (runningModule === 'make') provideLists($('language').value);
   keepOffline();  // after the first puzzle: what the service worker keeps does not compete with it on a slow line
   readTranslations();
 }

@@ -52,6 +52,17 @@ constexpr Text kForgetQuestion = LOOPWORD_TEXT(
 constexpr Text kForgotten = LOOPWORD_TEXT("WebPage", "This browser has forgotten its puzzles.");
 constexpr Text kPageDamaged = LOOPWORD_TEXT("WebPage", "This page has no room for puzzles: save the learning platform package from loopword.html as it was shipped.");
 
+#if LOOPWORD_MAKES_PUZZLES
+/// This module makes puzzles: a first puzzle is compiled as every other.
+FirstCompile PageCompile() {
+  return [](Session& session) { return session.Compile(false); };
+}
+#else
+/// This module only solves: a first puzzle that needs a compile waits for the module that makes puzzles, which the
+/// page starts from what is kept. Nothing here reaches the compiler, so the module goes without it.
+FirstCompile PageCompile() { return {}; }
+#endif
+
 }  // namespace
 
 /// One session for the page's worker: each command answers with what it said (its kind, its message, its question)
@@ -62,7 +73,7 @@ class WebSession {
  public:
   explicit WebSession(Language language)
       : session_(kDataFolder, Setup(language)),
-        first_(session_, kept_, [this](const Text& name) { return language_.Translated(name); }) {}
+        first_(session_, kept_, [this](const Text& name) { return language_.Translated(name); }, PageCompile()) {}
 
   /// The page's translations (language code → context → English → translation or plural forms), for the sheets'
   /// words in the puzzle's language and the view's texts in the page's.
@@ -71,17 +82,19 @@ class WebSession {
   void UsePageLanguage(const std::string& code) { language_.Speak(code); }
 
   /// Starts the page's visit with what the browser kept (`kept`: entry name → text), the page's address (`query`
-  /// after its "?", `link` after its "#") and the puzzles a saved page carries (`carried`, in base 64): the first
-  /// puzzle, or a class link's chooser. Started by a learning platform (`platform`: what it says of the learner, as
+  /// after its "?", `link` after its "#"), the puzzles a saved page carries (`carried`, in base 64) and the puzzle
+  /// made for a new visitor beforehand (`ready`, a puzzle file; "" for none): the first puzzle, or a class link's
+  /// chooser. Started by a learning platform (`platform`: what it says of the learner, as
   /// PlatformStart names it; null for none), it keeps what the platform keeps instead of the browser's entries: the
   /// learner's puzzle of those carried, solved from where the platform's progress left it.
-  val Start(const val& kept, const std::string& query, const std::string& link, const std::string& carried, const val& platform) {
-    if (platform.isNull() || platform.isUndefined()) return StartInBrowser(kept, query, link, carried);
+  val Start(const val& kept, const std::string& query, const std::string& link, const std::string& carried,
+            const std::string& ready, const val& platform) {
+    if (platform.isNull() || platform.isUndefined()) return StartInBrowser(kept, {query, link, carried, 1, false, ready});
     const auto field = [&platform](const char* name) { return platform[name].isString() ? platform[name].as<std::string>() : ""; };
     platform_.emplace(PlatformStart{field("learner"), field("mode"), field("suspendData"), field("location"), field("masteryScore")});
     kept_ = KeptEntries();
     const int number = platform_->PuzzleNumber(static_cast<int>(CarriedPuzzles(carried).size()));
-    Reply reply = first_.Start({query, link, carried, number, true});
+    Reply reply = first_.Start({query, link, carried, number, true, ""});
     const loopword::View shown = session_.CurrentView();
     if (shown.puzzle && shown.mode == Mode::Solving) {
       if (const std::optional<std::string> resumed = platform_->KeptProgress(shown.puzzle->sheetFile, shown.puzzle->key)) {
@@ -282,31 +295,43 @@ class WebSession {
            (withSolution ? SheetSvg(shown.puzzle->sheets.solution, "Solution sheet") : "");
   }
 
+  /// The puzzle file of the puzzle on show, without progress; "" for none.
+  std::string PuzzleText() const {
+    const loopword::View shown = session_.CurrentView();
+    return shown.puzzle ? shown.puzzle->sheetFile : "";
+  }
+
   /// The bytes the module holds allocated now: flat over many compiles unless something is kept that should not be.
   double HeapInUse() const { return static_cast<double>(mallinfo().uordblks); }
 
  private:
   /// Starts the visit, the browser's entries `kept` its store (Start).
-  val StartInBrowser(const val& kept, const std::string& query, const std::string& link, const std::string& carried) {
+  val StartInBrowser(const val& kept, const StartAddress& address) {
     kept_ = KeptEntries(Entries(kept));
     kept_.Read("page-language", [](const std::string& code) { return LanguageFromCode(code).has_value(); });
-    return Answer(first_.Start({query, link, carried}));
+    return Answer(first_.Start(address));
   }
 
   /// What a command answers the page (AnswerData): what the browser is to keep is the view's entries, whole, and the
   /// entries dropped or written since. While a compile runs, the commands waiting for it are answered once it has
-  /// ended: what to keep waits till then.
+  /// ended: what to keep waits till then. Where the first puzzle needs a compile this module cannot make, the answer
+  /// says so (`needsMaking`).
   val Answer(const Reply& reply, bool forget = false) {
     if (reply.changed.choices) linkNote_ = {};  // a link copied before may no longer be for the choices in use
     const bool own = first_.VisitKind() == Visit::Own;
     const KeptChanges keep = Compiling() || platform_ ? KeptChanges() : kept_.KeepWhole(EntriesToKeep(session_.CurrentView(), own));
-    if (!platform_) return AnswerData(reply, language_, keep, forget, first_.Chooser());
+    if (!platform_) return Marked(AnswerData(reply, language_, keep, forget, first_.Chooser()));
     const loopword::View shown = session_.CurrentView();
     const std::vector<PlatformValue> told = platform_->Report(shown);
     Reply withNote = reply;
     if (const Message note = platform_->TakeNote(); !note.empty()) withNote.messages.emplace_back(note, MessageKind::Warning);
     val answer = AnswerData(withNote, language_, keep, forget, first_.Chooser());
     answer.set("platform", PlatformData(told, platform_->Leaving(shown)));
+    return Marked(answer);
+  }
+  /// `answer`, marked where the first puzzle waits for the module that makes puzzles.
+  val Marked(val answer) const {
+    if (first_.NeedsMaking()) answer.set("needsMaking", true);
     return answer;
   }
 
@@ -329,7 +354,8 @@ class WebSession {
 
   /// The session's setup: the sheets' words from the page's translations, the word lists named by their files alone.
   SessionSetup Setup(Language language) {
-    return {SteadyClock(), language, [this](Language puzzles) { return language_.SheetTextsIn(puzzles); }, true};
+    return {SteadyClock(), language, [this](Language puzzles) { return language_.SheetTextsIn(puzzles); }, true,
+            LOOPWORD_MAKES_PUZZLES};
   }
 
   PageLanguage language_;  // declared before the session, which reads the sheets' words from it
@@ -354,6 +380,7 @@ WebSession* NewSession(const std::string& code) {
   return theSession;
 }
 
+#if LOOPWORD_MAKES_PUZZLES
 /// Puts `packed`, the packed levels of the language with the two-letter `code`, as its level files where the session
 /// looks for them: all three, or Level 1 alone when `levels` is 1 (the page's first puzzle, the rest following).
 void ProvideLists(const std::string& code, const std::string& packed, int levels) {
@@ -366,13 +393,16 @@ void ProvideLists(const std::string& code, const std::string& packed, int levels
                         unpacked.at(static_cast<std::size_t>(level - 1)));
   }
 }
+#endif
 
 }  // namespace
 
 extern "C" {
+#if LOOPWORD_MAKES_PUZZLES
 EMSCRIPTEN_KEEPALIVE void loopword_advance_compile(int milliseconds, int steps) {
   if (theSession != nullptr) theSession->AdvanceCompile(milliseconds, steps);
 }
+#endif
 EMSCRIPTEN_KEEPALIVE void loopword_press_view_button(int confirmed) {
   if (theSession != nullptr) theSession->PressViewButton(confirmed != 0);
 }
@@ -380,8 +410,7 @@ EMSCRIPTEN_KEEPALIVE void loopword_press_view_button(int confirmed) {
 
 EMSCRIPTEN_BINDINGS(loopword) {
   emscripten::function("newSession", &NewSession, emscripten::allow_raw_pointers());
-  emscripten::function("provideLists", &ProvideLists);
-  emscripten::class_<WebSession>("Session")
+  [[maybe_unused]] auto session = emscripten::class_<WebSession>("Session")
       .function("start", &WebSession::Start)
       .function("openNumber", &WebSession::OpenNumber)
       .function("platformRefused", &WebSession::PlatformRefused)
@@ -393,9 +422,7 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("pupilLink", &WebSession::PupilLink)
       .function("useTranslations", &WebSession::UseTranslations)
       .function("usePageLanguage", &WebSession::UsePageLanguage)
-      .function("compile", &WebSession::Compile)
       .function("compiling", &WebSession::Compiling)
-      .function("compiled", &WebSession::Compiled)
       .function("lastReply", &WebSession::LastReply)
       .function("clockText", &WebSession::ClockText)
       .function("startSolving", &WebSession::StartSolving)
@@ -407,19 +434,25 @@ EMSCRIPTEN_BINDINGS(loopword) {
       .function("redo", &WebSession::Redo)
       .function("pauseClock", &WebSession::PauseClock)
       .function("togglePencil", &WebSession::TogglePencil)
+      .function("pageWithPuzzle", &WebSession::PageWithPuzzleOnShow)
+      .function("open", &WebSession::Open)
+      .function("view", &WebSession::View)
+      .function("sheets", &WebSession::Sheets)
+      .function("heapInUse", &WebSession::HeapInUse);
+#if LOOPWORD_MAKES_PUZZLES
+  emscripten::function("provideLists", &ProvideLists);
+  session.function("compile", &WebSession::Compile)
+      .function("compiled", &WebSession::Compiled)
       .function("choose", &WebSession::Choose)
       .function("chooseTheme", &WebSession::ChooseTheme)
       .function("checkTheme", &WebSession::CheckTheme)
-      .function("pageWithPuzzle", &WebSession::PageWithPuzzleOnShow)
       .function("chooseWordList", &WebSession::ChooseWordList)
       .function("makeClassSet", &WebSession::MakeClassSet)
       .function("classLink", &WebSession::ClassLink)
       .function("learningPackage", &WebSession::LearningPackage)
       .function("readResults", &WebSession::ReadResults)
-      .function("open", &WebSession::Open)
-      .function("view", &WebSession::View)
-      .function("sheets", &WebSession::Sheets)
-      .function("heapInUse", &WebSession::HeapInUse);
+      .function("puzzleText", &WebSession::PuzzleText);
+#endif
 }
 
 }  // namespace loopword

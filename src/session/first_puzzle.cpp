@@ -33,11 +33,13 @@ bool IsNumber(const std::string& text) { return WholeNumber(text, 0, 99).has_val
 bool IsCell(const std::string& text) { return KeptCell(text).has_value(); }
 }  // namespace
 
-FirstPuzzle::FirstPuzzle(Session& session, KeptEntries& kept, std::function<std::string(const Text&)> named)
-    : session_(session), kept_(kept), named_(std::move(named)) {}
+FirstPuzzle::FirstPuzzle(Session& session, KeptEntries& kept, std::function<std::string(const Text&)> named,
+                         FirstCompile compile)
+    : session_(session), kept_(kept), named_(std::move(named)), compile_(std::move(compile)) {}
 
 Reply FirstPuzzle::Start(const StartAddress& address) {
   query_ = address.query;
+  ready_ = address.ready;
   if (const Reply loaded = session_.CurrentView().reply; !loaded.done) Say(loaded);
   const std::string language = "language=" + std::string(LanguageCode(session_.CurrentView().choices.language));
   Restore(kept_.Read("choices").value_or(language), address.query);  // damaged choices are named, at their defaults
@@ -157,6 +159,7 @@ Reply FirstPuzzle::OpenLastOrNew() {
   const std::optional<std::string> last = kept_.Read("last");
   if (last && OpenWithProgress(named_(kPuzzleKeptHere), *last, false, false)) return SolveFirst();
   if (last) kept_.Drop("last");  // a puzzle kept here that no longer opens goes
+  if (!ready_.empty() && OpenWithProgress(named_(kPuzzleMade), ready_, false, false)) return SolveFirst();
   return CompileThen(Next::NewPuzzle);
 }
 
@@ -190,11 +193,13 @@ Reply FirstPuzzle::SolveFirst() {
   return Told();
 }
 
-/// Makes a puzzle without showing its steps, `next` to follow once it has ended; at once when none could start.
+/// Makes a puzzle without showing its steps, `next` to follow once it has ended; at once when none could start. Where
+/// this front end cannot make one, it waits for the front end that can.
 Reply FirstPuzzle::CompileThen(Next next) {
   next_ = next;
+  if (!compile_) return Told();
   session_.ShowCompileSteps(false);
-  if (!session_.Compile(false).changed.mode) return AfterCompile();
+  if (!compile_(session_).changed.mode) return AfterCompile();
   return {};
 }
 

@@ -138,7 +138,7 @@ Session::Session(const std::string& programFolder, SessionSetup setup)
   sheetTexts_ = setup_.sheetTexts(Language::English);
   PreparePuzzleView();
   dictionaries_.UseLanguage(setup_.language);
-  reply_ = LoadReply(dictionaries_.LoadDictionary());
+  if (setup_.wordLists) reply_ = LoadReply(dictionaries_.LoadDictionary());
 }
 
 Session::~Session() { live_.reset(); }
@@ -348,12 +348,16 @@ Reply Session::Restore(const Choices& choices) {
       reply.messages.insert(reply.messages.end(), loaded.messages.begin(), loaded.messages.end());
     };
     const bool ownList = dictionaries_.DictLevel == kOwnList && choices.level == kOwnList;
-    if (choices.language != dictionaries_.CurrentLanguage()) {
+    const int level = choices.level == kOwnList ? 1 : choices.level;
+    if (!setup_.wordLists) {
       dictionaries_.UseLanguage(choices.language);
-      if (!ownList) dictionaries_.DictLevel = choices.level == kOwnList ? 1 : choices.level;
+      if (!ownList) dictionaries_.DictLevel = level;
+    } else if (choices.language != dictionaries_.CurrentLanguage()) {
+      dictionaries_.UseLanguage(choices.language);
+      if (!ownList) dictionaries_.DictLevel = level;
       take(dictionaries_.LoadDictionary());
     } else if (!ownList && choices.level != dictionaries_.DictLevel) {
-      take(dictionaries_.Choose(choices.level == kOwnList ? 1 : choices.level));
+      take(dictionaries_.Choose(level));
     }
     fill_ = {choices.varied, choices.unique, {}, choices.difficulty};
     startWord_ = choices.startWord;

@@ -40,6 +40,9 @@ struct SessionSetup {
   std::function<SheetTexts(Language)> sheetTexts;
   /// Messages and the title name the word list by its file name alone: the folders are the front end's own.
   bool fileNamesOnly = false;
+  /// Whether the session reads its word lists: a front end that only solves puzzles made elsewhere keeps the list
+  /// chosen among its choices and reads none.
+  bool wordLists = true;
 };
 
 /// One puzzle of a booklet as it is made: its document, as its puzzle file keeps it (seed and grade included), and

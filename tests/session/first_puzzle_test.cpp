@@ -128,6 +128,57 @@ TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFr
   }
 }
 
+TEST_F(FirstPuzzleTest, AFrontEndThatOnlySolvesOpensWhatNeedsNoCompileAndHandsTheRestOverThroughWhatItKeeps) {
+  MakePuzzle();
+  const auto solver = [this] {
+    SessionSetup setup;
+    setup.clock = [] { return std::int64_t{0}; };
+    setup.wordLists = false;
+    return std::make_unique<Session>(program.Path().string(), setup);
+  };
+  struct SolverCase {
+    const char* name;
+    Entries kept;
+    StartAddress address;
+    bool needsMaking;
+  };
+  const Entries germanLevel2{{"choices", "language=de&level=2&difficulty=hard"}};
+  const std::vector<SolverCase> cases = {
+      {"a link", {}, {"", PercentEncoded(puzzle), ""}, false},
+      {"the last puzzle kept", {{"last", puzzle}}, {}, false},
+      {"a new visitor, a puzzle made beforehand", germanLevel2, {.ready = puzzle}, false},
+      {"a new visitor, none made beforehand", germanLevel2, {}, true},
+      {"a made puzzle that does not open", germanLevel2, {.ready = "junk"}, true},
+      {"the address's seed", {}, {"seed=12", "", ""}, true},
+  };
+  for (const SolverCase& c : cases) {
+    auto session = solver();
+    KeptEntries kept(c.kept);
+    FirstPuzzle first(*session, kept, Named, {});
+    const Reply told = first.Start(c.address);
+    EXPECT_EQ(first.NeedsMaking(), c.needsMaking) << c.name;
+    EXPECT_FALSE(first.Waiting()) << c.name << ": no compile runs";
+    EXPECT_NE(told.Gravest(), MessageKind::Error) << c.name << ": " << EnglishText(told.Told());
+    const View shown = session->CurrentView();
+    EXPECT_EQ(shown.mode, c.needsMaking ? Mode::Idle : Mode::Solving) << c.name;
+    if (c.needsMaking) continue;
+    EXPECT_EQ(shown.puzzle->key, key) << c.name;
+    session->ClickAt(CellPoint(3, 1));
+    session->Type("Q");
+    const Entries handed = EntriesToKeep(session->CurrentView(), first.VisitKind() == Visit::Own);
+    if (c.kept == germanLevel2) {
+      EXPECT_EQ(handed.at("choices"), c.kept.at("choices")) << c.name << ": the choices as kept";
+    }
+
+    auto maker = NewSession();  // the front end that makes puzzles takes over from what was kept
+    KeptEntries takenOver(handed);
+    FirstPuzzle again(*maker, takenOver, Named);
+    Settled(*maker, again, again.Start(c.address));
+    EXPECT_EQ(maker->CurrentView().puzzle->file, session->CurrentView().puzzle->file) << c.name << ": the letters typed";
+    EXPECT_EQ(maker->CurrentView().choices, session->CurrentView().choices) << c.name;
+  }
+}
+
 TEST_F(FirstPuzzleTest, AClassLinkOffersItsNumbersAndOpensTheNumberChosenBeforeAgain) {
   auto teacher = NewSession();
   ASSERT_TRUE(teacher->MakeClassSet(3, [](int, int) { return true; }, [](MadePuzzle&&) { return true; }).done);

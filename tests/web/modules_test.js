@@ -1,0 +1,110 @@
+// The hosted page's two modules, on phones: a pupil's page loads the solve module alone; a new visitor solves the
+// puzzle made with the page; the make module comes when a puzzle is to be made and takes over the puzzle on show with
+// its letters; where it cannot be had, the page says so and solving goes on.
+// SPDX-License-Identifier: GPL-3.0-or-later
+'use strict';
+
+const { it } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const path = require('node:path');
+const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
+
+const host = servedSite(process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site'));
+const compileTool = process.env.LOOPWORD_COMPILE;
+
+/// A new phone's page at `address` in `locale`, once its first puzzle shows: the files it and its worker requested
+/// collected, its errors too; `make` answers the requests for the make module where given.
+async function visit(address, locale, make) {
+  const context = await host.browser.newContext({ locale, viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
+  const page = await context.newPage();
+  Object.assign(page, { requested: [], errors: [] });
+  context.on('request', (request) => page.requested.push(new URL(request.url()).pathname.slice(1)));
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('dialog', (dialog) => dialog.accept());
+  if (make) await context.route('**/loopword_make.*', make);
+  await page.goto(host.address + address);
+  await firstPuzzle(page);
+  await settled(page);
+  return page;
+}
+
+const fetchedMake = (page) => page.requested.filter((name) => name.startsWith('loopword_make.'));
+const shownPuzzle = (page) => page.evaluate(() => shown.puzzle?.sheetFile ?? '');  // eslint-disable-line no-undef
+const language = (file) => file.match(/^# language: (\w+)$/m)?.[1] ?? 'en';  // English files name none
+
+it('a pupil link opens and is solved with the solve module alone: no make module, no word list', async () => {
+  const puzzle = execFileSync(compileTool, ['--language', 'de', '--level', '1', '--seed', '21']).toString();
+  const pupil = await visit(`#${encodeURIComponent(puzzle)}`, 'de-DE');
+  const solution = solutionRings(puzzle);
+  for (let step = 0; step < 400 && !(await pupil.evaluate(() => shown.solved)); ++step) {  // eslint-disable-line no-undef
+    const { rings, selected: [[square, position]] } = await readGrid(pupil);
+    await press(pupil, rings[square] === solution[square] ? 'PageDown' : solution[square][position]);
+  }
+  assert.deepEqual((await readGrid(pupil)).rings, solution, 'solved');
+  assert.ok(pupil.requested.includes('loopword_solve.wasm'), pupil.requested.join(' '));
+  assert.deepEqual(pupil.requested.filter((name) => /^(loopword_make|lists\/)/.test(name)), []);
+  assert.deepEqual(pupil.errors, []);
+  await pupil.context().close();
+});
+
+it('a new visitor solves the puzzle made with the page in their language; Make brings the make module, letters kept', async () => {
+  let release;
+  const held = new Promise((resolve) => { release = resolve; });
+  const visitor = await visit('', 'fr-FR', (route) => held.then(() => route.continue()));
+  assert.equal(language(await shownPuzzle(visitor)), 'fr', 'the ready puzzle in French, while the make module is held back');
+  const ready = await shownPuzzle(visitor);
+  for (const letter of ['S', 'T']) await press(visitor, letter);
+  const typed = (await readGrid(visitor)).rings;
+  assert.match(typed.join(''), /ST/);
+  release();
+  await visitor.click('#face-make');
+  await visitor.waitForFunction(() => runningModule === 'make');  // eslint-disable-line no-undef
+  await settled(visitor);
+  await visitor.click('#face-solve');
+  await settled(visitor);
+  assert.equal(await shownPuzzle(visitor), ready);
+  assert.deepEqual((await readGrid(visitor)).rings, typed, 'the letters typed before the make module came');
+  await visitor.click('#face-make');
+  await visitor.click('#compile');
+  await visitor.waitForFunction((before) => shown.puzzle && shown.puzzle.sheetFile !== before && shown.mode !== 'compiling', ready);  // eslint-disable-line no-undef
+  assert.equal(language(await shownPuzzle(visitor)), 'fr');
+  assert.ok(fetchedMake(visitor).length > 0);
+  assert.deepEqual(visitor.errors, []);
+  await visitor.context().close();
+});
+
+it('where the make module cannot be had, Make says so and solving goes on', async () => {
+  const visitor = await visit('', 'en-GB', (route) => route.abort());
+  await press(visitor, 'S');
+  await visitor.click('#face-make');
+  await visitor.click('#compile');
+  await settled(visitor);
+  assert.match(await visitor.textContent('#message'), /could not be fetched: connect to the internet and try again\. Solving goes on\.$/);
+  await visitor.click('#face-solve');
+  await press(visitor, 'T');
+  assert.match((await readGrid(visitor)).rings.join(''), /ST/, 'typing goes on in the solve module');
+  assert.deepEqual(visitor.errors, []);
+  await visitor.context().close();
+});
+
+it('a class link loads the make module while its chooser is shown, and makes the chosen puzzle', async () => {
+  const teacher = await visit('', 'en-GB');
+  await teacher.click('#face-make');
+  await teacher.fill('#pupils', '3');
+  await teacher.click('#copy-class-link');
+  await teacher.waitForSelector('#link-code[open]');
+  const link = await teacher.textContent('#link-code-link');
+  const pupil = await visit(link.slice(host.address.length), 'nl-NL');
+  assert.ok(await pupil.isVisible('#chooser'));
+  await pupil.waitForFunction(() => makeCode !== null);  // eslint-disable-line no-undef
+  await pupil.fill('#pupil-number', '2');
+  await pupil.click('#open-number');
+  await pupil.waitForFunction(() => shown.mode === 'solving');  // eslint-disable-line no-undef
+  assert.equal(language(await shownPuzzle(pupil)), 'en', 'the teacher\'s language');
+  assert.ok(fetchedMake(pupil).length > 0);
+  for (const page of [teacher, pupil]) {
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  }
+});
