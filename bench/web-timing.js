@@ -38,7 +38,7 @@ async function firstPuzzleMs(browser, helpers, query) {
 }
 
 /// The mean milliseconds of each of `rounds` rounds of `compiles` compiles back to back in the page's worker, each to
-/// its finished puzzle with its steps taken as the page's session takes them, none drawn: the WebAssembly core alone.
+/// its finished puzzle, its steps not shown: the WebAssembly core alone.
 /// Throws when a round made no new puzzle.
 function coreRoundsMs(tab, rounds, compiles) {
   return tab.workers()[0].evaluate(async ([rounds, compiles]) => {
@@ -48,7 +48,7 @@ function coreRoundsMs(tab, rounds, compiles) {
       const before = loopword.view().puzzle?.key;
       const start = performance.now();
       for (let i = 0; i < compiles; ++i) {
-        loopword.compile('', false);
+        loopword.compile('', false, false);  // its steps unseen, as a first puzzle or a class set is made
         while (loopword.compiling()) module._loopword_advance_compile(1000, 1000000);
       }
       times.push((performance.now() - start) / compiles);

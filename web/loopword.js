@@ -562,7 +562,7 @@ function wire() {
     if (button) run(button.dataset.run, [], button.hasAttribute('data-asks'));
   });
   const clicks = { 'face-solve': () => showFace('solve'), 'face-make': () => showFace('make'),
-    compile: withTheme(() => run('compile', [$('seed').value.trim()], true, true)),
+    compile: withTheme(() => run('compile', [$('seed').value.trim(), true], true, true)),
     'theme-clear': () => run('chooseTheme', ['', '']).then(reportTheme), 'full-screen': () => $('board').requestFullscreen?.(),
     'copy-result': () => navigator.clipboard?.writeText($('card-lines').innerText),
     open: () => $('puzzle-file').click(), save: () => download('puzzle.loopword', shown.puzzle.sheetFile), print: () => printSheets(false),

@@ -13,7 +13,7 @@ async function main([moduleScript, seed]) {
   for (const [code, packed] of Object.entries(JSON.parse(fs.readFileSync(0, 'utf8')))) {
     core.provideLists(code, packed, 1);
     const session = core.newSession(code);
-    const reply = session.compile(seed, false);
+    const reply = session.compile(seed, false, false);
     while (session.compiling()) core._loopword_advance_compile(1000, 1000000);
     made[code] = session.puzzleText();
     if (!made[code]) throw new Error(`no puzzle in ${code}: ${reply.message || session.compiled().message}`);

@@ -142,10 +142,11 @@ class WebSession {
     return shown.puzzle ? PupilLinkTo(address, shown.puzzle->sheetFile) : "";
   }
 
-  /// Makes a puzzle, its steps shown, from the decimal `seed` where one is given; a text that is no seed is refused.
-  val Compile(const std::string& seed, bool confirmed) {
+  /// Makes a puzzle, its steps `shown` as it goes or not, from the decimal `seed` where one is given; a text that is no
+  /// seed is refused.
+  val Compile(const std::string& seed, bool shown, bool confirmed) {
     if (const std::optional<Message> refusal = SeedNextCompile(seed)) return Answer(Refusal(*refusal));
-    session_.ShowCompileSteps(true);
+    session_.ShowCompileSteps(shown);
     return Answer(session_.Compile(confirmed));
   }
   /// Lets the compile work for up to `milliseconds`, and while it is shown live, for `steps` steps at most: a pace
