@@ -21,6 +21,7 @@ let worker = null;
 let runningModule = null;
 let makeCode = null;  // the promise of the make module's code, fetched once (null where it could not be had)
 let switching = null;  // the promise of the make module's worker taking over, true once it has
+const listsAhead = new Map();  // language code → the promise of its word lists, fetched with the make module
 // The commands only the make module answers: the page moves to it first.
 const kMakingCommands = new Set(['provideLists', 'compile', 'choose', 'chooseTheme', 'checkTheme', 'chooseWordList',
   'makeClassSet', 'classLink', 'learningPackage', 'readResults']);
@@ -206,10 +207,11 @@ function moduleCode(module) {
   return WebAssembly.compileStreaming(fetch(`loopword_${module}.wasm`)).catch(() => null);
 }
 
-/// Fetches the make module while the page is used, unless it is on its way: its script, and its code compiled. Null
-/// where it could not be had (offline before it was ever fetched).
+/// Fetches the make module while the page is used, unless it is on its way: its script, its code compiled and the
+/// word lists it will read. Null where it could not be had (offline before it was ever fetched).
 function fetchMakeModule() {
   if (kForm === 'file' || makeCode) return makeCode;
+  if (!listsAhead.has(sessionLanguage)) listsAhead.set(sessionLanguage, resource(`lists/${sessionLanguage}.words`));
   const script = fetch('loopword_make.js').then((answer) => answer.ok, () => false);
   const code = fetch('loopword_make.wasm').then((answer) => (answer.ok ? WebAssembly.compileStreaming(answer).catch(() => 'fetch') : null), () => null);
   makeCode = Promise.all([script, code]).then(([scripted, compiled]) => (scripted && compiled ? compiled : null));
@@ -709,13 +711,14 @@ async function startSession(entries, module, code = moduleCode(module)) {
   const language = named in kLanguageNames ? named : 'en';
   sessionLanguage = language;
   // A new visitor's first puzzle is on Level 1: the hosted page fetches that level first, the rest after the puzzle.
-  const firstLevelOnly = kForm === 'site' && !location.search && [null, '1'].includes(kept.get('level'));
+  const ahead = listsAhead.get(language);
+  const firstLevelOnly = !ahead && kForm === 'site' && !location.search && [null, '1'].includes(kept.get('level'));
   const started = startWorker(module, code);
   if (module === 'solve') {  // it reads no word lists
     await Promise.all([started, language !== 'en' || pageLanguage !== 'en' ? readTranslations() : null]);
     return newSession(language);
   }
-  const lists = resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
+  const lists = ahead ?? resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
   await started;
   const given = lists.then(listsGiven(language, firstLevelOnly ? 1 : 3));
   if (!firstLevelOnly) providedLists.set(language, given);
