@@ -1,4 +1,5 @@
-// A static web server for measuring the hosted page: serves a folder on 127.0.0.1, gzipped as a static host does.
+// A static web server for measuring the hosted page: serves a folder on 127.0.0.1, gzipped as a static host does: the
+// file's gzipped twin beside it (FILE.gz) where there is one, else gzipped on the fly.
 // Usage: node bench/static-server.js FOLDER PORT
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
@@ -23,7 +24,7 @@ http.createServer((request, response) => {
   const headers = { 'content-type': kTypes[extension] ?? 'application/octet-stream', 'cache-control': 'no-cache' };
   let body = fs.readFileSync(file);
   if (kZipped.has(extension) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
-    body = zlib.gzipSync(body, { level: 6 });
+    body = fs.existsSync(`${file}.gz`) ? fs.readFileSync(`${file}.gz`) : zlib.gzipSync(body, { level: 6 });
     headers['content-encoding'] = 'gzip';
   }
   response.writeHead(200, headers).end(body);

@@ -161,6 +161,9 @@ def write_site(out, source, modules, parts, packed, figure, one_file, ready):
         if not name.startswith("guides/") and name != QR_ENCODER[1]:  # the guides open as pages, the encoder as a script
             path.with_name(path.name + ".gz").write_bytes(packed[name])
     (site / "loopword.html").write_bytes(one_file)  # what "Save as web page" puts the puzzle into
+    # What a visit loads first, gzipped beside it for hosts that serve such twins (nginx's gzip_static and the like).
+    for name in ("index.html", *(f"loopword_{module}.{kind}" for module in modules for kind in ("js", "wasm"))):
+        (site / f"{name}.gz").write_bytes(packed.get(name) or gzipped((site / name).read_bytes()))
     files = sorted(path for path in site.rglob("*") if path.is_file())
     version = hashlib.sha256(b"".join(path.read_bytes() for path in files)).hexdigest()[:16]
     worker = (source / "sw.js").read_text()
