@@ -5,14 +5,17 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <chrono>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
 #include "compiler/compiler.h"
 #include "exact/exact_engine.h"
 #include "grade/grader.h"
+#include "session/session.h"
 #include "words/dictionary.h"
 
 namespace {
@@ -243,6 +246,24 @@ void BM_MakeGraded(benchmark::State& state, loopword::Difficulty grade) {
   state.counters["hints"] = benchmark::Counter(hints, benchmark::Counter::kAvgIterations);
 }
 
+/// A new puzzle of Level 3 each time, as the session makes one for its front ends with its steps unseen (a first puzzle,
+/// a class set's, the page's core): the fill with its events, the puzzle's sheets and its file, the view. Varied words,
+/// or graded at `grade`.
+void BM_SessionCompile(benchmark::State& state, std::optional<loopword::Difficulty> grade) {
+  loopword::Session session(LOOPWORD_DATA_DIR);
+  session.ChooseWordList(3);
+  session.SetFill({true, false, {}, grade.value_or(loopword::Difficulty::Standard)});
+  session.ShowCompileSteps(false);
+  for (auto _ : state) {
+    session.Compile(true);
+    while (session.CurrentView().mode == loopword::Mode::Compiling) session.AdvanceCompile(std::chrono::seconds(1));
+    if (!session.CurrentView().offer.puzzle) {
+      state.SkipWithError("the session made no puzzle");
+      return;
+    }
+  }
+}
+
 void RegisterAll() {
   for (const char* name : {"L3", "W49000", "W49000-Windows1252"}) {
     benchmark::RegisterBenchmark((std::string("BM_LoadDictionary/") + name).c_str(), BM_LoadDictionary, name)
@@ -281,6 +302,12 @@ void RegisterAll() {
         ->Repetitions(grade == loopword::Difficulty::Expert ? 30 : 50)
         ->ReportAggregatesOnly(true);
   }
+  benchmark::RegisterBenchmark("BM_SessionCompile/varied", BM_SessionCompile, std::nullopt)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("BM_SessionCompile/hard", BM_SessionCompile, loopword::Difficulty::Hard)
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1)
+      ->Repetitions(50)
+      ->ReportAggregatesOnly(true);
   for (const int count : {5, 10, 15, 20}) {
     benchmark::RegisterBenchmark(("BM_Theme/" + std::to_string(count)).c_str(), BM_Theme, count)
         ->Unit(benchmark::kMillisecond)

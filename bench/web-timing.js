@@ -21,12 +21,13 @@ const kRounds = kSmoke ? 1 : 10;  // the machine is shared: the median round of 
 
 /// The fills timed: the page's address for them, how many commands the page is given, how many rounds of how many
 /// compiles back to back in the worker (the worker's clock ticks in 0.1 ms: a fast compile is a mean over many), and
-/// the native benchmark of the same fill with its repetitions (a graded one repeats itself: 50 single puzzles).
+/// the native benchmark of the same work: the session making the same fill with its steps unseen, with its repetitions
+/// (a graded one repeats itself: 50 single puzzles).
 const kFills = [
   { name: 'varied puzzle, Level 3', query: 'level=3&varied=1&seed=1', commands: kSmoke ? 2 : 300, rounds: kRounds,
-    compiles: kSmoke ? 5 : 500, native: 'BM_VariedWithEvents/L3', repetitions: kRounds },
+    compiles: kSmoke ? 5 : 500, native: 'BM_SessionCompile/varied', repetitions: kRounds },
   { name: 'Hard graded puzzle, Level 3', query: 'level=3&varied=1&difficulty=hard&seed=1', commands: kSmoke ? 2 : 30,
-    rounds: kSmoke ? 2 : 50, compiles: 1, native: 'BM_MakeGraded/hard' },
+    rounds: kSmoke ? 2 : 50, compiles: 1, native: 'BM_SessionCompile/hard' },
 ];
 
 /// Milliseconds to the first puzzle drawn, for a new tab at `query`.
@@ -110,7 +111,7 @@ async function main() {
     console.log(`  page, Make puzzle:            ${median(commands).toFixed(1)} ms to the new puzzle shown, median of ${commands.length}`);
     if (native.length) {
       console.log(`  native:                       ${median(native).toFixed(3)} ms, median of ${fill.repetitions ?? 'the'} runs of loopword_bench ${fill.native}`);
-      console.log(`  page core / native:           ${(median(core) / median(native)).toFixed(2)}x (target 2x)`);
+      console.log(`  page core / native:           ${(median(core) / median(native)).toFixed(2)}x (target 3x)`);
     }
     Object.assign(figures, { [`${fill.name}: core`]: core, [`${fill.name}: Make puzzle`]: commands },
       nativeBench ? { [`${fill.name}: native`]: native } : {});
