@@ -10,11 +10,12 @@ puzzles a new visitor starts with; else each build draws its own.
 
 The site: index.html with its style and script inline and the puzzle a new visitor starts with in each language (made
 now by the make module), the solve module (its script, and its .wasm, which the browser compiles while it downloads),
-the make module fetched when the page first makes a puzzle, each language's word lists and the translations as files
-fetched when first needed (gzipped, and plain for browsers that cannot unzip), the guides, the QR code encoder (a
-script loaded when a link is first shown), a web app manifest with icons, and a service worker that keeps it all for
-use offline. The one file carries the same parts inside, gzipped and written in base 85, but for the solve module:
-both would not fit in it, and the make module solves as well."""
+the make module fetched when the page first makes a puzzle, each language's word lists and the translations (a file
+for each language, for the first screen, and the whole table) as files fetched when first needed (gzipped, and plain
+for browsers that cannot unzip), the guides, the QR code encoder (a script loaded when a link is first shown), a web
+app manifest with icons, and a service worker that keeps it all for use offline. The one file carries the same parts
+inside, gzipped and written in base 85, but for the solve module (both would not fit in it, and the make module solves
+as well) and the translations of each language on their own."""
 import base64
 import gzip
 import os
@@ -190,8 +191,12 @@ def main(source, data, docs, solve, make, texts, out):
     ready = ready_puzzles(source, data, make)
     single = one_file(source, packed, figure, ready)
     (out / "loopword.html").write_bytes(single)
-    # The hosted page's first puzzle waits for Level 1 alone; the one file carries every level anyway.
+    # The hosted page's first puzzle waits for Level 1 alone, and its first screen for the texts of its own language;
+    # the one file carries every level and the whole table anyway.
     first = {f"lists/{language}-1.words": packed_levels(data, language, 1) for language in LANGUAGES}
+    table = json.loads(texts.read_bytes())
+    first.update({f"texts/{language}.json": json.dumps({language: table[language]}, ensure_ascii=False).encode()
+                  for language in LANGUAGES if language in table})
     packed.update({name: gzipped(content) for name, content in first.items()})
     write_site(out, source, {"solve": solve, "make": make}, {**parts, **first}, packed, figure, single, ready)
 

@@ -12,7 +12,7 @@ const kStore = 'loopword:';
 const kLanguageNames = Object.fromEntries([...$('page-language').options].map((option) => [option.value, option.text]));
 // The page's translations per language (its texts, the messages, the sheets' words), made from the .ts files.
 let kTranslations = {};
-let translationsRead = null;  // the promise of kTranslations
+const translationsRead = new Map();  // a language code, or "all" for the whole table → the promise of it read
 let sessionStarted = false;
 
 let worker = null;
@@ -270,13 +270,22 @@ function useMakeModule() {
   return switching;
 }
 
-/// The translations of the page's texts, read once, and given to the session once it is there.
-function readTranslations() {
-  translationsRead ??= resource('texts.json').then((bytes) => {
-    kTranslations = (bytes && attempt(() => JSON.parse(new TextDecoder().decode(bytes)))) ?? {};
-    if (sessionStarted) send('useTranslations', kTranslations);
-  });
-  return translationsRead;
+/// The translations of the page's texts in `languages`, or in every language where none is named, each read once and
+/// given to the session once it is there: the hosted page fetches a language's own file for its first screen, and the
+/// whole table after it (the one file carries the whole table alone).
+function readTranslations(...languages) {
+  const names = languages.length ? languages.filter((code) => code !== 'en' && code in kLanguageNames) : ['all'];
+  return Promise.all(names.map((name) => {
+    const key = kForm === 'file' || translationsRead.has('all') ? 'all' : name;
+    if (!translationsRead.has(key)) {
+      translationsRead.set(key, resource(key === 'all' ? 'texts.json' : `texts/${key}.json`).then((bytes) => {
+        const table = bytes && attempt(() => JSON.parse(new TextDecoder().decode(bytes)));
+        if (table?.constructor === Object) kTranslations = { ...kTranslations, ...table };
+        if (sessionStarted) send('useTranslations', kTranslations);
+      }));
+    }
+    return translationsRead.get(key);
+  }));
 }
 
 /// Gives the worker `command`; the answer. A command of the make module moves the page to it first.
@@ -405,7 +414,7 @@ async function choose({ target }) {
   if (!target.matches('[data-choice]')) return;
   if (target.id === 'level' && target.value === '0') return $('list-file').click();
   if (target.id === 'start-word') $('start-typed').checked = true;
-  await Promise.all([provideLists($('language').value), ...(target.id === 'language' ? [readTranslations()] : [])]);
+  await Promise.all([provideLists($('language').value), ...(target.id === 'language' ? [readTranslations(target.value)] : [])]);
   const typed = ['start-typed', 'start-word'].includes(target.id);
   const value = typed ? $('start-word').value : String(target.type === 'checkbox' ? target.checked : target.value);
   await run('choose', [target.id, value], false, typed);
@@ -574,7 +583,7 @@ function wire() {
   on('choices', 'change', choose);
   on('page-language', 'change', async () => {
     store('page-language', $('page-language').value);
-    await readTranslations();
+    await readTranslations($('page-language').value);
     usePageLanguage($('page-language').value);
   });
   on('list-file', 'change', async () => {
@@ -715,14 +724,14 @@ async function startSession(entries, module, code = moduleCode(module)) {
   const firstLevelOnly = !ahead && kForm === 'site' && !location.search && [null, '1'].includes(kept.get('level'));
   const started = startWorker(module, code);
   if (module === 'solve') {  // it reads no word lists
-    await Promise.all([started, language !== 'en' || pageLanguage !== 'en' ? readTranslations() : null]);
+    await Promise.all([started, readTranslations(language, pageLanguage)]);
     return newSession(language);
   }
   const lists = ahead ?? resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
   await started;
   const given = lists.then(listsGiven(language, firstLevelOnly ? 1 : 3));
   if (!firstLevelOnly) providedLists.set(language, given);
-  if (language !== 'en' || pageLanguage !== 'en') await readTranslations();
+  await readTranslations(language, pageLanguage);
   await given;
   await newSession(language);
 }
@@ -746,7 +755,7 @@ async function main() {
   const known = (code) => (code in kLanguageNames ? code : null);
   const language = known(kept['page-language']) ?? navigator.languages.map((tag) => known(tag.split('-')[0].toLowerCase())).find(Boolean) ?? 'en';
   pageLanguage = language;
-  if (language !== 'en') readTranslations().then(() => usePageLanguage(language));
+  if (language !== 'en') readTranslations(language).then(() => usePageLanguage(language));
   else usePageLanguage(language);
   wire();
   $('make-own').href = location.pathname;  // the page afresh, without the link's puzzle
