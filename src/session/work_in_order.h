@@ -15,7 +15,7 @@ using PieceHand = std::function<bool(int index)>;
 using GoesOn = std::function<bool()>;
 
 /// How many pieces may be done and not yet handed on, for each worker: what bounds the memory a run holds.
-inline constexpr int kPiecesAheadPerWorker = 2;
+inline constexpr int kPiecesAheadPerWorker = 8;
 
 /// Does pieces 0 to count - 1 with `work` on `workers` threads (the calling thread only waits) and hands each on with
 /// `hand` in their order, at most workers × kPiecesAheadPerWorker pieces ahead of the one handed on; asks `goesOn`
