@@ -258,9 +258,7 @@ function useMakeModule() {
       switching = null;
       return false;
     }
-    worker.terminate();
-    for (const resolve of pending.values()) resolve({});
-    pending.clear();
+    endWorker({});
     await startSession(keptHere(), 'make', code);
     await firstPuzzle(keptHere());
     provideLists($('language').value);
@@ -286,6 +284,13 @@ function readTranslations(...languages) {
     }
     return translationsRead.get(key);
   }));
+}
+
+/// Ends the worker, its commands still waiting answered with `answer`.
+function endWorker(answer) {
+  worker.terminate();
+  for (const resolve of pending.values()) resolve(answer);
+  pending.clear();
 }
 
 /// Gives the worker `command`; the answer. A command of the make module moves the page to it first.
@@ -332,9 +337,7 @@ function failed(error) {
   const told = () => say(() => tr('Something went wrong; your letters are kept. Reload the page to go on.'), true);
   told();
   if (error !== 'aborted' || restarted) return;
-  worker.terminate();
-  for (const resolve of pending.values()) resolve({ error });
-  pending.clear();
+  endWorker({ error });
   providedLists.clear();
   restarted = startSession(keptHere(), runningModule).then(() => firstPuzzle(keptHere())).then(told).finally(() => { restarted = null; });
 }
