@@ -25,6 +25,10 @@ const listsAhead = new Map();  // language code → the promise of its word list
 // The commands only the make module answers: the page moves to it first.
 const kMakingCommands = new Set(['provideLists', 'compile', 'choose', 'chooseTheme', 'checkTheme', 'chooseWordList',
   'makeClassSet', 'classLink', 'learningPackage', 'readResults']);
+// The commands that start a worker's session: given at once, while every other waits until its first puzzle is shown.
+const kStartingCommands = new Set(['provideLists', 'newSession', 'useTranslations', 'usePageLanguage', 'start']);
+let starting = null;  // while a worker's session starts, the promise of its first puzzle
+let started = () => {};  // resolves `starting`
 // The puzzle a new visitor starts with in each language, made with the page.
 const kReadyPuzzles = JSON.parse($('ready-puzzles')?.textContent || '{}');
 let sessionLanguage = 'en';  // the language of the session's word lists and puzzles
@@ -258,9 +262,15 @@ function useMakeModule() {
       switching = null;
       return false;
     }
+    holdCommands();
+    await post('compiling');  // what the solve module was given is answered, and kept, before it goes
     endWorker({});
-    await startSession(keptHere(), 'make', code);
-    await firstPuzzle(keptHere());
+    try {
+      await startSession(keptHere(), 'make', code);
+      await firstPuzzle(keptHere());
+    } finally {
+      releaseCommands();
+    }
     provideLists($('language').value);
     busy(-1);
     return true;
@@ -293,11 +303,24 @@ function endWorker(answer) {
   pending.clear();
 }
 
-/// Gives the worker `command`; the answer. A command of the make module moves the page to it first.
+/// Holds the commands given from now until the worker's session has shown its first puzzle (see `send`).
+function holdCommands() {
+  starting ??= new Promise((resolve) => { started = resolve; });
+}
+function releaseCommands() {
+  started();
+  starting = null;
+}
+
+/// Gives the worker `command` once its session can take it; the answer. A command of the make module moves the page
+/// to it first.
 async function send(command, ...args) {
   if (runningModule === 'solve' && kMakingCommands.has(command) && !(await useMakeModule())) return {};
-  return new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
+  while (starting && !kStartingCommands.has(command)) await starting;
+  return post(command, args);
 }
+/// Gives the worker `command` at once; the answer.
+const post = (command, args = []) => new Promise((resolve) => pending.set(nextId, resolve) && worker.postMessage({ id: nextId++, command, args }));
 
 /// Shows the message `text()`: a status, or a warning (or an error), which looks it and stays until the next command.
 function say(text, warning = false) {
@@ -316,7 +339,7 @@ function busy(commands) {
 /// (a `quiet` command leaves the message standing when it says nothing). A command that failed shows what the error
 /// says; the answer either way.
 async function run(command, args = [], confirmable = false, quiet = false) {
-  if (themeTyping !== null && command !== 'chooseTheme') await useThemeBox();  // what was typed is used first
+  if (themeTyping !== null && command !== 'chooseTheme' && !kStartingCommands.has(command)) await useThemeBox();  // what was typed is used first
   busy(1);
   try {
     let answer = await send(command, ...args, ...(confirmable ? [false] : []));
@@ -339,7 +362,10 @@ function failed(error) {
   if (error !== 'aborted' || restarted) return;
   endWorker({ error });
   providedLists.clear();
-  restarted = startSession(keptHere(), runningModule).then(() => firstPuzzle(keptHere())).then(told).finally(() => { restarted = null; });
+  restarted = startSession(keptHere(), runningModule).then(() => firstPuzzle(keptHere())).then(told).finally(() => {
+    restarted = null;
+    releaseCommands();
+  });
 }
 
 /// Shows the view: the figure, the words, the texts, what is hidden, pressed and on offer, the choices, the clock.
@@ -623,6 +649,7 @@ async function firstPuzzle(kept) {
   const carried = document.querySelector('meta[name=loopword-puzzle]').content;
   const ready = kReadyPuzzles[sessionLanguage] ?? '';
   const { reply } = await run('start', [kept, location.search, location.hash.slice(1), carried, ready, platform?.start ?? null], false, true);
+  releaseCommands();
   if (reply?.needsMaking) return;  // the make module's start went on from there
   if (platform && !platform.taken) refusePlatform();
   if (reply?.chooser) Object.assign($('pupil-number'), reply.chooser);  // the number field as the chooser first shows it
@@ -715,6 +742,7 @@ async function saveLearningPackage() {
 /// Starts the session of `module` (its code given, or fetched now) in the address's or the kept language; the make
 /// module's word lists fetched as its worker loads.
 async function startSession(entries, module, code = moduleCode(module)) {
+  holdCommands();
   runningModule = module;
   const kept = new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
   // An address with choices makes its puzzles in the language it names, English where it names none.

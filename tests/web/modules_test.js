@@ -14,15 +14,15 @@ const host = servedSite(process.env.LOOPWORD_SITE ?? path.join(path.dirname(proc
 const compileTool = process.env.LOOPWORD_COMPILE;
 
 /// A new phone's page at `address` in `locale`, once its first puzzle shows: the files it and its worker requested
-/// collected, its errors too; `make` answers the requests for the make module where given.
-async function visit(address, locale, make) {
+/// collected, its errors too; `routes` answers the requests for what each address pattern names.
+async function visit(address, locale, routes = {}) {
   const context = await host.browser.newContext({ locale, viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
   const page = await context.newPage();
   Object.assign(page, { requested: [], errors: [] });
   context.on('request', (request) => page.requested.push(new URL(request.url()).pathname.slice(1)));
   page.on('pageerror', (error) => page.errors.push(error.message));
   page.on('dialog', (dialog) => dialog.accept());
-  if (make) await context.route('**/loopword_make.*', make);
+  for (const [pattern, answer] of Object.entries(routes)) await context.route(pattern, answer);
   await page.goto(host.address + address);
   await firstPuzzle(page);
   await settled(page);
@@ -51,7 +51,7 @@ it('a pupil link opens and is solved with the solve module alone: no make module
 it('a new visitor solves the puzzle made with the page in their language; Make brings the make module, letters kept', async () => {
   let release;
   const held = new Promise((resolve) => { release = resolve; });
-  const visitor = await visit('', 'fr-FR', (route) => held.then(() => route.continue()));
+  const visitor = await visit('', 'fr-FR', { '**/loopword_make.*': (route) => held.then(() => route.continue()) });
   assert.equal(language(await shownPuzzle(visitor)), 'fr', 'the ready puzzle in French, while the make module is held back');
   const ready = await shownPuzzle(visitor);
   for (const letter of ['S', 'T']) await press(visitor, letter);
@@ -74,8 +74,34 @@ it('a new visitor solves the puzzle made with the page in their language; Make b
   await visitor.context().close();
 });
 
+it('what is typed while the make module starts waits for it: the theme box and a letter are both used', async () => {
+  let release;
+  const held = new Promise((resolve) => { release = resolve; });
+  const visitor = await visit('', 'en-GB', { '**/lists/**': (route) => held.then(() => route.continue()) });  // the make module waits for its words
+  await visitor.click('#face-make');
+  await visitor.click('#theme summary');
+  await visitor.fill('#theme-words', 'ELEPHANT\ngiraffes');  // asks for the make module
+  await visitor.fill('#theme-title', 'Zoo week');
+  await visitor.waitForFunction(() => runningModule === 'make');  // eslint-disable-line no-undef
+  await visitor.waitForTimeout(700);  // the theme box is used half a second after the last key, while the module starts
+  await visitor.click('#face-solve');
+  const { selected: [[square, position]] } = await readGrid(visitor);
+  await visitor.press('#picture', 'Q');
+  release();
+  await settled(visitor);
+  assert.equal((await readGrid(visitor)).rings[square][position], 'Q', 'the letter typed while the make module started');
+  await visitor.click('#face-make');
+  await press(visitor, '#compile');
+  await visitor.waitForFunction(() => shown.mode !== 'compiling');  // eslint-disable-line no-undef
+  assert.match(await visitor.textContent('#title'), /2 theme words$/);
+  assert.match(await shownPuzzle(visitor), /Zoo week[^]*(ELEPHANT|GIRAFFES)/);
+  assert.doesNotMatch(await visitor.textContent('#message'), /went wrong/);
+  assert.deepEqual(visitor.errors, []);
+  await visitor.context().close();
+});
+
 it('where the make module cannot be had, Make says so and solving goes on', async () => {
-  const visitor = await visit('', 'en-GB', (route) => route.abort());
+  const visitor = await visit('', 'en-GB', { '**/loopword_make.*': (route) => route.abort() });
   await press(visitor, 'S');
   await visitor.click('#face-make');
   await visitor.click('#compile');
