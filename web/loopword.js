@@ -743,6 +743,7 @@ async function saveLearningPackage() {
 /// module's word lists fetched as its worker loads.
 async function startSession(entries, module, code = moduleCode(module)) {
   holdCommands();
+  sessionStarted = false;  // the translations and the page's language go to the new session once it is made
   runningModule = module;
   const kept = new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
   // An address with choices makes its puzzles in the language it names, English where it names none.

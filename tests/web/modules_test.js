@@ -79,8 +79,9 @@ it('what is typed while the make module starts waits for it: the theme box and a
   const held = new Promise((resolve) => { release = resolve; });
   const visitor = await visit('', 'en-GB', { '**/lists/**': (route) => held.then(() => route.continue()) });  // the make module waits for its words
   await visitor.click('#face-make');
+  await visitor.selectOption('#language', 'de');  // asks for the make module, and German texts while it starts
   await visitor.click('#theme summary');
-  await visitor.fill('#theme-words', 'ELEPHANT\ngiraffes');  // asks for the make module
+  await visitor.fill('#theme-words', 'ELEPHANT\ngiraffes');
   await visitor.fill('#theme-title', 'Zoo week');
   await visitor.waitForFunction(() => runningModule === 'make');  // eslint-disable-line no-undef
   await visitor.waitForTimeout(700);  // the theme box is used half a second after the last key, while the module starts
@@ -94,7 +95,8 @@ it('what is typed while the make module starts waits for it: the theme box and a
   await press(visitor, '#compile');
   await visitor.waitForFunction(() => shown.mode !== 'compiling');  // eslint-disable-line no-undef
   assert.match(await visitor.textContent('#title'), /2 theme words$/);
-  assert.match(await shownPuzzle(visitor), /Zoo week[^]*(ELEPHANT|GIRAFFES)/);
+  const made = await shownPuzzle(visitor);
+  for (const line of [/^# title: Zoo week$/m, /^# language: de$/m, /^# theme: ELEPHANT GIRAFFES$/m]) assert.match(made, line);
   assert.doesNotMatch(await visitor.textContent('#message'), /went wrong/);
   assert.deepEqual(visitor.errors, []);
   await visitor.context().close();
