@@ -643,6 +643,12 @@ async function openNumber() {
   $('picture').focus({ preventScroll: true });
 }
 
+/// Gives `task` the main thread a few seconds after the first puzzle, once it is idle: what the first minutes may need
+/// is fetched and read without holding up the first taps on a slow phone.
+function whenSettled(task) {
+  setTimeout(() => (window.requestIdleCallback ?? setTimeout)(task), 3000);
+}
+
 /// Opens the first puzzle: the core reads what the browser kept, the page's address, the puzzle a saved page carries
 /// and the one made for a new visitor. Where it has to be made, the make module makes it.
 async function firstPuzzle(kept) {
@@ -655,9 +661,10 @@ async function firstPuzzle(kept) {
   if (reply?.chooser) Object.assign($('pupil-number'), reply.chooser);  // the number field as the chooser first shows it
   performance.mark('first-puzzle');
   await new Promise((idle) => (window.requestIdleCallback ?? setTimeout)(idle));  // shown before more is fetched
-  // Who may make a puzzle (the page's own visitor) or has one to be made (a class link's pupil) has the make module
-  // fetched while they look at the page.
-  if (reply?.chooser || !shown?.hidden['face-make']) fetchMakeModule();
+  // A class link's pupil has a puzzle to be made: the make module is fetched while they choose their number. The page's
+  // own visitor may make one: it is fetched once they have settled in (or at once, when they ask to make one).
+  if (reply?.chooser) fetchMakeModule();
+  else if (!shown?.hidden['face-make']) whenSettled(fetchMakeModule);
   if (runningModule === 'make' && !$('make').hidden) await reportTheme();
 }
 
@@ -795,7 +802,7 @@ async function main() {
   await firstPuzzle(kept);
   if (runningModule === 'make') provideLists($('language').value);
   keepOffline();  // after the first puzzle: what the service worker keeps does not compete with it on a slow line
-  readTranslations();
+  whenSettled(() => readTranslations());
 }
 
 main();
