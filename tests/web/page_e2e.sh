@@ -18,5 +18,7 @@ fi
 page="$1" compile="$2"
 shift 2
 tests=("$@")
-[ ${#tests[@]} -gt 0 ] || tests=(page_test.js site_test.js classroom_test.js qr_test.js platform_test.js)
-LOOPWORD_PAGE="$page" LOOPWORD_COMPILE="$compile" exec node --test "${tests[@]/#/$here/}"
+[ ${#tests[@]} -gt 0 ] || tests=(page_test.js site_test.js classroom_test.js qr_test.js platform_test.js modules_test.js)
+names=()  # LOOPWORD_TEST_NAMES: a pattern of the tests or groups to run, the rest skipped
+[ -z "${LOOPWORD_TEST_NAMES:-}" ] || names=("--test-name-pattern=$LOOPWORD_TEST_NAMES")
+LOOPWORD_PAGE="$page" LOOPWORD_COMPILE="$compile" exec node --test "${names[@]}" "${tests[@]/#/$here/}"

@@ -1,4 +1,5 @@
 // The web page in Debian's chromium, opened from disk: making, saving, solving, reloading, phones, printing, languages, hostile names.
+// Its groups run as two entries of the test suite, side by side: tests/CMakeLists.txt names each group, a new one too.
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
