@@ -19,12 +19,7 @@ namespace loopword {
 namespace {
 
 /// One event a screen reader was sent, with the name its object had then (an alert's: the names of all its parts).
-struct SentEvent {
-  QAccessible::Event type;
-  QObject* object;
-  int child;
-  QString name;
-};
+struct SentEvent { QAccessible::Event type; QObject* object; int child; QString name; };
 
 QString NamesWithin(const QAccessibleInterface& part) {
   QString names = part.text(QAccessible::Name);

@@ -64,16 +64,8 @@ class FirstPuzzleTest : public ::testing::Test {
 
 TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFromWhereItWasLeft) {
   MakePuzzle();
-  struct StartCase {
-    const char* name;
-    Entries kept;
-    StartAddress address;
-    Visit visit;
-    bool given;     // the puzzle on show is the one made above
-    bool resumed;   // with its letters
-    bool compiled;  // a compile ran first
-    MessageKind told;
-  };
+  // given: the puzzle on show is the one made above; resumed: with its letters; compiled: a compile ran first
+  struct StartCase { const char* name; Entries kept; StartAddress address; Visit visit; bool given, resumed, compiled; MessageKind told; };
   const std::string link = PercentEncoded(puzzle);
   const Entries solvedHere{{"puzzle:" + key, progress}, {"square:" + key, "3.6"}, {"choices", "language=de"}, {"last", "own"}};
   const Entries lastHere{{"last", puzzle}, {"choices", "language=de"}};
@@ -129,12 +121,7 @@ TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFr
 
 TEST_F(FirstPuzzleTest, AFrontEndThatOnlySolvesOpensWhatNeedsNoCompileAndHandsTheRestOverThroughWhatItKeeps) {
   MakePuzzle();
-  struct SolverCase {
-    const char* name;
-    Entries kept;
-    StartAddress address;
-    bool needsMaking;
-  };
+  struct SolverCase { const char* name; Entries kept; StartAddress address; bool needsMaking; };
   const Entries germanLevel2{{"choices", "language=de&level=2&difficulty=hard"}};
   const std::vector<SolverCase> cases = {
       {"a link", {}, {"", PercentEncoded(puzzle), ""}, false},

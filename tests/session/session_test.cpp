@@ -63,10 +63,7 @@ class SessionTest : public ::testing::Test {
 
   /// A sink that keeps each puzzle of a booklet or class set in `made`.
   static BookletSink Keep(std::vector<MadePuzzle>& made) {
-    return [&made](MadePuzzle&& puzzle) {
-      made.push_back(std::move(puzzle));
-      return true;
-    };
+    return [&made](MadePuzzle&& puzzle) { made.push_back(std::move(puzzle)); return true; };
   }
 
   /// A pupil's page given class set `set` and `number`, its puzzle compiled.
@@ -283,11 +280,7 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   teacher->SeedNextCompile(77);  // One solution is off: the class set turns it on
   std::vector<MadePuzzle> made;
   int shown = -1;
-  const auto progress = [&](int done, int total) {
-    EXPECT_EQ(total, 6);
-    shown = done;
-    return true;
-  };
+  const auto progress = [&](int done, int total) { EXPECT_EQ(total, 6); shown = done; return true; };
   ASSERT_TRUE(teacher->MakeClassSet(6, progress, Keep(made)).done);
   ASSERT_EQ(made.size(), 6u);
   EXPECT_EQ(shown, 6);
