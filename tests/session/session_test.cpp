@@ -52,7 +52,9 @@ class SessionTest : public ::testing::Test {
   }
 
   /// Types the word of square `first`, or of every square from `first` to `last`, into its ring; the messages told.
-  static std::vector<std::string> Fill(Session& session, int first, int last = 0) { return testing::TypeAnswers(session, first, std::max(first, last)); }
+  static std::vector<std::string> Fill(Session& session, int first, int last = 0) {
+    return testing::TypeAnswers(session, first, std::max(first, last));
+  }
 
   /// A session on the fake clock, brought to `start`.
   std::unique_ptr<Session> NewSession(Start start = Start::Fresh) {
