@@ -482,10 +482,7 @@ TEST_F(ResultCardTest, ASolvedPuzzleShowsItsCardBesideTheFigureInsteadOfABoxAgai
   const std::string plain = ReadFile(Target("plain.loopword"));
   const std::size_t firstLineEnd = plain.find('\n') + 1;
   std::ofstream(Target("pupil.loopword")) << plain.substr(0, firstLineEnd) + "# class set: 2 of 3, set seed 42\n" + plain.substr(firstLineEnd);
-  const struct {
-    const char* file;
-    std::string place;  // "" for a puzzle of no class set
-  } cases[] = {{"plain.loopword", ""}, {"pupil.loopword", "Puzzle 2 of 3 \xC2\xB7 set " + SetId(42)}};
+  const struct { const char* file; std::string place; /* "" for a puzzle of no class set */ } cases[] = {{"plain.loopword", ""}, {"pupil.loopword", "Puzzle 2 of 3 \xC2\xB7 set " + SetId(42)}};
   for (const auto& [file, placeLine] : cases) {
     SCOPED_TRACE(file);
     auto window = Active(NewWindow());

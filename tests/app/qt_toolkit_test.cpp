@@ -18,14 +18,8 @@ namespace {
 
 /// A dialog opened by `ask`, the text typed over its focused field's text, then the keys pressed, the keys that answer
 /// the question it asks on the way (none when it asks none), and the reply expected.
-struct Answer {
-  const char* what;
-  std::function<std::string(QtToolkit&)> ask;
-  std::string typed;
-  std::vector<Qt::Key> keys;
-  std::string expected;
-  std::vector<Qt::Key> answered = {};
-};
+struct Answer { const char* what; std::function<std::string(QtToolkit&)> ask; std::string typed; std::vector<Qt::Key> keys;
+                std::string expected; std::vector<Qt::Key> answered = {}; };
 
 /// Once `ask` opens its dialog, types the answer into it, and the answer to its question into the box that asks it;
 /// what the toolkit then returns.

@@ -266,14 +266,9 @@ TEST(CompileTool, ClassSetsCarryTheirPlaceComeAgainFromTheirSeedAndPrintWithTheS
   testing::TempDir folder;
   const PuzzleFileResult set = ClassSet(folder, "set.loopword", 3, 42);
   ASSERT_EQ(set.puzzles.size(), 3u) << set.message;
-  std::set<std::string> squareTwelve;
-  for (int number = 1; number <= 3; ++number) {
-    const PuzzleDocument& puzzle = set.puzzles[static_cast<std::size_t>(number - 1)];
-    EXPECT_EQ(puzzle.origin.classPlace, (ClassPlace{number, 3, 42}));
-    EXPECT_EQ(puzzle.origin.fill, "one solution");
-    squareTwelve.insert(puzzle.puzzle.placements[11].word);
+  for (int number = 1; number <= 3; ++number) {  // different one-solution puzzles: the session tests' class sets
+    EXPECT_EQ(set.puzzles[static_cast<std::size_t>(number - 1)].origin.classPlace, (ClassPlace{number, 3, 42}));
   }
-  EXPECT_EQ(squareTwelve.size(), 3u) << "three different puzzles";
   const std::string pdf = (folder.Path() / "set.pdf").string();
   const auto [printed, status] = Compile("--class-set 3 --seed 42 --pdf " + pdf);
   EXPECT_EQ(status, 0);
@@ -292,21 +287,15 @@ TEST(CompileTool, ResultCodesAreReadAgainstTheClassSetFileAndEveryRefusedCodeSay
   ASSERT_EQ(set.puzzles.size(), 3u) << set.message;
   ASSERT_EQ(other.puzzles.size(), 3u) << other.message;
   const std::string second = ResultCode({2, 125, 1, 0}, 7, set.puzzles[1].puzzle), first = ResultCode({1, 59, 0, 3}, 7, set.puzzles[0].puzzle);
-  std::string typo = second;
-  typo[5] = typo[5] == 'A' ? 'B' : 'A';
-  const std::string otherSet = ResultCode({3, 30, 0, 0}, 8, other.puzzles[2].puzzle), madeUp = "ZZZZZZZZZZZ";
+  // each reason a code is refused: the result code tests'; here a refused line's place in the table
   const std::string beyond = ResultCode({9, 30, 0, 0}, 7, set.puzzles[0].puzzle);
   const std::string setFile = (folder.Path() / "set.loopword").string();
   const std::string results = std::string(LOOPWORD_COMPILE_TOOL) + " --set " + setFile + " --results ";
-  const std::string codes = folder.Write("codes.txt", second + "\n" + typo + "\n\n" + first.substr(0, 4) + "-" + first.substr(4) + "\n" + otherSet + "\n" + madeUp + "\n" + beyond);
-  const std::string wrongCheck = "This code does not fit the class set: a character may be typed wrongly, or it is from another set.";
+  const std::string codes = folder.Write("codes.txt", beyond + "\n" + second + "\n\n" + first.substr(0, 4) + "-" + first.substr(4));
   EXPECT_EQ(testing::RunTool(results + codes + " 2>/dev/null"),
             std::make_pair("number  time  checks  letters revealed  code         problem\n"
                            "     1  0:59       0                 3  " + first + "\n"
                            "     2  2:05       1                 0  " + second + "\n"
-                           "                                        " + typo + "  " + wrongCheck + "\n"
-                           "                                        " + otherSet + "  " + wrongCheck + "\n"
-                           "                                        " + madeUp + "  " + wrongCheck + "\n"
                            "                                        " + beyond + "  This code is for puzzle 9, but the class set has 3 puzzles: a character may be typed wrongly.\n",
                            1));
   const std::string shuffled = folder.Write("shuffled.loopword", FormatPuzzleFile({set.puzzles[2], set.puzzles[0], set.puzzles[1]}));
@@ -316,9 +305,7 @@ TEST(CompileTool, ResultCodesAreReadAgainstTheClassSetFileAndEveryRefusedCodeSay
                              second + ",\r\n", 0)) << setPath;
   }
 
-  struct Refused {
-    std::string setFile, codes, says;
-  };
+  struct Refused { std::string setFile, codes, says; };
   const auto notOne = [&](const std::string& name, const std::vector<PuzzleDocument>& puzzles, const std::string& why) {
     const std::string path = folder.Write(name, FormatPuzzleFile(puzzles));
     return Refused{path, codes, path + " is not one class set: " + why + ".\n"};

@@ -25,11 +25,7 @@ int MixedBlocks(const QImage& image) {
 }
 
 TEST(SheetImages, EachStepOfALiveCompileOnTheKeptEmptyFigureIsTheWholeDrawingWhichKeepsFullDetailAtRatioTwo) {
-  const struct {
-    const char* step;
-    std::function<void(FigureSteps&)> take;
-    double pixelRatio;
-  } steps[] = {
+  const struct { const char* step; std::function<void(FigureSteps&)> take; double pixelRatio; } steps[] = {
       {"empty", [](FigureSteps&) {}, 1.0},
       {"starting word", [](FigureSteps& f) { f.PrintRing(kCrossingSquare, "ELEPHANT"); }, 1.0},
       {"square highlighted", [](FigureSteps& f) { f.DrawSquare(11, ColorYellow); }, 1.0},

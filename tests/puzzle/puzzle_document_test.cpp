@@ -15,10 +15,7 @@ namespace loopword {
 namespace {
 
 /// The placement lines of a compiled puzzle, each ending in LF, and the word of its fifth square.
-struct Placements {
-  std::string text;
-  std::string word;
-};
+struct Placements { std::string text, word; };
 
 const Placements& CompiledPlacements() {
   static const Placements placements = [] {

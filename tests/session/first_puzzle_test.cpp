@@ -11,6 +11,7 @@
 
 #include "board/geometry.h"
 #include "puzzle/web_page.h"
+#include "support/session_steps.h"
 #include "support/temp_dir.h"
 
 namespace loopword {
@@ -26,17 +27,15 @@ class FirstPuzzleTest : public ::testing::Test {
     }
   }
 
-  std::unique_ptr<Session> NewSession() {
-    SessionSetup setup;
-    setup.clock = [] { return std::int64_t{0}; };
-    return std::make_unique<Session>(program.Path().string(), setup);
+  std::unique_ptr<Session> NewSession(bool wordLists = true) {
+    return testing::ClockedSession(program.Path().string(), [] { return std::int64_t{0}; }, wordLists);
   }
 
   /// Lets every compile the first puzzle waits for run to its end; what it said once it waits no more.
   static Reply Settled(Session& session, FirstPuzzle& first, Reply reply, bool* compiled = nullptr) {
     while (first.Waiting()) {
       if (compiled) *compiled = true;
-      while (session.CurrentView().mode == Mode::Compiling) session.AdvanceCompile();
+      testing::FinishCompile(session);
       reply = first.AfterCompile();
     }
     return reply;
@@ -47,7 +46,7 @@ class FirstPuzzleTest : public ::testing::Test {
     auto maker = NewSession();
     maker->SeedNextCompile(12);
     maker->Compile();
-    while (maker->CurrentView().mode == Mode::Compiling) maker->AdvanceCompile();
+    testing::FinishCompile(*maker);
     maker->StartSolving();
     maker->ClickAt(CellPoint(3, 1));
     for (const char* letter : {"A", "B", "C"}) maker->Type(letter);
@@ -65,16 +64,8 @@ class FirstPuzzleTest : public ::testing::Test {
 
 TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFromWhereItWasLeft) {
   MakePuzzle();
-  struct StartCase {
-    const char* name;
-    Entries kept;
-    StartAddress address;
-    Visit visit;
-    bool given;     // the puzzle on show is the one made above
-    bool resumed;   // with its letters
-    bool compiled;  // a compile ran first
-    MessageKind told;
-  };
+  // given: the puzzle on show is the one made above; resumed: with its letters; compiled: a compile ran first
+  struct StartCase { const char* name; Entries kept; StartAddress address; Visit visit; bool given, resumed, compiled; MessageKind told; };
   const std::string link = PercentEncoded(puzzle);
   const Entries solvedHere{{"puzzle:" + key, progress}, {"square:" + key, "3.6"}, {"choices", "language=de"}, {"last", "own"}};
   const Entries lastHere{{"last", puzzle}, {"choices", "language=de"}};
@@ -130,18 +121,7 @@ TEST_F(FirstPuzzleTest, ALinkASavedPageTheSeedTheLastPuzzleOrANewOneEachSolvedFr
 
 TEST_F(FirstPuzzleTest, AFrontEndThatOnlySolvesOpensWhatNeedsNoCompileAndHandsTheRestOverThroughWhatItKeeps) {
   MakePuzzle();
-  const auto solver = [this] {
-    SessionSetup setup;
-    setup.clock = [] { return std::int64_t{0}; };
-    setup.wordLists = false;
-    return std::make_unique<Session>(program.Path().string(), setup);
-  };
-  struct SolverCase {
-    const char* name;
-    Entries kept;
-    StartAddress address;
-    bool needsMaking;
-  };
+  struct SolverCase { const char* name; Entries kept; StartAddress address; bool needsMaking; };
   const Entries germanLevel2{{"choices", "language=de&level=2&difficulty=hard"}};
   const std::vector<SolverCase> cases = {
       {"a link", {}, {"", PercentEncoded(puzzle), ""}, false},
@@ -152,7 +132,7 @@ TEST_F(FirstPuzzleTest, AFrontEndThatOnlySolvesOpensWhatNeedsNoCompileAndHandsTh
       {"the address's seed", {}, {"seed=12", "", ""}, true},
   };
   for (const SolverCase& c : cases) {
-    auto session = solver();
+    auto session = NewSession(false);  // a front end that only solves
     KeptEntries kept(c.kept);
     FirstPuzzle first(*session, kept, Named, {});
     const Reply told = first.Start(c.address);

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "board/geometry.h"
-#include "session/session.h"
+#include "support/session_steps.h"
 #include "support/temp_dir.h"
 
 namespace loopword {
@@ -27,23 +27,12 @@ class LearningPlatformTest : public ::testing::Test {
 
   /// A session on the fake clock solving the puzzle seed 12 makes.
   std::unique_ptr<Session> Solving() {
-    SessionSetup setup;
-    setup.clock = [this] { return now; };
-    auto session = std::make_unique<Session>(program.Path().string(), setup);
+    auto session = testing::ClockedSession(program.Path().string(), [this] { return now; });
     session->SeedNextCompile(12);
     session->Compile();
-    while (session->CurrentView().mode == Mode::Compiling) session->AdvanceCompile();
+    testing::FinishCompile(*session);
     session->StartSolving();
     return session;
-  }
-
-  /// Types the answers of squares `first` to `last` (each from its first cell).
-  static void Fill(Session& session, int first, int last) {
-    for (int square = first; square <= last; ++square) {
-      session.ClickAt(CellPoint(square, 1));
-      const std::string word = session.CurrentView().puzzle->puzzle.board.SquareWord[square];
-      for (const char letter : word) session.Type(std::string(1, letter));
-    }
   }
 
   testing::TempDir program;
@@ -71,7 +60,7 @@ TEST_F(LearningPlatformTest, TellsIncompleteFromTheFirstLetterThenTheProgressAnd
     EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "nor does a click";
     EXPECT_TRUE(platform.Leaving(session->CurrentView()).size() == 2);
     now = 30'000;
-    Fill(*session, 1, 1);
+    testing::TypeAnswers(*session, 1, 1);
     const Told first = AsMap(platform.Report(session->CurrentView()));
     EXPECT_EQ(first.at("cmi.core.lesson_status"), "incomplete");
     const RingCell at = *session->CurrentView().reading.current;
@@ -81,7 +70,7 @@ TEST_F(LearningPlatformTest, TellsIncompleteFromTheFirstLetterThenTheProgressAnd
     EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "what is told once is not told again";
     for (int k = 0; k < checks; ++k) session->Check();
     now = 95'000;
-    Fill(*session, 2, kSquareCount);
+    testing::TypeAnswers(*session, 2, kSquareCount);
     ASSERT_TRUE(session->CurrentView().solved);
     const Told solved = AsMap(platform.Report(session->CurrentView()));
     EXPECT_EQ(solved.at("cmi.core.score.raw"), std::to_string(PlatformScore(checks, 0))) << mastery;
@@ -99,7 +88,7 @@ TEST_F(LearningPlatformTest, TheProgressKeptComesBackForItsPuzzleOnlyAndAnAttemp
   LearningPlatform first({"learner-7", "normal", "", "", ""});
   first.Report(session->CurrentView());
   now = 42'000;
-  Fill(*session, 3, 4);
+  testing::TypeAnswers(*session, 3, 4);
   session->TogglePencil();
   session->Type("Q");
   const Told told = AsMap(first.Report(session->CurrentView()));
@@ -139,7 +128,7 @@ TEST_F(LearningPlatformTest, BrowseAndReviewShowThePuzzleAndRecordNothingWhichIs
     auto session = Solving();
     LearningPlatform platform({"learner-7", mode, "", "", ""});
     EXPECT_FALSE(platform.Records());
-    Fill(*session, 1, kSquareCount);
+    testing::TypeAnswers(*session, 1, kSquareCount);
     EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << mode;
     EXPECT_TRUE(platform.Leaving(session->CurrentView()).empty()) << mode;
     EXPECT_NE(EnglishText(platform.TakeNote()).find("nothing you do here is recorded"), std::string::npos) << mode;

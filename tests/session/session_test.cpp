@@ -16,6 +16,7 @@
 #include "support/brute_force.h"
 #include "support/compiled_puzzles.h"
 #include "support/puzzle_check.h"
+#include "support/session_steps.h"
 #include "support/temp_dir.h"
 #include "support/typed_keys.h"
 #include "words/theme_words.h"
@@ -38,54 +39,33 @@ class SessionTest : public ::testing::Test {
     std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "L1words.txt", program.Path() / "L1words.txt");
   }
 
-  /// Advances the running compile to its end; what its last step replied.
-  static Reply Finish(Session& session) {
-    Reply reply;
-    while (ModeOf(session) == Mode::Compiling) reply = session.AdvanceCompile();
-    return reply;
-  }
-
   /// Brings `session` to `start`.
   static void Reach(Session& session, Start start) {
     if (start == Start::Fresh) return;
     session.Compile();
     if (start == Start::Compiling) return;
-    Finish(session);
+    testing::FinishCompile(session);
     if (start == Start::Puzzle) session.PressViewButton();
     if (start >= Start::Solving) session.StartSolving();
     if (start >= Start::SolvingWithLetters) Fill(session, 4);
     if (start == Start::SolvingWithSavedLetters) session.MarkSaved();
   }
 
-  /// Types the word of every square from `first` to `last` into its ring from the first cell; the messages told.
+  /// Types the word of square `first`, or of every square from `first` to `last`, into its ring; the messages told.
   static std::vector<std::string> Fill(Session& session, int first, int last = 0) {
-    std::vector<std::string> told;
-    for (int s = first; s <= std::max(first, last); ++s) {
-      session.ClickAt(CellPoint(s, 1));
-      const std::string word = PuzzleOf(session).board.SquareWord[s];
-      for (const char letter : word) {
-        const std::string message = EnglishText(session.Type(std::string(1, letter)).Told());
-        if (!message.empty()) told.push_back(message);
-      }
-    }
-    return told;
+    return testing::TypeAnswers(session, first, std::max(first, last));
   }
 
   /// A session on the fake clock, brought to `start`.
   std::unique_ptr<Session> NewSession(Start start = Start::Fresh) {
-    SessionSetup setup;
-    setup.clock = [this] { return now; };
-    auto session = std::make_unique<Session>(program.Path().string(), setup);
+    auto session = testing::ClockedSession(program.Path().string(), [this] { return now; });
     Reach(*session, start);
     return session;
   }
 
   /// A sink that keeps each puzzle of a booklet or class set in `made`.
   static BookletSink Keep(std::vector<MadePuzzle>& made) {
-    return [&made](MadePuzzle&& puzzle) {
-      made.push_back(std::move(puzzle));
-      return true;
-    };
+    return [&made](MadePuzzle&& puzzle) { made.push_back(std::move(puzzle)); return true; };
   }
 
   /// A pupil's page given class set `set` and `number`, its puzzle compiled.
@@ -93,7 +73,7 @@ class SessionTest : public ::testing::Test {
     auto pupil = NewSession();
     EXPECT_TRUE(pupil->ChooseClassPuzzle(set, number).done) << number;
     pupil->Compile();
-    Finish(*pupil);
+    testing::FinishCompile(*pupil);
     return pupil;
   }
 
@@ -196,7 +176,7 @@ TEST_F(SessionTest, ACompileEndsWithAPuzzleOrAProofAndAStopSaysNothingAndKeepsWh
     session->ShowCompileSteps(c.steps);
     const View before = session->CurrentView();
     session->Compile();
-    EXPECT_EQ(EnglishText(Finish(*session).Told()), c.said);
+    EXPECT_EQ(EnglishText(testing::FinishCompile(*session).Told()), c.said);
     const View after = session->CurrentView();
     const bool kept = !c.made && before.puzzle->puzzle.placements.size() == 23u;
     EXPECT_EQ(after.mode, c.made ? Mode::ShowingSolution : kept ? before.mode : Mode::Idle) << c.said;
@@ -285,7 +265,7 @@ TEST_F(SessionTest, ThemeWordsThatCannotGoInOrAListGivingTooFewPuzzlesSayWhyForO
     session->ChooseTheme(ThemeText(themeWords), "Week 3");
     if (!start.empty()) session->EnterStartWord(start);
     const Reply reply = session->Compile();
-    EXPECT_EQ(EnglishText(reply.messages.empty() ? Finish(*session).Told() : reply.Told()), compiled);
+    EXPECT_EQ(EnglishText(reply.messages.empty() ? testing::FinishCompile(*session).Told() : reply.Told()), compiled);
     std::vector<MadePuzzle> made;
     const Reply classSet = session->MakeClassSet(pupils, [](int, int) { return true; }, Keep(made));
     EXPECT_FALSE(classSet.done) << said;
@@ -302,11 +282,7 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
   teacher->SeedNextCompile(77);  // One solution is off: the class set turns it on
   std::vector<MadePuzzle> made;
   int shown = -1;
-  const auto progress = [&](int done, int total) {
-    EXPECT_EQ(total, 6);
-    shown = done;
-    return true;
-  };
+  const auto progress = [&](int done, int total) { EXPECT_EQ(total, 6); shown = done; return true; };
   ASSERT_TRUE(teacher->MakeClassSet(6, progress, Keep(made)).done);
   ASSERT_EQ(made.size(), 6u);
   EXPECT_EQ(shown, 6);
@@ -331,7 +307,7 @@ TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordA
     EXPECT_EQ(PuzzleOf(*pupil).clues, clues);
     EXPECT_NE(FileOf(*pupil).find("\n# seed: " + std::to_string(linked->SeedOf(number)) + "\n"), std::string::npos);
     pupil->Compile();
-    Finish(*pupil);
+    testing::FinishCompile(*pupil);
     EXPECT_EQ(FileOf(*pupil).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
   }
   EXPECT_EQ(EnglishText(NewSession()->ChooseClassPuzzle(*linked, 7).Told()), "Choose your number from 1 to 6.");
@@ -496,7 +472,7 @@ TEST_F(SessionTest, WhatATeacherTurnsOffGoesWithThePuzzleToPupilsWhoseSessionRef
   EXPECT_NE(strict.find("\n# off for pupils: reveal,timer\n"), std::string::npos) << strict;
   EXPECT_NE(teacher->CurrentView().choices.Encode().find("off=reveal%2Ctimer"), std::string::npos);
   teacher->Compile(true);
-  Finish(*teacher);
+  testing::FinishCompile(*teacher);
   EXPECT_NE(FileOf(*teacher).find("# off for pupils: reveal,timer"), std::string::npos) << "the next puzzle keeps them";
 
   auto pupil = NewSession();
@@ -622,7 +598,7 @@ TEST_F(SessionTest, CheckSaysWhetherEveryLetterIsRightOrHowManyAreWrong) {
 TEST_F(SessionTest, ACompileThatMakesNoPuzzleLeavesThePuzzleBeingSolvedItsLettersTimeAndStepsAsTheyWere) {
   const std::vector<std::string> without = testing::PlantedList(6, 26, 8, 1);  // no puzzle: the compile tests'
   const struct { const char* name; std::function<void(Session&)> end; } cases[] = {
-      {"none can be made", [](Session& session) { Finish(session); }},
+      {"none can be made", [](Session& session) { testing::FinishCompile(session); }},
       {"stopped before it made one", [](Session& session) { session.PressViewButton(); }},
   };
   for (const auto& [name, end] : cases) {
@@ -668,7 +644,7 @@ std::string Played(Session& session, std::string_view steps) {
     if (step == 's') session.MarkSaved();
     if (step == 'o') session.OpenText(FileOf(session), "saved.loopword", true);
     if (step == 'n') session.Compile(true);
-    while (session.CurrentView().mode == Mode::Compiling) session.AdvanceCompile();
+    testing::FinishCompile(session);
     if (step == 'n') session.StartSolving();
   }
   View view = session.CurrentView();
@@ -753,7 +729,7 @@ TEST_F(SessionTest, EachMessageSaysItsKindAndEachReplyWhetherTheProgressToKeepCh
       {"solving ended", Start::SolvingWithLetters, [](Session& s) { return s.PressViewButton(true); }, Status, true},
       {"the other sheet", Start::Solution, [](Session& s) { return s.PressViewButton(); }, Status, false},
       {"the pencil", Start::Solving, [](Session& s) { return s.TogglePencil(); }, Status, false},
-      {"a compile ended", Start::Compiling, [](Session& s) { return Finish(s); }, Status, false},
+      {"a compile ended", Start::Compiling, [](Session& s) { return testing::FinishCompile(s); }, Status, false},
       {"theme words left out", Start::Fresh, [](Session& s) { return s.ChooseTheme("ELEPHANT\nzoo", ""); }, Warning, false},
       {"a word list that is not there", Start::Fresh, [](Session& s) { return s.ChooseWordList(3); }, Error, false},
       {"a damaged puzzle text", Start::Solving, [](Session& s) { return s.OpenText("not a puzzle", "x.loopword"); }, Error, false},

@@ -17,12 +17,9 @@ namespace loopword {
 namespace {
 
 TEST(WorkInOrder, EveryPieceIsDoneOnceAndHandedOnInOrderWithinItsWindowUntilTheRunEnds) {
-  const struct {
-    int count, workers;
-    int handUntil;  // the hand refuses this piece: -1 for none
-    int goesUntil;  // the run is called off once this many are handed on and the next is awaited: -1 for never
-    int handed;
-  } cases[] = {
+  // handUntil: the hand refuses this piece, -1 for none; goesUntil: the run is called off once this many are handed on
+  // and the next is awaited, -1 for never
+  const struct { int count, workers, handUntil, goesUntil, handed; } cases[] = {
       {12, 3, -1, -1, 12}, {5, 1, -1, -1, 5}, {3, 8, -1, -1, 3}, {0, 2, -1, -1, 0},
       {20, 2, 7, -1, 7},   {20, 3, -1, 4, 4},  {1, 4, 0, -1, 0},
   };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace loopword {
 namespace {
 
@@ -48,14 +50,10 @@ TEST(ThemeWords, PastedTextIsReadByTheListsLanguageIntoUsableRepeatedAndUnusable
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(LanguageCode(c.language)) + " " + c.text);
     const ThemeWords read = ReadThemeWords(c.text, c.language);
-    EXPECT_EQ(read.words, c.words);
-    EXPECT_EQ(read.clues, c.clues);
-    EXPECT_EQ(read.unusable, c.unusable);
-    EXPECT_EQ(read.repeated, c.repeated);
+    EXPECT_EQ(std::tie(read.words, read.clues, read.unusable, read.repeated), std::tie(c.words, c.clues, c.unusable, c.repeated));
     EXPECT_EQ(EnglishText(ThemeWordsReport(read)), c.report);
     const ThemeWords again = ReadThemeWords(ThemeText(read.words, read.clues), c.language);  // as the theme box shows them
-    EXPECT_EQ(again.words, read.words);
-    EXPECT_EQ(again.clues, read.clues);
+    EXPECT_EQ(std::tie(again.words, again.clues), std::tie(read.words, read.clues));
   }
   EXPECT_EQ(EnglishText(ThemeWordsReport(ReadThemeWords(twentyFour, Language::English))), "A puzzle holds at most 23 theme words; these are 24.");
 }
