@@ -66,7 +66,16 @@ function readGrid(page) {
   }));
 }
 
+/// Types the 23 rings `solution` with the keyboard alone until `done()` holds: the selected cell's letter, Page Down once
+/// its square is right.
+async function typeSolution(page, solution, done) {
+  for (let step = 0; step < 400 && !(await done()); ++step) {
+    const { rings, selected: [[square, position]] } = await readGrid(page);
+    await press(page, rings[square] === solution[square] ? 'PageDown' : solution[square][position]);
+  }
+}
+
 /// The 23 rings of a puzzle file, in square order.
 const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
-module.exports = { launch, serve, servedSite, settled, firstPuzzle, press, readGrid, solutionRings };
+module.exports = { launch, serve, servedSite, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution };

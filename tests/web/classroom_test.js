@@ -7,7 +7,7 @@ const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
+const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution } = require('./browser');
 
 const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
 /// The page's translations: language → context → English text → translation (or its plural forms).
@@ -107,10 +107,7 @@ it('a teacher shares a class set; pupils on phones in other languages open their
 
     if (language === 'nl') {  // solved: the card with the result code is in view and stays over a reload
       const solution = solutionRings(await pupil.evaluate(() => shown.puzzle.sheetFile));  // eslint-disable-line no-undef
-      for (let step = 0; step < 400 && await pupil.isHidden('#result-card'); ++step) {
-        const { rings, selected: [[square, position]] } = await readGrid(pupil);
-        await press(pupil, rings[square] === solution[square] ? 'PageDown' : solution[square][position]);
-      }
+      await typeSolution(pupil, solution, () => pupil.isVisible('#result-card'));
       for (const step of ['solved', 'reloaded']) {
         assert.ok(await pupil.isVisible('#result-card'), step);
         const card = await pupil.$$eval('#card-lines > *', (lines) => lines.map((line) => line.textContent));

@@ -8,7 +8,7 @@ const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const path = require('node:path');
-const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
+const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution } = require('./browser');
 
 const host = servedSite(process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site'));
 const compileTool = process.env.LOOPWORD_COMPILE;
@@ -37,10 +37,7 @@ it('a pupil link opens and is solved with the solve module alone: no make module
   const puzzle = execFileSync(compileTool, ['--language', 'de', '--level', '1', '--seed', '21']).toString();
   const pupil = await visit(`#${encodeURIComponent(puzzle)}`, 'de-DE');
   const solution = solutionRings(puzzle);
-  for (let step = 0; step < 400 && !(await pupil.evaluate(() => shown.solved)); ++step) {  // eslint-disable-line no-undef
-    const { rings, selected: [[square, position]] } = await readGrid(pupil);
-    await press(pupil, rings[square] === solution[square] ? 'PageDown' : solution[square][position]);
-  }
+  await typeSolution(pupil, solution, () => pupil.evaluate(() => shown.solved));  // eslint-disable-line no-undef
   assert.deepEqual((await readGrid(pupil)).rings, solution, 'solved');
   assert.ok(pupil.requested.includes('loopword_solve.wasm'), pupil.requested.join(' '));
   assert.deepEqual(pupil.requested.filter((name) => /^(loopword_make|lists\/)/.test(name)), []);

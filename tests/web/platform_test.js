@@ -9,7 +9,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { servedSite, serve, settled, firstPuzzle, press, readGrid, solutionRings } = require('./browser');
+const { servedSite, serve, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution } = require('./browser');
 
 const platform = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-platform-'));
 after(() => fs.rmSync(platform, { recursive: true, force: true }));
@@ -80,10 +80,7 @@ it('a learner\'s puzzle of the set reports incomplete from the first letter, res
   const again = await launched({ cmi: kept });
   assert.equal(await shownPuzzle(again.frame), puzzle);
   assert.deepEqual(await readGrid(again.frame), typed);
-  for (let step = 0; step < 400 && await again.frame.isHidden('#result-card'); ++step) {
-    const { rings, selected: [[at, cell]] } = await readGrid(again.frame);
-    await press(again.frame, rings[at] === solution[at] ? 'PageDown' : solution[at][cell]);
-  }
+  await typeSolution(again.frame, solution, () => again.frame.isVisible('#result-card'));
   const solved = await model(again.page);
   assert.deepEqual([solved.status, solved.score, solved.min, solved.max], ['passed', '100', '0', '100']);
   await again.page.evaluate(() => { document.getElementById('sco').src = 'about:blank'; });  // the learner leaves
