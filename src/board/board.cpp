@@ -11,7 +11,7 @@ Board::Board() { Clear(); }
 void Board::Clear() {
   SquareWord.values.fill(kEmptyRing);
   SquareMark.values.fill(MarkOff);
-  for (int s = 1; s <= kSquareCount; ++s) BuildSquarePattern(s);
+  BuildSquarePatterns();
 }
 
 void Board::FillCellLetters() {
@@ -29,6 +29,15 @@ void Board::CopySharedLetter(int square, int position, int otherSquare, int othe
 
 void Board::BuildSquarePattern(int square) {
   FillCellLetters();
+  CopyNeighbourLetters(square);
+}
+
+void Board::BuildSquarePatterns() {
+  FillCellLetters();
+  for (int s = 1; s <= kSquareCount; ++s) CopyNeighbourLetters(s);
+}
+
+void Board::CopyNeighbourLetters(int square) {
   if (square < 1 || square > kSquareCount) return;
   SquarePattern[square] = std::string(kRingSize, kFreeCell);
   const NeighbourRows& neighbours = NeighboursOf(square);

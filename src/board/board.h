@@ -41,6 +41,8 @@ class Board {
   void CopySharedLetter(int square, int position, int otherSquare, int otherPosition);
   /// Rebuilds the pattern of one square from its neighbours' current ring strings.
   void BuildSquarePattern(int square);
+  /// Rebuilds the pattern of every square from the current ring strings.
+  void BuildSquarePatterns();
   /// 0 when every shared cell of two filled squares agrees, 1 otherwise.
   [[nodiscard]] int CheckOverlaps() const;
 
@@ -48,6 +50,9 @@ class Board {
   void Clear();
   /// True when all 23 squares hold a word and every shared cell agrees.
   [[nodiscard]] bool IsComplete() const;
+ private:
+  /// The pattern of `square` from the letters in CellLetter.
+  void CopyNeighbourLetters(int square);
 };
 
 /// A ring string of 8 spaces: a square without a word.

@@ -246,7 +246,7 @@ CompileOutcome Compiler::Replay(Puzzle& puzzle, const std::vector<PlacementLine>
   board.SquareMark[kCrossingSquare] = MarkOn;
   puzzle.AddPlacement(centre);
   observer({Kind::StartWordPlaced, kCrossingSquare, 0, centre.ring});
-  for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
+  board.BuildSquarePatterns();
   for (const int square : kShowOrder) {
     if (stopRequested_) {
       observer({Kind::Stopped});
@@ -308,7 +308,7 @@ void Compiler::SetUpAttempt(Puzzle& puzzle, const std::string& startWord, const 
     board.SquareMark[s] = MarkOff;
   }
   board.SquareMark[kCrossingSquare] = MarkOn;
-  for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
+  board.BuildSquarePatterns();
 }
 
 std::string Compiler::ChooseStartWord(const std::string& startWord) {

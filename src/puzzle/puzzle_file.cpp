@@ -86,7 +86,7 @@ class PuzzleReader {
     }
     clueLines_.clear();
     Board& board = current_.puzzle.board;
-    for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
+    board.BuildSquarePatterns();
     puzzles_.push_back(std::move(current_));
     current_ = ReadPuzzle{};
     return std::nullopt;

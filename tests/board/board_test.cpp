@@ -46,7 +46,7 @@ TEST(Board, SquarePatternsHoldPendingFreeAndFixedCellsAndOverlapsCountOnlyMarked
   Board board;
   EXPECT_EQ(board.SquarePattern[5], "..**..**") << "empty figure: shared cells pending";
   board.SquareWord[12] = "ABCDEFGH";
-  for (int s = 1; s <= kSquareCount; ++s) board.BuildSquarePattern(s);
+  board.BuildSquarePatterns();
   const std::map<int, std::string> expected = {{1, "*...A..*"}, {11, "..**..C."}, {13, "..G...**"}, {23, "E..**..."}, {12, "........"}};
   for (const auto& [square, pattern] : expected) EXPECT_EQ(board.SquarePattern[static_cast<std::size_t>(square)], pattern) << square;
   board.SquareWord[22] = "PQRSTUVW";
