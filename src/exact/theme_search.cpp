@@ -61,6 +61,13 @@ KeyLinks KeyLinksOf(const SquareTable& table, int leftKeys, int rightKeys) {
   return links;
 }
 
+/// Whether any key of a pass carries something: a plain sweep, quicker than testing key by key.
+bool AnyKey(const std::vector<std::uint32_t>& keys) {
+  std::uint32_t any = 0;
+  for (const std::uint32_t key : keys) any |= key;
+  return any != 0;
+}
+
 /// Calls `use(key)` for each key whose bit is set in `bits`.
 template <typename Use>
 void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
@@ -305,6 +312,7 @@ class PlacementSearch {
   }
 
   void BackFree(int chain, int k, const std::vector<std::uint32_t>& after, std::vector<std::uint32_t>& to) {
+    if (!AnyKey(after)) return;
     const KeyLinks& links = links_[chain][k];
     keys_.assign(links.leftWords, 0);
     for (std::size_t right = 0; right < after.size(); ++right) {
@@ -374,6 +382,7 @@ class PlacementSearch {
   /// Passes `from` through a free chain square: whole bit rows at a time while every key holds
   /// the same near letters (square 12 decided), else key by key.
   void PassFree(int chain, int k, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
+    if (!AnyKey(from)) return;
     const KeyLinks& links = links_[chain][k];
     keys_.assign(links.rightWords, 0);
     std::uint32_t near = 0;
