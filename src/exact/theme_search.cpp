@@ -68,6 +68,12 @@ bool AnyKey(const std::vector<std::uint32_t>& keys) {
   return any != 0;
 }
 
+/// Whether a free square may take list word `id`: it is none of the theme words the list holds.
+bool IsFreeWord(const ThemeEngine& engine, int id) {
+  const auto& taken = engine.ListedThemeIds();
+  return std::find(taken.begin(), taken.end(), id) == taken.end();
+}
+
 /// Calls `use(key)` for each key whose bit is set in `bits`.
 template <typename Use>
 void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
@@ -76,6 +82,17 @@ void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
   }
 }
 
+}  // namespace
+
+/// The keys the list's words link across each chain square, and the square-12 letters of the list
+/// words a free square 12 may take.
+struct ThemeEngine::FreePasses {
+  IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount> links;
+  std::set<std::uint32_t> freeCentres;
+};
+
+namespace {
+
 /// One run of the placement search over a set of theme words (a bit per theme index): square 12
 /// first, then always the unplaced theme word with the fewest squares left, over those squares.
 class PlacementSearch {
@@ -83,7 +100,7 @@ class PlacementSearch {
   PlacementSearch(const ThemeEngine& engine, std::uint32_t themes, std::uint32_t clued, bool varied, RandomSource& random,
                   const ThemeLimits& limits, std::chrono::steady_clock::time_point deadline)
       : engine_(engine), model_(engine.List()), themes_(themes), clued_(clued), varied_(varied), random_(random),
-        limits_(limits), deadline_(deadline) {
+        limits_(limits), deadline_(deadline), freeCentres_(engine.Passes().freeCentres), links_(engine.Passes().links) {
     for (int s = 1; s <= kSquareCount; ++s) assigned_[s] = kUndecided;
     // With n theme words at most 23 - n chain squares are free: one layer per count from 0.
     const auto layers = static_cast<std::size_t>(kSquareCount + 1 - std::popcount(themes));
@@ -93,12 +110,6 @@ class PlacementSearch {
         for (int b = 0; b < kBoundaryCount; ++b) layer[b].assign(static_cast<std::size_t>(ChainBoundary(c, b).KeyCount()), 0);
       }
       alive_[c] = reach_[c];
-    }
-    for (int c = 0; c < kChainCount; ++c) {
-      for (int k = 0; k < kChainLength; ++k) links_[c][k] = KeyLinksOf(model_.Table(c, k), ChainBoundary(c, k).KeyCount(), ChainBoundary(c, k + 1).KeyCount());
-    }
-    for (int id = 0; id < model_.WordCount(); ++id) {
-      if (IsFreeWord(id)) freeCentres_.insert(CentreLetters(model_.WordAt(id)));
     }
   }
 
@@ -121,10 +132,6 @@ class PlacementSearch {
 
   [[nodiscard]] bool InSet(int theme) const { return theme < 32 && ((themes_ >> theme) & 1u) != 0; }
   [[nodiscard]] bool Unplaced(int theme) const { return InSet(theme) && ((placed_ >> theme) & 1u) == 0; }
-  [[nodiscard]] bool IsFreeWord(int id) const {
-    const auto& taken = engine_.ListedThemeIds();
-    return std::find(taken.begin(), taken.end(), id) == taken.end();
-  }
   [[nodiscard]] int UnplacedCount() const { return std::popcount(themes_ & ~placed_); }
   /// Free squares every fill of the current placement will have besides square 12.
   [[nodiscard]] int FreeLeft() const {
@@ -417,7 +424,7 @@ class PlacementSearch {
     if (centre_) return FillAroundCentre(model, *centre_);
     std::vector<int> centres;
     for (int id = 0; id < model_.WordCount(); ++id) {
-      if (IsFreeWord(id) && CentreFits(CentreLetters(model_.WordAt(id)))) centres.push_back(id);
+      if (IsFreeWord(engine_, id) && CentreFits(CentreLetters(model_.WordAt(id)))) centres.push_back(id);
     }
     Shuffle(centres);
     for (const int centre : centres) {
@@ -460,8 +467,8 @@ class PlacementSearch {
   RandomSource& random_;
   const ThemeLimits& limits_;
   std::chrono::steady_clock::time_point deadline_;
-  std::set<std::uint32_t> freeCentres_;
-  IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount> links_;
+  const std::set<std::uint32_t>& freeCentres_;
+  const IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount>& links_;
   std::vector<std::uint64_t> keys_;  // scratch bits of the keys a free pass reaches
   SquareArray<int> assigned_{};
   std::uint32_t placed_ = 0;
@@ -501,6 +508,14 @@ ThemeEngine::ThemeEngine(const ChainModel& list, std::vector<std::string> theme)
       }
     }
   }
+  auto passes = std::make_shared<FreePasses>();
+  for (int c = 0; c < kChainCount; ++c) {
+    for (int k = 0; k < kChainLength; ++k) passes->links[c][k] = KeyLinksOf(list.Table(c, k), ChainBoundary(c, k).KeyCount(), ChainBoundary(c, k + 1).KeyCount());
+  }
+  for (int id = 0; id < list.WordCount(); ++id) {
+    if (IsFreeWord(*this, id)) passes->freeCentres.insert(CentreLetters(list.WordAt(id)));
+  }
+  passes_ = std::move(passes);
 }
 
 ThemeResult ThemeEngine::Fill(const std::string& startWord, bool varied, RandomSource& random, const ThemeLimits& limits,
