@@ -292,15 +292,19 @@ class Grader {
     int dropped = 0;
     for (int s = 1; s <= kSquareCount; ++s) {
       if (!(state.open & Bit(s))) continue;
-      // The positions shared with open neighbours and the letters each neighbour allows there.
+      // The positions shared with open neighbours where some candidate has a letter the neighbour
+      // does not allow, and the letters the neighbour allows there.
       std::array<int, kOverlapCount> positions;
       std::array<Bits, kOverlapCount> allowed;
       std::size_t shared = 0;
       for (const Link& link : links_[s]) {
         if (!(state.open & Bit(link.other))) continue;
+        const Bits there = letters[link.other][link.otherPosition];
+        if ((letters[s][link.position] & ~there) == 0) continue;
         positions[shared] = link.position;
-        allowed[shared++] = letters[link.other][link.otherPosition];
+        allowed[shared++] = there;
       }
+      if (shared == 0) continue;
       Candidates& alive = state.alive[s];
       int droppedHere = 0;
       alive.ForEach([&](int c) {
