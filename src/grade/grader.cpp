@@ -159,10 +159,6 @@ class Grader {
   }
 
  private:
-  struct Candidate {
-    int word;
-    std::string ring;
-  };
 
   static bool IsHintCell(RingCell cell) {
     return cell.square >= 1 && cell.square <= kSquareCount && cell.position >= 1 && cell.position <= kRingSize;
@@ -178,17 +174,22 @@ class Grader {
 
   void AddWord(int word, const std::string& text) {
     if (text.size() != kRingSize || !IsCapitalsWord(text) || word >= kSquareCount - 1) return;
-    std::vector<std::string> rings;
+    const auto first = ringOf_.begin() + candidateCount_;
     for (std::size_t r = 0; r < kRingSize; ++r) {
-      const std::string ring = text.substr(r) + text.substr(0, r);
-      if (std::find(rings.begin(), rings.end(), ring) != rings.end()) continue;
-      rings.push_back(ring);
-      const auto id = static_cast<std::size_t>(candidateCount_++);
-      candidates_[id] = {word, ring};
-      for (const char letter : ring) ringOf_[id] = ringOf_[id] << 8 | static_cast<unsigned char>(letter);
-      for (int p = 1; p <= kRingSize; ++p) lettersOf_[id][p] = Bit(ring[static_cast<std::size_t>(p - 1)] - 'A');
-      wordCandidates_[static_cast<std::size_t>(word)].Set(static_cast<int>(id));
-      for (int p = 1; p <= kRingSize; ++p) letterCandidates_[p][static_cast<std::size_t>(ring[static_cast<std::size_t>(p - 1)] - 'A')].Set(static_cast<int>(id));
+      std::uint64_t ring = 0;  // the word read from letter r + 1 round to letter r
+      RingArray<Bits> letters{};
+      for (int p = 1; p <= kRingSize; ++p) {
+        const char letter = text[(r + static_cast<std::size_t>(p - 1)) % kRingSize];
+        ring = ring << 8 | static_cast<unsigned char>(letter);
+        letters[p] = Bit(letter - 'A');
+      }
+      if (std::find(first, ringOf_.begin() + candidateCount_, ring) != ringOf_.begin() + candidateCount_) continue;
+      const int id = candidateCount_++;
+      wordOf_[static_cast<std::size_t>(id)] = word;
+      ringOf_[static_cast<std::size_t>(id)] = ring;
+      lettersOf_[static_cast<std::size_t>(id)] = letters;
+      wordCandidates_[static_cast<std::size_t>(word)].Set(id);
+      for (int p = 1; p <= kRingSize; ++p) letterCandidates_[p][static_cast<std::size_t>(std::countr_zero(letters[p]))].Set(id);
     }
   }
 
@@ -233,12 +234,14 @@ class Grader {
   }
 
   void Place(State& state, int square, int candidate) const {
-    const Candidate& placed = candidates_[static_cast<std::size_t>(candidate)];
-    for (int p = 1; p <= kRingSize; ++p) state.letter[static_cast<std::size_t>(cells_.number[square][p])] = placed.ring[static_cast<std::size_t>(p - 1)];
+    const auto placed = static_cast<std::size_t>(candidate);
+    for (int p = 1; p <= kRingSize; ++p) {
+      state.letter[static_cast<std::size_t>(cells_.number[square][p])] = static_cast<char>('A' + std::countr_zero(lettersOf_[placed][p]));
+    }
     state.alive[square].Clear();
     state.alive[square].Set(candidate);
     state.open &= ~Bit(square);
-    state.freeWords &= ~Bit(placed.word);
+    state.freeWords &= ~Bit(wordOf_[placed]);
   }
 
   Applied Settled(State& state, int steps) const {
@@ -264,14 +267,25 @@ class Grader {
     for (int w = 0; w < kSquareCount - 1; ++w) {
       if (!(state.freeWords & Bit(w))) continue;
       const Candidates& ofWord = wordCandidates_[static_cast<std::size_t>(w)];
-      const Bits squares = SquaresOf(state, ofWord);
-      if (std::popcount(squares) != 1) continue;
-      Candidates& alive = state.alive[std::countr_zero(squares)];
+      const int square = OnlySquareOf(state, ofWord);
+      if (square == 0) continue;
+      Candidates& alive = state.alive[square];
       if ((alive & ~ofWord).None()) continue;
       alive &= ofWord;
       return Settled(state, 1);
     }
     return {};
+  }
+
+  /// The one open square with a candidate of `among`; 0 when there is none or more than one.
+  static int OnlySquareOf(const State& state, const Candidates& among) {
+    int only = 0;
+    for (int s = 1; s <= kSquareCount; ++s) {
+      if (!(state.open & Bit(s)) || !state.alive[s].Meets(among)) continue;
+      if (only != 0) return 0;
+      only = s;
+    }
+    return only;
   }
 
   Bits SquaresOf(const State& state, const Candidates& among) const {
@@ -408,7 +422,8 @@ class Grader {
 
   const CellTable& cells_ = Cells();
   const SquareArray<std::vector<Link>>& links_ = Links();
-  std::array<Candidate, kCandidateLimit> candidates_{};
+  /// The word of each candidate.
+  std::array<int, kCandidateLimit> wordOf_{};
   /// The ring of each candidate, its 8 letters as the 8 bytes of one number.
   std::array<std::uint64_t, kCandidateLimit> ringOf_{};
   /// The letter (bit L for 'A'+L) each candidate puts at each ring position.
