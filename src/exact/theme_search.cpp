@@ -38,6 +38,14 @@ std::uint32_t CentreLetters(const Word& centre) {
 using Reach = IndexedArray<std::vector<std::uint32_t>, kBoundaryCount>;
 /// Per loop, one Reach per count of free squares: layer f holds what passes with exactly f of them.
 using Layers = std::vector<Reach>;
+/// Per layer and boundary, false when every key there is known to be 0.
+using Held = std::vector<IndexedArray<bool, kBoundaryCount>>;
+
+/// Sets every key of `keys` to 0 unless `held` says they are 0 already; they are then.
+void ClearKeys(std::vector<std::uint32_t>& keys, bool& held) {
+  if (held) std::fill(keys.begin(), keys.end(), 0);
+  held = false;
+}
 
 /// The keys a list word links across one chain square, as bit rows: rights[left] has bit R set
 /// when a word's ring takes left key `left` to right key R, and lefts[right] the other way round.
@@ -110,6 +118,8 @@ class PlacementSearch {
         for (int b = 0; b < kBoundaryCount; ++b) layer[b].assign(static_cast<std::size_t>(ChainBoundary(c, b).KeyCount()), 0);
       }
       alive_[c] = reach_[c];
+      reachHeld_[c].resize(layers);
+      aliveHeld_[c].resize(layers);
     }
   }
 
@@ -299,20 +309,28 @@ class PlacementSearch {
   /// 12 with exactly f free squares among them.
   void BackPass(int chain) {
     Layers& alive = alive_[chain];
+    Held& held = aliveHeld_[chain];
     for (int f = 0; f < passed_[chain]; ++f) {
-      for (int b = 0; b < kBoundaryCount; ++b) std::fill(alive[f][b].begin(), alive[f][b].end(), 0);
+      for (int b = 0; b < kBoundaryCount; ++b) ClearKeys(alive[f][b], held[f][b]);
+      if (f > 0) continue;
       for (std::size_t far = 0; far < 26; ++far) {
-        alive[f][kBoundaryCount - 1][far] = f == 0 && (!centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true)) ? 1 : 0;
+        alive[f][kBoundaryCount - 1][far] = !centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true) ? 1 : 0;
       }
+      held[f][kBoundaryCount - 1] = true;
     }
     for (int k = kChainLength - 1; k >= 0; --k) {
       const int state = assigned_[ChainSquare(chain, k)];
       for (int f = 0; f < passed_[chain]; ++f) {
         std::vector<std::uint32_t>& to = alive[f][k];
-        if (state == kUndecided && f > 0) BackFree(chain, k, alive[f - 1][k + 1], to);
+        if (state == kUndecided && f > 0 && held[f - 1][k + 1]) {
+          BackFree(chain, k, alive[f - 1][k + 1], to);
+          held[f][k] = true;
+        }
+        if (!held[f][k + 1]) continue;
         for (int theme = 0; theme < 32; ++theme) {
           if (theme != state && !(state == kUndecided && Unplaced(theme))) continue;
           for (const auto& [left, right] : engine_.ThemePairs(theme, chain, k)) to[left] |= alive[f][k + 1][right];
+          held[f][k] = true;
         }
       }
     }
@@ -368,20 +386,28 @@ class PlacementSearch {
   /// from the layer below.
   void PassLayer(int chain, int f) {
     Reach& reach = reach_[chain][f];
-    std::fill(reach[0].begin(), reach[0].end(), 0);
+    auto& held = reachHeld_[chain][f];
+    ClearKeys(reach[0], held[0]);
     if (f == 0 && centre_) {
       const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
       reach[0][near] = 1u << near;
     } else if (f == 0) {
       for (std::uint32_t near = 0; near < 26; ++near) reach[0][near] = 1u << near;
     }
+    held[0] = f == 0;
     for (int k = 0; k < kChainLength; ++k) {
       const int state = assigned_[ChainSquare(chain, k)];
       std::vector<std::uint32_t>& to = reach[k + 1];
-      std::fill(to.begin(), to.end(), 0);
-      if (state == kUndecided && f > 0) PassFree(chain, k, reach_[chain][f - 1][k], to);
+      ClearKeys(to, held[k + 1]);
+      if (state == kUndecided && f > 0 && reachHeld_[chain][f - 1][k]) {
+        PassFree(chain, k, reach_[chain][f - 1][k], to);
+        held[k + 1] = true;
+      }
+      if (!held[k]) continue;
       for (int theme = 0; theme < 32; ++theme) {
-        if (theme == state || (state == kUndecided && Unplaced(theme))) PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
+        if (theme != state && !(state == kUndecided && Unplaced(theme))) continue;
+        PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
+        held[k + 1] = true;
       }
     }
   }
@@ -477,6 +503,8 @@ class PlacementSearch {
   IndexedArray<int, kChainCount> passed_{};  // layers of each loop computed
   IndexedArray<Layers, kChainCount> reach_;
   IndexedArray<Layers, kChainCount> alive_;
+  IndexedArray<Held, kChainCount> reachHeld_;
+  IndexedArray<Held, kChainCount> aliveHeld_;
   std::vector<int> unplacedThemes_;
   std::vector<std::vector<int>> squaresOf_;
   std::vector<std::vector<int>> freeNeeded_;
