@@ -4,6 +4,7 @@
 #include "exact/theme_search.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <optional>
 #include <set>
@@ -82,13 +83,32 @@ bool IsFreeWord(const ThemeEngine& engine, int id) {
   return std::find(taken.begin(), taken.end(), id) == taken.end();
 }
 
-/// Calls `use(key)` for each key whose bit is set in `bits`.
+/// Calls `use(key)` for each key whose bit is set in the `words` words of `bits`.
 template <typename Use>
-void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
-  for (std::size_t word = 0; word < bits.size(); ++word) {
+void ForEachKey(const std::uint64_t* bits, std::size_t words, Use use) {
+  for (std::size_t word = 0; word < words; ++word) {
     for (std::uint64_t rest = bits[word]; rest != 0; rest &= rest - 1) use(word * 64 + static_cast<std::size_t>(std::countr_zero(rest)));
   }
 }
+
+/// The union of key bit rows of one length, in a buffer of its own so that the rows are added word
+/// by word without rereading (no row can overlap it).
+class RowUnion {
+ public:
+  explicit RowUnion(std::size_t words) : words_(words) { std::fill_n(bits_.begin(), words, 0); }
+  void Add(const std::uint64_t* row) {
+    for (std::size_t word = 0; word < words_; ++word) bits_[word] |= row[word];
+  }
+  template <typename Use>
+  void ForEachKey(Use use) const {
+    exact::ForEachKey(bits_.data(), words_, use);
+  }
+
+ private:
+  static constexpr std::size_t kWordLimit = (17'576 + 63) / 64;  // keys of three cells
+  std::size_t words_;
+  std::array<std::uint64_t, kWordLimit> bits_;
+};
 
 }  // namespace
 
@@ -339,13 +359,11 @@ class PlacementSearch {
   void BackFree(int chain, int k, const std::vector<std::uint32_t>& after, std::vector<std::uint32_t>& to) {
     if (!AnyKey(after)) return;
     const KeyLinks& links = links_[chain][k];
-    keys_.assign(links.leftWords, 0);
+    RowUnion keys(links.leftWords);
     for (std::size_t right = 0; right < after.size(); ++right) {
-      if (after[right] == 0) continue;
-      const std::uint64_t* row = &links.lefts[right * links.leftWords];
-      for (std::size_t word = 0; word < links.leftWords; ++word) keys_[word] |= row[word];
+      if (after[right] != 0) keys.Add(&links.lefts[right * links.leftWords]);
     }
-    ForEachKey(keys_, [&](std::size_t left) { to[left] = 1; });
+    keys.ForEachKey([&](std::size_t left) { to[left] = 1; });
   }
 
   /// Kuhn's augmenting paths: can every theme word get a different square from its list?
@@ -417,24 +435,21 @@ class PlacementSearch {
   void PassFree(int chain, int k, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
     if (!AnyKey(from)) return;
     const KeyLinks& links = links_[chain][k];
-    keys_.assign(links.rightWords, 0);
+    RowUnion keys(links.rightWords);
     std::uint32_t near = 0;
     for (std::size_t left = 0; left < from.size(); ++left) {
       if (from[left] == 0) continue;
       if (near != 0 && from[left] != near) return PassFreeKeyByKey(links, from, to);
       near = from[left];
-      const std::uint64_t* row = &links.rights[left * links.rightWords];
-      for (std::size_t word = 0; word < links.rightWords; ++word) keys_[word] |= row[word];
+      keys.Add(&links.rights[left * links.rightWords]);
     }
-    ForEachKey(keys_, [&](std::size_t right) { to[right] |= near; });
+    keys.ForEachKey([&](std::size_t right) { to[right] |= near; });
   }
 
   void PassFreeKeyByKey(const KeyLinks& links, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
     for (std::size_t left = 0; left < from.size(); ++left) {
       if (from[left] == 0) continue;
-      keys_.assign(links.rights.begin() + static_cast<std::ptrdiff_t>(left * links.rightWords),
-                   links.rights.begin() + static_cast<std::ptrdiff_t>((left + 1) * links.rightWords));
-      ForEachKey(keys_, [&](std::size_t right) { to[right] |= from[left]; });
+      ForEachKey(&links.rights[left * links.rightWords], links.rightWords, [&](std::size_t right) { to[right] |= from[left]; });
     }
   }
 
@@ -495,7 +510,6 @@ class PlacementSearch {
   std::chrono::steady_clock::time_point deadline_;
   const std::set<std::uint32_t>& freeCentres_;
   const IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount>& links_;
-  std::vector<std::uint64_t> keys_;  // scratch bits of the keys a free pass reaches
   SquareArray<int> assigned_{};
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
