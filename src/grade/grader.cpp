@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <functional>
 #include <map>
 #include <set>
 
@@ -84,21 +83,20 @@ struct State {
   Bits freeWords = 0;
 };
 
-/// Calls `found(group, together)` for each group of 1 to 4 items whose masks together hold exactly
-/// as many bits as the group has items.
-void ForEachLockedGroup(const std::vector<std::pair<int, Bits>>& items,
-                        const std::function<void(Bits group, Bits together)>& found) {
+/// Calls `found(group, together)` for each group of 1 to 4 items from index `from` on, added to
+/// `group` (`size` items whose masks make `together`), whose masks together hold exactly as many
+/// bits as the group has items.
+template <typename Found>
+void ForEachLockedGroup(const std::vector<std::pair<int, Bits>>& items, Found& found, std::size_t from = 0, Bits group = 0,
+                        Bits together = 0, int size = 0) {
   constexpr int kLargest = 4;
-  const std::function<void(std::size_t, Bits, Bits, int)> extend = [&](std::size_t from, Bits group, Bits together, int size) {
-    for (std::size_t i = from; i < items.size(); ++i) {
-      const Bits joined = together | items[i].second;
-      if (std::popcount(joined) > kLargest) continue;
-      const Bits grown = group | Bit(items[i].first);
-      if (std::popcount(joined) == size + 1) found(grown, joined);
-      if (size + 1 < kLargest) extend(i + 1, grown, joined, size + 1);
-    }
-  };
-  extend(0, 0, 0, 0);
+  for (std::size_t i = from; i < items.size(); ++i) {
+    const Bits joined = together | items[i].second;
+    if (std::popcount(joined) > kLargest) continue;
+    const Bits grown = group | Bit(items[i].first);
+    if (std::popcount(joined) == size + 1) found(grown, joined);
+    if (size + 1 < kLargest) ForEachLockedGroup(items, found, i + 1, grown, joined, size + 1);
+  }
 }
 
 class Grader {
@@ -355,18 +353,20 @@ class Grader {
       if (state.freeWords & Bit(w)) words.emplace_back(w, SquaresOf(state, wordCandidates_[static_cast<std::size_t>(w)]));
     }
     int dropped = 0;
-    ForEachLockedGroup(squares, [&](Bits group, Bits together) {
+    auto squaresLocked = [&](Bits group, Bits together) {
       const Candidates others = ~CandidatesOfWords(together);
       for (int s = 1; s <= kSquareCount; ++s) {
         if ((state.open & Bit(s)) && !(group & Bit(s))) dropped += Narrow(state.alive[s], others);
       }
-    });
-    ForEachLockedGroup(words, [&](Bits group, Bits together) {
+    };
+    ForEachLockedGroup(squares, squaresLocked);
+    auto wordsLocked = [&](Bits group, Bits together) {
       const Candidates only = CandidatesOfWords(group);
       for (int s = 1; s <= kSquareCount; ++s) {
         if (together & Bit(s)) dropped += Narrow(state.alive[s], only);
       }
-    });
+    };
+    ForEachLockedGroup(words, wordsLocked);
     return dropped > 0 ? Settled(state, dropped) : Applied{};
   }
 
