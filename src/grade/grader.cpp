@@ -157,7 +157,6 @@ class Grader {
   }
 
  private:
-
   static bool IsHintCell(RingCell cell) {
     return cell.square >= 1 && cell.square <= kSquareCount && cell.position >= 1 && cell.position <= kRingSize;
   }
