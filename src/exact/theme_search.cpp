@@ -4,6 +4,7 @@
 #include "exact/theme_search.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <optional>
 #include <set>
@@ -38,6 +39,14 @@ std::uint32_t CentreLetters(const Word& centre) {
 using Reach = IndexedArray<std::vector<std::uint32_t>, kBoundaryCount>;
 /// Per loop, one Reach per count of free squares: layer f holds what passes with exactly f of them.
 using Layers = std::vector<Reach>;
+/// Per layer and boundary, false when every key there is known to be 0.
+using Held = std::vector<IndexedArray<bool, kBoundaryCount>>;
+
+/// Sets every key of `keys` to 0 unless `held` says they are 0 already; they are then.
+void ClearKeys(std::vector<std::uint32_t>& keys, bool& held) {
+  if (held) std::fill(keys.begin(), keys.end(), 0);
+  held = false;
+}
 
 /// The keys a list word links across one chain square, as bit rows: rights[left] has bit R set
 /// when a word's ring takes left key `left` to right key R, and lefts[right] the other way round.
@@ -61,13 +70,56 @@ KeyLinks KeyLinksOf(const SquareTable& table, int leftKeys, int rightKeys) {
   return links;
 }
 
-/// Calls `use(key)` for each key whose bit is set in `bits`.
+/// Whether any key of a pass carries something: a plain sweep, quicker than testing key by key.
+bool AnyKey(const std::vector<std::uint32_t>& keys) {
+  std::uint32_t any = 0;
+  for (const std::uint32_t key : keys) any |= key;
+  return any != 0;
+}
+
+/// Whether a free square may take list word `id`: it is none of the theme words the list holds.
+bool IsFreeWord(const ThemeEngine& engine, int id) {
+  const auto& taken = engine.ListedThemeIds();
+  return std::find(taken.begin(), taken.end(), id) == taken.end();
+}
+
+/// Calls `use(key)` for each key whose bit is set in the `words` words of `bits`.
 template <typename Use>
-void ForEachKey(const std::vector<std::uint64_t>& bits, Use use) {
-  for (std::size_t word = 0; word < bits.size(); ++word) {
+void ForEachKey(const std::uint64_t* bits, std::size_t words, Use use) {
+  for (std::size_t word = 0; word < words; ++word) {
     for (std::uint64_t rest = bits[word]; rest != 0; rest &= rest - 1) use(word * 64 + static_cast<std::size_t>(std::countr_zero(rest)));
   }
 }
+
+/// The union of key bit rows of one length, in a buffer of its own so that the rows are added word
+/// by word without rereading (no row can overlap it).
+class RowUnion {
+ public:
+  explicit RowUnion(std::size_t words) : words_(words) { std::fill_n(bits_.begin(), words, 0); }
+  void Add(const std::uint64_t* row) {
+    for (std::size_t word = 0; word < words_; ++word) bits_[word] |= row[word];
+  }
+  template <typename Use>
+  void ForEachKey(Use use) const {
+    exact::ForEachKey(bits_.data(), words_, use);
+  }
+
+ private:
+  static constexpr std::size_t kWordLimit = (17'576 + 63) / 64;  // keys of three cells
+  std::size_t words_;
+  std::array<std::uint64_t, kWordLimit> bits_;
+};
+
+}  // namespace
+
+/// The keys the list's words link across each chain square, and the square-12 letters of the list
+/// words a free square 12 may take.
+struct ThemeEngine::FreePasses {
+  IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount> links;
+  std::set<std::uint32_t> freeCentres;
+};
+
+namespace {
 
 /// One run of the placement search over a set of theme words (a bit per theme index): square 12
 /// first, then always the unplaced theme word with the fewest squares left, over those squares.
@@ -76,7 +128,7 @@ class PlacementSearch {
   PlacementSearch(const ThemeEngine& engine, std::uint32_t themes, std::uint32_t clued, bool varied, RandomSource& random,
                   const ThemeLimits& limits, std::chrono::steady_clock::time_point deadline)
       : engine_(engine), model_(engine.List()), themes_(themes), clued_(clued), varied_(varied), random_(random),
-        limits_(limits), deadline_(deadline) {
+        limits_(limits), deadline_(deadline), freeCentres_(engine.Passes().freeCentres), links_(engine.Passes().links) {
     for (int s = 1; s <= kSquareCount; ++s) assigned_[s] = kUndecided;
     // With n theme words at most 23 - n chain squares are free: one layer per count from 0.
     const auto layers = static_cast<std::size_t>(kSquareCount + 1 - std::popcount(themes));
@@ -86,12 +138,8 @@ class PlacementSearch {
         for (int b = 0; b < kBoundaryCount; ++b) layer[b].assign(static_cast<std::size_t>(ChainBoundary(c, b).KeyCount()), 0);
       }
       alive_[c] = reach_[c];
-    }
-    for (int c = 0; c < kChainCount; ++c) {
-      for (int k = 0; k < kChainLength; ++k) links_[c][k] = KeyLinksOf(model_.Table(c, k), ChainBoundary(c, k).KeyCount(), ChainBoundary(c, k + 1).KeyCount());
-    }
-    for (int id = 0; id < model_.WordCount(); ++id) {
-      if (IsFreeWord(id)) freeCentres_.insert(CentreLetters(model_.WordAt(id)));
+      reachHeld_[c].resize(layers);
+      aliveHeld_[c].resize(layers);
     }
   }
 
@@ -114,10 +162,6 @@ class PlacementSearch {
 
   [[nodiscard]] bool InSet(int theme) const { return theme < 32 && ((themes_ >> theme) & 1u) != 0; }
   [[nodiscard]] bool Unplaced(int theme) const { return InSet(theme) && ((placed_ >> theme) & 1u) == 0; }
-  [[nodiscard]] bool IsFreeWord(int id) const {
-    const auto& taken = engine_.ListedThemeIds();
-    return std::find(taken.begin(), taken.end(), id) == taken.end();
-  }
   [[nodiscard]] int UnplacedCount() const { return std::popcount(themes_ & ~placed_); }
   /// Free squares every fill of the current placement will have besides square 12.
   [[nodiscard]] int FreeLeft() const {
@@ -285,34 +329,41 @@ class PlacementSearch {
   /// 12 with exactly f free squares among them.
   void BackPass(int chain) {
     Layers& alive = alive_[chain];
+    Held& held = aliveHeld_[chain];
     for (int f = 0; f < passed_[chain]; ++f) {
-      for (int b = 0; b < kBoundaryCount; ++b) std::fill(alive[f][b].begin(), alive[f][b].end(), 0);
+      for (int b = 0; b < kBoundaryCount; ++b) ClearKeys(alive[f][b], held[f][b]);
+      if (f > 0) continue;
       for (std::size_t far = 0; far < 26; ++far) {
-        alive[f][kBoundaryCount - 1][far] = f == 0 && (!centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true)) ? 1 : 0;
+        alive[f][kBoundaryCount - 1][far] = !centre_ || static_cast<int>(far) == CentreKey(*centre_, chain, true) ? 1 : 0;
       }
+      held[f][kBoundaryCount - 1] = true;
     }
     for (int k = kChainLength - 1; k >= 0; --k) {
       const int state = assigned_[ChainSquare(chain, k)];
       for (int f = 0; f < passed_[chain]; ++f) {
         std::vector<std::uint32_t>& to = alive[f][k];
-        if (state == kUndecided && f > 0) BackFree(chain, k, alive[f - 1][k + 1], to);
+        if (state == kUndecided && f > 0 && held[f - 1][k + 1]) {
+          BackFree(chain, k, alive[f - 1][k + 1], to);
+          held[f][k] = true;
+        }
+        if (!held[f][k + 1]) continue;
         for (int theme = 0; theme < 32; ++theme) {
           if (theme != state && !(state == kUndecided && Unplaced(theme))) continue;
           for (const auto& [left, right] : engine_.ThemePairs(theme, chain, k)) to[left] |= alive[f][k + 1][right];
+          held[f][k] = true;
         }
       }
     }
   }
 
   void BackFree(int chain, int k, const std::vector<std::uint32_t>& after, std::vector<std::uint32_t>& to) {
+    if (!AnyKey(after)) return;
     const KeyLinks& links = links_[chain][k];
-    keys_.assign(links.leftWords, 0);
+    RowUnion keys(links.leftWords);
     for (std::size_t right = 0; right < after.size(); ++right) {
-      if (after[right] == 0) continue;
-      const std::uint64_t* row = &links.lefts[right * links.leftWords];
-      for (std::size_t word = 0; word < links.leftWords; ++word) keys_[word] |= row[word];
+      if (after[right] != 0) keys.Add(&links.lefts[right * links.leftWords]);
     }
-    ForEachKey(keys_, [&](std::size_t left) { to[left] = 1; });
+    keys.ForEachKey([&](std::size_t left) { to[left] = 1; });
   }
 
   /// Kuhn's augmenting paths: can every theme word get a different square from its list?
@@ -353,20 +404,28 @@ class PlacementSearch {
   /// from the layer below.
   void PassLayer(int chain, int f) {
     Reach& reach = reach_[chain][f];
-    std::fill(reach[0].begin(), reach[0].end(), 0);
+    auto& held = reachHeld_[chain][f];
+    ClearKeys(reach[0], held[0]);
     if (f == 0 && centre_) {
       const auto near = static_cast<std::size_t>(CentreKey(*centre_, chain, false));
       reach[0][near] = 1u << near;
     } else if (f == 0) {
       for (std::uint32_t near = 0; near < 26; ++near) reach[0][near] = 1u << near;
     }
+    held[0] = f == 0;
     for (int k = 0; k < kChainLength; ++k) {
       const int state = assigned_[ChainSquare(chain, k)];
       std::vector<std::uint32_t>& to = reach[k + 1];
-      std::fill(to.begin(), to.end(), 0);
-      if (state == kUndecided && f > 0) PassFree(chain, k, reach_[chain][f - 1][k], to);
+      ClearKeys(to, held[k + 1]);
+      if (state == kUndecided && f > 0 && reachHeld_[chain][f - 1][k]) {
+        PassFree(chain, k, reach_[chain][f - 1][k], to);
+        held[k + 1] = true;
+      }
+      if (!held[k]) continue;
       for (int theme = 0; theme < 32; ++theme) {
-        if (theme == state || (state == kUndecided && Unplaced(theme))) PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
+        if (theme != state && !(state == kUndecided && Unplaced(theme))) continue;
+        PassPairs(engine_.ThemePairs(theme, chain, k), reach[k], to);
+        held[k + 1] = true;
       }
     }
   }
@@ -374,25 +433,23 @@ class PlacementSearch {
   /// Passes `from` through a free chain square: whole bit rows at a time while every key holds
   /// the same near letters (square 12 decided), else key by key.
   void PassFree(int chain, int k, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
+    if (!AnyKey(from)) return;
     const KeyLinks& links = links_[chain][k];
-    keys_.assign(links.rightWords, 0);
+    RowUnion keys(links.rightWords);
     std::uint32_t near = 0;
     for (std::size_t left = 0; left < from.size(); ++left) {
       if (from[left] == 0) continue;
       if (near != 0 && from[left] != near) return PassFreeKeyByKey(links, from, to);
       near = from[left];
-      const std::uint64_t* row = &links.rights[left * links.rightWords];
-      for (std::size_t word = 0; word < links.rightWords; ++word) keys_[word] |= row[word];
+      keys.Add(&links.rights[left * links.rightWords]);
     }
-    ForEachKey(keys_, [&](std::size_t right) { to[right] |= near; });
+    keys.ForEachKey([&](std::size_t right) { to[right] |= near; });
   }
 
   void PassFreeKeyByKey(const KeyLinks& links, const std::vector<std::uint32_t>& from, std::vector<std::uint32_t>& to) {
     for (std::size_t left = 0; left < from.size(); ++left) {
       if (from[left] == 0) continue;
-      keys_.assign(links.rights.begin() + static_cast<std::ptrdiff_t>(left * links.rightWords),
-                   links.rights.begin() + static_cast<std::ptrdiff_t>((left + 1) * links.rightWords));
-      ForEachKey(keys_, [&](std::size_t right) { to[right] |= from[left]; });
+      ForEachKey(&links.rights[left * links.rightWords], links.rightWords, [&](std::size_t right) { to[right] |= from[left]; });
     }
   }
 
@@ -408,7 +465,7 @@ class PlacementSearch {
     if (centre_) return FillAroundCentre(model, *centre_);
     std::vector<int> centres;
     for (int id = 0; id < model_.WordCount(); ++id) {
-      if (IsFreeWord(id) && CentreFits(CentreLetters(model_.WordAt(id)))) centres.push_back(id);
+      if (IsFreeWord(engine_, id) && CentreFits(CentreLetters(model_.WordAt(id)))) centres.push_back(id);
     }
     Shuffle(centres);
     for (const int centre : centres) {
@@ -451,9 +508,8 @@ class PlacementSearch {
   RandomSource& random_;
   const ThemeLimits& limits_;
   std::chrono::steady_clock::time_point deadline_;
-  std::set<std::uint32_t> freeCentres_;
-  IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount> links_;
-  std::vector<std::uint64_t> keys_;  // scratch bits of the keys a free pass reaches
+  const std::set<std::uint32_t>& freeCentres_;
+  const IndexedArray<IndexedArray<KeyLinks, kChainLength>, kChainCount>& links_;
   SquareArray<int> assigned_{};
   std::uint32_t placed_ = 0;
   std::optional<Word> centre_;
@@ -461,6 +517,8 @@ class PlacementSearch {
   IndexedArray<int, kChainCount> passed_{};  // layers of each loop computed
   IndexedArray<Layers, kChainCount> reach_;
   IndexedArray<Layers, kChainCount> alive_;
+  IndexedArray<Held, kChainCount> reachHeld_;
+  IndexedArray<Held, kChainCount> aliveHeld_;
   std::vector<int> unplacedThemes_;
   std::vector<std::vector<int>> squaresOf_;
   std::vector<std::vector<int>> freeNeeded_;
@@ -492,6 +550,14 @@ ThemeEngine::ThemeEngine(const ChainModel& list, std::vector<std::string> theme)
       }
     }
   }
+  auto passes = std::make_shared<FreePasses>();
+  for (int c = 0; c < kChainCount; ++c) {
+    for (int k = 0; k < kChainLength; ++k) passes->links[c][k] = KeyLinksOf(list.Table(c, k), ChainBoundary(c, k).KeyCount(), ChainBoundary(c, k + 1).KeyCount());
+  }
+  for (int id = 0; id < list.WordCount(); ++id) {
+    if (IsFreeWord(*this, id)) passes->freeCentres.insert(CentreLetters(list.WordAt(id)));
+  }
+  passes_ = std::move(passes);
 }
 
 ThemeResult ThemeEngine::Fill(const std::string& startWord, bool varied, RandomSource& random, const ThemeLimits& limits,

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ class ThemeEngine {
   [[nodiscard]] const std::vector<Word>& ThemeWords() const { return themeWords_; }
   /// The ids of the theme words the list holds, which no free square may take.
   [[nodiscard]] const std::vector<int>& ListedThemeIds() const { return listedThemeIds_; }
+  /// What every search passes letters through a free square with, built once from the list.
+  struct FreePasses;
+  [[nodiscard]] const FreePasses& Passes() const { return *passes_; }
 
  private:
   const ChainModel& list_;
@@ -64,6 +68,7 @@ class ThemeEngine {
   std::vector<Word> themeWords_;
   std::vector<int> listedThemeIds_;
   std::vector<IndexedArray<IndexedArray<KeyPairs, kChainLength>, kChainCount>> themePairs_;
+  std::shared_ptr<const FreePasses> passes_;
 };
 
 }  // namespace loopword::exact

@@ -4,13 +4,12 @@
 
 #include <algorithm>
 #include <bit>
-#include <bitset>
-#include <functional>
 #include <map>
 #include <set>
 
 #include "board/letters.h"
 #include "board/processor_paths.h"
+#include "grade/candidate_set.h"
 
 namespace loopword::grade {
 
@@ -23,7 +22,7 @@ constexpr int kCellLimit = 148;
 /// Guesses after which search gives up.
 constexpr std::int64_t kSearchLimit = 20'000;
 
-using Candidates = std::bitset<kCandidateLimit>;
+using Candidates = CandidateSet<kCandidateLimit>;
 using Bits = std::uint32_t;
 
 /// The distinct cell of each ring cell: a cell two squares share has one number.
@@ -84,21 +83,20 @@ struct State {
   Bits freeWords = 0;
 };
 
-/// Calls `found(group, together)` for each group of 1 to 4 items whose masks together hold exactly
-/// as many bits as the group has items.
-void ForEachLockedGroup(const std::vector<std::pair<int, Bits>>& items,
-                        const std::function<void(Bits group, Bits together)>& found) {
+/// Calls `found(group, together)` for each group of 1 to 4 items from index `from` on, added to
+/// `group` (`size` items whose masks make `together`), whose masks together hold exactly as many
+/// bits as the group has items.
+template <typename Found>
+void ForEachLockedGroup(const std::vector<std::pair<int, Bits>>& items, Found& found, std::size_t from = 0, Bits group = 0,
+                        Bits together = 0, int size = 0) {
   constexpr int kLargest = 4;
-  const std::function<void(std::size_t, Bits, Bits, int)> extend = [&](std::size_t from, Bits group, Bits together, int size) {
-    for (std::size_t i = from; i < items.size(); ++i) {
-      const Bits joined = together | items[i].second;
-      if (std::popcount(joined) > kLargest) continue;
-      const Bits grown = group | Bit(items[i].first);
-      if (std::popcount(joined) == size + 1) found(grown, joined);
-      if (size + 1 < kLargest) extend(i + 1, grown, joined, size + 1);
-    }
-  };
-  extend(0, 0, 0, 0);
+  for (std::size_t i = from; i < items.size(); ++i) {
+    const Bits joined = together | items[i].second;
+    if (std::popcount(joined) > kLargest) continue;
+    const Bits grown = group | Bit(items[i].first);
+    if (std::popcount(joined) == size + 1) found(grown, joined);
+    if (size + 1 < kLargest) ForEachLockedGroup(items, found, i + 1, grown, joined, size + 1);
+  }
 }
 
 class Grader {
@@ -114,7 +112,7 @@ class Grader {
     for (int s = 1; s <= kSquareCount; ++s) {
       if (s == kCrossingSquare) continue;
       state.open |= Bit(s);
-      state.alive[s].set();
+      state.alive[s].SetAll();
     }
     for (int p = 1; p <= kRingSize; ++p) {
       if (!Write(state, CellOf(kCrossingSquare, p), sheet.centre[static_cast<std::size_t>(p - 1)])) return false;
@@ -146,23 +144,19 @@ class Grader {
     }
     int square = 0;
     for (int s = 1; s <= kSquareCount; ++s) {
-      if ((state.open & Bit(s)) && (square == 0 || state.alive[s].count() < state.alive[square].count())) square = s;
+      if ((state.open & Bit(s)) && (square == 0 || state.alive[s].Count() < state.alive[square].Count())) square = s;
     }
-    for (int c = 0; c < candidateCount_ && grids.size() < 2 && guesses < kSearchLimit; ++c) {
-      if (!state.alive[square].test(static_cast<std::size_t>(c))) continue;
+    state.alive[square].ForEachWhile([&](int c) {
+      if (grids.size() >= 2 || guesses >= kSearchLimit) return false;
       ++guesses;
       State trial = state;
       Place(trial, square, c);
       Search(trial, guesses, grids);
-    }
+      return true;
+    });
   }
 
  private:
-  struct Candidate {
-    int word;
-    std::string ring;
-  };
-
   static bool IsHintCell(RingCell cell) {
     return cell.square >= 1 && cell.square <= kSquareCount && cell.position >= 1 && cell.position <= kRingSize;
   }
@@ -177,15 +171,22 @@ class Grader {
 
   void AddWord(int word, const std::string& text) {
     if (text.size() != kRingSize || !IsCapitalsWord(text) || word >= kSquareCount - 1) return;
-    std::vector<std::string> rings;
+    const auto first = ringOf_.begin() + candidateCount_;
     for (std::size_t r = 0; r < kRingSize; ++r) {
-      const std::string ring = text.substr(r) + text.substr(0, r);
-      if (std::find(rings.begin(), rings.end(), ring) != rings.end()) continue;
-      rings.push_back(ring);
-      const auto id = static_cast<std::size_t>(candidateCount_++);
-      candidates_[id] = {word, ring};
-      wordCandidates_[static_cast<std::size_t>(word)].set(id);
-      for (int p = 1; p <= kRingSize; ++p) letterCandidates_[p][static_cast<std::size_t>(ring[static_cast<std::size_t>(p - 1)] - 'A')].set(id);
+      std::uint64_t ring = 0;  // the word read from letter r + 1 round to letter r
+      RingArray<Bits> letters{};
+      for (int p = 1; p <= kRingSize; ++p) {
+        const char letter = text[(r + static_cast<std::size_t>(p - 1)) % kRingSize];
+        ring = ring << 8 | static_cast<unsigned char>(letter);
+        letters[p] = Bit(letter - 'A');
+      }
+      if (std::find(first, ringOf_.begin() + candidateCount_, ring) != ringOf_.begin() + candidateCount_) continue;
+      const int id = candidateCount_++;
+      wordOf_[static_cast<std::size_t>(id)] = word;
+      ringOf_[static_cast<std::size_t>(id)] = ring;
+      lettersOf_[static_cast<std::size_t>(id)] = letters;
+      wordCandidates_[static_cast<std::size_t>(word)].Set(id);
+      for (int p = 1; p <= kRingSize; ++p) letterCandidates_[p][static_cast<std::size_t>(std::countr_zero(letters[p]))].Set(id);
     }
   }
 
@@ -197,12 +198,13 @@ class Grader {
     return all;
   }
 
-  /// The letters (bit L for 'A'+L) the candidates of square `square` put at `position`.
-  Bits LettersAt(const State& state, int square, int position) const {
-    Bits letters = 0;
-    for (int l = 0; l < 26; ++l) {
-      if ((state.alive[square] & letterCandidates_[position][static_cast<std::size_t>(l)]).any()) letters |= Bit(l);
-    }
+  /// The letters (bit L for 'A'+L) the candidates in `alive` put at each ring position.
+  RingArray<Bits> LettersAt(const Candidates& alive) const {
+    RingArray<Bits> letters{};
+    alive.ForEach([&](int c) {
+      const RingArray<Bits>& of = lettersOf_[static_cast<std::size_t>(c)];
+      for (int p = 1; p <= kRingSize; ++p) letters[p] |= of[p];
+    });
     return letters;
   }
 
@@ -215,102 +217,129 @@ class Grader {
       if (!(state.open & Bit(s))) continue;
       Candidates& alive = state.alive[s];
       alive &= free;
-      for (int p = 1; p <= kRingSize && alive.any(); ++p) {
-        const char known = state.letter[static_cast<std::size_t>(CellOf(s, p))];
+      for (int p = 1; p <= kRingSize && alive.Any(); ++p) {
+        const char known = state.letter[static_cast<std::size_t>(cells_.number[s][p])];
         if (known != 0) alive &= letterCandidates_[p][static_cast<std::size_t>(known - 'A')];
       }
-      if (alive.none()) return false;
+      if (alive.None()) return false;
       reachable |= alive;
     }
     for (int w = 0; w < kSquareCount - 1; ++w) {
-      if ((state.freeWords & Bit(w)) && (reachable & wordCandidates_[static_cast<std::size_t>(w)]).none()) return false;
+      if ((state.freeWords & Bit(w)) && !reachable.Meets(wordCandidates_[static_cast<std::size_t>(w)])) return false;
     }
     return true;
   }
 
   void Place(State& state, int square, int candidate) const {
-    const Candidate& placed = candidates_[static_cast<std::size_t>(candidate)];
-    for (int p = 1; p <= kRingSize; ++p) state.letter[static_cast<std::size_t>(CellOf(square, p))] = placed.ring[static_cast<std::size_t>(p - 1)];
-    state.alive[square].reset();
-    state.alive[square].set(static_cast<std::size_t>(candidate));
+    const auto placed = static_cast<std::size_t>(candidate);
+    for (int p = 1; p <= kRingSize; ++p) {
+      state.letter[static_cast<std::size_t>(cells_.number[square][p])] = static_cast<char>('A' + std::countr_zero(lettersOf_[placed][p]));
+    }
+    state.alive[square].Clear();
+    state.alive[square].Set(candidate);
     state.open &= ~Bit(square);
-    state.freeWords &= ~Bit(placed.word);
+    state.freeWords &= ~Bit(wordOf_[placed]);
   }
 
   Applied Settled(State& state, int steps) const {
     return {Settle(state) ? Outcome::Progress : Outcome::Contradiction, steps};
   }
 
-  static int FirstOf(const Candidates& set) {
-    for (int c = 0; c < kCandidateLimit; ++c) {
-      if (set.test(static_cast<std::size_t>(c))) return c;
-    }
-    return -1;
-  }
-
-  /// True when every candidate left in `alive` puts the same ring into its square: one word, or
-  /// words that are turns of each other and so interchangeable.
+  /// True when `alive` holds 1 to 8 candidates that all put the same ring into its square: one
+  /// word, or words that are turns of each other and so interchangeable.
   bool OneRing(const Candidates& alive) const {
-    const std::string* ring = nullptr;
-    for (int c = 0; c < candidateCount_; ++c) {
-      if (!alive.test(static_cast<std::size_t>(c))) continue;
-      const std::string& next = candidates_[static_cast<std::size_t>(c)].ring;
-      if (ring != nullptr && next != *ring) return false;
-      ring = &next;
-    }
-    return ring != nullptr;
+    int count = 0;
+    const std::uint64_t ring = ringOf_[static_cast<std::size_t>(std::max(alive.First(), 0))];
+    const bool same = alive.ForEachWhile([&](int c) { return ++count <= kRingSize && ringOf_[static_cast<std::size_t>(c)] == ring; });
+    return same && count > 0;
   }
 
   Applied Singles(State& state) const {
     for (int s = 1; s <= kSquareCount; ++s) {
-      if ((state.open & Bit(s)) && state.alive[s].count() <= kRingSize && OneRing(state.alive[s])) {
-        Place(state, s, FirstOf(state.alive[s]));
+      if ((state.open & Bit(s)) && OneRing(state.alive[s])) {
+        Place(state, s, state.alive[s].First());
         return Settled(state, 1);
       }
     }
     for (int w = 0; w < kSquareCount - 1; ++w) {
       if (!(state.freeWords & Bit(w))) continue;
       const Candidates& ofWord = wordCandidates_[static_cast<std::size_t>(w)];
-      const Bits squares = SquaresOf(state, ofWord);
-      if (std::popcount(squares) != 1) continue;
-      Candidates& alive = state.alive[std::countr_zero(squares)];
-      if ((alive & ~ofWord).none()) continue;
+      const int square = OnlySquareOf(state, ofWord);
+      if (square == 0) continue;
+      Candidates& alive = state.alive[square];
+      if ((alive & ~ofWord).None()) continue;
       alive &= ofWord;
       return Settled(state, 1);
     }
     return {};
   }
 
+  /// The one open square with a candidate of `among`; 0 when there is none or more than one.
+  static int OnlySquareOf(const State& state, const Candidates& among) {
+    int only = 0;
+    for (int s = 1; s <= kSquareCount; ++s) {
+      if (!(state.open & Bit(s)) || !state.alive[s].Meets(among)) continue;
+      if (only != 0) return 0;
+      only = s;
+    }
+    return only;
+  }
+
   Bits SquaresOf(const State& state, const Candidates& among) const {
     Bits squares = 0;
     for (int s = 1; s <= kSquareCount; ++s) {
-      if ((state.open & Bit(s)) && (state.alive[s] & among).any()) squares |= Bit(s);
+      if ((state.open & Bit(s)) && state.alive[s].Meets(among)) squares |= Bit(s);
     }
     return squares;
   }
 
+  /// Drops, square by square, each candidate whose letter in a cell shared with an open
+  /// neighbour is none of the letters the neighbour's candidates put there.
   Applied Neighbours(State& state) const {
+    SquareArray<RingArray<Bits>> letters{};
+    for (int s = 1; s <= kSquareCount; ++s) {
+      if (state.open & Bit(s)) letters[s] = LettersAt(state.alive[s]);
+    }
     int dropped = 0;
     for (int s = 1; s <= kSquareCount; ++s) {
       if (!(state.open & Bit(s))) continue;
-      for (const Link& link : Links()[s]) {
+      // The positions shared with open neighbours where some candidate has a letter the neighbour
+      // does not allow, and the letters the neighbour allows there.
+      std::array<int, kOverlapCount> positions;
+      std::array<Bits, kOverlapCount> allowed;
+      std::size_t shared = 0;
+      for (const Link& link : links_[s]) {
         if (!(state.open & Bit(link.other))) continue;
-        const Bits letters = LettersAt(state, link.other, link.otherPosition);
-        Candidates allowed;
-        for (int l = 0; l < 26; ++l) {
-          if (letters & Bit(l)) allowed |= letterCandidates_[link.position][static_cast<std::size_t>(l)];
-        }
-        dropped += Narrow(state.alive[s], allowed);
+        const Bits there = letters[link.other][link.otherPosition];
+        if ((letters[s][link.position] & ~there) == 0) continue;
+        positions[shared] = link.position;
+        allowed[shared++] = there;
       }
+      if (shared == 0) continue;
+      Candidates& alive = state.alive[s];
+      int droppedHere = 0;
+      alive.ForEach([&](int c) {
+        const RingArray<Bits>& of = lettersOf_[static_cast<std::size_t>(c)];
+        for (std::size_t n = 0; n < shared; ++n) {
+          if ((of[positions[n]] & allowed[n]) != 0) continue;
+          alive.Reset(c);
+          ++droppedHere;
+          return;
+        }
+      });
+      if (droppedHere > 0) letters[s] = LettersAt(alive);
+      dropped += droppedHere;
     }
     return dropped > 0 ? Settled(state, dropped) : Applied{};
   }
 
   /// Keeps only `allowed` in `alive`; how many were dropped.
   LOOPWORD_POPCOUNT_PATHS static int Narrow(Candidates& alive, const Candidates& allowed) {
-    const auto before = alive.count();
-    alive &= allowed;
-    return static_cast<int>(before - alive.count());
+    const Candidates kept = alive & allowed;
+    if (kept == alive) return 0;
+    const int dropped = alive.Count() - kept.Count();
+    alive = kept;
+    return dropped;
   }
 
   Applied Sets(State& state) const {
@@ -323,25 +352,27 @@ class Grader {
       if (state.freeWords & Bit(w)) words.emplace_back(w, SquaresOf(state, wordCandidates_[static_cast<std::size_t>(w)]));
     }
     int dropped = 0;
-    ForEachLockedGroup(squares, [&](Bits group, Bits together) {
+    auto squaresLocked = [&](Bits group, Bits together) {
       const Candidates others = ~CandidatesOfWords(together);
       for (int s = 1; s <= kSquareCount; ++s) {
         if ((state.open & Bit(s)) && !(group & Bit(s))) dropped += Narrow(state.alive[s], others);
       }
-    });
-    ForEachLockedGroup(words, [&](Bits group, Bits together) {
+    };
+    ForEachLockedGroup(squares, squaresLocked);
+    auto wordsLocked = [&](Bits group, Bits together) {
       const Candidates only = CandidatesOfWords(group);
       for (int s = 1; s <= kSquareCount; ++s) {
         if (together & Bit(s)) dropped += Narrow(state.alive[s], only);
       }
-    });
+    };
+    ForEachLockedGroup(words, wordsLocked);
     return dropped > 0 ? Settled(state, dropped) : Applied{};
   }
 
   Bits WordsOf(const Candidates& alive, Bits freeWords) const {
     Bits words = 0;
     for (int w = 0; w < kSquareCount - 1; ++w) {
-      if ((freeWords & Bit(w)) && (alive & wordCandidates_[static_cast<std::size_t>(w)]).any()) words |= Bit(w);
+      if ((freeWords & Bit(w)) && alive.Meets(wordCandidates_[static_cast<std::size_t>(w)])) words |= Bit(w);
     }
     return words;
   }
@@ -375,20 +406,27 @@ class Grader {
     int dropped = 0;
     for (int s = 1; s <= kSquareCount; ++s) {
       if (!(state.open & Bit(s))) continue;
-      for (int c = 0; c < candidateCount_; ++c) {
-        if (!state.alive[s].test(static_cast<std::size_t>(c))) continue;
+      const Candidates tried = state.alive[s];
+      tried.ForEach([&](int c) {
         State trial = state;
         Place(trial, s, c);
         ++effort;
-        if (Settle(trial) && Propagate(trial)) continue;
-        state.alive[s].reset(static_cast<std::size_t>(c));
+        if (Settle(trial) && Propagate(trial)) return;
+        state.alive[s].Reset(c);
         ++dropped;
-      }
+      });
     }
     return dropped > 0 ? Settled(state, dropped) : Applied{};
   }
 
-  std::array<Candidate, kCandidateLimit> candidates_{};
+  const CellTable& cells_ = Cells();
+  const SquareArray<std::vector<Link>>& links_ = Links();
+  /// The word of each candidate.
+  std::array<int, kCandidateLimit> wordOf_{};
+  /// The ring of each candidate, its 8 letters as the 8 bytes of one number.
+  std::array<std::uint64_t, kCandidateLimit> ringOf_{};
+  /// The letter (bit L for 'A'+L) each candidate puts at each ring position.
+  std::array<RingArray<Bits>, kCandidateLimit> lettersOf_{};
   int candidateCount_ = 0;
   std::array<Candidates, kSquareCount - 1> wordCandidates_{};
   RingArray<std::array<Candidates, 26>> letterCandidates_{};
