@@ -646,8 +646,10 @@ async function openNumber() {
 /// Gives `task` the main thread a few seconds after the first puzzle, once it is idle: what the first minutes may need
 /// is fetched and read without holding up the first taps on a slow phone.
 function whenSettled(task) {
-  setTimeout(() => (window.requestIdleCallback ?? setTimeout)(task), 3000);
+  setTimeout(() => whenIdle(task), 3000);
 }
+/// Gives `task` the main thread once it is idle.
+const whenIdle = (task) => (window.requestIdleCallback ?? setTimeout)(task);
 
 /// Opens the first puzzle: the core reads what the browser kept, the page's address, the puzzle a saved page carries
 /// and the one made for a new visitor. Where it has to be made, the make module makes it.
@@ -660,7 +662,7 @@ async function firstPuzzle(kept) {
   if (platform && !platform.taken) refusePlatform();
   if (reply?.chooser) Object.assign($('pupil-number'), reply.chooser);  // the number field as the chooser first shows it
   performance.mark('first-puzzle');
-  await new Promise((idle) => (window.requestIdleCallback ?? setTimeout)(idle));  // shown before more is fetched
+  await new Promise(whenIdle);  // shown before more is fetched
   // A class link's pupil has a puzzle to be made: the make module is fetched while they choose their number. The page's
   // own visitor may make one: it is fetched once they have settled in (or at once, when they ask to make one).
   if (reply?.chooser) fetchMakeModule();
