@@ -30,11 +30,8 @@ async function open(page, url) {
   return page;
 }
 
-async function reload(page) {
-  await page.reload();
-  await firstPuzzle(page);
-  await settled(page);
-}
+/// Reloads `page` and waits until it has shown its puzzle.
+const reload = (page) => page.reload().then(() => firstPuzzle(page)).then(() => settled(page));
 
 /// The printed class set's pages: the headings and texts of the pupils' sheets, then of the answer pages.
 const printedSet = (page) => page.$$eval('#print-sheets .class-page', (pages) => pages.map((sheet) => sheet.textContent));
