@@ -43,6 +43,28 @@ function servedSite(site) {
   return host;
 }
 
+/// The site the build puts beside the one-file page, or the one LOOPWORD_SITE names.
+const builtSite = () => process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
+/// The page's translations, as its build puts them in the site: language → context → English text → translation (or its
+/// plural forms).
+const readPageTexts = () => JSON.parse(fs.readFileSync(path.join(builtSite(), 'texts.json'), 'utf8'));
+/// The translation `text` as a pattern of a whole text, its %1 … %9 and %n standing for any value.
+const textPattern = (text) =>
+  new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/\s+/g, '\\s+').replace(/%[1-9n]/g, '.+')}$`, 's');
+
+/// A page of a new profile (`options` for its context) at `url` once its first puzzle shows, what it throws or logs as
+/// an error kept in its `errors`; `prepare` readies the page before it opens.
+async function openProfilePage(browser, url, options, prepare = async () => {}) {
+  const page = await (await browser.newContext(options)).newPage();
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+  await prepare(page);
+  await page.goto(url);
+  await firstPuzzle(page);
+  return page;
+}
+
 /// Waits until the page has shown the outcome of every command given.
 const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
 /// Waits until the page shows its first puzzle (or says why it shows none).
@@ -75,7 +97,11 @@ async function typeSolution(page, solution, done) {
   }
 }
 
+/// The words of the puzzle on show, as its word list gives them.
+const puzzleWords = (page) => page.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
+
 /// The 23 rings of a puzzle file, in square order.
 const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
-module.exports = { launch, serve, servedSite, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution };
+module.exports = { launch, serve, servedSite, builtSite, readPageTexts, textPattern, openProfilePage, settled, firstPuzzle, press, readGrid, puzzleWords,
+  solutionRings, typeSolution };

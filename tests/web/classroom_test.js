@@ -5,20 +5,13 @@
 
 const { it } = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const path = require('node:path');
-const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution } = require('./browser');
+const { servedSite, builtSite, readPageTexts, textPattern, settled, firstPuzzle, press, readGrid, puzzleWords, solutionRings, typeSolution } = require('./browser');
 
-const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
-/// The page's translations: language → context → English text → translation (or its plural forms).
-const translations = JSON.parse(fs.readFileSync(path.join(site, 'texts.json'), 'utf8'));
+const translations = readPageTexts();
 /// The English text `english` of `context` as the page says it in `language`, %1 … %9 matching anything.
-function said(language, context, english) {
-  const text = [translations[language]?.[context]?.[english] ?? english].flat()[0];
-  return new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/%[1-9]/g, '.+')}$`);
-}
+const said = (language, context, english) => textPattern([translations[language]?.[context]?.[english] ?? english].flat()[0]);
 
-const host = servedSite(site);
+const host = servedSite(builtSite());
 
 /// A page in a new profile: a pupil's phone (360 × 740, touch) or the teacher's laptop, in `locale`.
 async function device(locale, phone = true) {
@@ -37,11 +30,8 @@ async function open(page, url) {
   return page;
 }
 
-async function reload(page) {
-  await page.reload();
-  await firstPuzzle(page);
-  await settled(page);
-}
+/// Reloads `page` and waits until it has shown its puzzle.
+const reload = (page) => page.reload().then(() => firstPuzzle(page)).then(() => settled(page));
 
 /// The printed class set's pages: the headings and texts of the pupils' sheets, then of the answer pages.
 const printedSet = (page) => page.$$eval('#print-sheets .class-page', (pages) => pages.map((sheet) => sheet.textContent));
@@ -90,7 +80,7 @@ it('a teacher shares a class set; pupils on phones in other languages open their
     await pupil.tap('#open-number');
     await settled(pupil);
     assert.ok(await pupil.isHidden('#chooser'), 'the chooser goes once the puzzle is open');
-    const listed = await pupil.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
+    const listed = await puzzleWords(pupil);
     assert.ok(listed.includes('it jumps and keeps its baby in a pouch') && listed.includes('GIRAFFES') && !listed.includes('ELEPHANT'), listed.join());
     const unspaced = (text) => text.replace(/\s+/g, '');  // the printed sheet breaks a long clue over lines
     for (const entry of listed) assert.ok(unspaced(printed[number - 1]).includes(unspaced(entry)), `${entry}: a word of printed puzzle ${number}`);

@@ -9,7 +9,7 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { servedSite, serve, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution } = require('./browser');
+const { servedSite, serve, builtSite, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution } = require('./browser');
 
 const platform = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-platform-'));
 after(() => fs.rmSync(platform, { recursive: true, force: true }));
@@ -110,7 +110,7 @@ it('progress cut short is set aside with a note; a platform that refuses every c
 });
 
 it('the teacher\'s page saves the class set of the Pupils field as a package of the one-file page with each puzzle inside', async () => {
-  const site = await serve(process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site'));
+  const site = await serve(builtSite());
   const page = await (await host.browser.newContext({ acceptDownloads: true })).newPage();
   await page.goto(`${site.address}?level=1&seed=4`);
   await firstPuzzle(page);

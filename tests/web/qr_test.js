@@ -9,12 +9,11 @@ const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const { servedSite, firstPuzzle } = require('./browser');
+const { servedSite, builtSite, openProfilePage, puzzleWords } = require('./browser');
 
-const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-qr-'));
 
-const host = servedSite(site);
+const host = servedSite(builtSite());
 
 after(() => {
   fs.rmSync(scratch, { recursive: true, force: true });
@@ -23,18 +22,12 @@ after(() => {
 /// A new profile's page at `url` (a projector's 1280 × 800, at 3 device pixels a CSS pixel so that the printed codes'
 /// screenshots are sharp enough to read), print stubbed, once its first puzzle shows; what it throws or logs as an
 /// error is collected.
-async function visit(url) {
-  const context = await host.browser.newContext({ locale: 'en-US', viewport: { width: 1280, height: 800 }, deviceScaleFactor: 3 });
-  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: host.address });
-  const page = await context.newPage();
-  page.errors = [];
-  page.on('pageerror', (error) => page.errors.push(error.message));
-  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
-  // The sheets are read from the page, not printed: they are ready once the page asks to print them.
-  await page.addInitScript(() => { window.print = () => { window.printed = (window.printed ?? 0) + 1; }; });
-  await page.goto(url);
-  await firstPuzzle(page);
-  return page;
+function visit(url) {
+  return openProfilePage(host.browser, url, { locale: 'en-US', viewport: { width: 1280, height: 800 }, deviceScaleFactor: 3 }, async (page) => {
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write'], { origin: host.address });
+    // The sheets are read from the page, not printed: they are ready once the page asks to print them.
+    await page.addInitScript(() => { window.print = () => { window.printed = (window.printed ?? 0) + 1; }; });
+  });
 }
 
 /// What the QR code in the screenshot of `element` says, as zbarimg reads it.
@@ -59,9 +52,6 @@ async function copiedLink(page, id) {
   assert.equal(await page.evaluate(() => document.activeElement.id), id, 'the focus back where it was');
   return link;
 }
-
-/// The words of the puzzle on show, as its word list gives them.
-const puzzleWords = (page) => page.$$eval('#words li', (items) => items.map((item) => item.firstChild.textContent));
 
 it('the site: a copied pupil link shows as a QR code that reads back to it, opens the same puzzle, spells no answer', async () => {
   const teacher = await visit(`${host.address}?level=1&seed=77`);

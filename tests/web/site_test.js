@@ -8,23 +8,13 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { servedSite, firstPuzzle } = require('./browser');
+const { servedSite, builtSite, openProfilePage, firstPuzzle } = require('./browser');
 
 const onePage = process.env.LOOPWORD_PAGE;
-const site = process.env.LOOPWORD_SITE ?? path.join(path.dirname(onePage), 'site');  // built beside the one file
-
+const site = builtSite();
 const host = servedSite(site);
-
-/// A new profile's page at `url`, its errors and console errors collected, once its first puzzle shows.
-async function visit(url) {
-  const page = await (await host.browser.newContext({ locale: 'en-US', viewport: { width: 360, height: 740 } })).newPage();
-  page.errors = [];
-  page.on('pageerror', (error) => page.errors.push(error.message));
-  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
-  await page.goto(url);
-  await firstPuzzle(page);
-  return page;
-}
+/// A new profile's page on a phone at `url`, its errors and console errors collected, once its first puzzle shows.
+const visit = (url) => openProfilePage(host.browser, url, { locale: 'en-US', viewport: { width: 360, height: 740 } });
 
 const squaresShown = (page) => page.locator('#picture [role=row]').count();
 

@@ -236,19 +236,18 @@ class BlocklistRulesTest(unittest.TestCase):
         ("nl", "neuken", "GENEUKTE INNEUKEN INGENEUKT NEUKTEN"), ("nl", "orgasme", "ORGASMEN"), ("nl", "lul", "LULLETJE LULLEN"),
         ("nl", "kloten", "KLOOTTEN"), ("nl", "vagina", "VAGINAAL VAGINALE"), ("nl", "wijf", "WIJVEN"),
         ("nl", "*neger*", "NEGERTJE BOSNEGER BOSNEGERS NEGERHUT NEGER"), ("nl", "*hoer", "STOEPHOER STOEPHOEREN HOERTJES"),
-        ("fr", "foutre", "FOUTRAIS FOUTIONS FOUTUES"), ("fr", "enculer", "ENCULIEZ ENCULEES"), ("fr", "violer", "VIOLEREZ VIOLAMES VIOLASSE"),
+        ("fr", "foutre", "FOUTRAIS FOUTIONS FOUTUES FOUTRAI FOUTRIONS"), ("fr", "enculer", "ENCULIEZ ENCULEES"), ("fr", "violer", "VIOLEREZ VIOLAMES VIOLASSE"),
         ("fr", "branler", "BRANLAIT"), ("fr", "salope", "SALOPES"), ("fr", "vagin", "VAGINALE VAGINAUX"), ("fr", "enculé", "ENCULEES"),
-        ("es", "maldito", "MALDITAS MALDITOS MALDITA"), ("es", "joder", "JODIENDO JODERTE JODIERAN"), ("es", "cabrón", "CABRONES CABRONAS"),
+        ("es", "maldito", "MALDITAS MALDITOS MALDITA"), ("es", "joder", "JODIENDO JODERTE JODIERAN JODERE JODERIAN"), ("es", "cabrón", "CABRONES CABRONAS"),
         ("es", "follar", "FOLLADOR FOLLASTEIS FOLLARIAN"), ("es", "chingar", "CHINGUEMOS"), ("it", "bastardo", "BASTARDI BASTARDA BASTARDE"),
-        ("it", "stronzo", "STRONZATA STRONZONE"), ("it", "scopare", "SCOPARLA SCOPEREI SCOPASSERO"), ("it", "fottere", "FOTTUTI FOTTERTI"),
-        ("pt", "estuprar", "ESTUPREI ESTUPROU ESTUPRASSE"), ("pt", "foder", "FODERAM FODIDAS"), ("pt", "cabrão", "CABROES CABRONA"),
+        ("it", "stronzo", "STRONZATA STRONZONE"), ("it", "scopare", "SCOPARLA SCOPEREI SCOPASSERO SCOPERO SCOPEREBBE"), ("it", "fottere", "FOTTUTI FOTTERTI"),
+        ("pt", "estuprar", "ESTUPREI ESTUPROU ESTUPRASSE"), ("pt", "foder", "FODERAM FODIDAS FODEREI FODERIAM"), ("pt", "cabrão", "CABROES CABRONA"),
         ("pt", "crioulo", "CRIOULOS CRIOULAS"),
         # y to i after a prefix entry; a prefix entry after a verb prefix; adjective degrees; every tense
         ("en", "sissy*", "SISSIES SISSIEST SISSYISH"), ("en", "tarty", "TARTIEST TARTIER TARTILY"),
         ("fr", "piss*", "PISSEREZ COMPISSE COMPISSA REPISSER"), ("de", "tuntig", "TUNTIGE TUNTIGEM TUNTIGER TUNTIGST TUNTIGSTE"),
         ("pt", "judiar", "JUDIEMOS JUDIOU JUDIEI"), ("fr", "baiser", "BAISERAI BAISERAS BAISEREZ BAISASSE BAISIONS"),
-        ("fr", "foutre", "FOUTRAI FOUTRIONS"), ("fr", "parvenir", "PARVIENT PARVIENDRA PARVINT PARVENUE"), ("es", "joder", "JODERE JODERIAN"),
-        ("it", "scopare", "SCOPERO SCOPEREBBE"), ("pt", "foder", "FODEREI FODERIAM"),
+        ("fr", "parvenir", "PARVIENT PARVIENDRA PARVINT PARVENUE"),
     ]
     # Per language: entries and innocent words they must leave alone.
     KEPT = [
