@@ -90,21 +90,5 @@ TEST(CandidateSet, WalksItsNumbersInOrderAndStopsWhenAsked) {
   }
 }
 
-TEST(CandidateSet, CombinesAndTakesOutNumbersAcrossWords) {
-  const CandidateSet<176> a = Of<176>({1, 64, 130, 175});
-  const CandidateSet<176> b = Of<176>({1, 65, 130});
-  EXPECT_EQ(Numbers(a & b), (std::vector<int>{1, 130}));
-  EXPECT_EQ(Numbers(a | b), (std::vector<int>{1, 64, 65, 130, 175}));
-  EXPECT_EQ(Numbers(CandidateSet<176>(a).Remove(b)), (std::vector<int>{64, 175}));
-  EXPECT_TRUE(a.Meets(b));
-  EXPECT_FALSE(a.Meets(Of<176>({0, 63, 129})));
-  CandidateSet<176> c = a;
-  c.Reset(64);
-  c.Reset(65);  // not in: no change
-  EXPECT_EQ(Numbers(c), (std::vector<int>{1, 130, 175}));
-  c.Clear();
-  EXPECT_TRUE(c.None());
-}
-
 }  // namespace
 }  // namespace loopword::grade

@@ -71,20 +71,6 @@ TEST(Choices, ADamagedTextGivesTheDefaultsOfWhatItDamagedAndNamesThem) {
   EXPECT_FALSE(DecodeChoices(tooMany).note.empty());
 }
 
-TEST(NamedValues, EveryPairIsKeptInOrderWithItsValueDecodedOnce) {
-  using Pairs = std::vector<NamedValue>;
-  const struct { const char* text; Pairs pairs; } cases[] = {
-      {"", {}},
-      {"a=1&b=2&a=3", {{"a", "1"}, {"b", "2"}, {"a", "3"}}},  // a name given twice is kept twice
-      {"a=&=b", {{"a", ""}, {"", "b"}}},
-      {"title=Tiere+%26+Co.%2525", {{"title", "Tiere & Co.%25"}}},  // "%2525" is decoded once, to "%25"
-      {"unique&&level=2&", {{"unique", std::nullopt}, {"level", "2"}}},
-      {"a=b=c", {{"a", "b=c"}}},
-      {"x=%zz&y=%4", {{"x", std::nullopt}, {"y", std::nullopt}}},
-  };
-  for (const auto& [text, pairs] : cases) EXPECT_EQ(NamedValues(text), pairs) << text;
-}
-
 TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextAllowsEverythingWithANote) {
   const struct { const char* text; PupilRules rules; bool read; } cases[] = {
       {"", {}, true},

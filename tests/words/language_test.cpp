@@ -32,21 +32,6 @@ std::vector<std::pair<std::string, std::string>> Options(const std::string& page
   return options;
 }
 
-TEST(Languages, EveryCodeNamesItsLanguageAndNoOtherTextNamesOne) {
-  std::set<std::string_view> codes, names;
-  for (const Language language : kLanguages) {
-    EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language) << LanguageCode(language);
-    codes.insert(LanguageCode(language));
-    names.insert(LanguageName(language));
-    EXPECT_FALSE(LanguageEnglishName(language).empty()) << LanguageCode(language);
-  }
-  EXPECT_EQ(codes.size(), kLanguages.size());
-  EXPECT_EQ(names.size(), kLanguages.size());
-  for (const char* other : {"", "EN", "e", "eng", "xx", "de "}) EXPECT_FALSE(LanguageFromCode(other)) << '"' << other << '"';
-  for (const Difficulty difficulty : kDifficulties) EXPECT_EQ(DifficultyNamed(DifficultyName(difficulty)), difficulty);
-  for (const char* other : {"", "Hard", "hard ", "tricky"}) EXPECT_FALSE(DifficultyNamed(other)) << '"' << other << '"';
-}
-
 TEST(Languages, ThePagesListsAreTheTablesOfLanguagesAndDifficulties) {
   testing::TempDir folder;
   const std::string page = (folder.Path() / "index.html").string();
