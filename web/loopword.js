@@ -438,15 +438,23 @@ async function readFile(input) {
   return file ? { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) } : null;
 }
 
+let choicesTaken = Promise.resolve();  // the choices made so far, each given to the session in turn once its lists are in
 /// Takes a choice field's new value: an own list is picked first, a language's lists and texts fetched first.
 async function choose({ target }) {
   if (!target.matches('[data-choice]')) return;
   if (target.id === 'level' && target.value === '0') return $('list-file').click();
   if (target.id === 'start-word') $('start-typed').checked = true;
-  await Promise.all([provideLists($('language').value), ...(target.id === 'language' ? [readTranslations(target.value)] : [])]);
   const typed = ['start-typed', 'start-word'].includes(target.id);
   const value = typed ? $('start-word').value : String(target.type === 'checkbox' ? target.checked : target.value);
-  await run('choose', [target.id, value], false, typed);
+  const ready = Promise.all([provideLists($('language').value), ...(target.id === 'language' ? [readTranslations(target.value)] : [])]);
+  const taken = choicesTaken.then(() => ready).then(() => run('choose', [target.id, value], false, typed));
+  choicesTaken = taken.catch(() => {});
+  busy(1);  // until the session has the choice: what makes a puzzle waits for it
+  try {
+    await taken;
+  } finally {
+    busy(-1);
+  }
 }
 
 /// Says which theme words can be used while they are typed.
@@ -467,7 +475,10 @@ function typeTheme() {
   themeTyping = setTimeout(() => shown?.mode !== 'compiling' && useThemeBox(), 500);
 }
 /// Gives `command` once the theme box as it stands is in use.
-const withTheme = (command) => async () => (await useThemeBox()) && command();
+const withTheme = (command) => async () => {
+  await choicesTaken;  // a puzzle is made with every choice made before it
+  return (await useThemeBox()) && command();
+};
 
 function download(name, content, type = 'text/plain') {
   const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(new Blob([content], { type })), download: name });
