@@ -476,8 +476,13 @@ function typeTheme() {
 }
 /// Gives `command` once the theme box as it stands is in use.
 const withTheme = (command) => async () => {
-  await choicesTaken;  // a puzzle is made with every choice made before it
-  return (await useThemeBox()) && command();
+  busy(1);  // from the press on
+  try {
+    await choicesTaken;  // a puzzle is made with every choice made before it
+    return (await useThemeBox()) && (await command());
+  } finally {
+    busy(-1);
+  }
 };
 
 function download(name, content, type = 'text/plain') {
