@@ -335,13 +335,22 @@ function busy(commands) {
   $('main').setAttribute('aria-busy', String(running > 0));
 }
 
+/// Keeps the page busy while `work` (an async function) runs; what it gives.
+async function whileBusy(work) {
+  busy(1);
+  try {
+    return await work();
+  } finally {
+    busy(-1);
+  }
+}
+
 /// Sends a command, asks its question and sends it again confirmed, then shows the view it leaves and what it said
 /// (a `quiet` command leaves the message standing when it says nothing). A command that failed shows what the error
 /// says; the answer either way.
 async function run(command, args = [], confirmable = false, quiet = false) {
   if (themeTyping !== null && command !== 'chooseTheme' && !kStartingCommands.has(command)) await useThemeBox();  // what was typed is used first
-  busy(1);
-  try {
+  return whileBusy(async () => {
     let answer = await send(command, ...args, ...(confirmable ? [false] : []));
     if (answer.reply?.question && window.confirm(answer.reply.question)) answer = await send(command, ...args, true);
     const { view, reply } = answer;
@@ -349,9 +358,7 @@ async function run(command, args = [], confirmable = false, quiet = false) {
     if (view) show(view);
     if (reply?.needsMaking) await useMakeModule();  // the puzzle asked for is to be made: the make module makes it
     return answer;
-  } finally {
-    busy(-1);
-  }
+  });
 }
 
 /// Tells that a command failed, the browser's entries untouched; where the worker's module died with it, starts a new
@@ -449,12 +456,7 @@ async function choose({ target }) {
   const ready = Promise.all([provideLists($('language').value), ...(target.id === 'language' ? [readTranslations(target.value)] : [])]);
   const taken = choicesTaken.then(() => ready).then(() => run('choose', [target.id, value], false, typed));
   choicesTaken = taken.catch(() => {});
-  busy(1);  // until the session has the choice: what makes a puzzle waits for it
-  try {
-    await taken;
-  } finally {
-    busy(-1);
-  }
+  await whileBusy(() => taken);  // until the session has the choice: what makes a puzzle waits for it
 }
 
 /// Says which theme words can be used while they are typed.
@@ -475,15 +477,10 @@ function typeTheme() {
   themeTyping = setTimeout(() => shown?.mode !== 'compiling' && useThemeBox(), 500);
 }
 /// Gives `command` once the theme box as it stands is in use.
-const withTheme = (command) => async () => {
-  busy(1);  // from the press on
-  try {
-    await choicesTaken;  // a puzzle is made with every choice made before it
-    return (await useThemeBox()) && (await command());
-  } finally {
-    busy(-1);
-  }
-};
+const withTheme = (command) => () => whileBusy(async () => {  // busy from the press on
+  await choicesTaken;  // a puzzle is made with every choice made before it
+  return (await useThemeBox()) && command();
+});
 
 function download(name, content, type = 'text/plain') {
   const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(new Blob([content], { type })), download: name });
@@ -520,13 +517,13 @@ function showProgress({ text, done, total }) {
 }
 
 /// Sends a query that makes a class set of the pupils asked for (from the seed field's seed), showing its progress.
-async function classSet(command, ...args) {
-  busy(1);
-  const { result } = await send(command, Number($('pupils').value), $('seed').value.trim(), ...args);
-  $('class-progress').hidden = true;
-  if (result) say(() => result.text, !result.done);
-  busy(-1);
-  return result ?? { done: false };
+function classSet(command, ...args) {
+  return whileBusy(async () => {
+    const { result } = await send(command, Number($('pupils').value), $('seed').value.trim(), ...args);
+    $('class-progress').hidden = true;
+    if (result) say(() => result.text, !result.done);
+    return result ?? { done: false };
+  });
 }
 
 /// Prints the class set: each puzzle on a page of its own headed with its number and title, then the answers.
