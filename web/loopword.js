@@ -657,9 +657,10 @@ async function openNumber() {
 }
 
 /// Gives `task` the main thread a few seconds after the first puzzle, once it is idle: what the first minutes may need
-/// is fetched and read without holding up the first taps on a slow phone.
+/// is fetched and read without holding up the first taps on a slow phone. Offline, it waits for the connection.
 function whenSettled(task) {
-  setTimeout(() => whenIdle(task), 3000);
+  const online = () => (navigator.onLine ? task() : window.addEventListener('online', task, { once: true }));
+  setTimeout(() => whenIdle(online), 3000);
 }
 /// Gives `task` the main thread once it is idle.
 const whenIdle = (task) => (window.requestIdleCallback ?? setTimeout)(task);

@@ -17,6 +17,9 @@ const host = servedSite(site);
 const visit = (url) => openProfilePage(host.browser, url, { locale: 'en-US', viewport: { width: 360, height: 740 } });
 
 const squaresShown = (page) => page.locator('#picture [role=row]').count();
+/// Waits until the site's service worker keeps a file whose address holds `name`.
+const keptOffline = (page, name) =>
+  page.waitForFunction(async (part) => (await (await caches.open((await caches.keys())[0])).keys()).some((kept) => kept.url.includes(part)), name);
 
 it('the site on a web host installs, works offline after one visit, logs no error; from disk, says it needs a host', async () => {
   const page = await visit(host.address);
@@ -33,14 +36,19 @@ it('the site on a web host installs, works offline after one visit, logs no erro
   }
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   assert.deepEqual(page.errors, []);
-  await page.waitForFunction(async () => (await (await caches.open((await caches.keys())[0])).keys()).some((kept) => kept.url.includes('/lists/en.words')));
+  await keptOffline(page, '/lists/en.words');
   const local = await page.context().newPage();
   await local.goto(pathToFileURL(path.join(site, 'index.html')).href);
   await local.waitForFunction(() => document.querySelector('#message').textContent.includes('loopword.html'));
+  await page.evaluate(async () => (await caches.open((await caches.keys())[0])).delete('texts.json.gz'));  // not fetched yet
   await page.context().setOffline(true);
   await page.reload();
   await firstPuzzle(page);
   assert.equal(await squaresShown(page), 23);
+  await page.waitForTimeout(4000);  // past the moment the page fetches what it may need later
+  assert.deepEqual(page.errors, [], 'offline, the page waits for the connection before it fetches');
+  await page.context().setOffline(false);
+  await keptOffline(page, '/texts.json');
   await page.context().close();
 });
 
