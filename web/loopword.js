@@ -459,10 +459,11 @@ async function choose({ target }) {
   await whileBusy(() => taken);  // until the session has the choice: what makes a puzzle waits for it
 }
 
-/// Says which theme words can be used while they are typed.
+/// Says which theme words can be used while they are typed: an answer about words no longer in the box is dropped.
 async function reportTheme() {
-  const { result } = await send('checkTheme', $('theme-words').value);
-  if (result) $('theme-report').textContent = result.text;
+  const words = $('theme-words').value;
+  const { result } = await send('checkTheme', words);
+  if (result && words === $('theme-words').value) $('theme-report').textContent = result.text;
 }
 
 /// Makes puzzles with the theme box and title as they stand; whether the session took them.

@@ -58,6 +58,7 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   await teacher.fill('#pupils', '5');
   await teacher.uncheck('#allow-reveal');
   await settled(teacher);
+  await teacher.waitForFunction(() => /^3 theme words/.test(document.querySelector('#theme-report').textContent), null, { timeout: 5000 });
   await copyClassLink(teacher);
   const link = await teacher.evaluate(() => navigator.clipboard.readText());
   assert.match(link, /[?&]language=en&/, 'the link names the puzzles\' language');
