@@ -8,11 +8,11 @@ WebAssembly modules that solve and that make puzzles (each .wasm beside its scri
 (page_texts.py table). Writes OUT/site/ and OUT/loopword.html. LOOPWORD_READY_SEED, where set, is the seed of the
 puzzles a new visitor starts with; else each build draws its own.
 
-The site: index.html with its style and script inline and the puzzle a new visitor starts with in each language (made
-now by the make module), the solve module (its script, and its .wasm, which the browser compiles while it downloads),
-the make module fetched when the page first makes a puzzle, each language's word lists and the translations (a file
-for each language, for the first screen, and the whole table) as files fetched when first needed (gzipped, and plain
-for browsers that cannot unzip), the guides, the QR code encoder (a script loaded when a link is first shown), a web
+The site: index.html with its style and script inline, the puzzle a new visitor starts with in each language (made
+now by the make module) and the solve module (its script, and its code in base 64) inside; the make module fetched
+when the page first makes a puzzle, each language's word lists and the translations (a file for each language, for
+the first screen, and the whole table) as files fetched when first needed (gzipped, and plain for browsers that cannot
+unzip), the guides, the QR code encoder (a script loaded when a link is first shown), a web
 app manifest with icons, and a service worker that keeps it all for use offline. The one file carries the same parts
 inside, gzipped and written in base 85, but for the solve module (both would not fit in it, and the make module solves
 as well) and the translations of each language on their own."""
@@ -35,16 +35,14 @@ LANGUAGES = tuple(code for code, _, _ in page_texts.languages())
 QR_ENCODER = ("node_modules/qrcode-generator/dist/qrcode.js", "qrcode.js")
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
-SITE_CORE = ("./", "index.html", "loopword_solve.js", "loopword_solve.wasm",
-             "manifest.webmanifest", "icons/loopword.svg", "icons/loopword-192.png", "icons/loopword-512.png")
+SITE_CORE = ("./", "index.html", "manifest.webmanifest", "icons/loopword.svg", "icons/loopword-192.png", "icons/loopword-512.png")
 CSP = {
     "site": "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src 'self' data:;"
-            " worker-src 'self'; connect-src 'self'; manifest-src 'self'",
+            " worker-src 'self' blob:; connect-src 'self'; manifest-src 'self'",
     "file": "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; worker-src blob:; connect-src data:;"
             " style-src 'unsafe-inline'; img-src data:",
 }
-SITE_HEAD = """<link rel="preload" href="loopword_solve.wasm" as="fetch" type="application/wasm" crossorigin>
-<link rel="manifest" href="manifest.webmanifest">
+SITE_HEAD = """<link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icons/loopword.svg" type="image/svg+xml">
 <link rel="apple-touch-icon" href="icons/loopword-192.png">
 <meta name="theme-color" content="#9b2f2f">
@@ -143,15 +141,15 @@ def write_site(out, source, modules, parts, packed, figure, one_file, ready):
     site = out / "site"
     shutil.rmtree(site, ignore_errors=True)
     (site / "icons").mkdir(parents=True)
-    # The page's script inside the page, allowed by its digest: the worker starts one round trip sooner.
+    # The page's script inside the page, allowed by its digest, and the solve module with it: a pupil's puzzle is
+    # drawn one round trip after the page is asked for, not two.
     script = page_script(source)
     digest = base64.b64encode(hashlib.sha256(f"\n{script}".encode()).digest()).decode()
-    html = page(source, "site", figure, f"<script>\n{script}</script>\n", ready)
+    html = page(source, "site", figure, f"{inline_module(source, modules['solve'], 'solve')}<script>\n{script}</script>\n", ready)
     (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' 'sha256-{digest}'", 1))
-    # Each module's script and the worker's own in one file: one round trip less before the module downloads.
-    for name, module in modules.items():
-        (site / f"loopword_{name}.js").write_bytes(worker_script(source, module))
-        shutil.copy(module.with_suffix(".wasm"), site / f"loopword_{name}.wasm")
+    # The make module's script and the worker's own in one file: one round trip less before its code downloads.
+    (site / "loopword_make.js").write_bytes(worker_script(source, modules["make"]))
+    shutil.copy(modules["make"].with_suffix(".wasm"), site / "loopword_make.wasm")
     shutil.copy(source / "manifest.webmanifest", site)
     for icon in ("loopword.svg", "loopword-192.png", "loopword-512.png"):  # the tab's icon is a few hundred bytes
         shutil.copy(source / "icons" / icon, site / "icons")
@@ -163,13 +161,22 @@ def write_site(out, source, modules, parts, packed, figure, one_file, ready):
             path.with_name(path.name + ".gz").write_bytes(packed[name])
     (site / "loopword.html").write_bytes(one_file)  # what "Save as web page" puts the puzzle into
     # What a visit loads first, gzipped beside it for hosts that serve such twins (nginx's gzip_static and the like).
-    for name in ("index.html", *(f"loopword_{module}.{kind}" for module in modules for kind in ("js", "wasm"))):
+    for name in ("index.html", "loopword_make.js", "loopword_make.wasm"):
         (site / f"{name}.gz").write_bytes(packed.get(name) or gzipped((site / name).read_bytes()))
     files = sorted(path for path in site.rglob("*") if path.is_file())
     version = hashlib.sha256(b"".join(path.read_bytes() for path in files)).hexdigest()[:16]
     worker = (source / "sw.js").read_text()
     worker = worker.replace("'LOOPWORD_VERSION'", json.dumps(version)).replace("['LOOPWORD_CORE']", json.dumps(SITE_CORE))
     (site / "sw.js").write_text(worker)
+
+
+def inline_module(source, module, name):
+    """The module `name`'s worker script and code as parts of the hosted page, read by the page's script: the script as
+    it is (the page's gzip packs it), the code in base 64."""
+    script = checked_inline(f"loopword_{name}.js", worker_script(source, module).decode())
+    code = base64.b64encode(module.with_suffix(".wasm").read_bytes()).decode("ascii")
+    return (f'<script type="application/x-loopword-part" data-name="loopword_{name}.js">{script}</script>\n'
+            f'<script type="application/x-loopword-part" data-name="loopword_{name}.wasm" data-base64>{code}</script>\n')
 
 
 def one_file(source, packed, figure, ready):

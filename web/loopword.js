@@ -128,11 +128,22 @@ function base85Bytes(text) {
 /// The bytes of `stream` unzipped.
 const gunzipped = (stream) => new Response(stream.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then((bytes) => new Uint8Array(bytes));
 
+/// The bytes of the part `name` the hosted page carries inside it (the solve module's script and code), or null.
+function carriedPart(name) {
+  const part = document.querySelector(`script[type="application/x-loopword-part"][data-name="${name}"]`);
+  if (!part) return null;
+  const text = part.textContent;
+  if (!part.hasAttribute('data-base64')) return new TextEncoder().encode(text);
+  return Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (character) => character.charCodeAt(0));
+}
+
 const fetchedParts = new Set();  // the parts the hosted page fetched: kept for use offline once its service worker runs
 
 /// The bytes of the page's part `name` ("lists/de.words", …), unpacked or fetched (gzipped if it can); null for none.
 async function resource(name) {
   try {
+    const carried = kForm === 'site' ? carriedPart(name) : null;
+    if (carried) return carried;
     if (kForm === 'file') {
       const packed = document.querySelector(`script[type="application/x-loopword-data"][data-name="${name}"]`)?.textContent;
       return packed ? await gunzipped(new Blob([base85Bytes(packed)]).stream()) : null;
@@ -204,10 +215,10 @@ async function showLinkCode(link) {
   $('link-code').showModal();
 }
 
-/// The code of `module` ("solve" or "make"): compiled as it downloads for the hosted page (null where the host does not
-/// serve it as application/wasm: the worker fetches it itself), unpacked in the one file.
+/// The code of `module` ("solve" or "make"): the make module's compiled as it downloads for the hosted page (null where
+/// the host does not serve it as application/wasm: the worker fetches it itself), else read from inside the page.
 function moduleCode(module) {
-  if (kForm === 'file') return resource(`loopword_${module}.wasm`);
+  if (kForm === 'file' || module === 'solve') return resource(`loopword_${module}.wasm`);
   return WebAssembly.compileStreaming(fetch(`loopword_${module}.wasm`)).catch(() => null);
 }
 
@@ -228,8 +239,8 @@ function fetchMakeModule() {
 
 /// Starts the worker of `module` and gives it the module's code.
 async function startWorker(module, code) {
-  if (kForm === 'site') {
-    worker = new Worker(`loopword_${module}.js`);
+  if (kForm === 'site' && module === 'make') {
+    worker = new Worker('loopword_make.js');
   } else {
     const script = await resource(`loopword_${module}.js`);
     worker = new Worker(URL.createObjectURL(new Blob([script], { type: 'text/javascript' })));
