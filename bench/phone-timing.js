@@ -92,7 +92,7 @@ const seconds = (values) => `${values.map((t) => (t / 1000).toFixed(2)).join(', 
   await browser.close();
   servers.forEach((server) => server.kill());
   for (const { site, times } of measured) {
-    console.log(`${path.relative(root, site) || site} (${fs.existsSync(path.join(site, 'loopword_make.wasm')) ? 'solve module inside the page, make module fetched' : 'one module'}):`);
+    console.log(`${path.relative(root, site) || site} (${fs.readFileSync(path.join(site, 'index.html'), 'utf8').includes('x-loopword-part') ? 'the solve module inside the page' : 'the solve module fetched'}):`);
     console.log(`  new visitor, first letters:          ${seconds(times.visitor)} (target 2.0 s)`);
     console.log(`  pupil link, first letters:           ${seconds(times.pupil)} (target 1.8 s)`);
     console.log(`  class link, chooser shown:           ${seconds(times.chooser)} (target 2.0 s)`);

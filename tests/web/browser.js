@@ -18,9 +18,14 @@ const launch = (args = []) => chromium.launch({ executablePath: process.env.LOOP
 /// Serves the folder `site` on 127.0.0.1 as a web host would; resolves to { server, address } once it listens.
 async function serve(site) {
   const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+    let name;
+    try {  // an address it cannot read ("//", a broken %-escape) is the client's mistake, not the server's end
+      name = decodeURIComponent(new URL(request.url, 'http://host').pathname).replace(/\/$/, '/index.html');
+    } catch {
+      return response.writeHead(400).end();
+    }
     const file = path.join(site, path.normalize(name));
-    if (!file.startsWith(site) || !fs.existsSync(file)) return response.writeHead(404).end();
+    if (!file.startsWith(site) || !fs.statSync(file, { throwIfNoEntry: false })?.isFile()) return response.writeHead(404).end();
     response.writeHead(200, { 'content-type': kTypes[path.extname(file)] ?? 'application/octet-stream' });
     response.end(fs.readFileSync(file));
   });
