@@ -24,6 +24,8 @@ namespace {
 
 constexpr Text kNotWritten = LOOPWORD_TEXT("Messages", "The file could not be written.");
 constexpr Text kLineForm = LOOPWORD_TEXT("Messages", "not a placement line of the form \"SS RRRRRRRR D WWWWWWWW\"");
+constexpr Text kClueGiven = LOOPWORD_TEXT("Messages", "the word %1 has a clue already");
+constexpr Text kClueNotInPuzzle = LOOPWORD_TEXT("Messages", "the clue is for %1, which is not in the puzzle");
 /// One puzzle as it is read: its comment lines and its placements.
 struct ReadPuzzle {
   std::vector<std::string> comments;
@@ -50,8 +52,13 @@ class PuzzleReader {
       if (auto fault = EndOfPuzzle(lastLine_)) return fault;
     }
     if (puzzles_.empty()) return PuzzleFileFault{0, LOOPWORD_TEXT("Messages", "The file holds no puzzle.")};
-    auto& last = puzzles_.back().comments;  // comment lines after the last puzzle stay with it
-    last.insert(last.end(), current_.comments.begin(), current_.comments.end());
+    // Comment lines after the last puzzle stay with it, and their clues are held to it as its own are.
+    ReadPuzzle& last = puzzles_.back();
+    for (const auto& [line, word] : clueLines_) {
+      if (std::find(lastClues_.begin(), lastClues_.end(), word) != lastClues_.end()) return PuzzleFileFault{line, Phrase(kClueGiven, {word})};
+      if (!HoldsWord(last.puzzle, word)) return PuzzleFileFault{line, Phrase(kClueNotInPuzzle, {word})};
+    }
+    last.comments.insert(last.comments.end(), current_.comments.begin(), current_.comments.end());
     return std::nullopt;
   }
 
@@ -65,7 +72,7 @@ class PuzzleReader {
     if (auto fault = CommentLineFault(line)) return Fault(*fault);
     if (const std::optional<std::string> word = ClueWord(line)) {
       if (std::any_of(clueLines_.begin(), clueLines_.end(), [&](const auto& given) { return given.second == *word; })) {
-        return Fault(Phrase(LOOPWORD_TEXT("Messages", "the word %1 has a clue already"), {*word}));
+        return Fault(Phrase(kClueGiven, {*word}));
       }
       clueLines_.emplace_back(lastLine_, *word);
     }
@@ -79,10 +86,10 @@ class PuzzleReader {
     if (lines < kSquareCount) {
       return PuzzleFileFault{number, Phrase(texts::kTooFewPlacementLines, {lines})};
     }
+    lastClues_.clear();
     for (const auto& [line, word] : clueLines_) {
-      if (!HoldsWord(current_.puzzle, word)) {
-        return PuzzleFileFault{line, Phrase(LOOPWORD_TEXT("Messages", "the clue is for %1, which is not in the puzzle"), {word})};
-      }
+      if (!HoldsWord(current_.puzzle, word)) return PuzzleFileFault{line, Phrase(kClueNotInPuzzle, {word})};
+      lastClues_.push_back(word);
     }
     clueLines_.clear();
     Board& board = current_.puzzle.board;
@@ -137,6 +144,7 @@ class PuzzleReader {
   std::vector<ReadPuzzle> puzzles_;
   ReadPuzzle current_;
   std::vector<std::pair<int, std::string>> clueLines_;  // the line and word of each clue of the puzzle being read
+  std::vector<std::string> lastClues_;  // the words the puzzle read last has clues for
   int lastLine_ = 0;
 };
 

@@ -91,6 +91,9 @@ TEST(PuzzleFile, DamagedFilesAreRefusedAtTheirFirstBadLine) {
       {join(good, 0, "# clue: " + good[5].substr(14) + " " + std::string(61, 'x')), 1, "a clue line must be"},
       {join(good, 0, "# clue: " + good[5].substr(14) + " one\n# clue: " + good[5].substr(14) + " two"), 2, "the word " + good[5].substr(14) + " has a clue already"},
       {join(good, 0, "# title: x\n# clue: ABCDEFGH not in it"), 2, "the clue is for ABCDEFGH, which is not in the puzzle"},
+      // comment lines after the last puzzle are its own
+      {join(good, 0, "# clue: " + good[5].substr(14) + " one") + "\n# clue: " + good[5].substr(14) + " two\n", 26, "has a clue already"},
+      {join(good, -1, "") + "\n# clue: ABCDEFGH not in it\n", 26, "the clue is for ABCDEFGH, which is not in the puzzle"},
       {join(short22, -1, "") + "\n", 24, "a puzzle needs 23 placement lines, this one has 22"},
       {join(short22, -1, ""), 23, "this one has 22"},
       {join(good, -1, "") + good[23] + "\n", 25, "more than 23 placement lines"},
