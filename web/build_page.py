@@ -14,9 +14,10 @@ when the page first makes a puzzle, each language's word lists and the translati
 the first screen, and the whole table) as files fetched when first needed (gzipped, and plain for browsers that cannot
 unzip), the guides, the QR code encoder (a script loaded when a link is first shown), a web
 app manifest with icons, and a service worker that keeps it all for use offline. The one file carries the same parts
-inside, gzipped and written in base 85, but for the solve module (both would not fit in it, and the make module solves
-as well) and the translations of each language on their own."""
+inside, gzipped and written seven bits to a character (carried_parts.py), the solve module as its changes from the
+make module, but for the translations of each language on their own."""
 import base64
+import functools
 import gzip
 import os
 import hashlib
@@ -28,6 +29,7 @@ import sys
 import tempfile
 import time
 
+import carried_parts
 import page_texts
 
 LANGUAGES = tuple(code for code, _, _ in page_texts.languages())
@@ -36,6 +38,8 @@ QR_ENCODER = ("node_modules/qrcode-generator/dist/qrcode.js", "qrcode.js")
 SHARED_LIMIT = 8  # letters a packed word may share with the word before; see UnpackLevels in the core
 # The site's files every visit needs, kept by the service worker at its install; the rest is kept once fetched.
 SITE_CORE = ("./", "index.html", "manifest.webmanifest", "icons/loopword.svg", "icons/loopword-192.png", "icons/loopword-512.png")
+# The parts the one file carries in one stream (its texts and guides share words and markup, which gzip then finds).
+CARRIED_TOGETHER = ("texts.json", *(f"guides/{language}.html" for language in LANGUAGES))
 CSP = {
     "site": "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src 'self' data:;"
             " worker-src 'self' blob:; connect-src 'self'; manifest-src 'self'",
@@ -85,16 +89,33 @@ def resources(source, data, docs, texts):
     encoder, name = QR_ENCODER
     if not (source / encoder).is_file():
         sys.exit(f"build_page.py: no {source / encoder}: run npm ci in web/ (scripts/web does)")
-    parts[name] = (source / encoder).read_bytes()
+    parts[name] = with_notice_kept(source, (source / encoder).read_text()).encode()
     parts["texts.json"] = texts.read_bytes()
     for language in LANGUAGES:
         parts[f"guides/{language}.html"] = (docs / ("guide.html" if language == "en" else f"guide.{language}.html")).read_bytes()
     return parts
 
 
+@functools.cache
+def minified(source, script):
+    """`script` (text) with its local names shortened and its code compressed (web/minify.js)."""
+    made = subprocess.run(["node", str(source / "minify.js")], input=script, text=True, capture_output=True,
+                          env={**os.environ, "NODE_PATH": os.environ.get("NODE_PATH") or "/usr/share/nodejs"})
+    if made.returncode != 0:
+        sys.exit(f"build_page.py: a script could not be made smaller: {made.stderr.strip()}")
+    return made.stdout
+
+
+def with_notice_kept(source, script):
+    """`script` made smaller, the comment lines it opens with (its copyright and licence) kept as they are."""
+    lines = script.split("\n")
+    opening = next(at for at, line in enumerate(lines) if not line.startswith("//"))
+    return "\n".join(lines[:opening]) + "\n" + minified(source, "\n".join(lines[opening:]))
+
+
 def worker_script(source, module):
-    """The worker's script: the module's, then the worker's own."""
-    return module.read_bytes() + b"\n" + (source / "worker.js").read_bytes()
+    """The worker's script: the module's, then the worker's own, made smaller."""
+    return minified(source, module.read_text() + "\n" + (source / "worker.js").read_text()).encode()
 
 
 def ready_puzzles(source, data, make):
@@ -129,12 +150,13 @@ def checked_inline(name, text):
     return text
 
 
-def page_script(source):
-    """The page's script as the page carries it: its lines of comments left out, which the reader of the page
-    does not need (the source keeps them)."""
+def page_script(source, form):
+    """The page's script as the page of `form` carries it, made smaller: the one file's with the reader of its parts
+    before it."""
     text = (source / "loopword.js").read_text()
-    kept = [line for line in text.split("\n") if not line.lstrip().startswith("//")]
-    return checked_inline("loopword.js", "\n".join(kept))
+    if form == "file":
+        text = (source / "carried_parts.js").read_text() + "\n" + text
+    return checked_inline("loopword.js", minified(source, text))
 
 
 def write_site(out, source, modules, parts, packed, figure, one_file, ready):
@@ -143,7 +165,7 @@ def write_site(out, source, modules, parts, packed, figure, one_file, ready):
     (site / "icons").mkdir(parents=True)
     # The page's script inside the page, allowed by its digest, and the solve module with it: a pupil's puzzle is
     # drawn one round trip after the page is asked for, not two.
-    script = page_script(source)
+    script = page_script(source, "site")
     digest = base64.b64encode(hashlib.sha256(f"\n{script}".encode()).digest()).decode()
     html = page(source, "site", figure, f"{inline_module(source, modules['solve'], 'solve')}<script>\n{script}</script>\n", ready)
     (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' 'sha256-{digest}'", 1))
@@ -179,12 +201,28 @@ def inline_module(source, module, name):
             f'<script type="application/x-loopword-part" data-name="loopword_{name}.wasm" data-base64>{code}</script>\n')
 
 
-def one_file(source, packed, figure, ready):
-    """The one-file page: every part inside it, gzipped in base 85; the make module's script and code among them."""
-    scripts = "".join(f'<script type="application/x-loopword-data" data-name="{name}">{base64.b85encode(content).decode("ascii")}</script>\n'
-                      for name, content in packed.items())
-    script = page_script(source)
-    return page(source, "file", figure, f"{scripts}<script>\n{script}</script>\n", ready).encode()
+def one_file(source, parts, packed, modules, figure, ready):
+    """The one-file page: every part inside it, gzipped, as text of seven bits to a character; both modules among them,
+    the solve module written as its changes from the make module, which it mostly repeats; the texts and the guides,
+    which share much of their words and markup, in one stream."""
+    carried = [([name], None, content) for name, content in packed.items() if name not in CARRIED_TOGETHER]
+    carried.append((list(CARRIED_TOGETHER), None, gzipped(b"".join(parts[name] for name in CARRIED_TOGETHER))))
+    scripts = {name: worker_script(source, module) for name, module in modules.items()}
+    codes = {name: module.with_suffix(".wasm").read_bytes() for name, module in modules.items()}
+    for suffix, plain in ((".js", scripts), (".wasm", codes)):
+        changes = carried_parts.written_against(plain["make"], plain["solve"])
+        carried.append(([f"loopword_solve{suffix}"], f"loopword_make{suffix}", gzipped(changes)))
+
+    def element(names, against, content):
+        attributes = f' data-name="{" ".join(names)}"'
+        if len(names) > 1:
+            attributes += f' data-lengths="{" ".join(str(len(parts[name])) for name in names)}"'
+        if against:
+            attributes += f' data-against="{against}"'
+        return f'<script type="application/x-loopword-data"{attributes}>{carried_parts.seven_bit_text(content)}</script>\n'
+
+    script = page_script(source, "file")
+    return page(source, "file", figure, "".join(element(*part) for part in carried) + f"<script>\n{script}</script>\n", ready).encode()
 
 
 def main(source, data, docs, solve, make, texts, out):
@@ -196,7 +234,7 @@ def main(source, data, docs, solve, make, texts, out):
     packed["loopword_make.js"] = gzipped(worker_script(source, make))
     packed["loopword_make.wasm"] = gzipped(make.with_suffix(".wasm").read_bytes())
     ready = ready_puzzles(source, data, make)
-    single = one_file(source, packed, figure, ready)
+    single = one_file(source, parts, packed, {"solve": solve, "make": make}, figure, ready)
     (out / "loopword.html").write_bytes(single)
     # The hosted page's first puzzle waits for Level 1 alone, and its first screen for the texts of its own language;
     # the one file carries every level and the whole table anyway.

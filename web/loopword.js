@@ -16,8 +16,8 @@ const translationsRead = new Map();  // a language code, or "all" for the whole 
 let sessionStarted = false;
 
 let worker = null;
-// The module the worker runs: "solve" opens and solves a puzzle made elsewhere and is small, so the hosted page starts
-// with it; "make" is the whole session, fetched once the page has a puzzle to make. The one file carries "make" alone.
+// The module the worker runs: "solve" opens and solves a puzzle made elsewhere and is small, so the page starts with
+// it; "make" is the whole session, fetched (or, in the one file, unpacked) once the page has a puzzle to make.
 let runningModule = null;
 let makeCode = null;  // the promise of the make module's code, fetched once (null where it could not be had)
 let switching = null;  // the promise of the make module's worker taking over, true once it has
@@ -109,24 +109,22 @@ function keep({ keep: changes = {}, forget }) {
   say(() => tr('This browser keeps no progress here (its storage is full or turned off): the letters go when the page closes.'), true);
 }
 
-const kBase85 = '0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz!#$%&()*+-;<=>?@^_`{|}~';
-/// The bytes `text` writes in base 85 (RFC 1924's digits, its last group short by the bytes it lacks): how the one
-/// file carries its parts, a sixteenth smaller than base 64.
-function base85Bytes(text) {
-  const digits = new Uint8Array(128);
-  [...kBase85].forEach((digit, value) => { digits[digit.charCodeAt(0)] = value; });
-  const short = (5 - (text.length % 5)) % 5;
-  const bytes = new Uint8Array(((text.length + short) / 5) * 4);
-  for (let at = 0; at < text.length; at += 5) {
-    let group = 0;
-    for (let k = at; k < at + 5; k += 1) group = group * 85 + (k < text.length ? digits[text.charCodeAt(k)] : 84);
-    for (let k = 3; k >= 0; k -= 1, group = Math.floor(group / 256)) bytes[(at / 5) * 4 + k] = group % 256;
-  }
-  return bytes.subarray(0, bytes.length - short);
-}
-
 /// The bytes of `stream` unzipped.
 const gunzipped = (stream) => new Response(stream.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then((bytes) => new Uint8Array(bytes));
+
+/// The bytes of the one file's part `name`, unzipped, or null: made from the part it was written against, or cut from
+/// those carried with it.
+async function unpackedPart(name) {
+  const part = document.querySelector(`script[type="application/x-loopword-data"][data-name~="${name}"]`);
+  const packed = part && sevenBitBytes(part.textContent);
+  if (!packed) return null;
+  const bytes = await gunzipped(new Blob([packed]).stream());
+  if (part.dataset.against) return patched(await unpackedPart(part.dataset.against), bytes);
+  const names = part.dataset.name.split(' ');
+  const lengths = (part.dataset.lengths ?? String(bytes.length)).split(' ').map(Number);
+  const start = lengths.slice(0, names.indexOf(name)).reduce((sum, length) => sum + length, 0);
+  return bytes.subarray(start, start + lengths[names.indexOf(name)]);
+}
 
 /// The bytes of the part `name` the hosted page carries inside it (the solve module's script and code), or null.
 function carriedPart(name) {
@@ -144,10 +142,7 @@ async function resource(name) {
   try {
     const carried = kForm === 'site' ? carriedPart(name) : null;
     if (carried) return carried;
-    if (kForm === 'file') {
-      const packed = document.querySelector(`script[type="application/x-loopword-data"][data-name="${name}"]`)?.textContent;
-      return packed ? await gunzipped(new Blob([base85Bytes(packed)]).stream()) : null;
-    }
+    if (kForm === 'file') return await unpackedPart(name);
     const zipped = 'DecompressionStream' in window ? await fetch(`${name}.gz`).catch(() => null) : null;
     fetchedParts.add(zipped?.ok ? `${name}.gz` : name);
     if (zipped?.ok) return await gunzipped(zipped.body);
@@ -223,16 +218,21 @@ function moduleCode(module) {
 }
 
 /// Fetches the make module while the page is used, unless it is on its way: its script, its code compiled and the
-/// word lists it will read. Null where it could not be had (offline before it was ever fetched).
+/// word lists it will read (the one file reads its code from inside). Null where it could not be had (offline before
+/// it was ever fetched).
 function fetchMakeModule() {
-  if (kForm === 'file' || makeCode) return makeCode;
+  if (makeCode) return makeCode;
   if (!listsAhead.has(sessionLanguage)) listsAhead.set(sessionLanguage, resource(`lists/${sessionLanguage}.words`));
-  const script = fetch('loopword_make.js').then((answer) => answer.ok, () => false);
-  const code = fetch('loopword_make.wasm').then((answer) => (answer.ok ? WebAssembly.compileStreaming(answer).catch(() => 'fetch') : null), () => null);
-  makeCode = Promise.all([script, code]).then(([scripted, compiled]) => (scripted && compiled ? compiled : null));
-  makeCode.then((compiled) => {
-    if (compiled) fetchedParts.add('loopword_make.js').add('loopword_make.wasm');
-    else makeCode = null;  // tried again next time
+  if (kForm === 'file') {
+    makeCode = resource('loopword_make.wasm');
+  } else {
+    const script = fetch('loopword_make.js').then((answer) => answer.ok, () => false);
+    const code = fetch('loopword_make.wasm').then((answer) => (answer.ok ? WebAssembly.compileStreaming(answer).catch(() => 'fetch') : null), () => null);
+    makeCode = Promise.all([script, code]).then(([scripted, compiled]) => (scripted && compiled ? compiled : null));
+  }
+  makeCode.then((code) => {
+    if (!code) makeCode = null;  // tried again next time
+    else if (kForm === 'site') fetchedParts.add('loopword_make.js').add('loopword_make.wasm');
   });
   return makeCode;
 }
@@ -826,7 +826,7 @@ async function main() {
   else usePageLanguage(language);
   wire();
   $('make-own').href = location.pathname;  // the page afresh, without the link's puzzle
-  await startSession(kept, kForm === 'file' ? 'make' : 'solve');
+  await startSession(kept, 'solve');
   await firstPuzzle(kept);
   if (runningModule === 'make') provideLists($('language').value);
   keepOffline();  // after the first puzzle: what the service worker keeps does not compete with it on a slow line

@@ -17,8 +17,8 @@ PACKAGES=(
   fonts-liberation
 )
 # Debian packages building the web page needs: the C++ compiler to WebAssembly; zopfli, which gzips the page's parts
-# smaller than gzip does; python3, which puts the page together.
-WEB_PACKAGES=(emscripten zopfli python3)
+# smaller than gzip does; node-terser, which makes the page's scripts smaller; python3, which puts the page together.
+WEB_PACKAGES=(emscripten zopfli node-terser python3)
 # Debian packages the tests, the fuzzers, the benchmarks and the package checks need besides (the w* word lists:
 # puzzles in other languages are checked against them; qt6-base-private-dev: the window's accessibility is switched
 # on in its tests as a screen reader would; at-spi2-core, python3-pyatspi, dbus-daemon: the window read over the

@@ -450,6 +450,7 @@ describe('the page as a file', () => {
     fs.writeFileSync(exported, html, 'latin1');
     const page = await openPage(pathToFileURL(exported).href);
     assert.ok(await page.isEnabled('#check'), 'solving from the start');
+    assert.equal(await page.evaluate(() => runningModule), 'solve', 'with the small module it carries');  // eslint-disable-line no-undef
     fs.writeFileSync(path.join(scratch, 'damaged.html'), html.replace(puzzle.toString('base64'), '!not base 64!'), 'latin1');
     const damaged = await openPage(pathToFileURL(path.join(scratch, 'damaged.html')).href);
     assert.match(await damaged.textContent('#message'), /The puzzle inside this page is damaged and cannot be read\./);
@@ -534,10 +535,10 @@ describe('the page in every language', () => {
     assert.equal(await page.textContent('#face-solve'), 'Solve');
     await page.selectOption('#page-language', 'es');
     const dictionary = pageTexts.es.Messages['Dictionary: %1 (%n words)'].at(-1).replace('%1', 'L1words.txt').replace('%n', '1431');
+    await page.waitForFunction((title) => document.querySelector('#title').textContent === title, dictionary);
     for (const step of ['chosen', 'reloaded']) {
-      await page.waitForFunction((title) => document.querySelector('#title').textContent === title, dictionary);
+      await page.waitForFunction((solve) => document.querySelector('#face-solve').textContent === solve, pageTexts.es.WebPage.Solve);
       assert.equal(await page.evaluate(() => document.documentElement.lang), 'es', step);
-      assert.equal(await page.textContent('#face-solve'), pageTexts.es.WebPage.Solve, step);
       assert.equal(await page.inputValue('#language'), 'en', `${step}: the puzzle keeps its language`);
       if (step === 'chosen') await openPage('', { page });
     }
