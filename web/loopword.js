@@ -688,11 +688,11 @@ async function firstPuzzle(kept) {
   if (platform && !platform.taken) refusePlatform();
   if (reply?.chooser) Object.assign($('pupil-number'), reply.chooser);  // the number field as the chooser first shows it
   performance.mark('first-puzzle');
-  await new Promise(whenIdle);  // shown before more is fetched
-  // A class link's pupil has a puzzle to be made: the make module is fetched while they choose their number. The page's
-  // own visitor may make one: it is fetched once they have settled in (or at once, when they ask to make one).
+  // A class link's pupil has a puzzle to be made: the make module is fetched at once, while they choose their number.
+  // The page's own visitor may make one: it is fetched once they have settled in (or at once, when they ask to make one).
   if (reply?.chooser) fetchMakeModule();
-  else if (!shown?.hidden['face-make']) whenSettled(fetchMakeModule);
+  await new Promise(whenIdle);  // shown before more is fetched
+  if (!reply?.chooser && !shown?.hidden['face-make']) whenSettled(fetchMakeModule);
   if (runningModule === 'make' && !$('make').hidden) await reportTheme();
 }
 
