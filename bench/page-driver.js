@@ -55,9 +55,12 @@ function makePuzzleMs(tab) {
     const sheets = document.getElementById('print-sheets');
     const sheetBefore = sheets.innerHTML;
     let shownMs = null;
+    let timer = null;
     const ended = () => {
       if (shownMs === null || sheets.innerHTML === sheetBefore) return;
       observer.disconnect();
+      channel.port1.close();  // an open port with a listener is never collected: the page would seem to leak
+      clearTimeout(timer);
       resolve(shownMs);
     };
     // The page is briefly not busy between two commands of one click, within a task: it has settled when it is still
@@ -80,7 +83,7 @@ function makePuzzleMs(tab) {
       observer.disconnect();
       reject(new Error('Make puzzle sent the page no command: the button is turned off'));
     }
-    setTimeout(() => {
+    timer = setTimeout(() => {
       observer.disconnect();
       reject(new Error(shownMs === null ? 'the page did not settle within a minute after Make puzzle'
         : 'Make puzzle made no new puzzle: its print sheet stayed as it was'));

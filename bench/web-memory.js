@@ -1,6 +1,6 @@
 // Measures the web page's memory in headless chromium over many puzzles made with its Make puzzle button, for three
-// fills; fails when the core holds more after them than after the first 20 (the first in a smoke run: a leak), its
-// WebAssembly memory grew or the page kept elements of earlier puzzles.
+// fills; fails when the core or the page's script holds more after them than after the first 20 (the first in a smoke
+// run: a leak), its WebAssembly memory grew or the page kept elements of earlier puzzles.
 // Usage: node bench/web-memory.js [--smoke] [--no-gc] [PAGE] [COMPILES]   (npm ci in tests/web first; scripts/web builds the page)
 // --no-gc reads the memory as it stands, garbage not yet collected included. --smoke: 3 compiles of each fill, read
 // after the first and the last, for the test suite; skipped without chromium or the browser driver.
@@ -51,6 +51,7 @@ async function measure(tab, tabSession, browserSession) {
 const kFills = { 'varied words on Level 3': 'level=3&varied=1&seed=1', 'the classic fill on Level 1': 'level=1&seed=2',
   'one solution on Level 2': 'level=2&unique=1&seed=3' };
 const kHeapSlack = 64 * 1024;  // what the core may hold more after the last compiles than after the first checkpoint's
+const kPageHeapSlack = 64 * 1024;  // the same for the page's own JavaScript heap, garbage collected
 
 /// The memory over the compiles of one fill, as a table; what grew that should not have.
 async function measureFill(browser, helpers, browserSession, name, query) {
@@ -82,8 +83,9 @@ async function measureFill(browser, helpers, browserSession, name, query) {
   for (const cells of rows) console.log(cells.map((cell) => cell.padStart(14)).join(''));
   const growth = (from, key) => `${(((last[key] - from[key]) / from[key]) * 100).toFixed(1)} %`;
   console.log(`growth over ${kCompiles} compiles: renderer ${growth(first, 'renderer')} (${growth(settled, 'renderer')} after the first ${kCheckpoints[0]}), ` +
-    `page JS heap ${growth(first, 'jsHeap')}, wasm memory ${growth(first, 'wasm')}, core in use ${growth(first, 'heap')} (target within 10 %)`);
+    `page JS heap ${growth(first, 'jsHeap')} (${growth(settled, 'jsHeap')} after the first ${kCheckpoints[0]}), wasm memory ${growth(first, 'wasm')}, core in use ${growth(first, 'heap')} (target within 10 %)`);
   const grew = [[last.heap - settled.heap >= kHeapSlack, `the core holds ${last.heap - settled.heap} bytes more`],
+    [kCollect && last.jsHeap - settled.jsHeap >= kPageHeapSlack, `the page's script holds ${last.jsHeap - settled.jsHeap} bytes more`],
     [last.wasm !== settled.wasm, 'the WebAssembly memory grew'], [last.elements !== settled.elements, 'the page kept elements of earlier puzzles'],
     [!readings.every((reading) => Object.values(reading).every(Number.isFinite)), 'a figure is no number']];
   return grew.filter(([failed]) => failed).map(([, what]) => `${name}: ${what}`);
