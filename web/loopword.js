@@ -120,10 +120,10 @@ async function unpackedPart(name) {
   if (!packed) return null;
   const bytes = await gunzipped(new Blob([packed]).stream());
   if (part.dataset.against) return patched(await unpackedPart(part.dataset.against), bytes);
-  const names = part.dataset.name.split(' ');
+  const at = part.dataset.name.split(' ').indexOf(name);
   const lengths = (part.dataset.lengths ?? String(bytes.length)).split(' ').map(Number);
-  const start = lengths.slice(0, names.indexOf(name)).reduce((sum, length) => sum + length, 0);
-  return bytes.subarray(start, start + lengths[names.indexOf(name)]);
+  const start = lengths.slice(0, at).reduce((sum, length) => sum + length, 0);
+  return bytes.subarray(start, start + lengths[at]);
 }
 
 /// The bytes of the part `name` the hosted page carries inside it (the solve module's script and code), or null.
