@@ -21,7 +21,7 @@ let worker = null;
 let runningModule = null;
 let makeCode = null;  // the promise of the make module's code, fetched once (null where it could not be had)
 let switching = null;  // the promise of the make module's worker taking over, true once it has
-const listsAhead = new Map();  // language code → the promise of its word lists, fetched with the make module
+const listsAhead = new Map();  // language code → { levels, bytes }: its word lists fetched with the make module
 // The commands only the make module answers: the page moves to it first.
 const kMakingCommands = new Set(['provideLists', 'compile', 'choose', 'chooseTheme', 'checkTheme', 'chooseWordList',
   'makeClassSet', 'classLink', 'learningPackage', 'readResults']);
@@ -218,11 +218,11 @@ function moduleCode(module) {
 }
 
 /// Fetches the make module while the page is used, unless it is on its way: its script, its code compiled and the
-/// word lists it will read (the one file reads its code from inside). Null where it could not be had (offline before
-/// it was ever fetched).
-function fetchMakeModule() {
+/// word lists of `language` it will read, its first `levels` (the one file reads its code from inside). Null where it
+/// could not be had (offline before it was ever fetched).
+function fetchMakeModule(language = sessionLanguage, levels = 3) {
   if (makeCode) return makeCode;
-  if (!listsAhead.has(sessionLanguage)) listsAhead.set(sessionLanguage, resource(`lists/${sessionLanguage}.words`));
+  if (!listsAhead.has(language)) listsAhead.set(language, { levels, bytes: resource(`lists/${language}${levels === 1 ? '-1' : ''}.words`) });
   if (kForm === 'file') {
     makeCode = resource('loopword_make.wasm');
   } else {
@@ -692,7 +692,7 @@ async function firstPuzzle(kept) {
   // The page's own visitor may make one: it is fetched once they have settled in (or at once, when they ask to make one).
   if (reply?.chooser) fetchMakeModule();
   await new Promise(whenIdle);  // shown before more is fetched
-  if (!reply?.chooser && !shown?.hidden['face-make']) whenSettled(fetchMakeModule);
+  if (!reply?.chooser && !shown?.hidden['face-make']) whenSettled(() => fetchMakeModule());
   if (runningModule === 'make' && !$('make').hidden) await reportTheme();
 }
 
@@ -774,30 +774,34 @@ async function saveLearningPackage() {
   if (done) download('loopword-class-set.zip', bytes, 'application/zip');
 }
 
+/// The language of the first puzzle and the levels of its word lists to fetch first, from the address's choices, else
+/// from those kept in `entries`: an address with choices makes its puzzles in the language it names, English where it
+/// names none; a first puzzle on Level 1 needs that level alone, which the hosted page fetches first, the rest after it.
+function firstPuzzleLists(entries) {
+  const asked = new URLSearchParams(location.search);
+  const choices = [...asked.keys()].length ? asked : new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
+  const named = choices.get('language') ?? (choices === asked ? 'en' : null);
+  const levelOne = kForm === 'site' && [null, '1'].includes(choices.get('level'));
+  return { language: named in kLanguageNames ? named : 'en', levels: levelOne ? 1 : 3 };
+}
+
 /// Starts the session of `module` (its code given, or fetched now) in the address's or the kept language; the make
 /// module's word lists fetched as its worker loads.
 async function startSession(entries, module, code = moduleCode(module)) {
   holdCommands();
   sessionStarted = false;  // the translations and the page's language go to the new session once it is made
   runningModule = module;
-  const kept = new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
-  // An address with choices makes its puzzles in the language it names, English where it names none.
-  const asked = new URLSearchParams(location.search);
-  const named = asked.get('language') ?? ([...asked.keys()].length ? 'en' : kept.get('language'));
-  const language = named in kLanguageNames ? named : 'en';
+  const { language, levels } = firstPuzzleLists(entries);
   sessionLanguage = language;
-  // A new visitor's first puzzle is on Level 1: the hosted page fetches that level first, the rest after the puzzle.
-  const ahead = listsAhead.get(language);
-  const firstLevelOnly = !ahead && kForm === 'site' && !location.search && [null, '1'].includes(kept.get('level'));
   const started = startWorker(module, code);
   if (module === 'solve') {  // it reads no word lists
     await Promise.all([started, readTranslations(language, pageLanguage)]);
     return newSession(language);
   }
-  const lists = ahead ?? resource(`lists/${language}${firstLevelOnly ? '-1' : ''}.words`);
+  const ahead = listsAhead.get(language) ?? { levels, bytes: resource(`lists/${language}${levels === 1 ? '-1' : ''}.words`) };
   await started;
-  const given = lists.then(listsGiven(language, firstLevelOnly ? 1 : 3));
-  if (!firstLevelOnly) providedLists.set(language, given);
+  const given = ahead.bytes.then(listsGiven(language, ahead.levels));
+  if (ahead.levels === 3) providedLists.set(language, given);
   await readTranslations(language, pageLanguage);
   await given;
   await newSession(language);
@@ -826,6 +830,8 @@ async function main() {
   else usePageLanguage(language);
   wire();
   $('make-own').href = location.pathname;  // the page afresh, without the link's puzzle
+  const { language: puzzleLanguage, levels } = firstPuzzleLists(kept);
+  if (kForm === 'site' && location.search) fetchMakeModule(puzzleLanguage, levels);  // the address's choices: a puzzle to make
   await startSession(kept, 'solve');
   await firstPuzzle(kept);
   if (runningModule === 'make') provideLists($('language').value);

@@ -132,6 +132,10 @@ it('a class link loads the make module while its chooser is shown, and makes the
   await pupil.waitForFunction(() => shown.mode === 'solving');  // eslint-disable-line no-undef
   assert.equal(language(await shownPuzzle(pupil)), 'en', 'the teacher\'s language');
   assert.ok(fetchedMake(pupil).length > 0);
+  const lists = () => pupil.requested.filter((name) => name.startsWith('lists/')).map((name) => name.replace(/\.gz$/, ''));
+  assert.equal(lists()[0], 'lists/en-1.words', 'a class set on Level 1: that level first');
+  await pupil.waitForFunction(() => providedLists.has('en'));  // eslint-disable-line no-undef
+  assert.ok(lists().includes('lists/en.words'), 'the other levels once the puzzle shows');
   for (const page of [teacher, pupil]) {
     assert.deepEqual(page.errors, []);
     await page.context().close();
