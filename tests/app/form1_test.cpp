@@ -407,6 +407,9 @@ TEST_F(Form1Test, HelpAboutTheGuideAndMessagesSpeakTheLocalesLanguageOrEnglishAn
         EXPECT_TRUE(item->isSeparator() || shown->toPlainText().contains(command)) << command.toStdString();
       }
     }
+    window->MenuItem("Exitx")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChild<AboutForm*>(), nullptr) << "Exit unloads the About box hidden with Esc";
   }
 }
 
