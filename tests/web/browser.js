@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
-const { before, after } = require('node:test');
+const { before, after, afterEach } = require('node:test');
+const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
@@ -33,14 +34,40 @@ async function serve(site) {
   return { server, address: `http://127.0.0.1:${server.address().port}/` };
 }
 
+/// The pages the test running watches: each ends it having thrown, logged as an error and asked nothing unanswered.
+const watchedPages = [];
+
+/// Keeps what `page` throws, logs as an error or asks beyond its `answers` (true: OK, taken in turn) in its `errors`;
+/// once the test ends they must be none, and its profile is closed.
+function watch(page, answers = []) {
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+  page.on('dialog', (dialog) => {
+    if (!answers.length) page.errors.push(`the page asked: ${dialog.message()}`);
+    return answers.shift() ? dialog.accept() : dialog.dismiss();
+  });
+  watchedPages.push(page);
+  return page;
+}
+
+/// Checks and closes the pages watched in the test that ended.
+async function closeWatched() {
+  for (const page of watchedPages.splice(0)) {
+    assert.deepEqual(page.errors, [], page.url());
+    await page.context().close();
+  }
+}
+
 /// Starts chromium and serves `site` before a file's tests, and stops both after them: { browser, address } once
-/// started.
+/// started. The pages watched are checked and closed after each test.
 function servedSite(site) {
   const host = {};
   before(async () => {
     host.browser = await launch();
     Object.assign(host, await serve(site));
   });
+  afterEach(closeWatched);
   after(async () => {
     await host.browser?.close();
     host.server?.close();
@@ -57,16 +84,14 @@ const readPageTexts = () => JSON.parse(fs.readFileSync(path.join(builtSite(), 't
 const textPattern = (text) =>
   new RegExp(`^${text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&').replace(/\s+/g, '\\s+').replace(/%[1-9n]/g, '.+')}$`, 's');
 
-/// A page of a new profile (`options` for its context) at `url` once its first puzzle shows, what it throws or logs as
-/// an error kept in its `errors`; `prepare` readies the page before it opens.
-async function openProfilePage(browser, url, options, prepare = async () => {}) {
-  const page = await (await browser.newContext(options)).newPage();
-  page.errors = [];
-  page.on('pageerror', (error) => page.errors.push(error.message));
-  page.on('console', (message) => message.type() === 'error' && page.errors.push(message.text()));
+/// A watched page of a new profile (`options` for its context, `answers` to what it asks) at `url` once its first puzzle
+/// shows and its commands are done; `prepare` readies the page before it opens.
+async function openProfilePage(browser, url, options, prepare = async () => {}, answers = []) {
+  const page = watch(await (await browser.newContext(options)).newPage(), answers);
   await prepare(page);
   await page.goto(url);
   await firstPuzzle(page);
+  await settled(page);
   return page;
 }
 
@@ -74,6 +99,10 @@ async function openProfilePage(browser, url, options, prepare = async () => {}) 
 const settled = (page) => page.waitForFunction(() => document.querySelector('main').getAttribute('aria-busy') === 'false');
 /// Waits until the page shows its first puzzle (or says why it shows none).
 const firstPuzzle = (page) => page.waitForFunction(() => performance.getEntriesByName('first-puzzle').length > 0);
+/// Reloads `page` and waits until it has shown its puzzle.
+const reload = (page) => page.reload().then(() => firstPuzzle(page)).then(() => settled(page));
+/// The puzzle file text on show, "" while none shows.
+const shownPuzzle = (page) => page.evaluate(() => shown.puzzle?.sheetFile ?? '');  // eslint-disable-line no-undef
 
 /// Presses `key` in the figure, or clicks the control `key` names if it starts with "#", and waits for the outcome.
 async function press(page, key) {
@@ -108,5 +137,5 @@ const puzzleWords = (page) => page.$$eval('#words li', (items) => items.map((ite
 /// The 23 rings of a puzzle file, in square order.
 const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
-module.exports = { launch, serve, servedSite, builtSite, readPageTexts, textPattern, openProfilePage, settled, firstPuzzle, press, readGrid, puzzleWords,
-  solutionRings, typeSolution };
+module.exports = { launch, serve, servedSite, watch, closeWatched, builtSite, readPageTexts, textPattern, openProfilePage, settled, firstPuzzle,
+  reload, shownPuzzle, press, readGrid, puzzleWords, solutionRings, typeSolution };

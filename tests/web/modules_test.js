@@ -7,52 +7,43 @@
 const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
-const path = require('node:path');
-const { servedSite, settled, firstPuzzle, press, readGrid, solutionRings, typeSolution } = require('./browser');
+const { servedSite, builtSite, openProfilePage, settled, press, readGrid, shownPuzzle, solutionRings, typeSolution } = require('./browser');
 
-const host = servedSite(process.env.LOOPWORD_SITE ?? path.join(path.dirname(process.env.LOOPWORD_PAGE), 'site'));
+const host = servedSite(builtSite());
 const compileTool = process.env.LOOPWORD_COMPILE;
 
-/// A new phone's page at `address` in `locale`, once its first puzzle shows: the files it and its worker requested
-/// collected, its errors too; `routes` answers the requests for what each address pattern names; `browserAsIs` runs
-/// before the page's own scripts, to make the browser an older one.
-async function visit(address, locale, routes = {}, browserAsIs = () => {}) {
-  const context = await host.browser.newContext({ locale, viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true });
-  await context.addInitScript(browserAsIs);
-  const page = await context.newPage();
-  Object.assign(page, { requested: [], errors: [] });
-  context.on('request', (request) => page.requested.push(new URL(request.url()).pathname.slice(1)));
-  page.on('pageerror', (error) => page.errors.push(error.message));
-  page.on('dialog', (dialog) => dialog.accept());
-  for (const [pattern, answer] of Object.entries(routes)) await context.route(pattern, answer);
-  await page.goto(host.address + address);
-  await firstPuzzle(page);
-  await settled(page);
-  return page;
+/// A new phone's watched page at `address` in `locale` once its first puzzle shows, the files it and its worker
+/// requested collected: `routes` answers the requests for what each address pattern names; `browserAsIs` runs before
+/// the page's own scripts, to make the browser an older one; `answers` are given to what the page asks.
+function visit(address, locale, { routes = {}, browserAsIs = () => {}, answers = [] } = {}) {
+  return openProfilePage(host.browser, host.address + address, { locale, viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true },
+    async (page) => {
+      await page.context().addInitScript(browserAsIs);
+      page.requested = [];
+      page.context().on('request', (request) => page.requested.push(new URL(request.url()).pathname.slice(1)));
+      for (const [pattern, answer] of Object.entries(routes)) await page.context().route(pattern, answer);
+    }, answers);
 }
 
 const fetchedMake = (page) => page.requested.filter((name) => name.startsWith('loopword_make.'));
-const shownPuzzle = (page) => page.evaluate(() => shown.puzzle?.sheetFile ?? '');  // eslint-disable-line no-undef
 const language = (file) => file.match(/^# language: (\w+)$/m)?.[1] ?? 'en';  // English files name none
 
 const kBrowsers = [['a browser of today', () => {}],
   ['a browser that reads no base 64 into bytes itself', () => { delete Uint8Array.fromBase64; }]];
 for (const [browser, browserAsIs] of kBrowsers) it(`a pupil link opens and is solved with the solve module the page carries, nothing else fetched: ${browser}`, async () => {
   const puzzle = execFileSync(compileTool, ['--language', 'de', '--level', '1', '--seed', '21']).toString();
-  const pupil = await visit(`#${encodeURIComponent(puzzle)}`, 'de-DE', {}, browserAsIs);
+  const pupil = await visit(`#${encodeURIComponent(puzzle)}`, 'de-DE', { browserAsIs });
   const solution = solutionRings(puzzle);
   await typeSolution(pupil, solution, () => pupil.evaluate(() => shown.solved));  // eslint-disable-line no-undef
   assert.deepEqual((await readGrid(pupil)).rings, solution, 'solved');
   assert.equal(await pupil.evaluate(() => runningModule), 'solve');  // eslint-disable-line no-undef
   assert.deepEqual(pupil.requested.filter((name) => /^(loopword_|lists\/)/.test(name)), [], 'the page carries what solves');
-  assert.deepEqual(pupil.errors, []);
-  await pupil.context().close();
 });
 
 it('a new visitor solves the puzzle made with the page in their language; Make brings the make module, letters kept', async () => {
   let release;
   const held = new Promise((resolve) => { release = resolve; });
-  const visitor = await visit('', 'fr-FR', { '**/loopword_make.*': (route) => held.then(() => route.continue()) });
+  const visitor = await visit('', 'fr-FR', { routes: { '**/loopword_make.*': (route) => held.then(() => route.continue()) } });
   assert.equal(language(await shownPuzzle(visitor)), 'fr', 'the ready puzzle in French, while the make module is held back');
   const ready = await shownPuzzle(visitor);
   for (const letter of ['S', 'T']) await press(visitor, letter);
@@ -71,14 +62,12 @@ it('a new visitor solves the puzzle made with the page in their language; Make b
   await visitor.waitForFunction((before) => shown.puzzle && shown.puzzle.sheetFile !== before && shown.mode !== 'compiling', ready);  // eslint-disable-line no-undef
   assert.equal(language(await shownPuzzle(visitor)), 'fr');
   assert.ok(fetchedMake(visitor).length > 0);
-  assert.deepEqual(visitor.errors, []);
-  await visitor.context().close();
 });
 
 it('what is typed while the make module starts waits for it: the theme box and a letter are both used', async () => {
   let release;
   const held = new Promise((resolve) => { release = resolve; });
-  const visitor = await visit('', 'en-GB', { '**/lists/**': (route) => held.then(() => route.continue()) });  // the make module waits for its words
+  const visitor = await visit('', 'en-GB', { routes: { '**/lists/**': (route) => held.then(() => route.continue()) }, answers: [true] });  // the make module waits for its words
   await visitor.click('#face-make');
   await visitor.selectOption('#language', 'de');  // asks for the make module, and German texts while it starts
   await visitor.click('#theme summary');
@@ -99,12 +88,10 @@ it('what is typed while the make module starts waits for it: the theme box and a
   const made = await shownPuzzle(visitor);
   for (const line of [/^# title: Zoo week$/m, /^# language: de$/m, /^# theme: ELEPHANT GIRAFFES$/m]) assert.match(made, line);
   assert.doesNotMatch(await visitor.textContent('#message'), /went wrong/);
-  assert.deepEqual(visitor.errors, []);
-  await visitor.context().close();
 });
 
 it('where the make module cannot be had, Make says so and solving goes on', async () => {
-  const visitor = await visit('', 'en-GB', { '**/loopword_make.*': (route) => route.abort() });
+  const visitor = await visit('', 'en-GB', { routes: { '**/loopword_make.*': (route) => route.abort() } });
   await press(visitor, 'S');
   await visitor.click('#face-make');
   await visitor.click('#compile');
@@ -113,8 +100,7 @@ it('where the make module cannot be had, Make says so and solving goes on', asyn
   await visitor.click('#face-solve');
   await press(visitor, 'T');
   assert.match((await readGrid(visitor)).rings.join(''), /ST/, 'typing goes on in the solve module');
-  assert.deepEqual(visitor.errors, []);
-  await visitor.context().close();
+  visitor.errors = visitor.errors.filter((error) => error !== 'Failed to load resource: net::ERR_FAILED');  // the fetches refused
 });
 
 it('a class link loads the make module while its chooser is shown, and makes the chosen puzzle', async () => {
@@ -136,8 +122,4 @@ it('a class link loads the make module while its chooser is shown, and makes the
   assert.equal(lists()[0], 'lists/en-1.words', 'a class set on Level 1: that level first');
   await pupil.waitForFunction(() => providedLists.has('en'));  // eslint-disable-line no-undef
   assert.ok(lists().includes('lists/en.words'), 'the other levels once the puzzle shows');
-  for (const page of [teacher, pupil]) {
-    assert.deepEqual(page.errors, []);
-    await page.context().close();
-  }
 });
