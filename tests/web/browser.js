@@ -89,6 +89,11 @@ const textPattern = (text) =>
 async function openProfilePage(browser, url, options, prepare = async () => {}, answers = []) {
   const page = watch(await (await browser.newContext(options)).newPage(), answers);
   await prepare(page);
+  return openIn(page, url);
+}
+
+/// Opens `url` in `page`: the page once its first puzzle shows and its commands are done.
+async function openIn(page, url) {
   await page.goto(url);
   await firstPuzzle(page);
   await settled(page);
@@ -137,5 +142,5 @@ const puzzleWords = (page) => page.$$eval('#words li', (items) => items.map((ite
 /// The 23 rings of a puzzle file, in square order.
 const solutionRings = (file) => file.split('\n').filter((line) => /^\d\d /.test(line)).map((line) => line.slice(3, 11));
 
-module.exports = { launch, serve, servedSite, watch, closeWatched, builtSite, readPageTexts, textPattern, openProfilePage, settled, firstPuzzle,
+module.exports = { launch, serve, servedSite, watch, closeWatched, builtSite, readPageTexts, textPattern, openProfilePage, openIn, settled, firstPuzzle,
   reload, shownPuzzle, press, readGrid, puzzleWords, solutionRings, typeSolution };
