@@ -10,7 +10,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { launch, readPageTexts, textPattern, settled, firstPuzzle, press, readGrid, puzzleWords, solutionRings, typeSolution } = require('./browser');
+const { launch, watch, closeWatched, openIn, readPageTexts, textPattern, settled, reload, press, readGrid, puzzleWords, solutionRings, typeSolution } = require('./browser');
 
 const root = path.resolve(__dirname, '../..');
 const pageUrl = pathToFileURL(process.env.LOOPWORD_PAGE).href;
@@ -18,7 +18,6 @@ const compileTool = process.env.LOOPWORD_COMPILE;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-web-'));
 
 const remoteRequests = [];
-const profiles = [];
 let browser;
 
 before(async () => {
@@ -26,7 +25,7 @@ before(async () => {
 });
 
 afterEach(async () => {
-  for (const own of profiles.splice(0)) await own.close();
+  await closeWatched();
   assert.deepEqual(remoteRequests.splice(0), [], 'a request beyond the page itself');
 });
 
@@ -40,14 +39,12 @@ async function profile({ width = 1280, height = 800, ...options } = {}) {
   const phone = width < 600;
   const own = await browser.newContext({ locale: 'en-US', acceptDownloads: true, viewport: { width, height },
     hasTouch: phone, isMobile: phone, ...options });
-  profiles.push(own);
   own.on('request', (request) => {
     if (!/^(file|data|blob):/.test(request.url())) remoteRequests.push(request.url());
   });
   return own;
 }
 
-const reload = (page) => page.reload().then(() => firstPuzzle(page));
 const cellNames = (page) => page.$$eval('#picture [role=gridcell]', (cells) => cells.map((cell) => cell.textContent));
 
 /// Hides the page (as a tab put in the background) or shows it again, and waits for the session to have taken it.
@@ -56,17 +53,13 @@ const setHidden = (page, hidden) => page.evaluate((state) => {
   document.dispatchEvent(new Event('visibilitychange'));
 }, hidden).then(() => settled(page));
 
-/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile; the page may not throw, nor ask
-/// unless given `answers` to take in turn (true: OK).
+/// Opens `address` (a query and fragment, or a URL) in `page` or a fresh profile, watched, given `answers` to what it
+/// asks (true: OK) in turn.
 async function openPage(address = '', { page, answers, ...options } = {}) {
   const tab = page ?? await (await profile(options)).newPage();
-  tab.on('dialog', (dialog) => (answers?.length ? (answers.shift() ? dialog.accept() : dialog.dismiss())
-    : assert.fail(`the page asked: ${dialog.message()}`)));
-  tab.on('pageerror', (error) => assert.fail(`the page threw: ${error.message}`));
+  if (!tab.errors) watch(tab, answers);
   await tab.addInitScript(() => { window.print = () => {}; });  // the sheets are read from the page, not printed
-  await tab.goto(/^[a-z]+:/.test(address) ? address : pageUrl + address);
-  await firstPuzzle(tab);
-  return tab;
+  return openIn(tab, /^[a-z]+:/.test(address) ? address : pageUrl + address);
 }
 
 async function savePuzzle(page) {
@@ -305,22 +298,6 @@ describe('the page and its worker', () => {
     const restarted = await readGrid(page);
     await press(page, 'C');
     assert.notDeepEqual(await readGrid(page), restarted, 'the new worker takes the keys typed');
-  });
-
-  it('keeps each choice over a reload', async () => {
-    const page = await openPage();
-    await page.click('#face-make');
-    const choices = [
-      ['#difficulty', (field) => page.selectOption(field, 'hard'), (field) => page.inputValue(field), 'hard'],
-      ['#allow-check', (field) => page.uncheck(field), (field) => page.isChecked(field), false],
-    ];
-    for (const [field, choose, read, chosen] of choices) {
-      await choose(field);
-      await settled(page);
-      await reload(page);
-      await page.click('#face-make');
-      assert.equal(await read(field), chosen, field);
-    }
   });
 
   it('reads the view without changing it or what the browser keeps', async () => {
