@@ -186,12 +186,11 @@ describe('the page for a pupil', () => {
     const clock = () => page.textContent('#timer');
     const tick = async () => page.waitForFunction((shown) => document.querySelector('#timer').textContent !== shown,
       await clock());
-    const hide = (hidden) => setHidden(page, hidden);
-    await hide(true);
+    await setHidden(page, true);
     const paused = await clock();
     await page.waitForTimeout(1200);
     assert.equal(await clock(), paused, 'hidden, the clock waits');
-    await hide(false);
+    await setHidden(page, false);
     await tick();
     for (const key of ['A', 'B', 'PageDown', 'PageDown']) await press(page, key);
     const { rings: typed, selected } = await readGrid(page);
@@ -298,6 +297,22 @@ describe('the page and its worker', () => {
     const restarted = await readGrid(page);
     await press(page, 'C');
     assert.notDeepEqual(await readGrid(page), restarted, 'the new worker takes the keys typed');
+  });
+
+  it('keeps each choice over a reload', async () => {
+    const page = await openPage();
+    await page.click('#face-make');
+    const choices = [
+      ['#difficulty', (field) => page.selectOption(field, 'hard'), (field) => page.inputValue(field), 'hard'],
+      ['#varied', (field) => page.check(field), (field) => page.isChecked(field), true],
+    ];
+    for (const [field, choose, read, chosen] of choices) {
+      await choose(field);
+      await settled(page);
+      await reload(page);
+      await page.click('#face-make');
+      assert.equal(await read(field), chosen, field);
+    }
   });
 
   it('reads the view without changing it or what the browser keeps', async () => {

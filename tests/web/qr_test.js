@@ -15,9 +15,7 @@ const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'loopword-qr-'));
 
 const host = servedSite(builtSite());
 
-after(() => {
-  fs.rmSync(scratch, { recursive: true, force: true });
-});
+after(() => fs.rmSync(scratch, { recursive: true, force: true }));
 
 /// A new profile's watched page at `url` (a projector's 1280 × 800, at 3 device pixels a CSS pixel so that the printed
 /// codes' screenshots are sharp enough to read), print stubbed, once its first puzzle shows.
