@@ -43,6 +43,8 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   const printed = await teacher.$$eval('#print-sheets .class-page', (pages) => pages.map((sheet) => sheet.textContent));
   assert.equal(printed.length, 5 + 2, 'five puzzles, then two pages of answers');
   const [, setId] = printed[0].match(/^Puzzle 1 of 5 · set ([2-9A-HJKMNP-Z]{4})Zoo week/) ?? assert.fail(printed[0]);
+  printed.slice(0, 5).forEach((sheet, k) => assert.ok(sheet.startsWith(`Puzzle ${k + 1} of 5 · set ${setId}Zoo week`), sheet));
+  assert.ok(printed[5].includes(`Puzzle 4 of 5 · set ${setId}`), 'the answers name the set');
 
   const pupils = [['de-DE', 'de', 1], ['fr-FR', 'fr', 2], ['nl-NL', 'nl', 3]];
   let resultCode = '';
