@@ -1,4 +1,4 @@
-// What the browser tests share: Debian's chromium, the site served from 127.0.0.1, and waiting for the page.
+// What the browser tests share: Debian's chromium, the site served from 127.0.0.1, waiting for the page, and its errors checked.
 // SPDX-License-Identifier: GPL-3.0-or-later
 'use strict';
 
