@@ -289,9 +289,10 @@ function useMakeModule() {
   return switching;
 }
 
-/// The translations of the page's texts in `languages`, or in every language where none is named, each read once and
-/// given to the session once it is there: the hosted page fetches a language's own file for its first screen, and the
-/// whole table after it (the one file carries the whole table alone).
+/// The translations of the page's texts in `languages`, or in every language where none is named, each read once (a
+/// table that could not be had is fetched again when next wanted) and given to the session once it is there: the hosted
+/// page fetches a language's own file for its first screen, and the whole table after it (the one file carries the
+/// whole table alone).
 function readTranslations(...languages) {
   const names = languages.length ? languages.filter((code) => code !== 'en' && code in kLanguageNames) : ['all'];
   return Promise.all(names.map((name) => {
@@ -299,7 +300,8 @@ function readTranslations(...languages) {
     if (!translationsRead.has(key)) {
       translationsRead.set(key, resource(key === 'all' ? 'texts.json' : `texts/${key}.json`).then((bytes) => {
         const table = bytes && attempt(() => JSON.parse(new TextDecoder().decode(bytes)));
-        if (table?.constructor === Object) kTranslations = { ...kTranslations, ...table };
+        if (table?.constructor !== Object) return translationsRead.delete(key);  // fetched again when next wanted
+        kTranslations = { ...kTranslations, ...table };
         if (sessionStarted) send('useTranslations', kTranslations);
       }));
     }

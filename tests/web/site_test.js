@@ -8,7 +8,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { servedSite, builtSite, openProfilePage, reload } = require('./browser');
+const { servedSite, builtSite, openProfilePage, readPageTexts, reload } = require('./browser');
 
 const onePage = process.env.LOOPWORD_PAGE;
 const site = builtSite();
@@ -48,6 +48,16 @@ it('the site on a web host installs, works offline after one visit, logs no erro
   await page.context().setOffline(false);
   await keptOffline(page, '/texts.json');
   page.errors = [];  // its log once back online is not judged: a load may fail as the connection comes back
+});
+
+it('a table of texts that could not be fetched is fetched again when the page is asked for a language', async () => {
+  const refuseWholeTable = (page) => page.context().route(/\/texts\.json/, (route) => route.abort());
+  const page = await openProfilePage(host.browser, host.address, { locale: 'en-US', serviceWorkers: 'block' }, refuseWholeTable);
+  await page.waitForFunction(() => translationsRead.has('all'), null, { timeout: 20000 });  // eslint-disable-line no-undef
+  await page.evaluate(() => translationsRead.get('all'));  // eslint-disable-line no-undef
+  page.errors = page.errors.filter((error) => !error.includes('ERR_FAILED'));  // the refused table
+  await page.selectOption('#page-language', 'de');
+  await page.waitForFunction((solve) => document.querySelector('#face-solve').textContent === solve, readPageTexts().de.WebPage.Solve);
 });
 
 it('storage: a damaged or foreign entry under any name the page keeps is dropped, and the page goes on', async () => {
