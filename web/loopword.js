@@ -782,7 +782,7 @@ async function saveLearningPackage() {
 function firstPuzzleLists(entries) {
   const asked = new URLSearchParams(location.search);
   const choices = [...asked.keys()].length ? asked : new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
-  const named = choices.get('language') ?? (choices === asked ? 'en' : null);
+  const named = choices.get('language');
   const levelOne = kForm === 'site' && [null, '1'].includes(choices.get('level'));
   return { language: named in kLanguageNames ? named : 'en', levels: levelOne ? 1 : 3 };
 }
