@@ -222,7 +222,7 @@ function moduleCode(module) {
 /// could not be had (offline before it was ever fetched).
 function fetchMakeModule(language = sessionLanguage, levels = 3) {
   if (makeCode) return makeCode;
-  if (!listsAhead.has(language)) listsAhead.set(language, { levels, bytes: resource(`lists/${language}${levels === 1 ? '-1' : ''}.words`) });
+  if (!listsAhead.has(language)) listsAhead.set(language, wordLists(language, levels));
   if (kForm === 'file') {
     makeCode = resource('loopword_make.wasm');
   } else {
@@ -776,16 +776,21 @@ async function saveLearningPackage() {
   if (done) download('loopword-class-set.zip', bytes, 'application/zip');
 }
 
-/// The language of the first puzzle and the levels of its word lists to fetch first, from the address's choices, else
-/// from those kept in `entries`: an address with choices makes its puzzles in the language it names, English where it
-/// names none; a first puzzle on Level 1 needs that level alone, which the hosted page fetches first, the rest after it.
+/// The language of the first puzzle and the levels of its word lists to fetch first, from the address's choices
+/// (`addressed`: it has a puzzle to make), else from those kept in `entries`: an address with choices makes its puzzles
+/// in the language it names, English where it names none; a first puzzle on Level 1 needs that level alone, which the
+/// hosted page fetches first, the rest after it.
 function firstPuzzleLists(entries) {
   const asked = new URLSearchParams(location.search);
-  const choices = [...asked.keys()].length ? asked : new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
+  const addressed = [...asked.keys()].length > 0;
+  const choices = addressed ? asked : new URLSearchParams(entries.choices ?? `language=${pageLanguage}`);
   const named = choices.get('language');
   const levelOne = kForm === 'site' && [null, '1'].includes(choices.get('level'));
-  return { language: named in kLanguageNames ? named : 'en', levels: levelOne ? 1 : 3 };
+  return { language: named in kLanguageNames ? named : 'en', levels: levelOne ? 1 : 3, addressed };
 }
+
+/// The word lists of `language` on their way, the first `levels` of them (1, or all 3): { levels, bytes }.
+const wordLists = (language, levels) => ({ levels, bytes: resource(`lists/${language}${levels === 1 ? '-1' : ''}.words`) });
 
 /// Starts the session of `module` (its code given, or fetched now) in the address's or the kept language; the make
 /// module's word lists fetched as its worker loads.
@@ -800,7 +805,7 @@ async function startSession(entries, module, code = moduleCode(module)) {
     await Promise.all([started, readTranslations(language, pageLanguage)]);
     return newSession(language);
   }
-  const ahead = listsAhead.get(language) ?? { levels, bytes: resource(`lists/${language}${levels === 1 ? '-1' : ''}.words`) };
+  const ahead = listsAhead.get(language) ?? wordLists(language, levels);
   await started;
   const given = ahead.bytes.then(listsGiven(language, ahead.levels));
   if (ahead.levels === 3) providedLists.set(language, given);
@@ -832,8 +837,8 @@ async function main() {
   else usePageLanguage(language);
   wire();
   $('make-own').href = location.pathname;  // the page afresh, without the link's puzzle
-  const { language: puzzleLanguage, levels } = firstPuzzleLists(kept);
-  if (kForm === 'site' && location.search) fetchMakeModule(puzzleLanguage, levels);  // the address's choices: a puzzle to make
+  const first = firstPuzzleLists(kept);
+  if (kForm === 'site' && first.addressed) fetchMakeModule(first.language, first.levels);  // a puzzle to make
   await startSession(kept, 'solve');
   await firstPuzzle(kept);
   if (runningModule === 'make') provideLists($('language').value);
