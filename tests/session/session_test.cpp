@@ -274,79 +274,66 @@ TEST_F(SessionTest, ThemeWordsThatCannotGoInOrAListGivingTooFewPuzzlesSayWhyForO
   }
 }
 
-TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordAndAPupilsNumberAndSeedMakeTheirsAgain) {
+TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordStaysTheSameUntilAChoiceChangesAndGivesEachPupilTheirs) {
   auto teacher = NewSession();
   const std::vector<std::string> theme = {"ELEPHANT", "GIRAFFES", "PENGUINS"};
   const Clues clues = {{"ELEPHANT", "a big grey animal"}, {"PENGUINS", "birds that swim"}};
-  teacher->ChooseTheme("ELEPHANT = a big grey animal\nGIRAFFES\nPENGUINS = birds that swim", "Zoo");
-  teacher->SeedNextCompile(77);  // One solution is off: the class set turns it on
-  std::vector<MadePuzzle> made;
+  const std::string zoo = "ELEPHANT = a big grey animal\nGIRAFFES\nPENGUINS = birds that swim";
+  teacher->ChooseTheme(zoo, "Zoo");  // One solution is off: the class set turns it on
+  std::vector<MadePuzzle> made, again, changed;
   int shown = -1;
   const auto progress = [&](int done, int total) { EXPECT_EQ(total, 6); shown = done; return true; };
+  const auto goOn = [](int, int) { return true; };
   ASSERT_TRUE(teacher->MakeClassSet(6, progress, Keep(made)).done);
   ASSERT_EQ(made.size(), 6u);
   EXPECT_EQ(shown, 6);
+  const Reply same = teacher->MakeClassSet(6, goOn, Keep(again));
+  EXPECT_TRUE(same.messages.empty()) << EnglishText(same.Told());
+  ASSERT_TRUE(teacher->CurrentView().classSet);
+  const ClassSet set = *teacher->CurrentView().classSet;  // its text reads back whole
+  const std::uint64_t seed = *set.choices.seed;
   std::set<std::string> words = testing::WordSet(*testing::BundledList("L1words.txt")), grids;
   words.insert(theme.begin(), theme.end());
-  for (const MadePuzzle& puzzle : made) {
-    const std::vector<std::string> lines = testing::TextLines(puzzle.document.puzzle);
+  std::vector<Puzzle> puzzles;
+  for (std::size_t k = 0; k < made.size(); ++k) {
+    const PuzzleDocument& document = made[k].document;
+    const std::vector<std::string> lines = testing::TextLines(document.puzzle);
     EXPECT_EQ(testing::CheckPuzzle(lines, words), "");
-    for (const std::string& word : theme) EXPECT_EQ(std::ranges::count(SortedWords(puzzle.document.puzzle), word), 1) << word;
-    EXPECT_EQ(puzzle.document.puzzle.clues, clues);
-    EXPECT_EQ(puzzle.document.puzzle.title, "Zoo");
-    EXPECT_EQ(puzzle.document.theme, theme);
-    EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, SheetHintCells(puzzle.document.puzzle)), 2).size(), 1u) << "one solution";
+    for (const std::string& word : theme) EXPECT_EQ(std::ranges::count(SortedWords(document.puzzle), word), 1) << word;
+    EXPECT_EQ(document.puzzle.clues, clues);
+    EXPECT_EQ(document.puzzle.title, "Zoo");
+    EXPECT_EQ(document.theme, theme);
+    EXPECT_EQ(testing::BruteForceGrids(testing::SheetOf(lines, SheetHintCells(document.puzzle)), 2).size(), 1u) << "one solution";
     grids.insert(std::accumulate(lines.begin(), lines.end(), std::string()));
+    EXPECT_EQ(again.at(k).document.puzzle.placements, document.puzzle.placements) << "the same set, printed again";
+    EXPECT_EQ(document.origin.classPlace, (ClassPlace{static_cast<int>(k) + 1, 6, seed}));
+    EXPECT_EQ(made[k].sheets.solution.setId, SetId(seed)) << "the answer key names the set";
+    puzzles.push_back(document.puzzle);
   }
   EXPECT_EQ(grids.size(), 6u) << "all different";
-  const std::optional<ClassSet> linked = teacher->CurrentView().classSet;  // its text reads back whole
-  ASSERT_TRUE(linked);
+  EXPECT_EQ(PuzzleHeading(made[2].sheets.puzzle.texts, 3, 6, made[2].sheets.puzzle.setId), "Puzzle 3 of 6 \u00B7 set " + SetId(seed));
   for (const int number : {2, 6}) {  // a pupil's page, from the link alone
-    auto pupil = Pupil(*linked, number);
+    auto pupil = Pupil(set, number);
     EXPECT_EQ(PuzzleOf(*pupil).placements, made[static_cast<std::size_t>(number - 1)].document.puzzle.placements) << number;
     EXPECT_EQ(PuzzleOf(*pupil).clues, clues);
-    EXPECT_NE(FileOf(*pupil).find("\n# seed: " + std::to_string(linked->SeedOf(number)) + "\n"), std::string::npos);
+    EXPECT_NE(FileOf(*pupil).find("\n# seed: " + std::to_string(set.SeedOf(number)) + "\n"), std::string::npos);
+    const std::string place = "\n# class set: " + std::to_string(number) + " of 6, set seed " + std::to_string(seed) + "\n";
+    EXPECT_NE(FileOf(*pupil).find(place), std::string::npos) << number;
     pupil->Compile();
     testing::FinishCompile(*pupil);
     EXPECT_EQ(FileOf(*pupil).find("# seed:"), std::string::npos) << "the seed is the first compile's only";
   }
-  EXPECT_EQ(EnglishText(NewSession()->ChooseClassPuzzle(*linked, 7).Told()), "Choose your number from 1 to 6.");
+  EXPECT_EQ(EnglishText(NewSession()->ChooseClassPuzzle(set, 7).Told()), "Choose your number from 1 to 6.");
   EXPECT_EQ(EnglishText(teacher->MakeClassSet(41, progress, Keep(made)).Told()), "A class set is for 2 to 40 pupils.");
-  teacher->ChooseTheme("ELEPHANT", "");
-  EXPECT_FALSE(teacher->CurrentView().classSet) << "made with other choices";
-  auto unseeded = NewSession();  // made without a chosen seed, a pupil's puzzle all the same
-  made.clear();
-  ASSERT_TRUE(unseeded->MakeClassSet(2, [](int, int) { return true; }, Keep(made)).done);
-  ASSERT_TRUE(unseeded->CurrentView().classSet);
-  EXPECT_EQ(PuzzleOf(*Pupil(*unseeded->CurrentView().classSet, 2)).placements, made.at(1).document.puzzle.placements);
-}
-
-TEST_F(SessionTest, AClassSetSharedStaysTheSameUntilAChoiceChangesAndAPupilsSolvedPuzzleShowsACodeTheSetAccepts) {
-  auto teacher = NewSession();
-  const auto goOn = [](int, int) { return true; };
-  std::vector<MadePuzzle> first, again, changed;
-  ASSERT_TRUE(teacher->MakeClassSet(3, goOn, Keep(first)).done);
-  const Reply same = teacher->MakeClassSet(3, goOn, Keep(again));
-  EXPECT_TRUE(same.messages.empty()) << EnglishText(same.Told());
-  const ClassSet set = *teacher->CurrentView().classSet;
-  const std::uint64_t seed = *set.choices.seed;
-  std::vector<Puzzle> puzzles;
-  for (std::size_t k = 0; k < 3; ++k) {
-    EXPECT_EQ(again.at(k).document.puzzle.placements, first.at(k).document.puzzle.placements) << "the same set, printed again";
-    EXPECT_EQ(first[k].document.origin.classPlace, (ClassPlace{static_cast<int>(k) + 1, 3, seed}));
-    EXPECT_EQ(first[k].sheets.solution.setId, SetId(seed)) << "the answer key names the set";
-    puzzles.push_back(first[k].document.puzzle);
-  }
-  EXPECT_EQ(PuzzleHeading(first[2].sheets.puzzle.texts, 3, 3, first[2].sheets.puzzle.setId), "Puzzle 3 of 3 · set " + SetId(seed));
   teacher->SetPupilRules({true, false, true});
-  const Reply renewed = teacher->MakeClassSet(3, goOn, Keep(changed));
+  EXPECT_FALSE(teacher->CurrentView().classSet) << "made with other choices";
+  const Reply renewed = teacher->MakeClassSet(6, goOn, Keep(changed));
   EXPECT_EQ(renewed.Gravest(), MessageKind::Warning);
   const std::uint64_t newSeed = *teacher->CurrentView().classSet->choices.seed;
   EXPECT_EQ(EnglishText(renewed.Told()), "The choices changed, so this is a new class set, set " + SetId(newSeed) +
                                              ": links and prints made before belong to set " + SetId(seed) + ".");
 
   auto pupil = Pupil(set, 2);
-  EXPECT_NE(FileOf(*pupil).find("\n# class set: 2 of 3, set seed " + std::to_string(seed) + "\n"), std::string::npos);
   pupil->StartSolving();
   pupil->Check();
   EXPECT_FALSE(pupil->CurrentView().result) << "no card before it is solved";
@@ -360,7 +347,7 @@ TEST_F(SessionTest, AClassSetSharedStaysTheSameUntilAChoiceChangesAndAPupilsSolv
   EXPECT_FALSE(ReadResultCode(card->code, newSeed, puzzles).result) << "not a code of the new set";
   std::string lines;
   for (const Message& line : CardLines(*card)) lines += EnglishText(line) + "\n";
-  EXPECT_EQ(lines, "Solved!\nPuzzle 2 of 3 · set " + SetId(seed) + "\nTime: 1:15\nChecks: 1 · letters revealed: 0\n"
+  EXPECT_EQ(lines, "Solved!\nZoo\nPuzzle 2 of 6 \u00B7 set " + SetId(seed) + "\nTime: 1:15\nChecks: 1 \u00B7 letters revealed: 0\n"
                    "Result code for your teacher: " + card->code + "\n");
   auto reopened = NewSession();  // the pupil's file, opened again: the same card
   reopened->OpenText(FileOf(*pupil), "pupil.loopword");
@@ -369,15 +356,23 @@ TEST_F(SessionTest, AClassSetSharedStaysTheSameUntilAChoiceChangesAndAPupilsSolv
   // The teacher reads the codes back: here, and the next day from the set kept (its puzzles made again), not without it.
   auto nextDay = NewSession();
   std::vector<ResultRow> rows;
-  EXPECT_EQ(EnglishText(nextDay->ReadClassResults(3, card->code, goOn, rows).Told()),
+  EXPECT_EQ(EnglishText(nextDay->ReadClassResults(6, card->code, goOn, rows).Told()),
             "Result codes are read against the class set on screen: print the class set or copy its link first, or give its seed.");
+  nextDay->ChooseTheme(zoo, "Zoo");
   nextDay->UseClassSet(set);
-  ASSERT_TRUE(nextDay->ReadClassResults(3, card->code + "\n\n" + card->code.substr(1) + "2", goOn, rows).done);
+  ASSERT_TRUE(nextDay->ReadClassResults(6, card->code + "\n\n" + card->code.substr(1) + "2", goOn, rows).done);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].read.result, (PupilResult{2, 75, 1, 0}));
   EXPECT_FALSE(rows[1].read.result) << "a code typed wrongly";
-  ASSERT_TRUE(teacher->ReadClassResults(3, card->code, goOn, rows).done);
+  ASSERT_TRUE(teacher->ReadClassResults(6, card->code, goOn, rows).done);
   EXPECT_FALSE(rows.at(0).read.result) << "against the new set, the old set's code";
+
+  auto seeded = NewSession();  // made from a chosen seed, as the compile tool makes them: on screen, a pupil's puzzle all the same
+  seeded->SeedNextCompile(77);
+  made.clear();
+  ASSERT_TRUE(seeded->MakeClassSet(2, goOn, Keep(made)).done);
+  ASSERT_TRUE(seeded->CurrentView().classSet);
+  EXPECT_EQ(PuzzleOf(*Pupil(*seeded->CurrentView().classSet, 2)).placements, made.at(1).document.puzzle.placements);
 }
 
 TEST_F(SessionTest, LettersTimeAndCountsGoIntoTheFileNotIntoAWebPageOutliveDamagedTextsAndSolvedIsToldOnce) {
