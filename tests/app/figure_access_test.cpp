@@ -207,10 +207,7 @@ TEST_F(FigureAccessTest, UnderAGermanLocaleTheButtonAndTheFigureAreGermanAndTheS
     std::filesystem::copy_file(std::filesystem::path(LOOPWORD_PROGRAM_DIR) / file, program.Path() / file);
   }
   auto window = CompiledWindow();  // German lists on a German desktop; its German menus: the Help and guide test
-  EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");
-  const SheetTexts texts = window->CurrentView().puzzle->sheets.puzzle.texts;
-  EXPECT_EQ(texts.puzzleHeading, "R\u00C4TSEL");
-  EXPECT_TRUE(texts.instructionLine.starts_with("23 W\u00F6rter aus 8 Buchstaben")) << texts.instructionLine;
+  EXPECT_EQ(window->Caption().toStdString(), "R\u00E4tsel zeigen");  // German sheets from German lists: the compile tool's tests
   QTest::mouseClick(window->Command1(), Qt::LeftButton);
   EXPECT_EQ(Table(*window)->text(QAccessible::Name).toStdString(), "R\u00E4tselblatt");
   EXPECT_TRUE(Table(*window)->text(QAccessible::Description).startsWith(QString::fromUtf8("W\u00F6rter: ")));
