@@ -51,7 +51,11 @@ TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerModeAndThePictureRepaint
   picture->installEventFilter(&counter);
   const std::vector<std::pair<std::function<void()>, std::string>> steps = {  // after each step: what is enabled
       {[] {}, "Solve Open Start1 DictLevel2 "},
-      {[&] { window->mnuSolve_Click(); }, "Button"},
+      {[&] {
+         window->mnuSolve_Click();
+         EXPECT_TRUE(window->Caption() == "Stop" && toolkit.busy) << "a compile runs with Stop and the busy pointer";
+         EXPECT_FALSE(window->MenuItem("copyx")->isEnabled() || window->MenuItem("mnuprint")->isEnabled());
+       }, "Button"},
       {[&] { testing::FinishCompile(*window); }, "Solve Open Save SolveOnScreen Start1 DictLevel2 Button"},
       {[&] { window->mnuSolveOnScreen_Click(); }, "Solve Open Save SolveOnScreen Check StartOver Start1 DictLevel2 Button"},
       {[&] { QTest::mouseClick(window->Command1(), Qt::RightButton); }, "Solve Open Save SolveOnScreen Start1 DictLevel2 Button"}};

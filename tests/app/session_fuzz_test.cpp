@@ -94,13 +94,12 @@ class Session {
   }
 
   void Compile() {
-    const int stopAt = Yes() ? -1 : Pick(400), meddleAt = Pick(3) == 0 ? Pick(300) : -1;
-    Log("Compile, stop at step " + std::to_string(stopAt) + ", meddle at " + std::to_string(meddleAt));
+    const int stopAt = Yes() ? -1 : Pick(400);  // what is enabled during a compile: the window tests
+    Log("Compile, stop at step " + std::to_string(stopAt));
     const std::size_t shown = toolkit_.messages.size();
     bool stopped = false;
     Trigger("mnuSolve");  // while solving, asks and takes the default Yes
     testing::FinishCompile(window_, [&](int step) {
-      if (step == meddleAt) Meddle();
       if (step == stopAt) QTest::mouseClick(window_.Command1(), AnyButton());
       stopped = stopped || (stopAt >= 0 && step >= stopAt);
     });
@@ -129,15 +128,6 @@ class Session {
     const auto typed = [](const CellReading& c) { return c.shows == CellShows::Letter || c.shows == CellShows::Wrong; };
     return solving_ && view.mode == Mode::Solving && !view.solved &&
            std::ranges::any_of(view.reading.cells, [&](const auto& ring) { return std::ranges::any_of(ring, typed); });
-  }
-
-  /// Every command tried while a compile is drawn: each must be disabled and do nothing; the button says Stop.
-  void Meddle() {
-    if (window_.Caption() != "Stop" || !toolkit_.busy) fault_ = "a compile runs without Stop and the busy pointer";
-    for (const char* name : {"mnuSolve", "mnuStart1", "mnuDictLevel2", "copyx", "mnuprint"}) {
-      if (window_.MenuItem(name)->isEnabled()) fault_ = std::string(name) + " is enabled during a compile";
-      Trigger(name);
-    }
   }
 
   void PressButton() {
