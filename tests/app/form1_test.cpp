@@ -97,8 +97,9 @@ TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackStartOverAsk
   Choose(*window, "mnuSave", Target("typed.loopword"));
   const auto typed = window->CurrentView().reading.cells;
   enum class Letters { None, Some, All };  // what undo takes back: the session's tests
-  const struct { QKeySequence keys; int times; Letters left; } steps[] = {{QKeySequence("Ctrl+Z"), 3, Letters::None},
-      {QKeySequence("Ctrl+Shift+Z"), 3, Letters::All}, {QKeySequence("Ctrl+Z"), 1, Letters::Some}, {QKeySequence("Ctrl+Y"), 1, Letters::All}};
+  const struct { QKeySequence keys; int times; Letters left; } steps[] = {
+      {QKeySequence("Ctrl+Z"), 3, Letters::None}, {QKeySequence("Ctrl+Shift+Z"), 3, Letters::All},
+      {QKeySequence("Ctrl+Z"), 1, Letters::Some}, {QKeySequence("Ctrl+Y"), 1, Letters::All}};
   for (const auto& [keys, times, left] : steps) {
     for (int i = 0; i < times; ++i) QTest::keySequence(picture, keys);
     EXPECT_EQ(window->CurrentView().reading.cells == untyped, left == Letters::None) << keys.toString().toStdString();
