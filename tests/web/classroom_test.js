@@ -14,9 +14,13 @@ const said = (language, context, english) => textPattern([translations[language]
 
 const host = servedSite(builtSite());
 
-/// A watched page at `url` in a new profile: a pupil's phone (360 × 740, touch) or the teacher's laptop, in `locale`.
+/// A watched page at `url` in a new profile: a pupil's phone (360 × 740, touch) or the teacher's laptop, in `locale`; the
+/// files it and its worker requested collected.
 const device = (locale, url, phone = true) => openProfilePage(host.browser, url, { locale, viewport: phone ? { width: 360, height: 740 } : { width: 1280, height: 800 },
-  hasTouch: phone, isMobile: phone, permissions: ['clipboard-read', 'clipboard-write'] });
+  hasTouch: phone, isMobile: phone, permissions: ['clipboard-read', 'clipboard-write'] }, async (page) => {
+  page.requested = [];
+  page.context().on('request', (request) => page.requested.push(new URL(request.url()).pathname.slice(1)));
+});
 
 /// Taps the on-screen keyboard's key `letter` on a phone.
 const tapKey = (page, letter) => page.locator('#keyboard .keys:not([hidden]) button', { hasText: new RegExp(`^${letter}$`) }).tap()
@@ -52,10 +56,16 @@ it('a teacher shares a class set; pupils on phones in other languages open their
     const pupil = await device(locale, link);
     assert.equal(await pupil.evaluate(() => document.documentElement.lang), language);
     assert.ok(await pupil.isHidden('#face-make'), 'a pupil\'s page offers no Make face');
+    await pupil.waitForFunction(() => makeCode !== null);  // eslint-disable-line no-undef
+    assert.ok(pupil.requested.some((name) => name.startsWith('loopword_make.')), 'the make module comes while the chooser is shown');
     await pupil.fill('#pupil-number', String(number));
     await pupil.tap('#open-number');
     await settled(pupil);
     assert.ok(await pupil.isHidden('#chooser'), 'the chooser goes once the puzzle is open');
+    const lists = () => pupil.requested.filter((name) => name.startsWith('lists/')).map((name) => name.replace(/\.gz$/, ''));
+    assert.equal(lists()[0], 'lists/en-1.words', 'a class set on Level 1: that level first');
+    await pupil.waitForFunction(() => providedLists.has('en'));  // eslint-disable-line no-undef
+    assert.ok(lists().includes('lists/en.words'), 'the other levels once the puzzle shows');
     const listed = await puzzleWords(pupil);
     assert.ok(listed.includes('it jumps and keeps its baby in a pouch') && listed.includes('GIRAFFES') && !listed.includes('ELEPHANT'), listed.join());
     const unspaced = (text) => text.replace(/\s+/g, '');  // the printed sheet breaks a long clue over lines

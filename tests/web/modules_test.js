@@ -102,24 +102,3 @@ it('where the make module cannot be had, Make says so and solving goes on', asyn
   assert.match((await readGrid(visitor)).rings.join(''), /ST/, 'typing goes on in the solve module');
   visitor.errors = visitor.errors.filter((error) => error !== 'Failed to load resource: net::ERR_FAILED');  // the fetches refused
 });
-
-it('a class link loads the make module while its chooser is shown, and makes the chosen puzzle', async () => {
-  const teacher = await visit('', 'en-GB');
-  await teacher.click('#face-make');
-  await teacher.fill('#pupils', '3');
-  await teacher.click('#copy-class-link');
-  await teacher.waitForSelector('#link-code[open]');
-  const link = await teacher.textContent('#link-code-link');
-  const pupil = await visit(link.slice(host.address.length), 'nl-NL');
-  assert.ok(await pupil.isVisible('#chooser'));
-  await pupil.waitForFunction(() => makeCode !== null);  // eslint-disable-line no-undef
-  await pupil.fill('#pupil-number', '2');
-  await pupil.click('#open-number');
-  await pupil.waitForFunction(() => shown.mode === 'solving');  // eslint-disable-line no-undef
-  assert.equal(language(await shownPuzzle(pupil)), 'en', 'the teacher\'s language');
-  assert.ok(fetchedMake(pupil).length > 0);
-  const lists = () => pupil.requested.filter((name) => name.startsWith('lists/')).map((name) => name.replace(/\.gz$/, ''));
-  assert.equal(lists()[0], 'lists/en-1.words', 'a class set on Level 1: that level first');
-  await pupil.waitForFunction(() => providedLists.has('en'));  // eslint-disable-line no-undef
-  assert.ok(lists().includes('lists/en.words'), 'the other levels once the puzzle shows');
-});
