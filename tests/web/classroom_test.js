@@ -111,10 +111,9 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   assert.deepEqual(table.map((row) => row.slice(0, 1).concat(row.slice(4, 5))), [['3', resultCode], ['', `${resultCode.slice(0, -1)}Z`]]);
   assert.match(table[1][5], /typed wrongly/);
 
-  await teacher.check('#varied');  // a choice changed: the note on the link copied goes
+  await teacher.selectOption('#difficulty', 'hard');  // a choice changed: the note on the link copied goes
   await settled(teacher);
   assert.equal(await teacher.textContent('#link-note'), '');
-  await teacher.uncheck('#varied');
 
   await openIn(watch(await teacher.context().newPage()), link);  // the teacher tries the link in their own browser
   await reload(teacher);
@@ -122,5 +121,6 @@ it('a teacher shares a class set; pupils on phones in other languages open their
   assert.equal(await teacher.inputValue('#theme-words'), theme, 'the theme box as typed, its unusable line too');
   assert.equal(await teacher.inputValue('#theme-title'), 'Zoo week');
   assert.equal(await teacher.isChecked('#allow-reveal'), false);
+  assert.equal(await teacher.inputValue('#difficulty'), 'hard');
   assert.ok(await teacher.isVisible('#face-make'));
 });

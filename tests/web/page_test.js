@@ -293,22 +293,6 @@ describe('the page and its worker', () => {
     assert.notDeepEqual(await readGrid(page), restarted, 'the new worker takes the keys typed');
   });
 
-  it('keeps each choice over a reload', async () => {
-    const page = await openPage();
-    await page.click('#face-make');
-    const choices = [
-      ['#difficulty', (field) => page.selectOption(field, 'hard'), (field) => page.inputValue(field), 'hard'],
-      ['#varied', (field) => page.check(field), (field) => page.isChecked(field), true],
-    ];
-    for (const [field, choose, read, chosen] of choices) {
-      await choose(field);
-      await settled(page);
-      await reload(page);
-      await page.click('#face-make');
-      assert.equal(await read(field), chosen, field);
-    }
-  });
-
   it('reads the view without changing it or what the browser keeps', async () => {
     const page = await openPage('?level=1&seed=12', { answers: [true] });  // OK to the solution, letters typed
     const readings = [
