@@ -8,9 +8,7 @@ const assert = require('node:assert/strict');
 const { servedSite, builtSite, readPageTexts, textPattern, watch, openProfilePage, openIn, settled, reload, press, readGrid, puzzleWords, shownPuzzle,
   solutionRings, typeSolution } = require('./browser');
 
-const translations = readPageTexts();
-/// The English text `english` of `context` as the page says it in `language`, %1 … %9 matching anything.
-const said = (language, context, english) => textPattern([translations[language]?.[context]?.[english] ?? english].flat()[0]);
+const solvedInDutch = textPattern(readPageTexts().nl.Messages['Solved!']);
 
 const host = servedSite(builtSite());
 
@@ -76,18 +74,14 @@ it('a teacher shares a class set; pupils on phones in other languages open their
     for (const letter of ['S', 'T']) await tapKey(pupil, letter);
     const { rings: typed } = await readGrid(pupil);
     assert.ok(typed.join('').includes('ST'), typed.join('|'));
-    await reload(pupil);
-    assert.ok(await pupil.isHidden('#chooser'), `${language}: the reload opens the pupil's puzzle, not the chooser`);
-    assert.deepEqual((await readGrid(pupil)).rings, typed, `${language}: the letters typed before`);
-    assert.match(await pupil.textContent('#class-place'), new RegExp(setId));
 
     if (language === 'nl') {  // solved: the card with the result code is in view and stays over a reload
       const solution = solutionRings(await shownPuzzle(pupil));
       await typeSolution(pupil, solution, () => pupil.isVisible('#result-card'));
-      for (const step of ['solved', 'reloaded']) {
-        assert.ok(await pupil.isVisible('#result-card'), step);
+      for (const step of ['solved', 'reloaded']) {  // the reload opens the pupil's puzzle, not the chooser
+        assert.ok(await pupil.isVisible('#result-card') && await pupil.isHidden('#chooser'), step);
         const card = await pupil.$$eval('#card-lines > *', (lines) => lines.map((line) => line.textContent));
-        assert.match(card[0], said('nl', 'Messages', 'Solved!'), step);
+        assert.match(card[0], solvedInDutch, step);
         [resultCode] = card.at(-1).match(/[2-9A-HJKMNP-Z]{11}$/) ?? assert.fail(card.at(-1));
         if (step === 'solved') await reload(pupil);
       }
@@ -98,11 +92,6 @@ it('a teacher shares a class set; pupils on phones in other languages open their
       assert.ok(await pupil.isVisible('#chooser'));
     }
   }
-
-  const cut = await device('de-DE', link.slice(0, -12));
-  assert.match(await cut.textContent('#message'), said('de', 'WebPage', 'This link is damaged or cut short. Ask your teacher for it again.'));
-  assert.deepEqual((await readGrid(cut)).rings, [], 'a damaged link opens no puzzle');
-  assert.ok(await cut.isVisible('#make-own'));
 
   await teacher.click('#results summary');  // the teacher reads the codes back against the set on screen
   await teacher.fill('#result-codes', `${resultCode}\n${resultCode.slice(0, -1)}Z\n`);
