@@ -46,7 +46,8 @@ CSP = {
     "file": "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; worker-src blob:; connect-src data:;"
             " style-src 'unsafe-inline'; img-src data:",
 }
-SITE_HEAD = """<link rel="manifest" href="manifest.webmanifest">
+SITE_HEAD = """<!-- LOOPWORD_AHEAD -->
+<link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icons/loopword.svg" type="image/svg+xml">
 <link rel="apple-touch-icon" href="icons/loopword-192.png">
 <meta name="theme-color" content="#9b2f2f">
@@ -165,10 +166,12 @@ def write_site(out, source, modules, parts, packed, figure, one_file, ready):
     (site / "icons").mkdir(parents=True)
     # The page's script inside the page, allowed by its digest, and the solve module with it: a pupil's puzzle is
     # drawn one round trip after the page is asked for, not two.
-    script = page_script(source, "site")
-    digest = base64.b64encode(hashlib.sha256(f"\n{script}".encode()).digest()).decode()
+    # Before them, in the head, what fetches the make module at once for an address that has a puzzle to make.
+    script, ahead = page_script(source, "site"), checked_inline("fetch_ahead.js", minified(source, (source / "fetch_ahead.js").read_text()))
+    digests = " ".join(f"'sha256-{base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()}'" for text in (f"\n{script}", ahead))
     html = page(source, "site", figure, f"{inline_module(source, modules['solve'], 'solve')}<script>\n{script}</script>\n", ready)
-    (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' 'sha256-{digest}'", 1))
+    html = html.replace("<!-- LOOPWORD_AHEAD -->", f"<script>{ahead}</script>")
+    (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' {digests}", 1))
     # The make module's script and the worker's own in one file: one round trip less before its code downloads.
     (site / "loopword_make.js").write_bytes(worker_script(source, modules["make"]))
     shutil.copy(modules["make"].with_suffix(".wasm"), site / "loopword_make.wasm")

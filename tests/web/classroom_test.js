@@ -55,7 +55,9 @@ it('a teacher shares a class set; pupils on phones in other languages open their
     assert.equal(await pupil.evaluate(() => document.documentElement.lang), language);
     assert.ok(await pupil.isHidden('#face-make'), 'a pupil\'s page offers no Make face');
     await pupil.waitForFunction(() => makeCode !== null);  // eslint-disable-line no-undef
-    assert.ok(pupil.requested.some((name) => name.startsWith('loopword_make.')), 'the make module comes while the chooser is shown');
+    const makeModule = await pupil.evaluate(() => performance.getEntriesByType('resource').filter(({ name }) => /loopword_make\.\w+$/.test(name))
+      .map(({ name, initiatorType }) => `${name.replace(/.*\//, '')} by ${initiatorType}`).sort());
+    assert.deepEqual(makeModule, ['loopword_make.js by link', 'loopword_make.wasm by link'], 'the make module comes with the page, from its head');
     await pupil.fill('#pupil-number', String(number));
     await pupil.tap('#open-number');
     await settled(pupil);
