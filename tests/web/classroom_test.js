@@ -54,10 +54,11 @@ it('a teacher shares a class set; pupils on phones in other languages open their
     const pupil = await device(locale, link);
     assert.equal(await pupil.evaluate(() => document.documentElement.lang), language);
     assert.ok(await pupil.isHidden('#face-make'), 'a pupil\'s page offers no Make face');
-    await pupil.waitForFunction(() => makeCode !== null);  // eslint-disable-line no-undef
-    const makeModule = await pupil.evaluate(() => performance.getEntriesByType('resource').filter(({ name }) => /loopword_make\.\w+$/.test(name))
-      .map(({ name, initiatorType }) => `${name.replace(/.*\//, '')} by ${initiatorType}`).sort());
-    assert.deepEqual(makeModule, ['loopword_make.js by link', 'loopword_make.wasm by link'], 'the make module comes with the page, from its head');
+    const makeModule = await (await pupil.waitForFunction(() => {  // how each part was first fetched (the service worker fetches them again)
+      const first = ['loopword_make.js', 'loopword_make.wasm'].map((name) => performance.getEntriesByType('resource').find((entry) => entry.name.endsWith(`/${name}`)));
+      return first.every(Boolean) && first.map((entry) => entry.initiatorType);
+    })).jsonValue();
+    assert.deepEqual(makeModule, ['link', 'link'], 'the make module comes with the page, from its head');
     await pupil.fill('#pupil-number', String(number));
     await pupil.tap('#open-number');
     await settled(pupil);
