@@ -167,8 +167,10 @@ def write_site(out, source, modules, parts, packed, figure, one_file, ready):
     # The page's script inside the page, allowed by its digest, and the solve module with it: a pupil's puzzle is
     # drawn one round trip after the page is asked for, not two.
     # Before them, in the head, what fetches the make module at once for an address that has a puzzle to make.
-    script, ahead = page_script(source, "site"), checked_inline("fetch_ahead.js", minified(source, (source / "fetch_ahead.js").read_text()))
-    digests = " ".join(f"'sha256-{base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()}'" for text in (f"\n{script}", ahead))
+    script = page_script(source, "site")
+    ahead = checked_inline("fetch_ahead.js", minified(source, (source / "fetch_ahead.js").read_text()))
+    digests = " ".join(f"'sha256-{base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()}'"
+                       for text in (f"\n{script}", ahead))
     html = page(source, "site", figure, f"{inline_module(source, modules['solve'], 'solve')}<script>\n{script}</script>\n", ready)
     html = html.replace("<!-- LOOPWORD_AHEAD -->", f"<script>{ahead}</script>")
     (site / "index.html").write_text(html.replace("script-src 'self'", f"script-src 'self' {digests}", 1))
