@@ -56,7 +56,7 @@ TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerModeAndThePictureRepaint
          EXPECT_TRUE(window->Caption() == "Stop" && toolkit.busy) << "a compile runs with Stop and the busy pointer";
          EXPECT_FALSE(window->MenuItem("copyx")->isEnabled() || window->MenuItem("mnuprint")->isEnabled());
        }, "Button"},
-      {[&] { testing::FinishCompile(*window); }, "Solve Open Save SolveOnScreen Start1 DictLevel2 Button"},
+      {[&] { testing::FinishCompile(*window); EXPECT_FALSE(toolkit.busy); }, "Solve Open Save SolveOnScreen Start1 DictLevel2 Button"},
       {[&] { window->mnuSolveOnScreen_Click(); }, "Solve Open Save SolveOnScreen Check StartOver Start1 DictLevel2 Button"},
       {[&] { QTest::mouseClick(window->Command1(), Qt::RightButton); }, "Solve Open Save SolveOnScreen Start1 DictLevel2 Button"}};
   for (const auto& [step, expected] : steps) {
@@ -74,6 +74,9 @@ TEST_F(Form1Test, MenuItemsAndTheViewButtonAreEnabledPerModeAndThePictureRepaint
   window->MenuItem("mnuStart1")->trigger();
   QCoreApplication::processEvents();
   EXPECT_GT(counter.paints, 0) << "the starting word shows";
+  EXPECT_EQ(window->CurrentView().choices.startWord, "ELEPHANT");
+  window->MenuItem("mnuStart0")->trigger();
+  EXPECT_TRUE(window->MenuItem("mnuStart0")->isChecked() && window->CurrentView().choices.startWord.empty()) << "Random";
 }
 
 TEST_F(Form1Test, CtrlZTakesBackTypedLettersCtrlShiftZBringsThemBackStartOverAsksFirstAFailedSaveKeepsThemAtStakeExportsAskBeforeReplacing) {
@@ -301,6 +304,7 @@ TEST_F(Form1Test, AMissingFirstListIsToldATooSmallListIsRefusedLeavingThePicture
   EXPECT_EQ(bare.windowTitle(), "[*]Loopword");
   auto window = CompiledWindow();
   window->MenuItem("mnuLanguage2")->trigger();  // Français
+  EXPECT_FALSE(toolkit.busy) << "the busy pointer goes once the language's list is read";
   const auto missing = [](const std::filesystem::path& list) {
     return "Error while reading dictionary:\n" + list.string() + "\nProgram may not run correctly";
   };
@@ -324,6 +328,7 @@ TEST_F(Form1Test, AMissingFirstListIsToldATooSmallListIsRefusedLeavingThePicture
   std::filesystem::copy_file(std::filesystem::path(LOOPWORD_DATA_DIR) / "fr-L3words.txt", program.Path() / "fr-L3words.txt");
   next->MenuItem("mnuDictLevel3")->trigger();
   EXPECT_TRUE(next->windowTitle().contains("/fr-L3words.txt (")) << next->windowTitle().toStdString();
+  EXPECT_FALSE(toolkit.busy) << "the busy pointer goes once the list is read";
   const Choices chosen = next->CurrentView().choices;  // what a compile makes of them: the session's tests
   EXPECT_TRUE(chosen.language == Language::French && chosen.level == 3 && chosen.difficulty == Difficulty::Hard && chosen.varied);
 }
