@@ -590,24 +590,26 @@ TEST_F(SessionTest, CheckSaysWhetherEveryLetterIsRightOrHowManyAreWrong) {
 
 TEST_F(SessionTest, ACompileThatMakesNoPuzzleLeavesThePuzzleBeingSolvedItsLettersTimeAndStepsAsTheyWere) {
   const std::vector<std::string> without = testing::PlantedList(6, 26, 8, 1);  // no puzzle: the compile tests'
-  const struct { const char* name; std::function<void(Session&)> end; } cases[] = {
-      {"none can be made", [](Session& session) { testing::FinishCompile(session); }},
-      {"stopped before it made one", [](Session& session) { session.PressViewButton(); }},
+  const auto stop = [](Session& session) { session.PressViewButton(); };
+  const struct { const char* name; std::function<void(Session&)> end; bool saved; } cases[] = {
+      {"none can be made", [](Session& session) { testing::FinishCompile(session); }, false},
+      {"stopped before it made one", stop, false},
+      {"stopped, the letters saved before", stop, true},
   };
-  for (const auto& [name, end] : cases) {
-    auto session = NewSession(Start::SolvingWithLetters);
+  for (const auto& [name, end, saved] : cases) {
+    auto session = NewSession(saved ? Start::SolvingWithSavedLetters : Start::SolvingWithLetters);
     session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(without)));
     session->EnterStartWord(without[0]);
     now = 20'000;
     const View before = session->CurrentView();
-    EXPECT_FALSE(session->Compile().question.empty()) << name;
+    EXPECT_EQ(session->Compile().question.empty(), saved) << name << ": asks first while letters are unsaved";
     session->Compile(true);
     ASSERT_EQ(ModeOf(*session), Mode::Compiling) << name;
     now += 30'000;
     end(*session);
     const View after = session->CurrentView();
     EXPECT_EQ(std::tuple(after.mode, after.offer, after.counts, after.clock.elapsedMs, after.unsaved),
-              std::tuple(Mode::Solving, before.offer, before.counts, before.clock.elapsedMs, true)) << name;
+              std::tuple(Mode::Solving, before.offer, before.counts, before.clock.elapsedMs, !saved)) << name;
     EXPECT_EQ(after.picture, before.picture) << name;
     EXPECT_EQ(after.puzzle->file, before.puzzle->file) << name;
     EXPECT_TRUE(session->Undo().done) << name << ": the letters typed before can be taken back";
