@@ -107,6 +107,11 @@ TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharac
   set.skipped = {3, 7};
   const std::string text = set.Encode();
   EXPECT_EQ(DecodeClassSet("?" + text).set, set) << "read back whole, after an address's \"?\"";
+  for (const int pupils : {1, 2, 40, 41}) {  // the fewest and the most pupils a set may have, and one past each
+    ClassSet other = set;
+    other.pupils = pupils;
+    EXPECT_EQ(DecodeClassSet(other.Encode()).set == other, pupils == 2 || pupils == 40) << pupils;
+  }
   const std::vector<std::uint64_t> seeds = {1000, 1001, 1002, 1004, 1005, 1006, 1008};  // pupils 1 to 7: 3 and 7 passed over
   for (int number = 1; number <= 7; ++number) EXPECT_EQ(set.SeedOf(number), seeds[static_cast<std::size_t>(number - 1)]) << number;
   for (std::size_t length = text.find("pupils=") + 7; length < text.size(); ++length) {  // cut anywhere, even where the rest reads
