@@ -154,6 +154,7 @@ TEST(DictionaryState, TheTitleAndNoteSayHowAListWasReadAndAFailedLoadSaysWhyAndK
   state.UseLanguage(Language::Spanish);
   const struct { std::string file, text, words, note; } cases[] = {
       {"plain.txt", "PLATYPUS\r\nKEEPSAKE\r\n", "2 words", ""},
+      {"emoji.txt", "PLATYPUS \xF0\x9F\x90\xA7\r\nKEEPSAKE\r\n", "1 word", ""},  // UTF-8 of four bytes, no word
       {"latin.txt", "PLATYPUS\r\nKEEPSAKE\r\ncaf\xE9sito\r\n", "3 words", "read as Windows-1252"},
       {"enye.txt", "peque\xC3\xB1os\nKEEPSAKE\n", "2 words", "1 with \xC3\x91 read as N"},
       {"both.txt", "peque\xF1os\nma\xF1" "anita\nKEEPSAKE\n", "3 words", "read as Windows-1252, 2 with \xC3\x91 read as N"},
