@@ -1,4 +1,4 @@
-// Checks what start marks, the figure's steps, the sheets and the solving view draw where, and the SVG canvas.
+// Checks what the figure's steps, the sheets and the solving view draw where, and the SVG canvas.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
@@ -37,7 +37,6 @@ Puzzle Sample() {
 }
 
 bool Inside(const TwipPoint& point, const CanvasOp& op) { return point.x >= op.x1 && point.x <= op.x2 && point.y >= op.y1 && point.y <= op.y2; }
-TwipPoint Centre(const CanvasOp& op) { return {(op.x1 + op.x2) / 2, (op.y1 + op.y2) / 2}; }
 Spot At(int square, int position) { return {CellPoint(square, position).x, CellPoint(square, position).y}; }
 
 RecordingCanvas Drawn(const SheetView& view) {
@@ -54,25 +53,6 @@ std::map<Spot, std::string> Letters(const RecordingCanvas& canvas) {
     if (op.text.size() == 1 && op.font.size == 10) letters[{op.x1, op.y1}] += op.text;
   }
   return letters;
-}
-
-TEST(DrawStartMark, EachMarkSitsOnTheTagSideThatFacesTheStartCellNineCountingAsOne) {
-  const auto side = [](TwipPoint from, TwipPoint to) { return std::pair((to.x > from.x + 50) - (to.x < from.x - 50), (to.y > from.y + 50) - (to.y < from.y - 50)); };
-  for (int digit = 1; digit <= 9; ++digit) {
-    Puzzle puzzle;
-    puzzle.placements = {PlacementLine{5, "ABCDEFGH", digit, "ABCDEFGH"}};
-    const std::vector<RingCell> starts = SolutionSheetView(puzzle).starts;
-    ASSERT_EQ(starts.size(), 1u);
-    RecordingCanvas canvas;
-    Picture picture(canvas);
-    DrawSquare(picture, 5, ColorInk);
-    DrawStartMark(picture, starts[0]);
-    const auto boxes = canvas.Of(Kind::FilledBox);
-    ASSERT_EQ(boxes.size(), 2u) << "the tag and one mark";
-    EXPECT_EQ(boxes[1].color, ColorPaper);
-    EXPECT_TRUE(Inside(Centre(boxes[1]), boxes[0])) << "on the tag's edge";
-    EXPECT_EQ(side(Centre(boxes[0]), Centre(boxes[1])), side(CellPoint(5, kCentre), CellPoint(5, digit == 9 ? 1 : digit))) << digit;
-  }
 }
 
 TEST(SolvingView, SelectionShadedUnderTheFigureEachLetterOnceMarkedOnesInTheErrorColourPencilOnesSmallerAndGreyStruckWords) {

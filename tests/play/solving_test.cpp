@@ -99,35 +99,6 @@ TEST(Solving, SolvedWhenEveryRingReadsADifferentListedWordStruckWhileSomeRingRea
   EXPECT_FALSE(state.IsStruck(nine));
 }
 
-TEST(Solving, PencilLettersShowButCheckWordsAndSolvedPassOverThem) {
-  // Each step writes into 1.1 (also 2.4; its solution is 'A'): a capital sure, a small letter in pencil.
-  const struct { std::string steps; char shows; bool pencil, marked, struck; } cases[] = {
-      {"q", 'Q', true, false, false},   // a wrong guess is never marked
-      {"Q", 'Q', false, true, false},
-      {"qA", 'A', false, false, true},  // a sure letter replaces a guess
-      {"Aq", 'Q', true, false, false},  // and a guess a sure letter
-      {"a", 'A', true, false, false},   // a right guess finds no word
-  };
-  for (const auto& c : cases) {
-    SolvingState state = Solving(Grid());  // every cell sure and right: solved
-    state.Put({1, 1}, ' ');
-    for (const char step : c.steps) {
-      state.Select({1, 1});
-      state.Type(step, std::islower(static_cast<unsigned char>(step)) != 0);
-    }
-    state.Check();
-    EXPECT_EQ(state.LetterAt({2, 4}), c.shows) << c.steps;
-    EXPECT_EQ(state.IsPencil({2, 4}), c.pencil) << c.steps;
-    EXPECT_EQ(state.IsMarked({1, 1}), c.marked) << c.steps;
-    EXPECT_EQ(state.IsStruck(RingOf(Grid(), 1)), c.struck) << c.steps;
-    EXPECT_EQ(state.IsSolved(), c.struck) << c.steps;
-    EXPECT_TRUE(state.HasTypedLetters()) << c.steps;
-  }
-  SolvingState hint = Solving();
-  EXPECT_FALSE(hint.Put({1, 5}, 'Q', true)) << "a hint cell takes no pencil";
-  EXPECT_FALSE(hint.IsPencil({1, 5}));
-}
-
 TEST(KeptLetters, SureAndPencilLettersComeBackApartAndDamagedSquaresAreLeftOut) {
   SolvingState typed = Solving();
   typed.Put({1, 1}, 'A');  // also 2.4

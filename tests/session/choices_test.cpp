@@ -71,34 +71,6 @@ TEST(Choices, ADamagedTextGivesTheDefaultsOfWhatItDamagedAndNamesThem) {
   EXPECT_FALSE(DecodeChoices(tooMany).note.empty());
 }
 
-TEST(PupilRules, WhatATeacherTurnedOffIsReadInAnyOrderAndAnUnknownOrDamagedTextAllowsEverythingWithANote) {
-  const struct { const char* text; PupilRules rules; bool read; } cases[] = {
-      {"", {}, true},
-      {"reveal", {true, false, true}, true},
-      {"timer reveal check", {false, false, false}, true},  // "+" in an address reads as a blank
-      {" reveal , timer ", {true, false, false}, true},
-      {"reveal,reveal", {true, false, true}, true},
-      {"reveal,zzz", {}, false},
-      {"Reveal", {}, false},
-      {"reveal,,timer", {}, false},
-      {",", {}, false},
-      {"reveal,", {}, false},
-  };
-  for (const auto& c : cases) {
-    const DecodedRules decoded = DecodePupilRules(c.text);
-    EXPECT_EQ(decoded.rules, c.rules) << c.text;
-    EXPECT_EQ(EnglishText(decoded.note), c.read ? "" : std::string("What your teacher turned off could not be read (\"") + c.text + "\"): everything is allowed.");
-    EXPECT_TRUE(!c.read || DecodePupilRules(c.rules.Encode()).rules == c.rules) << c.text << ": read back from its own text";
-  }
-  const struct { PupilRules rules; const char* note; } notes[] = {
-      {{}, ""},
-      {{true, false, true}, "Your teacher has turned off Reveal letter."},
-      {{false, true, false}, "Your teacher has turned off Check and the timer."},
-      {{false, false, false}, "Your teacher has turned off Check, Reveal letter and the timer."},
-  };
-  for (const auto& [rules, note] : notes) EXPECT_EQ(EnglishText(RulesNote(rules)), note);
-}
-
 TEST(ClassSet, ItsLinkGivesEveryPupilTheSeedOfTheirPuzzleWithinTwoThousandCharactersAndACutOrChangedOneIsKnown) {
   ClassSet set;  // its choices' text is the choices tests': a class set needs a seed and One solution
   set.choices.unique = true;

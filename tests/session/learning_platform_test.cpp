@@ -48,41 +48,6 @@ TEST(PlatformFigures, ScoreLosesPointsForChecksAndLettersRevealedAndTimeIsWritte
   for (const auto& [ms, span] : times) EXPECT_EQ(PlatformTime(ms), span) << ms;
 }
 
-TEST_F(LearningPlatformTest, TellsIncompleteFromTheFirstLetterThenTheProgressAndOnceSolvedTheScoreAndStatusByTheMasteryScore) {
-  const struct { const char* mastery; int checks; const char* status; } cases[] = {
-      {"", 0, "completed"}, {"80", 0, "passed"}, {"100", 1, "failed"}, {"not a score", 1, "completed"}};
-  for (const auto& [mastery, checks, status] : cases) {
-    now = 0;
-    auto session = Solving();
-    LearningPlatform platform({"learner-7", "normal", "", "", mastery});
-    EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "an untouched puzzle tells nothing";
-    session->ClickAt(CellPoint(2, 3));
-    EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "nor does a click";
-    EXPECT_TRUE(platform.Leaving(session->CurrentView()).size() == 2);
-    now = 30'000;
-    testing::TypeAnswers(*session, 1, 1);
-    const Told first = AsMap(platform.Report(session->CurrentView()));
-    EXPECT_EQ(first.at("cmi.core.lesson_status"), "incomplete");
-    const RingCell at = *session->CurrentView().reading.current;
-    EXPECT_EQ(first.at("cmi.core.lesson_location"), std::to_string(at.square) + "." + std::to_string(at.position));
-    EXPECT_LE(first.at("cmi.suspend_data").size(), 4096U);
-    EXPECT_EQ(first.count("cmi.core.score.raw"), 0U);
-    EXPECT_TRUE(platform.Report(session->CurrentView()).empty()) << "what is told once is not told again";
-    for (int k = 0; k < checks; ++k) session->Check();
-    now = 95'000;
-    testing::TypeAnswers(*session, 2, kSquareCount);
-    ASSERT_TRUE(session->CurrentView().solved);
-    const Told solved = AsMap(platform.Report(session->CurrentView()));
-    EXPECT_EQ(solved.at("cmi.core.score.raw"), std::to_string(PlatformScore(checks, 0))) << mastery;
-    EXPECT_EQ(solved.at("cmi.core.score.min"), "0");
-    EXPECT_EQ(solved.at("cmi.core.score.max"), "100");
-    EXPECT_EQ(solved.at("cmi.core.lesson_status"), status) << mastery;
-    EXPECT_EQ(AsMap(platform.Leaving(session->CurrentView())), (Told{{"cmi.core.session_time", "00:01:35"}, {"cmi.core.exit", ""}}));
-    session->Select({5, 5});
-    EXPECT_EQ(AsMap(platform.Report(session->CurrentView())), (Told{{"cmi.core.lesson_location", "5.5"}})) << "solved stays solved";
-  }
-}
-
 TEST_F(LearningPlatformTest, TheProgressKeptComesBackForItsPuzzleOnlyAndAnAttemptLeftGoesOnWhereItWas) {
   auto session = Solving();
   LearningPlatform first({"learner-7", "normal", "", "", ""});

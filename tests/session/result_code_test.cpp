@@ -22,31 +22,6 @@ std::string CodeOf(const PupilResult& result, std::uint64_t set = kSet) {
   return ResultCode(result, set, ClassPuzzles()[static_cast<std::size_t>(result.number - 1)]);
 }
 
-TEST(ResultCode, CarriesNumberTimeChecksAndLettersRevealedUpToTheirMost) {
-  const struct { PupilResult given, carried; } cases[] = {
-      {{1, 0, 0, 0}, {1, 0, 0, 0}},
-      {{5, 252, 2, 1}, {5, 252, 2, 1}},
-      {{3, kMostResultSeconds, kMostResultChecks, kMostResultRevealed}, {3, kMostResultSeconds, kMostResultChecks, kMostResultRevealed}},
-      {{2, 99'999, 45, 184}, {2, kMostResultSeconds, kMostResultChecks, kMostResultRevealed}},  // more is carried as the most
-      {{4, -5, -1, -2}, {4, 0, 0, 0}},
-  };
-  for (const auto& [given, carried] : cases) {
-    const std::string code = CodeOf(given);
-    EXPECT_EQ(code.size(), kResultCodeLength) << code;
-    EXPECT_TRUE(std::all_of(code.begin(), code.end(), [](char c) { return kCodeAlphabet.find(c) != std::string_view::npos; })) << code;
-    const ReadCode read = ReadResultCode(code, kSet, ClassPuzzles());
-    ASSERT_TRUE(read.result) << code << ": " << EnglishText(read.refusal);
-    EXPECT_EQ(*read.result, carried) << code;
-    std::string typed = code;  // as a teacher may type it: lower case, in groups
-    std::transform(typed.begin(), typed.end(), typed.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
-    typed.insert(4, " - ").insert(11, " ");
-    EXPECT_EQ(ReadResultCode(typed, kSet, ClassPuzzles()).result, carried) << typed;
-  }
-  EXPECT_NE(CodeOf({5, 252, 2, 1}), CodeOf({5, 252, 2, 2}));
-  EXPECT_NE(SetId(kSet), SetId(kSet + 1));
-  EXPECT_EQ(SetId(kSet).size(), kSetIdLength);
-}
-
 TEST(ResultCode, ACodeTypedWronglyOfAnotherSetOrPuzzleOrMadeUpIsRefusedWithWhy) {
   const std::string code = CodeOf({4, 312, 1, 3});
   const std::string wrongCheck = "This code does not fit the class set: a character may be typed wrongly, or it is from another set.";

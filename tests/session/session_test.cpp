@@ -241,39 +241,6 @@ TEST_F(SessionTest, ACompileDrawsEachPlacedWordOrWithoutStepsNothingRefusesComma
   }
 }
 
-TEST_F(SessionTest, ThemeWordsThatCannotGoInOrAListGivingTooFewPuzzlesSayWhyForOnePuzzleAndForAClassSet) {
-  const std::vector<std::string> planted = testing::PlantedList(3, 26, 8, 0);
-  const std::vector<std::string> theme(planted.begin() + 5, planted.begin() + 11);  // none of them left in the list
-  const auto listWithout = [&](std::size_t fromGrid) {
-    std::vector<std::string> list(planted.begin(), planted.begin() + 5);
-    list.insert(list.end(), planted.begin() + 11, planted.begin() + static_cast<std::ptrdiff_t>(11 + fromGrid));
-    return list;
-  };
-  std::vector<std::string> unplaceable = theme;
-  unplaceable.insert(unplaceable.begin() + 1, "ZZZZZZZZ");  // found after one word left out in vain, well within the time for it
-  const std::vector<std::string> few = testing::PlantedList(1, 26, 0, 0);  // few puzzles around its first word
-  const std::string unplaced = "The theme words cannot all be placed in one puzzle with this dictionary.\nWithout ZZZZZZZZ they fit.";
-  const std::string tooFewWords = "A puzzle needs 23 different words; the dictionary and the theme words have 15.";
-  const struct { std::vector<std::string> list, theme; std::string start; int pupils; std::string compiled, said; } cases[] = {
-      {listWithout(12), unplaceable, "", 2, unplaced, unplaced},
-      {listWithout(4), theme, "", 2, tooFewWords, tooFewWords},
-      {few, {}, few[0], 3, "Done", "These choices give too few different puzzles for 3 pupils: try fewer theme words or a longer word list."},
-  };
-  for (const auto& [list, themeWords, start, pupils, compiled, said] : cases) {
-    auto session = NewSession();
-    session->ChooseWordList(kUserDictionary, files.Write("list.txt", testing::ListText(list)));
-    session->ChooseTheme(ThemeText(themeWords), "Week 3");
-    if (!start.empty()) session->EnterStartWord(start);
-    const Reply reply = session->Compile();
-    EXPECT_EQ(EnglishText(reply.messages.empty() ? testing::FinishCompile(*session).Told() : reply.Told()), compiled);
-    std::vector<MadePuzzle> made;
-    const Reply classSet = session->MakeClassSet(pupils, [](int, int) { return true; }, Keep(made));
-    EXPECT_FALSE(classSet.done) << said;
-    EXPECT_LT(std::ssize(made), pupils) << said;
-    EXPECT_EQ(EnglishText(classSet.Told()), said) << "a class set fails as one puzzle does";
-  }
-}
-
 TEST_F(SessionTest, AClassSetHoldsDifferentOneSolutionPuzzlesWithEveryThemeWordStaysTheSameUntilAChoiceChangesAndGivesEachPupilTheirs) {
   auto teacher = NewSession();
   const std::vector<std::string> theme = {"ELEPHANT", "GIRAFFES", "PENGUINS"};
@@ -540,52 +507,6 @@ TEST_F(SessionTest, AKeyTypesTheLettersTheWordListsOfThePuzzlesLanguageSpellAsOn
   }
   session->PressViewButton(true);
   EXPECT_FALSE(session->Key("a", false, false).done) << "no letters but while solving";
-}
-
-TEST_F(SessionTest, StartOverClearsLettersTimeAndCountsAsOneStepThatUndoBringsBack) {  // its question: the window's
-  auto session = NewSession(Start::Solving);  // pencil letters and marks: the undo table's
-  const View fresh = session->CurrentView();
-  Fill(*session, 4);
-  session->Key("PageDown", false, false);
-  session->Check();
-  session->Reveal();
-  now = 90'000;
-  const View before = session->CurrentView();
-  ASSERT_EQ(before.counts, (SolvingCounts{1, 1}));
-  const Reply started = session->StartOver(true);
-  EXPECT_TRUE(started.done && started.changed.picture);
-  const auto shown = [&] {
-    const View view = session->CurrentView();
-    return std::tuple(view.picture.rings, view.picture.pencil, view.picture.marked, view.counts, view.clock.elapsedMs, view.unsaved);
-  };
-  const auto fromStart = std::tuple(fresh.picture.rings, fresh.picture.pencil, fresh.picture.marked, SolvingCounts{}, std::int64_t{0}, false);
-  const auto asBefore = std::tuple(before.picture.rings, before.picture.pencil, before.picture.marked, before.counts, before.clock.elapsedMs, true);
-  EXPECT_EQ(shown(), fromStart);
-  EXPECT_TRUE(session->CurrentView().clock.running);
-  session->Undo();
-  EXPECT_EQ(shown(), asBefore) << "letters, pencil letters, marks, counts and time back";
-  session->Redo();
-  EXPECT_EQ(shown(), fromStart);
-  session->Undo();
-  now += 1'000;
-  EXPECT_EQ(session->CurrentView().clock.elapsedMs, before.clock.elapsedMs + 1'000) << "the time goes on from there";
-}
-
-TEST_F(SessionTest, CheckSaysWhetherEveryLetterIsRightOrHowManyAreWrong) {
-  auto session = NewSession(Start::Solution);
-  session->OpenText(testing::PuzzleFileIn(FileOf(*session), Language::English), "check.loopword");
-  session->StartSolving();
-  Fill(*session, 4);
-  const RingCell cell = testing::FreeCell(session->CurrentView());
-  const std::string word = PuzzleOf(*session).board.SquareWord[cell.square];
-  session->Select(cell);
-  const char* said[] = {"Check: every letter so far is right.", "Check: 1 letter is wrong, marked in the figure.",
-                        "Check: 2 letters are wrong, marked in the figure."};
-  for (std::size_t wrong = 0; wrong < 3; ++wrong) {  // one more wrong letter each time
-    EXPECT_EQ(EnglishText(session->Check().Told()), said[wrong]);
-    EXPECT_EQ(session->CurrentView().picture.marked.size(), wrong);
-    session->Type(word[(cell.position - 1 + wrong) % kRingSize] == 'Q' ? "X" : "Q");
-  }
 }
 
 TEST_F(SessionTest, ACompileThatMakesNoPuzzleLeavesThePuzzleBeingSolvedItsLettersTimeAndStepsAsTheyWere) {

@@ -77,26 +77,5 @@ TEST(WorkInOrder, EveryPieceIsDoneOnceAndHandedOnInOrderWithinItsWindowUntilTheR
   }
 }
 
-TEST(WorkInOrder, ABookletMadeOnSeveralThreadsHoldsThePuzzlesAndSheetsMadeOneAfterAnother) {
-  const auto booklet = [](int jobs, bool noRepeats, int cancelAfter) {
-    Session session(LOOPWORD_DATA_DIR);
-    session.ChooseTheme("ELEPHANT = a big grey animal\nDINOSAUR", "Zoo");
-    session.SetFill({false, false, {}, Difficulty::Medium});
-    std::vector<std::string> texts;
-    const auto keep = [&](MadePuzzle&& made) {
-      texts.push_back(FormatPuzzle(made.document) + made.sheets.puzzle.title + made.sheets.solution.title);
-      return static_cast<int>(texts.size()) != cancelAfter;
-    };
-    const Reply run = session.MakeBooklet({{7, noRepeats}, 40, true, jobs}, [](int, int) { return true; }, keep);
-    return std::make_pair(run.done, texts);
-  };
-  const auto [oneDone, one] = booklet(1, false, -1);
-  ASSERT_TRUE(oneDone);
-  ASSERT_EQ(one.size(), 7u);
-  EXPECT_EQ(booklet(3, false, -1), std::make_pair(true, one));
-  EXPECT_EQ(booklet(2, false, 3), std::make_pair(false, std::vector<std::string>(one.begin(), one.begin() + 3)));
-  EXPECT_EQ(booklet(3, true, -1), booklet(1, true, -1)) << "no repeats: one after another";
-}
-
 }  // namespace
 }  // namespace loopword
