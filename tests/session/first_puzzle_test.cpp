@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
 
 #include "board/geometry.h"

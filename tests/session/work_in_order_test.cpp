@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/work_in_order.h"
 
-#include "session/session.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
