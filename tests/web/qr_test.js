@@ -27,11 +27,12 @@ function visit(url) {
   });
 }
 
-/// What the QR code in the screenshot of `element` says, as zbarimg reads it.
+/// What the QR code in the screenshot of `element` says, as zbarimg reads it (QR codes only: a run of its modules can
+/// read as a bar code of another kind).
 async function decoded(element) {
   const picture = path.join(scratch, `code-${Date.now()}.png`);
   await element.screenshot({ path: picture });
-  return execFileSync('zbarimg', ['--raw', '-q', picture]).toString().trim();
+  return execFileSync('zbarimg', ['--raw', '-q', '-Sdisable', '-Sqrcode.enable', picture]).toString().trim();
 }
 
 /// Clicks the copy button `id` and reads back the QR code that it shows: the link it gives, which the page shows
